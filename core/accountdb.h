@@ -1,0 +1,92 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "recordarray.h"
+#include "transaction.h"
+#include "transtype.h"
+#include "typeidtable.h"
+
+namespace KestLib {
+
+// Income and outgoing of one type over a date range, each as sumAmount gives
+// it: income is the sum with selector 0, outgoing the sum with selector 1
+// (zero or negative).
+struct InOutSums {
+    std::int64_t income = 0;
+    std::int64_t outgoing = 0;
+};
+
+// One account database in memory: a name, the types, the transactions, the
+// last index given out and a modified flag. Every change goes through its
+// operations, which keep the type usage counts, the uniqueness of type names
+// and ids, and the serial numbering of transactions consistent. Each check
+// comes before any change, so a thrown ErrorMsg leaves the database as it was.
+class AccountDB {
+public:
+    AccountDB() = default;
+    AccountDB(AccountDB&&) noexcept = default;
+    AccountDB& operator=(AccountDB&&) noexcept = default;
+
+    const std::string& name() const { return name_; }
+    void setName(const std::string& name);
+    bool isModified() const { return modified; }
+    int lastIndex() const { return lastIndex_; }
+
+    int transCount() const { return transactions.size(); }
+    int typeCount() const { return types.size(); }
+
+    // By position when byIndex is false, else by the transaction's index.
+    const Transaction& transaction(int key, bool byIndex) const;
+    int transPosition(int index) const;
+    // Sets the record's index to the next serial number.
+    void addTransaction(Transaction& record);
+    void modifyTransaction(const Transaction& record);
+    void deleteTransaction(int index);
+
+    void addType(const std::string& name);
+    void deleteType(const TransType& type);
+    const TransType& typeAt(int position) const;
+    const TransType& typeById(int id) const;
+    const TransType& findType(const std::string& name) const;
+
+    // A filtered signed sum: income adds, outgoing subtracts. Each argument
+    // set to -1 switches its filter off; the dates are packDate codes and
+    // both bounds are inclusive. inOut: 0 income only, other values outgoing
+    // only.
+    std::int64_t sumAmount(int typeId, int inOut, std::int32_t firstDate, std::int32_t lastDate) const;
+    // The same sums for every type id at once, in one pass over the
+    // transactions: element id equals sumAmount(id, 0, ...) and
+    // sumAmount(id, 1, ...).
+    std::array<InOutSums, TypeIdTable::capacity> sumByType(std::int32_t firstDate,
+                                                           std::int32_t lastDate) const;
+
+    void clear();
+    void reset();
+
+    // Writes the database; appends ".pwdb" to fileName unless it ends so.
+    void saveFile(std::string& fileName);
+    // Replaces the database with the file's contents, or leaves it exactly
+    // as it was when the file can't be read or is damaged.
+    void loadFile(const std::string& fileName);
+    // The same as loadFile, from the bytes of a whole file.
+    void loadBytes(std::string_view bytes);
+
+private:
+    TransType& typeByIdForChange(int id);
+    int typePositionById(int id) const;
+
+    friend AccountDB decodeDatabase(std::string_view bytes);
+
+    RecordArray<Transaction> transactions;
+    RecordArray<TransType> types;
+    int lastIndex_ = 0;
+    std::string name_;
+    bool modified = false;
+    TypeIdTable typeIds;
+};
+
+}  // namespace KestLib

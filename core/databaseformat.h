@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "accountdb.h"
+
+namespace KestLib {
+
+// The bytes of a whole database file. Throws when a text is over 255 bytes.
+std::string encodeDatabase(const AccountDB& db);
+// A database read from the bytes of a whole file, not modified. Throws on a
+// foreign, newer or damaged file.
+AccountDB decodeDatabase(std::string_view bytes);
+
+}  // namespace KestLib

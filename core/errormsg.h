@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+namespace KestLib {
+
+// The core's only exception. Every core operation that fails throws one of
+// these by value, with a fixed English message, before it changes anything.
+class ErrorMsg {
+public:
+    explicit ErrorMsg(std::string message) : text(std::move(message)) {}
+    const std::string& message() const { return text; }
+
+private:
+    std::string text;
+};
+
+// The messages, spelled once. The GUI shows them as they are and uses them as
+// translation keys, so their wording must not change.
+namespace Msg {
+inline constexpr const char* outOfBound = "Array out of bound";
+inline constexpr const char* typeInUse = "There are still other transactions use this type";
+inline constexpr const char* noType = "No transaction type";
+inline constexpr const char* noIndex = "The transaction index is not exist";
+inline constexpr const char* fileOpen = "File open error";
+inline constexpr const char* notDatabase = "Not Pennywell database file";
+inline constexpr const char* wrongVersion = "This PWDB file is correspond with this program";
+inline constexpr const char* tooManyTypes = "Too many transaction types";
+inline constexpr const char* damaged = "Damaged Pennywell database file";
+inline constexpr const char* fileWrite = "File write error";
+inline constexpr const char* nameTooLong = "The database name is longer than 255 bytes";
+inline constexpr const char* typeNameTooLong = "A type name is longer than 255 bytes";
+inline constexpr const char* commentTooLong = "A comment is longer than 255 bytes";
+inline constexpr const char* noIndexLeft = "No transaction index left";
+inline std::string typeExists(const std::string& name) { return "The type " + name + " has existed"; }
+}  // namespace Msg
+
+}  // namespace KestLib
