@@ -1,6 +1,8 @@
 #include "accountdb.h"
 
 #include <climits>
+#include <filesystem>
+#include <fstream>
 
 #include "databaseformat.h"
 #include "fileio.h"
@@ -31,6 +33,7 @@ void AccountDB::addTransaction(Transaction& record) {
     if (lastIndex_ == INT_MAX) throw ErrorMsg(Msg::noIndexLeft);
     type.incCount();
     record.setIndex(++lastIndex_);
+    sumKeys.push_back(SumKey::of(record));
     transactions.append(record);
     modified = true;
 }
@@ -47,6 +50,7 @@ void AccountDB::modifyTransaction(const Transaction& record) {
         newType.incCount();
     }
     stored = record;
+    sumKeys[static_cast<std::size_t>(position)] = SumKey::of(record);
     modified = true;
 }
 
@@ -56,6 +60,7 @@ void AccountDB::deleteTransaction(int index) {
     const int typePosition = typePositionById(transactions.at(position).type());
     if (typePosition >= 0) types.at(typePosition).decCount();
     transactions.removeAt(position);
+    sumKeys.erase(sumKeys.begin() + position);
     modified = true;
 }
 
@@ -112,19 +117,14 @@ const TransType& AccountDB::findType(const std::string& name) const {
 }
 
 std::int64_t AccountDB::sumAmount(int typeId, int inOut, std::int32_t firstDate, std::int32_t lastDate) const {
-    const bool filterDates = firstDate != -1 || lastDate != -1;
     std::int64_t sum = 0;
-    for (int position = 0; position < transactions.size(); ++position) {
-        const Transaction& record = transactions.at(position);
-        if (typeId != -1 && record.type() != typeId) continue;
-        if (inOut == 0 && !record.isIncome()) continue;
-        if (inOut != -1 && inOut != 0 && record.isIncome()) continue;
-        if (filterDates) {
-            const std::int32_t date = record.dateCode();
-            if (firstDate != -1 && date < firstDate) continue;
-            if (lastDate != -1 && date > lastDate) continue;
-        }
-        sum += record.isIncome() ? record.amount() : -static_cast<std::int64_t>(record.amount());
+    for (const SumKey& key : sumKeys) {
+        if (typeId != -1 && key.type != typeId) continue;
+        if (inOut == 0 && !key.income) continue;
+        if (inOut != -1 && inOut != 0 && key.income) continue;
+        if (firstDate != -1 && key.dateCode < firstDate) continue;
+        if (lastDate != -1 && key.dateCode > lastDate) continue;
+        sum += key.income ? key.amount : -static_cast<std::int64_t>(key.amount);
     }
     return sum;
 }
@@ -132,26 +132,22 @@ std::int64_t AccountDB::sumAmount(int typeId, int inOut, std::int32_t firstDate,
 std::array<InOutSums, TypeIdTable::capacity> AccountDB::sumByType(std::int32_t firstDate,
                                                                    std::int32_t lastDate) const {
     std::array<InOutSums, TypeIdTable::capacity> sums{};
-    const bool filterDates = firstDate != -1 || lastDate != -1;
-    for (int position = 0; position < transactions.size(); ++position) {
-        const Transaction& record = transactions.at(position);
-        const int id = record.type();
-        if (id < 0 || id >= TypeIdTable::capacity) continue;
-        if (filterDates) {
-            const std::int32_t date = record.dateCode();
-            if (firstDate != -1 && date < firstDate) continue;
-            if (lastDate != -1 && date > lastDate) continue;
-        }
-        if (record.isIncome())
-            sums[id].income += record.amount();
+    for (const SumKey& key : sumKeys) {
+        if (key.type < 0 || key.type >= TypeIdTable::capacity) continue;
+        if (firstDate != -1 && key.dateCode < firstDate) continue;
+        if (lastDate != -1 && key.dateCode > lastDate) continue;
+        if (key.income)
+            sums[key.type].income += key.amount;
         else
-            sums[id].outgoing -= record.amount();
+            sums[key.type].outgoing -= key.amount;
     }
     return sums;
 }
 
 void AccountDB::clear() {
     transactions.clear();
+    sumKeys.clear();
+    sumKeys.shrink_to_fit();
     types.clear();
     lastIndex_ = 0;
     name_.clear();
@@ -174,7 +170,19 @@ void AccountDB::saveFile(std::string& fileName) {
     modified = false;
 }
 
-void AccountDB::loadFile(const std::string& fileName) { loadBytes(readWholeFile(fileName)); }
+void AccountDB::loadFile(const std::string& fileName) {
+    // Read in pieces rather than whole, so that a large book is not held in
+    // memory twice while it is decoded.
+    std::error_code error;
+    const bool regular = std::filesystem::is_regular_file(fileName, error);
+    const std::uintmax_t size = regular ? std::filesystem::file_size(fileName, error) : 0;
+    std::vector<char> buffer(1 << 20);
+    std::ifstream file;
+    file.rdbuf()->pubsetbuf(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    if (regular && !error) file.open(fileName, std::ios::binary);
+    if (!file.is_open()) throw ErrorMsg(Msg::fileOpen);
+    *this = decodeDatabase(file, size);
+}
 
 void AccountDB::loadBytes(std::string_view bytes) { *this = decodeDatabase(bytes); }
 

@@ -3,7 +3,9 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <iosfwd>
 #include <string_view>
+#include <vector>
 
 #include "recordarray.h"
 #include "transaction.h"
@@ -79,10 +81,24 @@ private:
     TransType& typeByIdForChange(int id);
     int typePositionById(int id) const;
 
-    friend AccountDB decodeDatabase(std::string_view bytes);
+    friend AccountDB decodeDatabase(std::istream& in, std::uint64_t size);
+
+    // What the sums read of a transaction, kept beside the records in one
+    // contiguous array (same positions), so that a sum over a million
+    // transactions walks 12 MB instead of chasing a million pointers.
+    struct SumKey {
+        std::int32_t dateCode;
+        std::int32_t amount;
+        std::int16_t type;
+        bool income;
+        static SumKey of(const Transaction& record) {
+            return {record.dateCode(), record.amount(), static_cast<std::int16_t>(record.type()), record.isIncome()};
+        }
+    };
 
     RecordArray<Transaction> transactions;
     RecordArray<TransType> types;
+    std::vector<SumKey> sumKeys;
     int lastIndex_ = 0;
     std::string name_;
     bool modified = false;

@@ -20,6 +20,8 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <istream>
+#include <streambuf>
 #include <vector>
 
 namespace KestLib {
@@ -57,39 +59,56 @@ private:
     std::string& out;
 };
 
-// Reads from the bytes of a whole file; running past the end is damage.
+// Reads a file of known size from a stream, front to back, with every byte
+// swapped back as it is read. Running past the end is damage; a stream that
+// fails for another reason could not be read.
 class Reader {
 public:
-    explicit Reader(std::string_view bytes) : bytes(bytes) {}
-    std::size_t remaining() const { return bytes.size() - pos; }
-    unsigned u8() {
-        need(1);
-        return swapNibbles(static_cast<unsigned char>(bytes[pos++]));
+    Reader(std::istream& in, std::uint64_t size) : in(in), size(size) {}
+    std::uint64_t remaining() const { return size - consumed; }
+
+    void read(unsigned char* out, std::size_t n) {
+        if (remaining() < n) throw ErrorMsg(Msg::damaged);
+        in.read(reinterpret_cast<char*>(out), static_cast<std::streamsize>(n));
+        if (static_cast<std::size_t>(in.gcount()) != n) throw ErrorMsg(in.bad() ? Msg::fileOpen : Msg::damaged);
+        consumed += n;
+        for (std::size_t i = 0; i < n; ++i) out[i] = swapNibbles(out[i]);
     }
-    unsigned u16() {
-        const unsigned high = u8();
-        return (high << 8) | u8();
+    unsigned u8() {
+        unsigned char b;
+        read(&b, 1);
+        return b;
     }
     std::int32_t s32() {
-        std::uint32_t v = 0;
-        for (int i = 0; i < 4; ++i) v = (v << 8) | u8();
-        return static_cast<std::int32_t>(v);
+        unsigned char b[4];
+        read(b, 4);
+        return be32(b);
     }
-    std::string text() {
-        const std::size_t length = u8();
-        need(length);
-        std::string s(bytes.substr(pos, length));
-        for (char& c : s) c = static_cast<char>(swapNibbles(static_cast<unsigned char>(c)));
-        pos += length;
+    std::string text(std::size_t length) {
+        std::string s(length, '\0');
+        read(reinterpret_cast<unsigned char*>(s.data()), length);
         return s;
+    }
+    std::string text() { return text(u8()); }
+
+    static std::int32_t be32(const unsigned char* b) {
+        return static_cast<std::int32_t>(std::uint32_t{b[0]} << 24 | std::uint32_t{b[1]} << 16 |
+                                         std::uint32_t{b[2]} << 8 | b[3]);
     }
 
 private:
-    void need(std::size_t n) const {
-        if (remaining() < n) throw ErrorMsg(Msg::damaged);
+    std::istream& in;
+    std::uint64_t size;
+    std::uint64_t consumed = 0;
+};
+
+// A stream over bytes in memory, without copying them.
+class MemoryBuffer : public std::streambuf {
+public:
+    explicit MemoryBuffer(std::string_view bytes) {
+        char* begin = const_cast<char*>(bytes.data());  // only ever read
+        setg(begin, begin, begin + bytes.size());
     }
-    std::string_view bytes;
-    std::size_t pos = 0;
 };
 
 void checkLength(const std::string& text, const char* message) {
@@ -143,21 +162,30 @@ std::string encodeDatabase(const AccountDB& db) {
 }
 
 AccountDB decodeDatabase(std::string_view bytes) {
-    if (bytes.substr(0, magic.size()) != magic) throw ErrorMsg(Msg::notDatabase);
-    if (bytes.size() == magic.size()) throw ErrorMsg(Msg::damaged);
-    if (static_cast<unsigned char>(bytes[magic.size()]) != version) throw ErrorMsg(Msg::wrongVersion);
-    Reader in(bytes.substr(magic.size() + 1));
+    MemoryBuffer buffer(bytes);
+    std::istream in(&buffer);
+    return decodeDatabase(in, bytes.size());
+}
+
+AccountDB decodeDatabase(std::istream& in, std::uint64_t size) {
+    char header[5] = {};
+    in.read(header, size < sizeof header ? static_cast<std::streamsize>(size) : 5);
+    if (in.bad()) throw ErrorMsg(Msg::fileOpen);
+    if (size < magic.size() || std::string_view(header, magic.size()) != magic) throw ErrorMsg(Msg::notDatabase);
+    if (size == magic.size()) throw ErrorMsg(Msg::damaged);
+    if (static_cast<unsigned char>(header[magic.size()]) != version) throw ErrorMsg(Msg::wrongVersion);
+    Reader reader(in, size - sizeof header);
 
     AccountDB db;
-    db.name_ = in.text();
+    db.name_ = reader.text();
 
     // Types must come in strictly ascending id order, which also rules out an
     // id given twice; positionOfId lets each transaction find its type at once.
     std::vector<int> positionOfId(TypeIdTable::capacity, -1);
-    const unsigned typeCount = in.u8();
+    const unsigned typeCount = reader.u8();
     for (unsigned i = 0; i < typeCount; ++i) {
-        const int id = static_cast<int>(in.u8());
-        std::string name = in.text();
+        const int id = static_cast<int>(reader.u8());
+        std::string name = reader.text();
         const bool ascending = db.types.size() == 0 || id > db.types.at(db.types.size() - 1).id();
         if (id >= TypeIdTable::capacity || !ascending) throw ErrorMsg(Msg::damaged);
         for (int j = 0; j < db.types.size(); ++j)
@@ -170,24 +198,29 @@ AccountDB decodeDatabase(std::string_view bytes) {
         db.typeIds.reserveTypeId(id);
     }
 
-    db.lastIndex_ = in.s32();
-    const std::int32_t count = in.s32();
+    db.lastIndex_ = reader.s32();
+    const std::int32_t count = reader.s32();
     if (count > 0) {
         // The count must be backed by bytes before anything is allocated for it.
-        if (static_cast<std::size_t>(count) > in.remaining() / fixedTransactionBytes) throw ErrorMsg(Msg::damaged);
+        if (static_cast<std::uint64_t>(count) > reader.remaining() / fixedTransactionBytes)
+            throw ErrorMsg(Msg::damaged);
         db.transactions.reserve(count);
+        db.sumKeys.reserve(static_cast<std::size_t>(count));
     }
     bool indexesAscend = true;
     for (std::int32_t i = 0; i < count; ++i) {
+        // index (4), year (2), month, day, amount (4), income, type id, comment length
+        unsigned char fixed[fixedTransactionBytes];
+        reader.read(fixed, sizeof fixed);
         Transaction record;
-        record.setIndex(in.s32());
-        record.setYear(static_cast<int>(in.u16()));
-        record.setMonth(static_cast<int>(in.u8()));
-        record.setDay(static_cast<int>(in.u8()));
-        record.setAmount(in.s32());
-        record.setIncome(in.u8() != 0);
-        const unsigned typeId = in.u8();
-        record.setComment(in.text());
+        record.setIndex(Reader::be32(fixed));
+        record.setYear(fixed[4] << 8 | fixed[5]);
+        record.setMonth(fixed[6]);
+        record.setDay(fixed[7]);
+        record.setAmount(Reader::be32(fixed + 8));
+        record.setIncome(fixed[12] != 0);
+        const unsigned typeId = fixed[13];
+        record.setComment(reader.text(fixed[14]));
         const int typePosition = typeId < positionOfId.size() ? positionOfId[typeId] : -1;
         if (typePosition < 0) throw ErrorMsg(Msg::outOfBound);
         record.setType(static_cast<int>(typeId));
@@ -195,9 +228,10 @@ AccountDB decodeDatabase(std::string_view bytes) {
         if (i > 0 && record.index() <= db.transactions.at(i - 1).index()) indexesAscend = false;
         // New indexes must stay unique even when the stored last index lags.
         if (record.index() > db.lastIndex_) db.lastIndex_ = record.index();
+        db.sumKeys.push_back(AccountDB::SumKey::of(record));
         db.transactions.append(std::move(record));
     }
-    if (in.remaining() != 0) throw ErrorMsg(Msg::damaged);
+    if (reader.remaining() != 0) throw ErrorMsg(Msg::damaged);
 
     if (!indexesAscend) {
         std::vector<int> indexes(static_cast<std::size_t>(db.transCount()));

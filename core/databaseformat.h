@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -12,5 +14,8 @@ std::string encodeDatabase(const AccountDB& db);
 // A database read from the bytes of a whole file, not modified. Throws on a
 // foreign, newer or damaged file.
 AccountDB decodeDatabase(std::string_view bytes);
+// The same from a stream holding size bytes, read front to back without
+// holding the whole file in memory.
+AccountDB decodeDatabase(std::istream& in, std::uint64_t size);
 
 }  // namespace KestLib

@@ -71,26 +71,6 @@ void syncFolderOf(const std::string& path) {
 
 }  // namespace
 
-std::string readWholeFile(const std::string& path) {
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    struct stat info {};
-    if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        throw ErrorMsg(Msg::fileOpen);
-    std::string content;
-    content.reserve(static_cast<std::size_t>(info.st_size));
-    char buffer[1 << 16];
-    for (;;) {
-        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
-        if (got == 0) break;
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            throw ErrorMsg(Msg::fileOpen);
-        }
-        content.append(buffer, static_cast<std::size_t>(got));
-    }
-    return content;
-}
-
 void writeFileAtomically(const std::string& path, std::string_view bytes) {
     const std::string target = resolvedTarget(path);
     struct stat existing {};

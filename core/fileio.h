@@ -5,10 +5,6 @@
 
 namespace KestLib {
 
-// The whole content of a regular file; "File open error" when it can't be
-// opened or read.
-std::string readWholeFile(const std::string& path);
-
 // Replaces path with bytes so that a failure at any point leaves the previous
 // file as it was: the bytes go to a temporary file beside the target, which is
 // synced and then renamed over it. "File open error" when the temporary file

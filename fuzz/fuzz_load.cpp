@@ -1,0 +1,80 @@
+// Feeds arbitrary bytes to the database reader. A refused file must leave the
+// database exactly as it was; an accepted one must hold together (usage
+// counts, unique ascending type ids, unique indexes within lastIndex) and
+// must come back byte for byte when written and read again.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "accountdb.h"
+#include "databaseformat.h"
+#include "errormsg.h"
+
+namespace {
+
+using KestLib::AccountDB;
+
+// What the reader must not disturb when it refuses a file.
+AccountDB databaseBeforeLoad() {
+    AccountDB db;
+    db.reset();
+    db.setName("before");
+    db.addType("kept");
+    KestLib::Transaction t;
+    t.setType(1);
+    t.setAmount(42);
+    db.addTransaction(t);
+    return db;
+}
+
+void check(bool condition) {
+    if (!condition) std::abort();
+}
+
+void checkConsistent(const AccountDB& db) {
+    int previousId = -1;
+    for (int i = 0; i < db.typeCount(); ++i) {
+        const KestLib::TransType& type = db.typeAt(i);
+        check(type.id() > previousId && type.id() < KestLib::TypeIdTable::capacity);
+        previousId = type.id();
+        int uses = 0;
+        for (int j = 0; j < db.transCount(); ++j) uses += db.transaction(j, false).type() == type.id();
+        check(type.count() == uses);
+    }
+    std::set<int> indexes;
+    for (int j = 0; j < db.transCount(); ++j) {
+        const int index = db.transaction(j, false).index();
+        check(index <= db.lastIndex());
+        check(indexes.insert(index).second);
+        db.typeById(db.transaction(j, false).type());  // throws, and so fails, if the type is missing
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+
+    AccountDB first = databaseBeforeLoad();
+    const std::string before = KestLib::encodeDatabase(first);
+    try {
+        first.loadBytes(bytes);
+    } catch (const KestLib::ErrorMsg&) {
+        check(KestLib::encodeDatabase(first) == before && first.isModified());
+        return 0;
+    }
+    check(!first.isModified());
+    checkConsistent(first);
+
+    // Nothing read from a file can be too long to write again, so any
+    // exception from here on is a fault and ends the run.
+    const std::string encoded = KestLib::encodeDatabase(first);
+    AccountDB second;
+    second.loadBytes(encoded);
+    check(KestLib::encodeDatabase(second) == encoded);
+    return 0;
+}

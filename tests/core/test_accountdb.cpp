@@ -1,0 +1,351 @@
+// The database operations: numbering, types and their ids, the messages of
+// each refusal, the sums, and databases side by side.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <random>
+#include <string>
+
+#include "coretestsupport.h"
+
+using namespace KestLib;
+
+namespace {
+
+// A database as it is after a load: nothing counts as modified, so a test
+// can see whether an operation sets the flag.
+AccountDB unmodifiedCopy(const AccountDB& db) {
+    AccountDB copy;
+    copy.loadBytes(encodeDatabase(db));
+    return copy;
+}
+
+// Types "", A, B with ids 0, 1, 2.
+AccountDB databaseWithTypesAB() {
+    AccountDB db;
+    db.reset();
+    db.addType("A");
+    db.addType("B");
+    return db;
+}
+
+std::string typeList(const AccountDB& db) {
+    std::string list;
+    for (int i = 0; i < db.typeCount(); ++i)
+        list += "[" + std::to_string(db.typeAt(i).id()) + ":" + db.typeAt(i).name() + "]";
+    return list;
+}
+
+}  // namespace
+
+TEST(AccountDBState, ConstructedIsEmptyAndResetIsANewDatabase) {
+    AccountDB db;
+    EXPECT_EQ(db.typeCount(), 0);
+    EXPECT_EQ(db.transCount(), 0);
+    EXPECT_FALSE(db.isModified());
+
+    db.reset();
+    EXPECT_EQ(db.typeCount(), 1);
+    EXPECT_EQ(db.typeAt(0).id(), 0);
+    EXPECT_EQ(db.typeAt(0).name(), "");
+    EXPECT_EQ(db.lastIndex(), 0);
+    EXPECT_EQ(db.name(), "");
+    EXPECT_TRUE(db.isModified());
+}
+
+TEST(AccountDBState, ClearEmptiesEverythingAndFreesEveryId) {
+    AccountDB db = sampleDatabase();
+    db.clear();
+    EXPECT_EQ(db.typeCount(), 0);
+    EXPECT_EQ(db.transCount(), 0);
+    EXPECT_EQ(db.lastIndex(), 0);
+    EXPECT_EQ(db.name(), "");
+    EXPECT_FALSE(db.isModified());
+    db.addType("first");
+    EXPECT_EQ(db.typeAt(0).id(), 0);
+}
+
+TEST(AccountDBState, SetNameMarksModifiedEvenWhenUnchanged) {
+    AccountDB db = unmodifiedCopy(sampleDatabase());
+    db.setName(db.name());
+    EXPECT_TRUE(db.isModified());
+}
+
+TEST(AccountDBTransactions, IndexesAreSerialAndNeverReused) {
+    AccountDB db;
+    db.reset();
+    Transaction t = makeTransaction(0, 10, true);
+    db.addTransaction(t);
+    EXPECT_EQ(t.index(), 1);
+    db.addTransaction(t);
+    EXPECT_EQ(t.index(), 2);
+    db.deleteTransaction(2);
+    EXPECT_EQ(db.transCount(), 1);
+    db.addTransaction(t);
+    EXPECT_EQ(t.index(), 3);
+    EXPECT_EQ(db.lastIndex(), 3);
+    EXPECT_EQ(db.transaction(1, false).index(), 3);
+    EXPECT_EQ(db.transPosition(3), 1);
+    EXPECT_EQ(db.transPosition(2), -1);
+}
+
+TEST(AccountDBTransactions, UnknownTypeIsRefusedWithoutAnyChange) {
+    AccountDB db = sampleDatabase();
+    const std::string before = fingerprint(db);
+    Transaction t = makeTransaction(1, 10, true);  // id 1 was deleted
+    EXPECT_EQ(messageOf([&] { db.addTransaction(t); }), "Array out of bound");
+    EXPECT_EQ(t.index(), 0);
+    EXPECT_EQ(fingerprint(db), before);
+
+    Transaction moved = db.transaction(0, false);
+    moved.setType(99);
+    EXPECT_EQ(messageOf([&] { db.modifyTransaction(moved); }), "Array out of bound");
+    EXPECT_EQ(fingerprint(db), before);
+}
+
+TEST(AccountDBTransactions, LookUpByIndexAndByPosition) {
+    AccountDB db;
+    db.reset();
+    Transaction t = makeTransaction(0, 5, false);
+    for (int i = 0; i < 3; ++i) db.addTransaction(t);
+    EXPECT_EQ(messageOf([&] { db.transaction(7, true); }), "The transaction index is not exist");
+    EXPECT_EQ(messageOf([&] { db.transaction(7, false); }), "Array out of bound");
+    EXPECT_EQ(messageOf([&] { db.transaction(-1, false); }), "Array out of bound");
+    EXPECT_EQ(messageOf([&] { db.transaction(3, false); }), "Array out of bound");
+    EXPECT_EQ(db.transaction(2, true).index(), 2);
+}
+
+TEST(AccountDBTransactions, ModifyMovesTheUsageCountAndKeepsThePosition) {
+    AccountDB db = databaseWithTypesAB();
+    Transaction first = makeTransaction(1, 10, true);
+    Transaction second = makeTransaction(1, 20, true);
+    db.addTransaction(first);
+    db.addTransaction(second);
+    EXPECT_EQ(db.typeById(1).count(), 2);
+
+    first.setType(2);
+    first.setAmount(11);
+    first.setComment("changed");
+    db.modifyTransaction(first);
+    EXPECT_EQ(db.typeById(1).count(), 1);
+    EXPECT_EQ(db.typeById(2).count(), 1);
+    const Transaction& stored = db.transaction(0, false);
+    EXPECT_EQ(stored.index(), 1);
+    EXPECT_EQ(stored.type(), 2);
+    EXPECT_EQ(stored.amount(), 11);
+    EXPECT_EQ(stored.comment(), "changed");
+
+    db.deleteTransaction(second.index());
+    EXPECT_EQ(db.typeById(1).count(), 0);
+}
+
+TEST(AccountDBTransactions, UnknownIndexChangesNothing) {
+    AccountDB db = unmodifiedCopy(sampleDatabase());
+    const std::string before = fingerprint(db);
+    Transaction ghost = makeTransaction(0, 1, true);
+    ghost.setIndex(77);
+    db.modifyTransaction(ghost);
+    db.deleteTransaction(77);
+    EXPECT_EQ(fingerprint(db), before);
+    EXPECT_FALSE(db.isModified());
+}
+
+TEST(AccountDBTransactions, StoredRecordStaysPutWhileTheBookGrows) {
+    AccountDB db;
+    db.reset();
+    Transaction t = makeTransaction(0, 1, true, 2004, 3, 15, "watched");
+    db.addTransaction(t);
+    const Transaction& watched = db.transaction(1, true);
+    const TransType& emptyType = db.typeAt(0);
+    for (int i = 0; i < 5000; ++i) {
+        Transaction other = makeTransaction(0, i, false);
+        db.addTransaction(other);
+        if (i % 2 == 0) db.deleteTransaction(other.index());
+        db.addType("type " + std::to_string(i % 100));
+        db.deleteType(db.findType("type " + std::to_string(i % 100)));
+    }
+    EXPECT_EQ(&db.transaction(1, true), &watched);
+    EXPECT_EQ(watched.comment(), "watched");
+    EXPECT_EQ(&db.typeById(0), &emptyType);
+    EXPECT_EQ(emptyType.count(), 2501);
+}
+
+TEST(AccountDBTypes, DeletedIdIsTheFirstGivenOutAgain) {
+    AccountDB db = databaseWithTypesAB();
+    db.deleteType(db.findType("A"));
+    EXPECT_EQ(typeList(db), "[0:][2:B]");
+    EXPECT_EQ(db.typeAt(1).name(), "B");
+    EXPECT_EQ(db.typeById(2).name(), "B");
+    EXPECT_EQ(messageOf([&] { db.typeById(1); }), "Array out of bound");
+
+    db.addType("C");
+    EXPECT_EQ(typeList(db), "[0:][1:C][2:B]");
+    EXPECT_EQ(db.typeCount(), 3);
+}
+
+TEST(AccountDBTypes, TypeInUseCanOnlyGoOnceItsTransactionsAre) {
+    AccountDB db = databaseWithTypesAB();
+    Transaction a = makeTransaction(1, 10, true);
+    Transaction b = makeTransaction(2, 10, true);
+    db.addTransaction(a);
+    db.addTransaction(b);
+    const std::string before = fingerprint(db);
+    EXPECT_EQ(messageOf([&] { db.deleteType(db.findType("A")); }), "There are still other transactions use this type");
+    EXPECT_EQ(fingerprint(db), before);
+
+    db.deleteTransaction(a.index());
+    db.deleteType(db.findType("A"));
+    b.setType(0);
+    db.modifyTransaction(b);
+    db.deleteType(db.findType("B"));
+    EXPECT_EQ(typeList(db), "[0:]");
+}
+
+TEST(AccountDBTypes, NamesAreUniqueByExactBytes) {
+    AccountDB db;
+    db.reset();
+    db.addType("Food");
+    db.addType("food");
+    db.addType("\xAD\xB9");
+    const std::string before = fingerprint(db);
+    EXPECT_EQ(messageOf([&] { db.addType("Food"); }), "The type Food has existed");
+    EXPECT_EQ(messageOf([&] { db.addType(""); }), "The type  has existed");
+    EXPECT_EQ(messageOf([&] { db.addType("\xAD\xB9"); }), "The type \xAD\xB9 has existed");
+    EXPECT_EQ(fingerprint(db), before);
+    EXPECT_EQ(db.findType("food").id(), 2);
+}
+
+TEST(AccountDBTypes, LookUpsThatFindNothing) {
+    AccountDB db = databaseWithTypesAB();
+    EXPECT_EQ(messageOf([&] { db.findType("a"); }), "No transaction type");
+    EXPECT_EQ(messageOf([&] { db.typeById(3); }), "Array out of bound");
+    EXPECT_EQ(messageOf([&] { db.typeById(-1); }), "Array out of bound");
+    EXPECT_EQ(messageOf([&] { db.typeAt(3); }), "Array out of bound");
+    EXPECT_EQ(messageOf([&] { db.typeAt(-1); }), "Array out of bound");
+
+    AccountDB unmodified = unmodifiedCopy(db);
+    TransType stranger;
+    stranger.setId(50);
+    unmodified.deleteType(stranger);
+    EXPECT_EQ(unmodified.typeCount(), 3);
+    EXPECT_FALSE(unmodified.isModified());
+}
+
+TEST(AccountDBTypes, Type129IsRefusedAndNothingChanges) {
+    AccountDB db;
+    db.reset();
+    for (int i = 1; i < 128; ++i) db.addType("type " + std::to_string(i));
+    ASSERT_EQ(db.typeCount(), 128);
+    db = unmodifiedCopy(db);
+    const std::string before = fingerprint(db);
+
+    EXPECT_EQ(messageOf([&] { db.addType("one too many"); }), "Too many transaction types");
+    EXPECT_EQ(fingerprint(db), before);
+    EXPECT_FALSE(db.isModified());
+
+    db.deleteType(db.findType("type 77"));
+    db.addType("back in");
+    EXPECT_EQ(db.findType("back in").id(), 77);
+}
+
+TEST(AccountDBTypes, TwoDatabasesGiveOutIdsIndependently) {
+    AccountDB first = databaseWithTypesAB();
+    AccountDB second;
+    second.reset();
+
+    first.clear();
+    second.addType("X");
+    EXPECT_EQ(second.findType("X").id(), 1);
+
+    first.loadBytes(encodeDatabase(databaseWithTypesAB()));
+    second.addType("Y");
+    EXPECT_EQ(second.findType("Y").id(), 2);
+
+    second.clear();
+    first.addType("C");
+    EXPECT_EQ(first.findType("C").id(), 3);
+}
+
+TEST(AccountDBSums, FiltersByTypeDirectionAndInclusiveDates) {
+    AccountDB db = databaseWithTypesAB();
+    Transaction t = makeTransaction(1, 100, true, 2004, 3, 1);
+    db.addTransaction(t);
+    t = makeTransaction(2, 30, false, 2004, 3, 31);
+    db.addTransaction(t);
+    t = makeTransaction(2, 5, false, 2004, 4, 1);
+    db.addTransaction(t);
+
+    EXPECT_EQ(db.sumAmount(-1, -1, -1, -1), 65);
+    EXPECT_EQ(db.sumAmount(-1, 0, -1, -1), 100);
+    EXPECT_EQ(db.sumAmount(-1, 1, -1, -1), -35);
+    EXPECT_EQ(db.sumAmount(-1, 7, -1, -1), -35);  // any other selector means outgoing
+    EXPECT_EQ(db.sumAmount(2, -1, -1, -1), -35);
+    EXPECT_EQ(db.sumAmount(0, -1, -1, -1), 0);
+
+    const int march1 = packDate(2004, 3, 1);
+    const int march31 = packDate(2004, 3, 31);
+    EXPECT_EQ(db.sumAmount(-1, -1, march1, march31), 70);
+    EXPECT_EQ(db.sumAmount(-1, -1, march31, -1), -35);
+    EXPECT_EQ(db.sumAmount(-1, -1, -1, march1), 100);
+    EXPECT_EQ(db.sumAmount(1, 1, march1, march31), 0);
+}
+
+TEST(AccountDBSums, TotalsBeyondThe32BitRangeAreExact) {
+    AccountDB db;
+    db.reset();
+    constexpr int big = std::numeric_limits<std::int32_t>::max();
+    for (int i = 0; i < 3; ++i) {
+        Transaction in = makeTransaction(0, big, true);
+        db.addTransaction(in);
+    }
+    for (int i = 0; i < 5; ++i) {
+        Transaction out = makeTransaction(0, big, false, 2005);
+        db.addTransaction(out);
+    }
+    EXPECT_EQ(db.sumAmount(-1, 0, -1, -1), std::int64_t{3} * big);
+    EXPECT_EQ(db.sumAmount(-1, 1, -1, -1), std::int64_t{-5} * big);
+    EXPECT_EQ(db.sumAmount(-1, -1, -1, -1), std::int64_t{-2} * big);
+
+    const auto byType = db.sumByType(-1, -1);
+    EXPECT_EQ(byType[0].income, std::int64_t{3} * big);
+    EXPECT_EQ(byType[0].outgoing, std::int64_t{-5} * big);
+
+    // Subtracting the most negative amount must not overflow.
+    AccountDB lowest;
+    lowest.reset();
+    Transaction out = makeTransaction(0, std::numeric_limits<std::int32_t>::min(), false);
+    lowest.addTransaction(out);
+    EXPECT_EQ(lowest.sumAmount(-1, 1, -1, -1), std::int64_t{1} << 31);
+    EXPECT_EQ(lowest.sumByType(-1, -1)[0].outgoing, std::int64_t{1} << 31);
+}
+
+TEST(AccountDBSums, SumByTypeAgreesWithSumAmountForEveryType) {
+    std::mt19937 random(12345);
+    AccountDB db;
+    db.reset();
+    for (int i = 1; i < 40; ++i) db.addType("t" + std::to_string(i));
+    for (int i = 1; i < 40; i += 3) db.deleteType(db.findType("t" + std::to_string(i)));  // gaps in the ids
+    for (int i = 0; i < 3000; ++i) {
+        const int typeId = db.typeAt(static_cast<int>(random() % db.typeCount())).id();
+        const int amount = static_cast<int>(random() % 2000001) - 1000000;
+        Transaction t = makeTransaction(typeId, amount, random() % 2 == 0, 1995 + static_cast<int>(random() % 20),
+                                        1 + static_cast<int>(random() % 12), 1 + static_cast<int>(random() % 28));
+        db.addTransaction(t);
+    }
+
+    // Bounds that some transactions fall on exactly, since both are inclusive.
+    const int someDate = db.transaction(10, false).dateCode();
+    const int laterDate = std::max(someDate, db.transaction(20, false).dateCode());
+    const std::pair<int, int> ranges[] = {
+        {-1, -1}, {packDate(2000, 1, 1), packDate(2009, 12, 31)}, {someDate, laterDate}, {someDate, -1}, {-1, someDate}};
+    for (const auto& [first, last] : ranges) {
+        const auto sums = db.sumByType(first, last);
+        for (int id = 0; id < TypeIdTable::capacity; ++id) {
+            EXPECT_EQ(sums[id].income, db.sumAmount(id, 0, first, last)) << "type " << id;
+            EXPECT_EQ(sums[id].outgoing, db.sumAmount(id, 1, first, last)) << "type " << id;
+        }
+    }
+}
