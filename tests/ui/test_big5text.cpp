@@ -1,0 +1,104 @@
+#include <QCoreApplication>
+#include <QTest>
+#include <QTranslator>
+
+#include "big5text.h"
+
+namespace {
+
+// Translates one decoded stored text in one context, as a translation file
+// holding that text would.
+class FoodTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* sourceText, const char* disambiguation,
+                      int n) const override {
+        Q_UNUSED(disambiguation);
+        Q_UNUSED(n);
+        if (qstrcmp(context, "MainWindow") == 0 && QString::fromUtf8(sourceText) == QString::fromUtf8("食物"))
+            return QStringLiteral("Food");
+        return QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
+const std::string chineseBytes = "\xA4\xA4\xA4\xE5";  // 中文
+
+}  // namespace
+
+class TestBig5Text : public QObject {
+    Q_OBJECT
+
+private slots:
+    void chineseTextRoundTrips();
+    void textBig5LacksIsRefused_data();
+    void textBig5LacksIsRefused();
+    void byteLimitIsInclusive();
+    void zeroByteEndsTheText();
+    void damagedTrailingByteStaysInItsText();
+    void installedTranslationTranslatesStoredText();
+};
+
+void TestBig5Text::chineseTextRoundTrips() {
+    const QString chinese = QString::fromUtf8("中文");
+    QCOMPARE(toBig5(chinese), chineseBytes);
+    QVERIFY(fitsBig5(chinese));
+    QCOMPARE(fromBig5("MainWindow", chineseBytes), chinese);
+
+    const QString mixed = QString::fromUtf8("Rent 房租 2026");
+    QVERIFY(fitsBig5(mixed));
+    QCOMPARE(fromBig5("MainWindow", toBig5(mixed)), mixed);
+    QVERIFY(fromBig5("MainWindow", std::string()).isEmpty());
+}
+
+void TestBig5Text::textBig5LacksIsRefused_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("emoji") << QString::fromUtf8("pay 😀");
+    QTest::newRow("latin accent") << QString::fromUtf8("café");
+    QTest::newRow("hangul") << QString::fromUtf8("한국");
+}
+
+void TestBig5Text::textBig5LacksIsRefused() {
+    QFETCH(QString, text);
+    QVERIFY(!fitsBig5(text));
+}
+
+void TestBig5Text::byteLimitIsInclusive() {
+    QVERIFY(fitsBig5(QString(255, u'a')));
+    QVERIFY(!fitsBig5(QString(256, u'a')));
+    // Two bytes per Chinese character: 127 make 254 bytes, 128 make 256.
+    QVERIFY(fitsBig5(QString(127, QChar(0x4E2D))));
+    QVERIFY(!fitsBig5(QString(128, QChar(0x4E2D))));
+    QVERIFY(fitsBig5(QStringLiteral("abcd"), 4));
+    QVERIFY(!fitsBig5(QStringLiteral("abcde"), 4));
+}
+
+void TestBig5Text::zeroByteEndsTheText() {
+    const QString withZero = QStringLiteral("ab") + QChar(u'\0') + QStringLiteral("cd");
+    QCOMPARE(toBig5(withZero), std::string("ab"));
+    // Stored, it would silently lose its tail.
+    QVERIFY(!fitsBig5(withZero));
+    QCOMPARE(fromBig5("MainWindow", std::string("ab\0cd", 5)), QStringLiteral("ab"));
+}
+
+void TestBig5Text::damagedTrailingByteStaysInItsText() {
+    // A lone lead byte, as a damaged file could hold, must not swallow the
+    // first byte of the next text decoded.
+    fromBig5("MainWindow", std::string("x\xA4"));
+    QCOMPARE(fromBig5("MainWindow", std::string("A")), QStringLiteral("A"));
+}
+
+void TestBig5Text::installedTranslationTranslatesStoredText() {
+    const std::string food = toBig5(QString::fromUtf8("食物"));
+    QCOMPARE(food, std::string("\xAD\xB9\xAA\xAB"));
+
+    FoodTranslator translator;
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    QCOMPARE(fromBig5("MainWindow", food), QStringLiteral("Food"));
+    // Another context has no translation for it.
+    QCOMPARE(fromBig5("TransactionDialog", food), QString::fromUtf8("食物"));
+    QVERIFY(QCoreApplication::removeTranslator(&translator));
+    QCOMPARE(fromBig5("MainWindow", food), QString::fromUtf8("食物"));
+}
+
+QTEST_MAIN(TestBig5Text)
+#include "test_big5text.moc"

@@ -1,0 +1,99 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "dbnamedialog.h"
+
+// The dialog is driven through its widgets, never through exec().
+class TestDBNameDialog : public QObject {
+    Q_OBJECT
+
+private:
+    static QLineEdit* lineEdit(DBNameDialog& dialog) {
+        return dialog.findChild<QLineEdit*>(QStringLiteral("dbNameLineEdit"));
+    }
+    static QPushButton* button(DBNameDialog& dialog, const char* name) {
+        return dialog.findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+
+private slots:
+    void layoutAndTexts() {
+        DBNameDialog dialog;
+        QVERIFY(lineEdit(dialog));
+        QCOMPARE(dialog.findChild<QLabel*>()->text(), QStringLiteral("Enter the database name"));
+        QPushButton* ok = button(dialog, "okButton");
+        QPushButton* cancel = button(dialog, "cancelButton");
+        QCOMPARE(ok->text(), QStringLiteral("OK"));
+        QCOMPARE(cancel->text(), QStringLiteral("Cancel"));
+        QVERIFY(ok->isDefault());
+        QVERIFY(!cancel->isDefault());
+
+        // Tab order: the line edit, OK, Cancel.
+        QCOMPARE(lineEdit(dialog)->nextInFocusChain(), ok);
+        QCOMPARE(ok->nextInFocusChain(), cancel);
+    }
+
+    void okWithoutEditingReturnsThePresetName() {
+        DBNameDialog dialog;
+        dialog.setDBName(QStringLiteral("Household"));
+        QCOMPARE(lineEdit(dialog)->text(), QStringLiteral("Household"));
+        QTest::mouseClick(button(dialog, "okButton"), Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.dbName(), QStringLiteral("Household"));
+    }
+
+    void typedAndEmptyNamesAreAccepted() {
+        DBNameDialog dialog;
+        dialog.setDBName(QStringLiteral("Old"));
+        lineEdit(dialog)->clear();
+        QTest::keyClicks(lineEdit(dialog), QStringLiteral("Home 2024"));
+        QTest::mouseClick(button(dialog, "okButton"), Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.dbName(), QStringLiteral("Home 2024"));
+
+        DBNameDialog emptied;
+        emptied.setDBName(QStringLiteral("Old"));
+        lineEdit(emptied)->clear();
+        QTest::mouseClick(button(emptied, "okButton"), Qt::LeftButton);
+        QCOMPARE(emptied.result(), int(QDialog::Accepted));
+        QCOMPARE(emptied.dbName(), QString());
+    }
+
+    void returnKeyPressesOk() {
+        DBNameDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QSignalSpy accepted(&dialog, &QDialog::accepted);
+        QTest::keyClick(lineEdit(dialog), Qt::Key_Return);
+        QCOMPARE(accepted.count(), 1);
+    }
+
+    void cancelEscapeAndClosingReject() {
+        DBNameDialog cancelled;
+        cancelled.setDBName(QStringLiteral("Kept"));
+        QSignalSpy rejected(&cancelled, &QDialog::rejected);
+        QTest::mouseClick(button(cancelled, "cancelButton"), Qt::LeftButton);
+        QCOMPARE(cancelled.result(), int(QDialog::Rejected));
+        QCOMPARE(rejected.count(), 1);
+
+        DBNameDialog escaped;
+        escaped.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&escaped));
+        QSignalSpy escapeSpy(&escaped, &QDialog::rejected);
+        QTest::keyClick(lineEdit(escaped), Qt::Key_Escape);
+        QCOMPARE(escapeSpy.count(), 1);
+
+        DBNameDialog closed;
+        closed.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&closed));
+        QSignalSpy closeSpy(&closed, &QDialog::rejected);
+        closed.close();
+        QCOMPARE(closeSpy.count(), 1);
+        QCOMPARE(closed.result(), int(QDialog::Rejected));
+    }
+};
+
+QTEST_MAIN(TestDBNameDialog)
+#include "test_dbnamedialog.moc"

@@ -1,0 +1,731 @@
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "accountdb.h"
+#include "big5text.h"
+#include "errormsg.h"
+#include "mainwindow.h"
+#include "userprompts.h"
+
+namespace {
+
+// Answers the window's questions from a script and writes down what was
+// asked. A question without a scripted answer is recorded as a fault and
+// answered as a cancel.
+class ScriptedPrompts : public UserPrompts {
+public:
+    std::deque<SaveChoice> saveChoices;
+    std::deque<bool> overwriteAnswers;
+    std::deque<QString> openNames;
+    std::deque<QString> saveNames;
+    std::deque<NameAnswer> nameAnswers;
+
+    QStringList asked;     // every question, in order
+    QStringList warnings;  // "caption: text"
+    QStringList unscripted;
+
+    bool allAnswersUsed() const {
+        return saveChoices.empty() && overwriteAnswers.empty() && openNames.empty() && saveNames.empty() &&
+               nameAnswers.empty();
+    }
+
+    QString lastCaption;
+    QString lastText;
+
+    SaveChoice askSaveChanges(QWidget*, const QString& caption, const QString& text) override {
+        lastCaption = caption;
+        lastText = text;
+        return next(saveChoices, SaveChoice::Cancel, QStringLiteral("save-changes"));
+    }
+    bool askOverwrite(QWidget*, const QString& caption, const QString& text) override {
+        lastCaption = caption;
+        return next(overwriteAnswers, false, QStringLiteral("overwrite: ") + text);
+    }
+    QString openFileName(QWidget*, const QString&) override { return next(openNames, QString(), "open"); }
+    QString saveFileName(QWidget*, const QString&) override { return next(saveNames, QString(), "save-as"); }
+    NameAnswer askDatabaseName(QWidget*, const QString& presetName) override {
+        return next(nameAnswers, NameAnswer{}, QStringLiteral("name: ") + presetName);
+    }
+    void warn(QWidget*, const QString& caption, const QString& text) override {
+        asked << QStringLiteral("warning");
+        warnings << caption + QStringLiteral(": ") + text;
+    }
+
+private:
+    template <typename T>
+    T next(std::deque<T>& answers, T fallback, const QString& question) {
+        asked << question;
+        if (answers.empty()) {
+            unscripted << question;
+            return fallback;
+        }
+        T answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+struct Row {
+    int year, month, day;
+    bool income;
+    int amount;
+    const char* type;
+    const char* comment;
+};
+
+// Indexes 1 to 4 in this order.
+const std::vector<Row> standardRows = {
+    {2004, 3, 7, false, 9, "Food", "rice"},
+    {2004, 10, 1, true, 10, "Salary", "pay"},
+    {2004, 11, 15, false, 100, "Food", "dinner"},
+    {2004, 3, 20, true, 2, "Salary", "tip"},
+};
+
+std::string pathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+int typeIdFor(KestLib::AccountDB& book, const std::string& name) {
+    for (int position = 0; position < book.typeCount(); ++position)
+        if (book.typeAt(position).name() == name) return book.typeAt(position).id();
+    book.addType(name);
+    return book.findType(name).id();
+}
+
+void writeBook(const QString& path, const std::string& name, const std::vector<Row>& rows = standardRows) {
+    KestLib::AccountDB book;
+    book.reset();
+    book.setName(name);
+    for (const Row& row : rows) {
+        KestLib::Transaction record;
+        record.setYear(row.year);
+        record.setMonth(row.month);
+        record.setDay(row.day);
+        record.setIncome(row.income);
+        record.setAmount(row.amount);
+        record.setType(typeIdFor(book, row.type));
+        record.setComment(row.comment);
+        book.addTransaction(record);
+    }
+    std::string target = pathBytes(path);
+    book.saveFile(target);
+}
+
+KestLib::AccountDB readBook(const QString& path) {
+    KestLib::AccountDB book;
+    book.loadFile(pathBytes(path));
+    return book;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+const char* const nineDbActions[] = {"transCreateAct", "transDeleteAct", "transModifyAct",
+                                     "transDeleteOneAct", "transModifyOneAct", "dbNameAct",
+                                     "grandTotalAct",   "budgetAct",      "percentageAct"};
+const char* const alwaysEnabledActions[] = {"newAct",  "openAct",  "saveAct",    "saveAsAct",
+                                            "closeAct", "exitAct", "aboutAct", "aboutQtAct"};
+
+enum Answer { Cancel, Discard, Save, SaveAsCancelled, SaveFails };
+
+}  // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> folder;
+    std::unique_ptr<MainWindow> window;
+    ScriptedPrompts prompts;
+
+    QString path(const QString& name) const { return folder->filePath(name); }
+    QAction* action(const char* name) const {
+        auto* found = window->findChild<QAction*>(QString::fromLatin1(name));
+        if (!found) qFatal("no action %s", name);
+        return found;
+    }
+    QString status() const { return window->findChild<QLabel*>(QStringLiteral("statusLabel"))->text(); }
+    QTableView* table() const { return window->findChild<QTableView*>(QStringLiteral("table")); }
+    int rowCount() const { return table()->model()->rowCount(); }
+    QStringList column(int column) const {
+        QStringList texts;
+        const QAbstractItemModel* model = table()->model();
+        for (int row = 0; row < model->rowCount(); ++row) texts << model->index(row, column).data().toString();
+        return texts;
+    }
+    bool dbActionsEnabled(bool enabled) const {
+        for (const char* name : nineDbActions)
+            if (action(name)->isEnabled() != enabled) return false;
+        return true;
+    }
+    void clickHeader(int section) {
+        QHeaderView* header = table()->horizontalHeader();
+        const QPoint centre(header->sectionViewportPosition(section) + header->sectionSize(section) / 2,
+                            header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+    }
+    void rename(const QString& name) {
+        prompts.nameAnswers.push_back({true, name});
+        action("dbNameAct")->trigger();
+    }
+    void startNewBook(const QString& name) {
+        prompts.nameAnswers.push_back({true, name});
+        action("newAct")->trigger();
+    }
+
+private slots:
+    void initTestCase() {
+        // Tests close the window on purpose; that must not end anything.
+        QApplication::setQuitOnLastWindowClosed(false);
+    }
+
+    void init() {
+        folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(folder->isValid());
+        prompts = ScriptedPrompts();
+        window = std::make_unique<MainWindow>();
+        window->setPrompts(&prompts);
+        window->setLangDir(path(QStringLiteral("languages")));  // absent: no languages
+        window->initWindow();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    void cleanup() {
+        window.reset();
+        QVERIFY2(prompts.unscripted.isEmpty(), qPrintable("unexpected questions: " + prompts.unscripted.join(", ")));
+        QVERIFY2(prompts.allAnswersUsed(), "a scripted answer was never asked for");
+    }
+
+    void startState() {
+        QCOMPARE(window->windowTitle(), QStringLiteral("Pennywell"));
+        QCOMPARE(status(), QStringLiteral("File Saved"));
+        QCOMPARE(rowCount(), 0);
+        QVERIFY(dbActionsEnabled(false));
+        for (const char* name : alwaysEnabledActions) QVERIFY2(action(name)->isEnabled(), name);
+
+        // No languages folder: the menu is there, empty and usable.
+        QAction* languages = window->menuBar()->actions().at(3);
+        QCOMPARE(languages->text(), QStringLiteral("&Language"));
+        QVERIFY(languages->menu()->actions().isEmpty() && languages->isEnabled());
+    }
+
+    void ctrlCCreatesATransaction() {
+        QCOMPARE(action("transCreateAct")->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
+        startNewBook(QStringLiteral("Shortcuts"));
+        QSignalSpy created(action("transCreateAct"), &QAction::triggered);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(created.count(), 1);
+    }
+
+    void contextMenuHoldsDeleteAndModify() {
+        std::unique_ptr<QMenu> menu(window->createContextMenu());
+        QCOMPARE(menu->actions(), QList<QAction*>({action("transDeleteOneAct"), action("transModifyOneAct")}));
+        QCOMPARE(menu->actions().at(0)->text(), QStringLiteral("&Delete"));
+        QCOMPARE(menu->actions().at(1)->text(), QStringLiteral("&Modify"));
+        QVERIFY(!menu->actions().at(0)->isEnabled() && !menu->actions().at(1)->isEnabled());
+
+        startNewBook(QStringLiteral("Menu"));
+        QVERIFY(menu->actions().at(0)->isEnabled() && menu->actions().at(1)->isEnabled());
+    }
+
+    void newDatabaseAfterOpen() {
+        writeBook(path("book.pwdb"), "Book");
+        window->openFile(path("book.pwdb"));
+        QCOMPARE(prompts.asked, QStringList());
+
+        startNewBook(QStringLiteral("Fresh"));
+        QCOMPARE(prompts.asked, QStringList({"name: Book"}));  // preset with the current name
+        QCOMPARE(window->windowTitle(), QStringLiteral("Pennywell - Fresh"));
+        QCOMPARE(status(), QStringLiteral("File Modified"));
+        QCOMPARE(rowCount(), 0);
+        QVERIFY(dbActionsEnabled(true));
+        QCOMPARE(window->boundFileName(), QString());
+        QCOMPARE(window->database().typeCount(), 1);
+
+        // Its first Save asks for a path instead of writing the old file.
+        const QByteArray oldBytes = fileBytes(path("book.pwdb"));
+        prompts.saveNames.push_back(QString());
+        action("saveAct")->trigger();
+        QCOMPARE(prompts.asked.last(), QStringLiteral("save-as"));
+        QCOMPARE(status(), QStringLiteral("File Modified"));
+        QCOMPARE(fileBytes(path("book.pwdb")), oldBytes);
+
+        // A cancelled name dialog changes nothing.
+        prompts.saveChoices.push_back(UserPrompts::SaveChoice::Discard);
+        prompts.nameAnswers.push_back({false, QStringLiteral("Ignored")});
+        action("newAct")->trigger();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Pennywell - Fresh"));
+        QCOMPARE(status(), QStringLiteral("File Modified"));
+    }
+
+    void openValidFile() {
+        writeBook(path("book.pwdb"), "Book");
+        prompts.openNames.push_back(path("book.pwdb"));
+        action("openAct")->trigger();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Pennywell - Book"));
+        QCOMPARE(status(), QStringLiteral("File Saved"));
+        QVERIFY(dbActionsEnabled(true));
+        QCOMPARE(window->boundFileName(), path("book.pwdb"));
+        QCOMPARE(column(0), QStringList({"1", "2", "3", "4"}));
+        QCOMPARE(column(1).at(0), QStringLiteral("2004/ 3/ 7"));
+
+        // A cancelled file dialog leaves the book as it is.
+        prompts.openNames.push_back(QString());
+        action("openAct")->trigger();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Pennywell - Book"));
+        QCOMPARE(rowCount(), 4);
+    }
+
+    void openFailureKeepsEverything_data() {
+        QTest::addColumn<QByteArray>("content");  // empty: no file at all
+        QTest::addColumn<QString>("message");     // empty: any message
+        QTest::newRow("missing") << QByteArray() << QString::fromLatin1(KestLib::Msg::fileOpen);
+        QTest::newRow("foreign") << QByteArray("hello, world") << QString::fromLatin1(KestLib::Msg::notDatabase);
+        QTest::newRow("newer version") << QByteArray("PWDB\x02", 5)
+                                       << QString::fromLatin1(KestLib::Msg::wrongVersion);
+        QTest::newRow("cut short") << QByteArray("PWDB\x01\x40\x84", 7) << QString();
+    }
+    void openFailureKeepsEverything() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, message);
+        const QString bad = path("bad.pwdb");
+        if (!content.isEmpty()) writeBytes(bad, content);
+
+        writeBook(path("book.pwdb"), "Book");
+        window->openFile(path("book.pwdb"));
+        rename(QStringLiteral("Renamed"));
+        table()->selectRow(2);
+
+        // The user lets the changes go, but the file can't be read: the
+        // changes are still there.
+        prompts.saveChoices.push_back(UserPrompts::SaveChoice::Discard);
+        prompts.openNames.push_back(bad);
+        action("openAct")->trigger();
+
+        QCOMPARE(prompts.warnings.size(), 1);
+        if (message.isEmpty())
+            QVERIFY(prompts.warnings.first().size() > QStringLiteral("Warning: ").size());
+        else
+            QCOMPARE(prompts.warnings.first(), QStringLiteral("Warning: ") + message);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Pennywell - Renamed"));
+        QCOMPARE(status(), QStringLiteral("File Modified"));
+        QCOMPARE(window->boundFileName(), path("book.pwdb"));
+        QCOMPARE(column(0), QStringList({"1", "2", "3", "4"}));
+        QVERIFY(dbActionsEnabled(true));
+        QVERIFY(window->isVisible());
+    }
+
+    void commandLineFileThatCannotBeOpened() {
+        window->openFile(path("nowhere.pwdb"));
+        QCOMPARE(prompts.warnings, QStringList({QStringLiteral("Warning: ") + KestLib::Msg::fileOpen}));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Pennywell"));
+        QVERIFY(dbActionsEnabled(false));
+        QCOMPARE(status(), QStringLiteral("File Saved"));
+        QVERIFY(window->isVisible());
+    }
+
+    void saveWritesTheBackupFromTheOldFile() {
+        const QString money = path("money.pwdb");
+        const QString backup = path("money.pwdb.bak.pwdb");
+        writeBook(money, "Old");
+        window->openFile(money);
+        rename(QStringLiteral("New"));
+        action("saveAct")->trigger();
+
+        QCOMPARE(status(), QStringLiteral("File Saved"));
+        QCOMPARE(readBook(backup).name(), std::string("Old"));
+        QCOMPARE(readBook(backup).transCount(), 4);
+        QCOMPARE(readBook(money).name(), std::string("New"));
+        QCOMPARE(readBook(money).transCount(), 4);
+        QCOMPARE(window->boundFileName(), money);
+
+        // Each Save replaces the backup with the last saved contents.
+        rename(QStringLiteral("Newer"));
+        action("saveAct")->trigger();
+        QCOMPARE(readBook(backup).name(), std::string("New"));
+        QCOMPARE(readBook(money).name(), std::string("Newer"));
+        QCOMPARE(prompts.warnings, QStringList());
+    }
+
+    void saveWithoutChangesTouchesNothing() {
+        const QString money = path("money.pwdb");
+        writeBook(money, "Book");
+        window->openFile(money);
+        const QByteArray before = fileBytes(money);
+        const auto stamp = std::filesystem::last_write_time(pathBytes(money));
+
+        action("saveAct")->trigger();
+        QCOMPARE(fileBytes(money), before);
+        QVERIFY(std::filesystem::last_write_time(pathBytes(money)) == stamp);
+        QVERIFY(!QFile::exists(path("money.pwdb.bak.pwdb")));
+        QCOMPARE(status(), QStringLiteral("File Saved"));
+
+        // Not even a path is asked for when nothing is open.
+        action("closeAct")->trigger();
+        action("saveAct")->trigger();
+        QCOMPARE(prompts.asked, QStringList());
+        QCOMPARE(QDir(folder->path()).entryList(QDir::Files), QStringList({"money.pwdb"}));
+    }
+
+    void saveWhenTheBoundFileVanished() {
+        const QString money = path("money.pwdb");
+        writeBook(money, "Book");
+        window->openFile(money);
+        rename(QStringLiteral("Kept"));
+        QVERIFY(QFile::remove(money));
+
+        action("saveAct")->trigger();
+        QCOMPARE(prompts.warnings, QStringList());
+        QCOMPARE(status(), QStringLiteral("File Saved"));
+        QCOMPARE(readBook(money).name(), std::string("Kept"));
+        QVERIFY(!QFile::exists(path("money.pwdb.bak.pwdb")));
+    }
+
+    void saveWhenTheBoundFileIsDamaged() {
+        const QString money = path("money.pwdb");
+        writeBook(money, "Book");
+        window->openFile(money);
+        rename(QStringLiteral("Unsaved"));
+        writeBytes(money, "garbage");
+
+        action("saveAct")->trigger();
+        QCOMPARE(prompts.warnings.size(), 1);
+        QCOMPARE(status(), QStringLiteral("File Modified"));
+        QCOMPARE(fileBytes(money), QByteArray("garbage"));
+        QVERIFY(!QFile::exists(path("money.pwdb.bak.pwdb")));
+
+        // The changes can still go somewhere else.
+        prompts.saveNames.push_back(path("rescue.pwdb"));
+        action("saveAsAct")->trigger();
+        QCOMPARE(status(), QStringLiteral("File Saved"));
+        QCOMPARE(readBook(path("rescue.pwdb")).name(), std::string("Unsaved"));
+        QCOMPARE(window->boundFileName(), path("rescue.pwdb"));
+    }
+
+    void saveOfAFileOpenedWithoutTheExtension() {
+        // The core writes "plain" as plain.pwdb; the next backup must come
+        // from that file, not from the stale "plain".
+        writeBook(path("plain.pwdb"), "First");
+        QVERIFY(QFile::rename(path("plain.pwdb"), path("plain")));
+        window->openFile(path("plain"));
+        rename(QStringLiteral("Second"));
+        action("saveAct")->trigger();
+        QCOMPARE(window->boundFileName(), path("plain.pwdb"));
+        QCOMPARE(readBook(path("plain.pwdb")).name(), std::string("Second"));
+        QCOMPARE(readBook(path("plain.bak.pwdb")).name(), std::string("First"));
+
+        rename(QStringLiteral("Third"));
+        action("saveAct")->trigger();
+        QCOMPARE(readBook(path("plain.pwdb.bak.pwdb")).name(), std::string("Second"));
+        QCOMPARE(readBook(path("plain.pwdb")).name(), std::string("Third"));
+    }
+
+    void saveAsOverwriteQuestion_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<bool>("overwrite");
+        QTest::newRow("completed name, yes") << "x" << true;
+        QTest::newRow("completed name, no") << "x" << false;
+        QTest::newRow("exact name, yes") << "x.pwdb" << true;
+        QTest::newRow("exact name, no") << "x.pwdb" << false;
+    }
+    void saveAsOverwriteQuestion() {
+        QFETCH(QString, chosen);
+        QFETCH(bool, overwrite);
+        const QString existing = path("x.pwdb");
+        writeBook(existing, "Existing");
+        const QByteArray before = fileBytes(existing);
+        startNewBook(QStringLiteral("Mine"));
+
+        prompts.saveNames.push_back(path(chosen));
+        prompts.overwriteAnswers.push_back(overwrite);
+        action("saveAsAct")->trigger();
+
+        QCOMPARE(prompts.asked.last(), QStringLiteral("overwrite: File %1 already exists.\nDo you want to override it?")
+                                           .arg(QDir::toNativeSeparators(existing)));
+        QCOMPARE(prompts.lastCaption, QStringLiteral("Pennywell"));
+        QVERIFY(!QFile::exists(path("x")));
+        if (overwrite) {
+            QCOMPARE(readBook(existing).name(), std::string("Mine"));
+            QCOMPARE(window->boundFileName(), existing);
+            QCOMPARE(status(), QStringLiteral("File Saved"));
+        } else {
+            QCOMPARE(fileBytes(existing), before);
+            QCOMPARE(window->boundFileName(), QString());
+            QCOMPARE(status(), QStringLiteral("File Modified"));
+        }
+    }
+
+    void saveAsToANewPath() {
+        startNewBook(QStringLiteral("Mine"));
+        prompts.saveNames.push_back(path("fresh"));
+        action("saveAsAct")->trigger();
+        QCOMPARE(prompts.asked, QStringList({"name: ", "save-as"}));
+        QCOMPARE(window->boundFileName(), path("fresh.pwdb"));
+        QCOMPARE(readBook(path("fresh.pwdb")).name(), std::string("Mine"));
+        QCOMPARE(status(), QStringLiteral("File Saved"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Pennywell - Mine"));
+    }
+
+    void unsavedChangesQuestion_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("answer");
+        for (const char* command : {"new", "open", "close", "window close", "exit"}) {
+            QTest::addRow("%s, cancel", command) << command << int(Cancel);
+            QTest::addRow("%s, no", command) << command << int(Discard);
+            QTest::addRow("%s, yes", command) << command << int(Save);
+            QTest::addRow("%s, yes but save as cancelled", command) << command << int(SaveAsCancelled);
+            QTest::addRow("%s, yes but the save fails", command) << command << int(SaveFails);
+        }
+    }
+    void unsavedChangesQuestion() {
+        QFETCH(QString, command);
+        QFETCH(int, answer);
+        writeBook(path("book.pwdb"), "Book");
+        startNewBook(QStringLiteral("Unsaved"));
+        prompts.asked.clear();
+
+        const bool goesOn = answer == Discard || answer == Save;
+        prompts.saveChoices.push_back(answer == Cancel    ? UserPrompts::SaveChoice::Cancel
+                                      : answer == Discard ? UserPrompts::SaveChoice::Discard
+                                                          : UserPrompts::SaveChoice::Save);
+        if (answer == Save) prompts.saveNames.push_back(path("saved"));
+        if (answer == SaveAsCancelled) prompts.saveNames.push_back(QString());
+        if (answer == SaveFails) prompts.saveNames.push_back(path("no/such/folder/book"));
+        if (goesOn && command == "new") prompts.nameAnswers.push_back({true, QStringLiteral("Second")});
+        if (goesOn && command == "open") prompts.openNames.push_back(path("book.pwdb"));
+
+        bool closed = false;
+        if (command == "new") {
+            action("newAct")->trigger();
+        } else if (command == "open") {
+            action("openAct")->trigger();
+        } else if (command == "close") {
+            action("closeAct")->trigger();
+        } else if (command == "window close") {
+            QCloseEvent event;
+            QCoreApplication::sendEvent(window.get(), &event);
+            closed = event.isAccepted();
+        } else {
+            action("exitAct")->trigger();
+            closed = !window->isVisible();
+        }
+
+        QCOMPARE(prompts.asked.first(), QStringLiteral("save-changes"));
+        QCOMPARE(prompts.lastCaption, QStringLiteral("Pennywell"));
+        QCOMPARE(prompts.lastText, QStringLiteral("The database has been modified.\nDo you want to save your changes?"));
+        QCOMPARE(prompts.warnings.size(), answer == SaveFails ? 1 : 0);
+        if (answer == SaveFails)
+            QCOMPARE(prompts.warnings.first(), QStringLiteral("Warning: ") + KestLib::Msg::fileOpen);
+        if (answer == Save) QCOMPARE(readBook(path("saved.pwdb")).name(), std::string("Unsaved"));
+
+        if (!goesOn) {
+            QCOMPARE(window->windowTitle(), QStringLiteral("Pennywell - Unsaved"));
+            QCOMPARE(status(), QStringLiteral("File Modified"));
+            QVERIFY(dbActionsEnabled(true));
+            QVERIFY(!closed);
+            QVERIFY(window->isVisible());
+            return;
+        }
+        if (command == "new") {
+            QCOMPARE(window->windowTitle(), QStringLiteral("Pennywell - Second"));
+            QCOMPARE(status(), QStringLiteral("File Modified"));
+        } else if (command == "open") {
+            QCOMPARE(window->windowTitle(), QStringLiteral("Pennywell - Book"));
+            QCOMPARE(status(), QStringLiteral("File Saved"));
+            QCOMPARE(rowCount(), 4);
+        } else if (command == "close") {
+            QCOMPARE(window->windowTitle(), QStringLiteral("Pennywell"));
+            QCOMPARE(status(), QStringLiteral("File Saved"));
+            QVERIFY(dbActionsEnabled(false));
+        } else {
+            QVERIFY(closed);
+        }
+    }
+
+    void closeLeavesAnEmptyWindow() {
+        writeBook(path("book.pwdb"), "Book");
+        window->openFile(path("book.pwdb"));
+        QCOMPARE(rowCount(), 4);
+        action("closeAct")->trigger();
+        QCOMPARE(rowCount(), 0);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Pennywell"));
+        QCOMPARE(status(), QStringLiteral("File Saved"));
+        QCOMPARE(window->boundFileName(), QString());
+        QVERIFY(dbActionsEnabled(false));
+        QCOMPARE(window->database().transCount(), 0);
+    }
+
+    void sortingThroughTheHeader() {
+        writeBook(path("book.pwdb"), "Book");
+        window->openFile(path("book.pwdb"));
+        QCOMPARE(column(0), QStringList({"1", "2", "3", "4"}));
+
+        clickHeader(0);  // the start is Index ascending, so this turns it round
+        QCOMPARE(column(0), QStringList({"4", "3", "2", "1"}));
+        clickHeader(0);
+        QCOMPARE(column(0), QStringList({"1", "2", "3", "4"}));
+        clickHeader(0);
+        clickHeader(3);  // a new column keeps the direction: descending
+        QCOMPARE(column(3), QStringList({"100", "10", "9", "2"}));
+        clickHeader(3);  // numerically, not as text
+        QCOMPARE(column(3), QStringList({"2", "9", "10", "100"}));
+        clickHeader(1);  // by the padded text
+        QCOMPARE(column(1), QStringList({"2004/ 3/ 7", "2004/ 3/20", "2004/10/ 1", "2004/11/15"}));
+
+        // The sort survives a reload and an open.
+        window->refreshTable();
+        QCOMPARE(column(0), QStringList({"1", "4", "2", "3"}));
+        action("closeAct")->trigger();
+        window->openFile(path("book.pwdb"));
+        QCOMPARE(column(0), QStringList({"1", "4", "2", "3"}));
+    }
+
+    void dropOpensTheFirstFileOnly() {
+        writeBook(path("first.pwdb"), "First");
+        writeBook(path("second.pwdb"), "Second");
+        QMimeData files;
+        files.setUrls({QUrl::fromLocalFile(path("first.pwdb")), QUrl::fromLocalFile(path("second.pwdb"))});
+
+        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+        enter.ignore();
+        QCoreApplication::sendEvent(window.get(), &enter);
+        QVERIFY(enter.isAccepted());
+
+        QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &drop);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Pennywell - First"));
+        QCOMPARE(window->boundFileName(), path("first.pwdb"));
+        QVERIFY(dbActionsEnabled(true));
+
+        // A drop of something that is no local file does nothing.
+        QMimeData web;
+        web.setUrls({QUrl(QStringLiteral("https://example.org/other.pwdb"))});
+        QDropEvent webDrop(QPointF(20, 20), Qt::CopyAction, &web, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window.get(), &webDrop);
+        QCOMPARE(window->boundFileName(), path("first.pwdb"));
+
+        QMimeData text;
+        text.setText(QStringLiteral("plain text"));
+        QDragEnterEvent textEnter(QPoint(20, 20), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+        textEnter.ignore();
+        QCoreApplication::sendEvent(window.get(), &textEnter);
+        QVERIFY(!textEnter.isAccepted());
+        QCOMPARE(prompts.asked, QStringList());
+    }
+
+    void setTheDatabaseName() {
+        writeBook(path("book.pwdb"), "Book");
+        window->openFile(path("book.pwdb"));
+
+        // The same name still counts as a change.
+        rename(QStringLiteral("Book"));
+        QCOMPARE(prompts.asked, QStringList({"name: Book"}));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Pennywell - Book"));
+        QCOMPARE(status(), QStringLiteral("File Modified"));
+
+        const QString chinese = QStringLiteral("中文帳本");
+        rename(chinese);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Pennywell - ") + chinese);
+        QCOMPARE(window->database().name(), toBig5(chinese));
+        QCOMPARE(prompts.asked.last(), QStringLiteral("name: Book"));
+
+        prompts.nameAnswers.push_back({false, QStringLiteral("Ignored")});
+        action("dbNameAct")->trigger();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Pennywell - ") + chinese);
+        QCOMPARE(window->database().name(), toBig5(chinese));
+
+        // A stored Big5 name comes back as the same text.
+        action("saveAct")->trigger();
+        action("closeAct")->trigger();
+        window->openFile(path("book.pwdb"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Pennywell - ") + chinese);
+
+        rename(QString());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Pennywell - "));
+        QCOMPARE(window->database().name(), std::string());
+
+        rename(QString(255, u'a'));
+        QCOMPARE(window->database().name(), std::string(255, 'a'));
+        QCOMPARE(prompts.warnings, QStringList());
+    }
+
+    void namesBig5CannotHoldAreRefused_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("emoji") << QStringLiteral("Wallet \U0001F4B0");
+        QTest::newRow("256 bytes") << QString(256, u'a');
+        QTest::newRow("128 Big5 characters") << QString(128, QChar(0x4E2D));
+        QTest::newRow("zero character") << QStringLiteral("a") + QChar(u'\0') + QStringLiteral("b");
+    }
+    void namesBig5CannotHoldAreRefused() {
+        QFETCH(QString, name);
+        // New: nothing is created.
+        startNewBook(name);
+        QCOMPARE(prompts.warnings.size(), 1);
+        QVERIFY(prompts.warnings.first().startsWith(QStringLiteral("Warning: ")));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Pennywell"));
+        QVERIFY(dbActionsEnabled(false));
+        QCOMPARE(status(), QStringLiteral("File Saved"));
+
+        // Set the Database Name: the old name stays, and nothing counts as changed.
+        writeBook(path("book.pwdb"), "Book");
+        window->openFile(path("book.pwdb"));
+        rename(name);
+        QCOMPARE(prompts.warnings.size(), 2);
+        QCOMPARE(window->database().name(), std::string("Book"));
+        QCOMPARE(window->windowTitle(), QStringLiteral("Pennywell - Book"));
+        QCOMPARE(status(), QStringLiteral("File Saved"));
+    }
+
+    void widthFitsTheColumnsAndTheScreen() {
+        // More rows than the window shows: the vertical scroll bar must not
+        // push the last column out of sight.
+        std::vector<Row> many;
+        for (int day = 1; day <= 28; ++day) {
+            many.push_back({2004, 2, day, false, day * 1000, "Groceries", "Weekly shop at the market"});
+            many.push_back({2004, 3, day, true, day, "Salary", "pay"});
+        }
+        writeBook(path("book.pwdb"), "Book", many);
+        window->openFile(path("book.pwdb"));
+        QCoreApplication::processEvents();
+        QCOMPARE(window->minimumWidth(), window->maximumWidth());
+        QVERIFY(table()->verticalScrollBar()->isVisible());
+        QVERIFY(table()->viewport()->width() >= table()->horizontalHeader()->length());
+
+        std::string longComment(255, 'W');
+        writeBook(path("wide.pwdb"), "Wide", {{2004, 1, 1, true, 5, "Food", longComment.c_str()}});
+        window->openFile(path("wide.pwdb"));
+        QVERIFY(table()->horizontalHeader()->length() > window->screen()->availableGeometry().width());
+        QCOMPARE(window->maximumWidth(), window->screen()->availableGeometry().width());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"

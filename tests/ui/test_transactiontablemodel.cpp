@@ -1,0 +1,305 @@
+#include <QAbstractItemModelTester>
+#include <QCoreApplication>
+#include <QPersistentModelIndex>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTranslator>
+
+#include <algorithm>
+
+#include "accountdb.h"
+#include "big5text.h"
+#include "transactiontablemodel.h"
+
+using KestLib::AccountDB;
+using KestLib::Transaction;
+
+namespace {
+
+// Renames texts of the "MainWindow" context, as a language switch would.
+class RenamingTranslator : public QTranslator {
+public:
+    QHash<QString, QString> renames;
+
+    QString translate(const char* context, const char* sourceText, const char*, int) const override {
+        if (qstrcmp(context, "MainWindow") != 0) return QString();
+        return renames.value(QString::fromUtf8(sourceText));
+    }
+    bool isEmpty() const override { return false; }
+};
+
+Transaction record(int year, int month, int day, int typeId, int amount, bool income, const std::string& comment) {
+    Transaction t;
+    t.setYear(year);
+    t.setMonth(month);
+    t.setDay(day);
+    t.setType(typeId);
+    t.setAmount(amount);
+    t.setIncome(income);
+    t.setComment(comment);
+    return t;
+}
+
+void add(AccountDB& db, Transaction t) { db.addTransaction(t); }
+
+// The empty-name type (id 0), then "Salary" (id 2) and "Rent" (id 3):
+// "Food" (id 1) was deleted, so ids and positions differ, and the names sort
+// otherwise than the ids.
+void addTypesWithGap(AccountDB& db) {
+    db.reset();
+    db.addType("Food");
+    db.addType("Salary");
+    db.addType("Rent");
+    db.deleteType(db.findType("Food"));
+}
+
+QString cell(const TransactionTableModel& model, int row, int column) {
+    return model.data(model.index(row, column)).toString();
+}
+
+std::vector<int> shownIndexes(const TransactionTableModel& model) {
+    std::vector<int> indexes;
+    for (int row = 0; row < model.rowCount(); ++row) indexes.push_back(model.transactionIndexAt(row));
+    return indexes;
+}
+
+std::vector<int> indexesOf(std::initializer_list<int> indexes) { return indexes; }
+
+// What a stable sort of the shown rows by their shown texts gives: the
+// reference the model's sort must match exactly.
+std::vector<int> expectedOrder(const TransactionTableModel& model, int column, bool ascending) {
+    struct Row {
+        int index;
+        QString text;
+        qlonglong number;
+    };
+    std::vector<Row> rows;
+    for (int row = 0; row < model.rowCount(); ++row)
+        rows.push_back({model.transactionIndexAt(row), cell(model, row, column), cell(model, row, column).toLongLong()});
+    const bool numeric = column == TransactionTableModel::IndexColumn || column == TransactionTableModel::MoneyColumn;
+    auto less = [numeric](const Row& a, const Row& b) { return numeric ? a.number < b.number : a.text < b.text; };
+    std::stable_sort(rows.begin(), rows.end(),
+                     [&](const Row& a, const Row& b) { return ascending ? less(a, b) : less(b, a); });
+    std::vector<int> indexes;
+    for (const Row& row : rows) indexes.push_back(row.index);
+    return indexes;
+}
+
+}  // namespace
+
+class TestTransactionTableModel : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cellsShowTheirFields();
+    void headersAndLanguageSwitch();
+    void numbersSortNumerically();
+    void textsSortByShownText();
+    void descendingKeepsEqualKeysInCurrentOrder();
+    void everySortMatchesAStableSortOfShownTexts();
+    void appendedRowIsSortedIn();
+    void persistentIndexFollowsItsTransaction();
+    void reloadAndClear();
+
+private:
+    AccountDB db;
+    std::unique_ptr<TransactionTableModel> model;
+    std::unique_ptr<QAbstractItemModelTester> tester;
+};
+
+void TestTransactionTableModel::init() {
+    db = AccountDB();
+    addTypesWithGap(db);
+    const int rent = db.findType("Rent").id();
+    const int salary = db.findType("Salary").id();
+    add(db, record(2004, 3, 7, rent, 10, false, "\xA4\xA4\xA4\xE5"));  // 中文
+    add(db, record(2004, 11, 15, salary, 9, true, "pay"));
+    add(db, record(2004, 10, 1, 0, 100, false, ""));
+    add(db, record(2003, 12, 31, rent, 10, false, "deposit"));
+    model = std::make_unique<TransactionTableModel>();
+    tester = std::make_unique<QAbstractItemModelTester>(model.get(),
+                                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+    model->setDatabase(&db);
+}
+
+void TestTransactionTableModel::cellsShowTheirFields() {
+    QCOMPARE(model->rowCount(), 4);
+    QCOMPARE(model->columnCount(), 6);
+    QCOMPARE(cell(*model, 0, TransactionTableModel::IndexColumn), QStringLiteral("1"));
+    QCOMPARE(cell(*model, 0, TransactionTableModel::DateColumn), QStringLiteral("2004/ 3/ 7"));
+    QCOMPARE(cell(*model, 1, TransactionTableModel::DateColumn), QStringLiteral("2004/11/15"));
+    QCOMPARE(cell(*model, 0, TransactionTableModel::InOutColumn), QStringLiteral("Outgoing"));
+    QCOMPARE(cell(*model, 1, TransactionTableModel::InOutColumn), QStringLiteral("Income"));
+    QCOMPARE(cell(*model, 2, TransactionTableModel::MoneyColumn), QStringLiteral("100"));
+    // Type id 3 sits at position 2 since the type with id 1 was deleted.
+    QCOMPARE(cell(*model, 0, TransactionTableModel::TypeColumn), QStringLiteral("Rent"));
+    QCOMPARE(cell(*model, 1, TransactionTableModel::TypeColumn), QStringLiteral("Salary"));
+    QCOMPARE(cell(*model, 2, TransactionTableModel::TypeColumn), QString());
+    QCOMPARE(cell(*model, 0, TransactionTableModel::CommentColumn), QString::fromUtf8("中文"));
+    QCOMPARE(cell(*model, 1, TransactionTableModel::CommentColumn), QStringLiteral("pay"));
+
+    // Wider numbers are not cut; odd values keep the same padding rule.
+    QCOMPARE(TransactionTableModel::dateText(12345, 1, 1), QStringLiteral("12345/ 1/ 1"));
+    QCOMPARE(TransactionTableModel::dateText(99, 123, -5), QStringLiteral("  99/123/-5"));
+
+    const int right = model->data(model->index(0, TransactionTableModel::MoneyColumn), Qt::TextAlignmentRole).toInt();
+    QVERIFY(right & Qt::AlignRight);
+}
+
+void TestTransactionTableModel::headersAndLanguageSwitch() {
+    const QStringList english = {"Index", "Date", "In/Out", "Money", "Type", "Comment"};
+    for (int column = 0; column < 6; ++column)
+        QCOMPARE(model->headerData(column, Qt::Horizontal).toString(), english[column]);
+
+    model->sortRows(TransactionTableModel::CommentColumn, true);
+    QCOMPARE(shownIndexes(*model), indexesOf({3, 4, 2, 1}));
+
+    RenamingTranslator translator;
+    translator.renames = {{"Money", "Geld"}, {"Income", "Einnahme"}, {"Outgoing", "Ausgabe"}, {"pay", "aaa"}};
+    QCoreApplication::installTranslator(&translator);
+    QSignalSpy headers(model.get(), &QAbstractItemModel::headerDataChanged);
+    QSignalSpy cells(model.get(), &QAbstractItemModel::dataChanged);
+    model->retranslate();
+    QCOMPARE(headers.count(), 1);
+    QCOMPARE(cells.count(), 1);
+    QCOMPARE(model->headerData(TransactionTableModel::MoneyColumn, Qt::Horizontal).toString(), QStringLiteral("Geld"));
+    QCOMPARE(cell(*model, 2, TransactionTableModel::InOutColumn), QStringLiteral("Einnahme"));
+
+    // Sorts follow the translated words: "Ausgabe" now comes before
+    // "Einnahme", and the translated comment "aaa" before "deposit".
+    model->sortRows(TransactionTableModel::InOutColumn, true);
+    QCOMPARE(shownIndexes(*model), indexesOf({3, 4, 1, 2}));
+    model->sortRows(TransactionTableModel::CommentColumn, true);
+    QCOMPARE(shownIndexes(*model), indexesOf({3, 2, 4, 1}));
+    QCoreApplication::removeTranslator(&translator);
+}
+
+void TestTransactionTableModel::numbersSortNumerically() {
+    model->sortRows(TransactionTableModel::MoneyColumn, true);
+    // 9 before 10 before 100; the two 10s keep their order.
+    QCOMPARE(shownIndexes(*model), indexesOf({2, 1, 4, 3}));
+    model->sortRows(TransactionTableModel::IndexColumn, false);
+    QCOMPARE(shownIndexes(*model), indexesOf({4, 3, 2, 1}));
+    model->sortRows(TransactionTableModel::IndexColumn, true);
+    QCOMPARE(shownIndexes(*model), indexesOf({1, 2, 3, 4}));
+}
+
+void TestTransactionTableModel::textsSortByShownText() {
+    model->sortRows(TransactionTableModel::DateColumn, true);
+    // "2003/12/31", "2004/ 3/ 7", "2004/10/ 1", "2004/11/15".
+    QCOMPARE(shownIndexes(*model), indexesOf({4, 1, 3, 2}));
+
+    // By the type's name, not its id: "" (id 0) < "Rent" (id 3) < "Salary" (id 2).
+    model->sortRows(TransactionTableModel::TypeColumn, true);
+    QCOMPARE(shownIndexes(*model), indexesOf({3, 4, 1, 2}));
+
+    // "Income" < "Outgoing".
+    model->sortRows(TransactionTableModel::InOutColumn, true);
+    QCOMPARE(shownIndexes(*model), indexesOf({2, 3, 4, 1}));
+
+    // "" < "deposit" < "pay" < "中文".
+    model->sortRows(TransactionTableModel::CommentColumn, true);
+    QCOMPARE(shownIndexes(*model), indexesOf({3, 4, 2, 1}));
+}
+
+void TestTransactionTableModel::descendingKeepsEqualKeysInCurrentOrder() {
+    // Rows 1 and 4 share Money 10, and rows 1, 3, 4 are outgoing.
+    model->sortRows(TransactionTableModel::IndexColumn, false);
+    model->sortRows(TransactionTableModel::MoneyColumn, false);
+    QCOMPARE(shownIndexes(*model), indexesOf({3, 4, 1, 2}));
+    model->sortRows(TransactionTableModel::InOutColumn, false);
+    QCOMPARE(shownIndexes(*model), indexesOf({3, 4, 1, 2}));
+    model->sortRows(TransactionTableModel::IndexColumn, true);
+    model->sortRows(TransactionTableModel::InOutColumn, false);
+    QCOMPARE(shownIndexes(*model), indexesOf({1, 3, 4, 2}));
+}
+
+void TestTransactionTableModel::everySortMatchesAStableSortOfShownTexts() {
+    // Many equal keys in every column, so stability shows.
+    QRandomGenerator random(2026);
+    const std::vector<std::string> comments = {"", "b", "a", "\xA4\xA4", "ab", "B"};
+    for (int i = 0; i < 300; ++i) {
+        const int typeId = std::array{0, 2, 3}[random.bounded(3)];
+        add(db, record(2000 + random.bounded(12), 1 + random.bounded(12), 1 + random.bounded(28), typeId,
+                       1 + random.bounded(15), random.bounded(2) == 0, comments[random.bounded(int(comments.size()))]));
+    }
+    model->reload();
+    for (int step = 0; step < 40; ++step) {
+        const int column = random.bounded(6);
+        const bool ascending = random.bounded(2) == 0;
+        if (step % 5 == 4) {
+            // Later rows get dates wider than their fields, which sort by text only.
+            const int month = step < 20 ? random.bounded(13) : 100 + step;
+            const int day = step == 39 ? -5 : 3;
+            add(db, record(2005, month, day, 2, random.bounded(20), true, comments[step % comments.size()]));
+            model->appendLastTransaction();
+        }
+        const std::vector<int> expected = expectedOrder(*model, column, ascending);
+        model->sortRows(column, ascending);
+        QCOMPARE(shownIndexes(*model), expected);
+    }
+    for (bool ascending : {true, false}) {
+        const std::vector<int> expected = expectedOrder(*model, TransactionTableModel::DateColumn, ascending);
+        model->sortRows(TransactionTableModel::DateColumn, ascending);
+        QCOMPARE(shownIndexes(*model), expected);
+    }
+    // Many rows appended to a sorted table are merged in, not placed one by one.
+    model->sortRows(TransactionTableModel::CommentColumn, false);
+    for (int i = 0; i < 40; ++i) {
+        add(db, record(2006, 1, 1, 0, 1, false, comments[random.bounded(int(comments.size()))]));
+        model->appendLastTransaction();
+    }
+    const std::vector<int> expected = expectedOrder(*model, TransactionTableModel::CommentColumn, false);
+    model->sortRows(TransactionTableModel::CommentColumn, false);
+    QCOMPARE(shownIndexes(*model), expected);
+}
+
+void TestTransactionTableModel::appendedRowIsSortedIn() {
+    model->sortRows(TransactionTableModel::DateColumn, false);
+    QSignalSpy inserted(model.get(), &QAbstractItemModel::rowsInserted);
+    add(db, record(2004, 3, 7, 0, 5, true, "same day"));
+    model->appendLastTransaction();
+    QCOMPARE(inserted.count(), 1);
+    QCOMPARE(inserted.first().at(1).toInt(), 4);
+    QCOMPARE(inserted.first().at(2).toInt(), 4);
+    QCOMPARE(model->rowCount(), 5);
+    QCOMPARE(model->transactionIndexAt(4), 5);
+
+    // The caller re-applies the sort: the new row goes after the row of the
+    // same date, since it was after it before the sort.
+    model->sortRows(TransactionTableModel::DateColumn, false);
+    QCOMPARE(shownIndexes(*model), indexesOf({2, 3, 1, 5, 4}));
+}
+
+void TestTransactionTableModel::persistentIndexFollowsItsTransaction() {
+    const QPersistentModelIndex moneyOfFirst(model->index(0, TransactionTableModel::MoneyColumn));
+    model->sortRows(TransactionTableModel::IndexColumn, false);
+    QCOMPARE(moneyOfFirst.row(), 3);
+    QCOMPARE(moneyOfFirst.column(), int(TransactionTableModel::MoneyColumn));
+    QCOMPARE(model->transactionIndexAt(moneyOfFirst.row()), 1);
+}
+
+void TestTransactionTableModel::reloadAndClear() {
+    model->sortRows(TransactionTableModel::IndexColumn, false);
+    db.deleteTransaction(3);
+    model->reload();
+    // Database order again; the caller re-applies its sort.
+    QCOMPARE(shownIndexes(*model), indexesOf({1, 2, 4}));
+    QCOMPARE(model->transactionIndexAt(3), -1);
+    QCOMPARE(model->transactionIndexAt(-1), -1);
+
+    model->clearRows();
+    QCOMPARE(model->rowCount(), 0);
+    QCOMPARE(db.transCount(), 3);
+
+    // A row appended while the rows did not match the database brings them
+    // all back rather than a single one.
+    add(db, record(2005, 1, 1, 0, 1, true, ""));
+    model->appendLastTransaction();
+    QCOMPARE(shownIndexes(*model), indexesOf({1, 2, 4, 5}));
+}
+
+QTEST_MAIN(TestTransactionTableModel)
+#include "test_transactiontablemodel.moc"

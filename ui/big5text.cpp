@@ -1,0 +1,49 @@
+#include "big5text.h"
+
+#include <QCoreApplication>
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace {
+
+constexpr const char* big5Name = "Big5";
+
+// One decoder for the whole run: building an ICU converter costs several
+// times more than decoding a short comment, and the table decodes one per
+// visible cell and one per row when it sorts by a text column. Stateless, so
+// a damaged trailing byte of one text never leaks into the next.
+QStringDecoder& sharedDecoder() {
+    thread_local QStringDecoder decoder(big5Name, QStringConverter::Flag::Stateless);
+    return decoder;
+}
+
+}  // namespace
+
+std::string toBig5(const QString& text) {
+    QStringEncoder encoder(big5Name);
+    const QByteArray bytes = encoder.encode(text);
+    const qsizetype zero = bytes.indexOf('\0');
+    return std::string(bytes.constData(), zero < 0 ? bytes.size() : zero);
+}
+
+bool fitsBig5(const QString& text, int maxBytes) {
+    // A zero would end the text where the core stores it.
+    if (text.contains(QChar(u'\0'))) return false;
+    QStringEncoder encoder(big5Name, QStringConverter::Flag::Stateless);
+    const QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError() || bytes.size() > maxBytes) return false;
+    // Some characters reach Big5 only as a look-alike; those are lossy too.
+    QStringDecoder decoder(big5Name, QStringConverter::Flag::Stateless);
+    const QString back = decoder.decode(bytes);
+    return !decoder.hasError() && back == text;
+}
+
+QString fromBig5(const char* context, const std::string& bytes) {
+    // The stored text ends at its first zero byte, as it always has when it
+    // was handed on as a C string.
+    const std::size_t zero = bytes.find('\0');
+    const QByteArrayView stored(bytes.data(), zero == std::string::npos ? bytes.size() : zero);
+    if (stored.isEmpty()) return QString();
+    const QString decoded = sharedDecoder().decode(stored);
+    return QCoreApplication::translate(context, decoded.toUtf8().constData());
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+// Stored text (database name, type names, comments) is Big5 bytes, as the
+// file format needs. These helpers are the one place where it crosses the
+// boundary between the GUI and the core.
+
+// The Big5 bytes of text, up to its first zero byte.
+std::string toBig5(const QString& text);
+
+// True when text encodes to Big5 without loss in at most maxBytes bytes.
+bool fitsBig5(const QString& text, int maxBytes = 255);
+
+// Stored bytes for display: decoded as Big5, then looked up in the installed
+// translations under context (the showing class's name), so a translation
+// file can still translate a stored text.
+QString fromBig5(const char* context, const std::string& bytes);

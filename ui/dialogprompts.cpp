@@ -1,0 +1,52 @@
+#include "dialogprompts.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+#include "dbnamedialog.h"
+
+namespace {
+// The file dialogs start in the current directory.
+const QString startFolder = QStringLiteral(".");
+}  // namespace
+
+UserPrompts::SaveChoice DialogPrompts::askSaveChanges(QWidget* parent, const QString& caption,
+                                                      const QString& text) {
+    const auto answer = QMessageBox::warning(parent, caption, text,
+                                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                             QMessageBox::Yes);
+    switch (answer) {
+    case QMessageBox::Yes:
+        return SaveChoice::Save;
+    case QMessageBox::No:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
+}
+
+bool DialogPrompts::askOverwrite(QWidget* parent, const QString& caption, const QString& text) {
+    return QMessageBox::warning(parent, caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+           QMessageBox::Yes;
+}
+
+QString DialogPrompts::openFileName(QWidget* parent, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, QString(), startFolder, filter);
+}
+
+QString DialogPrompts::saveFileName(QWidget* parent, const QString& filter) {
+    // The window asks its own overwrite question, about the file really written.
+    return QFileDialog::getSaveFileName(parent, QString(), startFolder, filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+UserPrompts::NameAnswer DialogPrompts::askDatabaseName(QWidget* parent, const QString& presetName) {
+    DBNameDialog dialog(parent);
+    dialog.setDBName(presetName);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    return {accepted, dialog.dbName()};
+}
+
+void DialogPrompts::warn(QWidget* parent, const QString& caption, const QString& text) {
+    QMessageBox::warning(parent, caption, text);
+}

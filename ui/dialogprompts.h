@@ -1,0 +1,15 @@
+#pragma once
+
+#include "userprompts.h"
+
+// The questions as the user sees them: message boxes, the platform's file
+// dialogs and the database name dialog, each run modally.
+class DialogPrompts : public UserPrompts {
+public:
+    SaveChoice askSaveChanges(QWidget* parent, const QString& caption, const QString& text) override;
+    bool askOverwrite(QWidget* parent, const QString& caption, const QString& text) override;
+    QString openFileName(QWidget* parent, const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& filter) override;
+    NameAnswer askDatabaseName(QWidget* parent, const QString& presetName) override;
+    void warn(QWidget* parent, const QString& caption, const QString& text) override;
+};

@@ -1,0 +1,30 @@
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <cstdlib>
+
+#include "big5text.h"
+#include "errormsg.h"
+#include "mainwindow.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    MainWindow window;
+    try {
+        window.setLangDir(QApplication::applicationDirPath() + QStringLiteral("/languages"));
+        // The toolkit's translator, installed last, is consulted first.
+        app.installTranslator(window.appTranslator());
+        app.installTranslator(window.qtTranslator());
+        QApplication::setQuitOnLastWindowClosed(true);
+        window.initWindow();
+        window.show();
+        // Qt's own options are already taken out of argc and argv.
+        if (argc == 2) window.openFile(QFile::decodeName(argv[1]));
+        return app.exec();
+    } catch (const KestLib::ErrorMsg& error) {
+        // The window handles the core's errors of its own commands; one that
+        // still gets here leaves the program in an unknown state, so it ends.
+        QMessageBox::warning(&window, QObject::tr("Warning"), fromBig5("QObject", error.message()));
+        return EXIT_FAILURE;
+    }
+}

@@ -1,0 +1,145 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+#include <memory>
+
+#include "userprompts.h"
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QTableView;
+class QTranslator;
+class TransactionTableModel;
+
+namespace KestLib {
+class AccountDB;
+}  // namespace KestLib
+
+// The program's only top-level window: it owns the account database of the
+// run, shows its transactions in a table and offers every command through
+// menus. Every core error a command meets is shown as a warning and the
+// window goes on with its database, file binding, title and table as they
+// were before the command.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Must be set before initWindow, which builds the language menu from it.
+    void setLangDir(const QString& folder);
+    QTranslator* appTranslator() const { return programTranslator; }
+    QTranslator* qtTranslator() const { return toolkitTranslator; }
+
+    // Actions, menus, status bar and texts; called once, after the
+    // translators are installed.
+    void initWindow();
+    // Every translatable text of the window, from scratch.
+    void updateTexts();
+
+    // Opens a file named on the command line or dropped on the window.
+    void openFile(const QString& path);
+
+    // The whole table again from the database, in the current sort order.
+    void refreshTable();
+    // The database's last transaction was just added: shows it as a new row.
+    void appendTableRow();
+
+    void updateStatus();
+    // "Pennywell - name" when a file is bound or force is true, else "Pennywell".
+    void updateTitle(bool force);
+    void enableDBActions();
+    void disableDBActions();
+
+    // The right-click menu, not yet shown; the caller owns it.
+    QMenu* createContextMenu();
+
+    // Where the window's questions go; not owned. nullptr restores the
+    // window's own message boxes and dialogs.
+    void setPrompts(UserPrompts* prompts);
+
+    const KestLib::AccountDB& database() const { return *db; }
+    // The path the database is bound to; empty when none.
+    const QString& boundFileName() const { return fileName; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private slots:
+    void newDB();
+    void openDB();
+    bool saveDB();
+    bool saveAsDB();
+    void closeDB();
+    bool dbDBName();
+    void switchToLanguage(int param);
+    void about();
+    bool maybeSave();
+    void sortingTable(int column);
+
+private:
+    void createActions();
+    void createMenus();
+    void createLanguageMenu();
+    void createStatusBar();
+    QAction* createAction(const char* objectName);
+    QList<QAction*> dbActions() const;
+    bool databaseInUse() const;
+
+    // Runs work; a core error it throws is shown as a warning and false is returned.
+    template <typename Work>
+    bool guarded(Work&& work);
+    void warnCoreError(const std::string& message);
+    // True when name can be stored in the database file as it is; warns otherwise.
+    bool acceptableName(const QString& name);
+    void loadBook(const QString& path);
+    void writeBackupOf(const QString& path);
+    void fitTable();
+
+    QTableView* table;
+    TransactionTableModel* model;
+    QMenu* fileMenu = nullptr;
+    QMenu* transMenu = nullptr;
+    QMenu* dbMenu = nullptr;
+    QMenu* statMenu = nullptr;
+    QMenu* langMenu = nullptr;
+    QMenu* helpMenu = nullptr;
+    QActionGroup* langGroup = nullptr;
+    QAction* newAct = nullptr;
+    QAction* openAct = nullptr;
+    QAction* saveAct = nullptr;
+    QAction* saveAsAct = nullptr;
+    QAction* closeAct = nullptr;
+    QAction* transCreateAct = nullptr;
+    QAction* transDeleteAct = nullptr;
+    QAction* transModifyAct = nullptr;
+    QAction* dbNameAct = nullptr;
+    QAction* grandTotalAct = nullptr;
+    QAction* budgetAct = nullptr;
+    QAction* percentageAct = nullptr;
+    QAction* transDeleteOneAct = nullptr;
+    QAction* transModifyOneAct = nullptr;
+    QAction* exitAct = nullptr;
+    QAction* aboutAct = nullptr;
+    QAction* aboutQtAct = nullptr;
+    QLabel* statusLabel = nullptr;
+    QLabel* fillerLabel = nullptr;
+    QString fileName;
+    QString fileFilter;
+    QString langDir;
+    QStringList locales;
+    QTranslator* programTranslator;
+    QTranslator* toolkitTranslator;
+    std::unique_ptr<KestLib::AccountDB> db;
+    int sortColumn = 0;
+    bool sortAscending = true;
+    std::unique_ptr<UserPrompts> dialogPrompts;
+    UserPrompts* prompts;
+};

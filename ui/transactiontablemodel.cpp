@@ -1,0 +1,351 @@
+#include "transactiontablemodel.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <numeric>
+
+#include "accountdb.h"
+#include "big5text.h"
+
+using KestLib::AccountDB;
+using KestLib::Transaction;
+using KestLib::TypeIdTable;
+
+namespace {
+
+// The table belongs to the main window, so its texts are that window's.
+constexpr const char* context = "MainWindow";
+
+constexpr std::array<const char*, TransactionTableModel::ColumnCount> columnTitles = {
+    QT_TRANSLATE_NOOP("MainWindow", "Index"), QT_TRANSLATE_NOOP("MainWindow", "Date"),
+    QT_TRANSLATE_NOOP("MainWindow", "In/Out"), QT_TRANSLATE_NOOP("MainWindow", "Money"),
+    QT_TRANSLATE_NOOP("MainWindow", "Type"), QT_TRANSLATE_NOOP("MainWindow", "Comment"),
+};
+constexpr const char* incomeText = QT_TRANSLATE_NOOP("MainWindow", "Income");
+constexpr const char* outgoingText = QT_TRANSLATE_NOOP("MainWindow", "Outgoing");
+
+QString translated(const char* text) { return QCoreApplication::translate(context, text); }
+
+QString inOutText(bool income) { return translated(income ? incomeText : outgoingText); }
+
+QString typeNameText(const AccountDB& database, int typeId) {
+    // Every stored transaction names a stored type; should that ever fail,
+    // an empty cell is better than an exception thrown out of a paint.
+    try {
+        return fromBig5(context, database.typeById(typeId).name());
+    } catch (const KestLib::ErrorMsg&) {
+        return QString();
+    }
+}
+
+// A decimal right-aligned in width, padded on the left with spaces; a longer
+// number is not cut.
+void appendPadded(std::u16string& out, int value, int width) {
+    char digits[16];
+    const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    for (auto length = end - digits; length < width; ++length) out.push_back(u' ');
+    out.append(std::cbegin(digits), end);
+}
+
+void appendDate(std::u16string& out, int year, int month, int day) {
+    appendPadded(out, year, 4);
+    out.push_back(u'/');
+    appendPadded(out, month, 2);
+    out.push_back(u'/');
+    appendPadded(out, day, 2);
+}
+
+// Where every field fits its width, the shown date texts all have the same
+// length and order as these numbers do: the space that pads a shorter field
+// sorts before any digit.
+std::optional<int> dateNumber(const Transaction& record) {
+    const bool fits = record.year() >= 0 && record.year() <= 9999 && record.month() >= 0 && record.month() <= 99 &&
+                      record.day() >= 0 && record.day() <= 99;
+    if (!fits) return std::nullopt;
+    return record.year() * 10000 + record.month() * 100 + record.day();
+}
+
+std::u16string_view viewOf(const QString& text) {
+    return std::u16string_view(QStringView(text).utf16(), static_cast<std::size_t>(text.size()));
+}
+
+// For each type id, the rank of the name it shows among all shown type names,
+// so that comparing ranks orders rows as comparing the names would. Ids no
+// type holds show an empty name.
+std::array<int, TypeIdTable::capacity> typeNameRanks(const AccountDB& database) {
+    std::array<QString, TypeIdTable::capacity> names;
+    for (int position = 0; position < database.typeCount(); ++position) {
+        const KestLib::TransType& type = database.typeAt(position);
+        if (type.id() >= 0 && type.id() < TypeIdTable::capacity) names[type.id()] = fromBig5(context, type.name());
+    }
+    std::array<int, TypeIdTable::capacity> byName;
+    std::iota(byName.begin(), byName.end(), 0);
+    std::stable_sort(byName.begin(), byName.end(), [&names](int a, int b) { return names[a] < names[b]; });
+    std::array<int, TypeIdTable::capacity> ranks{};
+    int rank = 0;
+    for (std::size_t i = 0; i < byName.size(); ++i) {
+        if (i > 0 && names[byName[i - 1]] != names[byName[i]]) ++rank;
+        ranks[byName[i]] = rank;
+    }
+    return ranks;
+}
+
+// Rows fewer than this past the ordered head are placed one by one, each by
+// a binary search; more are sorted and merged in.
+constexpr std::ptrdiff_t fewRows = 32;
+
+// A stable sort of rows whose first orderedRows are known to be in order: the
+// ordered head is kept and only the rows after it are placed, which gives
+// exactly the order a full stable sort does. Re-applying a sort after one
+// added transaction thus costs a few comparisons, not a million.
+template <typename Less>
+void stableSortRows(std::vector<int>& rows, std::size_t orderedRows, bool ascending, Less less) {
+    auto sortBy = [&rows, orderedRows](auto before) {
+        const auto knownEnd = rows.begin() + static_cast<std::ptrdiff_t>(std::max<std::size_t>(orderedRows, 1) - 1);
+        const auto orderedEnd = std::is_sorted_until(knownEnd, rows.end(), before);
+        if (rows.end() - orderedEnd <= fewRows) {
+            // Binary insertion: each row goes after the equal rows before it.
+            for (auto next = orderedEnd; next != rows.end(); ++next)
+                std::rotate(std::upper_bound(rows.begin(), next, *next, before), next, next + 1);
+        } else {
+            std::stable_sort(orderedEnd, rows.end(), before);
+            std::inplace_merge(rows.begin(), orderedEnd, rows.end(), before);
+        }
+    };
+    if (ascending) {
+        sortBy(less);
+    } else {
+        // The reversed predicate, so equal keys keep their current order.
+        sortBy([&less](int a, int b) { return less(b, a); });
+    }
+}
+
+}  // namespace
+
+TransactionTableModel::TransactionTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void TransactionTableModel::setDatabase(const AccountDB* database) {
+    db = database;
+    reload();
+}
+
+void TransactionTableModel::reload() {
+    beginResetModel();
+    rowOrder.resize(db ? static_cast<std::size_t>(db->transCount()) : 0);
+    std::iota(rowOrder.begin(), rowOrder.end(), 0);
+    commentKeys.clear();
+    forgetOrder();
+    endResetModel();
+}
+
+void TransactionTableModel::appendLastTransaction() {
+    if (!db || db->transCount() == 0) return;
+    const int position = db->transCount() - 1;
+    if (static_cast<int>(rowOrder.size()) != position) {
+        // The rows no longer match the database but for its last record.
+        reload();
+        return;
+    }
+    const int row = static_cast<int>(rowOrder.size());
+    beginInsertRows(QModelIndex(), row, row);
+    rowOrder.push_back(position);
+    endInsertRows();
+}
+
+void TransactionTableModel::clearRows() {
+    beginResetModel();
+    rowOrder.clear();
+    commentKeys.clear();
+    forgetOrder();
+    endResetModel();
+}
+
+void TransactionTableModel::sortRows(int column, bool ascending) {
+    if (!db || column < 0 || column >= ColumnCount || rowOrder.size() < 2) return;
+
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList persistentBefore = persistentIndexList();
+    std::vector<int> persistentPositions;
+    persistentPositions.reserve(persistentBefore.size());
+    for (const QModelIndex& index : persistentBefore) persistentPositions.push_back(rowOrder[index.row()]);
+
+    const std::size_t orderedRows =
+        column == sortedColumn && ascending == sortedAscending ? std::min(sortedRows, rowOrder.size()) : 0;
+    if (const std::optional<std::vector<int>> numbers = integerKeys(column)) {
+        const std::vector<int>& keys = *numbers;
+        stableSortRows(rowOrder, orderedRows, ascending, [&keys](int a, int b) { return keys[a] < keys[b]; });
+    } else {
+        TextKeys dates;
+        const TextKeys& keys = column == CommentColumn ? commentTextKeys() : (dates = dateTextKeys());
+        stableSortRows(rowOrder, orderedRows, ascending, [&keys](int a, int b) { return keys.at(a) < keys.at(b); });
+    }
+    sortedColumn = column;
+    sortedAscending = ascending;
+    sortedRows = rowOrder.size();
+
+    if (!persistentBefore.isEmpty()) {
+        std::vector<int> rowOfPosition(static_cast<std::size_t>(db->transCount()), -1);
+        for (std::size_t row = 0; row < rowOrder.size(); ++row) rowOfPosition[rowOrder[row]] = static_cast<int>(row);
+        QModelIndexList persistentAfter;
+        persistentAfter.reserve(persistentBefore.size());
+        for (qsizetype i = 0; i < persistentBefore.size(); ++i)
+            persistentAfter.append(index(rowOfPosition[persistentPositions[i]], persistentBefore[i].column()));
+        changePersistentIndexList(persistentBefore, persistentAfter);
+    }
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void TransactionTableModel::retranslate() {
+    // Translated texts may sort otherwise.
+    commentKeys.clear();
+    forgetOrder();
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+    if (!rowOrder.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+}
+
+int TransactionTableModel::transactionIndexAt(int row) const {
+    if (!db || row < 0 || row >= rowCount()) return -1;
+    return db->transaction(rowOrder[row], false).index();
+}
+
+QString TransactionTableModel::cellText(const AccountDB& database, const Transaction& record, int column) {
+    switch (column) {
+    case IndexColumn:
+        return QString::number(record.index());
+    case DateColumn:
+        return dateText(record.year(), record.month(), record.day());
+    case InOutColumn:
+        return inOutText(record.isIncome());
+    case MoneyColumn:
+        return QString::number(record.amount());
+    case TypeColumn:
+        return typeNameText(database, record.type());
+    case CommentColumn:
+        return fromBig5(context, record.comment());
+    default:
+        return QString();
+    }
+}
+
+QString TransactionTableModel::dateText(int year, int month, int day) {
+    std::u16string text;
+    appendDate(text, year, month, day);
+    return QString::fromStdU16String(text);
+}
+
+int TransactionTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rowOrder.size());
+}
+
+int TransactionTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant TransactionTableModel::data(const QModelIndex& index, int role) const {
+    if (!db || !index.isValid() || index.parent().isValid() || index.row() >= rowCount() ||
+        index.column() >= ColumnCount)
+        return QVariant();
+    if (role == Qt::DisplayRole) return cellText(*db, db->transaction(rowOrder[index.row()], false), index.column());
+    if (role == Qt::TextAlignmentRole) {
+        const bool number = index.column() == IndexColumn || index.column() == MoneyColumn;
+        return int((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    }
+    return QVariant();
+}
+
+QVariant TransactionTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < ColumnCount)
+        return translated(columnTitles[section]);
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+// Index and Money by their numbers; In/Out and Type by the rank of their
+// shown text among the few texts the column can show; Date by a number that
+// orders as its text does, where every date has one. None for the columns
+// that must compare texts.
+std::optional<std::vector<int>> TransactionTableModel::integerKeys(int column) const {
+    std::vector<int> keys(static_cast<std::size_t>(db->transCount()));
+    auto fill = [this, &keys](auto keyOf) {
+        for (std::size_t position = 0; position < keys.size(); ++position)
+            keys[position] = keyOf(db->transaction(static_cast<int>(position), false));
+    };
+    switch (column) {
+    case IndexColumn:
+        fill([](const Transaction& record) { return record.index(); });
+        return keys;
+    case MoneyColumn:
+        fill([](const Transaction& record) { return record.amount(); });
+        return keys;
+    case InOutColumn: {
+        const QString income = inOutText(true);
+        const QString outgoing = inOutText(false);
+        const int incomeRank = outgoing < income ? 1 : 0;
+        const int outgoingRank = income < outgoing ? 1 : 0;
+        fill([=](const Transaction& record) { return record.isIncome() ? incomeRank : outgoingRank; });
+        return keys;
+    }
+    case TypeColumn: {
+        // Core invariants keep every transaction's type id a stored one.
+        const auto ranks = typeNameRanks(*db);
+        fill([&ranks](const Transaction& record) {
+            const int id = record.type();
+            return id >= 0 && id < TypeIdTable::capacity ? ranks[id] : 0;
+        });
+        return keys;
+    }
+    case DateColumn:
+        for (std::size_t position = 0; position < keys.size(); ++position) {
+            const std::optional<int> number = dateNumber(db->transaction(static_cast<int>(position), false));
+            if (!number) return std::nullopt;
+            keys[position] = *number;
+        }
+        return keys;
+    default:
+        return std::nullopt;
+    }
+}
+
+const TransactionTableModel::TextKeys& TransactionTableModel::commentTextKeys() {
+    const int count = db->transCount();
+    if (commentKeys.size() > count) commentKeys.clear();
+    for (int position = commentKeys.size(); position < count; ++position)
+        commentKeys.append(viewOf(fromBig5(context, db->transaction(position, false).comment())));
+    return commentKeys;
+}
+
+TransactionTableModel::TextKeys TransactionTableModel::dateTextKeys() const {
+    TextKeys keys;
+    std::u16string date;
+    for (int position = 0; position < db->transCount(); ++position) {
+        const Transaction& record = db->transaction(position, false);
+        date.clear();
+        appendDate(date, record.year(), record.month(), record.day());
+        keys.append(date);
+    }
+    return keys;
+}
+
+void TransactionTableModel::forgetOrder() {
+    sortedColumn = -1;
+    sortedRows = 0;
+}
+
+std::u16string_view TransactionTableModel::TextKeys::at(int position) const {
+    const std::uint32_t begin = position == 0 ? 0 : ends[position - 1];
+    return std::u16string_view(chars.data() + begin, ends[position] - begin);
+}
+
+void TransactionTableModel::TextKeys::append(std::u16string_view text) {
+    chars.append(text);
+    ends.push_back(static_cast<std::uint32_t>(chars.size()));
+}
+
+void TransactionTableModel::TextKeys::clear() {
+    chars.clear();
+    chars.shrink_to_fit();
+    ends.clear();
+    ends.shrink_to_fit();
+}

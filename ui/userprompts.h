@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// Every question the main window puts to the user, in one place. The window
+// builds the (translated) texts and hands them over; an implementation only
+// shows them and returns the answer. The program uses DialogPrompts; tests
+// put in scripted answers so that no modal loop ever waits for a person.
+class UserPrompts {
+public:
+    enum class SaveChoice { Save, Discard, Cancel };
+
+    struct NameAnswer {
+        bool accepted = false;
+        QString name;
+    };
+
+    virtual ~UserPrompts() = default;
+
+    // Yes / No / Cancel about unsaved changes; Yes is the default, Cancel the escape.
+    virtual SaveChoice askSaveChanges(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // Yes / No about replacing an existing file; true means Yes.
+    virtual bool askOverwrite(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // A path chosen by the user, or an empty string when cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& filter) = 0;
+    // The database name dialog, preset with presetName.
+    virtual NameAnswer askDatabaseName(QWidget* parent, const QString& presetName) = 0;
+    virtual void warn(QWidget* parent, const QString& caption, const QString& text) = 0;
+};
