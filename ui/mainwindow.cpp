@@ -403,17 +403,18 @@ void MainWindow::loadBook(const QString& path) {
 bool MainWindow::saveDB() {
     if (!db->isModified()) return true;
     if (fileName.isEmpty()) return saveAsDB();
+    return saveTo(fileName, true);
+}
 
-    QString written;
+bool MainWindow::saveTo(const QString& path, bool backupFirst) {
     const bool saved = guarded([&] {
-        writeBackupOf(fileName);
-        std::string target = pathBytes(fileName);
-        db->saveFile(target);
-        written = pathFromBytes(target);
+        if (backupFirst) writeBackupOf(path);
+        std::string written = pathBytes(path);
+        db->saveFile(written);
+        // The core completes a missing extension; the window is bound to the
+        // file really written, so the next Save backs up that one.
+        fileName = pathFromBytes(written);
     });
-    // A file opened without the extension was written with it; the next
-    // Save must back up that file, not the stale one.
-    if (saved) fileName = written;
     updateStatus();
     return saved;
 }
@@ -443,16 +444,8 @@ bool MainWindow::saveAsDB() {
             tr("File %1 already exists.\nDo you want to override it?").arg(QDir::toNativeSeparators(existing));
         if (!prompts->askOverwrite(this, tr("Pennywell"), question)) return false;
     }
-
-    QString written;
-    const bool saved = guarded([&] {
-        std::string bytes = pathBytes(chosen);
-        db->saveFile(bytes);
-        written = pathFromBytes(bytes);
-    });
-    if (saved) fileName = written;
-    updateStatus();
-    return saved;
+    // Save As keeps no backup; the overwrite question guards what it replaces.
+    return saveTo(chosen, false);
 }
 
 void MainWindow::closeDB() {

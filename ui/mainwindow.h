@@ -100,6 +100,9 @@ private:
     // True when name can be stored in the database file as it is; warns otherwise.
     bool acceptableName(const QString& name);
     void loadBook(const QString& path);
+    // Saves to path and binds the window to the file written; false, after
+    // a warning, when that fails.
+    bool saveTo(const QString& path, bool backupFirst);
     void writeBackupOf(const QString& path);
     void fitTable();
 
