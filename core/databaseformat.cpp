@@ -18,7 +18,6 @@
 #include "databaseformat.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 #include <istream>
 #include <streambuf>
