@@ -39,6 +39,8 @@ public:
     QString saveFileName(QWidget*, const QString&) override { return QString(); }
     NameAnswer askDatabaseName(QWidget*, const QString&) override { return {}; }
     void warn(QWidget*, const QString&, const QString& text) override { lastWarning = text; }
+    void inform(QWidget*, const QString&, const QString&) override {}
+    bool runDialog(QDialog&) override { return false; }
 };
 
 // A fixed-seed book: 30 types, some with Chinese names, and comments of 0 to

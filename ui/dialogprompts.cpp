@@ -1,5 +1,6 @@
 #include "dialogprompts.h"
 
+#include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -50,3 +51,9 @@ UserPrompts::NameAnswer DialogPrompts::askDatabaseName(QWidget* parent, const QS
 void DialogPrompts::warn(QWidget* parent, const QString& caption, const QString& text) {
     QMessageBox::warning(parent, caption, text);
 }
+
+void DialogPrompts::inform(QWidget* parent, const QString& caption, const QString& text) {
+    QMessageBox::information(parent, caption, text, QMessageBox::Yes);
+}
+
+bool DialogPrompts::runDialog(QDialog& dialog) { return dialog.exec() == QDialog::Accepted; }

@@ -12,4 +12,6 @@ public:
     QString saveFileName(QWidget* parent, const QString& filter) override;
     NameAnswer askDatabaseName(QWidget* parent, const QString& presetName) override;
     void warn(QWidget* parent, const QString& caption, const QString& text) override;
+    void inform(QWidget* parent, const QString& caption, const QString& text) override;
+    bool runDialog(QDialog& dialog) override;
 };

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QDialog;
 class QWidget;
 
 // Every question the main window puts to the user, in one place. The window
@@ -29,4 +30,9 @@ public:
     // The database name dialog, preset with presetName.
     virtual NameAnswer askDatabaseName(QWidget* parent, const QString& presetName) = 0;
     virtual void warn(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // A report box with the single button Yes.
+    virtual void inform(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // Runs a dialog the window has built and set up; true when it was accepted.
+    // Tests fill in the dialog's widgets here instead of waiting for a person.
+    virtual bool runDialog(QDialog& dialog) = 0;
 };

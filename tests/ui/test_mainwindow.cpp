@@ -24,65 +24,10 @@
 #include "big5text.h"
 #include "errormsg.h"
 #include "mainwindow.h"
+#include "scriptedprompts.h"
 #include "userprompts.h"
 
 namespace {
-
-// Answers the window's questions from a script and writes down what was
-// asked. A question without a scripted answer is recorded as a fault and
-// answered as a cancel.
-class ScriptedPrompts : public UserPrompts {
-public:
-    std::deque<SaveChoice> saveChoices;
-    std::deque<bool> overwriteAnswers;
-    std::deque<QString> openNames;
-    std::deque<QString> saveNames;
-    std::deque<NameAnswer> nameAnswers;
-
-    QStringList asked;     // every question, in order
-    QStringList warnings;  // "caption: text"
-    QStringList unscripted;
-
-    bool allAnswersUsed() const {
-        return saveChoices.empty() && overwriteAnswers.empty() && openNames.empty() && saveNames.empty() &&
-               nameAnswers.empty();
-    }
-
-    QString lastCaption;
-    QString lastText;
-
-    SaveChoice askSaveChanges(QWidget*, const QString& caption, const QString& text) override {
-        lastCaption = caption;
-        lastText = text;
-        return next(saveChoices, SaveChoice::Cancel, QStringLiteral("save-changes"));
-    }
-    bool askOverwrite(QWidget*, const QString& caption, const QString& text) override {
-        lastCaption = caption;
-        return next(overwriteAnswers, false, QStringLiteral("overwrite: ") + text);
-    }
-    QString openFileName(QWidget*, const QString&) override { return next(openNames, QString(), "open"); }
-    QString saveFileName(QWidget*, const QString&) override { return next(saveNames, QString(), "save-as"); }
-    NameAnswer askDatabaseName(QWidget*, const QString& presetName) override {
-        return next(nameAnswers, NameAnswer{}, QStringLiteral("name: ") + presetName);
-    }
-    void warn(QWidget*, const QString& caption, const QString& text) override {
-        asked << QStringLiteral("warning");
-        warnings << caption + QStringLiteral(": ") + text;
-    }
-
-private:
-    template <typename T>
-    T next(std::deque<T>& answers, T fallback, const QString& question) {
-        asked << question;
-        if (answers.empty()) {
-            unscripted << question;
-            return fallback;
-        }
-        T answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-};
 
 struct Row {
     int year, month, day;

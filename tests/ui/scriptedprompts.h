@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+#include <deque>
+#include <functional>
+
+#include "userprompts.h"
+
+// Answers the window's questions from a script and writes down what was
+// asked. A question without a scripted answer is recorded as a fault and
+// answered as a cancel.
+class ScriptedPrompts : public UserPrompts {
+public:
+    // Fills in a dialog's widgets as a person would; returns whether it is accepted.
+    using DialogScript = std::function<bool(QDialog&)>;
+
+    std::deque<SaveChoice> saveChoices;
+    std::deque<bool> overwriteAnswers;
+    std::deque<QString> openNames;
+    std::deque<QString> saveNames;
+    std::deque<NameAnswer> nameAnswers;
+    std::deque<DialogScript> dialogScripts;
+
+    QStringList asked;     // every question, in order
+    QStringList warnings;  // "caption: text"
+    QStringList reports;   // "caption: text" of every information box
+    QStringList unscripted;
+
+    bool allAnswersUsed() const {
+        return saveChoices.empty() && overwriteAnswers.empty() && openNames.empty() && saveNames.empty() &&
+               nameAnswers.empty() && dialogScripts.empty();
+    }
+
+    QString lastCaption;
+    QString lastText;
+
+    SaveChoice askSaveChanges(QWidget*, const QString& caption, const QString& text) override {
+        lastCaption = caption;
+        lastText = text;
+        return next(saveChoices, SaveChoice::Cancel, QStringLiteral("save-changes"));
+    }
+    bool askOverwrite(QWidget*, const QString& caption, const QString& text) override {
+        lastCaption = caption;
+        return next(overwriteAnswers, false, QStringLiteral("overwrite: ") + text);
+    }
+    QString openFileName(QWidget*, const QString&) override { return next(openNames, QString(), "open"); }
+    QString saveFileName(QWidget*, const QString&) override { return next(saveNames, QString(), "save-as"); }
+    NameAnswer askDatabaseName(QWidget*, const QString& presetName) override {
+        return next(nameAnswers, NameAnswer{}, QStringLiteral("name: ") + presetName);
+    }
+    void warn(QWidget*, const QString& caption, const QString& text) override {
+        asked << QStringLiteral("warning");
+        warnings << caption + QStringLiteral(": ") + text;
+    }
+    void inform(QWidget*, const QString& caption, const QString& text) override {
+        asked << QStringLiteral("report");
+        reports << caption + QStringLiteral(": ") + text;
+    }
+    bool runDialog(QDialog& dialog) override {
+        const DialogScript script =
+            next(dialogScripts, DialogScript(), QStringLiteral("dialog: ") + dialog.metaObject()->className());
+        return script ? script(dialog) : false;
+    }
+
+private:
+    template <typename T>
+    T next(std::deque<T>& answers, T fallback, const QString& question) {
+        asked << question;
+        if (answers.empty()) {
+            unscripted << question;
+            return fallback;
+        }
+        T answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
