@@ -1,15 +1,40 @@
 #pragma once
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <string>
 #include <string_view>
 
 namespace KestLib {
 
-// Replaces path with bytes so that a failure at any point leaves the previous
-// file as it was: the bytes go to a temporary file beside the target, which is
-// synced and then renamed over it. "File open error" when the temporary file
-// can't be created or the target can't be written; "File write error" when
-// writing, syncing or renaming fails.
-void writeFileAtomically(const std::string& path, std::string_view bytes);
+// ::openat without its variable arguments.
+int openInFolder(int folder, const char* name, int flags, mode_t mode);
+
+// The system calls of a save that tests replace, to make a step fail that a
+// healthy system never fails, or to take the fallbacks of file systems and
+// kernels they don't run on. Each has the arguments, result and errno of the
+// call it stands for; by default it is that call.
+struct SaveCalls {
+    int (*openat)(int folder, const char* name, int flags, mode_t mode) = openInFolder;
+    int (*linkat)(int fromFolder, const char* from, int toFolder, const char* to, int flags) = ::linkat;
+    int (*fchmod)(int file, mode_t mode) = ::fchmod;
+    int (*fsync)(int file) = ::fsync;
+};
+
+// Replaces path with bytes so that a failure or a kill at any point leaves
+// the previous file as it was, and nothing partial beside it: the bytes go to
+// an unnamed file in the target's folder, which gets a name only once it is
+// complete and synced and is then renamed over the target (where the file
+// system can't make unnamed files, to a short-named temporary file instead).
+// A link is followed; an existing file keeps its permissions, a new one gets
+// those the umask allows. "File open error" when the target is not a writable
+// regular file or nothing can be created beside it; "File write error" when
+// writing, syncing, keeping the permissions or renaming fails (the old file
+// then stays), or when the folder can't be synced after the rename (the new
+// file is then in place but may not survive a crash).
+void writeFileAtomically(const std::string& path, std::string_view bytes,
+                         const SaveCalls& calls = {});
 
 }  // namespace KestLib

@@ -25,10 +25,10 @@ public:
 
     std::string path(const std::string& name) const { return (root / name).string(); }
 
-    // Names of the entries in the folder, sorted.
-    std::vector<std::string> entries() const {
+    // Names of the entries in the folder, or in a folder within it, sorted.
+    std::vector<std::string> entries(const std::string& folder = {}) const {
         std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(root))
+        for (const auto& entry : std::filesystem::directory_iterator(root / folder))
             names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;

@@ -1,5 +1,6 @@
 // The database operations: numbering, types and their ids, the messages of
-// each refusal, the sums, and databases side by side.
+// each refusal, the sums, databases side by side, and the whole database
+// holding together through a random sequence of every kind of change.
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,9 @@
 #include <random>
 #include <string>
 
+#include "consistencycheck.h"
 #include "coretestsupport.h"
+#include "tempdir.h"
 
 using namespace KestLib;
 
@@ -348,4 +351,77 @@ TEST(AccountDBSums, SumByTypeAgreesWithSumAmountForEveryType) {
             EXPECT_EQ(sums[id].outgoing, db.sumAmount(id, 1, first, last)) << "type " << id;
         }
     }
+}
+
+// Every kind of change, drawn from a fixed seed, with the whole database
+// checked after each step: usage counts, ids, indexes and every sum against a
+// recount. Saves and loads come in between, so a loaded book goes on being
+// changed and checked. A refused change must leave everything as it was.
+TEST(AccountDBConsistency, HoldsAfterEveryStepOfARandomSequence) {
+    TempDir dir;
+    std::mt19937 random(20240606);
+    const auto pick = [&](int count) { return static_cast<int>(random() % static_cast<unsigned>(count)); };
+    const auto randomAmount = [&] {
+        switch (pick(10)) {
+        case 0: return std::numeric_limits<std::int32_t>::min();
+        case 1: return std::numeric_limits<std::int32_t>::max();
+        default: return pick(200001) - 100000;
+        }
+    };
+    // Few years, so that the check's date bounds fall on many transactions;
+    // now and then a type id that no type has, which must be refused.
+    const auto randomize = [&](Transaction& t, const AccountDB& db) {
+        t.setType(pick(20) == 0 ? 127 : db.typeAt(pick(db.typeCount())).id());
+        t.setAmount(randomAmount());
+        t.setIncome(pick(2) == 0);
+        t.setYear(2000 + pick(3));
+        t.setMonth(1 + pick(12));
+        t.setDay(1 + pick(28));
+        t.setComment(std::string(static_cast<std::size_t>(pick(4)), '\xA4'));
+    };
+
+    enum Kind { add, modify, remove, addType, deleteType, saveAndLoad, kinds };
+    int done[kinds] = {};
+    int refused = 0;
+    AccountDB db = sampleDatabase();
+    for (int step = 0; step < 1000; ++step) {
+        const int draw = pick(100);
+        const Kind kind = draw < 30 ? add : draw < 55 ? modify : draw < 78 ? remove : draw < 88 ? addType
+                          : draw < 97 ? deleteType : saveAndLoad;
+        const std::string before = fingerprint(db);
+        std::string message = "<nothing thrown>";
+        if (kind == add && db.typeCount() > 0) {
+            Transaction t;
+            randomize(t, db);
+            message = messageOf([&] { db.addTransaction(t); });
+        } else if (kind == modify && db.transCount() > 0) {
+            Transaction t = db.transaction(pick(db.transCount()), false);
+            randomize(t, db);
+            message = messageOf([&] { db.modifyTransaction(t); });
+        } else if (kind == remove && db.transCount() > 0) {
+            db.deleteTransaction(db.transaction(pick(db.transCount()), false).index());
+        } else if (kind == addType) {
+            message = messageOf([&] { db.addType("t" + std::to_string(pick(30))); });
+        } else if (kind == deleteType && db.typeCount() > 0) {
+            message = messageOf([&] { db.deleteType(db.typeAt(pick(db.typeCount()))); });
+        } else if (kind == saveAndLoad) {
+            std::string path = dir.path("book");
+            db.saveFile(path);
+            AccountDB loaded;
+            loaded.loadFile(path);
+            ASSERT_EQ(encodeDatabase(loaded), encodeDatabase(db)) << "step " << step;
+            db = std::move(loaded);
+        } else {
+            continue;
+        }
+        ++done[kind];
+        if (message != "<nothing thrown>") {
+            ++refused;
+            ASSERT_EQ(fingerprint(db), before) << "step " << step << ": " << message;
+        }
+        ASSERT_EQ(consistencyFault(db), "") << "after step " << step << ", change " << kind;
+    }
+    // The sequence really mixes every kind of change, refusals included.
+    for (int kind = 0; kind < kinds; ++kind) EXPECT_GE(done[kind], 20) << "change " << kind;
+    EXPECT_GE(refused, 40);
 }

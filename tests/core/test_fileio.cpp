@@ -1,0 +1,299 @@
+// The atomic save's promises: any name the file system takes, the
+// permissions of new and replaced files, links followed, targets refused,
+// every failure reported with the old file kept, and a save killed at any
+// moment leaving the old or the new file whole and nothing partial beside.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "coretestsupport.h"
+#include "fileio.h"
+#include "tempdir.h"
+
+using KestLib::SaveCalls;
+using KestLib::writeFileAtomically;
+
+namespace {
+
+const std::string oldBytes = "old contents";
+const std::string newBytes = "new contents, longer than the old";
+
+mode_t modeOf(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) return 0;
+    return status.st_mode & 07777;
+}
+
+// Sets the umask for one test and puts the previous one back.
+class UmaskScope {
+public:
+    explicit UmaskScope(mode_t mask) : previous(::umask(mask)) {}
+    ~UmaskScope() { ::umask(previous); }
+
+private:
+    mode_t previous;
+};
+
+int failWith(int error) {
+    errno = error;
+    return -1;
+}
+
+bool isFolder(int fd) {
+    struct stat status {};
+    return ::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+// A file system without unnamed files, and a kernel that won't name one.
+int noUnnamedFiles(int folder, const char* name, int flags, mode_t mode) {
+    if ((flags & O_TMPFILE) == O_TMPFILE) return failWith(EOPNOTSUPP);
+    return ::openat(folder, name, flags, mode);
+}
+int noLinks(int, const char*, int, const char*, int) { return failWith(EPERM); }
+int noFilesAtAll(int, const char*, int, mode_t) { return failWith(EACCES); }
+int modeRefused(int, mode_t) { return failWith(EPERM); }
+int fileSyncFails(int fd) { return isFolder(fd) ? ::fsync(fd) : failWith(EIO); }
+int folderSyncFails(int fd) { return isFolder(fd) ? failWith(EIO) : ::fsync(fd); }
+int noSync(int) { return 0; }
+
+// The two ways a save goes: through an unnamed file, and the named fallback.
+struct Way {
+    const char* name;
+    SaveCalls calls;
+};
+const Way bothWays[] = {
+    {"unnamed", SaveCalls{}},
+    {"named fallback", SaveCalls{.openat = noUnnamedFiles}},
+};
+
+}  // namespace
+
+TEST(AtomicSave, AnyNameTheFileSystemTakesIsSaved) {
+    for (const Way& way : bothWays) {
+        for (const std::size_t length : {std::size_t{1}, std::size_t{249}, std::size_t{255}}) {
+            TempDir dir;
+            const std::string path = dir.path(std::string(length, 'n'));
+            writeFileAtomically(path, oldBytes, way.calls);
+            writeFileAtomically(path, newBytes, way.calls);
+            EXPECT_EQ(readFile(path), newBytes) << way.name << ", " << length << " bytes";
+            EXPECT_EQ(dir.entries(), std::vector<std::string>{std::string(length, 'n')}) << way.name;
+        }
+        TempDir dir;
+        EXPECT_EQ(messageOf([&] { writeFileAtomically(dir.path(std::string(256, 'n')), newBytes, way.calls); }),
+                  "File open error")
+            << way.name;
+        EXPECT_TRUE(dir.entries().empty()) << way.name;
+    }
+    // The same through the database, whose ".pwdb" ends the longest name.
+    TempDir dir;
+    std::string path = dir.path(std::string(250, 'n') + ".pwdb");
+    KestLib::AccountDB db = sampleDatabase();
+    db.saveFile(path);
+    EXPECT_FALSE(db.isModified());
+    EXPECT_EQ(readFile(path), KestLib::encodeDatabase(db));
+}
+
+TEST(AtomicSave, NewFileGetsTheUmasksModeAndAReplacedOneKeepsItsOwn) {
+    struct Case {
+        mode_t umask;
+        mode_t existing;  // 0: no file yet
+        mode_t expected;
+    };
+    const Case cases[] = {
+        {022, 0, 0644}, {077, 0, 0600}, {002, 0, 0664},
+        {077, 0664, 0664}, {022, 0600, 0600}, {0, 0640, 0640}, {077, 0755, 0755},
+    };
+    for (const Way& way : bothWays) {
+        for (const Case& c : cases) {
+            TempDir dir;
+            const std::string path = dir.path("book.pwdb");
+            if (c.existing != 0) {
+                writeFile(path, oldBytes);
+                ::chmod(path.c_str(), c.existing);
+            }
+            const UmaskScope mask(c.umask);
+            writeFileAtomically(path, newBytes, way.calls);
+            EXPECT_EQ(modeOf(path), c.expected) << way.name << ", umask " << std::oct << c.umask << ", was " << c.existing;
+            EXPECT_EQ(readFile(path), newBytes);
+        }
+    }
+}
+
+TEST(AtomicSave, LinksAreFollowedToTheFileTheyName) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.path("books"));
+    const std::string real = dir.path("books/real.pwdb");
+    writeFile(real, oldBytes);
+    ::chmod(real.c_str(), 0640);
+    std::filesystem::create_symlink(real, dir.path("absolute"));
+    std::filesystem::create_symlink("books/real.pwdb", dir.path("relative"));
+    std::filesystem::create_symlink("relative", dir.path("chain"));
+    std::filesystem::create_symlink("books/new.pwdb", dir.path("dangling"));
+
+    const std::pair<const char*, const char*> cases[] = {
+        {"absolute", "books/real.pwdb"},
+        {"relative", "books/real.pwdb"},
+        {"chain", "books/real.pwdb"},
+        {"dangling", "books/new.pwdb"},
+    };
+    for (const auto& [link, written] : cases) {
+        const std::string bytes = newBytes + link;
+        writeFileAtomically(dir.path(link), bytes);
+        EXPECT_TRUE(std::filesystem::is_symlink(dir.path(link))) << link;
+        EXPECT_EQ(readFile(dir.path(written)), bytes) << link;
+    }
+    EXPECT_EQ(modeOf(real), 0640u);
+    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"absolute", "books", "chain", "dangling", "relative"}));
+    EXPECT_EQ(dir.entries("books"), (std::vector<std::string>{"new.pwdb", "real.pwdb"}));
+}
+
+TEST(AtomicSave, TargetsThatMustNotBeReplacedAreRefused) {
+    TempDir dir;
+    const std::string readOnly = dir.path("read-only.pwdb");
+    writeFile(readOnly, oldBytes);
+    ::chmod(readOnly.c_str(), 0444);
+    std::filesystem::create_symlink("read-only.pwdb", dir.path("link to read-only"));
+    std::filesystem::create_directory(dir.path("folder.pwdb"));
+    ::mkfifo(dir.path("pipe.pwdb").c_str(), 0666);
+    std::filesystem::create_symlink("loop", dir.path("loop"));
+
+    for (const char* target : {"read-only.pwdb", "link to read-only", "folder.pwdb", "pipe.pwdb", "loop"})
+        EXPECT_EQ(messageOf([&] { writeFileAtomically(dir.path(target), newBytes); }), "File open error") << target;
+    EXPECT_EQ(readFile(readOnly), oldBytes);
+    EXPECT_EQ(modeOf(readOnly), 0444u);
+    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"folder.pwdb", "link to read-only", "loop", "pipe.pwdb",
+                                                       "read-only.pwdb"}));
+}
+
+// Each failure a save can meet, injected: before the rename the old file
+// must stay as it was, and after it the save must still not be reported
+// done; either way nothing may be left beside the book.
+TEST(AtomicSave, FailuresAreReportedAndLeaveNothingBeside) {
+    struct Case {
+        const char* what;
+        SaveCalls calls;
+        const char* message;
+        const char* bookAfter;  // of an existing book
+    };
+    const Case cases[] = {
+        {"permissions can't be kept", {.fchmod = modeRefused}, "File write error", "old"},
+        {"file sync fails", {.fsync = fileSyncFails}, "File write error", "old"},
+        {"folder sync fails after the rename", {.fsync = folderSyncFails}, "File write error", "new"},
+        {"no file can be created", {.openat = noFilesAtAll}, "File open error", "old"},
+        {"no unnamed files", {.openat = noUnnamedFiles}, "<nothing thrown>", "new"},
+        {"unnamed file can't be named", {.linkat = noLinks}, "<nothing thrown>", "new"},
+        {"named fallback, permissions", {.openat = noUnnamedFiles, .fchmod = modeRefused}, "File write error", "old"},
+        {"named fallback, file sync", {.openat = noUnnamedFiles, .fsync = fileSyncFails}, "File write error", "old"},
+        {"named fallback, folder sync", {.openat = noUnnamedFiles, .fsync = folderSyncFails}, "File write error", "new"},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        const std::string path = dir.path("book.pwdb");
+        writeFile(path, oldBytes);
+        ::chmod(path.c_str(), 0640);
+        EXPECT_EQ(messageOf([&] { writeFileAtomically(path, newBytes, c.calls); }), c.message) << c.what;
+        EXPECT_EQ(readFile(path), std::string(c.bookAfter) == "old" ? oldBytes : newBytes) << c.what;
+        EXPECT_EQ(modeOf(path), 0640u) << c.what;
+        EXPECT_EQ(dir.entries(), std::vector<std::string>{"book.pwdb"}) << c.what;
+
+        // A new book: written whole or not at all.
+        TempDir fresh;
+        const std::string newPath = fresh.path("new.pwdb");
+        EXPECT_EQ(messageOf([&] { writeFileAtomically(newPath, newBytes, c.calls); }),
+                  c.calls.fchmod == modeRefused ? "<nothing thrown>" : c.message)
+            << c.what << ", new book";
+        const auto entries = fresh.entries();
+        EXPECT_TRUE(entries.empty() || (entries == std::vector<std::string>{"new.pwdb"} && readFile(newPath) == newBytes))
+            << c.what << ", new book";
+    }
+}
+
+// A child saves two contents in turn, in a loop, and is killed at a random
+// moment, many times over. The book must always be one content whole; a
+// file beside it may only be one complete file, caught in the instant between
+// its naming and the rename. A killed process, unlike a power cut, loses
+// nothing the kernel was given, so the syncs are skipped: the kills then land
+// on the steps that matter here rather than mostly on waits for the disk.
+TEST(AtomicSave, KilledAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
+    TempDir dir;
+    const std::string path = dir.path("book.pwdb");
+    const int unnamed = ::open(dir.path("").c_str(), O_TMPFILE | O_WRONLY, 0600);
+    if (unnamed < 0) GTEST_SKIP() << "this file system has no unnamed files; the named fallback can leave one behind";
+    ::close(unnamed);
+
+    const std::string first(24 * 1024, 'a');
+    const std::string second(16 * 1024, 'b');
+    const SaveCalls calls{.fsync = noSync};
+    const auto saveBoth = [&] {
+        writeFileAtomically(path, second, calls);
+        writeFileAtomically(path, first, calls);
+    };
+    // The kill comes within the time of about two such rounds.
+    auto round = std::chrono::microseconds::max();
+    for (int i = 0; i < 5; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        saveBoth();
+        round = std::min(round, std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start));
+    }
+
+    std::mt19937 random(6);
+    std::uniform_int_distribution<long> delay(0, 2 * round.count());
+    int oldBook = 0;
+    int newBook = 0;
+    for (int kill = 0; kill < 100; ++kill) {
+        int started[2];
+        ASSERT_EQ(pipe(started), 0);
+        const pid_t child = fork();
+        ASSERT_NE(child, -1);
+        if (child == 0) {
+            // The moment is drawn from when the saves run at their usual
+            // pace, not from the fork, whose cost varies.
+            try {
+                saveBoth();
+                if (write(started[1], "", 1) != 1) _exit(1);
+                for (;;) saveBoth();
+            } catch (...) {
+            }
+            _exit(1);
+        }
+        char ready;
+        const bool running = read(started[0], &ready, 1) == 1;
+        close(started[0]);
+        close(started[1]);
+        if (running) std::this_thread::sleep_for(std::chrono::microseconds(delay(random)));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "the child's save failed: " << status;
+
+        const std::string book = readFile(path);
+        ASSERT_TRUE(book == first || book == second) << "kill " << kill << ": a book of " << book.size() << " bytes";
+        (book == first ? oldBook : newBook) += 1;
+        auto beside = dir.entries();
+        std::erase(beside, "book.pwdb");
+        ASSERT_LE(beside.size(), 1u) << "kill " << kill;
+        for (const std::string& entry : beside) {
+            const std::string leftover = readFile(dir.path(entry));
+            ASSERT_TRUE(leftover == first || leftover == second)
+                << "kill " << kill << ": " << entry << " of " << leftover.size() << " bytes";
+            std::filesystem::remove(dir.path(entry));
+        }
+    }
+    // Both contents were caught, so the kills fell all over the saves.
+    EXPECT_GT(oldBook, 0);
+    EXPECT_GT(newBook, 0);
+}
