@@ -25,8 +25,11 @@
 
 #include "accountdb.h"
 #include "big5text.h"
+#include "budgetdialog.h"
 #include "dialogprompts.h"
 #include "errormsg.h"
+#include "grandtotaldialog.h"
+#include "percentagedialog.h"
 #include "transactiontablemodel.h"
 
 namespace {
@@ -134,8 +137,8 @@ void MainWindow::createActions() {
     // Exit is the window's close, so it asks about unsaved changes too.
     connect(exitAct, &QAction::triggered, this, &QWidget::close);
 
-    // The transaction and analysis commands get their dialogs later; until
-    // then their actions exist, with texts and enabled state, unconnected.
+    // The transaction commands get their dialog later; until then their
+    // actions exist, with texts and enabled state, unconnected.
     transCreateAct = createAction("transCreateAct");
     transDeleteAct = createAction("transDeleteAct");
     transModifyAct = createAction("transModifyAct");
@@ -147,6 +150,9 @@ void MainWindow::createActions() {
     budgetAct = createAction("budgetAct");
     percentageAct = createAction("percentageAct");
     connect(dbNameAct, &QAction::triggered, this, &MainWindow::dbDBName);
+    connect(grandTotalAct, &QAction::triggered, this, &MainWindow::dbGrandTotal);
+    connect(budgetAct, &QAction::triggered, this, &MainWindow::dbBudget);
+    connect(percentageAct, &QAction::triggered, this, &MainWindow::dbPercentage);
 
     aboutAct = createAction("aboutAct");
     aboutQtAct = createAction("aboutQtAct");
@@ -497,6 +503,32 @@ bool MainWindow::dbDBName() {
     }
     updateStatus();
     return named;
+}
+
+// ---- Analyses ----------------------------------------------------------------
+
+void MainWindow::dbGrandTotal() {
+    GrandTotalDialog dialog(this);
+    runAnalysis(dialog);
+}
+
+void MainWindow::dbBudget() {
+    BudgetDialog dialog(this);
+    runAnalysis(dialog);
+}
+
+void MainWindow::dbPercentage() {
+    PercentageDialog dialog(this);
+    runAnalysis(dialog);
+}
+
+void MainWindow::runAnalysis(StatisticDialog& dialog) {
+    // The analyses only read the book, so no refresh or status change follows.
+    guarded([&] {
+        dialog.setPrompts(prompts);
+        dialog.setDB(db.get());
+        prompts->runDialog(dialog);
+    });
 }
 
 // ---- Languages ---------------------------------------------------------------

@@ -12,6 +12,7 @@ class QLabel;
 class QMenu;
 class QTableView;
 class QTranslator;
+class StatisticDialog;
 class TransactionTableModel;
 
 namespace KestLib {
@@ -83,6 +84,16 @@ private slots:
     void about();
     bool maybeSave();
     void sortingTable(int column);
+
+    // ---- Analyses: each opens its dialog, which only reads the database.
+private slots:
+    void dbGrandTotal();
+    void dbBudget();
+    void dbPercentage();
+
+private:
+    void runAnalysis(StatisticDialog& dialog);
+    // ---- End of analyses.
 
 private:
     void createActions();

@@ -77,3 +77,38 @@ inline KestLib::AccountDB sampleDatabase() {
     db.deleteTransaction(t.index());
     return db;
 }
+
+// A new database filled entry by entry; each type is added when it is first
+// named, so a test says only what it is about.
+class BookBuilder {
+public:
+    BookBuilder() { db.reset(); }
+
+    BookBuilder& type(const std::string& name) {
+        idOf(name);
+        return *this;
+    }
+    BookBuilder& income(const std::string& typeName, int amount, int year = 2004, int month = 3, int day = 15) {
+        return add(typeName, amount, true, year, month, day);
+    }
+    BookBuilder& outgoing(const std::string& typeName, int amount, int year = 2004, int month = 3, int day = 15) {
+        return add(typeName, amount, false, year, month, day);
+    }
+    int id(const std::string& name) const { return db.findType(name).id(); }
+    KestLib::AccountDB build() { return std::move(db); }
+
+    KestLib::AccountDB db;
+
+private:
+    int idOf(const std::string& name) {
+        for (int position = 0; position < db.typeCount(); ++position)
+            if (db.typeAt(position).name() == name) return db.typeAt(position).id();
+        db.addType(name);
+        return db.findType(name).id();
+    }
+    BookBuilder& add(const std::string& typeName, int amount, bool isIncome, int year, int month, int day) {
+        KestLib::Transaction record = makeTransaction(idOf(typeName), amount, isIncome, year, month, day);
+        db.addTransaction(record);
+        return *this;
+    }
+};

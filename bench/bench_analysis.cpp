@@ -1,0 +1,124 @@
+// The three analyses on a book of a million transactions and 128 types (the
+// most a book can hold), every type chosen, timed from a press of OK until
+// the report text is finished and handed to the report box. Runs without a
+// display.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDate>
+#include <QDateEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <random>
+#include <string>
+
+#include "accountdb.h"
+#include "big5text.h"
+#include "budgetdialog.h"
+#include "grandtotaldialog.h"
+#include "percentagedialog.h"
+#include "typeidtable.h"
+#include "userprompts.h"
+
+using KestLib::AccountDB;
+
+namespace {
+
+constexpr int bookSize = 1'000'000;
+
+// Keeps the last report instead of showing it.
+class ReportCatcher : public UserPrompts {
+public:
+    QString lastReport;
+    QString lastWarning;
+
+    SaveChoice askSaveChanges(QWidget*, const QString&, const QString&) override { return SaveChoice::Discard; }
+    bool askOverwrite(QWidget*, const QString&, const QString&) override { return false; }
+    QString openFileName(QWidget*, const QString&) override { return QString(); }
+    QString saveFileName(QWidget*, const QString&) override { return QString(); }
+    NameAnswer askDatabaseName(QWidget*, const QString&) override { return {}; }
+    void warn(QWidget*, const QString&, const QString& text) override { lastWarning = text; }
+    void inform(QWidget*, const QString&, const QString& text) override { lastReport = text; }
+    bool runDialog(QDialog&) override { return false; }
+};
+
+// A fixed-seed book: 128 types, a third with Chinese names, dates over 26
+// years, one transaction in four an income.
+const AccountDB& bigBook() {
+    static const AccountDB book = [] {
+        AccountDB db;
+        db.reset();  // type id 0: the empty name
+        for (int i = 1; i < KestLib::TypeIdTable::capacity; ++i)
+            db.addType(i % 3 == 0 ? toBig5(QString::fromUtf8("類別%1").arg(i)) : "Type " + std::to_string(i));
+        std::mt19937 random(20040315);
+        KestLib::Transaction record;
+        for (int i = 0; i < bookSize; ++i) {
+            record.setYear(2000 + static_cast<int>(random() % 26));
+            record.setMonth(1 + static_cast<int>(random() % 12));
+            record.setDay(1 + static_cast<int>(random() % 28));
+            record.setType(static_cast<int>(random() % KestLib::TypeIdTable::capacity));
+            record.setAmount(1 + static_cast<int>(random() % 100'000));
+            record.setIncome(random() % 4 == 0);
+            db.addTransaction(record);
+        }
+        return db;
+    }();
+    return book;
+}
+
+QPushButton* okButtonOf(QDialog& dialog) {
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+        if (button->text() == QStringLiteral("OK")) return button;
+    return nullptr;
+}
+
+// The dialog as the user leaves it before pressing OK: every type chosen
+// through "ALL", the range over most of the book.
+template <typename Dialog>
+void pressOk(benchmark::State& state) {
+    const AccountDB& db = bigBook();
+    ReportCatcher prompts;
+    Dialog dialog;
+    dialog.setPrompts(&prompts);
+    dialog.setDB(&db);
+    dialog.template findChild<QDateEdit*>(QStringLiteral("toDate"))->setDate(QDate(2024, 12, 31));
+    dialog.template findChild<QDateEdit*>(QStringLiteral("fromDate"))->setDate(QDate(2001, 1, 1));
+    if (auto* today = dialog.template findChild<QDateEdit*>(QStringLiteral("todayDate")))
+        today->setDate(QDate(2015, 6, 15));
+    auto* types = dialog.template findChild<QListWidget*>(QStringLiteral("typeListBox"));
+    types->item(0)->setSelected(true);
+    QPushButton* ok = okButtonOf(dialog);
+    if (!ok || types->selectedItems().size() != KestLib::TypeIdTable::capacity + 1) {
+        state.SkipWithError("the dialog is not as expected");
+        return;
+    }
+    for (auto _ : state) {
+        ok->click();
+        benchmark::DoNotOptimize(prompts.lastReport.size());
+    }
+    if (!prompts.lastWarning.isEmpty()) state.SkipWithError(qPrintable(prompts.lastWarning));
+    state.counters["reportChars"] = static_cast<double>(prompts.lastReport.size());
+}
+
+void GrandTotalFromOk(benchmark::State& state) { pressOk<GrandTotalDialog>(state); }
+void PercentageFromOk(benchmark::State& state) { pressOk<PercentageDialog>(state); }
+void BudgetFromOk(benchmark::State& state) { pressOk<BudgetDialog>(state); }
+
+}  // namespace
+
+BENCHMARK(GrandTotalFromOk)->Unit(benchmark::kMillisecond);
+BENCHMARK(PercentageFromOk)->Unit(benchmark::kMillisecond);
+BENCHMARK(BudgetFromOk)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    bigBook();  // built once, outside every timing
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,123 @@
+#include "analysis.h"
+
+#include <bitset>
+#include <chrono>
+#include <cstdint>
+
+#include "errormsg.h"
+#include "typeidtable.h"
+
+namespace KestLib {
+
+namespace {
+
+bool countsIncome(InOutSelector inOut) { return inOut != InOutSelector::Outgoing; }
+bool countsOutgoing(InOutSelector inOut) { return inOut != InOutSelector::Income; }
+
+// Checked before any sum, so that an id from outside the database can never
+// index the per-type sums.
+void requireStoredTypes(const AccountDB& db, const std::vector<int>& typeIds) {
+    std::bitset<TypeIdTable::capacity> stored;
+    for (int position = 0; position < db.typeCount(); ++position) stored.set(db.typeAt(position).id());
+    for (int id : typeIds)
+        if (id < 0 || id >= TypeIdTable::capacity || !stored.test(id)) throw ErrorMsg(Msg::noType);
+}
+
+// The day number of a packDate code, for counting the days between two codes.
+std::chrono::sys_days dayOf(std::int32_t code) {
+    const auto bits = static_cast<std::uint32_t>(code);
+    int digits[8];
+    for (int k = 0; k < 8; ++k) {
+        digits[k] = static_cast<int>((bits >> (28 - 4 * k)) & 0xF);
+        if (digits[k] > 9) throw ErrorMsg(Msg::badBudgetPeriod);
+    }
+    const int year = digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3];
+    const auto month = static_cast<unsigned>(digits[4] * 10 + digits[5]);
+    const auto day = static_cast<unsigned>(digits[6] * 10 + digits[7]);
+    const std::chrono::year_month_day date{std::chrono::year{year}, std::chrono::month{month},
+                                           std::chrono::day{day}};
+    if (!date.ok()) throw ErrorMsg(Msg::badBudgetPeriod);
+    return std::chrono::sys_days{date};
+}
+
+}  // namespace
+
+std::int64_t grandTotal(const AccountDB& db, InOutSelector inOut, DateRange range) {
+    return db.sumAmount(-1, static_cast<int>(inOut), range.first, range.last);
+}
+
+std::int64_t grandTotal(const AccountDB& db, const std::vector<int>& typeIds, InOutSelector inOut,
+                        DateRange range) {
+    requireStoredTypes(db, typeIds);
+    if (typeIds.empty()) return 0;
+    const auto sums = db.sumByType(range.first, range.last);
+    std::int64_t balance = 0;
+    for (int id : typeIds) {
+        if (countsIncome(inOut)) balance += sums[id].income;
+        if (countsOutgoing(inOut)) balance += sums[id].outgoing;
+    }
+    return balance;
+}
+
+PercentageFigures percentageAnalysis(const AccountDB& db, const std::vector<int>& typeIds, InOutSelector inOut,
+                                     DateRange range) {
+    requireStoredTypes(db, typeIds);
+    const auto sums = db.sumByType(range.first, range.last);
+    const bool income = countsIncome(inOut);
+    const bool outgoing = countsOutgoing(inOut);
+
+    PercentageFigures figures;
+    for (int position = 0; position < db.typeCount(); ++position) {
+        const int id = db.typeAt(position).id();
+        if (income) figures.totalIncome += sums[id].income;
+        if (outgoing) figures.totalOutgoing -= sums[id].outgoing;
+    }
+    figures.shares.reserve(typeIds.size());
+    for (int id : typeIds) {
+        TypeShare share;
+        share.typeId = id;
+        if (income) share.income = sums[id].income;
+        if (outgoing) share.outgoing = -sums[id].outgoing;
+        figures.selectedIncome += share.income;
+        figures.selectedOutgoing += share.outgoing;
+        figures.shares.push_back(share);
+    }
+    return figures;
+}
+
+double percentOf(std::int64_t part, std::int64_t whole) {
+    if (whole == 0) return 0.0;
+    return static_cast<double>(part) * 100.0 / static_cast<double>(whole);
+}
+
+BudgetFigures budgetAnalysis(const AccountDB& db, const std::vector<int>& typeIds, BudgetPeriod period) {
+    const std::chrono::sys_days from = dayOf(period.from);
+    const std::chrono::sys_days to = dayOf(period.to);
+    const std::chrono::sys_days today = dayOf(period.today);
+    if (today < from || to < today) throw ErrorMsg(Msg::badBudgetPeriod);
+    requireStoredTypes(db, typeIds);
+
+    BudgetFigures figures;
+    // Today and the last day both still count as days to spend on.
+    figures.days = (to - today).count() + 1;
+    const auto sums = db.sumByType(period.from, period.today);
+    figures.lines.reserve(typeIds.size());
+    for (int id : typeIds) {
+        BudgetLine line;
+        line.typeId = id;
+        line.budget = sums[id].income;
+        line.outgoing = -sums[id].outgoing;
+        line.remain = line.budget - line.outgoing;
+        // Integer division truncates toward zero: an overspent -100 over 3
+        // days is -33 a day, not -34.
+        line.averagePerDay = line.remain / figures.days;
+        figures.totalBudget += line.budget;
+        figures.totalOutgoing += line.outgoing;
+        figures.lines.push_back(line);
+    }
+    figures.totalRemain = figures.totalBudget - figures.totalOutgoing;
+    figures.totalAveragePerDay = figures.totalRemain / figures.days;
+    return figures;
+}
+
+}  // namespace KestLib

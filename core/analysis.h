@@ -1,0 +1,96 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "accountdb.h"
+
+// The arithmetic of the three analyses: grand total, percentage by type and
+// budget. Plain functions over a database, so that the dialogs and a command
+// line share one set of figures; the reports' wording lives with their
+// callers. Every figure is 64-bit, so no sum over a large book can wrap.
+// A type is always named by its id; an id the database doesn't hold is
+// refused with "No transaction type" before anything is summed.
+
+namespace KestLib {
+
+// Which directions count. The values are those sumAmount takes.
+enum class InOutSelector : int { Both = -1, Income = 0, Outgoing = 1 };
+
+// packDate codes; both bounds count. -1 leaves a bound open, as in sumAmount.
+struct DateRange {
+    std::int32_t first = 0;
+    std::int32_t last = 0;
+};
+
+// The balance over every type, with no type filter: income adds, outgoing
+// subtracts. With Income alone it is the income, with Outgoing alone minus
+// the outgoing.
+std::int64_t grandTotal(const AccountDB& db, InOutSelector inOut, DateRange range);
+// The same over the listed types only; an id listed twice counts twice.
+std::int64_t grandTotal(const AccountDB& db, const std::vector<int>& typeIds, InOutSelector inOut,
+                        DateRange range);
+
+// One chosen type's part; outgoing is a positive figure. A direction the
+// selector leaves out is 0.
+struct TypeShare {
+    int typeId = 0;
+    std::int64_t income = 0;
+    std::int64_t outgoing = 0;
+    std::int64_t sum() const { return income + outgoing; }
+};
+
+struct PercentageFigures {
+    // Over every type of the database.
+    std::int64_t totalIncome = 0;
+    std::int64_t totalOutgoing = 0;
+    // Over the chosen types.
+    std::int64_t selectedIncome = 0;
+    std::int64_t selectedOutgoing = 0;
+    // One per chosen type, in the order given.
+    std::vector<TypeShare> shares;
+
+    std::int64_t totalSum() const { return totalIncome + totalOutgoing; }
+    std::int64_t selectedSum() const { return selectedIncome + selectedOutgoing; }
+};
+
+PercentageFigures percentageAnalysis(const AccountDB& db, const std::vector<int>& typeIds, InOutSelector inOut,
+                                     DateRange range);
+
+// part × 100 ÷ whole in floating point; 0 when whole is 0.
+double percentOf(std::int64_t part, std::int64_t whole);
+
+// The budget period runs from `from` to `to`; `today` marks how far it has
+// got. All three are packDate codes of real dates with from ≤ today ≤ to.
+struct BudgetPeriod {
+    std::int32_t from = 0;
+    std::int32_t to = 0;
+    std::int32_t today = 0;
+};
+
+// A type's budget is its income and its spending its outgoing (positive),
+// both from `from` through `today`; the remainder is spread over the days
+// left, today and `to` both counted. Averages are truncated toward zero.
+struct BudgetLine {
+    int typeId = 0;
+    std::int64_t budget = 0;
+    std::int64_t outgoing = 0;
+    std::int64_t remain = 0;
+    std::int64_t averagePerDay = 0;
+};
+
+struct BudgetFigures {
+    std::int64_t days = 1;
+    // One per chosen type, in the order given.
+    std::vector<BudgetLine> lines;
+    std::int64_t totalBudget = 0;
+    std::int64_t totalOutgoing = 0;
+    std::int64_t totalRemain = 0;
+    std::int64_t totalAveragePerDay = 0;
+};
+
+// Refuses a period whose codes are not real dates in the order from ≤ today
+// ≤ to, which would leave no day to spread the remainder over.
+BudgetFigures budgetAnalysis(const AccountDB& db, const std::vector<int>& typeIds, BudgetPeriod period);
+
+}  // namespace KestLib

@@ -1,0 +1,150 @@
+// The figures of the three analyses: the balance, the shares by type and the
+// budget's remainders, on the books their reports are checked against.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "analysis.h"
+#include "coretestsupport.h"
+
+using namespace KestLib;
+
+namespace {
+
+const DateRange march{packDate(2004, 3, 1), packDate(2004, 3, 31)};
+
+// Income 100 and outgoing 30 in March, with one of each on a day just
+// outside the range on either side.
+AccountDB incomeAndOutgoing(int income, int outgoing) {
+    return BookBuilder()
+        .income("Pay", income, 2004, 3, 1)
+        .outgoing("Food", outgoing, 2004, 3, 31)
+        .income("Pay", 1000, 2004, 2, 29)
+        .outgoing("Food", 1000, 2004, 4, 1)
+        .build();
+}
+
+}  // namespace
+
+TEST(GrandTotal, BalanceByDirectionWithBothBoundsCounted) {
+    struct Case {
+        int income, outgoing;
+        InOutSelector inOut;
+        std::int64_t balance;
+    };
+    const Case cases[] = {
+        {100, 30, InOutSelector::Both, 70},     {100, 30, InOutSelector::Outgoing, -30},
+        {100, 30, InOutSelector::Income, 100},  {30, 100, InOutSelector::Both, -70},
+        {50, 50, InOutSelector::Both, 0},       {100, 0, InOutSelector::Outgoing, 0},
+    };
+    for (const Case& c : cases) {
+        const AccountDB db = incomeAndOutgoing(c.income, c.outgoing);
+        const std::vector<int> both = {db.findType("Pay").id(), db.findType("Food").id()};
+        EXPECT_EQ(grandTotal(db, c.inOut, march), c.balance) << c.income << "/" << c.outgoing;
+        EXPECT_EQ(grandTotal(db, both, c.inOut, march), c.balance) << c.income << "/" << c.outgoing;
+    }
+}
+
+TEST(PercentageAnalysis, WorkedExampleWithAThirdUnselectedType) {
+    const AccountDB db = BookBuilder().income("A", 100).income("B", 200).income("C", 300).build();
+    const int a = db.findType("A").id();
+    const int b = db.findType("B").id();
+    const PercentageFigures figures = percentageAnalysis(db, {a, b}, InOutSelector::Both, march);
+
+    EXPECT_EQ(figures.totalIncome, 600);
+    EXPECT_EQ(figures.selectedIncome, 300);
+    EXPECT_EQ(figures.totalOutgoing, 0);
+    ASSERT_EQ(figures.shares.size(), 2u);
+    EXPECT_EQ(figures.shares[0].typeId, a);
+    EXPECT_EQ(figures.shares[0].income, 100);
+    EXPECT_EQ(figures.shares[1].typeId, b);
+    EXPECT_EQ(figures.shares[1].sum(), 200);
+    EXPECT_DOUBLE_EQ(percentOf(figures.shares[0].income, figures.selectedIncome), 100.0 / 3.0);
+    EXPECT_DOUBLE_EQ(percentOf(figures.shares[1].income, figures.totalIncome), 100.0 / 3.0);
+    EXPECT_EQ(percentOf(figures.shares[0].outgoing, figures.selectedOutgoing), 0.0);  // of nothing
+}
+
+TEST(BudgetAnalysis, WorkedExampleOfMarch2004) {
+    const AccountDB db = BookBuilder()
+                             .income("Food", 3000, 2004, 3, 1)
+                             .outgoing("Food", 1000, 2004, 3, 5)
+                             .outgoing("Food", 500, 2004, 3, 10)
+                             .outgoing("Food", 200, 2004, 3, 20)  // after Today
+                             .income("Food", 9999, 2004, 2, 29)   // before From
+                             .build();
+    const BudgetPeriod period{packDate(2004, 3, 1), packDate(2004, 3, 31), packDate(2004, 3, 10)};
+    const BudgetFigures figures = budgetAnalysis(db, {db.findType("Food").id()}, period);
+
+    EXPECT_EQ(figures.days, 22);
+    ASSERT_EQ(figures.lines.size(), 1u);
+    EXPECT_EQ(figures.lines[0].budget, 3000);
+    EXPECT_EQ(figures.lines[0].outgoing, 1500);
+    EXPECT_EQ(figures.lines[0].remain, 1500);
+    EXPECT_EQ(figures.lines[0].averagePerDay, 68);
+    EXPECT_EQ(figures.totalRemain, 1500);
+    EXPECT_EQ(figures.totalAveragePerDay, 68);
+}
+
+TEST(BudgetAnalysis, AveragesTruncateTowardZero) {
+    const AccountDB db = BookBuilder()
+                             .income("Over", 100, 2004, 3, 1)
+                             .outgoing("Over", 200, 2004, 3, 2)
+                             .income("Under", 200, 2004, 3, 1)
+                             .outgoing("Under", 100, 2004, 3, 2)
+                             .build();
+    const std::vector<int> ids = {db.findType("Over").id(), db.findType("Under").id()};
+    struct Case {
+        int todayDay, toDay;
+        std::int64_t days, overAverage, underAverage;
+    };
+    const Case cases[] = {
+        {29, 31, 3, -33, 33},   // -100 / 3 is -33, not -34
+        {31, 31, 1, -100, 100}, // Today on To: the average is the remainder
+    };
+    for (const Case& c : cases) {
+        const BudgetPeriod period{packDate(2004, 3, 1), packDate(2004, 3, c.toDay), packDate(2004, 3, c.todayDay)};
+        const BudgetFigures figures = budgetAnalysis(db, ids, period);
+        EXPECT_EQ(figures.days, c.days);
+        EXPECT_EQ(figures.lines.at(0).remain, -100);
+        EXPECT_EQ(figures.lines.at(0).averagePerDay, c.overAverage);
+        EXPECT_EQ(figures.lines.at(1).averagePerDay, c.underAverage);
+        EXPECT_EQ(figures.totalRemain, 0);
+    }
+}
+
+TEST(BudgetAnalysis, DayCountCrossesMonthsAndLeapDays) {
+    const AccountDB db = BookBuilder().build();
+    EXPECT_EQ(budgetAnalysis(db, {}, {packDate(2004, 2, 1), packDate(2004, 3, 1), packDate(2004, 2, 28)}).days, 3);
+    EXPECT_EQ(budgetAnalysis(db, {}, {packDate(2003, 2, 1), packDate(2003, 3, 1), packDate(2003, 2, 28)}).days, 2);
+    EXPECT_EQ(budgetAnalysis(db, {}, {packDate(2003, 1, 1), packDate(2004, 1, 1), packDate(2003, 1, 1)}).days, 366);
+}
+
+TEST(BudgetAnalysis, RefusesAPeriodOutOfOrderOrNotADate) {
+    const AccountDB db = BookBuilder().build();
+    const std::int32_t first = packDate(2004, 3, 1);
+    const std::int32_t last = packDate(2004, 3, 31);
+    const BudgetPeriod periods[] = {
+        {first, last, packDate(2004, 4, 1)},    // Today after To: no day left to divide by
+        {first, last, packDate(2004, 2, 29)},   // Today before From
+        {first, last, packDate(2003, 2, 29)},   // no such day
+        {first, last, packDate(2004, 13, 1)},   // no such month
+        {first, last, -1},                      // not a date code at all
+    };
+    for (const BudgetPeriod& period : periods)
+        EXPECT_EQ(messageOf([&] { budgetAnalysis(db, {}, period); }), Msg::badBudgetPeriod) << period.today;
+}
+
+TEST(Analyses, AnIdTheDatabaseDoesNotHoldIsRefused) {
+    AccountDB db = BookBuilder().type("Gone").income("Kept", 5).build();
+    const int gone = db.findType("Gone").id();
+    db.deleteType(db.findType("Gone"));
+    const BudgetPeriod period{march.first, march.last, march.last};
+    for (const std::vector<int>& ids : {std::vector<int>{gone}, {-1}, {TypeIdTable::capacity}}) {
+        EXPECT_EQ(messageOf([&] { grandTotal(db, ids, InOutSelector::Both, march); }), Msg::noType);
+        EXPECT_EQ(messageOf([&] { percentageAnalysis(db, ids, InOutSelector::Both, march); }), Msg::noType);
+        EXPECT_EQ(messageOf([&] { budgetAnalysis(db, ids, period); }), Msg::noType);
+    }
+}
