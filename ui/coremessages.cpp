@@ -51,7 +51,7 @@ QString coreMessageText(const std::string& message) {
     // found from the core's own builder, so the two can't drift apart.
     const std::string around = KestLib::Msg::typeExists(std::string());
     const std::string_view head = "The type ";
-    const std::string_view tail = around.substr(head.size());
+    const std::string_view tail = std::string_view(around).substr(head.size());
     const std::string_view text = message;
     if (around.starts_with(head) && text.size() >= around.size() && text.starts_with(head) && text.ends_with(tail)) {
         const std::string name(text.substr(head.size(), text.size() - around.size()));
