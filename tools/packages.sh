@@ -15,8 +15,10 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# What building the program needs.
+# What building and running the program needs: qt6-l10n-tools for lupdate and
+# lrelease, qt6-translations-l10n for the toolkit's own translations, and a
+# font with the traditional Chinese characters of the zh_TW texts and books.
 PROGRAM_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-                  qt6-translations-l10n libgl-dev fonts-dejavu-core)
+                  qt6-translations-l10n libgl-dev fonts-dejavu-core fonts-noto-cjk)
 # What the tests, the benchmarks and the fuzzer need besides.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev)

@@ -3,15 +3,17 @@
 #include <QMessageBox>
 #include <cstdlib>
 
-#include "big5text.h"
+#include "coremessages.h"
 #include "errormsg.h"
+#include "languagefolder.h"
 #include "mainwindow.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     MainWindow window;
     try {
-        window.setLangDir(QApplication::applicationDirPath() + QStringLiteral("/languages"));
+        // Beside the program in a build folder, under share/ when installed.
+        window.setLangDir(LanguageFolder::locate(QApplication::applicationDirPath()));
         // The toolkit's translator, installed last, is consulted first.
         app.installTranslator(window.appTranslator());
         app.installTranslator(window.qtTranslator());
@@ -24,7 +26,7 @@ int main(int argc, char* argv[]) {
     } catch (const KestLib::ErrorMsg& error) {
         // The window handles the core's errors of its own commands; one that
         // still gets here leaves the program in an unknown state, so it ends.
-        QMessageBox::warning(&window, QObject::tr("Warning"), fromBig5("QObject", error.message()));
+        QMessageBox::warning(&window, QObject::tr("Warning"), coreMessageText(error.message()));
         return EXIT_FAILURE;
     }
 }

@@ -26,9 +26,11 @@
 #include "accountdb.h"
 #include "big5text.h"
 #include "budgetdialog.h"
+#include "coremessages.h"
 #include "dialogprompts.h"
 #include "errormsg.h"
 #include "grandtotaldialog.h"
+#include "languagefolder.h"
 #include "percentagedialog.h"
 #include "transactiontablemodel.h"
 
@@ -197,29 +199,16 @@ void MainWindow::createMenus() {
 void MainWindow::createLanguageMenu() {
     langGroup = new QActionGroup(this);
     langGroup->setExclusive(true);
-    // No folder means no languages to offer (an empty path would be the
-    // current directory).
-    if (langDir.isEmpty()) return;
-
-    const QStringList files = QDir(langDir).entryList({QStringLiteral("Pennywell_*.qm")}, QDir::Files,
-                                                      QDir::Name | QDir::IgnoreCase);
-    for (const QString& file : files) {
-        QTranslator probe;
-        // A file that can't be loaded is still offered, under its locale.
-        (void)probe.load(file, langDir);
-
-        const qsizetype underscore = file.indexOf(u'_');
-        const qsizetype dot = file.indexOf(u'.', underscore + 1);
-        const QString locale = file.mid(underscore + 1, dot - underscore - 1);
-        const QString translated = probe.translate(context, "English");
-        const QString languageName = translated.isEmpty() ? locale : translated;
-
+    for (const LanguageFolder::Language& language : LanguageFolder(langDir).languages()) {
         const int param = static_cast<int>(locales.size());
-        locales.append(locale);
-        QAction* item = langMenu->addAction(languageName);
+        locales.append(language.locale);
+        // Each item keeps the name its file gave, whatever language is shown.
+        QAction* item = langMenu->addAction(language.name);
+        item->setObjectName(QStringLiteral("language_") + language.locale);
         item->setCheckable(true);
         item->setData(param);
-        item->setChecked(languageName == QLatin1String("English"));
+        // Nothing is loaded at start, so the English texts are the ones shown.
+        item->setChecked(language.name == QLatin1String("English"));
         langGroup->addAction(item);
         connect(item, &QAction::triggered, this, [this, param] { switchToLanguage(param); });
     }
@@ -335,8 +324,7 @@ bool MainWindow::guarded(Work&& work) {
 }
 
 void MainWindow::warnCoreError(const std::string& message) {
-    // The core's messages double as translation keys in this window's context.
-    prompts->warn(this, tr("Warning"), fromBig5(context, message));
+    prompts->warn(this, tr("Warning"), coreMessageText(message));
 }
 
 bool MainWindow::acceptableName(const QString& name) {
@@ -535,10 +523,7 @@ void MainWindow::runAnalysis(StatisticDialog& dialog) {
 
 void MainWindow::switchToLanguage(int param) {
     if (param < 0 || param >= locales.size()) return;
-    const QString& locale = locales.at(param);
-    // A missing file leaves its translator empty, so those texts stay English.
-    (void)programTranslator->load(QStringLiteral("Pennywell_") + locale, langDir);
-    (void)toolkitTranslator->load(QStringLiteral("qt_") + locale, langDir);
+    LanguageFolder(langDir).load(locales.at(param), *programTranslator, *toolkitTranslator);
 
     const QList<QAction*> items = langMenu->actions();
     for (qsizetype k = 0; k < items.size(); ++k) items[k]->setChecked(k == param);

@@ -1,0 +1,365 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>DBNameDialog</name>
+    <message>
+        <source>Enter the database name</source>
+        <translation>Geben Sie den Namen der Datenbank ein</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Array out of bound</source>
+        <translation>Feldindex außerhalb des gültigen Bereichs</translation>
+    </message>
+    <message>
+        <source>There are still other transactions use this type</source>
+        <translation>Diese Kategorie wird noch von anderen Buchungen verwendet</translation>
+    </message>
+    <message>
+        <source>No transaction type</source>
+        <translation>Diese Kategorie gibt es nicht</translation>
+    </message>
+    <message>
+        <source>The transaction index is not exist</source>
+        <translation>Es gibt keine Buchung mit dieser Nummer</translation>
+    </message>
+    <message>
+        <source>File open error</source>
+        <translation>Die Datei konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Not Pennywell database file</source>
+        <translation>Dies ist keine Pennywell-Datenbankdatei</translation>
+    </message>
+    <message>
+        <source>This PWDB file is correspond with this program</source>
+        <translation>Diese PWDB-Datei passt nicht zu dieser Programmversion</translation>
+    </message>
+    <message>
+        <source>Too many transaction types</source>
+        <translation>Zu viele Kategorien</translation>
+    </message>
+    <message>
+        <source>Damaged Pennywell database file</source>
+        <translation>Die Pennywell-Datenbankdatei ist beschädigt</translation>
+    </message>
+    <message>
+        <source>File write error</source>
+        <translation>Die Datei konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The database name is longer than 255 bytes</source>
+        <translation>Der Name der Datenbank ist länger als 255 Byte</translation>
+    </message>
+    <message>
+        <source>A type name is longer than 255 bytes</source>
+        <translation>Ein Kategoriename ist länger als 255 Byte</translation>
+    </message>
+    <message>
+        <source>A comment is longer than 255 bytes</source>
+        <translation>Eine Notiz ist länger als 255 Byte</translation>
+    </message>
+    <message>
+        <source>No transaction index left</source>
+        <translation>Es ist keine Buchungsnummer mehr frei</translation>
+    </message>
+    <message>
+        <source>The type %1 has existed</source>
+        <translation>Die Kategorie „%1“ gibt es bereits</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Pennywell Database File (*.pwdb)</source>
+        <translation>Pennywell-Datenbankdatei (*.pwdb)</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Create a new database</source>
+        <translation>Legt eine neue Datenbank an</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Open an exist database</source>
+        <translation>Öffnet eine vorhandene Datenbank</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save the current database</source>
+        <translation>Speichert die aktuelle Datenbank</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Speichern &amp;unter</translation>
+    </message>
+    <message>
+        <source>Save the current database as ...</source>
+        <translation>Speichert die aktuelle Datenbank unter einem neuen Namen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Close the current database</source>
+        <translation>Schließt die aktuelle Datenbank</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>Exit the application</source>
+        <translation>Beendet das Programm</translation>
+    </message>
+    <message>
+        <source>&amp;Create</source>
+        <translation>&amp;Anlegen</translation>
+    </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation>Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Create a transaction</source>
+        <translation>Legt eine Buchung an</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Delete a transaction</source>
+        <translation>Löscht eine Buchung</translation>
+    </message>
+    <message>
+        <source>&amp;Modify</source>
+        <translation>Ä&amp;ndern</translation>
+    </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation>Ctrl+M</translation>
+    </message>
+    <message>
+        <source>Modify a transaction</source>
+        <translation>Ändert eine Buchung</translation>
+    </message>
+    <message>
+        <source>Delete this transaction</source>
+        <translation>Löscht diese Buchung</translation>
+    </message>
+    <message>
+        <source>Modify this transaction</source>
+        <translation>Ändert diese Buchung</translation>
+    </message>
+    <message>
+        <source>&amp;Set the Database Name</source>
+        <translation>Datenbank&amp;namen festlegen</translation>
+    </message>
+    <message>
+        <source>Set or modify the database name</source>
+        <translation>Legt den Namen der Datenbank fest oder ändert ihn</translation>
+    </message>
+    <message>
+        <source>&amp;Grand Total</source>
+        <translation>&amp;Gesamtsumme</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Ctrl+G</translation>
+    </message>
+    <message>
+        <source>Calculate grand total</source>
+        <translation>Berechnet die Gesamtsumme</translation>
+    </message>
+    <message>
+        <source>&amp;Budget Analasis</source>
+        <translation>&amp;Budgetanalyse</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation>Ctrl+B</translation>
+    </message>
+    <message>
+        <source>Analyze your budget plan</source>
+        <translation>Analysiert Ihre Budgetplanung</translation>
+    </message>
+    <message>
+        <source>&amp;Percentage Analysis</source>
+        <translation>&amp;Anteilsanalyse</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Analyze the percentage of each Income/Outgoing type</source>
+        <translation>Analysiert den Anteil jeder Einnahmen- und Ausgabenkategorie</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber Pennywell</translation>
+    </message>
+    <message>
+        <source>Show the application&apos;s About box</source>
+        <translation>Zeigt Informationen über Pennywell an</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>Über &amp;Qt</translation>
+    </message>
+    <message>
+        <source>Show the Qt library&apos;s About box</source>
+        <translation>Zeigt Informationen über die Qt-Bibliothek an</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Transaction</source>
+        <translation>&amp;Buchung</translation>
+    </message>
+    <message>
+        <source>&amp;Database</source>
+        <translation>Da&amp;tenbank</translation>
+    </message>
+    <message>
+        <source>&amp;Statistic</source>
+        <translation>&amp;Statistik</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>File Modified</source>
+        <translation>Datei geändert</translation>
+    </message>
+    <message>
+        <source>File Saved</source>
+        <translation>Datei gespeichert</translation>
+    </message>
+    <message>
+        <source>Pennywell - %1</source>
+        <translation>Pennywell - %1</translation>
+    </message>
+    <message>
+        <source>Pennywell</source>
+        <translation>Pennywell</translation>
+    </message>
+    <message>
+        <source>About Pennywell</source>
+        <translation>Über Pennywell</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Pennywell 1.1.3&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</source>
+        <translation>&lt;h2&gt;Pennywell 1.1.3&lt;/h2&gt;&lt;p&gt;Entwickelt von&lt;p&gt;den Pennywell-Entwicklern&lt;p&gt;Bitte melden Sie Probleme im Fehlerverfolgungssystem des Pennywell-Projekts.&lt;p&gt;Pennywell-Werkzeug</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
+        <translation>Der Name kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Er darf nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
+    </message>
+    <message>
+        <source>The database has been modified.
+Do you want to save your changes?</source>
+        <translation>Die Datenbank wurde geändert.
+Möchten Sie die Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>File %1 already exists.
+Do you want to override it?</source>
+        <translation>Die Datei %1 gibt es bereits.
+Möchten Sie sie überschreiben?</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>In/Out</source>
+        <translation>Ein/Aus</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Einnahme</translation>
+    </message>
+    <message>
+        <source>Outgoing</source>
+        <translation>Ausgabe</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,365 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>DBNameDialog</name>
+    <message>
+        <source>Enter the database name</source>
+        <translation>Enter the database name</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Array out of bound</source>
+        <translation>Array index out of bounds</translation>
+    </message>
+    <message>
+        <source>There are still other transactions use this type</source>
+        <translation>Other transactions still use this type</translation>
+    </message>
+    <message>
+        <source>No transaction type</source>
+        <translation>No such transaction type</translation>
+    </message>
+    <message>
+        <source>The transaction index is not exist</source>
+        <translation>No transaction has this index</translation>
+    </message>
+    <message>
+        <source>File open error</source>
+        <translation>File open error</translation>
+    </message>
+    <message>
+        <source>Not Pennywell database file</source>
+        <translation>Not a Pennywell database file</translation>
+    </message>
+    <message>
+        <source>This PWDB file is correspond with this program</source>
+        <translation>This PWDB file was written by another version of the program</translation>
+    </message>
+    <message>
+        <source>Too many transaction types</source>
+        <translation>Too many transaction types</translation>
+    </message>
+    <message>
+        <source>Damaged Pennywell database file</source>
+        <translation>Damaged Pennywell database file</translation>
+    </message>
+    <message>
+        <source>File write error</source>
+        <translation>File write error</translation>
+    </message>
+    <message>
+        <source>The database name is longer than 255 bytes</source>
+        <translation>The database name is longer than 255 bytes</translation>
+    </message>
+    <message>
+        <source>A type name is longer than 255 bytes</source>
+        <translation>A type name is longer than 255 bytes</translation>
+    </message>
+    <message>
+        <source>A comment is longer than 255 bytes</source>
+        <translation>A comment is longer than 255 bytes</translation>
+    </message>
+    <message>
+        <source>No transaction index left</source>
+        <translation>No transaction index left</translation>
+    </message>
+    <message>
+        <source>The type %1 has existed</source>
+        <translation>The type %1 already exists</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Pennywell Database File (*.pwdb)</source>
+        <translation>Pennywell Database File (*.pwdb)</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Create a new database</source>
+        <translation>Create a new database</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Open an exist database</source>
+        <translation>Open an existing database</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save the current database</source>
+        <translation>Save the current database</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>Save &amp;As</translation>
+    </message>
+    <message>
+        <source>Save the current database as ...</source>
+        <translation>Save the current database under a new name</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Close the current database</source>
+        <translation>Close the current database</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>Exit the application</source>
+        <translation>Exit the application</translation>
+    </message>
+    <message>
+        <source>&amp;Create</source>
+        <translation>&amp;Create</translation>
+    </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation>Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Create a transaction</source>
+        <translation>Create a transaction</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Delete a transaction</source>
+        <translation>Delete a transaction</translation>
+    </message>
+    <message>
+        <source>&amp;Modify</source>
+        <translation>&amp;Modify</translation>
+    </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation>Ctrl+M</translation>
+    </message>
+    <message>
+        <source>Modify a transaction</source>
+        <translation>Modify a transaction</translation>
+    </message>
+    <message>
+        <source>Delete this transaction</source>
+        <translation>Delete this transaction</translation>
+    </message>
+    <message>
+        <source>Modify this transaction</source>
+        <translation>Modify this transaction</translation>
+    </message>
+    <message>
+        <source>&amp;Set the Database Name</source>
+        <translation>Set the Database &amp;Name</translation>
+    </message>
+    <message>
+        <source>Set or modify the database name</source>
+        <translation>Set or modify the database name</translation>
+    </message>
+    <message>
+        <source>&amp;Grand Total</source>
+        <translation>&amp;Grand Total</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Ctrl+G</translation>
+    </message>
+    <message>
+        <source>Calculate grand total</source>
+        <translation>Calculate the grand total</translation>
+    </message>
+    <message>
+        <source>&amp;Budget Analasis</source>
+        <translation>&amp;Budget Analysis</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation>Ctrl+B</translation>
+    </message>
+    <message>
+        <source>Analyze your budget plan</source>
+        <translation>Analyze your budget plan</translation>
+    </message>
+    <message>
+        <source>&amp;Percentage Analysis</source>
+        <translation>&amp;Percentage Analysis</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Analyze the percentage of each Income/Outgoing type</source>
+        <translation>Analyze the percentage of each income or outgoing type</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>Show the application&apos;s About box</source>
+        <translation>Show the application&apos;s About box</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>About &amp;Qt</translation>
+    </message>
+    <message>
+        <source>Show the Qt library&apos;s About box</source>
+        <translation>Show the Qt library&apos;s About box</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Transaction</source>
+        <translation>&amp;Transaction</translation>
+    </message>
+    <message>
+        <source>&amp;Database</source>
+        <translation>&amp;Database</translation>
+    </message>
+    <message>
+        <source>&amp;Statistic</source>
+        <translation>&amp;Statistics</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>File Modified</source>
+        <translation>File Modified</translation>
+    </message>
+    <message>
+        <source>File Saved</source>
+        <translation>File Saved</translation>
+    </message>
+    <message>
+        <source>Pennywell - %1</source>
+        <translation>Pennywell - %1</translation>
+    </message>
+    <message>
+        <source>Pennywell</source>
+        <translation>Pennywell</translation>
+    </message>
+    <message>
+        <source>About Pennywell</source>
+        <translation>About Pennywell</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Pennywell 1.1.3&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</source>
+        <translation>&lt;h2&gt;Pennywell 1.1.3&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
+        <translation>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</translation>
+    </message>
+    <message>
+        <source>The database has been modified.
+Do you want to save your changes?</source>
+        <translation>The database has been modified.
+Do you want to save your changes?</translation>
+    </message>
+    <message>
+        <source>File %1 already exists.
+Do you want to override it?</source>
+        <translation>File %1 already exists.
+Do you want to overwrite it?</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>In/Out</source>
+        <translation>In/Out</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>Income</translation>
+    </message>
+    <message>
+        <source>Outgoing</source>
+        <translation>Outgoing</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+</context>
+</TS>

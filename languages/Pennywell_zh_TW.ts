@@ -1,0 +1,365 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW" sourcelanguage="en">
+<context>
+    <name>DBNameDialog</name>
+    <message>
+        <source>Enter the database name</source>
+        <translation>請輸入資料庫名稱</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Array out of bound</source>
+        <translation>陣列索引超出範圍</translation>
+    </message>
+    <message>
+        <source>There are still other transactions use this type</source>
+        <translation>仍有其他交易使用這個類別</translation>
+    </message>
+    <message>
+        <source>No transaction type</source>
+        <translation>沒有這個交易類別</translation>
+    </message>
+    <message>
+        <source>The transaction index is not exist</source>
+        <translation>沒有這個編號的交易</translation>
+    </message>
+    <message>
+        <source>File open error</source>
+        <translation>無法開啟檔案</translation>
+    </message>
+    <message>
+        <source>Not Pennywell database file</source>
+        <translation>這不是 Pennywell 資料庫檔案</translation>
+    </message>
+    <message>
+        <source>This PWDB file is correspond with this program</source>
+        <translation>這個 PWDB 檔案的版本與本程式不相符</translation>
+    </message>
+    <message>
+        <source>Too many transaction types</source>
+        <translation>交易類別太多</translation>
+    </message>
+    <message>
+        <source>Damaged Pennywell database file</source>
+        <translation>Pennywell 資料庫檔案已損毀</translation>
+    </message>
+    <message>
+        <source>File write error</source>
+        <translation>無法寫入檔案</translation>
+    </message>
+    <message>
+        <source>The database name is longer than 255 bytes</source>
+        <translation>資料庫名稱超過 255 位元組</translation>
+    </message>
+    <message>
+        <source>A type name is longer than 255 bytes</source>
+        <translation>類別名稱超過 255 位元組</translation>
+    </message>
+    <message>
+        <source>A comment is longer than 255 bytes</source>
+        <translation>備註超過 255 位元組</translation>
+    </message>
+    <message>
+        <source>No transaction index left</source>
+        <translation>已經沒有可用的交易編號</translation>
+    </message>
+    <message>
+        <source>The type %1 has existed</source>
+        <translation>類別「%1」已經存在</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>繁體中文</translation>
+    </message>
+    <message>
+        <source>Pennywell Database File (*.pwdb)</source>
+        <translation>Pennywell 資料庫檔案 (*.pwdb)</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>開新檔案(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Create a new database</source>
+        <translation>建立新的資料庫</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>開啟舊檔(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
+        <source>Open an exist database</source>
+        <translation>開啟現有的資料庫</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>儲存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Save the current database</source>
+        <translation>儲存目前的資料庫</translation>
+    </message>
+    <message>
+        <source>Save &amp;As</source>
+        <translation>另存新檔(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Save the current database as ...</source>
+        <translation>以新的檔名儲存目前的資料庫</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>關閉(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Close the current database</source>
+        <translation>關閉目前的資料庫</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>結束(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>Exit the application</source>
+        <translation>結束本程式</translation>
+    </message>
+    <message>
+        <source>&amp;Create</source>
+        <translation>建立(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation>Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Create a transaction</source>
+        <translation>建立一筆交易</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>刪除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Delete a transaction</source>
+        <translation>刪除一筆交易</translation>
+    </message>
+    <message>
+        <source>&amp;Modify</source>
+        <translation>修改(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation>Ctrl+M</translation>
+    </message>
+    <message>
+        <source>Modify a transaction</source>
+        <translation>修改一筆交易</translation>
+    </message>
+    <message>
+        <source>Delete this transaction</source>
+        <translation>刪除這筆交易</translation>
+    </message>
+    <message>
+        <source>Modify this transaction</source>
+        <translation>修改這筆交易</translation>
+    </message>
+    <message>
+        <source>&amp;Set the Database Name</source>
+        <translation>設定資料庫名稱(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Set or modify the database name</source>
+        <translation>設定或修改資料庫名稱</translation>
+    </message>
+    <message>
+        <source>&amp;Grand Total</source>
+        <translation>總計(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Ctrl+G</translation>
+    </message>
+    <message>
+        <source>Calculate grand total</source>
+        <translation>計算總計</translation>
+    </message>
+    <message>
+        <source>&amp;Budget Analasis</source>
+        <translation>預算分析(&amp;B)</translation>
+    </message>
+    <message>
+        <source>Ctrl+B</source>
+        <translation>Ctrl+B</translation>
+    </message>
+    <message>
+        <source>Analyze your budget plan</source>
+        <translation>分析您的預算計畫</translation>
+    </message>
+    <message>
+        <source>&amp;Percentage Analysis</source>
+        <translation>百分比分析(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Analyze the percentage of each Income/Outgoing type</source>
+        <translation>分析各收入或支出類別所占的百分比</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>關於 Pennywell(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Show the application&apos;s About box</source>
+        <translation>顯示本程式的「關於」對話方塊</translation>
+    </message>
+    <message>
+        <source>About &amp;Qt</source>
+        <translation>關於 Qt(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Show the Qt library&apos;s About box</source>
+        <translation>顯示 Qt 程式庫的「關於」對話方塊</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>檔案(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Transaction</source>
+        <translation>交易(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Database</source>
+        <translation>資料庫(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Statistic</source>
+        <translation>統計(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>語言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>說明(&amp;H)</translation>
+    </message>
+    <message>
+        <source>File Modified</source>
+        <translation>檔案已修改</translation>
+    </message>
+    <message>
+        <source>File Saved</source>
+        <translation>檔案已儲存</translation>
+    </message>
+    <message>
+        <source>Pennywell - %1</source>
+        <translation>Pennywell - %1</translation>
+    </message>
+    <message>
+        <source>Pennywell</source>
+        <translation>Pennywell</translation>
+    </message>
+    <message>
+        <source>About Pennywell</source>
+        <translation>關於 Pennywell</translation>
+    </message>
+    <message>
+        <source>&lt;h2&gt;Pennywell 1.1.3&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</source>
+        <translation>&lt;h2&gt;Pennywell 1.1.3&lt;/h2&gt;&lt;p&gt;製作：&lt;p&gt;Pennywell 開發團隊&lt;p&gt;如有問題，請回報至 Pennywell 專案的問題追蹤系統。&lt;p&gt;Pennywell 工具</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
+        <translation>這個名稱無法存入 Pennywell 資料庫檔案：名稱只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
+    </message>
+    <message>
+        <source>The database has been modified.
+Do you want to save your changes?</source>
+        <translation>資料庫已修改。
+是否要儲存變更？</translation>
+    </message>
+    <message>
+        <source>File %1 already exists.
+Do you want to override it?</source>
+        <translation>檔案 %1 已經存在。
+是否要覆寫？</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>編號</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>In/Out</source>
+        <translation>收支</translation>
+    </message>
+    <message>
+        <source>Money</source>
+        <translation>金額</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>類別</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>備註</translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation>收入</translation>
+    </message>
+    <message>
+        <source>Outgoing</source>
+        <translation>支出</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,62 @@
+#include "coremessages.h"
+
+#include <QCoreApplication>
+#include <array>
+#include <string_view>
+
+#include "big5text.h"
+#include "errormsg.h"
+
+namespace {
+
+constexpr const char* context = "MainWindow";
+
+// Each fixed message of the core, spelled here once more so that lupdate
+// lists it for the translators; the test of the table holds it to the core's
+// own spelling.
+struct FixedMessage {
+    const char* core;
+    const char* source;
+};
+constexpr std::array fixedMessages = {
+    FixedMessage{KestLib::Msg::outOfBound, QT_TRANSLATE_NOOP("MainWindow", "Array out of bound")},
+    FixedMessage{KestLib::Msg::typeInUse,
+                 QT_TRANSLATE_NOOP("MainWindow", "There are still other transactions use this type")},
+    FixedMessage{KestLib::Msg::noType, QT_TRANSLATE_NOOP("MainWindow", "No transaction type")},
+    FixedMessage{KestLib::Msg::noIndex, QT_TRANSLATE_NOOP("MainWindow", "The transaction index is not exist")},
+    FixedMessage{KestLib::Msg::fileOpen, QT_TRANSLATE_NOOP("MainWindow", "File open error")},
+    FixedMessage{KestLib::Msg::notDatabase, QT_TRANSLATE_NOOP("MainWindow", "Not Pennywell database file")},
+    FixedMessage{KestLib::Msg::wrongVersion,
+                 QT_TRANSLATE_NOOP("MainWindow", "This PWDB file is correspond with this program")},
+    FixedMessage{KestLib::Msg::tooManyTypes, QT_TRANSLATE_NOOP("MainWindow", "Too many transaction types")},
+    FixedMessage{KestLib::Msg::damaged, QT_TRANSLATE_NOOP("MainWindow", "Damaged Pennywell database file")},
+    FixedMessage{KestLib::Msg::fileWrite, QT_TRANSLATE_NOOP("MainWindow", "File write error")},
+    FixedMessage{KestLib::Msg::nameTooLong,
+                 QT_TRANSLATE_NOOP("MainWindow", "The database name is longer than 255 bytes")},
+    FixedMessage{KestLib::Msg::typeNameTooLong,
+                 QT_TRANSLATE_NOOP("MainWindow", "A type name is longer than 255 bytes")},
+    FixedMessage{KestLib::Msg::commentTooLong, QT_TRANSLATE_NOOP("MainWindow", "A comment is longer than 255 bytes")},
+    FixedMessage{KestLib::Msg::noIndexLeft, QT_TRANSLATE_NOOP("MainWindow", "No transaction index left")},
+};
+
+constexpr const char* typeExistsSource = QT_TRANSLATE_NOOP("MainWindow", "The type %1 has existed");
+
+}  // namespace
+
+QString coreMessageText(const std::string& message) {
+    for (const FixedMessage& fixed : fixedMessages)
+        if (message == fixed.core) return QCoreApplication::translate(context, fixed.source);
+
+    // The core builds this one around the name; the parts around it are
+    // found from the core's own builder, so the two can't drift apart.
+    const std::string around = KestLib::Msg::typeExists(std::string());
+    const std::string_view head = "The type ";
+    const std::string_view tail = std::string_view(around).substr(head.size());
+    const std::string_view text = message;
+    if (around.starts_with(head) && text.size() >= around.size() && text.starts_with(head) && text.ends_with(tail)) {
+        const std::string name(text.substr(head.size(), text.size() - around.size()));
+        // The name is stored text, shown as the table shows it.
+        return QCoreApplication::translate(context, typeExistsSource).arg(fromBig5(context, name));
+    }
+    return fromBig5(context, message);
+}
