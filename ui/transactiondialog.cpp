@@ -15,6 +15,7 @@
 
 #include "accountdb.h"
 #include "big5text.h"
+#include "dropdownliststyle.h"
 #include "errormsg.h"
 #include "transactionindexlistmodel.h"
 #include "userprompts.h"
@@ -40,6 +41,10 @@ TransactionDialog::TransactionDialog(QWidget* parent) : QDialog(parent) {
     indexCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     indexCombo->setMinimumContentsLength(indexDigits);
     if (auto* list = qobject_cast<QListView*>(indexCombo->view())) list->setUniformItemSizes(true);
+    // Not owned by the box; a child of the dialog made after the box goes after it.
+    auto* listStyle = new DropDownListStyle;
+    listStyle->setParent(this);
+    indexCombo->setStyle(listStyle);
     inOutCombo = new QComboBox(this);
     inOutCombo->setObjectName(QStringLiteral("inOutCombo"));
     typeCombo = new QComboBox(this);
@@ -109,6 +114,8 @@ TransactionDialog::TransactionDialog(QWidget* parent) : QDialog(parent) {
     buttonLayout = new QVBoxLayout;
     buttonLayout->addWidget(okButton);
     buttonLayout->addWidget(cancelButton);
+    // OK and Cancel stay together at the top however tall the fields are.
+    buttonLayout->addStretch();
 
     mainLayout = new QHBoxLayout(this);
     mainLayout->setContentsMargins(11, 11, 11, 11);
