@@ -32,6 +32,7 @@
 #include "grandtotaldialog.h"
 #include "languagefolder.h"
 #include "percentagedialog.h"
+#include "transactiondialog.h"
 #include "transactiontablemodel.h"
 
 namespace {
@@ -139,13 +140,16 @@ void MainWindow::createActions() {
     // Exit is the window's close, so it asks about unsaved changes too.
     connect(exitAct, &QAction::triggered, this, &QWidget::close);
 
-    // The transaction commands get their dialog later; until then their
-    // actions exist, with texts and enabled state, unconnected.
     transCreateAct = createAction("transCreateAct");
     transDeleteAct = createAction("transDeleteAct");
     transModifyAct = createAction("transModifyAct");
+    connect(transCreateAct, &QAction::triggered, this, &MainWindow::transCreate);
+    connect(transDeleteAct, &QAction::triggered, this, &MainWindow::transDelete);
+    connect(transModifyAct, &QAction::triggered, this, &MainWindow::transModify);
     transDeleteOneAct = createAction("transDeleteOneAct");
     transModifyOneAct = createAction("transModifyOneAct");
+    connect(transDeleteOneAct, &QAction::triggered, this, &MainWindow::transDeleteOne);
+    connect(transModifyOneAct, &QAction::triggered, this, &MainWindow::transModifyOne);
 
     dbNameAct = createAction("dbNameAct");
     grandTotalAct = createAction("grandTotalAct");
@@ -476,6 +480,121 @@ void MainWindow::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     // One book at a time: the rest of the drop is ignored.
     openFile(local->toLocalFile());
+}
+
+// ---- Transaction commands ----------------------------------------------------
+
+namespace {
+
+// The transaction the dialog's fields describe. The dialog accepts only a
+// type text that names a type, so typeId() has one to give.
+KestLib::Transaction enteredTransaction(const TransactionDialog& dialog, int index) {
+    KestLib::Transaction record;
+    record.setIndex(index);
+    record.setYear(dialog.year());
+    record.setMonth(dialog.month());
+    record.setDay(dialog.day());
+    record.setAmount(dialog.money());
+    record.setIncome(dialog.isIncome());
+    record.setType(dialog.typeId());
+    record.setComment(toBig5(dialog.comment()));
+    return record;
+}
+
+}  // namespace
+
+bool MainWindow::runTransactionDialog(TransactionDialog& dialog, int mode, int shownIndex) {
+    dialog.setPrompts(prompts);
+    dialog.setDB(db.get());
+    dialog.setMode(mode);
+    if (mode == TransactionDialog::DeleteOneMode || mode == TransactionDialog::ModifyOneMode)
+        dialog.showTransaction(shownIndex);
+    return prompts->runDialog(dialog);
+}
+
+// The status follows every dialog, also a cancelled one: Add and Delete of
+// types change the database at once.
+void MainWindow::transCreate() {
+    guarded([this] {
+        TransactionDialog dialog(this);
+        if (!runTransactionDialog(dialog, TransactionDialog::CreateMode)) return;
+        KestLib::Transaction record = enteredTransaction(dialog, 0);
+        db->addTransaction(record);
+        tableRowAdded();
+    });
+    updateStatus();
+}
+
+void MainWindow::transDelete() {
+    guarded([this] {
+        TransactionDialog dialog(this);
+        if (runTransactionDialog(dialog, TransactionDialog::DeleteMode)) deleteTransaction(dialog.index());
+    });
+    updateStatus();
+}
+
+void MainWindow::transModify() {
+    guarded([this] {
+        TransactionDialog dialog(this);
+        if (runTransactionDialog(dialog, TransactionDialog::ModifyMode))
+            modifyTransaction(enteredTransaction(dialog, dialog.index()));
+    });
+    updateStatus();
+}
+
+void MainWindow::transDeleteOne() {
+    const std::optional<int> index = currentTransactionIndex();
+    if (!index) return;
+    guarded([this, index] {
+        TransactionDialog dialog(this);
+        if (runTransactionDialog(dialog, TransactionDialog::DeleteOneMode, *index)) deleteTransaction(*index);
+    });
+    updateStatus();
+}
+
+void MainWindow::transModifyOne() {
+    const std::optional<int> index = currentTransactionIndex();
+    if (!index) return;
+    guarded([this, index] {
+        TransactionDialog dialog(this);
+        if (runTransactionDialog(dialog, TransactionDialog::ModifyOneMode, *index))
+            modifyTransaction(enteredTransaction(dialog, *index));
+    });
+    updateStatus();
+}
+
+std::optional<int> MainWindow::currentTransactionIndex() const {
+    // Indexes read from a file may be 0 or negative, so only the row says
+    // whether there is one.
+    const QModelIndex current = table->currentIndex();
+    if (!current.isValid()) return std::nullopt;
+    return model->transactionIndexAt(current.row());
+}
+
+void MainWindow::deleteTransaction(int index) {
+    const int position = db->transPosition(index);
+    if (position < 0) return;
+    db->deleteTransaction(index);
+    tableRowDeleted(position);
+}
+
+void MainWindow::modifyTransaction(const KestLib::Transaction& record) {
+    const int position = db->transPosition(record.index());
+    if (position < 0) return;
+    db->modifyTransaction(record);
+    tableRowModified(position);
+}
+
+void MainWindow::tableRowAdded() { appendTableRow(); }
+
+void MainWindow::tableRowModified(int position) {
+    (void)position;
+    refreshTable();
+}
+
+void MainWindow::tableRowDeleted(int position) {
+    (void)position;
+    refreshTable();
 }
 
 // ---- Name command ------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 #include "userprompts.h"
 
@@ -13,10 +14,12 @@ class QMenu;
 class QTableView;
 class QTranslator;
 class StatisticDialog;
+class TransactionDialog;
 class TransactionTableModel;
 
 namespace KestLib {
 class AccountDB;
+class Transaction;
 }  // namespace KestLib
 
 // The program's only top-level window: it owns the account database of the
@@ -79,6 +82,12 @@ private slots:
     bool saveDB();
     bool saveAsDB();
     void closeDB();
+    // Transaction commands.
+    void transCreate();
+    void transDelete();
+    void transModify();
+    void transDeleteOne();
+    void transModifyOne();
     bool dbDBName();
     void switchToLanguage(int param);
     void about();
@@ -116,6 +125,19 @@ private:
     bool saveTo(const QString& path, bool backupFirst);
     void writeBackupOf(const QString& path);
     void fitTable();
+
+    // Transaction commands: the dialog in one mode, then the change, each
+    // kind of change followed by its own table update.
+    bool runTransactionDialog(TransactionDialog& dialog, int mode, int shownIndex = 0);
+    // The index of the transaction in the table's current row, if there is one.
+    std::optional<int> currentTransactionIndex() const;
+    void deleteTransaction(int index);
+    void modifyTransaction(const KestLib::Transaction& record);
+    // The table after one change; a position is the transaction's place in
+    // the database (before the change, for a delete).
+    void tableRowAdded();
+    void tableRowModified(int position);
+    void tableRowDeleted(int position);
 
     QTableView* table;
     TransactionTableModel* model;

@@ -9,6 +9,7 @@
 
 #include "accountdb.h"
 #include "big5text.h"
+#include "coremessages.h"
 #include "dialogprompts.h"
 #include "errormsg.h"
 #include "transaction.h"
@@ -180,7 +181,7 @@ void StatisticDialog::showReport(const QString& caption, const std::function<QSt
     } catch (const KestLib::ErrorMsg& error) {
         // Nothing may unwind through the dialog's event loop; the user can
         // change the choices and run again.
-        shown.warn(this, tr("Warning"), fromBig5(context, error.message()));
+        shown.warn(this, tr("Warning"), coreMessageText(error.message()));
         return;
     }
     shown.inform(this, caption, report);

@@ -1,13 +1,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -17,14 +20,18 @@
 #include <QUrl>
 #include <deque>
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <memory>
 #include <vector>
 
 #include "accountdb.h"
 #include "big5text.h"
+#include "booksupport.h"
 #include "errormsg.h"
 #include "mainwindow.h"
 #include "scriptedprompts.h"
+#include "transactiontablemodel.h"
 #include "userprompts.h"
 
 namespace {
@@ -184,6 +191,7 @@ private slots:
         QCOMPARE(action("transCreateAct")->shortcut(), QKeySequence(QStringLiteral("Ctrl+C")));
         startNewBook(QStringLiteral("Shortcuts"));
         QSignalSpy created(action("transCreateAct"), &QAction::triggered);
+        prompts.dialogScripts.push_back([](QDialog&) { return false; });
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         QTest::keyClick(window.get(), Qt::Key_C, Qt::ControlModifier);
@@ -669,6 +677,164 @@ private slots:
         window->openFile(path("wide.pwdb"));
         QVERIFY(table()->horizontalHeader()->length() > window->screen()->availableGeometry().width());
         QCOMPARE(window->maximumWidth(), window->screen()->availableGeometry().width());
+    }
+
+    // ---- Transaction commands ------------------------------------------------
+
+private:
+    template <typename T>
+    static T* widget(QDialog& dialog, const char* name) {
+        T* found = dialog.findChild<T*>(QString::fromLatin1(name));
+        if (!found) qFatal("no widget %s", name);
+        return found;
+    }
+    // The dialog filled in by fill, then OK pressed; the script answers
+    // whether the dialog really was accepted.
+    static ScriptedPrompts::DialogScript pressOkAfter(std::function<void(QDialog&)> fill) {
+        return [fill](QDialog& dialog) {
+            fill(dialog);
+            QTest::mouseClick(widget<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+            return dialog.result() == QDialog::Accepted;
+        };
+    }
+    static void setAmount(QDialog& dialog, const QString& amount) {
+        auto* money = widget<QLineEdit>(dialog, "moneyLineEdit");
+        money->clear();
+        QTest::keyClicks(money, amount);
+    }
+    // A right-click on a row makes it the current one, as the popup expects.
+    void rightClickRow(int row) {
+        const QRect cell = table()->visualRect(table()->model()->index(row, 0));
+        QTest::mouseClick(table()->viewport(), Qt::RightButton, Qt::NoModifier, cell.center());
+    }
+    void pressShortcut(Qt::Key key) {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), key, Qt::ControlModifier);
+    }
+    // The book of standardRows, its table sorted by Money descending.
+    void openSortedByMoney() {
+        writeBook(path("book.pwdb"), "Book");
+        window->openFile(path("book.pwdb"));
+        clickHeader(3);
+        clickHeader(3);
+        QCOMPARE(column(3), QStringList({"100", "10", "9", "2"}));
+    }
+
+private slots:
+    void transactionCommands_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QStringList>("money");  // the Money column afterwards
+        QTest::addColumn<QStringList>("index");  // and the Index column
+        QTest::newRow("create") << "create" << QStringList({"100", "50", "10", "9", "2"})
+                                << QStringList({"3", "5", "2", "1", "4"});
+        QTest::newRow("delete") << "delete" << QStringList({"10", "9", "2"}) << QStringList({"2", "1", "4"});
+        QTest::newRow("modify") << "modify" << QStringList({"1000", "100", "10", "2"})
+                                << QStringList({"1", "3", "2", "4"});
+        QTest::newRow("delete this") << "delete one" << QStringList({"100", "9", "2"})
+                                     << QStringList({"3", "1", "4"});
+        QTest::newRow("modify this") << "modify one" << QStringList({"100", "9", "5", "2"})
+                                     << QStringList({"3", "1", "2", "4"});
+    }
+    void transactionCommands() {
+        QFETCH(QString, command);
+        QFETCH(QStringList, money);
+        QFETCH(QStringList, index);
+        openSortedByMoney();
+        QCOMPARE(status(), QStringLiteral("File Saved"));
+
+        if (command == "create") {
+            prompts.dialogScripts.push_back(pressOkAfter([&](QDialog& dialog) {
+                choose(widget<QComboBox>(dialog, "typeCombo"), 2);
+                choose(widget<QComboBox>(dialog, "inOutCombo"), 1);
+                setAmount(dialog, QStringLiteral("50"));
+                widget<QLineEdit>(dialog, "commentLineEdit")->insert(QStringLiteral("午餐"));
+            }));
+            pressShortcut(Qt::Key_C);
+        } else if (command == "delete") {
+            prompts.dialogScripts.push_back(pressOkAfter([&](QDialog& dialog) {
+                choose(widget<QComboBox>(dialog, "indexCombo"), 3);  // index 3, Money 100
+            }));
+            pressShortcut(Qt::Key_D);
+        } else if (command == "modify") {
+            prompts.dialogScripts.push_back(pressOkAfter([&](QDialog& dialog) {
+                choose(widget<QComboBox>(dialog, "indexCombo"), 1);  // index 1, Money 9
+                setAmount(dialog, QStringLiteral("1000"));
+            }));
+            pressShortcut(Qt::Key_M);
+        } else {
+            // The row of index 2, Money 10, as the dialog must show it.
+            rightClickRow(1);
+            QString shown;
+            prompts.dialogScripts.push_back(pressOkAfter([&](QDialog& dialog) {
+                shown = widget<QLineEdit>(dialog, "moneyLineEdit")->text() + ' ' +
+                        widget<QLineEdit>(dialog, "commentLineEdit")->text();
+                if (command == "modify one") setAmount(dialog, QStringLiteral("5"));
+            }));
+            std::unique_ptr<QMenu> menu(window->createContextMenu());
+            menu->actions().at(command == "delete one" ? 0 : 1)->trigger();
+            QCOMPARE(shown, QStringLiteral("10 pay"));
+        }
+
+        QCOMPARE(prompts.asked, QStringList({"dialog: TransactionDialog"}));
+        QCOMPARE(prompts.warnings, QStringList());
+        QCOMPARE(column(3), money);
+        QCOMPARE(column(0), index);
+        QCOMPARE(status(), QStringLiteral("File Modified"));
+        if (command == "create") {
+            const KestLib::Transaction& added = window->database().transaction(5, true);
+            QCOMPARE(added.comment(), toBig5(QStringLiteral("午餐")));
+            QCOMPARE(added.type(), window->database().findType("Food").id());
+            QCOMPARE(column(1).at(1), TransactionTableModel::dateText(added.year(), added.month(), added.day()));
+        }
+    }
+
+    void cancelledCommandsChangeNoTransaction_data() {
+        QTest::addColumn<QString>("command");
+        for (const char* command : {"create", "delete", "modify", "delete one", "modify one"})
+            QTest::newRow(command) << command;
+    }
+    void cancelledCommandsChangeNoTransaction() {
+        QFETCH(QString, command);
+        openSortedByMoney();
+        rightClickRow(0);
+        // A type added before Cancel stays, and the status says so.
+        prompts.dialogScripts.push_back([](QDialog& dialog) {
+            auto* types = widget<QComboBox>(dialog, "typeCombo");
+            choose(types, 0);
+            types->lineEdit()->insert(QStringLiteral("Rent"));
+            QTest::mouseClick(widget<QPushButton>(dialog, "addButton"), Qt::LeftButton);
+            QTest::mouseClick(widget<QPushButton>(dialog, "cancelButton"), Qt::LeftButton);
+            return dialog.result() == QDialog::Accepted;
+        });
+        const std::map<QString, const char*> actions = {{"create", "transCreateAct"},
+                                                        {"delete", "transDeleteAct"},
+                                                        {"modify", "transModifyAct"},
+                                                        {"delete one", "transDeleteOneAct"},
+                                                        {"modify one", "transModifyOneAct"}};
+        action(actions.at(command))->trigger();
+
+        QCOMPARE(prompts.asked, QStringList({"dialog: TransactionDialog"}));
+        QCOMPARE(column(3), QStringList({"100", "10", "9", "2"}));
+        QCOMPARE(window->database().transCount(), 4);
+        QCOMPARE(window->database().transaction(3, true).amount(), 100);
+        // Only where the type box is open at the start can a type be added.
+        const bool added = command == "create" || command == "modify one";
+        QCOMPARE(window->database().typeCount(), added ? 4 : 3);
+        QCOMPARE(status(), added ? QStringLiteral("File Modified") : QStringLiteral("File Saved"));
+    }
+
+    void popupCommandsWithoutACurrentRowDoNothing() {
+        openSortedByMoney();
+        QVERIFY(!table()->currentIndex().isValid());
+        std::unique_ptr<QMenu> menu(window->createContextMenu());
+        for (QAction* item : menu->actions()) {
+            QVERIFY(item->isEnabled());
+            item->trigger();
+        }
+        QCOMPARE(prompts.asked, QStringList());
+        QCOMPARE(window->database().transCount(), 4);
+        QCOMPARE(status(), QStringLiteral("File Saved"));
     }
 };
 

@@ -1,0 +1,212 @@
+// The transaction dialog and the transaction commands on a book of a million
+// transactions: opening the dialog in each mode, and each command through to
+// the updated, still sorted table. Runs without a display.
+
+#include <benchmark/benchmark.h>
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <filesystem>
+#include <functional>
+#include <random>
+
+#include "accountdb.h"
+#include "mainwindow.h"
+#include "transactiondialog.h"
+#include "userprompts.h"
+
+using KestLib::AccountDB;
+using KestLib::Transaction;
+
+namespace {
+
+constexpr int bookSize = 1'000'000;
+constexpr int typeCount = 30;
+
+// A fixed-seed book: 30 types, dates over 26 years, short comments.
+AccountDB makeBigBook() {
+    AccountDB db;
+    db.reset();
+    for (int i = 1; i < typeCount; ++i) db.addType("Type " + std::to_string(i));
+    std::mt19937 random(20260101);
+    const char* words[] = {"rent", "milk", "bus", "gift", "cafe", "tax", "lunch", "bonus"};
+    for (int i = 0; i < bookSize; ++i) {
+        Transaction record;
+        record.setYear(2000 + static_cast<int>(random() % 26));
+        record.setMonth(1 + static_cast<int>(random() % 12));
+        record.setDay(1 + static_cast<int>(random() % 28));
+        record.setType(static_cast<int>(random() % typeCount));
+        record.setAmount(1 + static_cast<int>(random() % 100'000));
+        record.setIncome(random() % 4 == 0);
+        record.setComment(std::string(words[random() % 8]) + ' ' + words[random() % 8]);
+        db.addTransaction(record);
+    }
+    return db;
+}
+
+AccountDB& bigBook() {
+    static AccountDB book = makeBigBook();
+    return book;
+}
+
+// The book as a file, for the window to open.
+const std::string& bigBookFile() {
+    static const std::string path = [] {
+        std::string written = (std::filesystem::temp_directory_path() / "pennywell-bench-dialog-1m.pwdb").string();
+        bigBook().saveFile(written);
+        return written;
+    }();
+    return path;
+}
+
+// Answers every question without a modal loop; a dialog is filled in by the
+// current script and accepted or not as it says.
+class ScriptPrompts : public UserPrompts {
+public:
+    std::function<bool(QDialog&)> script;
+    QString lastWarning;
+
+    SaveChoice askSaveChanges(QWidget*, const QString&, const QString&) override { return SaveChoice::Discard; }
+    bool askOverwrite(QWidget*, const QString&, const QString&) override { return false; }
+    QString openFileName(QWidget*, const QString&) override { return QString(); }
+    QString saveFileName(QWidget*, const QString&) override { return QString(); }
+    NameAnswer askDatabaseName(QWidget*, const QString&) override { return {}; }
+    void warn(QWidget*, const QString&, const QString& text) override { lastWarning = text; }
+    void inform(QWidget*, const QString&, const QString&) override {}
+    bool runDialog(QDialog& dialog) override { return script && script(dialog); }
+};
+
+template <typename T>
+T* child(QDialog& dialog, const char* name) {
+    return dialog.findChild<T*>(QString::fromLatin1(name));
+}
+
+void choose(QComboBox* box, int item) {
+    box->setCurrentIndex(item);
+    emit box->activated(item);
+}
+
+bool pressOk(QDialog& dialog) {
+    child<QPushButton>(dialog, "okButton")->click();
+    return dialog.result() == QDialog::Accepted;
+}
+
+// range(0): the mode. Until the dialog is shown and painted once; the
+// dialogs that show one transaction show the last one, the slowest to find.
+void openDialog(benchmark::State& state) {
+    AccountDB& book = bigBook();
+    const int mode = static_cast<int>(state.range(0));
+    const int lastIndex = book.transaction(book.transCount() - 1, false).index();
+    for (auto _ : state) {
+        TransactionDialog dialog;
+        dialog.setDB(&book);
+        dialog.setMode(mode);
+        if (mode == TransactionDialog::DeleteOneMode || mode == TransactionDialog::ModifyOneMode)
+            dialog.showTransaction(lastIndex);
+        dialog.show();
+        QCoreApplication::processEvents();
+    }
+}
+
+// The index box of the delete mode opened and a transaction near the end of
+// the book chosen from it.
+void chooseFromIndexBox(benchmark::State& state) {
+    AccountDB& book = bigBook();
+    TransactionDialog dialog;
+    dialog.setDB(&book);
+    dialog.setMode(TransactionDialog::DeleteMode);
+    dialog.show();
+    QCoreApplication::processEvents();
+    auto* indexes = child<QComboBox>(dialog, "indexCombo");
+    for (auto _ : state) {
+        indexes->showPopup();
+        QCoreApplication::processEvents();
+        indexes->hidePopup();
+        choose(indexes, bookSize - 1);
+        QCoreApplication::processEvents();
+    }
+}
+
+// A window with the book open and its table sorted by Money, descending.
+struct OpenWindow {
+    ScriptPrompts prompts;
+    MainWindow window;
+
+    OpenWindow() {
+        window.setPrompts(&prompts);
+        window.setLangDir(QDir::tempPath() + QStringLiteral("/pennywell-bench-no-languages"));
+        window.initWindow();
+        window.show();
+        window.openFile(QString::fromStdString(bigBookFile()));
+        QMetaObject::invokeMethod(&window, "sortingTable", Q_ARG(int, 3));
+        QMetaObject::invokeMethod(&window, "sortingTable", Q_ARG(int, 3));
+        QCoreApplication::processEvents();
+    }
+    void run(const char* actionName) {
+        window.findChild<QAction*>(QString::fromLatin1(actionName))->trigger();
+        QCoreApplication::processEvents();
+    }
+};
+
+void commandCreate(benchmark::State& state) {
+    OpenWindow open;
+    open.prompts.script = [](QDialog& dialog) {
+        choose(child<QComboBox>(dialog, "typeCombo"), 3);
+        choose(child<QComboBox>(dialog, "inOutCombo"), 2);
+        child<QLineEdit>(dialog, "moneyLineEdit")->setText(QStringLiteral("4321"));
+        return pressOk(dialog);
+    };
+    for (auto _ : state) open.run("transCreateAct");
+    if (open.window.database().transCount() <= bookSize) state.SkipWithError(qPrintable(open.prompts.lastWarning));
+}
+
+// The transaction at the middle of the book, chosen in the index box.
+void commandModify(benchmark::State& state) {
+    OpenWindow open;
+    int amount = 1;
+    open.prompts.script = [&amount](QDialog& dialog) {
+        choose(child<QComboBox>(dialog, "indexCombo"), bookSize / 2);
+        child<QLineEdit>(dialog, "moneyLineEdit")->setText(QString::number(++amount));
+        return pressOk(dialog);
+    };
+    for (auto _ : state) open.run("transModifyAct");
+}
+
+void commandDelete(benchmark::State& state) {
+    OpenWindow open;
+    open.prompts.script = [](QDialog& dialog) {
+        choose(child<QComboBox>(dialog, "indexCombo"), bookSize / 2);
+        return pressOk(dialog);
+    };
+    const int before = open.window.database().transCount();
+    for (auto _ : state) open.run("transDeleteAct");
+    if (open.window.database().transCount() >= before) state.SkipWithError("nothing deleted");
+}
+
+}  // namespace
+
+BENCHMARK(openDialog)
+    ->DenseRange(TransactionDialog::CreateMode, TransactionDialog::ModifyOneMode)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5);
+BENCHMARK(chooseFromIndexBox)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(commandCreate)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(commandModify)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(commandDelete)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::filesystem::remove(bigBookFile());
+    return 0;
+}

@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+class QComboBox;
+class QDateEdit;
+class QHBoxLayout;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QVBoxLayout;
+class TransactionIndexListModel;
+class UserPrompts;
+
+namespace KestLib {
+class AccountDB;
+}  // namespace KestLib
+
+// Creates, deletes or modifies one transaction, and adds and deletes types.
+// The caller performs the transaction change after OK, from the getters; the
+// type changes go into the database at once and stay there whether the
+// dialog ends with OK or Cancel.
+class TransactionDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    enum Mode { CreateMode, DeleteMode, ModifyMode, DeleteOneMode, ModifyOneMode };
+
+    explicit TransactionDialog(QWidget* parent = nullptr);
+
+    // The database whose types and transactions the dialog shows; not owned.
+    // Must precede setMode.
+    void setDB(KestLib::AccountDB* database);
+    // Where warnings go; not owned. Without one the dialog shows its own
+    // message boxes.
+    void setPrompts(UserPrompts* replacement);
+    // Once only: it fills the type box.
+    void setMode(int newMode);
+    // Shows the transaction with that index (not a list position); throws
+    // the core's error when there is none.
+    void showTransaction(int index);
+
+    // The chosen transaction's index; 0 while the index box shows its prompt.
+    int index() const;
+    int year() const;
+    int month() const;
+    int day() const;
+    int money() const;
+    bool isIncome() const;
+    // The id of the type the type box names; throws the core's "No
+    // transaction type" when its text names none. After OK it always names one.
+    int typeId() const;
+    QString comment() const;
+
+public slots:
+    // OK: refused, with a warning, while the type text names no type or the
+    // comment can't be stored, so a caller never meets either after OK.
+    void accept() override;
+
+private slots:
+    void deleteTrans(int index);
+    void modifyTrans(int index);
+    void addType();
+    void delType();
+    void clearContent(int index = 0);
+    void enableOkButton();
+    void enableTypeButtons(int index);
+    void enableTypeButtons(const QString& typeName);
+
+private:
+    void fillTypeCombo();
+    void fillIndexCombo();
+    void pinDate();
+    void setTypeEditable(bool editable);
+    void warn(const QString& text);
+    void warnCoreError(const std::string& message);
+
+    QComboBox* indexCombo;
+    QComboBox* inOutCombo;
+    QComboBox* typeCombo;
+    QDateEdit* dateDateEdit;
+    QLabel* typeLabel;
+    QLabel* moneyLabel;
+    QLabel* commentLabel;
+    QLineEdit* moneyLineEdit;
+    QLineEdit* commentLineEdit;
+    QPushButton* addButton;
+    QPushButton* deleteButton;
+    QPushButton* okButton;
+    QPushButton* cancelButton;
+    QHBoxLayout* dateTypeLayout;
+    QHBoxLayout* moneyLayout;
+    QVBoxLayout* fieldLayout;
+    QHBoxLayout* commentLayout;
+    QVBoxLayout* buttonLayout;
+    QHBoxLayout* mainLayout;
+    KestLib::AccountDB* db = nullptr;
+    int mode = CreateMode;
+    TransactionIndexListModel* indexModel;
+    UserPrompts* prompts = nullptr;
+};
