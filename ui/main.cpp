@@ -3,12 +3,16 @@
 #include <QMessageBox>
 #include <cstdlib>
 
+#include "appidentity.h"
 #include "big5text.h"
+#include "bookargument.h"
 #include "errormsg.h"
 #include "mainwindow.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Desktops match the window to its menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName(applicationId());
     MainWindow window;
     try {
         window.setLangDir(QApplication::applicationDirPath() + QStringLiteral("/languages"));
@@ -19,7 +23,7 @@ int main(int argc, char* argv[]) {
         window.initWindow();
         window.show();
         // Qt's own options are already taken out of argc and argv.
-        if (argc == 2) window.openFile(QFile::decodeName(argv[1]));
+        if (argc == 2) window.openFile(bookPathFromArgument(QFile::decodeName(argv[1])));
         return app.exec();
     } catch (const KestLib::ErrorMsg& error) {
         // The window handles the core's errors of its own commands; one that

@@ -24,9 +24,12 @@
 #include <algorithm>
 
 #include "accountdb.h"
+#include "appidentity.h"
 #include "big5text.h"
 #include "dialogprompts.h"
 #include "errormsg.h"
+#include "recentbooks.h"
+#include "recentbooksmenu.h"
 #include "transactiontablemodel.h"
 
 namespace {
@@ -89,6 +92,9 @@ MainWindow::MainWindow(QWidget* parent)
     setAcceptDrops(true);
     programTranslator = new QTranslator(this);
     toolkitTranslator = new QTranslator(this);
+    // The dialogs and the about box show it too, as children of the window.
+    setWindowIcon(applicationIcon());
+    recentBooks = std::make_unique<RecentBooks>();
 }
 
 MainWindow::~MainWindow() {
@@ -158,6 +164,7 @@ void MainWindow::createMenus() {
     fileMenu = new QMenu(this);
     fileMenu->addAction(newAct);
     fileMenu->addAction(openAct);
+    fileMenu->addMenu(createRecentBooksMenu());
     fileMenu->addAction(saveAct);
     fileMenu->addAction(saveAsAct);
     fileMenu->addAction(closeAct);
@@ -263,6 +270,7 @@ void MainWindow::updateTexts() {
     statMenu->setTitle(tr("&Statistic"));
     langMenu->setTitle(tr("&Language"));
     helpMenu->setTitle(tr("&Help"));
+    recentMenu->retranslate();
 
     // The column headers and the cells' own words.
     model->retranslate();
@@ -380,7 +388,7 @@ void MainWindow::newDB() {
 
 void MainWindow::openDB() {
     if (maybeSave()) {
-        const QString path = prompts->openFileName(this, fileFilter);
+        const QString path = prompts->openFileName(this, fileFilter, dialogFolder());
         if (!path.isEmpty()) guarded([&] { loadBook(path); });
     }
     updateStatus();
@@ -395,6 +403,7 @@ void MainWindow::loadBook(const QString& path) {
     // The core replaces the database only when the whole file was read.
     db->loadFile(pathBytes(path));
     fileName = path;
+    rememberBook(fileName);
     updateTitle(false);
     enableDBActions();
     refreshTable();
@@ -414,6 +423,7 @@ bool MainWindow::saveTo(const QString& path, bool backupFirst) {
         // The core completes a missing extension; the window is bound to the
         // file really written, so the next Save backs up that one.
         fileName = pathFromBytes(written);
+        rememberBook(fileName);
     });
     updateStatus();
     return saved;
@@ -432,7 +442,7 @@ void MainWindow::writeBackupOf(const QString& path) {
 }
 
 bool MainWindow::saveAsDB() {
-    const QString chosen = prompts->saveFileName(this, fileFilter);
+    const QString chosen = prompts->saveFileName(this, fileFilter, dialogFolder());
     if (chosen.isEmpty()) return false;
 
     // The file really written carries the extension; that is the one that
@@ -554,3 +564,17 @@ void MainWindow::sortingTable(int column) {
         sortColumn = column;
     model->sortRows(sortColumn, sortAscending);
 }
+
+// ---- Recent books ------------------------------------------------------------
+
+QMenu* MainWindow::createRecentBooksMenu() {
+    recentMenu = new RecentBooksMenu(*recentBooks, this);
+    // Like a dropped file: unsaved changes are asked about first, and a book
+    // that can't be read leaves the open one as it was.
+    connect(recentMenu, &RecentBooksMenu::bookChosen, this, &MainWindow::openFile);
+    return recentMenu;
+}
+
+void MainWindow::rememberBook(const QString& path) { recentBooks->add(path); }
+
+QString MainWindow::dialogFolder() const { return recentBooks->lastFolder(); }
