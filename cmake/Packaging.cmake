@@ -3,8 +3,11 @@
 set(CPACK_PACKAGE_NAME "pennywell")
 set(CPACK_PACKAGE_VENDOR "The Pennywell developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "personal money book with budget analysis")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Pennywell keeps a book of dated income and outgoing transactions, each with an amount, a type and a comment, in one file, and answers the balance, the share of each type and the budget left per day over a range of dates. pennywell-cli answers the same from the command line.")
+set(CPACK_PACKAGE_DESCRIPTION [=[
+Pennywell keeps a book of dated income and outgoing transactions, each
+with a whole-number amount, a type of your own and a comment, in one file.
+Over a range of dates it answers the balance, the share of each type, and
+how much of a budget may still be spent on each remaining day.]=])
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_STRIP_FILES ON)
 
