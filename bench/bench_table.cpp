@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -35,8 +36,8 @@ public:
 
     SaveChoice askSaveChanges(QWidget*, const QString&, const QString&) override { return SaveChoice::Discard; }
     bool askOverwrite(QWidget*, const QString&, const QString&) override { return false; }
-    QString openFileName(QWidget*, const QString&) override { return QString(); }
-    QString saveFileName(QWidget*, const QString&) override { return QString(); }
+    QString openFileName(QWidget*, const QString&, const QString&) override { return QString(); }
+    QString saveFileName(QWidget*, const QString&, const QString&) override { return QString(); }
     NameAnswer askDatabaseName(QWidget*, const QString&) override { return {}; }
     void warn(QWidget*, const QString&, const QString& text) override { lastWarning = text; }
     void inform(QWidget*, const QString&, const QString&) override {}
@@ -201,6 +202,8 @@ BENCHMARK(firstSortAfterLoad)
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The books opened here are no recent books of the user's.
+    QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
