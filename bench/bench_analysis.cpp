@@ -15,34 +15,18 @@
 #include <string>
 
 #include "accountdb.h"
+#include "benchprompts.h"
 #include "big5text.h"
 #include "budgetdialog.h"
 #include "grandtotaldialog.h"
 #include "percentagedialog.h"
 #include "typeidtable.h"
-#include "userprompts.h"
 
 using KestLib::AccountDB;
 
 namespace {
 
 constexpr int bookSize = 1'000'000;
-
-// Keeps the last report instead of showing it.
-class ReportCatcher : public UserPrompts {
-public:
-    QString lastReport;
-    QString lastWarning;
-
-    SaveChoice askSaveChanges(QWidget*, const QString&, const QString&) override { return SaveChoice::Discard; }
-    bool askOverwrite(QWidget*, const QString&, const QString&) override { return false; }
-    QString openFileName(QWidget*, const QString&) override { return QString(); }
-    QString saveFileName(QWidget*, const QString&) override { return QString(); }
-    NameAnswer askDatabaseName(QWidget*, const QString&) override { return {}; }
-    void warn(QWidget*, const QString&, const QString& text) override { lastWarning = text; }
-    void inform(QWidget*, const QString&, const QString& text) override { lastReport = text; }
-    bool runDialog(QDialog&) override { return false; }
-};
 
 // A fixed-seed book: 128 types, a third with Chinese names, dates over 26
 // years, one transaction in four an income.
@@ -79,7 +63,7 @@ QPushButton* okButtonOf(QDialog& dialog) {
 template <typename Dialog>
 void pressOk(benchmark::State& state) {
     const AccountDB& db = bigBook();
-    ReportCatcher prompts;
+    BenchPrompts prompts;
     Dialog dialog;
     dialog.setPrompts(&prompts);
     dialog.setDB(&db);

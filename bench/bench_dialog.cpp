@@ -17,9 +17,9 @@
 #include <random>
 
 #include "accountdb.h"
+#include "benchprompts.h"
 #include "mainwindow.h"
 #include "transactiondialog.h"
-#include "userprompts.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;
@@ -64,23 +64,6 @@ const std::string& bigBookFile() {
     }();
     return path;
 }
-
-// Answers every question without a modal loop; a dialog is filled in by the
-// current script and accepted or not as it says.
-class ScriptPrompts : public UserPrompts {
-public:
-    std::function<bool(QDialog&)> script;
-    QString lastWarning;
-
-    SaveChoice askSaveChanges(QWidget*, const QString&, const QString&) override { return SaveChoice::Discard; }
-    bool askOverwrite(QWidget*, const QString&, const QString&) override { return false; }
-    QString openFileName(QWidget*, const QString&) override { return QString(); }
-    QString saveFileName(QWidget*, const QString&) override { return QString(); }
-    NameAnswer askDatabaseName(QWidget*, const QString&) override { return {}; }
-    void warn(QWidget*, const QString&, const QString& text) override { lastWarning = text; }
-    void inform(QWidget*, const QString&, const QString&) override {}
-    bool runDialog(QDialog& dialog) override { return script && script(dialog); }
-};
 
 template <typename T>
 T* child(QDialog& dialog, const char* name) {
@@ -135,7 +118,7 @@ void chooseFromIndexBox(benchmark::State& state) {
 
 // A window with the book open and its table sorted by Money, descending.
 struct OpenWindow {
-    ScriptPrompts prompts;
+    BenchPrompts prompts;
     MainWindow window;
 
     OpenWindow() {

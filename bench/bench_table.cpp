@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -14,10 +15,10 @@
 #include <random>
 
 #include "accountdb.h"
+#include "benchprompts.h"
 #include "big5text.h"
 #include "mainwindow.h"
 #include "transactiontablemodel.h"
-#include "userprompts.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;
@@ -27,21 +28,6 @@ namespace {
 constexpr int bookSize = 1'000'000;
 // As the main window fits its columns.
 constexpr int fitPrecision = 1000;
-
-// Answers every question without a modal loop, so a benchmark never waits.
-class SilentPrompts : public UserPrompts {
-public:
-    QString lastWarning;
-
-    SaveChoice askSaveChanges(QWidget*, const QString&, const QString&) override { return SaveChoice::Discard; }
-    bool askOverwrite(QWidget*, const QString&, const QString&) override { return false; }
-    QString openFileName(QWidget*, const QString&) override { return QString(); }
-    QString saveFileName(QWidget*, const QString&) override { return QString(); }
-    NameAnswer askDatabaseName(QWidget*, const QString&) override { return {}; }
-    void warn(QWidget*, const QString&, const QString& text) override { lastWarning = text; }
-    void inform(QWidget*, const QString&, const QString&) override {}
-    bool runDialog(QDialog&) override { return false; }
-};
 
 // A fixed-seed book: 30 types, some with Chinese names, and comments of 0 to
 // 40 bytes mixing English and Big5 words.
@@ -107,7 +93,7 @@ private:
 
 void openThroughMainWindow(benchmark::State& state) {
     const BigBook& book = BigBook::instance();
-    SilentPrompts prompts;
+    BenchPrompts prompts;
     MainWindow window;
     window.setPrompts(&prompts);
     window.setLangDir(QDir::tempPath() + QStringLiteral("/pennywell-bench-no-languages"));
@@ -201,6 +187,8 @@ BENCHMARK(firstSortAfterLoad)
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The books opened here are no recent books of the user's.
+    QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

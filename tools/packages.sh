@@ -20,5 +20,15 @@ ensure_packages() {
 # font with the traditional Chinese characters of the zh_TW texts and books.
 PROGRAM_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
                   qt6-translations-l10n libgl-dev fonts-dejavu-core fonts-noto-cjk)
+# The icon is rendered from its SVG at build time; manual pages are compressed.
+PROGRAM_PACKAGES+=(librsvg2-bin gzip)
 # What the tests, the benchmarks and the fuzzer need besides.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev)
+# The desktop files' validators, the file-type database and its lookup, and
+# groff for the manual pages' warnings.
+TEST_PACKAGES+=(desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin groff-base)
+# tools/package: dpkg-shlibdeps computes the package's dependencies, and CPack
+# finds the binaries to give it with file.
+PACKAGE_PACKAGES=(dpkg-dev file)
+# tools/screenshots: a virtual display.
+SCREENSHOT_PACKAGES=(xvfb xauth)

@@ -7,8 +7,8 @@
 #include "dbnamedialog.h"
 
 namespace {
-// The file dialogs start in the current directory.
-const QString startFolder = QStringLiteral(".");
+// Without a recent book the file dialogs start in the current directory.
+QString startFolder(const QString& folder) { return folder.isEmpty() ? QStringLiteral(".") : folder; }
 }  // namespace
 
 UserPrompts::SaveChoice DialogPrompts::askSaveChanges(QWidget* parent, const QString& caption,
@@ -31,13 +31,13 @@ bool DialogPrompts::askOverwrite(QWidget* parent, const QString& caption, const 
            QMessageBox::Yes;
 }
 
-QString DialogPrompts::openFileName(QWidget* parent, const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, QString(), startFolder, filter);
+QString DialogPrompts::openFileName(QWidget* parent, const QString& filter, const QString& folder) {
+    return QFileDialog::getOpenFileName(parent, QString(), startFolder(folder), filter);
 }
 
-QString DialogPrompts::saveFileName(QWidget* parent, const QString& filter) {
+QString DialogPrompts::saveFileName(QWidget* parent, const QString& filter, const QString& folder) {
     // The window asks its own overwrite question, about the file really written.
-    return QFileDialog::getSaveFileName(parent, QString(), startFolder, filter, nullptr,
+    return QFileDialog::getSaveFileName(parent, QString(), startFolder(folder), filter, nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }
 

@@ -8,8 +8,8 @@ class DialogPrompts : public UserPrompts {
 public:
     SaveChoice askSaveChanges(QWidget* parent, const QString& caption, const QString& text) override;
     bool askOverwrite(QWidget* parent, const QString& caption, const QString& text) override;
-    QString openFileName(QWidget* parent, const QString& filter) override;
-    QString saveFileName(QWidget* parent, const QString& filter) override;
+    QString openFileName(QWidget* parent, const QString& filter, const QString& folder) override;
+    QString saveFileName(QWidget* parent, const QString& filter, const QString& folder) override;
     NameAnswer askDatabaseName(QWidget* parent, const QString& presetName) override;
     void warn(QWidget* parent, const QString& caption, const QString& text) override;
     void inform(QWidget* parent, const QString& caption, const QString& text) override;

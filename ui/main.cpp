@@ -3,6 +3,9 @@
 #include <QMessageBox>
 #include <cstdlib>
 
+#include "appidentity.h"
+#include "big5text.h"
+#include "bookargument.h"
 #include "coremessages.h"
 #include "errormsg.h"
 #include "languagefolder.h"
@@ -10,6 +13,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Desktops match the window to its menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName(applicationId());
     MainWindow window;
     try {
         // Beside the program in a build folder, under share/ when installed.
@@ -21,7 +26,7 @@ int main(int argc, char* argv[]) {
         window.initWindow();
         window.show();
         // Qt's own options are already taken out of argc and argv.
-        if (argc == 2) window.openFile(QFile::decodeName(argv[1]));
+        if (argc == 2) window.openFile(bookPathFromArgument(QFile::decodeName(argv[1])));
         return app.exec();
     } catch (const KestLib::ErrorMsg& error) {
         // The window handles the core's errors of its own commands; one that

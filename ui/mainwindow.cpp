@@ -24,6 +24,7 @@
 #include <algorithm>
 
 #include "accountdb.h"
+#include "appidentity.h"
 #include "big5text.h"
 #include "budgetdialog.h"
 #include "coremessages.h"
@@ -32,6 +33,8 @@
 #include "grandtotaldialog.h"
 #include "languagefolder.h"
 #include "percentagedialog.h"
+#include "recentbooks.h"
+#include "recentbooksmenu.h"
 #include "transactiondialog.h"
 #include "transactiontablemodel.h"
 
@@ -95,6 +98,9 @@ MainWindow::MainWindow(QWidget* parent)
     setAcceptDrops(true);
     programTranslator = new QTranslator(this);
     toolkitTranslator = new QTranslator(this);
+    // The dialogs and the about box show it too, as children of the window.
+    setWindowIcon(applicationIcon());
+    recentBooks = std::make_unique<RecentBooks>();
 }
 
 MainWindow::~MainWindow() {
@@ -170,6 +176,7 @@ void MainWindow::createMenus() {
     fileMenu = new QMenu(this);
     fileMenu->addAction(newAct);
     fileMenu->addAction(openAct);
+    fileMenu->addMenu(createRecentBooksMenu());
     fileMenu->addAction(saveAct);
     fileMenu->addAction(saveAsAct);
     fileMenu->addAction(closeAct);
@@ -262,6 +269,7 @@ void MainWindow::updateTexts() {
     statMenu->setTitle(tr("&Statistic"));
     langMenu->setTitle(tr("&Language"));
     helpMenu->setTitle(tr("&Help"));
+    recentMenu->retranslate();
 
     // The column headers and the cells' own words.
     model->retranslate();
@@ -378,7 +386,7 @@ void MainWindow::newDB() {
 
 void MainWindow::openDB() {
     if (maybeSave()) {
-        const QString path = prompts->openFileName(this, fileFilter);
+        const QString path = prompts->openFileName(this, fileFilter, dialogFolder());
         if (!path.isEmpty()) guarded([&] { loadBook(path); });
     }
     updateStatus();
@@ -393,6 +401,7 @@ void MainWindow::loadBook(const QString& path) {
     // The core replaces the database only when the whole file was read.
     db->loadFile(pathBytes(path));
     fileName = path;
+    rememberBook(fileName);
     updateTitle(false);
     enableDBActions();
     refreshTable();
@@ -412,6 +421,7 @@ bool MainWindow::saveTo(const QString& path, bool backupFirst) {
         // The core completes a missing extension; the window is bound to the
         // file really written, so the next Save backs up that one.
         fileName = pathFromBytes(written);
+        rememberBook(fileName);
     });
     updateStatus();
     return saved;
@@ -430,7 +440,7 @@ void MainWindow::writeBackupOf(const QString& path) {
 }
 
 bool MainWindow::saveAsDB() {
-    const QString chosen = prompts->saveFileName(this, fileFilter);
+    const QString chosen = prompts->saveFileName(this, fileFilter, dialogFolder());
     if (chosen.isEmpty()) return false;
 
     // The file really written carries the extension; that is the one that
@@ -690,3 +700,17 @@ void MainWindow::sortingTable(int column) {
         sortColumn = column;
     model->sortRows(sortColumn, sortAscending);
 }
+
+// ---- Recent books ------------------------------------------------------------
+
+QMenu* MainWindow::createRecentBooksMenu() {
+    recentMenu = new RecentBooksMenu(*recentBooks, this);
+    // Like a dropped file: unsaved changes are asked about first, and a book
+    // that can't be read leaves the open one as it was.
+    connect(recentMenu, &RecentBooksMenu::bookChosen, this, &MainWindow::openFile);
+    return recentMenu;
+}
+
+void MainWindow::rememberBook(const QString& path) { recentBooks->add(path); }
+
+QString MainWindow::dialogFolder() const { return recentBooks->lastFolder(); }

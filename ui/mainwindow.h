@@ -15,6 +15,8 @@ class QTableView;
 class QTranslator;
 class StatisticDialog;
 class TransactionDialog;
+class RecentBooks;
+class RecentBooksMenu;
 class TransactionTableModel;
 
 namespace KestLib {
@@ -178,4 +180,13 @@ private:
     bool sortAscending = true;
     std::unique_ptr<UserPrompts> dialogPrompts;
     UserPrompts* prompts;
+
+    // ---- Recent books ----
+    QMenu* createRecentBooksMenu();
+    // A book was opened or saved: it goes first in File > Recent Books.
+    void rememberBook(const QString& path);
+    // Where the file dialogs start: the folder of the last book.
+    QString dialogFolder() const;
+    std::unique_ptr<RecentBooks> recentBooks;
+    RecentBooksMenu* recentMenu = nullptr;
 };

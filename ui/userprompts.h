@@ -24,9 +24,10 @@ public:
     virtual SaveChoice askSaveChanges(QWidget* parent, const QString& caption, const QString& text) = 0;
     // Yes / No about replacing an existing file; true means Yes.
     virtual bool askOverwrite(QWidget* parent, const QString& caption, const QString& text) = 0;
-    // A path chosen by the user, or an empty string when cancelled.
-    virtual QString openFileName(QWidget* parent, const QString& filter) = 0;
-    virtual QString saveFileName(QWidget* parent, const QString& filter) = 0;
+    // A path chosen by the user, or an empty string when cancelled. The
+    // dialog starts in folder (the current folder when it is empty).
+    virtual QString openFileName(QWidget* parent, const QString& filter, const QString& folder) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& filter, const QString& folder) = 0;
     // The database name dialog, preset with presetName.
     virtual NameAnswer askDatabaseName(QWidget* parent, const QString& presetName) = 0;
     virtual void warn(QWidget* parent, const QString& caption, const QString& text) = 0;

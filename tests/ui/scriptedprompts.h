@@ -34,6 +34,7 @@ public:
 
     QString lastCaption;
     QString lastText;
+    QString lastFolder;  // where the last file dialog would have started
 
     SaveChoice askSaveChanges(QWidget*, const QString& caption, const QString& text) override {
         lastCaption = caption;
@@ -44,8 +45,14 @@ public:
         lastCaption = caption;
         return next(overwriteAnswers, false, QStringLiteral("overwrite: ") + text);
     }
-    QString openFileName(QWidget*, const QString&) override { return next(openNames, QString(), "open"); }
-    QString saveFileName(QWidget*, const QString&) override { return next(saveNames, QString(), "save-as"); }
+    QString openFileName(QWidget*, const QString&, const QString& folder) override {
+        lastFolder = folder;
+        return next(openNames, QString(), "open");
+    }
+    QString saveFileName(QWidget*, const QString&, const QString& folder) override {
+        lastFolder = folder;
+        return next(saveNames, QString(), "save-as");
+    }
     NameAnswer askDatabaseName(QWidget*, const QString& presetName) override {
         return next(nameAnswers, NameAnswer{}, QStringLiteral("name: ") + presetName);
     }

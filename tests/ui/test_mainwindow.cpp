@@ -30,6 +30,8 @@
 #include "booksupport.h"
 #include "errormsg.h"
 #include "mainwindow.h"
+#include "recentbooks.h"
+#include "recentbooksmenu.h"
 #include "scriptedprompts.h"
 #include "transactiontablemodel.h"
 #include "userprompts.h"
@@ -835,6 +837,62 @@ private slots:
         QCOMPARE(prompts.asked, QStringList());
         QCOMPARE(window->database().transCount(), 4);
         QCOMPARE(status(), QStringLiteral("File Saved"));
+    }
+
+    // ---- Recent books ----
+    void recentBooksFollowOpenAndSave() {
+        // The list lives in this test's own settings folder (see the CMake list).
+        RecentBooks stored;
+        stored.clear();
+        QVERIFY(QDir(folder->path()).mkdir(QStringLiteral("sub")));
+        writeBook(path("a.pwdb"), "A");
+        writeBook(path("sub/b.pwdb"), "B");
+        writeBytes(path("bad.pwdb"), "not a book");
+
+        // With no recent book the file dialog starts where it always did.
+        prompts.openNames.push_back(path("a.pwdb"));
+        action("openAct")->trigger();
+        QCOMPARE(prompts.lastFolder, QString());
+        QCOMPARE(stored.books(), QStringList({path("a.pwdb")}));
+
+        prompts.openNames.push_back(path("sub/b.pwdb"));
+        action("openAct")->trigger();
+        QCOMPARE(prompts.lastFolder, QDir::cleanPath(folder->path()));
+
+        // A book that can't be read is no recent book.
+        window->openFile(path("bad.pwdb"));
+        QCOMPARE(prompts.warnings.size(), 1);
+
+        // Save As: the dialog starts beside the last book, and the book
+        // goes in under the name really written.
+        startNewBook(QStringLiteral("C"));
+        prompts.saveNames.push_back(path("c"));
+        action("saveAsAct")->trigger();
+        QCOMPARE(prompts.lastFolder, QDir::cleanPath(path("sub")));
+        QCOMPARE(stored.books(), QStringList({path("c.pwdb"), path("sub/b.pwdb"), path("a.pwdb")}));
+
+        // File > Recent Books, right after Open; a book gone since is dropped when shown.
+        auto* menu = window->findChild<RecentBooksMenu*>(QStringLiteral("recentBooksMenu"));
+        QVERIFY(menu);
+        const QList<QAction*> fileEntries = window->menuBar()->actions().at(0)->menu()->actions();
+        QCOMPARE(fileEntries.indexOf(menu->menuAction()), fileEntries.indexOf(action("openAct")) + 1);
+        QVERIFY(QFile::remove(path("sub/b.pwdb")));
+        emit menu->aboutToShow();
+        QCOMPARE(menu->actions().size(), 4);  // two books, separator, Clear
+        QCOMPARE(menu->actions().at(1)->text(), "&2 " + QDir::toNativeSeparators(path("a.pwdb")));
+
+        // Choosing one opens it like any other open, question included.
+        rename(QStringLiteral("C2"));
+        prompts.saveChoices.push_back(UserPrompts::SaveChoice::Discard);
+        menu->actions().at(1)->trigger();
+        QCOMPARE(window->windowTitle(), QStringLiteral("Pennywell - A"));
+        QCOMPARE(stored.books(), QStringList({path("a.pwdb"), path("c.pwdb")}));
+        stored.clear();
+    }
+
+    void windowCarriesTheApplicationIcon() {
+        QVERIFY(!window->windowIcon().isNull());
+        QVERIFY(window->windowIcon().availableSizes().contains(QSize(64, 64)));
     }
 };
 

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+
+#include "userprompts.h"
+
+// Answers every question of the window without a modal loop: unsaved changes
+// are discarded, file dialogs are cancelled, and a dialog is filled in by the
+// current script and accepted or not as it says. Warnings and reports are
+// kept instead of shown.
+class BenchPrompts : public UserPrompts {
+public:
+    std::function<bool(QDialog&)> script;
+    QString lastWarning;
+    QString lastReport;
+
+    SaveChoice askSaveChanges(QWidget*, const QString&, const QString&) override { return SaveChoice::Discard; }
+    bool askOverwrite(QWidget*, const QString&, const QString&) override { return false; }
+    QString openFileName(QWidget*, const QString&, const QString&) override { return QString(); }
+    QString saveFileName(QWidget*, const QString&, const QString&) override { return QString(); }
+    NameAnswer askDatabaseName(QWidget*, const QString&) override { return {}; }
+    void warn(QWidget*, const QString&, const QString& text) override { lastWarning = text; }
+    void inform(QWidget*, const QString&, const QString& text) override { lastReport = text; }
+    bool runDialog(QDialog& dialog) override { return script && script(dialog); }
+};

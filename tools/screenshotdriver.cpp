@@ -1,0 +1,157 @@
+// Takes the README's screenshots: the main window with a book, and the report
+// of each analysis the program offers. Run it on a display (tools/screenshots
+// runs it under a virtual one).
+//
+//   screenshotdriver BOOK FOLDER
+//
+// An analysis whose command opens no dialog yet is reported and skipped, so
+// the same driver takes those screenshots as soon as the program has them.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDateEdit>
+#include <QDir>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+
+#include "accountdb.h"
+#include "dialogprompts.h"
+#include "mainwindow.h"
+
+namespace {
+
+struct Analysis {
+    const char* action;
+    const char* shot;
+};
+const Analysis analyses[] = {
+    {"grandTotalAct", "grand-total"},
+    {"percentageAct", "percentage"},
+    {"budgetAct", "budget"},
+};
+
+bool save(QWidget& widget, const QString& file) {
+    if (!QTest::qWaitForWindowExposed(&widget)) return false;
+    // Let layouts and fonts settle before the picture.
+    QTest::qWait(200);
+    if (!widget.grab().save(file)) return false;
+    std::printf("%s\n", qPrintable(QDir::toNativeSeparators(file)));
+    return true;
+}
+
+// The window's questions answered as a person taking screenshots would: an
+// analysis dialog is set to the whole book, all types, income and outgoing,
+// and its report is photographed instead of waited on.
+class ShotPrompts : public DialogPrompts {
+public:
+    QString folder;
+    QString shot;  // the name of the screenshot being taken
+    QDate first, last;
+    int dialogsRun = 0;
+    int reportsTaken = 0;
+
+    void inform(QWidget* parent, const QString& caption, const QString& text) override {
+        QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Yes, parent);
+        // Not modal, so that the poll in runDialog leaves it to this function.
+        box.setWindowModality(Qt::NonModal);
+        box.show();
+        if (save(box, folder + u'/' + shot + QStringLiteral(".png"))) ++reportsTaken;
+    }
+
+    bool runDialog(QDialog& dialog) override {
+        ++dialogsRun;
+        setDate(dialog, "fromDate", first);
+        setDate(dialog, "toDate", last);
+        // The budget's "today": the middle of the book's span.
+        setDate(dialog, "todayDate", first.addDays(first.daysTo(last) / 2));
+        if (auto* types = dialog.findChild<QListWidget*>(QStringLiteral("typeListBox")); types && types->count() > 0)
+            types->item(0)->setSelected(true);  // "ALL"
+        dialog.show();
+        if (!QTest::qWaitForWindowExposed(&dialog)) return false;
+
+        // A report the dialog shows as its own message box, not through the
+        // prompts, runs modally: it is photographed and closed from the loop.
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [this, &poll] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            poll.stop();
+            if (save(*box, folder + u'/' + shot + QStringLiteral(".png"))) ++reportsTaken;
+            box->done(QMessageBox::Yes);
+        });
+        poll.start(100);
+        if (QAbstractButton* ok = okButton(dialog)) ok->click();
+        poll.stop();
+        return false;
+    }
+
+private:
+    static void setDate(QDialog& dialog, const char* name, QDate date) {
+        if (auto* edit = dialog.findChild<QDateEdit*>(QString::fromLatin1(name))) edit->setDate(date);
+    }
+    static QAbstractButton* okButton(QDialog& dialog) {
+        for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+            if (button->objectName() == QLatin1String("okButton") || button->text().remove(u'&') == QLatin1String("OK"))
+                return button;
+        return nullptr;
+    }
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: screenshotdriver BOOK FOLDER\n");
+        return 2;
+    }
+    const QString book = QFile::decodeName(argv[1]);
+    ShotPrompts prompts;
+    prompts.folder = QFile::decodeName(argv[2]);
+    if (!QDir().mkpath(prompts.folder)) return 1;
+
+    MainWindow window;
+    window.setPrompts(&prompts);
+    window.initWindow();
+    window.show();
+    window.openFile(book);
+    const KestLib::AccountDB& db = window.database();
+    if (db.transCount() == 0) {
+        std::fprintf(stderr, "%s holds no transactions\n", argv[1]);
+        return 1;
+    }
+    prompts.shot = QStringLiteral("window");
+    if (!save(window, prompts.folder + QStringLiteral("/window.png"))) return 1;
+
+    // The span of the book, for the analyses' dates.
+    int firstCode = 99999999, lastCode = 0;
+    for (int k = 0; k < db.transCount(); ++k) {
+        const KestLib::Transaction& record = db.transaction(k, false);
+        const int code = record.year() * 10000 + record.month() * 100 + record.day();
+        firstCode = std::min(firstCode, code);
+        lastCode = std::max(lastCode, code);
+    }
+    prompts.first = QDate(firstCode / 10000, firstCode / 100 % 100, firstCode % 100);
+    prompts.last = QDate(lastCode / 10000, lastCode / 100 % 100, lastCode % 100);
+
+    int failures = 0;
+    for (const Analysis& analysis : analyses) {
+        auto* action = window.findChild<QAction*>(QString::fromLatin1(analysis.action));
+        prompts.shot = QString::fromLatin1(analysis.shot);
+        const int dialogsBefore = prompts.dialogsRun;
+        const int reportsBefore = prompts.reportsTaken;
+        if (action) action->trigger();
+        if (prompts.dialogsRun == dialogsBefore) {
+            std::printf("skipped %s: the program has no such report yet\n", analysis.shot);
+        } else if (prompts.reportsTaken == reportsBefore) {
+            std::fprintf(stderr, "no report was shown for %s\n", analysis.shot);
+            ++failures;
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}
