@@ -6,6 +6,7 @@
 
 #include "userprompts.h"
 
+class CsvCommands;
 class QAction;
 class QActionGroup;
 class QLabel;
@@ -145,4 +146,13 @@ private:
     bool sortAscending = true;
     std::unique_ptr<UserPrompts> dialogPrompts;
     UserPrompts* prompts;
+
+    // ---- CSV import and export (the work is CsvCommands') ----
+    void createCsvActions();
+    void updateCsvTexts();
+    void importCsv();
+    void exportCsv();
+    QAction* importCsvAct = nullptr;
+    QAction* exportCsvAct = nullptr;
+    CsvCommands* csvCommands = nullptr;
 };
