@@ -40,8 +40,14 @@ std::string readAll(const std::string& path) {
         return in.str();
     }
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw CliFailure(CliFailure::Refused, path + ": can't be read");
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (!in || error) throw CliFailure(CliFailure::Refused, path + ": can't be read");
+    // In one read: a CSV of a million rows is some 50 MB.
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
 }
 
 PwText::CsvEncoding encodingNamed(const std::string& name) {

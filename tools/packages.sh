@@ -17,6 +17,8 @@ ensure_packages() {
 
 # What building the program needs.
 PROGRAM_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-                  qt6-translations-l10n libgl-dev fonts-dejavu-core)
+                  qt6-translations-l10n libgl-dev fonts-dejavu-core
+                  libcli11-dev nlohmann-json3-dev)
 # What the tests, the benchmarks and the fuzzer need besides.
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev)
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+               ledger time)
