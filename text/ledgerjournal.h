@@ -11,8 +11,8 @@ class AccountDB;
 
 namespace PwText {
 
-// The transactions the filter takes as a plain-text accounting journal (the
-// format ledger and hledger read), in the book's order. Each transaction moves
+// The transactions the filter takes as a plain-text accounting journal in
+// ledger's format, in the book's order. Each transaction moves
 // its amount between Assets:<book name> and Income:<type> (income) or
 // Expenses:<type> (outgoing), so the balance of the asset account over a
 // range is the grand total over that range.
