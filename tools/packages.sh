@@ -19,11 +19,12 @@ ensure_packages() {
 # lrelease, qt6-translations-l10n for the toolkit's own translations, and a
 # font with the traditional Chinese characters of the zh_TW texts and books.
 PROGRAM_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-                  qt6-translations-l10n libgl-dev fonts-dejavu-core fonts-noto-cjk)
+                  qt6-translations-l10n libgl-dev fonts-dejavu-core fonts-noto-cjk
+                  libcli11-dev nlohmann-json3-dev)
 # The icon is rendered from its SVG at build time; manual pages are compressed.
 PROGRAM_PACKAGES+=(librsvg2-bin gzip)
 # What the tests, the benchmarks and the fuzzer need besides.
-TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev)
+TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev ledger time)
 # The desktop files' validators, the file-type database and its lookup, and
 # groff for the manual pages' warnings.
 TEST_PACKAGES+=(desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin groff-base)

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <algorithm>
 
 #include "dbnamedialog.h"
 
@@ -39,6 +40,15 @@ QString DialogPrompts::saveFileName(QWidget* parent, const QString& filter, cons
     // The window asks its own overwrite question, about the file really written.
     return QFileDialog::getSaveFileName(parent, QString(), startFolder(folder), filter, nullptr,
                                         QFileDialog::DontConfirmOverwrite);
+}
+
+UserPrompts::FileChoice DialogPrompts::chooseDataFile(QWidget* parent, bool forSaving, const QStringList& filters) {
+    QString selected = filters.value(0);
+    const QString joined = filters.join(QStringLiteral(";;"));
+    // An export may replace a file; the dialog's own question guards that.
+    const QString path = forSaving ? QFileDialog::getSaveFileName(parent, QString(), startFolder(QString()), joined, &selected)
+                                   : QFileDialog::getOpenFileName(parent, QString(), startFolder(QString()), joined, &selected);
+    return {path, static_cast<int>(std::max<qsizetype>(0, filters.indexOf(selected)))};
 }
 
 UserPrompts::NameAnswer DialogPrompts::askDatabaseName(QWidget* parent, const QString& presetName) {

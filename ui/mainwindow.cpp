@@ -28,6 +28,7 @@
 #include "big5text.h"
 #include "budgetdialog.h"
 #include "coremessages.h"
+#include "csvcommands.h"
 #include "dialogprompts.h"
 #include "errormsg.h"
 #include "grandtotaldialog.h"
@@ -170,6 +171,8 @@ void MainWindow::createActions() {
     aboutQtAct = createAction("aboutQtAct");
     connect(aboutAct, &QAction::triggered, this, &MainWindow::about);
     connect(aboutQtAct, &QAction::triggered, qApp, &QApplication::aboutQt);
+
+    createCsvActions();
 }
 
 void MainWindow::createMenus() {
@@ -180,6 +183,9 @@ void MainWindow::createMenus() {
     fileMenu->addAction(saveAct);
     fileMenu->addAction(saveAsAct);
     fileMenu->addAction(closeAct);
+    fileMenu->addSeparator();
+    fileMenu->addAction(importCsvAct);
+    fileMenu->addAction(exportCsvAct);
     fileMenu->addSeparator();
     fileMenu->addAction(exitAct);
 
@@ -262,6 +268,7 @@ void MainWindow::updateTexts() {
 
     setActionTexts(aboutAct, tr("&About"), QString(), tr("Show the application's About box"));
     setActionTexts(aboutQtAct, tr("About &Qt"), QString(), tr("Show the Qt library's About box"));
+    updateCsvTexts();
 
     fileMenu->setTitle(tr("&File"));
     transMenu->setTitle(tr("&Transaction"));
@@ -290,7 +297,8 @@ void MainWindow::updateTitle(bool force) {
 
 QList<QAction*> MainWindow::dbActions() const {
     return {transCreateAct, transDeleteAct, transModifyAct, transDeleteOneAct, transModifyOneAct,
-            dbNameAct,      grandTotalAct,  budgetAct,      percentageAct};
+            dbNameAct,      grandTotalAct,  budgetAct,      percentageAct,
+            importCsvAct,   exportCsvAct};
 }
 
 void MainWindow::enableDBActions() {
@@ -714,3 +722,26 @@ QMenu* MainWindow::createRecentBooksMenu() {
 void MainWindow::rememberBook(const QString& path) { recentBooks->add(path); }
 
 QString MainWindow::dialogFolder() const { return recentBooks->lastFolder(); }
+// ---- CSV import and export -----------------------------------------------------
+
+void MainWindow::createCsvActions() {
+    csvCommands = new CsvCommands(this, *db);
+    importCsvAct = createAction("importCsvAct");
+    exportCsvAct = createAction("exportCsvAct");
+    connect(importCsvAct, &QAction::triggered, this, &MainWindow::importCsv);
+    connect(exportCsvAct, &QAction::triggered, this, &MainWindow::exportCsv);
+}
+
+void MainWindow::updateCsvTexts() {
+    setActionTexts(importCsvAct, tr("&Import CSV…"), QString(),
+                   tr("Add the transactions of a CSV file to the database"));
+    setActionTexts(exportCsvAct, tr("&Export CSV…"), QString(), tr("Write the transactions to a CSV file"));
+}
+
+void MainWindow::importCsv() {
+    // As after any change: the rows in the current sort, and the status.
+    if (csvCommands->importFile(*prompts)) refreshTable();
+    updateStatus();
+}
+
+void MainWindow::exportCsv() { csvCommands->exportFile(*prompts); }

@@ -7,6 +7,7 @@
 
 #include "userprompts.h"
 
+class CsvCommands;
 class QAction;
 class QActionGroup;
 class QLabel;
@@ -189,4 +190,12 @@ private:
     QString dialogFolder() const;
     std::unique_ptr<RecentBooks> recentBooks;
     RecentBooksMenu* recentMenu = nullptr;
+    // ---- CSV import and export (the work is CsvCommands') ----
+    void createCsvActions();
+    void updateCsvTexts();
+    void importCsv();
+    void exportCsv();
+    QAction* importCsvAct = nullptr;
+    QAction* exportCsvAct = nullptr;
+    CsvCommands* csvCommands = nullptr;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QDialog;
 class QWidget;
@@ -12,6 +13,14 @@ class QWidget;
 class UserPrompts {
 public:
     enum class SaveChoice { Save, Discard, Cancel };
+
+    // A file to import from or export to, and which of the offered filters
+    // the user picked (its position); the filters carry choices such as the
+    // encoding.
+    struct FileChoice {
+        QString path;  // empty when cancelled
+        int filterIndex = 0;
+    };
 
     struct NameAnswer {
         bool accepted = false;
@@ -28,6 +37,8 @@ public:
     // dialog starts in folder (the current folder when it is empty).
     virtual QString openFileName(QWidget* parent, const QString& filter, const QString& folder) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& filter, const QString& folder) = 0;
+    // A file dialog for data other than a book; forSaving asks for a file to write.
+    virtual FileChoice chooseDataFile(QWidget* parent, bool forSaving, const QStringList& filters) = 0;
     // The database name dialog, preset with presetName.
     virtual NameAnswer askDatabaseName(QWidget* parent, const QString& presetName) = 0;
     virtual void warn(QWidget* parent, const QString& caption, const QString& text) = 0;

@@ -20,6 +20,7 @@ public:
     std::deque<QString> openNames;
     std::deque<QString> saveNames;
     std::deque<NameAnswer> nameAnswers;
+    std::deque<FileChoice> dataFiles;
     std::deque<DialogScript> dialogScripts;
 
     QStringList asked;     // every question, in order
@@ -29,7 +30,7 @@ public:
 
     bool allAnswersUsed() const {
         return saveChoices.empty() && overwriteAnswers.empty() && openNames.empty() && saveNames.empty() &&
-               nameAnswers.empty() && dialogScripts.empty();
+               nameAnswers.empty() && dialogScripts.empty() && dataFiles.empty();
     }
 
     QString lastCaption;
@@ -52,6 +53,11 @@ public:
     QString saveFileName(QWidget*, const QString&, const QString& folder) override {
         lastFolder = folder;
         return next(saveNames, QString(), "save-as");
+    }
+    QStringList lastFilters;
+    FileChoice chooseDataFile(QWidget*, bool forSaving, const QStringList& filters) override {
+        lastFilters = filters;
+        return next(dataFiles, FileChoice{}, forSaving ? QStringLiteral("data-save") : QStringLiteral("data-open"));
     }
     NameAnswer askDatabaseName(QWidget*, const QString& presetName) override {
         return next(nameAnswers, NameAnswer{}, QStringLiteral("name: ") + presetName);

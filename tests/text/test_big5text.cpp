@@ -100,5 +100,5 @@ void TestBig5Text::installedTranslationTranslatesStoredText() {
     QCOMPARE(fromBig5("MainWindow", food), QString::fromUtf8("食物"));
 }
 
-QTEST_MAIN(TestBig5Text)
+QTEST_GUILESS_MAIN(TestBig5Text)
 #include "test_big5text.moc"

@@ -1,0 +1,252 @@
+// total, percentage and budget: the figures of analysisfigures.h, printed
+// as aligned text, CSV or JSON.
+
+#include <QDate>
+#include <QString>
+#include <nlohmann/json.hpp>
+
+#include "analysisfigures.h"
+#include "clifailure.h"
+#include "commands.h"
+#include "csv.h"
+#include "isodate.h"
+#include "output.h"
+
+using KestLib::AccountDB;
+using nlohmann::ordered_json;
+
+namespace {
+
+std::string isoText(const std::optional<PwText::Date>& date) {
+    return date ? PwText::isoDate(date->year, date->month, date->day) : std::string();
+}
+
+ordered_json jsonDate(const std::optional<PwText::Date>& date) {
+    return date ? ordered_json(isoText(date)) : ordered_json();
+}
+
+const char* inOutName(int inOut) { return inOut == -1 ? "both" : inOut == 0 ? "income" : "outgoing"; }
+
+// Percentages as the window writes them: at most six significant digits.
+std::string percentText(double percent) { return QString::number(percent, 'g', 6).toStdString(); }
+double percentValue(double percent) { return QString::number(percent, 'g', 6).toDouble(); }
+
+void writeJson(const ordered_json& value) { writeOut(value.dump(2) + "\n"); }
+
+std::string csvOf(const std::vector<std::vector<std::string>>& rows) {
+    std::string out;
+    for (const auto& row : rows) {
+        std::vector<std::string_view> fields(row.begin(), row.end());
+        PwText::appendCsvRecord(out, fields);
+    }
+    return out;
+}
+
+std::string rangeText(const Selection& selection) {
+    const std::string from = selection.from ? isoText(selection.from) : "the first transaction";
+    const std::string to = selection.to ? isoText(selection.to) : "the last transaction";
+    return "From " + from + " to " + to + ", " +
+           (selection.choice.inOut == -1 ? "income and outgoing" : inOutName(selection.choice.inOut)) + "\n";
+}
+
+}  // namespace
+
+int runTotal(const ReadOptions& options) {
+    const AccountDB db = loadBook(options.book);
+    const Selection selection = resolveSelection(db, options.selection);
+    const std::int64_t balance = grandTotal(db, selection.choice);
+    // As the window says it: a negative balance is an outgoing one.
+    const bool outgoing = balance < 0;
+    const std::int64_t amount = outgoing ? -balance : balance;
+
+    if (options.format == "json") {
+        ordered_json out;
+        out["from"] = jsonDate(selection.from);
+        out["to"] = jsonDate(selection.to);
+        out["in_out"] = inOutName(selection.choice.inOut);
+        out["balance"] = balance;
+        out["direction"] = outgoing ? "outgoing" : "income";
+        out["amount"] = amount;
+        writeJson(out);
+    } else if (options.format == "csv") {
+        writeOut(csvOf({{"balance", "direction", "amount"},
+                        {std::to_string(balance), outgoing ? "outgoing" : "income", std::to_string(amount)}}));
+    } else {
+        writeOut(std::string(outgoing ? "Outgoing" : "Income") + ": " + std::to_string(amount) + "\n");
+    }
+    return 0;
+}
+
+int runPercentage(const ReadOptions& options) {
+    const AccountDB db = loadBook(options.book);
+    const Selection selection = resolveSelection(db, options.selection);
+    const PercentageFigures f = percentageFigures(db, selection.choice);
+    const std::int64_t totalSum = f.totalIncome + f.totalOutgoing;
+    const std::int64_t selectedSum = f.selectedIncome + f.selectedOutgoing;
+
+    struct Shares {
+        double incomeSelected, incomeTotal, outgoingSelected, outgoingTotal, sumSelected, sumTotal;
+    };
+    auto sharesOf = [&](const PercentageLine& line) {
+        const std::int64_t sum = line.income + line.outgoing;
+        return Shares{percentOf(line.income, f.selectedIncome),     percentOf(line.income, f.totalIncome),
+                      percentOf(line.outgoing, f.selectedOutgoing), percentOf(line.outgoing, f.totalOutgoing),
+                      percentOf(sum, selectedSum),                  percentOf(sum, totalSum)};
+    };
+
+    if (options.format == "json") {
+        ordered_json out;
+        out["from"] = jsonDate(selection.from);
+        out["to"] = jsonDate(selection.to);
+        out["in_out"] = inOutName(selection.choice.inOut);
+        out["total"] = {{"income", f.totalIncome}, {"outgoing", f.totalOutgoing}, {"sum", totalSum}};
+        out["selected"] = {{"income", f.selectedIncome}, {"outgoing", f.selectedOutgoing}, {"sum", selectedSum}};
+        out["types"] = ordered_json::array();
+        for (const PercentageLine& line : f.lines) {
+            const Shares s = sharesOf(line);
+            out["types"].push_back({{"type", typeDisplayName(db, line.typeId)},
+                                    {"income", line.income},
+                                    {"income_selected_percent", percentValue(s.incomeSelected)},
+                                    {"income_total_percent", percentValue(s.incomeTotal)},
+                                    {"outgoing", line.outgoing},
+                                    {"outgoing_selected_percent", percentValue(s.outgoingSelected)},
+                                    {"outgoing_total_percent", percentValue(s.outgoingTotal)},
+                                    {"sum", line.income + line.outgoing},
+                                    {"sum_selected_percent", percentValue(s.sumSelected)},
+                                    {"sum_total_percent", percentValue(s.sumTotal)}});
+        }
+        writeJson(out);
+        return 0;
+    }
+    if (options.format == "csv") {
+        std::vector<std::vector<std::string>> rows = {
+            {"kind", "type", "income", "income_selected_percent", "income_total_percent", "outgoing",
+             "outgoing_selected_percent", "outgoing_total_percent", "sum", "sum_selected_percent", "sum_total_percent"}};
+        for (const PercentageLine& line : f.lines) {
+            const Shares s = sharesOf(line);
+            rows.push_back({"type", typeDisplayName(db, line.typeId), std::to_string(line.income),
+                            percentText(s.incomeSelected), percentText(s.incomeTotal), std::to_string(line.outgoing),
+                            percentText(s.outgoingSelected), percentText(s.outgoingTotal),
+                            std::to_string(line.income + line.outgoing), percentText(s.sumSelected),
+                            percentText(s.sumTotal)});
+        }
+        rows.push_back({"selected", "", std::to_string(f.selectedIncome), "", "", std::to_string(f.selectedOutgoing),
+                        "", "", std::to_string(selectedSum), "", ""});
+        rows.push_back({"total", "", std::to_string(f.totalIncome), "", "", std::to_string(f.totalOutgoing), "", "",
+                        std::to_string(totalSum), "", ""});
+        writeOut(csvOf(rows));
+        return 0;
+    }
+
+    TextTable totals({{"", TextTable::Align::Left},
+                      {"All types", TextTable::Align::Right},
+                      {"Selected types", TextTable::Align::Right}});
+    totals.addRow({"Income", std::to_string(f.totalIncome), std::to_string(f.selectedIncome)});
+    totals.addRow({"Outgoing", std::to_string(f.totalOutgoing), std::to_string(f.selectedOutgoing)});
+    totals.addRow({"In&Out", std::to_string(totalSum), std::to_string(selectedSum)});
+
+    const auto right = TextTable::Align::Right;
+    TextTable lines({{"Type", TextTable::Align::Left},
+                     {"Income", right},
+                     {"% selected", right},
+                     {"% total", right},
+                     {"Outgoing", right},
+                     {"% selected", right},
+                     {"% total", right},
+                     {"Sum", right},
+                     {"% selected", right},
+                     {"% total", right}});
+    for (const PercentageLine& line : f.lines) {
+        const Shares s = sharesOf(line);
+        lines.addRow({typeDisplayName(db, line.typeId), std::to_string(line.income), percentText(s.incomeSelected) + "%",
+                      percentText(s.incomeTotal) + "%", std::to_string(line.outgoing),
+                      percentText(s.outgoingSelected) + "%", percentText(s.outgoingTotal) + "%",
+                      std::to_string(line.income + line.outgoing), percentText(s.sumSelected) + "%",
+                      percentText(s.sumTotal) + "%"});
+    }
+    writeOut(rangeText(selection) + "\n" + totals.render() + "\n" + lines.render());
+    return 0;
+}
+
+int runBudget(const BudgetOptions& options) {
+    const AccountDB db = loadBook(options.read.book);
+    const Selection selection = resolveSelection(db, options.read.selection);
+    if (!selection.to) throw CliFailure(CliFailure::Usage, "--to: the budget period needs its last day");
+    PwText::Date today;
+    if (options.today.empty()) {
+        const QDate now = QDate::currentDate();
+        today = {now.year(), now.month(), now.day()};
+    } else {
+        today = parseDateOption("--today", options.today);
+    }
+    const std::int32_t todayCode = KestLib::packDate(today.year, today.month, today.day);
+    if (todayCode > selection.choice.lastDate || (selection.from && todayCode < selection.choice.firstDate))
+        throw CliFailure(CliFailure::Usage, "--today " + PwText::isoDate(today.year, today.month, today.day) +
+                                                " is outside the budget period");
+    const QDate todayDate(today.year, today.month, today.day);
+    const QDate lastDate(selection.to->year, selection.to->month, selection.to->day);
+    const int days = static_cast<int>(todayDate.daysTo(lastDate)) + 1;
+
+    BudgetFigures f = budgetFigures(db, selection.choice, todayCode, days);
+    if (options.budget) {
+        // A budget for the whole period, in place of the income booked.
+        f.totalBudget = *options.budget;
+        f.totalRemain = f.totalBudget - f.totalOutgoing;
+        f.averageRemain = f.totalRemain / days;
+    }
+
+    const std::string todayText = PwText::isoDate(today.year, today.month, today.day);
+    if (options.read.format == "json") {
+        ordered_json out;
+        out["from"] = jsonDate(selection.from);
+        out["to"] = jsonDate(selection.to);
+        out["today"] = todayText;
+        out["days"] = days;
+        out["types"] = ordered_json::array();
+        for (const BudgetLine& line : f.lines)
+            out["types"].push_back({{"type", typeDisplayName(db, line.typeId)},
+                                    {"budget", line.budget},
+                                    {"outgoing", line.outgoing},
+                                    {"remain", line.remain},
+                                    {"per_day", line.average}});
+        out["total"] = {{"budget", f.totalBudget},
+                        {"outgoing", f.totalOutgoing},
+                        {"remain", f.totalRemain},
+                        {"per_day", f.averageRemain}};
+        writeJson(out);
+        return 0;
+    }
+    std::vector<std::vector<std::string>> rows;
+    for (const BudgetLine& line : f.lines)
+        rows.push_back({typeDisplayName(db, line.typeId), std::to_string(line.budget), std::to_string(line.outgoing),
+                        std::to_string(line.remain), std::to_string(line.average)});
+    const std::vector<std::string> totalRow = {std::to_string(f.totalBudget), std::to_string(f.totalOutgoing),
+                                               std::to_string(f.totalRemain), std::to_string(f.averageRemain)};
+    if (options.read.format == "csv") {
+        std::vector<std::vector<std::string>> csv = {{"kind", "type", "budget", "outgoing", "remain", "per_day"}};
+        for (auto& row : rows) {
+            row.insert(row.begin(), "type");
+            csv.push_back(row);
+        }
+        std::vector<std::string> total = {"total", ""};
+        total.insert(total.end(), totalRow.begin(), totalRow.end());
+        csv.push_back(total);
+        writeOut(csvOf(csv));
+        return 0;
+    }
+    const auto right = TextTable::Align::Right;
+    TextTable table({{"Type", TextTable::Align::Left},
+                     {"Budget", right},
+                     {"Outgoing", right},
+                     {"Remain", right},
+                     {"Per day (" + std::to_string(days) + " day" + (days == 1 ? "" : "s") + ")", right}});
+    for (auto& row : rows) table.addRow(row);
+    table.addRule();
+    std::vector<std::string> total = {"Total"};
+    total.insert(total.end(), totalRow.begin(), totalRow.end());
+    table.addRow(total);
+    std::string head = "From:   " + (selection.from ? isoText(selection.from) : std::string("the first transaction")) +
+                       "\nTo:     " + isoText(selection.to) + "\nToday:  " + todayText + "\n\n";
+    writeOut(head + table.render());
+    return 0;
+}

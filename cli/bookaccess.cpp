@@ -1,0 +1,85 @@
+#include "bookaccess.h"
+
+#include <algorithm>
+
+#include "big5codec.h"
+#include "clifailure.h"
+#include "errormsg.h"
+
+using KestLib::AccountDB;
+
+PwText::TransactionFilter Selection::filter() const {
+    PwText::TransactionFilter filter;
+    filter.firstDate = choice.firstDate;
+    filter.lastDate = choice.lastDate;
+    filter.inOut = choice.inOut;
+    filter.allTypes = choice.allTypes;
+    for (const int id : choice.typeIds) filter.types.set(static_cast<std::size_t>(id));
+    return filter;
+}
+
+AccountDB loadBook(const std::string& path) {
+    AccountDB db;
+    try {
+        db.loadFile(path);
+    } catch (const KestLib::ErrorMsg& error) {
+        throw CliFailure(CliFailure::Refused, path + ": " + error.message());
+    }
+    return db;
+}
+
+PwText::Date parseDateOption(const std::string& option, const std::string& text) {
+    PwText::Date date;
+    if (!PwText::parseIsoDate(text, date))
+        throw CliFailure(CliFailure::Usage, option + ": \"" + text + "\" is not a date written YYYY-MM-DD");
+    return date;
+}
+
+Selection resolveSelection(const AccountDB& db, const SelectionOptions& options) {
+    Selection selection;
+    if (!options.from.empty()) {
+        selection.from = parseDateOption("--from", options.from);
+        selection.choice.firstDate = KestLib::packDate(selection.from->year, selection.from->month, selection.from->day);
+    }
+    if (!options.to.empty()) {
+        selection.to = parseDateOption("--to", options.to);
+        selection.choice.lastDate = KestLib::packDate(selection.to->year, selection.to->month, selection.to->day);
+    }
+    if (selection.from && selection.to && selection.choice.firstDate > selection.choice.lastDate)
+        throw CliFailure(CliFailure::Usage, "--from " + options.from + " is after --to " + options.to);
+
+    selection.choice.inOut = options.income == options.outgoing ? -1 : options.income ? 0 : 1;
+
+    if (!options.types.empty()) {
+        selection.choice.allTypes = false;
+        PwText::Big5Codec codec;
+        std::vector<bool> chosen(static_cast<std::size_t>(db.typeCount()), false);
+        for (const std::string& name : options.types) {
+            std::string stored;
+            int found = -1;
+            if (codec.utf8ToBig5(name, stored))
+                for (int position = 0; position < db.typeCount() && found < 0; ++position)
+                    if (db.typeAt(position).name() == stored) found = position;
+            if (found < 0) throw CliFailure(CliFailure::Usage, "--type: the book has no type named \"" + name + "\"");
+            chosen[static_cast<std::size_t>(found)] = true;
+        }
+        // In the book's order, each once, as the window lists them.
+        for (int position = 0; position < db.typeCount(); ++position)
+            if (chosen[static_cast<std::size_t>(position)]) selection.choice.typeIds.push_back(db.typeAt(position).id());
+    }
+    return selection;
+}
+
+std::string displayText(const std::string& stored) {
+    static PwText::Big5Codec codec;
+    const std::size_t zero = stored.find('\0');
+    return codec.big5ToUtf8Lossy(std::string_view(stored).substr(0, zero == std::string::npos ? stored.size() : zero));
+}
+
+std::string typeDisplayName(const AccountDB& db, int typeId) {
+    try {
+        return displayText(db.typeById(typeId).name());
+    } catch (const KestLib::ErrorMsg&) {
+        return std::string();
+    }
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "accountdb.h"
+#include "analysisfigures.h"
+#include "isodate.h"
+#include "transactionfilter.h"
+
+// The filters every reading command shares, as given on the command line.
+struct SelectionOptions {
+    std::string from;  // YYYY-MM-DD; empty for no bound
+    std::string to;
+    std::vector<std::string> types;  // names as typed (UTF-8); none for every type
+    bool income = false;
+    bool outgoing = false;
+};
+
+// The same filters checked against the book: date codes, ids, in/out.
+struct Selection {
+    std::optional<PwText::Date> from;
+    std::optional<PwText::Date> to;
+    AnalysisChoice choice;
+
+    PwText::TransactionFilter filter() const;
+};
+
+// The book at path; a failure to read it is a refusal (exit code 1).
+KestLib::AccountDB loadBook(const std::string& path);
+
+// A date argument; a usage error names the option when it isn't YYYY-MM-DD.
+PwText::Date parseDateOption(const std::string& option, const std::string& text);
+
+// Resolves the type names against the book (a name it doesn't hold is a
+// usage error) and keeps the range in order.
+Selection resolveSelection(const KestLib::AccountDB& db, const SelectionOptions& options);
+
+// A stored name or comment as UTF-8, for output.
+std::string displayText(const std::string& stored);
+std::string typeDisplayName(const KestLib::AccountDB& db, int typeId);

@@ -1,0 +1,228 @@
+// info, list, check, export and import.
+
+#include <nlohmann/json.hpp>
+
+#include <climits>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+
+#include "bookcsv.h"
+#include "booksave.h"
+#include "clifailure.h"
+#include "commands.h"
+#include "csv.h"
+#include "errormsg.h"
+#include "fileio.h"
+#include "isodate.h"
+#include "ledgerjournal.h"
+#include "output.h"
+
+using KestLib::AccountDB;
+using KestLib::Transaction;
+using nlohmann::ordered_json;
+
+namespace {
+
+std::string dateOf(const Transaction& record) { return PwText::isoDate(record.year(), record.month(), record.day()); }
+
+const char* directionOf(const Transaction& record) { return record.isIncome() ? "income" : "outgoing"; }
+
+void writeJson(const ordered_json& value) { writeOut(value.dump(2) + "\n"); }
+
+std::string readAll(const std::string& path) {
+    if (path == "-") {
+        std::ostringstream in;
+        in << std::cin.rdbuf();
+        return in.str();
+    }
+    std::ifstream in(path, std::ios::binary);
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (!in || error) throw CliFailure(CliFailure::Refused, path + ": can't be read");
+    // In one read: a CSV of a million rows is some 50 MB.
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
+PwText::CsvEncoding encodingNamed(const std::string& name) {
+    if (name == "auto") return PwText::CsvEncoding::Detect;
+    if (name == "utf-8") return PwText::CsvEncoding::Utf8;
+    if (name == "utf-8-bom") return PwText::CsvEncoding::Utf8WithBom;
+    return PwText::CsvEncoding::Big5;
+}
+
+std::string joinedTypeNames(const std::vector<std::string>& stored) {
+    std::string out;
+    for (const std::string& name : stored) {
+        if (!out.empty()) out += ", ";
+        out += "\"" + displayText(name) + "\"";
+    }
+    return out;
+}
+
+}  // namespace
+
+int runInfo(const ReadOptions& options) {
+    const AccountDB db = loadBook(options.book);
+    std::int32_t first = INT32_MAX, last = INT32_MIN;
+    std::string firstDate, lastDate;
+    for (int position = 0; position < db.transCount(); ++position) {
+        const Transaction& record = db.transaction(position, false);
+        const std::int32_t code = record.dateCode();
+        if (code < first) first = code, firstDate = dateOf(record);
+        if (code > last) last = code, lastDate = dateOf(record);
+    }
+    const std::string name = displayText(db.name());
+
+    if (options.format == "json") {
+        ordered_json out;
+        out["name"] = name;
+        out["transactions"] = db.transCount();
+        out["first_date"] = firstDate.empty() ? ordered_json() : ordered_json(firstDate);
+        out["last_date"] = lastDate.empty() ? ordered_json() : ordered_json(lastDate);
+        out["types"] = ordered_json::array();
+        for (int position = 0; position < db.typeCount(); ++position) {
+            const auto& type = db.typeAt(position);
+            out["types"].push_back({{"id", type.id()}, {"name", displayText(type.name())},
+                                    {"transactions", type.count()}});
+        }
+        writeJson(out);
+    } else if (options.format == "csv") {
+        // The types with their counts; the book's own figures are in the
+        // other formats.
+        std::string out;
+        PwText::appendCsvRecord(out, {"id", "type", "transactions"});
+        for (int position = 0; position < db.typeCount(); ++position) {
+            const auto& type = db.typeAt(position);
+            const std::string id = std::to_string(type.id()), count = std::to_string(type.count());
+            const std::string typeName = displayText(type.name());
+            PwText::appendCsvRecord(out, {id, typeName, count});
+        }
+        writeOut(out);
+    } else {
+        std::string out = "Name:          " + name + "\n";
+        out += "Transactions:  " + std::to_string(db.transCount()) + "\n";
+        out += "Types:         " + std::to_string(db.typeCount()) + "\n";
+        out += "Dates:         " + (firstDate.empty() ? std::string("none") : firstDate + " to " + lastDate) + "\n\n";
+        TextTable table({{"Type", TextTable::Align::Left}, {"Transactions", TextTable::Align::Right}});
+        for (int position = 0; position < db.typeCount(); ++position) {
+            const auto& type = db.typeAt(position);
+            table.addRow({displayText(type.name()), std::to_string(type.count())});
+        }
+        writeOut(out + table.render());
+    }
+    return 0;
+}
+
+int runList(const ReadOptions& options) {
+    const AccountDB db = loadBook(options.book);
+    const Selection selection = resolveSelection(db, options.selection);
+    const PwText::TransactionFilter filter = selection.filter();
+
+    if (options.format == "csv") {
+        writeOut(PwText::exportCsv(db, PwText::CsvEncoding::Utf8, filter));
+        return 0;
+    }
+    if (options.format == "json") {
+        ordered_json out = ordered_json::array();
+        for (int position = 0; position < db.transCount(); ++position) {
+            const Transaction& record = db.transaction(position, false);
+            if (!filter.takes(record)) continue;
+            out.push_back({{"index", record.index()},
+                           {"date", dateOf(record)},
+                           {"direction", directionOf(record)},
+                           {"amount", record.amount()},
+                           {"type", typeDisplayName(db, record.type())},
+                           {"comment", displayText(record.comment())}});
+        }
+        writeJson(out);
+        return 0;
+    }
+    TextTable table({{"Index", TextTable::Align::Right},
+                     {"Date", TextTable::Align::Left},
+                     {"In/Out", TextTable::Align::Left},
+                     {"Amount", TextTable::Align::Right},
+                     {"Type", TextTable::Align::Left},
+                     {"Comment", TextTable::Align::Left}});
+    for (int position = 0; position < db.transCount(); ++position) {
+        const Transaction& record = db.transaction(position, false);
+        if (!filter.takes(record)) continue;
+        std::string comment = displayText(record.comment());
+        for (char& c : comment)
+            if (c == '\n' || c == '\r' || c == '\t') c = ' ';
+        table.addRow({std::to_string(record.index()), dateOf(record), record.isIncome() ? "Income" : "Outgoing",
+                      std::to_string(record.amount()), typeDisplayName(db, record.type()), comment});
+    }
+    writeOut(table.render());
+    return 0;
+}
+
+int runCheck(const std::string& book) {
+    AccountDB db;
+    try {
+        db.loadFile(book);
+    } catch (const KestLib::ErrorMsg& error) {
+        writeOut(book + ": damaged or unreadable: " + error.message() + "\n");
+        return CliFailure::Refused;
+    }
+    writeOut(book + ": sound, " + std::to_string(db.transCount()) + " transactions, " +
+             std::to_string(db.typeCount()) + " types\n");
+    return 0;
+}
+
+int runExport(const ExportOptions& options) {
+    const AccountDB db = loadBook(options.read.book);
+    const Selection selection = resolveSelection(db, options.read.selection);
+    const std::string bytes = options.read.format == "ledger"
+                                  ? PwText::exportLedger(db, selection.filter())
+                                  : PwText::exportCsv(db, encodingNamed(options.encoding), selection.filter());
+    if (options.output.empty()) {
+        writeOut(bytes);
+        return 0;
+    }
+    try {
+        KestLib::writeFileAtomically(options.output, bytes);
+    } catch (const KestLib::ErrorMsg& error) {
+        throw CliFailure(CliFailure::Refused, options.output + ": " + error.message());
+    }
+    return 0;
+}
+
+int runImport(const ImportOptions& options) {
+    AccountDB db;
+    std::error_code error;
+    if (options.create && !std::filesystem::exists(options.book, error)) {
+        db.reset();
+    } else {
+        db = loadBook(options.book);
+    }
+    const std::string csv = readAll(options.csv);
+    const PwText::ImportReport report = PwText::importCsv(db, csv, encodingNamed(options.encoding), options.dryRun);
+    if (!report.accepted) throw CliFailure(CliFailure::Refused, PwText::describeRefusal(report).toStdString());
+
+    std::string what = std::to_string(report.transactions) + " transaction" + (report.transactions == 1 ? "" : "s");
+    if (!report.newTypes.empty())
+        what += " and " + std::to_string(report.newTypes.size()) + " new type" + (report.newTypes.size() == 1 ? "" : "s") +
+                " (" + joinedTypeNames(report.newTypes) + ")";
+    if (options.dryRun) {
+        writeOut("Would import " + what + " into " + options.book + "; nothing was written.\n");
+        return 0;
+    }
+    std::string written = options.book;
+    std::string backup;
+    try {
+        backup = KestLib::saveWithBackup(db, written);
+    } catch (const KestLib::ErrorMsg& failure) {
+        throw CliFailure(CliFailure::Refused, written + ": " + failure.message() + "; the book file was not changed");
+    }
+    std::string message = "Imported " + what + " into " + written;
+    if (!backup.empty()) message += "; the previous file is kept as " + backup;
+    writeOut(message + ".\n");
+    return 0;
+}

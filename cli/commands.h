@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "bookaccess.h"
+
+// What each subcommand was given; main fills these from the command line.
+struct ReadOptions {
+    std::string book;
+    std::string format = "text";  // text, csv or json
+    SelectionOptions selection;
+};
+
+struct BudgetOptions {
+    ReadOptions read;
+    std::string today;  // empty: the current date
+    std::optional<long long> budget;
+};
+
+struct ExportOptions {
+    ReadOptions read;  // format: csv or ledger
+    std::string encoding = "utf-8";
+    std::string output;  // empty: standard output
+};
+
+struct ImportOptions {
+    std::string book;
+    std::string csv;  // "-": standard input
+    std::string encoding = "auto";
+    bool dryRun = false;
+    bool create = false;
+};
+
+// Each returns the exit code, or throws CliFailure.
+int runInfo(const ReadOptions& options);
+int runList(const ReadOptions& options);
+int runCheck(const std::string& book);
+int runExport(const ExportOptions& options);
+int runImport(const ImportOptions& options);
+int runTotal(const ReadOptions& options);
+int runPercentage(const ReadOptions& options);
+int runBudget(const BudgetOptions& options);

@@ -1,0 +1,141 @@
+// pennywell-cli: reads, analyses and moves the transactions of a .pwdb book
+// without the window. Exit codes: 0 success, 1 refused input or a damaged,
+// unreadable or unwritable file, 2 a usage error.
+
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <iostream>
+
+#include "clifailure.h"
+#include "commands.h"
+#include "errormsg.h"
+
+namespace {
+
+constexpr const char* program = "pennywell-cli";
+
+void addBook(CLI::App* command, std::string& book) {
+    command->add_option("BOOK", book, "The .pwdb book to read")->required();
+}
+
+void addFormat(CLI::App* command, std::string& format) {
+    command->add_option("--format", format, "text (aligned columns, the default), csv or json")
+        ->check(CLI::IsMember({"text", "csv", "json"}));
+}
+
+void addFilters(CLI::App* command, SelectionOptions& selection, bool withInOut = true) {
+    command->add_option("--from", selection.from, "First day counted, YYYY-MM-DD (default: no bound)");
+    command->add_option("--to", selection.to, "Last day counted, YYYY-MM-DD (default: no bound)");
+    command->add_option("--type", selection.types, "Only this type (by name; repeat for more; default: all types)")
+        ->allow_extra_args(false);
+    if (withInOut) {
+        command->add_flag("--income", selection.income, "Only income (with --outgoing too: both)");
+        command->add_flag("--outgoing", selection.outgoing, "Only outgoing");
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"Reads, analyses, exports and imports the transactions of a Pennywell book (.pwdb).\n"
+                 "Exit codes: 0 success, 1 refused input or a damaged or unreadable file, 2 usage error.",
+                 program};
+    app.require_subcommand(1);
+    app.set_version_flag("--version", "pennywell-cli 1.1.3");
+
+    ReadOptions info;
+    auto* infoCommand = app.add_subcommand("info", "The book's name, its numbers of transactions and types, its "
+                                                   "date span and each type with its count");
+    addBook(infoCommand, info.book);
+    addFormat(infoCommand, info.format);
+
+    ReadOptions list;
+    auto* listCommand = app.add_subcommand("list", "The transactions, filtered");
+    addBook(listCommand, list.book);
+    addFilters(listCommand, list.selection);
+    addFormat(listCommand, list.format);
+
+    ReadOptions total;
+    auto* totalCommand = app.add_subcommand("total", "Grand total: income minus outgoing over the filters");
+    addBook(totalCommand, total.book);
+    addFilters(totalCommand, total.selection);
+    addFormat(totalCommand, total.format);
+
+    ReadOptions percentage;
+    auto* percentageCommand = app.add_subcommand(
+        "percentage", "Percentage analysis: each chosen type's share of income, outgoing and both");
+    addBook(percentageCommand, percentage.book);
+    addFilters(percentageCommand, percentage.selection);
+    addFormat(percentageCommand, percentage.format);
+
+    BudgetOptions budget;
+    auto* budgetCommand = app.add_subcommand(
+        "budget", "Budget analysis over the period --from to --to: per type, the income booked from --from to "
+                  "--today is the budget, the outgoing of those days is spent, and what remains is spread over "
+                  "the days from --today to --to");
+    addBook(budgetCommand, budget.read.book);
+    addFilters(budgetCommand, budget.read.selection, false);
+    budgetCommand->add_option("--today", budget.today, "How far the period has got, YYYY-MM-DD (default: the "
+                                                       "current date)");
+    budgetCommand->add_option("--budget", budget.budget,
+                              "The budget of the whole period, in place of the income booked (the total only)");
+    addFormat(budgetCommand, budget.read.format);
+
+    ExportOptions exported;
+    exported.read.format = "csv";
+    auto* exportCommand = app.add_subcommand(
+        "export", "The transactions as CSV (index,date,direction,amount,type,comment) or as a ledger journal");
+    addBook(exportCommand, exported.read.book);
+    addFilters(exportCommand, exported.read.selection);
+    exportCommand->add_option("--format", exported.read.format, "csv (the default) or ledger")
+        ->check(CLI::IsMember({"csv", "ledger"}));
+    exportCommand->add_option("--encoding", exported.encoding, "CSV encoding: utf-8 (the default), utf-8-bom or big5")
+        ->check(CLI::IsMember({"utf-8", "utf-8-bom", "big5"}));
+    exportCommand->add_option("-o,--output", exported.output, "The file to write (default: standard output)");
+
+    ImportOptions imported;
+    auto* importCommand = app.add_subcommand(
+        "import", "Adds the transactions of a CSV file to the book, all or nothing, and saves it the window's safe "
+                  "way (the previous file kept as BOOK.bak.pwdb)");
+    importCommand->add_option("BOOK", imported.book, "The .pwdb book to add to")->required();
+    importCommand->add_option("CSV", imported.csv, "The CSV file to read, - for standard input")->required();
+    importCommand->add_option("--encoding", imported.encoding, "auto (the default: UTF-8 unless the bytes aren't), "
+                                                               "utf-8 or big5")
+        ->check(CLI::IsMember({"auto", "utf-8", "big5"}));
+    importCommand->add_flag("--dry-run", imported.dryRun, "Report what would change and write nothing");
+    importCommand->add_flag("--create", imported.create, "Start a new, empty book when BOOK doesn't exist");
+
+    std::string checked;
+    auto* checkCommand = app.add_subcommand("check", "Reads the book and says whether it is sound (exit code 1 "
+                                                     "and the reason when it is damaged)");
+    addBook(checkCommand, checked);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        // Help and the version are successes; every other parse error is a
+        // usage error, whatever number the library gives it.
+        return app.exit(error) == 0 ? 0 : CliFailure::Usage;
+    }
+
+    try {
+        if (*infoCommand) return runInfo(info);
+        if (*listCommand) return runList(list);
+        if (*totalCommand) return runTotal(total);
+        if (*percentageCommand) return runPercentage(percentage);
+        if (*budgetCommand) return runBudget(budget);
+        if (*exportCommand) return runExport(exported);
+        if (*importCommand) return runImport(imported);
+        if (*checkCommand) return runCheck(checked);
+    } catch (const CliFailure& failure) {
+        std::fflush(stdout);
+        std::cerr << program << ": " << failure.what() << '\n';
+        return failure.code;
+    } catch (const KestLib::ErrorMsg& error) {
+        std::fflush(stdout);
+        std::cerr << program << ": " << error.message() << '\n';
+        return CliFailure::Refused;
+    }
+    return CliFailure::Usage;
+}

@@ -1,0 +1,118 @@
+#include "big5codec.h"
+
+#include <QString>
+
+namespace PwText {
+
+namespace {
+constexpr const char* big5Name = "Big5";
+
+QByteArrayView viewOf(std::string_view bytes) { return QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())); }
+}  // namespace
+
+Big5Codec::Big5Codec() : encoder(freshEncoder()), decoder(freshDecoder()) {}
+
+QStringEncoder Big5Codec::freshEncoder() { return QStringEncoder(big5Name, QStringConverter::Flag::Stateless); }
+QStringDecoder Big5Codec::freshDecoder() { return QStringDecoder(big5Name, QStringConverter::Flag::Stateless); }
+
+// A converter that has met an error keeps reporting it (resetState doesn't
+// clear it for the ICU converters), so it is replaced; errors are rare, so
+// the converters are still built once for a whole book.
+QString Big5Codec::decode(std::string_view big5, bool& ok) {
+    const QString text = decoder.decode(viewOf(big5));
+    ok = !decoder.hasError();
+    if (!ok) decoder = freshDecoder();
+    return text;
+}
+
+QByteArray Big5Codec::encode(const QString& text, bool& ok) {
+    const QByteArray bytes = encoder.encode(text);
+    ok = !encoder.hasError();
+    if (!ok) encoder = freshEncoder();
+    return bytes;
+}
+
+bool isAscii(std::string_view bytes) {
+    for (const char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
+bool isValidUtf8(std::string_view bytes) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = p + bytes.size();
+    while (p < end) {
+        const unsigned char lead = *p;
+        if (lead < 0x80) {
+            ++p;
+            continue;
+        }
+        int length;
+        unsigned char low = 0x80, high = 0xBF;  // the range of the second byte
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            if (lead == 0xE0) low = 0xA0;   // no overlong forms
+            if (lead == 0xED) high = 0x9F;  // no surrogates
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            if (lead == 0xF0) low = 0x90;
+            if (lead == 0xF4) high = 0x8F;  // nothing above U+10FFFF
+        } else {
+            return false;
+        }
+        if (end - p < length) return false;
+        if (p[1] < low || p[1] > high) return false;
+        for (int k = 2; k < length; ++k)
+            if (p[k] < 0x80 || p[k] > 0xBF) return false;
+        p += length;
+    }
+    return true;
+}
+
+bool Big5Codec::utf8ToBig5(std::string_view utf8, std::string& big5) {
+    if (isAscii(utf8)) {
+        big5.assign(utf8);
+        return true;
+    }
+    if (!isValidUtf8(utf8)) return false;
+    const QString text = QString::fromUtf8(viewOf(utf8));
+    bool ok = false;
+    const QByteArray bytes = encode(text, ok);
+    if (!ok) return false;
+    // Some characters reach Big5 only as a look-alike; those don't come back.
+    const QString back = decode(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), ok);
+    if (!ok || back != text) return false;
+    big5.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return true;
+}
+
+bool Big5Codec::big5ToUtf8(std::string_view big5, std::string& utf8) {
+    if (isAscii(big5)) {
+        utf8.assign(big5);
+        return true;
+    }
+    bool ok = false;
+    const QString text = decode(big5, ok);
+    if (!ok) return false;
+    const QByteArray bytes = text.toUtf8();
+    utf8.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    return true;
+}
+
+std::string Big5Codec::big5ToUtf8Lossy(std::string_view big5) {
+    if (isAscii(big5)) return std::string(big5);
+    bool ok = false;
+    const QByteArray bytes = decode(big5, ok).toUtf8();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+bool Big5Codec::isValidBig5(std::string_view big5) {
+    if (isAscii(big5)) return true;
+    bool ok = false;
+    decode(big5, ok);
+    return ok;
+}
+
+}  // namespace PwText

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <string>
+#include <string_view>
+
+namespace PwText {
+
+// Converts many texts between UTF-8 and Big5 bytes, as an export or an import
+// of a whole book does: the converters are built once, and plain ASCII, which
+// both encodings write the same way, is copied without conversion.
+class Big5Codec {
+public:
+    Big5Codec();
+
+    // The Big5 bytes of utf8 in big5; false when the text isn't valid UTF-8
+    // or Big5 can't hold every character of it exactly (a character that
+    // reaches Big5 only as a look-alike counts as one it can't hold).
+    bool utf8ToBig5(std::string_view utf8, std::string& big5);
+    // The UTF-8 of big5 in utf8; false when the bytes aren't valid Big5.
+    bool big5ToUtf8(std::string_view big5, std::string& utf8);
+    // The same, with every byte Big5 can't read replaced, for display.
+    std::string big5ToUtf8Lossy(std::string_view big5);
+    bool isValidBig5(std::string_view big5);
+
+private:
+    static QStringEncoder freshEncoder();
+    static QStringDecoder freshDecoder();
+    QString decode(std::string_view big5, bool& ok);
+    QByteArray encode(const QString& text, bool& ok);
+
+    QStringEncoder encoder;
+    QStringDecoder decoder;
+};
+
+bool isAscii(std::string_view bytes);
+bool isValidUtf8(std::string_view bytes);
+
+}  // namespace PwText

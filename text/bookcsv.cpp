@@ -1,0 +1,539 @@
+#include "bookcsv.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <climits>
+#include <cstdint>
+#include <optional>
+#include <unordered_map>
+
+#include "accountdb.h"
+#include "big5codec.h"
+#include "csv.h"
+#include "isodate.h"
+
+using KestLib::AccountDB;
+using KestLib::Transaction;
+using KestLib::TypeIdTable;
+
+namespace PwText {
+
+namespace {
+
+constexpr std::string_view utf8Bom = "\xEF\xBB\xBF";
+constexpr std::size_t maxTextBytes = 255;
+constexpr const char* incomeWord = "income";
+constexpr const char* outgoingWord = "outgoing";
+
+// Stored text ends at its first zero byte, as the window shows it.
+std::string_view storedText(const std::string& bytes) {
+    const std::size_t zero = bytes.find('\0');
+    return std::string_view(bytes).substr(0, zero == std::string::npos ? bytes.size() : zero);
+}
+
+// ---- Export -------------------------------------------------------------------
+
+void appendNumber(std::string& out, long long value) {
+    char digits[24];
+    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+}
+
+}  // namespace
+
+std::string exportCsv(const AccountDB& db, CsvEncoding encoding, const TransactionFilter& filter) {
+    const bool big5 = encoding == CsvEncoding::Big5;
+    Big5Codec codec;
+    // Room for the whole text up front, so that it is never copied as it grows.
+    std::size_t estimate = 128;
+    for (int position = 0; position < db.transCount(); ++position)
+        estimate += 48 + db.transaction(position, false).comment().size() * 3 / 2;
+    std::string out;
+    out.reserve(estimate);
+    if (encoding == CsvEncoding::Utf8WithBom) out.append(utf8Bom);
+    appendCsvRecord(out, std::vector<std::string_view>(std::begin(csvHeader), std::end(csvHeader)));
+
+    // Each type's name converted once, not once per row.
+    std::array<std::optional<std::string>, TypeIdTable::capacity> typeNames;
+    for (int position = 0; position < db.typeCount(); ++position) {
+        const KestLib::TransType& type = db.typeAt(position);
+        if (type.id() < 0 || type.id() >= TypeIdTable::capacity) continue;
+        const std::string_view name = storedText(type.name());
+        typeNames[static_cast<std::size_t>(type.id())] = big5 ? std::string(name) : codec.big5ToUtf8Lossy(name);
+    }
+
+    std::string comment;
+    for (int position = 0; position < db.transCount(); ++position) {
+        const Transaction& record = db.transaction(position, false);
+        if (!filter.takes(record)) continue;
+        appendNumber(out, record.index());
+        out.push_back(',');
+        appendIsoDate(out, record.year(), record.month(), record.day());
+        out.push_back(',');
+        out.append(record.isIncome() ? incomeWord : outgoingWord);
+        out.push_back(',');
+        appendNumber(out, record.amount());
+        out.push_back(',');
+        const bool knownType = record.type() >= 0 && record.type() < TypeIdTable::capacity &&
+                               typeNames[static_cast<std::size_t>(record.type())].has_value();
+        if (knownType) appendCsvField(out, *typeNames[static_cast<std::size_t>(record.type())]);
+        out.push_back(',');
+        const std::string_view stored = storedText(record.comment());
+        if (big5 || isAscii(stored)) {
+            appendCsvField(out, stored);
+        } else {
+            comment = codec.big5ToUtf8Lossy(stored);
+            appendCsvField(out, comment);
+        }
+        out.append("\r\n");
+    }
+    return out;
+}
+
+// ---- Import -------------------------------------------------------------------
+
+namespace {
+
+enum Column { IndexColumn, DateColumn, DirectionColumn, AmountColumn, TypeColumn, CommentColumn, ColumnCount };
+
+using Reason = ImportFault::Reason;
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return text;
+}
+
+bool equalsIgnoringCase(std::string_view text, std::string_view word) {
+    if (text.size() != word.size()) return false;
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        char c = text[k];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c != word[k]) return false;
+    }
+    return true;
+}
+
+enum class AmountParse { Ok, NotANumber, OutOfRange };
+
+// An optional sign and decimal digits, spaces around allowed.
+AmountParse parseAmount(std::string_view text, bool& negative, std::int64_t& magnitude) {
+    text = trimmed(text);
+    negative = false;
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty()) return AmountParse::NotANumber;
+    magnitude = 0;
+    bool tooBig = false;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return AmountParse::NotANumber;
+        // Past this no 32-bit amount is possible; keep checking the digits.
+        if (magnitude > 100000000000LL) tooBig = true;
+        else magnitude = magnitude * 10 + (c - '0');
+    }
+    return tooBig ? AmountParse::OutOfRange : AmountParse::Ok;
+}
+
+// A text for a message: one line, not too long.
+std::string shownText(std::string_view utf8) {
+    constexpr int maxCharacters = 40;
+    std::string out;
+    int characters = 0;
+    for (std::size_t k = 0; k < utf8.size(); ++k) {
+        const unsigned char c = static_cast<unsigned char>(utf8[k]);
+        if ((c & 0xC0) != 0x80 && ++characters > maxCharacters) {
+            out.append("\xE2\x80\xA6");  // …
+            break;
+        }
+        out.push_back(c < 0x20 || c == 0x7F ? ' ' : static_cast<char>(c));
+    }
+    return out;
+}
+
+struct PendingRow {
+    std::int16_t month;
+    std::int16_t day;
+    std::int32_t year;
+    std::int32_t amount;
+    bool income;
+    // A type id of the book, or newTypeBase + the position in newTypes.
+    int typeSlot;
+    std::string comment;
+};
+
+constexpr int newTypeBase = 1000;
+
+// Lets the map of type fields be searched with a view, without a copy per row.
+struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+};
+
+class Importer {
+public:
+    Importer(AccountDB& db, std::string_view bytes, CsvEncoding encoding) : db(db) {
+        if (bytes.substr(0, utf8Bom.size()) == utf8Bom && encoding != CsvEncoding::Big5) {
+            bytes.remove_prefix(utf8Bom.size());
+            encoding = CsvEncoding::Utf8;
+        }
+        if (encoding == CsvEncoding::Detect) encoding = isValidUtf8(bytes) ? CsvEncoding::Utf8 : CsvEncoding::Big5;
+        if (encoding == CsvEncoding::Utf8WithBom) encoding = CsvEncoding::Utf8;
+        report.encoding = encoding;
+        input = bytes;
+    }
+
+    ImportReport run(bool dryRun) {
+        CsvReader reader(input);
+        CsvRecord record;
+        // About a row per line break; reserving saves moving every row as the list grows.
+        rows.reserve(static_cast<std::size_t>(std::count(input.begin(), input.end(), '\n')));
+        if (!readHeader(reader, record)) return finish();
+        while (reader.next(record)) {
+            if (record.isBlank()) continue;
+            readRow(record);
+        }
+        if (report.faultyRows == 0) {
+            report.accepted = true;
+            report.transactions = acceptedRows;
+            if (!dryRun) apply();
+        }
+        return finish();
+    }
+
+private:
+    ImportReport finish() {
+        if (!report.accepted) {
+            report.transactions = 0;
+            report.newTypes.clear();
+        }
+        return std::move(report);
+    }
+
+    void fault(ImportFault f) {
+        if (static_cast<int>(report.faults.size()) < ImportReport::maxListedFaults) report.faults.push_back(std::move(f));
+    }
+    void rowFault(int line, Reason reason, int column = -1, std::string_view text = {}) {
+        ImportFault f;
+        f.line = line;
+        f.reason = reason;
+        if (column >= 0) f.column = csvHeader[column];
+        f.text = shownText(text);
+        fault(std::move(f));
+        ++report.faultyRows;
+    }
+
+    static std::optional<Reason> quotingFault(const CsvRecord& record) {
+        switch (record.fault) {
+        case CsvRecord::Fault::None:
+            return std::nullopt;
+        case CsvRecord::Fault::QuoteInUnquotedField:
+            return Reason::QuoteInUnquotedField;
+        case CsvRecord::Fault::TextAfterClosingQuote:
+            return Reason::TextAfterClosingQuote;
+        case CsvRecord::Fault::UnclosedQuote:
+            return Reason::UnclosedQuote;
+        }
+        return Reason::UnclosedQuote;
+    }
+
+    bool readHeader(CsvReader& reader, CsvRecord& record) {
+        bool found = false;
+        while (reader.next(record))
+            if (!record.isBlank()) {
+                found = true;
+                break;
+            }
+        if (!found) {
+            rowFault(1, Reason::EmptyFile);
+            return false;
+        }
+        if (const auto reason = quotingFault(record)) {
+            rowFault(record.line, *reason);
+            return false;
+        }
+        headerLine = record.line;
+        columnOf.fill(-1);
+        fieldCount = static_cast<int>(record.fields.size());
+        int faults = 0;
+        auto headerFault = [&](Reason reason, std::string_view name) {
+            ImportFault f;
+            f.line = record.line;
+            f.reason = reason;
+            f.text = shownText(decodedForDisplay(name));
+            fault(std::move(f));
+            ++faults;
+        };
+        for (int field = 0; field < fieldCount; ++field) {
+            const std::string_view name = trimmed(record.fields[static_cast<std::size_t>(field)]);
+            int column = 0;
+            while (column < ColumnCount && !equalsIgnoringCase(name, csvHeader[column])) ++column;
+            if (column == ColumnCount)
+                headerFault(Reason::UnknownColumn, name);
+            else if (columnOf[static_cast<std::size_t>(column)] >= 0)
+                headerFault(Reason::DuplicateColumn, csvHeader[column]);
+            else
+                columnOf[static_cast<std::size_t>(column)] = field;
+        }
+        for (const Column needed : {DateColumn, AmountColumn})
+            if (columnOf[needed] < 0) headerFault(Reason::MissingColumn, csvHeader[needed]);
+        if (faults > 0) {
+            ++report.faultyRows;
+            return false;
+        }
+        return true;
+    }
+
+    std::string decodedForDisplay(std::string_view bytes) {
+        if (report.encoding == CsvEncoding::Big5) return codec.big5ToUtf8Lossy(bytes);
+        return isValidUtf8(bytes) ? std::string(bytes) : std::string();
+    }
+
+    // The bytes the book stores for a text field, or a fault.
+    std::optional<Reason> storable(std::string_view field, std::string& stored) {
+        if (report.encoding == CsvEncoding::Big5) {
+            if (!codec.isValidBig5(field)) return Reason::NotBig5;
+            stored.assign(field);
+        } else {
+            if (!isValidUtf8(field)) return Reason::NotUtf8;
+            if (!codec.utf8ToBig5(field, stored)) return Reason::NotStorable;
+        }
+        if (stored.find('\0') != std::string::npos) return Reason::NotStorable;
+        if (stored.size() > maxTextBytes) return Reason::TooLong;
+        return std::nullopt;
+    }
+
+    std::string_view field(const CsvRecord& record, Column column) const {
+        const int at = columnOf[column];
+        return at < 0 ? std::string_view() : std::string_view(record.fields[static_cast<std::size_t>(at)]);
+    }
+
+    void textFault(int line, Reason reason, Column column, std::string_view field, const std::string& stored) {
+        ImportFault f;
+        f.line = line;
+        f.reason = reason;
+        f.column = csvHeader[column];
+        if (reason != Reason::NotUtf8 && reason != Reason::NotBig5) f.text = shownText(decodedForDisplay(field));
+        if (reason == Reason::TooLong) {
+            f.expected = static_cast<int>(maxTextBytes);
+            f.found = static_cast<int>(stored.size());
+        }
+        fault(std::move(f));
+        ++report.faultyRows;
+    }
+
+    void readRow(const CsvRecord& record) {
+        const int line = record.line;
+        if (const auto reason = quotingFault(record)) return rowFault(line, *reason);
+        if (static_cast<int>(record.fields.size()) != fieldCount) {
+            ImportFault f;
+            f.line = line;
+            f.reason = Reason::FieldCount;
+            f.expected = fieldCount;
+            f.found = static_cast<int>(record.fields.size());
+            fault(std::move(f));
+            ++report.faultyRows;
+            return;
+        }
+
+        Date date;
+        if (!parseIsoDate(trimmed(field(record, DateColumn)), date))
+            return rowFault(line, Reason::BadDate, DateColumn, decodedForDisplay(field(record, DateColumn)));
+
+        bool income = true;
+        const bool hasDirection = columnOf[DirectionColumn] >= 0;
+        if (hasDirection) {
+            const std::string_view direction = trimmed(field(record, DirectionColumn));
+            if (equalsIgnoringCase(direction, incomeWord))
+                income = true;
+            else if (equalsIgnoringCase(direction, outgoingWord))
+                income = false;
+            else
+                return rowFault(line, Reason::BadDirection, DirectionColumn, decodedForDisplay(direction));
+        }
+
+        bool negative = false;
+        std::int64_t magnitude = 0;
+        const std::string_view amountText = field(record, AmountColumn);
+        const AmountParse parsed = parseAmount(amountText, negative, magnitude);
+        if (parsed == AmountParse::NotANumber)
+            return rowFault(line, Reason::BadAmount, AmountColumn, decodedForDisplay(amountText));
+        std::int64_t amount = negative ? -magnitude : magnitude;
+        if (!hasDirection) {
+            // Without a direction the sign is the direction.
+            income = !negative;
+            amount = magnitude;
+        }
+        if (parsed == AmountParse::OutOfRange || amount > INT32_MAX || amount < INT32_MIN)
+            return rowFault(line, Reason::AmountOutOfRange, AmountColumn, decodedForDisplay(trimmed(amountText)));
+
+        const std::string_view typeField = field(record, TypeColumn);
+        int typeSlot = -1;
+        const auto cached = typeSlots.find(typeField);
+        if (cached != typeSlots.end()) {
+            typeSlot = cached->second;
+        } else {
+            if (const auto reason = storable(typeField, storedType))
+                return textFault(line, *reason, TypeColumn, typeField, storedType);
+        }
+
+        const std::string_view commentField = field(record, CommentColumn);
+        if (const auto reason = storable(commentField, storedComment))
+            return textFault(line, *reason, CommentColumn, commentField, storedComment);
+
+        if (typeSlot < 0) {
+            typeSlot = slotOfType(storedType);
+            if (typeSlot < 0) return rowFault(line, Reason::TooManyTypes, TypeColumn, decodedForDisplay(typeField));
+            typeSlots.emplace(std::string(typeField), typeSlot);
+        }
+
+        if (acceptedRows >= INT_MAX - db.lastIndex()) return rowFault(line, Reason::NoIndexLeft);
+        ++acceptedRows;
+        // Once the file is refused, the rows are only checked.
+        if (report.faultyRows > 0) return;
+        rows.push_back(PendingRow{static_cast<std::int16_t>(date.month), static_cast<std::int16_t>(date.day), date.year,
+                                  static_cast<std::int32_t>(amount), income, typeSlot, storedComment});
+    }
+
+    // The book's id of the type named name, or a slot for a new type; -1
+    // when the book can take no more types.
+    int slotOfType(const std::string& name) {
+        for (int position = 0; position < db.typeCount(); ++position)
+            if (db.typeAt(position).name() == name) return db.typeAt(position).id();
+        for (std::size_t k = 0; k < report.newTypes.size(); ++k)
+            if (report.newTypes[k] == name) return newTypeBase + static_cast<int>(k);
+        if (db.typeCount() + static_cast<int>(report.newTypes.size()) >= TypeIdTable::capacity) return -1;
+        report.newTypes.push_back(name);
+        return newTypeBase + static_cast<int>(report.newTypes.size()) - 1;
+    }
+
+    // Every check is done, so nothing here can throw but a failing allocation.
+    void apply() {
+        std::vector<int> newTypeIds;
+        for (const std::string& name : report.newTypes) {
+            db.addType(name);
+            newTypeIds.push_back(db.findType(name).id());
+        }
+        Transaction record;
+        for (PendingRow& row : rows) {
+            record.setYear(row.year);
+            record.setMonth(row.month);
+            record.setDay(row.day);
+            record.setAmount(row.amount);
+            record.setIncome(row.income);
+            record.setType(row.typeSlot >= newTypeBase ? newTypeIds[static_cast<std::size_t>(row.typeSlot - newTypeBase)]
+                                                       : row.typeSlot);
+            record.setComment(std::move(row.comment));
+            db.addTransaction(record);
+        }
+        rows.clear();
+        rows.shrink_to_fit();
+    }
+
+    AccountDB& db;
+    std::string_view input;
+    ImportReport report;
+    Big5Codec codec;
+    int headerLine = 1;
+    int fieldCount = 0;
+    std::array<int, ColumnCount> columnOf{};
+    std::unordered_map<std::string, int, TextHash, std::equal_to<>> typeSlots;  // type field as written -> slot
+    std::vector<PendingRow> rows;
+    int acceptedRows = 0;
+    std::string storedType;
+    std::string storedComment;
+};
+
+QString tr(const char* text, int n = -1) { return QCoreApplication::translate("CsvImport", text, nullptr, n); }
+
+QString quoted(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+}  // namespace
+
+ImportReport importCsv(AccountDB& db, std::string_view bytes, CsvEncoding encoding, bool dryRun) {
+    return Importer(db, bytes, encoding).run(dryRun);
+}
+
+QString describeFault(const ImportFault& fault) {
+    const QString column = QString::fromLatin1(fault.column.c_str());
+    const QString text = quoted(fault.text);
+    QString reason;
+    switch (fault.reason) {
+    case Reason::EmptyFile:
+        reason = tr("the file is empty; it needs a header row such as index,date,direction,amount,type,comment");
+        break;
+    case Reason::UnknownColumn:
+        reason = tr("unknown column \"%1\"; the columns are index, date, direction, amount, type and comment").arg(text);
+        break;
+    case Reason::DuplicateColumn:
+        reason = tr("the column \"%1\" appears twice").arg(text);
+        break;
+    case Reason::MissingColumn:
+        reason = tr("the header has no \"%1\" column").arg(text);
+        break;
+    case Reason::QuoteInUnquotedField:
+        reason = tr("a quote inside a field that doesn't start with one; enclose the field in quotes and double "
+                    "the quote");
+        break;
+    case Reason::TextAfterClosingQuote:
+        reason = tr("text after the closing quote of a field");
+        break;
+    case Reason::UnclosedQuote:
+        reason = tr("a quoted field is never closed");
+        break;
+    case Reason::FieldCount:
+        reason = tr("%1 fields where the header has %2").arg(fault.found).arg(fault.expected);
+        break;
+    case Reason::BadDate:
+        reason = tr("the date \"%1\" is not a calendar date written YYYY-MM-DD").arg(text);
+        break;
+    case Reason::BadDirection:
+        reason = tr("the direction \"%1\" is neither \"income\" nor \"outgoing\"").arg(text);
+        break;
+    case Reason::BadAmount:
+        reason = tr("the amount \"%1\" is not a whole number").arg(text);
+        break;
+    case Reason::AmountOutOfRange:
+        reason = tr("the amount %1 is out of range (-2147483648 to 2147483647)").arg(text);
+        break;
+    case Reason::NotUtf8:
+        reason = tr("the %1 is not valid UTF-8 text").arg(column);
+        break;
+    case Reason::NotBig5:
+        reason = tr("the %1 is not valid Big5 text").arg(column);
+        break;
+    case Reason::NotStorable:
+        reason = tr("the %1 \"%2\" holds a character that Big5 can't store").arg(column, text);
+        break;
+    case Reason::TooLong:
+        reason = tr("the %1 is %2 bytes long in Big5; at most %3 fit").arg(column).arg(fault.found).arg(fault.expected);
+        break;
+    case Reason::TooManyTypes:
+        reason = tr("the new type \"%1\" would be one more than the 128 types a database can hold").arg(text);
+        break;
+    case Reason::NoIndexLeft:
+        reason = tr("the database has no transaction index left for this row");
+        break;
+    }
+    return tr("Line %1: %2").arg(fault.line).arg(reason);
+}
+
+QString describeRefusal(const ImportReport& report) {
+    QString text = tr("The CSV file was not imported; the database is unchanged.");
+    for (const ImportFault& fault : report.faults) text += QLatin1Char('\n') + describeFault(fault);
+    // A row may hold more than one listed fault only in the header.
+    int listedRows = 0;
+    int previousLine = -1;
+    for (const ImportFault& fault : report.faults)
+        if (fault.line != previousLine) {
+            ++listedRows;
+            previousLine = fault.line;
+        }
+    const int unlisted = report.faultyRows - listedRows;
+    if (unlisted > 0) text += QLatin1Char('\n') + tr("%n more faulty row(s) not listed.", unlisted);
+    return text;
+}
+
+}  // namespace PwText

@@ -1,0 +1,63 @@
+#include "isodate.h"
+
+#include <charconv>
+
+namespace PwText {
+
+namespace {
+
+bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+int daysInMonth(int year, int month) {
+    static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && isLeapYear(year) ? 29 : days[month - 1];
+}
+
+// The number held by exactly width digits at text[from].
+bool digitsAt(std::string_view text, std::size_t from, std::size_t width, int& value) {
+    value = 0;
+    for (std::size_t k = from; k < from + width; ++k) {
+        if (text[k] < '0' || text[k] > '9') return false;
+        value = value * 10 + (text[k] - '0');
+    }
+    return true;
+}
+
+void appendPadded(std::string& out, int value, int width) {
+    char digits[16];
+    const bool negative = value < 0;
+    const char* end = std::to_chars(digits, digits + sizeof digits, negative ? -static_cast<long long>(value) : value).ptr;
+    if (negative) out.push_back('-');
+    for (auto length = end - digits; length < width; ++length) out.push_back('0');
+    out.append(digits, static_cast<std::size_t>(end - digits));
+}
+
+}  // namespace
+
+bool parseIsoDate(std::string_view text, Date& date) {
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+    Date parsed;
+    if (!digitsAt(text, 0, 4, parsed.year) || !digitsAt(text, 5, 2, parsed.month) || !digitsAt(text, 8, 2, parsed.day))
+        return false;
+    if (parsed.year < 1 || parsed.month < 1 || parsed.month > 12 || parsed.day < 1 ||
+        parsed.day > daysInMonth(parsed.year, parsed.month))
+        return false;
+    date = parsed;
+    return true;
+}
+
+void appendIsoDate(std::string& out, int year, int month, int day) {
+    appendPadded(out, year, 4);
+    out.push_back('-');
+    appendPadded(out, month, 2);
+    out.push_back('-');
+    appendPadded(out, day, 2);
+}
+
+std::string isoDate(int year, int month, int day) {
+    std::string out;
+    appendIsoDate(out, year, month, day);
+    return out;
+}
+
+}  // namespace PwText

@@ -1,0 +1,143 @@
+#include "ledgerjournal.h"
+
+#include <array>
+#include <charconv>
+#include <optional>
+#include <set>
+
+#include "accountdb.h"
+#include "big5codec.h"
+#include "isodate.h"
+
+using KestLib::AccountDB;
+using KestLib::Transaction;
+using KestLib::TypeIdTable;
+
+namespace PwText {
+
+namespace {
+
+// Postings are written with the account padded to this many characters, so
+// the amounts line up; two spaces at least always separate the two.
+constexpr int accountColumn = 40;
+constexpr int amountWidth = 12;
+
+std::string_view storedText(const std::string& bytes) {
+    const std::size_t zero = bytes.find('\0');
+    return std::string_view(bytes).substr(0, zero == std::string::npos ? bytes.size() : zero);
+}
+
+int characterCount(std::string_view utf8) {
+    int count = 0;
+    for (const char c : utf8) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return count;
+}
+
+void appendPosting(std::string& out, const std::string& account, long long amount) {
+    out.append("    ");
+    out.append(account);
+    const int length = characterCount(account);
+    char digits[24];
+    const char* end = std::to_chars(digits, digits + sizeof digits, amount).ptr;
+    const int pad = std::max(2, accountColumn - length) + std::max(0, amountWidth - static_cast<int>(end - digits));
+    out.append(static_cast<std::size_t>(pad), ' ');
+    out.append(digits, static_cast<std::size_t>(end - digits));
+    out.push_back('\n');
+}
+
+// A comment kept on one line.
+std::string oneLine(std::string_view utf8) {
+    std::string out;
+    for (const char c : utf8) out.push_back(static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? ' ' : c);
+    return out;
+}
+
+}  // namespace
+
+std::string ledgerAccountPart(std::string_view utf8, std::string_view fallback) {
+    std::string out;
+    bool pendingSpace = false;
+    for (const char c : utf8) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        const bool space = c == ' ' || byte < 0x20 || byte == 0x7F;
+        if (space) {
+            pendingSpace = !out.empty();
+            continue;
+        }
+        if (pendingSpace) out.push_back(' ');
+        pendingSpace = false;
+        switch (c) {
+        case ':':  // would open a sub-account
+        case ';':  // starts a comment
+        case '(':  // brackets mark virtual postings
+        case ')':
+        case '[':
+        case ']':
+        case '{':  // and lot prices
+        case '}':
+            out.push_back('-');
+            break;
+        default:
+            out.push_back(c);
+        }
+    }
+    // A leading mark would read as the posting's status.
+    if (!out.empty() && (out.front() == '*' || out.front() == '!')) out.front() = '-';
+    return out.empty() ? std::string(fallback) : out;
+}
+
+std::string exportLedger(const AccountDB& db, const TransactionFilter& filter) {
+    Big5Codec codec;
+    const std::string bookName = codec.big5ToUtf8Lossy(storedText(db.name()));
+    const std::string assets = "Assets:" + ledgerAccountPart(bookName, "Book");
+
+    // One account name per type; two types whose names come out the same
+    // are told apart by their ids, so their totals never merge.
+    std::array<std::optional<std::string>, TypeIdTable::capacity> typeParts;
+    std::set<std::string> taken;
+    for (int position = 0; position < db.typeCount(); ++position) {
+        const KestLib::TransType& type = db.typeAt(position);
+        if (type.id() < 0 || type.id() >= TypeIdTable::capacity) continue;
+        std::string part = ledgerAccountPart(codec.big5ToUtf8Lossy(storedText(type.name())), "Untyped");
+        while (!taken.insert(part).second) part += " #" + std::to_string(type.id());
+        typeParts[static_cast<std::size_t>(type.id())] = std::move(part);
+    }
+
+    std::string out;
+    out.reserve(static_cast<std::size_t>(db.transCount()) * 160 + 256);
+    out.append("; Pennywell book \"" + oneLine(bookName) + "\" as a plain-text accounting journal.\n");
+    out.append("; Income moves its amount from Income:<type> to " + assets + ",\n");
+    out.append("; outgoing from " + assets + " to Expenses:<type>.\n");
+
+    for (int position = 0; position < db.transCount(); ++position) {
+        const Transaction& record = db.transaction(position, false);
+        if (!filter.takes(record)) continue;
+        const bool knownType = record.type() >= 0 && record.type() < TypeIdTable::capacity &&
+                               typeParts[static_cast<std::size_t>(record.type())].has_value();
+        const std::string& part =
+            knownType ? *typeParts[static_cast<std::size_t>(record.type())] : std::string("Untyped");
+
+        out.push_back('\n');
+        appendIsoDate(out, record.year(), record.month(), record.day());
+        out.append(" (" + std::to_string(record.index()) + ") ");
+        out.append(part);
+        out.push_back('\n');
+        const std::string_view comment = storedText(record.comment());
+        if (!comment.empty()) {
+            out.append("    ; ");
+            out.append(oneLine(codec.big5ToUtf8Lossy(comment)));
+            out.push_back('\n');
+        }
+        const long long amount = record.amount();
+        if (record.isIncome()) {
+            appendPosting(out, assets, amount);
+            appendPosting(out, "Income:" + part, -amount);
+        } else {
+            appendPosting(out, "Expenses:" + part, amount);
+            appendPosting(out, assets, -amount);
+        }
+    }
+    return out;
+}
+
+}  // namespace PwText

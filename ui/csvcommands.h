@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+class UserPrompts;
+
+namespace KestLib {
+class AccountDB;
+}  // namespace KestLib
+
+// File > Import CSV… and File > Export CSV…: asks for the file (and, through
+// the dialog's filter, the encoding), moves the transactions with the text
+// library, and reports a refusal. The window keeps the table and the status
+// in step after an import.
+class CsvCommands : public QObject {
+    Q_OBJECT
+
+public:
+    // db is the window's database, which outlives this object.
+    CsvCommands(QWidget* window, KestLib::AccountDB& db);
+
+    // True when transactions were added.
+    bool importFile(UserPrompts& prompts);
+    void exportFile(UserPrompts& prompts);
+
+private:
+    QWidget* window;
+    KestLib::AccountDB& db;
+};
