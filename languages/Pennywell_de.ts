@@ -5,83 +5,83 @@
     <name>BudgetDialog</name>
     <message>
         <source>Budget Analysis Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen der Budgetanalyse</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Heute</translation>
     </message>
     <message>
         <source>Budget Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Budgetanalyse</translation>
     </message>
     <message>
         <source>&lt;P&gt;From: %1&lt;/P&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;P&gt;Von: %1&lt;/P&gt;</translation>
     </message>
     <message>
         <source>&lt;P&gt;To: %1&lt;/P&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;P&gt;Bis: %1&lt;/P&gt;</translation>
     </message>
     <message>
         <source>&lt;P&gt;Today: %1&lt;/P&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;P&gt;Heute: %1&lt;/P&gt;</translation>
     </message>
     <message>
         <source>&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;</translation>
     </message>
     <message>
         <source>&lt;TD&gt;Type&lt;/TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TD&gt;Kategorie&lt;/TD&gt;</translation>
     </message>
     <message>
         <source>&lt;TD&gt;Budget&lt;/TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TD&gt;Budget&lt;/TD&gt;</translation>
     </message>
     <message>
         <source>&lt;TD&gt;Outgoing&lt;/TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TD&gt;Ausgaben&lt;/TD&gt;</translation>
     </message>
     <message>
         <source>&lt;TD&gt;Ramain&lt;/TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TD&gt;Rest&lt;/TD&gt;</translation>
     </message>
     <message>
         <source>&lt;TD&gt;Average Ramain per Day (%1 day(s))&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TD&gt;Durchschnittlicher Rest pro Tag (%1&#xa0;Tag(e))&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
         <source>&lt;TR&gt;&lt;TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TR&gt;&lt;TD&gt;</translation>
     </message>
     <message>
         <source>&lt;/TD&gt;&lt;TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
         <source>&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
         <source>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;Total Budget&lt;/TD&gt;&lt;TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;Budget gesamt&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
         <source>&lt;/TD&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/TD&gt;&lt;TD&gt;Ausgaben gesamt&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
         <source>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;Total Remain&lt;/TD&gt;&lt;TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;Rest gesamt&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
         <source>&lt;/TD&gt;&lt;TD&gt;Average Remain per Day (%1 Day(s))&lt;/TD&gt;&lt;TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/TD&gt;&lt;TD&gt;Durchschnittlicher Rest pro Tag (%1&#xa0;Tag(e))&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
         <source>&lt;/TD&gt;&lt;/TR&gt;&lt;/TABLE&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/TD&gt;&lt;/TR&gt;&lt;/TABLE&gt;</translation>
     </message>
 </context>
 <context>
@@ -103,19 +103,19 @@
     <name>GrandTotalDialog</name>
     <message>
         <source>Grand Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtsumme</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Outgoing</source>
-        <translation type="unfinished">Ausgabe</translation>
+        <translation>Ausgaben</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished">Einnahme</translation>
+        <translation>Einnahmen</translation>
     </message>
 </context>
 <context>
@@ -461,55 +461,55 @@ Möchten Sie sie überschreiben?</translation>
     <name>PercentageDialog</name>
     <message>
         <source>Percentage Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteilsanalyse</translation>
     </message>
     <message>
         <source>&lt;TABLE BORDER=&quot;5&quot;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TABLE BORDER=&quot;5&quot;&gt;</translation>
     </message>
     <message>
         <source>&lt;TR&gt;&lt;TD&gt;Total Income&lt;/TD&gt;&lt;TD&gt;Selected Type Income&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TR&gt;&lt;TD&gt;Einnahmen aller Kategorien&lt;/TD&gt;&lt;TD&gt;Einnahmen der gewählten Kategorien&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
         <source>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
         <source>&lt;TR&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;Selected Type Outgoing&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TR&gt;&lt;TD&gt;Ausgaben aller Kategorien&lt;/TD&gt;&lt;TD&gt;Ausgaben der gewählten Kategorien&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
         <source>&lt;TR&gt;&lt;TD&gt;Total In&amp;Out&lt;/TD&gt;&lt;TD&gt;Selected Type In&amp;Out&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TR&gt;&lt;TD&gt;Einnahmen &amp; Ausgaben aller Kategorien&lt;/TD&gt;&lt;TD&gt;Einnahmen &amp; Ausgaben der gewählten Kategorien&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
         <source>&lt;/TABLE&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/TABLE&gt;</translation>
     </message>
     <message>
         <source>&lt;TR&gt;&lt;TD&gt;Type&lt;/TD&gt;&lt;TD&gt;Income&lt;/TD&gt;&lt;TD&gt;Income Selected Percent&lt;/TD&gt;&lt;TD&gt;Income Total Percent&lt;/TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TR&gt;&lt;TD&gt;Kategorie&lt;/TD&gt;&lt;TD&gt;Einnahmen&lt;/TD&gt;&lt;TD&gt;Anteil (Auswahl)&lt;/TD&gt;&lt;TD&gt;Anteil (gesamt)&lt;/TD&gt;</translation>
     </message>
     <message>
         <source>&lt;TD&gt;Outgoing&lt;/TD&gt;&lt;TD&gt;Outgoing Selected Percent&lt;/TD&gt;&lt;TD&gt;Outgoing Total Percent&lt;/TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TD&gt;Ausgaben&lt;/TD&gt;&lt;TD&gt;Anteil (Auswahl)&lt;/TD&gt;&lt;TD&gt;Anteil (gesamt)&lt;/TD&gt;</translation>
     </message>
     <message>
         <source>&lt;TD&gt;Sum&lt;/TD&gt;&lt;TD&gt;Sum Selected Percent&lt;/TD&gt;&lt;TD&gt;Sum Percent&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TD&gt;Summe&lt;/TD&gt;&lt;TD&gt;Anteil (Auswahl)&lt;/TD&gt;&lt;TD&gt;Anteil (gesamt)&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
         <source>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;</translation>
     </message>
     <message>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&#xa0;%&lt;/TD&gt;&lt;TD&gt;%3&#xa0;%&lt;/TD&gt;</translation>
     </message>
     <message>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&#xa0;%&lt;/TD&gt;&lt;TD&gt;%3&#xa0;%&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
 </context>
 <context>
@@ -523,126 +523,126 @@ Möchten Sie sie überschreiben?</translation>
     <name>StatisticDialog</name>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Von</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis</translation>
     </message>
     <message>
         <source>Select Types</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorien auswählen</translation>
     </message>
     <message>
         <source>Select In/Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein/Aus auswählen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished">Einnahme</translation>
+        <translation>Einnahmen</translation>
     </message>
     <message>
         <source>Outgoing</source>
-        <translation type="unfinished">Ausgabe</translation>
+        <translation>Ausgaben</translation>
     </message>
     <message>
         <source>ALL</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warnung</translation>
+        <translation>Warnung</translation>
     </message>
 </context>
 <context>
     <name>TransactionDialog</name>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Kategorie</translation>
+        <translation>Kategorie</translation>
     </message>
     <message>
         <source>Money</source>
-        <translation type="unfinished">Betrag</translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished">Notiz</translation>
+        <translation>Notiz</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Select a transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchung auswählen</translation>
     </message>
     <message>
         <source>In/Out</source>
-        <translation type="unfinished">Ein/Aus</translation>
+        <translation>Ein/Aus</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished">Einnahme</translation>
+        <translation>Einnahme</translation>
     </message>
     <message>
         <source>Outgoing</source>
-        <translation type="unfinished">Ausgabe</translation>
+        <translation>Ausgabe</translation>
     </message>
     <message>
         <source>Select/Add a type</source>
-        <translation type="unfinished"></translation>
+        <translation>Kategorie auswählen oder hinzufügen</translation>
     </message>
     <message>
         <source>Create a transaction</source>
-        <translation type="unfinished">Legt eine Buchung an</translation>
+        <translation>Buchung anlegen</translation>
     </message>
     <message>
         <source>Delete a transaction</source>
-        <translation type="unfinished">Löscht eine Buchung</translation>
+        <translation>Buchung löschen</translation>
     </message>
     <message>
         <source>Modify a transaction</source>
-        <translation type="unfinished">Ändert eine Buchung</translation>
+        <translation>Buchung ändern</translation>
     </message>
     <message>
         <source>Delete this transaction</source>
-        <translation type="unfinished">Löscht diese Buchung</translation>
+        <translation>Diese Buchung löschen</translation>
     </message>
     <message>
         <source>Modify this transaction</source>
-        <translation type="unfinished">Ändert diese Buchung</translation>
+        <translation>Diese Buchung ändern</translation>
     </message>
     <message>
         <source>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Notiz kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Sie darf nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>
     <message>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kategoriename kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Er darf nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warnung</translation>
+        <translation>Warnung</translation>
     </message>
 </context>
 </TS>

@@ -5,83 +5,83 @@
     <name>BudgetDialog</name>
     <message>
         <source>Budget Analysis Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Budget Analysis Settings</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>Today</translation>
     </message>
     <message>
         <source>Budget Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Budget Analysis</translation>
     </message>
     <message>
         <source>&lt;P&gt;From: %1&lt;/P&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;P&gt;From: %1&lt;/P&gt;</translation>
     </message>
     <message>
         <source>&lt;P&gt;To: %1&lt;/P&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;P&gt;To: %1&lt;/P&gt;</translation>
     </message>
     <message>
         <source>&lt;P&gt;Today: %1&lt;/P&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;P&gt;Today: %1&lt;/P&gt;</translation>
     </message>
     <message>
         <source>&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;</translation>
     </message>
     <message>
         <source>&lt;TD&gt;Type&lt;/TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TD&gt;Type&lt;/TD&gt;</translation>
     </message>
     <message>
         <source>&lt;TD&gt;Budget&lt;/TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TD&gt;Budget&lt;/TD&gt;</translation>
     </message>
     <message>
         <source>&lt;TD&gt;Outgoing&lt;/TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TD&gt;Outgoing&lt;/TD&gt;</translation>
     </message>
     <message>
         <source>&lt;TD&gt;Ramain&lt;/TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TD&gt;Ramain&lt;/TD&gt;</translation>
     </message>
     <message>
         <source>&lt;TD&gt;Average Ramain per Day (%1 day(s))&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TD&gt;Average Ramain per Day (%1 day(s))&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
         <source>&lt;TR&gt;&lt;TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TR&gt;&lt;TD&gt;</translation>
     </message>
     <message>
         <source>&lt;/TD&gt;&lt;TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
         <source>&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
         <source>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;Total Budget&lt;/TD&gt;&lt;TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;Total Budget&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
         <source>&lt;/TD&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/TD&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
         <source>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;Total Remain&lt;/TD&gt;&lt;TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;Total Remain&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
         <source>&lt;/TD&gt;&lt;TD&gt;Average Remain per Day (%1 Day(s))&lt;/TD&gt;&lt;TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/TD&gt;&lt;TD&gt;Average Remain per Day (%1 Day(s))&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
         <source>&lt;/TD&gt;&lt;/TR&gt;&lt;/TABLE&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/TD&gt;&lt;/TR&gt;&lt;/TABLE&gt;</translation>
     </message>
 </context>
 <context>
@@ -103,38 +103,38 @@
     <name>GrandTotalDialog</name>
     <message>
         <source>Grand Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Grand Total</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>Outgoing</source>
-        <translation type="unfinished">Outgoing</translation>
+        <translation>Outgoing</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished">Income</translation>
+        <translation>Income</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Array out of bound</source>
-        <translation>Array index out of bounds</translation>
+        <translation>Array out of bound</translation>
     </message>
     <message>
         <source>There are still other transactions use this type</source>
-        <translation>Other transactions still use this type</translation>
+        <translation>There are still other transactions use this type</translation>
     </message>
     <message>
         <source>No transaction type</source>
-        <translation>No such transaction type</translation>
+        <translation>No transaction type</translation>
     </message>
     <message>
         <source>The transaction index is not exist</source>
-        <translation>No transaction has this index</translation>
+        <translation>The transaction index is not exist</translation>
     </message>
     <message>
         <source>File open error</source>
@@ -142,11 +142,11 @@
     </message>
     <message>
         <source>Not Pennywell database file</source>
-        <translation>Not a Pennywell database file</translation>
+        <translation>Not Pennywell database file</translation>
     </message>
     <message>
         <source>This PWDB file is correspond with this program</source>
-        <translation>This PWDB file was written by another version of the program</translation>
+        <translation>This PWDB file is correspond with this program</translation>
     </message>
     <message>
         <source>Too many transaction types</source>
@@ -178,7 +178,7 @@
     </message>
     <message>
         <source>The type %1 has existed</source>
-        <translation>The type %1 already exists</translation>
+        <translation>The type %1 has existed</translation>
     </message>
     <message>
         <source>English</source>
@@ -210,7 +210,7 @@
     </message>
     <message>
         <source>Open an exist database</source>
-        <translation>Open an existing database</translation>
+        <translation>Open an exist database</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -230,7 +230,7 @@
     </message>
     <message>
         <source>Save the current database as ...</source>
-        <translation>Save the current database under a new name</translation>
+        <translation>Save the current database as ...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
@@ -298,7 +298,7 @@
     </message>
     <message>
         <source>&amp;Set the Database Name</source>
-        <translation>Set the Database &amp;Name</translation>
+        <translation>&amp;Set the Database Name</translation>
     </message>
     <message>
         <source>Set or modify the database name</source>
@@ -314,11 +314,11 @@
     </message>
     <message>
         <source>Calculate grand total</source>
-        <translation>Calculate the grand total</translation>
+        <translation>Calculate grand total</translation>
     </message>
     <message>
         <source>&amp;Budget Analasis</source>
-        <translation>&amp;Budget Analysis</translation>
+        <translation>&amp;Budget Analasis</translation>
     </message>
     <message>
         <source>Ctrl+B</source>
@@ -338,7 +338,7 @@
     </message>
     <message>
         <source>Analyze the percentage of each Income/Outgoing type</source>
-        <translation>Analyze the percentage of each income or outgoing type</translation>
+        <translation>Analyze the percentage of each Income/Outgoing type</translation>
     </message>
     <message>
         <source>&amp;About</source>
@@ -370,7 +370,7 @@
     </message>
     <message>
         <source>&amp;Statistic</source>
-        <translation>&amp;Statistics</translation>
+        <translation>&amp;Statistic</translation>
     </message>
     <message>
         <source>&amp;Language</source>
@@ -422,7 +422,7 @@ Do you want to save your changes?</translation>
         <source>File %1 already exists.
 Do you want to override it?</source>
         <translation>File %1 already exists.
-Do you want to overwrite it?</translation>
+Do you want to override it?</translation>
     </message>
     <message>
         <source>Index</source>
@@ -438,7 +438,7 @@ Do you want to overwrite it?</translation>
     </message>
     <message>
         <source>Money</source>
-        <translation>Amount</translation>
+        <translation>Money</translation>
     </message>
     <message>
         <source>Type</source>
@@ -461,55 +461,55 @@ Do you want to overwrite it?</translation>
     <name>PercentageDialog</name>
     <message>
         <source>Percentage Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Percentage Analysis</translation>
     </message>
     <message>
         <source>&lt;TABLE BORDER=&quot;5&quot;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TABLE BORDER=&quot;5&quot;&gt;</translation>
     </message>
     <message>
         <source>&lt;TR&gt;&lt;TD&gt;Total Income&lt;/TD&gt;&lt;TD&gt;Selected Type Income&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TR&gt;&lt;TD&gt;Total Income&lt;/TD&gt;&lt;TD&gt;Selected Type Income&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
         <source>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
         <source>&lt;TR&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;Selected Type Outgoing&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TR&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;Selected Type Outgoing&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
         <source>&lt;TR&gt;&lt;TD&gt;Total In&amp;Out&lt;/TD&gt;&lt;TD&gt;Selected Type In&amp;Out&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TR&gt;&lt;TD&gt;Total In&amp;Out&lt;/TD&gt;&lt;TD&gt;Selected Type In&amp;Out&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
         <source>&lt;/TABLE&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/TABLE&gt;</translation>
     </message>
     <message>
         <source>&lt;TR&gt;&lt;TD&gt;Type&lt;/TD&gt;&lt;TD&gt;Income&lt;/TD&gt;&lt;TD&gt;Income Selected Percent&lt;/TD&gt;&lt;TD&gt;Income Total Percent&lt;/TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TR&gt;&lt;TD&gt;Type&lt;/TD&gt;&lt;TD&gt;Income&lt;/TD&gt;&lt;TD&gt;Income Selected Percent&lt;/TD&gt;&lt;TD&gt;Income Total Percent&lt;/TD&gt;</translation>
     </message>
     <message>
         <source>&lt;TD&gt;Outgoing&lt;/TD&gt;&lt;TD&gt;Outgoing Selected Percent&lt;/TD&gt;&lt;TD&gt;Outgoing Total Percent&lt;/TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TD&gt;Outgoing&lt;/TD&gt;&lt;TD&gt;Outgoing Selected Percent&lt;/TD&gt;&lt;TD&gt;Outgoing Total Percent&lt;/TD&gt;</translation>
     </message>
     <message>
         <source>&lt;TD&gt;Sum&lt;/TD&gt;&lt;TD&gt;Sum Selected Percent&lt;/TD&gt;&lt;TD&gt;Sum Percent&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TD&gt;Sum&lt;/TD&gt;&lt;TD&gt;Sum Selected Percent&lt;/TD&gt;&lt;TD&gt;Sum Percent&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
         <source>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;</translation>
     </message>
     <message>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;</translation>
     </message>
     <message>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
 </context>
 <context>
@@ -523,126 +523,126 @@ Do you want to overwrite it?</translation>
     <name>StatisticDialog</name>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>From</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>To</translation>
     </message>
     <message>
         <source>Select Types</source>
-        <translation type="unfinished"></translation>
+        <translation>Select Types</translation>
     </message>
     <message>
         <source>Select In/Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Select In/Out</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished">Income</translation>
+        <translation>Income</translation>
     </message>
     <message>
         <source>Outgoing</source>
-        <translation type="unfinished">Outgoing</translation>
+        <translation>Outgoing</translation>
     </message>
     <message>
         <source>ALL</source>
-        <translation type="unfinished"></translation>
+        <translation>ALL</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>Warning</translation>
     </message>
 </context>
 <context>
     <name>TransactionDialog</name>
     <message>
         <source>Type</source>
-        <translation type="unfinished">Type</translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Money</source>
-        <translation type="unfinished">Amount</translation>
+        <translation>Money</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished">Comment</translation>
+        <translation>Comment</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Add</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">OK</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">Cancel</translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Select a transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>Select a transaction</translation>
     </message>
     <message>
         <source>In/Out</source>
-        <translation type="unfinished">In/Out</translation>
+        <translation>In/Out</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished">Income</translation>
+        <translation>Income</translation>
     </message>
     <message>
         <source>Outgoing</source>
-        <translation type="unfinished">Outgoing</translation>
+        <translation>Outgoing</translation>
     </message>
     <message>
         <source>Select/Add a type</source>
-        <translation type="unfinished"></translation>
+        <translation>Select/Add a type</translation>
     </message>
     <message>
         <source>Create a transaction</source>
-        <translation type="unfinished">Create a transaction</translation>
+        <translation>Create a transaction</translation>
     </message>
     <message>
         <source>Delete a transaction</source>
-        <translation type="unfinished">Delete a transaction</translation>
+        <translation>Delete a transaction</translation>
     </message>
     <message>
         <source>Modify a transaction</source>
-        <translation type="unfinished">Modify a transaction</translation>
+        <translation>Modify a transaction</translation>
     </message>
     <message>
         <source>Delete this transaction</source>
-        <translation type="unfinished">Delete this transaction</translation>
+        <translation>Delete this transaction</translation>
     </message>
     <message>
         <source>Modify this transaction</source>
-        <translation type="unfinished">Modify this transaction</translation>
+        <translation>Modify this transaction</translation>
     </message>
     <message>
         <source>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</translation>
     </message>
     <message>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>Warning</translation>
     </message>
 </context>
 </TS>

@@ -5,83 +5,83 @@
     <name>BudgetDialog</name>
     <message>
         <source>Budget Analysis Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>預算分析設定</translation>
     </message>
     <message>
         <source>Today</source>
-        <translation type="unfinished"></translation>
+        <translation>今天</translation>
     </message>
     <message>
         <source>Budget Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>預算分析</translation>
     </message>
     <message>
         <source>&lt;P&gt;From: %1&lt;/P&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;P&gt;起始日：%1&lt;/P&gt;</translation>
     </message>
     <message>
         <source>&lt;P&gt;To: %1&lt;/P&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;P&gt;結束日：%1&lt;/P&gt;</translation>
     </message>
     <message>
         <source>&lt;P&gt;Today: %1&lt;/P&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;P&gt;今天：%1&lt;/P&gt;</translation>
     </message>
     <message>
         <source>&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;</translation>
     </message>
     <message>
         <source>&lt;TD&gt;Type&lt;/TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TD&gt;類別&lt;/TD&gt;</translation>
     </message>
     <message>
         <source>&lt;TD&gt;Budget&lt;/TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TD&gt;預算&lt;/TD&gt;</translation>
     </message>
     <message>
         <source>&lt;TD&gt;Outgoing&lt;/TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TD&gt;支出&lt;/TD&gt;</translation>
     </message>
     <message>
         <source>&lt;TD&gt;Ramain&lt;/TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TD&gt;剩餘&lt;/TD&gt;</translation>
     </message>
     <message>
         <source>&lt;TD&gt;Average Ramain per Day (%1 day(s))&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TD&gt;平均每日剩餘（%1 天）&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
         <source>&lt;TR&gt;&lt;TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TR&gt;&lt;TD&gt;</translation>
     </message>
     <message>
         <source>&lt;/TD&gt;&lt;TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
         <source>&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
         <source>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;Total Budget&lt;/TD&gt;&lt;TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;總預算&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
         <source>&lt;/TD&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/TD&gt;&lt;TD&gt;總支出&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
         <source>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;Total Remain&lt;/TD&gt;&lt;TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;總剩餘&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
         <source>&lt;/TD&gt;&lt;TD&gt;Average Remain per Day (%1 Day(s))&lt;/TD&gt;&lt;TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/TD&gt;&lt;TD&gt;平均每日剩餘（%1 天）&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
         <source>&lt;/TD&gt;&lt;/TR&gt;&lt;/TABLE&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/TD&gt;&lt;/TR&gt;&lt;/TABLE&gt;</translation>
     </message>
 </context>
 <context>
@@ -103,19 +103,19 @@
     <name>GrandTotalDialog</name>
     <message>
         <source>Grand Total</source>
-        <translation type="unfinished"></translation>
+        <translation>總計</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1：%2</translation>
     </message>
     <message>
         <source>Outgoing</source>
-        <translation type="unfinished">支出</translation>
+        <translation>支出</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished">收入</translation>
+        <translation>收入</translation>
     </message>
 </context>
 <context>
@@ -461,55 +461,55 @@ Do you want to override it?</source>
     <name>PercentageDialog</name>
     <message>
         <source>Percentage Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>百分比分析</translation>
     </message>
     <message>
         <source>&lt;TABLE BORDER=&quot;5&quot;&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TABLE BORDER=&quot;5&quot;&gt;</translation>
     </message>
     <message>
         <source>&lt;TR&gt;&lt;TD&gt;Total Income&lt;/TD&gt;&lt;TD&gt;Selected Type Income&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TR&gt;&lt;TD&gt;全部類別收入&lt;/TD&gt;&lt;TD&gt;所選類別收入&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
         <source>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
         <source>&lt;TR&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;Selected Type Outgoing&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TR&gt;&lt;TD&gt;全部類別支出&lt;/TD&gt;&lt;TD&gt;所選類別支出&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
         <source>&lt;TR&gt;&lt;TD&gt;Total In&amp;Out&lt;/TD&gt;&lt;TD&gt;Selected Type In&amp;Out&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TR&gt;&lt;TD&gt;全部類別收入&amp;支出&lt;/TD&gt;&lt;TD&gt;所選類別收入&amp;支出&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
         <source>&lt;/TABLE&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;/TABLE&gt;</translation>
     </message>
     <message>
         <source>&lt;TR&gt;&lt;TD&gt;Type&lt;/TD&gt;&lt;TD&gt;Income&lt;/TD&gt;&lt;TD&gt;Income Selected Percent&lt;/TD&gt;&lt;TD&gt;Income Total Percent&lt;/TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TR&gt;&lt;TD&gt;類別&lt;/TD&gt;&lt;TD&gt;收入&lt;/TD&gt;&lt;TD&gt;占所選百分比&lt;/TD&gt;&lt;TD&gt;占全部百分比&lt;/TD&gt;</translation>
     </message>
     <message>
         <source>&lt;TD&gt;Outgoing&lt;/TD&gt;&lt;TD&gt;Outgoing Selected Percent&lt;/TD&gt;&lt;TD&gt;Outgoing Total Percent&lt;/TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TD&gt;支出&lt;/TD&gt;&lt;TD&gt;占所選百分比&lt;/TD&gt;&lt;TD&gt;占全部百分比&lt;/TD&gt;</translation>
     </message>
     <message>
         <source>&lt;TD&gt;Sum&lt;/TD&gt;&lt;TD&gt;Sum Selected Percent&lt;/TD&gt;&lt;TD&gt;Sum Percent&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TD&gt;合計&lt;/TD&gt;&lt;TD&gt;占所選百分比&lt;/TD&gt;&lt;TD&gt;占全部百分比&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
         <source>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;</translation>
     </message>
     <message>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;</translation>
     </message>
     <message>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
 </context>
 <context>
@@ -523,126 +523,126 @@ Do you want to override it?</source>
     <name>StatisticDialog</name>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>起始日</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>結束日</translation>
     </message>
     <message>
         <source>Select Types</source>
-        <translation type="unfinished"></translation>
+        <translation>選擇類別</translation>
     </message>
     <message>
         <source>Select In/Out</source>
-        <translation type="unfinished"></translation>
+        <translation>選擇收支</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">確定</translation>
+        <translation>確定</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished">收入</translation>
+        <translation>收入</translation>
     </message>
     <message>
         <source>Outgoing</source>
-        <translation type="unfinished">支出</translation>
+        <translation>支出</translation>
     </message>
     <message>
         <source>ALL</source>
-        <translation type="unfinished"></translation>
+        <translation>全部</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">警告</translation>
+        <translation>警告</translation>
     </message>
 </context>
 <context>
     <name>TransactionDialog</name>
     <message>
         <source>Type</source>
-        <translation type="unfinished">類別</translation>
+        <translation>類別</translation>
     </message>
     <message>
         <source>Money</source>
-        <translation type="unfinished">金額</translation>
+        <translation>金額</translation>
     </message>
     <message>
         <source>Comment</source>
-        <translation type="unfinished">備註</translation>
+        <translation>備註</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>新增</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>刪除</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished">確定</translation>
+        <translation>確定</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished">取消</translation>
+        <translation>取消</translation>
     </message>
     <message>
         <source>Select a transaction</source>
-        <translation type="unfinished"></translation>
+        <translation>請選擇交易</translation>
     </message>
     <message>
         <source>In/Out</source>
-        <translation type="unfinished">收支</translation>
+        <translation>收支</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished">收入</translation>
+        <translation>收入</translation>
     </message>
     <message>
         <source>Outgoing</source>
-        <translation type="unfinished">支出</translation>
+        <translation>支出</translation>
     </message>
     <message>
         <source>Select/Add a type</source>
-        <translation type="unfinished"></translation>
+        <translation>請選擇或新增類別</translation>
     </message>
     <message>
         <source>Create a transaction</source>
-        <translation type="unfinished">建立一筆交易</translation>
+        <translation>建立一筆交易</translation>
     </message>
     <message>
         <source>Delete a transaction</source>
-        <translation type="unfinished">刪除一筆交易</translation>
+        <translation>刪除一筆交易</translation>
     </message>
     <message>
         <source>Modify a transaction</source>
-        <translation type="unfinished">修改一筆交易</translation>
+        <translation>修改一筆交易</translation>
     </message>
     <message>
         <source>Delete this transaction</source>
-        <translation type="unfinished">刪除這筆交易</translation>
+        <translation>刪除這筆交易</translation>
     </message>
     <message>
         <source>Modify this transaction</source>
-        <translation type="unfinished">修改這筆交易</translation>
+        <translation>修改這筆交易</translation>
     </message>
     <message>
         <source>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>這個備註無法存入 Pennywell 資料庫檔案：備註只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>
     <message>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
-        <translation type="unfinished"></translation>
+        <translation>這個類別名稱無法存入 Pennywell 資料庫檔案：名稱只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">警告</translation>
+        <translation>警告</translation>
     </message>
 </context>
 </TS>

@@ -265,9 +265,13 @@ private slots:
 
         QTranslator reference;
         QVERIFY(reference.load(QStringLiteral("Pennywell_") + choices.last(), shippedDir));
-        if (choices.last() != QLatin1String("en"))
+        // English shows the program's own texts exactly as they stand.
+        if (choices.last() == QLatin1String("en")) {
+            compareWindowTexts(nullptr);
+        } else {
             QVERIFY(reference.translate("MainWindow", "&File") != QLatin1String("&File"));
-        compareWindowTexts(&reference);
+            compareWindowTexts(&reference);
+        }
         // The items keep their own names; the chosen one alone is checked.
         QCOMPARE(languageNames(), names);
         QList<bool> checks;
@@ -338,13 +342,16 @@ private slots:
         QTranslator translator;
         QVERIFY(translator.load(QStringLiteral("Pennywell_") + locale, shippedDir));
         QApplication::installTranslator(&translator);
+        const bool english = locale == QLatin1String("en");
         for (const char* message : fixed) {
             const QString expected = translator.translate("MainWindow", message);
             QVERIFY2(!expected.isEmpty(), message);
+            if (english) QCOMPARE(expected, QString::fromLatin1(message));
             QCOMPARE(coreMessageText(message), expected);
         }
         const QString sentence = translator.translate("MainWindow", "The type %1 has existed");
         QVERIFY(sentence.contains(QLatin1String("%1")));
+        if (english) QCOMPARE(sentence, QStringLiteral("The type %1 has existed"));
         QCOMPARE(coreMessageText(foodExists), sentence.arg(food));
         // The name is found between the fixed parts, whatever it holds.
         QCOMPARE(coreMessageText(Msg::typeExists("")), sentence.arg(QString()));
@@ -358,6 +365,7 @@ private slots:
     // Every shipped language translates every text of every context, so a
     // new text without its translations fails here (and a text the code
     // gained without an update of the .ts files fails translations_in_step).
+    // The English file gives every text exactly as the program writes it.
     void everyTextHasAFinishedTranslation_data() {
         QTest::addColumn<QString>("path");
         const QFileInfoList files = QDir(QStringLiteral(PENNYWELL_TS_DIR)).entryInfoList({"*.ts"}, QDir::Files);
@@ -366,6 +374,7 @@ private slots:
     }
     void everyTextHasAFinishedTranslation() {
         QFETCH(QString, path);
+        const bool english = QFileInfo(path).fileName() == QLatin1String("Pennywell_en.ts");
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QXmlStreamReader xml(&file);
@@ -386,6 +395,8 @@ private slots:
                 const QString where = context + QStringLiteral(" \"") + source + QStringLiteral("\": ");
                 if (!kind.isEmpty() || translation.isEmpty())
                     faults << where + QStringLiteral("not finished");
+                else if (english && translation != source)
+                    faults << where + QStringLiteral("differs from the source: \"") + translation + u'"';
                 else if (placeholders(translation) != placeholders(source))
                     faults << where + QStringLiteral("other placeholders");
                 else if (mnemonicCount(translation) != mnemonicCount(source))
