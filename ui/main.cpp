@@ -1,16 +1,12 @@
-#include <QApplication>
-#include <QFile>
-#include <QMessageBox>
-#include <cstdlib>
-
-#include "big5text.h"
-#include "errormsg.h"
+#include "bookpath.h"
 #include "mainwindow.h"
+#include "pennywellapplication.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    MainWindow window;
+    // Ignores SIGXFSZ and ends the program on an error that escapes a handler.
+    PennywellApplication app(argc, argv);
     try {
+        MainWindow window;
         window.setLangDir(QApplication::applicationDirPath() + QStringLiteral("/languages"));
         // The toolkit's translator, installed last, is consulted first.
         app.installTranslator(window.appTranslator());
@@ -18,13 +14,12 @@ int main(int argc, char* argv[]) {
         QApplication::setQuitOnLastWindowClosed(true);
         window.initWindow();
         window.show();
-        // Qt's own options are already taken out of argc and argv.
-        if (argc == 2) window.openFile(QFile::decodeName(argv[1]));
+        // Qt's own options are already taken out of argc and argv. The path
+        // goes on as bytes: a name in a legacy encoding must still be found.
+        if (argc == 2) window.openFile(BookPath::fromArgument(argv[1]));
         return app.exec();
-    } catch (const KestLib::ErrorMsg& error) {
-        // The window handles the core's errors of its own commands; one that
-        // still gets here leaves the program in an unknown state, so it ends.
-        QMessageBox::warning(&window, QObject::tr("Warning"), fromBig5("QObject", error.message()));
-        return EXIT_FAILURE;
+    } catch (...) {
+        // Outside any event: the window's start-up itself failed.
+        app.endAfterEscapedError(std::current_exception());
     }
 }

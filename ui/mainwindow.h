@@ -4,15 +4,17 @@
 #include <QStringList>
 #include <memory>
 
+#include "bookpath.h"
 #include "userprompts.h"
 
 class QAction;
 class QActionGroup;
 class QLabel;
 class QMenu;
-class QTableView;
 class QTranslator;
+class SavePlan;
 class TransactionTableModel;
+class TransactionTableView;
 
 namespace KestLib {
 class AccountDB;
@@ -42,7 +44,8 @@ public:
     void updateTexts();
 
     // Opens a file named on the command line or dropped on the window.
-    void openFile(const QString& path);
+    void openFile(const BookPath& path);
+    void openFile(const QString& path) { openFile(BookPath::fromDisplay(path)); }
 
     // The whole table again from the database, in the current sort order.
     void refreshTable();
@@ -63,8 +66,10 @@ public:
     void setPrompts(UserPrompts* prompts);
 
     const KestLib::AccountDB& database() const { return *db; }
-    // The path the database is bound to; empty when none.
-    const QString& boundFileName() const { return fileName; }
+    // The path the database is bound to, as shown; empty when none.
+    QString boundFileName() const { return fileName.display(); }
+    // The same path as the bytes the file system knows it by.
+    const BookPath& boundPath() const { return fileName; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -93,20 +98,24 @@ private:
     QList<QAction*> dbActions() const;
     bool databaseInUse() const;
 
-    // Runs work; a core error it throws is shown as a warning and false is returned.
+    // Runs work; an error it throws (the core's, or running out of memory) is
+    // shown as a warning and false is returned.
     template <typename Work>
     bool guarded(Work&& work);
     void warnCoreError(const std::string& message);
     // True when name can be stored in the database file as it is; warns otherwise.
     bool acceptableName(const QString& name);
-    void loadBook(const QString& path);
-    // Saves to path and binds the window to the file written; false, after
-    // a warning, when that fails.
-    bool saveTo(const QString& path, bool backupFirst);
-    void writeBackupOf(const QString& path);
+    void loadBook(const BookPath& path);
+    // Asks about the file the plan would replace, if any; true to go on.
+    bool confirmReplace(const SavePlan& plan);
+    // Writes the backup the plan asks for, then the book to its target, and
+    // binds the window to the file written; false, after a warning, when
+    // that fails.
+    bool saveTo(const SavePlan& plan);
+    void writeBackupOf(const BookPath& path);
     void fitTable();
 
-    QTableView* table;
+    TransactionTableView* table;
     TransactionTableModel* model;
     QMenu* fileMenu = nullptr;
     QMenu* transMenu = nullptr;
@@ -134,7 +143,7 @@ private:
     QAction* aboutQtAct = nullptr;
     QLabel* statusLabel = nullptr;
     QLabel* fillerLabel = nullptr;
-    QString fileName;
+    BookPath fileName;
     QString fileFilter;
     QString langDir;
     QStringList locales;
