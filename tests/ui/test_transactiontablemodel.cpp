@@ -441,6 +441,29 @@ void TestTransactionTableModel::rowChangesSignalTheirRowOnly() {
     model->sortRows(TransactionTableModel::CommentColumn, true);
     QCOMPARE(shownIndexes(*model), indexesOf({3, 4, 2, 1}));
 
+    // The widest cells come and go with one row.
+    auto widthsMatchAReload = [this] {
+        TransactionTableModel fresh;
+        fresh.setDatabase(&db);
+        for (int column = 0; column < TransactionTableModel::ColumnCount; ++column)
+            if (model->widestText(column) != fresh.widestText(column)) return false;
+        return true;
+    };
+    Transaction third = db.transaction(3, true);
+    const Transaction thirdBefore = third;
+    third.setAmount(12345678);
+    third.setYear(123456);
+    third.setComment("a comment far wider than any other");
+    third.setIncome(true);
+    third.setType(db.findType("Salary").id());
+    db.modifyTransaction(third);
+    model->transactionModified(3);
+    QVERIFY(widthsMatchAReload());
+    db.modifyTransaction(thirdBefore);
+    model->transactionModified(3);
+    QVERIFY(widthsMatchAReload());
+    const int moneyWidth = model->widestText(TransactionTableModel::MoneyColumn);
+
     // Deleting the transaction at position 1 (index 2), shown in row 2.
     db.deleteTransaction(2);
     model->transactionDeleted(1);
@@ -454,6 +477,13 @@ void TestTransactionTableModel::rowChangesSignalTheirRowOnly() {
     model->transactionDeleted(2);
     QCOMPARE(shownIndexes(*model), indexesOf({3, 1}));
     QCOMPARE(cell(*model, 0, TransactionTableModel::MoneyColumn), QStringLiteral("100"));
+    QVERIFY(widthsMatchAReload());
+    db.deleteTransaction(3);
+    model->transactionDeleted(1);
+    db.deleteTransaction(1);
+    model->transactionDeleted(0);
+    QVERIFY(widthsMatchAReload());
+    QVERIFY(model->widestText(TransactionTableModel::MoneyColumn) < moneyWidth);
 }
 
 void TestTransactionTableModel::rowChangesKeepSelectionAndScroll() {
