@@ -1,14 +1,13 @@
 // The transaction table with a million transactions: opening a book until
-// the table is filled and sorted, and re-applying the sort after one added
-// transaction. Runs without a display.
+// the table is filled and sorted, and re-applying the sort after one added,
+// modified or deleted transaction, columns fitted to every row as the window
+// fits them. Runs without a display.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QHeaderView>
-#include <QTableView>
 
 #include <filesystem>
 #include <random>
@@ -17,6 +16,7 @@
 #include "big5text.h"
 #include "mainwindow.h"
 #include "transactiontablemodel.h"
+#include "transactiontableview.h"
 #include "userprompts.h"
 
 using KestLib::AccountDB;
@@ -25,8 +25,6 @@ using KestLib::Transaction;
 namespace {
 
 constexpr int bookSize = 1'000'000;
-// As the main window fits its columns.
-constexpr int fitPrecision = 1000;
 
 // Answers every question without a modal loop, so a benchmark never waits.
 class SilentPrompts : public UserPrompts {
@@ -130,40 +128,77 @@ void openStepByStep(benchmark::State& state) {
     AccountDB db;
     TransactionTableModel model;
     model.setDatabase(&db);
-    QTableView view;
-    view.horizontalHeader()->setResizeContentsPrecision(fitPrecision);
-    view.setModel(&model);
+    TransactionTableView view(&model);
     for (auto _ : state) {
         db.loadFile(book.path);
         if (steps >= 1) model.reload();
-        if (steps >= 2) view.resizeColumnsToContents();
+        if (steps >= 2) view.fitColumns();
         if (steps >= 3) model.sortRows(TransactionTableModel::IndexColumn, true);
     }
 }
 
-// A table of the book sorted by range(0), ascending; each iteration adds one
-// transaction and re-applies the sort as the main window does, columns
-// fitted (range(1) = 1) or not.
+// A table of the whole book, columns fitted and sorted by column, ascending,
+// as the main window shows it.
+struct SortedTable {
+    AccountDB db;
+    TransactionTableModel model;
+    TransactionTableView view{&model};
+
+    explicit SortedTable(int column) {
+        db.loadFile(BigBook::instance().path);
+        model.setDatabase(&db);
+        view.fitColumns();
+        model.sortRows(column, true);
+    }
+};
+
+// Each iteration adds one transaction and re-applies the sort as the main
+// window does, columns fitted (range(1) = 1) or not.
 void resortAfterOneAdded(benchmark::State& state) {
     const BigBook& book = BigBook::instance();
     const int column = static_cast<int>(state.range(0));
     const bool fit = state.range(1) != 0;
-    AccountDB db;
-    db.loadFile(book.path);
-    TransactionTableModel model;
-    model.setDatabase(&db);
-    QTableView view;
-    view.horizontalHeader()->setResizeContentsPrecision(fitPrecision);
-    view.setModel(&model);
-    view.resizeColumnsToContents();
-    model.sortRows(column, true);
+    SortedTable table(column);
     std::mt19937 random(7);
     for (auto _ : state) {
         Transaction record = book.randomTransaction(random);
-        db.addTransaction(record);
-        model.appendLastTransaction();
-        if (fit) view.resizeColumnsToContents();
-        model.sortRows(column, true);
+        table.db.addTransaction(record);
+        table.model.appendLastTransaction();
+        if (fit) table.view.fitColumns();
+        table.model.sortRows(column, true);
+    }
+}
+
+// Each iteration gives a transaction new random values, tells the model and
+// re-applies the sort with the columns fitted, as the window will.
+void resortAfterOneModified(benchmark::State& state) {
+    const BigBook& book = BigBook::instance();
+    const int column = static_cast<int>(state.range(0));
+    SortedTable table(column);
+    std::mt19937 random(8);
+    for (auto _ : state) {
+        const int index = table.db.transaction(static_cast<int>(random() % bookSize), false).index();
+        Transaction record = book.randomTransaction(random);
+        record.setIndex(index);
+        table.db.modifyTransaction(record);
+        table.model.transactionModified(index);
+        table.view.fitColumns();
+        table.model.sortRows(column, true);
+    }
+}
+
+// Each iteration deletes a transaction, tells the model and re-applies the
+// sort with the columns fitted.
+void resortAfterOneDeleted(benchmark::State& state) {
+    const int column = static_cast<int>(state.range(0));
+    SortedTable table(column);
+    std::mt19937 random(9);
+    for (auto _ : state) {
+        const int position = static_cast<int>(random() % static_cast<unsigned>(table.db.transCount()));
+        table.db.deleteTransaction(table.db.transaction(position, false).index());
+        table.model.transactionDeleted(position);
+        table.view.fitColumns();
+        table.model.sortRows(column, true);
     }
 }
 
@@ -192,6 +227,14 @@ BENCHMARK(resortAfterOneAdded)
                     TransactionTableModel::MoneyColumn, TransactionTableModel::TypeColumn,
                     TransactionTableModel::CommentColumn},
                    {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
+BENCHMARK(resortAfterOneModified)
+    ->DenseRange(TransactionTableModel::IndexColumn, TransactionTableModel::CommentColumn)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
+BENCHMARK(resortAfterOneDeleted)
+    ->DenseRange(TransactionTableModel::IndexColumn, TransactionTableModel::CommentColumn)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(20);
 BENCHMARK(firstSortAfterLoad)

@@ -1,6 +1,7 @@
 #include "columnwidthtracker.h"
 
 #include <QGuiApplication>
+#include <QStringDecoder>
 #include <QStringView>
 
 #include <algorithm>
@@ -61,6 +62,13 @@ void ColumnWidthTracker::setFont(const QFont& newFont) {
     font = newFont;
     metrics = QFontMetricsF(font);
     advances.clear();
+    pairAdvances.clear();
+    invalidate();
+}
+
+void ColumnWidthTracker::setTranslatesStoredText(bool translates) {
+    if (translates == translatesStoredText) return;
+    translatesStoredText = translates;
     invalidate();
 }
 
@@ -142,7 +150,7 @@ int ColumnWidthTracker::widestText(const AccountDB& db, int column) {
 }
 
 ColumnWidthTracker::Extent ColumnWidthTracker::extentOf(const AccountDB& db, const Transaction& record) {
-    const int width = textWidth(TransactionTableModel::cellText(db, record, TransactionTableModel::CommentColumn));
+    const int width = commentWidth(db, record);
     const int id = record.type();
     return {static_cast<std::uint16_t>(std::min<int>(width, std::numeric_limits<std::uint16_t>::max())),
             static_cast<std::uint8_t>(decimalLength(record.index())),
@@ -170,6 +178,45 @@ void ColumnWidthTracker::countAll(const AccountDB& db) {
         count(extents.back(), +1);
     }
     counted = true;
+}
+
+int ColumnWidthTracker::commentWidth(const AccountDB& db, const Transaction& record) {
+    if (!translatesStoredText)
+        if (const std::optional<int> width = big5Width(record.comment())) return *width;
+    return textWidth(TransactionTableModel::cellText(db, record, TransactionTableModel::CommentColumn));
+}
+
+std::optional<int> ColumnWidthTracker::big5Width(const std::string& bytes) {
+    // The same sum textWidth takes of the decoded text: Big5 leaves ASCII as
+    // it is and turns each lead and trail byte pair into one character.
+    float sum = 0;
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(bytes[at]);
+        // Stored text ends at its first zero byte.
+        if (byte == 0) break;
+        if (byte < 0x80) {
+            sum += advance(byte);
+            continue;
+        }
+        if (at + 1 == bytes.size()) return std::nullopt;
+        const float pair = pairAdvance(byte, static_cast<unsigned char>(bytes[++at]));
+        if (pair < 0) return std::nullopt;
+        sum += pair;
+    }
+    return static_cast<int>(std::ceil(sum));
+}
+
+float ColumnWidthTracker::pairAdvance(unsigned char lead, unsigned char trail) {
+    if (pairAdvances.empty()) pairAdvances.assign(0x10000, -1.0f);
+    float& known = pairAdvances[lead * 0x100u + trail];
+    if (known == -1.0f) {
+        const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+        QStringDecoder decoder("Big5", QStringConverter::Flag::Stateless);
+        const QString character = decoder.decode(QByteArrayView(pair, 2));
+        const bool one = !decoder.hasError() && character.size() == 1 && character.at(0) != QChar::ReplacementCharacter;
+        known = one ? advance(character.at(0).unicode()) : -2.0f;
+    }
+    return known;
 }
 
 float ColumnWidthTracker::advance(char16_t character) {

@@ -4,6 +4,8 @@
 #include <QFontMetricsF>
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "typeidtable.h"
@@ -27,6 +29,10 @@ public:
 
     // The font the cells are drawn in; every comment is measured again.
     void setFont(const QFont& font);
+    // Whether an installed translation may show a stored comment as another
+    // text (true at first). When none can, a comment is measured from its
+    // Big5 bytes without being decoded, several times quicker.
+    void setTranslatesStoredText(bool translates);
     // Every row is counted afresh when a width is next asked for (after a
     // reload or a language switch).
     void invalidate();
@@ -67,6 +73,13 @@ private:
     };
 
     Extent extentOf(const KestLib::AccountDB& db, const KestLib::Transaction& record);
+    int commentWidth(const KestLib::AccountDB& db, const KestLib::Transaction& record);
+    // The width of stored Big5 text as it shows untranslated; none when the
+    // bytes aren't plain ASCII and whole Big5 characters.
+    std::optional<int> big5Width(const std::string& bytes);
+    // The advance of the Big5 character of these two bytes; negative when
+    // they aren't one.
+    float pairAdvance(unsigned char lead, unsigned char trail);
     void count(const Extent& extent, int change);
     void countAll(const KestLib::AccountDB& db);
     void clearCounts();
@@ -79,6 +92,10 @@ private:
     // Advances of the characters met so far, by UTF-16 code; negative: not
     // measured yet.
     std::vector<float> advances;
+    // The same by Big5 byte pair (lead * 256 + trail); -1: not measured yet,
+    // -2: not one character.
+    std::vector<float> pairAdvances;
+    bool translatesStoredText = true;
 
     bool counted = false;
     std::vector<Extent> extents;  // by database position

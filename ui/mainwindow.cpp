@@ -233,7 +233,10 @@ void MainWindow::updateTexts() {
     langMenu->setTitle(tr("&Language"));
     helpMenu->setTitle(tr("&Help"));
 
-    // The column headers and the cells' own words.
+    // The column headers and the cells' own words. Stored texts can only be
+    // translated by the program's own translation (the toolkit's knows none
+    // of this window's texts).
+    model->setTranslatesStoredText(!programTranslator->isEmpty());
     model->retranslate();
     updateStatus();
 }

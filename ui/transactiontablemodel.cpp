@@ -301,6 +301,8 @@ void TransactionTableModel::retranslate() {
 
 void TransactionTableModel::setTextFont(const QFont& font) { widths.setFont(font); }
 
+void TransactionTableModel::setTranslatesStoredText(bool translates) { widths.setTranslatesStoredText(translates); }
+
 int TransactionTableModel::widestText(int column) {
     if (!db) return 0;
     try {

@@ -130,6 +130,8 @@ private slots:
     void appendedRowIsSortedIn();
     void persistentIndexFollowsItsTransaction();
     void reloadAndClear();
+    void commentWidthFromBytesIsTheDecodedWidth_data();
+    void commentWidthFromBytesIsTheDecodedWidth();
     void rowsOfAChangedDatabaseNeverThrow();
     void rowChangesMatchAReload();
     void rowChangesSignalTheirRowOnly();
@@ -189,7 +191,12 @@ void TestTransactionTableModel::headersAndLanguageSwitch() {
     QCOMPARE(shownIndexes(*model), indexesOf({3, 4, 2, 1}));
 
     RenamingTranslator translator;
-    translator.renames = {{"Money", "Geld"}, {"Income", "Einnahme"}, {"Outgoing", "Ausgabe"}, {"pay", "aaa"}};
+    translator.renames = {{"Money", "Geld"},
+                          {"Income", "Einnahme"},
+                          {"Outgoing", "Ausgabe"},
+                          {"pay", "aaa"},
+                          {"deposit", "the translation, far wider than any comment"}};
+    const int commentWidth = model->widestText(TransactionTableModel::CommentColumn);
     QCoreApplication::installTranslator(&translator);
     QSignalSpy headers(model.get(), &QAbstractItemModel::headerDataChanged);
     QSignalSpy cells(model.get(), &QAbstractItemModel::dataChanged);
@@ -198,6 +205,7 @@ void TestTransactionTableModel::headersAndLanguageSwitch() {
     QCOMPARE(cells.count(), 1);
     QCOMPARE(model->headerData(TransactionTableModel::MoneyColumn, Qt::Horizontal).toString(), QStringLiteral("Geld"));
     QCOMPARE(cell(*model, 2, TransactionTableModel::InOutColumn), QStringLiteral("Einnahme"));
+    QVERIFY(model->widestText(TransactionTableModel::CommentColumn) > commentWidth);
 
     // Sorts follow the translated words: "Ausgabe" now comes before
     // "Einnahme", and the translated comment "aaa" before "deposit".
@@ -331,6 +339,37 @@ void TestTransactionTableModel::reloadAndClear() {
     add(db, record(2005, 1, 1, 0, 1, true, ""));
     model->appendLastTransaction();
     QCOMPARE(shownIndexes(*model), indexesOf({1, 2, 4, 5}));
+}
+
+void TestTransactionTableModel::commentWidthFromBytesIsTheDecodedWidth_data() {
+    QTest::addColumn<QByteArray>("comment");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("ASCII") << QByteArray("Weekly shopping, 2 bags");
+    QTest::newRow("tab") << QByteArray("a\tb");
+    QTest::newRow("Big5") << QByteArray("\xA4\xA4\xA4\xE5 and \xAD\xB9\xAA\xAB");
+    QTest::newRow("full-width letters") << QByteArray("\xA2\xCF\xA2\xD0");
+    QTest::newRow("ends at a zero byte") << QByteArray("short\0and a long hidden tail", 29);
+    QTest::newRow("lead byte at the end") << QByteArray("abc\xA4");
+    QTest::newRow("lead byte before ASCII") << QByteArray("\x81" "A");
+    QTest::newRow("bytes no Big5 text holds") << QByteArray("\x80\xFF\xFF");
+}
+
+void TestTransactionTableModel::commentWidthFromBytesIsTheDecodedWidth() {
+    // Without a translation a comment's width comes from its bytes; it must
+    // be exactly the width of the text the cell shows.
+    QFETCH(QByteArray, comment);
+    AccountDB book;
+    book.reset();
+    add(book, record(2004, 1, 1, 0, 1, true, comment.toStdString()));
+    TransactionTableModel decoded;
+    decoded.setDatabase(&book);
+    TransactionTableModel fromBytes;
+    fromBytes.setTranslatesStoredText(false);
+    fromBytes.setDatabase(&book);
+    const int width = decoded.widestText(TransactionTableModel::CommentColumn);
+    QCOMPARE(fromBytes.widestText(TransactionTableModel::CommentColumn), width);
+    const QFontMetricsF metrics(QGuiApplication::font());
+    QVERIFY(width >= metrics.horizontalAdvance(cell(decoded, 0, TransactionTableModel::CommentColumn)));
 }
 
 void TestTransactionTableModel::rowsOfAChangedDatabaseNeverThrow() {
