@@ -127,6 +127,8 @@ void openStepByStep(benchmark::State& state) {
     const int steps = static_cast<int>(state.range(0));
     AccountDB db;
     TransactionTableModel model;
+    // As the window, with no translation loaded.
+    model.setTranslatesStoredText(false);
     model.setDatabase(&db);
     TransactionTableView view(&model);
     for (auto _ : state) {
@@ -146,6 +148,7 @@ struct SortedTable {
 
     explicit SortedTable(int column) {
         db.loadFile(BigBook::instance().path);
+        model.setTranslatesStoredText(false);
         model.setDatabase(&db);
         view.fitColumns();
         model.sortRows(column, true);

@@ -189,17 +189,19 @@ int ColumnWidthTracker::commentWidth(const AccountDB& db, const Transaction& rec
 std::optional<int> ColumnWidthTracker::big5Width(const std::string& bytes) {
     // The same sum textWidth takes of the decoded text: Big5 leaves ASCII as
     // it is and turns each lead and trail byte pair into one character.
+    const char* const data = bytes.data();
+    const std::size_t size = bytes.size();
     float sum = 0;
-    for (std::size_t at = 0; at < bytes.size(); ++at) {
-        const auto byte = static_cast<unsigned char>(bytes[at]);
+    for (std::size_t at = 0; at < size; ++at) {
+        const auto byte = static_cast<unsigned char>(data[at]);
         // Stored text ends at its first zero byte.
         if (byte == 0) break;
         if (byte < 0x80) {
             sum += advance(byte);
             continue;
         }
-        if (at + 1 == bytes.size()) return std::nullopt;
-        const float pair = pairAdvance(byte, static_cast<unsigned char>(bytes[++at]));
+        if (at + 1 == size) return std::nullopt;
+        const float pair = pairAdvance(byte, static_cast<unsigned char>(data[++at]));
         if (pair < 0) return std::nullopt;
         sum += pair;
     }

@@ -503,6 +503,16 @@ void MainWindow::appendTableRow() {
     fitTable();
 }
 
+void MainWindow::modifyTableRow(int index) {
+    model->transactionModified(index);
+    fitTable();
+}
+
+void MainWindow::removeTableRow(int position) {
+    model->transactionDeleted(position);
+    fitTable();
+}
+
 void MainWindow::fitTable() {
     table->fitColumns();
     // Re-apply the current sort in its current direction: the same column

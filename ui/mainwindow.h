@@ -51,6 +51,13 @@ public:
     void refreshTable();
     // The database's last transaction was just added: shows it as a new row.
     void appendTableRow();
+    // The transaction with this index was just modified: its row shows it.
+    void modifyTableRow(int index);
+    // The transaction at this database position was just deleted (the
+    // position AccountDB::transPosition gave before the delete): its row goes.
+    void removeTableRow(int position);
+    // These three keep the sort, the column widths, the selected row and the
+    // scroll position, touching only the row that changed.
 
     void updateStatus();
     // "Pennywell - name" when a file is bound or force is true, else "Pennywell".

@@ -169,7 +169,9 @@ void TransactionTableModel::transactionModified(int transactionIndex) {
     const Transaction& record = db->transaction(position, false);
     if (position < commentKeys.size()) commentKeys.replace(position, viewOf(cellText(*db, record, CommentColumn)));
     widths.modified(*db, position);
-    if (std::find(strayPositions.begin(), strayPositions.end(), position) == strayPositions.end())
+    if (std::ssize(strayPositions) >= fewRows)
+        forgetOrder();  // the next sort sorts every row
+    else if (std::find(strayPositions.begin(), strayPositions.end(), position) == strayPositions.end())
         strayPositions.push_back(position);
     const int row = rowOf(position);
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
