@@ -235,8 +235,9 @@ float ColumnWidthTracker::widestAdvance(QStringView characters) {
 }
 
 int ColumnWidthTracker::textWidth(QStringView text) {
-    // The sum of the characters' own advances: kerning and ligatures only
-    // ever narrow a text, so the sum is never less than the drawn width.
+    // The sum of the characters' own advances, rounded up: the text as drawn
+    // without kerning or ligatures, which mostly narrow it. Summing cached
+    // advances is what makes measuring a million comments affordable.
     float sum = 0;
     for (QChar character : text) {
         // A character outside the basic plane has no single code to cache by.
