@@ -1,6 +1,7 @@
 // The transaction table with a million transactions: opening a book until
-// the table is filled and sorted, and re-applying the sort after one added
-// transaction. Runs without a display.
+// the table is filled and sorted, and re-applying the sort after one added,
+// modified or deleted transaction, columns fitted to every row as the window
+// fits them. Runs without a display.
 
 #include <benchmark/benchmark.h>
 
@@ -8,8 +9,6 @@
 #include <QStandardPaths>
 #include <QDir>
 #include <QFile>
-#include <QHeaderView>
-#include <QTableView>
 
 #include <filesystem>
 #include <random>
@@ -19,6 +18,7 @@
 #include "big5text.h"
 #include "mainwindow.h"
 #include "transactiontablemodel.h"
+#include "transactiontableview.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;
@@ -26,8 +26,6 @@ using KestLib::Transaction;
 namespace {
 
 constexpr int bookSize = 1'000'000;
-// As the main window fits its columns.
-constexpr int fitPrecision = 1000;
 
 // A fixed-seed book: 30 types, some with Chinese names, and comments of 0 to
 // 40 bytes mixing English and Big5 words.
@@ -115,41 +113,81 @@ void openStepByStep(benchmark::State& state) {
     const int steps = static_cast<int>(state.range(0));
     AccountDB db;
     TransactionTableModel model;
+    // As the window, with no translation loaded.
+    model.setTranslatesStoredText(false);
     model.setDatabase(&db);
-    QTableView view;
-    view.horizontalHeader()->setResizeContentsPrecision(fitPrecision);
-    view.setModel(&model);
+    TransactionTableView view(&model);
     for (auto _ : state) {
         db.loadFile(book.path);
         if (steps >= 1) model.reload();
-        if (steps >= 2) view.resizeColumnsToContents();
+        if (steps >= 2) view.fitColumns();
         if (steps >= 3) model.sortRows(TransactionTableModel::IndexColumn, true);
     }
 }
 
-// A table of the book sorted by range(0), ascending; each iteration adds one
-// transaction and re-applies the sort as the main window does, columns
-// fitted (range(1) = 1) or not.
+// A table of the whole book, columns fitted and sorted by column, ascending,
+// as the main window shows it.
+struct SortedTable {
+    AccountDB db;
+    TransactionTableModel model;
+    TransactionTableView view{&model};
+
+    explicit SortedTable(int column) {
+        db.loadFile(BigBook::instance().path);
+        model.setTranslatesStoredText(false);
+        model.setDatabase(&db);
+        view.fitColumns();
+        model.sortRows(column, true);
+    }
+};
+
+// Each iteration adds one transaction and re-applies the sort as the main
+// window does, columns fitted (range(1) = 1) or not.
 void resortAfterOneAdded(benchmark::State& state) {
     const BigBook& book = BigBook::instance();
     const int column = static_cast<int>(state.range(0));
     const bool fit = state.range(1) != 0;
-    AccountDB db;
-    db.loadFile(book.path);
-    TransactionTableModel model;
-    model.setDatabase(&db);
-    QTableView view;
-    view.horizontalHeader()->setResizeContentsPrecision(fitPrecision);
-    view.setModel(&model);
-    view.resizeColumnsToContents();
-    model.sortRows(column, true);
+    SortedTable table(column);
     std::mt19937 random(7);
     for (auto _ : state) {
         Transaction record = book.randomTransaction(random);
-        db.addTransaction(record);
-        model.appendLastTransaction();
-        if (fit) view.resizeColumnsToContents();
-        model.sortRows(column, true);
+        table.db.addTransaction(record);
+        table.model.appendLastTransaction();
+        if (fit) table.view.fitColumns();
+        table.model.sortRows(column, true);
+    }
+}
+
+// Each iteration gives a transaction new random values, tells the model and
+// re-applies the sort with the columns fitted, as the window will.
+void resortAfterOneModified(benchmark::State& state) {
+    const BigBook& book = BigBook::instance();
+    const int column = static_cast<int>(state.range(0));
+    SortedTable table(column);
+    std::mt19937 random(8);
+    for (auto _ : state) {
+        const int index = table.db.transaction(static_cast<int>(random() % bookSize), false).index();
+        Transaction record = book.randomTransaction(random);
+        record.setIndex(index);
+        table.db.modifyTransaction(record);
+        table.model.transactionModified(index);
+        table.view.fitColumns();
+        table.model.sortRows(column, true);
+    }
+}
+
+// Each iteration deletes a transaction, tells the model and re-applies the
+// sort with the columns fitted.
+void resortAfterOneDeleted(benchmark::State& state) {
+    const int column = static_cast<int>(state.range(0));
+    SortedTable table(column);
+    std::mt19937 random(9);
+    for (auto _ : state) {
+        const int position = static_cast<int>(random() % static_cast<unsigned>(table.db.transCount()));
+        table.db.deleteTransaction(table.db.transaction(position, false).index());
+        table.model.transactionDeleted(position);
+        table.view.fitColumns();
+        table.model.sortRows(column, true);
     }
 }
 
@@ -178,6 +216,14 @@ BENCHMARK(resortAfterOneAdded)
                     TransactionTableModel::MoneyColumn, TransactionTableModel::TypeColumn,
                     TransactionTableModel::CommentColumn},
                    {0, 1}})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
+BENCHMARK(resortAfterOneModified)
+    ->DenseRange(TransactionTableModel::IndexColumn, TransactionTableModel::CommentColumn)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
+BENCHMARK(resortAfterOneDeleted)
+    ->DenseRange(TransactionTableModel::IndexColumn, TransactionTableModel::CommentColumn)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(20);
 BENCHMARK(firstSortAfterLoad)

@@ -1,22 +1,16 @@
-#include <QApplication>
-#include <QFile>
-#include <QMessageBox>
-#include <cstdlib>
-
 #include "appidentity.h"
-#include "big5text.h"
-#include "bookargument.h"
-#include "coremessages.h"
-#include "errormsg.h"
+#include "bookpath.h"
 #include "languagefolder.h"
 #include "mainwindow.h"
+#include "pennywellapplication.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    // Ignores SIGXFSZ and ends the program on an error that escapes a handler.
+    PennywellApplication app(argc, argv);
     // Desktops match the window to its menu entry and icon by this name.
     QGuiApplication::setDesktopFileName(applicationId());
-    MainWindow window;
     try {
+        MainWindow window;
         // Beside the program in a build folder, under share/ when installed.
         window.setLangDir(LanguageFolder::locate(QApplication::applicationDirPath()));
         // The toolkit's translator, installed last, is consulted first.
@@ -25,13 +19,12 @@ int main(int argc, char* argv[]) {
         QApplication::setQuitOnLastWindowClosed(true);
         window.initWindow();
         window.show();
-        // Qt's own options are already taken out of argc and argv.
-        if (argc == 2) window.openFile(bookPathFromArgument(QFile::decodeName(argv[1])));
+        // Qt's own options are already taken out of argc and argv. The path
+        // goes on as bytes: a name in a legacy encoding must still be found.
+        if (argc == 2) window.openFile(BookPath::fromArgument(argv[1]));
         return app.exec();
-    } catch (const KestLib::ErrorMsg& error) {
-        // The window handles the core's errors of its own commands; one that
-        // still gets here leaves the program in an unknown state, so it ends.
-        QMessageBox::warning(&window, QObject::tr("Warning"), coreMessageText(error.message()));
-        return EXIT_FAILURE;
+    } catch (...) {
+        // Outside any event: the window's start-up itself failed.
+        app.endAfterEscapedError(std::current_exception());
     }
 }

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -16,9 +15,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
-#include <QScrollBar>
 #include <QStatusBar>
-#include <QTableView>
 #include <QTranslator>
 #include <QUrl>
 #include <algorithm>
@@ -36,29 +33,14 @@
 #include "percentagedialog.h"
 #include "recentbooks.h"
 #include "recentbooksmenu.h"
+#include "saveplan.h"
 #include "transactiondialog.h"
 #include "transactiontablemodel.h"
+#include "transactiontableview.h"
 
 namespace {
 
 constexpr const char* context = "MainWindow";
-// Fitting a column measures at most this many rows, so that fitting a large
-// book after every change stays quick.
-constexpr int fitPrecision = 1000;
-const QString extension = QStringLiteral(".pwdb");
-
-// The core writes a name that doesn't end in the extension with it appended.
-QString completedPath(const QString& path) { return path.endsWith(extension) ? path : path + extension; }
-
-// Paths travel in the platform's file-name encoding; only stored text is Big5.
-std::string pathBytes(const QString& path) {
-    const QByteArray bytes = QFile::encodeName(path);
-    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-}
-
-QString pathFromBytes(const std::string& bytes) {
-    return QFile::decodeName(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
-}
 
 void setActionTexts(QAction* action, const QString& text, const QString& shortcut, const QString& statusTip) {
     action->setText(text);
@@ -76,22 +58,9 @@ MainWindow::MainWindow(QWidget* parent)
     model = new TransactionTableModel(this);
     model->setDatabase(db.get());
 
-    table = new QTableView(this);
+    table = new TransactionTableView(model, this);
     table->setObjectName(QStringLiteral("table"));
-    table->setModel(model);
-    table->setFocusPolicy(Qt::NoFocus);
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    // All sorting goes through sortingTable, which keeps the direction rules.
-    table->setSortingEnabled(false);
-    QHeaderView* header = table->horizontalHeader();
-    header->setSectionsClickable(true);
-    header->setResizeContentsPrecision(fitPrecision);
-    // Rows as high as a line of text, so that a window shows many of them.
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
-    connect(header, &QHeaderView::sectionClicked, this, &MainWindow::sortingTable);
-    table->resizeColumnsToContents();
+    connect(table->horizontalHeader(), &QHeaderView::sectionClicked, this, &MainWindow::sortingTable);
     setCentralWidget(table);
     // Only the height matters: the width follows the columns.
     resize(640, 480);
@@ -278,7 +247,10 @@ void MainWindow::updateTexts() {
     helpMenu->setTitle(tr("&Help"));
     recentMenu->retranslate();
 
-    // The column headers and the cells' own words.
+    // The column headers and the cells' own words. Stored texts can only be
+    // translated by the program's own translation (the toolkit's knows none
+    // of this window's texts).
+    model->setTranslatesStoredText(!programTranslator->isEmpty());
     model->retranslate();
     updateStatus();
 }
@@ -339,8 +311,11 @@ bool MainWindow::guarded(Work&& work) {
         return true;
     } catch (const KestLib::ErrorMsg& error) {
         warnCoreError(error.message());
-        return false;
+    } catch (const std::exception& error) {
+        // No exception may leave a handler: Qt can't unwind through its event loop.
+        warnCoreError(error.what());
     }
+    return false;
 }
 
 void MainWindow::warnCoreError(const std::string& message) {
@@ -382,7 +357,7 @@ void MainWindow::newDB() {
                 fresh.reset();
                 fresh.setName(toBig5(answer.name));
                 *db = std::move(fresh);
-                fileName.clear();
+                fileName = BookPath();
                 updateTitle(true);
                 model->clearRows();
                 enableDBActions();
@@ -394,20 +369,22 @@ void MainWindow::newDB() {
 
 void MainWindow::openDB() {
     if (maybeSave()) {
-        const QString path = prompts->openFileName(this, fileFilter, dialogFolder());
-        if (!path.isEmpty()) guarded([&] { loadBook(path); });
+        const BookPath path = BookPath::fromDisplay(prompts->openFileName(this, fileFilter, dialogFolder()));
+        // Chosen or not, the table is shown afresh: rows in database order,
+        // the current sort re-applied (a load does that itself).
+        if (path.isEmpty() || !guarded([&] { loadBook(path); })) refreshTable();
     }
     updateStatus();
 }
 
-void MainWindow::openFile(const QString& path) {
+void MainWindow::openFile(const BookPath& path) {
     if (maybeSave()) guarded([&] { loadBook(path); });
     updateStatus();
 }
 
-void MainWindow::loadBook(const QString& path) {
+void MainWindow::loadBook(const BookPath& path) {
     // The core replaces the database only when the whole file was read.
-    db->loadFile(pathBytes(path));
+    db->loadFile(path.bytes());
     fileName = path;
     rememberBook(fileName);
     updateTitle(false);
@@ -418,56 +395,54 @@ void MainWindow::loadBook(const QString& path) {
 bool MainWindow::saveDB() {
     if (!db->isModified()) return true;
     if (fileName.isEmpty()) return saveAsDB();
-    return saveTo(fileName, true);
+    // A book opened without the extension is written under the completed
+    // name, which may be another book: that one is asked about and backed up.
+    const SavePlan plan = SavePlan::forSave(fileName);
+    return confirmReplace(plan) && saveTo(plan);
 }
 
-bool MainWindow::saveTo(const QString& path, bool backupFirst) {
+bool MainWindow::saveAsDB() {
+    const QString chosen = prompts->saveFileName(this, fileFilter, dialogFolder());
+    if (chosen.isEmpty()) return false;
+    // Save As keeps no backup; the overwrite question guards what it replaces.
+    const SavePlan plan = SavePlan::forSaveAs(BookPath::fromDisplay(chosen));
+    return confirmReplace(plan) && saveTo(plan);
+}
+
+bool MainWindow::confirmReplace(const SavePlan& plan) {
+    if (plan.overwritten().isEmpty()) return true;
+    const QString question = tr("File %1 already exists.\nDo you want to override it?")
+                                 .arg(QDir::toNativeSeparators(plan.overwritten().display()));
+    return prompts->askOverwrite(this, tr("Pennywell"), question);
+}
+
+bool MainWindow::saveTo(const SavePlan& plan) {
     const bool saved = guarded([&] {
-        if (backupFirst) writeBackupOf(path);
-        std::string written = pathBytes(path);
+        if (!plan.backupSource().isEmpty()) writeBackupOf(plan.backupSource());
+        std::string written = plan.target().bytes();
         db->saveFile(written);
-        // The core completes a missing extension; the window is bound to the
-        // file really written, so the next Save backs up that one.
-        fileName = pathFromBytes(written);
+        // The window is bound to the file really written, so the next Save
+        // backs up that one.
+        fileName = BookPath::fromBytes(written);
         rememberBook(fileName);
     });
     updateStatus();
     return saved;
 }
 
-void MainWindow::writeBackupOf(const QString& path) {
-    // A file that is gone has nothing to keep.
-    if (!QFile::exists(path)) return;
+void MainWindow::writeBackupOf(const BookPath& path) {
     // The previous file is read and written again, so a damaged file stops
     // the save before the file is replaced.
-    const std::string source = pathBytes(path);
     KestLib::AccountDB previous;
-    previous.loadFile(source);
-    std::string backup = source + ".bak";
+    previous.loadFile(path.bytes());
+    std::string backup = path.bytes() + ".bak";
     previous.saveFile(backup);
-}
-
-bool MainWindow::saveAsDB() {
-    const QString chosen = prompts->saveFileName(this, fileFilter, dialogFolder());
-    if (chosen.isEmpty()) return false;
-
-    // The file really written carries the extension; that is the one that
-    // would be lost, so the question names it when it exists.
-    const QString target = completedPath(chosen);
-    const QString existing = QFile::exists(target) ? target : QFile::exists(chosen) ? chosen : QString();
-    if (!existing.isEmpty()) {
-        const QString question =
-            tr("File %1 already exists.\nDo you want to override it?").arg(QDir::toNativeSeparators(existing));
-        if (!prompts->askOverwrite(this, tr("Pennywell"), question)) return false;
-    }
-    // Save As keeps no backup; the overwrite question guards what it replaces.
-    return saveTo(chosen, false);
 }
 
 void MainWindow::closeDB() {
     if (maybeSave()) {
         db->clear();
-        fileName.clear();
+        fileName = BookPath();
         updateTitle(false);
         model->clearRows();
         disableDBActions();
@@ -497,7 +472,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
     if (local == urls.cend()) return;
     event->acceptProposedAction();
     // One book at a time: the rest of the drop is ignored.
-    openFile(local->toLocalFile());
+    openFile(BookPath::fromUrl(*local));
 }
 
 // ---- Transaction commands ----------------------------------------------------
@@ -538,7 +513,7 @@ void MainWindow::transCreate() {
         if (!runTransactionDialog(dialog, TransactionDialog::CreateMode)) return;
         KestLib::Transaction record = enteredTransaction(dialog, 0);
         db->addTransaction(record);
-        tableRowAdded();
+        appendTableRow();
     });
     updateStatus();
 }
@@ -593,26 +568,13 @@ void MainWindow::deleteTransaction(int index) {
     const int position = db->transPosition(index);
     if (position < 0) return;
     db->deleteTransaction(index);
-    tableRowDeleted(position);
+    removeTableRow(position);
 }
 
 void MainWindow::modifyTransaction(const KestLib::Transaction& record) {
-    const int position = db->transPosition(record.index());
-    if (position < 0) return;
+    if (db->transPosition(record.index()) < 0) return;
     db->modifyTransaction(record);
-    tableRowModified(position);
-}
-
-void MainWindow::tableRowAdded() { appendTableRow(); }
-
-void MainWindow::tableRowModified(int position) {
-    (void)position;
-    refreshTable();
-}
-
-void MainWindow::tableRowDeleted(int position) {
-    (void)position;
-    refreshTable();
+    modifyTableRow(record.index());
 }
 
 // ---- Name command ------------------------------------------------------------
@@ -682,20 +644,24 @@ void MainWindow::appendTableRow() {
     fitTable();
 }
 
+void MainWindow::modifyTableRow(int index) {
+    model->transactionModified(index);
+    fitTable();
+}
+
+void MainWindow::removeTableRow(int position) {
+    model->transactionDeleted(position);
+    fitTable();
+}
+
 void MainWindow::fitTable() {
-    table->resizeColumnsToContents();
+    table->fitColumns();
     // Re-apply the current sort in its current direction: the same column
     // inverts the direction, so it is inverted first.
     sortAscending = !sortAscending;
     sortingTable(sortColumn);
 
-    // The frame and the vertical scroll bar are counted too, so that every
-    // column shows without a horizontal scroll bar.
-    const QHeaderView* rowHeader = table->verticalHeader();
-    const int rowHeaderWidth =
-        rowHeader->isHidden() ? 0 : std::max(rowHeader->minimumWidth(), rowHeader->sizeHint().width());
-    const int scrollBarWidth = table->verticalScrollBar()->sizeHint().width();
-    int width = table->horizontalHeader()->length() + rowHeaderWidth + scrollBarWidth + 2 * table->frameWidth();
+    int width = table->fullWidth();
     if (const QScreen* shown = screen()) width = std::min(width, shown->availableGeometry().width());
     setFixedWidth(width);
 }
@@ -715,11 +681,12 @@ QMenu* MainWindow::createRecentBooksMenu() {
     recentMenu = new RecentBooksMenu(*recentBooks, this);
     // Like a dropped file: unsaved changes are asked about first, and a book
     // that can't be read leaves the open one as it was.
-    connect(recentMenu, &RecentBooksMenu::bookChosen, this, &MainWindow::openFile);
+    connect(recentMenu, &RecentBooksMenu::bookChosen, this,
+            [this](const QString& path) { openFile(BookPath::fromDisplay(path)); });
     return recentMenu;
 }
 
-void MainWindow::rememberBook(const QString& path) { recentBooks->add(path); }
+void MainWindow::rememberBook(const BookPath& path) { recentBooks->add(path.display()); }
 
 QString MainWindow::dialogFolder() const { return recentBooks->lastFolder(); }
 // ---- CSV import and export -----------------------------------------------------

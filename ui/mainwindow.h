@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+#include "bookpath.h"
 #include "userprompts.h"
 
 class CsvCommands;
@@ -12,13 +13,14 @@ class QAction;
 class QActionGroup;
 class QLabel;
 class QMenu;
-class QTableView;
 class QTranslator;
-class StatisticDialog;
-class TransactionDialog;
 class RecentBooks;
 class RecentBooksMenu;
+class SavePlan;
+class StatisticDialog;
+class TransactionDialog;
 class TransactionTableModel;
+class TransactionTableView;
 
 namespace KestLib {
 class AccountDB;
@@ -49,12 +51,20 @@ public:
     void updateTexts();
 
     // Opens a file named on the command line or dropped on the window.
-    void openFile(const QString& path);
+    void openFile(const BookPath& path);
+    void openFile(const QString& path) { openFile(BookPath::fromDisplay(path)); }
 
     // The whole table again from the database, in the current sort order.
     void refreshTable();
     // The database's last transaction was just added: shows it as a new row.
     void appendTableRow();
+    // The transaction with this index was just modified: its row shows it.
+    void modifyTableRow(int index);
+    // The transaction at this database position was just deleted (the
+    // position AccountDB::transPosition gave before the delete): its row goes.
+    void removeTableRow(int position);
+    // These three keep the sort, the column widths, the selected row and the
+    // scroll position, touching only the row that changed.
 
     void updateStatus();
     // "Pennywell - name" when a file is bound or force is true, else "Pennywell".
@@ -70,8 +80,10 @@ public:
     void setPrompts(UserPrompts* prompts);
 
     const KestLib::AccountDB& database() const { return *db; }
-    // The path the database is bound to; empty when none.
-    const QString& boundFileName() const { return fileName; }
+    // The path the database is bound to, as shown; empty when none.
+    QString boundFileName() const { return fileName.display(); }
+    // The same path as the bytes the file system knows it by.
+    const BookPath& boundPath() const { return fileName; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -116,33 +128,32 @@ private:
     QList<QAction*> dbActions() const;
     bool databaseInUse() const;
 
-    // Runs work; a core error it throws is shown as a warning and false is returned.
+    // Runs work; an error it throws (the core's, or running out of memory) is
+    // shown as a warning and false is returned.
     template <typename Work>
     bool guarded(Work&& work);
     void warnCoreError(const std::string& message);
     // True when name can be stored in the database file as it is; warns otherwise.
     bool acceptableName(const QString& name);
-    void loadBook(const QString& path);
-    // Saves to path and binds the window to the file written; false, after
-    // a warning, when that fails.
-    bool saveTo(const QString& path, bool backupFirst);
-    void writeBackupOf(const QString& path);
+    void loadBook(const BookPath& path);
+    // Asks about the file the plan would replace, if any; true to go on.
+    bool confirmReplace(const SavePlan& plan);
+    // Writes the backup the plan asks for, then the book to its target, and
+    // binds the window to the file written; false, after a warning, when
+    // that fails.
+    bool saveTo(const SavePlan& plan);
+    void writeBackupOf(const BookPath& path);
     void fitTable();
 
     // Transaction commands: the dialog in one mode, then the change, each
-    // kind of change followed by its own table update.
+    // followed by the table's update of that one row.
     bool runTransactionDialog(TransactionDialog& dialog, int mode, int shownIndex = 0);
     // The index of the transaction in the table's current row, if there is one.
     std::optional<int> currentTransactionIndex() const;
     void deleteTransaction(int index);
     void modifyTransaction(const KestLib::Transaction& record);
-    // The table after one change; a position is the transaction's place in
-    // the database (before the change, for a delete).
-    void tableRowAdded();
-    void tableRowModified(int position);
-    void tableRowDeleted(int position);
 
-    QTableView* table;
+    TransactionTableView* table;
     TransactionTableModel* model;
     QMenu* fileMenu = nullptr;
     QMenu* transMenu = nullptr;
@@ -170,7 +181,7 @@ private:
     QAction* aboutQtAct = nullptr;
     QLabel* statusLabel = nullptr;
     QLabel* fillerLabel = nullptr;
-    QString fileName;
+    BookPath fileName;
     QString fileFilter;
     QString langDir;
     QStringList locales;
@@ -185,7 +196,7 @@ private:
     // ---- Recent books ----
     QMenu* createRecentBooksMenu();
     // A book was opened or saved: it goes first in File > Recent Books.
-    void rememberBook(const QString& path);
+    void rememberBook(const BookPath& path);
     // Where the file dialogs start: the folder of the last book.
     QString dialogFolder() const;
     std::unique_ptr<RecentBooks> recentBooks;

@@ -29,18 +29,6 @@ constexpr const char* outgoingText = QT_TRANSLATE_NOOP("MainWindow", "Outgoing")
 
 QString translated(const char* text) { return QCoreApplication::translate(context, text); }
 
-QString inOutText(bool income) { return translated(income ? incomeText : outgoingText); }
-
-QString typeNameText(const AccountDB& database, int typeId) {
-    // Every stored transaction names a stored type; should that ever fail,
-    // an empty cell is better than an exception thrown out of a paint.
-    try {
-        return fromBig5(context, database.typeById(typeId).name());
-    } catch (const KestLib::ErrorMsg&) {
-        return QString();
-    }
-}
-
 // A decimal right-aligned in width, padded on the left with spaces; a longer
 // number is not cut.
 void appendPadded(std::u16string& out, int value, int width) {
@@ -94,32 +82,44 @@ std::array<int, TypeIdTable::capacity> typeNameRanks(const AccountDB& database) 
 }
 
 // Rows fewer than this past the ordered head are placed one by one, each by
-// a binary search; more are sorted and merged in.
+// a binary search; more are sorted and merged in. Past this many modified
+// rows, a whole sort is as quick as placing each.
 constexpr std::ptrdiff_t fewRows = 32;
 
 // A stable sort of rows whose first orderedRows are known to be in order: the
 // ordered head is kept and only the rows after it are placed, which gives
 // exactly the order a full stable sort does. Re-applying a sort after one
 // added transaction thus costs a few comparisons, not a million.
-template <typename Less>
-void stableSortRows(std::vector<int>& rows, std::size_t orderedRows, bool ascending, Less less) {
-    auto sortBy = [&rows, orderedRows](auto before) {
-        const auto knownEnd = rows.begin() + static_cast<std::ptrdiff_t>(std::max<std::size_t>(orderedRows, 1) - 1);
-        const auto orderedEnd = std::is_sorted_until(knownEnd, rows.end(), before);
-        if (rows.end() - orderedEnd <= fewRows) {
-            // Binary insertion: each row goes after the equal rows before it.
-            for (auto next = orderedEnd; next != rows.end(); ++next)
-                std::rotate(std::upper_bound(rows.begin(), next, *next, before), next, next + 1);
-        } else {
-            std::stable_sort(orderedEnd, rows.end(), before);
-            std::inplace_merge(rows.begin(), orderedEnd, rows.end(), before);
-        }
-    };
-    if (ascending) {
-        sortBy(less);
+template <typename Before>
+void placeTail(std::vector<int>& rows, std::size_t orderedRows, Before before) {
+    const auto knownEnd = rows.begin() + static_cast<std::ptrdiff_t>(std::max<std::size_t>(orderedRows, 1) - 1);
+    const auto orderedEnd = std::is_sorted_until(knownEnd, rows.end(), before);
+    if (rows.end() - orderedEnd <= fewRows) {
+        // Binary insertion: each row goes after the equal rows before it.
+        for (auto next = orderedEnd; next != rows.end(); ++next)
+            std::rotate(std::upper_bound(rows.begin(), next, *next, before), next, next + 1);
     } else {
-        // The reversed predicate, so equal keys keep their current order.
-        sortBy([&less](int a, int b) { return less(b, a); });
+        std::stable_sort(orderedEnd, rows.end(), before);
+        std::inplace_merge(rows.begin(), orderedEnd, rows.end(), before);
+    }
+}
+
+// A row that was taken out of rows, with the row number it had.
+struct StrayRow {
+    int row;
+    int position;
+};
+
+// Puts back rows taken out of ordered rows, in ascending order of the rows
+// they had. Each goes where a stable sort of the rows as they were would put
+// it: among rows with an equal key it keeps its place, so a change that
+// leaves the sorted column alone moves nothing.
+template <typename Before>
+void placeStrays(std::vector<int>& rows, const std::vector<StrayRow>& strays, Before before) {
+    for (const StrayRow& stray : strays) {
+        const auto [first, last] = std::equal_range(rows.begin(), rows.end(), stray.position, before);
+        const auto had = rows.begin() + std::min<std::ptrdiff_t>(stray.row, std::ssize(rows));
+        rows.insert(std::clamp(had, first, last), stray.position);
     }
 }
 
@@ -138,6 +138,7 @@ void TransactionTableModel::reload() {
     std::iota(rowOrder.begin(), rowOrder.end(), 0);
     commentKeys.clear();
     forgetOrder();
+    widths.invalidate();
     endResetModel();
 }
 
@@ -152,7 +153,55 @@ void TransactionTableModel::appendLastTransaction() {
     const int row = static_cast<int>(rowOrder.size());
     beginInsertRows(QModelIndex(), row, row);
     rowOrder.push_back(position);
+    widths.appended(*db);
     endInsertRows();
+}
+
+void TransactionTableModel::transactionModified(int transactionIndex) {
+    if (!db) return;
+    const int position = db->transPosition(transactionIndex);
+    // The core modifies nothing for an index it doesn't hold.
+    if (position < 0) return;
+    if (static_cast<int>(rowOrder.size()) != db->transCount()) {
+        reload();
+        return;
+    }
+    const Transaction& record = db->transaction(position, false);
+    if (position < commentKeys.size()) commentKeys.replace(position, viewOf(cellText(*db, record, CommentColumn)));
+    widths.modified(*db, position);
+    if (std::ssize(strayPositions) >= fewRows)
+        forgetOrder();  // the next sort sorts every row
+    else if (std::find(strayPositions.begin(), strayPositions.end(), position) == strayPositions.end())
+        strayPositions.push_back(position);
+    const int row = rowOf(position);
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+}
+
+void TransactionTableModel::transactionDeleted(int position) {
+    if (!db) return;
+    if (position < 0 || position >= static_cast<int>(rowOrder.size()) ||
+        static_cast<int>(rowOrder.size()) != db->transCount() + 1) {
+        reload();
+        return;
+    }
+    const int row = rowOf(position);
+    // The database closed the gap: every later transaction moved up one.
+    // The rows follow before the removal is announced, so that what the
+    // other rows show is already right while the view takes its leave of
+    // the row; the row itself shows empty by then.
+    rowOrder[static_cast<std::size_t>(row)] = -1;
+    for (int& later : rowOrder)
+        if (later > position) --later;
+    beginRemoveRows(QModelIndex(), row, row);
+    rowOrder.erase(rowOrder.begin() + row);
+    if (position < commentKeys.size()) commentKeys.erase(position);
+    widths.removed(position);
+    std::erase(strayPositions, position);
+    for (int& stray : strayPositions)
+        if (stray > position) --stray;
+    // The rows left keep their order.
+    if (static_cast<std::size_t>(row) < sortedRows) --sortedRows;
+    endRemoveRows();
 }
 
 void TransactionTableModel::clearRows() {
@@ -160,55 +209,125 @@ void TransactionTableModel::clearRows() {
     rowOrder.clear();
     commentKeys.clear();
     forgetOrder();
+    widths.invalidate();
     endResetModel();
 }
 
 void TransactionTableModel::sortRows(int column, bool ascending) {
-    if (!db || column < 0 || column >= ColumnCount || rowOrder.size() < 2) return;
+    if (!db || column < 0 || column >= ColumnCount) return;
+    // Rows of transactions that are gone wait for the reload or the deletion
+    // the model is about to be told of.
+    if (!rowsInDatabase()) return;
+    try {
+        // The keys come first, so that should they fail, nothing has changed.
+        if (const std::optional<std::vector<int>> numbers = integerKeys(column)) {
+            const std::vector<int>& keys = *numbers;
+            reorder(column, ascending, [&keys](int a, int b) { return keys[a] < keys[b]; });
+        } else {
+            TextKeys dates;
+            const TextKeys& keys = column == CommentColumn ? commentTextKeys() : (dates = dateTextKeys());
+            reorder(column, ascending, [&keys](int a, int b) { return keys.at(a) < keys.at(b); });
+        }
+    } catch (...) {
+        // Only memory can run out here; the rows keep the order they had.
+    }
+}
 
+template <typename Less>
+void TransactionTableModel::reorder(int column, bool ascending, Less less) {
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList persistentBefore = persistentIndexList();
-    std::vector<int> persistentPositions;
-    persistentPositions.reserve(persistentBefore.size());
-    for (const QModelIndex& index : persistentBefore) persistentPositions.push_back(rowOrder[index.row()]);
+    try {
+        std::vector<int> persistentPositions;
+        persistentPositions.reserve(persistentBefore.size());
+        for (const QModelIndex& index : persistentBefore) persistentPositions.push_back(rowOrder[index.row()]);
 
-    const std::size_t orderedRows =
-        column == sortedColumn && ascending == sortedAscending ? std::min(sortedRows, rowOrder.size()) : 0;
-    if (const std::optional<std::vector<int>> numbers = integerKeys(column)) {
-        const std::vector<int>& keys = *numbers;
-        stableSortRows(rowOrder, orderedRows, ascending, [&keys](int a, int b) { return keys[a] < keys[b]; });
-    } else {
-        TextKeys dates;
-        const TextKeys& keys = column == CommentColumn ? commentTextKeys() : (dates = dateTextKeys());
-        stableSortRows(rowOrder, orderedRows, ascending, [&keys](int a, int b) { return keys.at(a) < keys.at(b); });
-    }
-    sortedColumn = column;
-    sortedAscending = ascending;
-    sortedRows = rowOrder.size();
+        auto sortBy = [&](auto before) {
+            const bool sameOrder = column == sortedColumn && ascending == sortedAscending;
+            if (!sameOrder || std::ssize(strayPositions) > fewRows) {
+                placeTail(rowOrder, 0, before);
+                return;
+            }
+            // The modified rows come out; the rest is in order but for rows
+            // added since, which are placed first.
+            std::size_t orderedRows = std::min(sortedRows, rowOrder.size());
+            std::vector<StrayRow> strays;
+            for (int position : strayPositions) {
+                const int row = rowOf(position);
+                if (row >= 0) strays.push_back({row, position});
+            }
+            std::sort(strays.begin(), strays.end(), [](StrayRow a, StrayRow b) { return a.row < b.row; });
+            for (const StrayRow& stray : strays) {
+                if (static_cast<std::size_t>(stray.row) < std::min(sortedRows, rowOrder.size())) --orderedRows;
+                rowOrder[static_cast<std::size_t>(stray.row)] = -1;
+            }
+            std::erase(rowOrder, -1);
+            placeTail(rowOrder, orderedRows, before);
+            placeStrays(rowOrder, strays, before);
+        };
+        if (ascending)
+            sortBy(less);
+        else
+            // The reversed predicate, so equal keys keep their current order.
+            sortBy([&less](int a, int b) { return less(b, a); });
+        sortedColumn = column;
+        sortedAscending = ascending;
+        sortedRows = rowOrder.size();
+        strayPositions.clear();
 
-    if (!persistentBefore.isEmpty()) {
-        std::vector<int> rowOfPosition(static_cast<std::size_t>(db->transCount()), -1);
-        for (std::size_t row = 0; row < rowOrder.size(); ++row) rowOfPosition[rowOrder[row]] = static_cast<int>(row);
-        QModelIndexList persistentAfter;
-        persistentAfter.reserve(persistentBefore.size());
-        for (qsizetype i = 0; i < persistentBefore.size(); ++i)
-            persistentAfter.append(index(rowOfPosition[persistentPositions[i]], persistentBefore[i].column()));
-        changePersistentIndexList(persistentBefore, persistentAfter);
+        if (!persistentBefore.isEmpty()) {
+            std::vector<int> rowOfPosition(rowOrder.size(), -1);
+            for (std::size_t row = 0; row < rowOrder.size(); ++row)
+                rowOfPosition[static_cast<std::size_t>(rowOrder[row])] = static_cast<int>(row);
+            QModelIndexList persistentAfter;
+            persistentAfter.reserve(persistentBefore.size());
+            for (qsizetype i = 0; i < persistentBefore.size(); ++i)
+                persistentAfter.append(index(rowOfPosition[persistentPositions[i]], persistentBefore[i].column()));
+            changePersistentIndexList(persistentBefore, persistentAfter);
+        }
+    } catch (...) {
+        // The rows are still every position once; only their order is unknown.
+        forgetOrder();
     }
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 void TransactionTableModel::retranslate() {
-    // Translated texts may sort otherwise.
+    // Translated texts may sort otherwise, and be wider.
     commentKeys.clear();
     forgetOrder();
+    widths.invalidate();
     emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
     if (!rowOrder.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
 }
 
+void TransactionTableModel::setTextFont(const QFont& font) { widths.setFont(font); }
+
+void TransactionTableModel::setTranslatesStoredText(bool translates) { widths.setTranslatesStoredText(translates); }
+
+int TransactionTableModel::widestText(int column) {
+    if (!db) return 0;
+    try {
+        return widths.widestText(*db, column);
+    } catch (...) {
+        return 0;
+    }
+}
+
 int TransactionTableModel::transactionIndexAt(int row) const {
     if (!db || row < 0 || row >= rowCount()) return -1;
-    return db->transaction(rowOrder[row], false).index();
+    const int position = rowOrder[static_cast<std::size_t>(row)];
+    return position >= 0 && position < db->transCount() ? db->transaction(position, false).index() : -1;
+}
+
+bool TransactionTableModel::rowsInDatabase() const {
+    // The rows hold each position below their count once.
+    return db && rowOrder.size() <= static_cast<std::size_t>(db->transCount());
+}
+
+int TransactionTableModel::rowOf(int position) const {
+    const auto found = std::find(rowOrder.begin(), rowOrder.end(), position);
+    return found == rowOrder.end() ? -1 : static_cast<int>(found - rowOrder.begin());
 }
 
 QString TransactionTableModel::cellText(const AccountDB& database, const Transaction& record, int column) {
@@ -222,7 +341,7 @@ QString TransactionTableModel::cellText(const AccountDB& database, const Transac
     case MoneyColumn:
         return QString::number(record.amount());
     case TypeColumn:
-        return typeNameText(database, record.type());
+        return typeText(database, record.type());
     case CommentColumn:
         return fromBig5(context, record.comment());
     default:
@@ -234,6 +353,18 @@ QString TransactionTableModel::dateText(int year, int month, int day) {
     std::u16string text;
     appendDate(text, year, month, day);
     return QString::fromStdU16String(text);
+}
+
+QString TransactionTableModel::inOutText(bool income) { return translated(income ? incomeText : outgoingText); }
+
+QString TransactionTableModel::typeText(const AccountDB& database, int typeId) {
+    // Every stored transaction names a stored type; should that ever fail,
+    // an empty cell is better than an exception thrown out of a paint.
+    try {
+        return fromBig5(context, database.typeById(typeId).name());
+    } catch (const KestLib::ErrorMsg&) {
+        return QString();
+    }
 }
 
 int TransactionTableModel::rowCount(const QModelIndex& parent) const {
@@ -248,7 +379,16 @@ QVariant TransactionTableModel::data(const QModelIndex& index, int role) const {
     if (!db || !index.isValid() || index.parent().isValid() || index.row() >= rowCount() ||
         index.column() >= ColumnCount)
         return QVariant();
-    if (role == Qt::DisplayRole) return cellText(*db, db->transaction(rowOrder[index.row()], false), index.column());
+    if (role == Qt::DisplayRole) {
+        const int position = rowOrder[static_cast<std::size_t>(index.row())];
+        // A row whose transaction is gone shows empty until the model hears of it.
+        if (position < 0 || position >= db->transCount()) return QVariant();
+        try {
+            return cellText(*db, db->transaction(position, false), index.column());
+        } catch (...) {
+            return QVariant();
+        }
+    }
     if (role == Qt::TextAlignmentRole) {
         const bool number = index.column() == IndexColumn || index.column() == MoneyColumn;
         return int((number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
@@ -331,6 +471,7 @@ TransactionTableModel::TextKeys TransactionTableModel::dateTextKeys() const {
 void TransactionTableModel::forgetOrder() {
     sortedColumn = -1;
     sortedRows = 0;
+    strayPositions.clear();
 }
 
 std::u16string_view TransactionTableModel::TextKeys::at(int position) const {
@@ -341,6 +482,22 @@ std::u16string_view TransactionTableModel::TextKeys::at(int position) const {
 void TransactionTableModel::TextKeys::append(std::u16string_view text) {
     chars.append(text);
     ends.push_back(static_cast<std::uint32_t>(chars.size()));
+}
+
+void TransactionTableModel::TextKeys::replace(int position, std::u16string_view text) {
+    const std::uint32_t begin = position == 0 ? 0 : ends[position - 1];
+    const std::uint32_t length = ends[position] - begin;
+    chars.replace(begin, length, text);
+    const auto grown = static_cast<std::uint32_t>(text.size()) - length;  // wraps when shorter, as wanted
+    for (std::size_t later = static_cast<std::size_t>(position); later < ends.size(); ++later) ends[later] += grown;
+}
+
+void TransactionTableModel::TextKeys::erase(int position) {
+    const std::uint32_t begin = position == 0 ? 0 : ends[position - 1];
+    const std::uint32_t length = ends[position] - begin;
+    chars.erase(begin, length);
+    ends.erase(ends.begin() + position);
+    for (std::size_t later = static_cast<std::size_t>(position); later < ends.size(); ++later) ends[later] -= length;
 }
 
 void TransactionTableModel::TextKeys::clear() {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "columnwidthtracker.h"
+
 namespace KestLib {
 class AccountDB;
 class Transaction;
@@ -14,6 +16,18 @@ class Transaction;
 // The rows of the main window's transaction table, read on demand from the
 // database. The model keeps the row order as a permutation of database
 // positions, so sorting a million rows moves integers, not cells.
+//
+// The model learns of the database's changes row by row, and never throws:
+// a row whose transaction is gone (a change it wasn't told of yet) shows
+// empty cells. After the core changed the database, the window calls:
+// - appendLastTransaction() after AccountDB::addTransaction;
+// - transactionModified(index) after AccountDB::modifyTransaction;
+// - transactionDeleted(position) after AccountDB::deleteTransaction, with the
+//   position the transaction had (AccountDB::transPosition before the delete);
+// - reload() after anything else (a load, a reset);
+// and then re-applies the current sort with sortRows, which only places the
+// rows that changed. Persistent indexes (the view's selection and current
+// row) follow their transactions through all of these.
 class TransactionTableModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -29,6 +43,13 @@ public:
     void reload();
     // The database's last transaction was just added: one row more at the end.
     void appendLastTransaction();
+    // The transaction with this index was just modified: its row shows the
+    // new values (dataChanged for the whole row). The row stays where it is
+    // until the next sortRows, which moves only this row.
+    void transactionModified(int index);
+    // The transaction that was at this database position was just deleted:
+    // its row is removed (rowsRemoved), and the rows after it keep their order.
+    void transactionDeleted(int position);
     // No rows (the database itself is left alone).
     void clearRows();
     // Stable sort of the rows: Index and Money by number, the other columns
@@ -37,12 +58,25 @@ public:
     // Texts were translated again: headers and cells are re-read.
     void retranslate();
 
+    // The font the view draws the cells in, for widestText.
+    void setTextFont(const QFont& font);
+    // Whether an installed translation may show stored texts otherwise
+    // (true at first); when none can, widths are kept several times quicker.
+    void setTranslatesStoredText(bool translates);
+    // The width in pixels of the widest text of a column over all rows,
+    // kept as rows change, so fitting the columns costs no walk over a
+    // million rows.
+    int widestText(int column);
+
     // The index of the transaction shown in a row, or -1 for no such row.
     int transactionIndexAt(int row) const;
 
     // The shown text of one cell; the translation context is "MainWindow".
     static QString cellText(const KestLib::AccountDB& database, const KestLib::Transaction& record, int column);
     static QString dateText(int year, int month, int day);
+    static QString inOutText(bool income);
+    // The shown name of the type with this id; empty for an id no type holds.
+    static QString typeText(const KestLib::AccountDB& database, int typeId);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -58,9 +92,19 @@ private:
         int size() const { return static_cast<int>(ends.size()); }
         std::u16string_view at(int position) const;
         void append(std::u16string_view text);
+        void replace(int position, std::u16string_view text);
+        void erase(int position);
         void clear();
     };
 
+    // True when every row's position names a transaction of the database.
+    bool rowsInDatabase() const;
+    // The row showing a database position; -1 for none.
+    int rowOf(int position) const;
+    // Sorts the rows with less between the layout signals, persistent
+    // indexes following their transactions.
+    template <typename Less>
+    void reorder(int column, bool ascending, Less less);
     std::optional<std::vector<int>> integerKeys(int column) const;
     const TextKeys& commentTextKeys();
     TextKeys dateTextKeys() const;
@@ -73,8 +117,11 @@ private:
     // comment, not a million.
     TextKeys commentKeys;
     // The first sortedRows rows are in order by sortedColumn in that
-    // direction, so re-applying the sort after appended rows only places them.
+    // direction, but for the rows of strayPositions (modified since), so
+    // re-applying the sort after a change only places the rows it touched.
     int sortedColumn = -1;
     bool sortedAscending = true;
     std::size_t sortedRows = 0;
+    std::vector<int> strayPositions;
+    ColumnWidthTracker widths;
 };

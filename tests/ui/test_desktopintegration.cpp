@@ -3,7 +3,7 @@
 #include <QTest>
 
 #include "appidentity.h"
-#include "bookargument.h"
+#include "bookpath.h"
 
 class TestDesktopIntegration : public QObject {
     Q_OBJECT
@@ -11,25 +11,26 @@ class TestDesktopIntegration : public QObject {
 private slots:
     void bookArgumentsAsPathsOrFileUrls_data() {
         QTest::addColumn<QString>("argument");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("absolute path") << "/home/u/money.pwdb" << "/home/u/money.pwdb";
-        QTest::newRow("relative path") << "money.pwdb" << "money.pwdb";
-        QTest::newRow("path with a percent sign") << "/tmp/50%25.pwdb" << "/tmp/50%25.pwdb";
-        QTest::newRow("file URL") << "file:///home/u/money.pwdb" << "/home/u/money.pwdb";
-        QTest::newRow("escaped space") << "file:///home/u/my%20money.pwdb" << "/home/u/my money.pwdb";
-        QTest::newRow("escaped UTF-8") << "file:///tmp/%E5%B8%B3.pwdb" << QString::fromUtf8("/tmp/\u5e33.pwdb");
-        QTest::newRow("escaped hash") << "file:///tmp/a%23b.pwdb" << "/tmp/a#b.pwdb";
-        QTest::newRow("scheme in capitals") << "FILE:///tmp/a.pwdb" << "/tmp/a.pwdb";
-        QTest::newRow("localhost") << "file://localhost/tmp/a.pwdb" << "/tmp/a.pwdb";
+        QTest::addColumn<QByteArray>("expected");  // the path's bytes
+        QTest::newRow("absolute path") << "/home/u/money.pwdb" << QByteArray("/home/u/money.pwdb");
+        QTest::newRow("relative path") << "money.pwdb" << QByteArray("money.pwdb");
+        QTest::newRow("path with a percent sign") << "/tmp/50%25.pwdb" << QByteArray("/tmp/50%25.pwdb");
+        QTest::newRow("file URL") << "file:///home/u/money.pwdb" << QByteArray("/home/u/money.pwdb");
+        QTest::newRow("escaped space") << "file:///home/u/my%20money.pwdb" << QByteArray("/home/u/my money.pwdb");
+        QTest::newRow("escaped UTF-8") << "file:///tmp/%E5%B8%B3.pwdb" << QString::fromUtf8("/tmp/\u5e33.pwdb").toUtf8();
+        QTest::newRow("escaped hash") << "file:///tmp/a%23b.pwdb" << QByteArray("/tmp/a#b.pwdb");
+        QTest::newRow("scheme in capitals") << "FILE:///tmp/a.pwdb" << QByteArray("/tmp/a.pwdb");
+        QTest::newRow("localhost") << "file://localhost/tmp/a.pwdb" << QByteArray("/tmp/a.pwdb");
+        QTest::newRow("escaped Big5 byte for byte") << "file:///tmp/%B1b.pwdb" << QByteArray("/tmp/\xb1" "b.pwdb");
         // Not a local file: left as given, so opening it fails under its own name.
-        QTest::newRow("another host") << "file://server/share/a.pwdb" << "file://server/share/a.pwdb";
-        QTest::newRow("not a file URL") << "https://example.org/a.pwdb" << "https://example.org/a.pwdb";
+        QTest::newRow("another host") << "file://server/share/a.pwdb" << QByteArray("file://server/share/a.pwdb");
+        QTest::newRow("not a file URL") << "https://example.org/a.pwdb" << QByteArray("https://example.org/a.pwdb");
     }
 
     void bookArgumentsAsPathsOrFileUrls() {
         QFETCH(QString, argument);
-        QFETCH(QString, expected);
-        QCOMPARE(bookPathFromArgument(argument), expected);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(QByteArray::fromStdString(BookPath::fromArgument(argument.toUtf8().constData()).bytes()), expected);
     }
 
     void iconHasEveryRenderedSize() {

@@ -27,6 +27,7 @@
 
 #include "accountdb.h"
 #include "big5text.h"
+#include "bookpath.h"
 #include "booksupport.h"
 #include "errormsg.h"
 #include "mainwindow.h"
@@ -36,62 +37,9 @@
 #include "transactiontablemodel.h"
 #include "userprompts.h"
 
+using namespace BookSupport;
+
 namespace {
-
-struct Row {
-    int year, month, day;
-    bool income;
-    int amount;
-    const char* type;
-    const char* comment;
-};
-
-// Indexes 1 to 4 in this order.
-const std::vector<Row> standardRows = {
-    {2004, 3, 7, false, 9, "Food", "rice"},
-    {2004, 10, 1, true, 10, "Salary", "pay"},
-    {2004, 11, 15, false, 100, "Food", "dinner"},
-    {2004, 3, 20, true, 2, "Salary", "tip"},
-};
-
-std::string pathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
-
-int typeIdFor(KestLib::AccountDB& book, const std::string& name) {
-    for (int position = 0; position < book.typeCount(); ++position)
-        if (book.typeAt(position).name() == name) return book.typeAt(position).id();
-    book.addType(name);
-    return book.findType(name).id();
-}
-
-void writeBook(const QString& path, const std::string& name, const std::vector<Row>& rows = standardRows) {
-    KestLib::AccountDB book;
-    book.reset();
-    book.setName(name);
-    for (const Row& row : rows) {
-        KestLib::Transaction record;
-        record.setYear(row.year);
-        record.setMonth(row.month);
-        record.setDay(row.day);
-        record.setIncome(row.income);
-        record.setAmount(row.amount);
-        record.setType(typeIdFor(book, row.type));
-        record.setComment(row.comment);
-        book.addTransaction(record);
-    }
-    std::string target = pathBytes(path);
-    book.saveFile(target);
-}
-
-KestLib::AccountDB readBook(const QString& path) {
-    KestLib::AccountDB book;
-    book.loadFile(pathBytes(path));
-    return book;
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void writeBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
@@ -172,6 +120,8 @@ private slots:
 
     void cleanup() {
         window.reset();
+        // The toolkit can't name files whose names aren't UTF-8, so it can't remove them.
+        std::filesystem::remove_all(pathBytes(folder->path()));
         QVERIFY2(prompts.unscripted.isEmpty(), qPrintable("unexpected questions: " + prompts.unscripted.join(", ")));
         QVERIFY2(prompts.allAnswersUsed(), "a scripted answer was never asked for");
     }
@@ -403,6 +353,84 @@ private slots:
         QCOMPARE(readBook(path("plain.pwdb")).name(), std::string("Third"));
     }
 
+    void saveOverAnotherBookAsks_data() {
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<bool>("overwrite");
+        QTest::newRow("no extension, yes") << "plain" << true;
+        QTest::newRow("no extension, no") << "plain" << false;
+        QTest::newRow("upper-case extension, yes") << "x.PWDB" << true;
+        QTest::newRow("upper-case extension, no") << "x.PWDB" << false;
+    }
+    void saveOverAnotherBookAsks() {
+        // The book is opened as `opened` but written as `opened`.pwdb, where
+        // another book lives.
+        QFETCH(QString, opened);
+        QFETCH(bool, overwrite);
+        const QString written = path(opened + ".pwdb");
+        writeBook(written, "Other");
+        writeBook(path("mine.pwdb"), "Mine");
+        QVERIFY(QFile::rename(path("mine.pwdb"), path(opened)));
+        const QByteArray openedBefore = fileBytes(path(opened));
+        const QByteArray otherBefore = fileBytes(written);
+        window->openFile(path(opened));
+        rename(QStringLiteral("Changed"));
+
+        prompts.overwriteAnswers.push_back(overwrite);
+        action("saveAct")->trigger();
+        QCOMPARE(prompts.asked.last(), QStringLiteral("overwrite: File %1 already exists.\nDo you want to override it?")
+                                           .arg(QDir::toNativeSeparators(written)));
+        QCOMPARE(fileBytes(path(opened)), openedBefore);
+        if (overwrite) {
+            // The book replaced is the one kept.
+            QCOMPARE(readBook(written).name(), std::string("Changed"));
+            QCOMPARE(readBook(written + ".bak.pwdb").name(), std::string("Other"));
+            QVERIFY(!QFile::exists(path(opened + ".bak.pwdb")));
+            QCOMPARE(window->boundFileName(), written);
+            QCOMPARE(status(), QStringLiteral("File Saved"));
+        } else {
+            QCOMPARE(fileBytes(written), otherBefore);
+            QCOMPARE(QDir(folder->path()).entryList(QDir::Files).size(), 2);
+            QCOMPARE(window->boundFileName(), path(opened));
+            QCOMPARE(status(), QStringLiteral("File Modified"));
+        }
+    }
+
+    void pathInALegacyEncodingStaysBytes_data() {
+        QTest::addColumn<bool>("dropped");
+        QTest::newRow("command line") << false;
+        QTest::newRow("drop") << true;
+    }
+    void pathInALegacyEncodingStaysBytes() {
+        QFETCH(bool, dropped);
+        // A Big5 name: not UTF-8, so any round trip through text loses it.
+        const std::string file = pathBytes(folder->path()) + "/\xA4\xA4\xA4\xE5.pwdb";
+        writeBookBytes(file, "Big5");
+        if (dropped) {
+            QMimeData files;
+            files.setUrls({QUrl::fromEncoded("file://" + QByteArray::fromStdString(file).toPercentEncoding("/"))});
+            QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(window.get(), &enter);
+            QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &files, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(window.get(), &drop);
+        } else {
+            window->openFile(BookPath::fromArgument(file.c_str()));
+        }
+        QCOMPARE(prompts.warnings, QStringList());
+        QCOMPARE(window->windowTitle(), QStringLiteral("Pennywell - Big5"));
+        QCOMPARE(window->boundPath().bytes(), file);
+
+        // Saved back to the same file, backup beside it, nothing under a mangled name.
+        rename(QStringLiteral("Saved"));
+        action("saveAct")->trigger();
+        KestLib::AccountDB saved;
+        saved.loadFile(file);
+        QCOMPARE(saved.name(), std::string("Saved"));
+        saved.loadFile(file + ".bak.pwdb");
+        QCOMPARE(saved.name(), std::string("Big5"));
+        const auto entries = std::filesystem::directory_iterator(pathBytes(folder->path()));
+        QCOMPARE(std::distance(begin(entries), end(entries)), 2);
+    }
+
     void saveAsOverwriteQuestion_data() {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<bool>("overwrite");
@@ -439,10 +467,14 @@ private slots:
     }
 
     void saveAsToANewPath() {
+        // A file of the chosen name is not the one written, so nothing asks
+        // about it and it stays as it is.
+        writeBytes(path("fresh"), "my notes");
         startNewBook(QStringLiteral("Mine"));
         prompts.saveNames.push_back(path("fresh"));
         action("saveAsAct")->trigger();
         QCOMPARE(prompts.asked, QStringList({"name: ", "save-as"}));
+        QCOMPARE(fileBytes(path("fresh")), QByteArray("my notes"));
         QCOMPARE(window->boundFileName(), path("fresh.pwdb"));
         QCOMPARE(readBook(path("fresh.pwdb")).name(), std::string("Mine"));
         QCOMPARE(status(), QStringLiteral("File Saved"));
@@ -561,6 +593,45 @@ private slots:
         action("closeAct")->trigger();
         window->openFile(path("book.pwdb"));
         QCOMPARE(column(0), QStringList({"1", "4", "2", "3"}));
+    }
+
+    void cancelledOpenRefreshesTheTable() {
+        // Equal amounts, so the order among them shows whether the rows were
+        // taken afresh from the database.
+        writeBook(path("book.pwdb"), "Book",
+                  {{2004, 1, 1, true, 5, "A", "a"}, {2004, 1, 2, true, 5, "A", "b"}, {2004, 1, 3, true, 7, "A", "c"}});
+        window->openFile(path("book.pwdb"));
+        clickHeader(0);  // Index descending
+        clickHeader(3);  // Money, still descending: the equal amounts keep their order
+        QCOMPARE(column(0), QStringList({"3", "2", "1"}));
+
+        prompts.openNames.push_back(QString());
+        action("openAct")->trigger();
+        // Database order, then Money descending again.
+        QCOMPARE(column(0), QStringList({"3", "1", "2"}));
+    }
+
+    void everyCellShowsWholeInABigBook() {
+        // The widest cell of every column comes last, far past the rows a
+        // view measures on its own.
+        std::vector<Row> rows(1500, {2004, 1, 1, true, 1, "T", "a"});
+        rows.back() = {12345, 10, 10, false, 999999999, "A much longer type name",
+                       "Weekly shopping at the market " + toBig5(QStringLiteral("中文"))};
+        writeBook(path("book.pwdb"), "Big", rows);
+        window->openFile(path("book.pwdb"));
+
+        QHeaderView* header = table()->horizontalHeader();
+        header->setResizeContentsPrecision(-1);  // every row
+        const QAbstractItemView* view = table();  // where the size hint is public
+        for (int section = 0; section < 6; ++section) {
+            const int needed = std::max(view->sizeHintForColumn(section), header->sectionSizeHint(section));
+            const int given = header->sectionSize(section);
+            const QByteArray detail = QByteArray::number(section) + ": " + QByteArray::number(given) + " for " +
+                                      QByteArray::number(needed);
+            QVERIFY2(given >= needed, detail.constData());
+            // Fitted, not merely wide.
+            QVERIFY2(given <= needed + needed / 50 + 3, detail.constData());
+        }
     }
 
     void dropOpensTheFirstFileOnly() {

@@ -12,11 +12,13 @@
 #include "scriptedprompts.h"
 #include "transactiondialog.h"
 
+using namespace BookSupport;
+
 namespace {
 
 // Indexes 1, 3 and 4 at positions 0 to 2 (index 2 is deleted); Spare is unused.
 KestLib::AccountDB standardBook() {
-    KestLib::AccountDB book = makeBook({{2004, 3, 7, false, 9, "Food", "rice"},
+    KestLib::AccountDB book = makeBook("", {{2004, 3, 7, false, 9, "Food", "rice"},
                                         {2004, 10, 1, true, 10, "Salary", "pay"},
                                         {2004, 11, 15, false, 100, "Food", ""},
                                         {2004, 3, 20, true, 2, "Salary", "tip"}},
@@ -229,7 +231,7 @@ private slots:
 
         // An unused type goes from box and book; the nameless type, chosen
         // after it, offers no Delete.
-        book = makeBook({}, {"Spare"});
+        book = makeBook("", {}, {"Spare"});
         open(TransactionDialog::CreateMode);
         choose(find("typeCombo"), 2);
         QTest::mouseClick(button("deleteButton"), Qt::LeftButton);
@@ -322,7 +324,7 @@ private slots:
     }
 
     void emptyBookOffersNothingToChoose() {
-        book = makeBook({});
+        book = makeBook("", {});
         for (int mode : {int(TransactionDialog::DeleteMode), int(TransactionDialog::ModifyMode)}) {
             open(mode);
             QCOMPARE(items("indexCombo"), QStringList({"Select a transaction"}));
@@ -334,14 +336,14 @@ private slots:
 
     void typesFoundByIdNotByPosition() {
         // With B deleted, C (id 3) sits at list position 2.
-        book = makeBook({{2004, 5, 1, true, 40, "C", ""}}, {"A", "B", "C"});
+        book = makeBook("", {{2004, 5, 1, true, 40, "C", ""}}, {"A", "B", "C"});
         book.deleteType(book.findType("B"));
         open(TransactionDialog::ModifyOneMode, 1);
         QCOMPARE(find("typeCombo")->currentText(), QStringLiteral("C"));
         QCOMPARE(dialog->typeId(), 3);
 
         // A name shown translated still names its type.
-        book = makeBook({{2004, 5, 1, false, 8, "Food", ""}});
+        book = makeBook("", {{2004, 5, 1, false, 8, "Food", ""}});
         GermanFood german;
         QCoreApplication::installTranslator(&german);
         open(TransactionDialog::ModifyOneMode, 1);

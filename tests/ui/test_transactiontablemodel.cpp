@@ -1,5 +1,10 @@
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QItemSelectionModel>
+#include <QScrollBar>
+#include <QTableView>
 #include <QPersistentModelIndex>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -66,6 +71,29 @@ std::vector<int> shownIndexes(const TransactionTableModel& model) {
 
 std::vector<int> indexesOf(std::initializer_list<int> indexes) { return indexes; }
 
+// Every row's six texts, in row order.
+std::vector<QStringList> rowTexts(const TransactionTableModel& model) {
+    std::vector<QStringList> rows;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        QStringList texts;
+        for (int column = 0; column < TransactionTableModel::ColumnCount; ++column) texts << cell(model, row, column);
+        rows.push_back(texts);
+    }
+    return rows;
+}
+
+const std::vector<std::string> someComments = {"", "b", "a", "\xA4\xA4", "ab", "B", "Weekly shopping at the market",
+                                               "\xA4\xA4\xA4\xE5\xA4\xA4\xA4\xE5\xA4\xA4\xA4\xE5"};
+
+Transaction randomRecord(QRandomGenerator& random) {
+    // Few distinct keys, so equal keys are common; widths vary in every column.
+    const int typeId = std::array{0, 2, 3}[random.bounded(3)];
+    const int year = random.bounded(20) == 0 ? 12000 + random.bounded(100) : 2000 + random.bounded(12);
+    return record(year, 1 + random.bounded(12), 1 + random.bounded(28), typeId,
+                  random.bounded(10) == 0 ? 100000 + random.bounded(5) : 1 + random.bounded(15),
+                  random.bounded(2) == 0, someComments[random.bounded(int(someComments.size()))]);
+}
+
 // What a stable sort of the shown rows by their shown texts gives: the
 // reference the model's sort must match exactly.
 std::vector<int> expectedOrder(const TransactionTableModel& model, int column, bool ascending) {
@@ -102,6 +130,12 @@ private slots:
     void appendedRowIsSortedIn();
     void persistentIndexFollowsItsTransaction();
     void reloadAndClear();
+    void commentWidthFromBytesIsTheDecodedWidth_data();
+    void commentWidthFromBytesIsTheDecodedWidth();
+    void rowsOfAChangedDatabaseNeverThrow();
+    void rowChangesMatchAReload();
+    void rowChangesSignalTheirRowOnly();
+    void rowChangesKeepSelectionAndScroll();
 
 private:
     AccountDB db;
@@ -157,7 +191,12 @@ void TestTransactionTableModel::headersAndLanguageSwitch() {
     QCOMPARE(shownIndexes(*model), indexesOf({3, 4, 2, 1}));
 
     RenamingTranslator translator;
-    translator.renames = {{"Money", "Geld"}, {"Income", "Einnahme"}, {"Outgoing", "Ausgabe"}, {"pay", "aaa"}};
+    translator.renames = {{"Money", "Geld"},
+                          {"Income", "Einnahme"},
+                          {"Outgoing", "Ausgabe"},
+                          {"pay", "aaa"},
+                          {"deposit", "the translation, far wider than any comment"}};
+    const int commentWidth = model->widestText(TransactionTableModel::CommentColumn);
     QCoreApplication::installTranslator(&translator);
     QSignalSpy headers(model.get(), &QAbstractItemModel::headerDataChanged);
     QSignalSpy cells(model.get(), &QAbstractItemModel::dataChanged);
@@ -166,6 +205,7 @@ void TestTransactionTableModel::headersAndLanguageSwitch() {
     QCOMPARE(cells.count(), 1);
     QCOMPARE(model->headerData(TransactionTableModel::MoneyColumn, Qt::Horizontal).toString(), QStringLiteral("Geld"));
     QCOMPARE(cell(*model, 2, TransactionTableModel::InOutColumn), QStringLiteral("Einnahme"));
+    QVERIFY(model->widestText(TransactionTableModel::CommentColumn) > commentWidth);
 
     // Sorts follow the translated words: "Ausgabe" now comes before
     // "Einnahme", and the translated comment "aaa" before "deposit".
@@ -299,6 +339,231 @@ void TestTransactionTableModel::reloadAndClear() {
     add(db, record(2005, 1, 1, 0, 1, true, ""));
     model->appendLastTransaction();
     QCOMPARE(shownIndexes(*model), indexesOf({1, 2, 4, 5}));
+}
+
+void TestTransactionTableModel::commentWidthFromBytesIsTheDecodedWidth_data() {
+    QTest::addColumn<QByteArray>("comment");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("ASCII") << QByteArray("Weekly shopping, 2 bags");
+    QTest::newRow("tab") << QByteArray("a\tb");
+    QTest::newRow("Big5") << QByteArray("\xA4\xA4\xA4\xE5 and \xAD\xB9\xAA\xAB");
+    QTest::newRow("full-width letters") << QByteArray("\xA2\xCF\xA2\xD0");
+    QTest::newRow("ends at a zero byte") << QByteArray("short\0and a long hidden tail", 29);
+    QTest::newRow("lead byte at the end") << QByteArray("abc\xA4");
+    QTest::newRow("lead byte before ASCII") << QByteArray("\x81" "A");
+    QTest::newRow("bytes no Big5 text holds") << QByteArray("\x80\xFF\xFF");
+}
+
+void TestTransactionTableModel::commentWidthFromBytesIsTheDecodedWidth() {
+    // Without a translation a comment's width comes from its bytes; it must
+    // be exactly the width of the text the cell shows.
+    QFETCH(QByteArray, comment);
+    AccountDB book;
+    book.reset();
+    add(book, record(2004, 1, 1, 0, 1, true, comment.toStdString()));
+    TransactionTableModel decoded;
+    decoded.setDatabase(&book);
+    TransactionTableModel fromBytes;
+    fromBytes.setTranslatesStoredText(false);
+    fromBytes.setDatabase(&book);
+    const int width = decoded.widestText(TransactionTableModel::CommentColumn);
+    QCOMPARE(fromBytes.widestText(TransactionTableModel::CommentColumn), width);
+    const QFontMetricsF metrics(QGuiApplication::font());
+    QVERIFY(width >= metrics.horizontalAdvance(cell(decoded, 0, TransactionTableModel::CommentColumn)));
+}
+
+void TestTransactionTableModel::rowsOfAChangedDatabaseNeverThrow() {
+    // Every paint between a change of the database and the model hearing
+    // of it sees rows whose transactions moved or are gone.
+    model->sortRows(TransactionTableModel::MoneyColumn, true);
+    db.deleteTransaction(2);
+    db.deleteTransaction(4);
+    int empty = 0;
+    for (int row = 0; row < model->rowCount(); ++row)
+        for (int column = 0; column < TransactionTableModel::ColumnCount; ++column)
+            if (!model->data(model->index(row, column)).isValid()) ++empty;
+    QCOMPARE(empty, 2 * TransactionTableModel::ColumnCount);
+    const std::vector<int> shown = shownIndexes(*model);
+    QCOMPARE(std::count(shown.begin(), shown.end(), -1), 2);
+    // No sort reads past the database either; the rows wait for the news.
+    for (int column = 0; column < TransactionTableModel::ColumnCount; ++column)
+        for (bool ascending : {true, false}) model->sortRows(column, ascending);
+    QCOMPARE(model->rowCount(), 4);
+    QVERIFY(model->widestText(TransactionTableModel::CommentColumn) > 0);
+
+    model->transactionDeleted(1);  // told of one change where there were two: all rows again
+    QCOMPARE(shownIndexes(*model), indexesOf({1, 3}));
+}
+
+void TestTransactionTableModel::rowChangesMatchAReload() {
+    // A seeded run of adds, modifies, deletes and sorts; after each step the
+    // rows, their order by the sorted column and the column widths are those
+    // of a model that reads everything afresh.
+    QRandomGenerator random(2027);
+    for (int i = 0; i < 150; ++i) add(db, randomRecord(random));
+    model->reload();
+    int column = TransactionTableModel::MoneyColumn;
+    bool ascending = true;
+    model->sortRows(column, ascending);
+    for (int step = 0; step < 200; ++step) {
+        const int action = random.bounded(10);
+        if (action < 3) {
+            add(db, randomRecord(random));
+            model->appendLastTransaction();
+        } else if (action < 6 && db.transCount() > 0) {
+            const int index = db.transaction(random.bounded(db.transCount()), false).index();
+            Transaction changed = randomRecord(random);
+            // Sometimes only the comment, so the sorted column stays the same.
+            if (action == 5) changed = db.transaction(index, true), changed.setComment(someComments[step % 8]);
+            changed.setIndex(index);
+            db.modifyTransaction(changed);
+            model->transactionModified(index);
+        } else if (action < 9 && db.transCount() > 0) {
+            const int position = random.bounded(db.transCount());
+            db.deleteTransaction(db.transaction(position, false).index());
+            model->transactionDeleted(position);
+        } else {
+            column = random.bounded(int(TransactionTableModel::ColumnCount));
+            ascending = random.bounded(2) == 0;
+        }
+        model->sortRows(column, ascending);
+
+        TransactionTableModel fresh;
+        fresh.setDatabase(&db);
+        fresh.sortRows(column, ascending);
+        std::vector<QStringList> rows = rowTexts(*model);
+        std::vector<QStringList> expected = rowTexts(fresh);
+        // Equal keys may stand in another order: the model's rows keep the
+        // order of earlier sorts.
+        for (std::size_t row = 0; row < rows.size() && row < expected.size(); ++row)
+            QCOMPARE(rows[row][column], expected[row][column]);
+        std::sort(rows.begin(), rows.end());
+        std::sort(expected.begin(), expected.end());
+        QCOMPARE(rows, expected);
+        for (int c = 0; c < TransactionTableModel::ColumnCount; ++c) QCOMPARE(model->widestText(c), fresh.widestText(c));
+    }
+    // The widths hold every cell's text.
+    const QFontMetricsF metrics(QGuiApplication::font());
+    for (int c = 0; c < TransactionTableModel::ColumnCount; ++c) {
+        double widest = 0;
+        for (int row = 0; row < model->rowCount(); ++row) widest = std::max(widest, metrics.horizontalAdvance(cell(*model, row, c)));
+        QVERIFY(model->widestText(c) >= widest);
+        QVERIFY(model->widestText(c) <= widest + 2);
+    }
+}
+
+void TestTransactionTableModel::rowChangesSignalTheirRowOnly() {
+    model->sortRows(TransactionTableModel::MoneyColumn, true);
+    QCOMPARE(shownIndexes(*model), indexesOf({2, 1, 4, 3}));
+    QSignalSpy changed(model.get(), &QAbstractItemModel::dataChanged);
+    QSignalSpy removed(model.get(), &QAbstractItemModel::rowsRemoved);
+    QSignalSpy reset(model.get(), &QAbstractItemModel::modelReset);
+
+    // A new comment leaves the row where it is, even among equal amounts.
+    Transaction first = db.transaction(1, true);
+    first.setComment("zzz");
+    db.modifyTransaction(first);
+    model->transactionModified(1);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.first().at(0).toModelIndex(), model->index(1, 0));
+    QCOMPARE(changed.first().at(1).toModelIndex(), model->index(1, TransactionTableModel::ColumnCount - 1));
+    QCOMPARE(cell(*model, 1, TransactionTableModel::CommentColumn), QStringLiteral("zzz"));
+    model->sortRows(TransactionTableModel::MoneyColumn, true);
+    QCOMPARE(shownIndexes(*model), indexesOf({2, 1, 4, 3}));
+
+    // A new amount moves it, and the comment sort knows the new comment.
+    first.setAmount(100);
+    db.modifyTransaction(first);
+    model->transactionModified(1);
+    model->sortRows(TransactionTableModel::MoneyColumn, true);
+    QCOMPARE(shownIndexes(*model), indexesOf({2, 4, 1, 3}));
+    model->sortRows(TransactionTableModel::CommentColumn, true);
+    QCOMPARE(shownIndexes(*model), indexesOf({3, 4, 2, 1}));
+
+    // The widest cells come and go with one row.
+    auto widthsMatchAReload = [this] {
+        TransactionTableModel fresh;
+        fresh.setDatabase(&db);
+        for (int column = 0; column < TransactionTableModel::ColumnCount; ++column)
+            if (model->widestText(column) != fresh.widestText(column)) return false;
+        return true;
+    };
+    Transaction third = db.transaction(3, true);
+    const Transaction thirdBefore = third;
+    third.setAmount(12345678);
+    third.setYear(123456);
+    third.setComment("a comment far wider than any other");
+    third.setIncome(true);
+    third.setType(db.findType("Salary").id());
+    db.modifyTransaction(third);
+    model->transactionModified(3);
+    QVERIFY(widthsMatchAReload());
+    db.modifyTransaction(thirdBefore);
+    model->transactionModified(3);
+    QVERIFY(widthsMatchAReload());
+    const int moneyWidth = model->widestText(TransactionTableModel::MoneyColumn);
+
+    // Deleting the transaction at position 1 (index 2), shown in row 2.
+    db.deleteTransaction(2);
+    model->transactionDeleted(1);
+    QCOMPARE(removed.count(), 1);
+    QCOMPARE(removed.first().at(1).toInt(), 2);
+    QCOMPARE(removed.first().at(2).toInt(), 2);
+    QCOMPARE(shownIndexes(*model), indexesOf({3, 4, 1}));
+    QCOMPARE(reset.count(), 0);
+    // A deletion of a later position shifts nothing before it.
+    db.deleteTransaction(4);
+    model->transactionDeleted(2);
+    QCOMPARE(shownIndexes(*model), indexesOf({3, 1}));
+    QCOMPARE(cell(*model, 0, TransactionTableModel::MoneyColumn), QStringLiteral("100"));
+    QVERIFY(widthsMatchAReload());
+    db.deleteTransaction(3);
+    model->transactionDeleted(1);
+    db.deleteTransaction(1);
+    model->transactionDeleted(0);
+    QVERIFY(widthsMatchAReload());
+    QVERIFY(model->widestText(TransactionTableModel::MoneyColumn) < moneyWidth);
+}
+
+void TestTransactionTableModel::rowChangesKeepSelectionAndScroll() {
+    QRandomGenerator random(11);
+    for (int i = 0; i < 300; ++i) add(db, randomRecord(random));
+    model->reload();
+    QTableView view;
+    view.setModel(model.get());
+    view.setSelectionBehavior(QAbstractItemView::SelectRows);
+    view.resize(400, 300);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    model->sortRows(TransactionTableModel::MoneyColumn, true);
+    view.selectRow(150);
+    const int selected = model->transactionIndexAt(150);
+    view.verticalScrollBar()->setValue(100);
+    auto selectedIndex = [&] {
+        const QModelIndexList rows = view.selectionModel()->selectedRows();
+        return rows.size() == 1 ? model->transactionIndexAt(rows.first().row()) : -1;
+    };
+
+    // The selected transaction gets the largest amount: it moves to the end,
+    // still selected, and the view stays where it was.
+    Transaction moved = db.transaction(selected, true);
+    moved.setAmount(999999);
+    db.modifyTransaction(moved);
+    model->transactionModified(selected);
+    model->sortRows(TransactionTableModel::MoneyColumn, true);
+    QCOMPARE(selectedIndex(), selected);
+    QCOMPARE(model->transactionIndexAt(model->rowCount() - 1), selected);
+    QCOMPARE(view.verticalScrollBar()->value(), 100);
+
+    // Another row goes.
+    const int gone = model->transactionIndexAt(10);
+    const int position = db.transPosition(gone);
+    db.deleteTransaction(gone);
+    model->transactionDeleted(position);
+    model->sortRows(TransactionTableModel::MoneyColumn, true);
+    QCOMPARE(selectedIndex(), selected);
+    QCOMPARE(view.verticalScrollBar()->value(), 100);
+    QCOMPARE(model->rowCount(), 303);
 }
 
 QTEST_MAIN(TestTransactionTableModel)

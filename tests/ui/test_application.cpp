@@ -1,0 +1,71 @@
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "booksupport.h"
+
+using namespace BookSupport;
+
+// The application object ends the process or keeps it alive against the
+// kernel's signals, so each case runs the program's start-up in a child.
+class TestApplication : public QObject {
+    Q_OBJECT
+
+private:
+    struct Outcome {
+        QProcess::ExitStatus status;
+        int code;
+        QStringList lines;
+    };
+
+    static Outcome runChild(const QStringList& arguments) {
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        child.start(QStringLiteral(APPLICATION_CHILD), arguments);
+        if (!child.waitForFinished(60000)) {
+            child.kill();
+            child.waitForFinished();
+        }
+        const QString out = QString::fromUtf8(child.readAllStandardOutput());
+        return {child.exitStatus(), child.exitCode(), out.split(u'\n', Qt::SkipEmptyParts)};
+    }
+
+private slots:
+    void escapedErrorEndsTheProgramWithoutSaving_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("core error") << "core" << "warning: Warning: Boom";
+        QTest::newRow("standard exception") << "std" << "warning: Warning: Bang";
+        QTest::newRow("anything else") << "other" << "warning: Warning: Unknown error";
+    }
+    void escapedErrorEndsTheProgramWithoutSaving() {
+        QFETCH(QString, kind);
+        QFETCH(QString, warning);
+        QTemporaryDir folder;
+        const QString book = folder.filePath(QStringLiteral("book.pwdb"));
+        writeBook(book, "Book");
+        const QByteArray before = fileBytes(book);
+
+        const Outcome outcome = runChild({QStringLiteral("escape"), kind, book});
+        QCOMPARE(outcome.status, QProcess::NormalExit);
+        QVERIFY(outcome.code != 0);
+        // The warning, and nothing after it: no question, no save, no return from the loop.
+        QCOMPARE(outcome.lines, QStringList({warning}));
+        QCOMPARE(fileBytes(book), before);
+        QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("book.pwdb.bak.pwdb"))));
+    }
+
+    void fileSizeLimitGivesAWriteError() {
+        QTemporaryDir folder;
+        const Outcome outcome = runChild({QStringLiteral("file-size-limit"), folder.path()});
+        // Not ended by SIGXFSZ: the write failed, was reported, and the
+        // changes are still there to be saved elsewhere.
+        QCOMPARE(outcome.status, QProcess::NormalExit);
+        QCOMPARE(outcome.code, 0);
+        QCOMPARE(outcome.lines, QStringList({"warning: Warning: File write error", "status: File Modified",
+                                             "bound: big.pwdb"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestApplication)
+#include "test_application.moc"
