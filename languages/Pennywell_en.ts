@@ -142,6 +142,96 @@
     </message>
 </context>
 <context>
+    <name>CsvImport</name>
+    <message>
+        <source>the file is empty; it needs a header row such as index,date,direction,amount,type,comment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown column &quot;%1&quot;; the columns are index, date, direction, amount, type and comment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the column &quot;%1&quot; appears twice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the header has no &quot;%1&quot; column</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a quote inside a field that doesn&apos;t start with one; enclose the field in quotes and double the quote</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text after the closing quote of a field</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a quoted field is never closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 fields where the header has %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the date &quot;%1&quot; is not a calendar date written YYYY-MM-DD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the direction &quot;%1&quot; is neither &quot;income&quot; nor &quot;outgoing&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the amount &quot;%1&quot; is not a whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the amount %1 is out of range (-2147483648 to 2147483647)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 is not valid UTF-8 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 is not valid Big5 text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 &quot;%2&quot; holds a character that Big5 can&apos;t store</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the %1 is %2 bytes long in Big5; at most %3 fit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the new type &quot;%1&quot; would be one more than the 128 types a database can hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the database has no transaction index left for this row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The CSV file was not imported; the database is unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n more faulty row(s) not listed.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>DBNameDialog</name>
     <message>
         <source>Enter the database name</source>
@@ -583,93 +673,6 @@ Do you want to override it?</translation>
     <message>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;&lt;/TR&gt;</translation>
-    </message>
-</context>
-<context>
-    <name>PwText</name>
-    <message>
-        <source>the file is empty; it needs a header row such as index,date,direction,amount,type,comment</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>unknown column &quot;%1&quot;; the columns are index, date, direction, amount, type and comment</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the column &quot;%1&quot; appears twice</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the header has no &quot;%1&quot; column</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a quote inside a field that doesn&apos;t start with one; enclose the field in quotes and double the quote</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>text after the closing quote of a field</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>a quoted field is never closed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 fields where the header has %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the date &quot;%1&quot; is not a calendar date written YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the direction &quot;%1&quot; is neither &quot;income&quot; nor &quot;outgoing&quot;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the amount &quot;%1&quot; is not a whole number</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the amount %1 is out of range (-2147483648 to 2147483647)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the %1 is not valid UTF-8 text</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the %1 is not valid Big5 text</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the %1 &quot;%2&quot; holds a character that Big5 can&apos;t store</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the %1 is %2 bytes long in Big5; at most %3 fit</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the new type &quot;%1&quot; would be one more than the 128 types a database can hold</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the database has no transaction index left for this row</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The CSV file was not imported; the database is unchanged.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%n more faulty row(s) not listed.</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
