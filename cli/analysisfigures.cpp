@@ -1,9 +1,13 @@
 #include "analysisfigures.h"
 
 #include "accountdb.h"
+#include "analysis.h"
+#include "transaction.h"
 
 using KestLib::AccountDB;
 
+// The figures are the core's, the same the window's reports show; this file
+// only turns the command line's choice into the core's terms.
 namespace {
 
 // The ids an analysis reports on, in the book's type order.
@@ -14,58 +18,41 @@ std::vector<int> chosenTypes(const AccountDB& db, const AnalysisChoice& choice) 
     return ids;
 }
 
+KestLib::InOutSelector selectorOf(const AnalysisChoice& choice) {
+    return static_cast<KestLib::InOutSelector>(choice.inOut);
+}
+
+KestLib::DateRange rangeOf(const AnalysisChoice& choice) { return {choice.firstDate, choice.lastDate}; }
+
 }  // namespace
 
 std::int64_t grandTotal(const AccountDB& db, const AnalysisChoice& choice) {
-    if (choice.allTypes) return db.sumAmount(-1, choice.inOut, choice.firstDate, choice.lastDate);
-    std::int64_t balance = 0;
-    for (const int id : choice.typeIds) balance += db.sumAmount(id, choice.inOut, choice.firstDate, choice.lastDate);
-    return balance;
+    if (choice.allTypes) return KestLib::grandTotal(db, selectorOf(choice), rangeOf(choice));
+    return KestLib::grandTotal(db, choice.typeIds, selectorOf(choice), rangeOf(choice));
 }
 
 PercentageFigures percentageFigures(const AccountDB& db, const AnalysisChoice& choice) {
-    const auto sums = db.sumByType(choice.firstDate, choice.lastDate);
-    const bool withIncome = choice.inOut == 0 || choice.inOut == -1;
-    const bool withOutgoing = choice.inOut == 1 || choice.inOut == -1;
-    auto incomeOf = [&](int id) { return withIncome ? sums[static_cast<std::size_t>(id)].income : 0; };
-    auto outgoingOf = [&](int id) { return withOutgoing ? -sums[static_cast<std::size_t>(id)].outgoing : 0; };
-
-    PercentageFigures figures;
-    for (int position = 0; position < db.typeCount(); ++position) {
-        const int id = db.typeAt(position).id();
-        figures.totalIncome += incomeOf(id);
-        figures.totalOutgoing += outgoingOf(id);
-    }
-    for (const int id : chosenTypes(db, choice)) {
-        PercentageLine line{id, incomeOf(id), outgoingOf(id)};
-        figures.selectedIncome += line.income;
-        figures.selectedOutgoing += line.outgoing;
-        figures.lines.push_back(line);
-    }
+    const KestLib::PercentageFigures core =
+        KestLib::percentageAnalysis(db, chosenTypes(db, choice), selectorOf(choice), rangeOf(choice));
+    PercentageFigures figures{core.totalIncome, core.selectedIncome, core.totalOutgoing, core.selectedOutgoing, {}};
+    for (const KestLib::TypeShare& share : core.shares)
+        figures.lines.push_back({share.typeId, share.income, share.outgoing});
     return figures;
 }
 
-double percentOf(std::int64_t value, std::int64_t whole) {
-    if (whole == 0) return 0;
-    return static_cast<double>(value) * 100.0 / static_cast<double>(whole);
-}
+double percentOf(std::int64_t value, std::int64_t whole) { return KestLib::percentOf(value, whole); }
 
 BudgetFigures budgetFigures(const AccountDB& db, const AnalysisChoice& choice, std::int32_t today, int days) {
-    const auto sums = db.sumByType(choice.firstDate, today);
+    // Without --from the period reaches back to the first day of the calendar.
+    const std::int32_t from = choice.firstDate == -1 ? KestLib::packDate(1, 1, 1) : choice.firstDate;
+    const KestLib::BudgetFigures core = KestLib::budgetAnalysis(db, chosenTypes(db, choice), {from, choice.lastDate, today});
     BudgetFigures figures;
     figures.days = days;
-    for (const int id : chosenTypes(db, choice)) {
-        BudgetLine line;
-        line.typeId = id;
-        line.budget = sums[static_cast<std::size_t>(id)].income;
-        line.outgoing = -sums[static_cast<std::size_t>(id)].outgoing;
-        line.remain = line.budget - line.outgoing;
-        line.average = line.remain / days;
-        figures.totalBudget += line.budget;
-        figures.totalOutgoing += line.outgoing;
-        figures.lines.push_back(line);
-    }
-    figures.totalRemain = figures.totalBudget - figures.totalOutgoing;
-    figures.averageRemain = figures.totalRemain / days;
+    for (const KestLib::BudgetLine& line : core.lines)
+        figures.lines.push_back({line.typeId, line.budget, line.outgoing, line.remain, line.averagePerDay});
+    figures.totalBudget = core.totalBudget;
+    figures.totalOutgoing = core.totalOutgoing;
+    figures.totalRemain = core.totalRemain;
+    figures.averageRemain = core.totalAveragePerDay;
     return figures;
 }

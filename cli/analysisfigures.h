@@ -1,8 +1,7 @@
 #pragma once
 
-// The arithmetic of the three analyses, with the figures the window's reports
-// give. All of it is in this file and its source, so that it can give way to
-// the core's own analysis functions in one place.
+// The three analyses in the command line's terms. The figures come from the
+// core's analysis functions, so they are the ones the window's reports give.
 
 #include <cstdint>
 #include <vector>
@@ -60,6 +59,7 @@ struct BudgetFigures {
     std::int64_t averageRemain = 0;
 };
 
-// The sums run from choice.firstDate to today (choice.lastDate is not read);
-// days is the number of days from today to the end of the period, plus one.
+// The sums run from choice.firstDate (or the beginning, when it is open) to
+// today; the remainder is spread over the days from today to choice.lastDate,
+// both counted, which the caller passes as days.
 BudgetFigures budgetFigures(const KestLib::AccountDB& db, const AnalysisChoice& choice, std::int32_t today, int days);
