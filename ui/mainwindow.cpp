@@ -158,6 +158,9 @@ void MainWindow::createMenus() {
     fileMenu->addSeparator();
     fileMenu->addAction(exitAct);
 
+    // Filled by the find and undo commands.
+    editMenu = new QMenu(this);
+
     transMenu = new QMenu(this);
     transMenu->addAction(transCreateAct);
     transMenu->addAction(transDeleteAct);
@@ -179,7 +182,7 @@ void MainWindow::createMenus() {
     helpMenu->addAction(aboutQtAct);
 
     // The titles are texts, so updateTexts sets them.
-    for (QMenu* menu : {fileMenu, transMenu, dbMenu, langMenu, helpMenu}) menuBar()->addMenu(menu);
+    for (QMenu* menu : {fileMenu, editMenu, transMenu, dbMenu, langMenu, helpMenu}) menuBar()->addMenu(menu);
 }
 
 void MainWindow::createLanguageMenu() {
@@ -240,6 +243,7 @@ void MainWindow::updateTexts() {
     updateCsvTexts();
 
     fileMenu->setTitle(tr("&File"));
+    editMenu->setTitle(tr("&Edit"));
     transMenu->setTitle(tr("&Transaction"));
     dbMenu->setTitle(tr("&Database"));
     statMenu->setTitle(tr("&Statistic"));

@@ -156,6 +156,7 @@ private:
     TransactionTableView* table;
     TransactionTableModel* model;
     QMenu* fileMenu = nullptr;
+    QMenu* editMenu = nullptr;
     QMenu* transMenu = nullptr;
     QMenu* dbMenu = nullptr;
     QMenu* statMenu = nullptr;

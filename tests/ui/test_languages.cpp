@@ -33,7 +33,7 @@ namespace {
 
 const QString shippedDir = QStringLiteral(PENNYWELL_LANGUAGES_DIR);
 const QString fixtureDir = QStringLiteral(FIXTURE_DIR);
-const QStringList menuBarSources = {"&File", "&Transaction", "&Database", "&Language", "&Help"};
+const QStringList menuBarSources = {"&File", "&Edit", "&Transaction", "&Database", "&Language", "&Help"};
 
 // The shown text of each window text the tests follow, by the action's
 // object name and the property, with its English source.
@@ -117,7 +117,7 @@ private:
         }
         return path;
     }
-    QMenu* languageMenu() const { return window->menuBar()->actions().at(3)->menu(); }
+    QMenu* languageMenu() const { return window->menuBar()->actions().at(4)->menu(); }
     QStringList languageNames() const {
         QStringList names;
         for (const QAction* item : languageMenu()->actions()) names << item->text();
@@ -161,7 +161,7 @@ private:
         QCOMPARE(bar.size(), menuBarSources.size());
         for (qsizetype i = 0; i < bar.size(); ++i)
             QCOMPARE(bar[i]->text(), expected(menuBarSources[i].toUtf8().constData()));
-        QCOMPARE(bar[2]->menu()->actions().at(1)->text(), expected("&Statistic"));
+        QCOMPARE(bar[3]->menu()->actions().at(1)->text(), expected("&Statistic"));
         for (const ActionText& followed : followedActionTexts) {
             const QAction* shown = action(followed.action);
             QCOMPARE(followed.statusTip ? shown->statusTip() : shown->text(), expected(followed.source));
@@ -205,7 +205,7 @@ private slots:
         openWindow(langDir.isEmpty() ? QString() : folder->filePath(langDir));
         openSampleBook();
         QVERIFY(languageMenu()->actions().isEmpty());
-        QVERIFY(window->menuBar()->actions().at(3)->isEnabled());
+        QVERIFY(window->menuBar()->actions().at(4)->isEnabled());
         compareWindowTexts(nullptr);
     }
 

@@ -134,7 +134,7 @@ private slots:
         for (const char* name : alwaysEnabledActions) QVERIFY2(action(name)->isEnabled(), name);
 
         // No languages folder: the menu is there, empty and usable.
-        QAction* languages = window->menuBar()->actions().at(3);
+        QAction* languages = window->menuBar()->actions().at(4);
         QCOMPARE(languages->text(), QStringLiteral("&Language"));
         QVERIFY(languages->menu()->actions().isEmpty() && languages->isEnabled());
     }
