@@ -40,6 +40,7 @@ public:
     NameAnswer askDatabaseName(QWidget*, const QString&) override { return {}; }
     void warn(QWidget*, const QString&, const QString& text) override { lastWarning = text; }
     void inform(QWidget*, const QString&, const QString&) override {}
+    bool informWithChart(QWidget*, const QString&, const QString&, const QString&) override { return false; }
     bool runDialog(QDialog&) override { return false; }
 };
 

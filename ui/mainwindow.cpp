@@ -26,6 +26,8 @@
 #include "accountdb.h"
 #include "big5text.h"
 #include "budgetdialog.h"
+#include "chartdialog.h"
+#include "chartwindow.h"
 #include "coremessages.h"
 #include "dialogprompts.h"
 #include "errormsg.h"
@@ -113,6 +115,7 @@ void MainWindow::initWindow() {
     createActions();
     refreshTable();
     createMenus();
+    createChartsAction();
     createStatusBar();
     // Before the texts, so that the title sees that no database is in use.
     disableDBActions();
@@ -263,6 +266,8 @@ void MainWindow::updateTexts() {
     langMenu->setTitle(tr("&Language"));
     helpMenu->setTitle(tr("&Help"));
 
+    updateChartsTexts();
+
     // The column headers and the cells' own words.
     model->retranslate();
     updateStatus();
@@ -282,7 +287,7 @@ void MainWindow::updateTitle(bool force) {
 
 QList<QAction*> MainWindow::dbActions() const {
     return {transCreateAct, transDeleteAct, transModifyAct, transDeleteOneAct, transModifyOneAct,
-            dbNameAct,      grandTotalAct,  budgetAct,      percentageAct};
+            dbNameAct,      grandTotalAct,  budgetAct,      percentageAct,     chartsAct};
 }
 
 void MainWindow::enableDBActions() {
@@ -635,6 +640,33 @@ void MainWindow::runAnalysis(StatisticDialog& dialog) {
         dialog.setPrompts(prompts);
         dialog.setDB(db.get());
         prompts->runDialog(dialog);
+    });
+}
+
+// ---- Charts ------------------------------------------------------------------
+
+void MainWindow::createChartsAction() {
+    chartsAct = createAction("chartsAct");
+    connect(chartsAct, &QAction::triggered, this, &MainWindow::dbCharts);
+    statMenu->addAction(chartsAct);
+}
+
+void MainWindow::updateChartsTexts() {
+    setActionTexts(chartsAct, tr("C&harts"), QString(),
+                   tr("Show the shares of the chosen types and each month's income and outgoing as charts"));
+}
+
+void MainWindow::dbCharts() {
+    ChartDialog dialog(this);
+    guarded([&] {
+        dialog.setPrompts(prompts);
+        dialog.setDB(db.get());
+        if (!prompts->runDialog(dialog)) return;
+        const ChartData figures = dialog.chartData();
+        ChartWindow window(this);
+        window.setPrompts(prompts);
+        window.setData(figures);
+        prompts->runDialog(window);
     });
 }
 
