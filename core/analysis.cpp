@@ -4,7 +4,6 @@
 #include <chrono>
 #include <cstdint>
 #include <deque>
-#include <optional>
 
 #include "errormsg.h"
 #include "typeidtable.h"
@@ -42,20 +41,20 @@ std::chrono::sys_days dayOf(std::int32_t code) {
     return std::chrono::sys_days{date};
 }
 
-// Months counted from the year 0: year × 12 + month − 1, or nothing when the
+// Months counted from the year 0: year × 12 + month − 1, or -1 when the
 // code's digits name no calendar month (and, with needDay, no day 1 to 31).
-std::optional<int> monthNumber(std::int32_t code, bool needDay) {
+int monthNumber(std::int32_t code, bool needDay) {
     const auto bits = static_cast<std::uint32_t>(code);
     int digits[8];
     for (int k = 0; k < 8; ++k) {
         digits[k] = static_cast<int>((bits >> (28 - 4 * k)) & 0xF);
-        if (digits[k] > 9) return std::nullopt;
+        if (digits[k] > 9) return -1;
     }
     const int year = digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3];
     const int month = digits[4] * 10 + digits[5];
     const int day = digits[6] * 10 + digits[7];
-    if (month < 1 || month > 12) return std::nullopt;
-    if (needDay && (day < 1 || day > 31)) return std::nullopt;
+    if (month < 1 || month > 12) return -1;
+    if (needDay && (day < 1 || day > 31)) return -1;
     return year * 12 + month - 1;
 }
 
@@ -95,14 +94,14 @@ private:
 // chosen == nullptr counts every type.
 std::vector<MonthSums> monthlyInOutOf(const AccountDB& db, const std::bitset<TypeIdTable::capacity>* chosen,
                                       InOutSelector inOut, DateRange range) {
-    const std::optional<int> firstMonth = range.first == -1 ? std::nullopt : monthNumber(range.first, false);
-    const std::optional<int> lastMonth = range.last == -1 ? std::nullopt : monthNumber(range.last, false);
-    if (firstMonth && lastMonth && *lastMonth < *firstMonth) return {};
+    const int firstMonth = range.first == -1 ? -1 : monthNumber(range.first, false);
+    const int lastMonth = range.last == -1 ? -1 : monthNumber(range.last, false);
+    if (firstMonth >= 0 && lastMonth >= 0 && lastMonth < firstMonth) return {};
 
     MonthSpan span;
     // A closed bound shows its month even when nothing falls in it.
-    if (firstMonth) span.at(*firstMonth);
-    if (lastMonth) span.at(*lastMonth);
+    if (firstMonth >= 0) span.at(firstMonth);
+    if (lastMonth >= 0) span.at(lastMonth);
     const bool income = countsIncome(inOut);
     const bool outgoing = countsOutgoing(inOut);
     for (int position = 0; position < db.transCount(); ++position) {
@@ -113,9 +112,9 @@ std::vector<MonthSums> monthlyInOutOf(const AccountDB& db, const std::bitset<Typ
         const std::int32_t code = record.dateCode();
         if (range.first != -1 && code < range.first) continue;
         if (range.last != -1 && code > range.last) continue;
-        const std::optional<int> number = monthNumber(code, true);
-        if (!number) continue;
-        InOutSums& month = span.at(*number);
+        const int number = monthNumber(code, true);
+        if (number < 0) continue;
+        InOutSums& month = span.at(number);
         // Outgoing as a positive figure, as the other analyses give it.
         (record.isIncome() ? month.income : month.outgoing) += record.amount();
     }
