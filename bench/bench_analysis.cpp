@@ -1,4 +1,4 @@
-// The three analyses on a book of a million transactions and 128 types (the
+// The three analyses (and the charts) on a book of a million transactions and 128 types (the
 // most a book can hold), every type chosen, timed from a press of OK until
 // the report text is finished and handed to the report box. Runs without a
 // display.
@@ -61,9 +61,10 @@ QPushButton* okButtonOf(QDialog& dialog) {
 // The dialog as the user leaves it before pressing OK: every type chosen
 // through "ALL", the range over most of the book.
 template <typename Dialog>
-void pressOk(benchmark::State& state) {
+void pressOk(benchmark::State& state, bool pressChart = false) {
     const AccountDB& db = bigBook();
     BenchPrompts prompts;
+    prompts.pressChart = pressChart;
     Dialog dialog;
     dialog.setPrompts(&prompts);
     dialog.setDB(&db);
@@ -83,18 +84,22 @@ void pressOk(benchmark::State& state) {
         benchmark::DoNotOptimize(prompts.lastReport.size());
     }
     if (!prompts.lastWarning.isEmpty()) state.SkipWithError(qPrintable(prompts.lastWarning));
+    if (pressChart && prompts.dialogsRun == 0) state.SkipWithError("no chart window");
     state.counters["reportChars"] = static_cast<double>(prompts.lastReport.size());
 }
 
 void GrandTotalFromOk(benchmark::State& state) { pressOk<GrandTotalDialog>(state); }
 void PercentageFromOk(benchmark::State& state) { pressOk<PercentageDialog>(state); }
 void BudgetFromOk(benchmark::State& state) { pressOk<BudgetDialog>(state); }
+// The percentage report, then Chart: both charts' figures and the window.
+void ChartsFromOk(benchmark::State& state) { pressOk<PercentageDialog>(state, true); }
 
 }  // namespace
 
 BENCHMARK(GrandTotalFromOk)->Unit(benchmark::kMillisecond);
 BENCHMARK(PercentageFromOk)->Unit(benchmark::kMillisecond);
 BENCHMARK(BudgetFromOk)->Unit(benchmark::kMillisecond);
+BENCHMARK(ChartsFromOk)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -24,5 +24,15 @@ public:
     NameAnswer askDatabaseName(QWidget*, const QString&) override { return {}; }
     void warn(QWidget*, const QString&, const QString& text) override { lastWarning = text; }
     void inform(QWidget*, const QString&, const QString& text) override { lastReport = text; }
-    bool runDialog(QDialog& dialog) override { return script && script(dialog); }
+    // With pressChart a report's Chart button is pressed.
+    bool pressChart = false;
+    bool informWithChart(QWidget*, const QString&, const QString& text, const QString&) override {
+        lastReport = text;
+        return pressChart;
+    }
+    int dialogsRun = 0;
+    bool runDialog(QDialog& dialog) override {
+        ++dialogsRun;
+        return script && script(dialog);
+    }
 };

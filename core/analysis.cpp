@@ -3,6 +3,7 @@
 #include <bitset>
 #include <chrono>
 #include <cstdint>
+#include <deque>
 
 #include "errormsg.h"
 #include "typeidtable.h"
@@ -38,6 +39,86 @@ std::chrono::sys_days dayOf(std::int32_t code) {
                                            std::chrono::day{day}};
     if (!date.ok()) throw ErrorMsg(Msg::badBudgetPeriod);
     return std::chrono::sys_days{date};
+}
+
+// Months counted from the year 0: year × 12 + month − 1, or -1 when the
+// code's digits name no calendar month (and, with needDay, no day 1 to 31).
+int monthNumber(std::int32_t code, bool needDay) {
+    const auto bits = static_cast<std::uint32_t>(code);
+    int digits[8];
+    for (int k = 0; k < 8; ++k) {
+        digits[k] = static_cast<int>((bits >> (28 - 4 * k)) & 0xF);
+        if (digits[k] > 9) return -1;
+    }
+    const int year = digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3];
+    const int month = digits[4] * 10 + digits[5];
+    const int day = digits[6] * 10 + digits[7];
+    if (month < 1 || month > 12) return -1;
+    if (needDay && (day < 1 || day > 31)) return -1;
+    return year * 12 + month - 1;
+}
+
+// The months seen so far, from `first` on; they grow at either end, so a
+// book in any order fills them in one pass.
+class MonthSpan {
+public:
+    InOutSums& at(int number) {
+        if (sums.empty()) {
+            first = number;
+            sums.resize(1);
+        } else if (number < first) {
+            sums.insert(sums.begin(), static_cast<std::size_t>(first - number), InOutSums{});
+            first = number;
+        } else if (number - first >= static_cast<int>(sums.size())) {
+            sums.resize(static_cast<std::size_t>(number - first + 1));
+        }
+        return sums[static_cast<std::size_t>(number - first)];
+    }
+
+    std::vector<MonthSums> months() const {
+        std::vector<MonthSums> result;
+        result.reserve(sums.size());
+        int number = first;
+        for (const InOutSums& month : sums) {
+            result.push_back({number / 12, number % 12 + 1, month.income, month.outgoing});
+            ++number;
+        }
+        return result;
+    }
+
+private:
+    int first = 0;
+    std::deque<InOutSums> sums;
+};
+
+// chosen == nullptr counts every type.
+std::vector<MonthSums> monthlyInOutOf(const AccountDB& db, const std::bitset<TypeIdTable::capacity>* chosen,
+                                      InOutSelector inOut, DateRange range) {
+    const int firstMonth = range.first == -1 ? -1 : monthNumber(range.first, false);
+    const int lastMonth = range.last == -1 ? -1 : monthNumber(range.last, false);
+    if (firstMonth >= 0 && lastMonth >= 0 && lastMonth < firstMonth) return {};
+
+    MonthSpan span;
+    // A closed bound shows its month even when nothing falls in it.
+    if (firstMonth >= 0) span.at(firstMonth);
+    if (lastMonth >= 0) span.at(lastMonth);
+    const bool income = countsIncome(inOut);
+    const bool outgoing = countsOutgoing(inOut);
+    for (int position = 0; position < db.transCount(); ++position) {
+        const Transaction& record = db.transaction(position, false);
+        if (record.isIncome() ? !income : !outgoing) continue;
+        if (chosen && (record.type() < 0 || record.type() >= TypeIdTable::capacity || !chosen->test(record.type())))
+            continue;
+        const std::int32_t code = record.dateCode();
+        if (range.first != -1 && code < range.first) continue;
+        if (range.last != -1 && code > range.last) continue;
+        const int number = monthNumber(code, true);
+        if (number < 0) continue;
+        InOutSums& month = span.at(number);
+        // Outgoing as a positive figure, as the other analyses give it.
+        (record.isIncome() ? month.income : month.outgoing) += record.amount();
+    }
+    return span.months();
 }
 
 }  // namespace
@@ -83,6 +164,18 @@ PercentageFigures percentageAnalysis(const AccountDB& db, const std::vector<int>
         figures.shares.push_back(share);
     }
     return figures;
+}
+
+std::vector<MonthSums> monthlyInOut(const AccountDB& db, InOutSelector inOut, DateRange range) {
+    return monthlyInOutOf(db, nullptr, inOut, range);
+}
+
+std::vector<MonthSums> monthlyInOut(const AccountDB& db, const std::vector<int>& typeIds, InOutSelector inOut,
+                                    DateRange range) {
+    requireStoredTypes(db, typeIds);
+    std::bitset<TypeIdTable::capacity> chosen;
+    for (int id : typeIds) chosen.set(static_cast<std::size_t>(id));
+    return monthlyInOutOf(db, &chosen, inOut, range);
 }
 
 double percentOf(std::int64_t part, std::int64_t whole) {

@@ -57,6 +57,27 @@ struct PercentageFigures {
 PercentageFigures percentageAnalysis(const AccountDB& db, const std::vector<int>& typeIds, InOutSelector inOut,
                                      DateRange range);
 
+// The income and outgoing (a positive figure) of one calendar month.
+struct MonthSums {
+    int year = 0;
+    int month = 0;  // 1 to 12
+    std::int64_t income = 0;
+    std::int64_t outgoing = 0;
+};
+
+// Every calendar month the range touches, in order and with the empty ones
+// too, each with its part of the range's transactions: element k equals
+// sumAmount over that month's days within the range (outgoing negated). A
+// direction the selector leaves out is 0. An open bound (-1), or one whose
+// digits name no month, starts or ends the months at the first or last month
+// that has a counted transaction; a range that ends before it starts has no
+// months. A transaction whose date names no calendar day (only a damaged file holds
+// one) counts in no month. One pass over the transactions.
+std::vector<MonthSums> monthlyInOut(const AccountDB& db, InOutSelector inOut, DateRange range);
+// The same over the listed types only; an id listed twice still counts once.
+std::vector<MonthSums> monthlyInOut(const AccountDB& db, const std::vector<int>& typeIds, InOutSelector inOut,
+                                    DateRange range);
+
 // part × 100 ÷ whole in floating point; 0 when whole is 0.
 double percentOf(std::int64_t part, std::int64_t whole);
 

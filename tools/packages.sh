@@ -17,10 +17,12 @@ ensure_packages() {
 
 # What building and running the program needs: qt6-l10n-tools for lupdate and
 # lrelease, qt6-translations-l10n for the toolkit's own translations, and a
-# font with the traditional Chinese characters of the zh_TW texts and books.
+# font with the traditional Chinese characters of the zh_TW texts and books;
+# qt6-charts-dev and qt6-svg-dev for the charts and their SVG copies, and
+# libqt6opengl6-dev, whose CMake files the charts' own look for.
 PROGRAM_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
                   qt6-translations-l10n libgl-dev fonts-dejavu-core fonts-noto-cjk
-                  libcli11-dev nlohmann-json3-dev)
+                  libcli11-dev nlohmann-json3-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev)
 # The icon is rendered from its SVG at build time; manual pages are compressed.
 PROGRAM_PACKAGES+=(librsvg2-bin gzip)
 # What the tests, the benchmarks and the fuzzer need besides.

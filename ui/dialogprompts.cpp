@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <algorithm>
 
 #include "dbnamedialog.h"
@@ -64,6 +65,15 @@ void DialogPrompts::warn(QWidget* parent, const QString& caption, const QString&
 
 void DialogPrompts::inform(QWidget* parent, const QString& caption, const QString& text) {
     QMessageBox::information(parent, caption, text, QMessageBox::Yes);
+}
+
+bool DialogPrompts::informWithChart(QWidget* parent, const QString& caption, const QString& text,
+                                    const QString& chartButton) {
+    QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Yes, parent);
+    QPushButton* chart = box.addButton(chartButton, QMessageBox::ActionRole);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.exec();
+    return box.clickedButton() == chart;
 }
 
 bool DialogPrompts::runDialog(QDialog& dialog) { return dialog.exec() == QDialog::Accepted; }

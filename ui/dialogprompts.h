@@ -14,5 +14,7 @@ public:
     NameAnswer askDatabaseName(QWidget* parent, const QString& presetName) override;
     void warn(QWidget* parent, const QString& caption, const QString& text) override;
     void inform(QWidget* parent, const QString& caption, const QString& text) override;
+    bool informWithChart(QWidget* parent, const QString& caption, const QString& text,
+                         const QString& chartButton) override;
     bool runDialog(QDialog& dialog) override;
 };

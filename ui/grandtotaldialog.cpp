@@ -11,7 +11,7 @@ GrandTotalDialog::GrandTotalDialog(QWidget* parent) : StatisticDialog(parent) {
 }
 
 void GrandTotalDialog::startGrandTotal() {
-    showReport(tr("Grand Total"), [this] { return reportText(); });
+    showReport(tr("Grand Total"), [this] { return reportText(); }, true);
 }
 
 QString GrandTotalDialog::reportText() const {

@@ -24,6 +24,8 @@
 #include "appidentity.h"
 #include "big5text.h"
 #include "budgetdialog.h"
+#include "chartdialog.h"
+#include "chartwindow.h"
 #include "coremessages.h"
 #include "csvcommands.h"
 #include "dialogprompts.h"
@@ -89,6 +91,7 @@ void MainWindow::initWindow() {
     createActions();
     refreshTable();
     createMenus();
+    createChartsAction();
     createStatusBar();
     // Before the texts, so that the title sees that no database is in use.
     disableDBActions();
@@ -251,6 +254,8 @@ void MainWindow::updateTexts() {
     helpMenu->setTitle(tr("&Help"));
     recentMenu->retranslate();
 
+    updateChartsTexts();
+
     // The column headers and the cells' own words. Stored texts can only be
     // translated by the program's own translation (the toolkit's knows none
     // of this window's texts).
@@ -273,7 +278,7 @@ void MainWindow::updateTitle(bool force) {
 
 QList<QAction*> MainWindow::dbActions() const {
     return {transCreateAct, transDeleteAct, transModifyAct, transDeleteOneAct, transModifyOneAct,
-            dbNameAct,      grandTotalAct,  budgetAct,      percentageAct,
+            dbNameAct,      grandTotalAct,  budgetAct,      percentageAct,     chartsAct,
             importCsvAct,   exportCsvAct};
 }
 
@@ -619,6 +624,33 @@ void MainWindow::runAnalysis(StatisticDialog& dialog) {
         dialog.setPrompts(prompts);
         dialog.setDB(db.get());
         prompts->runDialog(dialog);
+    });
+}
+
+// ---- Charts ------------------------------------------------------------------
+
+void MainWindow::createChartsAction() {
+    chartsAct = createAction("chartsAct");
+    connect(chartsAct, &QAction::triggered, this, &MainWindow::dbCharts);
+    statMenu->addAction(chartsAct);
+}
+
+void MainWindow::updateChartsTexts() {
+    setActionTexts(chartsAct, tr("C&harts"), QString(),
+                   tr("Show the shares of the chosen types and each month's income and outgoing as charts"));
+}
+
+void MainWindow::dbCharts() {
+    ChartDialog dialog(this);
+    guarded([&] {
+        dialog.setPrompts(prompts);
+        dialog.setDB(db.get());
+        if (!prompts->runDialog(dialog)) return;
+        const ChartData figures = dialog.chartData();
+        ChartWindow window(this);
+        window.setPrompts(prompts);
+        window.setData(figures);
+        prompts->runDialog(window);
     });
 }
 

@@ -119,6 +119,17 @@ private:
     void runAnalysis(StatisticDialog& dialog);
     // ---- End of analyses.
 
+    // ---- Charts: the chosen types' shares and each month's income and
+    // outgoing, from the statistic submenu after the three analyses.
+private slots:
+    void dbCharts();
+
+private:
+    void createChartsAction();
+    void updateChartsTexts();
+    QAction* chartsAct = nullptr;
+    // ---- End of charts.
+
 private:
     void createActions();
     void createMenus();

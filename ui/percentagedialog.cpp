@@ -18,7 +18,7 @@ PercentageDialog::PercentageDialog(QWidget* parent) : StatisticDialog(parent) {
 }
 
 void PercentageDialog::startPercentageAnalysis() {
-    showReport(tr("Percentage Analysis"), [this] { return reportText(); });
+    showReport(tr("Percentage Analysis"), [this] { return reportText(); }, true);
 }
 
 QString PercentageDialog::reportText() const {

@@ -9,6 +9,7 @@
 
 #include "accountdb.h"
 #include "big5text.h"
+#include "chartwindow.h"
 #include "coremessages.h"
 #include "dialogprompts.h"
 #include "errormsg.h"
@@ -172,9 +173,38 @@ QStringList StatisticDialog::chosenTypeNames() const {
 
 QString StatisticDialog::decimal(std::int64_t value) { return QString::number(static_cast<qlonglong>(value)); }
 
-void StatisticDialog::showReport(const QString& caption, const std::function<QString()>& buildReport) {
+UserPrompts& StatisticDialog::shownPrompts() const { return prompts ? *prompts : messageBoxes(); }
+
+ChartData StatisticDialog::chartData() const {
+    const KestLib::InOutSelector inOut = inOutSelector();
+    const KestLib::DateRange range = dateRange();
+    const std::vector<int> ids = chosenTypeIds();
+    return ChartData(KestLib::percentageAnalysis(*db, ids, inOut, range), chosenTypeNames(),
+                     allTypesChosen() ? KestLib::monthlyInOut(*db, inOut, range)
+                                      : KestLib::monthlyInOut(*db, ids, inOut, range),
+                     inOut);
+}
+
+void StatisticDialog::showCharts() {
     if (!db) return;
-    UserPrompts& shown = prompts ? *prompts : messageBoxes();
+    UserPrompts& shown = shownPrompts();
+    ChartData figures;
+    try {
+        figures = chartData();
+    } catch (const KestLib::ErrorMsg& error) {
+        shown.warn(this, tr("Warning"), coreMessageText(error.message()));
+        return;
+    }
+    ChartWindow window(this);
+    window.setPrompts(&shown);
+    window.setData(figures);
+    shown.runDialog(window);
+}
+
+void StatisticDialog::showReport(const QString& caption, const std::function<QString()>& buildReport,
+                                 bool offerChart) {
+    if (!db) return;
+    UserPrompts& shown = shownPrompts();
     QString report;
     try {
         report = buildReport();
@@ -184,5 +214,8 @@ void StatisticDialog::showReport(const QString& caption, const std::function<QSt
         shown.warn(this, tr("Warning"), coreMessageText(error.message()));
         return;
     }
-    shown.inform(this, caption, report);
+    if (!offerChart)
+        shown.inform(this, caption, report);
+    else if (shown.informWithChart(this, caption, report, tr("Chart")))
+        showCharts();
 }

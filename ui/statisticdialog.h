@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "analysis.h"
+#include "chartdata.h"
 
 class QDate;
 class QDateEdit;
@@ -41,6 +42,12 @@ public:
     // Where the reports go; not owned. nullptr shows them in message boxes.
     void setPrompts(UserPrompts* replacement);
 
+    // The charts of the current choices: the percentage analysis' shares
+    // and each month's income and outgoing ("ALL" filters no type).
+    ChartData chartData() const;
+    // Shows them in a chart window, run through the prompts.
+    void showCharts();
+
 protected:
     // The choices, as every analysis reads them.
     static std::int32_t dateCode(const QDate& date);
@@ -57,9 +64,10 @@ protected:
     // Figures in reports: decimal with a minus sign when negative.
     static QString decimal(std::int64_t value);
 
-    // Builds a report and shows it under caption. A core error is shown as
-    // a warning instead, and the dialog stays open either way.
-    void showReport(const QString& caption, const std::function<QString()>& buildReport);
+    // Builds a report and shows it under caption, with a Chart button that
+    // opens the charts when offerChart is set. A core error is shown as a
+    // warning instead, and the dialog stays open either way.
+    void showReport(const QString& caption, const std::function<QString()>& buildReport, bool offerChart = false);
 
     QDateEdit* fromDate;
     QDateEdit* toDate;
@@ -91,4 +99,6 @@ private:
     // change doesn't run it again.
     bool selectingAll = false;
     UserPrompts* prompts = nullptr;
+
+    UserPrompts& shownPrompts() const;
 };

@@ -44,6 +44,14 @@ public:
     virtual void warn(QWidget* parent, const QString& caption, const QString& text) = 0;
     // A report box with the single button Yes.
     virtual void inform(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // The same box with a second button, chartButton, beside Yes; true when
+    // that was pressed. Where no such box is offered, the plain report is
+    // shown and false returned.
+    virtual bool informWithChart(QWidget* parent, const QString& caption, const QString& text,
+                                 const QString& /*chartButton*/) {
+        inform(parent, caption, text);
+        return false;
+    }
     // Runs a dialog the window has built and set up; true when it was accepted.
     // Tests fill in the dialog's widgets here instead of waiting for a person.
     virtual bool runDialog(QDialog& dialog) = 0;

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -146,5 +148,110 @@ TEST(Analyses, AnIdTheDatabaseDoesNotHoldIsRefused) {
         EXPECT_EQ(messageOf([&] { grandTotal(db, ids, InOutSelector::Both, march); }), Msg::noType);
         EXPECT_EQ(messageOf([&] { percentageAnalysis(db, ids, InOutSelector::Both, march); }), Msg::noType);
         EXPECT_EQ(messageOf([&] { budgetAnalysis(db, ids, period); }), Msg::noType);
+        EXPECT_EQ(messageOf([&] { monthlyInOut(db, ids, InOutSelector::Both, march); }), Msg::noType);
     }
+}
+
+TEST(MonthlyInOut, EachMonthEqualsSumAmountOverItsDays) {
+    // A shuffled book over three years, so the months fill in any order.
+    BookBuilder builder;
+    std::mt19937 random(1204);
+    const std::string names[] = {"Pay", "Food", "Rent", "Gift"};
+    for (int k = 0; k < 600; ++k) {
+        const std::string& name = names[random() % 4];
+        const int amount = 1 + static_cast<int>(random() % 5000);
+        const int year = 2003 + static_cast<int>(random() % 3);
+        const int month = 1 + static_cast<int>(random() % 12);
+        const int day = 1 + static_cast<int>(random() % 31);
+        if (random() % 3 == 0)
+            builder.income(name, amount, year, month, day);
+        else
+            builder.outgoing(name, amount, year, month, day);
+    }
+    const AccountDB db = builder.build();
+    const std::vector<int> all;  // empty: no type filter
+    const std::vector<int> two = {db.findType("Food").id(), db.findType("Gift").id()};
+    struct Case {
+        const std::vector<int>* ids;
+        InOutSelector inOut;
+        DateRange range;
+        int months;
+    };
+    const Case cases[] = {
+        {&all, InOutSelector::Both, {packDate(2003, 1, 1), packDate(2005, 12, 31)}, 36},
+        {&all, InOutSelector::Income, {packDate(2003, 11, 17), packDate(2004, 2, 3)}, 4},  // part months
+        {&two, InOutSelector::Outgoing, {packDate(2002, 12, 1), packDate(2004, 6, 15)}, 19},
+        {&two, InOutSelector::Both, {packDate(2004, 2, 29), packDate(2004, 2, 29)}, 1},
+    };
+    for (const Case& c : cases) {
+        const std::vector<MonthSums> months = c.ids->empty() ? monthlyInOut(db, c.inOut, c.range)
+                                                             : monthlyInOut(db, *c.ids, c.inOut, c.range);
+        ASSERT_EQ(months.size(), static_cast<std::size_t>(c.months)) << c.range.first;
+        std::int64_t income = 0, outgoing = 0;
+        for (const MonthSums& month : months) {
+            const DateRange days{std::max(c.range.first, packDate(month.year, month.month, 1)),
+                                 std::min(c.range.last, packDate(month.year, month.month, 31))};
+            std::int64_t expectedIncome = 0, expectedOutgoing = 0;
+            const std::vector<int> ids = c.ids->empty() ? std::vector<int>{-1} : *c.ids;
+            for (int id : ids) {
+                if (c.inOut != InOutSelector::Outgoing) expectedIncome += db.sumAmount(id, 0, days.first, days.last);
+                if (c.inOut != InOutSelector::Income) expectedOutgoing -= db.sumAmount(id, 1, days.first, days.last);
+            }
+            EXPECT_EQ(month.income, expectedIncome) << month.year << "/" << month.month;
+            EXPECT_EQ(month.outgoing, expectedOutgoing) << month.year << "/" << month.month;
+            income += month.income;
+            outgoing += month.outgoing;
+        }
+        // Nothing in the range is left out of the months, nor counted twice.
+        const std::vector<int> ids = c.ids->empty() ? std::vector<int>{-1} : *c.ids;
+        std::int64_t balance = 0;
+        for (int id : ids) balance += db.sumAmount(id, static_cast<int>(c.inOut), c.range.first, c.range.last);
+        EXPECT_EQ(income - outgoing, balance);
+    }
+}
+
+TEST(MonthlyInOut, MonthsRunOverTheRangeOrOverTheBookWhereItIsOpen) {
+    // Outgoing 2004/02 and 2004/05 (none in between); an income of 2003/12,
+    // which the selector leaves out, so it can't open the months early; and
+    // a month 13 only a damaged file could hold.
+    const AccountDB db = BookBuilder()
+                             .outgoing("Food", 20, 2004, 5, 31)
+                             .income("Pay", 50, 2003, 12, 1)
+                             .outgoing("Food", 10, 2004, 2, 29)
+                             .outgoing("Food", 99, 2004, 13, 1)
+                             .build();
+    struct Case {
+        DateRange range;
+        int firstYear, firstMonth;
+        std::vector<std::int64_t> outgoing;
+    };
+    const Case cases[] = {
+        {{packDate(2004, 1, 1), packDate(2004, 6, 30)}, 2004, 1, {0, 10, 0, 0, 20, 0}},
+        {{-1, -1}, 2004, 2, {10, 0, 0, 20}},
+        {{-1, packDate(2004, 3, 1)}, 2004, 2, {10, 0}},
+        {{packDate(2004, 4, 1), -1}, 2004, 4, {0, 20}},
+        {{packDate(2004, 6, 1), packDate(2004, 1, 1)}, 0, 0, {}},  // ends before it starts
+    };
+    for (const Case& c : cases) {
+        const std::vector<MonthSums> months = monthlyInOut(db, InOutSelector::Outgoing, c.range);
+        std::vector<std::int64_t> outgoing;
+        for (const MonthSums& month : months) {
+            outgoing.push_back(month.outgoing);
+            EXPECT_EQ(month.income, 0);  // left out by the selector
+        }
+        EXPECT_EQ(outgoing, c.outgoing) << c.range.first << ".." << c.range.last;
+        if (!months.empty()) {
+            EXPECT_EQ(months.front().year, c.firstYear);
+            EXPECT_EQ(months.front().month, c.firstMonth);
+            EXPECT_EQ(months.back().year * 12 + months.back().month - months.front().year * 12 - months.front().month,
+                      static_cast<int>(months.size()) - 1);
+        }
+    }
+}
+
+TEST(MonthlyInOut, SumsPast32Bits) {
+    const AccountDB db = BookBuilder().income("Pay", 2'000'000'000).income("Pay", 2'000'000'000).build();
+    const std::vector<MonthSums> months = monthlyInOut(db, {db.findType("Pay").id()}, InOutSelector::Both, march);
+    ASSERT_EQ(months.size(), 1u);
+    EXPECT_EQ(months[0].income, 4'000'000'000);
 }

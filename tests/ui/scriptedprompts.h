@@ -22,6 +22,9 @@ public:
     std::deque<NameAnswer> nameAnswers;
     std::deque<FileChoice> dataFiles;
     std::deque<DialogScript> dialogScripts;
+    // Whether a report box's Chart button is pressed; without an answer the
+    // box is closed with Yes, as with a plain report.
+    std::deque<bool> chartAnswers;
 
     QStringList asked;     // every question, in order
     QStringList warnings;  // "caption: text"
@@ -30,7 +33,7 @@ public:
 
     bool allAnswersUsed() const {
         return saveChoices.empty() && overwriteAnswers.empty() && openNames.empty() && saveNames.empty() &&
-               nameAnswers.empty() && dialogScripts.empty() && dataFiles.empty();
+               nameAnswers.empty() && dialogScripts.empty() && dataFiles.empty() && chartAnswers.empty();
     }
 
     QString lastCaption;
@@ -69,6 +72,13 @@ public:
     void inform(QWidget*, const QString& caption, const QString& text) override {
         asked << QStringLiteral("report");
         reports << caption + QStringLiteral(": ") + text;
+    }
+    bool informWithChart(QWidget* parent, const QString& caption, const QString& text, const QString&) override {
+        inform(parent, caption, text);
+        if (chartAnswers.empty()) return false;
+        const bool chart = chartAnswers.front();
+        chartAnswers.pop_front();
+        return chart;
     }
     bool runDialog(QDialog& dialog) override {
         const DialogScript script =

@@ -22,30 +22,12 @@
 #include "mainwindow.h"
 #include "percentagedialog.h"
 #include "scriptedprompts.h"
+#include "statisticsupport.h"
 
 namespace {
 
 const QDate march1(2004, 3, 1);
 const QDate march31(2004, 3, 31);
-
-QListWidget* typeList(QDialog& dialog) { return dialog.findChild<QListWidget*>(QStringLiteral("typeListBox")); }
-QListWidget* inOutList(QDialog& dialog) { return dialog.findChild<QListWidget*>(QStringLiteral("inOutListBox")); }
-QDateEdit* dateEdit(QDialog& dialog, const char* name) {
-    return dialog.findChild<QDateEdit*>(QString::fromLatin1(name));
-}
-
-QPushButton* button(QDialog& dialog, const QString& text) {
-    for (QPushButton* found : dialog.findChildren<QPushButton*>())
-        if (found->text() == text) return found;
-    qFatal("no button %s", qPrintable(text));
-}
-
-// A click as the user gives it, so that the current row moves as well.
-void clickRow(QListWidget* list, int row) {
-    list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      list->visualItemRect(list->item(row)).center());
-}
 
 QList<int> selectedRows(QListWidget* list) {
     QList<int> rows;
@@ -58,26 +40,6 @@ QStringList rowTexts(QListWidget* list) {
     QStringList texts;
     for (int row = 0; row < list->count(); ++row) texts << list->item(row)->text();
     return texts;
-}
-
-void chooseTypes(QDialog& dialog, const QStringList& names) {
-    QListWidget* list = typeList(dialog);
-    for (int row = 0; row < list->count(); ++row)
-        if (names.contains(list->item(row)->text())) clickRow(list, row);
-}
-
-enum class Direction { Both, Income, Outgoing };
-
-// Both rows start selected; a click clears the one not wanted.
-void chooseDirection(QDialog& dialog, Direction direction) {
-    if (direction == Direction::Outgoing) clickRow(inOutList(dialog), 0);
-    if (direction == Direction::Income) clickRow(inOutList(dialog), 1);
-}
-
-void setRange(QDialog& dialog, const QDate& from, const QDate& to) {
-    // To first, so that From never passes it on the way.
-    dateEdit(dialog, "toDate")->setDate(to);
-    dateEdit(dialog, "fromDate")->setDate(from);
 }
 
 // Translates the Big5 type name "food" in the type list's context only.
