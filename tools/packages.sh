@@ -20,3 +20,5 @@ PROGRAM_PACKAGES=(g++ cmake ninja-build qt6-base-dev qt6-tools-dev qt6-tools-dev
                   qt6-translations-l10n libgl-dev fonts-dejavu-core)
 # What the tests, the benchmarks and the fuzzer need besides.
 TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev)
+# What tools/bench-cold needs besides: GNU time for the peak memory.
+BENCH_PACKAGES=(time)
