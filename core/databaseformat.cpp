@@ -49,7 +49,7 @@ public:
         u8(v >> 8);
         u8(v);
     }
-    void text(const std::string& s) {
+    void text(std::string_view s) {
         u8(static_cast<unsigned>(s.size()));
         for (char c : s) u8(static_cast<unsigned char>(c));
     }
@@ -110,7 +110,7 @@ public:
     }
 };
 
-void checkLength(const std::string& text, const char* message) {
+void checkLength(std::string_view text, const char* message) {
     if (text.size() > maxText) throw ErrorMsg(message);
 }
 
@@ -204,13 +204,23 @@ AccountDB decodeDatabase(std::istream& in, std::uint64_t size) {
         if (static_cast<std::uint64_t>(count) > reader.remaining() / fixedTransactionBytes)
             throw ErrorMsg(Msg::damaged);
         db.transactions.reserve(count);
-        db.sumKeys.reserve(static_cast<std::size_t>(count));
+        // What the file holds beyond the fixed fields is comments: an upper
+        // bound of what the arena will keep.
+        db.comments.reserve(static_cast<std::size_t>(reader.remaining() -
+                                                     static_cast<std::uint64_t>(count) * fixedTransactionBytes));
     }
     bool indexesAscend = true;
+    std::int32_t previousIndex = 0;
     for (std::int32_t i = 0; i < count; ++i) {
         // index (4), year (2), month, day, amount (4), income, type id, comment length
         unsigned char fixed[fixedTransactionBytes];
         reader.read(fixed, sizeof fixed);
+        unsigned char comment[maxText];
+        reader.read(comment, fixed[14]);
+        const unsigned typeId = fixed[13];
+        const int typePosition = typeId < positionOfId.size() ? positionOfId[typeId] : -1;
+        if (typePosition < 0) throw ErrorMsg(Msg::outOfBound);
+
         Transaction record;
         record.setIndex(Reader::be32(fixed));
         record.setYear(fixed[4] << 8 | fixed[5]);
@@ -218,17 +228,14 @@ AccountDB decodeDatabase(std::istream& in, std::uint64_t size) {
         record.setDay(fixed[7]);
         record.setAmount(Reader::be32(fixed + 8));
         record.setIncome(fixed[12] != 0);
-        const unsigned typeId = fixed[13];
-        record.setComment(reader.text(fixed[14]));
-        const int typePosition = typeId < positionOfId.size() ? positionOfId[typeId] : -1;
-        if (typePosition < 0) throw ErrorMsg(Msg::outOfBound);
         record.setType(static_cast<int>(typeId));
         db.types.at(typePosition).incCount();
-        if (i > 0 && record.index() <= db.transactions.at(i - 1).index()) indexesAscend = false;
+        if (i > 0 && record.index() <= previousIndex) indexesAscend = false;
+        previousIndex = record.index();
         // New indexes must stay unique even when the stored last index lags.
         if (record.index() > db.lastIndex_) db.lastIndex_ = record.index();
-        db.sumKeys.push_back(AccountDB::SumKey::of(record));
-        db.transactions.append(std::move(record));
+        Transaction& stored = db.transactions.append(std::move(record));
+        db.comments.setComment(stored, std::string_view(reinterpret_cast<const char*>(comment), fixed[14]));
     }
     if (reader.remaining() != 0) throw ErrorMsg(Msg::damaged);
 
