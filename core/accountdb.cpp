@@ -176,9 +176,7 @@ void AccountDB::loadFile(const std::string& fileName) {
     std::error_code error;
     const bool regular = std::filesystem::is_regular_file(fileName, error);
     const std::uintmax_t size = regular ? std::filesystem::file_size(fileName, error) : 0;
-    std::vector<char> buffer(1 << 20);
     std::ifstream file;
-    file.rdbuf()->pubsetbuf(buffer.data(), static_cast<std::streamsize>(buffer.size()));
     if (regular && !error) file.open(fileName, std::ios::binary);
     if (!file.is_open()) throw ErrorMsg(Msg::fileOpen);
     *this = decodeDatabase(file, size);

@@ -42,7 +42,7 @@ void* allocateBulk(std::size_t bytes) {
     return reinterpret_cast<void*>(aligned);
 }
 
-void freeBulk(void* memory, std::size_t bytes) {
+void freeBulk(void* memory, std::size_t bytes) noexcept {
     if (memory == nullptr) return;
     if (bytes < mappedFrom)
         ::operator delete(memory);
@@ -56,7 +56,7 @@ std::size_t bulkSize(std::size_t bytes) { return bytes; }
 
 void* allocateBulk(std::size_t bytes) { return ::operator new(bytes); }
 
-void freeBulk(void* memory, std::size_t) { ::operator delete(memory); }
+void freeBulk(void* memory, std::size_t) noexcept { ::operator delete(memory); }
 
 #endif
 

@@ -16,10 +16,23 @@ namespace KestLib {
 // Pieces are aligned for any record. allocateBulk throws std::bad_alloc;
 // freeBulk takes the size that was asked for.
 void* allocateBulk(std::size_t bytes);
-void freeBulk(void* memory, std::size_t bytes);
+void freeBulk(void* memory, std::size_t bytes) noexcept;
 
 // The size that allocateBulk really gives for a request: a piece that is
 // rounded up anyway may as well be used whole.
 std::size_t bulkSize(std::size_t bytes);
+
+// The same memory for a standard container, such as the pointer array of a
+// big record list.
+template <typename T>
+struct BulkAllocator {
+    using value_type = T;
+    BulkAllocator() = default;
+    template <typename U>
+    BulkAllocator(const BulkAllocator<U>&) noexcept {}
+    T* allocate(std::size_t count) { return static_cast<T*>(allocateBulk(count * sizeof(T))); }
+    void deallocate(T* memory, std::size_t count) noexcept { freeBulk(memory, count * sizeof(T)); }
+    friend bool operator==(const BulkAllocator&, const BulkAllocator&) { return true; }
+};
 
 }  // namespace KestLib

@@ -60,7 +60,9 @@ private:
 
 // Reads a file of known size from a stream, front to back, with every byte
 // swapped back as it is read. Running past the end is damage; a stream that
-// fails for another reason could not be read.
+// fails for another reason could not be read. The stream is read in pieces
+// of its own, so a million small fields cost a million copies, not a million
+// calls into the stream.
 class Reader {
 public:
     Reader(std::istream& in, std::uint64_t size) : in(in), size(size) {}
@@ -68,10 +70,15 @@ public:
 
     void read(unsigned char* out, std::size_t n) {
         if (remaining() < n) throw ErrorMsg(Msg::damaged);
-        in.read(reinterpret_cast<char*>(out), static_cast<std::streamsize>(n));
-        if (static_cast<std::size_t>(in.gcount()) != n) throw ErrorMsg(in.bad() ? Msg::fileOpen : Msg::damaged);
         consumed += n;
-        for (std::size_t i = 0; i < n; ++i) out[i] = swapNibbles(out[i]);
+        while (n > 0) {
+            if (position == filled) refill();
+            const std::size_t take = std::min(n, filled - position);
+            std::copy_n(buffer.data() + position, take, out);
+            position += take;
+            out += take;
+            n -= take;
+        }
     }
     unsigned u8() {
         unsigned char b;
@@ -96,9 +103,24 @@ public:
     }
 
 private:
+    void refill() {
+        if (buffer.empty()) buffer.resize(static_cast<std::size_t>(std::min<std::uint64_t>(size, 256 * 1024)));
+        const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), size - fetched));
+        in.read(reinterpret_cast<char*>(buffer.data()), static_cast<std::streamsize>(want));
+        if (static_cast<std::size_t>(in.gcount()) != want) throw ErrorMsg(in.bad() ? Msg::fileOpen : Msg::damaged);
+        for (std::size_t i = 0; i < want; ++i) buffer[i] = swapNibbles(buffer[i]);
+        fetched += want;
+        position = 0;
+        filled = want;
+    }
+
     std::istream& in;
     std::uint64_t size;
-    std::uint64_t consumed = 0;
+    std::uint64_t consumed = 0;  // handed out
+    std::uint64_t fetched = 0;   // read from the stream
+    std::vector<unsigned char> buffer;
+    std::size_t position = 0;
+    std::size_t filled = 0;
 };
 
 // A stream over bytes in memory, without copying them.
@@ -223,9 +245,7 @@ AccountDB decodeDatabase(std::istream& in, std::uint64_t size) {
 
         Transaction record;
         record.setIndex(Reader::be32(fixed));
-        record.setYear(fixed[4] << 8 | fixed[5]);
-        record.setMonth(fixed[6]);
-        record.setDay(fixed[7]);
+        record.setDate(fixed[4] << 8 | fixed[5], fixed[6], fixed[7]);
         record.setAmount(Reader::be32(fixed + 8));
         record.setIncome(fixed[12] != 0);
         record.setType(static_cast<int>(typeId));

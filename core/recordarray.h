@@ -151,7 +151,7 @@ private:
         other.freed.clear();
     }
 
-    std::vector<Record*> items;  // in list order
+    std::vector<Record*, BulkAllocator<Record*>> items;  // in list order
     std::vector<Block> blocks;
     std::vector<Record*> freed;  // places of removed records, taken first
     std::size_t unused = 0;      // places never used at the end of the last block

@@ -38,6 +38,8 @@ public:
 
     int index() const { return index_; }
     void setIndex(int value) { index_ = value; }
+    // The three parts of the date at once.
+    void setDate(int year, int month, int day);
     int year() const;
     void setYear(int value) { setDate(value, month(), day()); }
     int month() const;
@@ -76,7 +78,6 @@ private:
     };
 
     std::uint8_t place() const { return flags & placeMask; }
-    void setDate(int year, int month, int day);
     bool packable(int year, int month, int day, int type) const;
     void widen();
     void release();
