@@ -22,6 +22,14 @@ void freeBulk(void* memory, std::size_t bytes) noexcept;
 // rounded up anyway may as well be used whole.
 std::size_t bulkSize(std::size_t bytes);
 
+// The mapping itself, which allocateBulk uses where the build asks for it:
+// bytes rounded up to whole huge pages, on a huge-page boundary, offered for
+// huge pages. Throws std::bad_alloc.
+inline constexpr std::size_t hugePageSize = std::size_t{2} << 20;
+std::size_t roundToHugePages(std::size_t bytes);
+void* mapHugePages(std::size_t bytes);
+void unmapHugePages(void* memory, std::size_t bytes) noexcept;
+
 // The same memory for a standard container, such as the pointer array of a
 // big record list.
 template <typename T>
