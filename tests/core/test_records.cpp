@@ -203,7 +203,7 @@ std::string commentOf(std::size_t length, char first) {
 Transaction transactionOf(const FieldCase& c, char first, bool commentLast = false) {
     Transaction t;
     t.setIndex(c.year ^ 0x55);
-    t.setAmount(-c.type);
+    t.setAmount(c.type / 3);
     t.setIncome(c.day % 2 == 0);
     if (!commentLast) t.setComment(commentOf(c.commentLength, first));
     t.setYear(c.year);
