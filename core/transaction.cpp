@@ -16,14 +16,6 @@ std::int32_t packDate(int year, int month, int day) {
     return static_cast<std::int32_t>(code);
 }
 
-struct Transaction::Wide {
-    int year;
-    int month;
-    int day;
-    int type;
-    std::string comment;
-};
-
 static_assert(sizeof(Transaction) == 32, "a transaction is packed into 32 bytes");
 
 namespace {
@@ -125,10 +117,6 @@ void Transaction::release() {
     tail[0] = 0;
 }
 
-int Transaction::year() const { return place() == wideFields ? wide()->year : year_; }
-int Transaction::month() const { return place() == wideFields ? wide()->month : month_; }
-int Transaction::day() const { return place() == wideFields ? wide()->day : day_; }
-int Transaction::type() const { return place() == wideFields ? wide()->type : type_; }
 
 bool Transaction::packable(int year, int month, int day, int type) const {
     return fits<std::uint16_t>(year) && fits<std::uint8_t>(month) && fits<std::uint8_t>(day) &&

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "textview.h"
@@ -40,14 +41,14 @@ public:
     void setIndex(int value) { index_ = value; }
     // The three parts of the date at once.
     void setDate(int year, int month, int day);
-    int year() const;
+    int year() const { return place() == wideFields ? wide()->year : year_; }
     void setYear(int value) { setDate(value, month(), day()); }
-    int month() const;
+    int month() const { return place() == wideFields ? wide()->month : month_; }
     void setMonth(int value) { setDate(year(), value, day()); }
-    int day() const;
+    int day() const { return place() == wideFields ? wide()->day : day_; }
     void setDay(int value) { setDate(year(), month(), value); }
     // The id of the transaction's type, not its position in the type list.
-    int type() const;
+    int type() const { return place() == wideFields ? wide()->type : type_; }
     void setType(int value);
     int amount() const { return amount_; }
     void setAmount(int value) { amount_ = value; }
@@ -65,7 +66,13 @@ private:
     friend class TextArena;
 
     // The fields that didn't fit the packed record, with the comment.
-    struct Wide;
+    struct Wide {
+        int year;
+        int month;
+        int day;
+        int type;
+        std::string comment;
+    };
 
     enum : std::uint8_t {
         incomeFlag = 1,
