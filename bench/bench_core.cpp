@@ -21,51 +21,16 @@
 #include <fstream>
 #include <map>
 #include <memory>
-#include <random>
 #include <string>
 
 #include "accountdb.h"
+#include "bookgenerator.h"
 #include "errormsg.h"
 
 namespace {
 
 using KestLib::AccountDB;
 using KestLib::packDate;
-
-constexpr int typesInBook = 30;
-
-// A fixed-seed book: about 30 types, dates over ten years, comments of 0 to 40
-// bytes mixing ASCII with Big5 pairs.
-AccountDB generateBook(int transactions) {
-    std::mt19937 random(20040315);
-    AccountDB db;
-    db.reset();
-    db.setName("Benchmark \xA4\xA4\xA4\xE5");
-    for (int i = 1; i < typesInBook; ++i) db.addType("Type \xA4\xE5 " + std::to_string(i));
-
-    static const char* const big5Pairs[] = {"\xA4\xA4", "\xA4\xE5", "\xAD\xB9", "\xAA\xAB", "\xA6\xAC", "\xA4\x4A"};
-    KestLib::Transaction record;
-    std::string comment;
-    for (int i = 0; i < transactions; ++i) {
-        record.setYear(2000 + static_cast<int>(random() % 10));
-        record.setMonth(1 + static_cast<int>(random() % 12));
-        record.setDay(1 + static_cast<int>(random() % 28));
-        record.setType(db.typeAt(static_cast<int>(random() % typesInBook)).id());
-        record.setAmount(1 + static_cast<int>(random() % 999999));
-        record.setIncome(random() % 3 == 0);
-        const std::size_t length = random() % 41;
-        comment.clear();
-        while (comment.size() < length) {
-            if (random() % 2 == 0 && comment.size() + 2 <= length)
-                comment += big5Pairs[random() % std::size(big5Pairs)];
-            else
-                comment += static_cast<char>('a' + random() % 26);
-        }
-        record.setComment(comment);
-        db.addTransaction(record);
-    }
-    return db;
-}
 
 // A temporary folder for the books, removed when the process ends.
 class WorkFolder {
@@ -98,7 +63,7 @@ AccountDB& book(int transactions) {
     auto& slot = books[transactions];
     if (!slot) {
         std::string path = bookPath(transactions);
-        generateBook(transactions).saveFile(path);
+        BenchBooks::generateBook(transactions).saveFile(path);
         slot = std::make_unique<AccountDB>();
         slot->loadFile(path);
     }
@@ -184,7 +149,7 @@ int reportPeakMemory(int transactions) {
     std::string path = (workFolder() / "peak").string();
     const pid_t child = fork();
     if (child == 0) {
-        AccountDB db = generateBook(transactions);
+        AccountDB db = BenchBooks::generateBook(transactions);
         db.saveFile(path);
         _exit(0);
     }

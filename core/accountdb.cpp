@@ -33,8 +33,7 @@ void AccountDB::addTransaction(Transaction& record) {
     if (lastIndex_ == INT_MAX) throw ErrorMsg(Msg::noIndexLeft);
     type.incCount();
     record.setIndex(++lastIndex_);
-    sumKeys.push_back(SumKey::of(record));
-    transactions.append(record);
+    comments.keep(transactions.append(record));
     modified = true;
 }
 
@@ -50,7 +49,6 @@ void AccountDB::modifyTransaction(const Transaction& record) {
         newType.incCount();
     }
     stored = record;
-    sumKeys[static_cast<std::size_t>(position)] = SumKey::of(record);
     modified = true;
 }
 
@@ -60,7 +58,6 @@ void AccountDB::deleteTransaction(int index) {
     const int typePosition = typePositionById(transactions.at(position).type());
     if (typePosition >= 0) types.at(typePosition).decCount();
     transactions.removeAt(position);
-    sumKeys.erase(sumKeys.begin() + position);
     modified = true;
 }
 
@@ -118,36 +115,39 @@ const TransType& AccountDB::findType(const std::string& name) const {
 
 std::int64_t AccountDB::sumAmount(int typeId, int inOut, std::int32_t firstDate, std::int32_t lastDate) const {
     std::int64_t sum = 0;
-    for (const SumKey& key : sumKeys) {
-        if (typeId != -1 && key.type != typeId) continue;
-        if (inOut == 0 && !key.income) continue;
-        if (inOut != -1 && inOut != 0 && key.income) continue;
-        if (firstDate != -1 && key.dateCode < firstDate) continue;
-        if (lastDate != -1 && key.dateCode > lastDate) continue;
-        sum += key.income ? key.amount : -static_cast<std::int64_t>(key.amount);
-    }
+    transactions.forEach([&](const Transaction& record) {
+        if (typeId != -1 && record.type() != typeId) return;
+        const bool income = record.isIncome();
+        if (inOut == 0 && !income) return;
+        if (inOut != -1 && inOut != 0 && income) return;
+        const std::int32_t date = record.dateCode();
+        if (firstDate != -1 && date < firstDate) return;
+        if (lastDate != -1 && date > lastDate) return;
+        sum += income ? record.amount() : -static_cast<std::int64_t>(record.amount());
+    });
     return sum;
 }
 
 std::array<InOutSums, TypeIdTable::capacity> AccountDB::sumByType(std::int32_t firstDate,
                                                                    std::int32_t lastDate) const {
     std::array<InOutSums, TypeIdTable::capacity> sums{};
-    for (const SumKey& key : sumKeys) {
-        if (key.type < 0 || key.type >= TypeIdTable::capacity) continue;
-        if (firstDate != -1 && key.dateCode < firstDate) continue;
-        if (lastDate != -1 && key.dateCode > lastDate) continue;
-        if (key.income)
-            sums[key.type].income += key.amount;
+    transactions.forEach([&](const Transaction& record) {
+        const int type = record.type();
+        if (type < 0 || type >= TypeIdTable::capacity) return;
+        const std::int32_t date = record.dateCode();
+        if (firstDate != -1 && date < firstDate) return;
+        if (lastDate != -1 && date > lastDate) return;
+        if (record.isIncome())
+            sums[type].income += record.amount();
         else
-            sums[key.type].outgoing -= key.amount;
-    }
+            sums[type].outgoing -= record.amount();
+    });
     return sums;
 }
 
 void AccountDB::clear() {
     transactions.clear();
-    sumKeys.clear();
-    sumKeys.shrink_to_fit();
+    comments.clear();
     types.clear();
     lastIndex_ = 0;
     name_.clear();
@@ -176,9 +176,7 @@ void AccountDB::loadFile(const std::string& fileName) {
     std::error_code error;
     const bool regular = std::filesystem::is_regular_file(fileName, error);
     const std::uintmax_t size = regular ? std::filesystem::file_size(fileName, error) : 0;
-    std::vector<char> buffer(1 << 20);
     std::ifstream file;
-    file.rdbuf()->pubsetbuf(buffer.data(), static_cast<std::streamsize>(buffer.size()));
     if (regular && !error) file.open(fileName, std::ios::binary);
     if (!file.is_open()) throw ErrorMsg(Msg::fileOpen);
     *this = decodeDatabase(file, size);

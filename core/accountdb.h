@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "recordarray.h"
+#include "textarena.h"
 #include "transaction.h"
 #include "transtype.h"
 #include "typeidtable.h"
@@ -83,22 +84,10 @@ private:
 
     friend AccountDB decodeDatabase(std::istream& in, std::uint64_t size);
 
-    // What the sums read of a transaction, kept beside the records in one
-    // contiguous array (same positions), so that a sum over a million
-    // transactions walks 12 MB instead of chasing a million pointers.
-    struct SumKey {
-        std::int32_t dateCode;
-        std::int32_t amount;
-        std::int16_t type;
-        bool income;
-        static SumKey of(const Transaction& record) {
-            return {record.dateCode(), record.amount(), static_cast<std::int16_t>(record.type()), record.isIncome()};
-        }
-    };
-
     RecordArray<Transaction> transactions;
     RecordArray<TransType> types;
-    std::vector<SumKey> sumKeys;
+    // The longer comments of the stored transactions.
+    TextArena comments;
     int lastIndex_ = 0;
     std::string name_;
     bool modified = false;

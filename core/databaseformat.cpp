@@ -49,7 +49,7 @@ public:
         u8(v >> 8);
         u8(v);
     }
-    void text(const std::string& s) {
+    void text(std::string_view s) {
         u8(static_cast<unsigned>(s.size()));
         for (char c : s) u8(static_cast<unsigned char>(c));
     }
@@ -60,7 +60,9 @@ private:
 
 // Reads a file of known size from a stream, front to back, with every byte
 // swapped back as it is read. Running past the end is damage; a stream that
-// fails for another reason could not be read.
+// fails for another reason could not be read. The stream is read in pieces
+// of its own, so a million small fields cost a million copies, not a million
+// calls into the stream.
 class Reader {
 public:
     Reader(std::istream& in, std::uint64_t size) : in(in), size(size) {}
@@ -68,10 +70,15 @@ public:
 
     void read(unsigned char* out, std::size_t n) {
         if (remaining() < n) throw ErrorMsg(Msg::damaged);
-        in.read(reinterpret_cast<char*>(out), static_cast<std::streamsize>(n));
-        if (static_cast<std::size_t>(in.gcount()) != n) throw ErrorMsg(in.bad() ? Msg::fileOpen : Msg::damaged);
         consumed += n;
-        for (std::size_t i = 0; i < n; ++i) out[i] = swapNibbles(out[i]);
+        while (n > 0) {
+            if (position == filled) refill();
+            const std::size_t take = std::min(n, filled - position);
+            std::copy_n(buffer.data() + position, take, out);
+            position += take;
+            out += take;
+            n -= take;
+        }
     }
     unsigned u8() {
         unsigned char b;
@@ -96,9 +103,24 @@ public:
     }
 
 private:
+    void refill() {
+        if (buffer.empty()) buffer.resize(static_cast<std::size_t>(std::min<std::uint64_t>(size, 256 * 1024)));
+        const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), size - fetched));
+        in.read(reinterpret_cast<char*>(buffer.data()), static_cast<std::streamsize>(want));
+        if (static_cast<std::size_t>(in.gcount()) != want) throw ErrorMsg(in.bad() ? Msg::fileOpen : Msg::damaged);
+        for (std::size_t i = 0; i < want; ++i) buffer[i] = swapNibbles(buffer[i]);
+        fetched += want;
+        position = 0;
+        filled = want;
+    }
+
     std::istream& in;
     std::uint64_t size;
-    std::uint64_t consumed = 0;
+    std::uint64_t consumed = 0;  // handed out
+    std::uint64_t fetched = 0;   // read from the stream
+    std::vector<unsigned char> buffer;
+    std::size_t position = 0;
+    std::size_t filled = 0;
 };
 
 // A stream over bytes in memory, without copying them.
@@ -110,7 +132,7 @@ public:
     }
 };
 
-void checkLength(const std::string& text, const char* message) {
+void checkLength(std::string_view text, const char* message) {
     if (text.size() > maxText) throw ErrorMsg(message);
 }
 
@@ -204,31 +226,36 @@ AccountDB decodeDatabase(std::istream& in, std::uint64_t size) {
         if (static_cast<std::uint64_t>(count) > reader.remaining() / fixedTransactionBytes)
             throw ErrorMsg(Msg::damaged);
         db.transactions.reserve(count);
-        db.sumKeys.reserve(static_cast<std::size_t>(count));
+        // What the file holds beyond the fixed fields is comments: an upper
+        // bound of what the arena will keep.
+        db.comments.reserve(static_cast<std::size_t>(reader.remaining() -
+                                                     static_cast<std::uint64_t>(count) * fixedTransactionBytes));
     }
     bool indexesAscend = true;
+    std::int32_t previousIndex = 0;
     for (std::int32_t i = 0; i < count; ++i) {
         // index (4), year (2), month, day, amount (4), income, type id, comment length
         unsigned char fixed[fixedTransactionBytes];
         reader.read(fixed, sizeof fixed);
-        Transaction record;
-        record.setIndex(Reader::be32(fixed));
-        record.setYear(fixed[4] << 8 | fixed[5]);
-        record.setMonth(fixed[6]);
-        record.setDay(fixed[7]);
-        record.setAmount(Reader::be32(fixed + 8));
-        record.setIncome(fixed[12] != 0);
+        unsigned char comment[maxText];
+        reader.read(comment, fixed[14]);
         const unsigned typeId = fixed[13];
-        record.setComment(reader.text(fixed[14]));
         const int typePosition = typeId < positionOfId.size() ? positionOfId[typeId] : -1;
         if (typePosition < 0) throw ErrorMsg(Msg::outOfBound);
+
+        Transaction record;
+        record.setIndex(Reader::be32(fixed));
+        record.setDate(fixed[4] << 8 | fixed[5], fixed[6], fixed[7]);
+        record.setAmount(Reader::be32(fixed + 8));
+        record.setIncome(fixed[12] != 0);
         record.setType(static_cast<int>(typeId));
         db.types.at(typePosition).incCount();
-        if (i > 0 && record.index() <= db.transactions.at(i - 1).index()) indexesAscend = false;
+        if (i > 0 && record.index() <= previousIndex) indexesAscend = false;
+        previousIndex = record.index();
         // New indexes must stay unique even when the stored last index lags.
         if (record.index() > db.lastIndex_) db.lastIndex_ = record.index();
-        db.sumKeys.push_back(AccountDB::SumKey::of(record));
-        db.transactions.append(std::move(record));
+        Transaction& stored = db.transactions.append(std::move(record));
+        db.comments.setComment(stored, std::string_view(reinterpret_cast<const char*>(comment), fixed[14]));
     }
     if (reader.remaining() != 0) throw ErrorMsg(Msg::damaged);
 

@@ -1,9 +1,15 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
+
+#include "textview.h"
 
 namespace KestLib {
+
+class TextArena;
 
 // A date as eight BCD digits YYYYMMDD, so that comparing two codes as signed
 // integers orders them as the dates are ordered (for years below 8000).
@@ -11,37 +17,100 @@ std::int32_t packDate(int year, int month, int day);
 
 // One dated income or outgoing entry. A plain value: copying copies every
 // field, the index included.
+//
+// A book holds a million of these, so a record is packed into 32 bytes: the
+// date as the widths of the file (year 16 bits, month and day 8 bits) beside
+// its date code, which the sums compare, and a comment of up to 13 bytes in
+// the record itself. A longer comment lives outside: in the database's text
+// arena for a stored record, else in memory the record owns. A value the
+// packed fields can't hold exactly (a year below 0 or above 65535, say) moves
+// the record's date, type and comment into a small block of its own, so
+// whatever a caller sets is what it reads back.
 class Transaction {
 public:
+    Transaction() = default;
+    Transaction(const Transaction& other);
+    // Keeps the comment where it is, arena included: only the database moves
+    // records it holds, and only into its own storage.
+    Transaction(Transaction&& other) noexcept;
+    Transaction& operator=(const Transaction& other);
+    Transaction& operator=(Transaction&& other) noexcept;
+    ~Transaction() { release(); }
+
     int index() const { return index_; }
     void setIndex(int value) { index_ = value; }
-    int year() const { return year_; }
-    void setYear(int value) { year_ = value; }
-    int month() const { return month_; }
-    void setMonth(int value) { month_ = value; }
-    int day() const { return day_; }
-    void setDay(int value) { day_ = value; }
+    // The three parts of the date at once.
+    void setDate(int year, int month, int day);
+    int year() const { return place() == wideFields ? wide()->year : year_; }
+    void setYear(int value) { setDate(value, month(), day()); }
+    int month() const { return place() == wideFields ? wide()->month : month_; }
+    void setMonth(int value) { setDate(year(), value, day()); }
+    int day() const { return place() == wideFields ? wide()->day : day_; }
+    void setDay(int value) { setDate(year(), month(), value); }
     // The id of the transaction's type, not its position in the type list.
-    int type() const { return type_; }
-    void setType(int value) { type_ = value; }
+    int type() const { return place() == wideFields ? wide()->type : type_; }
+    void setType(int value);
     int amount() const { return amount_; }
     void setAmount(int value) { amount_ = value; }
-    bool isIncome() const { return income_; }
-    void setIncome(bool value) { income_ = value; }
-    const std::string& comment() const { return comment_; }
-    void setComment(std::string value) { comment_ = std::move(value); }
+    bool isIncome() const { return (flags & incomeFlag) != 0; }
+    void setIncome(bool value) { flags = static_cast<std::uint8_t>(value ? flags | incomeFlag : flags & ~incomeFlag); }
+    TextView comment() const;
+    void setComment(std::string_view value);
 
-    std::int32_t dateCode() const { return packDate(year_, month_, day_); }
+    std::int32_t dateCode() const { return date; }
+
+    // Comments of up to this many bytes take no memory outside the record.
+    static constexpr std::size_t inlineComment = 13;
 
 private:
+    friend class TextArena;
+
+    // The fields that didn't fit the packed record, with the comment.
+    struct Wide {
+        int year;
+        int month;
+        int day;
+        int type;
+        std::string comment;
+    };
+
+    enum : std::uint8_t {
+        incomeFlag = 1,
+        // Where the comment is (two bits); packed fields are in use unless wide.
+        inlineText = 0 << 1,
+        ownedText = 1 << 1,    // new char[] of its own
+        arenaText = 2 << 1,    // a database's TextArena; not freed here
+        wideFields = 3 << 1,   // a Wide block of its own holds comment, date and type
+        placeMask = 3 << 1,
+    };
+
+    std::uint8_t place() const { return flags & placeMask; }
+    bool packable(int year, int month, int day, int type) const;
+    void widen();
+    void release();
+    void copyFrom(const Transaction& other);
+    void takeFrom(Transaction& other);
+    void setOutOfLine(const char* bytes, std::size_t size, std::uint8_t where);
+
+    Wide* wide() const { return static_cast<Wide*>(address()); }
+    void* address() const;
+    void setAddress(const void* value);
+    std::uint32_t outOfLineSize() const;
+
     std::int32_t index_ = 0;
-    std::int32_t year_ = 0;
-    std::int32_t month_ = 0;
-    std::int32_t day_ = 0;
-    std::int32_t type_ = 0;
     std::int32_t amount_ = 0;
-    bool income_ = false;
-    std::string comment_;
+    std::int32_t date = 0;  // packDate(year(), month(), day())
+    std::uint16_t year_ = 0;
+    std::uint8_t month_ = 0;
+    std::uint8_t day_ = 0;
+    std::int8_t type_ = 0;
+    std::uint8_t flags = 0;
+    // Inline: a size byte, then the bytes. Out of line: two unused bytes,
+    // the size (32 bits), then the address (of the bytes, or of the Wide
+    // block), each copied in and out, as the record is only 4-byte aligned.
+    static constexpr std::size_t sizeAt = 2;
+    static constexpr std::size_t addressAt = 6;
+    unsigned char tail[1 + inlineComment] = {};
 };
 
 }  // namespace KestLib

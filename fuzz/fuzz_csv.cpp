@@ -44,7 +44,7 @@ std::vector<std::string> transactionLines(const AccountDB& db) {
     for (int position = 0; position < db.transCount(); ++position) {
         const KestLib::Transaction& t = db.transaction(position, false);
         lines.push_back(std::to_string(t.dateCode()) + '|' + (t.isIncome() ? "+" : "-") + std::to_string(t.amount()) +
-                        '|' + db.typeById(t.type()).name() + '|' + t.comment());
+                        '|' + db.typeById(t.type()).name() + '|' + std::string(t.comment()));
     }
     return lines;
 }

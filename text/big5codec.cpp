@@ -32,6 +32,8 @@ QByteArray Big5Codec::encode(const QString& text, bool& ok) {
     return bytes;
 }
 
+std::string_view storedText(std::string_view bytes) { return bytes.substr(0, bytes.find('\0')); }
+
 bool isAscii(std::string_view bytes) {
     for (const char c : bytes)
         if (static_cast<unsigned char>(c) >= 0x80) return false;

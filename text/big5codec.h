@@ -34,6 +34,8 @@ private:
     QStringDecoder decoder;
 };
 
+// Stored text ends at its first zero byte, as the window shows it.
+std::string_view storedText(std::string_view bytes);
 bool isAscii(std::string_view bytes);
 bool isValidUtf8(std::string_view bytes);
 

@@ -38,11 +38,11 @@ bool fitsBig5(const QString& text, int maxBytes) {
     return !decoder.hasError() && back == text;
 }
 
-QString fromBig5(const char* context, const std::string& bytes) {
+QString fromBig5(const char* context, std::string_view bytes) {
     // The stored text ends at its first zero byte, as it always has when it
     // was handed on as a C string.
     const std::size_t zero = bytes.find('\0');
-    const QByteArrayView stored(bytes.data(), zero == std::string::npos ? bytes.size() : zero);
+    const QByteArrayView stored(bytes.data(), zero == std::string_view::npos ? bytes.size() : zero);
     if (stored.isEmpty()) return QString();
     const QString decoded = sharedDecoder().decode(stored);
     return QCoreApplication::translate(context, decoded.toUtf8().constData());

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <string>
+#include <string_view>
 
 // Stored text (database name, type names, comments) is Big5 bytes, as the
 // file format needs. These helpers are the one place where it crosses the
@@ -16,4 +17,5 @@ bool fitsBig5(const QString& text, int maxBytes = 255);
 // Stored bytes for display: decoded as Big5, then looked up in the installed
 // translations under context (the showing class's name), so a translation
 // file can still translate a stored text.
-QString fromBig5(const char* context, const std::string& bytes);
+// Takes a view, so that a stored comment is decoded without a copy.
+QString fromBig5(const char* context, std::string_view bytes);

@@ -27,12 +27,6 @@ constexpr std::size_t maxTextBytes = 255;
 constexpr const char* incomeWord = "income";
 constexpr const char* outgoingWord = "outgoing";
 
-// Stored text ends at its first zero byte, as the window shows it.
-std::string_view storedText(const std::string& bytes) {
-    const std::size_t zero = bytes.find('\0');
-    return std::string_view(bytes).substr(0, zero == std::string::npos ? bytes.size() : zero);
-}
-
 // ---- Export -------------------------------------------------------------------
 
 void appendNumber(std::string& out, long long value) {

@@ -22,11 +22,6 @@ namespace {
 constexpr int accountColumn = 40;
 constexpr int amountWidth = 12;
 
-std::string_view storedText(const std::string& bytes) {
-    const std::size_t zero = bytes.find('\0');
-    return std::string_view(bytes).substr(0, zero == std::string::npos ? bytes.size() : zero);
-}
-
 int characterCount(std::string_view utf8) {
     int count = 0;
     for (const char c : utf8) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80;

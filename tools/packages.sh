@@ -35,3 +35,5 @@ TEST_PACKAGES+=(desktop-file-utils appstream libxml2-utils shared-mime-info libg
 PACKAGE_PACKAGES=(dpkg-dev file)
 # tools/screenshots: a virtual display.
 SCREENSHOT_PACKAGES=(xvfb xauth)
+# What tools/bench-cold and tools/bench-cli need besides: GNU time for the peak memory.
+BENCH_PACKAGES=(time)

@@ -186,7 +186,7 @@ int ColumnWidthTracker::commentWidth(const AccountDB& db, const Transaction& rec
     return textWidth(TransactionTableModel::cellText(db, record, TransactionTableModel::CommentColumn));
 }
 
-std::optional<int> ColumnWidthTracker::big5Width(const std::string& bytes) {
+std::optional<int> ColumnWidthTracker::big5Width(std::string_view bytes) {
     // The same sum textWidth takes of the decoded text: Big5 leaves ASCII as
     // it is and turns each lead and trail byte pair into one character.
     const char* const data = bytes.data();

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "typeidtable.h"
@@ -76,7 +77,7 @@ private:
     int commentWidth(const KestLib::AccountDB& db, const KestLib::Transaction& record);
     // The width of stored Big5 text as it shows untranslated; none when the
     // bytes aren't plain ASCII and whole Big5 characters.
-    std::optional<int> big5Width(const std::string& bytes);
+    std::optional<int> big5Width(std::string_view bytes);
     // The advance of the Big5 character of these two bytes; negative when
     // they aren't one.
     float pairAdvance(unsigned char lead, unsigned char trail);

@@ -383,3 +383,43 @@ TEST(FileSave, WriteErrorIsReportedAndTheOldFileSurvives) {
     EXPECT_EQ(readFile(path), oldBytes);
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"book.pwdb"});
 }
+
+TEST(FileRoundTrip, CommentsOfEveryLengthComeBackAndCopiesOutliveTheBook) {
+    auto commentOf = [](int length) {
+        std::string comment;
+        for (int i = 0; i < length; ++i) comment += static_cast<char>(i % 2 == 0 ? 0xA4 : 'a' + i % 26);
+        return comment;
+    };
+    AccountDB written;
+    written.reset();
+    for (int length = 0; length <= 255; ++length) {
+        Transaction t = makeTransaction(0, length, length % 2 == 0, 2004, 1, 1, commentOf(length));
+        written.addTransaction(t);
+    }
+    AccountDB loaded;
+    loaded.loadBytes(encodeDatabase(written));
+    ASSERT_EQ(loaded.transCount(), 256);
+
+    // A move of the book keeps its records where they are.
+    const Transaction& longest = loaded.transaction(255, false);
+    AccountDB book(std::move(loaded));
+    EXPECT_EQ(&book.transaction(255, false), &longest);
+
+    std::vector<Transaction> copies;
+    for (int position = 0; position < book.transCount(); ++position) {
+        EXPECT_EQ(book.transaction(position, false).comment(), commentOf(position)) << position;
+        copies.push_back(book.transaction(position, false));
+    }
+    // Changed in place: a stored comment grows and shrinks.
+    Transaction changed = copies[20];
+    changed.setComment(commentOf(200));
+    book.modifyTransaction(changed);
+    EXPECT_EQ(book.transaction(20, false).comment(), commentOf(200));
+    changed.setComment(commentOf(3));
+    book.modifyTransaction(changed);
+    EXPECT_EQ(book.transaction(20, false).comment(), commentOf(3));
+
+    // Copies own their comments: the book's memory is gone, theirs is not.
+    book.clear();
+    for (int length = 0; length <= 255; ++length) EXPECT_EQ(copies[length].comment(), commentOf(length)) << length;
+}

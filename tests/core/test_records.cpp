@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdint>
+#include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "bulkmemory.h"
 #include "coretestsupport.h"
 #include "recordarray.h"
 #include "transaction.h"
@@ -153,4 +159,172 @@ TEST(RecordArray, StoredRecordNeverMovesWhileOthersComeAndGo) {
     ASSERT_NE(found, -1) << "the watched record was moved or lost";
     EXPECT_EQ(watched->index(), -1);
     EXPECT_EQ(watched->comment(), "the record watched");
+}
+
+namespace {
+
+// What a caller can read of a transaction, in one string, so that a case
+// compares everything at once.
+std::string fieldsOf(const Transaction& t) {
+    return std::to_string(t.index()) + "|" + std::to_string(t.year()) + "-" + std::to_string(t.month()) + "-" +
+           std::to_string(t.day()) + "|" + std::to_string(t.type()) + "|" + std::to_string(t.amount()) + "|" +
+           (t.isIncome() ? "in" : "out") + "|" + t.comment().str();
+}
+
+struct FieldCase {
+    int year, month, day, type;
+    std::size_t commentLength;
+};
+
+// Values inside and on both sides of the packed widths (year 16 bits, month,
+// day and type 8), and comments on both sides of the inline size.
+const std::vector<FieldCase> fieldCases = {
+    {2004, 3, 15, 0, 0},
+    {2004, 3, 15, 127, Transaction::inlineComment},
+    {65535, 255, 255, -128, Transaction::inlineComment + 1},
+    {0, 0, 0, 5, 255},
+    {-1, 3, 15, 5, 3},
+    {65536, 1, 1, 5, 40},
+    {2004, 256, -1, 5, 0},
+    {2004, 3, 15, 128, 20},
+    {2004, 3, 15, -129, 1},
+    {INT_MIN, INT_MAX, 7, INT_MAX, 300},
+    {2004, 3, 15, INT_MIN, 70000},
+};
+
+std::string commentOf(std::size_t length, char first) {
+    std::string comment(length, 'x');
+    for (std::size_t i = 0; i < length; ++i) comment[i] = static_cast<char>(first + i % 23);
+    return comment;
+}
+
+// The comment first, so that a value that doesn't fit the packed fields
+// arrives while a comment is there, or last.
+Transaction transactionOf(const FieldCase& c, char first, bool commentLast = false) {
+    Transaction t;
+    t.setIndex(c.year ^ 0x55);
+    t.setAmount(c.type / 3);
+    t.setIncome(c.day % 2 == 0);
+    if (!commentLast) t.setComment(commentOf(c.commentLength, first));
+    t.setYear(c.year);
+    t.setMonth(c.month);
+    t.setDay(c.day);
+    t.setType(c.type);
+    if (commentLast) t.setComment(commentOf(c.commentLength, first));
+    return t;
+}
+
+}  // namespace
+
+TEST(Transaction, EveryValueSetIsReadBackExactly) {
+    for (const FieldCase& c : fieldCases) {
+        SCOPED_TRACE(std::to_string(c.year) + "-" + std::to_string(c.month) + "-" + std::to_string(c.day) +
+                     " type " + std::to_string(c.type) + ", comment of " + std::to_string(c.commentLength));
+        const Transaction t = transactionOf(c, 'a');
+        EXPECT_EQ(t.year(), c.year);
+        EXPECT_EQ(t.month(), c.month);
+        EXPECT_EQ(t.day(), c.day);
+        EXPECT_EQ(t.type(), c.type);
+        EXPECT_EQ(t.comment(), commentOf(c.commentLength, 'a'));
+        EXPECT_EQ(t.dateCode(), packDate(c.year, c.month, c.day));
+
+        EXPECT_EQ(fieldsOf(transactionOf(c, 'a', true)), fieldsOf(t));
+    }
+}
+
+TEST(Transaction, CopiesAndMovesBetweenEveryKindOfRecordStayIndependent) {
+    for (const FieldCase& from : fieldCases) {
+        for (const FieldCase& into : fieldCases) {
+            SCOPED_TRACE(std::to_string(from.year) + "/" + std::to_string(from.commentLength) + " into " +
+                         std::to_string(into.year) + "/" + std::to_string(into.commentLength));
+            Transaction source = transactionOf(from, 'a');
+            const std::string expected = fieldsOf(source);
+
+            Transaction assigned = transactionOf(into, 'A');
+            assigned = source;
+            EXPECT_EQ(fieldsOf(assigned), expected);
+            assigned.setComment("changed");
+            assigned.setYear(1);
+            EXPECT_EQ(fieldsOf(source), expected);
+
+            Transaction moveAssigned = transactionOf(into, 'A');
+            moveAssigned = Transaction(source);
+            EXPECT_EQ(fieldsOf(moveAssigned), expected);
+
+            Transaction moved(std::move(moveAssigned));
+            EXPECT_EQ(fieldsOf(moved), expected);
+            // A moved-from record is still one that can be set and read.
+            moveAssigned.setComment(commentOf(from.commentLength, 'b'));
+            EXPECT_EQ(moveAssigned.comment(), commentOf(from.commentLength, 'b'));
+        }
+    }
+}
+
+TEST(Transaction, CommentSetFromItsOwnBytesSurvives) {
+    for (const FieldCase& c : fieldCases) {
+        SCOPED_TRACE(c.commentLength);
+        Transaction t = transactionOf(c, 'a');
+        const std::string whole = t.comment().str();
+        t.setComment(t.comment());
+        EXPECT_EQ(t.comment(), whole);
+        t.setComment(t.comment().view().substr(whole.size() / 2));
+        EXPECT_EQ(t.comment(), whole.substr(whole.size() / 2));
+    }
+}
+
+TEST(RecordArray, RecordsStayPutAcrossReservesBlocksAndReusedPlaces) {
+    RecordArray<Transaction> array;
+    std::vector<const Transaction*> watched;
+    Transaction t;
+    for (int i = 0; i < 100; ++i) {
+        t.setIndex(i);
+        t.setComment(commentOf(static_cast<std::size_t>(i % 40), 'a'));
+        watched.push_back(&array.append(t));
+    }
+    // As a load does: room for all at once, then far more than one block.
+    array.reserve(150'000);
+    for (int i = 100; i < 150'000; ++i) {
+        t.setIndex(i);
+        array.append(t);
+    }
+    for (int i = 150'000; i < 300'000; ++i) {
+        t.setIndex(i);
+        array.insertAt(t, i % 500 == 0 ? 50 : array.size());
+    }
+
+    // A removed record's place is what the next record takes, so a book that
+    // is edited for long doesn't grow.
+    std::set<const Transaction*> removed;
+    for (int i = 0; i < 1000; ++i) {
+        removed.insert(&array.at(array.size() - 1 - i));
+        array.removeAt(array.size() - 1 - i);
+    }
+    for (int i = 0; i < 1000; ++i) EXPECT_EQ(removed.count(&array.append(t)), 1u);
+
+    for (int i = 0; i < 100; ++i) {
+        ASSERT_EQ(&array.at(i < 50 ? i : i + 300), watched[static_cast<std::size_t>(i)]) << i;
+        EXPECT_EQ(watched[static_cast<std::size_t>(i)]->index(), i);
+        EXPECT_EQ(watched[static_cast<std::size_t>(i)]->comment(), commentOf(static_cast<std::size_t>(i % 40), 'a'));
+    }
+
+    RecordArray<Transaction> taken(std::move(array));
+    EXPECT_EQ(&taken.at(0), watched[0]);
+    EXPECT_EQ(array.size(), 0);
+}
+
+TEST(BulkMemory, HugePageMappingsAreAlignedWholeAndWritable) {
+    for (std::size_t bytes : {std::size_t{1}, hugePageSize, hugePageSize + 1, 5 * hugePageSize - 7}) {
+        SCOPED_TRACE(bytes);
+        auto* memory = static_cast<unsigned char*>(mapHugePages(bytes));
+        EXPECT_EQ(reinterpret_cast<std::uintptr_t>(memory) % hugePageSize, 0u);
+        const std::size_t size = roundToHugePages(bytes);
+        EXPECT_EQ(size % hugePageSize, 0u);
+        EXPECT_GE(size, bytes);
+        EXPECT_LT(size - bytes, hugePageSize);
+        for (std::size_t i = 0; i < size; i += 4096) memory[i] = static_cast<unsigned char>(i / 4096);
+        memory[size - 1] = 0xAB;
+        EXPECT_EQ(memory[4096], 1);
+        EXPECT_EQ(memory[size - 1], 0xAB);
+        unmapHugePages(memory, bytes);
+    }
 }
