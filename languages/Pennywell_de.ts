@@ -88,146 +88,146 @@
     <name>CsvCommands</name>
     <message>
         <source>CSV files, encoding detected (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien, Kodierung automatisch erkennen (*.csv)</translation>
     </message>
     <message>
         <source>CSV files, UTF-8 (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien, UTF-8 (*.csv)</translation>
     </message>
     <message>
         <source>CSV files, Big5 (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien, Big5 (*.csv)</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warnung</translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>The file %1 can&apos;t be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht gelesen werden.</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) imported.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Buchung importiert.</numerusform>
+            <numerusform>%n Buchungen importiert.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n new type(s) created.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n neue Kategorie angelegt.</numerusform>
+            <numerusform>%n neue Kategorien angelegt.</numerusform>
         </translation>
     </message>
     <message>
         <source>Import CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV importieren</translation>
     </message>
     <message>
         <source>CSV, UTF-8 (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Datei, UTF-8 (*.csv)</translation>
     </message>
     <message>
         <source>CSV, UTF-8 for spreadsheets (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Datei, UTF-8 für Tabellenkalkulationen (*.csv)</translation>
     </message>
     <message>
         <source>CSV, Big5 (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Datei, Big5 (*.csv)</translation>
     </message>
     <message>
         <source>The file %1 can&apos;t be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
     <name>CsvImport</name>
     <message>
         <source>the file is empty; it needs a header row such as index,date,direction,amount,type,comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei ist leer; sie braucht eine Kopfzeile wie index,date,direction,amount,type,comment</translation>
     </message>
     <message>
         <source>unknown column &quot;%1&quot;; the columns are index, date, direction, amount, type and comment</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Spalte „%1“; die Spalten heißen index, date, direction, amount, type und comment</translation>
     </message>
     <message>
         <source>the column &quot;%1&quot; appears twice</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spalte „%1“ kommt zweimal vor</translation>
     </message>
     <message>
         <source>the header has no &quot;%1&quot; column</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Kopfzeile fehlt die Spalte „%1“</translation>
     </message>
     <message>
         <source>a quote inside a field that doesn&apos;t start with one; enclose the field in quotes and double the quote</source>
-        <translation type="unfinished"></translation>
+        <translation>Anführungszeichen in einem Feld, das nicht mit einem beginnt; setzen Sie das Feld in Anführungszeichen und verdoppeln Sie das Anführungszeichen darin</translation>
     </message>
     <message>
         <source>text after the closing quote of a field</source>
-        <translation type="unfinished"></translation>
+        <translation>Text nach dem schließenden Anführungszeichen eines Felds</translation>
     </message>
     <message>
         <source>a quoted field is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Feld in Anführungszeichen wird nie geschlossen</translation>
     </message>
     <message>
         <source>%1 fields where the header has %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kopfzeile hat %2 Felder, diese Zeile aber %1</translation>
     </message>
     <message>
         <source>the date &quot;%1&quot; is not a calendar date written YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Datum „%1“ ist kein gültiges Kalenderdatum im Format JJJJ-MM-TT</translation>
     </message>
     <message>
         <source>the direction &quot;%1&quot; is neither &quot;income&quot; nor &quot;outgoing&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert „%1“ in der Spalte „direction“ ist weder „income“ noch „outgoing“</translation>
     </message>
     <message>
         <source>the amount &quot;%1&quot; is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Betrag „%1“ ist keine ganze Zahl</translation>
     </message>
     <message>
         <source>the amount %1 is out of range (-2147483648 to 2147483647)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Betrag %1 liegt außerhalb des gültigen Bereichs (-2147483648 bis 2147483647)</translation>
     </message>
     <message>
         <source>the %1 is not valid UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spalte „%1“ enthält keinen gültigen UTF-8-Text</translation>
     </message>
     <message>
         <source>the %1 is not valid Big5 text</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Spalte „%1“ enthält keinen gültigen Big5-Text</translation>
     </message>
     <message>
         <source>the %1 &quot;%2&quot; holds a character that Big5 can&apos;t store</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert „%2“ in der Spalte „%1“ enthält ein Zeichen, das sich in Big5 nicht speichern lässt</translation>
     </message>
     <message>
         <source>the %1 is %2 bytes long in Big5; at most %3 fit</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert in der Spalte „%1“ ist in Big5 %2 Byte lang; höchstens %3 Byte sind möglich</translation>
     </message>
     <message>
         <source>the new type &quot;%1&quot; would be one more than the 128 types a database can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit der neuen Kategorie „%1“ hätte die Datenbank mehr als die höchstens möglichen 128 Kategorien</translation>
     </message>
     <message>
         <source>the database has no transaction index left for this row</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank hat für diese Zeile keine freie Buchungsnummer mehr</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: %2</translation>
     </message>
     <message>
         <source>The CSV file was not imported; the database is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die CSV-Datei wurde nicht importiert; die Datenbank ist unverändert.</translation>
     </message>
     <message numerus="yes">
         <source>%n more faulty row(s) not listed.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n weitere fehlerhafte Zeile nicht aufgeführt.</numerusform>
+            <numerusform>%n weitere fehlerhafte Zeilen nicht aufgeführt.</numerusform>
         </translation>
     </message>
 </context>
@@ -605,19 +605,19 @@ Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
         <source>&amp;Import CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV &amp;importieren…</translation>
     </message>
     <message>
         <source>Add the transactions of a CSV file to the database</source>
-        <translation type="unfinished"></translation>
+        <translation>Fügt die Buchungen einer CSV-Datei zur Datenbank hinzu</translation>
     </message>
     <message>
         <source>&amp;Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV &amp;exportieren…</translation>
     </message>
     <message>
         <source>Write the transactions to a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt die Buchungen in eine CSV-Datei</translation>
     </message>
 </context>
 <context>
@@ -683,22 +683,22 @@ Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Fehler</translation>
     </message>
 </context>
 <context>
     <name>RecentBooksMenu</name>
     <message>
         <source>Recent &amp;Books</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zuletzt geöffnete Datenbanken</translation>
     </message>
     <message>
         <source>&amp;%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 %2</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Liste leeren</translation>
     </message>
 </context>
 <context>

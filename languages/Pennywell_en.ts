@@ -88,146 +88,146 @@
     <name>CsvCommands</name>
     <message>
         <source>CSV files, encoding detected (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV files, encoding detected (*.csv)</translation>
     </message>
     <message>
         <source>CSV files, UTF-8 (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV files, UTF-8 (*.csv)</translation>
     </message>
     <message>
         <source>CSV files, Big5 (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV files, Big5 (*.csv)</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <source>The file %1 can&apos;t be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 can&apos;t be read.</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) imported.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n transaction imported.</numerusform>
+            <numerusform>%n transactions imported.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n new type(s) created.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n new type created.</numerusform>
+            <numerusform>%n new types created.</numerusform>
         </translation>
     </message>
     <message>
         <source>Import CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Import CSV</translation>
     </message>
     <message>
         <source>CSV, UTF-8 (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV, UTF-8 (*.csv)</translation>
     </message>
     <message>
         <source>CSV, UTF-8 for spreadsheets (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV, UTF-8 for spreadsheets (*.csv)</translation>
     </message>
     <message>
         <source>CSV, Big5 (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV, Big5 (*.csv)</translation>
     </message>
     <message>
         <source>The file %1 can&apos;t be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 can&apos;t be written: %2</translation>
     </message>
 </context>
 <context>
     <name>CsvImport</name>
     <message>
         <source>the file is empty; it needs a header row such as index,date,direction,amount,type,comment</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is empty; it needs a header row such as index,date,direction,amount,type,comment</translation>
     </message>
     <message>
         <source>unknown column &quot;%1&quot;; the columns are index, date, direction, amount, type and comment</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown column &quot;%1&quot;; the columns are index, date, direction, amount, type and comment</translation>
     </message>
     <message>
         <source>the column &quot;%1&quot; appears twice</source>
-        <translation type="unfinished"></translation>
+        <translation>the column &quot;%1&quot; appears twice</translation>
     </message>
     <message>
         <source>the header has no &quot;%1&quot; column</source>
-        <translation type="unfinished"></translation>
+        <translation>the header has no &quot;%1&quot; column</translation>
     </message>
     <message>
         <source>a quote inside a field that doesn&apos;t start with one; enclose the field in quotes and double the quote</source>
-        <translation type="unfinished"></translation>
+        <translation>a quote inside a field that doesn&apos;t start with one; enclose the field in quotes and double the quote</translation>
     </message>
     <message>
         <source>text after the closing quote of a field</source>
-        <translation type="unfinished"></translation>
+        <translation>text after the closing quote of a field</translation>
     </message>
     <message>
         <source>a quoted field is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>a quoted field is never closed</translation>
     </message>
     <message>
         <source>%1 fields where the header has %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fields where the header has %2</translation>
     </message>
     <message>
         <source>the date &quot;%1&quot; is not a calendar date written YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>the date &quot;%1&quot; is not a calendar date written YYYY-MM-DD</translation>
     </message>
     <message>
         <source>the direction &quot;%1&quot; is neither &quot;income&quot; nor &quot;outgoing&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>the direction &quot;%1&quot; is neither &quot;income&quot; nor &quot;outgoing&quot;</translation>
     </message>
     <message>
         <source>the amount &quot;%1&quot; is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>the amount &quot;%1&quot; is not a whole number</translation>
     </message>
     <message>
         <source>the amount %1 is out of range (-2147483648 to 2147483647)</source>
-        <translation type="unfinished"></translation>
+        <translation>the amount %1 is out of range (-2147483648 to 2147483647)</translation>
     </message>
     <message>
         <source>the %1 is not valid UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>the %1 is not valid UTF-8 text</translation>
     </message>
     <message>
         <source>the %1 is not valid Big5 text</source>
-        <translation type="unfinished"></translation>
+        <translation>the %1 is not valid Big5 text</translation>
     </message>
     <message>
         <source>the %1 &quot;%2&quot; holds a character that Big5 can&apos;t store</source>
-        <translation type="unfinished"></translation>
+        <translation>the %1 &quot;%2&quot; holds a character that Big5 can&apos;t store</translation>
     </message>
     <message>
         <source>the %1 is %2 bytes long in Big5; at most %3 fit</source>
-        <translation type="unfinished"></translation>
+        <translation>the %1 is %2 bytes long in Big5; at most %3 fit</translation>
     </message>
     <message>
         <source>the new type &quot;%1&quot; would be one more than the 128 types a database can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>the new type &quot;%1&quot; would be one more than the 128 types a database can hold</translation>
     </message>
     <message>
         <source>the database has no transaction index left for this row</source>
-        <translation type="unfinished"></translation>
+        <translation>the database has no transaction index left for this row</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Line %1: %2</translation>
     </message>
     <message>
         <source>The CSV file was not imported; the database is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>The CSV file was not imported; the database is unchanged.</translation>
     </message>
     <message numerus="yes">
         <source>%n more faulty row(s) not listed.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n more faulty row not listed.</numerusform>
+            <numerusform>%n more faulty rows not listed.</numerusform>
         </translation>
     </message>
 </context>
@@ -605,19 +605,19 @@ Do you want to override it?</translation>
     </message>
     <message>
         <source>&amp;Import CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Import CSV…</translation>
     </message>
     <message>
         <source>Add the transactions of a CSV file to the database</source>
-        <translation type="unfinished"></translation>
+        <translation>Add the transactions of a CSV file to the database</translation>
     </message>
     <message>
         <source>&amp;Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Export CSV…</translation>
     </message>
     <message>
         <source>Write the transactions to a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>Write the transactions to a CSV file</translation>
     </message>
 </context>
 <context>
@@ -683,22 +683,22 @@ Do you want to override it?</translation>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown error</translation>
     </message>
 </context>
 <context>
     <name>RecentBooksMenu</name>
     <message>
         <source>Recent &amp;Books</source>
-        <translation type="unfinished"></translation>
+        <translation>Recent &amp;Books</translation>
     </message>
     <message>
         <source>&amp;%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 %2</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Clear</translation>
     </message>
 </context>
 <context>

@@ -88,143 +88,143 @@
     <name>CsvCommands</name>
     <message>
         <source>CSV files, encoding detected (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV 檔案，自動偵測編碼 (*.csv)</translation>
     </message>
     <message>
         <source>CSV files, UTF-8 (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV 檔案，UTF-8 (*.csv)</translation>
     </message>
     <message>
         <source>CSV files, Big5 (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV 檔案，Big5 (*.csv)</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">警告</translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>The file %1 can&apos;t be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法讀取檔案 %1。</translation>
     </message>
     <message numerus="yes">
         <source>%n transaction(s) imported.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已匯入 %n 筆交易。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n new type(s) created.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>已建立 %n 個新類別。</numerusform>
         </translation>
     </message>
     <message>
         <source>Import CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>匯入 CSV</translation>
     </message>
     <message>
         <source>CSV, UTF-8 (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV 檔案，UTF-8 (*.csv)</translation>
     </message>
     <message>
         <source>CSV, UTF-8 for spreadsheets (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV 檔案，UTF-8，供試算表使用 (*.csv)</translation>
     </message>
     <message>
         <source>CSV, Big5 (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV 檔案，Big5 (*.csv)</translation>
     </message>
     <message>
         <source>The file %1 can&apos;t be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>無法寫入檔案 %1：%2</translation>
     </message>
 </context>
 <context>
     <name>CsvImport</name>
     <message>
         <source>the file is empty; it needs a header row such as index,date,direction,amount,type,comment</source>
-        <translation type="unfinished"></translation>
+        <translation>檔案是空的；第一列必須是標題列，例如 index,date,direction,amount,type,comment</translation>
     </message>
     <message>
         <source>unknown column &quot;%1&quot;; the columns are index, date, direction, amount, type and comment</source>
-        <translation type="unfinished"></translation>
+        <translation>不明的欄位「%1」；可用的欄位為 index、date、direction、amount、type 和 comment</translation>
     </message>
     <message>
         <source>the column &quot;%1&quot; appears twice</source>
-        <translation type="unfinished"></translation>
+        <translation>欄位「%1」出現了兩次</translation>
     </message>
     <message>
         <source>the header has no &quot;%1&quot; column</source>
-        <translation type="unfinished"></translation>
+        <translation>標題列中沒有「%1」欄位</translation>
     </message>
     <message>
         <source>a quote inside a field that doesn&apos;t start with one; enclose the field in quotes and double the quote</source>
-        <translation type="unfinished"></translation>
+        <translation>欄位中有引號，但欄位不是以引號開頭；請用引號括住整個欄位，並將欄位中的每個引號連寫兩次</translation>
     </message>
     <message>
         <source>text after the closing quote of a field</source>
-        <translation type="unfinished"></translation>
+        <translation>欄位的結尾引號後面還有文字</translation>
     </message>
     <message>
         <source>a quoted field is never closed</source>
-        <translation type="unfinished"></translation>
+        <translation>以引號開頭的欄位缺少結尾引號</translation>
     </message>
     <message>
         <source>%1 fields where the header has %2</source>
-        <translation type="unfinished"></translation>
+        <translation>此列有 %1 個欄位，但標題列有 %2 個</translation>
     </message>
     <message>
         <source>the date &quot;%1&quot; is not a calendar date written YYYY-MM-DD</source>
-        <translation type="unfinished"></translation>
+        <translation>日期「%1」不是以 YYYY-MM-DD 格式寫成的有效日期</translation>
     </message>
     <message>
         <source>the direction &quot;%1&quot; is neither &quot;income&quot; nor &quot;outgoing&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>「direction」欄位的值「%1」既不是「income」也不是「outgoing」</translation>
     </message>
     <message>
         <source>the amount &quot;%1&quot; is not a whole number</source>
-        <translation type="unfinished"></translation>
+        <translation>金額「%1」不是整數</translation>
     </message>
     <message>
         <source>the amount %1 is out of range (-2147483648 to 2147483647)</source>
-        <translation type="unfinished"></translation>
+        <translation>金額 %1 超出範圍（-2147483648 到 2147483647）</translation>
     </message>
     <message>
         <source>the %1 is not valid UTF-8 text</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」欄位不是有效的 UTF-8 文字</translation>
     </message>
     <message>
         <source>the %1 is not valid Big5 text</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」欄位不是有效的 Big5 文字</translation>
     </message>
     <message>
         <source>the %1 &quot;%2&quot; holds a character that Big5 can&apos;t store</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」欄位的值「%2」含有 Big5 無法儲存的字元</translation>
     </message>
     <message>
         <source>the %1 is %2 bytes long in Big5; at most %3 fit</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」欄位的值以 Big5 儲存長達 %2 位元組；最多只能有 %3 位元組</translation>
     </message>
     <message>
         <source>the new type &quot;%1&quot; would be one more than the 128 types a database can hold</source>
-        <translation type="unfinished"></translation>
+        <translation>新類別「%1」會使類別數超過資料庫最多可容納的 128 個</translation>
     </message>
     <message>
         <source>the database has no transaction index left for this row</source>
-        <translation type="unfinished"></translation>
+        <translation>資料庫已沒有可供此列使用的交易編號</translation>
     </message>
     <message>
         <source>Line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>第 %1 行：%2</translation>
     </message>
     <message>
         <source>The CSV file was not imported; the database is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>未匯入 CSV 檔案；資料庫沒有任何變更。</translation>
     </message>
     <message numerus="yes">
         <source>%n more faulty row(s) not listed.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>另有 %n 列有誤，未列出。</numerusform>
         </translation>
     </message>
 </context>
@@ -602,19 +602,19 @@ Do you want to override it?</source>
     </message>
     <message>
         <source>&amp;Import CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>匯入 CSV(&amp;I)…</translation>
     </message>
     <message>
         <source>Add the transactions of a CSV file to the database</source>
-        <translation type="unfinished"></translation>
+        <translation>將 CSV 檔案中的交易加入資料庫</translation>
     </message>
     <message>
         <source>&amp;Export CSV…</source>
-        <translation type="unfinished"></translation>
+        <translation>匯出 CSV(&amp;E)…</translation>
     </message>
     <message>
         <source>Write the transactions to a CSV file</source>
-        <translation type="unfinished"></translation>
+        <translation>將交易寫入 CSV 檔案</translation>
     </message>
 </context>
 <context>
@@ -680,22 +680,22 @@ Do you want to override it?</source>
     </message>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>不明的錯誤</translation>
     </message>
 </context>
 <context>
     <name>RecentBooksMenu</name>
     <message>
         <source>Recent &amp;Books</source>
-        <translation type="unfinished"></translation>
+        <translation>最近開啟的資料庫(&amp;B)</translation>
     </message>
     <message>
         <source>&amp;%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;%1 %2</translation>
     </message>
     <message>
         <source>&amp;Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>清除清單(&amp;C)</translation>
     </message>
 </context>
 <context>
