@@ -85,6 +85,81 @@
     </message>
 </context>
 <context>
+    <name>ChartData</name>
+    <message>
+        <source>Other</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChartDialog</name>
+    <message>
+        <source>Charts</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChartWindow</name>
+    <message>
+        <source>Charts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished">關閉</translation>
+    </message>
+    <message>
+        <source>%1 (%2%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No shares in the chosen range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Shares of the chosen types</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Income</source>
+        <translation type="unfinished">收入</translation>
+    </message>
+    <message>
+        <source>Outgoing</source>
+        <translation type="unfinished">支出</translation>
+    </message>
+    <message>
+        <source>Income and outgoing per month</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG Image (*.png);;SVG Image (*.svg)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File %1 already exists.
+Do you want to override it?</source>
+        <translation type="unfinished">檔案 %1 已經存在。
+是否要覆寫？</translation>
+    </message>
+    <message>
+        <source>Pennywell</source>
+        <translation type="unfinished">Pennywell</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">警告</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CsvCommands</name>
     <message>
         <source>CSV files, encoding detected (*.csv)</source>
@@ -616,6 +691,18 @@ Do you want to override it?</source>
         <source>Write the transactions to a CSV file</source>
         <translation>將交易寫入 CSV 檔案</translation>
     </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;harts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PercentageDialog</name>
@@ -739,6 +826,10 @@ Do you want to override it?</source>
     <message>
         <source>Warning</source>
         <translation>警告</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
