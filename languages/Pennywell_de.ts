@@ -88,75 +88,75 @@
     <name>ChartData</name>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige</translation>
     </message>
 </context>
 <context>
     <name>ChartDialog</name>
     <message>
         <source>Charts</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramme</translation>
     </message>
 </context>
 <context>
     <name>ChartWindow</name>
     <message>
         <source>Charts</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramme</translation>
     </message>
     <message>
         <source>Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern …</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Schließen</translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>%1 (%2%)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 %)</translation>
     </message>
     <message>
         <source>No shares in the chosen range</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Anteile im gewählten Zeitraum</translation>
     </message>
     <message>
         <source>Shares of the chosen types</source>
-        <translation type="unfinished"></translation>
+        <translation>Anteile der gewählten Kategorien</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahmen</translation>
     </message>
     <message>
         <source>Outgoing</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgaben</translation>
     </message>
     <message>
         <source>Income and outgoing per month</source>
-        <translation type="unfinished"></translation>
+        <translation>Einnahmen und Ausgaben pro Monat</translation>
     </message>
     <message>
         <source>PNG Image (*.png);;SVG Image (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bild (*.png);;SVG-Bild (*.svg)</translation>
     </message>
     <message>
         <source>File %1 already exists.
 Do you want to override it?</source>
-        <translation type="unfinished">Die Datei %1 gibt es bereits.
+        <translation>Die Datei %1 gibt es bereits.
 Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
         <source>Pennywell</source>
-        <translation type="unfinished">Pennywell</translation>
+        <translation>Pennywell</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warnung</translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>The chart could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Diagramm konnte nicht als %1 gespeichert werden.</translation>
     </message>
 </context>
 <context>
@@ -696,15 +696,15 @@ Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;earbeiten</translation>
     </message>
     <message>
         <source>C&amp;harts</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia&amp;gramme</translation>
     </message>
     <message>
         <source>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Anteile der gewählten Kategorien und die Einnahmen und Ausgaben jedes Monats als Diagramme</translation>
     </message>
 </context>
 <context>
@@ -832,7 +832,7 @@ Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
         <source>Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm</translation>
     </message>
 </context>
 <context>

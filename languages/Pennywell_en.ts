@@ -88,75 +88,75 @@
     <name>ChartData</name>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Other</translation>
     </message>
 </context>
 <context>
     <name>ChartDialog</name>
     <message>
         <source>Charts</source>
-        <translation type="unfinished"></translation>
+        <translation>Charts</translation>
     </message>
 </context>
 <context>
     <name>ChartWindow</name>
     <message>
         <source>Charts</source>
-        <translation type="unfinished"></translation>
+        <translation>Charts</translation>
     </message>
     <message>
         <source>Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>Save...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>%1 (%2%)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2%)</translation>
     </message>
     <message>
         <source>No shares in the chosen range</source>
-        <translation type="unfinished"></translation>
+        <translation>No shares in the chosen range</translation>
     </message>
     <message>
         <source>Shares of the chosen types</source>
-        <translation type="unfinished"></translation>
+        <translation>Shares of the chosen types</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished">Income</translation>
+        <translation>Income</translation>
     </message>
     <message>
         <source>Outgoing</source>
-        <translation type="unfinished">Outgoing</translation>
+        <translation>Outgoing</translation>
     </message>
     <message>
         <source>Income and outgoing per month</source>
-        <translation type="unfinished"></translation>
+        <translation>Income and outgoing per month</translation>
     </message>
     <message>
         <source>PNG Image (*.png);;SVG Image (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG Image (*.png);;SVG Image (*.svg)</translation>
     </message>
     <message>
         <source>File %1 already exists.
 Do you want to override it?</source>
-        <translation type="unfinished">File %1 already exists.
+        <translation>File %1 already exists.
 Do you want to override it?</translation>
     </message>
     <message>
         <source>Pennywell</source>
-        <translation type="unfinished">Pennywell</translation>
+        <translation>Pennywell</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <source>The chart could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The chart could not be saved as %1.</translation>
     </message>
 </context>
 <context>
@@ -696,15 +696,15 @@ Do you want to override it?</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edit</translation>
     </message>
     <message>
         <source>C&amp;harts</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;harts</translation>
     </message>
     <message>
         <source>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</source>
-        <translation type="unfinished"></translation>
+        <translation>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</translation>
     </message>
 </context>
 <context>
@@ -832,7 +832,7 @@ Do you want to override it?</translation>
     </message>
     <message>
         <source>Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Chart</translation>
     </message>
 </context>
 <context>

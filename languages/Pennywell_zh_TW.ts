@@ -88,75 +88,75 @@
     <name>ChartData</name>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>其他</translation>
     </message>
 </context>
 <context>
     <name>ChartDialog</name>
     <message>
         <source>Charts</source>
-        <translation type="unfinished"></translation>
+        <translation>圖表</translation>
     </message>
 </context>
 <context>
     <name>ChartWindow</name>
     <message>
         <source>Charts</source>
-        <translation type="unfinished"></translation>
+        <translation>圖表</translation>
     </message>
     <message>
         <source>Save...</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished">關閉</translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <source>%1 (%2%)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2%)</translation>
     </message>
     <message>
         <source>No shares in the chosen range</source>
-        <translation type="unfinished"></translation>
+        <translation>所選期間內沒有可顯示的比例</translation>
     </message>
     <message>
         <source>Shares of the chosen types</source>
-        <translation type="unfinished"></translation>
+        <translation>所選類別的比例</translation>
     </message>
     <message>
         <source>Income</source>
-        <translation type="unfinished">收入</translation>
+        <translation>收入</translation>
     </message>
     <message>
         <source>Outgoing</source>
-        <translation type="unfinished">支出</translation>
+        <translation>支出</translation>
     </message>
     <message>
         <source>Income and outgoing per month</source>
-        <translation type="unfinished"></translation>
+        <translation>每月收入與支出</translation>
     </message>
     <message>
         <source>PNG Image (*.png);;SVG Image (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG 圖片 (*.png);;SVG 圖片 (*.svg)</translation>
     </message>
     <message>
         <source>File %1 already exists.
 Do you want to override it?</source>
-        <translation type="unfinished">檔案 %1 已經存在。
+        <translation>檔案 %1 已經存在。
 是否要覆寫？</translation>
     </message>
     <message>
         <source>Pennywell</source>
-        <translation type="unfinished">Pennywell</translation>
+        <translation>Pennywell</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">警告</translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>The chart could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法將圖表儲存為 %1。</translation>
     </message>
 </context>
 <context>
@@ -693,15 +693,15 @@ Do you want to override it?</source>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編輯(&amp;E)</translation>
     </message>
     <message>
         <source>C&amp;harts</source>
-        <translation type="unfinished"></translation>
+        <translation>圖表(&amp;H)</translation>
     </message>
     <message>
         <source>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</source>
-        <translation type="unfinished"></translation>
+        <translation>以圖表顯示所選類別的比例及每月的收入與支出</translation>
     </message>
 </context>
 <context>
@@ -829,7 +829,7 @@ Do you want to override it?</source>
     </message>
     <message>
         <source>Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>圖表</translation>
     </message>
 </context>
 <context>
