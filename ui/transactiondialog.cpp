@@ -284,33 +284,27 @@ void TransactionDialog::accept() {
     QDialog::accept();
 }
 
-void TransactionDialog::deleteTrans(int index) {
-    if (index <= 0) {
+bool TransactionDialog::showChosenTransaction(int item) {
+    if (item <= 0) {
         clearContent(0);
         okButton->setEnabled(false);
-        return;
+        return false;
     }
     try {
-        showTransaction(indexCombo->itemText(index).toInt());
+        showTransaction(indexCombo->itemText(item).toInt());
     } catch (const KestLib::ErrorMsg& error) {
         warnCoreError(error.message());
-        return;
+        return false;
     }
-    okButton->setEnabled(true);
+    return true;
+}
+
+void TransactionDialog::deleteTrans(int index) {
+    if (showChosenTransaction(index)) okButton->setEnabled(true);
 }
 
 void TransactionDialog::modifyTrans(int index) {
-    if (index <= 0) {
-        clearContent(0);
-        okButton->setEnabled(false);
-        return;
-    }
-    try {
-        showTransaction(indexCombo->itemText(index).toInt());
-    } catch (const KestLib::ErrorMsg& error) {
-        warnCoreError(error.message());
-        return;
-    }
+    if (!showChosenTransaction(index)) return;
     typeCombo->setEnabled(true);
     addButton->setEnabled(true);
     deleteButton->setEnabled(true);

@@ -71,6 +71,9 @@ private slots:
 private:
     void fillTypeCombo();
     void fillIndexCombo();
+    // Shows the transaction of an index-box item; false, with the fields
+    // cleared and OK off, for the prompt item or a transaction that is gone.
+    bool showChosenTransaction(int item);
     void pinDate();
     void setTypeEditable(bool editable);
     void warn(const QString& text);

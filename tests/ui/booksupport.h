@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QString>
+#include <QTest>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,12 @@ inline KestLib::AccountDB readBook(const QString& path) {
     KestLib::AccountDB book;
     book.loadFile(pathBytes(path));
     return book;
+}
+
+inline void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
 }
 
 inline QByteArray fileBytes(const QString& path) {

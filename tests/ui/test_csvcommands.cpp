@@ -11,6 +11,7 @@
 
 #include "accountdb.h"
 #include "bookcsv.h"
+#include "booksupport.h"
 #include "databaseformat.h"
 #include "mainwindow.h"
 #include "scriptedprompts.h"
@@ -21,17 +22,6 @@ const QByteArray sample =
     "date,amount,type,comment\n"
     "2024-01-05,-120,Food,\"rice, tea\"\n"
     "2024-01-02,52000,Salary,pay\n";
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 }  // namespace
 
@@ -91,7 +81,7 @@ private slots:
 
     void acceptedImportFillsTheTableInItsSortAndMarksTheBook() {
         startNewBook();
-        writeBytes(path("in.csv"), sample);
+        BookSupport::writeBytes(path("in.csv"), sample);
         importFile(path("in.csv"));
 
         QCOMPARE(window->database().transCount(), 2);
@@ -106,11 +96,11 @@ private slots:
 
     void refusedImportNamesTheLinesAndChangesNothing() {
         startNewBook();
-        writeBytes(path("in.csv"), sample);
+        BookSupport::writeBytes(path("in.csv"), sample);
         importFile(path("in.csv"));
         std::string before = KestLib::encodeDatabase(window->database());
 
-        writeBytes(path("bad.csv"), "date,amount,type\n2024-01-01,1,Food\n2024-13-01,1,Food\n2024-01-03,1,"
+        BookSupport::writeBytes(path("bad.csv"), "date,amount,type\n2024-01-01,1,Food\n2024-13-01,1,Food\n2024-01-03,1,"
                                     "\xF0\x9F\x98\x80\n");
         importFile(path("bad.csv"));
         QCOMPARE(prompts.warnings.size(), 1);
@@ -139,7 +129,7 @@ private slots:
         QFETCH(int, filter);
         QFETCH(int, encoding);
         startNewBook();
-        writeBytes(path("in.csv"), "date,amount,type\n2024-01-01,-5,\xE9\xA3\x9F\xE7\x89\xA9\n");
+        BookSupport::writeBytes(path("in.csv"), "date,amount,type\n2024-01-01,-5,\xE9\xA3\x9F\xE7\x89\xA9\n");
         importFile(path("in.csv"));
 
         prompts.dataFiles.push_back({path("out.csv"), filter});
@@ -147,7 +137,7 @@ private slots:
         QCOMPARE(prompts.lastFilters.size(), 3);
         const std::string expected =
             PwText::exportCsv(window->database(), static_cast<PwText::CsvEncoding>(encoding));
-        QCOMPARE(fileBytes(path("out.csv")).toStdString(), expected);
+        QCOMPARE(BookSupport::fileBytes(path("out.csv")).toStdString(), expected);
         // Exporting changes nothing in the book.
         QCOMPARE(status(), QStringLiteral("File Modified"));
 

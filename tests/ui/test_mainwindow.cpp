@@ -41,12 +41,6 @@ using namespace BookSupport;
 
 namespace {
 
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
 const char* const nineDbActions[] = {"transCreateAct", "transDeleteAct", "transModifyAct",
                                      "transDeleteOneAct", "transModifyOneAct", "dbNameAct",
                                      "grandTotalAct",   "budgetAct",      "percentageAct"};
