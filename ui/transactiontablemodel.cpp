@@ -83,6 +83,26 @@ struct SortItem {
 
 bool itemBefore(const SortItem& a, const SortItem& b) { return a.key != b.key ? a.key < b.key : a.order < b.order; }
 
+// A stable sort of count items by the number keyOf gives, of which only the
+// bits of varying differ: least significant byte first, each pass stable;
+// bytes every key has alike are skipped, so a column of few values takes one
+// pass or two. buffer is scratch space for count items.
+template <typename Item, typename KeyOf>
+void radixSort(Item* first, std::size_t count, Item* buffer, std::uint64_t varying, KeyOf keyOf) {
+    Item* from = first;
+    Item* to = buffer;
+    for (int shift = 0; shift < 64; shift += 8) {
+        if (((varying >> shift) & 0xFF) == 0) continue;
+        std::array<std::size_t, 256> starts{};
+        for (const Item* item = from; item != from + count; ++item) ++starts[(keyOf(*item) >> shift) & 0xFF];
+        std::size_t start = 0;
+        for (std::size_t& bucket : starts) start += std::exchange(bucket, start);
+        for (const Item* item = from; item != from + count; ++item) to[starts[(keyOf(*item) >> shift) & 0xFF]++] = *item;
+        std::swap(from, to);
+    }
+    if (from != first) std::copy(from, from + count, first);
+}
+
 // Sorts items by key, ties by order. Items in order of their order, as they
 // are at first, need not compare it: a radix sort of the keys keeps them so.
 // buffer is scratch space of at least as many items.
@@ -94,35 +114,23 @@ void sortItems(SortItem* first, SortItem* last, SortItem* buffer) {
         std::sort(first, last, itemBefore);
         return;
     }
-    // Least significant byte first, each pass stable; bytes every key has
-    // alike are skipped, so a column of few values takes one pass or two.
     std::uint64_t all = ~std::uint64_t{0}, any = 0;
     for (const SortItem* item = first; item != last; ++item) {
         all &= item->key;
         any |= item->key;
     }
-    const std::uint64_t varying = all ^ any;
-    SortItem* from = first;
-    SortItem* to = buffer;
-    for (int shift = 0; shift < 64; shift += 8) {
-        if (((varying >> shift) & 0xFF) == 0) continue;
-        std::array<std::size_t, 256> starts{};
-        for (const SortItem* item = from; item != from + count; ++item) ++starts[(item->key >> shift) & 0xFF];
-        std::size_t start = 0;
-        for (std::size_t& bucket : starts) start += std::exchange(bucket, start);
-        for (const SortItem* item = from; item != from + count; ++item) to[starts[(item->key >> shift) & 0xFF]++] = *item;
-        std::swap(from, to);
-    }
-    if (from != first) std::copy(from, from + count, first);
+    radixSort(first, count, buffer, all ^ any, [](const SortItem& item) { return item.key; });
 }
 
-std::vector<SortItem> itemsOf(const std::vector<int>& rows) {
-    std::vector<SortItem> items(rows.size());
+using SortItems = std::vector<SortItem, KestLib::BulkAllocator<SortItem>>;
+
+SortItems itemsOf(const std::vector<int>& rows) {
+    SortItems items(rows.size());
     for (std::size_t row = 0; row < rows.size(); ++row) items[row] = {0, static_cast<std::uint32_t>(row), rows[row]};
     return items;
 }
 
-void takeOrder(std::vector<int>& rows, const std::vector<SortItem>& items) {
+void takeOrder(std::vector<int>& rows, const SortItems& items) {
     for (std::size_t row = 0; row < rows.size(); ++row) rows[row] = items[row].position;
 }
 
@@ -133,15 +141,22 @@ void sortByIntegers(std::vector<int>& rows, const std::vector<int>& keys, bool a
     if (ascending ? std::is_sorted(rows.begin(), rows.end(), [&](int a, int b) { return keyOf(a) < keyOf(b); })
                   : std::is_sorted(rows.begin(), rows.end(), [&](int a, int b) { return keyOf(b) < keyOf(a); }))
         return;
-    std::vector<SortItem> items = itemsOf(rows);
-    std::vector<SortItem> buffer(items.size());
-    for (SortItem& item : items) {
+    // Each row as one number, its key above its position: a radix sort of
+    // the key's bytes alone keeps rows of equal keys in their order.
+    std::vector<std::uint64_t, KestLib::BulkAllocator<std::uint64_t>> items(rows.size());
+    std::uint32_t all = ~0u, any = 0;
+    for (std::size_t row = 0; row < rows.size(); ++row) {
         // Offset so that the unsigned order is the signed one.
-        const std::uint32_t key = static_cast<std::uint32_t>(keys[static_cast<std::size_t>(item.position)]) ^ 0x8000'0000u;
-        item.key = ascending ? key : ~key & 0xFFFF'FFFFu;
+        std::uint32_t key = static_cast<std::uint32_t>(keyOf(rows[row])) ^ 0x8000'0000u;
+        if (!ascending) key = ~key;
+        all &= key;
+        any |= key;
+        items[row] = std::uint64_t{key} << 32 | static_cast<std::uint32_t>(rows[row]);
     }
-    sortItems(items.data(), items.data() + items.size(), buffer.data());
-    takeOrder(rows, items);
+    std::vector<std::uint64_t, KestLib::BulkAllocator<std::uint64_t>> buffer(rows.size());
+    radixSort(items.data(), items.size(), buffer.data(), std::uint64_t{all ^ any} << 32,
+              [](std::uint64_t item) { return item; });
+    for (std::size_t row = 0; row < rows.size(); ++row) rows[row] = static_cast<int>(items[row] & 0xFFFF'FFFFu);
 }
 
 // Characters of a text are compared three at a time: each as its code + 1,
@@ -682,8 +697,8 @@ void TransactionTableModel::TextKeys::sortRows(std::vector<int>& rows, bool asce
     // numbers side by side rather than two texts far apart in memory.
     const auto textBefore = [this, ascending](int a, int b) { return ascending ? at(a) < at(b) : at(b) < at(a); };
     if (std::is_sorted(rows.begin(), rows.end(), textBefore)) return;
-    std::vector<SortItem> items = itemsOf(rows);
-    std::vector<SortItem> buffer(items.size());
+    SortItems items = itemsOf(rows);
+    SortItems buffer(items.size());
     auto fill = [this, ascending](SortItem* first, SortItem* last, std::size_t chunk) {
         for (SortItem* item = first; item != last; ++item) {
             const std::uint64_t key = chunkOf(at(item->position), chunk);
