@@ -1,10 +1,12 @@
 #include "transactiontablemodel.h"
 
 #include <QCoreApplication>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <utility>
 #include <numeric>
 
 #include "accountdb.h"
@@ -58,6 +60,115 @@ std::optional<int> dateNumber(const Transaction& record) {
 
 std::u16string_view viewOf(const QString& text) {
     return std::u16string_view(QStringView(text).utf16(), static_cast<std::size_t>(text.size()));
+}
+
+// Grows as push_back would, so that the push_back after can't fail.
+template <typename Vector>
+void roomForOneMore(Vector& vector) {
+    if (vector.size() == vector.capacity()) vector.reserve(std::max<std::size_t>(16, vector.capacity() * 2));
+}
+
+// Marks in the table of Big5 pairs; neither is a character Big5 decodes to.
+constexpr char16_t unknownPair = 0;
+constexpr char16_t notOnePair = 0xFFFF;
+
+// A row to sort: the key it sorts by, as a number that orders as the key
+// does, and where the row stood, which orders rows of equal keys, so that
+// an unstable sort of these gives what a stable sort of the rows would.
+struct SortItem {
+    std::uint64_t key;
+    std::uint32_t order;
+    int position;
+};
+
+bool itemBefore(const SortItem& a, const SortItem& b) { return a.key != b.key ? a.key < b.key : a.order < b.order; }
+
+// A stable sort of count items by the number keyOf gives, of which only the
+// bits of varying differ: least significant byte first, each pass stable;
+// bytes every key has alike are skipped, so a column of few values takes one
+// pass or two. buffer is scratch space for count items.
+template <typename Item, typename KeyOf>
+void radixSort(Item* first, std::size_t count, Item* buffer, std::uint64_t varying, KeyOf keyOf) {
+    Item* from = first;
+    Item* to = buffer;
+    for (int shift = 0; shift < 64; shift += 8) {
+        if (((varying >> shift) & 0xFF) == 0) continue;
+        std::array<std::size_t, 256> starts{};
+        for (const Item* item = from; item != from + count; ++item) ++starts[(keyOf(*item) >> shift) & 0xFF];
+        std::size_t start = 0;
+        for (std::size_t& bucket : starts) start += std::exchange(bucket, start);
+        for (const Item* item = from; item != from + count; ++item) to[starts[(keyOf(*item) >> shift) & 0xFF]++] = *item;
+        std::swap(from, to);
+    }
+    if (from != first) std::copy(from, from + count, first);
+}
+
+// Sorts items by key, ties by order. Items in order of their order, as they
+// are at first, need not compare it: a radix sort of the keys keeps them so.
+// buffer is scratch space of at least as many items.
+void sortItems(SortItem* first, SortItem* last, SortItem* buffer) {
+    const auto count = static_cast<std::size_t>(last - first);
+    // Often in order already: the column the table was sorted by before.
+    if (std::is_sorted(first, last, itemBefore)) return;
+    if (count < 256) {
+        std::sort(first, last, itemBefore);
+        return;
+    }
+    std::uint64_t all = ~std::uint64_t{0}, any = 0;
+    for (const SortItem* item = first; item != last; ++item) {
+        all &= item->key;
+        any |= item->key;
+    }
+    radixSort(first, count, buffer, all ^ any, [](const SortItem& item) { return item.key; });
+}
+
+using SortItems = std::vector<SortItem, KestLib::BulkAllocator<SortItem>>;
+
+SortItems itemsOf(const std::vector<int>& rows) {
+    SortItems items(rows.size());
+    for (std::size_t row = 0; row < rows.size(); ++row) items[row] = {0, static_cast<std::uint32_t>(row), rows[row]};
+    return items;
+}
+
+void takeOrder(std::vector<int>& rows, const SortItems& items) {
+    for (std::size_t row = 0; row < rows.size(); ++row) rows[row] = items[row].position;
+}
+
+// A stable sort of rows by integer keys, one per position, in either
+// direction (equal keys keep their order either way).
+void sortByIntegers(std::vector<int>& rows, const std::vector<int>& keys, bool ascending) {
+    const auto keyOf = [&keys](int position) { return keys[static_cast<std::size_t>(position)]; };
+    if (ascending ? std::is_sorted(rows.begin(), rows.end(), [&](int a, int b) { return keyOf(a) < keyOf(b); })
+                  : std::is_sorted(rows.begin(), rows.end(), [&](int a, int b) { return keyOf(b) < keyOf(a); }))
+        return;
+    // Each row as one number, its key above its position: a radix sort of
+    // the key's bytes alone keeps rows of equal keys in their order.
+    std::vector<std::uint64_t, KestLib::BulkAllocator<std::uint64_t>> items(rows.size());
+    std::uint32_t all = ~0u, any = 0;
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        // Offset so that the unsigned order is the signed one.
+        std::uint32_t key = static_cast<std::uint32_t>(keyOf(rows[row])) ^ 0x8000'0000u;
+        if (!ascending) key = ~key;
+        all &= key;
+        any |= key;
+        items[row] = std::uint64_t{key} << 32 | static_cast<std::uint32_t>(rows[row]);
+    }
+    std::vector<std::uint64_t, KestLib::BulkAllocator<std::uint64_t>> buffer(rows.size());
+    radixSort(items.data(), items.size(), buffer.data(), std::uint64_t{all ^ any} << 32,
+              [](std::uint64_t item) { return item; });
+    for (std::size_t row = 0; row < rows.size(); ++row) rows[row] = static_cast<int>(items[row] & 0xFFFF'FFFFu);
+}
+
+// Characters of a text are compared three at a time: each as its code + 1,
+// 17 bits, and 0 past the end of the text, so that the numbers compare as the
+// texts do, a text before any longer one it begins.
+constexpr std::size_t charactersPerChunk = 3;
+
+std::uint64_t chunkOf(std::u16string_view text, std::size_t chunk) {
+    std::uint64_t packed = 0;
+    for (std::size_t i = chunk * charactersPerChunk; i < (chunk + 1) * charactersPerChunk; ++i)
+        packed = packed << 17 | (i < text.size() ? text[i] + 1u : 0u);
+    return packed;
 }
 
 // For each type id, the rank of the name it shows among all shown type names,
@@ -222,19 +333,21 @@ void TransactionTableModel::sortRows(int column, bool ascending) {
         // The keys come first, so that should they fail, nothing has changed.
         if (const std::optional<std::vector<int>> numbers = integerKeys(column)) {
             const std::vector<int>& keys = *numbers;
-            reorder(column, ascending, [&keys](int a, int b) { return keys[a] < keys[b]; });
+            reorder(column, ascending, [&keys](int a, int b) { return keys[a] < keys[b]; },
+                    [&keys](std::vector<int>& rows, bool up) { sortByIntegers(rows, keys, up); });
         } else {
             TextKeys dates;
             const TextKeys& keys = column == CommentColumn ? commentTextKeys() : (dates = dateTextKeys());
-            reorder(column, ascending, [&keys](int a, int b) { return keys.at(a) < keys.at(b); });
+            reorder(column, ascending, [&keys](int a, int b) { return keys.at(a) < keys.at(b); },
+                    [&keys](std::vector<int>& rows, bool up) { keys.sortRows(rows, up); });
         }
     } catch (...) {
         // Only memory can run out here; the rows keep the order they had.
     }
 }
 
-template <typename Less>
-void TransactionTableModel::reorder(int column, bool ascending, Less less) {
+template <typename Less, typename SortAll>
+void TransactionTableModel::reorder(int column, bool ascending, Less less, SortAll sortAll) {
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList persistentBefore = persistentIndexList();
     try {
@@ -245,7 +358,7 @@ void TransactionTableModel::reorder(int column, bool ascending, Less less) {
         auto sortBy = [&](auto before) {
             const bool sameOrder = column == sortedColumn && ascending == sortedAscending;
             if (!sameOrder || std::ssize(strayPositions) > fewRows) {
-                placeTail(rowOrder, 0, before);
+                sortAll(rowOrder, ascending);
                 return;
             }
             // The modified rows come out; the rest is in order but for rows
@@ -303,7 +416,12 @@ void TransactionTableModel::retranslate() {
 
 void TransactionTableModel::setTextFont(const QFont& font) { widths.setFont(font); }
 
-void TransactionTableModel::setTranslatesStoredText(bool translates) { widths.setTranslatesStoredText(translates); }
+void TransactionTableModel::setTranslatesStoredText(bool translates) {
+    widths.setTranslatesStoredText(translates);
+    // Comments decoded for sorting were looked up in translations, or not.
+    if (translates != storedTextTranslated) commentKeys.clear();
+    storedTextTranslated = translates;
+}
 
 int TransactionTableModel::widestText(int column) {
     if (!db) return 0;
@@ -451,9 +569,68 @@ std::optional<std::vector<int>> TransactionTableModel::integerKeys(int column) c
 const TransactionTableModel::TextKeys& TransactionTableModel::commentTextKeys() {
     const int count = db->transCount();
     if (commentKeys.size() > count) commentKeys.clear();
+    if (commentKeys.size() == count) return commentKeys;
+    // A decoded comment has at most one character per stored byte, but for
+    // the rare one the converter or a translation gives more: the keys are
+    // reserved once and grow only for those.
+    std::size_t bytes = commentKeys.chars.size();
     for (int position = commentKeys.size(); position < count; ++position)
-        commentKeys.append(viewOf(fromBig5(context, db->transaction(position, false).comment())));
+        bytes += db->transaction(position, false).comment().size();
+    commentKeys.reserve(static_cast<std::size_t>(count), bytes);
+    std::u16string text;
+    for (int position = commentKeys.size(); position < count; ++position) {
+        shownComment(db->transaction(position, false).comment(), text);
+        commentKeys.append(text);
+    }
     return commentKeys;
+}
+
+void TransactionTableModel::shownComment(std::string_view stored, std::u16string& text) {
+    // The same text cellText shows, without building a QString for each of
+    // a million comments: stored text ends at its first zero byte, and an
+    // empty one is never looked up.
+    stored = stored.substr(0, stored.find('\0'));
+    text.clear();
+    if (stored.empty()) return;
+    if (!decodeBig5(stored, text)) {
+        text = viewOf(fromBig5(context, stored));
+        return;
+    }
+    if (!storedTextTranslated) return;
+    const bool ascii = text.size() == stored.size();
+    const QByteArray utf8 = ascii ? QByteArray(stored.data(), static_cast<qsizetype>(stored.size()))
+                                  : QStringView(text.data(), static_cast<qsizetype>(text.size())).toUtf8();
+    text = viewOf(QCoreApplication::translate(context, utf8.constData()));
+}
+
+bool TransactionTableModel::decodeBig5(std::string_view stored, std::u16string& text) {
+    // Big5 leaves ASCII as it is and turns a lead and trail byte pair into
+    // one character; a pair means the same wherever it stands, so each is
+    // decoded once. Anything else (a lone lead byte at the end, a pair the
+    // converter reads otherwise) is left to the converter.
+    const auto* const data = reinterpret_cast<const unsigned char*>(stored.data());
+    const std::size_t size = stored.size();
+    for (std::size_t at = 0; at < size; ++at) {
+        if (data[at] < 0x80) {
+            text.push_back(static_cast<char16_t>(data[at]));
+            continue;
+        }
+        if (at + 1 == size) return false;
+        if (pairUnits.empty()) pairUnits.assign(0x10000, unknownPair);
+        char16_t& unit = pairUnits[data[at] * 0x100u + data[at + 1]];
+        if (unit == unknownPair) {
+            QStringDecoder decoder("Big5", QStringConverter::Flag::Stateless);
+            const QString character = decoder.decode(QByteArrayView(stored.data() + at, 2));
+            const bool one = !decoder.hasError() && character.size() == 1 && !character.at(0).isSurrogate() &&
+                             character.at(0) != QChar::ReplacementCharacter &&
+                             character.at(0).unicode() != unknownPair && character.at(0).unicode() != notOnePair;
+            unit = one ? character.at(0).unicode() : notOnePair;
+        }
+        if (unit == notOnePair) return false;
+        text.push_back(unit);
+        ++at;
+    }
+    return true;
 }
 
 TransactionTableModel::TextKeys TransactionTableModel::dateTextKeys() const {
@@ -479,7 +656,14 @@ std::u16string_view TransactionTableModel::TextKeys::at(int position) const {
     return std::u16string_view(chars.data() + begin, ends[position] - begin);
 }
 
+void TransactionTableModel::TextKeys::reserve(std::size_t texts, std::size_t characters) {
+    chars.reserve(characters);
+    ends.reserve(texts);
+}
+
 void TransactionTableModel::TextKeys::append(std::u16string_view text) {
+    // Should memory run out, no text is half added.
+    roomForOneMore(ends);
     chars.append(text);
     ends.push_back(static_cast<std::uint32_t>(chars.size()));
 }
@@ -505,4 +689,41 @@ void TransactionTableModel::TextKeys::clear() {
     chars.shrink_to_fit();
     ends.clear();
     ends.shrink_to_fit();
+}
+
+void TransactionTableModel::TextKeys::sortRows(std::vector<int>& rows, bool ascending) const {
+    // Rows are sorted by their first characters, then each run of rows that
+    // agree in those by the next ones, and so on: most comparisons read two
+    // numbers side by side rather than two texts far apart in memory.
+    const auto textBefore = [this, ascending](int a, int b) { return ascending ? at(a) < at(b) : at(b) < at(a); };
+    if (std::is_sorted(rows.begin(), rows.end(), textBefore)) return;
+    SortItems items = itemsOf(rows);
+    SortItems buffer(items.size());
+    auto fill = [this, ascending](SortItem* first, SortItem* last, std::size_t chunk) {
+        for (SortItem* item = first; item != last; ++item) {
+            const std::uint64_t key = chunkOf(at(item->position), chunk);
+            item->key = ascending ? key : ~key;
+        }
+    };
+    struct Run {
+        std::size_t begin, end, chunk;
+    };
+    std::vector<Run> runs;
+    fill(items.data(), items.data() + items.size(), 0);
+    runs.push_back({0, items.size(), 0});
+    while (!runs.empty()) {
+        const Run run = runs.back();
+        runs.pop_back();
+        SortItem* const first = items.data() + run.begin;
+        sortItems(first, items.data() + run.end, buffer.data());
+        for (std::size_t begin = run.begin, end; begin < run.end; begin = end) {
+            end = begin + 1;
+            while (end < run.end && items[end].key == items[begin].key) ++end;
+            // Rows of texts that ended in this chunk are equal, and in order.
+            if (end - begin < 2 || at(items[begin].position).size() < (run.chunk + 1) * charactersPerChunk) continue;
+            fill(items.data() + begin, items.data() + end, run.chunk + 1);
+            runs.push_back({begin, end, run.chunk + 1});
+        }
+    }
+    takeOrder(rows, items);
 }

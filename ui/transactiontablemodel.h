@@ -4,8 +4,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "bulkmemory.h"
 #include "columnwidthtracker.h"
 
 namespace KestLib {
@@ -87,10 +89,14 @@ private:
     // The shown texts of a text column, one per database position, back to
     // back.
     struct TextKeys {
-        std::u16string chars;
-        std::vector<std::uint32_t> ends;  // ends[p]: where the text of position p ends
+        std::basic_string<char16_t, std::char_traits<char16_t>, KestLib::BulkAllocator<char16_t>> chars;
+        std::vector<std::uint32_t, KestLib::BulkAllocator<std::uint32_t>> ends;  // ends[p]: where text p ends
         int size() const { return static_cast<int>(ends.size()); }
         std::u16string_view at(int position) const;
+        // A stable sort of rows (positions) by their texts, in the order
+        // comparing the texts gives, or its reverse.
+        void sortRows(std::vector<int>& rows, bool ascending) const;
+        void reserve(std::size_t texts, std::size_t characters);
         void append(std::u16string_view text);
         void replace(int position, std::u16string_view text);
         void erase(int position);
@@ -103,10 +109,16 @@ private:
     int rowOf(int position) const;
     // Sorts the rows with less between the layout signals, persistent
     // indexes following their transactions.
-    template <typename Less>
-    void reorder(int column, bool ascending, Less less);
+    // sortAll(rows, ascending) sorts every row stably, as less would.
+    template <typename Less, typename SortAll>
+    void reorder(int column, bool ascending, Less less, SortAll sortAll);
     std::optional<std::vector<int>> integerKeys(int column) const;
     const TextKeys& commentTextKeys();
+    // The shown text of a stored comment, in text; decodes each Big5 pair
+    // through pairUnits, so that only comments with bytes Big5 can't read
+    // plainly go through the converter.
+    void shownComment(std::string_view stored, std::u16string& text);
+    bool decodeBig5(std::string_view stored, std::u16string& text);
     TextKeys dateTextKeys() const;
     void forgetOrder();
 
@@ -116,6 +128,13 @@ private:
     // transactions, so re-applying a sort after an added row decodes one
     // comment, not a million.
     TextKeys commentKeys;
+    // Whether a translation may show a stored comment otherwise: until one
+    // is known not to, each comment is looked up as it is shown.
+    bool storedTextTranslated = true;
+    // For each Big5 lead and trail byte pair, the one UTF-16 character it
+    // decodes to; unknownPair until met, notOnePair for a pair that doesn't
+    // decode to one plain character on its own.
+    std::vector<char16_t> pairUnits;
     // The first sortedRows rows are in order by sortedColumn in that
     // direction, but for the rows of strayPositions (modified since), so
     // re-applying the sort after a change only places the rows it touched.

@@ -127,6 +127,7 @@ private slots:
     void textsSortByShownText();
     void descendingKeepsEqualKeysInCurrentOrder();
     void everySortMatchesAStableSortOfShownTexts();
+    void keysOrderAsShownTextsInTrickyCases();
     void appendedRowIsSortedIn();
     void persistentIndexFollowsItsTransaction();
     void reloadAndClear();
@@ -294,6 +295,71 @@ void TestTransactionTableModel::everySortMatchesAStableSortOfShownTexts() {
     const std::vector<int> expected = expectedOrder(*model, TransactionTableModel::CommentColumn, false);
     model->sortRows(TransactionTableModel::CommentColumn, false);
     QCOMPARE(shownIndexes(*model), expected);
+}
+
+void TestTransactionTableModel::keysOrderAsShownTextsInTrickyCases() {
+    // Keys built from the stored bytes or numbers must order rows exactly as
+    // their shown texts do, equal texts keeping the rows' current order.
+    struct Case {
+        const char* name;
+        int column;
+        std::vector<std::string> comments;                 // for the Comment column
+        std::vector<std::array<int, 3>> dates;             // for the Date column
+        bool translated;                                   // a translation renames some comments
+    };
+    using Date = std::array<int, 3>;
+    const std::string zeroInside("same\0hidden", 11);
+    const std::vector<Case> cases = {
+        // Big5 order isn't UTF-16 order: A4A1 (乙) comes after A4A4 (中) in UTF-16.
+        {"Big5 against ASCII", TransactionTableModel::CommentColumn,
+         {"\xA4\xA1", "\xA4\xA4", "\xA4\x40", "z", "A", "\xA1\x40", "~", "\xA4\xA4" "a", "", "\xA2\xCF"}, {}, false},
+        {"bytes Big5 doesn't read plainly", TransactionTableModel::CommentColumn,
+         {"abc\xA4", "abc", "\x81" "A", "\x80\xFF\xFF", "\xA4 x", "same", zeroInside, "\xFF", "abc\xA4\xA4"}, {}, false},
+        {"long texts agreeing at their start", TransactionTableModel::CommentColumn,
+         {"abcdefgh", "abcdefg", "abcdefgi", "abc", "abcd", "ab", "abcdefgh ", "\xA4\xA4\xA4\xA4\xA4\xA4\xA4\xE5",
+          "\xA4\xA4\xA4\xA4\xA4\xA4", std::string(200, 'q'), std::string(199, 'q') + "r"},
+         {}, false},
+        {"translated comments", TransactionTableModel::CommentColumn,
+         {"pay", "deposit", "\xA4\xA4", "zzz", "", "pay "}, {}, true},
+        {"space-padded and too wide dates", TransactionTableModel::DateColumn, {},
+         {Date{2004, 3, 7}, Date{2004, 10, 1}, Date{2004, 1, 10}, Date{999, 12, 31}, Date{0, 0, 0}, Date{9999, 99, 99},
+          Date{2004, 3, 17}, Date{12000, 1, 1}, Date{2004, 100, 1}, Date{-1, 5, 5}, Date{2004, 3, -7}},
+         false},
+        {"dates that fit their fields", TransactionTableModel::DateColumn, {},
+         {Date{2004, 3, 7}, Date{2004, 10, 1}, Date{2004, 1, 10}, Date{999, 12, 31}, Date{0, 0, 0}, Date{9999, 99, 99},
+          Date{2004, 3, 17}, Date{2004, 11, 2}},
+         false},
+    };
+    RenamingTranslator translator;
+    translator.renames = {{"pay", "\u4e59 paid"}, {"deposit", "aaa"}, {QString::fromUtf8("中"), "zz"}};
+    QRandomGenerator random(11);
+    for (const Case& test : cases) {
+        AccountDB book;
+        book.reset();
+        // Each value several times over, shuffled, so equal keys are common.
+        const int values = int(std::max(test.comments.size(), test.dates.size()));
+        for (int i = 0; i < values * 4; ++i) {
+            const int value = random.bounded(values);
+            const Date date = test.dates.empty() ? Date{2004, 1, 1} : test.dates[value];
+            add(book, record(date[0], date[1], date[2], 0, random.bounded(3), i % 2 == 0,
+                             test.comments.empty() ? "" : test.comments[value]));
+        }
+        if (test.translated) QCoreApplication::installTranslator(&translator);
+        TransactionTableModel sorted;
+        sorted.setTranslatesStoredText(test.translated);
+        sorted.setDatabase(&book);
+        // From orders other than the database's, in both directions, twice
+        // (the second time from keys kept since).
+        for (int from : {int(TransactionTableModel::MoneyColumn), int(TransactionTableModel::InOutColumn)}) {
+            for (bool ascending : {true, false}) {
+                sorted.sortRows(from, false);
+                const std::vector<int> expected = expectedOrder(sorted, test.column, ascending);
+                sorted.sortRows(test.column, ascending);
+                QVERIFY2(shownIndexes(sorted) == expected, test.name);
+            }
+        }
+        if (test.translated) QCoreApplication::removeTranslator(&translator);
+    }
 }
 
 void TestTransactionTableModel::appendedRowIsSortedIn() {
