@@ -403,7 +403,8 @@ TEST(FileSave, WriteErrorIsReportedAndTheOldFileSurvives) {
         try {
             big.saveFile(target);
         } catch (const ErrorMsg& error) {
-            report += "|" + error.path() + (error.systemError() == EFBIG ? "|EFBIG" : "|errno " + std::to_string(error.systemError()));
+            const int reason = error.systemError();
+            report += "|" + error.path() + (reason == EFBIG ? "|EFBIG" : "|errno " + std::to_string(reason));
         }
         const ssize_t written = write(pipeEnds[1], report.data(), report.size());
         _exit(written == static_cast<ssize_t>(report.size()) ? 0 : 1);
