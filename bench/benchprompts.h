@@ -22,7 +22,9 @@ public:
     QString saveFileName(QWidget*, const QString&, const QString&) override { return QString(); }
     FileChoice chooseDataFile(QWidget*, bool, const QStringList&) override { return {}; }
     NameAnswer askDatabaseName(QWidget*, const QString&) override { return {}; }
-    void warn(QWidget*, const QString&, const QString& text) override { lastWarning = text; }
+    void warn(QWidget*, const QString&, const QString& text, const QString& = QString()) override {
+        lastWarning = text;
+    }
     void inform(QWidget*, const QString&, const QString& text) override { lastReport = text; }
     // With pressChart a report's Chart button is pressed.
     bool pressChart = false;

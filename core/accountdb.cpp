@@ -1,5 +1,8 @@
 #include "accountdb.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <climits>
 #include <filesystem>
 #include <fstream>
@@ -173,13 +176,19 @@ void AccountDB::saveFile(std::string& fileName) {
 void AccountDB::loadFile(const std::string& fileName) {
     // Read in pieces rather than whole, so that a large book is not held in
     // memory twice while it is decoded.
-    std::error_code error;
-    const bool regular = std::filesystem::is_regular_file(fileName, error);
-    const std::uintmax_t size = regular ? std::filesystem::file_size(fileName, error) : 0;
-    std::ifstream file;
-    if (regular && !error) file.open(fileName, std::ios::binary);
-    if (!file.is_open()) throw ErrorMsg(Msg::fileOpen);
-    *this = decodeDatabase(file, size);
+    struct stat status {};
+    if (::stat(fileName.c_str(), &status) != 0) throw ErrorMsg(Msg::fileOpen, fileName, errno);
+    if (!S_ISREG(status.st_mode)) throw ErrorMsg(Msg::fileOpen, fileName, S_ISDIR(status.st_mode) ? EISDIR : EPERM);
+    errno = 0;
+    std::ifstream file(fileName, std::ios::binary);
+    if (!file.is_open()) throw ErrorMsg(Msg::fileOpen, fileName, errno != 0 ? errno : EIO);
+    try {
+        *this = decodeDatabase(file, static_cast<std::uint64_t>(status.st_size));
+    } catch (ErrorMsg& error) {
+        // Which file was foreign, damaged or unreadable.
+        error.setPath(fileName);
+        throw;
+    }
 }
 
 void AccountDB::loadBytes(std::string_view bytes) { *this = decodeDatabase(bytes); }

@@ -18,6 +18,7 @@
 #include "databaseformat.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdint>
 #include <istream>
 #include <streambuf>
@@ -107,7 +108,11 @@ private:
         if (buffer.empty()) buffer.resize(static_cast<std::size_t>(std::min<std::uint64_t>(size, 256 * 1024)));
         const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(buffer.size(), size - fetched));
         in.read(reinterpret_cast<char*>(buffer.data()), static_cast<std::streamsize>(want));
-        if (static_cast<std::size_t>(in.gcount()) != want) throw ErrorMsg(in.bad() ? Msg::fileOpen : Msg::damaged);
+        if (static_cast<std::size_t>(in.gcount()) != want) {
+            // A stream keeps no errno; a read that fails on a file is an I/O error.
+            if (in.bad()) throw ErrorMsg(Msg::fileOpen, {}, EIO);
+            throw ErrorMsg(Msg::damaged);
+        }
         for (std::size_t i = 0; i < want; ++i) buffer[i] = swapNibbles(buffer[i]);
         fetched += want;
         position = 0;
@@ -191,7 +196,7 @@ AccountDB decodeDatabase(std::string_view bytes) {
 AccountDB decodeDatabase(std::istream& in, std::uint64_t size) {
     char header[5] = {};
     in.read(header, size < sizeof header ? static_cast<std::streamsize>(size) : 5);
-    if (in.bad()) throw ErrorMsg(Msg::fileOpen);
+    if (in.bad()) throw ErrorMsg(Msg::fileOpen, {}, EIO);
     if (size < magic.size() || std::string_view(header, magic.size()) != magic) throw ErrorMsg(Msg::notDatabase);
     if (size == magic.size()) throw ErrorMsg(Msg::damaged);
     if (static_cast<unsigned char>(header[magic.size()]) != version) throw ErrorMsg(Msg::wrongVersion);

@@ -6,13 +6,26 @@ namespace KestLib {
 
 // The core's only exception. Every core operation that fails throws one of
 // these by value, with a fixed English message, before it changes anything.
+// A failure of a file also carries the file's path and the system's error
+// number, so that the user can be told which file and why; the message stays
+// the fixed one.
 class ErrorMsg {
 public:
     explicit ErrorMsg(std::string message) : text(std::move(message)) {}
+    ErrorMsg(std::string message, std::string path, int systemError)
+        : text(std::move(message)), file(std::move(path)), error(systemError) {}
     const std::string& message() const { return text; }
+    // The file that failed; empty when the error is not about a file.
+    const std::string& path() const { return file; }
+    void setPath(std::string path) { file = std::move(path); }
+    // The errno of the call that failed, or 0 when the core refused on its
+    // own grounds or the file's content was at fault.
+    int systemError() const { return error; }
 
 private:
     std::string text;
+    std::string file;
+    int error = 0;
 };
 
 // The messages, spelled once. The GUI shows them as they are and uses them as

@@ -53,16 +53,17 @@ bool writeAll(int fd, std::string_view bytes) {
 
 // Links are followed, so that saving through one replaces the file it names
 // (or creates it, when the link dangles) rather than the link itself.
-std::filesystem::path followLinks(std::filesystem::path path) {
+std::filesystem::path followLinks(const std::string& given) {
+    std::filesystem::path path = given;
     // As many as the kernel follows before it gives up on a loop.
     for (int hops = 0; hops <= 40; ++hops) {
         std::error_code error;
         if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) return path;
         const std::filesystem::path link = std::filesystem::read_symlink(path, error);
-        if (error) throw ErrorMsg(Msg::fileOpen);
+        if (error) throw ErrorMsg(Msg::fileOpen, given, error.value());
         path = path.parent_path() / link;  // an absolute link replaces the whole path
     }
-    throw ErrorMsg(Msg::fileOpen);
+    throw ErrorMsg(Msg::fileOpen, given, ELOOP);
 }
 
 // A short name, so that it fits beside a target whose name takes all the
@@ -114,28 +115,33 @@ int createNamed(const SaveCalls& calls, int folder, mode_t mode, std::string& na
 }  // namespace
 
 void writeFileAtomically(const std::string& path, std::string_view bytes, const SaveCalls& calls) {
+    // Every failure names the path the caller gave, the one the user knows,
+    // with the errno of the step that failed (taken before any clean-up).
+    auto refuse = [&](const char* message, int error) { throw ErrorMsg(message, path, error); };
     const std::filesystem::path target = followLinks(path);
     const std::string name = target.filename().string();
-    if (name.empty() || name == "." || name == "..") throw ErrorMsg(Msg::fileOpen);
+    if (name.empty() || name == "." || name == "..") refuse(Msg::fileOpen, EISDIR);
 
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     // A name too long for the file system, or a folder that can't be
     // searched, would only fail at the rename, after all the writing.
-    if (!exists && errno != ENOENT) throw ErrorMsg(Msg::fileOpen);
+    if (!exists && errno != ENOENT) refuse(Msg::fileOpen, errno);
+    if (exists && !S_ISREG(existing.st_mode)) refuse(Msg::fileOpen, S_ISDIR(existing.st_mode) ? EISDIR : EPERM);
     // A file marked read-only is left alone even by a user who could write it.
-    if (exists && (!S_ISREG(existing.st_mode) || (existing.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0))
-        throw ErrorMsg(Msg::fileOpen);
+    if (exists && (existing.st_mode & 0222) == 0) refuse(Msg::fileOpen, EACCES);
+    if (exists && ::access(target.c_str(), W_OK) != 0) refuse(Msg::fileOpen, errno);
 
     std::filesystem::path folderPath = target.parent_path();
     if (folderPath.empty()) folderPath = ".";
     const FileDescriptor folder(::open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.get() < 0) throw ErrorMsg(Msg::fileOpen);
+    if (folder.get() < 0) refuse(Msg::fileOpen, errno);
 
     std::string temporary;  // the new file's name beside the target, once it has one
     auto fail = [&](const char* message) {
+        const int error = errno;
         if (!temporary.empty()) ::unlinkat(folder.get(), temporary.c_str(), 0);
-        throw ErrorMsg(message);
+        refuse(message, error);
     };
     // A new file gets what the umask allows; one that replaces a file stays
     // private until it has the old file's permissions, which it must keep.
@@ -157,14 +163,14 @@ void writeFileAtomically(const std::string& path, std::string_view bytes, const 
     // a kill can leave behind half written.
     if (temporary.empty()) {
         FileDescriptor file(createNamed(calls, folder.get(), createMode, temporary));
-        if (file.get() < 0) throw ErrorMsg(Msg::fileOpen);
+        if (file.get() < 0) refuse(Msg::fileOpen, errno);
         if (!fill(file.get()) || !file.close()) fail(Msg::fileWrite);
     }
 
     if (::renameat(folder.get(), temporary.c_str(), folder.get(), name.c_str()) != 0) fail(Msg::fileWrite);
     // The rename is durable only once the folder is; until then a crash may
     // bring back the old file, so the save can't be reported done.
-    if (calls.fsync(folder.get()) != 0) throw ErrorMsg(Msg::fileWrite);
+    if (calls.fsync(folder.get()) != 0) refuse(Msg::fileWrite, errno);
 }
 
 }  // namespace KestLib

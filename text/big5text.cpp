@@ -38,6 +38,17 @@ bool fitsBig5(const QString& text, int maxBytes) {
     return !decoder.hasError() && back == text;
 }
 
+QString firstNonBig5Character(const QString& text) {
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
+        const QString character = text.mid(i, length);
+        if (!fitsBig5(character, 4)) return character;
+        i += length;
+    }
+    return {};
+}
+
 QString fromBig5(const char* context, std::string_view bytes) {
     // The stored text ends at its first zero byte, as it always has when it
     // was handed on as a C string.

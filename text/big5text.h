@@ -14,6 +14,10 @@ std::string toBig5(const QString& text);
 // True when text encodes to Big5 without loss in at most maxBytes bytes.
 bool fitsBig5(const QString& text, int maxBytes = 255);
 
+// The first character of text (one or two UTF-16 units) that Big5 can't
+// store without loss, or an empty string when every one can by itself.
+QString firstNonBig5Character(const QString& text);
+
 // Stored bytes for display: decoded as Big5, then looked up in the installed
 // translations under context (the showing class's name), so a translation
 // file can still translate a stored text.

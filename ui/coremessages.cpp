@@ -1,7 +1,11 @@
 #include "coremessages.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <array>
+#include <cerrno>
+#include <cstring>
 #include <string_view>
 
 #include "big5text.h"
@@ -59,4 +63,40 @@ QString coreMessageText(const std::string& message) {
         return QCoreApplication::translate(context, typeExistsSource).arg(fromBig5(context, name));
     }
     return fromBig5(context, message);
+}
+
+QString systemErrorText(int error) {
+    // The reasons a person can act on most often, worded for translation;
+    // any other in the C library's words for the current locale.
+    struct Reason {
+        int error;
+        const char* text;
+    };
+    static constexpr Reason reasons[] = {
+        {ENOENT, QT_TRANSLATE_NOOP("MainWindow", "No such file or folder")},
+        {EACCES, QT_TRANSLATE_NOOP("MainWindow", "Permission denied")},
+        {EPERM, QT_TRANSLATE_NOOP("MainWindow", "Operation not permitted")},
+        {EISDIR, QT_TRANSLATE_NOOP("MainWindow", "Is a folder")},
+        {ENOTDIR, QT_TRANSLATE_NOOP("MainWindow", "Not a folder")},
+        {ENOSPC, QT_TRANSLATE_NOOP("MainWindow", "Disk full")},
+        {EDQUOT, QT_TRANSLATE_NOOP("MainWindow", "Disk quota exceeded")},
+        {EFBIG, QT_TRANSLATE_NOOP("MainWindow", "File too large")},
+        {EROFS, QT_TRANSLATE_NOOP("MainWindow", "Read-only file system")},
+        {EIO, QT_TRANSLATE_NOOP("MainWindow", "Input/output error")},
+    };
+    for (const Reason& reason : reasons)
+        if (reason.error == error) return QCoreApplication::translate(context, reason.text);
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString coreErrorDetails(const KestLib::ErrorMsg& error, const QString& kept) {
+    QStringList lines;
+    if (!error.path().empty()) {
+        const QString path = QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(error.path())));
+        lines << (error.systemError() == 0
+                      ? path
+                      : QCoreApplication::translate(context, "%1: %2").arg(path, systemErrorText(error.systemError())));
+    }
+    if (!kept.isEmpty()) lines << kept;
+    return lines.join(u'\n');
 }

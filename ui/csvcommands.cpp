@@ -6,6 +6,7 @@
 #include "accountdb.h"
 #include "big5text.h"
 #include "bookcsv.h"
+#include "coremessages.h"
 #include "errormsg.h"
 #include "fileio.h"
 #include "userprompts.h"
@@ -64,6 +65,7 @@ void CsvCommands::exportFile(UserPrompts& prompts) {
                                      PwText::exportCsv(db, encodingAt(exportEncodings, choice.filterIndex)));
     } catch (const KestLib::ErrorMsg& error) {
         prompts.warn(window, tr("Warning"),
-                     tr("The file %1 can't be written: %2").arg(choice.path, fromBig5("MainWindow", error.message())));
+                     tr("The file %1 can't be written: %2").arg(choice.path, fromBig5("MainWindow", error.message())),
+                     coreErrorDetails(error));
     }
 }

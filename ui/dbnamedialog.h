@@ -7,9 +7,11 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
+class UserPrompts;
 
 // Asks for the database's name: a prompt, one line of text, OK and Cancel.
-// It checks nothing; the caller decides what a name may hold.
+// OK takes only a name the database file can store; on any other it warns
+// which limit was hit and stays open with the text as typed.
 class DBNameDialog : public QDialog {
     Q_OBJECT
 
@@ -18,8 +20,19 @@ public:
 
     void setDBName(const QString& name);
     QString dbName() const;
+    // Where the warning goes; without prompts it is a message box.
+    void setPrompts(UserPrompts* replacement);
+
+    // Why name can't be stored (the character Big5 lacks, or the bytes over
+    // the limit), or an empty string when it can.
+    static QString whyNotStorable(const QString& name);
+
+public slots:
+    void accept() override;
 
 private:
+    UserPrompts* prompts = nullptr;
+
     QLabel* promptLabel;
     QLineEdit* dbNameLineEdit;
     QPushButton* okButton;

@@ -54,13 +54,16 @@ UserPrompts::FileChoice DialogPrompts::chooseDataFile(QWidget* parent, bool forS
 
 UserPrompts::NameAnswer DialogPrompts::askDatabaseName(QWidget* parent, const QString& presetName) {
     DBNameDialog dialog(parent);
+    dialog.setPrompts(this);
     dialog.setDBName(presetName);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     return {accepted, dialog.dbName()};
 }
 
-void DialogPrompts::warn(QWidget* parent, const QString& caption, const QString& text) {
-    QMessageBox::warning(parent, caption, text);
+void DialogPrompts::warn(QWidget* parent, const QString& caption, const QString& text, const QString& details) {
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, parent);
+    box.setInformativeText(details);
+    box.exec();
 }
 
 void DialogPrompts::inform(QWidget* parent, const QString& caption, const QString& text) {

@@ -12,7 +12,8 @@ public:
     QString saveFileName(QWidget* parent, const QString& filter, const QString& folder) override;
     FileChoice chooseDataFile(QWidget* parent, bool forSaving, const QStringList& filters) override;
     NameAnswer askDatabaseName(QWidget* parent, const QString& presetName) override;
-    void warn(QWidget* parent, const QString& caption, const QString& text) override;
+    void warn(QWidget* parent, const QString& caption, const QString& text,
+              const QString& details = QString()) override;
     void inform(QWidget* parent, const QString& caption, const QString& text) override;
     bool informWithChart(QWidget* parent, const QString& caption, const QString& text,
                          const QString& chartButton) override;

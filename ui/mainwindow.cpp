@@ -28,6 +28,7 @@
 #include "chartwindow.h"
 #include "coremessages.h"
 #include "csvcommands.h"
+#include "dbnamedialog.h"
 #include "dialogprompts.h"
 #include "errormsg.h"
 #include "grandtotaldialog.h"
@@ -314,29 +315,34 @@ void MainWindow::about() {
 }
 
 template <typename Work>
-bool MainWindow::guarded(Work&& work) {
+bool MainWindow::guarded(Work&& work, const QString& kept) {
     try {
         work();
         return true;
     } catch (const KestLib::ErrorMsg& error) {
-        warnCoreError(error.message());
+        warnCoreError(error.message(), coreErrorDetails(error, kept));
     } catch (const std::exception& error) {
         // No exception may leave a handler: Qt can't unwind through its event loop.
-        warnCoreError(error.what());
+        warnCoreError(error.what(), kept);
     }
     return false;
 }
 
-void MainWindow::warnCoreError(const std::string& message) {
-    prompts->warn(this, tr("Warning"), coreMessageText(message));
+void MainWindow::warnCoreError(const std::string& message, const QString& details) {
+    prompts->warn(this, tr("Warning"), coreMessageText(message), details);
 }
 
 bool MainWindow::acceptableName(const QString& name) {
     if (fitsBig5(name)) return true;
     prompts->warn(this, tr("Warning"),
                   tr("The name can't be stored in a Pennywell database file: "
-                     "it may hold only Big5 characters and at most 255 bytes."));
+                     "it may hold only Big5 characters and at most 255 bytes."),
+                  DBNameDialog::whyNotStorable(name));
     return false;
+}
+
+QString MainWindow::keptAfterFailedOpen() const {
+    return databaseInUse() ? tr("The open book is unchanged.") : QString();
 }
 
 // ---- File commands ---------------------------------------------------------
@@ -381,13 +387,13 @@ void MainWindow::openDB() {
         const BookPath path = BookPath::fromDisplay(prompts->openFileName(this, fileFilter, dialogFolder()));
         // Chosen or not, the table is shown afresh: rows in database order,
         // the current sort re-applied (a load does that itself).
-        if (path.isEmpty() || !guarded([&] { loadBook(path); })) refreshTable();
+        if (path.isEmpty() || !guarded([&] { loadBook(path); }, keptAfterFailedOpen())) refreshTable();
     }
     updateStatus();
 }
 
 void MainWindow::openFile(const BookPath& path) {
-    if (maybeSave()) guarded([&] { loadBook(path); });
+    if (maybeSave()) guarded([&] { loadBook(path); }, keptAfterFailedOpen());
     updateStatus();
 }
 
@@ -434,7 +440,7 @@ bool MainWindow::saveTo(const SavePlan& plan) {
         // backs up that one.
         fileName = BookPath::fromBytes(written);
         rememberBook(fileName);
-    });
+    }, tr("Nothing was saved; your changes are still open."));
     updateStatus();
     return saved;
 }

@@ -140,10 +140,13 @@ private:
     bool databaseInUse() const;
 
     // Runs work; an error it throws (the core's, or running out of memory) is
-    // shown as a warning and false is returned.
+    // shown as a warning and false is returned. kept, when given, tells the
+    // user what the failure left as it was.
     template <typename Work>
-    bool guarded(Work&& work);
-    void warnCoreError(const std::string& message);
+    bool guarded(Work&& work, const QString& kept = QString());
+    void warnCoreError(const std::string& message, const QString& details = QString());
+    // What a failed open leaves: the book that is open, if any.
+    QString keptAfterFailedOpen() const;
     // True when name can be stored in the database file as it is; warns otherwise.
     bool acceptableName(const QString& name);
     void loadBook(const BookPath& path);

@@ -41,7 +41,10 @@ public:
     virtual FileChoice chooseDataFile(QWidget* parent, bool forSaving, const QStringList& filters) = 0;
     // The database name dialog, preset with presetName.
     virtual NameAnswer askDatabaseName(QWidget* parent, const QString& presetName) = 0;
-    virtual void warn(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // A warning box; details, when given, is its informative text: which
+    // file, what the system said, and what was kept.
+    virtual void warn(QWidget* parent, const QString& caption, const QString& text,
+                      const QString& details = QString()) = 0;
     // A report box with the single button Yes.
     virtual void inform(QWidget* parent, const QString& caption, const QString& text) = 0;
     // The same box with a second button, chartButton, beside Yes; true when

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdint>
 #include <filesystem>
@@ -340,6 +341,38 @@ TEST(FileSave, MissingFolderIsAnOpenErrorAndTheBookStaysModified) {
     EXPECT_TRUE(dir.entries().empty());
 }
 
+// Each way a file can't be read names the file, with the system's reason
+// where the system gave one; the message stays the fixed one.
+TEST(FileLoad, FailuresNameTheFileAndTheSystemsReason) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.path("folder.pwdb"));
+    writeFile(dir.path("foreign.pwdb"), "hello, world");
+    struct Case {
+        const char* name;
+        const char* message;
+        int systemError;
+    };
+    const Case cases[] = {
+        {"missing.pwdb", "File open error", ENOENT},
+        {"no such folder/book.pwdb", "File open error", ENOENT},
+        {"folder.pwdb", "File open error", EISDIR},
+        {"foreign.pwdb", "Not Pennywell database file", 0},
+    };
+    for (const Case& c : cases) {
+        AccountDB db = homeDatabase();
+        const std::string path = dir.path(c.name);
+        try {
+            db.loadFile(path);
+            ADD_FAILURE() << c.name << ": nothing thrown";
+        } catch (const ErrorMsg& error) {
+            EXPECT_EQ(error.message(), c.message) << c.name;
+            EXPECT_EQ(error.path(), path) << c.name;
+            EXPECT_EQ(error.systemError(), c.systemError) << c.name;
+        }
+        EXPECT_EQ(db.name(), homeDatabase().name()) << c.name;
+    }
+}
+
 // A child process whose files may not grow past 64 KiB tries to replace a
 // small saved book with a big one; the parent checks what it was told and
 // what is left on disk.
@@ -367,6 +400,12 @@ TEST(FileSave, WriteErrorIsReportedAndTheOldFileSurvives) {
         std::string target = path;
         std::string report = messageOf([&] { big.saveFile(target); });
         report += big.isModified() ? "|modified" : "|unmodified";
+        try {
+            big.saveFile(target);
+        } catch (const ErrorMsg& error) {
+            const int reason = error.systemError();
+            report += "|" + error.path() + (reason == EFBIG ? "|EFBIG" : "|errno " + std::to_string(reason));
+        }
         const ssize_t written = write(pipeEnds[1], report.data(), report.size());
         _exit(written == static_cast<ssize_t>(report.size()) ? 0 : 1);
     }
@@ -379,7 +418,8 @@ TEST(FileSave, WriteErrorIsReportedAndTheOldFileSurvives) {
     waitpid(child, &status, 0);
 
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "child status " << status;
-    EXPECT_EQ(report, "File write error|modified");
+    // The file's own path and the system's reason come with the message.
+    EXPECT_EQ(report, "File write error|modified|" + path + "|EFBIG");
     EXPECT_EQ(readFile(path), oldBytes);
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"book.pwdb"});
 }

@@ -222,6 +222,42 @@ TEST(AtomicSave, FailuresAreReportedAndLeaveNothingBeside) {
     }
 }
 
+// What the user is told besides the fixed message: the path as given and
+// the errno of the step that failed, even for refusals root would not meet.
+TEST(AtomicSave, FailuresNameTheFileAndTheSystemsReason) {
+    struct Case {
+        const char* what;
+        const char* name;  // in a folder holding a read-only book and a folder
+        SaveCalls calls;
+        const char* message;
+        int systemError;
+    };
+    const Case cases[] = {
+        {"missing folder", "missing/book.pwdb", {}, "File open error", ENOENT},
+        {"read-only file", "read-only.pwdb", {}, "File open error", EACCES},
+        {"a folder", "folder.pwdb", {}, "File open error", EISDIR},
+        {"no file can be created", "new.pwdb", {.openat = noFilesAtAll}, "File open error", EACCES},
+        {"disk full at the sync", "new.pwdb", {.fsync = [](int fd) { return isFolder(fd) ? 0 : failWith(ENOSPC); }},
+         "File write error", ENOSPC},
+        {"folder sync fails", "new.pwdb", {.fsync = folderSyncFails}, "File write error", EIO},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        writeFile(dir.path("read-only.pwdb"), oldBytes);
+        ::chmod(dir.path("read-only.pwdb").c_str(), 0444);
+        std::filesystem::create_directory(dir.path("folder.pwdb"));
+        const std::string path = dir.path(c.name);
+        try {
+            writeFileAtomically(path, newBytes, c.calls);
+            ADD_FAILURE() << c.what << ": nothing thrown";
+        } catch (const KestLib::ErrorMsg& error) {
+            EXPECT_EQ(error.message(), c.message) << c.what;
+            EXPECT_EQ(error.path(), path) << c.what;
+            EXPECT_EQ(error.systemError(), c.systemError) << c.what;
+        }
+    }
+}
+
 // A child saves two contents in turn, in a loop, and is killed at a random
 // moment, many times over. The book must always be one content whole; a
 // file beside it may only be one complete file, caught in the instant between

@@ -44,8 +44,9 @@ public:
     QString saveFileName(QWidget*, const QString&, const QString&) override { return saveName; }
     FileChoice chooseDataFile(QWidget*, bool, const QStringList&) override { return {}; }
     NameAnswer askDatabaseName(QWidget*, const QString&) override { return {true, QStringLiteral("Changed")}; }
-    void warn(QWidget*, const QString& caption, const QString& text) override {
+    void warn(QWidget*, const QString& caption, const QString& text, const QString& details = QString()) override {
         say(QStringLiteral("warning: ") + caption + QStringLiteral(": ") + text);
+        if (!details.isEmpty()) say(QStringLiteral("details: ") + details);
     }
     void inform(QWidget*, const QString&, const QString&) override {}
     bool runDialog(QDialog&) override { return false; }

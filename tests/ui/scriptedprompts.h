@@ -28,6 +28,7 @@ public:
 
     QStringList asked;     // every question, in order
     QStringList warnings;  // "caption: text"
+    QStringList details;   // each warning's informative text, empty when it has none
     QStringList reports;   // "caption: text" of every information box
     QStringList unscripted;
 
@@ -65,9 +66,10 @@ public:
     NameAnswer askDatabaseName(QWidget*, const QString& presetName) override {
         return next(nameAnswers, NameAnswer{}, QStringLiteral("name: ") + presetName);
     }
-    void warn(QWidget*, const QString& caption, const QString& text) override {
+    void warn(QWidget*, const QString& caption, const QString& text, const QString& detail = QString()) override {
         asked << QStringLiteral("warning");
         warnings << caption + QStringLiteral(": ") + text;
+        details << detail;
     }
     void inform(QWidget*, const QString& caption, const QString& text) override {
         asked << QStringLiteral("report");

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -62,8 +63,12 @@ private slots:
         // changes are still there to be saved elsewhere.
         QCOMPARE(outcome.status, QProcess::NormalExit);
         QCOMPARE(outcome.code, 0);
-        QCOMPARE(outcome.lines, QStringList({"warning: Warning: File write error", "status: File Modified",
-                                             "bound: big.pwdb"}));
+        // The box says which file and why, and what was kept (its second line).
+        const QString copy = QDir::toNativeSeparators(folder.filePath(QStringLiteral("copy.pwdb")));
+        QCOMPARE(outcome.lines, QStringList({"warning: Warning: File write error",
+                                             "details: " + copy + ": File too large",
+                                             "Nothing was saved; your changes are still open.",
+                                             "status: File Modified", "bound: big.pwdb"}));
     }
 };
 

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "dbnamedialog.h"
+#include "scriptedprompts.h"
 
 // The dialog is driven through its widgets, never through exec().
 class TestDBNameDialog : public QObject {
@@ -59,6 +60,51 @@ private slots:
         QTest::mouseClick(button(emptied, "okButton"), Qt::LeftButton);
         QCOMPARE(emptied.result(), int(QDialog::Accepted));
         QCOMPARE(emptied.dbName(), QString());
+    }
+
+    // A name the file can't hold gets a warning that says which limit it hit,
+    // and the dialog stays open with the text as typed; one just within the
+    // limits is taken.
+    void onlyStorableNamesAreTaken_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("why");  // empty: taken
+        const QString big5 = QStringLiteral("\u4e2d");  // two bytes in Big5
+        QTest::newRow("Big5 text") << big5.repeated(127) + QStringLiteral("a") << QString();
+        QTest::newRow("255 bytes") << QStringLiteral("a").repeated(255) << QString();
+        QTest::newRow("emoji") << QStringLiteral("Home \U0001F600 2024")
+                               << QStringLiteral("The character \"\U0001F600\" (U+1F600) can't be stored: "
+                                                 "Big5 has no such character.");
+        QTest::newRow("no Big5 form") << QStringLiteral("caf\u00e9")
+                                      << QStringLiteral("The character \"\u00e9\" (U+00E9) can't be stored: "
+                                                        "Big5 has no such character.");
+        QTest::newRow("256 bytes") << QStringLiteral("a").repeated(256)
+                                   << QStringLiteral("The name takes 256 bytes in Big5; at most 255 can be stored.");
+        QTest::newRow("128 Big5 characters")
+            << big5.repeated(128) << QStringLiteral("The name takes 256 bytes in Big5; at most 255 can be stored.");
+    }
+    void onlyStorableNamesAreTaken() {
+        QFETCH(QString, name);
+        QFETCH(QString, why);
+        ScriptedPrompts prompts;
+        DBNameDialog dialog;
+        dialog.setPrompts(&prompts);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QSignalSpy finished(&dialog, &QDialog::finished);
+        lineEdit(dialog)->setText(name);
+        QTest::mouseClick(button(dialog, "okButton"), Qt::LeftButton);
+
+        QCOMPARE(dialog.dbName(), name);
+        if (why.isEmpty()) {
+            QCOMPARE(prompts.warnings, QStringList());
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            return;
+        }
+        QCOMPARE(prompts.warnings, QStringList({"Warning: The name can't be stored in a Pennywell database file."}));
+        QCOMPARE(prompts.details, QStringList({why}));
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(lineEdit(dialog)->text(), name);
     }
 
     void returnKeyPressesOk() {
