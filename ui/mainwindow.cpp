@@ -536,7 +536,7 @@ void MainWindow::transCreate() {
         const int lastIndex = db->lastIndex();
         db->addTransaction(record);
         appendTableRow();
-        recordChange(new CreateTransactionCommand(*bookHooks, lastIndex));
+        recordChange<CreateTransactionCommand>(lastIndex);
     });
     updateStatus();
 }
@@ -593,7 +593,7 @@ void MainWindow::deleteTransaction(int index) {
     const KestLib::Transaction deleted = db->transaction(position, false);
     db->deleteTransaction(index);
     removeTableRow(position);
-    recordChange(new DeleteTransactionCommand(*bookHooks, deleted, position));
+    recordChange<DeleteTransactionCommand>(deleted, position);
 }
 
 void MainWindow::modifyTransaction(const KestLib::Transaction& record) {
@@ -601,7 +601,7 @@ void MainWindow::modifyTransaction(const KestLib::Transaction& record) {
     const KestLib::Transaction before = db->transaction(record.index(), true);
     db->modifyTransaction(record);
     modifyTableRow(record.index());
-    recordChange(new ModifyTransactionCommand(*bookHooks, before, record));
+    recordChange<ModifyTransactionCommand>(before, record);
 }
 
 // ---- Name command ------------------------------------------------------------
@@ -614,7 +614,7 @@ bool MainWindow::dbDBName() {
             const std::string oldName = db->name();
             db->setName(toBig5(answer.name));
             updateTitle(true);
-            recordChange(new RenameBookCommand(*bookHooks, oldName));
+            recordChange<RenameBookCommand>(oldName);
         });
     }
     updateStatus();
@@ -766,7 +766,7 @@ void MainWindow::importCsv() {
     const ImportCsvCommand::Before before = ImportCsvCommand::before(*db);
     if (csvCommands->importFile(*prompts)) {
         refreshTable();
-        guarded([&] { recordChange(new ImportCsvCommand(*bookHooks, before)); });
+        recordChange<ImportCsvCommand>(before);
     }
     updateStatus();
 }
@@ -830,7 +830,11 @@ void MainWindow::dropHistoryAfterFailure() {
     warnCoreError(message);
 }
 
-void MainWindow::recordChange(QUndoCommand* command) { undoStack->push(command); }
+template <typename Command, typename... Args>
+void MainWindow::recordChange(Args&&... args) {
+    if (!guarded([&] { undoStack->push(new Command(*bookHooks, std::forward<Args>(args)...)); }))
+        forgetHistory(true);
+}
 
 void MainWindow::forgetHistory(bool unsaved) {
     undoStack->clear();
@@ -846,8 +850,8 @@ void MainWindow::followHistory() {
 
 void MainWindow::watchTypeChanges(TransactionDialog& dialog) {
     connect(&dialog, &TransactionDialog::typeAdded, this,
-            [this](int id) { recordChange(new AddTypeCommand(*bookHooks, id)); });
+            [this](int id) { recordChange<AddTypeCommand>(id); });
     connect(&dialog, &TransactionDialog::typeDeleted, this, [this](int id, const std::string& name) {
-        recordChange(new DeleteTypeCommand(*bookHooks, id, name));
+        recordChange<DeleteTypeCommand>(id, name);
     });
 }

@@ -16,7 +16,6 @@ class QActionGroup;
 class QLabel;
 class QMenu;
 class QTranslator;
-class QUndoCommand;
 class QUndoStack;
 class RecentBooks;
 class RecentBooksMenu;
@@ -235,8 +234,11 @@ private:
     void updateUndoTexts();
     void undoChange();
     void redoChange();
-    // A change was just made to the book; the history takes the command.
-    void recordChange(QUndoCommand* command);
+    // A change was just made to the book: the history takes a Command made
+    // of these arguments. Should that fail, the history goes, with a warning,
+    // as it no longer leads back to the book's earlier states.
+    template <typename Command, typename... Args>
+    void recordChange(Args&&... args);
     // New, Open and Close start a history of their own; a new book counts
     // as changed until it is saved.
     void forgetHistory(bool unsaved);
