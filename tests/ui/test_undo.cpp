@@ -299,6 +299,27 @@ private slots:
         QCOMPARE(status(), QStringLiteral("File Saved"));
     }
 
+
+    // An undo the core refuses (here: the book was changed behind the
+    // history's back) warns, keeps the book as it is and drops the history,
+    // which no longer leads back; the table still shows the book.
+    void aRefusedUndoWarnsAndDropsTheHistory() {
+        openBook();
+        change("delete transaction last");  // index 4, of type Salary
+        change("delete transaction middle");  // index 2, Salary too
+        auto& book = const_cast<KestLib::AccountDB&>(window->database());
+        book.deleteType(book.findType("Salary"));
+        const std::string kept = bookBytes();
+
+        action("undoAct")->trigger();
+        QCOMPARE(prompts.warnings, QStringList({"Warning: Array out of bound"}));
+        prompts.warnings.clear();
+        QCOMPARE(bookBytes(), kept);
+        QCOMPARE(window->history()->count(), 0);
+        QVERIFY(!action("undoAct")->isEnabled() && !action("redoAct")->isEnabled());
+        QCOMPARE(status(), QStringLiteral("File Modified"));
+        QCOMPARE(cells().size(), window->database().transCount());
+    }
 };
 
 QTEST_MAIN(TestUndo)
