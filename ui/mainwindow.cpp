@@ -837,8 +837,12 @@ void MainWindow::recordChange(Args&&... args) {
 }
 
 void MainWindow::forgetHistory(bool unsaved) {
+    // An empty history is left as it is by clear, clean state included.
     undoStack->clear();
-    if (unsaved) undoStack->resetClean();
+    if (unsaved)
+        undoStack->resetClean();
+    else
+        undoStack->setClean();
     followHistory();
 }
 

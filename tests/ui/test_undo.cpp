@@ -285,7 +285,19 @@ private slots:
         change("add type");
         action("undoAct")->trigger();
         QCOMPARE(status(), QStringLiteral("File Modified"));
+        // An empty history after a new book: closing it leaves nothing unsaved.
+        action("redoAct")->trigger();
+        prompts.saveChoices.push_back(UserPrompts::SaveChoice::Discard);
+        action("closeAct")->trigger();
+        QCOMPARE(status(), QStringLiteral("File Saved"));
+        prompts.nameAnswers.push_back({true, QStringLiteral("Fresh")});
+        action("newAct")->trigger();
+        prompts.saveChoices.push_back(UserPrompts::SaveChoice::Discard);
+        action("closeAct")->trigger();
+        QCOMPARE(status(), QStringLiteral("File Saved"));
 
+        window->openFile(path("book.pwdb"));
+        change("rename");
         prompts.saveChoices.push_back(UserPrompts::SaveChoice::Discard);
         window->openFile(path("book.pwdb"));
         QCOMPARE(window->history()->count(), 0);
