@@ -64,6 +64,47 @@ void AccountDB::deleteTransaction(int index) {
     modified = true;
 }
 
+void AccountDB::deleteTransactionAt(int position) {
+    if (position < 0 || position >= transactions.size()) return;
+    const int typePosition = typePositionById(transactions.at(position).type());
+    if (typePosition >= 0) types.at(typePosition).decCount();
+    transactions.removeAt(position);
+    modified = true;
+}
+
+void AccountDB::restoreTransaction(const Transaction& record, int position) {
+    TransType& type = typeByIdForChange(record.type());
+    // Every index is at most lastIndex, so one above it is free without a search.
+    if (record.index() <= lastIndex_ && transPosition(record.index()) >= 0) throw ErrorMsg(Msg::indexInUse);
+    if (position < 0 || position > transactions.size()) position = transactions.size();
+    comments.keep(transactions.insertAt(record, position));
+    type.incCount();
+    if (record.index() > lastIndex_) lastIndex_ = record.index();
+    modified = true;
+}
+
+void AccountDB::restoreLastIndex(int value) {
+    bool below = false;
+    transactions.forEach([&](const Transaction& record) { below = below || record.index() > value; });
+    if (below) throw ErrorMsg(Msg::indexInUse);
+    lastIndex_ = value;
+    modified = true;
+}
+
+void AccountDB::restoreType(int id, const std::string& name) {
+    if (id < 0 || id >= TypeIdTable::capacity || typeIds.isInUse(id)) throw ErrorMsg(Msg::outOfBound);
+    for (int position = 0; position < types.size(); ++position)
+        if (types.at(position).name() == name) throw ErrorMsg(Msg::typeExists(name));
+    TransType type;
+    type.setId(id);
+    type.setName(name);
+    int position = 0;
+    while (position < types.size() && types.at(position).id() < id) ++position;
+    types.insertAt(type, position);
+    typeIds.reserveTypeId(id);
+    modified = true;
+}
+
 void AccountDB::addType(const std::string& name) {
     for (int position = 0; position < types.size(); ++position)
         if (types.at(position).name() == name) throw ErrorMsg(Msg::typeExists(name));

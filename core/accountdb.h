@@ -37,6 +37,9 @@ public:
     const std::string& name() const { return name_; }
     void setName(const std::string& name);
     bool isModified() const { return modified; }
+    // An undo that brings the book back to what was last saved marks it
+    // unmodified again; one away from that marks it modified.
+    void setModified(bool value) { modified = value; }
     int lastIndex() const { return lastIndex_; }
 
     int transCount() const { return transactions.size(); }
@@ -49,9 +52,25 @@ public:
     void addTransaction(Transaction& record);
     void modifyTransaction(const Transaction& record);
     void deleteTransaction(int index);
+    // The same by position, so that taking back what was appended costs
+    // no search.
+    void deleteTransactionAt(int position);
+    // Puts a deleted transaction back as it was: its own index, at this
+    // position (the end when past it). Refused when the index is held by
+    // another transaction or the type is missing. lastIndex rises to the
+    // index if it is below.
+    void restoreTransaction(const Transaction& record, int position);
+    // Sets lastIndex back to where it was before transactions were added and
+    // taken back; refused when a transaction holds a higher index, so new
+    // indexes stay unique.
+    void restoreLastIndex(int value);
 
     void addType(const std::string& name);
     void deleteType(const TransType& type);
+    // Puts a deleted type back with its own id, in its place in id order and
+    // unused. Refused when the id or the name is taken or the id is out of
+    // range.
+    void restoreType(int id, const std::string& name);
     const TransType& typeAt(int position) const;
     const TransType& typeById(int id) const;
     const TransType& findType(const std::string& name) const;

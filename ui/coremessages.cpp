@@ -41,6 +41,7 @@ constexpr std::array fixedMessages = {
                  QT_TRANSLATE_NOOP("MainWindow", "A type name is longer than 255 bytes")},
     FixedMessage{KestLib::Msg::commentTooLong, QT_TRANSLATE_NOOP("MainWindow", "A comment is longer than 255 bytes")},
     FixedMessage{KestLib::Msg::noIndexLeft, QT_TRANSLATE_NOOP("MainWindow", "No transaction index left")},
+    FixedMessage{KestLib::Msg::indexInUse, QT_TRANSLATE_NOOP("MainWindow", "The transaction index is in use")},
 };
 
 constexpr const char* typeExistsSource = QT_TRANSLATE_NOOP("MainWindow", "The type %1 has existed");

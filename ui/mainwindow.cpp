@@ -17,11 +17,14 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QTranslator>
+#include <QUndoStack>
 #include <QUrl>
 #include <algorithm>
+#include <utility>
 
 #include "accountdb.h"
 #include "appidentity.h"
+#include "bookcommands.h"
 #include "big5text.h"
 #include "budgetdialog.h"
 #include "chartdialog.h"
@@ -80,6 +83,8 @@ MainWindow::~MainWindow() {
     // The view and the model read the database; they go before it does.
     delete table;
     delete model;
+    // The history is emptied as it goes, which the half-gone window must not hear.
+    if (undoStack) undoStack->disconnect(this);
 }
 
 void MainWindow::setLangDir(const QString& folder) { langDir = folder; }
@@ -93,6 +98,7 @@ void MainWindow::initWindow() {
     refreshTable();
     createMenus();
     createChartsAction();
+    createUndoActions();
     createStatusBar();
     // Before the texts, so that the title sees that no database is in use.
     disableDBActions();
@@ -256,6 +262,7 @@ void MainWindow::updateTexts() {
     recentMenu->retranslate();
 
     updateChartsTexts();
+    updateUndoTexts();
 
     // The column headers and the cells' own words. Stored texts can only be
     // translated by the program's own translation (the toolkit's knows none
@@ -372,6 +379,7 @@ void MainWindow::newDB() {
                 fresh.reset();
                 fresh.setName(toBig5(answer.name));
                 *db = std::move(fresh);
+                forgetHistory(true);
                 fileName = BookPath();
                 updateTitle(true);
                 model->clearRows();
@@ -400,6 +408,7 @@ void MainWindow::openFile(const BookPath& path) {
 void MainWindow::loadBook(const BookPath& path) {
     // The core replaces the database only when the whole file was read.
     db->loadFile(path.bytes());
+    forgetHistory(false);
     fileName = path;
     rememberBook(fileName);
     updateTitle(false);
@@ -436,6 +445,7 @@ bool MainWindow::saveTo(const SavePlan& plan) {
         if (!plan.backupSource().isEmpty()) writeBackupOf(plan.backupSource());
         std::string written = plan.target().bytes();
         db->saveFile(written);
+        undoStack->setClean();
         // The window is bound to the file really written, so the next Save
         // backs up that one.
         fileName = BookPath::fromBytes(written);
@@ -457,6 +467,7 @@ void MainWindow::writeBackupOf(const BookPath& path) {
 void MainWindow::closeDB() {
     if (maybeSave()) {
         db->clear();
+        forgetHistory(false);
         fileName = BookPath();
         updateTitle(false);
         model->clearRows();
@@ -515,6 +526,7 @@ bool MainWindow::runTransactionDialog(TransactionDialog& dialog, int mode, int s
     dialog.setPrompts(prompts);
     dialog.setDB(db.get());
     dialog.setMode(mode);
+    watchTypeChanges(dialog);
     if (mode == TransactionDialog::DeleteOneMode || mode == TransactionDialog::ModifyOneMode)
         dialog.showTransaction(shownIndex);
     return prompts->runDialog(dialog);
@@ -527,8 +539,10 @@ void MainWindow::transCreate() {
         TransactionDialog dialog(this);
         if (!runTransactionDialog(dialog, TransactionDialog::CreateMode)) return;
         KestLib::Transaction record = enteredTransaction(dialog, 0);
+        const int lastIndex = db->lastIndex();
         db->addTransaction(record);
         appendTableRow();
+        recordChange<CreateTransactionCommand>(lastIndex);
     });
     updateStatus();
 }
@@ -582,14 +596,18 @@ std::optional<int> MainWindow::currentTransactionIndex() const {
 void MainWindow::deleteTransaction(int index) {
     const int position = db->transPosition(index);
     if (position < 0) return;
+    const KestLib::Transaction deleted = db->transaction(position, false);
     db->deleteTransaction(index);
     removeTableRow(position);
+    recordChange<DeleteTransactionCommand>(deleted, position);
 }
 
 void MainWindow::modifyTransaction(const KestLib::Transaction& record) {
     if (db->transPosition(record.index()) < 0) return;
+    const KestLib::Transaction before = db->transaction(record.index(), true);
     db->modifyTransaction(record);
     modifyTableRow(record.index());
+    recordChange<ModifyTransactionCommand>(before, record);
 }
 
 // ---- Name command ------------------------------------------------------------
@@ -599,8 +617,10 @@ bool MainWindow::dbDBName() {
     bool named = false;
     if (answer.accepted && acceptableName(answer.name)) {
         named = guarded([&] {
+            const std::string oldName = db->name();
             db->setName(toBig5(answer.name));
             updateTitle(true);
+            recordChange<RenameBookCommand>(oldName);
         });
     }
     updateStatus();
@@ -749,8 +769,99 @@ void MainWindow::updateCsvTexts() {
 
 void MainWindow::importCsv() {
     // As after any change: the rows in the current sort, and the status.
-    if (csvCommands->importFile(*prompts)) refreshTable();
+    const ImportCsvCommand::Before before = ImportCsvCommand::before(*db);
+    if (csvCommands->importFile(*prompts)) {
+        refreshTable();
+        recordChange<ImportCsvCommand>(before);
+    }
     updateStatus();
 }
 
 void MainWindow::exportCsv() { csvCommands->exportFile(*prompts); }
+
+// ---- Undo and redo ---------------------------------------------------------------
+
+void MainWindow::createUndoActions() {
+    undoStack = new QUndoStack(this);
+    bookHooks = std::make_unique<BookCommandHooks>();
+    bookHooks->db = db.get();
+    bookHooks->appended = [this] { appendTableRow(); };
+    bookHooks->modified = [this](int index) { modifyTableRow(index); };
+    bookHooks->removed = [this](int position) { removeTableRow(position); };
+    bookHooks->reloaded = [this] { refreshTable(); };
+    bookHooks->renamed = [this] { updateTitle(true); };
+    bookHooks->failed = [this](const std::string& message) { historyFailure = message; };
+
+    undoAct = createAction("undoAct");
+    redoAct = createAction("redoAct");
+    connect(undoAct, &QAction::triggered, this, &MainWindow::undoChange);
+    connect(redoAct, &QAction::triggered, this, &MainWindow::redoChange);
+    editMenu->addAction(undoAct);
+    editMenu->addAction(redoAct);
+
+    connect(undoStack, &QUndoStack::indexChanged, this, &MainWindow::followHistory);
+    connect(undoStack, &QUndoStack::cleanChanged, this, &MainWindow::followHistory);
+}
+
+void MainWindow::updateUndoTexts() {
+    // A type name's "&" is shown, not taken as a shortcut letter.
+    const auto named = [](const QString& format, QString what) { return format.arg(what.replace(QLatin1Char('&'), QLatin1String("&&"))); };
+    setActionTexts(undoAct, undoStack->canUndo() ? named(tr("&Undo %1"), undoStack->undoText()) : tr("&Undo"),
+                   tr("Ctrl+Z"), tr("Take back the last change to the database"));
+    setActionTexts(redoAct, undoStack->canRedo() ? named(tr("&Redo %1"), undoStack->redoText()) : tr("&Redo"),
+                   tr("Ctrl+Shift+Z"), tr("Make the change taken back again"));
+    undoAct->setEnabled(undoStack->canUndo());
+    redoAct->setEnabled(undoStack->canRedo());
+}
+
+void MainWindow::undoChange() {
+    historyFailure.clear();
+    undoStack->undo();
+    dropHistoryAfterFailure();
+}
+
+void MainWindow::redoChange() {
+    historyFailure.clear();
+    undoStack->redo();
+    dropHistoryAfterFailure();
+}
+
+void MainWindow::dropHistoryAfterFailure() {
+    if (historyFailure.empty()) return;
+    const std::string message = std::exchange(historyFailure, std::string());
+    // Whatever part of the step was done stays, so the book counts as changed.
+    forgetHistory(true);
+    guarded([this] { refreshTable(); });
+    updateTitle(databaseInUse());
+    warnCoreError(message);
+}
+
+template <typename Command, typename... Args>
+void MainWindow::recordChange(Args&&... args) {
+    if (!guarded([&] { undoStack->push(new Command(*bookHooks, std::forward<Args>(args)...)); }))
+        forgetHistory(true);
+}
+
+void MainWindow::forgetHistory(bool unsaved) {
+    // An empty history is left as it is by clear, clean state included.
+    undoStack->clear();
+    if (unsaved)
+        undoStack->resetClean();
+    else
+        undoStack->setClean();
+    followHistory();
+}
+
+void MainWindow::followHistory() {
+    db->setModified(!undoStack->isClean());
+    updateUndoTexts();
+    updateStatus();
+}
+
+void MainWindow::watchTypeChanges(TransactionDialog& dialog) {
+    connect(&dialog, &TransactionDialog::typeAdded, this,
+            [this](int id) { recordChange<AddTypeCommand>(id); });
+    connect(&dialog, &TransactionDialog::typeDeleted, this, [this](int id, const std::string& name) {
+        recordChange<DeleteTypeCommand>(id, name);
+    });
+}

@@ -4,16 +4,19 @@
 #include <QStringList>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "bookpath.h"
 #include "userprompts.h"
 
+struct BookCommandHooks;
 class CsvCommands;
 class QAction;
 class QActionGroup;
 class QLabel;
 class QMenu;
 class QTranslator;
+class QUndoStack;
 class RecentBooks;
 class RecentBooksMenu;
 class SavePlan;
@@ -224,4 +227,33 @@ private:
     QAction* importCsvAct = nullptr;
     QAction* exportCsvAct = nullptr;
     CsvCommands* csvCommands = nullptr;
+
+    // ---- Undo and redo: every change to the book is kept in a history ----
+public:
+    QUndoStack* history() const { return undoStack; }
+
+private:
+    void createUndoActions();
+    void updateUndoTexts();
+    void undoChange();
+    void redoChange();
+    // A change was just made to the book: the history takes a Command made
+    // of these arguments. Should that fail, the history goes, with a warning,
+    // as it no longer leads back to the book's earlier states.
+    template <typename Command, typename... Args>
+    void recordChange(Args&&... args);
+    // New, Open and Close start a history of their own; a new book counts
+    // as changed until it is saved.
+    void forgetHistory(bool unsaved);
+    // The modified flag, and so the status, follow the history's clean state.
+    void followHistory();
+    // An undo or redo the core refused: the book stays as it is, the history goes.
+    void dropHistoryAfterFailure();
+    void watchTypeChanges(TransactionDialog& dialog);
+    QUndoStack* undoStack = nullptr;
+    QAction* undoAct = nullptr;
+    QAction* redoAct = nullptr;
+    std::unique_ptr<BookCommandHooks> bookHooks;
+    std::string historyFailure;
+    // ---- End of undo and redo.
 };

@@ -324,7 +324,9 @@ void TransactionDialog::addType() {
     try {
         const std::string bytes = toBig5(name);
         db->addType(bytes);
-        typeCombo->addItem(fromBig5(context, bytes), db->findType(bytes).id());
+        const int id = db->findType(bytes).id();
+        typeCombo->addItem(fromBig5(context, bytes), id);
+        emit typeAdded(id);
     } catch (const KestLib::ErrorMsg& error) {
         warnCoreError(error.message());
         return;
@@ -336,13 +338,16 @@ void TransactionDialog::addType() {
 
 void TransactionDialog::delType() {
     int id = 0;
+    std::string name;
     try {
         id = typeId();
+        name = db->typeById(id).name();
         db->deleteType(db->typeById(id));
     } catch (const KestLib::ErrorMsg& error) {
         warnCoreError(error.message());
         return;
     }
+    emit typeDeleted(id, name);
     typeCombo->removeItem(typeCombo->findData(id));
     // The item that is now current decides, so that the nameless type never
     // gets a Delete button.

@@ -53,6 +53,12 @@ public:
     int typeId() const;
     QString comment() const;
 
+signals:
+    // A type went into or out of the book at once, for the window's undo
+    // history; the deleted type's name (Big5, as stored) goes with it.
+    void typeAdded(int id);
+    void typeDeleted(int id, const std::string& name);
+
 public slots:
     // OK: refused, with a warning, while the type text names no type or the
     // comment can't be stored, so a caller never meets either after OK.

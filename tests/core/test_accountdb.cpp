@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <random>
 #include <string>
@@ -424,4 +425,141 @@ TEST(AccountDBConsistency, HoldsAfterEveryStepOfARandomSequence) {
     // The sequence really mixes every kind of change, refusals included.
     for (int kind = 0; kind < kinds; ++kind) EXPECT_GE(done[kind], 20) << "change " << kind;
     EXPECT_GE(refused, 40);
+}
+
+// ---- Taking changes back: what undo needs of the core ----
+
+namespace {
+
+// sampleDatabase with an unused type whose id (1) lies between others and
+// three more transactions, so a restore can aim at the first, a middle and
+// the last position, and a long comment goes through the text arena.
+AccountDB restoreBook() {
+    AccountDB db = sampleDatabase();
+    db.addType("Spare");
+    const int food = db.findType("\xAD\xB9\xAA\xAB").id();
+    for (int k = 0; k < 3; ++k) {
+        Transaction t = makeTransaction(food, 10 + k, k % 2 == 0, 2005, 1 + k, 2, k == 1 ? "a comment longer than inline" : "");
+        db.addTransaction(t);
+    }
+    return unmodifiedCopy(db);
+}
+
+using WayBack = std::function<void(AccountDB&)>;
+
+WayBack deleteTransactionAt(AccountDB& db, int position) {
+    const Transaction kept = db.transaction(position, false);
+    db.deleteTransaction(kept.index());
+    return [kept, position](AccountDB& book) { book.restoreTransaction(kept, position); };
+}
+
+}  // namespace
+
+// Each change, then the operations that take it back: the bytes written
+// after must be the bytes written before, and the book must hold together.
+TEST(AccountDBRestore, TakingAChangeBackGivesTheSameFile) {
+    struct Case {
+        const char* name;
+        std::function<WayBack(AccountDB&)> change;
+    };
+    const Case cases[] = {
+        {"delete first transaction", [](AccountDB& db) { return deleteTransactionAt(db, 0); }},
+        {"delete middle transaction", [](AccountDB& db) { return deleteTransactionAt(db, 3); }},
+        {"delete last transaction", [](AccountDB& db) { return deleteTransactionAt(db, db.transCount() - 1); }},
+        {"add transaction",
+         [](AccountDB& db) -> WayBack {
+             const int last = db.lastIndex();
+             Transaction t = makeTransaction(0, 5, true);
+             db.addTransaction(t);
+             return [last](AccountDB& book) {
+                 book.deleteTransactionAt(book.transCount() - 1);
+                 book.restoreLastIndex(last);
+             };
+         }},
+        {"delete type between others",
+         [](AccountDB& db) -> WayBack {
+             const int id = db.findType("Spare").id();
+             db.deleteType(db.typeById(id));
+             return [id](AccountDB& book) { book.restoreType(id, "Spare"); };
+         }},
+        {"import: a new type and two transactions",
+         [](AccountDB& db) -> WayBack {
+             const int last = db.lastIndex();
+             db.addType("Imported");
+             const int id = db.findType("Imported").id();
+             for (int k = 0; k < 2; ++k) {
+                 Transaction t = makeTransaction(id, 7, false, 2006, 6, 6, "imported row comment, long");
+                 db.addTransaction(t);
+             }
+             return [last, id](AccountDB& book) {
+                 book.deleteTransactionAt(book.transCount() - 1);
+                 book.deleteTransactionAt(book.transCount() - 1);
+                 book.deleteType(book.typeById(id));
+                 book.restoreLastIndex(last);
+             };
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        AccountDB db = restoreBook();
+        const std::string before = encodeDatabase(db);
+        const WayBack back = c.change(db);
+        ASSERT_NE(encodeDatabase(db), before);
+        back(db);
+        EXPECT_EQ(encodeDatabase(db), before);
+        EXPECT_EQ(consistencyFault(db), "");
+        EXPECT_TRUE(db.isModified());
+    }
+}
+
+// A restore that would break the book is refused with its message and
+// changes nothing.
+TEST(AccountDBRestore, RestoresThatWouldBreakTheBookAreRefused) {
+    struct Case {
+        const char* name;
+        std::function<void(AccountDB&)> restore;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"index held by another transaction",
+         [](AccountDB& db) { db.restoreTransaction(db.transaction(1, false), 0); }, Msg::indexInUse},
+        {"transaction of a missing type",
+         [](AccountDB& db) {
+             Transaction t = makeTransaction(99, 1, true);
+             t.setIndex(db.lastIndex() + 1);
+             db.restoreTransaction(t, 0);
+         },
+         Msg::outOfBound},
+        {"type id in use", [](AccountDB& db) { db.restoreType(2, "New"); }, Msg::outOfBound},
+        {"type id beyond the 128", [](AccountDB& db) { db.restoreType(128, "New"); }, Msg::outOfBound},
+        {"type name in use", [](AccountDB& db) { db.restoreType(100, "Salary"); }, Msg::typeExists("Salary")},
+        {"lastIndex below a held index", [](AccountDB& db) { db.restoreLastIndex(db.lastIndex() - 2); },
+         Msg::indexInUse},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        AccountDB db = restoreBook();
+        const std::string before = fingerprint(db);
+        EXPECT_EQ(messageOf([&] { c.restore(db); }), c.message);
+        EXPECT_EQ(fingerprint(db), before);
+    }
+}
+
+// A restored index above lastIndex raises it, so the next new index is
+// still unused; a restored type's id is taken, so addType skips it.
+TEST(AccountDBRestore, RestoredIndexesAndIdsAreNotGivenOutAgain) {
+    AccountDB db = restoreBook();
+    Transaction t = makeTransaction(0, 1, true);
+    t.setIndex(db.lastIndex() + 5);
+    db.restoreTransaction(t, 0);
+    EXPECT_EQ(db.lastIndex(), t.index());
+    Transaction next = makeTransaction(0, 1, true);
+    db.addTransaction(next);
+    EXPECT_EQ(next.index(), t.index() + 1);
+
+    db.deleteType(db.findType("Spare"));
+    db.restoreType(1, "Spare");
+    db.addType("Later");
+    EXPECT_EQ(db.findType("Later").id(), 4);
+    EXPECT_EQ(consistencyFault(db), "");
 }
