@@ -43,12 +43,13 @@ FilterBar::FilterBar(QWidget* parent) : QWidget(parent) {
     textEdit = new QLineEdit(this);
     textEdit->setObjectName(QStringLiteral("findText"));
     textEdit->setClearButtonEnabled(true);
+    textEdit->setMinimumWidth(80);
     textLabel->setBuddy(textEdit);
     typeBox = new QComboBox(this);
     typeBox->setObjectName(QStringLiteral("findType"));
     // A long type name must not widen the window.
     typeBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    typeBox->setMinimumContentsLength(10);
+    typeBox->setMinimumContentsLength(6);
     inOutBox = new QComboBox(this);
     inOutBox->setObjectName(QStringLiteral("findInOut"));
     datesBox = new QCheckBox(this);
@@ -61,23 +62,26 @@ FilterBar::FilterBar(QWidget* parent) : QWidget(parent) {
     closeButton->setAutoRaise(true);
     closeButton->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
 
-    // Two lines, so that the bar is never wider than a narrow table.
+    // Two short lines, so that the bar is never wider than a narrow table:
+    // the text and the choices, then the dates.
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(textLabel, 0, 0);
     auto* textLine = new QHBoxLayout;
+    textLine->setSpacing(4);
     textLine->addWidget(textEdit, 1);
+    textLine->addWidget(typeBox);
+    textLine->addWidget(inOutBox);
     textLine->addWidget(closeButton);
     layout->addLayout(textLine, 0, 1);
-    auto* choices = new QHBoxLayout;
-    choices->addWidget(typeBox);
-    choices->addWidget(inOutBox);
-    choices->addWidget(datesBox);
-    choices->addWidget(firstDate);
-    choices->addWidget(toLabel);
-    choices->addWidget(lastDate);
-    choices->addStretch(1);
-    layout->addLayout(choices, 1, 1);
+    auto* dateLine = new QHBoxLayout;
+    dateLine->setSpacing(4);
+    dateLine->addWidget(datesBox);
+    dateLine->addWidget(firstDate);
+    dateLine->addWidget(toLabel);
+    dateLine->addWidget(lastDate);
+    dateLine->addStretch(1);
+    layout->addLayout(dateLine, 1, 1);
 
     typing.setSingleShot(true);
     typing.setInterval(typingPause);
