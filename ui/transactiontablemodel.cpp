@@ -140,7 +140,14 @@ void TransactionTableModel::reload() {
     forgetOrder();
     widths.invalidate();
     foldedComments.clear();
-    filterRows();
+    try {
+        filterRows();
+    } catch (...) {
+        // Out of memory: every row, rather than a subset that may be wrong.
+        filtering = false;
+        shownOrder.clear();
+        taken.clear();
+    }
     endResetModel();
 }
 
