@@ -16,6 +16,9 @@ constexpr const char* context = "MainWindow";
 // Stored text ends at its first zero byte, as the table shows it.
 std::string_view untilZero(std::string_view bytes) { return bytes.substr(0, bytes.find('\0')); }
 
+// A pair of bytes that doesn't decode to one character.
+constexpr char16_t notOneCharacter = 0xFFFF;
+
 }  // namespace
 
 FoldedComments::FoldedComments() : decoder("Big5", QStringConverter::Flag::Stateless) {}
@@ -91,20 +94,45 @@ std::u16string_view FoldedComments::at(int position) const {
 std::u16string_view FoldedComments::folded(std::string_view stored) {
     if (translatesStoredText) return foldedTranslation(stored);
     const std::string_view bytes = untilZero(stored);
+    scratch.clear();
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (byte < 0x80) {
+            scratch.push_back(byte >= 'A' && byte <= 'Z' ? char16_t(byte + ('a' - 'A')) : char16_t(byte));
+            continue;
+        }
+        const char16_t unit =
+            i + 1 < bytes.size() ? pairUnit(byte, static_cast<unsigned char>(bytes[i + 1])) : notOneCharacter;
+        // A byte that starts no whole character: the decoder says what shows.
+        if (unit == notOneCharacter) return foldedDecoding(bytes);
+        scratch.push_back(unit);
+        ++i;
+    }
+    return scratch;
+}
+
+char16_t FoldedComments::pairUnit(unsigned char lead, unsigned char trail) {
+    if (pairUnits.empty()) pairUnits.assign(256 * 256, 0);
+    char16_t& unit = pairUnits[lead * 256u + trail];
+    if (unit == 0) {
+        const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+        const QString decoded = decoder.decode(QByteArrayView(pair, 2));
+        const bool one = decoded.size() == 1 && decoded.at(0) != QChar::ReplacementCharacter &&
+                         !decoded.at(0).isSurrogate() && decoded.at(0).unicode() != 0;
+        unit = one ? char16_t(QChar::toCaseFolded(char32_t(decoded.at(0).unicode()))) : notOneCharacter;
+    }
+    return unit;
+}
+
+std::u16string_view FoldedComments::foldedDecoding(std::string_view bytes) {
     scratch.resize(static_cast<std::size_t>(decoder.requiredSpace(qsizetype(bytes.size()))));
-    char16_t* const begin = scratch.data();
-    QChar* const out = reinterpret_cast<QChar*>(begin);
+    QChar* const out = reinterpret_cast<QChar*>(scratch.data());
     const QChar* const end = decoder.appendToBuffer(out, QByteArrayView(bytes.data(), qsizetype(bytes.size())));
     scratch.resize(static_cast<std::size_t>(end - out));
     // As TransactionSearch::fold does it; Big5 has no characters outside
     // the basic plane, so folding each unit is folding each character.
-    for (char16_t& unit : scratch) {
-        if (unit < 0x80) {
-            if (unit >= u'A' && unit <= u'Z') unit = static_cast<char16_t>(unit + (u'a' - u'A'));
-        } else if (!QChar::isSurrogate(unit)) {
-            unit = static_cast<char16_t>(QChar::toCaseFolded(char32_t(unit)));
-        }
-    }
+    for (char16_t& unit : scratch)
+        if (!QChar::isSurrogate(unit)) unit = static_cast<char16_t>(QChar::toCaseFolded(char32_t(unit)));
     return scratch;
 }
 

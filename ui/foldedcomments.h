@@ -42,9 +42,17 @@ private:
     std::u16string_view folded(std::string_view stored);
     // The same through the translations, for when they may rename a comment.
     std::u16string_view foldedTranslation(std::string_view stored);
+    // The same by the decoder, for any bytes.
+    std::u16string_view foldedDecoding(std::string_view bytes);
+    // The folded character of the Big5 byte pair, or notOneCharacter.
+    char16_t pairUnit(unsigned char lead, unsigned char trail);
 
     QStringDecoder decoder;
     std::u16string scratch;
+    // Folded characters by Big5 byte pair (lead * 256 + trail), decoded once
+    // each: most comments are ASCII and whole Big5 characters, which then
+    // need no decoder call. 0: not decoded yet.
+    std::vector<char16_t> pairUnits;
     bool translatesStoredText = true;
     bool isFilled = false;
     std::u16string chars;

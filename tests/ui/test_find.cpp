@@ -119,8 +119,9 @@ QStringList columnTexts(const TransactionTableModel& model, int column) {
     return texts;
 }
 
+// With bytes that are no Big5 character, which the decoder shows otherwise.
 const std::vector<std::string> randomComments = {"", "pay", "PAY back", big5("食堂"), big5("薪水 a"), "\xA4\x61",
-                                                  "Apple", "zz"};
+                                                  "Apple", "zz", "bad \xFFPay", "end \xA4"};
 
 }  // namespace
 
