@@ -13,7 +13,7 @@ class AccountDB;
 // Every transaction's comment as the table shows it, case-folded for the
 // find bar's text and kept by database position as rows come, change and
 // go, so that each change of the text searches a million comments without
-// decoding one. Filled only when a text is searched for.
+// decoding one. Filled when a text is first searched for, then kept.
 class FoldedComments {
 public:
     FoldedComments();

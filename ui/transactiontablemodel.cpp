@@ -563,8 +563,8 @@ void TransactionTableModel::TextKeys::clear() {
 void TransactionTableModel::setSearch(const PwText::TransactionSearch& next) {
     if (next == search && filtering == !next.takesAll()) return;
     search = next;
-    // The folded comments are kept while a search lasts, for the next text.
-    if (search.takesAll()) foldedComments.clear();
+    // The folded comments stay when the bar closes: decoded once, they are
+    // kept right row by row, and the next text needs no wait.
     refilter();
 }
 
