@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDateEdit>
 #include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
@@ -21,6 +22,7 @@
 
 #include "accountdb.h"
 #include "dialogprompts.h"
+#include "filterbar.h"
 #include "mainwindow.h"
 
 namespace {
@@ -127,6 +129,16 @@ int main(int argc, char* argv[]) {
     }
     prompts.shot = QStringLiteral("window");
     if (!save(window, prompts.folder + QStringLiteral("/window.png"))) return 1;
+
+    // ---- Find: the bar open, a text typed, the rows and figures it finds ----
+    if (auto* find = window.findChild<QAction*>(QStringLiteral("findAct"))) {
+        find->trigger();
+        auto* text = window.findChild<QLineEdit*>(QStringLiteral("findText"));
+        QTest::keyClicks(text, QStringLiteral("e"));
+        QTest::qWait(FilterBar::typingPause * 2);
+        if (!save(window, prompts.folder + QStringLiteral("/find.png"))) return 1;
+        QTest::keyClick(text, Qt::Key_Escape);
+    }
 
     // The span of the book, for the analyses' dates.
     int firstCode = 99999999, lastCode = 0;

@@ -19,6 +19,7 @@
 #include <QTranslator>
 #include <QUndoStack>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
 
@@ -34,6 +35,7 @@
 #include "dbnamedialog.h"
 #include "dialogprompts.h"
 #include "errormsg.h"
+#include "filterbar.h"
 #include "grandtotaldialog.h"
 #include "languagefolder.h"
 #include "percentagedialog.h"
@@ -100,6 +102,7 @@ void MainWindow::initWindow() {
     createChartsAction();
     createUndoActions();
     createStatusBar();
+    createFind();
     // Before the texts, so that the title sees that no database is in use.
     disableDBActions();
     updateTexts();
@@ -263,6 +266,7 @@ void MainWindow::updateTexts() {
 
     updateChartsTexts();
     updateUndoTexts();
+    updateFindTexts();
 
     // The column headers and the cells' own words. Stored texts can only be
     // translated by the program's own translation (the toolkit's knows none
@@ -275,6 +279,7 @@ void MainWindow::updateTexts() {
 void MainWindow::updateStatus() {
     statusLabel->setText(db->isModified() ? tr("File Modified") : tr("File Saved"));
     statusLabel->setMinimumSize(statusLabel->sizeHint());
+    updateFindStatus();
 }
 
 void MainWindow::updateTitle(bool force) {
@@ -287,7 +292,7 @@ void MainWindow::updateTitle(bool force) {
 QList<QAction*> MainWindow::dbActions() const {
     return {transCreateAct, transDeleteAct, transModifyAct, transDeleteOneAct, transModifyOneAct,
             dbNameAct,      grandTotalAct,  budgetAct,      percentageAct,     chartsAct,
-            importCsvAct,   exportCsvAct};
+            importCsvAct,   exportCsvAct,   findAct};
 }
 
 void MainWindow::enableDBActions() {
@@ -678,6 +683,59 @@ void MainWindow::dbCharts() {
         window.setData(figures);
         prompts->runDialog(window);
     });
+}
+
+// ---- Find ----------------------------------------------------------------------
+
+void MainWindow::createFind() {
+    filterBar = new FilterBar(this);
+    filterBar->setDatabase(db.get());
+    connect(filterBar, &FilterBar::searchChanged, this, &MainWindow::applySearch);
+    // The bar goes above the table.
+    auto* centre = new QWidget(this);
+    auto* layout = new QVBoxLayout(centre);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(filterBar);
+    layout->addWidget(takeCentralWidget());
+    setCentralWidget(centre);
+
+    findAct = createAction("findAct");
+    connect(findAct, &QAction::triggered, this, &MainWindow::findTransactions);
+    // No book, nothing to find: the bar goes with the book.
+    connect(findAct, &QAction::enabledChanged, this, [this](bool enabled) {
+        if (!enabled) filterBar->closeBar();
+    });
+    editMenu->addAction(findAct);
+
+    findStatusLabel = new QLabel(this);
+    findStatusLabel->setObjectName(QStringLiteral("findStatusLabel"));
+    statusBar()->addPermanentWidget(findStatusLabel);
+    findStatusLabel->hide();
+}
+
+void MainWindow::updateFindTexts() {
+    setActionTexts(findAct, tr("&Find"), tr("Ctrl+F"), tr("Show only the transactions that match"));
+    filterBar->retranslate();
+}
+
+void MainWindow::updateFindStatus() {
+    // A command may have added or deleted a type.
+    filterBar->updateTypes();
+    findStatusLabel->setVisible(model->isFiltered());
+    if (!model->isFiltered()) return;
+    const TransactionTableModel::ShownFigures shown = model->shownFigures();
+    findStatusLabel->setText(tr("%1 of %2 transactions match, balance %3")
+                                 .arg(shown.count)
+                                 .arg(db->transCount())
+                                 .arg(shown.balance));
+}
+
+void MainWindow::findTransactions() { filterBar->open(); }
+
+void MainWindow::applySearch() {
+    guarded([this] { model->setSearch(filterBar->search()); });
+    updateFindStatus();
 }
 
 // ---- Languages ---------------------------------------------------------------

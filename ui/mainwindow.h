@@ -11,6 +11,7 @@
 
 struct BookCommandHooks;
 class CsvCommands;
+class FilterBar;
 class QAction;
 class QActionGroup;
 class QLabel;
@@ -132,6 +133,20 @@ private:
     void updateChartsTexts();
     QAction* chartsAct = nullptr;
     // ---- End of charts.
+
+    // ---- Find: the filter bar above the table, Edit > Find; the work is
+    // FilterBar's and the table model's.
+private:
+    void createFind();
+    void updateFindTexts();
+    // The match figures beside the file's state, only while a search hides rows.
+    void updateFindStatus();
+    void findTransactions();
+    void applySearch();
+    QAction* findAct = nullptr;
+    FilterBar* filterBar = nullptr;
+    QLabel* findStatusLabel = nullptr;
+    // ---- End of find.
 
 private:
     void createActions();

@@ -250,6 +250,15 @@ void TransactionTableModel::reload() {
     commentKeys.clear();
     forgetOrder();
     widths.invalidate();
+    foldedComments.clear();
+    try {
+        filterRows();
+    } catch (...) {
+        // Out of memory: every row, rather than a subset that may be wrong.
+        filtering = false;
+        shownOrder.clear();
+        taken.clear();
+    }
     endResetModel();
 }
 
@@ -259,6 +268,21 @@ void TransactionTableModel::appendLastTransaction() {
     if (static_cast<int>(rowOrder.size()) != position) {
         // The rows no longer match the database but for its last record.
         reload();
+        return;
+    }
+    foldedComments.appended(*db);
+    if (filtering) {
+        // The new row is shown only when the search takes it.
+        rowOrder.push_back(position);
+        widths.appended(*db);
+        findTypeNames();
+        if (search.hasText()) foldedComments.fill(*db);
+        taken.push_back(takes(position) ? 1 : 0);
+        if (!taken.back()) return;
+        const int row = static_cast<int>(shownOrder.size());
+        beginInsertRows(QModelIndex(), row, row);
+        shownOrder.push_back(position);
+        endInsertRows();
         return;
     }
     const int row = static_cast<int>(rowOrder.size());
@@ -284,6 +308,11 @@ void TransactionTableModel::transactionModified(int transactionIndex) {
         forgetOrder();  // the next sort sorts every row
     else if (std::find(strayPositions.begin(), strayPositions.end(), position) == strayPositions.end())
         strayPositions.push_back(position);
+    foldedComments.modified(*db, position);
+    if (filtering) {
+        refilterModified(position);
+        return;
+    }
     const int row = rowOf(position);
     emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }
@@ -296,6 +325,8 @@ void TransactionTableModel::transactionDeleted(int position) {
         return;
     }
     const int row = rowOf(position);
+    // Hidden by a search, the row goes without a word to the view.
+    const int shownRow = filtering ? shownRowOf(position) : row;
     // The database closed the gap: every later transaction moved up one.
     // The rows follow before the removal is announced, so that what the
     // other rows show is already right while the view takes its leave of
@@ -303,8 +334,18 @@ void TransactionTableModel::transactionDeleted(int position) {
     rowOrder[static_cast<std::size_t>(row)] = -1;
     for (int& later : rowOrder)
         if (later > position) --later;
-    beginRemoveRows(QModelIndex(), row, row);
+    if (filtering) {
+        if (shownRow >= 0) shownOrder[static_cast<std::size_t>(shownRow)] = -1;
+        for (int& later : shownOrder)
+            if (later > position) --later;
+    }
+    if (shownRow >= 0) beginRemoveRows(QModelIndex(), shownRow, shownRow);
     rowOrder.erase(rowOrder.begin() + row);
+    if (filtering) {
+        if (shownRow >= 0) shownOrder.erase(shownOrder.begin() + shownRow);
+        if (static_cast<std::size_t>(position) < taken.size()) taken.erase(taken.begin() + position);
+    }
+    foldedComments.removed(position);
     if (position < commentKeys.size()) commentKeys.erase(position);
     widths.removed(position);
     std::erase(strayPositions, position);
@@ -312,7 +353,7 @@ void TransactionTableModel::transactionDeleted(int position) {
         if (stray > position) --stray;
     // The rows left keep their order.
     if (static_cast<std::size_t>(row) < sortedRows) --sortedRows;
-    endRemoveRows();
+    if (shownRow >= 0) endRemoveRows();
 }
 
 void TransactionTableModel::clearRows() {
@@ -321,6 +362,9 @@ void TransactionTableModel::clearRows() {
     commentKeys.clear();
     forgetOrder();
     widths.invalidate();
+    shownOrder.clear();
+    taken.clear();
+    foldedComments.clear();
     endResetModel();
 }
 
@@ -353,7 +397,7 @@ void TransactionTableModel::reorder(int column, bool ascending, Less less, SortA
     try {
         std::vector<int> persistentPositions;
         persistentPositions.reserve(persistentBefore.size());
-        for (const QModelIndex& index : persistentBefore) persistentPositions.push_back(rowOrder[index.row()]);
+        for (const QModelIndex& index : persistentBefore) persistentPositions.push_back(rows()[index.row()]);
 
         auto sortBy = [&](auto before) {
             const bool sameOrder = column == sortedColumn && ascending == sortedAscending;
@@ -387,11 +431,12 @@ void TransactionTableModel::reorder(int column, bool ascending, Less less, SortA
         sortedAscending = ascending;
         sortedRows = rowOrder.size();
         strayPositions.clear();
+        followOrder();
 
         if (!persistentBefore.isEmpty()) {
             std::vector<int> rowOfPosition(rowOrder.size(), -1);
-            for (std::size_t row = 0; row < rowOrder.size(); ++row)
-                rowOfPosition[static_cast<std::size_t>(rowOrder[row])] = static_cast<int>(row);
+            for (std::size_t row = 0; row < rows().size(); ++row)
+                rowOfPosition[static_cast<std::size_t>(rows()[row])] = static_cast<int>(row);
             QModelIndexList persistentAfter;
             persistentAfter.reserve(persistentBefore.size());
             for (qsizetype i = 0; i < persistentBefore.size(); ++i)
@@ -411,7 +456,10 @@ void TransactionTableModel::retranslate() {
     forgetOrder();
     widths.invalidate();
     emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
-    if (!rowOrder.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+    if (!rows().empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+    // A text searched for may be in other rows' shown texts now.
+    foldedComments.clear();
+    if (filtering && search.hasText()) refilter();
 }
 
 void TransactionTableModel::setTextFont(const QFont& font) { widths.setFont(font); }
@@ -421,6 +469,7 @@ void TransactionTableModel::setTranslatesStoredText(bool translates) {
     // Comments decoded for sorting were looked up in translations, or not.
     if (translates != storedTextTranslated) commentKeys.clear();
     storedTextTranslated = translates;
+    foldedComments.setTranslatesStoredText(translates);
 }
 
 int TransactionTableModel::widestText(int column) {
@@ -434,7 +483,7 @@ int TransactionTableModel::widestText(int column) {
 
 int TransactionTableModel::transactionIndexAt(int row) const {
     if (!db || row < 0 || row >= rowCount()) return -1;
-    const int position = rowOrder[static_cast<std::size_t>(row)];
+    const int position = rows()[static_cast<std::size_t>(row)];
     return position >= 0 && position < db->transCount() ? db->transaction(position, false).index() : -1;
 }
 
@@ -486,7 +535,7 @@ QString TransactionTableModel::typeText(const AccountDB& database, int typeId) {
 }
 
 int TransactionTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(rowOrder.size());
+    return parent.isValid() ? 0 : static_cast<int>(rows().size());
 }
 
 int TransactionTableModel::columnCount(const QModelIndex& parent) const {
@@ -498,7 +547,7 @@ QVariant TransactionTableModel::data(const QModelIndex& index, int role) const {
         index.column() >= ColumnCount)
         return QVariant();
     if (role == Qt::DisplayRole) {
-        const int position = rowOrder[static_cast<std::size_t>(index.row())];
+        const int position = rows()[static_cast<std::size_t>(index.row())];
         // A row whose transaction is gone shows empty until the model hears of it.
         if (position < 0 || position >= db->transCount()) return QVariant();
         try {
@@ -726,4 +775,139 @@ void TransactionTableModel::TextKeys::sortRows(std::vector<int>& rows, bool asce
         }
     }
     takeOrder(rows, items);
+}
+
+// ---- Find ----------------------------------------------------------------------
+
+void TransactionTableModel::setSearch(const PwText::TransactionSearch& next) {
+    if (next == search && filtering == !next.takesAll()) return;
+    search = next;
+    // The folded comments stay when the bar closes: decoded once, they are
+    // kept right row by row, and the next text needs no wait.
+    refilter();
+}
+
+TransactionTableModel::ShownFigures TransactionTableModel::shownFigures() const {
+    ShownFigures figures;
+    if (!db) return figures;
+    // By position, not by row: the records are read in the order they lie.
+    const int count = std::min(db->transCount(), static_cast<int>(filtering ? taken.size() : rowOrder.size()));
+    for (int position = 0; position < count; ++position) {
+        if (filtering && !taken[static_cast<std::size_t>(position)]) continue;
+        const Transaction& record = db->transaction(position, false);
+        ++figures.count;
+        figures.balance += record.isIncome() ? std::int64_t{record.amount()} : -std::int64_t{record.amount()};
+    }
+    return figures;
+}
+
+int TransactionTableModel::shownRowOf(int position) const {
+    const auto found = std::find(rows().begin(), rows().end(), position);
+    return found == rows().end() ? -1 : static_cast<int>(found - rows().begin());
+}
+
+bool TransactionTableModel::takes(int position) const {
+    const Transaction& record = db->transaction(position, false);
+    if (!search.fields.takes(record)) return false;
+    if (!search.hasText()) return true;
+    const int type = record.type();
+    if (type >= 0 && type < TypeIdTable::capacity && typeNameTaken[static_cast<std::size_t>(type)]) return true;
+    return search.textIn(foldedComments.at(position));
+}
+
+void TransactionTableModel::findTypeNames() {
+    typeNameTaken.fill(false);
+    if (!db || !search.hasText()) return;
+    for (int position = 0; position < db->typeCount(); ++position) {
+        const int id = db->typeAt(position).id();
+        if (id < 0 || id >= TypeIdTable::capacity) continue;
+        const QString name = PwText::TransactionSearch::fold(typeText(*db, id));
+        typeNameTaken[static_cast<std::size_t>(id)] = search.textIn(viewOf(name));
+    }
+}
+
+void TransactionTableModel::filterRows() {
+    shownOrder.clear();
+    taken.clear();
+    if (!filtering || !db) return;
+    const int count = db->transCount();
+    findTypeNames();
+    if (search.hasText()) foldedComments.fill(*db);
+    taken.resize(static_cast<std::size_t>(count));
+    for (int position = 0; position < count; ++position)
+        taken[static_cast<std::size_t>(position)] = takes(position) ? 1 : 0;
+    followOrder();
+}
+
+void TransactionTableModel::followOrder() {
+    if (!filtering) return;
+    shownOrder.clear();
+    for (int position : rowOrder)
+        if (position >= 0 && static_cast<std::size_t>(position) < taken.size() && taken[static_cast<std::size_t>(position)])
+            shownOrder.push_back(position);
+}
+
+void TransactionTableModel::refilter() {
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList persistentBefore = persistentIndexList();
+    std::vector<int> persistentPositions;
+    for (const QModelIndex& index : persistentBefore) persistentPositions.push_back(rows()[index.row()]);
+    filtering = !search.takesAll();
+    try {
+        filterRows();
+    } catch (...) {
+        // Only memory can run out here; every row is shown rather than a
+        // subset that may be wrong.
+        filtering = false;
+        shownOrder.clear();
+        taken.clear();
+        foldedComments.clear();
+    }
+    QModelIndexList persistentAfter;
+    if (!persistentBefore.isEmpty()) {
+        std::vector<int> rowOfPosition(rowOrder.size(), -1);
+        for (std::size_t row = 0; row < rows().size(); ++row)
+            rowOfPosition[static_cast<std::size_t>(rows()[row])] = static_cast<int>(row);
+        for (qsizetype i = 0; i < persistentBefore.size(); ++i) {
+            const int position = persistentPositions[static_cast<std::size_t>(i)];
+            const bool shown = position >= 0 && static_cast<std::size_t>(position) < rowOfPosition.size() &&
+                               rowOfPosition[static_cast<std::size_t>(position)] >= 0;
+            persistentAfter.append(shown ? index(rowOfPosition[static_cast<std::size_t>(position)],
+                                                 persistentBefore[i].column())
+                                         : QModelIndex());
+        }
+        changePersistentIndexList(persistentBefore, persistentAfter);
+    }
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void TransactionTableModel::refilterModified(int position) {
+    findTypeNames();
+    if (search.hasText()) foldedComments.fill(*db);
+    if (static_cast<std::size_t>(position) >= taken.size()) return;
+    const bool wasShown = taken[static_cast<std::size_t>(position)] != 0;
+    const bool shown = takes(position);
+    taken[static_cast<std::size_t>(position)] = shown ? 1 : 0;
+    if (wasShown && shown) {
+        const int row = shownRowOf(position);
+        emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+    } else if (wasShown) {
+        const int row = shownRowOf(position);
+        if (row < 0) return;
+        beginRemoveRows(QModelIndex(), row, row);
+        shownOrder.erase(shownOrder.begin() + row);
+        endRemoveRows();
+    } else if (shown) {
+        // Among the shown rows where it stands among all rows; the next sort
+        // moves it as it moves any modified row.
+        const int orderRow = rowOf(position);
+        if (orderRow < 0) return;
+        const auto before = rowOrder.begin() + orderRow;
+        const int row = static_cast<int>(std::count_if(rowOrder.begin(), before, [this](int other) {
+            return other >= 0 && static_cast<std::size_t>(other) < taken.size() && taken[static_cast<std::size_t>(other)];
+        }));
+        beginInsertRows(QModelIndex(), row, row);
+        shownOrder.insert(shownOrder.begin() + row, position);
+        endInsertRows();
+    }
 }

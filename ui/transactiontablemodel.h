@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -9,6 +10,8 @@
 
 #include "bulkmemory.h"
 #include "columnwidthtracker.h"
+#include "foldedcomments.h"
+#include "transactionfilter.h"
 
 namespace KestLib {
 class AccountDB;
@@ -30,6 +33,10 @@ class Transaction;
 // and then re-applies the current sort with sortRows, which only places the
 // rows that changed. Persistent indexes (the view's selection and current
 // row) follow their transactions through all of these.
+//
+// A search (setSearch) shows only the rows it takes, in the same order; the
+// rows are then a subset of the permutation, kept through all of the above.
+// Widths stay those of every transaction, so the window keeps its width.
 class TransactionTableModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -72,6 +79,21 @@ public:
 
     // The index of the transaction shown in a row, or -1 for no such row.
     int transactionIndexAt(int row) const;
+
+    // ---- Find ----
+    // Shows only the rows of the transactions the search takes, in the
+    // current order; one that takes all shows every row again. Persistent
+    // indexes of rows still shown follow them, the others become invalid.
+    void setSearch(const PwText::TransactionSearch& search);
+    // True while a search hides rows.
+    bool isFiltered() const { return filtering; }
+    struct ShownFigures {
+        int count = 0;
+        std::int64_t balance = 0;  // income less outgoing
+    };
+    // How many transactions the rows show, and their balance.
+    ShownFigures shownFigures() const;
+    // ---- End of find.
 
     // The shown text of one cell; the translation context is "MainWindow".
     static QString cellText(const KestLib::AccountDB& database, const KestLib::Transaction& record, int column);
@@ -121,6 +143,34 @@ private:
     bool decodeBig5(std::string_view stored, std::u16string& text);
     TextKeys dateTextKeys() const;
     void forgetOrder();
+
+    // ---- Find ----
+    // The rows as the view sees them: row -> position.
+    const std::vector<int>& rows() const { return filtering ? shownOrder : rowOrder; }
+    // The row of the view showing a database position; -1 for none.
+    int shownRowOf(int position) const;
+    // Whether the search takes the transaction at this position; the type
+    // names and, for a text, the folded comments must be at hand.
+    bool takes(int position) const;
+    // Which type names hold the search's text.
+    void findTypeNames();
+    // taken and shownOrder afresh from the database and rowOrder, no signal.
+    void filterRows();
+    // shownOrder in the order of rowOrder again, after a sort.
+    void followOrder();
+    // The search applied again to every row, persistent indexes following.
+    void refilter();
+    // The transaction at the position was just modified: its row comes,
+    // changes or goes as the search now takes it.
+    void refilterModified(int position);
+
+    PwText::TransactionSearch search;
+    bool filtering = false;
+    std::vector<int> shownOrder;       // row -> position, while filtering
+    std::vector<std::uint8_t> taken;   // by position, while filtering: 1 when shown
+    std::array<bool, KestLib::TypeIdTable::capacity> typeNameTaken{};
+    FoldedComments foldedComments;
+    // ---- End of find.
 
     const KestLib::AccountDB* db = nullptr;
     std::vector<int> rowOrder;  // row -> position in the database

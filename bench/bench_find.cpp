@@ -1,0 +1,188 @@
+// The find bar over a million transactions: each change of the search, from
+// the change to the table shown again with its match figures, must answer
+// within 200 ms. Runs without a display.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QStandardPaths>
+
+#include <filesystem>
+
+#include "accountdb.h"
+#include "benchprompts.h"
+#include "big5text.h"
+#include "bookgenerator.h"
+#include "filterbar.h"
+#include "mainwindow.h"
+#include "transactionfilter.h"
+#include "transactiontablemodel.h"
+#include "transactiontableview.h"
+
+using KestLib::AccountDB;
+using PwText::TransactionSearch;
+
+namespace {
+
+constexpr int bookSize = 1'000'000;
+
+const AccountDB& bigBook() {
+    static const AccountDB book = BenchBooks::generateBook(bookSize);
+    return book;
+}
+
+// What each kind of change alternates between, so that every iteration
+// really changes the search.
+enum Kind { Text, Big5Text, Type, InOut, Dates, Everything, OpenAndClose };
+
+TransactionSearch searchOf(int kind, bool second) {
+    TransactionSearch search;
+    switch (kind) {
+    case Text:
+        search.setText(second ? QStringLiteral("ab") : QStringLiteral("Ba"));
+        break;
+    case Big5Text:
+        search.setText(QString::fromUtf8(second ? "中" : "文"));
+        break;
+    case Type:
+        search.fields.allTypes = false;
+        search.fields.types.set(second ? 3 : 4);
+        break;
+    case InOut:
+        search.fields.inOut = second ? 0 : 1;
+        break;
+    case Dates:
+        search.fields.firstDate = KestLib::packDate(second ? 2003 : 2004, 1, 1);
+        search.fields.lastDate = KestLib::packDate(second ? 2003 : 2005, 12, 31);
+        break;
+    case Everything:
+        search.setText(second ? QStringLiteral("a") : QStringLiteral("e"));
+        search.fields.allTypes = false;
+        search.fields.types.set(second ? 3 : 4);
+        search.fields.inOut = 1;
+        search.fields.firstDate = KestLib::packDate(2002, 1, 1);
+        search.fields.lastDate = KestLib::packDate(2007, 12, 31);
+        break;
+    case OpenAndClose:
+        // The bar closed (every row again) and a text typed once more.
+        if (second) search.setText(QStringLiteral("ab"));
+        break;
+    }
+    return search;
+}
+
+// A table of the whole book as the window shows it: sorted by date, a row
+// selected, shown, so that the view follows every change and paints.
+struct ShownTable {
+    TransactionTableModel model;
+    TransactionTableView view{&model};
+
+    ShownTable() {
+        model.setTranslatesStoredText(false);
+        model.setDatabase(&bigBook());
+        view.fitColumns();
+        model.sortRows(TransactionTableModel::DateColumn, true);
+        view.resize(800, 600);
+        view.show();
+        view.selectRow(10);
+        QCoreApplication::processEvents();
+    }
+};
+
+// range(0): the kind of change. The comments were decoded for an earlier
+// text, as they are from the second keystroke on.
+void searchChange(benchmark::State& state) {
+    const int kind = static_cast<int>(state.range(0));
+    ShownTable table;
+    TransactionSearch warmUp;
+    warmUp.setText(QStringLiteral("x"));
+    table.model.setSearch(warmUp);
+    bool second = false;
+    std::int64_t shown = 0;
+    for (auto _ : state) {
+        second = !second;
+        table.model.setSearch(searchOf(kind, second));
+        shown += table.model.shownFigures().count;
+        QCoreApplication::processEvents();
+    }
+    state.counters["shown"] = benchmark::Counter(static_cast<double>(shown), benchmark::Counter::kAvgIterations);
+}
+
+// The first text searched for in a book: every comment decoded and folded,
+// once for as long as the book stays open.
+void firstTextSearch(benchmark::State& state) {
+    ShownTable table;
+    for (auto _ : state) {
+        state.PauseTiming();
+        table.model.setSearch(TransactionSearch());
+        table.model.reload();  // as after opening the book: no comment decoded yet
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        table.model.setSearch(searchOf(Text, true));
+        benchmark::DoNotOptimize(table.model.shownFigures());
+        QCoreApplication::processEvents();
+    }
+}
+
+// Through the window: the bar tells of the change (as its typing pause ends,
+// or at once for a choice), the window filters the table and writes the
+// figures, the table paints. range(0): 0 a text, 1 a type.
+void searchChangeInWindow(benchmark::State& state) {
+    const bool typing = state.range(0) == 0;
+    const std::string path = (std::filesystem::temp_directory_path() / "pennywell-bench-find.pwdb").string();
+    {
+        AccountDB copy = BenchBooks::generateBook(bookSize);
+        std::string written = path;
+        copy.saveFile(written);
+    }
+    BenchPrompts prompts;
+    MainWindow window;
+    window.setPrompts(&prompts);
+    window.setLangDir(QDir::tempPath() + QStringLiteral("/pennywell-bench-no-languages"));
+    window.initWindow();
+    window.show();
+    window.openFile(QString::fromStdString(path));
+    std::filesystem::remove(path);
+    window.findChild<QAction*>(QStringLiteral("findAct"))->trigger();
+    auto* bar = window.findChild<FilterBar*>();
+    auto* text = window.findChild<QLineEdit*>(QStringLiteral("findText"));
+    auto* types = window.findChild<QComboBox*>(QStringLiteral("findType"));
+    text->setText(QStringLiteral("x"));
+    emit bar->searchChanged();
+    QCoreApplication::processEvents();
+    bool second = false;
+    for (auto _ : state) {
+        second = !second;
+        if (typing) {
+            text->setText(second ? QStringLiteral("ab") : QStringLiteral("Ba"));
+            emit bar->searchChanged();  // the pause ends
+        } else {
+            const int item = second ? 4 : 5;
+            types->setCurrentIndex(item);
+            emit types->activated(item);
+        }
+        QCoreApplication::processEvents();
+    }
+    if (window.database().transCount() != bookSize) state.SkipWithError(qPrintable(prompts.lastWarning));
+}
+
+}  // namespace
+
+BENCHMARK(searchChange)->DenseRange(Text, OpenAndClose)->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(firstTextSearch)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(searchChangeInWindow)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The book opened here is no recent book of the user's.
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+#include "transactionfilter.h"
+
+class QCheckBox;
+class QComboBox;
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QToolButton;
+
+namespace KestLib {
+class AccountDB;
+}  // namespace KestLib
+
+// The find bar above the transaction table: a text looked for in the
+// comments and type names, a type, income or outgoing, and a date range.
+// Hidden until opened; while hidden it asks for nothing. A change of a
+// choice is told at once, typing once the typist pauses, so that a million
+// rows are not searched again for every key.
+class FilterBar : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit FilterBar(QWidget* parent = nullptr);
+
+    // The book whose types the type choice lists; not owned.
+    void setDatabase(const KestLib::AccountDB* database);
+    // The book's types listed again; the chosen one stays chosen while the
+    // book has it, else every type is.
+    void updateTypes();
+    // Every text again, after a language switch.
+    void retranslate();
+
+    // Shown, the text field ready for typing over.
+    void open();
+    // Hidden, every field back to taking every transaction (Escape too).
+    void closeBar();
+
+    // What the bar asks for; takes every transaction while hidden.
+    PwText::TransactionSearch search() const;
+
+    // How long typing may pause before the text is looked for.
+    static constexpr int typingPause = 150;  // ms
+
+signals:
+    // search() has another answer.
+    void searchChanged();
+
+private:
+    void typed();
+    void chosen();
+    // Each field set to take every transaction, without a signal.
+    void resetFields();
+
+    const KestLib::AccountDB* db = nullptr;
+    QLabel* textLabel;
+    QLineEdit* textEdit;
+    QComboBox* typeBox;
+    QComboBox* inOutBox;
+    QCheckBox* datesBox;
+    QDateEdit* firstDate;
+    QLabel* toLabel;
+    QDateEdit* lastDate;
+    QToolButton* closeButton;
+    QTimer typing;
+};
