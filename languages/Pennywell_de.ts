@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>BookCommands</name>
+    <message>
+        <source>Create Transaction %1</source>
+        <translation>Buchung %1 anlegen</translation>
+    </message>
+    <message>
+        <source>Modify Transaction %1</source>
+        <translation>Buchung %1 ändern</translation>
+    </message>
+    <message>
+        <source>Delete Transaction %1</source>
+        <translation>Buchung %1 löschen</translation>
+    </message>
+    <message>
+        <source>Add Type %1</source>
+        <translation>Kategorie %1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete Type %1</source>
+        <translation>Kategorie %1 löschen</translation>
+    </message>
+    <message>
+        <source>Set the Database Name</source>
+        <translation>Datenbanknamen festlegen</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>CSV importieren</translation>
+    </message>
+</context>
+<context>
     <name>BudgetDialog</name>
     <message>
         <source>Budget Analysis Settings</source>
@@ -319,6 +350,53 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The character &quot;%1&quot; (U+%2) can&apos;t be stored: Big5 has no such character.</source>
+        <translation>Das Zeichen „%1“ (U+%2) lässt sich nicht speichern: Big5 kennt dieses Zeichen nicht.</translation>
+    </message>
+    <message>
+        <source>The name takes %1 bytes in Big5; at most %2 can be stored.</source>
+        <translation>Der Name belegt in Big5 %1 Byte; höchstens %2 lassen sich speichern.</translation>
+    </message>
+    <message>
+        <source>The name can&apos;t be stored in a Pennywell database file.</source>
+        <translation>Der Name lässt sich nicht in einer Pennywell-Datenbankdatei speichern.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+<context>
+    <name>FilterBar</name>
+    <message>
+        <source>All types</source>
+        <translation>Alle Kategorien</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>Comment or type</source>
+        <translation>Notiz oder Kategorie</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Esc)</source>
+        <translation>Suchleiste schließen (Esc)</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Income and outgoing</source>
+        <translation>Einnahmen und Ausgaben</translation>
     </message>
 </context>
 <context>
@@ -705,6 +783,106 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <source>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</source>
         <translation>Zeigt die Anteile der gewählten Kategorien und die Einnahmen und Ausgaben jedes Monats als Diagramme</translation>
+    </message>
+    <message>
+        <source>The transaction index is in use</source>
+        <translation>Die Buchungsnummer ist bereits vergeben</translation>
+    </message>
+    <message>
+        <source>No such file or folder</source>
+        <translation>Datei oder Ordner nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Vorgang nicht zulässig</translation>
+    </message>
+    <message>
+        <source>Is a folder</source>
+        <translation>Ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>Not a folder</source>
+        <translation>Ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Datenträger voll</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Speicherkontingent überschritten</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>Datei zu groß</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Schreibgeschütztes Dateisystem</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>The open book is unchanged.</source>
+        <translation>Die geöffnete Datenbank ist unverändert.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved; your changes are still open.</source>
+        <translation>Es wurde nichts gespeichert; Ihre Änderungen sind weiterhin geöffnet.</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>Ctrl+F</source>
+        <translation>Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Show only the transactions that match</source>
+        <translation>Zeigt nur die passenden Buchungen</translation>
+    </message>
+    <message>
+        <source>%1 of %2 transactions match, balance %3</source>
+        <translation>%1 von %2 Buchungen passen, Saldo %3</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Take back the last change to the database</source>
+        <translation>Nimmt die letzte Änderung an der Datenbank zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z</source>
+        <translation>Ctrl+Shift+Z</translation>
+    </message>
+    <message>
+        <source>Make the change taken back again</source>
+        <translation>Führt die zurückgenommene Änderung erneut aus</translation>
     </message>
 </context>
 <context>

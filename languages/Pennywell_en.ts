@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>BookCommands</name>
+    <message>
+        <source>Create Transaction %1</source>
+        <translation>Create Transaction %1</translation>
+    </message>
+    <message>
+        <source>Modify Transaction %1</source>
+        <translation>Modify Transaction %1</translation>
+    </message>
+    <message>
+        <source>Delete Transaction %1</source>
+        <translation>Delete Transaction %1</translation>
+    </message>
+    <message>
+        <source>Add Type %1</source>
+        <translation>Add Type %1</translation>
+    </message>
+    <message>
+        <source>Delete Type %1</source>
+        <translation>Delete Type %1</translation>
+    </message>
+    <message>
+        <source>Set the Database Name</source>
+        <translation>Set the Database Name</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>Import CSV</translation>
+    </message>
+</context>
+<context>
     <name>BudgetDialog</name>
     <message>
         <source>Budget Analysis Settings</source>
@@ -319,6 +350,53 @@ Do you want to override it?</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>The character &quot;%1&quot; (U+%2) can&apos;t be stored: Big5 has no such character.</source>
+        <translation>The character &quot;%1&quot; (U+%2) can&apos;t be stored: Big5 has no such character.</translation>
+    </message>
+    <message>
+        <source>The name takes %1 bytes in Big5; at most %2 can be stored.</source>
+        <translation>The name takes %1 bytes in Big5; at most %2 can be stored.</translation>
+    </message>
+    <message>
+        <source>The name can&apos;t be stored in a Pennywell database file.</source>
+        <translation>The name can&apos;t be stored in a Pennywell database file.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+</context>
+<context>
+    <name>FilterBar</name>
+    <message>
+        <source>All types</source>
+        <translation>All types</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Find:</translation>
+    </message>
+    <message>
+        <source>Comment or type</source>
+        <translation>Comment or type</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Esc)</source>
+        <translation>Close the find bar (Esc)</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>Income and outgoing</source>
+        <translation>Income and outgoing</translation>
     </message>
 </context>
 <context>
@@ -705,6 +783,106 @@ Do you want to override it?</translation>
     <message>
         <source>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</source>
         <translation>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</translation>
+    </message>
+    <message>
+        <source>The transaction index is in use</source>
+        <translation>The transaction index is in use</translation>
+    </message>
+    <message>
+        <source>No such file or folder</source>
+        <translation>No such file or folder</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Operation not permitted</translation>
+    </message>
+    <message>
+        <source>Is a folder</source>
+        <translation>Is a folder</translation>
+    </message>
+    <message>
+        <source>Not a folder</source>
+        <translation>Not a folder</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Disk full</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Disk quota exceeded</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>File too large</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Read-only file system</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Input/output error</translation>
+    </message>
+    <message>
+        <source>The open book is unchanged.</source>
+        <translation>The open book is unchanged.</translation>
+    </message>
+    <message>
+        <source>Nothing was saved; your changes are still open.</source>
+        <translation>Nothing was saved; your changes are still open.</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Find</translation>
+    </message>
+    <message>
+        <source>Ctrl+F</source>
+        <translation>Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Show only the transactions that match</source>
+        <translation>Show only the transactions that match</translation>
+    </message>
+    <message>
+        <source>%1 of %2 transactions match, balance %3</source>
+        <translation>%1 of %2 transactions match, balance %3</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Undo %1</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Take back the last change to the database</source>
+        <translation>Take back the last change to the database</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Redo %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z</source>
+        <translation>Ctrl+Shift+Z</translation>
+    </message>
+    <message>
+        <source>Make the change taken back again</source>
+        <translation>Make the change taken back again</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en">
 <context>
+    <name>BookCommands</name>
+    <message>
+        <source>Create Transaction %1</source>
+        <translation>建立交易 %1</translation>
+    </message>
+    <message>
+        <source>Modify Transaction %1</source>
+        <translation>修改交易 %1</translation>
+    </message>
+    <message>
+        <source>Delete Transaction %1</source>
+        <translation>刪除交易 %1</translation>
+    </message>
+    <message>
+        <source>Add Type %1</source>
+        <translation>新增類別 %1</translation>
+    </message>
+    <message>
+        <source>Delete Type %1</source>
+        <translation>刪除類別 %1</translation>
+    </message>
+    <message>
+        <source>Set the Database Name</source>
+        <translation>設定資料庫名稱</translation>
+    </message>
+    <message>
+        <source>Import CSV</source>
+        <translation>匯入 CSV</translation>
+    </message>
+</context>
+<context>
     <name>BudgetDialog</name>
     <message>
         <source>Budget Analysis Settings</source>
@@ -316,6 +347,53 @@ Do you want to override it?</source>
     <message>
         <source>Cancel</source>
         <translation>取消</translation>
+    </message>
+    <message>
+        <source>The character &quot;%1&quot; (U+%2) can&apos;t be stored: Big5 has no such character.</source>
+        <translation>無法儲存字元「%1」(U+%2)：Big5 沒有這個字元。</translation>
+    </message>
+    <message>
+        <source>The name takes %1 bytes in Big5; at most %2 can be stored.</source>
+        <translation>此名稱以 Big5 編碼佔 %1 位元組；最多只能儲存 %2 位元組。</translation>
+    </message>
+    <message>
+        <source>The name can&apos;t be stored in a Pennywell database file.</source>
+        <translation>此名稱無法儲存在 Pennywell 資料庫檔案中。</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+<context>
+    <name>FilterBar</name>
+    <message>
+        <source>All types</source>
+        <translation>所有類別</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>尋找(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>Comment or type</source>
+        <translation>備註或類別</translation>
+    </message>
+    <message>
+        <source>Close the find bar (Esc)</source>
+        <translation>關閉尋找列 (Esc)</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>起始日</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>至</translation>
+    </message>
+    <message>
+        <source>Income and outgoing</source>
+        <translation>收入與支出</translation>
     </message>
 </context>
 <context>
@@ -702,6 +780,106 @@ Do you want to override it?</source>
     <message>
         <source>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</source>
         <translation>以圖表顯示所選類別的比例及每月的收入與支出</translation>
+    </message>
+    <message>
+        <source>The transaction index is in use</source>
+        <translation>交易編號已被使用</translation>
+    </message>
+    <message>
+        <source>No such file or folder</source>
+        <translation>找不到檔案或資料夾</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>權限不足</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>不允許此操作</translation>
+    </message>
+    <message>
+        <source>Is a folder</source>
+        <translation>這是資料夾</translation>
+    </message>
+    <message>
+        <source>Not a folder</source>
+        <translation>這不是資料夾</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>磁碟已滿</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>已超過磁碟配額</translation>
+    </message>
+    <message>
+        <source>File too large</source>
+        <translation>檔案太大</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>唯讀檔案系統</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>輸入/輸出錯誤</translation>
+    </message>
+    <message>
+        <source>The open book is unchanged.</source>
+        <translation>已開啟的資料庫沒有變更。</translation>
+    </message>
+    <message>
+        <source>Nothing was saved; your changes are still open.</source>
+        <translation>沒有儲存任何內容；您的變更仍保留在開啟的資料庫中。</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>尋找(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Ctrl+F</source>
+        <translation>Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Show only the transactions that match</source>
+        <translation>只顯示符合條件的交易</translation>
+    </message>
+    <message>
+        <source>%1 of %2 transactions match, balance %3</source>
+        <translation>%2 筆交易中有 %1 筆符合，餘額 %3</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>復原 %1(&amp;U)</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>復原(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>Take back the last change to the database</source>
+        <translation>復原對資料庫的上一個變更</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>取消復原 %1(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>取消復原(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+Z</source>
+        <translation>Ctrl+Shift+Z</translation>
+    </message>
+    <message>
+        <source>Make the change taken back again</source>
+        <translation>重新套用已復原的變更</translation>
     </message>
 </context>
 <context>

@@ -12,8 +12,6 @@ using KestLib::Transaction;
 
 namespace {
 
-constexpr const char* context = "BookCommands";
-
 QString typeName(const std::string& name) { return fromBig5("MainWindow", name); }
 
 }  // namespace
@@ -46,7 +44,7 @@ void BookCommand::redo() {
 
 CreateTransactionCommand::CreateTransactionCommand(const BookCommandHooks& hooks, int lastIndexBefore)
     : BookCommand(hooks), created(db().transaction(db().transCount() - 1, false)), lastIndexBefore(lastIndexBefore) {
-    setText(QCoreApplication::translate(context, "Create Transaction %1").arg(created.index()));
+    setText(QCoreApplication::translate("BookCommands", "Create Transaction %1").arg(created.index()));
 }
 
 void CreateTransactionCommand::takeBack() {
@@ -65,7 +63,7 @@ void CreateTransactionCommand::doAgain() {
 ModifyTransactionCommand::ModifyTransactionCommand(const BookCommandHooks& hooks, const Transaction& before,
                                                    const Transaction& after)
     : BookCommand(hooks), before(before), after(after) {
-    setText(QCoreApplication::translate(context, "Modify Transaction %1").arg(after.index()));
+    setText(QCoreApplication::translate("BookCommands", "Modify Transaction %1").arg(after.index()));
 }
 
 void ModifyTransactionCommand::takeBack() {
@@ -81,7 +79,7 @@ void ModifyTransactionCommand::doAgain() {
 DeleteTransactionCommand::DeleteTransactionCommand(const BookCommandHooks& hooks, const Transaction& deleted,
                                                    int position)
     : BookCommand(hooks), deleted(deleted), position(position) {
-    setText(QCoreApplication::translate(context, "Delete Transaction %1").arg(deleted.index()));
+    setText(QCoreApplication::translate("BookCommands", "Delete Transaction %1").arg(deleted.index()));
 }
 
 void DeleteTransactionCommand::takeBack() {
@@ -103,7 +101,7 @@ void DeleteTransactionCommand::doAgain() {
 
 AddTypeCommand::AddTypeCommand(const BookCommandHooks& hooks, int id)
     : BookCommand(hooks), id(id), name(db().typeById(id).name()) {
-    setText(QCoreApplication::translate(context, "Add Type %1").arg(typeName(name)));
+    setText(QCoreApplication::translate("BookCommands", "Add Type %1").arg(typeName(name)));
 }
 
 void AddTypeCommand::takeBack() { db().deleteType(db().typeById(id)); }
@@ -112,7 +110,7 @@ void AddTypeCommand::doAgain() { db().restoreType(id, name); }
 
 DeleteTypeCommand::DeleteTypeCommand(const BookCommandHooks& hooks, int id, const std::string& name)
     : BookCommand(hooks), id(id), name(name) {
-    setText(QCoreApplication::translate(context, "Delete Type %1").arg(typeName(name)));
+    setText(QCoreApplication::translate("BookCommands", "Delete Type %1").arg(typeName(name)));
 }
 
 void DeleteTypeCommand::takeBack() { db().restoreType(id, name); }
@@ -123,7 +121,7 @@ void DeleteTypeCommand::doAgain() { db().deleteType(db().typeById(id)); }
 
 RenameBookCommand::RenameBookCommand(const BookCommandHooks& hooks, const std::string& oldName)
     : BookCommand(hooks), oldName(oldName), newName(db().name()) {
-    setText(QCoreApplication::translate(context, "Set the Database Name"));
+    setText(QCoreApplication::translate("BookCommands", "Set the Database Name"));
 }
 
 void RenameBookCommand::takeBack() {
@@ -154,7 +152,7 @@ ImportCsvCommand::ImportCsvCommand(const BookCommandHooks& hooks, const Before& 
     added.reserve(static_cast<std::size_t>(std::max(0, db().transCount() - was.transCount)));
     for (int position = was.transCount; position < db().transCount(); ++position)
         added.push_back(db().transaction(position, false));
-    setText(QCoreApplication::translate(context, "Import CSV"));
+    setText(QCoreApplication::translate("BookCommands", "Import CSV"));
 }
 
 void ImportCsvCommand::takeBack() {

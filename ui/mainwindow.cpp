@@ -706,6 +706,8 @@ void MainWindow::createFind() {
     connect(findAct, &QAction::enabledChanged, this, [this](bool enabled) {
         if (!enabled) filterBar->closeBar();
     });
+    // After Undo and Redo, which come first.
+    editMenu->addSeparator();
     editMenu->addAction(findAct);
 
     findStatusLabel = new QLabel(this);
