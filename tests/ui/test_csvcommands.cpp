@@ -15,6 +15,7 @@
 #include "databaseformat.h"
 #include "mainwindow.h"
 #include "scriptedprompts.h"
+#include "windowfixture.h"
 
 namespace {
 
@@ -25,17 +26,10 @@ const QByteArray sample =
 
 }  // namespace
 
-class TestCsvCommands : public QObject {
+class TestCsvCommands : public QObject, private WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> folder;
-    std::unique_ptr<MainWindow> window;
-    ScriptedPrompts prompts;
-
-    QString path(const QString& name) const { return folder->filePath(name); }
-    QAction* action(const char* name) const { return window->findChild<QAction*>(QString::fromLatin1(name)); }
-    QString status() const { return window->findChild<QLabel*>(QStringLiteral("statusLabel"))->text(); }
     QAbstractItemModel* model() const { return window->findChild<QTableView*>(QStringLiteral("table"))->model(); }
     void startNewBook() {
         prompts.nameAnswers.push_back({true, QStringLiteral("Csv")});
@@ -49,16 +43,7 @@ private:
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
-    void init() {
-        folder = std::make_unique<QTemporaryDir>();
-        QVERIFY(folder->isValid());
-        prompts = ScriptedPrompts();
-        window = std::make_unique<MainWindow>();
-        window->setPrompts(&prompts);
-        window->setLangDir(path(QStringLiteral("languages")));
-        window->initWindow();
-        window->show();
-    }
+    void init() { openWindow(); }
 
     void cleanup() {
         window.reset();

@@ -34,6 +34,7 @@
 #include "recentbooks.h"
 #include "recentbooksmenu.h"
 #include "scriptedprompts.h"
+#include "windowfixture.h"
 #include "transactiontablemodel.h"
 #include "userprompts.h"
 
@@ -51,21 +52,10 @@ enum Answer { Cancel, Discard, Save, SaveAsCancelled, SaveFails };
 
 }  // namespace
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public QObject, private WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> folder;
-    std::unique_ptr<MainWindow> window;
-    ScriptedPrompts prompts;
-
-    QString path(const QString& name) const { return folder->filePath(name); }
-    QAction* action(const char* name) const {
-        auto* found = window->findChild<QAction*>(QString::fromLatin1(name));
-        if (!found) qFatal("no action %s", name);
-        return found;
-    }
-    QString status() const { return window->findChild<QLabel*>(QStringLiteral("statusLabel"))->text(); }
     QTableView* table() const { return window->findChild<QTableView*>(QStringLiteral("table")); }
     int rowCount() const { return table()->model()->rowCount(); }
     QStringList column(int column) const {
@@ -100,17 +90,7 @@ private slots:
         QApplication::setQuitOnLastWindowClosed(false);
     }
 
-    void init() {
-        folder = std::make_unique<QTemporaryDir>();
-        QVERIFY(folder->isValid());
-        prompts = ScriptedPrompts();
-        window = std::make_unique<MainWindow>();
-        window->setPrompts(&prompts);
-        window->setLangDir(path(QStringLiteral("languages")));  // absent: no languages
-        window->initWindow();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
+    void init() { openWindow(); }
 
     void cleanup() {
         window.reset();

@@ -23,26 +23,16 @@
 #include "databaseformat.h"
 #include "mainwindow.h"
 #include "scriptedprompts.h"
+#include "windowfixture.h"
 
 using namespace BookSupport;
 
-class TestUndo : public QObject {
+class TestUndo : public QObject, private WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> folder;
-    std::unique_ptr<MainWindow> window;
-    ScriptedPrompts prompts;
-
-    QString path(const QString& name) const { return folder->filePath(name); }
-    QAction* action(const char* name) const {
-        auto* found = window->findChild<QAction*>(QString::fromLatin1(name));
-        if (!found) qFatal("no action %s", name);
-        return found;
-    }
     // The item's text as the menu shows it.
     QString shown(const char* name) const { return action(name)->text().remove(u'&'); }
-    QString status() const { return window->findChild<QLabel*>(QStringLiteral("statusLabel"))->text(); }
     // Every cell of the table, row by row in the order shown.
     QStringList cells() const {
         const QAbstractItemModel* model = window->findChild<QTableView*>(QStringLiteral("table"))->model();
@@ -158,17 +148,7 @@ private:
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
-    void init() {
-        folder = std::make_unique<QTemporaryDir>();
-        QVERIFY(folder->isValid());
-        prompts = ScriptedPrompts();
-        window = std::make_unique<MainWindow>();
-        window->setPrompts(&prompts);
-        window->setLangDir(path(QStringLiteral("languages")));
-        window->initWindow();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    }
+    void init() { openWindow(); }
 
     void cleanup() {
         window.reset();
