@@ -168,22 +168,14 @@ void TransactionDialog::setMode(int newMode) {
     case DeleteMode:
         setWindowTitle(tr("Delete a transaction"));
         pinDate();
-        typeCombo->setEnabled(false);
-        addButton->setEnabled(false);
+        setFieldsEditable(false);
         deleteButton->setEnabled(false);
-        moneyLineEdit->setReadOnly(true);
-        inOutCombo->setEnabled(false);
-        commentLineEdit->setReadOnly(true);
         fillIndexCombo();
         connect(indexCombo, &QComboBox::activated, this, &TransactionDialog::deleteTrans);
         break;
     case ModifyMode:
         setWindowTitle(tr("Modify a transaction"));
-        typeCombo->setEnabled(false);
-        addButton->setEnabled(false);
-        moneyLineEdit->setReadOnly(true);
-        inOutCombo->setEnabled(false);
-        commentLineEdit->setReadOnly(true);
+        setFieldsEditable(false);
         fillIndexCombo();
         connect(indexCombo, &QComboBox::activated, this, &TransactionDialog::modifyTrans);
         break;
@@ -191,12 +183,8 @@ void TransactionDialog::setMode(int newMode) {
         setWindowTitle(tr("Delete this transaction"));
         pinDate();
         indexCombo->setEnabled(false);
-        typeCombo->setEnabled(false);
-        addButton->setEnabled(false);
+        setFieldsEditable(false);
         deleteButton->setEnabled(false);
-        moneyLineEdit->setReadOnly(true);
-        inOutCombo->setEnabled(false);
-        commentLineEdit->setReadOnly(true);
         okButton->setEnabled(true);
         disconnect(typeCombo, &QComboBox::activated, this, &TransactionDialog::enableOkButton);
         disconnect(inOutCombo, &QComboBox::activated, this, &TransactionDialog::enableOkButton);
@@ -305,13 +293,17 @@ void TransactionDialog::deleteTrans(int index) {
 
 void TransactionDialog::modifyTrans(int index) {
     if (!showChosenTransaction(index)) return;
-    typeCombo->setEnabled(true);
-    addButton->setEnabled(true);
+    setFieldsEditable(true);
     deleteButton->setEnabled(true);
-    moneyLineEdit->setReadOnly(false);
-    inOutCombo->setEnabled(true);
-    commentLineEdit->setReadOnly(false);
     okButton->setEnabled(true);
+}
+
+void TransactionDialog::setFieldsEditable(bool editable) {
+    typeCombo->setEnabled(editable);
+    addButton->setEnabled(editable);
+    moneyLineEdit->setReadOnly(!editable);
+    inOutCombo->setEnabled(editable);
+    commentLineEdit->setReadOnly(!editable);
 }
 
 void TransactionDialog::addType() {

@@ -81,6 +81,8 @@ private:
     // cleared and OK off, for the prompt item or a transaction that is gone.
     bool showChosenTransaction(int item);
     void pinDate();
+    // The type box with its Add button, the amount, in/out and comment.
+    void setFieldsEditable(bool editable);
     void setTypeEditable(bool editable);
     void warn(const QString& text);
     void warnCoreError(const std::string& message);

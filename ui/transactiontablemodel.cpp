@@ -251,14 +251,7 @@ void TransactionTableModel::reload() {
     forgetOrder();
     widths.invalidate();
     foldedComments.clear();
-    try {
-        filterRows();
-    } catch (...) {
-        // Out of memory: every row, rather than a subset that may be wrong.
-        filtering = false;
-        shownOrder.clear();
-        taken.clear();
-    }
+    filterOrShowAll();
     endResetModel();
 }
 
@@ -826,6 +819,19 @@ void TransactionTableModel::findTypeNames() {
     }
 }
 
+void TransactionTableModel::filterOrShowAll() {
+    try {
+        filterRows();
+    } catch (...) {
+        // Only memory can run out here; every row is shown rather than a
+        // subset that may be wrong.
+        filtering = false;
+        shownOrder.clear();
+        taken.clear();
+        foldedComments.clear();
+    }
+}
+
 void TransactionTableModel::filterRows() {
     shownOrder.clear();
     taken.clear();
@@ -853,16 +859,7 @@ void TransactionTableModel::refilter() {
     std::vector<int> persistentPositions;
     for (const QModelIndex& index : persistentBefore) persistentPositions.push_back(rows()[index.row()]);
     filtering = !search.takesAll();
-    try {
-        filterRows();
-    } catch (...) {
-        // Only memory can run out here; every row is shown rather than a
-        // subset that may be wrong.
-        filtering = false;
-        shownOrder.clear();
-        taken.clear();
-        foldedComments.clear();
-    }
+    filterOrShowAll();
     QModelIndexList persistentAfter;
     if (!persistentBefore.isEmpty()) {
         std::vector<int> rowOfPosition(rowOrder.size(), -1);

@@ -156,6 +156,8 @@ private:
     void findTypeNames();
     // taken and shownOrder afresh from the database and rowOrder, no signal.
     void filterRows();
+    // filterRows, or every row shown when memory runs out.
+    void filterOrShowAll();
     // shownOrder in the order of rowOrder again, after a sort.
     void followOrder();
     // The search applied again to every row, persistent indexes following.
