@@ -93,24 +93,24 @@ void AccountDB::restoreLastIndex(int value) {
 
 void AccountDB::restoreType(int id, const std::string& name) {
     if (id < 0 || id >= TypeIdTable::capacity || typeIds.isInUse(id)) throw ErrorMsg(Msg::outOfBound);
-    for (int position = 0; position < types.size(); ++position)
-        if (types.at(position).name() == name) throw ErrorMsg(Msg::typeExists(name));
-    TransType type;
-    type.setId(id);
-    type.setName(name);
-    int position = 0;
-    while (position < types.size() && types.at(position).id() < id) ++position;
-    types.insertAt(type, position);
+    refuseTakenTypeName(name);
+    insertType(id, name);
     typeIds.reserveTypeId(id);
-    modified = true;
 }
 
 void AccountDB::addType(const std::string& name) {
-    for (int position = 0; position < types.size(); ++position)
-        if (types.at(position).name() == name) throw ErrorMsg(Msg::typeExists(name));
+    refuseTakenTypeName(name);
     const int id = typeIds.allocTypeId();
     if (id < 0) throw ErrorMsg(Msg::tooManyTypes);
+    insertType(id, name);
+}
 
+void AccountDB::refuseTakenTypeName(const std::string& name) const {
+    for (int position = 0; position < types.size(); ++position)
+        if (types.at(position).name() == name) throw ErrorMsg(Msg::typeExists(name));
+}
+
+void AccountDB::insertType(int id, const std::string& name) {
     TransType type;
     type.setId(id);
     type.setName(name);

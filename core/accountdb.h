@@ -98,6 +98,10 @@ public:
     void loadBytes(std::string_view bytes);
 
 private:
+    // Throws "The type … has existed" when a type is already so named.
+    void refuseTakenTypeName(const std::string& name) const;
+    // Adds the type in its place by id and marks the database modified.
+    void insertType(int id, const std::string& name);
     TransType& typeByIdForChange(int id);
     int typePositionById(int id) const;
 
