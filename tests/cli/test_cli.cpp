@@ -1,81 +1,10 @@
 // Runs pennywell-cli as a script would, on a small book, and checks its exit
 // codes, its output and the files it leaves.
 
-#include <gtest/gtest.h>
-
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <vector>
-
 #include "booksave.h"
-#include "coretestsupport.h"
-#include "tempdir.h"
+#include "clitest.h"
 
 using KestLib::AccountDB;
-
-namespace {
-
-struct Outcome {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
-
-class CliTest : public ::testing::Test {
-protected:
-    TempDir folder;
-    std::string book = folder.path("home.pwdb");
-
-    void SetUp() override {
-        AccountDB db;
-        db.reset();
-        db.setName("Home");
-        for (const char* name : {"Food", "Salary", "Rent"}) db.addType(name);
-        auto add = [&](const char* type, int amount, bool income, int day, const char* comment) {
-            KestLib::Transaction t = makeTransaction(db.findType(type).id(), amount, income, 2004, 3, day, comment);
-            db.addTransaction(t);
-        };
-        add("Food", 3000, true, 1, "budget");
-        add("Food", 1000, false, 5, "groceries");
-        add("Food", 500, false, 10, "market");
-        add("Food", 200, false, 20, "late");
-        add("Salary", 52000, true, 15, "pay");
-        add("Rent", 1150, false, 31, "rent, march");
-        db.saveFile(book);
-    }
-
-    // Runs the program with args, standard input from stdinFile when given.
-    Outcome run(const std::vector<std::string>& args, const std::string& stdinFile = {}) {
-        const std::string outPath = folder.path("stdout"), errPath = folder.path("stderr");
-        const pid_t child = fork();
-        if (child == 0) {
-            const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            const int in = ::open(stdinFile.empty() ? "/dev/null" : stdinFile.c_str(), O_RDONLY);
-            ::dup2(out, 1);
-            ::dup2(err, 2);
-            ::dup2(in, 0);
-            std::vector<char*> argv{const_cast<char*>(CLI_PROGRAM)};
-            for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-            argv.push_back(nullptr);
-            ::execv(CLI_PROGRAM, argv.data());
-            ::_exit(127);
-        }
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(outPath), readFile(errPath)};
-    }
-};
-
-struct Expected {
-    std::vector<std::string> args;
-    int exitCode;
-    std::string out;
-};
-
-}  // namespace
 
 TEST_F(CliTest, AnalysesGiveTheWindowsFigures) {
     const Expected cases[] = {
