@@ -4,8 +4,12 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
+#include <new>
 
 #include "clifailure.h"
 #include "commands.h"
@@ -35,9 +39,48 @@ void addFilters(CLI::App* command, SelectionOptions& selection, bool withInOut =
     }
 }
 
+// Standard output is written through stdio's buffer, so a full disk or a
+// closed pipe shows only at the flush: a command whose output didn't all
+// arrive has failed, whatever it computed.
+int finished(int code) {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return code;
+    const int reason = errno;
+    std::cerr << program << ": standard output can't be written: " << std::strerror(reason) << '\n';
+    return code == 0 ? CliFailure::Refused : code;
+}
+
+int failed(int code, const std::string& message) {
+    std::fflush(stdout);
+    std::cerr << program << ": " << message << '\n';
+    return code;
+}
+
+int runCommand(int argc, char** argv);
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Under a file-size limit a write then fails with EFBIG and is reported,
+    // instead of the signal ending the process with a partial file behind.
+    std::signal(SIGXFSZ, SIG_IGN);
+    // One guard around every command: nothing that goes wrong ends the
+    // process without a message and a failing exit code.
+    try {
+        return finished(runCommand(argc, argv));
+    } catch (const CliFailure& failure) {
+        return finished(failed(failure.code, failure.what()));
+    } catch (const KestLib::ErrorMsg& error) {
+        return finished(failed(CliFailure::Refused, error.message()));
+    } catch (const std::bad_alloc&) {
+        return finished(failed(CliFailure::Refused, "not enough memory"));
+    } catch (const std::exception& error) {
+        return finished(failed(CliFailure::Refused, error.what()));
+    }
+}
+
+namespace {
+
+int runCommand(int argc, char** argv) {
     CLI::App app{"Reads, analyses, exports and imports the transactions of a Pennywell book (.pwdb).\n"
                  "Exit codes: 0 success, 1 refused input or a damaged or unreadable file, 2 usage error.",
                  program};
@@ -119,23 +162,15 @@ int main(int argc, char** argv) {
         return app.exit(error) == 0 ? 0 : CliFailure::Usage;
     }
 
-    try {
-        if (*infoCommand) return runInfo(info);
-        if (*listCommand) return runList(list);
-        if (*totalCommand) return runTotal(total);
-        if (*percentageCommand) return runPercentage(percentage);
-        if (*budgetCommand) return runBudget(budget);
-        if (*exportCommand) return runExport(exported);
-        if (*importCommand) return runImport(imported);
-        if (*checkCommand) return runCheck(checked);
-    } catch (const CliFailure& failure) {
-        std::fflush(stdout);
-        std::cerr << program << ": " << failure.what() << '\n';
-        return failure.code;
-    } catch (const KestLib::ErrorMsg& error) {
-        std::fflush(stdout);
-        std::cerr << program << ": " << error.message() << '\n';
-        return CliFailure::Refused;
-    }
+    if (*infoCommand) return runInfo(info);
+    if (*listCommand) return runList(list);
+    if (*totalCommand) return runTotal(total);
+    if (*percentageCommand) return runPercentage(percentage);
+    if (*budgetCommand) return runBudget(budget);
+    if (*exportCommand) return runExport(exported);
+    if (*importCommand) return runImport(imported);
+    if (*checkCommand) return runCheck(checked);
     return CliFailure::Usage;
 }
+
+}  // namespace

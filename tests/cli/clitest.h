@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -45,9 +46,13 @@ protected:
         db.saveFile(book);
     }
 
-    // Runs the program with args, standard input from stdinFile when given.
-    Outcome run(const std::vector<std::string>& args, const std::string& stdinFile = {}) {
-        const std::string outPath = folder.path("stdout"), errPath = folder.path("stderr");
+    // Runs the program with args, standard input from stdinFile when given,
+    // standard output to stdoutFile when given (its output then reads as
+    // empty), and files limited to fileSizeLimit bytes when that is set.
+    Outcome run(const std::vector<std::string>& args, const std::string& stdinFile = {},
+                const std::string& stdoutFile = {}, rlim_t fileSizeLimit = RLIM_INFINITY) {
+        const std::string outPath = stdoutFile.empty() ? folder.path("stdout") : stdoutFile;
+        const std::string errPath = folder.path("stderr");
         const pid_t child = fork();
         if (child == 0) {
             const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -56,6 +61,10 @@ protected:
             ::dup2(out, 1);
             ::dup2(err, 2);
             ::dup2(in, 0);
+            if (fileSizeLimit != RLIM_INFINITY) {
+                const rlimit limit{fileSizeLimit, fileSizeLimit};
+                ::setrlimit(RLIMIT_FSIZE, &limit);
+            }
             std::vector<char*> argv{const_cast<char*>(CLI_PROGRAM)};
             for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
             argv.push_back(nullptr);
@@ -64,7 +73,8 @@ protected:
         }
         int status = 0;
         ::waitpid(child, &status, 0);
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(outPath), readFile(errPath)};
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, stdoutFile.empty() ? readFile(outPath) : std::string(),
+                readFile(errPath)};
     }
 };
 
