@@ -177,6 +177,8 @@ int runCheck(const std::string& book) {
 }
 
 int runExport(const ExportOptions& options) {
+    if (!options.output.empty() && KestLib::isSameFile(options.output, options.read.book))
+        throw CliFailure(CliFailure::Refused, options.output + ": is the book being exported; it was not changed");
     const AccountDB db = loadBook(options.read.book);
     const Selection selection = resolveSelection(db, options.read.selection);
     const std::string bytes = options.read.format == "ledger"

@@ -173,4 +173,10 @@ void writeFileAtomically(const std::string& path, std::string_view bytes, const 
     if (calls.fsync(folder.get()) != 0) refuse(Msg::fileWrite, errno);
 }
 
+bool isSameFile(const std::string& first, const std::string& second) {
+    struct stat a {}, b {};
+    return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
+           a.st_ino == b.st_ino;
+}
+
 }  // namespace KestLib

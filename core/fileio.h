@@ -37,4 +37,9 @@ struct SaveCalls {
 void writeFileAtomically(const std::string& path, std::string_view bytes,
                          const SaveCalls& calls = {});
 
+// True when both paths name one existing file (the same device and inode),
+// through links and other spellings of the path too, so that an output is
+// never written over the book it was made from.
+bool isSameFile(const std::string& first, const std::string& second);
+
 }  // namespace KestLib

@@ -54,13 +54,18 @@ bool CsvCommands::importFile(UserPrompts& prompts) {
     return report.transactions > 0 || !report.newTypes.empty();
 }
 
-void CsvCommands::exportFile(UserPrompts& prompts) {
+void CsvCommands::exportFile(UserPrompts& prompts, const std::string& bookFile) {
     const auto choice = prompts.chooseDataFile(
         window, true,
         {tr("CSV, UTF-8 (*.csv)"), tr("CSV, UTF-8 for spreadsheets (*.csv)"), tr("CSV, Big5 (*.csv)")});
     if (choice.path.isEmpty()) return;
+    const QByteArray path = QFile::encodeName(choice.path);
+    if (!bookFile.empty() && KestLib::isSameFile(path.toStdString(), bookFile)) {
+        prompts.warn(window, tr("Warning"),
+                     tr("The file %1 is the open book; the CSV was not written over it.").arg(choice.path));
+        return;
+    }
     try {
-        const QByteArray path = QFile::encodeName(choice.path);
         KestLib::writeFileAtomically(path.toStdString(),
                                      PwText::exportCsv(db, encodingAt(exportEncodings, choice.filterIndex)));
     } catch (const KestLib::ErrorMsg& error) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include <QObject>
 
 class QWidget;
@@ -22,7 +24,7 @@ public:
 
     // True when transactions were added.
     bool importFile(UserPrompts& prompts);
-    void exportFile(UserPrompts& prompts);
+    void exportFile(UserPrompts& prompts, const std::string& bookFile);
 
 private:
     QWidget* window;

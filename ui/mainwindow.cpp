@@ -837,7 +837,7 @@ void MainWindow::importCsv() {
     updateStatus();
 }
 
-void MainWindow::exportCsv() { csvCommands->exportFile(*prompts); }
+void MainWindow::exportCsv() { csvCommands->exportFile(*prompts, fileName.bytes()); }
 
 // ---- Undo and redo ---------------------------------------------------------------
 

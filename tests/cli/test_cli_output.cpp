@@ -2,6 +2,7 @@
 // output that can't be written, a file-size limit.
 
 #include <filesystem>
+#include <unistd.h>
 
 #include "clitest.h"
 
@@ -31,4 +32,18 @@ TEST_F(CliTest, AFileSizeLimitIsAReportedFailureNotASignal) {
     EXPECT_EQ(outcome.exitCode, 1) << outcome.err;
     EXPECT_FALSE(outcome.err.empty());
     EXPECT_FALSE(std::filesystem::exists(csv));
+}
+
+TEST_F(CliTest, ExportNeverWritesOverTheBookItReads) {
+    const std::string before = readFile(book);
+    std::filesystem::create_symlink(book, folder.path("soft.csv"));
+    std::filesystem::create_hard_link(book, folder.path("hard.csv"));
+    for (const std::string& output : {book, folder.path("soft.csv"), folder.path("hard.csv"),
+                                      folder.path("./home.pwdb")}) {
+        SCOPED_TRACE(output);
+        const Outcome outcome = run({"export", book, "-o", output});
+        EXPECT_EQ(outcome.exitCode, 1);
+        EXPECT_NE(outcome.err.find("is the book being exported"), std::string::npos) << outcome.err;
+        EXPECT_EQ(readFile(book), before);
+    }
 }

@@ -140,6 +140,20 @@ private slots:
         QCOMPARE(prompts.warnings.size(), 1);
         QVERIFY(prompts.warnings.at(0).contains(QStringLiteral("can't be written")));
     }
+
+    void exportNeverWritesOverTheOpenBook() {
+        BookSupport::writeBook(path("book.pwdb"), "Home");
+        QVERIFY(QFile::link(path("book.pwdb"), path("link.csv")));
+        window->openFile(path("book.pwdb"));
+        const QByteArray before = BookSupport::fileBytes(path("book.pwdb"));
+        for (const QString& chosen : {path("book.pwdb"), path("link.csv")}) {
+            prompts.dataFiles.push_back({chosen, 0});
+            action("exportCsvAct")->trigger();
+        }
+        QCOMPARE(prompts.warnings.size(), 2);
+        QVERIFY(prompts.warnings.at(1).contains(QStringLiteral("is the open book")));
+        QCOMPARE(BookSupport::fileBytes(path("book.pwdb")), before);
+    }
 };
 
 QTEST_MAIN(TestCsvCommands)
