@@ -204,10 +204,14 @@ void AccountDB::reset() {
     addType("");
 }
 
-void AccountDB::saveFile(std::string& fileName) {
+std::string AccountDB::completedFileName(std::string fileName) {
     static const std::string extension = ".pwdb";
-    if (fileName.size() < extension.size() || fileName.compare(fileName.size() - extension.size(), extension.size(), extension) != 0)
-        fileName += extension;
+    if (!fileName.ends_with(extension)) fileName += extension;
+    return fileName;
+}
+
+void AccountDB::saveFile(std::string& fileName) {
+    fileName = completedFileName(std::move(fileName));
     // Encoding first: a text too long for the format is refused before the
     // file is touched.
     writeFileAtomically(fileName, encodeDatabase(*this));

@@ -89,6 +89,9 @@ public:
     void clear();
     void reset();
 
+    // The file saveFile writes for fileName: ".pwdb" appended unless the name
+    // already ends so.
+    static std::string completedFileName(std::string fileName);
     // Writes the database; appends ".pwdb" to fileName unless it ends so.
     void saveFile(std::string& fileName);
     // Replaces the database with the file's contents, or leaves it exactly

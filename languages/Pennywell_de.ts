@@ -246,6 +246,10 @@ Möchten Sie sie überschreiben?</translation>
         <source>The file %1 can&apos;t be written: %2</source>
         <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>The file %1 is the open book; the CSV was not written over it.</source>
+        <translation>Die Datei %1 ist das geöffnete Buch; die CSV-Datei wurde nicht darüber geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>CsvImport</name>

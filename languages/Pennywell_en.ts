@@ -246,6 +246,10 @@ Do you want to override it?</translation>
         <source>The file %1 can&apos;t be written: %2</source>
         <translation>The file %1 can&apos;t be written: %2</translation>
     </message>
+    <message>
+        <source>The file %1 is the open book; the CSV was not written over it.</source>
+        <translation>The file %1 is the open book; the CSV was not written over it.</translation>
+    </message>
 </context>
 <context>
     <name>CsvImport</name>

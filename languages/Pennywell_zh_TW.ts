@@ -244,6 +244,10 @@ Do you want to override it?</source>
         <source>The file %1 can&apos;t be written: %2</source>
         <translation>無法寫入檔案 %1：%2</translation>
     </message>
+    <message>
+        <source>The file %1 is the open book; the CSV was not written over it.</source>
+        <translation>檔案 %1 就是開啟中的帳本，CSV 沒有寫入該檔案。</translation>
+    </message>
 </context>
 <context>
     <name>CsvImport</name>

@@ -1,13 +1,11 @@
 #include "bookpath.h"
 
+#include "accountdb.h"
+
 #include <QFile>
 #include <QUrl>
 #include <filesystem>
 #include <system_error>
-
-namespace {
-constexpr std::string_view extension = ".pwdb";
-}  // namespace
 
 BookPath BookPath::fromBytes(std::string bytes) {
     BookPath path;
@@ -46,8 +44,7 @@ QString BookPath::display() const {
 }
 
 BookPath BookPath::completed() const {
-    if (bytes_.ends_with(extension)) return *this;
-    return fromBytes(bytes_ + std::string(extension));
+    return fromBytes(KestLib::AccountDB::completedFileName(bytes_));
 }
 
 bool BookPath::exists() const {

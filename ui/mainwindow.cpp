@@ -25,6 +25,7 @@
 
 #include "accountdb.h"
 #include "appidentity.h"
+#include "booksave.h"
 #include "bookcommands.h"
 #include "big5text.h"
 #include "budgetdialog.h"
@@ -460,14 +461,7 @@ bool MainWindow::saveTo(const SavePlan& plan) {
     return saved;
 }
 
-void MainWindow::writeBackupOf(const BookPath& path) {
-    // The previous file is read and written again, so a damaged file stops
-    // the save before the file is replaced.
-    KestLib::AccountDB previous;
-    previous.loadFile(path.bytes());
-    std::string backup = path.bytes() + ".bak";
-    previous.saveFile(backup);
-}
+void MainWindow::writeBackupOf(const BookPath& path) { KestLib::writeBackup(path.bytes()); }
 
 void MainWindow::closeDB() {
     if (maybeSave()) {
