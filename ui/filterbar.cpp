@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "accountdb.h"
+#include "bookdateedit.h"
 #include "transaction.h"
 #include "transactiontablemodel.h"
 
@@ -26,10 +27,8 @@ constexpr int incomeOnly = 0;
 constexpr int outgoingOnly = 1;
 
 QDateEdit* createDateEdit(QWidget* parent, const char* objectName) {
-    auto* edit = new QDateEdit(parent);
+    auto* edit = new BookDateEdit(QDate::currentDate(), parent);
     edit->setObjectName(QString::fromLatin1(objectName));
-    edit->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
-    edit->setCalendarPopup(true);
     return edit;
 }
 
@@ -207,8 +206,8 @@ void FilterBar::resetFields() {
     lastDate->setEnabled(false);
     // This year so far, a start for the common question.
     const QDate today = QDate::currentDate();
-    firstDate->setMaximumDate(QDate(9999, 12, 31));
-    lastDate->setMinimumDate(QDate(100, 1, 1));
+    firstDate->setMaximumDate(BookDateEdit::latest());
+    lastDate->setMinimumDate(BookDateEdit::earliest());
     firstDate->setDate(QDate(today.year(), 1, 1));
     lastDate->setDate(today);
     firstDate->setMaximumDate(lastDate->date());

@@ -9,6 +9,7 @@
 
 #include "accountdb.h"
 #include "big5text.h"
+#include "bookdateedit.h"
 #include "chartwindow.h"
 #include "coremessages.h"
 #include "dialogprompts.h"
@@ -96,10 +97,8 @@ StatisticDialog::StatisticDialog(QWidget* parent) : QDialog(parent) {
 }
 
 QDateEdit* StatisticDialog::createDateEdit(QWidget* parent, const char* objectName) {
-    auto* edit = new QDateEdit(QDate::currentDate(), parent);
+    auto* edit = new BookDateEdit(QDate::currentDate(), parent);
     edit->setObjectName(QString::fromLatin1(objectName));
-    edit->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
-    edit->setCalendarPopup(true);
     return edit;
 }
 

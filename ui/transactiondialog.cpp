@@ -3,7 +3,6 @@
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QDate>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -15,6 +14,7 @@
 
 #include "accountdb.h"
 #include "big5text.h"
+#include "bookdateedit.h"
 #include "coremessages.h"
 #include "dropdownliststyle.h"
 #include "errormsg.h"
@@ -53,10 +53,8 @@ TransactionDialog::TransactionDialog(QWidget* parent) : QDialog(parent) {
     // A typed name becomes a type only through Add, never by Enter.
     typeCombo->setInsertPolicy(QComboBox::NoInsert);
 
-    dateDateEdit = new QDateEdit(QDate::currentDate(), this);
+    dateDateEdit = new BookDateEdit(QDate::currentDate(), this);
     dateDateEdit->setObjectName(QStringLiteral("dateDateEdit"));
-    dateDateEdit->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
-    dateDateEdit->setCalendarPopup(true);
 
     typeLabel = new QLabel(tr("Type"), this);
     moneyLabel = new QLabel(tr("Money"), this);
@@ -222,9 +220,10 @@ void TransactionDialog::pinDate() {
 
 void TransactionDialog::showTransaction(int index) {
     const KestLib::Transaction& record = db->transaction(index, true);
-    const QDate date(record.year(), record.month(), record.day());
-    if (mode == DeleteMode || mode == DeleteOneMode) dateDateEdit->setDateRange(date, date);
-    dateDateEdit->setDate(date);
+    const bool pinned = mode == DeleteMode || mode == DeleteOneMode;
+    if (pinned) dateDateEdit->setDateRange(BookDateEdit::earliest(), BookDateEdit::latest());
+    dateDateEdit->setBookDate({record.year(), record.month(), record.day()});
+    if (pinned) pinDate();
     moneyLineEdit->setText(QString::number(record.amount()));
     inOutCombo->setCurrentIndex(record.isIncome() ? 1 : 2);
     typeCombo->setCurrentIndex(std::max(0, typeCombo->findData(record.type())));
@@ -239,9 +238,9 @@ void TransactionDialog::showTransaction(int index) {
 }
 
 int TransactionDialog::index() const { return indexCombo->currentText().toInt(); }
-int TransactionDialog::year() const { return dateDateEdit->date().year(); }
-int TransactionDialog::month() const { return dateDateEdit->date().month(); }
-int TransactionDialog::day() const { return dateDateEdit->date().day(); }
+int TransactionDialog::year() const { return dateDateEdit->bookDate().year; }
+int TransactionDialog::month() const { return dateDateEdit->bookDate().month; }
+int TransactionDialog::day() const { return dateDateEdit->bookDate().day; }
 int TransactionDialog::money() const { return moneyLineEdit->text().toInt(); }
 bool TransactionDialog::isIncome() const { return inOutCombo->currentIndex() == 1; }
 QString TransactionDialog::comment() const { return commentLineEdit->text(); }

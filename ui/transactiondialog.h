@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <string>
 
+class BookDateEdit;
 class QComboBox;
-class QDateEdit;
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -43,6 +43,8 @@ public:
 
     // The chosen transaction's index; 0 while the index box shows its prompt.
     int index() const;
+    // The shown transaction's date exactly as stored, also one the date box
+    // can't show, until the user changes the date.
     int year() const;
     int month() const;
     int day() const;
@@ -90,7 +92,7 @@ private:
     QComboBox* indexCombo;
     QComboBox* inOutCombo;
     QComboBox* typeCombo;
-    QDateEdit* dateDateEdit;
+    BookDateEdit* dateDateEdit;
     QLabel* typeLabel;
     QLabel* moneyLabel;
     QLabel* commentLabel;

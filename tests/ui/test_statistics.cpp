@@ -198,6 +198,27 @@ private slots:
         if (budget) QCOMPARE(dateEdit(dialog, "todayDate")->date(), expected[2]);
     }
 
+    // Every date box of every analysis takes every date a book's dates are
+    // written with, and a whole date typed as it is shown.
+    void datesOverTheWholeRange() {
+        const KestLib::AccountDB db =
+            BookBuilder().income("Pay", 7, 1700, 1, 1).income("Pay", 1000, 2004, 3, 1).build();
+        for (QDialog* dialog : std::initializer_list<QDialog*>{&open<GrandTotalDialog>(db), &open<PercentageDialog>(db),
+                                                               &open<BudgetDialog>(db)})
+            for (QDateEdit* box : dialog->findChildren<QDateEdit*>())
+                QCOMPARE(std::pair(box->minimumDate(), box->maximumDate()),
+                         std::pair(QDate(1, 1, 1), QDate(9999, 12, 31)));
+
+        GrandTotalDialog& total = open<GrandTotalDialog>(db);
+        for (auto [name, typed] : {std::pair("fromDate", "1700/01/01"), std::pair("toDate", "1700/12/31")}) {
+            QTest::keyClick(dateEdit(total, name), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(dateEdit(total, name), QString::fromLatin1(typed));
+        }
+        QCOMPARE(dateEdit(total, "fromDate")->date(), QDate(1700, 1, 1));
+        chooseTypes(total, {"ALL"});
+        QCOMPARE(total.reportText(), QStringLiteral("Income: 7"));
+    }
+
     void grandTotalReports() {
         // In range on both bounds, and the same again a day outside each.
         auto book = [](int income, int outgoing) {

@@ -1,14 +1,17 @@
+#include <QAction>
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 #include <memory>
 
 #include "accountdb.h"
 #include "booksupport.h"
+#include "mainwindow.h"
 #include "scriptedprompts.h"
 #include "transactiondialog.h"
 
@@ -374,6 +377,78 @@ private slots:
         edit("commentLineEdit")->setText(QString(255, u'c'));
         pressOk();
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
+    }
+
+    // Typed as the box shows a date, after the year is chosen by Tab or the
+    // whole text by Ctrl+A, over stored dates the box can and can't show.
+    void typedDates_data() {
+        QTest::addColumn<QList<int>>("stored");
+        QTest::addColumn<bool>("selectAll");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QList<int>>("expected");
+        const QList<int> march7 = {2004, 3, 7};
+        QTest::newRow("year chosen") << march7 << false << "2026/11/28" << QList<int>{2026, 11, 28};
+        QTest::newRow("all chosen") << march7 << true << "2026/11/28" << QList<int>{2026, 11, 28};
+        QTest::newRow("digits only") << march7 << true << "20261128" << QList<int>{2026, 11, 28};
+        QTest::newRow("one-digit month and day") << march7 << false << "2026/1/5" << QList<int>{2026, 1, 5};
+        QTest::newRow("before 1752") << march7 << true << "1700/01/01" << QList<int>{1700, 1, 1};
+        QTest::newRow("year 1") << march7 << true << "0001/01/01" << QList<int>{1, 1, 1};
+        QTest::newRow("over a day no calendar has") << QList<int>{2004, 2, 30} << true << "2004/02/29"
+                                                    << QList<int>{2004, 2, 29};
+        QTest::newRow("over a five-digit year") << QList<int>{20000, 1, 1} << false << "2026/11/28"
+                                                << QList<int>{2026, 11, 28};
+    }
+    void typedDates() {
+        QFETCH(QList<int>, stored);
+        QFETCH(bool, selectAll);
+        QFETCH(QString, keys);
+        QFETCH(QList<int>, expected);
+        book = makeBook("", {{stored[0], stored[1], stored[2], false, 9, "Food", "rice"}});
+        open(TransactionDialog::ModifyOneMode, 1);
+        dialog->show();
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+        date()->setFocus(Qt::TabFocusReason);
+        if (selectAll) QTest::keyClick(date(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(date(), keys);
+        QCOMPARE(QList<int>({dialog->year(), dialog->month(), dialog->day()}), expected);
+    }
+
+    // Modify with only the comment changed, through the window's command:
+    // the date goes back as it was stored, also one no date box can show.
+    void modifyKeepsTheStoredDate_data() {
+        QTest::addColumn<QList<int>>("stored");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("before 1752") << QList<int>{1700, 1, 1} << "1700/01/01";
+        QTest::newRow("a day no calendar has") << QList<int>{2004, 2, 30} << "2004/02/30";
+        QTest::newRow("year 0") << QList<int>{0, 1, 1} << "0000/01/01";
+        QTest::newRow("five-digit year") << QList<int>{20000, 12, 31} << "20000/12/31";
+    }
+    void modifyKeepsTheStoredDate() {
+        QFETCH(QList<int>, stored);
+        QFETCH(QString, shown);
+        QTemporaryDir folder;
+        const QString file = folder.filePath(QStringLiteral("book.pwdb"));
+        writeBook(file, "", {{stored[0], stored[1], stored[2], false, 9, "Food", "rice"}});
+        MainWindow window;
+        window.setPrompts(&prompts);
+        window.setLangDir(folder.filePath(QStringLiteral("languages")));
+        window.initWindow();
+        window.openFile(file);
+        QString shownDate;
+        prompts.dialogScripts.push_back([&](QDialog& modify) {
+            choose(modify.findChild<QComboBox*>(QStringLiteral("indexCombo")), 1);
+            shownDate = modify.findChild<QDateEdit*>(QStringLiteral("dateDateEdit"))->text();
+            modify.findChild<QLineEdit*>(QStringLiteral("commentLineEdit"))->setText(QStringLiteral("changed"));
+            QTest::mouseClick(modify.findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
+            return modify.result() == QDialog::Accepted;
+        });
+        window.findChild<QAction*>(QStringLiteral("transModifyAct"))->trigger();
+        QCOMPARE(prompts.warnings, QStringList());
+        QCOMPARE(shownDate, shown);
+        const KestLib::Transaction& record = window.database().transaction(1, true);
+        QVERIFY(record.comment() == std::string_view("changed"));
+        QCOMPARE(QList<int>({record.year(), record.month(), record.day()}), stored);
     }
 
     void enterAcceptsOnlyWithOkEnabled() {
