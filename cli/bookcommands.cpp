@@ -19,6 +19,7 @@
 #include "fileio.h"
 #include "isodate.h"
 #include "ledgerjournal.h"
+#include "readingfile.h"
 #include "output.h"
 
 using KestLib::AccountDB;
@@ -204,8 +205,11 @@ int runImport(const ImportOptions& options) {
     } else {
         db = loadBook(options.book);
     }
-    const std::string csv = readAll(options.csv);
-    const PwText::ImportReport report = PwText::importCsv(db, csv, encodingNamed(options.encoding), options.dryRun);
+    const PwText::ImportReport report =
+        KestLib::readingFile(options.csv == "-" ? "standard input" : options.csv, [&] {
+            const std::string csv = readAll(options.csv);
+            return PwText::importCsv(db, csv, encodingNamed(options.encoding), options.dryRun);
+        });
     if (!report.accepted) throw CliFailure(CliFailure::Refused, PwText::describeRefusal(report).toStdString());
 
     std::string what = std::to_string(report.transactions) + " transaction" + (report.transactions == 1 ? "" : "s");

@@ -9,6 +9,7 @@
 
 #include "databaseformat.h"
 #include "fileio.h"
+#include "readingfile.h"
 
 namespace KestLib {
 
@@ -33,11 +34,16 @@ int AccountDB::transPosition(int index) const {
 void AccountDB::addTransaction(Transaction& record) {
     TransType& type = typeByIdForChange(record.type());
     // An index is never given twice, so the numbering ends rather than wraps.
-    if (lastIndex_ == INT_MAX) throw ErrorMsg(Msg::noIndexLeft);
+    if (indexesLeft() == 0) throw ErrorMsg(Msg::noIndexLeft);
+    record.setIndex(lastIndex_ + 1);
+    // Counted only once stored, so that running out of memory leaves the
+    // book as it was, or, when the comment can't move to the arena, with
+    // the record stored whole, keeping its own copy.
+    Transaction& stored = transactions.append(record);
     type.incCount();
-    record.setIndex(++lastIndex_);
-    comments.keep(transactions.append(record));
+    ++lastIndex_;
     modified = true;
+    comments.keep(stored);
 }
 
 void AccountDB::modifyTransaction(const Transaction& record) {
@@ -228,7 +234,7 @@ void AccountDB::loadFile(const std::string& fileName) {
     std::ifstream file(fileName, std::ios::binary);
     if (!file.is_open()) throw ErrorMsg(Msg::fileOpen, fileName, errno != 0 ? errno : EIO);
     try {
-        *this = decodeDatabase(file, static_cast<std::uint64_t>(status.st_size));
+        *this = readingFile(fileName, [&] { return decodeDatabase(file, static_cast<std::uint64_t>(status.st_size)); });
     } catch (ErrorMsg& error) {
         // Which file was foreign, damaged or unreadable.
         error.setPath(fileName);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <string>
 #include <iosfwd>
@@ -41,6 +42,10 @@ public:
     // unmodified again; one away from that marks it modified.
     void setModified(bool value) { modified = value; }
     int lastIndex() const { return lastIndex_; }
+    // How many transactions can still be added: each takes the next index
+    // and the numbering ends rather than wraps. Wider than an int, as a
+    // book's last index may be negative.
+    std::int64_t indexesLeft() const { return std::int64_t{INT_MAX} - lastIndex_; }
 
     int transCount() const { return transactions.size(); }
     int typeCount() const { return types.size(); }

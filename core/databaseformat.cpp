@@ -31,6 +31,8 @@ constexpr std::string_view magic = "PWDB";
 constexpr unsigned char version = 1;
 constexpr std::size_t maxText = 255;
 constexpr std::size_t fixedTransactionBytes = 15;  // the fixed fields and the comment length
+// The records room is taken for at first, before it doubles as they are read.
+constexpr std::int32_t firstReservation = 4096;
 
 unsigned char swapNibbles(unsigned char b) { return static_cast<unsigned char>((b >> 4) | (b << 4)); }
 
@@ -226,19 +228,22 @@ AccountDB decodeDatabase(std::istream& in, std::uint64_t size) {
 
     db.lastIndex_ = reader.s32();
     const std::int32_t count = reader.s32();
-    if (count > 0) {
-        // The count must be backed by bytes before anything is allocated for it.
-        if (static_cast<std::uint64_t>(count) > reader.remaining() / fixedTransactionBytes)
-            throw ErrorMsg(Msg::damaged);
-        db.transactions.reserve(count);
-        // What the file holds beyond the fixed fields is comments: an upper
-        // bound of what the arena will keep.
-        db.comments.reserve(static_cast<std::size_t>(reader.remaining() -
-                                                     static_cast<std::uint64_t>(count) * fixedTransactionBytes));
-    }
+    // The count must be backed by bytes before anything is allocated for it.
+    if (count > 0 && static_cast<std::uint64_t>(count) > reader.remaining() / fixedTransactionBytes)
+        throw ErrorMsg(Msg::damaged);
     bool indexesAscend = true;
     std::int32_t previousIndex = 0;
+    // Room for the records is taken as they are read, doubling, rather than
+    // at once for the count the file declares: a count is only a claim, and
+    // a file that doesn't hold what it claims (a sparse one of many
+    // gigabytes, say) is then refused having cost about what it held. The
+    // comments' arena grows the same way by itself.
+    std::int32_t reserved = 0;
     for (std::int32_t i = 0; i < count; ++i) {
+        if (i == reserved) {
+            reserved += std::min(count - reserved, std::max(firstReservation, reserved));
+            db.transactions.reserve(reserved);
+        }
         // index (4), year (2), month, day, amount (4), income, type id, comment length
         unsigned char fixed[fixedTransactionBytes];
         reader.read(fixed, sizeof fixed);
@@ -255,7 +260,10 @@ AccountDB decodeDatabase(std::istream& in, std::uint64_t size) {
         record.setIncome(fixed[12] != 0);
         record.setType(static_cast<int>(typeId));
         db.types.at(typePosition).incCount();
-        if (i > 0 && record.index() <= previousIndex) indexesAscend = false;
+        // An index given twice in a row is damage found at once, so that a
+        // file of zeros claiming a vast count is not read to its end first.
+        if (i > 0 && record.index() == previousIndex) throw ErrorMsg(Msg::damaged);
+        if (i > 0 && record.index() < previousIndex) indexesAscend = false;
         previousIndex = record.index();
         // New indexes must stay unique even when the stored last index lags.
         if (record.index() > db.lastIndex_) db.lastIndex_ = record.index();

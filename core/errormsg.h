@@ -48,6 +48,7 @@ inline constexpr const char* noIndexLeft = "No transaction index left";
 inline constexpr const char* indexInUse = "The transaction index is in use";
 inline constexpr const char* badBudgetPeriod = "From, Today and To must be dates in this order";
 inline std::string typeExists(const std::string& name) { return "The type " + name + " has existed"; }
+inline std::string notEnoughMemory(const std::string& file) { return "not enough memory to read " + file; }
 }  // namespace Msg
 
 }  // namespace KestLib

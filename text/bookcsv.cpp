@@ -182,8 +182,6 @@ public:
     ImportReport run(bool dryRun) {
         CsvReader reader(input);
         CsvRecord record;
-        // About a row per line break; reserving saves moving every row as the list grows.
-        rows.reserve(static_cast<std::size_t>(std::count(input.begin(), input.end(), '\n')));
         if (!readHeader(reader, record)) return finish();
         while (reader.next(record)) {
             if (record.isBlank()) continue;
@@ -363,7 +361,7 @@ private:
         if (parsed == AmountParse::OutOfRange || amount > INT32_MAX || amount < INT32_MIN)
             return rowFault(line, Reason::AmountOutOfRange, AmountColumn, decodedForDisplay(trimmed(amountText)));
 
-        const std::string_view typeField = field(record, TypeColumn);
+        const std::string_view typeField = trimmed(field(record, TypeColumn));
         int typeSlot = -1;
         const auto cached = typeSlots.find(typeField);
         if (cached != typeSlots.end()) {
@@ -383,7 +381,7 @@ private:
             typeSlots.emplace(std::string(typeField), typeSlot);
         }
 
-        if (acceptedRows >= INT_MAX - db.lastIndex()) return rowFault(line, Reason::NoIndexLeft);
+        if (acceptedRows == INT_MAX || acceptedRows >= db.indexesLeft()) return rowFault(line, Reason::NoIndexLeft);
         ++acceptedRows;
         // Once the file is refused, the rows are only checked.
         if (report.faultyRows > 0) return;
@@ -403,24 +401,39 @@ private:
         return newTypeBase + static_cast<int>(report.newTypes.size()) - 1;
     }
 
-    // Every check is done, so nothing here can throw but a failing allocation.
+    // Every check is done, so nothing here can throw but a failing
+    // allocation; then what was added is taken back, so that the book is
+    // left as it was after all.
     void apply() {
+        const int transCountBefore = db.transCount();
+        const int lastIndexBefore = db.lastIndex();
+        const bool modifiedBefore = db.isModified();
         std::vector<int> newTypeIds;
-        for (const std::string& name : report.newTypes) {
-            db.addType(name);
-            newTypeIds.push_back(db.findType(name).id());
-        }
-        Transaction record;
-        for (PendingRow& row : rows) {
-            record.setYear(row.year);
-            record.setMonth(row.month);
-            record.setDay(row.day);
-            record.setAmount(row.amount);
-            record.setIncome(row.income);
-            record.setType(row.typeSlot >= newTypeBase ? newTypeIds[static_cast<std::size_t>(row.typeSlot - newTypeBase)]
-                                                       : row.typeSlot);
-            record.setComment(std::move(row.comment));
-            db.addTransaction(record);
+        newTypeIds.reserve(report.newTypes.size());
+        try {
+            for (const std::string& name : report.newTypes) {
+                db.addType(name);
+                newTypeIds.push_back(db.findType(name).id());
+            }
+            Transaction record;
+            for (PendingRow& row : rows) {
+                record.setYear(row.year);
+                record.setMonth(row.month);
+                record.setDay(row.day);
+                record.setAmount(row.amount);
+                record.setIncome(row.income);
+                record.setType(row.typeSlot >= newTypeBase
+                                   ? newTypeIds[static_cast<std::size_t>(row.typeSlot - newTypeBase)]
+                                   : row.typeSlot);
+                record.setComment(std::move(row.comment));
+                db.addTransaction(record);
+            }
+        } catch (...) {
+            while (db.transCount() > transCountBefore) db.deleteTransactionAt(db.transCount() - 1);
+            for (auto id = newTypeIds.rbegin(); id != newTypeIds.rend(); ++id) db.deleteType(db.typeById(*id));
+            db.restoreLastIndex(lastIndexBefore);
+            db.setModified(modifiedBefore);
+            throw;
         }
         rows.clear();
         rows.shrink_to_fit();

@@ -45,6 +45,7 @@ constexpr std::array fixedMessages = {
 };
 
 constexpr const char* typeExistsSource = QT_TRANSLATE_NOOP("MainWindow", "The type %1 has existed");
+constexpr const char* notEnoughMemorySource = QT_TRANSLATE_NOOP("MainWindow", "not enough memory to read %1");
 
 }  // namespace
 
@@ -62,6 +63,13 @@ QString coreMessageText(const std::string& message) {
         const std::string name(text.substr(head.size(), text.size() - around.size()));
         // The name is stored text, shown as the table shows it.
         return QCoreApplication::translate(context, typeExistsSource).arg(fromBig5(context, name));
+    }
+    // The file's name is the system's bytes, not stored text.
+    const std::string memoryHead = KestLib::Msg::notEnoughMemory(std::string());
+    if (text.starts_with(memoryHead)) {
+        const QByteArray file = QByteArray::fromStdString(message.substr(memoryHead.size()));
+        return QCoreApplication::translate(context, notEnoughMemorySource)
+            .arg(QDir::toNativeSeparators(QFile::decodeName(file)));
     }
     return fromBig5(context, message);
 }

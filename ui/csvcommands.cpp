@@ -9,6 +9,7 @@
 #include "coremessages.h"
 #include "errormsg.h"
 #include "fileio.h"
+#include "readingfile.h"
 #include "userprompts.h"
 
 namespace {
@@ -39,10 +40,13 @@ bool CsvCommands::importFile(UserPrompts& prompts) {
         prompts.warn(window, tr("Warning"), tr("The file %1 can't be read.").arg(choice.path));
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    const PwText::ImportReport report =
-        PwText::importCsv(db, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                          encodingAt(importEncodings, choice.filterIndex));
+    // The whole file is held while its rows are checked: one too big for
+    // the memory is refused as a file that can't be read, the book untouched.
+    const PwText::ImportReport report = KestLib::readingFile(QFile::encodeName(choice.path).toStdString(), [&] {
+        const QByteArray bytes = file.readAll();
+        return PwText::importCsv(db, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                                 encodingAt(importEncodings, choice.filterIndex));
+    });
     if (!report.accepted) {
         prompts.warn(window, tr("Warning"), PwText::describeRefusal(report));
         return false;

@@ -22,7 +22,9 @@ public:
     // db is the window's database, which outlives this object.
     CsvCommands(QWidget* window, KestLib::AccountDB& db);
 
-    // True when transactions were added.
+    // True when transactions were added. A file too big for the memory is
+    // the core's "not enough memory to read FILE" error, thrown with the
+    // book as it was.
     bool importFile(UserPrompts& prompts);
     void exportFile(UserPrompts& prompts, const std::string& bookFile);
 

@@ -822,10 +822,17 @@ void MainWindow::updateCsvTexts() {
 }
 
 void MainWindow::importCsv() {
-    // As after any change: the rows in the current sort, and the status.
-    const ImportCsvCommand::Before before = ImportCsvCommand::before(*db);
-    if (csvCommands->importFile(*prompts)) {
-        refreshTable();
+    // An import that fails, running out of memory too, leaves the book as
+    // it was, unsaved changes included.
+    ImportCsvCommand::Before before;
+    bool imported = false;
+    guarded([&] {
+        before = ImportCsvCommand::before(*db);
+        imported = csvCommands->importFile(*prompts);
+    });
+    if (imported) {
+        // As after any change: the rows in the current sort, and the status.
+        guarded([this] { refreshTable(); });
         recordChange<ImportCsvCommand>(before);
     }
     updateStatus();

@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include "coretestsupport.h"
+#include "memoryceiling.h"
 #include "pwdbbuilder.h"
 #include "tempdir.h"
 
@@ -289,6 +290,27 @@ TEST(FileLoad, TransactionOfAnUnknownTypeIsRefusedAndNothingChanges) {
     const std::string before = fingerprint(db);
     EXPECT_EQ(messageOf([&] { db.loadFile(path); }), "Array out of bound");
     EXPECT_EQ(fingerprint(db), before);
+}
+
+// A file as long as 64 GB whose bytes past its head were never written
+// (sparse, so it takes no disk) holds zeros there. Reading it may cost only
+// what was read, not what its size or its count claims.
+TEST(FileLoad, VastSparseFilesAreRefusedWithoutVastMemory) {
+    const std::pair<const char*, std::int32_t> claims[] = {
+        {"one transaction", 1},
+        {"the most transactions a count holds", std::numeric_limits<std::int32_t>::max()},
+    };
+    TempDir dir;
+    AccountDB db = sampleDatabase();
+    const std::string before = fingerprint(db);
+    for (const auto& [what, count] : claims) {
+        const std::string path = dir.path("sparse.pwdb");
+        writeFile(path, PwdbBuilder().text("Book").byte(1).type(0, "").int32(0).int32(count).bytes());
+        ASSERT_EQ(truncate(path.c_str(), std::int64_t{64} << 30), 0);
+        const MemoryCeiling ceiling;
+        EXPECT_EQ(messageOf([&] { db.loadFile(path); }), "Damaged Pennywell database file") << what;
+        ASSERT_EQ(fingerprint(db), before) << what;
+    }
 }
 
 TEST(FileSave, OverlongTextIsRefusedBeforeAnythingIsWritten) {

@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "bookcsv.h"
+#include "memoryceiling.h"
 #include "pwdbbuilder.h"
 #include "textbooks.h"
 
@@ -242,6 +243,35 @@ TEST(CsvImport, RefusesRowsBeyondTheLastTransactionIndex) {
     EXPECT_EQ(report.faults[0].line, 3);
     EXPECT_EQ(report.faults[0].reason, Reason::NoIndexLeft);
     EXPECT_EQ(fingerprint(db), before);
+}
+
+TEST(CsvImport, ANegativeLastIndexLeavesIndexesForEveryRow) {
+    for (const int lastIndex : {-1, INT_MIN}) {
+        AccountDB db;
+        db.loadBytes(PwdbBuilder().text("Low").byte(1).type(0, "").int32(lastIndex).int32(0).bytes());
+        const ImportReport report = PwText::importCsv(db, "date,amount\n2024-01-01,1\n2024-01-02,1\n", CsvEncoding::Utf8);
+        ASSERT_TRUE(report.accepted) << lastIndex;
+        EXPECT_EQ(db.transaction(1, false).index(), lastIndex + 2) << lastIndex;
+    }
+}
+
+TEST(CsvImport, TheTypeIsTrimmedLikeTheOtherFields) {
+    AccountDB db = smallTextBook();
+    const ImportReport report =
+        PwText::importCsv(db, "date,amount,type\n2024-01-01,1, Salary\n2024-01-02,1,\tSalary \n", CsvEncoding::Utf8);
+    ASSERT_TRUE(report.accepted);
+    EXPECT_TRUE(report.newTypes.empty());
+    EXPECT_EQ(db.findType("Salary").count(), 3);
+}
+
+// The rows' memory follows the rows read, not the line breaks a file holds.
+TEST(CsvImport, BlankLinesCostNoMemoryOfTheirOwn) {
+    const std::string csv = "date,amount\n" + std::string(std::size_t{6} << 20, '\n') + "2024-01-01,1\n";
+    AccountDB db = newBook();
+    const MemoryCeiling ceiling;
+    const ImportReport report = PwText::importCsv(db, csv, CsvEncoding::Utf8);
+    EXPECT_TRUE(report.accepted);
+    EXPECT_EQ(db.transCount(), 1);
 }
 
 TEST(CsvImport, ListsTheFirstTenFaultsAndCountsTheRest) {

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -14,6 +15,7 @@
 #include "booksupport.h"
 #include "databaseformat.h"
 #include "mainwindow.h"
+#include "memoryceiling.h"
 #include "scriptedprompts.h"
 #include "windowfixture.h"
 
@@ -100,6 +102,28 @@ private slots:
         importFile(path("missing.csv"));
         QCOMPARE(prompts.warnings.size(), 2);
         QCOMPARE(KestLib::encodeDatabase(window->database()), before);
+    }
+
+    // A file too big for the memory at hand (64 GB, sparse, so it takes no
+    // disk) is refused by name, and the book keeps its unsaved changes.
+    void importOfAFileTooBigForTheMemoryWarnsAndKeepsTheBook() {
+        startNewBook();
+        BookSupport::writeBytes(path("in.csv"), sample);
+        importFile(path("in.csv"));
+        const std::string before = KestLib::encodeDatabase(window->database());
+
+        const QString big = path("big.csv");
+        BookSupport::writeBytes(big, sample);
+        QVERIFY(QFile::resize(big, qint64{64} << 30));
+        {
+            const MemoryCeiling ceiling;
+            importFile(big);
+        }
+        QCOMPARE(prompts.warnings, QStringList{QStringLiteral("Warning: not enough memory to read ") + QDir::toNativeSeparators(big)});
+        QCOMPARE(KestLib::encodeDatabase(window->database()), before);
+        QCOMPARE(model()->rowCount(), 2);
+        QCOMPARE(status(), QStringLiteral("File Modified"));
+        QVERIFY(action("undoAct")->isEnabled());
     }
 
     void exportWritesTheChosenEncoding_data() {
