@@ -204,10 +204,13 @@ void AccountDB::reset() {
     addType("");
 }
 
+std::string AccountDB::completedFileName(const std::string& fileName) {
+    static constexpr std::string_view extension = ".pwdb";
+    return fileName.ends_with(extension) ? fileName : fileName + std::string(extension);
+}
+
 void AccountDB::saveFile(std::string& fileName) {
-    static const std::string extension = ".pwdb";
-    if (fileName.size() < extension.size() || fileName.compare(fileName.size() - extension.size(), extension.size(), extension) != 0)
-        fileName += extension;
+    fileName = completedFileName(fileName);
     // Encoding first: a text too long for the format is refused before the
     // file is touched.
     writeFileAtomically(fileName, encodeDatabase(*this));

@@ -89,8 +89,11 @@ public:
     void clear();
     void reset();
 
-    // Writes the database; appends ".pwdb" to fileName unless it ends so.
+    // Writes the database; fileName becomes completedFileName(fileName).
     void saveFile(std::string& fileName);
+    // The file a save to fileName writes: ".pwdb" appended unless the name
+    // already ends in it (exactly so: "x.PWDB" gives "x.PWDB.pwdb").
+    static std::string completedFileName(const std::string& fileName);
     // Replaces the database with the file's contents, or leaves it exactly
     // as it was when the file can't be read or is damaged.
     void loadFile(const std::string& fileName);

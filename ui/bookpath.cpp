@@ -2,12 +2,6 @@
 
 #include <QFile>
 #include <QUrl>
-#include <filesystem>
-#include <system_error>
-
-namespace {
-constexpr std::string_view extension = ".pwdb";
-}  // namespace
 
 BookPath BookPath::fromBytes(std::string bytes) {
     BookPath path;
@@ -43,15 +37,4 @@ BookPath BookPath::fromUrl(const QUrl& url) {
 
 QString BookPath::display() const {
     return QFile::decodeName(QByteArray(bytes_.data(), static_cast<qsizetype>(bytes_.size())));
-}
-
-BookPath BookPath::completed() const {
-    if (bytes_.ends_with(extension)) return *this;
-    return fromBytes(bytes_ + std::string(extension));
-}
-
-bool BookPath::exists() const {
-    if (bytes_.empty()) return false;
-    std::error_code error;
-    return std::filesystem::exists(std::filesystem::path(bytes_), error);
 }

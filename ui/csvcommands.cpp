@@ -8,6 +8,7 @@
 #include "bookcsv.h"
 #include "coremessages.h"
 #include "errormsg.h"
+#include "fileidentity.h"
 #include "fileio.h"
 #include "userprompts.h"
 
@@ -54,14 +55,20 @@ bool CsvCommands::importFile(UserPrompts& prompts) {
     return report.transactions > 0 || !report.newTypes.empty();
 }
 
-void CsvCommands::exportFile(UserPrompts& prompts) {
+void CsvCommands::exportFile(UserPrompts& prompts, const std::string& bookFile) {
     const auto choice = prompts.chooseDataFile(
         window, true,
         {tr("CSV, UTF-8 (*.csv)"), tr("CSV, UTF-8 for spreadsheets (*.csv)"), tr("CSV, Big5 (*.csv)")});
     if (choice.path.isEmpty()) return;
+    const std::string path = QFile::encodeName(choice.path).toStdString();
+    if (KestLib::isSameFile(path, bookFile)) {
+        prompts.warn(window, tr("Warning"),
+                     tr("The file %1 is the open book itself; the CSV would replace it. Nothing was written.")
+                         .arg(choice.path));
+        return;
+    }
     try {
-        const QByteArray path = QFile::encodeName(choice.path);
-        KestLib::writeFileAtomically(path.toStdString(),
+        KestLib::writeFileAtomically(path,
                                      PwText::exportCsv(db, encodingAt(exportEncodings, choice.filterIndex)));
     } catch (const KestLib::ErrorMsg& error) {
         prompts.warn(window, tr("Warning"),

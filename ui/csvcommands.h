@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <string>
 
 class QWidget;
 class UserPrompts;
@@ -22,7 +23,9 @@ public:
 
     // True when transactions were added.
     bool importFile(UserPrompts& prompts);
-    void exportFile(UserPrompts& prompts);
+    // bookFile is the file the book is bound to (empty for none), which the
+    // CSV may never replace.
+    void exportFile(UserPrompts& prompts, const std::string& bookFile);
 
 private:
     QWidget* window;

@@ -47,11 +47,23 @@ protected:
 
     // Runs the program with args, standard input from stdinFile when given.
     Outcome run(const std::vector<std::string>& args, const std::string& stdinFile = {}) {
-        const std::string outPath = folder.path("stdout"), errPath = folder.path("stderr");
-        const pid_t child = fork();
-        if (child == 0) {
-            const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        return finish(start(args, stdinFile));
+    }
+
+    // A run that goes on while the test does: its outputs are kept under
+    // names of their own, so that runs at the same time don't mix them.
+    struct Running {
+        pid_t child = -1;
+        std::string outPath;
+        std::string errPath;
+    };
+    Running start(const std::vector<std::string>& args, const std::string& stdinFile = {},
+                  const std::string& outputs = "std") {
+        Running running{-1, folder.path(outputs + "out"), folder.path(outputs + "err")};
+        running.child = fork();
+        if (running.child == 0) {
+            const int out = ::open(running.outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            const int err = ::open(running.errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
             const int in = ::open(stdinFile.empty() ? "/dev/null" : stdinFile.c_str(), O_RDONLY);
             ::dup2(out, 1);
             ::dup2(err, 2);
@@ -62,9 +74,12 @@ protected:
             ::execv(CLI_PROGRAM, argv.data());
             ::_exit(127);
         }
+        return running;
+    }
+    Outcome finish(const Running& running) {
         int status = 0;
-        ::waitpid(child, &status, 0);
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(outPath), readFile(errPath)};
+        ::waitpid(running.child, &status, 0);
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(running.outPath), readFile(running.errPath)};
     }
 };
 

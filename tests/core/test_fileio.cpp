@@ -133,6 +133,37 @@ TEST(AtomicSave, NewFileGetsTheUmasksModeAndAReplacedOneKeepsItsOwn) {
     }
 }
 
+namespace {
+
+// Where another program's file appears while a create-only write runs.
+std::string appearing;
+int fileAppearsAtTheSync(int fd) {
+    if (!isFolder(fd)) writeFile(appearing, oldBytes);
+    return ::fsync(fd);
+}
+
+}  // namespace
+
+TEST(AtomicSave, ACreateOnlyWriteLeavesAFileThatIsThereOrAppearsAlone) {
+    KestLib::WriteOptions createOnly;
+    createOnly.replace = false;
+    for (const Way& way : bothWays) {
+        for (const bool before : {true, false}) {
+            TempDir dir;
+            appearing = dir.path("book.pwdb");
+            SaveCalls calls = way.calls;
+            if (before)
+                writeFile(appearing, oldBytes);
+            else
+                calls.fsync = fileAppearsAtTheSync;
+            const std::string thrown = messageOf([&] { writeFileAtomically(appearing, newBytes, calls, createOnly); });
+            EXPECT_EQ(thrown, "File open error") << way.name << (before ? ", there before" : ", appearing");
+            EXPECT_EQ(readFile(appearing), oldBytes) << way.name;
+            EXPECT_EQ(dir.entries(), std::vector<std::string>{"book.pwdb"}) << way.name;
+        }
+    }
+}
+
 TEST(AtomicSave, LinksAreFollowedToTheFileTheyName) {
     TempDir dir;
     std::filesystem::create_directory(dir.path("books"));

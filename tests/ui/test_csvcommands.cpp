@@ -140,6 +140,28 @@ private slots:
         QCOMPARE(prompts.warnings.size(), 1);
         QVERIFY(prompts.warnings.at(0).contains(QStringLiteral("can't be written")));
     }
+
+    void exportOntoTheOpenBookWarnsAndWritesNothing_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("the book") << "money.pwdb";
+        QTest::newRow("a link to it") << "link.csv";
+    }
+    void exportOntoTheOpenBookWarnsAndWritesNothing() {
+        QFETCH(QString, chosen);
+        const QString money = path("money.pwdb");
+        BookSupport::writeBook(money, "Money");
+        QVERIFY(QFile::link(money, path("link.csv")));
+        const QByteArray before = BookSupport::fileBytes(money);
+        window->openFile(money);
+
+        prompts.dataFiles.push_back({path(chosen), 0});
+        action("exportCsvAct")->trigger();
+        QCOMPARE(prompts.warnings,
+                 QStringList({QStringLiteral("Warning: The file %1 is the open book itself; the CSV would replace "
+                                             "it. Nothing was written.")
+                                  .arg(path(chosen))}));
+        QCOMPARE(BookSupport::fileBytes(money), before);
+    }
 };
 
 QTEST_MAIN(TestCsvCommands)
