@@ -8,19 +8,23 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <sstream>
 
 #include "bookcsv.h"
+#include "booklock.h"
 #include "booksave.h"
 #include "clifailure.h"
 #include "commands.h"
 #include "csv.h"
 #include "errormsg.h"
+#include "fileidentity.h"
 #include "fileio.h"
 #include "isodate.h"
 #include "ledgerjournal.h"
 #include "readingfile.h"
 #include "output.h"
+#include "saveplan.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;
@@ -178,8 +182,10 @@ int runCheck(const std::string& book) {
 }
 
 int runExport(const ExportOptions& options) {
+    // Refused before the book is even read: the output would replace it.
     if (!options.output.empty() && KestLib::isSameFile(options.output, options.read.book))
-        throw CliFailure(CliFailure::Refused, options.output + ": is the book being exported; it was not changed");
+        throw CliFailure(CliFailure::Refused, options.output + ": is the book being exported (" + options.read.book +
+                                                  "); the export would replace it, so nothing was written");
     const AccountDB db = loadBook(options.read.book);
     const Selection selection = resolveSelection(db, options.read.selection);
     const std::string bytes = options.read.format == "ledger"
@@ -197,19 +203,52 @@ int runExport(const ExportOptions& options) {
     return 0;
 }
 
-int runImport(const ImportOptions& options) {
-    AccountDB db;
-    std::error_code error;
-    if (options.create && !std::filesystem::exists(options.book, error)) {
-        db.reset();
-    } else {
-        db = loadBook(options.book);
+namespace {
+
+// The command line can't ask, so whatever the window would ask about is
+// refused, naming the file the import would have replaced.
+void refuseQuestions(const KestLib::SavePlan& plan, const std::string& book, bool readBook) {
+    if (!plan.overwritten().empty()) {
+        if (readBook)
+            throw CliFailure(CliFailure::Refused, plan.overwritten() + ": the import would be saved to this file, "
+                                                      "which is another book than " + book +
+                                                      "; nothing was written");
+        throw CliFailure(CliFailure::Refused, plan.overwritten() + ": the new book would replace this file, which "
+                                                  "exists; nothing was written");
     }
-    const PwText::ImportReport report =
-        KestLib::readingFile(options.csv == "-" ? "standard input" : options.csv, [&] {
-            const std::string csv = readAll(options.csv);
-            return PwText::importCsv(db, csv, encodingNamed(options.encoding), options.dryRun);
-        });
+    if (plan.changedSinceRead())
+        throw CliFailure(CliFailure::Refused, plan.target() + ": was changed by another program while it was read; "
+                                                  "nothing was written");
+}
+
+}  // namespace
+
+int runImport(const ImportOptions& options) {
+    // Before the lock, which a slow standard input would otherwise hold.
+    const std::string csvName = options.csv == "-" ? "standard input" : options.csv;
+    const std::string csv = KestLib::readingFile(csvName, [&] { return readAll(options.csv); });
+    // From the read to the rename: an import or a save of this book by
+    // another program waits, then reads what this one wrote.
+    const KestLib::BookLock lock(AccountDB::completedFileName(options.book));
+    AccountDB db;
+    const std::optional<KestLib::FileIdentity> identity = KestLib::FileIdentity::of(options.book);
+    const bool readBook = !(options.create && !identity);
+    if (readBook) {
+        db = loadBook(options.book);
+    } else {
+        db.reset();
+    }
+    std::optional<KestLib::BookSave> save;
+    try {
+        save.emplace(KestLib::SavePlan::make(readBook ? options.book : std::string(), options.book, identity));
+    } catch (const KestLib::ErrorMsg& failure) {
+        throw CliFailure(CliFailure::Refused, failure.path() + ": " + failure.message() + "; nothing was written");
+    }
+    const KestLib::SavePlan& plan = save->plan();
+    refuseQuestions(plan, options.book, readBook);
+
+    const PwText::ImportReport report = KestLib::readingFile(
+        csvName, [&] { return PwText::importCsv(db, csv, encodingNamed(options.encoding), options.dryRun); });
     if (!report.accepted) throw CliFailure(CliFailure::Refused, PwText::describeRefusal(report).toStdString());
 
     std::string what = std::to_string(report.transactions) + " transaction" + (report.transactions == 1 ? "" : "s");
@@ -220,15 +259,14 @@ int runImport(const ImportOptions& options) {
         writeOut("Would import " + what + " into " + options.book + "; nothing was written.\n");
         return 0;
     }
-    std::string written = options.book;
-    std::string backup;
     try {
-        backup = KestLib::saveWithBackup(db, written);
+        save->write(db);
     } catch (const KestLib::ErrorMsg& failure) {
-        throw CliFailure(CliFailure::Refused, written + ": " + failure.message() + "; the book file was not changed");
+        const std::string& file = failure.path().empty() ? plan.target() : failure.path();
+        throw CliFailure(CliFailure::Refused, file + ": " + failure.message() + "; the book file was not changed");
     }
-    std::string message = "Imported " + what + " into " + written;
-    if (!backup.empty()) message += "; the previous file is kept as " + backup;
+    std::string message = "Imported " + what + " into " + plan.target();
+    if (!plan.backupFile().empty()) message += "; the previous file is kept as " + plan.backupFile();
     writeOut(message + ".\n");
     return 0;
 }

@@ -1,24 +1,34 @@
 #pragma once
 
-#include <string>
+#include <sys/types.h>
 
 #include "accountdb.h"
+#include "saveplan.h"
 
 namespace KestLib {
 
-// Keeps the book at bookPath as its backup: the file is read as a database
-// and written again under its name followed by ".bak" (which saveFile
-// completes with ".pwdb"), so a damaged file stops a save before it is
-// replaced. The backup holds the book's data, so it gets the book's
-// permission bits before any of the data reaches it: a private book keeps a
-// private backup, whatever the umask or an older backup's mode. Returns the
-// backup's path.
-std::string writeBackup(const std::string& bookPath);
+// A save carried out by its plan, with the BookLock on the plan's target
+// held throughout, in two steps so that the plan's question can come
+// between them. Nothing is written before write().
+class BookSave {
+public:
+    // Reads the backup's source as a book now, so that a damaged file stops
+    // the save before anything is asked or written.
+    explicit BookSave(SavePlan plan);
 
-// Saves db to fileName the safe way the window's Save does: the file there
-// now, if any, is kept with writeBackup first. fileName receives the
-// extension saveFile may add. Returns the backup's path, or an empty string
-// when there was no file to keep.
-std::string saveWithBackup(AccountDB& db, std::string& fileName);
+    const SavePlan& plan() const { return plan_; }
+
+    // The backup first, written again under its name with the source's
+    // permission bits, so that a private book's backup is as private (an
+    // older, looser backup included); then db to the target, which is only
+    // created when the plan found nothing there, and db is marked saved.
+    // A failure throws and leaves the target as it was.
+    void write(AccountDB& db);
+
+private:
+    SavePlan plan_;
+    AccountDB previous;
+    mode_t previousMode = 0;
+};
 
 }  // namespace KestLib

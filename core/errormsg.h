@@ -46,6 +46,7 @@ inline constexpr const char* typeNameTooLong = "A type name is longer than 255 b
 inline constexpr const char* commentTooLong = "A comment is longer than 255 bytes";
 inline constexpr const char* noIndexLeft = "No transaction index left";
 inline constexpr const char* indexInUse = "The transaction index is in use";
+inline constexpr const char* backupNameTooLong = "The backup file's name would be longer than 255 bytes";
 inline constexpr const char* badBudgetPeriod = "From, Today and To must be dates in this order";
 inline std::string typeExists(const std::string& name) { return "The type " + name + " has existed"; }
 inline std::string notEnoughMemory(const std::string& file) { return "not enough memory to read " + file; }

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
 #include <filesystem>
 
 #include "errormsg.h"
@@ -112,9 +113,22 @@ int createNamed(const SaveCalls& calls, int folder, mode_t mode, std::string& na
     return -1;
 }
 
+// Gives the complete file its name only if nothing has taken that name
+// meanwhile: by a rename that won't replace, or, where the file system can't
+// rename so, by a second link and the removal of the first. False, with errno
+// set, when the name is taken (EEXIST) or the step fails.
+bool placeWithoutReplacing(int folder, const std::string& temporary, const std::string& name) {
+    if (::renameat2(folder, temporary.c_str(), folder, name.c_str(), RENAME_NOREPLACE) == 0) return true;
+    if (errno != EINVAL && errno != ENOSYS) return false;
+    if (::linkat(folder, temporary.c_str(), folder, name.c_str(), 0) != 0) return false;
+    ::unlinkat(folder, temporary.c_str(), 0);
+    return true;
+}
+
 }  // namespace
 
-void writeFileAtomically(const std::string& path, std::string_view bytes, const SaveCalls& calls) {
+void writeFileAtomically(const std::string& path, std::string_view bytes, const SaveCalls& calls,
+                         const WriteOptions& options) {
     // Every failure names the path the caller gave, the one the user knows,
     // with the errno of the step that failed (taken before any clean-up).
     auto refuse = [&](const char* message, int error) { throw ErrorMsg(message, path, error); };
@@ -127,6 +141,7 @@ void writeFileAtomically(const std::string& path, std::string_view bytes, const 
     // A name too long for the file system, or a folder that can't be
     // searched, would only fail at the rename, after all the writing.
     if (!exists && errno != ENOENT) refuse(Msg::fileOpen, errno);
+    if (exists && !options.replace) refuse(Msg::fileOpen, EEXIST);
     if (exists && !S_ISREG(existing.st_mode)) refuse(Msg::fileOpen, S_ISDIR(existing.st_mode) ? EISDIR : EPERM);
     // A file marked read-only is left alone even by a user who could write it.
     if (exists && (existing.st_mode & 0222) == 0) refuse(Msg::fileOpen, EACCES);
@@ -143,11 +158,13 @@ void writeFileAtomically(const std::string& path, std::string_view bytes, const 
         if (!temporary.empty()) ::unlinkat(folder.get(), temporary.c_str(), 0);
         refuse(message, error);
     };
-    // A new file gets what the umask allows; one that replaces a file stays
-    // private until it has the old file's permissions, which it must keep.
-    const mode_t createMode = exists ? 0600 : 0666;
+    // A new file gets what the umask allows; one that replaces a file, or
+    // is given permissions of its own, stays private until it has them.
+    std::optional<mode_t> permissions = options.permissions;
+    if (!permissions && exists) permissions = existing.st_mode & 07777;
+    const mode_t createMode = permissions ? 0600 : 0666;
     auto fill = [&](int file) {
-        return (!exists || calls.fchmod(file, existing.st_mode & 07777) == 0) && writeAll(file, bytes) &&
+        return (!permissions || calls.fchmod(file, *permissions) == 0) && writeAll(file, bytes) &&
                calls.fsync(file) == 0;
     };
 
@@ -167,16 +184,14 @@ void writeFileAtomically(const std::string& path, std::string_view bytes, const 
         if (!fill(file.get()) || !file.close()) fail(Msg::fileWrite);
     }
 
-    if (::renameat(folder.get(), temporary.c_str(), folder.get(), name.c_str()) != 0) fail(Msg::fileWrite);
+    if (options.replace) {
+        if (::renameat(folder.get(), temporary.c_str(), folder.get(), name.c_str()) != 0) fail(Msg::fileWrite);
+    } else if (!placeWithoutReplacing(folder.get(), temporary, name)) {
+        fail(errno == EEXIST ? Msg::fileOpen : Msg::fileWrite);
+    }
     // The rename is durable only once the folder is; until then a crash may
     // bring back the old file, so the save can't be reported done.
     if (calls.fsync(folder.get()) != 0) refuse(Msg::fileWrite, errno);
-}
-
-bool isSameFile(const std::string& first, const std::string& second) {
-    struct stat a {}, b {};
-    return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0 && a.st_dev == b.st_dev &&
-           a.st_ino == b.st_ino;
 }
 
 }  // namespace KestLib

@@ -247,8 +247,8 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <source>The file %1 is the open book; the CSV was not written over it.</source>
-        <translation>Die Datei %1 ist das geöffnete Buch; die CSV-Datei wurde nicht darüber geschrieben.</translation>
+        <source>The file %1 is the open book itself; the CSV would replace it. Nothing was written.</source>
+        <translation>Die Datei %1 ist das geöffnete Buch selbst; die CSV-Datei würde es ersetzen. Es wurde nichts geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -887,6 +887,18 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <source>Make the change taken back again</source>
         <translation>Führt die zurückgenommene Änderung erneut aus</translation>
+    </message>
+    <message>
+        <source>The backup file&apos;s name would be longer than 255 bytes</source>
+        <translation>Der Name der Sicherungsdatei wäre länger als 255 Byte</translation>
+    </message>
+    <message>
+        <source>not enough memory to read %1</source>
+        <translation>nicht genug Arbeitsspeicher, um %1 zu lesen</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened. Replace it? The other version will be kept as the backup.</source>
+        <translation>%1 wurde seit dem Öffnen von einem anderen Programm geändert. Ersetzen? Die andere Fassung wird als Sicherung aufbewahrt.</translation>
     </message>
 </context>
 <context>

@@ -247,8 +247,8 @@ Do you want to override it?</translation>
         <translation>The file %1 can&apos;t be written: %2</translation>
     </message>
     <message>
-        <source>The file %1 is the open book; the CSV was not written over it.</source>
-        <translation>The file %1 is the open book; the CSV was not written over it.</translation>
+        <source>The file %1 is the open book itself; the CSV would replace it. Nothing was written.</source>
+        <translation>The file %1 is the open book itself; the CSV would replace it. Nothing was written.</translation>
     </message>
 </context>
 <context>
@@ -887,6 +887,18 @@ Do you want to override it?</translation>
     <message>
         <source>Make the change taken back again</source>
         <translation>Make the change taken back again</translation>
+    </message>
+    <message>
+        <source>The backup file&apos;s name would be longer than 255 bytes</source>
+        <translation>The backup file&apos;s name would be longer than 255 bytes</translation>
+    </message>
+    <message>
+        <source>not enough memory to read %1</source>
+        <translation>not enough memory to read %1</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened. Replace it? The other version will be kept as the backup.</source>
+        <translation>%1 was changed by another program since it was opened. Replace it? The other version will be kept as the backup.</translation>
     </message>
 </context>
 <context>

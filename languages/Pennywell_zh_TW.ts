@@ -245,8 +245,8 @@ Do you want to override it?</source>
         <translation>無法寫入檔案 %1：%2</translation>
     </message>
     <message>
-        <source>The file %1 is the open book; the CSV was not written over it.</source>
-        <translation>檔案 %1 就是開啟中的帳本，CSV 沒有寫入該檔案。</translation>
+        <source>The file %1 is the open book itself; the CSV would replace it. Nothing was written.</source>
+        <translation>檔案 %1 就是開啟中的帳本本身，CSV 會取代它。未寫入任何內容。</translation>
     </message>
 </context>
 <context>
@@ -884,6 +884,18 @@ Do you want to override it?</source>
     <message>
         <source>Make the change taken back again</source>
         <translation>重新套用已復原的變更</translation>
+    </message>
+    <message>
+        <source>The backup file&apos;s name would be longer than 255 bytes</source>
+        <translation>備份檔的名稱會超過 255 個位元組</translation>
+    </message>
+    <message>
+        <source>not enough memory to read %1</source>
+        <translation>記憶體不足，無法讀取 %1</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened. Replace it? The other version will be kept as the backup.</source>
+        <translation>%1 自開啟後已被其他程式變更。要取代它嗎？另一個版本會保留為備份。</translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,7 @@
 #include "bookpath.h"
 
-#include "accountdb.h"
-
 #include <QFile>
 #include <QUrl>
-#include <filesystem>
-#include <system_error>
 
 BookPath BookPath::fromBytes(std::string bytes) {
     BookPath path;
@@ -41,14 +37,4 @@ BookPath BookPath::fromUrl(const QUrl& url) {
 
 QString BookPath::display() const {
     return QFile::decodeName(QByteArray(bytes_.data(), static_cast<qsizetype>(bytes_.size())));
-}
-
-BookPath BookPath::completed() const {
-    return fromBytes(KestLib::AccountDB::completedFileName(bytes_));
-}
-
-bool BookPath::exists() const {
-    if (bytes_.empty()) return false;
-    std::error_code error;
-    return std::filesystem::exists(std::filesystem::path(bytes_), error);
 }

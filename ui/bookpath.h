@@ -27,12 +27,6 @@ public:
     // show as replacement characters.
     QString display() const;
 
-    // The path the core really writes: ".pwdb" appended unless the name
-    // already ends in it.
-    BookPath completed() const;
-    // True when a file (or a link to one) is there.
-    bool exists() const;
-
     friend bool operator==(const BookPath&, const BookPath&) = default;
 
 private:

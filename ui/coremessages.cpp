@@ -42,6 +42,8 @@ constexpr std::array fixedMessages = {
     FixedMessage{KestLib::Msg::commentTooLong, QT_TRANSLATE_NOOP("MainWindow", "A comment is longer than 255 bytes")},
     FixedMessage{KestLib::Msg::noIndexLeft, QT_TRANSLATE_NOOP("MainWindow", "No transaction index left")},
     FixedMessage{KestLib::Msg::indexInUse, QT_TRANSLATE_NOOP("MainWindow", "The transaction index is in use")},
+    FixedMessage{KestLib::Msg::backupNameTooLong,
+                 QT_TRANSLATE_NOOP("MainWindow", "The backup file's name would be longer than 255 bytes")},
 };
 
 constexpr const char* typeExistsSource = QT_TRANSLATE_NOOP("MainWindow", "The type %1 has existed");

@@ -8,6 +8,7 @@
 #include "bookcsv.h"
 #include "coremessages.h"
 #include "errormsg.h"
+#include "fileidentity.h"
 #include "fileio.h"
 #include "readingfile.h"
 #include "userprompts.h"
@@ -63,14 +64,15 @@ void CsvCommands::exportFile(UserPrompts& prompts, const std::string& bookFile) 
         window, true,
         {tr("CSV, UTF-8 (*.csv)"), tr("CSV, UTF-8 for spreadsheets (*.csv)"), tr("CSV, Big5 (*.csv)")});
     if (choice.path.isEmpty()) return;
-    const QByteArray path = QFile::encodeName(choice.path);
-    if (!bookFile.empty() && KestLib::isSameFile(path.toStdString(), bookFile)) {
+    const std::string path = QFile::encodeName(choice.path).toStdString();
+    if (KestLib::isSameFile(path, bookFile)) {
         prompts.warn(window, tr("Warning"),
-                     tr("The file %1 is the open book; the CSV was not written over it.").arg(choice.path));
+                     tr("The file %1 is the open book itself; the CSV would replace it. Nothing was written.")
+                         .arg(choice.path));
         return;
     }
     try {
-        KestLib::writeFileAtomically(path.toStdString(),
+        KestLib::writeFileAtomically(path,
                                      PwText::exportCsv(db, encodingAt(exportEncodings, choice.filterIndex)));
     } catch (const KestLib::ErrorMsg& error) {
         prompts.warn(window, tr("Warning"),

@@ -1,8 +1,7 @@
 #pragma once
 
-#include <string>
-
 #include <QObject>
+#include <string>
 
 class QWidget;
 class UserPrompts;
@@ -26,6 +25,8 @@ public:
     // the core's "not enough memory to read FILE" error, thrown with the
     // book as it was.
     bool importFile(UserPrompts& prompts);
+    // bookFile is the file the book is bound to (empty for none), which the
+    // CSV may never replace.
     void exportFile(UserPrompts& prompts, const std::string& bookFile);
 
 private:

@@ -25,8 +25,9 @@
 
 #include "accountdb.h"
 #include "appidentity.h"
-#include "booksave.h"
 #include "bookcommands.h"
+#include "booklock.h"
+#include "booksave.h"
 #include "big5text.h"
 #include "budgetdialog.h"
 #include "chartdialog.h"
@@ -387,6 +388,7 @@ void MainWindow::newDB() {
                 *db = std::move(fresh);
                 forgetHistory(true);
                 fileName = BookPath();
+                fileIdentity.reset();
                 updateTitle(true);
                 model->clearRows();
                 enableDBActions();
@@ -412,10 +414,14 @@ void MainWindow::openFile(const BookPath& path) {
 }
 
 void MainWindow::loadBook(const BookPath& path) {
+    // Taken before the read: a change while it reads makes the next Save
+    // ask, never pass unseen.
+    const auto identity = KestLib::FileIdentity::of(path.bytes());
     // The core replaces the database only when the whole file was read.
     db->loadFile(path.bytes());
     forgetHistory(false);
     fileName = path;
+    fileIdentity = identity;
     rememberBook(fileName);
     updateTitle(false);
     enableDBActions();
@@ -425,49 +431,64 @@ void MainWindow::loadBook(const BookPath& path) {
 bool MainWindow::saveDB() {
     if (!db->isModified()) return true;
     if (fileName.isEmpty()) return saveAsDB();
-    // A book opened without the extension is written under the completed
-    // name, which may be another book: that one is asked about and backed up.
-    const SavePlan plan = SavePlan::forSave(fileName);
-    return confirmReplace(plan) && saveTo(plan);
+    // Back to the file read. A book opened without the extension is written
+    // under the completed name, which may be another book: the plan asks
+    // about that one and backs it up.
+    return saveTo(fileName, fileName);
 }
 
 bool MainWindow::saveAsDB() {
     const QString chosen = prompts->saveFileName(this, fileFilter, dialogFolder());
     if (chosen.isEmpty()) return false;
-    // Save As keeps no backup; the overwrite question guards what it replaces.
-    const SavePlan plan = SavePlan::forSaveAs(BookPath::fromDisplay(chosen));
-    return confirmReplace(plan) && saveTo(plan);
+    // A new file, whatever was read: Save As keeps no backup, and the
+    // overwrite question guards what it replaces.
+    return saveTo(BookPath(), BookPath::fromDisplay(chosen));
 }
 
-bool MainWindow::confirmReplace(const SavePlan& plan) {
-    if (plan.overwritten().isEmpty()) return true;
-    const QString question = tr("File %1 already exists.\nDo you want to override it?")
-                                 .arg(QDir::toNativeSeparators(plan.overwritten().display()));
-    return prompts->askOverwrite(this, tr("Pennywell"), question);
+bool MainWindow::confirmPlan(const KestLib::SavePlan& plan) {
+    if (!plan.overwritten().empty()) {
+        const QString question = tr("File %1 already exists.\nDo you want to override it?")
+                                     .arg(QDir::toNativeSeparators(BookPath::fromBytes(plan.overwritten()).display()));
+        return prompts->askOverwrite(this, tr("Pennywell"), question);
+    }
+    if (plan.changedSinceRead()) {
+        const QString question = tr("%1 was changed by another program since it was opened. Replace it? "
+                                    "The other version will be kept as the backup.")
+                                     .arg(QDir::toNativeSeparators(BookPath::fromBytes(plan.target()).display()));
+        return prompts->askOverwrite(this, tr("Pennywell"), question);
+    }
+    return true;
 }
 
-bool MainWindow::saveTo(const SavePlan& plan) {
-    const bool saved = guarded([&] {
-        if (!plan.backupSource().isEmpty()) writeBackupOf(plan.backupSource());
-        std::string written = plan.target().bytes();
-        db->saveFile(written);
+bool MainWindow::saveTo(const BookPath& readFrom, const BookPath& target) {
+    bool saved = false;
+    guarded([&] {
+        // Held through the question too, so that what it is about stays so
+        // until the book is written; an import of this book by the command
+        // line waits meanwhile.
+        const KestLib::BookLock lock(KestLib::AccountDB::completedFileName(target.bytes()));
+        KestLib::BookSave save(KestLib::SavePlan::make(readFrom.bytes(), target.bytes(), fileIdentity));
+        const KestLib::SavePlan& plan = save.plan();
+        if (!confirmPlan(plan)) return;
+        save.write(*db);
         undoStack->setClean();
         // The window is bound to the file really written, so the next Save
-        // backs up that one.
-        fileName = BookPath::fromBytes(written);
+        // backs up that one, and knows it as this save left it.
+        fileName = BookPath::fromBytes(plan.target());
+        fileIdentity = KestLib::FileIdentity::of(plan.target());
         rememberBook(fileName);
+        saved = true;
     }, tr("Nothing was saved; your changes are still open."));
     updateStatus();
     return saved;
 }
-
-void MainWindow::writeBackupOf(const BookPath& path) { KestLib::writeBackup(path.bytes()); }
 
 void MainWindow::closeDB() {
     if (maybeSave()) {
         db->clear();
         forgetHistory(false);
         fileName = BookPath();
+        fileIdentity.reset();
         updateTitle(false);
         model->clearRows();
         disableDBActions();

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "bookpath.h"
+#include "fileidentity.h"
 #include "userprompts.h"
 
 struct BookCommandHooks;
@@ -20,7 +21,6 @@ class QTranslator;
 class QUndoStack;
 class RecentBooks;
 class RecentBooksMenu;
-class SavePlan;
 class StatisticDialog;
 class TransactionDialog;
 class TransactionTableModel;
@@ -28,6 +28,7 @@ class TransactionTableView;
 
 namespace KestLib {
 class AccountDB;
+class SavePlan;
 class Transaction;
 }  // namespace KestLib
 
@@ -168,13 +169,13 @@ private:
     // True when name can be stored in the database file as it is; warns otherwise.
     bool acceptableName(const QString& name);
     void loadBook(const BookPath& path);
-    // Asks about the file the plan would replace, if any; true to go on.
-    bool confirmReplace(const SavePlan& plan);
-    // Writes the backup the plan asks for, then the book to its target, and
-    // binds the window to the file written; false, after a warning, when
-    // that fails.
-    bool saveTo(const SavePlan& plan);
-    void writeBackupOf(const BookPath& path);
+    // Asks about what the plan would replace, if anything: another file, or
+    // the book's own file changed by another program; true to go on.
+    bool confirmPlan(const KestLib::SavePlan& plan);
+    // Saves the book read from readFrom (empty for none) to target by the
+    // core's save plan, after its question, and binds the window to the file
+    // written; false when the user declines or, after a warning, the save fails.
+    bool saveTo(const BookPath& readFrom, const BookPath& target);
     void fitTable();
 
     // Transaction commands: the dialog in one mode, then the change, each
@@ -215,6 +216,8 @@ private:
     QLabel* statusLabel = nullptr;
     QLabel* fillerLabel = nullptr;
     BookPath fileName;
+    // The bound file as it was read or last saved; none without a file.
+    std::optional<KestLib::FileIdentity> fileIdentity;
     QString fileFilter;
     QString langDir;
     QStringList locales;

@@ -51,12 +51,28 @@ protected:
     // empty), and files limited to fileSizeLimit bytes when that is set.
     Outcome run(const std::vector<std::string>& args, const std::string& stdinFile = {},
                 const std::string& stdoutFile = {}, rlim_t fileSizeLimit = RLIM_INFINITY) {
-        const std::string outPath = stdoutFile.empty() ? folder.path("stdout") : stdoutFile;
-        const std::string errPath = folder.path("stderr");
-        const pid_t child = fork();
-        if (child == 0) {
-            const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-            const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        Running running = start(args, stdinFile, "std", stdoutFile, fileSizeLimit);
+        Outcome outcome = finish(running);
+        if (!stdoutFile.empty()) outcome.out.clear();
+        return outcome;
+    }
+
+    // A run that goes on while the test does: its outputs are kept under
+    // names of their own, so that runs at the same time don't mix them.
+    struct Running {
+        pid_t child = -1;
+        std::string outPath;
+        std::string errPath;
+    };
+    Running start(const std::vector<std::string>& args, const std::string& stdinFile = {},
+                  const std::string& outputs = "std", const std::string& stdoutFile = {},
+                  rlim_t fileSizeLimit = RLIM_INFINITY) {
+        Running running{-1, stdoutFile.empty() ? folder.path(outputs + "out") : stdoutFile,
+                        folder.path(outputs + "err")};
+        running.child = fork();
+        if (running.child == 0) {
+            const int out = ::open(running.outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+            const int err = ::open(running.errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
             const int in = ::open(stdinFile.empty() ? "/dev/null" : stdinFile.c_str(), O_RDONLY);
             ::dup2(out, 1);
             ::dup2(err, 2);
@@ -71,10 +87,14 @@ protected:
             ::execv(CLI_PROGRAM, argv.data());
             ::_exit(127);
         }
+        return running;
+    }
+    Outcome finish(const Running& running) {
         int status = 0;
-        ::waitpid(child, &status, 0);
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, stdoutFile.empty() ? readFile(outPath) : std::string(),
-                readFile(errPath)};
+        ::waitpid(running.child, &status, 0);
+        const bool ownOutput = running.outPath.rfind(folder.path(""), 0) == 0;
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ownOutput ? readFile(running.outPath) : std::string(),
+                readFile(running.errPath)};
     }
 };
 

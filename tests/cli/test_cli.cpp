@@ -1,7 +1,6 @@
 // Runs pennywell-cli as a script would, on a small book, and checks its exit
 // codes, its output and the files it leaves.
 
-#include "booksave.h"
 #include "clitest.h"
 
 using KestLib::AccountDB;

@@ -20,7 +20,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "booksave.h"
 #include "coretestsupport.h"
 #include "fileio.h"
 #include "tempdir.h"
@@ -130,6 +129,37 @@ TEST(AtomicSave, NewFileGetsTheUmasksModeAndAReplacedOneKeepsItsOwn) {
             writeFileAtomically(path, newBytes, way.calls);
             EXPECT_EQ(modeOf(path), c.expected) << way.name << ", umask " << std::oct << c.umask << ", was " << c.existing;
             EXPECT_EQ(readFile(path), newBytes);
+        }
+    }
+}
+
+namespace {
+
+// Where another program's file appears while a create-only write runs.
+std::string appearing;
+int fileAppearsAtTheSync(int fd) {
+    if (!isFolder(fd)) writeFile(appearing, oldBytes);
+    return ::fsync(fd);
+}
+
+}  // namespace
+
+TEST(AtomicSave, ACreateOnlyWriteLeavesAFileThatIsThereOrAppearsAlone) {
+    KestLib::WriteOptions createOnly;
+    createOnly.replace = false;
+    for (const Way& way : bothWays) {
+        for (const bool before : {true, false}) {
+            TempDir dir;
+            appearing = dir.path("book.pwdb");
+            SaveCalls calls = way.calls;
+            if (before)
+                writeFile(appearing, oldBytes);
+            else
+                calls.fsync = fileAppearsAtTheSync;
+            const std::string thrown = messageOf([&] { writeFileAtomically(appearing, newBytes, calls, createOnly); });
+            EXPECT_EQ(thrown, "File open error") << way.name << (before ? ", there before" : ", appearing");
+            EXPECT_EQ(readFile(appearing), oldBytes) << way.name;
+            EXPECT_EQ(dir.entries(), std::vector<std::string>{"book.pwdb"}) << way.name;
         }
     }
 }
@@ -333,38 +363,4 @@ TEST(AtomicSave, KilledAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
     // Both contents were caught, so the kills fell all over the saves.
     EXPECT_GT(oldBook, 0);
     EXPECT_GT(newBook, 0);
-}
-
-// The backup holds the book's data, so it is exactly as private as the book,
-// whatever the umask and whatever mode an older backup had.
-TEST(BackupTest, TakesTheBooksPermissionBits) {
-    struct Case {
-        mode_t book;
-        int olderBackup;  // -1 for none
-    };
-    const Case cases[] = {{0600, -1}, {0600, 0644}, {0640, 0666}, {0644, 0600}};
-    const mode_t umaskBefore = ::umask(022);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << std::oct << c.book << " " << c.olderBackup);
-        TempDir folder;
-        const std::string book = folder.path("money.pwdb"), backup = folder.path("money.pwdb.bak.pwdb");
-        KestLib::AccountDB db;
-        db.reset();
-        std::string written = book;
-        db.saveFile(written);
-        ASSERT_EQ(::chmod(book.c_str(), c.book), 0);
-        if (c.olderBackup >= 0) {
-            writeFile(backup, "old");
-            ASSERT_EQ(::chmod(backup.c_str(), static_cast<mode_t>(c.olderBackup)), 0);
-        }
-        db.setName("changed");
-        EXPECT_EQ(KestLib::saveWithBackup(db, written), backup);
-        struct stat kept {};
-        ASSERT_EQ(::stat(backup.c_str(), &kept), 0);
-        EXPECT_EQ(kept.st_mode & 07777, c.book);
-        KestLib::AccountDB reread;
-        reread.loadFile(backup);
-        EXPECT_EQ(reread.name(), "");
-    }
-    ::umask(umaskBefore);
 }

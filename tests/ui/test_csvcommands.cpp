@@ -165,18 +165,26 @@ private slots:
         QVERIFY(prompts.warnings.at(0).contains(QStringLiteral("can't be written")));
     }
 
-    void exportNeverWritesOverTheOpenBook() {
-        BookSupport::writeBook(path("book.pwdb"), "Home");
-        QVERIFY(QFile::link(path("book.pwdb"), path("link.csv")));
-        window->openFile(path("book.pwdb"));
-        const QByteArray before = BookSupport::fileBytes(path("book.pwdb"));
-        for (const QString& chosen : {path("book.pwdb"), path("link.csv")}) {
-            prompts.dataFiles.push_back({chosen, 0});
-            action("exportCsvAct")->trigger();
-        }
-        QCOMPARE(prompts.warnings.size(), 2);
-        QVERIFY(prompts.warnings.at(1).contains(QStringLiteral("is the open book")));
-        QCOMPARE(BookSupport::fileBytes(path("book.pwdb")), before);
+    void exportOntoTheOpenBookWarnsAndWritesNothing_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("the book") << "money.pwdb";
+        QTest::newRow("a link to it") << "link.csv";
+    }
+    void exportOntoTheOpenBookWarnsAndWritesNothing() {
+        QFETCH(QString, chosen);
+        const QString money = path("money.pwdb");
+        BookSupport::writeBook(money, "Money");
+        QVERIFY(QFile::link(money, path("link.csv")));
+        const QByteArray before = BookSupport::fileBytes(money);
+        window->openFile(money);
+
+        prompts.dataFiles.push_back({path(chosen), 0});
+        action("exportCsvAct")->trigger();
+        QCOMPARE(prompts.warnings,
+                 QStringList({QStringLiteral("Warning: The file %1 is the open book itself; the CSV would replace "
+                                             "it. Nothing was written.")
+                                  .arg(path(chosen))}));
+        QCOMPARE(BookSupport::fileBytes(money), before);
     }
 };
 

@@ -369,6 +369,56 @@ private slots:
         }
     }
 
+    void saveOfAFileAnotherProgramChanged_data() {
+        QTest::addColumn<bool>("inPlace");
+        QTest::addColumn<bool>("replace");
+        // A command-line import saves by a rename; an editor may write the
+        // same file over, same size, within the same second.
+        QTest::newRow("replaced by a rename, yes") << false << true;
+        QTest::newRow("rewritten in place, no") << true << false;
+    }
+    void saveOfAFileAnotherProgramChanged() {
+        QFETCH(bool, inPlace);
+        QFETCH(bool, replace);
+        const QString money = path("money.pwdb");
+        const QString backup = path("money.pwdb.bak.pwdb");
+        writeBook(money, "Book");
+        window->openFile(money);
+        rename(QStringLiteral("Mine"));
+        if (inPlace) {
+            writeBook(path("them.pwdb"), "Them");  // as long as "Book"
+            QTest::qWait(30);                        // past the clock's tick
+            writeBytes(money, fileBytes(path("them.pwdb")));
+            QVERIFY(QFile::remove(path("them.pwdb")));
+        } else {
+            writeBook(money, "Them");
+        }
+        const QByteArray theirs = fileBytes(money);
+
+        prompts.overwriteAnswers.push_back(replace);
+        action("saveAct")->trigger();
+        QCOMPARE(prompts.asked, QStringList({QStringLiteral("name: Book"),
+                                             QStringLiteral("overwrite: %1 was changed by another program since it "
+                                                            "was opened. Replace it? The other version will be kept "
+                                                            "as the backup.")
+                                                 .arg(QDir::toNativeSeparators(money))}));
+        if (replace) {
+            QCOMPARE(readBook(money).name(), std::string("Mine"));
+            QCOMPARE(fileBytes(backup), theirs);
+            QCOMPARE(status(), QStringLiteral("File Saved"));
+            // The window now knows the file as it wrote it: no question.
+            rename(QStringLiteral("Mine again"));
+            action("saveAct")->trigger();
+            QCOMPARE(readBook(money).name(), std::string("Mine again"));
+            QCOMPARE(prompts.asked.size(), 3);
+        } else {
+            QCOMPARE(fileBytes(money), theirs);
+            QVERIFY(!QFile::exists(backup));
+            QCOMPARE(status(), QStringLiteral("File Modified"));
+            QCOMPARE(window->database().name(), std::string("Mine"));
+        }
+    }
+
     void pathInALegacyEncodingStaysBytes_data() {
         QTest::addColumn<bool>("dropped");
         QTest::newRow("command line") << false;

@@ -1,0 +1,181 @@
+// Which files pennywell-cli writes, which it refuses to replace, and how two
+// imports of one book at once take turns.
+
+#include <sys/stat.h>
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <optional>
+#include <thread>
+
+#include "booklock.h"
+#include "clitest.h"
+
+using KestLib::AccountDB;
+
+namespace {
+
+struct FileState {
+    std::string bytes;
+    mode_t mode = 0;
+    friend bool operator==(const FileState&, const FileState&) = default;
+};
+
+mode_t modeOf(const std::string& path) {
+    struct stat status {};
+    ::lstat(path.c_str(), &status);
+    return status.st_mode & 07777;
+}
+
+void writeBookNamed(const std::string& path, const std::string& name) {
+    AccountDB db;
+    db.reset();
+    db.setName(name);
+    std::string written = path;
+    db.saveFile(written);
+    if (written != path) std::filesystem::rename(written, path);
+}
+
+int transactionsIn(const std::string& path) {
+    AccountDB db;
+    db.loadFile(path);
+    return db.transCount();
+}
+
+}  // namespace
+
+class CliFileRules : public CliTest {
+protected:
+    // Every file in the folder but the runs' outputs, with its bytes and mode.
+    std::map<std::string, FileState> files() const {
+        std::map<std::string, FileState> found;
+        for (const std::string& name : folder.entries())
+            if (name != "stdout" && name != "stderr")
+                found[name] = {readFile(folder.path(name)), modeOf(folder.path(name))};
+        return found;
+    }
+};
+
+TEST_F(CliFileRules, CommandsWriteOnlyTheFileTheyMayReplace) {
+    const std::string csv = folder.path("bank.csv");
+    writeFile(csv, "date,amount,type\n2004-04-01,-10,Food\n");
+    const std::string money = folder.path("money"), moneyBook = folder.path("money.pwdb");
+    const std::string longBook = folder.path(std::string(246, 'b') + ".pwdb");  // 251 bytes; its backup 260
+    const std::string backup = book + ".bak.pwdb";
+
+    struct Case {
+        const char* what;
+        std::function<void()> setUp;
+        std::vector<std::string> args;
+        int exitCode;
+        std::string error;                       // what standard error holds
+        std::map<std::string, mode_t> changed;  // the files written, with the mode each must have
+    };
+    const Case cases[] = {
+        {"import reads BOOK but would write another book at BOOK.pwdb",
+         [&] {
+             std::filesystem::copy_file(book, money);
+             writeBookNamed(moneyBook, "Other");
+         },
+         {"import", money, csv}, 1,
+         moneyBook + ": the import would be saved to this file, which is another book than " + money +
+             "; nothing was written", {}},
+        {"--create of an absent BOOK whose completed name exists",
+         [&] { writeBookNamed(moneyBook, "Other"); },
+         {"import", money, csv, "--create"}, 1,
+         moneyBook + ": the new book would replace this file, which exists; nothing was written", {}},
+        {"export onto the book itself",
+         [] {},
+         {"export", book, "-o", book}, 1,
+         book + ": is the book being exported (" + book + "); the export would replace it, so nothing was written", {}},
+        {"export through a symbolic link to the book",
+         [&] { std::filesystem::create_symlink(book, folder.path("link.csv")); },
+         {"export", book, "-o", folder.path("link.csv")}, 1, "is the book being exported", {}},
+        {"export through a hard link to the book",
+         [&] { std::filesystem::create_hard_link(book, folder.path("hard.csv")); },
+         {"export", folder.path("hard.csv"), "-o", book}, 1, "is the book being exported", {}},
+        {"a failed export leaves the file it would replace as it was",
+         [&] {
+             writeFile(folder.path("out.csv"), "kept");
+             ::chmod(folder.path("out.csv").c_str(), 0444);
+         },
+         {"export", book, "-o", folder.path("out.csv")}, 1, folder.path("out.csv") + ": File open error", {}},
+        {"a backup whose name would be over 255 bytes",
+         [&] { std::filesystem::copy_file(book, longBook); },
+         {"import", longBook, csv}, 1,
+         longBook + ".bak.pwdb: The backup file's name would be longer than 255 bytes; nothing was written", {}},
+        {"the backup of a private book is as private, an older looser one too",
+         [&] {
+             ::chmod(book.c_str(), 0600);
+             writeBookNamed(backup, "Older");
+             ::chmod(backup.c_str(), 0644);
+         },
+         {"import", book, csv}, 0, "", {{"home.pwdb", 0600}, {"home.pwdb.bak.pwdb", 0600}}},
+    };
+
+    const std::string pristine = readFile(book);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const std::string& name : folder.entries()) std::filesystem::remove(folder.path(name));
+        writeFile(book, pristine);
+        writeFile(csv, "date,amount,type\n2004-04-01,-10,Food\n");
+        c.setUp();
+        const auto before = files();
+
+        const Outcome result = run(c.args);
+        EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
+        if (c.error.empty())
+            EXPECT_EQ(result.err, "");
+        else
+            EXPECT_NE(result.err.find(c.error), std::string::npos) << result.err;
+
+        // The files written have the modes asked for; every other file is
+        // as it was, and no file came or went.
+        auto after = files(), unchanged = before;
+        for (const auto& [name, mode] : c.changed) {
+            ASSERT_TRUE(after.count(name)) << name;
+            EXPECT_EQ(after[name].mode, mode) << name;
+            after.erase(name);
+            unchanged.erase(name);
+        }
+        EXPECT_EQ(after, unchanged);
+    }
+}
+
+TEST_F(CliFileRules, ImportsOfOneBookTakeTurnsAndKeepEveryRow) {
+    const std::string csv = folder.path("bank.csv");
+    writeFile(csv, "date,amount,type\n2004-04-01,-10,Food\n2004-04-02,-20,Food\n");
+    int expected = transactionsIn(book);
+
+    // Another program holds the book: the import waits for it, then reads
+    // what that program saved, not what was there when it started.
+    std::optional<KestLib::BookLock> held(std::in_place, book);
+    const Running waiting = start({"import", book, csv});
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    int status = 0;
+    ASSERT_EQ(::waitpid(waiting.child, &status, WNOHANG), 0) << "the import did not wait for the lock";
+    AccountDB other;
+    other.loadFile(book);
+    KestLib::Transaction added = makeTransaction(other.findType("Food").id(), 5, false, 2004, 4, 3, "other");
+    other.addTransaction(added);
+    std::string written = book;
+    other.saveFile(written);
+    held.reset();
+    const Outcome imported = finish(waiting);
+    EXPECT_EQ(imported.exitCode, 0) << imported.err;
+    expected += 1 + 2;
+    EXPECT_EQ(transactionsIn(book), expected);
+
+    // Two imports started at once, a few times over: both land each time.
+    for (int round = 0; round < 4; ++round) {
+        const Running first = start({"import", book, csv}, {}, "first");
+        const Running second = start({"import", book, csv}, {}, "second");
+        const Outcome a = finish(first), b = finish(second);
+        EXPECT_EQ(a.exitCode, 0) << a.err;
+        EXPECT_EQ(b.exitCode, 0) << b.err;
+        expected += 4;
+        EXPECT_EQ(transactionsIn(book), expected) << "round " << round;
+    }
+}
