@@ -4,12 +4,14 @@
 
 #include <CLI/CLI.hpp>
 
-#include <cstdio>
+#include <csignal>
 #include <iostream>
+#include <new>
 
 #include "clifailure.h"
 #include "commands.h"
 #include "errormsg.h"
+#include "output.h"
 
 namespace {
 
@@ -35,11 +37,27 @@ void addFilters(CLI::App* command, SelectionOptions& selection, bool withInOut =
     }
 }
 
-}  // namespace
+// A whole number the budget arithmetic can't overflow with, whatever the
+// book holds: every sum of stored amounts stays below 2^62.
+const CLI::Validator wholeAmount(
+    [](const std::string& text) {
+        const std::size_t digits = text.find_first_not_of("+-") == 1 ? 1 : 0;
+        const bool valid = text.size() > digits && text.size() - digits <= 18 &&
+                           text.find_first_not_of("0123456789", digits) == std::string::npos;
+        return valid ? std::string() : "\"" + text + "\" is not a whole number of at most 18 digits";
+    },
+    "INTEGER");
 
-int main(int argc, char** argv) {
+// The message on standard error, after what the command has written.
+void report(const std::string& message) {
+    flushOut();
+    std::cerr << program << ": " << message << '\n';
+}
+
+int runCommandLine(int argc, char** argv) {
     CLI::App app{"Reads, analyses, exports and imports the transactions of a Pennywell book (.pwdb).\n"
-                 "Exit codes: 0 success, 1 refused input or a damaged or unreadable file, 2 usage error.",
+                 "Exit codes: 0 success, 1 refused input, a damaged or unreadable file or a failed write, 2 usage "
+                 "error.",
                  program};
     app.require_subcommand(1);
     app.set_version_flag("--version", "pennywell-cli 1.1.3");
@@ -79,7 +97,8 @@ int main(int argc, char** argv) {
     budgetCommand->add_option("--today", budget.today, "How far the period has got, YYYY-MM-DD (default: the "
                                                        "current date)");
     budgetCommand->add_option("--budget", budget.budget,
-                              "The budget of the whole period, in place of the income booked (the total only)");
+                              "The budget of the whole period, in place of the income booked (the total only)")
+        ->check(wholeAmount);
     addFormat(budgetCommand, budget.read.format);
 
     ExportOptions exported;
@@ -119,23 +138,52 @@ int main(int argc, char** argv) {
         return app.exit(error) == 0 ? 0 : CliFailure::Usage;
     }
 
+    if (*infoCommand) return runInfo(info);
+    if (*listCommand) return runList(list);
+    if (*totalCommand) return runTotal(total);
+    if (*percentageCommand) return runPercentage(percentage);
+    if (*budgetCommand) return runBudget(budget);
+    if (*exportCommand) return runExport(exported);
+    if (*importCommand) return runImport(imported);
+    if (*checkCommand) return runCheck(checked);
+    return CliFailure::Usage;
+}
+
+// Every command runs inside this guard: whatever it throws ends it with a
+// message and an exit code, never with an abort.
+int guarded(int argc, char** argv) {
     try {
-        if (*infoCommand) return runInfo(info);
-        if (*listCommand) return runList(list);
-        if (*totalCommand) return runTotal(total);
-        if (*percentageCommand) return runPercentage(percentage);
-        if (*budgetCommand) return runBudget(budget);
-        if (*exportCommand) return runExport(exported);
-        if (*importCommand) return runImport(imported);
-        if (*checkCommand) return runCheck(checked);
+        return runCommandLine(argc, argv);
     } catch (const CliFailure& failure) {
-        std::fflush(stdout);
-        std::cerr << program << ": " << failure.what() << '\n';
+        report(failure.what());
         return failure.code;
     } catch (const KestLib::ErrorMsg& error) {
-        std::fflush(stdout);
-        std::cerr << program << ": " << error.message() << '\n';
-        return CliFailure::Refused;
+        report((error.path().empty() ? std::string() : error.path() + ": ") + errorText(error));
+    } catch (const std::bad_alloc&) {
+        report("not enough memory");
+    } catch (const std::exception& error) {
+        report(error.what());
+    } catch (...) {
+        report("an unexpected error ended the command");
     }
-    return CliFailure::Usage;
+    return CliFailure::Refused;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Past a file-size limit a write fails with EFBIG and is reported, as
+    // in the window, rather than the signal ending the program mid-write.
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+    int code = guarded(argc, argv);
+    // What was written to standard output is part of the result: a script
+    // must not take a cut listing for a whole one.
+    if (const int failure = closeOut()) {
+        std::cerr << program << ": standard output: "
+                  << errorText(KestLib::ErrorMsg(KestLib::Msg::fileWrite, {}, failure)) << '\n';
+        if (code == 0) code = CliFailure::Refused;
+    }
+    return code;
 }

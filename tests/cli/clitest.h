@@ -45,9 +45,12 @@ protected:
         db.saveFile(book);
     }
 
-    // Runs the program with args, standard input from stdinFile when given.
-    Outcome run(const std::vector<std::string>& args, const std::string& stdinFile = {}) {
-        const std::string outPath = folder.path("stdout"), errPath = folder.path("stderr");
+    // Runs the program with args, standard input from stdinFile and standard
+    // output to stdoutFile when given (out is then left empty).
+    Outcome run(const std::vector<std::string>& args, const std::string& stdinFile = {},
+                const std::string& stdoutFile = {}) {
+        const std::string outPath = stdoutFile.empty() ? folder.path("stdout") : stdoutFile;
+        const std::string errPath = folder.path("stderr");
         const pid_t child = fork();
         if (child == 0) {
             const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -64,7 +67,8 @@ protected:
         }
         int status = 0;
         ::waitpid(child, &status, 0);
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(outPath), readFile(errPath)};
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, stdoutFile.empty() ? readFile(outPath) : std::string(),
+                readFile(errPath)};
     }
 };
 
