@@ -23,7 +23,7 @@ AccountDB loadBook(const std::string& path) {
     try {
         db.loadFile(path);
     } catch (const KestLib::ErrorMsg& error) {
-        throw CliFailure(CliFailure::Refused, path + ": " + error.message());
+        throw CliFailure(path, error);
     }
     return db;
 }

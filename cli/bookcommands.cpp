@@ -66,7 +66,7 @@ std::string joinedTypeNames(const std::vector<std::string>& stored) {
     std::string out;
     for (const std::string& name : stored) {
         if (!out.empty()) out += ", ";
-        out += "\"" + displayText(name) + "\"";
+        out += "\"" + terminalText(displayText(name)) + "\"";
     }
     return out;
 }
@@ -111,7 +111,7 @@ int runInfo(const ReadOptions& options) {
         }
         writeOut(out);
     } else {
-        std::string out = "Name:          " + name + "\n";
+        std::string out = "Name:          " + terminalText(name) + "\n";
         out += "Transactions:  " + std::to_string(db.transCount()) + "\n";
         out += "Types:         " + std::to_string(db.typeCount()) + "\n";
         out += "Dates:         " + (firstDate.empty() ? std::string("none") : firstDate + " to " + lastDate) + "\n\n";
@@ -158,6 +158,7 @@ int runList(const ReadOptions& options) {
     for (int position = 0; position < db.transCount(); ++position) {
         const Transaction& record = db.transaction(position, false);
         if (!filter.takes(record)) continue;
+        // Kept on its row; the table escapes any other control byte.
         std::string comment = displayText(record.comment());
         for (char& c : comment)
             if (c == '\n' || c == '\r' || c == '\t') c = ' ';
@@ -173,7 +174,7 @@ int runCheck(const std::string& book) {
     try {
         db.loadFile(book);
     } catch (const KestLib::ErrorMsg& error) {
-        writeOut(book + ": damaged or unreadable: " + error.message() + "\n");
+        writeOut(book + ": damaged or unreadable: " + errorText(error) + "\n");
         return CliFailure::Refused;
     }
     writeOut(book + ": sound, " + std::to_string(db.transCount()) + " transactions, " +

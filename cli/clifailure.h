@@ -1,7 +1,17 @@
 #pragma once
 
+#include <cstring>
 #include <stdexcept>
 #include <string>
+
+#include "errormsg.h"
+
+// The core's error as the command line says it: the fixed message and, when
+// a system call failed, the system's reason, as the window's details give it.
+inline std::string errorText(const KestLib::ErrorMsg& error) {
+    if (error.systemError() == 0) return error.message();
+    return error.message() + ": " + std::strerror(error.systemError());
+}
 
 // How a command ends when it can't do what was asked; main turns it into the
 // message on standard error and the exit code scripts rely on.
@@ -13,5 +23,8 @@ public:
     };
 
     CliFailure(Code code, const std::string& message) : std::runtime_error(message), code(code) {}
+    // A refusal because the core failed on the file at path.
+    CliFailure(const std::string& path, const KestLib::ErrorMsg& error)
+        : CliFailure(Refused, path + ": " + errorText(error)) {}
     const Code code;
 };

@@ -4,16 +4,14 @@
 
 #include <CLI/CLI.hpp>
 
-#include <cerrno>
 #include <csignal>
-#include <cstdio>
-#include <cstring>
 #include <iostream>
 #include <new>
 
 #include "clifailure.h"
 #include "commands.h"
 #include "errormsg.h"
+#include "output.h"
 
 namespace {
 
@@ -39,50 +37,27 @@ void addFilters(CLI::App* command, SelectionOptions& selection, bool withInOut =
     }
 }
 
-// Standard output is written through stdio's buffer, so a full disk or a
-// closed pipe shows only at the flush: a command whose output didn't all
-// arrive has failed, whatever it computed.
-int finished(int code) {
-    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return code;
-    const int reason = errno;
-    std::cerr << program << ": standard output can't be written: " << std::strerror(reason) << '\n';
-    return code == 0 ? CliFailure::Refused : code;
-}
+// A whole number the budget arithmetic can't overflow with, whatever the
+// book holds: every sum of stored amounts stays below 2^62.
+const CLI::Validator wholeAmount(
+    [](const std::string& text) {
+        const std::size_t digits = text.find_first_not_of("+-") == 1 ? 1 : 0;
+        const bool valid = text.size() > digits && text.size() - digits <= 18 &&
+                           text.find_first_not_of("0123456789", digits) == std::string::npos;
+        return valid ? std::string() : "\"" + text + "\" is not a whole number of at most 18 digits";
+    },
+    "INTEGER");
 
-int failed(int code, const std::string& message) {
-    std::fflush(stdout);
+// The message on standard error, after what the command has written.
+void report(const std::string& message) {
+    flushOut();
     std::cerr << program << ": " << message << '\n';
-    return code;
 }
 
-int runCommand(int argc, char** argv);
-
-}  // namespace
-
-int main(int argc, char** argv) {
-    // Under a file-size limit a write then fails with EFBIG and is reported,
-    // instead of the signal ending the process with a partial file behind.
-    std::signal(SIGXFSZ, SIG_IGN);
-    // One guard around every command: nothing that goes wrong ends the
-    // process without a message and a failing exit code.
-    try {
-        return finished(runCommand(argc, argv));
-    } catch (const CliFailure& failure) {
-        return finished(failed(failure.code, failure.what()));
-    } catch (const KestLib::ErrorMsg& error) {
-        return finished(failed(CliFailure::Refused, error.message()));
-    } catch (const std::bad_alloc&) {
-        return finished(failed(CliFailure::Refused, "not enough memory"));
-    } catch (const std::exception& error) {
-        return finished(failed(CliFailure::Refused, error.what()));
-    }
-}
-
-namespace {
-
-int runCommand(int argc, char** argv) {
+int runCommandLine(int argc, char** argv) {
     CLI::App app{"Reads, analyses, exports and imports the transactions of a Pennywell book (.pwdb).\n"
-                 "Exit codes: 0 success, 1 refused input or a damaged or unreadable file, 2 usage error.",
+                 "Exit codes: 0 success, 1 refused input, a damaged or unreadable file or a failed write, 2 usage "
+                 "error.",
                  program};
     app.require_subcommand(1);
     app.set_version_flag("--version", "pennywell-cli 1.1.3");
@@ -122,7 +97,8 @@ int runCommand(int argc, char** argv) {
     budgetCommand->add_option("--today", budget.today, "How far the period has got, YYYY-MM-DD (default: the "
                                                        "current date)");
     budgetCommand->add_option("--budget", budget.budget,
-                              "The budget of the whole period, in place of the income booked (the total only)");
+                              "The budget of the whole period, in place of the income booked (the total only)")
+        ->check(wholeAmount);
     addFormat(budgetCommand, budget.read.format);
 
     ExportOptions exported;
@@ -173,4 +149,41 @@ int runCommand(int argc, char** argv) {
     return CliFailure::Usage;
 }
 
+// Every command runs inside this guard: whatever it throws ends it with a
+// message and an exit code, never with an abort.
+int guarded(int argc, char** argv) {
+    try {
+        return runCommandLine(argc, argv);
+    } catch (const CliFailure& failure) {
+        report(failure.what());
+        return failure.code;
+    } catch (const KestLib::ErrorMsg& error) {
+        report((error.path().empty() ? std::string() : error.path() + ": ") + errorText(error));
+    } catch (const std::bad_alloc&) {
+        report("not enough memory");
+    } catch (const std::exception& error) {
+        report(error.what());
+    } catch (...) {
+        report("an unexpected error ended the command");
+    }
+    return CliFailure::Refused;
+}
+
 }  // namespace
+
+int main(int argc, char** argv) {
+    // Past a file-size limit a write fails with EFBIG and is reported, as
+    // in the window, rather than the signal ending the program mid-write.
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+    int code = guarded(argc, argv);
+    // What was written to standard output is part of the result: a script
+    // must not take a cut listing for a whole one.
+    if (const int failure = closeOut()) {
+        std::cerr << program << ": standard output: "
+                  << errorText(KestLib::ErrorMsg(KestLib::Msg::fileWrite, {}, failure)) << '\n';
+        if (code == 0) code = CliFailure::Refused;
+    }
+    return code;
+}

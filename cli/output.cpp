@@ -1,6 +1,7 @@
 #include "output.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 
 namespace {
@@ -13,6 +14,21 @@ bool isWide(char32_t c) {
 }
 
 void appendPadding(std::string& out, int count) { out.append(static_cast<std::size_t>(std::max(0, count)), ' '); }
+
+void appendEscape(std::string& out, const char* prefix, unsigned char code) {
+    static constexpr char hex[] = "0123456789abcdef";
+    out.append(prefix);
+    out.push_back(hex[code >> 4]);
+    out.push_back(hex[code & 0xF]);
+}
+
+// The errno of the first write to standard output that failed; 0 while all
+// went well.
+int outputFailure = 0;
+
+void noteOutputFailure() {
+    if (outputFailure == 0) outputFailure = errno != 0 ? errno : EIO;
+}
 
 }  // namespace
 
@@ -29,6 +45,31 @@ int displayWidth(std::string_view utf8) {
         k += static_cast<std::size_t>(length);
     }
     return width;
+}
+
+std::string terminalText(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t k = 0; k < utf8.size(); ++k) {
+        const unsigned char c = static_cast<unsigned char>(utf8[k]);
+        const unsigned char next = k + 1 < utf8.size() ? static_cast<unsigned char>(utf8[k + 1]) : 0;
+        if (c < 0x20 || c == 0x7F) {
+            appendEscape(out, "\\x", c);
+        } else if (c == '\\') {
+            out.append("\\\\");
+        } else if (c == 0xC2 && next >= 0x80 && next <= 0x9F) {  // U+0080 to U+009F
+            appendEscape(out, "\\u00", next);
+            ++k;
+        } else {
+            out.push_back(static_cast<char>(c));
+        }
+    }
+    return out;
+}
+
+void TextTable::addRow(std::vector<std::string> cells) {
+    for (std::string& cell : cells) cell = terminalText(cell);
+    rows.push_back(std::move(cells));
 }
 
 std::string TextTable::render() const {
@@ -70,4 +111,22 @@ std::string TextTable::render() const {
     return out;
 }
 
-void writeOut(std::string_view bytes) { std::fwrite(bytes.data(), 1, bytes.size(), stdout); }
+void writeOut(std::string_view bytes) {
+    errno = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size()) noteOutputFailure();
+}
+
+void flushOut() {
+    errno = 0;
+    if (std::fflush(stdout) != 0) noteOutputFailure();
+}
+
+int closeOut() {
+    flushOut();
+    if (std::ferror(stdout)) noteOutputFailure();
+    errno = 0;
+    // A descriptor that was never open fails only here, and only when
+    // nothing was written to it: there was nothing to lose.
+    if (std::fclose(stdout) != 0 && errno != EBADF) noteOutputFailure();
+    return outputFailure;
+}

@@ -6,7 +6,8 @@
 
 // A table printed as aligned text: columns two spaces apart, numbers aligned
 // to the right, Chinese characters counted as two columns, as a terminal
-// shows them.
+// shows them. Cells are shown through terminalText, so a name or comment
+// from a book can't drive the terminal.
 class TextTable {
 public:
     enum class Align { Left, Right };
@@ -16,7 +17,7 @@ public:
     };
 
     explicit TextTable(std::vector<Column> columns) : columns(std::move(columns)) {}
-    void addRow(std::vector<std::string> cells) { rows.push_back(std::move(cells)); }
+    void addRow(std::vector<std::string> cells);
     // A line of dashes under the rows so far, e.g. above a total.
     void addRule() { rows.emplace_back(); }
     std::string render() const;
@@ -29,5 +30,17 @@ private:
 // The columns a terminal gives the UTF-8 text.
 int displayWidth(std::string_view utf8);
 
-// Writes bytes to standard output as they are.
+// UTF-8 text for a terminal: control characters (C0, DEL and C1) written
+// \xHH (\u00HH for C1) and a backslash doubled, so a hostile book can't send
+// escape sequences and the shown text still tells what is stored.
+std::string terminalText(std::string_view utf8);
+
+// Writes bytes to standard output as they are. A failure is kept for
+// closeOut, which reports it; the command goes on as if written.
 void writeOut(std::string_view bytes);
+// Hands what is buffered to the system, e.g. before a message on standard
+// error, keeping a failure for closeOut.
+void flushOut();
+// Flushes and closes standard output: 0 when every byte reached the system,
+// or the errno of the first write that failed.
+int closeOut();
