@@ -17,9 +17,9 @@
 #include "accountdb.h"
 #include "benchprompts.h"
 #include "big5text.h"
-#include "budgetdialog.h"
-#include "grandtotaldialog.h"
-#include "percentagedialog.h"
+#include "statistics/budgetdialog.h"
+#include "statistics/grandtotaldialog.h"
+#include "statistics/percentagedialog.h"
 #include "typeidtable.h"
 
 using KestLib::AccountDB;

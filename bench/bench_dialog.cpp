@@ -18,8 +18,8 @@
 
 #include "accountdb.h"
 #include "benchprompts.h"
-#include "mainwindow.h"
-#include "transactiondialog.h"
+#include "window/mainwindow.h"
+#include "transactions/transactiondialog.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;

@@ -16,11 +16,11 @@
 #include "benchprompts.h"
 #include "big5text.h"
 #include "bookgenerator.h"
-#include "filterbar.h"
-#include "mainwindow.h"
+#include "find/filterbar.h"
+#include "window/mainwindow.h"
 #include "transactionfilter.h"
-#include "transactiontablemodel.h"
-#include "transactiontableview.h"
+#include "table/transactiontablemodel.h"
+#include "table/transactiontableview.h"
 
 using KestLib::AccountDB;
 using PwText::TransactionSearch;

@@ -16,9 +16,9 @@
 #include "accountdb.h"
 #include "benchprompts.h"
 #include "big5text.h"
-#include "mainwindow.h"
-#include "transactiontablemodel.h"
-#include "transactiontableview.h"
+#include "window/mainwindow.h"
+#include "table/transactiontablemodel.h"
+#include "table/transactiontableview.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;

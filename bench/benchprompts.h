@@ -4,7 +4,7 @@
 #include <QString>
 #include <functional>
 
-#include "userprompts.h"
+#include "prompts/userprompts.h"
 
 // Answers every question of the window without a modal loop: unsaved changes
 // are discarded, file dialogs are cancelled, and a dialog is filled in by the

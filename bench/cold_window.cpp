@@ -25,7 +25,7 @@
 
 #include "accountdb.h"
 #include "benchprompts.h"
-#include "mainwindow.h"
+#include "window/mainwindow.h"
 
 namespace {
 

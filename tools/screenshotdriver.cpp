@@ -21,9 +21,9 @@
 #include <cstdio>
 
 #include "accountdb.h"
-#include "dialogprompts.h"
-#include "filterbar.h"
-#include "mainwindow.h"
+#include "prompts/dialogprompts.h"
+#include "find/filterbar.h"
+#include "window/mainwindow.h"
 
 namespace {
 

@@ -1,0 +1,192 @@
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "accountdb.h"
+#include "bookcsv.h"
+#include "booksupport.h"
+#include "databaseformat.h"
+#include "window/mainwindow.h"
+#include "memoryceiling.h"
+#include "scriptedprompts.h"
+#include "windowfixture.h"
+
+namespace {
+
+const QByteArray sample =
+    "date,amount,type,comment\n"
+    "2024-01-05,-120,Food,\"rice, tea\"\n"
+    "2024-01-02,52000,Salary,pay\n";
+
+}  // namespace
+
+class TestCsvCommands : public QObject, private WindowFixture {
+    Q_OBJECT
+
+private:
+    QAbstractItemModel* model() const { return window->findChild<QTableView*>(QStringLiteral("table"))->model(); }
+    void startNewBook() {
+        prompts.nameAnswers.push_back({true, QStringLiteral("Csv")});
+        action("newAct")->trigger();
+    }
+    void importFile(const QString& file, int filter = 0) {
+        prompts.dataFiles.push_back({file, filter});
+        action("importCsvAct")->trigger();
+    }
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void init() { openWindow(); }
+
+    void cleanup() {
+        window.reset();
+        QVERIFY2(prompts.unscripted.isEmpty(), qPrintable("unexpected questions: " + prompts.unscripted.join(", ")));
+        QVERIFY2(prompts.allAnswersUsed(), "a scripted answer was never asked for");
+    }
+
+    void actionsSitInTheFileMenuAndFollowTheDatabase() {
+        QMenu* file = window->menuBar()->actions().at(0)->menu();
+        QVERIFY(file->actions().contains(action("importCsvAct")));
+        QVERIFY(file->actions().contains(action("exportCsvAct")));
+        QCOMPARE(action("importCsvAct")->text(), QStringLiteral("&Import CSV…"));
+        QVERIFY(!action("importCsvAct")->isEnabled() && !action("exportCsvAct")->isEnabled());
+        startNewBook();
+        QVERIFY(action("importCsvAct")->isEnabled() && action("exportCsvAct")->isEnabled());
+        prompts.saveChoices.push_back(UserPrompts::SaveChoice::Discard);
+        action("closeAct")->trigger();
+        QVERIFY(!action("importCsvAct")->isEnabled());
+    }
+
+    void acceptedImportFillsTheTableInItsSortAndMarksTheBook() {
+        startNewBook();
+        BookSupport::writeBytes(path("in.csv"), sample);
+        importFile(path("in.csv"));
+
+        QCOMPARE(window->database().transCount(), 2);
+        QCOMPARE(model()->rowCount(), 2);
+        QCOMPARE(status(), QStringLiteral("File Modified"));
+        QCOMPARE(prompts.reports, QStringList{QStringLiteral("Import CSV: 2 transaction(s) imported. 2 new type(s) created.")});
+        // The table is sorted by index, ascending, as before the import.
+        QCOMPARE(model()->index(0, 0).data().toString().trimmed(), QStringLiteral("1"));
+        QCOMPARE(model()->index(0, 5).data().toString(), QStringLiteral("rice, tea"));
+        QCOMPARE(model()->index(1, 3).data().toString().trimmed(), QStringLiteral("52000"));
+    }
+
+    void refusedImportNamesTheLinesAndChangesNothing() {
+        startNewBook();
+        BookSupport::writeBytes(path("in.csv"), sample);
+        importFile(path("in.csv"));
+        std::string before = KestLib::encodeDatabase(window->database());
+
+        BookSupport::writeBytes(path("bad.csv"), "date,amount,type\n2024-01-01,1,Food\n2024-13-01,1,Food\n2024-01-03,1,"
+                                    "\xF0\x9F\x98\x80\n");
+        importFile(path("bad.csv"));
+        QCOMPARE(prompts.warnings.size(), 1);
+        QCOMPARE(prompts.warnings.at(0),
+                 QString::fromUtf8("Warning: The CSV file was not imported; the database is unchanged.\n"
+                                   "Line 3: the date \"2024-13-01\" is not a calendar date written YYYY-MM-DD\n"
+                                   "Line 4: the type \"😀\" holds a character that Big5 can't store"));
+        QCOMPARE(KestLib::encodeDatabase(window->database()), before);
+        QCOMPARE(model()->rowCount(), 2);
+
+        // A file that can't be read is a warning too.
+        importFile(path("missing.csv"));
+        QCOMPARE(prompts.warnings.size(), 2);
+        QCOMPARE(KestLib::encodeDatabase(window->database()), before);
+    }
+
+    // A file too big for the memory at hand (64 GB, sparse, so it takes no
+    // disk) is refused by name, and the book keeps its unsaved changes.
+    void importOfAFileTooBigForTheMemoryWarnsAndKeepsTheBook() {
+        startNewBook();
+        BookSupport::writeBytes(path("in.csv"), sample);
+        importFile(path("in.csv"));
+        const std::string before = KestLib::encodeDatabase(window->database());
+
+        const QString big = path("big.csv");
+        BookSupport::writeBytes(big, sample);
+        QVERIFY(QFile::resize(big, qint64{64} << 30));
+        {
+            const MemoryCeiling ceiling;
+            importFile(big);
+        }
+        QCOMPARE(prompts.warnings, QStringList{QStringLiteral("Warning: not enough memory to read ") + QDir::toNativeSeparators(big)});
+        QCOMPARE(KestLib::encodeDatabase(window->database()), before);
+        QCOMPARE(model()->rowCount(), 2);
+        QCOMPARE(status(), QStringLiteral("File Modified"));
+        QVERIFY(action("undoAct")->isEnabled());
+    }
+
+    void exportWritesTheChosenEncoding_data() {
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<int>("encoding");
+        QTest::newRow("UTF-8") << 0 << int(PwText::CsvEncoding::Utf8);
+        QTest::newRow("UTF-8 for spreadsheets") << 1 << int(PwText::CsvEncoding::Utf8WithBom);
+        QTest::newRow("Big5") << 2 << int(PwText::CsvEncoding::Big5);
+    }
+
+    void exportWritesTheChosenEncoding() {
+        QFETCH(int, filter);
+        QFETCH(int, encoding);
+        startNewBook();
+        BookSupport::writeBytes(path("in.csv"), "date,amount,type\n2024-01-01,-5,\xE9\xA3\x9F\xE7\x89\xA9\n");
+        importFile(path("in.csv"));
+
+        prompts.dataFiles.push_back({path("out.csv"), filter});
+        action("exportCsvAct")->trigger();
+        QCOMPARE(prompts.lastFilters.size(), 3);
+        const std::string expected =
+            PwText::exportCsv(window->database(), static_cast<PwText::CsvEncoding>(encoding));
+        QCOMPARE(BookSupport::fileBytes(path("out.csv")).toStdString(), expected);
+        // Exporting changes nothing in the book.
+        QCOMPARE(status(), QStringLiteral("File Modified"));
+
+        // Cancelling the dialog writes nothing.
+        QVERIFY(QFile::remove(path("out.csv")));
+        prompts.dataFiles.push_back({});
+        action("exportCsvAct")->trigger();
+        QVERIFY(!QFile::exists(path("out.csv")));
+    }
+
+    void exportToAPlaceThatCantBeWrittenWarns() {
+        startNewBook();
+        prompts.dataFiles.push_back({path("no-such-folder/out.csv"), 0});
+        action("exportCsvAct")->trigger();
+        QCOMPARE(prompts.warnings.size(), 1);
+        QVERIFY(prompts.warnings.at(0).contains(QStringLiteral("can't be written")));
+    }
+
+    void exportOntoTheOpenBookWarnsAndWritesNothing_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("the book") << "money.pwdb";
+        QTest::newRow("a link to it") << "link.csv";
+    }
+    void exportOntoTheOpenBookWarnsAndWritesNothing() {
+        QFETCH(QString, chosen);
+        const QString money = path("money.pwdb");
+        BookSupport::writeBook(money, "Money");
+        QVERIFY(QFile::link(money, path("link.csv")));
+        const QByteArray before = BookSupport::fileBytes(money);
+        window->openFile(money);
+
+        prompts.dataFiles.push_back({path(chosen), 0});
+        action("exportCsvAct")->trigger();
+        QCOMPARE(prompts.warnings,
+                 QStringList({QStringLiteral("Warning: The file %1 is the open book itself; the CSV would replace "
+                                             "it. Nothing was written.")
+                                  .arg(path(chosen))}));
+        QCOMPARE(BookSupport::fileBytes(money), before);
+    }
+};
+
+QTEST_MAIN(TestCsvCommands)
+#include "test_csvcommands.moc"

@@ -1,0 +1,445 @@
+#include <QAbstractItemModelTester>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <memory>
+#include <set>
+
+#include "accountdb.h"
+#include "big5text.h"
+#include "booksupport.h"
+#include "find/filterbar.h"
+#include "window/mainwindow.h"
+#include "scriptedprompts.h"
+#include "transactionfilter.h"
+#include "table/transactiontablemodel.h"
+
+using namespace BookSupport;
+using KestLib::AccountDB;
+using KestLib::Transaction;
+using PwText::TransactionSearch;
+
+namespace {
+
+std::string big5(const char* utf8) { return toBig5(QString::fromUtf8(utf8)); }
+
+// Comments and type names in both cases and in Big5, among them Big5
+// characters whose second byte is an ASCII letter ("\xA4\x61"), which a
+// search of the stored bytes would find an "a" in.
+std::vector<Row> findRows() {
+    return {
+        {2004, 3, 7, false, 9, "Food", "rice"},
+        {2004, 10, 1, true, 10, "Salary", "PAY day"},
+        {2004, 11, 15, false, 100, "Food", big5("Dinner at 食堂")},
+        {2005, 1, 2, true, 2000, big5("薪水"), big5("獎金 bonus")},
+        {2005, 2, 3, false, 50, "Rent", big5("rent for 一月")},
+        {2005, 2, 28, false, 7, "Food", ""},
+        {2003, 12, 31, true, 1, "Rent", "refund Pay"},
+        {2004, 10, 1, false, 30, big5("薪水"), "\xA4\x61\xA4\x61"},
+    };
+}
+
+int typeId(const AccountDB& db, const std::string& name) { return db.findType(name).id(); }
+
+// What the search takes, by a plain scan of the book that compares shown
+// texts as the toolkit does, case-insensitively.
+bool scanTakes(const AccountDB& db, const Transaction& record, const TransactionSearch& search) {
+    const PwText::TransactionFilter& fields = search.fields;
+    if (fields.inOut == 0 && !record.isIncome()) return false;
+    if (fields.inOut == 1 && record.isIncome()) return false;
+    if (!fields.allTypes && !fields.types.test(static_cast<std::size_t>(record.type()))) return false;
+    const QDate date(record.year(), record.month(), record.day());
+    auto dateOf = [](std::int32_t code) {
+        const QString digits = QString::number(code, 16);  // the code is BCD
+        return QDate::fromString(digits, QStringLiteral("yyyyMMdd"));
+    };
+    if (fields.firstDate != -1 && date < dateOf(fields.firstDate)) return false;
+    if (fields.lastDate != -1 && date > dateOf(fields.lastDate)) return false;
+    if (search.text().isEmpty()) return true;
+    const QString comment = fromBig5("MainWindow", record.comment());
+    const QString type = fromBig5("MainWindow", db.typeById(record.type()).name());
+    return comment.contains(search.text(), Qt::CaseInsensitive) || type.contains(search.text(), Qt::CaseInsensitive);
+}
+
+struct Scan {
+    std::multiset<int> indexes;
+    TransactionTableModel::ShownFigures figures;
+};
+
+Scan scan(const AccountDB& db, const TransactionSearch& search) {
+    Scan result;
+    for (int position = 0; position < db.transCount(); ++position) {
+        const Transaction& record = db.transaction(position, false);
+        if (!scanTakes(db, record, search)) continue;
+        result.indexes.insert(record.index());
+        ++result.figures.count;
+        result.figures.balance += record.isIncome() ? record.amount() : -record.amount();
+    }
+    return result;
+}
+
+std::vector<int> shownIndexes(const TransactionTableModel& model) {
+    std::vector<int> indexes;
+    for (int row = 0; row < model.rowCount(); ++row) indexes.push_back(model.transactionIndexAt(row));
+    return indexes;
+}
+
+TransactionSearch searchFor(const AccountDB& db, const QString& text, const std::string& type = {},
+                            int inOut = -1, QDate first = {}, QDate last = {}) {
+    TransactionSearch search;
+    search.setText(text);
+    search.fields.inOut = inOut;
+    if (!type.empty()) {
+        search.fields.allTypes = false;
+        search.fields.types.set(static_cast<std::size_t>(typeId(db, type)));
+    }
+    if (first.isValid()) search.fields.firstDate = KestLib::packDate(first.year(), first.month(), first.day());
+    if (last.isValid()) search.fields.lastDate = KestLib::packDate(last.year(), last.month(), last.day());
+    return search;
+}
+
+// The sorted column's texts of every shown row, in row order.
+QStringList columnTexts(const TransactionTableModel& model, int column) {
+    QStringList texts;
+    for (int row = 0; row < model.rowCount(); ++row) texts << model.index(row, column).data().toString();
+    return texts;
+}
+
+// With bytes that are no Big5 character, which the decoder shows otherwise.
+const std::vector<std::string> randomComments = {"", "pay", "PAY back", big5("食堂"), big5("薪水 a"), "\xA4\x61",
+                                                  "Apple", "zz", "bad \xFFPay", "end \xA4"};
+
+}  // namespace
+
+class TestFind : public QObject {
+    Q_OBJECT
+
+private:
+    // ---- The window ----
+    std::unique_ptr<QTemporaryDir> folder;
+    std::unique_ptr<MainWindow> window;
+    ScriptedPrompts prompts;
+
+    QAction* action(const char* name) const { return window->findChild<QAction*>(QString::fromLatin1(name)); }
+    template <typename T>
+    T* child(const char* name) const {
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        if (!found) qFatal("no widget %s", name);
+        return found;
+    }
+    QTableView* table() const { return child<QTableView>("table"); }
+    QStringList column(int column) const {
+        QStringList texts;
+        for (int row = 0; row < table()->model()->rowCount(); ++row)
+            texts << table()->model()->index(row, column).data().toString();
+        return texts;
+    }
+    QString findStatus() const {
+        auto* label = child<QLabel>("findStatusLabel");
+        return label->isVisible() ? label->text() : QString();
+    }
+    int rowCount() const { return table()->model()->rowCount(); }
+    void sortBy(int section) { emit table()->horizontalHeader()->sectionClicked(section); }
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+    void init();
+    void cleanup();
+
+    // ---- The model's filter against a plain scan ----
+    void filterMatchesAScan_data();
+    void filterMatchesAScan();
+    void rowChangesWhileFilteredMatchAScan();
+
+    // ---- The window ----
+    void findBarOpensFiltersAndCloses();
+    void rowCommandsActOnTheShownRow_data();
+    void rowCommandsActOnTheShownRow();
+};
+
+void TestFind::init() {
+    folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(folder->isValid());
+    prompts = ScriptedPrompts();
+    window = std::make_unique<MainWindow>();
+    window->setPrompts(&prompts);
+    window->setLangDir(folder->filePath(QStringLiteral("languages")));  // absent: no languages
+    window->initWindow();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+}
+
+void TestFind::cleanup() {
+    window.reset();
+    QVERIFY2(prompts.unscripted.isEmpty(), qPrintable("unexpected questions: " + prompts.unscripted.join(", ")));
+    QVERIFY2(prompts.allAnswersUsed(), "a scripted answer was never asked for");
+}
+
+void TestFind::filterMatchesAScan_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("type");  // UTF-8; empty for every type
+    QTest::addColumn<int>("inOut");
+    QTest::addColumn<QDate>("first");
+    QTest::addColumn<QDate>("last");
+    QTest::addColumn<int>("expectedCount");  // so that no row asks for nothing
+
+    const QDate none;
+    QTest::newRow("nothing asked") << "" << "" << -1 << none << none << 8;
+    QTest::newRow("text, any case") << "pay" << "" << -1 << none << none << 2;
+    QTest::newRow("text in capitals") << "PAY" << "" << -1 << none << none << 2;
+    QTest::newRow("Big5 in a comment") << "食" << "" << -1 << none << none << 1;
+    QTest::newRow("Big5 in a type name") << "薪水" << "" << -1 << none << none << 2;
+    QTest::newRow("type name, any case") << "fOOd" << "" << -1 << none << none << 3;
+    QTest::newRow("a letter, not a Big5 byte") << "a" << "" << -1 << none << none << 3;
+    QTest::newRow("text nowhere") << "nothing here" << "" << -1 << none << none << 0;
+    QTest::newRow("a type") << "" << "Food" << -1 << none << none << 3;
+    QTest::newRow("a Big5 type") << "" << "薪水" << -1 << none << none << 2;
+    QTest::newRow("type and text") << "r" << "Food" << -1 << none << none << 2;
+    QTest::newRow("income") << "" << "" << 0 << none << none << 3;
+    QTest::newRow("outgoing") << "" << "" << 1 << none << none << 5;
+    QTest::newRow("date range, ends included")
+        << "" << "" << -1 << QDate(2004, 10, 1) << QDate(2005, 1, 2) << 4;
+    QTest::newRow("everything at once") << "e" << "" << 1 << QDate(2004, 1, 1) << QDate(2005, 2, 3) << 3;
+}
+
+void TestFind::filterMatchesAScan() {
+    QFETCH(QString, text);
+    QFETCH(QString, type);
+    QFETCH(int, inOut);
+    QFETCH(QDate, first);
+    QFETCH(QDate, last);
+    QFETCH(int, expectedCount);
+
+    AccountDB db = makeBook("Find", findRows());
+    for (const bool translates : {false, true}) {
+        TransactionTableModel model;
+        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        model.setTranslatesStoredText(translates);
+        model.setDatabase(&db);
+        model.sortRows(TransactionTableModel::MoneyColumn, false);
+        const std::vector<int> sorted = shownIndexes(model);
+
+        const TransactionSearch search = searchFor(db, text, toBig5(type), inOut, first, last);
+        model.setSearch(search);
+        const Scan expected = scan(db, search);
+        QCOMPARE(expected.figures.count, expectedCount);
+        const std::vector<int> shown = shownIndexes(model);
+        QCOMPARE(std::multiset<int>(shown.begin(), shown.end()), expected.indexes);
+        // In the order of the sort.
+        std::vector<int> inOrder;
+        std::copy_if(sorted.begin(), sorted.end(), std::back_inserter(inOrder),
+                     [&](int index) { return expected.indexes.count(index) > 0; });
+        QCOMPARE(shown, inOrder);
+        QCOMPARE(model.shownFigures().count, expected.figures.count);
+        QCOMPARE(model.shownFigures().balance, expected.figures.balance);
+        QCOMPARE(model.isFiltered(), !search.takesAll());
+
+        // Taken back, every row shows again in the sort.
+        model.setSearch(TransactionSearch());
+        QCOMPARE(shownIndexes(model), sorted);
+        QCOMPARE(model.shownFigures().count, db.transCount());
+    }
+}
+
+void TestFind::rowChangesWhileFilteredMatchAScan() {
+    // A seeded run of adds, modifies, deletes, sorts and new searches on a
+    // filtered model; after each step the rows are those a scan takes, in
+    // the order of a fresh model, and the figures are the scan's.
+    AccountDB db = makeBook("Find", findRows());
+    const std::vector<int> typeIds = {typeId(db, "Food"), typeId(db, "Rent"), typeId(db, big5("薪水"))};
+    QRandomGenerator random(1313);
+    auto randomRecord = [&] {
+        Transaction record;
+        record.setDate(2000 + random.bounded(6), 1 + random.bounded(12), 1 + random.bounded(28));
+        record.setType(typeIds[random.bounded(int(typeIds.size()))]);
+        record.setAmount(1 + random.bounded(20));
+        record.setIncome(random.bounded(3) == 0);
+        record.setComment(randomComments[random.bounded(int(randomComments.size()))]);
+        return record;
+    };
+    for (int i = 0; i < 120; ++i) {
+        Transaction record = randomRecord();
+        db.addTransaction(record);
+    }
+    const std::vector<TransactionSearch> searches = {
+        searchFor(db, QStringLiteral("pay")), searchFor(db, QString::fromUtf8("薪水"), {}, 1),
+        searchFor(db, QStringLiteral("A"), "Food"), searchFor(db, {}, {}, 0, QDate(2002, 1, 1), QDate(2004, 6, 30)),
+        TransactionSearch()};
+    TransactionTableModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    model.setTranslatesStoredText(false);
+    model.setDatabase(&db);
+    int column = TransactionTableModel::MoneyColumn;
+    bool ascending = true;
+    TransactionSearch search = searches[0];
+    model.setSearch(search);
+    model.sortRows(column, ascending);
+    for (int step = 0; step < 250; ++step) {
+        const int action = random.bounded(12);
+        if (action < 3) {
+            Transaction record = randomRecord();
+            db.addTransaction(record);
+            model.appendLastTransaction();
+        } else if (action < 6 && db.transCount() > 0) {
+            const int index = db.transaction(random.bounded(db.transCount()), false).index();
+            Transaction changed = randomRecord();
+            changed.setIndex(index);
+            db.modifyTransaction(changed);
+            model.transactionModified(index);
+        } else if (action < 9 && db.transCount() > 0) {
+            const int position = random.bounded(db.transCount());
+            db.deleteTransaction(db.transaction(position, false).index());
+            model.transactionDeleted(position);
+        } else if (action < 10) {
+            column = random.bounded(int(TransactionTableModel::ColumnCount));
+            ascending = random.bounded(2) == 0;
+        } else {
+            search = searches[random.bounded(int(searches.size()))];
+            model.setSearch(search);
+        }
+        model.sortRows(column, ascending);
+
+        const Scan expected = scan(db, search);
+        const std::vector<int> shown = shownIndexes(model);
+        QCOMPARE(std::multiset<int>(shown.begin(), shown.end()), expected.indexes);
+        QCOMPARE(model.shownFigures().count, expected.figures.count);
+        QCOMPARE(model.shownFigures().balance, expected.figures.balance);
+        TransactionTableModel fresh;
+        fresh.setDatabase(&db);
+        fresh.setSearch(search);
+        fresh.sortRows(column, ascending);
+        QCOMPARE(columnTexts(model, column), columnTexts(fresh, column));
+        for (int c = 0; c < TransactionTableModel::ColumnCount; ++c) QCOMPARE(model.widestText(c), fresh.widestText(c));
+    }
+    // Clearing the search shows every row in the sort.
+    model.setSearch(TransactionSearch());
+    TransactionTableModel fresh;
+    fresh.setDatabase(&db);
+    fresh.sortRows(column, ascending);
+    QCOMPARE(columnTexts(model, column), columnTexts(fresh, column));
+}
+
+void TestFind::findBarOpensFiltersAndCloses() {
+    auto* bar = child<FilterBar>("filterBar");
+    QVERIFY(!action("findAct")->isEnabled());
+    QVERIFY(window->menuBar()->actions().at(1)->menu()->actions().contains(action("findAct")));
+    const QString file = folder->filePath(QStringLiteral("find.pwdb"));
+    writeBook(file, "Find", findRows());
+    window->openFile(file);
+    sortBy(TransactionTableModel::MoneyColumn);
+    sortBy(TransactionTableModel::MoneyColumn);  // descending
+    const QStringList allMoney = column(TransactionTableModel::MoneyColumn);
+    QCOMPARE(allMoney, QStringList({"2000", "100", "50", "30", "10", "9", "7", "1"}));
+    QVERIFY(bar->isHidden());
+
+    // Ctrl+F, as a person presses it.
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
+    QVERIFY(bar->isVisible());
+    QVERIFY(child<QLineEdit>("findText")->hasFocus());
+    QCOMPARE(findStatus(), QString());
+
+    // Typing is looked for once it pauses.
+    // As an input method enters it.
+    child<QLineEdit>("findText")->insert(QString::fromUtf8("薪"));
+    QCOMPARE(column(TransactionTableModel::MoneyColumn), allMoney);
+    QTRY_COMPARE(column(TransactionTableModel::MoneyColumn), QStringList({"2000", "30"}));
+    QCOMPARE(findStatus(), QStringLiteral("2 of 8 transactions match, balance 1970"));
+    QCOMPARE(child<QLabel>("statusLabel")->text(), QStringLiteral("File Saved"));
+
+    // A choice answers at once, and the sort holds.
+    auto* inOut = child<QComboBox>("findInOut");
+    choose(inOut, 2);  // outgoing
+    QCOMPARE(column(TransactionTableModel::MoneyColumn), QStringList({"30"}));
+    QCOMPARE(findStatus(), QStringLiteral("1 of 8 transactions match, balance -30"));
+    child<QLineEdit>("findText")->clear();
+    child<QCheckBox>("findDates")->setChecked(true);
+    child<QDateEdit>("findFirstDate")->setDate(QDate(2004, 1, 1));
+    child<QDateEdit>("findLastDate")->setDate(QDate(2004, 12, 31));
+    QCOMPARE(column(TransactionTableModel::MoneyColumn), QStringList({"100", "30", "9"}));
+    auto* type = child<QComboBox>("findType");
+    choose(type, type->findText(QStringLiteral("Food")));
+    QCOMPARE(column(TransactionTableModel::MoneyColumn), QStringList({"100", "9"}));
+    QCOMPARE(findStatus(), QStringLiteral("2 of 8 transactions match, balance -109"));
+    // Sorting while filtered sorts the rows shown.
+    sortBy(TransactionTableModel::MoneyColumn);
+    QCOMPARE(column(TransactionTableModel::MoneyColumn), QStringList({"9", "100"}));
+
+    // Escape: every row again, in the sort now in force, and no figures.
+    QTest::keyClick(child<QLineEdit>("findText"), Qt::Key_Escape);
+    QVERIFY(bar->isHidden());
+    QCOMPARE(findStatus(), QString());
+    QCOMPARE(column(TransactionTableModel::MoneyColumn), QStringList({"1", "7", "9", "10", "30", "50", "100", "2000"}));
+    // Opened again, the bar asks for nothing yet.
+    action("findAct")->trigger();
+    QCOMPARE(child<QLineEdit>("findText")->text(), QString());
+    QCOMPARE(child<QComboBox>("findType")->currentIndex(), 0);
+    QCOMPARE(rowCount(), 8);
+    // Closing the book closes the bar.
+    action("closeAct")->trigger();
+    QVERIFY(bar->isHidden());
+}
+
+void TestFind::rowCommandsActOnTheShownRow_data() {
+    QTest::addColumn<bool>("deleting");
+    QTest::newRow("delete this") << true;
+    QTest::newRow("modify this") << false;
+}
+
+void TestFind::rowCommandsActOnTheShownRow() {
+    QFETCH(bool, deleting);
+    const QString file = folder->filePath(QStringLiteral("find.pwdb"));
+    writeBook(file, "Find", findRows());
+    window->openFile(file);
+    action("findAct")->trigger();
+    choose(child<QComboBox>("findType"), child<QComboBox>("findType")->findText(QStringLiteral("Rent")));
+    // Rows 0 and 1 of the table are the two rents, indexes 5 and 7.
+    QCOMPARE(column(TransactionTableModel::IndexColumn), QStringList({"5", "7"}));
+    const QRect cell = table()->visualRect(table()->model()->index(1, 0));
+    QTest::mouseClick(table()->viewport(), Qt::RightButton, Qt::NoModifier, cell.center());
+
+    QString shown;
+    prompts.dialogScripts.push_back([&](QDialog& dialog) {
+        auto* money = dialog.findChild<QLineEdit*>(QStringLiteral("moneyLineEdit"));
+        shown = money->text() + ' ' + dialog.findChild<QLineEdit*>(QStringLiteral("commentLineEdit"))->text();
+        if (!deleting) {
+            money->clear();
+            QTest::keyClicks(money, QStringLiteral("5"));
+        }
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
+        return dialog.result() == QDialog::Accepted;
+    });
+    std::unique_ptr<QMenu> menu(window->createContextMenu());
+    menu->actions().at(deleting ? 0 : 1)->trigger();
+
+    QCOMPARE(shown, QStringLiteral("1 refund Pay"));
+    if (deleting) {
+        QCOMPARE(window->database().transPosition(7), -1);
+        QCOMPARE(window->database().transCount(), 7);
+        QCOMPARE(column(TransactionTableModel::IndexColumn), QStringList({"5"}));
+        QCOMPARE(findStatus(), QStringLiteral("1 of 7 transactions match, balance -50"));
+    } else {
+        QCOMPARE(window->database().transaction(7, true).amount(), 5);
+        QCOMPARE(column(TransactionTableModel::MoneyColumn), QStringList({"50", "5"}));
+        QCOMPARE(findStatus(), QStringLiteral("2 of 8 transactions match, balance -45"));
+    }
+    QCOMPARE(window->database().transaction(5, true).amount(), 50);
+}
+
+QTEST_MAIN(TestFind)
+#include "test_find.moc"

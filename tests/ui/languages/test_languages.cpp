@@ -1,0 +1,491 @@
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <memory>
+#include <utility>
+
+#include "big5text.h"
+#include "book/coremessages.h"
+#include "coretestsupport.h"
+#include "book/dbnamedialog.h"
+#include "languages/languagefolder.h"
+#include "window/mainwindow.h"
+#include "scriptedprompts.h"
+#include "table/transactiontablemodel.h"
+
+namespace {
+
+const QString shippedDir = QStringLiteral(PENNYWELL_LANGUAGES_DIR);
+const QString fixtureDir = QStringLiteral(FIXTURE_DIR);
+const QStringList menuBarSources = {"&File", "&Edit", "&Transaction", "&Database", "&Language", "&Help"};
+
+// The shown text of each window text the tests follow, by the action's
+// object name and the property, with its English source.
+struct ActionText {
+    const char* action;
+    bool statusTip;
+    const char* source;
+};
+const ActionText followedActionTexts[] = {
+    {"newAct", false, "&New"},
+    {"newAct", true, "Create a new database"},
+    {"openAct", true, "Open an exist database"},
+    {"saveAsAct", false, "Save &As"},
+    {"exitAct", false, "E&xit"},
+    {"transCreateAct", false, "&Create"},
+    {"transDeleteOneAct", true, "Delete this transaction"},
+    {"dbNameAct", false, "&Set the Database Name"},
+    {"budgetAct", false, "&Budget Analasis"},
+    {"percentageAct", true, "Analyze the percentage of each Income/Outgoing type"},
+    {"aboutQtAct", false, "About &Qt"},
+};
+const char* const headerSources[] = {"Index", "Date", "In/Out", "Money", "Type", "Comment"};
+
+// A folder of translation files: each entry copies a file (a path) to a name.
+using FileCopies = QList<std::pair<QString, QString>>;
+
+QString shipped(const QString& name) { return shippedDir + u'/' + name; }
+QString fixture(const QString& name) { return fixtureDir + u'/' + name; }
+
+QStringList standardButtonTexts() {
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    return {box.button(QMessageBox::Yes)->text(), box.button(QMessageBox::No)->text(),
+            box.button(QMessageBox::Cancel)->text()};
+}
+
+QStringList placeholders(const QString& text) {
+    QStringList found;
+    for (const QRegularExpressionMatch& match : QRegularExpression(QStringLiteral("%[\\dn]")).globalMatch(text))
+        found << match.captured();
+    found.sort();
+    return found;
+}
+
+int mnemonicCount(QString text) {
+    text.remove(QStringLiteral("&&"));
+    return static_cast<int>(text.count(u'&'));
+}
+
+}  // namespace
+
+class TestLanguages : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> folder;
+    std::unique_ptr<MainWindow> window;
+    ScriptedPrompts prompts;
+
+    // Starts the window as main does, on the given translation folder.
+    void openWindow(const QString& langDir) {
+        window = std::make_unique<MainWindow>();
+        window->setPrompts(&prompts);
+        window->setLangDir(langDir);
+        QApplication::installTranslator(window->appTranslator());
+        QApplication::installTranslator(window->qtTranslator());
+        window->initWindow();
+    }
+    void openSampleBook() {
+        KestLib::AccountDB book = sampleDatabase();
+        std::string path = QFile::encodeName(folder->filePath(QStringLiteral("sample.pwdb"))).toStdString();
+        book.saveFile(path);
+        window->openFile(QFile::decodeName(path.c_str()));
+        QCOMPARE(window->boundFileName(), QFile::decodeName(path.c_str()));
+    }
+    QString makeFolder(const FileCopies& copies) {
+        const QString path = folder->filePath(QStringLiteral("languages"));
+        QDir().mkpath(path);
+        for (const auto& [source, name] : copies) {
+            if (!QFile::copy(source, path + u'/' + name)) qFatal("can't copy %s", qPrintable(source));
+        }
+        return path;
+    }
+    QMenu* languageMenu() const { return window->menuBar()->actions().at(4)->menu(); }
+    QStringList languageNames() const {
+        QStringList names;
+        for (const QAction* item : languageMenu()->actions()) names << item->text();
+        return names;
+    }
+    QList<bool> languageChecks() const {
+        QList<bool> checks;
+        for (const QAction* item : languageMenu()->actions()) checks << item->isChecked();
+        return checks;
+    }
+    void chooseLanguage(const QString& locale) {
+        auto* item = languageMenu()->findChild<QAction*>(QStringLiteral("language_") + locale);
+        if (!item) item = window->findChild<QAction*>(QStringLiteral("language_") + locale);
+        QVERIFY2(item, qPrintable("no item for " + locale));
+        item->trigger();
+    }
+    QAction* action(const char* name) const { return window->findChild<QAction*>(QString::fromLatin1(name)); }
+    QTableView* table() const { return window->findChild<QTableView*>(QStringLiteral("table")); }
+    QString status() const { return window->findChild<QLabel*>(QStringLiteral("statusLabel"))->text(); }
+    QSet<QString> inOutCells() const {
+        QSet<QString> texts;
+        const QAbstractItemModel* model = table()->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            texts << model->index(row, TransactionTableModel::InOutColumn).data().toString();
+        return texts;
+    }
+    QList<QKeySequence> shortcuts() const {
+        QList<QKeySequence> keys;
+        for (const QAction* each : window->findChildren<QAction*>()) keys << each->shortcut();
+        return keys;
+    }
+
+    // Every followed text of the window, each against the translation the
+    // reference gives of its source (the source itself when reference is null).
+    void compareWindowTexts(const QTranslator* reference) {
+        auto expected = [reference](const char* source) {
+            const QString text = reference ? reference->translate("MainWindow", source) : QString();
+            return text.isEmpty() ? QString::fromUtf8(source) : text;
+        };
+        const QList<QAction*> bar = window->menuBar()->actions();
+        QCOMPARE(bar.size(), menuBarSources.size());
+        for (qsizetype i = 0; i < bar.size(); ++i)
+            QCOMPARE(bar[i]->text(), expected(menuBarSources[i].toUtf8().constData()));
+        QCOMPARE(bar[3]->menu()->actions().at(1)->text(), expected("&Statistic"));
+        for (const ActionText& followed : followedActionTexts) {
+            const QAction* shown = action(followed.action);
+            QCOMPARE(followed.statusTip ? shown->statusTip() : shown->text(), expected(followed.source));
+        }
+        for (int section = 0; section < TransactionTableModel::ColumnCount; ++section)
+            QCOMPARE(table()->model()->headerData(section, Qt::Horizontal).toString(),
+                     expected(headerSources[section]));
+        QCOMPARE(status(), expected("File Saved"));
+        QCOMPARE(inOutCells(), QSet<QString>({expected("Income"), expected("Outgoing")}));
+    }
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void init() {
+        folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(folder->isValid());
+        prompts = ScriptedPrompts();
+    }
+
+    void cleanup() {
+        // The window's translators leave the application with it.
+        window.reset();
+        QVERIFY2(prompts.unscripted.isEmpty(), qPrintable("unexpected questions: " + prompts.unscripted.join(", ")));
+    }
+
+    void noLanguagesGiveAnEmptyMenuAndEnglish_data() {
+        QTest::addColumn<QString>("langDir");
+        QTest::addColumn<FileCopies>("files");
+        QTest::newRow("no folder") << QStringLiteral("absent") << FileCopies();
+        QTest::newRow("folder never set") << QString() << FileCopies();
+        QTest::newRow("no program files") << QStringLiteral("languages")
+                                          << FileCopies{{shipped("qt_de.qm"), "qt_de.qm"},
+                                                        {PENNYWELL_TS_DIR "/Pennywell_de.ts", "Pennywell_de.ts"},
+                                                        {shipped("Pennywell_de.qm"), "Other_de.qm"}};
+    }
+    void noLanguagesGiveAnEmptyMenuAndEnglish() {
+        QFETCH(QString, langDir);
+        QFETCH(FileCopies, files);
+        if (!files.isEmpty()) makeFolder(files);
+        openWindow(langDir.isEmpty() ? QString() : folder->filePath(langDir));
+        openSampleBook();
+        QVERIFY(languageMenu()->actions().isEmpty());
+        QVERIFY(window->menuBar()->actions().at(4)->isEnabled());
+        compareWindowTexts(nullptr);
+    }
+
+    void languagesListedInFileNameOrder_data() {
+        QTest::addColumn<FileCopies>("files");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QList<bool>>("checks");
+        QTest::newRow("the shipped three")
+            << FileCopies{{shipped("Pennywell_zh_TW.qm"), "Pennywell_zh_TW.qm"},
+                          {shipped("Pennywell_en.qm"), "Pennywell_en.qm"},
+                          {shipped("Pennywell_de.qm"), "Pennywell_de.qm"}}
+            << QStringList{"Deutsch", "English", QStringLiteral("繁體中文")} << QList<bool>{false, true, false};
+        // The file without a name of its language shows its locale, here
+        // with a capital that a case-sensitive order would put first.
+        QTest::newRow("case ignored, locale as name")
+            << FileCopies{{fixture("Pennywell_fr.qm"), "Pennywell_Fr.qm"},
+                          {shipped("Pennywell_en.qm"), "Pennywell_en.qm"},
+                          {shipped("Pennywell_de.qm"), "Pennywell_de.qm"}}
+            << QStringList{"Deutsch", "English", "Fr"} << QList<bool>{false, true, false};
+        QTest::newRow("locale cut at the first dot")
+            << FileCopies{{fixture("Pennywell_fr.qm"), "Pennywell_pt_BR.v2.qm"}} << QStringList{"pt_BR"}
+            << QList<bool>{false};
+        QTest::newRow("no English file, nothing checked")
+            << FileCopies{{shipped("Pennywell_de.qm"), "Pennywell_de.qm"}} << QStringList{"Deutsch"}
+            << QList<bool>{false};
+    }
+    void languagesListedInFileNameOrder() {
+        QFETCH(FileCopies, files);
+        QFETCH(QStringList, names);
+        QFETCH(QList<bool>, checks);
+        openWindow(makeFolder(files));
+        QCOMPARE(languageNames(), names);
+        QCOMPARE(languageChecks(), checks);
+    }
+
+    void switchingRenamesTheWindowAtOnce_data() {
+        QTest::addColumn<QStringList>("choices");
+        QTest::newRow("German") << QStringList{"de"};
+        QTest::newRow("Chinese") << QStringList{"zh_TW"};
+        QTest::newRow("German, then Chinese") << QStringList{"de", "zh_TW"};
+        QTest::newRow("Chinese, then English") << QStringList{"zh_TW", "en"};
+        QTest::newRow("the same twice") << QStringList{"de", "de"};
+    }
+    void switchingRenamesTheWindowAtOnce() {
+        QFETCH(QStringList, choices);
+        openWindow(shippedDir);
+        openSampleBook();
+        const QStringList names = languageNames();
+        const QList<QKeySequence> keys = shortcuts();
+        // The view reads cells on demand; it repaints only when told.
+        QSignalSpy headersRenewed(table()->model(), &QAbstractItemModel::headerDataChanged);
+        QSignalSpy cellsRenewed(table()->model(), &QAbstractItemModel::dataChanged);
+        QSignalSpy rowsRenewed(table()->model(), &QAbstractItemModel::modelReset);
+        for (const QString& locale : choices) chooseLanguage(locale);
+        QCOMPARE(headersRenewed.count(), choices.size());
+        QVERIFY(cellsRenewed.count() + rowsRenewed.count() >= choices.size());
+
+        QTranslator reference;
+        QVERIFY(reference.load(QStringLiteral("Pennywell_") + choices.last(), shippedDir));
+        // English shows the program's own texts exactly as they stand.
+        if (choices.last() == QLatin1String("en")) {
+            compareWindowTexts(nullptr);
+        } else {
+            QVERIFY(reference.translate("MainWindow", "&File") != QLatin1String("&File"));
+            compareWindowTexts(&reference);
+        }
+        // The items keep their own names; the chosen one alone is checked.
+        QCOMPARE(languageNames(), names);
+        QList<bool> checks;
+        for (const QAction* item : languageMenu()->actions())
+            checks << (item->objectName() == QStringLiteral("language_") + choices.last());
+        QCOMPARE(languageChecks(), checks);
+        // Shortcuts are the same keys in every language.
+        QCOMPARE(shortcuts(), keys);
+    }
+
+    void dialogsAfterASwitchFollowTheLanguage_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("withToolkitFiles");
+        QTest::newRow("German") << QStringLiteral("de") << true;
+        QTest::newRow("Chinese") << QStringLiteral("zh_TW") << true;
+        QTest::newRow("German, toolkit files missing") << QStringLiteral("de") << false;
+    }
+    void dialogsAfterASwitchFollowTheLanguage() {
+        QFETCH(QString, locale);
+        QFETCH(bool, withToolkitFiles);
+        QString langDir = shippedDir;
+        if (!withToolkitFiles) {
+            const QString name = QStringLiteral("Pennywell_") + locale + QStringLiteral(".qm");
+            langDir = makeFolder({{shipped(name), name}});
+        }
+        openWindow(langDir);
+        const QStringList englishButtons = standardButtonTexts();
+        chooseLanguage(locale);
+
+        QTranslator reference;
+        QVERIFY(reference.load(QStringLiteral("Pennywell_") + locale, shippedDir));
+        DBNameDialog dialog(window.get());
+        const QString prompt = reference.translate("DBNameDialog", "Enter the database name");
+        QVERIFY(!prompt.isEmpty() && prompt != QLatin1String("Enter the database name"));
+        QCOMPARE(dialog.findChild<QLabel*>()->text(), prompt);
+        QCOMPARE(dialog.findChild<QPushButton*>(QStringLiteral("cancelButton"))->text(),
+                 reference.translate("DBNameDialog", "Cancel"));
+
+        // The toolkit's own buttons follow only where its file is there.
+        const QStringList buttons = standardButtonTexts();
+        for (qsizetype i = 0; i < buttons.size(); ++i) {
+            if (withToolkitFiles)
+                QVERIFY2(buttons[i] != englishButtons[i], qPrintable(buttons[i]));
+            else
+                QCOMPARE(buttons[i], englishButtons[i]);
+        }
+    }
+
+    void coreMessagesAreTranslatedWhole_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("German") << QStringLiteral("de");
+        QTest::newRow("Chinese") << QStringLiteral("zh_TW");
+        QTest::newRow("English") << QStringLiteral("en");
+    }
+    void coreMessagesAreTranslatedWhole() {
+        QFETCH(QString, locale);
+        namespace Msg = KestLib::Msg;
+        const char* const fixed[] = {Msg::outOfBound,  Msg::typeInUse,       Msg::noType,         Msg::noIndex,
+                                     Msg::fileOpen,    Msg::notDatabase,     Msg::wrongVersion,   Msg::tooManyTypes,
+                                     Msg::damaged,     Msg::fileWrite,       Msg::nameTooLong,    Msg::typeNameTooLong,
+                                     Msg::commentTooLong, Msg::noIndexLeft};
+        const QString food = QStringLiteral("餐飲");
+        const std::string foodExists = Msg::typeExists(toBig5(food));
+        // Untranslated, every message reads as the core wrote it.
+        for (const char* message : fixed) QCOMPARE(coreMessageText(message), QString::fromLatin1(message));
+        QCOMPARE(coreMessageText(foodExists), QStringLiteral("The type 餐飲 has existed"));
+
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral("Pennywell_") + locale, shippedDir));
+        QApplication::installTranslator(&translator);
+        const bool english = locale == QLatin1String("en");
+        for (const char* message : fixed) {
+            const QString expected = translator.translate("MainWindow", message);
+            QVERIFY2(!expected.isEmpty(), message);
+            if (english) QCOMPARE(expected, QString::fromLatin1(message));
+            QCOMPARE(coreMessageText(message), expected);
+        }
+        const QString sentence = translator.translate("MainWindow", "The type %1 has existed");
+        QVERIFY(sentence.contains(QLatin1String("%1")));
+        if (english) QCOMPARE(sentence, QStringLiteral("The type %1 has existed"));
+        QCOMPARE(coreMessageText(foodExists), sentence.arg(food));
+        // The name is found between the fixed parts, whatever it holds.
+        QCOMPARE(coreMessageText(Msg::typeExists("")), sentence.arg(QString()));
+        QCOMPARE(coreMessageText(Msg::typeExists("A has existed")), sentence.arg(QStringLiteral("A has existed")));
+        // A message the table doesn't know is shown as it is.
+        QCOMPARE(coreMessageText("The type"), QStringLiteral("The type"));
+        QCOMPARE(coreMessageText("Disk on fire"), QStringLiteral("Disk on fire"));
+        QApplication::removeTranslator(&translator);
+    }
+
+    // Every shipped language translates every text of every context, so a
+    // new text without its translations fails here (and a text the code
+    // gained without an update of the .ts files fails translations_in_step).
+    // The English file gives every text exactly as the program writes it; a
+    // counted text ("%n row(s)") gets the singular and plural a reader expects.
+    void everyTextHasAFinishedTranslation_data() {
+        QTest::addColumn<QString>("path");
+        const QFileInfoList files = QDir(QStringLiteral(PENNYWELL_TS_DIR)).entryInfoList({"*.ts"}, QDir::Files);
+        QCOMPARE(files.size(), 3);
+        for (const QFileInfo& file : files) QTest::newRow(qPrintable(file.fileName())) << file.filePath();
+    }
+    void everyTextHasAFinishedTranslation() {
+        QFETCH(QString, path);
+        // How many forms a counted text has in each shipped language.
+        const QHash<QString, int> pluralForms{{"en", 2}, {"de", 2}, {"zh_TW", 1}};
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QString language;
+        QString context;
+        QString source;
+        bool counted = false;
+        QStringList faults;
+        int messages = 0;
+        while (xml.readNext() != QXmlStreamReader::EndDocument && !xml.hasError()) {
+            if (!xml.isStartElement()) continue;
+            if (xml.name() == QLatin1String("TS")) {
+                language = xml.attributes().value(QLatin1String("language")).toString();
+                QVERIFY2(pluralForms.contains(language), qPrintable(language));
+            } else if (xml.name() == QLatin1String("name")) {
+                context = xml.readElementText();
+            } else if (xml.name() == QLatin1String("message")) {
+                counted = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+            } else if (xml.name() == QLatin1String("source")) {
+                source = xml.readElementText();
+            } else if (xml.name() == QLatin1String("translation")) {
+                ++messages;
+                const QString kind = xml.attributes().value(QLatin1String("type")).toString();
+                QStringList forms;
+                if (counted) {
+                    while (xml.readNextStartElement()) forms << xml.readElementText();
+                } else {
+                    forms << xml.readElementText();
+                }
+                QStringList english{source};
+                if (counted) {
+                    QString singular = source;
+                    QString plural = source;
+                    english = QStringList{singular.remove(QStringLiteral("(s)")),
+                                          plural.replace(QStringLiteral("(s)"), QStringLiteral("s"))};
+                }
+                const QString where = context + QStringLiteral(" \"") + source + QStringLiteral("\": ");
+                if (!kind.isEmpty() || forms.contains(QString()))
+                    faults << where + QStringLiteral("not finished");
+                else if (counted && forms.size() != pluralForms.value(language))
+                    faults << where + QStringLiteral("%1 forms where %2 needs %3")
+                                          .arg(forms.size())
+                                          .arg(language)
+                                          .arg(pluralForms.value(language));
+                else if (language == QLatin1String("en") && forms != english)
+                    faults << where + QStringLiteral("differs from the source: \"") + forms.join(u'|') + u'"';
+                for (const QString& translation : std::as_const(forms)) {
+                    if (placeholders(translation) != placeholders(source))
+                        faults << where + QStringLiteral("other placeholders");
+                    else if (mnemonicCount(translation) != mnemonicCount(source))
+                        faults << where + QStringLiteral("other mnemonics");
+                    else if (source.startsWith(QLatin1String("Ctrl+")) && QKeySequence(translation) != QKeySequence(source))
+                        faults << where + QStringLiteral("other keys");
+                }
+            }
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QVERIFY(messages > 0);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
+    }
+
+    void languageFolderIsFoundBesideOrInstalled_data() {
+        QTest::addColumn<bool>("beside");
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("build folder") << true << false << "prefix/bin/languages";
+        QTest::newRow("installed") << false << true << "prefix/share/pennywell/languages";
+        QTest::newRow("both: beside first") << true << true << "prefix/bin/languages";
+        QTest::newRow("neither: beside, empty") << false << false << "prefix/bin/languages";
+    }
+    void languageFolderIsFoundBesideOrInstalled() {
+        QFETCH(bool, beside);
+        QFETCH(bool, installed);
+        QFETCH(QString, expected);
+        const QDir root(folder->path());
+        QVERIFY(root.mkpath(QStringLiteral("prefix/bin")));
+        if (beside) QVERIFY(root.mkpath(QStringLiteral("prefix/bin/languages")));
+        if (installed) QVERIFY(root.mkpath(QStringLiteral("prefix/share/pennywell/languages")));
+        QCOMPARE(LanguageFolder::locate(root.filePath(QStringLiteral("prefix/bin"))), root.filePath(expected));
+    }
+
+    void builtAndInstalledProgramsFindTheirLanguages() {
+        // The build folder: the languages lie beside the program.
+        const QString programFolder = QFileInfo(QStringLiteral(PENNYWELL_PROGRAM)).absolutePath();
+        QCOMPARE(LanguageFolder::locate(programFolder), shippedDir);
+
+        QProcess install;
+        install.start(QStringLiteral(CMAKE_COMMAND),
+                      {"--install", PENNYWELL_BUILD_DIR, "--prefix", folder->filePath(QStringLiteral("prefix"))});
+        QVERIFY(install.waitForFinished(60000));
+        QVERIFY2(install.exitCode() == 0, install.readAllStandardError().constData());
+        const QString bin = folder->filePath(QStringLiteral("prefix/bin"));
+        QVERIFY(QFileInfo(bin + QStringLiteral("/pennywell")).isExecutable());
+
+        for (const QString& found : {shippedDir, LanguageFolder::locate(bin)}) {
+            QStringList names;
+            for (const LanguageFolder::Language& language : LanguageFolder(found).languages()) names << language.name;
+            QCOMPARE(names, QStringList({"Deutsch", "English", QStringLiteral("繁體中文")}));
+            // The toolkit's files load, with every catalogue they need.
+            for (const QString locale : {"de", "zh_TW"}) {
+                QTranslator program;
+                QTranslator toolkit;
+                LanguageFolder(found).load(locale, program, toolkit);
+                QVERIFY2(!program.isEmpty() && !toolkit.isEmpty(), qPrintable(found + u' ' + locale));
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestLanguages)
+#include "test_languages.moc"

@@ -1,0 +1,156 @@
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cerrno>
+#include <cstring>
+#include <memory>
+#include <sys/stat.h>
+
+#include "booksupport.h"
+#include "book/coremessages.h"
+#include "errormsg.h"
+#include "window/mainwindow.h"
+#include "scriptedprompts.h"
+
+using namespace BookSupport;
+
+// A warning about a file keeps the core's message as its text and tells,
+// as its informative text, which file, why, and what was kept.
+class TestFileWarnings : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> folder;
+    std::unique_ptr<MainWindow> window;
+    ScriptedPrompts prompts;
+
+    QString path(const QString& name) const { return QDir::toNativeSeparators(folder->filePath(name)); }
+    void trigger(const char* name) { window->findChild<QAction*>(QString::fromLatin1(name))->trigger(); }
+    QString status() const { return window->findChild<QLabel*>(QStringLiteral("statusLabel"))->text(); }
+
+    static const QString& nothingSaved() {
+        static const QString text = QStringLiteral("Nothing was saved; your changes are still open.");
+        return text;
+    }
+
+private slots:
+    void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
+
+    void init() {
+        folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(folder->isValid());
+        prompts = ScriptedPrompts();
+        window = std::make_unique<MainWindow>();
+        window->setPrompts(&prompts);
+        window->setLangDir(folder->filePath(QStringLiteral("languages")));  // absent: no languages
+        window->initWindow();
+    }
+    void cleanup() { window.reset(); }
+
+    // Save As to a place that refuses the book; the book stays modified.
+    void failedSaveSaysWhichFileWhyAndWhatWasKept_data() {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing folder") << "missing/money.pwdb" << "File open error" << "No such file or folder";
+        QTest::newRow("read-only file") << "read-only.pwdb" << "File open error" << "Permission denied";
+        QTest::newRow("a folder") << "folder.pwdb" << "File open error" << "Is a folder";
+    }
+    void failedSaveSaysWhichFileWhyAndWhatWasKept() {
+        QFETCH(QString, target);
+        QFETCH(QString, message);
+        QFETCH(QString, reason);
+        writeBook(path(QStringLiteral("read-only.pwdb")), "Kept");
+        QVERIFY(QFile::setPermissions(path(QStringLiteral("read-only.pwdb")), QFile::ReadOwner | QFile::ReadGroup));
+        QVERIFY(QDir(folder->path()).mkdir(QStringLiteral("folder.pwdb")));
+
+        prompts.nameAnswers.push_back({true, QStringLiteral("Book")});
+        trigger("newAct");
+        prompts.saveNames.push_back(path(target));
+        prompts.overwriteAnswers.push_back(true);
+        trigger("saveAsAct");
+
+        QCOMPARE(prompts.warnings, QStringList({QStringLiteral("Warning: ") + message}));
+        QCOMPARE(prompts.details, QStringList({path(target) + QStringLiteral(": ") + reason + u'\n' + nothingSaved()}));
+        QCOMPARE(status(), QStringLiteral("File Modified"));
+    }
+
+    // Open from the menu with a book open, and from the command line with
+    // none: the file and why, and the open book named as kept when there is one.
+    void failedOpenSaysWhichFileAndWhy_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("bookOpen");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("reason");  // empty: the file's content was at fault
+        QTest::newRow("missing, book open") << "missing.pwdb" << true << "File open error" << "No such file or folder";
+        QTest::newRow("missing, command line") << "missing.pwdb" << false << "File open error"
+                                               << "No such file or folder";
+        QTest::newRow("a folder") << "folder.pwdb" << true << "File open error" << "Is a folder";
+        QTest::newRow("foreign file") << "foreign.pwdb" << true << "Not Pennywell database file" << QString();
+    }
+    void failedOpenSaysWhichFileAndWhy() {
+        QFETCH(QString, name);
+        QFETCH(bool, bookOpen);
+        QFETCH(QString, message);
+        QFETCH(QString, reason);
+        QVERIFY(QDir(folder->path()).mkdir(QStringLiteral("folder.pwdb")));
+        QFile foreign(path(QStringLiteral("foreign.pwdb")));
+        QVERIFY(foreign.open(QIODevice::WriteOnly));
+        foreign.write("hello, world");
+        foreign.close();
+
+        if (bookOpen) {
+            writeBook(path(QStringLiteral("book.pwdb")), "Book");
+            window->openFile(path(QStringLiteral("book.pwdb")));
+            prompts.openNames.push_back(path(name));
+            trigger("openAct");
+        } else {
+            window->openFile(path(name));
+        }
+
+        QString details = path(name);
+        if (!reason.isEmpty()) details += QStringLiteral(": ") + reason;
+        if (bookOpen) details += QStringLiteral("\nThe open book is unchanged.");
+        QCOMPARE(prompts.warnings, QStringList({QStringLiteral("Warning: ") + message}));
+        QCOMPARE(prompts.details, QStringList({details}));
+    }
+
+    // The reasons as worded for the user, and the parts an error may lack.
+    void detailsOfCoreErrors_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("error");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("details");
+        QTest::newRow("disk full") << "/books/money.pwdb" << ENOSPC << QString() << "/books/money.pwdb: Disk full";
+        QTest::newRow("over the file-size limit")
+            << "/books/money.pwdb" << EFBIG << "Kept." << "/books/money.pwdb: File too large\nKept.";
+        QTest::newRow("no wording of our own")
+            << "/books/money.pwdb" << EXDEV << QString()
+            << QStringLiteral("/books/money.pwdb: ") + QString::fromLocal8Bit(std::strerror(EXDEV));
+        QTest::newRow("content at fault") << "/books/money.pwdb" << 0 << QString() << "/books/money.pwdb";
+        QTest::newRow("not about a file") << QString() << 0 << "Kept." << "Kept.";
+    }
+    void detailsOfCoreErrors() {
+        QFETCH(QString, path);
+        QFETCH(int, error);
+        QFETCH(QString, kept);
+        QFETCH(QString, details);
+        const KestLib::ErrorMsg failure(KestLib::Msg::fileWrite, QFile::encodeName(path).toStdString(), error);
+        QCOMPARE(coreErrorDetails(failure, kept), details);
+    }
+
+    // The window's own check of a name the prompts answered with.
+    void unstorableNameSaysWhichLimit() {
+        prompts.nameAnswers.push_back({true, QStringLiteral("a").repeated(300)});
+        trigger("newAct");
+        QCOMPARE(prompts.details,
+                 QStringList({QStringLiteral("The name takes 300 bytes in Big5; at most 255 can be stored.")}));
+    }
+};
+
+QTEST_MAIN(TestFileWarnings)
+#include "test_filewarnings.moc"

@@ -1,0 +1,81 @@
+#include "book/dbnamedialog.h"
+
+#include <QBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "big5text.h"
+#include "prompts/userprompts.h"
+
+namespace {
+// The most a stored text may take in the database file.
+constexpr int maxNameBytes = 255;
+}  // namespace
+
+DBNameDialog::DBNameDialog(QWidget* parent) : QDialog(parent) {
+    promptLabel = new QLabel(tr("Enter the database name"), this);
+    dbNameLineEdit = new QLineEdit(this);
+    dbNameLineEdit->setObjectName(QStringLiteral("dbNameLineEdit"));
+
+    okButton = new QPushButton(tr("OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    cancelButton = new QPushButton(tr("Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    okButton->setDefault(true);
+
+    fieldLayout = new QVBoxLayout;
+    fieldLayout->addWidget(promptLabel);
+    fieldLayout->addWidget(dbNameLineEdit);
+
+    buttonLayout = new QVBoxLayout;
+    buttonLayout->addWidget(okButton);
+    buttonLayout->addWidget(cancelButton);
+
+    mainLayout = new QHBoxLayout(this);
+    mainLayout->setContentsMargins(11, 11, 11, 11);
+    mainLayout->setSpacing(6);
+    mainLayout->addLayout(fieldLayout, 0);
+    mainLayout->addLayout(buttonLayout, 0);
+
+    setTabOrder(dbNameLineEdit, okButton);
+    setTabOrder(okButton, cancelButton);
+
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void DBNameDialog::setDBName(const QString& name) { dbNameLineEdit->setText(name); }
+
+QString DBNameDialog::dbName() const { return dbNameLineEdit->text(); }
+
+void DBNameDialog::setPrompts(UserPrompts* replacement) { prompts = replacement; }
+
+QString DBNameDialog::whyNotStorable(const QString& name) {
+    if (fitsBig5(name, maxNameBytes)) return {};
+    const QString character = firstNonBig5Character(name);
+    if (!character.isEmpty())
+        return tr("The character \"%1\" (U+%2) can't be stored: Big5 has no such character.")
+            .arg(character, QString::number(character.toUcs4().value(0), 16).toUpper().rightJustified(4, u'0'));
+    return tr("The name takes %1 bytes in Big5; at most %2 can be stored.")
+        .arg(toBig5(name).size())
+        .arg(maxNameBytes);
+}
+
+void DBNameDialog::accept() {
+    const QString why = whyNotStorable(dbName());
+    if (why.isEmpty()) {
+        QDialog::accept();
+        return;
+    }
+    const QString text = tr("The name can't be stored in a Pennywell database file.");
+    if (prompts) {
+        prompts->warn(this, tr("Warning"), text, why);
+    } else {
+        QMessageBox box(QMessageBox::Warning, tr("Warning"), text, QMessageBox::Ok, this);
+        box.setInformativeText(why);
+        box.exec();
+    }
+    dbNameLineEdit->setFocus();
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "statistics/statisticdialog.h"
+
+// The choices of the charts, as the percentage analysis takes them; OK
+// accepts them, and the window then shows the charts.
+class ChartDialog : public StatisticDialog {
+    Q_OBJECT
+
+public:
+    explicit ChartDialog(QWidget* parent = nullptr);
+};

@@ -1,0 +1,82 @@
+#include "csv/csvcommands.h"
+
+#include <QFile>
+#include <QWidget>
+
+#include "accountdb.h"
+#include "big5text.h"
+#include "bookcsv.h"
+#include "book/coremessages.h"
+#include "errormsg.h"
+#include "fileidentity.h"
+#include "fileio.h"
+#include "readingfile.h"
+#include "prompts/userprompts.h"
+
+namespace {
+
+// The filters' order is the order of these encodings.
+constexpr PwText::CsvEncoding importEncodings[] = {PwText::CsvEncoding::Detect, PwText::CsvEncoding::Utf8,
+                                                   PwText::CsvEncoding::Big5};
+constexpr PwText::CsvEncoding exportEncodings[] = {PwText::CsvEncoding::Utf8, PwText::CsvEncoding::Utf8WithBom,
+                                                   PwText::CsvEncoding::Big5};
+
+template <std::size_t n>
+PwText::CsvEncoding encodingAt(const PwText::CsvEncoding (&encodings)[n], int index) {
+    return index >= 0 && static_cast<std::size_t>(index) < n ? encodings[index] : encodings[0];
+}
+
+}  // namespace
+
+CsvCommands::CsvCommands(QWidget* window, KestLib::AccountDB& db) : QObject(window), window(window), db(db) {}
+
+bool CsvCommands::importFile(UserPrompts& prompts) {
+    const auto choice = prompts.chooseDataFile(
+        window, false,
+        {tr("CSV files, encoding detected (*.csv)"), tr("CSV files, UTF-8 (*.csv)"), tr("CSV files, Big5 (*.csv)")});
+    if (choice.path.isEmpty()) return false;
+
+    QFile file(choice.path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        prompts.warn(window, tr("Warning"), tr("The file %1 can't be read.").arg(choice.path));
+        return false;
+    }
+    // The whole file is held while its rows are checked: one too big for
+    // the memory is refused as a file that can't be read, the book untouched.
+    const PwText::ImportReport report = KestLib::readingFile(QFile::encodeName(choice.path).toStdString(), [&] {
+        const QByteArray bytes = file.readAll();
+        return PwText::importCsv(db, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                                 encodingAt(importEncodings, choice.filterIndex));
+    });
+    if (!report.accepted) {
+        prompts.warn(window, tr("Warning"), PwText::describeRefusal(report));
+        return false;
+    }
+    QString text = tr("%n transaction(s) imported.", nullptr, report.transactions);
+    if (!report.newTypes.empty())
+        text += QLatin1Char(' ') + tr("%n new type(s) created.", nullptr, static_cast<int>(report.newTypes.size()));
+    prompts.inform(window, tr("Import CSV"), text);
+    return report.transactions > 0 || !report.newTypes.empty();
+}
+
+void CsvCommands::exportFile(UserPrompts& prompts, const std::string& bookFile) {
+    const auto choice = prompts.chooseDataFile(
+        window, true,
+        {tr("CSV, UTF-8 (*.csv)"), tr("CSV, UTF-8 for spreadsheets (*.csv)"), tr("CSV, Big5 (*.csv)")});
+    if (choice.path.isEmpty()) return;
+    const std::string path = QFile::encodeName(choice.path).toStdString();
+    if (KestLib::isSameFile(path, bookFile)) {
+        prompts.warn(window, tr("Warning"),
+                     tr("The file %1 is the open book itself; the CSV would replace it. Nothing was written.")
+                         .arg(choice.path));
+        return;
+    }
+    try {
+        KestLib::writeFileAtomically(path,
+                                     PwText::exportCsv(db, encodingAt(exportEncodings, choice.filterIndex)));
+    } catch (const KestLib::ErrorMsg& error) {
+        prompts.warn(window, tr("Warning"),
+                     tr("The file %1 can't be written: %2").arg(choice.path, fromBig5("MainWindow", error.message())),
+                     coreErrorDetails(error));
+    }
+}

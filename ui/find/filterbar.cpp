@@ -1,0 +1,215 @@
+#include "find/filterbar.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QToolButton>
+
+#include "accountdb.h"
+#include "widgets/bookdateedit.h"
+#include "transaction.h"
+#include "table/transactiontablemodel.h"
+
+using KestLib::TypeIdTable;
+
+namespace {
+
+// The in/out choice's items, in the filter's own terms.
+constexpr int bothInOut = -1;
+constexpr int incomeOnly = 0;
+constexpr int outgoingOnly = 1;
+
+QDateEdit* createDateEdit(QWidget* parent, const char* objectName) {
+    auto* edit = new BookDateEdit(QDate::currentDate(), parent);
+    edit->setObjectName(QString::fromLatin1(objectName));
+    return edit;
+}
+
+std::int32_t dateCode(const QDate& date) { return KestLib::packDate(date.year(), date.month(), date.day()); }
+
+}  // namespace
+
+FilterBar::FilterBar(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("filterBar"));
+    textLabel = new QLabel(this);
+    textEdit = new QLineEdit(this);
+    textEdit->setObjectName(QStringLiteral("findText"));
+    textEdit->setClearButtonEnabled(true);
+    textEdit->setMinimumWidth(80);
+    textLabel->setBuddy(textEdit);
+    typeBox = new QComboBox(this);
+    typeBox->setObjectName(QStringLiteral("findType"));
+    // A long type name must not widen the window.
+    typeBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    typeBox->setMinimumContentsLength(6);
+    inOutBox = new QComboBox(this);
+    inOutBox->setObjectName(QStringLiteral("findInOut"));
+    datesBox = new QCheckBox(this);
+    datesBox->setObjectName(QStringLiteral("findDates"));
+    firstDate = createDateEdit(this, "findFirstDate");
+    toLabel = new QLabel(this);
+    lastDate = createDateEdit(this, "findLastDate");
+    closeButton = new QToolButton(this);
+    closeButton->setObjectName(QStringLiteral("findClose"));
+    closeButton->setAutoRaise(true);
+    closeButton->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
+
+    // Two short lines, so that the bar is never wider than a narrow table:
+    // the text and the choices, then the dates.
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(textLabel, 0, 0);
+    auto* textLine = new QHBoxLayout;
+    textLine->setSpacing(4);
+    textLine->addWidget(textEdit, 1);
+    textLine->addWidget(typeBox);
+    textLine->addWidget(inOutBox);
+    textLine->addWidget(closeButton);
+    layout->addLayout(textLine, 0, 1);
+    auto* dateLine = new QHBoxLayout;
+    dateLine->setSpacing(4);
+    dateLine->addWidget(datesBox);
+    dateLine->addWidget(firstDate);
+    dateLine->addWidget(toLabel);
+    dateLine->addWidget(lastDate);
+    dateLine->addStretch(1);
+    layout->addLayout(dateLine, 1, 1);
+
+    typing.setSingleShot(true);
+    typing.setInterval(typingPause);
+    connect(&typing, &QTimer::timeout, this, &FilterBar::searchChanged);
+    connect(textEdit, &QLineEdit::textChanged, this, &FilterBar::typed);
+    connect(typeBox, &QComboBox::activated, this, &FilterBar::chosen);
+    connect(inOutBox, &QComboBox::activated, this, &FilterBar::chosen);
+    connect(datesBox, &QCheckBox::toggled, this, [this](bool on) {
+        firstDate->setEnabled(on);
+        lastDate->setEnabled(on);
+        chosen();
+    });
+    // The range never turns round: each end bounds the other.
+    connect(firstDate, &QDateEdit::dateChanged, this, [this](QDate date) {
+        lastDate->setMinimumDate(date);
+        if (datesBox->isChecked()) chosen();
+    });
+    connect(lastDate, &QDateEdit::dateChanged, this, [this](QDate date) {
+        firstDate->setMaximumDate(date);
+        if (datesBox->isChecked()) chosen();
+    });
+    connect(closeButton, &QToolButton::clicked, this, &FilterBar::closeBar);
+    // Anywhere in the window while the bar shows; a hidden bar's shortcut is off.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &FilterBar::closeBar);
+
+    resetFields();
+    retranslate();
+    hide();
+}
+
+void FilterBar::setDatabase(const KestLib::AccountDB* database) {
+    db = database;
+    updateTypes();
+}
+
+void FilterBar::updateTypes() {
+    const QVariant chosenId = typeBox->currentData();
+    {
+        const QSignalBlocker blocker(typeBox);
+        typeBox->clear();
+        typeBox->addItem(tr("All types"), -1);
+        if (db) {
+            for (int position = 0; position < db->typeCount(); ++position) {
+                const int id = db->typeAt(position).id();
+                typeBox->addItem(TransactionTableModel::typeText(*db, id), id);
+            }
+        }
+        const int item = chosenId.isValid() ? typeBox->findData(chosenId) : 0;
+        typeBox->setCurrentIndex(std::max(item, 0));
+    }
+    // The chosen type is gone: every type is shown now.
+    if (chosenId.isValid() && typeBox->currentData() != chosenId && isVisible()) emit searchChanged();
+}
+
+void FilterBar::retranslate() {
+    textLabel->setText(tr("&Find:"));
+    textEdit->setPlaceholderText(tr("Comment or type"));
+    closeButton->setToolTip(tr("Close the find bar (Esc)"));
+    datesBox->setText(tr("From"));
+    toLabel->setText(tr("to"));
+    const int inOut = inOutBox->currentIndex();
+    inOutBox->clear();
+    inOutBox->addItem(tr("Income and outgoing"), bothInOut);
+    inOutBox->addItem(TransactionTableModel::inOutText(true), incomeOnly);
+    inOutBox->addItem(TransactionTableModel::inOutText(false), outgoingOnly);
+    inOutBox->setCurrentIndex(std::max(inOut, 0));
+    // The type names may be translated too.
+    updateTypes();
+}
+
+void FilterBar::open() {
+    updateTypes();
+    show();
+    textEdit->setFocus(Qt::ShortcutFocusReason);
+    textEdit->selectAll();
+}
+
+void FilterBar::closeBar() {
+    const bool wasAsking = !search().takesAll();
+    hide();
+    resetFields();
+    if (wasAsking) emit searchChanged();
+}
+
+PwText::TransactionSearch FilterBar::search() const {
+    PwText::TransactionSearch asked;
+    if (isHidden()) return asked;
+    asked.setText(textEdit->text());
+    asked.fields.inOut = inOutBox->currentData().toInt();
+    const int typeId = typeBox->currentData().toInt();
+    if (typeId >= 0 && typeId < TypeIdTable::capacity) {
+        asked.fields.allTypes = false;
+        asked.fields.types.set(static_cast<std::size_t>(typeId));
+    }
+    if (datesBox->isChecked()) {
+        asked.fields.firstDate = dateCode(firstDate->date());
+        asked.fields.lastDate = dateCode(lastDate->date());
+    }
+    return asked;
+}
+
+void FilterBar::typed() { typing.start(); }
+
+void FilterBar::chosen() {
+    if (isHidden()) return;
+    // A pending text goes with the choice.
+    typing.stop();
+    emit searchChanged();
+}
+
+void FilterBar::resetFields() {
+    typing.stop();
+    const QSignalBlocker blockText(textEdit);
+    const QSignalBlocker blockDates(datesBox);
+    const QSignalBlocker blockFirst(firstDate);
+    const QSignalBlocker blockLast(lastDate);
+    textEdit->clear();
+    typeBox->setCurrentIndex(0);
+    inOutBox->setCurrentIndex(0);
+    datesBox->setChecked(false);
+    firstDate->setEnabled(false);
+    lastDate->setEnabled(false);
+    // This year so far, a start for the common question.
+    const QDate today = QDate::currentDate();
+    firstDate->setMaximumDate(BookDateEdit::latest());
+    lastDate->setMinimumDate(BookDateEdit::earliest());
+    firstDate->setDate(QDate(today.year(), 1, 1));
+    lastDate->setDate(today);
+    firstDate->setMaximumDate(lastDate->date());
+    lastDate->setMinimumDate(firstDate->date());
+}

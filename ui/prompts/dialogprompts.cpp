@@ -1,0 +1,82 @@
+#include "prompts/dialogprompts.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <algorithm>
+
+#include "book/dbnamedialog.h"
+
+namespace {
+// Without a recent book the file dialogs start in the current directory.
+QString startFolder(const QString& folder) { return folder.isEmpty() ? QStringLiteral(".") : folder; }
+}  // namespace
+
+UserPrompts::SaveChoice DialogPrompts::askSaveChanges(QWidget* parent, const QString& caption,
+                                                      const QString& text) {
+    const auto answer = QMessageBox::warning(parent, caption, text,
+                                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                             QMessageBox::Yes);
+    switch (answer) {
+    case QMessageBox::Yes:
+        return SaveChoice::Save;
+    case QMessageBox::No:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
+}
+
+bool DialogPrompts::askOverwrite(QWidget* parent, const QString& caption, const QString& text) {
+    return QMessageBox::warning(parent, caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+           QMessageBox::Yes;
+}
+
+QString DialogPrompts::openFileName(QWidget* parent, const QString& filter, const QString& folder) {
+    return QFileDialog::getOpenFileName(parent, QString(), startFolder(folder), filter);
+}
+
+QString DialogPrompts::saveFileName(QWidget* parent, const QString& filter, const QString& folder) {
+    // The window asks its own overwrite question, about the file really written.
+    return QFileDialog::getSaveFileName(parent, QString(), startFolder(folder), filter, nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+UserPrompts::FileChoice DialogPrompts::chooseDataFile(QWidget* parent, bool forSaving, const QStringList& filters) {
+    QString selected = filters.value(0);
+    const QString joined = filters.join(QStringLiteral(";;"));
+    // An export may replace a file; the dialog's own question guards that.
+    const QString path = forSaving ? QFileDialog::getSaveFileName(parent, QString(), startFolder(QString()), joined, &selected)
+                                   : QFileDialog::getOpenFileName(parent, QString(), startFolder(QString()), joined, &selected);
+    return {path, static_cast<int>(std::max<qsizetype>(0, filters.indexOf(selected)))};
+}
+
+UserPrompts::NameAnswer DialogPrompts::askDatabaseName(QWidget* parent, const QString& presetName) {
+    DBNameDialog dialog(parent);
+    dialog.setPrompts(this);
+    dialog.setDBName(presetName);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    return {accepted, dialog.dbName()};
+}
+
+void DialogPrompts::warn(QWidget* parent, const QString& caption, const QString& text, const QString& details) {
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, parent);
+    box.setInformativeText(details);
+    box.exec();
+}
+
+void DialogPrompts::inform(QWidget* parent, const QString& caption, const QString& text) {
+    QMessageBox::information(parent, caption, text, QMessageBox::Yes);
+}
+
+bool DialogPrompts::informWithChart(QWidget* parent, const QString& caption, const QString& text,
+                                    const QString& chartButton) {
+    QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Yes, parent);
+    QPushButton* chart = box.addButton(chartButton, QMessageBox::ActionRole);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.exec();
+    return box.clickedButton() == chart;
+}
+
+bool DialogPrompts::runDialog(QDialog& dialog) { return dialog.exec() == QDialog::Accepted; }

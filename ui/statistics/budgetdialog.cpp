@@ -1,0 +1,104 @@
+#include "statistics/budgetdialog.h"
+
+#include <QBoxLayout>
+#include <QDate>
+#include <QDateEdit>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "accountdb.h"
+#include "big5text.h"
+
+namespace {
+
+constexpr const char* context = "BudgetDialog";
+const QString dateFormat = QStringLiteral("yyyy/MM/dd");
+
+}  // namespace
+
+BudgetDialog::BudgetDialog(QWidget* parent) : StatisticDialog(parent) {
+    setWindowTitle(tr("Budget Analysis Settings"));
+    todayDate = createDateEdit(this, "todayDate");
+    todayLabel = new QLabel(tr("Today"), this);
+
+    // A budget counts both directions; the list only shows that.
+    inOutListBox->selectAll();
+    inOutListBox->setEnabled(false);
+
+    todayLayout = new QHBoxLayout;
+    todayLayout->addWidget(todayLabel);
+    todayLayout->addSpacing(2);
+    todayLayout->addWidget(todayDate);
+    dateLayout->addLayout(todayLayout);
+
+    mainLayout->setContentsMargins(11, 11, 11, 11);
+    mainLayout->setSpacing(6);
+
+    // After the base's own connections, so that From and To are in order
+    // before Today is fitted between them; otherwise fitting Today to From
+    // and to To would set off each other without end.
+    connect(todayDate, &QDateEdit::dateChanged, this, &BudgetDialog::adjustMinMaxTodayDate);
+    connect(fromDate, &QDateEdit::dateChanged, this, &BudgetDialog::adjustMinTodayDate);
+    connect(toDate, &QDateEdit::dateChanged, this, &BudgetDialog::adjustMaxTodayDate);
+    connect(okButton, &QPushButton::clicked, this, &BudgetDialog::startBudgetAnalysis);
+}
+
+void BudgetDialog::adjustMinTodayDate(const QDate& date) {
+    if (date > todayDate->date()) todayDate->setDate(date);
+}
+
+void BudgetDialog::adjustMaxTodayDate(const QDate& date) {
+    if (date < todayDate->date()) todayDate->setDate(date);
+}
+
+void BudgetDialog::adjustMinMaxTodayDate(const QDate& date) {
+    if (date < fromDate->date()) todayDate->setDate(fromDate->date());
+    if (date > toDate->date()) todayDate->setDate(toDate->date());
+}
+
+void BudgetDialog::startBudgetAnalysis() {
+    showReport(tr("Budget Analysis"), [this] { return reportText(); });
+}
+
+QString BudgetDialog::reportText() const {
+    const KestLib::BudgetPeriod period{dateCode(fromDate->date()), dateCode(toDate->date()),
+                                       dateCode(todayDate->date())};
+    const KestLib::BudgetFigures figures = KestLib::budgetAnalysis(*db, chosenTypeIds(), period);
+    const QString days = decimal(figures.days);
+
+    QString text;
+    text += tr("<P>From: %1</P>").arg(fromDate->date().toString(dateFormat));
+    text += tr("<P>To: %1</P>").arg(toDate->date().toString(dateFormat));
+    text += tr("<P>Today: %1</P>").arg(todayDate->date().toString(dateFormat));
+    text += tr("<TABLE BORDER=\"5\"><TR>");
+    text += tr("<TD>Type</TD>");
+    text += tr("<TD>Budget</TD>");
+    text += tr("<TD>Outgoing</TD>");
+    text += tr("<TD>Ramain</TD>");
+    text += tr("<TD>Average Ramain per Day (%1 day(s))</TD></TR>").arg(days);
+    for (const KestLib::BudgetLine& line : figures.lines) {
+        text += tr("<TR><TD>");
+        text += fromBig5(context, db->typeById(line.typeId).name()).toHtmlEscaped();
+        text += tr("</TD><TD>");
+        text += decimal(line.budget);
+        text += tr("</TD><TD>");
+        text += decimal(line.outgoing);
+        text += tr("</TD><TD>");
+        text += decimal(line.remain);
+        text += tr("</TD><TD>");
+        text += decimal(line.averagePerDay);
+        text += tr("</TD></TR>");
+    }
+    text += tr("</TABLE><P></P><TABLE BORDER=\"5\"><TR><TD>Total Budget</TD><TD>");
+    text += decimal(figures.totalBudget);
+    text += tr("</TD><TD>Total Outgoing</TD><TD>");
+    text += decimal(figures.totalOutgoing);
+    // The first row is left open, as the report has always been written.
+    text += tr("</TD><TR><TD>Total Remain</TD><TD>");
+    text += decimal(figures.totalRemain);
+    text += tr("</TD><TD>Average Remain per Day (%1 Day(s))</TD><TD>").arg(days);
+    text += decimal(figures.totalAveragePerDay);
+    text += tr("</TD></TR></TABLE>");
+    return text;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "statistics/statisticdialog.h"
+
+// Checks a spending plan: for each chosen type, its income from From through
+// Today is the budget and its outgoing the spending, and what remains is
+// spread over the days from Today to To. A third date editor, Today, is kept
+// between From and To.
+class BudgetDialog : public StatisticDialog {
+    Q_OBJECT
+
+public:
+    explicit BudgetDialog(QWidget* parent = nullptr);
+
+    // The report of the current choices, as OK shows it.
+    QString reportText() const;
+
+private slots:
+    void startBudgetAnalysis();
+    void adjustMinMaxTodayDate(const QDate& date);
+    void adjustMinTodayDate(const QDate& date);
+    void adjustMaxTodayDate(const QDate& date);
+
+private:
+    QDateEdit* todayDate;
+    QLabel* todayLabel;
+    QHBoxLayout* todayLayout;
+};

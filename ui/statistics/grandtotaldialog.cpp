@@ -1,0 +1,24 @@
+#include "statistics/grandtotaldialog.h"
+
+#include <QBoxLayout>
+#include <QPushButton>
+
+GrandTotalDialog::GrandTotalDialog(QWidget* parent) : StatisticDialog(parent) {
+    setWindowTitle(tr("Grand Total"));
+    connect(okButton, &QPushButton::clicked, this, &GrandTotalDialog::startGrandTotal);
+    mainLayout->setContentsMargins(11, 11, 11, 11);
+    mainLayout->setSpacing(6);
+}
+
+void GrandTotalDialog::startGrandTotal() {
+    showReport(tr("Grand Total"), [this] { return reportText(); }, true);
+}
+
+QString GrandTotalDialog::reportText() const {
+    // "ALL" means no type filter at all, not the sum of the listed types.
+    const std::int64_t balance = allTypesChosen()
+                                     ? KestLib::grandTotal(*db, inOutSelector(), dateRange())
+                                     : KestLib::grandTotal(*db, chosenTypeIds(), inOutSelector(), dateRange());
+    if (balance < 0) return tr("%1: %2").arg(tr("Outgoing"), decimal(-balance));
+    return tr("%1: %2").arg(tr("Income"), decimal(balance));
+}

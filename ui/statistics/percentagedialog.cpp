@@ -1,0 +1,61 @@
+#include "statistics/percentagedialog.h"
+
+#include <QBoxLayout>
+#include <QPushButton>
+
+namespace {
+
+// General format, six significant digits: one third is 33.3333, a half 50.
+QString percent(double value) { return QString::number(value, 'g', 6); }
+
+}  // namespace
+
+PercentageDialog::PercentageDialog(QWidget* parent) : StatisticDialog(parent) {
+    setWindowTitle(tr("Percentage Analysis"));
+    connect(okButton, &QPushButton::clicked, this, &PercentageDialog::startPercentageAnalysis);
+    mainLayout->setContentsMargins(11, 11, 11, 11);
+    mainLayout->setSpacing(6);
+}
+
+void PercentageDialog::startPercentageAnalysis() {
+    showReport(tr("Percentage Analysis"), [this] { return reportText(); }, true);
+}
+
+QString PercentageDialog::reportText() const {
+    using KestLib::percentOf;
+    const KestLib::PercentageFigures figures =
+        KestLib::percentageAnalysis(*db, chosenTypeIds(), inOutSelector(), dateRange());
+    const QStringList names = chosenTypeNames();
+
+    QString text;
+    text += tr("<TABLE BORDER=\"5\">");
+    text += tr("<TR><TD>Total Income</TD><TD>Selected Type Income</TD></TR>");
+    text += tr("<TR><TD>%1</TD><TD>%2</TD></TR>").arg(decimal(figures.totalIncome), decimal(figures.selectedIncome));
+    text += tr("<TR><TD>Total Outgoing</TD><TD>Selected Type Outgoing</TD></TR>");
+    text += tr("<TR><TD>%1</TD><TD>%2</TD></TR>")
+                .arg(decimal(figures.totalOutgoing), decimal(figures.selectedOutgoing));
+    text += tr("<TR><TD>Total In&Out</TD><TD>Selected Type In&Out</TD></TR>");
+    text += tr("<TR><TD>%1</TD><TD>%2</TD></TR>").arg(decimal(figures.totalSum()), decimal(figures.selectedSum()));
+    text += tr("</TABLE>");
+
+    text += tr("<TABLE BORDER=\"5\">");
+    text += tr("<TR><TD>Type</TD><TD>Income</TD><TD>Income Selected Percent</TD><TD>Income Total Percent</TD>");
+    text += tr("<TD>Outgoing</TD><TD>Outgoing Selected Percent</TD><TD>Outgoing Total Percent</TD>");
+    text += tr("<TD>Sum</TD><TD>Sum Selected Percent</TD><TD>Sum Percent</TD></TR>");
+    for (std::size_t k = 0; k < figures.shares.size(); ++k) {
+        const KestLib::TypeShare& share = figures.shares[k];
+        const std::int64_t sum = share.sum();
+        text += tr("<TR><TD>%1</TD>").arg(names.at(static_cast<qsizetype>(k)).toHtmlEscaped());
+        text += tr("<TD>%1</TD><TD>%2%</TD><TD>%3%</TD>")
+                    .arg(decimal(share.income), percent(percentOf(share.income, figures.selectedIncome)),
+                         percent(percentOf(share.income, figures.totalIncome)));
+        text += tr("<TD>%1</TD><TD>%2%</TD><TD>%3%</TD>")
+                    .arg(decimal(share.outgoing), percent(percentOf(share.outgoing, figures.selectedOutgoing)),
+                         percent(percentOf(share.outgoing, figures.totalOutgoing)));
+        text += tr("<TD>%1</TD><TD>%2%</TD><TD>%3%</TD></TR>")
+                    .arg(decimal(sum), percent(percentOf(sum, figures.selectedSum())),
+                         percent(percentOf(sum, figures.totalSum())));
+    }
+    text += tr("</TABLE>");
+    return text;
+}

@@ -1,0 +1,220 @@
+#include "statistics/statisticdialog.h"
+
+#include <QBoxLayout>
+#include <QDate>
+#include <QDateEdit>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "accountdb.h"
+#include "big5text.h"
+#include "widgets/bookdateedit.h"
+#include "charts/chartwindow.h"
+#include "book/coremessages.h"
+#include "prompts/dialogprompts.h"
+#include "errormsg.h"
+#include "transaction.h"
+
+namespace {
+
+constexpr const char* context = "StatisticDialog";
+
+UserPrompts& messageBoxes() {
+    static DialogPrompts prompts;
+    return prompts;
+}
+
+}  // namespace
+
+StatisticDialog::StatisticDialog(QWidget* parent) : QDialog(parent) {
+    fromDate = createDateEdit(this, "fromDate");
+    toDate = createDateEdit(this, "toDate");
+
+    fromLabel = new QLabel(tr("From"), this);
+    toLabel = new QLabel(tr("To"), this);
+    typeLabel = new QLabel(tr("Select Types"), this);
+    inOutLabel = new QLabel(tr("Select In/Out"), this);
+
+    typeListBox = new QListWidget(this);
+    typeListBox->setObjectName(QStringLiteral("typeListBox"));
+    typeListBox->setSelectionMode(QAbstractItemView::MultiSelection);
+    inOutListBox = new QListWidget(this);
+    inOutListBox->setObjectName(QStringLiteral("inOutListBox"));
+    inOutListBox->setSelectionMode(QAbstractItemView::MultiSelection);
+
+    okButton = new QPushButton(tr("OK"), this);
+    closeButton = new QPushButton(tr("Close"), this);
+
+    typeLayout = new QVBoxLayout;
+    typeLayout->addWidget(typeLabel);
+    typeLayout->addWidget(typeListBox);
+
+    inOutLayout = new QVBoxLayout;
+    inOutLayout->addWidget(inOutLabel);
+    inOutLayout->addWidget(inOutListBox);
+
+    fromLayout = new QHBoxLayout;
+    fromLayout->addWidget(fromLabel);
+    fromLayout->addSpacing(2);
+    fromLayout->addWidget(fromDate);
+
+    toLayout = new QHBoxLayout;
+    toLayout->addWidget(toLabel);
+    toLayout->addSpacing(2);
+    toLayout->addWidget(toDate);
+
+    dateLayout = new QVBoxLayout;
+    dateLayout->addLayout(fromLayout);
+    dateLayout->addLayout(toLayout);
+
+    buttonLayout = new QVBoxLayout;
+    buttonLayout->addWidget(okButton);
+    buttonLayout->addWidget(closeButton);
+
+    mainLayout = new QHBoxLayout(this);
+    mainLayout->setContentsMargins(0, 0, 0, 0);
+    mainLayout->addLayout(typeLayout);
+    mainLayout->addLayout(inOutLayout);
+    mainLayout->addLayout(dateLayout);
+    mainLayout->addLayout(buttonLayout);
+    // The lists are tall; the dates and buttons stay together at the top
+    // rather than spread over their height.
+    mainLayout->setAlignment(dateLayout, Qt::AlignTop);
+    mainLayout->setAlignment(buttonLayout, Qt::AlignTop);
+
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(typeListBox, &QListWidget::itemSelectionChanged, this, &StatisticDialog::selectAllTypes);
+    connect(inOutListBox, &QListWidget::itemSelectionChanged, this, &StatisticDialog::enableOkButton);
+    // The analyses that keep a third date in the range connect after these,
+    // so the range is in order before they look at it.
+    connect(fromDate, &QDateEdit::dateChanged, this, &StatisticDialog::adjustMinToDate);
+    connect(toDate, &QDateEdit::dateChanged, this, &StatisticDialog::adjustMaxFromDate);
+
+    inOutListBox->addItem(tr("Income"));
+    inOutListBox->addItem(tr("Outgoing"));
+    inOutListBox->selectAll();
+}
+
+QDateEdit* StatisticDialog::createDateEdit(QWidget* parent, const char* objectName) {
+    auto* edit = new BookDateEdit(QDate::currentDate(), parent);
+    edit->setObjectName(QString::fromLatin1(objectName));
+    return edit;
+}
+
+void StatisticDialog::setDB(const KestLib::AccountDB* database) {
+    db = database;
+    typeListBox->addItem(tr("ALL"));
+    for (int position = 0; position < db->typeCount(); ++position) {
+        const KestLib::TransType& type = db->typeAt(position);
+        auto* row = new QListWidgetItem(fromBig5(context, type.name()));
+        row->setData(typeIdRole, type.id());
+        typeListBox->addItem(row);
+    }
+}
+
+void StatisticDialog::setPrompts(UserPrompts* replacement) { prompts = replacement; }
+
+void StatisticDialog::selectAllTypes() {
+    if (selectingAll || typeListBox->count() == 0) return;
+    selectingAll = true;
+    if (typeListBox->item(0)->isSelected())
+        typeListBox->selectAll();
+    else if (typeListBox->currentRow() == 0)  // "ALL" has just been cleared
+        typeListBox->clearSelection();
+    selectingAll = false;
+}
+
+void StatisticDialog::enableOkButton() {
+    okButton->setEnabled(inOutListBox->item(0)->isSelected() || inOutListBox->item(1)->isSelected());
+}
+
+void StatisticDialog::adjustMinToDate(const QDate& date) {
+    if (date > toDate->date()) toDate->setDate(date);
+}
+
+void StatisticDialog::adjustMaxFromDate(const QDate& date) {
+    if (date < fromDate->date()) fromDate->setDate(date);
+}
+
+std::int32_t StatisticDialog::dateCode(const QDate& date) {
+    return KestLib::packDate(date.year(), date.month(), date.day());
+}
+
+KestLib::DateRange StatisticDialog::dateRange() const {
+    return {dateCode(fromDate->date()), dateCode(toDate->date())};
+}
+
+KestLib::InOutSelector StatisticDialog::inOutSelector() const {
+    const bool income = inOutListBox->item(0)->isSelected();
+    const bool outgoing = inOutListBox->item(1)->isSelected();
+    if (income && outgoing) return KestLib::InOutSelector::Both;
+    return income ? KestLib::InOutSelector::Income : KestLib::InOutSelector::Outgoing;
+}
+
+bool StatisticDialog::allTypesChosen() const {
+    return typeListBox->count() > 0 && typeListBox->item(0)->isSelected();
+}
+
+std::vector<int> StatisticDialog::chosenTypeIds() const {
+    std::vector<int> ids;
+    for (int row = 1; row < typeListBox->count(); ++row)
+        if (typeListBox->item(row)->isSelected()) ids.push_back(typeListBox->item(row)->data(typeIdRole).toInt());
+    return ids;
+}
+
+QStringList StatisticDialog::chosenTypeNames() const {
+    QStringList names;
+    for (int row = 1; row < typeListBox->count(); ++row)
+        if (typeListBox->item(row)->isSelected()) names << typeListBox->item(row)->text();
+    return names;
+}
+
+QString StatisticDialog::decimal(std::int64_t value) { return QString::number(static_cast<qlonglong>(value)); }
+
+UserPrompts& StatisticDialog::shownPrompts() const { return prompts ? *prompts : messageBoxes(); }
+
+ChartData StatisticDialog::chartData() const {
+    const KestLib::InOutSelector inOut = inOutSelector();
+    const KestLib::DateRange range = dateRange();
+    const std::vector<int> ids = chosenTypeIds();
+    return ChartData(KestLib::percentageAnalysis(*db, ids, inOut, range), chosenTypeNames(),
+                     allTypesChosen() ? KestLib::monthlyInOut(*db, inOut, range)
+                                      : KestLib::monthlyInOut(*db, ids, inOut, range),
+                     inOut);
+}
+
+void StatisticDialog::showCharts() {
+    if (!db) return;
+    UserPrompts& shown = shownPrompts();
+    ChartData figures;
+    try {
+        figures = chartData();
+    } catch (const KestLib::ErrorMsg& error) {
+        shown.warn(this, tr("Warning"), coreMessageText(error.message()));
+        return;
+    }
+    ChartWindow window(this);
+    window.setPrompts(&shown);
+    window.setData(figures);
+    shown.runDialog(window);
+}
+
+void StatisticDialog::showReport(const QString& caption, const std::function<QString()>& buildReport,
+                                 bool offerChart) {
+    if (!db) return;
+    UserPrompts& shown = shownPrompts();
+    QString report;
+    try {
+        report = buildReport();
+    } catch (const KestLib::ErrorMsg& error) {
+        // Nothing may unwind through the dialog's event loop; the user can
+        // change the choices and run again.
+        shown.warn(this, tr("Warning"), coreMessageText(error.message()));
+        return;
+    }
+    if (!offerChart)
+        shown.inform(this, caption, report);
+    else if (shown.informWithChart(this, caption, report, tr("Chart")))
+        showCharts();
+}

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QDialog>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "analysis.h"
+#include "charts/chartdata.h"
+
+class QDate;
+class QDateEdit;
+class QHBoxLayout;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QVBoxLayout;
+class UserPrompts;
+
+namespace KestLib {
+class AccountDB;
+}  // namespace KestLib
+
+// The choices every analysis starts from: a date range that is kept in
+// order, a multi-selection type list headed by an "ALL" row, the
+// "Income"/"Outgoing" list, and OK and Close. Each analysis derives from it,
+// connects OK to its own run and shows its report; the dialog stays open for
+// further runs until Close. It only reads the database.
+class StatisticDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // Each type row carries its type's id under this role, so a row whose
+    // shown name is translated or doesn't survive Big5 still finds its type.
+    static constexpr int typeIdRole = Qt::UserRole;
+
+    explicit StatisticDialog(QWidget* parent = nullptr);
+
+    // Lists the database's types under "ALL"; called once, before the dialog
+    // runs. Not owned.
+    void setDB(const KestLib::AccountDB* database);
+    // Where the reports go; not owned. nullptr shows them in message boxes.
+    void setPrompts(UserPrompts* replacement);
+
+    // The charts of the current choices: the percentage analysis' shares
+    // and each month's income and outgoing ("ALL" filters no type).
+    ChartData chartData() const;
+    // Shows them in a chart window, run through the prompts.
+    void showCharts();
+
+protected:
+    // The choices, as every analysis reads them.
+    static std::int32_t dateCode(const QDate& date);
+    KestLib::DateRange dateRange() const;
+    KestLib::InOutSelector inOutSelector() const;
+    bool allTypesChosen() const;
+    // The ids of the selected type rows, in list order ("ALL" is no type).
+    std::vector<int> chosenTypeIds() const;
+    // The shown text of each selected type row, in the same order.
+    QStringList chosenTypeNames() const;
+
+    // A date editor as the dialogs use them, showing today.
+    static QDateEdit* createDateEdit(QWidget* parent, const char* objectName);
+    // Figures in reports: decimal with a minus sign when negative.
+    static QString decimal(std::int64_t value);
+
+    // Builds a report and shows it under caption, with a Chart button that
+    // opens the charts when offerChart is set. A core error is shown as a
+    // warning instead, and the dialog stays open either way.
+    void showReport(const QString& caption, const std::function<QString()>& buildReport, bool offerChart = false);
+
+    QDateEdit* fromDate;
+    QDateEdit* toDate;
+    QLabel* fromLabel;
+    QLabel* toLabel;
+    QLabel* typeLabel;
+    QLabel* inOutLabel;
+    QListWidget* typeListBox;
+    QListWidget* inOutListBox;
+    QPushButton* okButton;
+    QPushButton* closeButton;
+    QHBoxLayout* fromLayout;
+    QHBoxLayout* toLayout;
+    QVBoxLayout* dateLayout;
+    QVBoxLayout* typeLayout;
+    QVBoxLayout* inOutLayout;
+    QVBoxLayout* buttonLayout;
+    QHBoxLayout* mainLayout;
+    const KestLib::AccountDB* db = nullptr;
+
+private slots:
+    void selectAllTypes();
+    void adjustMaxFromDate(const QDate& date);
+    void adjustMinToDate(const QDate& date);
+    void enableOkButton();
+
+private:
+    // Set while selectAllTypes changes the selection itself, so that its own
+    // change doesn't run it again.
+    bool selectingAll = false;
+    UserPrompts* prompts = nullptr;
+
+    UserPrompts& shownPrompts() const;
+};

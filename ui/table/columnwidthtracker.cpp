@@ -1,0 +1,248 @@
+#include "table/columnwidthtracker.h"
+
+#include <QGuiApplication>
+#include <QStringDecoder>
+#include <QStringView>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "accountdb.h"
+#include "table/transactiontablemodel.h"
+
+using KestLib::AccountDB;
+using KestLib::Transaction;
+using KestLib::TypeIdTable;
+
+namespace {
+
+constexpr std::uint8_t noType = 0xFF;
+// A tab in a cell moves the text to the next stop of the view's text layout,
+// 80 pixels apart; counting each as a whole stop keeps the bound.
+constexpr float tabStop = 80;
+
+int decimalLength(int value) {
+    int length = value < 0 ? 2 : 1;
+    // Negative, so that the most negative int has no positive counterpart to overflow.
+    for (int rest = value < 0 ? value : -value; rest <= -10; rest /= 10) ++length;
+    return length;
+}
+
+// The date's shown text: each field padded to its width (4, 2, 2), two slashes.
+int dateLength(const Transaction& record) {
+    return std::max(4, decimalLength(record.year())) + std::max(2, decimalLength(record.month())) +
+           std::max(2, decimalLength(record.day())) + 2;
+}
+
+}  // namespace
+
+void ColumnWidthTracker::Tally::add(int value) {
+    if (value < 0) return;
+    if (static_cast<std::size_t>(value) >= counts.size()) counts.resize(static_cast<std::size_t>(value) + 1);
+    ++counts[static_cast<std::size_t>(value)];
+    largest_ = std::max(largest_, value);
+}
+
+void ColumnWidthTracker::Tally::remove(int value) {
+    if (value < 0 || static_cast<std::size_t>(value) >= counts.size() || counts[value] == 0) return;
+    --counts[static_cast<std::size_t>(value)];
+    while (largest_ >= 0 && counts[static_cast<std::size_t>(largest_)] == 0) --largest_;
+}
+
+void ColumnWidthTracker::Tally::clear() {
+    counts.clear();
+    largest_ = -1;
+}
+
+ColumnWidthTracker::ColumnWidthTracker() : font(QGuiApplication::font()), metrics(font) {}
+
+void ColumnWidthTracker::setFont(const QFont& newFont) {
+    if (newFont == font) return;
+    font = newFont;
+    metrics = QFontMetricsF(font);
+    advances.clear();
+    pairAdvances.clear();
+    invalidate();
+}
+
+void ColumnWidthTracker::setTranslatesStoredText(bool translates) {
+    if (translates == translatesStoredText) return;
+    translatesStoredText = translates;
+    invalidate();
+}
+
+void ColumnWidthTracker::invalidate() {
+    counted = false;
+    clearCounts();
+}
+
+void ColumnWidthTracker::clearCounts() {
+    extents.clear();
+    extents.shrink_to_fit();
+    indexLengths.clear();
+    dateLengths.clear();
+    moneyLengths.clear();
+    commentWidths.clear();
+    typeUses.fill(0);
+    incomes = 0;
+    outgoings = 0;
+}
+
+void ColumnWidthTracker::appended(const AccountDB& db) {
+    if (!counted) return;
+    const int position = db.transCount() - 1;
+    if (position < 0 || static_cast<int>(extents.size()) != position) return invalidate();
+    extents.push_back(extentOf(db, db.transaction(position, false)));
+    count(extents.back(), +1);
+}
+
+void ColumnWidthTracker::modified(const AccountDB& db, int position) {
+    if (!counted) return;
+    if (position < 0 || position >= db.transCount() || static_cast<int>(extents.size()) != db.transCount())
+        return invalidate();
+    Extent& extent = extents[static_cast<std::size_t>(position)];
+    count(extent, -1);
+    extent = extentOf(db, db.transaction(position, false));
+    count(extent, +1);
+}
+
+void ColumnWidthTracker::removed(int position) {
+    if (!counted) return;
+    if (position < 0 || position >= static_cast<int>(extents.size())) return invalidate();
+    count(extents[static_cast<std::size_t>(position)], -1);
+    extents.erase(extents.begin() + position);
+}
+
+int ColumnWidthTracker::widestText(const AccountDB& db, int column) {
+    // Changes the tracker wasn't told of show as a different count.
+    if (!counted || static_cast<int>(extents.size()) != db.transCount()) countAll(db);
+    if (extents.empty()) return 0;
+
+    switch (column) {
+    case TransactionTableModel::IndexColumn:
+    case TransactionTableModel::MoneyColumn: {
+        const Tally& lengths = column == TransactionTableModel::IndexColumn ? indexLengths : moneyLengths;
+        return static_cast<int>(std::ceil(lengths.largest() * widestAdvance(u"0123456789-")));
+    }
+    case TransactionTableModel::DateColumn: {
+        const int length = dateLengths.largest();
+        return static_cast<int>(std::ceil(2 * advance(u'/') + (length - 2) * widestAdvance(u"0123456789 -")));
+    }
+    case TransactionTableModel::InOutColumn: {
+        int widest = 0;
+        if (incomes > 0) widest = textWidth(TransactionTableModel::inOutText(true));
+        if (outgoings > 0) widest = std::max(widest, textWidth(TransactionTableModel::inOutText(false)));
+        return widest;
+    }
+    case TransactionTableModel::TypeColumn: {
+        int widest = 0;
+        for (int id = 0; id < TypeIdTable::capacity; ++id)
+            if (typeUses[static_cast<std::size_t>(id)] > 0)
+                widest = std::max(widest, textWidth(TransactionTableModel::typeText(db, id)));
+        return widest;
+    }
+    case TransactionTableModel::CommentColumn:
+        return std::max(0, commentWidths.largest());
+    default:
+        return 0;
+    }
+}
+
+ColumnWidthTracker::Extent ColumnWidthTracker::extentOf(const AccountDB& db, const Transaction& record) {
+    const int width = commentWidth(db, record);
+    const int id = record.type();
+    return {static_cast<std::uint16_t>(std::min<int>(width, std::numeric_limits<std::uint16_t>::max())),
+            static_cast<std::uint8_t>(decimalLength(record.index())),
+            static_cast<std::uint8_t>(dateLength(record)),
+            static_cast<std::uint8_t>(decimalLength(record.amount())),
+            id >= 0 && id < TypeIdTable::capacity ? static_cast<std::uint8_t>(id) : noType,
+            record.isIncome()};
+}
+
+void ColumnWidthTracker::count(const Extent& extent, int change) {
+    auto tally = [change](Tally& tally, int value) { change > 0 ? tally.add(value) : tally.remove(value); };
+    tally(indexLengths, extent.indexLength);
+    tally(dateLengths, extent.dateLength);
+    tally(moneyLengths, extent.moneyLength);
+    tally(commentWidths, extent.commentWidth);
+    if (extent.typeId != noType) typeUses[extent.typeId] += change;
+    (extent.income ? incomes : outgoings) += change;
+}
+
+void ColumnWidthTracker::countAll(const AccountDB& db) {
+    clearCounts();
+    extents.reserve(static_cast<std::size_t>(db.transCount()));
+    for (int position = 0; position < db.transCount(); ++position) {
+        extents.push_back(extentOf(db, db.transaction(position, false)));
+        count(extents.back(), +1);
+    }
+    counted = true;
+}
+
+int ColumnWidthTracker::commentWidth(const AccountDB& db, const Transaction& record) {
+    if (!translatesStoredText)
+        if (const std::optional<int> width = big5Width(record.comment())) return *width;
+    return textWidth(TransactionTableModel::cellText(db, record, TransactionTableModel::CommentColumn));
+}
+
+std::optional<int> ColumnWidthTracker::big5Width(std::string_view bytes) {
+    // The same sum textWidth takes of the decoded text: Big5 leaves ASCII as
+    // it is and turns each lead and trail byte pair into one character.
+    const char* const data = bytes.data();
+    const std::size_t size = bytes.size();
+    float sum = 0;
+    for (std::size_t at = 0; at < size; ++at) {
+        const auto byte = static_cast<unsigned char>(data[at]);
+        // Stored text ends at its first zero byte.
+        if (byte == 0) break;
+        if (byte < 0x80) {
+            sum += advance(byte);
+            continue;
+        }
+        if (at + 1 == size) return std::nullopt;
+        const float pair = pairAdvance(byte, static_cast<unsigned char>(data[++at]));
+        if (pair < 0) return std::nullopt;
+        sum += pair;
+    }
+    return static_cast<int>(std::ceil(sum));
+}
+
+float ColumnWidthTracker::pairAdvance(unsigned char lead, unsigned char trail) {
+    if (pairAdvances.empty()) pairAdvances.assign(0x10000, -1.0f);
+    float& known = pairAdvances[lead * 0x100u + trail];
+    if (known == -1.0f) {
+        const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+        QStringDecoder decoder("Big5", QStringConverter::Flag::Stateless);
+        const QString character = decoder.decode(QByteArrayView(pair, 2));
+        const bool one = !decoder.hasError() && character.size() == 1 && character.at(0) != QChar::ReplacementCharacter;
+        known = one ? advance(character.at(0).unicode()) : -2.0f;
+    }
+    return known;
+}
+
+float ColumnWidthTracker::advance(char16_t character) {
+    if (advances.empty()) advances.assign(0x10000, -1.0f);
+    float& known = advances[character];
+    if (known < 0) known = character == u'\t' ? tabStop : static_cast<float>(metrics.horizontalAdvance(QChar(character)));
+    return known;
+}
+
+float ColumnWidthTracker::widestAdvance(QStringView characters) {
+    float widest = 0;
+    for (QChar character : characters) widest = std::max(widest, advance(character.unicode()));
+    return widest;
+}
+
+int ColumnWidthTracker::textWidth(QStringView text) {
+    // The sum of the characters' own advances, rounded up: the text as drawn
+    // without kerning or ligatures, which mostly narrow it. Summing cached
+    // advances is what makes measuring a million comments affordable.
+    float sum = 0;
+    for (QChar character : text) {
+        // A character outside the basic plane has no single code to cache by.
+        if (character.isSurrogate()) return static_cast<int>(std::ceil(metrics.horizontalAdvance(text.toString())));
+        sum += advance(character.unicode());
+    }
+    return static_cast<int>(std::ceil(sum));
+}

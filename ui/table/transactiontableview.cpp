@@ -1,0 +1,65 @@
+#include "table/transactiontableview.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QStyleOptionViewItem>
+#include <algorithm>
+
+#include "table/transactiontablemodel.h"
+
+TransactionTableView::TransactionTableView(TransactionTableModel* model, QWidget* parent)
+    : QTableView(parent), tableModel(model) {
+    setModel(model);
+    tableModel->setTextFont(font());
+    setFocusPolicy(Qt::NoFocus);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    // All sorting goes through the window, which keeps the direction rules.
+    setSortingEnabled(false);
+    horizontalHeader()->setSectionsClickable(true);
+    // Rows as high as a line of text, so that a window shows many of them.
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    fitColumns();
+}
+
+void TransactionTableView::fitColumns() {
+    QHeaderView* header = horizontalHeader();
+    const int padding = cellPadding();
+    for (int column = 0; column < TransactionTableModel::ColumnCount; ++column) {
+        // The model keeps the widest text over all rows, so no row is left
+        // unmeasured however large the book.
+        const int text = tableModel->widestText(column);
+        const int cells = text > 0 ? text + padding : 0;
+        const int title = header->isHidden() ? 0 : header->sectionSizeHint(column);
+        header->resizeSection(column, std::max(cells, title));
+    }
+}
+
+int TransactionTableView::fullWidth() const {
+    const QHeaderView* rowHeader = verticalHeader();
+    const int rowHeaderWidth =
+        rowHeader->isHidden() ? 0 : std::max(rowHeader->minimumWidth(), rowHeader->sizeHint().width());
+    // The vertical scroll bar is counted too, so that it never covers the
+    // last column.
+    const int scrollBarWidth = verticalScrollBar()->sizeHint().width();
+    return horizontalHeader()->length() + rowHeaderWidth + scrollBarWidth + 2 * frameWidth();
+}
+
+void TransactionTableView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) tableModel->setTextFont(font());
+    QTableView::changeEvent(event);
+}
+
+int TransactionTableView::cellPadding() const {
+    // A cell's width as the style gives it for a one-character text, less
+    // that character: what the view adds to any text.
+    QStyleOptionViewItem option;
+    initViewItemOption(&option);
+    option.features |= QStyleOptionViewItem::HasDisplay;
+    option.text = QStringLiteral("0");
+    const int cell = style()->sizeFromContents(QStyle::CT_ItemViewItem, &option, QSize(), this).width();
+    const int grid = showGrid() ? 1 : 0;
+    return std::max(0, cell - option.fontMetrics.horizontalAdvance(option.text)) + grid;
+}

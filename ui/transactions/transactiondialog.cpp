@@ -1,0 +1,417 @@
+#include "transactions/transactiondialog.h"
+
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+#include <algorithm>
+
+#include "accountdb.h"
+#include "big5text.h"
+#include "widgets/bookdateedit.h"
+#include "book/coremessages.h"
+#include "widgets/dropdownliststyle.h"
+#include "errormsg.h"
+#include "transactions/transactionindexlistmodel.h"
+#include "prompts/userprompts.h"
+
+namespace {
+
+constexpr const char* context = "TransactionDialog";
+// One to nine digits without a leading zero: never zero, never negative, and
+// never beyond what an int holds.
+const QString amountPattern = QStringLiteral("[1-9][0-9]{0,8}");
+// Wide enough for any index an int holds; the box itself is as wide as the
+// fields below it.
+constexpr int indexDigits = 10;
+
+}  // namespace
+
+TransactionDialog::TransactionDialog(QWidget* parent) : QDialog(parent) {
+    indexCombo = new QComboBox(this);
+    indexCombo->setObjectName(QStringLiteral("indexCombo"));
+    indexModel = new TransactionIndexListModel(this);
+    indexCombo->setModel(indexModel);
+    // Sizing to the contents would measure every index of the book.
+    indexCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    indexCombo->setMinimumContentsLength(indexDigits);
+    if (auto* list = qobject_cast<QListView*>(indexCombo->view())) list->setUniformItemSizes(true);
+    // Not owned by the box; a child of the dialog made after the box goes after it.
+    auto* listStyle = new DropDownListStyle;
+    listStyle->setParent(this);
+    indexCombo->setStyle(listStyle);
+    inOutCombo = new QComboBox(this);
+    inOutCombo->setObjectName(QStringLiteral("inOutCombo"));
+    typeCombo = new QComboBox(this);
+    typeCombo->setObjectName(QStringLiteral("typeCombo"));
+    // A typed name becomes a type only through Add, never by Enter.
+    typeCombo->setInsertPolicy(QComboBox::NoInsert);
+
+    dateDateEdit = new BookDateEdit(QDate::currentDate(), this);
+    dateDateEdit->setObjectName(QStringLiteral("dateDateEdit"));
+
+    typeLabel = new QLabel(tr("Type"), this);
+    moneyLabel = new QLabel(tr("Money"), this);
+    commentLabel = new QLabel(tr("Comment"), this);
+
+    moneyLineEdit = new QLineEdit(this);
+    moneyLineEdit->setObjectName(QStringLiteral("moneyLineEdit"));
+    moneyLineEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(amountPattern), this));
+    commentLineEdit = new QLineEdit(this);
+    commentLineEdit->setObjectName(QStringLiteral("commentLineEdit"));
+
+    addButton = new QPushButton(tr("Add"), this);
+    addButton->setObjectName(QStringLiteral("addButton"));
+    deleteButton = new QPushButton(tr("Delete"), this);
+    deleteButton->setObjectName(QStringLiteral("deleteButton"));
+    okButton = new QPushButton(tr("OK"), this);
+    okButton->setObjectName(QStringLiteral("okButton"));
+    cancelButton = new QPushButton(tr("Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    okButton->setDefault(true);
+
+    indexModel->setPrompt(tr("Select a transaction"));
+    inOutCombo->addItems({tr("In/Out"), tr("Income"), tr("Outgoing")});
+    typeCombo->addItem(tr("Select/Add a type"));
+    setTypeEditable(true);
+
+    dateTypeLayout = new QHBoxLayout;
+    dateTypeLayout->addWidget(dateDateEdit);
+    dateTypeLayout->addSpacing(10);
+    dateTypeLayout->addWidget(typeLabel);
+    dateTypeLayout->addSpacing(2);
+    dateTypeLayout->addWidget(typeCombo);
+    dateTypeLayout->addWidget(addButton);
+    dateTypeLayout->addWidget(deleteButton);
+
+    moneyLayout = new QHBoxLayout;
+    moneyLayout->addWidget(moneyLabel);
+    moneyLayout->addSpacing(2);
+    moneyLayout->addWidget(moneyLineEdit);
+    moneyLayout->addWidget(inOutCombo);
+
+    commentLayout = new QHBoxLayout;
+    commentLayout->addWidget(commentLabel);
+    commentLayout->addSpacing(2);
+    commentLayout->addWidget(commentLineEdit);
+
+    fieldLayout = new QVBoxLayout;
+    fieldLayout->addWidget(indexCombo);
+    fieldLayout->addSpacing(5);
+    fieldLayout->addLayout(dateTypeLayout);
+    fieldLayout->addSpacing(5);
+    fieldLayout->addLayout(moneyLayout);
+    fieldLayout->addSpacing(5);
+    fieldLayout->addLayout(commentLayout);
+
+    buttonLayout = new QVBoxLayout;
+    buttonLayout->addWidget(okButton);
+    buttonLayout->addWidget(cancelButton);
+    // OK and Cancel stay together at the top however tall the fields are.
+    buttonLayout->addStretch();
+
+    mainLayout = new QHBoxLayout(this);
+    mainLayout->setContentsMargins(11, 11, 11, 11);
+    mainLayout->setSpacing(6);
+    mainLayout->addLayout(fieldLayout);
+    mainLayout->addLayout(buttonLayout);
+
+    setTabOrder(indexCombo, dateDateEdit);
+    setTabOrder(dateDateEdit, typeCombo);
+    setTabOrder(typeCombo, addButton);
+    setTabOrder(addButton, deleteButton);
+    setTabOrder(deleteButton, moneyLineEdit);
+    setTabOrder(moneyLineEdit, inOutCombo);
+    setTabOrder(inOutCombo, commentLineEdit);
+    setTabOrder(commentLineEdit, okButton);
+    setTabOrder(okButton, cancelButton);
+
+    addButton->setEnabled(false);
+    deleteButton->setEnabled(false);
+    enableOkButton();
+
+    connect(okButton, &QPushButton::clicked, this, &TransactionDialog::accept);
+    connect(cancelButton, &QPushButton::clicked, this, &TransactionDialog::reject);
+    connect(typeCombo, &QComboBox::editTextChanged, this,
+            qOverload<const QString&>(&TransactionDialog::enableTypeButtons));
+    connect(typeCombo, &QComboBox::activated, this, qOverload<int>(&TransactionDialog::enableTypeButtons));
+    connect(typeCombo, &QComboBox::activated, this, &TransactionDialog::enableOkButton);
+    connect(addButton, &QPushButton::clicked, this, &TransactionDialog::addType);
+    connect(deleteButton, &QPushButton::clicked, this, &TransactionDialog::delType);
+    connect(inOutCombo, &QComboBox::activated, this, &TransactionDialog::enableOkButton);
+    connect(moneyLineEdit, &QLineEdit::textChanged, this, &TransactionDialog::enableOkButton);
+    connect(commentLineEdit, &QLineEdit::textChanged, this, &TransactionDialog::enableOkButton);
+}
+
+void TransactionDialog::setDB(KestLib::AccountDB* database) { db = database; }
+
+void TransactionDialog::setPrompts(UserPrompts* replacement) { prompts = replacement; }
+
+void TransactionDialog::setMode(int newMode) {
+    fillTypeCombo();
+    mode = newMode;
+
+    switch (mode) {
+    case CreateMode:
+        setWindowTitle(tr("Create a transaction"));
+        // A new transaction gets its index from the database when it is added.
+        indexCombo->setEnabled(false);
+        break;
+    case DeleteMode:
+        setWindowTitle(tr("Delete a transaction"));
+        pinDate();
+        setFieldsEditable(false);
+        deleteButton->setEnabled(false);
+        fillIndexCombo();
+        connect(indexCombo, &QComboBox::activated, this, &TransactionDialog::deleteTrans);
+        break;
+    case ModifyMode:
+        setWindowTitle(tr("Modify a transaction"));
+        setFieldsEditable(false);
+        fillIndexCombo();
+        connect(indexCombo, &QComboBox::activated, this, &TransactionDialog::modifyTrans);
+        break;
+    case DeleteOneMode:
+        setWindowTitle(tr("Delete this transaction"));
+        pinDate();
+        indexCombo->setEnabled(false);
+        setFieldsEditable(false);
+        deleteButton->setEnabled(false);
+        okButton->setEnabled(true);
+        disconnect(typeCombo, &QComboBox::activated, this, &TransactionDialog::enableOkButton);
+        disconnect(inOutCombo, &QComboBox::activated, this, &TransactionDialog::enableOkButton);
+        disconnect(moneyLineEdit, &QLineEdit::textChanged, this, &TransactionDialog::enableOkButton);
+        break;
+    case ModifyOneMode:
+        setWindowTitle(tr("Modify this transaction"));
+        indexCombo->setEnabled(false);
+        setTypeEditable(false);
+        addButton->setEnabled(false);
+        okButton->setEnabled(true);
+        break;
+    default:
+        break;
+    }
+}
+
+// Item 0 is the prompt; each type follows in list order, carrying its id, so
+// that what is chosen never depends on how its name is shown.
+void TransactionDialog::fillTypeCombo() {
+    for (int position = 0; position < db->typeCount(); ++position) {
+        const KestLib::TransType& type = db->typeAt(position);
+        typeCombo->addItem(fromBig5(context, type.name()), type.id());
+    }
+}
+
+void TransactionDialog::fillIndexCombo() { indexModel->listTransactions(db); }
+
+// The delete modes show a transaction, never change it: the date box keeps
+// the one date it shows.
+void TransactionDialog::pinDate() {
+    const QDate shown = dateDateEdit->date();
+    dateDateEdit->setDateRange(shown, shown);
+}
+
+void TransactionDialog::showTransaction(int index) {
+    const KestLib::Transaction& record = db->transaction(index, true);
+    const bool pinned = mode == DeleteMode || mode == DeleteOneMode;
+    if (pinned) dateDateEdit->setDateRange(BookDateEdit::earliest(), BookDateEdit::latest());
+    dateDateEdit->setBookDate({record.year(), record.month(), record.day()});
+    if (pinned) pinDate();
+    moneyLineEdit->setText(QString::number(record.amount()));
+    inOutCombo->setCurrentIndex(record.isIncome() ? 1 : 2);
+    typeCombo->setCurrentIndex(std::max(0, typeCombo->findData(record.type())));
+    commentLineEdit->setText(fromBig5(context, record.comment()));
+
+    // Whether the comment changed decides whether its connection ran the OK
+    // rule; the modes that start with OK on must not depend on that.
+    if (mode == DeleteOneMode)
+        okButton->setEnabled(true);
+    else if (mode == ModifyOneMode)
+        enableOkButton();
+}
+
+int TransactionDialog::index() const { return indexCombo->currentText().toInt(); }
+int TransactionDialog::year() const { return dateDateEdit->bookDate().year; }
+int TransactionDialog::month() const { return dateDateEdit->bookDate().month; }
+int TransactionDialog::day() const { return dateDateEdit->bookDate().day; }
+int TransactionDialog::money() const { return moneyLineEdit->text().toInt(); }
+bool TransactionDialog::isIncome() const { return inOutCombo->currentIndex() == 1; }
+QString TransactionDialog::comment() const { return commentLineEdit->text(); }
+
+int TransactionDialog::typeId() const {
+    // The chosen item names its type by id; a text typed over it names a type
+    // by its name.
+    const int item = typeCombo->currentIndex();
+    if (item > 0 && typeCombo->currentText() == typeCombo->itemText(item)) return typeCombo->itemData(item).toInt();
+    return db->findType(toBig5(typeCombo->currentText())).id();
+}
+
+void TransactionDialog::accept() {
+    const bool readsFields = mode == CreateMode || mode == ModifyMode || mode == ModifyOneMode;
+    if (readsFields) {
+        try {
+            (void)typeId();
+        } catch (const KestLib::ErrorMsg& error) {
+            warnCoreError(error.message());
+            return;
+        }
+        if (!fitsBig5(comment())) {
+            warn(tr("The comment can't be stored in a Pennywell database file: "
+                    "it may hold only Big5 characters and at most 255 bytes."));
+            return;
+        }
+    }
+    QDialog::accept();
+}
+
+bool TransactionDialog::showChosenTransaction(int item) {
+    if (item <= 0) {
+        clearContent(0);
+        okButton->setEnabled(false);
+        return false;
+    }
+    try {
+        showTransaction(indexCombo->itemText(item).toInt());
+    } catch (const KestLib::ErrorMsg& error) {
+        warnCoreError(error.message());
+        return false;
+    }
+    return true;
+}
+
+void TransactionDialog::deleteTrans(int index) {
+    if (showChosenTransaction(index)) okButton->setEnabled(true);
+}
+
+void TransactionDialog::modifyTrans(int index) {
+    if (!showChosenTransaction(index)) return;
+    setFieldsEditable(true);
+    deleteButton->setEnabled(true);
+    okButton->setEnabled(true);
+}
+
+void TransactionDialog::setFieldsEditable(bool editable) {
+    typeCombo->setEnabled(editable);
+    addButton->setEnabled(editable);
+    moneyLineEdit->setReadOnly(!editable);
+    inOutCombo->setEnabled(editable);
+    commentLineEdit->setReadOnly(!editable);
+}
+
+void TransactionDialog::addType() {
+    const QString name = typeCombo->currentText();
+    if (!fitsBig5(name)) {
+        warn(tr("The type name can't be stored in a Pennywell database file: "
+                "it may hold only Big5 characters and at most 255 bytes."));
+        return;
+    }
+    try {
+        const std::string bytes = toBig5(name);
+        db->addType(bytes);
+        const int id = db->findType(bytes).id();
+        typeCombo->addItem(fromBig5(context, bytes), id);
+        emit typeAdded(id);
+    } catch (const KestLib::ErrorMsg& error) {
+        warnCoreError(error.message());
+        return;
+    }
+    typeCombo->setCurrentIndex(typeCombo->count() - 1);
+    enableTypeButtons(typeCombo->currentIndex());
+    enableOkButton();
+}
+
+void TransactionDialog::delType() {
+    int id = 0;
+    std::string name;
+    try {
+        id = typeId();
+        name = db->typeById(id).name();
+        db->deleteType(db->typeById(id));
+    } catch (const KestLib::ErrorMsg& error) {
+        warnCoreError(error.message());
+        return;
+    }
+    emit typeDeleted(id, name);
+    typeCombo->removeItem(typeCombo->findData(id));
+    // The item that is now current decides, so that the nameless type never
+    // gets a Delete button.
+    enableTypeButtons(typeCombo->currentIndex());
+    enableOkButton();
+}
+
+void TransactionDialog::clearContent(int index) {
+    if (index > 0) return;
+    typeCombo->setCurrentIndex(0);
+    if (typeCombo->isEditable()) typeCombo->clearEditText();
+    typeCombo->setEnabled(false);
+    addButton->setEnabled(false);
+    deleteButton->setEnabled(false);
+    inOutCombo->setCurrentIndex(0);
+    inOutCombo->setEnabled(false);
+    moneyLineEdit->clear();
+    moneyLineEdit->setReadOnly(true);
+    commentLineEdit->clear();
+    commentLineEdit->setReadOnly(false);
+}
+
+void TransactionDialog::enableOkButton() {
+    okButton->setEnabled(typeCombo->currentIndex() > 0 && inOutCombo->currentIndex() > 0 &&
+                         moneyLineEdit->hasAcceptableInput());
+}
+
+void TransactionDialog::enableTypeButtons(int index) {
+    addButton->setEnabled(false);
+    if (index == 0) {
+        // The prompt: the user types a new type's name in its place.
+        setTypeEditable(true);
+        deleteButton->setEnabled(false);
+    } else if (index == 1) {
+        // The nameless type every book starts with stays.
+        setTypeEditable(false);
+        deleteButton->setEnabled(false);
+    } else {
+        setTypeEditable(false);
+        deleteButton->setEnabled(true);
+    }
+}
+
+void TransactionDialog::enableTypeButtons(const QString& typeName) {
+    // A locked box changes only when a transaction is shown; that is no name
+    // typed for Add.
+    if (!typeCombo->isEnabled()) return;
+    addButton->setEnabled(!typeName.isEmpty());
+    if (typeCombo->currentIndex() <= 0) okButton->setEnabled(false);
+}
+
+// While the prompt is chosen the box is empty and shows the prompt as a
+// placeholder, so a typed name never runs on from the prompt's text and the
+// prompt itself is never offered to Add.
+void TransactionDialog::setTypeEditable(bool editable) {
+    if (typeCombo->isEditable() != editable) {
+        typeCombo->setEditable(editable);
+        if (editable) {
+            // A typed name is what the user typed, never a completion of it.
+            typeCombo->setCompleter(nullptr);
+            typeCombo->lineEdit()->setPlaceholderText(typeCombo->itemText(0));
+        }
+    }
+    if (editable && typeCombo->currentIndex() == 0) typeCombo->clearEditText();
+}
+
+void TransactionDialog::warn(const QString& text) {
+    if (prompts)
+        prompts->warn(this, tr("Warning"), text);
+    else
+        QMessageBox::warning(this, tr("Warning"), text);
+}
+
+void TransactionDialog::warnCoreError(const std::string& message) {
+    warn(coreMessageText(message));
+}
