@@ -5,6 +5,7 @@
 
 #include "accountdb.h"
 #include "big5text.h"
+#include "book/book.h"
 #include "bookcsv.h"
 #include "book/coremessages.h"
 #include "errormsg.h"
@@ -28,7 +29,7 @@ PwText::CsvEncoding encodingAt(const PwText::CsvEncoding (&encodings)[n], int in
 
 }  // namespace
 
-CsvCommands::CsvCommands(QWidget* window, KestLib::AccountDB& db) : QObject(window), window(window), db(db) {}
+CsvCommands::CsvCommands(QWidget* window, Book& book) : QObject(window), window(window), book(book) {}
 
 bool CsvCommands::importFile(UserPrompts& prompts) {
     const auto choice = prompts.chooseDataFile(
@@ -45,7 +46,7 @@ bool CsvCommands::importFile(UserPrompts& prompts) {
     // the memory is refused as a file that can't be read, the book untouched.
     const PwText::ImportReport report = KestLib::readingFile(QFile::encodeName(choice.path).toStdString(), [&] {
         const QByteArray bytes = file.readAll();
-        return PwText::importCsv(db, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+        return book.importCsv(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                                  encodingAt(importEncodings, choice.filterIndex));
     });
     if (!report.accepted) {
@@ -73,7 +74,7 @@ void CsvCommands::exportFile(UserPrompts& prompts, const std::string& bookFile) 
     }
     try {
         KestLib::writeFileAtomically(path,
-                                     PwText::exportCsv(db, encodingAt(exportEncodings, choice.filterIndex)));
+                                     PwText::exportCsv(book.database(), encodingAt(exportEncodings, choice.filterIndex)));
     } catch (const KestLib::ErrorMsg& error) {
         prompts.warn(window, tr("Warning"),
                      tr("The file %1 can't be written: %2").arg(choice.path, fromBig5("MainWindow", error.message())),

@@ -3,23 +3,20 @@
 #include <QObject>
 #include <string>
 
+class Book;
 class QWidget;
 class UserPrompts;
 
-namespace KestLib {
-class AccountDB;
-}  // namespace KestLib
-
 // File > Import CSV… and File > Export CSV…: asks for the file (and, through
 // the dialog's filter, the encoding), moves the transactions with the text
-// library, and reports a refusal. The window keeps the table and the status
-// in step after an import.
+// library, and reports a refusal. An import goes into the book, which
+// announces it.
 class CsvCommands : public QObject {
     Q_OBJECT
 
 public:
-    // db is the window's database, which outlives this object.
-    CsvCommands(QWidget* window, KestLib::AccountDB& db);
+    // book is the window's, which outlives this object.
+    CsvCommands(QWidget* window, Book& book);
 
     // True when transactions were added. A file too big for the memory is
     // the core's "not enough memory to read FILE" error, thrown with the
@@ -31,5 +28,5 @@ public:
 
 private:
     QWidget* window;
-    KestLib::AccountDB& db;
+    Book& book;
 };

@@ -21,9 +21,9 @@ void BookCommand::run(Step step) {
     try {
         step();
     } catch (const KestLib::ErrorMsg& error) {
-        if (hooks.failed) hooks.failed(error.message());
+        book.stepFailed(error.message());
     } catch (const std::exception& error) {
-        if (hooks.failed) hooks.failed(error.what());
+        book.stepFailed(error.what());
     }
 }
 
@@ -42,96 +42,82 @@ void BookCommand::redo() {
 
 // ---- Transactions ----
 
-CreateTransactionCommand::CreateTransactionCommand(const BookCommandHooks& hooks, int lastIndexBefore)
-    : BookCommand(hooks), created(db().transaction(db().transCount() - 1, false)), lastIndexBefore(lastIndexBefore) {
+CreateTransactionCommand::CreateTransactionCommand(Book& book, int lastIndexBefore)
+    : BookCommand(book), created(db().transaction(db().transCount() - 1, false)), lastIndexBefore(lastIndexBefore) {
     setText(QCoreApplication::translate("BookCommands", "Create Transaction %1").arg(created.index()));
 }
 
 void CreateTransactionCommand::takeBack() {
-    const int position = db().transCount() - 1;
-    db().deleteTransactionAt(position);
     // The index is given again by the next Create, as if this one never was.
-    db().restoreLastIndex(lastIndexBefore);
-    hooks.removed(position);
+    removeTransactionAt(db().transCount() - 1);
+    restoreLastIndex(lastIndexBefore);
 }
 
 void CreateTransactionCommand::doAgain() {
-    db().restoreTransaction(created, db().transCount());
-    hooks.appended();
+    insertTransaction(created, db().transCount());
 }
 
-ModifyTransactionCommand::ModifyTransactionCommand(const BookCommandHooks& hooks, const Transaction& before,
+ModifyTransactionCommand::ModifyTransactionCommand(Book& book, const Transaction& before,
                                                    const Transaction& after)
-    : BookCommand(hooks), before(before), after(after) {
+    : BookCommand(book), before(before), after(after) {
     setText(QCoreApplication::translate("BookCommands", "Modify Transaction %1").arg(after.index()));
 }
 
 void ModifyTransactionCommand::takeBack() {
-    db().modifyTransaction(before);
-    hooks.modified(before.index());
+    replaceTransaction(before);
 }
 
 void ModifyTransactionCommand::doAgain() {
-    db().modifyTransaction(after);
-    hooks.modified(after.index());
+    replaceTransaction(after);
 }
 
-DeleteTransactionCommand::DeleteTransactionCommand(const BookCommandHooks& hooks, const Transaction& deleted,
+DeleteTransactionCommand::DeleteTransactionCommand(Book& book, const Transaction& deleted,
                                                    int position)
-    : BookCommand(hooks), deleted(deleted), position(position) {
+    : BookCommand(book), deleted(deleted), position(position) {
     setText(QCoreApplication::translate("BookCommands", "Delete Transaction %1").arg(deleted.index()));
 }
 
 void DeleteTransactionCommand::takeBack() {
-    db().restoreTransaction(deleted, position);
-    // The table appends at the end only; a row back in the middle moves
-    // every later position, so the rows are read again.
-    if (position == db().transCount() - 1)
-        hooks.appended();
-    else
-        hooks.reloaded();
+    insertTransaction(deleted, position);
 }
 
 void DeleteTransactionCommand::doAgain() {
-    db().deleteTransactionAt(position);
-    hooks.removed(position);
+    removeTransactionAt(position);
 }
 
 // ---- Types ----
 
-AddTypeCommand::AddTypeCommand(const BookCommandHooks& hooks, int id)
-    : BookCommand(hooks), id(id), name(db().typeById(id).name()) {
+AddTypeCommand::AddTypeCommand(Book& book, int id)
+    : BookCommand(book), id(id), name(db().typeById(id).name()) {
     setText(QCoreApplication::translate("BookCommands", "Add Type %1").arg(typeName(name)));
 }
 
-void AddTypeCommand::takeBack() { db().deleteType(db().typeById(id)); }
+void AddTypeCommand::takeBack() { removeType(id); }
 
-void AddTypeCommand::doAgain() { db().restoreType(id, name); }
+void AddTypeCommand::doAgain() { restoreType(id, name); }
 
-DeleteTypeCommand::DeleteTypeCommand(const BookCommandHooks& hooks, int id, const std::string& name)
-    : BookCommand(hooks), id(id), name(name) {
+DeleteTypeCommand::DeleteTypeCommand(Book& book, int id, const std::string& name)
+    : BookCommand(book), id(id), name(name) {
     setText(QCoreApplication::translate("BookCommands", "Delete Type %1").arg(typeName(name)));
 }
 
-void DeleteTypeCommand::takeBack() { db().restoreType(id, name); }
+void DeleteTypeCommand::takeBack() { restoreType(id, name); }
 
-void DeleteTypeCommand::doAgain() { db().deleteType(db().typeById(id)); }
+void DeleteTypeCommand::doAgain() { removeType(id); }
 
 // ---- The book's name ----
 
-RenameBookCommand::RenameBookCommand(const BookCommandHooks& hooks, const std::string& oldName)
-    : BookCommand(hooks), oldName(oldName), newName(db().name()) {
+RenameBookCommand::RenameBookCommand(Book& book, const std::string& oldName)
+    : BookCommand(book), oldName(oldName), newName(db().name()) {
     setText(QCoreApplication::translate("BookCommands", "Set the Database Name"));
 }
 
 void RenameBookCommand::takeBack() {
-    db().setName(oldName);
-    hooks.renamed();
+    applyName(oldName);
 }
 
 void RenameBookCommand::doAgain() {
-    db().setName(newName);
-    hooks.renamed();
+    applyName(newName);
 }
 
 // ---- CSV import ----
@@ -142,8 +128,8 @@ ImportCsvCommand::Before ImportCsvCommand::before(const AccountDB& db) {
     return before;
 }
 
-ImportCsvCommand::ImportCsvCommand(const BookCommandHooks& hooks, const Before& before)
-    : BookCommand(hooks), was(before), lastIndexAfter(db().lastIndex()) {
+ImportCsvCommand::ImportCsvCommand(Book& book, const Before& before)
+    : BookCommand(book), was(before), lastIndexAfter(db().lastIndex()) {
     for (int position = 0; position < db().typeCount(); ++position) {
         const KestLib::TransType& type = db().typeAt(position);
         if (std::find(was.typeIds.begin(), was.typeIds.end(), type.id()) == was.typeIds.end())
@@ -156,16 +142,19 @@ ImportCsvCommand::ImportCsvCommand(const BookCommandHooks& hooks, const Before& 
 }
 
 void ImportCsvCommand::takeBack() {
-    // The imported rows are the last ones, so each goes without a search.
-    while (db().transCount() > was.transCount) db().deleteTransactionAt(db().transCount() - 1);
-    for (auto type = newTypes.rbegin(); type != newTypes.rend(); ++type) db().deleteType(db().typeById(type->first));
-    db().restoreLastIndex(was.lastIndex);
-    hooks.reloaded();
+    // The imported rows are the last ones, so each goes without a search;
+    // the book is shown again once, not row by row.
+    AccountDB& records = editable();
+    while (records.transCount() > was.transCount) records.deleteTransactionAt(records.transCount() - 1);
+    for (auto type = newTypes.rbegin(); type != newTypes.rend(); ++type) records.deleteType(records.typeById(type->first));
+    records.restoreLastIndex(was.lastIndex);
+    reload();
 }
 
 void ImportCsvCommand::doAgain() {
-    for (const auto& [id, name] : newTypes) db().restoreType(id, name);
-    for (const Transaction& record : added) db().restoreTransaction(record, db().transCount());
-    db().restoreLastIndex(lastIndexAfter);
-    hooks.reloaded();
+    AccountDB& records = editable();
+    for (const auto& [id, name] : newTypes) records.restoreType(id, name);
+    for (const Transaction& record : added) records.restoreTransaction(record, records.transCount());
+    records.restoreLastIndex(lastIndexAfter);
+    reload();
 }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QUndoCommand>
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "book/book.h"
 #include "transaction.h"
 
 namespace KestLib {
@@ -12,41 +12,38 @@ class AccountDB;
 }  // namespace KestLib
 
 // The undoable changes to a book. Each command is made right after the
-// window made its change (the dialogs change the book themselves, and the
-// window's checks and warnings stay where they are), so the first redo,
-// which QUndoStack::push runs, does nothing. Undo and redo change the book
-// through the core's operations and then tell the window what changed, so
-// the table follows row by row.
+// book made its change, so the first redo, which QUndoStack::push runs,
+// does nothing. Undo and redo change the book through its unrecorded
+// changes, which announce themselves as the recorded ones do.
 //
 // Qt can't unwind an exception through QUndoStack, so undo and redo catch
-// the core's error and hand its message to BookCommandHooks::failed.
-
-// What a command tells after it changed the book.
-struct BookCommandHooks {
-    KestLib::AccountDB* db = nullptr;
-    std::function<void()> appended;           // the last transaction is new
-    std::function<void(int index)> modified;  // the transaction with this index changed
-    std::function<void(int position)> removed;  // the transaction at this position went
-    std::function<void()> reloaded;           // anything else: show the whole book again
-    std::function<void()> renamed;            // the book's name changed
-    std::function<void(const std::string& message)> failed;
-};
-
+// the core's error and hand its message to the book.
 class BookCommand : public QUndoCommand {
 public:
     void undo() final;
     void redo() final;
 
 protected:
-    explicit BookCommand(const BookCommandHooks& hooks) : hooks(hooks) {}
-    KestLib::AccountDB& db() const { return *hooks.db; }
+    explicit BookCommand(Book& book) : book(book) {}
+    const KestLib::AccountDB& db() const { return book.database(); }
+    KestLib::AccountDB& editable() const { return book.editable(); }
+    void insertTransaction(const KestLib::Transaction& record, int position) const {
+        book.insertTransaction(record, position);
+    }
+    void removeTransactionAt(int position) const { book.removeTransactionAt(position); }
+    void replaceTransaction(const KestLib::Transaction& record) const { book.replaceTransaction(record); }
+    void restoreType(int id, const std::string& name) const { book.restoreType(id, name); }
+    void removeType(int id) const { book.removeType(id); }
+    void applyName(const std::string& name) const { book.applyName(name); }
+    void restoreLastIndex(int lastIndex) const { book.restoreLastIndex(lastIndex); }
+    void reload() const { book.reload(); }
     virtual void takeBack() = 0;
     virtual void doAgain() = 0;
-    const BookCommandHooks& hooks;
 
 private:
     template <typename Step>
     void run(Step step);
+    Book& book;
     bool alreadyDone = true;
 };
 
@@ -55,7 +52,7 @@ class CreateTransactionCommand : public BookCommand {
 public:
     // The book's last transaction is the one created; lastIndexBefore is
     // lastIndex before it was numbered.
-    CreateTransactionCommand(const BookCommandHooks& hooks, int lastIndexBefore);
+    CreateTransactionCommand(Book& book, int lastIndexBefore);
 
 private:
     void takeBack() override;
@@ -67,7 +64,7 @@ private:
 class ModifyTransactionCommand : public BookCommand {
 public:
     // after is what the book holds now.
-    ModifyTransactionCommand(const BookCommandHooks& hooks, const KestLib::Transaction& before,
+    ModifyTransactionCommand(Book& book, const KestLib::Transaction& before,
                              const KestLib::Transaction& after);
 
 private:
@@ -80,7 +77,7 @@ private:
 class DeleteTransactionCommand : public BookCommand {
 public:
     // The transaction that was at position before it was deleted.
-    DeleteTransactionCommand(const BookCommandHooks& hooks, const KestLib::Transaction& deleted, int position);
+    DeleteTransactionCommand(Book& book, const KestLib::Transaction& deleted, int position);
 
 private:
     void takeBack() override;
@@ -92,7 +89,7 @@ private:
 class AddTypeCommand : public BookCommand {
 public:
     // The type with this id was just added.
-    AddTypeCommand(const BookCommandHooks& hooks, int id);
+    AddTypeCommand(Book& book, int id);
 
 private:
     void takeBack() override;
@@ -103,7 +100,7 @@ private:
 
 class DeleteTypeCommand : public BookCommand {
 public:
-    DeleteTypeCommand(const BookCommandHooks& hooks, int id, const std::string& name);
+    DeleteTypeCommand(Book& book, int id, const std::string& name);
 
 private:
     void takeBack() override;
@@ -115,7 +112,7 @@ private:
 class RenameBookCommand : public BookCommand {
 public:
     // The book is named newName now.
-    RenameBookCommand(const BookCommandHooks& hooks, const std::string& oldName);
+    RenameBookCommand(Book& book, const std::string& oldName);
 
 private:
     void takeBack() override;
@@ -135,7 +132,7 @@ public:
         std::vector<int> typeIds;
     };
     static Before before(const KestLib::AccountDB& db);
-    ImportCsvCommand(const BookCommandHooks& hooks, const Before& before);
+    ImportCsvCommand(Book& book, const Before& before);
 
 private:
     void takeBack() override;

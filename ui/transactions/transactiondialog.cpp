@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "accountdb.h"
+#include "book/book.h"
 #include "big5text.h"
 #include "widgets/bookdateedit.h"
 #include "book/coremessages.h"
@@ -149,7 +150,15 @@ TransactionDialog::TransactionDialog(QWidget* parent) : QDialog(parent) {
     connect(commentLineEdit, &QLineEdit::textChanged, this, &TransactionDialog::enableOkButton);
 }
 
-void TransactionDialog::setDB(KestLib::AccountDB* database) { db = database; }
+void TransactionDialog::setBook(Book* shown) {
+    book = shown;
+    db = shown ? &shown->database() : nullptr;
+}
+
+void TransactionDialog::setDB(const KestLib::AccountDB* database) {
+    book = nullptr;
+    db = database;
+}
 
 void TransactionDialog::setPrompts(UserPrompts* replacement) { prompts = replacement; }
 
@@ -312,12 +321,11 @@ void TransactionDialog::addType() {
                 "it may hold only Big5 characters and at most 255 bytes."));
         return;
     }
+    if (!book) return;
     try {
         const std::string bytes = toBig5(name);
-        db->addType(bytes);
-        const int id = db->findType(bytes).id();
+        const int id = book->addType(bytes);
         typeCombo->addItem(fromBig5(context, bytes), id);
-        emit typeAdded(id);
     } catch (const KestLib::ErrorMsg& error) {
         warnCoreError(error.message());
         return;
@@ -328,17 +336,15 @@ void TransactionDialog::addType() {
 }
 
 void TransactionDialog::delType() {
+    if (!book) return;
     int id = 0;
-    std::string name;
     try {
         id = typeId();
-        name = db->typeById(id).name();
-        db->deleteType(db->typeById(id));
+        book->deleteType(id);
     } catch (const KestLib::ErrorMsg& error) {
         warnCoreError(error.message());
         return;
     }
-    emit typeDeleted(id, name);
     typeCombo->removeItem(typeCombo->findData(id));
     // The item that is now current decides, so that the nameless type never
     // gets a Delete button.

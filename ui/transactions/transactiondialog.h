@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <string>
 
+class Book;
 class BookDateEdit;
 class QComboBox;
 class QHBoxLayout;
@@ -19,8 +20,8 @@ class AccountDB;
 
 // Creates, deletes or modifies one transaction, and adds and deletes types.
 // The caller performs the transaction change after OK, from the getters; the
-// type changes go into the database at once and stay there whether the
-// dialog ends with OK or Cancel.
+// type changes go into the book at once and stay there whether the dialog
+// ends with OK or Cancel.
 class TransactionDialog : public QDialog {
     Q_OBJECT
 
@@ -29,9 +30,11 @@ public:
 
     explicit TransactionDialog(QWidget* parent = nullptr);
 
-    // The database whose types and transactions the dialog shows; not owned.
-    // Must precede setMode.
-    void setDB(KestLib::AccountDB* database);
+    // The book whose types and transactions the dialog shows and whose
+    // types it adds and deletes; not owned. Must precede setMode.
+    void setBook(Book* shown);
+    // Only shows the database: without a book, Add and Delete change nothing.
+    void setDB(const KestLib::AccountDB* database);
     // Where warnings go; not owned. Without one the dialog shows its own
     // message boxes.
     void setPrompts(UserPrompts* replacement);
@@ -54,12 +57,6 @@ public:
     // transaction type" when its text names none. After OK it always names one.
     int typeId() const;
     QString comment() const;
-
-signals:
-    // A type went into or out of the book at once, for the window's undo
-    // history; the deleted type's name (Big5, as stored) goes with it.
-    void typeAdded(int id);
-    void typeDeleted(int id, const std::string& name);
 
 public slots:
     // OK: refused, with a warning, while the type text names no type or the
@@ -108,7 +105,8 @@ private:
     QHBoxLayout* commentLayout;
     QVBoxLayout* buttonLayout;
     QHBoxLayout* mainLayout;
-    KestLib::AccountDB* db = nullptr;
+    const KestLib::AccountDB* db = nullptr;
+    Book* book = nullptr;
     int mode = CreateMode;
     TransactionIndexListModel* indexModel;
     UserPrompts* prompts = nullptr;

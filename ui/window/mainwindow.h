@@ -1,20 +1,18 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QStringList>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "book/bookpath.h"
-#include "fileidentity.h"
 #include "prompts/userprompts.h"
+#include "window/tablesort.h"
 
-struct BookCommandHooks;
+class Book;
 class CsvCommands;
 class FilterBar;
-class QAction;
-class QActionGroup;
+class LanguageMenu;
 class QLabel;
 class QMenu;
 class QTranslator;
@@ -25,18 +23,18 @@ class StatisticDialog;
 class TransactionDialog;
 class TransactionTableModel;
 class TransactionTableView;
+class WindowActions;
 
 namespace KestLib {
 class AccountDB;
 class SavePlan;
-class Transaction;
 }  // namespace KestLib
 
-// The program's only top-level window: it owns the account database of the
-// run, shows its transactions in a table and offers every command through
+// The program's only top-level window: it shows the book's transactions in
+// a table, follows the book's changes and offers every command through
 // menus. Every core error a command meets is shown as a warning and the
-// window goes on with its database, file binding, title and table as they
-// were before the command.
+// window goes on with its book, file binding, title and table as they were
+// before the command.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -59,23 +57,11 @@ public:
     void openFile(const BookPath& path);
     void openFile(const QString& path) { openFile(BookPath::fromDisplay(path)); }
 
-    // The whole table again from the database, in the current sort order.
+    // The whole table again from the book, in the current sort order.
     void refreshTable();
-    // The database's last transaction was just added: shows it as a new row.
-    void appendTableRow();
-    // The transaction with this index was just modified: its row shows it.
-    void modifyTableRow(int index);
-    // The transaction at this database position was just deleted (the
-    // position AccountDB::transPosition gave before the delete): its row goes.
-    void removeTableRow(int position);
-    // These three keep the sort, the column widths, the selected row and the
-    // scroll position, touching only the row that changed.
-
     void updateStatus();
-    // "Pennywell - name" when a file is bound or force is true, else "Pennywell".
-    void updateTitle(bool force);
-    void enableDBActions();
-    void disableDBActions();
+    // "Pennywell - name" while a book is open, else "Pennywell".
+    void updateTitle();
 
     // The right-click menu, not yet shown; the caller owns it.
     QMenu* createContextMenu();
@@ -84,11 +70,12 @@ public:
     // window's own message boxes and dialogs.
     void setPrompts(UserPrompts* prompts);
 
-    const KestLib::AccountDB& database() const { return *db; }
-    // The path the database is bound to, as shown; empty when none.
-    QString boundFileName() const { return fileName.display(); }
+    const KestLib::AccountDB& database() const;
+    // The path the book is bound to, as shown; empty when none.
+    QString boundFileName() const;
     // The same path as the bytes the file system knows it by.
-    const BookPath& boundPath() const { return fileName; }
+    const BookPath& boundPath() const;
+    QUndoStack* history() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -102,7 +89,6 @@ private slots:
     bool saveDB();
     bool saveAsDB();
     void closeDB();
-    // Transaction commands.
     void transCreate();
     void transDelete();
     void transModify();
@@ -113,50 +99,31 @@ private slots:
     void about();
     bool maybeSave();
     void sortingTable(int column);
-
-    // ---- Analyses: each opens its dialog, which only reads the database.
-private slots:
     void dbGrandTotal();
     void dbBudget();
     void dbPercentage();
-
-private:
-    void runAnalysis(StatisticDialog& dialog);
-    // ---- End of analyses.
-
-    // ---- Charts: the chosen types' shares and each month's income and
-    // outgoing, from the statistic submenu after the three analyses.
-private slots:
     void dbCharts();
+    void importCsv();
+    void exportCsv();
+    void findTransactions();
+    void undoChange();
+    void redoChange();
 
 private:
-    void createChartsAction();
-    void updateChartsTexts();
-    QAction* chartsAct = nullptr;
-    // ---- End of charts.
-
-    // ---- Find: the filter bar above the table, Edit > Find; the work is
-    // FilterBar's and the table model's.
-private:
-    void createFind();
-    void updateFindTexts();
+    void createCentre();
+    void createStatusBar();
+    // The table, the find bar, the title and the status follow the book.
+    void followBook();
+    // A change of one row: the table keeps its sort, column widths, current
+    // row and scroll position.
+    template <typename Change>
+    void showRowChange(Change change);
+    void fitTable();
+    void updateUndoTexts();
     // The match figures beside the file's state, only while a search hides rows.
     void updateFindStatus();
-    void findTransactions();
     void applySearch();
-    QAction* findAct = nullptr;
-    FilterBar* filterBar = nullptr;
-    QLabel* findStatusLabel = nullptr;
-    // ---- End of find.
-
-private:
-    void createActions();
-    void createMenus();
-    void createLanguageMenu();
-    void createStatusBar();
-    QAction* createAction(const char* objectName);
-    QList<QAction*> dbActions() const;
-    bool databaseInUse() const;
+    void runAnalysis(StatisticDialog& dialog);
 
     // Runs work; an error it throws (the core's, or running out of memory) is
     // shown as a warning and false is returned. kept, when given, tells the
@@ -168,110 +135,41 @@ private:
     QString keptAfterFailedOpen() const;
     // True when name can be stored in the database file as it is; warns otherwise.
     bool acceptableName(const QString& name);
+    QString fileFilter() const;
     void loadBook(const BookPath& path);
     // Asks about what the plan would replace, if anything: another file, or
     // the book's own file changed by another program; true to go on.
     bool confirmPlan(const KestLib::SavePlan& plan);
-    // Saves the book read from readFrom (empty for none) to target by the
-    // core's save plan, after its question, and binds the window to the file
-    // written; false when the user declines or, after a warning, the save fails.
+    // Saves the book read from readFrom (empty for none) to target, after
+    // the plan's question; false when the user declines or, after a
+    // warning, the save fails.
     bool saveTo(const BookPath& readFrom, const BookPath& target);
-    void fitTable();
 
-    // Transaction commands: the dialog in one mode, then the change, each
-    // followed by the table's update of that one row.
+    // The transaction dialog in one mode; true after OK.
     bool runTransactionDialog(TransactionDialog& dialog, int mode, int shownIndex = 0);
     // The index of the transaction in the table's current row, if there is one.
     std::optional<int> currentTransactionIndex() const;
-    void deleteTransaction(int index);
-    void modifyTransaction(const KestLib::Transaction& record);
 
-    TransactionTableView* table;
-    TransactionTableModel* model;
-    QMenu* fileMenu = nullptr;
-    QMenu* editMenu = nullptr;
-    QMenu* transMenu = nullptr;
-    QMenu* dbMenu = nullptr;
-    QMenu* statMenu = nullptr;
-    QMenu* langMenu = nullptr;
-    QMenu* helpMenu = nullptr;
-    QActionGroup* langGroup = nullptr;
-    QAction* newAct = nullptr;
-    QAction* openAct = nullptr;
-    QAction* saveAct = nullptr;
-    QAction* saveAsAct = nullptr;
-    QAction* closeAct = nullptr;
-    QAction* transCreateAct = nullptr;
-    QAction* transDeleteAct = nullptr;
-    QAction* transModifyAct = nullptr;
-    QAction* dbNameAct = nullptr;
-    QAction* grandTotalAct = nullptr;
-    QAction* budgetAct = nullptr;
-    QAction* percentageAct = nullptr;
-    QAction* transDeleteOneAct = nullptr;
-    QAction* transModifyOneAct = nullptr;
-    QAction* exitAct = nullptr;
-    QAction* aboutAct = nullptr;
-    QAction* aboutQtAct = nullptr;
-    QLabel* statusLabel = nullptr;
-    QLabel* fillerLabel = nullptr;
-    BookPath fileName;
-    // The bound file as it was read or last saved; none without a file.
-    std::optional<KestLib::FileIdentity> fileIdentity;
-    QString fileFilter;
-    QString langDir;
-    QStringList locales;
-    QTranslator* programTranslator;
-    QTranslator* toolkitTranslator;
-    std::unique_ptr<KestLib::AccountDB> db;
-    int sortColumn = 0;
-    bool sortAscending = true;
-    std::unique_ptr<UserPrompts> dialogPrompts;
-    UserPrompts* prompts;
-
-    // ---- Recent books ----
-    QMenu* createRecentBooksMenu();
     // A book was opened or saved: it goes first in File > Recent Books.
     void rememberBook(const BookPath& path);
     // Where the file dialogs start: the folder of the last book.
     QString dialogFolder() const;
-    std::unique_ptr<RecentBooks> recentBooks;
+
+    Book* book;
+    TransactionTableModel* model;
+    TransactionTableView* table;
+    TableSort sort;
+    WindowActions* actions = nullptr;
+    LanguageMenu* languageMenu = nullptr;
     RecentBooksMenu* recentMenu = nullptr;
-    // ---- CSV import and export (the work is CsvCommands') ----
-    void createCsvActions();
-    void updateCsvTexts();
-    void importCsv();
-    void exportCsv();
-    QAction* importCsvAct = nullptr;
-    QAction* exportCsvAct = nullptr;
+    std::unique_ptr<RecentBooks> recentBooks;
+    FilterBar* filterBar = nullptr;
+    QLabel* statusLabel = nullptr;
+    QLabel* findStatusLabel = nullptr;
     CsvCommands* csvCommands = nullptr;
-
-    // ---- Undo and redo: every change to the book is kept in a history ----
-public:
-    QUndoStack* history() const { return undoStack; }
-
-private:
-    void createUndoActions();
-    void updateUndoTexts();
-    void undoChange();
-    void redoChange();
-    // A change was just made to the book: the history takes a Command made
-    // of these arguments. Should that fail, the history goes, with a warning,
-    // as it no longer leads back to the book's earlier states.
-    template <typename Command, typename... Args>
-    void recordChange(Args&&... args);
-    // New, Open and Close start a history of their own; a new book counts
-    // as changed until it is saved.
-    void forgetHistory(bool unsaved);
-    // The modified flag, and so the status, follow the history's clean state.
-    void followHistory();
-    // An undo or redo the core refused: the book stays as it is, the history goes.
-    void dropHistoryAfterFailure();
-    void watchTypeChanges(TransactionDialog& dialog);
-    QUndoStack* undoStack = nullptr;
-    QAction* undoAct = nullptr;
-    QAction* redoAct = nullptr;
-    std::unique_ptr<BookCommandHooks> bookHooks;
-    std::string historyFailure;
-    // ---- End of undo and redo.
+    QString langDir;
+    QTranslator* programTranslator;
+    QTranslator* toolkitTranslator;
+    std::unique_ptr<UserPrompts> dialogPrompts;
+    UserPrompts* prompts;
 };

@@ -12,6 +12,7 @@
 #include "accountdb.h"
 #include "booksupport.h"
 #include "window/mainwindow.h"
+#include "book/book.h"
 #include "scriptedprompts.h"
 #include "transactions/transactiondialog.h"
 
@@ -47,14 +48,14 @@ class TestTransactionDialog : public QObject {
     Q_OBJECT
 
 private:
-    KestLib::AccountDB book;
+    Book book;
     ScriptedPrompts prompts;
     std::unique_ptr<TransactionDialog> dialog;
 
     void open(int mode, int shownIndex = 0) {
         dialog = std::make_unique<TransactionDialog>();
         dialog->setPrompts(&prompts);
-        dialog->setDB(&book);
+        dialog->setBook(&book);
         dialog->setMode(mode);
         if (mode == TransactionDialog::DeleteOneMode || mode == TransactionDialog::ModifyOneMode)
             dialog->showTransaction(shownIndex);
@@ -73,8 +74,8 @@ private:
     }
     QStringList typeNames() const {
         QStringList names;
-        for (int position = 0; position < book.typeCount(); ++position)
-            names << QString::fromStdString(book.typeAt(position).name());
+        for (int position = 0; position < book.database().typeCount(); ++position)
+            names << QString::fromStdString(book.database().typeAt(position).name());
         return names;
     }
     // What the user can touch, one letter per widget: index box, date, type
@@ -107,7 +108,7 @@ private:
 
 private slots:
     void init() {
-        book = standardBook();
+        book.adopt(standardBook());
         prompts = ScriptedPrompts();
     }
     void cleanup() {
@@ -123,8 +124,8 @@ private slots:
         QCOMPARE(date()->date(), QDate::currentDate());
         // The types in list order after the prompt, each carrying its id.
         QCOMPARE(items("typeCombo"), QStringList({"Select/Add a type", "", "Food", "Salary", "Spare"}));
-        for (int position = 0; position < book.typeCount(); ++position)
-            QCOMPARE(find("typeCombo")->itemData(position + 1).toInt(), book.typeAt(position).id());
+        for (int position = 0; position < book.database().typeCount(); ++position)
+            QCOMPARE(find("typeCombo")->itemData(position + 1).toInt(), book.database().typeAt(position).id());
         // The prompt shows in an empty box that takes a typed name as typed.
         QCOMPARE(find("typeCombo")->currentText(), QString());
         QCOMPARE(find("typeCombo")->lineEdit()->placeholderText(), QStringLiteral("Select/Add a type"));
@@ -212,7 +213,7 @@ private slots:
             QCOMPARE(typeNames(), typesBefore + QStringList(name));
             QCOMPARE(items("typeCombo"), itemsBefore + QStringList(name));
             QCOMPARE(find("typeCombo")->currentIndex(), itemsBefore.size());
-            QCOMPARE(dialog->typeId(), book.findType(name.toStdString()).id());
+            QCOMPARE(dialog->typeId(), book.database().findType(name.toStdString()).id());
             QCOMPARE(touchable().mid(2), QStringLiteral("e-eeeee"));  // Delete, and OK by its rule
             QVERIFY(!find("typeCombo")->isEditable());
             return;
@@ -234,7 +235,7 @@ private slots:
 
         // An unused type goes from box and book; the nameless type, chosen
         // after it, offers no Delete.
-        book = makeBook("", {}, {"Spare"});
+        book.adopt(makeBook("", {}, {"Spare"}));
         open(TransactionDialog::CreateMode);
         choose(find("typeCombo"), 2);
         QTest::mouseClick(button("deleteButton"), Qt::LeftButton);
@@ -327,7 +328,7 @@ private slots:
     }
 
     void emptyBookOffersNothingToChoose() {
-        book = makeBook("", {});
+        book.adopt(makeBook("", {}));
         for (int mode : {int(TransactionDialog::DeleteMode), int(TransactionDialog::ModifyMode)}) {
             open(mode);
             QCOMPARE(items("indexCombo"), QStringList({"Select a transaction"}));
@@ -339,14 +340,14 @@ private slots:
 
     void typesFoundByIdNotByPosition() {
         // With B deleted, C (id 3) sits at list position 2.
-        book = makeBook("", {{2004, 5, 1, true, 40, "C", ""}}, {"A", "B", "C"});
-        book.deleteType(book.findType("B"));
+        book.adopt(makeBook("", {{2004, 5, 1, true, 40, "C", ""}}, {"A", "B", "C"}));
+        book.deleteType(book.database().findType("B").id());
         open(TransactionDialog::ModifyOneMode, 1);
         QCOMPARE(find("typeCombo")->currentText(), QStringLiteral("C"));
         QCOMPARE(dialog->typeId(), 3);
 
         // A name shown translated still names its type.
-        book = makeBook("", {{2004, 5, 1, false, 8, "Food", ""}});
+        book.adopt(makeBook("", {{2004, 5, 1, false, 8, "Food", ""}}));
         GermanFood german;
         QCoreApplication::installTranslator(&german);
         open(TransactionDialog::ModifyOneMode, 1);
@@ -354,7 +355,7 @@ private slots:
         QCOMPARE(find("typeCombo")->currentText(), QStringLiteral("Essen"));
         pressOk();
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(dialog->typeId(), book.findType("Food").id());
+        QCOMPARE(dialog->typeId(), book.database().findType("Food").id());
     }
 
     void okRefusesWhatCannotBeStored() {
@@ -366,7 +367,7 @@ private slots:
         QCOMPARE(prompts.warnings, QStringList({"Warning: No transaction type"}));
         QVERIFY(dialog->result() != QDialog::Accepted);
         typeName(QStringLiteral("Salary"));  // another type's name names that type
-        QCOMPARE(dialog->typeId(), book.findType("Salary").id());
+        QCOMPARE(dialog->typeId(), book.database().findType("Salary").id());
 
         open(TransactionDialog::CreateMode);
         fillCreateFields();
@@ -403,7 +404,7 @@ private slots:
         QFETCH(bool, selectAll);
         QFETCH(QString, keys);
         QFETCH(QList<int>, expected);
-        book = makeBook("", {{stored[0], stored[1], stored[2], false, 9, "Food", "rice"}});
+        book.adopt(makeBook("", {{stored[0], stored[1], stored[2], false, 9, "Food", "rice"}}));
         open(TransactionDialog::ModifyOneMode, 1);
         dialog->show();
         dialog->activateWindow();

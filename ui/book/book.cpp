@@ -1,0 +1,241 @@
+#include "book/book.h"
+
+#include <QUndoStack>
+#include <utility>
+
+#include "accountdb.h"
+#include "book/coremessages.h"
+#include "booklock.h"
+#include "booksave.h"
+#include "errormsg.h"
+#include "history/bookcommands.h"
+#include "history/bookhistory.h"
+#include "saveplan.h"
+
+using KestLib::AccountDB;
+using KestLib::Transaction;
+
+Book::Book(QObject* parent)
+    : QObject(parent), db(std::make_unique<AccountDB>()), changes(new BookHistory(this)) {
+    connect(changes, &BookHistory::changed, this, &Book::followHistory);
+}
+
+Book::~Book() {
+    // The history is emptied as it goes, which the half-gone book must not hear.
+    changes->disconnect(this);
+}
+
+bool Book::isModified() const { return db->isModified(); }
+
+QUndoStack* Book::history() const { return changes->stack(); }
+
+// ---- Whole books ----
+
+void Book::startNew(const std::string& name) {
+    AccountDB fresh;
+    fresh.reset();
+    fresh.setName(name);
+    *db = std::move(fresh);
+    forgetHistory(true);
+    bind(BookPath(), std::nullopt);
+    setOpen(true);
+    emit reset();
+}
+
+void Book::adopt(AccountDB database) {
+    *db = std::move(database);
+    forgetHistory(false);
+    bind(BookPath(), std::nullopt);
+    setOpen(true);
+    emit reset();
+}
+
+void Book::open(const BookPath& path) {
+    // Taken before the read: a change while it reads makes the next Save
+    // ask, never pass unseen.
+    auto read = KestLib::FileIdentity::of(path.bytes());
+    db->loadFile(path.bytes());
+    forgetHistory(false);
+    bind(path, std::move(read));
+    setOpen(true);
+    emit reset();
+}
+
+void Book::close() {
+    db->clear();
+    forgetHistory(false);
+    bind(BookPath(), std::nullopt);
+    setOpen(false);
+    emit reset();
+}
+
+bool Book::save(const BookPath& readFrom, const BookPath& target,
+                const std::function<bool(const KestLib::SavePlan&)>& confirm) {
+    // Held through the question too, so that what it is about stays so
+    // until the book is written; an import of this book by the command
+    // line waits meanwhile.
+    const KestLib::BookLock lock(AccountDB::completedFileName(target.bytes()));
+    KestLib::BookSave save(KestLib::SavePlan::make(readFrom.bytes(), target.bytes(), identity));
+    const KestLib::SavePlan& plan = save.plan();
+    if (!confirm(plan)) return false;
+    save.write(*db);
+    changes->markClean();
+    // Bound to the file really written, so the next Save backs up that
+    // one, and knows it as this save left it.
+    bind(BookPath::fromBytes(plan.target()), KestLib::FileIdentity::of(plan.target()));
+    return true;
+}
+
+void Book::bind(const BookPath& path, std::optional<KestLib::FileIdentity> read) {
+    file = path;
+    identity = std::move(read);
+    emit fileChanged();
+}
+
+void Book::setOpen(bool open) {
+    if (opened == open) return;
+    opened = open;
+    emit openChanged(opened);
+}
+
+// ---- Recorded changes ----
+
+void Book::addTransaction(Transaction record) {
+    const int lastIndex = db->lastIndex();
+    db->addTransaction(record);
+    emit transactionAdded(db->transCount() - 1);
+    keep<CreateTransactionCommand>(lastIndex);
+}
+
+void Book::modifyTransaction(const Transaction& record) {
+    if (db->transPosition(record.index()) < 0) return;
+    const Transaction before = db->transaction(record.index(), true);
+    db->modifyTransaction(record);
+    emit transactionChanged(record.index());
+    keep<ModifyTransactionCommand>(before, record);
+}
+
+void Book::deleteTransaction(int index) {
+    const int position = db->transPosition(index);
+    if (position < 0) return;
+    const Transaction deleted = db->transaction(position, false);
+    db->deleteTransaction(index);
+    emit transactionRemoved(position);
+    keep<DeleteTransactionCommand>(deleted, position);
+}
+
+int Book::addType(const std::string& name) {
+    db->addType(name);
+    const int id = db->findType(name).id();
+    emit typesChanged();
+    keep<AddTypeCommand>(id);
+    return id;
+}
+
+void Book::deleteType(int id) {
+    const std::string name = db->typeById(id).name();
+    db->deleteType(db->typeById(id));
+    emit typesChanged();
+    keep<DeleteTypeCommand>(id, name);
+}
+
+void Book::rename(const std::string& name) {
+    const std::string oldName = db->name();
+    db->setName(name);
+    emit renamed();
+    keep<RenameBookCommand>(oldName);
+}
+
+PwText::ImportReport Book::importCsv(std::string_view text, PwText::CsvEncoding encoding) {
+    const ImportCsvCommand::Before before = ImportCsvCommand::before(*db);
+    PwText::ImportReport report = PwText::importCsv(*db, text, encoding);
+    if (report.accepted && (report.transactions > 0 || !report.newTypes.empty())) {
+        // One reset for all the rows, however many.
+        emit reset();
+        keep<ImportCsvCommand>(before);
+    }
+    return report;
+}
+
+template <typename Command, typename... Args>
+void Book::keep(Args&&... args) {
+    // Should the history fail to take the change, it goes: it no longer
+    // leads back to the book's earlier states.
+    try {
+        changes->push(new Command(*this, std::forward<Args>(args)...));
+        return;
+    } catch (const KestLib::ErrorMsg& error) {
+        emit historyLost(error.message(), coreErrorDetails(error, QString()));
+    } catch (const std::exception& error) {
+        emit historyLost(error.what(), QString());
+    }
+    forgetHistory(true);
+}
+
+// ---- Undo and redo ----
+
+void Book::undo() {
+    runHistoryStep([this] { changes->stack()->undo(); });
+}
+
+void Book::redo() {
+    runHistoryStep([this] { changes->stack()->redo(); });
+}
+
+template <typename Step>
+void Book::runHistoryStep(Step step) {
+    failure.clear();
+    step();
+    if (failure.empty()) return;
+    const std::string message = std::exchange(failure, std::string());
+    // Whatever part of the step was done stays, so the book counts as changed.
+    forgetHistory(true);
+    emit reset();
+    emit historyLost(message, QString());
+}
+
+void Book::forgetHistory(bool unsaved) {
+    changes->forget(unsaved);
+    followHistory();
+}
+
+void Book::followHistory() {
+    db->setModified(!changes->isClean());
+    emit modifiedChanged(db->isModified());
+}
+
+// ---- Unrecorded changes, for undo and redo ----
+
+void Book::insertTransaction(const Transaction& record, int position) {
+    db->restoreTransaction(record, position);
+    emit transactionAdded(position);
+}
+
+void Book::removeTransactionAt(int position) {
+    db->deleteTransactionAt(position);
+    emit transactionRemoved(position);
+}
+
+void Book::replaceTransaction(const Transaction& record) {
+    db->modifyTransaction(record);
+    emit transactionChanged(record.index());
+}
+
+void Book::restoreType(int id, const std::string& name) {
+    db->restoreType(id, name);
+    emit typesChanged();
+}
+
+void Book::removeType(int id) {
+    db->deleteType(db->typeById(id));
+    emit typesChanged();
+}
+
+void Book::applyName(const std::string& name) {
+    db->setName(name);
+    emit renamed();
+}
+
+void Book::restoreLastIndex(int lastIndex) { db->restoreLastIndex(lastIndex); }
+
+void Book::reload() { emit reset(); }

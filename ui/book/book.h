@@ -1,0 +1,126 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "book/bookpath.h"
+#include "bookcsv.h"
+#include "fileidentity.h"
+
+class BookHistory;
+class QUndoStack;
+
+namespace KestLib {
+class AccountDB;
+class SavePlan;
+class Transaction;
+}  // namespace KestLib
+
+// The book the window shows: the account database, the file it is bound to
+// and the history of its changes. Every change goes through here, is kept in
+// the history and announced, so that whatever shows the book follows its
+// signals. A change the core refuses throws the core's error and leaves the
+// book as it was.
+class Book : public QObject {
+    Q_OBJECT
+
+public:
+    explicit Book(QObject* parent = nullptr);
+    ~Book() override;
+
+    const KestLib::AccountDB& database() const { return *db; }
+    // True from New or Open until Close.
+    bool isOpen() const { return opened; }
+    bool isModified() const;
+    // The file the book is bound to; empty when none.
+    const BookPath& path() const { return file; }
+    QUndoStack* history() const;
+
+    // A new, empty book of this name (Big5), unsaved until saved. Built
+    // aside, so that a failure leaves the open book as it was.
+    void startNew(const std::string& name);
+    // This database as the open book, bound to no file and saved as it is.
+    void adopt(KestLib::AccountDB database);
+    // The core replaces the database only when the whole file was read.
+    void open(const BookPath& path);
+    void close();
+    // Writes the book read from readFrom (empty for none) to target by the
+    // core's save plan and binds the book to the file written. confirm is
+    // asked about the plan first, with the book's lock held; false when it
+    // declines.
+    bool save(const BookPath& readFrom, const BookPath& target,
+              const std::function<bool(const KestLib::SavePlan&)>& confirm);
+
+    // The record gets the book's next index.
+    void addTransaction(KestLib::Transaction record);
+    // Nothing happens when the book holds no transaction of that index.
+    void modifyTransaction(const KestLib::Transaction& record);
+    void deleteTransaction(int index);
+    // The new type's id.
+    int addType(const std::string& name);
+    void deleteType(int id);
+    void rename(const std::string& name);
+    // All or nothing, as the text library's import is.
+    PwText::ImportReport importCsv(std::string_view text, PwText::CsvEncoding encoding);
+
+    void undo();
+    void redo();
+
+signals:
+    // At the end of the book, or back at its old place after an undo.
+    void transactionAdded(int position);
+    void transactionChanged(int index);
+    // position is where it was.
+    void transactionRemoved(int position);
+    void typesChanged();
+    void renamed();
+    // Anything else: the whole book is to be read again (new, open, close,
+    // an import taken back or done again).
+    void reset();
+    // Also each step of the history, whose texts change with it.
+    void modifiedChanged(bool modified);
+    void fileChanged();
+    void openChanged(bool open);
+    // The history no longer leads back to the book's earlier states, so it
+    // went: recording a change or an undo or redo failed with this error.
+    void historyLost(const std::string& message, const QString& details);
+
+private:
+    // The commands undo and redo with the changes below, which announce
+    // themselves but are not recorded.
+    friend class BookCommand;
+    void insertTransaction(const KestLib::Transaction& record, int position);
+    void removeTransactionAt(int position);
+    void replaceTransaction(const KestLib::Transaction& record);
+    void restoreType(int id, const std::string& name);
+    void removeType(int id);
+    void applyName(const std::string& name);
+    void restoreLastIndex(int lastIndex);
+    void reload();
+    KestLib::AccountDB& editable() { return *db; }
+    void stepFailed(const std::string& message) { failure = message; }
+
+    template <typename Command, typename... Args>
+    void keep(Args&&... args);
+    template <typename Step>
+    void runHistoryStep(Step step);
+    // New, Open and Close start a history of their own; a new book counts
+    // as changed until it is saved.
+    void forgetHistory(bool unsaved);
+    void followHistory();
+    void bind(const BookPath& path, std::optional<KestLib::FileIdentity> identity);
+    void setOpen(bool open);
+
+    std::unique_ptr<KestLib::AccountDB> db;
+    BookHistory* changes;
+    BookPath file;
+    // The bound file as it was read or last saved; none without a file.
+    std::optional<KestLib::FileIdentity> identity;
+    bool opened = false;
+    std::string failure;
+};

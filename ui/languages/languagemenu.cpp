@@ -1,0 +1,33 @@
+#include "languages/languagemenu.h"
+
+#include <QAction>
+#include <QActionGroup>
+
+#include "languages/languagefolder.h"
+
+LanguageMenu::LanguageMenu(QWidget* parent) : QMenu(parent), group(new QActionGroup(this)) {
+    group->setExclusive(true);
+}
+
+void LanguageMenu::fill(const QString& languageFolder) {
+    folder = languageFolder;
+    for (const LanguageFolder::Language& language : LanguageFolder(folder).languages()) {
+        const int param = static_cast<int>(locales.size());
+        locales.append(language.locale);
+        QAction* item = addAction(language.name);
+        item->setObjectName(QStringLiteral("language_") + language.locale);
+        item->setCheckable(true);
+        item->setData(param);
+        item->setChecked(language.name == QLatin1String("English"));
+        group->addAction(item);
+        connect(item, &QAction::triggered, this, [this, param] { emit languageChosen(param); });
+    }
+}
+
+bool LanguageMenu::switchTo(int param, QTranslator& program, QTranslator& toolkit) {
+    if (param < 0 || param >= locales.size()) return false;
+    LanguageFolder(folder).load(locales.at(param), program, toolkit);
+    const QList<QAction*> items = actions();
+    for (qsizetype k = 0; k < items.size(); ++k) items[k]->setChecked(k == param);
+    return true;
+}
