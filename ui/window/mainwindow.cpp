@@ -23,24 +23,23 @@
 #include "app/appidentity.h"
 #include "big5text.h"
 #include "book/book.h"
-#include "book/coremessages.h"
 #include "book/dbnamedialog.h"
 #include "charts/chartdialog.h"
 #include "charts/chartwindow.h"
 #include "csv/csvcommands.h"
-#include "errormsg.h"
 #include "find/filterbar.h"
 #include "languages/languagemenu.h"
 #include "prompts/dialogprompts.h"
 #include "recent/recentbooks.h"
 #include "recent/recentbooksmenu.h"
-#include "saveplan.h"
 #include "statistics/budgetdialog.h"
 #include "statistics/grandtotaldialog.h"
 #include "statistics/percentagedialog.h"
 #include "table/transactiontablemodel.h"
 #include "table/transactiontableview.h"
-#include "transactions/transactiondialog.h"
+#include "transactions/transactioncommands.h"
+#include "window/commandguard.h"
+#include "window/filecommands.h"
 #include "window/windowactions.h"
 
 namespace {
@@ -56,7 +55,10 @@ MainWindow::MainWindow(QWidget* parent)
       programTranslator(new QTranslator(this)),
       toolkitTranslator(new QTranslator(this)),
       dialogPrompts(std::make_unique<DialogPrompts>()),
-      prompts(dialogPrompts.get()) {
+      prompts(dialogPrompts.get()),
+      guard(this, prompts),
+      transactions(this, *book, prompts, guard),
+      files(this, *book, *recentBooks, prompts, guard) {
     model = new TransactionTableModel(this);
     model->setDatabase(&book->database());
     table = new TransactionTableView(model, this);
@@ -146,7 +148,7 @@ void MainWindow::followBook() {
         if (position == book->database().transCount() - 1)
             showRowChange([this] { model->appendLastTransaction(); });
         else
-            guarded([this] { refreshTable(); });
+            guard([this] { refreshTable(); });
         updateStatus();
     });
     connect(book, &Book::transactionChanged, this,
@@ -156,7 +158,7 @@ void MainWindow::followBook() {
     connect(book, &Book::typesChanged, this, &MainWindow::updateStatus);
     connect(book, &Book::renamed, this, &MainWindow::updateTitle);
     connect(book, &Book::reset, this, [this] {
-        guarded([this] { refreshTable(); });
+        guard([this] { refreshTable(); });
         updateTitle();
         updateStatus();
     });
@@ -165,12 +167,12 @@ void MainWindow::followBook() {
         updateUndoTexts();
         updateStatus();
     });
-    connect(book, &Book::historyLost, this, &MainWindow::warnCoreError);
+    connect(book, &Book::historyLost, this, [this](const std::string& message) { guard.warn(message); });
 }
 
 template <typename Change>
 void MainWindow::showRowChange(Change change) {
-    guarded([&] {
+    guard([&] {
         change();
         fitTable();
     });
@@ -218,8 +220,6 @@ void MainWindow::updateTitle() {
         setWindowTitle(tr("Pennywell"));
 }
 
-QString MainWindow::fileFilter() const { return tr("Pennywell Database File (*.pwdb)"); }
-
 QMenu* MainWindow::createContextMenu() {
     auto* menu = new QMenu(this);
     menu->addActions(actions->actionsOf(WindowActions::Menu::Context));
@@ -240,117 +240,38 @@ void MainWindow::about() {
                           "<p>Pennywell Tool"));
 }
 
-template <typename Work>
-bool MainWindow::guarded(Work&& work, const QString& kept) {
-    try {
-        work();
-        return true;
-    } catch (const KestLib::ErrorMsg& error) {
-        warnCoreError(error.message(), coreErrorDetails(error, kept));
-    } catch (const std::exception& error) {
-        // No exception may leave a handler: Qt can't unwind through its event loop.
-        warnCoreError(error.what(), kept);
-    }
-    return false;
-}
-
-void MainWindow::warnCoreError(const std::string& message, const QString& details) {
-    prompts->warn(this, tr("Warning"), coreMessageText(message), details);
-}
-
 bool MainWindow::acceptableName(const QString& name) {
     if (fitsBig5(name)) return true;
-    prompts->warn(this, tr("Warning"),
-                  tr("The name can't be stored in a Pennywell database file: "
-                     "it may hold only Big5 characters and at most 255 bytes."),
-                  DBNameDialog::whyNotStorable(name));
+    guard.warnText(tr("The name can't be stored in a Pennywell database file: "
+                      "it may hold only Big5 characters and at most 255 bytes."),
+                   DBNameDialog::whyNotStorable(name));
     return false;
-}
-
-QString MainWindow::keptAfterFailedOpen() const {
-    return book->isOpen() ? tr("The open book is unchanged.") : QString();
 }
 
 // ---- File commands ---------------------------------------------------------
 
-bool MainWindow::maybeSave() {
-    if (!book->isModified()) return true;
-    const auto choice = prompts->askSaveChanges(
-        this, tr("Pennywell"), tr("The database has been modified.\nDo you want to save your changes?"));
-    switch (choice) {
-    case UserPrompts::SaveChoice::Save:
-        return saveDB();
-    case UserPrompts::SaveChoice::Discard:
-        return true;
-    case UserPrompts::SaveChoice::Cancel:
-        break;
-    }
-    return false;
-}
+bool MainWindow::maybeSave() { return files.maybeSave(); }
 
 void MainWindow::newDB() {
     if (!maybeSave()) return;
     const auto answer = prompts->askDatabaseName(this, fromBig5(context, book->database().name()));
-    if (answer.accepted && acceptableName(answer.name)) guarded([&] { book->startNew(toBig5(answer.name)); });
+    if (answer.accepted && acceptableName(answer.name)) guard([&] { book->startNew(toBig5(answer.name)); });
 }
 
 void MainWindow::openDB() {
     if (!maybeSave()) return;
-    const BookPath path = BookPath::fromDisplay(prompts->openFileName(this, fileFilter(), dialogFolder()));
     // Chosen or not, the table is shown afresh: rows in book order, the
     // current sort re-applied (a load does that itself).
-    if (path.isEmpty() || !guarded([&] { loadBook(path); }, keptAfterFailedOpen())) guarded([this] { refreshTable(); });
+    if (!files.openChosen()) guard([this] { refreshTable(); });
 }
 
 void MainWindow::openFile(const BookPath& path) {
-    if (maybeSave()) guarded([&] { loadBook(path); }, keptAfterFailedOpen());
+    if (maybeSave()) files.open(path);
 }
 
-void MainWindow::loadBook(const BookPath& path) {
-    book->open(path);
-    rememberBook(path);
-}
+bool MainWindow::saveDB() { return files.save(); }
 
-bool MainWindow::saveDB() {
-    if (!book->isModified()) return true;
-    if (book->path().isEmpty()) return saveAsDB();
-    // Back to the file read. A book opened without the extension is written
-    // under the completed name, which may be another book: the plan asks
-    // about that one and backs it up.
-    return saveTo(book->path(), book->path());
-}
-
-bool MainWindow::saveAsDB() {
-    const QString chosen = prompts->saveFileName(this, fileFilter(), dialogFolder());
-    if (chosen.isEmpty()) return false;
-    // A new file, whatever was read: Save As keeps no backup, and the
-    // overwrite question guards what it replaces.
-    return saveTo(BookPath(), BookPath::fromDisplay(chosen));
-}
-
-bool MainWindow::confirmPlan(const KestLib::SavePlan& plan) {
-    if (!plan.overwritten().empty()) {
-        const QString question = tr("File %1 already exists.\nDo you want to override it?")
-                                     .arg(QDir::toNativeSeparators(BookPath::fromBytes(plan.overwritten()).display()));
-        return prompts->askOverwrite(this, tr("Pennywell"), question);
-    }
-    if (plan.changedSinceRead()) {
-        const QString question = tr("%1 was changed by another program since it was opened. Replace it? "
-                                    "The other version will be kept as the backup.")
-                                     .arg(QDir::toNativeSeparators(BookPath::fromBytes(plan.target()).display()));
-        return prompts->askOverwrite(this, tr("Pennywell"), question);
-    }
-    return true;
-}
-
-bool MainWindow::saveTo(const BookPath& readFrom, const BookPath& target) {
-    bool saved = false;
-    guarded([&] {
-        saved = book->save(readFrom, target, [this](const KestLib::SavePlan& plan) { return confirmPlan(plan); });
-        if (saved) rememberBook(book->path());
-    }, tr("Nothing was saved; your changes are still open."));
-    return saved;
-}
+bool MainWindow::saveAsDB() { return files.saveAs(); }
 
 void MainWindow::closeDB() {
     if (maybeSave()) book->close();
@@ -382,74 +303,16 @@ void MainWindow::dropEvent(QDropEvent* event) {
 
 // ---- Transaction and name commands --------------------------------------------
 
-namespace {
-
-// The transaction the dialog's fields describe. The dialog accepts only a
-// type text that names a type, so typeId() has one to give.
-KestLib::Transaction enteredTransaction(const TransactionDialog& dialog, int index) {
-    KestLib::Transaction record;
-    record.setIndex(index);
-    record.setYear(dialog.year());
-    record.setMonth(dialog.month());
-    record.setDay(dialog.day());
-    record.setAmount(dialog.money());
-    record.setIncome(dialog.isIncome());
-    record.setType(dialog.typeId());
-    record.setComment(toBig5(dialog.comment()));
-    return record;
-}
-
-}  // namespace
-
-bool MainWindow::runTransactionDialog(TransactionDialog& dialog, int mode, int shownIndex) {
-    dialog.setPrompts(prompts);
-    dialog.setBook(book);
-    dialog.setMode(mode);
-    if (mode == TransactionDialog::DeleteOneMode || mode == TransactionDialog::ModifyOneMode)
-        dialog.showTransaction(shownIndex);
-    return prompts->runDialog(dialog);
-}
-
-void MainWindow::transCreate() {
-    guarded([this] {
-        TransactionDialog dialog(this);
-        if (runTransactionDialog(dialog, TransactionDialog::CreateMode))
-            book->addTransaction(enteredTransaction(dialog, 0));
-    });
-}
-
-void MainWindow::transDelete() {
-    guarded([this] {
-        TransactionDialog dialog(this);
-        if (runTransactionDialog(dialog, TransactionDialog::DeleteMode)) book->deleteTransaction(dialog.index());
-    });
-}
-
-void MainWindow::transModify() {
-    guarded([this] {
-        TransactionDialog dialog(this);
-        if (runTransactionDialog(dialog, TransactionDialog::ModifyMode))
-            book->modifyTransaction(enteredTransaction(dialog, dialog.index()));
-    });
-}
+void MainWindow::transCreate() { transactions.create(); }
+void MainWindow::transDelete() { transactions.deleteChosen(); }
+void MainWindow::transModify() { transactions.modifyChosen(); }
 
 void MainWindow::transDeleteOne() {
-    const std::optional<int> index = currentTransactionIndex();
-    if (!index) return;
-    guarded([this, index] {
-        TransactionDialog dialog(this);
-        if (runTransactionDialog(dialog, TransactionDialog::DeleteOneMode, *index)) book->deleteTransaction(*index);
-    });
+    if (const std::optional<int> index = currentTransactionIndex()) transactions.deleteOne(*index);
 }
 
 void MainWindow::transModifyOne() {
-    const std::optional<int> index = currentTransactionIndex();
-    if (!index) return;
-    guarded([this, index] {
-        TransactionDialog dialog(this);
-        if (runTransactionDialog(dialog, TransactionDialog::ModifyOneMode, *index))
-            book->modifyTransaction(enteredTransaction(dialog, *index));
-    });
+    if (const std::optional<int> index = currentTransactionIndex()) transactions.modifyOne(*index);
 }
 
 std::optional<int> MainWindow::currentTransactionIndex() const {
@@ -462,7 +325,7 @@ std::optional<int> MainWindow::currentTransactionIndex() const {
 
 bool MainWindow::dbDBName() {
     const auto answer = prompts->askDatabaseName(this, fromBig5(context, book->database().name()));
-    return answer.accepted && acceptableName(answer.name) && guarded([&] { book->rename(toBig5(answer.name)); });
+    return answer.accepted && acceptableName(answer.name) && guard([&] { book->rename(toBig5(answer.name)); });
 }
 
 // ---- Analyses and charts: their dialogs only read the book ---------------------
@@ -483,7 +346,7 @@ void MainWindow::dbPercentage() {
 }
 
 void MainWindow::runAnalysis(StatisticDialog& dialog) {
-    guarded([&] {
+    guard([&] {
         dialog.setPrompts(prompts);
         dialog.setDB(&book->database());
         prompts->runDialog(dialog);
@@ -492,7 +355,7 @@ void MainWindow::runAnalysis(StatisticDialog& dialog) {
 
 void MainWindow::dbCharts() {
     ChartDialog dialog(this);
-    guarded([&] {
+    guard([&] {
         dialog.setPrompts(prompts);
         dialog.setDB(&book->database());
         if (!prompts->runDialog(dialog)) return;
@@ -521,7 +384,7 @@ void MainWindow::updateFindStatus() {
 void MainWindow::findTransactions() { filterBar->open(); }
 
 void MainWindow::applySearch() {
-    guarded([this] { model->setSearch(filterBar->search()); });
+    guard([this] { model->setSearch(filterBar->search()); });
     updateFindStatus();
 }
 
@@ -530,7 +393,7 @@ void MainWindow::applySearch() {
 void MainWindow::switchToLanguage(int param) {
     if (!languageMenu->switchTo(param, *programTranslator, *toolkitTranslator)) return;
     updateTexts();
-    guarded([this] { refreshTable(); });
+    guard([this] { refreshTable(); });
 }
 
 // ---- Table -------------------------------------------------------------------
@@ -556,14 +419,10 @@ void MainWindow::sortingTable(int column) {
 
 // ---- Recent books, CSV, undo and redo --------------------------------------------
 
-void MainWindow::rememberBook(const BookPath& path) { recentBooks->add(path.display()); }
-
-QString MainWindow::dialogFolder() const { return recentBooks->lastFolder(); }
-
 void MainWindow::importCsv() {
     // An import that fails, running out of memory too, leaves the book as
     // it was, unsaved changes included.
-    guarded([this] { csvCommands->importFile(*prompts); });
+    guard([this] { csvCommands->importFile(*prompts); });
 }
 
 void MainWindow::exportCsv() { csvCommands->exportFile(*prompts, book->path().bytes()); }

@@ -7,6 +7,9 @@
 
 #include "book/bookpath.h"
 #include "prompts/userprompts.h"
+#include "transactions/transactioncommands.h"
+#include "window/commandguard.h"
+#include "window/filecommands.h"
 #include "window/tablesort.h"
 
 class Book;
@@ -20,14 +23,12 @@ class QUndoStack;
 class RecentBooks;
 class RecentBooksMenu;
 class StatisticDialog;
-class TransactionDialog;
 class TransactionTableModel;
 class TransactionTableView;
 class WindowActions;
 
 namespace KestLib {
 class AccountDB;
-class SavePlan;
 }  // namespace KestLib
 
 // The program's only top-level window: it shows the book's transactions in
@@ -125,35 +126,11 @@ private:
     void applySearch();
     void runAnalysis(StatisticDialog& dialog);
 
-    // Runs work; an error it throws (the core's, or running out of memory) is
-    // shown as a warning and false is returned. kept, when given, tells the
-    // user what the failure left as it was.
-    template <typename Work>
-    bool guarded(Work&& work, const QString& kept = QString());
-    void warnCoreError(const std::string& message, const QString& details = QString());
-    // What a failed open leaves: the book that is open, if any.
-    QString keptAfterFailedOpen() const;
     // True when name can be stored in the database file as it is; warns otherwise.
     bool acceptableName(const QString& name);
-    QString fileFilter() const;
-    void loadBook(const BookPath& path);
-    // Asks about what the plan would replace, if anything: another file, or
-    // the book's own file changed by another program; true to go on.
-    bool confirmPlan(const KestLib::SavePlan& plan);
-    // Saves the book read from readFrom (empty for none) to target, after
-    // the plan's question; false when the user declines or, after a
-    // warning, the save fails.
-    bool saveTo(const BookPath& readFrom, const BookPath& target);
 
-    // The transaction dialog in one mode; true after OK.
-    bool runTransactionDialog(TransactionDialog& dialog, int mode, int shownIndex = 0);
     // The index of the transaction in the table's current row, if there is one.
     std::optional<int> currentTransactionIndex() const;
-
-    // A book was opened or saved: it goes first in File > Recent Books.
-    void rememberBook(const BookPath& path);
-    // Where the file dialogs start: the folder of the last book.
-    QString dialogFolder() const;
 
     Book* book;
     TransactionTableModel* model;
@@ -172,4 +149,7 @@ private:
     QTranslator* toolkitTranslator;
     std::unique_ptr<UserPrompts> dialogPrompts;
     UserPrompts* prompts;
+    CommandGuard guard;
+    TransactionCommands transactions;
+    FileCommands files;
 };
