@@ -78,9 +78,6 @@ private:
     // The width of stored Big5 text as it shows untranslated; none when the
     // bytes aren't plain ASCII and whole Big5 characters.
     std::optional<int> big5Width(std::string_view bytes);
-    // The advance of the Big5 character of these two bytes; negative when
-    // they aren't one.
-    float pairAdvance(unsigned char lead, unsigned char trail);
     void count(const Extent& extent, int change);
     void countAll(const KestLib::AccountDB& db);
     void clearCounts();
@@ -93,9 +90,6 @@ private:
     // Advances of the characters met so far, by UTF-16 code; negative: not
     // measured yet.
     std::vector<float> advances;
-    // The same by Big5 byte pair (lead * 256 + trail); -1: not measured yet,
-    // -2: not one character.
-    std::vector<float> pairAdvances;
     bool translatesStoredText = true;
 
     bool counted = false;
