@@ -22,21 +22,4 @@ char16_t Big5PairTable::learn(unsigned char lead, unsigned char trail) {
     return characters[lead * 0x100u + trail] = one ? decoded.at(0).unicode() : notOneCharacter;
 }
 
-bool Big5PairTable::appendPlain(std::string_view bytes, std::u16string& text) {
-    const auto* const data = reinterpret_cast<const unsigned char*>(bytes.data());
-    const std::size_t size = bytes.size();
-    for (std::size_t at = 0; at < size; ++at) {
-        if (data[at] < 0x80) {
-            text.push_back(static_cast<char16_t>(data[at]));
-            continue;
-        }
-        if (at + 1 == size) return false;
-        const char16_t unit = character(data[at], data[at + 1]);
-        if (unit == notOneCharacter) return false;
-        text.push_back(unit);
-        ++at;
-    }
-    return true;
-}
-
 }  // namespace PwText

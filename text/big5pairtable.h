@@ -30,9 +30,34 @@ public:
     }
 
     // Appends the decoding of bytes to text when each is ASCII or part of a
-    // pair that decodes to one character, the same text the converter gives;
-    // false otherwise, with text left part-way.
-    bool appendPlain(std::string_view bytes, std::u16string& text);
+    // pair that decodes to one character, the same text the converter gives,
+    // each character as map makes it; false otherwise, with text left
+    // part-way. Inline, so that map costs no call per character.
+    template <typename Map>
+    bool appendPlain(std::string_view bytes, std::u16string& text, Map map) {
+        const auto* const data = reinterpret_cast<const unsigned char*>(bytes.data());
+        const std::size_t size = bytes.size();
+        // At most one character per byte: written in place, then cut.
+        const std::size_t start = text.size();
+        text.resize(start + size);
+        char16_t* out = text.data() + start;
+        for (std::size_t at = 0; at < size; ++at) {
+            if (data[at] < 0x80) {
+                *out++ = map(static_cast<char16_t>(data[at]));
+                continue;
+            }
+            if (at + 1 == size) return false;
+            const char16_t unit = character(data[at], data[at + 1]);
+            if (unit == notOneCharacter) return false;
+            *out++ = map(unit);
+            ++at;
+        }
+        text.resize(static_cast<std::size_t>(out - text.data()));
+        return true;
+    }
+    bool appendPlain(std::string_view bytes, std::u16string& text) {
+        return appendPlain(bytes, text, [](char16_t unit) { return unit; });
+    }
 
 private:
     // Not a character any pair decodes to either.

@@ -4,7 +4,6 @@
 
 #include "accountdb.h"
 #include "big5codec.h"
-#include "big5pairtable.h"
 #include "big5text.h"
 #include "table/transactioncolumns.h"
 #include "transactionfilter.h"
@@ -17,12 +16,16 @@ namespace {
 // basic plane, so folding each unit is folding each character.
 char16_t foldedUnit(char16_t unit) {
     if (unit < 0x80) return unit >= u'A' && unit <= u'Z' ? char16_t(unit + (u'a' - u'A')) : unit;
+    // CJK punctuation, kana, bopomofo and the ideographs, most of what a
+    // Big5 comment holds, have no case: no need to look each one up.
+    if (unit >= 0x3000 && unit < 0xA000) return unit;
     return QChar::isSurrogate(unit) ? unit : static_cast<char16_t>(QChar::toCaseFolded(char32_t(unit)));
 }
 
 }  // namespace
 
-FoldedComments::FoldedComments() : decoder("Big5", QStringConverter::Flag::Stateless) {}
+FoldedComments::FoldedComments()
+    : decoder("Big5", QStringConverter::Flag::Stateless), pairs(PwText::Big5PairTable::shared()) {}
 
 void FoldedComments::setTranslatesStoredText(bool translates) {
     if (translates == translatesStoredText) return;
@@ -34,8 +37,14 @@ void FoldedComments::fill(const AccountDB& db) {
     if (isFilled) return;
     clear();
     const int count = db.transCount();
-    texts.reserve(static_cast<std::size_t>(count), 0);
-    for (int position = 0; position < count; ++position) texts.append(folded(db.transaction(position, false).comment()));
+    // A folded comment has at most one character per stored byte, but for
+    // the rare one the converter or a translation makes longer: reserved
+    // once, the texts grow only for those.
+    std::size_t bytes = 0;
+    for (int position = 0; position < count; ++position) bytes += db.transaction(position, false).comment().size();
+    texts.reserve(static_cast<std::size_t>(count), bytes);
+    for (int position = 0; position < count; ++position)
+        texts.append(folded(db.transaction(position, false).comment()));
     isFilled = true;
 }
 
@@ -76,8 +85,7 @@ std::u16string_view FoldedComments::folded(std::string_view stored) {
     const std::string_view bytes = PwText::storedText(stored);
     scratch.clear();
     // A byte that starts no whole character: the decoder says what shows.
-    if (!PwText::Big5PairTable::shared().appendPlain(bytes, scratch)) return foldedDecoding(bytes);
-    for (char16_t& unit : scratch) unit = foldedUnit(unit);
+    if (!pairs.appendPlain(bytes, scratch, foldedUnit)) return foldedDecoding(bytes);
     return scratch;
 }
 

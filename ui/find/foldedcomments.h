@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "big5pairtable.h"
 #include "packedtexts.h"
 
 namespace KestLib {
@@ -46,6 +47,7 @@ private:
     std::u16string_view foldedDecoding(std::string_view bytes);
 
     QStringDecoder decoder;
+    PwText::Big5PairTable& pairs;
     std::u16string scratch;
     bool translatesStoredText = true;
     bool isFilled = false;

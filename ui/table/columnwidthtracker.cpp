@@ -9,13 +9,12 @@
 
 #include "accountdb.h"
 #include "big5codec.h"
-#include "big5pairtable.h"
 #include "table/transactioncolumns.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;
 using KestLib::TypeIdTable;
-using namespace TransactionColumns;
+using Columns = TransactionColumns;
 
 namespace {
 
@@ -121,29 +120,29 @@ int ColumnWidthTracker::widestText(const AccountDB& db, int column) {
     if (extents.empty()) return 0;
 
     switch (column) {
-    case IndexColumn:
-    case MoneyColumn: {
-        const Tally& lengths = column == IndexColumn ? indexLengths : moneyLengths;
+    case Columns::IndexColumn:
+    case Columns::MoneyColumn: {
+        const Tally& lengths = column == Columns::IndexColumn ? indexLengths : moneyLengths;
         return static_cast<int>(std::ceil(lengths.largest() * widestAdvance(u"0123456789-")));
     }
-    case DateColumn: {
+    case Columns::DateColumn: {
         const int length = dateLengths.largest();
         return static_cast<int>(std::ceil(2 * advance(u'/') + (length - 2) * widestAdvance(u"0123456789 -")));
     }
-    case InOutColumn: {
+    case Columns::InOutColumn: {
         int widest = 0;
-        if (incomes > 0) widest = textWidth(inOutText(true));
-        if (outgoings > 0) widest = std::max(widest, textWidth(inOutText(false)));
+        if (incomes > 0) widest = textWidth(Columns::inOutText(true));
+        if (outgoings > 0) widest = std::max(widest, textWidth(Columns::inOutText(false)));
         return widest;
     }
-    case TypeColumn: {
+    case Columns::TypeColumn: {
         int widest = 0;
         for (int id = 0; id < TypeIdTable::capacity; ++id)
             if (typeUses[static_cast<std::size_t>(id)] > 0)
-                widest = std::max(widest, textWidth(typeText(db, id)));
+                widest = std::max(widest, textWidth(Columns::typeText(db, id)));
         return widest;
     }
-    case CommentColumn:
+    case Columns::CommentColumn:
         return std::max(0, commentWidths.largest());
     default:
         return 0;
@@ -184,13 +183,12 @@ void ColumnWidthTracker::countAll(const AccountDB& db) {
 int ColumnWidthTracker::commentWidth(const AccountDB& db, const Transaction& record) {
     if (!translatesStoredText)
         if (const std::optional<int> width = big5Width(record.comment())) return *width;
-    return textWidth(cellText(db, record, CommentColumn));
+    return textWidth(Columns::cellText(db, record, Columns::CommentColumn));
 }
 
 std::optional<int> ColumnWidthTracker::big5Width(std::string_view stored) {
     // The same sum textWidth takes of the decoded text: Big5 leaves ASCII as
     // it is and turns each lead and trail byte pair into one character.
-    PwText::Big5PairTable& pairs = PwText::Big5PairTable::shared();
     const std::string_view bytes = PwText::storedText(stored);
     const char* const data = bytes.data();
     const std::size_t size = bytes.size();

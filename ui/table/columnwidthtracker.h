@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "big5pairtable.h"
 #include "typeidtable.h"
 
 class QStringView;
@@ -85,6 +86,7 @@ private:
     float widestAdvance(QStringView characters);
     int textWidth(QStringView text);
 
+    PwText::Big5PairTable& pairs = PwText::Big5PairTable::shared();
     QFont font;
     QFontMetricsF metrics;
     // Advances of the characters met so far, by UTF-16 code; negative: not

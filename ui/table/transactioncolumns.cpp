@@ -8,11 +8,11 @@
 #include "accountdb.h"
 #include "big5text.h"
 
-namespace TransactionColumns {
-
 namespace {
 
-constexpr std::array<const char*, ColumnCount> columnTitles = {
+constexpr const char* context = TransactionColumns::context;
+
+constexpr std::array<const char*, TransactionColumns::ColumnCount> columnTitles = {
     QT_TRANSLATE_NOOP("MainWindow", "Index"), QT_TRANSLATE_NOOP("MainWindow", "Date"),
     QT_TRANSLATE_NOOP("MainWindow", "In/Out"), QT_TRANSLATE_NOOP("MainWindow", "Money"),
     QT_TRANSLATE_NOOP("MainWindow", "Type"), QT_TRANSLATE_NOOP("MainWindow", "Comment"),
@@ -33,11 +33,11 @@ void appendPadded(std::u16string& out, int value, int width) {
 
 }  // namespace
 
-QString title(int column) {
+QString TransactionColumns::title(int column) {
     return column >= 0 && column < ColumnCount ? translated(columnTitles[static_cast<std::size_t>(column)]) : QString();
 }
 
-QString cellText(const KestLib::AccountDB& database, const KestLib::Transaction& record, int column) {
+QString TransactionColumns::cellText(const KestLib::AccountDB& database, const KestLib::Transaction& record, int column) {
     switch (column) {
     case IndexColumn:
         return QString::number(record.index());
@@ -56,13 +56,13 @@ QString cellText(const KestLib::AccountDB& database, const KestLib::Transaction&
     }
 }
 
-QString dateText(int year, int month, int day) {
+QString TransactionColumns::dateText(int year, int month, int day) {
     std::u16string text;
     appendDateText(text, year, month, day);
     return QString::fromStdU16String(text);
 }
 
-void appendDateText(std::u16string& out, int year, int month, int day) {
+void TransactionColumns::appendDateText(std::u16string& out, int year, int month, int day) {
     appendPadded(out, year, 4);
     out.push_back(u'/');
     appendPadded(out, month, 2);
@@ -70,9 +70,9 @@ void appendDateText(std::u16string& out, int year, int month, int day) {
     appendPadded(out, day, 2);
 }
 
-QString inOutText(bool income) { return translated(income ? incomeText : outgoingText); }
+QString TransactionColumns::inOutText(bool income) { return translated(income ? incomeText : outgoingText); }
 
-QString typeText(const KestLib::AccountDB& database, int typeId) {
+QString TransactionColumns::typeText(const KestLib::AccountDB& database, int typeId) {
     // Every stored transaction names a stored type; should that ever fail,
     // an empty cell is better than an exception thrown out of a paint.
     try {
@@ -81,5 +81,3 @@ QString typeText(const KestLib::AccountDB& database, int typeId) {
         return QString();
     }
 }
-
-}  // namespace TransactionColumns
