@@ -1,7 +1,9 @@
 #include <QCoreApplication>
 #include <QTest>
+#include <QStringDecoder>
 #include <QTranslator>
 
+#include "big5pairtable.h"
 #include "big5text.h"
 
 namespace {
@@ -36,6 +38,8 @@ private slots:
     void zeroByteEndsTheText();
     void damagedTrailingByteStaysInItsText();
     void installedTranslationTranslatesStoredText();
+    void pairTableDecodesAsTheConverterOrRefuses_data();
+    void pairTableDecodesAsTheConverterOrRefuses();
 };
 
 void TestBig5Text::chineseTextRoundTrips() {
@@ -98,6 +102,31 @@ void TestBig5Text::installedTranslationTranslatesStoredText() {
     QCOMPARE(fromBig5("TransactionDialog", food), QString::fromUtf8("食物"));
     QVERIFY(QCoreApplication::removeTranslator(&translator));
     QCOMPARE(fromBig5("MainWindow", food), QString::fromUtf8("食物"));
+}
+
+void TestBig5Text::pairTableDecodesAsTheConverterOrRefuses_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    // Whether the table must read them on its own; the others it may leave to
+    // the converter, but what it reads must be what the converter reads.
+    QTest::addColumn<bool>("plain");
+    QTest::newRow("ASCII") << QByteArray("Weekly shopping\t2") << true;
+    QTest::newRow("Chinese among ASCII") << QByteArray("\xA4\xA4\xA4\xE5 and \xAD\xB9") << true;
+    QTest::newRow("full-width letters") << QByteArray("\xA2\xCF\xA2\xD0") << true;
+    QTest::newRow("lead byte at the end") << QByteArray("abc\xA4") << false;
+    QTest::newRow("lead byte before ASCII") << QByteArray("\x81" "A") << false;
+    QTest::newRow("bytes no Big5 text holds") << QByteArray("\x80\xFF\xFF") << false;
+    QTest::newRow("a trail byte out of range") << QByteArray("\xA4\x7F") << false;
+    QTest::newRow("the last pairs") << QByteArray("\xF9\xFE\xFE\xFE\xC8\xA4\xA3\xE1") << false;
+}
+
+void TestBig5Text::pairTableDecodesAsTheConverterOrRefuses() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, plain);
+    std::u16string text;
+    const bool read = PwText::Big5PairTable::shared().appendPlain(std::string_view(bytes.constData(), bytes.size()), text);
+    if (plain) QVERIFY(read);
+    QStringDecoder decoder("Big5", QStringConverter::Flag::Stateless);
+    if (read) QCOMPARE(QString::fromStdU16String(text), decoder.decode(bytes));
 }
 
 QTEST_GUILESS_MAIN(TestBig5Text)

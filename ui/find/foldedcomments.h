@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QStringDecoder>
-#include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "big5pairtable.h"
+#include "packedtexts.h"
 
 namespace KestLib {
 class AccountDB;
@@ -35,7 +36,7 @@ public:
     void removed(int position);
 
     // The folded comment of a database position; valid while filled.
-    std::u16string_view at(int position) const;
+    std::u16string_view at(int position) const { return texts.at(position); }
 
 private:
     // The shown, folded comment of a stored one, in the scratch buffer.
@@ -44,17 +45,11 @@ private:
     std::u16string_view foldedTranslation(std::string_view stored);
     // The same by the decoder, for any bytes.
     std::u16string_view foldedDecoding(std::string_view bytes);
-    // The folded character of the Big5 byte pair, or notOneCharacter.
-    char16_t pairUnit(unsigned char lead, unsigned char trail);
 
     QStringDecoder decoder;
+    PwText::Big5PairTable& pairs;
     std::u16string scratch;
-    // Folded characters by Big5 byte pair (lead * 256 + trail), decoded once
-    // each: most comments are ASCII and whole Big5 characters, which then
-    // need no decoder call. 0: not decoded yet.
-    std::vector<char16_t> pairUnits;
     bool translatesStoredText = true;
     bool isFilled = false;
-    std::u16string chars;
-    std::vector<std::uint32_t> ends;  // ends[p]: where the text of position p ends
+    PwText::PackedTexts texts;  // by database position
 };

@@ -1,7 +1,6 @@
 #include "table/columnwidthtracker.h"
 
 #include <QGuiApplication>
-#include <QStringDecoder>
 #include <QStringView>
 
 #include <algorithm>
@@ -9,11 +8,13 @@
 #include <limits>
 
 #include "accountdb.h"
-#include "table/transactiontablemodel.h"
+#include "big5codec.h"
+#include "table/transactioncolumns.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;
 using KestLib::TypeIdTable;
+using Columns = TransactionColumns;
 
 namespace {
 
@@ -62,7 +63,6 @@ void ColumnWidthTracker::setFont(const QFont& newFont) {
     font = newFont;
     metrics = QFontMetricsF(font);
     advances.clear();
-    pairAdvances.clear();
     invalidate();
 }
 
@@ -120,29 +120,29 @@ int ColumnWidthTracker::widestText(const AccountDB& db, int column) {
     if (extents.empty()) return 0;
 
     switch (column) {
-    case TransactionTableModel::IndexColumn:
-    case TransactionTableModel::MoneyColumn: {
-        const Tally& lengths = column == TransactionTableModel::IndexColumn ? indexLengths : moneyLengths;
+    case Columns::IndexColumn:
+    case Columns::MoneyColumn: {
+        const Tally& lengths = column == Columns::IndexColumn ? indexLengths : moneyLengths;
         return static_cast<int>(std::ceil(lengths.largest() * widestAdvance(u"0123456789-")));
     }
-    case TransactionTableModel::DateColumn: {
+    case Columns::DateColumn: {
         const int length = dateLengths.largest();
         return static_cast<int>(std::ceil(2 * advance(u'/') + (length - 2) * widestAdvance(u"0123456789 -")));
     }
-    case TransactionTableModel::InOutColumn: {
+    case Columns::InOutColumn: {
         int widest = 0;
-        if (incomes > 0) widest = textWidth(TransactionTableModel::inOutText(true));
-        if (outgoings > 0) widest = std::max(widest, textWidth(TransactionTableModel::inOutText(false)));
+        if (incomes > 0) widest = textWidth(Columns::inOutText(true));
+        if (outgoings > 0) widest = std::max(widest, textWidth(Columns::inOutText(false)));
         return widest;
     }
-    case TransactionTableModel::TypeColumn: {
+    case Columns::TypeColumn: {
         int widest = 0;
         for (int id = 0; id < TypeIdTable::capacity; ++id)
             if (typeUses[static_cast<std::size_t>(id)] > 0)
-                widest = std::max(widest, textWidth(TransactionTableModel::typeText(db, id)));
+                widest = std::max(widest, textWidth(Columns::typeText(db, id)));
         return widest;
     }
-    case TransactionTableModel::CommentColumn:
+    case Columns::CommentColumn:
         return std::max(0, commentWidths.largest());
     default:
         return 0;
@@ -183,42 +183,28 @@ void ColumnWidthTracker::countAll(const AccountDB& db) {
 int ColumnWidthTracker::commentWidth(const AccountDB& db, const Transaction& record) {
     if (!translatesStoredText)
         if (const std::optional<int> width = big5Width(record.comment())) return *width;
-    return textWidth(TransactionTableModel::cellText(db, record, TransactionTableModel::CommentColumn));
+    return textWidth(Columns::cellText(db, record, Columns::CommentColumn));
 }
 
-std::optional<int> ColumnWidthTracker::big5Width(std::string_view bytes) {
+std::optional<int> ColumnWidthTracker::big5Width(std::string_view stored) {
     // The same sum textWidth takes of the decoded text: Big5 leaves ASCII as
     // it is and turns each lead and trail byte pair into one character.
+    const std::string_view bytes = PwText::storedText(stored);
     const char* const data = bytes.data();
     const std::size_t size = bytes.size();
     float sum = 0;
     for (std::size_t at = 0; at < size; ++at) {
         const auto byte = static_cast<unsigned char>(data[at]);
-        // Stored text ends at its first zero byte.
-        if (byte == 0) break;
         if (byte < 0x80) {
             sum += advance(byte);
             continue;
         }
         if (at + 1 == size) return std::nullopt;
-        const float pair = pairAdvance(byte, static_cast<unsigned char>(data[++at]));
-        if (pair < 0) return std::nullopt;
-        sum += pair;
+        const char16_t character = pairs.character(byte, static_cast<unsigned char>(data[++at]));
+        if (character == PwText::Big5PairTable::notOneCharacter) return std::nullopt;
+        sum += advance(character);
     }
     return static_cast<int>(std::ceil(sum));
-}
-
-float ColumnWidthTracker::pairAdvance(unsigned char lead, unsigned char trail) {
-    if (pairAdvances.empty()) pairAdvances.assign(0x10000, -1.0f);
-    float& known = pairAdvances[lead * 0x100u + trail];
-    if (known == -1.0f) {
-        const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-        QStringDecoder decoder("Big5", QStringConverter::Flag::Stateless);
-        const QString character = decoder.decode(QByteArrayView(pair, 2));
-        const bool one = !decoder.hasError() && character.size() == 1 && character.at(0) != QChar::ReplacementCharacter;
-        known = one ? advance(character.at(0).unicode()) : -2.0f;
-    }
-    return known;
 }
 
 float ColumnWidthTracker::advance(char16_t character) {

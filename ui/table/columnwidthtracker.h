@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "big5pairtable.h"
 #include "typeidtable.h"
 
 class QStringView;
@@ -78,9 +79,6 @@ private:
     // The width of stored Big5 text as it shows untranslated; none when the
     // bytes aren't plain ASCII and whole Big5 characters.
     std::optional<int> big5Width(std::string_view bytes);
-    // The advance of the Big5 character of these two bytes; negative when
-    // they aren't one.
-    float pairAdvance(unsigned char lead, unsigned char trail);
     void count(const Extent& extent, int change);
     void countAll(const KestLib::AccountDB& db);
     void clearCounts();
@@ -88,14 +86,12 @@ private:
     float widestAdvance(QStringView characters);
     int textWidth(QStringView text);
 
+    PwText::Big5PairTable& pairs = PwText::Big5PairTable::shared();
     QFont font;
     QFontMetricsF metrics;
     // Advances of the characters met so far, by UTF-16 code; negative: not
     // measured yet.
     std::vector<float> advances;
-    // The same by Big5 byte pair (lead * 256 + trail); -1: not measured yet,
-    // -2: not one character.
-    std::vector<float> pairAdvances;
     bool translatesStoredText = true;
 
     bool counted = false;

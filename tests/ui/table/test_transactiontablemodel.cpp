@@ -130,6 +130,7 @@ private slots:
     void keysOrderAsShownTextsInTrickyCases();
     void appendedRowIsSortedIn();
     void persistentIndexFollowsItsTransaction();
+    void persistentIndexFollowsItsTransactionThroughSearches();
     void reloadAndClear();
     void commentWidthFromBytesIsTheDecodedWidth_data();
     void commentWidthFromBytesIsTheDecodedWidth();
@@ -385,6 +386,35 @@ void TestTransactionTableModel::persistentIndexFollowsItsTransaction() {
     QCOMPARE(moneyOfFirst.row(), 3);
     QCOMPARE(moneyOfFirst.column(), int(TransactionTableModel::MoneyColumn));
     QCOMPARE(model->transactionIndexAt(moneyOfFirst.row()), 1);
+}
+
+void TestTransactionTableModel::persistentIndexFollowsItsTransactionThroughSearches() {
+    // Rows by Money: 2, 1, 4, 3. The index watches transaction 4 ("deposit")
+    // as searches start, change and end; once its row is hidden it is gone.
+    struct Step {
+        const char* name;
+        const char* text;
+        int inOut;
+        int shown;  // the transaction the index shows then; -1: invalid
+    };
+    const std::vector<Step> steps = {
+        {"a search hides rows", "", 1, 4},
+        {"another search", "dep", -1, 4},
+        {"every row again", "", -1, 4},
+        {"a search hides its row", "pay", -1, -1},
+        {"every row again, the index gone", "", -1, -1},
+    };
+    model->sortRows(TransactionTableModel::MoneyColumn, true);
+    const QPersistentModelIndex watched(model->index(2, TransactionTableModel::TypeColumn));
+    QCOMPARE(model->transactionIndexAt(watched.row()), 4);
+    for (const Step& step : steps) {
+        PwText::TransactionSearch search;
+        search.setText(QString::fromUtf8(step.text));
+        search.fields.inOut = step.inOut;
+        model->setSearch(search);
+        QVERIFY2((watched.isValid() ? model->transactionIndexAt(watched.row()) : -1) == step.shown, step.name);
+        QVERIFY2(!watched.isValid() || watched.column() == TransactionTableModel::TypeColumn, step.name);
+    }
 }
 
 void TestTransactionTableModel::reloadAndClear() {

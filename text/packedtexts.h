@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "bulkmemory.h"
+
+namespace PwText {
+
+// One short UTF-16 text per position (a transaction's place in its book),
+// back to back in one buffer with where each ends: a million comments are
+// two allocations, not a million, and reading them in position order walks
+// memory straight through. Positions follow the book's: a text is added at
+// the end, changed in place or erased, the later ones moving up one.
+class PackedTexts {
+public:
+    int size() const { return static_cast<int>(ends.size()); }
+    bool empty() const { return ends.empty(); }
+    std::size_t characterCount() const { return chars.size(); }
+
+    // The text of a position below size().
+    std::u16string_view at(int position) const {
+        const std::uint32_t begin = position == 0 ? 0 : ends[static_cast<std::size_t>(position) - 1];
+        return std::u16string_view(chars.data() + begin, ends[static_cast<std::size_t>(position)] - begin);
+    }
+
+    void reserve(std::size_t texts, std::size_t characters);
+    // Should memory run out, no text is half added.
+    void append(std::u16string_view text);
+    void replace(int position, std::u16string_view text);
+    void erase(int position);
+    // No texts, and their memory given back.
+    void clear();
+
+private:
+    std::basic_string<char16_t, std::char_traits<char16_t>, KestLib::BulkAllocator<char16_t>> chars;
+    std::vector<std::uint32_t, KestLib::BulkAllocator<std::uint32_t>> ends;  // ends[p]: where text p ends
+};
+
+}  // namespace PwText

@@ -1,0 +1,142 @@
+#include "table/stablerowsorts.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <utility>
+
+#include "bulkmemory.h"
+#include "packedtexts.h"
+
+namespace {
+
+// A row to sort: the key it sorts by, as a number that orders as the key
+// does, and where the row stood, which orders rows of equal keys, so that
+// an unstable sort of these gives what a stable sort of the rows would.
+struct SortItem {
+    std::uint64_t key;
+    std::uint32_t order;
+    int position;
+};
+
+bool itemBefore(const SortItem& a, const SortItem& b) { return a.key != b.key ? a.key < b.key : a.order < b.order; }
+
+// A stable sort of count items by the number keyOf gives, of which only the
+// bits of varying differ: least significant byte first, each pass stable;
+// bytes every key has alike are skipped, so a column of few values takes one
+// pass or two. buffer is scratch space for count items.
+template <typename Item, typename KeyOf>
+void radixSort(Item* first, std::size_t count, Item* buffer, std::uint64_t varying, KeyOf keyOf) {
+    Item* from = first;
+    Item* to = buffer;
+    for (int shift = 0; shift < 64; shift += 8) {
+        if (((varying >> shift) & 0xFF) == 0) continue;
+        std::array<std::size_t, 256> starts{};
+        for (const Item* item = from; item != from + count; ++item) ++starts[(keyOf(*item) >> shift) & 0xFF];
+        std::size_t start = 0;
+        for (std::size_t& bucket : starts) start += std::exchange(bucket, start);
+        for (const Item* item = from; item != from + count; ++item) to[starts[(keyOf(*item) >> shift) & 0xFF]++] = *item;
+        std::swap(from, to);
+    }
+    if (from != first) std::copy(from, from + count, first);
+}
+
+// Sorts items by key, ties by order. Items in order of their order, as they
+// are at first, need not compare it: a radix sort of the keys keeps them so.
+// buffer is scratch space of at least as many items.
+void sortItems(SortItem* first, SortItem* last, SortItem* buffer) {
+    const auto count = static_cast<std::size_t>(last - first);
+    // Often in order already: the column the table was sorted by before.
+    if (std::is_sorted(first, last, itemBefore)) return;
+    if (count < 256) {
+        std::sort(first, last, itemBefore);
+        return;
+    }
+    std::uint64_t all = ~std::uint64_t{0}, any = 0;
+    for (const SortItem* item = first; item != last; ++item) {
+        all &= item->key;
+        any |= item->key;
+    }
+    radixSort(first, count, buffer, all ^ any, [](const SortItem& item) { return item.key; });
+}
+
+using SortItems = std::vector<SortItem, KestLib::BulkAllocator<SortItem>>;
+
+// Characters of a text are compared three at a time: each as its code + 1,
+// 17 bits, and 0 past the end of the text, so that the numbers compare as the
+// texts do, a text before any longer one it begins.
+constexpr std::size_t charactersPerChunk = 3;
+
+std::uint64_t chunkOf(std::u16string_view text, std::size_t chunk) {
+    std::uint64_t packed = 0;
+    for (std::size_t i = chunk * charactersPerChunk; i < (chunk + 1) * charactersPerChunk; ++i)
+        packed = packed << 17 | (i < text.size() ? text[i] + 1u : 0u);
+    return packed;
+}
+
+}  // namespace
+
+void sortRowsByIntegers(std::vector<int>& rows, const std::vector<int>& keys, bool ascending) {
+    const auto keyOf = [&keys](int position) { return keys[static_cast<std::size_t>(position)]; };
+    if (ascending ? std::is_sorted(rows.begin(), rows.end(), [&](int a, int b) { return keyOf(a) < keyOf(b); })
+                  : std::is_sorted(rows.begin(), rows.end(), [&](int a, int b) { return keyOf(b) < keyOf(a); }))
+        return;
+    // Each row as one number, its key above its position: a radix sort of
+    // the key's bytes alone keeps rows of equal keys in their order.
+    std::vector<std::uint64_t, KestLib::BulkAllocator<std::uint64_t>> items(rows.size());
+    std::uint32_t all = ~0u, any = 0;
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        // Offset so that the unsigned order is the signed one.
+        std::uint32_t key = static_cast<std::uint32_t>(keyOf(rows[row])) ^ 0x8000'0000u;
+        if (!ascending) key = ~key;
+        all &= key;
+        any |= key;
+        items[row] = std::uint64_t{key} << 32 | static_cast<std::uint32_t>(rows[row]);
+    }
+    std::vector<std::uint64_t, KestLib::BulkAllocator<std::uint64_t>> buffer(rows.size());
+    radixSort(items.data(), items.size(), buffer.data(), std::uint64_t{all ^ any} << 32,
+              [](std::uint64_t item) { return item; });
+    for (std::size_t row = 0; row < rows.size(); ++row) rows[row] = static_cast<int>(items[row] & 0xFFFF'FFFFu);
+}
+
+void sortRowsByTexts(std::vector<int>& rows, const PwText::PackedTexts& keys, bool ascending) {
+    // Rows are sorted by their first characters, then each run of rows that
+    // agree in those by the next ones, and so on: most comparisons read two
+    // numbers side by side rather than two texts far apart in memory.
+    const auto textBefore = [&keys, ascending](int a, int b) {
+        return ascending ? keys.at(a) < keys.at(b) : keys.at(b) < keys.at(a);
+    };
+    if (std::is_sorted(rows.begin(), rows.end(), textBefore)) return;
+    SortItems items(rows.size());
+    for (std::size_t row = 0; row < rows.size(); ++row) items[row] = {0, static_cast<std::uint32_t>(row), rows[row]};
+    SortItems buffer(items.size());
+    auto fill = [&keys, ascending](SortItem* first, SortItem* last, std::size_t chunk) {
+        for (SortItem* item = first; item != last; ++item) {
+            const std::uint64_t key = chunkOf(keys.at(item->position), chunk);
+            item->key = ascending ? key : ~key;
+        }
+    };
+    struct Run {
+        std::size_t begin, end, chunk;
+    };
+    std::vector<Run> runs;
+    fill(items.data(), items.data() + items.size(), 0);
+    runs.push_back({0, items.size(), 0});
+    while (!runs.empty()) {
+        const Run run = runs.back();
+        runs.pop_back();
+        SortItem* const first = items.data() + run.begin;
+        sortItems(first, items.data() + run.end, buffer.data());
+        for (std::size_t begin = run.begin, end; begin < run.end; begin = end) {
+            end = begin + 1;
+            while (end < run.end && items[end].key == items[begin].key) ++end;
+            // Rows of texts that ended in this chunk are equal, and in order.
+            if (end - begin < 2 || keys.at(items[begin].position).size() < (run.chunk + 1) * charactersPerChunk)
+                continue;
+            fill(items.data() + begin, items.data() + end, run.chunk + 1);
+            runs.push_back({begin, end, run.chunk + 1});
+        }
+    }
+    for (std::size_t row = 0; row < rows.size(); ++row) rows[row] = items[row].position;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "big5pairtable.h"
+#include "packedtexts.h"
+
+namespace KestLib {
+class AccountDB;
+}  // namespace KestLib
+
+// What the table's rows sort by: for a column, one key per book position
+// that orders as the shown texts do. Index and Money are their numbers; In/Out
+// and Type the rank of their text among the few the column shows; Date a
+// number where every date fits its fields, else its text; Comment the shown
+// text. The comments are decoded once and kept while positions keep their
+// transactions, so re-applying a sort after an added row decodes one
+// comment, not a million.
+class TransactionSortKeys {
+public:
+    // Whether an installed translation may show a stored comment otherwise
+    // (true at first): until one is known not to, each is looked up.
+    void setTranslatesStoredText(bool translates);
+
+    // Integer keys of the column, or none for a column that compares texts.
+    std::optional<std::vector<int>> integerKeys(const KestLib::AccountDB& db, int column) const;
+    // The shown comments, decoding those of positions not held yet.
+    const PwText::PackedTexts& commentKeys(const KestLib::AccountDB& db);
+    // The shown dates, for dates that don't all fit their fields.
+    PwText::PackedTexts dateKeys(const KestLib::AccountDB& db) const;
+
+    // Changes of the book, told after it made them; an added transaction's
+    // comment is decoded by the next commentKeys.
+    void modified(const KestLib::AccountDB& db, int position);
+    void removed(int position);
+    // The comments are decoded afresh when next needed (after a reload or a
+    // language switch).
+    void clear();
+
+private:
+    // The shown text of a stored comment, in text, with as few converter
+    // calls and translation look-ups as give the same text.
+    void shownComment(std::string_view stored, std::u16string& text) const;
+
+    PwText::Big5PairTable& pairs = PwText::Big5PairTable::shared();
+    PwText::PackedTexts comments;
+    bool storedTextTranslated = true;
+};

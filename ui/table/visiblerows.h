@@ -1,0 +1,92 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "find/foldedcomments.h"
+#include "table/rowchange.h"
+#include "table/roworder.h"
+#include "transactionfilter.h"
+
+namespace KestLib {
+class AccountDB;
+}  // namespace KestLib
+
+// The rows the view shows: while a search (the find bar's) hides some, the
+// rows of the transactions it takes, in the order of the row order; else
+// every row of the order. Kept row by row as the book changes, so that a
+// change of one transaction never filters a million again.
+class VisibleRows {
+public:
+    explicit VisibleRows(const RowOrder& order) : order(order) {}
+
+    // Row -> position, as the view sees them.
+    const std::vector<int>& rows() const { return filtering ? shown : order.rows(); }
+    // The view's row of a position; -1 for none.
+    int rowOf(int position) const;
+    bool isFiltered() const { return filtering; }
+    // True while a search for a text hides rows.
+    bool searchesText() const { return filtering && search.hasText(); }
+
+    // Takes the next search, to be applied by applySearch; false when it
+    // shows what the current one does, so there is nothing to apply. The
+    // rows stay those of the current search until then.
+    bool setSearch(const PwText::TransactionSearch& next);
+    // The search taken applied to every transaction.
+    void applySearch(const KestLib::AccountDB* db);
+    // The search applied to every transaction afresh, rows hidden as before
+    // or not (a reload); should memory run out, every row is shown rather
+    // than a subset that may be wrong.
+    void refilter(const KestLib::AccountDB* db);
+    // The shown rows in the order's order again, after a sort.
+    void followOrder();
+
+    // Whether a translation may show a stored comment otherwise.
+    void setTranslatesStoredText(bool translates) { foldedComments.setTranslatesStoredText(translates); }
+    // Shown texts may read otherwise now (a language switch): comments are
+    // decoded afresh when next searched.
+    void forgetTexts() { foldedComments.clear(); }
+    // No rows (the search stays).
+    void clear();
+
+    // Changes of the book, told after it made them and before the row order
+    // follows; each says what the view will see. apply then makes the
+    // change of an added or modified transaction, after the order's.
+    RowChange appended(const KestLib::AccountDB& db);
+    RowChange modified(const KestLib::AccountDB& db, int position);
+    void apply(const RowChange& change, int position);
+    // A removal in the row order's two steps: vacate empties the row and
+    // moves every later position up one, erase takes the row out.
+    RowChange vacate(int position);
+    void erase(const RowChange& change, int position);
+
+    struct ShownFigures {
+        int count = 0;
+        std::int64_t balance = 0;  // income less outgoing
+    };
+    // How many transactions the rows show, and their balance.
+    ShownFigures shownFigures(const KestLib::AccountDB& db) const;
+
+private:
+    // Whether the search takes the transaction at this position; the type
+    // names and, for a text, the folded comments must be at hand.
+    bool takes(const KestLib::AccountDB& db, int position) const;
+    bool isTaken(int position) const {
+        return position >= 0 && static_cast<std::size_t>(position) < taken.size() &&
+               taken[static_cast<std::size_t>(position)];
+    }
+    // Which type names hold the search's text; the comments folded when it has one.
+    void prepare(const KestLib::AccountDB& db);
+    void filterRows(const KestLib::AccountDB* db);
+
+    const RowOrder& order;
+    PwText::TransactionSearch search;
+    bool filtering = false;
+    std::vector<int> shown;           // row -> position, while filtering
+    std::vector<std::uint8_t> taken;  // by position, while filtering: 1 when shown
+    std::array<bool, KestLib::TypeIdTable::capacity> typeNameTaken{};
+    // Kept when the bar closes: decoded once, they are kept right row by
+    // row, and the next text needs no wait.
+    FoldedComments foldedComments;
+};
