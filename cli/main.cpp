@@ -12,6 +12,7 @@
 #include "commands.h"
 #include "errormsg.h"
 #include "output.h"
+#include "pennywellversion.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ int runCommandLine(int argc, char** argv) {
                  "error.",
                  program};
     app.require_subcommand(1);
-    app.set_version_flag("--version", "pennywell-cli 1.1.3");
+    app.set_version_flag("--version", std::string(program) + " " + PENNYWELL_VERSION);
 
     ReadOptions info;
     auto* infoCommand = app.add_subcommand("info", "The book's name, its numbers of transactions and types, its "

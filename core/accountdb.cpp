@@ -163,30 +163,33 @@ const TransType& AccountDB::findType(const std::string& name) const {
     throw ErrorMsg(Msg::noType);
 }
 
-std::int64_t AccountDB::sumAmount(int typeId, int inOut, std::int32_t firstDate, std::int32_t lastDate) const {
+std::int64_t AccountDB::sum(const Selection& selection) const {
     std::int64_t sum = 0;
     transactions.forEach([&](const Transaction& record) {
-        if (typeId != -1 && record.type() != typeId) return;
-        const bool income = record.isIncome();
-        if (inOut == 0 && !income) return;
-        if (inOut != -1 && inOut != 0 && income) return;
-        const std::int32_t date = record.dateCode();
-        if (firstDate != -1 && date < firstDate) return;
-        if (lastDate != -1 && date > lastDate) return;
-        sum += income ? record.amount() : -static_cast<std::int64_t>(record.amount());
+        if (!selection.takes(record)) return;
+        sum += record.isIncome() ? record.amount() : -static_cast<std::int64_t>(record.amount());
     });
     return sum;
 }
 
-std::array<InOutSums, TypeIdTable::capacity> AccountDB::sumByType(std::int32_t firstDate,
-                                                                   std::int32_t lastDate) const {
+std::int64_t AccountDB::sumAmount(int typeId, int inOut, std::int32_t firstDate, std::int32_t lastDate) const {
+    Selection selection;
+    selection.range = {firstDate, lastDate};
+    selection.inOut = inOut == -1 ? InOutSelector::Both : inOut == 0 ? InOutSelector::Income : InOutSelector::Outgoing;
+    if (typeId != -1) {
+        // No stored type has an id outside the table, so such an id takes nothing.
+        selection.allTypes = false;
+        if (typeId >= 0 && typeId < TypeIdTable::capacity) selection.types.set(static_cast<std::size_t>(typeId));
+    }
+    return sum(selection);
+}
+
+std::array<InOutSums, TypeIdTable::capacity> AccountDB::sumByType(DateRange range) const {
     std::array<InOutSums, TypeIdTable::capacity> sums{};
     transactions.forEach([&](const Transaction& record) {
         const int type = record.type();
         if (type < 0 || type >= TypeIdTable::capacity) return;
-        const std::int32_t date = record.dateCode();
-        if (firstDate != -1 && date < firstDate) return;
-        if (lastDate != -1 && date > lastDate) return;
+        if (!range.takes(record.dateCode())) return;
         if (record.isIncome())
             sums[type].income += record.amount();
         else

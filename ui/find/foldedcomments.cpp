@@ -4,7 +4,7 @@
 
 #include "accountdb.h"
 #include "big5text.h"
-#include "transactionfilter.h"
+#include "transactionsearch.h"
 
 using KestLib::AccountDB;
 

@@ -11,7 +11,7 @@
 #include "bulkmemory.h"
 #include "table/columnwidthtracker.h"
 #include "find/foldedcomments.h"
-#include "transactionfilter.h"
+#include "transactionsearch.h"
 
 namespace KestLib {
 class AccountDB;
