@@ -183,7 +183,7 @@ int main(int argc, char** argv) {
     // must not take a cut listing for a whole one.
     if (const int failure = closeOut()) {
         std::cerr << program << ": standard output: "
-                  << errorText(KestLib::ErrorMsg(KestLib::Msg::fileWrite, {}, failure)) << '\n';
+                  << errorText(KestLib::ErrorMsg(KestLib::ErrorCode::fileWrite, {}, failure)) << '\n';
         if (code == 0) code = CliFailure::Refused;
     }
     return code;

@@ -18,7 +18,7 @@ void requireStoredTypes(const AccountDB& db, const std::vector<int>& typeIds) {
     std::bitset<TypeIdTable::capacity> stored;
     for (int position = 0; position < db.typeCount(); ++position) stored.set(db.typeAt(position).id());
     for (int id : typeIds)
-        if (id < 0 || id >= TypeIdTable::capacity || !stored.test(id)) throw ErrorMsg(Msg::noType);
+        if (id < 0 || id >= TypeIdTable::capacity || !stored.test(id)) throw ErrorMsg(ErrorCode::noType);
 }
 
 // The day number of a packDate code, for counting the days between two codes.
@@ -27,14 +27,14 @@ std::chrono::sys_days dayOf(std::int32_t code) {
     int digits[8];
     for (int k = 0; k < 8; ++k) {
         digits[k] = static_cast<int>((bits >> (28 - 4 * k)) & 0xF);
-        if (digits[k] > 9) throw ErrorMsg(Msg::badBudgetPeriod);
+        if (digits[k] > 9) throw ErrorMsg(ErrorCode::badBudgetPeriod);
     }
     const int year = digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3];
     const auto month = static_cast<unsigned>(digits[4] * 10 + digits[5]);
     const auto day = static_cast<unsigned>(digits[6] * 10 + digits[7]);
     const std::chrono::year_month_day date{std::chrono::year{year}, std::chrono::month{month},
                                            std::chrono::day{day}};
-    if (!date.ok()) throw ErrorMsg(Msg::badBudgetPeriod);
+    if (!date.ok()) throw ErrorMsg(ErrorCode::badBudgetPeriod);
     return std::chrono::sys_days{date};
 }
 
@@ -190,7 +190,7 @@ BudgetFigures budgetAnalysis(const AccountDB& db, const std::vector<int>& typeId
     const std::chrono::sys_days from = dayOf(period.from);
     const std::chrono::sys_days to = dayOf(period.to);
     const std::chrono::sys_days today = dayOf(period.today);
-    if (today < from || to < today) throw ErrorMsg(Msg::badBudgetPeriod);
+    if (today < from || to < today) throw ErrorMsg(ErrorCode::badBudgetPeriod);
     requireStoredTypes(db, typeIds);
 
     BudgetFigures figures;

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
@@ -20,6 +19,7 @@
 #include "errormsg.h"
 #include "transactions/transactionindexlistmodel.h"
 #include "prompts/userprompts.h"
+#include "prompts/warnuser.h"
 
 namespace {
 
@@ -259,12 +259,12 @@ void TransactionDialog::accept() {
         try {
             (void)typeId();
         } catch (const KestLib::ErrorMsg& error) {
-            warnCoreError(error.message());
+            warnUser(prompts, this, coreMessageText(error));
             return;
         }
         if (!fitsBig5(comment())) {
-            warn(tr("The comment can't be stored in a Pennywell database file: "
-                    "it may hold only Big5 characters and at most 255 bytes."));
+            warnUser(prompts, this, tr("The comment can't be stored in a Pennywell database file: "
+                                     "it may hold only Big5 characters and at most 255 bytes."));
             return;
         }
     }
@@ -280,7 +280,7 @@ bool TransactionDialog::showChosenTransaction(int item) {
     try {
         showTransaction(indexCombo->itemText(item).toInt());
     } catch (const KestLib::ErrorMsg& error) {
-        warnCoreError(error.message());
+        warnUser(prompts, this, coreMessageText(error));
         return false;
     }
     return true;
@@ -308,8 +308,8 @@ void TransactionDialog::setFieldsEditable(bool editable) {
 void TransactionDialog::addType() {
     const QString name = typeCombo->currentText();
     if (!fitsBig5(name)) {
-        warn(tr("The type name can't be stored in a Pennywell database file: "
-                "it may hold only Big5 characters and at most 255 bytes."));
+        warnUser(prompts, this, tr("The type name can't be stored in a Pennywell database file: "
+                                     "it may hold only Big5 characters and at most 255 bytes."));
         return;
     }
     try {
@@ -319,7 +319,7 @@ void TransactionDialog::addType() {
         typeCombo->addItem(fromBig5(context, bytes), id);
         emit typeAdded(id);
     } catch (const KestLib::ErrorMsg& error) {
-        warnCoreError(error.message());
+        warnUser(prompts, this, coreMessageText(error));
         return;
     }
     typeCombo->setCurrentIndex(typeCombo->count() - 1);
@@ -335,7 +335,7 @@ void TransactionDialog::delType() {
         name = db->typeById(id).name();
         db->deleteType(db->typeById(id));
     } catch (const KestLib::ErrorMsg& error) {
-        warnCoreError(error.message());
+        warnUser(prompts, this, coreMessageText(error));
         return;
     }
     emit typeDeleted(id, name);
@@ -405,13 +405,3 @@ void TransactionDialog::setTypeEditable(bool editable) {
     if (editable && typeCombo->currentIndex() == 0) typeCombo->clearEditText();
 }
 
-void TransactionDialog::warn(const QString& text) {
-    if (prompts)
-        prompts->warn(this, tr("Warning"), text);
-    else
-        QMessageBox::warning(this, tr("Warning"), text);
-}
-
-void TransactionDialog::warnCoreError(const std::string& message) {
-    warn(coreMessageText(message));
-}
