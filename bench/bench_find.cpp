@@ -18,7 +18,7 @@
 #include "bookgenerator.h"
 #include "find/filterbar.h"
 #include "window/mainwindow.h"
-#include "transactionfilter.h"
+#include "transactionsearch.h"
 #include "table/transactiontablemodel.h"
 #include "table/transactiontableview.h"
 
@@ -48,23 +48,23 @@ TransactionSearch searchOf(int kind, bool second) {
         search.setText(QString::fromUtf8(second ? "中" : "文"));
         break;
     case Type:
-        search.fields.allTypes = false;
-        search.fields.types.set(second ? 3 : 4);
+        search.selection.allTypes = false;
+        search.selection.types.set(second ? 3 : 4);
         break;
     case InOut:
-        search.fields.inOut = second ? 0 : 1;
+        search.selection.inOut = second ? KestLib::InOutSelector::Income : KestLib::InOutSelector::Outgoing;
         break;
     case Dates:
-        search.fields.firstDate = KestLib::packDate(second ? 2003 : 2004, 1, 1);
-        search.fields.lastDate = KestLib::packDate(second ? 2003 : 2005, 12, 31);
+        search.selection.range.first = KestLib::packDate(second ? 2003 : 2004, 1, 1);
+        search.selection.range.last = KestLib::packDate(second ? 2003 : 2005, 12, 31);
         break;
     case Everything:
         search.setText(second ? QStringLiteral("a") : QStringLiteral("e"));
-        search.fields.allTypes = false;
-        search.fields.types.set(second ? 3 : 4);
-        search.fields.inOut = 1;
-        search.fields.firstDate = KestLib::packDate(2002, 1, 1);
-        search.fields.lastDate = KestLib::packDate(2007, 12, 31);
+        search.selection.allTypes = false;
+        search.selection.types.set(second ? 3 : 4);
+        search.selection.inOut = KestLib::InOutSelector::Outgoing;
+        search.selection.range.first = KestLib::packDate(2002, 1, 1);
+        search.selection.range.last = KestLib::packDate(2007, 12, 31);
         break;
     case OpenAndClose:
         // The bar closed (every row again) and a text typed once more.

@@ -1,11 +1,11 @@
-// total, percentage and budget: the figures of analysisfigures.h, printed
-// as aligned text, CSV or JSON.
+// total, percentage and budget: the core's figures, the ones the window's
+// reports give, printed as aligned text, CSV or JSON.
 
 #include <QDate>
 #include <QString>
 #include <nlohmann/json.hpp>
 
-#include "analysisfigures.h"
+#include "analysis.h"
 #include "clifailure.h"
 #include "commands.h"
 #include "csv.h"
@@ -13,6 +13,12 @@
 #include "output.h"
 
 using KestLib::AccountDB;
+using KestLib::BudgetFigures;
+using KestLib::BudgetLine;
+using KestLib::InOutSelector;
+using KestLib::PercentageFigures;
+using KestLib::TypeShare;
+using KestLib::percentOf;
 using nlohmann::ordered_json;
 
 namespace {
@@ -25,7 +31,9 @@ ordered_json jsonDate(const std::optional<PwText::Date>& date) {
     return date ? ordered_json(isoText(date)) : ordered_json();
 }
 
-const char* inOutName(int inOut) { return inOut == -1 ? "both" : inOut == 0 ? "income" : "outgoing"; }
+const char* inOutName(InOutSelector inOut) {
+    return inOut == InOutSelector::Both ? "both" : inOut == InOutSelector::Income ? "income" : "outgoing";
+}
 
 // Percentages as the window writes them: at most six significant digits.
 std::string percentText(double percent) { return QString::number(percent, 'g', 6).toStdString(); }
@@ -42,19 +50,19 @@ std::string csvOf(const std::vector<std::vector<std::string>>& rows) {
     return out;
 }
 
-std::string rangeText(const Selection& selection) {
+std::string rangeText(const ResolvedSelection& selection) {
     const std::string from = selection.from ? isoText(selection.from) : "the first transaction";
     const std::string to = selection.to ? isoText(selection.to) : "the last transaction";
     return "From " + from + " to " + to + ", " +
-           (selection.choice.inOut == -1 ? "income and outgoing" : inOutName(selection.choice.inOut)) + "\n";
+           (selection.choice.inOut == InOutSelector::Both ? "income and outgoing" : inOutName(selection.choice.inOut)) + "\n";
 }
 
 }  // namespace
 
 int runTotal(const ReadOptions& options) {
     const AccountDB db = loadBook(options.book);
-    const Selection selection = resolveSelection(db, options.selection);
-    const std::int64_t balance = grandTotal(db, selection.choice);
+    const ResolvedSelection selection = resolveSelection(db, options.selection);
+    const std::int64_t balance = KestLib::grandTotal(db, selection.choice);
     // As the window says it: a negative balance is an outgoing one.
     const bool outgoing = balance < 0;
     const std::int64_t amount = outgoing ? -balance : balance;
@@ -79,15 +87,16 @@ int runTotal(const ReadOptions& options) {
 
 int runPercentage(const ReadOptions& options) {
     const AccountDB db = loadBook(options.book);
-    const Selection selection = resolveSelection(db, options.selection);
-    const PercentageFigures f = percentageFigures(db, selection.choice);
+    const ResolvedSelection selection = resolveSelection(db, options.selection);
+    const PercentageFigures f = KestLib::percentageAnalysis(db, KestLib::chosenTypeIds(db, selection.choice),
+                                                            selection.choice.inOut, selection.choice.range);
     const std::int64_t totalSum = f.totalIncome + f.totalOutgoing;
     const std::int64_t selectedSum = f.selectedIncome + f.selectedOutgoing;
 
     struct Shares {
         double incomeSelected, incomeTotal, outgoingSelected, outgoingTotal, sumSelected, sumTotal;
     };
-    auto sharesOf = [&](const PercentageLine& line) {
+    auto sharesOf = [&](const TypeShare& line) {
         const std::int64_t sum = line.income + line.outgoing;
         return Shares{percentOf(line.income, f.selectedIncome),     percentOf(line.income, f.totalIncome),
                       percentOf(line.outgoing, f.selectedOutgoing), percentOf(line.outgoing, f.totalOutgoing),
@@ -102,7 +111,7 @@ int runPercentage(const ReadOptions& options) {
         out["total"] = {{"income", f.totalIncome}, {"outgoing", f.totalOutgoing}, {"sum", totalSum}};
         out["selected"] = {{"income", f.selectedIncome}, {"outgoing", f.selectedOutgoing}, {"sum", selectedSum}};
         out["types"] = ordered_json::array();
-        for (const PercentageLine& line : f.lines) {
+        for (const TypeShare& line : f.shares) {
             const Shares s = sharesOf(line);
             out["types"].push_back({{"type", typeDisplayName(db, line.typeId)},
                                     {"income", line.income},
@@ -122,7 +131,7 @@ int runPercentage(const ReadOptions& options) {
         std::vector<std::vector<std::string>> rows = {
             {"kind", "type", "income", "income_selected_percent", "income_total_percent", "outgoing",
              "outgoing_selected_percent", "outgoing_total_percent", "sum", "sum_selected_percent", "sum_total_percent"}};
-        for (const PercentageLine& line : f.lines) {
+        for (const TypeShare& line : f.shares) {
             const Shares s = sharesOf(line);
             rows.push_back({"type", typeDisplayName(db, line.typeId), std::to_string(line.income),
                             percentText(s.incomeSelected), percentText(s.incomeTotal), std::to_string(line.outgoing),
@@ -156,7 +165,7 @@ int runPercentage(const ReadOptions& options) {
                      {"Sum", right},
                      {"% selected", right},
                      {"% total", right}});
-    for (const PercentageLine& line : f.lines) {
+    for (const TypeShare& line : f.shares) {
         const Shares s = sharesOf(line);
         lines.addRow({typeDisplayName(db, line.typeId), std::to_string(line.income), percentText(s.incomeSelected) + "%",
                       percentText(s.incomeTotal) + "%", std::to_string(line.outgoing),
@@ -170,7 +179,7 @@ int runPercentage(const ReadOptions& options) {
 
 int runBudget(const BudgetOptions& options) {
     const AccountDB db = loadBook(options.read.book);
-    const Selection selection = resolveSelection(db, options.read.selection);
+    const ResolvedSelection selection = resolveSelection(db, options.read.selection);
     if (!selection.to) throw CliFailure(CliFailure::Usage, "--to: the budget period needs its last day");
     PwText::Date today;
     if (options.today.empty()) {
@@ -180,19 +189,23 @@ int runBudget(const BudgetOptions& options) {
         today = parseDateOption("--today", options.today);
     }
     const std::int32_t todayCode = KestLib::packDate(today.year, today.month, today.day);
-    if (todayCode > selection.choice.lastDate || (selection.from && todayCode < selection.choice.firstDate))
+    const KestLib::DateRange period = selection.choice.range;
+    if (todayCode > period.last || (selection.from && todayCode < period.first))
         throw CliFailure(CliFailure::Usage, "--today " + PwText::isoDate(today.year, today.month, today.day) +
                                                 " is outside the budget period");
     const QDate todayDate(today.year, today.month, today.day);
     const QDate lastDate(selection.to->year, selection.to->month, selection.to->day);
     const int days = static_cast<int>(todayDate.daysTo(lastDate)) + 1;
 
-    BudgetFigures f = budgetFigures(db, selection.choice, todayCode, days);
+    // Without --from the period reaches back to the first day of the calendar.
+    const std::int32_t from = selection.from ? period.first : KestLib::packDate(1, 1, 1);
+    BudgetFigures f =
+        KestLib::budgetAnalysis(db, KestLib::chosenTypeIds(db, selection.choice), {from, period.last, todayCode});
     if (options.budget) {
         // A budget for the whole period, in place of the income booked.
         f.totalBudget = *options.budget;
         f.totalRemain = f.totalBudget - f.totalOutgoing;
-        f.averageRemain = f.totalRemain / days;
+        f.totalAveragePerDay = f.totalRemain / days;
     }
 
     const std::string todayText = PwText::isoDate(today.year, today.month, today.day);
@@ -208,20 +221,20 @@ int runBudget(const BudgetOptions& options) {
                                     {"budget", line.budget},
                                     {"outgoing", line.outgoing},
                                     {"remain", line.remain},
-                                    {"per_day", line.average}});
+                                    {"per_day", line.averagePerDay}});
         out["total"] = {{"budget", f.totalBudget},
                         {"outgoing", f.totalOutgoing},
                         {"remain", f.totalRemain},
-                        {"per_day", f.averageRemain}};
+                        {"per_day", f.totalAveragePerDay}};
         writeJson(out);
         return 0;
     }
     std::vector<std::vector<std::string>> rows;
     for (const BudgetLine& line : f.lines)
         rows.push_back({typeDisplayName(db, line.typeId), std::to_string(line.budget), std::to_string(line.outgoing),
-                        std::to_string(line.remain), std::to_string(line.average)});
+                        std::to_string(line.remain), std::to_string(line.averagePerDay)});
     const std::vector<std::string> totalRow = {std::to_string(f.totalBudget), std::to_string(f.totalOutgoing),
-                                               std::to_string(f.totalRemain), std::to_string(f.averageRemain)};
+                                               std::to_string(f.totalRemain), std::to_string(f.totalAveragePerDay)};
     if (options.read.format == "csv") {
         std::vector<std::vector<std::string>> csv = {{"kind", "type", "budget", "outgoing", "remain", "per_day"}};
         for (auto& row : rows) {

@@ -8,16 +8,6 @@
 
 using KestLib::AccountDB;
 
-PwText::TransactionFilter Selection::filter() const {
-    PwText::TransactionFilter filter;
-    filter.firstDate = choice.firstDate;
-    filter.lastDate = choice.lastDate;
-    filter.inOut = choice.inOut;
-    filter.allTypes = choice.allTypes;
-    for (const int id : choice.typeIds) filter.types.set(static_cast<std::size_t>(id));
-    return filter;
-}
-
 AccountDB loadBook(const std::string& path) {
     AccountDB db;
     try {
@@ -35,25 +25,27 @@ PwText::Date parseDateOption(const std::string& option, const std::string& text)
     return date;
 }
 
-Selection resolveSelection(const AccountDB& db, const SelectionOptions& options) {
-    Selection selection;
+ResolvedSelection resolveSelection(const AccountDB& db, const SelectionOptions& options) {
+    ResolvedSelection selection;
     if (!options.from.empty()) {
         selection.from = parseDateOption("--from", options.from);
-        selection.choice.firstDate = KestLib::packDate(selection.from->year, selection.from->month, selection.from->day);
+        selection.choice.range.first = KestLib::packDate(selection.from->year, selection.from->month, selection.from->day);
     }
     if (!options.to.empty()) {
         selection.to = parseDateOption("--to", options.to);
-        selection.choice.lastDate = KestLib::packDate(selection.to->year, selection.to->month, selection.to->day);
+        selection.choice.range.last = KestLib::packDate(selection.to->year, selection.to->month, selection.to->day);
     }
-    if (selection.from && selection.to && selection.choice.firstDate > selection.choice.lastDate)
+    if (selection.from && selection.to && selection.choice.range.first > selection.choice.range.last)
         throw CliFailure(CliFailure::Usage, "--from " + options.from + " is after --to " + options.to);
 
-    selection.choice.inOut = options.income == options.outgoing ? -1 : options.income ? 0 : 1;
+    using KestLib::InOutSelector;
+    selection.choice.inOut = options.income == options.outgoing ? InOutSelector::Both
+                             : options.income                   ? InOutSelector::Income
+                                                                : InOutSelector::Outgoing;
 
     if (!options.types.empty()) {
         selection.choice.allTypes = false;
         PwText::Big5Codec codec;
-        std::vector<bool> chosen(static_cast<std::size_t>(db.typeCount()), false);
         for (const std::string& name : options.types) {
             std::string stored;
             int found = -1;
@@ -61,11 +53,8 @@ Selection resolveSelection(const AccountDB& db, const SelectionOptions& options)
                 for (int position = 0; position < db.typeCount() && found < 0; ++position)
                     if (db.typeAt(position).name() == stored) found = position;
             if (found < 0) throw CliFailure(CliFailure::Usage, "--type: the book has no type named \"" + name + "\"");
-            chosen[static_cast<std::size_t>(found)] = true;
+            selection.choice.types.set(static_cast<std::size_t>(db.typeAt(found).id()));
         }
-        // In the book's order, each once, as the window lists them.
-        for (int position = 0; position < db.typeCount(); ++position)
-            if (chosen[static_cast<std::size_t>(position)]) selection.choice.typeIds.push_back(db.typeAt(position).id());
     }
     return selection;
 }

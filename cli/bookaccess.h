@@ -5,9 +5,8 @@
 #include <vector>
 
 #include "accountdb.h"
-#include "analysisfigures.h"
 #include "isodate.h"
-#include "transactionfilter.h"
+#include "selection.h"
 
 // The filters every reading command shares, as given on the command line.
 struct SelectionOptions {
@@ -18,13 +17,12 @@ struct SelectionOptions {
     bool outgoing = false;
 };
 
-// The same filters checked against the book: date codes, ids, in/out.
-struct Selection {
+// The same filters checked against the book: the dates as given, for the
+// output, and the core's selection of the transactions.
+struct ResolvedSelection {
     std::optional<PwText::Date> from;
     std::optional<PwText::Date> to;
-    AnalysisChoice choice;
-
-    PwText::TransactionFilter filter() const;
+    KestLib::Selection choice;
 };
 
 // The book at path; a failure to read it is a refusal (exit code 1).
@@ -35,7 +33,7 @@ PwText::Date parseDateOption(const std::string& option, const std::string& text)
 
 // Resolves the type names against the book (a name it doesn't hold is a
 // usage error) and keeps the range in order.
-Selection resolveSelection(const KestLib::AccountDB& db, const SelectionOptions& options);
+ResolvedSelection resolveSelection(const KestLib::AccountDB& db, const SelectionOptions& options);
 
 // A stored name or comment as UTF-8, for output.
 std::string displayText(const std::string& stored);

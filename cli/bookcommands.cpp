@@ -127,8 +127,8 @@ int runInfo(const ReadOptions& options) {
 
 int runList(const ReadOptions& options) {
     const AccountDB db = loadBook(options.book);
-    const Selection selection = resolveSelection(db, options.selection);
-    const PwText::TransactionFilter filter = selection.filter();
+    const ResolvedSelection selection = resolveSelection(db, options.selection);
+    const KestLib::Selection& filter = selection.choice;
 
     if (options.format == "csv") {
         writeOut(PwText::exportCsv(db, PwText::CsvEncoding::Utf8, filter));
@@ -188,10 +188,10 @@ int runExport(const ExportOptions& options) {
         throw CliFailure(CliFailure::Refused, options.output + ": is the book being exported (" + options.read.book +
                                                   "); the export would replace it, so nothing was written");
     const AccountDB db = loadBook(options.read.book);
-    const Selection selection = resolveSelection(db, options.read.selection);
+    const ResolvedSelection selection = resolveSelection(db, options.read.selection);
     const std::string bytes = options.read.format == "ledger"
-                                  ? PwText::exportLedger(db, selection.filter())
-                                  : PwText::exportCsv(db, encodingNamed(options.encoding), selection.filter());
+                                  ? PwText::exportLedger(db, selection.choice)
+                                  : PwText::exportCsv(db, encodingNamed(options.encoding), selection.choice);
     if (options.output.empty()) {
         writeOut(bytes);
         return 0;

@@ -12,6 +12,7 @@
 #include "commands.h"
 #include "errormsg.h"
 #include "output.h"
+#include "pennywellversion.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ int runCommandLine(int argc, char** argv) {
                  "error.",
                  program};
     app.require_subcommand(1);
-    app.set_version_flag("--version", "pennywell-cli 1.1.3");
+    app.set_version_flag("--version", std::string(program) + " " + PENNYWELL_VERSION);
 
     ReadOptions info;
     auto* infoCommand = app.add_subcommand("info", "The book's name, its numbers of transactions and types, its "
@@ -182,7 +183,7 @@ int main(int argc, char** argv) {
     // must not take a cut listing for a whole one.
     if (const int failure = closeOut()) {
         std::cerr << program << ": standard output: "
-                  << errorText(KestLib::ErrorMsg(KestLib::Msg::fileWrite, {}, failure)) << '\n';
+                  << errorText(KestLib::ErrorMsg(KestLib::ErrorCode::fileWrite, {}, failure)) << '\n';
         if (code == 0) code = CliFailure::Refused;
     }
     return code;

@@ -21,7 +21,7 @@ void AccountDB::setName(const std::string& name) {
 const Transaction& AccountDB::transaction(int key, bool byIndex) const {
     if (!byIndex) return transactions.at(key);
     const int position = transPosition(key);
-    if (position < 0) throw ErrorMsg(Msg::noIndex);
+    if (position < 0) throw ErrorMsg(ErrorCode::noIndex);
     return transactions.at(position);
 }
 
@@ -34,7 +34,7 @@ int AccountDB::transPosition(int index) const {
 void AccountDB::addTransaction(Transaction& record) {
     TransType& type = typeByIdForChange(record.type());
     // An index is never given twice, so the numbering ends rather than wraps.
-    if (indexesLeft() == 0) throw ErrorMsg(Msg::noIndexLeft);
+    if (indexesLeft() == 0) throw ErrorMsg(ErrorCode::noIndexLeft);
     record.setIndex(lastIndex_ + 1);
     // Counted only once stored, so that running out of memory leaves the
     // book as it was, or, when the comment can't move to the arena, with
@@ -81,7 +81,7 @@ void AccountDB::deleteTransactionAt(int position) {
 void AccountDB::restoreTransaction(const Transaction& record, int position) {
     TransType& type = typeByIdForChange(record.type());
     // Every index is at most lastIndex, so one above it is free without a search.
-    if (record.index() <= lastIndex_ && transPosition(record.index()) >= 0) throw ErrorMsg(Msg::indexInUse);
+    if (record.index() <= lastIndex_ && transPosition(record.index()) >= 0) throw ErrorMsg(ErrorCode::indexInUse);
     if (position < 0 || position > transactions.size()) position = transactions.size();
     comments.keep(transactions.insertAt(record, position));
     type.incCount();
@@ -92,13 +92,13 @@ void AccountDB::restoreTransaction(const Transaction& record, int position) {
 void AccountDB::restoreLastIndex(int value) {
     bool below = false;
     transactions.forEach([&](const Transaction& record) { below = below || record.index() > value; });
-    if (below) throw ErrorMsg(Msg::indexInUse);
+    if (below) throw ErrorMsg(ErrorCode::indexInUse);
     lastIndex_ = value;
     modified = true;
 }
 
 void AccountDB::restoreType(int id, const std::string& name) {
-    if (id < 0 || id >= TypeIdTable::capacity || typeIds.isInUse(id)) throw ErrorMsg(Msg::outOfBound);
+    if (id < 0 || id >= TypeIdTable::capacity || typeIds.isInUse(id)) throw ErrorMsg(ErrorCode::outOfBound);
     refuseTakenTypeName(name);
     insertType(id, name);
     typeIds.reserveTypeId(id);
@@ -107,13 +107,13 @@ void AccountDB::restoreType(int id, const std::string& name) {
 void AccountDB::addType(const std::string& name) {
     refuseTakenTypeName(name);
     const int id = typeIds.allocTypeId();
-    if (id < 0) throw ErrorMsg(Msg::tooManyTypes);
+    if (id < 0) throw ErrorMsg(ErrorCode::tooManyTypes);
     insertType(id, name);
 }
 
 void AccountDB::refuseTakenTypeName(const std::string& name) const {
     for (int position = 0; position < types.size(); ++position)
-        if (types.at(position).name() == name) throw ErrorMsg(Msg::typeExists(name));
+        if (types.at(position).name() == name) throw ErrorMsg::typeExists(name);
 }
 
 void AccountDB::insertType(int id, const std::string& name) {
@@ -128,7 +128,7 @@ void AccountDB::insertType(int id, const std::string& name) {
 }
 
 void AccountDB::deleteType(const TransType& type) {
-    if (type.count() != 0) throw ErrorMsg(Msg::typeInUse);
+    if (type.count() != 0) throw ErrorMsg(ErrorCode::typeInUse);
     const int id = type.id();  // type may be the stored record itself
     const int position = typePositionById(id);
     if (position < 0) return;
@@ -141,13 +141,13 @@ const TransType& AccountDB::typeAt(int position) const { return types.at(positio
 
 const TransType& AccountDB::typeById(int id) const {
     const int position = typePositionById(id);
-    if (position < 0) throw ErrorMsg(Msg::outOfBound);
+    if (position < 0) throw ErrorMsg(ErrorCode::outOfBound);
     return types.at(position);
 }
 
 TransType& AccountDB::typeByIdForChange(int id) {
     const int position = typePositionById(id);
-    if (position < 0) throw ErrorMsg(Msg::outOfBound);
+    if (position < 0) throw ErrorMsg(ErrorCode::outOfBound);
     return types.at(position);
 }
 
@@ -160,33 +160,36 @@ int AccountDB::typePositionById(int id) const {
 const TransType& AccountDB::findType(const std::string& name) const {
     for (int position = 0; position < types.size(); ++position)
         if (types.at(position).name() == name) return types.at(position);
-    throw ErrorMsg(Msg::noType);
+    throw ErrorMsg(ErrorCode::noType);
 }
 
-std::int64_t AccountDB::sumAmount(int typeId, int inOut, std::int32_t firstDate, std::int32_t lastDate) const {
+std::int64_t AccountDB::sum(const Selection& selection) const {
     std::int64_t sum = 0;
     transactions.forEach([&](const Transaction& record) {
-        if (typeId != -1 && record.type() != typeId) return;
-        const bool income = record.isIncome();
-        if (inOut == 0 && !income) return;
-        if (inOut != -1 && inOut != 0 && income) return;
-        const std::int32_t date = record.dateCode();
-        if (firstDate != -1 && date < firstDate) return;
-        if (lastDate != -1 && date > lastDate) return;
-        sum += income ? record.amount() : -static_cast<std::int64_t>(record.amount());
+        if (!selection.takes(record)) return;
+        sum += record.isIncome() ? record.amount() : -static_cast<std::int64_t>(record.amount());
     });
     return sum;
 }
 
-std::array<InOutSums, TypeIdTable::capacity> AccountDB::sumByType(std::int32_t firstDate,
-                                                                   std::int32_t lastDate) const {
+std::int64_t AccountDB::sumAmount(int typeId, int inOut, std::int32_t firstDate, std::int32_t lastDate) const {
+    Selection selection;
+    selection.range = {firstDate, lastDate};
+    selection.inOut = inOut == -1 ? InOutSelector::Both : inOut == 0 ? InOutSelector::Income : InOutSelector::Outgoing;
+    if (typeId != -1) {
+        // No stored type has an id outside the table, so such an id takes nothing.
+        selection.allTypes = false;
+        if (typeId >= 0 && typeId < TypeIdTable::capacity) selection.types.set(static_cast<std::size_t>(typeId));
+    }
+    return sum(selection);
+}
+
+std::array<InOutSums, TypeIdTable::capacity> AccountDB::sumByType(DateRange range) const {
     std::array<InOutSums, TypeIdTable::capacity> sums{};
     transactions.forEach([&](const Transaction& record) {
         const int type = record.type();
         if (type < 0 || type >= TypeIdTable::capacity) return;
-        const std::int32_t date = record.dateCode();
-        if (firstDate != -1 && date < firstDate) return;
-        if (lastDate != -1 && date > lastDate) return;
+        if (!range.takes(record.dateCode())) return;
         if (record.isIncome())
             sums[type].income += record.amount();
         else
@@ -228,11 +231,11 @@ void AccountDB::loadFile(const std::string& fileName) {
     // Read in pieces rather than whole, so that a large book is not held in
     // memory twice while it is decoded.
     struct stat status {};
-    if (::stat(fileName.c_str(), &status) != 0) throw ErrorMsg(Msg::fileOpen, fileName, errno);
-    if (!S_ISREG(status.st_mode)) throw ErrorMsg(Msg::fileOpen, fileName, S_ISDIR(status.st_mode) ? EISDIR : EPERM);
+    if (::stat(fileName.c_str(), &status) != 0) throw ErrorMsg(ErrorCode::fileOpen, fileName, errno);
+    if (!S_ISREG(status.st_mode)) throw ErrorMsg(ErrorCode::fileOpen, fileName, S_ISDIR(status.st_mode) ? EISDIR : EPERM);
     errno = 0;
     std::ifstream file(fileName, std::ios::binary);
-    if (!file.is_open()) throw ErrorMsg(Msg::fileOpen, fileName, errno != 0 ? errno : EIO);
+    if (!file.is_open()) throw ErrorMsg(ErrorCode::fileOpen, fileName, errno != 0 ? errno : EIO);
     try {
         *this = readingFile(fileName, [&] { return decodeDatabase(file, static_cast<std::uint64_t>(status.st_size)); });
     } catch (ErrorMsg& error) {

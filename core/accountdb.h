@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "recordarray.h"
+#include "selection.h"
 #include "textarena.h"
 #include "transaction.h"
 #include "transtype.h"
@@ -80,16 +81,20 @@ public:
     const TransType& typeById(int id) const;
     const TransType& findType(const std::string& name) const;
 
-    // A filtered signed sum: income adds, outgoing subtracts. Each argument
-    // set to -1 switches its filter off; the dates are packDate codes and
-    // both bounds are inclusive. inOut: 0 income only, other values outgoing
-    // only.
+    // The signed sum of the transactions the selection takes: income adds,
+    // outgoing subtracts.
+    std::int64_t sum(const Selection& selection) const;
+    // The same in the file's terms: each argument set to -1 switches its
+    // filter off; the dates are packDate codes and both bounds are
+    // inclusive. inOut: 0 income only, other values outgoing only.
     std::int64_t sumAmount(int typeId, int inOut, std::int32_t firstDate, std::int32_t lastDate) const;
     // The same sums for every type id at once, in one pass over the
     // transactions: element id equals sumAmount(id, 0, ...) and
     // sumAmount(id, 1, ...).
-    std::array<InOutSums, TypeIdTable::capacity> sumByType(std::int32_t firstDate,
-                                                           std::int32_t lastDate) const;
+    std::array<InOutSums, TypeIdTable::capacity> sumByType(DateRange range) const;
+    std::array<InOutSums, TypeIdTable::capacity> sumByType(std::int32_t firstDate, std::int32_t lastDate) const {
+        return sumByType(DateRange{firstDate, lastDate});
+    }
 
     void clear();
     void reset();

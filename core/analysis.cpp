@@ -12,16 +12,13 @@ namespace KestLib {
 
 namespace {
 
-bool countsIncome(InOutSelector inOut) { return inOut != InOutSelector::Outgoing; }
-bool countsOutgoing(InOutSelector inOut) { return inOut != InOutSelector::Income; }
-
 // Checked before any sum, so that an id from outside the database can never
 // index the per-type sums.
 void requireStoredTypes(const AccountDB& db, const std::vector<int>& typeIds) {
     std::bitset<TypeIdTable::capacity> stored;
     for (int position = 0; position < db.typeCount(); ++position) stored.set(db.typeAt(position).id());
     for (int id : typeIds)
-        if (id < 0 || id >= TypeIdTable::capacity || !stored.test(id)) throw ErrorMsg(Msg::noType);
+        if (id < 0 || id >= TypeIdTable::capacity || !stored.test(id)) throw ErrorMsg(ErrorCode::noType);
 }
 
 // The day number of a packDate code, for counting the days between two codes.
@@ -30,14 +27,14 @@ std::chrono::sys_days dayOf(std::int32_t code) {
     int digits[8];
     for (int k = 0; k < 8; ++k) {
         digits[k] = static_cast<int>((bits >> (28 - 4 * k)) & 0xF);
-        if (digits[k] > 9) throw ErrorMsg(Msg::badBudgetPeriod);
+        if (digits[k] > 9) throw ErrorMsg(ErrorCode::badBudgetPeriod);
     }
     const int year = digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3];
     const auto month = static_cast<unsigned>(digits[4] * 10 + digits[5]);
     const auto day = static_cast<unsigned>(digits[6] * 10 + digits[7]);
     const std::chrono::year_month_day date{std::chrono::year{year}, std::chrono::month{month},
                                            std::chrono::day{day}};
-    if (!date.ok()) throw ErrorMsg(Msg::badBudgetPeriod);
+    if (!date.ok()) throw ErrorMsg(ErrorCode::badBudgetPeriod);
     return std::chrono::sys_days{date};
 }
 
@@ -91,9 +88,8 @@ private:
     std::deque<InOutSums> sums;
 };
 
-// chosen == nullptr counts every type.
-std::vector<MonthSums> monthlyInOutOf(const AccountDB& db, const std::bitset<TypeIdTable::capacity>* chosen,
-                                      InOutSelector inOut, DateRange range) {
+std::vector<MonthSums> monthlyInOutOf(const AccountDB& db, const Selection& selection) {
+    const DateRange range = selection.range;
     const int firstMonth = range.first == -1 ? -1 : monthNumber(range.first, false);
     const int lastMonth = range.last == -1 ? -1 : monthNumber(range.last, false);
     if (firstMonth >= 0 && lastMonth >= 0 && lastMonth < firstMonth) return {};
@@ -102,17 +98,10 @@ std::vector<MonthSums> monthlyInOutOf(const AccountDB& db, const std::bitset<Typ
     // A closed bound shows its month even when nothing falls in it.
     if (firstMonth >= 0) span.at(firstMonth);
     if (lastMonth >= 0) span.at(lastMonth);
-    const bool income = countsIncome(inOut);
-    const bool outgoing = countsOutgoing(inOut);
     for (int position = 0; position < db.transCount(); ++position) {
         const Transaction& record = db.transaction(position, false);
-        if (record.isIncome() ? !income : !outgoing) continue;
-        if (chosen && (record.type() < 0 || record.type() >= TypeIdTable::capacity || !chosen->test(record.type())))
-            continue;
-        const std::int32_t code = record.dateCode();
-        if (range.first != -1 && code < range.first) continue;
-        if (range.last != -1 && code > range.last) continue;
-        const int number = monthNumber(code, true);
+        if (!selection.takes(record)) continue;
+        const int number = monthNumber(record.dateCode(), true);
         if (number < 0) continue;
         InOutSums& month = span.at(number);
         // Outgoing as a positive figure, as the other analyses give it.
@@ -124,18 +113,30 @@ std::vector<MonthSums> monthlyInOutOf(const AccountDB& db, const std::bitset<Typ
 }  // namespace
 
 std::int64_t grandTotal(const AccountDB& db, InOutSelector inOut, DateRange range) {
-    return db.sumAmount(-1, static_cast<int>(inOut), range.first, range.last);
+    return db.sum(Selection{range, inOut});
+}
+
+std::int64_t grandTotal(const AccountDB& db, const Selection& selection) { return db.sum(selection); }
+
+std::vector<int> chosenTypeIds(const AccountDB& db, const Selection& selection) {
+    std::vector<int> ids;
+    for (int position = 0; position < db.typeCount(); ++position) {
+        const int id = db.typeAt(position).id();
+        if (selection.takesType(id)) ids.push_back(id);
+    }
+    return ids;
 }
 
 std::int64_t grandTotal(const AccountDB& db, const std::vector<int>& typeIds, InOutSelector inOut,
                         DateRange range) {
     requireStoredTypes(db, typeIds);
     if (typeIds.empty()) return 0;
-    const auto sums = db.sumByType(range.first, range.last);
+    const auto sums = db.sumByType(range);
+    const Selection chosen{range, inOut};
     std::int64_t balance = 0;
     for (int id : typeIds) {
-        if (countsIncome(inOut)) balance += sums[id].income;
-        if (countsOutgoing(inOut)) balance += sums[id].outgoing;
+        if (chosen.takesIncome()) balance += sums[id].income;
+        if (chosen.takesOutgoing()) balance += sums[id].outgoing;
     }
     return balance;
 }
@@ -143,9 +144,10 @@ std::int64_t grandTotal(const AccountDB& db, const std::vector<int>& typeIds, In
 PercentageFigures percentageAnalysis(const AccountDB& db, const std::vector<int>& typeIds, InOutSelector inOut,
                                      DateRange range) {
     requireStoredTypes(db, typeIds);
-    const auto sums = db.sumByType(range.first, range.last);
-    const bool income = countsIncome(inOut);
-    const bool outgoing = countsOutgoing(inOut);
+    const auto sums = db.sumByType(range);
+    const Selection chosen{range, inOut};
+    const bool income = chosen.takesIncome();
+    const bool outgoing = chosen.takesOutgoing();
 
     PercentageFigures figures;
     for (int position = 0; position < db.typeCount(); ++position) {
@@ -167,15 +169,16 @@ PercentageFigures percentageAnalysis(const AccountDB& db, const std::vector<int>
 }
 
 std::vector<MonthSums> monthlyInOut(const AccountDB& db, InOutSelector inOut, DateRange range) {
-    return monthlyInOutOf(db, nullptr, inOut, range);
+    return monthlyInOutOf(db, Selection{range, inOut});
 }
 
 std::vector<MonthSums> monthlyInOut(const AccountDB& db, const std::vector<int>& typeIds, InOutSelector inOut,
                                     DateRange range) {
     requireStoredTypes(db, typeIds);
-    std::bitset<TypeIdTable::capacity> chosen;
-    for (int id : typeIds) chosen.set(static_cast<std::size_t>(id));
-    return monthlyInOutOf(db, &chosen, inOut, range);
+    Selection chosen{range, inOut};
+    chosen.allTypes = false;
+    for (int id : typeIds) chosen.types.set(static_cast<std::size_t>(id));
+    return monthlyInOutOf(db, chosen);
 }
 
 double percentOf(std::int64_t part, std::int64_t whole) {
@@ -187,13 +190,13 @@ BudgetFigures budgetAnalysis(const AccountDB& db, const std::vector<int>& typeId
     const std::chrono::sys_days from = dayOf(period.from);
     const std::chrono::sys_days to = dayOf(period.to);
     const std::chrono::sys_days today = dayOf(period.today);
-    if (today < from || to < today) throw ErrorMsg(Msg::badBudgetPeriod);
+    if (today < from || to < today) throw ErrorMsg(ErrorCode::badBudgetPeriod);
     requireStoredTypes(db, typeIds);
 
     BudgetFigures figures;
     // Today and the last day both still count as days to spend on.
     figures.days = (to - today).count() + 1;
-    const auto sums = db.sumByType(period.from, period.today);
+    const auto sums = db.sumByType(DateRange{period.from, period.today});
     figures.lines.reserve(typeIds.size());
     for (int id : typeIds) {
         BudgetLine line;

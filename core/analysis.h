@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "accountdb.h"
+#include "selection.h"
 
 // The arithmetic of the three analyses: grand total, percentage by type and
 // budget. Plain functions over a database, so that the dialogs and a command
@@ -14,15 +15,6 @@
 
 namespace KestLib {
 
-// Which directions count. The values are those sumAmount takes.
-enum class InOutSelector : int { Both = -1, Income = 0, Outgoing = 1 };
-
-// packDate codes; both bounds count. -1 leaves a bound open, as in sumAmount.
-struct DateRange {
-    std::int32_t first = 0;
-    std::int32_t last = 0;
-};
-
 // The balance over every type, with no type filter: income adds, outgoing
 // subtracts. With Income alone it is the income, with Outgoing alone minus
 // the outgoing.
@@ -30,6 +22,11 @@ std::int64_t grandTotal(const AccountDB& db, InOutSelector inOut, DateRange rang
 // The same over the listed types only; an id listed twice counts twice.
 std::int64_t grandTotal(const AccountDB& db, const std::vector<int>& typeIds, InOutSelector inOut,
                         DateRange range);
+// The balance of the transactions the selection takes.
+std::int64_t grandTotal(const AccountDB& db, const Selection& selection);
+
+// The ids of the types the selection takes, in the database's order.
+std::vector<int> chosenTypeIds(const AccountDB& db, const Selection& selection);
 
 // One chosen type's part; outgoing is a positive figure. A direction the
 // selector leaves out is 0.

@@ -18,7 +18,7 @@ BookLock::BookLock(const std::string& path) {
         const int file = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (file < 0) {
             if (errno == ENOENT) return;
-            throw ErrorMsg(Msg::fileOpen, path, errno);
+            throw ErrorMsg(ErrorCode::fileOpen, path, errno);
         }
         struct stat held {};
         if (::fstat(file, &held) != 0 || !S_ISREG(held.st_mode)) {
@@ -34,7 +34,7 @@ BookLock::BookLock(const std::string& path) {
             // A file system without locks still saves; the window's check of
             // the file's identity is then the only guard.
             if (error == ENOLCK || error == EOPNOTSUPP) return;
-            throw ErrorMsg(Msg::fileOpen, path, error);
+            throw ErrorMsg(ErrorCode::fileOpen, path, error);
         }
         struct stat now {};
         if (::stat(path.c_str(), &now) == 0 && now.st_dev == held.st_dev && now.st_ino == held.st_ino) {

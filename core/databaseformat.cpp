@@ -72,7 +72,7 @@ public:
     std::uint64_t remaining() const { return size - consumed; }
 
     void read(unsigned char* out, std::size_t n) {
-        if (remaining() < n) throw ErrorMsg(Msg::damaged);
+        if (remaining() < n) throw ErrorMsg(ErrorCode::damaged);
         consumed += n;
         while (n > 0) {
             if (position == filled) refill();
@@ -112,8 +112,8 @@ private:
         in.read(reinterpret_cast<char*>(buffer.data()), static_cast<std::streamsize>(want));
         if (static_cast<std::size_t>(in.gcount()) != want) {
             // A stream keeps no errno; a read that fails on a file is an I/O error.
-            if (in.bad()) throw ErrorMsg(Msg::fileOpen, {}, EIO);
-            throw ErrorMsg(Msg::damaged);
+            if (in.bad()) throw ErrorMsg(ErrorCode::fileOpen, {}, EIO);
+            throw ErrorMsg(ErrorCode::damaged);
         }
         for (std::size_t i = 0; i < want; ++i) buffer[i] = swapNibbles(buffer[i]);
         fetched += want;
@@ -139,25 +139,25 @@ public:
     }
 };
 
-void checkLength(std::string_view text, const char* message) {
-    if (text.size() > maxText) throw ErrorMsg(message);
+void checkLength(std::string_view text, ErrorCode code) {
+    if (text.size() > maxText) throw ErrorMsg(code);
 }
 
 }  // namespace
 
 std::string encodeDatabase(const AccountDB& db) {
     std::size_t size = magic.size() + 1;
-    checkLength(db.name(), Msg::nameTooLong);
+    checkLength(db.name(), ErrorCode::nameTooLong);
     size += 1 + db.name().size() + 1;
     for (int i = 0; i < db.typeCount(); ++i) {
         const TransType& type = db.typeAt(i);
-        checkLength(type.name(), Msg::typeNameTooLong);
+        checkLength(type.name(), ErrorCode::typeNameTooLong);
         size += 2 + type.name().size();
     }
     size += 8;
     for (int i = 0; i < db.transCount(); ++i) {
         const Transaction& record = db.transaction(i, false);
-        checkLength(record.comment(), Msg::commentTooLong);
+        checkLength(record.comment(), ErrorCode::commentTooLong);
         size += fixedTransactionBytes + record.comment().size();
     }
 
@@ -198,10 +198,10 @@ AccountDB decodeDatabase(std::string_view bytes) {
 AccountDB decodeDatabase(std::istream& in, std::uint64_t size) {
     char header[5] = {};
     in.read(header, size < sizeof header ? static_cast<std::streamsize>(size) : 5);
-    if (in.bad()) throw ErrorMsg(Msg::fileOpen, {}, EIO);
-    if (size < magic.size() || std::string_view(header, magic.size()) != magic) throw ErrorMsg(Msg::notDatabase);
-    if (size == magic.size()) throw ErrorMsg(Msg::damaged);
-    if (static_cast<unsigned char>(header[magic.size()]) != version) throw ErrorMsg(Msg::wrongVersion);
+    if (in.bad()) throw ErrorMsg(ErrorCode::fileOpen, {}, EIO);
+    if (size < magic.size() || std::string_view(header, magic.size()) != magic) throw ErrorMsg(ErrorCode::notDatabase);
+    if (size == magic.size()) throw ErrorMsg(ErrorCode::damaged);
+    if (static_cast<unsigned char>(header[magic.size()]) != version) throw ErrorMsg(ErrorCode::wrongVersion);
     Reader reader(in, size - sizeof header);
 
     AccountDB db;
@@ -215,9 +215,9 @@ AccountDB decodeDatabase(std::istream& in, std::uint64_t size) {
         const int id = static_cast<int>(reader.u8());
         std::string name = reader.text();
         const bool ascending = db.types.size() == 0 || id > db.types.at(db.types.size() - 1).id();
-        if (id >= TypeIdTable::capacity || !ascending) throw ErrorMsg(Msg::damaged);
+        if (id >= TypeIdTable::capacity || !ascending) throw ErrorMsg(ErrorCode::damaged);
         for (int j = 0; j < db.types.size(); ++j)
-            if (db.types.at(j).name() == name) throw ErrorMsg(Msg::damaged);
+            if (db.types.at(j).name() == name) throw ErrorMsg(ErrorCode::damaged);
         TransType type;
         type.setId(id);
         type.setName(std::move(name));
@@ -230,7 +230,7 @@ AccountDB decodeDatabase(std::istream& in, std::uint64_t size) {
     const std::int32_t count = reader.s32();
     // The count must be backed by bytes before anything is allocated for it.
     if (count > 0 && static_cast<std::uint64_t>(count) > reader.remaining() / fixedTransactionBytes)
-        throw ErrorMsg(Msg::damaged);
+        throw ErrorMsg(ErrorCode::damaged);
     bool indexesAscend = true;
     std::int32_t previousIndex = 0;
     // Room for the records is taken as they are read, doubling, rather than
@@ -251,7 +251,7 @@ AccountDB decodeDatabase(std::istream& in, std::uint64_t size) {
         reader.read(comment, fixed[14]);
         const unsigned typeId = fixed[13];
         const int typePosition = typeId < positionOfId.size() ? positionOfId[typeId] : -1;
-        if (typePosition < 0) throw ErrorMsg(Msg::outOfBound);
+        if (typePosition < 0) throw ErrorMsg(ErrorCode::outOfBound);
 
         Transaction record;
         record.setIndex(Reader::be32(fixed));
@@ -262,7 +262,7 @@ AccountDB decodeDatabase(std::istream& in, std::uint64_t size) {
         db.types.at(typePosition).incCount();
         // An index given twice in a row is damage found at once, so that a
         // file of zeros claiming a vast count is not read to its end first.
-        if (i > 0 && record.index() == previousIndex) throw ErrorMsg(Msg::damaged);
+        if (i > 0 && record.index() == previousIndex) throw ErrorMsg(ErrorCode::damaged);
         if (i > 0 && record.index() < previousIndex) indexesAscend = false;
         previousIndex = record.index();
         // New indexes must stay unique even when the stored last index lags.
@@ -270,13 +270,13 @@ AccountDB decodeDatabase(std::istream& in, std::uint64_t size) {
         Transaction& stored = db.transactions.append(std::move(record));
         db.comments.setComment(stored, std::string_view(reinterpret_cast<const char*>(comment), fixed[14]));
     }
-    if (reader.remaining() != 0) throw ErrorMsg(Msg::damaged);
+    if (reader.remaining() != 0) throw ErrorMsg(ErrorCode::damaged);
 
     if (!indexesAscend) {
         std::vector<int> indexes(static_cast<std::size_t>(db.transCount()));
         for (int i = 0; i < db.transCount(); ++i) indexes[static_cast<std::size_t>(i)] = db.transactions.at(i).index();
         std::sort(indexes.begin(), indexes.end());
-        if (std::adjacent_find(indexes.begin(), indexes.end()) != indexes.end()) throw ErrorMsg(Msg::damaged);
+        if (std::adjacent_find(indexes.begin(), indexes.end()) != indexes.end()) throw ErrorMsg(ErrorCode::damaged);
     }
     db.modified = false;
     return db;

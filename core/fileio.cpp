@@ -61,10 +61,10 @@ std::filesystem::path followLinks(const std::string& given) {
         std::error_code error;
         if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) return path;
         const std::filesystem::path link = std::filesystem::read_symlink(path, error);
-        if (error) throw ErrorMsg(Msg::fileOpen, given, error.value());
+        if (error) throw ErrorMsg(ErrorCode::fileOpen, given, error.value());
         path = path.parent_path() / link;  // an absolute link replaces the whole path
     }
-    throw ErrorMsg(Msg::fileOpen, given, ELOOP);
+    throw ErrorMsg(ErrorCode::fileOpen, given, ELOOP);
 }
 
 // A short name, so that it fits beside a target whose name takes all the
@@ -131,32 +131,32 @@ void writeFileAtomically(const std::string& path, std::string_view bytes, const 
                          const WriteOptions& options) {
     // Every failure names the path the caller gave, the one the user knows,
     // with the errno of the step that failed (taken before any clean-up).
-    auto refuse = [&](const char* message, int error) { throw ErrorMsg(message, path, error); };
+    auto refuse = [&](ErrorCode code, int error) { throw ErrorMsg(code, path, error); };
     const std::filesystem::path target = followLinks(path);
     const std::string name = target.filename().string();
-    if (name.empty() || name == "." || name == "..") refuse(Msg::fileOpen, EISDIR);
+    if (name.empty() || name == "." || name == "..") refuse(ErrorCode::fileOpen, EISDIR);
 
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     // A name too long for the file system, or a folder that can't be
     // searched, would only fail at the rename, after all the writing.
-    if (!exists && errno != ENOENT) refuse(Msg::fileOpen, errno);
-    if (exists && !options.replace) refuse(Msg::fileOpen, EEXIST);
-    if (exists && !S_ISREG(existing.st_mode)) refuse(Msg::fileOpen, S_ISDIR(existing.st_mode) ? EISDIR : EPERM);
+    if (!exists && errno != ENOENT) refuse(ErrorCode::fileOpen, errno);
+    if (exists && !options.replace) refuse(ErrorCode::fileOpen, EEXIST);
+    if (exists && !S_ISREG(existing.st_mode)) refuse(ErrorCode::fileOpen, S_ISDIR(existing.st_mode) ? EISDIR : EPERM);
     // A file marked read-only is left alone even by a user who could write it.
-    if (exists && (existing.st_mode & 0222) == 0) refuse(Msg::fileOpen, EACCES);
-    if (exists && ::access(target.c_str(), W_OK) != 0) refuse(Msg::fileOpen, errno);
+    if (exists && (existing.st_mode & 0222) == 0) refuse(ErrorCode::fileOpen, EACCES);
+    if (exists && ::access(target.c_str(), W_OK) != 0) refuse(ErrorCode::fileOpen, errno);
 
     std::filesystem::path folderPath = target.parent_path();
     if (folderPath.empty()) folderPath = ".";
     const FileDescriptor folder(::open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.get() < 0) refuse(Msg::fileOpen, errno);
+    if (folder.get() < 0) refuse(ErrorCode::fileOpen, errno);
 
     std::string temporary;  // the new file's name beside the target, once it has one
-    auto fail = [&](const char* message) {
+    auto fail = [&](ErrorCode code) {
         const int error = errno;
         if (!temporary.empty()) ::unlinkat(folder.get(), temporary.c_str(), 0);
-        refuse(message, error);
+        refuse(code, error);
     };
     // A new file gets what the umask allows; one that replaces a file, or
     // is given permissions of its own, stays private until it has them.
@@ -171,27 +171,27 @@ void writeFileAtomically(const std::string& path, std::string_view bytes, const 
     {
         FileDescriptor unnamed(calls.openat(folder.get(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, createMode));
         if (unnamed.get() >= 0) {
-            if (!fill(unnamed.get())) fail(Msg::fileWrite);
+            if (!fill(unnamed.get())) fail(ErrorCode::fileWrite);
             temporary = nameUnnamed(calls, unnamed.get(), folder.get());
-            if (!temporary.empty() && !unnamed.close()) fail(Msg::fileWrite);
+            if (!temporary.empty() && !unnamed.close()) fail(ErrorCode::fileWrite);
         }
     }
     // No unnamed file, or no way to name one here: the named fallback, which
     // a kill can leave behind half written.
     if (temporary.empty()) {
         FileDescriptor file(createNamed(calls, folder.get(), createMode, temporary));
-        if (file.get() < 0) refuse(Msg::fileOpen, errno);
-        if (!fill(file.get()) || !file.close()) fail(Msg::fileWrite);
+        if (file.get() < 0) refuse(ErrorCode::fileOpen, errno);
+        if (!fill(file.get()) || !file.close()) fail(ErrorCode::fileWrite);
     }
 
     if (options.replace) {
-        if (::renameat(folder.get(), temporary.c_str(), folder.get(), name.c_str()) != 0) fail(Msg::fileWrite);
+        if (::renameat(folder.get(), temporary.c_str(), folder.get(), name.c_str()) != 0) fail(ErrorCode::fileWrite);
     } else if (!placeWithoutReplacing(folder.get(), temporary, name)) {
-        fail(errno == EEXIST ? Msg::fileOpen : Msg::fileWrite);
+        fail(errno == EEXIST ? ErrorCode::fileOpen : ErrorCode::fileWrite);
     }
     // The rename is durable only once the folder is; until then a crash may
     // bring back the old file, so the save can't be reported done.
-    if (calls.fsync(folder.get()) != 0) refuse(Msg::fileWrite, errno);
+    if (calls.fsync(folder.get()) != 0) refuse(ErrorCode::fileWrite, errno);
 }
 
 }  // namespace KestLib

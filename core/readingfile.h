@@ -19,7 +19,7 @@ decltype(auto) readingFile(const std::string& file, Read&& read) {
     try {
         return std::forward<Read>(read)();
     } catch (const std::bad_alloc&) {
-        throw ErrorMsg(Msg::notEnoughMemory(file), file, ENOMEM);
+        throw ErrorMsg(ErrorCode::notEnoughMemory, file, ENOMEM);
     }
 }
 

@@ -108,7 +108,7 @@ private:
     static constexpr std::size_t largestBlock = std::max<std::size_t>(firstBlock, (std::size_t{4} << 20) / sizeof(Record));
 
     std::size_t checked(int position) const {
-        if (position < 0 || position >= size()) throw ErrorMsg(Msg::outOfBound);
+        if (position < 0 || position >= size()) throw ErrorMsg(ErrorCode::outOfBound);
         return static_cast<std::size_t>(position);
     }
 

@@ -37,7 +37,7 @@ SavePlan SavePlan::make(const std::string& readFrom, const std::string& target,
         plan.backupFile_ = AccountDB::completedFileName(plan.backupSource_ + ".bak");
         // Refused now rather than after the questions, and so before anything is written.
         if (std::filesystem::path(plan.backupFile_).filename().native().size() > longestName)
-            throw ErrorMsg(Msg::backupNameTooLong, plan.backupFile_, 0);
+            throw ErrorMsg(ErrorCode::backupNameTooLong, plan.backupFile_, 0);
     }
     return plan;
 }

@@ -182,10 +182,6 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <source>Warning</source>
-        <translation>Warnung</translation>
-    </message>
-    <message>
         <source>The chart could not be saved as %1.</source>
         <translation>Das Diagramm konnte nicht als %1 gespeichert werden.</translation>
     </message>
@@ -203,10 +199,6 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <source>CSV files, Big5 (*.csv)</source>
         <translation>CSV-Dateien, Big5 (*.csv)</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Warnung</translation>
     </message>
     <message>
         <source>The file %1 can&apos;t be read.</source>
@@ -366,10 +358,6 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <source>The name can&apos;t be stored in a Pennywell database file.</source>
         <translation>Der Name lässt sich nicht in einer Pennywell-Datenbankdatei speichern.</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Warnung</translation>
     </message>
 </context>
 <context>
@@ -705,10 +693,6 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Über Pennywell</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Pennywell 1.1.3&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</source>
-        <translation>&lt;h2&gt;Pennywell 1.1.3&lt;/h2&gt;&lt;p&gt;Entwickelt von&lt;p&gt;den Pennywell-Entwicklern&lt;p&gt;Bitte melden Sie Probleme im Fehlerverfolgungssystem des Pennywell-Projekts.&lt;p&gt;Pennywell-Werkzeug</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
@@ -900,6 +884,10 @@ Möchten Sie sie überschreiben?</translation>
         <source>%1 was changed by another program since it was opened. Replace it? The other version will be kept as the backup.</source>
         <translation>%1 wurde seit dem Öffnen von einem anderen Programm geändert. Ersetzen? Die andere Fassung wird als Sicherung aufbewahrt.</translation>
     </message>
+    <message>
+        <source>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</source>
+        <translation>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Entwickelt von&lt;p&gt;den Pennywell-Entwicklern&lt;p&gt;Bitte melden Sie Probleme im Fehlerverfolgungssystem des Pennywell-Projekts.&lt;p&gt;Pennywell-Werkzeug</translation>
+    </message>
 </context>
 <context>
     <name>PercentageDialog</name>
@@ -959,10 +947,6 @@ Möchten Sie sie überschreiben?</translation>
 <context>
     <name>QObject</name>
     <message>
-        <source>Warning</source>
-        <translation>Warnung</translation>
-    </message>
-    <message>
         <source>Unknown error</source>
         <translation>Unbekannter Fehler</translation>
     </message>
@@ -1019,10 +1003,6 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <source>ALL</source>
         <translation>Alle</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Warnung</translation>
     </message>
     <message>
         <source>Chart</source>
@@ -1106,10 +1086,6 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>Der Kategoriename kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Er darf nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Warnung</translation>
     </message>
 </context>
 </TS>

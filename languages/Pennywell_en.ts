@@ -182,10 +182,6 @@ Do you want to override it?</translation>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <source>Warning</source>
-        <translation>Warning</translation>
-    </message>
-    <message>
         <source>The chart could not be saved as %1.</source>
         <translation>The chart could not be saved as %1.</translation>
     </message>
@@ -203,10 +199,6 @@ Do you want to override it?</translation>
     <message>
         <source>CSV files, Big5 (*.csv)</source>
         <translation>CSV files, Big5 (*.csv)</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Warning</translation>
     </message>
     <message>
         <source>The file %1 can&apos;t be read.</source>
@@ -366,10 +358,6 @@ Do you want to override it?</translation>
     <message>
         <source>The name can&apos;t be stored in a Pennywell database file.</source>
         <translation>The name can&apos;t be stored in a Pennywell database file.</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Warning</translation>
     </message>
 </context>
 <context>
@@ -705,10 +693,6 @@ Do you want to override it?</translation>
         <translation>About Pennywell</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Pennywell 1.1.3&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</source>
-        <translation>&lt;h2&gt;Pennywell 1.1.3&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Warning</translation>
     </message>
@@ -900,6 +884,10 @@ Do you want to override it?</translation>
         <source>%1 was changed by another program since it was opened. Replace it? The other version will be kept as the backup.</source>
         <translation>%1 was changed by another program since it was opened. Replace it? The other version will be kept as the backup.</translation>
     </message>
+    <message>
+        <source>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</source>
+        <translation>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</translation>
+    </message>
 </context>
 <context>
     <name>PercentageDialog</name>
@@ -959,10 +947,6 @@ Do you want to override it?</translation>
 <context>
     <name>QObject</name>
     <message>
-        <source>Warning</source>
-        <translation>Warning</translation>
-    </message>
-    <message>
         <source>Unknown error</source>
         <translation>Unknown error</translation>
     </message>
@@ -1019,10 +1003,6 @@ Do you want to override it?</translation>
     <message>
         <source>ALL</source>
         <translation>ALL</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Warning</translation>
     </message>
     <message>
         <source>Chart</source>
@@ -1106,10 +1086,6 @@ Do you want to override it?</translation>
     <message>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>Warning</translation>
     </message>
 </context>
 </TS>

@@ -182,10 +182,6 @@ Do you want to override it?</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <source>Warning</source>
-        <translation>警告</translation>
-    </message>
-    <message>
         <source>The chart could not be saved as %1.</source>
         <translation>無法將圖表儲存為 %1。</translation>
     </message>
@@ -203,10 +199,6 @@ Do you want to override it?</source>
     <message>
         <source>CSV files, Big5 (*.csv)</source>
         <translation>CSV 檔案，Big5 (*.csv)</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>警告</translation>
     </message>
     <message>
         <source>The file %1 can&apos;t be read.</source>
@@ -363,10 +355,6 @@ Do you want to override it?</source>
     <message>
         <source>The name can&apos;t be stored in a Pennywell database file.</source>
         <translation>此名稱無法儲存在 Pennywell 資料庫檔案中。</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>警告</translation>
     </message>
 </context>
 <context>
@@ -702,10 +690,6 @@ Do you want to override it?</source>
         <translation>關於 Pennywell</translation>
     </message>
     <message>
-        <source>&lt;h2&gt;Pennywell 1.1.3&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</source>
-        <translation>&lt;h2&gt;Pennywell 1.1.3&lt;/h2&gt;&lt;p&gt;製作：&lt;p&gt;Pennywell 開發團隊&lt;p&gt;如有問題，請回報至 Pennywell 專案的問題追蹤系統。&lt;p&gt;Pennywell 工具</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>警告</translation>
     </message>
@@ -897,6 +881,10 @@ Do you want to override it?</source>
         <source>%1 was changed by another program since it was opened. Replace it? The other version will be kept as the backup.</source>
         <translation>%1 自開啟後已被其他程式變更。要取代它嗎？另一個版本會保留為備份。</translation>
     </message>
+    <message>
+        <source>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</source>
+        <translation>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;製作：&lt;p&gt;Pennywell 開發團隊&lt;p&gt;如有問題，請回報至 Pennywell 專案的問題追蹤系統。&lt;p&gt;Pennywell 工具</translation>
+    </message>
 </context>
 <context>
     <name>PercentageDialog</name>
@@ -956,10 +944,6 @@ Do you want to override it?</source>
 <context>
     <name>QObject</name>
     <message>
-        <source>Warning</source>
-        <translation>警告</translation>
-    </message>
-    <message>
         <source>Unknown error</source>
         <translation>不明的錯誤</translation>
     </message>
@@ -1016,10 +1000,6 @@ Do you want to override it?</source>
     <message>
         <source>ALL</source>
         <translation>全部</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>警告</translation>
     </message>
     <message>
         <source>Chart</source>
@@ -1103,10 +1083,6 @@ Do you want to override it?</source>
     <message>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個類別名稱無法存入 Pennywell 資料庫檔案：名稱只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
-    </message>
-    <message>
-        <source>Warning</source>
-        <translation>警告</translation>
     </message>
 </context>
 </TS>

@@ -36,7 +36,7 @@ void appendNumber(std::string& out, long long value) {
 
 }  // namespace
 
-std::string exportCsv(const AccountDB& db, CsvEncoding encoding, const TransactionFilter& filter) {
+std::string exportCsv(const AccountDB& db, CsvEncoding encoding, const KestLib::Selection& filter) {
     const bool big5 = encoding == CsvEncoding::Big5;
     Big5Codec codec;
     // Room for the whole text up front, so that it is never copied as it grows.

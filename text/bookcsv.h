@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "transactionfilter.h"
+#include "selection.h"
 
 namespace KestLib {
 class AccountDB;
@@ -31,7 +31,7 @@ enum class CsvEncoding {
 inline constexpr const char* csvHeader[] = {"index", "date", "direction", "amount", "type", "comment"};
 
 // The CSV of the transactions the filter takes, in the book's order.
-std::string exportCsv(const KestLib::AccountDB& db, CsvEncoding encoding, const TransactionFilter& filter = {});
+std::string exportCsv(const KestLib::AccountDB& db, CsvEncoding encoding, const KestLib::Selection& filter = {});
 
 // One thing wrong in a CSV file offered for import.
 struct ImportFault {

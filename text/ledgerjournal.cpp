@@ -81,7 +81,7 @@ std::string ledgerAccountPart(std::string_view utf8, std::string_view fallback) 
     return out.empty() ? std::string(fallback) : out;
 }
 
-std::string exportLedger(const AccountDB& db, const TransactionFilter& filter) {
+std::string exportLedger(const AccountDB& db, const KestLib::Selection& filter) {
     Big5Codec codec;
     const std::string bookName = codec.big5ToUtf8Lossy(storedText(db.name()));
     const std::string assets = "Assets:" + ledgerAccountPart(bookName, "Book");

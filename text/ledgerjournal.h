@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "transactionfilter.h"
+#include "selection.h"
 
 namespace KestLib {
 class AccountDB;
@@ -16,7 +16,7 @@ namespace PwText {
 // its amount between Assets:<book name> and Income:<type> (income) or
 // Expenses:<type> (outgoing), so the balance of the asset account over a
 // range is the grand total over that range.
-std::string exportLedger(const KestLib::AccountDB& db, const TransactionFilter& filter = {});
+std::string exportLedger(const KestLib::AccountDB& db, const KestLib::Selection& filter = {});
 
 // A name usable as one level of an account name: no colon (a level
 // separator), no brackets or semicolons, no control characters, single

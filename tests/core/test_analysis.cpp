@@ -31,6 +31,43 @@ AccountDB incomeAndOutgoing(int income, int outgoing) {
 
 }  // namespace
 
+TEST(Selection, TakesByDateTypeAndDirection) {
+    // An outgoing of type 5 on 31 March 2004.
+    Transaction record;
+    record.setDate(2004, 3, 31);
+    record.setType(5);
+    record.setIncome(false);
+    auto ofTypes = [](std::initializer_list<int> ids, bool allTypes = false) {
+        Selection selection;
+        selection.allTypes = allTypes;
+        for (int id : ids) selection.types.set(static_cast<std::size_t>(id));
+        return selection;
+    };
+    struct Case {
+        const char* name;
+        Selection selection;
+        bool takes;
+    };
+    const Case cases[] = {
+        {"everything", Selection(), true},
+        {"last day counted", Selection(march, InOutSelector::Both), true},
+        {"first day counted", Selection({packDate(2004, 3, 31), packDate(2004, 4, 30)}, InOutSelector::Both), true},
+        {"after the range", Selection({packDate(2004, 3, 1), packDate(2004, 3, 30)}, InOutSelector::Both), false},
+        {"before the range", Selection({packDate(2004, 4, 1), packDate(2004, 4, 30)}, InOutSelector::Both), false},
+        {"open start", Selection({-1, packDate(2004, 3, 31)}, InOutSelector::Both), true},
+        {"open end", Selection({packDate(2004, 3, 31), -1}, InOutSelector::Both), true},
+        {"open start, ends before", Selection({-1, packDate(2004, 3, 30)}, InOutSelector::Both), false},
+        {"open end, starts after", Selection({packDate(2004, 4, 1), -1}, InOutSelector::Both), false},
+        {"outgoing only", Selection({-1, -1}, InOutSelector::Outgoing), true},
+        {"income only", Selection({-1, -1}, InOutSelector::Income), false},
+        {"its type chosen", ofTypes({2, 5}), true},
+        {"other types chosen", ofTypes({2, 6}), false},
+        {"no type chosen", ofTypes({}), false},
+        {"types ignored for all", ofTypes({2}, true), true},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.selection.takes(record), c.takes) << c.name;
+}
+
 TEST(GrandTotal, BalanceByDirectionWithBothBoundsCounted) {
     struct Case {
         int income, outgoing;

@@ -48,10 +48,9 @@ TEST(CsvExport, WritesTheHeaderAndOneQuotedRowPerTransaction) {
 
 TEST(CsvExport, TakesOnlyWhatTheFilterTakes) {
     const AccountDB db = smallTextBook();
-    PwText::TransactionFilter filter;
-    filter.firstDate = KestLib::packDate(2024, 2, 29);
-    filter.lastDate = KestLib::packDate(2024, 3, 1);
-    filter.inOut = 1;
+    KestLib::Selection filter;
+    filter.range = {KestLib::packDate(2024, 2, 29), KestLib::packDate(2024, 3, 1)};
+    filter.inOut = KestLib::InOutSelector::Outgoing;
     EXPECT_EQ(PwText::exportCsv(db, CsvEncoding::Utf8, filter),
               header + "2,2024-02-29,outgoing,120,\xE9\xA3\x9F\xE7\x89\xA9,\"rice, \"\"jasmine\"\"\r\nand tea\"\r\n");
 }

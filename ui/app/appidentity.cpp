@@ -1,7 +1,10 @@
 #include "app/appidentity.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+
+#include "pennywellversion.h"
 
 QString applicationId() { return QStringLiteral(PENNYWELL_APP_ID); }
 
@@ -16,4 +19,15 @@ QIcon applicationIcon() {
         if (pixels > 0 && QFile::exists(file)) icon.addFile(file, QSize(pixels, pixels));
     }
     return icon;
+}
+
+QString aboutText() {
+    // The about box is the window's; its text is translated there.
+    return QCoreApplication::translate("MainWindow",
+                                       "<h2>Pennywell %1</h2>"
+                                       "<p>Produced by"
+                                       "<p>the Pennywell developers"
+                                       "<p>Please report problems on the Pennywell project's issue tracker."
+                                       "<p>Pennywell Tool")
+        .arg(QStringLiteral(PENNYWELL_VERSION));
 }

@@ -10,3 +10,7 @@ QString applicationId();
 
 // The program's icon, at every size it was rendered in at build time.
 QIcon applicationIcon();
+
+// The about box's text: the program's name with its version, who made it and
+// where to report problems, in the program's language.
+QString aboutText();

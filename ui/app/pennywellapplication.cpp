@@ -6,6 +6,7 @@
 
 #include "book/coremessages.h"
 #include "prompts/dialogprompts.h"
+#include "prompts/warnuser.h"
 #include "errormsg.h"
 
 namespace {
@@ -14,7 +15,7 @@ QString describe(std::exception_ptr error) {
     try {
         std::rethrow_exception(error);
     } catch (const KestLib::ErrorMsg& failure) {
-        return coreMessageText(failure.message());
+        return coreMessageText(failure);
     } catch (const std::exception& failure) {
         return QString::fromLocal8Bit(failure.what());
     } catch (...) {
@@ -51,7 +52,7 @@ void PennywellApplication::endAfterEscapedError(std::exception_ptr error) {
     if (!ending) {
         ending = true;
         try {
-            prompts->warn(activeWindow(), QObject::tr("Warning"), describe(error));
+            warnUser(*prompts, activeWindow(), describe(error));
         } catch (...) {
         }
     }

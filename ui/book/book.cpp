@@ -165,9 +165,9 @@ void Book::keep(Args&&... args) {
         changes->push(new Command(*this, std::forward<Args>(args)...));
         return;
     } catch (const KestLib::ErrorMsg& error) {
-        emit historyLost(error.message(), coreErrorDetails(error, QString()));
+        emit historyLost(coreMessageText(error), coreErrorDetails(error, QString()));
     } catch (const std::exception& error) {
-        emit historyLost(error.what(), QString());
+        emit historyLost(coreMessageText(std::string(error.what())), QString());
     }
     forgetHistory(true);
 }
@@ -186,8 +186,8 @@ template <typename Step>
 void Book::runHistoryStep(Step step) {
     failure.clear();
     step();
-    if (failure.empty()) return;
-    const std::string message = std::exchange(failure, std::string());
+    if (failure.isEmpty()) return;
+    const QString message = std::exchange(failure, QString());
     // Whatever part of the step was done stays, so the book counts as changed.
     forgetHistory(true);
     emit reset();

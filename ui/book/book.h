@@ -88,7 +88,7 @@ signals:
     void openChanged(bool open);
     // The history no longer leads back to the book's earlier states, so it
     // went: recording a change or an undo or redo failed with this error.
-    void historyLost(const std::string& message, const QString& details);
+    void historyLost(const QString& text, const QString& details);
 
 private:
     // The commands undo and redo with the changes below, which announce
@@ -103,7 +103,7 @@ private:
     void restoreLastIndex(int lastIndex);
     void reload();
     KestLib::AccountDB& editable() { return *db; }
-    void stepFailed(const std::string& message) { failure = message; }
+    void stepFailed(const QString& text) { failure = text; }
 
     template <typename Command, typename... Args>
     void keep(Args&&... args);
@@ -122,5 +122,5 @@ private:
     // The bound file as it was read or last saved; none without a file.
     std::optional<KestLib::FileIdentity> identity;
     bool opened = false;
-    std::string failure;
+    QString failure;
 };

@@ -15,45 +15,61 @@ namespace {
 
 constexpr const char* context = "MainWindow";
 
-// Each fixed message of the core, spelled here once more so that lupdate
-// lists it for the translators; the test of the table holds it to the core's
-// own spelling.
+// Each fixed message of the core by its code, spelled here once more so that
+// lupdate lists it for the translators; the test of the languages holds it
+// to the core's own spelling.
 struct FixedMessage {
-    const char* core;
+    KestLib::ErrorCode code;
     const char* source;
 };
+using KestLib::ErrorCode;
 constexpr std::array fixedMessages = {
-    FixedMessage{KestLib::Msg::outOfBound, QT_TRANSLATE_NOOP("MainWindow", "Array out of bound")},
-    FixedMessage{KestLib::Msg::typeInUse,
-                 QT_TRANSLATE_NOOP("MainWindow", "There are still other transactions use this type")},
-    FixedMessage{KestLib::Msg::noType, QT_TRANSLATE_NOOP("MainWindow", "No transaction type")},
-    FixedMessage{KestLib::Msg::noIndex, QT_TRANSLATE_NOOP("MainWindow", "The transaction index is not exist")},
-    FixedMessage{KestLib::Msg::fileOpen, QT_TRANSLATE_NOOP("MainWindow", "File open error")},
-    FixedMessage{KestLib::Msg::notDatabase, QT_TRANSLATE_NOOP("MainWindow", "Not Pennywell database file")},
-    FixedMessage{KestLib::Msg::wrongVersion,
-                 QT_TRANSLATE_NOOP("MainWindow", "This PWDB file is correspond with this program")},
-    FixedMessage{KestLib::Msg::tooManyTypes, QT_TRANSLATE_NOOP("MainWindow", "Too many transaction types")},
-    FixedMessage{KestLib::Msg::damaged, QT_TRANSLATE_NOOP("MainWindow", "Damaged Pennywell database file")},
-    FixedMessage{KestLib::Msg::fileWrite, QT_TRANSLATE_NOOP("MainWindow", "File write error")},
-    FixedMessage{KestLib::Msg::nameTooLong,
-                 QT_TRANSLATE_NOOP("MainWindow", "The database name is longer than 255 bytes")},
-    FixedMessage{KestLib::Msg::typeNameTooLong,
-                 QT_TRANSLATE_NOOP("MainWindow", "A type name is longer than 255 bytes")},
-    FixedMessage{KestLib::Msg::commentTooLong, QT_TRANSLATE_NOOP("MainWindow", "A comment is longer than 255 bytes")},
-    FixedMessage{KestLib::Msg::noIndexLeft, QT_TRANSLATE_NOOP("MainWindow", "No transaction index left")},
-    FixedMessage{KestLib::Msg::indexInUse, QT_TRANSLATE_NOOP("MainWindow", "The transaction index is in use")},
-    FixedMessage{KestLib::Msg::backupNameTooLong,
+    FixedMessage{ErrorCode::outOfBound, QT_TRANSLATE_NOOP("MainWindow", "Array out of bound")},
+    FixedMessage{ErrorCode::typeInUse, QT_TRANSLATE_NOOP("MainWindow", "There are still other transactions use this type")},
+    FixedMessage{ErrorCode::noType, QT_TRANSLATE_NOOP("MainWindow", "No transaction type")},
+    FixedMessage{ErrorCode::noIndex, QT_TRANSLATE_NOOP("MainWindow", "The transaction index is not exist")},
+    FixedMessage{ErrorCode::fileOpen, QT_TRANSLATE_NOOP("MainWindow", "File open error")},
+    FixedMessage{ErrorCode::notDatabase, QT_TRANSLATE_NOOP("MainWindow", "Not Pennywell database file")},
+    FixedMessage{ErrorCode::wrongVersion, QT_TRANSLATE_NOOP("MainWindow", "This PWDB file is correspond with this program")},
+    FixedMessage{ErrorCode::tooManyTypes, QT_TRANSLATE_NOOP("MainWindow", "Too many transaction types")},
+    FixedMessage{ErrorCode::damaged, QT_TRANSLATE_NOOP("MainWindow", "Damaged Pennywell database file")},
+    FixedMessage{ErrorCode::fileWrite, QT_TRANSLATE_NOOP("MainWindow", "File write error")},
+    FixedMessage{ErrorCode::nameTooLong, QT_TRANSLATE_NOOP("MainWindow", "The database name is longer than 255 bytes")},
+    FixedMessage{ErrorCode::typeNameTooLong, QT_TRANSLATE_NOOP("MainWindow", "A type name is longer than 255 bytes")},
+    FixedMessage{ErrorCode::commentTooLong, QT_TRANSLATE_NOOP("MainWindow", "A comment is longer than 255 bytes")},
+    FixedMessage{ErrorCode::noIndexLeft, QT_TRANSLATE_NOOP("MainWindow", "No transaction index left")},
+    FixedMessage{ErrorCode::indexInUse, QT_TRANSLATE_NOOP("MainWindow", "The transaction index is in use")},
+    FixedMessage{ErrorCode::backupNameTooLong,
                  QT_TRANSLATE_NOOP("MainWindow", "The backup file's name would be longer than 255 bytes")},
 };
 
 constexpr const char* typeExistsSource = QT_TRANSLATE_NOOP("MainWindow", "The type %1 has existed");
 constexpr const char* notEnoughMemorySource = QT_TRANSLATE_NOOP("MainWindow", "not enough memory to read %1");
 
+QString typeExistsText(const std::string& name) {
+    // The name is stored text, shown as the table shows it.
+    return QCoreApplication::translate(context, typeExistsSource).arg(fromBig5(context, name));
+}
+
+QString notEnoughMemoryText(const std::string& file) {
+    // The file's name is the system's bytes, not stored text.
+    return QCoreApplication::translate(context, notEnoughMemorySource)
+        .arg(QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(file))));
+}
+
 }  // namespace
+
+QString coreMessageText(const KestLib::ErrorMsg& error) {
+    if (error.code() == ErrorCode::typeExists) return typeExistsText(error.subject());
+    if (error.code() == ErrorCode::notEnoughMemory) return notEnoughMemoryText(error.path());
+    for (const FixedMessage& fixed : fixedMessages)
+        if (error.code() == fixed.code) return QCoreApplication::translate(context, fixed.source);
+    return fromBig5(context, error.message());
+}
 
 QString coreMessageText(const std::string& message) {
     for (const FixedMessage& fixed : fixedMessages)
-        if (message == fixed.core) return QCoreApplication::translate(context, fixed.source);
+        if (message == KestLib::ErrorMsg(fixed.code).message()) return QCoreApplication::translate(context, fixed.source);
 
     // The core builds this one around the name; the parts around it are
     // found from the core's own builder, so the two can't drift apart.
@@ -61,18 +77,10 @@ QString coreMessageText(const std::string& message) {
     const std::string_view head = "The type ";
     const std::string_view tail = std::string_view(around).substr(head.size());
     const std::string_view text = message;
-    if (around.starts_with(head) && text.size() >= around.size() && text.starts_with(head) && text.ends_with(tail)) {
-        const std::string name(text.substr(head.size(), text.size() - around.size()));
-        // The name is stored text, shown as the table shows it.
-        return QCoreApplication::translate(context, typeExistsSource).arg(fromBig5(context, name));
-    }
-    // The file's name is the system's bytes, not stored text.
+    if (around.starts_with(head) && text.size() >= around.size() && text.starts_with(head) && text.ends_with(tail))
+        return typeExistsText(std::string(text.substr(head.size(), text.size() - around.size())));
     const std::string memoryHead = KestLib::Msg::notEnoughMemory(std::string());
-    if (text.starts_with(memoryHead)) {
-        const QByteArray file = QByteArray::fromStdString(message.substr(memoryHead.size()));
-        return QCoreApplication::translate(context, notEnoughMemorySource)
-            .arg(QDir::toNativeSeparators(QFile::decodeName(file)));
-    }
+    if (text.starts_with(memoryHead)) return notEnoughMemoryText(message.substr(memoryHead.size()));
     return fromBig5(context, message);
 }
 

@@ -3,16 +3,20 @@
 #include <QString>
 #include <string>
 
-// A message of the core's KestLib::ErrorMsg as the user reads it. The core's
-// messages are fixed English texts and double as translation keys in the
-// context "MainWindow"; the one that carries a type name is translated as a
-// whole sentence with the name (Big5, as stored) in its place. A message the
-// table doesn't know is shown decoded, untranslated.
-QString coreMessageText(const std::string& message);
-
 namespace KestLib {
 class ErrorMsg;
 }
+
+// A core error as the user reads it, chosen by its code. The core's messages
+// are fixed English texts and double as translation keys in the context
+// "MainWindow"; the one that carries a type name is translated as a whole
+// sentence with the name (Big5, as stored) in its place. A message without a
+// wording here is shown decoded, untranslated.
+QString coreMessageText(const KestLib::ErrorMsg& error);
+// The same for a message already taken out of its error, found by its text;
+// any other text (a standard exception's) is shown decoded, untranslated.
+// For callers that hold only the text; one that holds the error passes it.
+QString coreMessageText(const std::string& message);
 
 // The system's reason for an errno, in the program's language where the
 // program has a wording for it, else in the C library's.

@@ -3,11 +3,11 @@
 #include <QBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 
 #include "big5text.h"
 #include "prompts/userprompts.h"
+#include "prompts/warnuser.h"
 
 namespace {
 // The most a stored text may take in the database file.
@@ -70,12 +70,6 @@ void DBNameDialog::accept() {
         return;
     }
     const QString text = tr("The name can't be stored in a Pennywell database file.");
-    if (prompts) {
-        prompts->warn(this, tr("Warning"), text, why);
-    } else {
-        QMessageBox box(QMessageBox::Warning, tr("Warning"), text, QMessageBox::Ok, this);
-        box.setInformativeText(why);
-        box.exec();
-    }
+    warnUser(prompts, this, text, why);
     dbNameLineEdit->setFocus();
 }

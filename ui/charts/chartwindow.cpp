@@ -21,6 +21,7 @@
 #include <array>
 
 #include "prompts/dialogprompts.h"
+#include "prompts/warnuser.h"
 
 namespace {
 
@@ -220,5 +221,5 @@ void ChartWindow::saveChart() {
         if (!ask.askOverwrite(this, tr("Pennywell"), question)) return;
     }
     if (!saveImage(path))
-        ask.warn(this, tr("Warning"), tr("The chart could not be saved as %1.").arg(QDir::toNativeSeparators(path)));
+        warnUser(ask, this, tr("The chart could not be saved as %1.").arg(QDir::toNativeSeparators(path)));
 }

@@ -13,6 +13,7 @@
 #include "fileio.h"
 #include "readingfile.h"
 #include "prompts/userprompts.h"
+#include "prompts/warnuser.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ bool CsvCommands::importFile(UserPrompts& prompts) {
 
     QFile file(choice.path);
     if (!file.open(QIODevice::ReadOnly)) {
-        prompts.warn(window, tr("Warning"), tr("The file %1 can't be read.").arg(choice.path));
+        warnUser(prompts, window, tr("The file %1 can't be read.").arg(choice.path));
         return false;
     }
     // The whole file is held while its rows are checked: one too big for
@@ -50,7 +51,7 @@ bool CsvCommands::importFile(UserPrompts& prompts) {
                                  encodingAt(importEncodings, choice.filterIndex));
     });
     if (!report.accepted) {
-        prompts.warn(window, tr("Warning"), PwText::describeRefusal(report));
+        warnUser(prompts, window, PwText::describeRefusal(report));
         return false;
     }
     QString text = tr("%n transaction(s) imported.", nullptr, report.transactions);
@@ -67,17 +68,17 @@ void CsvCommands::exportFile(UserPrompts& prompts, const std::string& bookFile) 
     if (choice.path.isEmpty()) return;
     const std::string path = QFile::encodeName(choice.path).toStdString();
     if (KestLib::isSameFile(path, bookFile)) {
-        prompts.warn(window, tr("Warning"),
-                     tr("The file %1 is the open book itself; the CSV would replace it. Nothing was written.")
-                         .arg(choice.path));
+        warnUser(prompts, window,
+                 tr("The file %1 is the open book itself; the CSV would replace it. Nothing was written.")
+                     .arg(choice.path));
         return;
     }
     try {
         KestLib::writeFileAtomically(path,
                                      PwText::exportCsv(book.database(), encodingAt(exportEncodings, choice.filterIndex)));
     } catch (const KestLib::ErrorMsg& error) {
-        prompts.warn(window, tr("Warning"),
-                     tr("The file %1 can't be written: %2").arg(choice.path, fromBig5("MainWindow", error.message())),
-                     coreErrorDetails(error));
+        warnUser(prompts, window,
+                 tr("The file %1 can't be written: %2").arg(choice.path, fromBig5("MainWindow", error.message())),
+                 coreErrorDetails(error));
     }
 }

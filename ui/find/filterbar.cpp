@@ -21,10 +21,10 @@ using KestLib::TypeIdTable;
 
 namespace {
 
-// The in/out choice's items, in the filter's own terms.
-constexpr int bothInOut = -1;
-constexpr int incomeOnly = 0;
-constexpr int outgoingOnly = 1;
+// The in/out choice's items, as the selection's values.
+constexpr int bothInOut = static_cast<int>(KestLib::InOutSelector::Both);
+constexpr int incomeOnly = static_cast<int>(KestLib::InOutSelector::Income);
+constexpr int outgoingOnly = static_cast<int>(KestLib::InOutSelector::Outgoing);
 
 QDateEdit* createDateEdit(QWidget* parent, const char* objectName) {
     auto* edit = new BookDateEdit(QDate::currentDate(), parent);
@@ -170,15 +170,14 @@ PwText::TransactionSearch FilterBar::search() const {
     PwText::TransactionSearch asked;
     if (isHidden()) return asked;
     asked.setText(textEdit->text());
-    asked.fields.inOut = inOutBox->currentData().toInt();
+    asked.selection.inOut = static_cast<KestLib::InOutSelector>(inOutBox->currentData().toInt());
     const int typeId = typeBox->currentData().toInt();
     if (typeId >= 0 && typeId < TypeIdTable::capacity) {
-        asked.fields.allTypes = false;
-        asked.fields.types.set(static_cast<std::size_t>(typeId));
+        asked.selection.allTypes = false;
+        asked.selection.types.set(static_cast<std::size_t>(typeId));
     }
     if (datesBox->isChecked()) {
-        asked.fields.firstDate = dateCode(firstDate->date());
-        asked.fields.lastDate = dateCode(lastDate->date());
+        asked.selection.range = {dateCode(firstDate->date()), dateCode(lastDate->date())};
     }
     return asked;
 }

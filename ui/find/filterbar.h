@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "transactionfilter.h"
+#include "transactionsearch.h"
 
 class QCheckBox;
 class QComboBox;

@@ -6,7 +6,7 @@
 #include "big5codec.h"
 #include "big5text.h"
 #include "table/transactioncolumns.h"
-#include "transactionfilter.h"
+#include "transactionsearch.h"
 
 using KestLib::AccountDB;
 

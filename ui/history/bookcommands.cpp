@@ -5,6 +5,7 @@
 
 #include "accountdb.h"
 #include "big5text.h"
+#include "book/coremessages.h"
 #include "errormsg.h"
 
 using KestLib::AccountDB;
@@ -21,9 +22,9 @@ void BookCommand::run(Step step) {
     try {
         step();
     } catch (const KestLib::ErrorMsg& error) {
-        book.stepFailed(error.message());
+        book.stepFailed(coreMessageText(error));
     } catch (const std::exception& error) {
-        book.stepFailed(error.what());
+        book.stepFailed(coreMessageText(std::string(error.what())));
     }
 }
 

@@ -13,6 +13,7 @@
 #include "charts/chartwindow.h"
 #include "book/coremessages.h"
 #include "prompts/dialogprompts.h"
+#include "prompts/warnuser.h"
 #include "errormsg.h"
 #include "transaction.h"
 
@@ -191,7 +192,7 @@ void StatisticDialog::showCharts() {
     try {
         figures = chartData();
     } catch (const KestLib::ErrorMsg& error) {
-        shown.warn(this, tr("Warning"), coreMessageText(error.message()));
+        warnUser(shown, this, coreMessageText(error));
         return;
     }
     ChartWindow window(this);
@@ -210,7 +211,7 @@ void StatisticDialog::showReport(const QString& caption, const std::function<QSt
     } catch (const KestLib::ErrorMsg& error) {
         // Nothing may unwind through the dialog's event loop; the user can
         // change the choices and run again.
-        shown.warn(this, tr("Warning"), coreMessageText(error.message()));
+        warnUser(shown, this, coreMessageText(error));
         return;
     }
     if (!offerChart)

@@ -8,7 +8,7 @@
 #include "table/transactioncolumns.h"
 #include "table/transactionsortkeys.h"
 #include "table/visiblerows.h"
-#include "transactionfilter.h"
+#include "transactionsearch.h"
 
 namespace KestLib {
 class AccountDB;

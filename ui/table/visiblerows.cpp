@@ -133,7 +133,7 @@ VisibleRows::ShownFigures VisibleRows::shownFigures(const AccountDB& db) const {
 
 bool VisibleRows::takes(const AccountDB& db, int position) const {
     const Transaction& record = db.transaction(position, false);
-    if (!search.fields.takes(record)) return false;
+    if (!search.selection.takes(record)) return false;
     if (!search.hasText()) return true;
     const int type = record.type();
     if (type >= 0 && type < TypeIdTable::capacity && typeNameTaken[static_cast<std::size_t>(type)]) return true;

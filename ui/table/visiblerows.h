@@ -7,7 +7,7 @@
 #include "find/foldedcomments.h"
 #include "table/rowchange.h"
 #include "table/roworder.h"
-#include "transactionfilter.h"
+#include "transactionsearch.h"
 
 namespace KestLib {
 class AccountDB;

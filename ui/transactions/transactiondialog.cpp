@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
@@ -21,6 +20,7 @@
 #include "errormsg.h"
 #include "transactions/transactionindexlistmodel.h"
 #include "prompts/userprompts.h"
+#include "prompts/warnuser.h"
 
 namespace {
 
@@ -268,12 +268,12 @@ void TransactionDialog::accept() {
         try {
             (void)typeId();
         } catch (const KestLib::ErrorMsg& error) {
-            warnCoreError(error.message());
+            warnUser(prompts, this, coreMessageText(error));
             return;
         }
         if (!fitsBig5(comment())) {
-            warn(tr("The comment can't be stored in a Pennywell database file: "
-                    "it may hold only Big5 characters and at most 255 bytes."));
+            warnUser(prompts, this, tr("The comment can't be stored in a Pennywell database file: "
+                                     "it may hold only Big5 characters and at most 255 bytes."));
             return;
         }
     }
@@ -289,7 +289,7 @@ bool TransactionDialog::showChosenTransaction(int item) {
     try {
         showTransaction(indexCombo->itemText(item).toInt());
     } catch (const KestLib::ErrorMsg& error) {
-        warnCoreError(error.message());
+        warnUser(prompts, this, coreMessageText(error));
         return false;
     }
     return true;
@@ -317,8 +317,8 @@ void TransactionDialog::setFieldsEditable(bool editable) {
 void TransactionDialog::addType() {
     const QString name = typeCombo->currentText();
     if (!fitsBig5(name)) {
-        warn(tr("The type name can't be stored in a Pennywell database file: "
-                "it may hold only Big5 characters and at most 255 bytes."));
+        warnUser(prompts, this, tr("The type name can't be stored in a Pennywell database file: "
+                                     "it may hold only Big5 characters and at most 255 bytes."));
         return;
     }
     if (!book) return;
@@ -327,7 +327,7 @@ void TransactionDialog::addType() {
         const int id = book->addType(bytes);
         typeCombo->addItem(fromBig5(context, bytes), id);
     } catch (const KestLib::ErrorMsg& error) {
-        warnCoreError(error.message());
+        warnUser(prompts, this, coreMessageText(error));
         return;
     }
     typeCombo->setCurrentIndex(typeCombo->count() - 1);
@@ -342,7 +342,7 @@ void TransactionDialog::delType() {
         id = typeId();
         book->deleteType(id);
     } catch (const KestLib::ErrorMsg& error) {
-        warnCoreError(error.message());
+        warnUser(prompts, this, coreMessageText(error));
         return;
     }
     typeCombo->removeItem(typeCombo->findData(id));
@@ -411,13 +411,3 @@ void TransactionDialog::setTypeEditable(bool editable) {
     if (editable && typeCombo->currentIndex() == 0) typeCombo->clearEditText();
 }
 
-void TransactionDialog::warn(const QString& text) {
-    if (prompts)
-        prompts->warn(this, tr("Warning"), text);
-    else
-        QMessageBox::warning(this, tr("Warning"), text);
-}
-
-void TransactionDialog::warnCoreError(const std::string& message) {
-    warn(coreMessageText(message));
-}

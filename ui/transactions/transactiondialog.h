@@ -83,8 +83,6 @@ private:
     // The type box with its Add button, the amount, in/out and comment.
     void setFieldsEditable(bool editable);
     void setTypeEditable(bool editable);
-    void warn(const QString& text);
-    void warnCoreError(const std::string& message);
 
     QComboBox* indexCombo;
     QComboBox* inOutCombo;

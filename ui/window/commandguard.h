@@ -26,15 +26,14 @@ public:
             work();
             return true;
         } catch (const KestLib::ErrorMsg& error) {
-            warn(error.message(), coreErrorDetails(error, kept));
+            warnText(coreMessageText(error), coreErrorDetails(error, kept));
         } catch (const std::exception& error) {
-            warn(error.what(), kept);
+            warnText(coreMessageText(std::string(error.what())), kept);
         }
         return false;
     }
 
-    // The core's message, in the user's words.
-    void warn(const std::string& message, const QString& details = QString()) const;
+    // The window's one warning box, under the window.
     void warnText(const QString& text, const QString& details) const;
 
 private:

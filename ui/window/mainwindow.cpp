@@ -167,7 +167,7 @@ void MainWindow::followBook() {
         updateUndoTexts();
         updateStatus();
     });
-    connect(book, &Book::historyLost, this, [this](const std::string& message) { guard.warn(message); });
+    connect(book, &Book::historyLost, this, [this](const QString& text, const QString& details) { guard.warnText(text, details); });
 }
 
 template <typename Change>
@@ -231,14 +231,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     menu->exec(event->globalPos());
 }
 
-void MainWindow::about() {
-    QMessageBox::about(this, tr("About Pennywell"),
-                       tr("<h2>Pennywell 1.1.3</h2>"
-                          "<p>Produced by"
-                          "<p>the Pennywell developers"
-                          "<p>Please report problems on the Pennywell project's issue tracker."
-                          "<p>Pennywell Tool"));
-}
+void MainWindow::about() { QMessageBox::about(this, tr("About Pennywell"), aboutText()); }
 
 bool MainWindow::acceptableName(const QString& name) {
     if (fitsBig5(name)) return true;

@@ -58,7 +58,7 @@ public:
 
     bool event(QEvent* event) override {
         if (event->type() != QEvent::User) return QObject::event(event);
-        if (kind == QLatin1String("core")) throw KestLib::ErrorMsg("Boom");
+        if (kind == QLatin1String("core")) throw KestLib::ErrorMsg(KestLib::ErrorCode::damaged);
         if (kind == QLatin1String("std")) throw std::runtime_error("Bang");
         throw 42;
     }

@@ -35,7 +35,7 @@ private slots:
     void escapedErrorEndsTheProgramWithoutSaving_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("warning");
-        QTest::newRow("core error") << "core" << "warning: Warning: Boom";
+        QTest::newRow("core error") << "core" << "warning: Warning: Damaged Pennywell database file";
         QTest::newRow("standard exception") << "std" << "warning: Warning: Bang";
         QTest::newRow("anything else") << "other" << "warning: Warning: Unknown error";
     }

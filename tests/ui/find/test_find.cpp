@@ -25,7 +25,7 @@
 #include "find/filterbar.h"
 #include "window/mainwindow.h"
 #include "scriptedprompts.h"
-#include "transactionfilter.h"
+#include "transactionsearch.h"
 #include "table/transactiontablemodel.h"
 
 using namespace BookSupport;
@@ -58,17 +58,17 @@ int typeId(const AccountDB& db, const std::string& name) { return db.findType(na
 // What the search takes, by a plain scan of the book that compares shown
 // texts as the toolkit does, case-insensitively.
 bool scanTakes(const AccountDB& db, const Transaction& record, const TransactionSearch& search) {
-    const PwText::TransactionFilter& fields = search.fields;
-    if (fields.inOut == 0 && !record.isIncome()) return false;
-    if (fields.inOut == 1 && record.isIncome()) return false;
+    const KestLib::Selection& fields = search.selection;
+    if (fields.inOut == KestLib::InOutSelector::Income && !record.isIncome()) return false;
+    if (fields.inOut == KestLib::InOutSelector::Outgoing && record.isIncome()) return false;
     if (!fields.allTypes && !fields.types.test(static_cast<std::size_t>(record.type()))) return false;
     const QDate date(record.year(), record.month(), record.day());
     auto dateOf = [](std::int32_t code) {
         const QString digits = QString::number(code, 16);  // the code is BCD
         return QDate::fromString(digits, QStringLiteral("yyyyMMdd"));
     };
-    if (fields.firstDate != -1 && date < dateOf(fields.firstDate)) return false;
-    if (fields.lastDate != -1 && date > dateOf(fields.lastDate)) return false;
+    if (fields.range.first != -1 && date < dateOf(fields.range.first)) return false;
+    if (fields.range.last != -1 && date > dateOf(fields.range.last)) return false;
     if (search.text().isEmpty()) return true;
     const QString comment = fromBig5("MainWindow", record.comment());
     const QString type = fromBig5("MainWindow", db.typeById(record.type()).name());
@@ -102,13 +102,13 @@ TransactionSearch searchFor(const AccountDB& db, const QString& text, const std:
                             int inOut = -1, QDate first = {}, QDate last = {}) {
     TransactionSearch search;
     search.setText(text);
-    search.fields.inOut = inOut;
+    search.selection.inOut = static_cast<KestLib::InOutSelector>(inOut);
     if (!type.empty()) {
-        search.fields.allTypes = false;
-        search.fields.types.set(static_cast<std::size_t>(typeId(db, type)));
+        search.selection.allTypes = false;
+        search.selection.types.set(static_cast<std::size_t>(typeId(db, type)));
     }
-    if (first.isValid()) search.fields.firstDate = KestLib::packDate(first.year(), first.month(), first.day());
-    if (last.isValid()) search.fields.lastDate = KestLib::packDate(last.year(), last.month(), last.day());
+    if (first.isValid()) search.selection.range.first = KestLib::packDate(first.year(), first.month(), first.day());
+    if (last.isValid()) search.selection.range.last = KestLib::packDate(last.year(), last.month(), last.day());
     return search;
 }
 

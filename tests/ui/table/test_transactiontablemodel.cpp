@@ -410,7 +410,7 @@ void TestTransactionTableModel::persistentIndexFollowsItsTransactionThroughSearc
     for (const Step& step : steps) {
         PwText::TransactionSearch search;
         search.setText(QString::fromUtf8(step.text));
-        search.fields.inOut = step.inOut;
+        search.selection.inOut = static_cast<KestLib::InOutSelector>(step.inOut);
         model->setSearch(search);
         QVERIFY2((watched.isValid() ? model->transactionIndexAt(watched.row()) : -1) == step.shown, step.name);
         QVERIFY2(!watched.isValid() || watched.column() == TransactionTableModel::TypeColumn, step.name);

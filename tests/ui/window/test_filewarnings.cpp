@@ -139,7 +139,7 @@ private slots:
         QFETCH(int, error);
         QFETCH(QString, kept);
         QFETCH(QString, details);
-        const KestLib::ErrorMsg failure(KestLib::Msg::fileWrite, QFile::encodeName(path).toStdString(), error);
+        const KestLib::ErrorMsg failure(KestLib::ErrorCode::fileWrite, QFile::encodeName(path).toStdString(), error);
         QCOMPARE(coreErrorDetails(failure, kept), details);
     }
 

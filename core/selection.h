@@ -1,0 +1,54 @@
+#pragma once
+
+#include <bitset>
+#include <cstddef>
+#include <cstdint>
+
+#include "transaction.h"
+#include "typeidtable.h"
+
+namespace KestLib {
+
+// Which directions count. The values are the selectors sumAmount takes.
+enum class InOutSelector : int { Both = -1, Income = 0, Outgoing = 1 };
+
+// packDate codes; both bounds count. -1 leaves a bound open.
+struct DateRange {
+    std::int32_t first = 0;
+    std::int32_t last = 0;
+
+    bool isOpen() const { return first == -1 && last == -1; }
+    bool takes(std::int32_t code) const { return (first == -1 || code >= first) && (last == -1 || code <= last); }
+};
+
+// Which transactions a sum, an analysis, a listing or the find bar takes: a
+// date range, a set of types and income, outgoing or both. The default takes
+// every transaction. Checked once per record in the bulk paths, so every
+// test is inline and plain.
+struct Selection {
+    Selection() = default;
+    Selection(DateRange range, InOutSelector inOut) : range(range), inOut(inOut) {}
+
+    DateRange range{-1, -1};
+    InOutSelector inOut = InOutSelector::Both;
+    bool allTypes = true;
+    std::bitset<TypeIdTable::capacity> types;  // read only when allTypes is false
+
+    bool takesIncome() const { return inOut != InOutSelector::Outgoing; }
+    bool takesOutgoing() const { return inOut != InOutSelector::Income; }
+    bool takesType(int id) const {
+        return allTypes || (id >= 0 && id < TypeIdTable::capacity && types.test(static_cast<std::size_t>(id)));
+    }
+    bool takes(const Transaction& record) const {
+        return (record.isIncome() ? takesIncome() : takesOutgoing()) && takesType(record.type()) &&
+               (range.isOpen() || range.takes(record.dateCode()));
+    }
+    bool takesAll() const { return range.isOpen() && inOut == InOutSelector::Both && allTypes; }
+
+    friend bool operator==(const Selection& a, const Selection& b) {
+        return a.range.first == b.range.first && a.range.last == b.range.last && a.inOut == b.inOut &&
+               a.allTypes == b.allTypes && (a.allTypes || a.types == b.types);
+    }
+};
+
+}  // namespace KestLib
