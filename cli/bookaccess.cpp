@@ -61,8 +61,7 @@ ResolvedSelection resolveSelection(const AccountDB& db, const SelectionOptions& 
 
 std::string displayText(const std::string& stored) {
     static PwText::Big5Codec codec;
-    const std::size_t zero = stored.find('\0');
-    return codec.big5ToUtf8Lossy(std::string_view(stored).substr(0, zero == std::string::npos ? stored.size() : zero));
+    return codec.big5ToUtf8Lossy(PwText::storedText(stored));
 }
 
 std::string typeDisplayName(const AccountDB& db, int typeId) {

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdint>
 #include <deque>
+#include <optional>
 
 #include "errormsg.h"
 #include "typeidtable.h"
@@ -23,17 +24,11 @@ void requireStoredTypes(const AccountDB& db, const std::vector<int>& typeIds) {
 
 // The day number of a packDate code, for counting the days between two codes.
 std::chrono::sys_days dayOf(std::int32_t code) {
-    const auto bits = static_cast<std::uint32_t>(code);
-    int digits[8];
-    for (int k = 0; k < 8; ++k) {
-        digits[k] = static_cast<int>((bits >> (28 - 4 * k)) & 0xF);
-        if (digits[k] > 9) throw ErrorMsg(ErrorCode::badBudgetPeriod);
-    }
-    const int year = digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3];
-    const auto month = static_cast<unsigned>(digits[4] * 10 + digits[5]);
-    const auto day = static_cast<unsigned>(digits[6] * 10 + digits[7]);
-    const std::chrono::year_month_day date{std::chrono::year{year}, std::chrono::month{month},
-                                           std::chrono::day{day}};
+    const std::optional<DateDigits> digits = unpackDate(code);
+    if (!digits) throw ErrorMsg(ErrorCode::badBudgetPeriod);
+    const std::chrono::year_month_day date{std::chrono::year{digits->year},
+                                           std::chrono::month{static_cast<unsigned>(digits->month)},
+                                           std::chrono::day{static_cast<unsigned>(digits->day)}};
     if (!date.ok()) throw ErrorMsg(ErrorCode::badBudgetPeriod);
     return std::chrono::sys_days{date};
 }
@@ -41,18 +36,10 @@ std::chrono::sys_days dayOf(std::int32_t code) {
 // Months counted from the year 0: year × 12 + month − 1, or -1 when the
 // code's digits name no calendar month (and, with needDay, no day 1 to 31).
 int monthNumber(std::int32_t code, bool needDay) {
-    const auto bits = static_cast<std::uint32_t>(code);
-    int digits[8];
-    for (int k = 0; k < 8; ++k) {
-        digits[k] = static_cast<int>((bits >> (28 - 4 * k)) & 0xF);
-        if (digits[k] > 9) return -1;
-    }
-    const int year = digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3];
-    const int month = digits[4] * 10 + digits[5];
-    const int day = digits[6] * 10 + digits[7];
-    if (month < 1 || month > 12) return -1;
-    if (needDay && (day < 1 || day > 31)) return -1;
-    return year * 12 + month - 1;
+    const std::optional<DateDigits> digits = unpackDate(code);
+    if (!digits || digits->month < 1 || digits->month > 12) return -1;
+    if (needDay && (digits->day < 1 || digits->day > 31)) return -1;
+    return digits->year * 12 + digits->month - 1;
 }
 
 // The months seen so far, from `first` on; they grow at either end, so a

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,16 @@ class TextArena;
 // A date as eight BCD digits YYYYMMDD, so that comparing two codes as signed
 // integers orders them as the dates are ordered (for years below 8000).
 std::int32_t packDate(int year, int month, int day);
+
+// The year, month and day a packDate code spells; none when one of its
+// digits isn't 0 to 9. Whether they name a calendar date is the caller's to
+// ask: stored files hold any digits.
+struct DateDigits {
+    int year;
+    int month;
+    int day;
+};
+std::optional<DateDigits> unpackDate(std::int32_t code);
 
 // One dated income or outgoing entry. A plain value: copying copies every
 // field, the index included.

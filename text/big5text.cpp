@@ -4,6 +4,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include "big5codec.h"
+
 namespace {
 
 constexpr const char* big5Name = "Big5";
@@ -22,8 +24,7 @@ QStringDecoder& sharedDecoder() {
 std::string toBig5(const QString& text) {
     QStringEncoder encoder(big5Name);
     const QByteArray bytes = encoder.encode(text);
-    const qsizetype zero = bytes.indexOf('\0');
-    return std::string(bytes.constData(), zero < 0 ? bytes.size() : zero);
+    return std::string(PwText::storedText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
 }
 
 bool fitsBig5(const QString& text, int maxBytes) {
@@ -50,10 +51,8 @@ QString firstNonBig5Character(const QString& text) {
 }
 
 QString fromBig5(const char* context, std::string_view bytes) {
-    // The stored text ends at its first zero byte, as it always has when it
-    // was handed on as a C string.
-    const std::size_t zero = bytes.find('\0');
-    const QByteArrayView stored(bytes.data(), zero == std::string_view::npos ? bytes.size() : zero);
+    const std::string_view text = PwText::storedText(bytes);
+    const QByteArrayView stored(text.data(), static_cast<qsizetype>(text.size()));
     if (stored.isEmpty()) return QString();
     const QString decoded = sharedDecoder().decode(stored);
     return QCoreApplication::translate(context, decoded.toUtf8().constData());
