@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QString>
 #include <QTemporaryDir>
@@ -20,15 +21,35 @@ protected:
     ScriptedPrompts prompts;
 
     void openWindow() {
+        prepare();
+        startWindow(path(QStringLiteral("languages")));
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    // A fresh temporary folder and fresh prompts, before any window.
+    void prepare() {
         folder = std::make_unique<QTemporaryDir>();
         QVERIFY(folder->isValid());
         prompts = ScriptedPrompts();
+    }
+    // The window on the given translation folder, initialised, not shown;
+    // with installTranslators, its translators are the application's, as
+    // the program's main makes them.
+    void startWindow(const QString& langDir, bool installTranslators = false) {
         window = std::make_unique<MainWindow>();
         window->setPrompts(&prompts);
-        window->setLangDir(path(QStringLiteral("languages")));
+        window->setLangDir(langDir);
+        if (installTranslators) {
+            QApplication::installTranslator(window->appTranslator());
+            QApplication::installTranslator(window->qtTranslator());
+        }
         window->initWindow();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    }
+    // The window goes; every scripted answer was asked for and nothing else.
+    void closeWindow() {
+        window.reset();
+        QVERIFY2(prompts.unscripted.isEmpty(), qPrintable("unexpected questions: " + prompts.unscripted.join(", ")));
+        QVERIFY2(prompts.allAnswersUsed(), "a scripted answer was never asked for");
     }
 
     QString path(const QString& name) const { return folder->filePath(name); }

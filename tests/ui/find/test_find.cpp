@@ -25,6 +25,7 @@
 #include "find/filterbar.h"
 #include "window/mainwindow.h"
 #include "scriptedprompts.h"
+#include "windowfixture.h"
 #include "transactionsearch.h"
 #include "table/transactiontablemodel.h"
 
@@ -125,16 +126,10 @@ const std::vector<std::string> randomComments = {"", "pay", "PAY back", big5("é£
 
 }  // namespace
 
-class TestFind : public QObject {
+class TestFind : public QObject, private WindowFixture {
     Q_OBJECT
 
 private:
-    // ---- The window ----
-    std::unique_ptr<QTemporaryDir> folder;
-    std::unique_ptr<MainWindow> window;
-    ScriptedPrompts prompts;
-
-    QAction* action(const char* name) const { return window->findChild<QAction*>(QString::fromLatin1(name)); }
     template <typename T>
     T* child(const char* name) const {
         T* found = window->findChild<T*>(QString::fromLatin1(name));
@@ -171,23 +166,9 @@ private slots:
     void rowCommandsActOnTheShownRow();
 };
 
-void TestFind::init() {
-    folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(folder->isValid());
-    prompts = ScriptedPrompts();
-    window = std::make_unique<MainWindow>();
-    window->setPrompts(&prompts);
-    window->setLangDir(folder->filePath(QStringLiteral("languages")));  // absent: no languages
-    window->initWindow();
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-}
+void TestFind::init() { openWindow(); }
 
-void TestFind::cleanup() {
-    window.reset();
-    QVERIFY2(prompts.unscripted.isEmpty(), qPrintable("unexpected questions: " + prompts.unscripted.join(", ")));
-    QVERIFY2(prompts.allAnswersUsed(), "a scripted answer was never asked for");
-}
+void TestFind::cleanup() { closeWindow(); }
 
 void TestFind::filterMatchesAScan_data() {
     QTest::addColumn<QString>("text");

@@ -151,9 +151,7 @@ private slots:
     void init() { openWindow(); }
 
     void cleanup() {
-        window.reset();
-        QVERIFY2(prompts.unscripted.isEmpty(), qPrintable("unexpected questions: " + prompts.unscripted.join(", ")));
-        QVERIFY2(prompts.allAnswersUsed(), "a scripted answer was never asked for");
+        closeWindow();
         QCOMPARE(prompts.warnings, QStringList());
     }
 

@@ -28,6 +28,7 @@
 #include "languages/languagefolder.h"
 #include "window/mainwindow.h"
 #include "scriptedprompts.h"
+#include "windowfixture.h"
 #include "table/transactiontablemodel.h"
 
 namespace {
@@ -86,23 +87,12 @@ int mnemonicCount(QString text) {
 
 }  // namespace
 
-class TestLanguages : public QObject {
+class TestLanguages : public QObject, private WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> folder;
-    std::unique_ptr<MainWindow> window;
-    ScriptedPrompts prompts;
-
     // Starts the window as main does, on the given translation folder.
-    void openWindow(const QString& langDir) {
-        window = std::make_unique<MainWindow>();
-        window->setPrompts(&prompts);
-        window->setLangDir(langDir);
-        QApplication::installTranslator(window->appTranslator());
-        QApplication::installTranslator(window->qtTranslator());
-        window->initWindow();
-    }
+    void openWindow(const QString& langDir) { startWindow(langDir, true); }
     void openSampleBook() {
         KestLib::AccountDB book = sampleDatabase();
         std::string path = QFile::encodeName(folder->filePath(QStringLiteral("sample.pwdb"))).toStdString();
@@ -177,11 +167,7 @@ private:
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
-    void init() {
-        folder = std::make_unique<QTemporaryDir>();
-        QVERIFY(folder->isValid());
-        prompts = ScriptedPrompts();
-    }
+    void init() { prepare(); }
 
     void cleanup() {
         // The window's translators leave the application with it.

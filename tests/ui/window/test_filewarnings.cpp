@@ -15,22 +15,17 @@
 #include "errormsg.h"
 #include "window/mainwindow.h"
 #include "scriptedprompts.h"
+#include "windowfixture.h"
 
 using namespace BookSupport;
 
 // A warning about a file keeps the core's message as its text and tells,
 // as its informative text, which file, why, and what was kept.
-class TestFileWarnings : public QObject {
+class TestFileWarnings : public QObject, private WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<QTemporaryDir> folder;
-    std::unique_ptr<MainWindow> window;
-    ScriptedPrompts prompts;
-
-    QString path(const QString& name) const { return QDir::toNativeSeparators(folder->filePath(name)); }
-    void trigger(const char* name) { window->findChild<QAction*>(QString::fromLatin1(name))->trigger(); }
-    QString status() const { return window->findChild<QLabel*>(QStringLiteral("statusLabel"))->text(); }
+    void trigger(const char* name) { action(name)->trigger(); }
 
     static const QString& nothingSaved() {
         static const QString text = QStringLiteral("Nothing was saved; your changes are still open.");
@@ -41,13 +36,8 @@ private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
 
     void init() {
-        folder = std::make_unique<QTemporaryDir>();
-        QVERIFY(folder->isValid());
-        prompts = ScriptedPrompts();
-        window = std::make_unique<MainWindow>();
-        window->setPrompts(&prompts);
-        window->setLangDir(folder->filePath(QStringLiteral("languages")));  // absent: no languages
-        window->initWindow();
+        prepare();
+        startWindow(path(QStringLiteral("languages")));  // absent: no languages
     }
     void cleanup() { window.reset(); }
 
