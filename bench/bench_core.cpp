@@ -24,7 +24,7 @@
 #include <string>
 
 #include "accountdb.h"
-#include "bookgenerator.h"
+#include "generatedbook.h"
 #include "errormsg.h"
 
 namespace {

@@ -15,7 +15,7 @@
 #include "accountdb.h"
 #include "benchprompts.h"
 #include "big5text.h"
-#include "bookgenerator.h"
+#include "generatedbook.h"
 #include "find/filterbar.h"
 #include "window/mainwindow.h"
 #include "transactionsearch.h"

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "bookgenerator.h"
+#include "generatedbook.h"
 #include "errormsg.h"
 
 int main(int argc, char** argv) {

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -11,28 +8,15 @@
 // holds when the test ends.
 class TempDir {
 public:
-    TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "pennywell-test-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-        root = pattern;
-    }
-    ~TempDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(root, ignored);
-    }
+    TempDir();
+    ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
-    std::string path(const std::string& name) const { return (root / name).string(); }
+    std::string path(const std::string& name) const;
 
     // Names of the entries in the folder, or in a folder within it, sorted.
-    std::vector<std::string> entries(const std::string& folder = {}) const {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(root / folder))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
+    std::vector<std::string> entries(const std::string& folder = {}) const;
 
 private:
     std::filesystem::path root;

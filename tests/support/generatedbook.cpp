@@ -1,21 +1,12 @@
-#pragma once
+#include "generatedbook.h"
 
-// The generated books the benchmarks and the whole-process timings read: the
-// same bytes for the same count on every run, so figures taken on different
-// days compare.
-
+#include <iterator>
 #include <random>
 #include <string>
 
-#include "accountdb.h"
-
 namespace BenchBooks {
 
-constexpr int typesInBook = 30;
-
-// A fixed-seed book: 30 types, dates over ten years, comments of 0 to 40
-// bytes mixing ASCII with Big5 pairs.
-inline KestLib::AccountDB generateBook(int transactions) {
+KestLib::AccountDB generateBook(int transactions) {
     std::mt19937 random(20040315);
     KestLib::AccountDB db;
     db.reset();

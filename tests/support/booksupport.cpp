@@ -1,0 +1,40 @@
+#include "booksupport.h"
+
+#include <QFile>
+#include <QTest>
+
+#include "filebytes.h"
+
+namespace BookSupport {
+
+std::string pathBytes(const QString& path) { return QFile::encodeName(path).toStdString(); }
+
+KestLib::AccountDB makeBook(const std::string& name, const std::vector<Row>& rows,
+                            const std::vector<std::string>& types) {
+    return BookBuilder(name).types(types).rows(rows).build();
+}
+
+void writeBookBytes(const std::string& path, const std::string& name, const std::vector<Row>& rows) {
+    BookBuilder(name).rows(rows).writeTo(path);
+}
+
+void writeBook(const QString& path, const std::string& name, const std::vector<Row>& rows) {
+    writeBookBytes(pathBytes(path), name, rows);
+}
+
+KestLib::AccountDB readBook(const QString& path) {
+    KestLib::AccountDB book;
+    book.loadFile(pathBytes(path));
+    return book;
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) { writeFile(pathBytes(path), bytes.toStdString()); }
+
+QByteArray fileBytes(const QString& path) { return QByteArray::fromStdString(readFile(pathBytes(path))); }
+
+void choose(QComboBox* box, int item) {
+    box->setCurrentIndex(item);
+    emit box->activated(item);
+}
+
+}  // namespace BookSupport
