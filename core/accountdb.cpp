@@ -164,9 +164,12 @@ const TransType& AccountDB::findType(const std::string& name) const {
 }
 
 std::int64_t AccountDB::sum(const Selection& selection) const {
+    // A copy, so that the sum's stores, which may alias the type set's words,
+    // don't make the loop read the selection again for every transaction.
+    const Selection chosen = selection;
     std::int64_t sum = 0;
     transactions.forEach([&](const Transaction& record) {
-        if (!selection.takes(record)) return;
+        if (!chosen.takes(record)) return;
         sum += record.isIncome() ? record.amount() : -static_cast<std::int64_t>(record.amount());
     });
     return sum;
