@@ -11,12 +11,11 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include <random>
 #include <string>
 
 #include "accountdb.h"
 #include "benchprompts.h"
-#include "big5text.h"
+#include "generatedbook.h"
 #include "statistics/budgetdialog.h"
 #include "statistics/grandtotaldialog.h"
 #include "statistics/percentagedialog.h"
@@ -28,26 +27,15 @@ namespace {
 
 constexpr int bookSize = 1'000'000;
 
-// A fixed-seed book: 128 types, a third with Chinese names, dates over 26
-// years, one transaction in four an income.
+// The household book with 128 types (the most a book can hold), a third
+// with Chinese names, and no comments.
 const AccountDB& bigBook() {
     static const AccountDB book = [] {
-        AccountDB db;
-        db.reset();  // type id 0: the empty name
-        for (int i = 1; i < KestLib::TypeIdTable::capacity; ++i)
-            db.addType(i % 3 == 0 ? toBig5(QString::fromUtf8("類別%1").arg(i)) : "Type " + std::to_string(i));
-        std::mt19937 random(20040315);
-        KestLib::Transaction record;
-        for (int i = 0; i < bookSize; ++i) {
-            record.setYear(2000 + static_cast<int>(random() % 26));
-            record.setMonth(1 + static_cast<int>(random() % 12));
-            record.setDay(1 + static_cast<int>(random() % 28));
-            record.setType(static_cast<int>(random() % KestLib::TypeIdTable::capacity));
-            record.setAmount(1 + static_cast<int>(random() % 100'000));
-            record.setIncome(random() % 4 == 0);
-            db.addTransaction(record);
-        }
-        return db;
+        BenchBooks::HouseholdShape shape;
+        shape.seed = 20040315;
+        shape.types = KestLib::TypeIdTable::capacity;
+        shape.comments = BenchBooks::HouseholdShape::Comments::None;
+        return BenchBooks::householdBook(bookSize, shape);
     }();
     return book;
 }

@@ -14,9 +14,9 @@
 
 #include <filesystem>
 #include <functional>
-#include <random>
 
 #include "accountdb.h"
+#include "generatedbook.h"
 #include "benchprompts.h"
 #include "window/mainwindow.h"
 #include "transactions/transactiondialog.h"
@@ -27,27 +27,13 @@ using KestLib::Transaction;
 namespace {
 
 constexpr int bookSize = 1'000'000;
-constexpr int typeCount = 30;
 
-// A fixed-seed book: 30 types, dates over 26 years, short comments.
+// The household book: 30 types and comments of two English words.
 AccountDB makeBigBook() {
-    AccountDB db;
-    db.reset();
-    for (int i = 1; i < typeCount; ++i) db.addType("Type " + std::to_string(i));
-    std::mt19937 random(20260101);
-    const char* words[] = {"rent", "milk", "bus", "gift", "cafe", "tax", "lunch", "bonus"};
-    for (int i = 0; i < bookSize; ++i) {
-        Transaction record;
-        record.setYear(2000 + static_cast<int>(random() % 26));
-        record.setMonth(1 + static_cast<int>(random() % 12));
-        record.setDay(1 + static_cast<int>(random() % 28));
-        record.setType(static_cast<int>(random() % typeCount));
-        record.setAmount(1 + static_cast<int>(random() % 100'000));
-        record.setIncome(random() % 4 == 0);
-        record.setComment(std::string(words[random() % 8]) + ' ' + words[random() % 8]);
-        db.addTransaction(record);
-    }
-    return db;
+    BenchBooks::HouseholdShape shape;
+    shape.chineseTypeNames = false;
+    shape.comments = BenchBooks::HouseholdShape::Comments::TwoWords;
+    return BenchBooks::householdBook(bookSize, shape);
 }
 
 AccountDB& bigBook() {

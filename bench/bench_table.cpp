@@ -15,7 +15,7 @@
 
 #include "accountdb.h"
 #include "benchprompts.h"
-#include "big5text.h"
+#include "generatedbook.h"
 #include "window/mainwindow.h"
 #include "table/transactiontablemodel.h"
 #include "table/transactiontableview.h"
@@ -27,8 +27,8 @@ namespace {
 
 constexpr int bookSize = 1'000'000;
 
-// A fixed-seed book: 30 types, some with Chinese names, and comments of 0 to
-// 40 bytes mixing English and Big5 words.
+// The household book: 30 types, some with Chinese names, and comments of 0
+// to 40 bytes mixing English and Big5 words, written once to a file.
 class BigBook {
 public:
     static const BigBook& instance() {
@@ -40,53 +40,15 @@ public:
     std::string path;
 
     Transaction randomTransaction(std::mt19937& random) const {
-        Transaction record;
-        record.setYear(2000 + static_cast<int>(random() % 26));
-        record.setMonth(1 + static_cast<int>(random() % 12));
-        record.setDay(1 + static_cast<int>(random() % 28));
-        record.setType(static_cast<int>(random() % typeCount));
-        record.setAmount(1 + static_cast<int>(random() % 100'000));
-        record.setIncome(random() % 4 == 0);
-        record.setComment(randomComment(random));
-        return record;
+        return BenchBooks::householdTransaction(random, BenchBooks::HouseholdShape{});
     }
 
 private:
-    static constexpr int typeCount = 30;
-
     BigBook() {
-        for (const char* word : {"rent", "milk", "bus", "gift", "cafe", "tax", "fee", "book", "lunch", "bonus"})
-            words.emplace_back(word);
-        for (const char* word : {"食物", "房租", "交通", "薪水", "禮物", "午餐", "電費", "書"})
-            words.push_back(toBig5(QString::fromUtf8(word)));
-
-        AccountDB db;
-        db.reset();  // type id 0: the empty name
-        for (int i = 1; i < typeCount; ++i)
-            db.addType(i % 3 == 0 ? toBig5(QString::fromUtf8("類別%1").arg(i)) : "Type " + std::to_string(i));
-        std::mt19937 random(20260101);
-        for (int i = 0; i < bookSize; ++i) {
-            Transaction record = randomTransaction(random);
-            db.addTransaction(record);
-        }
         path = (std::filesystem::temp_directory_path() / "pennywell-bench-1m.pwdb").string();
         std::string written = path;
-        db.saveFile(written);
+        BenchBooks::householdBook(bookSize, BenchBooks::HouseholdShape{}).saveFile(written);
     }
-
-    std::string randomComment(std::mt19937& random) const {
-        const std::size_t length = random() % 41;
-        std::string comment;
-        while (true) {
-            const std::string& word = words[random() % words.size()];
-            if (comment.size() + word.size() + 1 > length) break;
-            if (!comment.empty()) comment += ' ';
-            comment += word;
-        }
-        return comment;
-    }
-
-    std::vector<std::string> words;
 };
 
 void openThroughMainWindow(benchmark::State& state) {

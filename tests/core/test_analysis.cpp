@@ -68,6 +68,44 @@ TEST(Selection, TakesByDateTypeAndDirection) {
     for (const Case& c : cases) EXPECT_EQ(c.selection.takes(record), c.takes) << c.name;
 }
 
+// The sum has a loop of its own for every type, one type and a set of types:
+// each must agree with the record-by-record rule, in every direction.
+TEST(Selection, SumAgreesWithTheRecordRuleForEachKindOfTypeTest) {
+    AccountDB db = BookBuilder()
+                       .income("Pay", 700, 2004, 3, 1)
+                       .outgoing("Food", 30, 2004, 3, 31)
+                       .outgoing("Pay", 5, 2004, 3, 15)
+                       .income("Gift", 2000000000, 2004, 3, 2)
+                       .outgoing("Gift", 2000000000, 2004, 3, 3)
+                       .outgoing("Gift", 2000000000, 2004, 3, 4)
+                       .income("Food", 1000, 2004, 2, 29)
+                       .build();
+    const std::vector<std::vector<int>> typeSets = {
+        {}, {db.findType("Pay").id()}, {db.findType("Pay").id(), db.findType("Gift").id()}};
+    for (const DateRange range : {DateRange{-1, -1}, march}) {
+        for (const InOutSelector inOut : {InOutSelector::Both, InOutSelector::Income, InOutSelector::Outgoing}) {
+            std::vector<Selection> selections = {Selection(range, inOut)};
+            for (const std::vector<int>& ids : typeSets) {
+                Selection chosen(range, inOut);
+                chosen.allTypes = false;
+                for (int id : ids) chosen.types.set(static_cast<std::size_t>(id));
+                selections.push_back(chosen);
+            }
+            for (const Selection& selection : selections) {
+                std::int64_t expected = 0;
+                for (int position = 0; position < db.transCount(); ++position) {
+                    const Transaction& record = db.transaction(position, false);
+                    if (selection.takes(record))
+                        expected += record.isIncome() ? record.amount() : -std::int64_t{record.amount()};
+                }
+                EXPECT_EQ(db.sum(selection), expected)
+                    << "types " << (selection.allTypes ? "all" : std::to_string(selection.types.count()))
+                    << ", direction " << static_cast<int>(inOut) << ", range open " << range.isOpen();
+            }
+        }
+    }
+}
+
 TEST(GrandTotal, BalanceByDirectionWithBothBoundsCounted) {
     struct Case {
         int income, outgoing;

@@ -29,34 +29,13 @@
 #include "window/mainwindow.h"
 #include "scriptedprompts.h"
 #include "windowfixture.h"
+#include "window/windowactions.h"
 #include "table/transactiontablemodel.h"
 
 namespace {
 
 const QString shippedDir = QStringLiteral(PENNYWELL_LANGUAGES_DIR);
 const QString fixtureDir = QStringLiteral(FIXTURE_DIR);
-const QStringList menuBarSources = {"&File", "&Edit", "&Transaction", "&Database", "&Language", "&Help"};
-
-// The shown text of each window text the tests follow, by the action's
-// object name and the property, with its English source.
-struct ActionText {
-    const char* action;
-    bool statusTip;
-    const char* source;
-};
-const ActionText followedActionTexts[] = {
-    {"newAct", false, "&New"},
-    {"newAct", true, "Create a new database"},
-    {"openAct", true, "Open an exist database"},
-    {"saveAsAct", false, "Save &As"},
-    {"exitAct", false, "E&xit"},
-    {"transCreateAct", false, "&Create"},
-    {"transDeleteOneAct", true, "Delete this transaction"},
-    {"dbNameAct", false, "&Set the Database Name"},
-    {"budgetAct", false, "&Budget Analasis"},
-    {"percentageAct", true, "Analyze the percentage of each Income/Outgoing type"},
-    {"aboutQtAct", false, "About &Qt"},
-};
 const char* const headerSources[] = {"Index", "Date", "In/Out", "Money", "Type", "Comment"};
 
 // A folder of translation files: each entry copies a file (a path) to a name.
@@ -148,14 +127,18 @@ private:
             const QString text = reference ? reference->translate("MainWindow", source) : QString();
             return text.isEmpty() ? QString::fromUtf8(source) : text;
         };
-        const QList<QAction*> bar = window->menuBar()->actions();
-        QCOMPARE(bar.size(), menuBarSources.size());
-        for (qsizetype i = 0; i < bar.size(); ++i)
-            QCOMPARE(bar[i]->text(), expected(menuBarSources[i].toUtf8().constData()));
-        QCOMPARE(bar[3]->menu()->actions().at(1)->text(), expected("&Statistic"));
-        for (const ActionText& followed : followedActionTexts) {
-            const QAction* shown = action(followed.action);
-            QCOMPARE(followed.statusTip ? shown->statusTip() : shown->text(), expected(followed.source));
+        // The menu bar's titles, then the Statistic submenu's, in the table's order.
+        QStringList shownTitles, expectedTitles;
+        for (const QAction* title : window->menuBar()->actions()) shownTitles << title->text();
+        shownTitles << window->menuBar()->actions().at(3)->menu()->actions().at(1)->text();
+        for (const WindowActions::MenuEntry& entry : WindowActions::menus())
+            if (*entry.title && entry.menu != WindowActions::Menu::Statistic) expectedTitles << expected(entry.title);
+        expectedTitles << expected("&Statistic");
+        QCOMPARE(shownTitles, expectedTitles);
+        for (const WindowActions::Entry& entry : WindowActions::table()) {
+            const QAction* shown = action(entry.objectName);
+            QCOMPARE(shown->text(), expected(entry.text));
+            if (*entry.statusTip) QCOMPARE(shown->statusTip(), expected(entry.statusTip));
         }
         for (int section = 0; section < TransactionTableModel::ColumnCount; ++section)
             QCOMPARE(table()->model()->headerData(section, Qt::Horizontal).toString(),
