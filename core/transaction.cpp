@@ -16,17 +16,6 @@ std::int32_t packDate(int year, int month, int day) {
     return static_cast<std::int32_t>(code);
 }
 
-std::optional<DateDigits> unpackDate(std::int32_t code) {
-    const auto bits = static_cast<std::uint32_t>(code);
-    int digits[8];
-    for (int k = 0; k < 8; ++k) {
-        digits[k] = static_cast<int>((bits >> (28 - 4 * k)) & 0xF);
-        if (digits[k] > 9) return std::nullopt;
-    }
-    return DateDigits{digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3], digits[4] * 10 + digits[5],
-                      digits[6] * 10 + digits[7]};
-}
-
 static_assert(sizeof(Transaction) == 32, "a transaction is packed into 32 bytes");
 
 namespace {

@@ -24,7 +24,17 @@ struct DateDigits {
     int month;
     int day;
 };
-std::optional<DateDigits> unpackDate(std::int32_t code);
+// Inline: the monthly figures decode every transaction's date.
+inline std::optional<DateDigits> unpackDate(std::int32_t code) {
+    const auto bits = static_cast<std::uint32_t>(code);
+    int digits[8];
+    for (int k = 0; k < 8; ++k) {
+        digits[k] = static_cast<int>((bits >> (28 - 4 * k)) & 0xF);
+        if (digits[k] > 9) return std::nullopt;
+    }
+    return DateDigits{digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3], digits[4] * 10 + digits[5],
+                      digits[6] * 10 + digits[7]};
+}
 
 // One dated income or outgoing entry. A plain value: copying copies every
 // field, the index included.

@@ -3,6 +3,7 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <string_view>
 
 namespace BenchBooks {
 
@@ -59,7 +60,7 @@ std::string wordsComment(std::mt19937& random) {
     const std::size_t length = random() % 41;
     std::string comment;
     while (true) {
-        const std::string word = commentWords[random() % std::size(commentWords)];
+        const std::string_view word = commentWords[random() % std::size(commentWords)];
         if (comment.size() + word.size() + 1 > length) break;
         if (!comment.empty()) comment += ' ';
         comment += word;
