@@ -8,6 +8,8 @@ set(PENNYWELL_MIME_TYPE "application/x-pennywell-book")
 # The date of the release named by the project's version, for the AppStream
 # metadata and the manual pages.
 set(PENNYWELL_RELEASE_DATE "2026-12-07")
+# The same day as the Debian changelog writes it.
+set(PENNYWELL_RELEASE_DATE_RFC2822 "Mon, 07 Dec 2026 12:00:00 +0000")
 set(PENNYWELL_ICON_SVG "${PROJECT_SOURCE_DIR}/data/icons/${PENNYWELL_APP_ID}.svg")
 # The sizes desktops and file managers look for in the hicolor theme.
 set(PENNYWELL_ICON_SIZES 16 22 24 32 48 64 128 256)

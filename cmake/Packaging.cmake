@@ -9,6 +9,9 @@ with a whole-number amount, a type of your own and a comment, in one file.
 Over a range of dates it answers the balance, the share of each type, and
 how much of a budget may still be spent on each remaining day.]=])
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+# Free software under the GNU GPL, version 3 or later (SPDX: GPL-3.0-or-later);
+# the package's copyright file says so in Debian's machine-readable form.
+set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -19,9 +22,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Pennywell developers <pennywell@example
 # The libraries the programs link are found by dpkg-shlibdeps (dpkg-dev)
 # from the binaries themselves, with the versions the build saw.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# What the binaries don't show: plugins Qt loads at run time. The X11 and
-# offscreen platforms come with libqt6gui6; Wayland's are in this one.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-qpa-plugins")
+# What the binaries don't show. Qt loads its Wayland platform at run time
+# (the X11 and offscreen ones come with libqt6gui6), and without a font with
+# the traditional Chinese characters the Chinese texts and books show boxes.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, qt6-wayland")
 # The desktop's caches of menu entries and file types are refreshed by the
 # dpkg triggers of these packages when files land in their folders.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "desktop-file-utils, shared-mime-info")

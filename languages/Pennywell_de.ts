@@ -888,6 +888,10 @@ Möchten Sie sie überschreiben?</translation>
         <source>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</source>
         <translation>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Entwickelt von&lt;p&gt;den Pennywell-Entwicklern&lt;p&gt;Bitte melden Sie Probleme im Fehlerverfolgungssystem des Pennywell-Projekts.&lt;p&gt;Pennywell-Werkzeug</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;Pennywell is free software: you may share and change it under the GNU General Public License, version 3 or later.</source>
+        <translation>&lt;p&gt;Pennywell ist freie Software: Sie dürfen sie unter den Bedingungen der GNU General Public License, Version 3 oder später, weitergeben und verändern.</translation>
+    </message>
 </context>
 <context>
     <name>PercentageDialog</name>

@@ -888,6 +888,10 @@ Do you want to override it?</translation>
         <source>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</source>
         <translation>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;Pennywell is free software: you may share and change it under the GNU General Public License, version 3 or later.</source>
+        <translation>&lt;p&gt;Pennywell is free software: you may share and change it under the GNU General Public License, version 3 or later.</translation>
+    </message>
 </context>
 <context>
     <name>PercentageDialog</name>

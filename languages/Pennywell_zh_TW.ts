@@ -885,6 +885,10 @@ Do you want to override it?</source>
         <source>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</source>
         <translation>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;製作：&lt;p&gt;Pennywell 開發團隊&lt;p&gt;如有問題，請回報至 Pennywell 專案的問題追蹤系統。&lt;p&gt;Pennywell 工具</translation>
     </message>
+    <message>
+        <source>&lt;p&gt;Pennywell is free software: you may share and change it under the GNU General Public License, version 3 or later.</source>
+        <translation>&lt;p&gt;Pennywell 是自由軟體：您可以依照 GNU 通用公共授權條款第 3 版或更新版本散布及修改。</translation>
+    </message>
 </context>
 <context>
     <name>PercentageDialog</name>

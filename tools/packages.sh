@@ -32,7 +32,8 @@ TEST_PACKAGES=(libgtest-dev libbenchmark-dev clang libclang-rt-14-dev ledger tim
 TEST_PACKAGES+=(desktop-file-utils appstream libxml2-utils shared-mime-info libglib2.0-bin groff-base)
 # tools/package: dpkg-shlibdeps computes the package's dependencies, and CPack
 # finds the binaries to give it with file.
-PACKAGE_PACKAGES=(dpkg-dev file)
+# lintian checks the package against Debian's policy.
+PACKAGE_PACKAGES=(dpkg-dev file lintian)
 # tools/screenshots: a virtual display.
 SCREENSHOT_PACKAGES=(xvfb xauth)
 # What tools/bench-cold and tools/bench-cli need besides: GNU time for the peak memory.

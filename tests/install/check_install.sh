@@ -48,6 +48,8 @@ expected=(
     "$share/metainfo/$app_id.metainfo.xml"
     "$share/mime/packages/$app_id.xml"
     "$share/icons/hicolor/scalable/apps/$app_id.svg"
+    "$share/doc/pennywell/copyright"
+    "$share/doc/pennywell/changelog.Debian.gz"
 )
 for size in $icon_sizes; do expected+=("$share/icons/hicolor/${size}x${size}/apps/$app_id.png"); done
 for program in "${programs[@]}"; do
@@ -99,6 +101,13 @@ grep -q '^Exec=pennywell ' "$desktop" || fail "the desktop entry doesn't start p
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo doesn't launch $app_id.desktop"
 grep -q "<mime-type type=\"$mime_type\">" "$mimexml" || fail "the MIME package doesn't define $mime_type"
+# One license, said the same way by the metainfo and the copyright file.
+grep -q "<project_license>GPL-3.0-or-later</project_license>" "$metainfo" || fail "the metainfo doesn't say GPL-3.0-or-later"
+grep -qx "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" "$share/doc/pennywell/copyright" ||
+    fail "the copyright file is not in the machine-readable format"
+grep -qx "License: GPL-3+" "$share/doc/pennywell/copyright" || fail "the copyright file doesn't say GPL-3+"
+gzip -dc "$share/doc/pennywell/changelog.Debian.gz" | head -n 1 | grep -q "^pennywell (" ||
+    fail "the changelog doesn't start with the package's entry"
 
 # ---- A book is recognised by its file type ----------------------------------
 # Only the prefix and the system's own types are seen, never the user's.

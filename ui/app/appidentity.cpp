@@ -29,5 +29,9 @@ QString aboutText() {
                                        "<p>the Pennywell developers"
                                        "<p>Please report problems on the Pennywell project's issue tracker."
                                        "<p>Pennywell Tool")
-        .arg(QStringLiteral(PENNYWELL_VERSION));
+               .arg(QStringLiteral(PENNYWELL_VERSION)) +
+           // A paragraph of its own, so the box's first text stays as it was.
+           QCoreApplication::translate("MainWindow",
+                                       "<p>Pennywell is free software: you may share and change it under the "
+                                       "GNU General Public License, version 3 or later.");
 }
