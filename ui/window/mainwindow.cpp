@@ -103,6 +103,9 @@ void MainWindow::initWindow() {
             [this](const QString& path) { openFile(BookPath::fromDisplay(path)); });
     actions->menu(WindowActions::Menu::File)->insertMenu(actions->action("saveAct"), recentMenu);
     csvCommands = new CsvCommands(this, *book);
+    // The keyboard's and the double-click's way to the right-click commands.
+    connect(table, &TransactionTableView::modifyRequested, actions->action("transModifyOneAct"), &QAction::trigger);
+    connect(table, &TransactionTableView::deleteRequested, actions->action("transDeleteOneAct"), &QAction::trigger);
     refreshTable();
     createCentre();
     createStatusBar();
@@ -146,7 +149,7 @@ void MainWindow::followBook() {
         // The table appends at the end only; a row back in the middle moves
         // every later position, so the rows are read again.
         if (position == book->database().transCount() - 1)
-            showRowChange([this] { model->appendLastTransaction(); });
+            table->followAppended([this] { showRowChange([this] { model->appendLastTransaction(); }); });
         else
             guard([this] { refreshTable(); });
         updateStatus();
