@@ -251,18 +251,24 @@ bool MainWindow::maybeSave() { return files.maybeSave(); }
 void MainWindow::newDB() {
     if (!maybeSave()) return;
     const auto answer = prompts->askDatabaseName(this, fromBig5(context, book->database().name()));
-    if (answer.accepted && acceptableName(answer.name)) guard([&] { book->startNew(toBig5(answer.name)); });
+    // A new book, as one opened, starts with the find bar closed: nothing
+    // asked of the last book is asked of it.
+    if (answer.accepted && acceptableName(answer.name) && guard([&] { book->startNew(toBig5(answer.name)); }))
+        filterBar->closeBar();
 }
 
 void MainWindow::openDB() {
     if (!maybeSave()) return;
     // Chosen or not, the table is shown afresh: rows in book order, the
     // current sort re-applied (a load does that itself).
-    if (!files.openChosen()) guard([this] { refreshTable(); });
+    if (files.openChosen())
+        filterBar->closeBar();
+    else
+        guard([this] { refreshTable(); });
 }
 
 void MainWindow::openFile(const BookPath& path) {
-    if (maybeSave()) files.open(path);
+    if (maybeSave() && files.open(path)) filterBar->closeBar();
 }
 
 bool MainWindow::saveDB() { return files.save(); }
