@@ -45,6 +45,8 @@
 namespace {
 
 constexpr const char* context = "MainWindow";
+// How long the status bar says where an export went.
+constexpr int exportNoteTime = 10000;  // ms
 
 }  // namespace
 
@@ -427,7 +429,11 @@ void MainWindow::importCsv() {
     guard([this] { csvCommands->importFile(*prompts); });
 }
 
-void MainWindow::exportCsv() { csvCommands->exportFile(*prompts, book->path().bytes()); }
+void MainWindow::exportCsv() {
+    const QString written = csvCommands->exportFile(*prompts);
+    if (!written.isEmpty())
+        statusBar()->showMessage(tr("Exported to %1").arg(QDir::toNativeSeparators(written)), exportNoteTime);
+}
 
 void MainWindow::undoChange() { book->undo(); }
 
