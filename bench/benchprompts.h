@@ -20,7 +20,7 @@ public:
     bool askOverwrite(QWidget*, const QString&, const QString&) override { return false; }
     QString openFileName(QWidget*, const QString&, const QString&) override { return QString(); }
     QString saveFileName(QWidget*, const QString&, const QString&) override { return QString(); }
-    FileChoice chooseDataFile(QWidget*, bool, const QStringList&) override { return {}; }
+    FileChoice chooseDataFile(QWidget*, bool, const QStringList&, const QString&) override { return {}; }
     NameAnswer askDatabaseName(QWidget*, const QString&) override { return {}; }
     void warn(QWidget*, const QString&, const QString& text, const QString& = QString()) override {
         lastWarning = text;

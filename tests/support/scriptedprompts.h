@@ -59,8 +59,10 @@ public:
         return next(saveNames, QString(), "save-as");
     }
     QStringList lastFilters;
-    FileChoice chooseDataFile(QWidget*, bool forSaving, const QStringList& filters) override {
+    QString lastStart;  // where the last data file dialog would have started
+    FileChoice chooseDataFile(QWidget*, bool forSaving, const QStringList& filters, const QString& start) override {
         lastFilters = filters;
+        lastStart = start;
         return next(dataFiles, FileChoice{}, forSaving ? QStringLiteral("data-save") : QStringLiteral("data-open"));
     }
     NameAnswer askDatabaseName(QWidget*, const QString& presetName) override {

@@ -1,12 +1,17 @@
 #include "app/appidentity.h"
+#include "app/commandline.h"
 #include "book/bookpath.h"
 #include "languages/languagefolder.h"
 #include "window/mainwindow.h"
 #include "app/pennywellapplication.h"
 
 int main(int argc, char* argv[]) {
+    // --help and --version need no display: they are answered before the toolkit starts.
+    if (const auto text = CommandLine::answer(argc, argv)) return CommandLine::print(*text);
     // Ignores SIGXFSZ and ends the program on an error that escapes a handler.
     PennywellApplication app(argc, argv);
+    // The same options after Qt's own ("-style fusion --help").
+    if (const auto text = CommandLine::answer(argc, argv)) return CommandLine::print(*text);
     // Desktops match the window to its menu entry and icon by this name.
     QGuiApplication::setDesktopFileName(applicationId());
     try {

@@ -46,7 +46,11 @@ DBNameDialog::DBNameDialog(QWidget* parent) : QDialog(parent) {
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void DBNameDialog::setDBName(const QString& name) { dbNameLineEdit->setText(name); }
+void DBNameDialog::setDBName(const QString& name) {
+    dbNameLineEdit->setText(name);
+    // Typing replaces the name; an arrow key keeps it for editing.
+    dbNameLineEdit->selectAll();
+}
 
 QString DBNameDialog::dbName() const { return dbNameLineEdit->text(); }
 

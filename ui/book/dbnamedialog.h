@@ -18,6 +18,7 @@ class DBNameDialog : public QDialog {
 public:
     explicit DBNameDialog(QWidget* parent = nullptr);
 
+    // The name shown, selected.
     void setDBName(const QString& name);
     QString dbName() const;
     // Where the warning goes; without prompts it is a message box.

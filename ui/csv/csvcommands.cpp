@@ -1,6 +1,9 @@
 #include "csv/csvcommands.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QWidget>
 
 #include "accountdb.h"
@@ -8,6 +11,7 @@
 #include "book/book.h"
 #include "bookcsv.h"
 #include "book/coremessages.h"
+#include "csv/csvfilename.h"
 #include "errormsg.h"
 #include "fileidentity.h"
 #include "fileio.h"
@@ -35,7 +39,8 @@ CsvCommands::CsvCommands(QWidget* window, Book& book) : QObject(window), window(
 bool CsvCommands::importFile(UserPrompts& prompts) {
     const auto choice = prompts.chooseDataFile(
         window, false,
-        {tr("CSV files, encoding detected (*.csv)"), tr("CSV files, UTF-8 (*.csv)"), tr("CSV files, Big5 (*.csv)")});
+        {tr("CSV files, encoding detected (*.csv)"), tr("CSV files, UTF-8 (*.csv)"), tr("CSV files, Big5 (*.csv)")},
+        QString());
     if (choice.path.isEmpty()) return false;
 
     QFile file(choice.path);
@@ -61,24 +66,34 @@ bool CsvCommands::importFile(UserPrompts& prompts) {
     return report.transactions > 0 || !report.newTypes.empty();
 }
 
-void CsvCommands::exportFile(UserPrompts& prompts, const std::string& bookFile) {
+QString CsvCommands::exportFile(UserPrompts& prompts) {
     const auto choice = prompts.chooseDataFile(
-        window, true,
-        {tr("CSV, UTF-8 (*.csv)"), tr("CSV, UTF-8 for spreadsheets (*.csv)"), tr("CSV, Big5 (*.csv)")});
-    if (choice.path.isEmpty()) return;
-    const std::string path = QFile::encodeName(choice.path).toStdString();
-    if (KestLib::isSameFile(path, bookFile)) {
+        window, true, {tr("CSV, UTF-8 (*.csv)"), tr("CSV, UTF-8 for spreadsheets (*.csv)"), tr("CSV, Big5 (*.csv)")},
+        CsvFileName::suggested(fromBig5("MainWindow", book.database().name()), book.path().display()));
+    if (choice.path.isEmpty()) return {};
+    const QString target = CsvFileName::completed(choice.path);
+    const std::string path = QFile::encodeName(target).toStdString();
+    if (KestLib::isSameFile(path, book.path().bytes())) {
         warnUser(prompts, window,
                  tr("The file %1 is the open book itself; the CSV would replace it. Nothing was written.")
-                     .arg(choice.path));
-        return;
+                     .arg(target));
+        return {};
     }
+    // The dialog asked about the name as typed, not about the one completed.
+    if (target != choice.path && QFileInfo::exists(target) &&
+        !prompts.askOverwrite(window, QCoreApplication::translate("MainWindow", "Pennywell"),
+                              QCoreApplication::translate("MainWindow",
+                                                          "File %1 already exists.\nDo you want to override it?")
+                                  .arg(QDir::toNativeSeparators(target))))
+        return {};
     try {
         KestLib::writeFileAtomically(path,
                                      PwText::exportCsv(book.database(), encodingAt(exportEncodings, choice.filterIndex)));
     } catch (const KestLib::ErrorMsg& error) {
         warnUser(prompts, window,
-                 tr("The file %1 can't be written: %2").arg(choice.path, fromBig5("MainWindow", error.message())),
+                 tr("The file %1 can't be written: %2").arg(target, fromBig5("MainWindow", error.message())),
                  coreErrorDetails(error));
+        return {};
     }
+    return target;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QObject>
-#include <string>
+#include <QString>
 
 class Book;
 class QWidget;
@@ -22,9 +22,9 @@ public:
     // the core's "not enough memory to read FILE" error, thrown with the
     // book as it was.
     bool importFile(UserPrompts& prompts);
-    // bookFile is the file the book is bound to (empty for none), which the
-    // CSV may never replace.
-    void exportFile(UserPrompts& prompts, const std::string& bookFile);
+    // The file written, or an empty string when nothing was. The CSV never
+    // replaces the book's own file.
+    QString exportFile(UserPrompts& prompts);
 
 private:
     QWidget* window;

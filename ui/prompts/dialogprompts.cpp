@@ -43,12 +43,13 @@ QString DialogPrompts::saveFileName(QWidget* parent, const QString& filter, cons
                                         QFileDialog::DontConfirmOverwrite);
 }
 
-UserPrompts::FileChoice DialogPrompts::chooseDataFile(QWidget* parent, bool forSaving, const QStringList& filters) {
+UserPrompts::FileChoice DialogPrompts::chooseDataFile(QWidget* parent, bool forSaving, const QStringList& filters,
+                                                      const QString& start) {
     QString selected = filters.value(0);
     const QString joined = filters.join(QStringLiteral(";;"));
     // An export may replace a file; the dialog's own question guards that.
-    const QString path = forSaving ? QFileDialog::getSaveFileName(parent, QString(), startFolder(QString()), joined, &selected)
-                                   : QFileDialog::getOpenFileName(parent, QString(), startFolder(QString()), joined, &selected);
+    const QString path = forSaving ? QFileDialog::getSaveFileName(parent, QString(), startFolder(start), joined, &selected)
+                                   : QFileDialog::getOpenFileName(parent, QString(), startFolder(start), joined, &selected);
     return {path, static_cast<int>(std::max<qsizetype>(0, filters.indexOf(selected)))};
 }
 

@@ -10,7 +10,8 @@ public:
     bool askOverwrite(QWidget* parent, const QString& caption, const QString& text) override;
     QString openFileName(QWidget* parent, const QString& filter, const QString& folder) override;
     QString saveFileName(QWidget* parent, const QString& filter, const QString& folder) override;
-    FileChoice chooseDataFile(QWidget* parent, bool forSaving, const QStringList& filters) override;
+    FileChoice chooseDataFile(QWidget* parent, bool forSaving, const QStringList& filters,
+                              const QString& start) override;
     NameAnswer askDatabaseName(QWidget* parent, const QString& presetName) override;
     void warn(QWidget* parent, const QString& caption, const QString& text,
               const QString& details = QString()) override;

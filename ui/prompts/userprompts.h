@@ -37,8 +37,11 @@ public:
     // dialog starts in folder (the current folder when it is empty).
     virtual QString openFileName(QWidget* parent, const QString& filter, const QString& folder) = 0;
     virtual QString saveFileName(QWidget* parent, const QString& filter, const QString& folder) = 0;
-    // A file dialog for data other than a book; forSaving asks for a file to write.
-    virtual FileChoice chooseDataFile(QWidget* parent, bool forSaving, const QStringList& filters) = 0;
+    // A file dialog for data other than a book; forSaving asks for a file to
+    // write. It starts at start: a folder, or a file it offers (the current
+    // folder when empty).
+    virtual FileChoice chooseDataFile(QWidget* parent, bool forSaving, const QStringList& filters,
+                                      const QString& start) = 0;
     // The database name dialog, preset with presetName.
     virtual NameAnswer askDatabaseName(QWidget* parent, const QString& presetName) = 0;
     // A warning box; details, when given, is its informative text: which

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QStyleOptionViewItem>
 #include <algorithm>
@@ -12,7 +13,9 @@ TransactionTableView::TransactionTableView(TransactionTableModel* model, QWidget
     : QTableView(parent), tableModel(model) {
     setModel(model);
     tableModel->setTextFont(font());
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::StrongFocus);
+    // Tab leaves the table (for the find bar) instead of walking its cells.
+    setTabKeyNavigation(false);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -22,6 +25,43 @@ TransactionTableView::TransactionTableView(TransactionTableModel* model, QWidget
     // Rows as high as a line of text, so that a window shows many of them.
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     fitColumns();
+    connect(this, &QAbstractItemView::doubleClicked, this, &TransactionTableView::modifyRequested);
+}
+
+void TransactionTableView::followAppended(const std::function<void()>& change) {
+    QPersistentModelIndex appended;
+    const QMetaObject::Connection watch =
+        connect(model(), &QAbstractItemModel::rowsInserted, this,
+                [&](const QModelIndex&, int, int last) { appended = model()->index(last, 0); });
+    change();
+    disconnect(watch);
+    if (!appended.isValid()) return;
+    // The column the user was in stays, so the view doesn't scroll sideways.
+    const QModelIndex target = model()->index(appended.row(), std::max(0, currentIndex().column()));
+    setCurrentIndex(target);
+    scrollTo(target);
+}
+
+void TransactionTableView::keyPressEvent(QKeyEvent* event) {
+    // The keypad's Enter and Delete count as the main keys.
+    const bool plain = (event->modifiers() & ~Qt::KeyboardModifiers(Qt::KeypadModifier)) == Qt::NoModifier;
+    const int key = event->key();
+    if (plain && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Delete)) {
+        event->accept();
+        if (key == Qt::Key_Delete)
+            emit deleteRequested();
+        else
+            emit modifyRequested();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+QModelIndex TransactionTableView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
+    // A row is what is chosen here, so Home and End go to the first and the
+    // last row, as Ctrl+Home and Ctrl+End do, not to the row's first and last cell.
+    if (cursorAction == MoveHome || cursorAction == MoveEnd) modifiers |= Qt::ControlModifier;
+    return QTableView::moveCursor(cursorAction, modifiers);
 }
 
 void TransactionTableView::fitColumns() {

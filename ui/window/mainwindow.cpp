@@ -45,6 +45,8 @@
 namespace {
 
 constexpr const char* context = "MainWindow";
+// How long the status bar says where an export went.
+constexpr int exportNoteTime = 10000;  // ms
 
 }  // namespace
 
@@ -103,6 +105,9 @@ void MainWindow::initWindow() {
             [this](const QString& path) { openFile(BookPath::fromDisplay(path)); });
     actions->menu(WindowActions::Menu::File)->insertMenu(actions->action("saveAct"), recentMenu);
     csvCommands = new CsvCommands(this, *book);
+    // The keyboard's and the double-click's way to the right-click commands.
+    connect(table, &TransactionTableView::modifyRequested, actions->action("transModifyOneAct"), &QAction::trigger);
+    connect(table, &TransactionTableView::deleteRequested, actions->action("transDeleteOneAct"), &QAction::trigger);
     refreshTable();
     createCentre();
     createStatusBar();
@@ -146,7 +151,7 @@ void MainWindow::followBook() {
         // The table appends at the end only; a row back in the middle moves
         // every later position, so the rows are read again.
         if (position == book->database().transCount() - 1)
-            showRowChange([this] { model->appendLastTransaction(); });
+            table->followAppended([this] { showRowChange([this] { model->appendLastTransaction(); }); });
         else
             guard([this] { refreshTable(); });
         updateStatus();
@@ -248,18 +253,24 @@ bool MainWindow::maybeSave() { return files.maybeSave(); }
 void MainWindow::newDB() {
     if (!maybeSave()) return;
     const auto answer = prompts->askDatabaseName(this, fromBig5(context, book->database().name()));
-    if (answer.accepted && acceptableName(answer.name)) guard([&] { book->startNew(toBig5(answer.name)); });
+    // A new book, as one opened, starts with the find bar closed: nothing
+    // asked of the last book is asked of it.
+    if (answer.accepted && acceptableName(answer.name) && guard([&] { book->startNew(toBig5(answer.name)); }))
+        filterBar->closeBar();
 }
 
 void MainWindow::openDB() {
     if (!maybeSave()) return;
     // Chosen or not, the table is shown afresh: rows in book order, the
     // current sort re-applied (a load does that itself).
-    if (!files.openChosen()) guard([this] { refreshTable(); });
+    if (files.openChosen())
+        filterBar->closeBar();
+    else
+        guard([this] { refreshTable(); });
 }
 
 void MainWindow::openFile(const BookPath& path) {
-    if (maybeSave()) files.open(path);
+    if (maybeSave() && files.open(path)) filterBar->closeBar();
 }
 
 bool MainWindow::saveDB() { return files.save(); }
@@ -418,7 +429,11 @@ void MainWindow::importCsv() {
     guard([this] { csvCommands->importFile(*prompts); });
 }
 
-void MainWindow::exportCsv() { csvCommands->exportFile(*prompts, book->path().bytes()); }
+void MainWindow::exportCsv() {
+    const QString written = csvCommands->exportFile(*prompts);
+    if (!written.isEmpty())
+        statusBar()->showMessage(tr("Exported to %1").arg(QDir::toNativeSeparators(written)), exportNoteTime);
+}
 
 void MainWindow::undoChange() { book->undo(); }
 

@@ -42,7 +42,7 @@ public:
     bool askOverwrite(QWidget*, const QString&, const QString&) override { return true; }
     QString openFileName(QWidget*, const QString&, const QString&) override { return QString(); }
     QString saveFileName(QWidget*, const QString&, const QString&) override { return saveName; }
-    FileChoice chooseDataFile(QWidget*, bool, const QStringList&) override { return {}; }
+    FileChoice chooseDataFile(QWidget*, bool, const QStringList&, const QString&) override { return {}; }
     NameAnswer askDatabaseName(QWidget*, const QString&) override { return {true, QStringLiteral("Changed")}; }
     void warn(QWidget*, const QString& caption, const QString& text, const QString& details = QString()) override {
         say(QStringLiteral("warning: ") + caption + QStringLiteral(": ") + text);

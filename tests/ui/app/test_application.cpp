@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "booksupport.h"
+#include "pennywellversion.h"
 
 using namespace BookSupport;
 
@@ -54,6 +55,36 @@ private slots:
         QCOMPARE(outcome.lines, QStringList({warning}));
         QCOMPARE(fileBytes(book), before);
         QVERIFY(!QFile::exists(folder.filePath(QStringLiteral("book.pwdb.bak.pwdb"))));
+    }
+
+    // The program's own options print and end before the toolkit starts: a
+    // platform that doesn't exist would end any start of it.
+    void ownOptionsPrintAndEnd_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("fullDisk");  // standard output is /dev/full
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("start");  // of what is printed
+        QTest::newRow("help") << QStringList{"--help"} << false << 0 << "Usage: pennywell [Qt options] [BOOK]\n";
+        QTest::newRow("version") << QStringList{"--version"} << false << 0
+                                 << QStringLiteral("pennywell " PENNYWELL_VERSION "\n");
+        QTest::newRow("version, not written") << QStringList{"--version"} << true << 1 << QString();
+    }
+    void ownOptionsPrintAndEnd() {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, fullDisk);
+        QFETCH(int, code);
+        QFETCH(QString, start);
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
+        program.setProcessEnvironment(environment);
+        if (fullDisk) program.setStandardOutputFile(QStringLiteral("/dev/full"));
+        program.start(QStringLiteral(PENNYWELL_PROGRAM), arguments);
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), code);
+        const QString out = QString::fromUtf8(program.readAllStandardOutput());
+        if (!fullDisk) QVERIFY2(out.startsWith(start) && out.endsWith(u'\n'), qPrintable(out));
     }
 
     void fileSizeLimitGivesAWriteError() {

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,6 +44,29 @@ private slots:
         QTest::mouseClick(button(dialog, "okButton"), Qt::LeftButton);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.dbName(), QStringLiteral("Household"));
+    }
+
+    // The preset name is selected: typing replaces it, an arrow key first keeps it.
+    void typingReplacesThePresetName_data() {
+        QTest::addColumn<QString>("preset");
+        QTest::addColumn<bool>("toEnd");  // End pressed before typing
+        QTest::addColumn<QString>("name");
+        QTest::newRow("typed over") << "Household" << false << "Home";
+        QTest::newRow("nothing to replace") << "" << false << "Home";
+        QTest::newRow("kept, typed after") << "Household" << true << "Household Home";
+    }
+    void typingReplacesThePresetName() {
+        QFETCH(QString, preset);
+        QFETCH(bool, toEnd);
+        QFETCH(QString, name);
+        DBNameDialog dialog;
+        dialog.setDBName(preset);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QCOMPARE(QApplication::focusWidget(), lineEdit(dialog));
+        if (toEnd) QTest::keyClick(lineEdit(dialog), Qt::Key_End);
+        QTest::keyClicks(lineEdit(dialog), toEnd ? QStringLiteral(" Home") : QStringLiteral("Home"));
+        QCOMPARE(dialog.dbName(), name);
     }
 
     void typedAndEmptyNamesAreAccepted() {

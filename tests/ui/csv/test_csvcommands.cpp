@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,6 +14,7 @@
 #include "accountdb.h"
 #include "bookcsv.h"
 #include "booksupport.h"
+#include "csv/csvfilename.h"
 #include "databaseformat.h"
 #include "window/mainwindow.h"
 #include "memoryceiling.h"
@@ -153,6 +155,57 @@ private slots:
         prompts.dataFiles.push_back({});
         action("exportCsvAct")->trigger();
         QVERIFY(!QFile::exists(path("out.csv")));
+    }
+
+    void suggestedFileName_data() {
+        QTest::addColumn<QString>("name");  // the book's
+        QTest::addColumn<QString>("file");  // the book's, empty when not saved
+        QTest::addColumn<QString>("suggested");
+        QTest::newRow("beside the book") << "Household" << "/data/money.pwdb" << "/data/Household.csv";
+        QTest::newRow("not saved") << "Household" << "" << "./Household.csv";
+        QTest::newRow("no file name characters") << " Rent/2026\tq " << "/data/money.pwdb" << "/data/Rent_2026_q.csv";
+        QTest::newRow("no hidden file") << ".." << "/data/money.pwdb" << "/data/money.csv";
+        QTest::newRow("no name") << "" << "/data/money.pwdb" << "/data/money.csv";
+        QTest::newRow("neither") << "" << "" << ".";
+    }
+    void suggestedFileName() {
+        QFETCH(QString, name);
+        QFETCH(QString, file);
+        QFETCH(QString, suggested);
+        QCOMPARE(CsvFileName::suggested(name, file), suggested);
+    }
+
+    void completedFileName_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("written");
+        QTest::newRow("no extension") << "/data/export" << "/data/export.csv";
+        QTest::newRow("ending in a dot") << "/data/export." << "/data/export.csv";
+        QTest::newRow("csv") << "/data/export.CSV" << "/data/export.CSV";
+        QTest::newRow("another extension") << "/data/export.txt" << "/data/export.txt";
+        QTest::newRow("a dot in the folder only") << "/data/v1.2/export" << "/data/v1.2/export.csv";
+    }
+    void completedFileName() {
+        QFETCH(QString, chosen);
+        QFETCH(QString, written);
+        QCOMPARE(CsvFileName::completed(chosen), written);
+    }
+
+    // The dialog offers the book's name; a completed name that is taken is
+    // asked about, and the status bar names the file written.
+    void exportCompletesTheNameAndSaysWhere() {
+        BookSupport::writeBook(path("money.pwdb"), "Money");
+        window->openFile(path("money.pwdb"));
+        BookSupport::writeBytes(path("out.csv"), "old");
+        prompts.overwriteAnswers.push_back(true);
+        prompts.dataFiles.push_back({path("out"), 0});
+        action("exportCsvAct")->trigger();
+
+        const QString written = QDir::toNativeSeparators(path("out.csv"));
+        QCOMPARE(prompts.lastStart, path("Money.csv"));
+        QCOMPARE(prompts.asked.last(), "overwrite: File " + written + " already exists.\nDo you want to override it?");
+        QCOMPARE(BookSupport::fileBytes(path("out.csv")).toStdString(),
+                 PwText::exportCsv(window->database(), PwText::CsvEncoding::Utf8));
+        QCOMPARE(window->statusBar()->currentMessage(), "Exported to " + written);
     }
 
     void exportToAPlaceThatCantBeWrittenWarns() {

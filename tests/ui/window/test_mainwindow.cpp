@@ -168,6 +168,45 @@ private slots:
         QCOMPARE(status(), QStringLiteral("File Modified"));
     }
 
+    // Whatever the find bar asked of the last book is not asked of the next.
+    void newOpenAndCloseResetTheFindBar_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("rows");  // afterwards
+        QTest::newRow("new") << "new" << 0;
+        QTest::newRow("open") << "open" << 4;
+        QTest::newRow("open a file") << "open a file" << 4;
+        QTest::newRow("close") << "close" << 0;
+    }
+    void newOpenAndCloseResetTheFindBar() {
+        QFETCH(QString, command);
+        QFETCH(int, rows);
+        writeBook(path("book.pwdb"), "Book");
+        writeBook(path("other.pwdb"), "Other");
+        window->openFile(path("book.pwdb"));
+        action("findAct")->trigger();
+        auto* text = window->findChild<QLineEdit*>(QStringLiteral("findText"));
+        text->insert(QStringLiteral("pay"));
+        choose(window->findChild<QComboBox*>(QStringLiteral("findInOut")), 1);
+        QCOMPARE(rowCount(), 1);
+
+        if (command == "new") {
+            startNewBook(QStringLiteral("Next"));
+        } else if (command == "open") {
+            prompts.openNames.push_back(path("other.pwdb"));
+            action("openAct")->trigger();
+        } else if (command == "open a file") {
+            window->openFile(path("other.pwdb"));
+        } else {
+            action("closeAct")->trigger();
+        }
+
+        QVERIFY(window->findChild<QWidget*>(QStringLiteral("filterBar"))->isHidden());
+        QVERIFY(window->findChild<QLabel*>(QStringLiteral("findStatusLabel"))->isHidden());
+        QCOMPARE(rowCount(), rows);
+        QCOMPARE(text->text(), QString());
+        QCOMPARE(window->findChild<QComboBox*>(QStringLiteral("findInOut"))->currentIndex(), 0);
+    }
+
     void openValidFile() {
         writeBook(path("book.pwdb"), "Book");
         prompts.openNames.push_back(path("book.pwdb"));
