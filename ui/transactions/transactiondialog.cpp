@@ -302,7 +302,7 @@ void TransactionDialog::deleteTrans(int index) {
 void TransactionDialog::modifyTrans(int index) {
     if (!showChosenTransaction(index)) return;
     setFieldsEditable(true);
-    deleteButton->setEnabled(true);
+    deleteButton->setEnabled(offersDelete(typeCombo->currentIndex()));
     okButton->setEnabled(true);
 }
 
@@ -346,8 +346,7 @@ void TransactionDialog::delType() {
         return;
     }
     typeCombo->removeItem(typeCombo->findData(id));
-    // The item that is now current decides, so that the nameless type never
-    // gets a Delete button.
+    // The item that is now current decides its buttons.
     enableTypeButtons(typeCombo->currentIndex());
     enableOkButton();
 }
@@ -374,18 +373,20 @@ void TransactionDialog::enableOkButton() {
 
 void TransactionDialog::enableTypeButtons(int index) {
     addButton->setEnabled(false);
-    if (index == 0) {
-        // The prompt: the user types a new type's name in its place.
-        setTypeEditable(true);
-        deleteButton->setEnabled(false);
-    } else if (index == 1) {
-        // The nameless type every book starts with stays.
-        setTypeEditable(false);
-        deleteButton->setEnabled(false);
-    } else {
-        setTypeEditable(false);
-        deleteButton->setEnabled(true);
-    }
+    // The prompt: the user types a new type's name in its place.
+    setTypeEditable(index == 0);
+    deleteButton->setEnabled(offersDelete(index));
+}
+
+// The nameless type every new book starts with stays. It is known by its
+// name, not its place: older and crafted books have none, and their first
+// type is deleted like any other.
+bool TransactionDialog::offersDelete(int item) const {
+    if (item <= 0 || item >= typeCombo->count()) return false;
+    const int id = typeCombo->itemData(item).toInt();
+    for (int position = 0; position < db->typeCount(); ++position)
+        if (db->typeAt(position).id() == id) return !db->typeAt(position).name().empty();
+    return false;
 }
 
 void TransactionDialog::enableTypeButtons(const QString& typeName) {

@@ -83,6 +83,8 @@ private:
     // The type box with its Add button, the amount, in/out and comment.
     void setFieldsEditable(bool editable);
     void setTypeEditable(bool editable);
+    // Whether the type of a type-box item may be deleted from the dialog.
+    bool offersDelete(int item) const;
 
     QComboBox* indexCombo;
     QComboBox* inOutCombo;

@@ -452,6 +452,30 @@ private slots:
         QCOMPARE(QList<int>({record.year(), record.month(), record.day()}), stored);
     }
 
+    // Only a nameless type stays; a book may have none, or have it later.
+    void whichTypesDelete_data() {
+        QTest::addColumn<QStringList>("types");  // ids 0, 1, ... in this order
+        QTest::addColumn<int>("item");
+        QTest::addColumn<QStringList>("typesAfter");  // after Delete is pressed
+        QTest::newRow("nameless first") << QStringList({"", "Rent"}) << 1 << QStringList({"", "Rent"});
+        QTest::newRow("named first") << QStringList({"Rent", "Spare"}) << 1 << QStringList({"Spare"});
+        QTest::newRow("nameless later") << QStringList({"Rent", ""}) << 2 << QStringList({"Rent", ""});
+    }
+    void whichTypesDelete() {
+        QFETCH(QStringList, types);
+        QFETCH(int, item);
+        QFETCH(QStringList, typesAfter);
+        KestLib::AccountDB crafted;
+        for (int id = 0; id < types.size(); ++id) crafted.restoreType(id, types.at(id).toStdString());
+        book.adopt(std::move(crafted));
+        open(TransactionDialog::CreateMode);
+        choose(find("typeCombo"), item);
+        QCOMPARE(button("deleteButton")->isEnabled(), typesAfter != types);
+        QTest::mouseClick(button("deleteButton"), Qt::LeftButton);
+        QCOMPARE(typeNames(), typesAfter);
+        QCOMPARE(items("typeCombo").mid(1), typesAfter);
+    }
+
     void enterAcceptsOnlyWithOkEnabled() {
         open(TransactionDialog::CreateMode);
         dialog->show();
