@@ -19,6 +19,7 @@
 #include "widgets/dropdownliststyle.h"
 #include "errormsg.h"
 #include "transactions/transactionindexlistmodel.h"
+#include "transactions/typecombobox.h"
 #include "prompts/userprompts.h"
 #include "prompts/warnuser.h"
 
@@ -49,10 +50,8 @@ TransactionDialog::TransactionDialog(QWidget* parent) : QDialog(parent) {
     indexCombo->setStyle(listStyle);
     inOutCombo = new QComboBox(this);
     inOutCombo->setObjectName(QStringLiteral("inOutCombo"));
-    typeCombo = new QComboBox(this);
+    typeCombo = new TypeComboBox(this);
     typeCombo->setObjectName(QStringLiteral("typeCombo"));
-    // A typed name becomes a type only through Add, never by Enter.
-    typeCombo->setInsertPolicy(QComboBox::NoInsert);
 
     dateDateEdit = new BookDateEdit(QDate::currentDate(), this);
     dateDateEdit->setObjectName(QStringLiteral("dateDateEdit"));
@@ -144,6 +143,7 @@ TransactionDialog::TransactionDialog(QWidget* parent) : QDialog(parent) {
     connect(typeCombo, &QComboBox::activated, this, qOverload<int>(&TransactionDialog::enableTypeButtons));
     connect(typeCombo, &QComboBox::activated, this, &TransactionDialog::enableOkButton);
     connect(addButton, &QPushButton::clicked, this, &TransactionDialog::addType);
+    connect(typeCombo, &TypeComboBox::newNameEntered, this, &TransactionDialog::addType);
     connect(deleteButton, &QPushButton::clicked, this, &TransactionDialog::delType);
     connect(inOutCombo, &QComboBox::activated, this, &TransactionDialog::enableOkButton);
     connect(moneyLineEdit, &QLineEdit::textChanged, this, &TransactionDialog::enableOkButton);

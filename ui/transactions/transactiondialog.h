@@ -12,6 +12,7 @@ class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
 class TransactionIndexListModel;
+class TypeComboBox;
 class UserPrompts;
 
 namespace KestLib {
@@ -88,7 +89,7 @@ private:
 
     QComboBox* indexCombo;
     QComboBox* inOutCombo;
-    QComboBox* typeCombo;
+    TypeComboBox* typeCombo;
     BookDateEdit* dateDateEdit;
     QLabel* typeLabel;
     QLabel* moneyLabel;

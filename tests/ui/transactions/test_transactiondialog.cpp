@@ -105,6 +105,12 @@ private:
         QTest::keyClicks(edit("moneyLineEdit"), QStringLiteral("120"));
     }
     void pressOk() { QTest::mouseClick(button("okButton"), Qt::LeftButton); }
+    // Shown and active, so that focus moves as it does for the user.
+    bool showActive() {
+        dialog->show();
+        dialog->activateWindow();
+        return QTest::qWaitForWindowActive(dialog.get());
+    }
 
 private slots:
     void init() {
@@ -205,7 +211,10 @@ private slots:
         QTest::keyClicks(edit("moneyLineEdit"), QStringLiteral("7"));
         const QStringList itemsBefore = items("typeCombo");
         const QStringList typesBefore = typeNames();
+        QVERIFY(showActive());
+        find("typeCombo")->setFocus();
         typeName(name);
+        // The click takes the focus from the box before Add sees it.
         QTest::mouseClick(button("addButton"), Qt::LeftButton);
 
         if (warning.isEmpty()) {
@@ -450,6 +459,34 @@ private slots:
         const KestLib::Transaction& record = window.database().transaction(1, true);
         QVERIFY(record.comment() == std::string_view("changed"));
         QCOMPARE(QList<int>({record.year(), record.month(), record.day()}), stored);
+    }
+
+    // Enter in the type box chooses or adds a type, and never accepts the
+    // dialog, though OK would take what it holds.
+    void enterInTheTypeBox_data() {
+        QTest::addColumn<QString>("typed");  // empty: a listed type chosen first
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("new name") << "Rent" << "Rent";
+        QTest::newRow("listed name") << "Salary" << "Salary";
+        QTest::newRow("type already chosen") << "" << "Food";
+    }
+    void enterInTheTypeBox() {
+        QFETCH(QString, typed);
+        QFETCH(QString, chosen);
+        open(TransactionDialog::CreateMode);
+        QVERIFY(showActive());
+        QSignalSpy accepted(dialog.get(), &QDialog::accepted);
+        choose(find("inOutCombo"), 1);
+        QTest::keyClicks(edit("moneyLineEdit"), QStringLiteral("7"));
+        find("typeCombo")->setFocus();
+        if (typed.isEmpty()) choose(find("typeCombo"), 2);
+        QTest::keyClicks(find("typeCombo"), typed);
+        QTest::keyClick(find("typeCombo"), Qt::Key_Return);
+        const QStringList listed = {"", "Food", "Salary", "Spare"};
+        QCOMPARE(typeNames(), listed.contains(chosen) ? listed : listed + QStringList(chosen));
+        QCOMPARE(find("typeCombo")->currentText(), chosen);
+        QVERIFY(!find("typeCombo")->isEditable() && button("okButton")->isEnabled());
+        QCOMPARE(accepted.count(), 0);
     }
 
     // Only a nameless type stays; a book may have none, or have it later.
