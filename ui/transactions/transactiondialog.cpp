@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QDate>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -55,6 +56,7 @@ TransactionDialog::TransactionDialog(QWidget* parent) : QDialog(parent) {
 
     dateDateEdit = new BookDateEdit(QDate::currentDate(), this);
     dateDateEdit->setObjectName(QStringLiteral("dateDateEdit"));
+    dateDateEdit->installEventFilter(this);
 
     typeLabel = new QLabel(tr("Type"), this);
     moneyLabel = new QLabel(tr("Money"), this);
@@ -412,3 +414,20 @@ void TransactionDialog::setTypeEditable(bool editable) {
     if (editable && typeCombo->currentIndex() == 0) typeCombo->clearEditText();
 }
 
+// Within the date box Tab would go from the year to the month to the day;
+// the sections are still reached by the arrow keys and by typing.
+bool TransactionDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == dateDateEdit && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        const bool backward = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+        if (plain && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+            if (backward)
+                focusPreviousChild();
+            else
+                focusNextChild();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

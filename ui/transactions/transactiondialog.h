@@ -64,6 +64,10 @@ public slots:
     // comment can't be stored, so a caller never meets either after OK.
     void accept() override;
 
+protected:
+    // Tab leaves the date box at once rather than walking its sections.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private slots:
     void deleteTrans(int index);
     void modifyTrans(int index);

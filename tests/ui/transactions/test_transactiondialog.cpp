@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QLineEdit>
@@ -487,6 +488,26 @@ private slots:
         QCOMPARE(find("typeCombo")->currentText(), chosen);
         QVERIFY(!find("typeCombo")->isEditable() && button("okButton")->isEnabled());
         QCOMPARE(accepted.count(), 0);
+    }
+
+    // Tab and Shift+Tab leave the date box from within, not section by section.
+    void tabLeavesTheDate_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("next");
+        QTest::newRow("Tab") << int(TransactionDialog::CreateMode) << int(Qt::Key_Tab) << "typeCombo";
+        QTest::newRow("Shift+Tab") << int(TransactionDialog::ModifyMode) << int(Qt::Key_Backtab) << "indexCombo";
+    }
+    void tabLeavesTheDate() {
+        QFETCH(int, mode);
+        QFETCH(int, key);
+        QFETCH(QString, next);
+        open(mode);
+        QVERIFY(showActive());
+        date()->setFocus(Qt::TabFocusReason);
+        date()->setCurrentSection(QDateTimeEdit::MonthSection);
+        QTest::keyClick(date(), Qt::Key(key), key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), next);
     }
 
     // Only a nameless type stays; a book may have none, or have it later.
