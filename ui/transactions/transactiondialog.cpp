@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+#include <QValidator>
 #include <algorithm>
 
 #include "accountdb.h"
@@ -19,6 +20,7 @@
 #include "book/coremessages.h"
 #include "widgets/dropdownliststyle.h"
 #include "errormsg.h"
+#include "transactions/commentsuggestions.h"
 #include "transactions/transactionindexlistmodel.h"
 #include "transactions/typecombobox.h"
 #include "prompts/userprompts.h"
@@ -209,6 +211,10 @@ void TransactionDialog::setMode(int newMode) {
     default:
         break;
     }
+    if (readsFields()) {
+        auto* suggestions = new CommentSuggestions(commentLineEdit, db);
+        connect(suggestions, &CommentSuggestions::chosen, this, &TransactionDialog::fillFromEarlier);
+    }
 }
 
 // Item 0 is the prompt; each type follows in list order, carrying its id, so
@@ -265,8 +271,7 @@ int TransactionDialog::typeId() const {
 }
 
 void TransactionDialog::accept() {
-    const bool readsFields = mode == CreateMode || mode == ModifyMode || mode == ModifyOneMode;
-    if (readsFields) {
+    if (readsFields()) {
         try {
             (void)typeId();
         } catch (const KestLib::ErrorMsg& error) {
@@ -280,6 +285,10 @@ void TransactionDialog::accept() {
         }
     }
     QDialog::accept();
+}
+
+bool TransactionDialog::readsFields() const {
+    return mode == CreateMode || mode == ModifyMode || mode == ModifyOneMode;
 }
 
 bool TransactionDialog::showChosenTransaction(int item) {
@@ -412,6 +421,27 @@ void TransactionDialog::setTypeEditable(bool editable) {
         }
     }
     if (editable && typeCombo->currentIndex() == 0) typeCombo->clearEditText();
+}
+
+void TransactionDialog::fillFromEarlier(int position) {
+    const KestLib::Transaction& earlier = db->transaction(position, false);
+    if (typeCombo->isEnabled() && typeCombo->currentIndex() == 0 && typeCombo->currentText().isEmpty()) {
+        const int item = typeCombo->findData(earlier.type());
+        if (item > 0) {
+            typeCombo->setCurrentIndex(item);
+            enableTypeButtons(item);
+        }
+    }
+    if (inOutCombo->isEnabled() && inOutCombo->currentIndex() == 0)
+        inOutCombo->setCurrentIndex(earlier.isIncome() ? 1 : 2);
+    if (!moneyLineEdit->isReadOnly() && moneyLineEdit->text().isEmpty()) {
+        // An older book may hold an amount the box doesn't take.
+        QString amount = QString::number(earlier.amount());
+        int cursor = 0;
+        if (moneyLineEdit->validator()->validate(amount, cursor) == QValidator::Acceptable)
+            moneyLineEdit->setText(amount);
+    }
+    enableOkButton();
 }
 
 // Within the date box Tab would go from the year to the month to the day;

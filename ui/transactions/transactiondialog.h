@@ -80,6 +80,8 @@ private slots:
 
 private:
     void fillTypeCombo();
+    // The modes in which the user enters the fields OK reads.
+    bool readsFields() const;
     void fillIndexCombo();
     // Shows the transaction of an index-box item; false, with the fields
     // cleared and OK off, for the prompt item or a transaction that is gone.
@@ -90,6 +92,9 @@ private:
     void setTypeEditable(bool editable);
     // Whether the type of a type-box item may be deleted from the dialog.
     bool offersDelete(int item) const;
+    // The fields still at their prompts or empty take the values of the
+    // transaction at this book position.
+    void fillFromEarlier(int position);
 
     QComboBox* indexCombo;
     QComboBox* inOutCombo;

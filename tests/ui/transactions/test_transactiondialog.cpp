@@ -1,5 +1,7 @@
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QLineEdit>
@@ -488,6 +490,53 @@ private slots:
         QCOMPARE(find("typeCombo")->currentText(), chosen);
         QVERIFY(!find("typeCombo")->isEditable() && button("okButton")->isEnabled());
         QCOMPARE(accepted.count(), 0);
+    }
+
+    // Typed letters offer the earlier comments holding them, most recent
+    // first; the one chosen fills the fields still at their prompts or empty
+    // from its latest transaction: "Rice" at position 2, later by date than
+    // at 4; "Price list" is as recent, and later in the book.
+    void earlierComments_data() {
+        QTest::addColumn<QString>("typeText");  // typed, not added
+        QTest::addColumn<int>("typeItem");
+        QTest::addColumn<int>("inOut");
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("filled");  // type text, in/out item, amount
+        QTest::newRow("all empty") << "" << 0 << 0 << "" << "Food 2 100";
+        QTest::newRow("type and amount given") << "" << 3 << 0 << "5" << "Salary 2 5";
+        QTest::newRow("in/out given") << "" << 0 << 1 << "" << "Food 1 100";
+        QTest::newRow("a type name typed") << "Gro" << 0 << 0 << "" << "Gro 2 100";
+    }
+    void earlierComments() {
+        QFETCH(QString, typeText);
+        QFETCH(int, typeItem);
+        QFETCH(int, inOut);
+        QFETCH(QString, amount);
+        QFETCH(QString, filled);
+        book.adopt(makeBook("", {{2004, 3, 7, false, 9, "Food", "lunch rice"},
+                                 {2004, 10, 1, true, 1, "Salary", "Pay"},
+                                 {2004, 5, 15, false, 100, "Food", "Rice"},
+                                 {2004, 3, 20, true, 2, "Salary", ""},
+                                 {2003, 1, 1, true, 50, "Spare", "Rice"},
+                                 {2004, 5, 15, false, 7, "Food", "Price list"}},
+                                {"Food", "Salary", "Spare"}));
+        open(TransactionDialog::CreateMode);
+        QVERIFY(showActive());
+        choose(find("typeCombo"), typeItem);
+        if (!typeText.isEmpty()) typeName(typeText);
+        choose(find("inOutCombo"), inOut);
+        edit("moneyLineEdit")->setText(amount);
+        edit("commentLineEdit")->setFocus();
+        QTest::keyClicks(edit("commentLineEdit"), QStringLiteral("rI"));
+        QCompleter* completer = edit("commentLineEdit")->completer();
+        QStringList offered;
+        for (int row = 0; row < completer->completionModel()->rowCount(); ++row)
+            offered << completer->completionModel()->index(row, 0).data().toString();
+        QCOMPARE(offered, QStringList({"Price list", "Rice", "lunch rice"}));
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}) QTest::keyClick(completer->popup(), key);
+        QCOMPARE(edit("commentLineEdit")->text(), QStringLiteral("Rice"));
+        QCOMPARE(QStringList({find("typeCombo")->currentText(), QString::number(find("inOutCombo")->currentIndex()),
+                              edit("moneyLineEdit")->text()}).join(u' '), filled);
     }
 
     // Tab and Shift+Tab leave the date box from within, not section by section.
