@@ -1,6 +1,7 @@
 // The transaction dialog and the transaction commands on a book of a million
-// transactions: opening the dialog in each mode, and each command through to
-// the updated, still sorted table. Runs without a display.
+// transactions: opening the dialog in each mode, the first key typed into its
+// comment box, and each command through to the updated, still sorted table.
+// Runs without a display.
 
 #include <benchmark/benchmark.h>
 
@@ -9,11 +10,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 
 #include "accountdb.h"
 #include "generatedbook.h"
@@ -38,6 +41,16 @@ AccountDB makeBigBook() {
 
 AccountDB& bigBook() {
     static AccountDB book = makeBigBook();
+    return book;
+}
+
+// Comments of 0 to 40 bytes of words: nearly every one distinct.
+AccountDB& wordsBook() {
+    static AccountDB book = [] {
+        BenchBooks::HouseholdShape shape;
+        shape.chineseTypeNames = false;
+        return BenchBooks::householdBook(bookSize, shape);
+    }();
     return book;
 }
 
@@ -79,6 +92,28 @@ void openDialog(benchmark::State& state) {
         if (mode == TransactionDialog::DeleteOneMode || mode == TransactionDialog::ModifyOneMode)
             dialog.showTransaction(lastIndex);
         dialog.show();
+        QCoreApplication::processEvents();
+    }
+}
+
+// The first letter typed into the comment box of a new transaction, which
+// makes the list of earlier comments and offers those holding it. range(0):
+// 0 the book of two-word comments, 1 the one of mostly distinct comments.
+void firstCommentKey(benchmark::State& state) {
+    AccountDB& book = state.range(0) == 0 ? bigBook() : wordsBook();
+    std::unique_ptr<TransactionDialog> dialog;
+    for (auto _ : state) {
+        state.PauseTiming();
+        dialog = std::make_unique<TransactionDialog>();
+        dialog->setDB(&book);
+        dialog->setMode(TransactionDialog::CreateMode);
+        dialog->show();
+        QCoreApplication::processEvents();
+        auto* comment = child<QLineEdit>(*dialog, "commentLineEdit");
+        comment->setFocus();
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_E, Qt::NoModifier, QStringLiteral("e"));
+        state.ResumeTiming();
+        QApplication::sendEvent(comment, &press);
         QCoreApplication::processEvents();
     }
 }
@@ -164,6 +199,7 @@ BENCHMARK(openDialog)
     ->DenseRange(TransactionDialog::CreateMode, TransactionDialog::ModifyOneMode)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(5);
+BENCHMARK(firstCommentKey)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(chooseFromIndexBox)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(commandCreate)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(commandModify)->Unit(benchmark::kMillisecond)->Iterations(5);

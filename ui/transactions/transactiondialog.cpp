@@ -3,12 +3,14 @@
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QDate>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+#include <QValidator>
 #include <algorithm>
 
 #include "accountdb.h"
@@ -18,7 +20,9 @@
 #include "book/coremessages.h"
 #include "widgets/dropdownliststyle.h"
 #include "errormsg.h"
+#include "transactions/commentsuggestions.h"
 #include "transactions/transactionindexlistmodel.h"
+#include "transactions/typecombobox.h"
 #include "prompts/userprompts.h"
 #include "prompts/warnuser.h"
 
@@ -49,13 +53,12 @@ TransactionDialog::TransactionDialog(QWidget* parent) : QDialog(parent) {
     indexCombo->setStyle(listStyle);
     inOutCombo = new QComboBox(this);
     inOutCombo->setObjectName(QStringLiteral("inOutCombo"));
-    typeCombo = new QComboBox(this);
+    typeCombo = new TypeComboBox(this);
     typeCombo->setObjectName(QStringLiteral("typeCombo"));
-    // A typed name becomes a type only through Add, never by Enter.
-    typeCombo->setInsertPolicy(QComboBox::NoInsert);
 
     dateDateEdit = new BookDateEdit(QDate::currentDate(), this);
     dateDateEdit->setObjectName(QStringLiteral("dateDateEdit"));
+    dateDateEdit->installEventFilter(this);
 
     typeLabel = new QLabel(tr("Type"), this);
     moneyLabel = new QLabel(tr("Money"), this);
@@ -144,6 +147,7 @@ TransactionDialog::TransactionDialog(QWidget* parent) : QDialog(parent) {
     connect(typeCombo, &QComboBox::activated, this, qOverload<int>(&TransactionDialog::enableTypeButtons));
     connect(typeCombo, &QComboBox::activated, this, &TransactionDialog::enableOkButton);
     connect(addButton, &QPushButton::clicked, this, &TransactionDialog::addType);
+    connect(typeCombo, &TypeComboBox::newNameEntered, this, &TransactionDialog::addType);
     connect(deleteButton, &QPushButton::clicked, this, &TransactionDialog::delType);
     connect(inOutCombo, &QComboBox::activated, this, &TransactionDialog::enableOkButton);
     connect(moneyLineEdit, &QLineEdit::textChanged, this, &TransactionDialog::enableOkButton);
@@ -207,6 +211,10 @@ void TransactionDialog::setMode(int newMode) {
     default:
         break;
     }
+    if (readsFields()) {
+        auto* suggestions = new CommentSuggestions(commentLineEdit, db);
+        connect(suggestions, &CommentSuggestions::chosen, this, &TransactionDialog::fillFromEarlier);
+    }
 }
 
 // Item 0 is the prompt; each type follows in list order, carrying its id, so
@@ -263,8 +271,7 @@ int TransactionDialog::typeId() const {
 }
 
 void TransactionDialog::accept() {
-    const bool readsFields = mode == CreateMode || mode == ModifyMode || mode == ModifyOneMode;
-    if (readsFields) {
+    if (readsFields()) {
         try {
             (void)typeId();
         } catch (const KestLib::ErrorMsg& error) {
@@ -278,6 +285,10 @@ void TransactionDialog::accept() {
         }
     }
     QDialog::accept();
+}
+
+bool TransactionDialog::readsFields() const {
+    return mode == CreateMode || mode == ModifyMode || mode == ModifyOneMode;
 }
 
 bool TransactionDialog::showChosenTransaction(int item) {
@@ -302,7 +313,7 @@ void TransactionDialog::deleteTrans(int index) {
 void TransactionDialog::modifyTrans(int index) {
     if (!showChosenTransaction(index)) return;
     setFieldsEditable(true);
-    deleteButton->setEnabled(true);
+    deleteButton->setEnabled(offersDelete(typeCombo->currentIndex()));
     okButton->setEnabled(true);
 }
 
@@ -346,8 +357,7 @@ void TransactionDialog::delType() {
         return;
     }
     typeCombo->removeItem(typeCombo->findData(id));
-    // The item that is now current decides, so that the nameless type never
-    // gets a Delete button.
+    // The item that is now current decides its buttons.
     enableTypeButtons(typeCombo->currentIndex());
     enableOkButton();
 }
@@ -374,18 +384,20 @@ void TransactionDialog::enableOkButton() {
 
 void TransactionDialog::enableTypeButtons(int index) {
     addButton->setEnabled(false);
-    if (index == 0) {
-        // The prompt: the user types a new type's name in its place.
-        setTypeEditable(true);
-        deleteButton->setEnabled(false);
-    } else if (index == 1) {
-        // The nameless type every book starts with stays.
-        setTypeEditable(false);
-        deleteButton->setEnabled(false);
-    } else {
-        setTypeEditable(false);
-        deleteButton->setEnabled(true);
-    }
+    // The prompt: the user types a new type's name in its place.
+    setTypeEditable(index == 0);
+    deleteButton->setEnabled(offersDelete(index));
+}
+
+// The nameless type every new book starts with stays. It is known by its
+// name, not its place: older and crafted books have none, and their first
+// type is deleted like any other.
+bool TransactionDialog::offersDelete(int item) const {
+    if (item <= 0 || item >= typeCombo->count()) return false;
+    const int id = typeCombo->itemData(item).toInt();
+    for (int position = 0; position < db->typeCount(); ++position)
+        if (db->typeAt(position).id() == id) return !db->typeAt(position).name().empty();
+    return false;
 }
 
 void TransactionDialog::enableTypeButtons(const QString& typeName) {
@@ -411,3 +423,41 @@ void TransactionDialog::setTypeEditable(bool editable) {
     if (editable && typeCombo->currentIndex() == 0) typeCombo->clearEditText();
 }
 
+void TransactionDialog::fillFromEarlier(int position) {
+    const KestLib::Transaction& earlier = db->transaction(position, false);
+    if (typeCombo->isEnabled() && typeCombo->currentIndex() == 0 && typeCombo->currentText().isEmpty()) {
+        const int item = typeCombo->findData(earlier.type());
+        if (item > 0) {
+            typeCombo->setCurrentIndex(item);
+            enableTypeButtons(item);
+        }
+    }
+    if (inOutCombo->isEnabled() && inOutCombo->currentIndex() == 0)
+        inOutCombo->setCurrentIndex(earlier.isIncome() ? 1 : 2);
+    if (!moneyLineEdit->isReadOnly() && moneyLineEdit->text().isEmpty()) {
+        // An older book may hold an amount the box doesn't take.
+        QString amount = QString::number(earlier.amount());
+        int cursor = 0;
+        if (moneyLineEdit->validator()->validate(amount, cursor) == QValidator::Acceptable)
+            moneyLineEdit->setText(amount);
+    }
+    enableOkButton();
+}
+
+// Within the date box Tab would go from the year to the month to the day;
+// the sections are still reached by the arrow keys and by typing.
+bool TransactionDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == dateDateEdit && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        const bool backward = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+        if (plain && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
+            if (backward)
+                focusPreviousChild();
+            else
+                focusNextChild();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

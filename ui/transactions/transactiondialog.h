@@ -12,6 +12,7 @@ class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
 class TransactionIndexListModel;
+class TypeComboBox;
 class UserPrompts;
 
 namespace KestLib {
@@ -63,6 +64,10 @@ public slots:
     // comment can't be stored, so a caller never meets either after OK.
     void accept() override;
 
+protected:
+    // Tab leaves the date box at once rather than walking its sections.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private slots:
     void deleteTrans(int index);
     void modifyTrans(int index);
@@ -75,6 +80,8 @@ private slots:
 
 private:
     void fillTypeCombo();
+    // The modes in which the user enters the fields OK reads.
+    bool readsFields() const;
     void fillIndexCombo();
     // Shows the transaction of an index-box item; false, with the fields
     // cleared and OK off, for the prompt item or a transaction that is gone.
@@ -83,10 +90,15 @@ private:
     // The type box with its Add button, the amount, in/out and comment.
     void setFieldsEditable(bool editable);
     void setTypeEditable(bool editable);
+    // Whether the type of a type-box item may be deleted from the dialog.
+    bool offersDelete(int item) const;
+    // The fields still at their prompts or empty take the values of the
+    // transaction at this book position.
+    void fillFromEarlier(int position);
 
     QComboBox* indexCombo;
     QComboBox* inOutCombo;
-    QComboBox* typeCombo;
+    TypeComboBox* typeCombo;
     BookDateEdit* dateDateEdit;
     QLabel* typeLabel;
     QLabel* moneyLabel;

@@ -1,4 +1,7 @@
+#include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QLineEdit>
@@ -105,6 +108,12 @@ private:
         QTest::keyClicks(edit("moneyLineEdit"), QStringLiteral("120"));
     }
     void pressOk() { QTest::mouseClick(button("okButton"), Qt::LeftButton); }
+    // Shown and active, so that focus moves as it does for the user.
+    bool showActive() {
+        dialog->show();
+        dialog->activateWindow();
+        return QTest::qWaitForWindowActive(dialog.get());
+    }
 
 private slots:
     void init() {
@@ -205,7 +214,10 @@ private slots:
         QTest::keyClicks(edit("moneyLineEdit"), QStringLiteral("7"));
         const QStringList itemsBefore = items("typeCombo");
         const QStringList typesBefore = typeNames();
+        QVERIFY(showActive());
+        find("typeCombo")->setFocus();
         typeName(name);
+        // The click takes the focus from the box before Add sees it.
         QTest::mouseClick(button("addButton"), Qt::LeftButton);
 
         if (warning.isEmpty()) {
@@ -450,6 +462,125 @@ private slots:
         const KestLib::Transaction& record = window.database().transaction(1, true);
         QVERIFY(record.comment() == std::string_view("changed"));
         QCOMPARE(QList<int>({record.year(), record.month(), record.day()}), stored);
+    }
+
+    // Enter in the type box chooses or adds a type, and never accepts the
+    // dialog, though OK would take what it holds.
+    void enterInTheTypeBox_data() {
+        QTest::addColumn<QString>("typed");  // empty: a listed type chosen first
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("new name") << "Rent" << "Rent";
+        QTest::newRow("listed name") << "Salary" << "Salary";
+        QTest::newRow("type already chosen") << "" << "Food";
+    }
+    void enterInTheTypeBox() {
+        QFETCH(QString, typed);
+        QFETCH(QString, chosen);
+        open(TransactionDialog::CreateMode);
+        QVERIFY(showActive());
+        QSignalSpy accepted(dialog.get(), &QDialog::accepted);
+        choose(find("inOutCombo"), 1);
+        QTest::keyClicks(edit("moneyLineEdit"), QStringLiteral("7"));
+        find("typeCombo")->setFocus();
+        if (typed.isEmpty()) choose(find("typeCombo"), 2);
+        QTest::keyClicks(find("typeCombo"), typed);
+        QTest::keyClick(find("typeCombo"), Qt::Key_Return);
+        const QStringList listed = {"", "Food", "Salary", "Spare"};
+        QCOMPARE(typeNames(), listed.contains(chosen) ? listed : listed + QStringList(chosen));
+        QCOMPARE(find("typeCombo")->currentText(), chosen);
+        QVERIFY(!find("typeCombo")->isEditable() && button("okButton")->isEnabled());
+        QCOMPARE(accepted.count(), 0);
+    }
+
+    // Typed letters offer the earlier comments holding them, most recent
+    // first; the one chosen fills the fields still at their prompts or empty
+    // from its latest transaction: "Rice" at position 2, later by date than
+    // at 4; "Price list" is as recent, and later in the book.
+    void earlierComments_data() {
+        QTest::addColumn<QString>("typeText");  // typed, not added
+        QTest::addColumn<int>("typeItem");
+        QTest::addColumn<int>("inOut");
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<QString>("filled");  // type text, in/out item, amount
+        QTest::newRow("all empty") << "" << 0 << 0 << "" << "Food 2 100";
+        QTest::newRow("type and amount given") << "" << 3 << 0 << "5" << "Salary 2 5";
+        QTest::newRow("in/out given") << "" << 0 << 1 << "" << "Food 1 100";
+        QTest::newRow("a type name typed") << "Gro" << 0 << 0 << "" << "Gro 2 100";
+    }
+    void earlierComments() {
+        QFETCH(QString, typeText);
+        QFETCH(int, typeItem);
+        QFETCH(int, inOut);
+        QFETCH(QString, amount);
+        QFETCH(QString, filled);
+        book.adopt(makeBook("", {{2004, 3, 7, false, 9, "Food", "lunch rice"},
+                                 {2004, 10, 1, true, 1, "Salary", "Pay"},
+                                 {2004, 5, 15, false, 100, "Food", "Rice"},
+                                 {2004, 3, 20, true, 2, "Salary", ""},
+                                 {2003, 1, 1, true, 50, "Spare", "Rice"},
+                                 {2004, 5, 15, false, 7, "Food", "Price list"}},
+                                {"Food", "Salary", "Spare"}));
+        open(TransactionDialog::CreateMode);
+        QVERIFY(showActive());
+        choose(find("typeCombo"), typeItem);
+        if (!typeText.isEmpty()) typeName(typeText);
+        choose(find("inOutCombo"), inOut);
+        edit("moneyLineEdit")->setText(amount);
+        edit("commentLineEdit")->setFocus();
+        QTest::keyClicks(edit("commentLineEdit"), QStringLiteral("rI"));
+        QCompleter* completer = edit("commentLineEdit")->completer();
+        QStringList offered;
+        for (int row = 0; row < completer->completionModel()->rowCount(); ++row)
+            offered << completer->completionModel()->index(row, 0).data().toString();
+        QCOMPARE(offered, QStringList({"Price list", "Rice", "lunch rice"}));
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}) QTest::keyClick(completer->popup(), key);
+        QCOMPARE(edit("commentLineEdit")->text(), QStringLiteral("Rice"));
+        QCOMPARE(QStringList({find("typeCombo")->currentText(), QString::number(find("inOutCombo")->currentIndex()),
+                              edit("moneyLineEdit")->text()}).join(u' '), filled);
+    }
+
+    // Tab and Shift+Tab leave the date box from within, not section by section.
+    void tabLeavesTheDate_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("next");
+        QTest::newRow("Tab") << int(TransactionDialog::CreateMode) << int(Qt::Key_Tab) << "typeCombo";
+        QTest::newRow("Shift+Tab") << int(TransactionDialog::ModifyMode) << int(Qt::Key_Backtab) << "indexCombo";
+    }
+    void tabLeavesTheDate() {
+        QFETCH(int, mode);
+        QFETCH(int, key);
+        QFETCH(QString, next);
+        open(mode);
+        QVERIFY(showActive());
+        date()->setFocus(Qt::TabFocusReason);
+        date()->setCurrentSection(QDateTimeEdit::MonthSection);
+        QTest::keyClick(date(), Qt::Key(key), key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), next);
+    }
+
+    // Only a nameless type stays; a book may have none, or have it later.
+    void whichTypesDelete_data() {
+        QTest::addColumn<QStringList>("types");  // ids 0, 1, ... in this order
+        QTest::addColumn<int>("item");
+        QTest::addColumn<QStringList>("typesAfter");  // after Delete is pressed
+        QTest::newRow("nameless first") << QStringList({"", "Rent"}) << 1 << QStringList({"", "Rent"});
+        QTest::newRow("named first") << QStringList({"Rent", "Spare"}) << 1 << QStringList({"Spare"});
+        QTest::newRow("nameless later") << QStringList({"Rent", ""}) << 2 << QStringList({"Rent", ""});
+    }
+    void whichTypesDelete() {
+        QFETCH(QStringList, types);
+        QFETCH(int, item);
+        QFETCH(QStringList, typesAfter);
+        KestLib::AccountDB crafted;
+        for (int id = 0; id < types.size(); ++id) crafted.restoreType(id, types.at(id).toStdString());
+        book.adopt(std::move(crafted));
+        open(TransactionDialog::CreateMode);
+        choose(find("typeCombo"), item);
+        QCOMPARE(button("deleteButton")->isEnabled(), typesAfter != types);
+        QTest::mouseClick(button("deleteButton"), Qt::LeftButton);
+        QCOMPARE(typeNames(), typesAfter);
+        QCOMPARE(items("typeCombo").mid(1), typesAfter);
     }
 
     void enterAcceptsOnlyWithOkEnabled() {
