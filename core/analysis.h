@@ -49,6 +49,8 @@ struct PercentageFigures {
 
     std::int64_t totalSum() const { return totalIncome + totalOutgoing; }
     std::int64_t selectedSum() const { return selectedIncome + selectedOutgoing; }
+    // Income less outgoing of the chosen types: their grand total.
+    std::int64_t selectedBalance() const { return selectedIncome - selectedOutgoing; }
 };
 
 PercentageFigures percentageAnalysis(const AccountDB& db, const std::vector<int>& typeIds, InOutSelector inOut,

@@ -76,11 +76,12 @@ public:
         dialog.show();
         if (!QTest::qWaitForWindowExposed(&dialog)) return false;
 
-        // A report the dialog shows as its own message box, not through the
-        // prompts, runs modally: it is photographed and closed from the loop.
+        // A report the dialog shows as its own box (the message box, or the
+        // one whose text scrolls), not through the prompts, runs modally: it
+        // is photographed and closed from the loop.
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, [this, &poll] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (!box) return;
             poll.stop();
             if (save(*box, folder + u'/' + shot + QStringLiteral(".png"))) ++reportsTaken;

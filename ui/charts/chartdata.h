@@ -8,10 +8,11 @@
 
 #include "analysis.h"
 
-// What the charts show, worked out from the analyses' figures: the pie's
-// slices (each chosen type's income and outgoing together, as the
-// percentage analysis sums them) and the bars of each month. Kept apart from
-// the drawing, so that the figures can be checked without pixels.
+// What the charts show, worked out from the analyses' figures: a pie of the
+// chosen types' income and one of their outgoing, never the two in one
+// circle; the balance of the chosen transactions; and each month's income
+// and outgoing. Kept apart from the drawing, so that the figures can be
+// checked without pixels.
 class ChartData {
     Q_DECLARE_TR_FUNCTIONS(ChartData)
 
@@ -24,7 +25,14 @@ public:
         QString label;
         std::int64_t value = 0;
     };
+    // Largest first, "Other" last. A type with nothing to show has no slice.
+    struct Pie {
+        std::vector<Slice> slices;
+        std::int64_t total = 0;
+    };
     struct MonthBar {
+        int year = 0;
+        int month = 0;  // 1 to 12
         QString label;  // "2004/03"
         std::int64_t income = 0;
         std::int64_t outgoing = 0;
@@ -35,19 +43,20 @@ public:
     ChartData(const KestLib::PercentageFigures& figures, const QStringList& names,
               const std::vector<KestLib::MonthSums>& months, KestLib::InOutSelector inOut);
 
-    // Largest first, "Other" last. A type with nothing to show (or less,
-    // which a pie can't draw) has no slice.
-    const std::vector<Slice>& slices() const { return pieSlices; }
-    std::int64_t sliceTotal() const { return total; }
+    const Pie& incomePie() const { return income; }
+    const Pie& outgoingPie() const { return outgoing; }
+    // Income less outgoing, as the grand total gives it for the same choices.
+    std::int64_t balance() const { return balanceOfChoice; }
     const std::vector<MonthBar>& months() const { return monthBars; }
-    // The directions the in/out choice counts; the bars show only those.
-    bool showsIncome() const { return income; }
-    bool showsOutgoing() const { return outgoing; }
+    // The directions the in/out choice counts; only those are drawn.
+    bool showsIncome() const { return withIncome; }
+    bool showsOutgoing() const { return withOutgoing; }
 
 private:
-    std::vector<Slice> pieSlices;
-    std::int64_t total = 0;
+    Pie income;
+    Pie outgoing;
+    std::int64_t balanceOfChoice = 0;
     std::vector<MonthBar> monthBars;
-    bool income = true;
-    bool outgoing = true;
+    bool withIncome = true;
+    bool withOutgoing = true;
 };

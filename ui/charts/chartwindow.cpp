@@ -4,24 +4,26 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QBoxLayout>
-#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QLabel>
 #include <QLegendMarker>
 #include <QPainter>
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QSvgGenerator>
 #include <QValueAxis>
 #include <array>
 
 #include "prompts/dialogprompts.h"
 #include "prompts/warnuser.h"
+#include "statistics/grandtotaldialog.h"
 
 namespace {
 
@@ -35,24 +37,26 @@ const std::array<QColor, ChartData::maxSlices> sliceColours = {
 const QColor incomeColour(0x59, 0xa1, 0x4f);
 const QColor outgoingColour(0xe1, 0x57, 0x59);
 
-// Past this many months the month labels stand on end; past the most that
-// fit side by side the axis names the years instead.
-constexpr int uprightLabelsFrom = 7;
-constexpr int mostMonthLabels = 24;
-
 UserPrompts& dialogs() {
     static DialogPrompts prompts;
     return prompts;
 }
 
-QChartView* createChartView(QWidget* parent) {
+QChartView* createChartView(QWidget* parent, const char* name, int minimumWidth) {
     auto* chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
     auto* view = new QChartView(chart, parent);
+    view->setObjectName(QString::fromLatin1(name));
     view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumSize(420, 360);
+    view->setMinimumSize(minimumWidth, 260);
     return view;
 }
+
+// The room the bars' view gives to other things than the plot: the amount
+// axis with its labels and the chart's margins, about.
+constexpr int besideThePlot = 110;
+// The window's margins, as its layout sets them.
+constexpr int windowMargin = 11;
 
 bool isSvg(const QString& path) { return QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0; }
 
@@ -61,14 +65,24 @@ bool isSvg(const QString& path) { return QFileInfo(path).suffix().compare(QLatin
 ChartWindow::ChartWindow(QWidget* parent) : QDialog(parent) {
     setWindowTitle(tr("Charts"));
     chartArea = new QWidget(this);
-    pieView = createChartView(chartArea);
-    pieView->setObjectName(QStringLiteral("pieView"));
-    barView = createChartView(chartArea);
-    barView->setObjectName(QStringLiteral("barView"));
-    auto* chartLayout = new QHBoxLayout(chartArea);
+    balanceLabel = new QLabel(chartArea);
+    balanceLabel->setObjectName(QStringLiteral("balanceLabel"));
+    balanceLabel->setAlignment(Qt::AlignCenter);
+    QFont emphasis = balanceLabel->font();
+    emphasis.setBold(true);
+    balanceLabel->setFont(emphasis);
+    incomePieView = createChartView(chartArea, "incomePieView", 300);
+    outgoingPieView = createChartView(chartArea, "outgoingPieView", 300);
+    barView = createChartView(chartArea, "barView", 420);
+    auto* pieLayout = new QHBoxLayout;
+    pieLayout->addWidget(incomePieView);
+    pieLayout->addWidget(outgoingPieView);
+    // The bars take the whole width, so that a long range keeps its detail.
+    auto* chartLayout = new QVBoxLayout(chartArea);
     chartLayout->setContentsMargins(0, 0, 0, 0);
-    chartLayout->addWidget(pieView);
-    chartLayout->addWidget(barView);
+    chartLayout->addWidget(balanceLabel);
+    chartLayout->addLayout(pieLayout, 1);
+    chartLayout->addWidget(barView, 1);
 
     saveButton = new QPushButton(tr("Save..."), this);
     saveButton->setObjectName(QStringLiteral("saveButton"));
@@ -80,35 +94,48 @@ ChartWindow::ChartWindow(QWidget* parent) : QDialog(parent) {
     buttonLayout->addWidget(closeButton);
 
     auto* mainLayout = new QVBoxLayout(this);
-    mainLayout->setContentsMargins(11, 11, 11, 11);
+    mainLayout->setContentsMargins(windowMargin, windowMargin, windowMargin, windowMargin);
     mainLayout->setSpacing(6);
     mainLayout->addWidget(chartArea, 1);
     mainLayout->addLayout(buttonLayout);
 
     connect(saveButton, &QPushButton::clicked, this, &ChartWindow::saveChart);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::accept);
-    resize(1160, 560);
+    // Queued: the bars are regrouped after the chart's layout, not inside it.
+    connect(barView->chart(), &QChart::plotAreaChanged, this, &ChartWindow::fitBars, Qt::QueuedConnection);
+    // Within the screen, with room for the window's frame.
+    const QSize room = screen() ? screen()->availableGeometry().size() - QSize(40, 80) : QSize(1160, 860);
+    resize(QSize(1160, 860).boundedTo(room).expandedTo(minimumSizeHint()));
 }
 
 void ChartWindow::setPrompts(UserPrompts* replacement) { prompts = replacement; }
 
 void ChartWindow::setData(const ChartData& figures) {
     shown = figures;
-    showPie();
-    showBars();
+    balanceLabel->setText(tr("Balance: %1").arg(GrandTotalDialog::balanceText(shown.balance())));
+    incomePie = showPie(incomePieView, shown.incomePie(), shown.showsIncome(), tr("Income by type"),
+                        tr("No income in the chosen range"));
+    outgoingPie = showPie(outgoingPieView, shown.outgoingPie(), shown.showsOutgoing(), tr("Outgoing by type"),
+                          tr("No outgoing in the chosen range"));
+    groupedAt = QSize();
+    const int sets = int{shown.showsIncome()} + int{shown.showsOutgoing()};
+    showBars(BarPeriods::choose(shown.months(), estimatedPlotWidth(), barView->font(), sets));
 }
 
-void ChartWindow::showPie() {
-    QChart* chart = pieView->chart();
+QPieSeries* ChartWindow::showPie(QChartView* view, const ChartData::Pie& pie, bool counted, const QString& title,
+                                 const QString& emptyTitle) {
+    QChart* chart = view->chart();
     chart->removeAllSeries();
-    pie = new QPieSeries;
-    const std::int64_t total = shown.sliceTotal();
+    // Income and outgoing are never one circle: a direction left out has no pie.
+    view->setVisible(counted);
+    if (!counted) return nullptr;
+    auto* series = new QPieSeries;
     int position = 0;
-    for (const ChartData::Slice& part : shown.slices()) {
-        const double percent = KestLib::percentOf(part.value, total);
+    for (const ChartData::Slice& part : pie.slices) {
+        const double percent = KestLib::percentOf(part.value, pie.total);
         // The charts draw labels as rich text; a type name is shown as written.
         const QString label = tr("%1 (%2%)").arg(part.label.toHtmlEscaped(), QString::number(percent, 'f', 1));
-        QPieSlice* slice = pie->append(label, static_cast<qreal>(part.value));
+        QPieSlice* slice = series->append(label, static_cast<qreal>(part.value));
         // "Other" always comes twelfth, so it is always the grey.
         slice->setColor(sliceColours[static_cast<std::size_t>(position)]);
         slice->setBorderColor(Qt::white);
@@ -116,13 +143,36 @@ void ChartWindow::showPie() {
     }
     // The legend names the slices: labels beside a pie of a dozen slices
     // would crowd and cut each other short.
-    pie->setPieSize(0.85);
-    chart->addSeries(pie);
-    chart->setTitle(shown.slices().empty() ? tr("No shares in the chosen range") : tr("Shares of the chosen types"));
+    series->setPieSize(0.85);
+    chart->addSeries(series);
+    chart->setTitle(pie.slices.empty() ? emptyTitle : title);
     chart->legend()->setAlignment(Qt::AlignRight);
+    return series;
 }
 
-void ChartWindow::showBars() {
+double ChartWindow::estimatedPlotWidth() const {
+    // Before the first layout the view has no width of its own yet.
+    const QRectF plot = barView->chart()->plotArea();
+    if (barView->isVisible() && plot.width() > 0) return plot.width();
+    return width() - 2 * windowMargin - besideThePlot;
+}
+
+void ChartWindow::fitBars() {
+    const double plotWidth = barView->chart()->plotArea().width();
+    if (shown.months().empty() || plotWidth <= 0) return;
+    const int sets = int{shown.showsIncome()} + int{shown.showsOutgoing()};
+    const BarPeriods::Layout fitting = BarPeriods::choose(shown.months(), plotWidth, barView->font(), sets);
+    if (fitting == barLayout) return;
+    // Regrouping changes the amount axis' labels, and with them the plot's
+    // width a little. At one size of the view the bars only ever grow
+    // coarser, so that the two can't set each other off without end.
+    if (barView->size() == groupedAt && !fitting.coarserThan(barLayout)) return;
+    groupedAt = barView->size();
+    showBars(fitting);
+}
+
+void ChartWindow::showBars(const BarPeriods::Layout& layout) {
+    barLayout = layout;
     QChart* chart = barView->chart();
     chart->removeAllSeries();
     for (QAbstractAxis* axis : chart->axes()) {
@@ -130,15 +180,16 @@ void ChartWindow::showBars() {
         delete axis;
     }
     bars = new QBarSeries;
+    bars->setBarWidth(BarPeriods::barWidth);
     QStringList categories;
     QBarSet* incomeSet = shown.showsIncome() ? new QBarSet(tr("Income")) : nullptr;
     QBarSet* outgoingSet = shown.showsOutgoing() ? new QBarSet(tr("Outgoing")) : nullptr;
     qreal lowest = 0;
     qreal highest = 0;
-    for (const ChartData::MonthBar& month : shown.months()) {
-        categories << month.label;
-        const auto in = static_cast<qreal>(month.income);
-        const auto out = static_cast<qreal>(month.outgoing);
+    for (const BarPeriods::Bar& period : BarPeriods::group(shown.months(), layout.months)) {
+        categories << period.label;
+        const auto in = static_cast<qreal>(period.income);
+        const auto out = static_cast<qreal>(period.outgoing);
         if (incomeSet) incomeSet->append(in);
         if (outgoingSet) outgoingSet->append(out);
         lowest = std::min({lowest, incomeSet ? in : 0, outgoingSet ? out : 0});
@@ -153,29 +204,17 @@ void ChartWindow::showBars() {
         bars->append(outgoingSet);
     }
     chart->addSeries(bars);
-    chart->setTitle(tr("Income and outgoing per month"));
+    chart->setTitle(tr("Income and outgoing"));
 
-    QAbstractAxis* monthAxis = nullptr;
-    if (categories.size() <= mostMonthLabels) {
-        auto* months = new QBarCategoryAxis;
-        months->append(categories);
-        if (categories.size() >= uprightLabelsFrom) months->setLabelsAngle(-90);
-        monthAxis = months;
-    } else {
-        // Month k stands at k on the axis; each year's label spans its months.
-        auto* years = new QCategoryAxis;
-        years->setLabelsPosition(QCategoryAxis::AxisLabelsPositionCenter);
-        years->setRange(-0.5, static_cast<qreal>(categories.size()) - 0.5);
-        years->setStartValue(-0.5);
-        for (qsizetype k = 0; k < categories.size(); ++k) {
-            const QString year = categories[k].left(4);
-            if (k + 1 == categories.size() || categories[k + 1].left(4) != year)
-                years->append(year, static_cast<qreal>(k) + 0.5);
-        }
-        monthAxis = years;
-    }
-    chart->addAxis(monthAxis, Qt::AlignBottom);
-    bars->attachAxis(monthAxis);
+    auto* periods = new QBarCategoryAxis;
+    periods->append(categories);
+    // The font the layout was chosen for.
+    periods->setLabelsFont(barView->font());
+    periods->setLabelsAngle(layout.uprightLabels ? -90 : 0);
+    // The axis says what one bar stands for.
+    periods->setTitleText(BarPeriods::axisTitle(layout.months));
+    chart->addAxis(periods, Qt::AlignBottom);
+    bars->attachAxis(periods);
 
     auto* amountAxis = new QValueAxis;
     amountAxis->setRange(lowest, highest > lowest ? highest : lowest + 1);

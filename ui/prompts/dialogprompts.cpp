@@ -2,11 +2,16 @@
 
 #include <QDialog>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QTextDocument>
 #include <algorithm>
 
 #include "book/dbnamedialog.h"
+#include "prompts/reportfit.h"
+#include "prompts/scrollingreportbox.h"
 
 namespace {
 // Without a recent book the file dialogs start in the current directory.
@@ -68,16 +73,31 @@ void DialogPrompts::warn(QWidget* parent, const QString& caption, const QString&
 }
 
 void DialogPrompts::inform(QWidget* parent, const QString& caption, const QString& text) {
-    QMessageBox::information(parent, caption, text, QMessageBox::Yes);
+    showReport(parent, caption, text, QString());
 }
 
 bool DialogPrompts::informWithChart(QWidget* parent, const QString& caption, const QString& text,
                                     const QString& chartButton) {
-    QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Yes, parent);
-    QPushButton* chart = box.addButton(chartButton, QMessageBox::ActionRole);
-    box.setDefaultButton(QMessageBox::Yes);
-    box.exec();
-    return box.clickedButton() == chart;
+    return showReport(parent, caption, text, chartButton);
 }
+
+bool DialogPrompts::showReport(QWidget* parent, const QString& caption, const QString& text,
+                               const QString& chartButton) {
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const QSize available = screen ? screen->availableGeometry().size() : QSize(1024, 768);
+    ReportFit fit(text);
+    if (fit.fits(available)) {
+        QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Yes, parent);
+        QPushButton* chart = chartButton.isEmpty() ? nullptr : box.addButton(chartButton, QMessageBox::ActionRole);
+        box.setDefaultButton(QMessageBox::Yes);
+        runReportBox(box);
+        return chart && box.clickedButton() == chart;
+    }
+    ScrollingReportBox box(parent, caption, fit.takeDocument(), chartButton, available);
+    runReportBox(box);
+    return box.chartButton() && box.clickedButton() == box.chartButton();
+}
+
+void DialogPrompts::runReportBox(QDialog& box) { box.exec(); }
 
 bool DialogPrompts::runDialog(QDialog& dialog) { return dialog.exec() == QDialog::Accepted; }

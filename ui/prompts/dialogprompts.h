@@ -3,7 +3,8 @@
 #include "prompts/userprompts.h"
 
 // The questions as the user sees them: message boxes, the platform's file
-// dialogs and the database name dialog, each run modally.
+// dialogs and the database name dialog, each run modally. A report that
+// doesn't fit the screen is shown in a box whose text scrolls.
 class DialogPrompts : public UserPrompts {
 public:
     SaveChoice askSaveChanges(QWidget* parent, const QString& caption, const QString& text) override;
@@ -19,4 +20,13 @@ public:
     bool informWithChart(QWidget* parent, const QString& caption, const QString& text,
                          const QString& chartButton) override;
     bool runDialog(QDialog& dialog) override;
+
+protected:
+    // Runs a report's box, the plain message box or the scrolling one,
+    // once it is built; a test looks at it here instead.
+    virtual void runReportBox(QDialog& box);
+
+private:
+    // The box of a report; true when chartButton (when not empty) was pressed.
+    bool showReport(QWidget* parent, const QString& caption, const QString& text, const QString& chartButton);
 };

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 
 #include "accountdb.h"
 #include "big5text.h"
@@ -55,6 +56,11 @@ void BudgetDialog::adjustMaxTodayDate(const QDate& date) {
 void BudgetDialog::adjustMinMaxTodayDate(const QDate& date) {
     if (date < fromDate->date()) todayDate->setDate(fromDate->date());
     if (date > toDate->date()) todayDate->setDate(toDate->date());
+}
+
+void BudgetDialog::applyRange(const QDate& first, const QDate& last) {
+    StatisticDialog::applyRange(first, last);
+    todayDate->setDate(std::clamp(today(), first, last));
 }
 
 void BudgetDialog::startBudgetAnalysis() {

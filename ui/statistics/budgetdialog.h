@@ -15,6 +15,10 @@ public:
     // The report of the current choices, as OK shows it.
     QString reportText() const;
 
+protected:
+    // Today goes to the current date, or the nearest day of the range.
+    void applyRange(const QDate& first, const QDate& last) override;
+
 private slots:
     void startBudgetAnalysis();
     void adjustMinMaxTodayDate(const QDate& date);

@@ -19,6 +19,10 @@ QString GrandTotalDialog::reportText() const {
     const std::int64_t balance = allTypesChosen()
                                      ? KestLib::grandTotal(*db, inOutSelector(), dateRange())
                                      : KestLib::grandTotal(*db, chosenTypeIds(), inOutSelector(), dateRange());
+    return balanceText(balance);
+}
+
+QString GrandTotalDialog::balanceText(std::int64_t balance) {
     if (balance < 0) return tr("%1: %2").arg(tr("Outgoing"), decimal(-balance));
     return tr("%1: %2").arg(tr("Income"), decimal(balance));
 }

@@ -1,6 +1,7 @@
 #include "statistics/statisticdialog.h"
 
 #include <QBoxLayout>
+#include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include "book/coremessages.h"
 #include "prompts/dialogprompts.h"
 #include "prompts/warnuser.h"
+#include "statistics/quickrange.h"
 #include "errormsg.h"
 #include "transaction.h"
 
@@ -65,7 +67,21 @@ StatisticDialog::StatisticDialog(QWidget* parent) : QDialog(parent) {
     toLayout->addSpacing(2);
     toLayout->addWidget(toDate);
 
+    // Beside the dates, ranges that set both in one step. Nothing is chosen
+    // at first: the dates start at today.
+    rangeLabel = new QLabel(tr("Range"), this);
+    rangeCombo = new QComboBox(this);
+    rangeCombo->setObjectName(QStringLiteral("rangeCombo"));
+    rangeCombo->setPlaceholderText(tr("Custom"));
+    rangeCombo->addItems({tr("This month"), tr("Last month"), tr("This year"), tr("Last year"), tr("Whole book")});
+    rangeCombo->setCurrentIndex(-1);
+    rangeLayout = new QHBoxLayout;
+    rangeLayout->addWidget(rangeLabel);
+    rangeLayout->addSpacing(2);
+    rangeLayout->addWidget(rangeCombo, 1);
+
     dateLayout = new QVBoxLayout;
+    dateLayout->addLayout(rangeLayout);
     dateLayout->addLayout(fromLayout);
     dateLayout->addLayout(toLayout);
 
@@ -91,6 +107,9 @@ StatisticDialog::StatisticDialog(QWidget* parent) : QDialog(parent) {
     // so the range is in order before they look at it.
     connect(fromDate, &QDateEdit::dateChanged, this, &StatisticDialog::adjustMinToDate);
     connect(toDate, &QDateEdit::dateChanged, this, &StatisticDialog::adjustMaxFromDate);
+    connect(rangeCombo, &QComboBox::activated, this, &StatisticDialog::chooseRange);
+    connect(fromDate, &QDateEdit::dateChanged, this, &StatisticDialog::forgetRange);
+    connect(toDate, &QDateEdit::dateChanged, this, &StatisticDialog::forgetRange);
 
     inOutListBox->addItem(tr("Income"));
     inOutListBox->addItem(tr("Outgoing"));
@@ -115,6 +134,34 @@ void StatisticDialog::setDB(const KestLib::AccountDB* database) {
 }
 
 void StatisticDialog::setPrompts(UserPrompts* replacement) { prompts = replacement; }
+
+void StatisticDialog::setToday(const QDate& date) { fixedToday = date; }
+
+QDate StatisticDialog::today() const { return fixedToday.isValid() ? fixedToday : QDate::currentDate(); }
+
+void StatisticDialog::chooseRange(int kind) {
+    if (!db || kind < 0 || kind >= QuickRange::kindCount) return;
+    const std::optional<QuickRange::Span> span = QuickRange::span(static_cast<QuickRange::Kind>(kind), today(), *db);
+    if (!span) {
+        // A book without transactions has no whole span; the dates stay.
+        rangeCombo->setCurrentIndex(-1);
+        return;
+    }
+    settingRange = true;
+    applyRange(span->first, span->last);
+    settingRange = false;
+}
+
+void StatisticDialog::applyRange(const QDate& first, const QDate& last) {
+    // To first: whichever way the range moves, From then never passes To,
+    // so neither date drags the other off its new day.
+    toDate->setDate(last);
+    fromDate->setDate(first);
+}
+
+void StatisticDialog::forgetRange() {
+    if (!settingRange) rangeCombo->setCurrentIndex(-1);
+}
 
 void StatisticDialog::selectAllTypes() {
     if (selectingAll || typeListBox->count() == 0) return;

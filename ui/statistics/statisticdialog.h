@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QDialog>
 #include <cstdint>
 #include <functional>
@@ -8,7 +9,7 @@
 #include "analysis.h"
 #include "charts/chartdata.h"
 
-class QDate;
+class QComboBox;
 class QDateEdit;
 class QHBoxLayout;
 class QLabel;
@@ -41,6 +42,8 @@ public:
     void setDB(const KestLib::AccountDB* database);
     // Where the reports go; not owned. nullptr shows them in message boxes.
     void setPrompts(UserPrompts* replacement);
+    // The day the quick ranges count from; the current date until set.
+    void setToday(const QDate& date);
 
     // The charts of the current choices: the percentage analysis' shares
     // and each month's income and outgoing ("ALL" filters no type).
@@ -63,6 +66,11 @@ protected:
     static QDateEdit* createDateEdit(QWidget* parent, const char* objectName);
     // Figures in reports: decimal with a minus sign when negative.
     static QString decimal(std::int64_t value);
+
+    QDate today() const;
+    // Sets From and To in one step, as a quick range does; the budget fits
+    // its Today in too.
+    virtual void applyRange(const QDate& first, const QDate& last);
 
     // Builds a report and shows it under caption, with a Chart button that
     // opens the charts when offerChart is set. A core error is shown as a
@@ -93,12 +101,20 @@ private slots:
     void adjustMaxFromDate(const QDate& date);
     void adjustMinToDate(const QDate& date);
     void enableOkButton();
+    void chooseRange(int kind);
+    void forgetRange();
 
 private:
     // Set while selectAllTypes changes the selection itself, so that its own
     // change doesn't run it again.
     bool selectingAll = false;
     UserPrompts* prompts = nullptr;
+    QLabel* rangeLabel;
+    QComboBox* rangeCombo;
+    QHBoxLayout* rangeLayout;
+    // Set while a quick range sets the dates, which then still show it.
+    bool settingRange = false;
+    QDate fixedToday;
 
     UserPrompts& shownPrompts() const;
 };

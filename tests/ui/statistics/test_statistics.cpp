@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QFile>
 #include <QListWidget>
@@ -54,6 +55,17 @@ public:
 };
 
 constexpr int big = std::numeric_limits<std::int32_t>::max();
+
+QComboBox* rangeCombo(QDialog& dialog) { return dialog.findChild<QComboBox*>(QStringLiteral("rangeCombo")); }
+
+// As the combo box does when the user picks an entry.
+void pickRange(QDialog& dialog, const QString& text) {
+    QComboBox* combo = rangeCombo(dialog);
+    const int index = combo->findText(text);
+    QVERIFY2(index >= 0, qPrintable(text));
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
 
 const QString percentageTotalsHeader = QStringLiteral(
     "<TABLE BORDER=\"5\"><TR><TD>Type</TD><TD>Income</TD><TD>Income Selected Percent</TD><TD>Income Total "
@@ -196,6 +208,64 @@ private slots:
         QCOMPARE(dateEdit(dialog, "fromDate")->date(), expected[0]);
         QCOMPARE(dateEdit(dialog, "toDate")->date(), expected[1]);
         if (budget) QCOMPARE(dateEdit(dialog, "todayDate")->date(), expected[2]);
+    }
+
+    void quickRangesSetTheDates_data() {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<bool>("emptyBook");
+        QTest::addColumn<QString>("range");
+        QTest::addColumn<QList<QDate>>("expected");  // from, to, the budget's today
+        const QDate march10(2004, 3, 10);
+        const QDate bookFirst(2003, 11, 2), bookLast(2004, 5, 6);
+        QTest::newRow("this month") << march10 << false << "This month"
+                                    << QList<QDate>{march1, march31, march10};
+        QTest::newRow("last month, a leap February")
+            << march10 << false << "Last month" << QList<QDate>{{2004, 2, 1}, {2004, 2, 29}, {2004, 2, 29}};
+        QTest::newRow("last month, over the year's end")
+            << QDate(2005, 1, 15) << false << "Last month" << QList<QDate>{{2004, 12, 1}, {2004, 12, 31}, {2004, 12, 31}};
+        QTest::newRow("this year") << march10 << false << "This year"
+                                   << QList<QDate>{{2004, 1, 1}, {2004, 12, 31}, march10};
+        QTest::newRow("last year") << march10 << false << "Last year"
+                                   << QList<QDate>{{2003, 1, 1}, {2003, 12, 31}, {2003, 12, 31}};
+        QTest::newRow("whole book, today in it") << march10 << false << "Whole book"
+                                                 << QList<QDate>{bookFirst, bookLast, march10};
+        QTest::newRow("whole book, today after it")
+            << QDate(2006, 1, 1) << false << "Whole book" << QList<QDate>{bookFirst, bookLast, bookLast};
+        // Nothing to span: the dates stay where they were.
+        const QDate start(2010, 6, 15);
+        QTest::newRow("whole book of an empty book") << march10 << true << "Whole book"
+                                                     << QList<QDate>{start, start, start};
+    }
+
+    void quickRangesSetTheDates() {
+        QFETCH(QDate, today);
+        QFETCH(bool, emptyBook);
+        QFETCH(QString, range);
+        QFETCH(QList<QDate>, expected);
+        // Out of order, with a date no calendar has, as only a damaged file holds.
+        const KestLib::AccountDB db = emptyBook ? BookBuilder().type("Pay").build()
+                                                : BookBuilder()
+                                                      .income("Pay", 1, 2004, 1, 1)
+                                                      .income("Pay", 1, 2004, 5, 6)
+                                                      .outgoing("Rent", 1, 2003, 11, 2)
+                                                      .outgoing("Rent", 1, 2002, 2, 30)
+                                                      .build();
+        for (bool budget : {false, true}) {
+            QDialog& dialog = budget ? static_cast<QDialog&>(open<BudgetDialog>(db)) : open<PercentageDialog>(db);
+            static_cast<StatisticDialog&>(dialog).setToday(today);
+            // Starting after every range, so that each date is moved past the other.
+            setRange(dialog, QDate(2010, 6, 15), QDate(2010, 6, 15));
+            if (budget) dateEdit(dialog, "todayDate")->setDate(QDate(2010, 6, 15));
+            QCOMPARE(rangeCombo(dialog)->currentIndex(), -1);
+            pickRange(dialog, range);
+            QCOMPARE(dateEdit(dialog, "fromDate")->date(), expected[0]);
+            QCOMPARE(dateEdit(dialog, "toDate")->date(), expected[1]);
+            if (budget) QCOMPARE(dateEdit(dialog, "todayDate")->date(), expected[2]);
+            QCOMPARE(rangeCombo(dialog)->currentText(), emptyBook ? QString() : range);
+            // A date set by hand is a range of the user's own again.
+            dateEdit(dialog, "fromDate")->setDate(QDate(2001, 1, 1));
+            QCOMPARE(rangeCombo(dialog)->currentIndex(), -1);
+        }
     }
 
     // Every date box of every analysis takes every date a book's dates are
