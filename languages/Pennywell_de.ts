@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>BarPeriods</name>
+    <message>
+        <source>%1 Q%2</source>
+        <translation>Q%2 %1</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>Quartal</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>%1 years</source>
+        <translation>%1 Jahre</translation>
+    </message>
+</context>
+<context>
     <name>BookCommands</name>
     <message>
         <source>Create Transaction %1</source>
@@ -148,24 +171,12 @@
         <translation>%1 (%2 %)</translation>
     </message>
     <message>
-        <source>No shares in the chosen range</source>
-        <translation>Keine Anteile im gewählten Zeitraum</translation>
-    </message>
-    <message>
-        <source>Shares of the chosen types</source>
-        <translation>Anteile der gewählten Kategorien</translation>
-    </message>
-    <message>
         <source>Income</source>
         <translation>Einnahmen</translation>
     </message>
     <message>
         <source>Outgoing</source>
         <translation>Ausgaben</translation>
-    </message>
-    <message>
-        <source>Income and outgoing per month</source>
-        <translation>Einnahmen und Ausgaben pro Monat</translation>
     </message>
     <message>
         <source>PNG Image (*.png);;SVG Image (*.svg)</source>
@@ -184,6 +195,30 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <source>The chart could not be saved as %1.</source>
         <translation>Das Diagramm konnte nicht als %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Balance: %1</source>
+        <translation>Saldo: %1</translation>
+    </message>
+    <message>
+        <source>Income by type</source>
+        <translation>Einnahmen nach Kategorie</translation>
+    </message>
+    <message>
+        <source>No income in the chosen range</source>
+        <translation>Keine Einnahmen im gewählten Zeitraum</translation>
+    </message>
+    <message>
+        <source>Outgoing by type</source>
+        <translation>Ausgaben nach Kategorie</translation>
+    </message>
+    <message>
+        <source>No outgoing in the chosen range</source>
+        <translation>Keine Ausgaben im gewählten Zeitraum</translation>
+    </message>
+    <message>
+        <source>Income and outgoing</source>
+        <translation>Einnahmen und Ausgaben</translation>
     </message>
 </context>
 <context>
@@ -892,6 +927,10 @@ Möchten Sie sie überschreiben?</translation>
         <source>&lt;p&gt;Pennywell is free software: you may share and change it under the GNU General Public License, version 3 or later.</source>
         <translation>&lt;p&gt;Pennywell ist freie Software: Sie dürfen sie unter den Bedingungen der GNU General Public License, Version 3 oder später, weitergeben und verändern.</translation>
     </message>
+    <message>
+        <source>Exported to %1</source>
+        <translation>Exportiert nach %1</translation>
+    </message>
 </context>
 <context>
     <name>PercentageDialog</name>
@@ -1011,6 +1050,34 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <source>Chart</source>
         <translation>Diagramm</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Benutzerdefiniert</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>Dieser Monat</translation>
+    </message>
+    <message>
+        <source>Last month</source>
+        <translation>Letzter Monat</translation>
+    </message>
+    <message>
+        <source>This year</source>
+        <translation>Dieses Jahr</translation>
+    </message>
+    <message>
+        <source>Last year</source>
+        <translation>Letztes Jahr</translation>
+    </message>
+    <message>
+        <source>Whole book</source>
+        <translation>Ganze Datenbank</translation>
     </message>
 </context>
 <context>

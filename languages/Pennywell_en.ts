@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>BarPeriods</name>
+    <message>
+        <source>%1 Q%2</source>
+        <translation>%1 Q%2</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Month</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>Quarter</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Year</translation>
+    </message>
+    <message>
+        <source>%1 years</source>
+        <translation>%1 years</translation>
+    </message>
+</context>
+<context>
     <name>BookCommands</name>
     <message>
         <source>Create Transaction %1</source>
@@ -148,24 +171,12 @@
         <translation>%1 (%2%)</translation>
     </message>
     <message>
-        <source>No shares in the chosen range</source>
-        <translation>No shares in the chosen range</translation>
-    </message>
-    <message>
-        <source>Shares of the chosen types</source>
-        <translation>Shares of the chosen types</translation>
-    </message>
-    <message>
         <source>Income</source>
         <translation>Income</translation>
     </message>
     <message>
         <source>Outgoing</source>
         <translation>Outgoing</translation>
-    </message>
-    <message>
-        <source>Income and outgoing per month</source>
-        <translation>Income and outgoing per month</translation>
     </message>
     <message>
         <source>PNG Image (*.png);;SVG Image (*.svg)</source>
@@ -184,6 +195,30 @@ Do you want to override it?</translation>
     <message>
         <source>The chart could not be saved as %1.</source>
         <translation>The chart could not be saved as %1.</translation>
+    </message>
+    <message>
+        <source>Balance: %1</source>
+        <translation>Balance: %1</translation>
+    </message>
+    <message>
+        <source>Income by type</source>
+        <translation>Income by type</translation>
+    </message>
+    <message>
+        <source>No income in the chosen range</source>
+        <translation>No income in the chosen range</translation>
+    </message>
+    <message>
+        <source>Outgoing by type</source>
+        <translation>Outgoing by type</translation>
+    </message>
+    <message>
+        <source>No outgoing in the chosen range</source>
+        <translation>No outgoing in the chosen range</translation>
+    </message>
+    <message>
+        <source>Income and outgoing</source>
+        <translation>Income and outgoing</translation>
     </message>
 </context>
 <context>
@@ -892,6 +927,10 @@ Do you want to override it?</translation>
         <source>&lt;p&gt;Pennywell is free software: you may share and change it under the GNU General Public License, version 3 or later.</source>
         <translation>&lt;p&gt;Pennywell is free software: you may share and change it under the GNU General Public License, version 3 or later.</translation>
     </message>
+    <message>
+        <source>Exported to %1</source>
+        <translation>Exported to %1</translation>
+    </message>
 </context>
 <context>
     <name>PercentageDialog</name>
@@ -1011,6 +1050,34 @@ Do you want to override it?</translation>
     <message>
         <source>Chart</source>
         <translation>Chart</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>This month</translation>
+    </message>
+    <message>
+        <source>Last month</source>
+        <translation>Last month</translation>
+    </message>
+    <message>
+        <source>This year</source>
+        <translation>This year</translation>
+    </message>
+    <message>
+        <source>Last year</source>
+        <translation>Last year</translation>
+    </message>
+    <message>
+        <source>Whole book</source>
+        <translation>Whole book</translation>
     </message>
 </context>
 <context>

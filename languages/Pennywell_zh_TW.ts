@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en">
 <context>
+    <name>BarPeriods</name>
+    <message>
+        <source>%1 Q%2</source>
+        <translation>%1 年第 %2 季</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>Quarter</source>
+        <translation>季</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>年</translation>
+    </message>
+    <message>
+        <source>%1 years</source>
+        <translation>%1 年</translation>
+    </message>
+</context>
+<context>
     <name>BookCommands</name>
     <message>
         <source>Create Transaction %1</source>
@@ -148,24 +171,12 @@
         <translation>%1 (%2%)</translation>
     </message>
     <message>
-        <source>No shares in the chosen range</source>
-        <translation>所選期間內沒有可顯示的比例</translation>
-    </message>
-    <message>
-        <source>Shares of the chosen types</source>
-        <translation>所選類別的比例</translation>
-    </message>
-    <message>
         <source>Income</source>
         <translation>收入</translation>
     </message>
     <message>
         <source>Outgoing</source>
         <translation>支出</translation>
-    </message>
-    <message>
-        <source>Income and outgoing per month</source>
-        <translation>每月收入與支出</translation>
     </message>
     <message>
         <source>PNG Image (*.png);;SVG Image (*.svg)</source>
@@ -184,6 +195,30 @@ Do you want to override it?</source>
     <message>
         <source>The chart could not be saved as %1.</source>
         <translation>無法將圖表儲存為 %1。</translation>
+    </message>
+    <message>
+        <source>Balance: %1</source>
+        <translation>餘額：%1</translation>
+    </message>
+    <message>
+        <source>Income by type</source>
+        <translation>各類別收入</translation>
+    </message>
+    <message>
+        <source>No income in the chosen range</source>
+        <translation>所選期間內沒有收入</translation>
+    </message>
+    <message>
+        <source>Outgoing by type</source>
+        <translation>各類別支出</translation>
+    </message>
+    <message>
+        <source>No outgoing in the chosen range</source>
+        <translation>所選期間內沒有支出</translation>
+    </message>
+    <message>
+        <source>Income and outgoing</source>
+        <translation>收入與支出</translation>
     </message>
 </context>
 <context>
@@ -889,6 +924,10 @@ Do you want to override it?</source>
         <source>&lt;p&gt;Pennywell is free software: you may share and change it under the GNU General Public License, version 3 or later.</source>
         <translation>&lt;p&gt;Pennywell 是自由軟體：您可以依照 GNU 通用公共授權條款第 3 版或更新版本散布及修改。</translation>
     </message>
+    <message>
+        <source>Exported to %1</source>
+        <translation>已匯出至 %1</translation>
+    </message>
 </context>
 <context>
     <name>PercentageDialog</name>
@@ -1008,6 +1047,34 @@ Do you want to override it?</source>
     <message>
         <source>Chart</source>
         <translation>圖表</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>期間</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>自訂</translation>
+    </message>
+    <message>
+        <source>This month</source>
+        <translation>本月</translation>
+    </message>
+    <message>
+        <source>Last month</source>
+        <translation>上個月</translation>
+    </message>
+    <message>
+        <source>This year</source>
+        <translation>今年</translation>
+    </message>
+    <message>
+        <source>Last year</source>
+        <translation>去年</translation>
+    </message>
+    <message>
+        <source>Whole book</source>
+        <translation>整個資料庫</translation>
     </message>
 </context>
 <context>
