@@ -70,20 +70,20 @@ void VisibleRows::filterRows(const AccountDB* db) {
     taken.resize(static_cast<std::size_t>(count));
     ShownFigures found;
     // Part by part: comments not folded yet are folded just before they are
-    // searched, while they are still in the cache, and the text is looked
-    // for in all of a part's comments at once.
+    // searched, while they are still in the cache. When every transaction
+    // is a candidate, the text is looked for in all of a part's comments at
+    // once; else only in those the selection takes.
     constexpr int part = 4096;
-    std::array<std::uint8_t, part> inComment;
+    std::array<std::uint8_t, part> inComment{};
+    const bool wholeParts = search.hasText() && search.selection.takesAll();
     for (int start = 0; start < count; start += part) {
         const int end = std::min(count, start + part);
-        if (search.hasText()) {
-            foldedComments.fillTo(*db, end);
-            foldedComments.markContaining(search.foldedText(), start, end, inComment.data());
-        }
+        if (search.hasText()) foldedComments.fillTo(*db, end);
+        if (wholeParts) foldedComments.markContaining(search.foldedText(), start, end, inComment.data());
         for (int position = start; position < end; ++position) {
             const Transaction& record = db->transaction(position, false);
-            const bool take = search.selection.takes(record) &&
-                              (!search.hasText() || typeNameHolds(record) || inComment[position - start] != 0);
+            const bool take = wholeParts ? typeNameHolds(record) || inComment[position - start] != 0
+                                         : takes(record, position);
             taken[static_cast<std::size_t>(position)] = take ? 1 : 0;
             if (take) addTo(found, record);
         }
