@@ -16,6 +16,9 @@ namespace PwText {
 class TransactionSearch {
 public:
     KestLib::Selection selection;
+    // True while the text is being typed: a text may come with any key, so
+    // whoever searches may get ready for it. Not part of what is asked.
+    bool textMayFollow = false;
 
     const QString& text() const { return text_; }
     void setText(const QString& text) {
@@ -28,9 +31,17 @@ public:
         return text_.isEmpty() && selection.takesAll();
     }
     bool hasText() const { return !folded_.empty(); }
+    // The text as it is compared, folded.
+    std::u16string_view foldedText() const { return folded_; }
     // Whether the text is in a shown text, given folded.
     bool textIn(std::u16string_view foldedText) const {
         return foldedText.find(std::u16string_view(folded_)) != std::u16string_view::npos;
+    }
+    // True when this search takes no transaction that wider doesn't: the
+    // same selection, and a text that holds wider's (as typing on makes it),
+    // so that only what wider took needs looking at again.
+    bool narrows(const TransactionSearch& wider) const {
+        return selection == wider.selection && folded_.find(wider.folded_) != std::u16string::npos;
     }
 
     // The form a text is compared in: case-folded, so "ABC", "abc" and

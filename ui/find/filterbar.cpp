@@ -154,21 +154,26 @@ void FilterBar::retranslate() {
 
 void FilterBar::open() {
     updateTypes();
+    const bool wasHidden = isHidden();
     show();
     textEdit->setFocus(Qt::ShortcutFocusReason);
     textEdit->selectAll();
+    // Nothing asked yet, but a text may follow: the table gets ready for it.
+    if (wasHidden) emit searchChanged();
 }
 
 void FilterBar::closeBar() {
-    const bool wasAsking = !search().takesAll();
+    // Asking or not, no text follows now.
+    const bool wasShown = !isHidden();
     hide();
     resetFields();
-    if (wasAsking) emit searchChanged();
+    if (wasShown) emit searchChanged();
 }
 
 PwText::TransactionSearch FilterBar::search() const {
     PwText::TransactionSearch asked;
     if (isHidden()) return asked;
+    asked.textMayFollow = true;
     asked.setText(textEdit->text());
     asked.selection.inOut = static_cast<KestLib::InOutSelector>(inOutBox->currentData().toInt());
     const int typeId = typeBox->currentData().toInt();

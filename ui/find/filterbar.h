@@ -19,8 +19,10 @@ class AccountDB;
 // The find bar above the transaction table: a text looked for in the
 // comments and type names, a type, income or outgoing, and a date range.
 // Hidden until opened; while hidden it asks for nothing. A change of a
-// choice is told at once, typing once the typist pauses, so that a million
-// rows are not searched again for every key.
+// choice is told at once, typing once the keys already waiting are taken
+// in: each key typed is searched for (a key that extends the text searches
+// only the rows still shown), but the keys pressed while a search ran are
+// searched for once.
 class FilterBar : public QWidget {
     Q_OBJECT
 
@@ -40,14 +42,17 @@ public:
     // Hidden, every field back to taking every transaction (Escape too).
     void closeBar();
 
-    // What the bar asks for; takes every transaction while hidden.
+    // What the bar asks for; takes every transaction while hidden. While it
+    // shows, a text may follow.
     PwText::TransactionSearch search() const;
 
-    // How long typing may pause before the text is looked for.
-    static constexpr int typingPause = 150;  // ms
+    // How long the bar waits after a key before the text is looked for:
+    // no longer than it takes to take in the keys already waiting.
+    static constexpr int typingPause = 0;  // ms
 
 signals:
-    // search() has another answer.
+    // search() has another answer, or the bar opened or closed (a text may
+    // follow now, or no longer).
     void searchChanged();
 
 private:

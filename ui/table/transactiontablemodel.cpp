@@ -60,7 +60,18 @@ void TransactionTableModel::relayout(Change change) {
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
-TransactionTableModel::TransactionTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+TransactionTableModel::TransactionTableModel(QObject* parent) : QAbstractTableModel(parent) {
+    folding.setInterval(0);
+    connect(&folding, &QTimer::timeout, this, [this] {
+        // A few milliseconds, so that a key typed meanwhile waits no longer.
+        try {
+            if (!db || visible.foldComments(*db, 4)) folding.stop();
+        } catch (...) {
+            // Only memory can run out here: the search folds them, or says so.
+            folding.stop();
+        }
+    });
+}
 
 void TransactionTableModel::setDatabase(const AccountDB* database) {
     db = database;
@@ -201,6 +212,10 @@ int TransactionTableModel::transactionIndexAt(int row) const {
 
 void TransactionTableModel::setSearch(const PwText::TransactionSearch& search) {
     if (visible.setSearch(search)) relayout([this] { visible.applySearch(db); });
+    if (search.textMayFollow && db)
+        folding.start();
+    else
+        folding.stop();
 }
 
 TransactionTableModel::ShownFigures TransactionTableModel::shownFigures() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QTimer>
 
 #include "table/columnwidthtracker.h"
 #include "table/rowchange.h"
@@ -82,6 +83,8 @@ public:
     // Shows only the rows of the transactions the search takes, in the
     // current order; one that takes all shows every row again. Persistent
     // indexes of rows still shown follow them, the others become invalid.
+    // While a text may follow, the comments are folded for it meanwhile, a
+    // few milliseconds at a time whenever no other event waits.
     void setSearch(const PwText::TransactionSearch& search);
     // True while a search hides rows.
     bool isFiltered() const { return visible.isFiltered(); }
@@ -109,4 +112,5 @@ private:
     TransactionSortKeys sortKeys;
     VisibleRows visible{order};
     ColumnWidthTracker widths;
+    QTimer folding;
 };

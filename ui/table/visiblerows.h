@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "find/foldedcomments.h"
@@ -11,12 +12,14 @@
 
 namespace KestLib {
 class AccountDB;
+class Transaction;
 }  // namespace KestLib
 
 // The rows the view shows: while a search (the find bar's) hides some, the
 // rows of the transactions it takes, in the order of the row order; else
 // every row of the order. Kept row by row as the book changes, so that a
-// change of one transaction never filters a million again.
+// change of one transaction never filters a million again; a search that
+// narrows the last one (a key typed on) looks only at the rows it showed.
 class VisibleRows {
 public:
     explicit VisibleRows(const RowOrder& order) : order(order) {}
@@ -33,7 +36,8 @@ public:
     // shows what the current one does, so there is nothing to apply. The
     // rows stay those of the current search until then.
     bool setSearch(const PwText::TransactionSearch& next);
-    // The search taken applied to every transaction.
+    // The search taken applied: to the rows shown when it narrows the
+    // search they show, else to every transaction.
     void applySearch(const KestLib::AccountDB* db);
     // The search applied to every transaction afresh, rows hidden as before
     // or not (a reload); should memory run out, every row is shown rather
@@ -42,11 +46,16 @@ public:
     // The shown rows in the order's order again, after a sort.
     void followOrder();
 
+    // Folds comments for a text to come, for about the milliseconds given;
+    // true once all are.
+    bool foldComments(const KestLib::AccountDB& db, int milliseconds);
+
     // Whether a translation may show a stored comment otherwise.
     void setTranslatesStoredText(bool translates) { foldedComments.setTranslatesStoredText(translates); }
     // Shown texts may read otherwise now (a language switch): comments are
-    // decoded afresh when next searched.
-    void forgetTexts() { foldedComments.clear(); }
+    // decoded afresh when next searched, and the next search looks at
+    // every transaction.
+    void forgetTexts();
     // No rows (the search stays).
     void clear();
 
@@ -71,14 +80,25 @@ public:
 private:
     // Whether the search takes the transaction at this position; the type
     // names and, for a text, the folded comments must be at hand.
-    bool takes(const KestLib::AccountDB& db, int position) const;
+    bool takes(const KestLib::Transaction& record, int position) const {
+        return search.selection.takes(record) && textTakes(record, position);
+    }
+    // The same but for the selection, which the record is known to pass.
+    bool textTakes(const KestLib::Transaction& record, int position) const;
+    // Whether the record's type name holds the search's text.
+    bool typeNameHolds(const KestLib::Transaction& record) const;
     bool isTaken(int position) const {
         return position >= 0 && static_cast<std::size_t>(position) < taken.size() &&
                taken[static_cast<std::size_t>(position)];
     }
     // Which type names hold the search's text; the comments folded when it has one.
     void prepare(const KestLib::AccountDB& db);
+    void prepareTypeNames(const KestLib::AccountDB& db);
     void filterRows(const KestLib::AccountDB* db);
+    // Keeps of the rows shown those the search takes; it narrows held.
+    void narrowRows(const KestLib::AccountDB& db);
+    // Row changes leave the figures to be counted again.
+    void forgetFigures() { figures.reset(); }
 
     const RowOrder& order;
     PwText::TransactionSearch search;
@@ -86,6 +106,11 @@ private:
     std::vector<int> shown;           // row -> position, while filtering
     std::vector<std::uint8_t> taken;  // by position, while filtering: 1 when shown
     std::array<bool, KestLib::TypeIdTable::capacity> typeNameTaken{};
+    // The search whose rows shown and taken hold, while they hold one that
+    // was read from the texts still kept.
+    std::optional<PwText::TransactionSearch> held;
+    // The figures of the rows, counted as they were filtered.
+    mutable std::optional<ShownFigures> figures;
     // Kept when the bar closes: decoded once, they are kept right row by
     // row, and the next text needs no wait.
     FoldedComments foldedComments;

@@ -22,7 +22,9 @@
 #include "accountdb.h"
 #include "big5text.h"
 #include "booksupport.h"
+#include "generatedbook.h"
 #include "find/filterbar.h"
+#include "find/foldedcomments.h"
 #include "window/mainwindow.h"
 #include "scriptedprompts.h"
 #include "windowfixture.h"
@@ -158,6 +160,9 @@ private slots:
     // ---- The model's filter against a plain scan ----
     void filterMatchesAScan_data();
     void filterMatchesAScan();
+    void extendedSearchMatchesAFreshOne_data();
+    void extendedSearchMatchesAFreshOne();
+    void foldedCommentsReadAsTheDecoderShowsThem();
     void rowChangesWhileFilteredMatchAScan();
 
     // ---- The window ----
@@ -236,6 +241,107 @@ void TestFind::filterMatchesAScan() {
     }
 }
 
+void TestFind::extendedSearchMatchesAFreshOne_data() {
+    QTest::addColumn<int>("book");           // 0 the rows above, 1 a household book, 2 a generated one
+    QTest::addColumn<QStringList>("typed");  // the texts in turn, as typed
+    QTest::addColumn<bool>("oneType");       // the book's second type chosen as well
+
+    QTest::newRow("letters typed on") << 0 << QStringList{"p", "pa", "pay"} << false;
+    QTest::newRow("each key in another case") << 0 << QStringList{"P", "pA", "PAY", "pay "} << false;
+    QTest::newRow("typed on, taken back, typed on")
+        << 0 << QStringList{"r", "re", "r", "ri", "ric", "rice"} << false;
+    QTest::newRow("a letter, then a Big5 comment") << 0 << QStringList{"a", "at", "at "} << false;
+    QTest::newRow("Big5 typed on, type name and comment")
+        << 0 << QStringList{QString::fromUtf8("薪"), QString::fromUtf8("薪水")} << false;
+    QTest::newRow("with a type chosen") << 0 << QStringList{"f", "fo", "foo"} << true;
+    QTest::newRow("household words") << 1 << QStringList{"b", "bo", "bon", "BONU"} << false;
+    QTest::newRow("household Big5 comment")
+        << 1 << QStringList{QString::fromUtf8("食"), QString::fromUtf8("食物")} << false;
+    QTest::newRow("household type names") << 1 << QStringList{"t", "ty", "type 1", "type 11"} << false;
+    QTest::newRow("household, a type chosen") << 1 << QStringList{"l", "lu", "lunch"} << true;
+    QTest::newRow("generated letters") << 2 << QStringList{"Q", "qu"} << false;
+    QTest::newRow("generated Big5") << 2 << QStringList{QString::fromUtf8("中"), QString::fromUtf8("中文")} << false;
+}
+
+void TestFind::extendedSearchMatchesAFreshOne() {
+    QFETCH(int, book);
+    QFETCH(QStringList, typed);
+    QFETCH(bool, oneType);
+
+    const AccountDB db = book == 0 ? makeBook("Find", findRows())
+                         : book == 1 ? BenchBooks::householdBook(3000, BenchBooks::HouseholdShape{})
+                                     : BenchBooks::generateBook(3000);
+    TransactionSearch search;
+    if (oneType) {
+        search.selection.allTypes = false;
+        search.selection.types.set(static_cast<std::size_t>(db.typeAt(1).id()));
+    }
+    for (const bool translates : {false, true}) {
+        TransactionTableModel typing;
+        QAbstractItemModelTester tester(&typing, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        typing.setTranslatesStoredText(translates);
+        typing.setDatabase(&db);
+        typing.sortRows(TransactionTableModel::DateColumn, false);
+        for (const QString& text : typed) {
+            search.setText(text);
+            typing.setSearch(search);
+            TransactionTableModel fresh;
+            fresh.setTranslatesStoredText(translates);
+            fresh.setDatabase(&db);
+            fresh.sortRows(TransactionTableModel::DateColumn, false);
+            fresh.setSearch(search);
+            QVERIFY2(fresh.rowCount() > 0, qPrintable(text));
+            QCOMPARE(shownIndexes(typing), shownIndexes(fresh));
+            QCOMPARE(typing.shownFigures().count, fresh.shownFigures().count);
+            QCOMPARE(typing.shownFigures().balance, fresh.shownFigures().balance);
+        }
+    }
+}
+
+void TestFind::foldedCommentsReadAsTheDecoderShowsThem() {
+    // Comments folded the quick way against the way through the decoder
+    // and the translations: ASCII in both cases, Big5 pairs (some with an
+    // ASCII second byte, some with case, some the decoder reads otherwise),
+    // lone lead bytes, zero bytes, and texts longer than 64 bytes, so that
+    // a pair falls across every boundary.
+    const std::vector<std::string> pieces = {
+        "a", "Z", " ", "\xA4\x61", "\xA4\xA4", big5("食"), big5("Ａ"), big5("Ω"), big5("Ⅳ"), "\xA4", "\x80", "\xFF",
+        "\xC8\x40", std::string(1, '\0'), "\xA2\x4F"};
+    QRandomGenerator random(6464);
+    AccountDB db;
+    db.reset();
+    Transaction record;
+    record.setDate(2005, 1, 1);
+    record.setAmount(1);
+    for (int i = 0; i < 3000; ++i) {
+        std::string comment;
+        const int length = random.bounded(i % 10 == 0 ? 150 : 30);
+        while (static_cast<int>(comment.size()) < length) {
+            // Mostly characters that read plainly, as most comments do.
+            const int piece = random.bounded(10) == 0 ? random.bounded(int(pieces.size())) : random.bounded(7);
+            comment += pieces[static_cast<std::size_t>(piece)];
+        }
+        record.setComment(comment.substr(0, std::min<std::size_t>(comment.size(), 255)));
+        db.addTransaction(record);
+    }
+    FoldedComments quick;
+    quick.setTranslatesStoredText(false);
+    FoldedComments decoded;
+    quick.fillTo(db, 1000);  // in two parts, as a search fills them
+    quick.fill(db);
+    decoded.fill(db);
+    int differing = 0;
+    for (int position = 0; position < db.transCount(); ++position)
+        if (quick.at(position) != decoded.at(position)) ++differing;
+    QCOMPARE(differing, 0);
+    // And kept so row by row.
+    record.setComment("\xA4\x61 PAY \xA4");
+    db.addTransaction(record);
+    quick.appended(db);
+    decoded.appended(db);
+    QVERIFY(quick.at(db.transCount() - 1) == decoded.at(db.transCount() - 1));
+}
+
 void TestFind::rowChangesWhileFilteredMatchAScan() {
     // A seeded run of adds, modifies, deletes, sorts and new searches on a
     // filtered model; after each step the rows are those a scan takes, in
@@ -256,8 +362,10 @@ void TestFind::rowChangesWhileFilteredMatchAScan() {
         Transaction record = randomRecord();
         db.addTransaction(record);
     }
+    // Among them texts that extend others, as typing makes them.
     const std::vector<TransactionSearch> searches = {
-        searchFor(db, QStringLiteral("pay")), searchFor(db, QString::fromUtf8("薪水"), {}, 1),
+        searchFor(db, QStringLiteral("pa")), searchFor(db, QStringLiteral("pay")), searchFor(db, QStringLiteral("PAY b")),
+        searchFor(db, QString::fromUtf8("薪水"), {}, 1),
         searchFor(db, QStringLiteral("A"), "Food"), searchFor(db, {}, {}, 0, QDate(2002, 1, 1), QDate(2004, 6, 30)),
         TransactionSearch()};
     TransactionTableModel model;
@@ -335,7 +443,7 @@ void TestFind::findBarOpensFiltersAndCloses() {
     QVERIFY(child<QLineEdit>("findText")->hasFocus());
     QCOMPARE(findStatus(), QString());
 
-    // Typing is looked for once it pauses.
+    // Typing is looked for once the window takes the keys in, not in the key press itself.
     // As an input method enters it.
     child<QLineEdit>("findText")->insert(QString::fromUtf8("薪"));
     QCOMPARE(column(TransactionTableModel::MoneyColumn), allMoney);
