@@ -1,0 +1,143 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A bank statement read into rows the book can take: the common shape of
+// every statement format (a bank's CSV, OFX, QIF), so that the import plan,
+// the window's preview and the command line handle each format alike.
+
+namespace PwText {
+
+enum class StatementFormat { Auto, Csv, Ofx, Qif };
+
+// The encodings statements come in. Detect: a UTF-8 byte-order mark or valid
+// UTF-8 means UTF-8; otherwise what the file declares (OFX's CHARSET, an
+// XML declaration); otherwise Windows-1252.
+enum class StatementEncoding { Detect, Utf8, Big5, Windows1252, Latin1 };
+
+// How a date is written. Detect: the first of these that reads every date
+// of the file (ROC only where the year has three digits).
+enum class StatementDateFormat {
+    Detect,
+    YearMonthDayDash,   // 2026-01-31
+    YearMonthDaySlash,  // 2026/01/31
+    DayMonthYearDot,    // 31.01.2026
+    DayMonthYearSlash,  // 31/01/2026
+    MonthDayYearSlash,  // 01/31/2026
+    Roc,                // 115/01/31: the Republic of China year, 1911 less than the common one
+};
+
+// The book keeps whole numbers: a statement's cents are rounded to whole
+// units, half away from zero (35,50 -> 36), or read as cents (35,50 -> 3550)
+// for a book kept in cents.
+enum class AmountRule { Round, Cents };
+
+// What a CSV column holds.
+enum class StatementField { Ignore, Date, Amount, Debit, Credit, Comment, Type, Direction };
+
+// How a bank's CSV is read. Every "detect" is settled by reading, and the
+// settled value is reported back in Statement::csv.
+struct CsvLayout {
+    char delimiter = 0;  // ',' ';' '\t'; 0: detect
+    // -1: detect (a first row of which no field reads as a date or an
+    // amount is a header), 0: no header, 1: a header row.
+    int header = -1;
+    // One field per column, in column order; empty: guessed from the
+    // header's names (date, amount, debit, credit, comment, type, direction,
+    // in English and German, e.g. "Buchungstag", "Betrag", "Verwendungszweck").
+    std::vector<StatementField> columns;
+    // -1: detect (the mark that reads every amount), 0: point, 1: comma.
+    int decimalComma = -1;
+};
+
+struct StatementOptions {
+    StatementFormat format = StatementFormat::Auto;
+    StatementEncoding encoding = StatementEncoding::Detect;
+    StatementDateFormat dateFormat = StatementDateFormat::Detect;
+    AmountRule amountRule = AmountRule::Round;
+    CsvLayout csv;
+};
+
+// One row as the book will store it, in UTF-8 (the import plan converts it
+// to the book's Big5).
+struct StatementRow {
+    int line = 0;  // the file's line the row starts on, 1 for the first
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    bool income = false;
+    std::int32_t amount = 0;  // whole and not negative: the direction says which way
+    bool rounded = false;     // the statement's amount had cents that were rounded away
+    std::string comment;
+    std::string type;  // empty: the statement names none (a QIF category, a type column)
+};
+
+// One row, or one thing about the whole file, that can't be imported.
+struct StatementFault {
+    enum class Reason {
+        EmptyFile,
+        UnknownFormat,    // neither CSV, OFX nor QIF
+        NotInEncoding,    // the bytes aren't valid in the encoding chosen
+        NoDateColumn,     // the layout names no date column
+        NoAmountColumn,   // nor amount, nor debit or credit
+        BadQuoting,       // a CSV record whose quotes are broken
+        BadDate,
+        BadAmount,
+        AmountOutOfRange,  // more than a transaction holds
+        BadDirection,
+        NoTransactions,    // an OFX or QIF file with no transaction in it
+        // Found by the import plan, against the book:
+        NotStorable,   // a character the book's Big5 can't hold
+        TooLong,       // a comment or type name over 255 bytes in Big5
+        TooManyTypes,  // a new type past the book's 128
+        NoIndexLeft,   // the book has no transaction index left
+    };
+    int line = 0;  // 0: the whole file
+    Reason reason = Reason::EmptyFile;
+    std::string text;  // the text at fault, in UTF-8
+};
+
+struct Statement {
+    StatementFormat format = StatementFormat::Csv;  // Auto resolved
+    StatementEncoding encoding = StatementEncoding::Utf8;  // Detect resolved
+    StatementDateFormat dateFormat = StatementDateFormat::YearMonthDayDash;  // Detect resolved
+    CsvLayout csv;  // CSV only: the layout with every detect settled
+    // CSV only: the header's names (or "1", "2", … without a header), for
+    // the mapping boxes and for remembering a mapping by its header.
+    std::vector<std::string> columnNames;
+    std::vector<StatementRow> rows;
+    std::vector<StatementFault> faults;  // in line order
+};
+
+// Reads a statement whole. Never throws on any input: what can't be read is
+// a fault with its line.
+Statement readStatement(std::string_view bytes, const StatementOptions& options);
+
+// The format a statement's bytes are in: OFX (an OFXHEADER line or an <OFX>
+// element), QIF (a line starting with !Type: or !Option), else CSV.
+StatementFormat detectStatementFormat(std::string_view bytes);
+
+// A decimal amount as written in a statement ("-1.234,50", "(35.50)",
+// "1,234.50", "+12"), turned into a whole value by rule: sign and magnitude,
+// and whether cents were rounded away. False for text that isn't an amount
+// or a magnitude over INT32_MAX after the rule (outOfRange set then).
+struct ParsedAmount {
+    bool negative = false;
+    std::int32_t magnitude = 0;
+    bool rounded = false;
+    bool outOfRange = false;
+};
+bool parseStatementAmount(std::string_view text, bool decimalComma, AmountRule rule, ParsedAmount& amount);
+
+// A date in the given format (not Detect); false for other text or a day
+// the calendar doesn't have.
+bool parseStatementDate(std::string_view text, StatementDateFormat format, int& year, int& month, int& day);
+
+// The bytes as UTF-8, read in encoding (not Detect); a UTF-8 byte-order
+// mark is dropped. False when the bytes aren't valid in that encoding.
+bool decodeStatementText(std::string_view bytes, StatementEncoding encoding, std::string& utf8);
+
+}  // namespace PwText

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "statement.h"
+
+namespace KestLib {
+class AccountDB;
+}  // namespace KestLib
+
+namespace PwText {
+
+// What the user chose beyond how the file is read.
+struct ImportChoices {
+    // Rows equal to a transaction of the book are skipped unless kept.
+    bool keepDuplicates = false;
+    // The type of a row that names none and whose comment the book has never
+    // typed; created if new. Empty: the book's nameless type. UTF-8.
+    std::string defaultType;
+};
+
+// What importing a statement into a book would do, row by row, decided
+// before anything changes, so that the window can show it and the import
+// can be all or nothing.
+//
+// A row is a duplicate when the book, or an earlier row of the file, holds a
+// transaction of the same date, direction, amount and comment that no
+// earlier row was matched with: the book's transactions and the file's rows
+// count as multisets, so a statement imported twice adds nothing the second
+// time, and two equal rows of one file against one in the book add one.
+//
+// A row without a type gets the type the book uses most often for the same
+// comment (case-insensitive; the earliest such type on a tie), else the
+// default type, else the nameless type.
+class StatementImport {
+public:
+    struct PlannedRow {
+        StatementRow row;  // with its type name filled in as it will be stored (UTF-8)
+        bool duplicate = false;
+        bool newType = false;  // its type doesn't exist yet and will be created
+    };
+
+    static StatementImport plan(const KestLib::AccountDB& db, const Statement& statement, const ImportChoices& choices);
+
+    const std::vector<PlannedRow>& rows() const { return planned; }
+    // The statement's faults and the plan's own (NotStorable, TooLong,
+    // TooManyTypes, NoIndexLeft), in line order. Any fault blocks the import.
+    const std::vector<StatementFault>& faults() const { return faultList; }
+    bool canImport() const { return faultList.empty(); }
+
+    int newCount() const { return newRows; }         // the rows that will be added
+    int duplicateCount() const { return duplicates; }  // skipped (or kept, when chosen: then counted still)
+    int roundedCount() const { return rounded; }       // of the rows that will be added
+    int faultyCount() const { return faultyRows; }     // rows at fault, a whole-file fault counting as one
+    const std::vector<std::string>& newTypes() const { return typesToCreate; }  // UTF-8
+
+    // Adds the new rows (and the new types) to db, which must be the book
+    // the plan was made for, unchanged since. All or nothing: on any failure
+    // db is as it was and the error is thrown. Does nothing when !canImport().
+    void apply(KestLib::AccountDB& db) const;
+
+private:
+    std::vector<PlannedRow> planned;
+    std::vector<StatementFault> faultList;
+    std::vector<std::string> typesToCreate;
+    int newRows = 0;
+    int duplicates = 0;
+    int rounded = 0;
+    int faultyRows = 0;
+};
+
+}  // namespace PwText

@@ -1,0 +1,202 @@
+// The amounts, dates and encodings every statement format shares.
+#include <QStringDecoder>
+#include <climits>
+
+#include "big5codec.h"
+#include "statement.h"
+
+namespace PwText {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+std::string_view trimmedSpaces(std::string_view text) {
+    // A no-break space (U+00A0) is how some banks pad or group numbers.
+    auto startsWithSpace = [](std::string_view t) {
+        if (t.empty()) return std::size_t{0};
+        if (t.front() == ' ' || t.front() == '\t') return std::size_t{1};
+        if (t.substr(0, 2) == "\xC2\xA0") return std::size_t{2};
+        return std::size_t{0};
+    };
+    auto endsWithSpace = [](std::string_view t) {
+        if (t.empty()) return std::size_t{0};
+        if (t.back() == ' ' || t.back() == '\t') return std::size_t{1};
+        if (t.size() >= 2 && t.substr(t.size() - 2) == "\xC2\xA0") return std::size_t{2};
+        return std::size_t{0};
+    };
+    for (std::size_t n; (n = startsWithSpace(text)) > 0;) text.remove_prefix(n);
+    for (std::size_t n; (n = endsWithSpace(text)) > 0;) text.remove_suffix(n);
+    return text;
+}
+
+bool daysInCalendar(int year, int month, int day) {
+    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1) return false;
+    static constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return day <= lengths[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
+// Up to three numbers of 1 to maxDigits digits each, split by separator.
+bool splitDate(std::string_view text, char separator, int (&parts)[3], int (&widths)[3]) {
+    int part = 0;
+    parts[0] = parts[1] = parts[2] = 0;
+    widths[0] = widths[1] = widths[2] = 0;
+    for (const char c : text) {
+        if (c == separator) {
+            if (++part > 2) return false;
+        } else if (isDigit(c)) {
+            if (++widths[part] > 4) return false;
+            parts[part] = parts[part] * 10 + (c - '0');
+        } else {
+            return false;
+        }
+    }
+    return part == 2 && widths[0] > 0 && widths[1] > 0 && widths[2] > 0;
+}
+
+}  // namespace
+
+bool parseStatementAmount(std::string_view text, bool decimalComma, AmountRule rule, ParsedAmount& amount) {
+    amount = ParsedAmount{};
+    text = trimmedSpaces(text);
+    bool negative = false;
+    if (text.size() >= 2 && text.front() == '(' && text.back() == ')') {
+        negative = true;
+        text = trimmedSpaces(text.substr(1, text.size() - 2));
+    }
+    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
+        negative = negative != (text.front() == '-');
+        text = trimmedSpaces(text.substr(1));
+    } else if (!text.empty() && text.back() == '-') {  // "35,50-", as some banks write debits
+        negative = !negative;
+        text = trimmedSpaces(text.substr(0, text.size() - 1));
+    }
+    const char decimalMark = decimalComma ? ',' : '.';
+    const char groupMark = decimalComma ? '.' : ',';
+
+    // Digits with optional group marks (a space, a no-break space, an
+    // apostrophe or the other mark) before an optional decimal part.
+    long long whole = 0;
+    bool tooBig = false;
+    int wholeDigits = 0;
+    std::size_t k = 0;
+    for (; k < text.size(); ++k) {
+        const char c = text[k];
+        if (isDigit(c)) {
+            ++wholeDigits;
+            if (whole > 100000000000LL) tooBig = true;
+            else whole = whole * 10 + (c - '0');
+        } else if ((c == groupMark || c == ' ' || c == '\'') && wholeDigits > 0 && k + 1 < text.size() &&
+                   isDigit(text[k + 1])) {
+            continue;
+        } else if (c == '\xC2' && k + 1 < text.size() && text[k + 1] == '\xA0' && wholeDigits > 0) {
+            ++k;
+        } else {
+            break;
+        }
+    }
+    int fraction[2] = {0, 0};
+    int fractionDigits = 0;
+    bool beyondCents = false;  // a digit past the cents that isn't zero
+    int thirdDigit = 0;
+    if (k < text.size() && text[k] == decimalMark) {
+        ++k;
+        for (; k < text.size() && isDigit(text[k]); ++k, ++fractionDigits) {
+            if (fractionDigits < 2) fraction[fractionDigits] = text[k] - '0';
+            if (fractionDigits == 2) thirdDigit = text[k] - '0';
+            if (fractionDigits >= 2 && text[k] != '0') beyondCents = true;
+        }
+        if (fractionDigits == 0 && wholeDigits == 0) return false;
+    }
+    if (k != text.size() || (wholeDigits == 0 && fractionDigits == 0)) return false;
+
+    long long value;
+    bool rounded;
+    const int cents = fraction[0] * 10 + fraction[1];
+    if (rule == AmountRule::Cents) {
+        // A part of a cent is rounded half away from zero by its first digit.
+        value = whole * 100 + cents + (thirdDigit >= 5 ? 1 : 0);
+        rounded = beyondCents;
+    } else {
+        value = whole + (cents >= 50 ? 1 : 0);
+        rounded = cents != 0 || beyondCents;
+    }
+    if (tooBig || value > INT32_MAX) {
+        amount.outOfRange = true;
+        return false;
+    }
+    amount.negative = negative && value != 0;
+    amount.magnitude = static_cast<std::int32_t>(value);
+    amount.rounded = rounded;
+    return true;
+}
+
+bool parseStatementDate(std::string_view text, StatementDateFormat format, int& year, int& month, int& day) {
+    text = trimmedSpaces(text);
+    int parts[3];
+    int widths[3];
+    switch (format) {
+    case StatementDateFormat::YearMonthDayDash:
+    case StatementDateFormat::YearMonthDaySlash:
+        if (!splitDate(text, format == StatementDateFormat::YearMonthDayDash ? '-' : '/', parts, widths) ||
+            widths[0] != 4 || widths[1] > 2 || widths[2] > 2)
+            return false;
+        year = parts[0], month = parts[1], day = parts[2];
+        break;
+    case StatementDateFormat::DayMonthYearDot:
+    case StatementDateFormat::DayMonthYearSlash:
+        if (!splitDate(text, format == StatementDateFormat::DayMonthYearDot ? '.' : '/', parts, widths) ||
+            widths[0] > 2 || widths[1] > 2 || widths[2] != 4)
+            return false;
+        day = parts[0], month = parts[1], year = parts[2];
+        break;
+    case StatementDateFormat::MonthDayYearSlash:
+        if (!splitDate(text, '/', parts, widths) || widths[0] > 2 || widths[1] > 2 || widths[2] != 4) return false;
+        month = parts[0], day = parts[1], year = parts[2];
+        break;
+    case StatementDateFormat::Roc:
+        // Minguo years have had three digits since 1921 (year 10); 2 or 3 are read.
+        if (!splitDate(text, '/', parts, widths) || widths[0] < 2 || widths[0] > 3 || widths[1] > 2 || widths[2] > 2)
+            return false;
+        year = parts[0] + 1911, month = parts[1], day = parts[2];
+        break;
+    case StatementDateFormat::Detect:
+        return false;
+    }
+    return daysInCalendar(year, month, day);
+}
+
+bool decodeStatementText(std::string_view bytes, StatementEncoding encoding, std::string& utf8) {
+    switch (encoding) {
+    case StatementEncoding::Detect:
+        return false;
+    case StatementEncoding::Utf8:
+        if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+        if (!isValidUtf8(bytes)) return false;
+        utf8.assign(bytes);
+        return true;
+    case StatementEncoding::Big5: {
+        Big5Codec codec;
+        return codec.big5ToUtf8(bytes, utf8);
+    }
+    case StatementEncoding::Windows1252:
+    case StatementEncoding::Latin1: {
+        if (isAscii(bytes)) {
+            utf8.assign(bytes);
+            return true;
+        }
+        QStringDecoder decoder = encoding == StatementEncoding::Latin1 ? QStringDecoder(QStringConverter::Latin1)
+                                                                       : QStringDecoder("windows-1252");
+        if (!decoder.isValid()) return false;
+        const QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+        if (decoder.hasError()) return false;
+        const QByteArray out = text.toUtf8();
+        utf8.assign(out.constData(), static_cast<std::size_t>(out.size()));
+        return true;
+    }
+    }
+    return false;
+}
+
+}  // namespace PwText
