@@ -4,22 +4,27 @@
 <context>
     <name>BarPeriods</name>
     <message>
+        <location filename="../ui/charts/barperiods.cpp" line="55"/>
         <source>%1 Q%2</source>
         <translation>Q%2 %1</translation>
     </message>
     <message>
+        <location filename="../ui/charts/barperiods.cpp" line="74"/>
         <source>Month</source>
         <translation>Monat</translation>
     </message>
     <message>
+        <location filename="../ui/charts/barperiods.cpp" line="76"/>
         <source>Quarter</source>
         <translation>Quartal</translation>
     </message>
     <message>
+        <location filename="../ui/charts/barperiods.cpp" line="78"/>
         <source>Year</source>
         <translation>Jahr</translation>
     </message>
     <message>
+        <location filename="../ui/charts/barperiods.cpp" line="80"/>
         <source>%1 years</source>
         <translation>%1 Jahre</translation>
     </message>
@@ -27,30 +32,37 @@
 <context>
     <name>BookCommands</name>
     <message>
+        <location filename="../ui/history/bookcommands.cpp" line="56"/>
         <source>Create Transaction %1</source>
         <translation>Buchung %1 anlegen</translation>
     </message>
     <message>
+        <location filename="../ui/history/bookcommands.cpp" line="72"/>
         <source>Modify Transaction %1</source>
         <translation>Buchung %1 ändern</translation>
     </message>
     <message>
+        <location filename="../ui/history/bookcommands.cpp" line="86"/>
         <source>Delete Transaction %1</source>
         <translation>Buchung %1 löschen</translation>
     </message>
     <message>
+        <location filename="../ui/history/bookcommands.cpp" line="101"/>
         <source>Add Type %1</source>
-        <translation>Kategorie %1 hinzufügen</translation>
+        <translation>Kategorie „%1“ hinzufügen</translation>
     </message>
     <message>
+        <location filename="../ui/history/bookcommands.cpp" line="110"/>
         <source>Delete Type %1</source>
-        <translation>Kategorie %1 löschen</translation>
+        <translation>Kategorie „%1“ löschen</translation>
     </message>
     <message>
+        <location filename="../ui/history/bookcommands.cpp" line="121"/>
         <source>Set the Database Name</source>
         <translation>Datenbanknamen festlegen</translation>
     </message>
     <message>
+        <location filename="../ui/history/bookcommands.cpp" line="150"/>
         <source>Import CSV</source>
         <translation>CSV importieren</translation>
     </message>
@@ -58,82 +70,108 @@
 <context>
     <name>BudgetDialog</name>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="22"/>
         <source>Budget Analysis Settings</source>
         <translation>Einstellungen der Budgetanalyse</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="24"/>
         <source>Today</source>
         <translation>Heute</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="67"/>
         <source>Budget Analysis</source>
         <translation>Budgetanalyse</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="77"/>
         <source>&lt;P&gt;From: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;Von: %1&lt;/P&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="78"/>
         <source>&lt;P&gt;To: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;Bis: %1&lt;/P&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="79"/>
         <source>&lt;P&gt;Today: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;Heute: %1&lt;/P&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="80"/>
         <source>&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;</source>
         <translation>&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="81"/>
         <source>&lt;TD&gt;Type&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;Kategorie&lt;/TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="82"/>
         <source>&lt;TD&gt;Budget&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;Budget&lt;/TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="83"/>
         <source>&lt;TD&gt;Outgoing&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;Ausgaben&lt;/TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="85"/>
         <source>&lt;TD&gt;Ramain&lt;/TD&gt;</source>
-        <translation>&lt;TD&gt;Rest&lt;/TD&gt;</translation>
+        <extracomment>Report column header: the budget less what was spent</extracomment>
+        <translation>&lt;TD&gt;Restbudget&lt;/TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="87"/>
         <source>&lt;TD&gt;Average Ramain per Day (%1 day(s))&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation>&lt;TD&gt;Durchschnittlicher Rest pro Tag (%1&#xa0;Tag(e))&lt;/TD&gt;&lt;/TR&gt;</translation>
+        <extracomment>Report column header: what remains of the budget, spread over the days left (%1)</extracomment>
+        <translation>&lt;TD&gt;Restbudget pro Tag (%1&#xa0;Tag(e))&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="89"/>
         <source>&lt;TR&gt;&lt;TD&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="91"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="93"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="95"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="97"/>
         <source>&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="99"/>
         <source>&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="101"/>
         <source>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;Total Budget&lt;/TD&gt;&lt;TD&gt;</source>
-        <translation>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;Budget gesamt&lt;/TD&gt;&lt;TD&gt;</translation>
+        <translation>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;Gesamtbudget&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="103"/>
         <source>&lt;/TD&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;</source>
-        <translation>&lt;/TD&gt;&lt;TD&gt;Ausgaben gesamt&lt;/TD&gt;&lt;TD&gt;</translation>
+        <translation>&lt;/TD&gt;&lt;TD&gt;Gesamtausgaben&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="107"/>
         <source>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;Total Remain&lt;/TD&gt;&lt;TD&gt;</source>
-        <translation>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;Rest gesamt&lt;/TD&gt;&lt;TD&gt;</translation>
+        <extracomment>The budget of all types less what was spent</extracomment>
+        <translation>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;Restbudget insgesamt&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="109"/>
         <source>&lt;/TD&gt;&lt;TD&gt;Average Remain per Day (%1 Day(s))&lt;/TD&gt;&lt;TD&gt;</source>
-        <translation>&lt;/TD&gt;&lt;TD&gt;Durchschnittlicher Rest pro Tag (%1&#xa0;Tag(e))&lt;/TD&gt;&lt;TD&gt;</translation>
+        <translation>&lt;/TD&gt;&lt;TD&gt;Restbudget pro Tag (%1&#xa0;Tag(e))&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="111"/>
         <source>&lt;/TD&gt;&lt;/TR&gt;&lt;/TABLE&gt;</source>
         <translation>&lt;/TD&gt;&lt;/TR&gt;&lt;/TABLE&gt;</translation>
     </message>
@@ -141,6 +179,7 @@
 <context>
     <name>ChartData</name>
     <message>
+        <location filename="../ui/charts/chartdata.cpp" line="19"/>
         <source>Other</source>
         <translation>Sonstige</translation>
     </message>
@@ -148,6 +187,7 @@
 <context>
     <name>ChartDialog</name>
     <message>
+        <location filename="../ui/charts/chartdialog.cpp" line="7"/>
         <source>Charts</source>
         <translation>Diagramme</translation>
     </message>
@@ -155,68 +195,84 @@
 <context>
     <name>ChartWindow</name>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="66"/>
         <source>Charts</source>
         <translation>Diagramme</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="87"/>
         <source>Save...</source>
         <translation>Speichern …</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="89"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="137"/>
         <source>%1 (%2%)</source>
         <translation>%1 (%2 %)</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="185"/>
         <source>Income</source>
         <translation>Einnahmen</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="186"/>
         <source>Outgoing</source>
         <translation>Ausgaben</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="253"/>
         <source>PNG Image (*.png);;SVG Image (*.svg)</source>
         <translation>PNG-Bild (*.png);;SVG-Bild (*.svg)</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="259"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
         <translation>Die Datei %1 gibt es bereits.
 Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="260"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="263"/>
         <source>The chart could not be saved as %1.</source>
         <translation>Das Diagramm konnte nicht als %1 gespeichert werden.</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="115"/>
         <source>Balance: %1</source>
         <translation>Saldo: %1</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="116"/>
         <source>Income by type</source>
         <translation>Einnahmen nach Kategorie</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="117"/>
         <source>No income in the chosen range</source>
         <translation>Keine Einnahmen im gewählten Zeitraum</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="118"/>
         <source>Outgoing by type</source>
         <translation>Ausgaben nach Kategorie</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="119"/>
         <source>No outgoing in the chosen range</source>
         <translation>Keine Ausgaben im gewählten Zeitraum</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="207"/>
         <source>Income and outgoing</source>
         <translation>Einnahmen und Ausgaben</translation>
     </message>
@@ -224,22 +280,27 @@ Möchten Sie sie überschreiben?</translation>
 <context>
     <name>CsvCommands</name>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="42"/>
         <source>CSV files, encoding detected (*.csv)</source>
         <translation>CSV-Dateien, Kodierung automatisch erkennen (*.csv)</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="42"/>
         <source>CSV files, UTF-8 (*.csv)</source>
         <translation>CSV-Dateien, UTF-8 (*.csv)</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="42"/>
         <source>CSV files, Big5 (*.csv)</source>
         <translation>CSV-Dateien, Big5 (*.csv)</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="48"/>
         <source>The file %1 can&apos;t be read.</source>
         <translation>Die Datei %1 kann nicht gelesen werden.</translation>
     </message>
     <message numerus="yes">
+        <location filename="../ui/csv/csvcommands.cpp" line="62"/>
         <source>%n transaction(s) imported.</source>
         <translation>
             <numerusform>%n Buchung importiert.</numerusform>
@@ -247,6 +308,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
+        <location filename="../ui/csv/csvcommands.cpp" line="64"/>
         <source>%n new type(s) created.</source>
         <translation>
             <numerusform>%n neue Kategorie angelegt.</numerusform>
@@ -254,113 +316,140 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="65"/>
         <source>Import CSV</source>
         <translation>CSV importieren</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="71"/>
         <source>CSV, UTF-8 (*.csv)</source>
         <translation>CSV-Datei, UTF-8 (*.csv)</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="71"/>
         <source>CSV, UTF-8 for spreadsheets (*.csv)</source>
         <translation>CSV-Datei, UTF-8 für Tabellenkalkulationen (*.csv)</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="71"/>
         <source>CSV, Big5 (*.csv)</source>
         <translation>CSV-Datei, Big5 (*.csv)</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="94"/>
         <source>The file %1 can&apos;t be written: %2</source>
         <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="78"/>
         <source>The file %1 is the open book itself; the CSV would replace it. Nothing was written.</source>
-        <translation>Die Datei %1 ist das geöffnete Buch selbst; die CSV-Datei würde es ersetzen. Es wurde nichts geschrieben.</translation>
+        <translation>Die Datei %1 ist die geöffnete Datenbank selbst; die CSV-Datei würde sie ersetzen. Es wurde nichts geschrieben.</translation>
     </message>
 </context>
 <context>
     <name>CsvImport</name>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="28"/>
         <source>the file is empty; it needs a header row such as index,date,direction,amount,type,comment</source>
         <translation>Die Datei ist leer; sie braucht eine Kopfzeile wie index,date,direction,amount,type,comment</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="31"/>
         <source>unknown column &quot;%1&quot;; the columns are index, date, direction, amount, type and comment</source>
         <translation>Unbekannte Spalte „%1“; die Spalten heißen index, date, direction, amount, type und comment</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="34"/>
         <source>the column &quot;%1&quot; appears twice</source>
         <translation>Die Spalte „%1“ kommt zweimal vor</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="37"/>
         <source>the header has no &quot;%1&quot; column</source>
         <translation>In der Kopfzeile fehlt die Spalte „%1“</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="40"/>
         <source>a quote inside a field that doesn&apos;t start with one; enclose the field in quotes and double the quote</source>
         <translation>Anführungszeichen in einem Feld, das nicht mit einem beginnt; setzen Sie das Feld in Anführungszeichen und verdoppeln Sie das Anführungszeichen darin</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="44"/>
         <source>text after the closing quote of a field</source>
         <translation>Text nach dem schließenden Anführungszeichen eines Felds</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="47"/>
         <source>a quoted field is never closed</source>
         <translation>Ein Feld in Anführungszeichen wird nie geschlossen</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="50"/>
         <source>%1 fields where the header has %2</source>
         <translation>Die Kopfzeile hat %2 Felder, diese Zeile aber %1</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="53"/>
         <source>the date &quot;%1&quot; is not a calendar date written YYYY-MM-DD</source>
         <translation>Das Datum „%1“ ist kein gültiges Kalenderdatum im Format JJJJ-MM-TT</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="56"/>
         <source>the direction &quot;%1&quot; is neither &quot;income&quot; nor &quot;outgoing&quot;</source>
         <translation>Der Wert „%1“ in der Spalte „direction“ ist weder „income“ noch „outgoing“</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="59"/>
         <source>the amount &quot;%1&quot; is not a whole number</source>
         <translation>Der Betrag „%1“ ist keine ganze Zahl</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="62"/>
         <source>the amount %1 is out of range (-2147483648 to 2147483647)</source>
         <translation>Der Betrag %1 liegt außerhalb des gültigen Bereichs (-2147483648 bis 2147483647)</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="65"/>
         <source>the %1 is not valid UTF-8 text</source>
         <translation>Die Spalte „%1“ enthält keinen gültigen UTF-8-Text</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="68"/>
         <source>the %1 is not valid Big5 text</source>
         <translation>Die Spalte „%1“ enthält keinen gültigen Big5-Text</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="71"/>
         <source>the %1 &quot;%2&quot; holds a character that Big5 can&apos;t store</source>
         <translation>Der Wert „%2“ in der Spalte „%1“ enthält ein Zeichen, das sich in Big5 nicht speichern lässt</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="74"/>
         <source>the %1 is %2 bytes long in Big5; at most %3 fit</source>
         <translation>Der Wert in der Spalte „%1“ ist in Big5 %2 Byte lang; höchstens %3 Byte sind möglich</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="77"/>
         <source>the new type &quot;%1&quot; would be one more than the 128 types a database can hold</source>
         <translation>Mit der neuen Kategorie „%1“ hätte die Datenbank mehr als die höchstens möglichen 128 Kategorien</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="80"/>
         <source>the database has no transaction index left for this row</source>
         <translation>Die Datenbank hat für diese Zeile keine freie Buchungsnummer mehr</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="83"/>
         <source>Line %1: %2</source>
         <translation>Zeile %1: %2</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="87"/>
         <source>The CSV file was not imported; the database is unchanged.</source>
         <translation>Die CSV-Datei wurde nicht importiert; die Datenbank ist unverändert.</translation>
     </message>
     <message numerus="yes">
+        <location filename="../text/bookcsvmessages.cpp" line="98"/>
         <source>%n more faulty row(s) not listed.</source>
         <translation>
             <numerusform>%n weitere fehlerhafte Zeile nicht aufgeführt.</numerusform>
@@ -371,26 +460,37 @@ Möchten Sie sie überschreiben?</translation>
 <context>
     <name>DBNameDialog</name>
     <message>
+        <location filename="../ui/book/dbnamedialog.cpp" line="19"/>
+        <source>Database Name</source>
+        <translation>Name der Datenbank</translation>
+    </message>
+    <message>
+        <location filename="../ui/book/dbnamedialog.cpp" line="20"/>
         <source>Enter the database name</source>
         <translation>Geben Sie den Namen der Datenbank ein</translation>
     </message>
     <message>
+        <location filename="../ui/book/dbnamedialog.cpp" line="24"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
+        <location filename="../ui/book/dbnamedialog.cpp" line="26"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
+        <location filename="../ui/book/dbnamedialog.cpp" line="65"/>
         <source>The character &quot;%1&quot; (U+%2) can&apos;t be stored: Big5 has no such character.</source>
         <translation>Das Zeichen „%1“ (U+%2) lässt sich nicht speichern: Big5 kennt dieses Zeichen nicht.</translation>
     </message>
     <message>
+        <location filename="../ui/book/dbnamedialog.cpp" line="67"/>
         <source>The name takes %1 bytes in Big5; at most %2 can be stored.</source>
         <translation>Der Name belegt in Big5 %1 Byte; höchstens %2 lassen sich speichern.</translation>
     </message>
     <message>
+        <location filename="../ui/book/dbnamedialog.cpp" line="78"/>
         <source>The name can&apos;t be stored in a Pennywell database file.</source>
         <translation>Der Name lässt sich nicht in einer Pennywell-Datenbankdatei speichern.</translation>
     </message>
@@ -398,30 +498,37 @@ Möchten Sie sie überschreiben?</translation>
 <context>
     <name>FilterBar</name>
     <message>
+        <location filename="../ui/find/filterbar.cpp" line="128"/>
         <source>All types</source>
         <translation>Alle Kategorien</translation>
     </message>
     <message>
-        <source>&amp;Find:</source>
-        <translation>&amp;Suchen:</translation>
+        <location filename="../ui/find/filterbar.cpp" line="144"/>
+        <source>F&amp;ind:</source>
+        <translation>Su&amp;chen:</translation>
     </message>
     <message>
+        <location filename="../ui/find/filterbar.cpp" line="145"/>
         <source>Comment or type</source>
         <translation>Notiz oder Kategorie</translation>
     </message>
     <message>
+        <location filename="../ui/find/filterbar.cpp" line="146"/>
         <source>Close the find bar (Esc)</source>
         <translation>Suchleiste schließen (Esc)</translation>
     </message>
     <message>
+        <location filename="../ui/find/filterbar.cpp" line="147"/>
         <source>From</source>
         <translation>Von</translation>
     </message>
     <message>
+        <location filename="../ui/find/filterbar.cpp" line="148"/>
         <source>to</source>
         <translation>bis</translation>
     </message>
     <message>
+        <location filename="../ui/find/filterbar.cpp" line="151"/>
         <source>Income and outgoing</source>
         <translation>Einnahmen und Ausgaben</translation>
     </message>
@@ -429,18 +536,24 @@ Möchten Sie sie überschreiben?</translation>
 <context>
     <name>GrandTotalDialog</name>
     <message>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="7"/>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="14"/>
         <source>Grand Total</source>
         <translation>Gesamtsumme</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="26"/>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="27"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="26"/>
         <source>Outgoing</source>
         <translation>Ausgaben</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="27"/>
         <source>Income</source>
         <translation>Einnahmen</translation>
     </message>
@@ -448,486 +561,628 @@ Möchten Sie sie überschreiben?</translation>
 <context>
     <name>MainWindow</name>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="27"/>
         <source>Array out of bound</source>
         <translation>Feldindex außerhalb des gültigen Bereichs</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="28"/>
         <source>There are still other transactions use this type</source>
         <translation>Diese Kategorie wird noch von anderen Buchungen verwendet</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="29"/>
         <source>No transaction type</source>
         <translation>Diese Kategorie gibt es nicht</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="30"/>
         <source>The transaction index is not exist</source>
         <translation>Es gibt keine Buchung mit dieser Nummer</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="31"/>
         <source>File open error</source>
         <translation>Die Datei konnte nicht geöffnet werden</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="32"/>
         <source>Not Pennywell database file</source>
         <translation>Dies ist keine Pennywell-Datenbankdatei</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="33"/>
         <source>This PWDB file is correspond with this program</source>
         <translation>Diese PWDB-Datei passt nicht zu dieser Programmversion</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="34"/>
         <source>Too many transaction types</source>
         <translation>Zu viele Kategorien</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="35"/>
         <source>Damaged Pennywell database file</source>
         <translation>Die Pennywell-Datenbankdatei ist beschädigt</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="36"/>
         <source>File write error</source>
         <translation>Die Datei konnte nicht geschrieben werden</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="37"/>
         <source>The database name is longer than 255 bytes</source>
         <translation>Der Name der Datenbank ist länger als 255 Byte</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="38"/>
         <source>A type name is longer than 255 bytes</source>
         <translation>Ein Kategoriename ist länger als 255 Byte</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="39"/>
         <source>A comment is longer than 255 bytes</source>
         <translation>Eine Notiz ist länger als 255 Byte</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="40"/>
         <source>No transaction index left</source>
         <translation>Es ist keine Buchungsnummer mehr frei</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="46"/>
         <source>The type %1 has existed</source>
         <translation>Die Kategorie „%1“ gibt es bereits</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="116"/>
+        <source>%1: %2</source>
+        <extracomment>A file&apos;s path, then why the system refused it (&quot;Permission denied&quot;)</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/languages/languagefolder.cpp" line="13"/>
         <source>English</source>
         <translation>Deutsch</translation>
     </message>
     <message>
+        <location filename="../ui/window/filecommands.cpp" line="11"/>
         <source>Pennywell Database File (*.pwdb)</source>
         <translation>Pennywell-Datenbankdatei (*.pwdb)</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="21"/>
         <source>&amp;New</source>
         <translation>&amp;Neu</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="21"/>
         <source>Ctrl+N</source>
         <translation>Ctrl+N</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="22"/>
         <source>Create a new database</source>
         <translation>Legt eine neue Datenbank an</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="23"/>
         <source>&amp;Open</source>
         <translation>Ö&amp;ffnen</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="23"/>
         <source>Ctrl+O</source>
         <translation>Ctrl+O</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="24"/>
         <source>Open an exist database</source>
         <translation>Öffnet eine vorhandene Datenbank</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="25"/>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="25"/>
         <source>Ctrl+S</source>
         <translation>Ctrl+S</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="26"/>
         <source>Save the current database</source>
         <translation>Speichert die aktuelle Datenbank</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="28"/>
         <source>Save &amp;As</source>
         <translation>Speichern &amp;unter</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="29"/>
         <source>Save the current database as ...</source>
         <translation>Speichert die aktuelle Datenbank unter einem neuen Namen</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="31"/>
         <source>&amp;Close</source>
         <translation>S&amp;chließen</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="32"/>
         <source>Close the current database</source>
         <translation>Schließt die aktuelle Datenbank</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="41"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="41"/>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="42"/>
         <source>Exit the application</source>
         <translation>Beendet das Programm</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="55"/>
         <source>&amp;Create</source>
         <translation>&amp;Anlegen</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="55"/>
         <source>Ctrl+C</source>
         <translation>Ctrl+C</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="56"/>
         <source>Create a transaction</source>
         <translation>Legt eine Buchung an</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="58"/>
+        <location filename="../ui/window/windowactions.cpp" line="64"/>
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="58"/>
         <source>Ctrl+D</source>
         <translation>Ctrl+D</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="59"/>
         <source>Delete a transaction</source>
         <translation>Löscht eine Buchung</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="61"/>
+        <location filename="../ui/window/windowactions.cpp" line="67"/>
         <source>&amp;Modify</source>
         <translation>Ä&amp;ndern</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="61"/>
         <source>Ctrl+M</source>
         <translation>Ctrl+M</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="62"/>
         <source>Modify a transaction</source>
         <translation>Ändert eine Buchung</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="65"/>
         <source>Delete this transaction</source>
         <translation>Löscht diese Buchung</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="68"/>
         <source>Modify this transaction</source>
         <translation>Ändert diese Buchung</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="71"/>
         <source>&amp;Set the Database Name</source>
         <translation>Datenbank&amp;namen festlegen</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="72"/>
         <source>Set or modify the database name</source>
         <translation>Legt den Namen der Datenbank fest oder ändert ihn</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="74"/>
         <source>&amp;Grand Total</source>
         <translation>&amp;Gesamtsumme</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="74"/>
         <source>Ctrl+G</source>
         <translation>Ctrl+G</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="75"/>
         <source>Calculate grand total</source>
         <translation>Berechnet die Gesamtsumme</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="77"/>
         <source>&amp;Budget Analasis</source>
         <translation>&amp;Budgetanalyse</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="77"/>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="78"/>
         <source>Analyze your budget plan</source>
         <translation>Analysiert Ihre Budgetplanung</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="80"/>
         <source>&amp;Percentage Analysis</source>
         <translation>&amp;Anteilsanalyse</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="81"/>
         <source>Ctrl+P</source>
         <translation>Ctrl+P</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="82"/>
         <source>Analyze the percentage of each Income/Outgoing type</source>
         <translation>Analysiert den Anteil jeder Einnahmen- und Ausgabenkategorie</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="89"/>
         <source>&amp;About</source>
         <translation>Ü&amp;ber Pennywell</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="90"/>
         <source>Show the application&apos;s About box</source>
         <translation>Zeigt Informationen über Pennywell an</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="92"/>
         <source>About &amp;Qt</source>
         <translation>Über &amp;Qt</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="93"/>
         <source>Show the Qt library&apos;s About box</source>
         <translation>Zeigt Informationen über die Qt-Bibliothek an</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="100"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="102"/>
         <source>&amp;Transaction</source>
         <translation>&amp;Buchung</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="103"/>
         <source>&amp;Database</source>
         <translation>Da&amp;tenbank</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="104"/>
         <source>&amp;Statistic</source>
         <translation>&amp;Statistik</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="105"/>
         <source>&amp;Language</source>
         <translation>&amp;Sprache</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="106"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
+        <location filename="../ui/window/mainwindow.cpp" line="217"/>
         <source>File Modified</source>
         <translation>Datei geändert</translation>
     </message>
     <message>
+        <location filename="../ui/window/mainwindow.cpp" line="217"/>
         <source>File Saved</source>
         <translation>Datei gespeichert</translation>
     </message>
     <message>
+        <location filename="../ui/window/mainwindow.cpp" line="224"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
+    <message numerus="yes">
+        <location filename="../ui/window/mainwindow.cpp" line="384"/>
+        <source>%n of %1 transactions match, balance %2</source>
+        <translation>
+            <numerusform>%n von %1 Buchungen passt, Saldo %2</numerusform>
+            <numerusform>%n von %1 Buchungen passen, Saldo %2</numerusform>
+        </translation>
+    </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="84"/>
+        <location filename="../ui/window/filecommands.cpp" line="18"/>
+        <location filename="../ui/window/filecommands.cpp" line="65"/>
+        <location filename="../ui/window/filecommands.cpp" line="71"/>
+        <location filename="../ui/window/mainwindow.cpp" line="226"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
+        <location filename="../ui/window/mainwindow.cpp" line="240"/>
         <source>About Pennywell</source>
         <translation>Über Pennywell</translation>
     </message>
     <message>
+        <location filename="../ui/prompts/warnuser.cpp" line="9"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
+        <location filename="../ui/window/mainwindow.cpp" line="244"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>Der Name kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Er darf nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>
     <message>
+        <location filename="../ui/window/filecommands.cpp" line="18"/>
         <source>The database has been modified.
 Do you want to save your changes?</source>
         <translation>Die Datenbank wurde geändert.
 Möchten Sie die Änderungen speichern?</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="85"/>
+        <location filename="../ui/window/filecommands.cpp" line="63"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
         <translation>Die Datei %1 gibt es bereits.
 Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
+        <location filename="../ui/table/transactioncolumns.cpp" line="17"/>
         <source>Index</source>
+        <extracomment>The table&apos;s column of transaction numbers</extracomment>
         <translation>Nummer</translation>
     </message>
     <message>
+        <location filename="../ui/table/transactioncolumns.cpp" line="18"/>
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
+        <location filename="../ui/table/transactioncolumns.cpp" line="20"/>
         <source>In/Out</source>
-        <translation>Ein/Aus</translation>
+        <extracomment>The table&apos;s column header: whether a transaction is income or outgoing</extracomment>
+        <translation>Art</translation>
     </message>
     <message>
+        <location filename="../ui/table/transactioncolumns.cpp" line="22"/>
         <source>Money</source>
+        <extracomment>The table&apos;s column header: a transaction&apos;s amount</extracomment>
         <translation>Betrag</translation>
     </message>
     <message>
+        <location filename="../ui/table/transactioncolumns.cpp" line="24"/>
         <source>Type</source>
+        <extracomment>The table&apos;s column header: the category of a transaction</extracomment>
         <translation>Kategorie</translation>
     </message>
     <message>
+        <location filename="../ui/table/transactioncolumns.cpp" line="25"/>
         <source>Comment</source>
         <translation>Notiz</translation>
     </message>
     <message>
+        <location filename="../ui/table/transactioncolumns.cpp" line="27"/>
         <source>Income</source>
         <translation>Einnahme</translation>
     </message>
     <message>
+        <location filename="../ui/table/transactioncolumns.cpp" line="28"/>
         <source>Outgoing</source>
         <translation>Ausgabe</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="34"/>
         <source>&amp;Import CSV…</source>
         <translation>CSV &amp;importieren…</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="35"/>
         <source>Add the transactions of a CSV file to the database</source>
         <translation>Fügt die Buchungen einer CSV-Datei zur Datenbank hinzu</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="37"/>
         <source>&amp;Export CSV…</source>
         <translation>CSV &amp;exportieren…</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="38"/>
         <source>Write the transactions to a CSV file</source>
         <translation>Schreibt die Buchungen in eine CSV-Datei</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="101"/>
         <source>&amp;Edit</source>
         <translation>B&amp;earbeiten</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="84"/>
         <source>C&amp;harts</source>
-        <translation>Dia&amp;gramme</translation>
+        <translation>&amp;Diagramme</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="85"/>
         <source>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</source>
-        <translation>Zeigt die Anteile der gewählten Kategorien und die Einnahmen und Ausgaben jedes Monats als Diagramme</translation>
+        <translation>Zeigt die Anteile der gewählten Kategorien und die Einnahmen und Ausgaben jedes Monats als Diagramme an</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="41"/>
         <source>The transaction index is in use</source>
         <translation>Die Buchungsnummer ist bereits vergeben</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="95"/>
         <source>No such file or folder</source>
         <translation>Datei oder Ordner nicht gefunden</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="96"/>
         <source>Permission denied</source>
         <translation>Zugriff verweigert</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="97"/>
         <source>Operation not permitted</source>
         <translation>Vorgang nicht zulässig</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="98"/>
         <source>Is a folder</source>
         <translation>Ist ein Ordner</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="99"/>
         <source>Not a folder</source>
         <translation>Ist kein Ordner</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="100"/>
         <source>Disk full</source>
         <translation>Datenträger voll</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="101"/>
         <source>Disk quota exceeded</source>
         <translation>Speicherkontingent überschritten</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="102"/>
         <source>File too large</source>
         <translation>Datei zu groß</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="103"/>
         <source>Read-only file system</source>
         <translation>Schreibgeschütztes Dateisystem</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="104"/>
         <source>Input/output error</source>
         <translation>Ein-/Ausgabefehler</translation>
     </message>
     <message>
+        <location filename="../ui/window/filecommands.cpp" line="37"/>
         <source>The open book is unchanged.</source>
         <translation>Die geöffnete Datenbank ist unverändert.</translation>
     </message>
     <message>
+        <location filename="../ui/window/filecommands.cpp" line="81"/>
         <source>Nothing was saved; your changes are still open.</source>
-        <translation>Es wurde nichts gespeichert; Ihre Änderungen sind weiterhin geöffnet.</translation>
+        <translation>Es wurde nichts gespeichert; Ihre Änderungen sind noch vorhanden.</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="51"/>
         <source>&amp;Find</source>
         <translation>&amp;Suchen</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="51"/>
         <source>Ctrl+F</source>
         <translation>Ctrl+F</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="52"/>
         <source>Show only the transactions that match</source>
-        <translation>Zeigt nur die passenden Buchungen</translation>
+        <translation>Zeigt nur die passenden Buchungen an</translation>
     </message>
     <message>
-        <source>%1 of %2 transactions match, balance %3</source>
-        <translation>%1 von %2 Buchungen passen, Saldo %3</translation>
-    </message>
-    <message>
+        <location filename="../ui/window/mainwindow.cpp" line="210"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
+        <location filename="../ui/window/mainwindow.cpp" line="210"/>
+        <location filename="../ui/window/windowactions.cpp" line="45"/>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="45"/>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="46"/>
         <source>Take back the last change to the database</source>
         <translation>Nimmt die letzte Änderung an der Datenbank zurück</translation>
     </message>
     <message>
+        <location filename="../ui/window/mainwindow.cpp" line="211"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
+        <location filename="../ui/window/mainwindow.cpp" line="211"/>
+        <location filename="../ui/window/windowactions.cpp" line="48"/>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederholen</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="48"/>
         <source>Ctrl+Shift+Z</source>
         <translation>Ctrl+Shift+Z</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="49"/>
         <source>Make the change taken back again</source>
         <translation>Führt die zurückgenommene Änderung erneut aus</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="43"/>
         <source>The backup file&apos;s name would be longer than 255 bytes</source>
         <translation>Der Name der Sicherungsdatei wäre länger als 255 Byte</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="47"/>
         <source>not enough memory to read %1</source>
         <translation>nicht genug Arbeitsspeicher, um %1 zu lesen</translation>
     </message>
     <message>
+        <location filename="../ui/window/filecommands.cpp" line="68"/>
         <source>%1 was changed by another program since it was opened. Replace it? The other version will be kept as the backup.</source>
         <translation>%1 wurde seit dem Öffnen von einem anderen Programm geändert. Ersetzen? Die andere Fassung wird als Sicherung aufbewahrt.</translation>
     </message>
     <message>
+        <location filename="../ui/app/appidentity.cpp" line="26"/>
         <source>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</source>
         <translation>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Entwickelt von&lt;p&gt;den Pennywell-Entwicklern&lt;p&gt;Bitte melden Sie Probleme im Fehlerverfolgungssystem des Pennywell-Projekts.&lt;p&gt;Pennywell-Werkzeug</translation>
     </message>
     <message>
+        <location filename="../ui/app/appidentity.cpp" line="34"/>
         <source>&lt;p&gt;Pennywell is free software: you may share and change it under the GNU General Public License, version 3 or later.</source>
         <translation>&lt;p&gt;Pennywell ist freie Software: Sie dürfen sie unter den Bedingungen der GNU General Public License, Version 3 oder später, weitergeben und verändern.</translation>
     </message>
     <message>
+        <location filename="../ui/window/mainwindow.cpp" line="436"/>
         <source>Exported to %1</source>
         <translation>Exportiert nach %1</translation>
     </message>
@@ -935,54 +1190,77 @@ Möchten Sie sie überschreiben?</translation>
 <context>
     <name>PercentageDialog</name>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="14"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="21"/>
         <source>Percentage Analysis</source>
         <translation>Anteilsanalyse</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="31"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="42"/>
         <source>&lt;TABLE BORDER=&quot;5&quot;&gt;</source>
         <translation>&lt;TABLE BORDER=&quot;5&quot;&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="32"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total Income&lt;/TD&gt;&lt;TD&gt;Selected Type Income&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;Einnahmen aller Kategorien&lt;/TD&gt;&lt;TD&gt;Einnahmen der gewählten Kategorien&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="33"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="35"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="39"/>
         <source>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="34"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;Selected Type Outgoing&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;Ausgaben aller Kategorien&lt;/TD&gt;&lt;TD&gt;Ausgaben der gewählten Kategorien&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="38"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total In&amp;Out&lt;/TD&gt;&lt;TD&gt;Selected Type In&amp;Out&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation>&lt;TR&gt;&lt;TD&gt;Einnahmen &amp; Ausgaben aller Kategorien&lt;/TD&gt;&lt;TD&gt;Einnahmen &amp; Ausgaben der gewählten Kategorien&lt;/TD&gt;&lt;/TR&gt;</translation>
+        <extracomment>Report headers: income less outgoing of all types, then of the chosen types; no raw &quot;&amp;&quot; in the translation</extracomment>
+        <translation>&lt;TR&gt;&lt;TD&gt;Einnahmen und Ausgaben aller Kategorien&lt;/TD&gt;&lt;TD&gt;Einnahmen und Ausgaben der gewählten Kategorien&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="40"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="63"/>
         <source>&lt;/TABLE&gt;</source>
         <translation>&lt;/TABLE&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="44"/>
         <source>&lt;TR&gt;&lt;TD&gt;Type&lt;/TD&gt;&lt;TD&gt;Income&lt;/TD&gt;&lt;TD&gt;Income Selected Percent&lt;/TD&gt;&lt;TD&gt;Income Total Percent&lt;/TD&gt;</source>
+        <extracomment>Report headers: a type&apos;s income, its share of the chosen types&apos; income, its share of all income</extracomment>
         <translation>&lt;TR&gt;&lt;TD&gt;Kategorie&lt;/TD&gt;&lt;TD&gt;Einnahmen&lt;/TD&gt;&lt;TD&gt;Anteil (Auswahl)&lt;/TD&gt;&lt;TD&gt;Anteil (gesamt)&lt;/TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="46"/>
         <source>&lt;TD&gt;Outgoing&lt;/TD&gt;&lt;TD&gt;Outgoing Selected Percent&lt;/TD&gt;&lt;TD&gt;Outgoing Total Percent&lt;/TD&gt;</source>
+        <extracomment>Report headers: as for income, for outgoing</extracomment>
         <translation>&lt;TD&gt;Ausgaben&lt;/TD&gt;&lt;TD&gt;Anteil (Auswahl)&lt;/TD&gt;&lt;TD&gt;Anteil (gesamt)&lt;/TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="48"/>
         <source>&lt;TD&gt;Sum&lt;/TD&gt;&lt;TD&gt;Sum Selected Percent&lt;/TD&gt;&lt;TD&gt;Sum Percent&lt;/TD&gt;&lt;/TR&gt;</source>
+        <extracomment>Report headers: a type&apos;s income less outgoing, and its shares of the chosen types&apos; and of all</extracomment>
         <translation>&lt;TD&gt;Summe&lt;/TD&gt;&lt;TD&gt;Anteil (Auswahl)&lt;/TD&gt;&lt;TD&gt;Anteil (gesamt)&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="52"/>
         <source>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="53"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="56"/>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&#xa0;%&lt;/TD&gt;&lt;TD&gt;%3&#xa0;%&lt;/TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="59"/>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&#xa0;%&lt;/TD&gt;&lt;TD&gt;%3&#xa0;%&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
@@ -990,6 +1268,7 @@ Möchten Sie sie überschreiben?</translation>
 <context>
     <name>QObject</name>
     <message>
+        <location filename="../ui/app/pennywellapplication.cpp" line="22"/>
         <source>Unknown error</source>
         <translation>Unbekannter Fehler</translation>
     </message>
@@ -997,14 +1276,17 @@ Möchten Sie sie überschreiben?</translation>
 <context>
     <name>RecentBooksMenu</name>
     <message>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="15"/>
         <source>Recent &amp;Books</source>
         <translation>&amp;Zuletzt geöffnete Datenbanken</translation>
     </message>
     <message>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="28"/>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
     </message>
     <message>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="33"/>
         <source>&amp;Clear</source>
         <translation>&amp;Liste leeren</translation>
     </message>
@@ -1012,70 +1294,88 @@ Möchten Sie sie überschreiben?</translation>
 <context>
     <name>StatisticDialog</name>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="37"/>
         <source>From</source>
         <translation>Von</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="38"/>
         <source>To</source>
         <translation>Bis</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="39"/>
         <source>Select Types</source>
         <translation>Kategorien auswählen</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="41"/>
         <source>Select In/Out</source>
-        <translation>Ein/Aus auswählen</translation>
+        <extracomment>Label of the list of Income, Outgoing and ALL</extracomment>
+        <translation>Einnahmen oder Ausgaben auswählen</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="50"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="51"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="115"/>
         <source>Income</source>
         <translation>Einnahmen</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="116"/>
         <source>Outgoing</source>
         <translation>Ausgaben</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="128"/>
         <source>ALL</source>
         <translation>Alle</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="267"/>
         <source>Chart</source>
         <translation>Diagramm</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="73"/>
         <source>Range</source>
         <translation>Zeitraum</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
         <source>Custom</source>
         <translation>Benutzerdefiniert</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="77"/>
         <source>This month</source>
         <translation>Dieser Monat</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="77"/>
         <source>Last month</source>
         <translation>Letzter Monat</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="77"/>
         <source>This year</source>
         <translation>Dieses Jahr</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="77"/>
         <source>Last year</source>
         <translation>Letztes Jahr</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="77"/>
         <source>Whole book</source>
         <translation>Ganze Datenbank</translation>
     </message>
@@ -1083,78 +1383,99 @@ Möchten Sie sie überschreiben?</translation>
 <context>
     <name>TransactionDialog</name>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="63"/>
         <source>Type</source>
         <translation>Kategorie</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="65"/>
         <source>Money</source>
+        <extracomment>Label of the box for the transaction&apos;s amount</extracomment>
         <translation>Betrag</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="66"/>
         <source>Comment</source>
         <translation>Notiz</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="74"/>
         <source>Add</source>
         <translation>Hinzufügen</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="76"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="78"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="80"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="84"/>
         <source>Select a transaction</source>
         <translation>Buchung auswählen</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
         <source>In/Out</source>
-        <translation>Ein/Aus</translation>
+        <extracomment>The box&apos;s first item, a prompt: choose income or outgoing</extracomment>
+        <translation>Einnahme oder Ausgabe</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
         <source>Income</source>
         <translation>Einnahme</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
         <source>Outgoing</source>
         <translation>Ausgabe</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="88"/>
         <source>Select/Add a type</source>
         <translation>Kategorie auswählen oder hinzufügen</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="178"/>
         <source>Create a transaction</source>
         <translation>Buchung anlegen</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="183"/>
         <source>Delete a transaction</source>
         <translation>Buchung löschen</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="191"/>
         <source>Modify a transaction</source>
         <translation>Buchung ändern</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="197"/>
         <source>Delete this transaction</source>
         <translation>Diese Buchung löschen</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="208"/>
         <source>Modify this transaction</source>
         <translation>Diese Buchung ändern</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="285"/>
         <source>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>Die Notiz kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Sie darf nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="334"/>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>Der Kategoriename kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Er darf nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>

@@ -4,22 +4,27 @@
 <context>
     <name>BarPeriods</name>
     <message>
+        <location filename="../ui/charts/barperiods.cpp" line="55"/>
         <source>%1 Q%2</source>
         <translation>%1 Q%2</translation>
     </message>
     <message>
+        <location filename="../ui/charts/barperiods.cpp" line="74"/>
         <source>Month</source>
         <translation>Month</translation>
     </message>
     <message>
+        <location filename="../ui/charts/barperiods.cpp" line="76"/>
         <source>Quarter</source>
         <translation>Quarter</translation>
     </message>
     <message>
+        <location filename="../ui/charts/barperiods.cpp" line="78"/>
         <source>Year</source>
         <translation>Year</translation>
     </message>
     <message>
+        <location filename="../ui/charts/barperiods.cpp" line="80"/>
         <source>%1 years</source>
         <translation>%1 years</translation>
     </message>
@@ -27,30 +32,37 @@
 <context>
     <name>BookCommands</name>
     <message>
+        <location filename="../ui/history/bookcommands.cpp" line="56"/>
         <source>Create Transaction %1</source>
         <translation>Create Transaction %1</translation>
     </message>
     <message>
+        <location filename="../ui/history/bookcommands.cpp" line="72"/>
         <source>Modify Transaction %1</source>
         <translation>Modify Transaction %1</translation>
     </message>
     <message>
+        <location filename="../ui/history/bookcommands.cpp" line="86"/>
         <source>Delete Transaction %1</source>
         <translation>Delete Transaction %1</translation>
     </message>
     <message>
+        <location filename="../ui/history/bookcommands.cpp" line="101"/>
         <source>Add Type %1</source>
         <translation>Add Type %1</translation>
     </message>
     <message>
+        <location filename="../ui/history/bookcommands.cpp" line="110"/>
         <source>Delete Type %1</source>
         <translation>Delete Type %1</translation>
     </message>
     <message>
+        <location filename="../ui/history/bookcommands.cpp" line="121"/>
         <source>Set the Database Name</source>
         <translation>Set the Database Name</translation>
     </message>
     <message>
+        <location filename="../ui/history/bookcommands.cpp" line="150"/>
         <source>Import CSV</source>
         <translation>Import CSV</translation>
     </message>
@@ -58,82 +70,108 @@
 <context>
     <name>BudgetDialog</name>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="22"/>
         <source>Budget Analysis Settings</source>
         <translation>Budget Analysis Settings</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="24"/>
         <source>Today</source>
         <translation>Today</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="67"/>
         <source>Budget Analysis</source>
         <translation>Budget Analysis</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="77"/>
         <source>&lt;P&gt;From: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;From: %1&lt;/P&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="78"/>
         <source>&lt;P&gt;To: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;To: %1&lt;/P&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="79"/>
         <source>&lt;P&gt;Today: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;Today: %1&lt;/P&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="80"/>
         <source>&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;</source>
         <translation>&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="81"/>
         <source>&lt;TD&gt;Type&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;Type&lt;/TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="82"/>
         <source>&lt;TD&gt;Budget&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;Budget&lt;/TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="83"/>
         <source>&lt;TD&gt;Outgoing&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;Outgoing&lt;/TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="85"/>
         <source>&lt;TD&gt;Ramain&lt;/TD&gt;</source>
+        <extracomment>Report column header: the budget less what was spent</extracomment>
         <translation>&lt;TD&gt;Ramain&lt;/TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="87"/>
         <source>&lt;TD&gt;Average Ramain per Day (%1 day(s))&lt;/TD&gt;&lt;/TR&gt;</source>
+        <extracomment>Report column header: what remains of the budget, spread over the days left (%1)</extracomment>
         <translation>&lt;TD&gt;Average Ramain per Day (%1 day(s))&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="89"/>
         <source>&lt;TR&gt;&lt;TD&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="91"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="93"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="95"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="97"/>
         <source>&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="99"/>
         <source>&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="101"/>
         <source>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;Total Budget&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;Total Budget&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="103"/>
         <source>&lt;/TD&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TD&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="107"/>
         <source>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;Total Remain&lt;/TD&gt;&lt;TD&gt;</source>
+        <extracomment>The budget of all types less what was spent</extracomment>
         <translation>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;Total Remain&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="109"/>
         <source>&lt;/TD&gt;&lt;TD&gt;Average Remain per Day (%1 Day(s))&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TD&gt;&lt;TD&gt;Average Remain per Day (%1 Day(s))&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="111"/>
         <source>&lt;/TD&gt;&lt;/TR&gt;&lt;/TABLE&gt;</source>
         <translation>&lt;/TD&gt;&lt;/TR&gt;&lt;/TABLE&gt;</translation>
     </message>
@@ -141,6 +179,7 @@
 <context>
     <name>ChartData</name>
     <message>
+        <location filename="../ui/charts/chartdata.cpp" line="19"/>
         <source>Other</source>
         <translation>Other</translation>
     </message>
@@ -148,6 +187,7 @@
 <context>
     <name>ChartDialog</name>
     <message>
+        <location filename="../ui/charts/chartdialog.cpp" line="7"/>
         <source>Charts</source>
         <translation>Charts</translation>
     </message>
@@ -155,68 +195,84 @@
 <context>
     <name>ChartWindow</name>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="66"/>
         <source>Charts</source>
         <translation>Charts</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="87"/>
         <source>Save...</source>
         <translation>Save...</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="89"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="137"/>
         <source>%1 (%2%)</source>
         <translation>%1 (%2%)</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="185"/>
         <source>Income</source>
         <translation>Income</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="186"/>
         <source>Outgoing</source>
         <translation>Outgoing</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="253"/>
         <source>PNG Image (*.png);;SVG Image (*.svg)</source>
         <translation>PNG Image (*.png);;SVG Image (*.svg)</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="259"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
         <translation>File %1 already exists.
 Do you want to override it?</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="260"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="263"/>
         <source>The chart could not be saved as %1.</source>
         <translation>The chart could not be saved as %1.</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="115"/>
         <source>Balance: %1</source>
         <translation>Balance: %1</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="116"/>
         <source>Income by type</source>
         <translation>Income by type</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="117"/>
         <source>No income in the chosen range</source>
         <translation>No income in the chosen range</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="118"/>
         <source>Outgoing by type</source>
         <translation>Outgoing by type</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="119"/>
         <source>No outgoing in the chosen range</source>
         <translation>No outgoing in the chosen range</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="207"/>
         <source>Income and outgoing</source>
         <translation>Income and outgoing</translation>
     </message>
@@ -224,22 +280,27 @@ Do you want to override it?</translation>
 <context>
     <name>CsvCommands</name>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="42"/>
         <source>CSV files, encoding detected (*.csv)</source>
         <translation>CSV files, encoding detected (*.csv)</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="42"/>
         <source>CSV files, UTF-8 (*.csv)</source>
         <translation>CSV files, UTF-8 (*.csv)</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="42"/>
         <source>CSV files, Big5 (*.csv)</source>
         <translation>CSV files, Big5 (*.csv)</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="48"/>
         <source>The file %1 can&apos;t be read.</source>
         <translation>The file %1 can&apos;t be read.</translation>
     </message>
     <message numerus="yes">
+        <location filename="../ui/csv/csvcommands.cpp" line="62"/>
         <source>%n transaction(s) imported.</source>
         <translation>
             <numerusform>%n transaction imported.</numerusform>
@@ -247,6 +308,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
+        <location filename="../ui/csv/csvcommands.cpp" line="64"/>
         <source>%n new type(s) created.</source>
         <translation>
             <numerusform>%n new type created.</numerusform>
@@ -254,26 +316,32 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="65"/>
         <source>Import CSV</source>
         <translation>Import CSV</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="71"/>
         <source>CSV, UTF-8 (*.csv)</source>
         <translation>CSV, UTF-8 (*.csv)</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="71"/>
         <source>CSV, UTF-8 for spreadsheets (*.csv)</source>
         <translation>CSV, UTF-8 for spreadsheets (*.csv)</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="71"/>
         <source>CSV, Big5 (*.csv)</source>
         <translation>CSV, Big5 (*.csv)</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="94"/>
         <source>The file %1 can&apos;t be written: %2</source>
         <translation>The file %1 can&apos;t be written: %2</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="78"/>
         <source>The file %1 is the open book itself; the CSV would replace it. Nothing was written.</source>
         <translation>The file %1 is the open book itself; the CSV would replace it. Nothing was written.</translation>
     </message>
@@ -281,86 +349,107 @@ Do you want to override it?</translation>
 <context>
     <name>CsvImport</name>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="28"/>
         <source>the file is empty; it needs a header row such as index,date,direction,amount,type,comment</source>
         <translation>the file is empty; it needs a header row such as index,date,direction,amount,type,comment</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="31"/>
         <source>unknown column &quot;%1&quot;; the columns are index, date, direction, amount, type and comment</source>
         <translation>unknown column &quot;%1&quot;; the columns are index, date, direction, amount, type and comment</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="34"/>
         <source>the column &quot;%1&quot; appears twice</source>
         <translation>the column &quot;%1&quot; appears twice</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="37"/>
         <source>the header has no &quot;%1&quot; column</source>
         <translation>the header has no &quot;%1&quot; column</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="40"/>
         <source>a quote inside a field that doesn&apos;t start with one; enclose the field in quotes and double the quote</source>
         <translation>a quote inside a field that doesn&apos;t start with one; enclose the field in quotes and double the quote</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="44"/>
         <source>text after the closing quote of a field</source>
         <translation>text after the closing quote of a field</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="47"/>
         <source>a quoted field is never closed</source>
         <translation>a quoted field is never closed</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="50"/>
         <source>%1 fields where the header has %2</source>
         <translation>%1 fields where the header has %2</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="53"/>
         <source>the date &quot;%1&quot; is not a calendar date written YYYY-MM-DD</source>
         <translation>the date &quot;%1&quot; is not a calendar date written YYYY-MM-DD</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="56"/>
         <source>the direction &quot;%1&quot; is neither &quot;income&quot; nor &quot;outgoing&quot;</source>
         <translation>the direction &quot;%1&quot; is neither &quot;income&quot; nor &quot;outgoing&quot;</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="59"/>
         <source>the amount &quot;%1&quot; is not a whole number</source>
         <translation>the amount &quot;%1&quot; is not a whole number</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="62"/>
         <source>the amount %1 is out of range (-2147483648 to 2147483647)</source>
         <translation>the amount %1 is out of range (-2147483648 to 2147483647)</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="65"/>
         <source>the %1 is not valid UTF-8 text</source>
         <translation>the %1 is not valid UTF-8 text</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="68"/>
         <source>the %1 is not valid Big5 text</source>
         <translation>the %1 is not valid Big5 text</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="71"/>
         <source>the %1 &quot;%2&quot; holds a character that Big5 can&apos;t store</source>
         <translation>the %1 &quot;%2&quot; holds a character that Big5 can&apos;t store</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="74"/>
         <source>the %1 is %2 bytes long in Big5; at most %3 fit</source>
         <translation>the %1 is %2 bytes long in Big5; at most %3 fit</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="77"/>
         <source>the new type &quot;%1&quot; would be one more than the 128 types a database can hold</source>
         <translation>the new type &quot;%1&quot; would be one more than the 128 types a database can hold</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="80"/>
         <source>the database has no transaction index left for this row</source>
         <translation>the database has no transaction index left for this row</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="83"/>
         <source>Line %1: %2</source>
         <translation>Line %1: %2</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="87"/>
         <source>The CSV file was not imported; the database is unchanged.</source>
         <translation>The CSV file was not imported; the database is unchanged.</translation>
     </message>
     <message numerus="yes">
+        <location filename="../text/bookcsvmessages.cpp" line="98"/>
         <source>%n more faulty row(s) not listed.</source>
         <translation>
             <numerusform>%n more faulty row not listed.</numerusform>
@@ -371,26 +460,37 @@ Do you want to override it?</translation>
 <context>
     <name>DBNameDialog</name>
     <message>
+        <location filename="../ui/book/dbnamedialog.cpp" line="19"/>
+        <source>Database Name</source>
+        <translation>Database Name</translation>
+    </message>
+    <message>
+        <location filename="../ui/book/dbnamedialog.cpp" line="20"/>
         <source>Enter the database name</source>
         <translation>Enter the database name</translation>
     </message>
     <message>
+        <location filename="../ui/book/dbnamedialog.cpp" line="24"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
+        <location filename="../ui/book/dbnamedialog.cpp" line="26"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
     <message>
+        <location filename="../ui/book/dbnamedialog.cpp" line="65"/>
         <source>The character &quot;%1&quot; (U+%2) can&apos;t be stored: Big5 has no such character.</source>
         <translation>The character &quot;%1&quot; (U+%2) can&apos;t be stored: Big5 has no such character.</translation>
     </message>
     <message>
+        <location filename="../ui/book/dbnamedialog.cpp" line="67"/>
         <source>The name takes %1 bytes in Big5; at most %2 can be stored.</source>
         <translation>The name takes %1 bytes in Big5; at most %2 can be stored.</translation>
     </message>
     <message>
+        <location filename="../ui/book/dbnamedialog.cpp" line="78"/>
         <source>The name can&apos;t be stored in a Pennywell database file.</source>
         <translation>The name can&apos;t be stored in a Pennywell database file.</translation>
     </message>
@@ -398,30 +498,37 @@ Do you want to override it?</translation>
 <context>
     <name>FilterBar</name>
     <message>
+        <location filename="../ui/find/filterbar.cpp" line="128"/>
         <source>All types</source>
         <translation>All types</translation>
     </message>
     <message>
-        <source>&amp;Find:</source>
-        <translation>&amp;Find:</translation>
+        <location filename="../ui/find/filterbar.cpp" line="144"/>
+        <source>F&amp;ind:</source>
+        <translation>F&amp;ind:</translation>
     </message>
     <message>
+        <location filename="../ui/find/filterbar.cpp" line="145"/>
         <source>Comment or type</source>
         <translation>Comment or type</translation>
     </message>
     <message>
+        <location filename="../ui/find/filterbar.cpp" line="146"/>
         <source>Close the find bar (Esc)</source>
         <translation>Close the find bar (Esc)</translation>
     </message>
     <message>
+        <location filename="../ui/find/filterbar.cpp" line="147"/>
         <source>From</source>
         <translation>From</translation>
     </message>
     <message>
+        <location filename="../ui/find/filterbar.cpp" line="148"/>
         <source>to</source>
         <translation>to</translation>
     </message>
     <message>
+        <location filename="../ui/find/filterbar.cpp" line="151"/>
         <source>Income and outgoing</source>
         <translation>Income and outgoing</translation>
     </message>
@@ -429,18 +536,24 @@ Do you want to override it?</translation>
 <context>
     <name>GrandTotalDialog</name>
     <message>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="7"/>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="14"/>
         <source>Grand Total</source>
         <translation>Grand Total</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="26"/>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="27"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="26"/>
         <source>Outgoing</source>
         <translation>Outgoing</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="27"/>
         <source>Income</source>
         <translation>Income</translation>
     </message>
@@ -448,486 +561,628 @@ Do you want to override it?</translation>
 <context>
     <name>MainWindow</name>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="27"/>
         <source>Array out of bound</source>
         <translation>Array out of bound</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="28"/>
         <source>There are still other transactions use this type</source>
         <translation>There are still other transactions use this type</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="29"/>
         <source>No transaction type</source>
         <translation>No transaction type</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="30"/>
         <source>The transaction index is not exist</source>
         <translation>The transaction index is not exist</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="31"/>
         <source>File open error</source>
         <translation>File open error</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="32"/>
         <source>Not Pennywell database file</source>
         <translation>Not Pennywell database file</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="33"/>
         <source>This PWDB file is correspond with this program</source>
         <translation>This PWDB file is correspond with this program</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="34"/>
         <source>Too many transaction types</source>
         <translation>Too many transaction types</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="35"/>
         <source>Damaged Pennywell database file</source>
         <translation>Damaged Pennywell database file</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="36"/>
         <source>File write error</source>
         <translation>File write error</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="37"/>
         <source>The database name is longer than 255 bytes</source>
         <translation>The database name is longer than 255 bytes</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="38"/>
         <source>A type name is longer than 255 bytes</source>
         <translation>A type name is longer than 255 bytes</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="39"/>
         <source>A comment is longer than 255 bytes</source>
         <translation>A comment is longer than 255 bytes</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="40"/>
         <source>No transaction index left</source>
         <translation>No transaction index left</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="46"/>
         <source>The type %1 has existed</source>
         <translation>The type %1 has existed</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="116"/>
+        <source>%1: %2</source>
+        <extracomment>A file&apos;s path, then why the system refused it (&quot;Permission denied&quot;)</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/languages/languagefolder.cpp" line="13"/>
         <source>English</source>
         <translation>English</translation>
     </message>
     <message>
+        <location filename="../ui/window/filecommands.cpp" line="11"/>
         <source>Pennywell Database File (*.pwdb)</source>
         <translation>Pennywell Database File (*.pwdb)</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="21"/>
         <source>&amp;New</source>
         <translation>&amp;New</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="21"/>
         <source>Ctrl+N</source>
         <translation>Ctrl+N</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="22"/>
         <source>Create a new database</source>
         <translation>Create a new database</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="23"/>
         <source>&amp;Open</source>
         <translation>&amp;Open</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="23"/>
         <source>Ctrl+O</source>
         <translation>Ctrl+O</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="24"/>
         <source>Open an exist database</source>
         <translation>Open an exist database</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="25"/>
         <source>&amp;Save</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="25"/>
         <source>Ctrl+S</source>
         <translation>Ctrl+S</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="26"/>
         <source>Save the current database</source>
         <translation>Save the current database</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="28"/>
         <source>Save &amp;As</source>
         <translation>Save &amp;As</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="29"/>
         <source>Save the current database as ...</source>
         <translation>Save the current database as ...</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="31"/>
         <source>&amp;Close</source>
         <translation>&amp;Close</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="32"/>
         <source>Close the current database</source>
         <translation>Close the current database</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="41"/>
         <source>E&amp;xit</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="41"/>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="42"/>
         <source>Exit the application</source>
         <translation>Exit the application</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="55"/>
         <source>&amp;Create</source>
         <translation>&amp;Create</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="55"/>
         <source>Ctrl+C</source>
         <translation>Ctrl+C</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="56"/>
         <source>Create a transaction</source>
         <translation>Create a transaction</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="58"/>
+        <location filename="../ui/window/windowactions.cpp" line="64"/>
         <source>&amp;Delete</source>
         <translation>&amp;Delete</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="58"/>
         <source>Ctrl+D</source>
         <translation>Ctrl+D</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="59"/>
         <source>Delete a transaction</source>
         <translation>Delete a transaction</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="61"/>
+        <location filename="../ui/window/windowactions.cpp" line="67"/>
         <source>&amp;Modify</source>
         <translation>&amp;Modify</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="61"/>
         <source>Ctrl+M</source>
         <translation>Ctrl+M</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="62"/>
         <source>Modify a transaction</source>
         <translation>Modify a transaction</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="65"/>
         <source>Delete this transaction</source>
         <translation>Delete this transaction</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="68"/>
         <source>Modify this transaction</source>
         <translation>Modify this transaction</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="71"/>
         <source>&amp;Set the Database Name</source>
         <translation>&amp;Set the Database Name</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="72"/>
         <source>Set or modify the database name</source>
         <translation>Set or modify the database name</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="74"/>
         <source>&amp;Grand Total</source>
         <translation>&amp;Grand Total</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="74"/>
         <source>Ctrl+G</source>
         <translation>Ctrl+G</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="75"/>
         <source>Calculate grand total</source>
         <translation>Calculate grand total</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="77"/>
         <source>&amp;Budget Analasis</source>
         <translation>&amp;Budget Analasis</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="77"/>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="78"/>
         <source>Analyze your budget plan</source>
         <translation>Analyze your budget plan</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="80"/>
         <source>&amp;Percentage Analysis</source>
         <translation>&amp;Percentage Analysis</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="81"/>
         <source>Ctrl+P</source>
         <translation>Ctrl+P</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="82"/>
         <source>Analyze the percentage of each Income/Outgoing type</source>
         <translation>Analyze the percentage of each Income/Outgoing type</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="89"/>
         <source>&amp;About</source>
         <translation>&amp;About</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="90"/>
         <source>Show the application&apos;s About box</source>
         <translation>Show the application&apos;s About box</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="92"/>
         <source>About &amp;Qt</source>
         <translation>About &amp;Qt</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="93"/>
         <source>Show the Qt library&apos;s About box</source>
         <translation>Show the Qt library&apos;s About box</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="100"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="102"/>
         <source>&amp;Transaction</source>
         <translation>&amp;Transaction</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="103"/>
         <source>&amp;Database</source>
         <translation>&amp;Database</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="104"/>
         <source>&amp;Statistic</source>
         <translation>&amp;Statistic</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="105"/>
         <source>&amp;Language</source>
         <translation>&amp;Language</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="106"/>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
+        <location filename="../ui/window/mainwindow.cpp" line="217"/>
         <source>File Modified</source>
         <translation>File Modified</translation>
     </message>
     <message>
+        <location filename="../ui/window/mainwindow.cpp" line="217"/>
         <source>File Saved</source>
         <translation>File Saved</translation>
     </message>
     <message>
+        <location filename="../ui/window/mainwindow.cpp" line="224"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
+    <message numerus="yes">
+        <location filename="../ui/window/mainwindow.cpp" line="384"/>
+        <source>%n of %1 transactions match, balance %2</source>
+        <translation>
+            <numerusform>%n of %1 transactions match, balance %2</numerusform>
+            <numerusform>%n of %1 transactions match, balance %2</numerusform>
+        </translation>
+    </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="84"/>
+        <location filename="../ui/window/filecommands.cpp" line="18"/>
+        <location filename="../ui/window/filecommands.cpp" line="65"/>
+        <location filename="../ui/window/filecommands.cpp" line="71"/>
+        <location filename="../ui/window/mainwindow.cpp" line="226"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
+        <location filename="../ui/window/mainwindow.cpp" line="240"/>
         <source>About Pennywell</source>
         <translation>About Pennywell</translation>
     </message>
     <message>
+        <location filename="../ui/prompts/warnuser.cpp" line="9"/>
         <source>Warning</source>
         <translation>Warning</translation>
     </message>
     <message>
+        <location filename="../ui/window/mainwindow.cpp" line="244"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</translation>
     </message>
     <message>
+        <location filename="../ui/window/filecommands.cpp" line="18"/>
         <source>The database has been modified.
 Do you want to save your changes?</source>
         <translation>The database has been modified.
 Do you want to save your changes?</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="85"/>
+        <location filename="../ui/window/filecommands.cpp" line="63"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
         <translation>File %1 already exists.
 Do you want to override it?</translation>
     </message>
     <message>
+        <location filename="../ui/table/transactioncolumns.cpp" line="17"/>
         <source>Index</source>
+        <extracomment>The table&apos;s column of transaction numbers</extracomment>
         <translation>Index</translation>
     </message>
     <message>
+        <location filename="../ui/table/transactioncolumns.cpp" line="18"/>
         <source>Date</source>
         <translation>Date</translation>
     </message>
     <message>
+        <location filename="../ui/table/transactioncolumns.cpp" line="20"/>
         <source>In/Out</source>
+        <extracomment>The table&apos;s column header: whether a transaction is income or outgoing</extracomment>
         <translation>In/Out</translation>
     </message>
     <message>
+        <location filename="../ui/table/transactioncolumns.cpp" line="22"/>
         <source>Money</source>
+        <extracomment>The table&apos;s column header: a transaction&apos;s amount</extracomment>
         <translation>Money</translation>
     </message>
     <message>
+        <location filename="../ui/table/transactioncolumns.cpp" line="24"/>
         <source>Type</source>
+        <extracomment>The table&apos;s column header: the category of a transaction</extracomment>
         <translation>Type</translation>
     </message>
     <message>
+        <location filename="../ui/table/transactioncolumns.cpp" line="25"/>
         <source>Comment</source>
         <translation>Comment</translation>
     </message>
     <message>
+        <location filename="../ui/table/transactioncolumns.cpp" line="27"/>
         <source>Income</source>
         <translation>Income</translation>
     </message>
     <message>
+        <location filename="../ui/table/transactioncolumns.cpp" line="28"/>
         <source>Outgoing</source>
         <translation>Outgoing</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="34"/>
         <source>&amp;Import CSV…</source>
         <translation>&amp;Import CSV…</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="35"/>
         <source>Add the transactions of a CSV file to the database</source>
         <translation>Add the transactions of a CSV file to the database</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="37"/>
         <source>&amp;Export CSV…</source>
         <translation>&amp;Export CSV…</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="38"/>
         <source>Write the transactions to a CSV file</source>
         <translation>Write the transactions to a CSV file</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="101"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="84"/>
         <source>C&amp;harts</source>
         <translation>C&amp;harts</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="85"/>
         <source>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</source>
         <translation>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="41"/>
         <source>The transaction index is in use</source>
         <translation>The transaction index is in use</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="95"/>
         <source>No such file or folder</source>
         <translation>No such file or folder</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="96"/>
         <source>Permission denied</source>
         <translation>Permission denied</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="97"/>
         <source>Operation not permitted</source>
         <translation>Operation not permitted</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="98"/>
         <source>Is a folder</source>
         <translation>Is a folder</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="99"/>
         <source>Not a folder</source>
         <translation>Not a folder</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="100"/>
         <source>Disk full</source>
         <translation>Disk full</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="101"/>
         <source>Disk quota exceeded</source>
         <translation>Disk quota exceeded</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="102"/>
         <source>File too large</source>
         <translation>File too large</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="103"/>
         <source>Read-only file system</source>
         <translation>Read-only file system</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="104"/>
         <source>Input/output error</source>
         <translation>Input/output error</translation>
     </message>
     <message>
+        <location filename="../ui/window/filecommands.cpp" line="37"/>
         <source>The open book is unchanged.</source>
         <translation>The open book is unchanged.</translation>
     </message>
     <message>
+        <location filename="../ui/window/filecommands.cpp" line="81"/>
         <source>Nothing was saved; your changes are still open.</source>
         <translation>Nothing was saved; your changes are still open.</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="51"/>
         <source>&amp;Find</source>
         <translation>&amp;Find</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="51"/>
         <source>Ctrl+F</source>
         <translation>Ctrl+F</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="52"/>
         <source>Show only the transactions that match</source>
         <translation>Show only the transactions that match</translation>
     </message>
     <message>
-        <source>%1 of %2 transactions match, balance %3</source>
-        <translation>%1 of %2 transactions match, balance %3</translation>
-    </message>
-    <message>
+        <location filename="../ui/window/mainwindow.cpp" line="210"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Undo %1</translation>
     </message>
     <message>
+        <location filename="../ui/window/mainwindow.cpp" line="210"/>
+        <location filename="../ui/window/windowactions.cpp" line="45"/>
         <source>&amp;Undo</source>
         <translation>&amp;Undo</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="45"/>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="46"/>
         <source>Take back the last change to the database</source>
         <translation>Take back the last change to the database</translation>
     </message>
     <message>
+        <location filename="../ui/window/mainwindow.cpp" line="211"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Redo %1</translation>
     </message>
     <message>
+        <location filename="../ui/window/mainwindow.cpp" line="211"/>
+        <location filename="../ui/window/windowactions.cpp" line="48"/>
         <source>&amp;Redo</source>
         <translation>&amp;Redo</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="48"/>
         <source>Ctrl+Shift+Z</source>
         <translation>Ctrl+Shift+Z</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="49"/>
         <source>Make the change taken back again</source>
         <translation>Make the change taken back again</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="43"/>
         <source>The backup file&apos;s name would be longer than 255 bytes</source>
         <translation>The backup file&apos;s name would be longer than 255 bytes</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="47"/>
         <source>not enough memory to read %1</source>
         <translation>not enough memory to read %1</translation>
     </message>
     <message>
+        <location filename="../ui/window/filecommands.cpp" line="68"/>
         <source>%1 was changed by another program since it was opened. Replace it? The other version will be kept as the backup.</source>
         <translation>%1 was changed by another program since it was opened. Replace it? The other version will be kept as the backup.</translation>
     </message>
     <message>
+        <location filename="../ui/app/appidentity.cpp" line="26"/>
         <source>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</source>
         <translation>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</translation>
     </message>
     <message>
+        <location filename="../ui/app/appidentity.cpp" line="34"/>
         <source>&lt;p&gt;Pennywell is free software: you may share and change it under the GNU General Public License, version 3 or later.</source>
         <translation>&lt;p&gt;Pennywell is free software: you may share and change it under the GNU General Public License, version 3 or later.</translation>
     </message>
     <message>
+        <location filename="../ui/window/mainwindow.cpp" line="436"/>
         <source>Exported to %1</source>
         <translation>Exported to %1</translation>
     </message>
@@ -935,54 +1190,77 @@ Do you want to override it?</translation>
 <context>
     <name>PercentageDialog</name>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="14"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="21"/>
         <source>Percentage Analysis</source>
         <translation>Percentage Analysis</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="31"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="42"/>
         <source>&lt;TABLE BORDER=&quot;5&quot;&gt;</source>
         <translation>&lt;TABLE BORDER=&quot;5&quot;&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="32"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total Income&lt;/TD&gt;&lt;TD&gt;Selected Type Income&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;Total Income&lt;/TD&gt;&lt;TD&gt;Selected Type Income&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="33"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="35"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="39"/>
         <source>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="34"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;Selected Type Outgoing&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;Selected Type Outgoing&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="38"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total In&amp;Out&lt;/TD&gt;&lt;TD&gt;Selected Type In&amp;Out&lt;/TD&gt;&lt;/TR&gt;</source>
+        <extracomment>Report headers: income less outgoing of all types, then of the chosen types; no raw &quot;&amp;&quot; in the translation</extracomment>
         <translation>&lt;TR&gt;&lt;TD&gt;Total In&amp;Out&lt;/TD&gt;&lt;TD&gt;Selected Type In&amp;Out&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="40"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="63"/>
         <source>&lt;/TABLE&gt;</source>
         <translation>&lt;/TABLE&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="44"/>
         <source>&lt;TR&gt;&lt;TD&gt;Type&lt;/TD&gt;&lt;TD&gt;Income&lt;/TD&gt;&lt;TD&gt;Income Selected Percent&lt;/TD&gt;&lt;TD&gt;Income Total Percent&lt;/TD&gt;</source>
+        <extracomment>Report headers: a type&apos;s income, its share of the chosen types&apos; income, its share of all income</extracomment>
         <translation>&lt;TR&gt;&lt;TD&gt;Type&lt;/TD&gt;&lt;TD&gt;Income&lt;/TD&gt;&lt;TD&gt;Income Selected Percent&lt;/TD&gt;&lt;TD&gt;Income Total Percent&lt;/TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="46"/>
         <source>&lt;TD&gt;Outgoing&lt;/TD&gt;&lt;TD&gt;Outgoing Selected Percent&lt;/TD&gt;&lt;TD&gt;Outgoing Total Percent&lt;/TD&gt;</source>
+        <extracomment>Report headers: as for income, for outgoing</extracomment>
         <translation>&lt;TD&gt;Outgoing&lt;/TD&gt;&lt;TD&gt;Outgoing Selected Percent&lt;/TD&gt;&lt;TD&gt;Outgoing Total Percent&lt;/TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="48"/>
         <source>&lt;TD&gt;Sum&lt;/TD&gt;&lt;TD&gt;Sum Selected Percent&lt;/TD&gt;&lt;TD&gt;Sum Percent&lt;/TD&gt;&lt;/TR&gt;</source>
+        <extracomment>Report headers: a type&apos;s income less outgoing, and its shares of the chosen types&apos; and of all</extracomment>
         <translation>&lt;TD&gt;Sum&lt;/TD&gt;&lt;TD&gt;Sum Selected Percent&lt;/TD&gt;&lt;TD&gt;Sum Percent&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="52"/>
         <source>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="53"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="56"/>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="59"/>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
@@ -990,6 +1268,7 @@ Do you want to override it?</translation>
 <context>
     <name>QObject</name>
     <message>
+        <location filename="../ui/app/pennywellapplication.cpp" line="22"/>
         <source>Unknown error</source>
         <translation>Unknown error</translation>
     </message>
@@ -997,14 +1276,17 @@ Do you want to override it?</translation>
 <context>
     <name>RecentBooksMenu</name>
     <message>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="15"/>
         <source>Recent &amp;Books</source>
         <translation>Recent &amp;Books</translation>
     </message>
     <message>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="28"/>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
     </message>
     <message>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="33"/>
         <source>&amp;Clear</source>
         <translation>&amp;Clear</translation>
     </message>
@@ -1012,70 +1294,88 @@ Do you want to override it?</translation>
 <context>
     <name>StatisticDialog</name>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="37"/>
         <source>From</source>
         <translation>From</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="38"/>
         <source>To</source>
         <translation>To</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="39"/>
         <source>Select Types</source>
         <translation>Select Types</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="41"/>
         <source>Select In/Out</source>
+        <extracomment>Label of the list of Income, Outgoing and ALL</extracomment>
         <translation>Select In/Out</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="50"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="51"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="115"/>
         <source>Income</source>
         <translation>Income</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="116"/>
         <source>Outgoing</source>
         <translation>Outgoing</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="128"/>
         <source>ALL</source>
         <translation>ALL</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="267"/>
         <source>Chart</source>
         <translation>Chart</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="73"/>
         <source>Range</source>
         <translation>Range</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
         <source>Custom</source>
         <translation>Custom</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="77"/>
         <source>This month</source>
         <translation>This month</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="77"/>
         <source>Last month</source>
         <translation>Last month</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="77"/>
         <source>This year</source>
         <translation>This year</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="77"/>
         <source>Last year</source>
         <translation>Last year</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="77"/>
         <source>Whole book</source>
         <translation>Whole book</translation>
     </message>
@@ -1083,78 +1383,99 @@ Do you want to override it?</translation>
 <context>
     <name>TransactionDialog</name>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="63"/>
         <source>Type</source>
         <translation>Type</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="65"/>
         <source>Money</source>
+        <extracomment>Label of the box for the transaction&apos;s amount</extracomment>
         <translation>Money</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="66"/>
         <source>Comment</source>
         <translation>Comment</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="74"/>
         <source>Add</source>
         <translation>Add</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="76"/>
         <source>Delete</source>
         <translation>Delete</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="78"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="80"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="84"/>
         <source>Select a transaction</source>
         <translation>Select a transaction</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
         <source>In/Out</source>
+        <extracomment>The box&apos;s first item, a prompt: choose income or outgoing</extracomment>
         <translation>In/Out</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
         <source>Income</source>
         <translation>Income</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
         <source>Outgoing</source>
         <translation>Outgoing</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="88"/>
         <source>Select/Add a type</source>
         <translation>Select/Add a type</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="178"/>
         <source>Create a transaction</source>
         <translation>Create a transaction</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="183"/>
         <source>Delete a transaction</source>
         <translation>Delete a transaction</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="191"/>
         <source>Modify a transaction</source>
         <translation>Modify a transaction</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="197"/>
         <source>Delete this transaction</source>
         <translation>Delete this transaction</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="208"/>
         <source>Modify this transaction</source>
         <translation>Modify this transaction</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="285"/>
         <source>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="334"/>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</translation>
     </message>

@@ -4,22 +4,27 @@
 <context>
     <name>BarPeriods</name>
     <message>
+        <location filename="../ui/charts/barperiods.cpp" line="55"/>
         <source>%1 Q%2</source>
         <translation>%1 年第 %2 季</translation>
     </message>
     <message>
+        <location filename="../ui/charts/barperiods.cpp" line="74"/>
         <source>Month</source>
         <translation>月</translation>
     </message>
     <message>
+        <location filename="../ui/charts/barperiods.cpp" line="76"/>
         <source>Quarter</source>
         <translation>季</translation>
     </message>
     <message>
+        <location filename="../ui/charts/barperiods.cpp" line="78"/>
         <source>Year</source>
         <translation>年</translation>
     </message>
     <message>
+        <location filename="../ui/charts/barperiods.cpp" line="80"/>
         <source>%1 years</source>
         <translation>%1 年</translation>
     </message>
@@ -27,30 +32,37 @@
 <context>
     <name>BookCommands</name>
     <message>
+        <location filename="../ui/history/bookcommands.cpp" line="56"/>
         <source>Create Transaction %1</source>
         <translation>建立交易 %1</translation>
     </message>
     <message>
+        <location filename="../ui/history/bookcommands.cpp" line="72"/>
         <source>Modify Transaction %1</source>
         <translation>修改交易 %1</translation>
     </message>
     <message>
+        <location filename="../ui/history/bookcommands.cpp" line="86"/>
         <source>Delete Transaction %1</source>
         <translation>刪除交易 %1</translation>
     </message>
     <message>
+        <location filename="../ui/history/bookcommands.cpp" line="101"/>
         <source>Add Type %1</source>
-        <translation>新增類別 %1</translation>
+        <translation>新增類別「%1」</translation>
     </message>
     <message>
+        <location filename="../ui/history/bookcommands.cpp" line="110"/>
         <source>Delete Type %1</source>
-        <translation>刪除類別 %1</translation>
+        <translation>刪除類別「%1」</translation>
     </message>
     <message>
+        <location filename="../ui/history/bookcommands.cpp" line="121"/>
         <source>Set the Database Name</source>
         <translation>設定資料庫名稱</translation>
     </message>
     <message>
+        <location filename="../ui/history/bookcommands.cpp" line="150"/>
         <source>Import CSV</source>
         <translation>匯入 CSV</translation>
     </message>
@@ -58,82 +70,108 @@
 <context>
     <name>BudgetDialog</name>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="22"/>
         <source>Budget Analysis Settings</source>
         <translation>預算分析設定</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="24"/>
         <source>Today</source>
         <translation>今天</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="67"/>
         <source>Budget Analysis</source>
         <translation>預算分析</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="77"/>
         <source>&lt;P&gt;From: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;起始日：%1&lt;/P&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="78"/>
         <source>&lt;P&gt;To: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;結束日：%1&lt;/P&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="79"/>
         <source>&lt;P&gt;Today: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;今天：%1&lt;/P&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="80"/>
         <source>&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;</source>
         <translation>&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="81"/>
         <source>&lt;TD&gt;Type&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;類別&lt;/TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="82"/>
         <source>&lt;TD&gt;Budget&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;預算&lt;/TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="83"/>
         <source>&lt;TD&gt;Outgoing&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;支出&lt;/TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="85"/>
         <source>&lt;TD&gt;Ramain&lt;/TD&gt;</source>
-        <translation>&lt;TD&gt;剩餘&lt;/TD&gt;</translation>
+        <extracomment>Report column header: the budget less what was spent</extracomment>
+        <translation>&lt;TD&gt;剩餘金額&lt;/TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="87"/>
         <source>&lt;TD&gt;Average Ramain per Day (%1 day(s))&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation>&lt;TD&gt;平均每日剩餘（%1 天）&lt;/TD&gt;&lt;/TR&gt;</translation>
+        <extracomment>Report column header: what remains of the budget, spread over the days left (%1)</extracomment>
+        <translation>&lt;TD&gt;每日可用金額（%1 天）&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="89"/>
         <source>&lt;TR&gt;&lt;TD&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="91"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="93"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="95"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="97"/>
         <source>&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="99"/>
         <source>&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="101"/>
         <source>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;Total Budget&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;總預算&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="103"/>
         <source>&lt;/TD&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TD&gt;&lt;TD&gt;總支出&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="107"/>
         <source>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;Total Remain&lt;/TD&gt;&lt;TD&gt;</source>
-        <translation>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;總剩餘&lt;/TD&gt;&lt;TD&gt;</translation>
+        <extracomment>The budget of all types less what was spent</extracomment>
+        <translation>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;剩餘總額&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="109"/>
         <source>&lt;/TD&gt;&lt;TD&gt;Average Remain per Day (%1 Day(s))&lt;/TD&gt;&lt;TD&gt;</source>
-        <translation>&lt;/TD&gt;&lt;TD&gt;平均每日剩餘（%1 天）&lt;/TD&gt;&lt;TD&gt;</translation>
+        <translation>&lt;/TD&gt;&lt;TD&gt;每日可用金額（%1 天）&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="111"/>
         <source>&lt;/TD&gt;&lt;/TR&gt;&lt;/TABLE&gt;</source>
         <translation>&lt;/TD&gt;&lt;/TR&gt;&lt;/TABLE&gt;</translation>
     </message>
@@ -141,6 +179,7 @@
 <context>
     <name>ChartData</name>
     <message>
+        <location filename="../ui/charts/chartdata.cpp" line="19"/>
         <source>Other</source>
         <translation>其他</translation>
     </message>
@@ -148,6 +187,7 @@
 <context>
     <name>ChartDialog</name>
     <message>
+        <location filename="../ui/charts/chartdialog.cpp" line="7"/>
         <source>Charts</source>
         <translation>圖表</translation>
     </message>
@@ -155,68 +195,84 @@
 <context>
     <name>ChartWindow</name>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="66"/>
         <source>Charts</source>
         <translation>圖表</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="87"/>
         <source>Save...</source>
-        <translation>儲存...</translation>
+        <translation>儲存…</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="89"/>
         <source>Close</source>
         <translation>關閉</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="137"/>
         <source>%1 (%2%)</source>
-        <translation>%1 (%2%)</translation>
+        <translation>%1（%2%）</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="185"/>
         <source>Income</source>
         <translation>收入</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="186"/>
         <source>Outgoing</source>
         <translation>支出</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="253"/>
         <source>PNG Image (*.png);;SVG Image (*.svg)</source>
         <translation>PNG 圖片 (*.png);;SVG 圖片 (*.svg)</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="259"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
         <translation>檔案 %1 已經存在。
 是否要覆寫？</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="260"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="263"/>
         <source>The chart could not be saved as %1.</source>
         <translation>無法將圖表儲存為 %1。</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="115"/>
         <source>Balance: %1</source>
         <translation>餘額：%1</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="116"/>
         <source>Income by type</source>
         <translation>各類別收入</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="117"/>
         <source>No income in the chosen range</source>
         <translation>所選期間內沒有收入</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="118"/>
         <source>Outgoing by type</source>
         <translation>各類別支出</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="119"/>
         <source>No outgoing in the chosen range</source>
         <translation>所選期間內沒有支出</translation>
     </message>
     <message>
+        <location filename="../ui/charts/chartwindow.cpp" line="207"/>
         <source>Income and outgoing</source>
         <translation>收入與支出</translation>
     </message>
@@ -224,141 +280,174 @@ Do you want to override it?</source>
 <context>
     <name>CsvCommands</name>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="42"/>
         <source>CSV files, encoding detected (*.csv)</source>
         <translation>CSV 檔案，自動偵測編碼 (*.csv)</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="42"/>
         <source>CSV files, UTF-8 (*.csv)</source>
         <translation>CSV 檔案，UTF-8 (*.csv)</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="42"/>
         <source>CSV files, Big5 (*.csv)</source>
         <translation>CSV 檔案，Big5 (*.csv)</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="48"/>
         <source>The file %1 can&apos;t be read.</source>
         <translation>無法讀取檔案 %1。</translation>
     </message>
     <message numerus="yes">
+        <location filename="../ui/csv/csvcommands.cpp" line="62"/>
         <source>%n transaction(s) imported.</source>
         <translation>
             <numerusform>已匯入 %n 筆交易。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
+        <location filename="../ui/csv/csvcommands.cpp" line="64"/>
         <source>%n new type(s) created.</source>
         <translation>
             <numerusform>已建立 %n 個新類別。</numerusform>
         </translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="65"/>
         <source>Import CSV</source>
         <translation>匯入 CSV</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="71"/>
         <source>CSV, UTF-8 (*.csv)</source>
         <translation>CSV 檔案，UTF-8 (*.csv)</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="71"/>
         <source>CSV, UTF-8 for spreadsheets (*.csv)</source>
         <translation>CSV 檔案，UTF-8，供試算表使用 (*.csv)</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="71"/>
         <source>CSV, Big5 (*.csv)</source>
         <translation>CSV 檔案，Big5 (*.csv)</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="94"/>
         <source>The file %1 can&apos;t be written: %2</source>
         <translation>無法寫入檔案 %1：%2</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="78"/>
         <source>The file %1 is the open book itself; the CSV would replace it. Nothing was written.</source>
-        <translation>檔案 %1 就是開啟中的帳本本身，CSV 會取代它。未寫入任何內容。</translation>
+        <translation>檔案 %1 就是目前開啟的資料庫本身，CSV 會取代它。未寫入任何內容。</translation>
     </message>
 </context>
 <context>
     <name>CsvImport</name>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="28"/>
         <source>the file is empty; it needs a header row such as index,date,direction,amount,type,comment</source>
         <translation>檔案是空的；第一列必須是標題列，例如 index,date,direction,amount,type,comment</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="31"/>
         <source>unknown column &quot;%1&quot;; the columns are index, date, direction, amount, type and comment</source>
-        <translation>不明的欄位「%1」；可用的欄位為 index、date、direction、amount、type 和 comment</translation>
+        <translation>未知的欄位「%1」；可用的欄位為 index、date、direction、amount、type 和 comment</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="34"/>
         <source>the column &quot;%1&quot; appears twice</source>
         <translation>欄位「%1」出現了兩次</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="37"/>
         <source>the header has no &quot;%1&quot; column</source>
         <translation>標題列中沒有「%1」欄位</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="40"/>
         <source>a quote inside a field that doesn&apos;t start with one; enclose the field in quotes and double the quote</source>
         <translation>欄位中有引號，但欄位不是以引號開頭；請用引號括住整個欄位，並將欄位中的每個引號連寫兩次</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="44"/>
         <source>text after the closing quote of a field</source>
         <translation>欄位的結尾引號後面還有文字</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="47"/>
         <source>a quoted field is never closed</source>
         <translation>以引號開頭的欄位缺少結尾引號</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="50"/>
         <source>%1 fields where the header has %2</source>
         <translation>此列有 %1 個欄位，但標題列有 %2 個</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="53"/>
         <source>the date &quot;%1&quot; is not a calendar date written YYYY-MM-DD</source>
         <translation>日期「%1」不是以 YYYY-MM-DD 格式寫成的有效日期</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="56"/>
         <source>the direction &quot;%1&quot; is neither &quot;income&quot; nor &quot;outgoing&quot;</source>
         <translation>「direction」欄位的值「%1」既不是「income」也不是「outgoing」</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="59"/>
         <source>the amount &quot;%1&quot; is not a whole number</source>
         <translation>金額「%1」不是整數</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="62"/>
         <source>the amount %1 is out of range (-2147483648 to 2147483647)</source>
         <translation>金額 %1 超出範圍（-2147483648 到 2147483647）</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="65"/>
         <source>the %1 is not valid UTF-8 text</source>
         <translation>「%1」欄位不是有效的 UTF-8 文字</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="68"/>
         <source>the %1 is not valid Big5 text</source>
         <translation>「%1」欄位不是有效的 Big5 文字</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="71"/>
         <source>the %1 &quot;%2&quot; holds a character that Big5 can&apos;t store</source>
         <translation>「%1」欄位的值「%2」含有 Big5 無法儲存的字元</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="74"/>
         <source>the %1 is %2 bytes long in Big5; at most %3 fit</source>
         <translation>「%1」欄位的值以 Big5 儲存長達 %2 位元組；最多只能有 %3 位元組</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="77"/>
         <source>the new type &quot;%1&quot; would be one more than the 128 types a database can hold</source>
         <translation>新類別「%1」會使類別數超過資料庫最多可容納的 128 個</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="80"/>
         <source>the database has no transaction index left for this row</source>
         <translation>資料庫已沒有可供此列使用的交易編號</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="83"/>
         <source>Line %1: %2</source>
         <translation>第 %1 行：%2</translation>
     </message>
     <message>
+        <location filename="../text/bookcsvmessages.cpp" line="87"/>
         <source>The CSV file was not imported; the database is unchanged.</source>
         <translation>未匯入 CSV 檔案；資料庫沒有任何變更。</translation>
     </message>
     <message numerus="yes">
+        <location filename="../text/bookcsvmessages.cpp" line="98"/>
         <source>%n more faulty row(s) not listed.</source>
         <translation>
             <numerusform>另有 %n 列有誤，未列出。</numerusform>
@@ -368,26 +457,37 @@ Do you want to override it?</source>
 <context>
     <name>DBNameDialog</name>
     <message>
+        <location filename="../ui/book/dbnamedialog.cpp" line="19"/>
+        <source>Database Name</source>
+        <translation>資料庫名稱</translation>
+    </message>
+    <message>
+        <location filename="../ui/book/dbnamedialog.cpp" line="20"/>
         <source>Enter the database name</source>
         <translation>請輸入資料庫名稱</translation>
     </message>
     <message>
+        <location filename="../ui/book/dbnamedialog.cpp" line="24"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
     <message>
+        <location filename="../ui/book/dbnamedialog.cpp" line="26"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
+        <location filename="../ui/book/dbnamedialog.cpp" line="65"/>
         <source>The character &quot;%1&quot; (U+%2) can&apos;t be stored: Big5 has no such character.</source>
-        <translation>無法儲存字元「%1」(U+%2)：Big5 沒有這個字元。</translation>
+        <translation>無法儲存字元「%1」（U+%2）：Big5 沒有這個字元。</translation>
     </message>
     <message>
+        <location filename="../ui/book/dbnamedialog.cpp" line="67"/>
         <source>The name takes %1 bytes in Big5; at most %2 can be stored.</source>
         <translation>此名稱以 Big5 編碼佔 %1 位元組；最多只能儲存 %2 位元組。</translation>
     </message>
     <message>
+        <location filename="../ui/book/dbnamedialog.cpp" line="78"/>
         <source>The name can&apos;t be stored in a Pennywell database file.</source>
         <translation>此名稱無法儲存在 Pennywell 資料庫檔案中。</translation>
     </message>
@@ -395,30 +495,37 @@ Do you want to override it?</source>
 <context>
     <name>FilterBar</name>
     <message>
+        <location filename="../ui/find/filterbar.cpp" line="128"/>
         <source>All types</source>
         <translation>所有類別</translation>
     </message>
     <message>
-        <source>&amp;Find:</source>
-        <translation>尋找(&amp;F)：</translation>
+        <location filename="../ui/find/filterbar.cpp" line="144"/>
+        <source>F&amp;ind:</source>
+        <translation>尋找(&amp;I)：</translation>
     </message>
     <message>
+        <location filename="../ui/find/filterbar.cpp" line="145"/>
         <source>Comment or type</source>
         <translation>備註或類別</translation>
     </message>
     <message>
+        <location filename="../ui/find/filterbar.cpp" line="146"/>
         <source>Close the find bar (Esc)</source>
-        <translation>關閉尋找列 (Esc)</translation>
+        <translation>關閉尋找列（Esc）</translation>
     </message>
     <message>
+        <location filename="../ui/find/filterbar.cpp" line="147"/>
         <source>From</source>
         <translation>起始日</translation>
     </message>
     <message>
+        <location filename="../ui/find/filterbar.cpp" line="148"/>
         <source>to</source>
         <translation>至</translation>
     </message>
     <message>
+        <location filename="../ui/find/filterbar.cpp" line="151"/>
         <source>Income and outgoing</source>
         <translation>收入與支出</translation>
     </message>
@@ -426,18 +533,24 @@ Do you want to override it?</source>
 <context>
     <name>GrandTotalDialog</name>
     <message>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="7"/>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="14"/>
         <source>Grand Total</source>
         <translation>總計</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="26"/>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="27"/>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="26"/>
         <source>Outgoing</source>
         <translation>支出</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="27"/>
         <source>Income</source>
         <translation>收入</translation>
     </message>
@@ -445,486 +558,627 @@ Do you want to override it?</source>
 <context>
     <name>MainWindow</name>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="27"/>
         <source>Array out of bound</source>
         <translation>陣列索引超出範圍</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="28"/>
         <source>There are still other transactions use this type</source>
         <translation>仍有其他交易使用這個類別</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="29"/>
         <source>No transaction type</source>
         <translation>沒有這個交易類別</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="30"/>
         <source>The transaction index is not exist</source>
         <translation>沒有這個編號的交易</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="31"/>
         <source>File open error</source>
         <translation>無法開啟檔案</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="32"/>
         <source>Not Pennywell database file</source>
         <translation>這不是 Pennywell 資料庫檔案</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="33"/>
         <source>This PWDB file is correspond with this program</source>
         <translation>這個 PWDB 檔案的版本與本程式不相符</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="34"/>
         <source>Too many transaction types</source>
         <translation>交易類別太多</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="35"/>
         <source>Damaged Pennywell database file</source>
         <translation>Pennywell 資料庫檔案已損毀</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="36"/>
         <source>File write error</source>
         <translation>無法寫入檔案</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="37"/>
         <source>The database name is longer than 255 bytes</source>
         <translation>資料庫名稱超過 255 位元組</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="38"/>
         <source>A type name is longer than 255 bytes</source>
         <translation>類別名稱超過 255 位元組</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="39"/>
         <source>A comment is longer than 255 bytes</source>
         <translation>備註超過 255 位元組</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="40"/>
         <source>No transaction index left</source>
         <translation>已經沒有可用的交易編號</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="46"/>
         <source>The type %1 has existed</source>
         <translation>類別「%1」已經存在</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="116"/>
+        <source>%1: %2</source>
+        <extracomment>A file&apos;s path, then why the system refused it (&quot;Permission denied&quot;)</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <location filename="../ui/languages/languagefolder.cpp" line="13"/>
         <source>English</source>
         <translation>繁體中文</translation>
     </message>
     <message>
+        <location filename="../ui/window/filecommands.cpp" line="11"/>
         <source>Pennywell Database File (*.pwdb)</source>
         <translation>Pennywell 資料庫檔案 (*.pwdb)</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="21"/>
         <source>&amp;New</source>
         <translation>開新檔案(&amp;N)</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="21"/>
         <source>Ctrl+N</source>
         <translation>Ctrl+N</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="22"/>
         <source>Create a new database</source>
         <translation>建立新的資料庫</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="23"/>
         <source>&amp;Open</source>
         <translation>開啟舊檔(&amp;O)</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="23"/>
         <source>Ctrl+O</source>
         <translation>Ctrl+O</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="24"/>
         <source>Open an exist database</source>
         <translation>開啟現有的資料庫</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="25"/>
         <source>&amp;Save</source>
         <translation>儲存(&amp;S)</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="25"/>
         <source>Ctrl+S</source>
         <translation>Ctrl+S</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="26"/>
         <source>Save the current database</source>
         <translation>儲存目前的資料庫</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="28"/>
         <source>Save &amp;As</source>
         <translation>另存新檔(&amp;A)</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="29"/>
         <source>Save the current database as ...</source>
         <translation>以新的檔名儲存目前的資料庫</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="31"/>
         <source>&amp;Close</source>
         <translation>關閉(&amp;C)</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="32"/>
         <source>Close the current database</source>
         <translation>關閉目前的資料庫</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="41"/>
         <source>E&amp;xit</source>
         <translation>結束(&amp;X)</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="41"/>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="42"/>
         <source>Exit the application</source>
         <translation>結束本程式</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="55"/>
         <source>&amp;Create</source>
         <translation>建立(&amp;C)</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="55"/>
         <source>Ctrl+C</source>
         <translation>Ctrl+C</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="56"/>
         <source>Create a transaction</source>
         <translation>建立一筆交易</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="58"/>
+        <location filename="../ui/window/windowactions.cpp" line="64"/>
         <source>&amp;Delete</source>
         <translation>刪除(&amp;D)</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="58"/>
         <source>Ctrl+D</source>
         <translation>Ctrl+D</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="59"/>
         <source>Delete a transaction</source>
         <translation>刪除一筆交易</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="61"/>
+        <location filename="../ui/window/windowactions.cpp" line="67"/>
         <source>&amp;Modify</source>
         <translation>修改(&amp;M)</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="61"/>
         <source>Ctrl+M</source>
         <translation>Ctrl+M</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="62"/>
         <source>Modify a transaction</source>
         <translation>修改一筆交易</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="65"/>
         <source>Delete this transaction</source>
         <translation>刪除這筆交易</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="68"/>
         <source>Modify this transaction</source>
         <translation>修改這筆交易</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="71"/>
         <source>&amp;Set the Database Name</source>
         <translation>設定資料庫名稱(&amp;N)</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="72"/>
         <source>Set or modify the database name</source>
         <translation>設定或修改資料庫名稱</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="74"/>
         <source>&amp;Grand Total</source>
         <translation>總計(&amp;G)</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="74"/>
         <source>Ctrl+G</source>
         <translation>Ctrl+G</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="75"/>
         <source>Calculate grand total</source>
         <translation>計算總計</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="77"/>
         <source>&amp;Budget Analasis</source>
         <translation>預算分析(&amp;B)</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="77"/>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="78"/>
         <source>Analyze your budget plan</source>
         <translation>分析您的預算計畫</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="80"/>
         <source>&amp;Percentage Analysis</source>
         <translation>百分比分析(&amp;P)</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="81"/>
         <source>Ctrl+P</source>
         <translation>Ctrl+P</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="82"/>
         <source>Analyze the percentage of each Income/Outgoing type</source>
-        <translation>分析各收入或支出類別所占的百分比</translation>
+        <translation>分析各收入或支出類別所佔的百分比</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="89"/>
         <source>&amp;About</source>
         <translation>關於 Pennywell(&amp;A)</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="90"/>
         <source>Show the application&apos;s About box</source>
         <translation>顯示本程式的「關於」對話方塊</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="92"/>
         <source>About &amp;Qt</source>
         <translation>關於 Qt(&amp;Q)</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="93"/>
         <source>Show the Qt library&apos;s About box</source>
         <translation>顯示 Qt 程式庫的「關於」對話方塊</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="100"/>
         <source>&amp;File</source>
         <translation>檔案(&amp;F)</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="102"/>
         <source>&amp;Transaction</source>
         <translation>交易(&amp;T)</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="103"/>
         <source>&amp;Database</source>
         <translation>資料庫(&amp;D)</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="104"/>
         <source>&amp;Statistic</source>
         <translation>統計(&amp;S)</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="105"/>
         <source>&amp;Language</source>
         <translation>語言(&amp;L)</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="106"/>
         <source>&amp;Help</source>
         <translation>說明(&amp;H)</translation>
     </message>
     <message>
+        <location filename="../ui/window/mainwindow.cpp" line="217"/>
         <source>File Modified</source>
         <translation>檔案已修改</translation>
     </message>
     <message>
+        <location filename="../ui/window/mainwindow.cpp" line="217"/>
         <source>File Saved</source>
         <translation>檔案已儲存</translation>
     </message>
     <message>
+        <location filename="../ui/window/mainwindow.cpp" line="224"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
+    <message numerus="yes">
+        <location filename="../ui/window/mainwindow.cpp" line="384"/>
+        <source>%n of %1 transactions match, balance %2</source>
+        <translation>
+            <numerusform>%1 筆交易中有 %n 筆符合，餘額 %2</numerusform>
+        </translation>
+    </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="84"/>
+        <location filename="../ui/window/filecommands.cpp" line="18"/>
+        <location filename="../ui/window/filecommands.cpp" line="65"/>
+        <location filename="../ui/window/filecommands.cpp" line="71"/>
+        <location filename="../ui/window/mainwindow.cpp" line="226"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
+        <location filename="../ui/window/mainwindow.cpp" line="240"/>
         <source>About Pennywell</source>
         <translation>關於 Pennywell</translation>
     </message>
     <message>
+        <location filename="../ui/prompts/warnuser.cpp" line="9"/>
         <source>Warning</source>
         <translation>警告</translation>
     </message>
     <message>
+        <location filename="../ui/window/mainwindow.cpp" line="244"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個名稱無法存入 Pennywell 資料庫檔案：名稱只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>
     <message>
+        <location filename="../ui/window/filecommands.cpp" line="18"/>
         <source>The database has been modified.
 Do you want to save your changes?</source>
         <translation>資料庫已修改。
 是否要儲存變更？</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="85"/>
+        <location filename="../ui/window/filecommands.cpp" line="63"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
         <translation>檔案 %1 已經存在。
 是否要覆寫？</translation>
     </message>
     <message>
+        <location filename="../ui/table/transactioncolumns.cpp" line="17"/>
         <source>Index</source>
+        <extracomment>The table&apos;s column of transaction numbers</extracomment>
         <translation>編號</translation>
     </message>
     <message>
+        <location filename="../ui/table/transactioncolumns.cpp" line="18"/>
         <source>Date</source>
         <translation>日期</translation>
     </message>
     <message>
+        <location filename="../ui/table/transactioncolumns.cpp" line="20"/>
         <source>In/Out</source>
+        <extracomment>The table&apos;s column header: whether a transaction is income or outgoing</extracomment>
         <translation>收支</translation>
     </message>
     <message>
+        <location filename="../ui/table/transactioncolumns.cpp" line="22"/>
         <source>Money</source>
+        <extracomment>The table&apos;s column header: a transaction&apos;s amount</extracomment>
         <translation>金額</translation>
     </message>
     <message>
+        <location filename="../ui/table/transactioncolumns.cpp" line="24"/>
         <source>Type</source>
+        <extracomment>The table&apos;s column header: the category of a transaction</extracomment>
         <translation>類別</translation>
     </message>
     <message>
+        <location filename="../ui/table/transactioncolumns.cpp" line="25"/>
         <source>Comment</source>
         <translation>備註</translation>
     </message>
     <message>
+        <location filename="../ui/table/transactioncolumns.cpp" line="27"/>
         <source>Income</source>
         <translation>收入</translation>
     </message>
     <message>
+        <location filename="../ui/table/transactioncolumns.cpp" line="28"/>
         <source>Outgoing</source>
         <translation>支出</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="34"/>
         <source>&amp;Import CSV…</source>
         <translation>匯入 CSV(&amp;I)…</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="35"/>
         <source>Add the transactions of a CSV file to the database</source>
         <translation>將 CSV 檔案中的交易加入資料庫</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="37"/>
         <source>&amp;Export CSV…</source>
         <translation>匯出 CSV(&amp;E)…</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="38"/>
         <source>Write the transactions to a CSV file</source>
         <translation>將交易寫入 CSV 檔案</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="101"/>
         <source>&amp;Edit</source>
         <translation>編輯(&amp;E)</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="84"/>
         <source>C&amp;harts</source>
         <translation>圖表(&amp;H)</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="85"/>
         <source>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</source>
         <translation>以圖表顯示所選類別的比例及每月的收入與支出</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="41"/>
         <source>The transaction index is in use</source>
         <translation>交易編號已被使用</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="95"/>
         <source>No such file or folder</source>
         <translation>找不到檔案或資料夾</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="96"/>
         <source>Permission denied</source>
         <translation>權限不足</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="97"/>
         <source>Operation not permitted</source>
         <translation>不允許此操作</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="98"/>
         <source>Is a folder</source>
         <translation>這是資料夾</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="99"/>
         <source>Not a folder</source>
         <translation>這不是資料夾</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="100"/>
         <source>Disk full</source>
         <translation>磁碟已滿</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="101"/>
         <source>Disk quota exceeded</source>
         <translation>已超過磁碟配額</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="102"/>
         <source>File too large</source>
         <translation>檔案太大</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="103"/>
         <source>Read-only file system</source>
         <translation>唯讀檔案系統</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="104"/>
         <source>Input/output error</source>
         <translation>輸入/輸出錯誤</translation>
     </message>
     <message>
+        <location filename="../ui/window/filecommands.cpp" line="37"/>
         <source>The open book is unchanged.</source>
         <translation>已開啟的資料庫沒有變更。</translation>
     </message>
     <message>
+        <location filename="../ui/window/filecommands.cpp" line="81"/>
         <source>Nothing was saved; your changes are still open.</source>
         <translation>沒有儲存任何內容；您的變更仍保留在開啟的資料庫中。</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="51"/>
         <source>&amp;Find</source>
         <translation>尋找(&amp;F)</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="51"/>
         <source>Ctrl+F</source>
         <translation>Ctrl+F</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="52"/>
         <source>Show only the transactions that match</source>
         <translation>只顯示符合條件的交易</translation>
     </message>
     <message>
-        <source>%1 of %2 transactions match, balance %3</source>
-        <translation>%2 筆交易中有 %1 筆符合，餘額 %3</translation>
-    </message>
-    <message>
+        <location filename="../ui/window/mainwindow.cpp" line="210"/>
         <source>&amp;Undo %1</source>
         <translation>復原 %1(&amp;U)</translation>
     </message>
     <message>
+        <location filename="../ui/window/mainwindow.cpp" line="210"/>
+        <location filename="../ui/window/windowactions.cpp" line="45"/>
         <source>&amp;Undo</source>
         <translation>復原(&amp;U)</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="45"/>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="46"/>
         <source>Take back the last change to the database</source>
         <translation>復原對資料庫的上一個變更</translation>
     </message>
     <message>
+        <location filename="../ui/window/mainwindow.cpp" line="211"/>
         <source>&amp;Redo %1</source>
         <translation>取消復原 %1(&amp;R)</translation>
     </message>
     <message>
+        <location filename="../ui/window/mainwindow.cpp" line="211"/>
+        <location filename="../ui/window/windowactions.cpp" line="48"/>
         <source>&amp;Redo</source>
         <translation>取消復原(&amp;R)</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="48"/>
         <source>Ctrl+Shift+Z</source>
         <translation>Ctrl+Shift+Z</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="49"/>
         <source>Make the change taken back again</source>
         <translation>重新套用已復原的變更</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="43"/>
         <source>The backup file&apos;s name would be longer than 255 bytes</source>
         <translation>備份檔的名稱會超過 255 個位元組</translation>
     </message>
     <message>
+        <location filename="../ui/book/coremessages.cpp" line="47"/>
         <source>not enough memory to read %1</source>
         <translation>記憶體不足，無法讀取 %1</translation>
     </message>
     <message>
+        <location filename="../ui/window/filecommands.cpp" line="68"/>
         <source>%1 was changed by another program since it was opened. Replace it? The other version will be kept as the backup.</source>
         <translation>%1 自開啟後已被其他程式變更。要取代它嗎？另一個版本會保留為備份。</translation>
     </message>
     <message>
+        <location filename="../ui/app/appidentity.cpp" line="26"/>
         <source>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</source>
         <translation>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;製作：&lt;p&gt;Pennywell 開發團隊&lt;p&gt;如有問題，請回報至 Pennywell 專案的問題追蹤系統。&lt;p&gt;Pennywell 工具</translation>
     </message>
     <message>
+        <location filename="../ui/app/appidentity.cpp" line="34"/>
         <source>&lt;p&gt;Pennywell is free software: you may share and change it under the GNU General Public License, version 3 or later.</source>
         <translation>&lt;p&gt;Pennywell 是自由軟體：您可以依照 GNU 通用公共授權條款第 3 版或更新版本散布及修改。</translation>
     </message>
     <message>
+        <location filename="../ui/window/mainwindow.cpp" line="436"/>
         <source>Exported to %1</source>
         <translation>已匯出至 %1</translation>
     </message>
@@ -932,54 +1186,77 @@ Do you want to override it?</source>
 <context>
     <name>PercentageDialog</name>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="14"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="21"/>
         <source>Percentage Analysis</source>
         <translation>百分比分析</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="31"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="42"/>
         <source>&lt;TABLE BORDER=&quot;5&quot;&gt;</source>
         <translation>&lt;TABLE BORDER=&quot;5&quot;&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="32"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total Income&lt;/TD&gt;&lt;TD&gt;Selected Type Income&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;全部類別收入&lt;/TD&gt;&lt;TD&gt;所選類別收入&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="33"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="35"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="39"/>
         <source>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="34"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;Selected Type Outgoing&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;全部類別支出&lt;/TD&gt;&lt;TD&gt;所選類別支出&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="38"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total In&amp;Out&lt;/TD&gt;&lt;TD&gt;Selected Type In&amp;Out&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation>&lt;TR&gt;&lt;TD&gt;全部類別收入&amp;支出&lt;/TD&gt;&lt;TD&gt;所選類別收入&amp;支出&lt;/TD&gt;&lt;/TR&gt;</translation>
+        <extracomment>Report headers: income less outgoing of all types, then of the chosen types; no raw &quot;&amp;&quot; in the translation</extracomment>
+        <translation>&lt;TR&gt;&lt;TD&gt;全部類別收支總額&lt;/TD&gt;&lt;TD&gt;所選類別收支總額&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="40"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="63"/>
         <source>&lt;/TABLE&gt;</source>
         <translation>&lt;/TABLE&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="44"/>
         <source>&lt;TR&gt;&lt;TD&gt;Type&lt;/TD&gt;&lt;TD&gt;Income&lt;/TD&gt;&lt;TD&gt;Income Selected Percent&lt;/TD&gt;&lt;TD&gt;Income Total Percent&lt;/TD&gt;</source>
-        <translation>&lt;TR&gt;&lt;TD&gt;類別&lt;/TD&gt;&lt;TD&gt;收入&lt;/TD&gt;&lt;TD&gt;占所選百分比&lt;/TD&gt;&lt;TD&gt;占全部百分比&lt;/TD&gt;</translation>
+        <extracomment>Report headers: a type&apos;s income, its share of the chosen types&apos; income, its share of all income</extracomment>
+        <translation>&lt;TR&gt;&lt;TD&gt;類別&lt;/TD&gt;&lt;TD&gt;收入&lt;/TD&gt;&lt;TD&gt;佔所選百分比&lt;/TD&gt;&lt;TD&gt;佔全部百分比&lt;/TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="46"/>
         <source>&lt;TD&gt;Outgoing&lt;/TD&gt;&lt;TD&gt;Outgoing Selected Percent&lt;/TD&gt;&lt;TD&gt;Outgoing Total Percent&lt;/TD&gt;</source>
-        <translation>&lt;TD&gt;支出&lt;/TD&gt;&lt;TD&gt;占所選百分比&lt;/TD&gt;&lt;TD&gt;占全部百分比&lt;/TD&gt;</translation>
+        <extracomment>Report headers: as for income, for outgoing</extracomment>
+        <translation>&lt;TD&gt;支出&lt;/TD&gt;&lt;TD&gt;佔所選百分比&lt;/TD&gt;&lt;TD&gt;佔全部百分比&lt;/TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="48"/>
         <source>&lt;TD&gt;Sum&lt;/TD&gt;&lt;TD&gt;Sum Selected Percent&lt;/TD&gt;&lt;TD&gt;Sum Percent&lt;/TD&gt;&lt;/TR&gt;</source>
-        <translation>&lt;TD&gt;合計&lt;/TD&gt;&lt;TD&gt;占所選百分比&lt;/TD&gt;&lt;TD&gt;占全部百分比&lt;/TD&gt;&lt;/TR&gt;</translation>
+        <extracomment>Report headers: a type&apos;s income less outgoing, and its shares of the chosen types&apos; and of all</extracomment>
+        <translation>&lt;TD&gt;合計&lt;/TD&gt;&lt;TD&gt;佔所選百分比&lt;/TD&gt;&lt;TD&gt;佔全部百分比&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="52"/>
         <source>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="53"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="56"/>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="59"/>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
@@ -987,21 +1264,25 @@ Do you want to override it?</source>
 <context>
     <name>QObject</name>
     <message>
+        <location filename="../ui/app/pennywellapplication.cpp" line="22"/>
         <source>Unknown error</source>
-        <translation>不明的錯誤</translation>
+        <translation>未知的錯誤</translation>
     </message>
 </context>
 <context>
     <name>RecentBooksMenu</name>
     <message>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="15"/>
         <source>Recent &amp;Books</source>
         <translation>最近開啟的資料庫(&amp;B)</translation>
     </message>
     <message>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="28"/>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
     </message>
     <message>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="33"/>
         <source>&amp;Clear</source>
         <translation>清除清單(&amp;C)</translation>
     </message>
@@ -1009,70 +1290,88 @@ Do you want to override it?</source>
 <context>
     <name>StatisticDialog</name>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="37"/>
         <source>From</source>
         <translation>起始日</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="38"/>
         <source>To</source>
         <translation>結束日</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="39"/>
         <source>Select Types</source>
         <translation>選擇類別</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="41"/>
         <source>Select In/Out</source>
+        <extracomment>Label of the list of Income, Outgoing and ALL</extracomment>
         <translation>選擇收支</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="50"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="51"/>
         <source>Close</source>
         <translation>關閉</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="115"/>
         <source>Income</source>
         <translation>收入</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="116"/>
         <source>Outgoing</source>
         <translation>支出</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="128"/>
         <source>ALL</source>
         <translation>全部</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="267"/>
         <source>Chart</source>
         <translation>圖表</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="73"/>
         <source>Range</source>
         <translation>期間</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
         <source>Custom</source>
         <translation>自訂</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="77"/>
         <source>This month</source>
         <translation>本月</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="77"/>
         <source>Last month</source>
         <translation>上個月</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="77"/>
         <source>This year</source>
         <translation>今年</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="77"/>
         <source>Last year</source>
         <translation>去年</translation>
     </message>
     <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="77"/>
         <source>Whole book</source>
         <translation>整個資料庫</translation>
     </message>
@@ -1080,78 +1379,99 @@ Do you want to override it?</source>
 <context>
     <name>TransactionDialog</name>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="63"/>
         <source>Type</source>
         <translation>類別</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="65"/>
         <source>Money</source>
+        <extracomment>Label of the box for the transaction&apos;s amount</extracomment>
         <translation>金額</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="66"/>
         <source>Comment</source>
         <translation>備註</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="74"/>
         <source>Add</source>
         <translation>新增</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="76"/>
         <source>Delete</source>
         <translation>刪除</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="78"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="80"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="84"/>
         <source>Select a transaction</source>
         <translation>請選擇交易</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
         <source>In/Out</source>
-        <translation>收支</translation>
+        <extracomment>The box&apos;s first item, a prompt: choose income or outgoing</extracomment>
+        <translation>請選擇收支</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
         <source>Income</source>
         <translation>收入</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
         <source>Outgoing</source>
         <translation>支出</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="88"/>
         <source>Select/Add a type</source>
         <translation>請選擇或新增類別</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="178"/>
         <source>Create a transaction</source>
         <translation>建立一筆交易</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="183"/>
         <source>Delete a transaction</source>
         <translation>刪除一筆交易</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="191"/>
         <source>Modify a transaction</source>
         <translation>修改一筆交易</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="197"/>
         <source>Delete this transaction</source>
         <translation>刪除這筆交易</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="208"/>
         <source>Modify this transaction</source>
         <translation>修改這筆交易</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="285"/>
         <source>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個備註無法存入 Pennywell 資料庫檔案：備註只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>
     <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="334"/>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個類別名稱無法存入 Pennywell 資料庫檔案：名稱只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>

@@ -112,9 +112,9 @@ QString coreErrorDetails(const KestLib::ErrorMsg& error, const QString& kept) {
     QStringList lines;
     if (!error.path().empty()) {
         const QString path = QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(error.path())));
-        lines << (error.systemError() == 0
-                      ? path
-                      : QCoreApplication::translate(context, "%1: %2").arg(path, systemErrorText(error.systemError())));
+        //: A file's path, then why the system refused it ("Permission denied")
+        const QString pathAndReason = QCoreApplication::translate("MainWindow", "%1: %2");
+        lines << (error.systemError() == 0 ? path : pathAndReason.arg(path, systemErrorText(error.systemError())));
     }
     if (!kept.isEmpty()) lines << kept;
     return lines.join(u'\n');

@@ -15,6 +15,8 @@ constexpr int maxNameBytes = 255;
 }  // namespace
 
 DBNameDialog::DBNameDialog(QWidget* parent) : QDialog(parent) {
+    // Without a title of its own the window system would show the program's name.
+    setWindowTitle(tr("Database Name"));
     promptLabel = new QLabel(tr("Enter the database name"), this);
     dbNameLineEdit = new QLineEdit(this);
     dbNameLineEdit->setObjectName(QStringLiteral("dbNameLineEdit"));

@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QToolButton>
+#include <algorithm>
 
 #include "accountdb.h"
 #include "widgets/bookdateedit.h"
@@ -46,11 +47,13 @@ FilterBar::FilterBar(QWidget* parent) : QWidget(parent) {
     textLabel->setBuddy(textEdit);
     typeBox = new QComboBox(this);
     typeBox->setObjectName(QStringLiteral("findType"));
-    // A long type name must not widen the window.
+    // A long type name must not widen the window; the box is as wide as
+    // its first item, set in each language.
     typeBox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    typeBox->setMinimumContentsLength(6);
     inOutBox = new QComboBox(this);
     inOutBox->setObjectName(QStringLiteral("findInOut"));
+    // Its three items are the program's own: they always fit, in any language.
+    inOutBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     datesBox = new QCheckBox(this);
     datesBox->setObjectName(QStringLiteral("findDates"));
     firstDate = createDateEdit(this, "findFirstDate");
@@ -137,7 +140,8 @@ void FilterBar::updateTypes() {
 }
 
 void FilterBar::retranslate() {
-    textLabel->setText(tr("&Find:"));
+    // Not F: the File menu has it.
+    textLabel->setText(tr("F&ind:"));
     textEdit->setPlaceholderText(tr("Comment or type"));
     closeButton->setToolTip(tr("Close the find bar (Esc)"));
     datesBox->setText(tr("From"));
@@ -150,6 +154,7 @@ void FilterBar::retranslate() {
     inOutBox->setCurrentIndex(std::max(inOut, 0));
     // The type names may be translated too.
     updateTypes();
+    typeBox->setMinimumContentsLength(std::max(6, static_cast<int>(typeBox->itemText(0).size())));
 }
 
 void FilterBar::open() {

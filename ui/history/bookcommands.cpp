@@ -11,12 +11,6 @@
 using KestLib::AccountDB;
 using KestLib::Transaction;
 
-namespace {
-
-QString typeName(const std::string& name) { return fromBig5("MainWindow", name); }
-
-}  // namespace
-
 template <typename Step>
 void BookCommand::run(Step step) {
     try {
@@ -26,6 +20,20 @@ void BookCommand::run(Step step) {
     } catch (const std::exception& error) {
         book.stepFailed(coreMessageText(std::string(error.what())));
     }
+}
+
+QString BookCommand::description() const {
+    const QString text = QCoreApplication::translate("BookCommands", kind);
+    if (const int* index = std::get_if<int>(&argument)) return text.arg(*index);
+    // A type name may be translated too, as the type lists show it.
+    if (const std::string* name = std::get_if<std::string>(&argument)) return text.arg(fromBig5("MainWindow", *name));
+    return text;
+}
+
+void BookCommand::describe(const char* change, std::variant<std::monostate, int, std::string> what) {
+    kind = change;
+    argument = std::move(what);
+    setText(description());
 }
 
 void BookCommand::undo() {
@@ -45,7 +53,7 @@ void BookCommand::redo() {
 
 CreateTransactionCommand::CreateTransactionCommand(Book& book, int lastIndexBefore)
     : BookCommand(book), created(db().transaction(db().transCount() - 1, false)), lastIndexBefore(lastIndexBefore) {
-    setText(QCoreApplication::translate("BookCommands", "Create Transaction %1").arg(created.index()));
+    describe(QT_TRANSLATE_NOOP("BookCommands", "Create Transaction %1"), created.index());
 }
 
 void CreateTransactionCommand::takeBack() {
@@ -61,7 +69,7 @@ void CreateTransactionCommand::doAgain() {
 ModifyTransactionCommand::ModifyTransactionCommand(Book& book, const Transaction& before,
                                                    const Transaction& after)
     : BookCommand(book), before(before), after(after) {
-    setText(QCoreApplication::translate("BookCommands", "Modify Transaction %1").arg(after.index()));
+    describe(QT_TRANSLATE_NOOP("BookCommands", "Modify Transaction %1"), after.index());
 }
 
 void ModifyTransactionCommand::takeBack() {
@@ -75,7 +83,7 @@ void ModifyTransactionCommand::doAgain() {
 DeleteTransactionCommand::DeleteTransactionCommand(Book& book, const Transaction& deleted,
                                                    int position)
     : BookCommand(book), deleted(deleted), position(position) {
-    setText(QCoreApplication::translate("BookCommands", "Delete Transaction %1").arg(deleted.index()));
+    describe(QT_TRANSLATE_NOOP("BookCommands", "Delete Transaction %1"), deleted.index());
 }
 
 void DeleteTransactionCommand::takeBack() {
@@ -90,7 +98,7 @@ void DeleteTransactionCommand::doAgain() {
 
 AddTypeCommand::AddTypeCommand(Book& book, int id)
     : BookCommand(book), id(id), name(db().typeById(id).name()) {
-    setText(QCoreApplication::translate("BookCommands", "Add Type %1").arg(typeName(name)));
+    describe(QT_TRANSLATE_NOOP("BookCommands", "Add Type %1"), name);
 }
 
 void AddTypeCommand::takeBack() { removeType(id); }
@@ -99,7 +107,7 @@ void AddTypeCommand::doAgain() { restoreType(id, name); }
 
 DeleteTypeCommand::DeleteTypeCommand(Book& book, int id, const std::string& name)
     : BookCommand(book), id(id), name(name) {
-    setText(QCoreApplication::translate("BookCommands", "Delete Type %1").arg(typeName(name)));
+    describe(QT_TRANSLATE_NOOP("BookCommands", "Delete Type %1"), name);
 }
 
 void DeleteTypeCommand::takeBack() { restoreType(id, name); }
@@ -110,7 +118,7 @@ void DeleteTypeCommand::doAgain() { removeType(id); }
 
 RenameBookCommand::RenameBookCommand(Book& book, const std::string& oldName)
     : BookCommand(book), oldName(oldName), newName(db().name()) {
-    setText(QCoreApplication::translate("BookCommands", "Set the Database Name"));
+    describe(QT_TRANSLATE_NOOP("BookCommands", "Set the Database Name"));
 }
 
 void RenameBookCommand::takeBack() {
@@ -139,7 +147,7 @@ ImportCsvCommand::ImportCsvCommand(Book& book, const Before& before)
     added.reserve(static_cast<std::size_t>(std::max(0, db().transCount() - was.transCount)));
     for (int position = was.transCount; position < db().transCount(); ++position)
         added.push_back(db().transaction(position, false));
-    setText(QCoreApplication::translate("BookCommands", "Import CSV"));
+    describe(QT_TRANSLATE_NOOP("BookCommands", "Import CSV"));
 }
 
 void ImportCsvCommand::takeBack() {

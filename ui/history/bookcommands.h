@@ -2,6 +2,7 @@
 
 #include <QUndoCommand>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "book/book.h"
@@ -22,6 +23,10 @@ class BookCommand : public QUndoCommand {
 public:
     void undo() final;
     void redo() final;
+    // The change in the current language: its kind and arguments are kept,
+    // and worded only when shown, so that an entry made before a language
+    // switch follows it.
+    QString description() const;
 
 protected:
     explicit BookCommand(Book& book) : book(book) {}
@@ -39,12 +44,17 @@ protected:
     void reload() const { book.reload(); }
     virtual void takeBack() = 0;
     virtual void doAgain() = 0;
+    // change: the untranslated text (context "BookCommands"), its %1 a
+    // transaction's index or a type's stored name.
+    void describe(const char* change, std::variant<std::monostate, int, std::string> what = {});
 
 private:
     template <typename Step>
     void run(Step step);
     Book& book;
     bool alreadyDone = true;
+    const char* kind = "";
+    std::variant<std::monostate, int, std::string> argument;
 };
 
 // A transaction added at the end of the book.

@@ -2,6 +2,8 @@
 
 #include <QUndoStack>
 
+#include "history/bookcommands.h"
+
 BookHistory::BookHistory(QObject* parent) : QObject(parent), commands(new QUndoStack(this)) {
     connect(commands, &QUndoStack::indexChanged, this, &BookHistory::changed);
     connect(commands, &QUndoStack::cleanChanged, this, &BookHistory::changed);
@@ -20,4 +22,9 @@ void BookHistory::forget(bool unsaved) {
         commands->resetClean();
     else
         commands->setClean();
+}
+
+QString describedStep(const QUndoStack& steps, int step) {
+    const auto* change = dynamic_cast<const BookCommand*>(steps.command(step));
+    return change ? change->description() : steps.text(step);
 }

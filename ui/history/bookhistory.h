@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 class QUndoCommand;
 class QUndoStack;
@@ -29,3 +30,6 @@ signals:
 private:
     QUndoStack* commands;
 };
+
+// The step's change in the current language, for the Undo and Redo entries.
+QString describedStep(const QUndoStack& steps, int step);

@@ -11,7 +11,11 @@ RecentBooksMenu::RecentBooksMenu(RecentBooks& recent, QWidget* parent) : QMenu(p
     retranslate();
 }
 
-void RecentBooksMenu::retranslate() { setTitle(tr("Recent &Books")); }
+void RecentBooksMenu::retranslate() {
+    setTitle(tr("Recent &Books"));
+    // The entries are built in the language of their time; build them anew.
+    refresh();
+}
 
 void RecentBooksMenu::refresh() {
     books.dropMissing();

@@ -15,7 +15,7 @@ public:
     // books is not owned and must outlive the menu.
     RecentBooksMenu(RecentBooks& books, QWidget* parent);
 
-    // The menu's title; the entries take the current language when shown.
+    // The title and the entries in the current language.
     void retranslate();
 
 public slots:

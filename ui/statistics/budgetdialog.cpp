@@ -81,7 +81,9 @@ QString BudgetDialog::reportText() const {
     text += tr("<TD>Type</TD>");
     text += tr("<TD>Budget</TD>");
     text += tr("<TD>Outgoing</TD>");
+    //: Report column header: the budget less what was spent
     text += tr("<TD>Ramain</TD>");
+    //: Report column header: what remains of the budget, spread over the days left (%1)
     text += tr("<TD>Average Ramain per Day (%1 day(s))</TD></TR>").arg(days);
     for (const KestLib::BudgetLine& line : figures.lines) {
         text += tr("<TR><TD>");
@@ -101,6 +103,7 @@ QString BudgetDialog::reportText() const {
     text += tr("</TD><TD>Total Outgoing</TD><TD>");
     text += decimal(figures.totalOutgoing);
     // The first row is left open, as the report has always been written.
+    //: The budget of all types less what was spent
     text += tr("</TD><TR><TD>Total Remain</TD><TD>");
     text += decimal(figures.totalRemain);
     text += tr("</TD><TD>Average Remain per Day (%1 Day(s))</TD><TD>").arg(days);

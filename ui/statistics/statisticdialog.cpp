@@ -37,6 +37,7 @@ StatisticDialog::StatisticDialog(QWidget* parent) : QDialog(parent) {
     fromLabel = new QLabel(tr("From"), this);
     toLabel = new QLabel(tr("To"), this);
     typeLabel = new QLabel(tr("Select Types"), this);
+    //: Label of the list of Income, Outgoing and ALL
     inOutLabel = new QLabel(tr("Select In/Out"), this);
 
     typeListBox = new QListWidget(this);

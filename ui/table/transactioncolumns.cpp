@@ -13,9 +13,16 @@ namespace {
 constexpr const char* context = TransactionColumns::context;
 
 constexpr std::array<const char*, TransactionColumns::ColumnCount> columnTitles = {
-    QT_TRANSLATE_NOOP("MainWindow", "Index"), QT_TRANSLATE_NOOP("MainWindow", "Date"),
-    QT_TRANSLATE_NOOP("MainWindow", "In/Out"), QT_TRANSLATE_NOOP("MainWindow", "Money"),
-    QT_TRANSLATE_NOOP("MainWindow", "Type"), QT_TRANSLATE_NOOP("MainWindow", "Comment"),
+    //: The table's column of transaction numbers
+    QT_TRANSLATE_NOOP("MainWindow", "Index"),
+    QT_TRANSLATE_NOOP("MainWindow", "Date"),
+    //: The table's column header: whether a transaction is income or outgoing
+    QT_TRANSLATE_NOOP("MainWindow", "In/Out"),
+    //: The table's column header: a transaction's amount
+    QT_TRANSLATE_NOOP("MainWindow", "Money"),
+    //: The table's column header: the category of a transaction
+    QT_TRANSLATE_NOOP("MainWindow", "Type"),
+    QT_TRANSLATE_NOOP("MainWindow", "Comment"),
 };
 constexpr const char* incomeText = QT_TRANSLATE_NOOP("MainWindow", "Income");
 constexpr const char* outgoingText = QT_TRANSLATE_NOOP("MainWindow", "Outgoing");

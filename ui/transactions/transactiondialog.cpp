@@ -61,6 +61,7 @@ TransactionDialog::TransactionDialog(QWidget* parent) : QDialog(parent) {
     dateDateEdit->installEventFilter(this);
 
     typeLabel = new QLabel(tr("Type"), this);
+    //: Label of the box for the transaction's amount
     moneyLabel = new QLabel(tr("Money"), this);
     commentLabel = new QLabel(tr("Comment"), this);
 
@@ -81,7 +82,9 @@ TransactionDialog::TransactionDialog(QWidget* parent) : QDialog(parent) {
     okButton->setDefault(true);
 
     indexModel->setPrompt(tr("Select a transaction"));
-    inOutCombo->addItems({tr("In/Out"), tr("Income"), tr("Outgoing")});
+    inOutCombo->addItems({
+        //: The box's first item, a prompt: choose income or outgoing
+        tr("In/Out"), tr("Income"), tr("Outgoing")});
     typeCombo->addItem(tr("Select/Add a type"));
     setTypeEditable(true);
 

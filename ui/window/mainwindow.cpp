@@ -28,6 +28,7 @@
 #include "charts/chartwindow.h"
 #include "csv/csvcommands.h"
 #include "find/filterbar.h"
+#include "history/bookhistory.h"
 #include "languages/languagemenu.h"
 #include "prompts/dialogprompts.h"
 #include "recent/recentbooks.h"
@@ -206,8 +207,8 @@ void MainWindow::updateUndoTexts() {
     const QUndoStack* steps = book->history();
     QAction* undo = actions->action("undoAct");
     QAction* redo = actions->action("redoAct");
-    undo->setText(steps->canUndo() ? named(tr("&Undo %1"), steps->undoText()) : tr("&Undo"));
-    redo->setText(steps->canRedo() ? named(tr("&Redo %1"), steps->redoText()) : tr("&Redo"));
+    undo->setText(steps->canUndo() ? named(tr("&Undo %1"), describedStep(*steps, steps->index() - 1)) : tr("&Undo"));
+    redo->setText(steps->canRedo() ? named(tr("&Redo %1"), describedStep(*steps, steps->index())) : tr("&Redo"));
     undo->setEnabled(steps->canUndo());
     redo->setEnabled(steps->canRedo());
 }
@@ -379,8 +380,8 @@ void MainWindow::updateFindStatus() {
     findStatusLabel->setVisible(model->isFiltered());
     if (!model->isFiltered()) return;
     const TransactionTableModel::ShownFigures shown = model->shownFigures();
-    findStatusLabel->setText(tr("%1 of %2 transactions match, balance %3")
-                                 .arg(shown.count)
+    // The verb agrees with the matches: German "1 von 8 passt", "2 von 8 passen".
+    findStatusLabel->setText(tr("%n of %1 transactions match, balance %2", nullptr, shown.count)
                                  .arg(book->database().transCount())
                                  .arg(shown.balance));
 }
