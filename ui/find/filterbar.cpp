@@ -64,18 +64,22 @@ FilterBar::FilterBar(QWidget* parent) : QWidget(parent) {
     closeButton->setAutoRaise(true);
     closeButton->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
 
-    // Two short lines, so that the bar is never wider than a narrow table:
-    // the text and the choices, then the dates.
+    // Short lines, so that the bar is never wider than a narrow table and
+    // no box cuts its words in any language: the text, the choices, the dates.
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(textLabel, 0, 0);
     auto* textLine = new QHBoxLayout;
     textLine->setSpacing(4);
     textLine->addWidget(textEdit, 1);
-    textLine->addWidget(typeBox);
-    textLine->addWidget(inOutBox);
     textLine->addWidget(closeButton);
     layout->addLayout(textLine, 0, 1);
+    auto* choiceLine = new QHBoxLayout;
+    choiceLine->setSpacing(4);
+    choiceLine->addWidget(typeBox);
+    choiceLine->addWidget(inOutBox);
+    choiceLine->addStretch(1);
+    layout->addLayout(choiceLine, 1, 0, 1, 2);
     auto* dateLine = new QHBoxLayout;
     dateLine->setSpacing(4);
     dateLine->addWidget(datesBox);
@@ -83,7 +87,7 @@ FilterBar::FilterBar(QWidget* parent) : QWidget(parent) {
     dateLine->addWidget(toLabel);
     dateLine->addWidget(lastDate);
     dateLine->addStretch(1);
-    layout->addLayout(dateLine, 1, 1);
+    layout->addLayout(dateLine, 2, 0, 1, 2);
 
     typing.setSingleShot(true);
     typing.setInterval(typingPause);
