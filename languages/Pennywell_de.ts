@@ -498,37 +498,37 @@ Möchten Sie sie überschreiben?</translation>
 <context>
     <name>FilterBar</name>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="128"/>
+        <location filename="../ui/find/filterbar.cpp" line="132"/>
         <source>All types</source>
         <translation>Alle Kategorien</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="144"/>
+        <location filename="../ui/find/filterbar.cpp" line="148"/>
         <source>F&amp;ind:</source>
         <translation>Su&amp;chen:</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="145"/>
+        <location filename="../ui/find/filterbar.cpp" line="149"/>
         <source>Comment or type</source>
         <translation>Notiz oder Kategorie</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="146"/>
+        <location filename="../ui/find/filterbar.cpp" line="150"/>
         <source>Close the find bar (Esc)</source>
         <translation>Suchleiste schließen (Esc)</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="147"/>
+        <location filename="../ui/find/filterbar.cpp" line="151"/>
         <source>From</source>
         <translation>Von</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="148"/>
+        <location filename="../ui/find/filterbar.cpp" line="152"/>
         <source>to</source>
         <translation>bis</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="151"/>
+        <location filename="../ui/find/filterbar.cpp" line="155"/>
         <source>Income and outgoing</source>
         <translation>Einnahmen und Ausgaben</translation>
     </message>
@@ -1221,7 +1221,7 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <location filename="../ui/statistics/percentagedialog.cpp" line="38"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total In&amp;Out&lt;/TD&gt;&lt;TD&gt;Selected Type In&amp;Out&lt;/TD&gt;&lt;/TR&gt;</source>
-        <extracomment>Report headers: income less outgoing of all types, then of the chosen types; no raw &quot;&amp;&quot; in the translation</extracomment>
+        <extracomment>Report headers: income and outgoing added together, of all types, then of the chosen types; no raw &quot;&amp;&quot; in the translation</extracomment>
         <translation>&lt;TR&gt;&lt;TD&gt;Einnahmen und Ausgaben aller Kategorien&lt;/TD&gt;&lt;TD&gt;Einnahmen und Ausgaben der gewählten Kategorien&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
@@ -1245,7 +1245,7 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <location filename="../ui/statistics/percentagedialog.cpp" line="48"/>
         <source>&lt;TD&gt;Sum&lt;/TD&gt;&lt;TD&gt;Sum Selected Percent&lt;/TD&gt;&lt;TD&gt;Sum Percent&lt;/TD&gt;&lt;/TR&gt;</source>
-        <extracomment>Report headers: a type&apos;s income less outgoing, and its shares of the chosen types&apos; and of all</extracomment>
+        <extracomment>Report headers: a type&apos;s income and outgoing added together, and its shares of the chosen types&apos; and of all</extracomment>
         <translation>&lt;TD&gt;Summe&lt;/TD&gt;&lt;TD&gt;Anteil (Auswahl)&lt;/TD&gt;&lt;TD&gt;Anteil (gesamt)&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>

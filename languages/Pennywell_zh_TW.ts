@@ -495,37 +495,37 @@ Do you want to override it?</source>
 <context>
     <name>FilterBar</name>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="128"/>
+        <location filename="../ui/find/filterbar.cpp" line="132"/>
         <source>All types</source>
         <translation>所有類別</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="144"/>
+        <location filename="../ui/find/filterbar.cpp" line="148"/>
         <source>F&amp;ind:</source>
         <translation>尋找(&amp;I)：</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="145"/>
+        <location filename="../ui/find/filterbar.cpp" line="149"/>
         <source>Comment or type</source>
         <translation>備註或類別</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="146"/>
+        <location filename="../ui/find/filterbar.cpp" line="150"/>
         <source>Close the find bar (Esc)</source>
         <translation>關閉尋找列（Esc）</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="147"/>
+        <location filename="../ui/find/filterbar.cpp" line="151"/>
         <source>From</source>
         <translation>起始日</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="148"/>
+        <location filename="../ui/find/filterbar.cpp" line="152"/>
         <source>to</source>
         <translation>至</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="151"/>
+        <location filename="../ui/find/filterbar.cpp" line="155"/>
         <source>Income and outgoing</source>
         <translation>收入與支出</translation>
     </message>
@@ -1217,7 +1217,7 @@ Do you want to override it?</source>
     <message>
         <location filename="../ui/statistics/percentagedialog.cpp" line="38"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total In&amp;Out&lt;/TD&gt;&lt;TD&gt;Selected Type In&amp;Out&lt;/TD&gt;&lt;/TR&gt;</source>
-        <extracomment>Report headers: income less outgoing of all types, then of the chosen types; no raw &quot;&amp;&quot; in the translation</extracomment>
+        <extracomment>Report headers: income and outgoing added together, of all types, then of the chosen types; no raw &quot;&amp;&quot; in the translation</extracomment>
         <translation>&lt;TR&gt;&lt;TD&gt;全部類別收支總額&lt;/TD&gt;&lt;TD&gt;所選類別收支總額&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
@@ -1241,7 +1241,7 @@ Do you want to override it?</source>
     <message>
         <location filename="../ui/statistics/percentagedialog.cpp" line="48"/>
         <source>&lt;TD&gt;Sum&lt;/TD&gt;&lt;TD&gt;Sum Selected Percent&lt;/TD&gt;&lt;TD&gt;Sum Percent&lt;/TD&gt;&lt;/TR&gt;</source>
-        <extracomment>Report headers: a type&apos;s income less outgoing, and its shares of the chosen types&apos; and of all</extracomment>
+        <extracomment>Report headers: a type&apos;s income and outgoing added together, and its shares of the chosen types&apos; and of all</extracomment>
         <translation>&lt;TD&gt;合計&lt;/TD&gt;&lt;TD&gt;佔所選百分比&lt;/TD&gt;&lt;TD&gt;佔全部百分比&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>

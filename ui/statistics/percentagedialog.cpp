@@ -34,7 +34,7 @@ QString PercentageDialog::reportText() const {
     text += tr("<TR><TD>Total Outgoing</TD><TD>Selected Type Outgoing</TD></TR>");
     text += tr("<TR><TD>%1</TD><TD>%2</TD></TR>")
                 .arg(decimal(figures.totalOutgoing), decimal(figures.selectedOutgoing));
-    //: Report headers: income less outgoing of all types, then of the chosen types; no raw "&" in the translation
+    //: Report headers: income and outgoing added together, of all types, then of the chosen types; no raw "&" in the translation
     text += tr("<TR><TD>Total In&Out</TD><TD>Selected Type In&Out</TD></TR>");
     text += tr("<TR><TD>%1</TD><TD>%2</TD></TR>").arg(decimal(figures.totalSum()), decimal(figures.selectedSum()));
     text += tr("</TABLE>");
@@ -44,7 +44,7 @@ QString PercentageDialog::reportText() const {
     text += tr("<TR><TD>Type</TD><TD>Income</TD><TD>Income Selected Percent</TD><TD>Income Total Percent</TD>");
     //: Report headers: as for income, for outgoing
     text += tr("<TD>Outgoing</TD><TD>Outgoing Selected Percent</TD><TD>Outgoing Total Percent</TD>");
-    //: Report headers: a type's income less outgoing, and its shares of the chosen types' and of all
+    //: Report headers: a type's income and outgoing added together, and its shares of the chosen types' and of all
     text += tr("<TD>Sum</TD><TD>Sum Selected Percent</TD><TD>Sum Percent</TD></TR>");
     for (std::size_t k = 0; k < figures.shares.size(); ++k) {
         const KestLib::TypeShare& share = figures.shares[k];
