@@ -11,6 +11,7 @@
 #include <optional>
 #include <sstream>
 
+#include "analysis.h"
 #include "bookcsv.h"
 #include "booklock.h"
 #include "booksave.h"
@@ -75,13 +76,10 @@ std::string joinedTypeNames(const std::vector<std::string>& stored) {
 
 int runInfo(const ReadOptions& options) {
     const AccountDB db = loadBook(options.book);
-    std::int32_t first = INT32_MAX, last = INT32_MIN;
     std::string firstDate, lastDate;
-    for (int position = 0; position < db.transCount(); ++position) {
-        const Transaction& record = db.transaction(position, false);
-        const std::int32_t code = record.dateCode();
-        if (code < first) first = code, firstDate = dateOf(record);
-        if (code > last) last = code, lastDate = dateOf(record);
+    if (const auto bounds = KestLib::dateBounds(db)) {
+        firstDate = dateOf(db.transaction(bounds->first, false));
+        lastDate = dateOf(db.transaction(bounds->last, false));
     }
     const std::string name = displayText(db.name());
 

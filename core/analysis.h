@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
+#include <optional>
 #include <vector>
 
 #include "accountdb.h"
@@ -112,5 +114,33 @@ struct BudgetFigures {
 // Refuses a period whose codes are not real dates in the order from ≤ today
 // ≤ to, which would leave no day to spread the remainder over.
 BudgetFigures budgetAnalysis(const AccountDB& db, const std::vector<int>& typeIds, BudgetPeriod period);
+
+// The positions of the records with the earliest and the latest date among
+// those accept(record) takes; none when it takes none. Date codes order as
+// the dates do, so accept is asked only about a record that would move a
+// bound, which few of a big book's are.
+struct DateBounds {
+    int first;
+    int last;
+};
+template <typename Accept>
+std::optional<DateBounds> dateBounds(const AccountDB& db, Accept accept) {
+    std::int32_t first = std::numeric_limits<std::int32_t>::max();
+    std::int32_t last = std::numeric_limits<std::int32_t>::min();
+    std::optional<DateBounds> bounds;
+    for (int position = 0; position < db.transCount(); ++position) {
+        const Transaction& record = db.transaction(position, false);
+        const std::int32_t code = record.dateCode();
+        if (code >= first && code <= last) continue;
+        if (!accept(record)) continue;
+        if (!bounds) bounds = DateBounds{position, position};
+        if (code < first) first = code, bounds->first = position;
+        if (code > last) last = code, bounds->last = position;
+    }
+    return bounds;
+}
+inline std::optional<DateBounds> dateBounds(const AccountDB& db) {
+    return dateBounds(db, [](const Transaction&) { return true; });
+}
 
 }  // namespace KestLib

@@ -23,6 +23,7 @@
 #include "accountdb.h"
 #include "prompts/dialogprompts.h"
 #include "find/filterbar.h"
+#include "statistics/quickrange.h"
 #include "window/mainwindow.h"
 
 namespace {
@@ -142,15 +143,10 @@ int main(int argc, char* argv[]) {
     }
 
     // The span of the book, for the analyses' dates.
-    int firstCode = 99999999, lastCode = 0;
-    for (int k = 0; k < db.transCount(); ++k) {
-        const KestLib::Transaction& record = db.transaction(k, false);
-        const int code = record.year() * 10000 + record.month() * 100 + record.day();
-        firstCode = std::min(firstCode, code);
-        lastCode = std::max(lastCode, code);
-    }
-    prompts.first = QDate(firstCode / 10000, firstCode / 100 % 100, firstCode % 100);
-    prompts.last = QDate(lastCode / 10000, lastCode / 100 % 100, lastCode % 100);
+    const std::optional<QuickRange::Span> span = QuickRange::bookSpan(db);
+    if (!span) return 1;
+    prompts.first = span->first;
+    prompts.last = span->last;
 
     int failures = 0;
     for (const Analysis& analysis : analyses) {

@@ -1,9 +1,7 @@
 #include "statistics/quickrange.h"
 
-#include <cstdint>
-#include <limits>
-
 #include "accountdb.h"
+#include "analysis.h"
 #include "widgets/bookdateedit.h"
 
 namespace {
@@ -32,20 +30,14 @@ std::optional<QuickRange::Span> QuickRange::span(Kind kind, const QDate& today, 
 }
 
 std::optional<QuickRange::Span> QuickRange::bookSpan(const KestLib::AccountDB& db) {
-    // Date codes order as the dates do; a record is looked at more closely
-    // only when it would move a bound, which few of a big book's do.
-    std::int32_t first = std::numeric_limits<std::int32_t>::max();
-    std::int32_t last = std::numeric_limits<std::int32_t>::min();
-    Span span;
-    for (int position = 0; position < db.transCount(); ++position) {
-        const KestLib::Transaction& record = db.transaction(position, false);
-        const std::int32_t code = record.dateCode();
-        if (code >= first && code <= last) continue;
-        const QDate date(record.year(), record.month(), record.day());
-        if (!date.isValid() || date < BookDateEdit::earliest() || date > BookDateEdit::latest()) continue;
-        if (code < first) first = code, span.first = date;
-        if (code > last) last = code, span.last = date;
-    }
-    if (!span.first.isValid()) return std::nullopt;
-    return span;
+    const auto dateOf = [](const KestLib::Transaction& record) {
+        return QDate(record.year(), record.month(), record.day());
+    };
+    // Only dates a date box can show bound the span.
+    const auto bounds = KestLib::dateBounds(db, [&](const KestLib::Transaction& record) {
+        const QDate date = dateOf(record);
+        return date.isValid() && date >= BookDateEdit::earliest() && date <= BookDateEdit::latest();
+    });
+    if (!bounds) return std::nullopt;
+    return Span{dateOf(db.transaction(bounds->first, false)), dateOf(db.transaction(bounds->last, false))};
 }
