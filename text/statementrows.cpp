@@ -67,10 +67,11 @@ std::string joinedComment(std::string_view first, std::string_view second) {
 
 bool readStatementAmount(Statement& statement, int line, std::string_view text, bool decimalComma, AmountRule rule,
                          ParsedAmount& amount) {
+    text = trimmedStatementText(text);
     if (parseStatementAmount(text, decimalComma, rule, amount)) return true;
     addStatementFault(statement, line,
                       amount.outOfRange ? StatementFault::Reason::AmountOutOfRange : StatementFault::Reason::BadAmount,
-                      trimmedStatementText(text));
+                      text);
     return false;
 }
 
