@@ -202,3 +202,95 @@ TEST(OfxReader, ReadsTheEncodingTheBytesOrTheHeaderSay) {
         }
     }
 }
+
+namespace {
+
+struct QifDateCase {
+    const char* written;
+    int year, month, day;
+    StatementDateFormat settled;
+};
+
+const QifDateCase qifDateCases[] = {
+    {"1/31'26", 2026, 1, 31, StatementDateFormat::MonthDayYearSlash},
+    {"1/ 5' 6", 2006, 1, 5, StatementDateFormat::MonthDayYearSlash},
+    {"12/31'99", 2099, 12, 31, StatementDateFormat::MonthDayYearSlash},
+    {"2/29'2024", 2024, 2, 29, StatementDateFormat::MonthDayYearSlash},
+    {"01/31/26", 2026, 1, 31, StatementDateFormat::MonthDayYearSlash},
+    {"1/31/85", 1985, 1, 31, StatementDateFormat::MonthDayYearSlash},
+    {"1/31/2026", 2026, 1, 31, StatementDateFormat::MonthDayYearSlash},
+    {"31/1/2026", 2026, 1, 31, StatementDateFormat::DayMonthYearSlash},  // the day can't be the month
+    {"31.01.2026", 2026, 1, 31, StatementDateFormat::DayMonthYearDot},
+    {"5.1.26", 2026, 1, 5, StatementDateFormat::DayMonthYearDot},
+    {"2026-01-31", 2026, 1, 31, StatementDateFormat::YearMonthDayDash},
+};
+
+std::string qifBank(const std::string& records) { return "!Type:Bank\n" + records; }
+
+}  // namespace
+
+TEST(QifReader, ReadsEachDateForm) {
+    for (const QifDateCase& c : qifDateCases) {
+        const Statement statement = PwText::readQif(qifBank(std::string("D") + c.written + "\nT-1\n^\n"), {});
+        EXPECT_EQ(rowsOf(statement), (std::vector<Row>{{2, c.year, c.month, c.day, -1, ""}})) << c.written;
+        EXPECT_TRUE(statement.faults.empty()) << c.written;
+        EXPECT_EQ(statement.dateFormat, c.settled) << c.written;
+    }
+}
+
+TEST(QifReader, ReadsSlashDatesDayFirstWhenChosen) {
+    StatementOptions options;
+    options.dateFormat = StatementDateFormat::DayMonthYearSlash;
+    const Statement statement = PwText::readQif(qifBank("D3/1/2026\nT1\n^\n"), options);
+    EXPECT_EQ(rowsOf(statement), (std::vector<Row>{{2, 2026, 1, 3, 1, ""}}));
+}
+
+namespace {
+
+const ReadCase qifCases[] = {
+    {"bank: payee and memo, categories, transfers, splits and ignored lines",
+     "!Type:Bank\r\n"
+     "D1/31'26\r\nT-1,234.56\r\nN101\r\nCX\r\nPGrocer\r\nMweekly shop\r\nLFood:Groceries\r\n"
+     "SFood\r\n$-1000.00\r\nEsplit memo\r\nSHome\r\n$-234.56\r\n^\r\n"
+     "D2/1'26\r\nU2,500.00\r\nT2,500.00\r\nPSalary\r\nMSalary\r\nL[Savings]\r\n^\r\n"
+     "D2/2'26\r\nT-3\r\nAStreet 1\r\nAOldtown\r\n^\r\n",
+     {{2, 2026, 1, 31, -1235, "Grocer weekly shop", "Food:Groceries", true},
+      {15, 2026, 2, 1, 2500, "Salary", "Savings"},
+      {22, 2026, 2, 2, -3, ""}}},
+    {"card and cash sections read, other sections and account blocks skipped",
+     "!Option:AutoSwitch\n!Account\nNVisa\nTCCard\n^\n!Clear:AutoSwitch\n"
+     "!Type:CCard\nD3/5/2026\nT-12.50\nPCafe\n^\n"
+     "!Type:Invst\nD3/6/2026\nNBuy\nT-100\n^\n"
+     "!Type:Cat\nNFood\nE\n^\n"
+     "!type:cash\nD3/7/2026\nT-2\nMbus\n^\n",
+     {{8, 2026, 3, 5, -13, "Cafe", "", true}, {22, 2026, 3, 7, -2, "bus"}}},
+    {"amounts with a decimal comma beside dotted dates, read as cents; a last record without ^",
+     "!Type:Bank\nD31.01.2026\nT-35,50\n^\nD01.02.2026\nT1.234,5\n^\nD02.02.2026\nT-7",
+     {{2, 2026, 1, 31, -3550, ""}, {5, 2026, 2, 1, 123450, ""}, {8, 2026, 2, 2, -700, ""}},
+     {},
+     AmountRule::Cents},
+    {"faults at the line of their field, or of their record where it has none",
+     "!Type:Bank\n"
+     "D13/13/2026\nT-1\n^\n"
+     "PNo date\nT-1\n^\n"
+     "D1/1'26\nPNo amount\n^\n"
+     "D1/1'26\nTabc\n^\n"
+     "T99999999999\nD2/30'26\n^\n"
+     "D1/2'26\nT5\n^\n",
+     {{17, 2026, 1, 2, 5, ""}},
+     {{2, Reason::BadDate, "13/13/2026"},
+      {5, Reason::BadDate},
+      {8, Reason::BadAmount},
+      {12, Reason::BadAmount, "abc"},
+      {14, Reason::AmountOutOfRange, "99999999999"},
+      {15, Reason::BadDate, "2/30'26"}}},
+    {"only sections that aren't read", "!Type:Invst\nD1/1'26\nT5\n^\n", {}, {{0, Reason::NoTransactions}}},
+    {"no section header", "D1/1'26\nT5\n^\n", {}, {{0, Reason::UnknownFormat}}},
+    {"empty", "", {}, {{0, Reason::EmptyFile}}},
+};
+
+}  // namespace
+
+TEST(QifReader, ReadsRecordsOfBankCashAndCardSections) {
+    for (const ReadCase& c : qifCases) expectRead(PwText::readQif, c);
+}
