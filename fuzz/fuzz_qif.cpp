@@ -10,13 +10,6 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    for (const auto encoding : {PwText::StatementEncoding::Detect, PwText::StatementEncoding::Windows1252}) {
-        for (const auto rule : {PwText::AmountRule::Round, PwText::AmountRule::Cents}) {
-            PwText::StatementOptions options;
-            options.encoding = encoding;
-            options.amountRule = rule;
-            checkStatement(PwText::readQif(bytes, options), bytes, PwText::StatementFormat::Qif);
-        }
-    }
+    checkEveryReading(PwText::readQif, bytes, PwText::StatementFormat::Qif);
     return 0;
 }

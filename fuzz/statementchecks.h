@@ -40,3 +40,17 @@ inline void checkStatement(const PwText::Statement& statement, std::string_view 
         check(PwText::isValidUtf8(fault.text));
     }
 }
+
+// Reads bytes with reader in each way the fuzzers try (encoding detected or
+// Windows-1252, amounts rounded or as cents) and checks each statement.
+template <typename Reader>
+void checkEveryReading(Reader reader, std::string_view bytes, PwText::StatementFormat format) {
+    for (const auto encoding : {PwText::StatementEncoding::Detect, PwText::StatementEncoding::Windows1252}) {
+        for (const auto rule : {PwText::AmountRule::Round, PwText::AmountRule::Cents}) {
+            PwText::StatementOptions options;
+            options.encoding = encoding;
+            options.amountRule = rule;
+            checkStatement(reader(bytes, options), bytes, format);
+        }
+    }
+}

@@ -13,14 +13,6 @@ namespace {
 
 using Reason = StatementFault::Reason;
 
-char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (std::size_t k = 0; k < prefix.size(); ++k)
-        if (upper(text[k]) != upper(prefix[k])) return false;
-    return true;
-}
 
 bool isNameIgnoringCase(std::string_view text, std::string_view name) {
     return text.size() == name.size() && startsWithIgnoringCase(text, name);
