@@ -13,6 +13,21 @@ StoredTextFault storedTextFault(std::string_view big5) {
     return StoredTextFault::None;
 }
 
+std::string shownText(std::string_view utf8) {
+    constexpr int maxCharacters = 40;
+    std::string out;
+    int characters = 0;
+    for (std::size_t k = 0; k < utf8.size(); ++k) {
+        const unsigned char c = static_cast<unsigned char>(utf8[k]);
+        if ((c & 0xC0) != 0x80 && ++characters > maxCharacters) {
+            out.append("\xE2\x80\xA6");  // …
+            break;
+        }
+        out.push_back(c < 0x20 || c == 0x7F ? ' ' : static_cast<char>(c));
+    }
+    return out;
+}
+
 BookAdditions::BookAdditions(const AccountDB& db) : bookTypes(db.typeCount()) {
     knownTypes.reserve(static_cast<std::size_t>(bookTypes) * 2);
     for (int position = 0; position < bookTypes; ++position)

@@ -23,6 +23,9 @@ inline constexpr std::size_t maxStoredTextBytes = 255;
 enum class StoredTextFault { None, ZeroByte, TooLong };
 StoredTextFault storedTextFault(std::string_view big5);
 
+// A text for a message: one line, not too long (UTF-8).
+std::string shownText(std::string_view utf8);
+
 // Lets a map of texts be searched with a view, without a copy per look-up.
 struct TextHash {
     using is_transparent = void;

@@ -130,22 +130,6 @@ AmountParse parseAmount(std::string_view text, bool& negative, std::int64_t& mag
     return tooBig ? AmountParse::OutOfRange : AmountParse::Ok;
 }
 
-// A text for a message: one line, not too long.
-std::string shownText(std::string_view utf8) {
-    constexpr int maxCharacters = 40;
-    std::string out;
-    int characters = 0;
-    for (std::size_t k = 0; k < utf8.size(); ++k) {
-        const unsigned char c = static_cast<unsigned char>(utf8[k]);
-        if ((c & 0xC0) != 0x80 && ++characters > maxCharacters) {
-            out.append("\xE2\x80\xA6");  // …
-            break;
-        }
-        out.push_back(c < 0x20 || c == 0x7F ? ' ' : static_cast<char>(c));
-    }
-    return out;
-}
-
 class Importer {
 public:
     Importer(AccountDB& db, std::string_view bytes, CsvEncoding encoding) : db(db), additions(db) {
