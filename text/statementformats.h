@@ -4,7 +4,8 @@
 
 #include "statement.h"
 
-// The reader of each statement format; readStatement picks one.
+// The readers of each statement format; readStatement picks one by the
+// format chosen or detected.
 
 namespace PwText {
 
