@@ -249,6 +249,7 @@ int runImport(const ImportOptions& options) {
 
     std::string what;
     std::string preview;
+    std::string note;
     if (takesBookCsv(options, bytes)) {
         const PwText::ImportReport report = KestLib::readingFile(
             fileName, [&] { return PwText::importCsv(db, bytes, encodingNamed(options.encoding), options.dryRun); });
@@ -261,6 +262,7 @@ int runImport(const ImportOptions& options) {
         StatementOutcome outcome = KestLib::readingFile(fileName, [&] { return importStatement(db, bytes, options); });
         what = std::move(outcome.what);
         preview = std::move(outcome.preview);
+        note = std::move(outcome.note);
         // A statement imported again adds nothing; saving anyway would
         // replace the backup of the book before the first import.
         if (!options.dryRun && readBook && !db.isModified()) {
@@ -269,7 +271,7 @@ int runImport(const ImportOptions& options) {
         }
     }
     if (options.dryRun) {
-        writeOut("Would import " + what + " into " + options.book + "; nothing was written.\n" + preview);
+        writeOut("Would import " + what + " into " + options.book + "; nothing was written.\n" + note + preview);
         return 0;
     }
     try {
@@ -280,6 +282,6 @@ int runImport(const ImportOptions& options) {
     }
     std::string message = "Imported " + what + " into " + plan.target();
     if (!plan.backupFile().empty()) message += "; the previous file is kept as " + plan.backupFile();
-    writeOut(message + ".\n");
+    writeOut(message + ".\n" + note);
     return 0;
 }

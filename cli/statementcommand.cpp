@@ -207,6 +207,9 @@ StatementOutcome importStatement(KestLib::AccountDB& db, std::string_view bytes,
         outcome.what += " and " + counted(static_cast<int>(plan.newTypes().size()), "new type", "new types") + " (" +
                         names + ")";
     }
+    if (plan.respeltCount() > 0)
+        outcome.note = counted(plan.respeltCount(), "row's comment or type is", "rows' comments or types are") +
+                       " spelt without letters the book can't store (ä as ae, é as e).\n";
     if (options.dryRun)
         outcome.preview = previewOf(plan, options.keepDuplicates);
     else

@@ -18,6 +18,7 @@ bool takesBookCsv(const ImportOptions& options, std::string_view bytes);
 struct StatementOutcome {
     std::string what;     // "3 transactions (1 duplicate skipped, 0 amounts rounded)"
     std::string preview;  // a dry run's first rows as they would be stored
+    std::string note;     // a line on rows respelt for the book's Big5, or empty
 };
 
 // Reads the statement, plans it against db and, unless a dry run, adds its

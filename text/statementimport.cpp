@@ -1,10 +1,12 @@
 #include "statementimport.h"
 
 #include <algorithm>
+#include <unordered_map>
 #include <stdexcept>
 
 #include "accountdb.h"
 #include "big5codec.h"
+#include "big5spelling.h"
 #include "bookadditions.h"
 #include "statementbookindex.h"
 
@@ -16,9 +18,14 @@ namespace {
 
 using Reason = StatementFault::Reason;
 
-// The stored (Big5) form of a comment, or why it has none.
-std::optional<Reason> storedComment(Big5Codec& codec, const std::string& utf8, std::string& big5) {
-    if (!codec.utf8ToBig5(utf8, big5)) return Reason::NotStorable;
+// The stored (Big5) form of a comment, or why it has none. A comment with
+// letters Big5 lacks is respelt first, in utf8, which the preview shows.
+std::optional<Reason> storedComment(Big5Codec& codec, std::string& utf8, std::string& big5, bool& respelt) {
+    respelt = false;
+    if (!codec.utf8ToBig5(utf8, big5)) {
+        respelt = respellForBig5(utf8);
+        if (!respelt || !codec.utf8ToBig5(utf8, big5)) return Reason::NotStorable;
+    }
     switch (storedTextFault(big5)) {
     case StoredTextFault::None:
         return std::nullopt;
@@ -46,13 +53,18 @@ StatementImport StatementImport::plan(const AccountDB& db, const Statement& stat
     struct Stored {
         std::string comment;
         std::optional<Reason> fault;
+        std::string respelt;  // the comment respelt for Big5, when it had to be
     };
     std::vector<Stored> stored(statement.rows.size());
     const TypeGuess guess = [&] {
         std::vector<std::string> folded(statement.rows.size());
+        std::string comment;
         for (std::size_t k = 0; k < statement.rows.size(); ++k) {
             const StatementRow& row = statement.rows[k];
-            stored[k].fault = storedComment(codec, row.comment, stored[k].comment);
+            comment = row.comment;
+            bool respelt;
+            stored[k].fault = storedComment(codec, comment, stored[k].comment, respelt);
+            if (respelt) stored[k].respelt = comment;
             if (row.type.empty() && !stored[k].fault) appendFoldedBig5(folded[k], stored[k].comment);
         }
         return TypeGuess(db, folded);
@@ -65,11 +77,16 @@ StatementImport StatementImport::plan(const AccountDB& db, const Statement& stat
     std::int64_t adding = 0;
     bool defaultTypeFaulted = false;
     std::vector<StatementFault> faults;
+    std::unordered_map<std::string, std::string> typeSpellings;  // as written -> as stored
 
     result.planned.reserve(statement.rows.size());
     for (std::size_t k = 0; k < statement.rows.size(); ++k) {
         const StatementRow& row = statement.rows[k];
-        PlannedRow planned{row, false, false};
+        PlannedRow planned{row, false, false, false};
+        if (!stored[k].respelt.empty()) {
+            planned.row.comment = stored[k].respelt;
+            planned.respelt = true;
+        }
         const std::size_t faultsBefore = faults.size();
         if (stored[k].fault)
             faults.push_back(faultAt(row.line, *stored[k].fault, row.comment));
@@ -88,6 +105,19 @@ StatementImport StatementImport::plan(const AccountDB& db, const Statement& stat
                 fromDefault = !choices.defaultType.empty();
             }
         }
+        if (!planned.row.type.empty() && !isAscii(planned.row.type)) {
+            auto spelling = typeSpellings.find(planned.row.type);
+            if (spelling == typeSpellings.end()) {
+                std::string name = planned.row.type;
+                std::string big5;
+                if (!codec.utf8ToBig5(name, big5)) respellForBig5(name);
+                spelling = typeSpellings.emplace(planned.row.type, std::move(name)).first;
+            }
+            if (spelling->second != planned.row.type) {
+                planned.row.type = spelling->second;
+                planned.respelt = true;
+            }
+        }
         // A row that is skipped needs no type: none is created for it.
         if (added) {
             const StatementTypes::Settled& type = types.settle(planned.row.type, additions);
@@ -104,6 +134,7 @@ StatementImport StatementImport::plan(const AccountDB& db, const Statement& stat
         if (added && faults.size() == faultsBefore) {
             ++result.newRows;
             if (row.rounded) ++result.rounded;
+            if (planned.respelt) ++result.respelt;
         }
         result.planned.push_back(std::move(planned));
     }
@@ -131,11 +162,13 @@ void StatementImport::apply(AccountDB& db) const {
     StatementTypes types(db, codec);
     BookAdditions additions(db);
     additions.reserve(static_cast<std::size_t>(newRows));
-    std::string comment;
+    std::string utf8, comment;
+    bool respelt;
     for (const PlannedRow& row : planned) {
         if (row.duplicate && !keepsDuplicates) continue;
         const StatementTypes::Settled& type = types.settle(row.row.type, additions);
-        if (!type.slot || storedComment(codec, row.row.comment, comment))
+        utf8 = row.row.comment;
+        if (!type.slot || storedComment(codec, utf8, comment, respelt) || respelt)
             throw std::logic_error("the book changed after the import was planned");
         additions.addTransaction(row.row.year, row.row.month, row.row.day, row.row.amount,
                                  row.row.income, *type.slot, comment);

@@ -25,11 +25,14 @@ struct ImportChoices {
 // before anything changes, so that the window can show it and the import
 // can be all or nothing.
 //
-// A row is a duplicate when the book, or an earlier row of the file, holds a
-// transaction of the same date, direction, amount and comment that no
-// earlier row was matched with: the book's transactions and the file's rows
-// count as multisets, so a statement imported twice adds nothing the second
-// time, and two equal rows of one file against one in the book add one.
+// A row is a duplicate when the book holds a transaction of the same date,
+// direction, amount and comment (as stored) that no earlier row of the file
+// was matched with: the book's transactions and the file's rows count as
+// multisets, so a statement imported twice adds nothing the second time,
+// and two equal rows of one file against one in the book add one.
+//
+// Comments and type names with letters Big5 lacks are respelt without them
+// (see big5spelling.h) before anything is compared or stored.
 //
 // A row without a type gets the type the book uses most often for the same
 // comment (case-insensitive; the earliest such type on a tie), else the
@@ -40,6 +43,7 @@ public:
         StatementRow row;  // with its type name filled in as it will be stored (UTF-8)
         bool duplicate = false;
         bool newType = false;  // its type doesn't exist yet and will be created
+        bool respelt = false;  // its comment or type had letters Big5 lacks, spelt without them
     };
 
     static StatementImport plan(const KestLib::AccountDB& db, const Statement& statement, const ImportChoices& choices);
@@ -53,6 +57,7 @@ public:
     int newCount() const { return newRows; }         // the rows that will be added
     int duplicateCount() const { return duplicates; }  // skipped (or kept, when chosen: then counted still)
     int roundedCount() const { return rounded; }       // of the rows that will be added
+    int respeltCount() const { return respelt; }       // of the rows that will be added
     int faultyCount() const { return faultyRows; }     // rows at fault, a whole-file fault counting as one
     const std::vector<std::string>& newTypes() const { return typesToCreate; }  // UTF-8
 
@@ -68,6 +73,7 @@ private:
     int newRows = 0;
     int duplicates = 0;
     int rounded = 0;
+    int respelt = 0;
     int faultyRows = 0;
     bool keepsDuplicates = false;
 };

@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "big5spelling.h"
 #include "bookadditions.h"
 #include "bookbuilder.h"
 #include "errormsg.h"
@@ -133,6 +134,42 @@ TEST(StatementDuplicates, AStatementImportedTwiceAddsNothingTheSecondTime) {
     EXPECT_TRUE(second.newTypes().empty());
     second.apply(db);
     EXPECT_EQ(transactionLines(db), once);
+}
+
+TEST(StatementSpelling, LettersBig5LacksAreSpeltWithoutThem) {
+    const struct {
+        std::string written;
+        std::string stored;
+    } cases[] = {
+        {"\xC3\x9C" "berweisung M\xC3\xBCller Stra\xC3\x9F" "e", "Ueberweisung Mueller Strasse"},  // Ü ü ß
+        {"Caf\xC3\xA9 cr\xC3\xA8me br\xC3\xBBl\xC3\xA9" "e", "Cafe creme brulee"},             // é è û
+        {"\xC5\x81\xC3\xB3" "d\xC5\xBA, \xC3\x98resund", "Lodz, Oresund"},                       // Ł ó ź Ø
+        {"Miete\xC2\xA0M\xC3\xA4rz", "Miete Maerz"},                                                // no-break space
+        {breakfastUtf8 + " 10 \xE2\x82\xAC", breakfastUtf8 + " 10 \xE2\x82\xAC"},                  // Big5 has € and 早餐
+        {"cake \xF0\x9F\x98\x80", "cake \xF0\x9F\x98\x80"},                                      // nothing to spell it with
+    };
+    for (const auto& c : cases) {
+        std::string text = c.written;
+        EXPECT_EQ(PwText::respellForBig5(text), c.stored != c.written) << c.written;
+        EXPECT_EQ(text, c.stored);
+    }
+
+    // A German statement is stored respelt, shown so, and found again the next time.
+    AccountDB db = BookBuilder().outgoing("Food", 4, 2026, 3, 2, "Coffee").build();
+    const Statement statement = statementOf({{3, false, 700, "Miete M\xC3\xA4rz", "Geb\xC3\xBChren"},
+                                             {4, false, 5, "Coffee"}});
+    const StatementImport first = StatementImport::plan(db, statement, {});
+    ASSERT_TRUE(first.canImport());
+    EXPECT_EQ(first.respeltCount(), 1);
+    EXPECT_EQ(first.rows()[0].row.comment, "Miete Maerz");
+    EXPECT_EQ(first.rows()[0].row.type, "Gebuehren");
+    EXPECT_TRUE(first.rows()[0].respelt);
+    EXPECT_FALSE(first.rows()[1].respelt);
+    EXPECT_EQ(first.newTypes(), std::vector<std::string>{"Gebuehren"});
+    first.apply(db);
+    const StatementImport second = StatementImport::plan(db, statement, {});
+    EXPECT_EQ(second.duplicateCount(), 2);
+    EXPECT_EQ(second.newCount(), 0);
 }
 
 TEST(StatementTypeGuess, TakesTheBooksMostUsedTypeForTheComment) {
