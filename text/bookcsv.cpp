@@ -10,6 +10,7 @@
 
 #include "accountdb.h"
 #include "big5codec.h"
+#include "bookadditions.h"
 #include "csv.h"
 #include "isodate.h"
 
@@ -22,7 +23,6 @@ namespace PwText {
 namespace {
 
 constexpr std::string_view utf8Bom = "\xEF\xBB\xBF";
-constexpr std::size_t maxTextBytes = 255;
 constexpr const char* incomeWord = "income";
 constexpr const char* outgoingWord = "outgoing";
 
@@ -130,44 +130,9 @@ AmountParse parseAmount(std::string_view text, bool& negative, std::int64_t& mag
     return tooBig ? AmountParse::OutOfRange : AmountParse::Ok;
 }
 
-// A text for a message: one line, not too long.
-std::string shownText(std::string_view utf8) {
-    constexpr int maxCharacters = 40;
-    std::string out;
-    int characters = 0;
-    for (std::size_t k = 0; k < utf8.size(); ++k) {
-        const unsigned char c = static_cast<unsigned char>(utf8[k]);
-        if ((c & 0xC0) != 0x80 && ++characters > maxCharacters) {
-            out.append("\xE2\x80\xA6");  // …
-            break;
-        }
-        out.push_back(c < 0x20 || c == 0x7F ? ' ' : static_cast<char>(c));
-    }
-    return out;
-}
-
-struct PendingRow {
-    std::int16_t month;
-    std::int16_t day;
-    std::int32_t year;
-    std::int32_t amount;
-    bool income;
-    // A type id of the book, or newTypeBase + the position in newTypes.
-    int typeSlot;
-    std::string comment;
-};
-
-constexpr int newTypeBase = 1000;
-
-// Lets the map of type fields be searched with a view, without a copy per row.
-struct TextHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
-};
-
 class Importer {
 public:
-    Importer(AccountDB& db, std::string_view bytes, CsvEncoding encoding) : db(db) {
+    Importer(AccountDB& db, std::string_view bytes, CsvEncoding encoding) : db(db), additions(db) {
         if (bytes.substr(0, utf8Bom.size()) == utf8Bom && encoding != CsvEncoding::Big5) {
             bytes.remove_prefix(utf8Bom.size());
             encoding = CsvEncoding::Utf8;
@@ -189,7 +154,8 @@ public:
         if (report.faultyRows == 0) {
             report.accepted = true;
             report.transactions = acceptedRows;
-            if (!dryRun) apply();
+            report.newTypes = additions.newTypes();
+            if (!dryRun) additions.applyTo(db);
         }
         return finish();
     }
@@ -291,9 +257,15 @@ private:
             if (!isValidUtf8(field)) return Reason::NotUtf8;
             if (!codec.utf8ToBig5(field, stored)) return Reason::NotStorable;
         }
-        if (stored.find('\0') != std::string::npos) return Reason::NotStorable;
-        if (stored.size() > maxTextBytes) return Reason::TooLong;
-        return std::nullopt;
+        switch (storedTextFault(stored)) {
+        case StoredTextFault::None:
+            return std::nullopt;
+        case StoredTextFault::ZeroByte:
+            return Reason::NotStorable;
+        case StoredTextFault::TooLong:
+            return Reason::TooLong;
+        }
+        return Reason::TooLong;
     }
 
     std::string_view field(const CsvRecord& record, Column column) const {
@@ -308,7 +280,7 @@ private:
         f.column = csvHeader[column];
         if (reason != Reason::NotUtf8 && reason != Reason::NotBig5) f.text = shownText(decodedForDisplay(field));
         if (reason == Reason::TooLong) {
-            f.expected = static_cast<int>(maxTextBytes);
+            f.expected = static_cast<int>(maxStoredTextBytes);
             f.found = static_cast<int>(stored.size());
         }
         fault(std::move(f));
@@ -375,8 +347,9 @@ private:
             return textFault(line, *reason, CommentColumn, commentField, storedComment);
 
         if (typeSlot < 0) {
-            typeSlot = slotOfType(storedType);
-            if (typeSlot < 0) return rowFault(line, Reason::TooManyTypes, TypeColumn, decodedForDisplay(typeField));
+            const std::optional<int> slot = additions.typeSlot(storedType);
+            if (!slot) return rowFault(line, Reason::TooManyTypes, TypeColumn, decodedForDisplay(typeField));
+            typeSlot = *slot;
             typeSlots.emplace(std::string(typeField), typeSlot);
         }
 
@@ -384,58 +357,8 @@ private:
         ++acceptedRows;
         // Once the file is refused, the rows are only checked.
         if (report.faultyRows > 0) return;
-        rows.push_back(PendingRow{static_cast<std::int16_t>(date.month), static_cast<std::int16_t>(date.day), date.year,
-                                  static_cast<std::int32_t>(amount), income, typeSlot, storedComment});
-    }
-
-    // The book's id of the type named name, or a slot for a new type; -1
-    // when the book can take no more types.
-    int slotOfType(const std::string& name) {
-        for (int position = 0; position < db.typeCount(); ++position)
-            if (db.typeAt(position).name() == name) return db.typeAt(position).id();
-        for (std::size_t k = 0; k < report.newTypes.size(); ++k)
-            if (report.newTypes[k] == name) return newTypeBase + static_cast<int>(k);
-        if (db.typeCount() + static_cast<int>(report.newTypes.size()) >= TypeIdTable::capacity) return -1;
-        report.newTypes.push_back(name);
-        return newTypeBase + static_cast<int>(report.newTypes.size()) - 1;
-    }
-
-    // Every check is done, so nothing here can throw but a failing
-    // allocation; then what was added is taken back, so that the book is
-    // left as it was after all.
-    void apply() {
-        const int transCountBefore = db.transCount();
-        const int lastIndexBefore = db.lastIndex();
-        const bool modifiedBefore = db.isModified();
-        std::vector<int> newTypeIds;
-        newTypeIds.reserve(report.newTypes.size());
-        try {
-            for (const std::string& name : report.newTypes) {
-                db.addType(name);
-                newTypeIds.push_back(db.findType(name).id());
-            }
-            Transaction record;
-            for (PendingRow& row : rows) {
-                record.setYear(row.year);
-                record.setMonth(row.month);
-                record.setDay(row.day);
-                record.setAmount(row.amount);
-                record.setIncome(row.income);
-                record.setType(row.typeSlot >= newTypeBase
-                                   ? newTypeIds[static_cast<std::size_t>(row.typeSlot - newTypeBase)]
-                                   : row.typeSlot);
-                record.setComment(std::move(row.comment));
-                db.addTransaction(record);
-            }
-        } catch (...) {
-            while (db.transCount() > transCountBefore) db.deleteTransactionAt(db.transCount() - 1);
-            for (auto id = newTypeIds.rbegin(); id != newTypeIds.rend(); ++id) db.deleteType(db.typeById(*id));
-            db.restoreLastIndex(lastIndexBefore);
-            db.setModified(modifiedBefore);
-            throw;
-        }
-        rows.clear();
-        rows.shrink_to_fit();
+        additions.addTransaction(date.year, date.month, date.day, static_cast<std::int32_t>(amount), income, typeSlot,
+                                 storedComment);
     }
 
     AccountDB& db;
@@ -446,7 +369,7 @@ private:
     int fieldCount = 0;
     std::array<int, ColumnCount> columnOf{};
     std::unordered_map<std::string, int, TextHash, std::equal_to<>> typeSlots;  // type field as written -> slot
-    std::vector<PendingRow> rows;
+    BookAdditions additions;
     int acceptedRows = 0;
     std::string storedType;
     std::string storedComment;

@@ -22,14 +22,32 @@ void CsvReader::skipLine() {
 }
 
 bool CsvReader::next(CsvRecord& record) {
-    record.fields.clear();
     record.fault = CsvRecord::Fault::None;
     record.quotedEmpty = false;
     record.line = line;
-    if (pos >= input.size()) return false;
+    if (pos >= input.size()) {
+        record.fields.clear();
+        return false;
+    }
+
+    // Fields of the previous record are cleared and refilled, keeping their memory.
+    std::size_t used = 0;
+    auto nextField = [&]() -> std::string& {
+        if (used < record.fields.size()) {
+            std::string& reused = record.fields[used++];
+            reused.clear();
+            return reused;
+        }
+        ++used;
+        return record.fields.emplace_back();
+    };
+    auto finish = [&] {
+        record.fields.resize(used);
+        return true;
+    };
 
     while (true) {
-        std::string& field = record.fields.emplace_back();
+        std::string& field = nextField();
         if (pos < input.size() && input[pos] == '"') {
             ++pos;
             bool closed = false;
@@ -58,17 +76,17 @@ bool CsvReader::next(CsvRecord& record) {
             }
             if (!closed) {
                 record.fault = CsvRecord::Fault::UnclosedQuote;
-                return true;
+                return finish();
             }
-            if (record.fields.size() == 1 && field.empty()) record.quotedEmpty = true;
-            if (pos < input.size() && input[pos] != ',' && input[pos] != '\r' && input[pos] != '\n') {
+            if (used == 1 && field.empty()) record.quotedEmpty = true;
+            if (pos < input.size() && input[pos] != delimiter && input[pos] != '\r' && input[pos] != '\n') {
                 record.fault = CsvRecord::Fault::TextAfterClosingQuote;
                 skipLine();
-                return true;
+                return finish();
             }
         } else {
             std::size_t end = pos;
-            while (end < input.size() && input[end] != ',' && input[end] != '\n' && input[end] != '\r' &&
+            while (end < input.size() && input[end] != delimiter && input[end] != '\n' && input[end] != '\r' &&
                    input[end] != '"')
                 ++end;
             field.assign(input.substr(pos, end - pos));
@@ -76,15 +94,15 @@ bool CsvReader::next(CsvRecord& record) {
             if (pos < input.size() && input[pos] == '"') {
                 record.fault = CsvRecord::Fault::QuoteInUnquotedField;
                 skipLine();
-                return true;
+                return finish();
             }
         }
-        if (pos < input.size() && input[pos] == ',') {
+        if (pos < input.size() && input[pos] == delimiter) {
             ++pos;
             continue;
         }
         takeLineBreak();
-        return true;
+        return finish();
     }
 }
 

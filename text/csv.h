@@ -12,7 +12,7 @@ struct CsvRecord {
         None,
         // A quote inside a field that doesn't start with one.
         QuoteInUnquotedField,
-        // Something other than a comma or a line end after a closing quote.
+        // Something other than the delimiter or a line end after a closing quote.
         TextAfterClosingQuote,
         // The input ends inside a quoted field.
         UnclosedQuote,
@@ -29,7 +29,8 @@ struct CsvRecord {
     bool quotedEmpty = false;  // the only field was written as ""
 };
 
-// Reads CSV as RFC 4180 writes it: fields separated by commas, records by
+// Reads CSV as RFC 4180 writes it: fields separated by commas (or the
+// delimiter given: banks also write ';' and tabs), records by
 // line breaks (CRLF, LF or a lone CR), a field that holds a comma, a quote or
 // a line break enclosed in quotes with its quotes doubled. The bytes are
 // taken as they are, so any encoding that never puts the bytes of a comma, a
@@ -38,9 +39,10 @@ struct CsvRecord {
 // broken is returned with its fault, and reading goes on at the next line.
 class CsvReader {
 public:
-    explicit CsvReader(std::string_view bytes) : input(bytes) {}
+    explicit CsvReader(std::string_view bytes, char delimiter = ',') : input(bytes), delimiter(delimiter) {}
 
-    // The next record; false when the input is used up.
+    // The next record; false when the input is used up. The record's field
+    // strings are reused, so reading into one record allocates little.
     bool next(CsvRecord& record);
 
 private:
@@ -50,6 +52,7 @@ private:
     bool takeLineBreak();
 
     std::string_view input;
+    char delimiter;
     std::size_t pos = 0;
     int line = 1;
 };

@@ -69,6 +69,7 @@ private:
     int duplicates = 0;
     int rounded = 0;
     int faultyRows = 0;
+    bool keepsDuplicates = false;
 };
 
 }  // namespace PwText

@@ -76,26 +76,40 @@ bool parseStatementAmount(std::string_view text, bool decimalComma, AmountRule r
     const char groupMark = decimalComma ? '.' : ',';
 
     // Digits with optional group marks (a space, a no-break space, an
-    // apostrophe or the other mark) before an optional decimal part.
+    // apostrophe or the other mark) before an optional decimal part. Groups
+    // after the first have three digits each: "12,50" read with a decimal
+    // point is not 1250 but no amount at all.
+    auto groupMarkLength = [&](std::size_t at) -> std::size_t {
+        const char c = text[at];
+        if (c == groupMark || c == ' ' || c == '\'') return 1;
+        const std::string_view rest = text.substr(at);
+        if (rest.substr(0, 2) == "\xC2\xA0") return 2;      // no-break space
+        if (rest.substr(0, 3) == "\xE2\x80\xAF") return 3;  // narrow no-break space
+        return 0;
+    };
     long long whole = 0;
     bool tooBig = false;
     int wholeDigits = 0;
+    int groupDigits = 0;  // since the last group mark
+    bool grouped = false;
     std::size_t k = 0;
     for (; k < text.size(); ++k) {
         const char c = text[k];
         if (isDigit(c)) {
             ++wholeDigits;
+            ++groupDigits;
             if (whole > 100000000000LL) tooBig = true;
             else whole = whole * 10 + (c - '0');
-        } else if ((c == groupMark || c == ' ' || c == '\'') && wholeDigits > 0 && k + 1 < text.size() &&
-                   isDigit(text[k + 1])) {
-            continue;
-        } else if (c == '\xC2' && k + 1 < text.size() && text[k + 1] == '\xA0' && wholeDigits > 0) {
-            ++k;
+        } else if (const std::size_t length = wholeDigits > 0 ? groupMarkLength(k) : 0; length > 0) {
+            if (grouped ? groupDigits != 3 : groupDigits > 3) return false;
+            grouped = true;
+            groupDigits = 0;
+            k += length - 1;
         } else {
             break;
         }
     }
+    if (grouped && groupDigits != 3) return false;
     int fraction[2] = {0, 0};
     int fractionDigits = 0;
     bool beyondCents = false;  // a digit past the cents that isn't zero
@@ -156,7 +170,8 @@ bool parseStatementDate(std::string_view text, StatementDateFormat format, int& 
         month = parts[0], day = parts[1], year = parts[2];
         break;
     case StatementDateFormat::Roc:
-        // Minguo years have had three digits since 1921 (year 10); 2 or 3 are read.
+        // Minguo years have had three digits since 2011 (year 100); older files
+        // write two, which are read too (detection takes only three).
         if (!splitDate(text, '/', parts, widths) || widths[0] < 2 || widths[0] > 3 || widths[1] > 2 || widths[2] > 2)
             return false;
         year = parts[0] + 1911, month = parts[1], day = parts[2];

@@ -1,0 +1,278 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "bookadditions.h"
+#include "bookbuilder.h"
+#include "errormsg.h"
+#include "statementimport.h"
+#include "textbooks.h"
+
+using KestLib::AccountDB;
+using PwText::ImportChoices;
+using PwText::Statement;
+using PwText::StatementFault;
+using PwText::StatementImport;
+using PwText::StatementRow;
+using Reason = StatementFault::Reason;
+
+namespace {
+
+// A statement row in a table: the date in March 2026, UTF-8 texts.
+struct In {
+    int day;
+    bool income;
+    int amount;
+    std::string comment;
+    std::string type = {};
+    bool rounded = false;
+};
+
+Statement statementOf(const std::vector<In>& rows) {
+    Statement statement;
+    int line = 2;
+    for (const In& in : rows)
+        statement.rows.push_back(
+            StatementRow{line++, 2026, 3, in.day, in.income, in.amount, in.rounded, in.comment, in.type});
+    return statement;
+}
+
+std::vector<bool> duplicateMarks(const StatementImport& plan) {
+    std::vector<bool> marks;
+    for (const auto& row : plan.rows()) marks.push_back(row.duplicate);
+    return marks;
+}
+
+// In Big5 and UTF-8: 早餐 (breakfast).
+const std::string breakfastBig5 = "\xA6\xAD\xC0\x5C";
+const std::string breakfastUtf8 = "\xE6\x97\xA9\xE9\xA4\x90";
+
+}  // namespace
+
+TEST(StatementDuplicates, MatchTheBookAsAMultiset) {
+    struct Case {
+        const char* name;
+        std::vector<Row> book;
+        std::vector<In> statement;
+        bool keep;
+        std::vector<bool> duplicates;
+        int added;
+    };
+    const Row coffee{2026, 3, 2, false, 4, "Food", "Coffee"};
+    const Row salary{2026, 3, 1, true, 3000, "Salary", "ACME"};
+    const Row breakfast{2026, 3, 3, false, 9, "Food", breakfastBig5};
+    const std::vector<Case> cases = {
+        {"equal rows are skipped", {coffee, salary}, {{2, false, 4, "Coffee"}, {1, true, 3000, "ACME"}}, false,
+         {true, true}, 0},
+        {"another date, direction, amount or comment is new",
+         {coffee},
+         {{3, false, 4, "Coffee"}, {2, true, 4, "Coffee"}, {2, false, 5, "Coffee"}, {2, false, 4, "Tea"}},
+         false,
+         {false, false, false, false},
+         4},
+        {"the comment's case counts", {coffee}, {{2, false, 4, "coffee"}}, false, {false}, 1},
+        {"two equal rows against one in the book add one",
+         {coffee},
+         {{2, false, 4, "Coffee"}, {2, false, 4, "Coffee"}},
+         false,
+         {true, false},
+         1},
+        {"two in the book take two rows, not a third",
+         {coffee, coffee},
+         {{2, false, 4, "Coffee"}, {2, false, 4, "Coffee"}, {2, false, 4, "Coffee"}},
+         false,
+         {true, true, false},
+         1},
+        {"a new row of the file matches no later one",
+         {},
+         {{2, false, 4, "Coffee"}, {2, false, 4, "Coffee"}},
+         false,
+         {false, false},
+         2},
+        {"the comment is compared as the book stores it", {breakfast}, {{3, false, 9, breakfastUtf8}}, false, {true},
+         0},
+        {"kept duplicates are counted and added",
+         {coffee},
+         {{2, false, 4, "Coffee"}, {2, false, 4, "Coffee"}},
+         true,
+         {true, false},
+         2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const AccountDB db = BookBuilder().rows(c.book).build();
+        ImportChoices choices;
+        choices.keepDuplicates = c.keep;
+        const StatementImport plan = StatementImport::plan(db, statementOf(c.statement), choices);
+        EXPECT_EQ(duplicateMarks(plan), c.duplicates);
+        EXPECT_EQ(plan.duplicateCount(), static_cast<int>(std::count(c.duplicates.begin(), c.duplicates.end(), true)));
+        EXPECT_EQ(plan.newCount(), c.added);
+        AccountDB changed = BookBuilder().rows(c.book).build();
+        plan.apply(changed);
+        EXPECT_EQ(changed.transCount(), db.transCount() + c.added);
+    }
+}
+
+TEST(StatementDuplicates, AStatementImportedTwiceAddsNothingTheSecondTime) {
+    AccountDB db = BookBuilder().outgoing("Food", 4, 2026, 3, 2, "Coffee").build();
+    const Statement statement = statementOf({{2, false, 4, "Coffee"},
+                                             {2, false, 4, "Coffee"},
+                                             {5, true, 10, "Refund", "", true},
+                                             {6, false, 9, breakfastUtf8, "Meals"}});
+    const StatementImport first = StatementImport::plan(db, statement, {});
+    EXPECT_EQ(first.newCount(), 3);
+    EXPECT_EQ(first.roundedCount(), 1);
+    first.apply(db);
+    const std::vector<std::string> once = transactionLines(db);
+    ASSERT_EQ(once.size(), 4u);
+
+    const StatementImport second = StatementImport::plan(db, statement, {});
+    EXPECT_EQ(second.newCount(), 0);
+    EXPECT_EQ(second.duplicateCount(), 4);
+    EXPECT_EQ(second.roundedCount(), 0);
+    EXPECT_TRUE(second.newTypes().empty());
+    second.apply(db);
+    EXPECT_EQ(transactionLines(db), once);
+}
+
+TEST(StatementTypeGuess, TakesTheBooksMostUsedTypeForTheComment) {
+    struct Case {
+        const char* name;
+        std::vector<Row> book;
+        In row;
+        std::string defaultType;
+        std::string type;  // as planned, UTF-8
+        bool newType;
+    };
+    const Row coffeeFood{2025, 1, 1, false, 4, "Food", "Coffee"};
+    const Row coffeeFun{2025, 1, 2, false, 4, "Fun", "Coffee"};
+    const Row greek{2025, 1, 3, false, 4, "Travel", "\xA3\x5C\xA3\x5D"};  // Big5 for αβ
+    const std::vector<Case> cases = {
+        {"most used wins", {coffeeFun, coffeeFood, coffeeFood}, {1, false, 3, "Coffee"}, "", "Food", false},
+        {"a tie goes to the earliest", {coffeeFun, coffeeFood}, {1, false, 3, "Coffee"}, "", "Fun", false},
+        {"ASCII case is folded", {coffeeFood}, {1, false, 3, "cOFFEE"}, "", "Food", false},
+        {"other letters are folded too", {greek}, {1, false, 3, "\xCE\x91\xCE\x92"}, "", "Travel", false},  // ΑΒ
+        {"a type the row names comes first", {coffeeFood}, {1, false, 3, "Coffee", "Fun"}, "", "Fun", false},
+        {"a category the book lacks is created", {coffeeFood}, {1, false, 3, "Coffee", "Groceries"}, "", "Groceries",
+         true},
+        {"an unknown comment takes the default type", {coffeeFood}, {1, false, 3, "Tea"}, "Food", "Food", false},
+        {"a default type the book lacks is created", {coffeeFood}, {1, false, 3, "Tea"}, "Imported", "Imported", true},
+        {"without a default, the nameless type", {coffeeFood}, {1, false, 3, "Tea"}, "", "", false},
+        {"an empty comment teaches nothing",
+         {{2025, 1, 1, false, 4, "Food", ""}},
+         {1, false, 3, ""},
+         "Imported",
+         "Imported",
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        AccountDB db = BookBuilder().type("Fun").rows(c.book).build();
+        ImportChoices choices;
+        choices.defaultType = c.defaultType;
+        const StatementImport plan = StatementImport::plan(db, statementOf({c.row}), choices);
+        ASSERT_TRUE(plan.canImport());
+        ASSERT_EQ(plan.rows().size(), 1u);
+        EXPECT_EQ(plan.rows()[0].row.type, c.type);
+        EXPECT_EQ(plan.rows()[0].newType, c.newType);
+        EXPECT_EQ(plan.newTypes(), c.newType ? std::vector<std::string>{c.type} : std::vector<std::string>{});
+        plan.apply(db);
+        // The type names of the table are ASCII, the same in Big5.
+        const KestLib::Transaction& added = db.transaction(db.transCount() - 1, false);
+        EXPECT_EQ(db.typeById(added.type()).name(), c.type);
+    }
+}
+
+TEST(StatementTypeGuess, NewTypesStopAtTheBooksLimit) {
+    // The nameless type and 126 more: room for one new type.
+    BookBuilder builder;
+    for (int k = 1; k < KestLib::TypeIdTable::capacity - 1; ++k) builder.type("t" + std::to_string(k));
+    const AccountDB db = builder.build();
+    const StatementImport plan = StatementImport::plan(
+        db, statementOf({{1, false, 1, "a", "New 1"}, {2, false, 1, "b", "New 2"}, {3, false, 1, "c", "New 1"}}), {});
+    EXPECT_EQ(plan.newTypes(), std::vector<std::string>{"New 1"});
+    ASSERT_EQ(plan.faults().size(), 1u);
+    EXPECT_EQ(plan.faults()[0].line, 3);
+    EXPECT_EQ(plan.faults()[0].reason, Reason::TooManyTypes);
+    EXPECT_EQ(plan.faults()[0].text, "New 2");
+}
+
+TEST(StatementImportFaults, NameTheLineOfWhatTheBookCantStore) {
+    struct Case {
+        const char* name;
+        In row;
+        std::string defaultType;
+        int line;
+        Reason reason;
+    };
+    const std::string emoji = "\xF0\x9F\x98\x80";
+    const std::vector<Case> cases = {
+        {"a comment outside Big5", {1, false, 1, "cake " + emoji}, "", 2, Reason::NotStorable},
+        {"a comment over 255 bytes", {1, false, 1, std::string(128, 'x') + std::string(64, 'x') + breakfastUtf8 +
+                                                     std::string(62, 'x')},
+         "", 2, Reason::TooLong},
+        {"a zero byte", {1, false, 1, std::string("a\0b", 3)}, "", 2, Reason::NotStorable},
+        {"a type outside Big5", {1, false, 1, "cake", emoji}, "", 2, Reason::NotStorable},
+        {"a default type outside Big5 is the whole file's fault", {1, false, 1, "cake"}, emoji, 0,
+         Reason::NotStorable},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        AccountDB db = BookBuilder().outgoing("Food", 4, 2026, 3, 2, "Coffee").build();
+        ImportChoices choices;
+        choices.defaultType = c.defaultType;
+        const StatementImport plan =
+            StatementImport::plan(db, statementOf({{1, false, 5, "fine"}, c.row, c.row}), choices);
+        EXPECT_FALSE(plan.canImport());
+        ASSERT_FALSE(plan.faults().empty());
+        EXPECT_EQ(plan.faults()[0].line, c.line == 0 ? 0 : 3);
+        EXPECT_EQ(plan.faults()[0].reason, c.reason);
+        // Each faulty row counts, a fault of the whole file once.
+        EXPECT_EQ(plan.faultyCount(), c.line == 0 ? 1 : 2);
+        const std::vector<std::string> before = transactionLines(db);
+        plan.apply(db);
+        EXPECT_EQ(transactionLines(db), before);
+    }
+}
+
+TEST(StatementImportFaults, ComeInLineOrderWithTheStatementsOwn) {
+    Statement statement = statementOf({{1, false, 1, "ok"}, {2, false, 1, "\xF0\x9F\x98\x80"}, {3, false, 1, "ok"}});
+    statement.faults = {{1, Reason::BadDate, "2026-13-01"}, {5, Reason::BadAmount, "x"}};
+    const StatementImport plan = StatementImport::plan(BookBuilder().build(), statement, {});
+    std::vector<std::pair<int, Reason>> seen;
+    for (const StatementFault& fault : plan.faults()) seen.emplace_back(fault.line, fault.reason);
+    EXPECT_EQ(seen, (std::vector<std::pair<int, Reason>>{
+                        {1, Reason::BadDate}, {3, Reason::NotStorable}, {5, Reason::BadAmount}}));
+    EXPECT_EQ(plan.faultyCount(), 3);
+}
+
+TEST(StatementImportApply, AddsAllOrNothing) {
+    AccountDB db = BookBuilder().outgoing("Food", 4, 2026, 3, 2, "Coffee").build();
+    PwText::BookAdditions additions(db);
+    const int newType = *additions.typeSlot("New");
+    const int food = *additions.typeSlot("Food");
+    additions.addTransaction(2026, 3, 5, 7, false, newType, "first");
+    additions.addTransaction(2026, 3, 6, 8, false, food, "second");
+    // The book changes under the additions: one index is left, so the
+    // adding fails half way.
+    KestLib::Transaction last = makeTransaction(food, 1, false, 2026, 3, 1, "late");
+    last.setIndex(INT_MAX - 1);
+    db.restoreTransaction(last, db.transCount());
+    db.setModified(false);
+    const std::vector<std::string> before = transactionLines(db);
+    const int typesBefore = db.typeCount();
+    EXPECT_THROW(additions.applyTo(db), KestLib::ErrorMsg);
+    EXPECT_EQ(transactionLines(db), before);
+    EXPECT_EQ(db.typeCount(), typesBefore);
+    EXPECT_EQ(db.lastIndex(), INT_MAX - 1);
+    EXPECT_FALSE(db.isModified());
+
+    // Planned against that book, the second row is refused before anything changes.
+    const StatementImport plan = StatementImport::plan(db, statementOf({{5, false, 7, "first", "New"},
+                                                                        {6, false, 8, "second"}}), {});
+    ASSERT_EQ(plan.faults().size(), 1u);
+    EXPECT_EQ(plan.faults()[0].line, 3);
+    EXPECT_EQ(plan.faults()[0].reason, Reason::NoIndexLeft);
+    plan.apply(db);
+    EXPECT_EQ(transactionLines(db), before);
+}

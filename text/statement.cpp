@@ -1,0 +1,71 @@
+#include "statement.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "statementformats.h"
+
+namespace PwText {
+
+namespace {
+
+bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() &&
+           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char p, char t) {
+               return std::tolower(static_cast<unsigned char>(p)) == std::tolower(static_cast<unsigned char>(t));
+           });
+}
+
+// An <OFX> element, or <OFX with attributes, anywhere in text.
+bool holdsOfxElement(std::string_view text) {
+    for (std::size_t at = text.find('<'); at != std::string_view::npos; at = text.find('<', at + 1)) {
+        const std::string_view rest = text.substr(at + 1);
+        if (startsWithIgnoringCase(rest, "ofx") && rest.size() > 3 &&
+            (rest[3] == '>' || rest[3] == ' ' || rest[3] == '\t' || rest[3] == '\r' || rest[3] == '\n'))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+StatementFormat detectStatementFormat(std::string_view bytes) {
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    // Both formats say what they are at the start; a CSV that mentions
+    // <OFX> in a comment further down stays a CSV.
+    const std::string_view head = bytes.substr(0, 4096);
+    std::size_t start = head.find_first_not_of(" \t\r\n");
+    if (start == std::string_view::npos) return StatementFormat::Csv;
+    const std::string_view firstLine = head.substr(start, head.find_first_of("\r\n", start) - start);
+    if (startsWithIgnoringCase(firstLine, "!type:") || startsWithIgnoringCase(firstLine, "!option")) return StatementFormat::Qif;
+    for (std::size_t line = start; line < head.size();) {
+        if (startsWithIgnoringCase(head.substr(line), "OFXHEADER")) return StatementFormat::Ofx;
+        line = head.find('\n', line);
+        if (line == std::string_view::npos) break;
+        line = head.find_first_not_of(" \t\r\n", line);
+    }
+    return holdsOfxElement(head) ? StatementFormat::Ofx : StatementFormat::Csv;
+}
+
+Statement readStatement(std::string_view bytes, const StatementOptions& options) {
+    StatementFormat format = options.format;
+    if (format == StatementFormat::Auto) format = detectStatementFormat(bytes);
+    const std::size_t afterMark = bytes.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+    if (bytes.find_first_not_of(" \t\r\n", afterMark) == std::string_view::npos) {
+        Statement empty;
+        empty.format = format;
+        empty.faults.push_back({0, StatementFault::Reason::EmptyFile, {}});
+        return empty;
+    }
+    Statement statement;
+    switch (format) {
+    case StatementFormat::Ofx: statement = readOfx(bytes, options); break;
+    case StatementFormat::Qif: statement = readQif(bytes, options); break;
+    case StatementFormat::Auto:
+    case StatementFormat::Csv: statement = readBankCsv(bytes, options); break;
+    }
+    statement.format = format;
+    return statement;
+}
+
+}  // namespace PwText

@@ -1,0 +1,241 @@
+#include "statementcsvdetect.h"
+
+#include <QString>
+#include <QStringList>
+#include <algorithm>
+#include <array>
+#include <utility>
+
+#include "big5codec.h"
+#include "csv.h"
+
+namespace PwText::StatementCsv {
+
+namespace {
+
+bool isHigh(unsigned char c) { return c >= 0x80; }
+bool isBig5Trail(unsigned char c) { return (c >= 0x40 && c <= 0x7E) || (c >= 0xA1 && c <= 0xFE); }
+
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        return lower(x) == lower(y);
+    });
+}
+
+// Header words, case-folded.
+const std::array<std::pair<const char*, StatementField>, 34> headerWords = {{
+    {"datum", StatementField::Date},
+    {"buchungstag", StatementField::Date},
+    {"buchungsdatum", StatementField::Date},
+    {"valuta", StatementField::Date},
+    {"valutadatum", StatementField::Date},
+    {"wertstellung", StatementField::Date},
+    {"date", StatementField::Date},
+    {"betrag", StatementField::Amount},
+    {"umsatz", StatementField::Amount},
+    {"amount", StatementField::Amount},
+    {"soll", StatementField::Debit},
+    {"debit", StatementField::Debit},
+    {"withdrawal", StatementField::Debit},
+    {"haben", StatementField::Credit},
+    {"credit", StatementField::Credit},
+    {"deposit", StatementField::Credit},
+    {"verwendungszweck", StatementField::Comment},
+    {"buchungstext", StatementField::Comment},
+    {"beschreibung", StatementField::Comment},
+    {"empfänger", StatementField::Comment},
+    {"auftraggeber", StatementField::Comment},
+    {"name", StatementField::Comment},
+    {"payee", StatementField::Comment},
+    {"description", StatementField::Comment},
+    {"memo", StatementField::Comment},
+    {"comment", StatementField::Comment},
+    {"kategorie", StatementField::Type},
+    {"category", StatementField::Type},
+    {"type", StatementField::Type},
+    {"direction", StatementField::Direction},
+    // A column of S and H, not of debits.
+    {"soll/haben", StatementField::Direction},
+    {"s/h", StatementField::Direction},
+    {"richtung", StatementField::Direction},
+    {"zahlungsrichtung", StatementField::Direction},
+}};
+
+std::optional<StatementField> headerWord(const QString& folded) {
+    for (const auto& [word, field] : headerWords)
+        if (folded == QString::fromUtf8(word)) return field;
+    return std::nullopt;
+}
+
+bool readsAsAnyDate(std::string_view text) {
+    int year, month, day;
+    for (const auto format :
+         {StatementDateFormat::YearMonthDayDash, StatementDateFormat::YearMonthDaySlash,
+          StatementDateFormat::DayMonthYearDot, StatementDateFormat::DayMonthYearSlash,
+          StatementDateFormat::MonthDayYearSlash, StatementDateFormat::Roc})
+        if (parseStatementDate(text, format, year, month, day)) return true;
+    return false;
+}
+
+bool readsAsAmount(std::string_view text) {
+    ParsedAmount amount;
+    for (const bool comma : {false, true})
+        if (parseStatementAmount(text, comma, AmountRule::Round, amount) || amount.outOfRange) return true;
+    return false;
+}
+
+// The decimal mark an amount's end shows: ',' or '.' before one or two
+// final digits, else 0.
+char decimalMarkAtEnd(std::string_view amount) {
+    amount = trimmed(amount);
+    while (!amount.empty() && (amount.back() == ')' || amount.back() == '-' || amount.back() == ' '))
+        amount.remove_suffix(1);
+    std::size_t digits = 0;
+    while (digits < amount.size() && digits < 3 && amount[amount.size() - 1 - digits] >= '0' &&
+           amount[amount.size() - 1 - digits] <= '9')
+        ++digits;
+    if (digits < 1 || digits > 2 || digits == amount.size()) return 0;
+    const char mark = amount[amount.size() - 1 - digits];
+    return mark == ',' || mark == '.' ? mark : 0;
+}
+
+}  // namespace
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return text;
+}
+
+StatementEncoding detectEncoding(std::string_view bytes) {
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF" || isValidUtf8(bytes)) return StatementEncoding::Utf8;
+    return looksLikeBig5(bytes) ? StatementEncoding::Big5 : StatementEncoding::Windows1252;
+}
+
+bool looksLikeBig5(std::string_view bytes) {
+    bool common = false;
+    bool longRun = false;
+    int run = 0;  // bytes at or above 0x80 in a row
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = p + bytes.size();
+    while (p < end) {
+        if (!isHigh(*p)) {
+            run = 0;
+            ++p;
+            continue;
+        }
+        if (*p < 0x81 || *p > 0xFE || p + 1 == end || !isBig5Trail(p[1])) return false;
+        if (*p >= 0xA4 && *p <= 0xF9) common = true;
+        run = isHigh(p[1]) ? run + 2 : 0;
+        if (run >= 3) longRun = true;
+        p += 2;
+    }
+    if (!common || !longRun) return false;
+    Big5Codec codec;
+    return codec.isValidBig5(bytes);
+}
+
+char detectDelimiter(std::string_view text) {
+    constexpr int linesCompared = 20;
+    char best = ',';
+    std::pair<bool, std::size_t> bestScore{false, 1};  // (the same count on every line, fields)
+    CsvRecord record;
+    for (const char delimiter : {',', ';', '\t'}) {
+        CsvReader reader(text, delimiter);
+        std::size_t fields = 0;
+        bool same = true;
+        for (int lines = 0; lines < linesCompared && reader.next(record);) {
+            if (record.isBlank()) continue;
+            ++lines;
+            if (record.fault != CsvRecord::Fault::None) {
+                same = false;
+                break;
+            }
+            if (fields == 0) fields = record.fields.size();
+            else if (record.fields.size() != fields) same = false;
+        }
+        const std::pair<bool, std::size_t> score{same, fields};
+        if (fields > 1 && score > bestScore) {
+            best = delimiter;
+            bestScore = score;
+        }
+    }
+    return best;
+}
+
+StatementField fieldOfHeaderName(std::string_view name) {
+    QString key = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())).trimmed();
+    for (const QChar bracket : {QLatin1Char('('), QLatin1Char('[')})
+        if (const qsizetype unit = key.indexOf(bracket); unit > 0) key = key.left(unit).trimmed();
+    key = key.toCaseFolded();
+    if (const auto field = headerWord(key)) return *field;
+    // "Auftraggeber/Empfänger": the first part that is a known word.
+    for (const QString& part : key.split(QLatin1Char('/')))
+        if (const auto field = headerWord(part.trimmed())) return *field;
+    return StatementField::Ignore;
+}
+
+std::vector<StatementField> columnsOfHeader(const std::vector<std::string>& names) {
+    std::vector<StatementField> columns;
+    columns.reserve(names.size());
+    std::vector<StatementField> taken;
+    for (const std::string& name : names) {
+        StatementField field = fieldOfHeaderName(name);
+        if (field != StatementField::Comment && field != StatementField::Ignore) {
+            if (std::find(taken.begin(), taken.end(), field) != taken.end()) field = StatementField::Ignore;
+            else taken.push_back(field);
+        }
+        columns.push_back(field);
+    }
+    return columns;
+}
+
+bool looksLikeHeader(const std::vector<std::string>& fields) {
+    return std::none_of(fields.begin(), fields.end(),
+                        [](const std::string& field) { return readsAsAnyDate(field) || readsAsAmount(field); });
+}
+
+bool detectDecimalComma(const std::vector<std::string_view>& amounts) {
+    bool comma = false;
+    for (const std::string_view amount : amounts) {
+        const char mark = decimalMarkAtEnd(amount);
+        if (mark == '.') return false;
+        if (mark == ',') comma = true;
+    }
+    return comma;
+}
+
+StatementDateFormat detectDateFormat(const std::vector<std::string_view>& dates) {
+    StatementDateFormat best = StatementDateFormat::YearMonthDayDash;
+    std::size_t fewestMisread = dates.size() + 1;
+    int year, month, day;
+    for (const auto format :
+         {StatementDateFormat::YearMonthDayDash, StatementDateFormat::YearMonthDaySlash,
+          StatementDateFormat::DayMonthYearDot, StatementDateFormat::DayMonthYearSlash,
+          StatementDateFormat::MonthDayYearSlash, StatementDateFormat::Roc}) {
+        std::size_t misread = 0;
+        for (const std::string_view date : dates) {
+            const bool read = parseStatementDate(date, format, year, month, day) &&
+                              (format != StatementDateFormat::Roc || trimmed(date).find('/') == 3);
+            if (!read && ++misread >= fewestMisread) break;
+        }
+        if (misread == 0) return format;
+        if (misread < fewestMisread) {
+            best = format;
+            fewestMisread = misread;
+        }
+    }
+    return best;
+}
+
+std::optional<bool> parseDirection(std::string_view text) {
+    text = trimmed(text);
+    for (const char* word : {"income", "credit", "h", "haben"})
+        if (equalsIgnoringAsciiCase(text, word)) return true;
+    for (const char* word : {"outgoing", "debit", "s", "soll"})
+        if (equalsIgnoringAsciiCase(text, word)) return false;
+    return std::nullopt;
+}
+
+}  // namespace PwText::StatementCsv

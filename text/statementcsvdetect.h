@@ -1,0 +1,58 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "statement.h"
+
+// How a bank's CSV is written, guessed from its bytes: the encoding, the
+// delimiter, whether there is a header and what its columns hold, the date
+// format and the decimal mark. Each guess is a rule of its own, so that the
+// reader stays a plain loop and each rule can be tested alone.
+
+namespace PwText::StatementCsv {
+
+// A UTF-8 mark or valid UTF-8: UTF-8. Else Big5 when looksLikeBig5, else
+// Windows-1252.
+StatementEncoding detectEncoding(std::string_view bytes);
+
+// Valid Big5 with at least one common character (lead byte 0xA4-0xF9) and
+// somewhere three bytes at or above 0x80 in a row. Western text in
+// Windows-1252 puts one or two accented letters between plain ones ("Größe"),
+// and is often valid Big5 by chance ("Bäcker"); Chinese comments of two
+// characters or more almost always have such a run.
+bool looksLikeBig5(std::string_view bytes);
+
+// Of ',' ';' and tab, the one that splits the first lines into the same
+// number of fields, the most fields winning; ',' when none splits at all.
+char detectDelimiter(std::string_view text);
+
+// What a header name says its column holds, in English or German, case
+// aside and a unit in brackets aside ("Betrag (EUR)").
+StatementField fieldOfHeaderName(std::string_view name);
+// The fields of a whole header: the first date, amount, debit, credit, type
+// and direction column count, later ones are ignored; every comment column counts.
+std::vector<StatementField> columnsOfHeader(const std::vector<std::string>& names);
+
+// A first record none of whose fields reads as a date or an amount.
+bool looksLikeHeader(const std::vector<std::string>& fields);
+
+// Comma when some amount ends in a comma and one or two digits and none ends
+// so with a point.
+bool detectDecimalComma(const std::vector<std::string_view>& amounts);
+
+// The first format that reads every date (the Republic of China's only with
+// three-digit years), else the one that reads the most, so that the faults
+// point at the odd rows.
+StatementDateFormat detectDateFormat(const std::vector<std::string_view>& dates);
+
+// "income"/"outgoing", "credit"/"debit", "H"/"S" ("Haben"/"Soll"), case
+// aside: true for income; nothing for other text.
+std::optional<bool> parseDirection(std::string_view text);
+
+// Without spaces or tabs around.
+std::string_view trimmed(std::string_view text);
+
+}  // namespace PwText::StatementCsv

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string_view>
+
+#include "statement.h"
+
+// The readers of each statement format; readStatement picks one by the
+// format chosen or detected.
+
+namespace PwText {
+
+Statement readOfx(std::string_view bytes, const StatementOptions& options);
+Statement readQif(std::string_view bytes, const StatementOptions& options);
+Statement readBankCsv(std::string_view bytes, const StatementOptions& options);
+
+}  // namespace PwText

@@ -1,0 +1,132 @@
+#include "statementimport.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "accountdb.h"
+#include "big5codec.h"
+#include "bookadditions.h"
+#include "statementbookindex.h"
+
+using KestLib::AccountDB;
+
+namespace PwText {
+
+namespace {
+
+using Reason = StatementFault::Reason;
+
+// The stored (Big5) form of a comment, or why it has none.
+std::optional<Reason> storedComment(Big5Codec& codec, const std::string& utf8, std::string& big5) {
+    if (!codec.utf8ToBig5(utf8, big5)) return Reason::NotStorable;
+    switch (storedTextFault(big5)) {
+    case StoredTextFault::None:
+        return std::nullopt;
+    case StoredTextFault::ZeroByte:
+        return Reason::NotStorable;
+    case StoredTextFault::TooLong:
+        return Reason::TooLong;
+    }
+    return Reason::NotStorable;
+}
+
+StatementFault faultAt(int line, Reason reason, std::string_view text) {
+    return StatementFault{line, reason, shownText(text)};
+}
+
+}  // namespace
+
+StatementImport StatementImport::plan(const AccountDB& db, const Statement& statement, const ImportChoices& choices) {
+    StatementImport result;
+    result.keepsDuplicates = choices.keepDuplicates;
+    Big5Codec codec;
+    DuplicateCounter book(db);
+    std::optional<TypeGuess> guess;  // built only when a row needs it
+    StatementTypes types(db, codec);
+    BookAdditions additions(db);
+    const std::int64_t indexesLeft = db.indexesLeft();
+    std::int64_t adding = 0;
+    bool defaultTypeFaulted = false;
+    std::vector<StatementFault> faults;
+    std::string comment;
+
+    result.planned.reserve(statement.rows.size());
+    for (const StatementRow& row : statement.rows) {
+        PlannedRow planned{row, false, false};
+        const std::size_t faultsBefore = faults.size();
+        const std::optional<Reason> commentFault = storedComment(codec, row.comment, comment);
+        if (commentFault)
+            faults.push_back(faultAt(row.line, *commentFault, row.comment));
+        else
+            planned.duplicate = book.takeMatch(row, comment);
+        if (planned.duplicate) ++result.duplicates;
+        const bool added = !planned.duplicate || choices.keepDuplicates;
+
+        bool fromDefault = false;
+        if (row.type.empty()) {
+            if (!guess) guess.emplace(db, codec);
+            if (const std::optional<int> id = guess->typeFor(row.comment)) {
+                planned.row.type = types.nameOf(*id);
+            } else {
+                planned.row.type = choices.defaultType;
+                fromDefault = !choices.defaultType.empty();
+            }
+        }
+        // A row that is skipped needs no type: none is created for it.
+        if (added) {
+            const StatementTypes::Settled& type = types.settle(planned.row.type, additions);
+            planned.newType = type.isNew;
+            if (!type.slot && !fromDefault) {
+                faults.push_back(faultAt(row.line, type.fault, planned.row.type));
+            } else if (!type.slot && !defaultTypeFaulted) {
+                // The default type is the user's choice, not the file's.
+                faults.push_back(faultAt(0, type.fault, planned.row.type));
+                defaultTypeFaulted = true;
+            }
+            if (++adding > indexesLeft) faults.push_back(faultAt(row.line, Reason::NoIndexLeft, {}));
+        }
+        if (added && faults.size() == faultsBefore) {
+            ++result.newRows;
+            if (row.rounded) ++result.rounded;
+        }
+        result.planned.push_back(std::move(planned));
+    }
+
+    result.faultList = statement.faults;
+    result.faultList.insert(result.faultList.end(), faults.begin(), faults.end());
+    std::stable_sort(result.faultList.begin(), result.faultList.end(),
+                     [](const StatementFault& a, const StatementFault& b) { return a.line < b.line; });
+    int previousLine = -1;
+    for (const StatementFault& fault : result.faultList)
+        if (fault.line != previousLine) {
+            ++result.faultyRows;
+            previousLine = fault.line;
+        }
+    result.typesToCreate = types.newTypes();
+    return result;
+}
+
+void StatementImport::apply(AccountDB& db) const {
+    if (!canImport()) return;
+    // The plan settled every row against this book; the same settling again
+    // gives the same types and comments, and so can't fail unless the book
+    // changed since.
+    Big5Codec codec;
+    StatementTypes types(db, codec);
+    BookAdditions additions(db);
+    additions.reserve(static_cast<std::size_t>(newRows));
+    std::string comment;
+    for (const PlannedRow& row : planned) {
+        if (row.duplicate && !keepsDuplicates) continue;
+        const StatementTypes::Settled& type = types.settle(row.row.type, additions);
+        if (!type.slot || storedComment(codec, row.row.comment, comment))
+            throw std::logic_error("the book changed after the import was planned");
+        additions.addTransaction(row.row.year, row.row.month, row.row.day, row.row.amount,
+                                 row.row.income, *type.slot, comment);
+    }
+    if (static_cast<std::int64_t>(additions.transactionCount()) > db.indexesLeft())
+        throw std::logic_error("the book changed after the import was planned");
+    additions.applyTo(db);
+}
+
+}  // namespace PwText

@@ -1,0 +1,47 @@
+// The texts that tell why a statement can't be imported, in the user's language.
+
+#include "statementmessages.h"
+
+#include <QCoreApplication>
+
+namespace PwText {
+
+namespace {
+
+using Reason = StatementFault::Reason;
+
+// Each text marked with QT_TRANSLATE_NOOP, so that lupdate sees it.
+QString translated(const char* text) { return QCoreApplication::translate("StatementImport", text); }
+
+QString reasonText(const StatementFault& fault) {
+    const QString text = QString::fromUtf8(fault.text.data(), static_cast<qsizetype>(fault.text.size()));
+    switch (fault.reason) {
+    case Reason::EmptyFile: return translated(QT_TRANSLATE_NOOP("StatementImport", "The file is empty."));
+    case Reason::UnknownFormat: return translated(QT_TRANSLATE_NOOP("StatementImport", "The file is neither a CSV, an OFX nor a QIF statement."));
+    case Reason::NotInEncoding: return translated(QT_TRANSLATE_NOOP("StatementImport", "The file isn't written in the encoding chosen."));
+    case Reason::NoDateColumn: return translated(QT_TRANSLATE_NOOP("StatementImport", "No column is chosen for the date."));
+    case Reason::NoAmountColumn: return translated(QT_TRANSLATE_NOOP("StatementImport", "No column is chosen for the amount, nor for debits or credits."));
+    case Reason::BadQuoting: return translated(QT_TRANSLATE_NOOP("StatementImport", "The quotes of this row are broken."));
+    case Reason::BadDate: return translated(QT_TRANSLATE_NOOP("StatementImport", "\"%1\" is not a date in the format chosen.")).arg(text);
+    case Reason::BadAmount: return translated(QT_TRANSLATE_NOOP("StatementImport", "\"%1\" is not an amount.")).arg(text);
+    case Reason::AmountOutOfRange: return translated(QT_TRANSLATE_NOOP("StatementImport", "The amount %1 is more than a transaction holds.")).arg(text);
+    case Reason::BadDirection:
+        return translated(QT_TRANSLATE_NOOP("StatementImport", "The direction \"%1\" is neither income nor outgoing.")).arg(text);
+    case Reason::NoTransactions: return translated(QT_TRANSLATE_NOOP("StatementImport", "The file holds no transactions."));
+    case Reason::NotStorable: return translated(QT_TRANSLATE_NOOP("StatementImport", "\"%1\" holds a character the book can't store.")).arg(text);
+    case Reason::TooLong: return translated(QT_TRANSLATE_NOOP("StatementImport", "\"%1\" is longer than the book's 255 bytes.")).arg(text);
+    case Reason::TooManyTypes: return translated(QT_TRANSLATE_NOOP("StatementImport", "The type \"%1\" would be one more than the book's 128.")).arg(text);
+    case Reason::NoIndexLeft: return translated(QT_TRANSLATE_NOOP("StatementImport", "The book has no transaction number left for this row."));
+    }
+    return {};
+}
+
+}  // namespace
+
+QString describeStatementFault(const StatementFault& fault) {
+    const QString reason = reasonText(fault);
+    if (fault.line <= 0) return reason;
+    return QCoreApplication::translate("StatementImport", "Line %1: %2").arg(QString::number(fault.line), reason);
+}
+
+}  // namespace PwText

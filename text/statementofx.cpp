@@ -1,0 +1,312 @@
+// OFX statements: 1.x, SGML whose leaf elements have no closing tag, and
+// 2.x, XML. Only the bank and card statements' transactions are read, four
+// fields of each, so a small reader of tags does, without a DTD.
+#include <cstdint>
+
+#include "statementformats.h"
+#include "statementrows.h"
+
+namespace PwText {
+
+namespace {
+
+using Reason = StatementFault::Reason;
+
+char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+    if (text.size() < prefix.size()) return false;
+    for (std::size_t k = 0; k < prefix.size(); ++k)
+        if (upper(text[k]) != prefix[k]) return false;
+    return true;
+}
+
+bool isNameIgnoringCase(std::string_view text, std::string_view name) {
+    return text.size() == name.size() && startsWithIgnoringCase(text, name);
+}
+
+bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+std::string_view withoutMark(std::string_view text) {
+    return text.substr(0, 3) == "\xEF\xBB\xBF" ? text.substr(3) : text;
+}
+
+// What the header declares: CHARSET in 1.x's header lines, the XML
+// declaration's encoding in 2.x.
+StatementEncoding declaredEncoding(std::string_view bytes) {
+    bytes = withoutMark(bytes);
+    const std::size_t firstTag = bytes.find('<');
+    std::string_view header = bytes.substr(0, firstTag);
+    while (!header.empty()) {
+        const std::size_t end = header.find_first_of("\r\n");
+        const std::string_view line = trimmedStatementText(header.substr(0, end));
+        header = end == std::string_view::npos ? std::string_view{} : header.substr(end + 1);
+        if (startsWithIgnoringCase(line, "CHARSET:")) {
+            const StatementEncoding named = encodingNamed(line.substr(8));
+            if (named != StatementEncoding::Detect) return named;
+        }
+    }
+    if (firstTag == std::string_view::npos || !startsWithIgnoringCase(bytes.substr(firstTag), "<?XML")) {
+        return StatementEncoding::Detect;
+    }
+    const std::string_view declaration = bytes.substr(firstTag, bytes.find("?>", firstTag) - firstTag);
+    const std::size_t at = declaration.find("encoding");
+    if (at == std::string_view::npos) return StatementEncoding::Detect;
+    const std::size_t open = declaration.find_first_of("\"'", at);
+    if (open == std::string_view::npos) return StatementEncoding::Detect;
+    const std::size_t close = declaration.find(declaration[open], open + 1);
+    if (close == std::string_view::npos) return StatementEncoding::Detect;
+    return encodingNamed(declaration.substr(open + 1, close - open - 1));
+}
+
+// An OFXHEADER line first, or an <OFX> element anywhere.
+bool looksLikeOfx(std::string_view text) {
+    text = withoutMark(text);
+    std::size_t start = 0;
+    while (start < text.size() && isSpace(text[start])) ++start;
+    if (startsWithIgnoringCase(text.substr(start), "OFXHEADER")) return true;
+    for (std::size_t at = text.find('<'); at != std::string_view::npos; at = text.find('<', at + 1)) {
+        const std::string_view rest = text.substr(at + 1);
+        if (startsWithIgnoringCase(rest, "OFX") && rest.size() > 3 && (rest[3] == '>' || isSpace(rest[3])))
+            return true;
+    }
+    return false;
+}
+
+// The line of each position, for positions that only go forward.
+class LineCounter {
+public:
+    explicit LineCounter(std::string_view text) : text(text) {}
+
+    int lineAt(std::size_t position) {
+        for (; counted < position && counted < text.size(); ++counted) {
+            const char c = text[counted];
+            if (c == '\n' || (c == '\r' && (counted + 1 == text.size() || text[counted + 1] != '\n'))) ++line;
+        }
+        return line;
+    }
+
+private:
+    std::string_view text;
+    std::size_t counted = 0;
+    int line = 1;
+};
+
+void appendUtf8(std::uint32_t code, std::string& out) {
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+// The character of a numeric reference's digits ("#38", "#x26"); 0 for none.
+std::uint32_t numericReference(std::string_view digits) {
+    if (digits.size() < 2 || digits[0] != '#') return 0;
+    const bool hex = digits[1] == 'x' || digits[1] == 'X';
+    digits.remove_prefix(hex ? 2 : 1);
+    if (digits.empty() || digits.size() > 8) return 0;
+    std::uint32_t code = 0;
+    for (const char c : digits) {
+        int value;
+        if (c >= '0' && c <= '9') value = c - '0';
+        else if (hex && upper(c) >= 'A' && upper(c) <= 'F') value = upper(c) - 'A' + 10;
+        else return 0;
+        code = code * (hex ? 16 : 10) + static_cast<std::uint32_t>(value);
+    }
+    // Neither a surrogate nor past Unicode: such a reference stays as written.
+    if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+    return code;
+}
+
+// An element's text with its entities decoded and its runs of white space,
+// line breaks among them, made one space: a comment is one line.
+std::string elementText(std::string_view raw) {
+    raw = trimmedStatementText(raw);
+    std::string out;
+    out.reserve(raw.size());
+    for (std::size_t k = 0; k < raw.size(); ++k) {
+        const char c = raw[k];
+        if (isSpace(c)) {
+            if (out.empty() || out.back() != ' ') out += ' ';
+            continue;
+        }
+        if (c == '&') {
+            const std::size_t end = raw.find(';', k);
+            if (end != std::string_view::npos && end - k <= 10) {
+                const std::string_view name = raw.substr(k + 1, end - k - 1);
+                static constexpr struct { std::string_view name; char c; } named[] = {
+                    {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}};
+                bool decoded = false;
+                for (const auto& entity : named) {
+                    if (name == entity.name) {
+                        out += entity.c;
+                        decoded = true;
+                    }
+                }
+                if (const std::uint32_t code = decoded ? 0 : numericReference(name); code != 0) {
+                    appendUtf8(code, out);
+                    decoded = true;
+                }
+                if (decoded) {
+                    k = end;
+                    continue;
+                }
+            }
+        }
+        out += c;
+    }
+    return out;
+}
+
+struct Field {
+    int line = 0;  // 0: not in the transaction
+    std::string_view raw;
+};
+
+struct Transaction {
+    int line = 0;
+    Field posted;
+    Field amount;
+    Field name;
+    Field memo;
+};
+
+// DTPOSTED: YYYYMMDD, then optionally HHMMSS, .XXX and [offset:zone].
+bool readPostedDate(std::string_view text, int& year, int& month, int& day) {
+    text = trimmedStatementText(text);
+    if (text.size() < 8) return false;
+    std::size_t k = 0;
+    while (k < text.size() && text[k] >= '0' && text[k] <= '9') ++k;
+    if (k < 8 || k > 14) return false;
+    if (k < text.size() && text[k] == '.') {
+        ++k;
+        while (k < text.size() && text[k] >= '0' && text[k] <= '9') ++k;
+    }
+    if (k < text.size() && (text[k] != '[' || text.back() != ']')) return false;
+    char iso[11] = {text[0], text[1], text[2], text[3], '-', text[4], text[5], '-', text[6], text[7], '\0'};
+    return parseStatementDate(std::string_view(iso, 10), StatementDateFormat::YearMonthDayDash, year, month, day);
+}
+
+void addTransaction(Statement& statement, const Transaction& transaction, AmountRule rule) {
+    int year = 0, month = 0, day = 0;
+    bool good = true;
+    if (transaction.posted.line == 0) {
+        addStatementFault(statement, transaction.line, Reason::BadDate, {});
+        good = false;
+    } else if (!readPostedDate(transaction.posted.raw, year, month, day)) {
+        addStatementFault(statement, transaction.posted.line, Reason::BadDate,
+                          trimmedStatementText(transaction.posted.raw));
+        good = false;
+    }
+    ParsedAmount amount;
+    if (transaction.amount.line == 0) {
+        addStatementFault(statement, transaction.line, Reason::BadAmount, {});
+        good = false;
+    } else {
+        // OFX has no group marks, so a comma, as some banks write, is the decimal mark.
+        const std::string_view text = transaction.amount.raw;
+        const bool comma = text.find(',') != std::string_view::npos && text.find('.') == std::string_view::npos;
+        good = readStatementAmount(statement, transaction.amount.line, text, comma, rule, amount) && good;
+    }
+    if (good) {
+        addStatementRow(statement, transaction.line, year, month, day, amount,
+                        joinedComment(elementText(transaction.name.raw), elementText(transaction.memo.raw)), {});
+    }
+}
+
+// Reads every STMTTRN inside a STMTRS or CCSTMTRS element. A transaction
+// ends at its closing tag or, where that is missing, at the next one or at
+// the end of its list.
+void readTransactions(std::string_view text, Statement& statement, AmountRule rule, bool& sawTransaction) {
+    LineCounter lines(text);
+    int statementDepth = 0;
+    Transaction open;
+    auto close = [&] {
+        if (open.line != 0) addTransaction(statement, open, rule);
+        open = Transaction{};
+    };
+    std::size_t at = text.find('<');
+    while (at != std::string_view::npos) {
+        const std::string_view rest = text.substr(at);
+        if (rest.substr(0, 4) == "<!--") {
+            const std::size_t end = text.find("-->", at + 4);
+            at = end == std::string_view::npos ? end : text.find('<', end + 3);
+            continue;
+        }
+        const std::size_t tagEnd = text.find('>', at);
+        if (tagEnd == std::string_view::npos) break;
+        std::string_view tag = text.substr(at + 1, tagEnd - at - 1);
+        const std::size_t next = text.find('<', tagEnd + 1);
+        const std::size_t valueEnd = next == std::string_view::npos ? text.size() : next;
+        const std::string_view value = text.substr(tagEnd + 1, valueEnd - tagEnd - 1);
+        const std::size_t tagAt = at;
+        at = next;
+        if (tag.empty() || tag[0] == '?' || tag[0] == '!') continue;
+
+        const bool closing = tag[0] == '/';
+        if (closing) tag.remove_prefix(1);
+        const bool empty = !closing && tag.back() == '/';
+        if (empty) tag.remove_suffix(1);
+        tag = tag.substr(0, tag.find_first_of(" \t\r\n"));
+
+        if (isNameIgnoringCase(tag, "STMTRS") || isNameIgnoringCase(tag, "CCSTMTRS")) {
+            close();
+            if (closing) statementDepth = statementDepth > 0 ? statementDepth - 1 : 0;
+            else if (!empty) ++statementDepth;
+        } else if (isNameIgnoringCase(tag, "STMTTRN") || isNameIgnoringCase(tag, "BANKTRANLIST")) {
+            close();
+            if (!closing && statementDepth > 0 && isNameIgnoringCase(tag, "STMTTRN")) {
+                open.line = lines.lineAt(tagAt);
+                sawTransaction = true;
+            }
+        } else if (open.line != 0 && !closing) {
+            Field* field = isNameIgnoringCase(tag, "DTPOSTED") ? &open.posted
+                           : isNameIgnoringCase(tag, "TRNAMT") ? &open.amount
+                           : isNameIgnoringCase(tag, "NAME")   ? &open.name
+                           : isNameIgnoringCase(tag, "MEMO")   ? &open.memo
+                                                               : nullptr;
+            if (field != nullptr && field->line == 0) {
+                field->line = lines.lineAt(tagAt);
+                field->raw = empty ? std::string_view{} : value;
+            }
+        }
+    }
+    close();
+}
+
+}  // namespace
+
+Statement readOfx(std::string_view bytes, const StatementOptions& options) {
+    Statement statement;
+    statement.format = StatementFormat::Ofx;
+    // Dates are fixed as YYYYMMDD; the nearest the formats name.
+    statement.dateFormat = StatementDateFormat::YearMonthDayDash;
+    if (trimmedStatementText(withoutMark(bytes)).empty()) {
+        addStatementFault(statement, 0, Reason::EmptyFile, {});
+        return statement;
+    }
+    std::string text;
+    if (!decodeStatementBytes(bytes, options.encoding, declaredEncoding(bytes), statement, text)) return statement;
+    if (!looksLikeOfx(text)) {
+        addStatementFault(statement, 0, Reason::UnknownFormat, {});
+        return statement;
+    }
+    bool sawTransaction = false;
+    readTransactions(withoutMark(text), statement, options.amountRule, sawTransaction);
+    if (!sawTransaction) addStatementFault(statement, 0, Reason::NoTransactions, {});
+    sortStatementFaults(statement);
+    return statement;
+}
+
+}  // namespace PwText

@@ -1,0 +1,102 @@
+// Rows and faults as the OFX and QIF readers make them.
+#include "statementrows.h"
+
+#include <algorithm>
+
+#include "big5codec.h"
+
+namespace PwText {
+
+namespace {
+
+char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool sameIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return upper(x) == upper(y);
+           });
+}
+
+bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+}  // namespace
+
+StatementEncoding encodingNamed(std::string_view name) {
+    name = trimmedStatementText(name);
+    for (const char* n : {"1252", "WINDOWS-1252", "CP1252"})
+        if (sameIgnoringCase(name, n)) return StatementEncoding::Windows1252;
+    for (const char* n : {"ISO-8859-1", "8859-1", "ISO8859-1", "LATIN1", "LATIN-1"})
+        if (sameIgnoringCase(name, n)) return StatementEncoding::Latin1;
+    for (const char* n : {"UTF-8", "UTF8"})
+        if (sameIgnoringCase(name, n)) return StatementEncoding::Utf8;
+    return StatementEncoding::Detect;
+}
+
+bool decodeStatementBytes(std::string_view bytes, StatementEncoding requested, StatementEncoding declared,
+                          Statement& statement, std::string& utf8) {
+    StatementEncoding encoding = requested;
+    if (encoding == StatementEncoding::Detect) {
+        const std::string_view unmarked = bytes.substr(0, 3) == "\xEF\xBB\xBF" ? bytes.substr(3) : bytes;
+        if (isValidUtf8(unmarked)) encoding = StatementEncoding::Utf8;
+        // A file that says UTF-8 but isn't has been through a single-byte editor.
+        else if (declared == StatementEncoding::Latin1) encoding = StatementEncoding::Latin1;
+        else encoding = StatementEncoding::Windows1252;
+    }
+    statement.encoding = encoding;
+    if (decodeStatementText(bytes, encoding, utf8)) return true;
+    addStatementFault(statement, 0, StatementFault::Reason::NotInEncoding, {});
+    return false;
+}
+
+std::string_view trimmedStatementText(std::string_view text) {
+    while (!text.empty() && isSpace(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isSpace(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+std::string joinedComment(std::string_view first, std::string_view second) {
+    first = trimmedStatementText(first);
+    second = trimmedStatementText(second);
+    if (second.empty() || second == first) return std::string(first);
+    if (first.empty()) return std::string(second);
+    std::string comment;
+    comment.reserve(first.size() + 1 + second.size());
+    comment.append(first).append(1, ' ').append(second);
+    return comment;
+}
+
+bool readStatementAmount(Statement& statement, int line, std::string_view text, bool decimalComma, AmountRule rule,
+                         ParsedAmount& amount) {
+    text = trimmedStatementText(text);
+    if (parseStatementAmount(text, decimalComma, rule, amount)) return true;
+    addStatementFault(statement, line,
+                      amount.outOfRange ? StatementFault::Reason::AmountOutOfRange : StatementFault::Reason::BadAmount,
+                      text);
+    return false;
+}
+
+void addStatementFault(Statement& statement, int line, StatementFault::Reason reason, std::string_view text) {
+    statement.faults.push_back(StatementFault{line, reason, std::string(text)});
+}
+
+void addStatementRow(Statement& statement, int line, int year, int month, int day, const ParsedAmount& amount,
+                     std::string comment, std::string type) {
+    StatementRow row;
+    row.line = line;
+    row.year = year;
+    row.month = month;
+    row.day = day;
+    row.income = !amount.negative;
+    row.amount = amount.magnitude;
+    row.rounded = amount.rounded;
+    row.comment = std::move(comment);
+    row.type = std::move(type);
+    statement.rows.push_back(std::move(row));
+}
+
+void sortStatementFaults(Statement& statement) {
+    std::stable_sort(statement.faults.begin(), statement.faults.end(),
+                     [](const StatementFault& a, const StatementFault& b) { return a.line < b.line; });
+}
+
+}  // namespace PwText

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "statement.h"
+
+// What the OFX and QIF readers share in turning fields into rows and faults.
+
+namespace PwText {
+
+// The bytes as UTF-8 in the encoding asked for; for Detect, UTF-8 when the
+// bytes are valid UTF-8, else what the file declares (a single-byte
+// encoding), else Windows-1252. False (and a NotInEncoding fault) when the
+// bytes aren't valid in the encoding asked for.
+bool decodeStatementBytes(std::string_view bytes, StatementEncoding requested, StatementEncoding declared,
+                          Statement& statement, std::string& utf8);
+
+// The encoding a CHARSET or encoding="" value names; Detect for any other.
+StatementEncoding encodingNamed(std::string_view name);
+
+// A statement's two texts of a transaction (a payee and a memo) as one
+// comment: joined by a space, the second left out when it repeats the first.
+std::string joinedComment(std::string_view first, std::string_view second);
+
+std::string_view trimmedStatementText(std::string_view text);
+
+// The amount, or a BadAmount or AmountOutOfRange fault on line.
+bool readStatementAmount(Statement& statement, int line, std::string_view text, bool decimalComma, AmountRule rule,
+                         ParsedAmount& amount);
+
+void addStatementFault(Statement& statement, int line, StatementFault::Reason reason, std::string_view text);
+void addStatementRow(Statement& statement, int line, int year, int month, int day, const ParsedAmount& amount,
+                     std::string comment, std::string type);
+// Faults found out of line order (a record's fields come in any order) put
+// back in line order.
+void sortStatementFaults(Statement& statement);
+
+}  // namespace PwText
