@@ -20,11 +20,11 @@ void select(QComboBox* box, int data) {
     box->setCurrentIndex(std::max(0, box->findData(data)));
 }
 
-// The first item is "detect"; it names what was detected, as the item
-// of that value reads.
+// The first item is "detect"; while chosen, it names what was detected, as
+// the item of that value reads.
 void nameDetected(QComboBox* box, int settled) {
-    const int found = box->findData(settled);
-    box->setItemText(0, found > 0 ? StatementReadingBoxes::tr("Detect (%1)").arg(box->itemText(found))
+    const int found = box->currentIndex() == 0 ? box->findData(settled) : -1;
+    box->setItemText(0, found > 0 ? StatementReadingBoxes::tr("Detected: %1").arg(box->itemText(found))
                                   : StatementReadingBoxes::tr("Detect"));
 }
 

@@ -69,7 +69,7 @@ int itemStarting(QComboBox* combo, const QString& start) {
 
 }  // namespace
 
-class TestStatementImport : public QObject, private WindowFixture {
+class TestStatementDialog : public QObject, private WindowFixture {
     Q_OBJECT
 
 private:
@@ -127,8 +127,8 @@ private slots:
             QCOMPARE(box(dialog, "dateFormatBox")->currentText(), QStringLiteral("Detected: DD.MM.YYYY"));
             QCOMPARE(box(dialog, "decimalMarkBox")->currentText(), QStringLiteral("Detected: Comma (12,50)"));
             QCOMPARE(previewRows(dialog), 2);
-            QCOMPARE(previewRow(dialog, 0), QStringLiteral("2|2026/ 1/31|Out|850||Miete Januar|"));
-            QCOMPARE(previewRow(dialog, 1), QStringLiteral("3|2026/ 2/ 2|In|2346||Gehalt|rounded"));
+            QCOMPARE(previewRow(dialog, 0), QStringLiteral("2|2026/ 1/31|Outgoing|850||Miete Januar|"));
+            QCOMPARE(previewRow(dialog, 1), QStringLiteral("3|2026/ 2/ 2|Income|2346||Gehalt|rounded"));
             QCOMPARE(labelText(dialog, "countsLabel"),
                      QStringLiteral("2 new transaction(s), 0 duplicate(s) skipped, 1 amount(s) rounded, "
                                     "0 faulty row(s)"));
@@ -154,12 +154,12 @@ private slots:
         QTest::addColumn<QString>("shown");  // the row's cells, or how they start
         QTest::addColumn<bool>("importable");
         QTest::newRow("amounts read as cents") << "amountRuleBox" << "Read as cents" << 1
-                                               << "3|2026/ 2/ 2|In|234550||Gehalt|" << true;
-        QTest::newRow("a comment column ignored") << "column2" << "Ignore" << 0 << "2|2026/ 1/31|Out|850|||" << true;
+                                               << "3|2026/ 2/ 2|Income|234550||Gehalt|" << true;
+        QTest::newRow("a comment column ignored") << "column2" << "Ignore" << 0 << "2|2026/ 1/31|Outgoing|850|||" << true;
         QTest::newRow("the amount column as the comment") << "column3" << "Comment" << 0 << "" << false;
         QTest::newRow("dates read the American way") << "dateFormatBox" << "MM/DD/YYYY" << 0 << "2||||||" << false;
         QTest::newRow("a default type, new") << "defaultTypeBox" << "Wohnung" << 0
-                                             << "2|2026/ 1/31|Out|850|Wohnung (new)|Miete Januar|" << true;
+                                             << "2|2026/ 1/31|Outgoing|850|Wohnung (new)|Miete Januar|" << true;
     }
     void aChoiceChangesThePreview() {
         QFETCH(QString, box);
@@ -272,13 +272,13 @@ private slots:
             choose(box(dialog, "column2"), itemStarting(box(dialog, "column2"), QStringLiteral("Comment")));
             choose(box(dialog, "column3"), itemStarting(box(dialog, "column3"), QStringLiteral("Amount")));
             choose(box(dialog, "amountRuleBox"), itemStarting(box(dialog, "amountRuleBox"), QStringLiteral("Read as cents")));
-            QCOMPARE(previewRow(dialog, 0), QStringLiteral("2|2026/ 1/ 3|Out|240||Brot|"));
+            QCOMPARE(previewRow(dialog, 0), QStringLiteral("2|2026/ 1/ 3|Outgoing|240||Brot|"));
             pressOk(dialog);
         }));
         QVERIFY(!importStatement(header + "04.02.2026;Milch;-1,10\n", [](QDialog& dialog) {
             QCOMPARE(box(dialog, "column2")->currentText(), QStringLiteral("Comment"));
             QCOMPARE(box(dialog, "amountRuleBox")->currentText(), QStringLiteral("Read as cents"));
-            QCOMPARE(previewRow(dialog, 0), QStringLiteral("2|2026/ 2/ 4|Out|110||Milch|"));
+            QCOMPARE(previewRow(dialog, 0), QStringLiteral("2|2026/ 2/ 4|Outgoing|110||Milch|"));
         }, QStringLiteral("next.csv")));
         QVERIFY(!importStatement("Datum;Notiz;Wert;Saldo\n04.02.2026;Milch;-1,10;7\n", [](QDialog& dialog) {
             QCOMPARE(box(dialog, "amountRuleBox")->currentText(), QStringLiteral("Round to whole units"));
@@ -293,10 +293,10 @@ private slots:
         QTest::addColumn<QString>("encoding");  // chosen in its box; empty: detected
         QTest::addColumn<QString>("first");     // date|in/out|amount|comment of the first row
         QTest::addColumn<int>("rows");
-        QTest::newRow("German CSV") << "giro.csv" << german << "" << "2026/ 1/31|Out|850|Miete Januar" << 2;
+        QTest::newRow("German CSV") << "giro.csv" << german << "" << "2026/ 1/31|Outgoing|850|Miete Januar" << 2;
         QTest::newRow("Big5 CSV with ROC dates")
             << "taiwan.csv" << QByteArray("date,comment,amount\n115/01/31,\xA4\xC8\xC0\\,-120\n115/02/01,x,30\n")
-            << "Big5" << QString::fromUtf8("2026/ 1/31|Out|120|午餐") << 2;
+            << "Big5" << QString::fromUtf8("2026/ 1/31|Outgoing|120|午餐") << 2;
         QTest::newRow("OFX 1.x")
             << "bank.ofx"
             << QByteArray("OFXHEADER:100\nDATA:OFXSGML\nVERSION:102\nENCODING:USASCII\nCHARSET:1252\n\n"
@@ -304,7 +304,7 @@ private slots:
                           "<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>20260131<TRNAMT>-12.40<NAME>Coffee</STMTTRN>\n"
                           "<STMTTRN><TRNTYPE>CREDIT<DTPOSTED>20260201<TRNAMT>100.00<NAME>Refund</STMTTRN>\n"
                           "</BANKTRANLIST></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>\n")
-            << "" << "2026/ 1/31|Out|12|Coffee" << 2;
+            << "" << "2026/ 1/31|Outgoing|12|Coffee" << 2;
         QTest::newRow("OFX 2.x")
             << "card.qfx"
             << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<?OFX OFXHEADER=\"200\" VERSION=\"220\"?>\n"
@@ -312,10 +312,10 @@ private slots:
                           "<STMTTRN><TRNTYPE>DEBIT</TRNTYPE><DTPOSTED>20260305120000</DTPOSTED>"
                           "<TRNAMT>-7.00</TRNAMT><NAME>Bakery</NAME></STMTTRN>\n"
                           "</BANKTRANLIST></CCSTMTRS></CCSTMTTRNRS></CREDITCARDMSGSRSV1></OFX>\n")
-            << "" << "2026/ 3/ 5|Out|7|Bakery" << 1;
+            << "" << "2026/ 3/ 5|Outgoing|7|Bakery" << 1;
         QTest::newRow("QIF") << "cash.qif"
                              << QByteArray("!Type:Bank\nD1/31'26\nT-4.00\nPNewsagent\n^\nD2/1'26\nT50.00\nPGift\n^\n")
-                             << "" << "2026/ 1/31|Out|4|Newsagent" << 2;
+                             << "" << "2026/ 1/31|Outgoing|4|Newsagent" << 2;
     }
     void everyFormatImportsOnceOnly() {
         QFETCH(QString, file);
@@ -350,5 +350,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestStatementImport)
-#include "test_statementimport.moc"
+QTEST_MAIN(TestStatementDialog)
+#include "test_statementdialog.moc"
