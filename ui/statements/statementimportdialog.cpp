@@ -43,13 +43,14 @@ StatementImportDialog::StatementImportDialog(const KestLib::AccountDB& db, QByte
     : QDialog(parent), db(db), bytes(std::move(statementBytes)) {
     setWindowTitle(tr("Import Statement"));
     buildWidgets();
-    read = readStatement(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), options);
+    readBytes();
     if (read.format == StatementFormat::Csv && read.csv.header == 1)
         if (const auto remembered = mappings.recall(read.columnNames)) {
             options = *remembered;
             readingBoxes->setOptions(options);
+            readBytes();
         }
-    reread();
+    showRead();
     resize(860, 640);
 }
 
@@ -142,7 +143,15 @@ void StatementImportDialog::mappingChanged() {
 }
 
 void StatementImportDialog::reread() {
+    readBytes();
+    showRead();
+}
+
+void StatementImportDialog::readBytes() {
     read = readStatement(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), options);
+}
+
+void StatementImportDialog::showRead() {
     const bool csv = read.format == StatementFormat::Csv;
     formatLabel->setText(tr("Read as %1.").arg(formatName(read.format)));
     columnGroup->setVisible(csv);

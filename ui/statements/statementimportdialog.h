@@ -47,6 +47,8 @@ private:
     void readingChanged();
     void mappingChanged();
     void reread();
+    void readBytes();
+    void showRead();
     void replan();
     void showCounts();
     PwText::ImportChoices choices() const;
