@@ -78,6 +78,7 @@ void StatementImportDialog::buildWidgets() {
     defaultType->setEditable(true);
     defaultType->setInsertPolicy(QComboBox::NoInsert);
     defaultType->addItem(QString());
+    defaultType->lineEdit()->setPlaceholderText(tr("None: the nameless type"));
     for (int position = 0; position < db.typeCount(); ++position) {
         const std::string& name = db.typeAt(position).name();
         if (!name.empty()) defaultType->addItem(fromBig5("StatementImportDialog", name));
@@ -99,8 +100,15 @@ void StatementImportDialog::buildWidgets() {
     preview->verticalHeader()->hide();
     // Fixed heights and widths: nothing measures a hundred thousand rows.
     preview->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    preview->setWordWrap(false);
     preview->horizontalHeader()->setStretchLastSection(true);
-    preview->setColumnWidth(StatementPreviewModel::CommentColumn, 240);
+    constexpr std::pair<int, int> widths[] = {{StatementPreviewModel::LineColumn, 50},
+                                              {StatementPreviewModel::DateColumn, 90},
+                                              {StatementPreviewModel::InOutColumn, 80},
+                                              {StatementPreviewModel::AmountColumn, 70},
+                                              {StatementPreviewModel::TypeColumn, 130},
+                                              {StatementPreviewModel::CommentColumn, 220}};
+    for (const auto& [column, width] : widths) preview->setColumnWidth(column, width);
 
     countsLabel = new QLabel(this);
     countsLabel->setObjectName(QStringLiteral("countsLabel"));
