@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <algorithm>
 
 using PwText::StatementField;
 
@@ -43,12 +44,17 @@ void ColumnMappingBoxes::showColumns(const std::vector<std::string>& names, cons
         const StatementField field = at < fields.size() ? fields[at] : StatementField::Ignore;
         boxes[column]->setCurrentIndex(boxes[column]->findData(static_cast<int>(field)));
     }
+    unboxedFields.assign(names.size() - static_cast<std::size_t>(boxes.size()), StatementField::Ignore);
+    for (std::size_t column = static_cast<std::size_t>(boxes.size()); column < std::min(names.size(), fields.size());
+         ++column)
+        unboxedFields[column - static_cast<std::size_t>(boxes.size())] = fields[column];
 }
 
 std::vector<StatementField> ColumnMappingBoxes::fields() const {
     std::vector<StatementField> chosen;
     chosen.reserve(static_cast<std::size_t>(boxes.size()));
     for (const QComboBox* box : boxes) chosen.push_back(static_cast<StatementField>(box->currentData().toInt()));
+    chosen.insert(chosen.end(), unboxedFields.begin(), unboxedFields.end());
     return chosen;
 }
 
@@ -65,7 +71,7 @@ void ColumnMappingBoxes::rebuild(const std::vector<std::string>& names) {
     }
     boxes.clear();
     shownNames = names;
-    for (std::size_t column = 0; column < names.size(); ++column) {
+    for (std::size_t column = 0; column < std::min(names.size(), std::size_t{maxBoxes}); ++column) {
         // The name is the file's, not a mnemonic.
         auto* label = new QLabel(QString::fromStdString(names[column]).replace(u'&', QStringLiteral("&&")), this);
         auto* box = new QComboBox(this);

@@ -20,7 +20,10 @@ public:
     explicit ColumnMappingBoxes(QWidget* parent = nullptr);
 
     // The boxes for these columns, showing fields; made anew only when the
-    // names differ from those shown. Sends no fieldsChanged.
+    // names differ from those shown. Sends no fieldsChanged. Past the first
+    // maxBoxes columns a file is hardly a bank's: those keep their fields
+    // without a box, so that a stray file can't make thousands of them.
+    static constexpr int maxBoxes = 64;
     void showColumns(const std::vector<std::string>& names, const std::vector<PwText::StatementField>& fields);
     // One field per column, in column order.
     std::vector<PwText::StatementField> fields() const;
@@ -34,4 +37,6 @@ private:
     QGridLayout* grid;
     std::vector<std::string> shownNames;
     QList<QComboBox*> boxes;
+    // The fields of the columns past the boxes, as last shown.
+    std::vector<PwText::StatementField> unboxedFields;
 };

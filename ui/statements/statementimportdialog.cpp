@@ -83,8 +83,8 @@ void StatementImportDialog::buildWidgets() {
         const std::string& name = db.typeAt(position).name();
         if (!name.empty()) defaultType->addItem(fromBig5("StatementImportDialog", name));
     }
-    connect(defaultType, &QComboBox::currentIndexChanged, this, &StatementImportDialog::replan);
-    connect(defaultType->lineEdit(), &QLineEdit::editingFinished, this, &StatementImportDialog::replan);
+    // At each key, so that Return, which presses Import, imports what is shown.
+    connect(defaultType, &QComboBox::editTextChanged, this, &StatementImportDialog::replan);
     keepDuplicates = new QCheckBox(tr("&Keep duplicates"), this);
     keepDuplicates->setObjectName(QStringLiteral("keepDuplicatesBox"));
     connect(keepDuplicates, &QCheckBox::toggled, this, &StatementImportDialog::replan);
