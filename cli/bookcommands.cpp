@@ -25,6 +25,7 @@
 #include "readingfile.h"
 #include "output.h"
 #include "saveplan.h"
+#include "statementcommand.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;
@@ -226,8 +227,8 @@ void refuseQuestions(const KestLib::SavePlan& plan, const std::string& book, boo
 
 int runImport(const ImportOptions& options) {
     // Before the lock, which a slow standard input would otherwise hold.
-    const std::string csvName = options.csv == "-" ? "standard input" : options.csv;
-    const std::string csv = KestLib::readingFile(csvName, [&] { return readAll(options.csv); });
+    const std::string fileName = options.file == "-" ? "standard input" : options.file;
+    const std::string bytes = KestLib::readingFile(fileName, [&] { return readAll(options.file); });
     // From the read to the rename: an import or a save of this book by
     // another program waits, then reads what this one wrote.
     const KestLib::BookLock lock(AccountDB::completedFileName(options.book));
@@ -248,16 +249,29 @@ int runImport(const ImportOptions& options) {
     const KestLib::SavePlan& plan = save->plan();
     refuseQuestions(plan, options.book, readBook);
 
-    const PwText::ImportReport report = KestLib::readingFile(
-        csvName, [&] { return PwText::importCsv(db, csv, encodingNamed(options.encoding), options.dryRun); });
-    if (!report.accepted) throw CliFailure(CliFailure::Refused, PwText::describeRefusal(report).toStdString());
-
-    std::string what = std::to_string(report.transactions) + " transaction" + (report.transactions == 1 ? "" : "s");
-    if (!report.newTypes.empty())
-        what += " and " + std::to_string(report.newTypes.size()) + " new type" + (report.newTypes.size() == 1 ? "" : "s") +
-                " (" + joinedTypeNames(report.newTypes) + ")";
+    std::string what;
+    std::string preview;
+    if (takesBookCsv(options, bytes)) {
+        const PwText::ImportReport report = KestLib::readingFile(
+            fileName, [&] { return PwText::importCsv(db, bytes, encodingNamed(options.encoding), options.dryRun); });
+        if (!report.accepted) throw CliFailure(CliFailure::Refused, PwText::describeRefusal(report).toStdString());
+        what = std::to_string(report.transactions) + " transaction" + (report.transactions == 1 ? "" : "s");
+        if (!report.newTypes.empty())
+            what += " and " + std::to_string(report.newTypes.size()) + " new type" +
+                    (report.newTypes.size() == 1 ? "" : "s") + " (" + joinedTypeNames(report.newTypes) + ")";
+    } else {
+        StatementOutcome outcome = KestLib::readingFile(fileName, [&] { return importStatement(db, bytes, options); });
+        what = std::move(outcome.what);
+        preview = std::move(outcome.preview);
+        // A statement imported again adds nothing; saving anyway would
+        // replace the backup of the book before the first import.
+        if (!options.dryRun && readBook && !db.isModified()) {
+            writeOut("Imported " + what + "; nothing was new, so " + options.book + " was not written.\n");
+            return 0;
+        }
+    }
     if (options.dryRun) {
-        writeOut("Would import " + what + " into " + options.book + "; nothing was written.\n");
+        writeOut("Would import " + what + " into " + options.book + "; nothing was written.\n" + preview);
         return 0;
     }
     try {

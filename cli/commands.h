@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "bookaccess.h"
 
@@ -26,10 +27,20 @@ struct ExportOptions {
 
 struct ImportOptions {
     std::string book;
-    std::string csv;  // "-": standard input
+    std::string file;  // "-": standard input
     std::string encoding = "auto";
     bool dryRun = false;
     bool create = false;
+    // How a bank's statement is read and imported; the book's own CSV
+    // takes none of these.
+    std::string format = "auto";          // auto, csv, ofx or qif
+    std::vector<std::string> map;         // FIELD=COLUMN, each may hold several split by commas
+    std::string dateFormat = "auto";
+    bool decimalComma = false;
+    std::string delimiter;                // empty: detected
+    bool cents = false;
+    bool keepDuplicates = false;
+    std::string defaultType;              // UTF-8; empty: the nameless type
 };
 
 // Each returns the exit code, or throws CliFailure.

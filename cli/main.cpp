@@ -116,14 +116,46 @@ int runCommandLine(int argc, char** argv) {
 
     ImportOptions imported;
     auto* importCommand = app.add_subcommand(
-        "import", "Adds the transactions of a CSV file to the book, all or nothing, and saves it the window's safe "
-                  "way (the previous file kept as BOOK.bak.pwdb)");
+        "import",
+        "Adds the transactions of a file to the book, all or nothing, and saves it the window's safe way (the "
+        "previous file kept as BOOK.bak.pwdb). The file is the book's own CSV (a header of index, date, "
+        "direction, amount, type and comment, or some of them) or a bank's statement: CSV as banks write it, "
+        "OFX or QIF. The book's own CSV is read as always unless --format or an option below marked "
+        "\"statement\" is given; then, as for every other file, rows equal to a transaction of the book are "
+        "skipped and the type of a row that names none is guessed from the book's comments.");
     importCommand->add_option("BOOK", imported.book, "The .pwdb book to add to")->required();
-    importCommand->add_option("CSV", imported.csv, "The CSV file to read, - for standard input")->required();
-    importCommand->add_option("--encoding", imported.encoding, "auto (the default: UTF-8 unless the bytes aren't), "
-                                                               "utf-8 or big5")
-        ->check(CLI::IsMember({"auto", "utf-8", "big5"}));
-    importCommand->add_flag("--dry-run", imported.dryRun, "Report what would change and write nothing");
+    importCommand->add_option("FILE", imported.file, "The file to read, - for standard input")->required();
+    importCommand->add_option("--format", imported.format, "auto (the default: by content), csv (a bank's CSV), ofx "
+                                                           "or qif")
+        ->check(CLI::IsMember({"auto", "csv", "ofx", "qif"}));
+    importCommand->add_option("--encoding", imported.encoding,
+                              "auto (the default: UTF-8 unless the bytes aren't; then Big5 for the book's own CSV, "
+                              "else what the file declares or Windows-1252), utf-8, big5, windows-1252 or iso-8859-1")
+        ->check(CLI::IsMember({"auto", "utf-8", "big5", "windows-1252", "iso-8859-1"}));
+    importCommand->add_option("--map", imported.map,
+                              "Statement: which column holds what, FIELD=COLUMN[,FIELD=COLUMN...]; fields date, "
+                              "amount, debit, credit, comment (more than one joined by a space), type, direction; "
+                              "a column by its header's name or its number from 1. Columns not named are ignored. "
+                              "Default: guessed from the header")
+        ->allow_extra_args(false);
+    importCommand->add_option("--date-format", imported.dateFormat,
+                              "Statement: auto (the default), YYYY-MM-DD, YYYY/MM/DD, DD.MM.YYYY, DD/MM/YYYY, "
+                              "MM/DD/YYYY or ROC (YYY/MM/DD, the Republic of China year)")
+        ->check(CLI::IsMember({"auto", "YYYY-MM-DD", "YYYY/MM/DD", "DD.MM.YYYY", "DD/MM/YYYY", "MM/DD/YYYY", "ROC"}));
+    importCommand->add_flag("--decimal-comma", imported.decimalComma,
+                            "Statement: amounts are written 1.234,50 (default: the mark that reads every amount)");
+    importCommand->add_option("--delimiter", imported.delimiter, "Statement: the CSV's delimiter, \",\" \";\" or "
+                                                                 "tab (default: detected)");
+    importCommand->add_flag("--cents", imported.cents,
+                            "Statement: read amounts as cents (35,50 is 3550), for a book kept in cents; without "
+                            "it amounts are rounded to whole units, half away from zero");
+    importCommand->add_flag("--keep-duplicates", imported.keepDuplicates,
+                            "Statement: add rows equal to a transaction of the book too");
+    importCommand->add_option("--default-type", imported.defaultType,
+                              "Statement: the type of a row whose comment the book has never typed (created if "
+                              "new; default: the nameless type)");
+    importCommand->add_flag("--dry-run", imported.dryRun,
+                            "Report what would change (for a statement with its first rows) and write nothing");
     importCommand->add_flag("--create", imported.create, "Start a new, empty book when BOOK doesn't exist");
 
     std::string checked;

@@ -26,7 +26,8 @@ namespace PwText {
 class Big5Codec;
 
 // The book's transactions counted by date, direction, amount and comment
-// as stored (Big5).
+// as stored (Big5), in a table of their positions open-addressed by hash:
+// a look-up is a probe or two, not a node per transaction.
 class DuplicateCounter {
 public:
     explicit DuplicateCounter(const KestLib::AccountDB& db);
@@ -35,34 +36,47 @@ public:
     bool takeMatch(const StatementRow& row, std::string_view storedComment);
 
 private:
-    struct Key {
-        std::int32_t date;
-        std::int32_t amount;
-        bool income;
-        std::string_view comment;  // the book's own bytes, valid while the plan is made
-        bool operator==(const Key&) const = default;
+    struct Slot {
+        std::uint32_t tag = 0;  // the hash's high half
+        std::int32_t position = -1;
     };
-    struct KeyHash {
-        std::size_t operator()(const Key& key) const;
-    };
-    std::unordered_map<Key, int, KeyHash> counts;
+    const KestLib::AccountDB& db;
+    std::vector<Slot> table;  // a power of two, at least twice the transactions
+    std::uint64_t mask = 0;
+    std::vector<bool> taken;  // by position in the book
 };
 
-// A comment as the type guess compares comments: ASCII letters folded here,
-// every other character by Qt's case folding. UTF-8.
-std::string foldedComment(std::string_view utf8);
+// Big5 text with its letters folded, for comparing comments case aside:
+// ASCII here, every other letter Big5 holds as QString::toCaseFolded folds
+// it (a fold Big5 can't hold leaves the letter as it is).
+void appendFoldedBig5(std::string& out, std::string_view big5);
 
-// The type the book uses most often for each comment, case-insensitive; on
-// a tie, the type of the earliest such transaction in the book's order.
-// Transactions without a comment teach nothing.
+// The type the book uses most often for each of the comments asked about,
+// case aside; on a tie, the type of the earliest such transaction in the
+// book's order. Only comments a row asks about are counted.
 class TypeGuess {
 public:
-    TypeGuess(const KestLib::AccountDB& db, Big5Codec& codec);
-    // The type id for the comment (UTF-8), if the book has typed it.
-    std::optional<int> typeFor(std::string_view utf8Comment) const;
+    // One folded Big5 comment (appendFoldedBig5) per row; empty for a row
+    // that asks nothing.
+    TypeGuess(const KestLib::AccountDB& db, const std::vector<std::string>& comments);
+    // The type id for row's comment, if the book has typed it.
+    std::optional<int> typeFor(std::size_t row) const;
 
 private:
-    std::unordered_map<std::string, int, TextHash, std::equal_to<>> bestType;  // folded comment -> id
+    struct Use {
+        int type;
+        int count;
+    };
+    // The types one comment has, in the order first used: a few inline, as
+    // most comments have one type.
+    struct Uses {
+        std::array<Use, 2> first{};
+        int firstCount = 0;
+        std::vector<Use> rest;
+        void add(int type);
+    };
+    std::vector<int> entryOfRow;  // -1: asks nothing
+    std::vector<Uses> entries;
 };
 
 // The types a statement's rows name, in UTF-8: the book's own by the names

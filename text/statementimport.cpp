@@ -40,32 +40,48 @@ StatementImport StatementImport::plan(const AccountDB& db, const Statement& stat
     StatementImport result;
     result.keepsDuplicates = choices.keepDuplicates;
     Big5Codec codec;
+
+    // Each comment as the book would store it, and folded where the row's
+    // type is to be guessed from it.
+    struct Stored {
+        std::string comment;
+        std::optional<Reason> fault;
+    };
+    std::vector<Stored> stored(statement.rows.size());
+    const TypeGuess guess = [&] {
+        std::vector<std::string> folded(statement.rows.size());
+        for (std::size_t k = 0; k < statement.rows.size(); ++k) {
+            const StatementRow& row = statement.rows[k];
+            stored[k].fault = storedComment(codec, row.comment, stored[k].comment);
+            if (row.type.empty() && !stored[k].fault) appendFoldedBig5(folded[k], stored[k].comment);
+        }
+        return TypeGuess(db, folded);
+    }();
+
     DuplicateCounter book(db);
-    std::optional<TypeGuess> guess;  // built only when a row needs it
     StatementTypes types(db, codec);
     BookAdditions additions(db);
     const std::int64_t indexesLeft = db.indexesLeft();
     std::int64_t adding = 0;
     bool defaultTypeFaulted = false;
     std::vector<StatementFault> faults;
-    std::string comment;
 
     result.planned.reserve(statement.rows.size());
-    for (const StatementRow& row : statement.rows) {
+    for (std::size_t k = 0; k < statement.rows.size(); ++k) {
+        const StatementRow& row = statement.rows[k];
         PlannedRow planned{row, false, false};
         const std::size_t faultsBefore = faults.size();
-        const std::optional<Reason> commentFault = storedComment(codec, row.comment, comment);
-        if (commentFault)
-            faults.push_back(faultAt(row.line, *commentFault, row.comment));
+        if (stored[k].fault)
+            faults.push_back(faultAt(row.line, *stored[k].fault, row.comment));
         else
-            planned.duplicate = book.takeMatch(row, comment);
+            planned.duplicate = book.takeMatch(row, stored[k].comment);
         if (planned.duplicate) ++result.duplicates;
         const bool added = !planned.duplicate || choices.keepDuplicates;
 
         bool fromDefault = false;
         if (row.type.empty()) {
-            if (!guess) guess.emplace(db, codec);
-            if (const std::optional<int> id = guess->typeFor(row.comment)) {
+            const std::optional<int> id = guess.typeFor(k);
+            if (id) {
                 planned.row.type = types.nameOf(*id);
             } else {
                 planned.row.type = choices.defaultType;

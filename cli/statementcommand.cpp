@@ -1,0 +1,215 @@
+// import for a bank's statement (a bank's CSV, OFX, QIF): the options read
+// into the reader's choices, the plan against the book, and its counts.
+
+#include "statementcommand.h"
+
+#include <algorithm>
+#include <map>
+
+#include "bookcsv.h"
+#include "clifailure.h"
+#include "csv.h"
+#include "isodate.h"
+#include "output.h"
+#include "statementimport.h"
+#include "statementmessages.h"
+
+using PwText::StatementField;
+
+namespace {
+
+constexpr int previewRows = 10;
+
+std::string lowered(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+std::string trimmed(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) text.remove_suffix(1);
+    return std::string(text);
+}
+
+bool takesStatementOptions(const ImportOptions& options) {
+    return !options.map.empty() || options.dateFormat != "auto" || options.decimalComma ||
+           !options.delimiter.empty() || options.cents || options.keepDuplicates || !options.defaultType.empty();
+}
+
+PwText::StatementEncoding encodingNamed(const std::string& name) {
+    static const std::map<std::string, PwText::StatementEncoding> names = {
+        {"auto", PwText::StatementEncoding::Detect},      {"utf-8", PwText::StatementEncoding::Utf8},
+        {"big5", PwText::StatementEncoding::Big5},        {"windows-1252", PwText::StatementEncoding::Windows1252},
+        {"iso-8859-1", PwText::StatementEncoding::Latin1}};
+    return names.at(name);
+}
+
+PwText::StatementDateFormat dateFormatNamed(const std::string& name) {
+    using F = PwText::StatementDateFormat;
+    static const std::map<std::string, F> names = {
+        {"auto", F::Detect},           {"YYYY-MM-DD", F::YearMonthDayDash}, {"YYYY/MM/DD", F::YearMonthDaySlash},
+        {"DD.MM.YYYY", F::DayMonthYearDot}, {"DD/MM/YYYY", F::DayMonthYearSlash}, {"MM/DD/YYYY", F::MonthDayYearSlash},
+        {"ROC", F::Roc}};
+    return names.at(name);
+}
+
+PwText::StatementFormat formatNamed(const std::string& name) {
+    if (name == "csv") return PwText::StatementFormat::Csv;
+    if (name == "ofx") return PwText::StatementFormat::Ofx;
+    if (name == "qif") return PwText::StatementFormat::Qif;
+    return PwText::StatementFormat::Auto;
+}
+
+char delimiterNamed(const std::string& name) {
+    if (name.empty()) return 0;
+    if (name == "tab" || name == "\\t" || name == "\t") return '\t';
+    if (name == "," || name == ";") return name[0];
+    throw CliFailure(CliFailure::Usage, "--delimiter: \"" + name + "\" is not one of , ; tab");
+}
+
+StatementField fieldNamed(const std::string& name) {
+    static const std::map<std::string, StatementField> names = {
+        {"date", StatementField::Date},       {"amount", StatementField::Amount},
+        {"debit", StatementField::Debit},     {"credit", StatementField::Credit},
+        {"comment", StatementField::Comment}, {"type", StatementField::Type},
+        {"direction", StatementField::Direction}};
+    const auto found = names.find(lowered(name));
+    if (found == names.end())
+        throw CliFailure(CliFailure::Usage, "--map: \"" + name + "\" is not one of date, amount, debit, credit, "
+                                                                  "comment, type, direction");
+    return found->second;
+}
+
+// The column a --map names: a header's name (case aside) before a number.
+std::size_t columnNamed(const std::string& name, const std::vector<std::string>& columnNames) {
+    for (std::size_t k = 0; k < columnNames.size(); ++k)
+        if (lowered(trimmed(columnNames[k])) == lowered(name)) return k;
+    const bool digits = !name.empty() && name.find_first_not_of("0123456789") == std::string::npos && name.size() < 6;
+    if (digits && std::stoul(name) >= 1 && std::stoul(name) <= columnNames.size()) return std::stoul(name) - 1;
+    std::string known;
+    for (const std::string& column : columnNames) known += (known.empty() ? "" : ", ") + terminalText(column);
+    throw CliFailure(CliFailure::Refused, "--map: the file has no column \"" + terminalText(name) + "\" (its columns: " +
+                                              known + ")");
+}
+
+// The layout of --map over the file's columns; every column not named is
+// ignored.
+std::vector<StatementField> mappedColumns(const std::vector<std::string>& maps,
+                                          const std::vector<std::string>& columnNames) {
+    std::vector<StatementField> columns(columnNames.size(), StatementField::Ignore);
+    for (const std::string& map : maps) {
+        std::string_view rest = map;
+        while (!rest.empty()) {
+            const std::size_t comma = rest.find(',');
+            const std::string pair = trimmed(rest.substr(0, comma));
+            rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+            const std::size_t equals = pair.find('=');
+            if (equals == std::string::npos)
+                throw CliFailure(CliFailure::Usage, "--map: \"" + pair + "\" is not FIELD=COLUMN");
+            const StatementField field = fieldNamed(trimmed(pair.substr(0, equals)));
+            columns[columnNamed(trimmed(pair.substr(equals + 1)), columnNames)] = field;
+        }
+    }
+    return columns;
+}
+
+std::string counted(int count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+std::string refusal(const PwText::StatementImport& plan) {
+    constexpr int listed = 10;
+    std::string text = "The statement was not imported; the book is unchanged.";
+    const auto& faults = plan.faults();
+    for (std::size_t k = 0; k < faults.size() && k < listed; ++k)
+        text += "\n" + terminalText(PwText::describeStatementFault(faults[k]).toStdString());
+    if (faults.size() > listed)
+        text += "\n" + counted(static_cast<int>(faults.size()) - listed, "more fault", "more faults") + " not listed.";
+    return text;
+}
+
+std::string previewOf(const PwText::StatementImport& plan, bool keepDuplicates) {
+    TextTable table({{"Date", TextTable::Align::Left},
+                     {"In/Out", TextTable::Align::Left},
+                     {"Amount", TextTable::Align::Right},
+                     {"Type", TextTable::Align::Left},
+                     {"Comment", TextTable::Align::Left}});
+    int shown = 0;
+    for (const auto& planned : plan.rows()) {
+        if (planned.duplicate && !keepDuplicates) continue;
+        if (shown++ == previewRows) break;
+        const PwText::StatementRow& row = planned.row;
+        std::string comment = row.comment;
+        std::replace_if(comment.begin(), comment.end(), [](char c) { return c == '\n' || c == '\r' || c == '\t'; }, ' ');
+        table.addRow({PwText::isoDate(row.year, row.month, row.day), row.income ? "Income" : "Outgoing",
+                      std::to_string(row.amount), row.type, comment});
+    }
+    if (shown == 0) return {};
+    std::string out = table.render();
+    if (plan.newCount() > previewRows) out += "… and " + std::to_string(plan.newCount() - previewRows) + " more\n";
+    return out;
+}
+
+}  // namespace
+
+bool takesBookCsv(const ImportOptions& options, std::string_view bytes) {
+    if (options.format != "auto" || takesStatementOptions(options)) return false;
+    if (options.encoding != "auto" && options.encoding != "utf-8" && options.encoding != "big5") return false;
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    PwText::CsvReader reader(bytes);
+    PwText::CsvRecord record;
+    while (reader.next(record))
+        if (!record.isBlank()) break;
+    if (record.fields.empty() || record.fault != PwText::CsvRecord::Fault::None) return false;
+    for (const std::string& field : record.fields) {
+        const std::string name = lowered(trimmed(field));
+        if (std::none_of(std::begin(PwText::csvHeader), std::end(PwText::csvHeader),
+                         [&](const char* column) { return name == column; }))
+            return false;
+    }
+    return true;
+}
+
+StatementOutcome importStatement(KestLib::AccountDB& db, std::string_view bytes, const ImportOptions& options) {
+    PwText::StatementOptions reading;
+    reading.format = formatNamed(options.format);
+    reading.encoding = encodingNamed(options.encoding);
+    reading.dateFormat = dateFormatNamed(options.dateFormat);
+    reading.amountRule = options.cents ? PwText::AmountRule::Cents : PwText::AmountRule::Round;
+    reading.csv.delimiter = delimiterNamed(options.delimiter);
+    if (options.decimalComma) reading.csv.decimalComma = 1;
+    PwText::Statement statement = PwText::readStatement(bytes, reading);
+    if (!options.map.empty()) {
+        if (statement.format != PwText::StatementFormat::Csv)
+            throw CliFailure(CliFailure::Usage, "--map: only a CSV statement has columns to map");
+        // The columns are known once the file is read; read again with them.
+        reading.csv.columns = mappedColumns(options.map, statement.columnNames);
+        reading.csv.delimiter = statement.csv.delimiter;
+        reading.csv.header = statement.csv.header;
+        statement = PwText::readStatement(bytes, reading);
+    }
+
+    PwText::ImportChoices choices;
+    choices.keepDuplicates = options.keepDuplicates;
+    choices.defaultType = options.defaultType;
+    const PwText::StatementImport plan = PwText::StatementImport::plan(db, statement, choices);
+    if (!plan.canImport()) throw CliFailure(CliFailure::Refused, refusal(plan));
+
+    StatementOutcome outcome;
+    outcome.what = counted(plan.newCount(), "transaction", "transactions") + " (" +
+                   counted(plan.duplicateCount(), "duplicate", "duplicates") +
+                   (options.keepDuplicates ? " kept, " : " skipped, ") +
+                   counted(plan.roundedCount(), "amount", "amounts") + " rounded)";
+    if (!plan.newTypes().empty()) {
+        std::string names;
+        for (const std::string& name : plan.newTypes()) names += (names.empty() ? "\"" : ", \"") + terminalText(name) + "\"";
+        outcome.what += " and " + counted(static_cast<int>(plan.newTypes().size()), "new type", "new types") + " (" +
+                        names + ")";
+    }
+    if (options.dryRun)
+        outcome.preview = previewOf(plan, options.keepDuplicates);
+    else
+        plan.apply(db);
+    return outcome;
+}
