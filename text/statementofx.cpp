@@ -296,8 +296,10 @@ Statement readOfx(std::string_view bytes, const StatementOptions& options) {
         addStatementFault(statement, 0, Reason::EmptyFile, {});
         return statement;
     }
-    std::string text;
-    if (!decodeStatementBytes(bytes, options.encoding, declaredEncoding(bytes), statement, text)) return statement;
+    std::string buffer;
+    std::string_view text;
+    if (!decodeStatementBytes(bytes, options.encoding, declaredEncoding(bytes), statement, buffer, text))
+        return statement;
     if (!looksLikeOfx(text)) {
         addStatementFault(statement, 0, Reason::UnknownFormat, {});
         return statement;

@@ -1,5 +1,6 @@
 // QIF statements: the bank, cash and card sections of a file, records of
 // lines whose first letter says what the line holds, each ended by "^".
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -132,6 +133,7 @@ Section sectionOf(std::string_view header) {
 
 QifFile readRecords(std::string_view text) {
     QifFile file;
+    file.records.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '^')));
     Section section = Section::None;
     Record record;
     auto endRecord = [&] {
@@ -269,8 +271,10 @@ Statement readQif(std::string_view bytes, const StatementOptions& options) {
         addStatementFault(statement, 0, Reason::EmptyFile, {});
         return statement;
     }
-    std::string text;
-    if (!decodeStatementBytes(bytes, options.encoding, StatementEncoding::Detect, statement, text)) return statement;
+    std::string buffer;
+    std::string_view text;
+    if (!decodeStatementBytes(bytes, options.encoding, StatementEncoding::Detect, statement, buffer, text))
+        return statement;
     QifFile file = readRecords(text);
     if (!file.sawHeader) {
         addStatementFault(statement, 0, Reason::UnknownFormat, {});
@@ -285,6 +289,7 @@ Statement readQif(std::string_view bytes, const StatementOptions& options) {
 
     const bool monthFirst = slashesPutMonthFirst(file.records, options.dateFormat);
     const bool comma = options.csv.decimalComma >= 0 ? options.csv.decimalComma == 1 : amountsUseComma(file.records);
+    statement.rows.reserve(file.records.size());
     bool formatSettled = false;
     for (const Record& record : file.records) {
         if (!formatSettled && record.dateSplit) {

@@ -33,17 +33,26 @@ StatementEncoding encodingNamed(std::string_view name) {
 }
 
 bool decodeStatementBytes(std::string_view bytes, StatementEncoding requested, StatementEncoding declared,
-                          Statement& statement, std::string& utf8) {
+                          Statement& statement, std::string& buffer, std::string_view& text) {
+    const std::string_view unmarked = bytes.substr(0, 3) == "\xEF\xBB\xBF" ? bytes.substr(3) : bytes;
     StatementEncoding encoding = requested;
+    const bool utf8 = (encoding == StatementEncoding::Detect || encoding == StatementEncoding::Utf8) &&
+                      isValidUtf8(unmarked);
     if (encoding == StatementEncoding::Detect) {
-        const std::string_view unmarked = bytes.substr(0, 3) == "\xEF\xBB\xBF" ? bytes.substr(3) : bytes;
-        if (isValidUtf8(unmarked)) encoding = StatementEncoding::Utf8;
+        if (utf8) encoding = StatementEncoding::Utf8;
         // A file that says UTF-8 but isn't has been through a single-byte editor.
         else if (declared == StatementEncoding::Latin1) encoding = StatementEncoding::Latin1;
         else encoding = StatementEncoding::Windows1252;
     }
     statement.encoding = encoding;
-    if (decodeStatementText(bytes, encoding, utf8)) return true;
+    if (utf8) {
+        text = unmarked;  // a statement of 100,000 rows is not copied
+        return true;
+    }
+    if (encoding != StatementEncoding::Utf8 && decodeStatementText(bytes, encoding, buffer)) {
+        text = buffer;
+        return true;
+    }
     addStatementFault(statement, 0, StatementFault::Reason::NotInEncoding, {});
     return false;
 }

@@ -9,12 +9,14 @@
 
 namespace PwText {
 
-// The bytes as UTF-8 in the encoding asked for; for Detect, UTF-8 when the
-// bytes are valid UTF-8, else what the file declares (a single-byte
-// encoding), else Windows-1252. False (and a NotInEncoding fault) when the
-// bytes aren't valid in the encoding asked for.
+// The bytes as UTF-8 text in the encoding asked for; for Detect, UTF-8 when
+// the bytes are valid UTF-8, else what the file declares (a single-byte
+// encoding), else Windows-1252. Text in UTF-8 already is the bytes
+// themselves, less a byte-order mark; other text is converted into buffer.
+// False (and a NotInEncoding fault) when the bytes aren't valid in the
+// encoding asked for.
 bool decodeStatementBytes(std::string_view bytes, StatementEncoding requested, StatementEncoding declared,
-                          Statement& statement, std::string& utf8);
+                          Statement& statement, std::string& buffer, std::string_view& text);
 
 // The encoding a CHARSET or encoding="" value names; Detect for any other.
 StatementEncoding encodingNamed(std::string_view name);
