@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -57,6 +58,9 @@ public:
     QDate first, last;
     int dialogsRun = 0;
     int reportsTaken = 0;
+    QString dataFile;  // what a file dialog for data picks; empty: it is cancelled
+
+    FileChoice chooseDataFile(QWidget*, bool, const QStringList&, const QString&) override { return {dataFile, 0}; }
 
     void inform(QWidget* parent, const QString& caption, const QString& text) override {
         QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Yes, parent);
@@ -68,6 +72,12 @@ public:
 
     bool runDialog(QDialog& dialog) override {
         ++dialogsRun;
+        // The statement dialog is its own picture, with its preview; nothing is imported.
+        if (dialog.inherits("StatementImportDialog")) {
+            dialog.show();
+            if (save(dialog, folder + u'/' + shot + QStringLiteral(".png"))) ++reportsTaken;
+            return false;
+        }
         setDate(dialog, "fromDate", first);
         setDate(dialog, "toDate", last);
         // The budget's "today": the middle of the book's span.
@@ -159,6 +169,33 @@ int main(int argc, char* argv[]) {
             std::printf("skipped %s: the program has no such report yet\n", analysis.shot);
         } else if (prompts.reportsTaken == reportsBefore) {
             std::fprintf(stderr, "no report was shown for %s\n", analysis.shot);
+            ++failures;
+        }
+    }
+
+    // ---- File > Import Statement…: a bank's CSV that overlaps the book's end ----
+    if (auto* importStatement = window.findChild<QAction*>(QStringLiteral("importStatementAct"))) {
+        const QTemporaryDir statementFolder;
+        QFile statement(statementFolder.filePath(QStringLiteral("giro.csv")));
+        if (!statement.open(QIODevice::WriteOnly) ||
+            statement.write("Buchungstag;Verwendungszweck;Betrag\r\n"
+                            "30.12.2026;Corner shop;-19,00\r\n"
+                            "30.12.2026;Bike repair;-42,00\r\n"
+                            "31.12.2026;Savings account;3,00\r\n"
+                            "02.01.2027;Supermarket;-58,40\r\n"
+                            "04.01.2027;Milk and bread;-7,15\r\n"
+                            "05.01.2027;Bakery;-6,80\r\n"
+                            "08.01.2027;Bus ticket;-2,50\r\n"
+                            "10.01.2027;Cinema;-24,00\r\n") < 0)
+            return 1;
+        statement.close();
+        prompts.dataFile = statement.fileName();
+        prompts.shot = QStringLiteral("statement");
+        const int reportsBefore = prompts.reportsTaken;
+        importStatement->trigger();
+        prompts.dataFile.clear();
+        if (prompts.reportsTaken == reportsBefore) {
+            std::fprintf(stderr, "no statement dialog was shown\n");
             ++failures;
         }
     }

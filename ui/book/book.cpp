@@ -11,6 +11,7 @@
 #include "history/bookcommands.h"
 #include "history/bookhistory.h"
 #include "saveplan.h"
+#include "statementimport.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;
@@ -147,14 +148,22 @@ void Book::rename(const std::string& name) {
 }
 
 PwText::ImportReport Book::importCsv(std::string_view text, PwText::CsvEncoding encoding) {
-    const ImportCsvCommand::Before before = ImportCsvCommand::before(*db);
+    const ImportCommand::Before before = ImportCommand::before(*db);
     PwText::ImportReport report = PwText::importCsv(*db, text, encoding);
     if (report.accepted && (report.transactions > 0 || !report.newTypes.empty())) {
         // One reset for all the rows, however many.
         emit reset();
-        keep<ImportCsvCommand>(before);
+        keep<ImportCommand>(before, ImportCommand::Source::Csv);
     }
     return report;
+}
+
+void Book::importStatement(const PwText::StatementImport& plan) {
+    if (!plan.canImport() || (plan.newCount() == 0 && plan.newTypes().empty())) return;
+    const ImportCommand::Before before = ImportCommand::before(*db);
+    plan.apply(*db);
+    emit reset();
+    keep<ImportCommand>(before, ImportCommand::Source::Statement);
 }
 
 template <typename Command, typename... Args>

@@ -15,6 +15,10 @@
 class BookHistory;
 class QUndoStack;
 
+namespace PwText {
+class StatementImport;
+}  // namespace PwText
+
 namespace KestLib {
 class AccountDB;
 class SavePlan;
@@ -67,6 +71,10 @@ public:
     void rename(const std::string& name);
     // All or nothing, as the text library's import is.
     PwText::ImportReport importCsv(std::string_view text, PwText::CsvEncoding encoding);
+    // A statement's plan, made for this book as it is now; nothing happens
+    // when the plan can't import or adds nothing. All or nothing, as the
+    // plan's apply is.
+    void importStatement(const PwText::StatementImport& plan);
 
     void undo();
     void redo();

@@ -129,15 +129,15 @@ void RenameBookCommand::doAgain() {
     applyName(newName);
 }
 
-// ---- CSV import ----
+// ---- Imports ----
 
-ImportCsvCommand::Before ImportCsvCommand::before(const AccountDB& db) {
+ImportCommand::Before ImportCommand::before(const AccountDB& db) {
     Before before{db.transCount(), db.lastIndex(), {}};
     for (int position = 0; position < db.typeCount(); ++position) before.typeIds.push_back(db.typeAt(position).id());
     return before;
 }
 
-ImportCsvCommand::ImportCsvCommand(Book& book, const Before& before)
+ImportCommand::ImportCommand(Book& book, const Before& before, Source source)
     : BookCommand(book), was(before), lastIndexAfter(db().lastIndex()) {
     for (int position = 0; position < db().typeCount(); ++position) {
         const KestLib::TransType& type = db().typeAt(position);
@@ -147,10 +147,11 @@ ImportCsvCommand::ImportCsvCommand(Book& book, const Before& before)
     added.reserve(static_cast<std::size_t>(std::max(0, db().transCount() - was.transCount)));
     for (int position = was.transCount; position < db().transCount(); ++position)
         added.push_back(db().transaction(position, false));
-    describe(QT_TRANSLATE_NOOP("BookCommands", "Import CSV"));
+    describe(source == Source::Csv ? QT_TRANSLATE_NOOP("BookCommands", "Import CSV")
+                                   : QT_TRANSLATE_NOOP("BookCommands", "Import Statement"));
 }
 
-void ImportCsvCommand::takeBack() {
+void ImportCommand::takeBack() {
     // The imported rows are the last ones, so each goes without a search;
     // the book is shown again once, not row by row.
     AccountDB& records = editable();
@@ -160,7 +161,7 @@ void ImportCsvCommand::takeBack() {
     reload();
 }
 
-void ImportCsvCommand::doAgain() {
+void ImportCommand::doAgain() {
     AccountDB& records = editable();
     for (const auto& [id, name] : newTypes) records.restoreType(id, name);
     for (const Transaction& record : added) records.restoreTransaction(record, records.transCount());

@@ -131,9 +131,12 @@ private:
     std::string newName;
 };
 
-// What a CSV import added: new types, and transactions at the end.
-class ImportCsvCommand : public BookCommand {
+// What an import added, from the book's own CSV or from a bank statement:
+// new types, and transactions at the end.
+class ImportCommand : public BookCommand {
 public:
+    // Names the step in the history.
+    enum class Source { Csv, Statement };
     // What the book was before the import: its transaction count, lastIndex
     // and type ids; what it is now is read from the book.
     struct Before {
@@ -142,7 +145,7 @@ public:
         std::vector<int> typeIds;
     };
     static Before before(const KestLib::AccountDB& db);
-    ImportCsvCommand(Book& book, const Before& before);
+    ImportCommand(Book& book, const Before& before, Source source);
 
 private:
     void takeBack() override;

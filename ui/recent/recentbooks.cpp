@@ -5,6 +5,8 @@
 #include <QSettings>
 #include <algorithm>
 
+#include "app/appidentity.h"
+
 namespace {
 
 const QString key = QStringLiteral("recentBooks");
@@ -14,9 +16,7 @@ QString normalized(const QString& path) { return QDir::cleanPath(QFileInfo(path)
 
 }  // namespace
 
-RecentBooks::RecentBooks()
-    : RecentBooks(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                              QStringLiteral("Pennywell"), QStringLiteral("Pennywell"))) {}
+RecentBooks::RecentBooks() : RecentBooks(applicationSettings()) {}
 
 RecentBooks::RecentBooks(std::unique_ptr<QSettings> store) : settings(std::move(store)) {}
 

@@ -33,6 +33,7 @@
 #include "prompts/dialogprompts.h"
 #include "recent/recentbooks.h"
 #include "recent/recentbooksmenu.h"
+#include "statements/statementcommands.h"
 #include "statistics/budgetdialog.h"
 #include "statistics/grandtotaldialog.h"
 #include "statistics/percentagedialog.h"
@@ -106,6 +107,7 @@ void MainWindow::initWindow() {
             [this](const QString& path) { openFile(BookPath::fromDisplay(path)); });
     actions->menu(WindowActions::Menu::File)->insertMenu(actions->action("saveAct"), recentMenu);
     csvCommands = new CsvCommands(this, *book);
+    statementCommands = new StatementCommands(this, *book);
     // The keyboard's and the double-click's way to the right-click commands.
     connect(table, &TransactionTableView::modifyRequested, actions->action("transModifyOneAct"), &QAction::trigger);
     connect(table, &TransactionTableView::deleteRequested, actions->action("transDeleteOneAct"), &QAction::trigger);
@@ -422,12 +424,16 @@ void MainWindow::sortingTable(int column) {
     model->sortRows(sort.sortColumn(), sort.isAscending());
 }
 
-// ---- Recent books, CSV, undo and redo --------------------------------------------
+// ---- Recent books, CSV, statements, undo and redo --------------------------------
 
 void MainWindow::importCsv() {
     // An import that fails, running out of memory too, leaves the book as
     // it was, unsaved changes included.
     guard([this] { csvCommands->importFile(*prompts); });
+}
+
+void MainWindow::importStatement() {
+    guard([this] { statementCommands->importFile(*prompts); });
 }
 
 void MainWindow::exportCsv() {

@@ -22,6 +22,7 @@ class QTranslator;
 class QUndoStack;
 class RecentBooks;
 class RecentBooksMenu;
+class StatementCommands;
 class StatisticDialog;
 class TransactionTableModel;
 class TransactionTableView;
@@ -105,6 +106,7 @@ private slots:
     void dbPercentage();
     void dbCharts();
     void importCsv();
+    void importStatement();
     void exportCsv();
     void findTransactions();
     void undoChange();
@@ -144,6 +146,7 @@ private:
     QLabel* statusLabel = nullptr;
     QLabel* findStatusLabel = nullptr;
     CsvCommands* csvCommands = nullptr;
+    StatementCommands* statementCommands = nullptr;
     QString langDir;
     QTranslator* programTranslator;
     QTranslator* toolkitTranslator;

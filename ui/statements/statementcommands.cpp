@@ -1,0 +1,47 @@
+#include "statements/statementcommands.h"
+
+#include <QFile>
+#include <QWidget>
+
+#include "book/book.h"
+#include "prompts/userprompts.h"
+#include "prompts/warnuser.h"
+#include "readingfile.h"
+#include "statements/statementimportdialog.h"
+#include "statements/statementmappings.h"
+
+StatementCommands::StatementCommands(QWidget* window, Book& book)
+    : QObject(window), window(window), book(book), mappings(std::make_unique<StatementMappings>()) {}
+
+StatementCommands::~StatementCommands() = default;
+
+bool StatementCommands::importFile(UserPrompts& prompts) {
+    const auto choice = prompts.chooseDataFile(
+        window, false, {tr("Bank statements (*.csv *.ofx *.qfx *.qif)"), tr("All files (*)")}, QString());
+    if (choice.path.isEmpty()) return false;
+
+    QFile file(choice.path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        warnUser(prompts, window, tr("The file %1 can't be read.").arg(choice.path));
+        return false;
+    }
+    // The dialog holds the bytes, to read them again at every choice.
+    const QByteArray bytes =
+        KestLib::readingFile(QFile::encodeName(choice.path).toStdString(), [&] { return file.readAll(); });
+    StatementImportDialog dialog(book.database(), bytes, *mappings, window);
+    if (!prompts.runDialog(dialog)) return false;
+    const PwText::StatementImport& plan = dialog.plan();
+    if (!plan.canImport() || plan.newCount() == 0) return false;
+
+    book.importStatement(plan);
+    mappings->remember(dialog.statement(), dialog.amountRule());
+    QString text = tr("%n transaction(s) imported.", nullptr, plan.newCount());
+    if (!plan.newTypes().empty())
+        text += QLatin1Char(' ') + tr("%n new type(s) created.", nullptr, static_cast<int>(plan.newTypes().size()));
+    if (plan.duplicateCount() > 0 && !dialog.keepsDuplicates())
+        text += QLatin1Char(' ') + tr("%n duplicate(s) skipped.", nullptr, plan.duplicateCount());
+    if (plan.roundedCount() > 0)
+        text += QLatin1Char(' ') + tr("%n amount(s) rounded.", nullptr, plan.roundedCount());
+    prompts.inform(window, tr("Import Statement"), text);
+    return true;
+}

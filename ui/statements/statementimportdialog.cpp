@@ -1,0 +1,210 @@
+#include "statements/statementimportdialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <string_view>
+#include <utility>
+
+#include "accountdb.h"
+#include "big5text.h"
+#include "statementmessages.h"
+#include "statements/columnmappingboxes.h"
+#include "statements/statementmappings.h"
+#include "statements/statementpreviewmodel.h"
+#include "statements/statementreadingboxes.h"
+
+using namespace PwText;
+
+namespace {
+
+QString formatName(StatementFormat format) {
+    switch (format) {
+    case StatementFormat::Ofx: return QStringLiteral("OFX");
+    case StatementFormat::Qif: return QStringLiteral("QIF");
+    default: return QStringLiteral("CSV");
+    }
+}
+
+}  // namespace
+
+StatementImportDialog::StatementImportDialog(const KestLib::AccountDB& db, QByteArray statementBytes,
+                                             const StatementMappings& mappings, QWidget* parent)
+    : QDialog(parent), db(db), bytes(std::move(statementBytes)) {
+    setWindowTitle(tr("Import Statement"));
+    buildWidgets();
+    readBytes();
+    if (read.format == StatementFormat::Csv && read.csv.header == 1)
+        if (const auto remembered = mappings.recall(read.columnNames)) {
+            options = *remembered;
+            readingBoxes->setOptions(options);
+            readBytes();
+        }
+    showRead();
+    resize(860, 640);
+}
+
+StatementImportDialog::~StatementImportDialog() {
+    // The view may still ask about the plan while it goes.
+    model->setPlan(nullptr, false);
+}
+
+void StatementImportDialog::buildWidgets() {
+    formatLabel = new QLabel(this);
+    formatLabel->setObjectName(QStringLiteral("formatLabel"));
+
+    columnGroup = new QGroupBox(tr("Columns"), this);
+    columnBoxes = new ColumnMappingBoxes(columnGroup);
+    columnBoxes->setObjectName(QStringLiteral("columnMapping"));
+    (new QVBoxLayout(columnGroup))->addWidget(columnBoxes);
+    connect(columnBoxes, &ColumnMappingBoxes::fieldsChanged, this, &StatementImportDialog::mappingChanged);
+
+    readingBoxes = new StatementReadingBoxes(this);
+    connect(readingBoxes, &StatementReadingBoxes::changed, this, &StatementImportDialog::readingChanged);
+
+    // A row of no type takes the book's type for its comment, else this.
+    defaultType = new QComboBox(this);
+    defaultType->setObjectName(QStringLiteral("defaultTypeBox"));
+    defaultType->setEditable(true);
+    defaultType->setInsertPolicy(QComboBox::NoInsert);
+    defaultType->addItem(QString());
+    defaultType->lineEdit()->setPlaceholderText(tr("None: the nameless type"));
+    for (int position = 0; position < db.typeCount(); ++position) {
+        const std::string& name = db.typeAt(position).name();
+        if (!name.empty()) defaultType->addItem(fromBig5("StatementImportDialog", name));
+    }
+    // At each key, so that Return, which presses Import, imports what is shown.
+    connect(defaultType, &QComboBox::editTextChanged, this, &StatementImportDialog::replan);
+    keepDuplicates = new QCheckBox(tr("&Keep duplicates"), this);
+    keepDuplicates->setObjectName(QStringLiteral("keepDuplicatesBox"));
+    connect(keepDuplicates, &QCheckBox::toggled, this, &StatementImportDialog::replan);
+    auto* choicesForm = new QFormLayout;
+    choicesForm->addRow(tr("Default &type:"), defaultType);
+    choicesForm->addRow(keepDuplicates);
+
+    model = new StatementPreviewModel(this);
+    preview = new QTableView(this);
+    preview->setObjectName(QStringLiteral("preview"));
+    preview->setModel(model);
+    preview->setSelectionBehavior(QAbstractItemView::SelectRows);
+    preview->verticalHeader()->hide();
+    // Fixed heights and widths: nothing measures a hundred thousand rows.
+    preview->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    preview->setWordWrap(false);
+    preview->horizontalHeader()->setStretchLastSection(true);
+    constexpr std::pair<int, int> widths[] = {{StatementPreviewModel::LineColumn, 50},
+                                              {StatementPreviewModel::DateColumn, 90},
+                                              {StatementPreviewModel::InOutColumn, 80},
+                                              {StatementPreviewModel::AmountColumn, 70},
+                                              {StatementPreviewModel::TypeColumn, 130},
+                                              {StatementPreviewModel::CommentColumn, 220}};
+    for (const auto& [column, width] : widths) preview->setColumnWidth(column, width);
+
+    countsLabel = new QLabel(this);
+    countsLabel->setObjectName(QStringLiteral("countsLabel"));
+    noteLabel = new QLabel(this);
+    noteLabel->setObjectName(QStringLiteral("noteLabel"));
+    noteLabel->setWordWrap(true);
+
+    buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->setObjectName(QStringLiteral("buttons"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("&Import"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* settings = new QHBoxLayout;
+    settings->addWidget(readingBoxes);
+    settings->addLayout(choicesForm);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(formatLabel);
+    layout->addWidget(columnGroup);
+    layout->addLayout(settings);
+    layout->addWidget(preview, 1);
+    layout->addWidget(countsLabel);
+    layout->addWidget(noteLabel);
+    layout->addWidget(buttons);
+}
+
+void StatementImportDialog::readingChanged() {
+    StatementOptions chosen = readingBoxes->options();
+    // Other bytes or another delimiter may make other columns: then they
+    // are guessed again from the header.
+    if (chosen.encoding == options.encoding && chosen.csv.delimiter == options.csv.delimiter)
+        chosen.csv.columns = options.csv.columns;
+    options = std::move(chosen);
+    reread();
+}
+
+void StatementImportDialog::mappingChanged() {
+    options.csv.columns = columnBoxes->fields();
+    reread();
+}
+
+void StatementImportDialog::reread() {
+    readBytes();
+    showRead();
+}
+
+void StatementImportDialog::readBytes() {
+    read = readStatement(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), options);
+}
+
+void StatementImportDialog::showRead() {
+    const bool csv = read.format == StatementFormat::Csv;
+    formatLabel->setText(tr("Read as %1.").arg(formatName(read.format)));
+    columnGroup->setVisible(csv);
+    if (csv) columnBoxes->showColumns(read.columnNames, read.csv.columns);
+    readingBoxes->showSettled(read);
+    replan();
+}
+
+bool StatementImportDialog::keepsDuplicates() const { return keepDuplicates->isChecked(); }
+
+ImportChoices StatementImportDialog::choices() const {
+    ImportChoices chosen;
+    chosen.keepDuplicates = keepDuplicates->isChecked();
+    chosen.defaultType = defaultType->currentText().trimmed().toStdString();
+    return chosen;
+}
+
+void StatementImportDialog::replan() {
+    const ImportChoices chosen = choices();
+    // The view lets go of the old plan before it is replaced.
+    model->setPlan(nullptr, false);
+    planned = StatementImport::plan(db, read, chosen);
+    model->setPlan(&planned, chosen.keepDuplicates);
+    showCounts();
+}
+
+void StatementImportDialog::showCounts() {
+    QStringList counts;
+    counts << tr("%n new transaction(s)", nullptr, planned.newCount());
+    counts << (keepDuplicates->isChecked() ? tr("%n duplicate(s) kept", nullptr, planned.duplicateCount())
+                                           : tr("%n duplicate(s) skipped", nullptr, planned.duplicateCount()));
+    counts << tr("%n amount(s) rounded", nullptr, planned.roundedCount());
+    counts << tr("%n faulty row(s)", nullptr, planned.faultyCount());
+    if (!planned.newTypes().empty())
+        counts << tr("%n new type(s)", nullptr, static_cast<int>(planned.newTypes().size()));
+    countsLabel->setText(counts.join(QStringLiteral(", ")));
+
+    if (!planned.canImport())
+        noteLabel->setText(tr("Nothing can be imported while a row is at fault; the first: %1")
+                               .arg(describeStatementFault(planned.faults().front())));
+    else if (planned.rows().empty())
+        noteLabel->setText(tr("Nothing to import: the statement has no rows."));
+    else if (planned.newCount() == 0)
+        noteLabel->setText(tr("Nothing to import: the book holds every row already."));
+    else
+        noteLabel->clear();
+    buttons->button(QDialogButtonBox::Ok)->setEnabled(planned.canImport() && planned.newCount() > 0);
+}
