@@ -119,7 +119,7 @@ bool BankCsvReader::decode(std::string_view bytes, std::string& text) {
     }
     statement.encoding = detectEncoding(bytes);
     if (decodeStatementText(bytes, statement.encoding, text)) return true;
-    // The few bytes Windows-1252 leaves undefined: ISO-8859-1 reads every byte.
+    // Should the Windows-1252 decoder be missing or refuse a byte: ISO-8859-1 reads every byte.
     statement.encoding = StatementEncoding::Latin1;
     return decodeStatementText(bytes, statement.encoding, text);
 }

@@ -357,6 +357,14 @@ std::vector<CsvCase> csvCases() {
         {"no amount column", "Datum;Text\n31.01.2026;x\n", {},
          "encoding 1, dates 1, delimiter ;, header 1, comma -1, columns 1 5", {"Datum", "Text"}, {},
          {fault(0, Reason::NoAmountColumn)}},
+        {"decimal mark chosen", "Date;Amount\n2026-01-31;1.234\n2026-02-01;1,234\n", [] {
+             StatementOptions options;
+             options.csv.decimalComma = 1;
+             options.amountRule = AmountRule::Cents;
+             return options;
+         }(),
+         "encoding 1, dates 1, delimiter ;, header 1, comma 1, columns 1 2", {"Date", "Amount"},
+         {"2|2026-1-31|in|123400||", "3|2026-2-1|in|123~||"}, {}},
         {"bytes not in the encoding chosen", "Datum;Betrag\n31.01.2026;5 \xE4\n", inEncoding(StatementEncoding::Utf8),
          "encoding 1, dates 1, delimiter none, header -1, comma -1, columns", {}, {},
          {fault(0, Reason::NotInEncoding)}},
