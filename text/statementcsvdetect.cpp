@@ -164,9 +164,11 @@ char detectDelimiter(std::string_view text) {
         for (int lines = 0; lines < linesCompared && reader.next(record);) {
             if (record.isBlank()) continue;
             ++lines;
+            // Broken quoting counts against the delimiter, but one bad line
+            // doesn't hide how the others split.
             if (record.fault != CsvRecord::Fault::None) {
                 same = false;
-                break;
+                continue;
             }
             if (fields == 0) fields = record.fields.size();
             else if (record.fields.size() != fields) same = false;

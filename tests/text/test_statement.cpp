@@ -349,6 +349,15 @@ std::vector<CsvCase> csvCases() {
          {"2|2026-1-31|in|12|ok|", "6|2026-3-2|in|7|two\nlines|", "10|2026-3-5|in|2|last|"},
          {fault(3, Reason::BadDate, "2026-02-30"), fault(5, Reason::BadAmount, "abc"),
           fault(8, Reason::AmountOutOfRange, "99999999999"), fault(9, Reason::BadQuoting)}},
+        {"rows of delimiters only are skipped; a header with broken quotes is a fault",
+         "date;\"amount\"x;comment\n;;\n2026-01-31;5;a\n ; ; \n", [] {
+             StatementOptions options;
+             options.csv.header = 1;
+             options.csv.columns = {F::Date, F::Amount, F::Comment};
+             return options;
+         }(),
+         "encoding 1, dates 1, delimiter ;, header 1, comma 0, columns 1 2 5", {"date", "amount"},
+         {"3|2026-1-31|in|5|a|"}, {fault(1, Reason::BadQuoting)}},
         {"UTF-8 mark, header only", "\xEF\xBB\xBF" "Datum;Betrag\r\n", {},
          "encoding 1, dates 1, delimiter ;, header 1, comma 0, columns 1 2", {"Datum", "Betrag"}, {}, {}},
         {"no header and no columns", "2026-01-31,5\n", {},
@@ -365,6 +374,9 @@ std::vector<CsvCase> csvCases() {
          }(),
          "encoding 1, dates 1, delimiter ;, header 1, comma 1, columns 1 2", {"Date", "Amount"},
          {"2|2026-1-31|in|123400||", "3|2026-2-1|in|123~||"}, {}},
+        {"marked as UTF-8 but not", "\xEF\xBB\xBF" "Datum;Betrag\n31.01.2026;5 \xE4\n", {},
+         "encoding 1, dates 1, delimiter none, header -1, comma -1, columns", {}, {},
+         {fault(0, Reason::NotInEncoding)}},
         {"bytes not in the encoding chosen", "Datum;Betrag\n31.01.2026;5 \xE4\n", inEncoding(StatementEncoding::Utf8),
          "encoding 1, dates 1, delimiter none, header -1, comma -1, columns", {}, {},
          {fault(0, Reason::NotInEncoding)}},
