@@ -153,6 +153,7 @@ void BankCsvReader::read(std::string_view bytes) {
     if (!decode(bytes, decoded, text)) return;
     CsvLayout& layout = statement.csv;
     layout = options.csv;
+    layout.decimalComma = std::clamp(layout.decimalComma, -1, 1);
     layout.delimiter = isUsableDelimiter(options.csv.delimiter) ? options.csv.delimiter : detectDelimiter(text);
     table.read(text, layout.delimiter);
     decoded = std::string();  // the table holds its own copy
