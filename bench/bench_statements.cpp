@@ -1,9 +1,13 @@
-// Timings of the OFX and QIF readers on generated statements of 10k and 100k
-// transactions, as a bank would write them: the readers' part of an import's
-// preview.
+// Timings of the statement readers on generated statements of 10k and 100k
+// transactions, as banks write them: the readers' part of an import's
+// preview. The bank CSVs are a German one (semicolons, DD.MM.YYYY, decimal
+// commas, two comment columns) and a Taiwan one in Big5 with ROC dates and
+// debit and credit columns, every layout detected.
 
 #include <benchmark/benchmark.h>
 
+#include <QStringEncoder>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -40,6 +44,31 @@ std::string qifStatement(int count) {
     return text;
 }
 
+std::string germanStatement(int rows) {
+    std::string csv = "Buchungstag;Valuta;Auftraggeber/Empf\xC3\xA4nger;Verwendungszweck;Betrag\r\n";
+    csv.reserve(static_cast<std::size_t>(rows) * 80);
+    for (int i = 0; i < rows; ++i) {
+        const int day = i % 28 + 1, month = i / 28 % 12 + 1;
+        char line[160];
+        std::snprintf(line, sizeof line, "%02d.%02d.2026;%02d.%02d.2026;Stadtwerke Nummer %d;Abschlag %d;%s%d,%02d\r\n",
+                      day, month, day, month, i % 977, i, i % 3 == 0 ? "" : "-", i % 5000, i % 100);
+        csv += line;
+    }
+    return csv;
+}
+
+std::string big5Statement(int rows) {
+    std::string csv = "日期,摘要,支出,存入,備註\n";
+    for (int i = 0; i < rows; ++i) {
+        const int day = i % 28 + 1, month = i / 28 % 12 + 1;
+        csv += "115/" + std::to_string(month) + '/' + std::to_string(day) + ",午餐 " + std::to_string(i % 500) +
+               (i % 4 == 0 ? ",,45000," : ",120,,") + "第" + std::to_string(i) + "筆\n";
+    }
+    QStringEncoder encoder("Big5");
+    const QByteArray bytes = encoder.encode(QString::fromStdString(csv));
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
 void readAndCount(benchmark::State& state, PwText::Statement (*read)(std::string_view, const PwText::StatementOptions&),
                   const std::string& bytes) {
     const auto count = static_cast<std::size_t>(state.range(0));
@@ -59,8 +88,18 @@ void ReadQif(benchmark::State& state) {
     readAndCount(state, PwText::readQif, qifStatement(static_cast<int>(state.range(0))));
 }
 
+void ReadGermanCsv(benchmark::State& state) {
+    readAndCount(state, PwText::readBankCsv, germanStatement(static_cast<int>(state.range(0))));
+}
+
+void ReadBig5Csv(benchmark::State& state) {
+    readAndCount(state, PwText::readBankCsv, big5Statement(static_cast<int>(state.range(0))));
+}
+
 }  // namespace
 
+BENCHMARK(ReadGermanCsv)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ReadBig5Csv)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadOfx)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadQif)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 

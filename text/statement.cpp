@@ -44,7 +44,8 @@ StatementFormat detectStatementFormat(std::string_view bytes) {
         if (line == std::string_view::npos) break;
         line = head.find_first_not_of(" \t\r\n", line);
     }
-    return holdsOfxElement(head) ? StatementFormat::Ofx : StatementFormat::Csv;
+    // OFX 2 and bare OFX start with markup, which no CSV does.
+    return head[start] == '<' && holdsOfxElement(head) ? StatementFormat::Ofx : StatementFormat::Csv;
 }
 
 Statement readStatement(std::string_view bytes, const StatementOptions& options) {

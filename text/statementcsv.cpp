@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "big5codec.h"
 #include "csv.h"
 #include "statementcsvdetect.h"
 #include "statementformats.h"
@@ -18,7 +19,7 @@ using namespace StatementCsv;
 
 // Every record of a file, its fields' text in one buffer, so that 100,000
 // rows are read with a handful of allocations rather than one per field.
-// Blank lines are left out.
+// Empty lines are left out.
 class RecordTable {
 public:
     struct Record {
@@ -29,14 +30,17 @@ public:
     };
 
     void read(std::string_view text, char delimiter) {
+        // Room for the usual file up front, capped so that an odd first line
+        // (thousands of fields, or a file of line breaks) can't ask for more
+        // than a few times the text.
         const std::size_t lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
-        recordList.reserve(lines);
+        recordList.reserve(std::min(lines, text.size() / 8 + 1));
         buffer.reserve(text.size());
         CsvReader reader(text, delimiter);
         CsvRecord record;
         while (reader.next(record)) {
-            if (record.isBlank()) continue;
-            if (recordList.empty()) fieldEnds.reserve(lines * record.fields.size());
+            if (isEmpty(record)) continue;
+            if (recordList.empty()) fieldEnds.reserve(std::min(lines * record.fields.size(), text.size() / 2 + 1));
             recordList.push_back({record.line, record.fault, fieldEnds.size(), record.fields.size()});
             for (const std::string& field : record.fields) {
                 buffer.append(field);
@@ -56,6 +60,13 @@ public:
     }
 
 private:
+    // A blank line, or one of delimiters only (";;;;"), as some banks end their files.
+    static bool isEmpty(const CsvRecord& record) {
+        return record.fault == CsvRecord::Fault::None && !record.quotedEmpty &&
+               std::all_of(record.fields.begin(), record.fields.end(),
+                           [](const std::string& field) { return trimmed(field).empty(); });
+    }
+
     std::string buffer;
     std::vector<std::size_t> fieldEnds;
     std::vector<Record> recordList;
@@ -95,7 +106,8 @@ public:
     void read(std::string_view bytes);
 
 private:
-    bool decode(std::string_view bytes, std::string& text);
+    // The text as UTF-8, in decoded unless the bytes are UTF-8 already.
+    bool decode(std::string_view bytes, std::string& decoded, std::string_view& text);
     void settleLayout();
     void readRow(const RecordTable::Record& record, const ColumnsOf& at);
     // The amount of one column; false with the fault added when it isn't one.
@@ -110,28 +122,41 @@ private:
     std::vector<RecordTable::Record>::const_iterator firstRow;  // past the header
 };
 
-bool BankCsvReader::decode(std::string_view bytes, std::string& text) {
-    if (options.encoding != StatementEncoding::Detect) {
-        statement.encoding = options.encoding;
-        if (decodeStatementText(bytes, options.encoding, text)) return true;
-        fault(0, Reason::NotInEncoding);
+bool BankCsvReader::decode(std::string_view bytes, std::string& decoded, std::string_view& text) {
+    constexpr std::string_view utf8Mark = "\xEF\xBB\xBF";
+    const bool marked = bytes.substr(0, utf8Mark.size()) == utf8Mark;
+    statement.encoding = options.encoding == StatementEncoding::Detect ? detectEncoding(bytes) : options.encoding;
+    // UTF-8 is read where it lies, checked once.
+    if (statement.encoding == StatementEncoding::Utf8) {
+        text = marked ? bytes.substr(utf8Mark.size()) : bytes;
+        if (options.encoding == StatementEncoding::Detect && !marked) return true;
+        if (isValidUtf8(text)) return true;
+        fault(0, Reason::NotInEncoding);  // marked as UTF-8, or chosen, and not
         return false;
     }
-    statement.encoding = detectEncoding(bytes);
-    if (decodeStatementText(bytes, statement.encoding, text)) return true;
-    // The few bytes Windows-1252 leaves undefined: ISO-8859-1 reads every byte.
-    statement.encoding = StatementEncoding::Latin1;
-    return decodeStatementText(bytes, statement.encoding, text);
+    if (!decodeStatementText(bytes, statement.encoding, decoded)) {
+        if (options.encoding != StatementEncoding::Detect) {
+            fault(0, Reason::NotInEncoding);
+            return false;
+        }
+        // Should the Windows-1252 decoder be missing or refuse a byte: ISO-8859-1 reads every byte.
+        statement.encoding = StatementEncoding::Latin1;
+        decodeStatementText(bytes, statement.encoding, decoded);
+    }
+    text = decoded;
+    return true;
 }
 
 void BankCsvReader::read(std::string_view bytes) {
-    std::string text;
-    if (!decode(bytes, text)) return;
+    std::string decoded;
+    std::string_view text;
+    if (!decode(bytes, decoded, text)) return;
     CsvLayout& layout = statement.csv;
     layout = options.csv;
+    layout.decimalComma = std::clamp(layout.decimalComma, -1, 1);
     layout.delimiter = isUsableDelimiter(options.csv.delimiter) ? options.csv.delimiter : detectDelimiter(text);
     table.read(text, layout.delimiter);
-    text = std::string();  // the table holds its own copy
+    decoded = std::string();  // the table holds its own copy
     if (table.records().empty()) {
         fault(0, Reason::EmptyFile);
         return;
@@ -141,6 +166,8 @@ void BankCsvReader::read(std::string_view bytes) {
     if (at.date < 0) fault(0, Reason::NoDateColumn);
     if (at.amount < 0 && at.debit < 0 && at.credit < 0) fault(0, Reason::NoAmountColumn);
     if (!statement.faults.empty()) return;
+    if (layout.header == 1 && table.records().front().fault != CsvRecord::Fault::None)
+        fault(table.records().front().line, Reason::BadQuoting);
 
     const auto rows = table.records().end() - firstRow;
     std::vector<std::string_view> texts;

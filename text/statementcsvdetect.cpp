@@ -3,7 +3,6 @@
 #include <QString>
 #include <QStringList>
 #include <algorithm>
-#include <array>
 #include <utility>
 
 #include "big5codec.h"
@@ -24,7 +23,7 @@ bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
 }
 
 // Header words, case-folded.
-const std::array<std::pair<const char*, StatementField>, 34> headerWords = {{
+const std::pair<const char*, StatementField> headerWords[] = {
     {"datum", StatementField::Date},
     {"buchungstag", StatementField::Date},
     {"buchungsdatum", StatementField::Date},
@@ -51,6 +50,7 @@ const std::array<std::pair<const char*, StatementField>, 34> headerWords = {{
     {"description", StatementField::Comment},
     {"memo", StatementField::Comment},
     {"comment", StatementField::Comment},
+    {"text", StatementField::Comment},
     {"kategorie", StatementField::Type},
     {"category", StatementField::Type},
     {"type", StatementField::Type},
@@ -60,7 +60,21 @@ const std::array<std::pair<const char*, StatementField>, 34> headerWords = {{
     {"s/h", StatementField::Direction},
     {"richtung", StatementField::Direction},
     {"zahlungsrichtung", StatementField::Direction},
-}};
+    // Taiwan banks' words.
+    {"日期", StatementField::Date},
+    {"交易日期", StatementField::Date},
+    {"帳務日期", StatementField::Date},
+    {"金額", StatementField::Amount},
+    {"交易金額", StatementField::Amount},
+    {"支出", StatementField::Debit},
+    {"提款", StatementField::Debit},
+    {"存入", StatementField::Credit},
+    {"存款", StatementField::Credit},
+    {"摘要", StatementField::Comment},
+    {"說明", StatementField::Comment},
+    {"備註", StatementField::Comment},
+    {"類別", StatementField::Type},
+};
 
 std::optional<StatementField> headerWord(const QString& folded) {
     for (const auto& [word, field] : headerWords)
@@ -127,8 +141,10 @@ bool looksLikeBig5(std::string_view bytes) {
         }
         if (*p < 0x81 || *p > 0xFE || p + 1 == end || !isBig5Trail(p[1])) return false;
         if (*p >= 0xA4 && *p <= 0xF9) common = true;
-        run = isHigh(p[1]) ? run + 2 : 0;
-        if (run >= 3) longRun = true;
+        // The lead byte continues a run; a plain trail byte ends it.
+        if (++run >= 3) longRun = true;
+        if (!isHigh(p[1])) run = 0;
+        else if (++run >= 3) longRun = true;
         p += 2;
     }
     if (!common || !longRun) return false;
@@ -148,9 +164,11 @@ char detectDelimiter(std::string_view text) {
         for (int lines = 0; lines < linesCompared && reader.next(record);) {
             if (record.isBlank()) continue;
             ++lines;
+            // Broken quoting counts against the delimiter, but one bad line
+            // doesn't hide how the others split.
             if (record.fault != CsvRecord::Fault::None) {
                 same = false;
-                break;
+                continue;
             }
             if (fields == 0) fields = record.fields.size();
             else if (record.fields.size() != fields) same = false;

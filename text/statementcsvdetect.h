@@ -29,8 +29,9 @@ bool looksLikeBig5(std::string_view bytes);
 // number of fields, the most fields winning; ',' when none splits at all.
 char detectDelimiter(std::string_view text);
 
-// What a header name says its column holds, in English or German, case
-// aside and a unit in brackets aside ("Betrag (EUR)").
+// What a header name says its column holds, in English, German or the
+// Chinese of Taiwan's banks, case aside and a unit in brackets aside
+// ("Betrag (EUR)").
 StatementField fieldOfHeaderName(std::string_view name);
 // The fields of a whole header: the first date, amount, debit, credit, type
 // and direction column count, later ones are ignored; every comment column counts.

@@ -20,8 +20,8 @@ struct ReadRecord {
     bool operator==(const ReadRecord&) const = default;
 };
 
-std::vector<ReadRecord> readAll(std::string_view bytes) {
-    CsvReader reader(bytes);
+std::vector<ReadRecord> readAll(std::string_view bytes, char delimiter = ',') {
+    CsvReader reader(bytes, delimiter);
     CsvRecord record;
     std::vector<ReadRecord> records;
     while (reader.next(record))
@@ -69,6 +69,32 @@ const ReadCase readCases[] = {
 
 TEST(CsvReader, ReadsRfc4180AndItsCommonVariants) {
     for (const ReadCase& c : readCases) EXPECT_EQ(readAll(c.input), c.expected) << c.name;
+}
+
+TEST(CsvReader, SplitsByTheDelimiterGivenOnly) {
+    struct Case {
+        char delimiter;
+        std::string input;
+        std::vector<ReadRecord> expected;
+    };
+    const Case cases[] = {
+        {';', "a;\"b;c\";1,5\n", {{{"a", "b;c", "1,5"}, 1}}},
+        {'\t', "a\tb, c\t\n\"x\"\ty", {{{"a", "b, c", ""}, 1}, {{"x", "y"}, 2}}},
+        {';', "\"x\",y\nok", {{{}, 1, Fault::TextAfterClosingQuote}, {{"ok"}, 2}}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(readAll(c.input, c.delimiter), c.expected) << c.input;
+}
+
+TEST(CsvReader, ReusedRecordHoldsOnlyTheNewFields) {
+    CsvReader reader("a,b,c\nd\n\"e\nf,g\n");
+    CsvRecord record;
+    ASSERT_TRUE(reader.next(record));
+    ASSERT_TRUE(reader.next(record));
+    EXPECT_EQ(record.fields, std::vector<std::string>{"d"});
+    ASSERT_TRUE(reader.next(record));
+    EXPECT_EQ(record.fault, Fault::UnclosedQuote);
+    EXPECT_FALSE(reader.next(record));
+    EXPECT_TRUE(record.fields.empty());
 }
 
 TEST(CsvWriter, QuotesOnlyWhatNeedsIt) {

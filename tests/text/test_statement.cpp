@@ -1,0 +1,428 @@
+#include <gtest/gtest.h>
+
+#include <QStringEncoder>
+#include <QStringList>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "statement.h"
+#include "statementcsvdetect.h"
+#include "statementformats.h"
+#include "statementmessages.h"
+
+using namespace PwText;
+using Reason = StatementFault::Reason;
+using DateFormat = StatementDateFormat;
+
+namespace {
+
+std::string big5Of(const char* utf8) {
+    QStringEncoder encoder("Big5");
+    const QByteArray bytes = encoder.encode(QString::fromUtf8(utf8));
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+// A row or a fault as one line, so that a whole statement compares at once.
+std::string rowLine(const StatementRow& r) {
+    std::ostringstream out;
+    out << r.line << '|' << r.year << '-' << r.month << '-' << r.day << '|' << (r.income ? "in" : "out") << '|'
+        << r.amount << (r.rounded ? "~" : "") << '|' << r.comment << '|' << r.type;
+    return out.str();
+}
+
+std::string faultLine(const StatementFault& f) {
+    return std::to_string(f.line) + "|" + std::to_string(static_cast<int>(f.reason)) + "|" + f.text;
+}
+
+std::string fault(int line, Reason reason, const std::string& text = {}) { return faultLine({line, reason, text}); }
+
+std::vector<std::string> rowLines(const Statement& s) {
+    std::vector<std::string> lines;
+    for (const StatementRow& r : s.rows) lines.push_back(rowLine(r));
+    return lines;
+}
+
+std::vector<std::string> faultLines(const Statement& s) {
+    std::vector<std::string> lines;
+    for (const StatementFault& f : s.faults) lines.push_back(faultLine(f));
+    return lines;
+}
+
+}  // namespace
+
+TEST(StatementAmount, ReadsSignsSeparatorsAndRoundsByRule) {
+    struct Case {
+        const char* text;
+        bool comma;
+        AmountRule rule;
+        bool ok;
+        bool negative;
+        std::int32_t magnitude;
+        bool rounded;
+        bool outOfRange;
+    };
+    const AmountRule R = AmountRule::Round, C = AmountRule::Cents;
+    const Case cases[] = {
+        {"12", false, R, true, false, 12, false, false},
+        {"+12", false, R, true, false, 12, false, false},
+        {"-35,50", true, R, true, true, 36, true, false},       // half away from zero
+        {"-35,49", true, R, true, true, 35, true, false},
+        {"-35,50", true, C, true, true, 3550, false, false},
+        {"35.5", false, C, true, false, 3550, false, false},
+        {"0.005", false, C, true, false, 1, true, false},
+        {"0.0049", false, C, true, false, 0, true, false},
+        {"1.234,50", true, C, true, false, 123450, false, false},
+        {"1,234.50", false, C, true, false, 123450, false, false},
+        {"1 234 567", false, R, true, false, 1234567, false, false},
+        {"1\xC2\xA0" "234,00", true, R, true, false, 1234, false, false},
+        {"1'234.00", false, R, true, false, 1234, false, false},
+        {"(35.50)", false, C, true, true, 3550, false, false},
+        {"35,50-", true, C, true, true, 3550, false, false},
+        {"  -7  ", false, R, true, true, 7, false, false},
+        {"-0.40", false, R, true, false, 0, true, false},        // nothing left to go out
+        {".5", false, R, true, false, 1, true, false},
+        {"12,50", false, R, false, false, 0, false, false},      // a comma decimal read with a point
+        {"1,23,456", false, R, false, false, 0, false, false},   // groups of three only
+        {"1234,567.00", false, R, false, false, 0, false, false},
+        {"1.234,50", false, R, false, false, 0, false, false},
+        {"", false, R, false, false, 0, false, false},
+        {"-", false, R, false, false, 0, false, false},
+        {"()", false, R, false, false, 0, false, false},
+        {"12 EUR", false, R, false, false, 0, false, false},
+        {"--5", false, R, false, false, 0, false, false},
+        {"2147483647", false, R, true, false, 2147483647, false, false},
+        {"2147483647.50", false, R, false, false, 0, false, true},
+        {"21474836.47", false, C, true, false, 2147483647, false, false},
+        {"21474836.48", false, C, false, false, 0, false, true},
+        {"99999999999999999999", false, R, false, false, 0, false, true},
+    };
+    for (const Case& c : cases) {
+        ParsedAmount amount;
+        amount.magnitude = -1;
+        EXPECT_EQ(parseStatementAmount(c.text, c.comma, c.rule, amount), c.ok) << c.text;
+        EXPECT_EQ(amount.outOfRange, c.outOfRange) << c.text;
+        if (!c.ok) continue;
+        EXPECT_EQ(amount.negative, c.negative) << c.text;
+        EXPECT_EQ(amount.magnitude, c.magnitude) << c.text;
+        EXPECT_EQ(amount.rounded, c.rounded) << c.text;
+    }
+}
+
+TEST(StatementDate, ReadsEachFormatAndOnlyCalendarDays) {
+    struct Case {
+        const char* text;
+        DateFormat format;
+        bool ok;
+        int year, month, day;
+    };
+    const Case cases[] = {
+        {"2026-01-31", DateFormat::YearMonthDayDash, true, 2026, 1, 31},
+        {"2026/1/5", DateFormat::YearMonthDaySlash, true, 2026, 1, 5},
+        {"31.01.2026", DateFormat::DayMonthYearDot, true, 2026, 1, 31},
+        {"31/01/2026", DateFormat::DayMonthYearSlash, true, 2026, 1, 31},
+        {"01/31/2026", DateFormat::MonthDayYearSlash, true, 2026, 1, 31},
+        {"115/01/31", DateFormat::Roc, true, 2026, 1, 31},
+        {"99/12/31", DateFormat::Roc, true, 2010, 12, 31},
+        {" 2024-02-29 ", DateFormat::YearMonthDayDash, true, 2024, 2, 29},
+        {"2025-02-29", DateFormat::YearMonthDayDash, false, 0, 0, 0},
+        {"1900-02-29", DateFormat::YearMonthDayDash, false, 0, 0, 0},
+        {"31.04.2026", DateFormat::DayMonthYearDot, false, 0, 0, 0},
+        {"01/31/2026", DateFormat::DayMonthYearSlash, false, 0, 0, 0},
+        {"2026/01/31", DateFormat::Roc, false, 0, 0, 0},
+        {"115/01/31", DateFormat::YearMonthDaySlash, false, 0, 0, 0},
+        {"31.01.26", DateFormat::DayMonthYearDot, false, 0, 0, 0},
+        {"2026-01-31", DateFormat::YearMonthDaySlash, false, 0, 0, 0},
+        {"2026-00-10", DateFormat::YearMonthDayDash, false, 0, 0, 0},
+        {"2026-01-31x", DateFormat::YearMonthDayDash, false, 0, 0, 0},
+        {"2026-01-31", DateFormat::Detect, false, 0, 0, 0},
+        {"", DateFormat::DayMonthYearDot, false, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        int year = 0, month = 0, day = 0;
+        const bool ok = parseStatementDate(c.text, c.format, year, month, day);
+        EXPECT_EQ(ok, c.ok) << c.text;
+        if (ok && c.ok) EXPECT_EQ(std::vector<int>({year, month, day}), std::vector<int>({c.year, c.month, c.day})) << c.text;
+    }
+}
+
+TEST(StatementEncoding, DecodesAndDetectsEachEncoding) {
+    const std::string lunch = big5Of("午餐,早餐");
+    struct Case {
+        const char* name;
+        std::string bytes;
+        StatementEncoding detected;
+        std::string utf8;  // in the detected encoding
+    };
+    const Case cases[] = {
+        {"utf-8 with its mark", "\xEF\xBB\xBF" "B\xC3\xA4" "cker", StatementEncoding::Utf8, "B\xC3\xA4" "cker"},
+        {"utf-8", "B\xC3\xA4" "cker", StatementEncoding::Utf8, "B\xC3\xA4" "cker"},
+        {"ascii", "plain", StatementEncoding::Utf8, "plain"},
+        {"big5", lunch, StatementEncoding::Big5, "午餐,早餐"},
+        // Valid Big5 by chance, but plainly German.
+        {"1252 \xE4 before a letter", "B\xE4" "cker", StatementEncoding::Windows1252, "B\xC3\xA4" "cker"},
+        {"1252 two accents in a row", "Gr\xF6\xDF" "e", StatementEncoding::Windows1252, "Gr\xC3\xB6\xC3\x9F" "e"},
+        {"1252 euro", "5 \x80", StatementEncoding::Windows1252, "5 \xE2\x82\xAC"},
+    };
+    for (const Case& c : cases) {
+        const StatementEncoding detected = StatementCsv::detectEncoding(c.bytes);
+        EXPECT_EQ(detected, c.detected) << c.name;
+        std::string utf8;
+        EXPECT_TRUE(decodeStatementText(c.bytes, detected, utf8)) << c.name;
+        EXPECT_EQ(utf8, c.utf8) << c.name;
+    }
+    std::string out;
+    EXPECT_FALSE(decodeStatementText("B\xE4" "cker", StatementEncoding::Utf8, out));
+    EXPECT_FALSE(decodeStatementText("\xA4", StatementEncoding::Big5, out));
+    ASSERT_TRUE(decodeStatementText("\xE4", StatementEncoding::Latin1, out));
+    EXPECT_EQ(out, "\xC3\xA4");
+}
+
+TEST(StatementCsvLayout, DetectsDelimiterHeaderWordsAndDecimalMark) {
+    struct DelimiterCase {
+        const char* text;
+        char expected;
+    };
+    for (const DelimiterCase& c : std::initializer_list<DelimiterCase>{
+             {"Buchungstag;Verwendungszweck;Betrag\n31.01.2026;Miete, Januar;-35,50\n", ';'},
+             {"date,amount\n2026-01-31,\"1,5\"\n", ','},
+             {"a\tb\tc\n1\t2\t3\n", '\t'},
+             {"a;b,c;d\n1;2,3;4\n", ';'},  // both even: the most fields
+             {"one column\nx\n", ','},
+         })
+        EXPECT_EQ(StatementCsv::detectDelimiter(c.text), c.expected) << c.text;
+
+    using F = StatementField;
+    EXPECT_EQ(StatementCsv::columnsOfHeader({"Buchungstag", "Valuta", "Auftraggeber/Empfänger", "Verwendungszweck",
+                                             "BETRAG (EUR)", "Soll/Haben", "Kategorie", "Saldo"}),
+              (std::vector<F>{F::Date, F::Ignore, F::Comment, F::Comment, F::Amount, F::Direction, F::Type, F::Ignore}));
+    EXPECT_EQ(StatementCsv::columnsOfHeader({"Date", "Description", "Withdrawal", "Deposit", "EMPFÄNGER", "memo"}),
+              (std::vector<F>{F::Date, F::Comment, F::Debit, F::Credit, F::Comment, F::Comment}));
+
+    struct MarkCase {
+        std::vector<std::string_view> amounts;
+        bool comma;
+    };
+    for (const MarkCase& c : std::initializer_list<MarkCase>{
+             {{"12", "-35,50", "1.234,5"}, true},
+             {{"(35,50)", "7,1-"}, true},
+             {{"1,234", "12"}, false},          // a group, not cents
+             {{"-35,50", "12.00"}, false},     // a point seen: point
+             {{"1.234", "3"}, false},
+         })
+        EXPECT_EQ(StatementCsv::detectDecimalComma(c.amounts), c.comma) << c.amounts.front();
+
+    struct DateCase {
+        std::vector<std::string_view> dates;
+        DateFormat expected;
+    };
+    for (const DateCase& c : std::initializer_list<DateCase>{
+             {{"01/02/2026", "13/02/2026"}, DateFormat::DayMonthYearSlash},
+             {{"01/02/2026", "02/13/2026"}, DateFormat::MonthDayYearSlash},
+             {{"115/01/31"}, DateFormat::Roc},
+             {{"99/01/31"}, DateFormat::YearMonthDayDash},  // two-digit years are read as ROC only when chosen
+             {{"31.01.2026", "nonsense", "01.02.2026"}, DateFormat::DayMonthYearDot},
+         })
+        EXPECT_EQ(StatementCsv::detectDateFormat(c.dates), c.expected) << c.dates.front();
+}
+
+TEST(StatementFormat, DetectedFromTheStart) {
+    struct Case {
+        const char* text;
+        StatementFormat expected;
+    };
+    for (const Case& c : std::initializer_list<Case>{
+             {"OFXHEADER:100\r\nDATA:OFXSGML\r\n", StatementFormat::Ofx},
+             {"\xEF\xBB\xBF<?xml version=\"1.0\"?>\n<?OFX OFXHEADER=\"200\"?>\n<OFX>", StatementFormat::Ofx},
+             {"\n!Type:Bank\nD1/31'26\n", StatementFormat::Qif},
+             {"!option:autoswitch\n", StatementFormat::Qif},
+             {"date,comment\n2026-01-31,see <OFX> later\n", StatementFormat::Csv},
+             {"date,comment\n!Type:Bank\n", StatementFormat::Csv},
+         })
+        EXPECT_EQ(detectStatementFormat(c.text), c.expected) << c.text;
+}
+
+namespace {
+
+// What reading settled, in one line.
+std::string settledLine(const Statement& s) {
+    std::string line = "encoding " + std::to_string(static_cast<int>(s.encoding)) + ", dates " +
+                       std::to_string(static_cast<int>(s.dateFormat)) + ", delimiter " +
+                       (s.csv.delimiter == '\t'  ? std::string("tab")
+                        : s.csv.delimiter == 0 ? std::string("none")
+                                               : std::string(1, s.csv.delimiter)) +
+                       ", header " + std::to_string(s.csv.header) + ", comma " + std::to_string(s.csv.decimalComma) +
+                       ", columns";
+    for (const StatementField field : s.csv.columns) line += ' ' + std::to_string(static_cast<int>(field));
+    return line;
+}
+
+struct CsvCase {
+    const char* name;
+    std::string bytes;
+    StatementOptions options;
+    std::string settled;
+    std::vector<std::string> columnNames;
+    std::vector<std::string> rows;
+    std::vector<std::string> faults;
+};
+
+StatementOptions withColumns(std::vector<StatementField> columns, AmountRule rule = AmountRule::Round) {
+    StatementOptions options;
+    options.csv.columns = std::move(columns);
+    options.amountRule = rule;
+    return options;
+}
+
+StatementOptions inCents() {
+    StatementOptions options;
+    options.amountRule = AmountRule::Cents;
+    return options;
+}
+
+StatementOptions inEncoding(StatementEncoding encoding) {
+    StatementOptions options;
+    options.encoding = encoding;
+    return options;
+}
+
+using F = StatementField;
+
+std::vector<CsvCase> csvCases() {
+    return {
+        {"German bank, Windows-1252",
+         "Buchungstag;Valuta;Auftraggeber/Empf\xE4nger;Verwendungszweck;Betrag\r\n"
+         "31.01.2026;31.01.2026;B\xE4" "ckerei;Br\xF6tchen;-35,50\r\n"
+         "01.02.2026;02.02.2026;Arbeitgeber GmbH;Gehalt;\"2.500,00\"\r\n",
+         {},
+         "encoding 3, dates 3, delimiter ;, header 1, comma 1, columns 1 0 5 5 2",
+         {"Buchungstag", "Valuta", "Auftraggeber/Empfänger", "Verwendungszweck", "Betrag"},
+         {"2|2026-1-31|out|36~|Bäckerei Brötchen|", "3|2026-2-1|in|2500|Arbeitgeber GmbH Gehalt|"},
+         {}},
+        {"Taiwan bank, Big5 with ROC dates",
+         big5Of("日期,摘要,支出,存入,備註\n115/01/31,午餐,120,,\n115/02/01,薪資,,\"45,000\",一月\n"),
+         {},
+         "encoding 2, dates 6, delimiter ,, header 1, comma 0, columns 1 5 3 4 5",
+         {"日期", "摘要", "支出", "存入", "備註"},
+         {"2|2026-1-31|out|120|午餐|", "3|2026-2-1|in|45000|薪資 一月|"},
+         {}},
+        {"debit and credit in cents, US dates",
+         "Date,Description,Withdrawal,Deposit\n"
+         "01/31/2026,Coffee,-3.50,\n"
+         "02/13/2026,Refund,,0.99\n"
+         "02/14/2026,Both,1.00,2.00\n"
+         "02/15/2026,Other column zero,0.00,12.00\n"
+         "02/16/2026,Neither,,\n",
+         inCents(),
+         "encoding 1, dates 5, delimiter ,, header 1, comma 0, columns 1 5 3 4",
+         {"Date", "Description", "Withdrawal", "Deposit"},
+         {"2|2026-1-31|out|350|Coffee|", "3|2026-2-13|in|99|Refund|", "5|2026-2-15|in|1200|Other column zero|"},
+         {fault(4, Reason::BadAmount, "1.00 / 2.00"), fault(6, Reason::BadAmount)}},
+        {"no header, columns given, tab",
+         "2026-01-31\t-12.5\tBus\t\tTransport\n\n2026-02-01\t(3)\t\tTicket\t\n",
+         withColumns({F::Date, F::Amount, F::Comment, F::Comment, F::Type}),
+         "encoding 1, dates 1, delimiter tab, header 0, comma 0, columns 1 2 5 5 6",
+         {"1", "2", "3", "4", "5"},
+         {"1|2026-1-31|out|13~|Bus|Transport", "3|2026-2-1|out|3|Ticket|"},
+         {}},
+        {"a direction column of S and H",
+         "Datum;Betrag;Soll/Haben;Text\n31.01.2026;35,50;S;Miete\n01.02.2026;-100;H;Storno\n"
+         "02.02.2026;5,00;X;odd\n03.02.2026;5,00;;unsigned\n",
+         inCents(),
+         "encoding 1, dates 3, delimiter ;, header 1, comma 1, columns 1 2 7 5",
+         {"Datum", "Betrag", "Soll/Haben", "Text"},
+         {"2|2026-1-31|out|3550|Miete|", "3|2026-2-1|out|10000|Storno|", "5|2026-2-3|in|500|unsigned|"},
+         {fault(4, Reason::BadDirection, "X")}},
+        {"faults keep their lines, across a quoted line break",
+         "date,amount,comment\n"
+         "2026-01-31,12,ok\n"
+         "2026-02-30,12,no such day\n"
+         "\n"
+         "2026-03-01,abc,not an amount\n"
+         "2026-03-02,7,\"two\nlines\"\n"
+         "2026-03-03,99999999999,too big\n"
+         "2026-03-04,1,a\"b\n"
+         "2026-03-05,2,last",
+         {},
+         "encoding 1, dates 1, delimiter ,, header 1, comma 0, columns 1 2 5",
+         {"date", "amount", "comment"},
+         {"2|2026-1-31|in|12|ok|", "6|2026-3-2|in|7|two\nlines|", "10|2026-3-5|in|2|last|"},
+         {fault(3, Reason::BadDate, "2026-02-30"), fault(5, Reason::BadAmount, "abc"),
+          fault(8, Reason::AmountOutOfRange, "99999999999"), fault(9, Reason::BadQuoting)}},
+        {"rows of delimiters only are skipped; a header with broken quotes is a fault",
+         "date;\"amount\"x;comment\n;;\n2026-01-31;5;a\n ; ; \n", [] {
+             StatementOptions options;
+             options.csv.header = 1;
+             options.csv.columns = {F::Date, F::Amount, F::Comment};
+             return options;
+         }(),
+         "encoding 1, dates 1, delimiter ;, header 1, comma 0, columns 1 2 5", {"date", "amount"},
+         {"3|2026-1-31|in|5|a|"}, {fault(1, Reason::BadQuoting)}},
+        {"UTF-8 mark, header only", "\xEF\xBB\xBF" "Datum;Betrag\r\n", {},
+         "encoding 1, dates 1, delimiter ;, header 1, comma 0, columns 1 2", {"Datum", "Betrag"}, {}, {}},
+        {"no header and no columns", "2026-01-31,5\n", {},
+         "encoding 1, dates 1, delimiter ,, header 0, comma -1, columns", {"1", "2"}, {},
+         {fault(0, Reason::NoDateColumn), fault(0, Reason::NoAmountColumn)}},
+        {"no amount column", "Datum;Text\n31.01.2026;x\n", {},
+         "encoding 1, dates 1, delimiter ;, header 1, comma -1, columns 1 5", {"Datum", "Text"}, {},
+         {fault(0, Reason::NoAmountColumn)}},
+        {"decimal mark chosen", "Date;Amount\n2026-01-31;1.234\n2026-02-01;1,234\n", [] {
+             StatementOptions options;
+             options.csv.decimalComma = 1;
+             options.amountRule = AmountRule::Cents;
+             return options;
+         }(),
+         "encoding 1, dates 1, delimiter ;, header 1, comma 1, columns 1 2", {"Date", "Amount"},
+         {"2|2026-1-31|in|123400||", "3|2026-2-1|in|123~||"}, {}},
+        {"marked as UTF-8 but not", "\xEF\xBB\xBF" "Datum;Betrag\n31.01.2026;5 \xE4\n", {},
+         "encoding 1, dates 1, delimiter none, header -1, comma -1, columns", {}, {},
+         {fault(0, Reason::NotInEncoding)}},
+        {"bytes not in the encoding chosen", "Datum;Betrag\n31.01.2026;5 \xE4\n", inEncoding(StatementEncoding::Utf8),
+         "encoding 1, dates 1, delimiter none, header -1, comma -1, columns", {}, {},
+         {fault(0, Reason::NotInEncoding)}},
+    };
+}
+
+}  // namespace
+
+TEST(BankCsv, ReadsEachLayoutIntoRowsAndFaultsWithTheirLines) {
+    for (const CsvCase& c : csvCases()) {
+        StatementOptions options = c.options;
+        options.format = StatementFormat::Csv;
+        const Statement s = readStatement(c.bytes, options);
+        EXPECT_EQ(s.format, StatementFormat::Csv) << c.name;
+        EXPECT_EQ(settledLine(s), c.settled) << c.name;
+        EXPECT_EQ(s.columnNames, c.columnNames) << c.name;
+        EXPECT_EQ(rowLines(s), c.rows) << c.name;
+        EXPECT_EQ(faultLines(s), c.faults) << c.name;
+    }
+}
+
+TEST(BankCsv, ReadsAutoDetectedCsvAndRefusesEmptyFiles) {
+    const Statement csv = readStatement("Date,Amount\n2026-01-31,5\n", {});
+    EXPECT_EQ(csv.format, StatementFormat::Csv);
+    EXPECT_EQ(rowLines(csv), std::vector<std::string>{"2|2026-1-31|in|5||"});
+    for (const char* empty : {"", "\r\n\n", "\xEF\xBB\xBF"})
+        EXPECT_EQ(faultLines(readStatement(empty, {})), std::vector<std::string>{fault(0, Reason::EmptyFile)});
+}
+
+TEST(StatementMessages, NameTheLineAndTheTextAtFault) {
+    struct Case {
+        StatementFault fault;
+        QString expected;
+    };
+    const Case cases[] = {
+        {{12, Reason::BadDate, "31.02.2026"}, "Line 12: \"31.02.2026\" is not a date in the format chosen."},
+        {{0, Reason::NoDateColumn, ""}, "No column is chosen for the date."},
+        {{3, Reason::BadQuoting, ""}, "Line 3: The quotes of this row are broken."},
+    };
+    for (const Case& c : cases) EXPECT_EQ(describeStatementFault(c.fault), c.expected);
+    // Every reason has a sentence of its own.
+    QStringList seen;
+    for (int reason = 0; reason <= static_cast<int>(Reason::NoIndexLeft); ++reason) {
+        const QString text = describeStatementFault({0, static_cast<Reason>(reason), "x"});
+        EXPECT_FALSE(text.isEmpty()) << reason;
+        EXPECT_FALSE(seen.contains(text)) << reason;
+        seen << text;
+    }
+}
