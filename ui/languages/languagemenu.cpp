@@ -24,6 +24,11 @@ void LanguageMenu::fill(const QString& languageFolder) {
     }
 }
 
+void LanguageMenu::startInEnglish(QTranslator& program, QTranslator& toolkit) {
+    const qsizetype english = locales.indexOf(QStringLiteral("en"));
+    if (english >= 0) switchTo(static_cast<int>(english), program, toolkit);
+}
+
 bool LanguageMenu::switchTo(int param, QTranslator& program, QTranslator& toolkit) {
     if (param < 0 || param >= locales.size()) return false;
     LanguageFolder(folder).load(locales.at(param), program, toolkit);

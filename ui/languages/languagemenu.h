@@ -14,9 +14,12 @@ class LanguageMenu : public QMenu {
 public:
     explicit LanguageMenu(QWidget* parent = nullptr);
 
-    // The items of the folder's files; nothing is loaded at start, so
-    // English is the one checked.
+    // The items of the folder's files, English checked.
     void fill(const QString& languageFolder);
+    // Loads English, the language the program starts in, when the folder
+    // has it: the texts are English already, but their plural forms ("1
+    // transaction", "2 transactions") are in its file.
+    void startInEnglish(QTranslator& program, QTranslator& toolkit);
     // Loads the language of item param into the translators and checks its
     // item; false, with nothing changed, when there is no such item.
     bool switchTo(int param, QTranslator& program, QTranslator& toolkit);

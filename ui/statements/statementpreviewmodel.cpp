@@ -79,6 +79,8 @@ QVariant StatementPreviewModel::rowData(int at, int column, int role) const {
         QStringList marks;
         if (planned.duplicate) marks << (skipped ? tr("duplicate, skipped") : tr("duplicate, kept"));
         if (row.rounded) marks << tr("rounded");
+        //: The comment or type had letters the book can't store, such as ä, now written ae
+        if (planned.respelt) marks << tr("spelt without accents");
         return marks.join(QStringLiteral(", "));
     }
     default: return {};

@@ -98,6 +98,7 @@ QUndoStack* MainWindow::history() const { return book->history(); }
 void MainWindow::initWindow() {
     languageMenu = new LanguageMenu(this);
     languageMenu->fill(langDir);
+    languageMenu->startInEnglish(*programTranslator, *toolkitTranslator);
     connect(languageMenu, &LanguageMenu::languageChosen, this, &MainWindow::switchToLanguage);
     actions = new WindowActions(this, menuBar(), languageMenu);
     recentMenu = new RecentBooksMenu(*recentBooks, this);

@@ -148,6 +148,15 @@ private slots:
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
 
+    // English is the source language; its file holds the plural forms.
+    void englishStartsWithItsPluralForms() {
+        openIn(QStringLiteral("en"));
+        QCOMPARE(QCoreApplication::translate("CsvCommands", "%n transaction(s) imported.", nullptr, 1),
+                 QStringLiteral("1 transaction imported."));
+        QCOMPARE(QCoreApplication::translate("CsvCommands", "%n transaction(s) imported.", nullptr, 2),
+                 QStringLiteral("2 transactions imported."));
+    }
+
     // Texts made in English, then shown after a switch to the language.
     void textsMadeBeforeASwitchFollowIt_data() {
         QTest::addColumn<QString>("locale");
