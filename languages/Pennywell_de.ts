@@ -66,6 +66,11 @@
         <source>Import CSV</source>
         <translation>CSV importieren</translation>
     </message>
+    <message>
+        <location filename="../ui/history/bookcommands.cpp" line="151"/>
+        <source>Import Statement</source>
+        <translation>Kontoauszug importieren</translation>
+    </message>
 </context>
 <context>
     <name>BudgetDialog</name>
@@ -275,6 +280,49 @@ Möchten Sie sie überschreiben?</translation>
         <location filename="../ui/charts/chartwindow.cpp" line="207"/>
         <source>Income and outgoing</source>
         <translation>Einnahmen und Ausgaben</translation>
+    </message>
+</context>
+<context>
+    <name>ColumnMappingBoxes</name>
+    <message>
+        <location filename="../ui/statements/columnmappingboxes.cpp" line="20"/>
+        <source>Ignore</source>
+        <translation>Nicht verwenden</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/columnmappingboxes.cpp" line="21"/>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/columnmappingboxes.cpp" line="22"/>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/columnmappingboxes.cpp" line="23"/>
+        <source>Debit (out)</source>
+        <translation>Soll (Ausgabe)</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/columnmappingboxes.cpp" line="24"/>
+        <source>Credit (in)</source>
+        <translation>Haben (Einnahme)</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/columnmappingboxes.cpp" line="25"/>
+        <source>Comment</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/columnmappingboxes.cpp" line="26"/>
+        <source>Type</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/columnmappingboxes.cpp" line="27"/>
+        <source>Direction</source>
+        <translation>Art</translation>
     </message>
 </context>
 <context>
@@ -717,199 +765,209 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Schließt die aktuelle Datenbank</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="41"/>
+        <location filename="../ui/window/windowactions.cpp" line="37"/>
+        <source>Import S&amp;tatement…</source>
+        <translation>&amp;Kontoauszug importieren…</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/windowactions.cpp" line="38"/>
+        <source>Add a bank&apos;s statement (CSV, OFX or QIF) to the database, previewed first</source>
+        <translation>Fügt die Buchungen eines Kontoauszugs (CSV, OFX oder QIF) nach einer Vorschau zur Datenbank hinzu</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/windowactions.cpp" line="44"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="41"/>
+        <location filename="../ui/window/windowactions.cpp" line="44"/>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="42"/>
+        <location filename="../ui/window/windowactions.cpp" line="45"/>
         <source>Exit the application</source>
         <translation>Beendet das Programm</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="55"/>
+        <location filename="../ui/window/windowactions.cpp" line="58"/>
         <source>&amp;Create</source>
         <translation>&amp;Anlegen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="55"/>
+        <location filename="../ui/window/windowactions.cpp" line="58"/>
         <source>Ctrl+C</source>
         <translation>Ctrl+C</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="56"/>
+        <location filename="../ui/window/windowactions.cpp" line="59"/>
         <source>Create a transaction</source>
         <translation>Legt eine Buchung an</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="58"/>
-        <location filename="../ui/window/windowactions.cpp" line="64"/>
+        <location filename="../ui/window/windowactions.cpp" line="61"/>
+        <location filename="../ui/window/windowactions.cpp" line="67"/>
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="58"/>
+        <location filename="../ui/window/windowactions.cpp" line="61"/>
         <source>Ctrl+D</source>
         <translation>Ctrl+D</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="59"/>
+        <location filename="../ui/window/windowactions.cpp" line="62"/>
         <source>Delete a transaction</source>
         <translation>Löscht eine Buchung</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="61"/>
-        <location filename="../ui/window/windowactions.cpp" line="67"/>
+        <location filename="../ui/window/windowactions.cpp" line="64"/>
+        <location filename="../ui/window/windowactions.cpp" line="70"/>
         <source>&amp;Modify</source>
         <translation>Ä&amp;ndern</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="61"/>
+        <location filename="../ui/window/windowactions.cpp" line="64"/>
         <source>Ctrl+M</source>
         <translation>Ctrl+M</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="62"/>
+        <location filename="../ui/window/windowactions.cpp" line="65"/>
         <source>Modify a transaction</source>
         <translation>Ändert eine Buchung</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="65"/>
+        <location filename="../ui/window/windowactions.cpp" line="68"/>
         <source>Delete this transaction</source>
         <translation>Löscht diese Buchung</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="68"/>
+        <location filename="../ui/window/windowactions.cpp" line="71"/>
         <source>Modify this transaction</source>
         <translation>Ändert diese Buchung</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="71"/>
+        <location filename="../ui/window/windowactions.cpp" line="74"/>
         <source>&amp;Set the Database Name</source>
         <translation>Datenbank&amp;namen festlegen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="72"/>
+        <location filename="../ui/window/windowactions.cpp" line="75"/>
         <source>Set or modify the database name</source>
         <translation>Legt den Namen der Datenbank fest oder ändert ihn</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="74"/>
+        <location filename="../ui/window/windowactions.cpp" line="77"/>
         <source>&amp;Grand Total</source>
         <translation>&amp;Gesamtsumme</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="74"/>
+        <location filename="../ui/window/windowactions.cpp" line="77"/>
         <source>Ctrl+G</source>
         <translation>Ctrl+G</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="75"/>
+        <location filename="../ui/window/windowactions.cpp" line="78"/>
         <source>Calculate grand total</source>
         <translation>Berechnet die Gesamtsumme</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="77"/>
+        <location filename="../ui/window/windowactions.cpp" line="80"/>
         <source>&amp;Budget Analasis</source>
         <translation>&amp;Budgetanalyse</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="77"/>
+        <location filename="../ui/window/windowactions.cpp" line="80"/>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="78"/>
+        <location filename="../ui/window/windowactions.cpp" line="81"/>
         <source>Analyze your budget plan</source>
         <translation>Analysiert Ihre Budgetplanung</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="80"/>
+        <location filename="../ui/window/windowactions.cpp" line="83"/>
         <source>&amp;Percentage Analysis</source>
         <translation>&amp;Anteilsanalyse</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="81"/>
+        <location filename="../ui/window/windowactions.cpp" line="84"/>
         <source>Ctrl+P</source>
         <translation>Ctrl+P</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="82"/>
+        <location filename="../ui/window/windowactions.cpp" line="85"/>
         <source>Analyze the percentage of each Income/Outgoing type</source>
         <translation>Analysiert den Anteil jeder Einnahmen- und Ausgabenkategorie</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="89"/>
+        <location filename="../ui/window/windowactions.cpp" line="92"/>
         <source>&amp;About</source>
         <translation>Ü&amp;ber Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="90"/>
+        <location filename="../ui/window/windowactions.cpp" line="93"/>
         <source>Show the application&apos;s About box</source>
         <translation>Zeigt Informationen über Pennywell an</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="92"/>
+        <location filename="../ui/window/windowactions.cpp" line="95"/>
         <source>About &amp;Qt</source>
         <translation>Über &amp;Qt</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="93"/>
+        <location filename="../ui/window/windowactions.cpp" line="96"/>
         <source>Show the Qt library&apos;s About box</source>
         <translation>Zeigt Informationen über die Qt-Bibliothek an</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="100"/>
+        <location filename="../ui/window/windowactions.cpp" line="103"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="102"/>
+        <location filename="../ui/window/windowactions.cpp" line="105"/>
         <source>&amp;Transaction</source>
         <translation>&amp;Buchung</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="103"/>
+        <location filename="../ui/window/windowactions.cpp" line="106"/>
         <source>&amp;Database</source>
         <translation>Da&amp;tenbank</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="104"/>
+        <location filename="../ui/window/windowactions.cpp" line="107"/>
         <source>&amp;Statistic</source>
         <translation>&amp;Statistik</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="105"/>
+        <location filename="../ui/window/windowactions.cpp" line="108"/>
         <source>&amp;Language</source>
         <translation>&amp;Sprache</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="106"/>
+        <location filename="../ui/window/windowactions.cpp" line="109"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="217"/>
+        <location filename="../ui/window/mainwindow.cpp" line="220"/>
         <source>File Modified</source>
         <translation>Datei geändert</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="217"/>
+        <location filename="../ui/window/mainwindow.cpp" line="220"/>
         <source>File Saved</source>
         <translation>Datei gespeichert</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="224"/>
+        <location filename="../ui/window/mainwindow.cpp" line="227"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/window/mainwindow.cpp" line="384"/>
+        <location filename="../ui/window/mainwindow.cpp" line="387"/>
         <source>%n of %1 transactions match, balance %2</source>
         <translation>
             <numerusform>%n von %1 Buchungen passt, Saldo %2</numerusform>
@@ -921,12 +979,12 @@ Möchten Sie sie überschreiben?</translation>
         <location filename="../ui/window/filecommands.cpp" line="18"/>
         <location filename="../ui/window/filecommands.cpp" line="65"/>
         <location filename="../ui/window/filecommands.cpp" line="71"/>
-        <location filename="../ui/window/mainwindow.cpp" line="226"/>
+        <location filename="../ui/window/mainwindow.cpp" line="229"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="240"/>
+        <location filename="../ui/window/mainwindow.cpp" line="243"/>
         <source>About Pennywell</source>
         <translation>Über Pennywell</translation>
     </message>
@@ -936,7 +994,7 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="244"/>
+        <location filename="../ui/window/mainwindow.cpp" line="247"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>Der Name kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Er darf nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>
@@ -1010,27 +1068,27 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Fügt die Buchungen einer CSV-Datei zur Datenbank hinzu</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="37"/>
+        <location filename="../ui/window/windowactions.cpp" line="40"/>
         <source>&amp;Export CSV…</source>
         <translation>CSV &amp;exportieren…</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="38"/>
+        <location filename="../ui/window/windowactions.cpp" line="41"/>
         <source>Write the transactions to a CSV file</source>
         <translation>Schreibt die Buchungen in eine CSV-Datei</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="101"/>
+        <location filename="../ui/window/windowactions.cpp" line="104"/>
         <source>&amp;Edit</source>
         <translation>B&amp;earbeiten</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="84"/>
+        <location filename="../ui/window/windowactions.cpp" line="87"/>
         <source>C&amp;harts</source>
         <translation>&amp;Diagramme</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="85"/>
+        <location filename="../ui/window/windowactions.cpp" line="88"/>
         <source>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</source>
         <translation>Zeigt die Anteile der gewählten Kategorien und die Einnahmen und Ausgaben jedes Monats als Diagramme an</translation>
     </message>
@@ -1100,59 +1158,59 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Es wurde nichts gespeichert; Ihre Änderungen sind noch vorhanden.</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="51"/>
+        <location filename="../ui/window/windowactions.cpp" line="54"/>
         <source>&amp;Find</source>
         <translation>&amp;Suchen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="51"/>
+        <location filename="../ui/window/windowactions.cpp" line="54"/>
         <source>Ctrl+F</source>
         <translation>Ctrl+F</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="52"/>
+        <location filename="../ui/window/windowactions.cpp" line="55"/>
         <source>Show only the transactions that match</source>
         <translation>Zeigt nur die passenden Buchungen an</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="210"/>
+        <location filename="../ui/window/mainwindow.cpp" line="213"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="210"/>
-        <location filename="../ui/window/windowactions.cpp" line="45"/>
+        <location filename="../ui/window/mainwindow.cpp" line="213"/>
+        <location filename="../ui/window/windowactions.cpp" line="48"/>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="45"/>
+        <location filename="../ui/window/windowactions.cpp" line="48"/>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="46"/>
+        <location filename="../ui/window/windowactions.cpp" line="49"/>
         <source>Take back the last change to the database</source>
         <translation>Nimmt die letzte Änderung an der Datenbank zurück</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="211"/>
+        <location filename="../ui/window/mainwindow.cpp" line="214"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="211"/>
-        <location filename="../ui/window/windowactions.cpp" line="48"/>
+        <location filename="../ui/window/mainwindow.cpp" line="214"/>
+        <location filename="../ui/window/windowactions.cpp" line="51"/>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederholen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="48"/>
+        <location filename="../ui/window/windowactions.cpp" line="51"/>
         <source>Ctrl+Shift+Z</source>
         <translation>Ctrl+Shift+Z</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="49"/>
+        <location filename="../ui/window/windowactions.cpp" line="52"/>
         <source>Make the change taken back again</source>
         <translation>Führt die zurückgenommene Änderung erneut aus</translation>
     </message>
@@ -1172,17 +1230,17 @@ Möchten Sie sie überschreiben?</translation>
         <translation>%1 wurde seit dem Öffnen von einem anderen Programm geändert. Ersetzen? Die andere Fassung wird als Sicherung aufbewahrt.</translation>
     </message>
     <message>
-        <location filename="../ui/app/appidentity.cpp" line="26"/>
+        <location filename="../ui/app/appidentity.cpp" line="32"/>
         <source>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</source>
         <translation>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Entwickelt von&lt;p&gt;den Pennywell-Entwicklern&lt;p&gt;Bitte melden Sie Probleme im Fehlerverfolgungssystem des Pennywell-Projekts.&lt;p&gt;Pennywell-Werkzeug</translation>
     </message>
     <message>
-        <location filename="../ui/app/appidentity.cpp" line="34"/>
+        <location filename="../ui/app/appidentity.cpp" line="40"/>
         <source>&lt;p&gt;Pennywell is free software: you may share and change it under the GNU General Public License, version 3 or later.</source>
         <translation>&lt;p&gt;Pennywell ist freie Software: Sie dürfen sie unter den Bedingungen der GNU General Public License, Version 3 oder später, weitergeben und verändern.</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="436"/>
+        <location filename="../ui/window/mainwindow.cpp" line="443"/>
         <source>Exported to %1</source>
         <translation>Exportiert nach %1</translation>
     </message>
@@ -1289,6 +1347,374 @@ Möchten Sie sie überschreiben?</translation>
         <location filename="../ui/recent/recentbooksmenu.cpp" line="33"/>
         <source>&amp;Clear</source>
         <translation>&amp;Liste leeren</translation>
+    </message>
+</context>
+<context>
+    <name>StatementCommands</name>
+    <message>
+        <location filename="../ui/statements/statementcommands.cpp" line="20"/>
+        <source>Bank statements (*.csv *.ofx *.qfx *.qif)</source>
+        <translation>Kontoauszüge (*.csv *.ofx *.qfx *.qif)</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementcommands.cpp" line="20"/>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementcommands.cpp" line="25"/>
+        <source>The file %1 can&apos;t be read.</source>
+        <translation>Die Datei %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementcommands.cpp" line="38"/>
+        <source>%n transaction(s) imported.</source>
+        <translation>
+            <numerusform>%n Buchung importiert.</numerusform>
+            <numerusform>%n Buchungen importiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementcommands.cpp" line="40"/>
+        <source>%n new type(s) created.</source>
+        <translation>
+            <numerusform>%n neue Kategorie angelegt.</numerusform>
+            <numerusform>%n neue Kategorien angelegt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
+        <source>%n duplicate(s) skipped.</source>
+        <translation>
+            <numerusform>%n doppelte Buchung übersprungen.</numerusform>
+            <numerusform>%n doppelte Buchungen übersprungen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementcommands.cpp" line="44"/>
+        <source>%n amount(s) rounded.</source>
+        <translation>
+            <numerusform>%n Betrag gerundet.</numerusform>
+            <numerusform>%n Beträge gerundet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementcommands.cpp" line="45"/>
+        <source>Import Statement</source>
+        <translation>Kontoauszug importieren</translation>
+    </message>
+</context>
+<context>
+    <name>StatementImport</name>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="19"/>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="20"/>
+        <source>The file is neither a CSV, an OFX nor a QIF statement.</source>
+        <translation>Die Datei ist weder ein CSV- noch ein OFX- oder QIF-Kontoauszug.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="21"/>
+        <source>The file isn&apos;t written in the encoding chosen.</source>
+        <translation>Die Datei ist nicht in der gewählten Kodierung geschrieben.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="22"/>
+        <source>No column is chosen for the date.</source>
+        <translation>Keine Spalte ist als Datum gewählt.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="23"/>
+        <source>No column is chosen for the amount, nor for debits or credits.</source>
+        <translation>Keine Spalte ist als Betrag, Soll oder Haben gewählt.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="24"/>
+        <source>The quotes of this row are broken.</source>
+        <translation>Die Anführungszeichen dieser Zeile sind fehlerhaft.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="25"/>
+        <source>&quot;%1&quot; is not a date in the format chosen.</source>
+        <translation>„%1“ ist kein Datum im gewählten Format.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="26"/>
+        <source>&quot;%1&quot; is not an amount.</source>
+        <translation>„%1“ ist kein Betrag.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="27"/>
+        <source>The amount %1 is more than a transaction holds.</source>
+        <translation>Der Betrag %1 ist größer, als eine Buchung fassen kann.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="29"/>
+        <source>The direction &quot;%1&quot; is neither income nor outgoing.</source>
+        <translation>Die Art „%1“ ist weder Einnahme noch Ausgabe.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="30"/>
+        <source>The file holds no transactions.</source>
+        <translation>Die Datei enthält keine Buchungen.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="31"/>
+        <source>&quot;%1&quot; holds a character the book can&apos;t store.</source>
+        <translation>„%1“ enthält ein Zeichen, das die Datenbank nicht speichern kann.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="32"/>
+        <source>&quot;%1&quot; is longer than the book&apos;s 255 bytes.</source>
+        <translation>„%1“ ist länger als die 255 Byte, die die Datenbank speichern kann.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="33"/>
+        <source>The type &quot;%1&quot; would be one more than the book&apos;s 128.</source>
+        <translation>Mit der Kategorie „%1“ hätte die Datenbank mehr als die möglichen 128 Kategorien.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="34"/>
+        <source>The book has no transaction number left for this row.</source>
+        <translation>Die Datenbank hat für diese Zeile keine freie Buchungsnummer mehr.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="44"/>
+        <source>Line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StatementImportDialog</name>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="44"/>
+        <source>Import Statement</source>
+        <translation>Kontoauszug importieren</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="66"/>
+        <source>Columns</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="81"/>
+        <source>None: the nameless type</source>
+        <translation>Keine: die Kategorie ohne Namen</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="88"/>
+        <source>&amp;Keep duplicates</source>
+        <translation>Doppelte &amp;behalten</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="92"/>
+        <source>Default &amp;type:</source>
+        <translation>Standardkate&amp;gorie:</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="121"/>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="164"/>
+        <source>Read as %1.</source>
+        <translation>Gelesen als %1.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="191"/>
+        <source>%n new transaction(s)</source>
+        <translation>
+            <numerusform>%n neue Buchung</numerusform>
+            <numerusform>%n neue Buchungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="192"/>
+        <source>%n duplicate(s) kept</source>
+        <translation>
+            <numerusform>%n doppelte behalten</numerusform>
+            <numerusform>%n doppelte behalten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="193"/>
+        <source>%n duplicate(s) skipped</source>
+        <translation>
+            <numerusform>%n doppelte übersprungen</numerusform>
+            <numerusform>%n doppelte übersprungen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="194"/>
+        <source>%n amount(s) rounded</source>
+        <translation>
+            <numerusform>%n Betrag gerundet</numerusform>
+            <numerusform>%n Beträge gerundet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
+        <source>%n row(s) spelt without accents</source>
+        <translation>
+            <numerusform>%n Zeile ohne Umlaute und Akzente geschrieben</numerusform>
+            <numerusform>%n Zeilen ohne Umlaute und Akzente geschrieben</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="197"/>
+        <source>%n faulty row(s)</source>
+        <translation>
+            <numerusform>%n fehlerhafte Zeile</numerusform>
+            <numerusform>%n fehlerhafte Zeilen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="199"/>
+        <source>%n new type(s)</source>
+        <translation>
+            <numerusform>%n neue Kategorie</numerusform>
+            <numerusform>%n neue Kategorien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="203"/>
+        <source>Nothing can be imported while a row is at fault; the first: %1</source>
+        <translation>Solange eine Zeile fehlerhaft ist, kann nichts importiert werden; die erste: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="206"/>
+        <source>Nothing to import: the statement has no rows.</source>
+        <translation>Nichts zu importieren: Der Kontoauszug hat keine Zeilen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="208"/>
+        <source>Nothing to import: the book holds every row already.</source>
+        <translation>Nichts zu importieren: Die Datenbank enthält schon jede Zeile.</translation>
+    </message>
+</context>
+<context>
+    <name>StatementPreviewModel</name>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="32"/>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="38"/>
+        <source>Mark</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="75"/>
+        <source>%1 (new)</source>
+        <translation>%1 (neu)</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="80"/>
+        <source>duplicate, skipped</source>
+        <translation>doppelt, übersprungen</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="80"/>
+        <source>duplicate, kept</source>
+        <translation>doppelt, behalten</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="81"/>
+        <source>rounded</source>
+        <translation>gerundet</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="83"/>
+        <source>spelt without accents</source>
+        <extracomment>The comment or type had letters the book can&apos;t store, such as ä, now written ae</extracomment>
+        <translation>ohne Umlaute und Akzente geschrieben</translation>
+    </message>
+</context>
+<context>
+    <name>StatementReadingBoxes</name>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="27"/>
+        <source>Detected: %1</source>
+        <translation>Erkannt: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="28"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="38"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="47"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="56"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="63"/>
+        <source>Detect</source>
+        <translation>Automatisch erkennen</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="37"/>
+        <source>&amp;Dates:</source>
+        <translation>&amp;Datum:</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="44"/>
+        <source>Republic of China, YYY/MM/DD</source>
+        <translation>Minguo-Kalender (Taiwan), JJJ/MM/TT</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="46"/>
+        <source>Decimal &amp;mark:</source>
+        <translation>De&amp;zimalzeichen:</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="48"/>
+        <source>Point (12.50)</source>
+        <translation>Punkt (12.50)</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="49"/>
+        <source>Comma (12,50)</source>
+        <translation>Komma (12,50)</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="51"/>
+        <source>&amp;Cents:</source>
+        <translation>&amp;Cent:</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="52"/>
+        <source>Round to whole units</source>
+        <translation>Auf ganze Beträge runden</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="53"/>
+        <source>Read as cents</source>
+        <translation>Als Cent lesen</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="55"/>
+        <source>&amp;Encoding:</source>
+        <translation>&amp;Kodierung:</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="62"/>
+        <source>De&amp;limiter:</source>
+        <translation>&amp;Trennzeichen:</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="64"/>
+        <source>Comma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="65"/>
+        <source>Semicolon</source>
+        <translation>Semikolon</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="66"/>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
     </message>
 </context>
 <context>

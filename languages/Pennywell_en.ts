@@ -66,6 +66,11 @@
         <source>Import CSV</source>
         <translation>Import CSV</translation>
     </message>
+    <message>
+        <location filename="../ui/history/bookcommands.cpp" line="151"/>
+        <source>Import Statement</source>
+        <translation>Import Statement</translation>
+    </message>
 </context>
 <context>
     <name>BudgetDialog</name>
@@ -275,6 +280,49 @@ Do you want to override it?</translation>
         <location filename="../ui/charts/chartwindow.cpp" line="207"/>
         <source>Income and outgoing</source>
         <translation>Income and outgoing</translation>
+    </message>
+</context>
+<context>
+    <name>ColumnMappingBoxes</name>
+    <message>
+        <location filename="../ui/statements/columnmappingboxes.cpp" line="20"/>
+        <source>Ignore</source>
+        <translation>Ignore</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/columnmappingboxes.cpp" line="21"/>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/columnmappingboxes.cpp" line="22"/>
+        <source>Amount</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/columnmappingboxes.cpp" line="23"/>
+        <source>Debit (out)</source>
+        <translation>Debit (out)</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/columnmappingboxes.cpp" line="24"/>
+        <source>Credit (in)</source>
+        <translation>Credit (in)</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/columnmappingboxes.cpp" line="25"/>
+        <source>Comment</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/columnmappingboxes.cpp" line="26"/>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/columnmappingboxes.cpp" line="27"/>
+        <source>Direction</source>
+        <translation>Direction</translation>
     </message>
 </context>
 <context>
@@ -717,199 +765,209 @@ Do you want to override it?</translation>
         <translation>Close the current database</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="41"/>
+        <location filename="../ui/window/windowactions.cpp" line="37"/>
+        <source>Import S&amp;tatement…</source>
+        <translation>Import S&amp;tatement…</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/windowactions.cpp" line="38"/>
+        <source>Add a bank&apos;s statement (CSV, OFX or QIF) to the database, previewed first</source>
+        <translation>Add a bank&apos;s statement (CSV, OFX or QIF) to the database, previewed first</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/windowactions.cpp" line="44"/>
         <source>E&amp;xit</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="41"/>
+        <location filename="../ui/window/windowactions.cpp" line="44"/>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="42"/>
+        <location filename="../ui/window/windowactions.cpp" line="45"/>
         <source>Exit the application</source>
         <translation>Exit the application</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="55"/>
+        <location filename="../ui/window/windowactions.cpp" line="58"/>
         <source>&amp;Create</source>
         <translation>&amp;Create</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="55"/>
+        <location filename="../ui/window/windowactions.cpp" line="58"/>
         <source>Ctrl+C</source>
         <translation>Ctrl+C</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="56"/>
+        <location filename="../ui/window/windowactions.cpp" line="59"/>
         <source>Create a transaction</source>
         <translation>Create a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="58"/>
-        <location filename="../ui/window/windowactions.cpp" line="64"/>
+        <location filename="../ui/window/windowactions.cpp" line="61"/>
+        <location filename="../ui/window/windowactions.cpp" line="67"/>
         <source>&amp;Delete</source>
         <translation>&amp;Delete</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="58"/>
+        <location filename="../ui/window/windowactions.cpp" line="61"/>
         <source>Ctrl+D</source>
         <translation>Ctrl+D</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="59"/>
+        <location filename="../ui/window/windowactions.cpp" line="62"/>
         <source>Delete a transaction</source>
         <translation>Delete a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="61"/>
-        <location filename="../ui/window/windowactions.cpp" line="67"/>
+        <location filename="../ui/window/windowactions.cpp" line="64"/>
+        <location filename="../ui/window/windowactions.cpp" line="70"/>
         <source>&amp;Modify</source>
         <translation>&amp;Modify</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="61"/>
+        <location filename="../ui/window/windowactions.cpp" line="64"/>
         <source>Ctrl+M</source>
         <translation>Ctrl+M</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="62"/>
+        <location filename="../ui/window/windowactions.cpp" line="65"/>
         <source>Modify a transaction</source>
         <translation>Modify a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="65"/>
+        <location filename="../ui/window/windowactions.cpp" line="68"/>
         <source>Delete this transaction</source>
         <translation>Delete this transaction</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="68"/>
+        <location filename="../ui/window/windowactions.cpp" line="71"/>
         <source>Modify this transaction</source>
         <translation>Modify this transaction</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="71"/>
+        <location filename="../ui/window/windowactions.cpp" line="74"/>
         <source>&amp;Set the Database Name</source>
         <translation>&amp;Set the Database Name</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="72"/>
+        <location filename="../ui/window/windowactions.cpp" line="75"/>
         <source>Set or modify the database name</source>
         <translation>Set or modify the database name</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="74"/>
+        <location filename="../ui/window/windowactions.cpp" line="77"/>
         <source>&amp;Grand Total</source>
         <translation>&amp;Grand Total</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="74"/>
+        <location filename="../ui/window/windowactions.cpp" line="77"/>
         <source>Ctrl+G</source>
         <translation>Ctrl+G</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="75"/>
+        <location filename="../ui/window/windowactions.cpp" line="78"/>
         <source>Calculate grand total</source>
         <translation>Calculate grand total</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="77"/>
+        <location filename="../ui/window/windowactions.cpp" line="80"/>
         <source>&amp;Budget Analasis</source>
         <translation>&amp;Budget Analasis</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="77"/>
+        <location filename="../ui/window/windowactions.cpp" line="80"/>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="78"/>
+        <location filename="../ui/window/windowactions.cpp" line="81"/>
         <source>Analyze your budget plan</source>
         <translation>Analyze your budget plan</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="80"/>
+        <location filename="../ui/window/windowactions.cpp" line="83"/>
         <source>&amp;Percentage Analysis</source>
         <translation>&amp;Percentage Analysis</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="81"/>
+        <location filename="../ui/window/windowactions.cpp" line="84"/>
         <source>Ctrl+P</source>
         <translation>Ctrl+P</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="82"/>
+        <location filename="../ui/window/windowactions.cpp" line="85"/>
         <source>Analyze the percentage of each Income/Outgoing type</source>
         <translation>Analyze the percentage of each Income/Outgoing type</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="89"/>
+        <location filename="../ui/window/windowactions.cpp" line="92"/>
         <source>&amp;About</source>
         <translation>&amp;About</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="90"/>
+        <location filename="../ui/window/windowactions.cpp" line="93"/>
         <source>Show the application&apos;s About box</source>
         <translation>Show the application&apos;s About box</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="92"/>
+        <location filename="../ui/window/windowactions.cpp" line="95"/>
         <source>About &amp;Qt</source>
         <translation>About &amp;Qt</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="93"/>
+        <location filename="../ui/window/windowactions.cpp" line="96"/>
         <source>Show the Qt library&apos;s About box</source>
         <translation>Show the Qt library&apos;s About box</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="100"/>
+        <location filename="../ui/window/windowactions.cpp" line="103"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="102"/>
+        <location filename="../ui/window/windowactions.cpp" line="105"/>
         <source>&amp;Transaction</source>
         <translation>&amp;Transaction</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="103"/>
+        <location filename="../ui/window/windowactions.cpp" line="106"/>
         <source>&amp;Database</source>
         <translation>&amp;Database</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="104"/>
+        <location filename="../ui/window/windowactions.cpp" line="107"/>
         <source>&amp;Statistic</source>
         <translation>&amp;Statistic</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="105"/>
+        <location filename="../ui/window/windowactions.cpp" line="108"/>
         <source>&amp;Language</source>
         <translation>&amp;Language</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="106"/>
+        <location filename="../ui/window/windowactions.cpp" line="109"/>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="217"/>
+        <location filename="../ui/window/mainwindow.cpp" line="220"/>
         <source>File Modified</source>
         <translation>File Modified</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="217"/>
+        <location filename="../ui/window/mainwindow.cpp" line="220"/>
         <source>File Saved</source>
         <translation>File Saved</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="224"/>
+        <location filename="../ui/window/mainwindow.cpp" line="227"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/window/mainwindow.cpp" line="384"/>
+        <location filename="../ui/window/mainwindow.cpp" line="387"/>
         <source>%n of %1 transactions match, balance %2</source>
         <translation>
             <numerusform>%n of %1 transactions match, balance %2</numerusform>
@@ -921,12 +979,12 @@ Do you want to override it?</translation>
         <location filename="../ui/window/filecommands.cpp" line="18"/>
         <location filename="../ui/window/filecommands.cpp" line="65"/>
         <location filename="../ui/window/filecommands.cpp" line="71"/>
-        <location filename="../ui/window/mainwindow.cpp" line="226"/>
+        <location filename="../ui/window/mainwindow.cpp" line="229"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="240"/>
+        <location filename="../ui/window/mainwindow.cpp" line="243"/>
         <source>About Pennywell</source>
         <translation>About Pennywell</translation>
     </message>
@@ -936,7 +994,7 @@ Do you want to override it?</translation>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="244"/>
+        <location filename="../ui/window/mainwindow.cpp" line="247"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</translation>
     </message>
@@ -1010,27 +1068,27 @@ Do you want to override it?</translation>
         <translation>Add the transactions of a CSV file to the database</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="37"/>
+        <location filename="../ui/window/windowactions.cpp" line="40"/>
         <source>&amp;Export CSV…</source>
         <translation>&amp;Export CSV…</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="38"/>
+        <location filename="../ui/window/windowactions.cpp" line="41"/>
         <source>Write the transactions to a CSV file</source>
         <translation>Write the transactions to a CSV file</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="101"/>
+        <location filename="../ui/window/windowactions.cpp" line="104"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="84"/>
+        <location filename="../ui/window/windowactions.cpp" line="87"/>
         <source>C&amp;harts</source>
         <translation>C&amp;harts</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="85"/>
+        <location filename="../ui/window/windowactions.cpp" line="88"/>
         <source>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</source>
         <translation>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</translation>
     </message>
@@ -1100,59 +1158,59 @@ Do you want to override it?</translation>
         <translation>Nothing was saved; your changes are still open.</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="51"/>
+        <location filename="../ui/window/windowactions.cpp" line="54"/>
         <source>&amp;Find</source>
         <translation>&amp;Find</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="51"/>
+        <location filename="../ui/window/windowactions.cpp" line="54"/>
         <source>Ctrl+F</source>
         <translation>Ctrl+F</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="52"/>
+        <location filename="../ui/window/windowactions.cpp" line="55"/>
         <source>Show only the transactions that match</source>
         <translation>Show only the transactions that match</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="210"/>
+        <location filename="../ui/window/mainwindow.cpp" line="213"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Undo %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="210"/>
-        <location filename="../ui/window/windowactions.cpp" line="45"/>
+        <location filename="../ui/window/mainwindow.cpp" line="213"/>
+        <location filename="../ui/window/windowactions.cpp" line="48"/>
         <source>&amp;Undo</source>
         <translation>&amp;Undo</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="45"/>
+        <location filename="../ui/window/windowactions.cpp" line="48"/>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="46"/>
+        <location filename="../ui/window/windowactions.cpp" line="49"/>
         <source>Take back the last change to the database</source>
         <translation>Take back the last change to the database</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="211"/>
+        <location filename="../ui/window/mainwindow.cpp" line="214"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Redo %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="211"/>
-        <location filename="../ui/window/windowactions.cpp" line="48"/>
+        <location filename="../ui/window/mainwindow.cpp" line="214"/>
+        <location filename="../ui/window/windowactions.cpp" line="51"/>
         <source>&amp;Redo</source>
         <translation>&amp;Redo</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="48"/>
+        <location filename="../ui/window/windowactions.cpp" line="51"/>
         <source>Ctrl+Shift+Z</source>
         <translation>Ctrl+Shift+Z</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="49"/>
+        <location filename="../ui/window/windowactions.cpp" line="52"/>
         <source>Make the change taken back again</source>
         <translation>Make the change taken back again</translation>
     </message>
@@ -1172,17 +1230,17 @@ Do you want to override it?</translation>
         <translation>%1 was changed by another program since it was opened. Replace it? The other version will be kept as the backup.</translation>
     </message>
     <message>
-        <location filename="../ui/app/appidentity.cpp" line="26"/>
+        <location filename="../ui/app/appidentity.cpp" line="32"/>
         <source>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</source>
         <translation>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</translation>
     </message>
     <message>
-        <location filename="../ui/app/appidentity.cpp" line="34"/>
+        <location filename="../ui/app/appidentity.cpp" line="40"/>
         <source>&lt;p&gt;Pennywell is free software: you may share and change it under the GNU General Public License, version 3 or later.</source>
         <translation>&lt;p&gt;Pennywell is free software: you may share and change it under the GNU General Public License, version 3 or later.</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="436"/>
+        <location filename="../ui/window/mainwindow.cpp" line="443"/>
         <source>Exported to %1</source>
         <translation>Exported to %1</translation>
     </message>
@@ -1289,6 +1347,374 @@ Do you want to override it?</translation>
         <location filename="../ui/recent/recentbooksmenu.cpp" line="33"/>
         <source>&amp;Clear</source>
         <translation>&amp;Clear</translation>
+    </message>
+</context>
+<context>
+    <name>StatementCommands</name>
+    <message>
+        <location filename="../ui/statements/statementcommands.cpp" line="20"/>
+        <source>Bank statements (*.csv *.ofx *.qfx *.qif)</source>
+        <translation>Bank statements (*.csv *.ofx *.qfx *.qif)</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementcommands.cpp" line="20"/>
+        <source>All files (*)</source>
+        <translation>All files (*)</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementcommands.cpp" line="25"/>
+        <source>The file %1 can&apos;t be read.</source>
+        <translation>The file %1 can&apos;t be read.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementcommands.cpp" line="38"/>
+        <source>%n transaction(s) imported.</source>
+        <translation>
+            <numerusform>%n transaction imported.</numerusform>
+            <numerusform>%n transactions imported.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementcommands.cpp" line="40"/>
+        <source>%n new type(s) created.</source>
+        <translation>
+            <numerusform>%n new type created.</numerusform>
+            <numerusform>%n new types created.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
+        <source>%n duplicate(s) skipped.</source>
+        <translation>
+            <numerusform>%n duplicate skipped.</numerusform>
+            <numerusform>%n duplicates skipped.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementcommands.cpp" line="44"/>
+        <source>%n amount(s) rounded.</source>
+        <translation>
+            <numerusform>%n amount rounded.</numerusform>
+            <numerusform>%n amounts rounded.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementcommands.cpp" line="45"/>
+        <source>Import Statement</source>
+        <translation>Import Statement</translation>
+    </message>
+</context>
+<context>
+    <name>StatementImport</name>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="19"/>
+        <source>The file is empty.</source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="20"/>
+        <source>The file is neither a CSV, an OFX nor a QIF statement.</source>
+        <translation>The file is neither a CSV, an OFX nor a QIF statement.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="21"/>
+        <source>The file isn&apos;t written in the encoding chosen.</source>
+        <translation>The file isn&apos;t written in the encoding chosen.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="22"/>
+        <source>No column is chosen for the date.</source>
+        <translation>No column is chosen for the date.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="23"/>
+        <source>No column is chosen for the amount, nor for debits or credits.</source>
+        <translation>No column is chosen for the amount, nor for debits or credits.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="24"/>
+        <source>The quotes of this row are broken.</source>
+        <translation>The quotes of this row are broken.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="25"/>
+        <source>&quot;%1&quot; is not a date in the format chosen.</source>
+        <translation>&quot;%1&quot; is not a date in the format chosen.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="26"/>
+        <source>&quot;%1&quot; is not an amount.</source>
+        <translation>&quot;%1&quot; is not an amount.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="27"/>
+        <source>The amount %1 is more than a transaction holds.</source>
+        <translation>The amount %1 is more than a transaction holds.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="29"/>
+        <source>The direction &quot;%1&quot; is neither income nor outgoing.</source>
+        <translation>The direction &quot;%1&quot; is neither income nor outgoing.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="30"/>
+        <source>The file holds no transactions.</source>
+        <translation>The file holds no transactions.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="31"/>
+        <source>&quot;%1&quot; holds a character the book can&apos;t store.</source>
+        <translation>&quot;%1&quot; holds a character the book can&apos;t store.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="32"/>
+        <source>&quot;%1&quot; is longer than the book&apos;s 255 bytes.</source>
+        <translation>&quot;%1&quot; is longer than the book&apos;s 255 bytes.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="33"/>
+        <source>The type &quot;%1&quot; would be one more than the book&apos;s 128.</source>
+        <translation>The type &quot;%1&quot; would be one more than the book&apos;s 128.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="34"/>
+        <source>The book has no transaction number left for this row.</source>
+        <translation>The book has no transaction number left for this row.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="44"/>
+        <source>Line %1: %2</source>
+        <translation>Line %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StatementImportDialog</name>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="44"/>
+        <source>Import Statement</source>
+        <translation>Import Statement</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="66"/>
+        <source>Columns</source>
+        <translation>Columns</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="81"/>
+        <source>None: the nameless type</source>
+        <translation>None: the nameless type</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="88"/>
+        <source>&amp;Keep duplicates</source>
+        <translation>&amp;Keep duplicates</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="92"/>
+        <source>Default &amp;type:</source>
+        <translation>Default &amp;type:</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="121"/>
+        <source>&amp;Import</source>
+        <translation>&amp;Import</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="164"/>
+        <source>Read as %1.</source>
+        <translation>Read as %1.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="191"/>
+        <source>%n new transaction(s)</source>
+        <translation>
+            <numerusform>%n new transaction</numerusform>
+            <numerusform>%n new transactions</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="192"/>
+        <source>%n duplicate(s) kept</source>
+        <translation>
+            <numerusform>%n duplicate kept</numerusform>
+            <numerusform>%n duplicates kept</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="193"/>
+        <source>%n duplicate(s) skipped</source>
+        <translation>
+            <numerusform>%n duplicate skipped</numerusform>
+            <numerusform>%n duplicates skipped</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="194"/>
+        <source>%n amount(s) rounded</source>
+        <translation>
+            <numerusform>%n amount rounded</numerusform>
+            <numerusform>%n amounts rounded</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
+        <source>%n row(s) spelt without accents</source>
+        <translation>
+            <numerusform>%n row spelt without accents</numerusform>
+            <numerusform>%n rows spelt without accents</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="197"/>
+        <source>%n faulty row(s)</source>
+        <translation>
+            <numerusform>%n faulty row</numerusform>
+            <numerusform>%n faulty rows</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="199"/>
+        <source>%n new type(s)</source>
+        <translation>
+            <numerusform>%n new type</numerusform>
+            <numerusform>%n new types</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="203"/>
+        <source>Nothing can be imported while a row is at fault; the first: %1</source>
+        <translation>Nothing can be imported while a row is at fault; the first: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="206"/>
+        <source>Nothing to import: the statement has no rows.</source>
+        <translation>Nothing to import: the statement has no rows.</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="208"/>
+        <source>Nothing to import: the book holds every row already.</source>
+        <translation>Nothing to import: the book holds every row already.</translation>
+    </message>
+</context>
+<context>
+    <name>StatementPreviewModel</name>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="32"/>
+        <source>Line</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="38"/>
+        <source>Mark</source>
+        <translation>Mark</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="75"/>
+        <source>%1 (new)</source>
+        <translation>%1 (new)</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="80"/>
+        <source>duplicate, skipped</source>
+        <translation>duplicate, skipped</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="80"/>
+        <source>duplicate, kept</source>
+        <translation>duplicate, kept</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="81"/>
+        <source>rounded</source>
+        <translation>rounded</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="83"/>
+        <source>spelt without accents</source>
+        <extracomment>The comment or type had letters the book can&apos;t store, such as ä, now written ae</extracomment>
+        <translation>spelt without accents</translation>
+    </message>
+</context>
+<context>
+    <name>StatementReadingBoxes</name>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="27"/>
+        <source>Detected: %1</source>
+        <translation>Detected: %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="28"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="38"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="47"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="56"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="63"/>
+        <source>Detect</source>
+        <translation>Detect</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="37"/>
+        <source>&amp;Dates:</source>
+        <translation>&amp;Dates:</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="44"/>
+        <source>Republic of China, YYY/MM/DD</source>
+        <translation>Republic of China, YYY/MM/DD</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="46"/>
+        <source>Decimal &amp;mark:</source>
+        <translation>Decimal &amp;mark:</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="48"/>
+        <source>Point (12.50)</source>
+        <translation>Point (12.50)</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="49"/>
+        <source>Comma (12,50)</source>
+        <translation>Comma (12,50)</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="51"/>
+        <source>&amp;Cents:</source>
+        <translation>&amp;Cents:</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="52"/>
+        <source>Round to whole units</source>
+        <translation>Round to whole units</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="53"/>
+        <source>Read as cents</source>
+        <translation>Read as cents</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="55"/>
+        <source>&amp;Encoding:</source>
+        <translation>&amp;Encoding:</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="62"/>
+        <source>De&amp;limiter:</source>
+        <translation>De&amp;limiter:</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="64"/>
+        <source>Comma</source>
+        <translation>Comma</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="65"/>
+        <source>Semicolon</source>
+        <translation>Semicolon</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="66"/>
+        <source>Tab</source>
+        <translation>Tab</translation>
     </message>
 </context>
 <context>

@@ -66,6 +66,11 @@
         <source>Import CSV</source>
         <translation>匯入 CSV</translation>
     </message>
+    <message>
+        <location filename="../ui/history/bookcommands.cpp" line="151"/>
+        <source>Import Statement</source>
+        <translation>匯入銀行對帳單</translation>
+    </message>
 </context>
 <context>
     <name>BudgetDialog</name>
@@ -275,6 +280,49 @@ Do you want to override it?</source>
         <location filename="../ui/charts/chartwindow.cpp" line="207"/>
         <source>Income and outgoing</source>
         <translation>收入與支出</translation>
+    </message>
+</context>
+<context>
+    <name>ColumnMappingBoxes</name>
+    <message>
+        <location filename="../ui/statements/columnmappingboxes.cpp" line="20"/>
+        <source>Ignore</source>
+        <translation>不使用</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/columnmappingboxes.cpp" line="21"/>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/columnmappingboxes.cpp" line="22"/>
+        <source>Amount</source>
+        <translation>金額</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/columnmappingboxes.cpp" line="23"/>
+        <source>Debit (out)</source>
+        <translation>支出金額</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/columnmappingboxes.cpp" line="24"/>
+        <source>Credit (in)</source>
+        <translation>存入金額</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/columnmappingboxes.cpp" line="25"/>
+        <source>Comment</source>
+        <translation>備註</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/columnmappingboxes.cpp" line="26"/>
+        <source>Type</source>
+        <translation>類別</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/columnmappingboxes.cpp" line="27"/>
+        <source>Direction</source>
+        <translation>收支</translation>
     </message>
 </context>
 <context>
@@ -714,199 +762,209 @@ Do you want to override it?</source>
         <translation>關閉目前的資料庫</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="41"/>
+        <location filename="../ui/window/windowactions.cpp" line="37"/>
+        <source>Import S&amp;tatement…</source>
+        <translation>匯入銀行對帳單(&amp;T)…</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/windowactions.cpp" line="38"/>
+        <source>Add a bank&apos;s statement (CSV, OFX or QIF) to the database, previewed first</source>
+        <translation>預覽後將銀行對帳單（CSV、OFX 或 QIF）中的交易加入資料庫</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/windowactions.cpp" line="44"/>
         <source>E&amp;xit</source>
         <translation>結束(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="41"/>
+        <location filename="../ui/window/windowactions.cpp" line="44"/>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="42"/>
+        <location filename="../ui/window/windowactions.cpp" line="45"/>
         <source>Exit the application</source>
         <translation>結束本程式</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="55"/>
+        <location filename="../ui/window/windowactions.cpp" line="58"/>
         <source>&amp;Create</source>
         <translation>建立(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="55"/>
+        <location filename="../ui/window/windowactions.cpp" line="58"/>
         <source>Ctrl+C</source>
         <translation>Ctrl+C</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="56"/>
+        <location filename="../ui/window/windowactions.cpp" line="59"/>
         <source>Create a transaction</source>
         <translation>建立一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="58"/>
-        <location filename="../ui/window/windowactions.cpp" line="64"/>
+        <location filename="../ui/window/windowactions.cpp" line="61"/>
+        <location filename="../ui/window/windowactions.cpp" line="67"/>
         <source>&amp;Delete</source>
         <translation>刪除(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="58"/>
+        <location filename="../ui/window/windowactions.cpp" line="61"/>
         <source>Ctrl+D</source>
         <translation>Ctrl+D</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="59"/>
+        <location filename="../ui/window/windowactions.cpp" line="62"/>
         <source>Delete a transaction</source>
         <translation>刪除一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="61"/>
-        <location filename="../ui/window/windowactions.cpp" line="67"/>
+        <location filename="../ui/window/windowactions.cpp" line="64"/>
+        <location filename="../ui/window/windowactions.cpp" line="70"/>
         <source>&amp;Modify</source>
         <translation>修改(&amp;M)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="61"/>
+        <location filename="../ui/window/windowactions.cpp" line="64"/>
         <source>Ctrl+M</source>
         <translation>Ctrl+M</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="62"/>
+        <location filename="../ui/window/windowactions.cpp" line="65"/>
         <source>Modify a transaction</source>
         <translation>修改一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="65"/>
+        <location filename="../ui/window/windowactions.cpp" line="68"/>
         <source>Delete this transaction</source>
         <translation>刪除這筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="68"/>
+        <location filename="../ui/window/windowactions.cpp" line="71"/>
         <source>Modify this transaction</source>
         <translation>修改這筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="71"/>
+        <location filename="../ui/window/windowactions.cpp" line="74"/>
         <source>&amp;Set the Database Name</source>
         <translation>設定資料庫名稱(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="72"/>
+        <location filename="../ui/window/windowactions.cpp" line="75"/>
         <source>Set or modify the database name</source>
         <translation>設定或修改資料庫名稱</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="74"/>
+        <location filename="../ui/window/windowactions.cpp" line="77"/>
         <source>&amp;Grand Total</source>
         <translation>總計(&amp;G)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="74"/>
+        <location filename="../ui/window/windowactions.cpp" line="77"/>
         <source>Ctrl+G</source>
         <translation>Ctrl+G</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="75"/>
+        <location filename="../ui/window/windowactions.cpp" line="78"/>
         <source>Calculate grand total</source>
         <translation>計算總計</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="77"/>
+        <location filename="../ui/window/windowactions.cpp" line="80"/>
         <source>&amp;Budget Analasis</source>
         <translation>預算分析(&amp;B)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="77"/>
+        <location filename="../ui/window/windowactions.cpp" line="80"/>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="78"/>
+        <location filename="../ui/window/windowactions.cpp" line="81"/>
         <source>Analyze your budget plan</source>
         <translation>分析您的預算計畫</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="80"/>
+        <location filename="../ui/window/windowactions.cpp" line="83"/>
         <source>&amp;Percentage Analysis</source>
         <translation>百分比分析(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="81"/>
+        <location filename="../ui/window/windowactions.cpp" line="84"/>
         <source>Ctrl+P</source>
         <translation>Ctrl+P</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="82"/>
+        <location filename="../ui/window/windowactions.cpp" line="85"/>
         <source>Analyze the percentage of each Income/Outgoing type</source>
         <translation>分析各收入或支出類別所佔的百分比</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="89"/>
+        <location filename="../ui/window/windowactions.cpp" line="92"/>
         <source>&amp;About</source>
         <translation>關於 Pennywell(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="90"/>
+        <location filename="../ui/window/windowactions.cpp" line="93"/>
         <source>Show the application&apos;s About box</source>
         <translation>顯示本程式的「關於」對話方塊</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="92"/>
+        <location filename="../ui/window/windowactions.cpp" line="95"/>
         <source>About &amp;Qt</source>
         <translation>關於 Qt(&amp;Q)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="93"/>
+        <location filename="../ui/window/windowactions.cpp" line="96"/>
         <source>Show the Qt library&apos;s About box</source>
         <translation>顯示 Qt 程式庫的「關於」對話方塊</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="100"/>
+        <location filename="../ui/window/windowactions.cpp" line="103"/>
         <source>&amp;File</source>
         <translation>檔案(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="102"/>
+        <location filename="../ui/window/windowactions.cpp" line="105"/>
         <source>&amp;Transaction</source>
         <translation>交易(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="103"/>
+        <location filename="../ui/window/windowactions.cpp" line="106"/>
         <source>&amp;Database</source>
         <translation>資料庫(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="104"/>
+        <location filename="../ui/window/windowactions.cpp" line="107"/>
         <source>&amp;Statistic</source>
         <translation>統計(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="105"/>
+        <location filename="../ui/window/windowactions.cpp" line="108"/>
         <source>&amp;Language</source>
         <translation>語言(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="106"/>
+        <location filename="../ui/window/windowactions.cpp" line="109"/>
         <source>&amp;Help</source>
         <translation>說明(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="217"/>
+        <location filename="../ui/window/mainwindow.cpp" line="220"/>
         <source>File Modified</source>
         <translation>檔案已修改</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="217"/>
+        <location filename="../ui/window/mainwindow.cpp" line="220"/>
         <source>File Saved</source>
         <translation>檔案已儲存</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="224"/>
+        <location filename="../ui/window/mainwindow.cpp" line="227"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/window/mainwindow.cpp" line="384"/>
+        <location filename="../ui/window/mainwindow.cpp" line="387"/>
         <source>%n of %1 transactions match, balance %2</source>
         <translation>
             <numerusform>%1 筆交易中有 %n 筆符合，餘額 %2</numerusform>
@@ -917,12 +975,12 @@ Do you want to override it?</source>
         <location filename="../ui/window/filecommands.cpp" line="18"/>
         <location filename="../ui/window/filecommands.cpp" line="65"/>
         <location filename="../ui/window/filecommands.cpp" line="71"/>
-        <location filename="../ui/window/mainwindow.cpp" line="226"/>
+        <location filename="../ui/window/mainwindow.cpp" line="229"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="240"/>
+        <location filename="../ui/window/mainwindow.cpp" line="243"/>
         <source>About Pennywell</source>
         <translation>關於 Pennywell</translation>
     </message>
@@ -932,7 +990,7 @@ Do you want to override it?</source>
         <translation>警告</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="244"/>
+        <location filename="../ui/window/mainwindow.cpp" line="247"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個名稱無法存入 Pennywell 資料庫檔案：名稱只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>
@@ -1006,27 +1064,27 @@ Do you want to override it?</source>
         <translation>將 CSV 檔案中的交易加入資料庫</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="37"/>
+        <location filename="../ui/window/windowactions.cpp" line="40"/>
         <source>&amp;Export CSV…</source>
         <translation>匯出 CSV(&amp;E)…</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="38"/>
+        <location filename="../ui/window/windowactions.cpp" line="41"/>
         <source>Write the transactions to a CSV file</source>
         <translation>將交易寫入 CSV 檔案</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="101"/>
+        <location filename="../ui/window/windowactions.cpp" line="104"/>
         <source>&amp;Edit</source>
         <translation>編輯(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="84"/>
+        <location filename="../ui/window/windowactions.cpp" line="87"/>
         <source>C&amp;harts</source>
         <translation>圖表(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="85"/>
+        <location filename="../ui/window/windowactions.cpp" line="88"/>
         <source>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</source>
         <translation>以圖表顯示所選類別的比例及每月的收入與支出</translation>
     </message>
@@ -1096,59 +1154,59 @@ Do you want to override it?</source>
         <translation>沒有儲存任何內容；您的變更仍保留在開啟的資料庫中。</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="51"/>
+        <location filename="../ui/window/windowactions.cpp" line="54"/>
         <source>&amp;Find</source>
         <translation>尋找(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="51"/>
+        <location filename="../ui/window/windowactions.cpp" line="54"/>
         <source>Ctrl+F</source>
         <translation>Ctrl+F</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="52"/>
+        <location filename="../ui/window/windowactions.cpp" line="55"/>
         <source>Show only the transactions that match</source>
         <translation>只顯示符合條件的交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="210"/>
+        <location filename="../ui/window/mainwindow.cpp" line="213"/>
         <source>&amp;Undo %1</source>
         <translation>復原 %1(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="210"/>
-        <location filename="../ui/window/windowactions.cpp" line="45"/>
+        <location filename="../ui/window/mainwindow.cpp" line="213"/>
+        <location filename="../ui/window/windowactions.cpp" line="48"/>
         <source>&amp;Undo</source>
         <translation>復原(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="45"/>
+        <location filename="../ui/window/windowactions.cpp" line="48"/>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="46"/>
+        <location filename="../ui/window/windowactions.cpp" line="49"/>
         <source>Take back the last change to the database</source>
         <translation>復原對資料庫的上一個變更</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="211"/>
+        <location filename="../ui/window/mainwindow.cpp" line="214"/>
         <source>&amp;Redo %1</source>
         <translation>取消復原 %1(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="211"/>
-        <location filename="../ui/window/windowactions.cpp" line="48"/>
+        <location filename="../ui/window/mainwindow.cpp" line="214"/>
+        <location filename="../ui/window/windowactions.cpp" line="51"/>
         <source>&amp;Redo</source>
         <translation>取消復原(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="48"/>
+        <location filename="../ui/window/windowactions.cpp" line="51"/>
         <source>Ctrl+Shift+Z</source>
         <translation>Ctrl+Shift+Z</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="49"/>
+        <location filename="../ui/window/windowactions.cpp" line="52"/>
         <source>Make the change taken back again</source>
         <translation>重新套用已復原的變更</translation>
     </message>
@@ -1168,17 +1226,17 @@ Do you want to override it?</source>
         <translation>%1 自開啟後已被其他程式變更。要取代它嗎？另一個版本會保留為備份。</translation>
     </message>
     <message>
-        <location filename="../ui/app/appidentity.cpp" line="26"/>
+        <location filename="../ui/app/appidentity.cpp" line="32"/>
         <source>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</source>
         <translation>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;製作：&lt;p&gt;Pennywell 開發團隊&lt;p&gt;如有問題，請回報至 Pennywell 專案的問題追蹤系統。&lt;p&gt;Pennywell 工具</translation>
     </message>
     <message>
-        <location filename="../ui/app/appidentity.cpp" line="34"/>
+        <location filename="../ui/app/appidentity.cpp" line="40"/>
         <source>&lt;p&gt;Pennywell is free software: you may share and change it under the GNU General Public License, version 3 or later.</source>
         <translation>&lt;p&gt;Pennywell 是自由軟體：您可以依照 GNU 通用公共授權條款第 3 版或更新版本散布及修改。</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="436"/>
+        <location filename="../ui/window/mainwindow.cpp" line="443"/>
         <source>Exported to %1</source>
         <translation>已匯出至 %1</translation>
     </message>
@@ -1285,6 +1343,363 @@ Do you want to override it?</source>
         <location filename="../ui/recent/recentbooksmenu.cpp" line="33"/>
         <source>&amp;Clear</source>
         <translation>清除清單(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>StatementCommands</name>
+    <message>
+        <location filename="../ui/statements/statementcommands.cpp" line="20"/>
+        <source>Bank statements (*.csv *.ofx *.qfx *.qif)</source>
+        <translation>銀行對帳單 (*.csv *.ofx *.qfx *.qif)</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementcommands.cpp" line="20"/>
+        <source>All files (*)</source>
+        <translation>所有檔案 (*)</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementcommands.cpp" line="25"/>
+        <source>The file %1 can&apos;t be read.</source>
+        <translation>無法讀取檔案 %1。</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementcommands.cpp" line="38"/>
+        <source>%n transaction(s) imported.</source>
+        <translation>
+            <numerusform>已匯入 %n 筆交易。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementcommands.cpp" line="40"/>
+        <source>%n new type(s) created.</source>
+        <translation>
+            <numerusform>已建立 %n 個新類別。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
+        <source>%n duplicate(s) skipped.</source>
+        <translation>
+            <numerusform>已略過 %n 筆重複的交易。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementcommands.cpp" line="44"/>
+        <source>%n amount(s) rounded.</source>
+        <translation>
+            <numerusform>已將 %n 筆金額四捨五入。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementcommands.cpp" line="45"/>
+        <source>Import Statement</source>
+        <translation>匯入銀行對帳單</translation>
+    </message>
+</context>
+<context>
+    <name>StatementImport</name>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="19"/>
+        <source>The file is empty.</source>
+        <translation>檔案是空的。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="20"/>
+        <source>The file is neither a CSV, an OFX nor a QIF statement.</source>
+        <translation>這個檔案不是 CSV、OFX 或 QIF 格式的對帳單。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="21"/>
+        <source>The file isn&apos;t written in the encoding chosen.</source>
+        <translation>檔案的編碼與所選的編碼不符。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="22"/>
+        <source>No column is chosen for the date.</source>
+        <translation>尚未選擇日期欄位。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="23"/>
+        <source>No column is chosen for the amount, nor for debits or credits.</source>
+        <translation>尚未選擇金額、支出金額或存入金額欄位。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="24"/>
+        <source>The quotes of this row are broken.</source>
+        <translation>這一列的引號有誤。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="25"/>
+        <source>&quot;%1&quot; is not a date in the format chosen.</source>
+        <translation>「%1」不是所選格式的日期。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="26"/>
+        <source>&quot;%1&quot; is not an amount.</source>
+        <translation>「%1」不是金額。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="27"/>
+        <source>The amount %1 is more than a transaction holds.</source>
+        <translation>金額 %1 超過單筆交易可記錄的上限。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="29"/>
+        <source>The direction &quot;%1&quot; is neither income nor outgoing.</source>
+        <translation>收支「%1」既不是收入也不是支出。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="30"/>
+        <source>The file holds no transactions.</source>
+        <translation>檔案中沒有任何交易。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="31"/>
+        <source>&quot;%1&quot; holds a character the book can&apos;t store.</source>
+        <translation>「%1」含有資料庫無法儲存的字元。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="32"/>
+        <source>&quot;%1&quot; is longer than the book&apos;s 255 bytes.</source>
+        <translation>「%1」超過資料庫可儲存的 255 位元組。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="33"/>
+        <source>The type &quot;%1&quot; would be one more than the book&apos;s 128.</source>
+        <translation>類別「%1」會使類別數超過資料庫最多可容納的 128 個。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="34"/>
+        <source>The book has no transaction number left for this row.</source>
+        <translation>資料庫已沒有可供此列使用的交易編號。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="44"/>
+        <source>Line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+</context>
+<context>
+    <name>StatementImportDialog</name>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="44"/>
+        <source>Import Statement</source>
+        <translation>匯入銀行對帳單</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="66"/>
+        <source>Columns</source>
+        <translation>欄位</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="81"/>
+        <source>None: the nameless type</source>
+        <translation>無：未命名的類別</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="88"/>
+        <source>&amp;Keep duplicates</source>
+        <translation>保留重複的交易(&amp;K)</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="92"/>
+        <source>Default &amp;type:</source>
+        <translation>預設類別(&amp;T)：</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="121"/>
+        <source>&amp;Import</source>
+        <translation>匯入(&amp;I)</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="164"/>
+        <source>Read as %1.</source>
+        <translation>以 %1 格式讀取。</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="191"/>
+        <source>%n new transaction(s)</source>
+        <translation>
+            <numerusform>%n 筆新交易</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="192"/>
+        <source>%n duplicate(s) kept</source>
+        <translation>
+            <numerusform>保留 %n 筆重複</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="193"/>
+        <source>%n duplicate(s) skipped</source>
+        <translation>
+            <numerusform>略過 %n 筆重複</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="194"/>
+        <source>%n amount(s) rounded</source>
+        <translation>
+            <numerusform>%n 筆金額四捨五入</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
+        <source>%n row(s) spelt without accents</source>
+        <translation>
+            <numerusform>%n 列已去除重音符號</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="197"/>
+        <source>%n faulty row(s)</source>
+        <translation>
+            <numerusform>%n 列有誤</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="199"/>
+        <source>%n new type(s)</source>
+        <translation>
+            <numerusform>%n 個新類別</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="203"/>
+        <source>Nothing can be imported while a row is at fault; the first: %1</source>
+        <translation>有錯誤的列時無法匯入；第一個錯誤：%1</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="206"/>
+        <source>Nothing to import: the statement has no rows.</source>
+        <translation>沒有可匯入的內容：對帳單中沒有任何資料列。</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="208"/>
+        <source>Nothing to import: the book holds every row already.</source>
+        <translation>沒有可匯入的內容：資料庫中已有每一列。</translation>
+    </message>
+</context>
+<context>
+    <name>StatementPreviewModel</name>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="32"/>
+        <source>Line</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="38"/>
+        <source>Mark</source>
+        <translation>備忘</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="75"/>
+        <source>%1 (new)</source>
+        <translation>%1（新）</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="80"/>
+        <source>duplicate, skipped</source>
+        <translation>重複，略過</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="80"/>
+        <source>duplicate, kept</source>
+        <translation>重複，保留</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="81"/>
+        <source>rounded</source>
+        <translation>已四捨五入</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="83"/>
+        <source>spelt without accents</source>
+        <extracomment>The comment or type had letters the book can&apos;t store, such as ä, now written ae</extracomment>
+        <translation>已去除重音符號</translation>
+    </message>
+</context>
+<context>
+    <name>StatementReadingBoxes</name>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="27"/>
+        <source>Detected: %1</source>
+        <translation>偵測結果：%1</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="28"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="38"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="47"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="56"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="63"/>
+        <source>Detect</source>
+        <translation>自動偵測</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="37"/>
+        <source>&amp;Dates:</source>
+        <translation>日期(&amp;D)：</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="44"/>
+        <source>Republic of China, YYY/MM/DD</source>
+        <translation>民國年，YYY/MM/DD</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="46"/>
+        <source>Decimal &amp;mark:</source>
+        <translation>小數點(&amp;M)：</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="48"/>
+        <source>Point (12.50)</source>
+        <translation>句點（12.50）</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="49"/>
+        <source>Comma (12,50)</source>
+        <translation>逗號（12,50）</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="51"/>
+        <source>&amp;Cents:</source>
+        <translation>分位(&amp;C)：</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="52"/>
+        <source>Round to whole units</source>
+        <translation>四捨五入到整數</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="53"/>
+        <source>Read as cents</source>
+        <translation>以分為單位讀取</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="55"/>
+        <source>&amp;Encoding:</source>
+        <translation>編碼(&amp;E)：</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="62"/>
+        <source>De&amp;limiter:</source>
+        <translation>分隔符號(&amp;L)：</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="64"/>
+        <source>Comma</source>
+        <translation>逗號</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="65"/>
+        <source>Semicolon</source>
+        <translation>分號</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="66"/>
+        <source>Tab</source>
+        <translation>定位字元</translation>
     </message>
 </context>
 <context>

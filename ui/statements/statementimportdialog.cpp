@@ -193,7 +193,7 @@ void StatementImportDialog::showCounts() {
                                            : tr("%n duplicate(s) skipped", nullptr, planned.duplicateCount()));
     counts << tr("%n amount(s) rounded", nullptr, planned.roundedCount());
     if (planned.respeltCount() > 0)
-        counts << tr("%n spelt without accents", nullptr, planned.respeltCount());
+        counts << tr("%n row(s) spelt without accents", nullptr, planned.respeltCount());
     counts << tr("%n faulty row(s)", nullptr, planned.faultyCount());
     if (!planned.newTypes().empty())
         counts << tr("%n new type(s)", nullptr, static_cast<int>(planned.newTypes().size()));
