@@ -1560,8 +1560,8 @@ Möchten Sie sie überschreiben?</translation>
         <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
         <source>%n row(s) spelt without accents</source>
         <translation>
-            <numerusform>%n Zeile ohne Umlaute und Akzente geschrieben</numerusform>
-            <numerusform>%n Zeilen ohne Umlaute und Akzente geschrieben</numerusform>
+            <numerusform>%n Zeile mit ersetzten Sonderzeichen</numerusform>
+            <numerusform>%n Zeilen mit ersetzten Sonderzeichen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1632,7 +1632,7 @@ Möchten Sie sie überschreiben?</translation>
         <location filename="../ui/statements/statementpreviewmodel.cpp" line="83"/>
         <source>spelt without accents</source>
         <extracomment>The comment or type had letters the book can&apos;t store, such as ä, now written ae</extracomment>
-        <translation>ohne Umlaute und Akzente geschrieben</translation>
+        <translation>Sonderzeichen ersetzt</translation>
     </message>
 </context>
 <context>
