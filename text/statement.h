@@ -14,8 +14,9 @@ namespace PwText {
 enum class StatementFormat { Auto, Csv, Ofx, Qif };
 
 // The encodings statements come in. Detect: a UTF-8 byte-order mark or valid
-// UTF-8 means UTF-8; otherwise what the file declares (OFX's CHARSET, an
-// XML declaration); otherwise Windows-1252.
+// UTF-8 means UTF-8; otherwise what an OFX file declares (its CHARSET or XML
+// declaration), or for a CSV Big5 where its bytes read as Chinese (see
+// statementcsvdetect.h); otherwise Windows-1252.
 enum class StatementEncoding { Detect, Utf8, Big5, Windows1252, Latin1 };
 
 // How a date is written. Detect: the first of these that reads every date
@@ -47,7 +48,8 @@ struct CsvLayout {
     int header = -1;
     // One field per column, in column order; empty: guessed from the
     // header's names (date, amount, debit, credit, comment, type, direction,
-    // in English and German, e.g. "Buchungstag", "Betrag", "Verwendungszweck").
+    // in English, German and Chinese, e.g. "Buchungstag", "Betrag",
+    // "Verwendungszweck", "摘要").
     std::vector<StatementField> columns;
     // -1: detect (the mark that reads every amount), 0: point, 1: comma.
     int decimalComma = -1;
