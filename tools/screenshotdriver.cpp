@@ -131,6 +131,10 @@ int main(int argc, char* argv[]) {
 
     MainWindow window;
     window.setPrompts(&prompts);
+    window.setLangDir(QStringLiteral(PENNYWELL_LANGUAGES_DIR));
+    // As the program's main does: the toolkit's translator, installed last, is consulted first.
+    app.installTranslator(window.appTranslator());
+    app.installTranslator(window.qtTranslator());
     window.initWindow();
     window.show();
     window.openFile(book);
