@@ -22,6 +22,8 @@
 #include "statistics/budgetdialog.h"
 #include "statistics/grandtotaldialog.h"
 #include "statistics/percentagedialog.h"
+#include "statements/statementimportdialog.h"
+#include "statements/statementmappings.h"
 #include "transactions/transactiondialog.h"
 #include "windowfixture.h"
 
@@ -205,7 +207,11 @@ private slots:
         GrandTotalDialog total(window.get());
         BudgetDialog budget(window.get());
         PercentageDialog shares(window.get());
-        for (QDialog* dialog : std::initializer_list<QDialog*>{&entry, &total, &budget, &shares}) {
+        const StatementMappings noneRemembered;
+        StatementImportDialog statement(bookOf()->database(),
+                                        "Buchungstag;Verwendungszweck;Betrag\r\n31.01.2026;Miete;-700,00\r\n",
+                                        noneRemembered, window.get());
+        for (QDialog* dialog : std::initializer_list<QDialog*>{&entry, &total, &budget, &shares, &statement}) {
             dialog->show();
             QVERIFY(QTest::qWaitForWindowExposed(dialog));
             for (const QString& fault : cutTexts(*dialog))
