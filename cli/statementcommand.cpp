@@ -187,6 +187,7 @@ StatementOutcome importStatement(KestLib::AccountDB& db, std::string_view bytes,
         reading.csv.columns = mappedColumns(options.map, statement.columnNames);
         reading.csv.delimiter = statement.csv.delimiter;
         reading.csv.header = statement.csv.header;
+        reading.csv.preamble = statement.csv.preamble;
         statement = PwText::readStatement(bytes, reading);
     }
 

@@ -46,6 +46,11 @@ struct CsvLayout {
     // -1: detect (a first row of which no field reads as a date or an
     // amount is a header), 0: no header, 1: a header row.
     int header = -1;
+    // The lines before the table that aren't part of it, such as the account
+    // and the period many banks write above the header. -1: detect (the
+    // lines above the first of the first 30 rows whose names give a date and
+    // an amount column), else that many rows skipped.
+    int preamble = -1;
     // One field per column, in column order; empty: guessed from the
     // header's names (date, amount, debit, credit, comment, type, direction,
     // in English, German and Chinese, e.g. "Buchungstag", "Betrag",

@@ -109,6 +109,9 @@ private:
     // The text as UTF-8, in decoded unless the bytes are UTF-8 already.
     bool decode(std::string_view bytes, std::string& decoded, std::string_view& text);
     void settleLayout();
+    // How many records above the table are a bank's preamble.
+    int settlePreamble() const;
+    std::vector<std::string> fieldsOf(const RecordTable::Record& record) const;
     void readRow(const RecordTable::Record& record, const ColumnsOf& at);
     // The amount of one column; false with the fault added when it isn't one.
     bool amountOf(int line, std::string_view text, ParsedAmount& amount);
@@ -166,8 +169,8 @@ void BankCsvReader::read(std::string_view bytes) {
     if (at.date < 0) fault(0, Reason::NoDateColumn);
     if (at.amount < 0 && at.debit < 0 && at.credit < 0) fault(0, Reason::NoAmountColumn);
     if (!statement.faults.empty()) return;
-    if (layout.header == 1 && table.records().front().fault != CsvRecord::Fault::None)
-        fault(table.records().front().line, Reason::BadQuoting);
+    const RecordTable::Record& headerRecord = table.records()[static_cast<std::size_t>(layout.preamble)];
+    if (layout.header == 1 && headerRecord.fault != CsvRecord::Fault::None) fault(headerRecord.line, Reason::BadQuoting);
 
     const auto rows = table.records().end() - firstRow;
     std::vector<std::string_view> texts;
@@ -190,17 +193,37 @@ void BankCsvReader::read(std::string_view bytes) {
     for (auto record = firstRow; record != table.records().end(); ++record) readRow(*record, at);
 }
 
+std::vector<std::string> BankCsvReader::fieldsOf(const RecordTable::Record& record) const {
+    std::vector<std::string> fields;
+    for (std::size_t column = 0; column < record.fieldCount; ++column)
+        fields.emplace_back(trimmed(table.field(record, static_cast<int>(column))));
+    return fields;
+}
+
+int BankCsvReader::settlePreamble() const {
+    const auto& records = table.records();
+    if (options.csv.preamble >= 0) return std::min(options.csv.preamble, static_cast<int>(records.size()) - 1);
+    if (options.csv.header == 0) return 0;
+    constexpr int rowsSearched = 30;
+    for (int row = 0; row < std::min(rowsSearched, static_cast<int>(records.size())); ++row) {
+        const std::vector<std::string> fields = fieldsOf(records[static_cast<std::size_t>(row)]);
+        if (records[static_cast<std::size_t>(row)].fault == CsvRecord::Fault::None && looksLikeHeader(fields) &&
+            namesDateAndAmount(fields))
+            return row;
+    }
+    return 0;
+}
+
 void BankCsvReader::settleLayout() {
     CsvLayout& layout = statement.csv;
-    const RecordTable::Record& first = table.records().front();
-    std::vector<std::string> firstFields;
-    for (std::size_t column = 0; column < first.fieldCount; ++column)
-        firstFields.emplace_back(trimmed(table.field(first, static_cast<int>(column))));
+    layout.preamble = settlePreamble();
+    const RecordTable::Record& first = table.records()[static_cast<std::size_t>(layout.preamble)];
+    const std::vector<std::string> firstFields = fieldsOf(first);
     if (layout.header < 0)
         layout.header = first.fault == CsvRecord::Fault::None && looksLikeHeader(firstFields) ? 1 : 0;
     else
         layout.header = layout.header > 0 ? 1 : 0;
-    firstRow = table.records().begin() + layout.header;
+    firstRow = table.records().begin() + layout.preamble + layout.header;
 
     if (layout.header == 1) {
         statement.columnNames = firstFields;

@@ -170,8 +170,9 @@ char detectDelimiter(std::string_view text) {
                 same = false;
                 continue;
             }
-            if (fields == 0) fields = record.fields.size();
-            else if (record.fields.size() != fields) same = false;
+            // The table's count decides, not that of a preamble above it.
+            if (fields != 0 && record.fields.size() != fields) same = false;
+            fields = record.fields.size();
         }
         const std::pair<bool, std::size_t> score{same, fields};
         if (fields > 1 && score > bestScore) {
@@ -207,6 +208,13 @@ std::vector<StatementField> columnsOfHeader(const std::vector<std::string>& name
         columns.push_back(field);
     }
     return columns;
+}
+
+bool namesDateAndAmount(const std::vector<std::string>& fields) {
+    const std::vector<StatementField> columns = columnsOfHeader(fields);
+    const auto names = [&](StatementField field) { return std::find(columns.begin(), columns.end(), field) != columns.end(); };
+    return names(StatementField::Date) &&
+           (names(StatementField::Amount) || names(StatementField::Debit) || names(StatementField::Credit));
 }
 
 bool looksLikeHeader(const std::vector<std::string>& fields) {

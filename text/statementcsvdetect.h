@@ -39,6 +39,9 @@ std::vector<StatementField> columnsOfHeader(const std::vector<std::string>& name
 
 // A first record none of whose fields reads as a date or an amount.
 bool looksLikeHeader(const std::vector<std::string>& fields);
+// A header whose names give a date column and an amount (or a debit or a
+// credit) column: where the table starts below a bank's preamble.
+bool namesDateAndAmount(const std::vector<std::string>& fields);
 
 // Comma when some amount ends in a comma and one or two digits and none ends
 // so with a point.

@@ -318,6 +318,18 @@ std::vector<CsvCase> csvCases() {
          {"Date", "Description", "Withdrawal", "Deposit"},
          {"2|2026-1-31|out|350|Coffee|", "3|2026-2-13|in|99|Refund|", "5|2026-2-15|in|1200|Other column zero|"},
          {fault(4, Reason::BadAmount, "1.00 / 2.00"), fault(6, Reason::BadAmount)}},
+        {"a bank's preamble above the header, quoted, with its own field counts",
+         "\"Kontonummer:\";\"DE12 3456 7890\";\r\n"
+         "\"Von:\";\"01.01.2026\";\r\n"
+         "\"Kontostand vom 31.01.2026:\";\"1.234,56 EUR\";\r\n"
+         "\r\n"
+         "\"Buchungstag\";\"Wertstellung\";\"Buchungstext\";\"Auftraggeber / Beg\xC3\xBCnstigter\";\"Betrag (EUR)\";\r\n"
+         "\"31.01.2026\";\"31.01.2026\";\"Lastschrift\";\"Stadtwerke\";\"-45,00\";\r\n",
+         {},
+         "encoding 1, dates 3, delimiter ;, header 1, comma 1, columns 1 0 5 5 2 0",
+         {"Buchungstag", "Wertstellung", "Buchungstext", "Auftraggeber / Begünstigter", "Betrag (EUR)", ""},
+         {"6|2026-1-31|out|45|Lastschrift Stadtwerke|"},
+         {}},
         {"no header, columns given, tab",
          "2026-01-31\t-12.5\tBus\t\tTransport\n\n2026-02-01\t(3)\t\tTicket\t\n",
          withColumns({F::Date, F::Amount, F::Comment, F::Comment, F::Type}),
