@@ -263,12 +263,12 @@ int runImport(const ImportOptions& options) {
         what = std::move(outcome.what);
         preview = std::move(outcome.preview);
         note = std::move(outcome.note);
-        // A statement imported again adds nothing; saving anyway would
-        // replace the backup of the book before the first import.
-        if (!options.dryRun && readBook && !db.isModified()) {
-            writeOut("Imported " + what + "; nothing was new, so " + options.book + " was not written.\n");
-            return 0;
-        }
+    }
+    // A file imported again adds nothing; saving anyway would replace the
+    // backup of the book before the first import.
+    if (!options.dryRun && readBook && !db.isModified()) {
+        writeOut("Imported " + what + "; nothing was new, so " + options.book + " was not written.\n");
+        return 0;
     }
     if (options.dryRun) {
         writeOut("Would import " + what + " into " + options.book + "; nothing was written.\n" + note + preview);

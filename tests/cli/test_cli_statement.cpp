@@ -135,4 +135,13 @@ TEST_F(CliTest, TheBooksOwnCsvIsImportedAsBeforeUnlessAStatementOptionIsGiven) {
     const Outcome asStatement = run({"import", book, csv, "--default-type", "Rent"});
     EXPECT_EQ(asStatement.out.substr(0, asStatement.out.find(';')),
               "Imported 0 transactions (1 duplicate skipped, 0 amounts rounded)");
+    // A file of the book's own columns that adds nothing leaves the book,
+    // and so its backup, as they were.
+    const std::string headerOnly = folder.path("header.csv");
+    writeFile(headerOnly, "date,amount\n");
+    const std::string saved = readFile(book);
+    const Outcome nothing = run({"import", book, headerOnly});
+    EXPECT_EQ(nothing.exitCode, 0) << nothing.err;
+    EXPECT_EQ(nothing.out, "Imported 0 transactions; nothing was new, so " + book + " was not written.\n");
+    EXPECT_EQ(readFile(book), saved);
 }
