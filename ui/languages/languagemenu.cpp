@@ -32,6 +32,7 @@ void LanguageMenu::startInEnglish(QTranslator& program, QTranslator& toolkit) {
 bool LanguageMenu::switchTo(int param, QTranslator& program, QTranslator& toolkit) {
     if (param < 0 || param >= locales.size()) return false;
     LanguageFolder(folder).load(locales.at(param), program, toolkit);
+    current = locales.at(param);
     const QList<QAction*> items = actions();
     for (qsizetype k = 0; k < items.size(); ++k) items[k]->setChecked(k == param);
     return true;

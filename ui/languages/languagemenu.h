@@ -23,6 +23,8 @@ public:
     // Loads the language of item param into the translators and checks its
     // item; false, with nothing changed, when there is no such item.
     bool switchTo(int param, QTranslator& program, QTranslator& toolkit);
+    // The locale loaded last ("de"), empty before any.
+    QString currentLocale() const { return current; }
 
 signals:
     void languageChosen(int param);
@@ -30,5 +32,6 @@ signals:
 private:
     QString folder;
     QStringList locales;
+    QString current;
     QActionGroup* group;
 };

@@ -196,8 +196,11 @@ void MainWindow::updateTexts() {
     updateUndoTexts();
     // The column headers and the cells' own words. Stored texts can only be
     // translated by the program's own translation (the toolkit's knows none
-    // of this window's texts).
-    model->setTranslatesStoredText(!programTranslator->isEmpty());
+    // of this window's texts), and not by the English one, which holds the
+    // program's texts as they are written: looking a million comments up in
+    // it would only cost time.
+    model->setTranslatesStoredText(!programTranslator->isEmpty() &&
+                                   languageMenu->currentLocale() != QLatin1String("en"));
     model->retranslate();
     updateStatus();
 }
