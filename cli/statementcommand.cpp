@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <map>
 
+#include "asciitext.h"
 #include "bookcsv.h"
 #include "clifailure.h"
 #include "csv.h"
@@ -19,12 +20,6 @@ using PwText::StatementField;
 namespace {
 
 constexpr int previewRows = 10;
-
-std::string lowered(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
 
 std::string trimmed(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
@@ -74,7 +69,7 @@ StatementField fieldNamed(const std::string& name) {
         {"debit", StatementField::Debit},     {"credit", StatementField::Credit},
         {"comment", StatementField::Comment}, {"type", StatementField::Type},
         {"direction", StatementField::Direction}};
-    const auto found = names.find(lowered(name));
+    const auto found = names.find(PwText::asciiLowered(name));
     if (found == names.end())
         throw CliFailure(CliFailure::Usage, "--map: \"" + name + "\" is not one of date, amount, debit, credit, "
                                                                   "comment, type, direction");
@@ -84,7 +79,7 @@ StatementField fieldNamed(const std::string& name) {
 // The column a --map names: a header's name (case aside) before a number.
 std::size_t columnNamed(const std::string& name, const std::vector<std::string>& columnNames) {
     for (std::size_t k = 0; k < columnNames.size(); ++k)
-        if (lowered(trimmed(columnNames[k])) == lowered(name)) return k;
+        if (PwText::asciiLowered(trimmed(columnNames[k])) == PwText::asciiLowered(name)) return k;
     const bool digits = !name.empty() && name.find_first_not_of("0123456789") == std::string::npos && name.size() < 6;
     if (digits && std::stoul(name) >= 1 && std::stoul(name) <= columnNames.size()) return std::stoul(name) - 1;
     std::string known;
@@ -163,7 +158,7 @@ bool takesBookCsv(const ImportOptions& options, std::string_view bytes) {
         if (!record.isBlank()) break;
     if (record.fields.empty() || record.fault != PwText::CsvRecord::Fault::None) return false;
     for (const std::string& field : record.fields) {
-        const std::string name = lowered(trimmed(field));
+        const std::string name = PwText::asciiLowered(trimmed(field));
         if (std::none_of(std::begin(PwText::csvHeader), std::end(PwText::csvHeader),
                          [&](const char* column) { return name == column; }))
             return false;

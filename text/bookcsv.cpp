@@ -9,6 +9,7 @@
 #include <unordered_map>
 
 #include "accountdb.h"
+#include "asciitext.h"
 #include "big5codec.h"
 #include "bookadditions.h"
 #include "csv.h"
@@ -91,22 +92,6 @@ namespace {
 enum Column { IndexColumn, DateColumn, DirectionColumn, AmountColumn, TypeColumn, CommentColumn, ColumnCount };
 
 using Reason = ImportFault::Reason;
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
-
-bool equalsIgnoringCase(std::string_view text, std::string_view word) {
-    if (text.size() != word.size()) return false;
-    for (std::size_t k = 0; k < text.size(); ++k) {
-        char c = text[k];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != word[k]) return false;
-    }
-    return true;
-}
 
 enum class AmountParse { Ok, NotANumber, OutOfRange };
 

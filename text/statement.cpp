@@ -1,20 +1,12 @@
 #include "statement.h"
 
-#include <algorithm>
-#include <cctype>
 
+#include "asciitext.h"
 #include "statementformats.h"
 
 namespace PwText {
 
 namespace {
-
-bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char p, char t) {
-               return std::tolower(static_cast<unsigned char>(p)) == std::tolower(static_cast<unsigned char>(t));
-           });
-}
 
 // An <OFX> element, or <OFX with attributes, anywhere in text.
 bool holdsOfxElement(std::string_view text) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "asciitext.h"
 #include "big5codec.h"
 #include "csv.h"
 #include "statementcsvdetect.h"

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "asciitext.h"
 #include "big5codec.h"
 #include "csv.h"
 
@@ -14,13 +15,6 @@ namespace {
 
 bool isHigh(unsigned char c) { return c >= 0x80; }
 bool isBig5Trail(unsigned char c) { return (c >= 0x40 && c <= 0x7E) || (c >= 0xA1 && c <= 0xFE); }
-
-bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        return lower(x) == lower(y);
-    });
-}
 
 // Header words, case-folded.
 const std::pair<const char*, StatementField> headerWords[] = {
@@ -115,12 +109,6 @@ char decimalMarkAtEnd(std::string_view amount) {
 }
 
 }  // namespace
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
 
 StatementEncoding detectEncoding(std::string_view bytes) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF" || isValidUtf8(bytes)) return StatementEncoding::Utf8;
@@ -258,9 +246,9 @@ StatementDateFormat detectDateFormat(const std::vector<std::string_view>& dates)
 std::optional<bool> parseDirection(std::string_view text) {
     text = trimmed(text);
     for (const char* word : {"income", "credit", "h", "haben"})
-        if (equalsIgnoringAsciiCase(text, word)) return true;
+        if (equalsIgnoringCase(text, word)) return true;
     for (const char* word : {"outgoing", "debit", "s", "soll"})
-        if (equalsIgnoringAsciiCase(text, word)) return false;
+        if (equalsIgnoringCase(text, word)) return false;
     return std::nullopt;
 }
 

@@ -56,7 +56,4 @@ StatementDateFormat detectDateFormat(const std::vector<std::string_view>& dates)
 // aside: true for income; nothing for other text.
 std::optional<bool> parseDirection(std::string_view text);
 
-// Without spaces or tabs around.
-std::string_view trimmed(std::string_view text);
-
 }  // namespace PwText::StatementCsv

@@ -3,6 +3,7 @@
 // fields of each, so a small reader of tags does, without a DTD.
 #include <cstdint>
 
+#include "asciitext.h"
 #include "statementformats.h"
 #include "statementrows.h"
 
@@ -13,9 +14,6 @@ namespace {
 using Reason = StatementFault::Reason;
 
 
-bool isNameIgnoringCase(std::string_view text, std::string_view name) {
-    return text.size() == name.size() && startsWithIgnoringCase(text, name);
-}
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -112,7 +110,7 @@ std::uint32_t numericReference(std::string_view digits) {
     for (const char c : digits) {
         int value;
         if (c >= '0' && c <= '9') value = c - '0';
-        else if (hex && upper(c) >= 'A' && upper(c) <= 'F') value = upper(c) - 'A' + 10;
+        else if (hex && asciiUpper(c) >= 'A' && asciiUpper(c) <= 'F') value = asciiUpper(c) - 'A' + 10;
         else return 0;
         code = code * (hex ? 16 : 10) + static_cast<std::uint32_t>(value);
     }
@@ -252,21 +250,21 @@ void readTransactions(std::string_view text, Statement& statement, AmountRule ru
         if (empty) tag.remove_suffix(1);
         tag = tag.substr(0, tag.find_first_of(" \t\r\n"));
 
-        if (isNameIgnoringCase(tag, "STMTRS") || isNameIgnoringCase(tag, "CCSTMTRS")) {
+        if (equalsIgnoringCase(tag, "STMTRS") || equalsIgnoringCase(tag, "CCSTMTRS")) {
             close();
             if (closing) statementDepth = statementDepth > 0 ? statementDepth - 1 : 0;
             else if (!empty) ++statementDepth;
-        } else if (isNameIgnoringCase(tag, "STMTTRN") || isNameIgnoringCase(tag, "BANKTRANLIST")) {
+        } else if (equalsIgnoringCase(tag, "STMTTRN") || equalsIgnoringCase(tag, "BANKTRANLIST")) {
             close();
-            if (!closing && statementDepth > 0 && isNameIgnoringCase(tag, "STMTTRN")) {
+            if (!closing && statementDepth > 0 && equalsIgnoringCase(tag, "STMTTRN")) {
                 open.line = lines.lineAt(tagAt);
                 sawTransaction = true;
             }
         } else if (open.line != 0 && !closing) {
-            Field* field = isNameIgnoringCase(tag, "DTPOSTED") ? &open.posted
-                           : isNameIgnoringCase(tag, "TRNAMT") ? &open.amount
-                           : isNameIgnoringCase(tag, "NAME")   ? &open.name
-                           : isNameIgnoringCase(tag, "MEMO")   ? &open.memo
+            Field* field = equalsIgnoringCase(tag, "DTPOSTED") ? &open.posted
+                           : equalsIgnoringCase(tag, "TRNAMT") ? &open.amount
+                           : equalsIgnoringCase(tag, "NAME")   ? &open.name
+                           : equalsIgnoringCase(tag, "MEMO")   ? &open.memo
                                                                : nullptr;
             if (field != nullptr && field->line == 0) {
                 field->line = lines.lineAt(tagAt);

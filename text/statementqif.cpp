@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "asciitext.h"
 #include "statementformats.h"
 #include "statementrows.h"
 
@@ -14,9 +15,6 @@ namespace {
 using Reason = StatementFault::Reason;
 
 
-bool isNameIgnoringCase(std::string_view text, std::string_view name) {
-    return text.size() == name.size() && startsWithIgnoringCase(text, name);
-}
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -116,7 +114,7 @@ Section sectionOf(std::string_view header) {
     if (startsWithIgnoringCase(header, "!Type:")) {
         const std::string_view name = trimmedStatementText(header.substr(6));
         for (const char* read : {"Bank", "Cash", "CCard"})
-            if (isNameIgnoringCase(name, read)) return Section::Transactions;
+            if (equalsIgnoringCase(name, read)) return Section::Transactions;
         return Section::Other;  // investments, categories, classes, memorized, other accounts
     }
     if (startsWithIgnoringCase(header, "!Account")) return Section::Other;
@@ -155,7 +153,7 @@ QifFile readRecords(std::string_view text) {
         }
         if (record.line == 0) record.line = line;
         Field* field = nullptr;
-        switch (upper(trimmed[0])) {
+        switch (asciiUpper(trimmed[0])) {
         case 'D': field = &record.date; break;
         case 'T': field = &record.total; break;
         case 'U': field = &record.unrounded; break;

@@ -3,19 +3,12 @@
 
 #include <algorithm>
 
+#include "asciitext.h"
 #include "big5codec.h"
 
 namespace PwText {
 
 namespace {
-
-char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool sameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return upper(x) == upper(y);
-           });
-}
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
@@ -24,11 +17,11 @@ bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 StatementEncoding encodingNamed(std::string_view name) {
     name = trimmedStatementText(name);
     for (const char* n : {"1252", "WINDOWS-1252", "CP1252"})
-        if (sameIgnoringCase(name, n)) return StatementEncoding::Windows1252;
+        if (equalsIgnoringCase(name, n)) return StatementEncoding::Windows1252;
     for (const char* n : {"ISO-8859-1", "8859-1", "ISO8859-1", "LATIN1", "LATIN-1"})
-        if (sameIgnoringCase(name, n)) return StatementEncoding::Latin1;
+        if (equalsIgnoringCase(name, n)) return StatementEncoding::Latin1;
     for (const char* n : {"UTF-8", "UTF8"})
-        if (sameIgnoringCase(name, n)) return StatementEncoding::Utf8;
+        if (equalsIgnoringCase(name, n)) return StatementEncoding::Utf8;
     return StatementEncoding::Detect;
 }
 

@@ -27,14 +27,6 @@ std::string joinedComment(std::string_view first, std::string_view second);
 
 std::string_view trimmedStatementText(std::string_view text);
 
-// ASCII case alone: the tags and keywords statements are written with.
-inline char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-inline bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size()) return false;
-    for (std::size_t k = 0; k < prefix.size(); ++k)
-        if (upper(text[k]) != upper(prefix[k])) return false;
-    return true;
-}
 
 // The amount, or a BadAmount or AmountOutOfRange fault on line.
 bool readStatementAmount(Statement& statement, int line, std::string_view text, bool decimalComma, AmountRule rule,
