@@ -1,6 +1,5 @@
 #include "statement.h"
 
-
 #include "asciitext.h"
 #include "statementformats.h"
 
