@@ -8,13 +8,27 @@
 RecentBooksMenu::RecentBooksMenu(RecentBooks& recent, QWidget* parent) : QMenu(parent), books(recent) {
     setObjectName(QStringLiteral("recentBooksMenu"));
     connect(this, &QMenu::aboutToShow, this, &RecentBooksMenu::refresh);
+    refresh();
     retranslate();
 }
 
 void RecentBooksMenu::retranslate() {
     setTitle(tr("Recent &Books"));
-    // The entries are built in the language of their time; build them anew.
-    refresh();
+    // The entries are worded again where they are; the books stay as read.
+    int number = 0;
+    for (QAction* entry : actions()) {
+        if (entry->objectName() == QLatin1String("clearRecentBooksAct"))
+            entry->setText(tr("&Clear"));
+        else if (!entry->isSeparator())
+            entry->setText(entryText(++number, entry->data().toString()));
+    }
+}
+
+QString RecentBooksMenu::entryText(int number, const QString& path) {
+    QString shown = QDir::toNativeSeparators(path);
+    // An ampersand in a file name is shown, not taken as a mnemonic.
+    shown.replace(u'&', QStringLiteral("&&"));
+    return tr("&%1 %2").arg(number).arg(shown);
 }
 
 void RecentBooksMenu::refresh() {
@@ -22,11 +36,9 @@ void RecentBooksMenu::refresh() {
     clear();
     const QStringList paths = books.books();
     for (qsizetype k = 0; k < paths.size(); ++k) {
-        QString shown = QDir::toNativeSeparators(paths[k]);
-        // An ampersand in a file name is shown, not taken as a mnemonic.
-        shown.replace(u'&', QStringLiteral("&&"));
-        QAction* entry = addAction(tr("&%1 %2").arg(k + 1).arg(shown));
         const QString path = paths[k];
+        QAction* entry = addAction(entryText(static_cast<int>(k) + 1, path));
+        entry->setData(path);
         connect(entry, &QAction::triggered, this, [this, path] { emit bookChosen(path); });
     }
     addSeparator();

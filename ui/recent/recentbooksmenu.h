@@ -26,5 +26,6 @@ signals:
     void bookChosen(const QString& path);
 
 private:
+    static QString entryText(int number, const QString& path);
     RecentBooks& books;
 };
