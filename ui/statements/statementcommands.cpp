@@ -11,7 +11,7 @@
 #include "statements/statementmappings.h"
 
 StatementCommands::StatementCommands(QWidget* window, Book& book)
-    : QObject(window), window(window), book(book), mappings(std::make_unique<StatementMappings>()) {}
+    : QObject(window), window(window), book(book) {}
 
 StatementCommands::~StatementCommands() = default;
 
@@ -28,6 +28,8 @@ bool StatementCommands::importFile(UserPrompts& prompts) {
     // The dialog holds the bytes, to read them again at every choice.
     const QByteArray bytes =
         KestLib::readingFile(QFile::encodeName(choice.path).toStdString(), [&] { return file.readAll(); });
+    // The settings are opened at the first import, not with the window.
+    if (!mappings) mappings = std::make_unique<StatementMappings>();
     StatementImportDialog dialog(book.database(), bytes, *mappings, window);
     if (!prompts.runDialog(dialog)) return false;
     const PwText::StatementImport& plan = dialog.plan();
