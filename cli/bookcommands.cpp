@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <filesystem>
@@ -25,6 +26,7 @@
 #include "ledgerjournal.h"
 #include "readingfile.h"
 #include "output.h"
+#include "ownernames.h"
 #include "saveplan.h"
 #include "statementcommand.h"
 
@@ -221,15 +223,38 @@ void refuseQuestions(const KestLib::SavePlan& plan, const std::string& book, boo
                                                   "nothing was written");
 }
 
+// From the read to the rename: an import or a save of this book by another
+// program waits, then reads what this one wrote. Waiting is said, and given
+// up after the time --wait allows.
+KestLib::BookLock lockBook(const std::string& book, int waitSeconds) {
+    std::optional<KestLib::BookLock> lock = KestLib::BookLock::tryTake(book);
+    if (lock) return std::move(*lock);
+    if (waitSeconds > 0) {
+        report("waiting for another program that is saving " + book + "...");
+        lock = KestLib::BookLock::waitFor(book, std::chrono::seconds(waitSeconds));
+        if (lock) return std::move(*lock);
+    }
+    throw CliFailure(CliFailure::Refused, "another program is saving " + book + "; gave up after " +
+                                              std::to_string(waitSeconds) + " s (--wait); nothing was written");
+}
+
+// A file saved that could not keep its owner or group, said on standard
+// error: the import is done, but whoever shares the book should know.
+void warnOwners(const KestLib::OwnersNotKept& file) {
+    auto owners = [](const KestLib::FileOwners& ids) {
+        return KestLib::userName(ids.user) + ", group " + KestLib::groupName(ids.group);
+    };
+    report("warning: " + file.path + " now belongs to " + owners(file.got) + ", not to " + owners(file.wanted) +
+           " (only the administrator can give a file to another user, and only a member of a group to the group)");
+}
+
 }  // namespace
 
 int runImport(const ImportOptions& options) {
     // Before the lock, which a slow standard input would otherwise hold.
     const std::string fileName = options.file == "-" ? "standard input" : options.file;
     const std::string bytes = KestLib::readingFile(fileName, [&] { return readAll(options.file); });
-    // From the read to the rename: an import or a save of this book by
-    // another program waits, then reads what this one wrote.
-    const KestLib::BookLock lock(AccountDB::completedFileName(options.book));
+    const KestLib::BookLock lock = lockBook(AccountDB::completedFileName(options.book), options.waitSeconds);
     AccountDB db;
     const std::optional<KestLib::FileIdentity> identity = KestLib::FileIdentity::of(options.book);
     const bool readBook = !(options.create && !identity);
@@ -274,12 +299,14 @@ int runImport(const ImportOptions& options) {
         writeOut("Would import " + what + " into " + options.book + "; nothing was written.\n" + note + preview);
         return 0;
     }
+    KestLib::SaveReport saved;
     try {
-        save->write(db);
+        saved = save->write(db);
     } catch (const KestLib::ErrorMsg& failure) {
         const std::string& file = failure.path().empty() ? plan.target() : failure.path();
-        throw CliFailure(CliFailure::Refused, file + ": " + failure.message() + "; the book file was not changed");
+        throw CliFailure(CliFailure::Refused, file + ": " + errorText(failure) + "; the book file was not changed");
     }
+    for (const KestLib::OwnersNotKept& file : saved.ownersNotKept) warnOwners(file);
     std::string message = "Imported " + what + " into " + plan.target();
     if (!plan.backupFile().empty()) message += "; the previous file is kept as " + plan.backupFile();
     writeOut(message + ".\n" + note);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <iostream>
 
 namespace {
 
@@ -119,6 +120,11 @@ void writeOut(std::string_view bytes) {
 void flushOut() {
     errno = 0;
     if (std::fflush(stdout) != 0) noteOutputFailure();
+}
+
+void report(const std::string& message) {
+    flushOut();
+    std::cerr << programName << ": " << message << '\n';
 }
 
 int closeOut() {

@@ -695,7 +695,7 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Deutsch</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="11"/>
+        <location filename="../ui/window/filecommands.cpp" line="29"/>
         <source>Pennywell Database File (*.pwdb)</source>
         <translation>Pennywell-Datenbankdatei (*.pwdb)</translation>
     </message>
@@ -952,22 +952,22 @@ Möchten Sie sie überschreiben?</translation>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="220"/>
+        <location filename="../ui/window/mainwindow.cpp" line="223"/>
         <source>File Modified</source>
         <translation>Datei geändert</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="220"/>
+        <location filename="../ui/window/mainwindow.cpp" line="223"/>
         <source>File Saved</source>
         <translation>Datei gespeichert</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="227"/>
+        <location filename="../ui/window/mainwindow.cpp" line="230"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/window/mainwindow.cpp" line="387"/>
+        <location filename="../ui/window/mainwindow.cpp" line="390"/>
         <source>%n of %1 transactions match, balance %2</source>
         <translation>
             <numerusform>%n von %1 Buchungen passt, Saldo %2</numerusform>
@@ -976,15 +976,16 @@ Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
         <location filename="../ui/csv/csvcommands.cpp" line="84"/>
-        <location filename="../ui/window/filecommands.cpp" line="18"/>
-        <location filename="../ui/window/filecommands.cpp" line="65"/>
-        <location filename="../ui/window/filecommands.cpp" line="71"/>
-        <location filename="../ui/window/mainwindow.cpp" line="229"/>
+        <location filename="../ui/window/filecommands.cpp" line="36"/>
+        <location filename="../ui/window/filecommands.cpp" line="83"/>
+        <location filename="../ui/window/filecommands.cpp" line="89"/>
+        <location filename="../ui/window/filecommands.cpp" line="95"/>
+        <location filename="../ui/window/mainwindow.cpp" line="232"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="243"/>
+        <location filename="../ui/window/mainwindow.cpp" line="246"/>
         <source>About Pennywell</source>
         <translation>Über Pennywell</translation>
     </message>
@@ -994,12 +995,12 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="247"/>
+        <location filename="../ui/window/mainwindow.cpp" line="250"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>Der Name kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Er darf nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="18"/>
+        <location filename="../ui/window/filecommands.cpp" line="36"/>
         <source>The database has been modified.
 Do you want to save your changes?</source>
         <translation>Die Datenbank wurde geändert.
@@ -1007,7 +1008,7 @@ Möchten Sie die Änderungen speichern?</translation>
     </message>
     <message>
         <location filename="../ui/csv/csvcommands.cpp" line="85"/>
-        <location filename="../ui/window/filecommands.cpp" line="63"/>
+        <location filename="../ui/window/filecommands.cpp" line="82"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
         <translation>Die Datei %1 gibt es bereits.
@@ -1148,14 +1149,50 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Ein-/Ausgabefehler</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="37"/>
+        <location filename="../ui/window/filecommands.cpp" line="55"/>
         <source>The open book is unchanged.</source>
         <translation>Die geöffnete Datenbank ist unverändert.</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="81"/>
+        <location filename="../ui/window/filecommands.cpp" line="86"/>
+        <source>%1 was changed by another program since it was opened. Replace it? The other version will be kept as %2.</source>
+        <translation>„%1“ wurde seit dem Öffnen von einem anderen Programm geändert. Möchten Sie die Datei ersetzen? Die andere Fassung wird als „%2“ aufbewahrt.</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="96"/>
+        <source>Waiting for another program that is saving %1…</source>
+        <translation>Es wird auf ein anderes Programm gewartet, das „%1“ speichert …</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="102"/>
+        <source>Saved; the other program&apos;s version is kept as %1</source>
+        <translation>Gespeichert; die Fassung des anderen Programms ist als „%1“ aufbewahrt</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="107"/>
+        <source>%1 now belongs to %2, not to %3.</source>
+        <extracomment>A file, the user / group it belongs to now, those it belonged to</extracomment>
+        <translation>„%1“ gehört jetzt %2, nicht mehr %3.</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="109"/>
+        <source>Only the administrator can give a file to another user, and only a member of a group to that group.</source>
+        <translation>Nur der Administrator kann eine Datei einem anderen Benutzer übertragen, und nur ein Mitglied einer Gruppe dieser Gruppe.</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="111"/>
+        <source>The book was saved, but could not keep its owner or group.</source>
+        <translation>Die Datenbank wurde gespeichert, konnte aber ihren Eigentümer oder ihre Gruppe nicht behalten.</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="121"/>
         <source>Nothing was saved; your changes are still open.</source>
         <translation>Es wurde nichts gespeichert; Ihre Änderungen sind noch vorhanden.</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="132"/>
+        <source>The file on disk can&apos;t be read as a book, so Save can&apos;t keep it as the backup; Save As still works.</source>
+        <translation>Die Datei auf dem Datenträger lässt sich nicht als Datenbank lesen, daher kann „Speichern“ sie nicht als Sicherung aufbewahren; „Speichern unter“ ist weiterhin möglich.</translation>
     </message>
     <message>
         <location filename="../ui/window/windowactions.cpp" line="54"/>
@@ -1173,12 +1210,12 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Zeigt nur die passenden Buchungen an</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="213"/>
+        <location filename="../ui/window/mainwindow.cpp" line="216"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="213"/>
+        <location filename="../ui/window/mainwindow.cpp" line="216"/>
         <location filename="../ui/window/windowactions.cpp" line="48"/>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
@@ -1194,12 +1231,12 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Nimmt die letzte Änderung an der Datenbank zurück</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="214"/>
+        <location filename="../ui/window/mainwindow.cpp" line="217"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="214"/>
+        <location filename="../ui/window/mainwindow.cpp" line="217"/>
         <location filename="../ui/window/windowactions.cpp" line="51"/>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederholen</translation>
@@ -1225,11 +1262,6 @@ Möchten Sie sie überschreiben?</translation>
         <translation>nicht genug Arbeitsspeicher, um %1 zu lesen</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="68"/>
-        <source>%1 was changed by another program since it was opened. Replace it? The other version will be kept as the backup.</source>
-        <translation>%1 wurde seit dem Öffnen von einem anderen Programm geändert. Ersetzen? Die andere Fassung wird als Sicherung aufbewahrt.</translation>
-    </message>
-    <message>
         <location filename="../ui/app/appidentity.cpp" line="32"/>
         <source>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</source>
         <translation>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Entwickelt von&lt;p&gt;den Pennywell-Entwicklern&lt;p&gt;Bitte melden Sie Probleme im Fehlerverfolgungssystem des Pennywell-Projekts.&lt;p&gt;Pennywell-Werkzeug</translation>
@@ -1240,7 +1272,7 @@ Möchten Sie sie überschreiben?</translation>
         <translation>&lt;p&gt;Pennywell ist freie Software: Sie dürfen sie unter den Bedingungen der GNU General Public License, Version 3 oder später, weitergeben und verändern.</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="443"/>
+        <location filename="../ui/window/mainwindow.cpp" line="446"/>
         <source>Exported to %1</source>
         <translation>Exportiert nach %1</translation>
     </message>
@@ -1334,17 +1366,18 @@ Möchten Sie sie überschreiben?</translation>
 <context>
     <name>RecentBooksMenu</name>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="15"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="16"/>
         <source>Recent &amp;Books</source>
         <translation>&amp;Zuletzt geöffnete Datenbanken</translation>
     </message>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="28"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="31"/>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
     </message>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="33"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="21"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="45"/>
         <source>&amp;Clear</source>
         <translation>&amp;Liste leeren</translation>
     </message>
@@ -1367,7 +1400,7 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Die Datei %1 kann nicht gelesen werden.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="38"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="40"/>
         <source>%n transaction(s) imported.</source>
         <translation>
             <numerusform>%n Buchung importiert.</numerusform>
@@ -1375,7 +1408,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="40"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
         <source>%n new type(s) created.</source>
         <translation>
             <numerusform>%n neue Kategorie angelegt.</numerusform>
@@ -1383,7 +1416,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="44"/>
         <source>%n duplicate(s) skipped.</source>
         <translation>
             <numerusform>%n doppelte Buchung übersprungen.</numerusform>
@@ -1391,7 +1424,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="44"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="46"/>
         <source>%n amount(s) rounded.</source>
         <translation>
             <numerusform>%n Betrag gerundet.</numerusform>
@@ -1399,7 +1432,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="45"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="47"/>
         <source>Import Statement</source>
         <translation>Kontoauszug importieren</translation>
     </message>
@@ -1904,6 +1937,14 @@ Möchten Sie sie überschreiben?</translation>
         <location filename="../ui/transactions/transactiondialog.cpp" line="334"/>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>Der Kategoriename kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Er darf nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
+    </message>
+</context>
+<context>
+    <name>WaitingBox</name>
+    <message>
+        <location filename="../ui/prompts/waitingbox.cpp" line="18"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>

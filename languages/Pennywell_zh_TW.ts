@@ -692,7 +692,7 @@ Do you want to override it?</source>
         <translation>繁體中文</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="11"/>
+        <location filename="../ui/window/filecommands.cpp" line="29"/>
         <source>Pennywell Database File (*.pwdb)</source>
         <translation>Pennywell 資料庫檔案 (*.pwdb)</translation>
     </message>
@@ -949,22 +949,22 @@ Do you want to override it?</source>
         <translation>說明(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="220"/>
+        <location filename="../ui/window/mainwindow.cpp" line="223"/>
         <source>File Modified</source>
         <translation>檔案已修改</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="220"/>
+        <location filename="../ui/window/mainwindow.cpp" line="223"/>
         <source>File Saved</source>
         <translation>檔案已儲存</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="227"/>
+        <location filename="../ui/window/mainwindow.cpp" line="230"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/window/mainwindow.cpp" line="387"/>
+        <location filename="../ui/window/mainwindow.cpp" line="390"/>
         <source>%n of %1 transactions match, balance %2</source>
         <translation>
             <numerusform>%1 筆交易中有 %n 筆符合，餘額 %2</numerusform>
@@ -972,15 +972,16 @@ Do you want to override it?</source>
     </message>
     <message>
         <location filename="../ui/csv/csvcommands.cpp" line="84"/>
-        <location filename="../ui/window/filecommands.cpp" line="18"/>
-        <location filename="../ui/window/filecommands.cpp" line="65"/>
-        <location filename="../ui/window/filecommands.cpp" line="71"/>
-        <location filename="../ui/window/mainwindow.cpp" line="229"/>
+        <location filename="../ui/window/filecommands.cpp" line="36"/>
+        <location filename="../ui/window/filecommands.cpp" line="83"/>
+        <location filename="../ui/window/filecommands.cpp" line="89"/>
+        <location filename="../ui/window/filecommands.cpp" line="95"/>
+        <location filename="../ui/window/mainwindow.cpp" line="232"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="243"/>
+        <location filename="../ui/window/mainwindow.cpp" line="246"/>
         <source>About Pennywell</source>
         <translation>關於 Pennywell</translation>
     </message>
@@ -990,12 +991,12 @@ Do you want to override it?</source>
         <translation>警告</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="247"/>
+        <location filename="../ui/window/mainwindow.cpp" line="250"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個名稱無法存入 Pennywell 資料庫檔案：名稱只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="18"/>
+        <location filename="../ui/window/filecommands.cpp" line="36"/>
         <source>The database has been modified.
 Do you want to save your changes?</source>
         <translation>資料庫已修改。
@@ -1003,7 +1004,7 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <location filename="../ui/csv/csvcommands.cpp" line="85"/>
-        <location filename="../ui/window/filecommands.cpp" line="63"/>
+        <location filename="../ui/window/filecommands.cpp" line="82"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
         <translation>檔案 %1 已經存在。
@@ -1144,14 +1145,50 @@ Do you want to override it?</source>
         <translation>輸入/輸出錯誤</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="37"/>
+        <location filename="../ui/window/filecommands.cpp" line="55"/>
         <source>The open book is unchanged.</source>
         <translation>已開啟的資料庫沒有變更。</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="81"/>
+        <location filename="../ui/window/filecommands.cpp" line="86"/>
+        <source>%1 was changed by another program since it was opened. Replace it? The other version will be kept as %2.</source>
+        <translation>「%1」自開啟後已被其他程式變更。要取代它嗎？另一個版本會保留為「%2」。</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="96"/>
+        <source>Waiting for another program that is saving %1…</source>
+        <translation>正在等候另一個程式儲存「%1」……</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="102"/>
+        <source>Saved; the other program&apos;s version is kept as %1</source>
+        <translation>已儲存；另一個程式的版本保留為「%1」</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="107"/>
+        <source>%1 now belongs to %2, not to %3.</source>
+        <extracomment>A file, the user / group it belongs to now, those it belonged to</extracomment>
+        <translation>「%1」現在屬於 %2，而不是 %3。</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="109"/>
+        <source>Only the administrator can give a file to another user, and only a member of a group to that group.</source>
+        <translation>只有系統管理員能將檔案轉給其他使用者，也只有群組的成員能將檔案轉給該群組。</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="111"/>
+        <source>The book was saved, but could not keep its owner or group.</source>
+        <translation>資料庫已儲存，但無法保留原本的擁有者或群組。</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="121"/>
         <source>Nothing was saved; your changes are still open.</source>
         <translation>沒有儲存任何內容；您的變更仍保留在開啟的資料庫中。</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="132"/>
+        <source>The file on disk can&apos;t be read as a book, so Save can&apos;t keep it as the backup; Save As still works.</source>
+        <translation>磁碟上的檔案無法當作資料庫讀取，因此「儲存」無法將它保留為備份；「另存新檔」仍可使用。</translation>
     </message>
     <message>
         <location filename="../ui/window/windowactions.cpp" line="54"/>
@@ -1169,12 +1206,12 @@ Do you want to override it?</source>
         <translation>只顯示符合條件的交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="213"/>
+        <location filename="../ui/window/mainwindow.cpp" line="216"/>
         <source>&amp;Undo %1</source>
         <translation>復原 %1(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="213"/>
+        <location filename="../ui/window/mainwindow.cpp" line="216"/>
         <location filename="../ui/window/windowactions.cpp" line="48"/>
         <source>&amp;Undo</source>
         <translation>復原(&amp;U)</translation>
@@ -1190,12 +1227,12 @@ Do you want to override it?</source>
         <translation>復原對資料庫的上一個變更</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="214"/>
+        <location filename="../ui/window/mainwindow.cpp" line="217"/>
         <source>&amp;Redo %1</source>
         <translation>取消復原 %1(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="214"/>
+        <location filename="../ui/window/mainwindow.cpp" line="217"/>
         <location filename="../ui/window/windowactions.cpp" line="51"/>
         <source>&amp;Redo</source>
         <translation>取消復原(&amp;R)</translation>
@@ -1221,11 +1258,6 @@ Do you want to override it?</source>
         <translation>記憶體不足，無法讀取 %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="68"/>
-        <source>%1 was changed by another program since it was opened. Replace it? The other version will be kept as the backup.</source>
-        <translation>%1 自開啟後已被其他程式變更。要取代它嗎？另一個版本會保留為備份。</translation>
-    </message>
-    <message>
         <location filename="../ui/app/appidentity.cpp" line="32"/>
         <source>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</source>
         <translation>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;製作：&lt;p&gt;Pennywell 開發團隊&lt;p&gt;如有問題，請回報至 Pennywell 專案的問題追蹤系統。&lt;p&gt;Pennywell 工具</translation>
@@ -1236,7 +1268,7 @@ Do you want to override it?</source>
         <translation>&lt;p&gt;Pennywell 是自由軟體：您可以依照 GNU 通用公共授權條款第 3 版或更新版本散布及修改。</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="443"/>
+        <location filename="../ui/window/mainwindow.cpp" line="446"/>
         <source>Exported to %1</source>
         <translation>已匯出至 %1</translation>
     </message>
@@ -1330,17 +1362,18 @@ Do you want to override it?</source>
 <context>
     <name>RecentBooksMenu</name>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="15"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="16"/>
         <source>Recent &amp;Books</source>
         <translation>最近開啟的資料庫(&amp;B)</translation>
     </message>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="28"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="31"/>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
     </message>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="33"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="21"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="45"/>
         <source>&amp;Clear</source>
         <translation>清除清單(&amp;C)</translation>
     </message>
@@ -1363,35 +1396,35 @@ Do you want to override it?</source>
         <translation>無法讀取檔案 %1。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="38"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="40"/>
         <source>%n transaction(s) imported.</source>
         <translation>
             <numerusform>已匯入 %n 筆交易。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="40"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
         <source>%n new type(s) created.</source>
         <translation>
             <numerusform>已建立 %n 個新類別。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="44"/>
         <source>%n duplicate(s) skipped.</source>
         <translation>
             <numerusform>已略過 %n 筆重複的交易。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="44"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="46"/>
         <source>%n amount(s) rounded.</source>
         <translation>
             <numerusform>已將 %n 筆金額四捨五入。</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="45"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="47"/>
         <source>Import Statement</source>
         <translation>匯入銀行對帳單</translation>
     </message>
@@ -1889,6 +1922,14 @@ Do you want to override it?</source>
         <location filename="../ui/transactions/transactiondialog.cpp" line="334"/>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個類別名稱無法存入 Pennywell 資料庫檔案：名稱只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
+    </message>
+</context>
+<context>
+    <name>WaitingBox</name>
+    <message>
+        <location filename="../ui/prompts/waitingbox.cpp" line="18"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 </TS>

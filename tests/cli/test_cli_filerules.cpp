@@ -48,12 +48,15 @@ int transactionsIn(const std::string& path) {
 
 class CliFileRules : public CliTest {
 protected:
-    // Every file in the folder but the runs' outputs, with its bytes and mode.
+    // Every file in the folder but the runs' outputs, with its bytes (a
+    // link's are those it leads to; a folder has none) and mode.
     std::map<std::string, FileState> files() const {
         std::map<std::string, FileState> found;
-        for (const std::string& name : folder.entries())
-            if (name != "stdout" && name != "stderr")
-                found[name] = {readFile(folder.path(name)), modeOf(folder.path(name))};
+        for (const std::string& name : folder.entries()) {
+            if (name == "stdout" || name == "stderr") continue;
+            const std::string path = folder.path(name);
+            found[name] = {std::filesystem::is_directory(path) ? std::string() : readFile(path), modeOf(path)};
+        }
         return found;
     }
 };
@@ -106,6 +109,28 @@ TEST_F(CliFileRules, CommandsWriteOnlyTheFileTheyMayReplace) {
          [&] { std::filesystem::copy_file(book, longBook); },
          {"import", longBook, csv}, 1,
          longBook + ".bak.pwdb: The backup file's name would be longer than 255 bytes; nothing was written", {}},
+        {"a read-only book is refused before its backup is touched",
+         [&] {
+             writeBookNamed(backup, "Older");
+             ::chmod(book.c_str(), 0444);
+         },
+         {"import", book, csv}, 1, book + ": File open error: Permission denied; the book file was not changed", {}},
+        {"a backup that can't be replaced is refused with the system's reason, the book as it was",
+         [&] {
+             writeBookNamed(backup, "Older");
+             ::chmod(backup.c_str(), 0444);
+         },
+         {"import", book, csv}, 1,
+         backup + ": File open error: Permission denied; the book file was not changed", {}},
+        {"a link at the backup's path is replaced by the backup, what it names untouched",
+         [&] {
+             writeFile(folder.path("notes.txt"), "my notes");
+             std::filesystem::create_symlink("notes.txt", backup);
+         },
+         {"import", book, csv}, 0, "", {{"home.pwdb", 0644}, {"home.pwdb.bak.pwdb", 0644}}},
+        {"a folder at the backup's path is refused, naming it",
+         [&] { std::filesystem::create_directory(backup); },
+         {"import", book, csv}, 1, backup + ": File open error: Is a directory; the book file was not changed", {}},
         {"the backup of a private book is as private, an older looser one too",
          [&] {
              ::chmod(book.c_str(), 0600);
@@ -118,7 +143,7 @@ TEST_F(CliFileRules, CommandsWriteOnlyTheFileTheyMayReplace) {
     const std::string pristine = readFile(book);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        for (const std::string& name : folder.entries()) std::filesystem::remove(folder.path(name));
+        for (const std::string& name : folder.entries()) std::filesystem::remove_all(folder.path(name));
         writeFile(book, pristine);
         writeFile(csv, "date,amount,type\n2004-04-01,-10,Food\n");
         c.setUp();
@@ -151,7 +176,8 @@ TEST_F(CliFileRules, ImportsOfOneBookTakeTurnsAndKeepEveryRow) {
 
     // Another program holds the book: the import waits for it, then reads
     // what that program saved, not what was there when it started.
-    std::optional<KestLib::BookLock> held(std::in_place, book);
+    std::optional<KestLib::BookLock> held = KestLib::BookLock::tryTake(book);
+    ASSERT_TRUE(held && held->holdsFile());
     const Running waiting = start({"import", book, csv});
     std::this_thread::sleep_for(std::chrono::milliseconds(400));
     int status = 0;
@@ -178,4 +204,46 @@ TEST_F(CliFileRules, ImportsOfOneBookTakeTurnsAndKeepEveryRow) {
         expected += 4;
         EXPECT_EQ(transactionsIn(book), expected) << "round " << round;
     }
+}
+
+// Another program that holds the book (stopped, say) is waited for as long
+// as --wait allows, and no longer: then the import gives up, naming why,
+// and writes nothing.
+TEST_F(CliFileRules, AnImportWaitsForTheLockAsLongAsItMay) {
+    const std::string csv = folder.path("bank.csv");
+    writeFile(csv, "date,amount,type\n2004-04-01,-10,Food\n");
+    struct Case {
+        std::vector<std::string> wait;  // the option as given
+        int seconds;
+        bool saysItWaits;
+    };
+    const Case cases[] = {
+        {{"--wait", "1"}, 1, true},
+        {{"--wait", "0"}, 0, false},
+    };
+    const std::optional<KestLib::BookLock> held = KestLib::BookLock::tryTake(book);
+    ASSERT_TRUE(held && held->holdsFile());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.wait.back());
+        const auto before = files();
+        std::vector<std::string> args{"import", book, csv};
+        args.insert(args.end(), c.wait.begin(), c.wait.end());
+        const auto start = std::chrono::steady_clock::now();
+        const Outcome result = run(args);
+        const auto waited = std::chrono::steady_clock::now() - start;
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_NE(result.err.find("another program is saving " + book + "; gave up after " +
+                                  std::to_string(c.seconds) + " s (--wait); nothing was written"),
+                  std::string::npos)
+            << result.err;
+        EXPECT_EQ(result.err.find("waiting for another program that is saving " + book) != std::string::npos,
+                  c.saysItWaits)
+            << result.err;
+        EXPECT_GE(waited, std::chrono::seconds(c.seconds));
+        EXPECT_LT(waited, std::chrono::seconds(c.seconds + 5));
+        EXPECT_EQ(files(), before);
+    }
+    // A wait that is not a whole number of seconds is a usage error.
+    EXPECT_EQ(run({"import", book, csv, "--wait", "1.5"}).exitCode, 2);
+    EXPECT_EQ(run({"import", book, csv, "--wait", "-1"}).exitCode, 2);
 }
