@@ -244,8 +244,12 @@ void warnOwners(const KestLib::OwnersNotKept& file) {
     auto owners = [](const KestLib::FileOwners& ids) {
         return KestLib::userName(ids.user) + ", group " + KestLib::groupName(ids.group);
     };
+    const std::string why = file.got.group == file.wanted.group
+                                ? "only the administrator can give a file to another user; its group is kept"
+                                : "only the administrator can give a file to another user, and only a member of a "
+                                  "group to that group";
     report("warning: " + file.path + " now belongs to " + owners(file.got) + ", not to " + owners(file.wanted) +
-           " (only the administrator can give a file to another user, and only a member of a group to the group)");
+           " (" + why + ")");
 }
 
 }  // namespace

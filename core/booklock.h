@@ -12,10 +12,15 @@ namespace KestLib {
 // turns and the second reads what the first wrote; none holds it while it
 // waits for a person.
 //
-// The lock is taken on a descriptor opened for writing, so only those who
-// may write the book can lock it: one who may only read it can't hold up its
-// writers, and can't save it either. (A lock file beside the book would be
-// left behind by a killed program, or removed under a waiting one.) A save
+// The lock is taken on a descriptor opened for writing, so the program run
+// by one who may only read the book never takes it, and never holds up its
+// writers (nor could it save the book). flock itself asks nothing of how a
+// file was opened, so another program of such a reader still could; a save
+// then waits where it is seen, and gives up, never waiting without end. (A
+// lock file beside the book that only its writers could open would keep
+// such programs out too, but would be left behind by every book, need the
+// book's permissions and owners kept in step, and be removed from under a
+// waiting save by a careless clean-up.) A save
 // replaces the file by a rename, which leaves the lock on the file that was
 // replaced; a lock taken just then finds the path naming another file and
 // locks that one instead. Nothing is held where there is nothing to lock: no

@@ -1169,28 +1169,33 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Gespeichert; die Fassung des anderen Programms ist als „%1“ aufbewahrt</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="107"/>
+        <location filename="../ui/window/filecommands.cpp" line="108"/>
         <source>%1 now belongs to %2, not to %3.</source>
         <extracomment>A file, the user / group it belongs to now, those it belonged to</extracomment>
         <translation>„%1“ gehört jetzt %2, nicht mehr %3.</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="109"/>
+        <location filename="../ui/window/filecommands.cpp" line="112"/>
         <source>Only the administrator can give a file to another user, and only a member of a group to that group.</source>
         <translation>Nur der Administrator kann eine Datei einem anderen Benutzer übertragen, und nur ein Mitglied einer Gruppe dieser Gruppe.</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="111"/>
+        <location filename="../ui/window/filecommands.cpp" line="114"/>
+        <source>Only the administrator can give a file to another user; the group is kept, so its members can still use the book.</source>
+        <translation>Nur der Administrator kann eine Datei einem anderen Benutzer übertragen; die Gruppe bleibt erhalten, sodass ihre Mitglieder die Datenbank weiter verwenden können.</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="116"/>
         <source>The book was saved, but could not keep its owner or group.</source>
         <translation>Die Datenbank wurde gespeichert, konnte aber ihren Eigentümer oder ihre Gruppe nicht behalten.</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="121"/>
+        <location filename="../ui/window/filecommands.cpp" line="126"/>
         <source>Nothing was saved; your changes are still open.</source>
         <translation>Es wurde nichts gespeichert; Ihre Änderungen sind noch vorhanden.</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="132"/>
+        <location filename="../ui/window/filecommands.cpp" line="137"/>
         <source>The file on disk can&apos;t be read as a book, so Save can&apos;t keep it as the backup; Save As still works.</source>
         <translation>Die Datei auf dem Datenträger lässt sich nicht als Datenbank lesen, daher kann „Speichern“ sie nicht als Sicherung aufbewahren; „Speichern unter“ ist weiterhin möglich.</translation>
     </message>

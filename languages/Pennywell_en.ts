@@ -1169,28 +1169,33 @@ Do you want to override it?</translation>
         <translation>Saved; the other program&apos;s version is kept as %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="107"/>
+        <location filename="../ui/window/filecommands.cpp" line="108"/>
         <source>%1 now belongs to %2, not to %3.</source>
         <extracomment>A file, the user / group it belongs to now, those it belonged to</extracomment>
         <translation>%1 now belongs to %2, not to %3.</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="109"/>
+        <location filename="../ui/window/filecommands.cpp" line="112"/>
         <source>Only the administrator can give a file to another user, and only a member of a group to that group.</source>
         <translation>Only the administrator can give a file to another user, and only a member of a group to that group.</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="111"/>
+        <location filename="../ui/window/filecommands.cpp" line="114"/>
+        <source>Only the administrator can give a file to another user; the group is kept, so its members can still use the book.</source>
+        <translation>Only the administrator can give a file to another user; the group is kept, so its members can still use the book.</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="116"/>
         <source>The book was saved, but could not keep its owner or group.</source>
         <translation>The book was saved, but could not keep its owner or group.</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="121"/>
+        <location filename="../ui/window/filecommands.cpp" line="126"/>
         <source>Nothing was saved; your changes are still open.</source>
         <translation>Nothing was saved; your changes are still open.</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="132"/>
+        <location filename="../ui/window/filecommands.cpp" line="137"/>
         <source>The file on disk can&apos;t be read as a book, so Save can&apos;t keep it as the backup; Save As still works.</source>
         <translation>The file on disk can&apos;t be read as a book, so Save can&apos;t keep it as the backup; Save As still works.</translation>
     </message>

@@ -1165,28 +1165,33 @@ Do you want to override it?</source>
         <translation>已儲存；另一個程式的版本保留為「%1」</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="107"/>
+        <location filename="../ui/window/filecommands.cpp" line="108"/>
         <source>%1 now belongs to %2, not to %3.</source>
         <extracomment>A file, the user / group it belongs to now, those it belonged to</extracomment>
         <translation>「%1」現在屬於 %2，而不是 %3。</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="109"/>
+        <location filename="../ui/window/filecommands.cpp" line="112"/>
         <source>Only the administrator can give a file to another user, and only a member of a group to that group.</source>
         <translation>只有系統管理員能將檔案轉給其他使用者，也只有群組的成員能將檔案轉給該群組。</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="111"/>
+        <location filename="../ui/window/filecommands.cpp" line="114"/>
+        <source>Only the administrator can give a file to another user; the group is kept, so its members can still use the book.</source>
+        <translation>只有系統管理員能將檔案轉給其他使用者；群組已保留，因此群組的成員仍可使用此資料庫。</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="116"/>
         <source>The book was saved, but could not keep its owner or group.</source>
         <translation>資料庫已儲存，但無法保留原本的擁有者或群組。</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="121"/>
+        <location filename="../ui/window/filecommands.cpp" line="126"/>
         <source>Nothing was saved; your changes are still open.</source>
         <translation>沒有儲存任何內容；您的變更仍保留在開啟的資料庫中。</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="132"/>
+        <location filename="../ui/window/filecommands.cpp" line="137"/>
         <source>The file on disk can&apos;t be read as a book, so Save can&apos;t keep it as the backup; Save As still works.</source>
         <translation>磁碟上的檔案無法當作資料庫讀取，因此「儲存」無法將它保留為備份；「另存新檔」仍可使用。</translation>
     </message>

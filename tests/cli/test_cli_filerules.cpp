@@ -1,6 +1,7 @@
 // Which files pennywell-cli writes, which it refuses to replace, and how two
 // imports of one book at once take turns.
 
+#include <grp.h>
 #include <sys/stat.h>
 
 #include <chrono>
@@ -12,6 +13,7 @@
 
 #include "booklock.h"
 #include "clitest.h"
+#include "ownernames.h"
 
 using KestLib::AccountDB;
 
@@ -246,4 +248,48 @@ TEST_F(CliFileRules, AnImportWaitsForTheLockAsLongAsItMay) {
     // A wait that is not a whole number of seconds is a usage error.
     EXPECT_EQ(run({"import", book, csv, "--wait", "1.5"}).exitCode, 2);
     EXPECT_EQ(run({"import", book, csv, "--wait", "-1"}).exitCode, 2);
+}
+
+// A user of the book's group saves it: the file can't stay its owner's, nor
+// keep a group the saver isn't in, and the import says so on standard error
+// while it succeeds. Run as nobody, so the administrator is needed.
+TEST_F(CliFileRules, AnImportThatCantKeepTheOwnersSaysSo) {
+    if (::geteuid() != 0) GTEST_SKIP() << "a second user is needed";
+    const std::string csv = folder.path("bank.csv");
+    writeFile(csv, "date,amount,type\n2004-04-01,-10,Food\n");
+    const gid_t family = 4321;  // a group nobody is not in
+    ASSERT_EQ(::chmod(folder.path("").c_str(), 0777), 0);
+    ASSERT_EQ(::chown(book.c_str(), 0, family), 0);
+    ASSERT_EQ(::chmod(book.c_str(), 0666), 0);
+    ::chmod(csv.c_str(), 0644);
+
+    const std::string errPath = folder.path("stderr");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+        ::dup2(err, 2);
+        const int out = ::open("/dev/null", O_WRONLY);
+        ::dup2(out, 1);
+        if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(126);
+        std::vector<std::string> args{"import", book, csv};
+        std::vector<char*> argv{const_cast<char*>(CLI_PROGRAM)};
+        for (std::string& arg : args) argv.push_back(arg.data());
+        argv.push_back(nullptr);
+        ::execv(CLI_PROGRAM, argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    const std::string err = readFile(errPath);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << err;
+    struct stat now {};
+    ASSERT_EQ(::stat(book.c_str(), &now), 0);
+    EXPECT_EQ(now.st_uid, 65534u);
+    const std::string theirs = ", not to root, group " + KestLib::groupName(family);
+    for (const std::string& file : {book + ".bak.pwdb", book})
+        EXPECT_NE(err.find("warning: " + file + " now belongs to " + KestLib::userName(65534) + ", group " +
+                           KestLib::groupName(now.st_gid) + theirs),
+                  std::string::npos)
+            << err;
 }

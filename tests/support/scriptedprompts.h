@@ -33,7 +33,7 @@ public:
         bool cancel = false;
     };
     std::deque<WaitAnswer> waitAnswers;
-    // Runs at every yes/no question, before it is answered: what another
+    // Runs at every overwrite question, before it is answered: what another
     // program does while the window asks.
     std::function<void()> whileAsking;
 

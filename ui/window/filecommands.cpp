@@ -102,12 +102,17 @@ void FileCommands::tellSaved(const KestLib::SaveReport& report) {
             tr("Saved; the other program's version is kept as %1").arg(shownPath(report.keptVersion)), keptNoteTime);
     if (report.ownersNotKept.empty()) return;
     QStringList lines;
-    for (const KestLib::OwnersNotKept& file : report.ownersNotKept)
+    bool groupLost = false;
+    for (const KestLib::OwnersNotKept& file : report.ownersNotKept) {
         //: A file, the user / group it belongs to now, those it belonged to
         lines << tr("%1 now belongs to %2, not to %3.")
                      .arg(shownPath(file.path), ownersText(file.got), ownersText(file.wanted));
-    lines << tr("Only the administrator can give a file to another user, and only a member of a group to "
-                "that group.");
+        groupLost = groupLost || file.got.group != file.wanted.group;
+    }
+    lines << (groupLost ? tr("Only the administrator can give a file to another user, and only a member of a "
+                             "group to that group.")
+                        : tr("Only the administrator can give a file to another user; the group is kept, so its "
+                             "members can still use the book."));
     guard.warnText(tr("The book was saved, but could not keep its owner or group."), lines.join(u'\n'));
 }
 
