@@ -35,7 +35,7 @@ ResolvedSelection resolveSelection(const AccountDB& db, const SelectionOptions& 
         selection.to = parseDateOption("--to", options.to);
         selection.choice.range.last = KestLib::packDate(selection.to->year, selection.to->month, selection.to->day);
     }
-    if (selection.from && selection.to && selection.choice.range.first > selection.choice.range.last)
+    if (selection.choice.range.endsBeforeItStarts())
         throw CliFailure(CliFailure::Usage, "--from " + options.from + " is after --to " + options.to);
 
     using KestLib::InOutSelector;
