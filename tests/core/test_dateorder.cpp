@@ -68,32 +68,6 @@ std::int64_t expectedIncome(const Bounds& bounds) {
 
 }  // namespace
 
-TEST(DateKey, OrdersCodesAsTheDatesAreOrderedOverEveryYear) {
-    const Day ordered[] = {{0, 0, 0},     {1, 1, 1},     {1999, 12, 31}, {2000, 1, 1},   {7999, 12, 31},
-                           {8000, 1, 1},  {8000, 1, 2},  {8999, 12, 31}, {9000, 1, 1},   {9999, 12, 31}};
-    for (std::size_t k = 1; k < std::size(ordered); ++k)
-        EXPECT_LT(dateKey(ordered[k - 1].code()), dateKey(ordered[k].code())) << ordered[k].year;
-    // The open bound is no date's code.
-    EXPECT_GT(dateKey(-1), dateKey(Day{9999, 99, 99}.code()));
-}
-
-TEST(DateRange, EndsBeforeItStartsOnlyWhenTheLastDayIsEarlier) {
-    const struct {
-        const char* name;
-        DateRange range;
-        bool reversed;
-    } cases[] = {
-        {"2026 to 9999", {packDate(2026, 1, 1), packDate(9999, 12, 31)}, false},
-        {"9000 to 2026", {packDate(9000, 1, 1), packDate(2026, 1, 1)}, true},
-        {"7999 to 8000", {packDate(7999, 12, 31), packDate(8000, 1, 1)}, false},
-        {"8000 to 7999", {packDate(8000, 1, 1), packDate(7999, 12, 31)}, true},
-        {"one day", {packDate(9999, 12, 31), packDate(9999, 12, 31)}, false},
-        {"open start", {-1, packDate(1, 1, 1)}, false},
-        {"open end", {packDate(9999, 12, 31), -1}, false},
-    };
-    for (const auto& c : cases) EXPECT_EQ(c.range.endsBeforeItStarts(), c.reversed) << c.name;
-}
-
 TEST(DateOrder, RangesSumsAndAnalysesCountTheDaysBetweenTheirBounds) {
     TempDir folder;
     std::string path = folder.path("dates.pwdb");
