@@ -384,12 +384,26 @@ Möchten Sie sie überschreiben?</translation>
         <translation>CSV-Datei, Big5 (*.csv)</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="87"/>
+        <source>The file %1 is the backup of the open book, kept from before its last save.
+Do you want to replace it with the CSV?</source>
+        <translation>Die Datei %1 ist die Sicherung der geöffneten Datenbank, aufbewahrt von vor ihrem letzten Speichern.
+Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
+    </message>
+    <message>
         <location filename="../ui/csv/csvcommands.cpp" line="94"/>
+        <source>The file %1 is a Pennywell book.
+Do you want to replace it with the CSV?</source>
+        <translation>Die Datei %1 ist eine Pennywell-Datenbank.
+Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
+    </message>
+    <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="113"/>
         <source>The file %1 can&apos;t be written: %2</source>
         <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="78"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="81"/>
         <source>The file %1 is the open book itself; the CSV would replace it. Nothing was written.</source>
         <translation>Die Datei %1 ist die geöffnete Datenbank selbst; die CSV-Datei würde sie ersetzen. Es wurde nichts geschrieben.</translation>
     </message>
@@ -952,22 +966,22 @@ Möchten Sie sie überschreiben?</translation>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="220"/>
+        <location filename="../ui/window/mainwindow.cpp" line="223"/>
         <source>File Modified</source>
         <translation>Datei geändert</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="220"/>
+        <location filename="../ui/window/mainwindow.cpp" line="223"/>
         <source>File Saved</source>
         <translation>Datei gespeichert</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="227"/>
+        <location filename="../ui/window/mainwindow.cpp" line="230"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/window/mainwindow.cpp" line="387"/>
+        <location filename="../ui/window/mainwindow.cpp" line="390"/>
         <source>%n of %1 transactions match, balance %2</source>
         <translation>
             <numerusform>%n von %1 Buchungen passt, Saldo %2</numerusform>
@@ -975,16 +989,16 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="84"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="76"/>
         <location filename="../ui/window/filecommands.cpp" line="18"/>
         <location filename="../ui/window/filecommands.cpp" line="65"/>
         <location filename="../ui/window/filecommands.cpp" line="71"/>
-        <location filename="../ui/window/mainwindow.cpp" line="229"/>
+        <location filename="../ui/window/mainwindow.cpp" line="232"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="243"/>
+        <location filename="../ui/window/mainwindow.cpp" line="246"/>
         <source>About Pennywell</source>
         <translation>Über Pennywell</translation>
     </message>
@@ -994,7 +1008,7 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="247"/>
+        <location filename="../ui/window/mainwindow.cpp" line="250"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>Der Name kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Er darf nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>
@@ -1006,7 +1020,7 @@ Do you want to save your changes?</source>
 Möchten Sie die Änderungen speichern?</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="85"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="103"/>
         <location filename="../ui/window/filecommands.cpp" line="63"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
@@ -1173,12 +1187,12 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Zeigt nur die passenden Buchungen an</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="213"/>
+        <location filename="../ui/window/mainwindow.cpp" line="216"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="213"/>
+        <location filename="../ui/window/mainwindow.cpp" line="216"/>
         <location filename="../ui/window/windowactions.cpp" line="48"/>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
@@ -1194,12 +1208,12 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Nimmt die letzte Änderung an der Datenbank zurück</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="214"/>
+        <location filename="../ui/window/mainwindow.cpp" line="217"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="214"/>
+        <location filename="../ui/window/mainwindow.cpp" line="217"/>
         <location filename="../ui/window/windowactions.cpp" line="51"/>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederholen</translation>
@@ -1240,7 +1254,7 @@ Möchten Sie sie überschreiben?</translation>
         <translation>&lt;p&gt;Pennywell ist freie Software: Sie dürfen sie unter den Bedingungen der GNU General Public License, Version 3 oder später, weitergeben und verändern.</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="443"/>
+        <location filename="../ui/window/mainwindow.cpp" line="446"/>
         <source>Exported to %1</source>
         <translation>Exportiert nach %1</translation>
     </message>
@@ -1334,17 +1348,18 @@ Möchten Sie sie überschreiben?</translation>
 <context>
     <name>RecentBooksMenu</name>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="15"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="16"/>
         <source>Recent &amp;Books</source>
         <translation>&amp;Zuletzt geöffnete Datenbanken</translation>
     </message>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="28"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="31"/>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
     </message>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="33"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="21"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="45"/>
         <source>&amp;Clear</source>
         <translation>&amp;Liste leeren</translation>
     </message>
@@ -1367,7 +1382,7 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Die Datei %1 kann nicht gelesen werden.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="38"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="40"/>
         <source>%n transaction(s) imported.</source>
         <translation>
             <numerusform>%n Buchung importiert.</numerusform>
@@ -1375,7 +1390,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="40"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
         <source>%n new type(s) created.</source>
         <translation>
             <numerusform>%n neue Kategorie angelegt.</numerusform>
@@ -1383,7 +1398,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="44"/>
         <source>%n duplicate(s) skipped.</source>
         <translation>
             <numerusform>%n doppelte Buchung übersprungen.</numerusform>
@@ -1391,7 +1406,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="44"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="46"/>
         <source>%n amount(s) rounded.</source>
         <translation>
             <numerusform>%n Betrag gerundet.</numerusform>
@@ -1399,7 +1414,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="45"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="47"/>
         <source>Import Statement</source>
         <translation>Kontoauszug importieren</translation>
     </message>

@@ -384,12 +384,26 @@ Do you want to override it?</translation>
         <translation>CSV, Big5 (*.csv)</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="87"/>
+        <source>The file %1 is the backup of the open book, kept from before its last save.
+Do you want to replace it with the CSV?</source>
+        <translation>The file %1 is the backup of the open book, kept from before its last save.
+Do you want to replace it with the CSV?</translation>
+    </message>
+    <message>
         <location filename="../ui/csv/csvcommands.cpp" line="94"/>
+        <source>The file %1 is a Pennywell book.
+Do you want to replace it with the CSV?</source>
+        <translation>The file %1 is a Pennywell book.
+Do you want to replace it with the CSV?</translation>
+    </message>
+    <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="113"/>
         <source>The file %1 can&apos;t be written: %2</source>
         <translation>The file %1 can&apos;t be written: %2</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="78"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="81"/>
         <source>The file %1 is the open book itself; the CSV would replace it. Nothing was written.</source>
         <translation>The file %1 is the open book itself; the CSV would replace it. Nothing was written.</translation>
     </message>
@@ -952,22 +966,22 @@ Do you want to override it?</translation>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="220"/>
+        <location filename="../ui/window/mainwindow.cpp" line="223"/>
         <source>File Modified</source>
         <translation>File Modified</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="220"/>
+        <location filename="../ui/window/mainwindow.cpp" line="223"/>
         <source>File Saved</source>
         <translation>File Saved</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="227"/>
+        <location filename="../ui/window/mainwindow.cpp" line="230"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/window/mainwindow.cpp" line="387"/>
+        <location filename="../ui/window/mainwindow.cpp" line="390"/>
         <source>%n of %1 transactions match, balance %2</source>
         <translation>
             <numerusform>%n of %1 transactions match, balance %2</numerusform>
@@ -975,16 +989,16 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="84"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="76"/>
         <location filename="../ui/window/filecommands.cpp" line="18"/>
         <location filename="../ui/window/filecommands.cpp" line="65"/>
         <location filename="../ui/window/filecommands.cpp" line="71"/>
-        <location filename="../ui/window/mainwindow.cpp" line="229"/>
+        <location filename="../ui/window/mainwindow.cpp" line="232"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="243"/>
+        <location filename="../ui/window/mainwindow.cpp" line="246"/>
         <source>About Pennywell</source>
         <translation>About Pennywell</translation>
     </message>
@@ -994,7 +1008,7 @@ Do you want to override it?</translation>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="247"/>
+        <location filename="../ui/window/mainwindow.cpp" line="250"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</translation>
     </message>
@@ -1006,7 +1020,7 @@ Do you want to save your changes?</source>
 Do you want to save your changes?</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="85"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="103"/>
         <location filename="../ui/window/filecommands.cpp" line="63"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
@@ -1173,12 +1187,12 @@ Do you want to override it?</translation>
         <translation>Show only the transactions that match</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="213"/>
+        <location filename="../ui/window/mainwindow.cpp" line="216"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Undo %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="213"/>
+        <location filename="../ui/window/mainwindow.cpp" line="216"/>
         <location filename="../ui/window/windowactions.cpp" line="48"/>
         <source>&amp;Undo</source>
         <translation>&amp;Undo</translation>
@@ -1194,12 +1208,12 @@ Do you want to override it?</translation>
         <translation>Take back the last change to the database</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="214"/>
+        <location filename="../ui/window/mainwindow.cpp" line="217"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Redo %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="214"/>
+        <location filename="../ui/window/mainwindow.cpp" line="217"/>
         <location filename="../ui/window/windowactions.cpp" line="51"/>
         <source>&amp;Redo</source>
         <translation>&amp;Redo</translation>
@@ -1240,7 +1254,7 @@ Do you want to override it?</translation>
         <translation>&lt;p&gt;Pennywell is free software: you may share and change it under the GNU General Public License, version 3 or later.</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="443"/>
+        <location filename="../ui/window/mainwindow.cpp" line="446"/>
         <source>Exported to %1</source>
         <translation>Exported to %1</translation>
     </message>
@@ -1334,17 +1348,18 @@ Do you want to override it?</translation>
 <context>
     <name>RecentBooksMenu</name>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="15"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="16"/>
         <source>Recent &amp;Books</source>
         <translation>Recent &amp;Books</translation>
     </message>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="28"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="31"/>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
     </message>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="33"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="21"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="45"/>
         <source>&amp;Clear</source>
         <translation>&amp;Clear</translation>
     </message>
@@ -1367,7 +1382,7 @@ Do you want to override it?</translation>
         <translation>The file %1 can&apos;t be read.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="38"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="40"/>
         <source>%n transaction(s) imported.</source>
         <translation>
             <numerusform>%n transaction imported.</numerusform>
@@ -1375,7 +1390,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="40"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
         <source>%n new type(s) created.</source>
         <translation>
             <numerusform>%n new type created.</numerusform>
@@ -1383,7 +1398,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="44"/>
         <source>%n duplicate(s) skipped.</source>
         <translation>
             <numerusform>%n duplicate skipped.</numerusform>
@@ -1391,7 +1406,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="44"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="46"/>
         <source>%n amount(s) rounded.</source>
         <translation>
             <numerusform>%n amount rounded.</numerusform>
@@ -1399,7 +1414,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="45"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="47"/>
         <source>Import Statement</source>
         <translation>Import Statement</translation>
     </message>

@@ -382,12 +382,26 @@ Do you want to override it?</source>
         <translation>CSV 檔案，Big5 (*.csv)</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="87"/>
+        <source>The file %1 is the backup of the open book, kept from before its last save.
+Do you want to replace it with the CSV?</source>
+        <translation>檔案 %1 是目前開啟的資料庫的備份，保留自上次儲存之前。
+要以 CSV 取代它嗎？</translation>
+    </message>
+    <message>
         <location filename="../ui/csv/csvcommands.cpp" line="94"/>
+        <source>The file %1 is a Pennywell book.
+Do you want to replace it with the CSV?</source>
+        <translation>檔案 %1 是 Pennywell 資料庫。
+要以 CSV 取代它嗎？</translation>
+    </message>
+    <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="113"/>
         <source>The file %1 can&apos;t be written: %2</source>
         <translation>無法寫入檔案 %1：%2</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="78"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="81"/>
         <source>The file %1 is the open book itself; the CSV would replace it. Nothing was written.</source>
         <translation>檔案 %1 就是目前開啟的資料庫本身，CSV 會取代它。未寫入任何內容。</translation>
     </message>
@@ -949,38 +963,38 @@ Do you want to override it?</source>
         <translation>說明(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="220"/>
+        <location filename="../ui/window/mainwindow.cpp" line="223"/>
         <source>File Modified</source>
         <translation>檔案已修改</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="220"/>
+        <location filename="../ui/window/mainwindow.cpp" line="223"/>
         <source>File Saved</source>
         <translation>檔案已儲存</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="227"/>
+        <location filename="../ui/window/mainwindow.cpp" line="230"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/window/mainwindow.cpp" line="387"/>
+        <location filename="../ui/window/mainwindow.cpp" line="390"/>
         <source>%n of %1 transactions match, balance %2</source>
         <translation>
             <numerusform>%1 筆交易中有 %n 筆符合，餘額 %2</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="84"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="76"/>
         <location filename="../ui/window/filecommands.cpp" line="18"/>
         <location filename="../ui/window/filecommands.cpp" line="65"/>
         <location filename="../ui/window/filecommands.cpp" line="71"/>
-        <location filename="../ui/window/mainwindow.cpp" line="229"/>
+        <location filename="../ui/window/mainwindow.cpp" line="232"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="243"/>
+        <location filename="../ui/window/mainwindow.cpp" line="246"/>
         <source>About Pennywell</source>
         <translation>關於 Pennywell</translation>
     </message>
@@ -990,7 +1004,7 @@ Do you want to override it?</source>
         <translation>警告</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="247"/>
+        <location filename="../ui/window/mainwindow.cpp" line="250"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個名稱無法存入 Pennywell 資料庫檔案：名稱只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>
@@ -1002,7 +1016,7 @@ Do you want to save your changes?</source>
 是否要儲存變更？</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="85"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="103"/>
         <location filename="../ui/window/filecommands.cpp" line="63"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
@@ -1169,12 +1183,12 @@ Do you want to override it?</source>
         <translation>只顯示符合條件的交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="213"/>
+        <location filename="../ui/window/mainwindow.cpp" line="216"/>
         <source>&amp;Undo %1</source>
         <translation>復原 %1(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="213"/>
+        <location filename="../ui/window/mainwindow.cpp" line="216"/>
         <location filename="../ui/window/windowactions.cpp" line="48"/>
         <source>&amp;Undo</source>
         <translation>復原(&amp;U)</translation>
@@ -1190,12 +1204,12 @@ Do you want to override it?</source>
         <translation>復原對資料庫的上一個變更</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="214"/>
+        <location filename="../ui/window/mainwindow.cpp" line="217"/>
         <source>&amp;Redo %1</source>
         <translation>取消復原 %1(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="214"/>
+        <location filename="../ui/window/mainwindow.cpp" line="217"/>
         <location filename="../ui/window/windowactions.cpp" line="51"/>
         <source>&amp;Redo</source>
         <translation>取消復原(&amp;R)</translation>
@@ -1236,7 +1250,7 @@ Do you want to override it?</source>
         <translation>&lt;p&gt;Pennywell 是自由軟體：您可以依照 GNU 通用公共授權條款第 3 版或更新版本散布及修改。</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="443"/>
+        <location filename="../ui/window/mainwindow.cpp" line="446"/>
         <source>Exported to %1</source>
         <translation>已匯出至 %1</translation>
     </message>
@@ -1330,17 +1344,18 @@ Do you want to override it?</source>
 <context>
     <name>RecentBooksMenu</name>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="15"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="16"/>
         <source>Recent &amp;Books</source>
         <translation>最近開啟的資料庫(&amp;B)</translation>
     </message>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="28"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="31"/>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
     </message>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="33"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="21"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="45"/>
         <source>&amp;Clear</source>
         <translation>清除清單(&amp;C)</translation>
     </message>
@@ -1363,35 +1378,35 @@ Do you want to override it?</source>
         <translation>無法讀取檔案 %1。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="38"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="40"/>
         <source>%n transaction(s) imported.</source>
         <translation>
             <numerusform>已匯入 %n 筆交易。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="40"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
         <source>%n new type(s) created.</source>
         <translation>
             <numerusform>已建立 %n 個新類別。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="44"/>
         <source>%n duplicate(s) skipped.</source>
         <translation>
             <numerusform>已略過 %n 筆重複的交易。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="44"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="46"/>
         <source>%n amount(s) rounded.</source>
         <translation>
             <numerusform>已將 %n 筆金額四捨五入。</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="45"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="47"/>
         <source>Import Statement</source>
         <translation>匯入銀行對帳單</translation>
     </message>
