@@ -952,22 +952,22 @@ Möchten Sie sie überschreiben?</translation>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="220"/>
+        <location filename="../ui/window/mainwindow.cpp" line="223"/>
         <source>File Modified</source>
         <translation>Datei geändert</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="220"/>
+        <location filename="../ui/window/mainwindow.cpp" line="223"/>
         <source>File Saved</source>
         <translation>Datei gespeichert</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="227"/>
+        <location filename="../ui/window/mainwindow.cpp" line="230"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/window/mainwindow.cpp" line="387"/>
+        <location filename="../ui/window/mainwindow.cpp" line="390"/>
         <source>%n of %1 transactions match, balance %2</source>
         <translation>
             <numerusform>%n von %1 Buchungen passt, Saldo %2</numerusform>
@@ -979,12 +979,12 @@ Möchten Sie sie überschreiben?</translation>
         <location filename="../ui/window/filecommands.cpp" line="18"/>
         <location filename="../ui/window/filecommands.cpp" line="65"/>
         <location filename="../ui/window/filecommands.cpp" line="71"/>
-        <location filename="../ui/window/mainwindow.cpp" line="229"/>
+        <location filename="../ui/window/mainwindow.cpp" line="232"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="243"/>
+        <location filename="../ui/window/mainwindow.cpp" line="246"/>
         <source>About Pennywell</source>
         <translation>Über Pennywell</translation>
     </message>
@@ -994,7 +994,7 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="247"/>
+        <location filename="../ui/window/mainwindow.cpp" line="250"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>Der Name kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Er darf nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>
@@ -1173,12 +1173,12 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Zeigt nur die passenden Buchungen an</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="213"/>
+        <location filename="../ui/window/mainwindow.cpp" line="216"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="213"/>
+        <location filename="../ui/window/mainwindow.cpp" line="216"/>
         <location filename="../ui/window/windowactions.cpp" line="48"/>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
@@ -1194,12 +1194,12 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Nimmt die letzte Änderung an der Datenbank zurück</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="214"/>
+        <location filename="../ui/window/mainwindow.cpp" line="217"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="214"/>
+        <location filename="../ui/window/mainwindow.cpp" line="217"/>
         <location filename="../ui/window/windowactions.cpp" line="51"/>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederholen</translation>
@@ -1240,7 +1240,7 @@ Möchten Sie sie überschreiben?</translation>
         <translation>&lt;p&gt;Pennywell ist freie Software: Sie dürfen sie unter den Bedingungen der GNU General Public License, Version 3 oder später, weitergeben und verändern.</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="443"/>
+        <location filename="../ui/window/mainwindow.cpp" line="446"/>
         <source>Exported to %1</source>
         <translation>Exportiert nach %1</translation>
     </message>
@@ -1334,17 +1334,18 @@ Möchten Sie sie überschreiben?</translation>
 <context>
     <name>RecentBooksMenu</name>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="15"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="16"/>
         <source>Recent &amp;Books</source>
         <translation>&amp;Zuletzt geöffnete Datenbanken</translation>
     </message>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="28"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="31"/>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
     </message>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="33"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="21"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="45"/>
         <source>&amp;Clear</source>
         <translation>&amp;Liste leeren</translation>
     </message>
@@ -1367,7 +1368,7 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Die Datei %1 kann nicht gelesen werden.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="38"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="40"/>
         <source>%n transaction(s) imported.</source>
         <translation>
             <numerusform>%n Buchung importiert.</numerusform>
@@ -1375,7 +1376,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="40"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
         <source>%n new type(s) created.</source>
         <translation>
             <numerusform>%n neue Kategorie angelegt.</numerusform>
@@ -1383,7 +1384,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="44"/>
         <source>%n duplicate(s) skipped.</source>
         <translation>
             <numerusform>%n doppelte Buchung übersprungen.</numerusform>
@@ -1391,7 +1392,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="44"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="46"/>
         <source>%n amount(s) rounded.</source>
         <translation>
             <numerusform>%n Betrag gerundet.</numerusform>
@@ -1399,7 +1400,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="45"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="47"/>
         <source>Import Statement</source>
         <translation>Kontoauszug importieren</translation>
     </message>
@@ -1462,27 +1463,62 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Die Datei enthält keine Buchungen.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="31"/>
+        <location filename="../text/statementmessages.cpp" line="32"/>
+        <source>The file is larger than %1 GB, more than a statement may be.</source>
+        <translation>Die Datei ist größer als %1 GB, mehr, als ein Kontoauszug sein darf.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="35"/>
+        <source>This line is longer than %1 MB, more than a line of a statement may be.</source>
+        <translation>Diese Zeile ist länger als %1 MB, mehr, als eine Zeile eines Kontoauszugs sein darf.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="38"/>
+        <source>More than %1 faults: the rest of the file was not read.</source>
+        <translation>Mehr als %1 Fehler: Der Rest der Datei wurde nicht gelesen.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="41"/>
+        <source>This line holds bytes that aren&apos;t valid %1, the encoding of the rest of the file. Choose the file&apos;s encoding if it is another.</source>
+        <translation>Diese Zeile enthält Bytes, die in %1, der Kodierung der übrigen Datei, ungültig sind. Wählen Sie die Kodierung der Datei, wenn sie eine andere ist.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="44"/>
+        <source>A second &quot;%1&quot; line in one transaction: the transaction above it doesn&apos;t end with a &quot;^&quot; line.</source>
+        <translation>Eine zweite „%1“-Zeile in einer Buchung: Der Buchung darüber fehlt die abschließende „^“-Zeile.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="47"/>
+        <source>&lt;%1&gt; is outside a transaction: its &lt;STMTTRN&gt; is missing.</source>
+        <translation>&lt;%1&gt; steht außerhalb einer Buchung: Das zugehörige &lt;STMTTRN&gt; fehlt.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="50"/>
+        <source>This transaction is outside a bank or card statement (&lt;STMTRS&gt; or &lt;CCSTMTRS&gt;).</source>
+        <translation>Diese Buchung steht außerhalb eines Konto- oder Kartenauszugs (&lt;STMTRS&gt; oder &lt;CCSTMTRS&gt;).</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="51"/>
         <source>&quot;%1&quot; holds a character the book can&apos;t store.</source>
         <translation>„%1“ enthält ein Zeichen, das die Datenbank nicht speichern kann.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="32"/>
+        <location filename="../text/statementmessages.cpp" line="52"/>
         <source>&quot;%1&quot; is longer than the book&apos;s 255 bytes.</source>
         <translation>„%1“ ist länger als die 255 Byte, die die Datenbank speichern kann.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="33"/>
+        <location filename="../text/statementmessages.cpp" line="53"/>
         <source>The type &quot;%1&quot; would be one more than the book&apos;s 128.</source>
         <translation>Mit der Kategorie „%1“ hätte die Datenbank mehr als die möglichen 128 Kategorien.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="34"/>
+        <location filename="../text/statementmessages.cpp" line="54"/>
         <source>The book has no transaction number left for this row.</source>
         <translation>Die Datenbank hat für diese Zeile keine freie Buchungsnummer mehr.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="44"/>
+        <location filename="../text/statementmessages.cpp" line="64"/>
         <source>Line %1: %2</source>
         <translation>Zeile %1: %2</translation>
     </message>
@@ -1515,17 +1551,17 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Standardkate&amp;gorie:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="121"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="123"/>
         <source>&amp;Import</source>
         <translation>&amp;Importieren</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="164"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="167"/>
         <source>Read as %1.</source>
         <translation>Gelesen als %1.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="191"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="194"/>
         <source>%n new transaction(s)</source>
         <translation>
             <numerusform>%n neue Buchung</numerusform>
@@ -1533,7 +1569,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="192"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="195"/>
         <source>%n duplicate(s) kept</source>
         <translation>
             <numerusform>%n doppelte behalten</numerusform>
@@ -1541,7 +1577,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="193"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
         <source>%n duplicate(s) skipped</source>
         <translation>
             <numerusform>%n doppelte übersprungen</numerusform>
@@ -1549,7 +1585,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="194"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="197"/>
         <source>%n amount(s) rounded</source>
         <translation>
             <numerusform>%n Betrag gerundet</numerusform>
@@ -1557,7 +1593,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="199"/>
         <source>%n row(s) spelt without accents</source>
         <translation>
             <numerusform>%n Zeile mit ersetzten Sonderzeichen</numerusform>
@@ -1565,7 +1601,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="197"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="200"/>
         <source>%n faulty row(s)</source>
         <translation>
             <numerusform>%n fehlerhafte Zeile</numerusform>
@@ -1573,7 +1609,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="199"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="202"/>
         <source>%n new type(s)</source>
         <translation>
             <numerusform>%n neue Kategorie</numerusform>
@@ -1581,17 +1617,17 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="203"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="206"/>
         <source>Nothing can be imported while a row is at fault; the first: %1</source>
         <translation>Solange eine Zeile fehlerhaft ist, kann nichts importiert werden; die erste: %1</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="206"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="209"/>
         <source>Nothing to import: the statement has no rows.</source>
         <translation>Nichts zu importieren: Der Kontoauszug hat keine Zeilen.</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="208"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="211"/>
         <source>Nothing to import: the book holds every row already.</source>
         <translation>Nichts zu importieren: Die Datenbank enthält schon jede Zeile.</translation>
     </message>

@@ -952,22 +952,22 @@ Do you want to override it?</translation>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="220"/>
+        <location filename="../ui/window/mainwindow.cpp" line="223"/>
         <source>File Modified</source>
         <translation>File Modified</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="220"/>
+        <location filename="../ui/window/mainwindow.cpp" line="223"/>
         <source>File Saved</source>
         <translation>File Saved</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="227"/>
+        <location filename="../ui/window/mainwindow.cpp" line="230"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/window/mainwindow.cpp" line="387"/>
+        <location filename="../ui/window/mainwindow.cpp" line="390"/>
         <source>%n of %1 transactions match, balance %2</source>
         <translation>
             <numerusform>%n of %1 transactions match, balance %2</numerusform>
@@ -979,12 +979,12 @@ Do you want to override it?</translation>
         <location filename="../ui/window/filecommands.cpp" line="18"/>
         <location filename="../ui/window/filecommands.cpp" line="65"/>
         <location filename="../ui/window/filecommands.cpp" line="71"/>
-        <location filename="../ui/window/mainwindow.cpp" line="229"/>
+        <location filename="../ui/window/mainwindow.cpp" line="232"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="243"/>
+        <location filename="../ui/window/mainwindow.cpp" line="246"/>
         <source>About Pennywell</source>
         <translation>About Pennywell</translation>
     </message>
@@ -994,7 +994,7 @@ Do you want to override it?</translation>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="247"/>
+        <location filename="../ui/window/mainwindow.cpp" line="250"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</translation>
     </message>
@@ -1173,12 +1173,12 @@ Do you want to override it?</translation>
         <translation>Show only the transactions that match</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="213"/>
+        <location filename="../ui/window/mainwindow.cpp" line="216"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Undo %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="213"/>
+        <location filename="../ui/window/mainwindow.cpp" line="216"/>
         <location filename="../ui/window/windowactions.cpp" line="48"/>
         <source>&amp;Undo</source>
         <translation>&amp;Undo</translation>
@@ -1194,12 +1194,12 @@ Do you want to override it?</translation>
         <translation>Take back the last change to the database</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="214"/>
+        <location filename="../ui/window/mainwindow.cpp" line="217"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Redo %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="214"/>
+        <location filename="../ui/window/mainwindow.cpp" line="217"/>
         <location filename="../ui/window/windowactions.cpp" line="51"/>
         <source>&amp;Redo</source>
         <translation>&amp;Redo</translation>
@@ -1240,7 +1240,7 @@ Do you want to override it?</translation>
         <translation>&lt;p&gt;Pennywell is free software: you may share and change it under the GNU General Public License, version 3 or later.</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="443"/>
+        <location filename="../ui/window/mainwindow.cpp" line="446"/>
         <source>Exported to %1</source>
         <translation>Exported to %1</translation>
     </message>
@@ -1334,17 +1334,18 @@ Do you want to override it?</translation>
 <context>
     <name>RecentBooksMenu</name>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="15"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="16"/>
         <source>Recent &amp;Books</source>
         <translation>Recent &amp;Books</translation>
     </message>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="28"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="31"/>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
     </message>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="33"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="21"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="45"/>
         <source>&amp;Clear</source>
         <translation>&amp;Clear</translation>
     </message>
@@ -1367,7 +1368,7 @@ Do you want to override it?</translation>
         <translation>The file %1 can&apos;t be read.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="38"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="40"/>
         <source>%n transaction(s) imported.</source>
         <translation>
             <numerusform>%n transaction imported.</numerusform>
@@ -1375,7 +1376,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="40"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
         <source>%n new type(s) created.</source>
         <translation>
             <numerusform>%n new type created.</numerusform>
@@ -1383,7 +1384,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="44"/>
         <source>%n duplicate(s) skipped.</source>
         <translation>
             <numerusform>%n duplicate skipped.</numerusform>
@@ -1391,7 +1392,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="44"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="46"/>
         <source>%n amount(s) rounded.</source>
         <translation>
             <numerusform>%n amount rounded.</numerusform>
@@ -1399,7 +1400,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="45"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="47"/>
         <source>Import Statement</source>
         <translation>Import Statement</translation>
     </message>
@@ -1462,27 +1463,62 @@ Do you want to override it?</translation>
         <translation>The file holds no transactions.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="31"/>
+        <location filename="../text/statementmessages.cpp" line="32"/>
+        <source>The file is larger than %1 GB, more than a statement may be.</source>
+        <translation>The file is larger than %1 GB, more than a statement may be.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="35"/>
+        <source>This line is longer than %1 MB, more than a line of a statement may be.</source>
+        <translation>This line is longer than %1 MB, more than a line of a statement may be.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="38"/>
+        <source>More than %1 faults: the rest of the file was not read.</source>
+        <translation>More than %1 faults: the rest of the file was not read.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="41"/>
+        <source>This line holds bytes that aren&apos;t valid %1, the encoding of the rest of the file. Choose the file&apos;s encoding if it is another.</source>
+        <translation>This line holds bytes that aren&apos;t valid %1, the encoding of the rest of the file. Choose the file&apos;s encoding if it is another.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="44"/>
+        <source>A second &quot;%1&quot; line in one transaction: the transaction above it doesn&apos;t end with a &quot;^&quot; line.</source>
+        <translation>A second &quot;%1&quot; line in one transaction: the transaction above it doesn&apos;t end with a &quot;^&quot; line.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="47"/>
+        <source>&lt;%1&gt; is outside a transaction: its &lt;STMTTRN&gt; is missing.</source>
+        <translation>&lt;%1&gt; is outside a transaction: its &lt;STMTTRN&gt; is missing.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="50"/>
+        <source>This transaction is outside a bank or card statement (&lt;STMTRS&gt; or &lt;CCSTMTRS&gt;).</source>
+        <translation>This transaction is outside a bank or card statement (&lt;STMTRS&gt; or &lt;CCSTMTRS&gt;).</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="51"/>
         <source>&quot;%1&quot; holds a character the book can&apos;t store.</source>
         <translation>&quot;%1&quot; holds a character the book can&apos;t store.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="32"/>
+        <location filename="../text/statementmessages.cpp" line="52"/>
         <source>&quot;%1&quot; is longer than the book&apos;s 255 bytes.</source>
         <translation>&quot;%1&quot; is longer than the book&apos;s 255 bytes.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="33"/>
+        <location filename="../text/statementmessages.cpp" line="53"/>
         <source>The type &quot;%1&quot; would be one more than the book&apos;s 128.</source>
         <translation>The type &quot;%1&quot; would be one more than the book&apos;s 128.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="34"/>
+        <location filename="../text/statementmessages.cpp" line="54"/>
         <source>The book has no transaction number left for this row.</source>
         <translation>The book has no transaction number left for this row.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="44"/>
+        <location filename="../text/statementmessages.cpp" line="64"/>
         <source>Line %1: %2</source>
         <translation>Line %1: %2</translation>
     </message>
@@ -1515,17 +1551,17 @@ Do you want to override it?</translation>
         <translation>Default &amp;type:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="121"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="123"/>
         <source>&amp;Import</source>
         <translation>&amp;Import</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="164"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="167"/>
         <source>Read as %1.</source>
         <translation>Read as %1.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="191"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="194"/>
         <source>%n new transaction(s)</source>
         <translation>
             <numerusform>%n new transaction</numerusform>
@@ -1533,7 +1569,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="192"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="195"/>
         <source>%n duplicate(s) kept</source>
         <translation>
             <numerusform>%n duplicate kept</numerusform>
@@ -1541,7 +1577,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="193"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
         <source>%n duplicate(s) skipped</source>
         <translation>
             <numerusform>%n duplicate skipped</numerusform>
@@ -1549,7 +1585,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="194"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="197"/>
         <source>%n amount(s) rounded</source>
         <translation>
             <numerusform>%n amount rounded</numerusform>
@@ -1557,7 +1593,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="199"/>
         <source>%n row(s) spelt without accents</source>
         <translation>
             <numerusform>%n row spelt without accents</numerusform>
@@ -1565,7 +1601,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="197"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="200"/>
         <source>%n faulty row(s)</source>
         <translation>
             <numerusform>%n faulty row</numerusform>
@@ -1573,7 +1609,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="199"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="202"/>
         <source>%n new type(s)</source>
         <translation>
             <numerusform>%n new type</numerusform>
@@ -1581,17 +1617,17 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="203"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="206"/>
         <source>Nothing can be imported while a row is at fault; the first: %1</source>
         <translation>Nothing can be imported while a row is at fault; the first: %1</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="206"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="209"/>
         <source>Nothing to import: the statement has no rows.</source>
         <translation>Nothing to import: the statement has no rows.</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="208"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="211"/>
         <source>Nothing to import: the book holds every row already.</source>
         <translation>Nothing to import: the book holds every row already.</translation>
     </message>

@@ -949,22 +949,22 @@ Do you want to override it?</source>
         <translation>說明(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="220"/>
+        <location filename="../ui/window/mainwindow.cpp" line="223"/>
         <source>File Modified</source>
         <translation>檔案已修改</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="220"/>
+        <location filename="../ui/window/mainwindow.cpp" line="223"/>
         <source>File Saved</source>
         <translation>檔案已儲存</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="227"/>
+        <location filename="../ui/window/mainwindow.cpp" line="230"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/window/mainwindow.cpp" line="387"/>
+        <location filename="../ui/window/mainwindow.cpp" line="390"/>
         <source>%n of %1 transactions match, balance %2</source>
         <translation>
             <numerusform>%1 筆交易中有 %n 筆符合，餘額 %2</numerusform>
@@ -975,12 +975,12 @@ Do you want to override it?</source>
         <location filename="../ui/window/filecommands.cpp" line="18"/>
         <location filename="../ui/window/filecommands.cpp" line="65"/>
         <location filename="../ui/window/filecommands.cpp" line="71"/>
-        <location filename="../ui/window/mainwindow.cpp" line="229"/>
+        <location filename="../ui/window/mainwindow.cpp" line="232"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="243"/>
+        <location filename="../ui/window/mainwindow.cpp" line="246"/>
         <source>About Pennywell</source>
         <translation>關於 Pennywell</translation>
     </message>
@@ -990,7 +990,7 @@ Do you want to override it?</source>
         <translation>警告</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="247"/>
+        <location filename="../ui/window/mainwindow.cpp" line="250"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個名稱無法存入 Pennywell 資料庫檔案：名稱只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>
@@ -1169,12 +1169,12 @@ Do you want to override it?</source>
         <translation>只顯示符合條件的交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="213"/>
+        <location filename="../ui/window/mainwindow.cpp" line="216"/>
         <source>&amp;Undo %1</source>
         <translation>復原 %1(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="213"/>
+        <location filename="../ui/window/mainwindow.cpp" line="216"/>
         <location filename="../ui/window/windowactions.cpp" line="48"/>
         <source>&amp;Undo</source>
         <translation>復原(&amp;U)</translation>
@@ -1190,12 +1190,12 @@ Do you want to override it?</source>
         <translation>復原對資料庫的上一個變更</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="214"/>
+        <location filename="../ui/window/mainwindow.cpp" line="217"/>
         <source>&amp;Redo %1</source>
         <translation>取消復原 %1(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="214"/>
+        <location filename="../ui/window/mainwindow.cpp" line="217"/>
         <location filename="../ui/window/windowactions.cpp" line="51"/>
         <source>&amp;Redo</source>
         <translation>取消復原(&amp;R)</translation>
@@ -1236,7 +1236,7 @@ Do you want to override it?</source>
         <translation>&lt;p&gt;Pennywell 是自由軟體：您可以依照 GNU 通用公共授權條款第 3 版或更新版本散布及修改。</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="443"/>
+        <location filename="../ui/window/mainwindow.cpp" line="446"/>
         <source>Exported to %1</source>
         <translation>已匯出至 %1</translation>
     </message>
@@ -1330,17 +1330,18 @@ Do you want to override it?</source>
 <context>
     <name>RecentBooksMenu</name>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="15"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="16"/>
         <source>Recent &amp;Books</source>
         <translation>最近開啟的資料庫(&amp;B)</translation>
     </message>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="28"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="31"/>
         <source>&amp;%1 %2</source>
         <translation>&amp;%1 %2</translation>
     </message>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="33"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="21"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="45"/>
         <source>&amp;Clear</source>
         <translation>清除清單(&amp;C)</translation>
     </message>
@@ -1363,35 +1364,35 @@ Do you want to override it?</source>
         <translation>無法讀取檔案 %1。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="38"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="40"/>
         <source>%n transaction(s) imported.</source>
         <translation>
             <numerusform>已匯入 %n 筆交易。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="40"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
         <source>%n new type(s) created.</source>
         <translation>
             <numerusform>已建立 %n 個新類別。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="44"/>
         <source>%n duplicate(s) skipped.</source>
         <translation>
             <numerusform>已略過 %n 筆重複的交易。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="44"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="46"/>
         <source>%n amount(s) rounded.</source>
         <translation>
             <numerusform>已將 %n 筆金額四捨五入。</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="45"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="47"/>
         <source>Import Statement</source>
         <translation>匯入銀行對帳單</translation>
     </message>
@@ -1454,27 +1455,62 @@ Do you want to override it?</source>
         <translation>檔案中沒有任何交易。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="31"/>
+        <location filename="../text/statementmessages.cpp" line="32"/>
+        <source>The file is larger than %1 GB, more than a statement may be.</source>
+        <translation>檔案大於 %1 GB，超過對帳單的上限。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="35"/>
+        <source>This line is longer than %1 MB, more than a line of a statement may be.</source>
+        <translation>這一行超過 %1 MB，超過對帳單每行的上限。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="38"/>
+        <source>More than %1 faults: the rest of the file was not read.</source>
+        <translation>錯誤超過 %1 個：檔案的其餘部分未讀取。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="41"/>
+        <source>This line holds bytes that aren&apos;t valid %1, the encoding of the rest of the file. Choose the file&apos;s encoding if it is another.</source>
+        <translation>這一行含有不符合 %1 的位元組，而檔案其餘部分是這種編碼。若檔案是其他編碼，請選擇該編碼。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="44"/>
+        <source>A second &quot;%1&quot; line in one transaction: the transaction above it doesn&apos;t end with a &quot;^&quot; line.</source>
+        <translation>同一筆交易中出現第二個「%1」行：上一筆交易沒有以「^」行結束。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="47"/>
+        <source>&lt;%1&gt; is outside a transaction: its &lt;STMTTRN&gt; is missing.</source>
+        <translation>&lt;%1&gt; 不在任何交易之內：缺少該交易的 &lt;STMTTRN&gt;。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="50"/>
+        <source>This transaction is outside a bank or card statement (&lt;STMTRS&gt; or &lt;CCSTMTRS&gt;).</source>
+        <translation>這筆交易不在銀行或信用卡對帳單（&lt;STMTRS&gt; 或 &lt;CCSTMTRS&gt;）之內。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="51"/>
         <source>&quot;%1&quot; holds a character the book can&apos;t store.</source>
         <translation>「%1」含有資料庫無法儲存的字元。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="32"/>
+        <location filename="../text/statementmessages.cpp" line="52"/>
         <source>&quot;%1&quot; is longer than the book&apos;s 255 bytes.</source>
         <translation>「%1」超過資料庫可儲存的 255 位元組。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="33"/>
+        <location filename="../text/statementmessages.cpp" line="53"/>
         <source>The type &quot;%1&quot; would be one more than the book&apos;s 128.</source>
         <translation>類別「%1」會使類別數超過資料庫最多可容納的 128 個。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="34"/>
+        <location filename="../text/statementmessages.cpp" line="54"/>
         <source>The book has no transaction number left for this row.</source>
         <translation>資料庫已沒有可供此列使用的交易編號。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="44"/>
+        <location filename="../text/statementmessages.cpp" line="64"/>
         <source>Line %1: %2</source>
         <translation>第 %1 行：%2</translation>
     </message>
@@ -1507,76 +1543,76 @@ Do you want to override it?</source>
         <translation>預設類別(&amp;T)：</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="121"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="123"/>
         <source>&amp;Import</source>
         <translation>匯入(&amp;I)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="164"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="167"/>
         <source>Read as %1.</source>
         <translation>以 %1 格式讀取。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="191"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="194"/>
         <source>%n new transaction(s)</source>
         <translation>
             <numerusform>%n 筆新交易</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="192"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="195"/>
         <source>%n duplicate(s) kept</source>
         <translation>
             <numerusform>保留 %n 筆重複</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="193"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
         <source>%n duplicate(s) skipped</source>
         <translation>
             <numerusform>略過 %n 筆重複</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="194"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="197"/>
         <source>%n amount(s) rounded</source>
         <translation>
             <numerusform>%n 筆金額四捨五入</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="199"/>
         <source>%n row(s) spelt without accents</source>
         <translation>
             <numerusform>%n 列已去除重音符號</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="197"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="200"/>
         <source>%n faulty row(s)</source>
         <translation>
             <numerusform>%n 列有誤</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="199"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="202"/>
         <source>%n new type(s)</source>
         <translation>
             <numerusform>%n 個新類別</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="203"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="206"/>
         <source>Nothing can be imported while a row is at fault; the first: %1</source>
         <translation>有錯誤的列時無法匯入；第一個錯誤：%1</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="206"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="209"/>
         <source>Nothing to import: the statement has no rows.</source>
         <translation>沒有可匯入的內容：對帳單中沒有任何資料列。</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="208"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="211"/>
         <source>Nothing to import: the book holds every row already.</source>
         <translation>沒有可匯入的內容：資料庫中已有每一列。</translation>
     </message>
