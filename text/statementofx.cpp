@@ -143,7 +143,12 @@ std::string elementText(std::string_view raw) {
                     }
                 }
                 if (const std::uint32_t code = decoded ? 0 : numericReference(name); code != 0) {
-                    appendUtf8(code, out);
+                    // A line break or a tab written as a reference is white space too.
+                    if (code < 0x80 && isSpace(static_cast<char>(code))) {
+                        if (!out.empty() && out.back() != ' ') out += ' ';
+                    } else {
+                        appendUtf8(code, out);
+                    }
                     decoded = true;
                 }
                 if (decoded) {

@@ -110,6 +110,9 @@ const ReadCase ofxCases[] = {
      sgmlBank("<STMTTRN><DTPOSTED>20260110<TRNAMT>-5<NAME>Smith &amp; Sons &lt;UK&gt;\r\n"
               "<MEMO>&quot;tea&quot;  &apos;n&apos;\tcake &#233;&#x20AC; &bogus; &#xD800;</STMTTRN>\r\n"),
      {{17, 2026, 1, 10, -5, "Smith & Sons <UK> \"tea\" 'n' cake \xC3\xA9\xE2\x82\xAC &bogus; &#xD800;"}}},
+    {"a line break or a tab written as a reference is a space too",
+     sgmlBank("<STMTTRN><DTPOSTED>20260110<TRNAMT>-5<NAME>two&#10;lines&#x9;&#13;tab</STMTTRN>\r\n"),
+     {{17, 2026, 1, 10, -5, "two lines tab"}}},
     {"dates with time, fraction and zone: the first eight digits",
      xmlCard("<STMTTRN><DTPOSTED>20260131235959.000[-5:EST]</DTPOSTED><TRNAMT>-1</TRNAMT></STMTTRN>\n"
              "<STMTTRN><DTPOSTED>202602011200</DTPOSTED><TRNAMT>-2</TRNAMT></STMTTRN>\n"
