@@ -110,7 +110,8 @@ private:
     // The table's records past its header.
     TableRecords tableRows() const;
     // The decimal mark and the date format, where they are to be detected,
-    // from every row; false (with the fault) at a row too long.
+    // from every row, and how many rows have a date; false (with the fault)
+    // at a row too long.
     bool settleNumbersAndDates(const ColumnsOf& at);
     bool refusedAsTooLong(const CsvRecord& record) {
         if (record.fault != CsvRecord::Fault::TooLong) return false;
@@ -130,6 +131,7 @@ private:
     std::string_view text;
     int tableStart = 0;  // the records before the header: the bank's preamble
     int brokenHeaderLine = 0;  // a header whose quotes are broken
+    std::size_t datedRows = 0;  // rows whose date reads, counted while settling
 };
 
 bool BankCsvReader::decode(std::string_view bytes, std::string& decoded) {
@@ -179,6 +181,8 @@ void BankCsvReader::read(std::string_view bytes) {
     if (brokenHeaderLine > 0) fault(brokenHeaderLine, Reason::BadQuoting);
     if (!settleNumbersAndDates(at)) return;
 
+    // Room for the rows whose dates read, which a file of faults has none of.
+    statement.rows.reserve(std::min(datedRows, static_cast<std::size_t>(std::max<std::int64_t>(options.rowRoom, 0))));
     TableRecords rows = tableRows();
     CsvRecord record;
     while (!collector.full() && rows.next(record)) {
@@ -261,7 +265,11 @@ bool BankCsvReader::settleNumbersAndDates(const ColumnsOf& at) {
         if (decimalToDetect)
             for (const int column : {at.amount, at.debit, at.credit})
                 if (column >= 0) marks.add(fieldOf(record, column));
-        if (datesToDetect && record.fault == CsvRecord::Fault::None) dates.add(fieldOf(record, at.date));
+        if (record.fault != CsvRecord::Fault::None) continue;
+        const std::string_view date = fieldOf(record, at.date);
+        int year, month, day;
+        if (datesToDetect ? dates.add(date) : parseStatementDate(date, statement.dateFormat, year, month, day))
+            ++datedRows;
     }
     if (decimalToDetect) statement.csv.decimalComma = marks.comma() ? 1 : 0;
     if (datesToDetect) statement.dateFormat = dates.best();

@@ -246,14 +246,17 @@ bool detectDecimalComma(const std::vector<std::string_view>& amounts) {
     return tally.comma();
 }
 
-void DateFormatTally::add(std::string_view date) {
+bool DateFormatTally::add(std::string_view date) {
     int year, month, day;
+    bool readable = false;
     for (std::size_t k = 0; k < datesTried.size(); ++k) {
         const StatementDateFormat format = datesTried[k];
         const bool read = parseStatementDate(date, format, year, month, day) &&
                           (format != StatementDateFormat::Roc || trimmed(date).find('/') == 3);
         if (!read) ++misread[k];
+        readable = readable || read;
     }
+    return readable;
 }
 
 StatementDateFormat DateFormatTally::best() const {

@@ -70,7 +70,8 @@ bool detectDecimalComma(const std::vector<std::string_view>& amounts);
 // point at the odd rows. The dates are told one at a time.
 class DateFormatTally {
 public:
-    void add(std::string_view date);
+    // True when some format reads the date.
+    bool add(std::string_view date);
     StatementDateFormat best() const;
 
 private:
