@@ -1477,27 +1477,62 @@ Do you want to override it?</translation>
         <translation>The file holds no transactions.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="31"/>
+        <location filename="../text/statementmessages.cpp" line="32"/>
+        <source>The file is larger than %1 GB, more than a statement may be.</source>
+        <translation>The file is larger than %1 GB, more than a statement may be.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="35"/>
+        <source>This line is longer than %1 MB, more than a line of a statement may be.</source>
+        <translation>This line is longer than %1 MB, more than a line of a statement may be.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="38"/>
+        <source>More than %1 faults: the rest of the file was not read.</source>
+        <translation>More than %1 faults: the rest of the file was not read.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="41"/>
+        <source>This line holds bytes that aren&apos;t valid %1, the encoding of the rest of the file. Choose the file&apos;s encoding if it is another.</source>
+        <translation>This line holds bytes that aren&apos;t valid %1, the encoding of the rest of the file. Choose the file&apos;s encoding if it is another.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="44"/>
+        <source>A second &quot;%1&quot; line in one transaction: the transaction above it doesn&apos;t end with a &quot;^&quot; line.</source>
+        <translation>A second &quot;%1&quot; line in one transaction: the transaction above it doesn&apos;t end with a &quot;^&quot; line.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="47"/>
+        <source>&lt;%1&gt; is outside a transaction: its &lt;STMTTRN&gt; is missing.</source>
+        <translation>&lt;%1&gt; is outside a transaction: its &lt;STMTTRN&gt; is missing.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="50"/>
+        <source>This transaction is outside a bank or card statement (&lt;STMTRS&gt; or &lt;CCSTMTRS&gt;).</source>
+        <translation>This transaction is outside a bank or card statement (&lt;STMTRS&gt; or &lt;CCSTMTRS&gt;).</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="51"/>
         <source>&quot;%1&quot; holds a character the book can&apos;t store.</source>
         <translation>&quot;%1&quot; holds a character the book can&apos;t store.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="32"/>
+        <location filename="../text/statementmessages.cpp" line="52"/>
         <source>&quot;%1&quot; is longer than the book&apos;s 255 bytes.</source>
         <translation>&quot;%1&quot; is longer than the book&apos;s 255 bytes.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="33"/>
+        <location filename="../text/statementmessages.cpp" line="53"/>
         <source>The type &quot;%1&quot; would be one more than the book&apos;s 128.</source>
         <translation>The type &quot;%1&quot; would be one more than the book&apos;s 128.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="34"/>
+        <location filename="../text/statementmessages.cpp" line="54"/>
         <source>The book has no transaction number left for this row.</source>
         <translation>The book has no transaction number left for this row.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="44"/>
+        <location filename="../text/statementmessages.cpp" line="64"/>
         <source>Line %1: %2</source>
         <translation>Line %1: %2</translation>
     </message>
@@ -1530,17 +1565,17 @@ Do you want to override it?</translation>
         <translation>Default &amp;type:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="121"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="123"/>
         <source>&amp;Import</source>
         <translation>&amp;Import</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="164"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="167"/>
         <source>Read as %1.</source>
         <translation>Read as %1.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="191"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="194"/>
         <source>%n new transaction(s)</source>
         <translation>
             <numerusform>%n new transaction</numerusform>
@@ -1548,7 +1583,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="192"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="195"/>
         <source>%n duplicate(s) kept</source>
         <translation>
             <numerusform>%n duplicate kept</numerusform>
@@ -1556,7 +1591,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="193"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
         <source>%n duplicate(s) skipped</source>
         <translation>
             <numerusform>%n duplicate skipped</numerusform>
@@ -1564,7 +1599,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="194"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="197"/>
         <source>%n amount(s) rounded</source>
         <translation>
             <numerusform>%n amount rounded</numerusform>
@@ -1572,7 +1607,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="199"/>
         <source>%n row(s) spelt without accents</source>
         <translation>
             <numerusform>%n row spelt without accents</numerusform>
@@ -1580,7 +1615,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="197"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="200"/>
         <source>%n faulty row(s)</source>
         <translation>
             <numerusform>%n faulty row</numerusform>
@@ -1588,7 +1623,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="199"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="202"/>
         <source>%n new type(s)</source>
         <translation>
             <numerusform>%n new type</numerusform>
@@ -1596,17 +1631,17 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="203"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="206"/>
         <source>Nothing can be imported while a row is at fault; the first: %1</source>
         <translation>Nothing can be imported while a row is at fault; the first: %1</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="206"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="209"/>
         <source>Nothing to import: the statement has no rows.</source>
         <translation>Nothing to import: the statement has no rows.</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="208"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="211"/>
         <source>Nothing to import: the book holds every row already.</source>
         <translation>Nothing to import: the book holds every row already.</translation>
     </message>
