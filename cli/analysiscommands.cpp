@@ -190,7 +190,7 @@ int runBudget(const BudgetOptions& options) {
     }
     const std::int32_t todayCode = KestLib::packDate(today.year, today.month, today.day);
     const KestLib::DateRange period = selection.choice.range;
-    if (todayCode > period.last || (selection.from && todayCode < period.first))
+    if (!period.takes(todayCode))
         throw CliFailure(CliFailure::Usage, "--today " + PwText::isoDate(today.year, today.month, today.day) +
                                                 " is outside the budget period");
     const QDate todayDate(today.year, today.month, today.day);

@@ -21,7 +21,7 @@ AccountDB loadBook(const std::string& path) {
 PwText::Date parseDateOption(const std::string& option, const std::string& text) {
     PwText::Date date;
     if (!PwText::parseIsoDate(text, date))
-        throw CliFailure(CliFailure::Usage, option + ": \"" + text + "\" is not a date written YYYY-MM-DD");
+        throw CliFailure(CliFailure::Usage, option + ": \"" + terminalText(text) + "\" is not a date written YYYY-MM-DD");
     return date;
 }
 
@@ -35,7 +35,7 @@ ResolvedSelection resolveSelection(const AccountDB& db, const SelectionOptions& 
         selection.to = parseDateOption("--to", options.to);
         selection.choice.range.last = KestLib::packDate(selection.to->year, selection.to->month, selection.to->day);
     }
-    if (selection.from && selection.to && selection.choice.range.first > selection.choice.range.last)
+    if (selection.choice.range.endsBeforeItStarts())
         throw CliFailure(CliFailure::Usage, "--from " + options.from + " is after --to " + options.to);
 
     using KestLib::InOutSelector;
@@ -52,7 +52,7 @@ ResolvedSelection resolveSelection(const AccountDB& db, const SelectionOptions& 
             if (codec.utf8ToBig5(name, stored))
                 for (int position = 0; position < db.typeCount() && found < 0; ++position)
                     if (db.typeAt(position).name() == stored) found = position;
-            if (found < 0) throw CliFailure(CliFailure::Usage, "--type: the book has no type named \"" + name + "\"");
+            if (found < 0) throw CliFailure(CliFailure::Usage, "--type: the book has no type named \"" + terminalText(name) + "\"");
             selection.choice.types.set(static_cast<std::size_t>(db.typeAt(found).id()));
         }
     }

@@ -2,9 +2,11 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cerrno>
 #include <chrono>
 #include <climits>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -20,6 +22,7 @@
 #include "commands.h"
 #include "csv.h"
 #include "errormsg.h"
+#include "exportclash.h"
 #include "fileidentity.h"
 #include "fileio.h"
 #include "isodate.h"
@@ -48,13 +51,19 @@ std::string readAll(const std::string& path) {
         in << std::cin.rdbuf();
         return in.str();
     }
-    std::ifstream in(path, std::ios::binary);
+    const auto refuse = [&path](const std::string& reason) {
+        throw CliFailure(CliFailure::Refused, terminalText(path) + ": can't be read: " + reason);
+    };
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
-    if (!in || error) throw CliFailure(CliFailure::Refused, path + ": can't be read");
+    if (error) refuse(error.message());
+    errno = 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) refuse(std::strerror(errno != 0 ? errno : EIO));
     // In one read: a CSV of a million rows is some 50 MB.
     std::string bytes(static_cast<std::size_t>(size), '\0');
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) refuse(std::strerror(errno != 0 ? errno : EIO));
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     return bytes;
 }
@@ -175,19 +184,41 @@ int runCheck(const std::string& book) {
     try {
         db.loadFile(book);
     } catch (const KestLib::ErrorMsg& error) {
-        writeOut(book + ": damaged or unreadable: " + errorText(error) + "\n");
+        writeOut(terminalText(book) + ": damaged or unreadable: " + errorText(error) + "\n");
         return CliFailure::Refused;
     }
-    writeOut(book + ": sound, " + std::to_string(db.transCount()) + " transactions, " +
+    writeOut(terminalText(book) + ": sound, " + std::to_string(db.transCount()) + " transactions, " +
              std::to_string(db.typeCount()) + " types\n");
     return 0;
 }
 
-int runExport(const ExportOptions& options) {
-    // Refused before the book is even read: the output would replace it.
-    if (!options.output.empty() && KestLib::isSameFile(options.output, options.read.book))
-        throw CliFailure(CliFailure::Refused, options.output + ": is the book being exported (" + options.read.book +
+namespace {
+
+// An output that would replace a book is refused before the book is even
+// read: the book exported always, another book or the backup unless forced.
+void refuseReplacingABook(const ExportOptions& options) {
+    const std::string output = terminalText(options.output);
+    const std::string book = terminalText(options.read.book);
+    const char* unlessForced = "; the export would replace it, so nothing was written (--force replaces it)";
+    switch (KestLib::exportClash(options.output, options.read.book)) {
+    case KestLib::ExportClash::Book:
+        throw CliFailure(CliFailure::Refused, output + ": is the book being exported (" + book +
                                                   "); the export would replace it, so nothing was written");
+    case KestLib::ExportClash::Backup:
+        if (!options.force) throw CliFailure(CliFailure::Refused, output + ": is the backup of " + book + unlessForced);
+        break;
+    case KestLib::ExportClash::OtherBook:
+        if (!options.force) throw CliFailure(CliFailure::Refused, output + ": is a Pennywell book" + unlessForced);
+        break;
+    case KestLib::ExportClash::None:
+        break;
+    }
+}
+
+}  // namespace
+
+int runExport(const ExportOptions& options) {
+    if (!options.output.empty()) refuseReplacingABook(options);
     const AccountDB db = loadBook(options.read.book);
     const ResolvedSelection selection = resolveSelection(db, options.read.selection);
     const std::string bytes = options.read.format == "ledger"
@@ -200,7 +231,7 @@ int runExport(const ExportOptions& options) {
     try {
         KestLib::writeFileAtomically(options.output, bytes);
     } catch (const KestLib::ErrorMsg& error) {
-        throw CliFailure(CliFailure::Refused, options.output + ": " + error.message());
+        throw CliFailure(options.output, error, "nothing was written");
     }
     return 0;
 }
@@ -211,15 +242,17 @@ namespace {
 // refused, naming the file the import would have replaced.
 void refuseQuestions(const KestLib::SavePlan& plan, const std::string& book, bool readBook) {
     if (!plan.overwritten().empty()) {
+        const std::string overwritten = terminalText(plan.overwritten());
         if (readBook)
-            throw CliFailure(CliFailure::Refused, plan.overwritten() + ": the import would be saved to this file, "
-                                                      "which is another book than " + book +
+            throw CliFailure(CliFailure::Refused, overwritten + ": the import would be saved to this file, "
+                                                      "which is another book than " + terminalText(book) +
                                                       "; nothing was written");
-        throw CliFailure(CliFailure::Refused, plan.overwritten() + ": the new book would replace this file, which "
+        throw CliFailure(CliFailure::Refused, overwritten + ": the new book would replace this file, which "
                                                   "exists; nothing was written");
     }
     if (plan.changedSinceRead())
-        throw CliFailure(CliFailure::Refused, plan.target() + ": was changed by another program while it was read; "
+        throw CliFailure(CliFailure::Refused, terminalText(plan.target()) +
+                                                  ": was changed by another program while it was read; "
                                                   "nothing was written");
 }
 
@@ -230,11 +263,11 @@ KestLib::BookLock lockBook(const std::string& book, int waitSeconds) {
     std::optional<KestLib::BookLock> lock = KestLib::BookLock::tryTake(book);
     if (lock) return std::move(*lock);
     if (waitSeconds > 0) {
-        report("waiting for another program that is saving " + book + "...");
+        report("waiting for another program that is saving " + terminalText(book) + "...");
         lock = KestLib::BookLock::waitFor(book, std::chrono::seconds(waitSeconds));
         if (lock) return std::move(*lock);
     }
-    throw CliFailure(CliFailure::Refused, "another program is saving " + book + "; gave up after " +
+    throw CliFailure(CliFailure::Refused, "another program is saving " + terminalText(book) + "; gave up after " +
                                               std::to_string(waitSeconds) + " s (--wait); nothing was written");
 }
 
@@ -242,13 +275,13 @@ KestLib::BookLock lockBook(const std::string& book, int waitSeconds) {
 // error: the import is done, but whoever shares the book should know.
 void warnOwners(const KestLib::OwnersNotKept& file) {
     auto owners = [](const KestLib::FileOwners& ids) {
-        return KestLib::userName(ids.user) + ", group " + KestLib::groupName(ids.group);
+        return terminalText(KestLib::userName(ids.user) + ", group " + KestLib::groupName(ids.group));
     };
     const std::string why = file.got.group == file.wanted.group
                                 ? "only the administrator can give a file to another user; its group is kept"
                                 : "only the administrator can give a file to another user, and only a member of a "
                                   "group to that group";
-    report("warning: " + file.path + " now belongs to " + owners(file.got) + ", not to " + owners(file.wanted) +
+    report("warning: " + terminalText(file.path) + " now belongs to " + owners(file.got) + ", not to " + owners(file.wanted) +
            " (" + why + ")");
 }
 
@@ -271,7 +304,7 @@ int runImport(const ImportOptions& options) {
     try {
         save.emplace(KestLib::SavePlan::make(readBook ? options.book : std::string(), options.book, identity));
     } catch (const KestLib::ErrorMsg& failure) {
-        throw CliFailure(CliFailure::Refused, failure.path() + ": " + failure.message() + "; nothing was written");
+        throw CliFailure(failure.path(), failure, "nothing was written");
     }
     const KestLib::SavePlan& plan = save->plan();
     refuseQuestions(plan, options.book, readBook);
@@ -296,11 +329,12 @@ int runImport(const ImportOptions& options) {
     // A file imported again adds nothing; saving anyway would replace the
     // backup of the book before the first import.
     if (!options.dryRun && readBook && !db.isModified()) {
-        writeOut("Imported " + what + "; nothing was new, so " + options.book + " was not written.\n");
+        writeOut("Imported " + what + "; nothing was new, so " + terminalText(options.book) + " was not written.\n");
         return 0;
     }
     if (options.dryRun) {
-        writeOut("Would import " + what + " into " + options.book + "; nothing was written.\n" + note + preview);
+        writeOut("Would import " + what + " into " + terminalText(options.book) + "; nothing was written.\n" + note +
+                 preview);
         return 0;
     }
     KestLib::SaveReport saved;
@@ -308,11 +342,17 @@ int runImport(const ImportOptions& options) {
         saved = save->write(db);
     } catch (const KestLib::ErrorMsg& failure) {
         const std::string& file = failure.path().empty() ? plan.target() : failure.path();
-        throw CliFailure(CliFailure::Refused, file + ": " + errorText(failure) + "; the book file was not changed");
+        // Two imports that both create the book: the later finds it made.
+        if (plan.createsTarget() && file == plan.target() && failure.systemError() == EEXIST)
+            throw CliFailure(CliFailure::Refused, terminalText(file) + ": was created by another program while this "
+                                                      "import ran (" + errorText(failure) +
+                                                      "); nothing was written, so import again to add to it");
+        throw CliFailure(file, failure, "the book file was not changed");
     }
     for (const KestLib::OwnersNotKept& file : saved.ownersNotKept) warnOwners(file);
-    std::string message = "Imported " + what + " into " + plan.target();
-    if (!plan.backupFile().empty()) message += "; the previous file is kept as " + plan.backupFile();
+    noteSaved(terminalText(plan.target()) + ": imported and saved");
+    std::string message = "Imported " + what + " into " + terminalText(plan.target());
+    if (!plan.backupFile().empty()) message += "; the previous file is kept as " + terminalText(plan.backupFile());
     writeOut(message + ".\n" + note);
     return 0;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "errormsg.h"
+#include "output.h"
 
 // The core's error as the command line says it: the fixed message and, when
 // a system call failed, the system's reason, as the window's details give it.
@@ -18,13 +19,16 @@ inline std::string errorText(const KestLib::ErrorMsg& error) {
 class CliFailure : public std::runtime_error {
 public:
     enum Code {
-        Refused = 1,  // refused input, a damaged or unreadable file, a write that failed
-        Usage = 2,    // arguments that can't be used
+        Refused = 1,     // refused input, a damaged or unreadable file, a write that failed
+        Usage = 2,       // arguments that can't be used
+        ReportLost = 3,  // the book was saved, but the report of it couldn't be written
     };
 
     CliFailure(Code code, const std::string& message) : std::runtime_error(message), code(code) {}
-    // A refusal because the core failed on the file at path.
-    CliFailure(const std::string& path, const KestLib::ErrorMsg& error)
-        : CliFailure(Refused, path + ": " + errorText(error)) {}
+    // A refusal because the core failed on the file at path, with the
+    // system's reason and, when given, what that meant for the command
+    // ("nothing was written").
+    CliFailure(const std::string& path, const KestLib::ErrorMsg& error, const std::string& outcome = {})
+        : CliFailure(Refused, terminalText(path) + ": " + errorText(error) + (outcome.empty() ? "" : "; " + outcome)) {}
     const Code code;
 };

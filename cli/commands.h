@@ -23,6 +23,7 @@ struct ExportOptions {
     ReadOptions read;  // format: csv or ledger
     std::string encoding = "utf-8";
     std::string output;  // empty: standard output
+    bool force = false;  // output may replace another book or the backup
 };
 
 struct ImportOptions {

@@ -1,12 +1,14 @@
 // pennywell-cli: reads, analyses and moves the transactions of a .pwdb book
 // without the window. Exit codes: 0 success, 1 refused input or a damaged,
-// unreadable or unwritable file, 2 a usage error.
+// unreadable or unwritable file, 2 a usage error, 3 an import saved whose
+// report couldn't be written.
 
 #include <CLI/CLI.hpp>
 
 #include <csignal>
 #include <iostream>
 #include <new>
+#include <sstream>
 
 #include "clifailure.h"
 #include "commands.h"
@@ -50,7 +52,7 @@ const CLI::Validator wholeAmount(
 int runCommandLine(int argc, char** argv) {
     CLI::App app{"Reads, analyses, exports and imports the transactions of a Pennywell book (.pwdb).\n"
                  "Exit codes: 0 success, 1 refused input, a damaged or unreadable file or a failed write, 2 usage "
-                 "error.",
+                 "error, 3 an import that was saved but whose report could not be written (do not import it again).",
                  programName};
     app.require_subcommand(1);
     app.set_version_flag("--version", std::string(programName) + " " + PENNYWELL_VERSION);
@@ -104,7 +106,11 @@ int runCommandLine(int argc, char** argv) {
         ->check(CLI::IsMember({"csv", "ledger"}));
     exportCommand->add_option("--encoding", exported.encoding, "CSV encoding: utf-8 (the default), utf-8-bom or big5")
         ->check(CLI::IsMember({"utf-8", "utf-8-bom", "big5"}));
-    exportCommand->add_option("-o,--output", exported.output, "The file to write (default: standard output)");
+    exportCommand->add_option("-o,--output", exported.output,
+                              "The file to write (default: standard output); never the book itself, and not "
+                              "another Pennywell book or the book's backup unless --force");
+    exportCommand->add_flag("--force", exported.force,
+                            "Let -o replace a Pennywell book other than the one exported, or its backup");
 
     ImportOptions imported;
     auto* importCommand = app.add_subcommand(
@@ -163,8 +169,14 @@ int runCommandLine(int argc, char** argv) {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         // Help and the version are successes; every other parse error is a
-        // usage error, whatever number the library gives it.
-        return app.exit(error) == 0 ? 0 : CliFailure::Usage;
+        // usage error, whatever number the library gives it. Their text goes
+        // out as every command's does, so a failed write is told the same way.
+        std::ostringstream out, err;
+        const int code = app.exit(error, out, err);
+        writeOut(out.str());
+        flushOut();
+        std::cerr << err.str();
+        return code == 0 ? 0 : CliFailure::Usage;
     }
 
     if (*infoCommand) return runInfo(info);
@@ -187,7 +199,7 @@ int guarded(int argc, char** argv) {
         report(failure.what());
         return failure.code;
     } catch (const KestLib::ErrorMsg& error) {
-        report((error.path().empty() ? std::string() : error.path() + ": ") + errorText(error));
+        report((error.path().empty() ? std::string() : terminalText(error.path()) + ": ") + errorText(error));
     } catch (const std::bad_alloc&) {
         report("not enough memory");
     } catch (const std::exception& error) {
@@ -210,9 +222,15 @@ int main(int argc, char** argv) {
     // What was written to standard output is part of the result: a script
     // must not take a cut listing for a whole one.
     if (const int failure = closeOut()) {
-        std::cerr << programName << ": standard output: "
-                  << errorText(KestLib::ErrorMsg(KestLib::ErrorCode::fileWrite, {}, failure)) << '\n';
-        if (code == 0) code = CliFailure::Refused;
+        const std::string lost =
+            "standard output: " + errorText(KestLib::ErrorMsg(KestLib::ErrorCode::fileWrite, {}, failure));
+        if (code == 0 && !savedNote().empty()) {
+            std::cerr << programName << ": " << savedNote() << "; the report could not be written: " << lost << '\n';
+            code = CliFailure::ReportLost;
+        } else {
+            std::cerr << programName << ": " << lost << '\n';
+            if (code == 0) code = CliFailure::Refused;
+        }
     }
     return code;
 }

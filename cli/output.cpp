@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <iostream>
+#include <utility>
 
 namespace {
 
@@ -26,6 +27,9 @@ void appendEscape(std::string& out, const char* prefix, unsigned char code) {
 // The errno of the first write to standard output that failed; 0 while all
 // went well.
 int outputFailure = 0;
+
+// What noteSaved was told: work done for good, whatever standard output does.
+std::string saved;
 
 void noteOutputFailure() {
     if (outputFailure == 0) outputFailure = errno != 0 ? errno : EIO;
@@ -136,3 +140,7 @@ int closeOut() {
     if (std::fclose(stdout) != 0 && errno != EBADF) noteOutputFailure();
     return outputFailure;
 }
+
+void noteSaved(std::string what) { saved = std::move(what); }
+
+const std::string& savedNote() { return saved; }

@@ -50,3 +50,10 @@ void report(const std::string& message);
 // Flushes and closes standard output: 0 when every byte reached the system,
 // or the errno of the first write that failed.
 int closeOut();
+
+// Tells that the command's work is done for good before its report is
+// written ("home.pwdb: imported and saved"), so that a report that can't be
+// written afterwards is said to be only that: a script must not do the work
+// again. Empty until a command says so.
+void noteSaved(std::string what);
+const std::string& savedNote();

@@ -21,11 +21,13 @@ namespace {
 
 constexpr int previewRows = 10;
 
-std::string trimmed(std::string_view text) {
+std::string_view trimmedView(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) text.remove_suffix(1);
-    return std::string(text);
+    return text;
 }
+
+std::string trimmed(std::string_view text) { return std::string(trimmedView(text)); }
 
 bool takesStatementOptions(const ImportOptions& options) {
     return !options.map.empty() || options.dateFormat != "auto" || options.decimalComma ||
@@ -152,15 +154,17 @@ bool takesBookCsv(const ImportOptions& options, std::string_view bytes) {
     if (options.format != "auto" || takesStatementOptions(options)) return false;
     if (options.encoding != "auto" && options.encoding != "utf-8" && options.encoding != "big5") return false;
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-    PwText::CsvReader reader(bytes);
+    // The book's header is a few short names: a first line longer than a
+    // statement's may be is no header of it, and isn't split into fields.
+    PwText::CsvReader reader(bytes, ',', PwText::statementLineLimit);
     PwText::CsvRecord record;
     while (reader.next(record))
         if (!record.isBlank()) break;
     if (record.fields.empty() || record.fault != PwText::CsvRecord::Fault::None) return false;
-    for (const std::string& field : record.fields) {
-        const std::string name = PwText::asciiLowered(trimmed(field));
+    for (const std::string_view field : record.fields) {
+        const std::string_view name = trimmedView(field);
         if (std::none_of(std::begin(PwText::csvHeader), std::end(PwText::csvHeader),
-                         [&](const char* column) { return name == column; }))
+                         [&](const char* column) { return PwText::equalsIgnoringCase(name, column); }))
             return false;
     }
     return true;
@@ -174,6 +178,7 @@ StatementOutcome importStatement(KestLib::AccountDB& db, std::string_view bytes,
     reading.amountRule = options.cents ? PwText::AmountRule::Cents : PwText::AmountRule::Round;
     reading.csv.delimiter = delimiterNamed(options.delimiter);
     if (options.decimalComma) reading.csv.decimalComma = 1;
+    reading.rowRoom = PwText::statementRowRoom(db);
     PwText::Statement statement = PwText::readStatement(bytes, reading);
     if (!options.map.empty()) {
         if (statement.format != PwText::StatementFormat::Csv)

@@ -175,17 +175,16 @@ std::int64_t sumWhere(const RecordArray<Transaction>& transactions, const Select
     // same for every transaction, so only the record's own tests can miss.
     const bool onlyIncome = selection.inOut == InOutSelector::Income;
     const bool onlyOutgoing = selection.inOut == InOutSelector::Outgoing;
-    const std::int32_t first = selection.range.first;
-    const std::int32_t last = selection.range.last;
+    const std::uint32_t first = selection.range.firstKey();
+    const std::uint32_t last = selection.range.lastKey();
     std::int64_t sum = 0;
     transactions.forEach([&](const Transaction& record) {
         if (!takesType(record)) return;
         const bool income = record.isIncome();
         if (onlyIncome && !income) return;
         if (onlyOutgoing && income) return;
-        const std::int32_t date = record.dateCode();
-        if (first != -1 && date < first) return;
-        if (last != -1 && date > last) return;
+        const std::uint32_t date = dateKey(record.dateCode());
+        if (date < first || date > last) return;
         // -x is (x ^ -1) + 1: the sign is applied without a branch on the
         // direction, which a book's mix of incomes and outgoings would miss.
         const std::int64_t outgoing = income ? 0 : 1;

@@ -116,7 +116,7 @@ struct BudgetFigures {
 BudgetFigures budgetAnalysis(const AccountDB& db, const std::vector<int>& typeIds, BudgetPeriod period);
 
 // The positions of the records with the earliest and the latest date among
-// those accept(record) takes; none when it takes none. Date codes order as
+// those accept(record) takes; none when it takes none. Date keys order as
 // the dates do, so accept is asked only about a record that would move a
 // bound, which few of a big book's are.
 struct DateBounds {
@@ -125,17 +125,17 @@ struct DateBounds {
 };
 template <typename Accept>
 std::optional<DateBounds> dateBounds(const AccountDB& db, Accept accept) {
-    std::int32_t first = std::numeric_limits<std::int32_t>::max();
-    std::int32_t last = std::numeric_limits<std::int32_t>::min();
+    std::uint32_t first = std::numeric_limits<std::uint32_t>::max();
+    std::uint32_t last = 0;
     std::optional<DateBounds> bounds;
     for (int position = 0; position < db.transCount(); ++position) {
         const Transaction& record = db.transaction(position, false);
-        const std::int32_t code = record.dateCode();
-        if (code >= first && code <= last) continue;
+        const std::uint32_t key = dateKey(record.dateCode());
+        if (key >= first && key <= last) continue;
         if (!accept(record)) continue;
         if (!bounds) bounds = DateBounds{position, position};
-        if (code < first) first = code, bounds->first = position;
-        if (code > last) last = code, bounds->last = position;
+        if (key < first) first = key, bounds->first = position;
+        if (key > last) last = key, bounds->last = position;
     }
     return bounds;
 }

@@ -195,6 +195,10 @@ AccountDB decodeDatabase(std::string_view bytes) {
     return decodeDatabase(in, bytes.size());
 }
 
+bool startsAsDatabase(std::string_view bytes) { return bytes.starts_with(magic); }
+
+std::size_t databaseMagicSize() { return magic.size(); }
+
 AccountDB decodeDatabase(std::istream& in, std::uint64_t size) {
     char header[5] = {};
     in.read(header, size < sizeof header ? static_cast<std::streamsize>(size) : 5);

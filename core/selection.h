@@ -12,13 +12,23 @@ namespace KestLib {
 // Which directions count. The values are the selectors sumAmount takes.
 enum class InOutSelector : int { Both = -1, Income = 0, Outgoing = 1 };
 
-// packDate codes; both bounds count. -1 leaves a bound open.
+// packDate codes; both bounds count. -1 leaves a bound open (no date has
+// that code: its digits are no BCD). Dates are compared by their dateKey.
 struct DateRange {
     std::int32_t first = 0;
     std::int32_t last = 0;
 
     bool isOpen() const { return first == -1 && last == -1; }
-    bool takes(std::int32_t code) const { return (first == -1 || code >= first) && (last == -1 || code <= last); }
+    // The keys the range takes, an open bound reaching to the end of the
+    // keys, so that a bulk test is two compares and no test of openness.
+    std::uint32_t firstKey() const { return first == -1 ? 0 : dateKey(first); }
+    std::uint32_t lastKey() const { return last == -1 ? UINT32_MAX : dateKey(last); }
+    bool takes(std::int32_t code) const {
+        const std::uint32_t key = dateKey(code);
+        return key >= firstKey() && key <= lastKey();
+    }
+    // Both bounds set, and the last before the first: no date is taken.
+    bool endsBeforeItStarts() const { return first != -1 && last != -1 && dateKey(last) < dateKey(first); }
 };
 
 // Which transactions a sum, an analysis, a listing or the find bar takes: a

@@ -12,9 +12,16 @@ namespace KestLib {
 
 class TextArena;
 
-// A date as eight BCD digits YYYYMMDD, so that comparing two codes as signed
-// integers orders them as the dates are ordered (for years below 8000).
+// A date as eight BCD digits YYYYMMDD in a signed 32-bit code (the width of
+// the sums' bounds, where -1 leaves a bound open).
 std::int32_t packDate(int year, int month, int day);
+
+// The place of a date code in the order of dates. Compared as the signed
+// numbers they are, the codes of the years 8000 to 9999, whose first digit
+// sets the sign bit, would come before the year 0; read as unsigned, the
+// digits order as they are written over every four-digit year. Every test of
+// a date against a bound or another date compares these keys.
+constexpr std::uint32_t dateKey(std::int32_t code) { return static_cast<std::uint32_t>(code); }
 
 // The year, month and day a packDate code spells; none when one of its
 // digits isn't 0 to 9. Whether they name a calendar date is the caller's to

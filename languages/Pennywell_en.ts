@@ -384,12 +384,26 @@ Do you want to override it?</translation>
         <translation>CSV, Big5 (*.csv)</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="87"/>
+        <source>The file %1 is the backup of the open book, kept from before its last save.
+Do you want to replace it with the CSV?</source>
+        <translation>The file %1 is the backup of the open book, kept from before its last save.
+Do you want to replace it with the CSV?</translation>
+    </message>
+    <message>
         <location filename="../ui/csv/csvcommands.cpp" line="94"/>
+        <source>The file %1 is a Pennywell book.
+Do you want to replace it with the CSV?</source>
+        <translation>The file %1 is a Pennywell book.
+Do you want to replace it with the CSV?</translation>
+    </message>
+    <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="113"/>
         <source>The file %1 can&apos;t be written: %2</source>
         <translation>The file %1 can&apos;t be written: %2</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="78"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="81"/>
         <source>The file %1 is the open book itself; the CSV would replace it. Nothing was written.</source>
         <translation>The file %1 is the open book itself; the CSV would replace it. Nothing was written.</translation>
     </message>
@@ -975,7 +989,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="84"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="76"/>
         <location filename="../ui/window/filecommands.cpp" line="36"/>
         <location filename="../ui/window/filecommands.cpp" line="83"/>
         <location filename="../ui/window/filecommands.cpp" line="89"/>
@@ -1007,7 +1021,7 @@ Do you want to save your changes?</source>
 Do you want to save your changes?</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="85"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="103"/>
         <location filename="../ui/window/filecommands.cpp" line="82"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
@@ -1390,22 +1404,22 @@ Do you want to override it?</translation>
 <context>
     <name>StatementCommands</name>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="20"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="22"/>
         <source>Bank statements (*.csv *.ofx *.qfx *.qif)</source>
         <translation>Bank statements (*.csv *.ofx *.qfx *.qif)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="20"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="22"/>
         <source>All files (*)</source>
         <translation>All files (*)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="25"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="27"/>
         <source>The file %1 can&apos;t be read.</source>
         <translation>The file %1 can&apos;t be read.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="40"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="48"/>
         <source>%n transaction(s) imported.</source>
         <translation>
             <numerusform>%n transaction imported.</numerusform>
@@ -1413,7 +1427,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="50"/>
         <source>%n new type(s) created.</source>
         <translation>
             <numerusform>%n new type created.</numerusform>
@@ -1421,7 +1435,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="44"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="52"/>
         <source>%n duplicate(s) skipped.</source>
         <translation>
             <numerusform>%n duplicate skipped.</numerusform>
@@ -1429,7 +1443,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="46"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="54"/>
         <source>%n amount(s) rounded.</source>
         <translation>
             <numerusform>%n amount rounded.</numerusform>
@@ -1437,7 +1451,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="47"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="55"/>
         <source>Import Statement</source>
         <translation>Import Statement</translation>
     </message>
@@ -1500,27 +1514,62 @@ Do you want to override it?</translation>
         <translation>The file holds no transactions.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="31"/>
+        <location filename="../text/statementmessages.cpp" line="32"/>
+        <source>The file is larger than %1 GB, more than a statement may be.</source>
+        <translation>The file is larger than %1 GB, more than a statement may be.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="35"/>
+        <source>This line is longer than %1 MB, more than a line of a statement may be.</source>
+        <translation>This line is longer than %1 MB, more than a line of a statement may be.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="38"/>
+        <source>More than %1 faults: the rest of the file was not read.</source>
+        <translation>More than %1 faults: the rest of the file was not read.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="41"/>
+        <source>This line holds bytes that aren&apos;t valid %1, the encoding of the rest of the file. Choose the file&apos;s encoding if it is another.</source>
+        <translation>This line holds bytes that aren&apos;t valid %1, the encoding of the rest of the file. Choose the file&apos;s encoding if it is another.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="44"/>
+        <source>A second &quot;%1&quot; line in one transaction: the transaction above it doesn&apos;t end with a &quot;^&quot; line.</source>
+        <translation>A second &quot;%1&quot; line in one transaction: the transaction above it doesn&apos;t end with a &quot;^&quot; line.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="47"/>
+        <source>&lt;%1&gt; is outside a transaction: its &lt;STMTTRN&gt; is missing.</source>
+        <translation>&lt;%1&gt; is outside a transaction: its &lt;STMTTRN&gt; is missing.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="50"/>
+        <source>This transaction is outside a bank or card statement (&lt;STMTRS&gt; or &lt;CCSTMTRS&gt;).</source>
+        <translation>This transaction is outside a bank or card statement (&lt;STMTRS&gt; or &lt;CCSTMTRS&gt;).</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="51"/>
         <source>&quot;%1&quot; holds a character the book can&apos;t store.</source>
         <translation>&quot;%1&quot; holds a character the book can&apos;t store.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="32"/>
+        <location filename="../text/statementmessages.cpp" line="52"/>
         <source>&quot;%1&quot; is longer than the book&apos;s 255 bytes.</source>
         <translation>&quot;%1&quot; is longer than the book&apos;s 255 bytes.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="33"/>
+        <location filename="../text/statementmessages.cpp" line="53"/>
         <source>The type &quot;%1&quot; would be one more than the book&apos;s 128.</source>
         <translation>The type &quot;%1&quot; would be one more than the book&apos;s 128.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="34"/>
+        <location filename="../text/statementmessages.cpp" line="54"/>
         <source>The book has no transaction number left for this row.</source>
         <translation>The book has no transaction number left for this row.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="44"/>
+        <location filename="../text/statementmessages.cpp" line="64"/>
         <source>Line %1: %2</source>
         <translation>Line %1: %2</translation>
     </message>
@@ -1553,17 +1602,17 @@ Do you want to override it?</translation>
         <translation>Default &amp;type:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="121"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="123"/>
         <source>&amp;Import</source>
         <translation>&amp;Import</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="164"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="167"/>
         <source>Read as %1.</source>
         <translation>Read as %1.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="191"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="194"/>
         <source>%n new transaction(s)</source>
         <translation>
             <numerusform>%n new transaction</numerusform>
@@ -1571,7 +1620,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="192"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="195"/>
         <source>%n duplicate(s) kept</source>
         <translation>
             <numerusform>%n duplicate kept</numerusform>
@@ -1579,7 +1628,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="193"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
         <source>%n duplicate(s) skipped</source>
         <translation>
             <numerusform>%n duplicate skipped</numerusform>
@@ -1587,7 +1636,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="194"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="197"/>
         <source>%n amount(s) rounded</source>
         <translation>
             <numerusform>%n amount rounded</numerusform>
@@ -1595,7 +1644,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="199"/>
         <source>%n row(s) spelt without accents</source>
         <translation>
             <numerusform>%n row spelt without accents</numerusform>
@@ -1603,7 +1652,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="197"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="200"/>
         <source>%n faulty row(s)</source>
         <translation>
             <numerusform>%n faulty row</numerusform>
@@ -1611,7 +1660,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="199"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="202"/>
         <source>%n new type(s)</source>
         <translation>
             <numerusform>%n new type</numerusform>
@@ -1619,17 +1668,17 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="203"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="206"/>
         <source>Nothing can be imported while a row is at fault; the first: %1</source>
         <translation>Nothing can be imported while a row is at fault; the first: %1</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="206"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="209"/>
         <source>Nothing to import: the statement has no rows.</source>
         <translation>Nothing to import: the statement has no rows.</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="208"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="211"/>
         <source>Nothing to import: the book holds every row already.</source>
         <translation>Nothing to import: the book holds every row already.</translation>
     </message>

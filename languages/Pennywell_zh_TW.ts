@@ -382,12 +382,26 @@ Do you want to override it?</source>
         <translation>CSV 檔案，Big5 (*.csv)</translation>
     </message>
     <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="87"/>
+        <source>The file %1 is the backup of the open book, kept from before its last save.
+Do you want to replace it with the CSV?</source>
+        <translation>檔案 %1 是目前開啟的資料庫的備份，保留自上次儲存之前。
+要以 CSV 取代它嗎？</translation>
+    </message>
+    <message>
         <location filename="../ui/csv/csvcommands.cpp" line="94"/>
+        <source>The file %1 is a Pennywell book.
+Do you want to replace it with the CSV?</source>
+        <translation>檔案 %1 是 Pennywell 資料庫。
+要以 CSV 取代它嗎？</translation>
+    </message>
+    <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="113"/>
         <source>The file %1 can&apos;t be written: %2</source>
         <translation>無法寫入檔案 %1：%2</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="78"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="81"/>
         <source>The file %1 is the open book itself; the CSV would replace it. Nothing was written.</source>
         <translation>檔案 %1 就是目前開啟的資料庫本身，CSV 會取代它。未寫入任何內容。</translation>
     </message>
@@ -971,7 +985,7 @@ Do you want to override it?</source>
         </translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="84"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="76"/>
         <location filename="../ui/window/filecommands.cpp" line="36"/>
         <location filename="../ui/window/filecommands.cpp" line="83"/>
         <location filename="../ui/window/filecommands.cpp" line="89"/>
@@ -1003,7 +1017,7 @@ Do you want to save your changes?</source>
 是否要儲存變更？</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="85"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="103"/>
         <location filename="../ui/window/filecommands.cpp" line="82"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
@@ -1386,50 +1400,50 @@ Do you want to override it?</source>
 <context>
     <name>StatementCommands</name>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="20"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="22"/>
         <source>Bank statements (*.csv *.ofx *.qfx *.qif)</source>
         <translation>銀行對帳單 (*.csv *.ofx *.qfx *.qif)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="20"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="22"/>
         <source>All files (*)</source>
         <translation>所有檔案 (*)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="25"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="27"/>
         <source>The file %1 can&apos;t be read.</source>
         <translation>無法讀取檔案 %1。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="40"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="48"/>
         <source>%n transaction(s) imported.</source>
         <translation>
             <numerusform>已匯入 %n 筆交易。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="50"/>
         <source>%n new type(s) created.</source>
         <translation>
             <numerusform>已建立 %n 個新類別。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="44"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="52"/>
         <source>%n duplicate(s) skipped.</source>
         <translation>
             <numerusform>已略過 %n 筆重複的交易。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="46"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="54"/>
         <source>%n amount(s) rounded.</source>
         <translation>
             <numerusform>已將 %n 筆金額四捨五入。</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="47"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="55"/>
         <source>Import Statement</source>
         <translation>匯入銀行對帳單</translation>
     </message>
@@ -1492,27 +1506,62 @@ Do you want to override it?</source>
         <translation>檔案中沒有任何交易。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="31"/>
+        <location filename="../text/statementmessages.cpp" line="32"/>
+        <source>The file is larger than %1 GB, more than a statement may be.</source>
+        <translation>檔案大於 %1 GB，超過對帳單的上限。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="35"/>
+        <source>This line is longer than %1 MB, more than a line of a statement may be.</source>
+        <translation>這一行超過 %1 MB，超過對帳單每行的上限。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="38"/>
+        <source>More than %1 faults: the rest of the file was not read.</source>
+        <translation>錯誤超過 %1 個：檔案的其餘部分未讀取。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="41"/>
+        <source>This line holds bytes that aren&apos;t valid %1, the encoding of the rest of the file. Choose the file&apos;s encoding if it is another.</source>
+        <translation>這一行含有不符合 %1 的位元組，而檔案其餘部分是這種編碼。若檔案是其他編碼，請選擇該編碼。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="44"/>
+        <source>A second &quot;%1&quot; line in one transaction: the transaction above it doesn&apos;t end with a &quot;^&quot; line.</source>
+        <translation>同一筆交易中出現第二個「%1」行：上一筆交易沒有以「^」行結束。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="47"/>
+        <source>&lt;%1&gt; is outside a transaction: its &lt;STMTTRN&gt; is missing.</source>
+        <translation>&lt;%1&gt; 不在任何交易之內：缺少該交易的 &lt;STMTTRN&gt;。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="50"/>
+        <source>This transaction is outside a bank or card statement (&lt;STMTRS&gt; or &lt;CCSTMTRS&gt;).</source>
+        <translation>這筆交易不在銀行或信用卡對帳單（&lt;STMTRS&gt; 或 &lt;CCSTMTRS&gt;）之內。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="51"/>
         <source>&quot;%1&quot; holds a character the book can&apos;t store.</source>
         <translation>「%1」含有資料庫無法儲存的字元。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="32"/>
+        <location filename="../text/statementmessages.cpp" line="52"/>
         <source>&quot;%1&quot; is longer than the book&apos;s 255 bytes.</source>
         <translation>「%1」超過資料庫可儲存的 255 位元組。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="33"/>
+        <location filename="../text/statementmessages.cpp" line="53"/>
         <source>The type &quot;%1&quot; would be one more than the book&apos;s 128.</source>
         <translation>類別「%1」會使類別數超過資料庫最多可容納的 128 個。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="34"/>
+        <location filename="../text/statementmessages.cpp" line="54"/>
         <source>The book has no transaction number left for this row.</source>
         <translation>資料庫已沒有可供此列使用的交易編號。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="44"/>
+        <location filename="../text/statementmessages.cpp" line="64"/>
         <source>Line %1: %2</source>
         <translation>第 %1 行：%2</translation>
     </message>
@@ -1545,76 +1594,76 @@ Do you want to override it?</source>
         <translation>預設類別(&amp;T)：</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="121"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="123"/>
         <source>&amp;Import</source>
         <translation>匯入(&amp;I)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="164"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="167"/>
         <source>Read as %1.</source>
         <translation>以 %1 格式讀取。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="191"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="194"/>
         <source>%n new transaction(s)</source>
         <translation>
             <numerusform>%n 筆新交易</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="192"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="195"/>
         <source>%n duplicate(s) kept</source>
         <translation>
             <numerusform>保留 %n 筆重複</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="193"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
         <source>%n duplicate(s) skipped</source>
         <translation>
             <numerusform>略過 %n 筆重複</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="194"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="197"/>
         <source>%n amount(s) rounded</source>
         <translation>
             <numerusform>%n 筆金額四捨五入</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="199"/>
         <source>%n row(s) spelt without accents</source>
         <translation>
             <numerusform>%n 列已去除重音符號</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="197"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="200"/>
         <source>%n faulty row(s)</source>
         <translation>
             <numerusform>%n 列有誤</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="199"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="202"/>
         <source>%n new type(s)</source>
         <translation>
             <numerusform>%n 個新類別</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="203"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="206"/>
         <source>Nothing can be imported while a row is at fault; the first: %1</source>
         <translation>有錯誤的列時無法匯入；第一個錯誤：%1</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="206"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="209"/>
         <source>Nothing to import: the statement has no rows.</source>
         <translation>沒有可匯入的內容：對帳單中沒有任何資料列。</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="208"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="211"/>
         <source>Nothing to import: the book holds every row already.</source>
         <translation>沒有可匯入的內容：資料庫中已有每一列。</translation>
     </message>

@@ -1,6 +1,7 @@
 #include "big5codec.h"
 
 #include <QString>
+#include <algorithm>
 
 namespace PwText {
 
@@ -8,6 +9,17 @@ namespace {
 constexpr const char* big5Name = "Big5";
 
 QByteArrayView viewOf(std::string_view bytes) { return QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())); }
+
+// The length of big5's first block: about a megabyte, ending between two
+// characters (a lead byte, 0x81 or above, takes the byte after it), so that
+// a long text is converted block by block and its whole UTF-16 never exists.
+std::size_t blockLength(std::string_view big5) {
+    constexpr std::size_t blockBytes = std::size_t{1} << 20;
+    if (big5.size() <= blockBytes) return big5.size();
+    std::size_t end = 0;
+    while (end < blockBytes) end += static_cast<unsigned char>(big5[end]) >= 0x81 ? 2 : 1;
+    return std::min(end, big5.size());
+}
 }  // namespace
 
 Big5Codec::Big5Codec() : encoder(freshEncoder()), decoder(freshDecoder()) {}
@@ -30,6 +42,20 @@ QByteArray Big5Codec::encode(const QString& text, bool& ok) {
     ok = !encoder.hasError();
     if (!ok) encoder = freshEncoder();
     return bytes;
+}
+
+bool holdsOnlyBig5Pairs(std::string_view bytes) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = p + bytes.size();
+    while (p < end) {
+        if (*p < 0x80) {
+            ++p;
+            continue;
+        }
+        if (!isBig5Lead(*p) || p + 1 == end || !isBig5Trail(p[1])) return false;
+        p += 2;
+    }
+    return true;
 }
 
 std::string_view storedText(std::string_view bytes) { return bytes.substr(0, bytes.find('\0')); }
@@ -95,11 +121,20 @@ bool Big5Codec::big5ToUtf8(std::string_view big5, std::string& utf8) {
         utf8.assign(big5);
         return true;
     }
-    bool ok = false;
-    const QString text = decode(big5, ok);
-    if (!ok) return false;
-    const QByteArray bytes = text.toUtf8();
-    utf8.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    utf8.clear();
+    for (std::size_t length; !big5.empty(); big5.remove_prefix(length)) {
+        length = blockLength(big5);
+        const std::string_view block = big5.substr(0, length);
+        if (isAscii(block)) {
+            utf8.append(block);
+            continue;
+        }
+        bool ok = false;
+        const QString text = decode(block, ok);
+        if (!ok) return false;
+        const QByteArray bytes = text.toUtf8();
+        utf8.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    }
     return true;
 }
 
@@ -111,10 +146,14 @@ std::string Big5Codec::big5ToUtf8Lossy(std::string_view big5) {
 }
 
 bool Big5Codec::isValidBig5(std::string_view big5) {
-    if (isAscii(big5)) return true;
-    bool ok = false;
-    decode(big5, ok);
-    return ok;
+    for (std::size_t length; !big5.empty(); big5.remove_prefix(length)) {
+        length = blockLength(big5);
+        const std::string_view block = big5.substr(0, length);
+        bool ok = true;
+        if (!isAscii(block)) decode(block, ok);
+        if (!ok) return false;
+    }
+    return true;
 }
 
 }  // namespace PwText

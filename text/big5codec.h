@@ -34,6 +34,13 @@ private:
     QStringDecoder decoder;
 };
 
+// Big5 as the standard writes it: every byte at or above 0x80 a lead byte
+// (0x81-0xFE) with a trail byte (0x40-0x7E, 0xA1-0xFE). The converter
+// also reads 0x80 and 0xFF alone, which no Big5 text holds.
+inline bool isBig5Lead(unsigned char c) { return c >= 0x81 && c <= 0xFE; }
+inline bool isBig5Trail(unsigned char c) { return (c >= 0x40 && c <= 0x7E) || (c >= 0xA1 && c <= 0xFE); }
+bool holdsOnlyBig5Pairs(std::string_view bytes);
+
 // Stored text ends at its first zero byte, as the window shows it.
 std::string_view storedText(std::string_view bytes);
 bool isAscii(std::string_view bytes);

@@ -176,6 +176,7 @@ private:
         case CsvRecord::Fault::TextAfterClosingQuote:
             return Reason::TextAfterClosingQuote;
         case CsvRecord::Fault::UnclosedQuote:
+        case CsvRecord::Fault::TooLong:  // not met: the book's CSV is read without a limit
             return Reason::UnclosedQuote;
         }
         return Reason::UnclosedQuote;

@@ -21,64 +21,82 @@ void CsvReader::skipLine() {
     takeLineBreak();
 }
 
+bool CsvReader::readQuoted(CsvRecord& record, std::size_t field) {
+    const std::size_t contentStart = pos;
+    bool doubled = false;
+    while (pos < recordEnd) {
+        while (pos < recordEnd && input[pos] != '"' && input[pos] != '\r' && input[pos] != '\n') ++pos;
+        if (pos == recordEnd) break;
+        if (input[pos] != '"') {
+            takeLineBreak();  // a line break inside quotes belongs to the field, as written
+            continue;
+        }
+        if (pos + 1 < input.size() && input[pos + 1] == '"') {
+            doubled = true;
+            pos += 2;
+            continue;
+        }
+        const std::string_view content = input.substr(contentStart, pos - contentStart);
+        ++pos;
+        if (!doubled) {
+            record.fields.push_back(content);
+            return true;
+        }
+        // Only such a field is copied, its doubled quotes made single; its
+        // view is set once the record is whole, as the copies may move.
+        const std::size_t copyStart = record.unquoted.size();
+        for (std::size_t k = 0; k < content.size(); ++k) {
+            record.unquoted.push_back(content[k]);
+            if (content[k] == '"') ++k;
+        }
+        record.unquotedFields.push_back({field, copyStart, record.unquoted.size() - copyStart});
+        record.fields.emplace_back();
+        return true;
+    }
+    record.fields.push_back(input.substr(contentStart, pos - contentStart));
+    return false;
+}
+
 bool CsvReader::next(CsvRecord& record) {
     record.fault = CsvRecord::Fault::None;
     record.quotedEmpty = false;
     record.line = line;
-    if (pos >= input.size()) {
-        record.fields.clear();
-        return false;
-    }
+    record.fields.clear();
+    record.unquoted.clear();
+    record.unquotedFields.clear();
+    if (pos >= input.size()) return false;
 
-    // Fields of the previous record are cleared and refilled, keeping their memory.
-    std::size_t used = 0;
-    auto nextField = [&]() -> std::string& {
-        if (used < record.fields.size()) {
-            std::string& reused = record.fields[used++];
-            reused.clear();
-            return reused;
-        }
-        ++used;
-        return record.fields.emplace_back();
-    };
+    const std::size_t start = pos;
+    // Nothing past the limit is looked at: a line of a gigabyte is refused
+    // after its first megabyte.
+    recordEnd = maxRecordBytes == unlimited || input.size() - start <= maxRecordBytes
+                    ? input.size()
+                    : start + maxRecordBytes + 1;
     auto finish = [&] {
-        record.fields.resize(used);
+        for (const CsvRecord::UnquotedField& copied : record.unquotedFields)
+            record.fields[copied.field] = std::string_view(record.unquoted).substr(copied.start, copied.size);
+        return true;
+    };
+    auto tooLong = [&] {
+        if (pos - start <= maxRecordBytes) return false;
+        record.fields.clear();
+        record.unquotedFields.clear();
+        record.fault = CsvRecord::Fault::TooLong;
+        pos = input.size();
         return true;
     };
 
     while (true) {
-        std::string& field = nextField();
+        const std::size_t field = record.fields.size();
         if (pos < input.size() && input[pos] == '"') {
             ++pos;
-            bool closed = false;
-            while (pos < input.size()) {
-                // Copy the run up to the next quote or line break in one go.
-                std::size_t end = pos;
-                while (end < input.size() && input[end] != '"' && input[end] != '\n' && input[end] != '\r') ++end;
-                field.append(input.substr(pos, end - pos));
-                pos = end;
-                if (pos >= input.size()) break;
-                const char c = input[pos];
-                if (c == '"') {
-                    if (pos + 1 < input.size() && input[pos + 1] == '"') {
-                        field.push_back('"');
-                        pos += 2;
-                        continue;
-                    }
-                    ++pos;
-                    closed = true;
-                    break;
-                }
-                // A line break inside quotes belongs to the field, as written.
-                const std::size_t breakStart = pos;
-                takeLineBreak();
-                field.append(input.substr(breakStart, pos - breakStart));
-            }
+            const bool closed = readQuoted(record, field);
+            if (tooLong()) return true;
             if (!closed) {
                 record.fault = CsvRecord::Fault::UnclosedQuote;
                 return finish();
             }
-            if (used == 1 && field.empty()) record.quotedEmpty = true;
+            if (field == 0 && record.fields[0].empty() && record.unquotedFields.empty()) record.quotedEmpty = true;
             if (pos < input.size() && input[pos] != delimiter && input[pos] != '\r' && input[pos] != '\n') {
                 record.fault = CsvRecord::Fault::TextAfterClosingQuote;
                 skipLine();
@@ -86,11 +104,12 @@ bool CsvReader::next(CsvRecord& record) {
             }
         } else {
             std::size_t end = pos;
-            while (end < input.size() && input[end] != delimiter && input[end] != '\n' && input[end] != '\r' &&
+            while (end < recordEnd && input[end] != delimiter && input[end] != '\n' && input[end] != '\r' &&
                    input[end] != '"')
                 ++end;
-            field.assign(input.substr(pos, end - pos));
+            record.fields.push_back(input.substr(pos, end - pos));
             pos = end;
+            if (tooLong()) return true;
             if (pos < input.size() && input[pos] == '"') {
                 record.fault = CsvRecord::Fault::QuoteInUnquotedField;
                 skipLine();

@@ -49,6 +49,13 @@ Statement readStatement(std::string_view bytes, const StatementOptions& options)
         empty.faults.push_back({0, StatementFault::Reason::EmptyFile, {}});
         return empty;
     }
+    if (bytes.size() > statementFileLimit) {
+        // Not even looked into: no bank writes a statement that long.
+        Statement tooLarge;
+        tooLarge.format = format;
+        tooLarge.faults.push_back({0, StatementFault::Reason::FileTooLarge, {}});
+        return tooLarge;
+    }
     Statement statement;
     switch (format) {
     case StatementFormat::Ofx: statement = readOfx(bytes, options); break;

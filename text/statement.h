@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -60,12 +61,24 @@ struct CsvLayout {
     int decimalComma = -1;
 };
 
+// What a statement may be, so that a hostile file costs a few times its
+// size and no more: a larger file, or a line (a CSV row, a QIF line) longer
+// than its limit, is refused with its line and not read on; so is a row
+// past rowRoom, and past faultLimit faults the rest isn't read. OFX, which
+// some banks write on a single line, has no limit of its lines.
+inline constexpr std::size_t statementFileLimit = std::size_t{1} << 30;  // 1 GB
+inline constexpr std::size_t statementLineLimit = std::size_t{1} << 20;  // 1 MB
+inline constexpr std::size_t statementFaultLimit = 1000;
+
 struct StatementOptions {
     StatementFormat format = StatementFormat::Auto;
     StatementEncoding encoding = StatementEncoding::Detect;
     StatementDateFormat dateFormat = StatementDateFormat::Detect;
     AmountRule amountRule = AmountRule::Round;
     CsvLayout csv;
+    // The most rows the book could take (see statementRowRoom): a row past
+    // it is a NoIndexLeft fault, and nothing after it is read.
+    std::int64_t rowRoom = INT64_MAX;
 };
 
 // One row as the book will store it, in UTF-8 (the import plan converts it
@@ -96,6 +109,13 @@ struct StatementFault {
         AmountOutOfRange,  // more than a transaction holds
         BadDirection,
         NoTransactions,    // an OFX or QIF file with no transaction in it
+        FileTooLarge,      // over statementFileLimit
+        LineTooLong,       // a line or a CSV row over statementLineLimit
+        TooManyFaults,     // statementFaultLimit faults before this line; the rest isn't read
+        InvalidBytes,      // bytes not valid in the encoding the file was judged to be in (text: its name)
+        QifRecordNotEnded,  // a QIF field given twice in one record (text: its letter): a "^" is missing
+        OfxFieldOutsideTransaction,  // a transaction's field with no <STMTTRN> open (text: the element)
+        OfxTransactionOutsideStatement,  // a <STMTTRN> outside <STMTRS> and <CCSTMTRS>
         // Found by the import plan, against the book:
         NotStorable,   // a character the book's Big5 can't hold
         TooLong,       // a comment or type name over 255 bytes in Big5
@@ -146,5 +166,12 @@ bool parseStatementDate(std::string_view text, StatementDateFormat format, int& 
 // The bytes as UTF-8, read in encoding (not Detect); a UTF-8 byte-order
 // mark is dropped. False when the bytes aren't valid in that encoding.
 bool decodeStatementText(std::string_view bytes, StatementEncoding encoding, std::string& utf8);
+
+// The line holding the first bytes not valid in encoding (not Detect), 1
+// for the first; 0 when every byte is.
+int firstLineNotInEncoding(std::string_view bytes, StatementEncoding encoding);
+
+// The encoding's name as the messages give it ("Big5", "UTF-8").
+const char* statementEncodingName(StatementEncoding encoding);
 
 }  // namespace PwText

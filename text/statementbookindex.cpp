@@ -29,20 +29,32 @@ std::uint64_t keyHash(std::int32_t date, std::int32_t amount, bool income, std::
     return hash ^ (rest + 0x9E3779B97F4A7C15ULL + (hash << 6) + (hash >> 2));
 }
 
+bool sameKey(const Transaction& record, std::int32_t date, std::int32_t amount, bool income, std::string_view comment) {
+    return record.dateCode() == date && record.amount() == amount && record.isIncome() == income &&
+           storedText(record.comment()) == comment;
+}
+
 }  // namespace
 
-DuplicateCounter::DuplicateCounter(const AccountDB& db) : db(db), taken(static_cast<std::size_t>(db.transCount())) {
+DuplicateCounter::DuplicateCounter(const AccountDB& db) : db(db) {
     std::size_t size = 16;
     while (size < static_cast<std::size_t>(db.transCount()) * 2) size *= 2;
     table.resize(size);
     mask = size - 1;
     for (int position = 0; position < db.transCount(); ++position) {
         const Transaction& record = db.transaction(position, false);
-        const std::uint64_t hash =
-            keyHash(record.dateCode(), record.amount(), record.isIncome(), storedText(record.comment()));
+        const std::string_view comment = storedText(record.comment());
+        const std::uint64_t hash = keyHash(record.dateCode(), record.amount(), record.isIncome(), comment);
+        const auto tag = static_cast<std::uint32_t>(hash >> 32);
         std::uint64_t at = hash & mask;
-        while (table[at].position >= 0) at = (at + 1) & mask;
-        table[at] = Slot{static_cast<std::uint32_t>(hash >> 32), position};
+        for (; table[at].position >= 0; at = (at + 1) & mask) {
+            const Slot& slot = table[at];
+            if (slot.tag == tag && sameKey(db.transaction(slot.position, false), record.dateCode(), record.amount(),
+                                           record.isIncome(), comment))
+                break;
+        }
+        if (table[at].position < 0) table[at] = Slot{tag, position, 0};
+        ++table[at].unmatched;
     }
 }
 
@@ -51,12 +63,10 @@ bool DuplicateCounter::takeMatch(const StatementRow& row, std::string_view store
     const std::uint64_t hash = keyHash(date, row.amount, row.income, storedComment);
     const auto tag = static_cast<std::uint32_t>(hash >> 32);
     for (std::uint64_t at = hash & mask; table[at].position >= 0; at = (at + 1) & mask) {
-        const Slot& slot = table[at];
-        if (slot.tag != tag || taken[static_cast<std::size_t>(slot.position)]) continue;
-        const Transaction& record = db.transaction(slot.position, false);
-        if (record.dateCode() == date && record.amount() == row.amount && record.isIncome() == row.income &&
-            storedText(record.comment()) == storedComment) {
-            taken[static_cast<std::size_t>(slot.position)] = true;
+        Slot& slot = table[at];
+        if (slot.tag == tag && sameKey(db.transaction(slot.position, false), date, row.amount, row.income, storedComment)) {
+            if (slot.unmatched == 0) return false;
+            --slot.unmatched;
             return true;
         }
     }

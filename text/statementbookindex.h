@@ -26,8 +26,10 @@ namespace PwText {
 class Big5Codec;
 
 // The book's transactions counted by date, direction, amount and comment
-// as stored (Big5), in a table of their positions open-addressed by hash:
-// a look-up is a probe or two, not a node per transaction.
+// as stored (Big5): a table open-addressed by hash with one slot for each
+// distinct transaction, holding how many of them no row has matched yet.
+// Equal transactions share their slot, so a book of 200,000 equal rows is
+// one probe a look-up, not a walk past those already matched.
 class DuplicateCounter {
 public:
     explicit DuplicateCounter(const KestLib::AccountDB& db);
@@ -37,13 +39,13 @@ public:
 
 private:
     struct Slot {
-        std::uint32_t tag = 0;  // the hash's high half
-        std::int32_t position = -1;
+        std::uint32_t tag = 0;        // the hash's high half
+        std::int32_t position = -1;   // the first such transaction in the book
+        std::int32_t unmatched = 0;   // the equal transactions not matched yet
     };
     const KestLib::AccountDB& db;
     std::vector<Slot> table;  // a power of two, at least twice the transactions
     std::uint64_t mask = 0;
-    std::vector<bool> taken;  // by position in the book
 };
 
 // Big5 text with its letters folded, for comparing comments case aside:

@@ -1,6 +1,9 @@
 // A bank's CSV read into statement rows: decoded, split by the delimiter
 // detected or chosen, its columns mapped from the header or as given, and each
-// record turned into a row or a fault with its line.
+// record turned into a row or a fault with its line. The table is read in
+// passes (its start, then its numbers and dates, then its rows), none of
+// which keeps more than one record, so that a file costs its text and its
+// rows and no string per field.
 
 #include <algorithm>
 #include <optional>
@@ -10,6 +13,7 @@
 #include "csv.h"
 #include "statementcsvdetect.h"
 #include "statementformats.h"
+#include "statementrows.h"
 
 namespace PwText {
 
@@ -18,60 +22,42 @@ namespace {
 using Reason = StatementFault::Reason;
 using namespace StatementCsv;
 
-// Every record of a file, its fields' text in one buffer, so that 100,000
-// rows are read with a handful of allocations rather than one per field.
-// Empty lines are left out.
-class RecordTable {
+// The records of a file's table one at a time, blank lines and lines of
+// delimiters only (";;;;", as some banks end their files) left out. Nothing
+// of the file is gathered: each pass over it costs the memory of one
+// record, whose fields are views into the text.
+class TableRecords {
 public:
-    struct Record {
-        int line;
-        CsvRecord::Fault fault;
-        std::size_t firstField;
-        std::size_t fieldCount;
-    };
+    TableRecords(std::string_view text, char delimiter) : reader(text, delimiter, statementLineLimit) {}
 
-    void read(std::string_view text, char delimiter) {
-        // Room for the usual file up front, capped so that an odd first line
-        // (thousands of fields, or a file of line breaks) can't ask for more
-        // than a few times the text.
-        const std::size_t lines = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1;
-        recordList.reserve(std::min(lines, text.size() / 8 + 1));
-        buffer.reserve(text.size());
-        CsvReader reader(text, delimiter);
-        CsvRecord record;
-        while (reader.next(record)) {
-            if (isEmpty(record)) continue;
-            if (recordList.empty()) fieldEnds.reserve(std::min(lines * record.fields.size(), text.size() / 2 + 1));
-            recordList.push_back({record.line, record.fault, fieldEnds.size(), record.fields.size()});
-            for (const std::string& field : record.fields) {
-                buffer.append(field);
-                fieldEnds.push_back(buffer.size());
-            }
-        }
-    }
-
-    const std::vector<Record>& records() const { return recordList; }
-
-    // Empty past the record's last field, as a short line of a bank's CSV means.
-    std::string_view field(const Record& record, int column) const {
-        if (column < 0 || static_cast<std::size_t>(column) >= record.fieldCount) return {};
-        const std::size_t index = record.firstField + static_cast<std::size_t>(column);
-        const std::size_t start = index == 0 ? 0 : fieldEnds[index - 1];
-        return std::string_view(buffer).substr(start, fieldEnds[index] - start);
+    bool next(CsvRecord& record) {
+        while (reader.next(record))
+            if (!isEmpty(record)) return true;
+        return false;
     }
 
 private:
-    // A blank line, or one of delimiters only (";;;;"), as some banks end their files.
     static bool isEmpty(const CsvRecord& record) {
         return record.fault == CsvRecord::Fault::None && !record.quotedEmpty &&
                std::all_of(record.fields.begin(), record.fields.end(),
-                           [](const std::string& field) { return trimmed(field).empty(); });
+                           [](std::string_view field) { return trimmed(field).empty(); });
     }
 
-    std::string buffer;
-    std::vector<std::size_t> fieldEnds;
-    std::vector<Record> recordList;
+    CsvReader reader;
 };
+
+// Empty past the record's last field, as a short line of a bank's CSV means.
+std::string_view fieldOf(const CsvRecord& record, int column) {
+    if (column < 0 || static_cast<std::size_t>(column) >= record.fields.size()) return {};
+    return record.fields[static_cast<std::size_t>(column)];
+}
+
+std::vector<std::string> trimmedFields(const CsvRecord& record) {
+    std::vector<std::string> fields;
+    fields.reserve(record.fields.size());
+    for (const std::string_view field : record.fields) fields.emplace_back(trimmed(field));
+    return fields;
+}
 
 // Where each field is, once the layout is settled.
 struct ColumnsOf {
@@ -102,31 +88,53 @@ bool isUsableDelimiter(char c) { return c != 0 && c != '"' && c != '\r' && c != 
 class BankCsvReader {
 public:
     BankCsvReader(const StatementOptions& options, Statement& statement)
-        : options(options), statement(statement) {}
+        : options(options), statement(statement), collector(statement, options) {}
 
     void read(std::string_view bytes);
 
 private:
+    // What the first records say: where the table starts, its header.
+    struct TableStart {
+        int line = 0;
+        CsvRecord::Fault fault = CsvRecord::Fault::None;
+        std::vector<std::string> fields;  // trimmed
+    };
+
     // The text as UTF-8, in decoded unless the bytes are UTF-8 already.
-    bool decode(std::string_view bytes, std::string& decoded, std::string_view& text);
-    void settleLayout();
-    // How many records above the table are a bank's preamble.
-    int settlePreamble() const;
-    std::vector<std::string> fieldsOf(const RecordTable::Record& record) const;
-    void readRow(const RecordTable::Record& record, const ColumnsOf& at);
-    // The amount of one column; false with the fault added when it isn't one.
-    bool amountOf(int line, std::string_view text, ParsedAmount& amount);
-    void fault(int line, Reason reason, std::string_view text = {}) {
-        statement.faults.push_back({line, reason, std::string(text)});
+    bool decode(std::string_view bytes, std::string& decoded);
+    // The preamble, the header and the columns, from the first records;
+    // false (with the fault) for a file with no table.
+    bool settleLayout();
+    // The record the table starts with: a header, or its first row.
+    bool findTableStart(TableStart& start);
+    // The table's records past its header.
+    TableRecords tableRows() const;
+    // The decimal mark and the date format, where they are to be detected,
+    // from every row, and how many rows have a date; false (with the fault)
+    // at a row too long.
+    bool settleNumbersAndDates(const ColumnsOf& at);
+    bool refusedAsTooLong(const CsvRecord& record) {
+        if (record.fault != CsvRecord::Fault::TooLong) return false;
+        fault(record.line, Reason::LineTooLong);
+        return true;
     }
+    void readRow(const CsvRecord& record, const ColumnsOf& at);
+    // The amount of one column; false with the fault added when it isn't one.
+    bool amountOf(int line, std::string_view text, ParsedAmount& amount) {
+        return collector.amount(line, text, statement.csv.decimalComma == 1, options.amountRule, amount);
+    }
+    void fault(int line, Reason reason, std::string_view text = {}) { collector.fault(line, reason, text); }
 
     const StatementOptions& options;
     Statement& statement;
-    RecordTable table;
-    std::vector<RecordTable::Record>::const_iterator firstRow;  // past the header
+    StatementCollector collector;
+    std::string_view text;
+    int tableStart = 0;  // the records before the header: the bank's preamble
+    int brokenHeaderLine = 0;  // a header whose quotes are broken
+    std::size_t datedRows = 0;  // rows whose date reads, counted while settling
 };
 
-bool BankCsvReader::decode(std::string_view bytes, std::string& decoded, std::string_view& text) {
+bool BankCsvReader::decode(std::string_view bytes, std::string& decoded) {
     constexpr std::string_view utf8Mark = "\xEF\xBB\xBF";
     const bool marked = bytes.substr(0, utf8Mark.size()) == utf8Mark;
     statement.encoding = options.encoding == StatementEncoding::Detect ? detectEncoding(bytes) : options.encoding;
@@ -143,6 +151,13 @@ bool BankCsvReader::decode(std::string_view bytes, std::string& decoded, std::st
             fault(0, Reason::NotInEncoding);
             return false;
         }
+        // Judged Big5 by its Chinese, it has bytes that aren't: their line
+        // says more than a header read as Windows-1252 would.
+        if (statement.encoding == StatementEncoding::Big5) {
+            fault(firstLineNotInEncoding(bytes, statement.encoding), Reason::InvalidBytes,
+                  statementEncodingName(statement.encoding));
+            return false;
+        }
         // Should the Windows-1252 decoder be missing or refuse a byte: ISO-8859-1 reads every byte.
         statement.encoding = StatementEncoding::Latin1;
         decodeStatementText(bytes, statement.encoding, decoded);
@@ -153,113 +168,133 @@ bool BankCsvReader::decode(std::string_view bytes, std::string& decoded, std::st
 
 void BankCsvReader::read(std::string_view bytes) {
     std::string decoded;
-    std::string_view text;
-    if (!decode(bytes, decoded, text)) return;
+    if (!decode(bytes, decoded)) return;
     CsvLayout& layout = statement.csv;
     layout = options.csv;
     layout.decimalComma = std::clamp(layout.decimalComma, -1, 1);
     layout.delimiter = isUsableDelimiter(options.csv.delimiter) ? options.csv.delimiter : detectDelimiter(text);
-    table.read(text, layout.delimiter);
-    decoded = std::string();  // the table holds its own copy
-    if (table.records().empty()) {
-        fault(0, Reason::EmptyFile);
-        return;
-    }
-    settleLayout();
+    if (!settleLayout()) return;
     const ColumnsOf at(layout.columns);
     if (at.date < 0) fault(0, Reason::NoDateColumn);
     if (at.amount < 0 && at.debit < 0 && at.credit < 0) fault(0, Reason::NoAmountColumn);
     if (!statement.faults.empty()) return;
-    const RecordTable::Record& headerRecord = table.records()[static_cast<std::size_t>(layout.preamble)];
-    if (layout.header == 1 && headerRecord.fault != CsvRecord::Fault::None) fault(headerRecord.line, Reason::BadQuoting);
+    if (brokenHeaderLine > 0) fault(brokenHeaderLine, Reason::BadQuoting);
+    if (!settleNumbersAndDates(at)) return;
 
-    const auto rows = table.records().end() - firstRow;
-    std::vector<std::string_view> texts;
-    texts.reserve(static_cast<std::size_t>(rows) * 2);
-    if (layout.decimalComma < 0) {
-        for (auto record = firstRow; record != table.records().end(); ++record)
-            for (const int column : {at.amount, at.debit, at.credit})
-                if (column >= 0) texts.push_back(table.field(*record, column));
-        layout.decimalComma = detectDecimalComma(texts) ? 1 : 0;
+    // Room for the rows whose dates read, which a file of faults has none of.
+    statement.rows.reserve(std::min(datedRows, static_cast<std::size_t>(std::max<std::int64_t>(options.rowRoom, 0))));
+    TableRecords rows = tableRows();
+    CsvRecord record;
+    while (!collector.full() && rows.next(record)) {
+        if (refusedAsTooLong(record)) return;
+        readRow(record, at);
     }
-    statement.dateFormat = options.dateFormat;
-    if (statement.dateFormat == StatementDateFormat::Detect) {
-        texts.clear();
-        for (auto record = firstRow; record != table.records().end(); ++record)
-            if (record->fault == CsvRecord::Fault::None) texts.push_back(table.field(*record, at.date));
-        statement.dateFormat = detectDateFormat(texts);
-    }
-
-    statement.rows.reserve(static_cast<std::size_t>(rows));
-    for (auto record = firstRow; record != table.records().end(); ++record) readRow(*record, at);
 }
 
-std::vector<std::string> BankCsvReader::fieldsOf(const RecordTable::Record& record) const {
-    std::vector<std::string> fields;
-    for (std::size_t column = 0; column < record.fieldCount; ++column)
-        fields.emplace_back(trimmed(table.field(record, static_cast<int>(column))));
-    return fields;
-}
-
-int BankCsvReader::settlePreamble() const {
-    const auto& records = table.records();
-    if (options.csv.preamble >= 0) return std::min(options.csv.preamble, static_cast<int>(records.size()) - 1);
-    if (options.csv.header == 0) return 0;
-    constexpr int rowsSearched = 30;
-    for (int row = 0; row < std::min(rowsSearched, static_cast<int>(records.size())); ++row) {
-        const std::vector<std::string> fields = fieldsOf(records[static_cast<std::size_t>(row)]);
-        if (records[static_cast<std::size_t>(row)].fault == CsvRecord::Fault::None && looksLikeHeader(fields) &&
-            namesDateAndAmount(fields))
-            return row;
+bool BankCsvReader::findTableStart(TableStart& start) {
+    TableRecords records(text, statement.csv.delimiter);
+    CsvRecord record;
+    // The preamble given, and the table's first record after it (the last
+    // record, for a file that ends before); else the first 30 records
+    // searched for a header below a bank's preamble, the first record
+    // starting the table when none is found.
+    const int given = options.csv.preamble;
+    const bool search = given < 0 && options.csv.header != 0;
+    const int looked = given >= 0 ? given + 1 : search ? 30 : 1;
+    int read = 0;
+    for (; read < looked && records.next(record); ++read) {
+        if (refusedAsTooLong(record)) return false;
+        if (given >= 0 || read == 0) {
+            start = TableStart{record.line, record.fault, trimmedFields(record)};
+            tableStart = read;
+        }
+        if (search && record.fault == CsvRecord::Fault::None) {
+            std::vector<std::string> fields = trimmedFields(record);
+            if (looksLikeHeader(fields) && namesDateAndAmount(fields)) {
+                start = TableStart{record.line, record.fault, std::move(fields)};
+                tableStart = read;
+                return true;
+            }
+        }
     }
-    return 0;
-}
-
-void BankCsvReader::settleLayout() {
-    CsvLayout& layout = statement.csv;
-    layout.preamble = settlePreamble();
-    const RecordTable::Record& first = table.records()[static_cast<std::size_t>(layout.preamble)];
-    const std::vector<std::string> firstFields = fieldsOf(first);
-    if (layout.header < 0)
-        layout.header = first.fault == CsvRecord::Fault::None && looksLikeHeader(firstFields) ? 1 : 0;
-    else
-        layout.header = layout.header > 0 ? 1 : 0;
-    firstRow = table.records().begin() + layout.preamble + layout.header;
-
-    if (layout.header == 1) {
-        statement.columnNames = firstFields;
-    } else {
-        const std::size_t count = std::max(first.fieldCount, layout.columns.size());
-        for (std::size_t column = 1; column <= count; ++column) statement.columnNames.push_back(std::to_string(column));
-    }
-    if (layout.columns.empty() && layout.header == 1) layout.columns = columnsOfHeader(statement.columnNames);
-}
-
-bool BankCsvReader::amountOf(int line, std::string_view text, ParsedAmount& amount) {
-    if (parseStatementAmount(text, statement.csv.decimalComma == 1, options.amountRule, amount)) return true;
-    fault(line, amount.outOfRange ? Reason::AmountOutOfRange : Reason::BadAmount, text);
+    if (read > 0) return true;
+    fault(0, Reason::EmptyFile);
     return false;
 }
 
-void BankCsvReader::readRow(const RecordTable::Record& record, const ColumnsOf& at) {
+TableRecords BankCsvReader::tableRows() const {
+    TableRecords records(text, statement.csv.delimiter);
+    CsvRecord skipped;
+    int skippedCount = 0;
+    while (skippedCount < tableStart + statement.csv.header && records.next(skipped)) ++skippedCount;
+    return records;
+}
+
+bool BankCsvReader::settleLayout() {
+    CsvLayout& layout = statement.csv;
+    TableStart first;
+    if (!findTableStart(first)) return false;
+    layout.preamble = tableStart;
+    const bool readable = first.fault == CsvRecord::Fault::None;
+    if (layout.header < 0)
+        layout.header = readable && looksLikeHeader(first.fields) ? 1 : 0;
+    else
+        layout.header = layout.header > 0 ? 1 : 0;
+
+    if (layout.header == 1) {
+        statement.columnNames = first.fields;
+    } else {
+        const std::size_t count = std::max(first.fields.size(), layout.columns.size());
+        for (std::size_t column = 1; column <= count; ++column) statement.columnNames.push_back(std::to_string(column));
+    }
+    if (layout.columns.empty() && layout.header == 1) layout.columns = columnsOfHeader(statement.columnNames);
+    if (layout.header == 1 && !readable) brokenHeaderLine = first.line;
+    return true;
+}
+
+bool BankCsvReader::settleNumbersAndDates(const ColumnsOf& at) {
+    const bool decimalToDetect = statement.csv.decimalComma < 0;
+    statement.dateFormat = options.dateFormat;
+    const bool datesToDetect = statement.dateFormat == StatementDateFormat::Detect;
+    DecimalMarkTally marks;
+    DateFormatTally dates;
+    TableRecords rows = tableRows();
+    CsvRecord record;
+    while (rows.next(record)) {
+        if (refusedAsTooLong(record)) return false;
+        if (decimalToDetect)
+            for (const int column : {at.amount, at.debit, at.credit})
+                if (column >= 0) marks.add(fieldOf(record, column));
+        if (record.fault != CsvRecord::Fault::None) continue;
+        const std::string_view date = fieldOf(record, at.date);
+        int year, month, day;
+        if (datesToDetect ? dates.add(date) : parseStatementDate(date, statement.dateFormat, year, month, day))
+            ++datedRows;
+    }
+    if (decimalToDetect) statement.csv.decimalComma = marks.comma() ? 1 : 0;
+    if (datesToDetect) statement.dateFormat = dates.best();
+    return true;
+}
+
+void BankCsvReader::readRow(const CsvRecord& record, const ColumnsOf& at) {
     const int line = record.line;
     if (record.fault != CsvRecord::Fault::None) return fault(line, Reason::BadQuoting);
     StatementRow row;
     row.line = line;
 
-    const std::string_view date = trimmed(table.field(record, at.date));
+    const std::string_view date = trimmed(fieldOf(record, at.date));
     if (!parseStatementDate(date, statement.dateFormat, row.year, row.month, row.day))
         return fault(line, Reason::BadDate, date);
 
     // An amount column, signed; or debit and credit columns, of which the one
     // written counts (or, both written, the one that isn't zero).
     ParsedAmount amount;
-    const std::string_view signedAmount = trimmed(table.field(record, at.amount));
+    const std::string_view signedAmount = trimmed(fieldOf(record, at.amount));
     if (!signedAmount.empty()) {
         if (!amountOf(line, signedAmount, amount)) return;
         row.income = !amount.negative;
         if (at.direction >= 0) {
-            const std::string_view direction = trimmed(table.field(record, at.direction));
+            const std::string_view direction = trimmed(fieldOf(record, at.direction));
             if (!direction.empty()) {
                 const std::optional<bool> income = parseDirection(direction);
                 if (!income) return fault(line, Reason::BadDirection, direction);
@@ -268,8 +303,8 @@ void BankCsvReader::readRow(const RecordTable::Record& record, const ColumnsOf& 
             }
         }
     } else {
-        const std::string_view debit = trimmed(table.field(record, at.debit));
-        const std::string_view credit = trimmed(table.field(record, at.credit));
+        const std::string_view debit = trimmed(fieldOf(record, at.debit));
+        const std::string_view credit = trimmed(fieldOf(record, at.credit));
         ParsedAmount debitAmount, creditAmount;
         if (!debit.empty() && !amountOf(line, debit, debitAmount)) return;
         if (!credit.empty() && !amountOf(line, credit, creditAmount)) return;
@@ -290,13 +325,13 @@ void BankCsvReader::readRow(const RecordTable::Record& record, const ColumnsOf& 
     row.rounded = amount.rounded;
 
     for (const int column : at.comments) {
-        const std::string_view part = trimmed(table.field(record, column));
+        const std::string_view part = trimmed(fieldOf(record, column));
         if (part.empty()) continue;
         if (!row.comment.empty()) row.comment.push_back(' ');
         row.comment.append(part);
     }
-    row.type = trimmed(table.field(record, at.type));
-    statement.rows.push_back(std::move(row));
+    row.type = trimmed(fieldOf(record, at.type));
+    collector.row(std::move(row));
 }
 
 }  // namespace

@@ -14,7 +14,6 @@ namespace PwText::StatementCsv {
 namespace {
 
 bool isHigh(unsigned char c) { return c >= 0x80; }
-bool isBig5Trail(unsigned char c) { return (c >= 0x40 && c <= 0x7E) || (c >= 0xA1 && c <= 0xFE); }
 
 // Header words, case-folded.
 const std::pair<const char*, StatementField> headerWords[] = {
@@ -76,12 +75,15 @@ std::optional<StatementField> headerWord(const QString& folded) {
     return std::nullopt;
 }
 
+// The formats a date is tried in, the first that reads every date winning.
+constexpr std::array<StatementDateFormat, 6> datesTried = {
+    StatementDateFormat::YearMonthDayDash,  StatementDateFormat::YearMonthDaySlash,
+    StatementDateFormat::DayMonthYearDot,   StatementDateFormat::DayMonthYearSlash,
+    StatementDateFormat::MonthDayYearSlash, StatementDateFormat::Roc};
+
 bool readsAsAnyDate(std::string_view text) {
     int year, month, day;
-    for (const auto format :
-         {StatementDateFormat::YearMonthDayDash, StatementDateFormat::YearMonthDaySlash,
-          StatementDateFormat::DayMonthYearDot, StatementDateFormat::DayMonthYearSlash,
-          StatementDateFormat::MonthDayYearSlash, StatementDateFormat::Roc})
+    for (const auto format : datesTried)
         if (parseStatementDate(text, format, year, month, day)) return true;
     return false;
 }
@@ -116,40 +118,62 @@ StatementEncoding detectEncoding(std::string_view bytes) {
 }
 
 bool looksLikeBig5(std::string_view bytes) {
+    Big5Codec codec;
     bool common = false;
     bool longRun = false;
-    int run = 0;  // bytes at or above 0x80 in a row
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    const auto* const end = p + bytes.size();
-    while (p < end) {
+    bool stray = false;  // a high byte that starts no Big5 pair
+    int run = 0;         // bytes at or above 0x80 in a row
+    int chineseRuns = 0;  // runs of four or more high bytes that are valid Big5
+    const auto* const begin = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* const end = begin + bytes.size();
+    const unsigned char* runStart = nullptr;
+    auto endRun = [&](const unsigned char* at) {
+        // A run's last lead byte takes the plain trail byte after it.
+        if (run >= 4 && chineseRuns < 2 &&
+            codec.isValidBig5(std::string_view(reinterpret_cast<const char*>(runStart),
+                                               static_cast<std::size_t>(at - runStart))))
+            ++chineseRuns;
+        run = 0;
+    };
+    for (const unsigned char* p = begin; p < end;) {
         if (!isHigh(*p)) {
-            run = 0;
+            if (run > 0) endRun(p);
             ++p;
             continue;
         }
-        if (*p < 0x81 || *p > 0xFE || p + 1 == end || !isBig5Trail(p[1])) return false;
+        if (!isBig5Lead(*p) || p + 1 == end || !isBig5Trail(p[1])) {
+            stray = true;
+            if (run > 0) endRun(p);
+            ++p;
+            continue;
+        }
         if (*p >= 0xA4 && *p <= 0xF9) common = true;
+        if (run == 0) runStart = p;
         // The lead byte continues a run; a plain trail byte ends it.
         if (++run >= 3) longRun = true;
-        if (!isHigh(p[1])) run = 0;
-        else if (++run >= 3) longRun = true;
+        if (!isHigh(p[1])) {
+            endRun(p + 2);
+        } else if (++run >= 3) {
+            longRun = true;
+        }
         p += 2;
     }
-    if (!common || !longRun) return false;
-    Big5Codec codec;
-    return codec.isValidBig5(bytes);
+    if (run > 0) endRun(end);
+    if (!stray && common && longRun && codec.isValidBig5(bytes)) return true;
+    return chineseRuns >= 2;
 }
 
 char detectDelimiter(std::string_view text) {
     constexpr int linesCompared = 20;
+    constexpr std::size_t sampleBytes = std::size_t{64} << 10;
     char best = ',';
     std::pair<bool, std::size_t> bestScore{false, 1};  // (the same count on every line, fields)
     CsvRecord record;
     for (const char delimiter : {',', ';', '\t'}) {
-        CsvReader reader(text, delimiter);
+        CsvReader reader(text, delimiter, statementLineLimit);
         std::size_t fields = 0;
         bool same = true;
-        for (int lines = 0; lines < linesCompared && reader.next(record);) {
+        for (int lines = 0; lines < linesCompared && reader.offset() < sampleBytes && reader.next(record);) {
             if (record.isBlank()) continue;
             ++lines;
             // Broken quoting counts against the delimiter, but one bad line
@@ -210,37 +234,40 @@ bool looksLikeHeader(const std::vector<std::string>& fields) {
                         [](const std::string& field) { return readsAsAnyDate(field) || readsAsAmount(field); });
 }
 
+void DecimalMarkTally::add(std::string_view amount) {
+    const char mark = decimalMarkAtEnd(amount);
+    if (mark == '.') sawPoint = true;
+    if (mark == ',') sawComma = true;
+}
+
 bool detectDecimalComma(const std::vector<std::string_view>& amounts) {
-    bool comma = false;
-    for (const std::string_view amount : amounts) {
-        const char mark = decimalMarkAtEnd(amount);
-        if (mark == '.') return false;
-        if (mark == ',') comma = true;
+    DecimalMarkTally tally;
+    for (const std::string_view amount : amounts) tally.add(amount);
+    return tally.comma();
+}
+
+bool DateFormatTally::add(std::string_view date) {
+    int year, month, day;
+    bool readable = false;
+    for (std::size_t k = 0; k < datesTried.size(); ++k) {
+        const StatementDateFormat format = datesTried[k];
+        const bool read = parseStatementDate(date, format, year, month, day) &&
+                          (format != StatementDateFormat::Roc || trimmed(date).find('/') == 3);
+        if (!read) ++misread[k];
+        readable = readable || read;
     }
-    return comma;
+    return readable;
+}
+
+StatementDateFormat DateFormatTally::best() const {
+    const auto fewest = std::min_element(misread.begin(), misread.end());
+    return datesTried[static_cast<std::size_t>(fewest - misread.begin())];
 }
 
 StatementDateFormat detectDateFormat(const std::vector<std::string_view>& dates) {
-    StatementDateFormat best = StatementDateFormat::YearMonthDayDash;
-    std::size_t fewestMisread = dates.size() + 1;
-    int year, month, day;
-    for (const auto format :
-         {StatementDateFormat::YearMonthDayDash, StatementDateFormat::YearMonthDaySlash,
-          StatementDateFormat::DayMonthYearDot, StatementDateFormat::DayMonthYearSlash,
-          StatementDateFormat::MonthDayYearSlash, StatementDateFormat::Roc}) {
-        std::size_t misread = 0;
-        for (const std::string_view date : dates) {
-            const bool read = parseStatementDate(date, format, year, month, day) &&
-                              (format != StatementDateFormat::Roc || trimmed(date).find('/') == 3);
-            if (!read && ++misread >= fewestMisread) break;
-        }
-        if (misread == 0) return format;
-        if (misread < fewestMisread) {
-            best = format;
-            fewestMisread = misread;
-        }
-    }
-    return best;
+    DateFormatTally tally;
+    for (const std::string_view date : dates) tally.add(date);
+    return tally.best();
 }
 
 std::optional<bool> parseDirection(std::string_view text) {

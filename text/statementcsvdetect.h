@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,18 +16,25 @@
 namespace PwText::StatementCsv {
 
 // A UTF-8 mark or valid UTF-8: UTF-8. Else Big5 when looksLikeBig5, else
-// Windows-1252.
+// Windows-1252. Each test is one pass over the bytes that keeps nothing of
+// them.
 StatementEncoding detectEncoding(std::string_view bytes);
 
-// Valid Big5 with at least one common character (lead byte 0xA4-0xF9) and
-// somewhere three bytes at or above 0x80 in a row. Western text in
-// Windows-1252 puts one or two accented letters between plain ones ("Größe"),
-// and is often valid Big5 by chance ("Bäcker"); Chinese comments of two
-// characters or more almost always have such a run.
+// Chinese in Big5: valid Big5 with at least one common character (lead byte
+// 0xA4-0xF9) and somewhere three bytes at or above 0x80 in a row. Western
+// text in Windows-1252 puts one or two accented letters between plain ones
+// ("Größe"), and is often valid Big5 by chance ("Bäcker"); Chinese comments
+// of two characters or more almost always have such a run. Or, where some
+// bytes aren't valid Big5, two runs or more of four such bytes that are (two
+// Chinese characters in a row, which Western text never has): then the file
+// is Big5 with faults, which the reader reports with their line rather than
+// reading the whole file as Windows-1252.
 bool looksLikeBig5(std::string_view bytes);
 
 // Of ',' ';' and tab, the one that splits the first lines into the same
 // number of fields, the most fields winning; ',' when none splits at all.
+// Only the first 20 records starting in the first 64 KB count, each cut at
+// statementLineLimit.
 char detectDelimiter(std::string_view text);
 
 // What a header name says its column holds, in English, German or the
@@ -44,12 +52,31 @@ bool looksLikeHeader(const std::vector<std::string>& fields);
 bool namesDateAndAmount(const std::vector<std::string>& fields);
 
 // Comma when some amount ends in a comma and one or two digits and none ends
-// so with a point.
+// so with a point. The amounts are told one at a time, so that a file's are
+// never gathered.
+class DecimalMarkTally {
+public:
+    void add(std::string_view amount);
+    bool comma() const { return sawComma && !sawPoint; }
+
+private:
+    bool sawComma = false;
+    bool sawPoint = false;
+};
 bool detectDecimalComma(const std::vector<std::string_view>& amounts);
 
 // The first format that reads every date (the Republic of China's only with
 // three-digit years), else the one that reads the most, so that the faults
-// point at the odd rows.
+// point at the odd rows. The dates are told one at a time.
+class DateFormatTally {
+public:
+    // True when some format reads the date.
+    bool add(std::string_view date);
+    StatementDateFormat best() const;
+
+private:
+    std::array<std::size_t, 6> misread{};  // by format, in the order tried
+};
 StatementDateFormat detectDateFormat(const std::vector<std::string_view>& dates);
 
 // "income"/"outgoing", "credit"/"debit", "H"/"S" ("Haben"/"Soll"), case

@@ -43,6 +43,8 @@ StatementFault faultAt(int line, Reason reason, std::string_view text) {
 
 }  // namespace
 
+std::int64_t statementRowRoom(const AccountDB& db) { return db.indexesLeft() + db.transCount(); }
+
 StatementImport StatementImport::plan(const AccountDB& db, const Statement& statement, const ImportChoices& choices) {
     StatementImport result;
     result.keepsDuplicates = choices.keepDuplicates;

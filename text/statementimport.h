@@ -21,6 +21,13 @@ struct ImportChoices {
     std::string defaultType;
 };
 
+// The most rows a statement for db can hold, duplicates included: the
+// indexes the book has left, and one more row for each transaction it
+// holds, which a row may match and so not need an index. A statement read
+// with this room (StatementOptions::rowRoom) stops at the first row past
+// it; the plan then counts the indexes exactly.
+std::int64_t statementRowRoom(const KestLib::AccountDB& db);
+
 // What importing a statement into a book would do, row by row, decided
 // before anything changes, so that the window can show it and the import
 // can be all or nothing.

@@ -28,6 +28,26 @@ QString reasonText(const StatementFault& fault) {
     case Reason::BadDirection:
         return translated(QT_TRANSLATE_NOOP("StatementImport", "The direction \"%1\" is neither income nor outgoing.")).arg(text);
     case Reason::NoTransactions: return translated(QT_TRANSLATE_NOOP("StatementImport", "The file holds no transactions."));
+    case Reason::FileTooLarge:
+        return translated(QT_TRANSLATE_NOOP("StatementImport", "The file is larger than %1 GB, more than a statement may be."))
+            .arg(QString::number(statementFileLimit >> 30));
+    case Reason::LineTooLong:
+        return translated(QT_TRANSLATE_NOOP("StatementImport", "This line is longer than %1 MB, more than a line of a statement may be."))
+            .arg(QString::number(statementLineLimit >> 20));
+    case Reason::TooManyFaults:
+        return translated(QT_TRANSLATE_NOOP("StatementImport", "More than %1 faults: the rest of the file was not read."))
+            .arg(QString::number(statementFaultLimit));
+    case Reason::InvalidBytes:
+        return translated(QT_TRANSLATE_NOOP("StatementImport", "This line holds bytes that aren't valid %1, the encoding of the rest of the file. Choose the file's encoding if it is another."))
+            .arg(text);
+    case Reason::QifRecordNotEnded:
+        return translated(QT_TRANSLATE_NOOP("StatementImport", "A second \"%1\" line in one transaction: the transaction above it doesn't end with a \"^\" line."))
+            .arg(text);
+    case Reason::OfxFieldOutsideTransaction:
+        return translated(QT_TRANSLATE_NOOP("StatementImport", "<%1> is outside a transaction: its <STMTTRN> is missing."))
+            .arg(text);
+    case Reason::OfxTransactionOutsideStatement:
+        return translated(QT_TRANSLATE_NOOP("StatementImport", "This transaction is outside a bank or card statement (<STMTRS> or <CCSTMTRS>)."));
     case Reason::NotStorable: return translated(QT_TRANSLATE_NOOP("StatementImport", "\"%1\" holds a character the book can't store.")).arg(text);
     case Reason::TooLong: return translated(QT_TRANSLATE_NOOP("StatementImport", "\"%1\" is longer than the book's 255 bytes.")).arg(text);
     case Reason::TooManyTypes: return translated(QT_TRANSLATE_NOOP("StatementImport", "The type \"%1\" would be one more than the book's 128.")).arg(text);

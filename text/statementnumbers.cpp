@@ -1,5 +1,6 @@
 // The amounts, dates and encodings every statement format shares.
 #include <QStringDecoder>
+#include <algorithm>
 #include <climits>
 
 #include "big5codec.h"
@@ -172,7 +173,9 @@ bool parseStatementDate(std::string_view text, StatementDateFormat format, int& 
     case StatementDateFormat::Roc:
         // Minguo years have had three digits since 2011 (year 100); older files
         // write two, which are read too (detection takes only three).
-        if (!splitDate(text, '/', parts, widths) || widths[0] < 2 || widths[0] > 3 || widths[1] > 2 || widths[2] > 2)
+        // The calendar starts at year 1 (1912): a year 0 is no date.
+        if (!splitDate(text, '/', parts, widths) || widths[0] < 2 || widths[0] > 3 || widths[1] > 2 || widths[2] > 2 ||
+            parts[0] < 1)
             return false;
         year = parts[0] + 1911, month = parts[1], day = parts[2];
         break;
@@ -182,7 +185,34 @@ bool parseStatementDate(std::string_view text, StatementDateFormat format, int& 
     return daysInCalendar(year, month, day);
 }
 
+namespace {
+
+// The single-byte encodings' converter, fed a block at a time, so that its
+// text of the whole file never exists at once: a statement decodes into its
+// UTF-8 and a block's worth more.
+bool appendSingleByteText(std::string_view bytes, StatementEncoding encoding, std::string& utf8) {
+    constexpr std::size_t blockBytes = std::size_t{1} << 20;
+    QStringDecoder decoder = encoding == StatementEncoding::Latin1 ? QStringDecoder(QStringConverter::Latin1)
+                                                                   : QStringDecoder("windows-1252");
+    for (std::size_t start = 0; start < bytes.size(); start += blockBytes) {
+        const std::string_view block = bytes.substr(start, blockBytes);
+        if (isAscii(block)) {
+            utf8.append(block);
+            continue;
+        }
+        if (!decoder.isValid()) return false;
+        const QString text = decoder.decode(QByteArrayView(block.data(), static_cast<qsizetype>(block.size())));
+        if (decoder.hasError()) return false;
+        const QByteArray out = text.toUtf8();
+        utf8.append(out.constData(), static_cast<std::size_t>(out.size()));
+    }
+    return true;
+}
+
+}  // namespace
+
 bool decodeStatementText(std::string_view bytes, StatementEncoding encoding, std::string& utf8) {
+    utf8.clear();
     switch (encoding) {
     case StatementEncoding::Detect:
         return false;
@@ -193,25 +223,49 @@ bool decodeStatementText(std::string_view bytes, StatementEncoding encoding, std
         return true;
     case StatementEncoding::Big5: {
         Big5Codec codec;
-        return codec.big5ToUtf8(bytes, utf8);
+        return holdsOnlyBig5Pairs(bytes) && codec.big5ToUtf8(bytes, utf8);
     }
     case StatementEncoding::Windows1252:
-    case StatementEncoding::Latin1: {
-        if (isAscii(bytes)) {
-            utf8.assign(bytes);
-            return true;
-        }
-        QStringDecoder decoder = encoding == StatementEncoding::Latin1 ? QStringDecoder(QStringConverter::Latin1)
-                                                                       : QStringDecoder("windows-1252");
-        if (!decoder.isValid()) return false;
-        const QString text = decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-        if (decoder.hasError()) return false;
-        const QByteArray out = text.toUtf8();
-        utf8.assign(out.constData(), static_cast<std::size_t>(out.size()));
-        return true;
-    }
+    case StatementEncoding::Latin1:
+        return appendSingleByteText(bytes, encoding, utf8);
     }
     return false;
+}
+
+int firstLineNotInEncoding(std::string_view bytes, StatementEncoding encoding) {
+    if (encoding == StatementEncoding::Utf8 && bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    Big5Codec codec;
+    std::string scratch;
+    int line = 1;
+    for (std::size_t start = 0; start <= bytes.size(); ++line) {
+        const std::size_t end = std::min(bytes.find_first_of("\r\n", start), bytes.size());
+        const std::string_view content = bytes.substr(start, end - start);
+        if (!isAscii(content)) {
+            bool valid = false;
+            switch (encoding) {
+            case StatementEncoding::Detect: return 0;
+            case StatementEncoding::Utf8: valid = isValidUtf8(content); break;
+            case StatementEncoding::Big5: valid = holdsOnlyBig5Pairs(content) && codec.isValidBig5(content); break;
+            case StatementEncoding::Windows1252:
+            case StatementEncoding::Latin1: valid = decodeStatementText(content, encoding, scratch); break;
+            }
+            if (!valid) return line;
+        }
+        if (end == bytes.size()) break;
+        start = end + (bytes.substr(end, 2) == "\r\n" ? 2 : 1);
+    }
+    return 0;
+}
+
+const char* statementEncodingName(StatementEncoding encoding) {
+    switch (encoding) {
+    case StatementEncoding::Detect: break;
+    case StatementEncoding::Utf8: return "UTF-8";
+    case StatementEncoding::Big5: return "Big5";
+    case StatementEncoding::Windows1252: return "Windows-1252";
+    case StatementEncoding::Latin1: return "ISO-8859-1";
+    }
+    return "";
 }
 
 }  // namespace PwText

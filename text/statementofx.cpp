@@ -13,8 +13,6 @@ namespace {
 
 using Reason = StatementFault::Reason;
 
-
-
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 std::string_view withoutMark(std::string_view text) {
@@ -145,7 +143,12 @@ std::string elementText(std::string_view raw) {
                     }
                 }
                 if (const std::uint32_t code = decoded ? 0 : numericReference(name); code != 0) {
-                    appendUtf8(code, out);
+                    // A line break or a tab written as a reference is white space too.
+                    if (code < 0x80 && isSpace(static_cast<char>(code))) {
+                        if (!out.empty() && out.back() != ' ') out += ' ';
+                    } else {
+                        appendUtf8(code, out);
+                    }
                     decoded = true;
                 }
                 if (decoded) {
@@ -188,46 +191,66 @@ bool readPostedDate(std::string_view text, int& year, int& month, int& day) {
     return parseStatementDate(std::string_view(iso, 10), StatementDateFormat::YearMonthDayDash, year, month, day);
 }
 
-void addTransaction(Statement& statement, const Transaction& transaction, AmountRule rule) {
+void addTransaction(StatementCollector& rows, const Transaction& transaction, AmountRule rule) {
     int year = 0, month = 0, day = 0;
     bool good = true;
     if (transaction.posted.line == 0) {
-        addStatementFault(statement, transaction.line, Reason::BadDate, {});
+        rows.fault(transaction.line, Reason::BadDate);
         good = false;
     } else if (!readPostedDate(transaction.posted.raw, year, month, day)) {
-        addStatementFault(statement, transaction.posted.line, Reason::BadDate,
-                          trimmedStatementText(transaction.posted.raw));
+        rows.fault(transaction.posted.line, Reason::BadDate, trimmedStatementText(transaction.posted.raw));
         good = false;
     }
     ParsedAmount amount;
     if (transaction.amount.line == 0) {
-        addStatementFault(statement, transaction.line, Reason::BadAmount, {});
+        rows.fault(transaction.line, Reason::BadAmount);
         good = false;
     } else {
         // OFX has no group marks, so a comma, as some banks write, is the decimal mark.
-        const std::string_view text = transaction.amount.raw;
+        const std::string_view text = trimmedStatementText(transaction.amount.raw);
         const bool comma = text.find(',') != std::string_view::npos && text.find('.') == std::string_view::npos;
-        good = readStatementAmount(statement, transaction.amount.line, text, comma, rule, amount) && good;
+        good = rows.amount(transaction.amount.line, text, comma, rule, amount) && good;
     }
     if (good) {
-        addStatementRow(statement, transaction.line, year, month, day, amount,
-                        joinedComment(elementText(transaction.name.raw), elementText(transaction.memo.raw)), {});
+        rows.row(transaction.line, year, month, day, amount,
+                 joinedComment(elementText(transaction.name.raw), elementText(transaction.memo.raw)), {});
     }
+}
+
+bool isStatementElement(std::string_view tag) {
+    return equalsIgnoringCase(tag, "STMTRS") || equalsIgnoringCase(tag, "CCSTMTRS");
+}
+
+// The fields that make a transaction, each once in it: met where no
+// <STMTTRN> is open, or a second time in one, they are a transaction whose
+// opening tag is missing.
+bool isTransactionKey(std::string_view tag) {
+    return equalsIgnoringCase(tag, "DTPOSTED") || equalsIgnoringCase(tag, "TRNAMT");
 }
 
 // Reads every STMTTRN inside a STMTRS or CCSTMTRS element. A transaction
 // ends at its closing tag or, where that is missing, at the next one or at
-// the end of its list.
-void readTransactions(std::string_view text, Statement& statement, AmountRule rule, bool& sawTransaction) {
+// the end of its list. A transaction can't be lost without a word: one
+// outside a bank or card statement, or the fields of one whose <STMTTRN> is
+// missing, are faults at their line. Only an investment statement's
+// (INVSTMTRS), which isn't read, are passed over.
+void readTransactions(std::string_view text, StatementCollector& rows, AmountRule rule, bool& sawTransaction) {
     LineCounter lines(text);
     int statementDepth = 0;
+    int investmentDepth = 0;
     Transaction open;
+    bool orphanReported = false;  // till the next transaction
     auto close = [&] {
-        if (open.line != 0) addTransaction(statement, open, rule);
+        if (open.line != 0) addTransaction(rows, open, rule);
         open = Transaction{};
+        orphanReported = false;
+    };
+    auto depth = [](int& count, bool closing, bool empty) {
+        if (closing) count = count > 0 ? count - 1 : 0;
+        else if (!empty) ++count;
     };
     std::size_t at = text.find('<');
-    while (at != std::string_view::npos) {
+    while (at != std::string_view::npos && !rows.full()) {
         const std::string_view rest = text.substr(at);
         if (rest.substr(0, 4) == "<!--") {
             const std::size_t end = text.find("-->", at + 4);
@@ -246,27 +269,39 @@ void readTransactions(std::string_view text, Statement& statement, AmountRule ru
 
         const bool closing = tag[0] == '/';
         if (closing) tag.remove_prefix(1);
-        const bool empty = !closing && tag.back() == '/';
+        const bool empty = !closing && !tag.empty() && tag.back() == '/';
         if (empty) tag.remove_suffix(1);
         tag = tag.substr(0, tag.find_first_of(" \t\r\n"));
 
-        if (equalsIgnoringCase(tag, "STMTRS") || equalsIgnoringCase(tag, "CCSTMTRS")) {
+        if (isStatementElement(tag)) {
             close();
-            if (closing) statementDepth = statementDepth > 0 ? statementDepth - 1 : 0;
-            else if (!empty) ++statementDepth;
+            depth(statementDepth, closing, empty);
+        } else if (equalsIgnoringCase(tag, "INVSTMTRS")) {
+            close();
+            depth(investmentDepth, closing, empty);
         } else if (equalsIgnoringCase(tag, "STMTTRN") || equalsIgnoringCase(tag, "BANKTRANLIST")) {
             close();
-            if (!closing && statementDepth > 0 && equalsIgnoringCase(tag, "STMTTRN")) {
+            if (closing || !equalsIgnoringCase(tag, "STMTTRN")) continue;
+            if (statementDepth > 0) {
                 open.line = lines.lineAt(tagAt);
                 sawTransaction = true;
+            } else if (investmentDepth == 0) {
+                rows.fault(lines.lineAt(tagAt), Reason::OfxTransactionOutsideStatement);
+                sawTransaction = true;
             }
-        } else if (open.line != 0 && !closing) {
+        } else if (!closing && statementDepth > 0) {
             Field* field = equalsIgnoringCase(tag, "DTPOSTED") ? &open.posted
                            : equalsIgnoringCase(tag, "TRNAMT") ? &open.amount
                            : equalsIgnoringCase(tag, "NAME")   ? &open.name
                            : equalsIgnoringCase(tag, "MEMO")   ? &open.memo
                                                                : nullptr;
-            if (field != nullptr && field->line == 0) {
+            if (field == nullptr) continue;
+            const bool orphan = open.line == 0 || field->line != 0;
+            if (orphan && isTransactionKey(tag)) {
+                if (!orphanReported) rows.fault(lines.lineAt(tagAt), Reason::OfxFieldOutsideTransaction, tag);
+                orphanReported = true;
+                sawTransaction = true;
+            } else if (!orphan) {
                 field->line = lines.lineAt(tagAt);
                 field->raw = empty ? std::string_view{} : value;
             }
@@ -282,8 +317,9 @@ Statement readOfx(std::string_view bytes, const StatementOptions& options) {
     statement.format = StatementFormat::Ofx;
     // Dates are fixed as YYYYMMDD; the nearest the formats name.
     statement.dateFormat = StatementDateFormat::YearMonthDayDash;
+    StatementCollector rows(statement, options);
     if (trimmedStatementText(withoutMark(bytes)).empty()) {
-        addStatementFault(statement, 0, Reason::EmptyFile, {});
+        rows.fault(0, Reason::EmptyFile);
         return statement;
     }
     std::string buffer;
@@ -291,12 +327,12 @@ Statement readOfx(std::string_view bytes, const StatementOptions& options) {
     if (!decodeStatementBytes(bytes, options.encoding, declaredEncoding(bytes), statement, buffer, text))
         return statement;
     if (!looksLikeOfx(text)) {
-        addStatementFault(statement, 0, Reason::UnknownFormat, {});
+        rows.fault(0, Reason::UnknownFormat);
         return statement;
     }
     bool sawTransaction = false;
-    readTransactions(withoutMark(text), statement, options.amountRule, sawTransaction);
-    if (!sawTransaction) addStatementFault(statement, 0, Reason::NoTransactions, {});
+    readTransactions(withoutMark(text), rows, options.amountRule, sawTransaction);
+    if (!sawTransaction) rows.fault(0, Reason::NoTransactions);
     sortStatementFaults(statement);
     return statement;
 }

@@ -1,7 +1,7 @@
 // QIF statements: the bank, cash and card sections of a file, records of
 // lines whose first letter says what the line holds, each ended by "^".
 #include <algorithm>
-#include <cstdio>
+#include <optional>
 #include <vector>
 
 #include "asciitext.h"
@@ -13,8 +13,6 @@ namespace PwText {
 namespace {
 
 using Reason = StatementFault::Reason;
-
-
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -80,10 +78,11 @@ bool splitQifDate(std::string_view raw, QifDate& date) {
 
 bool validDate(int year, int month, int day) {
     if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > 31) return false;
-    char iso[11];
-    std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", year, month, day);
+    auto digit = [](int value) { return static_cast<char>('0' + value % 10); };
+    const char iso[10] = {digit(year / 1000), digit(year / 100), digit(year / 10), digit(year), '-',
+                          digit(month / 10),  digit(month),      '-',              digit(day / 10), digit(day)};
     int y, m, d;
-    return parseStatementDate(iso, StatementDateFormat::YearMonthDayDash, y, m, d);
+    return parseStatementDate(std::string_view(iso, sizeof iso), StatementDateFormat::YearMonthDayDash, y, m, d);
 }
 
 struct Field {
@@ -99,16 +98,15 @@ struct Record {
     Field payee;
     Field memo;
     Field category;
-    QifDate splitDate;
-    bool dateSplit = false;
+    // A letter a record holds once, written a second time: the "^" that
+    // ends a record is missing, and which lines go with which transaction
+    // can't be told. The record is refused at that line, and the lines after
+    // it, up to the next "^", aren't read.
+    int repeatLine = 0;
+    char repeatLetter = 0;
 };
 
 enum class Section { None, Transactions, Other };
-
-struct QifFile {
-    bool sawHeader = false;
-    std::vector<Record> records;
-};
 
 Section sectionOf(std::string_view header) {
     if (startsWithIgnoringCase(header, "!Type:")) {
@@ -121,39 +119,70 @@ Section sectionOf(std::string_view header) {
     return Section::None;  // !Option, !Clear: no change of section
 }
 
-QifFile readRecords(std::string_view text) {
-    QifFile file;
-    file.records.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '^')));
+// The fields a record holds once: the date, the amounts, the payee, the
+// memo, the category, the check number and the cleared mark. Address lines
+// (A) and the splits' S, E, $ and % lines come many to a record.
+constexpr std::string_view heldOnce = "DTUPMLNC";
+
+// How the lines of a file were read.
+struct QifScan {
+    bool sawHeader = false;
+    int longLine = 0;  // a line over statementLineLimit, where reading stopped
+};
+
+// Calls visit(record) for every record of the transaction sections, in file
+// order, until visit returns false. Nothing is kept between records, so a
+// file of a million records costs no more than one.
+template <typename Visit>
+QifScan forEachRecord(std::string_view text, Visit visit) {
+    QifScan scan;
     Section section = Section::None;
     Record record;
+    unsigned seen = 0;  // the heldOnce letters of this record, a bit each
     auto endRecord = [&] {
-        if (record.line != 0) file.records.push_back(record);
+        const bool go = record.line == 0 || visit(record);
         record = Record{};
+        seen = 0;
+        return go;
     };
     int line = 0;
     for (std::size_t start = 0; start < text.size();) {
         ++line;
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) end = text.size();
+        std::size_t end = start;
+        while (end < text.size() && text[end] != '\n' && text[end] != '\r') ++end;
+        if (end - start > statementLineLimit) {
+            scan.longLine = line;
+            return scan;
+        }
         const std::string_view content = text.substr(start, end - start);
         start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
 
         const std::string_view trimmed = trimmedStatementText(content);
         if (trimmed.empty()) continue;
         if (trimmed[0] == '!') {
-            endRecord();
-            file.sawHeader = true;
+            if (!endRecord()) return scan;
+            scan.sawHeader = true;
             if (const Section next = sectionOf(trimmed); next != Section::None) section = next;
             continue;
         }
         if (section != Section::Transactions) continue;
         if (trimmed[0] == '^') {
-            endRecord();
+            if (!endRecord()) return scan;
             continue;
         }
+        if (record.repeatLine != 0) continue;
         if (record.line == 0) record.line = line;
+        const char letter = asciiUpper(trimmed[0]);
+        if (const std::size_t once = heldOnce.find(letter); once != std::string_view::npos) {
+            if (seen & (1u << once)) {
+                record.repeatLine = line;
+                record.repeatLetter = letter;
+                continue;
+            }
+            seen |= 1u << once;
+        }
         Field* field = nullptr;
-        switch (asciiUpper(trimmed[0])) {
+        switch (letter) {
         case 'D': field = &record.date; break;
         case 'T': field = &record.total; break;
         case 'U': field = &record.unrounded; break;
@@ -162,18 +191,18 @@ QifFile readRecords(std::string_view text) {
         case 'L': field = &record.category; break;
         default: break;  // N, C, A, the splits' S, E, $ and % lines: not kept
         }
-        if (field != nullptr && field->line == 0) *field = Field{line, trimmed.substr(1)};
+        if (field != nullptr) *field = Field{line, trimmed.substr(1)};
     }
     endRecord();
-    return file;
+    return scan;
 }
 
-// The decimal mark the amounts are written with: the one that ends more of
-// them with other than three digits after it ("-35,50", "12.5"); a tie goes
-// to the comma where the dates are written with dots.
-bool amountsUseComma(const std::vector<Record>& records) {
-    int comma = 0, point = 0, dotDates = 0, otherDates = 0;
-    for (const Record& record : records) {
+// What the whole file's records say about how they are written, told one
+// record at a time: the decimal mark of the amounts, whether slash dates put
+// the month first, the form of the first date.
+class QifTallies {
+public:
+    void add(const Record& record) {
         const std::string_view amount =
             trimmedStatementText(record.total.line != 0 ? record.total.text : record.unrounded.text);
         const std::size_t mark = amount.find_last_of(",.");
@@ -182,24 +211,33 @@ bool amountsUseComma(const std::vector<Record>& records) {
             for (std::size_t k = mark + 1; k < amount.size() && isDigit(amount[k]); ++k) ++digits;
             if (digits != 3) ++(amount[mark] == ',' ? comma : point);
         }
-        if (record.dateSplit) ++(record.splitDate.form == QifDate::Form::Dot ? dotDates : otherDates);
+        QifDate date;
+        if (record.date.line == 0 || !splitQifDate(record.date.text, date)) return;
+        if (!firstDate) firstDate = date;
+        ++(date.form == QifDate::Form::Dot ? dotDates : otherDates);
+        if (date.form == QifDate::Form::Slash) {
+            dayFirstOnly = dayFirstOnly || date.first > 12;
+            monthFirstOnly = monthFirstOnly || date.second > 12;
+        }
     }
-    return comma > point || (comma == point && dotDates > otherDates);
-}
 
-// Whether slash dates put the month first: as chosen, else unless some date
-// reads only with the day first.
-bool slashesPutMonthFirst(const std::vector<Record>& records, StatementDateFormat chosen) {
-    if (chosen == StatementDateFormat::DayMonthYearSlash) return false;
-    if (chosen == StatementDateFormat::MonthDayYearSlash) return true;
-    bool dayFirstOnly = false, monthFirstOnly = false;
-    for (const Record& record : records) {
-        if (!record.dateSplit || record.splitDate.form != QifDate::Form::Slash) continue;
-        dayFirstOnly = dayFirstOnly || record.splitDate.first > 12;
-        monthFirstOnly = monthFirstOnly || record.splitDate.second > 12;
+    // The one that ends more amounts with other than three digits after it
+    // ("-35,50", "12.5"); a tie goes to the comma where the dates are
+    // written with dots.
+    bool amountsUseComma() const { return comma > point || (comma == point && dotDates > otherDates); }
+    // As chosen, else unless some date reads only with the day first.
+    bool slashesPutMonthFirst(StatementDateFormat chosen) const {
+        if (chosen == StatementDateFormat::DayMonthYearSlash) return false;
+        if (chosen == StatementDateFormat::MonthDayYearSlash) return true;
+        return !dayFirstOnly || monthFirstOnly;
     }
-    return !dayFirstOnly || monthFirstOnly;
-}
+    const std::optional<QifDate>& first() const { return firstDate; }
+
+private:
+    int comma = 0, point = 0, dotDates = 0, otherDates = 0;
+    bool dayFirstOnly = false, monthFirstOnly = false;
+    std::optional<QifDate> firstDate;
+};
 
 StatementDateFormat formatOf(const QifDate& date, bool monthFirst) {
     switch (date.form) {
@@ -219,35 +257,38 @@ std::string typeOf(std::string_view category) {
     return std::string(category);
 }
 
-void addRecord(Statement& statement, const Record& record, bool monthFirst, bool comma, AmountRule rule) {
+void addRecord(StatementCollector& rows, const Record& record, bool monthFirst, bool comma, AmountRule rule) {
+    if (record.repeatLine != 0)
+        return rows.fault(record.repeatLine, Reason::QifRecordNotEnded, std::string_view(&record.repeatLetter, 1));
     int year = 0, month = 0, day = 0;
     bool good = true;
+    QifDate date;
     if (record.date.line == 0) {
-        addStatementFault(statement, record.line, Reason::BadDate, {});
+        rows.fault(record.line, Reason::BadDate);
         good = false;
     } else {
-        const QifDate& date = record.splitDate;
+        const bool split = splitQifDate(record.date.text, date);
         year = date.year;
         const bool firstIsMonth =
             date.form == QifDate::Form::Iso || (date.form == QifDate::Form::Slash && monthFirst);
         month = firstIsMonth ? date.first : date.second;
         day = firstIsMonth ? date.second : date.first;
-        if (!record.dateSplit || !validDate(year, month, day)) {
-            addStatementFault(statement, record.date.line, Reason::BadDate, trimmedStatementText(record.date.text));
+        if (!split || !validDate(year, month, day)) {
+            rows.fault(record.date.line, Reason::BadDate, trimmedStatementText(record.date.text));
             good = false;
         }
     }
     const Field& total = record.total.line != 0 ? record.total : record.unrounded;
     ParsedAmount amount;
     if (total.line == 0) {
-        addStatementFault(statement, record.line, Reason::BadAmount, {});
+        rows.fault(record.line, Reason::BadAmount);
         good = false;
     } else {
-        good = readStatementAmount(statement, total.line, total.text, comma, rule, amount) && good;
+        good = rows.amount(total.line, trimmedStatementText(total.text), comma, rule, amount) && good;
     }
     if (good) {
-        addStatementRow(statement, record.line, year, month, day, amount,
-                        joinedComment(record.payee.text, record.memo.text), typeOf(record.category.text));
+        rows.row(record.line, year, month, day, amount, joinedComment(record.payee.text, record.memo.text),
+                 typeOf(record.category.text));
     }
 }
 
@@ -257,37 +298,39 @@ Statement readQif(std::string_view bytes, const StatementOptions& options) {
     Statement statement;
     statement.format = StatementFormat::Qif;
     statement.dateFormat = StatementDateFormat::MonthDayYearSlash;
+    StatementCollector rows(statement, options);
     if (trimmedStatementText(bytes).empty()) {
-        addStatementFault(statement, 0, Reason::EmptyFile, {});
+        rows.fault(0, Reason::EmptyFile);
         return statement;
     }
     std::string buffer;
     std::string_view text;
     if (!decodeStatementBytes(bytes, options.encoding, StatementEncoding::Detect, statement, buffer, text))
         return statement;
-    QifFile file = readRecords(text);
-    if (!file.sawHeader) {
-        addStatementFault(statement, 0, Reason::UnknownFormat, {});
+    // Two passes: how the whole file writes its amounts and dates, then its rows.
+    QifTallies tallies;
+    const QifScan scan = forEachRecord(text, [&](const Record& record) {
+        if (record.repeatLine == 0) tallies.add(record);
+        return true;
+    });
+    if (scan.longLine != 0) {
+        rows.fault(scan.longLine, Reason::LineTooLong);
         return statement;
     }
-    if (file.records.empty()) {
-        addStatementFault(statement, 0, Reason::NoTransactions, {});
+    if (!scan.sawHeader) {
+        rows.fault(0, Reason::UnknownFormat);
         return statement;
     }
-    for (Record& record : file.records)
-        record.dateSplit = record.date.line != 0 && splitQifDate(record.date.text, record.splitDate);
-
-    const bool monthFirst = slashesPutMonthFirst(file.records, options.dateFormat);
-    const bool comma = options.csv.decimalComma >= 0 ? options.csv.decimalComma == 1 : amountsUseComma(file.records);
-    statement.rows.reserve(file.records.size());
-    bool formatSettled = false;
-    for (const Record& record : file.records) {
-        if (!formatSettled && record.dateSplit) {
-            statement.dateFormat = formatOf(record.splitDate, monthFirst);
-            formatSettled = true;
-        }
-        addRecord(statement, record, monthFirst, comma, options.amountRule);
-    }
+    bool anyRecord = false;
+    const bool monthFirst = tallies.slashesPutMonthFirst(options.dateFormat);
+    const bool comma = options.csv.decimalComma >= 0 ? options.csv.decimalComma == 1 : tallies.amountsUseComma();
+    if (tallies.first()) statement.dateFormat = formatOf(*tallies.first(), monthFirst);
+    forEachRecord(text, [&](const Record& record) {
+        anyRecord = true;
+        addRecord(rows, record, monthFirst, comma, options.amountRule);
+        return !rows.full();
+    });
+    if (!anyRecord) rows.fault(0, Reason::NoTransactions);
     sortStatementFaults(statement);
     return statement;
 }

@@ -46,7 +46,7 @@ bool decodeStatementBytes(std::string_view bytes, StatementEncoding requested, S
         text = buffer;
         return true;
     }
-    addStatementFault(statement, 0, StatementFault::Reason::NotInEncoding, {});
+    statement.faults.push_back(StatementFault{0, StatementFault::Reason::NotInEncoding, {}});
     return false;
 }
 
@@ -67,33 +67,48 @@ std::string joinedComment(std::string_view first, std::string_view second) {
     return comment;
 }
 
-bool readStatementAmount(Statement& statement, int line, std::string_view text, bool decimalComma, AmountRule rule,
-                         ParsedAmount& amount) {
-    text = trimmedStatementText(text);
-    if (parseStatementAmount(text, decimalComma, rule, amount)) return true;
-    addStatementFault(statement, line,
-                      amount.outOfRange ? StatementFault::Reason::AmountOutOfRange : StatementFault::Reason::BadAmount,
-                      text);
-    return false;
-}
-
-void addStatementFault(Statement& statement, int line, StatementFault::Reason reason, std::string_view text) {
+void StatementCollector::fault(int line, StatementFault::Reason reason, std::string_view text) {
+    if (isFull) return;
+    if (statement.faults.size() >= statementFaultLimit) {
+        statement.faults.push_back(StatementFault{line, StatementFault::Reason::TooManyFaults, {}});
+        isFull = true;
+        return;
+    }
     statement.faults.push_back(StatementFault{line, reason, std::string(text)});
 }
 
-void addStatementRow(Statement& statement, int line, int year, int month, int day, const ParsedAmount& amount,
-                     std::string comment, std::string type) {
-    StatementRow row;
-    row.line = line;
-    row.year = year;
-    row.month = month;
-    row.day = day;
-    row.income = !amount.negative;
-    row.amount = amount.magnitude;
-    row.rounded = amount.rounded;
-    row.comment = std::move(comment);
-    row.type = std::move(type);
+void StatementCollector::row(StatementRow row) {
+    if (isFull) return;
+    if (static_cast<std::int64_t>(statement.rows.size()) >= rowRoom) {
+        // The book has no room for it, however many rows are duplicates.
+        statement.faults.push_back(StatementFault{row.line, StatementFault::Reason::NoIndexLeft, {}});
+        isFull = true;
+        return;
+    }
     statement.rows.push_back(std::move(row));
+}
+
+void StatementCollector::row(int line, int year, int month, int day, const ParsedAmount& amount,
+                             std::string comment, std::string type) {
+    StatementRow added;
+    added.line = line;
+    added.year = year;
+    added.month = month;
+    added.day = day;
+    added.income = !amount.negative;
+    added.amount = amount.magnitude;
+    added.rounded = amount.rounded;
+    added.comment = std::move(comment);
+    added.type = std::move(type);
+    row(std::move(added));
+}
+
+bool StatementCollector::amount(int line, std::string_view text, bool decimalComma, AmountRule rule,
+                                ParsedAmount& amount) {
+    if (parseStatementAmount(text, decimalComma, rule, amount)) return true;
+    fault(line, amount.outOfRange ? StatementFault::Reason::AmountOutOfRange : StatementFault::Reason::BadAmount,
+          text);
+    return false;
 }
 
 void sortStatementFaults(Statement& statement) {

@@ -1,11 +1,12 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "statement.h"
 
-// What the OFX and QIF readers share in turning fields into rows and faults.
+// What the statement readers share in turning fields into rows and faults.
 
 namespace PwText {
 
@@ -28,13 +29,31 @@ std::string joinedComment(std::string_view first, std::string_view second);
 std::string_view trimmedStatementText(std::string_view text);
 
 
-// The amount, or a BadAmount or AmountOutOfRange fault on line.
-bool readStatementAmount(Statement& statement, int line, std::string_view text, bool decimalComma, AmountRule rule,
-                         ParsedAmount& amount);
+// The rows and faults of a statement as a reader finds them, held to the
+// limits every statement has: once a row is past the book's room, or the
+// faults reach statementFaultLimit, the collector is full, with a last
+// fault saying why, and the reader stops.
+class StatementCollector {
+public:
+    StatementCollector(Statement& statement, const StatementOptions& options)
+        : statement(statement), rowRoom(options.rowRoom) {}
 
-void addStatementFault(Statement& statement, int line, StatementFault::Reason reason, std::string_view text);
-void addStatementRow(Statement& statement, int line, int year, int month, int day, const ParsedAmount& amount,
-                     std::string comment, std::string type);
+    void fault(int line, StatementFault::Reason reason, std::string_view text = {});
+    void row(StatementRow row);
+    void row(int line, int year, int month, int day, const ParsedAmount& amount, std::string comment,
+             std::string type);
+    // The amount, or a BadAmount or AmountOutOfRange fault on line with the
+    // text as given.
+    bool amount(int line, std::string_view text, bool decimalComma, AmountRule rule, ParsedAmount& amount);
+    // Nothing more is taken: reading ends.
+    bool full() const { return isFull; }
+
+private:
+    Statement& statement;
+    std::int64_t rowRoom;
+    bool isFull = false;
+};
+
 // Faults found out of line order (a record's fields come in any order) put
 // back in line order.
 void sortStatementFaults(Statement& statement);

@@ -170,6 +170,43 @@ TEST_F(CliTest, ImportSavesWithABackupAndRefusesAllOrNothing) {
     EXPECT_EQ(run({"total", book}).out, "Income: 52165\n");
 }
 
+// Dates from the year 8000 on, imported from the book's CSV and from a
+// bank's statement, come after 7999 in every filter and in the date span.
+TEST_F(CliTest, DatesFromTheYear8000OnComeAfter7999) {
+    const std::string csv = folder.path("far.csv");
+    writeFile(csv, "date,amount,type\n9000-01-01,7,Salary\n9999-12-31,11,Salary\n8000-01-01,-3,Food\n");
+    ASSERT_EQ(run({"import", book, csv}).exitCode, 0);
+    // "late" is a Food comment of the book, so its row is typed Food.
+    const std::string statement = folder.path("far-bank.csv");
+    writeFile(statement, "Buchungstag;Verwendungszweck;Betrag\n31.12.7999;late;-1,00\n01.01.8500;far;100,00\n");
+    ASSERT_EQ(run({"import", book, statement}).exitCode, 0);
+
+    const Expected cases[] = {
+        {{"total", book, "--to", "2026-12-31"}, 0, "Income: 52150\n"},
+        {{"total", book, "--to", "7999-12-31"}, 0, "Income: 52149\n"},
+        {{"total", book, "--from", "2026-01-01", "--to", "9999-12-31"}, 0, "Income: 114\n"},
+        {{"total", book, "--from", "8000-01-01"}, 0, "Income: 115\n"},
+        {{"total", book, "--from", "9999-12-31", "--to", "9999-12-31", "--income"}, 0, "Income: 11\n"},
+        {{"list", book, "--from", "8500-01-01", "--format", "csv"},
+         0,
+         "index,date,direction,amount,type,comment\r\n7,9000-01-01,income,7,Salary,\r\n"
+         "8,9999-12-31,income,11,Salary,\r\n11,8500-01-01,income,100,,far\r\n"},
+        {{"budget", book, "--from", "7999-12-01", "--to", "8000-01-31", "--today", "8000-01-10", "--type", "Food",
+          "--format", "csv"},
+         0,
+         "kind,type,budget,outgoing,remain,per_day\r\ntype,Food,0,4,-4,0\r\ntotal,,0,4,-4,0\r\n"},
+        {{"total", book, "--from", "9000-01-01", "--to", "2026-12-31"}, 2, ""},
+        {{"budget", book, "--to", "8000-01-31", "--today", "9000-01-01"}, 2, ""},
+    };
+    for (const Expected& c : cases) {
+        const Outcome result = run(c.args);
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.args[2] << " " << result.err;
+        EXPECT_EQ(result.out, c.out) << c.args[2];
+    }
+    const std::string info = run({"info", book}).out;
+    EXPECT_NE(info.find("Dates:         2004-03-01 to 9999-12-31\n"), std::string::npos) << info;
+}
+
 TEST_F(CliTest, CheckTellsSoundFromDamaged) {
     Outcome result = run({"check", book});
     EXPECT_EQ(result.exitCode, 0);

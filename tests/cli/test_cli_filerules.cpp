@@ -106,7 +106,40 @@ TEST_F(CliFileRules, CommandsWriteOnlyTheFileTheyMayReplace) {
              writeFile(folder.path("out.csv"), "kept");
              ::chmod(folder.path("out.csv").c_str(), 0444);
          },
-         {"export", book, "-o", folder.path("out.csv")}, 1, folder.path("out.csv") + ": File open error", {}},
+         {"export", book, "-o", folder.path("out.csv")}, 1,
+         folder.path("out.csv") + ": File open error: Permission denied; nothing was written", {}},
+        {"export onto another book",
+         [&] { writeBookNamed(moneyBook, "Other"); },
+         {"export", book, "-o", moneyBook}, 1,
+         moneyBook + ": is a Pennywell book; the export would replace it, so nothing was written (--force replaces it)",
+         {}},
+        {"export onto a damaged book, its magic all that is left",
+         [&] { writeFile(money, "PWDB"); },
+         {"export", book, "-o", money, "--format", "ledger"}, 1, money + ": is a Pennywell book", {}},
+        {"export onto the book's backup",
+         [&] { writeBookNamed(backup, "Older"); },
+         {"export", book, "-o", backup}, 1,
+         backup + ": is the backup of " + book + "; the export would replace it, so nothing was written (--force "
+                                                  "replaces it)",
+         {}},
+        {"export onto a backup that is no book",
+         [&] { writeFile(backup, "notes"); },
+         {"export", book, "-o", backup}, 1, backup + ": is the backup of " + book, {}},
+        {"export onto another book, forced",
+         [&] {
+             writeBookNamed(moneyBook, "Other");
+             ::chmod(moneyBook.c_str(), 0640);
+         },
+         {"export", book, "-o", moneyBook, "--force"}, 0, "", {{"money.pwdb", 0640}}},
+        {"export onto the book itself, forced",
+         [] {},
+         {"export", book, "-o", book, "--force"}, 1, "is the book being exported", {}},
+        {"export onto a CSV file that is there",
+         [&] {
+             writeFile(folder.path("out.csv"), "index,date\n");
+             ::chmod(folder.path("out.csv").c_str(), 0600);
+         },
+         {"export", book, "-o", folder.path("out.csv")}, 0, "", {{"out.csv", 0600}}},
         {"a backup whose name would be over 255 bytes",
          [&] { std::filesystem::copy_file(book, longBook); },
          {"import", longBook, csv}, 1,
@@ -292,4 +325,33 @@ TEST_F(CliFileRules, AnImportThatCantKeepTheOwnersSaysSo) {
                            KestLib::groupName(now.st_gid) + theirs),
                   std::string::npos)
             << err;
+}
+
+// Two imports that create one book at once: both land, or the later is
+// refused with the reason and writes nothing, so no row is lost unsaid.
+TEST_F(CliFileRules, TwoImportsCreatingOneBookSayWhyTheLaterIsRefused) {
+    const std::string csv = folder.path("bank.csv");
+    // Long enough to read that both look for the book before either writes it.
+    std::string rows = "date,amount,type\n";
+    for (int k = 0; k < 50000; ++k) rows += "2004-04-01," + std::to_string(k + 1) + ",Food\n";
+    writeFile(csv, rows);
+    const std::string created = folder.path("new.pwdb");
+    for (int round = 0; round < 3; ++round) {
+        std::filesystem::remove(created);
+        const Running first = start({"import", created, csv, "--create"}, {}, "first");
+        const Running second = start({"import", created, csv, "--create"}, {}, "second");
+        int landed = 0;
+        for (const Outcome& outcome : {finish(first), finish(second)}) {
+            if (outcome.exitCode == 0) {
+                ++landed;
+                continue;
+            }
+            EXPECT_EQ(outcome.exitCode, 1);
+            EXPECT_EQ(outcome.err, "pennywell-cli: " + created + ": was created by another program while this "
+                                   "import ran (File open error: File exists); nothing was written, so import "
+                                   "again to add to it\n");
+        }
+        EXPECT_GE(landed, 1) << "round " << round;
+        EXPECT_EQ(transactionsIn(created), 50000 * landed) << "round " << round;
+    }
 }

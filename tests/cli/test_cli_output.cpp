@@ -45,6 +45,7 @@ TEST_F(CliTest, OutputThatCantBeWrittenIsAFailure) {
         {"export", book},
         {"import", book, csv, "--dry-run"},
         {"--help"},
+        {"--version"},
     };
     for (const auto& args : cases) {
         const Outcome result = run(args, {}, "/dev/full");
@@ -56,6 +57,35 @@ TEST_F(CliTest, OutputThatCantBeWrittenIsAFailure) {
     const Outcome damaged = run({"check", csv}, {}, "/dev/full");
     EXPECT_EQ(damaged.exitCode, 1);
     EXPECT_EQ(damaged.err, fullDisk);
+}
+
+// An import saved before its report was lost says so, with a code of its
+// own, so that a script doesn't import the rows again; one that saved
+// nothing is a plain failure.
+TEST_F(CliTest, AnImportSavedWhoseReportIsLostHasItsOwnCode) {
+    const std::string csv = folder.path("more.csv");
+    writeFile(csv, "date,amount,type\n2004-04-01,-10,Food\n2004-04-02,-20,Food\n");
+    const struct {
+        std::vector<std::string> args;
+        int exitCode;
+        std::string err;
+        const char* transactions;  // as info's JSON says it afterwards
+    } cases[] = {
+        {{"import", book, csv, "--dry-run"}, 1, fullDisk, "\"transactions\": 6"},
+        {{"import", book, csv},
+         3,
+         "pennywell-cli: " + book + ": imported and saved; the report could not be written: standard output: File "
+                                    "write error: No space left on device\n",
+         "\"transactions\": 8"},
+    };
+    for (const auto& c : cases) {
+        const Outcome result = run(c.args, {}, "/dev/full");
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.args.back();
+        EXPECT_EQ(result.err, c.err);
+        EXPECT_NE(run({"info", book, "--format", "json"}).out.find(c.transactions), std::string::npos);
+    }
+    EXPECT_NE(run({"--help"}).out.find("3 an import that was saved but whose report could not be written"),
+              std::string::npos);
 }
 
 TEST_F(CliTest, NumbersOutOfRangeAreUsageErrors) {
@@ -98,8 +128,11 @@ TEST_F(CliTest, AFileSizeLimitIsAReportedFailure) {
     };
     const Case cases[] = {
         {{"export", book}, written, "pennywell-cli: standard output: File write error: File too large\n"},
-        {{"export", book, "-o", written}, {}, "File write error"},
+        {{"export", book, "-o", written}, {}, written + ": File write error: File too large; nothing was written\n"},
+        // The book is over the limit, so its backup is the first file that fails.
+        {{"import", book, folder.path("more.csv")}, {}, "File write error: File too large; the book file was not changed\n"},
     };
+    writeFile(folder.path("more.csv"), "date,amount,type\n2004-04-01,-10,Food\n");
     for (const Case& c : cases) {
         std::filesystem::remove(written);
         Outcome result;
@@ -137,6 +170,48 @@ TEST_F(CliTest, ControlBytesOfABookAreShownEscaped) {
         EXPECT_EQ(result.exitCode, 0) << c.args[0] << result.err;
         EXPECT_EQ(result.out.find_first_of("\x1b\x07\x7f"), std::string::npos) << c.args[0];
         for (const std::string& text : c.shown) EXPECT_NE(result.out.find(text), std::string::npos) << result.out;
+    }
+}
+
+// A file's name is shown as a comment is: escaped, on either output.
+TEST_F(CliTest, FileNamesAreShownEscaped) {
+    const std::string hostile = folder.path("home\x1b[2J.pwdb");
+    std::filesystem::copy_file(book, hostile);
+    const std::string csv = folder.path("more.csv");
+    writeFile(csv, "date,amount,type\n2004-04-01,-10,Food\n");
+    const std::string shown = folder.path("home\\x1b[2J.pwdb");
+    const struct {
+        std::vector<std::string> args;
+        int exitCode;
+        std::string out;
+        std::string err;
+    } cases[] = {
+        {{"check", hostile}, 0, shown + ": sound, 6 transactions, 4 types\n", ""},
+        {{"import", hostile, csv},
+         0,
+         "Imported 1 transaction into " + shown + "; the previous file is kept as " + shown + ".bak.pwdb.\n",
+         ""},
+        {{"import", hostile, csv, "--dry-run"}, 0, "Would import 1 transaction into " + shown + "; nothing was written.\n",
+         ""},
+        {{"total", hostile + ".gone"},
+         1,
+         "",
+         "pennywell-cli: " + shown + ".gone: File open error: No such file or directory\n"},
+        {{"import", hostile, folder.path("no\x1b]0;x\x07.csv")},
+         1,
+         "",
+         "pennywell-cli: " + folder.path("no\\x1b]0;x\\x07.csv") + ": can't be read: No such file or directory\n"},
+        {{"export", hostile, "-o", hostile},
+         1,
+         "",
+         "pennywell-cli: " + shown + ": is the book being exported (" + shown +
+             "); the export would replace it, so nothing was written\n"},
+    };
+    for (const auto& c : cases) {
+        const Outcome result = run(c.args);
+        EXPECT_EQ(result.exitCode, c.exitCode) << c.args[0];
+        EXPECT_EQ(result.out, c.out);
+        EXPECT_EQ(result.err, c.err);
     }
 }
 

@@ -369,13 +369,15 @@ TEST(AccountDBConsistency, HoldsAfterEveryStepOfARandomSequence) {
         default: return pick(200001) - 100000;
         }
     };
-    // Few years, so that the check's date bounds fall on many transactions;
-    // now and then a type id that no type has, which must be refused.
+    // Few years, so that the check's date bounds fall on many transactions,
+    // on both sides of 8000, where a date code's sign bit turns; now and
+    // then a type id that no type has, which must be refused.
     const auto randomize = [&](Transaction& t, const AccountDB& db) {
+        constexpr int years[] = {2000, 2001, 2002, 7999, 8000, 9999};
         t.setType(pick(20) == 0 ? 127 : db.typeAt(pick(db.typeCount())).id());
         t.setAmount(randomAmount());
         t.setIncome(pick(2) == 0);
-        t.setYear(2000 + pick(3));
+        t.setYear(years[pick(static_cast<int>(std::size(years)))]);
         t.setMonth(1 + pick(12));
         t.setDay(1 + pick(28));
         t.setComment(std::string(static_cast<std::size_t>(pick(4)), '\xA4'));

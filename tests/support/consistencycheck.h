@@ -52,8 +52,12 @@ inline std::string consistencyFault(const KestLib::AccountDB& db) {
     // Bounds on some transactions' dates, since both are inclusive.
     const std::int32_t firstDate = db.transCount() > 0 ? db.transaction(0, false).dateCode() : 0;
     const std::int32_t lastDate = db.transCount() > 0 ? db.transaction(db.transCount() - 1, false).dateCode() : 0;
-    const std::int32_t low = std::min(firstDate, lastDate);
-    const std::int32_t high = std::max(firstDate, lastDate);
+    // The codes' digits order as unsigned numbers, the years 8000 on too.
+    const auto later = [](std::int32_t a, std::int32_t b) {
+        return static_cast<std::uint32_t>(a) > static_cast<std::uint32_t>(b);
+    };
+    const std::int32_t low = later(firstDate, lastDate) ? lastDate : firstDate;
+    const std::int32_t high = later(firstDate, lastDate) ? firstDate : lastDate;
     const std::pair<std::int32_t, std::int32_t> ranges[] = {{-1, -1}, {low, high}, {-1, low}, {high, -1}};
     typeIds.push_back(-1);  // every type
     for (const auto& [from, to] : ranges) {
@@ -62,7 +66,7 @@ inline std::string consistencyFault(const KestLib::AccountDB& db) {
         KestLib::InOutSums total;
         for (int j = 0; j < db.transCount(); ++j) {
             const KestLib::Transaction& t = db.transaction(j, false);
-            if ((from != -1 && t.dateCode() < from) || (to != -1 && t.dateCode() > to)) continue;
+            if ((from != -1 && later(from, t.dateCode())) || (to != -1 && later(t.dateCode(), to))) continue;
             const std::int64_t signedAmount = t.isIncome() ? t.amount() : -std::int64_t{t.amount()};
             KestLib::InOutSums& sums = expected[static_cast<std::size_t>(t.type())];
             (t.isIncome() ? sums.income : sums.outgoing) += signedAmount;

@@ -124,6 +124,9 @@ TEST(StatementDate, ReadsEachFormatAndOnlyCalendarDays) {
         {"01/31/2026", DateFormat::MonthDayYearSlash, true, 2026, 1, 31},
         {"115/01/31", DateFormat::Roc, true, 2026, 1, 31},
         {"99/12/31", DateFormat::Roc, true, 2010, 12, 31},
+        {"001/01/01", DateFormat::Roc, true, 1912, 1, 1},  // the calendar's first year
+        {"000/01/01", DateFormat::Roc, false, 0, 0, 0},
+        {"00/06/30", DateFormat::Roc, false, 0, 0, 0},
         {" 2024-02-29 ", DateFormat::YearMonthDayDash, true, 2024, 2, 29},
         {"2025-02-29", DateFormat::YearMonthDayDash, false, 0, 0, 0},
         {"1900-02-29", DateFormat::YearMonthDayDash, false, 0, 0, 0},
@@ -163,6 +166,9 @@ TEST(StatementEncoding, DecodesAndDetectsEachEncoding) {
         {"1252 \xE4 before a letter", "B\xE4" "cker", StatementEncoding::Windows1252, "B\xC3\xA4" "cker"},
         {"1252 two accents in a row", "Gr\xF6\xDF" "e", StatementEncoding::Windows1252, "Gr\xC3\xB6\xC3\x9F" "e"},
         {"1252 euro", "5 \x80", StatementEncoding::Windows1252, "5 \xE2\x82\xAC"},
+        // Accents a letter apart, and one before a space: not Chinese.
+        {"1252 French", "r\xE9" "f\xE9" "rence \xE9" "l\xE8" "ve \xE0 Paris", StatementEncoding::Windows1252,
+         "r\xC3\xA9" "f\xC3\xA9" "rence \xC3\xA9" "l\xC3\xA8" "ve \xC3\xA0 Paris"},
     };
     for (const Case& c : cases) {
         const StatementEncoding detected = StatementCsv::detectEncoding(c.bytes);
@@ -306,6 +312,18 @@ std::vector<CsvCase> csvCases() {
          {"日期", "摘要", "支出", "存入", "備註"},
          {"2|2026-1-31|out|120|午餐|", "3|2026-2-1|in|45000|薪資 一月|"},
          {}},
+        {"Taiwan bank: the ROC calendar has no year 0",
+         big5Of("日期,摘要,支出,存入\n000/01/01,午餐,120,\n115/01/31,午餐,120,\n"),
+         {},
+         "encoding 2, dates 6, delimiter ,, header 1, comma 0, columns 1 5 3 4",
+         {"日期", "摘要", "支出", "存入"},
+         {"3|2026-1-31|out|120|午餐|"},
+         {fault(2, Reason::BadDate, "000/01/01")}},
+        {"Taiwan bank, Big5 with bytes on one line that aren't: that line, not a header read as Windows-1252",
+         big5Of("日期,摘要,支出,存入,備註\n115/01/31,午餐,120,,\n115/02/01,薪資,,45000,") + "\xA4\x40\xA4\x30\n",
+         {},
+         "encoding 2, dates 1, delimiter none, header -1, comma -1, columns", {}, {},
+         {fault(3, Reason::InvalidBytes, "Big5")}},
         {"debit and credit in cents, US dates",
          "Date,Description,Withdrawal,Deposit\n"
          "01/31/2026,Coffee,-3.50,\n"

@@ -110,6 +110,9 @@ const ReadCase ofxCases[] = {
      sgmlBank("<STMTTRN><DTPOSTED>20260110<TRNAMT>-5<NAME>Smith &amp; Sons &lt;UK&gt;\r\n"
               "<MEMO>&quot;tea&quot;  &apos;n&apos;\tcake &#233;&#x20AC; &bogus; &#xD800;</STMTTRN>\r\n"),
      {{17, 2026, 1, 10, -5, "Smith & Sons <UK> \"tea\" 'n' cake \xC3\xA9\xE2\x82\xAC &bogus; &#xD800;"}}},
+    {"a line break or a tab written as a reference is a space too",
+     sgmlBank("<STMTTRN><DTPOSTED>20260110<TRNAMT>-5<NAME>two&#10;lines&#x9;&#13;tab</STMTTRN>\r\n"),
+     {{17, 2026, 1, 10, -5, "two lines tab"}}},
     {"dates with time, fraction and zone: the first eight digits",
      xmlCard("<STMTTRN><DTPOSTED>20260131235959.000[-5:EST]</DTPOSTED><TRNAMT>-1</TRNAMT></STMTTRN>\n"
              "<STMTTRN><DTPOSTED>202602011200</DTPOSTED><TRNAMT>-2</TRNAMT></STMTTRN>\n"
@@ -293,4 +296,60 @@ const ReadCase qifCases[] = {
 
 TEST(QifReader, ReadsRecordsOfBankCashAndCardSections) {
     for (const ReadCase& c : qifCases) expectRead(PwText::readQif, c);
+}
+
+namespace {
+
+// Transactions whose ends or starts are missing: each is refused at its
+// line, never joined to another or dropped without a word.
+const ReadCase unendedCases[] = {
+    {"QIF: three records without ^ between them are refused at the second date",
+     qifBank("D1/1/2026\nT-1\nPA\nD1/2/2026\nT-2\nPB\nD1/3/2026\nT-3\nPC\n^\n"),
+     {},
+     {{5, Reason::QifRecordNotEnded, "D"}}},
+    {"QIF: a second amount in a record",
+     qifBank("D1/1/2026\nT-1\nT-4\nPA\n^\nD1/2/2026\nT-2\n^\n"),
+     {{7, 2026, 1, 2, -2, ""}},
+     {{4, Reason::QifRecordNotEnded, "T"}}},
+    {"QIF: a payee after a whole record, then the next record's date",
+     qifBank("D1/1/2026\nT-1\nMmemo\nPB\nD1/2/2026\nT-2\n^\n"),
+     {},
+     {{6, Reason::QifRecordNotEnded, "D"}}},
+    {"QIF: letters written in either case are the same field",
+     qifBank("D1/1/2026\nT-1\nt-2\n^\n"),
+     {},
+     {{4, Reason::QifRecordNotEnded, "T"}}},
+    {"QIF: address lines and splits come many to a record",
+     qifBank("D1/1/2026\nT-3\nAStreet 1\nAOldtown\nSFood\n$-1\nSHome\n$-2\nPShop\n^\n"),
+     {{2, 2026, 1, 1, -3, "Shop"}}},
+    {"OFX: a transaction's fields without its <STMTTRN>, then </STMTTRN>",
+     sgmlBank("<STMTTRN><DTPOSTED>20260101<TRNAMT>-1<NAME>a</STMTTRN>\r\n"
+              "<DTPOSTED>20260102<TRNAMT>-2<NAME>b</STMTTRN>\r\n"
+              "<STMTTRN><DTPOSTED>20260103<TRNAMT>-3</STMTTRN>\r\n"),
+     {{17, 2026, 1, 1, -1, "a"}, {19, 2026, 1, 3, -3, ""}},
+     {{18, Reason::OfxFieldOutsideTransaction, "DTPOSTED"}}},
+    {"OFX 1.x without closing tags: a second amount in one transaction",
+     sgmlBank("<STMTTRN><DTPOSTED>20260101<TRNAMT>-1\r\n<TRNAMT>-2<NAME>b\r\n"),
+     {{17, 2026, 1, 1, -1, "b"}},
+     {{18, Reason::OfxFieldOutsideTransaction, "TRNAMT"}}},
+    {"OFX: a transaction after its statement has closed",
+     sgmlHeader + "<OFX><BANKMSGSRSV1><STMTTRNRS><STMTRS><BANKTRANLIST>\r\n"
+                  "<STMTTRN><DTPOSTED>20260101<TRNAMT>-1</STMTTRN>\r\n</BANKTRANLIST></STMTRS>\r\n"
+                  "<STMTTRN><DTPOSTED>20260102<TRNAMT>-2</STMTTRN>\r\n</STMTTRNRS></BANKMSGSRSV1></OFX>\r\n",
+     {{12, 2026, 1, 1, -1, ""}},
+     {{14, Reason::OfxTransactionOutsideStatement}}},
+    {"OFX: transactions with no statement around them",
+     "<OFX><BANKMSGSRSV1><STMTTRNRS><BANKTRANLIST>\n<STMTTRN><DTPOSTED>20260101<TRNAMT>-1</STMTTRN>\n"
+     "</BANKTRANLIST></STMTTRNRS></BANKMSGSRSV1></OFX>\n",
+     {},
+     {{2, Reason::OfxTransactionOutsideStatement}}},
+};
+
+}  // namespace
+
+TEST(StatementReaders, RefuseTransactionsWithoutTheirEndOrStartAtTheirLine) {
+    for (const ReadCase& c : unendedCases)
+        expectRead(PwText::detectStatementFormat(c.input) == PwText::StatementFormat::Qif ? PwText::readQif
+                                                                                           : PwText::readOfx,
+                   c);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <climits>
 
 #include "big5spelling.h"
@@ -111,6 +112,44 @@ TEST(StatementDuplicates, MatchTheBookAsAMultiset) {
         AccountDB changed = BookBuilder().rows(c.book).build();
         plan.apply(changed);
         EXPECT_EQ(changed.transCount(), db.transCount() + c.added);
+    }
+}
+
+// A book of many equal transactions (a fee a script books each day, say)
+// against a statement of as many equal rows: each row still takes one
+// transaction, and the rows are counted off, not walked past, so the plan
+// takes a moment where it took minutes.
+TEST(StatementDuplicates, ManyEqualRowsAreCountedOffNotWalkedPast) {
+    struct Case {
+        const char* name;
+        int bookFees;       // equal transactions in the book
+        int bookOthers;     // and others, each of its own
+        int statementFees;  // equal rows in the statement
+        int duplicates;
+    };
+    const Case cases[] = {
+        {"as many rows as transactions", 100'000, 0, 100'000, 100'000},
+        {"more rows than transactions", 60'000, 0, 100'000, 60'000},
+        {"fewer rows, among other transactions", 100'000, 50'000, 40'000, 40'000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        BookBuilder book;
+        for (int k = 0; k < c.bookFees; ++k) book.outgoing("Fees", 5, 2026, 3, 1, "Account fee");
+        for (int k = 0; k < c.bookOthers; ++k) book.outgoing("Fees", 6 + k, 2026, 3, 1, "Account fee");
+        const AccountDB db = book.build();
+        const Statement statement = statementOf(std::vector<In>(static_cast<std::size_t>(c.statementFees),
+                                                                In{1, false, 5, "Account fee"}));
+        const auto start = std::chrono::steady_clock::now();
+        const StatementImport plan = StatementImport::plan(db, statement, {});
+        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+        EXPECT_EQ(plan.duplicateCount(), c.duplicates);
+        EXPECT_EQ(plan.newCount(), c.statementFees - c.duplicates);
+        const std::vector<bool> marks = duplicateMarks(plan);
+        // The first rows take the book's transactions; the rest are new.
+        EXPECT_EQ(std::count(marks.begin(), marks.begin() + c.duplicates, true), c.duplicates);
+        // Walking past matched rows took over ten seconds for the first case.
+        EXPECT_LT(took.count(), 3.0);
     }
 }
 

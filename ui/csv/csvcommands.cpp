@@ -13,7 +13,7 @@
 #include "book/coremessages.h"
 #include "csv/csvfilename.h"
 #include "errormsg.h"
-#include "fileidentity.h"
+#include "exportclash.h"
 #include "fileio.h"
 #include "readingfile.h"
 #include "prompts/userprompts.h"
@@ -73,19 +73,38 @@ QString CsvCommands::exportFile(UserPrompts& prompts) {
     if (choice.path.isEmpty()) return {};
     const QString target = CsvFileName::completed(choice.path);
     const std::string path = QFile::encodeName(target).toStdString();
-    if (KestLib::isSameFile(path, book.path().bytes())) {
+    const QString caption = QCoreApplication::translate("MainWindow", "Pennywell");
+    const QString shown = QDir::toNativeSeparators(target);
+    switch (KestLib::exportClash(path, book.path().bytes())) {
+    case KestLib::ExportClash::Book:
         warnUser(prompts, window,
                  tr("The file %1 is the open book itself; the CSV would replace it. Nothing was written.")
                      .arg(target));
         return {};
+    // The dialog's own question didn't say that a book would be lost.
+    case KestLib::ExportClash::Backup:
+        if (!prompts.askOverwrite(window, caption,
+                                  tr("The file %1 is the backup of the open book, kept from before its last save.\n"
+                                     "Do you want to replace it with the CSV?")
+                                      .arg(shown)))
+            return {};
+        break;
+    case KestLib::ExportClash::OtherBook:
+        if (!prompts.askOverwrite(window, caption,
+                                  tr("The file %1 is a Pennywell book.\nDo you want to replace it with the CSV?")
+                                      .arg(shown)))
+            return {};
+        break;
+    case KestLib::ExportClash::None:
+        // The dialog asked about the name as typed, not about the one completed.
+        if (target != choice.path && QFileInfo::exists(target) &&
+            !prompts.askOverwrite(
+                window, caption,
+                QCoreApplication::translate("MainWindow", "File %1 already exists.\nDo you want to override it?")
+                    .arg(shown)))
+            return {};
+        break;
     }
-    // The dialog asked about the name as typed, not about the one completed.
-    if (target != choice.path && QFileInfo::exists(target) &&
-        !prompts.askOverwrite(window, QCoreApplication::translate("MainWindow", "Pennywell"),
-                              QCoreApplication::translate("MainWindow",
-                                                          "File %1 already exists.\nDo you want to override it?")
-                                  .arg(QDir::toNativeSeparators(target))))
-        return {};
     try {
         KestLib::writeFileAtomically(path,
                                      PwText::exportCsv(book.database(), encodingAt(exportEncodings, choice.filterIndex)));

@@ -1,6 +1,7 @@
 #include "statements/statementcommands.h"
 
 #include <QFile>
+#include <cstdint>
 #include <QWidget>
 
 #include "book/book.h"
@@ -9,6 +10,7 @@
 #include "readingfile.h"
 #include "statements/statementimportdialog.h"
 #include "statements/statementmappings.h"
+#include "statementmessages.h"
 
 StatementCommands::StatementCommands(QWidget* window, Book& book)
     : QObject(window), window(window), book(book) {}
@@ -23,6 +25,12 @@ bool StatementCommands::importFile(UserPrompts& prompts) {
     QFile file(choice.path);
     if (!file.open(QIODevice::ReadOnly)) {
         warnUser(prompts, window, tr("The file %1 can't be read.").arg(choice.path));
+        return false;
+    }
+    // Refused unread, as the reader would after reading it whole.
+    if (static_cast<std::uint64_t>(file.size()) > PwText::statementFileLimit) {
+        warnUser(prompts, window,
+                 PwText::describeStatementFault({0, PwText::StatementFault::Reason::FileTooLarge, {}}));
         return false;
     }
     // The dialog holds the bytes, to read them again at every choice.

@@ -115,6 +115,8 @@ void StatementImportDialog::buildWidgets() {
     noteLabel = new QLabel(this);
     noteLabel->setObjectName(QStringLiteral("noteLabel"));
     noteLabel->setWordWrap(true);
+    // The readers' messages name OFX elements such as <STMTTRN>: never markup.
+    noteLabel->setTextFormat(Qt::PlainText);
 
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName(QStringLiteral("buttons"));
@@ -156,6 +158,7 @@ void StatementImportDialog::reread() {
 }
 
 void StatementImportDialog::readBytes() {
+    options.rowRoom = statementRowRoom(db);
     read = readStatement(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), options);
 }
 

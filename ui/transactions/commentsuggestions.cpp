@@ -26,7 +26,7 @@ struct Row {
 };
 
 bool moreRecent(const Row& a, const Row& b) {
-    return a.date != b.date ? a.date > b.date : a.position > b.position;
+    return a.date != b.date ? KestLib::dateKey(a.date) > KestLib::dateKey(b.date) : a.position > b.position;
 }
 
 // Each distinct comment once, with its latest transaction. The comments are

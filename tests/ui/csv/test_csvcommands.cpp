@@ -237,6 +237,43 @@ private slots:
                                   .arg(path(chosen))}));
         QCOMPARE(BookSupport::fileBytes(money), before);
     }
+
+    // The dialog's own question doesn't say that a book would be lost: a
+    // book, or the open book's backup, is asked about by name first.
+    void exportOntoABookAsksFirst_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<bool>("replace");
+        const QString book = QStringLiteral("The file %1 is a Pennywell book.\nDo you want to replace it with the CSV?");
+        const QString backup = QStringLiteral("The file %1 is the backup of the open book, kept from before its last "
+                                              "save.\nDo you want to replace it with the CSV?");
+        QTest::newRow("another book, kept") << "other.pwdb" << book << false;
+        QTest::newRow("another book, replaced") << "other.pwdb" << book << true;
+        QTest::newRow("the backup, kept") << "money.pwdb.bak.pwdb" << backup << false;
+        QTest::newRow("the backup, replaced") << "money.pwdb.bak.pwdb" << backup << true;
+    }
+    void exportOntoABookAsksFirst() {
+        QFETCH(QString, chosen);
+        QFETCH(QString, question);
+        QFETCH(bool, replace);
+        const QString money = path("money.pwdb");
+        BookSupport::writeBook(money, "Money");
+        BookSupport::writeBook(path("other.pwdb"), "Other");
+        BookSupport::writeBook(path("money.pwdb.bak.pwdb"), "Older");
+        const QByteArray before = BookSupport::fileBytes(path(chosen));
+        window->openFile(money);
+
+        prompts.overwriteAnswers.push_back(replace);
+        prompts.dataFiles.push_back({path(chosen), 0});
+        const qsizetype askedBefore = prompts.asked.size();
+        action("exportCsvAct")->trigger();
+        // The file, then the one question.
+        QCOMPARE(prompts.asked.size(), askedBefore + 2);
+        QCOMPARE(prompts.asked.last(), "overwrite: " + question.arg(QDir::toNativeSeparators(path(chosen))));
+        QCOMPARE(BookSupport::fileBytes(path(chosen)),
+                 replace ? QByteArray::fromStdString(PwText::exportCsv(window->database(), PwText::CsvEncoding::Utf8))
+                         : before);
+    }
 };
 
 QTEST_MAIN(TestCsvCommands)

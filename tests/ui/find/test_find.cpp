@@ -167,6 +167,7 @@ private slots:
 
     // ---- The window ----
     void findBarOpensFiltersAndCloses();
+    void datesFromTheYear8000OnFilterAndSortAfter7999();
     void rowCommandsActOnTheShownRow_data();
     void rowCommandsActOnTheShownRow();
 };
@@ -482,6 +483,47 @@ void TestFind::findBarOpensFiltersAndCloses() {
     // Closing the book closes the bar.
     action("closeAct")->trigger();
     QVERIFY(bar->isHidden());
+}
+
+// The years 8000 to 9999 have date codes with the sign bit set: the find
+// bar's dates and the date column still order them after 7999.
+void TestFind::datesFromTheYear8000OnFilterAndSortAfter7999() {
+    // Each amount names its date; in date order they are 4 1 6 2 5 3.
+    const std::vector<Row> rows = {
+        {2026, 6, 1, false, 1, "Food", ""}, {8000, 1, 1, false, 2, "Food", ""}, {9999, 12, 31, false, 3, "Food", ""},
+        {1, 1, 1, false, 4, "Food", ""},    {9000, 1, 1, false, 5, "Food", ""}, {7999, 12, 31, false, 6, "Food", ""},
+    };
+    const QString file = folder->filePath(QStringLiteral("far.pwdb"));
+    writeBook(file, "Far", rows);
+    window->openFile(file);
+    sortBy(TransactionTableModel::DateColumn);
+    QCOMPARE(column(TransactionTableModel::MoneyColumn), QStringList({"4", "1", "6", "2", "5", "3"}));
+    sortBy(TransactionTableModel::DateColumn);  // descending
+    QCOMPARE(column(TransactionTableModel::MoneyColumn), QStringList({"3", "5", "2", "6", "1", "4"}));
+    sortBy(TransactionTableModel::DateColumn);
+
+    action("findAct")->trigger();
+    child<QCheckBox>("findDates")->setChecked(true);
+    auto* first = child<QDateEdit>("findFirstDate");
+    auto* last = child<QDateEdit>("findLastDate");
+    const struct {
+        QDate from;
+        QDate to;
+        QStringList money;
+    } cases[] = {
+        {QDate(2026, 1, 1), QDate(9999, 12, 31), {"1", "6", "2", "5", "3"}},
+        {QDate(1, 1, 1), QDate(2026, 12, 31), {"4", "1"}},
+        {QDate(7999, 12, 31), QDate(8000, 1, 1), {"6", "2"}},
+        {QDate(8000, 1, 2), QDate(8999, 12, 31), {}},
+        {QDate(9999, 12, 31), QDate(9999, 12, 31), {"3"}},
+    };
+    for (const auto& c : cases) {
+        // Each box bounds the other: widest first, then the case's ends.
+        first->setDate(QDate(1, 1, 1));
+        last->setDate(c.to);
+        first->setDate(c.from);
+        QCOMPARE(column(TransactionTableModel::MoneyColumn), c.money);
+    }
 }
 
 void TestFind::rowCommandsActOnTheShownRow_data() {

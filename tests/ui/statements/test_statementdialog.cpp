@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -22,6 +23,7 @@
 #include "app/appidentity.h"
 #include "booksupport.h"
 #include "databaseformat.h"
+#include "statement.h"
 #include "statements/statementpreviewmodel.h"
 #include "windowfixture.h"
 
@@ -224,6 +226,12 @@ private slots:
         QTest::newRow("an amount beyond a transaction") << header + "01.02.2026;Lotto;-99.999.999.999,00\n" << 3;
         QTest::newRow("a comment Big5 can't store")
             << header + "01.02.2026;Kaffee;-3,00\n02.02.2026;\xF0\x9F\x98\x80;-1,00\n" << 4;
+        QTest::newRow("a QIF record without its ^") << QByteArray("!Type:Bank\nD1/1/2026\nT-1\nD1/2/2026\nT-2\n^\n") << 4;
+        QTest::newRow("an OFX transaction without its <STMTTRN>")
+            << QByteArray("<OFX><BANKMSGSRSV1><STMTTRNRS><STMTRS><BANKTRANLIST>\n"
+                          "<STMTTRN><DTPOSTED>20260101<TRNAMT>-1</STMTTRN>\n<DTPOSTED>20260102<TRNAMT>-2</STMTTRN>\n"
+                          "</BANKTRANLIST></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>\n")
+            << 3;
     }
     void aFaultyRowBlocksTheImportAndShowsItsLine() {
         QFETCH(QByteArray, bytes);
@@ -240,6 +248,24 @@ private slots:
         }));
         QCOMPARE(window->database().transCount(), 0);
         QCOMPARE(window->history()->count(), 0);
+    }
+
+    // A file past the limit of a statement is refused before it is read: a
+    // file of a gigabyte and a byte, with none of its bytes written.
+    void aFileOverTheLimitIsRefusedUnread() {
+        startNewBook();
+        const QString name = path(QStringLiteral("huge.csv"));
+        QFile huge(name);
+        QVERIFY(huge.open(QIODevice::WriteOnly));
+        QVERIFY(huge.resize(static_cast<qint64>(PwText::statementFileLimit) + 1));
+        huge.close();
+        prompts.dataFiles.push_back({name, 0});
+        action("importStatementAct")->trigger();
+        QCOMPARE(prompts.warnings,
+                 QStringList{QStringLiteral("Warning: The file is larger than 1 GB, more than a statement may be.")});
+        QVERIFY(prompts.allAnswersUsed());
+        QVERIFY(prompts.unscripted.isEmpty());
+        QCOMPARE(window->database().transCount(), 0);
     }
 
     // Statements overlap: the rows already in the book are counted and

@@ -495,7 +495,8 @@ private slots:
     // Typed letters offer the earlier comments holding them, most recent
     // first; the one chosen fills the fields still at their prompts or empty
     // from its latest transaction: "Rice" at position 2, later by date than
-    // at 4; "Price list" is as recent, and later in the book.
+    // at 4; "Price list" is as recent, and later in the book; "rice wine"
+    // is the latest, in a year (9000) whose date code has the sign bit set.
     void earlierComments_data() {
         QTest::addColumn<QString>("typeText");  // typed, not added
         QTest::addColumn<int>("typeItem");
@@ -518,7 +519,8 @@ private slots:
                                  {2004, 5, 15, false, 100, "Food", "Rice"},
                                  {2004, 3, 20, true, 2, "Salary", ""},
                                  {2003, 1, 1, true, 50, "Spare", "Rice"},
-                                 {2004, 5, 15, false, 7, "Food", "Price list"}},
+                                 {2004, 5, 15, false, 7, "Food", "Price list"},
+                                 {9000, 1, 1, false, 3, "Food", "rice wine"}},
                                 {"Food", "Salary", "Spare"}));
         open(TransactionDialog::CreateMode);
         QVERIFY(showActive());
@@ -532,8 +534,9 @@ private slots:
         QStringList offered;
         for (int row = 0; row < completer->completionModel()->rowCount(); ++row)
             offered << completer->completionModel()->index(row, 0).data().toString();
-        QCOMPARE(offered, QStringList({"Price list", "Rice", "lunch rice"}));
-        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}) QTest::keyClick(completer->popup(), key);
+        QCOMPARE(offered, QStringList({"rice wine", "Price list", "Rice", "lunch rice"}));
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
+            QTest::keyClick(completer->popup(), key);
         QCOMPARE(edit("commentLineEdit")->text(), QStringLiteral("Rice"));
         QCOMPARE(QStringList({find("typeCombo")->currentText(), QString::number(find("inOutCombo")->currentIndex()),
                               edit("moneyLineEdit")->text()}).join(u' '), filled);
