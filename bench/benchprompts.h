@@ -22,6 +22,9 @@ public:
     QString saveFileName(QWidget*, const QString&, const QString&) override { return QString(); }
     FileChoice chooseDataFile(QWidget*, bool, const QStringList&, const QString&) override { return {}; }
     NameAnswer askDatabaseName(QWidget*, const QString&) override { return {}; }
+    bool waitUntil(QWidget*, const QString&, const QString&, const std::function<bool()>& ready) override {
+        return ready();
+    }
     void warn(QWidget*, const QString&, const QString& text, const QString& = QString()) override {
         lastWarning = text;
     }

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cerrno>
+#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <cstring>
@@ -28,6 +29,7 @@
 #include "ledgerjournal.h"
 #include "readingfile.h"
 #include "output.h"
+#include "ownernames.h"
 #include "saveplan.h"
 #include "statementcommand.h"
 
@@ -254,15 +256,42 @@ void refuseQuestions(const KestLib::SavePlan& plan, const std::string& book, boo
                                                   "nothing was written");
 }
 
+// From the read to the rename: an import or a save of this book by another
+// program waits, then reads what this one wrote. Waiting is said, and given
+// up after the time --wait allows.
+KestLib::BookLock lockBook(const std::string& book, int waitSeconds) {
+    std::optional<KestLib::BookLock> lock = KestLib::BookLock::tryTake(book);
+    if (lock) return std::move(*lock);
+    if (waitSeconds > 0) {
+        report("waiting for another program that is saving " + terminalText(book) + "...");
+        lock = KestLib::BookLock::waitFor(book, std::chrono::seconds(waitSeconds));
+        if (lock) return std::move(*lock);
+    }
+    throw CliFailure(CliFailure::Refused, "another program is saving " + terminalText(book) + "; gave up after " +
+                                              std::to_string(waitSeconds) + " s (--wait); nothing was written");
+}
+
+// A file saved that could not keep its owner or group, said on standard
+// error: the import is done, but whoever shares the book should know.
+void warnOwners(const KestLib::OwnersNotKept& file) {
+    auto owners = [](const KestLib::FileOwners& ids) {
+        return terminalText(KestLib::userName(ids.user) + ", group " + KestLib::groupName(ids.group));
+    };
+    const std::string why = file.got.group == file.wanted.group
+                                ? "only the administrator can give a file to another user; its group is kept"
+                                : "only the administrator can give a file to another user, and only a member of a "
+                                  "group to that group";
+    report("warning: " + terminalText(file.path) + " now belongs to " + owners(file.got) + ", not to " + owners(file.wanted) +
+           " (" + why + ")");
+}
+
 }  // namespace
 
 int runImport(const ImportOptions& options) {
     // Before the lock, which a slow standard input would otherwise hold.
     const std::string fileName = options.file == "-" ? "standard input" : options.file;
     const std::string bytes = KestLib::readingFile(fileName, [&] { return readAll(options.file); });
-    // From the read to the rename: an import or a save of this book by
-    // another program waits, then reads what this one wrote.
-    const KestLib::BookLock lock(AccountDB::completedFileName(options.book));
+    const KestLib::BookLock lock = lockBook(AccountDB::completedFileName(options.book), options.waitSeconds);
     AccountDB db;
     const std::optional<KestLib::FileIdentity> identity = KestLib::FileIdentity::of(options.book);
     const bool readBook = !(options.create && !identity);
@@ -308,8 +337,9 @@ int runImport(const ImportOptions& options) {
                  preview);
         return 0;
     }
+    KestLib::SaveReport saved;
     try {
-        save->write(db);
+        saved = save->write(db);
     } catch (const KestLib::ErrorMsg& failure) {
         const std::string& file = failure.path().empty() ? plan.target() : failure.path();
         // Two imports that both create the book: the later finds it made.
@@ -319,6 +349,7 @@ int runImport(const ImportOptions& options) {
                                                       "); nothing was written, so import again to add to it");
         throw CliFailure(file, failure, "the book file was not changed");
     }
+    for (const KestLib::OwnersNotKept& file : saved.ownersNotKept) warnOwners(file);
     noteSaved(terminalText(plan.target()) + ": imported and saved");
     std::string message = "Imported " + what + " into " + terminalText(plan.target());
     if (!plan.backupFile().empty()) message += "; the previous file is kept as " + terminalText(plan.backupFile());

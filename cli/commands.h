@@ -32,6 +32,8 @@ struct ImportOptions {
     std::string encoding = "auto";
     bool dryRun = false;
     bool create = false;
+    // How long to wait while another program is saving the book.
+    int waitSeconds = 10;
     // How a bank's statement is read and imported; the book's own CSV
     // takes none of these.
     std::string format = "auto";          // auto, csv, ofx or qif

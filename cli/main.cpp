@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr const char* program = "pennywell-cli";
-
 void addBook(CLI::App* command, std::string& book) {
     command->add_option("BOOK", book, "The .pwdb book to read")->required();
 }
@@ -51,19 +49,13 @@ const CLI::Validator wholeAmount(
     },
     "INTEGER");
 
-// The message on standard error, after what the command has written.
-void report(const std::string& message) {
-    flushOut();
-    std::cerr << program << ": " << message << '\n';
-}
-
 int runCommandLine(int argc, char** argv) {
     CLI::App app{"Reads, analyses, exports and imports the transactions of a Pennywell book (.pwdb).\n"
                  "Exit codes: 0 success, 1 refused input, a damaged or unreadable file or a failed write, 2 usage "
                  "error, 3 an import that was saved but whose report could not be written (do not import it again).",
-                 program};
+                 programName};
     app.require_subcommand(1);
-    app.set_version_flag("--version", std::string(program) + " " + PENNYWELL_VERSION);
+    app.set_version_flag("--version", std::string(programName) + " " + PENNYWELL_VERSION);
 
     ReadOptions info;
     auto* infoCommand = app.add_subcommand("info", "The book's name, its numbers of transactions and types, its "
@@ -163,6 +155,10 @@ int runCommandLine(int argc, char** argv) {
     importCommand->add_flag("--dry-run", imported.dryRun,
                             "Report what would change (for a statement with its first rows) and write nothing");
     importCommand->add_flag("--create", imported.create, "Start a new, empty book when BOOK doesn't exist");
+    importCommand->add_option("--wait", imported.waitSeconds,
+                              "While another program is saving BOOK, wait at most this many whole seconds for it "
+                              "(default 10; 0 tries once), then give up with exit code 1")
+        ->check(CLI::Range(0, 86400));
 
     std::string checked;
     auto* checkCommand = app.add_subcommand("check", "Reads the book and says whether it is sound (exit code 1 "
@@ -229,10 +225,10 @@ int main(int argc, char** argv) {
         const std::string lost =
             "standard output: " + errorText(KestLib::ErrorMsg(KestLib::ErrorCode::fileWrite, {}, failure));
         if (code == 0 && !savedNote().empty()) {
-            std::cerr << program << ": " << savedNote() << "; the report could not be written: " << lost << '\n';
+            std::cerr << programName << ": " << savedNote() << "; the report could not be written: " << lost << '\n';
             code = CliFailure::ReportLost;
         } else {
-            std::cerr << program << ": " << lost << '\n';
+            std::cerr << programName << ": " << lost << '\n';
             if (code == 0) code = CliFailure::Refused;
         }
     }

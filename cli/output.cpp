@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <iostream>
 #include <utility>
 
 namespace {
@@ -123,6 +124,11 @@ void writeOut(std::string_view bytes) {
 void flushOut() {
     errno = 0;
     if (std::fflush(stdout) != 0) noteOutputFailure();
+}
+
+void report(const std::string& message) {
+    flushOut();
+    std::cerr << programName << ": " << message << '\n';
 }
 
 int closeOut() {

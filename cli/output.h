@@ -41,6 +41,12 @@ void writeOut(std::string_view bytes);
 // Hands what is buffered to the system, e.g. before a message on standard
 // error, keeping a failure for closeOut.
 void flushOut();
+// The program's name, which begins each of its lines on standard error.
+inline constexpr const char* programName = "pennywell-cli";
+// A line on standard error, "pennywell-cli: message", after what the command
+// has written so far.
+void report(const std::string& message);
+
 // Flushes and closes standard output: 0 when every byte reached the system,
 // or the errno of the first write that failed.
 int closeOut();

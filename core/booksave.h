@@ -2,14 +2,26 @@
 
 #include <sys/types.h>
 
+#include <string>
+#include <vector>
+
 #include "accountdb.h"
+#include "fileio.h"
 #include "saveplan.h"
 
 namespace KestLib {
 
+// What a save did beyond writing the book, for the user to be told.
+struct SaveReport {
+    // The version another program saved, kept under a name of its own;
+    // empty when the plan kept none.
+    std::string keptVersion;
+    // Each file written that could not keep the owners it was to have.
+    std::vector<OwnersNotKept> ownersNotKept;
+};
+
 // A save carried out by its plan, with the BookLock on the plan's target
-// held throughout, in two steps so that the plan's question can come
-// between them. Nothing is written before write().
+// held throughout. Nothing is written before write().
 class BookSave {
 public:
     // Reads the backup's source as a book now, so that a damaged file stops
@@ -18,17 +30,22 @@ public:
 
     const SavePlan& plan() const { return plan_; }
 
-    // The backup first, written again under its name with the source's
-    // permission bits, so that a private book's backup is as private (an
-    // older, looser backup included); then db to the target, which is only
-    // created when the plan found nothing there, and db is marked saved.
-    // A failure throws and leaves the target as it was.
-    void write(AccountDB& db);
+    // Every file is checked before any is written, so that a refusal, of the
+    // book or of its backup, leaves them all as they were. Then the version
+    // to keep, if any; the backup, written again under its name as a file
+    // of its own (a link there is replaced, never written through) with the
+    // source's owner, group and permission bits, so that a private book's
+    // backup is as private (an older, looser backup included), but writable
+    // by its owner, so that the next save can replace it; and last db to the
+    // target, which is only created when the plan found nothing there. db is
+    // then marked saved. A failure throws and leaves the target as it was.
+    SaveReport write(AccountDB& db, const SaveCalls& calls = {});
 
 private:
     SavePlan plan_;
     AccountDB previous;
     mode_t previousMode = 0;
+    FileOwners previousOwners;
 };
 
 }  // namespace KestLib

@@ -125,45 +125,87 @@ bool placeWithoutReplacing(int folder, const std::string& temporary, const std::
     return true;
 }
 
-}  // namespace
+// The file a write replaces or creates, once every refusal that needs no
+// writing was made.
+struct Target {
+    std::filesystem::path path;  // links followed, unless the options say not to
+    std::string name;            // in its folder
+    std::filesystem::path folder;
+    bool exists = false;  // a file there to replace (a link not followed isn't one)
+    struct stat status {};
+};
 
-void writeFileAtomically(const std::string& path, std::string_view bytes, const SaveCalls& calls,
-                         const WriteOptions& options) {
-    // Every failure names the path the caller gave, the one the user knows,
-    // with the errno of the step that failed (taken before any clean-up).
-    auto refuse = [&](ErrorCode code, int error) { throw ErrorMsg(code, path, error); };
-    const std::filesystem::path target = followLinks(path);
-    const std::string name = target.filename().string();
-    if (name.empty() || name == "." || name == "..") refuse(ErrorCode::fileOpen, EISDIR);
+// Every failure names the path the caller gave, the one the user knows, with
+// the errno of the step that failed.
+[[noreturn]] void refuse(const std::string& given, ErrorCode code, int error) { throw ErrorMsg(code, given, error); }
 
-    struct stat existing {};
-    const bool exists = ::stat(target.c_str(), &existing) == 0;
+Target resolveTarget(const std::string& given, const WriteOptions& options) {
+    Target target;
+    target.path = options.followLinks ? followLinks(given) : std::filesystem::path(given);
+    target.name = target.path.filename().string();
+    if (target.name.empty() || target.name == "." || target.name == "..") refuse(given, ErrorCode::fileOpen, EISDIR);
+    target.folder = target.path.parent_path();
+    if (target.folder.empty()) target.folder = ".";
+
+    const int found = options.followLinks ? ::stat(target.path.c_str(), &target.status)
+                                          : ::lstat(target.path.c_str(), &target.status);
     // A name too long for the file system, or a folder that can't be
     // searched, would only fail at the rename, after all the writing.
-    if (!exists && errno != ENOENT) refuse(ErrorCode::fileOpen, errno);
-    if (exists && !options.replace) refuse(ErrorCode::fileOpen, EEXIST);
-    if (exists && !S_ISREG(existing.st_mode)) refuse(ErrorCode::fileOpen, S_ISDIR(existing.st_mode) ? EISDIR : EPERM);
+    if (found != 0 && errno != ENOENT) refuse(given, ErrorCode::fileOpen, errno);
+    if (found == 0 && !options.replace) refuse(given, ErrorCode::fileOpen, EEXIST);
+    const mode_t type = target.status.st_mode & S_IFMT;
+    // A link not followed is replaced by the file; there is nothing of it to keep.
+    target.exists = found == 0 && type != S_IFLNK;
+    if (target.exists && type != S_IFREG) refuse(given, ErrorCode::fileOpen, type == S_IFDIR ? EISDIR : EPERM);
     // A file marked read-only is left alone even by a user who could write it.
-    if (exists && (existing.st_mode & 0222) == 0) refuse(ErrorCode::fileOpen, EACCES);
-    if (exists && ::access(target.c_str(), W_OK) != 0) refuse(ErrorCode::fileOpen, errno);
+    if (target.exists && (target.status.st_mode & 0222) == 0) refuse(given, ErrorCode::fileOpen, EACCES);
+    if (target.exists && ::access(target.path.c_str(), W_OK) != 0) refuse(given, ErrorCode::fileOpen, errno);
+    // The new file is made beside the target, and renamed in the folder.
+    if (::access(target.folder.c_str(), W_OK | X_OK) != 0) refuse(given, ErrorCode::fileOpen, errno);
+    return target;
+}
 
-    std::filesystem::path folderPath = target.parent_path();
-    if (folderPath.empty()) folderPath = ".";
-    const FileDescriptor folder(::open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.get() < 0) refuse(ErrorCode::fileOpen, errno);
+// Gives the new file the owners it is to have, where the writer may; the
+// group alone where the user can't be given. None when it has them.
+std::optional<OwnersNotKept> giveOwners(const SaveCalls& calls, int file, const FileOwners& wanted,
+                                        const std::string& given) {
+    struct stat status {};
+    if (::fstat(file, &status) != 0) return std::nullopt;  // nothing known, nothing to say
+    FileOwners got{status.st_uid, status.st_gid};
+    if (got == wanted || calls.fchown(file, wanted.user, wanted.group) == 0) return std::nullopt;
+    if (got.group != wanted.group && calls.fchown(file, static_cast<uid_t>(-1), wanted.group) == 0)
+        got.group = wanted.group;
+    return OwnersNotKept{given, wanted, got};
+}
+
+}  // namespace
+
+void checkReplaceable(const std::string& path, const WriteOptions& options) { resolveTarget(path, options); }
+
+std::optional<OwnersNotKept> writeFileAtomically(const std::string& path, std::string_view bytes,
+                                                 const SaveCalls& calls, const WriteOptions& options) {
+    const Target target = resolveTarget(path, options);
+    const std::string& name = target.name;
+    const FileDescriptor folder(::open(target.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() < 0) refuse(path, ErrorCode::fileOpen, errno);
 
     std::string temporary;  // the new file's name beside the target, once it has one
     auto fail = [&](ErrorCode code) {
         const int error = errno;
         if (!temporary.empty()) ::unlinkat(folder.get(), temporary.c_str(), 0);
-        refuse(code, error);
+        refuse(path, code, error);
     };
     // A new file gets what the umask allows; one that replaces a file, or
     // is given permissions of its own, stays private until it has them.
     std::optional<mode_t> permissions = options.permissions;
-    if (!permissions && exists) permissions = existing.st_mode & 07777;
+    if (!permissions && target.exists) permissions = target.status.st_mode & 07777;
+    std::optional<FileOwners> owners = options.owners;
+    if (!owners && target.exists) owners = FileOwners{target.status.st_uid, target.status.st_gid};
     const mode_t createMode = permissions ? 0600 : 0666;
+    std::optional<OwnersNotKept> notKept;
     auto fill = [&](int file) {
+        // The owners before the mode: a change of owner may clear the mode's set-id bits.
+        if (owners) notKept = giveOwners(calls, file, *owners, path);
         return (!permissions || calls.fchmod(file, *permissions) == 0) && writeAll(file, bytes) &&
                calls.fsync(file) == 0;
     };
@@ -180,7 +222,7 @@ void writeFileAtomically(const std::string& path, std::string_view bytes, const 
     // a kill can leave behind half written.
     if (temporary.empty()) {
         FileDescriptor file(createNamed(calls, folder.get(), createMode, temporary));
-        if (file.get() < 0) refuse(ErrorCode::fileOpen, errno);
+        if (file.get() < 0) refuse(path, ErrorCode::fileOpen, errno);
         if (!fill(file.get()) || !file.close()) fail(ErrorCode::fileWrite);
     }
 
@@ -191,7 +233,8 @@ void writeFileAtomically(const std::string& path, std::string_view bytes, const 
     }
     // The rename is durable only once the folder is; until then a crash may
     // bring back the old file, so the save can't be reported done.
-    if (calls.fsync(folder.get()) != 0) refuse(ErrorCode::fileWrite, errno);
+    if (calls.fsync(folder.get()) != 0) refuse(path, ErrorCode::fileWrite, errno);
+    return notKept;
 }
 
 }  // namespace KestLib

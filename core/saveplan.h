@@ -13,14 +13,16 @@ namespace KestLib {
 // read from; every question, refusal and backup is about the files really
 // touched, never about a neighbour that merely shares a stem. The caller
 // holds the BookLock on the file written from before the plan is made until
-// the save is done, so what the plan saw stays true.
+// the save is done, so what the plan saw stays true; it lets the lock go
+// before asking the plan's question, and plans again once it holds it again.
 class SavePlan {
 public:
     // readFrom is the file the book was read from and is saved back to (Save,
     // an import), or empty for none (a new book, Save As); readIdentity is
     // that file's identity as it was read, when known; target is the file
     // asked for. Throws "The backup file's name would be longer than 255
-    // bytes", with the backup's path, when the backup can't have its name.
+    // bytes", with the backup's path, when the backup (or the version kept)
+    // can't have its name.
     static SavePlan make(const std::string& readFrom, const std::string& target,
                          const std::optional<FileIdentity>& readIdentity = std::nullopt);
 
@@ -35,6 +37,18 @@ public:
     // it was read: another program saved it meanwhile, and replacing it
     // would lose that program's changes unless the user agrees.
     bool changedSinceRead() const { return changedSinceRead_; }
+    // When the file read changed since: the name under which the version
+    // another program saved is kept, beside the book. No later save writes
+    // a file that is there, so the name holds the time that version was
+    // written (in local time) and, when that is taken, a number.
+    const std::string& keptVersion() const { return keptVersion_; }
+    // True when the window must ask before the save: about the file
+    // overwritten, or about the changes of another program.
+    bool needsQuestion() const { return !overwritten_.empty() || changedSinceRead_; }
+    // True when a question about this plan is one about the other: the same
+    // files, found as they were then. An answer given to other stands for
+    // this plan too; else the question is asked again.
+    bool asksAsBefore(const SavePlan& other) const;
     // The file whose contents are kept before the save, empty for none: the
     // file replaced when there is one (a save of a book read from a file),
     // else the file read; and the backup's name, the source's followed by
@@ -50,6 +64,8 @@ private:
     std::string overwritten_;
     std::string backupSource_;
     std::string backupFile_;
+    std::string keptVersion_;
+    std::optional<FileIdentity> targetIdentity_;  // the file written, as the plan found it
     bool changedSinceRead_ = false;
     bool createsTarget_ = false;
 };

@@ -709,7 +709,7 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
         <translation>Deutsch</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="11"/>
+        <location filename="../ui/window/filecommands.cpp" line="29"/>
         <source>Pennywell Database File (*.pwdb)</source>
         <translation>Pennywell-Datenbankdatei (*.pwdb)</translation>
     </message>
@@ -990,9 +990,10 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
     </message>
     <message>
         <location filename="../ui/csv/csvcommands.cpp" line="76"/>
-        <location filename="../ui/window/filecommands.cpp" line="18"/>
-        <location filename="../ui/window/filecommands.cpp" line="65"/>
-        <location filename="../ui/window/filecommands.cpp" line="71"/>
+        <location filename="../ui/window/filecommands.cpp" line="36"/>
+        <location filename="../ui/window/filecommands.cpp" line="83"/>
+        <location filename="../ui/window/filecommands.cpp" line="89"/>
+        <location filename="../ui/window/filecommands.cpp" line="95"/>
         <location filename="../ui/window/mainwindow.cpp" line="232"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
@@ -1013,7 +1014,7 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
         <translation>Der Name kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Er darf nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="18"/>
+        <location filename="../ui/window/filecommands.cpp" line="36"/>
         <source>The database has been modified.
 Do you want to save your changes?</source>
         <translation>Die Datenbank wurde geändert.
@@ -1021,7 +1022,7 @@ Möchten Sie die Änderungen speichern?</translation>
     </message>
     <message>
         <location filename="../ui/csv/csvcommands.cpp" line="103"/>
-        <location filename="../ui/window/filecommands.cpp" line="63"/>
+        <location filename="../ui/window/filecommands.cpp" line="82"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
         <translation>Die Datei %1 gibt es bereits.
@@ -1162,14 +1163,55 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Ein-/Ausgabefehler</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="37"/>
+        <location filename="../ui/window/filecommands.cpp" line="55"/>
         <source>The open book is unchanged.</source>
         <translation>Die geöffnete Datenbank ist unverändert.</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="81"/>
+        <location filename="../ui/window/filecommands.cpp" line="86"/>
+        <source>%1 was changed by another program since it was opened. Replace it? The other version will be kept as %2.</source>
+        <translation>„%1“ wurde seit dem Öffnen von einem anderen Programm geändert. Möchten Sie die Datei ersetzen? Die andere Fassung wird als „%2“ aufbewahrt.</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="96"/>
+        <source>Waiting for another program that is saving %1…</source>
+        <translation>Es wird auf ein anderes Programm gewartet, das „%1“ speichert …</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="102"/>
+        <source>Saved; the other program&apos;s version is kept as %1</source>
+        <translation>Gespeichert; die Fassung des anderen Programms ist als „%1“ aufbewahrt</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="108"/>
+        <source>%1 now belongs to %2, not to %3.</source>
+        <extracomment>A file, the user / group it belongs to now, those it belonged to</extracomment>
+        <translation>„%1“ gehört jetzt %2, nicht mehr %3.</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="112"/>
+        <source>Only the administrator can give a file to another user, and only a member of a group to that group.</source>
+        <translation>Nur der Administrator kann eine Datei einem anderen Benutzer übertragen, und nur ein Mitglied einer Gruppe dieser Gruppe.</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="114"/>
+        <source>Only the administrator can give a file to another user; the group is kept, so its members can still use the book.</source>
+        <translation>Nur der Administrator kann eine Datei einem anderen Benutzer übertragen; die Gruppe bleibt erhalten, sodass ihre Mitglieder die Datenbank weiter verwenden können.</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="116"/>
+        <source>The book was saved, but could not keep its owner or group.</source>
+        <translation>Die Datenbank wurde gespeichert, konnte aber ihren Eigentümer oder ihre Gruppe nicht behalten.</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="126"/>
         <source>Nothing was saved; your changes are still open.</source>
         <translation>Es wurde nichts gespeichert; Ihre Änderungen sind noch vorhanden.</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="137"/>
+        <source>The file on disk can&apos;t be read as a book, so Save can&apos;t keep it as the backup; Save As still works.</source>
+        <translation>Die Datei auf dem Datenträger lässt sich nicht als Datenbank lesen, daher kann „Speichern“ sie nicht als Sicherung aufbewahren; „Speichern unter“ ist weiterhin möglich.</translation>
     </message>
     <message>
         <location filename="../ui/window/windowactions.cpp" line="54"/>
@@ -1237,11 +1279,6 @@ Möchten Sie sie überschreiben?</translation>
         <location filename="../ui/book/coremessages.cpp" line="47"/>
         <source>not enough memory to read %1</source>
         <translation>nicht genug Arbeitsspeicher, um %1 zu lesen</translation>
-    </message>
-    <message>
-        <location filename="../ui/window/filecommands.cpp" line="68"/>
-        <source>%1 was changed by another program since it was opened. Replace it? The other version will be kept as the backup.</source>
-        <translation>%1 wurde seit dem Öffnen von einem anderen Programm geändert. Ersetzen? Die andere Fassung wird als Sicherung aufbewahrt.</translation>
     </message>
     <message>
         <location filename="../ui/app/appidentity.cpp" line="32"/>
@@ -1367,22 +1404,22 @@ Möchten Sie sie überschreiben?</translation>
 <context>
     <name>StatementCommands</name>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="20"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="22"/>
         <source>Bank statements (*.csv *.ofx *.qfx *.qif)</source>
         <translation>Kontoauszüge (*.csv *.ofx *.qfx *.qif)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="20"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="22"/>
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="25"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="27"/>
         <source>The file %1 can&apos;t be read.</source>
         <translation>Die Datei %1 kann nicht gelesen werden.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="40"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="48"/>
         <source>%n transaction(s) imported.</source>
         <translation>
             <numerusform>%n Buchung importiert.</numerusform>
@@ -1390,7 +1427,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="50"/>
         <source>%n new type(s) created.</source>
         <translation>
             <numerusform>%n neue Kategorie angelegt.</numerusform>
@@ -1398,7 +1435,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="44"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="52"/>
         <source>%n duplicate(s) skipped.</source>
         <translation>
             <numerusform>%n doppelte Buchung übersprungen.</numerusform>
@@ -1406,7 +1443,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="46"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="54"/>
         <source>%n amount(s) rounded.</source>
         <translation>
             <numerusform>%n Betrag gerundet.</numerusform>
@@ -1414,7 +1451,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="47"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="55"/>
         <source>Import Statement</source>
         <translation>Kontoauszug importieren</translation>
     </message>
@@ -1954,6 +1991,14 @@ Möchten Sie sie überschreiben?</translation>
         <location filename="../ui/transactions/transactiondialog.cpp" line="334"/>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>Der Kategoriename kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Er darf nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
+    </message>
+</context>
+<context>
+    <name>WaitingBox</name>
+    <message>
+        <location filename="../ui/prompts/waitingbox.cpp" line="18"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>

@@ -709,7 +709,7 @@ Do you want to replace it with the CSV?</translation>
         <translation>English</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="11"/>
+        <location filename="../ui/window/filecommands.cpp" line="29"/>
         <source>Pennywell Database File (*.pwdb)</source>
         <translation>Pennywell Database File (*.pwdb)</translation>
     </message>
@@ -990,9 +990,10 @@ Do you want to replace it with the CSV?</translation>
     </message>
     <message>
         <location filename="../ui/csv/csvcommands.cpp" line="76"/>
-        <location filename="../ui/window/filecommands.cpp" line="18"/>
-        <location filename="../ui/window/filecommands.cpp" line="65"/>
-        <location filename="../ui/window/filecommands.cpp" line="71"/>
+        <location filename="../ui/window/filecommands.cpp" line="36"/>
+        <location filename="../ui/window/filecommands.cpp" line="83"/>
+        <location filename="../ui/window/filecommands.cpp" line="89"/>
+        <location filename="../ui/window/filecommands.cpp" line="95"/>
         <location filename="../ui/window/mainwindow.cpp" line="232"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
@@ -1013,7 +1014,7 @@ Do you want to replace it with the CSV?</translation>
         <translation>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="18"/>
+        <location filename="../ui/window/filecommands.cpp" line="36"/>
         <source>The database has been modified.
 Do you want to save your changes?</source>
         <translation>The database has been modified.
@@ -1021,7 +1022,7 @@ Do you want to save your changes?</translation>
     </message>
     <message>
         <location filename="../ui/csv/csvcommands.cpp" line="103"/>
-        <location filename="../ui/window/filecommands.cpp" line="63"/>
+        <location filename="../ui/window/filecommands.cpp" line="82"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
         <translation>File %1 already exists.
@@ -1162,14 +1163,55 @@ Do you want to override it?</translation>
         <translation>Input/output error</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="37"/>
+        <location filename="../ui/window/filecommands.cpp" line="55"/>
         <source>The open book is unchanged.</source>
         <translation>The open book is unchanged.</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="81"/>
+        <location filename="../ui/window/filecommands.cpp" line="86"/>
+        <source>%1 was changed by another program since it was opened. Replace it? The other version will be kept as %2.</source>
+        <translation>%1 was changed by another program since it was opened. Replace it? The other version will be kept as %2.</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="96"/>
+        <source>Waiting for another program that is saving %1…</source>
+        <translation>Waiting for another program that is saving %1…</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="102"/>
+        <source>Saved; the other program&apos;s version is kept as %1</source>
+        <translation>Saved; the other program&apos;s version is kept as %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="108"/>
+        <source>%1 now belongs to %2, not to %3.</source>
+        <extracomment>A file, the user / group it belongs to now, those it belonged to</extracomment>
+        <translation>%1 now belongs to %2, not to %3.</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="112"/>
+        <source>Only the administrator can give a file to another user, and only a member of a group to that group.</source>
+        <translation>Only the administrator can give a file to another user, and only a member of a group to that group.</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="114"/>
+        <source>Only the administrator can give a file to another user; the group is kept, so its members can still use the book.</source>
+        <translation>Only the administrator can give a file to another user; the group is kept, so its members can still use the book.</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="116"/>
+        <source>The book was saved, but could not keep its owner or group.</source>
+        <translation>The book was saved, but could not keep its owner or group.</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="126"/>
         <source>Nothing was saved; your changes are still open.</source>
         <translation>Nothing was saved; your changes are still open.</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="137"/>
+        <source>The file on disk can&apos;t be read as a book, so Save can&apos;t keep it as the backup; Save As still works.</source>
+        <translation>The file on disk can&apos;t be read as a book, so Save can&apos;t keep it as the backup; Save As still works.</translation>
     </message>
     <message>
         <location filename="../ui/window/windowactions.cpp" line="54"/>
@@ -1237,11 +1279,6 @@ Do you want to override it?</translation>
         <location filename="../ui/book/coremessages.cpp" line="47"/>
         <source>not enough memory to read %1</source>
         <translation>not enough memory to read %1</translation>
-    </message>
-    <message>
-        <location filename="../ui/window/filecommands.cpp" line="68"/>
-        <source>%1 was changed by another program since it was opened. Replace it? The other version will be kept as the backup.</source>
-        <translation>%1 was changed by another program since it was opened. Replace it? The other version will be kept as the backup.</translation>
     </message>
     <message>
         <location filename="../ui/app/appidentity.cpp" line="32"/>
@@ -1367,22 +1404,22 @@ Do you want to override it?</translation>
 <context>
     <name>StatementCommands</name>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="20"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="22"/>
         <source>Bank statements (*.csv *.ofx *.qfx *.qif)</source>
         <translation>Bank statements (*.csv *.ofx *.qfx *.qif)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="20"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="22"/>
         <source>All files (*)</source>
         <translation>All files (*)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="25"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="27"/>
         <source>The file %1 can&apos;t be read.</source>
         <translation>The file %1 can&apos;t be read.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="40"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="48"/>
         <source>%n transaction(s) imported.</source>
         <translation>
             <numerusform>%n transaction imported.</numerusform>
@@ -1390,7 +1427,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="50"/>
         <source>%n new type(s) created.</source>
         <translation>
             <numerusform>%n new type created.</numerusform>
@@ -1398,7 +1435,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="44"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="52"/>
         <source>%n duplicate(s) skipped.</source>
         <translation>
             <numerusform>%n duplicate skipped.</numerusform>
@@ -1406,7 +1443,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="46"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="54"/>
         <source>%n amount(s) rounded.</source>
         <translation>
             <numerusform>%n amount rounded.</numerusform>
@@ -1414,7 +1451,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="47"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="55"/>
         <source>Import Statement</source>
         <translation>Import Statement</translation>
     </message>
@@ -1954,6 +1991,14 @@ Do you want to override it?</translation>
         <location filename="../ui/transactions/transactiondialog.cpp" line="334"/>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</translation>
+    </message>
+</context>
+<context>
+    <name>WaitingBox</name>
+    <message>
+        <location filename="../ui/prompts/waitingbox.cpp" line="18"/>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

@@ -706,7 +706,7 @@ Do you want to replace it with the CSV?</source>
         <translation>繁體中文</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="11"/>
+        <location filename="../ui/window/filecommands.cpp" line="29"/>
         <source>Pennywell Database File (*.pwdb)</source>
         <translation>Pennywell 資料庫檔案 (*.pwdb)</translation>
     </message>
@@ -986,9 +986,10 @@ Do you want to replace it with the CSV?</source>
     </message>
     <message>
         <location filename="../ui/csv/csvcommands.cpp" line="76"/>
-        <location filename="../ui/window/filecommands.cpp" line="18"/>
-        <location filename="../ui/window/filecommands.cpp" line="65"/>
-        <location filename="../ui/window/filecommands.cpp" line="71"/>
+        <location filename="../ui/window/filecommands.cpp" line="36"/>
+        <location filename="../ui/window/filecommands.cpp" line="83"/>
+        <location filename="../ui/window/filecommands.cpp" line="89"/>
+        <location filename="../ui/window/filecommands.cpp" line="95"/>
         <location filename="../ui/window/mainwindow.cpp" line="232"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
@@ -1009,7 +1010,7 @@ Do you want to replace it with the CSV?</source>
         <translation>這個名稱無法存入 Pennywell 資料庫檔案：名稱只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="18"/>
+        <location filename="../ui/window/filecommands.cpp" line="36"/>
         <source>The database has been modified.
 Do you want to save your changes?</source>
         <translation>資料庫已修改。
@@ -1017,7 +1018,7 @@ Do you want to save your changes?</source>
     </message>
     <message>
         <location filename="../ui/csv/csvcommands.cpp" line="103"/>
-        <location filename="../ui/window/filecommands.cpp" line="63"/>
+        <location filename="../ui/window/filecommands.cpp" line="82"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
         <translation>檔案 %1 已經存在。
@@ -1158,14 +1159,55 @@ Do you want to override it?</source>
         <translation>輸入/輸出錯誤</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="37"/>
+        <location filename="../ui/window/filecommands.cpp" line="55"/>
         <source>The open book is unchanged.</source>
         <translation>已開啟的資料庫沒有變更。</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="81"/>
+        <location filename="../ui/window/filecommands.cpp" line="86"/>
+        <source>%1 was changed by another program since it was opened. Replace it? The other version will be kept as %2.</source>
+        <translation>「%1」自開啟後已被其他程式變更。要取代它嗎？另一個版本會保留為「%2」。</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="96"/>
+        <source>Waiting for another program that is saving %1…</source>
+        <translation>正在等候另一個程式儲存「%1」……</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="102"/>
+        <source>Saved; the other program&apos;s version is kept as %1</source>
+        <translation>已儲存；另一個程式的版本保留為「%1」</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="108"/>
+        <source>%1 now belongs to %2, not to %3.</source>
+        <extracomment>A file, the user / group it belongs to now, those it belonged to</extracomment>
+        <translation>「%1」現在屬於 %2，而不是 %3。</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="112"/>
+        <source>Only the administrator can give a file to another user, and only a member of a group to that group.</source>
+        <translation>只有系統管理員能將檔案轉給其他使用者，也只有群組的成員能將檔案轉給該群組。</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="114"/>
+        <source>Only the administrator can give a file to another user; the group is kept, so its members can still use the book.</source>
+        <translation>只有系統管理員能將檔案轉給其他使用者；群組已保留，因此群組的成員仍可使用此資料庫。</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="116"/>
+        <source>The book was saved, but could not keep its owner or group.</source>
+        <translation>資料庫已儲存，但無法保留原本的擁有者或群組。</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="126"/>
         <source>Nothing was saved; your changes are still open.</source>
         <translation>沒有儲存任何內容；您的變更仍保留在開啟的資料庫中。</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/filecommands.cpp" line="137"/>
+        <source>The file on disk can&apos;t be read as a book, so Save can&apos;t keep it as the backup; Save As still works.</source>
+        <translation>磁碟上的檔案無法當作資料庫讀取，因此「儲存」無法將它保留為備份；「另存新檔」仍可使用。</translation>
     </message>
     <message>
         <location filename="../ui/window/windowactions.cpp" line="54"/>
@@ -1233,11 +1275,6 @@ Do you want to override it?</source>
         <location filename="../ui/book/coremessages.cpp" line="47"/>
         <source>not enough memory to read %1</source>
         <translation>記憶體不足，無法讀取 %1</translation>
-    </message>
-    <message>
-        <location filename="../ui/window/filecommands.cpp" line="68"/>
-        <source>%1 was changed by another program since it was opened. Replace it? The other version will be kept as the backup.</source>
-        <translation>%1 自開啟後已被其他程式變更。要取代它嗎？另一個版本會保留為備份。</translation>
     </message>
     <message>
         <location filename="../ui/app/appidentity.cpp" line="32"/>
@@ -1363,50 +1400,50 @@ Do you want to override it?</source>
 <context>
     <name>StatementCommands</name>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="20"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="22"/>
         <source>Bank statements (*.csv *.ofx *.qfx *.qif)</source>
         <translation>銀行對帳單 (*.csv *.ofx *.qfx *.qif)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="20"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="22"/>
         <source>All files (*)</source>
         <translation>所有檔案 (*)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="25"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="27"/>
         <source>The file %1 can&apos;t be read.</source>
         <translation>無法讀取檔案 %1。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="40"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="48"/>
         <source>%n transaction(s) imported.</source>
         <translation>
             <numerusform>已匯入 %n 筆交易。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="50"/>
         <source>%n new type(s) created.</source>
         <translation>
             <numerusform>已建立 %n 個新類別。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="44"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="52"/>
         <source>%n duplicate(s) skipped.</source>
         <translation>
             <numerusform>已略過 %n 筆重複的交易。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="46"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="54"/>
         <source>%n amount(s) rounded.</source>
         <translation>
             <numerusform>已將 %n 筆金額四捨五入。</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="47"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="55"/>
         <source>Import Statement</source>
         <translation>匯入銀行對帳單</translation>
     </message>
@@ -1939,6 +1976,14 @@ Do you want to override it?</source>
         <location filename="../ui/transactions/transactiondialog.cpp" line="334"/>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個類別名稱無法存入 Pennywell 資料庫檔案：名稱只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
+    </message>
+</context>
+<context>
+    <name>WaitingBox</name>
+    <message>
+        <location filename="../ui/prompts/waitingbox.cpp" line="18"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 // Which files pennywell-cli writes, which it refuses to replace, and how two
 // imports of one book at once take turns.
 
+#include <grp.h>
 #include <sys/stat.h>
 
 #include <chrono>
@@ -12,6 +13,7 @@
 
 #include "booklock.h"
 #include "clitest.h"
+#include "ownernames.h"
 
 using KestLib::AccountDB;
 
@@ -48,12 +50,15 @@ int transactionsIn(const std::string& path) {
 
 class CliFileRules : public CliTest {
 protected:
-    // Every file in the folder but the runs' outputs, with its bytes and mode.
+    // Every file in the folder but the runs' outputs, with its bytes (a
+    // link's are those it leads to; a folder has none) and mode.
     std::map<std::string, FileState> files() const {
         std::map<std::string, FileState> found;
-        for (const std::string& name : folder.entries())
-            if (name != "stdout" && name != "stderr")
-                found[name] = {readFile(folder.path(name)), modeOf(folder.path(name))};
+        for (const std::string& name : folder.entries()) {
+            if (name == "stdout" || name == "stderr") continue;
+            const std::string path = folder.path(name);
+            found[name] = {std::filesystem::is_directory(path) ? std::string() : readFile(path), modeOf(path)};
+        }
         return found;
     }
 };
@@ -139,6 +144,28 @@ TEST_F(CliFileRules, CommandsWriteOnlyTheFileTheyMayReplace) {
          [&] { std::filesystem::copy_file(book, longBook); },
          {"import", longBook, csv}, 1,
          longBook + ".bak.pwdb: The backup file's name would be longer than 255 bytes; nothing was written", {}},
+        {"a read-only book is refused before its backup is touched",
+         [&] {
+             writeBookNamed(backup, "Older");
+             ::chmod(book.c_str(), 0444);
+         },
+         {"import", book, csv}, 1, book + ": File open error: Permission denied; the book file was not changed", {}},
+        {"a backup that can't be replaced is refused with the system's reason, the book as it was",
+         [&] {
+             writeBookNamed(backup, "Older");
+             ::chmod(backup.c_str(), 0444);
+         },
+         {"import", book, csv}, 1,
+         backup + ": File open error: Permission denied; the book file was not changed", {}},
+        {"a link at the backup's path is replaced by the backup, what it names untouched",
+         [&] {
+             writeFile(folder.path("notes.txt"), "my notes");
+             std::filesystem::create_symlink("notes.txt", backup);
+         },
+         {"import", book, csv}, 0, "", {{"home.pwdb", 0644}, {"home.pwdb.bak.pwdb", 0644}}},
+        {"a folder at the backup's path is refused, naming it",
+         [&] { std::filesystem::create_directory(backup); },
+         {"import", book, csv}, 1, backup + ": File open error: Is a directory; the book file was not changed", {}},
         {"the backup of a private book is as private, an older looser one too",
          [&] {
              ::chmod(book.c_str(), 0600);
@@ -151,7 +178,7 @@ TEST_F(CliFileRules, CommandsWriteOnlyTheFileTheyMayReplace) {
     const std::string pristine = readFile(book);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        for (const std::string& name : folder.entries()) std::filesystem::remove(folder.path(name));
+        for (const std::string& name : folder.entries()) std::filesystem::remove_all(folder.path(name));
         writeFile(book, pristine);
         writeFile(csv, "date,amount,type\n2004-04-01,-10,Food\n");
         c.setUp();
@@ -184,7 +211,8 @@ TEST_F(CliFileRules, ImportsOfOneBookTakeTurnsAndKeepEveryRow) {
 
     // Another program holds the book: the import waits for it, then reads
     // what that program saved, not what was there when it started.
-    std::optional<KestLib::BookLock> held(std::in_place, book);
+    std::optional<KestLib::BookLock> held = KestLib::BookLock::tryTake(book);
+    ASSERT_TRUE(held && held->holdsFile());
     const Running waiting = start({"import", book, csv});
     std::this_thread::sleep_for(std::chrono::milliseconds(400));
     int status = 0;
@@ -211,6 +239,92 @@ TEST_F(CliFileRules, ImportsOfOneBookTakeTurnsAndKeepEveryRow) {
         expected += 4;
         EXPECT_EQ(transactionsIn(book), expected) << "round " << round;
     }
+}
+
+// Another program that holds the book (stopped, say) is waited for as long
+// as --wait allows, and no longer: then the import gives up, naming why,
+// and writes nothing.
+TEST_F(CliFileRules, AnImportWaitsForTheLockAsLongAsItMay) {
+    const std::string csv = folder.path("bank.csv");
+    writeFile(csv, "date,amount,type\n2004-04-01,-10,Food\n");
+    struct Case {
+        std::vector<std::string> wait;  // the option as given
+        int seconds;
+        bool saysItWaits;
+    };
+    const Case cases[] = {
+        {{"--wait", "1"}, 1, true},
+        {{"--wait", "0"}, 0, false},
+    };
+    const std::optional<KestLib::BookLock> held = KestLib::BookLock::tryTake(book);
+    ASSERT_TRUE(held && held->holdsFile());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.wait.back());
+        const auto before = files();
+        std::vector<std::string> args{"import", book, csv};
+        args.insert(args.end(), c.wait.begin(), c.wait.end());
+        const auto start = std::chrono::steady_clock::now();
+        const Outcome result = run(args);
+        const auto waited = std::chrono::steady_clock::now() - start;
+        EXPECT_EQ(result.exitCode, 1);
+        EXPECT_NE(result.err.find("another program is saving " + book + "; gave up after " +
+                                  std::to_string(c.seconds) + " s (--wait); nothing was written"),
+                  std::string::npos)
+            << result.err;
+        EXPECT_EQ(result.err.find("waiting for another program that is saving " + book) != std::string::npos,
+                  c.saysItWaits)
+            << result.err;
+        EXPECT_GE(waited, std::chrono::seconds(c.seconds));
+        EXPECT_LT(waited, std::chrono::seconds(c.seconds + 5));
+        EXPECT_EQ(files(), before);
+    }
+    // A wait that is not a whole number of seconds is a usage error.
+    EXPECT_EQ(run({"import", book, csv, "--wait", "1.5"}).exitCode, 2);
+    EXPECT_EQ(run({"import", book, csv, "--wait", "-1"}).exitCode, 2);
+}
+
+// A user of the book's group saves it: the file can't stay its owner's, nor
+// keep a group the saver isn't in, and the import says so on standard error
+// while it succeeds. Run as nobody, so the administrator is needed.
+TEST_F(CliFileRules, AnImportThatCantKeepTheOwnersSaysSo) {
+    if (::geteuid() != 0) GTEST_SKIP() << "a second user is needed";
+    const std::string csv = folder.path("bank.csv");
+    writeFile(csv, "date,amount,type\n2004-04-01,-10,Food\n");
+    const gid_t family = 4321;  // a group nobody is not in
+    ASSERT_EQ(::chmod(folder.path("").c_str(), 0777), 0);
+    ASSERT_EQ(::chown(book.c_str(), 0, family), 0);
+    ASSERT_EQ(::chmod(book.c_str(), 0666), 0);
+    ::chmod(csv.c_str(), 0644);
+
+    const std::string errPath = folder.path("stderr");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+        ::dup2(err, 2);
+        const int out = ::open("/dev/null", O_WRONLY);
+        ::dup2(out, 1);
+        if (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(126);
+        std::vector<std::string> args{"import", book, csv};
+        std::vector<char*> argv{const_cast<char*>(CLI_PROGRAM)};
+        for (std::string& arg : args) argv.push_back(arg.data());
+        argv.push_back(nullptr);
+        ::execv(CLI_PROGRAM, argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    const std::string err = readFile(errPath);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << err;
+    struct stat now {};
+    ASSERT_EQ(::stat(book.c_str(), &now), 0);
+    EXPECT_EQ(now.st_uid, 65534u);
+    const std::string theirs = ", not to root, group " + KestLib::groupName(family);
+    for (const std::string& file : {book + ".bak.pwdb", book})
+        EXPECT_NE(err.find("warning: " + file + " now belongs to " + KestLib::userName(65534) + ", group " +
+                           KestLib::groupName(now.st_gid) + theirs),
+                  std::string::npos)
+            << err;
 }
 
 // Two imports that create one book at once: both land, or the later is

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <csignal>
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <string>
 #include <thread>
@@ -286,6 +287,98 @@ TEST(AtomicSave, FailuresNameTheFileAndTheSystemsReason) {
             EXPECT_EQ(error.path(), path) << c.what;
             EXPECT_EQ(error.systemError(), c.systemError) << c.what;
         }
+    }
+}
+
+namespace {
+
+// The calls the owners are given through, and what the system answers: any
+// change, the group alone (as to a member of the group), or nothing.
+std::vector<KestLib::FileOwners> ownersAsked;
+int chownAllowed(int, uid_t user, gid_t group) {
+    ownersAsked.push_back({user, group});
+    return 0;
+}
+int chownGroupOnly(int, uid_t user, gid_t group) {
+    ownersAsked.push_back({user, group});
+    return user == static_cast<uid_t>(-1) ? 0 : failWith(EPERM);
+}
+int chownRefused(int, uid_t user, gid_t group) {
+    ownersAsked.push_back({user, group});
+    return failWith(EPERM);
+}
+
+}  // namespace
+
+// A file is to have the owners asked for (another user and group here); the
+// user is given where the system allows, else the group alone, and what
+// couldn't be kept is reported. The writer's own ids ask for nothing.
+TEST(AtomicSave, OwnersAreGivenWhereAllowedAndTheGroupKeptWhereNot) {
+    const KestLib::FileOwners writer{::geteuid(), ::getegid()};
+    const KestLib::FileOwners other{writer.user + 1, writer.group + 1};
+    const uid_t anyUser = static_cast<uid_t>(-1);
+    struct Case {
+        const char* what;
+        int (*fchown)(int, uid_t, gid_t);
+        KestLib::FileOwners wanted;
+        std::vector<KestLib::FileOwners> asked;
+        bool reported;
+        KestLib::FileOwners got;  // as reported
+    };
+    const Case cases[] = {
+        {"allowed", chownAllowed, other, {other}, false, {}},
+        {"the group only", chownGroupOnly, other, {other, {anyUser, other.group}}, true, {writer.user, other.group}},
+        {"refused", chownRefused, other, {other, {anyUser, other.group}}, true, writer},
+        {"the writer's own", chownRefused, writer, {}, false, {}},
+    };
+    for (const Way& way : bothWays) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(way.name) + ", " + c.what);
+            TempDir dir;
+            const std::string path = dir.path("book.pwdb");
+            SaveCalls calls = way.calls;
+            calls.fchown = c.fchown;
+            KestLib::WriteOptions options;
+            options.owners = c.wanted;
+            ownersAsked.clear();
+            const auto notKept = writeFileAtomically(path, newBytes, calls, options);
+            EXPECT_EQ(ownersAsked, c.asked);
+            ASSERT_EQ(notKept.has_value(), c.reported);
+            if (notKept) {
+                EXPECT_EQ(notKept->path, path);
+                EXPECT_EQ(notKept->wanted, c.wanted);
+                EXPECT_EQ(notKept->got, c.got);
+            }
+            EXPECT_EQ(readFile(path), newBytes);
+        }
+    }
+}
+
+// The same through the system itself: a replaced file keeps the group the
+// writer gave it (one of the writer's other groups, where the machine gives
+// one) and, for the administrator, its user too.
+TEST(AtomicSave, AReplacedFileKeepsItsOwners) {
+    gid_t groups[64];
+    const int count = ::getgroups(64, groups);
+    std::optional<gid_t> otherGroup;
+    for (int i = 0; i < count; ++i)
+        if (groups[i] != ::getegid()) otherGroup = groups[i];
+    const bool administrator = ::geteuid() == 0;
+    if (!otherGroup && administrator) otherGroup = ::getegid() + 4321;
+    if (!otherGroup) GTEST_SKIP() << "the user has no second group here";
+    const uid_t user = administrator ? ::geteuid() + 1234 : ::geteuid();
+    for (const Way& way : bothWays) {
+        TempDir dir;
+        const std::string path = dir.path("book.pwdb");
+        writeFile(path, oldBytes);
+        ::chmod(path.c_str(), 0660);
+        ASSERT_EQ(::chown(path.c_str(), user, *otherGroup), 0) << way.name;
+        EXPECT_FALSE(writeFileAtomically(path, newBytes, way.calls).has_value()) << way.name;
+        struct stat status {};
+        ASSERT_EQ(::stat(path.c_str(), &status), 0);
+        EXPECT_EQ(status.st_uid, user) << way.name;
+        EXPECT_EQ(status.st_gid, *otherGroup) << way.name;
+        EXPECT_EQ(modeOf(path), 0660u) << way.name;
     }
 }
 

@@ -25,6 +25,17 @@ public:
     // Whether a report box's Chart button is pressed; without an answer the
     // box is closed with Yes, as with a plain report.
     std::deque<bool> chartAnswers;
+    // A wait for another program: what that program does meanwhile, and
+    // whether Cancel is pressed then. Without Cancel the wait must be over
+    // once meanwhile has run; a wait that isn't is recorded as a fault.
+    struct WaitAnswer {
+        std::function<void()> meanwhile;
+        bool cancel = false;
+    };
+    std::deque<WaitAnswer> waitAnswers;
+    // Runs at every overwrite question, before it is answered: what another
+    // program does while the window asks.
+    std::function<void()> whileAsking;
 
     QStringList asked;     // every question, in order
     QStringList warnings;  // "caption: text"
@@ -34,7 +45,8 @@ public:
 
     bool allAnswersUsed() const {
         return saveChoices.empty() && overwriteAnswers.empty() && openNames.empty() && saveNames.empty() &&
-               nameAnswers.empty() && dialogScripts.empty() && dataFiles.empty() && chartAnswers.empty();
+               nameAnswers.empty() && dialogScripts.empty() && dataFiles.empty() && chartAnswers.empty() &&
+               waitAnswers.empty();
     }
 
     QString lastCaption;
@@ -48,6 +60,7 @@ public:
     }
     bool askOverwrite(QWidget*, const QString& caption, const QString& text) override {
         lastCaption = caption;
+        if (whileAsking) whileAsking();
         return next(overwriteAnswers, false, QStringLiteral("overwrite: ") + text);
     }
     QString openFileName(QWidget*, const QString&, const QString& folder) override {
@@ -67,6 +80,15 @@ public:
     }
     NameAnswer askDatabaseName(QWidget*, const QString& presetName) override {
         return next(nameAnswers, NameAnswer{}, QStringLiteral("name: ") + presetName);
+    }
+    bool waitUntil(QWidget*, const QString&, const QString& text, const std::function<bool()>& ready) override {
+        if (ready()) return true;
+        const WaitAnswer answer = next(waitAnswers, WaitAnswer{nullptr, true}, QStringLiteral("wait: ") + text);
+        if (answer.meanwhile) answer.meanwhile();
+        if (answer.cancel) return false;
+        if (ready()) return true;
+        unscripted << QStringLiteral("still waiting: ") + text;
+        return false;
     }
     void warn(QWidget*, const QString& caption, const QString& text, const QString& detail = QString()) override {
         asked << QStringLiteral("warning");

@@ -1,13 +1,13 @@
 #include "book/book.h"
 
 #include <QUndoStack>
+#include <exception>
 #include <utility>
 
 #include "accountdb.h"
 #include "book/coremessages.h"
 #include "booklock.h"
 #include "booksave.h"
-#include "errormsg.h"
 #include "history/bookcommands.h"
 #include "history/bookhistory.h"
 #include "saveplan.h"
@@ -70,21 +70,57 @@ void Book::close() {
     emit reset();
 }
 
-bool Book::save(const BookPath& readFrom, const BookPath& target,
-                const std::function<bool(const KestLib::SavePlan&)>& confirm) {
-    // Held through the question too, so that what it is about stays so
-    // until the book is written; an import of this book by the command
-    // line waits meanwhile.
-    const KestLib::BookLock lock(AccountDB::completedFileName(target.bytes()));
-    KestLib::BookSave save(KestLib::SavePlan::make(readFrom.bytes(), target.bytes(), identity));
-    const KestLib::SavePlan& plan = save.plan();
-    if (!confirm(plan)) return false;
-    save.write(*db);
-    changes->markClean();
-    // Bound to the file really written, so the next Save backs up that
-    // one, and knows it as this save left it.
-    bind(BookPath::fromBytes(plan.target()), KestLib::FileIdentity::of(plan.target()));
-    return true;
+std::optional<KestLib::BookLock> Book::takeLock(const std::string& path, const SaveQuestions& questions) {
+    std::optional<KestLib::BookLock> lock = KestLib::BookLock::tryTake(path);
+    if (lock) return lock;
+    // Tried from the box's event loop, which an exception must not cross.
+    std::exception_ptr failure;
+    const bool waited = questions.waitForLock(path, [&] {
+        try {
+            lock = KestLib::BookLock::tryTake(path);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        return lock.has_value() || failure;
+    });
+    if (failure) std::rethrow_exception(failure);
+    if (!waited) return std::nullopt;
+    return lock;
+}
+
+std::optional<KestLib::SaveReport> Book::save(const BookPath& readFrom, const BookPath& target,
+                                              const SaveQuestions& questions) {
+    const std::string locked = AccountDB::completedFileName(target.bytes());
+    std::optional<KestLib::SavePlan> answered;  // the plan the user said yes to
+    for (;;) {
+        std::optional<KestLib::BookLock> lock = takeLock(locked, questions);
+        if (!lock) return std::nullopt;
+        // The file to back up is read before anything is asked: a damaged
+        // one stops the save at once.
+        KestLib::SavePlan made = KestLib::SavePlan::make(readFrom.bytes(), target.bytes(), identity);
+        std::optional<KestLib::BookSave> save;
+        try {
+            save.emplace(std::move(made));
+        } catch (const KestLib::ErrorMsg& error) {
+            throw UnreadableOnDisk{error};
+        }
+        const KestLib::SavePlan& plan = save->plan();
+        if (plan.needsQuestion() && !(answered && plan.asksAsBefore(*answered))) {
+            // An import of this book by the command line, or another
+            // window's save, goes on while the user thinks; the plan is then
+            // made anew.
+            lock.reset();
+            if (!questions.confirm(plan)) return std::nullopt;
+            answered = plan;
+            continue;
+        }
+        KestLib::SaveReport report = save->write(*db);
+        changes->markClean();
+        // Bound to the file really written, so the next Save backs up that
+        // one, and knows it as this save left it.
+        bind(BookPath::fromBytes(save->plan().target()), KestLib::FileIdentity::of(save->plan().target()));
+        return report;
+    }
 }
 
 void Book::bind(const BookPath& path, std::optional<KestLib::FileIdentity> read) {

@@ -10,6 +10,7 @@
 
 #include "book/bookpath.h"
 #include "bookcsv.h"
+#include "errormsg.h"
 #include "fileidentity.h"
 
 class BookHistory;
@@ -21,9 +22,29 @@ class StatementImport;
 
 namespace KestLib {
 class AccountDB;
+class BookLock;
 class SavePlan;
+struct SaveReport;
 class Transaction;
 }  // namespace KestLib
+
+// What a save needs from the one who asked for it: patience while another
+// program saves the same file, and answers to the plan's question.
+struct SaveQuestions {
+    // Another program is saving the file at path (the system's bytes): wait,
+    // calling tryAgain now and then, until it returns true (then true), or
+    // give the save up (false).
+    std::function<bool(const std::string& path, const std::function<bool()>& tryAgain)> waitForLock;
+    // Whether to go on with a plan that needs its question asked.
+    std::function<bool(const KestLib::SavePlan& plan)> confirm;
+};
+
+// Save found the file it would back up unreadable as a book (truncated,
+// damaged, not a book); the core's error says which file and why. Save As,
+// which backs nothing up, still works.
+struct UnreadableOnDisk {
+    KestLib::ErrorMsg error;
+};
 
 // The book the window shows: the account database, the file it is bound to
 // and the history of its changes. Every change goes through here, is kept in
@@ -54,11 +75,15 @@ public:
     void open(const BookPath& path);
     void close();
     // Writes the book read from readFrom (empty for none) to target by the
-    // core's save plan and binds the book to the file written. confirm is
-    // asked about the plan first, with the book's lock held; false when it
-    // declines.
-    bool save(const BookPath& readFrom, const BookPath& target,
-              const std::function<bool(const KestLib::SavePlan&)>& confirm);
+    // core's save plan and binds the book to the file written, with the
+    // book's lock held from the plan to the write. The lock is never waited
+    // for, nor held, while a person is asked: questions.waitForLock is
+    // asked to wait while another program holds it, and questions.confirm
+    // about a plan that needs it, after the lock is let go; the plan is
+    // then made again, and asked about again if it changed meanwhile. None
+    // when either gives up; throws UnreadableOnDisk, or the core's error.
+    std::optional<KestLib::SaveReport> save(const BookPath& readFrom, const BookPath& target,
+                                            const SaveQuestions& questions);
 
     // The record gets the book's next index.
     void addTransaction(KestLib::Transaction record);
@@ -122,6 +147,8 @@ private:
     void forgetHistory(bool unsaved);
     void followHistory();
     void bind(const BookPath& path, std::optional<KestLib::FileIdentity> identity);
+    // The BookLock on path, waited for through questions; none when they give up.
+    static std::optional<KestLib::BookLock> takeLock(const std::string& path, const SaveQuestions& questions);
     void setOpen(bool open);
 
     std::unique_ptr<KestLib::AccountDB> db;

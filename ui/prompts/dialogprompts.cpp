@@ -12,6 +12,7 @@
 #include "book/dbnamedialog.h"
 #include "prompts/reportfit.h"
 #include "prompts/scrollingreportbox.h"
+#include "prompts/waitingbox.h"
 
 namespace {
 // Without a recent book the file dialogs start in the current directory.
@@ -70,6 +71,12 @@ void DialogPrompts::warn(QWidget* parent, const QString& caption, const QString&
     QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, parent);
     box.setInformativeText(details);
     box.exec();
+}
+
+bool DialogPrompts::waitUntil(QWidget* parent, const QString& caption, const QString& text,
+                              const std::function<bool()>& ready) {
+    WaitingBox box(parent, caption, text);
+    return box.waitUntil(ready);
 }
 
 void DialogPrompts::inform(QWidget* parent, const QString& caption, const QString& text) {

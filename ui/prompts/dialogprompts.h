@@ -16,6 +16,8 @@ public:
     NameAnswer askDatabaseName(QWidget* parent, const QString& presetName) override;
     void warn(QWidget* parent, const QString& caption, const QString& text,
               const QString& details = QString()) override;
+    bool waitUntil(QWidget* parent, const QString& caption, const QString& text,
+                   const std::function<bool()>& ready) override;
     void inform(QWidget* parent, const QString& caption, const QString& text) override;
     bool informWithChart(QWidget* parent, const QString& caption, const QString& text,
                          const QString& chartButton) override;

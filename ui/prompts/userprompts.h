@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QDialog;
 class QWidget;
@@ -48,6 +49,11 @@ public:
     // file, what the system said, and what was kept.
     virtual void warn(QWidget* parent, const QString& caption, const QString& text,
                       const QString& details = QString()) = 0;
+    // A box that says text and waits, with Cancel, for ready to return true;
+    // ready is called now and then, and the window keeps being drawn
+    // meanwhile. true once ready, false when cancelled.
+    virtual bool waitUntil(QWidget* parent, const QString& caption, const QString& text,
+                           const std::function<bool()>& ready) = 0;
     // A report box with the single button Yes.
     virtual void inform(QWidget* parent, const QString& caption, const QString& text) = 0;
     // The same box with a second button, chartButton, beside Yes; true when

@@ -26,7 +26,7 @@ public:
             work();
             return true;
         } catch (const KestLib::ErrorMsg& error) {
-            warnText(coreMessageText(error), coreErrorDetails(error, kept));
+            warnError(error, kept);
         } catch (const std::exception& error) {
             warnText(coreMessageText(std::string(error.what())), kept);
         }
@@ -35,6 +35,10 @@ public:
 
     // The window's one warning box, under the window.
     void warnText(const QString& text, const QString& details) const;
+    // The box for the core's error, with kept as above.
+    void warnError(const KestLib::ErrorMsg& error, const QString& kept) const {
+        warnText(coreMessageText(error), coreErrorDetails(error, kept));
+    }
 
 private:
     QWidget* parent;

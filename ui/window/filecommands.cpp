@@ -1,12 +1,30 @@
 #include "window/filecommands.h"
 
 #include <QDir>
+#include <QMainWindow>
+#include <QStatusBar>
 
 #include "book/book.h"
+#include "booksave.h"
+#include "ownernames.h"
 #include "prompts/userprompts.h"
 #include "recent/recentbooks.h"
 #include "saveplan.h"
 #include "window/commandguard.h"
+
+namespace {
+
+// How long the status bar names the file that keeps another program's version.
+constexpr int keptNoteTime = 30000;  // ms
+
+QString shownPath(const std::string& bytes) { return QDir::toNativeSeparators(BookPath::fromBytes(bytes).display()); }
+
+QString ownersText(const KestLib::FileOwners& owners) {
+    return QString::fromStdString(KestLib::userName(owners.user)) + QStringLiteral(" / ") +
+           QString::fromStdString(KestLib::groupName(owners.group));
+}
+
+}  // namespace
 
 QString FileCommands::fileFilter() { return tr("Pennywell Database File (*.pwdb)"); }
 
@@ -60,24 +78,65 @@ bool FileCommands::saveAs() {
 
 bool FileCommands::confirmPlan(const KestLib::SavePlan& plan) {
     if (!plan.overwritten().empty()) {
-        const QString question = tr("File %1 already exists.\nDo you want to override it?")
-                                     .arg(QDir::toNativeSeparators(BookPath::fromBytes(plan.overwritten()).display()));
+        const QString question =
+            tr("File %1 already exists.\nDo you want to override it?").arg(shownPath(plan.overwritten()));
         return prompts->askOverwrite(window, tr("Pennywell"), question);
     }
     if (plan.changedSinceRead()) {
         const QString question = tr("%1 was changed by another program since it was opened. Replace it? "
-                                    "The other version will be kept as the backup.")
-                                     .arg(QDir::toNativeSeparators(BookPath::fromBytes(plan.target()).display()));
+                                    "The other version will be kept as %2.")
+                                     .arg(shownPath(plan.target()), shownPath(plan.keptVersion()));
         return prompts->askOverwrite(window, tr("Pennywell"), question);
     }
     return true;
 }
 
+bool FileCommands::waitForLock(const std::string& path, const std::function<bool()>& tryAgain) {
+    return prompts->waitUntil(window, tr("Pennywell"),
+                              tr("Waiting for another program that is saving %1…").arg(shownPath(path)), tryAgain);
+}
+
+void FileCommands::tellSaved(const KestLib::SaveReport& report) {
+    if (!report.keptVersion.empty())
+        window->statusBar()->showMessage(
+            tr("Saved; the other program's version is kept as %1").arg(shownPath(report.keptVersion)), keptNoteTime);
+    if (report.ownersNotKept.empty()) return;
+    QStringList lines;
+    bool groupLost = false;
+    for (const KestLib::OwnersNotKept& file : report.ownersNotKept) {
+        //: A file, the user / group it belongs to now, those it belonged to
+        lines << tr("%1 now belongs to %2, not to %3.")
+                     .arg(shownPath(file.path), ownersText(file.got), ownersText(file.wanted));
+        groupLost = groupLost || file.got.group != file.wanted.group;
+    }
+    lines << (groupLost ? tr("Only the administrator can give a file to another user, and only a member of a "
+                             "group to that group.")
+                        : tr("Only the administrator can give a file to another user; the group is kept, so its "
+                             "members can still use the book."));
+    guard.warnText(tr("The book was saved, but could not keep its owner or group."), lines.join(u'\n'));
+}
+
 bool FileCommands::saveTo(const BookPath& readFrom, const BookPath& target) {
+    SaveQuestions questions;
+    questions.waitForLock = [this](const std::string& path, const std::function<bool()>& tryAgain) {
+        return waitForLock(path, tryAgain);
+    };
+    questions.confirm = [this](const KestLib::SavePlan& plan) { return confirmPlan(plan); };
     bool saved = false;
+    const QString nothingSaved = tr("Nothing was saved; your changes are still open.");
     guard([&] {
-        saved = book.save(readFrom, target, [this](const KestLib::SavePlan& plan) { return confirmPlan(plan); });
-        if (saved) recentBooks.add(book.path().display());
-    }, tr("Nothing was saved; your changes are still open."));
+        try {
+            const std::optional<KestLib::SaveReport> report = book.save(readFrom, target, questions);
+            if (!report) return;
+            saved = true;
+            recentBooks.add(book.path().display());
+            tellSaved(*report);
+        } catch (const UnreadableOnDisk& unreadable) {
+            guard.warnError(unreadable.error,
+                            nothingSaved + u' ' +
+                                tr("The file on disk can't be read as a book, so Save can't keep it as the "
+                                   "backup; Save As still works."));
+        }
+    }, nothingSaved);
     return saved;
 }

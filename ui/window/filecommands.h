@@ -2,28 +2,32 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <functional>
+#include <string>
 
 #include "book/bookpath.h"
 
 class Book;
 class CommandGuard;
-class QWidget;
+class QMainWindow;
 class RecentBooks;
 class UserPrompts;
 
 namespace KestLib {
 class SavePlan;
+struct SaveReport;
 }  // namespace KestLib
 
 // The File menu's questions around the book's own open and save: which
 // file, whether to save unsaved changes first, whether to replace what a
-// save would replace. A book opened or saved goes first in the recent books.
+// save would replace, and waiting while another program saves the book. A
+// book opened or saved goes first in the recent books.
 class FileCommands {
     // The texts belong to the window, whose menu this is.
     Q_DECLARE_TR_FUNCTIONS(MainWindow)
 
 public:
-    FileCommands(QWidget* window, Book& book, RecentBooks& recentBooks, UserPrompts*& prompts,
+    FileCommands(QMainWindow* window, Book& book, RecentBooks& recentBooks, UserPrompts*& prompts,
                  const CommandGuard& guard)
         : window(window), book(book), recentBooks(recentBooks), prompts(prompts), guard(guard) {}
 
@@ -45,12 +49,17 @@ private:
     // Asks about what the plan would replace, if anything: another file, or
     // the book's own file changed by another program; true to go on.
     bool confirmPlan(const KestLib::SavePlan& plan);
+    // Waits, with Cancel, while another program saves the book at path.
+    bool waitForLock(const std::string& path, const std::function<bool()>& tryAgain);
+    // What the user is told of a save done: the version kept of another
+    // program's changes, and the files that could not keep their owners.
+    void tellSaved(const KestLib::SaveReport& report);
     // Saves the book read from readFrom (empty for none) to target, after
     // the plan's question; false when the user declines or, after a
     // warning, the save fails.
     bool saveTo(const BookPath& readFrom, const BookPath& target);
 
-    QWidget* window;
+    QMainWindow* window;
     Book& book;
     RecentBooks& recentBooks;
     UserPrompts*& prompts;

@@ -30,7 +30,7 @@ void say(const QString& line) {
 }
 
 // Answers as a person in a hurry would: save the changes, name the book
-// "Changed", save a copy under saveName.
+// "Changed", save a copy under saveName, wait for nobody.
 class PrintingPrompts : public UserPrompts {
 public:
     QString saveName;
@@ -47,6 +47,11 @@ public:
     void warn(QWidget*, const QString& caption, const QString& text, const QString& details = QString()) override {
         say(QStringLiteral("warning: ") + caption + QStringLiteral(": ") + text);
         if (!details.isEmpty()) say(QStringLiteral("details: ") + details);
+    }
+    bool waitUntil(QWidget*, const QString&, const QString& text, const std::function<bool()>& ready) override {
+        if (ready()) return true;
+        say(QStringLiteral("cancelled: ") + text);
+        return false;
     }
     void inform(QWidget*, const QString&, const QString&) override {}
     bool runDialog(QDialog&) override { return false; }

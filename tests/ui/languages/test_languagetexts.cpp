@@ -24,6 +24,7 @@
 #include "statistics/percentagedialog.h"
 #include "statements/statementimportdialog.h"
 #include "statements/statementmappings.h"
+#include "prompts/waitingbox.h"
 #include "transactions/transactiondialog.h"
 #include "windowfixture.h"
 
@@ -211,7 +212,11 @@ private slots:
         StatementImportDialog statement(bookOf()->database(),
                                         "Buchungstag;Verwendungszweck;Betrag\r\n31.01.2026;Miete;-700,00\r\n",
                                         noneRemembered, window.get());
-        for (QDialog* dialog : std::initializer_list<QDialog*>{&entry, &total, &budget, &shares, &statement}) {
+        WaitingBox waiting(window.get(), QStringLiteral("Pennywell"),
+                           translated("MainWindow", "Waiting for another program that is saving %1…")
+                               .arg(QStringLiteral("/home/someone/Documents/household-2026.pwdb")));
+        for (QDialog* dialog :
+             std::initializer_list<QDialog*>{&entry, &total, &budget, &shares, &statement, &waiting}) {
             dialog->show();
             QVERIFY(QTest::qWaitForWindowExposed(dialog));
             for (const QString& fault : cutTexts(*dialog))

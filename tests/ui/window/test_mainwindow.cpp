@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -436,26 +438,36 @@ private slots:
             writeBook(money, "Them");
         }
         const QByteArray theirs = fileBytes(money);
+        // Named by the time the other version was written.
+        const QString kept = path("money.pwdb.replaced-") +
+                             QFileInfo(money).lastModified().toString(QStringLiteral("yyyy-MM-ddTHH-mm-ss")) +
+                             QStringLiteral(".pwdb");
 
         prompts.overwriteAnswers.push_back(replace);
         action("saveAct")->trigger();
         QCOMPARE(prompts.asked, QStringList({QStringLiteral("name: Book"),
                                              QStringLiteral("overwrite: %1 was changed by another program since it "
                                                             "was opened. Replace it? The other version will be kept "
-                                                            "as the backup.")
-                                                 .arg(QDir::toNativeSeparators(money))}));
+                                                            "as %2.")
+                                                 .arg(QDir::toNativeSeparators(money), QDir::toNativeSeparators(kept))}));
         if (replace) {
             QCOMPARE(readBook(money).name(), std::string("Mine"));
             QCOMPARE(fileBytes(backup), theirs);
+            QCOMPARE(fileBytes(kept), theirs);
+            QCOMPARE(window->statusBar()->currentMessage(),
+                     QStringLiteral("Saved; the other program's version is kept as %1").arg(QDir::toNativeSeparators(kept)));
             QCOMPARE(status(), QStringLiteral("File Saved"));
             // The window now knows the file as it wrote it: no question.
             rename(QStringLiteral("Mine again"));
             action("saveAct")->trigger();
             QCOMPARE(readBook(money).name(), std::string("Mine again"));
             QCOMPARE(prompts.asked.size(), 3);
+            // The next save rewrites the backup, never the version kept.
+            QCOMPARE(fileBytes(kept), theirs);
         } else {
             QCOMPARE(fileBytes(money), theirs);
             QVERIFY(!QFile::exists(backup));
+            QVERIFY(!QFile::exists(kept));
             QCOMPARE(status(), QStringLiteral("File Modified"));
             QCOMPARE(window->database().name(), std::string("Mine"));
         }
