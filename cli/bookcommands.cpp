@@ -12,7 +12,7 @@
 #include <iostream>
 #include <iterator>
 #include <optional>
-#include <sstream>
+#include <vector>
 
 #include "analysis.h"
 #include "bookcsv.h"
@@ -31,6 +31,7 @@
 #include "output.h"
 #include "ownernames.h"
 #include "saveplan.h"
+#include "statement.h"
 #include "statementcommand.h"
 
 using KestLib::AccountDB;
@@ -45,18 +46,30 @@ const char* directionOf(const Transaction& record) { return record.isIncome() ? 
 
 void writeJson(const ordered_json& value) { writeOut(value.dump(2) + "\n"); }
 
+// The whole file an import reads, refused unread when it is larger than any
+// file an import takes, so that a huge file costs no memory at all.
 std::string readAll(const std::string& path) {
-    if (path == "-") {
-        std::ostringstream in;
-        in << std::cin.rdbuf();
-        return in.str();
-    }
     const auto refuse = [&path](const std::string& reason) {
         throw CliFailure(CliFailure::Refused, terminalText(path) + ": can't be read: " + reason);
     };
+    const std::string tooLarge =
+        "is larger than " + std::to_string(PwText::statementFileLimit >> 30) + " GB, more than an import reads";
+    if (path == "-") {
+        // Standard input has no size to ask first: read up to one byte past the limit.
+        std::string bytes;
+        std::vector<char> block(std::size_t{1} << 20);
+        while (std::cin.read(block.data(), static_cast<std::streamsize>(block.size())) || std::cin.gcount() > 0) {
+            bytes.append(block.data(), static_cast<std::size_t>(std::cin.gcount()));
+            if (bytes.size() > PwText::statementFileLimit)
+                throw CliFailure(CliFailure::Refused, "standard input " + tooLarge);
+        }
+        if (std::cin.bad()) refuse(std::strerror(EIO));
+        return bytes;
+    }
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
     if (error) refuse(error.message());
+    if (size > PwText::statementFileLimit) throw CliFailure(CliFailure::Refused, terminalText(path) + " " + tooLarge);
     errno = 0;
     std::ifstream in(path, std::ios::binary);
     if (!in) refuse(std::strerror(errno != 0 ? errno : EIO));

@@ -35,3 +35,19 @@ TEST_F(CliTest, VastSparseBooksAreRefusedByEveryCommand) {
         EXPECT_EQ(status.st_size, std::int64_t{64} << 30);
     }
 }
+
+// A file to import larger than any import reads (sparse, so it takes no
+// disk) is refused before a byte of it is read, as a statement and as the
+// book's own CSV alike.
+TEST_F(CliTest, ImportFilesBeyondTheLimitAreRefusedUnread) {
+    const std::string book = folder.path("book.pwdb");
+    writeFile(book, PwdbBuilder().text("Book").byte(1).type(0, "").int32(0).int32(0).bytes());
+    for (const std::string header : {"date,amount\n", "Buchungstag;Betrag\n"}) {
+        const std::string huge = folder.path("huge.csv");
+        writeFile(huge, header);
+        ASSERT_EQ(truncate(huge.c_str(), std::int64_t{2} << 30), 0);
+        const Outcome outcome = run({"import", book, huge});
+        EXPECT_EQ(outcome.exitCode, 1) << outcome.err;
+        EXPECT_NE(outcome.err.find("is larger than 1 GB, more than an import reads"), std::string::npos) << outcome.err;
+    }
+}
