@@ -13,13 +13,13 @@
 
 #include <string>
 
-#include "accountdb.h"
-#include "benchprompts.h"
-#include "generatedbook.h"
-#include "statistics/budgetdialog.h"
-#include "statistics/grandtotaldialog.h"
-#include "statistics/percentagedialog.h"
-#include "typeidtable.h"
+#include "core/accountdb.h"
+#include "bench/benchprompts.h"
+#include "tests/support/generatedbook.h"
+#include "ui/statistics/budgetdialog.h"
+#include "ui/statistics/grandtotaldialog.h"
+#include "ui/statistics/percentagedialog.h"
+#include "core/typeidtable.h"
 
 using KestLib::AccountDB;
 

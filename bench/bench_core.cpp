@@ -23,9 +23,9 @@
 #include <memory>
 #include <string>
 
-#include "accountdb.h"
-#include "generatedbook.h"
-#include "errormsg.h"
+#include "core/accountdb.h"
+#include "tests/support/generatedbook.h"
+#include "core/errormsg.h"
 
 namespace {
 

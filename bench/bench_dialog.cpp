@@ -18,11 +18,11 @@
 #include <functional>
 #include <memory>
 
-#include "accountdb.h"
-#include "generatedbook.h"
-#include "benchprompts.h"
-#include "window/mainwindow.h"
-#include "transactions/transactiondialog.h"
+#include "core/accountdb.h"
+#include "tests/support/generatedbook.h"
+#include "bench/benchprompts.h"
+#include "ui/window/mainwindow.h"
+#include "ui/transactions/transactiondialog.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;

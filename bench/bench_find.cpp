@@ -15,16 +15,16 @@
 
 #include <filesystem>
 
-#include "accountdb.h"
-#include "benchprompts.h"
-#include "findtypist.h"
-#include "big5text.h"
-#include "generatedbook.h"
-#include "find/filterbar.h"
-#include "window/mainwindow.h"
-#include "transactionsearch.h"
-#include "table/transactiontablemodel.h"
-#include "table/transactiontableview.h"
+#include "core/accountdb.h"
+#include "bench/benchprompts.h"
+#include "bench/findtypist.h"
+#include "text/big5text.h"
+#include "tests/support/generatedbook.h"
+#include "ui/find/filterbar.h"
+#include "ui/window/mainwindow.h"
+#include "text/transactionsearch.h"
+#include "ui/table/transactiontablemodel.h"
+#include "ui/table/transactiontableview.h"
 
 using KestLib::AccountDB;
 using PwText::TransactionSearch;

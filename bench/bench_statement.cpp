@@ -11,12 +11,12 @@
 #include <algorithm>
 #include <string>
 
-#include "accountdb.h"
-#include "big5codec.h"
-#include "bookbuilder.h"
-#include "generatedbook.h"
-#include "statement.h"
-#include "statementimport.h"
+#include "core/accountdb.h"
+#include "text/big5codec.h"
+#include "tests/support/bookbuilder.h"
+#include "tests/support/generatedbook.h"
+#include "text/statement.h"
+#include "text/statementimport.h"
 
 using KestLib::AccountDB;
 

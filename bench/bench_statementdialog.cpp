@@ -13,10 +13,10 @@
 #include <QTableView>
 #include <memory>
 
-#include "accountdb.h"
-#include "book/book.h"
-#include "statements/statementimportdialog.h"
-#include "statements/statementmappings.h"
+#include "core/accountdb.h"
+#include "ui/book/book.h"
+#include "ui/statements/statementimportdialog.h"
+#include "ui/statements/statementmappings.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "statementformats.h"
+#include "text/statementformats.h"
 
 namespace {
 

@@ -13,12 +13,12 @@
 #include <filesystem>
 #include <random>
 
-#include "accountdb.h"
-#include "benchprompts.h"
-#include "generatedbook.h"
-#include "window/mainwindow.h"
-#include "table/transactiontablemodel.h"
-#include "table/transactiontableview.h"
+#include "core/accountdb.h"
+#include "bench/benchprompts.h"
+#include "tests/support/generatedbook.h"
+#include "ui/window/mainwindow.h"
+#include "ui/table/transactiontablemodel.h"
+#include "ui/table/transactiontableview.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;

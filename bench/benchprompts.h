@@ -4,7 +4,7 @@
 #include <QString>
 #include <functional>
 
-#include "prompts/userprompts.h"
+#include "ui/prompts/userprompts.h"
 
 // Answers every question of the window without a modal loop: unsaved changes
 // are discarded, file dialogs are cancelled, and a dialog is filled in by the

@@ -21,10 +21,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "accountdb.h"
-#include "benchprompts.h"
-#include "findtypist.h"
-#include "window/mainwindow.h"
+#include "core/accountdb.h"
+#include "bench/benchprompts.h"
+#include "bench/findtypist.h"
+#include "ui/window/mainwindow.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

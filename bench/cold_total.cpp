@@ -8,8 +8,8 @@
 #include <cstdio>
 #include <cinttypes>
 
-#include "accountdb.h"
-#include "errormsg.h"
+#include "core/accountdb.h"
+#include "core/errormsg.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

@@ -23,9 +23,9 @@
 #include <sstream>
 #include <string>
 
-#include "accountdb.h"
-#include "benchprompts.h"
-#include "window/mainwindow.h"
+#include "core/accountdb.h"
+#include "bench/benchprompts.h"
+#include "ui/window/mainwindow.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include <time.h>
 
-#include "find/filterbar.h"
+#include "ui/find/filterbar.h"
 
 // Types into the find bar of a window as a person does, one key at a time,
 // and waits for what the person waits for: the bar telling of the new text

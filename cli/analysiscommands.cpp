@@ -5,12 +5,12 @@
 #include <QString>
 #include <nlohmann/json.hpp>
 
-#include "analysis.h"
-#include "clifailure.h"
-#include "commands.h"
-#include "csv.h"
-#include "isodate.h"
-#include "output.h"
+#include "core/analysis.h"
+#include "cli/clifailure.h"
+#include "cli/commands.h"
+#include "text/csv.h"
+#include "text/isodate.h"
+#include "cli/output.h"
 
 using KestLib::AccountDB;
 using KestLib::BudgetFigures;

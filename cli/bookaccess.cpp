@@ -1,10 +1,10 @@
-#include "bookaccess.h"
+#include "cli/bookaccess.h"
 
 #include <algorithm>
 
-#include "big5codec.h"
-#include "clifailure.h"
-#include "errormsg.h"
+#include "text/big5codec.h"
+#include "cli/clifailure.h"
+#include "core/errormsg.h"
 
 using KestLib::AccountDB;
 

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "accountdb.h"
-#include "isodate.h"
-#include "selection.h"
+#include "core/accountdb.h"
+#include "text/isodate.h"
+#include "core/selection.h"
 
 // The filters every reading command shares, as given on the command line.
 struct SelectionOptions {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "bookaccess.h"
+#include "cli/bookaccess.h"
 
 // What each subcommand was given; main fills these from the command line.
 struct ReadOptions {

@@ -10,10 +10,10 @@
 #include <new>
 #include <sstream>
 
-#include "clifailure.h"
-#include "commands.h"
-#include "errormsg.h"
-#include "output.h"
+#include "cli/clifailure.h"
+#include "cli/commands.h"
+#include "core/errormsg.h"
+#include "cli/output.h"
 #include "pennywellversion.h"
 
 namespace {

@@ -1,19 +1,19 @@
 // import for a bank's statement (a bank's CSV, OFX, QIF): the options read
 // into the reader's choices, the plan against the book, and its counts.
 
-#include "statementcommand.h"
+#include "cli/statementcommand.h"
 
 #include <algorithm>
 #include <map>
 
-#include "asciitext.h"
-#include "bookcsv.h"
-#include "clifailure.h"
-#include "csv.h"
-#include "isodate.h"
-#include "output.h"
-#include "statementimport.h"
-#include "statementmessages.h"
+#include "text/asciitext.h"
+#include "text/bookcsv.h"
+#include "cli/clifailure.h"
+#include "text/csv.h"
+#include "text/isodate.h"
+#include "cli/output.h"
+#include "text/statementimport.h"
+#include "text/statementmessages.h"
 
 using PwText::StatementField;
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "commands.h"
+#include "cli/commands.h"
 
 namespace KestLib {
 class AccountDB;

@@ -1,4 +1,4 @@
-#include "accountdb.h"
+#include "core/accountdb.h"
 
 #include <sys/stat.h>
 
@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "databaseformat.h"
-#include "fileio.h"
-#include "readingfile.h"
+#include "core/databaseformat.h"
+#include "core/fileio.h"
+#include "core/readingfile.h"
 
 namespace KestLib {
 

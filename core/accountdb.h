@@ -8,12 +8,12 @@
 #include <string_view>
 #include <vector>
 
-#include "recordarray.h"
-#include "selection.h"
-#include "textarena.h"
-#include "transaction.h"
-#include "transtype.h"
-#include "typeidtable.h"
+#include "core/recordarray.h"
+#include "core/selection.h"
+#include "core/textarena.h"
+#include "core/transaction.h"
+#include "core/transtype.h"
+#include "core/typeidtable.h"
 
 namespace KestLib {
 

@@ -1,4 +1,4 @@
-#include "analysis.h"
+#include "core/analysis.h"
 
 #include <bitset>
 #include <chrono>
@@ -6,8 +6,8 @@
 #include <deque>
 #include <optional>
 
-#include "errormsg.h"
-#include "typeidtable.h"
+#include "core/errormsg.h"
+#include "core/typeidtable.h"
 
 namespace KestLib {
 

@@ -5,8 +5,8 @@
 #include <optional>
 #include <vector>
 
-#include "accountdb.h"
-#include "selection.h"
+#include "core/accountdb.h"
+#include "core/selection.h"
 
 // The arithmetic of the three analyses: grand total, percentage by type and
 // budget. Plain functions over a database, so that the dialogs and a command

@@ -1,4 +1,4 @@
-#include "booklock.h"
+#include "core/booklock.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -10,7 +10,7 @@
 #include <thread>
 #include <utility>
 
-#include "errormsg.h"
+#include "core/errormsg.h"
 
 namespace KestLib {
 

@@ -1,11 +1,11 @@
-#include "booksave.h"
+#include "core/booksave.h"
 
 #include <sys/stat.h>
 
 #include <cerrno>
 
-#include "databaseformat.h"
-#include "errormsg.h"
+#include "core/databaseformat.h"
+#include "core/errormsg.h"
 
 namespace KestLib {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "accountdb.h"
-#include "fileio.h"
-#include "saveplan.h"
+#include "core/accountdb.h"
+#include "core/fileio.h"
+#include "core/saveplan.h"
 
 namespace KestLib {
 

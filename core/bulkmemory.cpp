@@ -1,4 +1,4 @@
-#include "bulkmemory.h"
+#include "core/bulkmemory.h"
 
 #include <sys/mman.h>
 

@@ -15,7 +15,7 @@
 // Numbers wider than a byte are split big-endian first and each byte is then
 // swapped on its own. Texts carry no terminator and no character set.
 
-#include "databaseformat.h"
+#include "core/databaseformat.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "accountdb.h"
+#include "core/accountdb.h"
 
 namespace KestLib {
 

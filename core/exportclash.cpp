@@ -1,13 +1,13 @@
-#include "exportclash.h"
+#include "core/exportclash.h"
 
 #include <sys/stat.h>
 
 #include <fstream>
 
-#include "databaseformat.h"
-#include "errormsg.h"
-#include "fileidentity.h"
-#include "saveplan.h"
+#include "core/databaseformat.h"
+#include "core/errormsg.h"
+#include "core/fileidentity.h"
+#include "core/saveplan.h"
 
 namespace KestLib {
 

@@ -1,4 +1,4 @@
-#include "fileidentity.h"
+#include "core/fileidentity.h"
 
 #include <sys/stat.h>
 

@@ -1,4 +1,4 @@
-#include "fileio.h"
+#include "core/fileio.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "errormsg.h"
+#include "core/errormsg.h"
 
 namespace KestLib {
 

@@ -1,4 +1,4 @@
-#include "ownernames.h"
+#include "core/ownernames.h"
 
 #include <grp.h>
 #include <pwd.h>

@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "errormsg.h"
+#include "core/errormsg.h"
 
 namespace KestLib {
 

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "bulkmemory.h"
-#include "errormsg.h"
+#include "core/bulkmemory.h"
+#include "core/errormsg.h"
 
 namespace KestLib {
 

@@ -1,4 +1,4 @@
-#include "saveplan.h"
+#include "core/saveplan.h"
 
 #include <sys/stat.h>
 
@@ -6,8 +6,8 @@
 #include <ctime>
 #include <filesystem>
 
-#include "accountdb.h"
-#include "errormsg.h"
+#include "core/accountdb.h"
+#include "core/errormsg.h"
 
 namespace KestLib {
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "fileidentity.h"
+#include "core/fileidentity.h"
 
 namespace KestLib {
 

@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "transaction.h"
-#include "typeidtable.h"
+#include "core/transaction.h"
+#include "core/typeidtable.h"
 
 namespace KestLib {
 

@@ -1,12 +1,12 @@
-#include "textarena.h"
+#include "core/textarena.h"
 
 #include <algorithm>
 #include <cstring>
 #include <limits>
 #include <utility>
 
-#include "bulkmemory.h"
-#include "transaction.h"
+#include "core/bulkmemory.h"
+#include "core/transaction.h"
 
 namespace KestLib {
 

@@ -1,4 +1,4 @@
-#include "textview.h"
+#include "core/textview.h"
 
 #include <ostream>
 

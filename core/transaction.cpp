@@ -1,4 +1,4 @@
-#include "transaction.h"
+#include "core/transaction.h"
 
 #include <cstring>
 #include <limits>

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "textview.h"
+#include "core/textview.h"
 
 namespace KestLib {
 

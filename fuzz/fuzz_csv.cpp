@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "accountdb.h"
-#include "bookcsv.h"
-#include "databaseformat.h"
+#include "core/accountdb.h"
+#include "text/bookcsv.h"
+#include "core/databaseformat.h"
 
 namespace {
 

@@ -10,10 +10,10 @@
 #include <string>
 #include <string_view>
 
-#include "accountdb.h"
-#include "consistencycheck.h"
-#include "databaseformat.h"
-#include "errormsg.h"
+#include "core/accountdb.h"
+#include "tests/support/consistencycheck.h"
+#include "core/databaseformat.h"
+#include "core/errormsg.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "statementchecks.h"
-#include "statementformats.h"
+#include "fuzz/statementchecks.h"
+#include "text/statementformats.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

@@ -8,9 +8,9 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "big5codec.h"
-#include "statement.h"
-#include "statementmessages.h"
+#include "text/big5codec.h"
+#include "text/statement.h"
+#include "text/statementmessages.h"
 
 namespace {
 

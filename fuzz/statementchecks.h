@@ -10,8 +10,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "big5codec.h"
-#include "statement.h"
+#include "text/big5codec.h"
+#include "text/statement.h"
 
 inline void checkStatement(const PwText::Statement& statement, std::string_view bytes, PwText::StatementFormat format) {
     auto check = [](bool condition) {

@@ -1,4 +1,4 @@
-#include "big5codec.h"
+#include "text/big5codec.h"
 
 #include <QString>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "big5pairtable.h"
+#include "text/big5pairtable.h"
 
 #include <QString>
 

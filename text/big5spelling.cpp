@@ -1,9 +1,9 @@
-#include "big5spelling.h"
+#include "text/big5spelling.h"
 
 #include <QList>
 #include <QString>
 
-#include "big5text.h"
+#include "text/big5text.h"
 
 namespace PwText {
 

@@ -1,10 +1,10 @@
-#include "big5text.h"
+#include "text/big5text.h"
 
 #include <QCoreApplication>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-#include "big5codec.h"
+#include "text/big5codec.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "bookadditions.h"
+#include "text/bookadditions.h"
 
-#include "accountdb.h"
+#include "core/accountdb.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;

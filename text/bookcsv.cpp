@@ -1,4 +1,4 @@
-#include "bookcsv.h"
+#include "text/bookcsv.h"
 
 #include <algorithm>
 #include <array>
@@ -8,12 +8,12 @@
 #include <optional>
 #include <unordered_map>
 
-#include "accountdb.h"
-#include "asciitext.h"
-#include "big5codec.h"
-#include "bookadditions.h"
-#include "csv.h"
-#include "isodate.h"
+#include "core/accountdb.h"
+#include "text/asciitext.h"
+#include "text/big5codec.h"
+#include "text/bookadditions.h"
+#include "text/csv.h"
+#include "text/isodate.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "selection.h"
+#include "core/selection.h"
 
 namespace KestLib {
 class AccountDB;

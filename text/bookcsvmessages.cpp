@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "bookcsv.h"
+#include "text/bookcsv.h"
 
 namespace PwText {
 

@@ -1,4 +1,4 @@
-#include "csv.h"
+#include "text/csv.h"
 
 namespace PwText {
 

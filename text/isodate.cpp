@@ -1,4 +1,4 @@
-#include "isodate.h"
+#include "text/isodate.h"
 
 #include <charconv>
 

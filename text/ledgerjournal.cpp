@@ -1,13 +1,13 @@
-#include "ledgerjournal.h"
+#include "text/ledgerjournal.h"
 
 #include <array>
 #include <charconv>
 #include <optional>
 #include <set>
 
-#include "accountdb.h"
-#include "big5codec.h"
-#include "isodate.h"
+#include "core/accountdb.h"
+#include "text/big5codec.h"
+#include "text/isodate.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "selection.h"
+#include "core/selection.h"
 
 namespace KestLib {
 class AccountDB;

@@ -1,4 +1,4 @@
-#include "packedtexts.h"
+#include "text/packedtexts.h"
 
 #include <algorithm>
 

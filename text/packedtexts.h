@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "bulkmemory.h"
+#include "core/bulkmemory.h"
 
 namespace PwText {
 

@@ -1,7 +1,7 @@
-#include "statement.h"
+#include "text/statement.h"
 
-#include "asciitext.h"
-#include "statementformats.h"
+#include "text/asciitext.h"
+#include "text/statementformats.h"
 
 namespace PwText {
 

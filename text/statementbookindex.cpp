@@ -1,10 +1,10 @@
-#include "statementbookindex.h"
+#include "text/statementbookindex.h"
 
 #include <QString>
 #include <algorithm>
 
-#include "accountdb.h"
-#include "big5codec.h"
+#include "core/accountdb.h"
+#include "text/big5codec.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;

@@ -13,9 +13,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "bookadditions.h"
-#include "statement.h"
-#include "typeidtable.h"
+#include "text/bookadditions.h"
+#include "text/statement.h"
+#include "core/typeidtable.h"
 
 namespace KestLib {
 class AccountDB;

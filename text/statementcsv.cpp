@@ -8,12 +8,12 @@
 #include <algorithm>
 #include <optional>
 
-#include "asciitext.h"
-#include "big5codec.h"
-#include "csv.h"
-#include "statementcsvdetect.h"
-#include "statementformats.h"
-#include "statementrows.h"
+#include "text/asciitext.h"
+#include "text/big5codec.h"
+#include "text/csv.h"
+#include "text/statementcsvdetect.h"
+#include "text/statementformats.h"
+#include "text/statementrows.h"
 
 namespace PwText {
 

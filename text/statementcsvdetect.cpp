@@ -1,13 +1,13 @@
-#include "statementcsvdetect.h"
+#include "text/statementcsvdetect.h"
 
 #include <QString>
 #include <QStringList>
 #include <algorithm>
 #include <utility>
 
-#include "asciitext.h"
-#include "big5codec.h"
-#include "csv.h"
+#include "text/asciitext.h"
+#include "text/big5codec.h"
+#include "text/csv.h"
 
 namespace PwText::StatementCsv {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "statement.h"
+#include "text/statement.h"
 
 // How a bank's CSV is written, guessed from its bytes: the encoding, the
 // delimiter, whether there is a header and what its columns hold, the date

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "statement.h"
+#include "text/statement.h"
 
 // The readers of each statement format; readStatement picks one by the
 // format chosen or detected.

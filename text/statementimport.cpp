@@ -1,14 +1,14 @@
-#include "statementimport.h"
+#include "text/statementimport.h"
 
 #include <algorithm>
 #include <unordered_map>
 #include <stdexcept>
 
-#include "accountdb.h"
-#include "big5codec.h"
-#include "big5spelling.h"
-#include "bookadditions.h"
-#include "statementbookindex.h"
+#include "core/accountdb.h"
+#include "text/big5codec.h"
+#include "text/big5spelling.h"
+#include "text/bookadditions.h"
+#include "text/statementbookindex.h"
 
 using KestLib::AccountDB;
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "statement.h"
+#include "text/statement.h"
 
 namespace KestLib {
 class AccountDB;

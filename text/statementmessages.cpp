@@ -1,6 +1,6 @@
 // The texts that tell why a statement can't be imported, in the user's language.
 
-#include "statementmessages.h"
+#include "text/statementmessages.h"
 
 #include <QCoreApplication>
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "statement.h"
+#include "text/statement.h"
 
 namespace PwText {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <climits>
 
-#include "big5codec.h"
-#include "statement.h"
+#include "text/big5codec.h"
+#include "text/statement.h"
 
 namespace PwText {
 

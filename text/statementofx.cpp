@@ -3,9 +3,9 @@
 // fields of each, so a small reader of tags does, without a DTD.
 #include <cstdint>
 
-#include "asciitext.h"
-#include "statementformats.h"
-#include "statementrows.h"
+#include "text/asciitext.h"
+#include "text/statementformats.h"
+#include "text/statementrows.h"
 
 namespace PwText {
 

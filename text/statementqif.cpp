@@ -4,9 +4,9 @@
 #include <optional>
 #include <vector>
 
-#include "asciitext.h"
-#include "statementformats.h"
-#include "statementrows.h"
+#include "text/asciitext.h"
+#include "text/statementformats.h"
+#include "text/statementrows.h"
 
 namespace PwText {
 

@@ -1,10 +1,10 @@
 // Rows and faults as the OFX and QIF readers make them.
-#include "statementrows.h"
+#include "text/statementrows.h"
 
 #include <algorithm>
 
-#include "asciitext.h"
-#include "big5codec.h"
+#include "text/asciitext.h"
+#include "text/big5codec.h"
 
 namespace PwText {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "statement.h"
+#include "text/statement.h"
 
 // What the statement readers share in turning fields into rows and faults.
 

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "selection.h"
+#include "core/selection.h"
 
 namespace PwText {
 

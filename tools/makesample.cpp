@@ -19,8 +19,8 @@
 #include <utility>
 #include <vector>
 
-#include "accountdb.h"
-#include "errormsg.h"
+#include "core/accountdb.h"
+#include "core/errormsg.h"
 
 namespace {
 

@@ -21,11 +21,11 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "accountdb.h"
-#include "prompts/dialogprompts.h"
-#include "find/filterbar.h"
-#include "statistics/quickrange.h"
-#include "window/mainwindow.h"
+#include "core/accountdb.h"
+#include "ui/prompts/dialogprompts.h"
+#include "ui/find/filterbar.h"
+#include "ui/statistics/quickrange.h"
+#include "ui/window/mainwindow.h"
 
 namespace {
 

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "coretestsupport.h"
-#include "tempdir.h"
+#include "tests/support/coretestsupport.h"
+#include "tests/support/tempdir.h"
 
 
 struct Outcome {

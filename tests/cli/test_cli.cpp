@@ -1,7 +1,7 @@
 // Runs pennywell-cli as a script would, on a small book, and checks its exit
 // codes, its output and the files it leaves.
 
-#include "clitest.h"
+#include "tests/cli/clitest.h"
 
 using KestLib::AccountDB;
 

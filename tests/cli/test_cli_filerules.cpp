@@ -11,9 +11,9 @@
 #include <optional>
 #include <thread>
 
-#include "booklock.h"
-#include "clitest.h"
-#include "ownernames.h"
+#include "core/booklock.h"
+#include "tests/cli/clitest.h"
+#include "core/ownernames.h"
 
 using KestLib::AccountDB;
 

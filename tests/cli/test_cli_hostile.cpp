@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "clitest.h"
-#include "pwdbbuilder.h"
+#include "tests/cli/clitest.h"
+#include "tests/support/pwdbbuilder.h"
 
 // A book as long as 64 GB whose bytes past its head were never written
 // (sparse, so it takes no disk), claiming one transaction or the most a

@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "clitest.h"
+#include "tests/cli/clitest.h"
 
 namespace {
 

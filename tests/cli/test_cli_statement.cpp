@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "clitest.h"
-#include "filebytes.h"
+#include "tests/cli/clitest.h"
+#include "tests/support/filebytes.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include <random>
 #include <string>
 
-#include "consistencycheck.h"
-#include "coretestsupport.h"
-#include "tempdir.h"
+#include "tests/support/consistencycheck.h"
+#include "tests/support/coretestsupport.h"
+#include "tests/support/tempdir.h"
 
 using namespace KestLib;
 

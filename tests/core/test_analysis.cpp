@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "analysis.h"
-#include "coretestsupport.h"
+#include "core/analysis.h"
+#include "tests/support/coretestsupport.h"
 
 using namespace KestLib;
 

@@ -9,9 +9,9 @@
 #include <tuple>
 #include <vector>
 
-#include "analysis.h"
-#include "coretestsupport.h"
-#include "tempdir.h"
+#include "core/analysis.h"
+#include "tests/support/coretestsupport.h"
+#include "tests/support/tempdir.h"
 
 using namespace KestLib;
 

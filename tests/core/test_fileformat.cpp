@@ -15,10 +15,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "coretestsupport.h"
-#include "memoryceiling.h"
-#include "pwdbbuilder.h"
-#include "tempdir.h"
+#include "tests/support/coretestsupport.h"
+#include "tests/support/memoryceiling.h"
+#include "tests/support/pwdbbuilder.h"
+#include "tests/support/tempdir.h"
 
 using namespace KestLib;
 

@@ -21,9 +21,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "coretestsupport.h"
-#include "fileio.h"
-#include "tempdir.h"
+#include "tests/support/coretestsupport.h"
+#include "core/fileio.h"
+#include "tests/support/tempdir.h"
 
 using KestLib::SaveCalls;
 using KestLib::writeFileAtomically;

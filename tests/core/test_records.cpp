@@ -9,12 +9,12 @@
 #include <utility>
 #include <vector>
 
-#include "bulkmemory.h"
-#include "coretestsupport.h"
-#include "recordarray.h"
-#include "transaction.h"
-#include "transtype.h"
-#include "typeidtable.h"
+#include "core/bulkmemory.h"
+#include "tests/support/coretestsupport.h"
+#include "core/recordarray.h"
+#include "core/transaction.h"
+#include "core/transtype.h"
+#include "core/typeidtable.h"
 
 using namespace KestLib;
 

@@ -23,13 +23,13 @@
 #include <thread>
 #include <vector>
 
-#include "booklock.h"
-#include "booksave.h"
-#include "coretestsupport.h"
-#include "fileidentity.h"
-#include "fileio.h"
-#include "saveplan.h"
-#include "tempdir.h"
+#include "core/booklock.h"
+#include "core/booksave.h"
+#include "tests/support/coretestsupport.h"
+#include "core/fileidentity.h"
+#include "core/fileio.h"
+#include "core/saveplan.h"
+#include "tests/support/tempdir.h"
 
 using KestLib::BookLock;
 using KestLib::BookSave;

@@ -1,4 +1,4 @@
-#include "bookbuilder.h"
+#include "tests/support/bookbuilder.h"
 
 #include <filesystem>
 #include <utility>

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "accountdb.h"
+#include "core/accountdb.h"
 
 // One transaction as a table of test books lists it.
 struct Row {

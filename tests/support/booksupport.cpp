@@ -1,9 +1,9 @@
-#include "booksupport.h"
+#include "tests/support/booksupport.h"
 
 #include <QFile>
 #include <QTest>
 
-#include "filebytes.h"
+#include "tests/support/filebytes.h"
 
 namespace BookSupport {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "accountdb.h"
-#include "bookbuilder.h"
-#include "samplebooks.h"
+#include "core/accountdb.h"
+#include "tests/support/bookbuilder.h"
+#include "tests/support/samplebooks.h"
 
 // The book builder and the file helpers for the GUI suites, which name
 // files by QString.

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "accountdb.h"
+#include "core/accountdb.h"
 
 // The first way in which db does not hold together, or an empty string:
 // types in ascending id order below the id capacity, with unique names and

@@ -1,8 +1,8 @@
-#include "coretestsupport.h"
+#include "tests/support/coretestsupport.h"
 
 #include <sstream>
 
-#include "databaseformat.h"
+#include "core/databaseformat.h"
 
 std::string fingerprint(const KestLib::AccountDB& db) {
     std::ostringstream out;

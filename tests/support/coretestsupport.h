@@ -8,12 +8,12 @@
 #include <sstream>
 #include <string>
 
-#include "accountdb.h"
-#include "bookbuilder.h"
-#include "databaseformat.h"
-#include "errormsg.h"
-#include "filebytes.h"
-#include "samplebooks.h"
+#include "core/accountdb.h"
+#include "tests/support/bookbuilder.h"
+#include "core/databaseformat.h"
+#include "core/errormsg.h"
+#include "tests/support/filebytes.h"
+#include "tests/support/samplebooks.h"
 
 // Runs an action and gives the message of the ErrorMsg it throws, or a
 // marker when it throws nothing, so a test can compare the exact text.

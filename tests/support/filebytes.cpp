@@ -1,4 +1,4 @@
-#include "filebytes.h"
+#include "tests/support/filebytes.h"
 
 #include <fstream>
 #include <iterator>

@@ -1,4 +1,4 @@
-#include "generatedbook.h"
+#include "tests/support/generatedbook.h"
 
 #include <iterator>
 #include <random>

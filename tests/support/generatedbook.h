@@ -6,7 +6,7 @@
 
 #include <random>
 
-#include "accountdb.h"
+#include "core/accountdb.h"
 
 namespace BenchBooks {
 

@@ -1,4 +1,4 @@
-#include "samplebooks.h"
+#include "tests/support/samplebooks.h"
 
 KestLib::AccountDB sampleDatabase() {
     return BookBuilder(big5Chinese + " book")

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "accountdb.h"
-#include "bookbuilder.h"
+#include "core/accountdb.h"
+#include "tests/support/bookbuilder.h"
 
 // Big5 bytes of the Chinese words the books use.
 inline const std::string big5Chinese = "\xA4\xA4\xA4\xE5";  // 中文

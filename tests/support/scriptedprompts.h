@@ -5,7 +5,7 @@
 #include <deque>
 #include <functional>
 
-#include "prompts/userprompts.h"
+#include "ui/prompts/userprompts.h"
 
 // Answers the window's questions from a script and writes down what was
 // asked. A question without a scripted answer is recorded as a fault and

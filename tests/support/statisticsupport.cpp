@@ -1,4 +1,4 @@
-#include "statisticsupport.h"
+#include "tests/support/statisticsupport.h"
 
 #include <QTest>
 

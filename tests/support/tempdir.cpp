@@ -1,4 +1,4 @@
-#include "tempdir.h"
+#include "tests/support/tempdir.h"
 
 #include <algorithm>
 #include <cstdlib>

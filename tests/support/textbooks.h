@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "accountdb.h"
-#include "coretestsupport.h"
-#include "isodate.h"
+#include "core/accountdb.h"
+#include "tests/support/coretestsupport.h"
+#include "text/isodate.h"
 
 // The transactions as the user sees them, indexes aside: one line each,
 // with the type by name.

@@ -8,8 +8,8 @@
 #include <QTest>
 #include <memory>
 
-#include "window/mainwindow.h"
-#include "scriptedprompts.h"
+#include "ui/window/mainwindow.h"
+#include "tests/support/scriptedprompts.h"
 
 // The main window as the window tests start it: fresh scripted prompts, a
 // fresh temporary folder whose "languages" folder is absent (so no language

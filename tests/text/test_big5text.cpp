@@ -3,8 +3,8 @@
 #include <QStringDecoder>
 #include <QTranslator>
 
-#include "big5pairtable.h"
-#include "big5text.h"
+#include "text/big5pairtable.h"
+#include "text/big5text.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <climits>
 
-#include "bookcsv.h"
-#include "memoryceiling.h"
-#include "pwdbbuilder.h"
-#include "textbooks.h"
+#include "text/bookcsv.h"
+#include "tests/support/memoryceiling.h"
+#include "tests/support/pwdbbuilder.h"
+#include "tests/support/textbooks.h"
 
 using KestLib::AccountDB;
 using PwText::CsvEncoding;

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "csv.h"
+#include "text/csv.h"
 
 using PwText::CsvReader;
 using PwText::CsvRecord;

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <memory>
 
-#include "ledgerjournal.h"
-#include "tempdir.h"
-#include "textbooks.h"
+#include "text/ledgerjournal.h"
+#include "tests/support/tempdir.h"
+#include "tests/support/textbooks.h"
 
 using KestLib::AccountDB;
 using KestLib::packDate;

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "packedtexts.h"
+#include "text/packedtexts.h"
 
 namespace {
 

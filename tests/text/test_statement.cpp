@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "statement.h"
-#include "statementcsvdetect.h"
-#include "statementformats.h"
-#include "statementmessages.h"
+#include "text/statement.h"
+#include "text/statementcsvdetect.h"
+#include "text/statementformats.h"
+#include "text/statementmessages.h"
 
 using namespace PwText;
 using Reason = StatementFault::Reason;

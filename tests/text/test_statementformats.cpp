@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "statementformats.h"
+#include "text/statementformats.h"
 
 using PwText::AmountRule;
 using PwText::Statement;

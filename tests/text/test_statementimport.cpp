@@ -3,12 +3,12 @@
 #include <chrono>
 #include <climits>
 
-#include "big5spelling.h"
-#include "bookadditions.h"
-#include "bookbuilder.h"
-#include "errormsg.h"
-#include "statementimport.h"
-#include "textbooks.h"
+#include "text/big5spelling.h"
+#include "text/bookadditions.h"
+#include "tests/support/bookbuilder.h"
+#include "core/errormsg.h"
+#include "text/statementimport.h"
+#include "tests/support/textbooks.h"
 
 using KestLib::AccountDB;
 using PwText::ImportChoices;

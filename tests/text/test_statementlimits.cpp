@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "bookbuilder.h"
-#include "memoryceiling.h"
-#include "statement.h"
-#include "statementimport.h"
+#include "tests/support/bookbuilder.h"
+#include "tests/support/memoryceiling.h"
+#include "text/statement.h"
+#include "text/statementimport.h"
 
 using namespace PwText;
 using Reason = StatementFault::Reason;

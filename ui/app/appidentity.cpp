@@ -1,4 +1,4 @@
-#include "app/appidentity.h"
+#include "ui/app/appidentity.h"
 
 #include <QCoreApplication>
 #include <QDir>

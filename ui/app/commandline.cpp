@@ -1,4 +1,4 @@
-#include "app/commandline.h"
+#include "ui/app/commandline.h"
 
 #include <cstdio>
 #include <string_view>

@@ -1,13 +1,13 @@
-#include "app/pennywellapplication.h"
+#include "ui/app/pennywellapplication.h"
 
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
-#include "book/coremessages.h"
-#include "prompts/dialogprompts.h"
-#include "prompts/warnuser.h"
-#include "errormsg.h"
+#include "ui/book/coremessages.h"
+#include "ui/prompts/dialogprompts.h"
+#include "ui/prompts/warnuser.h"
+#include "core/errormsg.h"
 
 namespace {
 

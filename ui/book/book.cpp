@@ -1,17 +1,17 @@
-#include "book/book.h"
+#include "ui/book/book.h"
 
 #include <QUndoStack>
 #include <exception>
 #include <utility>
 
-#include "accountdb.h"
-#include "book/coremessages.h"
-#include "booklock.h"
-#include "booksave.h"
-#include "history/bookcommands.h"
-#include "history/bookhistory.h"
-#include "saveplan.h"
-#include "statementimport.h"
+#include "core/accountdb.h"
+#include "ui/book/coremessages.h"
+#include "core/booklock.h"
+#include "core/booksave.h"
+#include "ui/history/bookcommands.h"
+#include "ui/history/bookhistory.h"
+#include "core/saveplan.h"
+#include "text/statementimport.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;

@@ -8,10 +8,10 @@
 #include <string>
 #include <string_view>
 
-#include "book/bookpath.h"
-#include "bookcsv.h"
-#include "errormsg.h"
-#include "fileidentity.h"
+#include "ui/book/bookpath.h"
+#include "text/bookcsv.h"
+#include "core/errormsg.h"
+#include "core/fileidentity.h"
 
 class BookHistory;
 class QUndoStack;

@@ -1,4 +1,4 @@
-#include "book/bookpath.h"
+#include "ui/book/bookpath.h"
 
 #include <QFile>
 #include <QUrl>

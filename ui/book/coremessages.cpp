@@ -1,4 +1,4 @@
-#include "book/coremessages.h"
+#include "ui/book/coremessages.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -8,8 +8,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "big5text.h"
-#include "errormsg.h"
+#include "text/big5text.h"
+#include "core/errormsg.h"
 
 namespace {
 

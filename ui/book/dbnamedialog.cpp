@@ -1,13 +1,13 @@
-#include "book/dbnamedialog.h"
+#include "ui/book/dbnamedialog.h"
 
 #include <QBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "big5text.h"
-#include "prompts/userprompts.h"
-#include "prompts/warnuser.h"
+#include "text/big5text.h"
+#include "ui/prompts/userprompts.h"
+#include "ui/prompts/warnuser.h"
 
 namespace {
 // The most a stored text may take in the database file.

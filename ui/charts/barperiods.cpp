@@ -1,4 +1,4 @@
-#include "charts/barperiods.h"
+#include "ui/charts/barperiods.h"
 
 #include <QFontMetricsF>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "charts/chartdata.h"
+#include "ui/charts/chartdata.h"
 
 #include <algorithm>
 #include <functional>

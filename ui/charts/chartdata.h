@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "analysis.h"
+#include "core/analysis.h"
 
 // What the charts show, worked out from the analyses' figures: a pie of the
 // chosen types' income and one of their outgoing, never the two in one

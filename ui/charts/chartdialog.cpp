@@ -1,4 +1,4 @@
-#include "charts/chartdialog.h"
+#include "ui/charts/chartdialog.h"
 
 #include <QBoxLayout>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "statistics/statisticdialog.h"
+#include "ui/statistics/statisticdialog.h"
 
 // The choices of the charts, as the percentage analysis takes them; OK
 // accepts them, and the window then shows the charts.

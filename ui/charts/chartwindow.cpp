@@ -1,4 +1,4 @@
-#include "charts/chartwindow.h"
+#include "ui/charts/chartwindow.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -21,9 +21,9 @@
 #include <QValueAxis>
 #include <array>
 
-#include "prompts/dialogprompts.h"
-#include "prompts/warnuser.h"
-#include "statistics/grandtotaldialog.h"
+#include "ui/prompts/dialogprompts.h"
+#include "ui/prompts/warnuser.h"
+#include "ui/statistics/grandtotaldialog.h"
 
 namespace {
 

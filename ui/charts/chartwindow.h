@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <QSize>
 
-#include "charts/barperiods.h"
-#include "charts/chartdata.h"
+#include "ui/charts/barperiods.h"
+#include "ui/charts/chartdata.h"
 
 class QBarSeries;
 class QChartView;

@@ -1,4 +1,4 @@
-#include "csv/csvcommands.h"
+#include "ui/csv/csvcommands.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -6,18 +6,18 @@
 #include <QFileInfo>
 #include <QWidget>
 
-#include "accountdb.h"
-#include "big5text.h"
-#include "book/book.h"
-#include "bookcsv.h"
-#include "book/coremessages.h"
-#include "csv/csvfilename.h"
-#include "errormsg.h"
-#include "exportclash.h"
-#include "fileio.h"
-#include "readingfile.h"
-#include "prompts/userprompts.h"
-#include "prompts/warnuser.h"
+#include "core/accountdb.h"
+#include "text/big5text.h"
+#include "ui/book/book.h"
+#include "text/bookcsv.h"
+#include "ui/book/coremessages.h"
+#include "ui/csv/csvfilename.h"
+#include "core/errormsg.h"
+#include "core/exportclash.h"
+#include "core/fileio.h"
+#include "core/readingfile.h"
+#include "ui/prompts/userprompts.h"
+#include "ui/prompts/warnuser.h"
 
 namespace {
 

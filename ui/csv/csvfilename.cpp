@@ -1,4 +1,4 @@
-#include "csv/csvfilename.h"
+#include "ui/csv/csvfilename.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "find/filterbar.h"
+#include "ui/find/filterbar.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,10 +13,10 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "accountdb.h"
-#include "widgets/bookdateedit.h"
-#include "transaction.h"
-#include "table/transactiontablemodel.h"
+#include "core/accountdb.h"
+#include "ui/widgets/bookdateedit.h"
+#include "core/transaction.h"
+#include "ui/table/transactiontablemodel.h"
 
 using KestLib::TypeIdTable;
 

@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "transactionsearch.h"
+#include "text/transactionsearch.h"
 
 class QCheckBox;
 class QComboBox;

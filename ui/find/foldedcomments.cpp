@@ -1,13 +1,13 @@
-#include "find/foldedcomments.h"
+#include "ui/find/foldedcomments.h"
 
 #include <QChar>
 #include <algorithm>
 
-#include "accountdb.h"
-#include "big5codec.h"
-#include "big5text.h"
-#include "table/transactioncolumns.h"
-#include "transactionsearch.h"
+#include "core/accountdb.h"
+#include "text/big5codec.h"
+#include "text/big5text.h"
+#include "ui/table/transactioncolumns.h"
+#include "text/transactionsearch.h"
 
 using KestLib::AccountDB;
 

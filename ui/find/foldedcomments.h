@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "big5pairtable.h"
-#include "packedtexts.h"
+#include "text/big5pairtable.h"
+#include "text/packedtexts.h"
 
 namespace KestLib {
 class AccountDB;

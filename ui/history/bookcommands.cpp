@@ -1,12 +1,12 @@
-#include "history/bookcommands.h"
+#include "ui/history/bookcommands.h"
 
 #include <QCoreApplication>
 #include <algorithm>
 
-#include "accountdb.h"
-#include "big5text.h"
-#include "book/coremessages.h"
-#include "errormsg.h"
+#include "core/accountdb.h"
+#include "text/big5text.h"
+#include "ui/book/coremessages.h"
+#include "core/errormsg.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;

@@ -5,8 +5,8 @@
 #include <variant>
 #include <vector>
 
-#include "book/book.h"
-#include "transaction.h"
+#include "ui/book/book.h"
+#include "core/transaction.h"
 
 namespace KestLib {
 class AccountDB;

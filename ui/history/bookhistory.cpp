@@ -1,8 +1,8 @@
-#include "history/bookhistory.h"
+#include "ui/history/bookhistory.h"
 
 #include <QUndoStack>
 
-#include "history/bookcommands.h"
+#include "ui/history/bookcommands.h"
 
 BookHistory::BookHistory(QObject* parent) : QObject(parent), commands(new QUndoStack(this)) {
     connect(commands, &QUndoStack::indexChanged, this, &BookHistory::changed);

@@ -1,4 +1,4 @@
-#include "languages/languagefolder.h"
+#include "ui/languages/languagefolder.h"
 
 #include <QDir>
 #include <QFileInfo>

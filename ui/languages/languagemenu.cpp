@@ -1,9 +1,9 @@
-#include "languages/languagemenu.h"
+#include "ui/languages/languagemenu.h"
 
 #include <QAction>
 #include <QActionGroup>
 
-#include "languages/languagefolder.h"
+#include "ui/languages/languagefolder.h"
 
 LanguageMenu::LanguageMenu(QWidget* parent) : QMenu(parent), group(new QActionGroup(this)) {
     group->setExclusive(true);

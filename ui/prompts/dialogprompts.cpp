@@ -1,4 +1,4 @@
-#include "prompts/dialogprompts.h"
+#include "ui/prompts/dialogprompts.h"
 
 #include <QDialog>
 #include <QFileDialog>
@@ -9,10 +9,10 @@
 #include <QTextDocument>
 #include <algorithm>
 
-#include "book/dbnamedialog.h"
-#include "prompts/reportfit.h"
-#include "prompts/scrollingreportbox.h"
-#include "prompts/waitingbox.h"
+#include "ui/book/dbnamedialog.h"
+#include "ui/prompts/reportfit.h"
+#include "ui/prompts/scrollingreportbox.h"
+#include "ui/prompts/waitingbox.h"
 
 namespace {
 // Without a recent book the file dialogs start in the current directory.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "prompts/userprompts.h"
+#include "ui/prompts/userprompts.h"
 
 // The questions as the user sees them: message boxes, the platform's file
 // dialogs and the database name dialog, each run modally. A report that

@@ -1,4 +1,4 @@
-#include "prompts/reportfit.h"
+#include "ui/prompts/reportfit.h"
 
 #include <QApplication>
 #include <QPushButton>

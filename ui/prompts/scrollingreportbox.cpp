@@ -1,4 +1,4 @@
-#include "prompts/scrollingreportbox.h"
+#include "ui/prompts/scrollingreportbox.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -10,7 +10,7 @@
 #include <QTextEdit>
 #include <cmath>
 
-#include "prompts/reportfit.h"
+#include "ui/prompts/reportfit.h"
 
 ScrollingReportBox::ScrollingReportBox(QWidget* parent, const QString& caption, std::unique_ptr<QTextDocument> text,
                                        const QString& chartButton, const QSize& available)

@@ -1,4 +1,4 @@
-#include "prompts/waitingbox.h"
+#include "ui/prompts/waitingbox.h"
 
 #include <QEventLoop>
 #include <QTimer>

@@ -1,8 +1,8 @@
-#include "prompts/warnuser.h"
+#include "ui/prompts/warnuser.h"
 
 #include <QCoreApplication>
 
-#include "prompts/dialogprompts.h"
+#include "ui/prompts/dialogprompts.h"
 
 void warnUser(UserPrompts& prompts, QWidget* parent, const QString& text, const QString& details) {
     // The window's context, where the caption has always been translated.

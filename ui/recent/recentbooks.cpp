@@ -1,11 +1,11 @@
-#include "recent/recentbooks.h"
+#include "ui/recent/recentbooks.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
 #include <algorithm>
 
-#include "app/appidentity.h"
+#include "ui/app/appidentity.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "recent/recentbooksmenu.h"
+#include "ui/recent/recentbooksmenu.h"
 
 #include <QAction>
 #include <QDir>
 
-#include "recent/recentbooks.h"
+#include "ui/recent/recentbooks.h"
 
 RecentBooksMenu::RecentBooksMenu(RecentBooks& recent, QWidget* parent) : QMenu(parent), books(recent) {
     setObjectName(QStringLiteral("recentBooksMenu"));

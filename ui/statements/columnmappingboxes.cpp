@@ -1,4 +1,4 @@
-#include "statements/columnmappingboxes.h"
+#include "ui/statements/columnmappingboxes.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "statement.h"
+#include "text/statement.h"
 
 class QComboBox;
 class QGridLayout;

@@ -1,16 +1,16 @@
-#include "statements/statementcommands.h"
+#include "ui/statements/statementcommands.h"
 
 #include <QFile>
 #include <cstdint>
 #include <QWidget>
 
-#include "book/book.h"
-#include "prompts/userprompts.h"
-#include "prompts/warnuser.h"
-#include "readingfile.h"
-#include "statements/statementimportdialog.h"
-#include "statements/statementmappings.h"
-#include "statementmessages.h"
+#include "ui/book/book.h"
+#include "ui/prompts/userprompts.h"
+#include "ui/prompts/warnuser.h"
+#include "core/readingfile.h"
+#include "ui/statements/statementimportdialog.h"
+#include "ui/statements/statementmappings.h"
+#include "text/statementmessages.h"
 
 StatementCommands::StatementCommands(QWidget* window, Book& book)
     : QObject(window), window(window), book(book) {}

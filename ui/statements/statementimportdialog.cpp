@@ -1,4 +1,4 @@
-#include "statements/statementimportdialog.h"
+#include "ui/statements/statementimportdialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,13 +16,13 @@
 #include <string_view>
 #include <utility>
 
-#include "accountdb.h"
-#include "big5text.h"
-#include "statementmessages.h"
-#include "statements/columnmappingboxes.h"
-#include "statements/statementmappings.h"
-#include "statements/statementpreviewmodel.h"
-#include "statements/statementreadingboxes.h"
+#include "core/accountdb.h"
+#include "text/big5text.h"
+#include "text/statementmessages.h"
+#include "ui/statements/columnmappingboxes.h"
+#include "ui/statements/statementmappings.h"
+#include "ui/statements/statementpreviewmodel.h"
+#include "ui/statements/statementreadingboxes.h"
 
 using namespace PwText;
 

@@ -3,8 +3,8 @@
 #include <QByteArray>
 #include <QDialog>
 
-#include "statement.h"
-#include "statementimport.h"
+#include "text/statement.h"
+#include "text/statementimport.h"
 
 class ColumnMappingBoxes;
 class QCheckBox;

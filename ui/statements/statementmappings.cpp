@@ -1,4 +1,4 @@
-#include "statements/statementmappings.h"
+#include "ui/statements/statementmappings.h"
 
 #include <QCryptographicHash>
 #include <QSettings>
@@ -6,7 +6,7 @@
 #include <iterator>
 #include <utility>
 
-#include "app/appidentity.h"
+#include "ui/app/appidentity.h"
 
 using namespace PwText;
 

@@ -1,12 +1,12 @@
-#include "statements/statementpreviewmodel.h"
+#include "ui/statements/statementpreviewmodel.h"
 
 #include <QBrush>
 #include <QPalette>
 #include <QStringList>
 
-#include "statementimport.h"
-#include "statementmessages.h"
-#include "table/transactioncolumns.h"
+#include "text/statementimport.h"
+#include "text/statementmessages.h"
+#include "ui/table/transactioncolumns.h"
 
 using PwText::StatementImport;
 

@@ -1,4 +1,4 @@
-#include "statements/statementreadingboxes.h"
+#include "ui/statements/statementreadingboxes.h"
 
 #include <QComboBox>
 #include <QFormLayout>

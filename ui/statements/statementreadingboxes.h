@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "statement.h"
+#include "text/statement.h"
 
 class QComboBox;
 

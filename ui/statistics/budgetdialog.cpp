@@ -1,4 +1,4 @@
-#include "statistics/budgetdialog.h"
+#include "ui/statistics/budgetdialog.h"
 
 #include <QBoxLayout>
 #include <QDate>
@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "accountdb.h"
-#include "big5text.h"
+#include "core/accountdb.h"
+#include "text/big5text.h"
 
 namespace {
 

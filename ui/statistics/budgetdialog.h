@@ -1,6 +1,6 @@
 #pragma once
 
-#include "statistics/statisticdialog.h"
+#include "ui/statistics/statisticdialog.h"
 
 // Checks a spending plan: for each chosen type, its income from From through
 // Today is the budget and its outgoing the spending, and what remains is

@@ -1,4 +1,4 @@
-#include "statistics/grandtotaldialog.h"
+#include "ui/statistics/grandtotaldialog.h"
 
 #include <QBoxLayout>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "statistics/statisticdialog.h"
+#include "ui/statistics/statisticdialog.h"
 
 // The balance of the chosen transactions, named as an income or an
 // outgoing balance.

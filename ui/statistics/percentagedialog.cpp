@@ -1,4 +1,4 @@
-#include "statistics/percentagedialog.h"
+#include "ui/statistics/percentagedialog.h"
 
 #include <QBoxLayout>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "statistics/statisticdialog.h"
+#include "ui/statistics/statisticdialog.h"
 
 // How much each chosen type contributes to income, outgoing and both over
 // the range: amounts, and percentages of the chosen types' total and of all

@@ -1,8 +1,8 @@
-#include "statistics/quickrange.h"
+#include "ui/statistics/quickrange.h"
 
-#include "accountdb.h"
-#include "analysis.h"
-#include "widgets/bookdateedit.h"
+#include "core/accountdb.h"
+#include "core/analysis.h"
+#include "ui/widgets/bookdateedit.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "statistics/statisticdialog.h"
+#include "ui/statistics/statisticdialog.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -8,16 +8,16 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "accountdb.h"
-#include "big5text.h"
-#include "widgets/bookdateedit.h"
-#include "charts/chartwindow.h"
-#include "book/coremessages.h"
-#include "prompts/dialogprompts.h"
-#include "prompts/warnuser.h"
-#include "statistics/quickrange.h"
-#include "errormsg.h"
-#include "transaction.h"
+#include "core/accountdb.h"
+#include "text/big5text.h"
+#include "ui/widgets/bookdateedit.h"
+#include "ui/charts/chartwindow.h"
+#include "ui/book/coremessages.h"
+#include "ui/prompts/dialogprompts.h"
+#include "ui/prompts/warnuser.h"
+#include "ui/statistics/quickrange.h"
+#include "core/errormsg.h"
+#include "core/transaction.h"
 
 namespace {
 

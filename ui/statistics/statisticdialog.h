@@ -6,8 +6,8 @@
 #include <functional>
 #include <vector>
 
-#include "analysis.h"
-#include "charts/chartdata.h"
+#include "core/analysis.h"
+#include "ui/charts/chartdata.h"
 
 class QComboBox;
 class QDateEdit;

@@ -1,4 +1,4 @@
-#include "table/columnwidthtracker.h"
+#include "ui/table/columnwidthtracker.h"
 
 #include <QGuiApplication>
 #include <QStringView>
@@ -7,9 +7,9 @@
 #include <cmath>
 #include <limits>
 
-#include "accountdb.h"
-#include "big5codec.h"
-#include "table/transactioncolumns.h"
+#include "core/accountdb.h"
+#include "text/big5codec.h"
+#include "ui/table/transactioncolumns.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "big5pairtable.h"
-#include "typeidtable.h"
+#include "text/big5pairtable.h"
+#include "core/typeidtable.h"
 
 class QStringView;
 

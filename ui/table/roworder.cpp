@@ -1,10 +1,10 @@
-#include "table/roworder.h"
+#include "ui/table/roworder.h"
 
 #include <algorithm>
 #include <numeric>
 
-#include "packedtexts.h"
-#include "table/stablerowsorts.h"
+#include "text/packedtexts.h"
+#include "ui/table/stablerowsorts.h"
 
 namespace {
 

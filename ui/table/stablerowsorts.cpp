@@ -1,4 +1,4 @@
-#include "table/stablerowsorts.h"
+#include "ui/table/stablerowsorts.h"
 
 #include <algorithm>
 #include <array>
@@ -6,8 +6,8 @@
 #include <string_view>
 #include <utility>
 
-#include "bulkmemory.h"
-#include "packedtexts.h"
+#include "core/bulkmemory.h"
+#include "text/packedtexts.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "table/transactioncolumns.h"
+#include "ui/table/transactioncolumns.h"
 
 #include <QCoreApplication>
 
 #include <array>
 #include <charconv>
 
-#include "accountdb.h"
-#include "big5text.h"
+#include "core/accountdb.h"
+#include "text/big5text.h"
 
 namespace {
 

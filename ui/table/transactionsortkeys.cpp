@@ -1,4 +1,4 @@
-#include "table/transactionsortkeys.h"
+#include "ui/table/transactionsortkeys.h"
 
 #include <QCoreApplication>
 
@@ -6,10 +6,10 @@
 #include <array>
 #include <numeric>
 
-#include "accountdb.h"
-#include "big5codec.h"
-#include "big5text.h"
-#include "table/transactioncolumns.h"
+#include "core/accountdb.h"
+#include "text/big5codec.h"
+#include "text/big5text.h"
+#include "ui/table/transactioncolumns.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;

@@ -1,6 +1,6 @@
-#include "table/transactiontablemodel.h"
+#include "ui/table/transactiontablemodel.h"
 
-#include "accountdb.h"
+#include "core/accountdb.h"
 
 using KestLib::AccountDB;
 

@@ -3,13 +3,13 @@
 #include <QAbstractTableModel>
 #include <QTimer>
 
-#include "table/columnwidthtracker.h"
-#include "table/rowchange.h"
-#include "table/roworder.h"
-#include "table/transactioncolumns.h"
-#include "table/transactionsortkeys.h"
-#include "table/visiblerows.h"
-#include "transactionsearch.h"
+#include "ui/table/columnwidthtracker.h"
+#include "ui/table/rowchange.h"
+#include "ui/table/roworder.h"
+#include "ui/table/transactioncolumns.h"
+#include "ui/table/transactionsortkeys.h"
+#include "ui/table/visiblerows.h"
+#include "text/transactionsearch.h"
 
 namespace KestLib {
 class AccountDB;

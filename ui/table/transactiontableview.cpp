@@ -1,4 +1,4 @@
-#include "table/transactiontableview.h"
+#include "ui/table/transactiontableview.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -7,7 +7,7 @@
 #include <QStyleOptionViewItem>
 #include <algorithm>
 
-#include "table/transactiontablemodel.h"
+#include "ui/table/transactiontablemodel.h"
 
 TransactionTableView::TransactionTableView(TransactionTableModel* model, QWidget* parent)
     : QTableView(parent), tableModel(model) {

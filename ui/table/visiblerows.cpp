@@ -1,10 +1,10 @@
-#include "table/visiblerows.h"
+#include "ui/table/visiblerows.h"
 
 #include <QElapsedTimer>
 #include <algorithm>
 
-#include "accountdb.h"
-#include "table/transactioncolumns.h"
+#include "core/accountdb.h"
+#include "ui/table/transactioncolumns.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;

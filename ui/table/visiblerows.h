@@ -5,10 +5,10 @@
 #include <optional>
 #include <vector>
 
-#include "find/foldedcomments.h"
-#include "table/rowchange.h"
-#include "table/roworder.h"
-#include "transactionsearch.h"
+#include "ui/find/foldedcomments.h"
+#include "ui/table/rowchange.h"
+#include "ui/table/roworder.h"
+#include "text/transactionsearch.h"
 
 namespace KestLib {
 class AccountDB;

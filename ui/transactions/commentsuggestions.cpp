@@ -1,4 +1,4 @@
-#include "transactions/commentsuggestions.h"
+#include "ui/transactions/commentsuggestions.h"
 
 #include <QCompleter>
 #include <QLineEdit>
@@ -12,9 +12,9 @@
 #include <string>
 #include <string_view>
 
-#include "accountdb.h"
-#include "big5codec.h"
-#include "big5pairtable.h"
+#include "core/accountdb.h"
+#include "text/big5codec.h"
+#include "text/big5pairtable.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "transactions/transactioncommands.h"
+#include "ui/transactions/transactioncommands.h"
 
-#include "big5text.h"
-#include "book/book.h"
-#include "prompts/userprompts.h"
-#include "transaction.h"
-#include "transactions/transactiondialog.h"
-#include "window/commandguard.h"
+#include "text/big5text.h"
+#include "ui/book/book.h"
+#include "ui/prompts/userprompts.h"
+#include "core/transaction.h"
+#include "ui/transactions/transactiondialog.h"
+#include "ui/window/commandguard.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "transactions/transactiondialog.h"
+#include "ui/transactions/transactiondialog.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -13,18 +13,18 @@
 #include <QValidator>
 #include <algorithm>
 
-#include "accountdb.h"
-#include "book/book.h"
-#include "big5text.h"
-#include "widgets/bookdateedit.h"
-#include "book/coremessages.h"
-#include "widgets/dropdownliststyle.h"
-#include "errormsg.h"
-#include "transactions/commentsuggestions.h"
-#include "transactions/transactionindexlistmodel.h"
-#include "transactions/typecombobox.h"
-#include "prompts/userprompts.h"
-#include "prompts/warnuser.h"
+#include "core/accountdb.h"
+#include "ui/book/book.h"
+#include "text/big5text.h"
+#include "ui/widgets/bookdateedit.h"
+#include "ui/book/coremessages.h"
+#include "ui/widgets/dropdownliststyle.h"
+#include "core/errormsg.h"
+#include "ui/transactions/commentsuggestions.h"
+#include "ui/transactions/transactionindexlistmodel.h"
+#include "ui/transactions/typecombobox.h"
+#include "ui/prompts/userprompts.h"
+#include "ui/prompts/warnuser.h"
 
 namespace {
 

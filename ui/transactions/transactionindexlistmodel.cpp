@@ -1,6 +1,6 @@
-#include "transactions/transactionindexlistmodel.h"
+#include "ui/transactions/transactionindexlistmodel.h"
 
-#include "accountdb.h"
+#include "core/accountdb.h"
 
 TransactionIndexListModel::TransactionIndexListModel(QObject* parent) : QAbstractListModel(parent) {}
 

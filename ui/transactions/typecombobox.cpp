@@ -1,4 +1,4 @@
-#include "transactions/typecombobox.h"
+#include "ui/transactions/typecombobox.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

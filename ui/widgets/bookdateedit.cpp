@@ -1,4 +1,4 @@
-#include "widgets/bookdateedit.h"
+#include "ui/widgets/bookdateedit.h"
 
 #include <QCalendarWidget>
 #include <QKeyEvent>

@@ -3,7 +3,7 @@
 #include <QDateEdit>
 #include <optional>
 
-#include "isodate.h"
+#include "text/isodate.h"
 
 // A date box as the book's windows use it: year/month/day with a calendar
 // pop-up, over every date a book can hold that a calendar can show, and

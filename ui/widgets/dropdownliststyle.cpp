@@ -1,4 +1,4 @@
-#include "widgets/dropdownliststyle.h"
+#include "ui/widgets/dropdownliststyle.h"
 
 int DropDownListStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                                  QStyleHintReturn* returnData) const {

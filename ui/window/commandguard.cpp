@@ -1,6 +1,6 @@
-#include "window/commandguard.h"
+#include "ui/window/commandguard.h"
 
-#include "prompts/warnuser.h"
+#include "ui/prompts/warnuser.h"
 
 void CommandGuard::warnText(const QString& text, const QString& details) const {
     warnUser(*prompts, parent, text, details);

@@ -4,8 +4,8 @@
 #include <exception>
 #include <string>
 
-#include "book/coremessages.h"
-#include "errormsg.h"
+#include "ui/book/coremessages.h"
+#include "core/errormsg.h"
 
 class QWidget;
 class UserPrompts;

@@ -1,16 +1,16 @@
-#include "window/filecommands.h"
+#include "ui/window/filecommands.h"
 
 #include <QDir>
 #include <QMainWindow>
 #include <QStatusBar>
 
-#include "book/book.h"
-#include "booksave.h"
-#include "ownernames.h"
-#include "prompts/userprompts.h"
-#include "recent/recentbooks.h"
-#include "saveplan.h"
-#include "window/commandguard.h"
+#include "ui/book/book.h"
+#include "core/booksave.h"
+#include "core/ownernames.h"
+#include "ui/prompts/userprompts.h"
+#include "ui/recent/recentbooks.h"
+#include "core/saveplan.h"
+#include "ui/window/commandguard.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "book/bookpath.h"
+#include "ui/book/bookpath.h"
 
 class Book;
 class CommandGuard;

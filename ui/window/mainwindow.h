@@ -5,12 +5,12 @@
 #include <optional>
 #include <string>
 
-#include "book/bookpath.h"
-#include "prompts/userprompts.h"
-#include "transactions/transactioncommands.h"
-#include "window/commandguard.h"
-#include "window/filecommands.h"
-#include "window/tablesort.h"
+#include "ui/book/bookpath.h"
+#include "ui/prompts/userprompts.h"
+#include "ui/transactions/transactioncommands.h"
+#include "ui/window/commandguard.h"
+#include "ui/window/filecommands.h"
+#include "ui/window/tablesort.h"
 
 class Book;
 class CsvCommands;

@@ -1,4 +1,4 @@
-#include "window/windowactions.h"
+#include "ui/window/windowactions.h"
 
 #include <QAction>
 #include <QApplication>

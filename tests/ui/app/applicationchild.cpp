@@ -16,11 +16,11 @@
 #include <stdexcept>
 #include <sys/resource.h>
 
-#include "booksupport.h"
-#include "errormsg.h"
-#include "window/mainwindow.h"
-#include "app/pennywellapplication.h"
-#include "prompts/userprompts.h"
+#include "tests/support/booksupport.h"
+#include "core/errormsg.h"
+#include "ui/window/mainwindow.h"
+#include "ui/app/pennywellapplication.h"
+#include "ui/prompts/userprompts.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "booksupport.h"
+#include "tests/support/booksupport.h"
 #include "pennywellversion.h"
 
 using namespace BookSupport;

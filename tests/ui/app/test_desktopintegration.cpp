@@ -2,8 +2,8 @@
 #include <QIcon>
 #include <QTest>
 
-#include "app/appidentity.h"
-#include "book/bookpath.h"
+#include "ui/app/appidentity.h"
+#include "ui/book/bookpath.h"
 
 class TestDesktopIntegration : public QObject {
     Q_OBJECT

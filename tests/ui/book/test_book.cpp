@@ -2,9 +2,9 @@
 #include <QTest>
 #include <functional>
 
-#include "accountdb.h"
-#include "book/book.h"
-#include "booksupport.h"
+#include "core/accountdb.h"
+#include "ui/book/book.h"
+#include "tests/support/booksupport.h"
 
 using namespace BookSupport;
 

@@ -5,8 +5,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "book/dbnamedialog.h"
-#include "scriptedprompts.h"
+#include "ui/book/dbnamedialog.h"
+#include "tests/support/scriptedprompts.h"
 
 // The dialog is driven through its widgets, never through exec().
 class TestDBNameDialog : public QObject {

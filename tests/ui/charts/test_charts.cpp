@@ -20,15 +20,15 @@
 #include <memory>
 #include <string>
 
-#include "accountdb.h"
-#include "charts/chartdialog.h"
-#include "charts/chartwindow.h"
-#include "coretestsupport.h"
-#include "statistics/grandtotaldialog.h"
-#include "window/mainwindow.h"
-#include "statistics/percentagedialog.h"
-#include "scriptedprompts.h"
-#include "statisticsupport.h"
+#include "core/accountdb.h"
+#include "ui/charts/chartdialog.h"
+#include "ui/charts/chartwindow.h"
+#include "tests/support/coretestsupport.h"
+#include "ui/statistics/grandtotaldialog.h"
+#include "ui/window/mainwindow.h"
+#include "ui/statistics/percentagedialog.h"
+#include "tests/support/scriptedprompts.h"
+#include "tests/support/statisticsupport.h"
 
 namespace {
 

@@ -11,15 +11,15 @@
 #include <QTest>
 #include <memory>
 
-#include "accountdb.h"
-#include "bookcsv.h"
-#include "booksupport.h"
-#include "csv/csvfilename.h"
-#include "databaseformat.h"
-#include "window/mainwindow.h"
-#include "memoryceiling.h"
-#include "scriptedprompts.h"
-#include "windowfixture.h"
+#include "core/accountdb.h"
+#include "text/bookcsv.h"
+#include "tests/support/booksupport.h"
+#include "ui/csv/csvfilename.h"
+#include "core/databaseformat.h"
+#include "ui/window/mainwindow.h"
+#include "tests/support/memoryceiling.h"
+#include "tests/support/scriptedprompts.h"
+#include "tests/support/windowfixture.h"
 
 namespace {
 

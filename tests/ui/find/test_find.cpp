@@ -19,17 +19,17 @@
 #include <memory>
 #include <set>
 
-#include "accountdb.h"
-#include "big5text.h"
-#include "booksupport.h"
-#include "generatedbook.h"
-#include "find/filterbar.h"
-#include "find/foldedcomments.h"
-#include "window/mainwindow.h"
-#include "scriptedprompts.h"
-#include "windowfixture.h"
-#include "transactionsearch.h"
-#include "table/transactiontablemodel.h"
+#include "core/accountdb.h"
+#include "text/big5text.h"
+#include "tests/support/booksupport.h"
+#include "tests/support/generatedbook.h"
+#include "ui/find/filterbar.h"
+#include "ui/find/foldedcomments.h"
+#include "ui/window/mainwindow.h"
+#include "tests/support/scriptedprompts.h"
+#include "tests/support/windowfixture.h"
+#include "text/transactionsearch.h"
+#include "ui/table/transactiontablemodel.h"
 
 using namespace BookSupport;
 using KestLib::AccountDB;

@@ -18,12 +18,12 @@
 #include <functional>
 #include <memory>
 
-#include "accountdb.h"
-#include "booksupport.h"
-#include "databaseformat.h"
-#include "window/mainwindow.h"
-#include "scriptedprompts.h"
-#include "windowfixture.h"
+#include "core/accountdb.h"
+#include "tests/support/booksupport.h"
+#include "core/databaseformat.h"
+#include "ui/window/mainwindow.h"
+#include "tests/support/scriptedprompts.h"
+#include "tests/support/windowfixture.h"
 
 using namespace BookSupport;
 

@@ -21,16 +21,16 @@
 #include <memory>
 #include <utility>
 
-#include "big5text.h"
-#include "book/coremessages.h"
-#include "coretestsupport.h"
-#include "book/dbnamedialog.h"
-#include "languages/languagefolder.h"
-#include "window/mainwindow.h"
-#include "scriptedprompts.h"
-#include "windowfixture.h"
-#include "window/windowactions.h"
-#include "table/transactiontablemodel.h"
+#include "text/big5text.h"
+#include "ui/book/coremessages.h"
+#include "tests/support/coretestsupport.h"
+#include "ui/book/dbnamedialog.h"
+#include "ui/languages/languagefolder.h"
+#include "ui/window/mainwindow.h"
+#include "tests/support/scriptedprompts.h"
+#include "tests/support/windowfixture.h"
+#include "ui/window/windowactions.h"
+#include "ui/table/transactiontablemodel.h"
 
 namespace {
 

@@ -14,19 +14,19 @@
 #include <QUndoStack>
 #include <cerrno>
 
-#include "book/book.h"
-#include "book/coremessages.h"
-#include "book/dbnamedialog.h"
-#include "coretestsupport.h"
-#include "errormsg.h"
-#include "statistics/budgetdialog.h"
-#include "statistics/grandtotaldialog.h"
-#include "statistics/percentagedialog.h"
-#include "statements/statementimportdialog.h"
-#include "statements/statementmappings.h"
-#include "prompts/waitingbox.h"
-#include "transactions/transactiondialog.h"
-#include "windowfixture.h"
+#include "ui/book/book.h"
+#include "ui/book/coremessages.h"
+#include "ui/book/dbnamedialog.h"
+#include "tests/support/coretestsupport.h"
+#include "core/errormsg.h"
+#include "ui/statistics/budgetdialog.h"
+#include "ui/statistics/grandtotaldialog.h"
+#include "ui/statistics/percentagedialog.h"
+#include "ui/statements/statementimportdialog.h"
+#include "ui/statements/statementmappings.h"
+#include "ui/prompts/waitingbox.h"
+#include "ui/transactions/transactiondialog.h"
+#include "tests/support/windowfixture.h"
 
 namespace {
 

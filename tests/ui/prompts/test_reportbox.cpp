@@ -18,11 +18,11 @@
 #include <memory>
 #include <string>
 
-#include "coretestsupport.h"
-#include "prompts/dialogprompts.h"
-#include "statistics/grandtotaldialog.h"
-#include "statistics/percentagedialog.h"
-#include "statisticsupport.h"
+#include "tests/support/coretestsupport.h"
+#include "ui/prompts/dialogprompts.h"
+#include "ui/statistics/grandtotaldialog.h"
+#include "ui/statistics/percentagedialog.h"
+#include "tests/support/statisticsupport.h"
 
 namespace {
 

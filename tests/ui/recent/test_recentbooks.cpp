@@ -7,8 +7,8 @@
 #include <QTest>
 #include <memory>
 
-#include "recent/recentbooks.h"
-#include "recent/recentbooksmenu.h"
+#include "ui/recent/recentbooks.h"
+#include "ui/recent/recentbooksmenu.h"
 
 namespace {
 

@@ -19,13 +19,13 @@
 #include <QUndoStack>
 #include <functional>
 
-#include "accountdb.h"
-#include "app/appidentity.h"
-#include "booksupport.h"
-#include "databaseformat.h"
-#include "statement.h"
-#include "statements/statementpreviewmodel.h"
-#include "windowfixture.h"
+#include "core/accountdb.h"
+#include "ui/app/appidentity.h"
+#include "tests/support/booksupport.h"
+#include "core/databaseformat.h"
+#include "text/statement.h"
+#include "ui/statements/statementpreviewmodel.h"
+#include "tests/support/windowfixture.h"
 
 using namespace BookSupport;
 

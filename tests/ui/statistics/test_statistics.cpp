@@ -16,14 +16,14 @@
 #include <memory>
 #include <vector>
 
-#include "accountdb.h"
-#include "statistics/budgetdialog.h"
-#include "coretestsupport.h"
-#include "statistics/grandtotaldialog.h"
-#include "window/mainwindow.h"
-#include "statistics/percentagedialog.h"
-#include "scriptedprompts.h"
-#include "statisticsupport.h"
+#include "core/accountdb.h"
+#include "ui/statistics/budgetdialog.h"
+#include "tests/support/coretestsupport.h"
+#include "ui/statistics/grandtotaldialog.h"
+#include "ui/window/mainwindow.h"
+#include "ui/statistics/percentagedialog.h"
+#include "tests/support/scriptedprompts.h"
+#include "tests/support/statisticsupport.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "packedtexts.h"
-#include "table/roworder.h"
+#include "text/packedtexts.h"
+#include "ui/table/roworder.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <QTest>
 #include <vector>
 
-#include "booksupport.h"
-#include "windowfixture.h"
+#include "tests/support/booksupport.h"
+#include "tests/support/windowfixture.h"
 
 using namespace BookSupport;
 

@@ -13,9 +13,9 @@
 
 #include <algorithm>
 
-#include "accountdb.h"
-#include "big5text.h"
-#include "table/transactiontablemodel.h"
+#include "core/accountdb.h"
+#include "text/big5text.h"
+#include "ui/table/transactiontablemodel.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;

@@ -12,12 +12,12 @@
 #include <QTranslator>
 #include <memory>
 
-#include "accountdb.h"
-#include "booksupport.h"
-#include "window/mainwindow.h"
-#include "book/book.h"
-#include "scriptedprompts.h"
-#include "transactions/transactiondialog.h"
+#include "core/accountdb.h"
+#include "tests/support/booksupport.h"
+#include "ui/window/mainwindow.h"
+#include "ui/book/book.h"
+#include "tests/support/scriptedprompts.h"
+#include "ui/transactions/transactiondialog.h"
 
 using namespace BookSupport;
 

@@ -10,12 +10,12 @@
 #include <memory>
 #include <sys/stat.h>
 
-#include "booksupport.h"
-#include "book/coremessages.h"
-#include "errormsg.h"
-#include "window/mainwindow.h"
-#include "scriptedprompts.h"
-#include "windowfixture.h"
+#include "tests/support/booksupport.h"
+#include "ui/book/coremessages.h"
+#include "core/errormsg.h"
+#include "ui/window/mainwindow.h"
+#include "tests/support/scriptedprompts.h"
+#include "tests/support/windowfixture.h"
 
 using namespace BookSupport;
 

@@ -27,19 +27,19 @@
 #include <memory>
 #include <vector>
 
-#include "accountdb.h"
-#include "big5text.h"
-#include "book/bookpath.h"
-#include "booksupport.h"
-#include "errormsg.h"
-#include "window/mainwindow.h"
-#include "recent/recentbooks.h"
-#include "recent/recentbooksmenu.h"
-#include "scriptedprompts.h"
-#include "windowfixture.h"
-#include "table/transactiontablemodel.h"
-#include "prompts/userprompts.h"
-#include "window/windowactions.h"
+#include "core/accountdb.h"
+#include "text/big5text.h"
+#include "ui/book/bookpath.h"
+#include "tests/support/booksupport.h"
+#include "core/errormsg.h"
+#include "ui/window/mainwindow.h"
+#include "ui/recent/recentbooks.h"
+#include "ui/recent/recentbooksmenu.h"
+#include "tests/support/scriptedprompts.h"
+#include "tests/support/windowfixture.h"
+#include "ui/table/transactiontablemodel.h"
+#include "ui/prompts/userprompts.h"
+#include "ui/window/windowactions.h"
 
 using namespace BookSupport;
 

@@ -11,11 +11,11 @@
 #include <functional>
 #include <optional>
 
-#include "booklock.h"
-#include "booksupport.h"
-#include "prompts/waitingbox.h"
-#include "scriptedprompts.h"
-#include "windowfixture.h"
+#include "core/booklock.h"
+#include "tests/support/booksupport.h"
+#include "ui/prompts/waitingbox.h"
+#include "tests/support/scriptedprompts.h"
+#include "tests/support/windowfixture.h"
 
 using namespace BookSupport;
 
