@@ -5,11 +5,18 @@
 set(PENNYWELL_APP_ID "io.github.pennywell.Pennywell")
 # Not registered with IANA, hence the x- prefix.
 set(PENNYWELL_MIME_TYPE "application/x-pennywell-book")
-# The date of the release named by the project's version, for the AppStream
-# metadata and the manual pages.
-set(PENNYWELL_RELEASE_DATE "2026-12-07")
-# The same day as the Debian changelog writes it.
-set(PENNYWELL_RELEASE_DATE_RFC2822 "Mon, 07 Dec 2026 12:00:00 +0000")
+# The date of the newest release in CHANGELOG.md, for the manual pages; the
+# test changelog_in_step checks that it is the release of the project's version.
+include(${CMAKE_CURRENT_LIST_DIR}/Changelog.cmake)
+pennywell_changelog(newest newest_release)
+string(STRIP "${newest_release}" newest_release)
+string(REGEX REPLACE "^([^ ]+) ([^ ]+)$" "\\1;\\2" newest_release "${newest_release}")
+list(GET newest_release 0 PENNYWELL_RELEASE_VERSION)
+list(GET newest_release 1 PENNYWELL_RELEASE_DATE)
+if(NOT PENNYWELL_RELEASE_VERSION VERSION_EQUAL PROJECT_VERSION)
+    message(WARNING "CHANGELOG.md's newest release is ${PENNYWELL_RELEASE_VERSION}, the project's version "
+                    "${PROJECT_VERSION}: write the release in CHANGELOG.md")
+endif()
 set(PENNYWELL_ICON_SVG "${PROJECT_SOURCE_DIR}/data/icons/${PENNYWELL_APP_ID}.svg")
 # The sizes desktops and file managers look for in the hicolor theme.
 set(PENNYWELL_ICON_SIZES 16 22 24 32 48 64 128 256)
