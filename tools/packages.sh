@@ -38,3 +38,6 @@ PACKAGE_PACKAGES=(dpkg-dev file lintian)
 SCREENSHOT_PACKAGES=(xvfb xauth)
 # What tools/bench-cold and tools/bench-cli need besides: GNU time for the peak memory.
 BENCH_PACKAGES=(time)
+# tools/format and tools/tidy: the formatter and the linter of the C++ sources.
+FORMAT_PACKAGES=(clang-format)
+TIDY_PACKAGES=(clang-tidy)
