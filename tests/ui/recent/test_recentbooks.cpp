@@ -110,7 +110,7 @@ private slots:
 
     void missingBooksAreDroppedAndClearEmpties() {
         const auto recent = openList();
-        for (const QString& name : {"a", "b", "c", "d"}) touch(path(name));
+        for (const char* name : {"a", "b", "c", "d"}) touch(path(name));
         for (const QString& book : paths("a b c d")) recent->add(book);
         QVERIFY(QFile::remove(path("b")));
         QVERIFY(QFile::remove(path("d")));
@@ -128,7 +128,7 @@ private slots:
 
     void menuNumbersTheExistingBooks() {
         const auto recent = openList();
-        for (const QString& name : {"a.pwdb", "gone.pwdb", "R&D.pwdb"}) touch(path(name));
+        for (const char* name : {"a.pwdb", "gone.pwdb", "R&D.pwdb"}) touch(path(name));
         for (const QString& book : paths("a.pwdb gone.pwdb R&D.pwdb")) recent->add(book);
         QVERIFY(QFile::remove(path("gone.pwdb")));
 
