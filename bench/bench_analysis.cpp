@@ -14,6 +14,7 @@
 #include <string>
 
 #include "core/accountdb.h"
+#include "bench/benchmain.h"
 #include "bench/benchprompts.h"
 #include "tests/support/generatedbook.h"
 #include "ui/statistics/budgetdialog.h"
@@ -84,18 +85,10 @@ void ChartsFromOk(benchmark::State& state) { pressOk<PercentageDialog>(state, tr
 
 }  // namespace
 
+// Built once, outside every timing.
+[[maybe_unused]] const bool bookBuilt = BenchMain::beforeRuns([] { bigBook(); });
+
 BENCHMARK(GrandTotalFromOk)->Unit(benchmark::kMillisecond);
 BENCHMARK(PercentageFromOk)->Unit(benchmark::kMillisecond);
 BENCHMARK(BudgetFromOk)->Unit(benchmark::kMillisecond);
 BENCHMARK(ChartsFromOk)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    bigBook();  // built once, outside every timing
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

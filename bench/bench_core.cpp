@@ -23,6 +23,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/benchmain.h"
 #include "core/accountdb.h"
 #include "tests/support/generatedbook.h"
 #include "core/errormsg.h"
@@ -200,6 +201,10 @@ void bookSizes(benchmark::internal::Benchmark* benchmark) {
 
 }  // namespace
 
+[[maybe_unused]] const bool peakMemoryMode = BenchMain::insteadWith("--peak-memory", [](int argc, char** argv) {
+    return reportPeakMemory(argc >= 3 ? std::atoi(argv[2]) : 1'000'000);
+});
+
 BENCHMARK(SaveFile)->Apply(bookSizes);
 BENCHMARK(LoadFile)->Apply(bookSizes);
 BENCHMARK(SumAmountNoFilter)->Apply(bookSizes);
@@ -207,13 +212,3 @@ BENCHMARK(SumAmountTypeInOutDates)->Apply(bookSizes);
 BENCHMARK(PerTypeBySumAmount)->Apply(bookSizes);
 BENCHMARK(PerTypeBySumByType)->Apply(bookSizes);
 BENCHMARK(PeakMemoryOfLoadedBook)->Arg(1'000'000)->Iterations(1)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    if (argc >= 2 && std::strcmp(argv[1], "--peak-memory") == 0)
-        return reportPeakMemory(argc >= 3 ? std::atoi(argv[2]) : 1'000'000);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

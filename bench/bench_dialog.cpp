@@ -20,6 +20,7 @@
 
 #include "core/accountdb.h"
 #include "tests/support/generatedbook.h"
+#include "bench/benchmain.h"
 #include "bench/benchprompts.h"
 #include "ui/window/mainwindow.h"
 #include "ui/transactions/transactiondialog.h"
@@ -195,6 +196,8 @@ void commandDelete(benchmark::State& state) {
 
 }  // namespace
 
+[[maybe_unused]] const bool bookRemoved = BenchMain::afterRuns([] { std::filesystem::remove(bigBookFile()); });
+
 BENCHMARK(openDialog)
     ->DenseRange(TransactionDialog::CreateMode, TransactionDialog::ModifyOneMode)
     ->Unit(benchmark::kMillisecond)
@@ -204,14 +207,3 @@ BENCHMARK(chooseFromIndexBox)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(commandCreate)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(commandModify)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(commandDelete)->Unit(benchmark::kMillisecond)->Iterations(5);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::filesystem::remove(bigBookFile());
-    return 0;
-}

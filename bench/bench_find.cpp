@@ -10,12 +10,12 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
-#include <QStandardPaths>
 #include <QTableView>
 
 #include <filesystem>
 
 #include "core/accountdb.h"
+#include "bench/benchmain.h"
 #include "bench/benchprompts.h"
 #include "bench/findtypist.h"
 #include "text/big5text.h"
@@ -222,6 +222,8 @@ void keystrokeInOpenedBook(benchmark::State& state) {
 
 }  // namespace
 
+[[maybe_unused]] const bool bookRemoved = BenchMain::afterRuns([] { std::filesystem::remove(bookPath()); });
+
 BENCHMARK(searchChange)->DenseRange(Text, OpenAndClose)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(firstTextSearch)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(searchChangeInWindow)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->Iterations(10);
@@ -230,16 +232,3 @@ BENCHMARK(keystrokeInOpenedBook)
     ->ArgNames({"word", "key"})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The book opened here is no recent book of the user's.
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    std::filesystem::remove(bookPath());
-    return 0;
-}

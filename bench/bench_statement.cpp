@@ -133,5 +133,3 @@ BENCHMARK(StatementPlanOfEqualRows)
     ->UseRealTime();
 
 }  // namespace
-
-BENCHMARK_MAIN();

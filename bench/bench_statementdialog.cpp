@@ -13,6 +13,7 @@
 #include <QTableView>
 #include <memory>
 
+#include "bench/benchmain.h"
 #include "core/accountdb.h"
 #include "ui/book/book.h"
 #include "ui/statements/statementimportdialog.h"
@@ -114,19 +115,12 @@ void importThroughBook(benchmark::State& state) {
 
 }  // namespace
 
+// Before the application goes.
+[[maybe_unused]] const bool booksClosed = BenchMain::afterRuns([] {
+    for (auto& book : books) book.reset();
+});
+
 BENCHMARK(openDialog)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(changeMapping)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(keepDuplicates)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(importThroughBook)->Unit(benchmark::kMillisecond)->Iterations(5);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    // Before the application goes.
-    for (auto& book : books) book.reset();
-    return 0;
-}

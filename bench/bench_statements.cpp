@@ -102,5 +102,3 @@ BENCHMARK(ReadGermanCsv)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecon
 BENCHMARK(ReadBig5Csv)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadOfx)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadQif)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
-
-BENCHMARK_MAIN();

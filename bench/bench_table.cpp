@@ -6,7 +6,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QStandardPaths>
 #include <QDir>
 #include <QFile>
 
@@ -197,15 +196,3 @@ BENCHMARK(firstSortAfterLoad)
     ->Args({TransactionTableModel::CommentColumn, 1})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The books opened here are no recent books of the user's.
-    QStandardPaths::setTestModeEnabled(true);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

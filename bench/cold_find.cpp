@@ -23,10 +23,12 @@
 
 #include "core/accountdb.h"
 #include "bench/benchprompts.h"
+#include "bench/usertestsettings.h"
 #include "bench/findtypist.h"
 #include "ui/window/mainwindow.h"
 
 int main(int argc, char** argv) {
+    useTestSettings();
     QApplication app(argc, argv);
     if (argc < 2 || argc > 4) {
         std::fprintf(stderr, "usage: cold_find BOOK [WORD [PAUSE]]\n");

@@ -25,6 +25,7 @@
 
 #include "core/accountdb.h"
 #include "bench/benchprompts.h"
+#include "bench/usertestsettings.h"
 #include "ui/window/mainwindow.h"
 
 namespace {
@@ -55,6 +56,7 @@ double seconds(clockid_t clock) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    useTestSettings();
     QApplication app(argc, argv);
     if (argc != 2 && argc != 3) {
         std::fprintf(stderr, "usage: cold_window BOOK [COLUMN]\n");
