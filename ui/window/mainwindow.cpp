@@ -28,7 +28,7 @@
 #include "ui/charts/chartwindow.h"
 #include "ui/csv/csvcommands.h"
 #include "ui/find/filterbar.h"
-#include "ui/history/bookhistory.h"
+#include "ui/history/bookcommands.h"
 #include "ui/languages/languagemenu.h"
 #include "ui/prompts/dialogprompts.h"
 #include "ui/recent/recentbooks.h"
