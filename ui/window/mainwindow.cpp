@@ -25,7 +25,7 @@
 #include "ui/book/book.h"
 #include "ui/book/dbnamedialog.h"
 #include "ui/charts/chartdialog.h"
-#include "ui/charts/chartwindow.h"
+#include "ui/charts/chartlauncher.h"
 #include "ui/csv/csvcommands.h"
 #include "ui/find/filterbar.h"
 #include "ui/history/bookcommands.h"
@@ -360,6 +360,7 @@ void MainWindow::runAnalysis(StatisticDialog& dialog) {
     guard([&] {
         dialog.setPrompts(prompts);
         dialog.setDB(&book->database());
+        ChartLauncher::serve(dialog, *prompts);
         prompts->runDialog(dialog);
     });
 }
@@ -369,12 +370,7 @@ void MainWindow::dbCharts() {
     guard([&] {
         dialog.setPrompts(prompts);
         dialog.setDB(&book->database());
-        if (!prompts->runDialog(dialog)) return;
-        const ChartData figures = dialog.chartData();
-        ChartWindow window(this);
-        window.setPrompts(prompts);
-        window.setData(figures);
-        prompts->runDialog(window);
+        if (prompts->runDialog(dialog)) ChartLauncher::show(dialog, *prompts, this);
     });
 }
 
