@@ -23,7 +23,7 @@
 #include "ui/app/appidentity.h"
 #include "text/big5text.h"
 #include "ui/book/book.h"
-#include "ui/book/dbnamedialog.h"
+#include "ui/prompts/dbnamedialog.h"
 #include "ui/charts/chartdialog.h"
 #include "ui/charts/chartlauncher.h"
 #include "ui/csv/csvcommands.h"
