@@ -5,13 +5,13 @@
 #include <utility>
 
 #include "core/accountdb.h"
-#include "ui/book/coremessages.h"
 #include "core/booklock.h"
 #include "core/booksave.h"
-#include "ui/history/bookcommands.h"
-#include "ui/history/bookhistory.h"
 #include "core/saveplan.h"
 #include "text/statementimport.h"
+#include "ui/book/coremessages.h"
+#include "ui/history/bookcommands.h"
+#include "ui/history/bookhistory.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;
@@ -184,37 +184,55 @@ void Book::rename(const std::string& name) {
 }
 
 PwText::ImportReport Book::importCsv(std::string_view text, PwText::CsvEncoding encoding) {
-    const ImportCommand::Before before = ImportCommand::before(*db);
-    PwText::ImportReport report = PwText::importCsv(*db, text, encoding);
-    if (report.accepted && (report.transactions > 0 || !report.newTypes.empty())) {
-        // One reset for all the rows, however many.
-        emit reset();
-        keep<ImportCommand>(before, ImportCommand::Source::Csv);
-    }
+    PwText::ImportReport report;
+    recordImport(ImportSource::Csv, [&] {
+        report = PwText::importCsv(*db, text, encoding);
+        return report.accepted && (report.transactions > 0 || !report.newTypes.empty());
+    });
     return report;
 }
 
 void Book::importStatement(const PwText::StatementImport& plan) {
     if (!plan.canImport() || (plan.newCount() == 0 && plan.newTypes().empty())) return;
+    recordImport(ImportSource::Statement, [&] {
+        plan.apply(*db);
+        return true;
+    });
+}
+
+template <typename Apply>
+void Book::recordImport(ImportSource source, Apply apply) {
     const ImportCommand::Before before = ImportCommand::before(*db);
-    plan.apply(*db);
+    if (!apply()) return;
+    // One reset for all the rows, however many.
     emit reset();
-    keep<ImportCommand>(before, ImportCommand::Source::Statement);
+    keep<ImportCommand>(before, source);
 }
 
 template <typename Command, typename... Args>
 void Book::keep(Args&&... args) {
     // Should the history fail to take the change, it goes: it no longer
     // leads back to the book's earlier states.
+    UnrecordedChanges& unrecorded = *this;
     try {
-        changes->push(new Command(*this, std::forward<Args>(args)...));
+        changes->push(new Command(unrecorded, std::forward<Args>(args)...));
         return;
-    } catch (const KestLib::ErrorMsg& error) {
-        emit historyLost(coreMessageText(error), coreErrorDetails(error, QString()));
-    } catch (const std::exception& error) {
-        emit historyLost(coreMessageText(std::string(error.what())), QString());
+    } catch (const KestLib::ErrorMsg&) {
+        loseHistory(std::current_exception());
+    } catch (const std::exception&) {
+        loseHistory(std::current_exception());
     }
     forgetHistory(true);
+}
+
+void Book::loseHistory(const std::exception_ptr& error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const KestLib::ErrorMsg& coreError) {
+        emit historyLost(coreMessageText(coreError), coreErrorDetails(coreError, QString()));
+    } catch (const std::exception& otherError) {
+        emit historyLost(coreMessageText(std::string(otherError.what())), QString());
+    }
 }
 
 // ---- Undo and redo ----
@@ -229,14 +247,14 @@ void Book::redo() {
 
 template <typename Step>
 void Book::runHistoryStep(Step step) {
-    failure.clear();
+    stepError = nullptr;
     step();
-    if (failure.isEmpty()) return;
-    const QString message = std::exchange(failure, QString());
+    if (!stepError) return;
+    const std::exception_ptr error = std::exchange(stepError, nullptr);
     // Whatever part of the step was done stays, so the book counts as changed.
     forgetHistory(true);
     emit reset();
-    emit historyLost(message, QString());
+    loseHistory(error);
 }
 
 void Book::forgetHistory(bool unsaved) {
@@ -283,4 +301,18 @@ void Book::applyName(const std::string& name) {
 
 void Book::restoreLastIndex(int lastIndex) { db->restoreLastIndex(lastIndex); }
 
-void Book::reload() { emit reset(); }
+void Book::removeImport(const ImportedPart& part) {
+    // The imported rows are the last ones, so each goes without a search.
+    while (db->transCount() > part.transCountBefore) db->deleteTransactionAt(db->transCount() - 1);
+    for (auto type = part.newTypes.rbegin(); type != part.newTypes.rend(); ++type)
+        db->deleteType(db->typeById(type->first));
+    db->restoreLastIndex(part.lastIndexBefore);
+    emit reset();
+}
+
+void Book::restoreImport(const ImportedPart& part) {
+    for (const auto& [id, name] : part.newTypes) db->restoreType(id, name);
+    for (const Transaction& record : part.added) db->restoreTransaction(record, db->transCount());
+    db->restoreLastIndex(part.lastIndexAfter);
+    emit reset();
+}

@@ -2,18 +2,21 @@
 
 #include <QObject>
 #include <QString>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "ui/book/bookpath.h"
-#include "text/bookcsv.h"
 #include "core/errormsg.h"
 #include "core/fileidentity.h"
+#include "text/bookcsv.h"
+#include "ui/book/bookpath.h"
+#include "ui/history/unrecordedchanges.h"
 
 class BookHistory;
+enum class ImportSource;
 class QUndoStack;
 
 namespace PwText {
@@ -50,15 +53,16 @@ struct UnreadableOnDisk {
 // and the history of its changes. Every change goes through here, is kept in
 // the history and announced, so that whatever shows the book follows its
 // signals. A change the core refuses throws the core's error and leaves the
-// book as it was.
-class Book : public QObject {
+// book as it was. Its history's commands undo and redo through its
+// unrecorded changes, which only they see.
+class Book : public QObject, private UnrecordedChanges {
     Q_OBJECT
 
 public:
     explicit Book(QObject* parent = nullptr);
     ~Book() override;
 
-    const KestLib::AccountDB& database() const { return *db; }
+    const KestLib::AccountDB& database() const override { return *db; }
     // True from New or Open until Close.
     bool isOpen() const { return opened; }
     bool isModified() const;
@@ -124,27 +128,31 @@ signals:
     void historyLost(const QString& text, const QString& details);
 
 private:
-    // The commands undo and redo with the changes below, which announce
-    // themselves but are not recorded.
-    friend class BookCommand;
-    void insertTransaction(const KestLib::Transaction& record, int position);
-    void removeTransactionAt(int position);
-    void replaceTransaction(const KestLib::Transaction& record);
-    void restoreType(int id, const std::string& name);
-    void removeType(int id);
-    void applyName(const std::string& name);
-    void restoreLastIndex(int lastIndex);
-    void reload();
-    KestLib::AccountDB& editable() { return *db; }
-    void stepFailed(const QString& text) { failure = text; }
+    // The unrecorded changes, for undo and redo.
+    void insertTransaction(const KestLib::Transaction& record, int position) override;
+    void removeTransactionAt(int position) override;
+    void replaceTransaction(const KestLib::Transaction& record) override;
+    void restoreType(int id, const std::string& name) override;
+    void removeType(int id) override;
+    void applyName(const std::string& name) override;
+    void restoreLastIndex(int lastIndex) override;
+    void removeImport(const ImportedPart& part) override;
+    void restoreImport(const ImportedPart& part) override;
+    void stepFailed(std::exception_ptr error) override { stepError = std::move(error); }
 
     template <typename Command, typename... Args>
     void keep(Args&&... args);
+    // apply imports into the database and says whether it added anything;
+    // what it added is then one step of the history.
+    template <typename Apply>
+    void recordImport(ImportSource source, Apply apply);
     template <typename Step>
     void runHistoryStep(Step step);
     // New, Open and Close start a history of their own; a new book counts
     // as changed until it is saved.
     void forgetHistory(bool unsaved);
+    // Tells why the history went: error is the core's, or a standard exception.
+    void loseHistory(const std::exception_ptr& error);
     void followHistory();
     void bind(const BookPath& path, std::optional<KestLib::FileIdentity> identity);
     // The BookLock on path, waited for through questions; none when they give up.
@@ -157,5 +165,6 @@ private:
     // The bound file as it was read or last saved; none without a file.
     std::optional<KestLib::FileIdentity> identity;
     bool opened = false;
-    QString failure;
+    // The error of the history step being run, if it failed.
+    std::exception_ptr stepError;
 };

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "ui/charts/chartdata.h"
+#include "ui/statistics/chartdata.h"
 
 // What one bar of the income and outgoing chart stands for: a month, a
 // quarter, a year or a span of years, whichever is the finest whose bars

@@ -23,7 +23,7 @@
 
 #include "ui/prompts/dialogprompts.h"
 #include "ui/prompts/warnuser.h"
-#include "ui/statistics/grandtotaldialog.h"
+#include "ui/statistics/balancetext.h"
 
 namespace {
 
@@ -112,7 +112,7 @@ void ChartWindow::setPrompts(UserPrompts* replacement) { prompts = replacement; 
 
 void ChartWindow::setData(const ChartData& figures) {
     shown = figures;
-    balanceLabel->setText(tr("Balance: %1").arg(GrandTotalDialog::balanceText(shown.balance())));
+    balanceLabel->setText(tr("Balance: %1").arg(balanceText(shown.balance())));
     incomePie = showPie(incomePieView, shown.incomePie(), shown.showsIncome(), tr("Income by type"),
                         tr("No income in the chosen range"));
     outgoingPie = showPie(outgoingPieView, shown.outgoingPie(), shown.showsOutgoing(), tr("Outgoing by type"),

@@ -4,7 +4,7 @@
 #include <QSize>
 
 #include "ui/charts/barperiods.h"
-#include "ui/charts/chartdata.h"
+#include "ui/statistics/chartdata.h"
 
 class QBarSeries;
 class QChartView;

@@ -1,12 +1,12 @@
 #include "ui/history/bookcommands.h"
 
 #include <QCoreApplication>
+#include <QUndoStack>
 #include <algorithm>
 
 #include "core/accountdb.h"
-#include "text/big5text.h"
-#include "ui/book/coremessages.h"
 #include "core/errormsg.h"
+#include "text/big5text.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;
@@ -15,10 +15,10 @@ template <typename Step>
 void BookCommand::run(Step step) {
     try {
         step();
-    } catch (const KestLib::ErrorMsg& error) {
-        book.stepFailed(coreMessageText(error));
-    } catch (const std::exception& error) {
-        book.stepFailed(coreMessageText(std::string(error.what())));
+    } catch (const KestLib::ErrorMsg&) {
+        book.stepFailed(std::current_exception());
+    } catch (const std::exception&) {
+        book.stepFailed(std::current_exception());
     }
 }
 
@@ -51,82 +51,82 @@ void BookCommand::redo() {
 
 // ---- Transactions ----
 
-CreateTransactionCommand::CreateTransactionCommand(Book& book, int lastIndexBefore)
+CreateTransactionCommand::CreateTransactionCommand(UnrecordedChanges& book, int lastIndexBefore)
     : BookCommand(book), created(db().transaction(db().transCount() - 1, false)), lastIndexBefore(lastIndexBefore) {
     describe(QT_TRANSLATE_NOOP("BookCommands", "Create Transaction %1"), created.index());
 }
 
 void CreateTransactionCommand::takeBack() {
     // The index is given again by the next Create, as if this one never was.
-    removeTransactionAt(db().transCount() - 1);
-    restoreLastIndex(lastIndexBefore);
+    changes().removeTransactionAt(db().transCount() - 1);
+    changes().restoreLastIndex(lastIndexBefore);
 }
 
 void CreateTransactionCommand::doAgain() {
-    insertTransaction(created, db().transCount());
+    changes().insertTransaction(created, db().transCount());
 }
 
-ModifyTransactionCommand::ModifyTransactionCommand(Book& book, const Transaction& before,
+ModifyTransactionCommand::ModifyTransactionCommand(UnrecordedChanges& book, const Transaction& before,
                                                    const Transaction& after)
     : BookCommand(book), before(before), after(after) {
     describe(QT_TRANSLATE_NOOP("BookCommands", "Modify Transaction %1"), after.index());
 }
 
 void ModifyTransactionCommand::takeBack() {
-    replaceTransaction(before);
+    changes().replaceTransaction(before);
 }
 
 void ModifyTransactionCommand::doAgain() {
-    replaceTransaction(after);
+    changes().replaceTransaction(after);
 }
 
-DeleteTransactionCommand::DeleteTransactionCommand(Book& book, const Transaction& deleted,
+DeleteTransactionCommand::DeleteTransactionCommand(UnrecordedChanges& book, const Transaction& deleted,
                                                    int position)
     : BookCommand(book), deleted(deleted), position(position) {
     describe(QT_TRANSLATE_NOOP("BookCommands", "Delete Transaction %1"), deleted.index());
 }
 
 void DeleteTransactionCommand::takeBack() {
-    insertTransaction(deleted, position);
+    changes().insertTransaction(deleted, position);
 }
 
 void DeleteTransactionCommand::doAgain() {
-    removeTransactionAt(position);
+    changes().removeTransactionAt(position);
 }
 
 // ---- Types ----
 
-AddTypeCommand::AddTypeCommand(Book& book, int id)
+AddTypeCommand::AddTypeCommand(UnrecordedChanges& book, int id)
     : BookCommand(book), id(id), name(db().typeById(id).name()) {
     describe(QT_TRANSLATE_NOOP("BookCommands", "Add Type %1"), name);
 }
 
-void AddTypeCommand::takeBack() { removeType(id); }
+void AddTypeCommand::takeBack() { changes().removeType(id); }
 
-void AddTypeCommand::doAgain() { restoreType(id, name); }
+void AddTypeCommand::doAgain() { changes().restoreType(id, name); }
 
-DeleteTypeCommand::DeleteTypeCommand(Book& book, int id, const std::string& name)
+DeleteTypeCommand::DeleteTypeCommand(UnrecordedChanges& book, int id, const std::string& name)
     : BookCommand(book), id(id), name(name) {
     describe(QT_TRANSLATE_NOOP("BookCommands", "Delete Type %1"), name);
 }
 
-void DeleteTypeCommand::takeBack() { restoreType(id, name); }
+void DeleteTypeCommand::takeBack() { changes().restoreType(id, name); }
 
-void DeleteTypeCommand::doAgain() { removeType(id); }
+void DeleteTypeCommand::doAgain() { changes().removeType(id); }
 
 // ---- The book's name ----
 
-RenameBookCommand::RenameBookCommand(Book& book, const std::string& oldName)
+RenameBookCommand::RenameBookCommand(UnrecordedChanges& book, const std::string& oldName)
     : BookCommand(book), oldName(oldName), newName(db().name()) {
     describe(QT_TRANSLATE_NOOP("BookCommands", "Set the Database Name"));
 }
 
 void RenameBookCommand::takeBack() {
-    applyName(oldName);
+    changes().applyName(oldName);
 }
 
 void RenameBookCommand::doAgain() {
-    applyName(newName);
+    changes().applyName(newName);
 }
 
 // ---- Imports ----
@@ -137,34 +137,29 @@ ImportCommand::Before ImportCommand::before(const AccountDB& db) {
     return before;
 }
 
-ImportCommand::ImportCommand(Book& book, const Before& before, Source source)
-    : BookCommand(book), was(before), lastIndexAfter(db().lastIndex()) {
+ImportCommand::ImportCommand(UnrecordedChanges& book, const Before& before, ImportSource source) : BookCommand(book) {
+    part.transCountBefore = before.transCount;
+    part.lastIndexBefore = before.lastIndex;
+    part.lastIndexAfter = db().lastIndex();
     for (int position = 0; position < db().typeCount(); ++position) {
         const KestLib::TransType& type = db().typeAt(position);
-        if (std::find(was.typeIds.begin(), was.typeIds.end(), type.id()) == was.typeIds.end())
-            newTypes.emplace_back(type.id(), type.name());
+        if (std::find(before.typeIds.begin(), before.typeIds.end(), type.id()) == before.typeIds.end())
+            part.newTypes.emplace_back(type.id(), type.name());
     }
-    added.reserve(static_cast<std::size_t>(std::max(0, db().transCount() - was.transCount)));
-    for (int position = was.transCount; position < db().transCount(); ++position)
-        added.push_back(db().transaction(position, false));
-    describe(source == Source::Csv ? QT_TRANSLATE_NOOP("BookCommands", "Import CSV")
+    part.added.reserve(static_cast<std::size_t>(std::max(0, db().transCount() - before.transCount)));
+    for (int position = before.transCount; position < db().transCount(); ++position)
+        part.added.push_back(db().transaction(position, false));
+    describe(source == ImportSource::Csv ? QT_TRANSLATE_NOOP("BookCommands", "Import CSV")
                                    : QT_TRANSLATE_NOOP("BookCommands", "Import Statement"));
 }
 
-void ImportCommand::takeBack() {
-    // The imported rows are the last ones, so each goes without a search;
-    // the book is shown again once, not row by row.
-    AccountDB& records = editable();
-    while (records.transCount() > was.transCount) records.deleteTransactionAt(records.transCount() - 1);
-    for (auto type = newTypes.rbegin(); type != newTypes.rend(); ++type) records.deleteType(records.typeById(type->first));
-    records.restoreLastIndex(was.lastIndex);
-    reload();
-}
+void ImportCommand::takeBack() { changes().removeImport(part); }
 
-void ImportCommand::doAgain() {
-    AccountDB& records = editable();
-    for (const auto& [id, name] : newTypes) records.restoreType(id, name);
-    for (const Transaction& record : added) records.restoreTransaction(record, records.transCount());
-    records.restoreLastIndex(lastIndexAfter);
-    reload();
+void ImportCommand::doAgain() { changes().restoreImport(part); }
+
+// ---- The history's entries ----
+
+QString describedStep(const QUndoStack& steps, int step) {
+    const auto* change = dynamic_cast<const BookCommand*>(steps.command(step));
+    return change ? change->description() : steps.text(step);
 }

@@ -1,12 +1,15 @@
 #pragma once
 
+#include <QString>
 #include <QUndoCommand>
 #include <string>
 #include <variant>
 #include <vector>
 
-#include "ui/book/book.h"
 #include "core/transaction.h"
+#include "ui/history/unrecordedchanges.h"
+
+class QUndoStack;
 
 namespace KestLib {
 class AccountDB;
@@ -18,7 +21,7 @@ class AccountDB;
 // changes, which announce themselves as the recorded ones do.
 //
 // Qt can't unwind an exception through QUndoStack, so undo and redo catch
-// the core's error and hand its message to the book.
+// the error and hand it to the book.
 class BookCommand : public QUndoCommand {
 public:
     void undo() final;
@@ -29,19 +32,9 @@ public:
     QString description() const;
 
 protected:
-    explicit BookCommand(Book& book) : book(book) {}
+    explicit BookCommand(UnrecordedChanges& book) : book(book) {}
     const KestLib::AccountDB& db() const { return book.database(); }
-    KestLib::AccountDB& editable() const { return book.editable(); }
-    void insertTransaction(const KestLib::Transaction& record, int position) const {
-        book.insertTransaction(record, position);
-    }
-    void removeTransactionAt(int position) const { book.removeTransactionAt(position); }
-    void replaceTransaction(const KestLib::Transaction& record) const { book.replaceTransaction(record); }
-    void restoreType(int id, const std::string& name) const { book.restoreType(id, name); }
-    void removeType(int id) const { book.removeType(id); }
-    void applyName(const std::string& name) const { book.applyName(name); }
-    void restoreLastIndex(int lastIndex) const { book.restoreLastIndex(lastIndex); }
-    void reload() const { book.reload(); }
+    UnrecordedChanges& changes() const { return book; }
     virtual void takeBack() = 0;
     virtual void doAgain() = 0;
     // change: the untranslated text (context "BookCommands"), its %1 a
@@ -51,7 +44,7 @@ protected:
 private:
     template <typename Step>
     void run(Step step);
-    Book& book;
+    UnrecordedChanges& book;
     bool alreadyDone = true;
     const char* kind = "";
     std::variant<std::monostate, int, std::string> argument;
@@ -62,7 +55,7 @@ class CreateTransactionCommand : public BookCommand {
 public:
     // The book's last transaction is the one created; lastIndexBefore is
     // lastIndex before it was numbered.
-    CreateTransactionCommand(Book& book, int lastIndexBefore);
+    CreateTransactionCommand(UnrecordedChanges& book, int lastIndexBefore);
 
 private:
     void takeBack() override;
@@ -74,7 +67,7 @@ private:
 class ModifyTransactionCommand : public BookCommand {
 public:
     // after is what the book holds now.
-    ModifyTransactionCommand(Book& book, const KestLib::Transaction& before,
+    ModifyTransactionCommand(UnrecordedChanges& book, const KestLib::Transaction& before,
                              const KestLib::Transaction& after);
 
 private:
@@ -87,7 +80,7 @@ private:
 class DeleteTransactionCommand : public BookCommand {
 public:
     // The transaction that was at position before it was deleted.
-    DeleteTransactionCommand(Book& book, const KestLib::Transaction& deleted, int position);
+    DeleteTransactionCommand(UnrecordedChanges& book, const KestLib::Transaction& deleted, int position);
 
 private:
     void takeBack() override;
@@ -99,7 +92,7 @@ private:
 class AddTypeCommand : public BookCommand {
 public:
     // The type with this id was just added.
-    AddTypeCommand(Book& book, int id);
+    AddTypeCommand(UnrecordedChanges& book, int id);
 
 private:
     void takeBack() override;
@@ -110,7 +103,7 @@ private:
 
 class DeleteTypeCommand : public BookCommand {
 public:
-    DeleteTypeCommand(Book& book, int id, const std::string& name);
+    DeleteTypeCommand(UnrecordedChanges& book, int id, const std::string& name);
 
 private:
     void takeBack() override;
@@ -122,7 +115,7 @@ private:
 class RenameBookCommand : public BookCommand {
 public:
     // The book is named newName now.
-    RenameBookCommand(Book& book, const std::string& oldName);
+    RenameBookCommand(UnrecordedChanges& book, const std::string& oldName);
 
 private:
     void takeBack() override;
@@ -131,12 +124,13 @@ private:
     std::string newName;
 };
 
+// Where an import came from, which names its step in the history.
+enum class ImportSource { Csv, Statement };
+
 // What an import added, from the book's own CSV or from a bank statement:
 // new types, and transactions at the end.
 class ImportCommand : public BookCommand {
 public:
-    // Names the step in the history.
-    enum class Source { Csv, Statement };
     // What the book was before the import: its transaction count, lastIndex
     // and type ids; what it is now is read from the book.
     struct Before {
@@ -145,13 +139,13 @@ public:
         std::vector<int> typeIds;
     };
     static Before before(const KestLib::AccountDB& db);
-    ImportCommand(Book& book, const Before& before, Source source);
+    ImportCommand(UnrecordedChanges& book, const Before& before, ImportSource source);
 
 private:
     void takeBack() override;
     void doAgain() override;
-    Before was;
-    int lastIndexAfter;
-    std::vector<std::pair<int, std::string>> newTypes;  // id, name
-    std::vector<KestLib::Transaction> added;
+    ImportedPart part;
 };
+
+// The step's change in the current language, for the Undo and Redo entries.
+QString describedStep(const QUndoStack& steps, int step);

@@ -2,8 +2,6 @@
 
 #include <QUndoStack>
 
-#include "ui/history/bookcommands.h"
-
 BookHistory::BookHistory(QObject* parent) : QObject(parent), commands(new QUndoStack(this)) {
     connect(commands, &QUndoStack::indexChanged, this, &BookHistory::changed);
     connect(commands, &QUndoStack::cleanChanged, this, &BookHistory::changed);
@@ -22,9 +20,4 @@ void BookHistory::forget(bool unsaved) {
         commands->resetClean();
     else
         commands->setClean();
-}
-
-QString describedStep(const QUndoStack& steps, int step) {
-    const auto* change = dynamic_cast<const BookCommand*>(steps.command(step));
-    return change ? change->description() : steps.text(step);
 }

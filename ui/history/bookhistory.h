@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QString>
 
 class QUndoCommand;
 class QUndoStack;
@@ -31,5 +30,3 @@ private:
     QUndoStack* commands;
 };
 
-// The step's change in the current language, for the Undo and Redo entries.
-QString describedStep(const QUndoStack& steps, int step);

@@ -9,7 +9,7 @@
 #include <QTextDocument>
 #include <algorithm>
 
-#include "ui/book/dbnamedialog.h"
+#include "ui/prompts/dbnamedialog.h"
 #include "ui/prompts/reportfit.h"
 #include "ui/prompts/scrollingreportbox.h"
 #include "ui/prompts/waitingbox.h"

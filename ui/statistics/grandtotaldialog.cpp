@@ -3,6 +3,8 @@
 #include <QBoxLayout>
 #include <QPushButton>
 
+#include "ui/statistics/balancetext.h"
+
 GrandTotalDialog::GrandTotalDialog(QWidget* parent) : StatisticDialog(parent) {
     setWindowTitle(tr("Grand Total"));
     connect(okButton, &QPushButton::clicked, this, &GrandTotalDialog::startGrandTotal);
@@ -20,9 +22,4 @@ QString GrandTotalDialog::reportText() const {
                                      ? KestLib::grandTotal(*db, inOutSelector(), dateRange())
                                      : KestLib::grandTotal(*db, chosenTypeIds(), inOutSelector(), dateRange());
     return balanceText(balance);
-}
-
-QString GrandTotalDialog::balanceText(std::int64_t balance) {
-    if (balance < 0) return tr("%1: %2").arg(tr("Outgoing"), decimal(-balance));
-    return tr("%1: %2").arg(tr("Income"), decimal(balance));
 }

@@ -12,8 +12,6 @@ public:
 
     // The message of the current choices, as OK shows it.
     QString reportText() const;
-    // A balance as the report names it: "Income: 70", "Outgoing: 30".
-    static QString balanceText(std::int64_t balance);
 
 private slots:
     void startGrandTotal();

@@ -11,7 +11,6 @@
 #include "core/accountdb.h"
 #include "text/big5text.h"
 #include "ui/widgets/bookdateedit.h"
-#include "ui/charts/chartwindow.h"
 #include "ui/book/coremessages.h"
 #include "ui/prompts/dialogprompts.h"
 #include "ui/prompts/warnuser.h"
@@ -233,22 +232,6 @@ ChartData StatisticDialog::chartData() const {
                      inOut);
 }
 
-void StatisticDialog::showCharts() {
-    if (!db) return;
-    UserPrompts& shown = shownPrompts();
-    ChartData figures;
-    try {
-        figures = chartData();
-    } catch (const KestLib::ErrorMsg& error) {
-        warnUser(shown, this, coreMessageText(error));
-        return;
-    }
-    ChartWindow window(this);
-    window.setPrompts(&shown);
-    window.setData(figures);
-    shown.runDialog(window);
-}
-
 void StatisticDialog::showReport(const QString& caption, const std::function<QString()>& buildReport,
                                  bool offerChart) {
     if (!db) return;
@@ -265,5 +248,5 @@ void StatisticDialog::showReport(const QString& caption, const std::function<QSt
     if (!offerChart)
         shown.inform(this, caption, report);
     else if (shown.informWithChart(this, caption, report, tr("Chart")))
-        showCharts();
+        emit chartRequested();
 }

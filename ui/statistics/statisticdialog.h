@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/analysis.h"
-#include "ui/charts/chartdata.h"
+#include "ui/statistics/chartdata.h"
 
 class QComboBox;
 class QDateEdit;
@@ -48,8 +48,11 @@ public:
     // The charts of the current choices: the percentage analysis' shares
     // and each month's income and outgoing ("ALL" filters no type).
     ChartData chartData() const;
-    // Shows them in a chart window, run through the prompts.
-    void showCharts();
+
+signals:
+    // The Chart button of a report was pressed: whoever shows charts is to
+    // show those of the current choices.
+    void chartRequested();
 
 protected:
     // The choices, as every analysis reads them.
@@ -73,7 +76,7 @@ protected:
     virtual void applyRange(const QDate& first, const QDate& last);
 
     // Builds a report and shows it under caption, with a Chart button that
-    // opens the charts when offerChart is set. A core error is shown as a
+    // asks for the charts when offerChart is set. A core error is shown as a
     // warning instead, and the dialog stays open either way.
     void showReport(const QString& caption, const std::function<QString()>& buildReport, bool offerChart = false);
 

@@ -23,12 +23,12 @@
 #include "ui/app/appidentity.h"
 #include "text/big5text.h"
 #include "ui/book/book.h"
-#include "ui/book/dbnamedialog.h"
+#include "ui/prompts/dbnamedialog.h"
 #include "ui/charts/chartdialog.h"
-#include "ui/charts/chartwindow.h"
+#include "ui/charts/chartlauncher.h"
 #include "ui/csv/csvcommands.h"
 #include "ui/find/filterbar.h"
-#include "ui/history/bookhistory.h"
+#include "ui/history/bookcommands.h"
 #include "ui/languages/languagemenu.h"
 #include "ui/prompts/dialogprompts.h"
 #include "ui/recent/recentbooks.h"
@@ -360,6 +360,7 @@ void MainWindow::runAnalysis(StatisticDialog& dialog) {
     guard([&] {
         dialog.setPrompts(prompts);
         dialog.setDB(&book->database());
+        ChartLauncher::serve(dialog, *prompts);
         prompts->runDialog(dialog);
     });
 }
@@ -369,12 +370,7 @@ void MainWindow::dbCharts() {
     guard([&] {
         dialog.setPrompts(prompts);
         dialog.setDB(&book->database());
-        if (!prompts->runDialog(dialog)) return;
-        const ChartData figures = dialog.chartData();
-        ChartWindow window(this);
-        window.setPrompts(prompts);
-        window.setData(figures);
-        prompts->runDialog(window);
+        if (prompts->runDialog(dialog)) ChartLauncher::show(dialog, *prompts, this);
     });
 }
 

@@ -3,8 +3,9 @@
 #include <functional>
 
 #include "core/accountdb.h"
-#include "ui/book/book.h"
+#include "core/databaseformat.h"
 #include "tests/support/booksupport.h"
+#include "ui/book/book.h"
 
 using namespace BookSupport;
 
@@ -60,6 +61,13 @@ private slots:
         QTest::newRow("delete type") << Change([](Book& b) { b.deleteType(b.database().findType("Spare").id()); })
                                      << "types" << "types";
         QTest::newRow("rename") << Change([](Book& b) { b.rename("Other"); }) << "renamed" << "renamed";
+        // A new type and two rows, taken back and made again as a whole.
+        QTest::newRow("import") << Change([](Book& b) {
+            b.importCsv("date,direction,amount,type,comment\n"
+                        "2005-01-02,income,5,Gift,first imported row\n"
+                        "2005-01-03,outgoing,6,Food,second\n",
+                        PwText::CsvEncoding::Utf8);
+        }) << "reset" << "reset";
     }
     void changesAndTheirUndo() {
         QFETCH(std::function<void(Book&)>, change);
@@ -70,19 +78,23 @@ private slots:
                              {2004, 3, 8, true, 10, "Salary", "pay"},
                              {2004, 3, 9, false, 4, "Food", ""}},
                             {"Food", "Salary", "Spare"}));
+        const std::string before = KestLib::encodeDatabase(book.database());
         QSignalSpy modified(&book, &Book::modifiedChanged);
         heard.clear();
         change(book);
         QCOMPARE(heard, QStringList(done));
         QVERIFY(book.isModified());
+        const std::string after = KestLib::encodeDatabase(book.database());
         heard.clear();
         book.undo();
         QCOMPARE(heard, QStringList(undone));
         QVERIFY(!book.isModified());
+        QVERIFY(KestLib::encodeDatabase(book.database()) == before);
         heard.clear();
         book.redo();
         QCOMPARE(heard, QStringList(done));
         QVERIFY(book.isModified() && modified.count() >= 3);
+        QVERIFY(KestLib::encodeDatabase(book.database()) == after);
     }
 
     void wholeBookChangesReset() {

@@ -22,6 +22,7 @@
 
 #include "core/accountdb.h"
 #include "ui/charts/chartdialog.h"
+#include "ui/charts/chartlauncher.h"
 #include "ui/charts/chartwindow.h"
 #include "tests/support/coretestsupport.h"
 #include "ui/statistics/grandtotaldialog.h"
@@ -385,6 +386,7 @@ private slots:
             report = std::make_unique<GrandTotalDialog>();
         report->setPrompts(&prompts);
         report->setDB(&db);
+        ChartLauncher::serve(*report, prompts);
         setRange(*report, january1, march31);
         chooseTypes(*report, {"T2", "T3"});
 

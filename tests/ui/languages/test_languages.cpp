@@ -24,7 +24,7 @@
 #include "text/big5text.h"
 #include "ui/book/coremessages.h"
 #include "tests/support/coretestsupport.h"
-#include "ui/book/dbnamedialog.h"
+#include "ui/prompts/dbnamedialog.h"
 #include "ui/languages/languagefolder.h"
 #include "ui/window/mainwindow.h"
 #include "tests/support/scriptedprompts.h"

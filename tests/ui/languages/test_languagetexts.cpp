@@ -16,7 +16,7 @@
 
 #include "ui/book/book.h"
 #include "ui/book/coremessages.h"
-#include "ui/book/dbnamedialog.h"
+#include "ui/prompts/dbnamedialog.h"
 #include "tests/support/coretestsupport.h"
 #include "core/errormsg.h"
 #include "ui/statistics/budgetdialog.h"

@@ -1,4 +1,4 @@
-#include "ui/charts/chartdata.h"
+#include "ui/statistics/chartdata.h"
 
 #include <algorithm>
 #include <functional>

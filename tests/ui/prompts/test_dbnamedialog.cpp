@@ -5,7 +5,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "ui/book/dbnamedialog.h"
+#include "ui/prompts/dbnamedialog.h"
 #include "tests/support/scriptedprompts.h"
 
 // The dialog is driven through its widgets, never through exec().

@@ -1,4 +1,4 @@
-#include "ui/book/dbnamedialog.h"
+#include "ui/prompts/dbnamedialog.h"
 
 #include <QBoxLayout>
 #include <QLabel>
