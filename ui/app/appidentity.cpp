@@ -3,16 +3,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 
 #include "pennywellversion.h"
 
 QString applicationId() { return QStringLiteral(PENNYWELL_APP_ID); }
-
-std::unique_ptr<QSettings> applicationSettings() {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Pennywell"),
-                                       QStringLiteral("Pennywell"));
-}
 
 QIcon applicationIcon() {
     // The build renders the icon into one resource folder per size, named

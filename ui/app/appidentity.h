@@ -2,9 +2,6 @@
 
 #include <QIcon>
 #include <QString>
-#include <memory>
-
-class QSettings;
 
 // The reverse-DNS id that names the program's desktop entry, its AppStream
 // metadata, its icon and its file type; desktops match windows to their
@@ -17,7 +14,3 @@ QIcon applicationIcon();
 // The about box's text: the program's name with its version, who made it and
 // where to report problems, in the program's language.
 QString aboutText();
-
-// The user's own settings of the program, which outlive the run: recent
-// books, remembered statement mappings. Tests point XDG_CONFIG_HOME elsewhere.
-std::unique_ptr<QSettings> applicationSettings();

@@ -16,7 +16,8 @@
 #include "core/accountdb.h"
 #include "ui/widgets/bookdateedit.h"
 #include "core/transaction.h"
-#include "ui/table/transactiontablemodel.h"
+#include "ui/book/book.h"
+#include "ui/book/transactioncolumns.h"
 
 using KestLib::TypeIdTable;
 
@@ -119,9 +120,11 @@ FilterBar::FilterBar(QWidget* parent) : QWidget(parent) {
     hide();
 }
 
-void FilterBar::setDatabase(const KestLib::AccountDB* database) {
-    db = database;
+void FilterBar::setBook(const Book& book) {
+    db = &book.database();
     updateTypes();
+    connect(&book, &Book::typesChanged, this, &FilterBar::updateTypes);
+    connect(&book, &Book::reset, this, &FilterBar::updateTypes);
 }
 
 void FilterBar::updateTypes() {
@@ -133,7 +136,7 @@ void FilterBar::updateTypes() {
         if (db) {
             for (int position = 0; position < db->typeCount(); ++position) {
                 const int id = db->typeAt(position).id();
-                typeBox->addItem(TransactionTableModel::typeText(*db, id), id);
+                typeBox->addItem(TransactionColumns::typeText(*db, id), id);
             }
         }
         const int item = chosenId.isValid() ? typeBox->findData(chosenId) : 0;
@@ -153,8 +156,8 @@ void FilterBar::retranslate() {
     const int inOut = inOutBox->currentIndex();
     inOutBox->clear();
     inOutBox->addItem(tr("Income and outgoing"), bothInOut);
-    inOutBox->addItem(TransactionTableModel::inOutText(true), incomeOnly);
-    inOutBox->addItem(TransactionTableModel::inOutText(false), outgoingOnly);
+    inOutBox->addItem(TransactionColumns::inOutText(true), incomeOnly);
+    inOutBox->addItem(TransactionColumns::inOutText(false), outgoingOnly);
     inOutBox->setCurrentIndex(std::max(inOut, 0));
     // The type names may be translated too.
     updateTypes();

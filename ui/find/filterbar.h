@@ -5,6 +5,7 @@
 
 #include "text/transactionsearch.h"
 
+class Book;
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
@@ -29,8 +30,9 @@ class FilterBar : public QWidget {
 public:
     explicit FilterBar(QWidget* parent = nullptr);
 
-    // The book whose types the type choice lists; not owned.
-    void setDatabase(const KestLib::AccountDB* database);
+    // The book whose types the type choice lists, following its changes;
+    // not owned, and given once.
+    void setBook(const Book& book);
     // The book's types listed again; the chosen one stays chosen while the
     // book has it, else every type is.
     void updateTypes();

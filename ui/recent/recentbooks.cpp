@@ -5,7 +5,7 @@
 #include <QSettings>
 #include <algorithm>
 
-#include "ui/app/appidentity.h"
+#include "ui/book/applicationsettings.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <iterator>
 #include <utility>
 
-#include "ui/app/appidentity.h"
+#include "ui/book/applicationsettings.h"
 
 using namespace PwText;
 

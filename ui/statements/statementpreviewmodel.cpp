@@ -6,7 +6,7 @@
 
 #include "text/statementimport.h"
 #include "text/statementmessages.h"
-#include "ui/table/transactioncolumns.h"
+#include "ui/book/transactioncolumns.h"
 
 using PwText::StatementImport;
 

@@ -9,7 +9,7 @@
 #include "core/accountdb.h"
 #include "text/big5codec.h"
 #include "text/big5text.h"
-#include "ui/table/transactioncolumns.h"
+#include "ui/book/transactioncolumns.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;

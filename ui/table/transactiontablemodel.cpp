@@ -1,6 +1,9 @@
 #include "ui/table/transactiontablemodel.h"
 
+#include <QPersistentModelIndex>
+
 #include "core/accountdb.h"
+#include "ui/book/book.h"
 
 using KestLib::AccountDB;
 
@@ -73,6 +76,42 @@ TransactionTableModel::TransactionTableModel(QObject* parent) : QAbstractTableMo
     });
 }
 
+template <typename Change>
+void TransactionTableModel::follow(Change change, Followed what) {
+    QPersistentModelIndex appended;
+    QMetaObject::Connection watch;
+    if (what == Followed::Appended)
+        watch = connect(this, &QAbstractItemModel::rowsInserted, this,
+                        [&](const QModelIndex&, int, int last) { appended = index(last, 0); });
+    try {
+        change();
+    } catch (...) {
+        disconnect(watch);
+        emit readFailed(std::current_exception());
+        return;
+    }
+    disconnect(watch);
+    resort();
+    emit bookChangeShown(appended, what == Followed::All);
+}
+
+void TransactionTableModel::setBook(const Book& book) {
+    setDatabase(&book.database());
+    connect(&book, &Book::transactionAdded, this, [this](int position) {
+        // The rows grow at the end only; a row back in the middle moves
+        // every later position, so the rows are read again.
+        if (db && position == db->transCount() - 1)
+            follow([this] { appendLastTransaction(); }, Followed::Appended);
+        else
+            follow([this] { reload(); }, Followed::Row);
+    });
+    connect(&book, &Book::transactionChanged, this,
+            [this](int index) { follow([&] { transactionModified(index); }, Followed::Row); });
+    connect(&book, &Book::transactionRemoved, this,
+            [this](int position) { follow([&] { transactionDeleted(position); }, Followed::Row); });
+    connect(&book, &Book::reset, this, [this] { follow([this] { reload(); }, Followed::All); });
+}
+
 void TransactionTableModel::setDatabase(const AccountDB* database) {
     db = database;
     reload();
@@ -80,11 +119,21 @@ void TransactionTableModel::setDatabase(const AccountDB* database) {
 
 void TransactionTableModel::reload() {
     beginResetModel();
-    order.reset(db ? db->transCount() : 0);
-    sortKeys.clear();
-    widths.invalidate();
-    visible.forgetTexts();
-    visible.refilter(db);
+    try {
+        order.reset(db ? db->transCount() : 0);
+        sortKeys.clear();
+        widths.invalidate();
+        visible.forgetTexts();
+        visible.refilter(db);
+    } catch (...) {
+        // Only memory can run out here: no rows rather than rows half read.
+        order.clear();
+        sortKeys.clear();
+        widths.invalidate();
+        visible.clear();
+        endResetModel();
+        throw;
+    }
     endResetModel();
 }
 
@@ -149,8 +198,15 @@ void TransactionTableModel::clearRows() {
     endResetModel();
 }
 
+void TransactionTableModel::sortByClick(int column) {
+    sort.click(column);
+    resort();
+}
+
 void TransactionTableModel::sortRows(int column, bool ascending) {
-    if (!db || column < 0 || column >= ColumnCount) return;
+    if (column < 0 || column >= ColumnCount) return;
+    sort.sortBy(column, ascending);
+    if (!db) return;
     // Rows of transactions that are gone wait for the reload or the deletion
     // the model is about to be told of.
     if (order.size() > db->transCount()) return;

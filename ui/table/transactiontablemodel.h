@@ -2,14 +2,18 @@
 
 #include <QAbstractTableModel>
 #include <QTimer>
+#include <exception>
 
 #include "ui/table/columnwidthtracker.h"
 #include "ui/table/rowchange.h"
 #include "ui/table/roworder.h"
-#include "ui/table/transactioncolumns.h"
+#include "ui/table/tablesort.h"
+#include "ui/book/transactioncolumns.h"
 #include "ui/table/transactionsortkeys.h"
 #include "ui/table/visiblerows.h"
 #include "text/transactionsearch.h"
+
+class Book;
 
 namespace KestLib {
 class AccountDB;
@@ -21,17 +25,11 @@ class Transaction;
 // sorts (RowOrder, TransactionSortKeys), the rows a search shows
 // (VisibleRows) and the widest texts (ColumnWidthTracker).
 //
-// The model learns of the database's changes row by row, and never throws:
-// a row whose transaction is gone (a change it wasn't told of yet) shows
-// empty cells. After the core changed the database, the window calls:
-// - appendLastTransaction() after AccountDB::addTransaction;
-// - transactionModified(index) after AccountDB::modifyTransaction;
-// - transactionDeleted(position) after AccountDB::deleteTransaction, with the
-//   position the transaction had (AccountDB::transPosition before the delete);
-// - reload() after anything else (a load, a reset);
-// and then re-applies the current sort with sortRows, which only places the
-// rows that changed. Persistent indexes (the view's selection and current
-// row) follow their transactions through all of these.
+// Given a Book, the model follows it: each change of a transaction moves,
+// changes or removes only its row, anything else reads the rows again, and
+// the sort is then re-applied; persistent indexes (the view's selection and
+// current row) follow their transactions. The model never throws: a row
+// whose transaction is gone shows empty cells.
 //
 // A search (setSearch) shows only the rows it takes, in the same order; the
 // rows are then a subset of the order, kept through all of the above.
@@ -44,7 +42,10 @@ public:
 
     explicit TransactionTableModel(QObject* parent = nullptr);
 
-    // The database whose transactions are shown; not owned.
+    // The book whose transactions are shown and followed; not owned, and
+    // given once.
+    void setBook(const Book& book);
+    // A database shown as it is, told of its changes through the calls below.
     void setDatabase(const KestLib::AccountDB* database);
 
     // Every transaction again, rows in database order.
@@ -61,8 +62,14 @@ public:
     // No rows (the database itself is left alone).
     void clearRows();
     // Stable sort of the rows: Index and Money by number, the other columns
-    // by their shown text compared as plain strings.
+    // by their shown text compared as plain strings. The sort is kept and
+    // re-applied after each change of the book.
     void sortRows(int column, bool ascending);
+    // A click on a column's header: by that column, or the other way round
+    // when the rows are sorted by it already.
+    void sortByClick(int column);
+    // The rows in the kept sort again, which places only the rows that changed.
+    void resort() { sortRows(sort.sortColumn(), sort.isAscending()); }
     // Texts were translated again: headers and cells are re-read.
     void retranslate();
 
@@ -75,6 +82,9 @@ public:
     // kept as rows change, so fitting the columns costs no walk over a
     // million rows.
     int widestText(int column);
+
+    // The rows there are without a search.
+    int unfilteredRowCount() const { return order.size(); }
 
     // The index of the transaction shown in a row, or -1 for no such row.
     int transactionIndexAt(int row) const;
@@ -97,7 +107,22 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
+signals:
+    // The rows followed a change of the book and are sorted again; the
+    // texts and widths may differ. appended is the row of a transaction
+    // just added at the end, if it is shown; readAgain tells a whole new
+    // book (new, open, close, an import) from a change of one transaction.
+    void bookChangeShown(const QModelIndex& appended, bool readAgain);
+    // Following a change failed (memory ran out); rows that could not be
+    // read again are empty.
+    void readFailed(std::exception_ptr error);
+
 private:
+    // A change of the book, then the sort; after a failure the rows are
+    // empty and the failure is reported.
+    enum class Followed { Row, Appended, All };
+    template <typename Change>
+    void follow(Change change, Followed what);
     // Tells the view of a change of rows, making it with apply in between.
     template <typename Apply>
     void announce(const RowChange& change, Apply apply);
@@ -108,6 +133,7 @@ private:
     void relayout(Change change);
 
     const KestLib::AccountDB* db = nullptr;
+    TableSort sort;
     RowOrder order;
     TransactionSortKeys sortKeys;
     VisibleRows visible{order};

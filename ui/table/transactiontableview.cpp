@@ -26,20 +26,18 @@ TransactionTableView::TransactionTableView(TransactionTableModel* model, QWidget
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     fitColumns();
     connect(this, &QAbstractItemView::doubleClicked, this, &TransactionTableView::modifyRequested);
-}
-
-void TransactionTableView::followAppended(const std::function<void()>& change) {
-    QPersistentModelIndex appended;
-    const QMetaObject::Connection watch =
-        connect(model(), &QAbstractItemModel::rowsInserted, this,
-                [&](const QModelIndex&, int, int last) { appended = model()->index(last, 0); });
-    change();
-    disconnect(watch);
-    if (!appended.isValid()) return;
-    // The column the user was in stays, so the view doesn't scroll sideways.
-    const QModelIndex target = model()->index(appended.row(), std::max(0, currentIndex().column()));
-    setCurrentIndex(target);
-    scrollTo(target);
+    connect(model, &TransactionTableModel::bookChangeShown, this, [this](const QModelIndex& appended, bool readAgain) {
+        // A book read afresh with no transactions keeps the widths it had.
+        if (!readAgain || tableModel->unfilteredRowCount() > 0) {
+            fitColumns();
+            emit columnsFitted();
+        }
+        if (!appended.isValid()) return;
+        // The column the user was in stays, so the view doesn't scroll sideways.
+        const QModelIndex target = this->model()->index(appended.row(), std::max(0, currentIndex().column()));
+        setCurrentIndex(target);
+        scrollTo(target);
+    });
 }
 
 void TransactionTableView::keyPressEvent(QKeyEvent* event) {

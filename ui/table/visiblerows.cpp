@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "core/accountdb.h"
-#include "ui/table/transactioncolumns.h"
+#include "ui/book/transactioncolumns.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;

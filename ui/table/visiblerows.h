@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "ui/find/foldedcomments.h"
+#include "ui/table/foldedcomments.h"
 #include "ui/table/rowchange.h"
 #include "ui/table/roworder.h"
 #include "text/transactionsearch.h"

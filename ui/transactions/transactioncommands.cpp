@@ -5,7 +5,7 @@
 #include "ui/prompts/userprompts.h"
 #include "core/transaction.h"
 #include "ui/transactions/transactiondialog.h"
-#include "ui/window/commandguard.h"
+#include "ui/prompts/commandguard.h"
 
 namespace {
 

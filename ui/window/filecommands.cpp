@@ -10,7 +10,7 @@
 #include "ui/prompts/userprompts.h"
 #include "ui/recent/recentbooks.h"
 #include "core/saveplan.h"
-#include "ui/window/commandguard.h"
+#include "ui/prompts/commandguard.h"
 
 namespace {
 

@@ -40,7 +40,7 @@
 #include "ui/table/transactiontablemodel.h"
 #include "ui/table/transactiontableview.h"
 #include "ui/transactions/transactioncommands.h"
-#include "ui/window/commandguard.h"
+#include "ui/prompts/commandguard.h"
 #include "ui/window/filecommands.h"
 #include "ui/window/windowactions.h"
 
@@ -64,7 +64,7 @@ MainWindow::MainWindow(QWidget* parent)
       transactions(this, *book, prompts, guard),
       files(this, *book, *recentBooks, prompts, guard) {
     model = new TransactionTableModel(this);
-    model->setDatabase(&book->database());
+    model->setBook(*book);
     table = new TransactionTableView(model, this);
     table->setObjectName(QStringLiteral("table"));
     connect(table->horizontalHeader(), &QHeaderView::sectionClicked, this, &MainWindow::sortingTable);
@@ -79,7 +79,7 @@ MainWindow::MainWindow(QWidget* parent)
 MainWindow::~MainWindow() {
     // The view and the model read the book; they go before it does, and
     // the book's last words go unheard.
-    book->disconnect(this);
+    book->disconnect();
     delete table;
     delete model;
 }
@@ -100,18 +100,20 @@ void MainWindow::initWindow() {
     languageMenu->fill(langDir);
     languageMenu->startInEnglish(*programTranslator, *toolkitTranslator);
     connect(languageMenu, &LanguageMenu::languageChosen, this, &MainWindow::switchToLanguage);
-    actions = new WindowActions(this, menuBar(), languageMenu);
+    filterBar = new FilterBar(this);
+    filterBar->setBook(*book);
+    actions = new WindowActions({*this, *book, *filterBar}, menuBar(), languageMenu);
     recentMenu = new RecentBooksMenu(*recentBooks, this);
     // Like a dropped file: unsaved changes are asked about first, and a book
     // that can't be read leaves the open one as it was.
     connect(recentMenu, &RecentBooksMenu::bookChosen, this,
             [this](const QString& path) { openFile(BookPath::fromDisplay(path)); });
-    actions->menu(WindowActions::Menu::File)->insertMenu(actions->action("saveAct"), recentMenu);
+    actions->menu(WindowActions::Menu::File)->insertMenu(actions->action(WindowActions::Id::Save), recentMenu);
     csvCommands = new CsvCommands(this, *book);
     statementCommands = new StatementCommands(this, *book);
     // The keyboard's and the double-click's way to the right-click commands.
-    connect(table, &TransactionTableView::modifyRequested, actions->action("transModifyOneAct"), &QAction::trigger);
-    connect(table, &TransactionTableView::deleteRequested, actions->action("transDeleteOneAct"), &QAction::trigger);
+    connect(table, &TransactionTableView::modifyRequested, actions->action(WindowActions::Id::TransModifyOne), &QAction::trigger);
+    connect(table, &TransactionTableView::deleteRequested, actions->action(WindowActions::Id::TransDeleteOne), &QAction::trigger);
     refreshTable();
     createCentre();
     createStatusBar();
@@ -120,11 +122,9 @@ void MainWindow::initWindow() {
 }
 
 void MainWindow::createCentre() {
-    filterBar = new FilterBar(this);
-    filterBar->setDatabase(&book->database());
     connect(filterBar, &FilterBar::searchChanged, this, &MainWindow::applySearch);
     // No book, nothing to find: the bar goes with the book.
-    connect(actions->action("findAct"), &QAction::enabledChanged, this, [this](bool enabled) {
+    connect(actions->action(WindowActions::Id::Find), &QAction::enabledChanged, this, [this](bool enabled) {
         if (!enabled) filterBar->closeBar();
     });
     // The bar goes above the table.
@@ -151,23 +151,12 @@ void MainWindow::createStatusBar() {
 }
 
 void MainWindow::followBook() {
-    connect(book, &Book::transactionAdded, this, [this](int position) {
-        // The table appends at the end only; a row back in the middle moves
-        // every later position, so the rows are read again.
-        if (position == book->database().transCount() - 1)
-            table->followAppended([this] { showRowChange([this] { model->appendLastTransaction(); }); });
-        else
-            guard([this] { refreshTable(); });
-        updateStatus();
-    });
-    connect(book, &Book::transactionChanged, this,
-            [this](int index) { showRowChange([this, index] { model->transactionModified(index); }); });
-    connect(book, &Book::transactionRemoved, this,
-            [this](int position) { showRowChange([this, position] { model->transactionDeleted(position); }); });
-    connect(book, &Book::typesChanged, this, &MainWindow::updateStatus);
+    connect(table, &TransactionTableView::columnsFitted, this, &MainWindow::fitWidth);
+    connect(model, &TransactionTableModel::bookChangeShown, this, &MainWindow::updateFindStatus);
+    connect(model, &TransactionTableModel::readFailed, this,
+            [this](const std::exception_ptr& error) { guard([&] { std::rethrow_exception(error); }); });
     connect(book, &Book::renamed, this, &MainWindow::updateTitle);
     connect(book, &Book::reset, this, [this] {
-        guard([this] { refreshTable(); });
         updateTitle();
         updateStatus();
     });
@@ -177,15 +166,6 @@ void MainWindow::followBook() {
         updateStatus();
     });
     connect(book, &Book::historyLost, this, [this](const QString& text, const QString& details) { guard.warnText(text, details); });
-}
-
-template <typename Change>
-void MainWindow::showRowChange(Change change) {
-    guard([&] {
-        change();
-        fitTable();
-    });
-    updateStatus();
 }
 
 void MainWindow::updateTexts() {
@@ -211,8 +191,8 @@ void MainWindow::updateUndoTexts() {
         return format.arg(what.replace(QLatin1Char('&'), QLatin1String("&&")));
     };
     const QUndoStack* steps = book->history();
-    QAction* undo = actions->action("undoAct");
-    QAction* redo = actions->action("redoAct");
+    QAction* undo = actions->action(WindowActions::Id::Undo);
+    QAction* redo = actions->action(WindowActions::Id::Redo);
     undo->setText(steps->canUndo() ? named(tr("&Undo %1"), describedStep(*steps, steps->index() - 1)) : tr("&Undo"));
     redo->setText(steps->canRedo() ? named(tr("&Redo %1"), describedStep(*steps, steps->index())) : tr("&Redo"));
     undo->setEnabled(steps->canUndo());
@@ -377,8 +357,6 @@ void MainWindow::dbCharts() {
 // ---- Find ----------------------------------------------------------------------
 
 void MainWindow::updateFindStatus() {
-    // A change may have added or deleted a type.
-    filterBar->updateTypes();
     findStatusLabel->setVisible(model->isFiltered());
     if (!model->isFiltered()) return;
     const TransactionTableModel::ShownFigures shown = model->shownFigures();
@@ -387,8 +365,6 @@ void MainWindow::updateFindStatus() {
                                  .arg(book->database().transCount())
                                  .arg(shown.balance));
 }
-
-void MainWindow::findTransactions() { filterBar->open(); }
 
 void MainWindow::applySearch() {
     guard([this] { model->setSearch(filterBar->search()); });
@@ -408,27 +384,22 @@ void MainWindow::switchToLanguage(int param) {
 void MainWindow::refreshTable() {
     model->reload();
     if (book->database().transCount() <= 0) return;
-    fitTable();
+    table->fitColumns();
+    model->resort();
+    fitWidth();
 }
 
-void MainWindow::fitTable() {
-    table->fitColumns();
-    model->sortRows(sort.sortColumn(), sort.isAscending());
+void MainWindow::fitWidth() {
     int width = table->fullWidth();
     if (const QScreen* shown = screen()) width = std::min(width, shown->availableGeometry().width());
     setFixedWidth(width);
 }
 
-void MainWindow::sortingTable(int column) {
-    sort.click(column);
-    model->sortRows(sort.sortColumn(), sort.isAscending());
-}
+void MainWindow::sortingTable(int column) { model->sortByClick(column); }
 
-// ---- Recent books, CSV, statements, undo and redo --------------------------------
+// ---- CSV and statements -------------------------------------------------------
 
 void MainWindow::importCsv() {
-    // An import that fails, running out of memory too, leaves the book as
-    // it was, unsaved changes included.
     guard([this] { csvCommands->importFile(*prompts); });
 }
 
@@ -441,7 +412,3 @@ void MainWindow::exportCsv() {
     if (!written.isEmpty())
         statusBar()->showMessage(tr("Exported to %1").arg(QDir::toNativeSeparators(written)), exportNoteTime);
 }
-
-void MainWindow::undoChange() { book->undo(); }
-
-void MainWindow::redoChange() { book->redo(); }

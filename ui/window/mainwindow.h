@@ -8,9 +8,9 @@
 #include "ui/book/bookpath.h"
 #include "ui/prompts/userprompts.h"
 #include "ui/transactions/transactioncommands.h"
-#include "ui/window/commandguard.h"
+#include "ui/prompts/commandguard.h"
 #include "ui/window/filecommands.h"
-#include "ui/window/tablesort.h"
+#include "ui/table/tablesort.h"
 
 class Book;
 class CsvCommands;
@@ -33,8 +33,9 @@ class AccountDB;
 }  // namespace KestLib
 
 // The program's only top-level window: it shows the book's transactions in
-// a table, follows the book's changes and offers every command through
-// menus. Every core error a command meets is shown as a warning and the
+// a table, which follows the book itself, and offers every command through
+// menus; the title, the status and the window's width follow the book and
+// the table. Every core error a command meets is shown as a warning and the
 // window goes on with its book, file binding, title and table as they were
 // before the command.
 class MainWindow : public QMainWindow {
@@ -86,6 +87,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private slots:
+    // The slots the menus' actions run (WindowActions holds their addresses).
     void newDB();
     void openDB();
     bool saveDB();
@@ -104,24 +106,23 @@ private slots:
     void dbGrandTotal();
     void dbBudget();
     void dbPercentage();
+
+private:
+    friend class WindowActions;
+
     void dbCharts();
+    // An import that fails, running out of memory too, leaves the book as
+    // it was, unsaved changes included.
     void importCsv();
     void importStatement();
     void exportCsv();
-    void findTransactions();
-    void undoChange();
-    void redoChange();
 
-private:
     void createCentre();
     void createStatusBar();
-    // The table, the find bar, the title and the status follow the book.
+    // The title, the status, the history's texts and the actions follow the book.
     void followBook();
-    // A change of one row: the table keeps its sort, column widths, current
-    // row and scroll position.
-    template <typename Change>
-    void showRowChange(Change change);
-    void fitTable();
+    // The window as wide as the table's columns, within the screen.
+    void fitWidth();
     void updateUndoTexts();
     // The match figures beside the file's state, only while a search hides rows.
     void updateFindStatus();
@@ -137,7 +138,6 @@ private:
     Book* book;
     TransactionTableModel* model;
     TransactionTableView* table;
-    TableSort sort;
     WindowActions* actions = nullptr;
     LanguageMenu* languageMenu = nullptr;
     RecentBooksMenu* recentMenu = nullptr;

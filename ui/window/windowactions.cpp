@@ -5,97 +5,112 @@
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMetaMethod>
 #include <QWidget>
-#include <cstring>
+#include <iterator>
+#include <type_traits>
+#include <variant>
+
+#include "ui/book/book.h"
+#include "ui/find/filterbar.h"
+#include "ui/window/mainwindow.h"
 
 namespace {
 
 using Entry = WindowActions::Entry;
 using Menu = WindowActions::Menu;
 using Enabled = WindowActions::Enabled;
-using Receiver = WindowActions::Receiver;
-constexpr Receiver window = Receiver::Window;
+using Id = WindowActions::Id;
 
-constexpr Entry entries[] = {
-    {"newAct", QT_TRANSLATE_NOOP("MainWindow", "&New"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+N"),
-     QT_TRANSLATE_NOOP("MainWindow", "Create a new database"), "newDB", window, Enabled::Always, Menu::File, false},
-    {"openAct", QT_TRANSLATE_NOOP("MainWindow", "&Open"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+O"),
-     QT_TRANSLATE_NOOP("MainWindow", "Open an exist database"), "openDB", window, Enabled::Always, Menu::File, false},
-    {"saveAct", QT_TRANSLATE_NOOP("MainWindow", "&Save"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+S"),
-     QT_TRANSLATE_NOOP("MainWindow", "Save the current database"), "saveDB", window, Enabled::Always, Menu::File,
+// action(Id) finds an action by its place in the table.
+constexpr bool inIdOrder(std::span<const Entry> entries) {
+    for (std::size_t k = 0; k < entries.size(); ++k)
+        if (entries[k].id != static_cast<Id>(k)) return false;
+    return true;
+}
+
+}  // namespace
+
+// A member of the class, so that it may name the window's private slots.
+std::span<const WindowActions::Entry> WindowActions::table() {
+    static constexpr Entry entries[] = {
+    {Id::New, "newAct", QT_TRANSLATE_NOOP("MainWindow", "&New"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+N"),
+     QT_TRANSLATE_NOOP("MainWindow", "Create a new database"), &MainWindow::newDB, Enabled::Always, Menu::File, false},
+    {Id::Open, "openAct", QT_TRANSLATE_NOOP("MainWindow", "&Open"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+O"),
+     QT_TRANSLATE_NOOP("MainWindow", "Open an exist database"), &MainWindow::openDB, Enabled::Always, Menu::File, false},
+    {Id::Save, "saveAct", QT_TRANSLATE_NOOP("MainWindow", "&Save"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+S"),
+     QT_TRANSLATE_NOOP("MainWindow", "Save the current database"), &MainWindow::saveDB, Enabled::Always, Menu::File,
      false},
-    {"saveAsAct", QT_TRANSLATE_NOOP("MainWindow", "Save &As"), "",
-     QT_TRANSLATE_NOOP("MainWindow", "Save the current database as ..."), "saveAsDB", window, Enabled::Always,
+    {Id::SaveAs, "saveAsAct", QT_TRANSLATE_NOOP("MainWindow", "Save &As"), "",
+     QT_TRANSLATE_NOOP("MainWindow", "Save the current database as ..."), &MainWindow::saveAsDB, Enabled::Always,
      Menu::File, false},
-    {"closeAct", QT_TRANSLATE_NOOP("MainWindow", "&Close"), "",
-     QT_TRANSLATE_NOOP("MainWindow", "Close the current database"), "closeDB", window, Enabled::Always, Menu::File,
+    {Id::Close, "closeAct", QT_TRANSLATE_NOOP("MainWindow", "&Close"), "",
+     QT_TRANSLATE_NOOP("MainWindow", "Close the current database"), &MainWindow::closeDB, Enabled::Always, Menu::File,
      false},
-    {"importCsvAct", QT_TRANSLATE_NOOP("MainWindow", "&Import CSV…"), "",
-     QT_TRANSLATE_NOOP("MainWindow", "Add the transactions of a CSV file to the database"), "importCsv", window,
-     Enabled::WithBook, Menu::File, true},
-    {"importStatementAct", QT_TRANSLATE_NOOP("MainWindow", "Import S&tatement…"), "",
+    {Id::ImportCsv, "importCsvAct", QT_TRANSLATE_NOOP("MainWindow", "&Import CSV…"), "",
+     QT_TRANSLATE_NOOP("MainWindow", "Add the transactions of a CSV file to the database"), &MainWindow::importCsv, Enabled::WithBook, Menu::File, true},
+    {Id::ImportStatement, "importStatementAct", QT_TRANSLATE_NOOP("MainWindow", "Import S&tatement…"), "",
      QT_TRANSLATE_NOOP("MainWindow", "Add a bank's statement (CSV, OFX or QIF) to the database, previewed first"),
-     "importStatement", window, Enabled::WithBook, Menu::File, false},
-    {"exportCsvAct", QT_TRANSLATE_NOOP("MainWindow", "&Export CSV…"), "",
-     QT_TRANSLATE_NOOP("MainWindow", "Write the transactions to a CSV file"), "exportCsv", window,
-     Enabled::WithBook, Menu::File, false},
+     &MainWindow::importStatement, Enabled::WithBook, Menu::File, false},
+    {Id::ExportCsv, "exportCsvAct", QT_TRANSLATE_NOOP("MainWindow", "&Export CSV…"), "",
+     QT_TRANSLATE_NOOP("MainWindow", "Write the transactions to a CSV file"), &MainWindow::exportCsv, Enabled::WithBook, Menu::File, false},
     // Exit is the window's close, so it asks about unsaved changes too.
-    {"exitAct", QT_TRANSLATE_NOOP("MainWindow", "E&xit"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+Q"),
-     QT_TRANSLATE_NOOP("MainWindow", "Exit the application"), "close", window, Enabled::Always, Menu::File, true},
+    {Id::Exit, "exitAct", QT_TRANSLATE_NOOP("MainWindow", "E&xit"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+Q"),
+     QT_TRANSLATE_NOOP("MainWindow", "Exit the application"), &QWidget::close, Enabled::Always, Menu::File, true},
 
     // Undo and Redo name the step they take; the window sets those texts.
-    {"undoAct", QT_TRANSLATE_NOOP("MainWindow", "&Undo"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+Z"),
-     QT_TRANSLATE_NOOP("MainWindow", "Take back the last change to the database"), "undoChange", window,
-     Enabled::ByHistory, Menu::Edit, false},
-    {"redoAct", QT_TRANSLATE_NOOP("MainWindow", "&Redo"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+Shift+Z"),
-     QT_TRANSLATE_NOOP("MainWindow", "Make the change taken back again"), "redoChange", window, Enabled::ByHistory,
+    {Id::Undo, "undoAct", QT_TRANSLATE_NOOP("MainWindow", "&Undo"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+Z"),
+     QT_TRANSLATE_NOOP("MainWindow", "Take back the last change to the database"), &Book::undo, Enabled::ByHistory, Menu::Edit, false},
+    {Id::Redo, "redoAct", QT_TRANSLATE_NOOP("MainWindow", "&Redo"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+Shift+Z"),
+     QT_TRANSLATE_NOOP("MainWindow", "Make the change taken back again"), &Book::redo, Enabled::ByHistory,
      Menu::Edit, false},
-    {"findAct", QT_TRANSLATE_NOOP("MainWindow", "&Find"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+F"),
-     QT_TRANSLATE_NOOP("MainWindow", "Show only the transactions that match"), "findTransactions", window,
-     Enabled::WithBook, Menu::Edit, true},
+    {Id::Find, "findAct", QT_TRANSLATE_NOOP("MainWindow", "&Find"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+F"),
+     QT_TRANSLATE_NOOP("MainWindow", "Show only the transactions that match"), &FilterBar::open, Enabled::WithBook, Menu::Edit, true},
 
-    {"transCreateAct", QT_TRANSLATE_NOOP("MainWindow", "&Create"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+C"),
-     QT_TRANSLATE_NOOP("MainWindow", "Create a transaction"), "transCreate", window, Enabled::WithBook,
+    {Id::TransCreate, "transCreateAct", QT_TRANSLATE_NOOP("MainWindow", "&Create"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+C"),
+     QT_TRANSLATE_NOOP("MainWindow", "Create a transaction"), &MainWindow::transCreate, Enabled::WithBook,
      Menu::Transaction, false},
-    {"transDeleteAct", QT_TRANSLATE_NOOP("MainWindow", "&Delete"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+D"),
-     QT_TRANSLATE_NOOP("MainWindow", "Delete a transaction"), "transDelete", window, Enabled::WithBook,
+    {Id::TransDelete, "transDeleteAct", QT_TRANSLATE_NOOP("MainWindow", "&Delete"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+D"),
+     QT_TRANSLATE_NOOP("MainWindow", "Delete a transaction"), &MainWindow::transDelete, Enabled::WithBook,
      Menu::Transaction, false},
-    {"transModifyAct", QT_TRANSLATE_NOOP("MainWindow", "&Modify"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+M"),
-     QT_TRANSLATE_NOOP("MainWindow", "Modify a transaction"), "transModify", window, Enabled::WithBook,
+    {Id::TransModify, "transModifyAct", QT_TRANSLATE_NOOP("MainWindow", "&Modify"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+M"),
+     QT_TRANSLATE_NOOP("MainWindow", "Modify a transaction"), &MainWindow::transModify, Enabled::WithBook,
      Menu::Transaction, false},
-    {"transDeleteOneAct", QT_TRANSLATE_NOOP("MainWindow", "&Delete"), "",
-     QT_TRANSLATE_NOOP("MainWindow", "Delete this transaction"), "transDeleteOne", window, Enabled::WithBook,
+    {Id::TransDeleteOne, "transDeleteOneAct", QT_TRANSLATE_NOOP("MainWindow", "&Delete"), "",
+     QT_TRANSLATE_NOOP("MainWindow", "Delete this transaction"), &MainWindow::transDeleteOne, Enabled::WithBook,
      Menu::Context, false},
-    {"transModifyOneAct", QT_TRANSLATE_NOOP("MainWindow", "&Modify"), "",
-     QT_TRANSLATE_NOOP("MainWindow", "Modify this transaction"), "transModifyOne", window, Enabled::WithBook,
+    {Id::TransModifyOne, "transModifyOneAct", QT_TRANSLATE_NOOP("MainWindow", "&Modify"), "",
+     QT_TRANSLATE_NOOP("MainWindow", "Modify this transaction"), &MainWindow::transModifyOne, Enabled::WithBook,
      Menu::Context, false},
 
-    {"dbNameAct", QT_TRANSLATE_NOOP("MainWindow", "&Set the Database Name"), "",
-     QT_TRANSLATE_NOOP("MainWindow", "Set or modify the database name"), "dbDBName", window, Enabled::WithBook,
+    {Id::DbName, "dbNameAct", QT_TRANSLATE_NOOP("MainWindow", "&Set the Database Name"), "",
+     QT_TRANSLATE_NOOP("MainWindow", "Set or modify the database name"), &MainWindow::dbDBName, Enabled::WithBook,
      Menu::Database, false},
-    {"grandTotalAct", QT_TRANSLATE_NOOP("MainWindow", "&Grand Total"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+G"),
-     QT_TRANSLATE_NOOP("MainWindow", "Calculate grand total"), "dbGrandTotal", window, Enabled::WithBook,
+    {Id::GrandTotal, "grandTotalAct", QT_TRANSLATE_NOOP("MainWindow", "&Grand Total"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+G"),
+     QT_TRANSLATE_NOOP("MainWindow", "Calculate grand total"), &MainWindow::dbGrandTotal, Enabled::WithBook,
      Menu::Statistic, false},
-    {"budgetAct", QT_TRANSLATE_NOOP("MainWindow", "&Budget Analasis"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+B"),
-     QT_TRANSLATE_NOOP("MainWindow", "Analyze your budget plan"), "dbBudget", window, Enabled::WithBook,
+    {Id::Budget, "budgetAct", QT_TRANSLATE_NOOP("MainWindow", "&Budget Analasis"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+B"),
+     QT_TRANSLATE_NOOP("MainWindow", "Analyze your budget plan"), &MainWindow::dbBudget, Enabled::WithBook,
      Menu::Statistic, false},
-    {"percentageAct", QT_TRANSLATE_NOOP("MainWindow", "&Percentage Analysis"),
+    {Id::Percentage, "percentageAct", QT_TRANSLATE_NOOP("MainWindow", "&Percentage Analysis"),
      QT_TRANSLATE_NOOP("MainWindow", "Ctrl+P"),
-     QT_TRANSLATE_NOOP("MainWindow", "Analyze the percentage of each Income/Outgoing type"), "dbPercentage", window,
-     Enabled::WithBook, Menu::Statistic, false},
-    {"chartsAct", QT_TRANSLATE_NOOP("MainWindow", "C&harts"), "",
+     QT_TRANSLATE_NOOP("MainWindow", "Analyze the percentage of each Income/Outgoing type"), &MainWindow::dbPercentage, Enabled::WithBook, Menu::Statistic, false},
+    {Id::Charts, "chartsAct", QT_TRANSLATE_NOOP("MainWindow", "C&harts"), "",
      QT_TRANSLATE_NOOP("MainWindow",
                        "Show the shares of the chosen types and each month's income and outgoing as charts"),
-     "dbCharts", window, Enabled::WithBook, Menu::Statistic, false},
+     &MainWindow::dbCharts, Enabled::WithBook, Menu::Statistic, false},
 
-    {"aboutAct", QT_TRANSLATE_NOOP("MainWindow", "&About"), "",
-     QT_TRANSLATE_NOOP("MainWindow", "Show the application's About box"), "about", window, Enabled::Always,
+    {Id::About, "aboutAct", QT_TRANSLATE_NOOP("MainWindow", "&About"), "",
+     QT_TRANSLATE_NOOP("MainWindow", "Show the application's About box"), &MainWindow::about, Enabled::Always,
      Menu::Help, false},
-    {"aboutQtAct", QT_TRANSLATE_NOOP("MainWindow", "About &Qt"), "",
-     QT_TRANSLATE_NOOP("MainWindow", "Show the Qt library's About box"), "aboutQt", Receiver::Application,
-     Enabled::Always, Menu::Help, false},
-};
+    {Id::AboutQt, "aboutQtAct", QT_TRANSLATE_NOOP("MainWindow", "About &Qt"), "",
+     QT_TRANSLATE_NOOP("MainWindow", "Show the Qt library's About box"), &QApplication::aboutQt, Enabled::Always, Menu::Help, false},
+    };
+    static_assert(std::size(entries) == static_cast<std::size_t>(Id::Count));
+    static_assert(inIdOrder(entries), "the table lists the actions in the order of Id");
+    return entries;
+}
+
+namespace {
 
 // In the order of Menu. Statistic is a submenu of Database, after its
 // actions; the context menu has no title and no place in the bar.
@@ -114,38 +129,41 @@ QString translated(const char* source) {
     return *source ? QCoreApplication::translate("MainWindow", source) : QString();
 }
 
-// A slot named in the table that the receiver lacks is a mistake of the
-// table, found at the first start rather than by a dead menu item.
-void connectSlot(QAction* action, QObject* receiver, const char* slot) {
-    const QMetaObject* meta = receiver->metaObject();
-    for (int k = 0; k < meta->methodCount(); ++k) {
-        const QMetaMethod method = meta->method(k);
-        if (method.methodType() == QMetaMethod::Slot && method.parameterCount() == 0 &&
-            method.name() == QByteArray(slot)) {
-            QObject::connect(action, &QAction::triggered, receiver,
-                             [receiver, method] { method.invoke(receiver, Qt::DirectConnection); });
-            return;
-        }
-    }
-    qFatal("WindowActions: no slot %s", slot);
+// The action runs its entry's member of the window, the book, the find bar
+// or the application.
+void connectRun(QAction* action, const WindowActions::Run& run, const WindowActions::Receivers& to) {
+    std::visit(
+        [&](auto member) {
+            using Member = decltype(member);
+            if constexpr (std::is_same_v<Member, void (*)()>)
+                QObject::connect(action, &QAction::triggered, qApp, [member] { member(); });
+            else if constexpr (std::is_same_v<Member, void (Book::*)()>)
+                QObject::connect(action, &QAction::triggered, &to.book, [&book = to.book, member] { (book.*member)(); });
+            else if constexpr (std::is_same_v<Member, void (FilterBar::*)()>)
+                QObject::connect(action, &QAction::triggered, &to.filterBar,
+                                 [&bar = to.filterBar, member] { (bar.*member)(); });
+            else
+                QObject::connect(action, &QAction::triggered, &to.window,
+                                 [&window = to.window, member] { (window.*member)(); });
+        },
+        run);
 }
 
 }  // namespace
 
-std::span<const WindowActions::Entry> WindowActions::table() { return entries; }
-
 std::span<const WindowActions::MenuEntry> WindowActions::menus() { return menuEntries; }
 
-WindowActions::WindowActions(QWidget* window, QMenuBar* bar, QMenu* languageMenu) : QObject(window) {
+WindowActions::WindowActions(const Receivers& receivers, QMenuBar* bar, QMenu* languageMenu)
+    : QObject(&receivers.window) {
+    QWidget* window = &receivers.window;
     for (const MenuEntry& entry : menuEntries)
         menuList.append(entry.menu == Menu::Language ? languageMenu : new QMenu(window));
-    for (const Entry& entry : entries) {
+    for (const Entry& entry : table()) {
         auto* action = new QAction(window);
         action->setObjectName(QString::fromLatin1(entry.objectName));
         // Before any book is open; the history's actions wait for a step.
         action->setEnabled(entry.enabled == Enabled::Always);
-        connectSlot(action, entry.receiver == Receiver::Application ? static_cast<QObject*>(qApp) : window,
-                    entry.slot);
+        connectRun(action, entry.run, receivers);
         QMenu* shownIn = menu(entry.menu);
         if (entry.separatorBefore) shownIn->addSeparator();
         shownIn->addAction(action);
@@ -156,31 +174,27 @@ WindowActions::WindowActions(QWidget* window, QMenuBar* bar, QMenu* languageMenu
         bar->addMenu(menu(shown));
 }
 
-QAction* WindowActions::action(const char* objectName) const {
-    for (qsizetype k = 0; k < actions.size(); ++k)
-        if (std::strcmp(entries[k].objectName, objectName) == 0) return actions[k];
-    return nullptr;
-}
+QAction* WindowActions::action(Id which) const { return actions.at(static_cast<qsizetype>(which)); }
 
 QMenu* WindowActions::menu(Menu which) const { return menuList.at(static_cast<qsizetype>(which)); }
 
 QList<QAction*> WindowActions::actionsOf(Menu which) const {
     QList<QAction*> found;
     for (qsizetype k = 0; k < actions.size(); ++k)
-        if (entries[k].menu == which) found.append(actions[k]);
+        if (table()[k].menu == which) found.append(actions[k]);
     return found;
 }
 
 void WindowActions::enableBookActions(bool open) {
     for (qsizetype k = 0; k < actions.size(); ++k)
-        if (entries[k].enabled == Enabled::WithBook) actions[k]->setEnabled(open);
+        if (table()[k].enabled == Enabled::WithBook) actions[k]->setEnabled(open);
 }
 
 void WindowActions::retranslate() {
     for (qsizetype k = 0; k < actions.size(); ++k) {
-        actions[k]->setText(translated(entries[k].text));
-        actions[k]->setShortcut(QKeySequence(translated(entries[k].shortcut)));
-        actions[k]->setStatusTip(translated(entries[k].statusTip));
+        actions[k]->setText(translated(table()[k].text));
+        actions[k]->setShortcut(QKeySequence(translated(table()[k].shortcut)));
+        actions[k]->setStatusTip(translated(table()[k].statusTip));
     }
     for (const MenuEntry& entry : menuEntries)
         if (*entry.title) menu(entry.menu)->setTitle(translated(entry.title));

@@ -3,7 +3,11 @@
 #include <QList>
 #include <QObject>
 #include <span>
+#include <variant>
 
+class Book;
+class FilterBar;
+class MainWindow;
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -18,17 +22,35 @@ class WindowActions : public QObject {
 public:
     enum class Menu { File, Edit, Transaction, Database, Statistic, Language, Help, Context };
     enum class Enabled { Always, WithBook, ByHistory };
-    enum class Receiver { Window, Application };
+    // One a row of the table, in its order.
+    enum class Id {
+        New, Open, Save, SaveAs, Close, ImportCsv, ImportStatement, ExportCsv, Exit,
+        Undo, Redo, Find,
+        TransCreate, TransDelete, TransModify, TransDeleteOne, TransModifyOne,
+        DbName, GrandTotal, Budget, Percentage, Charts,
+        About, AboutQt,
+        Count
+    };
+    // What an action runs, taken by its address so that the compiler checks
+    // it: a slot of the window (Exit is its close), a command of the book or
+    // the find bar, or the application's About Qt.
+    using Run = std::variant<void (MainWindow::*)(), bool (MainWindow::*)(), bool (QWidget::*)(), void (Book::*)(),
+                             void (FilterBar::*)(), void (*)()>;
+    struct Receivers {
+        MainWindow& window;
+        Book& book;
+        FilterBar& filterBar;
+    };
 
     struct Entry {
+        Id id;
+        // The name tests and style sheets know the action by.
         const char* objectName;
         // Source texts in the "MainWindow" context; an empty shortcut is none.
         const char* text;
         const char* shortcut;
         const char* statusTip;
-        // The receiver's slot the action runs, by name.
-        const char* slot;
-        Receiver receiver;
+        Run run;
         Enabled enabled;
         Menu menu;
         bool separatorBefore;
@@ -41,11 +63,11 @@ public:
     static std::span<const Entry> table();
     static std::span<const MenuEntry> menus();
 
-    // The actions as children of window, connected to its slots, and the
-    // menus in its menu bar; the language menu is given, the others made.
-    WindowActions(QWidget* window, QMenuBar* bar, QMenu* languageMenu);
+    // The actions as children of the window, connected to what they run,
+    // and the menus in its menu bar; the language menu is given, the others made.
+    WindowActions(const Receivers& receivers, QMenuBar* bar, QMenu* languageMenu);
 
-    QAction* action(const char* objectName) const;
+    QAction* action(Id which) const;
     QMenu* menu(Menu which) const;
     // The actions of a menu, in its order (the context menu's too).
     QList<QAction*> actionsOf(Menu which) const;

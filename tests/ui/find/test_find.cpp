@@ -24,7 +24,7 @@
 #include "tests/support/booksupport.h"
 #include "tests/support/generatedbook.h"
 #include "ui/find/filterbar.h"
-#include "ui/find/foldedcomments.h"
+#include "ui/table/foldedcomments.h"
 #include "ui/window/mainwindow.h"
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/windowfixture.h"

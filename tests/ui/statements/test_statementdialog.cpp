@@ -20,7 +20,7 @@
 #include <functional>
 
 #include "core/accountdb.h"
-#include "ui/app/appidentity.h"
+#include "ui/book/applicationsettings.h"
 #include "tests/support/booksupport.h"
 #include "core/databaseformat.h"
 #include "text/statement.h"

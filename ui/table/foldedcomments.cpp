@@ -1,4 +1,4 @@
-#include "ui/find/foldedcomments.h"
+#include "ui/table/foldedcomments.h"
 
 #include <QChar>
 #include <algorithm>
@@ -6,7 +6,7 @@
 #include "core/accountdb.h"
 #include "text/big5codec.h"
 #include "text/big5text.h"
-#include "ui/table/transactioncolumns.h"
+#include "ui/book/transactioncolumns.h"
 #include "text/transactionsearch.h"
 
 using KestLib::AccountDB;

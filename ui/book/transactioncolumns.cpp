@@ -1,4 +1,4 @@
-#include "ui/table/transactioncolumns.h"
+#include "ui/book/transactioncolumns.h"
 
 #include <QCoreApplication>
 

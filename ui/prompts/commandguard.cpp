@@ -1,4 +1,4 @@
-#include "ui/window/commandguard.h"
+#include "ui/prompts/commandguard.h"
 
 #include "ui/prompts/warnuser.h"
 

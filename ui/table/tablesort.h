@@ -10,6 +10,10 @@ public:
         else
             column = clicked;
     }
+    void sortBy(int by, bool up) {
+        column = by;
+        ascending = up;
+    }
     int sortColumn() const { return column; }
     bool isAscending() const { return ascending; }
 
