@@ -19,6 +19,7 @@
 #include <string>
 
 #include "tests/support/coretestsupport.h"
+#include "ui/charts/chartlauncher.h"
 #include "ui/prompts/dialogprompts.h"
 #include "ui/statistics/grandtotaldialog.h"
 #include "ui/statistics/percentagedialog.h"
@@ -125,6 +126,7 @@ private slots:
             // Through the analysis, as OK shows its report.
             dialog->setPrompts(&prompts);
             dialog->setDB(&db);
+            ChartLauncher::serve(*dialog, prompts);
             setRange(*dialog, QDate(2004, 3, 1), QDate(2004, 3, 31));
             chooseTypes(*dialog, {"ALL"});
             prompts.text = report == "percentage" ? static_cast<PercentageDialog&>(*dialog).reportText()

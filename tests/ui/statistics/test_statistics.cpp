@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "core/accountdb.h"
+#include "ui/charts/chartlauncher.h"
 #include "ui/statistics/budgetdialog.h"
 #include "tests/support/coretestsupport.h"
 #include "ui/statistics/grandtotaldialog.h"
@@ -94,6 +95,7 @@ private:
         auto dialog = std::make_unique<Dialog>();
         dialog->setPrompts(&prompts);
         dialog->setDB(&db);
+        ChartLauncher::serve(*dialog, prompts);
         dialog->show();
         if (!QTest::qWaitForWindowExposed(dialog.get())) qFatal("dialog not shown");
         Dialog& shown = *dialog;
