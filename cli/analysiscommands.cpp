@@ -17,8 +17,8 @@ using KestLib::BudgetFigures;
 using KestLib::BudgetLine;
 using KestLib::InOutSelector;
 using KestLib::PercentageFigures;
+using KestLib::TypePercents;
 using KestLib::TypeShare;
-using KestLib::percentOf;
 using nlohmann::ordered_json;
 
 namespace {
@@ -88,20 +88,9 @@ int runTotal(const ReadOptions& options) {
 int runPercentage(const ReadOptions& options) {
     const AccountDB db = loadBook(options.book);
     const ResolvedSelection selection = resolveSelection(db, options.selection);
-    const PercentageFigures f = KestLib::percentageAnalysis(db, KestLib::chosenTypeIds(db, selection.choice),
-                                                            selection.choice.inOut, selection.choice.range);
-    const std::int64_t totalSum = f.totalIncome + f.totalOutgoing;
-    const std::int64_t selectedSum = f.selectedIncome + f.selectedOutgoing;
-
-    struct Shares {
-        double incomeSelected, incomeTotal, outgoingSelected, outgoingTotal, sumSelected, sumTotal;
-    };
-    auto sharesOf = [&](const TypeShare& line) {
-        const std::int64_t sum = line.income + line.outgoing;
-        return Shares{percentOf(line.income, f.selectedIncome),     percentOf(line.income, f.totalIncome),
-                      percentOf(line.outgoing, f.selectedOutgoing), percentOf(line.outgoing, f.totalOutgoing),
-                      percentOf(sum, selectedSum),                  percentOf(sum, totalSum)};
-    };
+    const PercentageFigures f = KestLib::percentageAnalysis(db, selection.choice);
+    const std::int64_t totalSum = f.totalSum();
+    const std::int64_t selectedSum = f.selectedSum();
 
     if (options.format == "json") {
         ordered_json out;
@@ -112,17 +101,17 @@ int runPercentage(const ReadOptions& options) {
         out["selected"] = {{"income", f.selectedIncome}, {"outgoing", f.selectedOutgoing}, {"sum", selectedSum}};
         out["types"] = ordered_json::array();
         for (const TypeShare& line : f.shares) {
-            const Shares s = sharesOf(line);
+            const TypePercents s = f.percentsOf(line);
             out["types"].push_back({{"type", typeDisplayName(db, line.typeId)},
                                     {"income", line.income},
-                                    {"income_selected_percent", percentValue(s.incomeSelected)},
-                                    {"income_total_percent", percentValue(s.incomeTotal)},
+                                    {"income_selected_percent", percentValue(s.income.ofSelected)},
+                                    {"income_total_percent", percentValue(s.income.ofTotal)},
                                     {"outgoing", line.outgoing},
-                                    {"outgoing_selected_percent", percentValue(s.outgoingSelected)},
-                                    {"outgoing_total_percent", percentValue(s.outgoingTotal)},
-                                    {"sum", line.income + line.outgoing},
-                                    {"sum_selected_percent", percentValue(s.sumSelected)},
-                                    {"sum_total_percent", percentValue(s.sumTotal)}});
+                                    {"outgoing_selected_percent", percentValue(s.outgoing.ofSelected)},
+                                    {"outgoing_total_percent", percentValue(s.outgoing.ofTotal)},
+                                    {"sum", line.sum()},
+                                    {"sum_selected_percent", percentValue(s.sum.ofSelected)},
+                                    {"sum_total_percent", percentValue(s.sum.ofTotal)}});
         }
         writeJson(out);
         return 0;
@@ -132,12 +121,12 @@ int runPercentage(const ReadOptions& options) {
             {"kind", "type", "income", "income_selected_percent", "income_total_percent", "outgoing",
              "outgoing_selected_percent", "outgoing_total_percent", "sum", "sum_selected_percent", "sum_total_percent"}};
         for (const TypeShare& line : f.shares) {
-            const Shares s = sharesOf(line);
+            const TypePercents s = f.percentsOf(line);
             rows.push_back({"type", typeDisplayName(db, line.typeId), std::to_string(line.income),
-                            percentText(s.incomeSelected), percentText(s.incomeTotal), std::to_string(line.outgoing),
-                            percentText(s.outgoingSelected), percentText(s.outgoingTotal),
-                            std::to_string(line.income + line.outgoing), percentText(s.sumSelected),
-                            percentText(s.sumTotal)});
+                            percentText(s.income.ofSelected), percentText(s.income.ofTotal),
+                            std::to_string(line.outgoing), percentText(s.outgoing.ofSelected),
+                            percentText(s.outgoing.ofTotal), std::to_string(line.sum()),
+                            percentText(s.sum.ofSelected), percentText(s.sum.ofTotal)});
         }
         rows.push_back({"selected", "", std::to_string(f.selectedIncome), "", "", std::to_string(f.selectedOutgoing),
                         "", "", std::to_string(selectedSum), "", ""});
@@ -166,12 +155,12 @@ int runPercentage(const ReadOptions& options) {
                      {"% selected", right},
                      {"% total", right}});
     for (const TypeShare& line : f.shares) {
-        const Shares s = sharesOf(line);
-        lines.addRow({typeDisplayName(db, line.typeId), std::to_string(line.income), percentText(s.incomeSelected) + "%",
-                      percentText(s.incomeTotal) + "%", std::to_string(line.outgoing),
-                      percentText(s.outgoingSelected) + "%", percentText(s.outgoingTotal) + "%",
-                      std::to_string(line.income + line.outgoing), percentText(s.sumSelected) + "%",
-                      percentText(s.sumTotal) + "%"});
+        const TypePercents s = f.percentsOf(line);
+        lines.addRow({typeDisplayName(db, line.typeId), std::to_string(line.income),
+                      percentText(s.income.ofSelected) + "%", percentText(s.income.ofTotal) + "%",
+                      std::to_string(line.outgoing), percentText(s.outgoing.ofSelected) + "%",
+                      percentText(s.outgoing.ofTotal) + "%", std::to_string(line.sum()),
+                      percentText(s.sum.ofSelected) + "%", percentText(s.sum.ofTotal) + "%"});
     }
     writeOut(rangeText(selection) + "\n" + totals.render() + "\n" + lines.render());
     return 0;
@@ -188,25 +177,15 @@ int runBudget(const BudgetOptions& options) {
     } else {
         today = parseDateOption("--today", options.today);
     }
-    const std::int32_t todayCode = KestLib::packDate(today.year, today.month, today.day);
-    const KestLib::DateRange period = selection.choice.range;
-    if (!period.takes(todayCode))
+    // Without --from the period reaches back to the first day of the calendar.
+    const auto period =
+        KestLib::BudgetPeriod::of(selection.choice.range, KestLib::packDate(today.year, today.month, today.day));
+    if (!period.isInOrder())
         throw CliFailure(CliFailure::Usage, "--today " + PwText::isoDate(today.year, today.month, today.day) +
                                                 " is outside the budget period");
-    const QDate todayDate(today.year, today.month, today.day);
-    const QDate lastDate(selection.to->year, selection.to->month, selection.to->day);
-    const int days = static_cast<int>(todayDate.daysTo(lastDate)) + 1;
-
-    // Without --from the period reaches back to the first day of the calendar.
-    const std::int32_t from = selection.from ? period.first : KestLib::packDate(1, 1, 1);
-    BudgetFigures f =
-        KestLib::budgetAnalysis(db, KestLib::chosenTypeIds(db, selection.choice), {from, period.last, todayCode});
-    if (options.budget) {
-        // A budget for the whole period, in place of the income booked.
-        f.totalBudget = *options.budget;
-        f.totalRemain = f.totalBudget - f.totalOutgoing;
-        f.totalAveragePerDay = f.totalRemain / days;
-    }
+    BudgetFigures f = KestLib::budgetAnalysis(db, selection.choice, period);
+    if (options.budget) f.setTotalBudget(*options.budget);
+    const std::int64_t days = f.days;
 
     const std::string todayText = PwText::isoDate(today.year, today.month, today.day);
     if (options.read.format == "json") {

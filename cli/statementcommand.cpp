@@ -21,13 +21,9 @@ namespace {
 
 constexpr int previewRows = 10;
 
-std::string_view trimmedView(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) text.remove_suffix(1);
-    return text;
-}
-
-std::string trimmed(std::string_view text) { return std::string(trimmedView(text)); }
+// A name from the command line or a header, without the blanks around it
+// (a header's last name may keep the \r of its line end).
+std::string trimmedName(std::string_view text) { return std::string(PwText::trimmed(text, PwText::Blanks::withLineEnds)); }
 
 bool takesStatementOptions(const ImportOptions& options) {
     return !options.map.empty() || options.dateFormat != "auto" || options.decimalComma ||
@@ -81,7 +77,7 @@ StatementField fieldNamed(const std::string& name) {
 // The column a --map names: a header's name (case aside) before a number.
 std::size_t columnNamed(const std::string& name, const std::vector<std::string>& columnNames) {
     for (std::size_t k = 0; k < columnNames.size(); ++k)
-        if (PwText::asciiLowered(trimmed(columnNames[k])) == PwText::asciiLowered(name)) return k;
+        if (PwText::asciiLowered(trimmedName(columnNames[k])) == PwText::asciiLowered(name)) return k;
     const bool digits = !name.empty() && name.find_first_not_of("0123456789") == std::string::npos && name.size() < 6;
     if (digits && std::stoul(name) >= 1 && std::stoul(name) <= columnNames.size()) return std::stoul(name) - 1;
     std::string known;
@@ -99,13 +95,13 @@ std::vector<StatementField> mappedColumns(const std::vector<std::string>& maps,
         std::string_view rest = map;
         while (!rest.empty()) {
             const std::size_t comma = rest.find(',');
-            const std::string pair = trimmed(rest.substr(0, comma));
+            const std::string pair = trimmedName(rest.substr(0, comma));
             rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
             const std::size_t equals = pair.find('=');
             if (equals == std::string::npos)
                 throw CliFailure(CliFailure::Usage, "--map: \"" + pair + "\" is not FIELD=COLUMN");
-            const StatementField field = fieldNamed(trimmed(pair.substr(0, equals)));
-            columns[columnNamed(trimmed(pair.substr(equals + 1)), columnNames)] = field;
+            const StatementField field = fieldNamed(trimmedName(pair.substr(0, equals)));
+            columns[columnNamed(trimmedName(pair.substr(equals + 1)), columnNames)] = field;
         }
     }
     return columns;
@@ -162,7 +158,7 @@ bool takesBookCsv(const ImportOptions& options, std::string_view bytes) {
         if (!record.isBlank()) break;
     if (record.fields.empty() || record.fault != PwText::CsvRecord::Fault::None) return false;
     for (const std::string_view field : record.fields) {
-        const std::string_view name = trimmedView(field);
+        const std::string_view name = PwText::trimmed(field, PwText::Blanks::withLineEnds);
         if (std::none_of(std::begin(PwText::csvHeader), std::end(PwText::csvHeader),
                          [&](const char* column) { return PwText::equalsIgnoringCase(name, column); }))
             return false;

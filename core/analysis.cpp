@@ -6,6 +6,7 @@
 #include <deque>
 #include <optional>
 
+#include "core/calendar.h"
 #include "core/errormsg.h"
 #include "core/typeidtable.h"
 
@@ -22,15 +23,14 @@ void requireStoredTypes(const AccountDB& db, const std::vector<int>& typeIds) {
         if (id < 0 || id >= TypeIdTable::capacity || !stored.test(id)) throw ErrorMsg(ErrorCode::noType);
 }
 
-// The day number of a packDate code, for counting the days between two codes.
-std::chrono::sys_days dayOf(std::int32_t code) {
+// The day number of a packDate code, for counting the days between two
+// codes; none when the code names no calendar day.
+std::optional<std::chrono::sys_days> dayOf(std::int32_t code) {
     const std::optional<DateDigits> digits = unpackDate(code);
-    if (!digits) throw ErrorMsg(ErrorCode::badBudgetPeriod);
-    const std::chrono::year_month_day date{std::chrono::year{digits->year},
-                                           std::chrono::month{static_cast<unsigned>(digits->month)},
-                                           std::chrono::day{static_cast<unsigned>(digits->day)}};
-    if (!date.ok()) throw ErrorMsg(ErrorCode::badBudgetPeriod);
-    return std::chrono::sys_days{date};
+    if (!digits || !isCalendarDate(digits->year, digits->month, digits->day)) return std::nullopt;
+    return std::chrono::sys_days{std::chrono::year_month_day{std::chrono::year{digits->year},
+                                                             std::chrono::month{static_cast<unsigned>(digits->month)},
+                                                             std::chrono::day{static_cast<unsigned>(digits->day)}}};
 }
 
 // Months counted from the year 0: year × 12 + month − 1, or -1 when the
@@ -128,6 +128,16 @@ std::int64_t grandTotal(const AccountDB& db, const std::vector<int>& typeIds, In
     return balance;
 }
 
+TypePercents PercentageFigures::percentsOf(const TypeShare& share) const {
+    return {{percentOf(share.income, selectedIncome), percentOf(share.income, totalIncome)},
+            {percentOf(share.outgoing, selectedOutgoing), percentOf(share.outgoing, totalOutgoing)},
+            {percentOf(share.sum(), selectedSum()), percentOf(share.sum(), totalSum())}};
+}
+
+PercentageFigures percentageAnalysis(const AccountDB& db, const Selection& selection) {
+    return percentageAnalysis(db, chosenTypeIds(db, selection), selection.inOut, selection.range);
+}
+
 PercentageFigures percentageAnalysis(const AccountDB& db, const std::vector<int>& typeIds, InOutSelector inOut,
                                      DateRange range) {
     requireStoredTypes(db, typeIds);
@@ -168,21 +178,46 @@ std::vector<MonthSums> monthlyInOut(const AccountDB& db, const std::vector<int>&
     return monthlyInOutOf(db, chosen);
 }
 
+std::vector<MonthSums> monthlyInOut(const AccountDB& db, const Selection& selection) {
+    return monthlyInOutOf(db, selection);
+}
+
 double percentOf(std::int64_t part, std::int64_t whole) {
     if (whole == 0) return 0.0;
     return static_cast<double>(part) * 100.0 / static_cast<double>(whole);
 }
 
+BudgetPeriod BudgetPeriod::of(DateRange range, std::int32_t today) {
+    return {range.first == -1 ? packDate(1, 1, 1) : range.first, range.last, today};
+}
+
+bool BudgetPeriod::isInOrder() const { return daysLeft() > 0; }
+
+std::int64_t BudgetPeriod::daysLeft() const {
+    const std::optional<std::chrono::sys_days> first = dayOf(from);
+    const std::optional<std::chrono::sys_days> last = dayOf(to);
+    const std::optional<std::chrono::sys_days> now = dayOf(today);
+    if (!first || !last || !now || *now < *first || *last < *now) return 0;
+    return (*last - *now).count() + 1;
+}
+
+void BudgetFigures::setTotalBudget(std::int64_t budget) {
+    totalBudget = budget;
+    totalRemain = totalBudget - totalOutgoing;
+    totalAveragePerDay = totalRemain / days;
+}
+
+BudgetFigures budgetAnalysis(const AccountDB& db, const Selection& selection, BudgetPeriod period) {
+    return budgetAnalysis(db, chosenTypeIds(db, selection), period);
+}
+
 BudgetFigures budgetAnalysis(const AccountDB& db, const std::vector<int>& typeIds, BudgetPeriod period) {
-    const std::chrono::sys_days from = dayOf(period.from);
-    const std::chrono::sys_days to = dayOf(period.to);
-    const std::chrono::sys_days today = dayOf(period.today);
-    if (today < from || to < today) throw ErrorMsg(ErrorCode::badBudgetPeriod);
+    if (!period.isInOrder()) throw ErrorMsg(ErrorCode::badBudgetPeriod);
     requireStoredTypes(db, typeIds);
 
     BudgetFigures figures;
     // Today and the last day both still count as days to spend on.
-    figures.days = (to - today).count() + 1;
+    figures.days = period.daysLeft();
     const auto sums = db.sumByType(DateRange{period.from, period.today});
     figures.lines.reserve(typeIds.size());
     for (int id : typeIds) {
@@ -198,8 +233,7 @@ BudgetFigures budgetAnalysis(const AccountDB& db, const std::vector<int>& typeId
         figures.totalOutgoing += line.outgoing;
         figures.lines.push_back(line);
     }
-    figures.totalRemain = figures.totalBudget - figures.totalOutgoing;
-    figures.totalAveragePerDay = figures.totalRemain / figures.days;
+    figures.setTotalBudget(figures.totalBudget);
     return figures;
 }
 

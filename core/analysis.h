@@ -39,6 +39,18 @@ struct TypeShare {
     std::int64_t sum() const { return income + outgoing; }
 };
 
+// A figure as a part of the chosen types' and of every type's, in percent.
+struct SharePercents {
+    double ofSelected = 0;
+    double ofTotal = 0;
+};
+// A type's income, outgoing and their sum each as such a part.
+struct TypePercents {
+    SharePercents income;
+    SharePercents outgoing;
+    SharePercents sum;
+};
+
 struct PercentageFigures {
     // Over every type of the database.
     std::int64_t totalIncome = 0;
@@ -53,10 +65,14 @@ struct PercentageFigures {
     std::int64_t selectedSum() const { return selectedIncome + selectedOutgoing; }
     // Income less outgoing of the chosen types: their grand total.
     std::int64_t selectedBalance() const { return selectedIncome - selectedOutgoing; }
+    // The parts share has of these figures.
+    TypePercents percentsOf(const TypeShare& share) const;
 };
 
 PercentageFigures percentageAnalysis(const AccountDB& db, const std::vector<int>& typeIds, InOutSelector inOut,
                                      DateRange range);
+// Over the types the selection takes, in the database's order.
+PercentageFigures percentageAnalysis(const AccountDB& db, const Selection& selection);
 
 // The income and outgoing (a positive figure) of one calendar month.
 struct MonthSums {
@@ -78,6 +94,8 @@ std::vector<MonthSums> monthlyInOut(const AccountDB& db, InOutSelector inOut, Da
 // The same over the listed types only; an id listed twice still counts once.
 std::vector<MonthSums> monthlyInOut(const AccountDB& db, const std::vector<int>& typeIds, InOutSelector inOut,
                                     DateRange range);
+// The same over the transactions the selection takes.
+std::vector<MonthSums> monthlyInOut(const AccountDB& db, const Selection& selection);
 
 // part × 100 ÷ whole in floating point; 0 when whole is 0.
 double percentOf(std::int64_t part, std::int64_t whole);
@@ -88,6 +106,16 @@ struct BudgetPeriod {
     std::int32_t from = 0;
     std::int32_t to = 0;
     std::int32_t today = 0;
+
+    // The period of range up to today; an open first bound reaches back to
+    // the first day of the calendar, an open last one leaves no period.
+    static BudgetPeriod of(DateRange range, std::int32_t today);
+    // Real dates in the order from ≤ today ≤ to: a day is left to spread
+    // the remainder over.
+    bool isInOrder() const;
+    // The days left to spend on, today and `to` both counted; 0 when the
+    // period is not in order.
+    std::int64_t daysLeft() const;
 };
 
 // A type's budget is its income and its spending its outgoing (positive),
@@ -109,11 +137,18 @@ struct BudgetFigures {
     std::int64_t totalOutgoing = 0;
     std::int64_t totalRemain = 0;
     std::int64_t totalAveragePerDay = 0;
+
+    // A budget for the whole period in place of the income booked: the
+    // total's remainder and its average follow, the types' lines stay.
+    void setTotalBudget(std::int64_t budget);
 };
 
 // Refuses a period whose codes are not real dates in the order from ≤ today
 // ≤ to, which would leave no day to spread the remainder over.
 BudgetFigures budgetAnalysis(const AccountDB& db, const std::vector<int>& typeIds, BudgetPeriod period);
+// The same over the types the selection takes, in the database's order;
+// the period alone decides the dates, and both directions count.
+BudgetFigures budgetAnalysis(const AccountDB& db, const Selection& selection, BudgetPeriod period);
 
 // The positions of the records with the earliest and the latest date among
 // those accept(record) takes; none when it takes none. Date keys order as

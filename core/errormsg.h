@@ -1,6 +1,9 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace KestLib {
@@ -27,7 +30,9 @@ enum class ErrorCode {
     badBudgetPeriod,
     typeExists,       // subject(): the name, as stored
     notEnoughMemory,  // path(): the file that didn't fit
+    // A new code goes last, named in errorCodeCount below, with its text in errorTexts.
 };
+inline constexpr std::size_t errorCodeCount = static_cast<std::size_t>(ErrorCode::notEnoughMemory) + 1;
 
 // The core's only exception. Every core operation that fails throws one of
 // these by value, with its code and a fixed English message, before it
@@ -36,13 +41,13 @@ enum class ErrorCode {
 // the message stays the fixed one.
 class ErrorMsg {
 public:
-    explicit ErrorMsg(ErrorCode code) : code_(code), text(messageOf(code, {}, {})) {}
+    explicit ErrorMsg(ErrorCode code) : code_(code), text(messageOf(code, {})) {}
     ErrorMsg(ErrorCode code, std::string path, int systemError)
-        : code_(code), text(messageOf(code, {}, path)), file(std::move(path)), error(systemError) {}
+        : code_(code), text(messageOf(code, path)), file(std::move(path)), error(systemError) {}
     // The name given to a new type is taken by another.
     static ErrorMsg typeExists(std::string name) {
         ErrorMsg failure(ErrorCode::typeExists);
-        failure.text = messageOf(ErrorCode::typeExists, name, {});
+        failure.text = messageOf(ErrorCode::typeExists, name);
         failure.name = std::move(name);
         return failure;
     }
@@ -59,7 +64,8 @@ public:
     int systemError() const { return error; }
 
 private:
-    static std::string messageOf(ErrorCode code, const std::string& name, const std::string& path);
+    // The message of code with subject in the place of its "%1".
+    static std::string messageOf(ErrorCode code, const std::string& subject);
 
     ErrorCode code_;
     std::string text;
@@ -68,53 +74,57 @@ private:
     int error = 0;
 };
 
-// The messages, spelled once. The GUI shows them as they are and uses them as
-// translation keys, so their wording must not change.
+// The core's messages by their code, spelled once. "%1" stands for what the
+// message is about: the name of typeExists, the file of notEnoughMemory. The
+// GUI shows them as they are and uses them, "%1" and all, as translation
+// keys, so their wording must not change.
+struct ErrorText {
+    ErrorCode code;
+    std::string_view text;
+};
+inline constexpr std::array<ErrorText, errorCodeCount> errorTexts = {{
+    {ErrorCode::outOfBound, "Array out of bound"},
+    {ErrorCode::typeInUse, "There are still other transactions use this type"},
+    {ErrorCode::noType, "No transaction type"},
+    {ErrorCode::noIndex, "The transaction index is not exist"},
+    {ErrorCode::fileOpen, "File open error"},
+    {ErrorCode::notDatabase, "Not Pennywell database file"},
+    {ErrorCode::wrongVersion, "This PWDB file is correspond with this program"},
+    {ErrorCode::tooManyTypes, "Too many transaction types"},
+    {ErrorCode::damaged, "Damaged Pennywell database file"},
+    {ErrorCode::fileWrite, "File write error"},
+    {ErrorCode::nameTooLong, "The database name is longer than 255 bytes"},
+    {ErrorCode::typeNameTooLong, "A type name is longer than 255 bytes"},
+    {ErrorCode::commentTooLong, "A comment is longer than 255 bytes"},
+    {ErrorCode::noIndexLeft, "No transaction index left"},
+    {ErrorCode::indexInUse, "The transaction index is in use"},
+    {ErrorCode::backupNameTooLong, "The backup file's name would be longer than 255 bytes"},
+    {ErrorCode::badBudgetPeriod, "From, Today and To must be dates in this order"},
+    {ErrorCode::typeExists, "The type %1 has existed"},
+    {ErrorCode::notEnoughMemory, "not enough memory to read %1"},
+}};
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < errorTexts.size(); ++i)
+            if (static_cast<std::size_t>(errorTexts[i].code) != i) return false;
+        return true;
+    }(),
+    "errorTexts holds every code once, in the order of ErrorCode");
+
+// The message of code as the core spells it, with "%1" where its subject goes.
+constexpr std::string_view errorText(ErrorCode code) { return errorTexts[static_cast<std::size_t>(code)].text; }
+
+// The three messages the window's tests compare with what it shows, by name.
 namespace Msg {
-inline constexpr const char* outOfBound = "Array out of bound";
-inline constexpr const char* typeInUse = "There are still other transactions use this type";
-inline constexpr const char* noType = "No transaction type";
-inline constexpr const char* noIndex = "The transaction index is not exist";
-inline constexpr const char* fileOpen = "File open error";
-inline constexpr const char* notDatabase = "Not Pennywell database file";
-inline constexpr const char* wrongVersion = "This PWDB file is correspond with this program";
-inline constexpr const char* tooManyTypes = "Too many transaction types";
-inline constexpr const char* damaged = "Damaged Pennywell database file";
-inline constexpr const char* fileWrite = "File write error";
-inline constexpr const char* nameTooLong = "The database name is longer than 255 bytes";
-inline constexpr const char* typeNameTooLong = "A type name is longer than 255 bytes";
-inline constexpr const char* commentTooLong = "A comment is longer than 255 bytes";
-inline constexpr const char* noIndexLeft = "No transaction index left";
-inline constexpr const char* indexInUse = "The transaction index is in use";
-inline constexpr const char* backupNameTooLong = "The backup file's name would be longer than 255 bytes";
-inline constexpr const char* badBudgetPeriod = "From, Today and To must be dates in this order";
-inline std::string typeExists(const std::string& name) { return "The type " + name + " has existed"; }
-inline std::string notEnoughMemory(const std::string& file) { return "not enough memory to read " + file; }
+inline constexpr const char* fileOpen = errorText(ErrorCode::fileOpen).data();
+inline constexpr const char* notDatabase = errorText(ErrorCode::notDatabase).data();
+inline constexpr const char* wrongVersion = errorText(ErrorCode::wrongVersion).data();
 }  // namespace Msg
 
-inline std::string ErrorMsg::messageOf(ErrorCode code, const std::string& name, const std::string& path) {
-    switch (code) {
-    case ErrorCode::outOfBound: return Msg::outOfBound;
-    case ErrorCode::typeInUse: return Msg::typeInUse;
-    case ErrorCode::noType: return Msg::noType;
-    case ErrorCode::noIndex: return Msg::noIndex;
-    case ErrorCode::fileOpen: return Msg::fileOpen;
-    case ErrorCode::notDatabase: return Msg::notDatabase;
-    case ErrorCode::wrongVersion: return Msg::wrongVersion;
-    case ErrorCode::tooManyTypes: return Msg::tooManyTypes;
-    case ErrorCode::damaged: return Msg::damaged;
-    case ErrorCode::fileWrite: return Msg::fileWrite;
-    case ErrorCode::nameTooLong: return Msg::nameTooLong;
-    case ErrorCode::typeNameTooLong: return Msg::typeNameTooLong;
-    case ErrorCode::commentTooLong: return Msg::commentTooLong;
-    case ErrorCode::noIndexLeft: return Msg::noIndexLeft;
-    case ErrorCode::indexInUse: return Msg::indexInUse;
-    case ErrorCode::backupNameTooLong: return Msg::backupNameTooLong;
-    case ErrorCode::badBudgetPeriod: return Msg::badBudgetPeriod;
-    case ErrorCode::typeExists: return Msg::typeExists(name);
-    case ErrorCode::notEnoughMemory: return Msg::notEnoughMemory(path);
-    }
-    return {};
+inline std::string ErrorMsg::messageOf(ErrorCode code, const std::string& subject) {
+    std::string message(errorText(code));
+    if (const std::size_t at = message.find("%1"); at != std::string::npos) message.replace(at, 2, subject);
+    return message;
 }
 
 }  // namespace KestLib

@@ -693,12 +693,17 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
         <translation>Es ist keine Buchungsnummer mehr frei</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="46"/>
+        <location filename="../ui/book/coremessages.cpp" line="44"/>
+        <source>From, Today and To must be dates in this order</source>
+        <translation>Von, Heute und Bis müssen Datumsangaben in dieser Reihenfolge sein</translation>
+    </message>
+    <message>
+        <location filename="../ui/book/coremessages.cpp" line="45"/>
         <source>The type %1 has existed</source>
         <translation>Die Kategorie „%1“ gibt es bereits</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="116"/>
+        <location filename="../ui/book/coremessages.cpp" line="122"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s path, then why the system refused it (&quot;Permission denied&quot;)</extracomment>
         <translation>%1: %2</translation>
@@ -1113,52 +1118,52 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Die Buchungsnummer ist bereits vergeben</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="95"/>
+        <location filename="../ui/book/coremessages.cpp" line="101"/>
         <source>No such file or folder</source>
         <translation>Datei oder Ordner nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="96"/>
+        <location filename="../ui/book/coremessages.cpp" line="102"/>
         <source>Permission denied</source>
         <translation>Zugriff verweigert</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="97"/>
+        <location filename="../ui/book/coremessages.cpp" line="103"/>
         <source>Operation not permitted</source>
         <translation>Vorgang nicht zulässig</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="98"/>
+        <location filename="../ui/book/coremessages.cpp" line="104"/>
         <source>Is a folder</source>
         <translation>Ist ein Ordner</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="99"/>
+        <location filename="../ui/book/coremessages.cpp" line="105"/>
         <source>Not a folder</source>
         <translation>Ist kein Ordner</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="100"/>
+        <location filename="../ui/book/coremessages.cpp" line="106"/>
         <source>Disk full</source>
         <translation>Datenträger voll</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="101"/>
+        <location filename="../ui/book/coremessages.cpp" line="107"/>
         <source>Disk quota exceeded</source>
         <translation>Speicherkontingent überschritten</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="102"/>
+        <location filename="../ui/book/coremessages.cpp" line="108"/>
         <source>File too large</source>
         <translation>Datei zu groß</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="103"/>
+        <location filename="../ui/book/coremessages.cpp" line="109"/>
         <source>Read-only file system</source>
         <translation>Schreibgeschütztes Dateisystem</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="104"/>
+        <location filename="../ui/book/coremessages.cpp" line="110"/>
         <source>Input/output error</source>
         <translation>Ein-/Ausgabefehler</translation>
     </message>
@@ -1276,7 +1281,7 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Der Name der Sicherungsdatei wäre länger als 255 Byte</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="47"/>
+        <location filename="../ui/book/coremessages.cpp" line="46"/>
         <source>not enough memory to read %1</source>
         <translation>nicht genug Arbeitsspeicher, um %1 zu lesen</translation>
     </message>

@@ -693,12 +693,17 @@ Do you want to replace it with the CSV?</translation>
         <translation>No transaction index left</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="46"/>
+        <location filename="../ui/book/coremessages.cpp" line="44"/>
+        <source>From, Today and To must be dates in this order</source>
+        <translation>From, Today and To must be dates in this order</translation>
+    </message>
+    <message>
+        <location filename="../ui/book/coremessages.cpp" line="45"/>
         <source>The type %1 has existed</source>
         <translation>The type %1 has existed</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="116"/>
+        <location filename="../ui/book/coremessages.cpp" line="122"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s path, then why the system refused it (&quot;Permission denied&quot;)</extracomment>
         <translation>%1: %2</translation>
@@ -1113,52 +1118,52 @@ Do you want to override it?</translation>
         <translation>The transaction index is in use</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="95"/>
+        <location filename="../ui/book/coremessages.cpp" line="101"/>
         <source>No such file or folder</source>
         <translation>No such file or folder</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="96"/>
+        <location filename="../ui/book/coremessages.cpp" line="102"/>
         <source>Permission denied</source>
         <translation>Permission denied</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="97"/>
+        <location filename="../ui/book/coremessages.cpp" line="103"/>
         <source>Operation not permitted</source>
         <translation>Operation not permitted</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="98"/>
+        <location filename="../ui/book/coremessages.cpp" line="104"/>
         <source>Is a folder</source>
         <translation>Is a folder</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="99"/>
+        <location filename="../ui/book/coremessages.cpp" line="105"/>
         <source>Not a folder</source>
         <translation>Not a folder</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="100"/>
+        <location filename="../ui/book/coremessages.cpp" line="106"/>
         <source>Disk full</source>
         <translation>Disk full</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="101"/>
+        <location filename="../ui/book/coremessages.cpp" line="107"/>
         <source>Disk quota exceeded</source>
         <translation>Disk quota exceeded</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="102"/>
+        <location filename="../ui/book/coremessages.cpp" line="108"/>
         <source>File too large</source>
         <translation>File too large</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="103"/>
+        <location filename="../ui/book/coremessages.cpp" line="109"/>
         <source>Read-only file system</source>
         <translation>Read-only file system</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="104"/>
+        <location filename="../ui/book/coremessages.cpp" line="110"/>
         <source>Input/output error</source>
         <translation>Input/output error</translation>
     </message>
@@ -1276,7 +1281,7 @@ Do you want to override it?</translation>
         <translation>The backup file&apos;s name would be longer than 255 bytes</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="47"/>
+        <location filename="../ui/book/coremessages.cpp" line="46"/>
         <source>not enough memory to read %1</source>
         <translation>not enough memory to read %1</translation>
     </message>

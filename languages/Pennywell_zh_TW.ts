@@ -690,12 +690,17 @@ Do you want to replace it with the CSV?</source>
         <translation>已經沒有可用的交易編號</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="46"/>
+        <location filename="../ui/book/coremessages.cpp" line="44"/>
+        <source>From, Today and To must be dates in this order</source>
+        <translation>起始日、今天與結束日必須是依此順序排列的日期</translation>
+    </message>
+    <message>
+        <location filename="../ui/book/coremessages.cpp" line="45"/>
         <source>The type %1 has existed</source>
         <translation>類別「%1」已經存在</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="116"/>
+        <location filename="../ui/book/coremessages.cpp" line="122"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s path, then why the system refused it (&quot;Permission denied&quot;)</extracomment>
         <translation>%1：%2</translation>
@@ -1109,52 +1114,52 @@ Do you want to override it?</source>
         <translation>交易編號已被使用</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="95"/>
+        <location filename="../ui/book/coremessages.cpp" line="101"/>
         <source>No such file or folder</source>
         <translation>找不到檔案或資料夾</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="96"/>
+        <location filename="../ui/book/coremessages.cpp" line="102"/>
         <source>Permission denied</source>
         <translation>權限不足</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="97"/>
+        <location filename="../ui/book/coremessages.cpp" line="103"/>
         <source>Operation not permitted</source>
         <translation>不允許此操作</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="98"/>
+        <location filename="../ui/book/coremessages.cpp" line="104"/>
         <source>Is a folder</source>
         <translation>這是資料夾</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="99"/>
+        <location filename="../ui/book/coremessages.cpp" line="105"/>
         <source>Not a folder</source>
         <translation>這不是資料夾</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="100"/>
+        <location filename="../ui/book/coremessages.cpp" line="106"/>
         <source>Disk full</source>
         <translation>磁碟已滿</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="101"/>
+        <location filename="../ui/book/coremessages.cpp" line="107"/>
         <source>Disk quota exceeded</source>
         <translation>已超過磁碟配額</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="102"/>
+        <location filename="../ui/book/coremessages.cpp" line="108"/>
         <source>File too large</source>
         <translation>檔案太大</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="103"/>
+        <location filename="../ui/book/coremessages.cpp" line="109"/>
         <source>Read-only file system</source>
         <translation>唯讀檔案系統</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="104"/>
+        <location filename="../ui/book/coremessages.cpp" line="110"/>
         <source>Input/output error</source>
         <translation>輸入/輸出錯誤</translation>
     </message>
@@ -1272,7 +1277,7 @@ Do you want to override it?</source>
         <translation>備份檔的名稱會超過 255 個位元組</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="47"/>
+        <location filename="../ui/book/coremessages.cpp" line="46"/>
         <source>not enough memory to read %1</source>
         <translation>記憶體不足，無法讀取 %1</translation>
     </message>

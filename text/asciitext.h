@@ -27,10 +27,28 @@ inline bool startsWithIgnoringCase(std::string_view text, std::string_view prefi
     return text.size() >= prefix.size() && equalsIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
-// Without the spaces and tabs around it.
-inline std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+// The blanks a trim takes away: spaces and tabs always; the line ends a
+// statement's field may span; or the no-break space (UTF-8) some banks pad
+// and group numbers with.
+enum class Blanks { spaceAndTab, withLineEnds, withNoBreakSpace };
+
+// Without the blanks around it.
+inline std::string_view trimmed(std::string_view text, Blanks blanks) {
+    const auto isBlank = [blanks](char c) {
+        return c == ' ' || c == '\t' || (blanks == Blanks::withLineEnds && (c == '\r' || c == '\n'));
+    };
+    constexpr std::string_view noBreakSpace = "\xC2\xA0";
+    const bool noBreak = blanks == Blanks::withNoBreakSpace;
+    while (!text.empty()) {
+        if (isBlank(text.front())) text.remove_prefix(1);
+        else if (noBreak && text.starts_with(noBreakSpace)) text.remove_prefix(noBreakSpace.size());
+        else break;
+    }
+    while (!text.empty()) {
+        if (isBlank(text.back())) text.remove_suffix(1);
+        else if (noBreak && text.ends_with(noBreakSpace)) text.remove_suffix(noBreakSpace.size());
+        else break;
+    }
     return text;
 }
 

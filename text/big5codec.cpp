@@ -105,15 +105,19 @@ bool Big5Codec::utf8ToBig5(std::string_view utf8, std::string& big5) {
         return true;
     }
     if (!isValidUtf8(utf8)) return false;
-    const QString text = QString::fromUtf8(viewOf(utf8));
-    bool ok = false;
-    const QByteArray bytes = encode(text, ok);
-    if (!ok) return false;
-    // Some characters reach Big5 only as a look-alike; those don't come back.
-    const QString back = decode(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), ok);
-    if (!ok || back != text) return false;
+    QByteArray bytes;
+    if (!textToBig5(QString::fromUtf8(viewOf(utf8)), bytes)) return false;
     big5.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     return true;
+}
+
+bool Big5Codec::textToBig5(const QString& text, QByteArray& big5) {
+    bool ok = false;
+    big5 = encode(text, ok);
+    if (!ok) return false;
+    // Some characters reach Big5 only as a look-alike; those don't come back.
+    const QString back = decode(std::string_view(big5.constData(), static_cast<std::size_t>(big5.size())), ok);
+    return ok && back == text;
 }
 
 bool Big5Codec::big5ToUtf8(std::string_view big5, std::string& utf8) {

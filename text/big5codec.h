@@ -18,6 +18,9 @@ public:
     // or Big5 can't hold every character of it exactly (a character that
     // reaches Big5 only as a look-alike counts as one it can't hold).
     bool utf8ToBig5(std::string_view utf8, std::string& big5);
+    // The Big5 bytes of text in big5; false when Big5 can't hold every
+    // character of it exactly. The one test of what stored text can hold.
+    bool textToBig5(const QString& text, QByteArray& big5);
     // The UTF-8 of big5 in utf8; false when the bytes aren't valid Big5.
     bool big5ToUtf8(std::string_view big5, std::string& utf8);
     // The same, with every byte Big5 can't read replaced, for display.

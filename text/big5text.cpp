@@ -30,13 +30,9 @@ std::string toBig5(const QString& text) {
 bool fitsBig5(const QString& text, int maxBytes) {
     // A zero would end the text where the core stores it.
     if (text.contains(QChar(u'\0'))) return false;
-    QStringEncoder encoder(big5Name, QStringConverter::Flag::Stateless);
-    const QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError() || bytes.size() > maxBytes) return false;
-    // Some characters reach Big5 only as a look-alike; those are lossy too.
-    QStringDecoder decoder(big5Name, QStringConverter::Flag::Stateless);
-    const QString back = decoder.decode(bytes);
-    return !decoder.hasError() && back == text;
+    PwText::Big5Codec codec;
+    QByteArray bytes;
+    return codec.textToBig5(text, bytes) && bytes.size() <= maxBytes;
 }
 
 QString firstNonBig5Character(const QString& text) {

@@ -22,6 +22,17 @@ inline constexpr std::size_t maxStoredTextBytes = 255;
 // a text at a zero byte, and holds at most maxStoredTextBytes.
 enum class StoredTextFault { None, ZeroByte, TooLong };
 StoredTextFault storedTextFault(std::string_view big5);
+// The same as the reason of a reader's own kind (NotStorable or TooLong);
+// none when the bytes can be stored.
+template <typename Reason>
+std::optional<Reason> storedTextReason(std::string_view big5) {
+    switch (storedTextFault(big5)) {
+    case StoredTextFault::None: return std::nullopt;
+    case StoredTextFault::ZeroByte: return Reason::NotStorable;
+    case StoredTextFault::TooLong: return Reason::TooLong;
+    }
+    return Reason::NotStorable;
+}
 
 // A text for a message: one line, not too long (UTF-8).
 std::string shownText(std::string_view utf8);

@@ -97,7 +97,7 @@ enum class AmountParse { Ok, NotANumber, OutOfRange };
 
 // An optional sign and decimal digits, spaces around allowed.
 AmountParse parseAmount(std::string_view text, bool& negative, std::int64_t& magnitude) {
-    text = trimmed(text);
+    text = trimmed(text, Blanks::spaceAndTab);
     negative = false;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
         negative = text.front() == '-';
@@ -210,7 +210,7 @@ private:
             ++faults;
         };
         for (int field = 0; field < fieldCount; ++field) {
-            const std::string_view name = trimmed(record.fields[static_cast<std::size_t>(field)]);
+            const std::string_view name = trimmed(record.fields[static_cast<std::size_t>(field)], Blanks::spaceAndTab);
             int column = 0;
             while (column < ColumnCount && !equalsIgnoringCase(name, csvHeader[column])) ++column;
             if (column == ColumnCount)
@@ -243,15 +243,7 @@ private:
             if (!isValidUtf8(field)) return Reason::NotUtf8;
             if (!codec.utf8ToBig5(field, stored)) return Reason::NotStorable;
         }
-        switch (storedTextFault(stored)) {
-        case StoredTextFault::None:
-            return std::nullopt;
-        case StoredTextFault::ZeroByte:
-            return Reason::NotStorable;
-        case StoredTextFault::TooLong:
-            return Reason::TooLong;
-        }
-        return Reason::TooLong;
+        return storedTextReason<Reason>(stored);
     }
 
     std::string_view field(const CsvRecord& record, Column column) const {
@@ -288,13 +280,13 @@ private:
         }
 
         Date date;
-        if (!parseIsoDate(trimmed(field(record, DateColumn)), date))
+        if (!parseIsoDate(trimmed(field(record, DateColumn), Blanks::spaceAndTab), date))
             return rowFault(line, Reason::BadDate, DateColumn, decodedForDisplay(field(record, DateColumn)));
 
         bool income = true;
         const bool hasDirection = columnOf[DirectionColumn] >= 0;
         if (hasDirection) {
-            const std::string_view direction = trimmed(field(record, DirectionColumn));
+            const std::string_view direction = trimmed(field(record, DirectionColumn), Blanks::spaceAndTab);
             if (equalsIgnoringCase(direction, incomeWord))
                 income = true;
             else if (equalsIgnoringCase(direction, outgoingWord))
@@ -316,9 +308,9 @@ private:
             amount = magnitude;
         }
         if (parsed == AmountParse::OutOfRange || amount > INT32_MAX || amount < INT32_MIN)
-            return rowFault(line, Reason::AmountOutOfRange, AmountColumn, decodedForDisplay(trimmed(amountText)));
+            return rowFault(line, Reason::AmountOutOfRange, AmountColumn, decodedForDisplay(trimmed(amountText, Blanks::spaceAndTab)));
 
-        const std::string_view typeField = trimmed(field(record, TypeColumn));
+        const std::string_view typeField = trimmed(field(record, TypeColumn), Blanks::spaceAndTab);
         int typeSlot = -1;
         const auto cached = typeSlots.find(typeField);
         if (cached != typeSlots.end()) {

@@ -2,16 +2,11 @@
 
 #include <charconv>
 
+#include "core/calendar.h"
+
 namespace PwText {
 
 namespace {
-
-bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int daysInMonth(int year, int month) {
-    static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && isLeapYear(year) ? 29 : days[month - 1];
-}
 
 // The number held by exactly width digits at text[from].
 bool digitsAt(std::string_view text, std::size_t from, std::size_t width, int& value) {
@@ -39,9 +34,7 @@ bool parseIsoDate(std::string_view text, Date& date) {
     Date parsed;
     if (!digitsAt(text, 0, 4, parsed.year) || !digitsAt(text, 5, 2, parsed.month) || !digitsAt(text, 8, 2, parsed.day))
         return false;
-    if (parsed.year < 1 || parsed.month < 1 || parsed.month > 12 || parsed.day < 1 ||
-        parsed.day > daysInMonth(parsed.year, parsed.month))
-        return false;
+    if (!KestLib::isCalendarDate(parsed.year, parsed.month, parsed.day)) return false;
     date = parsed;
     return true;
 }

@@ -200,9 +200,8 @@ const StatementTypes::Settled& StatementTypes::settle(const std::string& utf8Nam
     std::string big5;
     if (!codec.utf8ToBig5(utf8Name, big5)) {
         result.fault = StatementFault::Reason::NotStorable;
-    } else if (const StoredTextFault fault = storedTextFault(big5); fault != StoredTextFault::None) {
-        result.fault = fault == StoredTextFault::TooLong ? StatementFault::Reason::TooLong
-                                                         : StatementFault::Reason::NotStorable;
+    } else if (const auto fault = storedTextReason<StatementFault::Reason>(big5)) {
+        result.fault = *fault;
     } else if (const std::optional<int> slot = additions.typeSlot(big5)) {
         result.slot = slot;
         result.isNew = additions.isNewType(*slot);

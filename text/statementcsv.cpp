@@ -40,7 +40,7 @@ private:
     static bool isEmpty(const CsvRecord& record) {
         return record.fault == CsvRecord::Fault::None && !record.quotedEmpty &&
                std::all_of(record.fields.begin(), record.fields.end(),
-                           [](std::string_view field) { return trimmed(field).empty(); });
+                           [](std::string_view field) { return trimmed(field, Blanks::spaceAndTab).empty(); });
     }
 
     CsvReader reader;
@@ -55,7 +55,7 @@ std::string_view fieldOf(const CsvRecord& record, int column) {
 std::vector<std::string> trimmedFields(const CsvRecord& record) {
     std::vector<std::string> fields;
     fields.reserve(record.fields.size());
-    for (const std::string_view field : record.fields) fields.emplace_back(trimmed(field));
+    for (const std::string_view field : record.fields) fields.emplace_back(trimmed(field, Blanks::spaceAndTab));
     return fields;
 }
 
@@ -282,19 +282,19 @@ void BankCsvReader::readRow(const CsvRecord& record, const ColumnsOf& at) {
     StatementRow row;
     row.line = line;
 
-    const std::string_view date = trimmed(fieldOf(record, at.date));
+    const std::string_view date = trimmed(fieldOf(record, at.date), Blanks::spaceAndTab);
     if (!parseStatementDate(date, statement.dateFormat, row.year, row.month, row.day))
         return fault(line, Reason::BadDate, date);
 
     // An amount column, signed; or debit and credit columns, of which the one
     // written counts (or, both written, the one that isn't zero).
     ParsedAmount amount;
-    const std::string_view signedAmount = trimmed(fieldOf(record, at.amount));
+    const std::string_view signedAmount = trimmed(fieldOf(record, at.amount), Blanks::spaceAndTab);
     if (!signedAmount.empty()) {
         if (!amountOf(line, signedAmount, amount)) return;
         row.income = !amount.negative;
         if (at.direction >= 0) {
-            const std::string_view direction = trimmed(fieldOf(record, at.direction));
+            const std::string_view direction = trimmed(fieldOf(record, at.direction), Blanks::spaceAndTab);
             if (!direction.empty()) {
                 const std::optional<bool> income = parseDirection(direction);
                 if (!income) return fault(line, Reason::BadDirection, direction);
@@ -303,8 +303,8 @@ void BankCsvReader::readRow(const CsvRecord& record, const ColumnsOf& at) {
             }
         }
     } else {
-        const std::string_view debit = trimmed(fieldOf(record, at.debit));
-        const std::string_view credit = trimmed(fieldOf(record, at.credit));
+        const std::string_view debit = trimmed(fieldOf(record, at.debit), Blanks::spaceAndTab);
+        const std::string_view credit = trimmed(fieldOf(record, at.credit), Blanks::spaceAndTab);
         ParsedAmount debitAmount, creditAmount;
         if (!debit.empty() && !amountOf(line, debit, debitAmount)) return;
         if (!credit.empty() && !amountOf(line, credit, creditAmount)) return;
@@ -325,12 +325,12 @@ void BankCsvReader::readRow(const CsvRecord& record, const ColumnsOf& at) {
     row.rounded = amount.rounded;
 
     for (const int column : at.comments) {
-        const std::string_view part = trimmed(fieldOf(record, column));
+        const std::string_view part = trimmed(fieldOf(record, column), Blanks::spaceAndTab);
         if (part.empty()) continue;
         if (!row.comment.empty()) row.comment.push_back(' ');
         row.comment.append(part);
     }
-    row.type = trimmed(fieldOf(record, at.type));
+    row.type = trimmed(fieldOf(record, at.type), Blanks::spaceAndTab);
     collector.row(std::move(row));
 }
 

@@ -98,7 +98,7 @@ bool readsAsAmount(std::string_view text) {
 // The decimal mark an amount's end shows: ',' or '.' before one or two
 // final digits, else 0.
 char decimalMarkAtEnd(std::string_view amount) {
-    amount = trimmed(amount);
+    amount = trimmed(amount, Blanks::spaceAndTab);
     while (!amount.empty() && (amount.back() == ')' || amount.back() == '-' || amount.back() == ' '))
         amount.remove_suffix(1);
     std::size_t digits = 0;
@@ -252,7 +252,7 @@ bool DateFormatTally::add(std::string_view date) {
     for (std::size_t k = 0; k < datesTried.size(); ++k) {
         const StatementDateFormat format = datesTried[k];
         const bool read = parseStatementDate(date, format, year, month, day) &&
-                          (format != StatementDateFormat::Roc || trimmed(date).find('/') == 3);
+                          (format != StatementDateFormat::Roc || trimmed(date, Blanks::spaceAndTab).find('/') == 3);
         if (!read) ++misread[k];
         readable = readable || read;
     }
@@ -271,7 +271,7 @@ StatementDateFormat detectDateFormat(const std::vector<std::string_view>& dates)
 }
 
 std::optional<bool> parseDirection(std::string_view text) {
-    text = trimmed(text);
+    text = trimmed(text, Blanks::spaceAndTab);
     for (const char* word : {"income", "credit", "h", "haben"})
         if (equalsIgnoringCase(text, word)) return true;
     for (const char* word : {"outgoing", "debit", "s", "soll"})

@@ -26,15 +26,7 @@ std::optional<Reason> storedComment(Big5Codec& codec, std::string& utf8, std::st
         respelt = respellForBig5(utf8);
         if (!respelt || !codec.utf8ToBig5(utf8, big5)) return Reason::NotStorable;
     }
-    switch (storedTextFault(big5)) {
-    case StoredTextFault::None:
-        return std::nullopt;
-    case StoredTextFault::ZeroByte:
-        return Reason::NotStorable;
-    case StoredTextFault::TooLong:
-        return Reason::TooLong;
-    }
-    return Reason::NotStorable;
+    return storedTextReason<Reason>(big5);
 }
 
 StatementFault faultAt(int line, Reason reason, std::string_view text) {

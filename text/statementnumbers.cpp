@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <climits>
 
+#include "core/calendar.h"
+#include "text/asciitext.h"
 #include "text/big5codec.h"
 #include "text/statement.h"
 
@@ -11,32 +13,6 @@ namespace PwText {
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string_view trimmedSpaces(std::string_view text) {
-    // A no-break space (U+00A0) is how some banks pad or group numbers.
-    auto startsWithSpace = [](std::string_view t) {
-        if (t.empty()) return std::size_t{0};
-        if (t.front() == ' ' || t.front() == '\t') return std::size_t{1};
-        if (t.substr(0, 2) == "\xC2\xA0") return std::size_t{2};
-        return std::size_t{0};
-    };
-    auto endsWithSpace = [](std::string_view t) {
-        if (t.empty()) return std::size_t{0};
-        if (t.back() == ' ' || t.back() == '\t') return std::size_t{1};
-        if (t.size() >= 2 && t.substr(t.size() - 2) == "\xC2\xA0") return std::size_t{2};
-        return std::size_t{0};
-    };
-    for (std::size_t n; (n = startsWithSpace(text)) > 0;) text.remove_prefix(n);
-    for (std::size_t n; (n = endsWithSpace(text)) > 0;) text.remove_suffix(n);
-    return text;
-}
-
-bool daysInCalendar(int year, int month, int day) {
-    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1) return false;
-    static constexpr int lengths[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return day <= lengths[month - 1] + (month == 2 && leap ? 1 : 0);
-}
 
 // Up to three numbers of 1 to maxDigits digits each, split by separator.
 bool splitDate(std::string_view text, char separator, int (&parts)[3], int (&widths)[3]) {
@@ -60,18 +36,18 @@ bool splitDate(std::string_view text, char separator, int (&parts)[3], int (&wid
 
 bool parseStatementAmount(std::string_view text, bool decimalComma, AmountRule rule, ParsedAmount& amount) {
     amount = ParsedAmount{};
-    text = trimmedSpaces(text);
+    text = trimmed(text, Blanks::withNoBreakSpace);
     bool negative = false;
     if (text.size() >= 2 && text.front() == '(' && text.back() == ')') {
         negative = true;
-        text = trimmedSpaces(text.substr(1, text.size() - 2));
+        text = trimmed(text.substr(1, text.size() - 2), Blanks::withNoBreakSpace);
     }
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
         negative = negative != (text.front() == '-');
-        text = trimmedSpaces(text.substr(1));
+        text = trimmed(text.substr(1), Blanks::withNoBreakSpace);
     } else if (!text.empty() && text.back() == '-') {  // "35,50-", as some banks write debits
         negative = !negative;
-        text = trimmedSpaces(text.substr(0, text.size() - 1));
+        text = trimmed(text.substr(0, text.size() - 1), Blanks::withNoBreakSpace);
     }
     const char decimalMark = decimalComma ? ',' : '.';
     const char groupMark = decimalComma ? '.' : ',';
@@ -148,7 +124,7 @@ bool parseStatementAmount(std::string_view text, bool decimalComma, AmountRule r
 }
 
 bool parseStatementDate(std::string_view text, StatementDateFormat format, int& year, int& month, int& day) {
-    text = trimmedSpaces(text);
+    text = trimmed(text, Blanks::withNoBreakSpace);
     int parts[3];
     int widths[3];
     switch (format) {
@@ -182,7 +158,7 @@ bool parseStatementDate(std::string_view text, StatementDateFormat format, int& 
     case StatementDateFormat::Detect:
         return false;
     }
-    return daysInCalendar(year, month, day);
+    return KestLib::isCalendarDate(year, month, day);
 }
 
 namespace {

@@ -3,6 +3,7 @@
 // fields of each, so a small reader of tags does, without a DTD.
 #include <cstdint>
 
+#include "core/calendar.h"
 #include "text/asciitext.h"
 #include "text/statementformats.h"
 #include "text/statementrows.h"
@@ -27,7 +28,7 @@ StatementEncoding declaredEncoding(std::string_view bytes) {
     std::string_view header = bytes.substr(0, firstTag);
     while (!header.empty()) {
         const std::size_t end = header.find_first_of("\r\n");
-        const std::string_view line = trimmedStatementText(header.substr(0, end));
+        const std::string_view line = trimmed(header.substr(0, end), Blanks::withLineEnds);
         header = end == std::string_view::npos ? std::string_view{} : header.substr(end + 1);
         if (startsWithIgnoringCase(line, "CHARSET:")) {
             const StatementEncoding named = encodingNamed(line.substr(8));
@@ -120,7 +121,7 @@ std::uint32_t numericReference(std::string_view digits) {
 // An element's text with its entities decoded and its runs of white space,
 // line breaks among them, made one space: a comment is one line.
 std::string elementText(std::string_view raw) {
-    raw = trimmedStatementText(raw);
+    raw = trimmed(raw, Blanks::withLineEnds);
     std::string out;
     out.reserve(raw.size());
     for (std::size_t k = 0; k < raw.size(); ++k) {
@@ -177,7 +178,7 @@ struct Transaction {
 
 // DTPOSTED: YYYYMMDD, then optionally HHMMSS, .XXX and [offset:zone].
 bool readPostedDate(std::string_view text, int& year, int& month, int& day) {
-    text = trimmedStatementText(text);
+    text = trimmed(text, Blanks::withLineEnds);
     if (text.size() < 8) return false;
     std::size_t k = 0;
     while (k < text.size() && text[k] >= '0' && text[k] <= '9') ++k;
@@ -187,8 +188,14 @@ bool readPostedDate(std::string_view text, int& year, int& month, int& day) {
         while (k < text.size() && text[k] >= '0' && text[k] <= '9') ++k;
     }
     if (k < text.size() && (text[k] != '[' || text.back() != ']')) return false;
-    char iso[11] = {text[0], text[1], text[2], text[3], '-', text[4], text[5], '-', text[6], text[7], '\0'};
-    return parseStatementDate(std::string_view(iso, 10), StatementDateFormat::YearMonthDayDash, year, month, day);
+    // The first eight characters are digits: checked above.
+    const auto number = [&](std::size_t from, std::size_t width) {
+        int value = 0;
+        for (std::size_t i = from; i < from + width; ++i) value = value * 10 + (text[i] - '0');
+        return value;
+    };
+    year = number(0, 4), month = number(4, 2), day = number(6, 2);
+    return KestLib::isCalendarDate(year, month, day);
 }
 
 void addTransaction(StatementCollector& rows, const Transaction& transaction, AmountRule rule) {
@@ -198,7 +205,7 @@ void addTransaction(StatementCollector& rows, const Transaction& transaction, Am
         rows.fault(transaction.line, Reason::BadDate);
         good = false;
     } else if (!readPostedDate(transaction.posted.raw, year, month, day)) {
-        rows.fault(transaction.posted.line, Reason::BadDate, trimmedStatementText(transaction.posted.raw));
+        rows.fault(transaction.posted.line, Reason::BadDate, trimmed(transaction.posted.raw, Blanks::withLineEnds));
         good = false;
     }
     ParsedAmount amount;
@@ -207,7 +214,7 @@ void addTransaction(StatementCollector& rows, const Transaction& transaction, Am
         good = false;
     } else {
         // OFX has no group marks, so a comma, as some banks write, is the decimal mark.
-        const std::string_view text = trimmedStatementText(transaction.amount.raw);
+        const std::string_view text = trimmed(transaction.amount.raw, Blanks::withLineEnds);
         const bool comma = text.find(',') != std::string_view::npos && text.find('.') == std::string_view::npos;
         good = rows.amount(transaction.amount.line, text, comma, rule, amount) && good;
     }
@@ -318,7 +325,7 @@ Statement readOfx(std::string_view bytes, const StatementOptions& options) {
     // Dates are fixed as YYYYMMDD; the nearest the formats name.
     statement.dateFormat = StatementDateFormat::YearMonthDayDash;
     StatementCollector rows(statement, options);
-    if (trimmedStatementText(withoutMark(bytes)).empty()) {
+    if (trimmed(withoutMark(bytes), Blanks::withLineEnds).empty()) {
         rows.fault(0, Reason::EmptyFile);
         return statement;
     }

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/calendar.h"
 #include "text/asciitext.h"
 #include "text/statementformats.h"
 #include "text/statementrows.h"
@@ -76,15 +77,6 @@ bool splitQifDate(std::string_view raw, QifDate& date) {
     return true;
 }
 
-bool validDate(int year, int month, int day) {
-    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > 31) return false;
-    auto digit = [](int value) { return static_cast<char>('0' + value % 10); };
-    const char iso[10] = {digit(year / 1000), digit(year / 100), digit(year / 10), digit(year), '-',
-                          digit(month / 10),  digit(month),      '-',              digit(day / 10), digit(day)};
-    int y, m, d;
-    return parseStatementDate(std::string_view(iso, sizeof iso), StatementDateFormat::YearMonthDayDash, y, m, d);
-}
-
 struct Field {
     int line = 0;  // 0: not in the record
     std::string_view text;
@@ -110,7 +102,7 @@ enum class Section { None, Transactions, Other };
 
 Section sectionOf(std::string_view header) {
     if (startsWithIgnoringCase(header, "!Type:")) {
-        const std::string_view name = trimmedStatementText(header.substr(6));
+        const std::string_view name = trimmed(header.substr(6), Blanks::withLineEnds);
         for (const char* read : {"Bank", "Cash", "CCard"})
             if (equalsIgnoringCase(name, read)) return Section::Transactions;
         return Section::Other;  // investments, categories, classes, memorized, other accounts
@@ -157,22 +149,22 @@ QifScan forEachRecord(std::string_view text, Visit visit) {
         const std::string_view content = text.substr(start, end - start);
         start = end + (text.substr(end, 2) == "\r\n" ? 2 : 1);
 
-        const std::string_view trimmed = trimmedStatementText(content);
-        if (trimmed.empty()) continue;
-        if (trimmed[0] == '!') {
+        const std::string_view lineText = trimmed(content, Blanks::withLineEnds);
+        if (lineText.empty()) continue;
+        if (lineText[0] == '!') {
             if (!endRecord()) return scan;
             scan.sawHeader = true;
-            if (const Section next = sectionOf(trimmed); next != Section::None) section = next;
+            if (const Section next = sectionOf(lineText); next != Section::None) section = next;
             continue;
         }
         if (section != Section::Transactions) continue;
-        if (trimmed[0] == '^') {
+        if (lineText[0] == '^') {
             if (!endRecord()) return scan;
             continue;
         }
         if (record.repeatLine != 0) continue;
         if (record.line == 0) record.line = line;
-        const char letter = asciiUpper(trimmed[0]);
+        const char letter = asciiUpper(lineText[0]);
         if (const std::size_t once = heldOnce.find(letter); once != std::string_view::npos) {
             if (seen & (1u << once)) {
                 record.repeatLine = line;
@@ -191,7 +183,7 @@ QifScan forEachRecord(std::string_view text, Visit visit) {
         case 'L': field = &record.category; break;
         default: break;  // N, C, A, the splits' S, E, $ and % lines: not kept
         }
-        if (field != nullptr) *field = Field{line, trimmed.substr(1)};
+        if (field != nullptr) *field = Field{line, lineText.substr(1)};
     }
     endRecord();
     return scan;
@@ -204,7 +196,7 @@ class QifTallies {
 public:
     void add(const Record& record) {
         const std::string_view amount =
-            trimmedStatementText(record.total.line != 0 ? record.total.text : record.unrounded.text);
+            trimmed(record.total.line != 0 ? record.total.text : record.unrounded.text, Blanks::withLineEnds);
         const std::size_t mark = amount.find_last_of(",.");
         if (mark != std::string_view::npos) {
             std::size_t digits = 0;
@@ -251,9 +243,9 @@ StatementDateFormat formatOf(const QifDate& date, bool monthFirst) {
 // A category names the row's type as written ("Food:Groceries"); a transfer
 // names its account in brackets, and the account's name is the type.
 std::string typeOf(std::string_view category) {
-    category = trimmedStatementText(category);
+    category = trimmed(category, Blanks::withLineEnds);
     if (category.size() >= 2 && category.front() == '[' && category.back() == ']')
-        category = trimmedStatementText(category.substr(1, category.size() - 2));
+        category = trimmed(category.substr(1, category.size() - 2), Blanks::withLineEnds);
     return std::string(category);
 }
 
@@ -273,8 +265,8 @@ void addRecord(StatementCollector& rows, const Record& record, bool monthFirst, 
             date.form == QifDate::Form::Iso || (date.form == QifDate::Form::Slash && monthFirst);
         month = firstIsMonth ? date.first : date.second;
         day = firstIsMonth ? date.second : date.first;
-        if (!split || !validDate(year, month, day)) {
-            rows.fault(record.date.line, Reason::BadDate, trimmedStatementText(record.date.text));
+        if (!split || !KestLib::isCalendarDate(year, month, day)) {
+            rows.fault(record.date.line, Reason::BadDate, trimmed(record.date.text, Blanks::withLineEnds));
             good = false;
         }
     }
@@ -284,7 +276,7 @@ void addRecord(StatementCollector& rows, const Record& record, bool monthFirst, 
         rows.fault(record.line, Reason::BadAmount);
         good = false;
     } else {
-        good = rows.amount(total.line, trimmedStatementText(total.text), comma, rule, amount) && good;
+        good = rows.amount(total.line, trimmed(total.text, Blanks::withLineEnds), comma, rule, amount) && good;
     }
     if (good) {
         rows.row(record.line, year, month, day, amount, joinedComment(record.payee.text, record.memo.text),
@@ -299,7 +291,7 @@ Statement readQif(std::string_view bytes, const StatementOptions& options) {
     statement.format = StatementFormat::Qif;
     statement.dateFormat = StatementDateFormat::MonthDayYearSlash;
     StatementCollector rows(statement, options);
-    if (trimmedStatementText(bytes).empty()) {
+    if (trimmed(bytes, Blanks::withLineEnds).empty()) {
         rows.fault(0, Reason::EmptyFile);
         return statement;
     }

@@ -8,14 +8,8 @@
 
 namespace PwText {
 
-namespace {
-
-bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-}  // namespace
-
 StatementEncoding encodingNamed(std::string_view name) {
-    name = trimmedStatementText(name);
+    name = trimmed(name, Blanks::withLineEnds);
     for (const char* n : {"1252", "WINDOWS-1252", "CP1252"})
         if (equalsIgnoringCase(name, n)) return StatementEncoding::Windows1252;
     for (const char* n : {"ISO-8859-1", "8859-1", "ISO8859-1", "LATIN1", "LATIN-1"})
@@ -50,15 +44,9 @@ bool decodeStatementBytes(std::string_view bytes, StatementEncoding requested, S
     return false;
 }
 
-std::string_view trimmedStatementText(std::string_view text) {
-    while (!text.empty() && isSpace(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isSpace(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 std::string joinedComment(std::string_view first, std::string_view second) {
-    first = trimmedStatementText(first);
-    second = trimmedStatementText(second);
+    first = trimmed(first, Blanks::withLineEnds);
+    second = trimmed(second, Blanks::withLineEnds);
     if (second.empty() || second == first) return std::string(first);
     if (first.empty()) return std::string(second);
     std::string comment;

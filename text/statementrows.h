@@ -26,8 +26,6 @@ StatementEncoding encodingNamed(std::string_view name);
 // comment: joined by a space, the second left out when it repeats the first.
 std::string joinedComment(std::string_view first, std::string_view second);
 
-std::string_view trimmedStatementText(std::string_view text);
-
 
 // The rows and faults of a statement as a reader finds them, held to the
 // limits every statement has: once a row is past the book's room, or the

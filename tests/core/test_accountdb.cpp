@@ -524,19 +524,19 @@ TEST(AccountDBRestore, RestoresThatWouldBreakTheBookAreRefused) {
     };
     const Case cases[] = {
         {"index held by another transaction",
-         [](AccountDB& db) { db.restoreTransaction(db.transaction(1, false), 0); }, Msg::indexInUse},
+         [](AccountDB& db) { db.restoreTransaction(db.transaction(1, false), 0); }, std::string(errorText(ErrorCode::indexInUse))},
         {"transaction of a missing type",
          [](AccountDB& db) {
              Transaction t = makeTransaction(99, 1, true);
              t.setIndex(db.lastIndex() + 1);
              db.restoreTransaction(t, 0);
          },
-         Msg::outOfBound},
-        {"type id in use", [](AccountDB& db) { db.restoreType(2, "New"); }, Msg::outOfBound},
-        {"type id beyond the 128", [](AccountDB& db) { db.restoreType(128, "New"); }, Msg::outOfBound},
-        {"type name in use", [](AccountDB& db) { db.restoreType(100, "Salary"); }, Msg::typeExists("Salary")},
+         std::string(errorText(ErrorCode::outOfBound))},
+        {"type id in use", [](AccountDB& db) { db.restoreType(2, "New"); }, std::string(errorText(ErrorCode::outOfBound))},
+        {"type id beyond the 128", [](AccountDB& db) { db.restoreType(128, "New"); }, std::string(errorText(ErrorCode::outOfBound))},
+        {"type name in use", [](AccountDB& db) { db.restoreType(100, "Salary"); }, ErrorMsg::typeExists("Salary").message()},
         {"lastIndex below a held index", [](AccountDB& db) { db.restoreLastIndex(db.lastIndex() - 2); },
-         Msg::indexInUse},
+         std::string(errorText(ErrorCode::indexInUse))},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

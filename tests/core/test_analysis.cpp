@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/analysis.h"
@@ -144,6 +145,129 @@ TEST(PercentageAnalysis, WorkedExampleWithAThirdUnselectedType) {
     EXPECT_EQ(percentOf(figures.shares[0].outgoing, figures.selectedOutgoing), 0.0);  // of nothing
 }
 
+// Each share's parts of the chosen and of every type's figures, as both
+// front ends print them; a part of nothing is 0.
+TEST(PercentageAnalysis, SharesOfTheSelectedAndOfEveryType) {
+    const AccountDB db = BookBuilder()
+                             .income("A", 100, 2004, 3, 1)
+                             .outgoing("A", 50, 2004, 3, 2)
+                             .income("B", 300, 2004, 3, 3)
+                             .outgoing("C", 150, 2004, 3, 4)
+                             .build();
+    Selection chosen{march, InOutSelector::Both};
+    chosen.allTypes = false;
+    chosen.types.set(static_cast<std::size_t>(db.findType("A").id()));
+    chosen.types.set(static_cast<std::size_t>(db.findType("B").id()));
+    const PercentageFigures figures = percentageAnalysis(db, chosen);
+    ASSERT_EQ(figures.shares.size(), 2u);
+    struct Case {
+        std::size_t share;
+        TypePercents expected;
+    };
+    const Case cases[] = {
+        // A: 100 of 400 income, 50 of the 50 selected and 200 total outgoing, 150 of 450 and 600.
+        {0, {{25.0, 25.0}, {100.0, 25.0}, {100.0 / 3.0, 25.0}}},
+        // B: 300 of 400 income, no outgoing, 300 of 450 and 600.
+        {1, {{75.0, 75.0}, {0.0, 0.0}, {200.0 / 3.0, 50.0}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.share);
+        const TypePercents got = figures.percentsOf(figures.shares[c.share]);
+        for (const auto& [part, expected] : {std::pair{got.income, c.expected.income},
+                                              std::pair{got.outgoing, c.expected.outgoing},
+                                              std::pair{got.sum, c.expected.sum}}) {
+            EXPECT_DOUBLE_EQ(part.ofSelected, expected.ofSelected);
+            EXPECT_DOUBLE_EQ(part.ofTotal, expected.ofTotal);
+        }
+    }
+}
+
+// The selection's overloads give the figures of the id lists they stand
+// for: the types it takes, in the database's order.
+TEST(Analyses, ASelectionGivesTheFiguresOfItsTypes) {
+    const AccountDB db = BookBuilder()
+                             .income("A", 100, 2004, 3, 1)
+                             .outgoing("B", 40, 2004, 3, 2)
+                             .outgoing("C", 70, 2004, 3, 9)
+                             .income("A", 5, 2004, 4, 2)
+                             .build();
+    const int a = db.findType("A").id();
+    const int c = db.findType("C").id();
+    Selection chosen{march, InOutSelector::Both};
+    chosen.allTypes = false;
+    chosen.types.set(static_cast<std::size_t>(c));
+    chosen.types.set(static_cast<std::size_t>(a));
+    const std::vector<int> ids = {a, c};
+
+    const PercentageFigures byIds = percentageAnalysis(db, ids, InOutSelector::Both, march);
+    const PercentageFigures bySelection = percentageAnalysis(db, chosen);
+    EXPECT_EQ(bySelection.selectedSum(), byIds.selectedSum());
+    EXPECT_EQ(bySelection.totalSum(), byIds.totalSum());
+    ASSERT_EQ(bySelection.shares.size(), 2u);
+    EXPECT_EQ(bySelection.shares[0].typeId, a);
+    EXPECT_EQ(bySelection.shares[1].typeId, c);
+
+    const std::vector<MonthSums> months = monthlyInOut(db, chosen);
+    const std::vector<MonthSums> monthsByIds = monthlyInOut(db, ids, InOutSelector::Both, march);
+    ASSERT_EQ(months.size(), monthsByIds.size());
+    EXPECT_EQ(months.at(0).income, monthsByIds.at(0).income);
+    EXPECT_EQ(months.at(0).outgoing, 70);
+
+    const BudgetPeriod period{march.first, march.last, packDate(2004, 3, 9)};
+    const BudgetFigures budget = budgetAnalysis(db, chosen, period);
+    EXPECT_EQ(budget.totalBudget, budgetAnalysis(db, ids, period).totalBudget);
+    EXPECT_EQ(budget.totalOutgoing, 70);
+}
+
+// The period a front end builds from its dates, and the days it leaves.
+TEST(BudgetPeriod, BuiltFromARangeAndCheckedInOrder) {
+    const std::int32_t first = packDate(2004, 3, 1);
+    const std::int32_t last = packDate(2004, 3, 31);
+    struct Case {
+        const char* name;
+        DateRange range;
+        std::int32_t today;
+        std::int32_t from;
+        std::int64_t days;  // 0: not in order
+    };
+    const Case cases[] = {
+        {"closed", {first, last}, packDate(2004, 3, 10), first, 22},
+        {"today on the last day", {first, last}, last, first, 1},
+        {"today on the first day", {first, last}, first, first, 31},
+        {"open first bound: the calendar's first day", {-1, last}, packDate(2004, 3, 10), packDate(1, 1, 1), 22},
+        {"open last bound", {first, -1}, packDate(2004, 3, 10), first, 0},
+        {"today after the last day", {first, last}, packDate(2004, 4, 1), first, 0},
+        {"today before the first day", {first, last}, packDate(2004, 2, 29), first, 0},
+        {"today no calendar day", {first, last}, packDate(2004, 3, 32), first, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const BudgetPeriod period = BudgetPeriod::of(c.range, c.today);
+        EXPECT_EQ(period.from, c.from);
+        EXPECT_EQ(period.to, c.range.last);
+        EXPECT_EQ(period.today, c.today);
+        EXPECT_EQ(period.daysLeft(), c.days);
+        EXPECT_EQ(period.isInOrder(), c.days > 0);
+    }
+}
+
+// A budget given for the whole period replaces the income booked in the
+// total only: its remainder and average follow, the lines stay.
+TEST(BudgetAnalysis, AGivenBudgetReplacesTheTotalsIncome) {
+    const AccountDB db = BookBuilder().income("Food", 300, 2004, 3, 1).outgoing("Food", 100, 2004, 3, 2).build();
+    const BudgetPeriod period{packDate(2004, 3, 1), packDate(2004, 3, 31), packDate(2004, 3, 29)};
+    for (const std::int64_t budget : {std::int64_t{1000}, std::int64_t{0}, std::int64_t{-5}}) {
+        SCOPED_TRACE(budget);
+        BudgetFigures figures = budgetAnalysis(db, {db.findType("Food").id()}, period);
+        figures.setTotalBudget(budget);
+        EXPECT_EQ(figures.totalBudget, budget);
+        EXPECT_EQ(figures.totalRemain, budget - 100);
+        EXPECT_EQ(figures.totalAveragePerDay, (budget - 100) / 3);
+        EXPECT_EQ(figures.lines.at(0).budget, 300);
+        EXPECT_EQ(figures.lines.at(0).averagePerDay, 66);
+    }
+}
+
 TEST(BudgetAnalysis, WorkedExampleOfMarch2004) {
     const AccountDB db = BookBuilder()
                              .income("Food", 3000, 2004, 3, 1)
@@ -194,9 +318,9 @@ TEST(BudgetAnalysis, AveragesTruncateTowardZero) {
 
 TEST(BudgetAnalysis, DayCountCrossesMonthsAndLeapDays) {
     const AccountDB db = BookBuilder().build();
-    EXPECT_EQ(budgetAnalysis(db, {}, {packDate(2004, 2, 1), packDate(2004, 3, 1), packDate(2004, 2, 28)}).days, 3);
-    EXPECT_EQ(budgetAnalysis(db, {}, {packDate(2003, 2, 1), packDate(2003, 3, 1), packDate(2003, 2, 28)}).days, 2);
-    EXPECT_EQ(budgetAnalysis(db, {}, {packDate(2003, 1, 1), packDate(2004, 1, 1), packDate(2003, 1, 1)}).days, 366);
+    EXPECT_EQ(budgetAnalysis(db, std::vector<int>{}, {packDate(2004, 2, 1), packDate(2004, 3, 1), packDate(2004, 2, 28)}).days, 3);
+    EXPECT_EQ(budgetAnalysis(db, std::vector<int>{}, {packDate(2003, 2, 1), packDate(2003, 3, 1), packDate(2003, 2, 28)}).days, 2);
+    EXPECT_EQ(budgetAnalysis(db, std::vector<int>{}, {packDate(2003, 1, 1), packDate(2004, 1, 1), packDate(2003, 1, 1)}).days, 366);
 }
 
 TEST(BudgetAnalysis, RefusesAPeriodOutOfOrderOrNotADate) {
@@ -211,7 +335,7 @@ TEST(BudgetAnalysis, RefusesAPeriodOutOfOrderOrNotADate) {
         {first, last, -1},                      // not a date code at all
     };
     for (const BudgetPeriod& period : periods)
-        EXPECT_EQ(messageOf([&] { budgetAnalysis(db, {}, period); }), Msg::badBudgetPeriod) << period.today;
+        EXPECT_EQ(messageOf([&] { budgetAnalysis(db, std::vector<int>{}, period); }), errorText(ErrorCode::badBudgetPeriod)) << period.today;
 }
 
 TEST(Analyses, AnIdTheDatabaseDoesNotHoldIsRefused) {
@@ -220,10 +344,10 @@ TEST(Analyses, AnIdTheDatabaseDoesNotHoldIsRefused) {
     db.deleteType(db.findType("Gone"));
     const BudgetPeriod period{march.first, march.last, march.last};
     for (const std::vector<int>& ids : {std::vector<int>{gone}, {-1}, {TypeIdTable::capacity}}) {
-        EXPECT_EQ(messageOf([&] { grandTotal(db, ids, InOutSelector::Both, march); }), Msg::noType);
-        EXPECT_EQ(messageOf([&] { percentageAnalysis(db, ids, InOutSelector::Both, march); }), Msg::noType);
-        EXPECT_EQ(messageOf([&] { budgetAnalysis(db, ids, period); }), Msg::noType);
-        EXPECT_EQ(messageOf([&] { monthlyInOut(db, ids, InOutSelector::Both, march); }), Msg::noType);
+        EXPECT_EQ(messageOf([&] { grandTotal(db, ids, InOutSelector::Both, march); }), errorText(ErrorCode::noType));
+        EXPECT_EQ(messageOf([&] { percentageAnalysis(db, ids, InOutSelector::Both, march); }), errorText(ErrorCode::noType));
+        EXPECT_EQ(messageOf([&] { budgetAnalysis(db, ids, period); }), errorText(ErrorCode::noType));
+        EXPECT_EQ(messageOf([&] { monthlyInOut(db, ids, InOutSelector::Both, march); }), errorText(ErrorCode::noType));
     }
 }
 

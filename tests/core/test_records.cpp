@@ -12,6 +12,8 @@
 #include "core/bulkmemory.h"
 #include "tests/support/coretestsupport.h"
 #include "core/recordarray.h"
+#include "core/calendar.h"
+#include "core/errormsg.h"
 #include "core/transaction.h"
 #include "core/transtype.h"
 #include "core/typeidtable.h"
@@ -29,6 +31,47 @@ TEST(PackDate, OrdersCodesAsTheDatesAreOrdered) {
     EXPECT_LT(packDate(2004, 1, 31), packDate(2004, 2, 1));
     EXPECT_LT(packDate(2004, 2, 9), packDate(2004, 2, 10));
     EXPECT_LT(packDate(7998, 12, 31), packDate(7999, 1, 1));
+}
+
+// The one calendar every date reader and the budget's day count use.
+TEST(CalendarDate, MonthLengthsLeapYearsAndTheFourDigitYears) {
+    struct Case {
+        int year, month, day;
+        bool isDate;
+    };
+    const Case cases[] = {
+        {2004, 2, 29, true},  {2003, 2, 29, false}, {2000, 2, 29, true}, {1900, 2, 29, false},
+        {2004, 4, 30, true},  {2004, 4, 31, false}, {2004, 12, 31, true}, {2004, 13, 1, false},
+        {2004, 0, 1, false},  {2004, 1, 0, false},  {1, 1, 1, true},     {0, 1, 1, false},
+        {9999, 12, 31, true}, {10000, 1, 1, false}, {2004, -1, 1, false}, {2004, 1, -1, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(isCalendarDate(c.year, c.month, c.day), c.isDate) << c.year << '-' << c.month << '-' << c.day;
+}
+
+// The core's messages are its table's texts, the subject in the place of
+// "%1" (once, whatever the subject holds), and nothing in the place of a
+// missing one.
+TEST(ErrorMsg, MessagesAreTheTableTextsWithTheirSubject) {
+    struct Case {
+        ErrorMsg error;
+        std::string message;
+    };
+    const Case cases[] = {
+        {ErrorMsg(ErrorCode::noType), "No transaction type"},
+        {ErrorMsg(ErrorCode::fileOpen, "/tmp/a.pwdb", 2), "File open error"},
+        {ErrorMsg::typeExists("Food"), "The type Food has existed"},
+        {ErrorMsg::typeExists("%1 and %1"), "The type %1 and %1 has existed"},
+        {ErrorMsg(ErrorCode::typeExists), "The type  has existed"},
+        {ErrorMsg(ErrorCode::notEnoughMemory, "/tmp/big.pwdb", 0), "not enough memory to read /tmp/big.pwdb"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.error.message(), c.message);
+    for (std::size_t i = 0; i < errorCodeCount; ++i) {
+        const auto code = static_cast<ErrorCode>(i);
+        EXPECT_FALSE(errorText(code).empty()) << i;
+        if (code != ErrorCode::typeExists && code != ErrorCode::notEnoughMemory)
+            EXPECT_EQ(ErrorMsg(code).message(), errorText(code));
+    }
 }
 
 TEST(Transaction, NewRecordIsAnEmptyOutgoingOfTypeZero) {

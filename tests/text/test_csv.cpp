@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "text/asciitext.h"
 #include "text/csv.h"
 
 using PwText::CsvReader;
@@ -144,4 +145,28 @@ TEST(CsvWriter, WhatItWritesReadsBackTheSame) {
         EXPECT_EQ(fieldsOf(record), std::vector<std::string>(expected.begin(), expected.end()));
     }
     EXPECT_FALSE(reader.next(record));
+}
+
+// Each set of blanks a reader trims its fields by: spaces and tabs always,
+// line ends only with withLineEnds, the UTF-8 no-break space only with
+// withNoBreakSpace; what is inside the text stays.
+TEST(Trimmed, TakesAwayTheNamedBlanksAroundTheTextOnly) {
+    using PwText::Blanks;
+    struct Case {
+        std::string text;
+        Blanks blanks;
+        std::string expected;
+    };
+    const std::string nbsp = "\xC2\xA0";
+    const Case cases[] = {
+        {" \t a b \t ", Blanks::spaceAndTab, "a b"},
+        {"\r\n a \r\n", Blanks::spaceAndTab, "\r\n a \r\n"},
+        {"\r\n a \r\n", Blanks::withLineEnds, "a"},
+        {nbsp + " 1" + nbsp + "234 " + nbsp, Blanks::withNoBreakSpace, "1" + nbsp + "234"},
+        {nbsp + "1" + nbsp, Blanks::withLineEnds, nbsp + "1" + nbsp},
+        {"\xC2" " 1", Blanks::withNoBreakSpace, "\xC2" " 1"},  // half a no-break space is text
+        {" \t ", Blanks::withNoBreakSpace, ""},
+        {"", Blanks::withLineEnds, ""},
+    };
+    for (const Case& c : cases) EXPECT_EQ(PwText::trimmed(c.text, c.blanks), c.expected) << c.text;
 }

@@ -15,72 +15,78 @@ namespace {
 
 constexpr const char* context = "MainWindow";
 
-// Each fixed message of the core by its code, spelled here once more so that
-// lupdate lists it for the translators; the test of the languages holds it
-// to the core's own spelling.
-struct FixedMessage {
+// Each message of the core by its code, spelled here once more so that
+// lupdate lists it for the translators; the test of the languages holds
+// every code's source to the core's own spelling.
+struct CoreMessage {
     KestLib::ErrorCode code;
     const char* source;
 };
 using KestLib::ErrorCode;
-constexpr std::array fixedMessages = {
-    FixedMessage{ErrorCode::outOfBound, QT_TRANSLATE_NOOP("MainWindow", "Array out of bound")},
-    FixedMessage{ErrorCode::typeInUse, QT_TRANSLATE_NOOP("MainWindow", "There are still other transactions use this type")},
-    FixedMessage{ErrorCode::noType, QT_TRANSLATE_NOOP("MainWindow", "No transaction type")},
-    FixedMessage{ErrorCode::noIndex, QT_TRANSLATE_NOOP("MainWindow", "The transaction index is not exist")},
-    FixedMessage{ErrorCode::fileOpen, QT_TRANSLATE_NOOP("MainWindow", "File open error")},
-    FixedMessage{ErrorCode::notDatabase, QT_TRANSLATE_NOOP("MainWindow", "Not Pennywell database file")},
-    FixedMessage{ErrorCode::wrongVersion, QT_TRANSLATE_NOOP("MainWindow", "This PWDB file is correspond with this program")},
-    FixedMessage{ErrorCode::tooManyTypes, QT_TRANSLATE_NOOP("MainWindow", "Too many transaction types")},
-    FixedMessage{ErrorCode::damaged, QT_TRANSLATE_NOOP("MainWindow", "Damaged Pennywell database file")},
-    FixedMessage{ErrorCode::fileWrite, QT_TRANSLATE_NOOP("MainWindow", "File write error")},
-    FixedMessage{ErrorCode::nameTooLong, QT_TRANSLATE_NOOP("MainWindow", "The database name is longer than 255 bytes")},
-    FixedMessage{ErrorCode::typeNameTooLong, QT_TRANSLATE_NOOP("MainWindow", "A type name is longer than 255 bytes")},
-    FixedMessage{ErrorCode::commentTooLong, QT_TRANSLATE_NOOP("MainWindow", "A comment is longer than 255 bytes")},
-    FixedMessage{ErrorCode::noIndexLeft, QT_TRANSLATE_NOOP("MainWindow", "No transaction index left")},
-    FixedMessage{ErrorCode::indexInUse, QT_TRANSLATE_NOOP("MainWindow", "The transaction index is in use")},
-    FixedMessage{ErrorCode::backupNameTooLong,
-                 QT_TRANSLATE_NOOP("MainWindow", "The backup file's name would be longer than 255 bytes")},
+constexpr std::array coreMessages = {
+    CoreMessage{ErrorCode::outOfBound, QT_TRANSLATE_NOOP("MainWindow", "Array out of bound")},
+    CoreMessage{ErrorCode::typeInUse, QT_TRANSLATE_NOOP("MainWindow", "There are still other transactions use this type")},
+    CoreMessage{ErrorCode::noType, QT_TRANSLATE_NOOP("MainWindow", "No transaction type")},
+    CoreMessage{ErrorCode::noIndex, QT_TRANSLATE_NOOP("MainWindow", "The transaction index is not exist")},
+    CoreMessage{ErrorCode::fileOpen, QT_TRANSLATE_NOOP("MainWindow", "File open error")},
+    CoreMessage{ErrorCode::notDatabase, QT_TRANSLATE_NOOP("MainWindow", "Not Pennywell database file")},
+    CoreMessage{ErrorCode::wrongVersion, QT_TRANSLATE_NOOP("MainWindow", "This PWDB file is correspond with this program")},
+    CoreMessage{ErrorCode::tooManyTypes, QT_TRANSLATE_NOOP("MainWindow", "Too many transaction types")},
+    CoreMessage{ErrorCode::damaged, QT_TRANSLATE_NOOP("MainWindow", "Damaged Pennywell database file")},
+    CoreMessage{ErrorCode::fileWrite, QT_TRANSLATE_NOOP("MainWindow", "File write error")},
+    CoreMessage{ErrorCode::nameTooLong, QT_TRANSLATE_NOOP("MainWindow", "The database name is longer than 255 bytes")},
+    CoreMessage{ErrorCode::typeNameTooLong, QT_TRANSLATE_NOOP("MainWindow", "A type name is longer than 255 bytes")},
+    CoreMessage{ErrorCode::commentTooLong, QT_TRANSLATE_NOOP("MainWindow", "A comment is longer than 255 bytes")},
+    CoreMessage{ErrorCode::noIndexLeft, QT_TRANSLATE_NOOP("MainWindow", "No transaction index left")},
+    CoreMessage{ErrorCode::indexInUse, QT_TRANSLATE_NOOP("MainWindow", "The transaction index is in use")},
+    CoreMessage{ErrorCode::backupNameTooLong,
+                QT_TRANSLATE_NOOP("MainWindow", "The backup file's name would be longer than 255 bytes")},
+    CoreMessage{ErrorCode::badBudgetPeriod, QT_TRANSLATE_NOOP("MainWindow", "From, Today and To must be dates in this order")},
+    CoreMessage{ErrorCode::typeExists, QT_TRANSLATE_NOOP("MainWindow", "The type %1 has existed")},
+    CoreMessage{ErrorCode::notEnoughMemory, QT_TRANSLATE_NOOP("MainWindow", "not enough memory to read %1")},
 };
 
-constexpr const char* typeExistsSource = QT_TRANSLATE_NOOP("MainWindow", "The type %1 has existed");
-constexpr const char* notEnoughMemorySource = QT_TRANSLATE_NOOP("MainWindow", "not enough memory to read %1");
-
-QString typeExistsText(const std::string& name) {
-    // The name is stored text, shown as the table shows it.
-    return QCoreApplication::translate(context, typeExistsSource).arg(fromBig5(context, name));
-}
-
-QString notEnoughMemoryText(const std::string& file) {
-    // The file's name is the system's bytes, not stored text.
-    return QCoreApplication::translate(context, notEnoughMemorySource)
-        .arg(QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(file))));
+// The message of code in the program's language, with subject, the core's
+// bytes, in the place of its "%1".
+QString translatedText(ErrorCode code, const std::string& subject) {
+    const QString text = QCoreApplication::translate(context, coreMessageSource(code));
+    if (std::string_view(coreMessageSource(code)).find("%1") == std::string_view::npos) return text;
+    // A file's name is the system's bytes; a type's name is stored text,
+    // shown as the table shows it.
+    if (code == ErrorCode::notEnoughMemory)
+        return text.arg(QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(subject))));
+    return text.arg(fromBig5(context, subject));
 }
 
 }  // namespace
 
+const char* coreMessageSource(KestLib::ErrorCode code) {
+    for (const CoreMessage& message : coreMessages)
+        if (message.code == code) return message.source;
+    return nullptr;
+}
+
 QString coreMessageText(const KestLib::ErrorMsg& error) {
-    if (error.code() == ErrorCode::typeExists) return typeExistsText(error.subject());
-    if (error.code() == ErrorCode::notEnoughMemory) return notEnoughMemoryText(error.path());
-    for (const FixedMessage& fixed : fixedMessages)
-        if (error.code() == fixed.code) return QCoreApplication::translate(context, fixed.source);
-    return fromBig5(context, error.message());
+    if (coreMessageSource(error.code()) == nullptr) return fromBig5(context, error.message());
+    return translatedText(error.code(), error.code() == ErrorCode::notEnoughMemory ? error.path() : error.subject());
 }
 
 QString coreMessageText(const std::string& message) {
-    for (const FixedMessage& fixed : fixedMessages)
-        if (message == KestLib::ErrorMsg(fixed.code).message()) return QCoreApplication::translate(context, fixed.source);
-
-    // The core builds this one around the name; the parts around it are
-    // found from the core's own builder, so the two can't drift apart.
-    const std::string around = KestLib::Msg::typeExists(std::string());
-    const std::string_view head = "The type ";
-    const std::string_view tail = std::string_view(around).substr(head.size());
+    // Found by the core's own spelling, so the two can't drift apart; the
+    // subject is what stands between the parts around "%1".
     const std::string_view text = message;
-    if (around.starts_with(head) && text.size() >= around.size() && text.starts_with(head) && text.ends_with(tail))
-        return typeExistsText(std::string(text.substr(head.size(), text.size() - around.size())));
-    const std::string memoryHead = KestLib::Msg::notEnoughMemory(std::string());
-    if (text.starts_with(memoryHead)) return notEnoughMemoryText(message.substr(memoryHead.size()));
+    for (const CoreMessage& known : coreMessages) {
+        const std::string_view spelling = KestLib::errorText(known.code);
+        const std::size_t at = spelling.find("%1");
+        if (at == std::string_view::npos) {
+            if (text == spelling) return translatedText(known.code, {});
+            continue;
+        }
+        const std::string_view head = spelling.substr(0, at);
+        const std::string_view tail = spelling.substr(at + 2);
+        if (text.size() >= head.size() + tail.size() && text.starts_with(head) && text.ends_with(tail))
+            return translatedText(known.code, std::string(text.substr(head.size(), text.size() - head.size() - tail.size())));
+    }
     return fromBig5(context, message);
 }
 

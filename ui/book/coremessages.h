@@ -5,7 +5,8 @@
 
 namespace KestLib {
 class ErrorMsg;
-}
+enum class ErrorCode;
+}  // namespace KestLib
 
 // A core error as the user reads it, chosen by its code. The core's messages
 // are fixed English texts and double as translation keys in the context
@@ -17,6 +18,9 @@ QString coreMessageText(const KestLib::ErrorMsg& error);
 // any other text (a standard exception's) is shown decoded, untranslated.
 // For callers that hold only the text; one that holds the error passes it.
 QString coreMessageText(const std::string& message);
+// The translation key of code's message ("%1" where its subject goes), or
+// null when the window has no wording for it.
+const char* coreMessageSource(KestLib::ErrorCode code);
 
 // The system's reason for an errno, in the program's language where the
 // program has a wording for it, else in the C library's.

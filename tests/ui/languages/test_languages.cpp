@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTableView>
@@ -301,38 +302,55 @@ private slots:
     }
     void coreMessagesAreTranslatedWhole() {
         QFETCH(QString, locale);
-        namespace Msg = KestLib::Msg;
-        const char* const fixed[] = {Msg::outOfBound,  Msg::typeInUse,       Msg::noType,         Msg::noIndex,
-                                     Msg::fileOpen,    Msg::notDatabase,     Msg::wrongVersion,   Msg::tooManyTypes,
-                                     Msg::damaged,     Msg::fileWrite,       Msg::nameTooLong,    Msg::typeNameTooLong,
-                                     Msg::commentTooLong, Msg::noIndexLeft};
+        using KestLib::ErrorCode;
+        using KestLib::ErrorMsg;
         const QString food = QStringLiteral("餐飲");
-        const std::string foodExists = Msg::typeExists(toBig5(food));
-        // Untranslated, every message reads as the core wrote it.
-        for (const char* message : fixed) QCOMPARE(coreMessageText(message), QString::fromLatin1(message));
-        QCOMPARE(coreMessageText(foodExists), QStringLiteral("The type 餐飲 has existed"));
+        // Each code's message with a subject where it takes one, as the core
+        // throws it: a type's name is stored text, a file's the system's bytes.
+        const auto thrown = [&](ErrorCode code) {
+            if (code == ErrorCode::typeExists) return ErrorMsg::typeExists(toBig5(food));
+            if (code == ErrorCode::notEnoughMemory) return ErrorMsg(code, "/tmp/big.pwdb", 0);
+            return ErrorMsg(code);
+        };
+        const auto subjectOf = [&](ErrorCode code) {
+            if (code == ErrorCode::typeExists) return food;
+            return code == ErrorCode::notEnoughMemory ? QStringLiteral("/tmp/big.pwdb") : QString();
+        };
 
+        // Untranslated every message reads as the core wrote it; translated,
+        // as the language's file words it, the subject in its place.
         QTranslator translator;
         QVERIFY(translator.load(QStringLiteral("Pennywell_") + locale, shippedDir));
-        QApplication::installTranslator(&translator);
-        const bool english = locale == QLatin1String("en");
-        for (const char* message : fixed) {
-            const QString expected = translator.translate("MainWindow", message);
-            QVERIFY2(!expected.isEmpty(), message);
-            if (english) QCOMPARE(expected, QString::fromLatin1(message));
-            QCOMPARE(coreMessageText(message), expected);
+        const auto uninstall = qScopeGuard([&] { QApplication::removeTranslator(&translator); });
+        for (const bool translated : {false, true}) {
+            if (translated) QApplication::installTranslator(&translator);
+            for (std::size_t i = 0; i < KestLib::errorCodeCount; ++i) {
+                const auto code = static_cast<ErrorCode>(i);
+                const ErrorMsg error = thrown(code);
+                const char* source = coreMessageSource(code);
+                QVERIFY2(source != nullptr, error.message().c_str());
+                // The window's key is the core's own spelling.
+                QCOMPARE(QByteArray(source), QByteArray::fromStdString(std::string(KestLib::errorText(code))));
+                const QString english = QString::fromLatin1(source);
+                const QString sentence = translated ? translator.translate("MainWindow", source) : english;
+                QVERIFY2(!sentence.isEmpty(), source);
+                QCOMPARE(sentence.contains(QLatin1String("%1")), english.contains(QLatin1String("%1")));
+                if (locale == QLatin1String("en")) QCOMPARE(sentence, english);
+                const QString expected =
+                    sentence.contains(QLatin1String("%1")) ? sentence.arg(subjectOf(code)) : sentence;
+                QCOMPARE(coreMessageText(error), expected);
+                QCOMPARE(coreMessageText(error.message()), expected);
+            }
         }
+
         const QString sentence = translator.translate("MainWindow", "The type %1 has existed");
-        QVERIFY(sentence.contains(QLatin1String("%1")));
-        if (english) QCOMPARE(sentence, QStringLiteral("The type %1 has existed"));
-        QCOMPARE(coreMessageText(foodExists), sentence.arg(food));
         // The name is found between the fixed parts, whatever it holds.
-        QCOMPARE(coreMessageText(Msg::typeExists("")), sentence.arg(QString()));
-        QCOMPARE(coreMessageText(Msg::typeExists("A has existed")), sentence.arg(QStringLiteral("A has existed")));
+        QCOMPARE(coreMessageText(ErrorMsg::typeExists("").message()), sentence.arg(QString()));
+        QCOMPARE(coreMessageText(ErrorMsg::typeExists("A has existed").message()),
+                 sentence.arg(QStringLiteral("A has existed")));
         // A message the table doesn't know is shown as it is.
         QCOMPARE(coreMessageText("The type"), QStringLiteral("The type"));
         QCOMPARE(coreMessageText("Disk on fire"), QStringLiteral("Disk on fire"));
-        QApplication::removeTranslator(&translator);
     }
 
     // Every shipped language translates every text of every context, so a
