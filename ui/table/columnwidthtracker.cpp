@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <unordered_map>
 
 #include "core/accountdb.h"
 #include "text/big5codec.h"
@@ -22,6 +23,15 @@ constexpr std::uint8_t noType = 0xFF;
 // A tab in a cell moves the text to the next stop of the view's text layout,
 // 80 pixels apart; counting each as a whole stop keeps the bound.
 constexpr float tabStop = 80;
+
+// One table of advances per font for the whole thread, so that a character
+// measures the same in every table, find bar and column however late it is met.
+std::vector<float>& advancesOf(const QFont& font) {
+    thread_local std::unordered_map<QString, std::vector<float>> tables;
+    std::vector<float>& table = tables[font.key()];
+    if (table.empty()) table.assign(0x10000, -1.0f);
+    return table;
+}
 
 int decimalLength(int value) {
     int length = value < 0 ? 2 : 1;
@@ -56,13 +66,14 @@ void ColumnWidthTracker::Tally::clear() {
     largest_ = -1;
 }
 
-ColumnWidthTracker::ColumnWidthTracker() : font(QGuiApplication::font()), metrics(font) {}
+ColumnWidthTracker::ColumnWidthTracker()
+    : font(QGuiApplication::font()), metrics(font), advances(&advancesOf(font)) {}
 
 void ColumnWidthTracker::setFont(const QFont& newFont) {
     if (newFont == font) return;
     font = newFont;
     metrics = QFontMetricsF(font);
-    advances.clear();
+    advances = &advancesOf(font);
     invalidate();
 }
 
@@ -208,10 +219,19 @@ std::optional<int> ColumnWidthTracker::big5Width(std::string_view stored) {
 }
 
 float ColumnWidthTracker::advance(char16_t character) {
-    if (advances.empty()) advances.assign(0x10000, -1.0f);
-    float& known = advances[character];
-    if (known < 0) known = character == u'\t' ? tabStop : static_cast<float>(metrics.horizontalAdvance(QChar(character)));
+    float& known = (*advances)[character];
+    if (known < 0) known = measure(character);
     return known;
+}
+
+float ColumnWidthTracker::measure(char16_t character) const {
+    if (character == u'\t') return tabStop;
+    const QChar shown(character);
+    const auto width = static_cast<float>(metrics.horizontalAdvance(shown));
+    // A character no loaded font holds (a control character, for which no
+    // fallback font is looked for) shows as a box now, or in whichever
+    // fallback font some later text loads; the font's widest glyph bounds both.
+    return metrics.inFont(shown) ? width : std::max(width, static_cast<float>(metrics.maxWidth()));
 }
 
 float ColumnWidthTracker::widestAdvance(QStringView characters) {

@@ -83,15 +83,16 @@ private:
     void countAll(const KestLib::AccountDB& db);
     void clearCounts();
     float advance(char16_t character);
+    float measure(char16_t character) const;
     float widestAdvance(QStringView characters);
     int textWidth(QStringView text);
 
     PwText::Big5PairTable& pairs = PwText::Big5PairTable::shared();
     QFont font;
     QFontMetricsF metrics;
-    // Advances of the characters met so far, by UTF-16 code; negative: not
-    // measured yet.
-    std::vector<float> advances;
+    // Advances of the characters met so far in this font, by UTF-16 code,
+    // shared by every tracker of the thread; negative: not measured yet.
+    std::vector<float>* advances = nullptr;
     bool translatesStoredText = true;
 
     bool counted = false;
