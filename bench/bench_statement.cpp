@@ -17,6 +17,7 @@
 #include "tests/support/generatedbook.h"
 #include "text/statement.h"
 #include "text/statementimport.h"
+#include "text/statementreader.h"
 
 using KestLib::AccountDB;
 

@@ -14,6 +14,7 @@
 #include "cli/output.h"
 #include "text/statementimport.h"
 #include "text/statementmessages.h"
+#include "text/statementreader.h"
 
 using PwText::StatementField;
 

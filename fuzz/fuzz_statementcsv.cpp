@@ -11,6 +11,7 @@
 #include "text/big5codec.h"
 #include "text/statement.h"
 #include "text/statementmessages.h"
+#include "text/statementreader.h"
 
 namespace {
 

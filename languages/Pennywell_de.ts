@@ -62,12 +62,12 @@
         <translation>Datenbanknamen festlegen</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="150"/>
+        <location filename="../ui/history/bookcommands.cpp" line="152"/>
         <source>Import CSV</source>
         <translation>CSV importieren</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="151"/>
+        <location filename="../ui/history/bookcommands.cpp" line="153"/>
         <source>Import Statement</source>
         <translation>Kontoauszug importieren</translation>
     </message>
@@ -184,7 +184,7 @@
 <context>
     <name>ChartData</name>
     <message>
-        <location filename="../ui/charts/chartdata.cpp" line="19"/>
+        <location filename="../ui/statistics/chartdata.cpp" line="19"/>
         <source>Other</source>
         <translation>Sonstige</translation>
     </message>
@@ -522,37 +522,37 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
 <context>
     <name>DBNameDialog</name>
     <message>
-        <location filename="../ui/book/dbnamedialog.cpp" line="19"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="19"/>
         <source>Database Name</source>
         <translation>Name der Datenbank</translation>
     </message>
     <message>
-        <location filename="../ui/book/dbnamedialog.cpp" line="20"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="20"/>
         <source>Enter the database name</source>
         <translation>Geben Sie den Namen der Datenbank ein</translation>
     </message>
     <message>
-        <location filename="../ui/book/dbnamedialog.cpp" line="24"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="24"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/book/dbnamedialog.cpp" line="26"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="26"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../ui/book/dbnamedialog.cpp" line="65"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="65"/>
         <source>The character &quot;%1&quot; (U+%2) can&apos;t be stored: Big5 has no such character.</source>
         <translation>Das Zeichen „%1“ (U+%2) lässt sich nicht speichern: Big5 kennt dieses Zeichen nicht.</translation>
     </message>
     <message>
-        <location filename="../ui/book/dbnamedialog.cpp" line="67"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="67"/>
         <source>The name takes %1 bytes in Big5; at most %2 can be stored.</source>
         <translation>Der Name belegt in Big5 %1 Byte; höchstens %2 lassen sich speichern.</translation>
     </message>
     <message>
-        <location filename="../ui/book/dbnamedialog.cpp" line="78"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="78"/>
         <source>The name can&apos;t be stored in a Pennywell database file.</source>
         <translation>Der Name lässt sich nicht in einer Pennywell-Datenbankdatei speichern.</translation>
     </message>
@@ -560,37 +560,37 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
 <context>
     <name>FilterBar</name>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="132"/>
+        <location filename="../ui/find/filterbar.cpp" line="135"/>
         <source>All types</source>
         <translation>Alle Kategorien</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="148"/>
+        <location filename="../ui/find/filterbar.cpp" line="151"/>
         <source>F&amp;ind:</source>
         <translation>Su&amp;chen:</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="149"/>
+        <location filename="../ui/find/filterbar.cpp" line="152"/>
         <source>Comment or type</source>
         <translation>Notiz oder Kategorie</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="150"/>
+        <location filename="../ui/find/filterbar.cpp" line="153"/>
         <source>Close the find bar (Esc)</source>
         <translation>Suchleiste schließen (Esc)</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="151"/>
+        <location filename="../ui/find/filterbar.cpp" line="154"/>
         <source>From</source>
         <translation>Von</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="152"/>
+        <location filename="../ui/find/filterbar.cpp" line="155"/>
         <source>to</source>
         <translation>bis</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="155"/>
+        <location filename="../ui/find/filterbar.cpp" line="158"/>
         <source>Income and outgoing</source>
         <translation>Einnahmen und Ausgaben</translation>
     </message>
@@ -598,24 +598,23 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
 <context>
     <name>GrandTotalDialog</name>
     <message>
-        <location filename="../ui/statistics/grandtotaldialog.cpp" line="7"/>
-        <location filename="../ui/statistics/grandtotaldialog.cpp" line="14"/>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="9"/>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="16"/>
         <source>Grand Total</source>
         <translation>Gesamtsumme</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/grandtotaldialog.cpp" line="26"/>
-        <location filename="../ui/statistics/grandtotaldialog.cpp" line="27"/>
+        <location filename="../ui/statistics/balancetext.cpp" line="13"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/grandtotaldialog.cpp" line="26"/>
+        <location filename="../ui/statistics/balancetext.cpp" line="11"/>
         <source>Outgoing</source>
         <translation>Ausgaben</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/grandtotaldialog.cpp" line="27"/>
+        <location filename="../ui/statistics/balancetext.cpp" line="12"/>
         <source>Income</source>
         <translation>Einnahmen</translation>
     </message>
@@ -623,87 +622,87 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="27"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="27"/>
         <source>Array out of bound</source>
         <translation>Feldindex außerhalb des gültigen Bereichs</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="28"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="28"/>
         <source>There are still other transactions use this type</source>
         <translation>Diese Kategorie wird noch von anderen Buchungen verwendet</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="29"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="29"/>
         <source>No transaction type</source>
         <translation>Diese Kategorie gibt es nicht</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="30"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="30"/>
         <source>The transaction index is not exist</source>
         <translation>Es gibt keine Buchung mit dieser Nummer</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="31"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="31"/>
         <source>File open error</source>
         <translation>Die Datei konnte nicht geöffnet werden</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="32"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="32"/>
         <source>Not Pennywell database file</source>
         <translation>Dies ist keine Pennywell-Datenbankdatei</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="33"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="33"/>
         <source>This PWDB file is correspond with this program</source>
         <translation>Diese PWDB-Datei passt nicht zu dieser Programmversion</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="34"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="34"/>
         <source>Too many transaction types</source>
         <translation>Zu viele Kategorien</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="35"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="35"/>
         <source>Damaged Pennywell database file</source>
         <translation>Die Pennywell-Datenbankdatei ist beschädigt</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="36"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="36"/>
         <source>File write error</source>
         <translation>Die Datei konnte nicht geschrieben werden</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="37"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="37"/>
         <source>The database name is longer than 255 bytes</source>
         <translation>Der Name der Datenbank ist länger als 255 Byte</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="38"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="38"/>
         <source>A type name is longer than 255 bytes</source>
         <translation>Ein Kategoriename ist länger als 255 Byte</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="39"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="39"/>
         <source>A comment is longer than 255 bytes</source>
         <translation>Eine Notiz ist länger als 255 Byte</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="40"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="40"/>
         <source>No transaction index left</source>
         <translation>Es ist keine Buchungsnummer mehr frei</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="44"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="44"/>
         <source>From, Today and To must be dates in this order</source>
         <translation>Von, Heute und Bis müssen Datumsangaben in dieser Reihenfolge sein</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="45"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="45"/>
         <source>The type %1 has existed</source>
         <translation>Die Kategorie „%1“ gibt es bereits</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="122"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="122"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s path, then why the system refused it (&quot;Permission denied&quot;)</extracomment>
         <translation>%1: %2</translation>
@@ -719,274 +718,274 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
         <translation>Pennywell-Datenbankdatei (*.pwdb)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="21"/>
+        <location filename="../ui/window/windowactions.cpp" line="36"/>
         <source>&amp;New</source>
         <translation>&amp;Neu</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="21"/>
+        <location filename="../ui/window/windowactions.cpp" line="36"/>
         <source>Ctrl+N</source>
         <translation>Ctrl+N</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="22"/>
+        <location filename="../ui/window/windowactions.cpp" line="37"/>
         <source>Create a new database</source>
         <translation>Legt eine neue Datenbank an</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="23"/>
+        <location filename="../ui/window/windowactions.cpp" line="38"/>
         <source>&amp;Open</source>
         <translation>Ö&amp;ffnen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="23"/>
+        <location filename="../ui/window/windowactions.cpp" line="38"/>
         <source>Ctrl+O</source>
         <translation>Ctrl+O</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="24"/>
+        <location filename="../ui/window/windowactions.cpp" line="39"/>
         <source>Open an exist database</source>
         <translation>Öffnet eine vorhandene Datenbank</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="25"/>
+        <location filename="../ui/window/windowactions.cpp" line="40"/>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="25"/>
+        <location filename="../ui/window/windowactions.cpp" line="40"/>
         <source>Ctrl+S</source>
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="26"/>
+        <location filename="../ui/window/windowactions.cpp" line="41"/>
         <source>Save the current database</source>
         <translation>Speichert die aktuelle Datenbank</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="28"/>
+        <location filename="../ui/window/windowactions.cpp" line="43"/>
         <source>Save &amp;As</source>
         <translation>Speichern &amp;unter</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="29"/>
+        <location filename="../ui/window/windowactions.cpp" line="44"/>
         <source>Save the current database as ...</source>
         <translation>Speichert die aktuelle Datenbank unter einem neuen Namen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="31"/>
+        <location filename="../ui/window/windowactions.cpp" line="46"/>
         <source>&amp;Close</source>
         <translation>S&amp;chließen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="32"/>
+        <location filename="../ui/window/windowactions.cpp" line="47"/>
         <source>Close the current database</source>
         <translation>Schließt die aktuelle Datenbank</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="37"/>
+        <location filename="../ui/window/windowactions.cpp" line="51"/>
         <source>Import S&amp;tatement…</source>
         <translation>&amp;Kontoauszug importieren…</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="38"/>
+        <location filename="../ui/window/windowactions.cpp" line="52"/>
         <source>Add a bank&apos;s statement (CSV, OFX or QIF) to the database, previewed first</source>
         <translation>Fügt die Buchungen eines Kontoauszugs (CSV, OFX oder QIF) nach einer Vorschau zur Datenbank hinzu</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="44"/>
+        <location filename="../ui/window/windowactions.cpp" line="57"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="44"/>
+        <location filename="../ui/window/windowactions.cpp" line="57"/>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="45"/>
+        <location filename="../ui/window/windowactions.cpp" line="58"/>
         <source>Exit the application</source>
         <translation>Beendet das Programm</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="58"/>
+        <location filename="../ui/window/windowactions.cpp" line="69"/>
         <source>&amp;Create</source>
         <translation>&amp;Anlegen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="58"/>
+        <location filename="../ui/window/windowactions.cpp" line="69"/>
         <source>Ctrl+C</source>
         <translation>Ctrl+C</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="59"/>
+        <location filename="../ui/window/windowactions.cpp" line="70"/>
         <source>Create a transaction</source>
         <translation>Legt eine Buchung an</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="61"/>
-        <location filename="../ui/window/windowactions.cpp" line="67"/>
+        <location filename="../ui/window/windowactions.cpp" line="72"/>
+        <location filename="../ui/window/windowactions.cpp" line="78"/>
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="61"/>
+        <location filename="../ui/window/windowactions.cpp" line="72"/>
         <source>Ctrl+D</source>
         <translation>Ctrl+D</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="62"/>
+        <location filename="../ui/window/windowactions.cpp" line="73"/>
         <source>Delete a transaction</source>
         <translation>Löscht eine Buchung</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="64"/>
-        <location filename="../ui/window/windowactions.cpp" line="70"/>
+        <location filename="../ui/window/windowactions.cpp" line="75"/>
+        <location filename="../ui/window/windowactions.cpp" line="81"/>
         <source>&amp;Modify</source>
         <translation>Ä&amp;ndern</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="64"/>
+        <location filename="../ui/window/windowactions.cpp" line="75"/>
         <source>Ctrl+M</source>
         <translation>Ctrl+M</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="65"/>
+        <location filename="../ui/window/windowactions.cpp" line="76"/>
         <source>Modify a transaction</source>
         <translation>Ändert eine Buchung</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="68"/>
+        <location filename="../ui/window/windowactions.cpp" line="79"/>
         <source>Delete this transaction</source>
         <translation>Löscht diese Buchung</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="71"/>
+        <location filename="../ui/window/windowactions.cpp" line="82"/>
         <source>Modify this transaction</source>
         <translation>Ändert diese Buchung</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="74"/>
+        <location filename="../ui/window/windowactions.cpp" line="85"/>
         <source>&amp;Set the Database Name</source>
         <translation>Datenbank&amp;namen festlegen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="75"/>
+        <location filename="../ui/window/windowactions.cpp" line="86"/>
         <source>Set or modify the database name</source>
         <translation>Legt den Namen der Datenbank fest oder ändert ihn</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="77"/>
+        <location filename="../ui/window/windowactions.cpp" line="88"/>
         <source>&amp;Grand Total</source>
         <translation>&amp;Gesamtsumme</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="77"/>
+        <location filename="../ui/window/windowactions.cpp" line="88"/>
         <source>Ctrl+G</source>
         <translation>Ctrl+G</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="78"/>
+        <location filename="../ui/window/windowactions.cpp" line="89"/>
         <source>Calculate grand total</source>
         <translation>Berechnet die Gesamtsumme</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="80"/>
+        <location filename="../ui/window/windowactions.cpp" line="91"/>
         <source>&amp;Budget Analasis</source>
         <translation>&amp;Budgetanalyse</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="80"/>
+        <location filename="../ui/window/windowactions.cpp" line="91"/>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="81"/>
+        <location filename="../ui/window/windowactions.cpp" line="92"/>
         <source>Analyze your budget plan</source>
         <translation>Analysiert Ihre Budgetplanung</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="83"/>
+        <location filename="../ui/window/windowactions.cpp" line="94"/>
         <source>&amp;Percentage Analysis</source>
         <translation>&amp;Anteilsanalyse</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="84"/>
+        <location filename="../ui/window/windowactions.cpp" line="95"/>
         <source>Ctrl+P</source>
         <translation>Ctrl+P</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="85"/>
+        <location filename="../ui/window/windowactions.cpp" line="96"/>
         <source>Analyze the percentage of each Income/Outgoing type</source>
         <translation>Analysiert den Anteil jeder Einnahmen- und Ausgabenkategorie</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="92"/>
+        <location filename="../ui/window/windowactions.cpp" line="102"/>
         <source>&amp;About</source>
         <translation>Ü&amp;ber Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="93"/>
+        <location filename="../ui/window/windowactions.cpp" line="103"/>
         <source>Show the application&apos;s About box</source>
         <translation>Zeigt Informationen über Pennywell an</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="95"/>
+        <location filename="../ui/window/windowactions.cpp" line="105"/>
         <source>About &amp;Qt</source>
         <translation>Über &amp;Qt</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="96"/>
+        <location filename="../ui/window/windowactions.cpp" line="106"/>
         <source>Show the Qt library&apos;s About box</source>
         <translation>Zeigt Informationen über die Qt-Bibliothek an</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="103"/>
+        <location filename="../ui/window/windowactions.cpp" line="118"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="105"/>
+        <location filename="../ui/window/windowactions.cpp" line="120"/>
         <source>&amp;Transaction</source>
         <translation>&amp;Buchung</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="106"/>
+        <location filename="../ui/window/windowactions.cpp" line="121"/>
         <source>&amp;Database</source>
         <translation>Da&amp;tenbank</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="107"/>
+        <location filename="../ui/window/windowactions.cpp" line="122"/>
         <source>&amp;Statistic</source>
         <translation>&amp;Statistik</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="108"/>
+        <location filename="../ui/window/windowactions.cpp" line="123"/>
         <source>&amp;Language</source>
         <translation>&amp;Sprache</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="109"/>
+        <location filename="../ui/window/windowactions.cpp" line="124"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="223"/>
+        <location filename="../ui/window/mainwindow.cpp" line="203"/>
         <source>File Modified</source>
         <translation>Datei geändert</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="223"/>
+        <location filename="../ui/window/mainwindow.cpp" line="203"/>
         <source>File Saved</source>
         <translation>Datei gespeichert</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="230"/>
+        <location filename="../ui/window/mainwindow.cpp" line="210"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/window/mainwindow.cpp" line="390"/>
+        <location filename="../ui/window/mainwindow.cpp" line="364"/>
         <source>%n of %1 transactions match, balance %2</source>
         <translation>
             <numerusform>%n von %1 Buchungen passt, Saldo %2</numerusform>
@@ -999,22 +998,22 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
         <location filename="../ui/window/filecommands.cpp" line="83"/>
         <location filename="../ui/window/filecommands.cpp" line="89"/>
         <location filename="../ui/window/filecommands.cpp" line="95"/>
-        <location filename="../ui/window/mainwindow.cpp" line="232"/>
+        <location filename="../ui/window/mainwindow.cpp" line="212"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="246"/>
+        <location filename="../ui/window/mainwindow.cpp" line="226"/>
         <source>About Pennywell</source>
         <translation>Über Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/warnuser.cpp" line="9"/>
+        <location filename="../ui/prompts/warnuser.cpp" line="10"/>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="250"/>
+        <location filename="../ui/window/mainwindow.cpp" line="230"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>Der Name kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Er darf nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>
@@ -1034,136 +1033,136 @@ Do you want to override it?</source>
 Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
-        <location filename="../ui/table/transactioncolumns.cpp" line="17"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="17"/>
         <source>Index</source>
         <extracomment>The table&apos;s column of transaction numbers</extracomment>
         <translation>Nummer</translation>
     </message>
     <message>
-        <location filename="../ui/table/transactioncolumns.cpp" line="18"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="18"/>
         <source>Date</source>
         <translation>Datum</translation>
     </message>
     <message>
-        <location filename="../ui/table/transactioncolumns.cpp" line="20"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="20"/>
         <source>In/Out</source>
         <extracomment>The table&apos;s column header: whether a transaction is income or outgoing</extracomment>
         <translation>Art</translation>
     </message>
     <message>
-        <location filename="../ui/table/transactioncolumns.cpp" line="22"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="22"/>
         <source>Money</source>
         <extracomment>The table&apos;s column header: a transaction&apos;s amount</extracomment>
         <translation>Betrag</translation>
     </message>
     <message>
-        <location filename="../ui/table/transactioncolumns.cpp" line="24"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="24"/>
         <source>Type</source>
         <extracomment>The table&apos;s column header: the category of a transaction</extracomment>
         <translation>Kategorie</translation>
     </message>
     <message>
-        <location filename="../ui/table/transactioncolumns.cpp" line="25"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="25"/>
         <source>Comment</source>
         <translation>Notiz</translation>
     </message>
     <message>
-        <location filename="../ui/table/transactioncolumns.cpp" line="27"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="27"/>
         <source>Income</source>
         <translation>Einnahme</translation>
     </message>
     <message>
-        <location filename="../ui/table/transactioncolumns.cpp" line="28"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="28"/>
         <source>Outgoing</source>
         <translation>Ausgabe</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="34"/>
+        <location filename="../ui/window/windowactions.cpp" line="49"/>
         <source>&amp;Import CSV…</source>
         <translation>CSV &amp;importieren…</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="35"/>
+        <location filename="../ui/window/windowactions.cpp" line="50"/>
         <source>Add the transactions of a CSV file to the database</source>
         <translation>Fügt die Buchungen einer CSV-Datei zur Datenbank hinzu</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="40"/>
+        <location filename="../ui/window/windowactions.cpp" line="54"/>
         <source>&amp;Export CSV…</source>
         <translation>CSV &amp;exportieren…</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="41"/>
+        <location filename="../ui/window/windowactions.cpp" line="55"/>
         <source>Write the transactions to a CSV file</source>
         <translation>Schreibt die Buchungen in eine CSV-Datei</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="104"/>
+        <location filename="../ui/window/windowactions.cpp" line="119"/>
         <source>&amp;Edit</source>
         <translation>B&amp;earbeiten</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="87"/>
+        <location filename="../ui/window/windowactions.cpp" line="97"/>
         <source>C&amp;harts</source>
         <translation>&amp;Diagramme</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="88"/>
+        <location filename="../ui/window/windowactions.cpp" line="98"/>
         <source>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</source>
         <translation>Zeigt die Anteile der gewählten Kategorien und die Einnahmen und Ausgaben jedes Monats als Diagramme an</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="41"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="41"/>
         <source>The transaction index is in use</source>
         <translation>Die Buchungsnummer ist bereits vergeben</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="101"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="101"/>
         <source>No such file or folder</source>
         <translation>Datei oder Ordner nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="102"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="102"/>
         <source>Permission denied</source>
         <translation>Zugriff verweigert</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="103"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="103"/>
         <source>Operation not permitted</source>
         <translation>Vorgang nicht zulässig</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="104"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="104"/>
         <source>Is a folder</source>
         <translation>Ist ein Ordner</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="105"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="105"/>
         <source>Not a folder</source>
         <translation>Ist kein Ordner</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="106"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="106"/>
         <source>Disk full</source>
         <translation>Datenträger voll</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="107"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="107"/>
         <source>Disk quota exceeded</source>
         <translation>Speicherkontingent überschritten</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="108"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="108"/>
         <source>File too large</source>
         <translation>Datei zu groß</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="109"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="109"/>
         <source>Read-only file system</source>
         <translation>Schreibgeschütztes Dateisystem</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="110"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="110"/>
         <source>Input/output error</source>
         <translation>Ein-/Ausgabefehler</translation>
     </message>
@@ -1219,84 +1218,84 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Die Datei auf dem Datenträger lässt sich nicht als Datenbank lesen, daher kann „Speichern“ sie nicht als Sicherung aufbewahren; „Speichern unter“ ist weiterhin möglich.</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="54"/>
+        <location filename="../ui/window/windowactions.cpp" line="66"/>
         <source>&amp;Find</source>
         <translation>&amp;Suchen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="54"/>
+        <location filename="../ui/window/windowactions.cpp" line="66"/>
         <source>Ctrl+F</source>
         <translation>Ctrl+F</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="55"/>
+        <location filename="../ui/window/windowactions.cpp" line="67"/>
         <source>Show only the transactions that match</source>
         <translation>Zeigt nur die passenden Buchungen an</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="216"/>
+        <location filename="../ui/window/mainwindow.cpp" line="196"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="216"/>
-        <location filename="../ui/window/windowactions.cpp" line="48"/>
+        <location filename="../ui/window/mainwindow.cpp" line="196"/>
+        <location filename="../ui/window/windowactions.cpp" line="61"/>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="48"/>
+        <location filename="../ui/window/windowactions.cpp" line="61"/>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="49"/>
+        <location filename="../ui/window/windowactions.cpp" line="62"/>
         <source>Take back the last change to the database</source>
         <translation>Nimmt die letzte Änderung an der Datenbank zurück</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="217"/>
+        <location filename="../ui/window/mainwindow.cpp" line="197"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="217"/>
-        <location filename="../ui/window/windowactions.cpp" line="51"/>
+        <location filename="../ui/window/mainwindow.cpp" line="197"/>
+        <location filename="../ui/window/windowactions.cpp" line="63"/>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederholen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="51"/>
+        <location filename="../ui/window/windowactions.cpp" line="63"/>
         <source>Ctrl+Shift+Z</source>
         <translation>Ctrl+Shift+Z</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="52"/>
+        <location filename="../ui/window/windowactions.cpp" line="64"/>
         <source>Make the change taken back again</source>
         <translation>Führt die zurückgenommene Änderung erneut aus</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="43"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="43"/>
         <source>The backup file&apos;s name would be longer than 255 bytes</source>
         <translation>Der Name der Sicherungsdatei wäre länger als 255 Byte</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="46"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="46"/>
         <source>not enough memory to read %1</source>
         <translation>nicht genug Arbeitsspeicher, um %1 zu lesen</translation>
     </message>
     <message>
-        <location filename="../ui/app/appidentity.cpp" line="32"/>
+        <location filename="../ui/app/appidentity.cpp" line="26"/>
         <source>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</source>
         <translation>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Entwickelt von&lt;p&gt;den Pennywell-Entwicklern&lt;p&gt;Bitte melden Sie Probleme im Fehlerverfolgungssystem des Pennywell-Projekts.&lt;p&gt;Pennywell-Werkzeug</translation>
     </message>
     <message>
-        <location filename="../ui/app/appidentity.cpp" line="40"/>
+        <location filename="../ui/app/appidentity.cpp" line="34"/>
         <source>&lt;p&gt;Pennywell is free software: you may share and change it under the GNU General Public License, version 3 or later.</source>
         <translation>&lt;p&gt;Pennywell ist freie Software: Sie dürfen sie unter den Bedingungen der GNU General Public License, Version 3 oder später, weitergeben und verändern.</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="446"/>
+        <location filename="../ui/window/mainwindow.cpp" line="413"/>
         <source>Exported to %1</source>
         <translation>Exportiert nach %1</translation>
     </message>
@@ -1582,42 +1581,42 @@ Möchten Sie sie überschreiben?</translation>
 <context>
     <name>StatementImportDialog</name>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="44"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="45"/>
         <source>Import Statement</source>
         <translation>Kontoauszug importieren</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="66"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="67"/>
         <source>Columns</source>
         <translation>Spalten</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="81"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="82"/>
         <source>None: the nameless type</source>
         <translation>Keine: die Kategorie ohne Namen</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="88"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="89"/>
         <source>&amp;Keep duplicates</source>
         <translation>Doppelte &amp;behalten</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="92"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="93"/>
         <source>Default &amp;type:</source>
         <translation>Standardkate&amp;gorie:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="123"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="124"/>
         <source>&amp;Import</source>
         <translation>&amp;Importieren</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="167"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="168"/>
         <source>Read as %1.</source>
         <translation>Gelesen als %1.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="194"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="195"/>
         <source>%n new transaction(s)</source>
         <translation>
             <numerusform>%n neue Buchung</numerusform>
@@ -1625,7 +1624,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="195"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
         <source>%n duplicate(s) kept</source>
         <translation>
             <numerusform>%n doppelte behalten</numerusform>
@@ -1633,7 +1632,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="197"/>
         <source>%n duplicate(s) skipped</source>
         <translation>
             <numerusform>%n doppelte übersprungen</numerusform>
@@ -1641,7 +1640,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="197"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="198"/>
         <source>%n amount(s) rounded</source>
         <translation>
             <numerusform>%n Betrag gerundet</numerusform>
@@ -1649,7 +1648,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="199"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="200"/>
         <source>%n row(s) spelt without accents</source>
         <translation>
             <numerusform>%n Zeile mit ersetzten Sonderzeichen</numerusform>
@@ -1657,7 +1656,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="200"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="201"/>
         <source>%n faulty row(s)</source>
         <translation>
             <numerusform>%n fehlerhafte Zeile</numerusform>
@@ -1665,7 +1664,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="202"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="203"/>
         <source>%n new type(s)</source>
         <translation>
             <numerusform>%n neue Kategorie</numerusform>
@@ -1673,17 +1672,17 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="206"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="207"/>
         <source>Nothing can be imported while a row is at fault; the first: %1</source>
         <translation>Solange eine Zeile fehlerhaft ist, kann nichts importiert werden; die erste: %1</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="209"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="210"/>
         <source>Nothing to import: the statement has no rows.</source>
         <translation>Nichts zu importieren: Der Kontoauszug hat keine Zeilen.</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="211"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="212"/>
         <source>Nothing to import: the book holds every row already.</source>
         <translation>Nichts zu importieren: Die Datenbank enthält schon jede Zeile.</translation>
     </message>
@@ -1812,88 +1811,88 @@ Möchten Sie sie überschreiben?</translation>
 <context>
     <name>StatisticDialog</name>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="37"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="36"/>
         <source>From</source>
         <translation>Von</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="38"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="37"/>
         <source>To</source>
         <translation>Bis</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="39"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="38"/>
         <source>Select Types</source>
         <translation>Kategorien auswählen</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="41"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="40"/>
         <source>Select In/Out</source>
         <extracomment>Label of the list of Income, Outgoing and ALL</extracomment>
         <translation>Einnahmen oder Ausgaben auswählen</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="50"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="49"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="51"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="50"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="115"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="114"/>
         <source>Income</source>
         <translation>Einnahmen</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="116"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="115"/>
         <source>Outgoing</source>
         <translation>Ausgaben</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="128"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="127"/>
         <source>ALL</source>
         <translation>Alle</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="267"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="250"/>
         <source>Chart</source>
         <translation>Diagramm</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="73"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="72"/>
         <source>Range</source>
         <translation>Zeitraum</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="75"/>
         <source>Custom</source>
         <translation>Benutzerdefiniert</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="77"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
         <source>This month</source>
         <translation>Dieser Monat</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="77"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
         <source>Last month</source>
         <translation>Letzter Monat</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="77"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
         <source>This year</source>
         <translation>Dieses Jahr</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="77"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
         <source>Last year</source>
         <translation>Letztes Jahr</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="77"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
         <source>Whole book</source>
         <translation>Ganze Datenbank</translation>
     </message>

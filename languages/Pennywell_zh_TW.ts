@@ -62,12 +62,12 @@
         <translation>設定資料庫名稱</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="150"/>
+        <location filename="../ui/history/bookcommands.cpp" line="152"/>
         <source>Import CSV</source>
         <translation>匯入 CSV</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="151"/>
+        <location filename="../ui/history/bookcommands.cpp" line="153"/>
         <source>Import Statement</source>
         <translation>匯入銀行對帳單</translation>
     </message>
@@ -184,7 +184,7 @@
 <context>
     <name>ChartData</name>
     <message>
-        <location filename="../ui/charts/chartdata.cpp" line="19"/>
+        <location filename="../ui/statistics/chartdata.cpp" line="19"/>
         <source>Other</source>
         <translation>其他</translation>
     </message>
@@ -519,37 +519,37 @@ Do you want to replace it with the CSV?</source>
 <context>
     <name>DBNameDialog</name>
     <message>
-        <location filename="../ui/book/dbnamedialog.cpp" line="19"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="19"/>
         <source>Database Name</source>
         <translation>資料庫名稱</translation>
     </message>
     <message>
-        <location filename="../ui/book/dbnamedialog.cpp" line="20"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="20"/>
         <source>Enter the database name</source>
         <translation>請輸入資料庫名稱</translation>
     </message>
     <message>
-        <location filename="../ui/book/dbnamedialog.cpp" line="24"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="24"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
     <message>
-        <location filename="../ui/book/dbnamedialog.cpp" line="26"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="26"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../ui/book/dbnamedialog.cpp" line="65"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="65"/>
         <source>The character &quot;%1&quot; (U+%2) can&apos;t be stored: Big5 has no such character.</source>
         <translation>無法儲存字元「%1」（U+%2）：Big5 沒有這個字元。</translation>
     </message>
     <message>
-        <location filename="../ui/book/dbnamedialog.cpp" line="67"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="67"/>
         <source>The name takes %1 bytes in Big5; at most %2 can be stored.</source>
         <translation>此名稱以 Big5 編碼佔 %1 位元組；最多只能儲存 %2 位元組。</translation>
     </message>
     <message>
-        <location filename="../ui/book/dbnamedialog.cpp" line="78"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="78"/>
         <source>The name can&apos;t be stored in a Pennywell database file.</source>
         <translation>此名稱無法儲存在 Pennywell 資料庫檔案中。</translation>
     </message>
@@ -557,37 +557,37 @@ Do you want to replace it with the CSV?</source>
 <context>
     <name>FilterBar</name>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="132"/>
+        <location filename="../ui/find/filterbar.cpp" line="135"/>
         <source>All types</source>
         <translation>所有類別</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="148"/>
+        <location filename="../ui/find/filterbar.cpp" line="151"/>
         <source>F&amp;ind:</source>
         <translation>尋找(&amp;I)：</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="149"/>
+        <location filename="../ui/find/filterbar.cpp" line="152"/>
         <source>Comment or type</source>
         <translation>備註或類別</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="150"/>
+        <location filename="../ui/find/filterbar.cpp" line="153"/>
         <source>Close the find bar (Esc)</source>
         <translation>關閉尋找列（Esc）</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="151"/>
+        <location filename="../ui/find/filterbar.cpp" line="154"/>
         <source>From</source>
         <translation>起始日</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="152"/>
+        <location filename="../ui/find/filterbar.cpp" line="155"/>
         <source>to</source>
         <translation>至</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="155"/>
+        <location filename="../ui/find/filterbar.cpp" line="158"/>
         <source>Income and outgoing</source>
         <translation>收入與支出</translation>
     </message>
@@ -595,24 +595,23 @@ Do you want to replace it with the CSV?</source>
 <context>
     <name>GrandTotalDialog</name>
     <message>
-        <location filename="../ui/statistics/grandtotaldialog.cpp" line="7"/>
-        <location filename="../ui/statistics/grandtotaldialog.cpp" line="14"/>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="9"/>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="16"/>
         <source>Grand Total</source>
         <translation>總計</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/grandtotaldialog.cpp" line="26"/>
-        <location filename="../ui/statistics/grandtotaldialog.cpp" line="27"/>
+        <location filename="../ui/statistics/balancetext.cpp" line="13"/>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/grandtotaldialog.cpp" line="26"/>
+        <location filename="../ui/statistics/balancetext.cpp" line="11"/>
         <source>Outgoing</source>
         <translation>支出</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/grandtotaldialog.cpp" line="27"/>
+        <location filename="../ui/statistics/balancetext.cpp" line="12"/>
         <source>Income</source>
         <translation>收入</translation>
     </message>
@@ -620,87 +619,87 @@ Do you want to replace it with the CSV?</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="27"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="27"/>
         <source>Array out of bound</source>
         <translation>陣列索引超出範圍</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="28"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="28"/>
         <source>There are still other transactions use this type</source>
         <translation>仍有其他交易使用這個類別</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="29"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="29"/>
         <source>No transaction type</source>
         <translation>沒有這個交易類別</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="30"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="30"/>
         <source>The transaction index is not exist</source>
         <translation>沒有這個編號的交易</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="31"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="31"/>
         <source>File open error</source>
         <translation>無法開啟檔案</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="32"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="32"/>
         <source>Not Pennywell database file</source>
         <translation>這不是 Pennywell 資料庫檔案</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="33"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="33"/>
         <source>This PWDB file is correspond with this program</source>
         <translation>這個 PWDB 檔案的版本與本程式不相符</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="34"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="34"/>
         <source>Too many transaction types</source>
         <translation>交易類別太多</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="35"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="35"/>
         <source>Damaged Pennywell database file</source>
         <translation>Pennywell 資料庫檔案已損毀</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="36"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="36"/>
         <source>File write error</source>
         <translation>無法寫入檔案</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="37"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="37"/>
         <source>The database name is longer than 255 bytes</source>
         <translation>資料庫名稱超過 255 位元組</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="38"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="38"/>
         <source>A type name is longer than 255 bytes</source>
         <translation>類別名稱超過 255 位元組</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="39"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="39"/>
         <source>A comment is longer than 255 bytes</source>
         <translation>備註超過 255 位元組</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="40"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="40"/>
         <source>No transaction index left</source>
         <translation>已經沒有可用的交易編號</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="44"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="44"/>
         <source>From, Today and To must be dates in this order</source>
         <translation>起始日、今天與結束日必須是依此順序排列的日期</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="45"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="45"/>
         <source>The type %1 has existed</source>
         <translation>類別「%1」已經存在</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="122"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="122"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s path, then why the system refused it (&quot;Permission denied&quot;)</extracomment>
         <translation>%1：%2</translation>
@@ -716,274 +715,274 @@ Do you want to replace it with the CSV?</source>
         <translation>Pennywell 資料庫檔案 (*.pwdb)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="21"/>
+        <location filename="../ui/window/windowactions.cpp" line="36"/>
         <source>&amp;New</source>
         <translation>開新檔案(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="21"/>
+        <location filename="../ui/window/windowactions.cpp" line="36"/>
         <source>Ctrl+N</source>
         <translation>Ctrl+N</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="22"/>
+        <location filename="../ui/window/windowactions.cpp" line="37"/>
         <source>Create a new database</source>
         <translation>建立新的資料庫</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="23"/>
+        <location filename="../ui/window/windowactions.cpp" line="38"/>
         <source>&amp;Open</source>
         <translation>開啟舊檔(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="23"/>
+        <location filename="../ui/window/windowactions.cpp" line="38"/>
         <source>Ctrl+O</source>
         <translation>Ctrl+O</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="24"/>
+        <location filename="../ui/window/windowactions.cpp" line="39"/>
         <source>Open an exist database</source>
         <translation>開啟現有的資料庫</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="25"/>
+        <location filename="../ui/window/windowactions.cpp" line="40"/>
         <source>&amp;Save</source>
         <translation>儲存(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="25"/>
+        <location filename="../ui/window/windowactions.cpp" line="40"/>
         <source>Ctrl+S</source>
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="26"/>
+        <location filename="../ui/window/windowactions.cpp" line="41"/>
         <source>Save the current database</source>
         <translation>儲存目前的資料庫</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="28"/>
+        <location filename="../ui/window/windowactions.cpp" line="43"/>
         <source>Save &amp;As</source>
         <translation>另存新檔(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="29"/>
+        <location filename="../ui/window/windowactions.cpp" line="44"/>
         <source>Save the current database as ...</source>
         <translation>以新的檔名儲存目前的資料庫</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="31"/>
+        <location filename="../ui/window/windowactions.cpp" line="46"/>
         <source>&amp;Close</source>
         <translation>關閉(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="32"/>
+        <location filename="../ui/window/windowactions.cpp" line="47"/>
         <source>Close the current database</source>
         <translation>關閉目前的資料庫</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="37"/>
+        <location filename="../ui/window/windowactions.cpp" line="51"/>
         <source>Import S&amp;tatement…</source>
         <translation>匯入銀行對帳單(&amp;T)…</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="38"/>
+        <location filename="../ui/window/windowactions.cpp" line="52"/>
         <source>Add a bank&apos;s statement (CSV, OFX or QIF) to the database, previewed first</source>
         <translation>預覽後將銀行對帳單（CSV、OFX 或 QIF）中的交易加入資料庫</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="44"/>
+        <location filename="../ui/window/windowactions.cpp" line="57"/>
         <source>E&amp;xit</source>
         <translation>結束(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="44"/>
+        <location filename="../ui/window/windowactions.cpp" line="57"/>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="45"/>
+        <location filename="../ui/window/windowactions.cpp" line="58"/>
         <source>Exit the application</source>
         <translation>結束本程式</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="58"/>
+        <location filename="../ui/window/windowactions.cpp" line="69"/>
         <source>&amp;Create</source>
         <translation>建立(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="58"/>
+        <location filename="../ui/window/windowactions.cpp" line="69"/>
         <source>Ctrl+C</source>
         <translation>Ctrl+C</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="59"/>
+        <location filename="../ui/window/windowactions.cpp" line="70"/>
         <source>Create a transaction</source>
         <translation>建立一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="61"/>
-        <location filename="../ui/window/windowactions.cpp" line="67"/>
+        <location filename="../ui/window/windowactions.cpp" line="72"/>
+        <location filename="../ui/window/windowactions.cpp" line="78"/>
         <source>&amp;Delete</source>
         <translation>刪除(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="61"/>
+        <location filename="../ui/window/windowactions.cpp" line="72"/>
         <source>Ctrl+D</source>
         <translation>Ctrl+D</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="62"/>
+        <location filename="../ui/window/windowactions.cpp" line="73"/>
         <source>Delete a transaction</source>
         <translation>刪除一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="64"/>
-        <location filename="../ui/window/windowactions.cpp" line="70"/>
+        <location filename="../ui/window/windowactions.cpp" line="75"/>
+        <location filename="../ui/window/windowactions.cpp" line="81"/>
         <source>&amp;Modify</source>
         <translation>修改(&amp;M)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="64"/>
+        <location filename="../ui/window/windowactions.cpp" line="75"/>
         <source>Ctrl+M</source>
         <translation>Ctrl+M</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="65"/>
+        <location filename="../ui/window/windowactions.cpp" line="76"/>
         <source>Modify a transaction</source>
         <translation>修改一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="68"/>
+        <location filename="../ui/window/windowactions.cpp" line="79"/>
         <source>Delete this transaction</source>
         <translation>刪除這筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="71"/>
+        <location filename="../ui/window/windowactions.cpp" line="82"/>
         <source>Modify this transaction</source>
         <translation>修改這筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="74"/>
+        <location filename="../ui/window/windowactions.cpp" line="85"/>
         <source>&amp;Set the Database Name</source>
         <translation>設定資料庫名稱(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="75"/>
+        <location filename="../ui/window/windowactions.cpp" line="86"/>
         <source>Set or modify the database name</source>
         <translation>設定或修改資料庫名稱</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="77"/>
+        <location filename="../ui/window/windowactions.cpp" line="88"/>
         <source>&amp;Grand Total</source>
         <translation>總計(&amp;G)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="77"/>
+        <location filename="../ui/window/windowactions.cpp" line="88"/>
         <source>Ctrl+G</source>
         <translation>Ctrl+G</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="78"/>
+        <location filename="../ui/window/windowactions.cpp" line="89"/>
         <source>Calculate grand total</source>
         <translation>計算總計</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="80"/>
+        <location filename="../ui/window/windowactions.cpp" line="91"/>
         <source>&amp;Budget Analasis</source>
         <translation>預算分析(&amp;B)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="80"/>
+        <location filename="../ui/window/windowactions.cpp" line="91"/>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="81"/>
+        <location filename="../ui/window/windowactions.cpp" line="92"/>
         <source>Analyze your budget plan</source>
         <translation>分析您的預算計畫</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="83"/>
+        <location filename="../ui/window/windowactions.cpp" line="94"/>
         <source>&amp;Percentage Analysis</source>
         <translation>百分比分析(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="84"/>
+        <location filename="../ui/window/windowactions.cpp" line="95"/>
         <source>Ctrl+P</source>
         <translation>Ctrl+P</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="85"/>
+        <location filename="../ui/window/windowactions.cpp" line="96"/>
         <source>Analyze the percentage of each Income/Outgoing type</source>
         <translation>分析各收入或支出類別所佔的百分比</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="92"/>
+        <location filename="../ui/window/windowactions.cpp" line="102"/>
         <source>&amp;About</source>
         <translation>關於 Pennywell(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="93"/>
+        <location filename="../ui/window/windowactions.cpp" line="103"/>
         <source>Show the application&apos;s About box</source>
         <translation>顯示本程式的「關於」對話方塊</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="95"/>
+        <location filename="../ui/window/windowactions.cpp" line="105"/>
         <source>About &amp;Qt</source>
         <translation>關於 Qt(&amp;Q)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="96"/>
+        <location filename="../ui/window/windowactions.cpp" line="106"/>
         <source>Show the Qt library&apos;s About box</source>
         <translation>顯示 Qt 程式庫的「關於」對話方塊</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="103"/>
+        <location filename="../ui/window/windowactions.cpp" line="118"/>
         <source>&amp;File</source>
         <translation>檔案(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="105"/>
+        <location filename="../ui/window/windowactions.cpp" line="120"/>
         <source>&amp;Transaction</source>
         <translation>交易(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="106"/>
+        <location filename="../ui/window/windowactions.cpp" line="121"/>
         <source>&amp;Database</source>
         <translation>資料庫(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="107"/>
+        <location filename="../ui/window/windowactions.cpp" line="122"/>
         <source>&amp;Statistic</source>
         <translation>統計(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="108"/>
+        <location filename="../ui/window/windowactions.cpp" line="123"/>
         <source>&amp;Language</source>
         <translation>語言(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="109"/>
+        <location filename="../ui/window/windowactions.cpp" line="124"/>
         <source>&amp;Help</source>
         <translation>說明(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="223"/>
+        <location filename="../ui/window/mainwindow.cpp" line="203"/>
         <source>File Modified</source>
         <translation>檔案已修改</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="223"/>
+        <location filename="../ui/window/mainwindow.cpp" line="203"/>
         <source>File Saved</source>
         <translation>檔案已儲存</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="230"/>
+        <location filename="../ui/window/mainwindow.cpp" line="210"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/window/mainwindow.cpp" line="390"/>
+        <location filename="../ui/window/mainwindow.cpp" line="364"/>
         <source>%n of %1 transactions match, balance %2</source>
         <translation>
             <numerusform>%1 筆交易中有 %n 筆符合，餘額 %2</numerusform>
@@ -995,22 +994,22 @@ Do you want to replace it with the CSV?</source>
         <location filename="../ui/window/filecommands.cpp" line="83"/>
         <location filename="../ui/window/filecommands.cpp" line="89"/>
         <location filename="../ui/window/filecommands.cpp" line="95"/>
-        <location filename="../ui/window/mainwindow.cpp" line="232"/>
+        <location filename="../ui/window/mainwindow.cpp" line="212"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="246"/>
+        <location filename="../ui/window/mainwindow.cpp" line="226"/>
         <source>About Pennywell</source>
         <translation>關於 Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/warnuser.cpp" line="9"/>
+        <location filename="../ui/prompts/warnuser.cpp" line="10"/>
         <source>Warning</source>
         <translation>警告</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="250"/>
+        <location filename="../ui/window/mainwindow.cpp" line="230"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個名稱無法存入 Pennywell 資料庫檔案：名稱只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>
@@ -1030,136 +1029,136 @@ Do you want to override it?</source>
 是否要覆寫？</translation>
     </message>
     <message>
-        <location filename="../ui/table/transactioncolumns.cpp" line="17"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="17"/>
         <source>Index</source>
         <extracomment>The table&apos;s column of transaction numbers</extracomment>
         <translation>編號</translation>
     </message>
     <message>
-        <location filename="../ui/table/transactioncolumns.cpp" line="18"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="18"/>
         <source>Date</source>
         <translation>日期</translation>
     </message>
     <message>
-        <location filename="../ui/table/transactioncolumns.cpp" line="20"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="20"/>
         <source>In/Out</source>
         <extracomment>The table&apos;s column header: whether a transaction is income or outgoing</extracomment>
         <translation>收支</translation>
     </message>
     <message>
-        <location filename="../ui/table/transactioncolumns.cpp" line="22"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="22"/>
         <source>Money</source>
         <extracomment>The table&apos;s column header: a transaction&apos;s amount</extracomment>
         <translation>金額</translation>
     </message>
     <message>
-        <location filename="../ui/table/transactioncolumns.cpp" line="24"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="24"/>
         <source>Type</source>
         <extracomment>The table&apos;s column header: the category of a transaction</extracomment>
         <translation>類別</translation>
     </message>
     <message>
-        <location filename="../ui/table/transactioncolumns.cpp" line="25"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="25"/>
         <source>Comment</source>
         <translation>備註</translation>
     </message>
     <message>
-        <location filename="../ui/table/transactioncolumns.cpp" line="27"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="27"/>
         <source>Income</source>
         <translation>收入</translation>
     </message>
     <message>
-        <location filename="../ui/table/transactioncolumns.cpp" line="28"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="28"/>
         <source>Outgoing</source>
         <translation>支出</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="34"/>
+        <location filename="../ui/window/windowactions.cpp" line="49"/>
         <source>&amp;Import CSV…</source>
         <translation>匯入 CSV(&amp;I)…</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="35"/>
+        <location filename="../ui/window/windowactions.cpp" line="50"/>
         <source>Add the transactions of a CSV file to the database</source>
         <translation>將 CSV 檔案中的交易加入資料庫</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="40"/>
+        <location filename="../ui/window/windowactions.cpp" line="54"/>
         <source>&amp;Export CSV…</source>
         <translation>匯出 CSV(&amp;E)…</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="41"/>
+        <location filename="../ui/window/windowactions.cpp" line="55"/>
         <source>Write the transactions to a CSV file</source>
         <translation>將交易寫入 CSV 檔案</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="104"/>
+        <location filename="../ui/window/windowactions.cpp" line="119"/>
         <source>&amp;Edit</source>
         <translation>編輯(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="87"/>
+        <location filename="../ui/window/windowactions.cpp" line="97"/>
         <source>C&amp;harts</source>
         <translation>圖表(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="88"/>
+        <location filename="../ui/window/windowactions.cpp" line="98"/>
         <source>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</source>
         <translation>以圖表顯示所選類別的比例及每月的收入與支出</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="41"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="41"/>
         <source>The transaction index is in use</source>
         <translation>交易編號已被使用</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="101"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="101"/>
         <source>No such file or folder</source>
         <translation>找不到檔案或資料夾</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="102"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="102"/>
         <source>Permission denied</source>
         <translation>權限不足</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="103"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="103"/>
         <source>Operation not permitted</source>
         <translation>不允許此操作</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="104"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="104"/>
         <source>Is a folder</source>
         <translation>這是資料夾</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="105"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="105"/>
         <source>Not a folder</source>
         <translation>這不是資料夾</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="106"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="106"/>
         <source>Disk full</source>
         <translation>磁碟已滿</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="107"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="107"/>
         <source>Disk quota exceeded</source>
         <translation>已超過磁碟配額</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="108"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="108"/>
         <source>File too large</source>
         <translation>檔案太大</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="109"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="109"/>
         <source>Read-only file system</source>
         <translation>唯讀檔案系統</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="110"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="110"/>
         <source>Input/output error</source>
         <translation>輸入/輸出錯誤</translation>
     </message>
@@ -1215,84 +1214,84 @@ Do you want to override it?</source>
         <translation>磁碟上的檔案無法當作資料庫讀取，因此「儲存」無法將它保留為備份；「另存新檔」仍可使用。</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="54"/>
+        <location filename="../ui/window/windowactions.cpp" line="66"/>
         <source>&amp;Find</source>
         <translation>尋找(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="54"/>
+        <location filename="../ui/window/windowactions.cpp" line="66"/>
         <source>Ctrl+F</source>
         <translation>Ctrl+F</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="55"/>
+        <location filename="../ui/window/windowactions.cpp" line="67"/>
         <source>Show only the transactions that match</source>
         <translation>只顯示符合條件的交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="216"/>
+        <location filename="../ui/window/mainwindow.cpp" line="196"/>
         <source>&amp;Undo %1</source>
         <translation>復原 %1(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="216"/>
-        <location filename="../ui/window/windowactions.cpp" line="48"/>
+        <location filename="../ui/window/mainwindow.cpp" line="196"/>
+        <location filename="../ui/window/windowactions.cpp" line="61"/>
         <source>&amp;Undo</source>
         <translation>復原(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="48"/>
+        <location filename="../ui/window/windowactions.cpp" line="61"/>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="49"/>
+        <location filename="../ui/window/windowactions.cpp" line="62"/>
         <source>Take back the last change to the database</source>
         <translation>復原對資料庫的上一個變更</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="217"/>
+        <location filename="../ui/window/mainwindow.cpp" line="197"/>
         <source>&amp;Redo %1</source>
         <translation>取消復原 %1(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="217"/>
-        <location filename="../ui/window/windowactions.cpp" line="51"/>
+        <location filename="../ui/window/mainwindow.cpp" line="197"/>
+        <location filename="../ui/window/windowactions.cpp" line="63"/>
         <source>&amp;Redo</source>
         <translation>取消復原(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="51"/>
+        <location filename="../ui/window/windowactions.cpp" line="63"/>
         <source>Ctrl+Shift+Z</source>
         <translation>Ctrl+Shift+Z</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="52"/>
+        <location filename="../ui/window/windowactions.cpp" line="64"/>
         <source>Make the change taken back again</source>
         <translation>重新套用已復原的變更</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="43"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="43"/>
         <source>The backup file&apos;s name would be longer than 255 bytes</source>
         <translation>備份檔的名稱會超過 255 個位元組</translation>
     </message>
     <message>
-        <location filename="../ui/book/coremessages.cpp" line="46"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="46"/>
         <source>not enough memory to read %1</source>
         <translation>記憶體不足，無法讀取 %1</translation>
     </message>
     <message>
-        <location filename="../ui/app/appidentity.cpp" line="32"/>
+        <location filename="../ui/app/appidentity.cpp" line="26"/>
         <source>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</source>
         <translation>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;製作：&lt;p&gt;Pennywell 開發團隊&lt;p&gt;如有問題，請回報至 Pennywell 專案的問題追蹤系統。&lt;p&gt;Pennywell 工具</translation>
     </message>
     <message>
-        <location filename="../ui/app/appidentity.cpp" line="40"/>
+        <location filename="../ui/app/appidentity.cpp" line="34"/>
         <source>&lt;p&gt;Pennywell is free software: you may share and change it under the GNU General Public License, version 3 or later.</source>
         <translation>&lt;p&gt;Pennywell 是自由軟體：您可以依照 GNU 通用公共授權條款第 3 版或更新版本散布及修改。</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="446"/>
+        <location filename="../ui/window/mainwindow.cpp" line="413"/>
         <source>Exported to %1</source>
         <translation>已匯出至 %1</translation>
     </message>
@@ -1574,101 +1573,101 @@ Do you want to override it?</source>
 <context>
     <name>StatementImportDialog</name>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="44"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="45"/>
         <source>Import Statement</source>
         <translation>匯入銀行對帳單</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="66"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="67"/>
         <source>Columns</source>
         <translation>欄位</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="81"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="82"/>
         <source>None: the nameless type</source>
         <translation>無：未命名的類別</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="88"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="89"/>
         <source>&amp;Keep duplicates</source>
         <translation>保留重複的交易(&amp;K)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="92"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="93"/>
         <source>Default &amp;type:</source>
         <translation>預設類別(&amp;T)：</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="123"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="124"/>
         <source>&amp;Import</source>
         <translation>匯入(&amp;I)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="167"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="168"/>
         <source>Read as %1.</source>
         <translation>以 %1 格式讀取。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="194"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="195"/>
         <source>%n new transaction(s)</source>
         <translation>
             <numerusform>%n 筆新交易</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="195"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
         <source>%n duplicate(s) kept</source>
         <translation>
             <numerusform>保留 %n 筆重複</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="197"/>
         <source>%n duplicate(s) skipped</source>
         <translation>
             <numerusform>略過 %n 筆重複</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="197"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="198"/>
         <source>%n amount(s) rounded</source>
         <translation>
             <numerusform>%n 筆金額四捨五入</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="199"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="200"/>
         <source>%n row(s) spelt without accents</source>
         <translation>
             <numerusform>%n 列已去除重音符號</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="200"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="201"/>
         <source>%n faulty row(s)</source>
         <translation>
             <numerusform>%n 列有誤</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="202"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="203"/>
         <source>%n new type(s)</source>
         <translation>
             <numerusform>%n 個新類別</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="206"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="207"/>
         <source>Nothing can be imported while a row is at fault; the first: %1</source>
         <translation>有錯誤的列時無法匯入；第一個錯誤：%1</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="209"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="210"/>
         <source>Nothing to import: the statement has no rows.</source>
         <translation>沒有可匯入的內容：對帳單中沒有任何資料列。</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="211"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="212"/>
         <source>Nothing to import: the book holds every row already.</source>
         <translation>沒有可匯入的內容：資料庫中已有每一列。</translation>
     </message>
@@ -1797,88 +1796,88 @@ Do you want to override it?</source>
 <context>
     <name>StatisticDialog</name>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="37"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="36"/>
         <source>From</source>
         <translation>起始日</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="38"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="37"/>
         <source>To</source>
         <translation>結束日</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="39"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="38"/>
         <source>Select Types</source>
         <translation>選擇類別</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="41"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="40"/>
         <source>Select In/Out</source>
         <extracomment>Label of the list of Income, Outgoing and ALL</extracomment>
         <translation>選擇收支</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="50"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="49"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="51"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="50"/>
         <source>Close</source>
         <translation>關閉</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="115"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="114"/>
         <source>Income</source>
         <translation>收入</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="116"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="115"/>
         <source>Outgoing</source>
         <translation>支出</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="128"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="127"/>
         <source>ALL</source>
         <translation>全部</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="267"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="250"/>
         <source>Chart</source>
         <translation>圖表</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="73"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="72"/>
         <source>Range</source>
         <translation>期間</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="75"/>
         <source>Custom</source>
         <translation>自訂</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="77"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
         <source>This month</source>
         <translation>本月</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="77"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
         <source>Last month</source>
         <translation>上個月</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="77"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
         <source>This year</source>
         <translation>今年</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="77"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
         <source>Last year</source>
         <translation>去年</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="77"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
         <source>Whole book</source>
         <translation>整個資料庫</translation>
     </message>

@@ -139,14 +139,6 @@ struct Statement {
     std::vector<StatementFault> faults;  // in line order
 };
 
-// Reads a statement whole. Never throws on any input: what can't be read is
-// a fault with its line.
-Statement readStatement(std::string_view bytes, const StatementOptions& options);
-
-// The format a statement's bytes are in: OFX (an OFXHEADER line or an <OFX>
-// element), QIF (a line starting with !Type: or !Option), else CSV.
-StatementFormat detectStatementFormat(std::string_view bytes);
-
 // A decimal amount as written in a statement ("-1.234,50", "(35.50)",
 // "1,234.50", "+12"), turned into a whole value by rule: sign and magnitude,
 // and whether cents were rounded away. False for text that isn't an amount

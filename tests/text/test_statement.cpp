@@ -10,6 +10,7 @@
 #include "text/statementcsvdetect.h"
 #include "text/statementformats.h"
 #include "text/statementmessages.h"
+#include "text/statementreader.h"
 
 using namespace PwText;
 using Reason = StatementFault::Reason;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "text/statementformats.h"
+#include "text/statementreader.h"
 
 using PwText::AmountRule;
 using PwText::Statement;

@@ -11,6 +11,7 @@
 #include "tests/support/memoryceiling.h"
 #include "text/statement.h"
 #include "text/statementimport.h"
+#include "text/statementreader.h"
 
 using namespace PwText;
 using Reason = StatementFault::Reason;

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/book/coremessages.h"
+#include "ui/prompts/coremessages.h"
 #include "ui/prompts/dialogprompts.h"
 #include "ui/prompts/warnuser.h"
 #include "core/errormsg.h"

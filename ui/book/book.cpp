@@ -9,7 +9,7 @@
 #include "core/booksave.h"
 #include "core/saveplan.h"
 #include "text/statementimport.h"
-#include "ui/book/coremessages.h"
+#include "ui/prompts/coremessages.h"
 #include "ui/history/bookcommands.h"
 #include "ui/history/bookhistory.h"
 

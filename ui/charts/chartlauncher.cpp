@@ -1,7 +1,7 @@
 #include "ui/charts/chartlauncher.h"
 
 #include "core/errormsg.h"
-#include "ui/book/coremessages.h"
+#include "ui/prompts/coremessages.h"
 #include "ui/charts/chartwindow.h"
 #include "ui/prompts/userprompts.h"
 #include "ui/prompts/warnuser.h"

@@ -10,7 +10,7 @@
 #include "text/big5text.h"
 #include "ui/book/book.h"
 #include "text/bookcsv.h"
-#include "ui/book/coremessages.h"
+#include "ui/prompts/coremessages.h"
 #include "ui/csv/csvfilename.h"
 #include "core/errormsg.h"
 #include "core/exportclash.h"

@@ -4,7 +4,7 @@
 #include <exception>
 #include <string>
 
-#include "ui/book/coremessages.h"
+#include "ui/prompts/coremessages.h"
 #include "core/errormsg.h"
 
 class QWidget;

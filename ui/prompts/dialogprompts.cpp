@@ -13,6 +13,7 @@
 #include "ui/prompts/reportfit.h"
 #include "ui/prompts/scrollingreportbox.h"
 #include "ui/prompts/waitingbox.h"
+#include "ui/prompts/warnuser.h"
 
 namespace {
 // Without a recent book the file dialogs start in the current directory.
@@ -68,9 +69,7 @@ UserPrompts::NameAnswer DialogPrompts::askDatabaseName(QWidget* parent, const QS
 }
 
 void DialogPrompts::warn(QWidget* parent, const QString& caption, const QString& text, const QString& details) {
-    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, parent);
-    box.setInformativeText(details);
-    box.exec();
+    showWarningBox(parent, caption, text, details);
 }
 
 bool DialogPrompts::waitUntil(QWidget* parent, const QString& caption, const QString& text,

@@ -12,3 +12,6 @@ void warnUser(UserPrompts& prompts, QWidget* parent, const QString& text, const 
 // The same for a dialog that may have been given no prompts: then the warning
 // is a message box of its own.
 void warnUser(UserPrompts* prompts, QWidget* parent, const QString& text, const QString& details = QString());
+
+// The warning box itself, which the prompts of the real window show too.
+void showWarningBox(QWidget* parent, const QString& caption, const QString& text, const QString& details);

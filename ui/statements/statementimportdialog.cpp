@@ -19,6 +19,7 @@
 #include "core/accountdb.h"
 #include "text/big5text.h"
 #include "text/statementmessages.h"
+#include "text/statementreader.h"
 #include "ui/statements/columnmappingboxes.h"
 #include "ui/statements/statementmappings.h"
 #include "ui/statements/statementpreviewmodel.h"

@@ -11,7 +11,7 @@
 #include "core/accountdb.h"
 #include "text/big5text.h"
 #include "ui/widgets/bookdateedit.h"
-#include "ui/book/coremessages.h"
+#include "ui/prompts/coremessages.h"
 #include "ui/prompts/dialogprompts.h"
 #include "ui/prompts/warnuser.h"
 #include "ui/statistics/quickrange.h"

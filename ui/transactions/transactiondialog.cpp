@@ -17,7 +17,7 @@
 #include "ui/book/book.h"
 #include "text/big5text.h"
 #include "ui/widgets/bookdateedit.h"
-#include "ui/book/coremessages.h"
+#include "ui/prompts/coremessages.h"
 #include "ui/widgets/dropdownliststyle.h"
 #include "core/errormsg.h"
 #include "ui/transactions/commentsuggestions.h"

@@ -23,7 +23,7 @@
 #include <utility>
 
 #include "text/big5text.h"
-#include "ui/book/coremessages.h"
+#include "ui/prompts/coremessages.h"
 #include "tests/support/coretestsupport.h"
 #include "ui/prompts/dbnamedialog.h"
 #include "ui/languages/languagefolder.h"

@@ -15,7 +15,7 @@
 #include <cerrno>
 
 #include "ui/book/book.h"
-#include "ui/book/coremessages.h"
+#include "ui/prompts/coremessages.h"
 #include "ui/prompts/dbnamedialog.h"
 #include "tests/support/coretestsupport.h"
 #include "core/errormsg.h"

@@ -11,7 +11,7 @@
 #include <sys/stat.h>
 
 #include "tests/support/booksupport.h"
-#include "ui/book/coremessages.h"
+#include "ui/prompts/coremessages.h"
 #include "core/errormsg.h"
 #include "ui/window/mainwindow.h"
 #include "tests/support/scriptedprompts.h"

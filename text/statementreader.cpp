@@ -1,4 +1,4 @@
-#include "text/statement.h"
+#include "text/statementreader.h"
 
 #include "text/asciitext.h"
 #include "text/statementformats.h"

@@ -1,4 +1,4 @@
-#include "ui/book/coremessages.h"
+#include "ui/prompts/coremessages.h"
 
 #include <QCoreApplication>
 #include <QDir>
