@@ -73,6 +73,30 @@
     </message>
 </context>
 <context>
+    <name>BookImport</name>
+    <message>
+        <location filename="../ui/book/bookimport.cpp" line="15"/>
+        <source>The file %1 can&apos;t be read.</source>
+        <translation>Die Datei %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/book/bookimport.cpp" line="20"/>
+        <source>%n transaction(s) imported.</source>
+        <translation>
+            <numerusform>%n Buchung importiert.</numerusform>
+            <numerusform>%n Buchungen importiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/book/bookimport.cpp" line="21"/>
+        <source>%n new type(s) created.</source>
+        <translation>
+            <numerusform>%n neue Kategorie angelegt.</numerusform>
+            <numerusform>%n neue Kategorien angelegt.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>BudgetDialog</name>
     <message>
         <location filename="../ui/statistics/budgetdialog.cpp" line="22"/>
@@ -343,27 +367,6 @@ Möchten Sie sie überschreiben?</translation>
         <translation>CSV-Dateien, Big5 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="48"/>
-        <source>The file %1 can&apos;t be read.</source>
-        <translation>Die Datei %1 kann nicht gelesen werden.</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../ui/csv/csvcommands.cpp" line="62"/>
-        <source>%n transaction(s) imported.</source>
-        <translation>
-            <numerusform>%n Buchung importiert.</numerusform>
-            <numerusform>%n Buchungen importiert.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../ui/csv/csvcommands.cpp" line="64"/>
-        <source>%n new type(s) created.</source>
-        <translation>
-            <numerusform>%n neue Kategorie angelegt.</numerusform>
-            <numerusform>%n neue Kategorien angelegt.</numerusform>
-        </translation>
-    </message>
-    <message>
         <location filename="../ui/csv/csvcommands.cpp" line="65"/>
         <source>Import CSV</source>
         <translation>CSV importieren</translation>
@@ -599,7 +602,7 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
     <name>GrandTotalDialog</name>
     <message>
         <location filename="../ui/statistics/grandtotaldialog.cpp" line="9"/>
-        <location filename="../ui/statistics/grandtotaldialog.cpp" line="16"/>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="15"/>
         <source>Grand Total</source>
         <translation>Gesamtsumme</translation>
     </message>
@@ -1389,7 +1392,7 @@ Möchten Sie sie überschreiben?</translation>
 <context>
     <name>RecentBooksMenu</name>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="16"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="15"/>
         <source>Recent &amp;Books</source>
         <translation>&amp;Zuletzt geöffnete Datenbanken</translation>
     </message>
@@ -1416,27 +1419,6 @@ Möchten Sie sie überschreiben?</translation>
         <location filename="../ui/statements/statementcommands.cpp" line="22"/>
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="27"/>
-        <source>The file %1 can&apos;t be read.</source>
-        <translation>Die Datei %1 kann nicht gelesen werden.</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="48"/>
-        <source>%n transaction(s) imported.</source>
-        <translation>
-            <numerusform>%n Buchung importiert.</numerusform>
-            <numerusform>%n Buchungen importiert.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="50"/>
-        <source>%n new type(s) created.</source>
-        <translation>
-            <numerusform>%n neue Kategorie angelegt.</numerusform>
-            <numerusform>%n neue Kategorien angelegt.</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <location filename="../ui/statements/statementcommands.cpp" line="52"/>

@@ -73,6 +73,30 @@
     </message>
 </context>
 <context>
+    <name>BookImport</name>
+    <message>
+        <location filename="../ui/book/bookimport.cpp" line="15"/>
+        <source>The file %1 can&apos;t be read.</source>
+        <translation>The file %1 can&apos;t be read.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/book/bookimport.cpp" line="20"/>
+        <source>%n transaction(s) imported.</source>
+        <translation>
+            <numerusform>%n transaction imported.</numerusform>
+            <numerusform>%n transactions imported.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/book/bookimport.cpp" line="21"/>
+        <source>%n new type(s) created.</source>
+        <translation>
+            <numerusform>%n new type created.</numerusform>
+            <numerusform>%n new types created.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>BudgetDialog</name>
     <message>
         <location filename="../ui/statistics/budgetdialog.cpp" line="22"/>
@@ -343,27 +367,6 @@ Do you want to override it?</translation>
         <translation>CSV files, Big5 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="48"/>
-        <source>The file %1 can&apos;t be read.</source>
-        <translation>The file %1 can&apos;t be read.</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../ui/csv/csvcommands.cpp" line="62"/>
-        <source>%n transaction(s) imported.</source>
-        <translation>
-            <numerusform>%n transaction imported.</numerusform>
-            <numerusform>%n transactions imported.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../ui/csv/csvcommands.cpp" line="64"/>
-        <source>%n new type(s) created.</source>
-        <translation>
-            <numerusform>%n new type created.</numerusform>
-            <numerusform>%n new types created.</numerusform>
-        </translation>
-    </message>
-    <message>
         <location filename="../ui/csv/csvcommands.cpp" line="65"/>
         <source>Import CSV</source>
         <translation>Import CSV</translation>
@@ -599,7 +602,7 @@ Do you want to replace it with the CSV?</translation>
     <name>GrandTotalDialog</name>
     <message>
         <location filename="../ui/statistics/grandtotaldialog.cpp" line="9"/>
-        <location filename="../ui/statistics/grandtotaldialog.cpp" line="16"/>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="15"/>
         <source>Grand Total</source>
         <translation>Grand Total</translation>
     </message>
@@ -1389,7 +1392,7 @@ Do you want to override it?</translation>
 <context>
     <name>RecentBooksMenu</name>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="16"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="15"/>
         <source>Recent &amp;Books</source>
         <translation>Recent &amp;Books</translation>
     </message>
@@ -1416,27 +1419,6 @@ Do you want to override it?</translation>
         <location filename="../ui/statements/statementcommands.cpp" line="22"/>
         <source>All files (*)</source>
         <translation>All files (*)</translation>
-    </message>
-    <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="27"/>
-        <source>The file %1 can&apos;t be read.</source>
-        <translation>The file %1 can&apos;t be read.</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="48"/>
-        <source>%n transaction(s) imported.</source>
-        <translation>
-            <numerusform>%n transaction imported.</numerusform>
-            <numerusform>%n transactions imported.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="50"/>
-        <source>%n new type(s) created.</source>
-        <translation>
-            <numerusform>%n new type created.</numerusform>
-            <numerusform>%n new types created.</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <location filename="../ui/statements/statementcommands.cpp" line="52"/>

@@ -73,6 +73,28 @@
     </message>
 </context>
 <context>
+    <name>BookImport</name>
+    <message>
+        <location filename="../ui/book/bookimport.cpp" line="15"/>
+        <source>The file %1 can&apos;t be read.</source>
+        <translation>無法讀取檔案 %1。</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/book/bookimport.cpp" line="20"/>
+        <source>%n transaction(s) imported.</source>
+        <translation>
+            <numerusform>已匯入 %n 筆交易。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/book/bookimport.cpp" line="21"/>
+        <source>%n new type(s) created.</source>
+        <translation>
+            <numerusform>已建立 %n 個新類別。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>BudgetDialog</name>
     <message>
         <location filename="../ui/statistics/budgetdialog.cpp" line="22"/>
@@ -343,25 +365,6 @@ Do you want to override it?</source>
         <translation>CSV 檔案，Big5 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="48"/>
-        <source>The file %1 can&apos;t be read.</source>
-        <translation>無法讀取檔案 %1。</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../ui/csv/csvcommands.cpp" line="62"/>
-        <source>%n transaction(s) imported.</source>
-        <translation>
-            <numerusform>已匯入 %n 筆交易。</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../ui/csv/csvcommands.cpp" line="64"/>
-        <source>%n new type(s) created.</source>
-        <translation>
-            <numerusform>已建立 %n 個新類別。</numerusform>
-        </translation>
-    </message>
-    <message>
         <location filename="../ui/csv/csvcommands.cpp" line="65"/>
         <source>Import CSV</source>
         <translation>匯入 CSV</translation>
@@ -596,7 +599,7 @@ Do you want to replace it with the CSV?</source>
     <name>GrandTotalDialog</name>
     <message>
         <location filename="../ui/statistics/grandtotaldialog.cpp" line="9"/>
-        <location filename="../ui/statistics/grandtotaldialog.cpp" line="16"/>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="15"/>
         <source>Grand Total</source>
         <translation>總計</translation>
     </message>
@@ -1385,7 +1388,7 @@ Do you want to override it?</source>
 <context>
     <name>RecentBooksMenu</name>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="16"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="15"/>
         <source>Recent &amp;Books</source>
         <translation>最近開啟的資料庫(&amp;B)</translation>
     </message>
@@ -1412,25 +1415,6 @@ Do you want to override it?</source>
         <location filename="../ui/statements/statementcommands.cpp" line="22"/>
         <source>All files (*)</source>
         <translation>所有檔案 (*)</translation>
-    </message>
-    <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="27"/>
-        <source>The file %1 can&apos;t be read.</source>
-        <translation>無法讀取檔案 %1。</translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="48"/>
-        <source>%n transaction(s) imported.</source>
-        <translation>
-            <numerusform>已匯入 %n 筆交易。</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="50"/>
-        <source>%n new type(s) created.</source>
-        <translation>
-            <numerusform>已建立 %n 個新類別。</numerusform>
-        </translation>
     </message>
     <message numerus="yes">
         <location filename="../ui/statements/statementcommands.cpp" line="52"/>

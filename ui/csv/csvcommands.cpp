@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QWidget>
+#include <QMainWindow>
+#include <QStatusBar>
+#include <optional>
 
 #include "core/accountdb.h"
 #include "text/big5text.h"
@@ -15,7 +17,6 @@
 #include "core/errormsg.h"
 #include "core/exportclash.h"
 #include "core/fileio.h"
-#include "core/readingfile.h"
 #include "ui/prompts/userprompts.h"
 #include "ui/prompts/warnuser.h"
 
@@ -32,41 +33,42 @@ PwText::CsvEncoding encodingAt(const PwText::CsvEncoding (&encodings)[n], int in
     return index >= 0 && static_cast<std::size_t>(index) < n ? encodings[index] : encodings[0];
 }
 
+// How long the status bar says where an export went.
+constexpr int exportNoteTime = 10000;  // ms
+
 }  // namespace
 
-CsvCommands::CsvCommands(QWidget* window, Book& book) : QObject(window), window(window), book(book) {}
+CsvCommands::CsvCommands(QMainWindow* window, Book& book, UserPrompts*& prompts, const CommandGuard& guard)
+    : QObject(window), window(window), book(book), import(window, prompts, guard) {}
 
-bool CsvCommands::importFile(UserPrompts& prompts) {
-    const auto choice = prompts.chooseDataFile(
-        window, false,
-        {tr("CSV files, encoding detected (*.csv)"), tr("CSV files, UTF-8 (*.csv)"), tr("CSV files, Big5 (*.csv)")},
-        QString());
-    if (choice.path.isEmpty()) return false;
-
-    QFile file(choice.path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        warnUser(prompts, window, tr("The file %1 can't be read.").arg(choice.path));
-        return false;
-    }
-    // The whole file is held while its rows are checked: one too big for
-    // the memory is refused as a file that can't be read, the book untouched.
-    const PwText::ImportReport report = KestLib::readingFile(QFile::encodeName(choice.path).toStdString(), [&] {
-        const QByteArray bytes = file.readAll();
-        return book.importCsv(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                                 encodingAt(importEncodings, choice.filterIndex));
+void CsvCommands::importFile() {
+    const QStringList filters = {tr("CSV files, encoding detected (*.csv)"), tr("CSV files, UTF-8 (*.csv)"),
+                                 tr("CSV files, Big5 (*.csv)")};
+    import.run(filters, tr("Import CSV"), [this](QFile& file, int filterIndex) -> std::optional<BookImport::Added> {
+        // The whole file is held while its rows are checked: one too big for
+        // the memory is refused as a file that can't be read, the book untouched.
+        const PwText::ImportReport report = BookImport::reading(file, [&] {
+            const QByteArray bytes = file.readAll();
+            return book.importCsv(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                                  encodingAt(importEncodings, filterIndex));
+        });
+        if (!report.accepted) {
+            import.warn(PwText::describeRefusal(report));
+            return std::nullopt;
+        }
+        return BookImport::Added{report.transactions, static_cast<int>(report.newTypes.size()), {}};
     });
-    if (!report.accepted) {
-        warnUser(prompts, window, PwText::describeRefusal(report));
-        return false;
-    }
-    QString text = tr("%n transaction(s) imported.", nullptr, report.transactions);
-    if (!report.newTypes.empty())
-        text += QLatin1Char(' ') + tr("%n new type(s) created.", nullptr, static_cast<int>(report.newTypes.size()));
-    prompts.inform(window, tr("Import CSV"), text);
-    return report.transactions > 0 || !report.newTypes.empty();
 }
 
-QString CsvCommands::exportFile(UserPrompts& prompts) {
+void CsvCommands::exportFile() {
+    const QString written = exportChosen(import.currentPrompts());
+    if (!written.isEmpty())
+        window->statusBar()->showMessage(
+            QCoreApplication::translate("MainWindow", "Exported to %1").arg(QDir::toNativeSeparators(written)),
+            exportNoteTime);
+}
+
+QString CsvCommands::exportChosen(UserPrompts& prompts) {
     const auto choice = prompts.chooseDataFile(
         window, true, {tr("CSV, UTF-8 (*.csv)"), tr("CSV, UTF-8 for spreadsheets (*.csv)"), tr("CSV, Big5 (*.csv)")},
         CsvFileName::suggested(fromBig5("MainWindow", book.database().name()), book.path().display()));

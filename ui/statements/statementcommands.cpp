@@ -1,57 +1,45 @@
 #include "ui/statements/statementcommands.h"
 
 #include <QFile>
-#include <cstdint>
 #include <QWidget>
+#include <cstdint>
 
+#include "text/statementmessages.h"
 #include "ui/book/book.h"
 #include "ui/prompts/userprompts.h"
-#include "ui/prompts/warnuser.h"
-#include "core/readingfile.h"
 #include "ui/statements/statementimportdialog.h"
 #include "ui/statements/statementmappings.h"
-#include "text/statementmessages.h"
 
-StatementCommands::StatementCommands(QWidget* window, Book& book)
-    : QObject(window), window(window), book(book) {}
+StatementCommands::StatementCommands(QWidget* window, Book& book, UserPrompts*& prompts, const CommandGuard& guard)
+    : QObject(window), book(book), import(window, prompts, guard) {}
 
 StatementCommands::~StatementCommands() = default;
 
-bool StatementCommands::importFile(UserPrompts& prompts) {
-    const auto choice = prompts.chooseDataFile(
-        window, false, {tr("Bank statements (*.csv *.ofx *.qfx *.qif)"), tr("All files (*)")}, QString());
-    if (choice.path.isEmpty()) return false;
+void StatementCommands::importFile() {
+    import.run({tr("Bank statements (*.csv *.ofx *.qfx *.qif)"), tr("All files (*)")}, tr("Import Statement"),
+               [this](QFile& file, int) { return read(file); });
+}
 
-    QFile file(choice.path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        warnUser(prompts, window, tr("The file %1 can't be read.").arg(choice.path));
-        return false;
-    }
+std::optional<BookImport::Added> StatementCommands::read(QFile& file) {
     // Refused unread, as the reader would after reading it whole.
     if (static_cast<std::uint64_t>(file.size()) > PwText::statementFileLimit) {
-        warnUser(prompts, window,
-                 PwText::describeStatementFault({0, PwText::StatementFault::Reason::FileTooLarge, {}}));
-        return false;
+        import.warn(PwText::describeStatementFault({0, PwText::StatementFault::Reason::FileTooLarge, {}}));
+        return std::nullopt;
     }
     // The dialog holds the bytes, to read them again at every choice.
-    const QByteArray bytes =
-        KestLib::readingFile(QFile::encodeName(choice.path).toStdString(), [&] { return file.readAll(); });
+    const QByteArray bytes = BookImport::reading(file, [&] { return file.readAll(); });
     // The settings are opened at the first import, not with the window.
     if (!mappings) mappings = std::make_unique<StatementMappings>();
-    StatementImportDialog dialog(book.database(), bytes, *mappings, window);
-    if (!prompts.runDialog(dialog)) return false;
+    StatementImportDialog dialog(book.database(), bytes, *mappings, import.parentWidget());
+    if (!import.currentPrompts().runDialog(dialog)) return std::nullopt;
     const PwText::StatementImport& plan = dialog.plan();
-    if (!plan.canImport() || plan.newCount() == 0) return false;
+    if (!plan.canImport() || plan.newCount() == 0) return std::nullopt;
 
     book.importStatement(plan);
     mappings->remember(dialog.statement(), dialog.amountRule());
-    QString text = tr("%n transaction(s) imported.", nullptr, plan.newCount());
-    if (!plan.newTypes().empty())
-        text += QLatin1Char(' ') + tr("%n new type(s) created.", nullptr, static_cast<int>(plan.newTypes().size()));
+    BookImport::Added added{plan.newCount(), static_cast<int>(plan.newTypes().size()), {}};
     if (plan.duplicateCount() > 0 && !dialog.keepsDuplicates())
-        text += QLatin1Char(' ') + tr("%n duplicate(s) skipped.", nullptr, plan.duplicateCount());
-    if (plan.roundedCount() > 0)
-        text += QLatin1Char(' ') + tr("%n amount(s) rounded.", nullptr, plan.roundedCount());
-    prompts.inform(window, tr("Import Statement"), text);
-    return true;
+        added.notes << tr("%n duplicate(s) skipped.", nullptr, plan.duplicateCount());
+    if (plan.roundedCount() > 0) added.notes << tr("%n amount(s) rounded.", nullptr, plan.roundedCount());
+    return added;
 }

@@ -3,7 +3,10 @@
 #include <QObject>
 #include <memory>
 
+#include "ui/book/bookimport.h"
+
 class Book;
+class CommandGuard;
 class QWidget;
 class StatementMappings;
 class UserPrompts;
@@ -16,18 +19,20 @@ class StatementCommands : public QObject {
     Q_OBJECT
 
 public:
-    // book is the window's, which outlives this object. The mappings are
-    // remembered in the user's settings.
-    StatementCommands(QWidget* window, Book& book);
+    // book, prompts and guard are the window's, which outlives this object.
+    // The mappings are remembered in the user's settings.
+    StatementCommands(QWidget* window, Book& book, UserPrompts*& prompts, const CommandGuard& guard);
     ~StatementCommands() override;
 
-    // True when transactions were added. A file too big for the memory is
-    // the core's "not enough memory to read FILE" error, thrown with the
-    // book as it was; so is a failing import.
-    bool importFile(UserPrompts& prompts);
+    // A file too big for the memory is the core's "not enough memory to
+    // read FILE" error, warned about with the book as it was; so is a
+    // failing import.
+    void importFile();
 
 private:
-    QWidget* window;
+    std::optional<BookImport::Added> read(QFile& file);
+
     Book& book;
+    BookImport import;
     std::unique_ptr<StatementMappings> mappings;
 };

@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
-#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHeaderView>
@@ -47,8 +46,6 @@
 namespace {
 
 constexpr const char* context = "MainWindow";
-// How long the status bar says where an export went.
-constexpr int exportNoteTime = 10000;  // ms
 
 }  // namespace
 
@@ -102,15 +99,16 @@ void MainWindow::initWindow() {
     connect(languageMenu, &LanguageMenu::languageChosen, this, &MainWindow::switchToLanguage);
     filterBar = new FilterBar(this);
     filterBar->setBook(*book);
-    actions = new WindowActions({*this, *book, *filterBar}, menuBar(), languageMenu);
+    // The imports are the window's children; the actions run them.
+    actions = new WindowActions({*this, *book, *filterBar, *new CsvCommands(this, *book, prompts, guard),
+                                 *new StatementCommands(this, *book, prompts, guard)},
+                                menuBar(), languageMenu);
     recentMenu = new RecentBooksMenu(*recentBooks, this);
     // Like a dropped file: unsaved changes are asked about first, and a book
     // that can't be read leaves the open one as it was.
     connect(recentMenu, &RecentBooksMenu::bookChosen, this,
             [this](const QString& path) { openFile(BookPath::fromDisplay(path)); });
     actions->menu(WindowActions::Menu::File)->insertMenu(actions->action(WindowActions::Id::Save), recentMenu);
-    csvCommands = new CsvCommands(this, *book);
-    statementCommands = new StatementCommands(this, *book);
     // The keyboard's and the double-click's way to the right-click commands.
     connect(table, &TransactionTableView::modifyRequested, actions->action(WindowActions::Id::TransModifyOne), &QAction::trigger);
     connect(table, &TransactionTableView::deleteRequested, actions->action(WindowActions::Id::TransDeleteOne), &QAction::trigger);
@@ -396,19 +394,3 @@ void MainWindow::fitWidth() {
 }
 
 void MainWindow::sortingTable(int column) { model->sortByClick(column); }
-
-// ---- CSV and statements -------------------------------------------------------
-
-void MainWindow::importCsv() {
-    guard([this] { csvCommands->importFile(*prompts); });
-}
-
-void MainWindow::importStatement() {
-    guard([this] { statementCommands->importFile(*prompts); });
-}
-
-void MainWindow::exportCsv() {
-    const QString written = csvCommands->exportFile(*prompts);
-    if (!written.isEmpty())
-        statusBar()->showMessage(tr("Exported to %1").arg(QDir::toNativeSeparators(written)), exportNoteTime);
-}

@@ -13,7 +13,6 @@
 #include "ui/table/tablesort.h"
 
 class Book;
-class CsvCommands;
 class FilterBar;
 class LanguageMenu;
 class QLabel;
@@ -22,7 +21,6 @@ class QTranslator;
 class QUndoStack;
 class RecentBooks;
 class RecentBooksMenu;
-class StatementCommands;
 class StatisticDialog;
 class TransactionTableModel;
 class TransactionTableView;
@@ -111,11 +109,6 @@ private:
     friend class WindowActions;
 
     void dbCharts();
-    // An import that fails, running out of memory too, leaves the book as
-    // it was, unsaved changes included.
-    void importCsv();
-    void importStatement();
-    void exportCsv();
 
     void createCentre();
     void createStatusBar();
@@ -145,8 +138,6 @@ private:
     FilterBar* filterBar = nullptr;
     QLabel* statusLabel = nullptr;
     QLabel* findStatusLabel = nullptr;
-    CsvCommands* csvCommands = nullptr;
-    StatementCommands* statementCommands = nullptr;
     QString langDir;
     QTranslator* programTranslator;
     QTranslator* toolkitTranslator;

@@ -11,7 +11,9 @@
 #include <variant>
 
 #include "ui/book/book.h"
+#include "ui/csv/csvcommands.h"
 #include "ui/find/filterbar.h"
+#include "ui/statements/statementcommands.h"
 #include "ui/window/mainwindow.h"
 
 namespace {
@@ -47,12 +49,12 @@ std::span<const WindowActions::Entry> WindowActions::table() {
      QT_TRANSLATE_NOOP("MainWindow", "Close the current database"), &MainWindow::closeDB, Enabled::Always, Menu::File,
      false},
     {Id::ImportCsv, "importCsvAct", QT_TRANSLATE_NOOP("MainWindow", "&Import CSV…"), "",
-     QT_TRANSLATE_NOOP("MainWindow", "Add the transactions of a CSV file to the database"), &MainWindow::importCsv, Enabled::WithBook, Menu::File, true},
+     QT_TRANSLATE_NOOP("MainWindow", "Add the transactions of a CSV file to the database"), &CsvCommands::importFile, Enabled::WithBook, Menu::File, true},
     {Id::ImportStatement, "importStatementAct", QT_TRANSLATE_NOOP("MainWindow", "Import S&tatement…"), "",
      QT_TRANSLATE_NOOP("MainWindow", "Add a bank's statement (CSV, OFX or QIF) to the database, previewed first"),
-     &MainWindow::importStatement, Enabled::WithBook, Menu::File, false},
+     &StatementCommands::importFile, Enabled::WithBook, Menu::File, false},
     {Id::ExportCsv, "exportCsvAct", QT_TRANSLATE_NOOP("MainWindow", "&Export CSV…"), "",
-     QT_TRANSLATE_NOOP("MainWindow", "Write the transactions to a CSV file"), &MainWindow::exportCsv, Enabled::WithBook, Menu::File, false},
+     QT_TRANSLATE_NOOP("MainWindow", "Write the transactions to a CSV file"), &CsvCommands::exportFile, Enabled::WithBook, Menu::File, false},
     // Exit is the window's close, so it asks about unsaved changes too.
     {Id::Exit, "exitAct", QT_TRANSLATE_NOOP("MainWindow", "E&xit"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+Q"),
      QT_TRANSLATE_NOOP("MainWindow", "Exit the application"), &QWidget::close, Enabled::Always, Menu::File, true},
@@ -129,22 +131,40 @@ QString translated(const char* source) {
     return *source ? QCoreApplication::translate("MainWindow", source) : QString();
 }
 
-// The action runs its entry's member of the window, the book, the find bar
-// or the application.
+// Who runs a member of Class: the window (its own slots and QWidget's
+// close), the book, the find bar or an import's commands.
+template <typename Class>
+Class& receiverOf(const WindowActions::Receivers& to) {
+    if constexpr (std::is_base_of_v<Class, MainWindow>)
+        return to.window;
+    else if constexpr (std::is_same_v<Class, Book>)
+        return to.book;
+    else if constexpr (std::is_same_v<Class, FilterBar>)
+        return to.filterBar;
+    else if constexpr (std::is_same_v<Class, CsvCommands>)
+        return to.csv;
+    else
+        return to.statements;
+}
+
+template <typename Member>
+struct MemberOf;
+template <typename Result, typename Class>
+struct MemberOf<Result (Class::*)()> {
+    using Of = Class;
+};
+
+// The action runs its entry's member of its receiver, or the application's function.
 void connectRun(QAction* action, const WindowActions::Run& run, const WindowActions::Receivers& to) {
     std::visit(
         [&](auto member) {
             using Member = decltype(member);
-            if constexpr (std::is_same_v<Member, void (*)()>)
+            if constexpr (std::is_same_v<Member, void (*)()>) {
                 QObject::connect(action, &QAction::triggered, qApp, [member] { member(); });
-            else if constexpr (std::is_same_v<Member, void (Book::*)()>)
-                QObject::connect(action, &QAction::triggered, &to.book, [&book = to.book, member] { (book.*member)(); });
-            else if constexpr (std::is_same_v<Member, void (FilterBar::*)()>)
-                QObject::connect(action, &QAction::triggered, &to.filterBar,
-                                 [&bar = to.filterBar, member] { (bar.*member)(); });
-            else
-                QObject::connect(action, &QAction::triggered, &to.window,
-                                 [&window = to.window, member] { (window.*member)(); });
+            } else {
+                auto& receiver = receiverOf<typename MemberOf<Member>::Of>(to);
+                QObject::connect(action, &QAction::triggered, &receiver, [&receiver, member] { (receiver.*member)(); });
+            }
         },
         run);
 }

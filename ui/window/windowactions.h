@@ -6,12 +6,14 @@
 #include <variant>
 
 class Book;
+class CsvCommands;
 class FilterBar;
 class MainWindow;
 class QAction;
 class QMenu;
 class QMenuBar;
 class QWidget;
+class StatementCommands;
 
 // Every command of the window's menus, declared once: the table below
 // drives the actions' creation, their menus, their texts in each language
@@ -32,14 +34,17 @@ public:
         Count
     };
     // What an action runs, taken by its address so that the compiler checks
-    // it: a slot of the window (Exit is its close), a command of the book or
-    // the find bar, or the application's About Qt.
+    // it: a slot of the window (Exit is its close), a command of the book,
+    // the find bar or the imports, or the application's About Qt.
     using Run = std::variant<void (MainWindow::*)(), bool (MainWindow::*)(), bool (QWidget::*)(), void (Book::*)(),
-                             void (FilterBar::*)(), void (*)()>;
+                             void (FilterBar::*)(), void (CsvCommands::*)(), void (StatementCommands::*)(),
+                             void (*)()>;
     struct Receivers {
         MainWindow& window;
         Book& book;
         FilterBar& filterBar;
+        CsvCommands& csv;
+        StatementCommands& statements;
     };
 
     struct Entry {

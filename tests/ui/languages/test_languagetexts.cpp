@@ -154,9 +154,9 @@ private slots:
     // English is the source language; its file holds the plural forms.
     void englishStartsWithItsPluralForms() {
         openIn(QStringLiteral("en"));
-        QCOMPARE(QCoreApplication::translate("CsvCommands", "%n transaction(s) imported.", nullptr, 1),
+        QCOMPARE(QCoreApplication::translate("BookImport", "%n transaction(s) imported.", nullptr, 1),
                  QStringLiteral("1 transaction imported."));
-        QCOMPARE(QCoreApplication::translate("CsvCommands", "%n transaction(s) imported.", nullptr, 2),
+        QCOMPARE(QCoreApplication::translate("BookImport", "%n transaction(s) imported.", nullptr, 2),
                  QStringLiteral("2 transactions imported."));
     }
 
