@@ -5,7 +5,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHeaderView>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -42,6 +41,7 @@
 #include "ui/prompts/commandguard.h"
 #include "ui/window/filecommands.h"
 #include "ui/window/windowactions.h"
+#include "ui/window/windowstatus.h"
 
 namespace {
 
@@ -135,34 +135,16 @@ void MainWindow::createCentre() {
     setCentralWidget(centre);
 }
 
-void MainWindow::createStatusBar() {
-    statusLabel = new QLabel(this);
-    statusLabel->setObjectName(QStringLiteral("statusLabel"));
-    statusLabel->setAlignment(Qt::AlignHCenter);
-    statusLabel->setMinimumSize(statusLabel->sizeHint());
-    statusBar()->addWidget(statusLabel, 0);
-    statusBar()->addWidget(new QLabel(this), 1);
-    findStatusLabel = new QLabel(this);
-    findStatusLabel->setObjectName(QStringLiteral("findStatusLabel"));
-    statusBar()->addPermanentWidget(findStatusLabel);
-    findStatusLabel->hide();
-}
+void MainWindow::createStatusBar() { status = new WindowStatus(statusBar(), *book, *model); }
 
 void MainWindow::followBook() {
     connect(table, &TransactionTableView::columnsFitted, this, &MainWindow::fitWidth);
-    connect(model, &TransactionTableModel::bookChangeShown, this, &MainWindow::updateFindStatus);
     connect(model, &TransactionTableModel::readFailed, this,
             [this](const std::exception_ptr& error) { guard([&] { std::rethrow_exception(error); }); });
     connect(book, &Book::renamed, this, &MainWindow::updateTitle);
-    connect(book, &Book::reset, this, [this] {
-        updateTitle();
-        updateStatus();
-    });
+    connect(book, &Book::reset, this, &MainWindow::updateTitle);
     connect(book, &Book::openChanged, this, [this](bool open) { actions->enableBookActions(open); });
-    connect(book, &Book::modifiedChanged, this, [this] {
-        updateUndoTexts();
-        updateStatus();
-    });
+    connect(book, &Book::modifiedChanged, this, &MainWindow::updateUndoTexts);
     connect(book, &Book::historyLost, this, [this](const QString& text, const QString& details) { guard.warnText(text, details); });
 }
 
@@ -197,11 +179,7 @@ void MainWindow::updateUndoTexts() {
     redo->setEnabled(steps->canRedo());
 }
 
-void MainWindow::updateStatus() {
-    statusLabel->setText(book->isModified() ? tr("File Modified") : tr("File Saved"));
-    statusLabel->setMinimumSize(statusLabel->sizeHint());
-    updateFindStatus();
-}
+void MainWindow::updateStatus() { status->update(); }
 
 void MainWindow::updateTitle() {
     if (book->isOpen())
@@ -354,19 +332,9 @@ void MainWindow::dbCharts() {
 
 // ---- Find ----------------------------------------------------------------------
 
-void MainWindow::updateFindStatus() {
-    findStatusLabel->setVisible(model->isFiltered());
-    if (!model->isFiltered()) return;
-    const TransactionTableModel::ShownFigures shown = model->shownFigures();
-    // The verb agrees with the matches: German "1 von 8 passt", "2 von 8 passen".
-    findStatusLabel->setText(tr("%n of %1 transactions match, balance %2", nullptr, shown.count)
-                                 .arg(book->database().transCount())
-                                 .arg(shown.balance));
-}
-
 void MainWindow::applySearch() {
     guard([this] { model->setSearch(filterBar->search()); });
-    updateFindStatus();
+    status->updateFind();
 }
 
 // ---- Languages ---------------------------------------------------------------

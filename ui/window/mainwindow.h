@@ -15,7 +15,6 @@
 class Book;
 class FilterBar;
 class LanguageMenu;
-class QLabel;
 class QMenu;
 class QTranslator;
 class QUndoStack;
@@ -25,6 +24,7 @@ class StatisticDialog;
 class TransactionTableModel;
 class TransactionTableView;
 class WindowActions;
+class WindowStatus;
 
 namespace KestLib {
 class AccountDB;
@@ -117,8 +117,6 @@ private:
     // The window as wide as the table's columns, within the screen.
     void fitWidth();
     void updateUndoTexts();
-    // The match figures beside the file's state, only while a search hides rows.
-    void updateFindStatus();
     void applySearch();
     void runAnalysis(StatisticDialog& dialog);
 
@@ -136,8 +134,7 @@ private:
     RecentBooksMenu* recentMenu = nullptr;
     std::unique_ptr<RecentBooks> recentBooks;
     FilterBar* filterBar = nullptr;
-    QLabel* statusLabel = nullptr;
-    QLabel* findStatusLabel = nullptr;
+    WindowStatus* status = nullptr;
     QString langDir;
     QTranslator* programTranslator;
     QTranslator* toolkitTranslator;
