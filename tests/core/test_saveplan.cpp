@@ -13,6 +13,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <ctime>
@@ -67,11 +68,17 @@ std::string stampOf(const std::string& path) {
     return stamp;
 }
 
-// Another program's save: a book of that name renamed over the file.
-void otherProgramSaves(const std::string& path, const std::string& name) {
+// Another program's save: a book of that name renamed over the file, or,
+// as an editor may, written over it in place.
+void otherProgramSaves(const std::string& path, const std::string& name, bool inPlace = false) {
     const std::string aside = (std::filesystem::path(path).parent_path() / "aside").string();
     writeBook(aside, name);
-    std::filesystem::rename(aside, path);
+    if (inPlace) {
+        writeFile(path, readFile(aside));
+        std::filesystem::remove(aside);
+    } else {
+        std::filesystem::rename(aside, path);
+    }
 }
 
 KestLib::AccountDB bookNamed(const std::string& name) { return BookBuilder(name).build(); }
@@ -104,6 +111,8 @@ TEST(SaveRule, PlansFollowWhatIsOnDisk) {
         const char* keptVersion;  // with STAMP for the other version's time
         // Names taken beside the book once the other program saved it.
         std::vector<std::string> taken = {};
+        // The other program wrote the file over in place, as long as it was.
+        bool inPlace = false;
     };
     const auto book = [](const char* name) { return [name](TempDir& dir) { writeBook(dir.path(name), "Book"); }; };
     const Case cases[] = {
@@ -119,11 +128,24 @@ TEST(SaveRule, PlansFollowWhatIsOnDisk) {
          "plain", "plain", false, "plain.pwdb", "plain.pwdb", "plain.pwdb", "plain.pwdb.bak.pwdb", false, ""},
         {"Save As onto a file", book("other.pwdb"), "", "other.pwdb", false, "other.pwdb", "other.pwdb", "", "", false,
          ""},
+        {"read with an upper-case extension, another book under the completed name",
+         [](TempDir& dir) {
+             writeBook(dir.path("x.PWDB"), "Mine");
+             writeBook(dir.path("x.PWDB.pwdb"), "Other");
+         },
+         "x.PWDB", "x.PWDB", false, "x.PWDB.pwdb", "x.PWDB.pwdb", "x.PWDB.pwdb", "x.PWDB.pwdb.bak.pwdb", false, ""},
+        {"Save As to a name whose completed file is there", book("x.pwdb"), "", "x", false, "x.pwdb", "x.pwdb", "", "",
+         false, ""},
         {"Save As to a new file", [](TempDir&) {}, "", "new", false, "new.pwdb", "", "", "", true, ""},
+        {"Save As to a name a file holds, not the one written",
+         [](TempDir& dir) { writeFile(dir.path("fresh"), "my notes"); }, "", "fresh", false, "fresh.pwdb", "", "", "",
+         true, ""},
         {"the bound file is gone", [](TempDir&) {}, "money.pwdb", "money.pwdb", false, "money.pwdb", "", "", "", true,
          ""},
         {"changed by another program", book("money.pwdb"), "money.pwdb", "money.pwdb", true, "money.pwdb", "",
          "money.pwdb", "money.pwdb.bak.pwdb", false, "money.pwdb.replaced-STAMP.pwdb"},
+        {"changed in place by an editor, as long as it was", book("money.pwdb"), "money.pwdb", "money.pwdb", true,
+         "money.pwdb", "", "money.pwdb", "money.pwdb.bak.pwdb", false, "money.pwdb.replaced-STAMP.pwdb", {}, true},
         {"changed, the kept name taken by a file and a dangling link", book("money.pwdb"), "money.pwdb", "money.pwdb",
          true, "money.pwdb", "", "money.pwdb", "money.pwdb.bak.pwdb", false, "money.pwdb.replaced-STAMP-3.pwdb",
          {"money.pwdb.replaced-STAMP.pwdb", "money.pwdb.replaced-STAMP-2.pwdb"}},
@@ -142,7 +164,7 @@ TEST(SaveRule, PlansFollowWhatIsOnDisk) {
         if (c.changedAfterRead) {
             // Past the clock's tick, so that the other version tells apart.
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            otherProgramSaves(target, "Theirs");
+            otherProgramSaves(target, "Theirs", c.inPlace);
             if (!c.taken.empty()) {
                 writeFile(dir.path(stamped(c.taken[0])), "an earlier one");
                 std::filesystem::create_symlink("nowhere", dir.path(stamped(c.taken[1])));
@@ -159,6 +181,53 @@ TEST(SaveRule, PlansFollowWhatIsOnDisk) {
         EXPECT_EQ(plan.createsTarget(), c.createsTarget);
         EXPECT_EQ(plan.keptVersion(), inDir(kept.c_str()));
         EXPECT_EQ(plan.needsQuestion(), *c.overwritten || c.changedAfterRead);
+
+        // Carried out, the save writes the files its plan names, and no other.
+        const std::string backedUp = plan.backupSource().empty() ? "" : nameIn(plan.backupSource());
+        std::vector<std::string> expected = dir.entries();
+        for (const std::string& written : {plan.target(), plan.backupFile(), plan.keptVersion()})
+            if (!written.empty()) expected.push_back(std::filesystem::path(written).filename().string());
+        std::sort(expected.begin(), expected.end());
+        expected.erase(std::unique(expected.begin(), expected.end()), expected.end());
+        KestLib::AccountDB db = bookNamed("Saved");
+        BookSave(plan).write(db);
+        EXPECT_EQ(nameIn(plan.target()), "Saved");
+        if (!plan.backupFile().empty()) EXPECT_EQ(nameIn(plan.backupFile()), backedUp);
+        if (!plan.keptVersion().empty()) EXPECT_EQ(nameIn(plan.keptVersion()), "Theirs");
+        EXPECT_EQ(dir.entries(), expected);
+    }
+}
+
+// The file to back up can't be read as a book: the save stops before
+// anything is asked or written, naming the file; Save As, which backs
+// nothing up, still can.
+TEST(SaveRule, ABookDamagedOnDiskStopsTheSave) {
+    struct Case {
+        const char* what;
+        std::string onDisk;
+        KestLib::ErrorCode code;
+    };
+    const Case cases[] = {
+        {"truncated to nothing", "", KestLib::ErrorCode::notDatabase},
+        {"not a book", "garbage", KestLib::ErrorCode::notDatabase},
+        {"cut after the header", std::string("PWDB\x01", 5), KestLib::ErrorCode::damaged},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        const std::string book = dir.path("money.pwdb");
+        writeFile(book, c.onDisk);
+        try {
+            BookSave save(SavePlan::make(book, book));
+            ADD_FAILURE() << "nothing thrown";
+        } catch (const KestLib::ErrorMsg& error) {
+            EXPECT_EQ(error.code(), c.code);
+            EXPECT_EQ(error.path(), book);
+        }
+        EXPECT_EQ(readFile(book), c.onDisk);
+        EXPECT_EQ(dir.entries(), std::vector<std::string>{"money.pwdb"});
+        saveAs("", dir.path("rescue"), "Rescued");
+        EXPECT_EQ(nameIn(dir.path("rescue.pwdb")), "Rescued");
     }
 }
 
