@@ -114,13 +114,6 @@ static_assert(
 // The message of code as the core spells it, with "%1" where its subject goes.
 constexpr std::string_view errorText(ErrorCode code) { return errorTexts[static_cast<std::size_t>(code)].text; }
 
-// The three messages the window's tests compare with what it shows, by name.
-namespace Msg {
-inline constexpr const char* fileOpen = errorText(ErrorCode::fileOpen).data();
-inline constexpr const char* notDatabase = errorText(ErrorCode::notDatabase).data();
-inline constexpr const char* wrongVersion = errorText(ErrorCode::wrongVersion).data();
-}  // namespace Msg
-
 inline std::string ErrorMsg::messageOf(ErrorCode code, const std::string& subject) {
     std::string message(errorText(code));
     if (const std::size_t at = message.find("%1"); at != std::string::npos) message.replace(at, 2, subject);

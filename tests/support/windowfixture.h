@@ -2,14 +2,56 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QString>
+#include <QStringList>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <filesystem>
 #include <memory>
 
-#include "ui/window/mainwindow.h"
+#include "core/errormsg.h"
+#include "tests/support/booksupport.h"
 #include "tests/support/scriptedprompts.h"
+#include "ui/window/mainwindow.h"
+
+// Whether each action of the window can be chosen before any book is open,
+// and with a book just opened (so nothing to undo yet). Written out here,
+// not taken from the window's own table of actions, so that a wrong entry
+// there shows.
+struct ActionState {
+    const char* name;
+    bool withoutBook;
+    bool withBook;
+};
+inline constexpr ActionState actionStates[] = {
+    {"newAct", true, true},
+    {"openAct", true, true},
+    {"saveAct", true, true},
+    {"saveAsAct", true, true},
+    {"closeAct", true, true},
+    {"importCsvAct", false, true},
+    {"importStatementAct", false, true},
+    {"exportCsvAct", false, true},
+    {"exitAct", true, true},
+    {"undoAct", false, false},
+    {"redoAct", false, false},
+    {"findAct", false, true},
+    {"transCreateAct", false, true},
+    {"transDeleteAct", false, true},
+    {"transModifyAct", false, true},
+    {"transDeleteOneAct", false, true},
+    {"transModifyOneAct", false, true},
+    {"dbNameAct", false, true},
+    {"grandTotalAct", false, true},
+    {"budgetAct", false, true},
+    {"percentageAct", false, true},
+    {"chartsAct", false, true},
+    {"aboutAct", true, true},
+    {"aboutQtAct", true, true},
+};
 
 // The main window as the window tests start it: fresh scripted prompts, a
 // fresh temporary folder whose "languages" folder is absent (so no language
@@ -45,9 +87,12 @@ protected:
         }
         window->initWindow();
     }
-    // The window goes; every scripted answer was asked for and nothing else.
+    // The window goes, and the folder with it (the toolkit can't name files
+    // whose names aren't UTF-8, so it can't remove them); every scripted
+    // answer was asked for and nothing else.
     void closeWindow() {
         window.reset();
+        std::filesystem::remove_all(BookSupport::pathBytes(folder->path()));
         QVERIFY2(prompts.unscripted.isEmpty(), qPrintable("unexpected questions: " + prompts.unscripted.join(", ")));
         QVERIFY2(prompts.allAnswersUsed(), "a scripted answer was never asked for");
     }
@@ -59,4 +104,40 @@ protected:
         return found;
     }
     QString status() const { return window->findChild<QLabel*>(QStringLiteral("statusLabel"))->text(); }
+    // The warning the window shows for a core error of this code, in English.
+    static QString warningOf(KestLib::ErrorCode code) {
+        const std::string_view text = KestLib::errorText(code);
+        return QStringLiteral("Warning: ") + QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    }
+    // True when the actions that wait for a book are all enabled (open) or
+    // all disabled.
+    bool bookActionsEnabled(bool open) const {
+        for (const ActionState& state : actionStates)
+            if (state.withoutBook != state.withBook && action(state.name)->isEnabled() != open) return false;
+        return true;
+    }
+
+    QTableView* table() const { return window->findChild<QTableView*>(QStringLiteral("table")); }
+    int rowCount() const { return table()->model()->rowCount(); }
+    QStringList column(int column) const {
+        QStringList texts;
+        const QAbstractItemModel* model = table()->model();
+        for (int row = 0; row < model->rowCount(); ++row) texts << model->index(row, column).data().toString();
+        return texts;
+    }
+    void clickHeader(int section) {
+        QHeaderView* header = table()->horizontalHeader();
+        const QPoint centre(header->sectionViewportPosition(section) + header->sectionSize(section) / 2,
+                            header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+    }
+    // Set the Database Name and New, with the name given in the dialog.
+    void rename(const QString& name) {
+        prompts.nameAnswers.push_back({true, name});
+        action("dbNameAct")->trigger();
+    }
+    void startNewBook(const QString& name) {
+        prompts.nameAnswers.push_back({true, name});
+        action("newAct")->trigger();
+    }
 };

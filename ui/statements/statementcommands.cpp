@@ -16,8 +16,8 @@ StatementCommands::StatementCommands(QWidget* window, Book& book, UserPrompts*& 
 StatementCommands::~StatementCommands() = default;
 
 void StatementCommands::importFile() {
-    import.run({tr("Bank statements (*.csv *.ofx *.qfx *.qif)"), tr("All files (*)")}, tr("Import Statement"),
-               [this](QFile& file, int) { return read(file); });
+    const QStringList filters = {tr("Bank statements (*.csv *.ofx *.qfx *.qif)"), tr("All files (*)")};
+    import.run(filters, tr("Import Statement"), [this](QFile& file, int) { return read(file); });
 }
 
 std::optional<BookImport::Added> StatementCommands::read(QFile& file) {

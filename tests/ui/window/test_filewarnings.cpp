@@ -44,15 +44,16 @@ private slots:
     // Save As to a place that refuses the book; the book stays modified.
     void failedSaveSaysWhichFileWhyAndWhatWasKept_data() {
         QTest::addColumn<QString>("target");
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("warning");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("missing folder") << "missing/money.pwdb" << "File open error" << "No such file or folder";
-        QTest::newRow("read-only file") << "read-only.pwdb" << "File open error" << "Permission denied";
-        QTest::newRow("a folder") << "folder.pwdb" << "File open error" << "Is a folder";
+        const QString fileOpen = warningOf(KestLib::ErrorCode::fileOpen);
+        QTest::newRow("missing folder") << "missing/money.pwdb" << fileOpen << "No such file or folder";
+        QTest::newRow("read-only file") << "read-only.pwdb" << fileOpen << "Permission denied";
+        QTest::newRow("a folder") << "folder.pwdb" << fileOpen << "Is a folder";
     }
     void failedSaveSaysWhichFileWhyAndWhatWasKept() {
         QFETCH(QString, target);
-        QFETCH(QString, message);
+        QFETCH(QString, warning);
         QFETCH(QString, reason);
         writeBook(path(QStringLiteral("read-only.pwdb")), "Kept");
         QVERIFY(QFile::setPermissions(path(QStringLiteral("read-only.pwdb")), QFile::ReadOwner | QFile::ReadGroup));
@@ -64,7 +65,7 @@ private slots:
         prompts.overwriteAnswers.push_back(true);
         trigger("saveAsAct");
 
-        QCOMPARE(prompts.warnings, QStringList({QStringLiteral("Warning: ") + message}));
+        QCOMPARE(prompts.warnings, QStringList({warning}));
         QCOMPARE(prompts.details, QStringList({path(target) + QStringLiteral(": ") + reason + u'\n' + nothingSaved()}));
         QCOMPARE(status(), QStringLiteral("File Modified"));
     }
@@ -74,18 +75,19 @@ private slots:
     void failedOpenSaysWhichFileAndWhy_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("bookOpen");
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("warning");
         QTest::addColumn<QString>("reason");  // empty: the file's content was at fault
-        QTest::newRow("missing, book open") << "missing.pwdb" << true << "File open error" << "No such file or folder";
-        QTest::newRow("missing, command line") << "missing.pwdb" << false << "File open error"
-                                               << "No such file or folder";
-        QTest::newRow("a folder") << "folder.pwdb" << true << "File open error" << "Is a folder";
-        QTest::newRow("foreign file") << "foreign.pwdb" << true << "Not Pennywell database file" << QString();
+        const QString fileOpen = warningOf(KestLib::ErrorCode::fileOpen);
+        QTest::newRow("missing, book open") << "missing.pwdb" << true << fileOpen << "No such file or folder";
+        QTest::newRow("missing, command line") << "missing.pwdb" << false << fileOpen << "No such file or folder";
+        QTest::newRow("a folder") << "folder.pwdb" << true << fileOpen << "Is a folder";
+        QTest::newRow("foreign file") << "foreign.pwdb" << true << warningOf(KestLib::ErrorCode::notDatabase)
+                                      << QString();
     }
     void failedOpenSaysWhichFileAndWhy() {
         QFETCH(QString, name);
         QFETCH(bool, bookOpen);
-        QFETCH(QString, message);
+        QFETCH(QString, warning);
         QFETCH(QString, reason);
         QVERIFY(QDir(folder->path()).mkdir(QStringLiteral("folder.pwdb")));
         QFile foreign(path(QStringLiteral("foreign.pwdb")));
@@ -105,7 +107,7 @@ private slots:
         QString details = path(name);
         if (!reason.isEmpty()) details += QStringLiteral(": ") + reason;
         if (bookOpen) details += QStringLiteral("\nThe open book is unchanged.");
-        QCOMPARE(prompts.warnings, QStringList({QStringLiteral("Warning: ") + message}));
+        QCOMPARE(prompts.warnings, QStringList({warning}));
         QCOMPARE(prompts.details, QStringList({details}));
     }
 

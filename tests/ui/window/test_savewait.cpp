@@ -156,17 +156,17 @@ private slots:
     // The file on disk can't be backed up; Save As backs nothing up.
     void aBookDamagedOnDiskPointsToSaveAs_data() {
         QTest::addColumn<QByteArray>("onDisk");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("truncated to nothing") << QByteArray() << "Not Pennywell database file";
-        QTest::newRow("cut after the header") << QByteArray("PWDB\x01", 5) << "Damaged Pennywell database file";
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("truncated to nothing") << QByteArray() << warningOf(KestLib::ErrorCode::notDatabase);
+        QTest::newRow("cut after the header") << QByteArray("PWDB\x01", 5) << warningOf(KestLib::ErrorCode::damaged);
     }
     void aBookDamagedOnDiskPointsToSaveAs() {
         QFETCH(QByteArray, onDisk);
-        QFETCH(QString, message);
+        QFETCH(QString, warning);
         editTheBook();
         writeBytes(money, onDisk);
         action("saveAct")->trigger();
-        QCOMPARE(prompts.warnings, QStringList({QStringLiteral("Warning: ") + message}));
+        QCOMPARE(prompts.warnings, QStringList({warning}));
         QCOMPARE(prompts.details,
                  QStringList({QDir::toNativeSeparators(money) +
                               QStringLiteral("\nNothing was saved; your changes are still open. The file on disk "
@@ -174,6 +174,14 @@ private slots:
                                              "still works.")}));
         QCOMPARE(fileBytes(money), onDisk);
         QCOMPARE(status(), QStringLiteral("File Modified"));
+
+        // The changes can still go somewhere else.
+        const QString rescue = path(QStringLiteral("rescue.pwdb"));
+        prompts.saveNames.push_back(rescue);
+        action("saveAsAct")->trigger();
+        QCOMPARE(status(), QStringLiteral("File Saved"));
+        QCOMPARE(readBook(rescue).name(), std::string("Mine"));
+        QCOMPARE(window->boundFileName(), rescue);
     }
 };
 
