@@ -23,6 +23,15 @@ void requireStoredTypes(const AccountDB& db, const std::vector<int>& typeIds) {
         if (id < 0 || id >= TypeIdTable::capacity || !stored.test(id)) throw ErrorMsg(ErrorCode::noType);
 }
 
+// A chosen type may have left the database since it was chosen (deleted
+// while a dialog listed it): its figures would be silently empty.
+void requireStoredTypes(const AccountDB& db, const Selection& selection) {
+    if (selection.allTypes) return;
+    std::bitset<TypeIdTable::capacity> stored;
+    for (int position = 0; position < db.typeCount(); ++position) stored.set(db.typeAt(position).id());
+    if ((selection.types & ~stored).any()) throw ErrorMsg(ErrorCode::noType);
+}
+
 // The day number of a packDate code, for counting the days between two
 // codes; none when the code names no calendar day.
 std::optional<std::chrono::sys_days> dayOf(std::int32_t code) {
@@ -103,7 +112,10 @@ std::int64_t grandTotal(const AccountDB& db, InOutSelector inOut, DateRange rang
     return db.sum(Selection{range, inOut});
 }
 
-std::int64_t grandTotal(const AccountDB& db, const Selection& selection) { return db.sum(selection); }
+std::int64_t grandTotal(const AccountDB& db, const Selection& selection) {
+    requireStoredTypes(db, selection);
+    return db.sum(selection);
+}
 
 std::vector<int> chosenTypeIds(const AccountDB& db, const Selection& selection) {
     std::vector<int> ids;
@@ -135,6 +147,7 @@ TypePercents PercentageFigures::percentsOf(const TypeShare& share) const {
 }
 
 PercentageFigures percentageAnalysis(const AccountDB& db, const Selection& selection) {
+    requireStoredTypes(db, selection);
     return percentageAnalysis(db, chosenTypeIds(db, selection), selection.inOut, selection.range);
 }
 
@@ -179,6 +192,7 @@ std::vector<MonthSums> monthlyInOut(const AccountDB& db, const std::vector<int>&
 }
 
 std::vector<MonthSums> monthlyInOut(const AccountDB& db, const Selection& selection) {
+    requireStoredTypes(db, selection);
     return monthlyInOutOf(db, selection);
 }
 
@@ -208,6 +222,8 @@ void BudgetFigures::setTotalBudget(std::int64_t budget) {
 }
 
 BudgetFigures budgetAnalysis(const AccountDB& db, const Selection& selection, BudgetPeriod period) {
+    if (!period.isInOrder()) throw ErrorMsg(ErrorCode::badBudgetPeriod);
+    requireStoredTypes(db, selection);
     return budgetAnalysis(db, chosenTypeIds(db, selection), period);
 }
 

@@ -351,6 +351,45 @@ TEST(Analyses, AnIdTheDatabaseDoesNotHoldIsRefused) {
     }
 }
 
+// A type chosen and then deleted (while a dialog still lists it) is refused
+// by every analysis rather than summed as empty; choosing every type names
+// none, so nothing is refused.
+TEST(Analyses, ASelectionOfATypeTheDatabaseNoLongerHoldsIsRefused) {
+    AccountDB db = BookBuilder().type("Gone").income("Kept", 5, 2004, 3, 1).build();
+    const int gone = db.findType("Gone").id();
+    const int kept = db.findType("Kept").id();
+    db.deleteType(db.findType("Gone"));
+    const std::string refused(errorText(ErrorCode::noType));
+    const std::string taken = messageOf([] {});
+    struct Case {
+        const char* name;
+        std::vector<int> ids;  // empty: every type
+        std::string message;
+    };
+    const Case cases[] = {
+        {"the deleted type", {gone}, refused},
+        {"the deleted type beside a kept one", {kept, gone}, refused},
+        {"an id no type ever had", {TypeIdTable::capacity - 1}, refused},
+        {"the kept type", {kept}, taken},
+        {"every type", {}, taken},
+    };
+    const BudgetPeriod period{march.first, march.last, march.last};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Selection chosen{march, InOutSelector::Both};
+        for (int id : c.ids) chosen.chooseType(id);
+        EXPECT_EQ(messageOf([&] { grandTotal(db, chosen); }), c.message);
+        EXPECT_EQ(messageOf([&] { percentageAnalysis(db, chosen); }), c.message);
+        EXPECT_EQ(messageOf([&] { budgetAnalysis(db, chosen, period); }), c.message);
+        EXPECT_EQ(messageOf([&] { monthlyInOut(db, chosen); }), c.message);
+    }
+    // The period is checked first, as the figures would have no day to go by.
+    Selection deleted{march, InOutSelector::Both};
+    deleted.chooseType(gone);
+    EXPECT_EQ(messageOf([&] { budgetAnalysis(db, deleted, {march.first, march.last, -1}); }),
+              errorText(ErrorCode::badBudgetPeriod));
+}
+
 TEST(MonthlyInOut, EachMonthEqualsSumAmountOverItsDays) {
     // A shuffled book over three years, so the months fill in any order.
     BookBuilder builder;
