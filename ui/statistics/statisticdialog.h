@@ -4,7 +4,6 @@
 #include <QDialog>
 #include <cstdint>
 #include <functional>
-#include <vector>
 
 #include "core/analysis.h"
 #include "ui/statistics/chartdata.h"
@@ -55,15 +54,12 @@ signals:
     void chartRequested();
 
 protected:
-    // The choices, as every analysis reads them.
+    // The choices, as every analysis reads them: From to To, the directions
+    // selected, and the types of the selected rows ("ALL" filters none).
+    KestLib::Selection selection() const;
     static std::int32_t dateCode(const QDate& date);
-    KestLib::DateRange dateRange() const;
-    KestLib::InOutSelector inOutSelector() const;
-    bool allTypesChosen() const;
-    // The ids of the selected type rows, in list order ("ALL" is no type).
-    std::vector<int> chosenTypeIds() const;
-    // The shown text of each selected type row, in the same order.
-    QStringList chosenTypeNames() const;
+    // The text of the row that stands for the type, as the list shows it.
+    QString shownTypeName(int id) const;
 
     // A date editor as the dialogs use them, showing today.
     static QDateEdit* createDateEdit(QWidget* parent, const char* objectName);
