@@ -130,6 +130,7 @@ void StatisticDialog::setDB(const KestLib::AccountDB* database) {
         auto* row = new QListWidgetItem(fromBig5(context, type.name()));
         row->setData(typeIdRole, type.id());
         typeListBox->addItem(row);
+        rowOfType[static_cast<std::size_t>(type.id())] = typeListBox->count() - 1;
     }
 }
 
@@ -204,8 +205,8 @@ KestLib::Selection StatisticDialog::selection() const {
 }
 
 QString StatisticDialog::shownTypeName(int id) const {
-    for (int row = 1; row < typeListBox->count(); ++row)
-        if (typeListBox->item(row)->data(typeIdRole).toInt() == id) return typeListBox->item(row)->text();
+    const int row = id >= 0 && id < KestLib::TypeIdTable::capacity ? rowOfType[static_cast<std::size_t>(id)] : 0;
+    if (row > 0) return typeListBox->item(row)->text();
     // A type added after the list was filled, which only "ALL" takes.
     return fromBig5(context, db->typeById(id).name());
 }

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QDialog>
+#include <array>
 #include <cstdint>
 #include <functional>
 
@@ -114,6 +115,8 @@ private:
     // Set while a quick range sets the dates, which then still show it.
     bool settingRange = false;
     QDate fixedToday;
+    // The row of each type id in typeListBox, 0 for a type not listed.
+    std::array<int, KestLib::TypeIdTable::capacity> rowOfType{};
 
     UserPrompts& shownPrompts() const;
 };
