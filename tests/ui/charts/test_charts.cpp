@@ -148,7 +148,8 @@ private slots:
 
         // Each pie's whole is one direction of the chosen types in the
         // percentage analysis, and the balance is their grand total.
-        KestLib::Selection selection{{KestLib::packDate(2004, 1, 1), KestLib::packDate(2004, 3, 31)}, selectorOf(inOut)};
+        KestLib::Selection selection{{KestLib::packDate(2004, 1, 1), KestLib::packDate(2004, 3, 31)},
+                                     selectorOf(inOut)};
         if (chosen != QStringList{"ALL"})
             for (const QString& name : chosen) selection.chooseType(db.findType(name.toStdString()).id());
         const KestLib::PercentageFigures figures = KestLib::percentageAnalysis(db, selection);
