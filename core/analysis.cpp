@@ -14,13 +14,14 @@ namespace KestLib {
 
 namespace {
 
-// Checked before any sum, so that an id from outside the database can never
-// index the per-type sums.
-void requireStoredTypes(const AccountDB& db, const std::vector<int>& typeIds) {
+// Checked before any sum: a chosen type may have left the database since it
+// was chosen (deleted while a dialog listed it), and its figures would then
+// be silently empty.
+void requireStoredTypes(const AccountDB& db, const Selection& selection) {
+    if (selection.allTypes) return;
     std::bitset<TypeIdTable::capacity> stored;
     for (int position = 0; position < db.typeCount(); ++position) stored.set(db.typeAt(position).id());
-    for (int id : typeIds)
-        if (id < 0 || id >= TypeIdTable::capacity || !stored.test(id)) throw ErrorMsg(ErrorCode::noType);
+    if ((selection.types & ~stored).any()) throw ErrorMsg(ErrorCode::noType);
 }
 
 // The day number of a packDate code, for counting the days between two
@@ -75,7 +76,44 @@ private:
     std::deque<InOutSums> sums;
 };
 
-std::vector<MonthSums> monthlyInOutOf(const AccountDB& db, const Selection& selection) {
+}  // namespace
+
+std::int64_t grandTotal(const AccountDB& db, const Selection& selection) {
+    requireStoredTypes(db, selection);
+    return db.sum(selection);
+}
+
+TypePercents PercentageFigures::percentsOf(const TypeShare& share) const {
+    return {{percentOf(share.income, selectedIncome), percentOf(share.income, totalIncome)},
+            {percentOf(share.outgoing, selectedOutgoing), percentOf(share.outgoing, totalOutgoing)},
+            {percentOf(share.sum(), selectedSum()), percentOf(share.sum(), totalSum())}};
+}
+
+PercentageFigures percentageAnalysis(const AccountDB& db, const Selection& selection) {
+    requireStoredTypes(db, selection);
+    const auto sums = db.sumByType(selection.range);
+    const bool income = selection.takesIncome();
+    const bool outgoing = selection.takesOutgoing();
+
+    PercentageFigures figures;
+    for (int position = 0; position < db.typeCount(); ++position) {
+        const int id = db.typeAt(position).id();
+        if (income) figures.totalIncome += sums[id].income;
+        if (outgoing) figures.totalOutgoing -= sums[id].outgoing;
+        if (!selection.takesType(id)) continue;
+        TypeShare share;
+        share.typeId = id;
+        if (income) share.income = sums[id].income;
+        if (outgoing) share.outgoing = -sums[id].outgoing;
+        figures.selectedIncome += share.income;
+        figures.selectedOutgoing += share.outgoing;
+        figures.shares.push_back(share);
+    }
+    return figures;
+}
+
+std::vector<MonthSums> monthlyInOut(const AccountDB& db, const Selection& selection) {
+    requireStoredTypes(db, selection);
     const DateRange range = selection.range;
     const int firstMonth = range.first == -1 ? -1 : monthNumber(range.first, false);
     const int lastMonth = range.last == -1 ? -1 : monthNumber(range.last, false);
@@ -95,91 +133,6 @@ std::vector<MonthSums> monthlyInOutOf(const AccountDB& db, const Selection& sele
         (record.isIncome() ? month.income : month.outgoing) += record.amount();
     }
     return span.months();
-}
-
-}  // namespace
-
-std::int64_t grandTotal(const AccountDB& db, InOutSelector inOut, DateRange range) {
-    return db.sum(Selection{range, inOut});
-}
-
-std::int64_t grandTotal(const AccountDB& db, const Selection& selection) { return db.sum(selection); }
-
-std::vector<int> chosenTypeIds(const AccountDB& db, const Selection& selection) {
-    std::vector<int> ids;
-    for (int position = 0; position < db.typeCount(); ++position) {
-        const int id = db.typeAt(position).id();
-        if (selection.takesType(id)) ids.push_back(id);
-    }
-    return ids;
-}
-
-std::int64_t grandTotal(const AccountDB& db, const std::vector<int>& typeIds, InOutSelector inOut,
-                        DateRange range) {
-    requireStoredTypes(db, typeIds);
-    if (typeIds.empty()) return 0;
-    const auto sums = db.sumByType(range);
-    const Selection chosen{range, inOut};
-    std::int64_t balance = 0;
-    for (int id : typeIds) {
-        if (chosen.takesIncome()) balance += sums[id].income;
-        if (chosen.takesOutgoing()) balance += sums[id].outgoing;
-    }
-    return balance;
-}
-
-TypePercents PercentageFigures::percentsOf(const TypeShare& share) const {
-    return {{percentOf(share.income, selectedIncome), percentOf(share.income, totalIncome)},
-            {percentOf(share.outgoing, selectedOutgoing), percentOf(share.outgoing, totalOutgoing)},
-            {percentOf(share.sum(), selectedSum()), percentOf(share.sum(), totalSum())}};
-}
-
-PercentageFigures percentageAnalysis(const AccountDB& db, const Selection& selection) {
-    return percentageAnalysis(db, chosenTypeIds(db, selection), selection.inOut, selection.range);
-}
-
-PercentageFigures percentageAnalysis(const AccountDB& db, const std::vector<int>& typeIds, InOutSelector inOut,
-                                     DateRange range) {
-    requireStoredTypes(db, typeIds);
-    const auto sums = db.sumByType(range);
-    const Selection chosen{range, inOut};
-    const bool income = chosen.takesIncome();
-    const bool outgoing = chosen.takesOutgoing();
-
-    PercentageFigures figures;
-    for (int position = 0; position < db.typeCount(); ++position) {
-        const int id = db.typeAt(position).id();
-        if (income) figures.totalIncome += sums[id].income;
-        if (outgoing) figures.totalOutgoing -= sums[id].outgoing;
-    }
-    figures.shares.reserve(typeIds.size());
-    for (int id : typeIds) {
-        TypeShare share;
-        share.typeId = id;
-        if (income) share.income = sums[id].income;
-        if (outgoing) share.outgoing = -sums[id].outgoing;
-        figures.selectedIncome += share.income;
-        figures.selectedOutgoing += share.outgoing;
-        figures.shares.push_back(share);
-    }
-    return figures;
-}
-
-std::vector<MonthSums> monthlyInOut(const AccountDB& db, InOutSelector inOut, DateRange range) {
-    return monthlyInOutOf(db, Selection{range, inOut});
-}
-
-std::vector<MonthSums> monthlyInOut(const AccountDB& db, const std::vector<int>& typeIds, InOutSelector inOut,
-                                    DateRange range) {
-    requireStoredTypes(db, typeIds);
-    Selection chosen{range, inOut};
-    chosen.allTypes = false;
-    for (int id : typeIds) chosen.types.set(static_cast<std::size_t>(id));
-    return monthlyInOutOf(db, chosen);
-}
-
-std::vector<MonthSums> monthlyInOut(const AccountDB& db, const Selection& selection) {
-    return monthlyInOutOf(db, selection);
 }
 
 double percentOf(std::int64_t part, std::int64_t whole) {
@@ -208,19 +161,16 @@ void BudgetFigures::setTotalBudget(std::int64_t budget) {
 }
 
 BudgetFigures budgetAnalysis(const AccountDB& db, const Selection& selection, BudgetPeriod period) {
-    return budgetAnalysis(db, chosenTypeIds(db, selection), period);
-}
-
-BudgetFigures budgetAnalysis(const AccountDB& db, const std::vector<int>& typeIds, BudgetPeriod period) {
     if (!period.isInOrder()) throw ErrorMsg(ErrorCode::badBudgetPeriod);
-    requireStoredTypes(db, typeIds);
+    requireStoredTypes(db, selection);
 
     BudgetFigures figures;
     // Today and the last day both still count as days to spend on.
     figures.days = period.daysLeft();
     const auto sums = db.sumByType(DateRange{period.from, period.today});
-    figures.lines.reserve(typeIds.size());
-    for (int id : typeIds) {
+    for (int position = 0; position < db.typeCount(); ++position) {
+        const int id = db.typeAt(position).id();
+        if (!selection.takesType(id)) continue;
         BudgetLine line;
         line.typeId = id;
         line.budget = sums[id].income;

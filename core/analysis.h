@@ -17,18 +17,10 @@
 
 namespace KestLib {
 
-// The balance over every type, with no type filter: income adds, outgoing
-// subtracts. With Income alone it is the income, with Outgoing alone minus
-// the outgoing.
-std::int64_t grandTotal(const AccountDB& db, InOutSelector inOut, DateRange range);
-// The same over the listed types only; an id listed twice counts twice.
-std::int64_t grandTotal(const AccountDB& db, const std::vector<int>& typeIds, InOutSelector inOut,
-                        DateRange range);
-// The balance of the transactions the selection takes.
+// The balance of the transactions the selection takes: income adds,
+// outgoing subtracts. With Income alone it is the income, with Outgoing
+// alone minus the outgoing.
 std::int64_t grandTotal(const AccountDB& db, const Selection& selection);
-
-// The ids of the types the selection takes, in the database's order.
-std::vector<int> chosenTypeIds(const AccountDB& db, const Selection& selection);
 
 // One chosen type's part; outgoing is a positive figure. A direction the
 // selector leaves out is 0.
@@ -58,7 +50,7 @@ struct PercentageFigures {
     // Over the chosen types.
     std::int64_t selectedIncome = 0;
     std::int64_t selectedOutgoing = 0;
-    // One per chosen type, in the order given.
+    // One per chosen type, in the database's order.
     std::vector<TypeShare> shares;
 
     std::int64_t totalSum() const { return totalIncome + totalOutgoing; }
@@ -69,9 +61,8 @@ struct PercentageFigures {
     TypePercents percentsOf(const TypeShare& share) const;
 };
 
-PercentageFigures percentageAnalysis(const AccountDB& db, const std::vector<int>& typeIds, InOutSelector inOut,
-                                     DateRange range);
-// Over the types the selection takes, in the database's order.
+// Over the types the selection takes, in the database's order; the totals
+// over every type in the selection's range and directions.
 PercentageFigures percentageAnalysis(const AccountDB& db, const Selection& selection);
 
 // The income and outgoing (a positive figure) of one calendar month.
@@ -82,19 +73,15 @@ struct MonthSums {
     std::int64_t outgoing = 0;
 };
 
-// Every calendar month the range touches, in order and with the empty ones
-// too, each with its part of the range's transactions: element k equals
-// sumAmount over that month's days within the range (outgoing negated). A
-// direction the selector leaves out is 0. An open bound (-1), or one whose
-// digits name no month, starts or ends the months at the first or last month
-// that has a counted transaction; a range that ends before it starts has no
-// months. A transaction whose date names no calendar day (only a damaged file holds
-// one) counts in no month. One pass over the transactions.
-std::vector<MonthSums> monthlyInOut(const AccountDB& db, InOutSelector inOut, DateRange range);
-// The same over the listed types only; an id listed twice still counts once.
-std::vector<MonthSums> monthlyInOut(const AccountDB& db, const std::vector<int>& typeIds, InOutSelector inOut,
-                                    DateRange range);
-// The same over the transactions the selection takes.
+// Every calendar month the selection's range touches, in order and with the
+// empty ones too, each with its part of the transactions the selection
+// takes: element k equals sumAmount over that month's days within the range
+// (outgoing negated). A direction the selector leaves out is 0. An open
+// bound (-1), or one whose digits name no month, starts or ends the months
+// at the first or last month that has a counted transaction; a range that
+// ends before it starts has no months. A transaction whose date names no
+// calendar day (only a damaged file holds one) counts in no month. One pass
+// over the transactions.
 std::vector<MonthSums> monthlyInOut(const AccountDB& db, const Selection& selection);
 
 // part × 100 ÷ whole in floating point; 0 when whole is 0.
@@ -131,7 +118,7 @@ struct BudgetLine {
 
 struct BudgetFigures {
     std::int64_t days = 1;
-    // One per chosen type, in the order given.
+    // One per chosen type, in the database's order.
     std::vector<BudgetLine> lines;
     std::int64_t totalBudget = 0;
     std::int64_t totalOutgoing = 0;
@@ -143,11 +130,10 @@ struct BudgetFigures {
     void setTotalBudget(std::int64_t budget);
 };
 
-// Refuses a period whose codes are not real dates in the order from ≤ today
-// ≤ to, which would leave no day to spread the remainder over.
-BudgetFigures budgetAnalysis(const AccountDB& db, const std::vector<int>& typeIds, BudgetPeriod period);
-// The same over the types the selection takes, in the database's order;
-// the period alone decides the dates, and both directions count.
+// Over the types the selection takes, in the database's order; the period
+// alone decides the dates, and both directions count. Refuses a period whose
+// codes are not real dates in the order from ≤ today ≤ to, which would leave
+// no day to spread the remainder over.
 BudgetFigures budgetAnalysis(const AccountDB& db, const Selection& selection, BudgetPeriod period);
 
 // The positions of the records with the earliest and the latest date among

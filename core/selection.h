@@ -44,6 +44,14 @@ struct Selection {
     bool allTypes = true;
     std::bitset<TypeIdTable::capacity> types;  // read only when allTypes is false
 
+    // Narrows every type to the chosen ones: the first call leaves id alone,
+    // later ones add theirs. id is that of a type, 0 to capacity - 1.
+    void chooseType(int id) {
+        if (allTypes) types.reset();
+        allTypes = false;
+        types.set(static_cast<std::size_t>(id));
+    }
+
     bool takesIncome() const { return inOut != InOutSelector::Outgoing; }
     bool takesOutgoing() const { return inOut != InOutSelector::Income; }
     // Written so that taking both directions tests nothing that depends on

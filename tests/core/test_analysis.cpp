@@ -121,8 +121,8 @@ TEST(GrandTotal, BalanceByDirectionWithBothBoundsCounted) {
     for (const Case& c : cases) {
         const AccountDB db = incomeAndOutgoing(c.income, c.outgoing);
         const std::vector<int> both = {db.findType("Pay").id(), db.findType("Food").id()};
-        EXPECT_EQ(grandTotal(db, c.inOut, march), c.balance) << c.income << "/" << c.outgoing;
-        EXPECT_EQ(grandTotal(db, both, c.inOut, march), c.balance) << c.income << "/" << c.outgoing;
+        EXPECT_EQ(grandTotal(db, Selection{march, c.inOut}), c.balance) << c.income << "/" << c.outgoing;
+        EXPECT_EQ(grandTotal(db, selectionOf(both, march, c.inOut)), c.balance) << c.income << "/" << c.outgoing;
     }
 }
 
@@ -130,7 +130,7 @@ TEST(PercentageAnalysis, WorkedExampleWithAThirdUnselectedType) {
     const AccountDB db = BookBuilder().income("A", 100).income("B", 200).income("C", 300).build();
     const int a = db.findType("A").id();
     const int b = db.findType("B").id();
-    const PercentageFigures figures = percentageAnalysis(db, {a, b}, InOutSelector::Both, march);
+    const PercentageFigures figures = percentageAnalysis(db, selectionOf({a, b}, march));
 
     EXPECT_EQ(figures.totalIncome, 600);
     EXPECT_EQ(figures.selectedIncome, 300);
@@ -182,9 +182,9 @@ TEST(PercentageAnalysis, SharesOfTheSelectedAndOfEveryType) {
     }
 }
 
-// The selection's overloads give the figures of the id lists they stand
-// for: the types it takes, in the database's order.
-TEST(Analyses, ASelectionGivesTheFiguresOfItsTypes) {
+// Every analysis gives the types the selection takes in the database's
+// order, whichever order they were chosen in.
+TEST(Analyses, ASelectionGivesItsTypesInTheDatabasesOrder) {
     const AccountDB db = BookBuilder()
                              .income("A", 100, 2004, 3, 1)
                              .outgoing("B", 40, 2004, 3, 2)
@@ -193,29 +193,26 @@ TEST(Analyses, ASelectionGivesTheFiguresOfItsTypes) {
                              .build();
     const int a = db.findType("A").id();
     const int c = db.findType("C").id();
-    Selection chosen{march, InOutSelector::Both};
-    chosen.allTypes = false;
-    chosen.types.set(static_cast<std::size_t>(c));
-    chosen.types.set(static_cast<std::size_t>(a));
-    const std::vector<int> ids = {a, c};
+    const Selection chosen = selectionOf({c, a}, march);
 
-    const PercentageFigures byIds = percentageAnalysis(db, ids, InOutSelector::Both, march);
-    const PercentageFigures bySelection = percentageAnalysis(db, chosen);
-    EXPECT_EQ(bySelection.selectedSum(), byIds.selectedSum());
-    EXPECT_EQ(bySelection.totalSum(), byIds.totalSum());
-    ASSERT_EQ(bySelection.shares.size(), 2u);
-    EXPECT_EQ(bySelection.shares[0].typeId, a);
-    EXPECT_EQ(bySelection.shares[1].typeId, c);
+    const PercentageFigures figures = percentageAnalysis(db, chosen);
+    EXPECT_EQ(figures.selectedSum(), 170);
+    EXPECT_EQ(figures.totalSum(), 210);
+    ASSERT_EQ(figures.shares.size(), 2u);
+    EXPECT_EQ(figures.shares[0].typeId, a);
+    EXPECT_EQ(figures.shares[1].typeId, c);
+    EXPECT_EQ(grandTotal(db, chosen), 30);
 
     const std::vector<MonthSums> months = monthlyInOut(db, chosen);
-    const std::vector<MonthSums> monthsByIds = monthlyInOut(db, ids, InOutSelector::Both, march);
-    ASSERT_EQ(months.size(), monthsByIds.size());
-    EXPECT_EQ(months.at(0).income, monthsByIds.at(0).income);
+    ASSERT_EQ(months.size(), 1u);
+    EXPECT_EQ(months.at(0).income, 100);
     EXPECT_EQ(months.at(0).outgoing, 70);
 
-    const BudgetPeriod period{march.first, march.last, packDate(2004, 3, 9)};
-    const BudgetFigures budget = budgetAnalysis(db, chosen, period);
-    EXPECT_EQ(budget.totalBudget, budgetAnalysis(db, ids, period).totalBudget);
+    const BudgetFigures budget = budgetAnalysis(db, chosen, {march.first, march.last, packDate(2004, 3, 9)});
+    ASSERT_EQ(budget.lines.size(), 2u);
+    EXPECT_EQ(budget.lines[0].typeId, a);
+    EXPECT_EQ(budget.lines[1].typeId, c);
+    EXPECT_EQ(budget.totalBudget, 100);
     EXPECT_EQ(budget.totalOutgoing, 70);
 }
 
@@ -258,7 +255,7 @@ TEST(BudgetAnalysis, AGivenBudgetReplacesTheTotalsIncome) {
     const BudgetPeriod period{packDate(2004, 3, 1), packDate(2004, 3, 31), packDate(2004, 3, 29)};
     for (const std::int64_t budget : {std::int64_t{1000}, std::int64_t{0}, std::int64_t{-5}}) {
         SCOPED_TRACE(budget);
-        BudgetFigures figures = budgetAnalysis(db, {db.findType("Food").id()}, period);
+        BudgetFigures figures = budgetAnalysis(db, selectionOf({db.findType("Food").id()}), period);
         figures.setTotalBudget(budget);
         EXPECT_EQ(figures.totalBudget, budget);
         EXPECT_EQ(figures.totalRemain, budget - 100);
@@ -277,7 +274,7 @@ TEST(BudgetAnalysis, WorkedExampleOfMarch2004) {
                              .income("Food", 9999, 2004, 2, 29)   // before From
                              .build();
     const BudgetPeriod period{packDate(2004, 3, 1), packDate(2004, 3, 31), packDate(2004, 3, 10)};
-    const BudgetFigures figures = budgetAnalysis(db, {db.findType("Food").id()}, period);
+    const BudgetFigures figures = budgetAnalysis(db, selectionOf({db.findType("Food").id()}), period);
 
     EXPECT_EQ(figures.days, 22);
     ASSERT_EQ(figures.lines.size(), 1u);
@@ -296,7 +293,7 @@ TEST(BudgetAnalysis, AveragesTruncateTowardZero) {
                              .income("Under", 200, 2004, 3, 1)
                              .outgoing("Under", 100, 2004, 3, 2)
                              .build();
-    const std::vector<int> ids = {db.findType("Over").id(), db.findType("Under").id()};
+    const Selection chosen = selectionOf({db.findType("Over").id(), db.findType("Under").id()});
     struct Case {
         int todayDay, toDay;
         std::int64_t days, overAverage, underAverage;
@@ -307,7 +304,7 @@ TEST(BudgetAnalysis, AveragesTruncateTowardZero) {
     };
     for (const Case& c : cases) {
         const BudgetPeriod period{packDate(2004, 3, 1), packDate(2004, 3, c.toDay), packDate(2004, 3, c.todayDay)};
-        const BudgetFigures figures = budgetAnalysis(db, ids, period);
+        const BudgetFigures figures = budgetAnalysis(db, chosen, period);
         EXPECT_EQ(figures.days, c.days);
         EXPECT_EQ(figures.lines.at(0).remain, -100);
         EXPECT_EQ(figures.lines.at(0).averagePerDay, c.overAverage);
@@ -318,9 +315,10 @@ TEST(BudgetAnalysis, AveragesTruncateTowardZero) {
 
 TEST(BudgetAnalysis, DayCountCrossesMonthsAndLeapDays) {
     const AccountDB db = BookBuilder().build();
-    EXPECT_EQ(budgetAnalysis(db, std::vector<int>{}, {packDate(2004, 2, 1), packDate(2004, 3, 1), packDate(2004, 2, 28)}).days, 3);
-    EXPECT_EQ(budgetAnalysis(db, std::vector<int>{}, {packDate(2003, 2, 1), packDate(2003, 3, 1), packDate(2003, 2, 28)}).days, 2);
-    EXPECT_EQ(budgetAnalysis(db, std::vector<int>{}, {packDate(2003, 1, 1), packDate(2004, 1, 1), packDate(2003, 1, 1)}).days, 366);
+    const Selection none = selectionOf({});
+    EXPECT_EQ(budgetAnalysis(db, none, {packDate(2004, 2, 1), packDate(2004, 3, 1), packDate(2004, 2, 28)}).days, 3);
+    EXPECT_EQ(budgetAnalysis(db, none, {packDate(2003, 2, 1), packDate(2003, 3, 1), packDate(2003, 2, 28)}).days, 2);
+    EXPECT_EQ(budgetAnalysis(db, none, {packDate(2003, 1, 1), packDate(2004, 1, 1), packDate(2003, 1, 1)}).days, 366);
 }
 
 TEST(BudgetAnalysis, RefusesAPeriodOutOfOrderOrNotADate) {
@@ -335,20 +333,45 @@ TEST(BudgetAnalysis, RefusesAPeriodOutOfOrderOrNotADate) {
         {first, last, -1},                      // not a date code at all
     };
     for (const BudgetPeriod& period : periods)
-        EXPECT_EQ(messageOf([&] { budgetAnalysis(db, std::vector<int>{}, period); }), errorText(ErrorCode::badBudgetPeriod)) << period.today;
+        EXPECT_EQ(messageOf([&] { budgetAnalysis(db, selectionOf({}), period); }),
+                  errorText(ErrorCode::badBudgetPeriod))
+            << period.today;
 }
 
-TEST(Analyses, AnIdTheDatabaseDoesNotHoldIsRefused) {
-    AccountDB db = BookBuilder().type("Gone").income("Kept", 5).build();
+TEST(Analyses, ASelectionOfATypeTheDatabaseNoLongerHoldsIsRefused) {
+    AccountDB db = BookBuilder().type("Gone").income("Kept", 5, 2004, 3, 1).build();
     const int gone = db.findType("Gone").id();
+    const int kept = db.findType("Kept").id();
     db.deleteType(db.findType("Gone"));
+    const std::string refused(errorText(ErrorCode::noType));
+    const std::string taken = messageOf([] {});
+    struct Case {
+        const char* name;
+        std::vector<int> ids;  // empty: every type
+        std::string message;
+    };
+    const Case cases[] = {
+        {"the deleted type", {gone}, refused},
+        {"the deleted type beside a kept one", {kept, gone}, refused},
+        {"an id no type ever had", {TypeIdTable::capacity - 1}, refused},
+        {"the kept type", {kept}, taken},
+        {"every type", {}, taken},
+    };
     const BudgetPeriod period{march.first, march.last, march.last};
-    for (const std::vector<int>& ids : {std::vector<int>{gone}, {-1}, {TypeIdTable::capacity}}) {
-        EXPECT_EQ(messageOf([&] { grandTotal(db, ids, InOutSelector::Both, march); }), errorText(ErrorCode::noType));
-        EXPECT_EQ(messageOf([&] { percentageAnalysis(db, ids, InOutSelector::Both, march); }), errorText(ErrorCode::noType));
-        EXPECT_EQ(messageOf([&] { budgetAnalysis(db, ids, period); }), errorText(ErrorCode::noType));
-        EXPECT_EQ(messageOf([&] { monthlyInOut(db, ids, InOutSelector::Both, march); }), errorText(ErrorCode::noType));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Selection chosen{march, InOutSelector::Both};
+        for (int id : c.ids) chosen.chooseType(id);
+        EXPECT_EQ(messageOf([&] { grandTotal(db, chosen); }), c.message);
+        EXPECT_EQ(messageOf([&] { percentageAnalysis(db, chosen); }), c.message);
+        EXPECT_EQ(messageOf([&] { budgetAnalysis(db, chosen, period); }), c.message);
+        EXPECT_EQ(messageOf([&] { monthlyInOut(db, chosen); }), c.message);
     }
+    // The period is checked first, as the figures would have no day to go by.
+    Selection deleted{march, InOutSelector::Both};
+    deleted.chooseType(gone);
+    const BudgetPeriod noToday{march.first, march.last, -1};
+    EXPECT_EQ(messageOf([&] { budgetAnalysis(db, deleted, noToday); }), errorText(ErrorCode::badBudgetPeriod));
 }
 
 TEST(MonthlyInOut, EachMonthEqualsSumAmountOverItsDays) {
@@ -383,8 +406,8 @@ TEST(MonthlyInOut, EachMonthEqualsSumAmountOverItsDays) {
         {&two, InOutSelector::Both, {packDate(2004, 2, 29), packDate(2004, 2, 29)}, 1},
     };
     for (const Case& c : cases) {
-        const std::vector<MonthSums> months = c.ids->empty() ? monthlyInOut(db, c.inOut, c.range)
-                                                             : monthlyInOut(db, *c.ids, c.inOut, c.range);
+        const std::vector<MonthSums> months =
+            monthlyInOut(db, c.ids->empty() ? Selection{c.range, c.inOut} : selectionOf(*c.ids, c.range, c.inOut));
         ASSERT_EQ(months.size(), static_cast<std::size_t>(c.months)) << c.range.first;
         std::int64_t income = 0, outgoing = 0;
         for (const MonthSums& month : months) {
@@ -432,7 +455,7 @@ TEST(MonthlyInOut, MonthsRunOverTheRangeOrOverTheBookWhereItIsOpen) {
         {{packDate(2004, 6, 1), packDate(2004, 1, 1)}, 0, 0, {}},  // ends before it starts
     };
     for (const Case& c : cases) {
-        const std::vector<MonthSums> months = monthlyInOut(db, InOutSelector::Outgoing, c.range);
+        const std::vector<MonthSums> months = monthlyInOut(db, Selection{c.range, InOutSelector::Outgoing});
         std::vector<std::int64_t> outgoing;
         for (const MonthSums& month : months) {
             outgoing.push_back(month.outgoing);
@@ -450,7 +473,7 @@ TEST(MonthlyInOut, MonthsRunOverTheRangeOrOverTheBookWhereItIsOpen) {
 
 TEST(MonthlyInOut, SumsPast32Bits) {
     const AccountDB db = BookBuilder().income("Pay", 2'000'000'000).income("Pay", 2'000'000'000).build();
-    const std::vector<MonthSums> months = monthlyInOut(db, {db.findType("Pay").id()}, InOutSelector::Both, march);
+    const std::vector<MonthSums> months = monthlyInOut(db, selectionOf({db.findType("Pay").id()}, march));
     ASSERT_EQ(months.size(), 1u);
     EXPECT_EQ(months[0].income, 4'000'000'000);
 }

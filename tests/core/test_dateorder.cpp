@@ -95,17 +95,18 @@ TEST(DateOrder, RangesSumsAndAnalysesCountTheDaysBetweenTheirBounds) {
                       expected);
             const auto byType = db->sumByType(range);
             EXPECT_EQ(byType[pay].income + byType[gift].income, expected);
-            EXPECT_EQ(grandTotal(*db, {pay, gift}, InOutSelector::Income, range), expected);
-            EXPECT_EQ(percentageAnalysis(*db, {pay}, InOutSelector::Income, range).totalIncome, expected);
+            EXPECT_EQ(grandTotal(*db, selectionOf({pay, gift}, range, InOutSelector::Income)), expected);
+            EXPECT_EQ(percentageAnalysis(*db, selectionOf({pay}, range, InOutSelector::Income)).totalIncome, expected);
             std::int64_t monthly = 0;
-            for (const MonthSums& month : monthlyInOut(*db, InOutSelector::Income, range)) monthly += month.income;
+            for (const MonthSums& month : monthlyInOut(*db, Selection{range, InOutSelector::Income}))
+                monthly += month.income;
             EXPECT_EQ(monthly, expected);
         }
 
         // The budget's days from 7999-12-01 to today, 8000-01-10: the last
         // day of 7999 and the first of 8000.
-        const BudgetFigures budget =
-            budgetAnalysis(*db, {pay, gift}, {packDate(7999, 12, 1), packDate(8000, 1, 31), packDate(8000, 1, 10)});
+        const BudgetFigures budget = budgetAnalysis(
+            *db, selectionOf({pay, gift}), {packDate(7999, 12, 1), packDate(8000, 1, 31), packDate(8000, 1, 10)});
         EXPECT_EQ(budget.totalBudget, amountOn(0) + amountOn(5)) << which;
         EXPECT_EQ(budget.days, 22) << which;
     }

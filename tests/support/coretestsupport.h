@@ -7,11 +7,13 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "core/accountdb.h"
 #include "tests/support/bookbuilder.h"
 #include "core/databaseformat.h"
 #include "core/errormsg.h"
+#include "core/selection.h"
 #include "tests/support/filebytes.h"
 #include "tests/support/samplebooks.h"
 
@@ -25,6 +27,15 @@ std::string messageOf(Action&& action) {
         return error.message();
     }
     return "<nothing thrown>";
+}
+
+// A selection of the listed types alone, of none when the list is empty.
+inline KestLib::Selection selectionOf(const std::vector<int>& typeIds, KestLib::DateRange range = {-1, -1},
+                                      KestLib::InOutSelector inOut = KestLib::InOutSelector::Both) {
+    KestLib::Selection selection{range, inOut};
+    selection.allTypes = false;
+    for (int id : typeIds) selection.chooseType(id);
+    return selection;
 }
 
 // Everything a caller can observe of a database: its file bytes (name, types

@@ -68,9 +68,10 @@ void BudgetDialog::startBudgetAnalysis() {
 }
 
 QString BudgetDialog::reportText() const {
-    const KestLib::BudgetPeriod period{dateCode(fromDate->date()), dateCode(toDate->date()),
-                                       dateCode(todayDate->date())};
-    const KestLib::BudgetFigures figures = KestLib::budgetAnalysis(*db, chosenTypeIds(), period);
+    // The period and its days come from the core, as the command line's do.
+    const KestLib::Selection chosen = selection();
+    const KestLib::BudgetFigures figures =
+        KestLib::budgetAnalysis(*db, chosen, KestLib::BudgetPeriod::of(chosen.range, dateCode(todayDate->date())));
     const QString days = decimal(figures.days);
 
     QString text;

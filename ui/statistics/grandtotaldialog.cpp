@@ -18,8 +18,5 @@ void GrandTotalDialog::startGrandTotal() {
 
 QString GrandTotalDialog::reportText() const {
     // "ALL" means no type filter at all, not the sum of the listed types.
-    const std::int64_t balance = allTypesChosen()
-                                     ? KestLib::grandTotal(*db, inOutSelector(), dateRange())
-                                     : KestLib::grandTotal(*db, chosenTypeIds(), inOutSelector(), dateRange());
-    return balanceText(balance);
+    return balanceText(KestLib::grandTotal(*db, selection()));
 }

@@ -22,10 +22,7 @@ void PercentageDialog::startPercentageAnalysis() {
 }
 
 QString PercentageDialog::reportText() const {
-    using KestLib::percentOf;
-    const KestLib::PercentageFigures figures =
-        KestLib::percentageAnalysis(*db, chosenTypeIds(), inOutSelector(), dateRange());
-    const QStringList names = chosenTypeNames();
+    const KestLib::PercentageFigures figures = KestLib::percentageAnalysis(*db, selection());
 
     QString text;
     text += tr("<TABLE BORDER=\"5\">");
@@ -46,19 +43,15 @@ QString PercentageDialog::reportText() const {
     text += tr("<TD>Outgoing</TD><TD>Outgoing Selected Percent</TD><TD>Outgoing Total Percent</TD>");
     //: Report headers: a type's income and outgoing added together, and its shares of the chosen types' and of all
     text += tr("<TD>Sum</TD><TD>Sum Selected Percent</TD><TD>Sum Percent</TD></TR>");
-    for (std::size_t k = 0; k < figures.shares.size(); ++k) {
-        const KestLib::TypeShare& share = figures.shares[k];
-        const std::int64_t sum = share.sum();
-        text += tr("<TR><TD>%1</TD>").arg(names.at(static_cast<qsizetype>(k)).toHtmlEscaped());
+    for (const KestLib::TypeShare& share : figures.shares) {
+        const KestLib::TypePercents parts = figures.percentsOf(share);
+        text += tr("<TR><TD>%1</TD>").arg(shownTypeName(share.typeId).toHtmlEscaped());
         text += tr("<TD>%1</TD><TD>%2%</TD><TD>%3%</TD>")
-                    .arg(decimal(share.income), percent(percentOf(share.income, figures.selectedIncome)),
-                         percent(percentOf(share.income, figures.totalIncome)));
+                    .arg(decimal(share.income), percent(parts.income.ofSelected), percent(parts.income.ofTotal));
         text += tr("<TD>%1</TD><TD>%2%</TD><TD>%3%</TD>")
-                    .arg(decimal(share.outgoing), percent(percentOf(share.outgoing, figures.selectedOutgoing)),
-                         percent(percentOf(share.outgoing, figures.totalOutgoing)));
+                    .arg(decimal(share.outgoing), percent(parts.outgoing.ofSelected), percent(parts.outgoing.ofTotal));
         text += tr("<TD>%1</TD><TD>%2%</TD><TD>%3%</TD></TR>")
-                    .arg(decimal(sum), percent(percentOf(sum, figures.selectedSum())),
-                         percent(percentOf(sum, figures.totalSum())));
+                    .arg(decimal(share.sum()), percent(parts.sum.ofSelected), percent(parts.sum.ofTotal));
     }
     text += tr("</TABLE>");
     return text;

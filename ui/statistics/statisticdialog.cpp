@@ -130,6 +130,7 @@ void StatisticDialog::setDB(const KestLib::AccountDB* database) {
         auto* row = new QListWidgetItem(fromBig5(context, type.name()));
         row->setData(typeIdRole, type.id());
         typeListBox->addItem(row);
+        rowOfType[static_cast<std::size_t>(type.id())] = typeListBox->count() - 1;
     }
 }
 
@@ -189,33 +190,25 @@ std::int32_t StatisticDialog::dateCode(const QDate& date) {
     return KestLib::packDate(date.year(), date.month(), date.day());
 }
 
-KestLib::DateRange StatisticDialog::dateRange() const {
-    return {dateCode(fromDate->date()), dateCode(toDate->date())};
-}
-
-KestLib::InOutSelector StatisticDialog::inOutSelector() const {
+KestLib::Selection StatisticDialog::selection() const {
     const bool income = inOutListBox->item(0)->isSelected();
     const bool outgoing = inOutListBox->item(1)->isSelected();
-    if (income && outgoing) return KestLib::InOutSelector::Both;
-    return income ? KestLib::InOutSelector::Income : KestLib::InOutSelector::Outgoing;
-}
-
-bool StatisticDialog::allTypesChosen() const {
-    return typeListBox->count() > 0 && typeListBox->item(0)->isSelected();
-}
-
-std::vector<int> StatisticDialog::chosenTypeIds() const {
-    std::vector<int> ids;
+    KestLib::Selection chosen{{dateCode(fromDate->date()), dateCode(toDate->date())},
+                              income && outgoing ? KestLib::InOutSelector::Both
+                              : income           ? KestLib::InOutSelector::Income
+                                                 : KestLib::InOutSelector::Outgoing};
+    if (typeListBox->count() > 0 && typeListBox->item(0)->isSelected()) return chosen;
+    chosen.allTypes = false;
     for (int row = 1; row < typeListBox->count(); ++row)
-        if (typeListBox->item(row)->isSelected()) ids.push_back(typeListBox->item(row)->data(typeIdRole).toInt());
-    return ids;
+        if (typeListBox->item(row)->isSelected()) chosen.chooseType(typeListBox->item(row)->data(typeIdRole).toInt());
+    return chosen;
 }
 
-QStringList StatisticDialog::chosenTypeNames() const {
-    QStringList names;
-    for (int row = 1; row < typeListBox->count(); ++row)
-        if (typeListBox->item(row)->isSelected()) names << typeListBox->item(row)->text();
-    return names;
+QString StatisticDialog::shownTypeName(int id) const {
+    const int row = id >= 0 && id < KestLib::TypeIdTable::capacity ? rowOfType[static_cast<std::size_t>(id)] : 0;
+    if (row > 0) return typeListBox->item(row)->text();
+    // A type added after the list was filled, which only "ALL" takes.
+    return fromBig5(context, db->typeById(id).name());
 }
 
 QString StatisticDialog::decimal(std::int64_t value) { return QString::number(static_cast<qlonglong>(value)); }
@@ -223,13 +216,11 @@ QString StatisticDialog::decimal(std::int64_t value) { return QString::number(st
 UserPrompts& StatisticDialog::shownPrompts() const { return prompts ? *prompts : messageBoxes(); }
 
 ChartData StatisticDialog::chartData() const {
-    const KestLib::InOutSelector inOut = inOutSelector();
-    const KestLib::DateRange range = dateRange();
-    const std::vector<int> ids = chosenTypeIds();
-    return ChartData(KestLib::percentageAnalysis(*db, ids, inOut, range), chosenTypeNames(),
-                     allTypesChosen() ? KestLib::monthlyInOut(*db, inOut, range)
-                                      : KestLib::monthlyInOut(*db, ids, inOut, range),
-                     inOut);
+    const KestLib::Selection chosen = selection();
+    const KestLib::PercentageFigures figures = KestLib::percentageAnalysis(*db, chosen);
+    QStringList names;
+    for (const KestLib::TypeShare& share : figures.shares) names << shownTypeName(share.typeId);
+    return ChartData(figures, names, KestLib::monthlyInOut(*db, chosen), chosen.inOut);
 }
 
 void StatisticDialog::showReport(const QString& caption, const std::function<QString()>& buildReport,

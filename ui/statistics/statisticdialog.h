@@ -2,9 +2,9 @@
 
 #include <QDate>
 #include <QDialog>
+#include <array>
 #include <cstdint>
 #include <functional>
-#include <vector>
 
 #include "core/analysis.h"
 #include "ui/statistics/chartdata.h"
@@ -55,15 +55,12 @@ signals:
     void chartRequested();
 
 protected:
-    // The choices, as every analysis reads them.
+    // The choices, as every analysis reads them: From to To, the directions
+    // selected, and the types of the selected rows ("ALL" filters none).
+    KestLib::Selection selection() const;
     static std::int32_t dateCode(const QDate& date);
-    KestLib::DateRange dateRange() const;
-    KestLib::InOutSelector inOutSelector() const;
-    bool allTypesChosen() const;
-    // The ids of the selected type rows, in list order ("ALL" is no type).
-    std::vector<int> chosenTypeIds() const;
-    // The shown text of each selected type row, in the same order.
-    QStringList chosenTypeNames() const;
+    // The text of the row that stands for the type, as the list shows it.
+    QString shownTypeName(int id) const;
 
     // A date editor as the dialogs use them, showing today.
     static QDateEdit* createDateEdit(QWidget* parent, const char* objectName);
@@ -118,6 +115,8 @@ private:
     // Set while a quick range sets the dates, which then still show it.
     bool settingRange = false;
     QDate fixedToday;
+    // The row of each type id in typeListBox, 0 for a type not listed.
+    std::array<int, KestLib::TypeIdTable::capacity> rowOfType{};
 
     UserPrompts& shownPrompts() const;
 };

@@ -148,15 +148,14 @@ private slots:
 
         // Each pie's whole is one direction of the chosen types in the
         // percentage analysis, and the balance is their grand total.
-        std::vector<int> ids;
-        for (int position = 0; position < db.typeCount(); ++position)
-            if (chosen == QStringList{"ALL"} || chosen.contains(QString::fromStdString(db.typeAt(position).name())))
-                ids.push_back(db.typeAt(position).id());
-        const KestLib::DateRange range{KestLib::packDate(2004, 1, 1), KestLib::packDate(2004, 3, 31)};
-        const KestLib::PercentageFigures figures = KestLib::percentageAnalysis(db, ids, selectorOf(inOut), range);
+        KestLib::Selection selection{{KestLib::packDate(2004, 1, 1), KestLib::packDate(2004, 3, 31)},
+                                     selectorOf(inOut)};
+        if (chosen != QStringList{"ALL"})
+            for (const QString& name : chosen) selection.chooseType(db.findType(name.toStdString()).id());
+        const KestLib::PercentageFigures figures = KestLib::percentageAnalysis(db, selection);
         QCOMPARE(data.incomePie().total, figures.selectedIncome);
         QCOMPARE(data.outgoingPie().total, figures.selectedOutgoing);
-        QCOMPARE(data.balance(), KestLib::grandTotal(db, ids, selectorOf(inOut), range));
+        QCOMPARE(data.balance(), KestLib::grandTotal(db, selection));
 
         // The window draws the pies the choice names, each slice in a colour
         // of its own, and the balance as the grand total words it.
