@@ -99,10 +99,10 @@ void MainWindow::initWindow() {
     connect(languageMenu, &LanguageMenu::languageChosen, this, &MainWindow::switchToLanguage);
     filterBar = new FilterBar(this);
     filterBar->setBook(*book);
-    // The imports are the window's children; the actions run them.
-    actions = new WindowActions({*this, *book, *filterBar, *new CsvCommands(this, *book, prompts, guard),
-                                 *new StatementCommands(this, *book, prompts, guard)},
-                                menuBar(), languageMenu);
+    // The imports are children of the window; their actions run them.
+    auto* csv = new CsvCommands(this, *book, prompts, guard);
+    auto* statements = new StatementCommands(this, *book, prompts, guard);
+    actions = new WindowActions({*this, *book, *filterBar, *csv, *statements}, menuBar(), languageMenu);
     recentMenu = new RecentBooksMenu(*recentBooks, this);
     // Like a dropped file: unsaved changes are asked about first, and a book
     // that can't be read leaves the open one as it was.
