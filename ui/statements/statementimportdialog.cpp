@@ -82,7 +82,7 @@ void StatementImportDialog::buildWidgets() {
     defaultType->lineEdit()->setPlaceholderText(tr("None: the nameless type"));
     for (int position = 0; position < db.typeCount(); ++position) {
         const std::string& name = db.typeAt(position).name();
-        if (!name.empty()) defaultType->addItem(fromBig5("StatementImportDialog", name));
+        if (!name.empty()) defaultType->addItem(fromBig5(name));
     }
     // At each key, so that Return, which presses Import, imports what is shown.
     connect(defaultType, &QComboBox::editTextChanged, this, &StatementImportDialog::replan);

@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr const char* context = "BudgetDialog";
 const QString dateFormat = QStringLiteral("yyyy/MM/dd");
 
 }  // namespace
@@ -87,7 +86,7 @@ QString BudgetDialog::reportText() const {
     text += tr("<TD>Average Ramain per Day (%1 day(s))</TD></TR>").arg(days);
     for (const KestLib::BudgetLine& line : figures.lines) {
         text += tr("<TR><TD>");
-        text += fromBig5(context, db->typeById(line.typeId).name()).toHtmlEscaped();
+        text += fromBig5(db->typeById(line.typeId).name()).toHtmlEscaped();
         text += tr("</TD><TD>");
         text += decimal(line.budget);
         text += tr("</TD><TD>");

@@ -20,8 +20,6 @@
 
 namespace {
 
-constexpr const char* context = "StatisticDialog";
-
 UserPrompts& messageBoxes() {
     static DialogPrompts prompts;
     return prompts;
@@ -127,7 +125,7 @@ void StatisticDialog::setDB(const KestLib::AccountDB* database) {
     typeListBox->addItem(tr("ALL"));
     for (int position = 0; position < db->typeCount(); ++position) {
         const KestLib::TransType& type = db->typeAt(position);
-        auto* row = new QListWidgetItem(fromBig5(context, type.name()));
+        auto* row = new QListWidgetItem(fromBig5(type.name()));
         row->setData(typeIdRole, type.id());
         typeListBox->addItem(row);
     }

@@ -46,7 +46,6 @@
 
 namespace {
 
-constexpr const char* context = "MainWindow";
 // How long the status bar says where an export went.
 constexpr int exportNoteTime = 10000;  // ms
 
@@ -174,13 +173,8 @@ void MainWindow::updateTexts() {
     recentMenu->retranslate();
     filterBar->retranslate();
     updateUndoTexts();
-    // The column headers and the cells' own words. Stored texts can only be
-    // translated by the program's own translation (the toolkit's knows none
-    // of this window's texts), and not by the English one, which holds the
-    // program's texts as they are written: looking a million comments up in
-    // it would only cost time.
-    model->setTranslatesStoredText(!programTranslator->isEmpty() &&
-                                   languageMenu->currentLocale() != QLatin1String("en"));
+    // The column headers and the cells' own words; stored texts read the
+    // same in every language.
     model->retranslate();
     updateStatus();
 }
@@ -207,7 +201,7 @@ void MainWindow::updateStatus() {
 
 void MainWindow::updateTitle() {
     if (book->isOpen())
-        setWindowTitle(tr("Pennywell - %1").arg(fromBig5(context, book->database().name())));
+        setWindowTitle(tr("Pennywell - %1").arg(fromBig5(book->database().name())));
     else
         setWindowTitle(tr("Pennywell"));
 }
@@ -239,7 +233,7 @@ bool MainWindow::maybeSave() { return files.maybeSave(); }
 
 void MainWindow::newDB() {
     if (!maybeSave()) return;
-    const auto answer = prompts->askDatabaseName(this, fromBig5(context, book->database().name()));
+    const auto answer = prompts->askDatabaseName(this, fromBig5(book->database().name()));
     // A new book, as one opened, starts with the find bar closed: nothing
     // asked of the last book is asked of it.
     if (answer.accepted && acceptableName(answer.name) && guard([&] { book->startNew(toBig5(answer.name)); }))
@@ -315,7 +309,7 @@ std::optional<int> MainWindow::currentTransactionIndex() const {
 }
 
 bool MainWindow::dbDBName() {
-    const auto answer = prompts->askDatabaseName(this, fromBig5(context, book->database().name()));
+    const auto answer = prompts->askDatabaseName(this, fromBig5(book->database().name()));
     return answer.accepted && acceptableName(answer.name) && guard([&] { book->rename(toBig5(answer.name)); });
 }
 
