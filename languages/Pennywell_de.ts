@@ -207,7 +207,7 @@
     <message>
         <location filename="../ui/charts/chartwindow.cpp" line="87"/>
         <source>Save...</source>
-        <translation>Speichern …</translation>
+        <translation>Speichern…</translation>
     </message>
     <message>
         <location filename="../ui/charts/chartwindow.cpp" line="89"/>
@@ -238,7 +238,7 @@
         <location filename="../ui/charts/chartwindow.cpp" line="259"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
-        <translation>Die Datei %1 gibt es bereits.
+        <translation>Die Datei „%1“ gibt es bereits.
 Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
@@ -330,7 +330,7 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <location filename="../ui/csv/csvcommands.cpp" line="42"/>
         <source>CSV files, encoding detected (*.csv)</source>
-        <translation>CSV-Dateien, Kodierung automatisch erkennen (*.csv)</translation>
+        <translation>CSV-Dateien, Kodierung automatisch erkannt (*.csv)</translation>
     </message>
     <message>
         <location filename="../ui/csv/csvcommands.cpp" line="42"/>
@@ -345,7 +345,7 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <location filename="../ui/csv/csvcommands.cpp" line="48"/>
         <source>The file %1 can&apos;t be read.</source>
-        <translation>Die Datei %1 kann nicht gelesen werden.</translation>
+        <translation>Die Datei „%1“ kann nicht gelesen werden.</translation>
     </message>
     <message numerus="yes">
         <location filename="../ui/csv/csvcommands.cpp" line="62"/>
@@ -387,25 +387,25 @@ Möchten Sie sie überschreiben?</translation>
         <location filename="../ui/csv/csvcommands.cpp" line="87"/>
         <source>The file %1 is the backup of the open book, kept from before its last save.
 Do you want to replace it with the CSV?</source>
-        <translation>Die Datei %1 ist die Sicherung der geöffneten Datenbank, aufbewahrt von vor ihrem letzten Speichern.
+        <translation>Die Datei „%1“ ist die Sicherungskopie, die beim letzten Speichern der geöffneten Datenbank angelegt wurde.
 Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
     </message>
     <message>
         <location filename="../ui/csv/csvcommands.cpp" line="94"/>
         <source>The file %1 is a Pennywell book.
 Do you want to replace it with the CSV?</source>
-        <translation>Die Datei %1 ist eine Pennywell-Datenbank.
+        <translation>Die Datei „%1“ ist eine Pennywell-Datenbank.
 Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
     </message>
     <message>
         <location filename="../ui/csv/csvcommands.cpp" line="113"/>
         <source>The file %1 can&apos;t be written: %2</source>
-        <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
+        <translation>Die Datei „%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <location filename="../ui/csv/csvcommands.cpp" line="81"/>
         <source>The file %1 is the open book itself; the CSV would replace it. Nothing was written.</source>
-        <translation>Die Datei %1 ist die geöffnete Datenbank selbst; die CSV-Datei würde sie ersetzen. Es wurde nichts geschrieben.</translation>
+        <translation>Die Datei „%1“ ist die geöffnete Datenbank selbst; die CSV-Datei würde sie ersetzen. Es wurde nichts geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -413,7 +413,7 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
     <message>
         <location filename="../text/bookcsvmessages.cpp" line="28"/>
         <source>the file is empty; it needs a header row such as index,date,direction,amount,type,comment</source>
-        <translation>Die Datei ist leer; sie braucht eine Kopfzeile wie index,date,direction,amount,type,comment</translation>
+        <translation>Die Datei ist leer; sie muss eine Kopfzeile enthalten, z. B. index,date,direction,amount,type,comment</translation>
     </message>
     <message>
         <location filename="../text/bookcsvmessages.cpp" line="31"/>
@@ -624,82 +624,82 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="27"/>
         <source>Array out of bound</source>
-        <translation>Feldindex außerhalb des gültigen Bereichs</translation>
+        <translation>Feldindex außerhalb des gültigen Bereichs.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="28"/>
         <source>There are still other transactions use this type</source>
-        <translation>Diese Kategorie wird noch von anderen Buchungen verwendet</translation>
+        <translation>Diese Kategorie wird noch von anderen Buchungen verwendet.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="29"/>
         <source>No transaction type</source>
-        <translation>Diese Kategorie gibt es nicht</translation>
+        <translation>Diese Kategorie gibt es nicht.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="30"/>
         <source>The transaction index is not exist</source>
-        <translation>Es gibt keine Buchung mit dieser Nummer</translation>
+        <translation>Es gibt keine Buchung mit dieser Nummer.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="31"/>
         <source>File open error</source>
-        <translation>Die Datei konnte nicht geöffnet werden</translation>
+        <translation>Die Datei konnte nicht geöffnet werden.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="32"/>
         <source>Not Pennywell database file</source>
-        <translation>Dies ist keine Pennywell-Datenbankdatei</translation>
+        <translation>Dies ist keine Pennywell-Datenbankdatei.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="33"/>
         <source>This PWDB file is correspond with this program</source>
-        <translation>Diese PWDB-Datei passt nicht zu dieser Programmversion</translation>
+        <translation>Diese PWDB-Datei passt nicht zu dieser Programmversion.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="34"/>
         <source>Too many transaction types</source>
-        <translation>Zu viele Kategorien</translation>
+        <translation>Zu viele Kategorien.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="35"/>
         <source>Damaged Pennywell database file</source>
-        <translation>Die Pennywell-Datenbankdatei ist beschädigt</translation>
+        <translation>Die Pennywell-Datenbankdatei ist beschädigt.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="36"/>
         <source>File write error</source>
-        <translation>Die Datei konnte nicht geschrieben werden</translation>
+        <translation>Die Datei konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="37"/>
         <source>The database name is longer than 255 bytes</source>
-        <translation>Der Name der Datenbank ist länger als 255 Byte</translation>
+        <translation>Der Name der Datenbank ist länger als 255 Byte.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="38"/>
         <source>A type name is longer than 255 bytes</source>
-        <translation>Ein Kategoriename ist länger als 255 Byte</translation>
+        <translation>Ein Kategoriename ist länger als 255 Byte.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="39"/>
         <source>A comment is longer than 255 bytes</source>
-        <translation>Eine Notiz ist länger als 255 Byte</translation>
+        <translation>Eine Notiz ist länger als 255 Byte.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="40"/>
         <source>No transaction index left</source>
-        <translation>Es ist keine Buchungsnummer mehr frei</translation>
+        <translation>Es ist keine Buchungsnummer mehr frei.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="44"/>
         <source>From, Today and To must be dates in this order</source>
-        <translation>Von, Heute und Bis müssen Datumsangaben in dieser Reihenfolge sein</translation>
+        <translation>Von, Heute und Bis müssen Datumsangaben in dieser Reihenfolge sein.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="45"/>
         <source>The type %1 has existed</source>
-        <translation>Die Kategorie „%1“ gibt es bereits</translation>
+        <translation>Die Kategorie „%1“ gibt es bereits.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="122"/>
@@ -1015,7 +1015,7 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
     <message>
         <location filename="../ui/window/mainwindow.cpp" line="230"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
-        <translation>Der Name kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Er darf nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
+        <translation>Der Name kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Namen dürfen nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>
     <message>
         <location filename="../ui/window/filecommands.cpp" line="36"/>
@@ -1029,7 +1029,7 @@ Möchten Sie die Änderungen speichern?</translation>
         <location filename="../ui/window/filecommands.cpp" line="82"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
-        <translation>Die Datei %1 gibt es bereits.
+        <translation>Die Datei „%1“ gibt es bereits.
 Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
@@ -1114,7 +1114,7 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="41"/>
         <source>The transaction index is in use</source>
-        <translation>Die Buchungsnummer ist bereits vergeben</translation>
+        <translation>Die Buchungsnummer ist bereits vergeben.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="101"/>
@@ -1174,7 +1174,7 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <location filename="../ui/window/filecommands.cpp" line="86"/>
         <source>%1 was changed by another program since it was opened. Replace it? The other version will be kept as %2.</source>
-        <translation>„%1“ wurde seit dem Öffnen von einem anderen Programm geändert. Möchten Sie die Datei ersetzen? Die andere Fassung wird als „%2“ aufbewahrt.</translation>
+        <translation>„%1“ wurde seit dem Öffnen von einem anderen Programm geändert. Möchten Sie die Datei ersetzen? Die andere Fassung wird als Sicherungskopie „%2“ aufbewahrt.</translation>
     </message>
     <message>
         <location filename="../ui/window/filecommands.cpp" line="96"/>
@@ -1277,17 +1277,17 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="43"/>
         <source>The backup file&apos;s name would be longer than 255 bytes</source>
-        <translation>Der Name der Sicherungsdatei wäre länger als 255 Byte</translation>
+        <translation>Der Name der Sicherungsdatei wäre länger als 255 Byte.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="46"/>
         <source>not enough memory to read %1</source>
-        <translation>nicht genug Arbeitsspeicher, um %1 zu lesen</translation>
+        <translation>Nicht genug Arbeitsspeicher, um „%1“ zu lesen.</translation>
     </message>
     <message>
         <location filename="../ui/app/appidentity.cpp" line="26"/>
         <source>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</source>
-        <translation>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Entwickelt von&lt;p&gt;den Pennywell-Entwicklern&lt;p&gt;Bitte melden Sie Probleme im Fehlerverfolgungssystem des Pennywell-Projekts.&lt;p&gt;Pennywell-Werkzeug</translation>
+        <translation>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Entwickelt von den Pennywell-Entwicklern.&lt;p&gt;Bitte melden Sie Probleme im Fehlerverfolgungssystem des Pennywell-Projekts.</translation>
     </message>
     <message>
         <location filename="../ui/app/appidentity.cpp" line="34"/>
@@ -1420,7 +1420,7 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <location filename="../ui/statements/statementcommands.cpp" line="27"/>
         <source>The file %1 can&apos;t be read.</source>
-        <translation>Die Datei %1 kann nicht gelesen werden.</translation>
+        <translation>Die Datei „%1“ kann nicht gelesen werden.</translation>
     </message>
     <message numerus="yes">
         <location filename="../ui/statements/statementcommands.cpp" line="48"/>
@@ -1442,8 +1442,8 @@ Möchten Sie sie überschreiben?</translation>
         <location filename="../ui/statements/statementcommands.cpp" line="52"/>
         <source>%n duplicate(s) skipped.</source>
         <translation>
-            <numerusform>%n doppelte Buchung übersprungen.</numerusform>
-            <numerusform>%n doppelte Buchungen übersprungen.</numerusform>
+            <numerusform>%n Duplikat übersprungen.</numerusform>
+            <numerusform>%n Duplikate übersprungen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1470,7 +1470,7 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <location filename="../text/statementmessages.cpp" line="20"/>
         <source>The file is neither a CSV, an OFX nor a QIF statement.</source>
-        <translation>Die Datei ist weder ein CSV- noch ein OFX- oder QIF-Kontoauszug.</translation>
+        <translation>Die Datei ist kein Kontoauszug im Format CSV, OFX oder QIF.</translation>
     </message>
     <message>
         <location filename="../text/statementmessages.cpp" line="21"/>
@@ -1598,7 +1598,7 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <location filename="../ui/statements/statementimportdialog.cpp" line="89"/>
         <source>&amp;Keep duplicates</source>
-        <translation>Doppelte &amp;behalten</translation>
+        <translation>Duplikate &amp;behalten</translation>
     </message>
     <message>
         <location filename="../ui/statements/statementimportdialog.cpp" line="93"/>
@@ -1613,7 +1613,7 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <location filename="../ui/statements/statementimportdialog.cpp" line="168"/>
         <source>Read as %1.</source>
-        <translation>Gelesen als %1.</translation>
+        <translation>Als %1 gelesen.</translation>
     </message>
     <message numerus="yes">
         <location filename="../ui/statements/statementimportdialog.cpp" line="195"/>
@@ -1627,16 +1627,16 @@ Möchten Sie sie überschreiben?</translation>
         <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
         <source>%n duplicate(s) kept</source>
         <translation>
-            <numerusform>%n doppelte behalten</numerusform>
-            <numerusform>%n doppelte behalten</numerusform>
+            <numerusform>%n Duplikat behalten</numerusform>
+            <numerusform>%n Duplikate behalten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../ui/statements/statementimportdialog.cpp" line="197"/>
         <source>%n duplicate(s) skipped</source>
         <translation>
-            <numerusform>%n doppelte übersprungen</numerusform>
-            <numerusform>%n doppelte übersprungen</numerusform>
+            <numerusform>%n Duplikat übersprungen</numerusform>
+            <numerusform>%n Duplikate übersprungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1674,7 +1674,7 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <location filename="../ui/statements/statementimportdialog.cpp" line="207"/>
         <source>Nothing can be imported while a row is at fault; the first: %1</source>
-        <translation>Solange eine Zeile fehlerhaft ist, kann nichts importiert werden; die erste: %1</translation>
+        <translation>Solange eine Zeile fehlerhaft ist, kann nichts importiert werden. Erster Fehler: %1</translation>
     </message>
     <message>
         <location filename="../ui/statements/statementimportdialog.cpp" line="210"/>
@@ -1684,7 +1684,7 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <location filename="../ui/statements/statementimportdialog.cpp" line="212"/>
         <source>Nothing to import: the book holds every row already.</source>
-        <translation>Nichts zu importieren: Die Datenbank enthält schon jede Zeile.</translation>
+        <translation>Nichts zu importieren: Die Datenbank enthält bereits alle Zeilen.</translation>
     </message>
 </context>
 <context>
@@ -1707,12 +1707,12 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <location filename="../ui/statements/statementpreviewmodel.cpp" line="80"/>
         <source>duplicate, skipped</source>
-        <translation>doppelt, übersprungen</translation>
+        <translation>Duplikat, übersprungen</translation>
     </message>
     <message>
         <location filename="../ui/statements/statementpreviewmodel.cpp" line="80"/>
         <source>duplicate, kept</source>
-        <translation>doppelt, behalten</translation>
+        <translation>Duplikat, behalten</translation>
     </message>
     <message>
         <location filename="../ui/statements/statementpreviewmodel.cpp" line="81"/>
@@ -1745,7 +1745,7 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="37"/>
         <source>&amp;Dates:</source>
-        <translation>&amp;Datum:</translation>
+        <translation>&amp;Datumsformat:</translation>
     </message>
     <message>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="44"/>
@@ -1775,7 +1775,7 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="52"/>
         <source>Round to whole units</source>
-        <translation>Auf ganze Beträge runden</translation>
+        <translation>Auf ganze Zahlen runden</translation>
     </message>
     <message>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="53"/>
@@ -1879,7 +1879,7 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
         <source>Last month</source>
-        <translation>Letzter Monat</translation>
+        <translation>Vormonat</translation>
     </message>
     <message>
         <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
@@ -1889,12 +1889,12 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
         <source>Last year</source>
-        <translation>Letztes Jahr</translation>
+        <translation>Vorjahr</translation>
     </message>
     <message>
         <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
         <source>Whole book</source>
-        <translation>Ganze Datenbank</translation>
+        <translation>Gesamter Zeitraum</translation>
     </message>
 </context>
 <context>
@@ -1989,12 +1989,12 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <location filename="../ui/transactions/transactiondialog.cpp" line="285"/>
         <source>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
-        <translation>Die Notiz kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Sie darf nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
+        <translation>Die Notiz kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Notizen dürfen nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>
     <message>
         <location filename="../ui/transactions/transactiondialog.cpp" line="334"/>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
-        <translation>Der Kategoriename kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Er darf nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
+        <translation>Der Kategoriename kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Kategorienamen dürfen nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>
 </context>
 <context>

@@ -6,12 +6,12 @@
     <message>
         <location filename="../ui/charts/barperiods.cpp" line="55"/>
         <source>%1 Q%2</source>
-        <translation>%1 年第 %2 季</translation>
+        <translation>%1 Q%2</translation>
     </message>
     <message>
         <location filename="../ui/charts/barperiods.cpp" line="74"/>
         <source>Month</source>
-        <translation>月</translation>
+        <translation>月份</translation>
     </message>
     <message>
         <location filename="../ui/charts/barperiods.cpp" line="76"/>
@@ -21,12 +21,12 @@
     <message>
         <location filename="../ui/charts/barperiods.cpp" line="78"/>
         <source>Year</source>
-        <translation>年</translation>
+        <translation>年度</translation>
     </message>
     <message>
         <location filename="../ui/charts/barperiods.cpp" line="80"/>
         <source>%1 years</source>
-        <translation>%1 年</translation>
+        <translation>每 %1 年</translation>
     </message>
 </context>
 <context>
@@ -579,7 +579,7 @@ Do you want to replace it with the CSV?</source>
     <message>
         <location filename="../ui/find/filterbar.cpp" line="154"/>
         <source>From</source>
-        <translation>起始日</translation>
+        <translation>日期</translation>
     </message>
     <message>
         <location filename="../ui/find/filterbar.cpp" line="155"/>
@@ -621,82 +621,82 @@ Do you want to replace it with the CSV?</source>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="27"/>
         <source>Array out of bound</source>
-        <translation>陣列索引超出範圍</translation>
+        <translation>陣列索引超出範圍。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="28"/>
         <source>There are still other transactions use this type</source>
-        <translation>仍有其他交易使用這個類別</translation>
+        <translation>仍有其他交易使用這個類別。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="29"/>
         <source>No transaction type</source>
-        <translation>沒有這個交易類別</translation>
+        <translation>沒有這個交易類別。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="30"/>
         <source>The transaction index is not exist</source>
-        <translation>沒有這個編號的交易</translation>
+        <translation>沒有這個編號的交易。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="31"/>
         <source>File open error</source>
-        <translation>無法開啟檔案</translation>
+        <translation>無法開啟檔案。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="32"/>
         <source>Not Pennywell database file</source>
-        <translation>這不是 Pennywell 資料庫檔案</translation>
+        <translation>這不是 Pennywell 資料庫檔案。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="33"/>
         <source>This PWDB file is correspond with this program</source>
-        <translation>這個 PWDB 檔案的版本與本程式不相符</translation>
+        <translation>這個 PWDB 檔案的版本與本程式不相符。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="34"/>
         <source>Too many transaction types</source>
-        <translation>交易類別太多</translation>
+        <translation>交易類別太多。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="35"/>
         <source>Damaged Pennywell database file</source>
-        <translation>Pennywell 資料庫檔案已損毀</translation>
+        <translation>Pennywell 資料庫檔案已損毀。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="36"/>
         <source>File write error</source>
-        <translation>無法寫入檔案</translation>
+        <translation>無法寫入檔案。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="37"/>
         <source>The database name is longer than 255 bytes</source>
-        <translation>資料庫名稱超過 255 位元組</translation>
+        <translation>資料庫名稱超過 255 位元組。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="38"/>
         <source>A type name is longer than 255 bytes</source>
-        <translation>類別名稱超過 255 位元組</translation>
+        <translation>類別名稱超過 255 位元組。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="39"/>
         <source>A comment is longer than 255 bytes</source>
-        <translation>備註超過 255 位元組</translation>
+        <translation>備註超過 255 位元組。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="40"/>
         <source>No transaction index left</source>
-        <translation>已經沒有可用的交易編號</translation>
+        <translation>已經沒有可用的交易編號。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="44"/>
         <source>From, Today and To must be dates in this order</source>
-        <translation>起始日、今天與結束日必須是依此順序排列的日期</translation>
+        <translation>起始日、今天與結束日必須是依此順序排列的日期。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="45"/>
         <source>The type %1 has existed</source>
-        <translation>類別「%1」已經存在</translation>
+        <translation>類別「%1」已經存在。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="122"/>
@@ -1110,7 +1110,7 @@ Do you want to override it?</source>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="41"/>
         <source>The transaction index is in use</source>
-        <translation>交易編號已被使用</translation>
+        <translation>交易編號已被使用。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="101"/>
@@ -1231,7 +1231,7 @@ Do you want to override it?</source>
     <message>
         <location filename="../ui/window/mainwindow.cpp" line="196"/>
         <source>&amp;Undo %1</source>
-        <translation>復原 %1(&amp;U)</translation>
+        <translation>復原「%1」(&amp;U)</translation>
     </message>
     <message>
         <location filename="../ui/window/mainwindow.cpp" line="196"/>
@@ -1252,7 +1252,7 @@ Do you want to override it?</source>
     <message>
         <location filename="../ui/window/mainwindow.cpp" line="197"/>
         <source>&amp;Redo %1</source>
-        <translation>取消復原 %1(&amp;R)</translation>
+        <translation>取消復原「%1」(&amp;R)</translation>
     </message>
     <message>
         <location filename="../ui/window/mainwindow.cpp" line="197"/>
@@ -1273,17 +1273,17 @@ Do you want to override it?</source>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="43"/>
         <source>The backup file&apos;s name would be longer than 255 bytes</source>
-        <translation>備份檔的名稱會超過 255 個位元組</translation>
+        <translation>備份檔的名稱會超過 255 位元組。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="46"/>
         <source>not enough memory to read %1</source>
-        <translation>記憶體不足，無法讀取 %1</translation>
+        <translation>記憶體不足，無法讀取「%1」。</translation>
     </message>
     <message>
         <location filename="../ui/app/appidentity.cpp" line="26"/>
         <source>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</source>
-        <translation>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;製作：&lt;p&gt;Pennywell 開發團隊&lt;p&gt;如有問題，請回報至 Pennywell 專案的問題追蹤系統。&lt;p&gt;Pennywell 工具</translation>
+        <translation>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;製作：Pennywell 開發團隊&lt;p&gt;如有問題，請回報至 Pennywell 專案的問題追蹤系統。</translation>
     </message>
     <message>
         <location filename="../ui/app/appidentity.cpp" line="34"/>
@@ -1436,7 +1436,7 @@ Do you want to override it?</source>
         <location filename="../ui/statements/statementcommands.cpp" line="52"/>
         <source>%n duplicate(s) skipped.</source>
         <translation>
-            <numerusform>已略過 %n 筆重複的交易。</numerusform>
+            <numerusform>已略過 %n 筆重複交易。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1590,7 +1590,7 @@ Do you want to override it?</source>
     <message>
         <location filename="../ui/statements/statementimportdialog.cpp" line="89"/>
         <source>&amp;Keep duplicates</source>
-        <translation>保留重複的交易(&amp;K)</translation>
+        <translation>保留重複交易(&amp;K)</translation>
     </message>
     <message>
         <location filename="../ui/statements/statementimportdialog.cpp" line="93"/>
@@ -1618,14 +1618,14 @@ Do you want to override it?</source>
         <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
         <source>%n duplicate(s) kept</source>
         <translation>
-            <numerusform>保留 %n 筆重複</numerusform>
+            <numerusform>保留 %n 筆重複交易</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../ui/statements/statementimportdialog.cpp" line="197"/>
         <source>%n duplicate(s) skipped</source>
         <translation>
-            <numerusform>略過 %n 筆重複</numerusform>
+            <numerusform>略過 %n 筆重複交易</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1669,7 +1669,7 @@ Do you want to override it?</source>
     <message>
         <location filename="../ui/statements/statementimportdialog.cpp" line="212"/>
         <source>Nothing to import: the book holds every row already.</source>
-        <translation>沒有可匯入的內容：資料庫中已有每一列。</translation>
+        <translation>沒有可匯入的內容：對帳單中的交易都已在資料庫中。</translation>
     </message>
 </context>
 <context>
@@ -1677,12 +1677,12 @@ Do you want to override it?</source>
     <message>
         <location filename="../ui/statements/statementpreviewmodel.cpp" line="32"/>
         <source>Line</source>
-        <translation>行</translation>
+        <translation>行號</translation>
     </message>
     <message>
         <location filename="../ui/statements/statementpreviewmodel.cpp" line="38"/>
         <source>Mark</source>
-        <translation>備忘</translation>
+        <translation>註記</translation>
     </message>
     <message>
         <location filename="../ui/statements/statementpreviewmodel.cpp" line="75"/>
@@ -1730,7 +1730,7 @@ Do you want to override it?</source>
     <message>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="37"/>
         <source>&amp;Dates:</source>
-        <translation>日期(&amp;D)：</translation>
+        <translation>日期格式(&amp;D)：</translation>
     </message>
     <message>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="44"/>
@@ -1755,7 +1755,7 @@ Do you want to override it?</source>
     <message>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="51"/>
         <source>&amp;Cents:</source>
-        <translation>分位(&amp;C)：</translation>
+        <translation>小數金額(&amp;C)：</translation>
     </message>
     <message>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="52"/>
