@@ -60,9 +60,10 @@ bool CsvCommands::importFile(UserPrompts& prompts) {
         return false;
     }
     QString text = tr("%n transaction(s) imported.", nullptr, report.transactions);
+    //: Two sentences in a row: a space between them, none after a full-width full stop
     if (!report.newTypes.empty())
-        text += QLatin1Char(' ') + tr("%n new type(s) created.", nullptr, static_cast<int>(report.newTypes.size()));
-    prompts.inform(window, tr("Import CSV"), text);
+        text = tr("%1 %2").arg(text, tr("%n new type(s) created.", nullptr, static_cast<int>(report.newTypes.size())));
+    prompts.tell(window, tr("Import CSV"), text);
     return report.transactions > 0 || !report.newTypes.empty();
 }
 

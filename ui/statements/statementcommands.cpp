@@ -46,12 +46,12 @@ bool StatementCommands::importFile(UserPrompts& prompts) {
     book.importStatement(plan);
     mappings->remember(dialog.statement(), dialog.amountRule());
     QString text = tr("%n transaction(s) imported.", nullptr, plan.newCount());
-    if (!plan.newTypes().empty())
-        text += QLatin1Char(' ') + tr("%n new type(s) created.", nullptr, static_cast<int>(plan.newTypes().size()));
+    //: Two sentences in a row: a space between them, none after a full-width full stop
+    const auto then = [&text](const QString& sentence) { text = tr("%1 %2").arg(text, sentence); };
+    if (!plan.newTypes().empty()) then(tr("%n new type(s) created.", nullptr, static_cast<int>(plan.newTypes().size())));
     if (plan.duplicateCount() > 0 && !dialog.keepsDuplicates())
-        text += QLatin1Char(' ') + tr("%n duplicate(s) skipped.", nullptr, plan.duplicateCount());
-    if (plan.roundedCount() > 0)
-        text += QLatin1Char(' ') + tr("%n amount(s) rounded.", nullptr, plan.roundedCount());
-    prompts.inform(window, tr("Import Statement"), text);
+        then(tr("%n duplicate(s) skipped.", nullptr, plan.duplicateCount()));
+    if (plan.roundedCount() > 0) then(tr("%n amount(s) rounded.", nullptr, plan.roundedCount()));
+    prompts.tell(window, tr("Import Statement"), text);
     return true;
 }

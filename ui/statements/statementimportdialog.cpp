@@ -201,7 +201,8 @@ void StatementImportDialog::showCounts() {
     counts << tr("%n faulty row(s)", nullptr, planned.faultyCount());
     if (!planned.newTypes().empty())
         counts << tr("%n new type(s)", nullptr, static_cast<int>(planned.newTypes().size()));
-    countsLabel->setText(counts.join(QStringLiteral(", ")));
+    //: Between two counts ("3 new transactions, 1 amount rounded")
+    countsLabel->setText(counts.join(tr(", ")));
 
     if (!planned.canImport())
         noteLabel->setText(tr("Nothing can be imported while a row is at fault; the first: %1")

@@ -71,6 +71,8 @@ QString BudgetDialog::reportText() const {
                                        dateCode(todayDate->date())};
     const KestLib::BudgetFigures figures = KestLib::budgetAnalysis(*db, chosenTypeIds(), period);
     const QString days = decimal(figures.days);
+    // Picks the plural form only; a period's days always fit an int.
+    const int dayCount = static_cast<int>(figures.days);
 
     QString text;
     text += tr("<P>From: %1</P>").arg(fromDate->date().toString(dateFormat));
@@ -83,7 +85,7 @@ QString BudgetDialog::reportText() const {
     //: Report column header: the budget less what was spent
     text += tr("<TD>Ramain</TD>");
     //: Report column header: what remains of the budget, spread over the days left (%1)
-    text += tr("<TD>Average Ramain per Day (%1 day(s))</TD></TR>").arg(days);
+    text += tr("<TD>Average Ramain per Day (%1 day(s))</TD></TR>", nullptr, dayCount).arg(days);
     for (const KestLib::BudgetLine& line : figures.lines) {
         text += tr("<TR><TD>");
         text += fromBig5(db->typeById(line.typeId).name()).toHtmlEscaped();
@@ -105,7 +107,7 @@ QString BudgetDialog::reportText() const {
     //: The budget of all types less what was spent
     text += tr("</TD><TR><TD>Total Remain</TD><TD>");
     text += decimal(figures.totalRemain);
-    text += tr("</TD><TD>Average Remain per Day (%1 Day(s))</TD><TD>").arg(days);
+    text += tr("</TD><TD>Average Remain per Day (%1 Day(s))</TD><TD>", nullptr, dayCount).arg(days);
     text += decimal(figures.totalAveragePerDay);
     text += tr("</TD></TR></TABLE>");
     return text;

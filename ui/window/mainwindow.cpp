@@ -7,6 +7,7 @@
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -369,6 +370,8 @@ void MainWindow::applySearch() {
 
 void MainWindow::switchToLanguage(int param) {
     if (!languageMenu->switchTo(param, *programTranslator, *toolkitTranslator)) return;
+    // The find bar's date boxes and their calendars speak the new language too.
+    setLocale(QLocale());
     updateTexts();
     guard([this] { refreshTable(); });
 }
@@ -384,7 +387,9 @@ void MainWindow::refreshTable() {
 }
 
 void MainWindow::fitWidth() {
-    int width = table->fullWidth();
+    // Never narrower than the menu bar, whose last menus would hide behind
+    // its overflow button where the book's texts are short.
+    int width = std::max(table->fullWidth(), menuBar()->sizeHint().width());
     if (const QScreen* shown = screen()) width = std::min(width, shown->availableGeometry().width());
     setFixedWidth(width);
 }

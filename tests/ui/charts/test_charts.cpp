@@ -117,21 +117,21 @@ private slots:
         QTest::addColumn<QString>("slices");
         QTest::addColumn<QString>("balance");
         QTest::newRow("largest first, ties in list order, empty types left out")
-            << 0 << QStringList{"ALL"} << Direction::Both << "in: C=300,A=100; out: B=100" << "Income: 300";
+            << 0 << QStringList{"ALL"} << Direction::Both << "in: C=300,A=100; out: B=100" << "+300";
         QTest::newRow("twelve types keep their own slices")
             << 12 << QStringList{"ALL"} << Direction::Income
-            << "in: T12=12,T11=11,T10=10,T9=9,T8=8,T7=7,T6=6,T5=5,T4=4,T3=3,T2=2,T1=1" << "Income: 78";
+            << "in: T12=12,T11=11,T10=10,T9=9,T8=8,T7=7,T6=6,T5=5,T4=4,T3=3,T2=2,T1=1" << "+78";
         QTest::newRow("thirteen: the two smallest are Other")
             << 13 << QStringList{"ALL"} << Direction::Income
-            << "in: T13=13,T12=12,T11=11,T10=10,T9=9,T8=8,T7=7,T6=6,T5=5,T4=4,T3=3,Other=3" << "Income: 91";
+            << "in: T13=13,T12=12,T11=11,T10=10,T9=9,T8=8,T7=7,T6=6,T5=5,T4=4,T3=3,Other=3" << "+91";
         QTest::newRow("income and outgoing apart, only the chosen types")
             << 13 << QStringList{"T2", "T13", "T5"} << Direction::Both
-            << "in: T13=13,T5=5,T2=2; out: T13=13000,T5=5000,T2=2000" << "Outgoing: 19980";
+            << "in: T13=13,T5=5,T2=2; out: T13=13000,T5=5000,T2=2000" << "-19980";
         QTest::newRow("127 types, outgoing only")
             << 127 << QStringList{"ALL"} << Direction::Outgoing
             << "out: T127=127000,T126=126000,T125=125000,T124=124000,T123=123000,T122=122000,T121=121000,"
                "T120=120000,T119=119000,T118=118000,T117=117000,Other=6786000"  // 1000 × (1 + ... + 116)
-            << "Outgoing: 8128000";
+            << "-8128000";
     }
 
     void slicesAreTheShares() {
@@ -159,7 +159,7 @@ private slots:
         QCOMPARE(data.balance(), KestLib::grandTotal(db, ids, selectorOf(inOut), range));
 
         // The window draws the pies the choice names, each slice in a colour
-        // of its own, and the balance as the grand total words it.
+        // of its own, and the balance signed.
         ChartWindow window;
         window.setData(data);
         QCOMPARE(window.findChild<QLabel*>("balanceLabel")->text(), "Balance: " + balance);

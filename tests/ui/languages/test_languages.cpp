@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -258,6 +259,9 @@ private slots:
         QCOMPARE(languageChecks(), checks);
         // Shortcuts are the same keys in every language.
         QCOMPARE(shortcuts(), keys);
+        // Calendars and file dialogs name months and days in it too.
+        QCOMPARE(QLocale().name().left(2), choices.last().left(2));
+        QCOMPARE(window->locale(), QLocale());
     }
 
     void storedTextsEqualToInterfaceTextsShowAsStored_data() {
