@@ -75,108 +75,114 @@
 <context>
     <name>BudgetDialog</name>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="22"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="21"/>
         <source>Budget Analysis Settings</source>
         <translation>Einstellungen der Budgetanalyse</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="24"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="23"/>
         <source>Today</source>
         <translation>Heute</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="67"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="66"/>
         <source>Budget Analysis</source>
         <translation>Budgetanalyse</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="77"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="78"/>
         <source>&lt;P&gt;From: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;Von: %1&lt;/P&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="78"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="79"/>
         <source>&lt;P&gt;To: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;Bis: %1&lt;/P&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="79"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="80"/>
         <source>&lt;P&gt;Today: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;Heute: %1&lt;/P&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="80"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="81"/>
         <source>&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;</source>
         <translation>&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="81"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="82"/>
         <source>&lt;TD&gt;Type&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;Kategorie&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="82"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="83"/>
         <source>&lt;TD&gt;Budget&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;Budget&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="83"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="84"/>
         <source>&lt;TD&gt;Outgoing&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;Ausgaben&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="85"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="86"/>
         <source>&lt;TD&gt;Ramain&lt;/TD&gt;</source>
         <extracomment>Report column header: the budget less what was spent</extracomment>
         <translation>&lt;TD&gt;Restbudget&lt;/TD&gt;</translation>
     </message>
-    <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="87"/>
+    <message numerus="yes">
+        <location filename="../ui/statistics/budgetdialog.cpp" line="88"/>
         <source>&lt;TD&gt;Average Ramain per Day (%1 day(s))&lt;/TD&gt;&lt;/TR&gt;</source>
         <extracomment>Report column header: what remains of the budget, spread over the days left (%1)</extracomment>
-        <translation>&lt;TD&gt;Restbudget pro Tag (%1&#xa0;Tag(e))&lt;/TD&gt;&lt;/TR&gt;</translation>
+        <translation>
+            <numerusform>&lt;TD&gt;Restbudget pro Tag (noch %1&#xa0;Tag)&lt;/TD&gt;&lt;/TR&gt;</numerusform>
+            <numerusform>&lt;TD&gt;Restbudget pro Tag (noch %1&#xa0;Tage)&lt;/TD&gt;&lt;/TR&gt;</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="89"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="90"/>
         <source>&lt;TR&gt;&lt;TD&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="91"/>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="93"/>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="95"/>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="97"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="92"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="94"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="96"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="98"/>
         <source>&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="99"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="100"/>
         <source>&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="101"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="102"/>
         <source>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;Total Budget&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;Gesamtbudget&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="103"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="104"/>
         <source>&lt;/TD&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TD&gt;&lt;TD&gt;Gesamtausgaben&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="107"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="108"/>
         <source>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;Total Remain&lt;/TD&gt;&lt;TD&gt;</source>
         <extracomment>The budget of all types less what was spent</extracomment>
         <translation>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;Restbudget insgesamt&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
-    <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="109"/>
+    <message numerus="yes">
+        <location filename="../ui/statistics/budgetdialog.cpp" line="110"/>
         <source>&lt;/TD&gt;&lt;TD&gt;Average Remain per Day (%1 Day(s))&lt;/TD&gt;&lt;TD&gt;</source>
-        <translation>&lt;/TD&gt;&lt;TD&gt;Restbudget pro Tag (%1&#xa0;Tag(e))&lt;/TD&gt;&lt;TD&gt;</translation>
+        <translation>
+            <numerusform>&lt;/TD&gt;&lt;TD&gt;Restbudget pro Tag (noch %1&#xa0;Tag)&lt;/TD&gt;&lt;TD&gt;</numerusform>
+            <numerusform>&lt;/TD&gt;&lt;TD&gt;Restbudget pro Tag (noch %1&#xa0;Tage)&lt;/TD&gt;&lt;TD&gt;</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="111"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="112"/>
         <source>&lt;/TD&gt;&lt;/TR&gt;&lt;/TABLE&gt;</source>
         <translation>&lt;/TD&gt;&lt;/TR&gt;&lt;/TABLE&gt;</translation>
     </message>
@@ -215,69 +221,69 @@
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="137"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="141"/>
         <source>%1 (%2%)</source>
         <translation>%1 (%2 %)</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="185"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="189"/>
         <source>Income</source>
         <translation>Einnahmen</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="186"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="190"/>
         <source>Outgoing</source>
         <translation>Ausgaben</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="253"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="261"/>
         <source>PNG Image (*.png);;SVG Image (*.svg)</source>
         <translation>PNG-Bild (*.png);;SVG-Bild (*.svg)</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="259"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="267"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
         <translation>Die Datei „%1“ gibt es bereits.
 Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="260"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="268"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="263"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="271"/>
         <source>The chart could not be saved as %1.</source>
         <translation>Das Diagramm konnte nicht als %1 gespeichert werden.</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="115"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="118"/>
         <source>Balance: %1</source>
         <translation>Saldo: %1</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="116"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="119"/>
         <source>Income by type</source>
         <translation>Einnahmen nach Kategorie</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="117"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="120"/>
         <source>No income in the chosen range</source>
         <translation>Keine Einnahmen im gewählten Zeitraum</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="118"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="121"/>
         <source>Outgoing by type</source>
         <translation>Ausgaben nach Kategorie</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="119"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="122"/>
         <source>No outgoing in the chosen range</source>
         <translation>Keine Ausgaben im gewählten Zeitraum</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="207"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="211"/>
         <source>Income and outgoing</source>
         <translation>Einnahmen und Ausgaben</translation>
     </message>
@@ -356,7 +362,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/csv/csvcommands.cpp" line="64"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="65"/>
         <source>%n new type(s) created.</source>
         <translation>
             <numerusform>%n neue Kategorie angelegt.</numerusform>
@@ -365,45 +371,51 @@ Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
         <location filename="../ui/csv/csvcommands.cpp" line="65"/>
+        <source>%1 %2</source>
+        <extracomment>Two sentences in a row: a space between them, none after a full-width full stop</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="66"/>
         <source>Import CSV</source>
         <translation>CSV importieren</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="71"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="72"/>
         <source>CSV, UTF-8 (*.csv)</source>
         <translation>CSV-Datei, UTF-8 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="71"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="72"/>
         <source>CSV, UTF-8 for spreadsheets (*.csv)</source>
         <translation>CSV-Datei, UTF-8 für Tabellenkalkulationen (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="71"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="72"/>
         <source>CSV, Big5 (*.csv)</source>
         <translation>CSV-Datei, Big5 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="87"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="88"/>
         <source>The file %1 is the backup of the open book, kept from before its last save.
 Do you want to replace it with the CSV?</source>
         <translation>Die Datei „%1“ ist die Sicherungskopie, die beim letzten Speichern der geöffneten Datenbank angelegt wurde.
 Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="94"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="95"/>
         <source>The file %1 is a Pennywell book.
 Do you want to replace it with the CSV?</source>
         <translation>Die Datei „%1“ ist eine Pennywell-Datenbank.
 Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="113"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="114"/>
         <source>The file %1 can&apos;t be written: %2</source>
         <translation>Die Datei „%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="81"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="82"/>
         <source>The file %1 is the open book itself; the CSV would replace it. Nothing was written.</source>
         <translation>Die Datei „%1“ ist die geöffnete Datenbank selbst; die CSV-Datei würde sie ersetzen. Es wurde nichts geschrieben.</translation>
     </message>
@@ -532,27 +544,27 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
         <translation>Geben Sie den Namen der Datenbank ein</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="24"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="26"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="26"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="28"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="65"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="67"/>
         <source>The character &quot;%1&quot; (U+%2) can&apos;t be stored: Big5 has no such character.</source>
         <translation>Das Zeichen „%1“ (U+%2) lässt sich nicht speichern: Big5 kennt dieses Zeichen nicht.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="67"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="69"/>
         <source>The name takes %1 bytes in Big5; at most %2 can be stored.</source>
         <translation>Der Name belegt in Big5 %1 Byte; höchstens %2 lassen sich speichern.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="78"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="80"/>
         <source>The name can&apos;t be stored in a Pennywell database file.</source>
         <translation>Der Name lässt sich nicht in einer Pennywell-Datenbankdatei speichern.</translation>
     </message>
@@ -593,6 +605,16 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
         <location filename="../ui/find/filterbar.cpp" line="158"/>
         <source>Income and outgoing</source>
         <translation>Einnahmen und Ausgaben</translation>
+    </message>
+    <message>
+        <location filename="../ui/find/filterbar.cpp" line="159"/>
+        <source>Income only</source>
+        <translation>Nur Einnahmen</translation>
+    </message>
+    <message>
+        <location filename="../ui/find/filterbar.cpp" line="160"/>
+        <source>Outgoing only</source>
+        <translation>Nur Ausgaben</translation>
     </message>
 </context>
 <context>
@@ -970,22 +992,22 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="203"/>
+        <location filename="../ui/window/mainwindow.cpp" line="198"/>
         <source>File Modified</source>
         <translation>Datei geändert</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="203"/>
+        <location filename="../ui/window/mainwindow.cpp" line="198"/>
         <source>File Saved</source>
         <translation>Datei gespeichert</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="210"/>
+        <location filename="../ui/window/mainwindow.cpp" line="205"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/window/mainwindow.cpp" line="364"/>
+        <location filename="../ui/window/mainwindow.cpp" line="359"/>
         <source>%n of %1 transactions match, balance %2</source>
         <translation>
             <numerusform>%n von %1 Buchungen passt, Saldo %2</numerusform>
@@ -993,17 +1015,17 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="76"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="77"/>
         <location filename="../ui/window/filecommands.cpp" line="36"/>
         <location filename="../ui/window/filecommands.cpp" line="83"/>
         <location filename="../ui/window/filecommands.cpp" line="89"/>
         <location filename="../ui/window/filecommands.cpp" line="95"/>
-        <location filename="../ui/window/mainwindow.cpp" line="212"/>
+        <location filename="../ui/window/mainwindow.cpp" line="207"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="226"/>
+        <location filename="../ui/window/mainwindow.cpp" line="221"/>
         <source>About Pennywell</source>
         <translation>Über Pennywell</translation>
     </message>
@@ -1013,7 +1035,7 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="230"/>
+        <location filename="../ui/window/mainwindow.cpp" line="225"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>Der Name kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Namen dürfen nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>
@@ -1025,7 +1047,7 @@ Do you want to save your changes?</source>
 Möchten Sie die Änderungen speichern?</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="103"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="104"/>
         <location filename="../ui/window/filecommands.cpp" line="82"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
@@ -1233,12 +1255,12 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Zeigt nur die passenden Buchungen an</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="196"/>
+        <location filename="../ui/window/mainwindow.cpp" line="191"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="196"/>
+        <location filename="../ui/window/mainwindow.cpp" line="191"/>
         <location filename="../ui/window/windowactions.cpp" line="61"/>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
@@ -1254,12 +1276,12 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Nimmt die letzte Änderung an der Datenbank zurück</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="197"/>
+        <location filename="../ui/window/mainwindow.cpp" line="192"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="197"/>
+        <location filename="../ui/window/mainwindow.cpp" line="192"/>
         <location filename="../ui/window/windowactions.cpp" line="63"/>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederholen</translation>
@@ -1295,7 +1317,7 @@ Möchten Sie sie überschreiben?</translation>
         <translation>&lt;p&gt;Pennywell ist freie Software: Sie dürfen sie unter den Bedingungen der GNU General Public License, Version 3 oder später, weitergeben und verändern.</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="413"/>
+        <location filename="../ui/window/mainwindow.cpp" line="412"/>
         <source>Exported to %1</source>
         <translation>Exportiert nach %1</translation>
     </message>
@@ -1430,8 +1452,14 @@ Möchten Sie sie überschreiben?</translation>
             <numerusform>%n Buchungen importiert.</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
+    <message>
         <location filename="../ui/statements/statementcommands.cpp" line="50"/>
+        <source>%1 %2</source>
+        <extracomment>Two sentences in a row: a space between them, none after a full-width full stop</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementcommands.cpp" line="51"/>
         <source>%n new type(s) created.</source>
         <translation>
             <numerusform>%n neue Kategorie angelegt.</numerusform>
@@ -1439,7 +1467,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="52"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="53"/>
         <source>%n duplicate(s) skipped.</source>
         <translation>
             <numerusform>%n Duplikat übersprungen.</numerusform>
@@ -1672,17 +1700,23 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="207"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="205"/>
+        <source>, </source>
+        <extracomment>Between two counts (&quot;3 new transactions, 1 amount rounded&quot;)</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="208"/>
         <source>Nothing can be imported while a row is at fault; the first: %1</source>
         <translation>Solange eine Zeile fehlerhaft ist, kann nichts importiert werden. Erster Fehler: %1</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="210"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="211"/>
         <source>Nothing to import: the statement has no rows.</source>
         <translation>Nichts zu importieren: Der Kontoauszug hat keine Zeilen.</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="212"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="213"/>
         <source>Nothing to import: the book holds every row already.</source>
         <translation>Nichts zu importieren: Die Datenbank enthält bereits alle Zeilen.</translation>
     </message>
@@ -1700,30 +1734,36 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Hinweis</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="75"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="79"/>
         <source>%1 (new)</source>
         <translation>%1 (neu)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="80"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="84"/>
         <source>duplicate, skipped</source>
         <translation>Duplikat, übersprungen</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="80"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="84"/>
         <source>duplicate, kept</source>
         <translation>Duplikat, behalten</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="81"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="85"/>
         <source>rounded</source>
         <translation>gerundet</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="83"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="87"/>
         <source>spelt without accents</source>
         <extracomment>The comment or type had letters the book can&apos;t store, such as ä, now written ae</extracomment>
         <translation>Sonderzeichen ersetzt</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="89"/>
+        <source>, </source>
+        <extracomment>Between two marks of a row (&quot;duplicate, kept, rounded&quot;)</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -1736,9 +1776,9 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="28"/>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="38"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="47"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="56"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="63"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="52"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="61"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="68"/>
         <source>Detect</source>
         <translation>Automatisch erkennen</translation>
     </message>
@@ -1748,62 +1788,92 @@ Möchten Sie sie überschreiben?</translation>
         <translation>&amp;Datumsformat:</translation>
     </message>
     <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="40"/>
+        <source>YYYY-MM-DD</source>
+        <extracomment>A date format: Y, M and D stand for the digits of the year, month and day; keep the separators</extracomment>
+        <translation>JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="42"/>
+        <source>YYYY/MM/DD</source>
+        <extracomment>A date format, as above</extracomment>
+        <translation>JJJJ/MM/TT</translation>
+    </message>
+    <message>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="44"/>
+        <source>DD.MM.YYYY</source>
+        <extracomment>A date format, as above</extracomment>
+        <translation>TT.MM.JJJJ</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="46"/>
+        <source>DD/MM/YYYY</source>
+        <extracomment>A date format, as above</extracomment>
+        <translation>TT/MM/JJJJ</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="48"/>
+        <source>MM/DD/YYYY</source>
+        <extracomment>A date format, as above</extracomment>
+        <translation>MM/TT/JJJJ</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="49"/>
         <source>Republic of China, YYY/MM/DD</source>
         <translation>Minguo-Kalender (Taiwan), JJJ/MM/TT</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="46"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="51"/>
         <source>Decimal &amp;mark:</source>
         <translation>De&amp;zimalzeichen:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="48"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="53"/>
         <source>Point (12.50)</source>
         <translation>Punkt (12.50)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="49"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="54"/>
         <source>Comma (12,50)</source>
         <translation>Komma (12,50)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="51"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="56"/>
         <source>&amp;Cents:</source>
         <translation>&amp;Cent:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="52"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="57"/>
         <source>Round to whole units</source>
         <translation>Auf ganze Zahlen runden</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="53"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="58"/>
         <source>Read as cents</source>
         <translation>Als Cent lesen</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="55"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="60"/>
         <source>&amp;Encoding:</source>
         <translation>&amp;Kodierung:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="62"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="67"/>
         <source>De&amp;limiter:</source>
         <translation>&amp;Trennzeichen:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="64"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="69"/>
         <source>Comma</source>
         <translation>Komma</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="65"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="70"/>
         <source>Semicolon</source>
         <translation>Semikolon</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="66"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="71"/>
         <source>Tab</source>
         <translation>Tabulator</translation>
     </message>
@@ -1811,88 +1881,88 @@ Möchten Sie sie überschreiben?</translation>
 <context>
     <name>StatisticDialog</name>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="36"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="34"/>
         <source>From</source>
         <translation>Von</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="37"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="35"/>
         <source>To</source>
         <translation>Bis</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="38"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="36"/>
         <source>Select Types</source>
         <translation>Kategorien auswählen</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="40"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="38"/>
         <source>Select In/Out</source>
         <extracomment>Label of the list of Income, Outgoing and ALL</extracomment>
         <translation>Einnahmen oder Ausgaben auswählen</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="49"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="47"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="50"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="48"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="114"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="112"/>
         <source>Income</source>
         <translation>Einnahmen</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="115"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="113"/>
         <source>Outgoing</source>
         <translation>Ausgaben</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="127"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="125"/>
         <source>ALL</source>
         <translation>Alle</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="250"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="248"/>
         <source>Chart</source>
         <translation>Diagramm</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="72"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="70"/>
         <source>Range</source>
         <translation>Zeitraum</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="75"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="73"/>
         <source>Custom</source>
         <translation>Benutzerdefiniert</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>This month</source>
         <translation>Dieser Monat</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>Last month</source>
         <translation>Vormonat</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>This year</source>
         <translation>Dieses Jahr</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>Last year</source>
         <translation>Vorjahr</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>Whole book</source>
         <translation>Gesamter Zeitraum</translation>
     </message>
@@ -1900,99 +1970,99 @@ Möchten Sie sie überschreiben?</translation>
 <context>
     <name>TransactionDialog</name>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="63"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="62"/>
         <source>Type</source>
         <translation>Kategorie</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="65"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="64"/>
         <source>Money</source>
         <extracomment>Label of the box for the transaction&apos;s amount</extracomment>
         <translation>Betrag</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="66"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="65"/>
         <source>Comment</source>
         <translation>Notiz</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="74"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="73"/>
         <source>Add</source>
         <translation>Hinzufügen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="76"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="75"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="78"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="77"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="80"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="79"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="84"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="83"/>
         <source>Select a transaction</source>
         <translation>Buchung auswählen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="86"/>
         <source>In/Out</source>
         <extracomment>The box&apos;s first item, a prompt: choose income or outgoing</extracomment>
         <translation>Einnahme oder Ausgabe</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="86"/>
         <source>Income</source>
         <translation>Einnahme</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="86"/>
         <source>Outgoing</source>
         <translation>Ausgabe</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="88"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
         <source>Select/Add a type</source>
         <translation>Kategorie auswählen oder hinzufügen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="178"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="177"/>
         <source>Create a transaction</source>
         <translation>Buchung anlegen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="183"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="182"/>
         <source>Delete a transaction</source>
         <translation>Buchung löschen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="191"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="190"/>
         <source>Modify a transaction</source>
         <translation>Buchung ändern</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="197"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="196"/>
         <source>Delete this transaction</source>
         <translation>Diese Buchung löschen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="208"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="207"/>
         <source>Modify this transaction</source>
         <translation>Diese Buchung ändern</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="285"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="284"/>
         <source>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>Die Notiz kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Notizen dürfen nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="334"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="333"/>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>Der Kategoriename kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Kategorienamen dürfen nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>

@@ -75,108 +75,112 @@
 <context>
     <name>BudgetDialog</name>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="22"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="21"/>
         <source>Budget Analysis Settings</source>
         <translation>預算分析設定</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="24"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="23"/>
         <source>Today</source>
         <translation>今天</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="67"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="66"/>
         <source>Budget Analysis</source>
         <translation>預算分析</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="77"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="78"/>
         <source>&lt;P&gt;From: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;起始日：%1&lt;/P&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="78"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="79"/>
         <source>&lt;P&gt;To: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;結束日：%1&lt;/P&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="79"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="80"/>
         <source>&lt;P&gt;Today: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;今天：%1&lt;/P&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="80"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="81"/>
         <source>&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;</source>
         <translation>&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="81"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="82"/>
         <source>&lt;TD&gt;Type&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;類別&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="82"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="83"/>
         <source>&lt;TD&gt;Budget&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;預算&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="83"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="84"/>
         <source>&lt;TD&gt;Outgoing&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;支出&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="85"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="86"/>
         <source>&lt;TD&gt;Ramain&lt;/TD&gt;</source>
         <extracomment>Report column header: the budget less what was spent</extracomment>
         <translation>&lt;TD&gt;剩餘金額&lt;/TD&gt;</translation>
     </message>
-    <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="87"/>
+    <message numerus="yes">
+        <location filename="../ui/statistics/budgetdialog.cpp" line="88"/>
         <source>&lt;TD&gt;Average Ramain per Day (%1 day(s))&lt;/TD&gt;&lt;/TR&gt;</source>
         <extracomment>Report column header: what remains of the budget, spread over the days left (%1)</extracomment>
-        <translation>&lt;TD&gt;每日可用金額（%1 天）&lt;/TD&gt;&lt;/TR&gt;</translation>
+        <translation>
+            <numerusform>&lt;TD&gt;每日可用金額（%1 天）&lt;/TD&gt;&lt;/TR&gt;</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="89"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="90"/>
         <source>&lt;TR&gt;&lt;TD&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="91"/>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="93"/>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="95"/>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="97"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="92"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="94"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="96"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="98"/>
         <source>&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="99"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="100"/>
         <source>&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="101"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="102"/>
         <source>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;Total Budget&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;總預算&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="103"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="104"/>
         <source>&lt;/TD&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TD&gt;&lt;TD&gt;總支出&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="107"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="108"/>
         <source>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;Total Remain&lt;/TD&gt;&lt;TD&gt;</source>
         <extracomment>The budget of all types less what was spent</extracomment>
         <translation>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;剩餘總額&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
-    <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="109"/>
+    <message numerus="yes">
+        <location filename="../ui/statistics/budgetdialog.cpp" line="110"/>
         <source>&lt;/TD&gt;&lt;TD&gt;Average Remain per Day (%1 Day(s))&lt;/TD&gt;&lt;TD&gt;</source>
-        <translation>&lt;/TD&gt;&lt;TD&gt;每日可用金額（%1 天）&lt;/TD&gt;&lt;TD&gt;</translation>
+        <translation>
+            <numerusform>&lt;/TD&gt;&lt;TD&gt;每日可用金額（%1 天）&lt;/TD&gt;&lt;TD&gt;</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="111"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="112"/>
         <source>&lt;/TD&gt;&lt;/TR&gt;&lt;/TABLE&gt;</source>
         <translation>&lt;/TD&gt;&lt;/TR&gt;&lt;/TABLE&gt;</translation>
     </message>
@@ -215,69 +219,69 @@
         <translation>關閉</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="137"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="141"/>
         <source>%1 (%2%)</source>
         <translation>%1（%2%）</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="185"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="189"/>
         <source>Income</source>
         <translation>收入</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="186"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="190"/>
         <source>Outgoing</source>
         <translation>支出</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="253"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="261"/>
         <source>PNG Image (*.png);;SVG Image (*.svg)</source>
         <translation>PNG 圖片 (*.png);;SVG 圖片 (*.svg)</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="259"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="267"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
         <translation>檔案 %1 已經存在。
 是否要覆寫？</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="260"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="268"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="263"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="271"/>
         <source>The chart could not be saved as %1.</source>
         <translation>無法將圖表儲存為 %1。</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="115"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="118"/>
         <source>Balance: %1</source>
         <translation>餘額：%1</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="116"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="119"/>
         <source>Income by type</source>
         <translation>各類別收入</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="117"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="120"/>
         <source>No income in the chosen range</source>
         <translation>所選期間內沒有收入</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="118"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="121"/>
         <source>Outgoing by type</source>
         <translation>各類別支出</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="119"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="122"/>
         <source>No outgoing in the chosen range</source>
         <translation>所選期間內沒有支出</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="207"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="211"/>
         <source>Income and outgoing</source>
         <translation>收入與支出</translation>
     </message>
@@ -355,7 +359,7 @@ Do you want to override it?</source>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/csv/csvcommands.cpp" line="64"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="65"/>
         <source>%n new type(s) created.</source>
         <translation>
             <numerusform>已建立 %n 個新類別。</numerusform>
@@ -363,45 +367,51 @@ Do you want to override it?</source>
     </message>
     <message>
         <location filename="../ui/csv/csvcommands.cpp" line="65"/>
+        <source>%1 %2</source>
+        <extracomment>Two sentences in a row: a space between them, none after a full-width full stop</extracomment>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <location filename="../ui/csv/csvcommands.cpp" line="66"/>
         <source>Import CSV</source>
         <translation>匯入 CSV</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="71"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="72"/>
         <source>CSV, UTF-8 (*.csv)</source>
         <translation>CSV 檔案，UTF-8 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="71"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="72"/>
         <source>CSV, UTF-8 for spreadsheets (*.csv)</source>
         <translation>CSV 檔案，UTF-8，供試算表使用 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="71"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="72"/>
         <source>CSV, Big5 (*.csv)</source>
         <translation>CSV 檔案，Big5 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="87"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="88"/>
         <source>The file %1 is the backup of the open book, kept from before its last save.
 Do you want to replace it with the CSV?</source>
         <translation>檔案 %1 是目前開啟的資料庫的備份，保留自上次儲存之前。
 要以 CSV 取代它嗎？</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="94"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="95"/>
         <source>The file %1 is a Pennywell book.
 Do you want to replace it with the CSV?</source>
         <translation>檔案 %1 是 Pennywell 資料庫。
 要以 CSV 取代它嗎？</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="113"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="114"/>
         <source>The file %1 can&apos;t be written: %2</source>
         <translation>無法寫入檔案 %1：%2</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="81"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="82"/>
         <source>The file %1 is the open book itself; the CSV would replace it. Nothing was written.</source>
         <translation>檔案 %1 就是目前開啟的資料庫本身，CSV 會取代它。未寫入任何內容。</translation>
     </message>
@@ -529,27 +539,27 @@ Do you want to replace it with the CSV?</source>
         <translation>請輸入資料庫名稱</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="24"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="26"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="26"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="28"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="65"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="67"/>
         <source>The character &quot;%1&quot; (U+%2) can&apos;t be stored: Big5 has no such character.</source>
         <translation>無法儲存字元「%1」（U+%2）：Big5 沒有這個字元。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="67"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="69"/>
         <source>The name takes %1 bytes in Big5; at most %2 can be stored.</source>
         <translation>此名稱以 Big5 編碼佔 %1 位元組；最多只能儲存 %2 位元組。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="78"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="80"/>
         <source>The name can&apos;t be stored in a Pennywell database file.</source>
         <translation>此名稱無法儲存在 Pennywell 資料庫檔案中。</translation>
     </message>
@@ -590,6 +600,16 @@ Do you want to replace it with the CSV?</source>
         <location filename="../ui/find/filterbar.cpp" line="158"/>
         <source>Income and outgoing</source>
         <translation>收入與支出</translation>
+    </message>
+    <message>
+        <location filename="../ui/find/filterbar.cpp" line="159"/>
+        <source>Income only</source>
+        <translation>僅收入</translation>
+    </message>
+    <message>
+        <location filename="../ui/find/filterbar.cpp" line="160"/>
+        <source>Outgoing only</source>
+        <translation>僅支出</translation>
     </message>
 </context>
 <context>
@@ -967,39 +987,39 @@ Do you want to replace it with the CSV?</source>
         <translation>說明(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="203"/>
+        <location filename="../ui/window/mainwindow.cpp" line="198"/>
         <source>File Modified</source>
         <translation>檔案已修改</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="203"/>
+        <location filename="../ui/window/mainwindow.cpp" line="198"/>
         <source>File Saved</source>
         <translation>檔案已儲存</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="210"/>
+        <location filename="../ui/window/mainwindow.cpp" line="205"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/window/mainwindow.cpp" line="364"/>
+        <location filename="../ui/window/mainwindow.cpp" line="359"/>
         <source>%n of %1 transactions match, balance %2</source>
         <translation>
             <numerusform>%1 筆交易中有 %n 筆符合，餘額 %2</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="76"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="77"/>
         <location filename="../ui/window/filecommands.cpp" line="36"/>
         <location filename="../ui/window/filecommands.cpp" line="83"/>
         <location filename="../ui/window/filecommands.cpp" line="89"/>
         <location filename="../ui/window/filecommands.cpp" line="95"/>
-        <location filename="../ui/window/mainwindow.cpp" line="212"/>
+        <location filename="../ui/window/mainwindow.cpp" line="207"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="226"/>
+        <location filename="../ui/window/mainwindow.cpp" line="221"/>
         <source>About Pennywell</source>
         <translation>關於 Pennywell</translation>
     </message>
@@ -1009,7 +1029,7 @@ Do you want to replace it with the CSV?</source>
         <translation>警告</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="230"/>
+        <location filename="../ui/window/mainwindow.cpp" line="225"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個名稱無法存入 Pennywell 資料庫檔案：名稱只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>
@@ -1021,7 +1041,7 @@ Do you want to save your changes?</source>
 是否要儲存變更？</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="103"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="104"/>
         <location filename="../ui/window/filecommands.cpp" line="82"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
@@ -1229,12 +1249,12 @@ Do you want to override it?</source>
         <translation>只顯示符合條件的交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="196"/>
+        <location filename="../ui/window/mainwindow.cpp" line="191"/>
         <source>&amp;Undo %1</source>
         <translation>復原「%1」(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="196"/>
+        <location filename="../ui/window/mainwindow.cpp" line="191"/>
         <location filename="../ui/window/windowactions.cpp" line="61"/>
         <source>&amp;Undo</source>
         <translation>復原(&amp;U)</translation>
@@ -1250,12 +1270,12 @@ Do you want to override it?</source>
         <translation>復原對資料庫的上一個變更</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="197"/>
+        <location filename="../ui/window/mainwindow.cpp" line="192"/>
         <source>&amp;Redo %1</source>
         <translation>取消復原「%1」(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="197"/>
+        <location filename="../ui/window/mainwindow.cpp" line="192"/>
         <location filename="../ui/window/windowactions.cpp" line="63"/>
         <source>&amp;Redo</source>
         <translation>取消復原(&amp;R)</translation>
@@ -1291,7 +1311,7 @@ Do you want to override it?</source>
         <translation>&lt;p&gt;Pennywell 是自由軟體：您可以依照 GNU 通用公共授權條款第 3 版或更新版本散布及修改。</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="413"/>
+        <location filename="../ui/window/mainwindow.cpp" line="412"/>
         <source>Exported to %1</source>
         <translation>已匯出至 %1</translation>
     </message>
@@ -1425,15 +1445,21 @@ Do you want to override it?</source>
             <numerusform>已匯入 %n 筆交易。</numerusform>
         </translation>
     </message>
-    <message numerus="yes">
+    <message>
         <location filename="../ui/statements/statementcommands.cpp" line="50"/>
+        <source>%1 %2</source>
+        <extracomment>Two sentences in a row: a space between them, none after a full-width full stop</extracomment>
+        <translation>%1%2</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementcommands.cpp" line="51"/>
         <source>%n new type(s) created.</source>
         <translation>
             <numerusform>已建立 %n 個新類別。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="52"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="53"/>
         <source>%n duplicate(s) skipped.</source>
         <translation>
             <numerusform>已略過 %n 筆重複交易。</numerusform>
@@ -1657,17 +1683,23 @@ Do you want to override it?</source>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="207"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="205"/>
+        <source>, </source>
+        <extracomment>Between two counts (&quot;3 new transactions, 1 amount rounded&quot;)</extracomment>
+        <translation>，</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="208"/>
         <source>Nothing can be imported while a row is at fault; the first: %1</source>
         <translation>有錯誤的列時無法匯入；第一個錯誤：%1</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="210"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="211"/>
         <source>Nothing to import: the statement has no rows.</source>
         <translation>沒有可匯入的內容：對帳單中沒有任何資料列。</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="212"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="213"/>
         <source>Nothing to import: the book holds every row already.</source>
         <translation>沒有可匯入的內容：對帳單中的交易都已在資料庫中。</translation>
     </message>
@@ -1685,30 +1717,36 @@ Do you want to override it?</source>
         <translation>註記</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="75"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="79"/>
         <source>%1 (new)</source>
         <translation>%1（新）</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="80"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="84"/>
         <source>duplicate, skipped</source>
         <translation>重複，略過</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="80"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="84"/>
         <source>duplicate, kept</source>
         <translation>重複，保留</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="81"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="85"/>
         <source>rounded</source>
         <translation>已四捨五入</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="83"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="87"/>
         <source>spelt without accents</source>
         <extracomment>The comment or type had letters the book can&apos;t store, such as ä, now written ae</extracomment>
         <translation>已去除重音符號</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="89"/>
+        <source>, </source>
+        <extracomment>Between two marks of a row (&quot;duplicate, kept, rounded&quot;)</extracomment>
+        <translation>，</translation>
     </message>
 </context>
 <context>
@@ -1721,9 +1759,9 @@ Do you want to override it?</source>
     <message>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="28"/>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="38"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="47"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="56"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="63"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="52"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="61"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="68"/>
         <source>Detect</source>
         <translation>自動偵測</translation>
     </message>
@@ -1733,62 +1771,92 @@ Do you want to override it?</source>
         <translation>日期格式(&amp;D)：</translation>
     </message>
     <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="40"/>
+        <source>YYYY-MM-DD</source>
+        <extracomment>A date format: Y, M and D stand for the digits of the year, month and day; keep the separators</extracomment>
+        <translation>YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="42"/>
+        <source>YYYY/MM/DD</source>
+        <extracomment>A date format, as above</extracomment>
+        <translation>YYYY/MM/DD</translation>
+    </message>
+    <message>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="44"/>
+        <source>DD.MM.YYYY</source>
+        <extracomment>A date format, as above</extracomment>
+        <translation>DD.MM.YYYY</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="46"/>
+        <source>DD/MM/YYYY</source>
+        <extracomment>A date format, as above</extracomment>
+        <translation>DD/MM/YYYY</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="48"/>
+        <source>MM/DD/YYYY</source>
+        <extracomment>A date format, as above</extracomment>
+        <translation>MM/DD/YYYY</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="49"/>
         <source>Republic of China, YYY/MM/DD</source>
         <translation>民國年，YYY/MM/DD</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="46"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="51"/>
         <source>Decimal &amp;mark:</source>
         <translation>小數點(&amp;M)：</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="48"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="53"/>
         <source>Point (12.50)</source>
         <translation>句點（12.50）</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="49"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="54"/>
         <source>Comma (12,50)</source>
         <translation>逗號（12,50）</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="51"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="56"/>
         <source>&amp;Cents:</source>
         <translation>小數金額(&amp;C)：</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="52"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="57"/>
         <source>Round to whole units</source>
         <translation>四捨五入到整數</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="53"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="58"/>
         <source>Read as cents</source>
         <translation>以分為單位讀取</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="55"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="60"/>
         <source>&amp;Encoding:</source>
         <translation>編碼(&amp;E)：</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="62"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="67"/>
         <source>De&amp;limiter:</source>
         <translation>分隔符號(&amp;L)：</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="64"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="69"/>
         <source>Comma</source>
         <translation>逗號</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="65"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="70"/>
         <source>Semicolon</source>
         <translation>分號</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="66"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="71"/>
         <source>Tab</source>
         <translation>定位字元</translation>
     </message>
@@ -1796,88 +1864,88 @@ Do you want to override it?</source>
 <context>
     <name>StatisticDialog</name>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="36"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="34"/>
         <source>From</source>
         <translation>起始日</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="37"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="35"/>
         <source>To</source>
         <translation>結束日</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="38"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="36"/>
         <source>Select Types</source>
         <translation>選擇類別</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="40"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="38"/>
         <source>Select In/Out</source>
         <extracomment>Label of the list of Income, Outgoing and ALL</extracomment>
         <translation>選擇收支</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="49"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="47"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="50"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="48"/>
         <source>Close</source>
         <translation>關閉</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="114"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="112"/>
         <source>Income</source>
         <translation>收入</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="115"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="113"/>
         <source>Outgoing</source>
         <translation>支出</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="127"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="125"/>
         <source>ALL</source>
         <translation>全部</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="250"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="248"/>
         <source>Chart</source>
         <translation>圖表</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="72"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="70"/>
         <source>Range</source>
         <translation>期間</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="75"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="73"/>
         <source>Custom</source>
         <translation>自訂</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>This month</source>
         <translation>本月</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>Last month</source>
         <translation>上個月</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>This year</source>
         <translation>今年</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>Last year</source>
         <translation>去年</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>Whole book</source>
         <translation>整個資料庫</translation>
     </message>
@@ -1885,99 +1953,99 @@ Do you want to override it?</source>
 <context>
     <name>TransactionDialog</name>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="63"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="62"/>
         <source>Type</source>
         <translation>類別</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="65"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="64"/>
         <source>Money</source>
         <extracomment>Label of the box for the transaction&apos;s amount</extracomment>
         <translation>金額</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="66"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="65"/>
         <source>Comment</source>
         <translation>備註</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="74"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="73"/>
         <source>Add</source>
         <translation>新增</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="76"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="75"/>
         <source>Delete</source>
         <translation>刪除</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="78"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="77"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="80"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="79"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="84"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="83"/>
         <source>Select a transaction</source>
         <translation>請選擇交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="86"/>
         <source>In/Out</source>
         <extracomment>The box&apos;s first item, a prompt: choose income or outgoing</extracomment>
         <translation>請選擇收支</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="86"/>
         <source>Income</source>
         <translation>收入</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="86"/>
         <source>Outgoing</source>
         <translation>支出</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="88"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
         <source>Select/Add a type</source>
         <translation>請選擇或新增類別</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="178"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="177"/>
         <source>Create a transaction</source>
         <translation>建立一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="183"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="182"/>
         <source>Delete a transaction</source>
         <translation>刪除一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="191"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="190"/>
         <source>Modify a transaction</source>
         <translation>修改一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="197"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="196"/>
         <source>Delete this transaction</source>
         <translation>刪除這筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="208"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="207"/>
         <source>Modify this transaction</source>
         <translation>修改這筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="285"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="284"/>
         <source>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個備註無法存入 Pennywell 資料庫檔案：備註只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="334"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="333"/>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個類別名稱無法存入 Pennywell 資料庫檔案：名稱只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>
