@@ -225,8 +225,8 @@ void ChartWindow::showBars(const BarPeriods::Layout& layout) {
     amountAxis->applyNiceNumbers();
     // Whole amounts: a range of a unit or few has a tick per unit, not
     // "0 0 0 1 1 1" for the fractions between them.
-    const int units = static_cast<int>(amountAxis->max() - amountAxis->min());
-    if (units < amountAxis->tickCount() - 1) amountAxis->setTickCount(units + 1);
+    const double units = amountAxis->max() - amountAxis->min();
+    if (units < amountAxis->tickCount() - 1) amountAxis->setTickCount(static_cast<int>(units) + 1);
     amountAxis->setLabelFormat(QStringLiteral("%.0f"));
     chart->addAxis(amountAxis, Qt::AlignLeft);
     bars->attachAxis(amountAxis);

@@ -17,6 +17,8 @@
 #include <QPieSlice>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QValueAxis>
+#include <cmath>
 #include <memory>
 #include <string>
 
@@ -202,6 +204,9 @@ private slots:
         QTest::newRow("outgoing only, one empty month")
             << QStringList{"T2"} << Direction::Outgoing << QDate(2004, 2, 1) << QDate(2004, 5, 31)
             << QStringList{"2004/02", "2004/03", "2004/04", "2004/05"};
+        QTest::newRow("months with nothing in them")
+            << QStringList{"T1"} << Direction::Income << QDate(2005, 6, 1) << QDate(2005, 7, 31)
+            << QStringList{"2005/06", "2005/07"};
     }
 
     void barsAreEachMonthsSums() {
@@ -254,6 +259,12 @@ private slots:
                                          : inOut == Direction::Income ? QStringList{"Income"}
                                                                       : QStringList{"Outgoing"};
         QCOMPARE(sets, expectedSets);
+        // Whole amounts from one tick of the value axis to the next, where there is nothing to show too.
+        for (QAbstractAxis* axis : window.barSeries()->attachedAxes())
+            if (const auto* amounts = qobject_cast<QValueAxis*>(axis)) {
+                const double step = (amounts->max() - amounts->min()) / (amounts->tickCount() - 1);
+                QVERIFY2(step >= 1 && step == std::floor(step), qPrintable(QString::number(step)));
+            }
     }
 
     void barsStayLegible_data() {
