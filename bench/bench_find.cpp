@@ -85,7 +85,6 @@ struct ShownTable {
     TransactionTableView view{&model};
 
     ShownTable() {
-        model.setTranslatesStoredText(false);
         model.setDatabase(&bigBook());
         view.fitColumns();
         model.sortRows(TransactionTableModel::DateColumn, true);

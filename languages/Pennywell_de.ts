@@ -87,8 +87,14 @@
             <numerusform>%n Buchungen importiert.</numerusform>
         </translation>
     </message>
+    <message>
+        <location filename="../ui/book/bookimport.cpp" line="22"/>
+        <source>%1 %2</source>
+        <extracomment>Two sentences in a row: a space between them, none after a full-width full stop</extracomment>
+        <translation>%1 %2</translation>
+    </message>
     <message numerus="yes">
-        <location filename="../ui/book/bookimport.cpp" line="21"/>
+        <location filename="../ui/book/bookimport.cpp" line="23"/>
         <source>%n new type(s) created.</source>
         <translation>
             <numerusform>%n neue Kategorie angelegt.</numerusform>
@@ -99,108 +105,114 @@
 <context>
     <name>BudgetDialog</name>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="22"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="21"/>
         <source>Budget Analysis Settings</source>
         <translation>Einstellungen der Budgetanalyse</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="24"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="23"/>
         <source>Today</source>
         <translation>Heute</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="67"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="66"/>
         <source>Budget Analysis</source>
         <translation>Budgetanalyse</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="77"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="79"/>
         <source>&lt;P&gt;From: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;Von: %1&lt;/P&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="78"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="80"/>
         <source>&lt;P&gt;To: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;Bis: %1&lt;/P&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="79"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="81"/>
         <source>&lt;P&gt;Today: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;Heute: %1&lt;/P&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="80"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="82"/>
         <source>&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;</source>
         <translation>&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="81"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="83"/>
         <source>&lt;TD&gt;Type&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;Kategorie&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="82"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="84"/>
         <source>&lt;TD&gt;Budget&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;Budget&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="83"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="85"/>
         <source>&lt;TD&gt;Outgoing&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;Ausgaben&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="85"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="87"/>
         <source>&lt;TD&gt;Ramain&lt;/TD&gt;</source>
         <extracomment>Report column header: the budget less what was spent</extracomment>
         <translation>&lt;TD&gt;Restbudget&lt;/TD&gt;</translation>
     </message>
-    <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="87"/>
+    <message numerus="yes">
+        <location filename="../ui/statistics/budgetdialog.cpp" line="89"/>
         <source>&lt;TD&gt;Average Ramain per Day (%1 day(s))&lt;/TD&gt;&lt;/TR&gt;</source>
         <extracomment>Report column header: what remains of the budget, spread over the days left (%1)</extracomment>
-        <translation>&lt;TD&gt;Restbudget pro Tag (%1&#xa0;Tag(e))&lt;/TD&gt;&lt;/TR&gt;</translation>
+        <translation>
+            <numerusform>&lt;TD&gt;Restbudget pro Tag (noch %1&#xa0;Tag)&lt;/TD&gt;&lt;/TR&gt;</numerusform>
+            <numerusform>&lt;TD&gt;Restbudget pro Tag (noch %1&#xa0;Tage)&lt;/TD&gt;&lt;/TR&gt;</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="89"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="91"/>
         <source>&lt;TR&gt;&lt;TD&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="91"/>
         <location filename="../ui/statistics/budgetdialog.cpp" line="93"/>
         <location filename="../ui/statistics/budgetdialog.cpp" line="95"/>
         <location filename="../ui/statistics/budgetdialog.cpp" line="97"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="99"/>
         <source>&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="99"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="101"/>
         <source>&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="101"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="103"/>
         <source>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;Total Budget&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;Gesamtbudget&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="103"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="105"/>
         <source>&lt;/TD&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TD&gt;&lt;TD&gt;Gesamtausgaben&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="107"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="109"/>
         <source>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;Total Remain&lt;/TD&gt;&lt;TD&gt;</source>
         <extracomment>The budget of all types less what was spent</extracomment>
         <translation>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;Restbudget insgesamt&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
-    <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="109"/>
+    <message numerus="yes">
+        <location filename="../ui/statistics/budgetdialog.cpp" line="111"/>
         <source>&lt;/TD&gt;&lt;TD&gt;Average Remain per Day (%1 Day(s))&lt;/TD&gt;&lt;TD&gt;</source>
-        <translation>&lt;/TD&gt;&lt;TD&gt;Restbudget pro Tag (%1&#xa0;Tag(e))&lt;/TD&gt;&lt;TD&gt;</translation>
+        <translation>
+            <numerusform>&lt;/TD&gt;&lt;TD&gt;Restbudget pro Tag (noch %1&#xa0;Tag)&lt;/TD&gt;&lt;TD&gt;</numerusform>
+            <numerusform>&lt;/TD&gt;&lt;TD&gt;Restbudget pro Tag (noch %1&#xa0;Tage)&lt;/TD&gt;&lt;TD&gt;</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="111"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="113"/>
         <source>&lt;/TD&gt;&lt;/TR&gt;&lt;/TABLE&gt;</source>
         <translation>&lt;/TD&gt;&lt;/TR&gt;&lt;/TABLE&gt;</translation>
     </message>
@@ -231,7 +243,7 @@
     <message>
         <location filename="../ui/charts/chartwindow.cpp" line="87"/>
         <source>Save...</source>
-        <translation>Speichern …</translation>
+        <translation>Speichern…</translation>
     </message>
     <message>
         <location filename="../ui/charts/chartwindow.cpp" line="89"/>
@@ -239,69 +251,69 @@
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="137"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="141"/>
         <source>%1 (%2%)</source>
         <translation>%1 (%2 %)</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="185"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="189"/>
         <source>Income</source>
         <translation>Einnahmen</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="186"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="190"/>
         <source>Outgoing</source>
         <translation>Ausgaben</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="253"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="261"/>
         <source>PNG Image (*.png);;SVG Image (*.svg)</source>
         <translation>PNG-Bild (*.png);;SVG-Bild (*.svg)</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="259"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="267"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
-        <translation>Die Datei %1 gibt es bereits.
+        <translation>Die Datei „%1“ gibt es bereits.
 Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="260"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="268"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="263"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="271"/>
         <source>The chart could not be saved as %1.</source>
         <translation>Das Diagramm konnte nicht als %1 gespeichert werden.</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="115"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="118"/>
         <source>Balance: %1</source>
         <translation>Saldo: %1</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="116"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="119"/>
         <source>Income by type</source>
         <translation>Einnahmen nach Kategorie</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="117"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="120"/>
         <source>No income in the chosen range</source>
         <translation>Keine Einnahmen im gewählten Zeitraum</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="118"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="121"/>
         <source>Outgoing by type</source>
         <translation>Ausgaben nach Kategorie</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="119"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="122"/>
         <source>No outgoing in the chosen range</source>
         <translation>Keine Ausgaben im gewählten Zeitraum</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="207"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="211"/>
         <source>Income and outgoing</source>
         <translation>Einnahmen und Ausgaben</translation>
     </message>
@@ -352,63 +364,63 @@ Möchten Sie sie überschreiben?</translation>
 <context>
     <name>CsvCommands</name>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="42"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="45"/>
         <source>CSV files, encoding detected (*.csv)</source>
-        <translation>CSV-Dateien, Kodierung automatisch erkennen (*.csv)</translation>
+        <translation>CSV-Dateien, Kodierung automatisch erkannt (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="42"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="45"/>
         <source>CSV files, UTF-8 (*.csv)</source>
         <translation>CSV-Dateien, UTF-8 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="42"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="46"/>
         <source>CSV files, Big5 (*.csv)</source>
         <translation>CSV-Dateien, Big5 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="65"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="47"/>
         <source>Import CSV</source>
         <translation>CSV importieren</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="71"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="73"/>
         <source>CSV, UTF-8 (*.csv)</source>
         <translation>CSV-Datei, UTF-8 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="71"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="73"/>
         <source>CSV, UTF-8 for spreadsheets (*.csv)</source>
         <translation>CSV-Datei, UTF-8 für Tabellenkalkulationen (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="71"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="73"/>
         <source>CSV, Big5 (*.csv)</source>
         <translation>CSV-Datei, Big5 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="87"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="89"/>
         <source>The file %1 is the backup of the open book, kept from before its last save.
 Do you want to replace it with the CSV?</source>
-        <translation>Die Datei %1 ist die Sicherung der geöffneten Datenbank, aufbewahrt von vor ihrem letzten Speichern.
+        <translation>Die Datei „%1“ ist die Sicherungskopie, die beim letzten Speichern der geöffneten Datenbank angelegt wurde.
 Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="94"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="96"/>
         <source>The file %1 is a Pennywell book.
 Do you want to replace it with the CSV?</source>
-        <translation>Die Datei %1 ist eine Pennywell-Datenbank.
+        <translation>Die Datei „%1“ ist eine Pennywell-Datenbank.
 Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="113"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="115"/>
         <source>The file %1 can&apos;t be written: %2</source>
-        <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
+        <translation>Die Datei „%1“ kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="81"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="83"/>
         <source>The file %1 is the open book itself; the CSV would replace it. Nothing was written.</source>
-        <translation>Die Datei %1 ist die geöffnete Datenbank selbst; die CSV-Datei würde sie ersetzen. Es wurde nichts geschrieben.</translation>
+        <translation>Die Datei „%1“ ist die geöffnete Datenbank selbst; die CSV-Datei würde sie ersetzen. Es wurde nichts geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -416,7 +428,7 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
     <message>
         <location filename="../text/bookcsvmessages.cpp" line="28"/>
         <source>the file is empty; it needs a header row such as index,date,direction,amount,type,comment</source>
-        <translation>Die Datei ist leer; sie braucht eine Kopfzeile wie index,date,direction,amount,type,comment</translation>
+        <translation>Die Datei ist leer; sie muss eine Kopfzeile enthalten, z. B. index,date,direction,amount,type,comment</translation>
     </message>
     <message>
         <location filename="../text/bookcsvmessages.cpp" line="31"/>
@@ -535,27 +547,27 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
         <translation>Geben Sie den Namen der Datenbank ein</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="24"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="26"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="26"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="28"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="65"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="67"/>
         <source>The character &quot;%1&quot; (U+%2) can&apos;t be stored: Big5 has no such character.</source>
         <translation>Das Zeichen „%1“ (U+%2) lässt sich nicht speichern: Big5 kennt dieses Zeichen nicht.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="67"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="69"/>
         <source>The name takes %1 bytes in Big5; at most %2 can be stored.</source>
         <translation>Der Name belegt in Big5 %1 Byte; höchstens %2 lassen sich speichern.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="78"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="80"/>
         <source>The name can&apos;t be stored in a Pennywell database file.</source>
         <translation>Der Name lässt sich nicht in einer Pennywell-Datenbankdatei speichern.</translation>
     </message>
@@ -597,12 +609,22 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
         <source>Income and outgoing</source>
         <translation>Einnahmen und Ausgaben</translation>
     </message>
+    <message>
+        <location filename="../ui/find/filterbar.cpp" line="159"/>
+        <source>Income only</source>
+        <translation>Nur Einnahmen</translation>
+    </message>
+    <message>
+        <location filename="../ui/find/filterbar.cpp" line="160"/>
+        <source>Outgoing only</source>
+        <translation>Nur Ausgaben</translation>
+    </message>
 </context>
 <context>
     <name>GrandTotalDialog</name>
     <message>
         <location filename="../ui/statistics/grandtotaldialog.cpp" line="9"/>
-        <location filename="../ui/statistics/grandtotaldialog.cpp" line="15"/>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="16"/>
         <source>Grand Total</source>
         <translation>Gesamtsumme</translation>
     </message>
@@ -627,82 +649,82 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="27"/>
         <source>Array out of bound</source>
-        <translation>Feldindex außerhalb des gültigen Bereichs</translation>
+        <translation>Feldindex außerhalb des gültigen Bereichs.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="28"/>
         <source>There are still other transactions use this type</source>
-        <translation>Diese Kategorie wird noch von anderen Buchungen verwendet</translation>
+        <translation>Diese Kategorie wird noch von anderen Buchungen verwendet.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="29"/>
         <source>No transaction type</source>
-        <translation>Diese Kategorie gibt es nicht</translation>
+        <translation>Diese Kategorie gibt es nicht.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="30"/>
         <source>The transaction index is not exist</source>
-        <translation>Es gibt keine Buchung mit dieser Nummer</translation>
+        <translation>Es gibt keine Buchung mit dieser Nummer.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="31"/>
         <source>File open error</source>
-        <translation>Die Datei konnte nicht geöffnet werden</translation>
+        <translation>Die Datei konnte nicht geöffnet werden.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="32"/>
         <source>Not Pennywell database file</source>
-        <translation>Dies ist keine Pennywell-Datenbankdatei</translation>
+        <translation>Dies ist keine Pennywell-Datenbankdatei.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="33"/>
         <source>This PWDB file is correspond with this program</source>
-        <translation>Diese PWDB-Datei passt nicht zu dieser Programmversion</translation>
+        <translation>Diese PWDB-Datei passt nicht zu dieser Programmversion.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="34"/>
         <source>Too many transaction types</source>
-        <translation>Zu viele Kategorien</translation>
+        <translation>Zu viele Kategorien.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="35"/>
         <source>Damaged Pennywell database file</source>
-        <translation>Die Pennywell-Datenbankdatei ist beschädigt</translation>
+        <translation>Die Pennywell-Datenbankdatei ist beschädigt.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="36"/>
         <source>File write error</source>
-        <translation>Die Datei konnte nicht geschrieben werden</translation>
+        <translation>Die Datei konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="37"/>
         <source>The database name is longer than 255 bytes</source>
-        <translation>Der Name der Datenbank ist länger als 255 Byte</translation>
+        <translation>Der Name der Datenbank ist länger als 255 Byte.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="38"/>
         <source>A type name is longer than 255 bytes</source>
-        <translation>Ein Kategoriename ist länger als 255 Byte</translation>
+        <translation>Ein Kategoriename ist länger als 255 Byte.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="39"/>
         <source>A comment is longer than 255 bytes</source>
-        <translation>Eine Notiz ist länger als 255 Byte</translation>
+        <translation>Eine Notiz ist länger als 255 Byte.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="40"/>
         <source>No transaction index left</source>
-        <translation>Es ist keine Buchungsnummer mehr frei</translation>
+        <translation>Es ist keine Buchungsnummer mehr frei.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="44"/>
         <source>From, Today and To must be dates in this order</source>
-        <translation>Von, Heute und Bis müssen Datumsangaben in dieser Reihenfolge sein</translation>
+        <translation>Von, Heute und Bis müssen Datumsangaben in dieser Reihenfolge sein.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="45"/>
         <source>The type %1 has existed</source>
-        <translation>Die Kategorie „%1“ gibt es bereits</translation>
+        <translation>Die Kategorie „%1“ gibt es bereits.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="122"/>
@@ -721,274 +743,274 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
         <translation>Pennywell-Datenbankdatei (*.pwdb)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="36"/>
+        <location filename="../ui/window/windowactions.cpp" line="38"/>
         <source>&amp;New</source>
         <translation>&amp;Neu</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="36"/>
+        <location filename="../ui/window/windowactions.cpp" line="38"/>
         <source>Ctrl+N</source>
         <translation>Ctrl+N</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="37"/>
+        <location filename="../ui/window/windowactions.cpp" line="39"/>
         <source>Create a new database</source>
         <translation>Legt eine neue Datenbank an</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="38"/>
+        <location filename="../ui/window/windowactions.cpp" line="40"/>
         <source>&amp;Open</source>
         <translation>Ö&amp;ffnen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="38"/>
+        <location filename="../ui/window/windowactions.cpp" line="40"/>
         <source>Ctrl+O</source>
         <translation>Ctrl+O</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="39"/>
+        <location filename="../ui/window/windowactions.cpp" line="41"/>
         <source>Open an exist database</source>
         <translation>Öffnet eine vorhandene Datenbank</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="40"/>
+        <location filename="../ui/window/windowactions.cpp" line="42"/>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="40"/>
+        <location filename="../ui/window/windowactions.cpp" line="42"/>
         <source>Ctrl+S</source>
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="41"/>
+        <location filename="../ui/window/windowactions.cpp" line="43"/>
         <source>Save the current database</source>
         <translation>Speichert die aktuelle Datenbank</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="43"/>
+        <location filename="../ui/window/windowactions.cpp" line="45"/>
         <source>Save &amp;As</source>
         <translation>Speichern &amp;unter</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="44"/>
+        <location filename="../ui/window/windowactions.cpp" line="46"/>
         <source>Save the current database as ...</source>
         <translation>Speichert die aktuelle Datenbank unter einem neuen Namen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="46"/>
+        <location filename="../ui/window/windowactions.cpp" line="48"/>
         <source>&amp;Close</source>
         <translation>S&amp;chließen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="47"/>
+        <location filename="../ui/window/windowactions.cpp" line="49"/>
         <source>Close the current database</source>
         <translation>Schließt die aktuelle Datenbank</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="51"/>
+        <location filename="../ui/window/windowactions.cpp" line="53"/>
         <source>Import S&amp;tatement…</source>
         <translation>&amp;Kontoauszug importieren…</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="52"/>
+        <location filename="../ui/window/windowactions.cpp" line="54"/>
         <source>Add a bank&apos;s statement (CSV, OFX or QIF) to the database, previewed first</source>
         <translation>Fügt die Buchungen eines Kontoauszugs (CSV, OFX oder QIF) nach einer Vorschau zur Datenbank hinzu</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="57"/>
+        <location filename="../ui/window/windowactions.cpp" line="59"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="57"/>
+        <location filename="../ui/window/windowactions.cpp" line="59"/>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="58"/>
+        <location filename="../ui/window/windowactions.cpp" line="60"/>
         <source>Exit the application</source>
         <translation>Beendet das Programm</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="69"/>
+        <location filename="../ui/window/windowactions.cpp" line="71"/>
         <source>&amp;Create</source>
         <translation>&amp;Anlegen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="69"/>
+        <location filename="../ui/window/windowactions.cpp" line="71"/>
         <source>Ctrl+C</source>
         <translation>Ctrl+C</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="70"/>
+        <location filename="../ui/window/windowactions.cpp" line="72"/>
         <source>Create a transaction</source>
         <translation>Legt eine Buchung an</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="72"/>
-        <location filename="../ui/window/windowactions.cpp" line="78"/>
+        <location filename="../ui/window/windowactions.cpp" line="74"/>
+        <location filename="../ui/window/windowactions.cpp" line="80"/>
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="72"/>
+        <location filename="../ui/window/windowactions.cpp" line="74"/>
         <source>Ctrl+D</source>
         <translation>Ctrl+D</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="73"/>
+        <location filename="../ui/window/windowactions.cpp" line="75"/>
         <source>Delete a transaction</source>
         <translation>Löscht eine Buchung</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="75"/>
-        <location filename="../ui/window/windowactions.cpp" line="81"/>
+        <location filename="../ui/window/windowactions.cpp" line="77"/>
+        <location filename="../ui/window/windowactions.cpp" line="83"/>
         <source>&amp;Modify</source>
         <translation>Ä&amp;ndern</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="75"/>
+        <location filename="../ui/window/windowactions.cpp" line="77"/>
         <source>Ctrl+M</source>
         <translation>Ctrl+M</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="76"/>
+        <location filename="../ui/window/windowactions.cpp" line="78"/>
         <source>Modify a transaction</source>
         <translation>Ändert eine Buchung</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="79"/>
+        <location filename="../ui/window/windowactions.cpp" line="81"/>
         <source>Delete this transaction</source>
         <translation>Löscht diese Buchung</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="82"/>
+        <location filename="../ui/window/windowactions.cpp" line="84"/>
         <source>Modify this transaction</source>
         <translation>Ändert diese Buchung</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="85"/>
+        <location filename="../ui/window/windowactions.cpp" line="87"/>
         <source>&amp;Set the Database Name</source>
         <translation>Datenbank&amp;namen festlegen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="86"/>
+        <location filename="../ui/window/windowactions.cpp" line="88"/>
         <source>Set or modify the database name</source>
         <translation>Legt den Namen der Datenbank fest oder ändert ihn</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="88"/>
+        <location filename="../ui/window/windowactions.cpp" line="90"/>
         <source>&amp;Grand Total</source>
         <translation>&amp;Gesamtsumme</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="88"/>
+        <location filename="../ui/window/windowactions.cpp" line="90"/>
         <source>Ctrl+G</source>
         <translation>Ctrl+G</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="89"/>
+        <location filename="../ui/window/windowactions.cpp" line="91"/>
         <source>Calculate grand total</source>
         <translation>Berechnet die Gesamtsumme</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="91"/>
+        <location filename="../ui/window/windowactions.cpp" line="93"/>
         <source>&amp;Budget Analasis</source>
         <translation>&amp;Budgetanalyse</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="91"/>
+        <location filename="../ui/window/windowactions.cpp" line="93"/>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="92"/>
+        <location filename="../ui/window/windowactions.cpp" line="94"/>
         <source>Analyze your budget plan</source>
         <translation>Analysiert Ihre Budgetplanung</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="94"/>
+        <location filename="../ui/window/windowactions.cpp" line="96"/>
         <source>&amp;Percentage Analysis</source>
         <translation>&amp;Anteilsanalyse</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="95"/>
+        <location filename="../ui/window/windowactions.cpp" line="97"/>
         <source>Ctrl+P</source>
         <translation>Ctrl+P</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="96"/>
+        <location filename="../ui/window/windowactions.cpp" line="98"/>
         <source>Analyze the percentage of each Income/Outgoing type</source>
         <translation>Analysiert den Anteil jeder Einnahmen- und Ausgabenkategorie</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="102"/>
+        <location filename="../ui/window/windowactions.cpp" line="104"/>
         <source>&amp;About</source>
         <translation>Ü&amp;ber Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="103"/>
+        <location filename="../ui/window/windowactions.cpp" line="105"/>
         <source>Show the application&apos;s About box</source>
         <translation>Zeigt Informationen über Pennywell an</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="105"/>
+        <location filename="../ui/window/windowactions.cpp" line="107"/>
         <source>About &amp;Qt</source>
         <translation>Über &amp;Qt</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="106"/>
+        <location filename="../ui/window/windowactions.cpp" line="108"/>
         <source>Show the Qt library&apos;s About box</source>
         <translation>Zeigt Informationen über die Qt-Bibliothek an</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="118"/>
+        <location filename="../ui/window/windowactions.cpp" line="120"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="120"/>
+        <location filename="../ui/window/windowactions.cpp" line="122"/>
         <source>&amp;Transaction</source>
         <translation>&amp;Buchung</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="121"/>
+        <location filename="../ui/window/windowactions.cpp" line="123"/>
         <source>&amp;Database</source>
         <translation>Da&amp;tenbank</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="122"/>
+        <location filename="../ui/window/windowactions.cpp" line="124"/>
         <source>&amp;Statistic</source>
         <translation>&amp;Statistik</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="123"/>
+        <location filename="../ui/window/windowactions.cpp" line="125"/>
         <source>&amp;Language</source>
         <translation>&amp;Sprache</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="124"/>
+        <location filename="../ui/window/windowactions.cpp" line="126"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="203"/>
+        <location filename="../ui/window/windowstatus.cpp" line="27"/>
         <source>File Modified</source>
         <translation>Datei geändert</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="203"/>
+        <location filename="../ui/window/windowstatus.cpp" line="27"/>
         <source>File Saved</source>
         <translation>Datei gespeichert</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="210"/>
+        <location filename="../ui/window/mainwindow.cpp" line="176"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/window/mainwindow.cpp" line="364"/>
+        <location filename="../ui/window/windowstatus.cpp" line="37"/>
         <source>%n of %1 transactions match, balance %2</source>
         <translation>
             <numerusform>%n von %1 Buchungen passt, Saldo %2</numerusform>
@@ -996,17 +1018,17 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="76"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="78"/>
         <location filename="../ui/window/filecommands.cpp" line="36"/>
         <location filename="../ui/window/filecommands.cpp" line="83"/>
         <location filename="../ui/window/filecommands.cpp" line="89"/>
         <location filename="../ui/window/filecommands.cpp" line="95"/>
-        <location filename="../ui/window/mainwindow.cpp" line="212"/>
+        <location filename="../ui/window/mainwindow.cpp" line="178"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="226"/>
+        <location filename="../ui/window/mainwindow.cpp" line="192"/>
         <source>About Pennywell</source>
         <translation>Über Pennywell</translation>
     </message>
@@ -1016,9 +1038,9 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="230"/>
+        <location filename="../ui/window/mainwindow.cpp" line="196"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
-        <translation>Der Name kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Er darf nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
+        <translation>Der Name kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Namen dürfen nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>
     <message>
         <location filename="../ui/window/filecommands.cpp" line="36"/>
@@ -1028,11 +1050,11 @@ Do you want to save your changes?</source>
 Möchten Sie die Änderungen speichern?</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="103"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="105"/>
         <location filename="../ui/window/filecommands.cpp" line="82"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
-        <translation>Die Datei %1 gibt es bereits.
+        <translation>Die Datei „%1“ gibt es bereits.
 Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
@@ -1080,44 +1102,44 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Ausgabe</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="49"/>
+        <location filename="../ui/window/windowactions.cpp" line="51"/>
         <source>&amp;Import CSV…</source>
         <translation>CSV &amp;importieren…</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="50"/>
+        <location filename="../ui/window/windowactions.cpp" line="52"/>
         <source>Add the transactions of a CSV file to the database</source>
         <translation>Fügt die Buchungen einer CSV-Datei zur Datenbank hinzu</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="54"/>
+        <location filename="../ui/window/windowactions.cpp" line="56"/>
         <source>&amp;Export CSV…</source>
         <translation>CSV &amp;exportieren…</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="55"/>
+        <location filename="../ui/window/windowactions.cpp" line="57"/>
         <source>Write the transactions to a CSV file</source>
         <translation>Schreibt die Buchungen in eine CSV-Datei</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="119"/>
+        <location filename="../ui/window/windowactions.cpp" line="121"/>
         <source>&amp;Edit</source>
         <translation>B&amp;earbeiten</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="97"/>
+        <location filename="../ui/window/windowactions.cpp" line="99"/>
         <source>C&amp;harts</source>
         <translation>&amp;Diagramme</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="98"/>
+        <location filename="../ui/window/windowactions.cpp" line="100"/>
         <source>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</source>
         <translation>Zeigt die Anteile der gewählten Kategorien und die Einnahmen und Ausgaben jedes Monats als Diagramme an</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="41"/>
         <source>The transaction index is in use</source>
-        <translation>Die Buchungsnummer ist bereits vergeben</translation>
+        <translation>Die Buchungsnummer ist bereits vergeben.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="101"/>
@@ -1177,7 +1199,7 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <location filename="../ui/window/filecommands.cpp" line="86"/>
         <source>%1 was changed by another program since it was opened. Replace it? The other version will be kept as %2.</source>
-        <translation>„%1“ wurde seit dem Öffnen von einem anderen Programm geändert. Möchten Sie die Datei ersetzen? Die andere Fassung wird als „%2“ aufbewahrt.</translation>
+        <translation>„%1“ wurde seit dem Öffnen von einem anderen Programm geändert. Möchten Sie die Datei ersetzen? Die andere Fassung wird als Sicherungskopie „%2“ aufbewahrt.</translation>
     </message>
     <message>
         <location filename="../ui/window/filecommands.cpp" line="96"/>
@@ -1221,76 +1243,76 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Die Datei auf dem Datenträger lässt sich nicht als Datenbank lesen, daher kann „Speichern“ sie nicht als Sicherung aufbewahren; „Speichern unter“ ist weiterhin möglich.</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="66"/>
+        <location filename="../ui/window/windowactions.cpp" line="68"/>
         <source>&amp;Find</source>
         <translation>&amp;Suchen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="66"/>
+        <location filename="../ui/window/windowactions.cpp" line="68"/>
         <source>Ctrl+F</source>
         <translation>Ctrl+F</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="67"/>
+        <location filename="../ui/window/windowactions.cpp" line="69"/>
         <source>Show only the transactions that match</source>
         <translation>Zeigt nur die passenden Buchungen an</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="196"/>
+        <location filename="../ui/window/mainwindow.cpp" line="166"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="196"/>
-        <location filename="../ui/window/windowactions.cpp" line="61"/>
+        <location filename="../ui/window/mainwindow.cpp" line="166"/>
+        <location filename="../ui/window/windowactions.cpp" line="63"/>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="61"/>
+        <location filename="../ui/window/windowactions.cpp" line="63"/>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="62"/>
+        <location filename="../ui/window/windowactions.cpp" line="64"/>
         <source>Take back the last change to the database</source>
         <translation>Nimmt die letzte Änderung an der Datenbank zurück</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="197"/>
+        <location filename="../ui/window/mainwindow.cpp" line="167"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="197"/>
-        <location filename="../ui/window/windowactions.cpp" line="63"/>
+        <location filename="../ui/window/mainwindow.cpp" line="167"/>
+        <location filename="../ui/window/windowactions.cpp" line="65"/>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederholen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="63"/>
+        <location filename="../ui/window/windowactions.cpp" line="65"/>
         <source>Ctrl+Shift+Z</source>
         <translation>Ctrl+Shift+Z</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="64"/>
+        <location filename="../ui/window/windowactions.cpp" line="66"/>
         <source>Make the change taken back again</source>
         <translation>Führt die zurückgenommene Änderung erneut aus</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="43"/>
         <source>The backup file&apos;s name would be longer than 255 bytes</source>
-        <translation>Der Name der Sicherungsdatei wäre länger als 255 Byte</translation>
+        <translation>Der Name der Sicherungsdatei wäre länger als 255 Byte.</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="46"/>
         <source>not enough memory to read %1</source>
-        <translation>nicht genug Arbeitsspeicher, um %1 zu lesen</translation>
+        <translation>Nicht genug Arbeitsspeicher, um „%1“ zu lesen.</translation>
     </message>
     <message>
         <location filename="../ui/app/appidentity.cpp" line="26"/>
         <source>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</source>
-        <translation>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Entwickelt von&lt;p&gt;den Pennywell-Entwicklern&lt;p&gt;Bitte melden Sie Probleme im Fehlerverfolgungssystem des Pennywell-Projekts.&lt;p&gt;Pennywell-Werkzeug</translation>
+        <translation>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Entwickelt von den Pennywell-Entwicklern.&lt;p&gt;Bitte melden Sie Probleme im Fehlerverfolgungssystem des Pennywell-Projekts.</translation>
     </message>
     <message>
         <location filename="../ui/app/appidentity.cpp" line="34"/>
@@ -1298,7 +1320,7 @@ Möchten Sie sie überschreiben?</translation>
         <translation>&lt;p&gt;Pennywell ist freie Software: Sie dürfen sie unter den Bedingungen der GNU General Public License, Version 3 oder später, weitergeben und verändern.</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="413"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="67"/>
         <source>Exported to %1</source>
         <translation>Exportiert nach %1</translation>
     </message>
@@ -1312,71 +1334,71 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Anteilsanalyse</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="31"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="42"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="28"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="39"/>
         <source>&lt;TABLE BORDER=&quot;5&quot;&gt;</source>
         <translation>&lt;TABLE BORDER=&quot;5&quot;&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="32"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="29"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total Income&lt;/TD&gt;&lt;TD&gt;Selected Type Income&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;Einnahmen aller Kategorien&lt;/TD&gt;&lt;TD&gt;Einnahmen der gewählten Kategorien&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="33"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="35"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="39"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="30"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="32"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="36"/>
         <source>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="34"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="31"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;Selected Type Outgoing&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;Ausgaben aller Kategorien&lt;/TD&gt;&lt;TD&gt;Ausgaben der gewählten Kategorien&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="38"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="35"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total In&amp;Out&lt;/TD&gt;&lt;TD&gt;Selected Type In&amp;Out&lt;/TD&gt;&lt;/TR&gt;</source>
         <extracomment>Report headers: income and outgoing added together, of all types, then of the chosen types; no raw &quot;&amp;&quot; in the translation</extracomment>
         <translation>&lt;TR&gt;&lt;TD&gt;Einnahmen und Ausgaben aller Kategorien&lt;/TD&gt;&lt;TD&gt;Einnahmen und Ausgaben der gewählten Kategorien&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="40"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="63"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="37"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="56"/>
         <source>&lt;/TABLE&gt;</source>
         <translation>&lt;/TABLE&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="44"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="41"/>
         <source>&lt;TR&gt;&lt;TD&gt;Type&lt;/TD&gt;&lt;TD&gt;Income&lt;/TD&gt;&lt;TD&gt;Income Selected Percent&lt;/TD&gt;&lt;TD&gt;Income Total Percent&lt;/TD&gt;</source>
         <extracomment>Report headers: a type&apos;s income, its share of the chosen types&apos; income, its share of all income</extracomment>
         <translation>&lt;TR&gt;&lt;TD&gt;Kategorie&lt;/TD&gt;&lt;TD&gt;Einnahmen&lt;/TD&gt;&lt;TD&gt;Anteil (Auswahl)&lt;/TD&gt;&lt;TD&gt;Anteil (gesamt)&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="46"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="43"/>
         <source>&lt;TD&gt;Outgoing&lt;/TD&gt;&lt;TD&gt;Outgoing Selected Percent&lt;/TD&gt;&lt;TD&gt;Outgoing Total Percent&lt;/TD&gt;</source>
         <extracomment>Report headers: as for income, for outgoing</extracomment>
         <translation>&lt;TD&gt;Ausgaben&lt;/TD&gt;&lt;TD&gt;Anteil (Auswahl)&lt;/TD&gt;&lt;TD&gt;Anteil (gesamt)&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="48"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="45"/>
         <source>&lt;TD&gt;Sum&lt;/TD&gt;&lt;TD&gt;Sum Selected Percent&lt;/TD&gt;&lt;TD&gt;Sum Percent&lt;/TD&gt;&lt;/TR&gt;</source>
         <extracomment>Report headers: a type&apos;s income and outgoing added together, and its shares of the chosen types&apos; and of all</extracomment>
         <translation>&lt;TD&gt;Summe&lt;/TD&gt;&lt;TD&gt;Anteil (Auswahl)&lt;/TD&gt;&lt;TD&gt;Anteil (gesamt)&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="52"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="48"/>
         <source>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="53"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="56"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="49"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="51"/>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&#xa0;%&lt;/TD&gt;&lt;TD&gt;%3&#xa0;%&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="59"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="53"/>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&#xa0;%&lt;/TD&gt;&lt;TD&gt;%3&#xa0;%&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
@@ -1392,7 +1414,7 @@ Möchten Sie sie überschreiben?</translation>
 <context>
     <name>RecentBooksMenu</name>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="15"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="16"/>
         <source>Recent &amp;Books</source>
         <translation>&amp;Zuletzt geöffnete Datenbanken</translation>
     </message>
@@ -1411,25 +1433,25 @@ Möchten Sie sie überschreiben?</translation>
 <context>
     <name>StatementCommands</name>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="22"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="19"/>
         <source>Bank statements (*.csv *.ofx *.qfx *.qif)</source>
         <translation>Kontoauszüge (*.csv *.ofx *.qfx *.qif)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="22"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="19"/>
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="52"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
         <source>%n duplicate(s) skipped.</source>
         <translation>
-            <numerusform>%n doppelte Buchung übersprungen.</numerusform>
-            <numerusform>%n doppelte Buchungen übersprungen.</numerusform>
+            <numerusform>%n Duplikat übersprungen.</numerusform>
+            <numerusform>%n Duplikate übersprungen.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="54"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="43"/>
         <source>%n amount(s) rounded.</source>
         <translation>
             <numerusform>%n Betrag gerundet.</numerusform>
@@ -1437,7 +1459,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="55"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="20"/>
         <source>Import Statement</source>
         <translation>Kontoauszug importieren</translation>
     </message>
@@ -1452,7 +1474,7 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <location filename="../text/statementmessages.cpp" line="20"/>
         <source>The file is neither a CSV, an OFX nor a QIF statement.</source>
-        <translation>Die Datei ist weder ein CSV- noch ein OFX- oder QIF-Kontoauszug.</translation>
+        <translation>Die Datei ist kein Kontoauszug im Format CSV, OFX oder QIF.</translation>
     </message>
     <message>
         <location filename="../text/statementmessages.cpp" line="21"/>
@@ -1580,7 +1602,7 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <location filename="../ui/statements/statementimportdialog.cpp" line="89"/>
         <source>&amp;Keep duplicates</source>
-        <translation>Doppelte &amp;behalten</translation>
+        <translation>Duplikate &amp;behalten</translation>
     </message>
     <message>
         <location filename="../ui/statements/statementimportdialog.cpp" line="93"/>
@@ -1595,7 +1617,7 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <location filename="../ui/statements/statementimportdialog.cpp" line="168"/>
         <source>Read as %1.</source>
-        <translation>Gelesen als %1.</translation>
+        <translation>Als %1 gelesen.</translation>
     </message>
     <message numerus="yes">
         <location filename="../ui/statements/statementimportdialog.cpp" line="195"/>
@@ -1609,16 +1631,16 @@ Möchten Sie sie überschreiben?</translation>
         <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
         <source>%n duplicate(s) kept</source>
         <translation>
-            <numerusform>%n doppelte behalten</numerusform>
-            <numerusform>%n doppelte behalten</numerusform>
+            <numerusform>%n Duplikat behalten</numerusform>
+            <numerusform>%n Duplikate behalten</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../ui/statements/statementimportdialog.cpp" line="197"/>
         <source>%n duplicate(s) skipped</source>
         <translation>
-            <numerusform>%n doppelte übersprungen</numerusform>
-            <numerusform>%n doppelte übersprungen</numerusform>
+            <numerusform>%n Duplikat übersprungen</numerusform>
+            <numerusform>%n Duplikate übersprungen</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1654,19 +1676,25 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="207"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="208"/>
         <source>Nothing can be imported while a row is at fault; the first: %1</source>
-        <translation>Solange eine Zeile fehlerhaft ist, kann nichts importiert werden; die erste: %1</translation>
+        <translation>Solange eine Zeile fehlerhaft ist, kann nichts importiert werden. Erster Fehler: %1</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="210"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="211"/>
         <source>Nothing to import: the statement has no rows.</source>
         <translation>Nichts zu importieren: Der Kontoauszug hat keine Zeilen.</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="212"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="213"/>
         <source>Nothing to import: the book holds every row already.</source>
-        <translation>Nichts zu importieren: Die Datenbank enthält schon jede Zeile.</translation>
+        <translation>Nichts zu importieren: Die Datenbank enthält bereits alle Zeilen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="205"/>
+        <source>, </source>
+        <extracomment>Between two counts (&quot;3 new transactions, 1 amount rounded&quot;)</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -1682,30 +1710,36 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Hinweis</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="75"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="79"/>
         <source>%1 (new)</source>
         <translation>%1 (neu)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="80"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="84"/>
         <source>duplicate, skipped</source>
-        <translation>doppelt, übersprungen</translation>
+        <translation>Duplikat, übersprungen</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="80"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="84"/>
         <source>duplicate, kept</source>
-        <translation>doppelt, behalten</translation>
+        <translation>Duplikat, behalten</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="81"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="85"/>
         <source>rounded</source>
         <translation>gerundet</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="83"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="87"/>
         <source>spelt without accents</source>
         <extracomment>The comment or type had letters the book can&apos;t store, such as ä, now written ae</extracomment>
         <translation>Sonderzeichen ersetzt</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="89"/>
+        <source>, </source>
+        <extracomment>Between two marks of a row (&quot;duplicate, kept, rounded&quot;)</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -1718,265 +1752,295 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="28"/>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="38"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="47"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="56"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="63"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="52"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="61"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="68"/>
         <source>Detect</source>
         <translation>Automatisch erkennen</translation>
     </message>
     <message>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="37"/>
         <source>&amp;Dates:</source>
-        <translation>&amp;Datum:</translation>
+        <translation>&amp;Datumsformat:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="44"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="49"/>
         <source>Republic of China, YYY/MM/DD</source>
         <translation>Minguo-Kalender (Taiwan), JJJ/MM/TT</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="46"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="51"/>
         <source>Decimal &amp;mark:</source>
         <translation>De&amp;zimalzeichen:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="48"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="53"/>
         <source>Point (12.50)</source>
         <translation>Punkt (12.50)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="49"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="54"/>
         <source>Comma (12,50)</source>
         <translation>Komma (12,50)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="51"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="56"/>
         <source>&amp;Cents:</source>
         <translation>&amp;Cent:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="52"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="57"/>
         <source>Round to whole units</source>
-        <translation>Auf ganze Beträge runden</translation>
+        <translation>Auf ganze Zahlen runden</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="53"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="58"/>
         <source>Read as cents</source>
         <translation>Als Cent lesen</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="55"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="60"/>
         <source>&amp;Encoding:</source>
         <translation>&amp;Kodierung:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="62"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="67"/>
         <source>De&amp;limiter:</source>
         <translation>&amp;Trennzeichen:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="64"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="69"/>
         <source>Comma</source>
         <translation>Komma</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="65"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="70"/>
         <source>Semicolon</source>
         <translation>Semikolon</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="66"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="71"/>
         <source>Tab</source>
         <translation>Tabulator</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="40"/>
+        <source>YYYY-MM-DD</source>
+        <extracomment>A date format: Y, M and D stand for the digits of the year, month and day; keep the separators</extracomment>
+        <translation>JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="42"/>
+        <source>YYYY/MM/DD</source>
+        <extracomment>A date format, as above</extracomment>
+        <translation>JJJJ/MM/TT</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="44"/>
+        <source>DD.MM.YYYY</source>
+        <extracomment>A date format, as above</extracomment>
+        <translation>TT.MM.JJJJ</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="46"/>
+        <source>DD/MM/YYYY</source>
+        <extracomment>A date format, as above</extracomment>
+        <translation>TT/MM/JJJJ</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="48"/>
+        <source>MM/DD/YYYY</source>
+        <extracomment>A date format, as above</extracomment>
+        <translation>MM/TT/JJJJ</translation>
     </message>
 </context>
 <context>
     <name>StatisticDialog</name>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="36"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="34"/>
         <source>From</source>
         <translation>Von</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="37"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="35"/>
         <source>To</source>
         <translation>Bis</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="38"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="36"/>
         <source>Select Types</source>
         <translation>Kategorien auswählen</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="40"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="38"/>
         <source>Select In/Out</source>
         <extracomment>Label of the list of Income, Outgoing and ALL</extracomment>
         <translation>Einnahmen oder Ausgaben auswählen</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="49"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="47"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="50"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="48"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="114"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="112"/>
         <source>Income</source>
         <translation>Einnahmen</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="115"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="113"/>
         <source>Outgoing</source>
         <translation>Ausgaben</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="127"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="125"/>
         <source>ALL</source>
         <translation>Alle</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="250"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="239"/>
         <source>Chart</source>
         <translation>Diagramm</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="72"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="70"/>
         <source>Range</source>
         <translation>Zeitraum</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="75"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="73"/>
         <source>Custom</source>
         <translation>Benutzerdefiniert</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>This month</source>
         <translation>Dieser Monat</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>Last month</source>
-        <translation>Letzter Monat</translation>
+        <translation>Vormonat</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>This year</source>
         <translation>Dieses Jahr</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>Last year</source>
-        <translation>Letztes Jahr</translation>
+        <translation>Vorjahr</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>Whole book</source>
-        <translation>Ganze Datenbank</translation>
+        <translation>Gesamter Zeitraum</translation>
     </message>
 </context>
 <context>
     <name>TransactionDialog</name>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="63"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="62"/>
         <source>Type</source>
         <translation>Kategorie</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="65"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="64"/>
         <source>Money</source>
         <extracomment>Label of the box for the transaction&apos;s amount</extracomment>
         <translation>Betrag</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="66"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="65"/>
         <source>Comment</source>
         <translation>Notiz</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="74"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="73"/>
         <source>Add</source>
         <translation>Hinzufügen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="76"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="75"/>
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="78"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="77"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="80"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="79"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="84"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="83"/>
         <source>Select a transaction</source>
         <translation>Buchung auswählen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="86"/>
         <source>In/Out</source>
         <extracomment>The box&apos;s first item, a prompt: choose income or outgoing</extracomment>
         <translation>Einnahme oder Ausgabe</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="86"/>
         <source>Income</source>
         <translation>Einnahme</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="86"/>
         <source>Outgoing</source>
         <translation>Ausgabe</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="88"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
         <source>Select/Add a type</source>
         <translation>Kategorie auswählen oder hinzufügen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="178"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="177"/>
         <source>Create a transaction</source>
         <translation>Buchung anlegen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="183"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="182"/>
         <source>Delete a transaction</source>
         <translation>Buchung löschen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="191"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="190"/>
         <source>Modify a transaction</source>
         <translation>Buchung ändern</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="197"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="196"/>
         <source>Delete this transaction</source>
         <translation>Diese Buchung löschen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="208"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="207"/>
         <source>Modify this transaction</source>
         <translation>Diese Buchung ändern</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="285"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="284"/>
         <source>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
-        <translation>Die Notiz kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Sie darf nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
+        <translation>Die Notiz kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Notizen dürfen nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="334"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="333"/>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
-        <translation>Der Kategoriename kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Er darf nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
+        <translation>Der Kategoriename kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Kategorienamen dürfen nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>
 </context>
 <context>

@@ -87,8 +87,14 @@
             <numerusform>%n transactions imported.</numerusform>
         </translation>
     </message>
+    <message>
+        <location filename="../ui/book/bookimport.cpp" line="22"/>
+        <source>%1 %2</source>
+        <extracomment>Two sentences in a row: a space between them, none after a full-width full stop</extracomment>
+        <translation>%1 %2</translation>
+    </message>
     <message numerus="yes">
-        <location filename="../ui/book/bookimport.cpp" line="21"/>
+        <location filename="../ui/book/bookimport.cpp" line="23"/>
         <source>%n new type(s) created.</source>
         <translation>
             <numerusform>%n new type created.</numerusform>
@@ -99,108 +105,114 @@
 <context>
     <name>BudgetDialog</name>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="22"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="21"/>
         <source>Budget Analysis Settings</source>
         <translation>Budget Analysis Settings</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="24"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="23"/>
         <source>Today</source>
         <translation>Today</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="67"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="66"/>
         <source>Budget Analysis</source>
         <translation>Budget Analysis</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="77"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="79"/>
         <source>&lt;P&gt;From: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;From: %1&lt;/P&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="78"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="80"/>
         <source>&lt;P&gt;To: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;To: %1&lt;/P&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="79"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="81"/>
         <source>&lt;P&gt;Today: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;Today: %1&lt;/P&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="80"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="82"/>
         <source>&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;</source>
         <translation>&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="81"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="83"/>
         <source>&lt;TD&gt;Type&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;Type&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="82"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="84"/>
         <source>&lt;TD&gt;Budget&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;Budget&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="83"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="85"/>
         <source>&lt;TD&gt;Outgoing&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;Outgoing&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="85"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="87"/>
         <source>&lt;TD&gt;Ramain&lt;/TD&gt;</source>
         <extracomment>Report column header: the budget less what was spent</extracomment>
         <translation>&lt;TD&gt;Ramain&lt;/TD&gt;</translation>
     </message>
-    <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="87"/>
+    <message numerus="yes">
+        <location filename="../ui/statistics/budgetdialog.cpp" line="89"/>
         <source>&lt;TD&gt;Average Ramain per Day (%1 day(s))&lt;/TD&gt;&lt;/TR&gt;</source>
         <extracomment>Report column header: what remains of the budget, spread over the days left (%1)</extracomment>
-        <translation>&lt;TD&gt;Average Ramain per Day (%1 day(s))&lt;/TD&gt;&lt;/TR&gt;</translation>
+        <translation>
+            <numerusform>&lt;TD&gt;Average Ramain per Day (%1 day)&lt;/TD&gt;&lt;/TR&gt;</numerusform>
+            <numerusform>&lt;TD&gt;Average Ramain per Day (%1 days)&lt;/TD&gt;&lt;/TR&gt;</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="89"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="91"/>
         <source>&lt;TR&gt;&lt;TD&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="91"/>
         <location filename="../ui/statistics/budgetdialog.cpp" line="93"/>
         <location filename="../ui/statistics/budgetdialog.cpp" line="95"/>
         <location filename="../ui/statistics/budgetdialog.cpp" line="97"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="99"/>
         <source>&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="99"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="101"/>
         <source>&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="101"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="103"/>
         <source>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;Total Budget&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;Total Budget&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="103"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="105"/>
         <source>&lt;/TD&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TD&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="107"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="109"/>
         <source>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;Total Remain&lt;/TD&gt;&lt;TD&gt;</source>
         <extracomment>The budget of all types less what was spent</extracomment>
         <translation>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;Total Remain&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
-    <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="109"/>
+    <message numerus="yes">
+        <location filename="../ui/statistics/budgetdialog.cpp" line="111"/>
         <source>&lt;/TD&gt;&lt;TD&gt;Average Remain per Day (%1 Day(s))&lt;/TD&gt;&lt;TD&gt;</source>
-        <translation>&lt;/TD&gt;&lt;TD&gt;Average Remain per Day (%1 Day(s))&lt;/TD&gt;&lt;TD&gt;</translation>
+        <translation>
+            <numerusform>&lt;/TD&gt;&lt;TD&gt;Average Remain per Day (%1 Day)&lt;/TD&gt;&lt;TD&gt;</numerusform>
+            <numerusform>&lt;/TD&gt;&lt;TD&gt;Average Remain per Day (%1 Days)&lt;/TD&gt;&lt;TD&gt;</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="111"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="113"/>
         <source>&lt;/TD&gt;&lt;/TR&gt;&lt;/TABLE&gt;</source>
         <translation>&lt;/TD&gt;&lt;/TR&gt;&lt;/TABLE&gt;</translation>
     </message>
@@ -239,69 +251,69 @@
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="137"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="141"/>
         <source>%1 (%2%)</source>
         <translation>%1 (%2%)</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="185"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="189"/>
         <source>Income</source>
         <translation>Income</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="186"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="190"/>
         <source>Outgoing</source>
         <translation>Outgoing</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="253"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="261"/>
         <source>PNG Image (*.png);;SVG Image (*.svg)</source>
         <translation>PNG Image (*.png);;SVG Image (*.svg)</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="259"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="267"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
         <translation>File %1 already exists.
 Do you want to override it?</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="260"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="268"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="263"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="271"/>
         <source>The chart could not be saved as %1.</source>
         <translation>The chart could not be saved as %1.</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="115"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="118"/>
         <source>Balance: %1</source>
         <translation>Balance: %1</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="116"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="119"/>
         <source>Income by type</source>
         <translation>Income by type</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="117"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="120"/>
         <source>No income in the chosen range</source>
         <translation>No income in the chosen range</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="118"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="121"/>
         <source>Outgoing by type</source>
         <translation>Outgoing by type</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="119"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="122"/>
         <source>No outgoing in the chosen range</source>
         <translation>No outgoing in the chosen range</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="207"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="211"/>
         <source>Income and outgoing</source>
         <translation>Income and outgoing</translation>
     </message>
@@ -352,61 +364,61 @@ Do you want to override it?</translation>
 <context>
     <name>CsvCommands</name>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="42"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="45"/>
         <source>CSV files, encoding detected (*.csv)</source>
         <translation>CSV files, encoding detected (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="42"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="45"/>
         <source>CSV files, UTF-8 (*.csv)</source>
         <translation>CSV files, UTF-8 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="42"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="46"/>
         <source>CSV files, Big5 (*.csv)</source>
         <translation>CSV files, Big5 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="65"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="47"/>
         <source>Import CSV</source>
         <translation>Import CSV</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="71"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="73"/>
         <source>CSV, UTF-8 (*.csv)</source>
         <translation>CSV, UTF-8 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="71"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="73"/>
         <source>CSV, UTF-8 for spreadsheets (*.csv)</source>
         <translation>CSV, UTF-8 for spreadsheets (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="71"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="73"/>
         <source>CSV, Big5 (*.csv)</source>
         <translation>CSV, Big5 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="87"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="89"/>
         <source>The file %1 is the backup of the open book, kept from before its last save.
 Do you want to replace it with the CSV?</source>
         <translation>The file %1 is the backup of the open book, kept from before its last save.
 Do you want to replace it with the CSV?</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="94"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="96"/>
         <source>The file %1 is a Pennywell book.
 Do you want to replace it with the CSV?</source>
         <translation>The file %1 is a Pennywell book.
 Do you want to replace it with the CSV?</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="113"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="115"/>
         <source>The file %1 can&apos;t be written: %2</source>
         <translation>The file %1 can&apos;t be written: %2</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="81"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="83"/>
         <source>The file %1 is the open book itself; the CSV would replace it. Nothing was written.</source>
         <translation>The file %1 is the open book itself; the CSV would replace it. Nothing was written.</translation>
     </message>
@@ -535,27 +547,27 @@ Do you want to replace it with the CSV?</translation>
         <translation>Enter the database name</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="24"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="26"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="26"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="28"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="65"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="67"/>
         <source>The character &quot;%1&quot; (U+%2) can&apos;t be stored: Big5 has no such character.</source>
         <translation>The character &quot;%1&quot; (U+%2) can&apos;t be stored: Big5 has no such character.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="67"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="69"/>
         <source>The name takes %1 bytes in Big5; at most %2 can be stored.</source>
         <translation>The name takes %1 bytes in Big5; at most %2 can be stored.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="78"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="80"/>
         <source>The name can&apos;t be stored in a Pennywell database file.</source>
         <translation>The name can&apos;t be stored in a Pennywell database file.</translation>
     </message>
@@ -597,12 +609,22 @@ Do you want to replace it with the CSV?</translation>
         <source>Income and outgoing</source>
         <translation>Income and outgoing</translation>
     </message>
+    <message>
+        <location filename="../ui/find/filterbar.cpp" line="159"/>
+        <source>Income only</source>
+        <translation>Income only</translation>
+    </message>
+    <message>
+        <location filename="../ui/find/filterbar.cpp" line="160"/>
+        <source>Outgoing only</source>
+        <translation>Outgoing only</translation>
+    </message>
 </context>
 <context>
     <name>GrandTotalDialog</name>
     <message>
         <location filename="../ui/statistics/grandtotaldialog.cpp" line="9"/>
-        <location filename="../ui/statistics/grandtotaldialog.cpp" line="15"/>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="16"/>
         <source>Grand Total</source>
         <translation>Grand Total</translation>
     </message>
@@ -721,274 +743,274 @@ Do you want to replace it with the CSV?</translation>
         <translation>Pennywell Database File (*.pwdb)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="36"/>
+        <location filename="../ui/window/windowactions.cpp" line="38"/>
         <source>&amp;New</source>
         <translation>&amp;New</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="36"/>
+        <location filename="../ui/window/windowactions.cpp" line="38"/>
         <source>Ctrl+N</source>
         <translation>Ctrl+N</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="37"/>
+        <location filename="../ui/window/windowactions.cpp" line="39"/>
         <source>Create a new database</source>
         <translation>Create a new database</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="38"/>
+        <location filename="../ui/window/windowactions.cpp" line="40"/>
         <source>&amp;Open</source>
         <translation>&amp;Open</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="38"/>
+        <location filename="../ui/window/windowactions.cpp" line="40"/>
         <source>Ctrl+O</source>
         <translation>Ctrl+O</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="39"/>
+        <location filename="../ui/window/windowactions.cpp" line="41"/>
         <source>Open an exist database</source>
         <translation>Open an exist database</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="40"/>
+        <location filename="../ui/window/windowactions.cpp" line="42"/>
         <source>&amp;Save</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="40"/>
+        <location filename="../ui/window/windowactions.cpp" line="42"/>
         <source>Ctrl+S</source>
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="41"/>
+        <location filename="../ui/window/windowactions.cpp" line="43"/>
         <source>Save the current database</source>
         <translation>Save the current database</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="43"/>
+        <location filename="../ui/window/windowactions.cpp" line="45"/>
         <source>Save &amp;As</source>
         <translation>Save &amp;As</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="44"/>
+        <location filename="../ui/window/windowactions.cpp" line="46"/>
         <source>Save the current database as ...</source>
         <translation>Save the current database as ...</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="46"/>
+        <location filename="../ui/window/windowactions.cpp" line="48"/>
         <source>&amp;Close</source>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="47"/>
+        <location filename="../ui/window/windowactions.cpp" line="49"/>
         <source>Close the current database</source>
         <translation>Close the current database</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="51"/>
+        <location filename="../ui/window/windowactions.cpp" line="53"/>
         <source>Import S&amp;tatement…</source>
         <translation>Import S&amp;tatement…</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="52"/>
+        <location filename="../ui/window/windowactions.cpp" line="54"/>
         <source>Add a bank&apos;s statement (CSV, OFX or QIF) to the database, previewed first</source>
         <translation>Add a bank&apos;s statement (CSV, OFX or QIF) to the database, previewed first</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="57"/>
+        <location filename="../ui/window/windowactions.cpp" line="59"/>
         <source>E&amp;xit</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="57"/>
+        <location filename="../ui/window/windowactions.cpp" line="59"/>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="58"/>
+        <location filename="../ui/window/windowactions.cpp" line="60"/>
         <source>Exit the application</source>
         <translation>Exit the application</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="69"/>
+        <location filename="../ui/window/windowactions.cpp" line="71"/>
         <source>&amp;Create</source>
         <translation>&amp;Create</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="69"/>
+        <location filename="../ui/window/windowactions.cpp" line="71"/>
         <source>Ctrl+C</source>
         <translation>Ctrl+C</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="70"/>
+        <location filename="../ui/window/windowactions.cpp" line="72"/>
         <source>Create a transaction</source>
         <translation>Create a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="72"/>
-        <location filename="../ui/window/windowactions.cpp" line="78"/>
+        <location filename="../ui/window/windowactions.cpp" line="74"/>
+        <location filename="../ui/window/windowactions.cpp" line="80"/>
         <source>&amp;Delete</source>
         <translation>&amp;Delete</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="72"/>
+        <location filename="../ui/window/windowactions.cpp" line="74"/>
         <source>Ctrl+D</source>
         <translation>Ctrl+D</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="73"/>
+        <location filename="../ui/window/windowactions.cpp" line="75"/>
         <source>Delete a transaction</source>
         <translation>Delete a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="75"/>
-        <location filename="../ui/window/windowactions.cpp" line="81"/>
+        <location filename="../ui/window/windowactions.cpp" line="77"/>
+        <location filename="../ui/window/windowactions.cpp" line="83"/>
         <source>&amp;Modify</source>
         <translation>&amp;Modify</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="75"/>
+        <location filename="../ui/window/windowactions.cpp" line="77"/>
         <source>Ctrl+M</source>
         <translation>Ctrl+M</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="76"/>
+        <location filename="../ui/window/windowactions.cpp" line="78"/>
         <source>Modify a transaction</source>
         <translation>Modify a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="79"/>
+        <location filename="../ui/window/windowactions.cpp" line="81"/>
         <source>Delete this transaction</source>
         <translation>Delete this transaction</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="82"/>
+        <location filename="../ui/window/windowactions.cpp" line="84"/>
         <source>Modify this transaction</source>
         <translation>Modify this transaction</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="85"/>
+        <location filename="../ui/window/windowactions.cpp" line="87"/>
         <source>&amp;Set the Database Name</source>
         <translation>&amp;Set the Database Name</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="86"/>
+        <location filename="../ui/window/windowactions.cpp" line="88"/>
         <source>Set or modify the database name</source>
         <translation>Set or modify the database name</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="88"/>
+        <location filename="../ui/window/windowactions.cpp" line="90"/>
         <source>&amp;Grand Total</source>
         <translation>&amp;Grand Total</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="88"/>
+        <location filename="../ui/window/windowactions.cpp" line="90"/>
         <source>Ctrl+G</source>
         <translation>Ctrl+G</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="89"/>
+        <location filename="../ui/window/windowactions.cpp" line="91"/>
         <source>Calculate grand total</source>
         <translation>Calculate grand total</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="91"/>
+        <location filename="../ui/window/windowactions.cpp" line="93"/>
         <source>&amp;Budget Analasis</source>
         <translation>&amp;Budget Analasis</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="91"/>
+        <location filename="../ui/window/windowactions.cpp" line="93"/>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="92"/>
+        <location filename="../ui/window/windowactions.cpp" line="94"/>
         <source>Analyze your budget plan</source>
         <translation>Analyze your budget plan</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="94"/>
+        <location filename="../ui/window/windowactions.cpp" line="96"/>
         <source>&amp;Percentage Analysis</source>
         <translation>&amp;Percentage Analysis</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="95"/>
+        <location filename="../ui/window/windowactions.cpp" line="97"/>
         <source>Ctrl+P</source>
         <translation>Ctrl+P</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="96"/>
+        <location filename="../ui/window/windowactions.cpp" line="98"/>
         <source>Analyze the percentage of each Income/Outgoing type</source>
         <translation>Analyze the percentage of each Income/Outgoing type</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="102"/>
+        <location filename="../ui/window/windowactions.cpp" line="104"/>
         <source>&amp;About</source>
         <translation>&amp;About</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="103"/>
+        <location filename="../ui/window/windowactions.cpp" line="105"/>
         <source>Show the application&apos;s About box</source>
         <translation>Show the application&apos;s About box</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="105"/>
+        <location filename="../ui/window/windowactions.cpp" line="107"/>
         <source>About &amp;Qt</source>
         <translation>About &amp;Qt</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="106"/>
+        <location filename="../ui/window/windowactions.cpp" line="108"/>
         <source>Show the Qt library&apos;s About box</source>
         <translation>Show the Qt library&apos;s About box</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="118"/>
+        <location filename="../ui/window/windowactions.cpp" line="120"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="120"/>
+        <location filename="../ui/window/windowactions.cpp" line="122"/>
         <source>&amp;Transaction</source>
         <translation>&amp;Transaction</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="121"/>
+        <location filename="../ui/window/windowactions.cpp" line="123"/>
         <source>&amp;Database</source>
         <translation>&amp;Database</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="122"/>
+        <location filename="../ui/window/windowactions.cpp" line="124"/>
         <source>&amp;Statistic</source>
         <translation>&amp;Statistic</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="123"/>
+        <location filename="../ui/window/windowactions.cpp" line="125"/>
         <source>&amp;Language</source>
         <translation>&amp;Language</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="124"/>
+        <location filename="../ui/window/windowactions.cpp" line="126"/>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="203"/>
+        <location filename="../ui/window/windowstatus.cpp" line="27"/>
         <source>File Modified</source>
         <translation>File Modified</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="203"/>
+        <location filename="../ui/window/windowstatus.cpp" line="27"/>
         <source>File Saved</source>
         <translation>File Saved</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="210"/>
+        <location filename="../ui/window/mainwindow.cpp" line="176"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/window/mainwindow.cpp" line="364"/>
+        <location filename="../ui/window/windowstatus.cpp" line="37"/>
         <source>%n of %1 transactions match, balance %2</source>
         <translation>
             <numerusform>%n of %1 transactions match, balance %2</numerusform>
@@ -996,17 +1018,17 @@ Do you want to replace it with the CSV?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="76"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="78"/>
         <location filename="../ui/window/filecommands.cpp" line="36"/>
         <location filename="../ui/window/filecommands.cpp" line="83"/>
         <location filename="../ui/window/filecommands.cpp" line="89"/>
         <location filename="../ui/window/filecommands.cpp" line="95"/>
-        <location filename="../ui/window/mainwindow.cpp" line="212"/>
+        <location filename="../ui/window/mainwindow.cpp" line="178"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="226"/>
+        <location filename="../ui/window/mainwindow.cpp" line="192"/>
         <source>About Pennywell</source>
         <translation>About Pennywell</translation>
     </message>
@@ -1016,7 +1038,7 @@ Do you want to replace it with the CSV?</translation>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="230"/>
+        <location filename="../ui/window/mainwindow.cpp" line="196"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</translation>
     </message>
@@ -1028,7 +1050,7 @@ Do you want to save your changes?</source>
 Do you want to save your changes?</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="103"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="105"/>
         <location filename="../ui/window/filecommands.cpp" line="82"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
@@ -1080,37 +1102,37 @@ Do you want to override it?</translation>
         <translation>Outgoing</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="49"/>
+        <location filename="../ui/window/windowactions.cpp" line="51"/>
         <source>&amp;Import CSV…</source>
         <translation>&amp;Import CSV…</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="50"/>
+        <location filename="../ui/window/windowactions.cpp" line="52"/>
         <source>Add the transactions of a CSV file to the database</source>
         <translation>Add the transactions of a CSV file to the database</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="54"/>
+        <location filename="../ui/window/windowactions.cpp" line="56"/>
         <source>&amp;Export CSV…</source>
         <translation>&amp;Export CSV…</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="55"/>
+        <location filename="../ui/window/windowactions.cpp" line="57"/>
         <source>Write the transactions to a CSV file</source>
         <translation>Write the transactions to a CSV file</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="119"/>
+        <location filename="../ui/window/windowactions.cpp" line="121"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="97"/>
+        <location filename="../ui/window/windowactions.cpp" line="99"/>
         <source>C&amp;harts</source>
         <translation>C&amp;harts</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="98"/>
+        <location filename="../ui/window/windowactions.cpp" line="100"/>
         <source>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</source>
         <translation>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</translation>
     </message>
@@ -1221,59 +1243,59 @@ Do you want to override it?</translation>
         <translation>The file on disk can&apos;t be read as a book, so Save can&apos;t keep it as the backup; Save As still works.</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="66"/>
+        <location filename="../ui/window/windowactions.cpp" line="68"/>
         <source>&amp;Find</source>
         <translation>&amp;Find</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="66"/>
+        <location filename="../ui/window/windowactions.cpp" line="68"/>
         <source>Ctrl+F</source>
         <translation>Ctrl+F</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="67"/>
+        <location filename="../ui/window/windowactions.cpp" line="69"/>
         <source>Show only the transactions that match</source>
         <translation>Show only the transactions that match</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="196"/>
+        <location filename="../ui/window/mainwindow.cpp" line="166"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Undo %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="196"/>
-        <location filename="../ui/window/windowactions.cpp" line="61"/>
+        <location filename="../ui/window/mainwindow.cpp" line="166"/>
+        <location filename="../ui/window/windowactions.cpp" line="63"/>
         <source>&amp;Undo</source>
         <translation>&amp;Undo</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="61"/>
+        <location filename="../ui/window/windowactions.cpp" line="63"/>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="62"/>
+        <location filename="../ui/window/windowactions.cpp" line="64"/>
         <source>Take back the last change to the database</source>
         <translation>Take back the last change to the database</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="197"/>
+        <location filename="../ui/window/mainwindow.cpp" line="167"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Redo %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="197"/>
-        <location filename="../ui/window/windowactions.cpp" line="63"/>
+        <location filename="../ui/window/mainwindow.cpp" line="167"/>
+        <location filename="../ui/window/windowactions.cpp" line="65"/>
         <source>&amp;Redo</source>
         <translation>&amp;Redo</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="63"/>
+        <location filename="../ui/window/windowactions.cpp" line="65"/>
         <source>Ctrl+Shift+Z</source>
         <translation>Ctrl+Shift+Z</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="64"/>
+        <location filename="../ui/window/windowactions.cpp" line="66"/>
         <source>Make the change taken back again</source>
         <translation>Make the change taken back again</translation>
     </message>
@@ -1298,7 +1320,7 @@ Do you want to override it?</translation>
         <translation>&lt;p&gt;Pennywell is free software: you may share and change it under the GNU General Public License, version 3 or later.</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="413"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="67"/>
         <source>Exported to %1</source>
         <translation>Exported to %1</translation>
     </message>
@@ -1312,71 +1334,71 @@ Do you want to override it?</translation>
         <translation>Percentage Analysis</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="31"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="42"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="28"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="39"/>
         <source>&lt;TABLE BORDER=&quot;5&quot;&gt;</source>
         <translation>&lt;TABLE BORDER=&quot;5&quot;&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="32"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="29"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total Income&lt;/TD&gt;&lt;TD&gt;Selected Type Income&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;Total Income&lt;/TD&gt;&lt;TD&gt;Selected Type Income&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="33"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="35"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="39"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="30"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="32"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="36"/>
         <source>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="34"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="31"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;Selected Type Outgoing&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;Selected Type Outgoing&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="38"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="35"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total In&amp;Out&lt;/TD&gt;&lt;TD&gt;Selected Type In&amp;Out&lt;/TD&gt;&lt;/TR&gt;</source>
         <extracomment>Report headers: income and outgoing added together, of all types, then of the chosen types; no raw &quot;&amp;&quot; in the translation</extracomment>
         <translation>&lt;TR&gt;&lt;TD&gt;Total In&amp;Out&lt;/TD&gt;&lt;TD&gt;Selected Type In&amp;Out&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="40"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="63"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="37"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="56"/>
         <source>&lt;/TABLE&gt;</source>
         <translation>&lt;/TABLE&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="44"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="41"/>
         <source>&lt;TR&gt;&lt;TD&gt;Type&lt;/TD&gt;&lt;TD&gt;Income&lt;/TD&gt;&lt;TD&gt;Income Selected Percent&lt;/TD&gt;&lt;TD&gt;Income Total Percent&lt;/TD&gt;</source>
         <extracomment>Report headers: a type&apos;s income, its share of the chosen types&apos; income, its share of all income</extracomment>
         <translation>&lt;TR&gt;&lt;TD&gt;Type&lt;/TD&gt;&lt;TD&gt;Income&lt;/TD&gt;&lt;TD&gt;Income Selected Percent&lt;/TD&gt;&lt;TD&gt;Income Total Percent&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="46"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="43"/>
         <source>&lt;TD&gt;Outgoing&lt;/TD&gt;&lt;TD&gt;Outgoing Selected Percent&lt;/TD&gt;&lt;TD&gt;Outgoing Total Percent&lt;/TD&gt;</source>
         <extracomment>Report headers: as for income, for outgoing</extracomment>
         <translation>&lt;TD&gt;Outgoing&lt;/TD&gt;&lt;TD&gt;Outgoing Selected Percent&lt;/TD&gt;&lt;TD&gt;Outgoing Total Percent&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="48"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="45"/>
         <source>&lt;TD&gt;Sum&lt;/TD&gt;&lt;TD&gt;Sum Selected Percent&lt;/TD&gt;&lt;TD&gt;Sum Percent&lt;/TD&gt;&lt;/TR&gt;</source>
         <extracomment>Report headers: a type&apos;s income and outgoing added together, and its shares of the chosen types&apos; and of all</extracomment>
         <translation>&lt;TD&gt;Sum&lt;/TD&gt;&lt;TD&gt;Sum Selected Percent&lt;/TD&gt;&lt;TD&gt;Sum Percent&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="52"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="48"/>
         <source>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="53"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="56"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="49"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="51"/>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="59"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="53"/>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
@@ -1392,7 +1414,7 @@ Do you want to override it?</translation>
 <context>
     <name>RecentBooksMenu</name>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="15"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="16"/>
         <source>Recent &amp;Books</source>
         <translation>Recent &amp;Books</translation>
     </message>
@@ -1411,17 +1433,17 @@ Do you want to override it?</translation>
 <context>
     <name>StatementCommands</name>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="22"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="19"/>
         <source>Bank statements (*.csv *.ofx *.qfx *.qif)</source>
         <translation>Bank statements (*.csv *.ofx *.qfx *.qif)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="22"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="19"/>
         <source>All files (*)</source>
         <translation>All files (*)</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="52"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
         <source>%n duplicate(s) skipped.</source>
         <translation>
             <numerusform>%n duplicate skipped.</numerusform>
@@ -1429,7 +1451,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="54"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="43"/>
         <source>%n amount(s) rounded.</source>
         <translation>
             <numerusform>%n amount rounded.</numerusform>
@@ -1437,7 +1459,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="55"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="20"/>
         <source>Import Statement</source>
         <translation>Import Statement</translation>
     </message>
@@ -1654,19 +1676,25 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="207"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="208"/>
         <source>Nothing can be imported while a row is at fault; the first: %1</source>
         <translation>Nothing can be imported while a row is at fault; the first: %1</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="210"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="211"/>
         <source>Nothing to import: the statement has no rows.</source>
         <translation>Nothing to import: the statement has no rows.</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="212"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="213"/>
         <source>Nothing to import: the book holds every row already.</source>
         <translation>Nothing to import: the book holds every row already.</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="205"/>
+        <source>, </source>
+        <extracomment>Between two counts (&quot;3 new transactions, 1 amount rounded&quot;)</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -1682,30 +1710,36 @@ Do you want to override it?</translation>
         <translation>Mark</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="75"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="79"/>
         <source>%1 (new)</source>
         <translation>%1 (new)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="80"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="84"/>
         <source>duplicate, skipped</source>
         <translation>duplicate, skipped</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="80"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="84"/>
         <source>duplicate, kept</source>
         <translation>duplicate, kept</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="81"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="85"/>
         <source>rounded</source>
         <translation>rounded</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="83"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="87"/>
         <source>spelt without accents</source>
         <extracomment>The comment or type had letters the book can&apos;t store, such as ä, now written ae</extracomment>
         <translation>spelt without accents</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="89"/>
+        <source>, </source>
+        <extracomment>Between two marks of a row (&quot;duplicate, kept, rounded&quot;)</extracomment>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -1718,9 +1752,9 @@ Do you want to override it?</translation>
     <message>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="28"/>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="38"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="47"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="56"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="63"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="52"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="61"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="68"/>
         <source>Detect</source>
         <translation>Detect</translation>
     </message>
@@ -1730,151 +1764,181 @@ Do you want to override it?</translation>
         <translation>&amp;Dates:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="44"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="49"/>
         <source>Republic of China, YYY/MM/DD</source>
         <translation>Republic of China, YYY/MM/DD</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="46"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="51"/>
         <source>Decimal &amp;mark:</source>
         <translation>Decimal &amp;mark:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="48"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="53"/>
         <source>Point (12.50)</source>
         <translation>Point (12.50)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="49"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="54"/>
         <source>Comma (12,50)</source>
         <translation>Comma (12,50)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="51"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="56"/>
         <source>&amp;Cents:</source>
         <translation>&amp;Cents:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="52"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="57"/>
         <source>Round to whole units</source>
         <translation>Round to whole units</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="53"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="58"/>
         <source>Read as cents</source>
         <translation>Read as cents</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="55"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="60"/>
         <source>&amp;Encoding:</source>
         <translation>&amp;Encoding:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="62"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="67"/>
         <source>De&amp;limiter:</source>
         <translation>De&amp;limiter:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="64"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="69"/>
         <source>Comma</source>
         <translation>Comma</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="65"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="70"/>
         <source>Semicolon</source>
         <translation>Semicolon</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="66"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="71"/>
         <source>Tab</source>
         <translation>Tab</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="40"/>
+        <source>YYYY-MM-DD</source>
+        <extracomment>A date format: Y, M and D stand for the digits of the year, month and day; keep the separators</extracomment>
+        <translation>YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="42"/>
+        <source>YYYY/MM/DD</source>
+        <extracomment>A date format, as above</extracomment>
+        <translation>YYYY/MM/DD</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="44"/>
+        <source>DD.MM.YYYY</source>
+        <extracomment>A date format, as above</extracomment>
+        <translation>DD.MM.YYYY</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="46"/>
+        <source>DD/MM/YYYY</source>
+        <extracomment>A date format, as above</extracomment>
+        <translation>DD/MM/YYYY</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="48"/>
+        <source>MM/DD/YYYY</source>
+        <extracomment>A date format, as above</extracomment>
+        <translation>MM/DD/YYYY</translation>
     </message>
 </context>
 <context>
     <name>StatisticDialog</name>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="36"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="34"/>
         <source>From</source>
         <translation>From</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="37"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="35"/>
         <source>To</source>
         <translation>To</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="38"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="36"/>
         <source>Select Types</source>
         <translation>Select Types</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="40"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="38"/>
         <source>Select In/Out</source>
         <extracomment>Label of the list of Income, Outgoing and ALL</extracomment>
         <translation>Select In/Out</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="49"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="47"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="50"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="48"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="114"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="112"/>
         <source>Income</source>
         <translation>Income</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="115"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="113"/>
         <source>Outgoing</source>
         <translation>Outgoing</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="127"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="125"/>
         <source>ALL</source>
         <translation>ALL</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="250"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="239"/>
         <source>Chart</source>
         <translation>Chart</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="72"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="70"/>
         <source>Range</source>
         <translation>Range</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="75"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="73"/>
         <source>Custom</source>
         <translation>Custom</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>This month</source>
         <translation>This month</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>Last month</source>
         <translation>Last month</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>This year</source>
         <translation>This year</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>Last year</source>
         <translation>Last year</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>Whole book</source>
         <translation>Whole book</translation>
     </message>
@@ -1882,99 +1946,99 @@ Do you want to override it?</translation>
 <context>
     <name>TransactionDialog</name>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="63"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="62"/>
         <source>Type</source>
         <translation>Type</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="65"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="64"/>
         <source>Money</source>
         <extracomment>Label of the box for the transaction&apos;s amount</extracomment>
         <translation>Money</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="66"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="65"/>
         <source>Comment</source>
         <translation>Comment</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="74"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="73"/>
         <source>Add</source>
         <translation>Add</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="76"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="75"/>
         <source>Delete</source>
         <translation>Delete</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="78"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="77"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="80"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="79"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="84"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="83"/>
         <source>Select a transaction</source>
         <translation>Select a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="86"/>
         <source>In/Out</source>
         <extracomment>The box&apos;s first item, a prompt: choose income or outgoing</extracomment>
         <translation>In/Out</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="86"/>
         <source>Income</source>
         <translation>Income</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="86"/>
         <source>Outgoing</source>
         <translation>Outgoing</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="88"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
         <source>Select/Add a type</source>
         <translation>Select/Add a type</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="178"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="177"/>
         <source>Create a transaction</source>
         <translation>Create a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="183"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="182"/>
         <source>Delete a transaction</source>
         <translation>Delete a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="191"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="190"/>
         <source>Modify a transaction</source>
         <translation>Modify a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="197"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="196"/>
         <source>Delete this transaction</source>
         <translation>Delete this transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="208"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="207"/>
         <source>Modify this transaction</source>
         <translation>Modify this transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="285"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="284"/>
         <source>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="334"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="333"/>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</translation>
     </message>

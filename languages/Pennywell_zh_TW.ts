@@ -6,12 +6,12 @@
     <message>
         <location filename="../ui/charts/barperiods.cpp" line="55"/>
         <source>%1 Q%2</source>
-        <translation>%1 年第 %2 季</translation>
+        <translation>%1 Q%2</translation>
     </message>
     <message>
         <location filename="../ui/charts/barperiods.cpp" line="74"/>
         <source>Month</source>
-        <translation>月</translation>
+        <translation>月份</translation>
     </message>
     <message>
         <location filename="../ui/charts/barperiods.cpp" line="76"/>
@@ -21,12 +21,12 @@
     <message>
         <location filename="../ui/charts/barperiods.cpp" line="78"/>
         <source>Year</source>
-        <translation>年</translation>
+        <translation>年度</translation>
     </message>
     <message>
         <location filename="../ui/charts/barperiods.cpp" line="80"/>
         <source>%1 years</source>
-        <translation>%1 年</translation>
+        <translation>每 %1 年</translation>
     </message>
 </context>
 <context>
@@ -86,8 +86,14 @@
             <numerusform>已匯入 %n 筆交易。</numerusform>
         </translation>
     </message>
+    <message>
+        <location filename="../ui/book/bookimport.cpp" line="22"/>
+        <source>%1 %2</source>
+        <extracomment>Two sentences in a row: a space between them, none after a full-width full stop</extracomment>
+        <translation>%1%2</translation>
+    </message>
     <message numerus="yes">
-        <location filename="../ui/book/bookimport.cpp" line="21"/>
+        <location filename="../ui/book/bookimport.cpp" line="23"/>
         <source>%n new type(s) created.</source>
         <translation>
             <numerusform>已建立 %n 個新類別。</numerusform>
@@ -97,108 +103,112 @@
 <context>
     <name>BudgetDialog</name>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="22"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="21"/>
         <source>Budget Analysis Settings</source>
         <translation>預算分析設定</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="24"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="23"/>
         <source>Today</source>
         <translation>今天</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="67"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="66"/>
         <source>Budget Analysis</source>
         <translation>預算分析</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="77"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="79"/>
         <source>&lt;P&gt;From: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;起始日：%1&lt;/P&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="78"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="80"/>
         <source>&lt;P&gt;To: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;結束日：%1&lt;/P&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="79"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="81"/>
         <source>&lt;P&gt;Today: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;今天：%1&lt;/P&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="80"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="82"/>
         <source>&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;</source>
         <translation>&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="81"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="83"/>
         <source>&lt;TD&gt;Type&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;類別&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="82"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="84"/>
         <source>&lt;TD&gt;Budget&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;預算&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="83"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="85"/>
         <source>&lt;TD&gt;Outgoing&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;支出&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="85"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="87"/>
         <source>&lt;TD&gt;Ramain&lt;/TD&gt;</source>
         <extracomment>Report column header: the budget less what was spent</extracomment>
         <translation>&lt;TD&gt;剩餘金額&lt;/TD&gt;</translation>
     </message>
-    <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="87"/>
+    <message numerus="yes">
+        <location filename="../ui/statistics/budgetdialog.cpp" line="89"/>
         <source>&lt;TD&gt;Average Ramain per Day (%1 day(s))&lt;/TD&gt;&lt;/TR&gt;</source>
         <extracomment>Report column header: what remains of the budget, spread over the days left (%1)</extracomment>
-        <translation>&lt;TD&gt;每日可用金額（%1 天）&lt;/TD&gt;&lt;/TR&gt;</translation>
+        <translation>
+            <numerusform>&lt;TD&gt;每日可用金額（%1 天）&lt;/TD&gt;&lt;/TR&gt;</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="89"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="91"/>
         <source>&lt;TR&gt;&lt;TD&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="91"/>
         <location filename="../ui/statistics/budgetdialog.cpp" line="93"/>
         <location filename="../ui/statistics/budgetdialog.cpp" line="95"/>
         <location filename="../ui/statistics/budgetdialog.cpp" line="97"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="99"/>
         <source>&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="99"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="101"/>
         <source>&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="101"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="103"/>
         <source>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;Total Budget&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;總預算&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="103"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="105"/>
         <source>&lt;/TD&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TD&gt;&lt;TD&gt;總支出&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="107"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="109"/>
         <source>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;Total Remain&lt;/TD&gt;&lt;TD&gt;</source>
         <extracomment>The budget of all types less what was spent</extracomment>
         <translation>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;剩餘總額&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
-    <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="109"/>
+    <message numerus="yes">
+        <location filename="../ui/statistics/budgetdialog.cpp" line="111"/>
         <source>&lt;/TD&gt;&lt;TD&gt;Average Remain per Day (%1 Day(s))&lt;/TD&gt;&lt;TD&gt;</source>
-        <translation>&lt;/TD&gt;&lt;TD&gt;每日可用金額（%1 天）&lt;/TD&gt;&lt;TD&gt;</translation>
+        <translation>
+            <numerusform>&lt;/TD&gt;&lt;TD&gt;每日可用金額（%1 天）&lt;/TD&gt;&lt;TD&gt;</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="111"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="113"/>
         <source>&lt;/TD&gt;&lt;/TR&gt;&lt;/TABLE&gt;</source>
         <translation>&lt;/TD&gt;&lt;/TR&gt;&lt;/TABLE&gt;</translation>
     </message>
@@ -237,69 +247,69 @@
         <translation>關閉</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="137"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="141"/>
         <source>%1 (%2%)</source>
         <translation>%1（%2%）</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="185"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="189"/>
         <source>Income</source>
         <translation>收入</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="186"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="190"/>
         <source>Outgoing</source>
         <translation>支出</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="253"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="261"/>
         <source>PNG Image (*.png);;SVG Image (*.svg)</source>
         <translation>PNG 圖片 (*.png);;SVG 圖片 (*.svg)</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="259"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="267"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
         <translation>檔案 %1 已經存在。
 是否要覆寫？</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="260"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="268"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="263"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="271"/>
         <source>The chart could not be saved as %1.</source>
         <translation>無法將圖表儲存為 %1。</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="115"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="118"/>
         <source>Balance: %1</source>
         <translation>餘額：%1</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="116"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="119"/>
         <source>Income by type</source>
         <translation>各類別收入</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="117"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="120"/>
         <source>No income in the chosen range</source>
         <translation>所選期間內沒有收入</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="118"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="121"/>
         <source>Outgoing by type</source>
         <translation>各類別支出</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="119"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="122"/>
         <source>No outgoing in the chosen range</source>
         <translation>所選期間內沒有支出</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="207"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="211"/>
         <source>Income and outgoing</source>
         <translation>收入與支出</translation>
     </message>
@@ -350,61 +360,61 @@ Do you want to override it?</source>
 <context>
     <name>CsvCommands</name>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="42"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="45"/>
         <source>CSV files, encoding detected (*.csv)</source>
         <translation>CSV 檔案，自動偵測編碼 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="42"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="45"/>
         <source>CSV files, UTF-8 (*.csv)</source>
         <translation>CSV 檔案，UTF-8 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="42"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="46"/>
         <source>CSV files, Big5 (*.csv)</source>
         <translation>CSV 檔案，Big5 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="65"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="47"/>
         <source>Import CSV</source>
         <translation>匯入 CSV</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="71"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="73"/>
         <source>CSV, UTF-8 (*.csv)</source>
         <translation>CSV 檔案，UTF-8 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="71"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="73"/>
         <source>CSV, UTF-8 for spreadsheets (*.csv)</source>
         <translation>CSV 檔案，UTF-8，供試算表使用 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="71"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="73"/>
         <source>CSV, Big5 (*.csv)</source>
         <translation>CSV 檔案，Big5 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="87"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="89"/>
         <source>The file %1 is the backup of the open book, kept from before its last save.
 Do you want to replace it with the CSV?</source>
         <translation>檔案 %1 是目前開啟的資料庫的備份，保留自上次儲存之前。
 要以 CSV 取代它嗎？</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="94"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="96"/>
         <source>The file %1 is a Pennywell book.
 Do you want to replace it with the CSV?</source>
         <translation>檔案 %1 是 Pennywell 資料庫。
 要以 CSV 取代它嗎？</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="113"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="115"/>
         <source>The file %1 can&apos;t be written: %2</source>
         <translation>無法寫入檔案 %1：%2</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="81"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="83"/>
         <source>The file %1 is the open book itself; the CSV would replace it. Nothing was written.</source>
         <translation>檔案 %1 就是目前開啟的資料庫本身，CSV 會取代它。未寫入任何內容。</translation>
     </message>
@@ -532,27 +542,27 @@ Do you want to replace it with the CSV?</source>
         <translation>請輸入資料庫名稱</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="24"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="26"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="26"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="28"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="65"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="67"/>
         <source>The character &quot;%1&quot; (U+%2) can&apos;t be stored: Big5 has no such character.</source>
         <translation>無法儲存字元「%1」（U+%2）：Big5 沒有這個字元。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="67"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="69"/>
         <source>The name takes %1 bytes in Big5; at most %2 can be stored.</source>
         <translation>此名稱以 Big5 編碼佔 %1 位元組；最多只能儲存 %2 位元組。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="78"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="80"/>
         <source>The name can&apos;t be stored in a Pennywell database file.</source>
         <translation>此名稱無法儲存在 Pennywell 資料庫檔案中。</translation>
     </message>
@@ -582,7 +592,7 @@ Do you want to replace it with the CSV?</source>
     <message>
         <location filename="../ui/find/filterbar.cpp" line="154"/>
         <source>From</source>
-        <translation>起始日</translation>
+        <translation>日期</translation>
     </message>
     <message>
         <location filename="../ui/find/filterbar.cpp" line="155"/>
@@ -594,12 +604,22 @@ Do you want to replace it with the CSV?</source>
         <source>Income and outgoing</source>
         <translation>收入與支出</translation>
     </message>
+    <message>
+        <location filename="../ui/find/filterbar.cpp" line="159"/>
+        <source>Income only</source>
+        <translation>僅收入</translation>
+    </message>
+    <message>
+        <location filename="../ui/find/filterbar.cpp" line="160"/>
+        <source>Outgoing only</source>
+        <translation>僅支出</translation>
+    </message>
 </context>
 <context>
     <name>GrandTotalDialog</name>
     <message>
         <location filename="../ui/statistics/grandtotaldialog.cpp" line="9"/>
-        <location filename="../ui/statistics/grandtotaldialog.cpp" line="15"/>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="16"/>
         <source>Grand Total</source>
         <translation>總計</translation>
     </message>
@@ -624,82 +644,82 @@ Do you want to replace it with the CSV?</source>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="27"/>
         <source>Array out of bound</source>
-        <translation>陣列索引超出範圍</translation>
+        <translation>陣列索引超出範圍。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="28"/>
         <source>There are still other transactions use this type</source>
-        <translation>仍有其他交易使用這個類別</translation>
+        <translation>仍有其他交易使用這個類別。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="29"/>
         <source>No transaction type</source>
-        <translation>沒有這個交易類別</translation>
+        <translation>沒有這個交易類別。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="30"/>
         <source>The transaction index is not exist</source>
-        <translation>沒有這個編號的交易</translation>
+        <translation>沒有這個編號的交易。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="31"/>
         <source>File open error</source>
-        <translation>無法開啟檔案</translation>
+        <translation>無法開啟檔案。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="32"/>
         <source>Not Pennywell database file</source>
-        <translation>這不是 Pennywell 資料庫檔案</translation>
+        <translation>這不是 Pennywell 資料庫檔案。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="33"/>
         <source>This PWDB file is correspond with this program</source>
-        <translation>這個 PWDB 檔案的版本與本程式不相符</translation>
+        <translation>這個 PWDB 檔案的版本與本程式不相符。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="34"/>
         <source>Too many transaction types</source>
-        <translation>交易類別太多</translation>
+        <translation>交易類別太多。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="35"/>
         <source>Damaged Pennywell database file</source>
-        <translation>Pennywell 資料庫檔案已損毀</translation>
+        <translation>Pennywell 資料庫檔案已損毀。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="36"/>
         <source>File write error</source>
-        <translation>無法寫入檔案</translation>
+        <translation>無法寫入檔案。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="37"/>
         <source>The database name is longer than 255 bytes</source>
-        <translation>資料庫名稱超過 255 位元組</translation>
+        <translation>資料庫名稱超過 255 位元組。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="38"/>
         <source>A type name is longer than 255 bytes</source>
-        <translation>類別名稱超過 255 位元組</translation>
+        <translation>類別名稱超過 255 位元組。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="39"/>
         <source>A comment is longer than 255 bytes</source>
-        <translation>備註超過 255 位元組</translation>
+        <translation>備註超過 255 位元組。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="40"/>
         <source>No transaction index left</source>
-        <translation>已經沒有可用的交易編號</translation>
+        <translation>已經沒有可用的交易編號。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="44"/>
         <source>From, Today and To must be dates in this order</source>
-        <translation>起始日、今天與結束日必須是依此順序排列的日期</translation>
+        <translation>起始日、今天與結束日必須是依此順序排列的日期。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="45"/>
         <source>The type %1 has existed</source>
-        <translation>類別「%1」已經存在</translation>
+        <translation>類別「%1」已經存在。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="122"/>
@@ -718,291 +738,291 @@ Do you want to replace it with the CSV?</source>
         <translation>Pennywell 資料庫檔案 (*.pwdb)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="36"/>
+        <location filename="../ui/window/windowactions.cpp" line="38"/>
         <source>&amp;New</source>
         <translation>開新檔案(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="36"/>
+        <location filename="../ui/window/windowactions.cpp" line="38"/>
         <source>Ctrl+N</source>
         <translation>Ctrl+N</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="37"/>
+        <location filename="../ui/window/windowactions.cpp" line="39"/>
         <source>Create a new database</source>
         <translation>建立新的資料庫</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="38"/>
+        <location filename="../ui/window/windowactions.cpp" line="40"/>
         <source>&amp;Open</source>
         <translation>開啟舊檔(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="38"/>
+        <location filename="../ui/window/windowactions.cpp" line="40"/>
         <source>Ctrl+O</source>
         <translation>Ctrl+O</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="39"/>
+        <location filename="../ui/window/windowactions.cpp" line="41"/>
         <source>Open an exist database</source>
         <translation>開啟現有的資料庫</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="40"/>
+        <location filename="../ui/window/windowactions.cpp" line="42"/>
         <source>&amp;Save</source>
         <translation>儲存(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="40"/>
+        <location filename="../ui/window/windowactions.cpp" line="42"/>
         <source>Ctrl+S</source>
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="41"/>
+        <location filename="../ui/window/windowactions.cpp" line="43"/>
         <source>Save the current database</source>
         <translation>儲存目前的資料庫</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="43"/>
+        <location filename="../ui/window/windowactions.cpp" line="45"/>
         <source>Save &amp;As</source>
         <translation>另存新檔(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="44"/>
+        <location filename="../ui/window/windowactions.cpp" line="46"/>
         <source>Save the current database as ...</source>
         <translation>以新的檔名儲存目前的資料庫</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="46"/>
+        <location filename="../ui/window/windowactions.cpp" line="48"/>
         <source>&amp;Close</source>
         <translation>關閉(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="47"/>
+        <location filename="../ui/window/windowactions.cpp" line="49"/>
         <source>Close the current database</source>
         <translation>關閉目前的資料庫</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="51"/>
+        <location filename="../ui/window/windowactions.cpp" line="53"/>
         <source>Import S&amp;tatement…</source>
         <translation>匯入銀行對帳單(&amp;T)…</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="52"/>
+        <location filename="../ui/window/windowactions.cpp" line="54"/>
         <source>Add a bank&apos;s statement (CSV, OFX or QIF) to the database, previewed first</source>
         <translation>預覽後將銀行對帳單（CSV、OFX 或 QIF）中的交易加入資料庫</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="57"/>
+        <location filename="../ui/window/windowactions.cpp" line="59"/>
         <source>E&amp;xit</source>
         <translation>結束(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="57"/>
+        <location filename="../ui/window/windowactions.cpp" line="59"/>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="58"/>
+        <location filename="../ui/window/windowactions.cpp" line="60"/>
         <source>Exit the application</source>
         <translation>結束本程式</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="69"/>
+        <location filename="../ui/window/windowactions.cpp" line="71"/>
         <source>&amp;Create</source>
         <translation>建立(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="69"/>
+        <location filename="../ui/window/windowactions.cpp" line="71"/>
         <source>Ctrl+C</source>
         <translation>Ctrl+C</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="70"/>
+        <location filename="../ui/window/windowactions.cpp" line="72"/>
         <source>Create a transaction</source>
         <translation>建立一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="72"/>
-        <location filename="../ui/window/windowactions.cpp" line="78"/>
+        <location filename="../ui/window/windowactions.cpp" line="74"/>
+        <location filename="../ui/window/windowactions.cpp" line="80"/>
         <source>&amp;Delete</source>
         <translation>刪除(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="72"/>
+        <location filename="../ui/window/windowactions.cpp" line="74"/>
         <source>Ctrl+D</source>
         <translation>Ctrl+D</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="73"/>
+        <location filename="../ui/window/windowactions.cpp" line="75"/>
         <source>Delete a transaction</source>
         <translation>刪除一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="75"/>
-        <location filename="../ui/window/windowactions.cpp" line="81"/>
+        <location filename="../ui/window/windowactions.cpp" line="77"/>
+        <location filename="../ui/window/windowactions.cpp" line="83"/>
         <source>&amp;Modify</source>
         <translation>修改(&amp;M)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="75"/>
+        <location filename="../ui/window/windowactions.cpp" line="77"/>
         <source>Ctrl+M</source>
         <translation>Ctrl+M</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="76"/>
+        <location filename="../ui/window/windowactions.cpp" line="78"/>
         <source>Modify a transaction</source>
         <translation>修改一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="79"/>
+        <location filename="../ui/window/windowactions.cpp" line="81"/>
         <source>Delete this transaction</source>
         <translation>刪除這筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="82"/>
+        <location filename="../ui/window/windowactions.cpp" line="84"/>
         <source>Modify this transaction</source>
         <translation>修改這筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="85"/>
+        <location filename="../ui/window/windowactions.cpp" line="87"/>
         <source>&amp;Set the Database Name</source>
         <translation>設定資料庫名稱(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="86"/>
+        <location filename="../ui/window/windowactions.cpp" line="88"/>
         <source>Set or modify the database name</source>
         <translation>設定或修改資料庫名稱</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="88"/>
+        <location filename="../ui/window/windowactions.cpp" line="90"/>
         <source>&amp;Grand Total</source>
         <translation>總計(&amp;G)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="88"/>
+        <location filename="../ui/window/windowactions.cpp" line="90"/>
         <source>Ctrl+G</source>
         <translation>Ctrl+G</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="89"/>
+        <location filename="../ui/window/windowactions.cpp" line="91"/>
         <source>Calculate grand total</source>
         <translation>計算總計</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="91"/>
+        <location filename="../ui/window/windowactions.cpp" line="93"/>
         <source>&amp;Budget Analasis</source>
         <translation>預算分析(&amp;B)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="91"/>
+        <location filename="../ui/window/windowactions.cpp" line="93"/>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="92"/>
+        <location filename="../ui/window/windowactions.cpp" line="94"/>
         <source>Analyze your budget plan</source>
         <translation>分析您的預算計畫</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="94"/>
+        <location filename="../ui/window/windowactions.cpp" line="96"/>
         <source>&amp;Percentage Analysis</source>
         <translation>百分比分析(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="95"/>
+        <location filename="../ui/window/windowactions.cpp" line="97"/>
         <source>Ctrl+P</source>
         <translation>Ctrl+P</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="96"/>
+        <location filename="../ui/window/windowactions.cpp" line="98"/>
         <source>Analyze the percentage of each Income/Outgoing type</source>
         <translation>分析各收入或支出類別所佔的百分比</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="102"/>
+        <location filename="../ui/window/windowactions.cpp" line="104"/>
         <source>&amp;About</source>
         <translation>關於 Pennywell(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="103"/>
+        <location filename="../ui/window/windowactions.cpp" line="105"/>
         <source>Show the application&apos;s About box</source>
         <translation>顯示本程式的「關於」對話方塊</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="105"/>
+        <location filename="../ui/window/windowactions.cpp" line="107"/>
         <source>About &amp;Qt</source>
         <translation>關於 Qt(&amp;Q)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="106"/>
+        <location filename="../ui/window/windowactions.cpp" line="108"/>
         <source>Show the Qt library&apos;s About box</source>
         <translation>顯示 Qt 程式庫的「關於」對話方塊</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="118"/>
+        <location filename="../ui/window/windowactions.cpp" line="120"/>
         <source>&amp;File</source>
         <translation>檔案(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="120"/>
+        <location filename="../ui/window/windowactions.cpp" line="122"/>
         <source>&amp;Transaction</source>
         <translation>交易(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="121"/>
+        <location filename="../ui/window/windowactions.cpp" line="123"/>
         <source>&amp;Database</source>
         <translation>資料庫(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="122"/>
+        <location filename="../ui/window/windowactions.cpp" line="124"/>
         <source>&amp;Statistic</source>
         <translation>統計(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="123"/>
+        <location filename="../ui/window/windowactions.cpp" line="125"/>
         <source>&amp;Language</source>
         <translation>語言(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="124"/>
+        <location filename="../ui/window/windowactions.cpp" line="126"/>
         <source>&amp;Help</source>
         <translation>說明(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="203"/>
+        <location filename="../ui/window/windowstatus.cpp" line="27"/>
         <source>File Modified</source>
         <translation>檔案已修改</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="203"/>
+        <location filename="../ui/window/windowstatus.cpp" line="27"/>
         <source>File Saved</source>
         <translation>檔案已儲存</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="210"/>
+        <location filename="../ui/window/mainwindow.cpp" line="176"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/window/mainwindow.cpp" line="364"/>
+        <location filename="../ui/window/windowstatus.cpp" line="37"/>
         <source>%n of %1 transactions match, balance %2</source>
         <translation>
             <numerusform>%1 筆交易中有 %n 筆符合，餘額 %2</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="76"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="78"/>
         <location filename="../ui/window/filecommands.cpp" line="36"/>
         <location filename="../ui/window/filecommands.cpp" line="83"/>
         <location filename="../ui/window/filecommands.cpp" line="89"/>
         <location filename="../ui/window/filecommands.cpp" line="95"/>
-        <location filename="../ui/window/mainwindow.cpp" line="212"/>
+        <location filename="../ui/window/mainwindow.cpp" line="178"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="226"/>
+        <location filename="../ui/window/mainwindow.cpp" line="192"/>
         <source>About Pennywell</source>
         <translation>關於 Pennywell</translation>
     </message>
@@ -1012,7 +1032,7 @@ Do you want to replace it with the CSV?</source>
         <translation>警告</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="230"/>
+        <location filename="../ui/window/mainwindow.cpp" line="196"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個名稱無法存入 Pennywell 資料庫檔案：名稱只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>
@@ -1024,7 +1044,7 @@ Do you want to save your changes?</source>
 是否要儲存變更？</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="103"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="105"/>
         <location filename="../ui/window/filecommands.cpp" line="82"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
@@ -1076,44 +1096,44 @@ Do you want to override it?</source>
         <translation>支出</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="49"/>
+        <location filename="../ui/window/windowactions.cpp" line="51"/>
         <source>&amp;Import CSV…</source>
         <translation>匯入 CSV(&amp;I)…</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="50"/>
+        <location filename="../ui/window/windowactions.cpp" line="52"/>
         <source>Add the transactions of a CSV file to the database</source>
         <translation>將 CSV 檔案中的交易加入資料庫</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="54"/>
+        <location filename="../ui/window/windowactions.cpp" line="56"/>
         <source>&amp;Export CSV…</source>
         <translation>匯出 CSV(&amp;E)…</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="55"/>
+        <location filename="../ui/window/windowactions.cpp" line="57"/>
         <source>Write the transactions to a CSV file</source>
         <translation>將交易寫入 CSV 檔案</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="119"/>
+        <location filename="../ui/window/windowactions.cpp" line="121"/>
         <source>&amp;Edit</source>
         <translation>編輯(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="97"/>
+        <location filename="../ui/window/windowactions.cpp" line="99"/>
         <source>C&amp;harts</source>
         <translation>圖表(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="98"/>
+        <location filename="../ui/window/windowactions.cpp" line="100"/>
         <source>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</source>
         <translation>以圖表顯示所選類別的比例及每月的收入與支出</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="41"/>
         <source>The transaction index is in use</source>
-        <translation>交易編號已被使用</translation>
+        <translation>交易編號已被使用。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="101"/>
@@ -1217,76 +1237,76 @@ Do you want to override it?</source>
         <translation>磁碟上的檔案無法當作資料庫讀取，因此「儲存」無法將它保留為備份；「另存新檔」仍可使用。</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="66"/>
+        <location filename="../ui/window/windowactions.cpp" line="68"/>
         <source>&amp;Find</source>
         <translation>尋找(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="66"/>
+        <location filename="../ui/window/windowactions.cpp" line="68"/>
         <source>Ctrl+F</source>
         <translation>Ctrl+F</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="67"/>
+        <location filename="../ui/window/windowactions.cpp" line="69"/>
         <source>Show only the transactions that match</source>
         <translation>只顯示符合條件的交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="196"/>
+        <location filename="../ui/window/mainwindow.cpp" line="166"/>
         <source>&amp;Undo %1</source>
-        <translation>復原 %1(&amp;U)</translation>
+        <translation>復原「%1」(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="196"/>
-        <location filename="../ui/window/windowactions.cpp" line="61"/>
+        <location filename="../ui/window/mainwindow.cpp" line="166"/>
+        <location filename="../ui/window/windowactions.cpp" line="63"/>
         <source>&amp;Undo</source>
         <translation>復原(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="61"/>
+        <location filename="../ui/window/windowactions.cpp" line="63"/>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="62"/>
+        <location filename="../ui/window/windowactions.cpp" line="64"/>
         <source>Take back the last change to the database</source>
         <translation>復原對資料庫的上一個變更</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="197"/>
+        <location filename="../ui/window/mainwindow.cpp" line="167"/>
         <source>&amp;Redo %1</source>
-        <translation>取消復原 %1(&amp;R)</translation>
+        <translation>取消復原「%1」(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="197"/>
-        <location filename="../ui/window/windowactions.cpp" line="63"/>
+        <location filename="../ui/window/mainwindow.cpp" line="167"/>
+        <location filename="../ui/window/windowactions.cpp" line="65"/>
         <source>&amp;Redo</source>
         <translation>取消復原(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="63"/>
+        <location filename="../ui/window/windowactions.cpp" line="65"/>
         <source>Ctrl+Shift+Z</source>
         <translation>Ctrl+Shift+Z</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="64"/>
+        <location filename="../ui/window/windowactions.cpp" line="66"/>
         <source>Make the change taken back again</source>
         <translation>重新套用已復原的變更</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="43"/>
         <source>The backup file&apos;s name would be longer than 255 bytes</source>
-        <translation>備份檔的名稱會超過 255 個位元組</translation>
+        <translation>備份檔的名稱會超過 255 位元組。</translation>
     </message>
     <message>
         <location filename="../ui/prompts/coremessages.cpp" line="46"/>
         <source>not enough memory to read %1</source>
-        <translation>記憶體不足，無法讀取 %1</translation>
+        <translation>記憶體不足，無法讀取「%1」。</translation>
     </message>
     <message>
         <location filename="../ui/app/appidentity.cpp" line="26"/>
         <source>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;Produced by&lt;p&gt;the Pennywell developers&lt;p&gt;Please report problems on the Pennywell project&apos;s issue tracker.&lt;p&gt;Pennywell Tool</source>
-        <translation>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;製作：&lt;p&gt;Pennywell 開發團隊&lt;p&gt;如有問題，請回報至 Pennywell 專案的問題追蹤系統。&lt;p&gt;Pennywell 工具</translation>
+        <translation>&lt;h2&gt;Pennywell %1&lt;/h2&gt;&lt;p&gt;製作：Pennywell 開發團隊&lt;p&gt;如有問題，請回報至 Pennywell 專案的問題追蹤系統。</translation>
     </message>
     <message>
         <location filename="../ui/app/appidentity.cpp" line="34"/>
@@ -1294,7 +1314,7 @@ Do you want to override it?</source>
         <translation>&lt;p&gt;Pennywell 是自由軟體：您可以依照 GNU 通用公共授權條款第 3 版或更新版本散布及修改。</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="413"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="67"/>
         <source>Exported to %1</source>
         <translation>已匯出至 %1</translation>
     </message>
@@ -1308,71 +1328,71 @@ Do you want to override it?</source>
         <translation>百分比分析</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="31"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="42"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="28"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="39"/>
         <source>&lt;TABLE BORDER=&quot;5&quot;&gt;</source>
         <translation>&lt;TABLE BORDER=&quot;5&quot;&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="32"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="29"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total Income&lt;/TD&gt;&lt;TD&gt;Selected Type Income&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;全部類別收入&lt;/TD&gt;&lt;TD&gt;所選類別收入&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="33"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="35"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="39"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="30"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="32"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="36"/>
         <source>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="34"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="31"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;Selected Type Outgoing&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;全部類別支出&lt;/TD&gt;&lt;TD&gt;所選類別支出&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="38"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="35"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total In&amp;Out&lt;/TD&gt;&lt;TD&gt;Selected Type In&amp;Out&lt;/TD&gt;&lt;/TR&gt;</source>
         <extracomment>Report headers: income and outgoing added together, of all types, then of the chosen types; no raw &quot;&amp;&quot; in the translation</extracomment>
         <translation>&lt;TR&gt;&lt;TD&gt;全部類別收支總額&lt;/TD&gt;&lt;TD&gt;所選類別收支總額&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="40"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="63"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="37"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="56"/>
         <source>&lt;/TABLE&gt;</source>
         <translation>&lt;/TABLE&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="44"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="41"/>
         <source>&lt;TR&gt;&lt;TD&gt;Type&lt;/TD&gt;&lt;TD&gt;Income&lt;/TD&gt;&lt;TD&gt;Income Selected Percent&lt;/TD&gt;&lt;TD&gt;Income Total Percent&lt;/TD&gt;</source>
         <extracomment>Report headers: a type&apos;s income, its share of the chosen types&apos; income, its share of all income</extracomment>
         <translation>&lt;TR&gt;&lt;TD&gt;類別&lt;/TD&gt;&lt;TD&gt;收入&lt;/TD&gt;&lt;TD&gt;佔所選百分比&lt;/TD&gt;&lt;TD&gt;佔全部百分比&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="46"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="43"/>
         <source>&lt;TD&gt;Outgoing&lt;/TD&gt;&lt;TD&gt;Outgoing Selected Percent&lt;/TD&gt;&lt;TD&gt;Outgoing Total Percent&lt;/TD&gt;</source>
         <extracomment>Report headers: as for income, for outgoing</extracomment>
         <translation>&lt;TD&gt;支出&lt;/TD&gt;&lt;TD&gt;佔所選百分比&lt;/TD&gt;&lt;TD&gt;佔全部百分比&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="48"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="45"/>
         <source>&lt;TD&gt;Sum&lt;/TD&gt;&lt;TD&gt;Sum Selected Percent&lt;/TD&gt;&lt;TD&gt;Sum Percent&lt;/TD&gt;&lt;/TR&gt;</source>
         <extracomment>Report headers: a type&apos;s income and outgoing added together, and its shares of the chosen types&apos; and of all</extracomment>
         <translation>&lt;TD&gt;合計&lt;/TD&gt;&lt;TD&gt;佔所選百分比&lt;/TD&gt;&lt;TD&gt;佔全部百分比&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="52"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="48"/>
         <source>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="53"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="56"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="49"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="51"/>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="59"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="53"/>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
@@ -1388,7 +1408,7 @@ Do you want to override it?</source>
 <context>
     <name>RecentBooksMenu</name>
     <message>
-        <location filename="../ui/recent/recentbooksmenu.cpp" line="15"/>
+        <location filename="../ui/recent/recentbooksmenu.cpp" line="16"/>
         <source>Recent &amp;Books</source>
         <translation>最近開啟的資料庫(&amp;B)</translation>
     </message>
@@ -1407,31 +1427,31 @@ Do you want to override it?</source>
 <context>
     <name>StatementCommands</name>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="22"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="19"/>
         <source>Bank statements (*.csv *.ofx *.qfx *.qif)</source>
         <translation>銀行對帳單 (*.csv *.ofx *.qfx *.qif)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="22"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="19"/>
         <source>All files (*)</source>
         <translation>所有檔案 (*)</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="52"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
         <source>%n duplicate(s) skipped.</source>
         <translation>
-            <numerusform>已略過 %n 筆重複的交易。</numerusform>
+            <numerusform>已略過 %n 筆重複交易。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="54"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="43"/>
         <source>%n amount(s) rounded.</source>
         <translation>
             <numerusform>已將 %n 筆金額四捨五入。</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementcommands.cpp" line="55"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="20"/>
         <source>Import Statement</source>
         <translation>匯入銀行對帳單</translation>
     </message>
@@ -1574,7 +1594,7 @@ Do you want to override it?</source>
     <message>
         <location filename="../ui/statements/statementimportdialog.cpp" line="89"/>
         <source>&amp;Keep duplicates</source>
-        <translation>保留重複的交易(&amp;K)</translation>
+        <translation>保留重複交易(&amp;K)</translation>
     </message>
     <message>
         <location filename="../ui/statements/statementimportdialog.cpp" line="93"/>
@@ -1602,14 +1622,14 @@ Do you want to override it?</source>
         <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
         <source>%n duplicate(s) kept</source>
         <translation>
-            <numerusform>保留 %n 筆重複</numerusform>
+            <numerusform>保留 %n 筆重複交易</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <location filename="../ui/statements/statementimportdialog.cpp" line="197"/>
         <source>%n duplicate(s) skipped</source>
         <translation>
-            <numerusform>略過 %n 筆重複</numerusform>
+            <numerusform>略過 %n 筆重複交易</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -1641,19 +1661,25 @@ Do you want to override it?</source>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="207"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="208"/>
         <source>Nothing can be imported while a row is at fault; the first: %1</source>
         <translation>有錯誤的列時無法匯入；第一個錯誤：%1</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="210"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="211"/>
         <source>Nothing to import: the statement has no rows.</source>
         <translation>沒有可匯入的內容：對帳單中沒有任何資料列。</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="212"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="213"/>
         <source>Nothing to import: the book holds every row already.</source>
-        <translation>沒有可匯入的內容：資料庫中已有每一列。</translation>
+        <translation>沒有可匯入的內容：對帳單中的交易都已在資料庫中。</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="205"/>
+        <source>, </source>
+        <extracomment>Between two counts (&quot;3 new transactions, 1 amount rounded&quot;)</extracomment>
+        <translation>，</translation>
     </message>
 </context>
 <context>
@@ -1661,38 +1687,44 @@ Do you want to override it?</source>
     <message>
         <location filename="../ui/statements/statementpreviewmodel.cpp" line="32"/>
         <source>Line</source>
-        <translation>行</translation>
+        <translation>行號</translation>
     </message>
     <message>
         <location filename="../ui/statements/statementpreviewmodel.cpp" line="38"/>
         <source>Mark</source>
-        <translation>備忘</translation>
+        <translation>註記</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="75"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="79"/>
         <source>%1 (new)</source>
         <translation>%1（新）</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="80"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="84"/>
         <source>duplicate, skipped</source>
         <translation>重複，略過</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="80"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="84"/>
         <source>duplicate, kept</source>
         <translation>重複，保留</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="81"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="85"/>
         <source>rounded</source>
         <translation>已四捨五入</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="83"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="87"/>
         <source>spelt without accents</source>
         <extracomment>The comment or type had letters the book can&apos;t store, such as ä, now written ae</extracomment>
         <translation>已去除重音符號</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="89"/>
+        <source>, </source>
+        <extracomment>Between two marks of a row (&quot;duplicate, kept, rounded&quot;)</extracomment>
+        <translation>，</translation>
     </message>
 </context>
 <context>
@@ -1705,163 +1737,193 @@ Do you want to override it?</source>
     <message>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="28"/>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="38"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="47"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="56"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="63"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="52"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="61"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="68"/>
         <source>Detect</source>
         <translation>自動偵測</translation>
     </message>
     <message>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="37"/>
         <source>&amp;Dates:</source>
-        <translation>日期(&amp;D)：</translation>
+        <translation>日期格式(&amp;D)：</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="44"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="49"/>
         <source>Republic of China, YYY/MM/DD</source>
         <translation>民國年，YYY/MM/DD</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="46"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="51"/>
         <source>Decimal &amp;mark:</source>
         <translation>小數點(&amp;M)：</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="48"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="53"/>
         <source>Point (12.50)</source>
         <translation>句點（12.50）</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="49"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="54"/>
         <source>Comma (12,50)</source>
         <translation>逗號（12,50）</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="51"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="56"/>
         <source>&amp;Cents:</source>
-        <translation>分位(&amp;C)：</translation>
+        <translation>小數金額(&amp;C)：</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="52"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="57"/>
         <source>Round to whole units</source>
         <translation>四捨五入到整數</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="53"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="58"/>
         <source>Read as cents</source>
         <translation>以分為單位讀取</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="55"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="60"/>
         <source>&amp;Encoding:</source>
         <translation>編碼(&amp;E)：</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="62"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="67"/>
         <source>De&amp;limiter:</source>
         <translation>分隔符號(&amp;L)：</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="64"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="69"/>
         <source>Comma</source>
         <translation>逗號</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="65"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="70"/>
         <source>Semicolon</source>
         <translation>分號</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="66"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="71"/>
         <source>Tab</source>
         <translation>定位字元</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="40"/>
+        <source>YYYY-MM-DD</source>
+        <extracomment>A date format: Y, M and D stand for the digits of the year, month and day; keep the separators</extracomment>
+        <translation>YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="42"/>
+        <source>YYYY/MM/DD</source>
+        <extracomment>A date format, as above</extracomment>
+        <translation>YYYY/MM/DD</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="44"/>
+        <source>DD.MM.YYYY</source>
+        <extracomment>A date format, as above</extracomment>
+        <translation>DD.MM.YYYY</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="46"/>
+        <source>DD/MM/YYYY</source>
+        <extracomment>A date format, as above</extracomment>
+        <translation>DD/MM/YYYY</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="48"/>
+        <source>MM/DD/YYYY</source>
+        <extracomment>A date format, as above</extracomment>
+        <translation>MM/DD/YYYY</translation>
     </message>
 </context>
 <context>
     <name>StatisticDialog</name>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="36"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="34"/>
         <source>From</source>
         <translation>起始日</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="37"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="35"/>
         <source>To</source>
         <translation>結束日</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="38"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="36"/>
         <source>Select Types</source>
         <translation>選擇類別</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="40"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="38"/>
         <source>Select In/Out</source>
         <extracomment>Label of the list of Income, Outgoing and ALL</extracomment>
         <translation>選擇收支</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="49"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="47"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="50"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="48"/>
         <source>Close</source>
         <translation>關閉</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="114"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="112"/>
         <source>Income</source>
         <translation>收入</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="115"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="113"/>
         <source>Outgoing</source>
         <translation>支出</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="127"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="125"/>
         <source>ALL</source>
         <translation>全部</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="250"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="239"/>
         <source>Chart</source>
         <translation>圖表</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="72"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="70"/>
         <source>Range</source>
         <translation>期間</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="75"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="73"/>
         <source>Custom</source>
         <translation>自訂</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>This month</source>
         <translation>本月</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>Last month</source>
         <translation>上個月</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>This year</source>
         <translation>今年</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>Last year</source>
         <translation>去年</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>Whole book</source>
         <translation>整個資料庫</translation>
     </message>
@@ -1869,99 +1931,99 @@ Do you want to override it?</source>
 <context>
     <name>TransactionDialog</name>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="63"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="62"/>
         <source>Type</source>
         <translation>類別</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="65"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="64"/>
         <source>Money</source>
         <extracomment>Label of the box for the transaction&apos;s amount</extracomment>
         <translation>金額</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="66"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="65"/>
         <source>Comment</source>
         <translation>備註</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="74"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="73"/>
         <source>Add</source>
         <translation>新增</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="76"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="75"/>
         <source>Delete</source>
         <translation>刪除</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="78"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="77"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="80"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="79"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="84"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="83"/>
         <source>Select a transaction</source>
         <translation>請選擇交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="86"/>
         <source>In/Out</source>
         <extracomment>The box&apos;s first item, a prompt: choose income or outgoing</extracomment>
         <translation>請選擇收支</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="86"/>
         <source>Income</source>
         <translation>收入</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="86"/>
         <source>Outgoing</source>
         <translation>支出</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="88"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
         <source>Select/Add a type</source>
         <translation>請選擇或新增類別</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="178"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="177"/>
         <source>Create a transaction</source>
         <translation>建立一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="183"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="182"/>
         <source>Delete a transaction</source>
         <translation>刪除一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="191"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="190"/>
         <source>Modify a transaction</source>
         <translation>修改一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="197"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="196"/>
         <source>Delete this transaction</source>
         <translation>刪除這筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="208"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="207"/>
         <source>Modify this transaction</source>
         <translation>修改這筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="285"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="284"/>
         <source>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個備註無法存入 Pennywell 資料庫檔案：備註只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="334"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="333"/>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個類別名稱無法存入 Pennywell 資料庫檔案：名稱只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>

@@ -1,6 +1,5 @@
 #include "text/big5text.h"
 
-#include <QCoreApplication>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -46,10 +45,9 @@ QString firstNonBig5Character(const QString& text) {
     return {};
 }
 
-QString fromBig5(const char* context, std::string_view bytes) {
+QString fromBig5(std::string_view bytes) {
     const std::string_view text = PwText::storedText(bytes);
     const QByteArrayView stored(text.data(), static_cast<qsizetype>(text.size()));
     if (stored.isEmpty()) return QString();
-    const QString decoded = sharedDecoder().decode(stored);
-    return QCoreApplication::translate(context, decoded.toUtf8().constData());
+    return sharedDecoder().decode(stored);
 }

@@ -18,8 +18,7 @@ bool fitsBig5(const QString& text, int maxBytes = 255);
 // store without loss, or an empty string when every one can by itself.
 QString firstNonBig5Character(const QString& text);
 
-// Stored bytes for display: decoded as Big5, then looked up in the installed
-// translations under context (the showing class's name), so a translation
-// file can still translate a stored text.
+// Stored bytes for display, decoded as Big5 and never looked up in the
+// translations: a type named "Income" reads "Income" in every language.
 // Takes a view, so that a stored comment is decoded without a copy.
-QString fromBig5(const char* context, std::string_view bytes);
+QString fromBig5(std::string_view bytes);

@@ -2,7 +2,9 @@
 // of each analysis the program offers. Run it on a display (tools/screenshots
 // runs it under a virtual one).
 //
-//   screenshotdriver BOOK FOLDER
+//   screenshotdriver BOOK FOLDER [LOCALE]
+//
+// With a locale ("de", "zh_TW") the pictures show that language.
 //
 // An analysis whose command opens no dialog yet is reported and skipped, so
 // the same driver takes those screenshots as soon as the program has them.
@@ -15,6 +17,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -37,6 +40,7 @@ const Analysis analyses[] = {
     {"grandTotalAct", "grand-total"},
     {"percentageAct", "percentage"},
     {"budgetAct", "budget"},
+    {"chartsAct", "charts"},
 };
 
 bool save(QWidget& widget, const QString& file) {
@@ -63,7 +67,7 @@ public:
     FileChoice chooseDataFile(QWidget*, bool, const QStringList&, const QString&) override { return {dataFile, 0}; }
 
     void inform(QWidget* parent, const QString& caption, const QString& text) override {
-        QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Yes, parent);
+        QMessageBox box(QMessageBox::Information, caption, shownReport(text), QMessageBox::Yes, parent);
         // Not modal, so that the poll in runDialog leaves it to this function.
         box.setWindowModality(Qt::NonModal);
         box.show();
@@ -72,8 +76,9 @@ public:
 
     bool runDialog(QDialog& dialog) override {
         ++dialogsRun;
-        // The statement dialog is its own picture, with its preview; nothing is imported.
-        if (dialog.inherits("StatementImportDialog")) {
+        // The statement dialog is its own picture, with its preview; nothing
+        // is imported. So is the charts' window.
+        if (dialog.inherits("StatementImportDialog") || dialog.inherits("ChartWindow")) {
             dialog.show();
             if (save(dialog, folder + u'/' + shot + QStringLiteral(".png"))) ++reportsTaken;
             return false;
@@ -84,6 +89,8 @@ public:
         setDate(dialog, "todayDate", first.addDays(first.daysTo(last) / 2));
         if (auto* types = dialog.findChild<QListWidget*>(QStringLiteral("typeListBox")); types && types->count() > 0)
             types->item(0)->setSelected(true);  // "ALL"
+        // The charts' choice is accepted; their window comes next.
+        if (dialog.inherits("ChartDialog")) return true;
         dialog.show();
         if (!QTest::qWaitForWindowExposed(&dialog)) return false;
 
@@ -109,9 +116,10 @@ private:
         if (auto* edit = dialog.findChild<QDateEdit*>(QString::fromLatin1(name))) edit->setDate(date);
     }
     static QAbstractButton* okButton(QDialog& dialog) {
-        for (QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
-            if (button->objectName() == QLatin1String("okButton") || button->text().remove(u'&') == QLatin1String("OK"))
-                return button;
+        // OK in the language shown.
+        const QString ok = QCoreApplication::translate("StatisticDialog", "OK");
+        for (QPushButton* button : dialog.findChildren<QPushButton*>())
+            if (button->objectName() == QLatin1String("okButton") || button->text() == ok) return button;
         return nullptr;
     }
 };
@@ -120,8 +128,8 @@ private:
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: screenshotdriver BOOK FOLDER\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: screenshotdriver BOOK FOLDER [LOCALE]\n");
         return 2;
     }
     const QString book = QFile::decodeName(argv[1]);
@@ -136,6 +144,14 @@ int main(int argc, char* argv[]) {
     app.installTranslator(window.appTranslator());
     app.installTranslator(window.qtTranslator());
     window.initWindow();
+    if (argc == 4) {
+        auto* language = window.findChild<QAction*>(QStringLiteral("language_") + QString::fromLatin1(argv[3]));
+        if (!language) {
+            std::fprintf(stderr, "no language %s\n", argv[3]);
+            return 1;
+        }
+        language->trigger();
+    }
     window.show();
     window.openFile(book);
     const KestLib::AccountDB& db = window.database();

@@ -18,9 +18,11 @@ void BookImport::run(const QStringList& filters, const QString& caption, const R
         const std::optional<Added> added = read(file, choice.filterIndex);
         if (!added) return;
         QString text = tr("%n transaction(s) imported.", nullptr, added->transactions);
-        if (added->newTypes > 0) text += QLatin1Char(' ') + tr("%n new type(s) created.", nullptr, added->newTypes);
-        for (const QString& note : added->notes) text += QLatin1Char(' ') + note;
-        prompts->inform(window, caption, text);
+        //: Two sentences in a row: a space between them, none after a full-width full stop
+        const auto then = [&text](const QString& sentence) { text = tr("%1 %2").arg(text, sentence); };
+        if (added->newTypes > 0) then(tr("%n new type(s) created.", nullptr, added->newTypes));
+        for (const QString& note : added->notes) then(note);
+        prompts->tell(window, caption, text);
     });
 }
 

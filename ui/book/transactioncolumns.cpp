@@ -57,7 +57,7 @@ QString TransactionColumns::cellText(const KestLib::AccountDB& database, const K
     case TypeColumn:
         return typeText(database, record.type());
     case CommentColumn:
-        return fromBig5(context, record.comment());
+        return fromBig5(record.comment());
     default:
         return QString();
     }
@@ -83,7 +83,7 @@ QString TransactionColumns::typeText(const KestLib::AccountDB& database, int typ
     // Every stored transaction names a stored type; should that ever fail,
     // an empty cell is better than an exception thrown out of a paint.
     try {
-        return fromBig5(context, database.typeById(typeId).name());
+        return fromBig5(database.typeById(typeId).name());
     } catch (const KestLib::ErrorMsg&) {
         return QString();
     }

@@ -10,8 +10,8 @@ class Transaction;
 
 // The columns of the transaction table and the text each shows of a
 // transaction: what the model shows, sorts by and measures, and what the
-// find bar offers. The texts are the main window's (context "MainWindow"),
-// where a translation may rename even a stored text. The table model is one,
+// find bar offers. The program's own words are the main window's (context
+// "MainWindow"); a stored text is shown as stored. The table model is one,
 // so that its columns and texts are read as its own.
 class TransactionColumns {
 public:

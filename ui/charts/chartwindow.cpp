@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLegendMarker>
+#include <QLocale>
 #include <QPainter>
 #include <QPieSeries>
 #include <QPieSlice>
@@ -23,7 +24,6 @@
 
 #include "ui/prompts/dialogprompts.h"
 #include "ui/prompts/warnuser.h"
-#include "ui/statistics/balancetext.h"
 
 namespace {
 
@@ -112,7 +112,10 @@ void ChartWindow::setPrompts(UserPrompts* replacement) { prompts = replacement; 
 
 void ChartWindow::setData(const ChartData& figures) {
     shown = figures;
-    balanceLabel->setText(tr("Balance: %1").arg(balanceText(shown.balance())));
+    // Signed, as a balance reads: the grand total's "Income: 70" is its report's wording.
+    const std::int64_t balance = shown.balance();
+    const QString amount = QString::number(static_cast<qlonglong>(balance));
+    balanceLabel->setText(tr("Balance: %1").arg(balance > 0 ? QStringLiteral("+") + amount : amount));
     incomePie = showPie(incomePieView, shown.incomePie(), shown.showsIncome(), tr("Income by type"),
                         tr("No income in the chosen range"));
     outgoingPie = showPie(outgoingPieView, shown.outgoingPie(), shown.showsOutgoing(), tr("Outgoing by type"),
@@ -134,7 +137,8 @@ QPieSeries* ChartWindow::showPie(QChartView* view, const ChartData::Pie& pie, bo
     for (const ChartData::Slice& part : pie.slices) {
         const double percent = KestLib::percentOf(part.value, pie.total);
         // The charts draw labels as rich text; a type name is shown as written.
-        const QString label = tr("%1 (%2%)").arg(part.label.toHtmlEscaped(), QString::number(percent, 'f', 1));
+        // In the language's own digits and decimal mark ("53,3 %").
+        const QString label = tr("%1 (%2%)").arg(part.label.toHtmlEscaped(), QLocale().toString(percent, 'f', 1));
         QPieSlice* slice = series->append(label, static_cast<qreal>(part.value));
         // "Other" always comes twelfth, so it is always the grey.
         slice->setColor(sliceColours[static_cast<std::size_t>(position)]);
@@ -219,6 +223,10 @@ void ChartWindow::showBars(const BarPeriods::Layout& layout) {
     auto* amountAxis = new QValueAxis;
     amountAxis->setRange(lowest, highest > lowest ? highest : lowest + 1);
     amountAxis->applyNiceNumbers();
+    // Whole amounts: a range of a unit or few has a tick per unit, not
+    // "0 0 0 1 1 1" for the fractions between them.
+    const double units = amountAxis->max() - amountAxis->min();
+    if (units < amountAxis->tickCount() - 1) amountAxis->setTickCount(static_cast<int>(units) + 1);
     amountAxis->setLabelFormat(QStringLiteral("%.0f"));
     chart->addAxis(amountAxis, Qt::AlignLeft);
     bars->attachAxis(amountAxis);

@@ -71,7 +71,7 @@ void CsvCommands::exportFile() {
 QString CsvCommands::exportChosen(UserPrompts& prompts) {
     const auto choice = prompts.chooseDataFile(
         window, true, {tr("CSV, UTF-8 (*.csv)"), tr("CSV, UTF-8 for spreadsheets (*.csv)"), tr("CSV, Big5 (*.csv)")},
-        CsvFileName::suggested(fromBig5("MainWindow", book.database().name()), book.path().display()));
+        CsvFileName::suggested(fromBig5(book.database().name()), book.path().display()));
     if (choice.path.isEmpty()) return {};
     const QString target = CsvFileName::completed(choice.path);
     const std::string path = QFile::encodeName(target).toStdString();
@@ -112,7 +112,7 @@ QString CsvCommands::exportChosen(UserPrompts& prompts) {
                                      PwText::exportCsv(book.database(), encodingAt(exportEncodings, choice.filterIndex)));
     } catch (const KestLib::ErrorMsg& error) {
         warnUser(prompts, window,
-                 tr("The file %1 can't be written: %2").arg(target, fromBig5("MainWindow", error.message())),
+                 tr("The file %1 can't be written: %2").arg(target, fromBig5(error.message())),
                  coreErrorDetails(error));
         return {};
     }

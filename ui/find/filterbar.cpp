@@ -156,8 +156,8 @@ void FilterBar::retranslate() {
     const int inOut = inOutBox->currentIndex();
     inOutBox->clear();
     inOutBox->addItem(tr("Income and outgoing"), bothInOut);
-    inOutBox->addItem(TransactionColumns::inOutText(true), incomeOnly);
-    inOutBox->addItem(TransactionColumns::inOutText(false), outgoingOnly);
+    inOutBox->addItem(tr("Income only"), incomeOnly);
+    inOutBox->addItem(tr("Outgoing only"), outgoingOnly);
     inOutBox->setCurrentIndex(std::max(inOut, 0));
     // The type names may be translated too.
     updateTypes();

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QLocale>
 
 #include "ui/languages/languagefolder.h"
 
@@ -33,6 +34,9 @@ bool LanguageMenu::switchTo(int param, QTranslator& program, QTranslator& toolki
     if (param < 0 || param >= locales.size()) return false;
     LanguageFolder(folder).load(locales.at(param), program, toolkit);
     current = locales.at(param);
+    // Month and day names, in the calendar pop-ups and the file dialogs,
+    // follow the language chosen rather than the system's.
+    QLocale::setDefault(QLocale(current));
     const QList<QAction*> items = actions();
     for (qsizetype k = 0; k < items.size(); ++k) items[k]->setChecked(k == param);
     return true;

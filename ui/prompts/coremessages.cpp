@@ -55,7 +55,7 @@ QString translatedText(ErrorCode code, const std::string& subject) {
     // shown as the table shows it.
     if (code == ErrorCode::notEnoughMemory)
         return text.arg(QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(subject))));
-    return text.arg(fromBig5(context, subject));
+    return text.arg(fromBig5(subject));
 }
 
 }  // namespace
@@ -67,7 +67,7 @@ const char* coreMessageSource(KestLib::ErrorCode code) {
 }
 
 QString coreMessageText(const KestLib::ErrorMsg& error) {
-    if (coreMessageSource(error.code()) == nullptr) return fromBig5(context, error.message());
+    if (coreMessageSource(error.code()) == nullptr) return fromBig5(error.message());
     return translatedText(error.code(), error.code() == ErrorCode::notEnoughMemory ? error.path() : error.subject());
 }
 
@@ -87,7 +87,7 @@ QString coreMessageText(const std::string& message) {
         if (text.size() >= head.size() + tail.size() && text.starts_with(head) && text.ends_with(tail))
             return translatedText(known.code, std::string(text.substr(head.size(), text.size() - head.size() - tail.size())));
     }
-    return fromBig5(context, message);
+    return fromBig5(message);
 }
 
 QString systemErrorText(int error) {

@@ -20,6 +20,8 @@ DBNameDialog::DBNameDialog(QWidget* parent) : QDialog(parent) {
     promptLabel = new QLabel(tr("Enter the database name"), this);
     dbNameLineEdit = new QLineEdit(this);
     dbNameLineEdit->setObjectName(QStringLiteral("dbNameLineEdit"));
+    // Room for a name of sixteen Chinese characters (U+4E2D) in view at once.
+    dbNameLineEdit->setMinimumWidth(dbNameLineEdit->fontMetrics().horizontalAdvance(QString(16, QChar(0x4E2D))));
 
     okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));

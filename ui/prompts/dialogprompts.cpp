@@ -82,6 +82,12 @@ void DialogPrompts::inform(QWidget* parent, const QString& caption, const QStrin
     showReport(parent, caption, text, QString());
 }
 
+void DialogPrompts::tell(QWidget* parent, const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
 bool DialogPrompts::informWithChart(QWidget* parent, const QString& caption, const QString& text,
                                     const QString& chartButton) {
     return showReport(parent, caption, text, chartButton);
@@ -91,9 +97,10 @@ bool DialogPrompts::showReport(QWidget* parent, const QString& caption, const QS
                                const QString& chartButton) {
     const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
     const QSize available = screen ? screen->availableGeometry().size() : QSize(1024, 768);
-    ReportFit fit(text);
+    const QString shown = shownReport(text);
+    ReportFit fit(shown);
     if (fit.fits(available)) {
-        QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Yes, parent);
+        QMessageBox box(QMessageBox::Information, caption, shown, QMessageBox::Yes, parent);
         QPushButton* chart = chartButton.isEmpty() ? nullptr : box.addButton(chartButton, QMessageBox::ActionRole);
         box.setDefaultButton(QMessageBox::Yes);
         runReportBox(box);
@@ -102,6 +109,14 @@ bool DialogPrompts::showReport(QWidget* parent, const QString& caption, const QS
     ScrollingReportBox box(parent, caption, fit.takeDocument(), chartButton, available);
     runReportBox(box);
     return box.chartButton() && box.clickedButton() == box.chartButton();
+}
+
+QString DialogPrompts::shownReport(const QString& text) {
+    // Chinese characters, drawn in a taller font than the digits beside
+    // them, would otherwise touch the cells' borders and sit lower than the
+    // numbers of their row.
+    if (!Qt::mightBeRichText(text)) return text;
+    return QStringLiteral("<style>td { padding: 2px 6px; vertical-align: middle; white-space: nowrap; }</style>") + text;
 }
 
 void DialogPrompts::runReportBox(QDialog& box) { box.exec(); }

@@ -19,6 +19,7 @@ public:
     bool waitUntil(QWidget* parent, const QString& caption, const QString& text,
                    const std::function<bool()>& ready) override;
     void inform(QWidget* parent, const QString& caption, const QString& text) override;
+    void tell(QWidget* parent, const QString& caption, const QString& text) override;
     bool informWithChart(QWidget* parent, const QString& caption, const QString& text,
                          const QString& chartButton) override;
     bool runDialog(QDialog& dialog) override;
@@ -27,6 +28,10 @@ protected:
     // Runs a report's box, the plain message box or the scrolling one,
     // once it is built; a test looks at it here instead.
     virtual void runReportBox(QDialog& box);
+
+    // A report's text as its box shows it: rich text gets room inside each
+    // table cell and its text centred on one line.
+    static QString shownReport(const QString& text);
 
 private:
     // The box of a report; true when chartButton (when not empty) was pressed.

@@ -56,6 +56,10 @@ public:
                            const std::function<bool()>& ready) = 0;
     // A report box with the single button Yes.
     virtual void inform(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // A box of the program's own that says what a command did (an import's
+    // counts), with the single button OK: only the analyses answer Yes.
+    // Where no such box is offered, the report box is shown.
+    virtual void tell(QWidget* parent, const QString& caption, const QString& text) { inform(parent, caption, text); }
     // The same box with a second button, chartButton, beside Yes; true when
     // that was pressed. Where no such box is offered, the plain report is
     // shown and false returned.

@@ -82,7 +82,7 @@ void StatementImportDialog::buildWidgets() {
     defaultType->lineEdit()->setPlaceholderText(tr("None: the nameless type"));
     for (int position = 0; position < db.typeCount(); ++position) {
         const std::string& name = db.typeAt(position).name();
-        if (!name.empty()) defaultType->addItem(fromBig5("StatementImportDialog", name));
+        if (!name.empty()) defaultType->addItem(fromBig5(name));
     }
     // At each key, so that Return, which presses Import, imports what is shown.
     connect(defaultType, &QComboBox::editTextChanged, this, &StatementImportDialog::replan);
@@ -201,7 +201,8 @@ void StatementImportDialog::showCounts() {
     counts << tr("%n faulty row(s)", nullptr, planned.faultyCount());
     if (!planned.newTypes().empty())
         counts << tr("%n new type(s)", nullptr, static_cast<int>(planned.newTypes().size()));
-    countsLabel->setText(counts.join(QStringLiteral(", ")));
+    //: Between two counts ("3 new transactions, 1 amount rounded")
+    countsLabel->setText(counts.join(tr(", ")));
 
     if (!planned.canImport())
         noteLabel->setText(tr("Nothing can be imported while a row is at fault; the first: %1")

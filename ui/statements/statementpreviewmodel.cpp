@@ -42,6 +42,10 @@ QVariant StatementPreviewModel::headerData(int section, Qt::Orientation orientat
 
 QVariant StatementPreviewModel::data(const QModelIndex& index, int role) const {
     if (!plan || !index.isValid()) return {};
+    // A long comment or fault is cut by its column; its tooltip reads whole.
+    if (role == Qt::ToolTipRole)
+        return index.column() == CommentColumn || index.column() == MarkColumn ? data(index, Qt::DisplayRole)
+                                                                               : QVariant();
     const int faults = static_cast<int>(plan->faults().size());
     return index.row() < faults ? faultData(index.row(), index.column(), role)
                                 : rowData(index.row() - faults, index.column(), role);
@@ -81,7 +85,8 @@ QVariant StatementPreviewModel::rowData(int at, int column, int role) const {
         if (row.rounded) marks << tr("rounded");
         //: The comment or type had letters the book can't store, such as ä, now written ae
         if (planned.respelt) marks << tr("spelt without accents");
-        return marks.join(QStringLiteral(", "));
+        //: Between two marks of a row ("duplicate, kept, rounded")
+        return marks.join(tr(", "));
     }
     default: return {};
     }

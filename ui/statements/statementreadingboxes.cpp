@@ -36,11 +36,16 @@ StatementReadingBoxes::StatementReadingBoxes(QWidget* parent) : QWidget(parent) 
 
     dateFormat = addBox("dateFormatBox", tr("&Dates:"));
     dateFormat->addItem(tr("Detect"), dataOf(StatementDateFormat::Detect));
-    dateFormat->addItem(QStringLiteral("YYYY-MM-DD"), dataOf(StatementDateFormat::YearMonthDayDash));
-    dateFormat->addItem(QStringLiteral("YYYY/MM/DD"), dataOf(StatementDateFormat::YearMonthDaySlash));
-    dateFormat->addItem(QStringLiteral("DD.MM.YYYY"), dataOf(StatementDateFormat::DayMonthYearDot));
-    dateFormat->addItem(QStringLiteral("DD/MM/YYYY"), dataOf(StatementDateFormat::DayMonthYearSlash));
-    dateFormat->addItem(QStringLiteral("MM/DD/YYYY"), dataOf(StatementDateFormat::MonthDayYearSlash));
+    //: A date format: Y, M and D stand for the digits of the year, month and day; keep the separators
+    dateFormat->addItem(tr("YYYY-MM-DD"), dataOf(StatementDateFormat::YearMonthDayDash));
+    //: A date format, as above
+    dateFormat->addItem(tr("YYYY/MM/DD"), dataOf(StatementDateFormat::YearMonthDaySlash));
+    //: A date format, as above
+    dateFormat->addItem(tr("DD.MM.YYYY"), dataOf(StatementDateFormat::DayMonthYearDot));
+    //: A date format, as above
+    dateFormat->addItem(tr("DD/MM/YYYY"), dataOf(StatementDateFormat::DayMonthYearSlash));
+    //: A date format, as above
+    dateFormat->addItem(tr("MM/DD/YYYY"), dataOf(StatementDateFormat::MonthDayYearSlash));
     dateFormat->addItem(tr("Republic of China, YYY/MM/DD"), dataOf(StatementDateFormat::Roc));
 
     decimalMark = addBox("decimalMarkBox", tr("Decimal &mark:"));

@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr const char* context = "BudgetDialog";
 const QString dateFormat = QStringLiteral("yyyy/MM/dd");
 
 }  // namespace
@@ -73,6 +72,8 @@ QString BudgetDialog::reportText() const {
     const KestLib::BudgetFigures figures =
         KestLib::budgetAnalysis(*db, chosen, KestLib::BudgetPeriod::of(chosen.range, dateCode(todayDate->date())));
     const QString days = decimal(figures.days);
+    // Picks the plural form only; a period's days always fit an int.
+    const int dayCount = static_cast<int>(figures.days);
 
     QString text;
     text += tr("<P>From: %1</P>").arg(fromDate->date().toString(dateFormat));
@@ -85,10 +86,10 @@ QString BudgetDialog::reportText() const {
     //: Report column header: the budget less what was spent
     text += tr("<TD>Ramain</TD>");
     //: Report column header: what remains of the budget, spread over the days left (%1)
-    text += tr("<TD>Average Ramain per Day (%1 day(s))</TD></TR>").arg(days);
+    text += tr("<TD>Average Ramain per Day (%1 day(s))</TD></TR>", nullptr, dayCount).arg(days);
     for (const KestLib::BudgetLine& line : figures.lines) {
         text += tr("<TR><TD>");
-        text += fromBig5(context, db->typeById(line.typeId).name()).toHtmlEscaped();
+        text += fromBig5(db->typeById(line.typeId).name()).toHtmlEscaped();
         text += tr("</TD><TD>");
         text += decimal(line.budget);
         text += tr("</TD><TD>");
@@ -107,7 +108,7 @@ QString BudgetDialog::reportText() const {
     //: The budget of all types less what was spent
     text += tr("</TD><TR><TD>Total Remain</TD><TD>");
     text += decimal(figures.totalRemain);
-    text += tr("</TD><TD>Average Remain per Day (%1 Day(s))</TD><TD>").arg(days);
+    text += tr("</TD><TD>Average Remain per Day (%1 Day(s))</TD><TD>", nullptr, dayCount).arg(days);
     text += decimal(figures.totalAveragePerDay);
     text += tr("</TD></TR></TABLE>");
     return text;

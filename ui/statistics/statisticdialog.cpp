@@ -20,8 +20,6 @@
 
 namespace {
 
-constexpr const char* context = "StatisticDialog";
-
 UserPrompts& messageBoxes() {
     static DialogPrompts prompts;
     return prompts;
@@ -127,7 +125,7 @@ void StatisticDialog::setDB(const KestLib::AccountDB* database) {
     typeListBox->addItem(tr("ALL"));
     for (int position = 0; position < db->typeCount(); ++position) {
         const KestLib::TransType& type = db->typeAt(position);
-        auto* row = new QListWidgetItem(fromBig5(context, type.name()));
+        auto* row = new QListWidgetItem(fromBig5(type.name()));
         row->setData(typeIdRole, type.id());
         typeListBox->addItem(row);
         rowOfType[static_cast<std::size_t>(type.id())] = typeListBox->count() - 1;
@@ -208,7 +206,7 @@ QString StatisticDialog::shownTypeName(int id) const {
     const int row = id >= 0 && id < KestLib::TypeIdTable::capacity ? rowOfType[static_cast<std::size_t>(id)] : 0;
     if (row > 0) return typeListBox->item(row)->text();
     // A type added after the list was filled, which only "ALL" takes.
-    return fromBig5(context, db->typeById(id).name());
+    return fromBig5(db->typeById(id).name());
 }
 
 QString StatisticDialog::decimal(std::int64_t value) { return QString::number(static_cast<qlonglong>(value)); }

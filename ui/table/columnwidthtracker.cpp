@@ -77,12 +77,6 @@ void ColumnWidthTracker::setFont(const QFont& newFont) {
     invalidate();
 }
 
-void ColumnWidthTracker::setTranslatesStoredText(bool translates) {
-    if (translates == translatesStoredText) return;
-    translatesStoredText = translates;
-    invalidate();
-}
-
 void ColumnWidthTracker::invalidate() {
     counted = false;
     clearCounts();
@@ -192,8 +186,7 @@ void ColumnWidthTracker::countAll(const AccountDB& db) {
 }
 
 int ColumnWidthTracker::commentWidth(const AccountDB& db, const Transaction& record) {
-    if (!translatesStoredText)
-        if (const std::optional<int> width = big5Width(record.comment())) return *width;
+    if (const std::optional<int> width = big5Width(record.comment())) return *width;
     return textWidth(Columns::cellText(db, record, Columns::CommentColumn));
 }
 

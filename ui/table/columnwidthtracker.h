@@ -31,10 +31,6 @@ public:
 
     // The font the cells are drawn in; every comment is measured again.
     void setFont(const QFont& font);
-    // Whether an installed translation may show a stored comment as another
-    // text (true at first). When none can, a comment is measured from its
-    // Big5 bytes without being decoded, several times quicker.
-    void setTranslatesStoredText(bool translates);
     // Every row is counted afresh when a width is next asked for (after a
     // reload or a language switch).
     void invalidate();
@@ -76,8 +72,9 @@ private:
 
     Extent extentOf(const KestLib::AccountDB& db, const KestLib::Transaction& record);
     int commentWidth(const KestLib::AccountDB& db, const KestLib::Transaction& record);
-    // The width of stored Big5 text as it shows untranslated; none when the
-    // bytes aren't plain ASCII and whole Big5 characters.
+    // The width of stored Big5 text as it shows, summed from its bytes without
+    // decoding them, several times quicker; none when the bytes aren't plain
+    // ASCII and whole Big5 characters.
     std::optional<int> big5Width(std::string_view bytes);
     void count(const Extent& extent, int change);
     void countAll(const KestLib::AccountDB& db);
@@ -93,7 +90,6 @@ private:
     // Advances of the characters met so far in this font, by UTF-16 code,
     // shared by every tracker of the thread; negative: not measured yet.
     std::vector<float>* advances = nullptr;
-    bool translatesStoredText = true;
 
     bool counted = false;
     std::vector<Extent> extents;  // by database position

@@ -5,9 +5,6 @@
 
 #include "core/accountdb.h"
 #include "text/big5codec.h"
-#include "text/big5text.h"
-#include "ui/book/transactioncolumns.h"
-#include "text/transactionsearch.h"
 
 using KestLib::AccountDB;
 
@@ -35,12 +32,6 @@ FoldedComments::FoldedComments()
     for (char16_t ascii = 1; ascii < 0x80; ++ascii) foldedPairs[ascii << 8] = foldedUnit(ascii);
 }
 
-void FoldedComments::setTranslatesStoredText(bool translates) {
-    if (translates == translatesStoredText) return;
-    translatesStoredText = translates;
-    clear();
-}
-
 void FoldedComments::fill(const AccountDB& db) { fillTo(db, db.transCount()); }
 
 void FoldedComments::fillTo(const AccountDB& db, int end) {
@@ -63,17 +54,15 @@ void FoldedComments::fillTo(const AccountDB& db, int end) {
     std::size_t left = 0;  // room at out
     for (int position = texts.size(); position < end; ++position) {
         const std::string_view stored = db.transaction(position, false).comment();
-        if (!translatesStoredText) {
-            if (!out || left < stored.size()) {
-                left = std::max(roomSize, stored.size());
-                out = texts.room(left);
-            }
-            if (char16_t* const written = foldPlain(stored, out)) {
-                texts.endText(written);
-                left -= static_cast<std::size_t>(written - out);
-                out = written;
-                continue;
-            }
+        if (!out || left < stored.size()) {
+            left = std::max(roomSize, stored.size());
+            out = texts.room(left);
+        }
+        if (char16_t* const written = foldPlain(stored, out)) {
+            texts.endText(written);
+            left -= static_cast<std::size_t>(written - out);
+            out = written;
+            continue;
         }
         texts.append(folded(stored));
         out = nullptr;  // the room is given back
@@ -111,12 +100,10 @@ void FoldedComments::removed(int position) {
 }
 
 void FoldedComments::appendFolded(std::string_view stored) {
-    if (!translatesStoredText) {
-        char16_t* const out = texts.room(stored.size());
-        if (char16_t* const written = foldPlain(stored, out)) {
-            texts.endText(written);
-            return;
-        }
+    char16_t* const out = texts.room(stored.size());
+    if (char16_t* const written = foldPlain(stored, out)) {
+        texts.endText(written);
+        return;
     }
     texts.append(folded(stored));
 }
@@ -126,7 +113,6 @@ void FoldedComments::markContaining(std::u16string_view text, int first, int las
 }
 
 std::u16string_view FoldedComments::folded(std::string_view stored) {
-    if (translatesStoredText) return foldedTranslation(stored);
     scratch.resize(stored.size());
     if (char16_t* const end = foldPlain(stored, scratch.data())) {
         scratch.resize(static_cast<std::size_t>(end - scratch.data()));
@@ -170,10 +156,5 @@ std::u16string_view FoldedComments::foldedDecoding(std::string_view bytes) {
     const QChar* const end = decoder.appendToBuffer(out, QByteArrayView(bytes.data(), qsizetype(bytes.size())));
     scratch.resize(static_cast<std::size_t>(end - out));
     for (char16_t& unit : scratch) unit = foldedUnit(unit);
-    return scratch;
-}
-
-std::u16string_view FoldedComments::foldedTranslation(std::string_view stored) {
-    scratch = PwText::TransactionSearch::fold(fromBig5(TransactionColumns::context, stored)).toStdU16String();
     return scratch;
 }

@@ -21,10 +21,6 @@ class FoldedComments {
 public:
     FoldedComments();
 
-    // Whether an installed translation may show a stored comment as another
-    // text (true at first); when none can, decoding skips the lookup.
-    void setTranslatesStoredText(bool translates);
-
     // Holds every comment of db, folding those it doesn't hold yet.
     void fill(const KestLib::AccountDB& db);
     // The same for the positions below end, so that a search can look at
@@ -62,8 +58,6 @@ private:
     // or nullptr when the bytes need the decoder.
     char16_t* foldPlain(std::string_view stored, char16_t* out);
     char16_t learnPair(unsigned lead, unsigned trail);
-    // The same through the translations, for when they may rename a comment.
-    std::u16string_view foldedTranslation(std::string_view stored);
     // The same by the decoder, for any bytes.
     std::u16string_view foldedDecoding(std::string_view bytes);
 
@@ -74,7 +68,6 @@ private:
     // met, notOneCharacter for a pair the decoder is needed for.
     std::vector<char16_t> foldedPairs;
     std::u16string scratch;
-    bool translatesStoredText = true;
     bool isFilled = false;
     PwText::PackedTexts texts;  // by database position
 };

@@ -1,7 +1,5 @@
 #include "ui/table/transactionsortkeys.h"
 
-#include <QCoreApplication>
-
 #include <algorithm>
 #include <array>
 #include <numeric>
@@ -40,7 +38,7 @@ std::array<int, TypeIdTable::capacity> typeNameRanks(const AccountDB& database) 
     for (int position = 0; position < database.typeCount(); ++position) {
         const KestLib::TransType& type = database.typeAt(position);
         if (type.id() >= 0 && type.id() < TypeIdTable::capacity)
-            names[type.id()] = fromBig5(Columns::context, type.name());
+            names[type.id()] = fromBig5(type.name());
     }
     std::array<int, TypeIdTable::capacity> byName;
     std::iota(byName.begin(), byName.end(), 0);
@@ -55,12 +53,6 @@ std::array<int, TypeIdTable::capacity> typeNameRanks(const AccountDB& database) 
 }
 
 }  // namespace
-
-void TransactionSortKeys::setTranslatesStoredText(bool translates) {
-    // Comments decoded for sorting were looked up in translations, or not.
-    if (translates != storedTextTranslated) comments.clear();
-    storedTextTranslated = translates;
-}
 
 std::optional<std::vector<int>> TransactionSortKeys::integerKeys(const AccountDB& db, int column) const {
     std::vector<int> keys(static_cast<std::size_t>(db.transCount()));
@@ -150,17 +142,9 @@ void TransactionSortKeys::clear() { comments.clear(); }
 
 void TransactionSortKeys::shownComment(std::string_view stored, std::u16string& text) const {
     // The same text the cell shows, without building a QString for each of
-    // a million comments; an empty one is never looked up.
+    // a million comments.
     stored = PwText::storedText(stored);
     text.clear();
     if (stored.empty()) return;
-    if (!pairs.appendPlain(stored, text)) {
-        text = viewOf(fromBig5(Columns::context, stored));
-        return;
-    }
-    if (!storedTextTranslated) return;
-    const bool ascii = text.size() == stored.size();
-    const QByteArray utf8 = ascii ? QByteArray(stored.data(), static_cast<qsizetype>(stored.size()))
-                                  : QStringView(text.data(), static_cast<qsizetype>(text.size())).toUtf8();
-    text = viewOf(QCoreApplication::translate(Columns::context, utf8.constData()));
+    if (!pairs.appendPlain(stored, text)) text = viewOf(fromBig5(stored));
 }

@@ -21,10 +21,6 @@ class AccountDB;
 // comment, not a million.
 class TransactionSortKeys {
 public:
-    // Whether an installed translation may show a stored comment otherwise
-    // (true at first): until one is known not to, each is looked up.
-    void setTranslatesStoredText(bool translates);
-
     // Integer keys of the column, or none for a column that compares texts.
     std::optional<std::vector<int>> integerKeys(const KestLib::AccountDB& db, int column) const;
     // The shown comments, decoding those of positions not held yet.
@@ -36,16 +32,14 @@ public:
     // comment is decoded by the next commentKeys.
     void modified(const KestLib::AccountDB& db, int position);
     void removed(int position);
-    // The comments are decoded afresh when next needed (after a reload or a
-    // language switch).
+    // The comments are decoded afresh when next needed (after a reload).
     void clear();
 
 private:
     // The shown text of a stored comment, in text, with as few converter
-    // calls and translation look-ups as give the same text.
+    // calls as give the same text.
     void shownComment(std::string_view stored, std::u16string& text) const;
 
     PwText::Big5PairTable& pairs = PwText::Big5PairTable::shared();
     PwText::PackedTexts comments;
-    bool storedTextTranslated = true;
 };

@@ -232,24 +232,15 @@ void TransactionTableModel::sortRows(int column, bool ascending) {
 }
 
 void TransactionTableModel::retranslate() {
-    // Translated texts may sort otherwise, and be wider.
-    sortKeys.clear();
+    // Of the cells only the In/Out words follow the language, and they may
+    // sort otherwise. Stored texts read as stored in every language, so the
+    // comments' keys, the widths and what a search finds all stay.
     order.forgetSort();
-    widths.invalidate();
     emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
     if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
-    // A text searched for may be in other rows' shown texts now.
-    visible.forgetTexts();
-    if (visible.searchesText()) relayout([this] { visible.applySearch(db); });
 }
 
 void TransactionTableModel::setTextFont(const QFont& font) { widths.setFont(font); }
-
-void TransactionTableModel::setTranslatesStoredText(bool translates) {
-    widths.setTranslatesStoredText(translates);
-    sortKeys.setTranslatesStoredText(translates);
-    visible.setTranslatesStoredText(translates);
-}
 
 int TransactionTableModel::widestText(int column) {
     if (!db) return 0;

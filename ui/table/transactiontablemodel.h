@@ -75,9 +75,6 @@ public:
 
     // The font the view draws the cells in, for widestText.
     void setTextFont(const QFont& font);
-    // Whether an installed translation may show stored texts otherwise
-    // (true at first); when none can, widths are kept several times quicker.
-    void setTranslatesStoredText(bool translates);
     // The width in pixels of the widest text of a column over all rows,
     // kept as rows change, so fitting the columns costs no walk over a
     // million rows.

@@ -50,8 +50,6 @@ public:
     // true once all are.
     bool foldComments(const KestLib::AccountDB& db, int milliseconds);
 
-    // Whether a translation may show a stored comment otherwise.
-    void setTranslatesStoredText(bool translates) { foldedComments.setTranslatesStoredText(translates); }
     // Shown texts may read otherwise now (a language switch): comments are
     // decoded afresh when next searched, and the next search looks at
     // every transaction.

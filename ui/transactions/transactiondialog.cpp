@@ -28,7 +28,6 @@
 
 namespace {
 
-constexpr const char* context = "TransactionDialog";
 // One to nine digits without a leading zero: never zero, never negative, and
 // never beyond what an int holds.
 const QString amountPattern = QStringLiteral("[1-9][0-9]{0,8}");
@@ -225,7 +224,7 @@ void TransactionDialog::setMode(int newMode) {
 void TransactionDialog::fillTypeCombo() {
     for (int position = 0; position < db->typeCount(); ++position) {
         const KestLib::TransType& type = db->typeAt(position);
-        typeCombo->addItem(fromBig5(context, type.name()), type.id());
+        typeCombo->addItem(fromBig5(type.name()), type.id());
     }
 }
 
@@ -247,7 +246,7 @@ void TransactionDialog::showTransaction(int index) {
     moneyLineEdit->setText(QString::number(record.amount()));
     inOutCombo->setCurrentIndex(record.isIncome() ? 1 : 2);
     typeCombo->setCurrentIndex(std::max(0, typeCombo->findData(record.type())));
-    commentLineEdit->setText(fromBig5(context, record.comment()));
+    commentLineEdit->setText(fromBig5(record.comment()));
 
     // Whether the comment changed decides whether its connection ran the OK
     // rule; the modes that start with OK on must not depend on that.
@@ -339,7 +338,7 @@ void TransactionDialog::addType() {
     try {
         const std::string bytes = toBig5(name);
         const int id = book->addType(bytes);
-        typeCombo->addItem(fromBig5(context, bytes), id);
+        typeCombo->addItem(fromBig5(bytes), id);
     } catch (const KestLib::ErrorMsg& error) {
         warnUser(prompts, this, coreMessageText(error));
         return;

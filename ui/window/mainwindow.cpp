@@ -5,6 +5,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHeaderView>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -42,12 +43,6 @@
 #include "ui/window/filecommands.h"
 #include "ui/window/windowactions.h"
 #include "ui/window/windowstatus.h"
-
-namespace {
-
-constexpr const char* context = "MainWindow";
-
-}  // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent),
@@ -154,13 +149,8 @@ void MainWindow::updateTexts() {
     recentMenu->retranslate();
     filterBar->retranslate();
     updateUndoTexts();
-    // The column headers and the cells' own words. Stored texts can only be
-    // translated by the program's own translation (the toolkit's knows none
-    // of this window's texts), and not by the English one, which holds the
-    // program's texts as they are written: looking a million comments up in
-    // it would only cost time.
-    model->setTranslatesStoredText(!programTranslator->isEmpty() &&
-                                   languageMenu->currentLocale() != QLatin1String("en"));
+    // The column headers and the cells' own words; stored texts read the
+    // same in every language.
     model->retranslate();
     updateStatus();
 }
@@ -183,7 +173,7 @@ void MainWindow::updateStatus() { status->update(); }
 
 void MainWindow::updateTitle() {
     if (book->isOpen())
-        setWindowTitle(tr("Pennywell - %1").arg(fromBig5(context, book->database().name())));
+        setWindowTitle(tr("Pennywell - %1").arg(fromBig5(book->database().name())));
     else
         setWindowTitle(tr("Pennywell"));
 }
@@ -215,7 +205,7 @@ bool MainWindow::maybeSave() { return files.maybeSave(); }
 
 void MainWindow::newDB() {
     if (!maybeSave()) return;
-    const auto answer = prompts->askDatabaseName(this, fromBig5(context, book->database().name()));
+    const auto answer = prompts->askDatabaseName(this, fromBig5(book->database().name()));
     // A new book, as one opened, starts with the find bar closed: nothing
     // asked of the last book is asked of it.
     if (answer.accepted && acceptableName(answer.name) && guard([&] { book->startNew(toBig5(answer.name)); }))
@@ -291,7 +281,7 @@ std::optional<int> MainWindow::currentTransactionIndex() const {
 }
 
 bool MainWindow::dbDBName() {
-    const auto answer = prompts->askDatabaseName(this, fromBig5(context, book->database().name()));
+    const auto answer = prompts->askDatabaseName(this, fromBig5(book->database().name()));
     return answer.accepted && acceptableName(answer.name) && guard([&] { book->rename(toBig5(answer.name)); });
 }
 
@@ -341,6 +331,8 @@ void MainWindow::applySearch() {
 
 void MainWindow::switchToLanguage(int param) {
     if (!languageMenu->switchTo(param, *programTranslator, *toolkitTranslator)) return;
+    // The find bar's date boxes and their calendars speak the new language too.
+    setLocale(QLocale());
     updateTexts();
     guard([this] { refreshTable(); });
 }
@@ -356,7 +348,9 @@ void MainWindow::refreshTable() {
 }
 
 void MainWindow::fitWidth() {
-    int width = table->fullWidth();
+    // Never narrower than the menu bar, whose last menus would hide behind
+    // its overflow button where the book's texts are short.
+    int width = std::max(table->fullWidth(), menuBar()->sizeHint().width());
     if (const QScreen* shown = screen()) width = std::min(width, shown->availableGeometry().width());
     setFixedWidth(width);
 }

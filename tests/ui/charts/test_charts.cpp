@@ -17,6 +17,8 @@
 #include <QPieSlice>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QValueAxis>
+#include <cmath>
 #include <memory>
 #include <string>
 
@@ -117,21 +119,21 @@ private slots:
         QTest::addColumn<QString>("slices");
         QTest::addColumn<QString>("balance");
         QTest::newRow("largest first, ties in list order, empty types left out")
-            << 0 << QStringList{"ALL"} << Direction::Both << "in: C=300,A=100; out: B=100" << "Income: 300";
+            << 0 << QStringList{"ALL"} << Direction::Both << "in: C=300,A=100; out: B=100" << "+300";
         QTest::newRow("twelve types keep their own slices")
             << 12 << QStringList{"ALL"} << Direction::Income
-            << "in: T12=12,T11=11,T10=10,T9=9,T8=8,T7=7,T6=6,T5=5,T4=4,T3=3,T2=2,T1=1" << "Income: 78";
+            << "in: T12=12,T11=11,T10=10,T9=9,T8=8,T7=7,T6=6,T5=5,T4=4,T3=3,T2=2,T1=1" << "+78";
         QTest::newRow("thirteen: the two smallest are Other")
             << 13 << QStringList{"ALL"} << Direction::Income
-            << "in: T13=13,T12=12,T11=11,T10=10,T9=9,T8=8,T7=7,T6=6,T5=5,T4=4,T3=3,Other=3" << "Income: 91";
+            << "in: T13=13,T12=12,T11=11,T10=10,T9=9,T8=8,T7=7,T6=6,T5=5,T4=4,T3=3,Other=3" << "+91";
         QTest::newRow("income and outgoing apart, only the chosen types")
             << 13 << QStringList{"T2", "T13", "T5"} << Direction::Both
-            << "in: T13=13,T5=5,T2=2; out: T13=13000,T5=5000,T2=2000" << "Outgoing: 19980";
+            << "in: T13=13,T5=5,T2=2; out: T13=13000,T5=5000,T2=2000" << "-19980";
         QTest::newRow("127 types, outgoing only")
             << 127 << QStringList{"ALL"} << Direction::Outgoing
             << "out: T127=127000,T126=126000,T125=125000,T124=124000,T123=123000,T122=122000,T121=121000,"
                "T120=120000,T119=119000,T118=118000,T117=117000,Other=6786000"  // 1000 × (1 + ... + 116)
-            << "Outgoing: 8128000";
+            << "-8128000";
     }
 
     void slicesAreTheShares() {
@@ -158,7 +160,7 @@ private slots:
         QCOMPARE(data.balance(), KestLib::grandTotal(db, selection));
 
         // The window draws the pies the choice names, each slice in a colour
-        // of its own, and the balance as the grand total words it.
+        // of its own, and the balance signed.
         ChartWindow window;
         window.setData(data);
         QCOMPARE(window.findChild<QLabel*>("balanceLabel")->text(), "Balance: " + balance);
@@ -201,6 +203,9 @@ private slots:
         QTest::newRow("outgoing only, one empty month")
             << QStringList{"T2"} << Direction::Outgoing << QDate(2004, 2, 1) << QDate(2004, 5, 31)
             << QStringList{"2004/02", "2004/03", "2004/04", "2004/05"};
+        QTest::newRow("months with nothing in them")
+            << QStringList{"T1"} << Direction::Income << QDate(2005, 6, 1) << QDate(2005, 7, 31)
+            << QStringList{"2005/06", "2005/07"};
     }
 
     void barsAreEachMonthsSums() {
@@ -253,6 +258,12 @@ private slots:
                                          : inOut == Direction::Income ? QStringList{"Income"}
                                                                       : QStringList{"Outgoing"};
         QCOMPARE(sets, expectedSets);
+        // Whole amounts from one tick of the value axis to the next, where there is nothing to show too.
+        for (QAbstractAxis* axis : window.barSeries()->attachedAxes())
+            if (const auto* amounts = qobject_cast<QValueAxis*>(axis)) {
+                const double step = (amounts->max() - amounts->min()) / (amounts->tickCount() - 1);
+                QVERIFY2(step >= 1 && step == std::floor(step), qPrintable(QString::number(step)));
+            }
     }
 
     void barsStayLegible_data() {

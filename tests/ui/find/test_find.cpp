@@ -73,8 +73,8 @@ bool scanTakes(const AccountDB& db, const Transaction& record, const Transaction
     if (fields.range.first != -1 && date < dateOf(fields.range.first)) return false;
     if (fields.range.last != -1 && date > dateOf(fields.range.last)) return false;
     if (search.text().isEmpty()) return true;
-    const QString comment = fromBig5("MainWindow", record.comment());
-    const QString type = fromBig5("MainWindow", db.typeById(record.type()).name());
+    const QString comment = fromBig5(record.comment());
+    const QString type = fromBig5(db.typeById(record.type()).name());
     return comment.contains(search.text(), Qt::CaseInsensitive) || type.contains(search.text(), Qt::CaseInsensitive);
 }
 
@@ -212,10 +212,9 @@ void TestFind::filterMatchesAScan() {
     QFETCH(int, expectedCount);
 
     AccountDB db = makeBook("Find", findRows());
-    for (const bool translates : {false, true}) {
+    {
         TransactionTableModel model;
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        model.setTranslatesStoredText(translates);
         model.setDatabase(&db);
         model.sortRows(TransactionTableModel::MoneyColumn, false);
         const std::vector<int> sorted = shownIndexes(model);
@@ -277,17 +276,15 @@ void TestFind::extendedSearchMatchesAFreshOne() {
         search.selection.allTypes = false;
         search.selection.types.set(static_cast<std::size_t>(db.typeAt(1).id()));
     }
-    for (const bool translates : {false, true}) {
+    {
         TransactionTableModel typing;
         QAbstractItemModelTester tester(&typing, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        typing.setTranslatesStoredText(translates);
         typing.setDatabase(&db);
         typing.sortRows(TransactionTableModel::DateColumn, false);
         for (const QString& text : typed) {
             search.setText(text);
             typing.setSearch(search);
             TransactionTableModel fresh;
-            fresh.setTranslatesStoredText(translates);
             fresh.setDatabase(&db);
             fresh.sortRows(TransactionTableModel::DateColumn, false);
             fresh.setSearch(search);
@@ -300,8 +297,8 @@ void TestFind::extendedSearchMatchesAFreshOne() {
 }
 
 void TestFind::foldedCommentsReadAsTheDecoderShowsThem() {
-    // Comments folded the quick way against the way through the decoder
-    // and the translations: ASCII in both cases, Big5 pairs (some with an
+    // Comments folded the quick way against the decoder's text, folded:
+    // ASCII in both cases, Big5 pairs (some with an
     // ASCII second byte, some with case, some the decoder reads otherwise),
     // lone lead bytes, zero bytes, and texts longer than 64 bytes, so that
     // a pair falls across every boundary.
@@ -325,22 +322,21 @@ void TestFind::foldedCommentsReadAsTheDecoderShowsThem() {
         record.setComment(comment.substr(0, std::min<std::size_t>(comment.size(), 255)));
         db.addTransaction(record);
     }
+    const auto decoded = [&db](int position) {
+        return TransactionSearch::fold(fromBig5(db.transaction(position, false).comment())).toStdU16String();
+    };
     FoldedComments quick;
-    quick.setTranslatesStoredText(false);
-    FoldedComments decoded;
     quick.fillTo(db, 1000);  // in two parts, as a search fills them
     quick.fill(db);
-    decoded.fill(db);
     int differing = 0;
     for (int position = 0; position < db.transCount(); ++position)
-        if (quick.at(position) != decoded.at(position)) ++differing;
+        if (quick.at(position) != decoded(position)) ++differing;
     QCOMPARE(differing, 0);
     // And kept so row by row.
     record.setComment("\xA4\x61 PAY \xA4");
     db.addTransaction(record);
     quick.appended(db);
-    decoded.appended(db);
-    QVERIFY(quick.at(db.transCount() - 1) == decoded.at(db.transCount() - 1));
+    QVERIFY(quick.at(db.transCount() - 1) == decoded(db.transCount() - 1));
 }
 
 void TestFind::rowChangesWhileFilteredMatchAScan() {
@@ -371,7 +367,6 @@ void TestFind::rowChangesWhileFilteredMatchAScan() {
         TransactionSearch()};
     TransactionTableModel model;
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-    model.setTranslatesStoredText(false);
     model.setDatabase(&db);
     int column = TransactionTableModel::MoneyColumn;
     bool ascending = true;

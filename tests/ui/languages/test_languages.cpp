@@ -1,10 +1,13 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QLabel>
+#include <QListWidget>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -24,11 +27,13 @@
 
 #include "text/big5text.h"
 #include "ui/prompts/coremessages.h"
+#include "tests/support/bookbuilder.h"
 #include "tests/support/coretestsupport.h"
 #include "ui/prompts/dbnamedialog.h"
 #include "ui/languages/languagefolder.h"
 #include "ui/window/mainwindow.h"
 #include "tests/support/scriptedprompts.h"
+#include "tests/support/statisticsupport.h"
 #include "tests/support/windowfixture.h"
 #include "ui/window/windowactions.h"
 #include "ui/table/transactiontablemodel.h"
@@ -254,6 +259,68 @@ private slots:
         QCOMPARE(languageChecks(), checks);
         // Shortcuts are the same keys in every language.
         QCOMPARE(shortcuts(), keys);
+        // Calendars and file dialogs name months and days in it too.
+        QCOMPARE(QLocale().name().left(2), choices.last().left(2));
+        QCOMPARE(window->locale(), QLocale());
+    }
+
+    void storedTextsEqualToInterfaceTextsShowAsStored_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("English") << QStringLiteral("en");
+        QTest::newRow("German") << QStringLiteral("de");
+        QTest::newRow("Chinese") << QStringLiteral("zh_TW");
+    }
+    void storedTextsEqualToInterfaceTextsShowAsStored() {
+        // A book whose name, types and comments are words the interface
+        // translates: each is the user's text, shown as stored everywhere.
+        QFETCH(QString, locale);
+        const std::string path = QFile::encodeName(folder->filePath(QStringLiteral("words.pwdb"))).toStdString();
+        BookBuilder("Warning")
+            .income("Income", 100, 2004, 3, 1, "Warning")
+            .outgoing("ALL", 30, 2004, 3, 2, "Permission denied")
+            .outgoing("Income", 5, 2004, 3, 3, "Disk full")
+            .writeTo(path);
+        openWindow(shippedDir);
+        window->openFile(QFile::decodeName(path.c_str()));
+        chooseLanguage(locale);
+        QTranslator reference;
+        QVERIFY(reference.load(QStringLiteral("Pennywell_") + locale, shippedDir));
+        const QStringList types{QString(), "Income", "ALL"};
+
+        QVERIFY2(window->windowTitle().contains(QLatin1String("Warning")), qPrintable(window->windowTitle()));
+        QStringList shownTypes, comments;
+        const QAbstractItemModel* model = table()->model();
+        for (int row = 0; row < model->rowCount(); ++row) {
+            shownTypes << model->index(row, TransactionTableModel::TypeColumn).data().toString();
+            comments << model->index(row, TransactionTableModel::CommentColumn).data().toString();
+        }
+        shownTypes.sort();
+        comments.sort();
+        QCOMPARE(shownTypes, QStringList({"ALL", "Income", "Income"}));
+        QCOMPARE(comments, QStringList({"Disk full", "Permission denied", "Warning"}));
+
+        const auto* findType = window->findChild<QComboBox*>(QStringLiteral("findType"));
+        QStringList findTypes;
+        for (int item = 1; item < findType->count(); ++item) findTypes << findType->itemText(item);
+        QCOMPARE(findTypes, types);
+
+        // The type list under its own "ALL" entry, and the report's rows.
+        QStringList listed;
+        prompts.dialogScripts.push_back([&](QDialog& shown) {
+            QListWidget* list = typeList(shown);
+            for (int row = 1; row < list->count(); ++row) listed << list->item(row)->text();
+            setRange(shown, QDate(2004, 3, 1), QDate(2004, 3, 31));
+            list->item(0)->setSelected(true);
+            const QString ok = reference.translate("StatisticDialog", "OK");
+            button(shown, ok.isEmpty() ? QStringLiteral("OK") : ok)->click();
+            return false;
+        });
+        action("percentageAct")->trigger();
+        QCOMPARE(listed, types);
+        QCOMPARE(prompts.reports.size(), 1);
+        const QString typeCell = reference.translate("PercentageDialog", "<TR><TD>%1</TD>");
+        for (const char* name : {"Income", "ALL"})
+            QVERIFY2(prompts.reports.first().contains(typeCell.arg(QLatin1String(name))), name);
     }
 
     void dialogsAfterASwitchFollowTheLanguage_data() {

@@ -207,14 +207,16 @@ void TestTransactionTableModel::headersAndLanguageSwitch() {
     QCOMPARE(cells.count(), 1);
     QCOMPARE(model->headerData(TransactionTableModel::MoneyColumn, Qt::Horizontal).toString(), QStringLiteral("Geld"));
     QCOMPARE(cell(*model, 2, TransactionTableModel::InOutColumn), QStringLiteral("Einnahme"));
-    QVERIFY(model->widestText(TransactionTableModel::CommentColumn) > commentWidth);
+    // A comment the translation happens to hold is the user's text: shown,
+    // measured and sorted as stored.
+    QCOMPARE(cell(*model, 1, TransactionTableModel::CommentColumn), QStringLiteral("deposit"));
+    QCOMPARE(model->widestText(TransactionTableModel::CommentColumn), commentWidth);
 
-    // Sorts follow the translated words: "Ausgabe" now comes before
-    // "Einnahme", and the translated comment "aaa" before "deposit".
+    // Sorts follow the translated words: "Ausgabe" now comes before "Einnahme".
     model->sortRows(TransactionTableModel::InOutColumn, true);
     QCOMPARE(shownIndexes(*model), indexesOf({3, 4, 1, 2}));
     model->sortRows(TransactionTableModel::CommentColumn, true);
-    QCOMPARE(shownIndexes(*model), indexesOf({3, 2, 4, 1}));
+    QCOMPARE(shownIndexes(*model), indexesOf({3, 4, 2, 1}));
     QCoreApplication::removeTranslator(&translator);
 }
 
@@ -306,7 +308,7 @@ void TestTransactionTableModel::keysOrderAsShownTextsInTrickyCases() {
         int column;
         std::vector<std::string> comments;                 // for the Comment column
         std::vector<std::array<int, 3>> dates;             // for the Date column
-        bool translated;                                   // a translation renames some comments
+        bool translated;                                   // a translation holding some comments is installed
     };
     using Date = std::array<int, 3>;
     const std::string zeroInside("same\0hidden", 11);
@@ -320,7 +322,7 @@ void TestTransactionTableModel::keysOrderAsShownTextsInTrickyCases() {
          {"abcdefgh", "abcdefg", "abcdefgi", "abc", "abcd", "ab", "abcdefgh ", "\xA4\xA4\xA4\xA4\xA4\xA4\xA4\xE5",
           "\xA4\xA4\xA4\xA4\xA4\xA4", std::string(200, 'q'), std::string(199, 'q') + "r"},
          {}, false},
-        {"translated comments", TransactionTableModel::CommentColumn,
+        {"comments a translation holds", TransactionTableModel::CommentColumn,
          {"pay", "deposit", "\xA4\xA4", "zzz", "", "pay "}, {}, true},
         {"space-padded and too wide dates", TransactionTableModel::DateColumn, {},
          {Date{2004, 3, 7}, Date{2004, 10, 1}, Date{2004, 1, 10}, Date{999, 12, 31}, Date{0, 0, 0}, Date{9999, 99, 99},
@@ -347,7 +349,6 @@ void TestTransactionTableModel::keysOrderAsShownTextsInTrickyCases() {
         }
         if (test.translated) QCoreApplication::installTranslator(&translator);
         TransactionTableModel sorted;
-        sorted.setTranslatesStoredText(test.translated);
         sorted.setDatabase(&book);
         // From orders other than the database's, in both directions, twice
         // (the second time from keys kept since).
@@ -451,21 +452,21 @@ void TestTransactionTableModel::commentWidthFromBytesIsTheDecodedWidth_data() {
 }
 
 void TestTransactionTableModel::commentWidthFromBytesIsTheDecodedWidth() {
-    // Without a translation a comment's width comes from its bytes; it must
-    // be exactly the width of the text the cell shows.
+    // A comment's width comes from its bytes; it must be exactly the width
+    // of the text the cell shows, which a type name of the same bytes is
+    // measured by once decoded.
     QFETCH(QByteArray, comment);
     AccountDB book;
     book.reset();
-    add(book, record(2004, 1, 1, 0, 1, true, comment.toStdString()));
-    TransactionTableModel decoded;
-    decoded.setDatabase(&book);
-    TransactionTableModel fromBytes;
-    fromBytes.setTranslatesStoredText(false);
-    fromBytes.setDatabase(&book);
-    const int width = decoded.widestText(TransactionTableModel::CommentColumn);
-    QCOMPARE(fromBytes.widestText(TransactionTableModel::CommentColumn), width);
+    const std::string bytes = comment.toStdString();
+    if (!bytes.empty()) book.addType(bytes);  // the empty name is there from the start
+    add(book, record(2004, 1, 1, book.findType(bytes).id(), 1, true, bytes));
+    TransactionTableModel model;
+    model.setDatabase(&book);
+    const int width = model.widestText(TransactionTableModel::CommentColumn);
+    QCOMPARE(width, model.widestText(TransactionTableModel::TypeColumn));
     const QFontMetricsF metrics(QGuiApplication::font());
-    QVERIFY(width >= metrics.horizontalAdvance(cell(decoded, 0, TransactionTableModel::CommentColumn)));
+    QVERIFY(width >= metrics.horizontalAdvance(cell(model, 0, TransactionTableModel::CommentColumn)));
 }
 
 void TestTransactionTableModel::rowsOfAChangedDatabaseNeverThrow() {

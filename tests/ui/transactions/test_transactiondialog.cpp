@@ -34,7 +34,7 @@ KestLib::AccountDB standardBook() {
     return book;
 }
 
-// Shows the stored type name "Food" as "Essen" in the dialog.
+// Translates "Food" as "Essen" in the dialog's context, as a translation file could.
 class GermanFood : public QTranslator {
 public:
     QString translate(const char* context, const char* source, const char*, int) const override {
@@ -358,13 +358,13 @@ private slots:
         QCOMPARE(find("typeCombo")->currentText(), QStringLiteral("C"));
         QCOMPARE(dialog->typeId(), 3);
 
-        // A name shown translated still names its type.
+        // A name a translation happens to hold is shown as stored, and names its type.
         book.adopt(makeBook("", {{2004, 5, 1, false, 8, "Food", ""}}));
         GermanFood german;
         QCoreApplication::installTranslator(&german);
         open(TransactionDialog::ModifyOneMode, 1);
         QCoreApplication::removeTranslator(&german);
-        QCOMPARE(find("typeCombo")->currentText(), QStringLiteral("Essen"));
+        QCOMPARE(find("typeCombo")->currentText(), QStringLiteral("Food"));
         pressOk();
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QCOMPARE(dialog->typeId(), book.database().findType("Food").id());
