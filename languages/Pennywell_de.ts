@@ -486,32 +486,37 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
         <translation>Der Wert „%2“ in der Spalte „%1“ enthält ein Zeichen, das sich in Big5 nicht speichern lässt</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="74"/>
+        <location filename="../text/bookcsvmessages.cpp" line="75"/>
+        <source>the %1 is %2 characters long; at most %3 fit</source>
+        <translation>Der Wert in der Spalte „%1“ ist %2 Zeichen lang; höchstens %3 Zeichen sind möglich</translation>
+    </message>
+    <message>
+        <location filename="../text/bookcsvmessages.cpp" line="77"/>
         <source>the %1 is %2 bytes long in Big5; at most %3 fit</source>
         <translation>Der Wert in der Spalte „%1“ ist in Big5 %2 Byte lang; höchstens %3 Byte sind möglich</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="77"/>
+        <location filename="../text/bookcsvmessages.cpp" line="80"/>
         <source>the new type &quot;%1&quot; would be one more than the 128 types a database can hold</source>
         <translation>Mit der neuen Kategorie „%1“ hätte die Datenbank mehr als die höchstens möglichen 128 Kategorien</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="80"/>
+        <location filename="../text/bookcsvmessages.cpp" line="83"/>
         <source>the database has no transaction index left for this row</source>
         <translation>Die Datenbank hat für diese Zeile keine freie Buchungsnummer mehr</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="83"/>
+        <location filename="../text/bookcsvmessages.cpp" line="86"/>
         <source>Line %1: %2</source>
         <translation>Zeile %1: %2</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="87"/>
+        <location filename="../text/bookcsvmessages.cpp" line="90"/>
         <source>The CSV file was not imported; the database is unchanged.</source>
         <translation>Die CSV-Datei wurde nicht importiert; die Datenbank ist unverändert.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../text/bookcsvmessages.cpp" line="98"/>
+        <location filename="../text/bookcsvmessages.cpp" line="101"/>
         <source>%n more faulty row(s) not listed.</source>
         <translation>
             <numerusform>%n weitere fehlerhafte Zeile nicht aufgeführt.</numerusform>

@@ -486,32 +486,37 @@ Do you want to replace it with the CSV?</translation>
         <translation>the %1 &quot;%2&quot; holds a character that Big5 can&apos;t store</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="74"/>
+        <location filename="../text/bookcsvmessages.cpp" line="75"/>
+        <source>the %1 is %2 characters long; at most %3 fit</source>
+        <translation>the %1 is %2 characters long; at most %3 fit</translation>
+    </message>
+    <message>
+        <location filename="../text/bookcsvmessages.cpp" line="77"/>
         <source>the %1 is %2 bytes long in Big5; at most %3 fit</source>
         <translation>the %1 is %2 bytes long in Big5; at most %3 fit</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="77"/>
+        <location filename="../text/bookcsvmessages.cpp" line="80"/>
         <source>the new type &quot;%1&quot; would be one more than the 128 types a database can hold</source>
         <translation>the new type &quot;%1&quot; would be one more than the 128 types a database can hold</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="80"/>
+        <location filename="../text/bookcsvmessages.cpp" line="83"/>
         <source>the database has no transaction index left for this row</source>
         <translation>the database has no transaction index left for this row</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="83"/>
+        <location filename="../text/bookcsvmessages.cpp" line="86"/>
         <source>Line %1: %2</source>
         <translation>Line %1: %2</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="87"/>
+        <location filename="../text/bookcsvmessages.cpp" line="90"/>
         <source>The CSV file was not imported; the database is unchanged.</source>
         <translation>The CSV file was not imported; the database is unchanged.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../text/bookcsvmessages.cpp" line="98"/>
+        <location filename="../text/bookcsvmessages.cpp" line="101"/>
         <source>%n more faulty row(s) not listed.</source>
         <translation>
             <numerusform>%n more faulty row not listed.</numerusform>

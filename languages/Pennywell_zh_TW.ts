@@ -484,32 +484,37 @@ Do you want to replace it with the CSV?</source>
         <translation>「%1」欄位的值「%2」含有 Big5 無法儲存的字元</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="74"/>
+        <location filename="../text/bookcsvmessages.cpp" line="75"/>
+        <source>the %1 is %2 characters long; at most %3 fit</source>
+        <translation>「%1」欄位的值長達 %2 個字元；最多只能有 %3 個字元</translation>
+    </message>
+    <message>
+        <location filename="../text/bookcsvmessages.cpp" line="77"/>
         <source>the %1 is %2 bytes long in Big5; at most %3 fit</source>
         <translation>「%1」欄位的值以 Big5 儲存長達 %2 位元組；最多只能有 %3 位元組</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="77"/>
+        <location filename="../text/bookcsvmessages.cpp" line="80"/>
         <source>the new type &quot;%1&quot; would be one more than the 128 types a database can hold</source>
         <translation>新類別「%1」會使類別數超過資料庫最多可容納的 128 個</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="80"/>
+        <location filename="../text/bookcsvmessages.cpp" line="83"/>
         <source>the database has no transaction index left for this row</source>
         <translation>資料庫已沒有可供此列使用的交易編號</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="83"/>
+        <location filename="../text/bookcsvmessages.cpp" line="86"/>
         <source>Line %1: %2</source>
         <translation>第 %1 行：%2</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="87"/>
+        <location filename="../text/bookcsvmessages.cpp" line="90"/>
         <source>The CSV file was not imported; the database is unchanged.</source>
         <translation>未匯入 CSV 檔案；資料庫沒有任何變更。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../text/bookcsvmessages.cpp" line="98"/>
+        <location filename="../text/bookcsvmessages.cpp" line="101"/>
         <source>%n more faulty row(s) not listed.</source>
         <translation>
             <numerusform>另有 %n 列有誤，未列出。</numerusform>
