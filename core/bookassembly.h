@@ -26,6 +26,7 @@ public:
     }
     void addType(int id, std::string name);
     void setLastIndex(std::int32_t value) { db.lastIndex_ = value; }
+    std::int32_t lastIndex() const { return db.lastIndex_; }
 
     // Room for the records is taken as they are read, doubling, rather than
     // at once for the count the file declares: a count is only a claim, and

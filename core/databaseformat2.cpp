@@ -252,7 +252,8 @@ void expectSection(SectionReader& reader, std::string_view tag) {
 }
 
 void readTransactions(SectionReader& reader, BookAssembly& book) {
-    book.setLastIndex(static_cast<std::int32_t>(reader.u32()));
+    const auto lastIndex = static_cast<std::int32_t>(reader.u32());
+    book.setLastIndex(lastIndex);
     const auto count = static_cast<std::int32_t>(reader.u32());
     // The count must be backed by bytes before anything is allocated for it.
     if (count < 0 || static_cast<std::uint64_t>(count) > reader.sectionLeft() / fixedTransactionBytes)
@@ -271,6 +272,9 @@ void readTransactions(SectionReader& reader, BookAssembly& book) {
         record.setType(fixed[13]);
         book.addTransaction(std::move(record), reader.text(format2CommentCharacters));
     }
+    // The writer never lets the last index lag behind an index in use; a
+    // file that does was not written by it.
+    if (book.lastIndex() != lastIndex) throw ErrorMsg(ErrorCode::damaged);
 }
 
 }  // namespace
