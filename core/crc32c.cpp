@@ -1,8 +1,14 @@
 #include "core/crc32c.h"
 
 #include <array>
+#include <cstring>
 
-// Eight bytes a step through eight tables ("slicing by 8"), so that the
+#if defined(__x86_64__)
+#include <nmmintrin.h>
+#endif
+
+// The processor's own instruction where it has one (SSE 4.2 on x86-64),
+// else eight bytes a step through eight tables ("slicing by 8"), so that the
 // checksum of a million transactions costs a few milliseconds. Small enough
 // to keep here rather than depend on a library for it.
 
@@ -27,12 +33,31 @@ constexpr Tables makeTables() {
 
 constexpr Tables tables = makeTables();
 
+#if defined(__x86_64__)
+__attribute__((target("sse4.2"))) std::uint32_t byInstruction(const unsigned char* p, std::size_t n, std::uint32_t c) {
+    std::uint64_t wide = c;
+    for (; n >= 8; p += 8, n -= 8) {
+        std::uint64_t v;
+        std::memcpy(&v, p, sizeof v);
+        wide = _mm_crc32_u64(wide, v);
+    }
+    c = static_cast<std::uint32_t>(wide);
+    for (; n > 0; ++p, --n) c = _mm_crc32_u8(c, *p);
+    return c;
+}
+
+const bool hasInstruction = __builtin_cpu_supports("sse4.2");
+#endif
+
 }  // namespace
 
 std::uint32_t crc32c(std::string_view bytes, std::uint32_t previous) {
     std::uint32_t c = ~previous;
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     std::size_t n = bytes.size();
+#if defined(__x86_64__)
+    if (hasInstruction) return ~byInstruction(p, n, c);
+#endif
     while (n >= 8) {
         const std::uint32_t low = c ^ (std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 |
                                        std::uint32_t{p[3]} << 24);
