@@ -12,5 +12,8 @@ namespace KestLib {
 // assigned yet are stored, so that a book written by a newer system opens.
 // None when the text can't be stored.
 std::optional<std::size_t> storableCharacters(std::string_view utf8);
+// The same one character a step, as on a processor without the vector
+// instructions storableCharacters takes where it can.
+std::optional<std::size_t> storableCharactersStepwise(std::string_view utf8);
 
 }  // namespace KestLib

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -99,7 +100,27 @@ TEST(Format2, ChecksumAndTextRulesAreTheStandardOnes) {
         {"\xE4\xB8", std::nullopt},          // cut short
         {"\xA4\xA4", std::nullopt},          // Big5
     };
-    for (const auto& [text, characters] : texts) EXPECT_EQ(storableCharacters(text), characters) << text;
+    for (const auto& [text, characters] : texts) {
+        EXPECT_EQ(storableCharacters(text), characters) << text;
+        // The same amid longer texts, where the vector path takes them.
+        const std::string padded = "0123456789abcdef" + std::string(text) + "0123456789abcdef";
+        EXPECT_EQ(storableCharacters(padded), characters ? std::optional<std::size_t>(*characters + 32) : std::nullopt)
+            << text;
+    }
+    // Texts pieced together at random from good and bad pieces: both paths agree.
+    const std::vector<std::string> pieces = {"a", "\t", "\n", "\x7F", "é", "\xC2\x85", "\xC2\xA0", "语",
+                                             "\xEF\xB7\x90", "\xEF\xB7\xB0", "\xEF\xBF\xBE", "\xEF\xBF\xBD",
+                                             "\xF0\x9F\x99\x82", "\xF0\x9F\xBF\xBF", "\xF4\x8F\xBF\xBD",
+                                             "\xF4\x90\x80\x80", "\xED\xA0\x80", "\xED\x9F\xBF", "\xE0\x9F\x80",
+                                             "\xC1\xBF", "\x80", "\xE4\xB8", "\xF0\x90\x80"};
+    std::mt19937 random(29);
+    for (int k = 0; k < 20000; ++k) {
+        std::string text;
+        const int count = static_cast<int>(random() % 30);
+        // Mostly good pieces, so that long texts are accepted often enough.
+        for (int i = 0; i < count; ++i) text += pieces[random() % 3 == 0 ? random() % pieces.size() : random() % 2 == 0 ? 0 : 7];
+        ASSERT_EQ(storableCharacters(text), storableCharactersStepwise(text)) << testing::PrintToString(text);
+    }
 }
 
 TEST(Format2, EveryFieldComesBackAsWritten) {
