@@ -8,6 +8,7 @@
 #include "core/analysis.h"
 #include "cli/clifailure.h"
 #include "cli/commands.h"
+#include "text/bookamount.h"
 #include "text/csv.h"
 #include "text/isodate.h"
 #include "cli/output.h"
@@ -78,9 +79,9 @@ int runTotal(const ReadOptions& options) {
         writeJson(out);
     } else if (options.format == "csv") {
         writeOut(csvOf({{"balance", "direction", "amount"},
-                        {std::to_string(balance), outgoing ? "outgoing" : "income", std::to_string(amount)}}));
+                        {amountText(db, balance), outgoing ? "outgoing" : "income", amountText(db, amount)}}));
     } else {
-        writeOut(std::string(outgoing ? "Outgoing" : "Income") + ": " + std::to_string(amount) + "\n");
+        writeOut(std::string(outgoing ? "Outgoing" : "Income") + ": " + amountText(db, amount) + "\n");
     }
     return 0;
 }
@@ -122,16 +123,16 @@ int runPercentage(const ReadOptions& options) {
              "outgoing_selected_percent", "outgoing_total_percent", "sum", "sum_selected_percent", "sum_total_percent"}};
         for (const TypeShare& line : f.shares) {
             const TypePercents s = f.percentsOf(line);
-            rows.push_back({"type", typeDisplayName(db, line.typeId), std::to_string(line.income),
+            rows.push_back({"type", typeDisplayName(db, line.typeId), amountText(db, line.income),
                             percentText(s.income.ofSelected), percentText(s.income.ofTotal),
-                            std::to_string(line.outgoing), percentText(s.outgoing.ofSelected),
-                            percentText(s.outgoing.ofTotal), std::to_string(line.sum()),
+                            amountText(db, line.outgoing), percentText(s.outgoing.ofSelected),
+                            percentText(s.outgoing.ofTotal), amountText(db, line.sum()),
                             percentText(s.sum.ofSelected), percentText(s.sum.ofTotal)});
         }
-        rows.push_back({"selected", "", std::to_string(f.selectedIncome), "", "", std::to_string(f.selectedOutgoing),
-                        "", "", std::to_string(selectedSum), "", ""});
-        rows.push_back({"total", "", std::to_string(f.totalIncome), "", "", std::to_string(f.totalOutgoing), "", "",
-                        std::to_string(totalSum), "", ""});
+        rows.push_back({"selected", "", amountText(db, f.selectedIncome), "", "", amountText(db, f.selectedOutgoing),
+                        "", "", amountText(db, selectedSum), "", ""});
+        rows.push_back({"total", "", amountText(db, f.totalIncome), "", "", amountText(db, f.totalOutgoing), "", "",
+                        amountText(db, totalSum), "", ""});
         writeOut(csvOf(rows));
         return 0;
     }
@@ -139,9 +140,9 @@ int runPercentage(const ReadOptions& options) {
     TextTable totals({{"", TextTable::Align::Left},
                       {"All types", TextTable::Align::Right},
                       {"Selected types", TextTable::Align::Right}});
-    totals.addRow({"Income", std::to_string(f.totalIncome), std::to_string(f.selectedIncome)});
-    totals.addRow({"Outgoing", std::to_string(f.totalOutgoing), std::to_string(f.selectedOutgoing)});
-    totals.addRow({"In&Out", std::to_string(totalSum), std::to_string(selectedSum)});
+    totals.addRow({"Income", amountText(db, f.totalIncome), amountText(db, f.selectedIncome)});
+    totals.addRow({"Outgoing", amountText(db, f.totalOutgoing), amountText(db, f.selectedOutgoing)});
+    totals.addRow({"In&Out", amountText(db, totalSum), amountText(db, selectedSum)});
 
     const auto right = TextTable::Align::Right;
     TextTable lines({{"Type", TextTable::Align::Left},
@@ -156,10 +157,10 @@ int runPercentage(const ReadOptions& options) {
                      {"% total", right}});
     for (const TypeShare& line : f.shares) {
         const TypePercents s = f.percentsOf(line);
-        lines.addRow({typeDisplayName(db, line.typeId), std::to_string(line.income),
+        lines.addRow({typeDisplayName(db, line.typeId), amountText(db, line.income),
                       percentText(s.income.ofSelected) + "%", percentText(s.income.ofTotal) + "%",
-                      std::to_string(line.outgoing), percentText(s.outgoing.ofSelected) + "%",
-                      percentText(s.outgoing.ofTotal) + "%", std::to_string(line.sum()),
+                      amountText(db, line.outgoing), percentText(s.outgoing.ofSelected) + "%",
+                      percentText(s.outgoing.ofTotal) + "%", amountText(db, line.sum()),
                       percentText(s.sum.ofSelected) + "%", percentText(s.sum.ofTotal) + "%"});
     }
     writeOut(rangeText(selection) + "\n" + totals.render() + "\n" + lines.render());
@@ -184,7 +185,13 @@ int runBudget(const BudgetOptions& options) {
         throw CliFailure(CliFailure::Usage, "--today " + PwText::isoDate(today.year, today.month, today.day) +
                                                 " is outside the budget period");
     BudgetFigures f = KestLib::budgetAnalysis(db, selection.choice, period);
-    if (options.budget) f.setTotalBudget(*options.budget);
+    if (options.budget) {
+        const std::optional<std::int64_t> budget = PwText::parseAmount(*options.budget, db.decimals());
+        if (!budget || *budget >= 1000000000000000000 || *budget <= -1000000000000000000)
+            throw CliFailure(CliFailure::Usage, "--budget: \"" + *options.budget + "\" is not an amount in the book's " +
+                                                    std::to_string(db.decimals()) + " decimals");
+        f.setTotalBudget(*budget);
+    }
     const std::int64_t days = f.days;
 
     const std::string todayText = PwText::isoDate(today.year, today.month, today.day);
@@ -210,10 +217,10 @@ int runBudget(const BudgetOptions& options) {
     }
     std::vector<std::vector<std::string>> rows;
     for (const BudgetLine& line : f.lines)
-        rows.push_back({typeDisplayName(db, line.typeId), std::to_string(line.budget), std::to_string(line.outgoing),
-                        std::to_string(line.remain), std::to_string(line.averagePerDay)});
-    const std::vector<std::string> totalRow = {std::to_string(f.totalBudget), std::to_string(f.totalOutgoing),
-                                               std::to_string(f.totalRemain), std::to_string(f.totalAveragePerDay)};
+        rows.push_back({typeDisplayName(db, line.typeId), amountText(db, line.budget), amountText(db, line.outgoing),
+                        amountText(db, line.remain), amountText(db, line.averagePerDay)});
+    const std::vector<std::string> totalRow = {amountText(db, f.totalBudget), amountText(db, f.totalOutgoing),
+                                               amountText(db, f.totalRemain), amountText(db, f.totalAveragePerDay)};
     if (options.read.format == "csv") {
         std::vector<std::vector<std::string>> csv = {{"kind", "type", "budget", "outgoing", "remain", "per_day"}};
         for (auto& row : rows) {

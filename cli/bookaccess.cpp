@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-#include "text/big5codec.h"
+#include "text/bookamount.h"
+#include "text/booktext.h"
 #include "cli/clifailure.h"
 #include "core/errormsg.h"
 
@@ -45,11 +46,11 @@ ResolvedSelection resolveSelection(const AccountDB& db, const SelectionOptions& 
 
     if (!options.types.empty()) {
         selection.choice.allTypes = false;
-        PwText::Big5Codec codec;
+        PwText::BookTextCodec codec(db);
         for (const std::string& name : options.types) {
             std::string stored;
             int found = -1;
-            if (codec.utf8ToBig5(name, stored))
+            if (codec.fromUtf8(name, stored))
                 for (int position = 0; position < db.typeCount() && found < 0; ++position)
                     if (db.typeAt(position).name() == stored) found = position;
             if (found < 0) throw CliFailure(CliFailure::Usage, "--type: the book has no type named \"" + terminalText(name) + "\"");
@@ -59,14 +60,17 @@ ResolvedSelection resolveSelection(const AccountDB& db, const SelectionOptions& 
     return selection;
 }
 
-std::string displayText(const std::string& stored) {
-    static PwText::Big5Codec codec;
-    return codec.big5ToUtf8Lossy(PwText::storedText(stored));
+std::string displayText(const AccountDB& db, std::string_view stored) {
+    // One codec a format for the whole run, as a listing converts every comment.
+    static PwText::BookTextCodec big5(1), utf8(2);
+    return (db.format() == 2 ? utf8 : big5).toUtf8(stored);
 }
+
+std::string amountText(const AccountDB& db, std::int64_t units) { return PwText::formatAmount(units, db.decimals()); }
 
 std::string typeDisplayName(const AccountDB& db, int typeId) {
     try {
-        return displayText(db.typeById(typeId).name());
+        return displayText(db, db.typeById(typeId).name());
     } catch (const KestLib::ErrorMsg&) {
         return std::string();
     }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/accountdb.h"
@@ -35,6 +37,8 @@ PwText::Date parseDateOption(const std::string& option, const std::string& text)
 // usage error) and keeps the range in order.
 ResolvedSelection resolveSelection(const KestLib::AccountDB& db, const SelectionOptions& options);
 
-// A stored name or comment as UTF-8, for output.
-std::string displayText(const std::string& stored);
+// A stored name or comment of db as UTF-8, for output.
+std::string displayText(const KestLib::AccountDB& db, std::string_view stored);
+// An amount of db's minor units in its decimals with a point ("12.50").
+std::string amountText(const KestLib::AccountDB& db, std::int64_t units);
 std::string typeDisplayName(const KestLib::AccountDB& db, int typeId);

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <climits>
@@ -16,6 +17,7 @@
 
 #include "core/analysis.h"
 #include "text/bookcsv.h"
+#include "text/booktext.h"
 #include "core/booklock.h"
 #include "core/booksave.h"
 #include "cli/clifailure.h"
@@ -88,11 +90,19 @@ PwText::CsvEncoding encodingNamed(const std::string& name) {
     return PwText::CsvEncoding::Big5;
 }
 
-std::string joinedTypeNames(const std::vector<std::string>& stored) {
+// Whether the import was refused for texts that a book of format 2 holds.
+bool needsFormat2(const PwText::ImportReport& report) {
+    using Reason = PwText::ImportFault::Reason;
+    return std::any_of(report.faults.begin(), report.faults.end(), [](const PwText::ImportFault& fault) {
+        return fault.reason == Reason::NotStorable || fault.reason == Reason::TooLong;
+    });
+}
+
+std::string joinedTypeNames(const AccountDB& db, const std::vector<std::string>& stored) {
     std::string out;
     for (const std::string& name : stored) {
         if (!out.empty()) out += ", ";
-        out += "\"" + terminalText(displayText(name)) + "\"";
+        out += "\"" + terminalText(displayText(db, name)) + "\"";
     }
     return out;
 }
@@ -106,18 +116,20 @@ int runInfo(const ReadOptions& options) {
         firstDate = dateOf(db.transaction(bounds->first, false));
         lastDate = dateOf(db.transaction(bounds->last, false));
     }
-    const std::string name = displayText(db.name());
+    const std::string name = displayText(db, db.name());
 
     if (options.format == "json") {
         ordered_json out;
         out["name"] = name;
+        out["format"] = db.format();
+        out["decimals"] = db.decimals();
         out["transactions"] = db.transCount();
         out["first_date"] = firstDate.empty() ? ordered_json() : ordered_json(firstDate);
         out["last_date"] = lastDate.empty() ? ordered_json() : ordered_json(lastDate);
         out["types"] = ordered_json::array();
         for (int position = 0; position < db.typeCount(); ++position) {
             const auto& type = db.typeAt(position);
-            out["types"].push_back({{"id", type.id()}, {"name", displayText(type.name())},
+            out["types"].push_back({{"id", type.id()}, {"name", displayText(db, type.name())},
                                     {"transactions", type.count()}});
         }
         writeJson(out);
@@ -129,19 +141,23 @@ int runInfo(const ReadOptions& options) {
         for (int position = 0; position < db.typeCount(); ++position) {
             const auto& type = db.typeAt(position);
             const std::string id = std::to_string(type.id()), count = std::to_string(type.count());
-            const std::string typeName = displayText(type.name());
+            const std::string typeName = displayText(db, type.name());
             PwText::appendCsvRecord(out, {id, typeName, count});
         }
         writeOut(out);
     } else {
         std::string out = "Name:          " + terminalText(name) + "\n";
+        // Said of a book of format 2 only, so that what scripts read of
+        // every book written so far stays as it was.
+        if (db.format() == 2)
+            out += "Format:        2 (UTF-8 texts, " + std::to_string(db.decimals()) + " decimals)\n";
         out += "Transactions:  " + std::to_string(db.transCount()) + "\n";
         out += "Types:         " + std::to_string(db.typeCount()) + "\n";
         out += "Dates:         " + (firstDate.empty() ? std::string("none") : firstDate + " to " + lastDate) + "\n\n";
         TextTable table({{"Type", TextTable::Align::Left}, {"Transactions", TextTable::Align::Right}});
         for (int position = 0; position < db.typeCount(); ++position) {
             const auto& type = db.typeAt(position);
-            table.addRow({displayText(type.name()), std::to_string(type.count())});
+            table.addRow({displayText(db, type.name()), std::to_string(type.count())});
         }
         writeOut(out + table.render());
     }
@@ -165,9 +181,9 @@ int runList(const ReadOptions& options) {
             out.push_back({{"index", record.index()},
                            {"date", dateOf(record)},
                            {"direction", directionOf(record)},
-                           {"amount", record.amount()},
+                           {"amount", record.amount()},  // in minor units
                            {"type", typeDisplayName(db, record.type())},
-                           {"comment", displayText(record.comment())}});
+                           {"comment", displayText(db, record.comment())}});
         }
         writeJson(out);
         return 0;
@@ -182,11 +198,11 @@ int runList(const ReadOptions& options) {
         const Transaction& record = db.transaction(position, false);
         if (!filter.takes(record)) continue;
         // Kept on its row; the table escapes any other control byte.
-        std::string comment = displayText(record.comment());
+        std::string comment = displayText(db, record.comment());
         for (char& c : comment)
             if (c == '\n' || c == '\r' || c == '\t') c = ' ';
         table.addRow({std::to_string(record.index()), dateOf(record), record.isIncome() ? "Income" : "Outgoing",
-                      std::to_string(record.amount()), typeDisplayName(db, record.type()), comment});
+                      amountText(db, record.amount()), typeDisplayName(db, record.type()), comment});
     }
     writeOut(table.render());
     return 0;
@@ -308,10 +324,14 @@ int runImport(const ImportOptions& options) {
     AccountDB db;
     const std::optional<KestLib::FileIdentity> identity = KestLib::FileIdentity::of(options.book);
     const bool readBook = !(options.create && !identity);
+    if (options.decimals && readBook)
+        throw CliFailure(CliFailure::Usage, "--decimals: only a new book (--create) is given its decimals; " +
+                                                std::string(programName) + " convert gives an existing one decimals");
     if (readBook) {
         db = loadBook(options.book);
     } else {
         db.reset();
+        if (options.decimals.value_or(0) > 0) PwText::convertToFormat2(db, *options.decimals);
     }
     std::optional<KestLib::BookSave> save;
     try {
@@ -326,13 +346,21 @@ int runImport(const ImportOptions& options) {
     std::string preview;
     std::string note;
     if (takesBookCsv(options, bytes)) {
-        const PwText::ImportReport report = KestLib::readingFile(
-            fileName, [&] { return PwText::importCsv(db, bytes, encodingNamed(options.encoding), options.dryRun); });
+        const auto importCsv = [&] {
+            return KestLib::readingFile(
+                fileName, [&] { return PwText::importCsv(db, bytes, encodingNamed(options.encoding), options.dryRun); });
+        };
+        PwText::ImportReport report = importCsv();
+        // A new book whose texts Big5 lacks keeps them exactly in format 2.
+        if (!report.accepted && !db.isFormatKept() && db.format() == 1 && needsFormat2(report)) {
+            PwText::convertToFormat2(db, 0);
+            report = importCsv();
+        }
         if (!report.accepted) throw CliFailure(CliFailure::Refused, PwText::describeRefusal(report).toStdString());
         what = std::to_string(report.transactions) + " transaction" + (report.transactions == 1 ? "" : "s");
         if (!report.newTypes.empty())
             what += " and " + std::to_string(report.newTypes.size()) + " new type" +
-                    (report.newTypes.size() == 1 ? "" : "s") + " (" + joinedTypeNames(report.newTypes) + ")";
+                    (report.newTypes.size() == 1 ? "" : "s") + " (" + joinedTypeNames(db, report.newTypes) + ")";
     } else {
         StatementOutcome outcome = KestLib::readingFile(fileName, [&] { return importStatement(db, bytes, options); });
         what = std::move(outcome.what);
@@ -367,5 +395,41 @@ int runImport(const ImportOptions& options) {
     std::string message = "Imported " + what + " into " + terminalText(plan.target());
     if (!plan.backupFile().empty()) message += "; the previous file is kept as " + terminalText(plan.backupFile());
     writeOut(message + ".\n" + note);
+    return 0;
+}
+
+int runConvert(const ConvertOptions& options) {
+    const KestLib::BookLock lock = lockBook(AccountDB::completedFileName(options.book), options.waitSeconds);
+    const std::optional<KestLib::FileIdentity> identity = KestLib::FileIdentity::of(options.book);
+    AccountDB db = loadBook(options.book);
+    if (db.format() == 2)
+        throw CliFailure(CliFailure::Refused, terminalText(options.book) + ": is of format 2 already (" +
+                                                  std::to_string(db.decimals()) + " decimals); nothing was written");
+    try {
+        PwText::convertToFormat2(db, options.decimals);
+    } catch (const KestLib::ErrorMsg& failure) {
+        throw CliFailure(options.book, failure, "nothing was written");
+    }
+    std::optional<KestLib::BookSave> save;
+    try {
+        save.emplace(KestLib::SavePlan::make(options.book, options.book, identity));
+    } catch (const KestLib::ErrorMsg& failure) {
+        throw CliFailure(failure.path(), failure, "nothing was written");
+    }
+    const KestLib::SavePlan& plan = save->plan();
+    refuseQuestions(plan, options.book, true);
+    KestLib::SaveReport saved;
+    try {
+        saved = save->write(db);
+    } catch (const KestLib::ErrorMsg& failure) {
+        throw CliFailure(failure.path().empty() ? plan.target() : failure.path(), failure, "the book file was not changed");
+    }
+    for (const KestLib::OwnersNotKept& file : saved.ownersNotKept) warnOwners(file);
+    noteSaved(terminalText(plan.target()) + ": converted and saved");
+    std::string message = "Converted " + terminalText(plan.target()) + " to format 2 with " +
+                          std::to_string(db.decimals()) + " decimals (" + std::to_string(db.transCount()) +
+                          " transactions)";
+    if (!plan.backupFile().empty()) message += "; the previous file is kept as " + terminalText(plan.backupFile());
+    writeOut(message + ".\n");
     return 0;
 }

@@ -16,7 +16,7 @@ struct ReadOptions {
 struct BudgetOptions {
     ReadOptions read;
     std::string today;  // empty: the current date
-    std::optional<long long> budget;
+    std::optional<std::string> budget;  // in the book's decimals
 };
 
 struct ExportOptions {
@@ -32,6 +32,7 @@ struct ImportOptions {
     std::string encoding = "auto";
     bool dryRun = false;
     bool create = false;
+    std::optional<int> decimals;  // a new book's: 0, 2 or 3
     // How long to wait while another program is saving the book.
     int waitSeconds = 10;
     // How a bank's statement is read and imported; the book's own CSV
@@ -46,12 +47,19 @@ struct ImportOptions {
     std::string defaultType;              // UTF-8; empty: the nameless type
 };
 
+struct ConvertOptions {
+    std::string book;
+    int decimals = 0;
+    int waitSeconds = 10;
+};
+
 // Each returns the exit code, or throws CliFailure.
 int runInfo(const ReadOptions& options);
 int runList(const ReadOptions& options);
 int runCheck(const std::string& book);
 int runExport(const ExportOptions& options);
 int runImport(const ImportOptions& options);
+int runConvert(const ConvertOptions& options);
 int runTotal(const ReadOptions& options);
 int runPercentage(const ReadOptions& options);
 int runBudget(const BudgetOptions& options);

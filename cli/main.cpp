@@ -38,21 +38,29 @@ void addFilters(CLI::App* command, SelectionOptions& selection, bool withInOut =
     }
 }
 
-// A whole number the budget arithmetic can't overflow with, whatever the
-// book holds: every sum of stored amounts stays below 2^62.
-const CLI::Validator wholeAmount(
+// An amount the budget arithmetic can't overflow with, whatever the book
+// holds: at most 18 digits, with a point and the book's decimals after it in
+// a book that keeps them; every sum of stored amounts stays below 2^62.
+const CLI::Validator budgetAmount(
     [](const std::string& text) {
         const std::size_t digits = text.find_first_not_of("+-") == 1 ? 1 : 0;
-        const bool valid = text.size() > digits && text.size() - digits <= 18 &&
-                           text.find_first_not_of("0123456789", digits) == std::string::npos;
-        return valid ? std::string() : "\"" + text + "\" is not a whole number of at most 18 digits";
+        const std::size_t point = text.find('.', digits);
+        const bool pointed = point != std::string::npos && point + 1 < text.size() && point > digits;
+        const std::size_t count = text.size() - digits - (pointed ? 1 : 0);
+        const bool valid = text.size() > digits && count <= 18 &&
+                           (point == std::string::npos || pointed) &&
+                           text.find_first_not_of("0123456789.", digits) == std::string::npos &&
+                           text.find('.', pointed ? point + 1 : digits) == std::string::npos;
+        return valid ? std::string() : "\"" + text + "\" is not a whole number of at most 18 digits, nor one with a point and the book's decimals";
     },
-    "INTEGER");
+    "AMOUNT");
 
 int runCommandLine(int argc, char** argv) {
     CLI::App app{"Reads, analyses, exports and imports the transactions of a Pennywell book (.pwdb).\n"
                  "Exit codes: 0 success, 1 refused input, a damaged or unreadable file or a failed write, 2 usage "
-                 "error, 3 an import that was saved but whose report could not be written (do not import it again).",
+                 "error, 3 an import that was saved but whose report could not be written (do not import it again).\n"
+                 "Amounts are written in the book's decimals with a point (12.50 in a book of 2 decimals); in JSON "
+                 "they are integers of the book's minor units (1250), and info's \"decimals\" says how many.",
                  programName};
     app.require_subcommand(1);
     app.set_version_flag("--version", std::string(programName) + " " + PENNYWELL_VERSION);
@@ -92,8 +100,9 @@ int runCommandLine(int argc, char** argv) {
     budgetCommand->add_option("--today", budget.today, "How far the period has got, YYYY-MM-DD (default: the "
                                                        "current date)");
     budgetCommand->add_option("--budget", budget.budget,
-                              "The budget of the whole period, in place of the income booked (the total only)")
-        ->check(wholeAmount);
+                              "The budget of the whole period, in place of the income booked (the total only), in "
+                              "the book's decimals (12.50)")
+        ->check(budgetAmount);
     addFormat(budgetCommand, budget.read.format);
 
     ExportOptions exported;
@@ -155,9 +164,26 @@ int runCommandLine(int argc, char** argv) {
     importCommand->add_flag("--dry-run", imported.dryRun,
                             "Report what would change (for a statement with its first rows) and write nothing");
     importCommand->add_flag("--create", imported.create, "Start a new, empty book when BOOK doesn't exist");
+    importCommand->add_option("--decimals", imported.decimals,
+                              "With --create: the new book's decimals, 0 (the default: whole units), 2 or 3; more "
+                              "than 0 makes a book of format 2, as do texts Big5 lacks")
+        ->check(CLI::IsMember({0, 2, 3}));
     importCommand->add_option("--wait", imported.waitSeconds,
                               "While another program is saving BOOK, wait at most this many whole seconds for it "
                               "(default 10; 0 tries once), then give up with exit code 1")
+        ->check(CLI::Range(0, 86400));
+
+    ConvertOptions converted;
+    auto* convertCommand = app.add_subcommand(
+        "convert", "Converts a book of format 1 (Big5 texts, whole amounts) to format 2 (UTF-8 texts, amounts with "
+                   "decimals) in place, saved the safe way with the previous file kept as BOOK.bak.pwdb: every text "
+                   "re-encoded, every amount times 10^N");
+    addBook(convertCommand, converted.book);
+    convertCommand->add_option("--decimals", converted.decimals, "N: 0 (the default), 2 or 3")
+        ->check(CLI::IsMember({0, 2, 3}));
+    convertCommand->add_option("--wait", converted.waitSeconds,
+                               "While another program is saving BOOK, wait at most this many whole seconds for it "
+                               "(default 10)")
         ->check(CLI::Range(0, 86400));
 
     std::string checked;
@@ -187,6 +213,7 @@ int runCommandLine(int argc, char** argv) {
     if (*exportCommand) return runExport(exported);
     if (*importCommand) return runImport(imported);
     if (*checkCommand) return runCheck(checked);
+    if (*convertCommand) return runConvert(converted);
     return CliFailure::Usage;
 }
 

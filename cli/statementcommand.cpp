@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <map>
 
+#include "core/accountdb.h"
 #include "text/asciitext.h"
 #include "text/bookcsv.h"
+#include "text/booktext.h"
 #include "cli/clifailure.h"
 #include "text/csv.h"
 #include "text/isodate.h"
@@ -108,6 +110,14 @@ std::vector<StatementField> mappedColumns(const std::vector<std::string>& maps,
     return columns;
 }
 
+// Whether the plan was refused for texts that a book of format 2 holds.
+bool needsFormat2(const PwText::StatementImport& plan) {
+    using Reason = PwText::StatementFault::Reason;
+    return std::any_of(plan.faults().begin(), plan.faults().end(), [](const PwText::StatementFault& fault) {
+        return fault.reason == Reason::NotStorable || fault.reason == Reason::TooLong;
+    });
+}
+
 std::string counted(int count, const char* one, const char* many) {
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
@@ -123,7 +133,7 @@ std::string refusal(const PwText::StatementImport& plan) {
     return text;
 }
 
-std::string previewOf(const PwText::StatementImport& plan, bool keepDuplicates) {
+std::string previewOf(const KestLib::AccountDB& db, const PwText::StatementImport& plan, bool keepDuplicates) {
     TextTable table({{"Date", TextTable::Align::Left},
                      {"In/Out", TextTable::Align::Left},
                      {"Amount", TextTable::Align::Right},
@@ -137,7 +147,7 @@ std::string previewOf(const PwText::StatementImport& plan, bool keepDuplicates) 
         std::string comment = row.comment;
         std::replace_if(comment.begin(), comment.end(), [](char c) { return c == '\n' || c == '\r' || c == '\t'; }, ' ');
         table.addRow({PwText::isoDate(row.year, row.month, row.day), row.income ? "Income" : "Outgoing",
-                      std::to_string(row.amount), row.type, comment});
+                      amountText(db, row.amount), row.type, comment});
     }
     if (shown == 0) return {};
     std::string out = table.render();
@@ -173,6 +183,10 @@ StatementOutcome importStatement(KestLib::AccountDB& db, std::string_view bytes,
     reading.encoding = encodingNamed(options.encoding);
     reading.dateFormat = dateFormatNamed(options.dateFormat);
     reading.amountRule = options.cents ? PwText::AmountRule::Cents : PwText::AmountRule::Round;
+    PwText::ImportChoices choices;
+    choices.keepDuplicates = options.keepDuplicates;
+    choices.defaultType = options.defaultType;
+    PwText::fitAmountsToBook(db, reading, choices);
     reading.csv.delimiter = delimiterNamed(options.delimiter);
     if (options.decimalComma) reading.csv.decimalComma = 1;
     reading.rowRoom = PwText::statementRowRoom(db);
@@ -188,10 +202,12 @@ StatementOutcome importStatement(KestLib::AccountDB& db, std::string_view bytes,
         statement = PwText::readStatement(bytes, reading);
     }
 
-    PwText::ImportChoices choices;
-    choices.keepDuplicates = options.keepDuplicates;
-    choices.defaultType = options.defaultType;
-    const PwText::StatementImport plan = PwText::StatementImport::plan(db, statement, choices);
+    PwText::StatementImport plan = PwText::StatementImport::plan(db, statement, choices);
+    // A new book whose texts Big5 lacks keeps them exactly in format 2.
+    if (!db.isFormatKept() && db.format() == 1 && (plan.respeltCount() > 0 || needsFormat2(plan))) {
+        PwText::convertToFormat2(db, 0);
+        plan = PwText::StatementImport::plan(db, statement, choices);
+    }
     if (!plan.canImport()) throw CliFailure(CliFailure::Refused, refusal(plan));
 
     StatementOutcome outcome;
@@ -207,9 +223,10 @@ StatementOutcome importStatement(KestLib::AccountDB& db, std::string_view bytes,
     }
     if (plan.respeltCount() > 0)
         outcome.note = counted(plan.respeltCount(), "row's comment or type is", "rows' comments or types are") +
-                       " spelt without letters the book can't store (ä as ae, é as e).\n";
+                       " spelt without letters the book can't store (ä as ae, é as e); converted to format 2 (" +
+                       programName + " convert BOOK) the book keeps them exactly.\n";
     if (options.dryRun)
-        outcome.preview = previewOf(plan, options.keepDuplicates);
+        outcome.preview = previewOf(db, plan, options.keepDuplicates);
     else
         plan.apply(db);
     return outcome;

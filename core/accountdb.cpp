@@ -233,6 +233,9 @@ void AccountDB::clear() {
     lastIndex_ = 0;
     name_.clear();
     modified = false;
+    formatKept = false;
+    format_ = 1;
+    decimals_ = 0;
     typeIds.clearTypeIds();
 }
 

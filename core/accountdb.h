@@ -3,6 +3,8 @@
 #include <array>
 #include <climits>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <iosfwd>
 #include <string_view>
@@ -43,6 +45,23 @@ public:
     // unmodified again; one away from that marks it modified.
     void setModified(bool value) { modified = value; }
     int lastIndex() const { return lastIndex_; }
+
+    // The format of the book's file, 1 or 2, and the decimals of its amounts:
+    // format 1 holds Big5 texts and whole units (0 decimals), format 2 UTF-8
+    // texts and minor units. A new book is of format 1 until it is converted.
+    int format() const { return format_; }
+    int decimals() const { return decimals_; }
+    // True once the book was read from a file or saved: its format then
+    // changes only when the book is converted on purpose; a new book may be
+    // converted as soon as it needs what format 1 can't hold.
+    bool isFormatKept() const { return formatKept; }
+    // Re-encodes every text with recode (from the book's Big5 to UTF-8; none
+    // when a text can't be) and multiplies every amount by 10^decimals, all
+    // or nothing: refused when the book is of format 2 already, decimals are
+    // not a book's, a text can't be recoded or an amount would overflow.
+    // Marks the book modified.
+    using Recode = std::function<std::optional<std::string>(std::string_view)>;
+    void convertToFormat2(int decimals, const Recode& recode);
     // How many transactions can still be added: each takes the next index
     // and the numbering ends rather than wraps. Wider than an int, as a
     // book's last index may be negative.
@@ -109,6 +128,11 @@ public:
     void loadFile(const std::string& fileName);
     // The same as loadFile, from the bytes of a whole file.
     void loadBytes(std::string_view bytes);
+    // Not modified, and the format now that of a file.
+    void markSaved() {
+        modified = false;
+        formatKept = true;
+    }
 
 private:
     // Throws "The type … has existed" when a type is already so named.
@@ -118,7 +142,7 @@ private:
     TransType& typeByIdForChange(int id);
     int typePositionById(int id) const;
 
-    friend AccountDB decodeDatabase(std::istream& in, std::uint64_t size);
+    friend class BookAssembly;
 
     RecordArray<Transaction> transactions;
     RecordArray<TransType> types;
@@ -127,6 +151,9 @@ private:
     int lastIndex_ = 0;
     std::string name_;
     bool modified = false;
+    bool formatKept = false;
+    int format_ = 1;
+    int decimals_ = 0;
     TypeIdTable typeIds;
 };
 

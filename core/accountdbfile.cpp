@@ -26,7 +26,7 @@ void AccountDB::saveFile(std::string& fileName) {
     // Encoding first: a text too long for the format is refused before the
     // file is touched.
     writeFileAtomically(fileName, encodeDatabase(*this));
-    modified = false;
+    markSaved();
 }
 
 void AccountDB::loadFile(const std::string& fileName) {

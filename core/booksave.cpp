@@ -49,7 +49,7 @@ SaveReport BookSave::write(AccountDB& db, const SaveCalls& calls) {
         note(writeFileAtomically(plan_.backupFile(), previousBytes, calls, backup));
     }
     note(writeFileAtomically(plan_.target(), bytes, calls, book));
-    db.setModified(false);
+    db.markSaved();
     return report;
 }
 

@@ -1,4 +1,4 @@
-// The .pwdb file, front to back, with no index, padding, trailer or checksum:
+// Format 1 of the .pwdb file, front to back, with no index, padding, trailer or checksum:
 //
 //   "PWDB"            4 bytes, as they are
 //   version           1 byte, the value 1, as it is
@@ -24,15 +24,17 @@
 #include <streambuf>
 #include <vector>
 
+#include "core/bookassembly.h"
+#include "core/booklimits.h"
+#include "core/databaseformat2.h"
+
 namespace KestLib {
 namespace {
 
 constexpr std::string_view magic = "PWDB";
 constexpr unsigned char version = 1;
-constexpr std::size_t maxText = 255;
+constexpr std::size_t maxText = format1TextBytes;
 constexpr std::size_t fixedTransactionBytes = 15;  // the fixed fields and the comment length
-// The records room is taken for at first, before it doubles as they are read.
-constexpr std::int32_t firstReservation = 4096;
 
 unsigned char swapNibbles(unsigned char b) { return static_cast<unsigned char>((b >> 4) | (b << 4)); }
 
@@ -146,6 +148,7 @@ void checkLength(std::string_view text, ErrorCode code) {
 }  // namespace
 
 std::string encodeDatabase(const AccountDB& db) {
+    if (db.format() != version) return encodeFormat2(db);
     std::size_t size = magic.size() + 1;
     checkLength(db.name(), ErrorCode::nameTooLong);
     size += 1 + db.name().size() + 1;
@@ -205,85 +208,40 @@ AccountDB decodeDatabase(std::istream& in, std::uint64_t size) {
     if (in.bad()) throw ErrorMsg(ErrorCode::fileOpen, {}, EIO);
     if (size < magic.size() || std::string_view(header, magic.size()) != magic) throw ErrorMsg(ErrorCode::notDatabase);
     if (size == magic.size()) throw ErrorMsg(ErrorCode::damaged);
-    if (static_cast<unsigned char>(header[magic.size()]) != version) throw ErrorMsg(ErrorCode::wrongVersion);
+    if (static_cast<unsigned char>(header[magic.size()]) != version)
+        return decodeLaterDatabase(in, size, static_cast<unsigned char>(header[magic.size()]));
     Reader reader(in, size - sizeof header);
 
-    AccountDB db;
-    db.name_ = reader.text();
-
-    // Types must come in strictly ascending id order, which also rules out an
-    // id given twice; positionOfId lets each transaction find its type at once.
-    std::vector<int> positionOfId(TypeIdTable::capacity, -1);
+    BookAssembly book;
+    book.setName(reader.text());
     const unsigned typeCount = reader.u8();
     for (unsigned i = 0; i < typeCount; ++i) {
         const int id = static_cast<int>(reader.u8());
-        std::string name = reader.text();
-        const bool ascending = db.types.size() == 0 || id > db.types.at(db.types.size() - 1).id();
-        if (id >= TypeIdTable::capacity || !ascending) throw ErrorMsg(ErrorCode::damaged);
-        for (int j = 0; j < db.types.size(); ++j)
-            if (db.types.at(j).name() == name) throw ErrorMsg(ErrorCode::damaged);
-        TransType type;
-        type.setId(id);
-        type.setName(std::move(name));
-        positionOfId[static_cast<std::size_t>(id)] = db.types.size();
-        db.types.append(std::move(type));
-        db.typeIds.reserveTypeId(id);
+        book.addType(id, reader.text());
     }
 
-    db.lastIndex_ = reader.s32();
+    book.setLastIndex(reader.s32());
     const std::int32_t count = reader.s32();
     // The count must be backed by bytes before anything is allocated for it.
     if (count > 0 && static_cast<std::uint64_t>(count) > reader.remaining() / fixedTransactionBytes)
         throw ErrorMsg(ErrorCode::damaged);
-    bool indexesAscend = true;
-    std::int32_t previousIndex = 0;
-    // Room for the records is taken as they are read, doubling, rather than
-    // at once for the count the file declares: a count is only a claim, and
-    // a file that doesn't hold what it claims (a sparse one of many
-    // gigabytes, say) is then refused having cost about what it held. The
-    // comments' arena grows the same way by itself.
-    std::int32_t reserved = 0;
     for (std::int32_t i = 0; i < count; ++i) {
-        if (i == reserved) {
-            reserved += std::min(count - reserved, std::max(firstReservation, reserved));
-            db.transactions.reserve(reserved);
-        }
+        book.makeRoom(i, count);
         // index (4), year (2), month, day, amount (4), income, type id, comment length
         unsigned char fixed[fixedTransactionBytes];
         reader.read(fixed, sizeof fixed);
         unsigned char comment[maxText];
         reader.read(comment, fixed[14]);
-        const unsigned typeId = fixed[13];
-        const int typePosition = typeId < positionOfId.size() ? positionOfId[typeId] : -1;
-        if (typePosition < 0) throw ErrorMsg(ErrorCode::outOfBound);
-
         Transaction record;
         record.setIndex(Reader::be32(fixed));
         record.setDate(fixed[4] << 8 | fixed[5], fixed[6], fixed[7]);
         record.setAmount(Reader::be32(fixed + 8));
         record.setIncome(fixed[12] != 0);
-        record.setType(static_cast<int>(typeId));
-        db.types.at(typePosition).incCount();
-        // An index given twice in a row is damage found at once, so that a
-        // file of zeros claiming a vast count is not read to its end first.
-        if (i > 0 && record.index() == previousIndex) throw ErrorMsg(ErrorCode::damaged);
-        if (i > 0 && record.index() < previousIndex) indexesAscend = false;
-        previousIndex = record.index();
-        // New indexes must stay unique even when the stored last index lags.
-        if (record.index() > db.lastIndex_) db.lastIndex_ = record.index();
-        Transaction& stored = db.transactions.append(std::move(record));
-        db.comments.setComment(stored, std::string_view(reinterpret_cast<const char*>(comment), fixed[14]));
+        record.setType(fixed[13]);
+        book.addTransaction(std::move(record), std::string_view(reinterpret_cast<const char*>(comment), fixed[14]));
     }
     if (reader.remaining() != 0) throw ErrorMsg(ErrorCode::damaged);
-
-    if (!indexesAscend) {
-        std::vector<int> indexes(static_cast<std::size_t>(db.transCount()));
-        for (int i = 0; i < db.transCount(); ++i) indexes[static_cast<std::size_t>(i)] = db.transactions.at(i).index();
-        std::sort(indexes.begin(), indexes.end());
-        if (std::adjacent_find(indexes.begin(), indexes.end()) != indexes.end()) throw ErrorMsg(ErrorCode::damaged);
-    }
-    db.modified = false;
-    return db;
+    return book.finish();
 }
 
 }  // namespace KestLib

@@ -30,9 +30,16 @@ enum class ErrorCode {
     badBudgetPeriod,
     typeExists,       // subject(): the name, as stored
     notEnoughMemory,  // path(): the file that didn't fit
+    newerVersion,
+    notStorableText,
+    nameTooLongFormat2,
+    typeNameTooLongFormat2,
+    commentTooLongFormat2,
+    badDecimals,
+    amountTooLarge,
     // A new code goes last, named in errorCodeCount below, with its text in errorTexts.
 };
-inline constexpr std::size_t errorCodeCount = static_cast<std::size_t>(ErrorCode::notEnoughMemory) + 1;
+inline constexpr std::size_t errorCodeCount = static_cast<std::size_t>(ErrorCode::amountTooLarge) + 1;
 
 // The core's only exception. Every core operation that fails throws one of
 // these by value, with its code and a fixed English message, before it
@@ -102,6 +109,13 @@ inline constexpr std::array<ErrorText, errorCodeCount> errorTexts = {{
     {ErrorCode::badBudgetPeriod, "From, Today and To must be dates in this order"},
     {ErrorCode::typeExists, "The type %1 has existed"},
     {ErrorCode::notEnoughMemory, "not enough memory to read %1"},
+    {ErrorCode::newerVersion, "This book was made by a newer Pennywell"},
+    {ErrorCode::notStorableText, "A text is not UTF-8 or holds a control character"},
+    {ErrorCode::nameTooLongFormat2, "The database name is longer than 100 characters"},
+    {ErrorCode::typeNameTooLongFormat2, "A type name is longer than 100 characters"},
+    {ErrorCode::commentTooLongFormat2, "A comment is longer than 1000 characters"},
+    {ErrorCode::badDecimals, "A book keeps 0, 2 or 3 decimals"},
+    {ErrorCode::amountTooLarge, "An amount is too large for the book's decimals"},
 }};
 static_assert(
     [] {

@@ -501,32 +501,37 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
         <translation>Der Wert „%2“ in der Spalte „%1“ enthält ein Zeichen, das sich in Big5 nicht speichern lässt</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="74"/>
+        <location filename="../text/bookcsvmessages.cpp" line="75"/>
+        <source>the %1 is %2 characters long; at most %3 fit</source>
+        <translation>Der Wert in der Spalte „%1“ ist %2 Zeichen lang; höchstens %3 Zeichen sind möglich</translation>
+    </message>
+    <message>
+        <location filename="../text/bookcsvmessages.cpp" line="77"/>
         <source>the %1 is %2 bytes long in Big5; at most %3 fit</source>
         <translation>Der Wert in der Spalte „%1“ ist in Big5 %2 Byte lang; höchstens %3 Byte sind möglich</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="77"/>
+        <location filename="../text/bookcsvmessages.cpp" line="80"/>
         <source>the new type &quot;%1&quot; would be one more than the 128 types a database can hold</source>
         <translation>Mit der neuen Kategorie „%1“ hätte die Datenbank mehr als die höchstens möglichen 128 Kategorien</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="80"/>
+        <location filename="../text/bookcsvmessages.cpp" line="83"/>
         <source>the database has no transaction index left for this row</source>
         <translation>Die Datenbank hat für diese Zeile keine freie Buchungsnummer mehr</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="83"/>
+        <location filename="../text/bookcsvmessages.cpp" line="86"/>
         <source>Line %1: %2</source>
         <translation>Zeile %1: %2</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="87"/>
+        <location filename="../text/bookcsvmessages.cpp" line="90"/>
         <source>The CSV file was not imported; the database is unchanged.</source>
         <translation>Die CSV-Datei wurde nicht importiert; die Datenbank ist unverändert.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../text/bookcsvmessages.cpp" line="98"/>
+        <location filename="../text/bookcsvmessages.cpp" line="101"/>
         <source>%n more faulty row(s) not listed.</source>
         <translation>
             <numerusform>%n weitere fehlerhafte Zeile nicht aufgeführt.</numerusform>
@@ -727,7 +732,42 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
         <translation>Die Kategorie „%1“ gibt es bereits.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="122"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="47"/>
+        <source>This book was made by a newer Pennywell</source>
+        <translation>Diese Datenbank wurde von einer neueren Version von Pennywell angelegt</translation>
+    </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="49"/>
+        <source>A text is not UTF-8 or holds a control character</source>
+        <translation>Ein Text ist kein UTF-8 oder enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="51"/>
+        <source>The database name is longer than 100 characters</source>
+        <translation>Der Name der Datenbank ist länger als 100 Zeichen</translation>
+    </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="53"/>
+        <source>A type name is longer than 100 characters</source>
+        <translation>Ein Kategoriename ist länger als 100 Zeichen</translation>
+    </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="55"/>
+        <source>A comment is longer than 1000 characters</source>
+        <translation>Eine Notiz ist länger als 1000 Zeichen</translation>
+    </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="56"/>
+        <source>A book keeps 0, 2 or 3 decimals</source>
+        <translation>Eine Datenbank hat 0, 2 oder 3 Nachkommastellen</translation>
+    </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="58"/>
+        <source>An amount is too large for the book&apos;s decimals</source>
+        <translation>Ein Betrag ist für die Nachkommastellen der Datenbank zu groß</translation>
+    </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="134"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s path, then why the system refused it (&quot;Permission denied&quot;)</extracomment>
         <translation>%1: %2</translation>
@@ -1142,52 +1182,52 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Die Buchungsnummer ist bereits vergeben.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="101"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="113"/>
         <source>No such file or folder</source>
         <translation>Datei oder Ordner nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="102"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="114"/>
         <source>Permission denied</source>
         <translation>Zugriff verweigert</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="103"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="115"/>
         <source>Operation not permitted</source>
         <translation>Vorgang nicht zulässig</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="104"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="116"/>
         <source>Is a folder</source>
         <translation>Ist ein Ordner</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="105"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="117"/>
         <source>Not a folder</source>
         <translation>Ist kein Ordner</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="106"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="118"/>
         <source>Disk full</source>
         <translation>Datenträger voll</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="107"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="119"/>
         <source>Disk quota exceeded</source>
         <translation>Speicherkontingent überschritten</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="108"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="120"/>
         <source>File too large</source>
         <translation>Datei zu groß</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="109"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="121"/>
         <source>Read-only file system</source>
         <translation>Schreibgeschütztes Dateisystem</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="110"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="122"/>
         <source>Input/output error</source>
         <translation>Ein-/Ausgabefehler</translation>
     </message>

@@ -501,32 +501,37 @@ Do you want to replace it with the CSV?</translation>
         <translation>the %1 &quot;%2&quot; holds a character that Big5 can&apos;t store</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="74"/>
+        <location filename="../text/bookcsvmessages.cpp" line="75"/>
+        <source>the %1 is %2 characters long; at most %3 fit</source>
+        <translation>the %1 is %2 characters long; at most %3 fit</translation>
+    </message>
+    <message>
+        <location filename="../text/bookcsvmessages.cpp" line="77"/>
         <source>the %1 is %2 bytes long in Big5; at most %3 fit</source>
         <translation>the %1 is %2 bytes long in Big5; at most %3 fit</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="77"/>
+        <location filename="../text/bookcsvmessages.cpp" line="80"/>
         <source>the new type &quot;%1&quot; would be one more than the 128 types a database can hold</source>
         <translation>the new type &quot;%1&quot; would be one more than the 128 types a database can hold</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="80"/>
+        <location filename="../text/bookcsvmessages.cpp" line="83"/>
         <source>the database has no transaction index left for this row</source>
         <translation>the database has no transaction index left for this row</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="83"/>
+        <location filename="../text/bookcsvmessages.cpp" line="86"/>
         <source>Line %1: %2</source>
         <translation>Line %1: %2</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="87"/>
+        <location filename="../text/bookcsvmessages.cpp" line="90"/>
         <source>The CSV file was not imported; the database is unchanged.</source>
         <translation>The CSV file was not imported; the database is unchanged.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../text/bookcsvmessages.cpp" line="98"/>
+        <location filename="../text/bookcsvmessages.cpp" line="101"/>
         <source>%n more faulty row(s) not listed.</source>
         <translation>
             <numerusform>%n more faulty row not listed.</numerusform>
@@ -727,7 +732,42 @@ Do you want to replace it with the CSV?</translation>
         <translation>The type %1 has existed</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="122"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="47"/>
+        <source>This book was made by a newer Pennywell</source>
+        <translation>This book was made by a newer Pennywell</translation>
+    </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="49"/>
+        <source>A text is not UTF-8 or holds a control character</source>
+        <translation>A text is not UTF-8 or holds a control character</translation>
+    </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="51"/>
+        <source>The database name is longer than 100 characters</source>
+        <translation>The database name is longer than 100 characters</translation>
+    </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="53"/>
+        <source>A type name is longer than 100 characters</source>
+        <translation>A type name is longer than 100 characters</translation>
+    </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="55"/>
+        <source>A comment is longer than 1000 characters</source>
+        <translation>A comment is longer than 1000 characters</translation>
+    </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="56"/>
+        <source>A book keeps 0, 2 or 3 decimals</source>
+        <translation>A book keeps 0, 2 or 3 decimals</translation>
+    </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="58"/>
+        <source>An amount is too large for the book&apos;s decimals</source>
+        <translation>An amount is too large for the book&apos;s decimals</translation>
+    </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="134"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s path, then why the system refused it (&quot;Permission denied&quot;)</extracomment>
         <translation>%1: %2</translation>
@@ -1142,52 +1182,52 @@ Do you want to override it?</translation>
         <translation>The transaction index is in use</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="101"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="113"/>
         <source>No such file or folder</source>
         <translation>No such file or folder</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="102"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="114"/>
         <source>Permission denied</source>
         <translation>Permission denied</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="103"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="115"/>
         <source>Operation not permitted</source>
         <translation>Operation not permitted</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="104"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="116"/>
         <source>Is a folder</source>
         <translation>Is a folder</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="105"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="117"/>
         <source>Not a folder</source>
         <translation>Not a folder</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="106"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="118"/>
         <source>Disk full</source>
         <translation>Disk full</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="107"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="119"/>
         <source>Disk quota exceeded</source>
         <translation>Disk quota exceeded</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="108"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="120"/>
         <source>File too large</source>
         <translation>File too large</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="109"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="121"/>
         <source>Read-only file system</source>
         <translation>Read-only file system</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="110"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="122"/>
         <source>Input/output error</source>
         <translation>Input/output error</translation>
     </message>

@@ -497,32 +497,37 @@ Do you want to replace it with the CSV?</source>
         <translation>「%1」欄位的值「%2」含有 Big5 無法儲存的字元</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="74"/>
+        <location filename="../text/bookcsvmessages.cpp" line="75"/>
+        <source>the %1 is %2 characters long; at most %3 fit</source>
+        <translation>「%1」欄位的值長達 %2 個字元；最多只能有 %3 個字元</translation>
+    </message>
+    <message>
+        <location filename="../text/bookcsvmessages.cpp" line="77"/>
         <source>the %1 is %2 bytes long in Big5; at most %3 fit</source>
         <translation>「%1」欄位的值以 Big5 儲存長達 %2 位元組；最多只能有 %3 位元組</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="77"/>
+        <location filename="../text/bookcsvmessages.cpp" line="80"/>
         <source>the new type &quot;%1&quot; would be one more than the 128 types a database can hold</source>
         <translation>新類別「%1」會使類別數超過資料庫最多可容納的 128 個</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="80"/>
+        <location filename="../text/bookcsvmessages.cpp" line="83"/>
         <source>the database has no transaction index left for this row</source>
         <translation>資料庫已沒有可供此列使用的交易編號</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="83"/>
+        <location filename="../text/bookcsvmessages.cpp" line="86"/>
         <source>Line %1: %2</source>
         <translation>第 %1 行：%2</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="87"/>
+        <location filename="../text/bookcsvmessages.cpp" line="90"/>
         <source>The CSV file was not imported; the database is unchanged.</source>
         <translation>未匯入 CSV 檔案；資料庫沒有任何變更。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../text/bookcsvmessages.cpp" line="98"/>
+        <location filename="../text/bookcsvmessages.cpp" line="101"/>
         <source>%n more faulty row(s) not listed.</source>
         <translation>
             <numerusform>另有 %n 列有誤，未列出。</numerusform>
@@ -722,7 +727,42 @@ Do you want to replace it with the CSV?</source>
         <translation>類別「%1」已經存在。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="122"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="47"/>
+        <source>This book was made by a newer Pennywell</source>
+        <translation>此資料庫由較新版本的 Pennywell 建立</translation>
+    </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="49"/>
+        <source>A text is not UTF-8 or holds a control character</source>
+        <translation>有文字不是 UTF-8，或含有控制字元</translation>
+    </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="51"/>
+        <source>The database name is longer than 100 characters</source>
+        <translation>資料庫名稱超過 100 個字元</translation>
+    </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="53"/>
+        <source>A type name is longer than 100 characters</source>
+        <translation>類別名稱超過 100 個字元</translation>
+    </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="55"/>
+        <source>A comment is longer than 1000 characters</source>
+        <translation>備註超過 1000 個字元</translation>
+    </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="56"/>
+        <source>A book keeps 0, 2 or 3 decimals</source>
+        <translation>資料庫的小數位數只能是 0、2 或 3</translation>
+    </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="58"/>
+        <source>An amount is too large for the book&apos;s decimals</source>
+        <translation>有金額在此資料庫的小數位數下過大</translation>
+    </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="134"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s path, then why the system refused it (&quot;Permission denied&quot;)</extracomment>
         <translation>%1：%2</translation>
@@ -1136,52 +1176,52 @@ Do you want to override it?</source>
         <translation>交易編號已被使用。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="101"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="113"/>
         <source>No such file or folder</source>
         <translation>找不到檔案或資料夾</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="102"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="114"/>
         <source>Permission denied</source>
         <translation>權限不足</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="103"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="115"/>
         <source>Operation not permitted</source>
         <translation>不允許此操作</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="104"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="116"/>
         <source>Is a folder</source>
         <translation>這是資料夾</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="105"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="117"/>
         <source>Not a folder</source>
         <translation>這不是資料夾</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="106"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="118"/>
         <source>Disk full</source>
         <translation>磁碟已滿</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="107"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="119"/>
         <source>Disk quota exceeded</source>
         <translation>已超過磁碟配額</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="108"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="120"/>
         <source>File too large</source>
         <translation>檔案太大</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="109"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="121"/>
         <source>Read-only file system</source>
         <translation>唯讀檔案系統</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="110"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="122"/>
         <source>Input/output error</source>
         <translation>輸入/輸出錯誤</translation>
     </message>

@@ -12,6 +12,8 @@
 #include "text/asciitext.h"
 #include "text/big5codec.h"
 #include "text/bookadditions.h"
+#include "text/bookamount.h"
+#include "text/booktext.h"
 #include "text/csv.h"
 #include "text/isodate.h"
 
@@ -37,8 +39,10 @@ void appendNumber(std::string& out, long long value) {
 }  // namespace
 
 std::string exportCsv(const AccountDB& db, CsvEncoding encoding, const KestLib::Selection& filter) {
-    const bool big5 = encoding == CsvEncoding::Big5;
-    Big5Codec codec;
+    // Big5 asks for the bytes the book holds, which a book of format 2
+    // holds in UTF-8 already.
+    const bool asStored = encoding == CsvEncoding::Big5 || db.format() == 2;
+    BookTextCodec codec(db);
     // Room for the whole text up front, so that it is never copied as it grows.
     std::size_t estimate = 128;
     for (int position = 0; position < db.transCount(); ++position)
@@ -54,7 +58,7 @@ std::string exportCsv(const AccountDB& db, CsvEncoding encoding, const KestLib::
         const KestLib::TransType& type = db.typeAt(position);
         if (type.id() < 0 || type.id() >= TypeIdTable::capacity) continue;
         const std::string_view name = storedText(type.name());
-        typeNames[static_cast<std::size_t>(type.id())] = big5 ? std::string(name) : codec.big5ToUtf8Lossy(name);
+        typeNames[static_cast<std::size_t>(type.id())] = asStored ? std::string(name) : codec.toUtf8(name);
     }
 
     std::string comment;
@@ -67,17 +71,17 @@ std::string exportCsv(const AccountDB& db, CsvEncoding encoding, const KestLib::
         out.push_back(',');
         out.append(record.isIncome() ? incomeWord : outgoingWord);
         out.push_back(',');
-        appendNumber(out, record.amount());
+        appendAmount(out, record.amount(), db.decimals());
         out.push_back(',');
         const bool knownType = record.type() >= 0 && record.type() < TypeIdTable::capacity &&
                                typeNames[static_cast<std::size_t>(record.type())].has_value();
         if (knownType) appendCsvField(out, *typeNames[static_cast<std::size_t>(record.type())]);
         out.push_back(',');
         const std::string_view stored = storedText(record.comment());
-        if (big5 || isAscii(stored)) {
+        if (asStored || isAscii(stored)) {
             appendCsvField(out, stored);
         } else {
-            comment = codec.big5ToUtf8Lossy(stored);
+            comment = codec.toUtf8(stored);
             appendCsvField(out, comment);
         }
         out.append("\r\n");
@@ -95,8 +99,9 @@ using Reason = ImportFault::Reason;
 
 enum class AmountParse { Ok, NotANumber, OutOfRange };
 
-// An optional sign and decimal digits, spaces around allowed.
-AmountParse parseAmount(std::string_view text, bool& negative, std::int64_t& magnitude) {
+// An optional sign and decimal digits, with a point and at most decimals
+// digits after it in a book that keeps them; spaces around allowed.
+AmountParse parseAmount(std::string_view text, int decimals, bool& negative, std::int64_t& magnitude) {
     text = trimmed(text, Blanks::spaceAndTab);
     negative = false;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
@@ -104,20 +109,24 @@ AmountParse parseAmount(std::string_view text, bool& negative, std::int64_t& mag
         text.remove_prefix(1);
     }
     if (text.empty()) return AmountParse::NotANumber;
-    magnitude = 0;
-    bool tooBig = false;
-    for (const char c : text) {
-        if (c < '0' || c > '9') return AmountParse::NotANumber;
-        // Past this no 32-bit amount is possible; keep checking the digits.
-        if (magnitude > 100000000000LL) tooBig = true;
-        else magnitude = magnitude * 10 + (c - '0');
-    }
-    return tooBig ? AmountParse::OutOfRange : AmountParse::Ok;
+    const std::size_t point = decimals > 0 ? text.find('.') : std::string_view::npos;
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view fraction = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
+    if (point != std::string_view::npos && (fraction.empty() || static_cast<int>(fraction.size()) > decimals))
+        return AmountParse::NotANumber;
+    for (const std::string_view digits : {whole, fraction})
+        for (const char c : digits)
+            if (c < '0' || c > '9') return AmountParse::NotANumber;
+    // Digits past what 64 bits hold are past any 32-bit amount too.
+    const std::optional<std::int64_t> value = PwText::parseAmount(text, decimals);
+    if (!value) return AmountParse::OutOfRange;
+    magnitude = *value;
+    return AmountParse::Ok;
 }
 
 class Importer {
 public:
-    Importer(AccountDB& db, std::string_view bytes, CsvEncoding encoding) : db(db), additions(db) {
+    Importer(AccountDB& db, std::string_view bytes, CsvEncoding encoding) : db(db), codec(db), additions(db) {
         if (bytes.substr(0, utf8Bom.size()) == utf8Bom && encoding != CsvEncoding::Big5) {
             bytes.remove_prefix(utf8Bom.size());
             encoding = CsvEncoding::Utf8;
@@ -230,20 +239,29 @@ private:
     }
 
     std::string decodedForDisplay(std::string_view bytes) {
-        if (report.encoding == CsvEncoding::Big5) return codec.big5ToUtf8Lossy(bytes);
+        if (report.encoding == CsvEncoding::Big5) return fileCodec.big5ToUtf8Lossy(bytes);
         return isValidUtf8(bytes) ? std::string(bytes) : std::string();
     }
 
     // The bytes the book stores for a text field, or a fault.
-    std::optional<Reason> storable(std::string_view field, std::string& stored) {
+    std::optional<Reason> storable(std::string_view field, StoredTextKind kind, std::string& stored) {
         if (report.encoding == CsvEncoding::Big5) {
-            if (!codec.isValidBig5(field)) return Reason::NotBig5;
+            if (!fileCodec.isValidBig5(field)) return Reason::NotBig5;
             stored.assign(field);
+            if (codec.storesUtf8()) {
+                if (!fileCodec.big5ToUtf8(field, utf8Field) || !codec.fromUtf8(utf8Field, stored))
+                    return Reason::NotStorable;
+            }
         } else {
             if (!isValidUtf8(field)) return Reason::NotUtf8;
-            if (!codec.utf8ToBig5(field, stored)) return Reason::NotStorable;
+            if (!codec.fromUtf8(field, stored)) return Reason::NotStorable;
         }
-        return storedTextReason<Reason>(stored);
+        switch (codec.fault(stored, kind)) {
+        case StoredTextFault::None: return std::nullopt;
+        case StoredTextFault::ZeroByte: return Reason::NotStorable;
+        case StoredTextFault::TooLong: return Reason::TooLong;
+        }
+        return Reason::NotStorable;
     }
 
     std::string_view field(const CsvRecord& record, Column column) const {
@@ -251,15 +269,17 @@ private:
         return at < 0 ? std::string_view() : std::string_view(record.fields[static_cast<std::size_t>(at)]);
     }
 
-    void textFault(int line, Reason reason, Column column, std::string_view field, const std::string& stored) {
+    void textFault(int line, Reason reason, Column column, std::string_view field, const std::string& stored,
+                   StoredTextKind kind) {
         ImportFault f;
         f.line = line;
         f.reason = reason;
         f.column = csvHeader[column];
         if (reason != Reason::NotUtf8 && reason != Reason::NotBig5) f.text = shownText(decodedForDisplay(field));
         if (reason == Reason::TooLong) {
-            f.expected = static_cast<int>(maxStoredTextBytes);
-            f.found = static_cast<int>(stored.size());
+            f.expected = static_cast<int>(codec.limit(kind));
+            f.found = static_cast<int>(codec.size(stored));
+            f.inCharacters = codec.storesUtf8();
         }
         fault(std::move(f));
         ++report.faultyRows;
@@ -298,7 +318,7 @@ private:
         bool negative = false;
         std::int64_t magnitude = 0;
         const std::string_view amountText = field(record, AmountColumn);
-        const AmountParse parsed = parseAmount(amountText, negative, magnitude);
+        const AmountParse parsed = parseAmount(amountText, db.decimals(), negative, magnitude);
         if (parsed == AmountParse::NotANumber)
             return rowFault(line, Reason::BadAmount, AmountColumn, decodedForDisplay(amountText));
         std::int64_t amount = negative ? -magnitude : magnitude;
@@ -316,13 +336,13 @@ private:
         if (cached != typeSlots.end()) {
             typeSlot = cached->second;
         } else {
-            if (const auto reason = storable(typeField, storedType))
-                return textFault(line, *reason, TypeColumn, typeField, storedType);
+            if (const auto reason = storable(typeField, StoredTextKind::Name, storedType))
+                return textFault(line, *reason, TypeColumn, typeField, storedType, StoredTextKind::Name);
         }
 
         const std::string_view commentField = field(record, CommentColumn);
-        if (const auto reason = storable(commentField, storedComment))
-            return textFault(line, *reason, CommentColumn, commentField, storedComment);
+        if (const auto reason = storable(commentField, StoredTextKind::Comment, storedComment))
+            return textFault(line, *reason, CommentColumn, commentField, storedComment, StoredTextKind::Comment);
 
         if (typeSlot < 0) {
             const std::optional<int> slot = additions.typeSlot(storedType);
@@ -342,7 +362,9 @@ private:
     AccountDB& db;
     std::string_view input;
     ImportReport report;
-    Big5Codec codec;
+    BookTextCodec codec;  // the book's texts
+    Big5Codec fileCodec;  // a Big5 file's
+    std::string utf8Field;
     int headerLine = 1;
     int fieldCount = 0;
     std::array<int, ColumnCount> columnOf{};

@@ -19,8 +19,9 @@ namespace PwText {
 //     1,2024-01-25,income,52000,Salary,January
 //
 // Dates are ISO 8601 (YYYY-MM-DD), the direction is "income" or "outgoing",
-// the amount the whole number the book holds. Records end with CRLF and are
-// quoted as RFC 4180 asks.
+// the amount in the book's decimals with a point ("12.50" in a book of 2
+// decimals, the whole number in a book of none). Records end with CRLF and
+// are quoted as RFC 4180 asks.
 enum class CsvEncoding {
     Detect,       // reading only: a byte-order mark or valid UTF-8 means UTF-8, anything else Big5
     Utf8,         // no byte-order mark is written; one is skipped when read
@@ -62,6 +63,7 @@ struct ImportFault {
     std::string text;    // the text at fault, as UTF-8 for display
     int expected = 0;    // FieldCount: the header's fields; TooLong: the limit
     int found = 0;       // FieldCount: the row's fields; TooLong: the bytes
+    bool inCharacters = false;  // TooLong: counted in characters (a book of format 2), not Big5 bytes
 };
 
 struct ImportReport {

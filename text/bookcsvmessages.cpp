@@ -71,7 +71,10 @@ QString describeFault(const ImportFault& fault) {
         reason = CsvImport::tr("the %1 \"%2\" holds a character that Big5 can't store").arg(column, text);
         break;
     case Reason::TooLong:
-        reason = CsvImport::tr("the %1 is %2 bytes long in Big5; at most %3 fit").arg(column).arg(fault.found).arg(fault.expected);
+        if (fault.inCharacters)
+            reason = CsvImport::tr("the %1 is %2 characters long; at most %3 fit").arg(column).arg(fault.found).arg(fault.expected);
+        else
+            reason = CsvImport::tr("the %1 is %2 bytes long in Big5; at most %3 fit").arg(column).arg(fault.found).arg(fault.expected);
         break;
     case Reason::TooManyTypes:
         reason = CsvImport::tr("the new type \"%1\" would be one more than the 128 types a database can hold").arg(text);

@@ -7,6 +7,8 @@
 
 #include "core/accountdb.h"
 #include "text/big5codec.h"
+#include "text/bookamount.h"
+#include "text/booktext.h"
 #include "text/isodate.h"
 
 using KestLib::AccountDB;
@@ -28,15 +30,14 @@ int characterCount(std::string_view utf8) {
     return count;
 }
 
-void appendPosting(std::string& out, const std::string& account, long long amount) {
+void appendPosting(std::string& out, const std::string& account, long long amount, int decimals) {
     out.append("    ");
     out.append(account);
     const int length = characterCount(account);
-    char digits[24];
-    const char* end = std::to_chars(digits, digits + sizeof digits, amount).ptr;
-    const int pad = std::max(2, accountColumn - length) + std::max(0, amountWidth - static_cast<int>(end - digits));
+    const std::string digits = formatAmount(amount, decimals);
+    const int pad = std::max(2, accountColumn - length) + std::max(0, amountWidth - static_cast<int>(digits.size()));
     out.append(static_cast<std::size_t>(pad), ' ');
-    out.append(digits, static_cast<std::size_t>(end - digits));
+    out.append(digits);
     out.push_back('\n');
 }
 
@@ -82,8 +83,8 @@ std::string ledgerAccountPart(std::string_view utf8, std::string_view fallback) 
 }
 
 std::string exportLedger(const AccountDB& db, const KestLib::Selection& filter) {
-    Big5Codec codec;
-    const std::string bookName = codec.big5ToUtf8Lossy(storedText(db.name()));
+    BookTextCodec codec(db);
+    const std::string bookName = codec.toUtf8(db.name());
     const std::string assets = "Assets:" + ledgerAccountPart(bookName, "Book");
 
     // One account name per type; two types whose names come out the same
@@ -93,7 +94,7 @@ std::string exportLedger(const AccountDB& db, const KestLib::Selection& filter) 
     for (int position = 0; position < db.typeCount(); ++position) {
         const KestLib::TransType& type = db.typeAt(position);
         if (type.id() < 0 || type.id() >= TypeIdTable::capacity) continue;
-        std::string part = ledgerAccountPart(codec.big5ToUtf8Lossy(storedText(type.name())), "Untyped");
+        std::string part = ledgerAccountPart(codec.toUtf8(type.name()), "Untyped");
         while (!taken.insert(part).second) part += " #" + std::to_string(type.id());
         typeParts[static_cast<std::size_t>(type.id())] = std::move(part);
     }
@@ -120,16 +121,16 @@ std::string exportLedger(const AccountDB& db, const KestLib::Selection& filter) 
         const std::string_view comment = storedText(record.comment());
         if (!comment.empty()) {
             out.append("    ; ");
-            out.append(oneLine(codec.big5ToUtf8Lossy(comment)));
+            out.append(oneLine(codec.toUtf8(comment)));
             out.push_back('\n');
         }
         const long long amount = record.amount();
         if (record.isIncome()) {
-            appendPosting(out, assets, amount);
-            appendPosting(out, "Income:" + part, -amount);
+            appendPosting(out, assets, amount, db.decimals());
+            appendPosting(out, "Income:" + part, -amount, db.decimals());
         } else {
-            appendPosting(out, "Expenses:" + part, amount);
-            appendPosting(out, assets, -amount);
+            appendPosting(out, "Expenses:" + part, amount, db.decimals());
+            appendPosting(out, assets, -amount, db.decimals());
         }
     }
     return out;

@@ -5,6 +5,7 @@
 
 #include "core/accountdb.h"
 #include "text/big5codec.h"
+#include "text/booktext.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;
@@ -127,6 +128,21 @@ void appendFoldedBig5(std::string& out, std::string_view big5) {
     }
 }
 
+void appendFoldedUtf8(std::string& out, std::string_view utf8) {
+    if (isAscii(utf8)) {
+        for (const char c : utf8) out.push_back(c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c);
+        return;
+    }
+    out.append(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())).toCaseFolded().toStdString());
+}
+
+void appendFoldedStored(std::string& out, std::string_view stored, bool utf8) {
+    if (utf8)
+        appendFoldedUtf8(out, stored);
+    else
+        appendFoldedBig5(out, stored);
+}
+
 void TypeGuess::Uses::add(int type) {
     for (int k = 0; k < firstCount; ++k)
         if (first[static_cast<std::size_t>(k)].type == type) return void(++first[static_cast<std::size_t>(k)].count);
@@ -155,7 +171,7 @@ TypeGuess::TypeGuess(const AccountDB& db, const std::vector<std::string>& commen
         const std::string_view comment = storedText(record.comment());
         if (comment.empty() || record.type() < 0 || record.type() >= TypeIdTable::capacity) continue;
         folded.clear();
-        appendFoldedBig5(folded, comment);
+        appendFoldedStored(folded, comment, db.format() == 2);
         const auto found = entryOf.find(folded);
         if (found != entryOf.end()) entries[static_cast<std::size_t>(found->second)].add(record.type());
     }
@@ -177,12 +193,12 @@ std::optional<int> TypeGuess::typeFor(std::size_t row) const {
 
 // ---- Type names ----------------------------------------------------------------
 
-StatementTypes::StatementTypes(const AccountDB& db, Big5Codec& codec) : codec(codec) {
+StatementTypes::StatementTypes(const AccountDB& db, BookTextCodec& codec) : codec(codec) {
     for (int position = 0; position < db.typeCount(); ++position) {
         const KestLib::TransType& type = db.typeAt(position);
         if (type.id() < 0 || type.id() >= TypeIdTable::capacity) continue;
         std::string& name = names[static_cast<std::size_t>(type.id())];
-        name = codec.big5ToUtf8Lossy(storedText(type.name()));
+        name = codec.toUtf8(type.name());
         // The name as shown settles to the book's type, even where the
         // stored bytes wouldn't convert back to it exactly.
         settled.try_emplace(name, Settled{type.id(), StatementFault::Reason::NotStorable, false});
@@ -197,12 +213,12 @@ const std::string& StatementTypes::nameOf(int id) const {
 const StatementTypes::Settled& StatementTypes::settle(const std::string& utf8Name, BookAdditions& additions) {
     if (const auto known = settled.find(utf8Name); known != settled.end()) return known->second;
     Settled result;
-    std::string big5;
-    if (!codec.utf8ToBig5(utf8Name, big5)) {
+    std::string stored;
+    if (!codec.fromUtf8(utf8Name, stored)) {
         result.fault = StatementFault::Reason::NotStorable;
-    } else if (const auto fault = storedTextReason<StatementFault::Reason>(big5)) {
-        result.fault = *fault;
-    } else if (const std::optional<int> slot = additions.typeSlot(big5)) {
+    } else if (const StoredTextFault fault = codec.fault(stored, StoredTextKind::Name); fault != StoredTextFault::None) {
+        result.fault = fault == StoredTextFault::TooLong ? StatementFault::Reason::TooLong : StatementFault::Reason::NotStorable;
+    } else if (const std::optional<int> slot = additions.typeSlot(stored)) {
         result.slot = slot;
         result.isNew = additions.isNewType(*slot);
         if (result.isNew) created.push_back(utf8Name);

@@ -3,7 +3,7 @@
 // What a statement's rows are matched against in the book, each built once
 // per plan: the transactions as a multiset for the duplicate check, the
 // types the book gives each comment for the type guess, and the types by
-// their names in UTF-8.
+// their names in UTF-8. Stored texts are read in the book's encoding.
 
 #include <array>
 #include <cstdint>
@@ -23,7 +23,7 @@ class AccountDB;
 
 namespace PwText {
 
-class Big5Codec;
+class BookTextCodec;
 
 // The book's transactions counted by date, direction, amount and comment
 // as stored (Big5): a table open-addressed by hash with one slot for each
@@ -52,6 +52,10 @@ private:
 // ASCII here, every other letter Big5 holds as QString::toCaseFolded folds
 // it (a fold Big5 can't hold leaves the letter as it is).
 void appendFoldedBig5(std::string& out, std::string_view big5);
+// The same for UTF-8, as QString::toCaseFolded folds it.
+void appendFoldedUtf8(std::string& out, std::string_view utf8);
+// A book's stored text folded by its encoding: UTF-8 when utf8, else Big5.
+void appendFoldedStored(std::string& out, std::string_view stored, bool utf8);
 
 // The type the book uses most often for each of the comments asked about,
 // case aside; on a tie, the type of the earliest such transaction in the
@@ -82,11 +86,11 @@ private:
 };
 
 // The types a statement's rows name, in UTF-8: the book's own by the names
-// it shows, others converted to Big5 and created as new types, each name
-// settled once.
+// it shows, others converted to the book's encoding and created as new
+// types, each name settled once.
 class StatementTypes {
 public:
-    StatementTypes(const KestLib::AccountDB& db, Big5Codec& codec);
+    StatementTypes(const KestLib::AccountDB& db, BookTextCodec& codec);
 
     // The UTF-8 name of one of the book's types.
     const std::string& nameOf(int id) const;
@@ -103,7 +107,7 @@ public:
     const std::vector<std::string>& newTypes() const { return created; }
 
 private:
-    Big5Codec& codec;
+    BookTextCodec& codec;
     std::array<std::string, KestLib::TypeIdTable::capacity> names;  // by id
     std::unordered_map<std::string, Settled, TextHash, std::equal_to<>> settled;
     std::vector<std::string> created;

@@ -1,6 +1,8 @@
 #include "text/statementimport.h"
 
 #include <algorithm>
+#include <climits>
+#include <string>
 #include <unordered_map>
 #include <stdexcept>
 
@@ -8,6 +10,7 @@
 #include "text/big5codec.h"
 #include "text/big5spelling.h"
 #include "text/bookadditions.h"
+#include "text/booktext.h"
 #include "text/statementbookindex.h"
 
 using KestLib::AccountDB;
@@ -18,15 +21,28 @@ namespace {
 
 using Reason = StatementFault::Reason;
 
-// The stored (Big5) form of a comment, or why it has none. A comment with
-// letters Big5 lacks is respelt first, in utf8, which the preview shows.
-std::optional<Reason> storedComment(Big5Codec& codec, std::string& utf8, std::string& big5, bool& respelt) {
+// The stored form of a comment, or why it has none. Into a book of Big5, a
+// comment with letters Big5 lacks is respelt first, in utf8, which the
+// preview shows; a book of UTF-8 keeps it exactly.
+std::optional<Reason> storedComment(BookTextCodec& codec, std::string& utf8, std::string& stored, bool& respelt) {
     respelt = false;
-    if (!codec.utf8ToBig5(utf8, big5)) {
-        respelt = respellForBig5(utf8);
-        if (!respelt || !codec.utf8ToBig5(utf8, big5)) return Reason::NotStorable;
+    if (!codec.fromUtf8(utf8, stored)) {
+        respelt = !codec.storesUtf8() && respellForBig5(utf8);
+        if (!respelt || !codec.fromUtf8(utf8, stored)) return Reason::NotStorable;
     }
-    return storedTextReason<Reason>(big5);
+    switch (codec.fault(stored, StoredTextKind::Comment)) {
+    case StoredTextFault::None: return std::nullopt;
+    case StoredTextFault::ZeroByte: return Reason::NotStorable;
+    case StoredTextFault::TooLong: return Reason::TooLong;
+    }
+    return Reason::NotStorable;
+}
+
+// The row's amount in the book's units; none past what a transaction holds.
+std::optional<std::int32_t> scaledAmount(std::int32_t amount, int scale) {
+    const std::int64_t scaled = std::int64_t{amount} * scale;
+    if (scaled > INT32_MAX || scaled < INT32_MIN) return std::nullopt;
+    return static_cast<std::int32_t>(scaled);
 }
 
 StatementFault faultAt(int line, Reason reason, std::string_view text) {
@@ -37,10 +53,16 @@ StatementFault faultAt(int line, Reason reason, std::string_view text) {
 
 std::int64_t statementRowRoom(const AccountDB& db) { return db.indexesLeft() + db.transCount(); }
 
+void fitAmountsToBook(const AccountDB& db, StatementOptions& reading, ImportChoices& choices) {
+    if (db.decimals() < 2) return;
+    reading.amountRule = AmountRule::Cents;
+    choices.amountScale = db.decimals() == 3 ? 10 : 1;
+}
+
 StatementImport StatementImport::plan(const AccountDB& db, const Statement& statement, const ImportChoices& choices) {
     StatementImport result;
     result.keepsDuplicates = choices.keepDuplicates;
-    Big5Codec codec;
+    BookTextCodec codec(db);
 
     // Each comment as the book would store it, and folded where the row's
     // type is to be guessed from it.
@@ -59,7 +81,7 @@ StatementImport StatementImport::plan(const AccountDB& db, const Statement& stat
             bool respelt;
             stored[k].fault = storedComment(codec, comment, stored[k].comment, respelt);
             if (respelt) stored[k].respelt = comment;
-            if (row.type.empty() && !stored[k].fault) appendFoldedBig5(folded[k], stored[k].comment);
+            if (row.type.empty() && !stored[k].fault) appendFoldedStored(folded[k], stored[k].comment, codec.storesUtf8());
         }
         return TypeGuess(db, folded);
     }();
@@ -77,15 +99,19 @@ StatementImport StatementImport::plan(const AccountDB& db, const Statement& stat
     for (std::size_t k = 0; k < statement.rows.size(); ++k) {
         const StatementRow& row = statement.rows[k];
         PlannedRow planned{row, false, false, false};
+        const std::optional<std::int32_t> amount = scaledAmount(row.amount, choices.amountScale);
+        if (amount) planned.row.amount = *amount;
         if (!stored[k].respelt.empty()) {
             planned.row.comment = stored[k].respelt;
             planned.respelt = true;
         }
         const std::size_t faultsBefore = faults.size();
-        if (stored[k].fault)
+        if (!amount)
+            faults.push_back(faultAt(row.line, Reason::AmountOutOfRange, std::to_string(row.amount)));
+        else if (stored[k].fault)
             faults.push_back(faultAt(row.line, *stored[k].fault, row.comment));
         else
-            planned.duplicate = book.takeMatch(row, stored[k].comment);
+            planned.duplicate = book.takeMatch(planned.row, stored[k].comment);
         if (planned.duplicate) ++result.duplicates;
         const bool added = !planned.duplicate || choices.keepDuplicates;
 
@@ -99,12 +125,12 @@ StatementImport StatementImport::plan(const AccountDB& db, const Statement& stat
                 fromDefault = !choices.defaultType.empty();
             }
         }
-        if (!planned.row.type.empty() && !isAscii(planned.row.type)) {
+        if (!codec.storesUtf8() && !planned.row.type.empty() && !isAscii(planned.row.type)) {
             auto spelling = typeSpellings.find(planned.row.type);
             if (spelling == typeSpellings.end()) {
                 std::string name = planned.row.type;
                 std::string big5;
-                if (!codec.utf8ToBig5(name, big5)) respellForBig5(name);
+                if (!codec.fromUtf8(name, big5)) respellForBig5(name);
                 spelling = typeSpellings.emplace(planned.row.type, std::move(name)).first;
             }
             if (spelling->second != planned.row.type) {
@@ -152,7 +178,7 @@ void StatementImport::apply(AccountDB& db) const {
     // The plan settled every row against this book; the same settling again
     // gives the same types and comments, and so can't fail unless the book
     // changed since.
-    Big5Codec codec;
+    BookTextCodec codec(db);
     StatementTypes types(db, codec);
     BookAdditions additions(db);
     additions.reserve(static_cast<std::size_t>(newRows));

@@ -19,7 +19,15 @@ struct ImportChoices {
     // The type of a row that names none and whose comment the book has never
     // typed; created if new. Empty: the book's nameless type. UTF-8.
     std::string defaultType;
+    // Each row's amount times this: 10 for a statement read in cents into a
+    // book of 3 decimals (see fitAmountsToBook).
+    int amountScale = 1;
 };
+
+// Reads a statement's amounts as the book keeps them: exactly, in cents,
+// into a book of 2 or 3 decimals; into a book of none as asked (rounded, or
+// read as cents for a book kept in cents by hand).
+void fitAmountsToBook(const KestLib::AccountDB& db, StatementOptions& reading, ImportChoices& choices);
 
 // The most rows a statement for db can hold, duplicates included: the
 // indexes the book has left, and one more row for each transaction it
@@ -38,8 +46,9 @@ std::int64_t statementRowRoom(const KestLib::AccountDB& db);
 // multisets, so a statement imported twice adds nothing the second time,
 // and two equal rows of one file against one in the book add one.
 //
-// Comments and type names with letters Big5 lacks are respelt without them
-// (see big5spelling.h) before anything is compared or stored.
+// Into a book of format 1, comments and type names with letters Big5 lacks
+// are respelt without them (see big5spelling.h) before anything is compared
+// or stored; a book of format 2 keeps them exactly.
 //
 // A row without a type gets the type the book uses most often for the same
 // comment (case-insensitive; the earliest such type on a tie), else the

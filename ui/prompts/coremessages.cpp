@@ -44,6 +44,18 @@ constexpr std::array coreMessages = {
     CoreMessage{ErrorCode::badBudgetPeriod, QT_TRANSLATE_NOOP("MainWindow", "From, Today and To must be dates in this order")},
     CoreMessage{ErrorCode::typeExists, QT_TRANSLATE_NOOP("MainWindow", "The type %1 has existed")},
     CoreMessage{ErrorCode::notEnoughMemory, QT_TRANSLATE_NOOP("MainWindow", "not enough memory to read %1")},
+    CoreMessage{ErrorCode::newerVersion, QT_TRANSLATE_NOOP("MainWindow", "This book was made by a newer Pennywell")},
+    CoreMessage{ErrorCode::notStorableText,
+                QT_TRANSLATE_NOOP("MainWindow", "A text is not UTF-8 or holds a control character")},
+    CoreMessage{ErrorCode::nameTooLongFormat2,
+                QT_TRANSLATE_NOOP("MainWindow", "The database name is longer than 100 characters")},
+    CoreMessage{ErrorCode::typeNameTooLongFormat2,
+                QT_TRANSLATE_NOOP("MainWindow", "A type name is longer than 100 characters")},
+    CoreMessage{ErrorCode::commentTooLongFormat2,
+                QT_TRANSLATE_NOOP("MainWindow", "A comment is longer than 1000 characters")},
+    CoreMessage{ErrorCode::badDecimals, QT_TRANSLATE_NOOP("MainWindow", "A book keeps 0, 2 or 3 decimals")},
+    CoreMessage{ErrorCode::amountTooLarge,
+                QT_TRANSLATE_NOOP("MainWindow", "An amount is too large for the book's decimals")},
 };
 
 // The message of code in the program's language, with subject, the core's

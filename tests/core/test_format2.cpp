@@ -1,0 +1,264 @@
+// Format 2 of the book file: every field back as written, the checksums and
+// the sections (damage, newer files, parts passed over), the limits, the
+// conversion from format 1 and which format a save writes.
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/crc32c.h"
+#include "core/utf8text.h"
+#include "tests/support/coretestsupport.h"
+#include "tests/support/tempdir.h"
+
+using namespace KestLib;
+
+namespace {
+
+const AccountDB::Recode asIs = [](std::string_view text) { return std::optional<std::string>(text); };
+
+std::string repeated(std::string_view piece, std::size_t times) {
+    std::string out;
+    for (std::size_t i = 0; i < times; ++i) out += piece;
+    return out;
+}
+
+// A format 2 book with what each field can hold: texts of every script at
+// their limits, a tab, the empty comment, negative and largest amounts, a gap
+// in the type ids and a last index above the last transaction's.
+AccountDB fullBook(int decimals) {
+    BookBuilder book(repeated("名", 100));
+    book.income("Café Müller", 1250, 2024, 2, 29, repeated("ラ", 1000))
+        .outgoing("Gebühr", -15, 1, 12, 31, "Kaffee \xF0\x9F\x99\x82\tx")
+        .income(repeated("д", 100), 7, 65535, 255, 0, "")
+        .outgoing("gone", 1)
+        .withoutLastTransaction()
+        .withoutType("gone");
+    AccountDB db = book.build();
+    db.convertToFormat2(decimals, asIs);
+    Transaction largest = db.transaction(2, false);
+    largest.setAmount(2147483647);
+    db.modifyTransaction(largest);
+    return db;
+}
+
+std::string encoded(const AccountDB& db) { return encodeDatabase(db); }
+
+AccountDB decoded(const std::string& bytes) {
+    AccountDB db;
+    db.loadBytes(bytes);
+    return db;
+}
+
+// A section of the given tag and payload, checked as the writer checks it.
+std::string section(std::string_view tag, std::string_view payload) {
+    std::string out(tag);
+    for (int k = 7; k >= 0; --k) out.push_back(static_cast<char>((payload.size() >> (8 * k)) & 0xFF));
+    out += payload;
+    const std::uint32_t check = crc32c(out);
+    for (int k = 3; k >= 0; --k) out.push_back(static_cast<char>((check >> (8 * k)) & 0xFF));
+    return out;
+}
+
+std::string header(unsigned version) {
+    std::string out = std::string("PWDB") + static_cast<char>(version);
+    const std::uint32_t check = crc32c(out);
+    for (int k = 3; k >= 0; --k) out.push_back(static_cast<char>((check >> (8 * k)) & 0xFF));
+    return out;
+}
+
+// Where the sections of a file start, after its header.
+std::vector<std::size_t> sectionStarts(const std::string& bytes) {
+    std::vector<std::size_t> starts;
+    for (std::size_t at = 9; at < bytes.size();) {
+        starts.push_back(at);
+        std::uint64_t length = 0;
+        for (int k = 0; k < 8; ++k) length = length << 8 | static_cast<unsigned char>(bytes[at + 4 + static_cast<std::size_t>(k)]);
+        at += 16 + length;
+    }
+    return starts;
+}
+
+}  // namespace
+
+TEST(Format2, ChecksumAndTextRulesAreTheStandardOnes) {
+    EXPECT_EQ(crc32c("123456789"), 0xE3069283u);
+    EXPECT_EQ(crc32c("56789", crc32c("1234")), 0xE3069283u);
+    const std::pair<std::string_view, std::optional<std::size_t>> texts[] = {
+        {"", 0},
+        {"a\tb", 3},
+        {"Müller 发票 \xF0\x9F\x99\x82", 11},
+        {"\n", std::nullopt},
+        {"\x7F", std::nullopt},
+        {"\xC2\x85", std::nullopt},          // a C1 control
+        {"\xC0\xAF", std::nullopt},          // an overlong form
+        {"\xED\xA0\x80", std::nullopt},      // a surrogate
+        {"\xEF\xBF\xBF", std::nullopt},      // a noncharacter
+        {"\xF4\x90\x80\x80", std::nullopt},  // past U+10FFFF
+        {"\xE4\xB8", std::nullopt},          // cut short
+        {"\xA4\xA4", std::nullopt},          // Big5
+    };
+    for (const auto& [text, characters] : texts) {
+        EXPECT_EQ(storableCharacters(text), characters) << text;
+        // The same amid longer texts, where the vector path takes them.
+        const std::string padded = "0123456789abcdef" + std::string(text) + "0123456789abcdef";
+        EXPECT_EQ(storableCharacters(padded), characters ? std::optional<std::size_t>(*characters + 32) : std::nullopt)
+            << text;
+    }
+    // Texts pieced together at random from good and bad pieces: both paths agree.
+    const std::vector<std::string> pieces = {"a", "\t", "\n", "\x7F", "é", "\xC2\x85", "\xC2\xA0", "语",
+                                             "\xEF\xB7\x90", "\xEF\xB7\xB0", "\xEF\xBF\xBE", "\xEF\xBF\xBD",
+                                             "\xF0\x9F\x99\x82", "\xF0\x9F\xBF\xBF", "\xF4\x8F\xBF\xBD",
+                                             "\xF4\x90\x80\x80", "\xED\xA0\x80", "\xED\x9F\xBF", "\xE0\x9F\x80",
+                                             "\xC1\xBF", "\x80", "\xE4\xB8", "\xF0\x90\x80"};
+    std::mt19937 random(29);
+    for (int k = 0; k < 20000; ++k) {
+        std::string text;
+        const int count = static_cast<int>(random() % 30);
+        // Mostly good pieces, so that long texts are accepted often enough.
+        for (int i = 0; i < count; ++i) text += pieces[random() % 3 == 0 ? random() % pieces.size() : random() % 2 == 0 ? 0 : 7];
+        ASSERT_EQ(storableCharacters(text), storableCharactersStepwise(text)) << testing::PrintToString(text);
+    }
+}
+
+TEST(Format2, EveryFieldComesBackAsWritten) {
+    for (int decimals : {0, 2, 3}) {
+        const AccountDB db = fullBook(decimals);
+        const std::string bytes = encoded(db);
+        ASSERT_EQ(bytes.substr(0, 5), std::string("PWDB\x02", 5));
+        const AccountDB back = decoded(bytes);
+        EXPECT_EQ(back.format(), 2);
+        EXPECT_EQ(back.decimals(), decimals);
+        EXPECT_TRUE(back.isFormatKept());
+        EXPECT_FALSE(back.isModified());
+        EXPECT_EQ(back.name(), db.name());
+        EXPECT_EQ(back.lastIndex(), db.lastIndex());
+        ASSERT_EQ(back.typeCount(), db.typeCount());
+        for (int i = 0; i < db.typeCount(); ++i) {
+            EXPECT_EQ(back.typeAt(i).id(), db.typeAt(i).id());
+            EXPECT_EQ(back.typeAt(i).name(), db.typeAt(i).name());
+            EXPECT_EQ(back.typeAt(i).count(), db.typeAt(i).count());
+        }
+        ASSERT_EQ(back.transCount(), db.transCount());
+        for (int i = 0; i < db.transCount(); ++i) {
+            const Transaction& a = db.transaction(i, false);
+            const Transaction& b = back.transaction(i, false);
+            EXPECT_EQ(std::vector<int>({a.index(), a.year(), a.month(), a.day(), a.amount(), a.isIncome(), a.type()}),
+                      std::vector<int>({b.index(), b.year(), b.month(), b.day(), b.amount(), b.isIncome(), b.type()}));
+            EXPECT_EQ(b.comment(), a.comment());
+        }
+        EXPECT_EQ(encoded(back), bytes);
+    }
+}
+
+TEST(Format2, ASaveWritesFormat1UntilTheBookIsConverted) {
+    TempDir dir;
+    std::string path = dir.path("book.pwdb");
+    AccountDB db = BookBuilder("Home").income("Food", 12).build();
+    EXPECT_EQ(db.format(), 1);
+    EXPECT_FALSE(db.isFormatKept());
+    const std::string format1 = encoded(db);
+    db.saveFile(path);
+    EXPECT_EQ(readFile(path), format1);
+    db.loadFile(path);
+    EXPECT_EQ(db.format(), 1);
+    EXPECT_TRUE(db.isFormatKept());
+    db.saveFile(path);
+    EXPECT_EQ(readFile(path), format1);
+
+    db.convertToFormat2(2, asIs);
+    EXPECT_TRUE(db.isModified());
+    EXPECT_EQ(db.transaction(0, false).amount(), 1200);
+    db.saveFile(path);
+    EXPECT_EQ(readFile(path).substr(0, 5), std::string("PWDB\x02", 5));
+    db.loadFile(path);
+    EXPECT_EQ(db.decimals(), 2);
+    db.reset();
+    EXPECT_EQ(db.format(), 1);
+    EXPECT_EQ(db.decimals(), 0);
+}
+
+TEST(Format2, AConversionThatCantBeExactChangesNothing) {
+    const auto refuse = [](std::string_view text) {
+        return text == "bad" ? std::nullopt : std::optional<std::string>(text);
+    };
+    const std::pair<AccountDB, int> cases[] = {
+        {BookBuilder("Home").income("Food", 21474837).build(), 2},
+        {BookBuilder("Home").outgoing("Food", -2147484).build(), 3},
+        {BookBuilder("Home").income("bad", 1).build(), 2},
+        {BookBuilder("Home").income("Food", 1).build(), 1},
+    };
+    for (const auto& [book, scale] : cases) {
+        const int decimals = scale;
+        AccountDB db = BookBuilder("Home").build();
+        db.loadBytes(encoded(book));
+        const std::string before = fingerprint(db);
+        EXPECT_NE(messageOf([&] { db.convertToFormat2(decimals, refuse); }), "<nothing thrown>");
+        EXPECT_EQ(fingerprint(db), before);
+        EXPECT_EQ(db.format(), 1);
+    }
+}
+
+TEST(Format2, WhatTheFormatCantHoldIsRefusedBeforeWriting) {
+    const std::pair<std::function<void(BookBuilder&)>, std::string> cases[] = {
+        {[](BookBuilder& b) { b.income("Food", 1, 2004, 3, 15, repeated("é", 1001)); },
+         "A comment is longer than 1000 characters"},
+        {[](BookBuilder& b) { b.type(repeated("x", 101)); }, "A type name is longer than 100 characters"},
+        {[](BookBuilder& b) { b.db.setName(repeated("名", 101)); }, "The database name is longer than 100 characters"},
+        {[](BookBuilder& b) { b.income("Food", 1, 2004, 3, 15, "line\nbreak"); },
+         "A text is not UTF-8 or holds a control character"},
+        {[](BookBuilder& b) { b.type("\xA4\xA4"); }, "A text is not UTF-8 or holds a control character"},
+    };
+    for (const auto& [fill, message] : cases) {
+        BookBuilder book("Home");
+        book.db.convertToFormat2(2, asIs);
+        fill(book);
+        EXPECT_EQ(messageOf([&] { encoded(book.db); }), message);
+    }
+}
+
+TEST(Format2, EveryCutAndEveryFlippedBitIsDamage) {
+    const std::string whole = encoded(fullBook(2));
+    AccountDB db = BookBuilder("kept").income("Food", 3).build();
+    const std::string before = fingerprint(db);
+    for (std::size_t length = 9; length < whole.size(); ++length) {
+        ASSERT_EQ(messageOf([&] { db.loadBytes(whole.substr(0, length)); }), "Damaged Pennywell database file")
+            << "length " << length;
+    }
+    const std::vector<std::size_t> starts = sectionStarts(whole);
+    ASSERT_EQ(starts.size(), 4u);
+    // Every bit of the three short sections, and of the transactions' head,
+    // the start of each record and the check; the middle of long texts is
+    // covered by the same check.
+    std::vector<std::size_t> offsets;
+    for (std::size_t at = 9; at < starts[2] + 60; ++at) offsets.push_back(at);
+    for (std::size_t at = starts[3] - 40; at < whole.size(); ++at) offsets.push_back(at);
+    for (std::size_t at : offsets)
+        for (int bit = 0; bit < 8; ++bit) {
+            std::string flipped = whole;
+            flipped[at] = static_cast<char>(flipped[at] ^ (1 << bit));
+            ASSERT_EQ(messageOf([&] { db.loadBytes(flipped); }), "Damaged Pennywell database file")
+                << "offset " << at << " bit " << bit;
+        }
+    EXPECT_EQ(fingerprint(db), before);
+}
+
+TEST(Format2, NewerFilesAreToldApartFromDamage) {
+    const std::string whole = encoded(fullBook(0));
+    const std::size_t end = sectionStarts(whole).back();
+    const std::pair<std::string, std::string> cases[] = {
+        {header(3) + whole.substr(9), "This book was made by a newer Pennywell"},
+        {whole.substr(0, end) + section("RECU", "later") + whole.substr(end), "This book was made by a newer Pennywell"},
+        {whole.substr(0, end) + section("note", "passed over") + whole.substr(end), "<nothing thrown>"},
+        {std::string("PWDB\x02", 5) + whole.substr(9, 4), "This PWDB file is correspond with this program"},
+        {header(2) + section("BOOK", std::string(1, '\x01') + std::string(2, '\0')), "Damaged Pennywell database file"},
+        {whole.substr(0, end) + whole.substr(end - 6), "Damaged Pennywell database file"},
+    };
+    for (const auto& [file, message] : cases) {
+        AccountDB db;
+        const std::string& bytes = file;
+        EXPECT_EQ(messageOf([&] { db.loadBytes(bytes); }), message);
+    }
+}
