@@ -8,6 +8,7 @@
 #include "text/big5codec.h"
 #include "text/big5spelling.h"
 #include "text/bookadditions.h"
+#include "text/statementcomment.h"
 #include "text/statementbookindex.h"
 
 using KestLib::AccountDB;
@@ -18,14 +19,30 @@ namespace {
 
 using Reason = StatementFault::Reason;
 
+// How a comment was changed to be stored.
+struct CommentChanges {
+    bool respelt = false;  // letters Big5 lacks spelt without them, or replaced
+    bool cut = false;      // longer than the book holds
+    bool any() const { return respelt || cut; }
+};
+
 // The stored (Big5) form of a comment, or why it has none. A comment with
-// letters Big5 lacks is respelt first, in utf8, which the preview shows.
-std::optional<Reason> storedComment(Big5Codec& codec, std::string& utf8, std::string& big5, bool& respelt) {
-    respelt = false;
+// letters Big5 lacks is respelt first, in utf8, which the preview shows;
+// what is still left is replaced, and a comment longer than room is cut.
+std::optional<Reason> storedComment(Big5Codec& codec, std::string& utf8, std::string& big5, std::size_t room,
+                                    CommentChanges& changes) {
+    changes = {};
     if (!codec.utf8ToBig5(utf8, big5)) {
-        respelt = respellForBig5(utf8);
-        if (!respelt || !codec.utf8ToBig5(utf8, big5)) return Reason::NotStorable;
+        changes.respelt = respellForBig5(utf8);
+        if (!codec.utf8ToBig5(utf8, big5)) {
+            changes.respelt = replaceUnstorable(utf8, codec) || changes.respelt;
+            if (!codec.utf8ToBig5(utf8, big5)) return Reason::NotStorable;
+        }
+    } else if (big5.find('\0') != std::string::npos) {
+        changes.respelt = replaceUnstorable(utf8, codec);
+        codec.utf8ToBig5(utf8, big5);
     }
+    changes.cut = cutToRoom(big5, utf8, room, codec);
     return storedTextReason<Reason>(big5);
 }
 
@@ -47,18 +64,19 @@ StatementImport StatementImport::plan(const AccountDB& db, const Statement& stat
     struct Stored {
         std::string comment;
         std::optional<Reason> fault;
-        std::string respelt;  // the comment respelt for Big5, when it had to be
+        std::string respelt;  // the comment respelt or cut for Big5, when it had to be
+        CommentChanges changes;
     };
     std::vector<Stored> stored(statement.rows.size());
+    const std::size_t room = statementCommentRoom(db);
     const TypeGuess guess = [&] {
         std::vector<std::string> folded(statement.rows.size());
         std::string comment;
         for (std::size_t k = 0; k < statement.rows.size(); ++k) {
             const StatementRow& row = statement.rows[k];
             comment = row.comment;
-            bool respelt;
-            stored[k].fault = storedComment(codec, comment, stored[k].comment, respelt);
-            if (respelt) stored[k].respelt = comment;
+            stored[k].fault = storedComment(codec, comment, stored[k].comment, room, stored[k].changes);
+            if (stored[k].changes.any()) stored[k].respelt = comment;
             if (row.type.empty() && !stored[k].fault) appendFoldedBig5(folded[k], stored[k].comment);
         }
         return TypeGuess(db, folded);
@@ -77,9 +95,10 @@ StatementImport StatementImport::plan(const AccountDB& db, const Statement& stat
     for (std::size_t k = 0; k < statement.rows.size(); ++k) {
         const StatementRow& row = statement.rows[k];
         PlannedRow planned{row, false, false, false};
-        if (!stored[k].respelt.empty()) {
+        if (stored[k].changes.any()) {
             planned.row.comment = stored[k].respelt;
-            planned.respelt = true;
+            planned.respelt = stored[k].changes.respelt;
+            planned.cut = stored[k].changes.cut;
         }
         const std::size_t faultsBefore = faults.size();
         if (stored[k].fault)
@@ -128,6 +147,8 @@ StatementImport StatementImport::plan(const AccountDB& db, const Statement& stat
         if (added && faults.size() == faultsBefore) {
             ++result.newRows;
             if (row.rounded) ++result.rounded;
+            if (row.rounded && row.amount == 0) ++result.roundedToZero;
+            if (planned.cut) ++result.cut;
             if (planned.respelt) ++result.respelt;
         }
         result.planned.push_back(std::move(planned));
@@ -157,12 +178,13 @@ void StatementImport::apply(AccountDB& db) const {
     BookAdditions additions(db);
     additions.reserve(static_cast<std::size_t>(newRows));
     std::string utf8, comment;
-    bool respelt;
+    CommentChanges changes;
+    const std::size_t room = statementCommentRoom(db);
     for (const PlannedRow& row : planned) {
         if (row.duplicate && !keepsDuplicates) continue;
         const StatementTypes::Settled& type = types.settle(row.row.type, additions);
         utf8 = row.row.comment;
-        if (!type.slot || storedComment(codec, utf8, comment, respelt) || respelt)
+        if (!type.slot || storedComment(codec, utf8, comment, room, changes) || changes.any())
             throw std::logic_error("the book changed after the import was planned");
         additions.addTransaction(row.row.year, row.row.month, row.row.day, row.row.amount,
                                  row.row.income, *type.slot, comment);
