@@ -381,6 +381,22 @@ private slots:
         }, QStringLiteral("other.csv")));
     }
 
+    // A date format of the longer list is remembered with the mapping too.
+    void aMappingRemembersEveryDateFormat() {
+        startNewBook();
+        const QByteArray header = "Datum;Notiz;Summe\n";
+        QVERIFY(importStatement(header + "20260103;Brot;-2,40\n", [](QDialog& dialog) {
+            choose(box(dialog, "column2"), itemStarting(box(dialog, "column2"), QStringLiteral("Comment")));
+            choose(box(dialog, "column3"), itemStarting(box(dialog, "column3"), QStringLiteral("Amount")));
+            QCOMPARE(box(dialog, "dateFormatBox")->currentText(), QStringLiteral("Detected: YYYYMMDD"));
+            pressOk(dialog);
+        }));
+        QVERIFY(!importStatement(header + "20260204;Milch;-1,10\n", [](QDialog& dialog) {
+            QCOMPARE(box(dialog, "dateFormatBox")->currentText(), QStringLiteral("YYYYMMDD"));
+            QCOMPARE(previewRow(dialog, 0), QStringLiteral("2|2026/ 2/ 4|Outgoing|1||Milch|rounded"));
+        }, QStringLiteral("next.csv")));
+    }
+
     // Each format the banks write comes in from the window, and a second
     // time adds nothing.
     void everyFormatImportsOnceOnly_data() {
