@@ -14,6 +14,7 @@
 #include "cli/commands.h"
 #include "core/errormsg.h"
 #include "cli/output.h"
+#include "cli/statementcommand.h"
 #include "pennywellversion.h"
 
 namespace {
@@ -146,9 +147,10 @@ int runCommandLine(int argc, char** argv) {
                               "Default: guessed from the header")
         ->allow_extra_args(false);
     importCommand->add_option("--date-format", imported.dateFormat,
-                              "Statement: auto (the default), YYYY-MM-DD, YYYY/MM/DD, DD.MM.YYYY, DD/MM/YYYY, "
-                              "MM/DD/YYYY or ROC (YYY/MM/DD, the Republic of China year)")
-        ->check(CLI::IsMember({"auto", "YYYY-MM-DD", "YYYY/MM/DD", "DD.MM.YYYY", "DD/MM/YYYY", "MM/DD/YYYY", "ROC"}));
+                              "Statement: auto (the default; refused where every date reads with the day or the "
+                              "month first), " + statementDateFormatChoices(", ") +
+                                  " (ROC: YYY/MM/DD, the Republic of China year; YY: the year nearest today)")
+        ->check(CLI::IsMember(statementDateFormatList()));
     importCommand->add_flag("--decimal-comma", imported.decimalComma,
                             "Statement: amounts are written 1.234,50 (default: the mark that reads every amount)");
     importCommand->add_option("--delimiter", imported.delimiter, "Statement: the CSV's delimiter, \",\" \";\" or "

@@ -14,6 +14,7 @@
 #include "text/csv.h"
 #include "text/isodate.h"
 #include "cli/output.h"
+#include "text/statementcomment.h"
 #include "text/statementimport.h"
 #include "text/statementmessages.h"
 #include "text/statementreader.h"
@@ -42,12 +43,15 @@ PwText::StatementEncoding encodingNamed(const std::string& name) {
 }
 
 PwText::StatementDateFormat dateFormatNamed(const std::string& name) {
-    using F = PwText::StatementDateFormat;
-    static const std::map<std::string, F> names = {
-        {"auto", F::Detect},           {"YYYY-MM-DD", F::YearMonthDayDash}, {"YYYY/MM/DD", F::YearMonthDaySlash},
-        {"DD.MM.YYYY", F::DayMonthYearDot}, {"DD/MM/YYYY", F::DayMonthYearSlash}, {"MM/DD/YYYY", F::MonthDayYearSlash},
-        {"ROC", F::Roc}};
-    return names.at(name);
+    for (const auto& named : PwText::statementDateFormatNames())
+        if (name == named.name) return named.format;
+    return PwText::StatementDateFormat::Detect;  // "auto"
+}
+
+const char* nameOf(PwText::StatementDateFormat format) {
+    for (const auto& named : PwText::statementDateFormatNames())
+        if (format == named.format) return named.name;
+    return "auto";
 }
 
 PwText::StatementFormat formatNamed(const std::string& name) {
@@ -89,6 +93,25 @@ std::size_t columnNamed(const std::string& name, const std::vector<std::string>&
                                               known + ")");
 }
 
+// The columns --map names by a header's name rather than by number: the
+// header is the line holding them.
+std::vector<std::string> mappedNames(const std::vector<std::string>& maps) {
+    std::vector<std::string> names;
+    for (const std::string& map : maps) {
+        std::string_view rest = map;
+        while (!rest.empty()) {
+            const std::size_t comma = rest.find(',');
+            const std::string pair = trimmedName(rest.substr(0, comma));
+            rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+            const std::size_t equals = pair.find('=');
+            if (equals == std::string::npos) continue;
+            const std::string column = trimmedName(pair.substr(equals + 1));
+            if (!column.empty() && column.find_first_not_of("0123456789") != std::string::npos) names.push_back(column);
+        }
+    }
+    return names;
+}
+
 // The layout of --map over the file's columns; every column not named is
 // ignored.
 std::vector<StatementField> mappedColumns(const std::vector<std::string>& maps,
@@ -122,7 +145,34 @@ std::string counted(int count, const char* one, const char* many) {
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
-std::string refusal(const PwText::StatementImport& plan) {
+using Reason = PwText::StatementFault::Reason;
+
+// What would help with a fault of the whole file, or of many rows.
+std::string hintFor(const PwText::Statement& statement, const PwText::StatementImport& plan) {
+    const auto has = [&](Reason reason) {
+        return std::any_of(plan.faults().begin(), plan.faults().end(),
+                           [&](const PwText::StatementFault& fault) { return fault.reason == reason; });
+    };
+    std::string hint;
+    if (statement.format == PwText::StatementFormat::Csv && statement.headerLine > 0)
+        hint += "\nLine " + std::to_string(statement.headerLine) + " was taken as the " +
+                (statement.csv.header == 1 ? "header." : "first row (no header).");
+    if (has(Reason::AmbiguousDates)) {
+        const bool shortYears = statement.dateFormat == PwText::StatementDateFormat::DayMonthShortYearSlash ||
+                                statement.dateFormat == PwText::StatementDateFormat::MonthDayShortYearSlash;
+        hint += shortYears ? "\nSay which with --date-format D/M/YY or --date-format MM/DD/YY."
+                           : "\nSay which with --date-format DD/MM/YYYY or --date-format MM/DD/YYYY.";
+    } else if (has(Reason::BadDate) && statement.format != PwText::StatementFormat::Ofx) {
+        hint += std::string("\nThe dates were read as ") + nameOf(statement.dateFormat) +
+                "; --date-format names another (" + statementDateFormatChoices(", ") + ").";
+    }
+    if (has(Reason::NoDateColumn) || has(Reason::NoAmountColumn))
+        hint += "\nName the columns with --map, e.g. --map date=1,amount=3,comment=2 (by number or by the header's "
+                "names).";
+    return hint;
+}
+
+std::string refusal(const PwText::Statement& statement, const PwText::StatementImport& plan) {
     constexpr int listed = 10;
     std::string text = "The statement was not imported; the book is unchanged.";
     const auto& faults = plan.faults();
@@ -130,7 +180,22 @@ std::string refusal(const PwText::StatementImport& plan) {
         text += "\n" + terminalText(PwText::describeStatementFault(faults[k]).toStdString());
     if (faults.size() > listed)
         text += "\n" + counted(static_cast<int>(faults.size()) - listed, "more fault", "more faults") + " not listed.";
-    return text;
+    return text + hintFor(statement, plan);
+}
+
+// What reading settled that the user may want to check: the header below a
+// preamble, dates whose order one line decided, accounts merged.
+std::string readingNote(const PwText::Statement& statement) {
+    std::string note;
+    if (statement.format == PwText::StatementFormat::Csv && statement.csv.preamble > 0)
+        note += "Line " + std::to_string(statement.headerLine) + " was taken as the " +
+                (statement.csv.header == 1 ? "header" : "first row") + "; the lines above it were skipped.\n";
+    if (statement.dateDecidingLine > 0)
+        note += std::string("Dates read as ") + nameOf(statement.dateFormat) + ", as line " +
+                std::to_string(statement.dateDecidingLine) + "'s date shows.\n";
+    if (statement.accounts > 1)
+        note += std::to_string(statement.accounts) + " accounts read into the one book.\n";
+    return note;
 }
 
 std::string previewOf(const KestLib::AccountDB& db, const PwText::StatementImport& plan, bool keepDuplicates) {
@@ -190,6 +255,7 @@ StatementOutcome importStatement(KestLib::AccountDB& db, std::string_view bytes,
     reading.csv.delimiter = delimiterNamed(options.delimiter);
     if (options.decimalComma) reading.csv.decimalComma = 1;
     reading.rowRoom = PwText::statementRowRoom(db);
+    reading.csv.headerNames = mappedNames(options.map);
     PwText::Statement statement = PwText::readStatement(bytes, reading);
     if (!options.map.empty()) {
         if (statement.format != PwText::StatementFormat::Csv)
@@ -203,31 +269,51 @@ StatementOutcome importStatement(KestLib::AccountDB& db, std::string_view bytes,
     }
 
     PwText::StatementImport plan = PwText::StatementImport::plan(db, statement, choices);
-    // A new book whose texts Big5 lacks keeps them exactly in format 2.
-    if (!db.isFormatKept() && db.format() == 1 && (plan.respeltCount() > 0 || needsFormat2(plan))) {
+    // A new book whose texts Big5 lacks, or holds only cut, keeps them exactly in format 2.
+    if (!db.isFormatKept() && db.format() == 1 &&
+        (plan.respeltCount() > 0 || plan.cutCount() > 0 || needsFormat2(plan))) {
         PwText::convertToFormat2(db, 0);
         plan = PwText::StatementImport::plan(db, statement, choices);
     }
-    if (!plan.canImport()) throw CliFailure(CliFailure::Refused, refusal(plan));
+    if (!plan.canImport()) throw CliFailure(CliFailure::Refused, refusal(statement, plan));
 
     StatementOutcome outcome;
     outcome.what = counted(plan.newCount(), "transaction", "transactions") + " (" +
                    counted(plan.duplicateCount(), "duplicate", "duplicates") +
                    (options.keepDuplicates ? " kept, " : " skipped, ") +
-                   counted(plan.roundedCount(), "amount", "amounts") + " rounded)";
+                   counted(plan.roundedCount(), "amount", "amounts") + " rounded" +
+                   (plan.roundedToZeroCount() > 0 ? ", " + std::to_string(plan.roundedToZeroCount()) + " to 0" : "") +
+                   ")";
     if (!plan.newTypes().empty()) {
         std::string names;
         for (const std::string& name : plan.newTypes()) names += (names.empty() ? "\"" : ", \"") + terminalText(name) + "\"";
         outcome.what += " and " + counted(static_cast<int>(plan.newTypes().size()), "new type", "new types") + " (" +
                         names + ")";
     }
+    outcome.note = readingNote(statement);
     if (plan.respeltCount() > 0)
-        outcome.note = counted(plan.respeltCount(), "row's comment or type is", "rows' comments or types are") +
-                       " spelt without letters the book can't store (ä as ae, é as e); converted to format 2 (" +
-                       programName + " convert BOOK) the book keeps them exactly.\n";
+        outcome.note += counted(plan.respeltCount(), "row's comment or type is", "rows' comments or types are") +
+                        " spelt without letters the book can't store (ä as ae, é as e, others as ?); converted to "
+                        "format 2 (" + programName + " convert BOOK) the book keeps them exactly.\n";
+    if (plan.cutCount() > 0)
+        outcome.note += counted(plan.cutCount(), "comment is", "comments are") + " cut to the " +
+                        std::to_string(PwText::statementCommentRoom(db)) + " bytes the book holds.\n";
     if (options.dryRun)
         outcome.preview = previewOf(db, plan, options.keepDuplicates);
     else
         plan.apply(db);
     return outcome;
+}
+
+std::vector<std::string> statementDateFormatList() {
+    std::vector<std::string> names{"auto"};
+    for (const auto& named : PwText::statementDateFormatNames()) names.emplace_back(named.name);
+    return names;
+}
+
+std::string statementDateFormatChoices(const std::string& separator) {
+    std::string choices;
+    for (const auto& named : PwText::statementDateFormatNames())
+        choices += (choices.empty() ? "" : separator) + named.name;
+    return choices;
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "cli/commands.h"
 
@@ -24,3 +25,8 @@ struct StatementOutcome {
 // Reads the statement, plans it against db and, unless a dry run, adds its
 // rows. Throws CliFailure for a file at fault, db then unchanged.
 StatementOutcome importStatement(KestLib::AccountDB& db, std::string_view bytes, const ImportOptions& options);
+
+// The names --date-format takes: "auto" and each format's, as a list and
+// joined by separator (without "auto").
+std::vector<std::string> statementDateFormatList();
+std::string statementDateFormatChoices(const std::string& separator);

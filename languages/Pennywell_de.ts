@@ -1507,160 +1507,170 @@ Möchten Sie sie überschreiben?</translation>
 <context>
     <name>StatementImport</name>
     <message>
-        <location filename="../text/statementmessages.cpp" line="19"/>
+        <location filename="../text/statementmessages.cpp" line="38"/>
         <source>The file is empty.</source>
         <translation>Die Datei ist leer.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="20"/>
+        <location filename="../text/statementmessages.cpp" line="39"/>
         <source>The file is neither a CSV, an OFX nor a QIF statement.</source>
         <translation>Die Datei ist kein Kontoauszug im Format CSV, OFX oder QIF.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="21"/>
+        <location filename="../text/statementmessages.cpp" line="40"/>
         <source>The file isn&apos;t written in the encoding chosen.</source>
         <translation>Die Datei ist nicht in der gewählten Kodierung geschrieben.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="22"/>
+        <location filename="../text/statementmessages.cpp" line="41"/>
         <source>No column is chosen for the date.</source>
         <translation>Keine Spalte ist als Datum gewählt.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="23"/>
+        <location filename="../text/statementmessages.cpp" line="42"/>
         <source>No column is chosen for the amount, nor for debits or credits.</source>
         <translation>Keine Spalte ist als Betrag, Soll oder Haben gewählt.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="24"/>
+        <location filename="../text/statementmessages.cpp" line="43"/>
         <source>The quotes of this row are broken.</source>
         <translation>Die Anführungszeichen dieser Zeile sind fehlerhaft.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="25"/>
+        <location filename="../text/statementmessages.cpp" line="44"/>
         <source>&quot;%1&quot; is not a date in the format chosen.</source>
         <translation>„%1“ ist kein Datum im gewählten Format.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="26"/>
+        <location filename="../text/statementmessages.cpp" line="45"/>
         <source>&quot;%1&quot; is not an amount.</source>
         <translation>„%1“ ist kein Betrag.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="27"/>
+        <location filename="../text/statementmessages.cpp" line="46"/>
         <source>The amount %1 is more than a transaction holds.</source>
         <translation>Der Betrag %1 ist größer, als eine Buchung fassen kann.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="29"/>
+        <location filename="../text/statementmessages.cpp" line="48"/>
         <source>The direction &quot;%1&quot; is neither income nor outgoing.</source>
         <translation>Die Art „%1“ ist weder Einnahme noch Ausgabe.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="30"/>
+        <location filename="../text/statementmessages.cpp" line="49"/>
         <source>The file holds no transactions.</source>
         <translation>Die Datei enthält keine Buchungen.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="32"/>
+        <location filename="../text/statementmessages.cpp" line="51"/>
         <source>The file is larger than %1 GB, more than a statement may be.</source>
         <translation>Die Datei ist größer als %1 GB, mehr, als ein Kontoauszug sein darf.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="35"/>
+        <location filename="../text/statementmessages.cpp" line="54"/>
         <source>This line is longer than %1 MB, more than a line of a statement may be.</source>
         <translation>Diese Zeile ist länger als %1 MB, mehr, als eine Zeile eines Kontoauszugs sein darf.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="38"/>
+        <location filename="../text/statementmessages.cpp" line="57"/>
         <source>More than %1 faults: the rest of the file was not read.</source>
         <translation>Mehr als %1 Fehler: Der Rest der Datei wurde nicht gelesen.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="41"/>
+        <location filename="../text/statementmessages.cpp" line="60"/>
         <source>This line holds bytes that aren&apos;t valid %1, the encoding of the rest of the file. Choose the file&apos;s encoding if it is another.</source>
         <translation>Diese Zeile enthält Bytes, die in %1, der Kodierung der übrigen Datei, ungültig sind. Wählen Sie die Kodierung der Datei, wenn sie eine andere ist.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="44"/>
+        <location filename="../text/statementmessages.cpp" line="63"/>
         <source>A second &quot;%1&quot; line in one transaction: the transaction above it doesn&apos;t end with a &quot;^&quot; line.</source>
         <translation>Eine zweite „%1“-Zeile in einer Buchung: Der Buchung darüber fehlt die abschließende „^“-Zeile.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="47"/>
+        <location filename="../text/statementmessages.cpp" line="66"/>
         <source>&lt;%1&gt; is outside a transaction: its &lt;STMTTRN&gt; is missing.</source>
         <translation>&lt;%1&gt; steht außerhalb einer Buchung: Das zugehörige &lt;STMTTRN&gt; fehlt.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="50"/>
+        <location filename="../text/statementmessages.cpp" line="69"/>
         <source>This transaction is outside a bank or card statement (&lt;STMTRS&gt; or &lt;CCSTMTRS&gt;).</source>
         <translation>Diese Buchung steht außerhalb eines Konto- oder Kartenauszugs (&lt;STMTRS&gt; oder &lt;CCSTMTRS&gt;).</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="51"/>
+        <location filename="../text/statementmessages.cpp" line="70"/>
         <source>&quot;%1&quot; holds a character the book can&apos;t store.</source>
         <translation>„%1“ enthält ein Zeichen, das die Datenbank nicht speichern kann.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="52"/>
+        <location filename="../text/statementmessages.cpp" line="71"/>
         <source>&quot;%1&quot; is longer than the book&apos;s 255 bytes.</source>
         <translation>„%1“ ist länger als die 255 Byte, die die Datenbank speichern kann.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="53"/>
+        <location filename="../text/statementmessages.cpp" line="72"/>
         <source>The type &quot;%1&quot; would be one more than the book&apos;s 128.</source>
         <translation>Mit der Kategorie „%1“ hätte die Datenbank mehr als die möglichen 128 Kategorien.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="54"/>
+        <location filename="../text/statementmessages.cpp" line="73"/>
         <source>The book has no transaction number left for this row.</source>
         <translation>Die Datenbank hat für diese Zeile keine freie Buchungsnummer mehr.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="64"/>
+        <location filename="../text/statementmessages.cpp" line="88"/>
         <source>Line %1: %2</source>
         <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="75"/>
+        <source>Every date reads with the day first and with the month first (&quot;%1&quot;: %2). Choose the date format.</source>
+        <translation>Jedes Datum lässt sich mit dem Tag oder mit dem Monat zuerst lesen („%1“: %2). Bitte wählen Sie das Datumsformat.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="78"/>
+        <source>&quot;%1&quot; is in another currency than the amounts above it.</source>
+        <translation>„%1“ ist in einer anderen Währung als die Beträge darüber.</translation>
     </message>
 </context>
 <context>
     <name>StatementImportDialog</name>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="45"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="47"/>
         <source>Import Statement</source>
         <translation>Kontoauszug importieren</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="67"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="69"/>
         <source>Columns</source>
         <translation>Spalten</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="82"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="92"/>
         <source>None: the nameless type</source>
         <translation>Keine: die Kategorie ohne Namen</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="89"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="99"/>
         <source>&amp;Keep duplicates</source>
         <translation>Duplikate &amp;behalten</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="93"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="103"/>
         <source>Default &amp;type:</source>
         <translation>Standardkate&amp;gorie:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="124"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="141"/>
         <source>&amp;Import</source>
         <translation>&amp;Importieren</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="168"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="190"/>
         <source>Read as %1.</source>
         <translation>Als %1 gelesen.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="195"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="221"/>
         <source>%n new transaction(s)</source>
         <translation>
             <numerusform>%n neue Buchung</numerusform>
@@ -1668,7 +1678,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="222"/>
         <source>%n duplicate(s) kept</source>
         <translation>
             <numerusform>%n Duplikat behalten</numerusform>
@@ -1676,7 +1686,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="197"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="223"/>
         <source>%n duplicate(s) skipped</source>
         <translation>
             <numerusform>%n Duplikat übersprungen</numerusform>
@@ -1684,7 +1694,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="198"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="224"/>
         <source>%n amount(s) rounded</source>
         <translation>
             <numerusform>%n Betrag gerundet</numerusform>
@@ -1692,7 +1702,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="200"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="228"/>
         <source>%n row(s) spelt without accents</source>
         <translation>
             <numerusform>%n Zeile mit ersetzten Sonderzeichen</numerusform>
@@ -1700,7 +1710,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="201"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="229"/>
         <source>%n faulty row(s)</source>
         <translation>
             <numerusform>%n fehlerhafte Zeile</numerusform>
@@ -1708,7 +1718,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="203"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="231"/>
         <source>%n new type(s)</source>
         <translation>
             <numerusform>%n neue Kategorie</numerusform>
@@ -1716,25 +1726,54 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="208"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="236"/>
         <source>Nothing can be imported while a row is at fault; the first: %1</source>
         <translation>Solange eine Zeile fehlerhaft ist, kann nichts importiert werden. Erster Fehler: %1</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="211"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="239"/>
         <source>Nothing to import: the statement has no rows.</source>
         <translation>Nichts zu importieren: Der Kontoauszug hat keine Zeilen.</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="213"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="241"/>
         <source>Nothing to import: the book holds every row already.</source>
         <translation>Nichts zu importieren: Die Datenbank enthält bereits alle Zeilen.</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="205"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="233"/>
         <source>, </source>
         <extracomment>Between two counts (&quot;3 new transactions, 1 amount rounded&quot;)</extracomment>
         <translation>, </translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="186"/>
+        <source>Read as %1; line %2 is the header.</source>
+        <translation>Gelesen als %1; Zeile %2 ist die Kopfzeile.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="188"/>
+        <source>Read as %1: %n account(s).</source>
+        <translation>
+            <numerusform>Gelesen als %1: %n Konto.</numerusform>
+            <numerusform>Gelesen als %1: %n Konten.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="225"/>
+        <source>%n rounded to 0</source>
+        <translation>
+            <numerusform>%n auf 0 gerundet</numerusform>
+            <numerusform>%n auf 0 gerundet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="226"/>
+        <source>%n comment(s) cut</source>
+        <translation>
+            <numerusform>%n Notiz gekürzt</numerusform>
+            <numerusform>%n Notizen gekürzt</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1750,36 +1789,47 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Hinweis</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="79"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="80"/>
         <source>%1 (new)</source>
         <translation>%1 (neu)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="84"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="85"/>
         <source>duplicate, skipped</source>
         <translation>Duplikat, übersprungen</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="84"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="85"/>
         <source>duplicate, kept</source>
         <translation>Duplikat, behalten</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="85"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="86"/>
         <source>rounded</source>
         <translation>gerundet</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="87"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="90"/>
         <source>spelt without accents</source>
         <extracomment>The comment or type had letters the book can&apos;t store, such as ä, now written ae</extracomment>
         <translation>Sonderzeichen ersetzt</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="89"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="92"/>
         <source>, </source>
         <extracomment>Between two marks of a row (&quot;duplicate, kept, rounded&quot;)</extracomment>
         <translation>, </translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="86"/>
+        <source>rounded to 0</source>
+        <translation>auf 0 gerundet</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="88"/>
+        <source>cut</source>
+        <extracomment>The comment was longer than the book holds and is cut to fit</extracomment>
+        <translation>gekürzt</translation>
     </message>
 </context>
 <context>
@@ -1790,108 +1840,83 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Erkannt: %1</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="28"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="38"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="52"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="61"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="68"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="29"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="39"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="46"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="55"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="62"/>
         <source>Detect</source>
         <translation>Automatisch erkennen</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="37"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="38"/>
         <source>&amp;Dates:</source>
         <translation>&amp;Datumsformat:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="49"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="41"/>
         <source>Republic of China, YYY/MM/DD</source>
         <translation>Minguo-Kalender (Taiwan), JJJ/MM/TT</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="51"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="45"/>
         <source>Decimal &amp;mark:</source>
         <translation>De&amp;zimalzeichen:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="53"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="47"/>
         <source>Point (12.50)</source>
         <translation>Punkt (12.50)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="54"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="48"/>
         <source>Comma (12,50)</source>
         <translation>Komma (12,50)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="56"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="50"/>
         <source>&amp;Cents:</source>
         <translation>&amp;Cent:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="57"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="51"/>
         <source>Round to whole units</source>
         <translation>Auf ganze Zahlen runden</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="58"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="52"/>
         <source>Read as cents</source>
         <translation>Als Cent lesen</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="60"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="54"/>
         <source>&amp;Encoding:</source>
         <translation>&amp;Kodierung:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="67"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="61"/>
         <source>De&amp;limiter:</source>
         <translation>&amp;Trennzeichen:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="69"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="63"/>
         <source>Comma</source>
         <translation>Komma</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="70"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="64"/>
         <source>Semicolon</source>
         <translation>Semikolon</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="71"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="65"/>
         <source>Tab</source>
         <translation>Tabulator</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="40"/>
-        <source>YYYY-MM-DD</source>
-        <extracomment>A date format: Y, M and D stand for the digits of the year, month and day; keep the separators</extracomment>
-        <translation>JJJJ-MM-TT</translation>
-    </message>
-    <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="42"/>
-        <source>YYYY/MM/DD</source>
-        <extracomment>A date format, as above</extracomment>
-        <translation>JJJJ/MM/TT</translation>
-    </message>
-    <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="44"/>
-        <source>DD.MM.YYYY</source>
-        <extracomment>A date format, as above</extracomment>
-        <translation>TT.MM.JJJJ</translation>
-    </message>
-    <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="46"/>
-        <source>DD/MM/YYYY</source>
-        <extracomment>A date format, as above</extracomment>
-        <translation>TT/MM/JJJJ</translation>
-    </message>
-    <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="48"/>
-        <source>MM/DD/YYYY</source>
-        <extracomment>A date format, as above</extracomment>
-        <translation>MM/TT/JJJJ</translation>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="28"/>
+        <source>Detected: none</source>
+        <translation>Erkannt: nichts</translation>
     </message>
 </context>
 <context>

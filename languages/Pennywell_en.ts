@@ -1507,160 +1507,170 @@ Do you want to override it?</translation>
 <context>
     <name>StatementImport</name>
     <message>
-        <location filename="../text/statementmessages.cpp" line="19"/>
+        <location filename="../text/statementmessages.cpp" line="38"/>
         <source>The file is empty.</source>
         <translation>The file is empty.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="20"/>
+        <location filename="../text/statementmessages.cpp" line="39"/>
         <source>The file is neither a CSV, an OFX nor a QIF statement.</source>
         <translation>The file is neither a CSV, an OFX nor a QIF statement.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="21"/>
+        <location filename="../text/statementmessages.cpp" line="40"/>
         <source>The file isn&apos;t written in the encoding chosen.</source>
         <translation>The file isn&apos;t written in the encoding chosen.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="22"/>
+        <location filename="../text/statementmessages.cpp" line="41"/>
         <source>No column is chosen for the date.</source>
         <translation>No column is chosen for the date.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="23"/>
+        <location filename="../text/statementmessages.cpp" line="42"/>
         <source>No column is chosen for the amount, nor for debits or credits.</source>
         <translation>No column is chosen for the amount, nor for debits or credits.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="24"/>
+        <location filename="../text/statementmessages.cpp" line="43"/>
         <source>The quotes of this row are broken.</source>
         <translation>The quotes of this row are broken.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="25"/>
+        <location filename="../text/statementmessages.cpp" line="44"/>
         <source>&quot;%1&quot; is not a date in the format chosen.</source>
         <translation>&quot;%1&quot; is not a date in the format chosen.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="26"/>
+        <location filename="../text/statementmessages.cpp" line="45"/>
         <source>&quot;%1&quot; is not an amount.</source>
         <translation>&quot;%1&quot; is not an amount.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="27"/>
+        <location filename="../text/statementmessages.cpp" line="46"/>
         <source>The amount %1 is more than a transaction holds.</source>
         <translation>The amount %1 is more than a transaction holds.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="29"/>
+        <location filename="../text/statementmessages.cpp" line="48"/>
         <source>The direction &quot;%1&quot; is neither income nor outgoing.</source>
         <translation>The direction &quot;%1&quot; is neither income nor outgoing.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="30"/>
+        <location filename="../text/statementmessages.cpp" line="49"/>
         <source>The file holds no transactions.</source>
         <translation>The file holds no transactions.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="32"/>
+        <location filename="../text/statementmessages.cpp" line="51"/>
         <source>The file is larger than %1 GB, more than a statement may be.</source>
         <translation>The file is larger than %1 GB, more than a statement may be.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="35"/>
+        <location filename="../text/statementmessages.cpp" line="54"/>
         <source>This line is longer than %1 MB, more than a line of a statement may be.</source>
         <translation>This line is longer than %1 MB, more than a line of a statement may be.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="38"/>
+        <location filename="../text/statementmessages.cpp" line="57"/>
         <source>More than %1 faults: the rest of the file was not read.</source>
         <translation>More than %1 faults: the rest of the file was not read.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="41"/>
+        <location filename="../text/statementmessages.cpp" line="60"/>
         <source>This line holds bytes that aren&apos;t valid %1, the encoding of the rest of the file. Choose the file&apos;s encoding if it is another.</source>
         <translation>This line holds bytes that aren&apos;t valid %1, the encoding of the rest of the file. Choose the file&apos;s encoding if it is another.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="44"/>
+        <location filename="../text/statementmessages.cpp" line="63"/>
         <source>A second &quot;%1&quot; line in one transaction: the transaction above it doesn&apos;t end with a &quot;^&quot; line.</source>
         <translation>A second &quot;%1&quot; line in one transaction: the transaction above it doesn&apos;t end with a &quot;^&quot; line.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="47"/>
+        <location filename="../text/statementmessages.cpp" line="66"/>
         <source>&lt;%1&gt; is outside a transaction: its &lt;STMTTRN&gt; is missing.</source>
         <translation>&lt;%1&gt; is outside a transaction: its &lt;STMTTRN&gt; is missing.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="50"/>
+        <location filename="../text/statementmessages.cpp" line="69"/>
         <source>This transaction is outside a bank or card statement (&lt;STMTRS&gt; or &lt;CCSTMTRS&gt;).</source>
         <translation>This transaction is outside a bank or card statement (&lt;STMTRS&gt; or &lt;CCSTMTRS&gt;).</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="51"/>
+        <location filename="../text/statementmessages.cpp" line="70"/>
         <source>&quot;%1&quot; holds a character the book can&apos;t store.</source>
         <translation>&quot;%1&quot; holds a character the book can&apos;t store.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="52"/>
+        <location filename="../text/statementmessages.cpp" line="71"/>
         <source>&quot;%1&quot; is longer than the book&apos;s 255 bytes.</source>
         <translation>&quot;%1&quot; is longer than the book&apos;s 255 bytes.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="53"/>
+        <location filename="../text/statementmessages.cpp" line="72"/>
         <source>The type &quot;%1&quot; would be one more than the book&apos;s 128.</source>
         <translation>The type &quot;%1&quot; would be one more than the book&apos;s 128.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="54"/>
+        <location filename="../text/statementmessages.cpp" line="73"/>
         <source>The book has no transaction number left for this row.</source>
         <translation>The book has no transaction number left for this row.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="64"/>
+        <location filename="../text/statementmessages.cpp" line="88"/>
         <source>Line %1: %2</source>
         <translation>Line %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="75"/>
+        <source>Every date reads with the day first and with the month first (&quot;%1&quot;: %2). Choose the date format.</source>
+        <translation>Every date reads with the day first and with the month first (&quot;%1&quot;: %2). Choose the date format.</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="78"/>
+        <source>&quot;%1&quot; is in another currency than the amounts above it.</source>
+        <translation>&quot;%1&quot; is in another currency than the amounts above it.</translation>
     </message>
 </context>
 <context>
     <name>StatementImportDialog</name>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="45"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="47"/>
         <source>Import Statement</source>
         <translation>Import Statement</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="67"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="69"/>
         <source>Columns</source>
         <translation>Columns</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="82"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="92"/>
         <source>None: the nameless type</source>
         <translation>None: the nameless type</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="89"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="99"/>
         <source>&amp;Keep duplicates</source>
         <translation>&amp;Keep duplicates</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="93"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="103"/>
         <source>Default &amp;type:</source>
         <translation>Default &amp;type:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="124"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="141"/>
         <source>&amp;Import</source>
         <translation>&amp;Import</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="168"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="190"/>
         <source>Read as %1.</source>
         <translation>Read as %1.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="195"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="221"/>
         <source>%n new transaction(s)</source>
         <translation>
             <numerusform>%n new transaction</numerusform>
@@ -1668,7 +1678,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="222"/>
         <source>%n duplicate(s) kept</source>
         <translation>
             <numerusform>%n duplicate kept</numerusform>
@@ -1676,7 +1686,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="197"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="223"/>
         <source>%n duplicate(s) skipped</source>
         <translation>
             <numerusform>%n duplicate skipped</numerusform>
@@ -1684,7 +1694,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="198"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="224"/>
         <source>%n amount(s) rounded</source>
         <translation>
             <numerusform>%n amount rounded</numerusform>
@@ -1692,7 +1702,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="200"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="228"/>
         <source>%n row(s) spelt without accents</source>
         <translation>
             <numerusform>%n row spelt without accents</numerusform>
@@ -1700,7 +1710,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="201"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="229"/>
         <source>%n faulty row(s)</source>
         <translation>
             <numerusform>%n faulty row</numerusform>
@@ -1708,7 +1718,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="203"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="231"/>
         <source>%n new type(s)</source>
         <translation>
             <numerusform>%n new type</numerusform>
@@ -1716,25 +1726,54 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="208"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="236"/>
         <source>Nothing can be imported while a row is at fault; the first: %1</source>
         <translation>Nothing can be imported while a row is at fault; the first: %1</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="211"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="239"/>
         <source>Nothing to import: the statement has no rows.</source>
         <translation>Nothing to import: the statement has no rows.</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="213"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="241"/>
         <source>Nothing to import: the book holds every row already.</source>
         <translation>Nothing to import: the book holds every row already.</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="205"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="233"/>
         <source>, </source>
         <extracomment>Between two counts (&quot;3 new transactions, 1 amount rounded&quot;)</extracomment>
         <translation>, </translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="186"/>
+        <source>Read as %1; line %2 is the header.</source>
+        <translation>Read as %1; line %2 is the header.</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="188"/>
+        <source>Read as %1: %n account(s).</source>
+        <translation>
+            <numerusform>Read as %1: %n account.</numerusform>
+            <numerusform>Read as %1: %n accounts.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="225"/>
+        <source>%n rounded to 0</source>
+        <translation>
+            <numerusform>%n rounded to 0</numerusform>
+            <numerusform>%n rounded to 0</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="226"/>
+        <source>%n comment(s) cut</source>
+        <translation>
+            <numerusform>%n comment cut</numerusform>
+            <numerusform>%n comments cut</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1750,36 +1789,47 @@ Do you want to override it?</translation>
         <translation>Mark</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="79"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="80"/>
         <source>%1 (new)</source>
         <translation>%1 (new)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="84"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="85"/>
         <source>duplicate, skipped</source>
         <translation>duplicate, skipped</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="84"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="85"/>
         <source>duplicate, kept</source>
         <translation>duplicate, kept</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="85"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="86"/>
         <source>rounded</source>
         <translation>rounded</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="87"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="90"/>
         <source>spelt without accents</source>
         <extracomment>The comment or type had letters the book can&apos;t store, such as ä, now written ae</extracomment>
         <translation>spelt without accents</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="89"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="92"/>
         <source>, </source>
         <extracomment>Between two marks of a row (&quot;duplicate, kept, rounded&quot;)</extracomment>
         <translation>, </translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="86"/>
+        <source>rounded to 0</source>
+        <translation>rounded to 0</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="88"/>
+        <source>cut</source>
+        <extracomment>The comment was longer than the book holds and is cut to fit</extracomment>
+        <translation>cut</translation>
     </message>
 </context>
 <context>
@@ -1790,108 +1840,83 @@ Do you want to override it?</translation>
         <translation>Detected: %1</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="28"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="38"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="52"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="61"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="68"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="29"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="39"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="46"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="55"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="62"/>
         <source>Detect</source>
         <translation>Detect</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="37"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="38"/>
         <source>&amp;Dates:</source>
         <translation>&amp;Dates:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="49"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="41"/>
         <source>Republic of China, YYY/MM/DD</source>
         <translation>Republic of China, YYY/MM/DD</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="51"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="45"/>
         <source>Decimal &amp;mark:</source>
         <translation>Decimal &amp;mark:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="53"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="47"/>
         <source>Point (12.50)</source>
         <translation>Point (12.50)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="54"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="48"/>
         <source>Comma (12,50)</source>
         <translation>Comma (12,50)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="56"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="50"/>
         <source>&amp;Cents:</source>
         <translation>&amp;Cents:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="57"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="51"/>
         <source>Round to whole units</source>
         <translation>Round to whole units</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="58"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="52"/>
         <source>Read as cents</source>
         <translation>Read as cents</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="60"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="54"/>
         <source>&amp;Encoding:</source>
         <translation>&amp;Encoding:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="67"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="61"/>
         <source>De&amp;limiter:</source>
         <translation>De&amp;limiter:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="69"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="63"/>
         <source>Comma</source>
         <translation>Comma</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="70"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="64"/>
         <source>Semicolon</source>
         <translation>Semicolon</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="71"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="65"/>
         <source>Tab</source>
         <translation>Tab</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="40"/>
-        <source>YYYY-MM-DD</source>
-        <extracomment>A date format: Y, M and D stand for the digits of the year, month and day; keep the separators</extracomment>
-        <translation>YYYY-MM-DD</translation>
-    </message>
-    <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="42"/>
-        <source>YYYY/MM/DD</source>
-        <extracomment>A date format, as above</extracomment>
-        <translation>YYYY/MM/DD</translation>
-    </message>
-    <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="44"/>
-        <source>DD.MM.YYYY</source>
-        <extracomment>A date format, as above</extracomment>
-        <translation>DD.MM.YYYY</translation>
-    </message>
-    <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="46"/>
-        <source>DD/MM/YYYY</source>
-        <extracomment>A date format, as above</extracomment>
-        <translation>DD/MM/YYYY</translation>
-    </message>
-    <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="48"/>
-        <source>MM/DD/YYYY</source>
-        <extracomment>A date format, as above</extracomment>
-        <translation>MM/DD/YYYY</translation>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="28"/>
+        <source>Detected: none</source>
+        <translation>Detected: none</translation>
     </message>
 </context>
 <context>

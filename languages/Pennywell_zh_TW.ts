@@ -1499,227 +1499,263 @@ Do you want to override it?</source>
 <context>
     <name>StatementImport</name>
     <message>
-        <location filename="../text/statementmessages.cpp" line="19"/>
+        <location filename="../text/statementmessages.cpp" line="38"/>
         <source>The file is empty.</source>
         <translation>檔案是空的。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="20"/>
+        <location filename="../text/statementmessages.cpp" line="39"/>
         <source>The file is neither a CSV, an OFX nor a QIF statement.</source>
         <translation>這個檔案不是 CSV、OFX 或 QIF 格式的對帳單。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="21"/>
+        <location filename="../text/statementmessages.cpp" line="40"/>
         <source>The file isn&apos;t written in the encoding chosen.</source>
         <translation>檔案的編碼與所選的編碼不符。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="22"/>
+        <location filename="../text/statementmessages.cpp" line="41"/>
         <source>No column is chosen for the date.</source>
         <translation>尚未選擇日期欄位。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="23"/>
+        <location filename="../text/statementmessages.cpp" line="42"/>
         <source>No column is chosen for the amount, nor for debits or credits.</source>
         <translation>尚未選擇金額、支出金額或存入金額欄位。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="24"/>
+        <location filename="../text/statementmessages.cpp" line="43"/>
         <source>The quotes of this row are broken.</source>
         <translation>這一列的引號有誤。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="25"/>
+        <location filename="../text/statementmessages.cpp" line="44"/>
         <source>&quot;%1&quot; is not a date in the format chosen.</source>
         <translation>「%1」不是所選格式的日期。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="26"/>
+        <location filename="../text/statementmessages.cpp" line="45"/>
         <source>&quot;%1&quot; is not an amount.</source>
         <translation>「%1」不是金額。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="27"/>
+        <location filename="../text/statementmessages.cpp" line="46"/>
         <source>The amount %1 is more than a transaction holds.</source>
         <translation>金額 %1 超過單筆交易可記錄的上限。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="29"/>
+        <location filename="../text/statementmessages.cpp" line="48"/>
         <source>The direction &quot;%1&quot; is neither income nor outgoing.</source>
         <translation>收支「%1」既不是收入也不是支出。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="30"/>
+        <location filename="../text/statementmessages.cpp" line="49"/>
         <source>The file holds no transactions.</source>
         <translation>檔案中沒有任何交易。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="32"/>
+        <location filename="../text/statementmessages.cpp" line="51"/>
         <source>The file is larger than %1 GB, more than a statement may be.</source>
         <translation>檔案大於 %1 GB，超過對帳單的上限。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="35"/>
+        <location filename="../text/statementmessages.cpp" line="54"/>
         <source>This line is longer than %1 MB, more than a line of a statement may be.</source>
         <translation>這一行超過 %1 MB，超過對帳單每行的上限。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="38"/>
+        <location filename="../text/statementmessages.cpp" line="57"/>
         <source>More than %1 faults: the rest of the file was not read.</source>
         <translation>錯誤超過 %1 個：檔案的其餘部分未讀取。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="41"/>
+        <location filename="../text/statementmessages.cpp" line="60"/>
         <source>This line holds bytes that aren&apos;t valid %1, the encoding of the rest of the file. Choose the file&apos;s encoding if it is another.</source>
         <translation>這一行含有不符合 %1 的位元組，而檔案其餘部分是這種編碼。若檔案是其他編碼，請選擇該編碼。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="44"/>
+        <location filename="../text/statementmessages.cpp" line="63"/>
         <source>A second &quot;%1&quot; line in one transaction: the transaction above it doesn&apos;t end with a &quot;^&quot; line.</source>
         <translation>同一筆交易中出現第二個「%1」行：上一筆交易沒有以「^」行結束。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="47"/>
+        <location filename="../text/statementmessages.cpp" line="66"/>
         <source>&lt;%1&gt; is outside a transaction: its &lt;STMTTRN&gt; is missing.</source>
         <translation>&lt;%1&gt; 不在任何交易之內：缺少該交易的 &lt;STMTTRN&gt;。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="50"/>
+        <location filename="../text/statementmessages.cpp" line="69"/>
         <source>This transaction is outside a bank or card statement (&lt;STMTRS&gt; or &lt;CCSTMTRS&gt;).</source>
         <translation>這筆交易不在銀行或信用卡對帳單（&lt;STMTRS&gt; 或 &lt;CCSTMTRS&gt;）之內。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="51"/>
+        <location filename="../text/statementmessages.cpp" line="70"/>
         <source>&quot;%1&quot; holds a character the book can&apos;t store.</source>
         <translation>「%1」含有資料庫無法儲存的字元。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="52"/>
+        <location filename="../text/statementmessages.cpp" line="71"/>
         <source>&quot;%1&quot; is longer than the book&apos;s 255 bytes.</source>
         <translation>「%1」超過資料庫可儲存的 255 位元組。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="53"/>
+        <location filename="../text/statementmessages.cpp" line="72"/>
         <source>The type &quot;%1&quot; would be one more than the book&apos;s 128.</source>
         <translation>類別「%1」會使類別數超過資料庫最多可容納的 128 個。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="54"/>
+        <location filename="../text/statementmessages.cpp" line="73"/>
         <source>The book has no transaction number left for this row.</source>
         <translation>資料庫已沒有可供此列使用的交易編號。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="64"/>
+        <location filename="../text/statementmessages.cpp" line="88"/>
         <source>Line %1: %2</source>
         <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="75"/>
+        <source>Every date reads with the day first and with the month first (&quot;%1&quot;: %2). Choose the date format.</source>
+        <translation>每個日期都可讀成日在前或月在前（「%1」：%2）。請選擇日期格式。</translation>
+    </message>
+    <message>
+        <location filename="../text/statementmessages.cpp" line="78"/>
+        <source>&quot;%1&quot; is in another currency than the amounts above it.</source>
+        <translation>「%1」的幣別與前面的金額不同。</translation>
     </message>
 </context>
 <context>
     <name>StatementImportDialog</name>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="45"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="47"/>
         <source>Import Statement</source>
         <translation>匯入銀行對帳單</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="67"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="69"/>
         <source>Columns</source>
         <translation>欄位</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="82"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="92"/>
         <source>None: the nameless type</source>
         <translation>無：未命名的類別</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="89"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="99"/>
         <source>&amp;Keep duplicates</source>
         <translation>保留重複交易(&amp;K)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="93"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="103"/>
         <source>Default &amp;type:</source>
         <translation>預設類別(&amp;T)：</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="124"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="141"/>
         <source>&amp;Import</source>
         <translation>匯入(&amp;I)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="168"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="190"/>
         <source>Read as %1.</source>
         <translation>以 %1 格式讀取。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="195"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="221"/>
         <source>%n new transaction(s)</source>
         <translation>
             <numerusform>%n 筆新交易</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="222"/>
         <source>%n duplicate(s) kept</source>
         <translation>
             <numerusform>保留 %n 筆重複交易</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="197"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="223"/>
         <source>%n duplicate(s) skipped</source>
         <translation>
             <numerusform>略過 %n 筆重複交易</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="198"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="224"/>
         <source>%n amount(s) rounded</source>
         <translation>
             <numerusform>%n 筆金額四捨五入</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="200"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="228"/>
         <source>%n row(s) spelt without accents</source>
         <translation>
             <numerusform>%n 列已去除重音符號</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="201"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="229"/>
         <source>%n faulty row(s)</source>
         <translation>
             <numerusform>%n 列有誤</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="203"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="231"/>
         <source>%n new type(s)</source>
         <translation>
             <numerusform>%n 個新類別</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="208"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="236"/>
         <source>Nothing can be imported while a row is at fault; the first: %1</source>
         <translation>有錯誤的列時無法匯入；第一個錯誤：%1</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="211"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="239"/>
         <source>Nothing to import: the statement has no rows.</source>
         <translation>沒有可匯入的內容：對帳單中沒有任何資料列。</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="213"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="241"/>
         <source>Nothing to import: the book holds every row already.</source>
         <translation>沒有可匯入的內容：對帳單中的交易都已在資料庫中。</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="205"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="233"/>
         <source>, </source>
         <extracomment>Between two counts (&quot;3 new transactions, 1 amount rounded&quot;)</extracomment>
         <translation>，</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="186"/>
+        <source>Read as %1; line %2 is the header.</source>
+        <translation>以 %1 格式讀取；第 %2 行為標題列。</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="188"/>
+        <source>Read as %1: %n account(s).</source>
+        <translation>
+            <numerusform>以 %1 格式讀取：%n 個帳戶。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="225"/>
+        <source>%n rounded to 0</source>
+        <translation>
+            <numerusform>%n 筆四捨五入為 0</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/statements/statementimportdialog.cpp" line="226"/>
+        <source>%n comment(s) cut</source>
+        <translation>
+            <numerusform>%n 筆備註已截短</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1735,36 +1771,47 @@ Do you want to override it?</source>
         <translation>註記</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="79"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="80"/>
         <source>%1 (new)</source>
         <translation>%1（新）</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="84"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="85"/>
         <source>duplicate, skipped</source>
         <translation>重複，略過</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="84"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="85"/>
         <source>duplicate, kept</source>
         <translation>重複，保留</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="85"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="86"/>
         <source>rounded</source>
         <translation>已四捨五入</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="87"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="90"/>
         <source>spelt without accents</source>
         <extracomment>The comment or type had letters the book can&apos;t store, such as ä, now written ae</extracomment>
         <translation>已去除重音符號</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="89"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="92"/>
         <source>, </source>
         <extracomment>Between two marks of a row (&quot;duplicate, kept, rounded&quot;)</extracomment>
         <translation>，</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="86"/>
+        <source>rounded to 0</source>
+        <translation>已四捨五入為 0</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="88"/>
+        <source>cut</source>
+        <extracomment>The comment was longer than the book holds and is cut to fit</extracomment>
+        <translation>已截短</translation>
     </message>
 </context>
 <context>
@@ -1775,108 +1822,83 @@ Do you want to override it?</source>
         <translation>偵測結果：%1</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="28"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="38"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="52"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="61"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="68"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="29"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="39"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="46"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="55"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="62"/>
         <source>Detect</source>
         <translation>自動偵測</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="37"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="38"/>
         <source>&amp;Dates:</source>
         <translation>日期格式(&amp;D)：</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="49"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="41"/>
         <source>Republic of China, YYY/MM/DD</source>
         <translation>民國年，YYY/MM/DD</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="51"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="45"/>
         <source>Decimal &amp;mark:</source>
         <translation>小數點(&amp;M)：</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="53"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="47"/>
         <source>Point (12.50)</source>
         <translation>句點（12.50）</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="54"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="48"/>
         <source>Comma (12,50)</source>
         <translation>逗號（12,50）</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="56"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="50"/>
         <source>&amp;Cents:</source>
         <translation>小數金額(&amp;C)：</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="57"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="51"/>
         <source>Round to whole units</source>
         <translation>四捨五入到整數</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="58"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="52"/>
         <source>Read as cents</source>
         <translation>以分為單位讀取</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="60"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="54"/>
         <source>&amp;Encoding:</source>
         <translation>編碼(&amp;E)：</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="67"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="61"/>
         <source>De&amp;limiter:</source>
         <translation>分隔符號(&amp;L)：</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="69"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="63"/>
         <source>Comma</source>
         <translation>逗號</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="70"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="64"/>
         <source>Semicolon</source>
         <translation>分號</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="71"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="65"/>
         <source>Tab</source>
         <translation>定位字元</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="40"/>
-        <source>YYYY-MM-DD</source>
-        <extracomment>A date format: Y, M and D stand for the digits of the year, month and day; keep the separators</extracomment>
-        <translation>YYYY-MM-DD</translation>
-    </message>
-    <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="42"/>
-        <source>YYYY/MM/DD</source>
-        <extracomment>A date format, as above</extracomment>
-        <translation>YYYY/MM/DD</translation>
-    </message>
-    <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="44"/>
-        <source>DD.MM.YYYY</source>
-        <extracomment>A date format, as above</extracomment>
-        <translation>DD.MM.YYYY</translation>
-    </message>
-    <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="46"/>
-        <source>DD/MM/YYYY</source>
-        <extracomment>A date format, as above</extracomment>
-        <translation>DD/MM/YYYY</translation>
-    </message>
-    <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="48"/>
-        <source>MM/DD/YYYY</source>
-        <extracomment>A date format, as above</extracomment>
-        <translation>MM/DD/YYYY</translation>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="28"/>
+        <source>Detected: none</source>
+        <translation>偵測結果：無</translation>
     </message>
 </context>
 <context>

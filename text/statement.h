@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,7 +22,10 @@ enum class StatementFormat { Auto, Csv, Ofx, Qif };
 enum class StatementEncoding { Detect, Utf8, Big5, Windows1252, Latin1 };
 
 // How a date is written. Detect: the first of these that reads every date
-// of the file (ROC only where the year has three digits).
+// of the file (ROC only where the year has three digits); where the day and
+// the month could be either way round in every date, none (an
+// AmbiguousDates fault). A two-digit year is the one nearest today
+// (within 50 years).
 enum class StatementDateFormat {
     Detect,
     YearMonthDayDash,   // 2026-01-31
@@ -30,6 +34,11 @@ enum class StatementDateFormat {
     DayMonthYearSlash,  // 31/01/2026
     MonthDayYearSlash,  // 01/31/2026
     Roc,                // 115/01/31: the Republic of China year, 1911 less than the common one
+    YearMonthDayDigits,      // 20260131
+    DayMonthShortYearDot,    // 31.01.26
+    DayMonthYearDash,        // 31-01-2026
+    DayMonthShortYearSlash,  // 31/1/26
+    MonthDayShortYearSlash,  // 01/31/26
 };
 
 // The book keeps whole numbers: a statement's cents are rounded to whole
@@ -50,7 +59,8 @@ struct CsvLayout {
     // The lines before the table that aren't part of it, such as the account
     // and the period many banks write above the header. -1: detect (the
     // lines above the first of the first 30 rows whose names give a date and
-    // an amount column), else that many rows skipped.
+    // an amount column; else above the first row with as many fields as the
+    // table's rows, where the first has fewer), else that many rows skipped.
     int preamble = -1;
     // One field per column, in column order; empty: guessed from the
     // header's names (date, amount, debit, credit, comment, type, direction,
@@ -59,6 +69,9 @@ struct CsvLayout {
     std::vector<StatementField> columns;
     // -1: detect (the mark that reads every amount), 0: point, 1: comma.
     int decimalComma = -1;
+    // Names the header holds (the user's mapping by name, case aside): with
+    // the preamble detected, the header is the first record holding them all.
+    std::vector<std::string> headerNames;
 };
 
 // What a statement may be, so that a hostile file costs a few times its
@@ -121,6 +134,9 @@ struct StatementFault {
         TooLong,       // a comment or type name over 255 bytes in Big5
         TooManyTypes,  // a new type past the book's 128
         NoIndexLeft,   // the book has no transaction index left
+        // Found by the readers (text: the first date):
+        AmbiguousDates,  // every date reads with the day first and with the month first
+        OtherCurrency,   // an amount in another currency than the file's first (text: the amount)
     };
     int line = 0;  // 0: the whole file
     Reason reason = Reason::EmptyFile;
@@ -135,21 +151,42 @@ struct Statement {
     // CSV only: the header's names (or "1", "2", … without a header), for
     // the mapping boxes and for remembering a mapping by its header.
     std::vector<std::string> columnNames;
+    // CSV only: the line taken as the header, or the table's first line
+    // without one; 0 for no table.
+    int headerLine = 0;
+    // Where dates were detected with the day and month either way round in
+    // some: the first line whose date decides which comes first. 0 for none.
+    int dateDecidingLine = 0;
+    // OFX only: the bank, card and investment accounts whose transactions
+    // were read.
+    int accounts = 0;
     std::vector<StatementRow> rows;
     std::vector<StatementFault> faults;  // in line order
 };
 
 // A decimal amount as written in a statement ("-1.234,50", "(35.50)",
-// "1,234.50", "+12"), turned into a whole value by rule: sign and magnitude,
-// and whether cents were rounded away. False for text that isn't an amount
-// or a magnitude over INT32_MAX after the rule (outOfRange set then).
+// "1,234.50", "+12", "$1,234.56", "-12,50 €", "EUR 3,00"), turned into a
+// whole value by rule: sign and magnitude, and whether cents were rounded
+// away. The sign is that of the amount as written, so a debit rounded to 0
+// is still a debit. False for text that isn't an amount or a magnitude over
+// INT32_MAX after the rule (outOfRange set then).
 struct ParsedAmount {
     bool negative = false;
     std::int32_t magnitude = 0;
     bool rounded = false;
     bool outOfRange = false;
+    bool written = false;   // not zero as written: 0,30 is, 0,00 isn't
+    std::string_view currency;  // the sign or code written with it ("$", "EUR"), a view into the text
 };
 bool parseStatementAmount(std::string_view text, bool decimalComma, AmountRule rule, ParsedAmount& amount);
+
+// Every date format but Detect, by the name the command line and the
+// dialog's list give it ("DD.MM.YY"; "ROC" for Roc), in the list's order.
+struct StatementDateFormatName {
+    StatementDateFormat format;
+    const char* name;
+};
+std::span<const StatementDateFormatName> statementDateFormatNames();
 
 // A date in the given format (not Detect); false for other text or a day
 // the calendar doesn't have.

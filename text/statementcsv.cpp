@@ -6,6 +6,7 @@
 // rows and no string per field.
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 
 #include "text/asciitext.h"
@@ -107,6 +108,7 @@ private:
     bool settleLayout();
     // The record the table starts with: a header, or its first row.
     bool findTableStart(TableStart& start);
+    bool holdsSoughtNames(const std::vector<std::string>& fields) const;
     // The table's records past its header.
     TableRecords tableRows() const;
     // The decimal mark and the date format, where they are to be detected,
@@ -121,7 +123,13 @@ private:
     void readRow(const CsvRecord& record, const ColumnsOf& at);
     // The amount of one column; false with the fault added when it isn't one.
     bool amountOf(int line, std::string_view text, ParsedAmount& amount) {
-        return collector.amount(line, text, statement.csv.decimalComma == 1, options.amountRule, amount);
+        if (!collector.amount(line, text, statement.csv.decimalComma == 1, options.amountRule, amount)) return false;
+        if (amount.currency.empty()) return true;
+        // "$" and "USD" may be one currency, but a file writes it one way.
+        if (currency.empty()) currency = amount.currency;
+        if (amount.currency == currency) return true;
+        fault(line, Reason::OtherCurrency, text);
+        return false;
     }
     void fault(int line, Reason reason, std::string_view text = {}) { collector.fault(line, reason, text); }
 
@@ -132,6 +140,7 @@ private:
     int tableStart = 0;  // the records before the header: the bank's preamble
     int brokenHeaderLine = 0;  // a header whose quotes are broken
     std::size_t datedRows = 0;  // rows whose date reads, counted while settling
+    std::string currency;  // the first amount's sign or code
 };
 
 bool BankCsvReader::decode(std::string_view bytes, std::string& decoded) {
@@ -196,30 +205,60 @@ bool BankCsvReader::findTableStart(TableStart& start) {
     CsvRecord record;
     // The preamble given, and the table's first record after it (the last
     // record, for a file that ends before); else the first 30 records
-    // searched for a header below a bank's preamble, the first record
-    // starting the table when none is found.
+    // searched for a header below a bank's preamble: by the names sought,
+    // else by names known; else the first record with the table's field
+    // count, where the first record has fewer.
     const int given = options.csv.preamble;
     const bool search = given < 0 && options.csv.header != 0;
     const int looked = given >= 0 ? given + 1 : search ? 30 : 1;
+    const bool byCount = given < 0;
+    constexpr int counted = 200;
+    std::vector<std::size_t> counts;
     int read = 0;
-    for (; read < looked && records.next(record); ++read) {
+    for (; read < (byCount ? counted : looked) && records.next(record); ++read) {
         if (refusedAsTooLong(record)) return false;
+        // A record whose quotes are broken is not a preamble's short line.
+        counts.push_back(record.fault == CsvRecord::Fault::None ? record.fields.size() : SIZE_MAX);
+        if (read >= looked) continue;
         if (given >= 0 || read == 0) {
             start = TableStart{record.line, record.fault, trimmedFields(record)};
             tableStart = read;
         }
         if (search && record.fault == CsvRecord::Fault::None) {
             std::vector<std::string> fields = trimmedFields(record);
-            if (looksLikeHeader(fields) && namesDateAndAmount(fields)) {
+            const bool named = options.csv.headerNames.empty() ? looksLikeHeader(fields) && namesDateAndAmount(fields)
+                                                               : holdsSoughtNames(fields);
+            if (named) {
                 start = TableStart{record.line, record.fault, std::move(fields)};
                 tableStart = read;
                 return true;
             }
         }
     }
-    if (read > 0) return true;
-    fault(0, Reason::EmptyFile);
-    return false;
+    if (read == 0) {
+        fault(0, Reason::EmptyFile);
+        return false;
+    }
+    if (!byCount) return true;
+    // The table's field count: the largest two records have (a header and a
+    // row, or two rows), as a preamble's lines are shorter than the table's.
+    std::size_t common = 0;
+    for (const std::size_t count : counts)
+        if (count > common && count != SIZE_MAX && std::count(counts.begin(), counts.end(), count) >= 2) common = count;
+    if (counts.front() >= common) return true;
+    const auto first = std::find_if(counts.begin(), counts.end(), [&](std::size_t count) { return count >= common; });
+    TableRecords again(text, statement.csv.delimiter);
+    for (int skipped = 0; skipped <= first - counts.begin(); ++skipped) again.next(record);
+    start = TableStart{record.line, record.fault, trimmedFields(record)};
+    tableStart = static_cast<int>(first - counts.begin());
+    return true;
+}
+
+bool BankCsvReader::holdsSoughtNames(const std::vector<std::string>& fields) const {
+    return std::all_of(options.csv.headerNames.begin(), options.csv.headerNames.end(), [&](const std::string& sought) {
+        return std::any_of(fields.begin(), fields.end(),
+                           [&](const std::string& field) { return equalsIgnoringCase(field, trimmed(sought, Blanks::withLineEnds)); });
+    });
 }
 
 TableRecords BankCsvReader::tableRows() const {
@@ -235,6 +274,7 @@ bool BankCsvReader::settleLayout() {
     TableStart first;
     if (!findTableStart(first)) return false;
     layout.preamble = tableStart;
+    statement.headerLine = first.line;
     const bool readable = first.fault == CsvRecord::Fault::None;
     if (layout.header < 0)
         layout.header = readable && looksLikeHeader(first.fields) ? 1 : 0;
@@ -268,11 +308,16 @@ bool BankCsvReader::settleNumbersAndDates(const ColumnsOf& at) {
         if (record.fault != CsvRecord::Fault::None) continue;
         const std::string_view date = fieldOf(record, at.date);
         int year, month, day;
-        if (datesToDetect ? dates.add(date) : parseStatementDate(date, statement.dateFormat, year, month, day))
+        if (datesToDetect ? dates.add(date, record.line) : parseStatementDate(date, statement.dateFormat, year, month, day))
             ++datedRows;
     }
     if (decimalToDetect) statement.csv.decimalComma = marks.comma() ? 1 : 0;
-    if (datesToDetect) statement.dateFormat = dates.best();
+    if (datesToDetect) {
+        statement.dateFormat = dates.best();
+        statement.dateDecidingLine = dates.decidedAt();
+        // Read one way for the preview, but not imported until chosen.
+        if (dates.ambiguous()) fault(0, Reason::AmbiguousDates, dates.first());
+    }
     return true;
 }
 
@@ -308,8 +353,9 @@ void BankCsvReader::readRow(const CsvRecord& record, const ColumnsOf& at) {
         ParsedAmount debitAmount, creditAmount;
         if (!debit.empty() && !amountOf(line, debit, debitAmount)) return;
         if (!credit.empty() && !amountOf(line, credit, creditAmount)) return;
-        const bool debitCounts = !debit.empty() && (credit.empty() || creditAmount.magnitude == 0);
-        const bool creditCounts = !credit.empty() && (debit.empty() || debitAmount.magnitude == 0);
+        // Zero as written, not as rounded: a debit of 0,30 beside a credit of 0,00 is a debit.
+        const bool debitCounts = !debit.empty() && (credit.empty() || !creditAmount.written);
+        const bool creditCounts = !credit.empty() && (debit.empty() || !debitAmount.written);
         if (debitCounts == creditCounts) {
             // Neither written, or both with an amount: which way it went is unknown.
             std::string both(debit);
@@ -327,8 +373,7 @@ void BankCsvReader::readRow(const CsvRecord& record, const ColumnsOf& at) {
     for (const int column : at.comments) {
         const std::string_view part = trimmed(fieldOf(record, column), Blanks::spaceAndTab);
         if (part.empty()) continue;
-        if (!row.comment.empty()) row.comment.push_back(' ');
-        row.comment.append(part);
+        appendCommentPart(row.comment, part);
     }
     row.type = trimmed(fieldOf(record, at.type), Blanks::spaceAndTab);
     collector.row(std::move(row));
@@ -340,6 +385,7 @@ Statement readBankCsv(std::string_view bytes, const StatementOptions& options) {
     Statement statement;
     statement.format = StatementFormat::Csv;
     BankCsvReader(options, statement).read(bytes);
+    sortStatementFaults(statement);
     return statement;
 }
 

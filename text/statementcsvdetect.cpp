@@ -1,5 +1,6 @@
 #include "text/statementcsvdetect.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include "text/asciitext.h"
 #include "text/big5codec.h"
 #include "text/csv.h"
+#include "text/statementheadernames.h"
 
 namespace PwText::StatementCsv {
 
@@ -15,71 +17,37 @@ namespace {
 
 bool isHigh(unsigned char c) { return c >= 0x80; }
 
-// Header words, case-folded.
-const std::pair<const char*, StatementField> headerWords[] = {
-    {"datum", StatementField::Date},
-    {"buchungstag", StatementField::Date},
-    {"buchungsdatum", StatementField::Date},
-    {"valuta", StatementField::Date},
-    {"valutadatum", StatementField::Date},
-    {"wertstellung", StatementField::Date},
-    {"date", StatementField::Date},
-    {"betrag", StatementField::Amount},
-    {"umsatz", StatementField::Amount},
-    {"amount", StatementField::Amount},
-    {"soll", StatementField::Debit},
-    {"debit", StatementField::Debit},
-    {"withdrawal", StatementField::Debit},
-    {"haben", StatementField::Credit},
-    {"credit", StatementField::Credit},
-    {"deposit", StatementField::Credit},
-    {"verwendungszweck", StatementField::Comment},
-    {"buchungstext", StatementField::Comment},
-    {"beschreibung", StatementField::Comment},
-    {"empfänger", StatementField::Comment},
-    {"auftraggeber", StatementField::Comment},
-    {"name", StatementField::Comment},
-    {"payee", StatementField::Comment},
-    {"description", StatementField::Comment},
-    {"memo", StatementField::Comment},
-    {"comment", StatementField::Comment},
-    {"text", StatementField::Comment},
-    {"kategorie", StatementField::Type},
-    {"category", StatementField::Type},
-    {"type", StatementField::Type},
-    {"direction", StatementField::Direction},
-    // A column of S and H, not of debits.
-    {"soll/haben", StatementField::Direction},
-    {"s/h", StatementField::Direction},
-    {"richtung", StatementField::Direction},
-    {"zahlungsrichtung", StatementField::Direction},
-    // Taiwan banks' words.
-    {"日期", StatementField::Date},
-    {"交易日期", StatementField::Date},
-    {"帳務日期", StatementField::Date},
-    {"金額", StatementField::Amount},
-    {"交易金額", StatementField::Amount},
-    {"支出", StatementField::Debit},
-    {"提款", StatementField::Debit},
-    {"存入", StatementField::Credit},
-    {"存款", StatementField::Credit},
-    {"摘要", StatementField::Comment},
-    {"說明", StatementField::Comment},
-    {"備註", StatementField::Comment},
-    {"類別", StatementField::Type},
-};
-
 std::optional<StatementField> headerWord(const QString& folded) {
-    for (const auto& [word, field] : headerWords)
-        if (folded == QString::fromUtf8(word)) return field;
+    const QByteArray utf8 = folded.toUtf8();
+    const std::string_view name(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+    for (const StatementHeaderName& known : statementHeaderNames())
+        if (name == known.name) return known.field;
     return std::nullopt;
 }
 
 // The formats a date is tried in, the first that reads every date winning.
-constexpr std::array<StatementDateFormat, 6> datesTried = {
-    StatementDateFormat::YearMonthDayDash,  StatementDateFormat::YearMonthDaySlash,
-    StatementDateFormat::DayMonthYearDot,   StatementDateFormat::DayMonthYearSlash,
-    StatementDateFormat::MonthDayYearSlash, StatementDateFormat::Roc};
+constexpr std::array<StatementDateFormat, datesTriedCount> datesTried = {
+    StatementDateFormat::YearMonthDayDash,       StatementDateFormat::YearMonthDaySlash,
+    StatementDateFormat::YearMonthDayDigits,     StatementDateFormat::DayMonthYearDot,
+    StatementDateFormat::DayMonthShortYearDot,   StatementDateFormat::DayMonthYearDash,
+    StatementDateFormat::DayMonthYearSlash,      StatementDateFormat::MonthDayYearSlash,
+    StatementDateFormat::DayMonthShortYearSlash, StatementDateFormat::MonthDayShortYearSlash,
+    StatementDateFormat::Roc};
+
+// The other reading of a date written with the day and month either way round.
+std::optional<StatementDateFormat> otherWayRound(StatementDateFormat format) {
+    switch (format) {
+    case StatementDateFormat::DayMonthYearSlash: return StatementDateFormat::MonthDayYearSlash;
+    case StatementDateFormat::MonthDayYearSlash: return StatementDateFormat::DayMonthYearSlash;
+    case StatementDateFormat::DayMonthShortYearSlash: return StatementDateFormat::MonthDayShortYearSlash;
+    case StatementDateFormat::MonthDayShortYearSlash: return StatementDateFormat::DayMonthShortYearSlash;
+    default: return std::nullopt;
+    }
+}
+
+std::size_t positionTried(StatementDateFormat format) {
+    return static_cast<std::size_t>(std::find(datesTried.begin(), datesTried.end(), format) - datesTried.begin());
+}
 
 bool readsAsAnyDate(std::string_view text) {
     int year, month, day;
@@ -246,22 +214,38 @@ bool detectDecimalComma(const std::vector<std::string_view>& amounts) {
     return tally.comma();
 }
 
-bool DateFormatTally::add(std::string_view date) {
+bool DateFormatTally::add(std::string_view date, int line) {
     int year, month, day;
     bool readable = false;
+    std::array<bool, datesTriedCount> read{};
     for (std::size_t k = 0; k < datesTried.size(); ++k) {
         const StatementDateFormat format = datesTried[k];
-        const bool read = parseStatementDate(date, format, year, month, day) &&
-                          (format != StatementDateFormat::Roc || trimmed(date, Blanks::spaceAndTab).find('/') == 3);
-        if (!read) ++misread[k];
-        readable = readable || read;
+        read[k] = parseStatementDate(date, format, year, month, day) &&
+                  (format != StatementDateFormat::Roc || trimmed(date, Blanks::spaceAndTab).find('/') == 3);
+        if (!read[k]) ++misread[k];
+        readable = readable || read[k];
     }
+    if (readable && firstDate.empty()) firstDate = trimmed(date, Blanks::spaceAndTab);
+    for (std::size_t k = 0; k < datesTried.size(); ++k)
+        if (const auto other = otherWayRound(datesTried[k]); other && read[k] && !read[positionTried(*other)])
+            if (decidingLine[k] == 0) decidingLine[k] = line;
     return readable;
 }
 
 StatementDateFormat DateFormatTally::best() const {
     const auto fewest = std::min_element(misread.begin(), misread.end());
     return datesTried[static_cast<std::size_t>(fewest - misread.begin())];
+}
+
+bool DateFormatTally::ambiguous() const {
+    const StatementDateFormat format = best();
+    const auto other = otherWayRound(format);
+    return other && !firstDate.empty() && misread[positionTried(*other)] == misread[positionTried(format)];
+}
+
+int DateFormatTally::decidedAt() const {
+    const StatementDateFormat format = best();
+    return otherWayRound(format) ? decidingLine[positionTried(format)] : 0;
 }
 
 StatementDateFormat detectDateFormat(const std::vector<std::string_view>& dates) {
@@ -272,9 +256,9 @@ StatementDateFormat detectDateFormat(const std::vector<std::string_view>& dates)
 
 std::optional<bool> parseDirection(std::string_view text) {
     text = trimmed(text, Blanks::spaceAndTab);
-    for (const char* word : {"income", "credit", "h", "haben"})
+    for (const char* word : {"income", "credit", "c", "cr", "h", "haben", "gutschrift", "bij"})
         if (equalsIgnoringCase(text, word)) return true;
-    for (const char* word : {"outgoing", "debit", "s", "soll"})
+    for (const char* word : {"outgoing", "debit", "d", "dr", "s", "soll", "lastschrift", "af"})
         if (equalsIgnoringCase(text, word)) return false;
     return std::nullopt;
 }

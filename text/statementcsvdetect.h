@@ -37,9 +37,8 @@ bool looksLikeBig5(std::string_view bytes);
 // statementLineLimit.
 char detectDelimiter(std::string_view text);
 
-// What a header name says its column holds, in English, German or the
-// Chinese of Taiwan's banks, case aside and a unit in brackets aside
-// ("Betrag (EUR)").
+// What a header name says its column holds (statementheadernames.h), case
+// aside and a unit in brackets aside ("Betrag (EUR)").
 StatementField fieldOfHeaderName(std::string_view name);
 // The fields of a whole header: the first date, amount, debit, credit, type
 // and direction column count, later ones are ignored; every comment column counts.
@@ -65,22 +64,36 @@ private:
 };
 bool detectDecimalComma(const std::vector<std::string_view>& amounts);
 
+inline constexpr std::size_t datesTriedCount = 11;
+
 // The first format that reads every date (the Republic of China's only with
 // three-digit years), else the one that reads the most, so that the faults
 // point at the odd rows. The dates are told one at a time.
 class DateFormatTally {
 public:
-    // True when some format reads the date.
-    bool add(std::string_view date);
+    // True when some format reads the date; line is the date's own.
+    bool add(std::string_view date, int line = 0);
     StatementDateFormat best() const;
+    // Every date reads as well with the day first as with the month first:
+    // best() is a guess.
+    bool ambiguous() const;
+    // Where best() puts the day and the month one way round, the first
+    // line whose date reads only so; 0 otherwise.
+    int decidedAt() const;
+    // The first date that read, as written.
+    const std::string& first() const { return firstDate; }
 
 private:
-    std::array<std::size_t, 6> misread{};  // by format, in the order tried
+    std::array<std::size_t, datesTriedCount> misread{};  // by format, in the order tried
+    std::array<int, datesTriedCount> decidingLine{};
+    std::string firstDate;
 };
 StatementDateFormat detectDateFormat(const std::vector<std::string_view>& dates);
 
-// "income"/"outgoing", "credit"/"debit", "H"/"S" ("Haben"/"Soll"), case
-// aside: true for income; nothing for other text.
+// The words banks write for a direction, case aside: "income"/"outgoing",
+// "credit"/"debit", "C"/"D", "CR"/"DR", "H"/"S", "Haben"/"Soll",
+// "Gutschrift"/"Lastschrift", "Bij"/"Af". True for income; nothing for
+// other text.
 std::optional<bool> parseDirection(std::string_view text);
 
 }  // namespace PwText::StatementCsv

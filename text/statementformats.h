@@ -13,4 +13,7 @@ Statement readOfx(std::string_view bytes, const StatementOptions& options);
 Statement readQif(std::string_view bytes, const StatementOptions& options);
 Statement readBankCsv(std::string_view bytes, const StatementOptions& options);
 
+// The year a two-digit year stands for: the one nearest today.
+int nearestCenturyYear(int twoDigitYear);
+
 }  // namespace PwText

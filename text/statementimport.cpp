@@ -11,6 +11,7 @@
 #include "text/big5spelling.h"
 #include "text/bookadditions.h"
 #include "text/booktext.h"
+#include "text/statementcomment.h"
 #include "text/statementbookindex.h"
 
 using KestLib::AccountDB;
@@ -21,21 +22,41 @@ namespace {
 
 using Reason = StatementFault::Reason;
 
-// The stored form of a comment, or why it has none. Into a book of Big5, a
-// comment with letters Big5 lacks is respelt first, in utf8, which the
-// preview shows; a book of UTF-8 keeps it exactly.
-std::optional<Reason> storedComment(BookTextCodec& codec, std::string& utf8, std::string& stored, bool& respelt) {
-    respelt = false;
-    if (!codec.fromUtf8(utf8, stored)) {
-        respelt = !codec.storesUtf8() && respellForBig5(utf8);
-        if (!respelt || !codec.fromUtf8(utf8, stored)) return Reason::NotStorable;
+// How a comment was changed to be stored.
+struct CommentChanges {
+    bool respelt = false;  // letters Big5 lacks spelt without them, or replaced
+    bool cut = false;      // longer than the book holds
+    bool any() const { return respelt || cut; }
+};
+
+// The stored form of a comment, or why it has none. A book of UTF-8 keeps
+// it exactly. Into a book of Big5, a comment with letters Big5 lacks is
+// respelt first, in utf8, which the preview shows; what is still left is
+// replaced, and a comment longer than room is cut.
+std::optional<Reason> storedComment(BookTextCodec& codec, Big5Codec& big5Codec, std::string& utf8,
+                                    std::string& stored, std::size_t room, CommentChanges& changes) {
+    changes = {};
+    if (codec.storesUtf8()) {
+        if (!codec.fromUtf8(utf8, stored)) return Reason::NotStorable;
+        switch (codec.fault(stored, StoredTextKind::Comment)) {
+        case StoredTextFault::None: return std::nullopt;
+        case StoredTextFault::ZeroByte: return Reason::NotStorable;
+        case StoredTextFault::TooLong: return Reason::TooLong;
+        }
+        return Reason::NotStorable;
     }
-    switch (codec.fault(stored, StoredTextKind::Comment)) {
-    case StoredTextFault::None: return std::nullopt;
-    case StoredTextFault::ZeroByte: return Reason::NotStorable;
-    case StoredTextFault::TooLong: return Reason::TooLong;
+    if (!big5Codec.utf8ToBig5(utf8, stored)) {
+        changes.respelt = respellForBig5(utf8);
+        if (!big5Codec.utf8ToBig5(utf8, stored)) {
+            changes.respelt = replaceUnstorable(utf8, big5Codec) || changes.respelt;
+            if (!big5Codec.utf8ToBig5(utf8, stored)) return Reason::NotStorable;
+        }
+    } else if (stored.find('\0') != std::string::npos) {
+        changes.respelt = replaceUnstorable(utf8, big5Codec);
+        big5Codec.utf8ToBig5(utf8, stored);
     }
-    return Reason::NotStorable;
+    changes.cut = cutToRoom(stored, utf8, room, big5Codec);
+    return storedTextReason<Reason>(stored);
 }
 
 // The row's amount in the book's units; none past what a transaction holds.
@@ -63,24 +84,26 @@ StatementImport StatementImport::plan(const AccountDB& db, const Statement& stat
     StatementImport result;
     result.keepsDuplicates = choices.keepDuplicates;
     BookTextCodec codec(db);
+    Big5Codec big5Codec;
 
     // Each comment as the book would store it, and folded where the row's
     // type is to be guessed from it.
     struct Stored {
         std::string comment;
         std::optional<Reason> fault;
-        std::string respelt;  // the comment respelt for Big5, when it had to be
+        std::string respelt;  // the comment respelt or cut for Big5, when it had to be
+        CommentChanges changes;
     };
     std::vector<Stored> stored(statement.rows.size());
+    const std::size_t room = statementCommentRoom(db);
     const TypeGuess guess = [&] {
         std::vector<std::string> folded(statement.rows.size());
         std::string comment;
         for (std::size_t k = 0; k < statement.rows.size(); ++k) {
             const StatementRow& row = statement.rows[k];
             comment = row.comment;
-            bool respelt;
-            stored[k].fault = storedComment(codec, comment, stored[k].comment, respelt);
-            if (respelt) stored[k].respelt = comment;
+            stored[k].fault = storedComment(codec, big5Codec, comment, stored[k].comment, room, stored[k].changes);
+            if (stored[k].changes.any()) stored[k].respelt = comment;
             if (row.type.empty() && !stored[k].fault) appendFoldedStored(folded[k], stored[k].comment, codec.storesUtf8());
         }
         return TypeGuess(db, folded);
@@ -101,9 +124,10 @@ StatementImport StatementImport::plan(const AccountDB& db, const Statement& stat
         PlannedRow planned{row, false, false, false};
         const std::optional<std::int32_t> amount = scaledAmount(row.amount, choices.amountScale);
         if (amount) planned.row.amount = *amount;
-        if (!stored[k].respelt.empty()) {
+        if (stored[k].changes.any()) {
             planned.row.comment = stored[k].respelt;
-            planned.respelt = true;
+            planned.respelt = stored[k].changes.respelt;
+            planned.cut = stored[k].changes.cut;
         }
         const std::size_t faultsBefore = faults.size();
         if (!amount)
@@ -154,6 +178,8 @@ StatementImport StatementImport::plan(const AccountDB& db, const Statement& stat
         if (added && faults.size() == faultsBefore) {
             ++result.newRows;
             if (row.rounded) ++result.rounded;
+            if (row.rounded && row.amount == 0) ++result.roundedToZero;
+            if (planned.cut) ++result.cut;
             if (planned.respelt) ++result.respelt;
         }
         result.planned.push_back(std::move(planned));
@@ -183,12 +209,13 @@ void StatementImport::apply(AccountDB& db) const {
     BookAdditions additions(db);
     additions.reserve(static_cast<std::size_t>(newRows));
     std::string utf8, comment;
-    bool respelt;
+    CommentChanges changes;
+    const std::size_t room = statementCommentRoom(db);
     for (const PlannedRow& row : planned) {
         if (row.duplicate && !keepsDuplicates) continue;
         const StatementTypes::Settled& type = types.settle(row.row.type, additions);
         utf8 = row.row.comment;
-        if (!type.slot || storedComment(codec, utf8, comment, respelt) || respelt)
+        if (!type.slot || storedComment(codec, utf8, comment, room, changes) || changes.any())
             throw std::logic_error("the book changed after the import was planned");
         additions.addTransaction(row.row.year, row.row.month, row.row.day, row.row.amount,
                                  row.row.income, *type.slot, comment);

@@ -48,7 +48,9 @@ std::int64_t statementRowRoom(const KestLib::AccountDB& db);
 //
 // Into a book of format 1, comments and type names with letters Big5 lacks
 // are respelt without them (see big5spelling.h) before anything is compared
-// or stored; a book of format 2 keeps them exactly.
+// or stored; any other character of a comment the book can't store is
+// replaced, and a comment longer than the book holds is cut (see
+// statementcomment.h). A book of format 2 keeps them exactly.
 //
 // A row without a type gets the type the book uses most often for the same
 // comment (case-insensitive; the earliest such type on a tie), else the
@@ -60,6 +62,7 @@ public:
         bool duplicate = false;
         bool newType = false;  // its type doesn't exist yet and will be created
         bool respelt = false;  // its comment or type had letters Big5 lacks, spelt without them
+        bool cut = false;      // its comment was longer than the book holds, and is cut
     };
 
     static StatementImport plan(const KestLib::AccountDB& db, const Statement& statement, const ImportChoices& choices);
@@ -73,6 +76,8 @@ public:
     int newCount() const { return newRows; }         // the rows that will be added
     int duplicateCount() const { return duplicates; }  // skipped (or kept, when chosen: then counted still)
     int roundedCount() const { return rounded; }       // of the rows that will be added
+    int roundedToZeroCount() const { return roundedToZero; }  // of those rounded
+    int cutCount() const { return cut; }               // of the rows that will be added
     int respeltCount() const { return respelt; }       // of the rows that will be added
     int faultyCount() const { return faultyRows; }     // rows at fault, a whole-file fault counting as one
     const std::vector<std::string>& newTypes() const { return typesToCreate; }  // UTF-8
@@ -89,6 +94,8 @@ private:
     int newRows = 0;
     int duplicates = 0;
     int rounded = 0;
+    int roundedToZero = 0;
+    int cut = 0;
     int respelt = 0;
     int faultyRows = 0;
     bool keepsDuplicates = false;

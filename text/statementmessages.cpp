@@ -3,6 +3,10 @@
 #include "text/statementmessages.h"
 
 #include <QCoreApplication>
+#include <QStringList>
+#include <utility>
+
+#include "text/isodate.h"
 
 namespace PwText {
 
@@ -12,6 +16,21 @@ using Reason = StatementFault::Reason;
 
 // Each text marked with QT_TRANSLATE_NOOP, so that lupdate sees it.
 QString translated(const char* text) { return QCoreApplication::translate("StatementImport", text); }
+
+// A date that reads either way round, as "2016-06-03 or 2016-03-06": the
+// day first, then the month first.
+QString bothReadings(std::string_view date) {
+    using F = StatementDateFormat;
+    QStringList readings;
+    for (const auto& pair : {std::pair{F::DayMonthYearSlash, F::MonthDayYearSlash},
+                             std::pair{F::DayMonthShortYearSlash, F::MonthDayShortYearSlash}})
+        for (const F format : {pair.first, pair.second}) {
+            int year, month, day;
+            if (parseStatementDate(date, format, year, month, day))
+                readings << QString::fromStdString(isoDate(year, month, day));
+        }
+    return readings.join(QStringLiteral(" / "));
+}
 
 QString reasonText(const StatementFault& fault) {
     const QString text = QString::fromUtf8(fault.text.data(), static_cast<qsizetype>(fault.text.size()));
@@ -52,6 +71,11 @@ QString reasonText(const StatementFault& fault) {
     case Reason::TooLong: return translated(QT_TRANSLATE_NOOP("StatementImport", "\"%1\" is longer than the book's 255 bytes.")).arg(text);
     case Reason::TooManyTypes: return translated(QT_TRANSLATE_NOOP("StatementImport", "The type \"%1\" would be one more than the book's 128.")).arg(text);
     case Reason::NoIndexLeft: return translated(QT_TRANSLATE_NOOP("StatementImport", "The book has no transaction number left for this row."));
+    case Reason::AmbiguousDates:
+        return translated(QT_TRANSLATE_NOOP("StatementImport", "Every date reads with the day first and with the month first (\"%1\": %2). Choose the date format."))
+            .arg(text, bothReadings(fault.text));
+    case Reason::OtherCurrency:
+        return translated(QT_TRANSLATE_NOOP("StatementImport", "\"%1\" is in another currency than the amounts above it.")).arg(text);
     }
     return {};
 }

@@ -1,5 +1,7 @@
 // The amounts, dates and encodings every statement format shares.
+#include <QDate>
 #include <QStringDecoder>
+#include <string>
 #include <algorithm>
 #include <climits>
 
@@ -7,6 +9,7 @@
 #include "text/asciitext.h"
 #include "text/big5codec.h"
 #include "text/statement.h"
+#include "text/statementformats.h"
 
 namespace PwText {
 
@@ -32,15 +35,54 @@ bool splitDate(std::string_view text, char separator, int (&parts)[3], int (&wid
     return part == 2 && widths[0] > 0 && widths[1] > 0 && widths[2] > 0;
 }
 
+bool isUpper(char c) { return c >= 'A' && c <= 'Z'; }
+
+// The currency signs banks write beside their amounts, the longer first.
+constexpr std::string_view currencySigns[] = {"NT$", "US$", "A$", "C$", "HK$", "$", "\xC2\xA3", "\xE2\x82\xAC",
+                                              "\xC2\xA5", "\xEF\xBF\xA5"};  // £ € ¥ ￥
+
+// A currency sign or a three-letter code ("EUR") at either end of text,
+// taken off it into currency, once.
+void takeCurrency(std::string_view& text, std::string_view& currency) {
+    if (!currency.empty() || text.empty()) return;
+    const auto code = [](std::string_view part) {
+        return part.size() == 3 && isUpper(part[0]) && isUpper(part[1]) && isUpper(part[2]);
+    };
+    for (const std::string_view sign : currencySigns) {
+        if (text.size() > sign.size() && text.substr(0, sign.size()) == sign) {
+            currency = text.substr(0, sign.size());
+            text = trimmed(text.substr(sign.size()), Blanks::withNoBreakSpace);
+            return;
+        }
+        if (text.size() > sign.size() && text.substr(text.size() - sign.size()) == sign) {
+            currency = text.substr(text.size() - sign.size());
+            text = trimmed(text.substr(0, text.size() - sign.size()), Blanks::withNoBreakSpace);
+            return;
+        }
+    }
+    if (text.size() > 3 && code(text.substr(0, 3)) && !isUpper(text[3])) {
+        currency = text.substr(0, 3);
+        text = trimmed(text.substr(3), Blanks::withNoBreakSpace);
+    } else if (text.size() > 3 && code(text.substr(text.size() - 3)) && !isUpper(text[text.size() - 4])) {
+        currency = text.substr(text.size() - 3);
+        text = trimmed(text.substr(0, text.size() - 3), Blanks::withNoBreakSpace);
+    }
+}
+
 }  // namespace
 
 bool parseStatementAmount(std::string_view text, bool decimalComma, AmountRule rule, ParsedAmount& amount) {
     amount = ParsedAmount{};
     text = trimmed(text, Blanks::withNoBreakSpace);
+    // "$1,234.56", "-12,50 €", "(£8.99)", "-€5", "EUR 3,00": the sign or
+    // code may stand outside or inside the sign of the amount.
+    std::string_view currency;
+    takeCurrency(text, currency);
     bool negative = false;
     if (text.size() >= 2 && text.front() == '(' && text.back() == ')') {
         negative = true;
         text = trimmed(text.substr(1, text.size() - 2), Blanks::withNoBreakSpace);
+        takeCurrency(text, currency);
     }
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
         negative = negative != (text.front() == '-');
@@ -49,6 +91,7 @@ bool parseStatementAmount(std::string_view text, bool decimalComma, AmountRule r
         negative = !negative;
         text = trimmed(text.substr(0, text.size() - 1), Blanks::withNoBreakSpace);
     }
+    takeCurrency(text, currency);
     const char decimalMark = decimalComma ? ',' : '.';
     const char groupMark = decimalComma ? '.' : ',';
 
@@ -117,16 +160,49 @@ bool parseStatementAmount(std::string_view text, bool decimalComma, AmountRule r
         amount.outOfRange = true;
         return false;
     }
-    amount.negative = negative && value != 0;
+    // The sign as written: -0,15 rounded to 0 is still a debit.
+    amount.written = whole != 0 || cents != 0 || beyondCents;
+    amount.negative = negative && amount.written;
     amount.magnitude = static_cast<std::int32_t>(value);
     amount.rounded = rounded;
+    amount.currency = currency;
     return true;
+}
+
+std::span<const StatementDateFormatName> statementDateFormatNames() {
+    using F = StatementDateFormat;
+    static constexpr StatementDateFormatName names[] = {
+        {F::YearMonthDayDash, "YYYY-MM-DD"},   {F::YearMonthDaySlash, "YYYY/MM/DD"},
+        {F::YearMonthDayDigits, "YYYYMMDD"},   {F::DayMonthYearDot, "DD.MM.YYYY"},
+        {F::DayMonthShortYearDot, "DD.MM.YY"}, {F::DayMonthYearDash, "DD-MM-YYYY"},
+        {F::DayMonthYearSlash, "DD/MM/YYYY"},  {F::DayMonthShortYearSlash, "D/M/YY"},
+        {F::MonthDayYearSlash, "MM/DD/YYYY"},  {F::MonthDayShortYearSlash, "MM/DD/YY"},
+        {F::Roc, "ROC"}};
+    return names;
+}
+
+int nearestCenturyYear(int twoDigitYear) {
+    // Within 50 years of today, so that 26 is 2026 and 85 is 1985.
+    const int today = QDate::currentDate().year();
+    int year = today - today % 100 + twoDigitYear;
+    if (year > today + 50) year -= 100;
+    else if (year <= today - 50) year += 100;
+    return year;
 }
 
 bool parseStatementDate(std::string_view text, StatementDateFormat format, int& year, int& month, int& day) {
     text = trimmed(text, Blanks::withNoBreakSpace);
     int parts[3];
     int widths[3];
+    // Day, month and year in the given order of parts, the year's width as given.
+    const auto dayMonthYear = [&](char separator, int dayAt, int monthAt, int yearWidth) {
+        if (!splitDate(text, separator, parts, widths) || widths[dayAt] > 2 || widths[monthAt] > 2 ||
+            widths[2] != yearWidth)
+            return false;
+        day = parts[dayAt], month = parts[monthAt];
+        year = yearWidth == 2 ? nearestCenturyYear(parts[2]) : parts[2];
+        return true;
+    };
     switch (format) {
     case StatementDateFormat::YearMonthDayDash:
     case StatementDateFormat::YearMonthDaySlash:
@@ -135,16 +211,32 @@ bool parseStatementDate(std::string_view text, StatementDateFormat format, int& 
             return false;
         year = parts[0], month = parts[1], day = parts[2];
         break;
+    case StatementDateFormat::YearMonthDayDigits:
+        if (text.size() != 8 || !std::all_of(text.begin(), text.end(), isDigit)) return false;
+        year = std::stoi(std::string(text.substr(0, 4)));
+        month = (text[4] - '0') * 10 + (text[5] - '0');
+        day = (text[6] - '0') * 10 + (text[7] - '0');
+        break;
     case StatementDateFormat::DayMonthYearDot:
+        if (!dayMonthYear('.', 0, 1, 4)) return false;
+        break;
+    case StatementDateFormat::DayMonthShortYearDot:
+        if (!dayMonthYear('.', 0, 1, 2)) return false;
+        break;
+    case StatementDateFormat::DayMonthYearDash:
+        if (!dayMonthYear('-', 0, 1, 4)) return false;
+        break;
     case StatementDateFormat::DayMonthYearSlash:
-        if (!splitDate(text, format == StatementDateFormat::DayMonthYearDot ? '.' : '/', parts, widths) ||
-            widths[0] > 2 || widths[1] > 2 || widths[2] != 4)
-            return false;
-        day = parts[0], month = parts[1], year = parts[2];
+        if (!dayMonthYear('/', 0, 1, 4)) return false;
         break;
     case StatementDateFormat::MonthDayYearSlash:
-        if (!splitDate(text, '/', parts, widths) || widths[0] > 2 || widths[1] > 2 || widths[2] != 4) return false;
-        month = parts[0], day = parts[1], year = parts[2];
+        if (!dayMonthYear('/', 1, 0, 4)) return false;
+        break;
+    case StatementDateFormat::DayMonthShortYearSlash:
+        if (!dayMonthYear('/', 0, 1, 2)) return false;
+        break;
+    case StatementDateFormat::MonthDayShortYearSlash:
+        if (!dayMonthYear('/', 1, 0, 2)) return false;
         break;
     case StatementDateFormat::Roc:
         // Minguo years have had three digits since 2011 (year 100); older files

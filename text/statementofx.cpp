@@ -118,9 +118,10 @@ std::uint32_t numericReference(std::string_view digits) {
     return code;
 }
 
-// An element's text with its entities decoded and its runs of white space,
-// line breaks among them, made one space: a comment is one line.
-std::string elementText(std::string_view raw) {
+// An element's text with its entities decoded (not in a CDATA section,
+// which holds its text as written) and its runs of white space, line breaks
+// among them, made one space: a comment is one line.
+std::string elementText(std::string_view raw, bool cdata) {
     raw = trimmed(raw, Blanks::withLineEnds);
     std::string out;
     out.reserve(raw.size());
@@ -130,7 +131,7 @@ std::string elementText(std::string_view raw) {
             if (out.empty() || out.back() != ' ') out += ' ';
             continue;
         }
-        if (c == '&') {
+        if (c == '&' && !cdata) {
             const std::size_t end = raw.find(';', k);
             if (end != std::string_view::npos && end - k <= 10) {
                 const std::string_view name = raw.substr(k + 1, end - k - 1);
@@ -166,7 +167,10 @@ std::string elementText(std::string_view raw) {
 struct Field {
     int line = 0;  // 0: not in the transaction
     std::string_view raw;
+    bool cdata = false;  // raw is a CDATA section's content
 };
+
+std::string elementText(const Field& field) { return elementText(field.raw, field.cdata); }
 
 struct Transaction {
     int line = 0;
@@ -220,12 +224,21 @@ void addTransaction(StatementCollector& rows, const Transaction& transaction, Am
     }
     if (good) {
         rows.row(transaction.line, year, month, day, amount,
-                 joinedComment(elementText(transaction.name.raw), elementText(transaction.memo.raw)), {});
+                 joinedComment(elementText(transaction.name), elementText(transaction.memo)), {});
     }
 }
 
+// Where transactions are read: a bank or card statement, and an investment
+// statement's bank lines (its cash moving in and out of the account).
 bool isStatementElement(std::string_view tag) {
-    return equalsIgnoringCase(tag, "STMTRS") || equalsIgnoringCase(tag, "CCSTMTRS");
+    return equalsIgnoringCase(tag, "STMTRS") || equalsIgnoringCase(tag, "CCSTMTRS") ||
+           equalsIgnoringCase(tag, "INVBANKTRAN");
+}
+
+// An account's statement: each counts once, when a transaction is read in it.
+bool isAccountElement(std::string_view tag) {
+    return equalsIgnoringCase(tag, "STMTRS") || equalsIgnoringCase(tag, "CCSTMTRS") ||
+           equalsIgnoringCase(tag, "INVSTMTRS");
 }
 
 // The fields that make a transaction, each once in it: met where no
@@ -235,18 +248,21 @@ bool isTransactionKey(std::string_view tag) {
     return equalsIgnoringCase(tag, "DTPOSTED") || equalsIgnoringCase(tag, "TRNAMT");
 }
 
-// Reads every STMTTRN inside a STMTRS or CCSTMTRS element. A transaction
-// ends at its closing tag or, where that is missing, at the next one or at
-// the end of its list. A transaction can't be lost without a word: one
-// outside a bank or card statement, or the fields of one whose <STMTTRN> is
-// missing, are faults at their line. Only an investment statement's
-// (INVSTMTRS), which isn't read, are passed over.
-void readTransactions(std::string_view text, StatementCollector& rows, AmountRule rule, bool& sawTransaction) {
+// Reads every STMTTRN inside a STMTRS, CCSTMTRS or INVBANKTRAN element. A
+// transaction ends at its closing tag or, where that is missing, at the
+// next one or at the end of its list. A transaction can't be lost without a
+// word: one outside a bank or card statement, or the fields of one whose
+// <STMTTRN> is missing, are faults at their line. Only an investment
+// statement's other transactions (buys, sells, income of securities), which
+// aren't read, are passed over. accounts counts the statements read from.
+void readTransactions(std::string_view text, StatementCollector& rows, AmountRule rule, bool& sawTransaction,
+                      int& accounts) {
     LineCounter lines(text);
     int statementDepth = 0;
     int investmentDepth = 0;
     Transaction open;
     bool orphanReported = false;  // till the next transaction
+    bool accountCounted = false;  // the account open has a transaction read
     auto close = [&] {
         if (open.line != 0) addTransaction(rows, open, rule);
         open = Transaction{};
@@ -267,9 +283,22 @@ void readTransactions(std::string_view text, StatementCollector& rows, AmountRul
         const std::size_t tagEnd = text.find('>', at);
         if (tagEnd == std::string_view::npos) break;
         std::string_view tag = text.substr(at + 1, tagEnd - at - 1);
-        const std::size_t next = text.find('<', tagEnd + 1);
+        std::size_t next = text.find('<', tagEnd + 1);
         const std::size_t valueEnd = next == std::string_view::npos ? text.size() : next;
-        const std::string_view value = text.substr(tagEnd + 1, valueEnd - tagEnd - 1);
+        std::string_view value = text.substr(tagEnd + 1, valueEnd - tagEnd - 1);
+        // <NAME><![CDATA[ALDI STORE]]>: the section is the element's text.
+        bool cdata = false;
+        constexpr std::string_view cdataOpen = "<![CDATA[";
+        if (next != std::string_view::npos && trimmed(value, Blanks::withLineEnds).empty() &&
+            text.substr(next, cdataOpen.size()) == cdataOpen) {
+            const std::size_t contentAt = next + cdataOpen.size();
+            const std::size_t cdataEnd = text.find("]]>", contentAt);
+            if (cdataEnd != std::string_view::npos) {
+                value = text.substr(contentAt, cdataEnd - contentAt);
+                next = text.find('<', cdataEnd + 3);
+                cdata = true;
+            }
+        }
         const std::size_t tagAt = at;
         at = next;
         if (tag.empty() || tag[0] == '?' || tag[0] == '!') continue;
@@ -280,6 +309,7 @@ void readTransactions(std::string_view text, StatementCollector& rows, AmountRul
         if (empty) tag.remove_suffix(1);
         tag = tag.substr(0, tag.find_first_of(" \t\r\n"));
 
+        if (isAccountElement(tag) && !closing) accountCounted = false;
         if (isStatementElement(tag)) {
             close();
             depth(statementDepth, closing, empty);
@@ -292,6 +322,8 @@ void readTransactions(std::string_view text, StatementCollector& rows, AmountRul
             if (statementDepth > 0) {
                 open.line = lines.lineAt(tagAt);
                 sawTransaction = true;
+                if (!accountCounted) ++accounts;
+                accountCounted = true;
             } else if (investmentDepth == 0) {
                 rows.fault(lines.lineAt(tagAt), Reason::OfxTransactionOutsideStatement);
                 sawTransaction = true;
@@ -311,6 +343,7 @@ void readTransactions(std::string_view text, StatementCollector& rows, AmountRul
             } else if (!orphan) {
                 field->line = lines.lineAt(tagAt);
                 field->raw = empty ? std::string_view{} : value;
+                field->cdata = cdata;
             }
         }
     }
@@ -338,7 +371,7 @@ Statement readOfx(std::string_view bytes, const StatementOptions& options) {
         return statement;
     }
     bool sawTransaction = false;
-    readTransactions(withoutMark(text), rows, options.amountRule, sawTransaction);
+    readTransactions(withoutMark(text), rows, options.amountRule, sawTransaction, statement.accounts);
     if (!sawTransaction) rows.fault(0, Reason::NoTransactions);
     sortStatementFaults(statement);
     return statement;

@@ -25,6 +25,7 @@ struct QifDate {
     int first = 0;
     int second = 0;
     int year = 0;
+    bool apostrophe = false;  // M/D'YY: the month first, as the program that writes it does
 };
 
 // Reads a run of 1 to maxDigits digits at text[k].
@@ -40,8 +41,8 @@ bool readNumber(std::string_view text, std::size_t& k, std::size_t maxDigits, in
 
 // M/D'YY (2000 + YY: the apostrophe is how the 21st century is written),
 // M/D/YY, M/D/YYYY, D.M.YY, D.M.YYYY and YYYY-MM-DD, with any spaces
-// inside ("1/ 5' 6"). A two-digit year after a slash or a dot is 2000 + YY
-// below 70, else 1900 + YY.
+// inside ("1/ 5' 6"). A two-digit year after a slash or a dot is the one
+// nearest today.
 bool splitQifDate(std::string_view raw, QifDate& date) {
     std::string text;
     for (const char c : raw)
@@ -67,12 +68,13 @@ bool splitQifDate(std::string_view raw, QifDate& date) {
     if (!readNumber(text, k, 2, date.second, digits) || k >= text.size()) return false;
     const char secondMark = text[k++];
     const bool apostrophe = secondMark == '\'';
+    date.apostrophe = apostrophe;
     if (date.form == QifDate::Form::Dot ? secondMark != '.' : (secondMark != firstMark && !apostrophe)) return false;
     int year;
     if (!readNumber(text, k, 4, year, digits) || k != text.size()) return false;
     if (digits == 4) date.year = year;
     else if (apostrophe) date.year = 2000 + year;
-    else if (digits == 2) date.year = year < 70 ? 2000 + year : 1900 + year;
+    else if (digits == 2) date.year = nearestCenturyYear(year);
     else return false;
     return true;
 }
@@ -90,6 +92,7 @@ struct Record {
     Field payee;
     Field memo;
     Field category;
+    Field firstSplit;  // the first split's category (S)
     // A letter a record holds once, written a second time: the "^" that
     // ends a record is missing, and which lines go with which transaction
     // can't be told. The record is refused at that line, and the lines after
@@ -181,7 +184,10 @@ QifScan forEachRecord(std::string_view text, Visit visit) {
         case 'P': field = &record.payee; break;
         case 'M': field = &record.memo; break;
         case 'L': field = &record.category; break;
-        default: break;  // N, C, A, the splits' S, E, $ and % lines: not kept
+        case 'S':
+            if (record.firstSplit.line == 0) field = &record.firstSplit;
+            break;
+        default: break;  // N, C, A, the splits' E, $ and % lines: not kept
         }
         if (field != nullptr) *field = Field{line, lineText.substr(1)};
     }
@@ -208,8 +214,9 @@ public:
         if (!firstDate) firstDate = date;
         ++(date.form == QifDate::Form::Dot ? dotDates : otherDates);
         if (date.form == QifDate::Form::Slash) {
+            if (firstSlashDate.empty()) firstSlashDate = trimmed(record.date.text, Blanks::withLineEnds);
             dayFirstOnly = dayFirstOnly || date.first > 12;
-            monthFirstOnly = monthFirstOnly || date.second > 12;
+            monthFirstOnly = monthFirstOnly || date.second > 12 || date.apostrophe;
         }
     }
 
@@ -219,16 +226,32 @@ public:
     bool amountsUseComma() const { return comma > point || (comma == point && dotDates > otherDates); }
     // As chosen, else unless some date reads only with the day first.
     bool slashesPutMonthFirst(StatementDateFormat chosen) const {
-        if (chosen == StatementDateFormat::DayMonthYearSlash) return false;
-        if (chosen == StatementDateFormat::MonthDayYearSlash) return true;
+        if (const auto way = chosenWay(chosen)) return *way;
         return !dayFirstOnly || monthFirstOnly;
     }
     const std::optional<QifDate>& first() const { return firstDate; }
+    // No slash date says whether the day or the month comes first: the
+    // first such date, else empty.
+    std::string_view undecidedDate(StatementDateFormat chosen) const {
+        return chosenWay(chosen) || dayFirstOnly || monthFirstOnly ? std::string_view{} : firstSlashDate;
+    }
 
 private:
+    // Whether a format chosen puts the month first in slash dates; nothing for Detect and others.
+    static std::optional<bool> chosenWay(StatementDateFormat chosen) {
+        switch (chosen) {
+        case StatementDateFormat::DayMonthYearSlash:
+        case StatementDateFormat::DayMonthShortYearSlash: return false;
+        case StatementDateFormat::MonthDayYearSlash:
+        case StatementDateFormat::MonthDayShortYearSlash: return true;
+        default: return std::nullopt;
+        }
+    }
+
     int comma = 0, point = 0, dotDates = 0, otherDates = 0;
     bool dayFirstOnly = false, monthFirstOnly = false;
     std::optional<QifDate> firstDate;
+    std::string_view firstSlashDate;
 };
 
 StatementDateFormat formatOf(const QifDate& date, bool monthFirst) {
@@ -240,10 +263,14 @@ StatementDateFormat formatOf(const QifDate& date, bool monthFirst) {
     return monthFirst ? StatementDateFormat::MonthDayYearSlash : StatementDateFormat::DayMonthYearSlash;
 }
 
-// A category names the row's type as written ("Food:Groceries"); a transfer
-// names its account in brackets, and the account's name is the type.
-std::string typeOf(std::string_view category) {
+// A category names the row's type as written ("Food:Groceries"), less the
+// class after a slash ("Food:Groceries/Business"); a transfer names its
+// account in brackets, and the account's name is the type. A split
+// transaction is one transaction of its total, of its first split's type.
+std::string typeOf(std::string_view category, std::string_view firstSplit) {
     category = trimmed(category, Blanks::withLineEnds);
+    if (category.empty() || category == "--Split--") category = trimmed(firstSplit, Blanks::withLineEnds);
+    category = trimmed(category.substr(0, category.find('/')), Blanks::withLineEnds);
     if (category.size() >= 2 && category.front() == '[' && category.back() == ']')
         category = trimmed(category.substr(1, category.size() - 2), Blanks::withLineEnds);
     return std::string(category);
@@ -280,7 +307,7 @@ void addRecord(StatementCollector& rows, const Record& record, bool monthFirst, 
     }
     if (good) {
         rows.row(record.line, year, month, day, amount, joinedComment(record.payee.text, record.memo.text),
-                 typeOf(record.category.text));
+                 typeOf(record.category.text, record.firstSplit.text));
     }
 }
 
@@ -317,6 +344,9 @@ Statement readQif(std::string_view bytes, const StatementOptions& options) {
     const bool monthFirst = tallies.slashesPutMonthFirst(options.dateFormat);
     const bool comma = options.csv.decimalComma >= 0 ? options.csv.decimalComma == 1 : tallies.amountsUseComma();
     if (tallies.first()) statement.dateFormat = formatOf(*tallies.first(), monthFirst);
+    // Read one way for the preview, but not imported until chosen.
+    if (const std::string_view undecided = tallies.undecidedDate(options.dateFormat); !undecided.empty())
+        rows.fault(0, Reason::AmbiguousDates, undecided);
     forEachRecord(text, [&](const Record& record) {
         anyRecord = true;
         addRecord(rows, record, monthFirst, comma, options.amountRule);

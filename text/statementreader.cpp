@@ -1,5 +1,7 @@
 #include "text/statementreader.h"
 
+#include <algorithm>
+
 #include "text/asciitext.h"
 #include "text/statementformats.h"
 
@@ -18,6 +20,18 @@ bool holdsOfxElement(std::string_view text) {
     return false;
 }
 
+// Lines a QIF file may start with: each a comment ("#", ";", "//", "%").
+bool isQifComment(std::string_view lines) {
+    while (!lines.empty()) {
+        const std::size_t end = std::min(lines.find('\n'), lines.size());
+        const std::string_view line = trimmed(lines.substr(0, end), Blanks::withLineEnds);
+        if (!line.empty() && line[0] != '#' && line[0] != ';' && line[0] != '%' && line.substr(0, 2) != "//")
+            return false;
+        lines.remove_prefix(std::min(end + 1, lines.size()));
+    }
+    return true;
+}
+
 }  // namespace
 
 StatementFormat detectStatementFormat(std::string_view bytes) {
@@ -27,8 +41,17 @@ StatementFormat detectStatementFormat(std::string_view bytes) {
     const std::string_view head = bytes.substr(0, 4096);
     std::size_t start = head.find_first_not_of(" \t\r\n");
     if (start == std::string_view::npos) return StatementFormat::Csv;
-    const std::string_view firstLine = head.substr(start, head.find_first_of("\r\n", start) - start);
-    if (startsWithIgnoringCase(firstLine, "!type:") || startsWithIgnoringCase(firstLine, "!option")) return StatementFormat::Qif;
+    // A QIF file may start with comment lines before its first section.
+    for (std::size_t line = start, lines = 0; line < head.size() && lines < 20; ++lines) {
+        const std::string_view rest = head.substr(line);
+        if (startsWithIgnoringCase(rest, "!type:") || startsWithIgnoringCase(rest, "!option") ||
+            startsWithIgnoringCase(rest, "!account"))
+            return lines == 0 || isQifComment(head.substr(start, line - start)) ? StatementFormat::Qif
+                                                                                : StatementFormat::Csv;
+        line = head.find('\n', line);
+        if (line == std::string_view::npos) break;
+        line = head.find_first_not_of(" \t\r\n", line);
+    }
     for (std::size_t line = start; line < head.size();) {
         if (startsWithIgnoringCase(head.substr(line), "OFXHEADER")) return StatementFormat::Ofx;
         line = head.find('\n', line);

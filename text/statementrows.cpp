@@ -45,14 +45,34 @@ bool decodeStatementBytes(std::string_view bytes, StatementEncoding requested, S
 }
 
 std::string joinedComment(std::string_view first, std::string_view second) {
-    first = trimmed(first, Blanks::withLineEnds);
-    second = trimmed(second, Blanks::withLineEnds);
-    if (second.empty() || second == first) return std::string(first);
-    if (first.empty()) return std::string(second);
-    std::string comment;
-    comment.reserve(first.size() + 1 + second.size());
-    comment.append(first).append(1, ' ').append(second);
+    std::string comment(trimmed(first, Blanks::withLineEnds));
+    appendCommentPart(comment, second);
     return comment;
+}
+
+namespace {
+
+// Whether text holds words as whole words ("ALDI" in "ALDI STORE", not in "ALDIS").
+bool holdsWords(std::string_view text, std::string_view words) {
+    if (words.empty()) return true;
+    for (std::size_t at = text.find(words); at != std::string_view::npos; at = text.find(words, at + 1)) {
+        const std::size_t end = at + words.size();
+        if ((at == 0 || text[at - 1] == ' ') && (end == text.size() || text[end] == ' ')) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void appendCommentPart(std::string& comment, std::string_view part) {
+    part = trimmed(part, Blanks::withLineEnds);
+    if (part.empty() || holdsWords(comment, part)) return;
+    if (holdsWords(part, comment)) {
+        comment.assign(part);
+        return;
+    }
+    comment.reserve(comment.size() + 1 + part.size());
+    comment.append(1, ' ').append(part);
 }
 
 void StatementCollector::fault(int line, StatementFault::Reason reason, std::string_view text) {

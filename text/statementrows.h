@@ -25,6 +25,10 @@ StatementEncoding encodingNamed(std::string_view name);
 // A statement's two texts of a transaction (a payee and a memo) as one
 // comment: joined by a space, the second left out when it repeats the first.
 std::string joinedComment(std::string_view first, std::string_view second);
+// Adds part to a comment made of several texts, after a space; a part the
+// comment holds already is left out, and a part that holds the whole
+// comment so far replaces it: a memo that repeats the name isn't added twice.
+void appendCommentPart(std::string& comment, std::string_view part);
 
 
 // The rows and faults of a statement as a reader finds them, held to the

@@ -2,7 +2,9 @@
 
 #include <QStringEncoder>
 #include <QStringList>
+#include <optional>
 #include <sstream>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -81,7 +83,16 @@ TEST(StatementAmount, ReadsSignsSeparatorsAndRoundsByRule) {
         {"(35.50)", false, C, true, true, 3550, false, false},
         {"35,50-", true, C, true, true, 3550, false, false},
         {"  -7  ", false, R, true, true, 7, false, false},
-        {"-0.40", false, R, true, false, 0, true, false},        // nothing left to go out
+        {"-0.40", false, R, true, true, 0, true, false},         // a debit still, rounded to nothing
+        {"-0.00", false, R, true, false, 0, false, false},
+        {"$1,234.56", false, C, true, false, 123456, false, false},
+        {"(\xC2\xA3" "8.99)", false, C, true, true, 899, false, false},   // (£8.99)
+        {"-12,50 \xE2\x82\xAC", true, C, true, true, 1250, false, false},  // -12,50 €
+        {"-\xE2\x82\xAC" "5", false, R, true, true, 5, false, false},      // -€5
+        {"EUR 3,00", true, R, true, false, 3, false, false},
+        {"12 EUR", false, R, true, false, 12, false, false},
+        {"EURO 3", false, R, false, false, 0, false, false},
+        {"$ $3", false, R, false, false, 0, false, false},
         {".5", false, R, true, false, 1, true, false},
         {"12,50", false, R, false, false, 0, false, false},      // a comma decimal read with a point
         {"1,23,456", false, R, false, false, 0, false, false},   // groups of three only
@@ -90,7 +101,6 @@ TEST(StatementAmount, ReadsSignsSeparatorsAndRoundsByRule) {
         {"", false, R, false, false, 0, false, false},
         {"-", false, R, false, false, 0, false, false},
         {"()", false, R, false, false, 0, false, false},
-        {"12 EUR", false, R, false, false, 0, false, false},
         {"--5", false, R, false, false, 0, false, false},
         {"2147483647", false, R, true, false, 2147483647, false, false},
         {"2147483647.50", false, R, false, false, 0, false, true},
@@ -141,6 +151,14 @@ TEST(StatementDate, ReadsEachFormatAndOnlyCalendarDays) {
         {"2026-01-31x", DateFormat::YearMonthDayDash, false, 0, 0, 0},
         {"2026-01-31", DateFormat::Detect, false, 0, 0, 0},
         {"", DateFormat::DayMonthYearDot, false, 0, 0, 0},
+        {"20160103", DateFormat::YearMonthDayDigits, true, 2016, 1, 3},
+        {"2016013", DateFormat::YearMonthDayDigits, false, 0, 0, 0},
+        {"31.01.26", DateFormat::DayMonthShortYearDot, true, 2026, 1, 31},
+        {"31.01.2026", DateFormat::DayMonthShortYearDot, false, 0, 0, 0},
+        {"31-01-2026", DateFormat::DayMonthYearDash, true, 2026, 1, 31},
+        {"3/6/16", DateFormat::DayMonthShortYearSlash, true, 2016, 6, 3},
+        {"3/6/16", DateFormat::MonthDayShortYearSlash, true, 2016, 3, 6},
+        {"3/6/2016", DateFormat::MonthDayShortYearSlash, false, 0, 0, 0},
     };
     for (const Case& c : cases) {
         int year = 0, month = 0, day = 0;
@@ -205,6 +223,20 @@ TEST(StatementCsvLayout, DetectsDelimiterHeaderWordsAndDecimalMark) {
               (std::vector<F>{F::Date, F::Ignore, F::Comment, F::Comment, F::Amount, F::Direction, F::Type, F::Ignore}));
     EXPECT_EQ(StatementCsv::columnsOfHeader({"Date", "Description", "Withdrawal", "Deposit", "EMPFÄNGER", "memo"}),
               (std::vector<F>{F::Date, F::Comment, F::Debit, F::Credit, F::Comment, F::Comment}));
+    // A bank's own type column is no book type unless mapped.
+    EXPECT_EQ(StatementCsv::columnsOfHeader({"Transaction Date", "Type", "Transaction Description", "Paid out",
+                                             "Paid in", "Balance"}),
+              (std::vector<F>{F::Date, F::Ignore, F::Comment, F::Debit, F::Credit, F::Ignore}));
+    EXPECT_EQ(StatementCsv::columnsOfHeader({"Datum", "Naam / Omschrijving", "Code", "Af Bij", "Bedrag (EUR)",
+                                             "Mutatiesoort", "Mededelingen"}),
+              (std::vector<F>{F::Date, F::Comment, F::Ignore, F::Direction, F::Amount, F::Ignore, F::Comment}));
+
+    // The direction words banks write, case aside.
+    for (const auto& [word, income] : std::initializer_list<std::pair<const char*, bool>>{
+             {"D", false}, {"c", true}, {"DR", false}, {"Cr", true}, {"Af", false}, {"bij", true}, {"S", false},
+             {"Haben", true}, {"LASTSCHRIFT", false}, {"Gutschrift", true}, {"Debit", false}})
+        EXPECT_EQ(StatementCsv::parseDirection(word), std::optional<bool>(income)) << word;
+    EXPECT_EQ(StatementCsv::parseDirection("Bijschrijving"), std::nullopt);
 
     struct MarkCase {
         std::vector<std::string_view> amounts;
@@ -229,6 +261,10 @@ TEST(StatementCsvLayout, DetectsDelimiterHeaderWordsAndDecimalMark) {
              {{"115/01/31"}, DateFormat::Roc},
              {{"99/01/31"}, DateFormat::YearMonthDayDash},  // two-digit years are read as ROC only when chosen
              {{"31.01.2026", "nonsense", "01.02.2026"}, DateFormat::DayMonthYearDot},
+             {{"20160103", "20160131"}, DateFormat::YearMonthDayDigits},
+             {{"31.01.26", "01.02.26"}, DateFormat::DayMonthShortYearDot},
+             {{"31-01-2016"}, DateFormat::DayMonthYearDash},
+             {{"3/6/16", "3/13/16"}, DateFormat::MonthDayShortYearSlash},
          })
         EXPECT_EQ(StatementCsv::detectDateFormat(c.dates), c.expected) << c.dates.front();
 }
@@ -245,6 +281,7 @@ TEST(StatementFormat, DetectedFromTheStart) {
              {"!option:autoswitch\n", StatementFormat::Qif},
              {"date,comment\n2026-01-31,see <OFX> later\n", StatementFormat::Csv},
              {"date,comment\n!Type:Bank\n", StatementFormat::Csv},
+             {"# exported by a bank\n; another comment\n!Type:Bank\nD1/31'26\n", StatementFormat::Qif},
          })
         EXPECT_EQ(detectStatementFormat(c.text), c.expected) << c.text;
 }
@@ -429,6 +466,97 @@ TEST(BankCsv, ReadsEachLayoutIntoRowsAndFaultsWithTheirLines) {
     }
 }
 
+namespace {
+
+// Statements laid out as banks of several countries export them.
+struct BankCase {
+    const char* name;
+    std::string bytes;
+    StatementOptions options;
+    int headerLine, decidingLine;
+    std::vector<std::string> rows;
+    std::vector<std::string> faults;
+};
+
+std::string preambleOf(int lines) {
+    std::string preamble;
+    for (int line = 1; line <= lines; ++line) preamble += "Zeile " + std::to_string(line) + ";Wert\n";
+    return preamble;
+}
+
+StatementOptions withDates(DateFormat format) {
+    StatementOptions options;
+    options.dateFormat = format;
+    return options;
+}
+
+std::vector<BankCase> bankCases() {
+    const std::string usDates = "Date,Description,Amount\n3/6/2016,Coffee,-3.50\n3/5/2016,Grocer,-20.00\n";
+    return {
+        {"US dates that read both ways: not guessed", usDates, {}, 1, 0,
+         {"2|2016-6-3|out|4~|Coffee|", "3|2016-5-3|out|20|Grocer|"},
+         {fault(0, Reason::AmbiguousDates, "3/6/2016")}},
+        {"the same, the format chosen", usDates, withDates(DateFormat::MonthDayYearSlash), 1, 0,
+         {"2|2016-3-6|out|4~|Coffee|", "3|2016-3-5|out|20|Grocer|"}, {}},
+        {"one date decides, and says where", usDates + "3/13/2016,Rent,-500\n", {}, 1, 4,
+         {"2|2016-3-6|out|4~|Coffee|", "3|2016-3-5|out|20|Grocer|", "4|2016-3-13|out|500|Rent|"}, {}},
+        {"British: paid out and paid in with pound signs, the bank's type column ignored",
+         "Date,Transaction Type,Description,Paid out,Paid in,Balance\n"
+         "01/02/2016,DEB,TESCO,\xC2\xA3" "8.99,,\xC2\xA3" "100.00\n"
+         "13/02/2016,BGC,SALARY,,\"\xC2\xA3" "1,000.00\",\"\xC2\xA3" "1,091.01\"\n",
+         {}, 1, 3, {"2|2016-2-1|out|9~|TESCO|", "3|2016-2-13|in|1000|SALARY|"}, {}},
+        {"German savings bank: two-digit years, several comment columns",
+         "\"Auftragskonto\";\"Buchungstag\";\"Valutadatum\";\"Buchungstext\";\"Verwendungszweck\";"
+         "\"Beguenstigter/Zahlungspflichtiger\";\"Kontonummer\";\"Betrag\";\"Waehrung\";\"Info\"\n"
+         "\"DE12\";\"30.12.16\";\"30.12.16\";\"KARTENZAHLUNG\";\"REWE SAGT DANKE\";\"REWE SAGT DANKE\";\"DE99\";"
+         "\"-12,50\";\"EUR\";\"Umsatz gebucht\"\n",
+         {}, 1, 0, {"2|2016-12-30|out|13~|KARTENZAHLUNG REWE SAGT DANKE|"}, {}},
+        {"a preamble of 13 lines above a header of names not known, columns given by number",
+         preambleOf(13) + "Gebucht;Wert;Text;Summe\n01.02.2016;01.02.2016;Miete;-500,00\n",
+         withColumns({F::Date, F::Ignore, F::Comment, F::Amount}), 14, 0, {"15|2016-2-1|out|500|Miete|"}, {}},
+        {"the header holding the names sought",
+         preambleOf(13) + "Gebucht;Wert;Text;Summe\n01.02.2016;01.02.2016;Miete;-500,00\n",
+         [] {
+             StatementOptions options;
+             options.csv.headerNames = {"gebucht", "Summe"};
+             return options;
+         }(),
+         14, 0, {}, {fault(0, Reason::NoDateColumn), fault(0, Reason::NoAmountColumn)}},
+        {"Dutch: YYYYMMDD, Af and Bij beside unsigned amounts",
+         "\"Datum\",\"Naam / Omschrijving\",\"Rekening\",\"Code\",\"Af Bij\",\"Bedrag (EUR)\",\"Mutatiesoort\","
+         "\"Mededelingen\"\n"
+         "\"20160103\",\"ALBERT HEIJN\",\"NL01\",\"BA\",\"Af\",\"12,34\",\"Betaalautomaat\",\"Pas 001\"\n"
+         "\"20160104\",\"WERKGEVER\",\"NL01\",\"GT\",\"Bij\",\"1000,00\",\"Overschrijving\",\"Salaris\"\n",
+         {}, 1, 0, {"2|2016-1-3|out|12~|ALBERT HEIJN Pas 001|", "3|2016-1-4|in|1000|WERKGEVER Salaris|"}, {}},
+        {"Dutch: DD-MM-YYYY, D and C",
+         "Datum;Omschrijving;Bedrag;Af/Bij\n03-01-2016;Jumbo;5,10;D\n13-01-2016;Loon;900,00;C\n", {}, 1, 0,
+         {"2|2016-1-3|out|5~|Jumbo|", "3|2016-1-13|in|900|Loon|"}, {}},
+        {"Taiwan: Big5, an account line above Chinese header words, ROC dates",
+         big5Of("帳號：0123-456-789012\n交易日期,摘要,支出金額,存入金額,餘額,備註\n"
+                "115/01/05,提款,\"1,000\",,\"9,000\",ATM\n115/01/06,薪資,,\"45,000\",\"54,000\",\n"),
+         {}, 2, 0, {"3|2026-1-5|out|1000|提款 ATM|", "4|2026-1-6|in|45000|薪資|"}, {}},
+        {"an amount in another currency",
+         "Date,Description,Amount\n2016-01-02,a,$5.00\n2016-01-03,b,-\xC2\xA3" "3.00\n", {}, 1, 0,
+         {"2|2016-1-2|in|5|a|"}, {fault(3, Reason::OtherCurrency, "-\xC2\xA3" "3.00")}},
+        {"small debits rounded to 0 stay debits",
+         "Datum;Text;Soll;Haben;Betrag\n31.01.2016;Gebuehr;0,30;0,00;\n31.01.2016;Zins;;;-0,15\n",
+         withColumns({F::Date, F::Comment, F::Debit, F::Credit, F::Amount}), 1, 0,
+         {"2|2016-1-31|out|0~|Gebuehr|", "3|2016-1-31|out|0~|Zins|"}, {}},
+    };
+}
+
+}  // namespace
+
+TEST(BankCsv, ReadsBanksExportsAsTheyAreWritten) {
+    for (const BankCase& c : bankCases()) {
+        const Statement s = readStatement(c.bytes, c.options);
+        EXPECT_EQ(s.headerLine, c.headerLine) << c.name;
+        EXPECT_EQ(s.dateDecidingLine, c.decidingLine) << c.name;
+        EXPECT_EQ(rowLines(s), c.rows) << c.name;
+        EXPECT_EQ(faultLines(s), c.faults) << c.name;
+    }
+}
+
 TEST(BankCsv, ReadsAutoDetectedCsvAndRefusesEmptyFiles) {
     const Statement csv = readStatement("Date,Amount\n2026-01-31,5\n", {});
     EXPECT_EQ(csv.format, StatementFormat::Csv);
@@ -446,11 +574,14 @@ TEST(StatementMessages, NameTheLineAndTheTextAtFault) {
         {{12, Reason::BadDate, "31.02.2026"}, "Line 12: \"31.02.2026\" is not a date in the format chosen."},
         {{0, Reason::NoDateColumn, ""}, "No column is chosen for the date."},
         {{3, Reason::BadQuoting, ""}, "Line 3: The quotes of this row are broken."},
+        {{0, Reason::AmbiguousDates, "3/6/2016"},
+         "Every date reads with the day first and with the month first (\"3/6/2016\": 2016-06-03 / 2016-03-06). "
+         "Choose the date format."},
     };
     for (const Case& c : cases) EXPECT_EQ(describeStatementFault(c.fault), c.expected);
     // Every reason has a sentence of its own.
     QStringList seen;
-    for (int reason = 0; reason <= static_cast<int>(Reason::NoIndexLeft); ++reason) {
+    for (int reason = 0; reason <= static_cast<int>(Reason::OtherCurrency); ++reason) {
         const QString text = describeStatementFault({0, static_cast<Reason>(reason), "x"});
         EXPECT_FALSE(text.isEmpty()) << reason;
         EXPECT_FALSE(seen.contains(text)) << reason;

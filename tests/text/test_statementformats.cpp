@@ -124,12 +124,18 @@ const ReadCase ofxCases[] = {
      {{17, 2026, 1, 10, -3550, ""}, {18, 2026, 1, 11, 123450, ""}},
      {},
      AmountRule::Cents},
-    {"transactions outside a bank or card statement are not read",
-     "<OFX><INVSTMTMSGSRSV1><INVSTMTTRNRS><INVSTMTRS><INVTRANLIST><INVBANKTRAN><STMTTRN>"
-     "<DTPOSTED>20260101<TRNAMT>5</STMTTRN></INVBANKTRAN></INVTRANLIST></INVSTMTRS></INVSTMTTRNRS>"
-     "</INVSTMTMSGSRSV1></OFX>",
-     {},
-     {{0, Reason::NoTransactions}}},
+    {"an investment statement's bank lines are read, its other transactions not",
+     "<OFX><INVSTMTMSGSRSV1><INVSTMTTRNRS><INVSTMTRS><INVTRANLIST><BUYSTOCK><INVBUY><TOTAL>-100</INVBUY></BUYSTOCK>"
+     "<INVBANKTRAN><STMTTRN><DTPOSTED>20260101<TRNAMT>5<NAME>Dividend</STMTTRN></INVBANKTRAN></INVTRANLIST>"
+     "</INVSTMTRS></INVSTMTTRNRS></INVSTMTMSGSRSV1></OFX>",
+     {{1, 2026, 1, 1, 5, "Dividend"}}},
+    {"a name in a CDATA section, its entities as written; a memo that repeats the name",
+     xmlCard("<STMTTRN><DTPOSTED>20260305</DTPOSTED><TRNAMT>-7.00</TRNAMT>\n"
+             "<NAME><![CDATA[EFTPOS WDL HANDYWAY ALDI STORE &amp; <co>]]></NAME>\n<MEMO>ALDI STORE</MEMO></STMTTRN>\n"),
+     {{9, 2026, 3, 5, -7, "EFTPOS WDL HANDYWAY ALDI STORE &amp; <co>"}}},
+    {"a small debit rounded to 0 is still a debit",
+     sgmlBank("<STMTTRN><DTPOSTED>20260110<TRNAMT>-0.15\r\n"),
+     {{17, 2026, 1, 10, 0, "", "", true}}},
     {"missing and bad fields: each at its line, the transaction's own where missing",
      sgmlBank("<STMTTRN>\r\n<DTPOSTED>20260131\r\n<NAME>no amount\r\n</STMTTRN>\r\n"
               "<STMTTRN>\r\n<TRNAMT>-1\r\n</STMTTRN>\r\n"
@@ -263,10 +269,10 @@ const ReadCase qifCases[] = {
       {22, 2026, 2, 2, -3, ""}}},
     {"card and cash sections read, other sections and account blocks skipped",
      "!Option:AutoSwitch\n!Account\nNVisa\nTCCard\n^\n!Clear:AutoSwitch\n"
-     "!Type:CCard\nD3/5/2026\nT-12.50\nPCafe\n^\n"
+     "!Type:CCard\nD3/5'26\nT-12.50\nPCafe\n^\n"
      "!Type:Invst\nD3/6/2026\nNBuy\nT-100\n^\n"
      "!Type:Cat\nNFood\nE\n^\n"
-     "!type:cash\nD3/7/2026\nT-2\nMbus\n^\n",
+     "!type:cash\nD3/7'26\nT-2\nMbus\n^\n",
      {{8, 2026, 3, 5, -13, "Cafe", "", true}, {22, 2026, 3, 7, -2, "bus"}}},
     {"amounts with a decimal comma beside dotted dates, read as cents; a last record without ^",
      "!Type:Bank\nD31.01.2026\nT-35,50\n^\nD01.02.2026\nT1.234,5\n^\nD02.02.2026\nT-7",
@@ -305,24 +311,24 @@ namespace {
 // line, never joined to another or dropped without a word.
 const ReadCase unendedCases[] = {
     {"QIF: three records without ^ between them are refused at the second date",
-     qifBank("D1/1/2026\nT-1\nPA\nD1/2/2026\nT-2\nPB\nD1/3/2026\nT-3\nPC\n^\n"),
+     qifBank("D1/1'26\nT-1\nPA\nD1/2'26\nT-2\nPB\nD1/3'26\nT-3\nPC\n^\n"),
      {},
      {{5, Reason::QifRecordNotEnded, "D"}}},
     {"QIF: a second amount in a record",
-     qifBank("D1/1/2026\nT-1\nT-4\nPA\n^\nD1/2/2026\nT-2\n^\n"),
+     qifBank("D1/1'26\nT-1\nT-4\nPA\n^\nD1/2'26\nT-2\n^\n"),
      {{7, 2026, 1, 2, -2, ""}},
      {{4, Reason::QifRecordNotEnded, "T"}}},
     {"QIF: a payee after a whole record, then the next record's date",
-     qifBank("D1/1/2026\nT-1\nMmemo\nPB\nD1/2/2026\nT-2\n^\n"),
+     qifBank("D1/1'26\nT-1\nMmemo\nPB\nD1/2'26\nT-2\n^\n"),
      {},
      {{6, Reason::QifRecordNotEnded, "D"}}},
     {"QIF: letters written in either case are the same field",
-     qifBank("D1/1/2026\nT-1\nt-2\n^\n"),
+     qifBank("D1/1'26\nT-1\nt-2\n^\n"),
      {},
      {{4, Reason::QifRecordNotEnded, "T"}}},
-    {"QIF: address lines and splits come many to a record",
-     qifBank("D1/1/2026\nT-3\nAStreet 1\nAOldtown\nSFood\n$-1\nSHome\n$-2\nPShop\n^\n"),
-     {{2, 2026, 1, 1, -3, "Shop"}}},
+    {"QIF: address lines and splits come many to a record; a split is one transaction of its first split's type",
+     qifBank("D1/1'26\nT-3\nAStreet 1\nAOldtown\nSFood\n$-1\nSHome\n$-2\nPShop\n^\n"),
+     {{2, 2026, 1, 1, -3, "Shop", "Food"}}},
     {"OFX: a transaction's fields without its <STMTTRN>, then </STMTTRN>",
      sgmlBank("<STMTTRN><DTPOSTED>20260101<TRNAMT>-1<NAME>a</STMTTRN>\r\n"
               "<DTPOSTED>20260102<TRNAMT>-2<NAME>b</STMTTRN>\r\n"

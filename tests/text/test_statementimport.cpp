@@ -283,11 +283,6 @@ TEST(StatementImportFaults, NameTheLineOfWhatTheBookCantStore) {
     };
     const std::string emoji = "\xF0\x9F\x98\x80";
     const std::vector<Case> cases = {
-        {"a comment outside Big5", {1, false, 1, "cake " + emoji}, "", 2, Reason::NotStorable},
-        {"a comment over 255 bytes", {1, false, 1, std::string(128, 'x') + std::string(64, 'x') + breakfastUtf8 +
-                                                     std::string(62, 'x')},
-         "", 2, Reason::TooLong},
-        {"a zero byte", {1, false, 1, std::string("a\0b", 3)}, "", 2, Reason::NotStorable},
         {"a type outside Big5", {1, false, 1, "cake", emoji}, "", 2, Reason::NotStorable},
         {"a default type outside Big5 is the whole file's fault", {1, false, 1, "cake"}, emoji, 0,
          Reason::NotStorable},
@@ -311,8 +306,36 @@ TEST(StatementImportFaults, NameTheLineOfWhatTheBookCantStore) {
     }
 }
 
+TEST(StatementImportComments, WhatTheBookCantHoldIsReplacedOrCutAndMarked) {
+    const std::string emoji = "\xF0\x9F\x98\x80";
+    const std::string x254 = std::string(254, 'x');
+    const struct {
+        const char* name;
+        std::string comment;
+        std::string stored;  // UTF-8
+        bool respelt, cut;
+    } cases[] = {
+        {"a character outside Big5", "cake " + emoji + " \xC2\xA6", "cake ? ?", true, false},
+        {"a zero byte", std::string("a\0b", 3), "a?b", true, false},
+        {"over the book's bytes: cut on a character's boundary", x254 + breakfastUtf8, x254, false, true},
+        {"just within", std::string(251, 'x') + breakfastUtf8, std::string(251, 'x') + breakfastUtf8, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        AccountDB db = BookBuilder().outgoing("Food", 4, 2026, 3, 2, "Coffee").build();
+        const StatementImport plan = StatementImport::plan(db, statementOf({{1, false, 1, c.comment}}), {});
+        ASSERT_TRUE(plan.canImport());
+        EXPECT_EQ(plan.rows()[0].row.comment, c.stored);
+        EXPECT_EQ(plan.rows()[0].respelt, c.respelt);
+        EXPECT_EQ(plan.rows()[0].cut, c.cut);
+        EXPECT_EQ(plan.cutCount(), c.cut ? 1 : 0);
+        plan.apply(db);
+        EXPECT_EQ(db.transCount(), 2);
+    }
+}
+
 TEST(StatementImportFaults, ComeInLineOrderWithTheStatementsOwn) {
-    Statement statement = statementOf({{1, false, 1, "ok"}, {2, false, 1, "\xF0\x9F\x98\x80"}, {3, false, 1, "ok"}});
+    Statement statement = statementOf({{1, false, 1, "ok"}, {2, false, 1, "ok", "\xF0\x9F\x98\x80"}, {3, false, 1, "ok"}});
     statement.faults = {{1, Reason::BadDate, "2026-13-01"}, {5, Reason::BadAmount, "x"}};
     const StatementImport plan = StatementImport::plan(BookBuilder().build(), statement, {});
     std::vector<std::pair<int, Reason>> seen;

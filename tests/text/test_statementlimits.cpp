@@ -79,7 +79,7 @@ std::vector<LimitCase> limitCases() {
          1, {}},
         {"CSV rows past the book's room: the first is refused, the rest not read", fourRows, withRoom(2), 2,
          {{4, Reason::NoIndexLeft}}},
-        {"QIF rows past the room", "!Type:Bank\nD1/1/2026\nT1\n^\nD1/2/2026\nT2\n^\nD1/3/2026\nT3\n^\n",
+        {"QIF rows past the room", "!Type:Bank\nD1/1'26\nT1\n^\nD1/2'26\nT2\n^\nD1/3'26\nT3\n^\n",
          withRoom(1), 1, {{5, Reason::NoIndexLeft}}},
         {"OFX rows past the room",
          ofxAround("<STMTTRN><DTPOSTED>20260101<TRNAMT>1</STMTTRN>\n<STMTTRN><DTPOSTED>20260102<TRNAMT>2</STMTTRN>\n"),

@@ -27,9 +27,6 @@ constexpr FieldEntry fieldEntries[] = {
     {StatementField::Direction, QT_TRANSLATE_NOOP("ColumnMappingBoxes", "Direction")},
 };
 
-// The boxes go in rows of this many columns, so a wide file wraps.
-constexpr int boxesPerRow = 4;
-
 }  // namespace
 
 ColumnMappingBoxes::ColumnMappingBoxes(QWidget* parent) : QWidget(parent), grid(new QGridLayout(this)) {
@@ -79,10 +76,9 @@ void ColumnMappingBoxes::rebuild(const std::vector<std::string>& names) {
         for (const FieldEntry& entry : fieldEntries)
             box->addItem(QCoreApplication::translate("ColumnMappingBoxes", entry.text), static_cast<int>(entry.field));
         label->setBuddy(box);
-        const int row = static_cast<int>(column) / boxesPerRow * 2;
-        const int place = static_cast<int>(column) % boxesPerRow;
-        grid->addWidget(label, row, place);
-        grid->addWidget(box, row + 1, place);
+        // One row: the dialog scrolls it sideways.
+        grid->addWidget(label, 0, static_cast<int>(column));
+        grid->addWidget(box, 1, static_cast<int>(column));
         connect(box, &QComboBox::currentIndexChanged, this, &ColumnMappingBoxes::fieldsChanged);
         boxes.append(box);
     }

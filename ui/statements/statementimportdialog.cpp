@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStringList>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -65,9 +67,17 @@ void StatementImportDialog::buildWidgets() {
     formatLabel->setObjectName(QStringLiteral("formatLabel"));
 
     columnGroup = new QGroupBox(tr("Columns"), this);
-    columnBoxes = new ColumnMappingBoxes(columnGroup);
+    // One row of boxes that scrolls sideways, so that a bank's 17 columns
+    // leave the preview its rows.
+    auto* columnScroll = new QScrollArea(columnGroup);
+    columnScroll->setObjectName(QStringLiteral("columnScroll"));
+    columnScroll->setWidgetResizable(true);
+    columnScroll->setFrameShape(QFrame::NoFrame);
+    columnScroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    columnBoxes = new ColumnMappingBoxes(columnScroll);
     columnBoxes->setObjectName(QStringLiteral("columnMapping"));
-    (new QVBoxLayout(columnGroup))->addWidget(columnBoxes);
+    columnScroll->setWidget(columnBoxes);
+    (new QVBoxLayout(columnGroup))->addWidget(columnScroll);
     connect(columnBoxes, &ColumnMappingBoxes::fieldsChanged, this, &StatementImportDialog::mappingChanged);
 
     readingBoxes = new StatementReadingBoxes(this);
@@ -101,15 +111,22 @@ void StatementImportDialog::buildWidgets() {
     preview->verticalHeader()->hide();
     // Fixed heights and widths: nothing measures a hundred thousand rows.
     preview->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // A line of text a row, so that ten rows and more show at the default size.
+    preview->verticalHeader()->setDefaultSectionSize(preview->fontMetrics().height() + 8);
     preview->setWordWrap(false);
-    preview->horizontalHeader()->setStretchLastSection(true);
+    // Tab leaves the table for the buttons; Ctrl+Tab moves within it.
+    preview->setTabKeyNavigation(false);
+    // The comment takes the width there is; a mark is a word or two, a
+    // fault's whole text is in its tip and the note below.
+    preview->horizontalHeader()->setStretchLastSection(false);
     constexpr std::pair<int, int> widths[] = {{StatementPreviewModel::LineColumn, 50},
                                               {StatementPreviewModel::DateColumn, 90},
                                               {StatementPreviewModel::InOutColumn, 80},
                                               {StatementPreviewModel::AmountColumn, 70},
                                               {StatementPreviewModel::TypeColumn, 130},
-                                              {StatementPreviewModel::CommentColumn, 220}};
+                                              {StatementPreviewModel::MarkColumn, 150}};
     for (const auto& [column, width] : widths) preview->setColumnWidth(column, width);
+    preview->horizontalHeader()->setSectionResizeMode(StatementPreviewModel::CommentColumn, QHeaderView::Stretch);
 
     countsLabel = new QLabel(this);
     countsLabel->setObjectName(QStringLiteral("countsLabel"));
@@ -165,9 +182,18 @@ void StatementImportDialog::readBytes() {
 
 void StatementImportDialog::showRead() {
     const bool csv = read.format == StatementFormat::Csv;
-    formatLabel->setText(tr("Read as %1.").arg(formatName(read.format)));
+    if (csv && read.csv.header == 1 && read.headerLine > 0)
+        formatLabel->setText(tr("Read as %1; line %2 is the header.").arg(formatName(read.format)).arg(read.headerLine));
+    else if (read.accounts > 1)
+        formatLabel->setText(tr("Read as %1: %n account(s).", nullptr, read.accounts).arg(formatName(read.format)));
+    else
+        formatLabel->setText(tr("Read as %1.").arg(formatName(read.format)));
     columnGroup->setVisible(csv);
-    if (csv) columnBoxes->showColumns(read.columnNames, read.csv.columns);
+    if (csv) {
+        columnBoxes->showColumns(read.columnNames, read.csv.columns);
+        auto* scroll = findChild<QScrollArea*>(QStringLiteral("columnScroll"));
+        scroll->setFixedHeight(columnBoxes->sizeHint().height() + scroll->horizontalScrollBar()->sizeHint().height());
+    }
     readingBoxes->showSettled(read);
     replan();
 }
@@ -196,6 +222,8 @@ void StatementImportDialog::showCounts() {
     counts << (keepDuplicates->isChecked() ? tr("%n duplicate(s) kept", nullptr, planned.duplicateCount())
                                            : tr("%n duplicate(s) skipped", nullptr, planned.duplicateCount()));
     counts << tr("%n amount(s) rounded", nullptr, planned.roundedCount());
+    if (planned.roundedToZeroCount() > 0) counts << tr("%n rounded to 0", nullptr, planned.roundedToZeroCount());
+    if (planned.cutCount() > 0) counts << tr("%n comment(s) cut", nullptr, planned.cutCount());
     if (planned.respeltCount() > 0)
         counts << tr("%n row(s) spelt without accents", nullptr, planned.respeltCount());
     counts << tr("%n faulty row(s)", nullptr, planned.faultyCount());

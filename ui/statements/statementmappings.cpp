@@ -28,11 +28,6 @@ constexpr Names<StatementEncoding> encodingNames[] = {
     {StatementEncoding::Windows1252, "windows-1252"},
     {StatementEncoding::Latin1, "iso-8859-1"},
 };
-constexpr Names<StatementDateFormat> dateNames[] = {
-    {StatementDateFormat::YearMonthDayDash, "YYYY-MM-DD"}, {StatementDateFormat::YearMonthDaySlash, "YYYY/MM/DD"},
-    {StatementDateFormat::DayMonthYearDot, "DD.MM.YYYY"},  {StatementDateFormat::DayMonthYearSlash, "DD/MM/YYYY"},
-    {StatementDateFormat::MonthDayYearSlash, "MM/DD/YYYY"}, {StatementDateFormat::Roc, "ROC"},
-};
 constexpr Names<AmountRule> ruleNames[] = {{AmountRule::Round, "round"}, {AmountRule::Cents, "cents"}};
 constexpr Names<char> delimiterNames[] = {{',', "comma"}, {';', "semicolon"}, {'\t', "tab"}};
 constexpr Names<int> decimalNames[] = {{0, "point"}, {1, "comma"}};
@@ -49,6 +44,23 @@ bool valueOf(const Names<Value> (&names)[n], const QString& name, Value& value) 
     for (const auto& [known, stored] : names)
         if (name == QLatin1String(stored)) {
             value = known;
+            return true;
+        }
+    return false;
+}
+
+// Dates by the names the command line gives them, which settings written
+// before there were more formats use too.
+QString nameOfDates(StatementDateFormat format) {
+    for (const auto& named : statementDateFormatNames())
+        if (named.format == format) return QString::fromLatin1(named.name);
+    return {};
+}
+
+bool datesNamed(const QString& name, StatementDateFormat& format) {
+    for (const auto& named : statementDateFormatNames())
+        if (name == QLatin1String(named.name)) {
+            format = named.format;
             return true;
         }
     return false;
@@ -93,7 +105,7 @@ std::optional<StatementOptions> StatementMappings::recall(const std::vector<std:
         if (!valueOf(fieldNames, name, field)) return std::nullopt;
         options.csv.columns.push_back(field);
     }
-    if (!valueOf(encodingNames, encoding, options.encoding) || !valueOf(dateNames, date, options.dateFormat) ||
+    if (!valueOf(encodingNames, encoding, options.encoding) || !datesNamed(date, options.dateFormat) ||
         !valueOf(ruleNames, rule, options.amountRule) || !valueOf(delimiterNames, delimiter, options.csv.delimiter) ||
         !valueOf(decimalNames, decimal, options.csv.decimalComma))
         return std::nullopt;
@@ -109,7 +121,7 @@ void StatementMappings::remember(const Statement& statement, AmountRule rule) {
     settings->beginGroup(groupOf(statement.columnNames));
     settings->setValue(QStringLiteral("columns"), columns);
     settings->setValue(QStringLiteral("encoding"), nameOf(encodingNames, statement.encoding));
-    settings->setValue(QStringLiteral("dateFormat"), nameOf(dateNames, statement.dateFormat));
+    settings->setValue(QStringLiteral("dateFormat"), nameOfDates(statement.dateFormat));
     settings->setValue(QStringLiteral("amountRule"), nameOf(ruleNames, rule));
     settings->setValue(QStringLiteral("delimiter"), nameOf(delimiterNames, statement.csv.delimiter));
     settings->setValue(QStringLiteral("decimalMark"), nameOf(decimalNames, statement.csv.decimalComma));

@@ -54,6 +54,7 @@ QVariant StatementPreviewModel::data(const QModelIndex& index, int role) const {
 QVariant StatementPreviewModel::faultData(int at, int column, int role) const {
     const PwText::StatementFault& fault = plan->faults().at(static_cast<std::size_t>(at));
     if (role == Qt::ForegroundRole) return QBrush(Qt::red);
+    if (role == Qt::ToolTipRole) return PwText::describeStatementFault(fault);
     if (role != Qt::DisplayRole) return {};
     if (column == LineColumn) return fault.line > 0 ? QVariant(fault.line) : QVariant();
     if (column == MarkColumn) return PwText::describeStatementFault(fault);
@@ -82,7 +83,9 @@ QVariant StatementPreviewModel::rowData(int at, int column, int role) const {
     case MarkColumn: {
         QStringList marks;
         if (planned.duplicate) marks << (skipped ? tr("duplicate, skipped") : tr("duplicate, kept"));
-        if (row.rounded) marks << tr("rounded");
+        if (row.rounded) marks << (row.amount == 0 ? tr("rounded to 0") : tr("rounded"));
+        //: The comment was longer than the book holds and is cut to fit
+        if (planned.cut) marks << tr("cut");
         //: The comment or type had letters the book can't store, such as ä, now written ae
         if (planned.respelt) marks << tr("spelt without accents");
         //: Between two marks of a row ("duplicate, kept, rounded")

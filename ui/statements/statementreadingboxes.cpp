@@ -21,11 +21,12 @@ void select(QComboBox* box, int data) {
 }
 
 // The first item is "detect"; while chosen, it names what was detected, as
-// the item of that value reads.
-void nameDetected(QComboBox* box, int settled) {
-    const int found = box->currentIndex() == 0 ? box->findData(settled) : -1;
-    box->setItemText(0, found > 0 ? StatementReadingBoxes::tr("Detected: %1").arg(box->itemText(found))
-                                  : StatementReadingBoxes::tr("Detect"));
+// the item of that value reads, or that nothing was (none).
+void nameDetected(QComboBox* box, int settled, bool none = false) {
+    const int found = box->currentIndex() == 0 && !none ? box->findData(settled) : -1;
+    box->setItemText(0, found > 0                           ? StatementReadingBoxes::tr("Detected: %1").arg(box->itemText(found))
+                        : none && box->currentIndex() == 0 ? StatementReadingBoxes::tr("Detected: none")
+                                                           : StatementReadingBoxes::tr("Detect"));
 }
 
 }  // namespace
@@ -36,17 +37,10 @@ StatementReadingBoxes::StatementReadingBoxes(QWidget* parent) : QWidget(parent) 
 
     dateFormat = addBox("dateFormatBox", tr("&Dates:"));
     dateFormat->addItem(tr("Detect"), dataOf(StatementDateFormat::Detect));
-    //: A date format: Y, M and D stand for the digits of the year, month and day; keep the separators
-    dateFormat->addItem(tr("YYYY-MM-DD"), dataOf(StatementDateFormat::YearMonthDayDash));
-    //: A date format, as above
-    dateFormat->addItem(tr("YYYY/MM/DD"), dataOf(StatementDateFormat::YearMonthDaySlash));
-    //: A date format, as above
-    dateFormat->addItem(tr("DD.MM.YYYY"), dataOf(StatementDateFormat::DayMonthYearDot));
-    //: A date format, as above
-    dateFormat->addItem(tr("DD/MM/YYYY"), dataOf(StatementDateFormat::DayMonthYearSlash));
-    //: A date format, as above
-    dateFormat->addItem(tr("MM/DD/YYYY"), dataOf(StatementDateFormat::MonthDayYearSlash));
-    dateFormat->addItem(tr("Republic of China, YYY/MM/DD"), dataOf(StatementDateFormat::Roc));
+    for (const auto& named : statementDateFormatNames())
+        dateFormat->addItem(named.format == StatementDateFormat::Roc ? tr("Republic of China, YYY/MM/DD")
+                                                                     : QString::fromLatin1(named.name),
+                            dataOf(named.format));
 
     decimalMark = addBox("decimalMarkBox", tr("Decimal &mark:"));
     decimalMark->addItem(tr("Detect"), -1);
@@ -99,7 +93,12 @@ void StatementReadingBoxes::setOptions(const StatementOptions& options) {
 
 void StatementReadingBoxes::showSettled(const Statement& statement) {
     const bool csv = statement.format == StatementFormat::Csv;
-    nameDetected(dateFormat, dataOf(statement.dateFormat));
+    // No date read, or every date either way round: the user says which.
+    const bool noDates = statement.rows.empty() ||
+                         std::any_of(statement.faults.begin(), statement.faults.end(), [](const StatementFault& fault) {
+                             return fault.reason == StatementFault::Reason::AmbiguousDates;
+                         });
+    nameDetected(dateFormat, dataOf(statement.dateFormat), noDates);
     nameDetected(encoding, dataOf(statement.encoding));
     nameDetected(decimalMark, csv ? statement.csv.decimalComma : -1);
     nameDetected(delimiter, csv ? statement.csv.delimiter : 0);
