@@ -501,9 +501,9 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), edit("moneyLineEdit"));  // on to the amount
     }
 
-    // Typed letters offer the earlier comments holding them, most recent
-    // first; the one chosen fills the fields still at their prompts or empty
-    // from its latest transaction: "Rice" at position 2, later by date than
+    // Typed letters offer the earlier comments holding them, those starting
+    // with them first, each most recent first; the one chosen fills the
+    // fields still at their prompts or empty from its latest transaction: "Rice" at position 2, later by date than
     // at 4; "Price list" is as recent, and later in the book; "rice wine"
     // is the latest, in a year (9000) whose date code has the sign bit set.
     void earlierComments_data() {
@@ -543,8 +543,8 @@ private slots:
         QStringList offered;
         for (int row = 0; row < completer->completionModel()->rowCount(); ++row)
             offered << completer->completionModel()->index(row, 0).data().toString();
-        QCOMPARE(offered, QStringList({"rice wine", "Price list", "Rice", "lunch rice"}));
-        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
+        QCOMPARE(offered, QStringList({"rice wine", "Rice", "Price list", "lunch rice"}));
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
             QTest::keyClick(completer->popup(), key);
         QCOMPARE(edit("commentLineEdit")->text(), QStringLiteral("Rice"));
         QCOMPARE(QStringList({find("typeCombo")->currentText(), QString::number(find("inOutCombo")->currentIndex()),
