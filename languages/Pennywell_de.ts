@@ -73,6 +73,30 @@
     </message>
 </context>
 <context>
+    <name>BookDateEdit</name>
+    <message>
+        <location filename="../ui/widgets/bookdateedit.cpp" line="94"/>
+        <source>y/M/d</source>
+        <extracomment>How a date is typed in this language: d (day), M (month) and y (year) in their order, with the separator written between them, such as d.M.y. Year/month/day is taken in every language.</extracomment>
+        <translation>d.M.y</translation>
+    </message>
+    <message>
+        <location filename="../ui/widgets/bookdateedit.cpp" line="104"/>
+        <source>&quot;%1&quot; is not a date: type the date as %2.</source>
+        <translation>„%1“ ist kein Datum: Geben Sie das Datum wie %2 ein.</translation>
+    </message>
+    <message>
+        <location filename="../ui/widgets/bookdateedit.cpp" line="109"/>
+        <source>%1 is not a date this box takes: it takes %2 to %3.</source>
+        <translation>%1 ist kein Datum, das dieses Feld annimmt: Es nimmt %2 bis %3 an.</translation>
+    </message>
+    <message>
+        <location filename="../ui/widgets/bookdateedit.cpp" line="117"/>
+        <source>%1 is more than 100 years from today. Press Enter again to take it.</source>
+        <translation>%1 liegt mehr als 100 Jahre von heute entfernt. Drücken Sie noch einmal die Eingabetaste, um es zu übernehmen.</translation>
+    </message>
+</context>
+<context>
     <name>BudgetDialog</name>
     <message>
         <location filename="../ui/statistics/budgetdialog.cpp" line="22"/>
@@ -81,102 +105,102 @@
     </message>
     <message>
         <location filename="../ui/statistics/budgetdialog.cpp" line="24"/>
-        <source>Today</source>
-        <translation>Heute</translation>
+        <source>To&amp;day</source>
+        <translation>&amp;Heute</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="67"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="69"/>
         <source>Budget Analysis</source>
         <translation>Budgetanalyse</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="77"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="79"/>
         <source>&lt;P&gt;From: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;Von: %1&lt;/P&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="78"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="80"/>
         <source>&lt;P&gt;To: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;Bis: %1&lt;/P&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="79"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="81"/>
         <source>&lt;P&gt;Today: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;Heute: %1&lt;/P&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="80"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="82"/>
         <source>&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;</source>
         <translation>&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="81"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="83"/>
         <source>&lt;TD&gt;Type&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;Kategorie&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="82"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="84"/>
         <source>&lt;TD&gt;Budget&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;Budget&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="83"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="85"/>
         <source>&lt;TD&gt;Outgoing&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;Ausgaben&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="85"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="87"/>
         <source>&lt;TD&gt;Ramain&lt;/TD&gt;</source>
         <extracomment>Report column header: the budget less what was spent</extracomment>
         <translation>&lt;TD&gt;Restbudget&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="87"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="89"/>
         <source>&lt;TD&gt;Average Ramain per Day (%1 day(s))&lt;/TD&gt;&lt;/TR&gt;</source>
         <extracomment>Report column header: what remains of the budget, spread over the days left (%1)</extracomment>
         <translation>&lt;TD&gt;Restbudget pro Tag (%1&#xa0;Tag(e))&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="89"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="91"/>
         <source>&lt;TR&gt;&lt;TD&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="91"/>
         <location filename="../ui/statistics/budgetdialog.cpp" line="93"/>
         <location filename="../ui/statistics/budgetdialog.cpp" line="95"/>
         <location filename="../ui/statistics/budgetdialog.cpp" line="97"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="99"/>
         <source>&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="99"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="101"/>
         <source>&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="101"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="103"/>
         <source>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;Total Budget&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;Gesamtbudget&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="103"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="105"/>
         <source>&lt;/TD&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TD&gt;&lt;TD&gt;Gesamtausgaben&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="107"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="109"/>
         <source>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;Total Remain&lt;/TD&gt;&lt;TD&gt;</source>
         <extracomment>The budget of all types less what was spent</extracomment>
         <translation>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;Restbudget insgesamt&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="109"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="111"/>
         <source>&lt;/TD&gt;&lt;TD&gt;Average Remain per Day (%1 Day(s))&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TD&gt;&lt;TD&gt;Restbudget pro Tag (%1&#xa0;Tag(e))&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="111"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="113"/>
         <source>&lt;/TD&gt;&lt;/TR&gt;&lt;/TABLE&gt;</source>
         <translation>&lt;/TD&gt;&lt;/TR&gt;&lt;/TABLE&gt;</translation>
     </message>
@@ -560,37 +584,37 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
 <context>
     <name>FilterBar</name>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="135"/>
+        <location filename="../ui/find/filterbar.cpp" line="137"/>
         <source>All types</source>
         <translation>Alle Kategorien</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="151"/>
+        <location filename="../ui/find/filterbar.cpp" line="153"/>
         <source>F&amp;ind:</source>
         <translation>Su&amp;chen:</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="152"/>
+        <location filename="../ui/find/filterbar.cpp" line="154"/>
         <source>Comment or type</source>
         <translation>Notiz oder Kategorie</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="153"/>
+        <location filename="../ui/find/filterbar.cpp" line="155"/>
         <source>Close the find bar (Esc)</source>
         <translation>Suchleiste schließen (Esc)</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="154"/>
+        <location filename="../ui/find/filterbar.cpp" line="156"/>
         <source>From</source>
         <translation>Von</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="155"/>
+        <location filename="../ui/find/filterbar.cpp" line="157"/>
         <source>to</source>
         <translation>bis</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="158"/>
+        <location filename="../ui/find/filterbar.cpp" line="160"/>
         <source>Income and outgoing</source>
         <translation>Einnahmen und Ausgaben</translation>
     </message>
@@ -808,6 +832,11 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
         <translation>Beendet das Programm</translation>
     </message>
     <message>
+        <location filename="../ui/window/windowactions.cpp" line="63"/>
+        <source>Ctrl+Shift+Z; Ctrl+Y</source>
+        <translation>Ctrl+Shift+Z; Ctrl+Y</translation>
+    </message>
+    <message>
         <location filename="../ui/window/windowactions.cpp" line="69"/>
         <source>&amp;Create</source>
         <translation>&amp;Anlegen</translation>
@@ -970,22 +999,22 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="203"/>
+        <location filename="../ui/window/mainwindow.cpp" line="208"/>
         <source>File Modified</source>
         <translation>Datei geändert</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="203"/>
+        <location filename="../ui/window/mainwindow.cpp" line="208"/>
         <source>File Saved</source>
         <translation>Datei gespeichert</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="210"/>
+        <location filename="../ui/window/mainwindow.cpp" line="215"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/window/mainwindow.cpp" line="364"/>
+        <location filename="../ui/window/mainwindow.cpp" line="369"/>
         <source>%n of %1 transactions match, balance %2</source>
         <translation>
             <numerusform>%n von %1 Buchungen passt, Saldo %2</numerusform>
@@ -998,12 +1027,12 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
         <location filename="../ui/window/filecommands.cpp" line="83"/>
         <location filename="../ui/window/filecommands.cpp" line="89"/>
         <location filename="../ui/window/filecommands.cpp" line="95"/>
-        <location filename="../ui/window/mainwindow.cpp" line="212"/>
+        <location filename="../ui/window/mainwindow.cpp" line="217"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="226"/>
+        <location filename="../ui/window/mainwindow.cpp" line="231"/>
         <source>About Pennywell</source>
         <translation>Über Pennywell</translation>
     </message>
@@ -1013,7 +1042,7 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="230"/>
+        <location filename="../ui/window/mainwindow.cpp" line="235"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>Der Name kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Er darf nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>
@@ -1233,12 +1262,12 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Zeigt nur die passenden Buchungen an</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="196"/>
+        <location filename="../ui/window/mainwindow.cpp" line="201"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="196"/>
+        <location filename="../ui/window/mainwindow.cpp" line="201"/>
         <location filename="../ui/window/windowactions.cpp" line="61"/>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
@@ -1254,20 +1283,15 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Nimmt die letzte Änderung an der Datenbank zurück</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="197"/>
+        <location filename="../ui/window/mainwindow.cpp" line="202"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="197"/>
+        <location filename="../ui/window/mainwindow.cpp" line="202"/>
         <location filename="../ui/window/windowactions.cpp" line="63"/>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederholen</translation>
-    </message>
-    <message>
-        <location filename="../ui/window/windowactions.cpp" line="63"/>
-        <source>Ctrl+Shift+Z</source>
-        <translation>Ctrl+Shift+Z</translation>
     </message>
     <message>
         <location filename="../ui/window/windowactions.cpp" line="64"/>
@@ -1295,7 +1319,7 @@ Möchten Sie sie überschreiben?</translation>
         <translation>&lt;p&gt;Pennywell ist freie Software: Sie dürfen sie unter den Bedingungen der GNU General Public License, Version 3 oder später, weitergeben und verändern.</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="413"/>
+        <location filename="../ui/window/mainwindow.cpp" line="418"/>
         <source>Exported to %1</source>
         <translation>Exportiert nach %1</translation>
     </message>
@@ -1811,88 +1835,88 @@ Möchten Sie sie überschreiben?</translation>
 <context>
     <name>StatisticDialog</name>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="36"/>
-        <source>From</source>
-        <translation>Von</translation>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="62"/>
+        <source>&amp;From</source>
+        <translation>&amp;Von</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="37"/>
-        <source>To</source>
-        <translation>Bis</translation>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="63"/>
+        <source>&amp;To</source>
+        <translation>&amp;Bis</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="38"/>
-        <source>Select Types</source>
-        <translation>Kategorien auswählen</translation>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="64"/>
+        <source>Select T&amp;ypes</source>
+        <translation>&amp;Kategorien auswählen</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="40"/>
-        <source>Select In/Out</source>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="66"/>
+        <source>Select &amp;In/Out</source>
         <extracomment>Label of the list of Income, Outgoing and ALL</extracomment>
-        <translation>Einnahmen oder Ausgaben auswählen</translation>
+        <translation>&amp;Einnahmen oder Ausgaben auswählen</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="49"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="75"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="50"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="114"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="98"/>
+        <source>&amp;Range</source>
+        <translation>&amp;Zeitraum</translation>
+    </message>
+    <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="140"/>
         <source>Income</source>
         <translation>Einnahmen</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="115"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="141"/>
         <source>Outgoing</source>
         <translation>Ausgaben</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="127"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="193"/>
         <source>ALL</source>
         <translation>Alle</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="250"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="317"/>
         <source>Chart</source>
         <translation>Diagramm</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="72"/>
-        <source>Range</source>
-        <translation>Zeitraum</translation>
-    </message>
-    <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="75"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="101"/>
         <source>Custom</source>
         <translation>Benutzerdefiniert</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="102"/>
         <source>This month</source>
         <translation>Dieser Monat</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="102"/>
         <source>Last month</source>
         <translation>Letzter Monat</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="102"/>
         <source>This year</source>
         <translation>Dieses Jahr</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="102"/>
         <source>Last year</source>
         <translation>Letztes Jahr</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="76"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="102"/>
         <source>Whole book</source>
         <translation>Ganze Datenbank</translation>
     </message>
@@ -1917,84 +1941,100 @@ Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
         <location filename="../ui/transactions/transactiondialog.cpp" line="74"/>
-        <source>Add</source>
-        <translation>Hinzufügen</translation>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <location filename="../ui/transactions/transactiondialog.cpp" line="76"/>
-        <source>Delete</source>
-        <translation>Löschen</translation>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="78"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="82"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="80"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="84"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="84"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="88"/>
         <source>Select a transaction</source>
         <translation>Buchung auswählen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="91"/>
         <source>In/Out</source>
         <extracomment>The box&apos;s first item, a prompt: choose income or outgoing</extracomment>
         <translation>Einnahme oder Ausgabe</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="91"/>
         <source>Income</source>
         <translation>Einnahme</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="91"/>
         <source>Outgoing</source>
         <translation>Ausgabe</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="88"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="92"/>
         <source>Select/Add a type</source>
         <translation>Kategorie auswählen oder hinzufügen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="178"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="184"/>
         <source>Create a transaction</source>
         <translation>Buchung anlegen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="183"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="187"/>
+        <source>Ctrl+Return: add, and enter the next transaction on the same date</source>
+        <translation>Strg+Eingabe: hinzufügen und die nächste Buchung mit demselben Datum eingeben</translation>
+    </message>
+    <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="198"/>
         <source>Delete a transaction</source>
         <translation>Buchung löschen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="191"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="206"/>
         <source>Modify a transaction</source>
         <translation>Buchung ändern</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="197"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="212"/>
         <source>Delete this transaction</source>
         <translation>Diese Buchung löschen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="208"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="223"/>
         <source>Modify this transaction</source>
         <translation>Diese Buchung ändern</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="285"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="301"/>
         <source>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>Die Notiz kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Sie darf nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="334"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="350"/>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>Der Kategoriename kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Er darf nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
+    </message>
+    <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="388"/>
+        <source>There is a type &quot;%1&quot;. Add &quot;%2&quot; as another type?</source>
+        <translation>Es gibt schon die Kategorie „%1“. Möchten Sie „%2“ als weitere Kategorie hinzufügen?</translation>
+    </message>
+    <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="389"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="390"/>
+        <source>Add a type</source>
+        <translation>Kategorie hinzufügen</translation>
     </message>
 </context>
 <context>
