@@ -182,7 +182,8 @@ int runBudget(const BudgetOptions& options) {
         today = {taken->year, taken->month, taken->day};
     } else {
         today = parseDateOption("--today", options.today);
-        period = KestLib::BudgetPeriod::of(selection.choice.range, KestLib::packDate(today.year, today.month, today.day));
+        period =
+            KestLib::BudgetPeriod::of(selection.choice.range, KestLib::packDate(today.year, today.month, today.day));
     }
     if (!period.isInOrder())
         throw CliFailure(CliFailure::Usage, "--today " + PwText::isoDate(today.year, today.month, today.day) +

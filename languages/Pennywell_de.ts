@@ -1992,8 +1992,8 @@ Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
         <location filename="../ui/transactions/transactiondialog.cpp" line="187"/>
-        <source>Ctrl+Return: add, and enter the next transaction on the same date</source>
-        <translation>Strg+Eingabe: hinzufügen und die nächste Buchung mit demselben Datum eingeben</translation>
+        <source>Add and next (Ctrl+Return): adds the transaction and opens the next on the same date</source>
+        <translation>Hinzufügen und weiter (Ctrl+Return): fügt die Buchung hinzu und öffnet die nächste mit demselben Datum</translation>
     </message>
     <message>
         <location filename="../ui/transactions/transactiondialog.cpp" line="198"/>

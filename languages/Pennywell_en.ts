@@ -1992,8 +1992,8 @@ Do you want to override it?</translation>
     </message>
     <message>
         <location filename="../ui/transactions/transactiondialog.cpp" line="187"/>
-        <source>Ctrl+Return: add, and enter the next transaction on the same date</source>
-        <translation>Ctrl+Return: add, and enter the next transaction on the same date</translation>
+        <source>Add and next (Ctrl+Return): adds the transaction and opens the next on the same date</source>
+        <translation>Add and next (Ctrl+Return): adds the transaction and opens the next on the same date</translation>
     </message>
     <message>
         <location filename="../ui/transactions/transactiondialog.cpp" line="198"/>

@@ -1977,8 +1977,8 @@ Do you want to override it?</source>
     </message>
     <message>
         <location filename="../ui/transactions/transactiondialog.cpp" line="187"/>
-        <source>Ctrl+Return: add, and enter the next transaction on the same date</source>
-        <translation>Ctrl+Enter：新增，並以同一日期輸入下一筆交易</translation>
+        <source>Add and next (Ctrl+Return): adds the transaction and opens the next on the same date</source>
+        <translation>新增並繼續（Ctrl+Return）：新增這筆交易，並以同一日期開啟下一筆</translation>
     </message>
     <message>
         <location filename="../ui/transactions/transactiondialog.cpp" line="198"/>

@@ -184,8 +184,10 @@ void TransactionDialog::setMode(int newMode) {
         setWindowTitle(tr("Create a transaction"));
         // A new transaction gets its index from the database when it is added.
         indexCombo->setEnabled(false);
-        okButton->setToolTip(tr("Ctrl+Return: add, and enter the next transaction on the same date"));
-        for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)})
+        okButton->setToolTip(
+            tr("Add and next (Ctrl+Return): adds the transaction and opens the next on the same date"));
+        const QKeySequence keysOfNext[] = {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)};
+        for (const QKeySequence& keys : keysOfNext)
             connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] {
                 if (!okButton->isEnabled()) return;
                 nextWanted = true;
@@ -385,7 +387,8 @@ void TransactionDialog::delType() {
 bool TransactionDialog::confirmNewName(const QString& name) {
     const int item = typeCombo->listedItem(name);
     if (item < 0 || typeCombo->itemText(item) == name) return true;
-    const QString question = tr("There is a type \"%1\". Add \"%2\" as another type?").arg(typeCombo->itemText(item), name);
+    const QString question =
+        tr("There is a type \"%1\". Add \"%2\" as another type?").arg(typeCombo->itemText(item), name);
     if (prompts) return prompts->askOverwrite(this, tr("Add a type"), question);
     return QMessageBox::question(this, tr("Add a type"), question) == QMessageBox::Yes;
 }
