@@ -186,7 +186,8 @@ void TransactionDialog::setMode(int newMode) {
         indexCombo->setEnabled(false);
         okButton->setToolTip(
             tr("Add and next (Ctrl+Return): adds the transaction and opens the next on the same date"));
-        const QKeySequence keysOfNext[] = {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)};
+        const QKeySequence keysOfNext[] = {QKeySequence(Qt::CTRL | Qt::Key_Return),
+                                           QKeySequence(Qt::CTRL | Qt::Key_Enter)};
         for (const QKeySequence& keys : keysOfNext)
             connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] {
                 if (!okButton->isEnabled()) return;

@@ -42,8 +42,8 @@ TypedDate dated(QDate date, QDate today) {
     TypedDate result;
     if (!date.isValid()) return result;
     result.date = date;
-    result.reading = std::abs(date.year() - today.year()) > 100 ? TypedDate::Reading::FarYear
-                                                                : TypedDate::Reading::Date;
+    result.reading =
+        std::abs(date.year() - today.year()) > 100 ? TypedDate::Reading::FarYear : TypedDate::Reading::Date;
     return result;
 }
 
@@ -98,8 +98,8 @@ TypedDate TypedDate::read(QStringView typed, QStringView languageForm, QDate sho
         const QString& digits = groups.first();
         if (digits.size() == 8) {
             // Year first, unless only the language's own order makes a date of it.
-            const TypedDate yearFirst = dated(
-                QDate(digits.left(4).toInt(), digits.mid(4, 2).toInt(), digits.right(2).toInt()), today);
+            const TypedDate yearFirst =
+                dated(QDate(digits.left(4).toInt(), digits.mid(4, 2).toInt(), digits.right(2).toInt()), today);
             if (yearFirst.reading == Reading::Date || form.order.startsWith(u'y')) return yearFirst;
             QList<QString> parts;
             for (const QChar part : form.order)

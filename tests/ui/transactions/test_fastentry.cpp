@@ -50,19 +50,32 @@ std::vector<Row> lastMonth(QDate first) {
 // This month: 5 bills as last month, 13 known comments with another
 // amount, 8 new comments (three of them of new types).
 const std::vector<Receipt> thisMonth = {
-    {1, 850, "Rent", "Rent"},                  {1, 2400, "Salary", "Salary November", true},
-    {2, 40, "Internet", "Internet"},           {2, 64, "Groceries", "Supermarket"},
-    {3, 25, "Phone", "Phone plan"},            {4, 7, "Groceries", "Bakery"},
-    {4, 64, "Insurance", "Insurance"},         {5, 30, "Sport", "Gym"},
-    {6, 61, "Car", "Fuel station"},            {7, 52, "Energy", "Electricity"},
-    {8, 83, "Groceries", "Supermarket"},       {9, 5, "Groceries", "Bakery"},
-    {10, 17, "Health", "Pharmacy"},            {11, 26, "Books", "Bookshop"},
-    {12, 24, "Groceries", "Farmers market"},   {13, 45, "Eating out", "Restaurant"},
-    {14, 9, "Transport", "Train ticket"},      {15, 58, "Groceries", "Supermarket"},
-    {17, 22, "Personal", "Hairdresser"},       {18, 49, "Car", "Fuel station"},
-    {19, 35, "Gifts", "Birthday present"},     {20, 15, "Leisure", "Concert"},
-    {22, 31, "Clothes", "Shoes returned", true}, {24, 6, "Groceries", "Bakery"},
-    {26, 18, "Transport", "Bike repair"},      {28, 77, "Groceries", "Supermarket"},
+    {1, 850, "Rent", "Rent"},
+    {1, 2400, "Salary", "Salary November", true},
+    {2, 40, "Internet", "Internet"},
+    {2, 64, "Groceries", "Supermarket"},
+    {3, 25, "Phone", "Phone plan"},
+    {4, 7, "Groceries", "Bakery"},
+    {4, 64, "Insurance", "Insurance"},
+    {5, 30, "Sport", "Gym"},
+    {6, 61, "Car", "Fuel station"},
+    {7, 52, "Energy", "Electricity"},
+    {8, 83, "Groceries", "Supermarket"},
+    {9, 5, "Groceries", "Bakery"},
+    {10, 17, "Health", "Pharmacy"},
+    {11, 26, "Books", "Bookshop"},
+    {12, 24, "Groceries", "Farmers market"},
+    {13, 45, "Eating out", "Restaurant"},
+    {14, 9, "Transport", "Train ticket"},
+    {15, 58, "Groceries", "Supermarket"},
+    {17, 22, "Personal", "Hairdresser"},
+    {18, 49, "Car", "Fuel station"},
+    {19, 35, "Gifts", "Birthday present"},
+    {20, 15, "Leisure", "Concert"},
+    {22, 31, "Clothes", "Shoes returned", true},
+    {24, 6, "Groceries", "Bakery"},
+    {26, 18, "Transport", "Bike repair"},
+    {28, 77, "Groceries", "Supermarket"},
 };
 
 }  // namespace
@@ -194,12 +207,17 @@ private slots:
             const KestLib::Transaction& entered = db.transaction(before + int(k), false);
             const Receipt& receipt = thisMonth[k];
             const QString got = QStringLiteral("%1-%2 %3 %4 %5 %6")
-                                    .arg(entered.month()).arg(entered.day()).arg(entered.amount())
+                                    .arg(entered.month())
+                                    .arg(entered.day())
+                                    .arg(entered.amount())
                                     .arg(entered.isIncome())
                                     .arg(QString::fromStdString(db.typeById(entered.type()).name()),
                                          QString::fromStdString(std::string(entered.comment())));
             QCOMPARE(got, QStringLiteral("%1-%2 %3 %4 %5 %6")
-                              .arg(month.month()).arg(receipt.day).arg(receipt.amount).arg(receipt.income)
+                              .arg(month.month())
+                              .arg(receipt.day)
+                              .arg(receipt.amount)
+                              .arg(receipt.income)
                               .arg(QString::fromLatin1(receipt.type), QString::fromLatin1(receipt.comment)));
         }
         const double average = double(keys) / double(thisMonth.size());

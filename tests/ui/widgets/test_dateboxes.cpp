@@ -38,36 +38,57 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("read");  // yyyy-MM-dd, "far" or "no"
         const QString de = "d.M.y", en = "y/M/d";
-        QTest::newRow("de day first") << de << "28.11.2026" << "2026-11-28";
-        QTest::newRow("de one-digit day") << de << "3.11.2026" << "2026-11-03";
-        QTest::newRow("de two-digit year") << de << "28.11.26" << "2026-11-28";
-        QTest::newRow("de day and month") << de << "28.11." << "2026-11-28";
-        QTest::newRow("de eight digits") << de << "28112026" << "2026-11-28";
-        QTest::newRow("de year first") << de << "2026/11/28" << "2026-11-28";
-        QTest::newRow("de ISO") << de << "2026-11-28" << "2026-11-28";
-        QTest::newRow("de slashes day first") << de << "28/11/2026" << "no";
-        QTest::newRow("en day first") << en << "3.11.2026" << "no";
-        QTest::newRow("en year first") << en << "2026/11/28" << "2026-11-28";
-        QTest::newRow("en ISO") << en << "2026-11-28" << "2026-11-28";
-        QTest::newRow("en eight digits") << en << "20261128" << "2026-11-28";
-        QTest::newRow("en month and day") << en << "11/28" << "2026-11-28";
-        QTest::newRow("en day alone") << en << "5" << "2026-11-05";
-        QTest::newRow("en year alone") << en << "2025" << "2025-11-20";
-        QTest::newRow("en far year") << en << "2811/02/02" << "far";
-        QTest::newRow("en year 1") << en << "0001/01/01" << "far";
-        QTest::newRow("en no such day") << en << "2026/02/30" << "no";
-        QTest::newRow("en mixed separators") << en << "2026/11-28" << "no";
-        QTest::newRow("en letters") << en << "2026/11/2x" << "no";
-        QTest::newRow("zh year first") << en << "2026.11.28" << "2026-11-28";
+        QTest::newRow("de day first") << de << "28.11.2026"
+                                      << "2026-11-28";
+        QTest::newRow("de one-digit day") << de << "3.11.2026"
+                                          << "2026-11-03";
+        QTest::newRow("de two-digit year") << de << "28.11.26"
+                                           << "2026-11-28";
+        QTest::newRow("de day and month") << de << "28.11."
+                                          << "2026-11-28";
+        QTest::newRow("de eight digits") << de << "28112026"
+                                         << "2026-11-28";
+        QTest::newRow("de year first") << de << "2026/11/28"
+                                       << "2026-11-28";
+        QTest::newRow("de ISO") << de << "2026-11-28"
+                                << "2026-11-28";
+        QTest::newRow("de slashes day first") << de << "28/11/2026"
+                                              << "no";
+        QTest::newRow("en day first") << en << "3.11.2026"
+                                      << "no";
+        QTest::newRow("en year first") << en << "2026/11/28"
+                                       << "2026-11-28";
+        QTest::newRow("en ISO") << en << "2026-11-28"
+                                << "2026-11-28";
+        QTest::newRow("en eight digits") << en << "20261128"
+                                         << "2026-11-28";
+        QTest::newRow("en month and day") << en << "11/28"
+                                          << "2026-11-28";
+        QTest::newRow("en day alone") << en << "5"
+                                      << "2026-11-05";
+        QTest::newRow("en year alone") << en << "2025"
+                                       << "2025-11-20";
+        QTest::newRow("en far year") << en << "2811/02/02"
+                                     << "far";
+        QTest::newRow("en year 1") << en << "0001/01/01"
+                                   << "far";
+        QTest::newRow("en no such day") << en << "2026/02/30"
+                                        << "no";
+        QTest::newRow("en mixed separators") << en << "2026/11-28"
+                                             << "no";
+        QTest::newRow("en letters") << en << "2026/11/2x"
+                                    << "no";
+        QTest::newRow("zh year first") << en << "2026.11.28"
+                                       << "2026-11-28";
     }
     void typedDates() {
         QFETCH(QString, form);
         QFETCH(QString, typed);
         QFETCH(QString, read);
         const TypedDate date = TypedDate::read(typed, form, shown, today);
-        const QString got = date.reading == TypedDate::Reading::NotADate ? QStringLiteral("no")
+        const QString got = date.reading == TypedDate::Reading::NotADate  ? QStringLiteral("no")
                             : date.reading == TypedDate::Reading::FarYear ? QStringLiteral("far")
-                                                                           : date.date.toString(Qt::ISODate);
+                                                                          : date.date.toString(Qt::ISODate);
         QCOMPARE(got, read);
     }
 
@@ -79,11 +100,16 @@ private slots:
         QTest::addColumn<int>("ending");
         QTest::addColumn<QDate>("date");
         QTest::addColumn<int>("refusals");
-        QTest::newRow("de Tab") << "d.M.y" << "28.11.2026" << int(Qt::Key_Tab) << QDate(2026, 11, 28) << 0;
-        QTest::newRow("en Enter") << "y/M/d" << "2026-11-28" << int(Qt::Key_Return) << QDate(2026, 11, 28) << 0;
-        QTest::newRow("en day first") << "y/M/d" << "3.11.2026" << int(Qt::Key_Return) << QDate(2004, 3, 7) << 1;
-        QTest::newRow("far, once") << "y/M/d" << "2811/2/2" << int(Qt::Key_Return) << QDate(2004, 3, 7) << 1;
-        QTest::newRow("Escape") << "y/M/d" << "2026/1" << int(Qt::Key_Escape) << QDate(2004, 3, 7) << 0;
+        QTest::newRow("de Tab") << "d.M.y"
+                                << "28.11.2026" << int(Qt::Key_Tab) << QDate(2026, 11, 28) << 0;
+        QTest::newRow("en Enter") << "y/M/d"
+                                  << "2026-11-28" << int(Qt::Key_Return) << QDate(2026, 11, 28) << 0;
+        QTest::newRow("en day first") << "y/M/d"
+                                      << "3.11.2026" << int(Qt::Key_Return) << QDate(2004, 3, 7) << 1;
+        QTest::newRow("far, once") << "y/M/d"
+                                   << "2811/2/2" << int(Qt::Key_Return) << QDate(2004, 3, 7) << 1;
+        QTest::newRow("Escape") << "y/M/d"
+                                << "2026/1" << int(Qt::Key_Escape) << QDate(2004, 3, 7) << 0;
     }
     void typedIntoTheBox() {
         QFETCH(QString, form);
