@@ -172,15 +172,20 @@ int runBudget(const BudgetOptions& options) {
     const ResolvedSelection selection = resolveSelection(db, options.read.selection);
     if (!selection.to) throw CliFailure(CliFailure::Usage, "--to: the budget period needs its last day");
     PwText::Date today;
+    KestLib::BudgetPeriod period;
+    // Without --from the period reaches back to the first day of the calendar.
     if (options.today.empty()) {
+        // As in the window: today, taken into the period.
         const QDate now = QDate::currentDate();
-        today = {now.year(), now.month(), now.day()};
+        period = KestLib::BudgetPeriod::takingIn(selection.choice.range,
+                                                 KestLib::packDate(now.year(), now.month(), now.day()));
+        const std::optional<KestLib::DateDigits> taken = KestLib::unpackDate(period.today);
+        today = {taken->year, taken->month, taken->day};
     } else {
         today = parseDateOption("--today", options.today);
+        period =
+            KestLib::BudgetPeriod::of(selection.choice.range, KestLib::packDate(today.year, today.month, today.day));
     }
-    // Without --from the period reaches back to the first day of the calendar.
-    const auto period =
-        KestLib::BudgetPeriod::of(selection.choice.range, KestLib::packDate(today.year, today.month, today.day));
     if (!period.isInOrder())
         throw CliFailure(CliFailure::Usage, "--today " + PwText::isoDate(today.year, today.month, today.day) +
                                                 " is outside the budget period");

@@ -99,7 +99,7 @@ int runCommandLine(int argc, char** argv) {
     addBook(budgetCommand, budget.read.book);
     addFilters(budgetCommand, budget.read.selection, false);
     budgetCommand->add_option("--today", budget.today, "How far the period has got, YYYY-MM-DD (default: the "
-                                                       "current date)");
+                                                       "current date, taken into the period)");
     budgetCommand->add_option("--budget", budget.budget,
                               "The budget of the whole period, in place of the income booked (the total only), in "
                               "the book's decimals (12.50)")

@@ -144,6 +144,13 @@ BudgetPeriod BudgetPeriod::of(DateRange range, std::int32_t today) {
     return {range.first == -1 ? packDate(1, 1, 1) : range.first, range.last, today};
 }
 
+BudgetPeriod BudgetPeriod::takingIn(DateRange range, std::int32_t today) {
+    BudgetPeriod period = of(range, today);
+    if (dateKey(today) < dateKey(period.from)) period.today = period.from;
+    if (period.to != -1 && dateKey(period.to) < dateKey(period.today)) period.today = period.to;
+    return period;
+}
+
 bool BudgetPeriod::isInOrder() const { return daysLeft() > 0; }
 
 std::int64_t BudgetPeriod::daysLeft() const {

@@ -97,6 +97,10 @@ struct BudgetPeriod {
     // The period of range up to today; an open first bound reaches back to
     // the first day of the calendar, an open last one leaves no period.
     static BudgetPeriod of(DateRange range, std::int32_t today);
+    // The same with today taken into the period: a period that is over is
+    // seen from its last day, one still to come from its first, as the
+    // window's Today box keeps between From and To.
+    static BudgetPeriod takingIn(DateRange range, std::int32_t today);
     // Real dates in the order from ≤ today ≤ to: a day is left to spread
     // the remainder over.
     bool isInOrder() const;

@@ -73,6 +73,30 @@
     </message>
 </context>
 <context>
+    <name>BookDateEdit</name>
+    <message>
+        <location filename="../ui/widgets/bookdateedit.cpp" line="94"/>
+        <source>y/M/d</source>
+        <extracomment>How a date is typed in this language: d (day), M (month) and y (year) in their order, with the separator written between them, such as d.M.y. Year/month/day is taken in every language.</extracomment>
+        <translation>y/M/d</translation>
+    </message>
+    <message>
+        <location filename="../ui/widgets/bookdateedit.cpp" line="104"/>
+        <source>&quot;%1&quot; is not a date: type the date as %2.</source>
+        <translation>&quot;%1&quot; is not a date: type the date as %2.</translation>
+    </message>
+    <message>
+        <location filename="../ui/widgets/bookdateedit.cpp" line="109"/>
+        <source>%1 is not a date this box takes: it takes %2 to %3.</source>
+        <translation>%1 is not a date this box takes: it takes %2 to %3.</translation>
+    </message>
+    <message>
+        <location filename="../ui/widgets/bookdateedit.cpp" line="117"/>
+        <source>%1 is more than 100 years from today. Press Enter again to take it.</source>
+        <translation>%1 is more than 100 years from today. Press Enter again to take it.</translation>
+    </message>
+</context>
+<context>
     <name>BookImport</name>
     <message>
         <location filename="../ui/book/bookimport.cpp" line="15"/>
@@ -110,58 +134,53 @@
         <translation>Budget Analysis Settings</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="23"/>
-        <source>Today</source>
-        <translation>Today</translation>
-    </message>
-    <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="66"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="68"/>
         <source>Budget Analysis</source>
         <translation>Budget Analysis</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="79"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="81"/>
         <source>&lt;P&gt;From: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;From: %1&lt;/P&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="80"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="82"/>
         <source>&lt;P&gt;To: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;To: %1&lt;/P&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="81"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="83"/>
         <source>&lt;P&gt;Today: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;Today: %1&lt;/P&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="82"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="84"/>
         <source>&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;</source>
         <translation>&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="83"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="85"/>
         <source>&lt;TD&gt;Type&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;Type&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="84"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="86"/>
         <source>&lt;TD&gt;Budget&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;Budget&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="85"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="87"/>
         <source>&lt;TD&gt;Outgoing&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;Outgoing&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="87"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="89"/>
         <source>&lt;TD&gt;Ramain&lt;/TD&gt;</source>
         <extracomment>Report column header: the budget less what was spent</extracomment>
         <translation>&lt;TD&gt;Ramain&lt;/TD&gt;</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statistics/budgetdialog.cpp" line="89"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="91"/>
         <source>&lt;TD&gt;Average Ramain per Day (%1 day(s))&lt;/TD&gt;&lt;/TR&gt;</source>
         <extracomment>Report column header: what remains of the budget, spread over the days left (%1)</extracomment>
         <translation>
@@ -170,41 +189,41 @@
         </translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="91"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="93"/>
         <source>&lt;TR&gt;&lt;TD&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="93"/>
         <location filename="../ui/statistics/budgetdialog.cpp" line="95"/>
         <location filename="../ui/statistics/budgetdialog.cpp" line="97"/>
         <location filename="../ui/statistics/budgetdialog.cpp" line="99"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="101"/>
         <source>&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="101"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="103"/>
         <source>&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="103"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="105"/>
         <source>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;Total Budget&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;Total Budget&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="105"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="107"/>
         <source>&lt;/TD&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TD&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="109"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="111"/>
         <source>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;Total Remain&lt;/TD&gt;&lt;TD&gt;</source>
         <extracomment>The budget of all types less what was spent</extracomment>
         <translation>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;Total Remain&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statistics/budgetdialog.cpp" line="111"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="113"/>
         <source>&lt;/TD&gt;&lt;TD&gt;Average Remain per Day (%1 Day(s))&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>
             <numerusform>&lt;/TD&gt;&lt;TD&gt;Average Remain per Day (%1 Day)&lt;/TD&gt;&lt;TD&gt;</numerusform>
@@ -212,9 +231,14 @@
         </translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="113"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="115"/>
         <source>&lt;/TD&gt;&lt;/TR&gt;&lt;/TABLE&gt;</source>
         <translation>&lt;/TD&gt;&lt;/TR&gt;&lt;/TABLE&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="23"/>
+        <source>To&amp;day</source>
+        <translation>To&amp;day</translation>
     </message>
 </context>
 <context>
@@ -580,47 +604,47 @@ Do you want to replace it with the CSV?</translation>
 <context>
     <name>FilterBar</name>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="135"/>
+        <location filename="../ui/find/filterbar.cpp" line="137"/>
         <source>All types</source>
         <translation>All types</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="151"/>
+        <location filename="../ui/find/filterbar.cpp" line="153"/>
         <source>F&amp;ind:</source>
         <translation>F&amp;ind:</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="152"/>
+        <location filename="../ui/find/filterbar.cpp" line="154"/>
         <source>Comment or type</source>
         <translation>Comment or type</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="153"/>
+        <location filename="../ui/find/filterbar.cpp" line="155"/>
         <source>Close the find bar (Esc)</source>
         <translation>Close the find bar (Esc)</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="154"/>
+        <location filename="../ui/find/filterbar.cpp" line="156"/>
         <source>From</source>
         <translation>From</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="155"/>
+        <location filename="../ui/find/filterbar.cpp" line="157"/>
         <source>to</source>
         <translation>to</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="158"/>
+        <location filename="../ui/find/filterbar.cpp" line="160"/>
         <source>Income and outgoing</source>
         <translation>Income and outgoing</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="159"/>
+        <location filename="../ui/find/filterbar.cpp" line="161"/>
         <source>Income only</source>
         <translation>Income only</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="160"/>
+        <location filename="../ui/find/filterbar.cpp" line="162"/>
         <source>Outgoing only</source>
         <translation>Outgoing only</translation>
     </message>
@@ -1045,7 +1069,7 @@ Do you want to replace it with the CSV?</translation>
         <translation>File Saved</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="176"/>
+        <location filename="../ui/window/mainwindow.cpp" line="181"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
@@ -1063,12 +1087,12 @@ Do you want to replace it with the CSV?</translation>
         <location filename="../ui/window/filecommands.cpp" line="83"/>
         <location filename="../ui/window/filecommands.cpp" line="89"/>
         <location filename="../ui/window/filecommands.cpp" line="95"/>
-        <location filename="../ui/window/mainwindow.cpp" line="178"/>
+        <location filename="../ui/window/mainwindow.cpp" line="183"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="192"/>
+        <location filename="../ui/window/mainwindow.cpp" line="197"/>
         <source>About Pennywell</source>
         <translation>About Pennywell</translation>
     </message>
@@ -1078,7 +1102,7 @@ Do you want to replace it with the CSV?</translation>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="196"/>
+        <location filename="../ui/window/mainwindow.cpp" line="201"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</translation>
     </message>
@@ -1298,12 +1322,12 @@ Do you want to override it?</translation>
         <translation>Show only the transactions that match</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="166"/>
+        <location filename="../ui/window/mainwindow.cpp" line="171"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Undo %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="166"/>
+        <location filename="../ui/window/mainwindow.cpp" line="171"/>
         <location filename="../ui/window/windowactions.cpp" line="63"/>
         <source>&amp;Undo</source>
         <translation>&amp;Undo</translation>
@@ -1319,20 +1343,15 @@ Do you want to override it?</translation>
         <translation>Take back the last change to the database</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="167"/>
+        <location filename="../ui/window/mainwindow.cpp" line="172"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Redo %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="167"/>
+        <location filename="../ui/window/mainwindow.cpp" line="172"/>
         <location filename="../ui/window/windowactions.cpp" line="65"/>
         <source>&amp;Redo</source>
         <translation>&amp;Redo</translation>
-    </message>
-    <message>
-        <location filename="../ui/window/windowactions.cpp" line="65"/>
-        <source>Ctrl+Shift+Z</source>
-        <translation>Ctrl+Shift+Z</translation>
     </message>
     <message>
         <location filename="../ui/window/windowactions.cpp" line="66"/>
@@ -1363,6 +1382,11 @@ Do you want to override it?</translation>
         <location filename="../ui/csv/csvcommands.cpp" line="67"/>
         <source>Exported to %1</source>
         <translation>Exported to %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/windowactions.cpp" line="65"/>
+        <source>Ctrl+Shift+Z; Ctrl+Y</source>
+        <translation>Ctrl+Shift+Z; Ctrl+Y</translation>
     </message>
 </context>
 <context>
@@ -1922,90 +1946,90 @@ Do you want to override it?</translation>
 <context>
     <name>StatisticDialog</name>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="34"/>
-        <source>From</source>
-        <translation>From</translation>
-    </message>
-    <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="35"/>
-        <source>To</source>
-        <translation>To</translation>
-    </message>
-    <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="36"/>
-        <source>Select Types</source>
-        <translation>Select Types</translation>
-    </message>
-    <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="38"/>
-        <source>Select In/Out</source>
-        <extracomment>Label of the list of Income, Outgoing and ALL</extracomment>
-        <translation>Select In/Out</translation>
-    </message>
-    <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="47"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="73"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="48"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="112"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="138"/>
         <source>Income</source>
         <translation>Income</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="113"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="139"/>
         <source>Outgoing</source>
         <translation>Outgoing</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="125"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="191"/>
         <source>ALL</source>
         <translation>ALL</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="239"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="306"/>
         <source>Chart</source>
         <translation>Chart</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="70"/>
-        <source>Range</source>
-        <translation>Range</translation>
-    </message>
-    <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="73"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="99"/>
         <source>Custom</source>
         <translation>Custom</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="100"/>
         <source>This month</source>
         <translation>This month</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="100"/>
         <source>Last month</source>
         <translation>Last month</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="100"/>
         <source>This year</source>
         <translation>This year</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="100"/>
         <source>Last year</source>
         <translation>Last year</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="100"/>
         <source>Whole book</source>
         <translation>Whole book</translation>
+    </message>
+    <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="60"/>
+        <source>&amp;From</source>
+        <translation>&amp;From</translation>
+    </message>
+    <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="61"/>
+        <source>&amp;To</source>
+        <translation>&amp;To</translation>
+    </message>
+    <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="62"/>
+        <source>Select T&amp;ypes</source>
+        <translation>Select T&amp;ypes</translation>
+    </message>
+    <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="64"/>
+        <source>Select &amp;In/Out</source>
+        <extracomment>Label of the list of Income, Outgoing and ALL</extracomment>
+        <translation>Select &amp;In/Out</translation>
+    </message>
+    <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="96"/>
+        <source>&amp;Range</source>
+        <translation>&amp;Range</translation>
     </message>
 </context>
 <context>
@@ -2027,85 +2051,101 @@ Do you want to override it?</translation>
         <translation>Comment</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="73"/>
-        <source>Add</source>
-        <translation>Add</translation>
-    </message>
-    <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="75"/>
-        <source>Delete</source>
-        <translation>Delete</translation>
-    </message>
-    <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="77"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="81"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="79"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="83"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="83"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
         <source>Select a transaction</source>
         <translation>Select a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="86"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="90"/>
         <source>In/Out</source>
         <extracomment>The box&apos;s first item, a prompt: choose income or outgoing</extracomment>
         <translation>In/Out</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="86"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="90"/>
         <source>Income</source>
         <translation>Income</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="86"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="90"/>
         <source>Outgoing</source>
         <translation>Outgoing</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="91"/>
         <source>Select/Add a type</source>
         <translation>Select/Add a type</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="177"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="183"/>
         <source>Create a transaction</source>
         <translation>Create a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="182"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="200"/>
         <source>Delete a transaction</source>
         <translation>Delete a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="190"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="208"/>
         <source>Modify a transaction</source>
         <translation>Modify a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="196"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="214"/>
         <source>Delete this transaction</source>
         <translation>Delete this transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="207"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="225"/>
         <source>Modify this transaction</source>
         <translation>Modify this transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="284"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="303"/>
         <source>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="333"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="352"/>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</translation>
+    </message>
+    <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="73"/>
+        <source>&amp;Add</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="75"/>
+        <source>&amp;Delete</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="187"/>
+        <source>Add and next (Ctrl+Return): adds the transaction and opens the next on the same date</source>
+        <translation>Add and next (Ctrl+Return): adds the transaction and opens the next on the same date</translation>
+    </message>
+    <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="391"/>
+        <source>There is a type &quot;%1&quot;. Add &quot;%2&quot; as another type?</source>
+        <translation>There is a type &quot;%1&quot;. Add &quot;%2&quot; as another type?</translation>
+    </message>
+    <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="392"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="393"/>
+        <source>Add a type</source>
+        <translation>Add a type</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,30 @@
     </message>
 </context>
 <context>
+    <name>BookDateEdit</name>
+    <message>
+        <location filename="../ui/widgets/bookdateedit.cpp" line="94"/>
+        <source>y/M/d</source>
+        <extracomment>How a date is typed in this language: d (day), M (month) and y (year) in their order, with the separator written between them, such as d.M.y. Year/month/day is taken in every language.</extracomment>
+        <translation>y/M/d</translation>
+    </message>
+    <message>
+        <location filename="../ui/widgets/bookdateedit.cpp" line="104"/>
+        <source>&quot;%1&quot; is not a date: type the date as %2.</source>
+        <translation>「%1」不是日期：請依 %2 的格式輸入日期。</translation>
+    </message>
+    <message>
+        <location filename="../ui/widgets/bookdateedit.cpp" line="109"/>
+        <source>%1 is not a date this box takes: it takes %2 to %3.</source>
+        <translation>%1 不在此欄可接受的日期內：可接受 %2 至 %3。</translation>
+    </message>
+    <message>
+        <location filename="../ui/widgets/bookdateedit.cpp" line="117"/>
+        <source>%1 is more than 100 years from today. Press Enter again to take it.</source>
+        <translation>%1 距今超過 100 年。再按一次 Enter 鍵即可採用。</translation>
+    </message>
+</context>
+<context>
     <name>BookImport</name>
     <message>
         <location filename="../ui/book/bookimport.cpp" line="15"/>
@@ -108,58 +132,53 @@
         <translation>預算分析設定</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="23"/>
-        <source>Today</source>
-        <translation>今天</translation>
-    </message>
-    <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="66"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="68"/>
         <source>Budget Analysis</source>
         <translation>預算分析</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="79"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="81"/>
         <source>&lt;P&gt;From: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;起始日：%1&lt;/P&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="80"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="82"/>
         <source>&lt;P&gt;To: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;結束日：%1&lt;/P&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="81"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="83"/>
         <source>&lt;P&gt;Today: %1&lt;/P&gt;</source>
         <translation>&lt;P&gt;今天：%1&lt;/P&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="82"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="84"/>
         <source>&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;</source>
         <translation>&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="83"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="85"/>
         <source>&lt;TD&gt;Type&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;類別&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="84"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="86"/>
         <source>&lt;TD&gt;Budget&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;預算&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="85"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="87"/>
         <source>&lt;TD&gt;Outgoing&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;支出&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="87"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="89"/>
         <source>&lt;TD&gt;Ramain&lt;/TD&gt;</source>
         <extracomment>Report column header: the budget less what was spent</extracomment>
         <translation>&lt;TD&gt;剩餘金額&lt;/TD&gt;</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statistics/budgetdialog.cpp" line="89"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="91"/>
         <source>&lt;TD&gt;Average Ramain per Day (%1 day(s))&lt;/TD&gt;&lt;/TR&gt;</source>
         <extracomment>Report column header: what remains of the budget, spread over the days left (%1)</extracomment>
         <translation>
@@ -167,50 +186,55 @@
         </translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="91"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="93"/>
         <source>&lt;TR&gt;&lt;TD&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="93"/>
         <location filename="../ui/statistics/budgetdialog.cpp" line="95"/>
         <location filename="../ui/statistics/budgetdialog.cpp" line="97"/>
         <location filename="../ui/statistics/budgetdialog.cpp" line="99"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="101"/>
         <source>&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="101"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="103"/>
         <source>&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="103"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="105"/>
         <source>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;Total Budget&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TABLE&gt;&lt;P&gt;&lt;/P&gt;&lt;TABLE BORDER=&quot;5&quot;&gt;&lt;TR&gt;&lt;TD&gt;總預算&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="105"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="107"/>
         <source>&lt;/TD&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>&lt;/TD&gt;&lt;TD&gt;總支出&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="109"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="111"/>
         <source>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;Total Remain&lt;/TD&gt;&lt;TD&gt;</source>
         <extracomment>The budget of all types less what was spent</extracomment>
         <translation>&lt;/TD&gt;&lt;TR&gt;&lt;TD&gt;剩餘總額&lt;/TD&gt;&lt;TD&gt;</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statistics/budgetdialog.cpp" line="111"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="113"/>
         <source>&lt;/TD&gt;&lt;TD&gt;Average Remain per Day (%1 Day(s))&lt;/TD&gt;&lt;TD&gt;</source>
         <translation>
             <numerusform>&lt;/TD&gt;&lt;TD&gt;每日可用金額（%1 天）&lt;/TD&gt;&lt;TD&gt;</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statistics/budgetdialog.cpp" line="113"/>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="115"/>
         <source>&lt;/TD&gt;&lt;/TR&gt;&lt;/TABLE&gt;</source>
         <translation>&lt;/TD&gt;&lt;/TR&gt;&lt;/TABLE&gt;</translation>
+    </message>
+    <message>
+        <location filename="../ui/statistics/budgetdialog.cpp" line="23"/>
+        <source>To&amp;day</source>
+        <translation>今天(&amp;D)</translation>
     </message>
 </context>
 <context>
@@ -575,47 +599,47 @@ Do you want to replace it with the CSV?</source>
 <context>
     <name>FilterBar</name>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="135"/>
+        <location filename="../ui/find/filterbar.cpp" line="137"/>
         <source>All types</source>
         <translation>所有類別</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="151"/>
+        <location filename="../ui/find/filterbar.cpp" line="153"/>
         <source>F&amp;ind:</source>
         <translation>尋找(&amp;I)：</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="152"/>
+        <location filename="../ui/find/filterbar.cpp" line="154"/>
         <source>Comment or type</source>
         <translation>備註或類別</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="153"/>
+        <location filename="../ui/find/filterbar.cpp" line="155"/>
         <source>Close the find bar (Esc)</source>
         <translation>關閉尋找列（Esc）</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="154"/>
+        <location filename="../ui/find/filterbar.cpp" line="156"/>
         <source>From</source>
         <translation>日期</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="155"/>
+        <location filename="../ui/find/filterbar.cpp" line="157"/>
         <source>to</source>
         <translation>至</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="158"/>
+        <location filename="../ui/find/filterbar.cpp" line="160"/>
         <source>Income and outgoing</source>
         <translation>收入與支出</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="159"/>
+        <location filename="../ui/find/filterbar.cpp" line="161"/>
         <source>Income only</source>
         <translation>僅收入</translation>
     </message>
     <message>
-        <location filename="../ui/find/filterbar.cpp" line="160"/>
+        <location filename="../ui/find/filterbar.cpp" line="162"/>
         <source>Outgoing only</source>
         <translation>僅支出</translation>
     </message>
@@ -1040,7 +1064,7 @@ Do you want to replace it with the CSV?</source>
         <translation>檔案已儲存</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="176"/>
+        <location filename="../ui/window/mainwindow.cpp" line="181"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
@@ -1057,12 +1081,12 @@ Do you want to replace it with the CSV?</source>
         <location filename="../ui/window/filecommands.cpp" line="83"/>
         <location filename="../ui/window/filecommands.cpp" line="89"/>
         <location filename="../ui/window/filecommands.cpp" line="95"/>
-        <location filename="../ui/window/mainwindow.cpp" line="178"/>
+        <location filename="../ui/window/mainwindow.cpp" line="183"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="192"/>
+        <location filename="../ui/window/mainwindow.cpp" line="197"/>
         <source>About Pennywell</source>
         <translation>關於 Pennywell</translation>
     </message>
@@ -1072,7 +1096,7 @@ Do you want to replace it with the CSV?</source>
         <translation>警告</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="196"/>
+        <location filename="../ui/window/mainwindow.cpp" line="201"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個名稱無法存入 Pennywell 資料庫檔案：名稱只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>
@@ -1292,12 +1316,12 @@ Do you want to override it?</source>
         <translation>只顯示符合條件的交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="166"/>
+        <location filename="../ui/window/mainwindow.cpp" line="171"/>
         <source>&amp;Undo %1</source>
         <translation>復原「%1」(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="166"/>
+        <location filename="../ui/window/mainwindow.cpp" line="171"/>
         <location filename="../ui/window/windowactions.cpp" line="63"/>
         <source>&amp;Undo</source>
         <translation>復原(&amp;U)</translation>
@@ -1313,20 +1337,15 @@ Do you want to override it?</source>
         <translation>復原對資料庫的上一個變更</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="167"/>
+        <location filename="../ui/window/mainwindow.cpp" line="172"/>
         <source>&amp;Redo %1</source>
         <translation>取消復原「%1」(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="167"/>
+        <location filename="../ui/window/mainwindow.cpp" line="172"/>
         <location filename="../ui/window/windowactions.cpp" line="65"/>
         <source>&amp;Redo</source>
         <translation>取消復原(&amp;R)</translation>
-    </message>
-    <message>
-        <location filename="../ui/window/windowactions.cpp" line="65"/>
-        <source>Ctrl+Shift+Z</source>
-        <translation>Ctrl+Shift+Z</translation>
     </message>
     <message>
         <location filename="../ui/window/windowactions.cpp" line="66"/>
@@ -1357,6 +1376,11 @@ Do you want to override it?</source>
         <location filename="../ui/csv/csvcommands.cpp" line="67"/>
         <source>Exported to %1</source>
         <translation>已匯出至 %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/windowactions.cpp" line="65"/>
+        <source>Ctrl+Shift+Z; Ctrl+Y</source>
+        <translation>Ctrl+Shift+Z; Ctrl+Y</translation>
     </message>
 </context>
 <context>
@@ -1904,90 +1928,90 @@ Do you want to override it?</source>
 <context>
     <name>StatisticDialog</name>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="34"/>
-        <source>From</source>
-        <translation>起始日</translation>
-    </message>
-    <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="35"/>
-        <source>To</source>
-        <translation>結束日</translation>
-    </message>
-    <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="36"/>
-        <source>Select Types</source>
-        <translation>選擇類別</translation>
-    </message>
-    <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="38"/>
-        <source>Select In/Out</source>
-        <extracomment>Label of the list of Income, Outgoing and ALL</extracomment>
-        <translation>選擇收支</translation>
-    </message>
-    <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="47"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="73"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="48"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>Close</source>
         <translation>關閉</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="112"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="138"/>
         <source>Income</source>
         <translation>收入</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="113"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="139"/>
         <source>Outgoing</source>
         <translation>支出</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="125"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="191"/>
         <source>ALL</source>
         <translation>全部</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="239"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="306"/>
         <source>Chart</source>
         <translation>圖表</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="70"/>
-        <source>Range</source>
-        <translation>期間</translation>
-    </message>
-    <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="73"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="99"/>
         <source>Custom</source>
         <translation>自訂</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="100"/>
         <source>This month</source>
         <translation>本月</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="100"/>
         <source>Last month</source>
         <translation>上個月</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="100"/>
         <source>This year</source>
         <translation>今年</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="100"/>
         <source>Last year</source>
         <translation>去年</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="100"/>
         <source>Whole book</source>
         <translation>整個資料庫</translation>
+    </message>
+    <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="60"/>
+        <source>&amp;From</source>
+        <translation>起始日(&amp;F)</translation>
+    </message>
+    <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="61"/>
+        <source>&amp;To</source>
+        <translation>結束日(&amp;T)</translation>
+    </message>
+    <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="62"/>
+        <source>Select T&amp;ypes</source>
+        <translation>選擇類別(&amp;Y)</translation>
+    </message>
+    <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="64"/>
+        <source>Select &amp;In/Out</source>
+        <extracomment>Label of the list of Income, Outgoing and ALL</extracomment>
+        <translation>選擇收支(&amp;I)</translation>
+    </message>
+    <message>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="96"/>
+        <source>&amp;Range</source>
+        <translation>期間(&amp;R)</translation>
     </message>
 </context>
 <context>
@@ -2009,85 +2033,101 @@ Do you want to override it?</source>
         <translation>備註</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="73"/>
-        <source>Add</source>
-        <translation>新增</translation>
-    </message>
-    <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="75"/>
-        <source>Delete</source>
-        <translation>刪除</translation>
-    </message>
-    <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="77"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="81"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="79"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="83"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="83"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
         <source>Select a transaction</source>
         <translation>請選擇交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="86"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="90"/>
         <source>In/Out</source>
         <extracomment>The box&apos;s first item, a prompt: choose income or outgoing</extracomment>
         <translation>請選擇收支</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="86"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="90"/>
         <source>Income</source>
         <translation>收入</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="86"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="90"/>
         <source>Outgoing</source>
         <translation>支出</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="91"/>
         <source>Select/Add a type</source>
         <translation>請選擇或新增類別</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="177"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="183"/>
         <source>Create a transaction</source>
         <translation>建立一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="182"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="200"/>
         <source>Delete a transaction</source>
         <translation>刪除一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="190"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="208"/>
         <source>Modify a transaction</source>
         <translation>修改一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="196"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="214"/>
         <source>Delete this transaction</source>
         <translation>刪除這筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="207"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="225"/>
         <source>Modify this transaction</source>
         <translation>修改這筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="284"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="303"/>
         <source>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個備註無法存入 Pennywell 資料庫檔案：備註只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="333"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="352"/>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個類別名稱無法存入 Pennywell 資料庫檔案：名稱只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
+    </message>
+    <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="73"/>
+        <source>&amp;Add</source>
+        <translation>新增(&amp;A)</translation>
+    </message>
+    <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="75"/>
+        <source>&amp;Delete</source>
+        <translation>刪除(&amp;D)</translation>
+    </message>
+    <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="187"/>
+        <source>Add and next (Ctrl+Return): adds the transaction and opens the next on the same date</source>
+        <translation>新增並繼續（Ctrl+Return）：新增這筆交易，並以同一日期開啟下一筆</translation>
+    </message>
+    <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="391"/>
+        <source>There is a type &quot;%1&quot;. Add &quot;%2&quot; as another type?</source>
+        <translation>已有類別「%1」。要將「%2」新增為另一個類別嗎？</translation>
+    </message>
+    <message>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="392"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="393"/>
+        <source>Add a type</source>
+        <translation>新增類別</translation>
     </message>
 </context>
 <context>

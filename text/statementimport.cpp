@@ -205,6 +205,7 @@ void StatementImport::apply(AccountDB& db) const {
     // gives the same types and comments, and so can't fail unless the book
     // changed since.
     BookTextCodec codec(db);
+    Big5Codec big5Codec;
     StatementTypes types(db, codec);
     BookAdditions additions(db);
     additions.reserve(static_cast<std::size_t>(newRows));
@@ -215,7 +216,7 @@ void StatementImport::apply(AccountDB& db) const {
         if (row.duplicate && !keepsDuplicates) continue;
         const StatementTypes::Settled& type = types.settle(row.row.type, additions);
         utf8 = row.row.comment;
-        if (!type.slot || storedComment(codec, utf8, comment, room, changes) || changes.any())
+        if (!type.slot || storedComment(codec, big5Codec, utf8, comment, room, changes) || changes.any())
             throw std::logic_error("the book changed after the import was planned");
         additions.addTransaction(row.row.year, row.row.month, row.row.day, row.row.amount,
                                  row.row.income, *type.slot, comment);

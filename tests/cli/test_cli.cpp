@@ -29,6 +29,11 @@ TEST_F(CliTest, AnalysesGiveTheWindowsFigures) {
           "--budget", "2000", "--format", "csv"},
          0,
          "kind,type,budget,outgoing,remain,per_day\r\ntype,Food,3000,1500,1500,68\r\ntotal,,2000,1500,500,22\r\n"},
+        // Without --today, today is taken into the period: this one is over,
+        // so its last day, with every outgoing counted.
+        {{"budget", book, "--from", "2004-03-01", "--to", "2004-03-31", "--type", "Food", "--format", "csv"},
+         0,
+         "kind,type,budget,outgoing,remain,per_day\r\ntype,Food,3000,1700,1300,1300\r\ntotal,,3000,1700,1300,1300\r\n"},
         {{"budget", book, "--to", "2004-03-31", "--today", "2004-03-10", "--type", "Food", "--type", "Rent"},
          0,
          "From:   the first transaction\nTo:     2004-03-31\nToday:  2004-03-10\n\n"

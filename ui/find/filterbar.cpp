@@ -5,6 +5,7 @@
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QShortcut>
@@ -46,6 +47,7 @@ FilterBar::FilterBar(QWidget* parent) : QWidget(parent) {
     textEdit->setClearButtonEnabled(true);
     textEdit->setMinimumWidth(80);
     textLabel->setBuddy(textEdit);
+    textEdit->installEventFilter(this);
     typeBox = new QComboBox(this);
     typeBox->setObjectName(QStringLiteral("findType"));
     // A long type name must not widen the window; the box is as wide as
@@ -200,6 +202,23 @@ PwText::TransactionSearch FilterBar::search() const {
 }
 
 void FilterBar::typed() { typing.start(); }
+
+bool FilterBar::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == textEdit && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if (plain && (key->key() == Qt::Key_Down || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+            // The rows shown are those of the text typed so far.
+            if (typing.isActive()) {
+                typing.stop();
+                emit searchChanged();
+            }
+            emit rowsWanted();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
 
 void FilterBar::chosen() {
     if (isHidden()) return;

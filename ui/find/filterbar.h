@@ -56,6 +56,11 @@ signals:
     // search() has another answer, or the bar opened or closed (a text may
     // follow now, or no longer).
     void searchChanged();
+    // Down or Enter in the text: on to the first row shown.
+    void rowsWanted();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void typed();

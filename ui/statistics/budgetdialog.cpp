@@ -20,7 +20,9 @@ const QString dateFormat = QStringLiteral("yyyy/MM/dd");
 BudgetDialog::BudgetDialog(QWidget* parent) : StatisticDialog(parent) {
     setWindowTitle(tr("Budget Analysis Settings"));
     todayDate = createDateEdit(this, "todayDate");
-    todayLabel = new QLabel(tr("Today"), this);
+    todayLabel = new QLabel(tr("To&day"), this);
+    todayLabel->setBuddy(todayDate);
+    setTabOrder(toDate, todayDate);
 
     // A budget counts both directions; the list only shows that.
     inOutListBox->selectAll();

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 
 #include "core/accountdb.h"
 #include "text/big5text.h"
@@ -25,17 +26,42 @@ UserPrompts& messageBoxes() {
     return prompts;
 }
 
+// The choices of the last analysis dialog of the window it was opened
+// from, which the next one offers again: its quick range (or else its dates)
+// and its types. Kept by that window, so they last as long as the run.
+class LastChoices : public QObject {
+public:
+    using QObject::QObject;
+
+    int rangeKind = -1;
+    QDate first;
+    QDate last;
+    std::vector<int> typeIds;
+    bool allTypes = false;
+
+    static LastChoices* of(QWidget* window, bool make) {
+        if (!window) return nullptr;
+        const QString name = QStringLiteral("lastStatisticChoices");
+        auto* kept = window->findChild<LastChoices*>(name, Qt::FindDirectChildrenOnly);
+        if (!kept && make) {
+            kept = new LastChoices(window);
+            kept->setObjectName(name);
+        }
+        return kept;
+    }
+};
+
 }  // namespace
 
 StatisticDialog::StatisticDialog(QWidget* parent) : QDialog(parent) {
     fromDate = createDateEdit(this, "fromDate");
     toDate = createDateEdit(this, "toDate");
 
-    fromLabel = new QLabel(tr("From"), this);
-    toLabel = new QLabel(tr("To"), this);
-    typeLabel = new QLabel(tr("Select Types"), this);
+    fromLabel = new QLabel(tr("&From"), this);
+    toLabel = new QLabel(tr("&To"), this);
+    typeLabel = new QLabel(tr("Select T&ypes"), this);
     //: Label of the list of Income, Outgoing and ALL
-    inOutLabel = new QLabel(tr("Select In/Out"), this);
+    inOutLabel = new QLabel(tr("Select &In/Out"), this);
 
     typeListBox = new QListWidget(this);
     typeListBox->setObjectName(QStringLiteral("typeListBox"));
@@ -67,7 +93,7 @@ StatisticDialog::StatisticDialog(QWidget* parent) : QDialog(parent) {
 
     // Beside the dates, ranges that set both in one step. Nothing is chosen
     // at first: the dates start at today.
-    rangeLabel = new QLabel(tr("Range"), this);
+    rangeLabel = new QLabel(tr("&Range"), this);
     rangeCombo = new QComboBox(this);
     rangeCombo->setObjectName(QStringLiteral("rangeCombo"));
     rangeCombo->setPlaceholderText(tr("Custom"));
@@ -112,6 +138,46 @@ StatisticDialog::StatisticDialog(QWidget* parent) : QDialog(parent) {
     inOutListBox->addItem(tr("Income"));
     inOutListBox->addItem(tr("Outgoing"));
     inOutListBox->selectAll();
+
+    // The range first: a quick range is the common start of a question.
+    rangeLabel->setBuddy(rangeCombo);
+    fromLabel->setBuddy(fromDate);
+    toLabel->setBuddy(toDate);
+    typeLabel->setBuddy(typeListBox);
+    inOutLabel->setBuddy(inOutListBox);
+    const QList<QWidget*> order = {rangeCombo, fromDate, toDate, typeListBox, inOutListBox, okButton, closeButton};
+    for (qsizetype k = 1; k < order.size(); ++k) setTabOrder(order[k - 1], order[k]);
+    rangeCombo->setFocus();
+}
+
+void StatisticDialog::done(int result) {
+    if (LastChoices* choices = LastChoices::of(parentWidget(), true)) {
+        choices->rangeKind = rangeCombo->currentIndex();
+        choices->first = fromDate->date();
+        choices->last = toDate->date();
+        choices->allTypes = allTypesChosen();
+        choices->typeIds = chosenTypeIds();
+    }
+    QDialog::done(result);
+}
+
+void StatisticDialog::offerLastChoices() {
+    const LastChoices* choices = LastChoices::of(parentWidget(), false);
+    if (!choices) return;
+    if (choices->rangeKind >= 0) {
+        rangeCombo->setCurrentIndex(choices->rangeKind);
+        chooseRange(choices->rangeKind);
+    } else {
+        applyRange(choices->first, choices->last);
+    }
+    // "ALL" selects every row by itself.
+    if (choices->allTypes) typeListBox->item(0)->setSelected(true);
+    for (int row = 1; row < typeListBox->count() && !choices->allTypes; ++row) {
+        QListWidgetItem* item = typeListBox->item(row);
+        const int id = item->data(typeIdRole).toInt();
+        if (std::find(choices->typeIds.begin(), choices->typeIds.end(), id) != choices->typeIds.end())
+            item->setSelected(true);
+    }
 }
 
 QDateEdit* StatisticDialog::createDateEdit(QWidget* parent, const char* objectName) {
@@ -130,6 +196,7 @@ void StatisticDialog::setDB(const KestLib::AccountDB* database) {
         typeListBox->addItem(row);
         rowOfType[static_cast<std::size_t>(type.id())] = typeListBox->count() - 1;
     }
+    offerLastChoices();
 }
 
 void StatisticDialog::setPrompts(UserPrompts* replacement) { prompts = replacement; }

@@ -45,6 +45,9 @@ public:
     // The day the quick ranges count from; the current date until set.
     void setToday(const QDate& date);
 
+    // Remembers the choices for the next analysis dialog of this run.
+    void done(int result) override;
+
     // The charts of the current choices: the percentage analysis' shares
     // and each month's income and outgoing ("ALL" filters no type).
     ChartData chartData() const;
@@ -119,4 +122,7 @@ private:
     std::array<int, KestLib::TypeIdTable::capacity> rowOfType{};
 
     UserPrompts& shownPrompts() const;
+    // The range and types of the last dialog of this run, once the types
+    // are listed; the first dialog starts at today with no type chosen.
+    void offerLastChoices();
 };

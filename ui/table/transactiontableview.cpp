@@ -2,6 +2,8 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QStyleOptionViewItem>
@@ -50,6 +52,16 @@ void TransactionTableView::keyPressEvent(QKeyEvent* event) {
             emit deleteRequested();
         else
             emit modifyRequested();
+        return;
+    }
+    // Shift+F10 is the right-click menu's key, beside the Menu key the
+    // system already turns into one; it opens at the current row.
+    if (key == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        event->accept();
+        const QRect cell = visualRect(currentIndex());
+        const QPoint at = cell.isValid() ? cell.center() : QPoint(0, 0);
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, viewport()->mapToGlobal(at));
+        QCoreApplication::sendEvent(viewport(), &menu);
         return;
     }
     QTableView::keyPressEvent(event);

@@ -3,6 +3,7 @@
 #include <QCompleter>
 #include <QLineEdit>
 #include <QListView>
+#include <QSortFilterProxyModel>
 #include <QStringDecoder>
 #include <QStringListModel>
 #include <algorithm>
@@ -60,21 +61,52 @@ std::vector<Row> latestOfEachComment(const KestLib::AccountDB& db) {
     return rows;
 }
 
+// The comments holding the typed text, those that start with it first; the
+// most recent first within each.
+class StartsFirst : public QSortFilterProxyModel {
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+
+    void setTyped(const QString& text) {
+        typed = text;
+        invalidate();
+        sort(0);
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+        return textAt(sourceModel()->index(row, 0, parent)).contains(typed, Qt::CaseInsensitive);
+    }
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override {
+        const bool leftStarts = textAt(left).startsWith(typed, Qt::CaseInsensitive);
+        const bool rightStarts = textAt(right).startsWith(typed, Qt::CaseInsensitive);
+        return leftStarts != rightStarts ? leftStarts : left.row() < right.row();
+    }
+
+private:
+    static QString textAt(const QModelIndex& index) { return index.data().toString(); }
+
+    QString typed;
+};
+
 }  // namespace
 
 CommentSuggestions::CommentSuggestions(QLineEdit* box, const KestLib::AccountDB* database)
     : QObject(box), db(database) {
     comments = new QStringListModel(this);
-    completer = new QCompleter(comments, this);
+    auto* ordered = new StartsFirst(this);
+    ordered->setSourceModel(comments);
+    completer = new QCompleter(ordered, this);
     completer->setCompletionMode(QCompleter::PopupCompletion);
     completer->setFilterMode(Qt::MatchContains);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
-    // The rows are in the order they are offered: the most recent first.
+    // The rows are in the order they are offered.
     completer->setModelSorting(QCompleter::UnsortedModel);
     box->setCompleter(completer);
     // Before the box asks the completer for this edit's suggestions.
-    connect(box, &QLineEdit::textEdited, this, [this] {
+    connect(box, &QLineEdit::textEdited, this, [this, ordered](const QString& text) {
         if (!made) makeList();
+        ordered->setTyped(text);
     });
     connect(completer, qOverload<const QString&>(&QCompleter::activated), this, &CommentSuggestions::choose);
 }

@@ -12,8 +12,9 @@ class AccountDB;
 }  // namespace KestLib
 
 // The earlier comments a comment box offers as the user types: each distinct
-// comment of the book once, the most recent first (by date, then by place in
-// the book), matched anywhere in the comment whatever the letter case.
+// comment of the book once, matched anywhere in the comment whatever the
+// letter case: those that start with the typed text first, then the others,
+// each the most recent first (by date, then by place in the book).
 //
 // The list is made when the user first types, not when the dialog opens, and
 // only once: the dialog changes no transaction while it is open.

@@ -1,5 +1,8 @@
 #include "ui/transactions/transactioncommands.h"
 
+#include <QDate>
+
+#include "core/accountdb.h"
 #include "text/big5text.h"
 #include "ui/book/book.h"
 #include "ui/prompts/userprompts.h"
@@ -24,7 +27,20 @@ KestLib::Transaction enteredTransaction(const TransactionDialog& dialog, int ind
     return record;
 }
 
+// Every field the dialog writes is as stored: accepting changes nothing.
+bool sameAsStored(const KestLib::AccountDB& db, const KestLib::Transaction& entered) {
+    if (db.transPosition(entered.index()) < 0) return false;
+    const KestLib::Transaction& stored = db.transaction(entered.index(), true);
+    return stored.year() == entered.year() && stored.month() == entered.month() && stored.day() == entered.day() &&
+           stored.amount() == entered.amount() && stored.isIncome() == entered.isIncome() &&
+           stored.type() == entered.type() && stored.comment() == entered.comment();
+}
+
 }  // namespace
+
+void TransactionCommands::modify(const KestLib::Transaction& entered) {
+    if (!sameAsStored(book.database(), entered)) book.modifyTransaction(entered);
+}
 
 bool TransactionCommands::run(TransactionDialog& dialog, int mode, int shownIndex) {
     dialog.setPrompts(prompts);
@@ -36,10 +52,20 @@ bool TransactionCommands::run(TransactionDialog& dialog, int mode, int shownInde
 }
 
 void TransactionCommands::create() {
-    guard([this] {
-        TransactionDialog dialog(window);
-        if (run(dialog, TransactionDialog::CreateMode)) book.addTransaction(enteredTransaction(dialog, 0));
-    });
+    // "Add and next" opens the next dialog on the date of the one before.
+    QDate date;
+    bool next = true;
+    while (next) {
+        next = false;
+        guard([&] {
+            TransactionDialog dialog(window);
+            if (date.isValid()) dialog.startOn(date);
+            if (!run(dialog, TransactionDialog::CreateMode)) return;
+            book.addTransaction(enteredTransaction(dialog, 0));
+            next = dialog.addsNext();
+            date = QDate(dialog.year(), dialog.month(), dialog.day());
+        });
+    }
 }
 
 void TransactionCommands::deleteChosen() {
@@ -52,8 +78,7 @@ void TransactionCommands::deleteChosen() {
 void TransactionCommands::modifyChosen() {
     guard([this] {
         TransactionDialog dialog(window);
-        if (run(dialog, TransactionDialog::ModifyMode))
-            book.modifyTransaction(enteredTransaction(dialog, dialog.index()));
+        if (run(dialog, TransactionDialog::ModifyMode)) modify(enteredTransaction(dialog, dialog.index()));
     });
 }
 
@@ -67,7 +92,6 @@ void TransactionCommands::deleteOne(int index) {
 void TransactionCommands::modifyOne(int index) {
     guard([this, index] {
         TransactionDialog dialog(window);
-        if (run(dialog, TransactionDialog::ModifyOneMode, index))
-            book.modifyTransaction(enteredTransaction(dialog, index));
+        if (run(dialog, TransactionDialog::ModifyOneMode, index)) modify(enteredTransaction(dialog, index));
     });
 }

@@ -3,13 +3,14 @@
 #include <QBoxLayout>
 #include <QComboBox>
 #include <QDate>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QMessageBox>
 #include <QRegularExpressionValidator>
+#include <QShortcut>
 #include <QValidator>
 #include <algorithm>
 
@@ -57,7 +58,6 @@ TransactionDialog::TransactionDialog(QWidget* parent) : QDialog(parent) {
 
     dateDateEdit = new BookDateEdit(QDate::currentDate(), this);
     dateDateEdit->setObjectName(QStringLiteral("dateDateEdit"));
-    dateDateEdit->installEventFilter(this);
 
     typeLabel = new QLabel(tr("Type"), this);
     //: Label of the box for the transaction's amount
@@ -70,10 +70,14 @@ TransactionDialog::TransactionDialog(QWidget* parent) : QDialog(parent) {
     commentLineEdit = new QLineEdit(this);
     commentLineEdit->setObjectName(QStringLiteral("commentLineEdit"));
 
-    addButton = new QPushButton(tr("Add"), this);
+    addButton = new QPushButton(tr("&Add"), this);
     addButton->setObjectName(QStringLiteral("addButton"));
-    deleteButton = new QPushButton(tr("Delete"), this);
+    deleteButton = new QPushButton(tr("&Delete"), this);
     deleteButton->setObjectName(QStringLiteral("deleteButton"));
+    // Reached by their letters: Tab goes from the type to the amount, and
+    // Enter on a button Tab passed over never deletes a type.
+    addButton->setFocusPolicy(Qt::ClickFocus);
+    deleteButton->setFocusPolicy(Qt::ClickFocus);
     okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("okButton"));
     cancelButton = new QPushButton(tr("Cancel"), this);
@@ -156,6 +160,8 @@ TransactionDialog::TransactionDialog(QWidget* parent) : QDialog(parent) {
     connect(commentLineEdit, &QLineEdit::textChanged, this, &TransactionDialog::enableOkButton);
 }
 
+void TransactionDialog::startOn(const QDate& date) { dateDateEdit->setDate(date); }
+
 void TransactionDialog::setBook(Book* shown) {
     book = shown;
     db = shown ? &shown->database() : nullptr;
@@ -173,11 +179,23 @@ void TransactionDialog::setMode(int newMode) {
     mode = newMode;
 
     switch (mode) {
-    case CreateMode:
+    case CreateMode: {
         setWindowTitle(tr("Create a transaction"));
         // A new transaction gets its index from the database when it is added.
         indexCombo->setEnabled(false);
+        okButton->setToolTip(
+            tr("Add and next (Ctrl+Return): adds the transaction and opens the next on the same date"));
+        const QKeySequence keysOfNext[] = {QKeySequence(Qt::CTRL | Qt::Key_Return),
+                                           QKeySequence(Qt::CTRL | Qt::Key_Enter)};
+        for (const QKeySequence& keys : keysOfNext)
+            connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] {
+                if (!okButton->isEnabled()) return;
+                nextWanted = true;
+                accept();
+                if (result() != Accepted) nextWanted = false;
+            });
         break;
+    }
     case DeleteMode:
         setWindowTitle(tr("Delete a transaction"));
         pinDate();
@@ -273,6 +291,7 @@ int TransactionDialog::typeId() const {
 }
 
 void TransactionDialog::accept() {
+    if (!dateDateEdit->commitTyping()) return;
     if (readsFields()) {
         try {
             (void)typeId();
@@ -334,7 +353,7 @@ void TransactionDialog::addType() {
                                      "it may hold only Big5 characters and at most 255 bytes."));
         return;
     }
-    if (!book) return;
+    if (!book || !confirmNewName(name)) return;
     try {
         const std::string bytes = toBig5(name);
         const int id = book->addType(bytes);
@@ -359,9 +378,19 @@ void TransactionDialog::delType() {
         return;
     }
     typeCombo->removeItem(typeCombo->findData(id));
-    // The item that is now current decides its buttons.
-    enableTypeButtons(typeCombo->currentIndex());
+    // Back at the prompt: the box never moves on to a type the user didn't choose.
+    typeCombo->setCurrentIndex(0);
+    enableTypeButtons(0);
     enableOkButton();
+}
+
+bool TransactionDialog::confirmNewName(const QString& name) {
+    const int item = typeCombo->listedItem(name);
+    if (item < 0 || typeCombo->itemText(item) == name) return true;
+    const QString question =
+        tr("There is a type \"%1\". Add \"%2\" as another type?").arg(typeCombo->itemText(item), name);
+    if (prompts) return prompts->askOverwrite(this, tr("Add a type"), question);
+    return QMessageBox::question(this, tr("Add a type"), question) == QMessageBox::Yes;
 }
 
 void TransactionDialog::clearContent(int index) {
@@ -417,8 +446,7 @@ void TransactionDialog::setTypeEditable(bool editable) {
     if (typeCombo->isEditable() != editable) {
         typeCombo->setEditable(editable);
         if (editable) {
-            // A typed name is what the user typed, never a completion of it.
-            typeCombo->setCompleter(nullptr);
+            typeCombo->completeFromTypes();
             typeCombo->lineEdit()->setPlaceholderText(typeCombo->itemText(0));
         }
     }
@@ -444,22 +472,4 @@ void TransactionDialog::fillFromEarlier(int position) {
             moneyLineEdit->setText(amount);
     }
     enableOkButton();
-}
-
-// Within the date box Tab would go from the year to the month to the day;
-// the sections are still reached by the arrow keys and by typing.
-bool TransactionDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == dateDateEdit && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-        const bool backward = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
-        if (plain && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)) {
-            if (backward)
-                focusPreviousChild();
-            else
-                focusNextChild();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

@@ -5,6 +5,7 @@
 
 class Book;
 class BookDateEdit;
+class QDate;
 class QComboBox;
 class QHBoxLayout;
 class QLabel;
@@ -59,14 +60,16 @@ public:
     int typeId() const;
     QString comment() const;
 
+    // Create mode: the dialog starts on this date instead of today.
+    void startOn(const QDate& date);
+    // Accepted by Ctrl+Return, "Add and next": the caller opens another
+    // dialog on the same date.
+    bool addsNext() const { return nextWanted; }
+
 public slots:
     // OK: refused, with a warning, while the type text names no type or the
     // comment can't be stored, so a caller never meets either after OK.
     void accept() override;
-
-protected:
-    // Tab leaves the date box at once rather than walking its sections.
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void deleteTrans(int index);
@@ -95,6 +98,9 @@ private:
     // The fields still at their prompts or empty take the values of the
     // transaction at this book position.
     void fillFromEarlier(int position);
+    // A new name that differs from a type's only in letter case is meant
+    // only when the user says so.
+    bool confirmNewName(const QString& name);
 
     QComboBox* indexCombo;
     QComboBox* inOutCombo;
@@ -120,4 +126,5 @@ private:
     int mode = CreateMode;
     TransactionIndexListModel* indexModel;
     UserPrompts* prompts = nullptr;
+    bool nextWanted = false;
 };

@@ -3,7 +3,13 @@
 #include <QCalendarWidget>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QToolTip>
 #include <algorithm>
+
+#include "ui/widgets/typeddate.h"
 
 namespace {
 
@@ -77,12 +83,159 @@ QAbstractSpinBox::StepEnabled BookDateEdit::stepEnabled() const {
 }
 
 void BookDateEdit::stepBy(int steps) {
+    if (!commitTyping()) return;
     editKeptDate();
     QDateEdit::stepBy(steps);
 }
 
+QString BookDateEdit::languageForm() {
+    //: How a date is typed in this language: d (day), M (month) and y (year) in their order, with the
+    //: separator written between them, such as d.M.y. Year/month/day is taken in every language.
+    return tr("y/M/d");
+}
+
+bool BookDateEdit::commitTyping() {
+    if (!typingActive) return true;
+    const QDate today = QDate::currentDate();
+    const TypedDate read = TypedDate::read(typing, languageForm(), date(), today);
+    const QString typed = typing;
+    if (read.reading == TypedDate::Reading::NotADate) {
+        cancelTyping();
+        refuse(tr("\"%1\" is not a date: type the date as %2.").arg(typed, TypedDate::example(languageForm(), today)));
+        return false;
+    }
+    if (read.date < minimumDate() || read.date > maximumDate()) {
+        cancelTyping();
+        refuse(tr("%1 is not a date this box takes: it takes %2 to %3.")
+                   .arg(read.date.toString(displayFormat()), minimumDate().toString(displayFormat()),
+                        maximumDate().toString(displayFormat())));
+        return false;
+    }
+    if (read.reading == TypedDate::Reading::FarYear && typed != farYearTold) {
+        // Told once; the same text ended again is meant.
+        farYearTold = typed;
+        refuse(tr("%1 is more than 100 years from today. Press Enter again to take it.")
+                   .arg(read.date.toString(displayFormat())));
+        return false;
+    }
+    typingActive = false;
+    typing.clear();
+    farYearTold.clear();
+    setDate(read.date);
+    return true;
+}
+
+void BookDateEdit::showTyping() {
+    // The box keeps its date until the typing is read as a whole; the
+    // toolkit must not read each key on its own.
+    const QSignalBlocker quiet(lineEdit());
+    lineEdit()->setText(typing);
+    lineEdit()->setCursorPosition(static_cast<int>(typing.size()));
+}
+
+void BookDateEdit::cancelTyping() {
+    typingActive = false;
+    typing.clear();
+    farYearTold.clear();
+    // Shows the date the box holds again.
+    setDate(date());
+    lineEdit()->selectAll();
+}
+
+void BookDateEdit::refuse(const QString& message) {
+    QToolTip::showText(mapToGlobal(QPoint(0, height())), message, this, QRect(), 10000);
+    emit typingRefused(message);
+}
+
+void BookDateEdit::moveTo(QDate target) {
+    setDate(std::clamp(target, minimumDate(), maximumDate()));
+    // Digits typed next are a whole date again.
+    lineEdit()->selectAll();
+}
+
+bool BookDateEdit::moveByKey(const QKeyEvent* event) {
+    if (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) return false;
+    const bool alt = event->modifiers() & Qt::AltModifier;
+    if (event->key() == Qt::Key_F4 || (alt && event->key() == Qt::Key_Down)) {
+        openCalendar();
+        return true;
+    }
+    if (alt || minimumDate() == maximumDate()) return false;
+    const QString text = event->text();
+    int days = 0;
+    int months = 0;
+    if (text == u"+")
+        days = 1;
+    else if (text == u"-")
+        days = -1;
+    else if (event->key() == Qt::Key_PageUp)
+        months = 1;
+    else if (event->key() == Qt::Key_PageDown)
+        months = -1;
+    else if (text.compare(u"t", Qt::CaseInsensitive) != 0)
+        return false;
+    editKeptDate();
+    moveTo(days || months ? date().addDays(days).addMonths(months) : QDate::currentDate());
+    return true;
+}
+
+// The toolkit opens the calendar when its arrow is pressed, and offers no
+// other way in.
+void BookDateEdit::openCalendar() {
+    if (isReadOnly() || !calendarPopup()) return;
+    QStyleOptionComboBox option;
+    option.initFrom(this);
+    option.editable = true;
+    option.subControls = QStyle::SC_All;
+    const QRect arrow = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this);
+    const QPointF at = arrow.center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    mousePressEvent(&press);
+}
+
+bool BookDateEdit::event(QEvent* event) {
+    const bool keyPress = event->type() == QEvent::KeyPress;
+    if (typingActive && (keyPress || event->type() == QEvent::ShortcutOverride)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        // Escape takes back the typing before it closes anything.
+        if (event->type() == QEvent::ShortcutOverride && key->key() == Qt::Key_Escape) {
+            event->accept();
+            return true;
+        }
+        // A refused date keeps the focus, for the user to mend it.
+        if (keyPress && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && !commitTyping()) return true;
+    }
+    return QDateEdit::event(event);
+}
+
+bool BookDateEdit::focusNextPrevChild(bool next) { return QWidget::focusNextPrevChild(next); }
+
 void BookDateEdit::keyPressEvent(QKeyEvent* event) {
-    const bool digit = event->text().size() == 1 && event->text().at(0).isDigit();
+    const QString text = event->text();
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const bool digit = plain && text.size() == 1 && text.at(0).isDigit();
+    if (typingActive) {
+        event->accept();
+        if (plain && text.size() == 1 && TypedDate::belongsToDate(text.at(0))) {
+            typing += text;
+            showTyping();
+            return;
+        }
+        if (event->key() == Qt::Key_Backspace) {
+            typing.chop(1);
+            if (typing.isEmpty())
+                cancelTyping();
+            else
+                showTyping();
+            return;
+        }
+        if (event->key() == Qt::Key_Escape) {
+            cancelTyping();
+            return;
+        }
+        // Any other key ends the typing, then does its own work.
+        if (!commitTyping()) return;
+    }
     if (keptDate && event->matches(QKeySequence::SelectAll)) {
         // The box selects nothing of a special text by itself.
         lineEdit()->selectAll();
@@ -100,15 +253,25 @@ void BookDateEdit::keyPressEvent(QKeyEvent* event) {
         else
             setSelectedSection(section);
     }
+    if (!isReadOnly() && moveByKey(event)) {
+        event->accept();
+        return;
+    }
+    // Digits over the whole text, or from its start, as the box is entered:
+    // a whole date, read when the typing ends.
+    if (digit && !isReadOnly() && minimumDate() < maximumDate() && lineEdit()->hasSelectedText() &&
+        lineEdit()->selectionStart() == 0) {
+        typingActive = true;
+        typing = text;
+        showTyping();
+        event->accept();
+        return;
+    }
     if (advancedByItself && isSeparatorOf(displayFormat(), event->text())) {
         advancedByItself = false;
         event->accept();
         return;
     }
-    // A whole date typed over the whole text starts at its first section, as
-    // it would with that section chosen.
-    if (digit && lineEdit()->hasSelectedText() && lineEdit()->selectedText() == lineEdit()->text())
-        setSelectedSection(sectionAt(0));
     const int section = currentSectionIndex();
     QDateEdit::keyPressEvent(event);
     advancedByItself = digit && currentSectionIndex() > section;
@@ -116,6 +279,7 @@ void BookDateEdit::keyPressEvent(QKeyEvent* event) {
 
 void BookDateEdit::mousePressEvent(QMouseEvent* event) {
     advancedByItself = false;
+    if (!commitTyping()) cancelTyping();
     QDateEdit::mousePressEvent(event);
     // The pop-up opens on the box's date, which for a kept date is only its
     // stand-in; the kept date's month is where the user will look.
@@ -128,4 +292,10 @@ void BookDateEdit::mousePressEvent(QMouseEvent* event) {
 void BookDateEdit::focusInEvent(QFocusEvent* event) {
     advancedByItself = false;
     QDateEdit::focusInEvent(event);
+}
+
+void BookDateEdit::focusOutEvent(QFocusEvent* event) {
+    // Leaving the box ends the typing; a date refused leaves the date as it was.
+    if (!commitTyping()) cancelTyping();
+    QDateEdit::focusOutEvent(event);
 }

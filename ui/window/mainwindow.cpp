@@ -116,6 +116,11 @@ void MainWindow::initWindow() {
 
 void MainWindow::createCentre() {
     connect(filterBar, &FilterBar::searchChanged, this, &MainWindow::applySearch);
+    connect(filterBar, &FilterBar::rowsWanted, this, [this] {
+        if (model->rowCount() == 0) return;
+        table->setFocus(Qt::TabFocusReason);
+        table->setCurrentIndex(model->index(0, 0));
+    });
     // No book, nothing to find: the bar goes with the book.
     connect(actions->action(WindowActions::Id::Find), &QAction::enabledChanged, this, [this](bool enabled) {
         if (!enabled) filterBar->closeBar();

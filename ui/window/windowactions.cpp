@@ -62,7 +62,7 @@ std::span<const WindowActions::Entry> WindowActions::table() {
     // Undo and Redo name the step they take; the window sets those texts.
     {Id::Undo, "undoAct", QT_TRANSLATE_NOOP("MainWindow", "&Undo"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+Z"),
      QT_TRANSLATE_NOOP("MainWindow", "Take back the last change to the database"), &Book::undo, Enabled::ByHistory, Menu::Edit, false},
-    {Id::Redo, "redoAct", QT_TRANSLATE_NOOP("MainWindow", "&Redo"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+Shift+Z"),
+    {Id::Redo, "redoAct", QT_TRANSLATE_NOOP("MainWindow", "&Redo"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+Shift+Z; Ctrl+Y"),
      QT_TRANSLATE_NOOP("MainWindow", "Make the change taken back again"), &Book::redo, Enabled::ByHistory,
      Menu::Edit, false},
     {Id::Find, "findAct", QT_TRANSLATE_NOOP("MainWindow", "&Find"), QT_TRANSLATE_NOOP("MainWindow", "Ctrl+F"),
@@ -213,7 +213,8 @@ void WindowActions::enableBookActions(bool open) {
 void WindowActions::retranslate() {
     for (qsizetype k = 0; k < actions.size(); ++k) {
         actions[k]->setText(translated(table()[k].text));
-        actions[k]->setShortcut(QKeySequence(translated(table()[k].shortcut)));
+        // Keys after the first, written "; " apart, are other keys for the same action.
+        actions[k]->setShortcuts(QKeySequence::listFromString(translated(table()[k].shortcut)));
         actions[k]->setStatusTip(translated(table()[k].statusTip));
     }
     for (const MenuEntry& entry : menuEntries)

@@ -51,7 +51,8 @@ public:
         Id id;
         // The name tests and style sheets know the action by.
         const char* objectName;
-        // Source texts in the "MainWindow" context; an empty shortcut is none.
+        // Source texts in the "MainWindow" context; an empty shortcut is
+        // none, and "; " parts one key from the next for the same action.
         const char* text;
         const char* shortcut;
         const char* statusTip;

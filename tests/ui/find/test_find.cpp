@@ -170,6 +170,8 @@ private slots:
     void datesFromTheYear8000OnFilterAndSortAfter7999();
     void rowCommandsActOnTheShownRow_data();
     void rowCommandsActOnTheShownRow();
+    void keysFromTheTextToTheRows_data();
+    void keysFromTheTextToTheRows();
 };
 
 void TestFind::init() { openWindow(); }
@@ -565,6 +567,36 @@ void TestFind::rowCommandsActOnTheShownRow() {
         QCOMPARE(findStatus(), QStringLiteral("2 of 8 transactions match, balance -45"));
     }
     QCOMPARE(window->database().transaction(5, true).amount(), 50);
+}
+
+// Down or Enter in the text go to the first row shown, typed just now or
+// not; Escape then shows every row with that transaction still current.
+void TestFind::keysFromTheTextToTheRows_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Down") << int(Qt::Key_Down);
+    QTest::newRow("Return") << int(Qt::Key_Return);
+}
+
+void TestFind::keysFromTheTextToTheRows() {
+    QFETCH(int, key);
+    const QString file = folder->filePath(QStringLiteral("find.pwdb"));
+    writeBook(file, "Find", findRows());
+    window->openFile(file);
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    table()->setCurrentIndex(table()->model()->index(0, 0));
+    QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClicks(child<QLineEdit>("findText"), QStringLiteral("rent"));
+    QTest::keyClick(child<QLineEdit>("findText"), Qt::Key(key));
+    QCOMPARE(column(TransactionTableModel::IndexColumn), QStringList({"5", "7"}));
+    QVERIFY(table()->hasFocus());
+    QCOMPARE(table()->currentIndex().row(), 0);
+
+    QTest::keyClick(table(), Qt::Key_Escape);
+    QVERIFY(child<FilterBar>("filterBar")->isHidden());
+    QCOMPARE(rowCount(), 8);
+    QCOMPARE(table()->model()->index(table()->currentIndex().row(), TransactionTableModel::IndexColumn).data(),
+             QVariant(QStringLiteral("5")));
 }
 
 QTEST_MAIN(TestFind)

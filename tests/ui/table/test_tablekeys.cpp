@@ -3,6 +3,9 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
+#include <QUndoStack>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -10,6 +13,7 @@
 
 #include "tests/support/booksupport.h"
 #include "tests/support/windowfixture.h"
+#include "ui/table/transactiontablemodel.h"
 
 using namespace BookSupport;
 
@@ -76,6 +80,44 @@ private slots:
         QCOMPARE(table()->currentIndex().row(), to);
         QVERIFY(table()->selectionModel()->isRowSelected(to, {}));
         QCOMPARE(shown, dialog);
+    }
+
+    // Shift+F10 opens the right-click menu at the current row; Ctrl+Y redoes
+    // what Ctrl+Z took back, as Ctrl+Shift+Z does.
+    void keysForTheMenuAndRedo_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("done");  // the menu's items, or the amount after the keys
+        QTest::newRow("Shift+F10") << "Shift+F10" << "Delete this transaction, Modify this transaction";
+        QTest::newRow("Ctrl+Y") << "Ctrl+Z, Ctrl+Y" << "5";
+        QTest::newRow("Ctrl+Shift+Z") << "Ctrl+Z, Ctrl+Shift+Z" << "5";
+    }
+    void keysForTheMenuAndRedo() {
+        QFETCH(QString, keys);
+        QFETCH(QString, done);
+        writeBook(path("book.pwdb"), "Book");
+        window->openFile(path("book.pwdb"));
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        table()->setCurrentIndex(table()->model()->index(1, 0));
+        prompts.dialogScripts.push_back([](QDialog& dialog) {
+            auto* money = dialog.findChild<QLineEdit*>(QStringLiteral("moneyLineEdit"));
+            money->setText(QStringLiteral("5"));
+            QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
+            return dialog.result() == QDialog::Accepted;
+        });
+        QTest::keyClick(table(), Qt::Key_Return);
+        QString shown;
+        // The menu runs its own loop; it is read and closed from within.
+        QTimer::singleShot(0, [&] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                for (QAction* item : menu->actions()) shown += (shown.isEmpty() ? "" : ", ") + item->statusTip();
+                menu->close();
+            }
+        });
+        const QKeySequence sequence(keys);
+        for (int k = 0; k < sequence.count(); ++k)
+            QTest::keyClick(table(), sequence[k].key(), sequence[k].keyboardModifiers());
+        QCOMPARE(shown.isEmpty() ? cell(1, TransactionTableModel::MoneyColumn) : shown, done);
     }
 
     // Sorted to the top of a table scrolled to the bottom: the new row is

@@ -141,9 +141,10 @@ private slots:
         dialog->show();
         QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
         find("typeCombo")->setFocus();
-        QTest::keyClicks(find("typeCombo")->lineEdit(), QStringLiteral("F"));
-        QCOMPARE(find("typeCombo")->currentText(), QStringLiteral("F"));  // not completed to "Food"
+        QTest::keyClicks(find("typeCombo")->lineEdit(), QStringLiteral("f"));
+        QCOMPARE(find("typeCombo")->currentText(), QStringLiteral("food"));  // completed, never from the prompt
         QVERIFY(button("addButton")->isEnabled());
+        QTest::keyClick(find("typeCombo")->lineEdit(), Qt::Key_Backspace);  // the completion
         QTest::keyClick(find("typeCombo")->lineEdit(), Qt::Key_Backspace);
         QVERIFY(!button("addButton")->isEnabled());
 
@@ -200,15 +201,18 @@ private slots:
     void addType_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("warning");  // empty: added; "*": any warning
-        QTest::newRow("new") << "Rent" << "";
-        QTest::newRow("differs in case only") << "food" << "";
-        QTest::newRow("existing") << "Food" << "Warning: The type Food has existed";
-        QTest::newRow("not Big5") << QStringLiteral("Cash \U0001F4B0") << "*";
-        QTest::newRow("256 bytes") << QString(256, u'x') << "*";
+        QTest::addColumn<bool>("asks");        // whether another type is meant, answered Yes
+        QTest::newRow("new") << "Rent" << "" << false;
+        QTest::newRow("differs in case only") << "food" << "" << true;
+        QTest::newRow("existing") << "Food" << "Warning: The type Food has existed" << false;
+        QTest::newRow("not Big5") << QStringLiteral("Cash \U0001F4B0") << "*" << false;
+        QTest::newRow("256 bytes") << QString(256, u'x') << "*" << false;
     }
     void addType() {
         QFETCH(QString, name);
         QFETCH(QString, warning);
+        QFETCH(bool, asks);
+        if (asks) prompts.overwriteAnswers.push_back(true);
         open(TransactionDialog::CreateMode);
         choose(find("inOutCombo"), 1);
         QTest::keyClicks(edit("moneyLineEdit"), QStringLiteral("7"));
@@ -253,7 +257,7 @@ private slots:
         QTest::mouseClick(button("deleteButton"), Qt::LeftButton);
         QCOMPARE(items("typeCombo"), QStringList({"Select/Add a type", ""}));
         QCOMPARE(typeNames(), QStringList({""}));
-        QCOMPARE(find("typeCombo")->currentIndex(), 1);
+        QCOMPARE(find("typeCombo")->currentIndex(), 0);  // at the prompt, never on a neighbour
         QVERIFY(!button("deleteButton")->isEnabled());
     }
 
@@ -404,8 +408,9 @@ private slots:
         QTest::newRow("all chosen") << march7 << true << "2026/11/28" << QList<int>{2026, 11, 28};
         QTest::newRow("digits only") << march7 << true << "20261128" << QList<int>{2026, 11, 28};
         QTest::newRow("one-digit month and day") << march7 << false << "2026/1/5" << QList<int>{2026, 1, 5};
-        QTest::newRow("before 1752") << march7 << true << "1700/01/01" << QList<int>{1700, 1, 1};
-        QTest::newRow("year 1") << march7 << true << "0001/01/01" << QList<int>{1, 1, 1};
+        // Far from today: taken when ended twice.
+        QTest::newRow("before 1752") << march7 << true << "1700/01/01\t" << QList<int>{1700, 1, 1};
+        QTest::newRow("year 1") << march7 << true << "0001/01/01\t" << QList<int>{1, 1, 1};
         QTest::newRow("over a day no calendar has") << QList<int>{2004, 2, 30} << true << "2004/02/29"
                                                     << QList<int>{2004, 2, 29};
         QTest::newRow("over a five-digit year") << QList<int>{20000, 1, 1} << false << "2026/11/28"
@@ -424,6 +429,7 @@ private slots:
         date()->setFocus(Qt::TabFocusReason);
         if (selectAll) QTest::keyClick(date(), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(date(), keys);
+        QTest::keyClick(date(), Qt::Key_Tab);  // the typed date is read as it ends
         QCOMPARE(QList<int>({dialog->year(), dialog->month(), dialog->day()}), expected);
     }
 
@@ -471,6 +477,8 @@ private slots:
         QTest::addColumn<QString>("chosen");
         QTest::newRow("new name") << "Rent" << "Rent";
         QTest::newRow("listed name") << "Salary" << "Salary";
+        QTest::newRow("another letter case") << "salary" << "Salary";
+        QTest::newRow("completed") << "Sa" << "Salary";
         QTest::newRow("type already chosen") << "" << "Food";
     }
     void enterInTheTypeBox() {
@@ -490,11 +498,12 @@ private slots:
         QCOMPARE(find("typeCombo")->currentText(), chosen);
         QVERIFY(!find("typeCombo")->isEditable() && button("okButton")->isEnabled());
         QCOMPARE(accepted.count(), 0);
+        QCOMPARE(QApplication::focusWidget(), edit("moneyLineEdit"));  // on to the amount
     }
 
-    // Typed letters offer the earlier comments holding them, most recent
-    // first; the one chosen fills the fields still at their prompts or empty
-    // from its latest transaction: "Rice" at position 2, later by date than
+    // Typed letters offer the earlier comments holding them, those starting
+    // with them first, each most recent first; the one chosen fills the
+    // fields still at their prompts or empty from its latest transaction: "Rice" at position 2, later by date than
     // at 4; "Price list" is as recent, and later in the book; "rice wine"
     // is the latest, in a year (9000) whose date code has the sign bit set.
     void earlierComments_data() {
@@ -534,31 +543,40 @@ private slots:
         QStringList offered;
         for (int row = 0; row < completer->completionModel()->rowCount(); ++row)
             offered << completer->completionModel()->index(row, 0).data().toString();
-        QCOMPARE(offered, QStringList({"rice wine", "Price list", "Rice", "lunch rice"}));
-        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
+        QCOMPARE(offered, QStringList({"rice wine", "Rice", "Price list", "lunch rice"}));
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
             QTest::keyClick(completer->popup(), key);
         QCOMPARE(edit("commentLineEdit")->text(), QStringLiteral("Rice"));
         QCOMPARE(QStringList({find("typeCombo")->currentText(), QString::number(find("inOutCombo")->currentIndex()),
                               edit("moneyLineEdit")->text()}).join(u' '), filled);
     }
 
-    // Tab and Shift+Tab leave the date box from within, not section by section.
+    // Tab and Shift+Tab leave the date box from within, not section by
+    // section; Tab passes over Add and Delete, which go by their letters.
     void tabLeavesTheDate_data() {
         QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("from");
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("next");
-        QTest::newRow("Tab") << int(TransactionDialog::CreateMode) << int(Qt::Key_Tab) << "typeCombo";
-        QTest::newRow("Shift+Tab") << int(TransactionDialog::ModifyMode) << int(Qt::Key_Backtab) << "indexCombo";
+        QTest::newRow("Tab") << int(TransactionDialog::CreateMode) << "dateDateEdit" << int(Qt::Key_Tab)
+                             << "typeCombo";
+        QTest::newRow("Shift+Tab") << int(TransactionDialog::ModifyMode) << "dateDateEdit" << int(Qt::Key_Backtab)
+                                   << "indexCombo";
+        QTest::newRow("from the type") << int(TransactionDialog::CreateMode) << "typeCombo" << int(Qt::Key_Tab)
+                                       << "moneyLineEdit";
     }
     void tabLeavesTheDate() {
         QFETCH(int, mode);
+        QFETCH(QString, from);
         QFETCH(int, key);
         QFETCH(QString, next);
         open(mode);
         QVERIFY(showActive());
-        date()->setFocus(Qt::TabFocusReason);
-        date()->setCurrentSection(QDateTimeEdit::MonthSection);
-        QTest::keyClick(date(), Qt::Key(key), key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        auto* start = dialog->findChild<QWidget*>(from);
+        start->setFocus(Qt::TabFocusReason);
+        if (start == date()) date()->setCurrentSection(QDateTimeEdit::MonthSection);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
+                        key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
         QCOMPARE(QApplication::focusWidget()->objectName(), next);
     }
 
