@@ -155,8 +155,11 @@ void StatisticDialog::done(int result) {
         choices->rangeKind = rangeCombo->currentIndex();
         choices->first = fromDate->date();
         choices->last = toDate->date();
-        choices->allTypes = allTypesChosen();
-        choices->typeIds = chosenTypeIds();
+        const KestLib::Selection chosen = selection();
+        choices->allTypes = chosen.allTypes;
+        choices->typeIds.clear();
+        for (int id = 0; id < KestLib::TypeIdTable::capacity; ++id)
+            if (chosen.types.test(static_cast<std::size_t>(id))) choices->typeIds.push_back(id);
     }
     QDialog::done(result);
 }
