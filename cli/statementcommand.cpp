@@ -7,6 +7,7 @@
 #include <map>
 
 #include "core/accountdb.h"
+#include "core/booklimits.h"
 #include "text/asciitext.h"
 #include "text/bookcsv.h"
 #include "text/booktext.h"
@@ -297,7 +298,9 @@ StatementOutcome importStatement(KestLib::AccountDB& db, std::string_view bytes,
                         "format 2 (" + programName + " convert BOOK) the book keeps them exactly.\n";
     if (plan.cutCount() > 0)
         outcome.note += counted(plan.cutCount(), "comment is", "comments are") + " cut to the " +
-                        std::to_string(PwText::statementCommentRoom(db)) + " bytes the book holds.\n";
+                        (db.format() == 2 ? std::to_string(KestLib::format2CommentCharacters) + " characters"
+                                          : std::to_string(PwText::statementCommentRoom(db)) + " bytes") +
+                        " the book holds.\n";
     if (options.dryRun)
         outcome.preview = previewOf(db, plan, options.keepDuplicates);
     else

@@ -1866,9 +1866,9 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="29"/>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="39"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="46"/>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="55"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="62"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="64"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="71"/>
         <source>Detect</source>
         <translation>Automatisch erkennen</translation>
     </message>
@@ -1878,62 +1878,68 @@ Möchten Sie sie überschreiben?</translation>
         <translation>&amp;Datumsformat:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="41"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="42"/>
+        <source>YMD</source>
+        <extracomment>The letters that stand for the year, the month and the day in the names of date formats, in that order</extracomment>
+        <translation>JMT</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="50"/>
         <source>Republic of China, YYY/MM/DD</source>
         <translation>Minguo-Kalender (Taiwan), JJJ/MM/TT</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="45"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="54"/>
         <source>Decimal &amp;mark:</source>
         <translation>De&amp;zimalzeichen:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="47"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="56"/>
         <source>Point (12.50)</source>
         <translation>Punkt (12.50)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="48"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="57"/>
         <source>Comma (12,50)</source>
         <translation>Komma (12,50)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="50"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="59"/>
         <source>&amp;Cents:</source>
         <translation>&amp;Cent:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="51"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="60"/>
         <source>Round to whole units</source>
         <translation>Auf ganze Zahlen runden</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="52"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="61"/>
         <source>Read as cents</source>
         <translation>Als Cent lesen</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="54"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="63"/>
         <source>&amp;Encoding:</source>
         <translation>&amp;Kodierung:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="61"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="70"/>
         <source>De&amp;limiter:</source>
         <translation>&amp;Trennzeichen:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="63"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="72"/>
         <source>Comma</source>
         <translation>Komma</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="64"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="73"/>
         <source>Semicolon</source>
         <translation>Semikolon</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="65"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="74"/>
         <source>Tab</source>
         <translation>Tabulator</translation>
     </message>
@@ -1966,12 +1972,12 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Ausgaben</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="191"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="194"/>
         <source>ALL</source>
         <translation>Alle</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="306"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="309"/>
         <source>Chart</source>
         <translation>Diagramm</translation>
     </message>

@@ -1866,9 +1866,9 @@ Do you want to override it?</translation>
     <message>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="29"/>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="39"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="46"/>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="55"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="62"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="64"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="71"/>
         <source>Detect</source>
         <translation>Detect</translation>
     </message>
@@ -1878,62 +1878,68 @@ Do you want to override it?</translation>
         <translation>&amp;Dates:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="41"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="42"/>
+        <source>YMD</source>
+        <extracomment>The letters that stand for the year, the month and the day in the names of date formats, in that order</extracomment>
+        <translation>YMD</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="50"/>
         <source>Republic of China, YYY/MM/DD</source>
         <translation>Republic of China, YYY/MM/DD</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="45"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="54"/>
         <source>Decimal &amp;mark:</source>
         <translation>Decimal &amp;mark:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="47"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="56"/>
         <source>Point (12.50)</source>
         <translation>Point (12.50)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="48"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="57"/>
         <source>Comma (12,50)</source>
         <translation>Comma (12,50)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="50"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="59"/>
         <source>&amp;Cents:</source>
         <translation>&amp;Cents:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="51"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="60"/>
         <source>Round to whole units</source>
         <translation>Round to whole units</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="52"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="61"/>
         <source>Read as cents</source>
         <translation>Read as cents</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="54"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="63"/>
         <source>&amp;Encoding:</source>
         <translation>&amp;Encoding:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="61"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="70"/>
         <source>De&amp;limiter:</source>
         <translation>De&amp;limiter:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="63"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="72"/>
         <source>Comma</source>
         <translation>Comma</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="64"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="73"/>
         <source>Semicolon</source>
         <translation>Semicolon</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="65"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="74"/>
         <source>Tab</source>
         <translation>Tab</translation>
     </message>
@@ -1966,12 +1972,12 @@ Do you want to override it?</translation>
         <translation>Outgoing</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="191"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="194"/>
         <source>ALL</source>
         <translation>ALL</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="306"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="309"/>
         <source>Chart</source>
         <translation>Chart</translation>
     </message>

@@ -1848,9 +1848,9 @@ Do you want to override it?</source>
     <message>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="29"/>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="39"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="46"/>
         <location filename="../ui/statements/statementreadingboxes.cpp" line="55"/>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="62"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="64"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="71"/>
         <source>Detect</source>
         <translation>自動偵測</translation>
     </message>
@@ -1860,62 +1860,68 @@ Do you want to override it?</source>
         <translation>日期格式(&amp;D)：</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="41"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="42"/>
+        <source>YMD</source>
+        <extracomment>The letters that stand for the year, the month and the day in the names of date formats, in that order</extracomment>
+        <translation>YMD</translation>
+    </message>
+    <message>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="50"/>
         <source>Republic of China, YYY/MM/DD</source>
         <translation>民國年，YYY/MM/DD</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="45"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="54"/>
         <source>Decimal &amp;mark:</source>
         <translation>小數點(&amp;M)：</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="47"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="56"/>
         <source>Point (12.50)</source>
         <translation>句點（12.50）</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="48"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="57"/>
         <source>Comma (12,50)</source>
         <translation>逗號（12,50）</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="50"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="59"/>
         <source>&amp;Cents:</source>
         <translation>小數金額(&amp;C)：</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="51"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="60"/>
         <source>Round to whole units</source>
         <translation>四捨五入到整數</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="52"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="61"/>
         <source>Read as cents</source>
         <translation>以分為單位讀取</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="54"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="63"/>
         <source>&amp;Encoding:</source>
         <translation>編碼(&amp;E)：</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="61"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="70"/>
         <source>De&amp;limiter:</source>
         <translation>分隔符號(&amp;L)：</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="63"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="72"/>
         <source>Comma</source>
         <translation>逗號</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="64"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="73"/>
         <source>Semicolon</source>
         <translation>分號</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="65"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="74"/>
         <source>Tab</source>
         <translation>定位字元</translation>
     </message>
@@ -1948,12 +1954,12 @@ Do you want to override it?</source>
         <translation>支出</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="191"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="194"/>
         <source>ALL</source>
         <translation>全部</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="306"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="309"/>
         <source>Chart</source>
         <translation>圖表</translation>
     </message>

@@ -42,4 +42,16 @@ bool cutToRoom(std::string& big5, std::string& utf8, std::size_t room, Big5Codec
     return true;
 }
 
+bool cutUtf8ToCharacters(std::string& utf8, std::size_t characters) {
+    std::size_t at = 0;
+    for (std::size_t counted = 0; at < utf8.size() && counted < characters; ++counted) {
+        ++at;
+        // Continuation bytes belong to the character before them.
+        while (at < utf8.size() && (static_cast<unsigned char>(utf8[at]) & 0xC0) == 0x80) ++at;
+    }
+    if (at >= utf8.size()) return false;
+    utf8.resize(at);
+    return true;
+}
+
 }  // namespace PwText

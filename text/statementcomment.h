@@ -28,4 +28,8 @@ bool replaceUnstorable(std::string& utf8, Big5Codec& codec);
 // the same text. True when it was cut.
 bool cutToRoom(std::string& big5, std::string& utf8, std::size_t room, Big5Codec& codec);
 
+// utf8 cut after its first characters code points, never inside one. True
+// when it was cut.
+bool cutUtf8ToCharacters(std::string& utf8, std::size_t characters);
+
 }  // namespace PwText

@@ -38,6 +38,10 @@ std::optional<Reason> storedComment(BookTextCodec& codec, Big5Codec& big5Codec, 
     changes = {};
     if (codec.storesUtf8()) {
         if (!codec.fromUtf8(utf8, stored)) return Reason::NotStorable;
+        if (codec.fault(stored, StoredTextKind::Comment) == StoredTextFault::TooLong) {
+            changes.cut = cutUtf8ToCharacters(stored, codec.limit(StoredTextKind::Comment));
+            utf8 = stored;
+        }
         switch (codec.fault(stored, StoredTextKind::Comment)) {
         case StoredTextFault::None: return std::nullopt;
         case StoredTextFault::ZeroByte: return Reason::NotStorable;

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <climits>
 
+#include "text/booktext.h"
 #include "text/big5spelling.h"
 #include "text/bookadditions.h"
 #include "tests/support/bookbuilder.h"
@@ -306,6 +307,12 @@ TEST(StatementImportFaults, NameTheLineOfWhatTheBookCantStore) {
     }
 }
 
+static std::string repeated(const std::string& text, int times) {
+    std::string out;
+    for (int k = 0; k < times; ++k) out += text;
+    return out;
+}
+
 TEST(StatementImportComments, WhatTheBookCantHoldIsReplacedOrCutAndMarked) {
     const std::string emoji = "\xF0\x9F\x98\x80";
     const std::string x254 = std::string(254, 'x');
@@ -314,15 +321,20 @@ TEST(StatementImportComments, WhatTheBookCantHoldIsReplacedOrCutAndMarked) {
         std::string comment;
         std::string stored;  // UTF-8
         bool respelt, cut;
+        bool format2 = false;
     } cases[] = {
         {"a character outside Big5", "cake " + emoji + " \xC2\xA6", "cake ? ?", true, false},
         {"a zero byte", std::string("a\0b", 3), "a?b", true, false},
         {"over the book's bytes: cut on a character's boundary", x254 + breakfastUtf8, x254, false, true},
         {"just within", std::string(251, 'x') + breakfastUtf8, std::string(251, 'x') + breakfastUtf8, false, false},
+        {"a book of UTF-8 keeps any character", "cake " + emoji, "cake " + emoji, false, false, true},
+        {"a book of UTF-8 cuts at its characters", repeated("\xC3\xA4", 1200), repeated("\xC3\xA4", 1000), false,
+         true, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         AccountDB db = BookBuilder().outgoing("Food", 4, 2026, 3, 2, "Coffee").build();
+        if (c.format2) PwText::convertToFormat2(db, 0);
         const StatementImport plan = StatementImport::plan(db, statementOf({{1, false, 1, c.comment}}), {});
         ASSERT_TRUE(plan.canImport());
         EXPECT_EQ(plan.rows()[0].row.comment, c.stored);

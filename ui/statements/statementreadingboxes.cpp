@@ -37,9 +37,18 @@ StatementReadingBoxes::StatementReadingBoxes(QWidget* parent) : QWidget(parent) 
 
     dateFormat = addBox("dateFormatBox", tr("&Dates:"));
     dateFormat->addItem(tr("Detect"), dataOf(StatementDateFormat::Detect));
+    // The names are the command line's too; only their letters are the language's.
+    //: The letters that stand for the year, the month and the day in the names of date formats, in that order
+    const QString letters = tr("YMD");
+    const auto shownName = [&letters](const char* name) {
+        QString shown = QString::fromLatin1(name);
+        if (letters.size() != 3) return shown;
+        for (QChar& c : shown) c = c == u'Y' ? letters[0] : c == u'M' ? letters[1] : c == u'D' ? letters[2] : c;
+        return shown;
+    };
     for (const auto& named : statementDateFormatNames())
         dateFormat->addItem(named.format == StatementDateFormat::Roc ? tr("Republic of China, YYY/MM/DD")
-                                                                     : QString::fromLatin1(named.name),
+                                                                     : shownName(named.name),
                             dataOf(named.format));
 
     decimalMark = addBox("decimalMarkBox", tr("Decimal &mark:"));
