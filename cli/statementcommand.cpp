@@ -94,21 +94,30 @@ std::size_t columnNamed(const std::string& name, const std::vector<std::string>&
                                               known + ")");
 }
 
-// The columns --map names by a header's name rather than by number: the
-// header is the line holding them.
-std::vector<std::string> mappedNames(const std::vector<std::string>& maps) {
-    std::vector<std::string> names;
+// Every FIELD=COLUMN pair of the --map options, trimmed: each option holds
+// one or more, separated by commas.
+std::vector<std::string> mapPairs(const std::vector<std::string>& maps) {
+    std::vector<std::string> pairs;
     for (const std::string& map : maps) {
         std::string_view rest = map;
         while (!rest.empty()) {
             const std::size_t comma = rest.find(',');
-            const std::string pair = trimmedName(rest.substr(0, comma));
+            pairs.push_back(trimmedName(rest.substr(0, comma)));
             rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
-            const std::size_t equals = pair.find('=');
-            if (equals == std::string::npos) continue;
-            const std::string column = trimmedName(pair.substr(equals + 1));
-            if (!column.empty() && column.find_first_not_of("0123456789") != std::string::npos) names.push_back(column);
         }
+    }
+    return pairs;
+}
+
+// The columns --map names by a header's name rather than by number: the
+// header is the line holding them.
+std::vector<std::string> mappedNames(const std::vector<std::string>& maps) {
+    std::vector<std::string> names;
+    for (const std::string& pair : mapPairs(maps)) {
+        const std::size_t equals = pair.find('=');
+        if (equals == std::string::npos) continue;
+        const std::string column = trimmedName(pair.substr(equals + 1));
+        if (!column.empty() && column.find_first_not_of("0123456789") != std::string::npos) names.push_back(column);
     }
     return names;
 }
@@ -118,18 +127,12 @@ std::vector<std::string> mappedNames(const std::vector<std::string>& maps) {
 std::vector<StatementField> mappedColumns(const std::vector<std::string>& maps,
                                           const std::vector<std::string>& columnNames) {
     std::vector<StatementField> columns(columnNames.size(), StatementField::Ignore);
-    for (const std::string& map : maps) {
-        std::string_view rest = map;
-        while (!rest.empty()) {
-            const std::size_t comma = rest.find(',');
-            const std::string pair = trimmedName(rest.substr(0, comma));
-            rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
-            const std::size_t equals = pair.find('=');
-            if (equals == std::string::npos)
-                throw CliFailure(CliFailure::Usage, "--map: \"" + pair + "\" is not FIELD=COLUMN");
-            const StatementField field = fieldNamed(trimmedName(pair.substr(0, equals)));
-            columns[columnNamed(trimmedName(pair.substr(equals + 1)), columnNames)] = field;
-        }
+    for (const std::string& pair : mapPairs(maps)) {
+        const std::size_t equals = pair.find('=');
+        if (equals == std::string::npos)
+            throw CliFailure(CliFailure::Usage, "--map: \"" + pair + "\" is not FIELD=COLUMN");
+        const StatementField field = fieldNamed(trimmedName(pair.substr(0, equals)));
+        columns[columnNamed(trimmedName(pair.substr(equals + 1)), columnNames)] = field;
     }
     return columns;
 }
