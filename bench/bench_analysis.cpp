@@ -13,14 +13,14 @@
 
 #include <string>
 
-#include "core/accountdb.h"
 #include "bench/benchmain.h"
 #include "bench/benchprompts.h"
+#include "core/accountdb.h"
+#include "core/typeidtable.h"
 #include "tests/support/generatedbook.h"
 #include "ui/statistics/budgetdialog.h"
 #include "ui/statistics/grandtotaldialog.h"
 #include "ui/statistics/percentagedialog.h"
-#include "core/typeidtable.h"
 
 using KestLib::AccountDB;
 

@@ -25,8 +25,8 @@
 
 #include "bench/benchmain.h"
 #include "core/accountdb.h"
-#include "tests/support/generatedbook.h"
 #include "core/errormsg.h"
+#include "tests/support/generatedbook.h"
 
 namespace {
 
@@ -170,10 +170,11 @@ int reportPeakMemory(int transactions) {
         return 1;
     }
     const std::chrono::duration<double, std::milli> loadTime = std::chrono::steady_clock::now() - start;
-    std::printf("transactions=%d\nfile_bytes=%ju\nload_ms_in_fresh_process=%.1f\nVmHWM_before_load_kB=%ld\n"
-                "VmHWM_kB=%ld\nVmRSS_kB=%ld\n",
-                db.transCount(), static_cast<std::uintmax_t>(std::filesystem::file_size(path)), loadTime.count(),
-                peakBefore, statusKilobytes("VmHWM"), statusKilobytes("VmRSS"));
+    std::printf(
+        "transactions=%d\nfile_bytes=%ju\nload_ms_in_fresh_process=%.1f\nVmHWM_before_load_kB=%ld\n"
+        "VmHWM_kB=%ld\nVmRSS_kB=%ld\n",
+        db.transCount(), static_cast<std::uintmax_t>(std::filesystem::file_size(path)), loadTime.count(), peakBefore,
+        statusKilobytes("VmHWM"), statusKilobytes("VmRSS"));
     return 0;
 }
 

@@ -18,12 +18,12 @@
 #include <functional>
 #include <memory>
 
-#include "core/accountdb.h"
-#include "tests/support/generatedbook.h"
 #include "bench/benchmain.h"
 #include "bench/benchprompts.h"
-#include "ui/window/mainwindow.h"
+#include "core/accountdb.h"
+#include "tests/support/generatedbook.h"
 #include "ui/transactions/transactiondialog.h"
+#include "ui/window/mainwindow.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;

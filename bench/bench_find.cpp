@@ -14,17 +14,17 @@
 
 #include <filesystem>
 
-#include "core/accountdb.h"
 #include "bench/benchmain.h"
 #include "bench/benchprompts.h"
 #include "bench/findtypist.h"
-#include "text/big5text.h"
+#include "core/accountdb.h"
 #include "tests/support/generatedbook.h"
-#include "ui/find/filterbar.h"
-#include "ui/window/mainwindow.h"
+#include "text/big5text.h"
 #include "text/transactionsearch.h"
+#include "ui/find/filterbar.h"
 #include "ui/table/transactiontablemodel.h"
 #include "ui/table/transactiontableview.h"
+#include "ui/window/mainwindow.h"
 
 using KestLib::AccountDB;
 using PwText::TransactionSearch;
@@ -45,12 +45,8 @@ enum Kind { Text, Big5Text, Type, InOut, Dates, Everything, OpenAndClose };
 TransactionSearch searchOf(int kind, bool second) {
     TransactionSearch search;
     switch (kind) {
-    case Text:
-        search.setText(second ? QStringLiteral("ab") : QStringLiteral("Ba"));
-        break;
-    case Big5Text:
-        search.setText(QString::fromUtf8(second ? "中" : "文"));
-        break;
+    case Text: search.setText(second ? QStringLiteral("ab") : QStringLiteral("Ba")); break;
+    case Big5Text: search.setText(QString::fromUtf8(second ? "中" : "文")); break;
     case Type:
         search.selection.allTypes = false;
         search.selection.types.set(second ? 3 : 4);

@@ -12,9 +12,9 @@
 #include <string>
 
 #include "core/accountdb.h"
-#include "text/big5codec.h"
 #include "tests/support/bookbuilder.h"
 #include "tests/support/generatedbook.h"
+#include "text/big5codec.h"
 #include "text/statement.h"
 #include "text/statementimport.h"
 #include "text/statementreader.h"

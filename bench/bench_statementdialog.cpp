@@ -40,9 +40,8 @@ const QByteArray& bigStatement() {
 }
 
 StatementMappings& mappings() {
-    static StatementMappings remembered(
-        std::make_unique<QSettings>(QDir::temp().filePath(QStringLiteral("pennywell-bench-statements.ini")),
-                                    QSettings::IniFormat));
+    static StatementMappings remembered(std::make_unique<QSettings>(
+        QDir::temp().filePath(QStringLiteral("pennywell-bench-statements.ini")), QSettings::IniFormat));
     return remembered;
 }
 

@@ -37,8 +37,9 @@ std::string qifStatement(int count) {
     std::string text = "!Type:Bank\r\n";
     char buffer[256];
     for (int k = 0; k < count; ++k) {
-        std::snprintf(buffer, sizeof buffer, "D%d/%2d'26\r\nT-%d,%03d.%02d\r\nPShop %d\r\nMcard payment\r\nLFood:Groceries\r\n^\r\n",
-                      month(k), day(k), k % 10, k % 1000, k % 100, k % 500);
+        std::snprintf(buffer, sizeof buffer,
+                      "D%d/%2d'26\r\nT-%d,%03d.%02d\r\nPShop %d\r\nMcard payment\r\nLFood:Groceries\r\n^\r\n", month(k),
+                      day(k), k % 10, k % 1000, k % 100, k % 500);
         text += buffer;
     }
     return text;

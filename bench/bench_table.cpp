@@ -12,12 +12,12 @@
 #include <filesystem>
 #include <random>
 
-#include "core/accountdb.h"
 #include "bench/benchprompts.h"
+#include "core/accountdb.h"
 #include "tests/support/generatedbook.h"
-#include "ui/window/mainwindow.h"
 #include "ui/table/transactiontablemodel.h"
 #include "ui/table/transactiontableview.h"
+#include "ui/window/mainwindow.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;

@@ -21,10 +21,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/accountdb.h"
 #include "bench/benchprompts.h"
-#include "bench/usertestsettings.h"
 #include "bench/findtypist.h"
+#include "bench/usertestsettings.h"
+#include "core/accountdb.h"
 #include "ui/window/mainwindow.h"
 
 int main(int argc, char** argv) {

@@ -5,8 +5,8 @@
 //
 //   cold_total BOOK
 
-#include <cstdio>
 #include <cinttypes>
+#include <cstdio>
 
 #include "core/accountdb.h"
 #include "core/errormsg.h"

@@ -23,9 +23,9 @@
 #include <sstream>
 #include <string>
 
-#include "core/accountdb.h"
 #include "bench/benchprompts.h"
 #include "bench/usertestsettings.h"
+#include "core/accountdb.h"
 #include "ui/window/mainwindow.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "tests/support/generatedbook.h"
 #include "core/errormsg.h"
+#include "tests/support/generatedbook.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {

@@ -7,6 +7,4 @@
 // made, this sends every setting to Qt's test folder (~/.qttest), so that no
 // benchmark adds its books to the user's own list, nor leaves a dead entry
 // there once it has removed them.
-inline void useTestSettings() {
-    QStandardPaths::setTestModeEnabled(true);
-}
+inline void useTestSettings() { QStandardPaths::setTestModeEnabled(true); }

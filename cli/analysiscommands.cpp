@@ -5,13 +5,13 @@
 #include <QString>
 #include <nlohmann/json.hpp>
 
-#include "core/analysis.h"
 #include "cli/clifailure.h"
 #include "cli/commands.h"
+#include "cli/output.h"
+#include "core/analysis.h"
 #include "text/bookamount.h"
 #include "text/csv.h"
 #include "text/isodate.h"
-#include "cli/output.h"
 
 using KestLib::AccountDB;
 using KestLib::BudgetFigures;
@@ -55,7 +55,8 @@ std::string rangeText(const ResolvedSelection& selection) {
     const std::string from = selection.from ? isoText(selection.from) : "the first transaction";
     const std::string to = selection.to ? isoText(selection.to) : "the last transaction";
     return "From " + from + " to " + to + ", " +
-           (selection.choice.inOut == InOutSelector::Both ? "income and outgoing" : inOutName(selection.choice.inOut)) + "\n";
+           (selection.choice.inOut == InOutSelector::Both ? "income and outgoing" : inOutName(selection.choice.inOut)) +
+           "\n";
 }
 
 }  // namespace
@@ -118,16 +119,17 @@ int runPercentage(const ReadOptions& options) {
         return 0;
     }
     if (options.format == "csv") {
-        std::vector<std::vector<std::string>> rows = {
-            {"kind", "type", "income", "income_selected_percent", "income_total_percent", "outgoing",
-             "outgoing_selected_percent", "outgoing_total_percent", "sum", "sum_selected_percent", "sum_total_percent"}};
+        std::vector<std::vector<std::string>> rows = {{"kind", "type", "income", "income_selected_percent",
+                                                       "income_total_percent", "outgoing", "outgoing_selected_percent",
+                                                       "outgoing_total_percent", "sum", "sum_selected_percent",
+                                                       "sum_total_percent"}};
         for (const TypeShare& line : f.shares) {
             const TypePercents s = f.percentsOf(line);
             rows.push_back({"type", typeDisplayName(db, line.typeId), amountText(db, line.income),
                             percentText(s.income.ofSelected), percentText(s.income.ofTotal),
                             amountText(db, line.outgoing), percentText(s.outgoing.ofSelected),
-                            percentText(s.outgoing.ofTotal), amountText(db, line.sum()),
-                            percentText(s.sum.ofSelected), percentText(s.sum.ofTotal)});
+                            percentText(s.outgoing.ofTotal), amountText(db, line.sum()), percentText(s.sum.ofSelected),
+                            percentText(s.sum.ofTotal)});
         }
         rows.push_back({"selected", "", amountText(db, f.selectedIncome), "", "", amountText(db, f.selectedOutgoing),
                         "", "", amountText(db, selectedSum), "", ""});
@@ -193,7 +195,8 @@ int runBudget(const BudgetOptions& options) {
     if (options.budget) {
         const std::optional<std::int64_t> budget = PwText::parseAmount(*options.budget, db.decimals());
         if (!budget || *budget >= 1000000000000000000 || *budget <= -1000000000000000000)
-            throw CliFailure(CliFailure::Usage, "--budget: \"" + *options.budget + "\" is not an amount in the book's " +
+            throw CliFailure(CliFailure::Usage, "--budget: \"" + *options.budget +
+                                                    "\" is not an amount in the book's " +
                                                     std::to_string(db.decimals()) + " decimals");
         f.setTotalBudget(*budget);
     }

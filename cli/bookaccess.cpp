@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "text/bookamount.h"
-#include "text/booktext.h"
 #include "cli/clifailure.h"
 #include "core/errormsg.h"
+#include "text/bookamount.h"
+#include "text/booktext.h"
 
 using KestLib::AccountDB;
 
@@ -22,7 +22,8 @@ AccountDB loadBook(const std::string& path) {
 PwText::Date parseDateOption(const std::string& option, const std::string& text) {
     PwText::Date date;
     if (!PwText::parseIsoDate(text, date))
-        throw CliFailure(CliFailure::Usage, option + ": \"" + terminalText(text) + "\" is not a date written YYYY-MM-DD");
+        throw CliFailure(CliFailure::Usage,
+                         option + ": \"" + terminalText(text) + "\" is not a date written YYYY-MM-DD");
     return date;
 }
 
@@ -30,7 +31,8 @@ ResolvedSelection resolveSelection(const AccountDB& db, const SelectionOptions& 
     ResolvedSelection selection;
     if (!options.from.empty()) {
         selection.from = parseDateOption("--from", options.from);
-        selection.choice.range.first = KestLib::packDate(selection.from->year, selection.from->month, selection.from->day);
+        selection.choice.range.first =
+            KestLib::packDate(selection.from->year, selection.from->month, selection.from->day);
     }
     if (!options.to.empty()) {
         selection.to = parseDateOption("--to", options.to);
@@ -53,7 +55,9 @@ ResolvedSelection resolveSelection(const AccountDB& db, const SelectionOptions& 
             if (codec.fromUtf8(name, stored))
                 for (int position = 0; position < db.typeCount() && found < 0; ++position)
                     if (db.typeAt(position).name() == stored) found = position;
-            if (found < 0) throw CliFailure(CliFailure::Usage, "--type: the book has no type named \"" + terminalText(name) + "\"");
+            if (found < 0)
+                throw CliFailure(CliFailure::Usage,
+                                 "--type: the book has no type named \"" + terminalText(name) + "\"");
             selection.choice.types.set(static_cast<std::size_t>(db.typeAt(found).id()));
         }
     }

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/accountdb.h"
-#include "text/isodate.h"
 #include "core/selection.h"
+#include "text/isodate.h"
 
 // The filters every reading command shares, as given on the command line.
 struct SelectionOptions {

@@ -15,26 +15,26 @@
 #include <optional>
 #include <vector>
 
-#include "core/analysis.h"
-#include "text/bookcsv.h"
-#include "text/booktext.h"
-#include "core/booklock.h"
-#include "core/booksave.h"
 #include "cli/clifailure.h"
 #include "cli/commands.h"
-#include "text/csv.h"
+#include "cli/output.h"
+#include "cli/statementcommand.h"
+#include "core/analysis.h"
+#include "core/booklock.h"
+#include "core/booksave.h"
 #include "core/errormsg.h"
 #include "core/exportclash.h"
 #include "core/fileidentity.h"
 #include "core/fileio.h"
+#include "core/ownernames.h"
+#include "core/readingfile.h"
+#include "core/saveplan.h"
+#include "text/bookcsv.h"
+#include "text/booktext.h"
+#include "text/csv.h"
 #include "text/isodate.h"
 #include "text/ledgerjournal.h"
-#include "core/readingfile.h"
-#include "cli/output.h"
-#include "core/ownernames.h"
-#include "core/saveplan.h"
 #include "text/statement.h"
-#include "cli/statementcommand.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;
@@ -129,8 +129,8 @@ int runInfo(const ReadOptions& options) {
         out["types"] = ordered_json::array();
         for (int position = 0; position < db.typeCount(); ++position) {
             const auto& type = db.typeAt(position);
-            out["types"].push_back({{"id", type.id()}, {"name", displayText(db, type.name())},
-                                    {"transactions", type.count()}});
+            out["types"].push_back(
+                {{"id", type.id()}, {"name", displayText(db, type.name())}, {"transactions", type.count()}});
         }
         writeJson(out);
     } else if (options.format == "csv") {
@@ -149,8 +149,7 @@ int runInfo(const ReadOptions& options) {
         std::string out = "Name:          " + terminalText(name) + "\n";
         // Said of a book of format 2 only, so that what scripts read of
         // every book written so far stays as it was.
-        if (db.format() == 2)
-            out += "Format:        2 (UTF-8 texts, " + std::to_string(db.decimals()) + " decimals)\n";
+        if (db.format() == 2) out += "Format:        2 (UTF-8 texts, " + std::to_string(db.decimals()) + " decimals)\n";
         out += "Transactions:  " + std::to_string(db.transCount()) + "\n";
         out += "Types:         " + std::to_string(db.typeCount()) + "\n";
         out += "Dates:         " + (firstDate.empty() ? std::string("none") : firstDate + " to " + lastDate) + "\n\n";
@@ -239,8 +238,7 @@ void refuseReplacingABook(const ExportOptions& options) {
     case KestLib::ExportClash::OtherBook:
         if (!options.force) throw CliFailure(CliFailure::Refused, output + ": is a Pennywell book" + unlessForced);
         break;
-    case KestLib::ExportClash::None:
-        break;
+    case KestLib::ExportClash::None: break;
     }
 }
 
@@ -273,10 +271,12 @@ void refuseQuestions(const KestLib::SavePlan& plan, const std::string& book, boo
     if (!plan.overwritten().empty()) {
         const std::string overwritten = terminalText(plan.overwritten());
         if (readBook)
-            throw CliFailure(CliFailure::Refused, overwritten + ": the import would be saved to this file, "
-                                                      "which is another book than " + terminalText(book) +
-                                                      "; nothing was written");
-        throw CliFailure(CliFailure::Refused, overwritten + ": the new book would replace this file, which "
+            throw CliFailure(CliFailure::Refused, overwritten +
+                                                      ": the import would be saved to this file, "
+                                                      "which is another book than " +
+                                                      terminalText(book) + "; nothing was written");
+        throw CliFailure(CliFailure::Refused, overwritten +
+                                                  ": the new book would replace this file, which "
                                                   "exists; nothing was written");
     }
     if (plan.changedSinceRead())
@@ -310,8 +310,8 @@ void warnOwners(const KestLib::OwnersNotKept& file) {
                                 ? "only the administrator can give a file to another user; its group is kept"
                                 : "only the administrator can give a file to another user, and only a member of a "
                                   "group to that group";
-    report("warning: " + terminalText(file.path) + " now belongs to " + owners(file.got) + ", not to " + owners(file.wanted) +
-           " (" + why + ")");
+    report("warning: " + terminalText(file.path) + " now belongs to " + owners(file.got) + ", not to " +
+           owners(file.wanted) + " (" + why + ")");
 }
 
 }  // namespace
@@ -347,8 +347,9 @@ int runImport(const ImportOptions& options) {
     std::string note;
     if (takesBookCsv(options, bytes)) {
         const auto importCsv = [&] {
-            return KestLib::readingFile(
-                fileName, [&] { return PwText::importCsv(db, bytes, encodingNamed(options.encoding), options.dryRun); });
+            return KestLib::readingFile(fileName, [&] {
+                return PwText::importCsv(db, bytes, encodingNamed(options.encoding), options.dryRun);
+            });
         };
         PwText::ImportReport report = importCsv();
         // A new book whose texts Big5 lacks keeps them exactly in format 2.
@@ -385,8 +386,10 @@ int runImport(const ImportOptions& options) {
         const std::string& file = failure.path().empty() ? plan.target() : failure.path();
         // Two imports that both create the book: the later finds it made.
         if (plan.createsTarget() && file == plan.target() && failure.systemError() == EEXIST)
-            throw CliFailure(CliFailure::Refused, terminalText(file) + ": was created by another program while this "
-                                                      "import ran (" + errorText(failure) +
+            throw CliFailure(CliFailure::Refused, terminalText(file) +
+                                                      ": was created by another program while this "
+                                                      "import ran (" +
+                                                      errorText(failure) +
                                                       "); nothing was written, so import again to add to it");
         throw CliFailure(file, failure, "the book file was not changed");
     }
@@ -422,7 +425,8 @@ int runConvert(const ConvertOptions& options) {
     try {
         saved = save->write(db);
     } catch (const KestLib::ErrorMsg& failure) {
-        throw CliFailure(failure.path().empty() ? plan.target() : failure.path(), failure, "the book file was not changed");
+        throw CliFailure(failure.path().empty() ? plan.target() : failure.path(), failure,
+                         "the book file was not changed");
     }
     for (const KestLib::OwnersNotKept& file : saved.ownersNotKept) warnOwners(file);
     noteSaved(terminalText(plan.target()) + ": converted and saved");

@@ -4,8 +4,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "core/errormsg.h"
 #include "cli/output.h"
+#include "core/errormsg.h"
 
 // The core's error as the command line says it: the fixed message and, when
 // a system call failed, the system's reason, as the window's details give it.

@@ -15,7 +15,7 @@ struct ReadOptions {
 
 struct BudgetOptions {
     ReadOptions read;
-    std::string today;  // empty: the current date
+    std::string today;                  // empty: the current date
     std::optional<std::string> budget;  // in the book's decimals
 };
 
@@ -37,14 +37,14 @@ struct ImportOptions {
     int waitSeconds = 10;
     // How a bank's statement is read and imported; the book's own CSV
     // takes none of these.
-    std::string format = "auto";          // auto, csv, ofx or qif
-    std::vector<std::string> map;         // FIELD=COLUMN, each may hold several split by commas
+    std::string format = "auto";   // auto, csv, ofx or qif
+    std::vector<std::string> map;  // FIELD=COLUMN, each may hold several split by commas
     std::string dateFormat = "auto";
     bool decimalComma = false;
-    std::string delimiter;                // empty: detected
+    std::string delimiter;  // empty: detected
     bool cents = false;
     bool keepDuplicates = false;
-    std::string defaultType;              // UTF-8; empty: the nameless type
+    std::string defaultType;  // UTF-8; empty: the nameless type
 };
 
 struct ConvertOptions {

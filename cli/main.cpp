@@ -12,9 +12,9 @@
 
 #include "cli/clifailure.h"
 #include "cli/commands.h"
-#include "core/errormsg.h"
 #include "cli/output.h"
 #include "cli/statementcommand.h"
+#include "core/errormsg.h"
 #include "pennywellversion.h"
 
 namespace {
@@ -48,27 +48,31 @@ const CLI::Validator budgetAmount(
         const std::size_t point = text.find('.', digits);
         const bool pointed = point != std::string::npos && point + 1 < text.size() && point > digits;
         const std::size_t count = text.size() - digits - (pointed ? 1 : 0);
-        const bool valid = text.size() > digits && count <= 18 &&
-                           (point == std::string::npos || pointed) &&
+        const bool valid = text.size() > digits && count <= 18 && (point == std::string::npos || pointed) &&
                            text.find_first_not_of("0123456789.", digits) == std::string::npos &&
                            text.find('.', pointed ? point + 1 : digits) == std::string::npos;
-        return valid ? std::string() : "\"" + text + "\" is not a whole number of at most 18 digits, nor one with a point and the book's decimals";
+        return valid
+                   ? std::string()
+                   : "\"" + text +
+                         "\" is not a whole number of at most 18 digits, nor one with a point and the book's decimals";
     },
     "AMOUNT");
 
 int runCommandLine(int argc, char** argv) {
-    CLI::App app{"Reads, analyses, exports and imports the transactions of a Pennywell book (.pwdb).\n"
-                 "Exit codes: 0 success, 1 refused input, a damaged or unreadable file or a failed write, 2 usage "
-                 "error, 3 an import that was saved but whose report could not be written (do not import it again).\n"
-                 "Amounts are written in the book's decimals with a point (12.50 in a book of 2 decimals); in JSON "
-                 "they are integers of the book's minor units (1250), and info's \"decimals\" says how many.",
-                 programName};
+    CLI::App app{
+        "Reads, analyses, exports and imports the transactions of a Pennywell book (.pwdb).\n"
+        "Exit codes: 0 success, 1 refused input, a damaged or unreadable file or a failed write, 2 usage "
+        "error, 3 an import that was saved but whose report could not be written (do not import it again).\n"
+        "Amounts are written in the book's decimals with a point (12.50 in a book of 2 decimals); in JSON "
+        "they are integers of the book's minor units (1250), and info's \"decimals\" says how many.",
+        programName};
     app.require_subcommand(1);
     app.set_version_flag("--version", std::string(programName) + " " + PENNYWELL_VERSION);
 
     ReadOptions info;
-    auto* infoCommand = app.add_subcommand("info", "The book's name, its numbers of transactions and types, its "
-                                                   "date span and each type with its count");
+    auto* infoCommand = app.add_subcommand("info",
+                                           "The book's name, its numbers of transactions and types, its "
+                                           "date span and each type with its count");
     addBook(infoCommand, info.book);
     addFormat(infoCommand, info.format);
 
@@ -85,24 +89,27 @@ int runCommandLine(int argc, char** argv) {
     addFormat(totalCommand, total.format);
 
     ReadOptions percentage;
-    auto* percentageCommand = app.add_subcommand(
-        "percentage", "Percentage analysis: each chosen type's share of income, outgoing and both");
+    auto* percentageCommand =
+        app.add_subcommand("percentage", "Percentage analysis: each chosen type's share of income, outgoing and both");
     addBook(percentageCommand, percentage.book);
     addFilters(percentageCommand, percentage.selection);
     addFormat(percentageCommand, percentage.format);
 
     BudgetOptions budget;
     auto* budgetCommand = app.add_subcommand(
-        "budget", "Budget analysis over the period --from to --to: per type, the income booked from --from to "
-                  "--today is the budget, the outgoing of those days is spent, and what remains is spread over "
-                  "the days from --today to --to");
+        "budget",
+        "Budget analysis over the period --from to --to: per type, the income booked from --from to "
+        "--today is the budget, the outgoing of those days is spent, and what remains is spread over "
+        "the days from --today to --to");
     addBook(budgetCommand, budget.read.book);
     addFilters(budgetCommand, budget.read.selection, false);
-    budgetCommand->add_option("--today", budget.today, "How far the period has got, YYYY-MM-DD (default: the "
-                                                       "current date, taken into the period)");
-    budgetCommand->add_option("--budget", budget.budget,
-                              "The budget of the whole period, in place of the income booked (the total only), in "
-                              "the book's decimals (12.50)")
+    budgetCommand->add_option("--today", budget.today,
+                              "How far the period has got, YYYY-MM-DD (default: the "
+                              "current date, taken into the period)");
+    budgetCommand
+        ->add_option("--budget", budget.budget,
+                     "The budget of the whole period, in place of the income booked (the total only), in "
+                     "the book's decimals (12.50)")
         ->check(budgetAmount);
     addFormat(budgetCommand, budget.read.format);
 
@@ -133,28 +140,35 @@ int runCommandLine(int argc, char** argv) {
         "skipped and the type of a row that names none is guessed from the book's comments.");
     importCommand->add_option("BOOK", imported.book, "The .pwdb book to add to")->required();
     importCommand->add_option("FILE", imported.file, "The file to read, - for standard input")->required();
-    importCommand->add_option("--format", imported.format, "auto (the default: by content), csv (a bank's CSV), ofx "
-                                                           "or qif")
+    importCommand
+        ->add_option("--format", imported.format,
+                     "auto (the default: by content), csv (a bank's CSV), ofx "
+                     "or qif")
         ->check(CLI::IsMember({"auto", "csv", "ofx", "qif"}));
-    importCommand->add_option("--encoding", imported.encoding,
-                              "auto (the default: UTF-8 unless the bytes aren't; then Big5 for the book's own CSV, "
-                              "else what the file declares or Windows-1252), utf-8, big5, windows-1252 or iso-8859-1")
+    importCommand
+        ->add_option("--encoding", imported.encoding,
+                     "auto (the default: UTF-8 unless the bytes aren't; then Big5 for the book's own CSV, "
+                     "else what the file declares or Windows-1252), utf-8, big5, windows-1252 or iso-8859-1")
         ->check(CLI::IsMember({"auto", "utf-8", "big5", "windows-1252", "iso-8859-1"}));
-    importCommand->add_option("--map", imported.map,
-                              "Statement: which column holds what, FIELD=COLUMN[,FIELD=COLUMN...]; fields date, "
-                              "amount, debit, credit, comment (more than one joined by a space), type, direction; "
-                              "a column by its header's name or its number from 1. Columns not named are ignored. "
-                              "Default: guessed from the header")
+    importCommand
+        ->add_option("--map", imported.map,
+                     "Statement: which column holds what, FIELD=COLUMN[,FIELD=COLUMN...]; fields date, "
+                     "amount, debit, credit, comment (more than one joined by a space), type, direction; "
+                     "a column by its header's name or its number from 1. Columns not named are ignored. "
+                     "Default: guessed from the header")
         ->allow_extra_args(false);
-    importCommand->add_option("--date-format", imported.dateFormat,
-                              "Statement: auto (the default; refused where every date reads with the day or the "
-                              "month first), " + statementDateFormatChoices(", ") +
-                                  " (ROC: YYY/MM/DD, the Republic of China year; YY: the year nearest today)")
+    importCommand
+        ->add_option("--date-format", imported.dateFormat,
+                     "Statement: auto (the default; refused where every date reads with the day or the "
+                     "month first), " +
+                         statementDateFormatChoices(", ") +
+                         " (ROC: YYY/MM/DD, the Republic of China year; YY: the year nearest today)")
         ->check(CLI::IsMember(statementDateFormatList()));
     importCommand->add_flag("--decimal-comma", imported.decimalComma,
                             "Statement: amounts are written 1.234,50 (default: the mark that reads every amount)");
-    importCommand->add_option("--delimiter", imported.delimiter, "Statement: the CSV's delimiter, \",\" \";\" or "
-                                                                 "tab (default: detected)");
+    importCommand->add_option("--delimiter", imported.delimiter,
+                              "Statement: the CSV's delimiter, \",\" \";\" or "
+                              "tab (default: detected)");
     importCommand->add_flag("--cents", imported.cents,
                             "Statement: read amounts as cents (35,50 is 3550), for a book kept in cents; without "
                             "it amounts are rounded to whole units, half away from zero");
@@ -166,31 +180,36 @@ int runCommandLine(int argc, char** argv) {
     importCommand->add_flag("--dry-run", imported.dryRun,
                             "Report what would change (for a statement with its first rows) and write nothing");
     importCommand->add_flag("--create", imported.create, "Start a new, empty book when BOOK doesn't exist");
-    importCommand->add_option("--decimals", imported.decimals,
-                              "With --create: the new book's decimals, 0 (the default: whole units), 2 or 3; more "
-                              "than 0 makes a book of format 2, as do texts Big5 lacks")
+    importCommand
+        ->add_option("--decimals", imported.decimals,
+                     "With --create: the new book's decimals, 0 (the default: whole units), 2 or 3; more "
+                     "than 0 makes a book of format 2, as do texts Big5 lacks")
         ->check(CLI::IsMember({0, 2, 3}));
-    importCommand->add_option("--wait", imported.waitSeconds,
-                              "While another program is saving BOOK, wait at most this many whole seconds for it "
-                              "(default 10; 0 tries once), then give up with exit code 1")
+    importCommand
+        ->add_option("--wait", imported.waitSeconds,
+                     "While another program is saving BOOK, wait at most this many whole seconds for it "
+                     "(default 10; 0 tries once), then give up with exit code 1")
         ->check(CLI::Range(0, 86400));
 
     ConvertOptions converted;
     auto* convertCommand = app.add_subcommand(
-        "convert", "Converts a book of format 1 (Big5 texts, whole amounts) to format 2 (UTF-8 texts, amounts with "
-                   "decimals) in place, saved the safe way with the previous file kept as BOOK.bak.pwdb: every text "
-                   "re-encoded, every amount times 10^N");
+        "convert",
+        "Converts a book of format 1 (Big5 texts, whole amounts) to format 2 (UTF-8 texts, amounts with "
+        "decimals) in place, saved the safe way with the previous file kept as BOOK.bak.pwdb: every text "
+        "re-encoded, every amount times 10^N");
     addBook(convertCommand, converted.book);
     convertCommand->add_option("--decimals", converted.decimals, "N: 0 (the default), 2 or 3")
         ->check(CLI::IsMember({0, 2, 3}));
-    convertCommand->add_option("--wait", converted.waitSeconds,
-                               "While another program is saving BOOK, wait at most this many whole seconds for it "
-                               "(default 10)")
+    convertCommand
+        ->add_option("--wait", converted.waitSeconds,
+                     "While another program is saving BOOK, wait at most this many whole seconds for it "
+                     "(default 10)")
         ->check(CLI::Range(0, 86400));
 
     std::string checked;
-    auto* checkCommand = app.add_subcommand("check", "Reads the book and says whether it is sound (exit code 1 "
-                                                     "and the reason when it is damaged)");
+    auto* checkCommand = app.add_subcommand("check",
+                                            "Reads the book and says whether it is sound (exit code 1 "
+                                            "and the reason when it is damaged)");
     addBook(checkCommand, checked);
 
     try {

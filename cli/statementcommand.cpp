@@ -6,15 +6,15 @@
 #include <algorithm>
 #include <map>
 
+#include "cli/clifailure.h"
+#include "cli/output.h"
 #include "core/accountdb.h"
 #include "core/booklimits.h"
 #include "text/asciitext.h"
 #include "text/bookcsv.h"
 #include "text/booktext.h"
-#include "cli/clifailure.h"
 #include "text/csv.h"
 #include "text/isodate.h"
-#include "cli/output.h"
 #include "text/statementcomment.h"
 #include "text/statementimport.h"
 #include "text/statementmessages.h"
@@ -28,17 +28,21 @@ constexpr int previewRows = 10;
 
 // A name from the command line or a header, without the blanks around it
 // (a header's last name may keep the \r of its line end).
-std::string trimmedName(std::string_view text) { return std::string(PwText::trimmed(text, PwText::Blanks::withLineEnds)); }
+std::string trimmedName(std::string_view text) {
+    return std::string(PwText::trimmed(text, PwText::Blanks::withLineEnds));
+}
 
 bool takesStatementOptions(const ImportOptions& options) {
-    return !options.map.empty() || options.dateFormat != "auto" || options.decimalComma ||
-           !options.delimiter.empty() || options.cents || options.keepDuplicates || !options.defaultType.empty();
+    return !options.map.empty() || options.dateFormat != "auto" || options.decimalComma || !options.delimiter.empty() ||
+           options.cents || options.keepDuplicates || !options.defaultType.empty();
 }
 
 PwText::StatementEncoding encodingNamed(const std::string& name) {
     static const std::map<std::string, PwText::StatementEncoding> names = {
-        {"auto", PwText::StatementEncoding::Detect},      {"utf-8", PwText::StatementEncoding::Utf8},
-        {"big5", PwText::StatementEncoding::Big5},        {"windows-1252", PwText::StatementEncoding::Windows1252},
+        {"auto", PwText::StatementEncoding::Detect},
+        {"utf-8", PwText::StatementEncoding::Utf8},
+        {"big5", PwText::StatementEncoding::Big5},
+        {"windows-1252", PwText::StatementEncoding::Windows1252},
         {"iso-8859-1", PwText::StatementEncoding::Latin1}};
     return names.at(name);
 }
@@ -71,14 +75,14 @@ char delimiterNamed(const std::string& name) {
 
 StatementField fieldNamed(const std::string& name) {
     static const std::map<std::string, StatementField> names = {
-        {"date", StatementField::Date},       {"amount", StatementField::Amount},
-        {"debit", StatementField::Debit},     {"credit", StatementField::Credit},
-        {"comment", StatementField::Comment}, {"type", StatementField::Type},
+        {"date", StatementField::Date},          {"amount", StatementField::Amount},   {"debit", StatementField::Debit},
+        {"credit", StatementField::Credit},      {"comment", StatementField::Comment}, {"type", StatementField::Type},
         {"direction", StatementField::Direction}};
     const auto found = names.find(PwText::asciiLowered(name));
     if (found == names.end())
-        throw CliFailure(CliFailure::Usage, "--map: \"" + name + "\" is not one of date, amount, debit, credit, "
-                                                                  "comment, type, direction");
+        throw CliFailure(CliFailure::Usage, "--map: \"" + name +
+                                                "\" is not one of date, amount, debit, credit, "
+                                                "comment, type, direction");
     return found->second;
 }
 
@@ -90,8 +94,8 @@ std::size_t columnNamed(const std::string& name, const std::vector<std::string>&
     if (digits && std::stoul(name) >= 1 && std::stoul(name) <= columnNames.size()) return std::stoul(name) - 1;
     std::string known;
     for (const std::string& column : columnNames) known += (known.empty() ? "" : ", ") + terminalText(column);
-    throw CliFailure(CliFailure::Refused, "--map: the file has no column \"" + terminalText(name) + "\" (its columns: " +
-                                              known + ")");
+    throw CliFailure(CliFailure::Refused,
+                     "--map: the file has no column \"" + terminalText(name) + "\" (its columns: " + known + ")");
 }
 
 // Every FIELD=COLUMN pair of the --map options, trimmed: each option holds
@@ -171,8 +175,9 @@ std::string hintFor(const PwText::Statement& statement, const PwText::StatementI
                 "; --date-format names another (" + statementDateFormatChoices(", ") + ").";
     }
     if (has(Reason::NoDateColumn) || has(Reason::NoAmountColumn))
-        hint += "\nName the columns with --map, e.g. --map date=1,amount=3,comment=2 (by number or by the header's "
-                "names).";
+        hint +=
+            "\nName the columns with --map, e.g. --map date=1,amount=3,comment=2 (by number or by the header's "
+            "names).";
     return hint;
 }
 
@@ -197,8 +202,7 @@ std::string readingNote(const PwText::Statement& statement) {
     if (statement.dateDecidingLine > 0)
         note += std::string("Dates read as ") + nameOf(statement.dateFormat) + ", as line " +
                 std::to_string(statement.dateDecidingLine) + "'s date shows.\n";
-    if (statement.accounts > 1)
-        note += std::to_string(statement.accounts) + " accounts read into the one book.\n";
+    if (statement.accounts > 1) note += std::to_string(statement.accounts) + " accounts read into the one book.\n";
     return note;
 }
 
@@ -214,7 +218,8 @@ std::string previewOf(const KestLib::AccountDB& db, const PwText::StatementImpor
         if (shown++ == previewRows) break;
         const PwText::StatementRow& row = planned.row;
         std::string comment = row.comment;
-        std::replace_if(comment.begin(), comment.end(), [](char c) { return c == '\n' || c == '\r' || c == '\t'; }, ' ');
+        std::replace_if(
+            comment.begin(), comment.end(), [](char c) { return c == '\n' || c == '\r' || c == '\t'; }, ' ');
         table.addRow({PwText::isoDate(row.year, row.month, row.day), row.income ? "Income" : "Outgoing",
                       amountText(db, row.amount), row.type, comment});
     }
@@ -290,15 +295,17 @@ StatementOutcome importStatement(KestLib::AccountDB& db, std::string_view bytes,
                    ")";
     if (!plan.newTypes().empty()) {
         std::string names;
-        for (const std::string& name : plan.newTypes()) names += (names.empty() ? "\"" : ", \"") + terminalText(name) + "\"";
-        outcome.what += " and " + counted(static_cast<int>(plan.newTypes().size()), "new type", "new types") + " (" +
-                        names + ")";
+        for (const std::string& name : plan.newTypes())
+            names += (names.empty() ? "\"" : ", \"") + terminalText(name) + "\"";
+        outcome.what +=
+            " and " + counted(static_cast<int>(plan.newTypes().size()), "new type", "new types") + " (" + names + ")";
     }
     outcome.note = readingNote(statement);
     if (plan.respeltCount() > 0)
         outcome.note += counted(plan.respeltCount(), "row's comment or type is", "rows' comments or types are") +
                         " spelt without letters the book can't store (ä as ae, é as e, others as ?); converted to "
-                        "format 2 (" + programName + " convert BOOK) the book keeps them exactly.\n";
+                        "format 2 (" +
+                        programName + " convert BOOK) the book keeps them exactly.\n";
     if (plan.cutCount() > 0)
         outcome.note += counted(plan.cutCount(), "comment is", "comments are") + " cut to the " +
                         (db.format() == 2 ? std::to_string(KestLib::format2CommentCharacters) + " characters"

@@ -1,6 +1,5 @@
 #include "core/accountdb.h"
 
-
 namespace KestLib {
 
 void AccountDB::setName(const std::string& name) {
@@ -159,8 +158,7 @@ namespace {
 // (every type, one type) then cost no test or one compare per transaction
 // instead of a look into the type set, and every type reads no type at all.
 template <typename TakesType>
-std::int64_t sumWhere(const RecordArray<Transaction>& transactions, const Selection& selection,
-                      TakesType takesType) {
+std::int64_t sumWhere(const RecordArray<Transaction>& transactions, const Selection& selection, TakesType takesType) {
     // Plain values and one test each: the direction and the bounds are the
     // same for every transaction, so only the record's own tests can miss.
     const bool onlyIncome = selection.inOut == InOutSelector::Income;

@@ -4,9 +4,9 @@
 #include <climits>
 #include <cstdint>
 #include <functional>
+#include <iosfwd>
 #include <optional>
 #include <string>
-#include <iosfwd>
 #include <string_view>
 #include <vector>
 

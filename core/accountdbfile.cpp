@@ -34,7 +34,8 @@ void AccountDB::loadFile(const std::string& fileName) {
     // memory twice while it is decoded.
     struct stat status {};
     if (::stat(fileName.c_str(), &status) != 0) throw ErrorMsg(ErrorCode::fileOpen, fileName, errno);
-    if (!S_ISREG(status.st_mode)) throw ErrorMsg(ErrorCode::fileOpen, fileName, S_ISDIR(status.st_mode) ? EISDIR : EPERM);
+    if (!S_ISREG(status.st_mode))
+        throw ErrorMsg(ErrorCode::fileOpen, fileName, S_ISDIR(status.st_mode) ? EISDIR : EPERM);
     errno = 0;
     std::ifstream file(fileName, std::ios::binary);
     if (!file.is_open()) throw ErrorMsg(ErrorCode::fileOpen, fileName, errno != 0 ? errno : EIO);

@@ -13,7 +13,8 @@ BookSave::BookSave(SavePlan plan) : plan_(std::move(plan)) {
     if (plan_.backupSource().empty()) return;
     previous.loadFile(plan_.backupSource());
     struct stat status {};
-    if (::stat(plan_.backupSource().c_str(), &status) != 0) throw ErrorMsg(ErrorCode::fileOpen, plan_.backupSource(), errno);
+    if (::stat(plan_.backupSource().c_str(), &status) != 0)
+        throw ErrorMsg(ErrorCode::fileOpen, plan_.backupSource(), errno);
     previousMode = status.st_mode & 07777;
     previousOwners = {status.st_uid, status.st_gid};
 }

@@ -192,9 +192,9 @@ public:
 
 private:
     void foldCheck() {
-        check = crc32c(std::string_view(reinterpret_cast<const char*>(buffer.data()) + checkedUpTo,
-                                        position - checkedUpTo),
-                       check);
+        check =
+            crc32c(std::string_view(reinterpret_cast<const char*>(buffer.data()) + checkedUpTo, position - checkedUpTo),
+                   check);
         checkedUpTo = position;
     }
     void refill() {

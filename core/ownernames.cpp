@@ -20,7 +20,7 @@ std::vector<char> lookupBuffer(int which) {
 
 std::string userName(uid_t user) {
     std::vector<char> buffer = lookupBuffer(_SC_GETPW_R_SIZE_MAX);
-    passwd entry {};
+    passwd entry{};
     passwd* found = nullptr;
     if (::getpwuid_r(user, &entry, buffer.data(), buffer.size(), &found) == 0 && found) return found->pw_name;
     return std::to_string(user);

@@ -105,7 +105,8 @@ private:
     // A small list starts with a small block; each later block is as big as
     // all before it, up to a size that is cheap to leave partly empty.
     static constexpr std::size_t firstBlock = 16;
-    static constexpr std::size_t largestBlock = std::max<std::size_t>(firstBlock, (std::size_t{4} << 20) / sizeof(Record));
+    static constexpr std::size_t largestBlock =
+        std::max<std::size_t>(firstBlock, (std::size_t{4} << 20) / sizeof(Record));
 
     std::size_t checked(int position) const {
         if (position < 0 || position >= size()) throw ErrorMsg(ErrorCode::outOfBound);

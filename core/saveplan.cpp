@@ -34,7 +34,7 @@ bool isTaken(const std::string& path) {
 // the other version was written, and a number when that name is taken.
 std::string keptVersionName(const std::string& target, std::int64_t writtenAt) {
     const std::time_t seconds = static_cast<std::time_t>(writtenAt);
-    std::tm local {};
+    std::tm local{};
     char stamp[32] = "";
     if (::localtime_r(&seconds, &local)) std::strftime(stamp, sizeof stamp, "%Y-%m-%dT%H-%M-%S", &local);
     const std::string stem = target + ".replaced-" + stamp;
@@ -55,8 +55,7 @@ SavePlan SavePlan::make(const std::string& readFrom, const std::string& target,
     const std::optional<FileIdentity> there = FileIdentity::of(plan.target_);
     plan.targetIdentity_ = there;
     plan.createsTarget_ = !there;
-    const bool savesWhatWasRead =
-        !readFrom.empty() && (plan.target_ == readFrom || isSameFile(plan.target_, readFrom));
+    const bool savesWhatWasRead = !readFrom.empty() && (plan.target_ == readFrom || isSameFile(plan.target_, readFrom));
 
     if (there && !savesWhatWasRead) plan.overwritten_ = plan.target_;
     if (savesWhatWasRead && there && readIdentity && *there != *readIdentity) {

@@ -73,11 +73,8 @@ void Transaction::copyFrom(const Transaction& other) {
     flags = other.flags;
     std::memcpy(tail, other.tail, sizeof tail);
     switch (other.place()) {
-    case inlineText:
-        break;
-    case wideFields:
-        setAddress(new Wide(*other.wide()));
-        break;
+    case inlineText: break;
+    case wideFields: setAddress(new Wide(*other.wide())); break;
     default: {
         // A copy owns its comment, wherever the original keeps it.
         const std::uint32_t size = other.outOfLineSize();
@@ -104,23 +101,16 @@ void Transaction::takeFrom(Transaction& other) {
 
 void Transaction::release() {
     switch (place()) {
-    case ownedText:
-        delete[] static_cast<char*>(address());
-        break;
-    case wideFields:
-        delete wide();
-        break;
-    default:
-        break;
+    case ownedText: delete[] static_cast<char*>(address()); break;
+    case wideFields: delete wide(); break;
+    default: break;
     }
     flags = static_cast<std::uint8_t>(flags & ~placeMask);
     tail[0] = 0;
 }
 
-
 bool Transaction::packable(int year, int month, int day, int type) const {
-    return fits<std::uint16_t>(year) && fits<std::uint8_t>(month) && fits<std::uint8_t>(day) &&
-           fits<std::int8_t>(type);
+    return fits<std::uint16_t>(year) && fits<std::uint8_t>(month) && fits<std::uint8_t>(day) && fits<std::int8_t>(type);
 }
 
 void Transaction::setDate(int year, int month, int day) {
@@ -155,12 +145,9 @@ void Transaction::widen() {
 
 TextView Transaction::comment() const {
     switch (place()) {
-    case inlineText:
-        return {reinterpret_cast<const char*>(tail + 1), tail[0]};
-    case wideFields:
-        return {wide()->comment.data(), wide()->comment.size()};
-    default:
-        return {static_cast<const char*>(address()), outOfLineSize()};
+    case inlineText: return {reinterpret_cast<const char*>(tail + 1), tail[0]};
+    case wideFields: return {wide()->comment.data(), wide()->comment.size()};
+    default: return {static_cast<const char*>(address()), outOfLineSize()};
     }
 }
 

@@ -106,9 +106,9 @@ private:
         incomeFlag = 1,
         // Where the comment is (two bits); packed fields are in use unless wide.
         inlineText = 0 << 1,
-        ownedText = 1 << 1,    // new char[] of its own
-        arenaText = 2 << 1,    // a database's TextArena; not freed here
-        wideFields = 3 << 1,   // a Wide block of its own holds comment, date and type
+        ownedText = 1 << 1,   // new char[] of its own
+        arenaText = 2 << 1,   // a database's TextArena; not freed here
+        wideFields = 3 << 1,  // a Wide block of its own holds comment, date and type
         placeMask = 3 << 1,
     };
 

@@ -50,14 +50,14 @@ constexpr char32_t least[5] = {0, 0, 0x80, 0x800, 0x10000};
 
 #if defined(__x86_64__)
 // Bits of the three look-ups, each the faults a pair of bytes can show.
-constexpr std::uint8_t tooShort = 1 << 0;    // a lead or ASCII, then a lead or ASCII where a continuation must be
-constexpr std::uint8_t tooLong = 1 << 1;     // ASCII, then a continuation
-constexpr std::uint8_t overlong3 = 1 << 2;   // E0 then 80 to 9F
-constexpr std::uint8_t tooLarge = 1 << 3;    // past U+10FFFF
-constexpr std::uint8_t surrogate = 1 << 4;   // ED then A0 to BF
-constexpr std::uint8_t overlong2 = 1 << 5;   // C0 or C1
+constexpr std::uint8_t tooShort = 1 << 0;   // a lead or ASCII, then a lead or ASCII where a continuation must be
+constexpr std::uint8_t tooLong = 1 << 1;    // ASCII, then a continuation
+constexpr std::uint8_t overlong3 = 1 << 2;  // E0 then 80 to 9F
+constexpr std::uint8_t tooLarge = 1 << 3;   // past U+10FFFF
+constexpr std::uint8_t surrogate = 1 << 4;  // ED then A0 to BF
+constexpr std::uint8_t overlong2 = 1 << 5;  // C0 or C1
 constexpr std::uint8_t tooLarge1000 = 1 << 6;
-constexpr std::uint8_t overlong4 = 1 << 6;   // F0 then 80 to 8F
+constexpr std::uint8_t overlong4 = 1 << 6;  // F0 then 80 to 8F
 constexpr std::uint8_t twoContinuations = 1 << 7;
 constexpr std::uint8_t carry = tooShort | tooLong | twoContinuations;
 
@@ -79,19 +79,19 @@ public:
     std::size_t continuations = 0;
 
 private:
-    const __m128i firstHigh = table({tooLong, tooLong, tooLong, tooLong, tooLong, tooLong, tooLong, tooLong,
-                                     twoContinuations, twoContinuations, twoContinuations, twoContinuations,
-                                     tooShort | overlong2, tooShort, tooShort | overlong3 | surrogate,
-                                     tooShort | tooLarge | tooLarge1000 | overlong4});
+    const __m128i firstHigh =
+        table({tooLong, tooLong, tooLong, tooLong, tooLong, tooLong, tooLong, tooLong, twoContinuations,
+               twoContinuations, twoContinuations, twoContinuations, tooShort | overlong2, tooShort,
+               tooShort | overlong3 | surrogate, tooShort | tooLarge | tooLarge1000 | overlong4});
     static constexpr std::uint8_t large = carry | tooLarge | tooLarge1000;
-    const __m128i firstLow = table({carry | overlong3 | overlong2 | overlong4, carry | overlong2, carry, carry,
-                                    carry | tooLarge, large, large, large, large, large, large, large, large,
-                                    large | surrogate, large, large});
+    const __m128i firstLow =
+        table({carry | overlong3 | overlong2 | overlong4, carry | overlong2, carry, carry, carry | tooLarge, large,
+               large, large, large, large, large, large, large, large | surrogate, large, large});
     static constexpr std::uint8_t continued = tooLong | overlong2 | twoContinuations;
     const __m128i secondHigh = table({tooShort, tooShort, tooShort, tooShort, tooShort, tooShort, tooShort, tooShort,
-                                      continued | overlong3 | tooLarge1000 | overlong4, continued | overlong3 | tooLarge,
-                                      continued | surrogate | tooLarge, continued | surrogate | tooLarge, tooShort,
-                                      tooShort, tooShort, tooShort});
+                                      continued | overlong3 | tooLarge1000 | overlong4,
+                                      continued | overlong3 | tooLarge, continued | surrogate | tooLarge,
+                                      continued | surrogate | tooLarge, tooShort, tooShort, tooShort, tooShort});
     __m128i previous = _mm_setzero_si128();
     __m128i fault = _mm_setzero_si128();
 };
@@ -178,9 +178,9 @@ std::optional<std::size_t> storableCharactersStepwise(std::string_view utf8) {
             w = std::uint32_t{p[0]} << 24 | std::uint32_t{p[1]} << 16 | std::uint32_t{p[2]} << 8 | p[3];
         else
             for (unsigned k = 0; k < 4; ++k) w = w << 8 | (p + k < end ? p[k] : 0);
-        const char32_t c = (((w >> 24) & leadBits[length]) << 18 | ((w >> 16) & 0x3F) << 12 | ((w >> 8) & 0x3F) << 6 |
-                            (w & 0x3F)) >>
-                           (6 * (4 - length));
+        const char32_t c =
+            (((w >> 24) & leadBits[length]) << 18 | ((w >> 16) & 0x3F) << 12 | ((w >> 8) & 0x3F) << 6 | (w & 0x3F)) >>
+            (6 * (4 - length));
         // Well formed, shortest, no surrogate, past U+10FFFF, C1 control or noncharacter.
         const bool refused = (w & continuationMask[length]) != continuationBits[length] || c < least[length] ||
                              c > 0x10FFFF || c - 0xD800 < 0x800 || c - 0x80 < 0x20 || c - 0xFDD0 < 0x20 ||

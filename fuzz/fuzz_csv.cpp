@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "core/accountdb.h"
-#include "text/bookcsv.h"
 #include "core/databaseformat.h"
+#include "text/bookcsv.h"
 
 namespace {
 

@@ -12,9 +12,9 @@
 #include <string_view>
 
 #include "core/accountdb.h"
-#include "tests/support/consistencycheck.h"
 #include "core/databaseformat.h"
 #include "core/errormsg.h"
+#include "tests/support/consistencycheck.h"
 
 namespace {
 

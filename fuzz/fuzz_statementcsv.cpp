@@ -29,7 +29,7 @@ StatementOptions optionsOf(unsigned char choice) {
     options.csv.delimiter = delimiters[(choice / 5) % 4];
     options.csv.header = (choice / 20) % 3 - 1;
     if ((choice / 60) % 2 == 1)
-        options.csv.columns = {StatementField::Date, StatementField::Amount, StatementField::Comment,
+        options.csv.columns = {StatementField::Date,  StatementField::Amount, StatementField::Comment,
                                StatementField::Debit, StatementField::Credit, StatementField::Direction,
                                StatementField::Type};
     options.amountRule = (choice / 120) % 2 == 1 ? AmountRule::Cents : AmountRule::Round;

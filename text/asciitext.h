@@ -40,14 +40,20 @@ inline std::string_view trimmed(std::string_view text, Blanks blanks) {
     constexpr std::string_view noBreakSpace = "\xC2\xA0";
     const bool noBreak = blanks == Blanks::withNoBreakSpace;
     while (!text.empty()) {
-        if (isBlank(text.front())) text.remove_prefix(1);
-        else if (noBreak && text.starts_with(noBreakSpace)) text.remove_prefix(noBreakSpace.size());
-        else break;
+        if (isBlank(text.front()))
+            text.remove_prefix(1);
+        else if (noBreak && text.starts_with(noBreakSpace))
+            text.remove_prefix(noBreakSpace.size());
+        else
+            break;
     }
     while (!text.empty()) {
-        if (isBlank(text.back())) text.remove_suffix(1);
-        else if (noBreak && text.ends_with(noBreakSpace)) text.remove_suffix(noBreakSpace.size());
-        else break;
+        if (isBlank(text.back()))
+            text.remove_suffix(1);
+        else if (noBreak && text.ends_with(noBreakSpace))
+            text.remove_suffix(noBreakSpace.size());
+        else
+            break;
     }
     return text;
 }

@@ -8,7 +8,9 @@ namespace PwText {
 namespace {
 constexpr const char* big5Name = "Big5";
 
-QByteArrayView viewOf(std::string_view bytes) { return QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())); }
+QByteArrayView viewOf(std::string_view bytes) {
+    return QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
 
 // The length of big5's first block: about a megabyte, ending between two
 // characters (a lead byte, 0x81 or above, takes the byte after it), so that

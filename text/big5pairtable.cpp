@@ -9,8 +9,7 @@ Big5PairTable& Big5PairTable::shared() {
     return table;
 }
 
-Big5PairTable::Big5PairTable()
-    : decoder("Big5", QStringConverter::Flag::Stateless), characters(0x10000, unknown) {}
+Big5PairTable::Big5PairTable() : decoder("Big5", QStringConverter::Flag::Stateless), characters(0x10000, unknown) {}
 
 char16_t Big5PairTable::learn(unsigned char lead, unsigned char trail) {
     const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};

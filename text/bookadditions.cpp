@@ -45,8 +45,8 @@ std::optional<int> BookAdditions::typeSlot(const std::string& name) {
 
 void BookAdditions::addTransaction(int year, int month, int day, std::int32_t amount, bool income, int typeSlot,
                                    std::string comment) {
-    pending.push_back(PendingTransaction{year, static_cast<std::int16_t>(month), static_cast<std::int16_t>(day),
-                                         amount, income, typeSlot, std::move(comment)});
+    pending.push_back(PendingTransaction{year, static_cast<std::int16_t>(month), static_cast<std::int16_t>(day), amount,
+                                         income, typeSlot, std::move(comment)});
 }
 
 // Every check was made before, so nothing here should throw but a failing

@@ -8,7 +8,8 @@ namespace PwText {
 void appendAmount(std::string& out, std::int64_t minorUnits, int decimals) {
     // The magnitude as unsigned, so that the most negative value has one.
     const bool negative = minorUnits < 0;
-    std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(minorUnits) : static_cast<std::uint64_t>(minorUnits);
+    std::uint64_t magnitude =
+        negative ? 0 - static_cast<std::uint64_t>(minorUnits) : static_cast<std::uint64_t>(minorUnits);
     char digits[24];
     char* end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
     auto count = static_cast<int>(end - digits);

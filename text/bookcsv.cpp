@@ -164,7 +164,8 @@ private:
     }
 
     void fault(ImportFault f) {
-        if (static_cast<int>(report.faults.size()) < ImportReport::maxListedFaults) report.faults.push_back(std::move(f));
+        if (static_cast<int>(report.faults.size()) < ImportReport::maxListedFaults)
+            report.faults.push_back(std::move(f));
     }
     void rowFault(int line, Reason reason, int column = -1, std::string_view text = {}) {
         ImportFault f;
@@ -178,12 +179,9 @@ private:
 
     static std::optional<Reason> quotingFault(const CsvRecord& record) {
         switch (record.fault) {
-        case CsvRecord::Fault::None:
-            return std::nullopt;
-        case CsvRecord::Fault::QuoteInUnquotedField:
-            return Reason::QuoteInUnquotedField;
-        case CsvRecord::Fault::TextAfterClosingQuote:
-            return Reason::TextAfterClosingQuote;
+        case CsvRecord::Fault::None: return std::nullopt;
+        case CsvRecord::Fault::QuoteInUnquotedField: return Reason::QuoteInUnquotedField;
+        case CsvRecord::Fault::TextAfterClosingQuote: return Reason::TextAfterClosingQuote;
         case CsvRecord::Fault::UnclosedQuote:
         case CsvRecord::Fault::TooLong:  // not met: the book's CSV is read without a limit
             return Reason::UnclosedQuote;
@@ -328,7 +326,8 @@ private:
             amount = magnitude;
         }
         if (parsed == AmountParse::OutOfRange || amount > INT32_MAX || amount < INT32_MIN)
-            return rowFault(line, Reason::AmountOutOfRange, AmountColumn, decodedForDisplay(trimmed(amountText, Blanks::spaceAndTab)));
+            return rowFault(line, Reason::AmountOutOfRange, AmountColumn,
+                            decodedForDisplay(trimmed(amountText, Blanks::spaceAndTab)));
 
         const std::string_view typeField = trimmed(field(record, TypeColumn), Blanks::spaceAndTab);
         int typeSlot = -1;

@@ -59,10 +59,10 @@ struct ImportFault {
 
     int line = 0;
     Reason reason = Reason::EmptyFile;
-    std::string column;  // the header name of the field at fault
-    std::string text;    // the text at fault, as UTF-8 for display
-    int expected = 0;    // FieldCount: the header's fields; TooLong: the limit
-    int found = 0;       // FieldCount: the row's fields; TooLong: the bytes
+    std::string column;         // the header name of the field at fault
+    std::string text;           // the text at fault, as UTF-8 for display
+    int expected = 0;           // FieldCount: the header's fields; TooLong: the limit
+    int found = 0;              // FieldCount: the row's fields; TooLong: the bytes
     bool inCharacters = false;  // TooLong: counted in characters (a book of format 2), not Big5 bytes
 };
 

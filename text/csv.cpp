@@ -69,9 +69,8 @@ bool CsvReader::next(CsvRecord& record) {
     const std::size_t start = pos;
     // Nothing past the limit is looked at: a line of a gigabyte is refused
     // after its first megabyte.
-    recordEnd = maxRecordBytes == unlimited || input.size() - start <= maxRecordBytes
-                    ? input.size()
-                    : start + maxRecordBytes + 1;
+    recordEnd = maxRecordBytes == unlimited || input.size() - start <= maxRecordBytes ? input.size()
+                                                                                      : start + maxRecordBytes + 1;
     auto finish = [&] {
         for (const CsvRecord::UnquotedField& copied : record.unquotedFields)
             record.fields[copied.field] = std::string_view(record.unquoted).substr(copied.start, copied.size);

@@ -21,7 +21,8 @@ bool digitsAt(std::string_view text, std::size_t from, std::size_t width, int& v
 void appendPadded(std::string& out, int value, int width) {
     char digits[16];
     const bool negative = value < 0;
-    const char* end = std::to_chars(digits, digits + sizeof digits, negative ? -static_cast<long long>(value) : value).ptr;
+    const char* end =
+        std::to_chars(digits, digits + sizeof digits, negative ? -static_cast<long long>(value) : value).ptr;
     if (negative) out.push_back('-');
     for (auto length = end - digits; length < width; ++length) out.push_back('0');
     out.append(digits, static_cast<std::size_t>(end - digits));

@@ -70,11 +70,8 @@ std::string ledgerAccountPart(std::string_view utf8, std::string_view fallback) 
         case '[':
         case ']':
         case '{':  // and lot prices
-        case '}':
-            out.push_back('-');
-            break;
-        default:
-            out.push_back(c);
+        case '}': out.push_back('-'); break;
+        default: out.push_back(c);
         }
     }
     // A leading mark would read as the posting's status.

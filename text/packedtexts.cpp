@@ -24,9 +24,7 @@ char16_t* PackedTexts::room(std::size_t units) {
     return chars.data() + end;
 }
 
-void PackedTexts::endText(const char16_t* end) {
-    ends.push_back(static_cast<std::uint32_t>(end - chars.data()));
-}
+void PackedTexts::endText(const char16_t* end) { ends.push_back(static_cast<std::uint32_t>(end - chars.data())); }
 
 void PackedTexts::markContaining(std::u16string_view needle, int first, int last, std::uint8_t* hits) const {
     if (first >= last) return;

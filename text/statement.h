@@ -28,12 +28,12 @@ enum class StatementEncoding { Detect, Utf8, Big5, Windows1252, Latin1 };
 // (within 50 years).
 enum class StatementDateFormat {
     Detect,
-    YearMonthDayDash,   // 2026-01-31
-    YearMonthDaySlash,  // 2026/01/31
-    DayMonthYearDot,    // 31.01.2026
-    DayMonthYearSlash,  // 31/01/2026
-    MonthDayYearSlash,  // 01/31/2026
-    Roc,                // 115/01/31: the Republic of China year, 1911 less than the common one
+    YearMonthDayDash,        // 2026-01-31
+    YearMonthDaySlash,       // 2026/01/31
+    DayMonthYearDot,         // 31.01.2026
+    DayMonthYearSlash,       // 31/01/2026
+    MonthDayYearSlash,       // 01/31/2026
+    Roc,                     // 115/01/31: the Republic of China year, 1911 less than the common one
     YearMonthDayDigits,      // 20260131
     DayMonthShortYearDot,    // 31.01.26
     DayMonthYearDash,        // 31-01-2026
@@ -112,21 +112,21 @@ struct StatementRow {
 struct StatementFault {
     enum class Reason {
         EmptyFile,
-        UnknownFormat,    // neither CSV, OFX nor QIF
-        NotInEncoding,    // the bytes aren't valid in the encoding chosen
-        NoDateColumn,     // the layout names no date column
-        NoAmountColumn,   // nor amount, nor debit or credit
-        BadQuoting,       // a CSV record whose quotes are broken
+        UnknownFormat,   // neither CSV, OFX nor QIF
+        NotInEncoding,   // the bytes aren't valid in the encoding chosen
+        NoDateColumn,    // the layout names no date column
+        NoAmountColumn,  // nor amount, nor debit or credit
+        BadQuoting,      // a CSV record whose quotes are broken
         BadDate,
         BadAmount,
         AmountOutOfRange,  // more than a transaction holds
         BadDirection,
-        NoTransactions,    // an OFX or QIF file with no transaction in it
-        FileTooLarge,      // over statementFileLimit
-        LineTooLong,       // a line or a CSV row over statementLineLimit
-        TooManyFaults,     // statementFaultLimit faults before this line; the rest isn't read
-        InvalidBytes,      // bytes not valid in the encoding the file was judged to be in (text: its name)
-        QifRecordNotEnded,  // a QIF field given twice in one record (text: its letter): a "^" is missing
+        NoTransactions,              // an OFX or QIF file with no transaction in it
+        FileTooLarge,                // over statementFileLimit
+        LineTooLong,                 // a line or a CSV row over statementLineLimit
+        TooManyFaults,               // statementFaultLimit faults before this line; the rest isn't read
+        InvalidBytes,                // bytes not valid in the encoding the file was judged to be in (text: its name)
+        QifRecordNotEnded,           // a QIF field given twice in one record (text: its letter): a "^" is missing
         OfxFieldOutsideTransaction,  // a transaction's field with no <STMTTRN> open (text: the element)
         OfxTransactionOutsideStatement,  // a <STMTTRN> outside <STMTRS> and <CCSTMTRS>
         // Found by the import plan, against the book:
@@ -144,8 +144,8 @@ struct StatementFault {
 };
 
 struct Statement {
-    StatementFormat format = StatementFormat::Csv;  // Auto resolved
-    StatementEncoding encoding = StatementEncoding::Utf8;  // Detect resolved
+    StatementFormat format = StatementFormat::Csv;                           // Auto resolved
+    StatementEncoding encoding = StatementEncoding::Utf8;                    // Detect resolved
     StatementDateFormat dateFormat = StatementDateFormat::YearMonthDayDash;  // Detect resolved
     CsvLayout csv;  // CSV only: the layout with every detect settled
     // CSV only: the header's names (or "1", "2", … without a header), for
@@ -175,7 +175,7 @@ struct ParsedAmount {
     std::int32_t magnitude = 0;
     bool rounded = false;
     bool outOfRange = false;
-    bool written = false;   // not zero as written: 0,30 is, 0,00 isn't
+    bool written = false;       // not zero as written: 0,30 is, 0,00 isn't
     std::string_view currency;  // the sign or code written with it ("$", "EUR"), a view into the text
 };
 bool parseStatementAmount(std::string_view text, bool decimalComma, AmountRule rule, ParsedAmount& amount);

@@ -65,7 +65,8 @@ bool DuplicateCounter::takeMatch(const StatementRow& row, std::string_view store
     const auto tag = static_cast<std::uint32_t>(hash >> 32);
     for (std::uint64_t at = hash & mask; table[at].position >= 0; at = (at + 1) & mask) {
         Slot& slot = table[at];
-        if (slot.tag == tag && sameKey(db.transaction(slot.position, false), date, row.amount, row.income, storedComment)) {
+        if (slot.tag == tag &&
+            sameKey(db.transaction(slot.position, false), date, row.amount, row.income, storedComment)) {
             if (slot.unmatched == 0) return false;
             --slot.unmatched;
             return true;
@@ -94,11 +95,12 @@ const std::vector<std::uint16_t>& big5Folds() {
                 const QString folded = text.toCaseFolded();
                 if (folded == text) continue;
                 const QByteArray bytes = folded.toUtf8();
-                if (!codec.utf8ToBig5(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), big5) ||
+                if (!codec.utf8ToBig5(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                                      big5) ||
                     big5.size() != 2)
                     continue;
-                table[static_cast<std::size_t>(lead << 8 | trail)] =
-                    static_cast<std::uint16_t>(static_cast<unsigned char>(big5[0]) << 8 | static_cast<unsigned char>(big5[1]));
+                table[static_cast<std::size_t>(lead << 8 | trail)] = static_cast<std::uint16_t>(
+                    static_cast<unsigned char>(big5[0]) << 8 | static_cast<unsigned char>(big5[1]));
             }
         return table;
     }();
@@ -216,8 +218,10 @@ const StatementTypes::Settled& StatementTypes::settle(const std::string& utf8Nam
     std::string stored;
     if (!codec.fromUtf8(utf8Name, stored)) {
         result.fault = StatementFault::Reason::NotStorable;
-    } else if (const StoredTextFault fault = codec.fault(stored, StoredTextKind::Name); fault != StoredTextFault::None) {
-        result.fault = fault == StoredTextFault::TooLong ? StatementFault::Reason::TooLong : StatementFault::Reason::NotStorable;
+    } else if (const StoredTextFault fault = codec.fault(stored, StoredTextKind::Name);
+               fault != StoredTextFault::None) {
+        result.fault =
+            fault == StoredTextFault::TooLong ? StatementFault::Reason::TooLong : StatementFault::Reason::NotStorable;
     } else if (const std::optional<int> slot = additions.typeSlot(stored)) {
         result.slot = slot;
         result.isNew = additions.isNewType(*slot);

@@ -13,9 +13,9 @@
 #include <unordered_map>
 #include <vector>
 
+#include "core/typeidtable.h"
 #include "text/bookadditions.h"
 #include "text/statement.h"
-#include "core/typeidtable.h"
 
 namespace KestLib {
 class AccountDB;
@@ -39,9 +39,9 @@ public:
 
 private:
     struct Slot {
-        std::uint32_t tag = 0;        // the hash's high half
-        std::int32_t position = -1;   // the first such transaction in the book
-        std::int32_t unmatched = 0;   // the equal transactions not matched yet
+        std::uint32_t tag = 0;       // the hash's high half
+        std::int32_t position = -1;  // the first such transaction in the book
+        std::int32_t unmatched = 0;  // the equal transactions not matched yet
     };
     const KestLib::AccountDB& db;
     std::vector<Slot> table;  // a power of two, at least twice the transactions

@@ -137,10 +137,10 @@ private:
     Statement& statement;
     StatementCollector collector;
     std::string_view text;
-    int tableStart = 0;  // the records before the header: the bank's preamble
-    int brokenHeaderLine = 0;  // a header whose quotes are broken
+    int tableStart = 0;         // the records before the header: the bank's preamble
+    int brokenHeaderLine = 0;   // a header whose quotes are broken
     std::size_t datedRows = 0;  // rows whose date reads, counted while settling
-    std::string currency;  // the first amount's sign or code
+    std::string currency;       // the first amount's sign or code
 };
 
 bool BankCsvReader::decode(std::string_view bytes, std::string& decoded) {
@@ -256,8 +256,9 @@ bool BankCsvReader::findTableStart(TableStart& start) {
 
 bool BankCsvReader::holdsSoughtNames(const std::vector<std::string>& fields) const {
     return std::all_of(options.csv.headerNames.begin(), options.csv.headerNames.end(), [&](const std::string& sought) {
-        return std::any_of(fields.begin(), fields.end(),
-                           [&](const std::string& field) { return equalsIgnoringCase(field, trimmed(sought, Blanks::withLineEnds)); });
+        return std::any_of(fields.begin(), fields.end(), [&](const std::string& field) {
+            return equalsIgnoringCase(field, trimmed(sought, Blanks::withLineEnds));
+        });
     });
 }
 
@@ -308,7 +309,8 @@ bool BankCsvReader::settleNumbersAndDates(const ColumnsOf& at) {
         if (record.fault != CsvRecord::Fault::None) continue;
         const std::string_view date = fieldOf(record, at.date);
         int year, month, day;
-        if (datesToDetect ? dates.add(date, record.line) : parseStatementDate(date, statement.dateFormat, year, month, day))
+        if (datesToDetect ? dates.add(date, record.line)
+                          : parseStatementDate(date, statement.dateFormat, year, month, day))
             ++datedRows;
     }
     if (decimalToDetect) statement.csv.decimalComma = marks.comma() ? 1 : 0;

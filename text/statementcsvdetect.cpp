@@ -26,13 +26,17 @@ std::optional<StatementField> headerWord(const QString& folded) {
 }
 
 // The formats a date is tried in, the first that reads every date winning.
-constexpr std::array<StatementDateFormat, datesTriedCount> datesTried = {
-    StatementDateFormat::YearMonthDayDash,       StatementDateFormat::YearMonthDaySlash,
-    StatementDateFormat::YearMonthDayDigits,     StatementDateFormat::DayMonthYearDot,
-    StatementDateFormat::DayMonthShortYearDot,   StatementDateFormat::DayMonthYearDash,
-    StatementDateFormat::DayMonthYearSlash,      StatementDateFormat::MonthDayYearSlash,
-    StatementDateFormat::DayMonthShortYearSlash, StatementDateFormat::MonthDayShortYearSlash,
-    StatementDateFormat::Roc};
+constexpr std::array<StatementDateFormat, datesTriedCount> datesTried = {StatementDateFormat::YearMonthDayDash,
+                                                                         StatementDateFormat::YearMonthDaySlash,
+                                                                         StatementDateFormat::YearMonthDayDigits,
+                                                                         StatementDateFormat::DayMonthYearDot,
+                                                                         StatementDateFormat::DayMonthShortYearDot,
+                                                                         StatementDateFormat::DayMonthYearDash,
+                                                                         StatementDateFormat::DayMonthYearSlash,
+                                                                         StatementDateFormat::MonthDayYearSlash,
+                                                                         StatementDateFormat::DayMonthShortYearSlash,
+                                                                         StatementDateFormat::MonthDayShortYearSlash,
+                                                                         StatementDateFormat::Roc};
 
 // The other reading of a date written with the day and month either way round.
 std::optional<StatementDateFormat> otherWayRound(StatementDateFormat format) {
@@ -89,8 +93,8 @@ bool looksLikeBig5(std::string_view bytes) {
     Big5Codec codec;
     bool common = false;
     bool longRun = false;
-    bool stray = false;  // a high byte that starts no Big5 pair
-    int run = 0;         // bytes at or above 0x80 in a row
+    bool stray = false;   // a high byte that starts no Big5 pair
+    int run = 0;          // bytes at or above 0x80 in a row
     int chineseRuns = 0;  // runs of four or more high bytes that are valid Big5
     const auto* const begin = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* const end = begin + bytes.size();
@@ -98,8 +102,8 @@ bool looksLikeBig5(std::string_view bytes) {
     auto endRun = [&](const unsigned char* at) {
         // A run's last lead byte takes the plain trail byte after it.
         if (run >= 4 && chineseRuns < 2 &&
-            codec.isValidBig5(std::string_view(reinterpret_cast<const char*>(runStart),
-                                               static_cast<std::size_t>(at - runStart))))
+            codec.isValidBig5(
+                std::string_view(reinterpret_cast<const char*>(runStart), static_cast<std::size_t>(at - runStart))))
             ++chineseRuns;
         run = 0;
     };
@@ -182,8 +186,10 @@ std::vector<StatementField> columnsOfHeader(const std::vector<std::string>& name
     for (const std::string& name : names) {
         StatementField field = fieldOfHeaderName(name);
         if (field != StatementField::Comment && field != StatementField::Ignore) {
-            if (std::find(taken.begin(), taken.end(), field) != taken.end()) field = StatementField::Ignore;
-            else taken.push_back(field);
+            if (std::find(taken.begin(), taken.end(), field) != taken.end())
+                field = StatementField::Ignore;
+            else
+                taken.push_back(field);
         }
         columns.push_back(field);
     }
@@ -192,7 +198,9 @@ std::vector<StatementField> columnsOfHeader(const std::vector<std::string>& name
 
 bool namesDateAndAmount(const std::vector<std::string>& fields) {
     const std::vector<StatementField> columns = columnsOfHeader(fields);
-    const auto names = [&](StatementField field) { return std::find(columns.begin(), columns.end(), field) != columns.end(); };
+    const auto names = [&](StatementField field) {
+        return std::find(columns.begin(), columns.end(), field) != columns.end();
+    };
     return names(StatementField::Date) &&
            (names(StatementField::Amount) || names(StatementField::Debit) || names(StatementField::Credit));
 }

@@ -2,17 +2,17 @@
 
 #include <algorithm>
 #include <climits>
+#include <stdexcept>
 #include <string>
 #include <unordered_map>
-#include <stdexcept>
 
 #include "core/accountdb.h"
 #include "text/big5codec.h"
 #include "text/big5spelling.h"
 #include "text/bookadditions.h"
 #include "text/booktext.h"
-#include "text/statementcomment.h"
 #include "text/statementbookindex.h"
+#include "text/statementcomment.h"
 
 using KestLib::AccountDB;
 
@@ -33,8 +33,8 @@ struct CommentChanges {
 // it exactly. Into a book of Big5, a comment with letters Big5 lacks is
 // respelt first, in utf8, which the preview shows; what is still left is
 // replaced, and a comment longer than room is cut.
-std::optional<Reason> storedComment(BookTextCodec& codec, Big5Codec& big5Codec, std::string& utf8,
-                                    std::string& stored, std::size_t room, CommentChanges& changes) {
+std::optional<Reason> storedComment(BookTextCodec& codec, Big5Codec& big5Codec, std::string& utf8, std::string& stored,
+                                    std::size_t room, CommentChanges& changes) {
     changes = {};
     if (codec.storesUtf8()) {
         if (!codec.fromUtf8(utf8, stored)) return Reason::NotStorable;
@@ -108,7 +108,8 @@ StatementImport StatementImport::plan(const AccountDB& db, const Statement& stat
             comment = row.comment;
             stored[k].fault = storedComment(codec, big5Codec, comment, stored[k].comment, room, stored[k].changes);
             if (stored[k].changes.any()) stored[k].respelt = comment;
-            if (row.type.empty() && !stored[k].fault) appendFoldedStored(folded[k], stored[k].comment, codec.storesUtf8());
+            if (row.type.empty() && !stored[k].fault)
+                appendFoldedStored(folded[k], stored[k].comment, codec.storesUtf8());
         }
         return TypeGuess(db, folded);
     }();
@@ -222,8 +223,8 @@ void StatementImport::apply(AccountDB& db) const {
         utf8 = row.row.comment;
         if (!type.slot || storedComment(codec, big5Codec, utf8, comment, room, changes) || changes.any())
             throw std::logic_error("the book changed after the import was planned");
-        additions.addTransaction(row.row.year, row.row.month, row.row.day, row.row.amount,
-                                 row.row.income, *type.slot, comment);
+        additions.addTransaction(row.row.year, row.row.month, row.row.day, row.row.amount, row.row.income, *type.slot,
+                                 comment);
     }
     if (static_cast<std::int64_t>(additions.transactionCount()) > db.indexesLeft())
         throw std::logic_error("the book changed after the import was planned");

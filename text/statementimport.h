@@ -73,13 +73,13 @@ public:
     const std::vector<StatementFault>& faults() const { return faultList; }
     bool canImport() const { return faultList.empty(); }
 
-    int newCount() const { return newRows; }         // the rows that will be added
-    int duplicateCount() const { return duplicates; }  // skipped (or kept, when chosen: then counted still)
-    int roundedCount() const { return rounded; }       // of the rows that will be added
+    int newCount() const { return newRows; }                  // the rows that will be added
+    int duplicateCount() const { return duplicates; }         // skipped (or kept, when chosen: then counted still)
+    int roundedCount() const { return rounded; }              // of the rows that will be added
     int roundedToZeroCount() const { return roundedToZero; }  // of those rounded
-    int cutCount() const { return cut; }               // of the rows that will be added
-    int respeltCount() const { return respelt; }       // of the rows that will be added
-    int faultyCount() const { return faultyRows; }     // rows at fault, a whole-file fault counting as one
+    int cutCount() const { return cut; }                      // of the rows that will be added
+    int respeltCount() const { return respelt; }              // of the rows that will be added
+    int faultyCount() const { return faultyRows; }            // rows at fault, a whole-file fault counting as one
     const std::vector<std::string>& newTypes() const { return typesToCreate; }  // UTF-8
 
     // Adds the new rows (and the new types) to db, which must be the book

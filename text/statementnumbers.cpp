@@ -1,9 +1,9 @@
 // The amounts, dates and encodings every statement format shares.
 #include <QDate>
 #include <QStringDecoder>
-#include <string>
 #include <algorithm>
 #include <climits>
+#include <string>
 
 #include "core/calendar.h"
 #include "text/asciitext.h"
@@ -38,8 +38,8 @@ bool splitDate(std::string_view text, char separator, int (&parts)[3], int (&wid
 bool isUpper(char c) { return c >= 'A' && c <= 'Z'; }
 
 // The currency signs banks write beside their amounts, the longer first.
-constexpr std::string_view currencySigns[] = {"NT$", "US$", "A$", "C$", "HK$", "$", "\xC2\xA3", "\xE2\x82\xAC",
-                                              "\xC2\xA5", "\xEF\xBF\xA5"};  // £ € ¥ ￥
+constexpr std::string_view currencySigns[] = {"NT$",      "US$",          "A$",       "C$",          "HK$", "$",
+                                              "\xC2\xA3", "\xE2\x82\xAC", "\xC2\xA5", "\xEF\xBF\xA5"};  // £ € ¥ ￥
 
 // A currency sign or a three-letter code ("EUR") at either end of text,
 // taken off it into currency, once.
@@ -118,8 +118,10 @@ bool parseStatementAmount(std::string_view text, bool decimalComma, AmountRule r
         if (isDigit(c)) {
             ++wholeDigits;
             ++groupDigits;
-            if (whole > 100000000000LL) tooBig = true;
-            else whole = whole * 10 + (c - '0');
+            if (whole > 100000000000LL)
+                tooBig = true;
+            else
+                whole = whole * 10 + (c - '0');
         } else if (const std::size_t length = wholeDigits > 0 ? groupMarkLength(k) : 0; length > 0) {
             if (grouped ? groupDigits != 3 : groupDigits > 3) return false;
             grouped = true;
@@ -171,13 +173,17 @@ bool parseStatementAmount(std::string_view text, bool decimalComma, AmountRule r
 
 std::span<const StatementDateFormatName> statementDateFormatNames() {
     using F = StatementDateFormat;
-    static constexpr StatementDateFormatName names[] = {
-        {F::YearMonthDayDash, "YYYY-MM-DD"},   {F::YearMonthDaySlash, "YYYY/MM/DD"},
-        {F::YearMonthDayDigits, "YYYYMMDD"},   {F::DayMonthYearDot, "DD.MM.YYYY"},
-        {F::DayMonthShortYearDot, "DD.MM.YY"}, {F::DayMonthYearDash, "DD-MM-YYYY"},
-        {F::DayMonthYearSlash, "DD/MM/YYYY"},  {F::DayMonthShortYearSlash, "D/M/YY"},
-        {F::MonthDayYearSlash, "MM/DD/YYYY"},  {F::MonthDayShortYearSlash, "MM/DD/YY"},
-        {F::Roc, "ROC"}};
+    static constexpr StatementDateFormatName names[] = {{F::YearMonthDayDash, "YYYY-MM-DD"},
+                                                        {F::YearMonthDaySlash, "YYYY/MM/DD"},
+                                                        {F::YearMonthDayDigits, "YYYYMMDD"},
+                                                        {F::DayMonthYearDot, "DD.MM.YYYY"},
+                                                        {F::DayMonthShortYearDot, "DD.MM.YY"},
+                                                        {F::DayMonthYearDash, "DD-MM-YYYY"},
+                                                        {F::DayMonthYearSlash, "DD/MM/YYYY"},
+                                                        {F::DayMonthShortYearSlash, "D/M/YY"},
+                                                        {F::MonthDayYearSlash, "MM/DD/YYYY"},
+                                                        {F::MonthDayShortYearSlash, "MM/DD/YY"},
+                                                        {F::Roc, "ROC"}};
     return names;
 }
 
@@ -185,8 +191,10 @@ int nearestCenturyYear(int twoDigitYear) {
     // Within 50 years of today, so that 26 is 2026 and 85 is 1985.
     const int today = QDate::currentDate().year();
     int year = today - today % 100 + twoDigitYear;
-    if (year > today + 50) year -= 100;
-    else if (year <= today - 50) year += 100;
+    if (year > today + 50)
+        year -= 100;
+    else if (year <= today - 50)
+        year += 100;
     return year;
 }
 
@@ -247,8 +255,7 @@ bool parseStatementDate(std::string_view text, StatementDateFormat format, int& 
             return false;
         year = parts[0] + 1911, month = parts[1], day = parts[2];
         break;
-    case StatementDateFormat::Detect:
-        return false;
+    case StatementDateFormat::Detect: return false;
     }
     return KestLib::isCalendarDate(year, month, day);
 }
@@ -282,8 +289,7 @@ bool appendSingleByteText(std::string_view bytes, StatementEncoding encoding, st
 bool decodeStatementText(std::string_view bytes, StatementEncoding encoding, std::string& utf8) {
     utf8.clear();
     switch (encoding) {
-    case StatementEncoding::Detect:
-        return false;
+    case StatementEncoding::Detect: return false;
     case StatementEncoding::Utf8:
         if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
         if (!isValidUtf8(bytes)) return false;
@@ -294,8 +300,7 @@ bool decodeStatementText(std::string_view bytes, StatementEncoding encoding, std
         return holdsOnlyBig5Pairs(bytes) && codec.big5ToUtf8(bytes, utf8);
     }
     case StatementEncoding::Windows1252:
-    case StatementEncoding::Latin1:
-        return appendSingleByteText(bytes, encoding, utf8);
+    case StatementEncoding::Latin1: return appendSingleByteText(bytes, encoding, utf8);
     }
     return false;
 }

@@ -56,8 +56,7 @@ bool looksLikeOfx(std::string_view text) {
     if (startsWithIgnoringCase(text.substr(start), "OFXHEADER")) return true;
     for (std::size_t at = text.find('<'); at != std::string_view::npos; at = text.find('<', at + 1)) {
         const std::string_view rest = text.substr(at + 1);
-        if (startsWithIgnoringCase(rest, "OFX") && rest.size() > 3 && (rest[3] == '>' || isSpace(rest[3])))
-            return true;
+        if (startsWithIgnoringCase(rest, "OFX") && rest.size() > 3 && (rest[3] == '>' || isSpace(rest[3]))) return true;
     }
     return false;
 }
@@ -108,9 +107,12 @@ std::uint32_t numericReference(std::string_view digits) {
     std::uint32_t code = 0;
     for (const char c : digits) {
         int value;
-        if (c >= '0' && c <= '9') value = c - '0';
-        else if (hex && asciiUpper(c) >= 'A' && asciiUpper(c) <= 'F') value = asciiUpper(c) - 'A' + 10;
-        else return 0;
+        if (c >= '0' && c <= '9')
+            value = c - '0';
+        else if (hex && asciiUpper(c) >= 'A' && asciiUpper(c) <= 'F')
+            value = asciiUpper(c) - 'A' + 10;
+        else
+            return 0;
         code = code * (hex ? 16 : 10) + static_cast<std::uint32_t>(value);
     }
     // Neither a surrogate nor past Unicode: such a reference stays as written.
@@ -135,8 +137,10 @@ std::string elementText(std::string_view raw, bool cdata) {
             const std::size_t end = raw.find(';', k);
             if (end != std::string_view::npos && end - k <= 10) {
                 const std::string_view name = raw.substr(k + 1, end - k - 1);
-                static constexpr struct { std::string_view name; char c; } named[] = {
-                    {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}};
+                static constexpr struct {
+                    std::string_view name;
+                    char c;
+                } named[] = {{"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}};
                 bool decoded = false;
                 for (const auto& entity : named) {
                     if (name == entity.name) {
@@ -269,8 +273,10 @@ void readTransactions(std::string_view text, StatementCollector& rows, AmountRul
         orphanReported = false;
     };
     auto depth = [](int& count, bool closing, bool empty) {
-        if (closing) count = count > 0 ? count - 1 : 0;
-        else if (!empty) ++count;
+        if (closing)
+            count = count > 0 ? count - 1 : 0;
+        else if (!empty)
+            ++count;
     };
     std::size_t at = text.find('<');
     while (at != std::string_view::npos && !rows.full()) {

@@ -72,10 +72,14 @@ bool splitQifDate(std::string_view raw, QifDate& date) {
     if (date.form == QifDate::Form::Dot ? secondMark != '.' : (secondMark != firstMark && !apostrophe)) return false;
     int year;
     if (!readNumber(text, k, 4, year, digits) || k != text.size()) return false;
-    if (digits == 4) date.year = year;
-    else if (apostrophe) date.year = 2000 + year;
-    else if (digits == 2) date.year = nearestCenturyYear(year);
-    else return false;
+    if (digits == 4)
+        date.year = year;
+    else if (apostrophe)
+        date.year = 2000 + year;
+    else if (digits == 2)
+        date.year = nearestCenturyYear(year);
+    else
+        return false;
     return true;
 }
 
@@ -87,8 +91,8 @@ struct Field {
 struct Record {
     int line = 0;
     Field date;
-    Field total;     // T
-    Field unrounded; // U, the same amount in newer files; T is read where both are
+    Field total;      // T
+    Field unrounded;  // U, the same amount in newer files; T is read where both are
     Field payee;
     Field memo;
     Field category;
@@ -288,8 +292,7 @@ void addRecord(StatementCollector& rows, const Record& record, bool monthFirst, 
     } else {
         const bool split = splitQifDate(record.date.text, date);
         year = date.year;
-        const bool firstIsMonth =
-            date.form == QifDate::Form::Iso || (date.form == QifDate::Form::Slash && monthFirst);
+        const bool firstIsMonth = date.form == QifDate::Form::Iso || (date.form == QifDate::Form::Slash && monthFirst);
         month = firstIsMonth ? date.first : date.second;
         day = firstIsMonth ? date.second : date.first;
         if (!split || !KestLib::isCalendarDate(year, month, day)) {

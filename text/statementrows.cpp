@@ -23,13 +23,15 @@ bool decodeStatementBytes(std::string_view bytes, StatementEncoding requested, S
                           Statement& statement, std::string& buffer, std::string_view& text) {
     const std::string_view unmarked = bytes.substr(0, 3) == "\xEF\xBB\xBF" ? bytes.substr(3) : bytes;
     StatementEncoding encoding = requested;
-    const bool utf8 = (encoding == StatementEncoding::Detect || encoding == StatementEncoding::Utf8) &&
-                      isValidUtf8(unmarked);
+    const bool utf8 =
+        (encoding == StatementEncoding::Detect || encoding == StatementEncoding::Utf8) && isValidUtf8(unmarked);
     if (encoding == StatementEncoding::Detect) {
         if (utf8) encoding = StatementEncoding::Utf8;
         // A file that says UTF-8 but isn't has been through a single-byte editor.
-        else if (declared == StatementEncoding::Latin1) encoding = StatementEncoding::Latin1;
-        else encoding = StatementEncoding::Windows1252;
+        else if (declared == StatementEncoding::Latin1)
+            encoding = StatementEncoding::Latin1;
+        else
+            encoding = StatementEncoding::Windows1252;
     }
     statement.encoding = encoding;
     if (utf8) {
@@ -96,8 +98,8 @@ void StatementCollector::row(StatementRow row) {
     statement.rows.push_back(std::move(row));
 }
 
-void StatementCollector::row(int line, int year, int month, int day, const ParsedAmount& amount,
-                             std::string comment, std::string type) {
+void StatementCollector::row(int line, int year, int month, int day, const ParsedAmount& amount, std::string comment,
+                             std::string type) {
     StatementRow added;
     added.line = line;
     added.year = year;
@@ -114,8 +116,7 @@ void StatementCollector::row(int line, int year, int month, int day, const Parse
 bool StatementCollector::amount(int line, std::string_view text, bool decimalComma, AmountRule rule,
                                 ParsedAmount& amount) {
     if (parseStatementAmount(text, decimalComma, rule, amount)) return true;
-    fault(line, amount.outOfRange ? StatementFault::Reason::AmountOutOfRange : StatementFault::Reason::BadAmount,
-          text);
+    fault(line, amount.outOfRange ? StatementFault::Reason::AmountOutOfRange : StatementFault::Reason::BadAmount, text);
     return false;
 }
 

@@ -30,7 +30,6 @@ std::string joinedComment(std::string_view first, std::string_view second);
 // comment so far replaces it: a memo that repeats the name isn't added twice.
 void appendCommentPart(std::string& comment, std::string_view part);
 
-
 // The rows and faults of a statement as a reader finds them, held to the
 // limits every statement has: once a row is past the book's room, or the
 // faults reach statementFaultLimit, the collector is full, with a last
@@ -42,8 +41,7 @@ public:
 
     void fault(int line, StatementFault::Reason reason, std::string_view text = {});
     void row(StatementRow row);
-    void row(int line, int year, int month, int day, const ParsedAmount& amount, std::string comment,
-             std::string type);
+    void row(int line, int year, int month, int day, const ParsedAmount& amount, std::string comment, std::string type);
     // The amount, or a BadAmount or AmountOutOfRange fault on line with the
     // text as given.
     bool amount(int line, std::string_view text, bool decimalComma, AmountRule rule, ParsedAmount& amount);

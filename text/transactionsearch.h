@@ -27,9 +27,7 @@ public:
     }
 
     // True when the search takes every transaction.
-    bool takesAll() const {
-        return text_.isEmpty() && selection.takesAll();
-    }
+    bool takesAll() const { return text_.isEmpty() && selection.takesAll(); }
     bool hasText() const { return !folded_.empty(); }
     // The text as it is compared, folded.
     std::u16string_view foldedText() const { return folded_; }

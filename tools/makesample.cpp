@@ -13,8 +13,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <stdexcept>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -111,9 +111,11 @@ Sample englishYear() {
         for (int trip = book.between(1, 2); trip > 0; --trip)
             book.spendSomeDay(month, "Transport", 9, 45, {"Train tickets", "Taxi home", "Bike repair"});
         for (int meal = book.between(2, 4); meal > 0; --meal)
-            book.spendSomeDay(month, "Dining out", 18, 75, {"Pizza with friends", "Lunch in town", "Birthday dinner", "Cafe"});
+            book.spendSomeDay(month, "Dining out", 18, 75,
+                              {"Pizza with friends", "Lunch in town", "Birthday dinner", "Cafe"});
         for (int outing = book.between(1, 2); outing > 0; --outing)
-            book.spendSomeDay(month, "Entertainment", 12, 60, {"Cinema", "Concert tickets", "Museum", "Streaming subscription"});
+            book.spendSomeDay(month, "Entertainment", 12, 60,
+                              {"Cinema", "Concert tickets", "Museum", "Streaming subscription"});
         if (book.between(1, 3) == 1) book.spendSomeDay(month, "Health", 15, 90, {"Pharmacy", "Dentist", "Eye test"});
         if (month % 3 == 0) book.spendSomeDay(month, "Clothing", 30, 150, {"Winter coat", "Shoes", "Jeans", "Shirts"});
     }
@@ -194,8 +196,9 @@ int main(int argc, char** argv) {
     Sample sample = language == "zh_TW" ? taiwanYear() : englishYear();
     HouseholdYear& book = sample.year;
     // Entered day by day, so indexes follow the dates.
-    std::stable_sort(book.entries.begin(), book.entries.end(),
-                     [](const Entry& a, const Entry& b) { return a.month != b.month ? a.month < b.month : a.day < b.day; });
+    std::stable_sort(book.entries.begin(), book.entries.end(), [](const Entry& a, const Entry& b) {
+        return a.month != b.month ? a.month < b.month : a.day < b.day;
+    });
     try {
         KestLib::AccountDB db;
         db.reset();  // keeps the empty-name type every new database has

@@ -25,8 +25,8 @@
 #include <cstdio>
 
 #include "core/accountdb.h"
-#include "ui/prompts/dialogprompts.h"
 #include "ui/find/filterbar.h"
+#include "ui/prompts/dialogprompts.h"
 #include "ui/statistics/quickrange.h"
 #include "ui/window/mainwindow.h"
 
@@ -197,16 +197,15 @@ int main(int argc, char* argv[]) {
     if (auto* importStatement = window.findChild<QAction*>(QStringLiteral("importStatementAct"))) {
         const QTemporaryDir statementFolder;
         QFile statement(statementFolder.filePath(QStringLiteral("giro.csv")));
-        if (!statement.open(QIODevice::WriteOnly) ||
-            statement.write("Buchungstag;Verwendungszweck;Betrag\r\n"
-                            "30.12.2026;Corner shop;-19,00\r\n"
-                            "30.12.2026;Bike repair;-42,00\r\n"
-                            "31.12.2026;Savings account;3,00\r\n"
-                            "02.01.2027;Supermarket;-58,40\r\n"
-                            "04.01.2027;Milk and bread;-7,15\r\n"
-                            "05.01.2027;Bakery;-6,80\r\n"
-                            "08.01.2027;Bus ticket;-2,50\r\n"
-                            "10.01.2027;Cinema;-24,00\r\n") < 0)
+        if (!statement.open(QIODevice::WriteOnly) || statement.write("Buchungstag;Verwendungszweck;Betrag\r\n"
+                                                                     "30.12.2026;Corner shop;-19,00\r\n"
+                                                                     "30.12.2026;Bike repair;-42,00\r\n"
+                                                                     "31.12.2026;Savings account;3,00\r\n"
+                                                                     "02.01.2027;Supermarket;-58,40\r\n"
+                                                                     "04.01.2027;Milk and bread;-7,15\r\n"
+                                                                     "05.01.2027;Bakery;-6,80\r\n"
+                                                                     "08.01.2027;Bus ticket;-2,50\r\n"
+                                                                     "10.01.2027;Cinema;-24,00\r\n") < 0)
             return 1;
         statement.close();
         prompts.dataFile = statement.fileName();

@@ -16,7 +16,6 @@
 #include "tests/support/coretestsupport.h"
 #include "tests/support/tempdir.h"
 
-
 struct Outcome {
     int exitCode = -1;
     std::string out;
@@ -103,4 +102,3 @@ struct Expected {
     int exitCode;
     std::string out;
 };
-

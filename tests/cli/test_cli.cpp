@@ -121,10 +121,12 @@ TEST_F(CliTest, InfoAndListShowTheBook) {
               "    6  2004-03-31  Outgoing    1150  Rent  rent, march\n");
 
     result = run({"list", book, "--type", "Rent", "--format", "csv"});
-    EXPECT_EQ(result.out, "index,date,direction,amount,type,comment\r\n6,2004-03-31,outgoing,1150,Rent,\"rent, march\"\r\n");
+    EXPECT_EQ(result.out,
+              "index,date,direction,amount,type,comment\r\n6,2004-03-31,outgoing,1150,Rent,\"rent, march\"\r\n");
     result = run({"list", book, "--type", "Salary", "--format", "json"});
-    EXPECT_EQ(result.out, "[\n  {\n    \"index\": 5,\n    \"date\": \"2004-03-15\",\n    \"direction\": \"income\",\n"
-                          "    \"amount\": 52000,\n    \"type\": \"Salary\",\n    \"comment\": \"pay\"\n  }\n]\n");
+    EXPECT_EQ(result.out,
+              "[\n  {\n    \"index\": 5,\n    \"date\": \"2004-03-15\",\n    \"direction\": \"income\",\n"
+              "    \"amount\": 52000,\n    \"type\": \"Salary\",\n    \"comment\": \"pay\"\n  }\n]\n");
 }
 
 TEST_F(CliTest, ExportThenImportIntoANewBookGivesTheSameList) {
@@ -135,8 +137,8 @@ TEST_F(CliTest, ExportThenImportIntoANewBookGivesTheSameList) {
         std::filesystem::remove(copy);
         const Outcome imported = run({"import", copy, csv, "--create"});
         ASSERT_EQ(imported.exitCode, 0) << imported.err;
-        EXPECT_EQ(imported.out, "Imported 6 transactions and 3 new types (\"Food\", \"Salary\", \"Rent\") into " + copy +
-                                    ".\n");
+        EXPECT_EQ(imported.out,
+                  "Imported 6 transactions and 3 new types (\"Food\", \"Salary\", \"Rent\") into " + copy + ".\n");
         EXPECT_EQ(run({"list", copy, "--format", "csv"}).out, run({"list", book, "--format", "csv"}).out) << encoding;
     }
     // Standard output and standard input work as files.
@@ -164,7 +166,8 @@ TEST_F(CliTest, ImportSavesWithABackupAndRefusesAllOrNothing) {
     writeFile(csv, "date,amount,type\n2004-04-01,-10,Food\n2004-04-02,25,Gifts\n");
     result = run({"import", book, csv, "--dry-run"});
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.out, "Would import 2 transactions and 1 new type (\"Gifts\") into " + book + "; nothing was written.\n");
+    EXPECT_EQ(result.out,
+              "Would import 2 transactions and 1 new type (\"Gifts\") into " + book + "; nothing was written.\n");
     EXPECT_EQ(readFile(book), before);
 
     result = run({"import", book, csv});

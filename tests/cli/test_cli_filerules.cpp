@@ -12,8 +12,8 @@
 #include <thread>
 
 #include "core/booklock.h"
-#include "tests/cli/clitest.h"
 #include "core/ownernames.h"
+#include "tests/cli/clitest.h"
 
 using KestLib::AccountDB;
 
@@ -75,7 +75,7 @@ TEST_F(CliFileRules, CommandsWriteOnlyTheFileTheyMayReplace) {
         std::function<void()> setUp;
         std::vector<std::string> args;
         int exitCode;
-        std::string error;                       // what standard error holds
+        std::string error;                      // what standard error holds
         std::map<std::string, mode_t> changed;  // the files written, with the mode each must have
     };
     const Case cases[] = {
@@ -84,75 +84,112 @@ TEST_F(CliFileRules, CommandsWriteOnlyTheFileTheyMayReplace) {
              std::filesystem::copy_file(book, money);
              writeBookNamed(moneyBook, "Other");
          },
-         {"import", money, csv}, 1,
+         {"import", money, csv},
+         1,
          moneyBook + ": the import would be saved to this file, which is another book than " + money +
-             "; nothing was written", {}},
+             "; nothing was written",
+         {}},
         {"--create of an absent BOOK whose completed name exists",
          [&] { writeBookNamed(moneyBook, "Other"); },
-         {"import", money, csv, "--create"}, 1,
-         moneyBook + ": the new book would replace this file, which exists; nothing was written", {}},
+         {"import", money, csv, "--create"},
+         1,
+         moneyBook + ": the new book would replace this file, which exists; nothing was written",
+         {}},
         {"export onto the book itself",
          [] {},
-         {"export", book, "-o", book}, 1,
-         book + ": is the book being exported (" + book + "); the export would replace it, so nothing was written", {}},
+         {"export", book, "-o", book},
+         1,
+         book + ": is the book being exported (" + book + "); the export would replace it, so nothing was written",
+         {}},
         {"export through a symbolic link to the book",
          [&] { std::filesystem::create_symlink(book, folder.path("link.csv")); },
-         {"export", book, "-o", folder.path("link.csv")}, 1, "is the book being exported", {}},
+         {"export", book, "-o", folder.path("link.csv")},
+         1,
+         "is the book being exported",
+         {}},
         {"export through a hard link to the book",
          [&] { std::filesystem::create_hard_link(book, folder.path("hard.csv")); },
-         {"export", folder.path("hard.csv"), "-o", book}, 1, "is the book being exported", {}},
+         {"export", folder.path("hard.csv"), "-o", book},
+         1,
+         "is the book being exported",
+         {}},
         {"a failed export leaves the file it would replace as it was",
          [&] {
              writeFile(folder.path("out.csv"), "kept");
              ::chmod(folder.path("out.csv").c_str(), 0444);
          },
-         {"export", book, "-o", folder.path("out.csv")}, 1,
-         folder.path("out.csv") + ": File open error: Permission denied; nothing was written", {}},
+         {"export", book, "-o", folder.path("out.csv")},
+         1,
+         folder.path("out.csv") + ": File open error: Permission denied; nothing was written",
+         {}},
         {"export onto another book",
          [&] { writeBookNamed(moneyBook, "Other"); },
-         {"export", book, "-o", moneyBook}, 1,
+         {"export", book, "-o", moneyBook},
+         1,
          moneyBook + ": is a Pennywell book; the export would replace it, so nothing was written (--force replaces it)",
          {}},
         {"export onto a damaged book, its magic all that is left",
          [&] { writeFile(money, "PWDB"); },
-         {"export", book, "-o", money, "--format", "ledger"}, 1, money + ": is a Pennywell book", {}},
+         {"export", book, "-o", money, "--format", "ledger"},
+         1,
+         money + ": is a Pennywell book",
+         {}},
         {"export onto the book's backup",
          [&] { writeBookNamed(backup, "Older"); },
-         {"export", book, "-o", backup}, 1,
-         backup + ": is the backup of " + book + "; the export would replace it, so nothing was written (--force "
-                                                  "replaces it)",
+         {"export", book, "-o", backup},
+         1,
+         backup + ": is the backup of " + book +
+             "; the export would replace it, so nothing was written (--force "
+             "replaces it)",
          {}},
         {"export onto a backup that is no book",
          [&] { writeFile(backup, "notes"); },
-         {"export", book, "-o", backup}, 1, backup + ": is the backup of " + book, {}},
+         {"export", book, "-o", backup},
+         1,
+         backup + ": is the backup of " + book,
+         {}},
         {"export onto another book, forced",
          [&] {
              writeBookNamed(moneyBook, "Other");
              ::chmod(moneyBook.c_str(), 0640);
          },
-         {"export", book, "-o", moneyBook, "--force"}, 0, "", {{"money.pwdb", 0640}}},
+         {"export", book, "-o", moneyBook, "--force"},
+         0,
+         "",
+         {{"money.pwdb", 0640}}},
         {"export onto the book itself, forced",
          [] {},
-         {"export", book, "-o", book, "--force"}, 1, "is the book being exported", {}},
+         {"export", book, "-o", book, "--force"},
+         1,
+         "is the book being exported",
+         {}},
         {"export onto a CSV file that is there",
          [&] {
              writeFile(folder.path("out.csv"), "index,date\n");
              ::chmod(folder.path("out.csv").c_str(), 0600);
          },
-         {"export", book, "-o", folder.path("out.csv")}, 0, "", {{"out.csv", 0600}}},
+         {"export", book, "-o", folder.path("out.csv")},
+         0,
+         "",
+         {{"out.csv", 0600}}},
         // Which files a save may replace, and with what mode, is the save
         // rule's, tested on its own; these rows show the command line
         // reports its refusals, before the save and while writing.
         {"a backup whose name would be over 255 bytes",
          [&] { std::filesystem::copy_file(book, longBook); },
-         {"import", longBook, csv}, 1,
-         longBook + ".bak.pwdb: The backup file's name would be longer than 255 bytes; nothing was written", {}},
+         {"import", longBook, csv},
+         1,
+         longBook + ".bak.pwdb: The backup file's name would be longer than 255 bytes; nothing was written",
+         {}},
         {"a read-only book is refused before its backup is touched",
          [&] {
              writeBookNamed(backup, "Older");
              ::chmod(book.c_str(), 0444);
          },
-         {"import", book, csv}, 1, book + ": File open error: Permission denied; the book file was not changed", {}},
+         {"import", book, csv},
+         1,
+         book + ": File open error: Permission denied; the book file was not changed",
+         {}},
     };
 
     const std::string pristine = readFile(book);
@@ -247,8 +284,8 @@ TEST_F(CliFileRules, AnImportWaitsForTheLockAsLongAsItMay) {
         const Outcome result = run(args);
         const auto waited = std::chrono::steady_clock::now() - start;
         EXPECT_EQ(result.exitCode, 1);
-        EXPECT_NE(result.err.find("another program is saving " + book + "; gave up after " +
-                                  std::to_string(c.seconds) + " s (--wait); nothing was written"),
+        EXPECT_NE(result.err.find("another program is saving " + book + "; gave up after " + std::to_string(c.seconds) +
+                                  " s (--wait); nothing was written"),
                   std::string::npos)
             << result.err;
         EXPECT_EQ(result.err.find("waiting for another program that is saving " + book) != std::string::npos,
@@ -327,9 +364,10 @@ TEST_F(CliFileRules, TwoImportsCreatingOneBookSayWhyTheLaterIsRefused) {
                 continue;
             }
             EXPECT_EQ(outcome.exitCode, 1);
-            EXPECT_EQ(outcome.err, "pennywell-cli: " + created + ": was created by another program while this "
-                                   "import ran (File open error: File exists); nothing was written, so import "
-                                   "again to add to it\n");
+            EXPECT_EQ(outcome.err, "pennywell-cli: " + created +
+                                       ": was created by another program while this "
+                                       "import ran (File open error: File exists); nothing was written, so import "
+                                       "again to add to it\n");
         }
         EXPECT_GE(landed, 1) << "round " << round;
         EXPECT_EQ(transactionsIn(created), 50000 * landed) << "round " << round;

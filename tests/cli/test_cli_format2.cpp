@@ -17,12 +17,14 @@ std::string thousandCharacters() {
 }
 
 // The book's own CSV, amounts written as the book of 2 decimals writes them.
-const std::string doneCsv = "index,date,direction,amount,type,comment\r\n"
-                            "1,2026-03-01,outgoing,12.50,Café,Café Müller\r\n"
-                            "2,2026-03-02,outgoing,0.15,Gebühr,Gebühr Überweisung\r\n"
-                            "3,2026-03-03,income,1234.56,ラーメン,ラーメン 发票 лапша\r\n"
-                            "4,2026-03-04,outgoing,0.00,Kaffee,Kaffee \xF0\x9F\x99\x82\r\n"
-                            "5,2026-03-05,income,0.00,," + thousandCharacters() + "\r\n";
+const std::string doneCsv =
+    "index,date,direction,amount,type,comment\r\n"
+    "1,2026-03-01,outgoing,12.50,Café,Café Müller\r\n"
+    "2,2026-03-02,outgoing,0.15,Gebühr,Gebühr Überweisung\r\n"
+    "3,2026-03-03,income,1234.56,ラーメン,ラーメン 发票 лапша\r\n"
+    "4,2026-03-04,outgoing,0.00,Kaffee,Kaffee \xF0\x9F\x99\x82\r\n"
+    "5,2026-03-05,income,0.00,," +
+    thousandCharacters() + "\r\n";
 
 class CliFormat2Test : public CliTest {
 protected:
@@ -107,7 +109,8 @@ TEST_F(CliFormat2Test, ABookOfFormat1TakesWhatItHoldsAsBefore) {
     const std::string statement = folder.path("statement.csv");
     writeFile(statement, "Date,Amount,Memo\n2026-03-02,-0.15,Überweisung Müller\n");
     const Outcome spelt = run({"import", book, statement});
-    EXPECT_NE(spelt.out.find("pennywell-cli convert BOOK) the book keeps them exactly"), std::string::npos) << spelt.out;
+    EXPECT_NE(spelt.out.find("pennywell-cli convert BOOK) the book keeps them exactly"), std::string::npos)
+        << spelt.out;
     const std::string fresh = folder.path("fresh.pwdb");
     ASSERT_EQ(run({"import", fresh, statement, "--create"}).exitCode, 0);
     EXPECT_NE(run({"list", fresh}).out.find("Überweisung Müller"), std::string::npos);

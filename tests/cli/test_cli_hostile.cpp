@@ -17,8 +17,8 @@ TEST_F(CliTest, VastSparseBooksAreRefusedByEveryCommand) {
     writeFile(csv, "date,amount\n2024-01-01,1\n");
     const std::string sparse = folder.path("sparse.pwdb");
     const std::vector<std::vector<std::string>> commands = {
-        {"check", sparse}, {"info", sparse}, {"list", sparse}, {"total", sparse}, {"export", sparse},
-        {"import", sparse, csv},
+        {"check", sparse}, {"info", sparse},   {"list", sparse},
+        {"total", sparse}, {"export", sparse}, {"import", sparse, csv},
     };
     for (const std::int32_t count : {1, std::numeric_limits<std::int32_t>::max()}) {
         writeFile(sparse, PwdbBuilder().text("Book").byte(1).type(0, "").int32(0).int32(count).bytes());

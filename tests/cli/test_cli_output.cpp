@@ -74,8 +74,9 @@ TEST_F(CliTest, AnImportSavedWhoseReportIsLostHasItsOwnCode) {
         {{"import", book, csv, "--dry-run"}, 1, fullDisk, "\"transactions\": 6"},
         {{"import", book, csv},
          3,
-         "pennywell-cli: " + book + ": imported and saved; the report could not be written: standard output: File "
-                                    "write error: No space left on device\n",
+         "pennywell-cli: " + book +
+             ": imported and saved; the report could not be written: standard output: File "
+             "write error: No space left on device\n",
          "\"transactions\": 8"},
     };
     for (const auto& c : cases) {
@@ -89,8 +90,9 @@ TEST_F(CliTest, AnImportSavedWhoseReportIsLostHasItsOwnCode) {
 }
 
 TEST_F(CliTest, NumbersOutOfRangeAreUsageErrors) {
-    const std::vector<std::string> period = {"budget", book, "--from", "2004-03-01", "--to", "2004-03-31",
-                                             "--today", "2004-03-10", "--type", "Food", "--format", "csv", "--budget"};
+    const std::vector<std::string> period = {"budget",     book,      "--from",     "2004-03-01", "--to",
+                                             "2004-03-31", "--today", "2004-03-10", "--type",     "Food",
+                                             "--format",   "csv",     "--budget"};
     for (const char* number : {"99999999999999999999", "-9223372036854775808", "1000000000000000000", "1e3", "0x10"}) {
         std::vector<std::string> args = period;
         args.push_back(number);
@@ -130,7 +132,9 @@ TEST_F(CliTest, AFileSizeLimitIsAReportedFailure) {
         {{"export", book}, written, "pennywell-cli: standard output: File write error: File too large\n"},
         {{"export", book, "-o", written}, {}, written + ": File write error: File too large; nothing was written\n"},
         // The book is over the limit, so its backup is the first file that fails.
-        {{"import", book, folder.path("more.csv")}, {}, "File write error: File too large; the book file was not changed\n"},
+        {{"import", book, folder.path("more.csv")},
+         {},
+         "File write error: File too large; the book file was not changed\n"},
     };
     writeFile(folder.path("more.csv"), "date,amount,type\n2004-04-01,-10,Food\n");
     for (const Case& c : cases) {
@@ -191,7 +195,9 @@ TEST_F(CliTest, FileNamesAreShownEscaped) {
          0,
          "Imported 1 transaction into " + shown + "; the previous file is kept as " + shown + ".bak.pwdb.\n",
          ""},
-        {{"import", hostile, csv, "--dry-run"}, 0, "Would import 1 transaction into " + shown + "; nothing was written.\n",
+        {{"import", hostile, csv, "--dry-run"},
+         0,
+         "Would import 1 transaction into " + shown + "; nothing was written.\n",
          ""},
         {{"total", hostile + ".gone"},
          1,

@@ -64,9 +64,15 @@ TEST_F(CliTest, ImportsEachStatementFormatOnceOnly) {
          {"--map", "date=Posted,comment=payee", "--map", "comment=Memo,amount=Value", "--cents"},
          "2 transactions (0 duplicates skipped, 0 amounts rounded)",
          {"2026-01-31,income,120050,,ACME January", "2026-02-01,outgoing,2000,Food,late"}},
-        {"OFX 1.x", ofxSgml, {}, "2 transactions (0 duplicates skipped, 1 amount rounded)",
+        {"OFX 1.x",
+         ofxSgml,
+         {},
+         "2 transactions (0 duplicates skipped, 1 amount rounded)",
          {"2026-01-05,outgoing,12,,Bakery Bread", "2026-01-06,income,100,Salary,pay"}},
-        {"OFX 2.x", ofxXml, {"--format", "ofx"}, "1 transaction (0 duplicates skipped, 0 amounts rounded)",
+        {"OFX 2.x",
+         ofxXml,
+         {"--format", "ofx"},
+         "1 transaction (0 duplicates skipped, 0 amounts rounded)",
          {"2026-02-10,outgoing,45,Food,market"}},
         {"QIF with a category as type",
          "!Type:Bank\nD01/31'26\nT-35.50\nPSupermarket\nLHousehold\n^\nD2/1/2026\nT1,200.00\nPEmployer\n^\n",
@@ -115,8 +121,9 @@ TEST_F(CliTest, AStatementDryRunShowsTheRowsAndWritesNothing) {
 
 TEST_F(CliTest, AStatementAtFaultIsRefusedWithItsLines) {
     const std::string statement = folder.path("statement.csv");
-    writeFile(statement, "Buchungstag;Verwendungszweck;Betrag\n05.03.2004;fine;-10,00\n"
-                         "36.03.2004;no such day;-1,00\n07.03.2004;fine;lots\n");
+    writeFile(statement,
+              "Buchungstag;Verwendungszweck;Betrag\n05.03.2004;fine;-10,00\n"
+              "36.03.2004;no such day;-1,00\n07.03.2004;fine;lots\n");
     const std::string before = readFile(book);
     const Outcome refused = run({"import", book, statement});
     EXPECT_EQ(refused.exitCode, 1);
@@ -129,8 +136,9 @@ TEST_F(CliTest, AStatementAtFaultIsRefusedWithItsLines) {
 TEST_F(CliTest, AStatementSaysHowItWasReadAndWhatWouldHelp) {
     std::string preamble;
     for (int line = 1; line <= 13; ++line) preamble += "\"Zeile " + std::to_string(line) + "\";\"x\";\n";
-    const std::string germanDirect = preamble + "\"Buchung\";\"Valuta\";\"Text\";\"Summe\";\n"
-                                                "\"01.02.2016\";\"01.02.2016\";\"Miete\";\"-500,00\";\n";
+    const std::string germanDirect = preamble +
+                                     "\"Buchung\";\"Valuta\";\"Text\";\"Summe\";\n"
+                                     "\"01.02.2016\";\"01.02.2016\";\"Miete\";\"-500,00\";\n";
     const std::string investment =
         "<OFX><BANKMSGSRSV1><STMTTRNRS><STMTRS><BANKTRANLIST><STMTTRN><DTPOSTED>20160101<TRNAMT>-5<NAME>fee"
         "</STMTTRN></BANKTRANLIST></STMTRS></STMTTRNRS></BANKMSGSRSV1><INVSTMTMSGSRSV1><INVSTMTTRNRS><INVSTMTRS>"
@@ -143,21 +151,38 @@ TEST_F(CliTest, AStatementSaysHowItWasReadAndWhatWouldHelp) {
         int exitCode;
         std::vector<std::string> said;  // each somewhere in what is written
     } cases[] = {
-        {"dates that read both ways", "Date,Description,Amount\n3/6/2016,Coffee,-3.50\n3/5/2016,Grocer,-20\n", {}, 1,
+        {"dates that read both ways",
+         "Date,Description,Amount\n3/6/2016,Coffee,-3.50\n3/5/2016,Grocer,-20\n",
+         {},
+         1,
          {"(\"3/6/2016\": 2016-06-03 / 2016-03-06)", "Line 1 was taken as the header.",
           "--date-format DD/MM/YYYY or --date-format MM/DD/YYYY"}},
-        {"the same, chosen", "Date,Description,Amount\n3/6/2016,Coffee,-3.50\n3/5/2016,Grocer,-20\n",
-         {"--date-format", "MM/DD/YYYY", "--dry-run"}, 0, {"2016-03-06  Outgoing"}},
-        {"one date decides", "Date,Description,Amount\n3/6/2016,Coffee,-3.50\n3/13/2016,Grocer,-0.20\n",
-         {"--dry-run"}, 0, {"Dates read as MM/DD/YYYY, as line 3's date shows.", "2 amounts rounded, 1 to 0"}},
-        {"a preamble above a header mapped by name", germanDirect, {"--map", "date=Buchung,amount=summe,comment=Text"},
-         0, {"Imported 1 transaction", "Line 14 was taken as the header; the lines above it were skipped."}},
+        {"the same, chosen",
+         "Date,Description,Amount\n3/6/2016,Coffee,-3.50\n3/5/2016,Grocer,-20\n",
+         {"--date-format", "MM/DD/YYYY", "--dry-run"},
+         0,
+         {"2016-03-06  Outgoing"}},
+        {"one date decides",
+         "Date,Description,Amount\n3/6/2016,Coffee,-3.50\n3/13/2016,Grocer,-0.20\n",
+         {"--dry-run"},
+         0,
+         {"Dates read as MM/DD/YYYY, as line 3's date shows.", "2 amounts rounded, 1 to 0"}},
+        {"a preamble above a header mapped by name",
+         germanDirect,
+         {"--map", "date=Buchung,amount=summe,comment=Text"},
+         0,
+         {"Imported 1 transaction", "Line 14 was taken as the header; the lines above it were skipped."}},
         {"no amount column", germanDirect, {}, 1, {"Line 14 was taken as the header.", "--map date=1,amount=3"}},
         {"a QIF file with comments, splits and classes",
          "# exported\n!Type:Bank\nD1/13/2016\nT-10\nPShop\nL--Split--\nSFood/Family\n$-6\nSHome\n$-4\n^\n"
          "D1/14/2016\nT-3\nPBus\nLTravel:Bus/Work\n^\n",
-         {"--dry-run"}, 0, {"2016-01-13  Outgoing      10  Food        Shop", "2016-01-14  Outgoing       3  Travel:Bus  Bus"}},
-        {"an investment account beside a bank account", investment, {"--dry-run"}, 0,
+         {"--dry-run"},
+         0,
+         {"2016-01-13  Outgoing      10  Food        Shop", "2016-01-14  Outgoing       3  Travel:Bus  Bus"}},
+        {"an investment account beside a bank account",
+         investment,
+         {"--dry-run"},
+         0,
          {"Would import 2 transactions", "2 accounts read into the one book."}},
     };
     for (const auto& c : cases) {
@@ -170,7 +195,8 @@ TEST_F(CliTest, AStatementSaysHowItWasReadAndWhatWouldHelp) {
         const Outcome outcome = run(args);
         EXPECT_EQ(outcome.exitCode, c.exitCode) << outcome.err;
         for (const std::string& said : c.said)
-            EXPECT_NE((outcome.out + outcome.err).find(said), std::string::npos) << said << "\n" << outcome.out << outcome.err;
+            EXPECT_NE((outcome.out + outcome.err).find(said), std::string::npos) << said << "\n"
+                                                                                 << outcome.out << outcome.err;
     }
 }
 

@@ -343,8 +343,11 @@ TEST(AccountDBSums, SumByTypeAgreesWithSumAmountForEveryType) {
     // Bounds that some transactions fall on exactly, since both are inclusive.
     const int someDate = db.transaction(10, false).dateCode();
     const int laterDate = std::max(someDate, db.transaction(20, false).dateCode());
-    const std::pair<int, int> ranges[] = {
-        {-1, -1}, {packDate(2000, 1, 1), packDate(2009, 12, 31)}, {someDate, laterDate}, {someDate, -1}, {-1, someDate}};
+    const std::pair<int, int> ranges[] = {{-1, -1},
+                                          {packDate(2000, 1, 1), packDate(2009, 12, 31)},
+                                          {someDate, laterDate},
+                                          {someDate, -1},
+                                          {-1, someDate}};
     for (const auto& [first, last] : ranges) {
         const auto sums = db.sumByType(first, last);
         for (int id = 0; id < TypeIdTable::capacity; ++id) {
@@ -389,8 +392,12 @@ TEST(AccountDBConsistency, HoldsAfterEveryStepOfARandomSequence) {
     AccountDB db = sampleDatabase();
     for (int step = 0; step < 1000; ++step) {
         const int draw = pick(100);
-        const Kind kind = draw < 30 ? add : draw < 55 ? modify : draw < 78 ? remove : draw < 88 ? addType
-                          : draw < 97 ? deleteType : saveAndLoad;
+        const Kind kind = draw < 30   ? add
+                          : draw < 55 ? modify
+                          : draw < 78 ? remove
+                          : draw < 88 ? addType
+                          : draw < 97 ? deleteType
+                                      : saveAndLoad;
         const std::string before = fingerprint(db);
         std::string message = "<nothing thrown>";
         if (kind == add && db.typeCount() > 0) {
@@ -441,7 +448,8 @@ AccountDB restoreBook() {
     db.addType("Spare");
     const int food = db.findType("\xAD\xB9\xAA\xAB").id();
     for (int k = 0; k < 3; ++k) {
-        Transaction t = makeTransaction(food, 10 + k, k % 2 == 0, 2005, 1 + k, 2, k == 1 ? "a comment longer than inline" : "");
+        Transaction t =
+            makeTransaction(food, 10 + k, k % 2 == 0, 2005, 1 + k, 2, k == 1 ? "a comment longer than inline" : "");
         db.addTransaction(t);
     }
     return unmodifiedCopy(db);
@@ -523,8 +531,8 @@ TEST(AccountDBRestore, RestoresThatWouldBreakTheBookAreRefused) {
         std::string message;
     };
     const Case cases[] = {
-        {"index held by another transaction",
-         [](AccountDB& db) { db.restoreTransaction(db.transaction(1, false), 0); }, std::string(errorText(ErrorCode::indexInUse))},
+        {"index held by another transaction", [](AccountDB& db) { db.restoreTransaction(db.transaction(1, false), 0); },
+         std::string(errorText(ErrorCode::indexInUse))},
         {"transaction of a missing type",
          [](AccountDB& db) {
              Transaction t = makeTransaction(99, 1, true);
@@ -532,9 +540,12 @@ TEST(AccountDBRestore, RestoresThatWouldBreakTheBookAreRefused) {
              db.restoreTransaction(t, 0);
          },
          std::string(errorText(ErrorCode::outOfBound))},
-        {"type id in use", [](AccountDB& db) { db.restoreType(2, "New"); }, std::string(errorText(ErrorCode::outOfBound))},
-        {"type id beyond the 128", [](AccountDB& db) { db.restoreType(128, "New"); }, std::string(errorText(ErrorCode::outOfBound))},
-        {"type name in use", [](AccountDB& db) { db.restoreType(100, "Salary"); }, ErrorMsg::typeExists("Salary").message()},
+        {"type id in use", [](AccountDB& db) { db.restoreType(2, "New"); },
+         std::string(errorText(ErrorCode::outOfBound))},
+        {"type id beyond the 128", [](AccountDB& db) { db.restoreType(128, "New"); },
+         std::string(errorText(ErrorCode::outOfBound))},
+        {"type name in use", [](AccountDB& db) { db.restoreType(100, "Salary"); },
+         ErrorMsg::typeExists("Salary").message()},
         {"lastIndex below a held index", [](AccountDB& db) { db.restoreLastIndex(db.lastIndex() - 2); },
          std::string(errorText(ErrorCode::indexInUse))},
     };

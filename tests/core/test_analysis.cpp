@@ -114,9 +114,9 @@ TEST(GrandTotal, BalanceByDirectionWithBothBoundsCounted) {
         std::int64_t balance;
     };
     const Case cases[] = {
-        {100, 30, InOutSelector::Both, 70},     {100, 30, InOutSelector::Outgoing, -30},
-        {100, 30, InOutSelector::Income, 100},  {30, 100, InOutSelector::Both, -70},
-        {50, 50, InOutSelector::Both, 0},       {100, 0, InOutSelector::Outgoing, 0},
+        {100, 30, InOutSelector::Both, 70},    {100, 30, InOutSelector::Outgoing, -30},
+        {100, 30, InOutSelector::Income, 100}, {30, 100, InOutSelector::Both, -70},
+        {50, 50, InOutSelector::Both, 0},      {100, 0, InOutSelector::Outgoing, 0},
     };
     for (const Case& c : cases) {
         const AccountDB db = incomeAndOutgoing(c.income, c.outgoing);
@@ -173,9 +173,9 @@ TEST(PercentageAnalysis, SharesOfTheSelectedAndOfEveryType) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.share);
         const TypePercents got = figures.percentsOf(figures.shares[c.share]);
-        for (const auto& [part, expected] : {std::pair{got.income, c.expected.income},
-                                              std::pair{got.outgoing, c.expected.outgoing},
-                                              std::pair{got.sum, c.expected.sum}}) {
+        for (const auto& [part, expected] :
+             {std::pair{got.income, c.expected.income}, std::pair{got.outgoing, c.expected.outgoing},
+              std::pair{got.sum, c.expected.sum}}) {
             EXPECT_DOUBLE_EQ(part.ofSelected, expected.ofSelected);
             EXPECT_DOUBLE_EQ(part.ofTotal, expected.ofTotal);
         }
@@ -299,8 +299,8 @@ TEST(BudgetAnalysis, AveragesTruncateTowardZero) {
         std::int64_t days, overAverage, underAverage;
     };
     const Case cases[] = {
-        {29, 31, 3, -33, 33},   // -100 / 3 is -33, not -34
-        {31, 31, 1, -100, 100}, // Today on To: the average is the remainder
+        {29, 31, 3, -33, 33},    // -100 / 3 is -33, not -34
+        {31, 31, 1, -100, 100},  // Today on To: the average is the remainder
     };
     for (const Case& c : cases) {
         const BudgetPeriod period{packDate(2004, 3, 1), packDate(2004, 3, c.toDay), packDate(2004, 3, c.todayDay)};
@@ -326,11 +326,11 @@ TEST(BudgetAnalysis, RefusesAPeriodOutOfOrderOrNotADate) {
     const std::int32_t first = packDate(2004, 3, 1);
     const std::int32_t last = packDate(2004, 3, 31);
     const BudgetPeriod periods[] = {
-        {first, last, packDate(2004, 4, 1)},    // Today after To: no day left to divide by
-        {first, last, packDate(2004, 2, 29)},   // Today before From
-        {first, last, packDate(2003, 2, 29)},   // no such day
-        {first, last, packDate(2004, 13, 1)},   // no such month
-        {first, last, -1},                      // not a date code at all
+        {first, last, packDate(2004, 4, 1)},   // Today after To: no day left to divide by
+        {first, last, packDate(2004, 2, 29)},  // Today before From
+        {first, last, packDate(2003, 2, 29)},  // no such day
+        {first, last, packDate(2004, 13, 1)},  // no such month
+        {first, last, -1},                     // not a date code at all
     };
     for (const BudgetPeriod& period : periods)
         EXPECT_EQ(messageOf([&] { budgetAnalysis(db, selectionOf({}), period); }),

@@ -75,18 +75,18 @@ TEST(FileBytes, ExampleTransactionIsTheKnownFixedBytesAndCommentLength) {
     Transaction t = exampleTransaction();
     db.addTransaction(t);
     const std::string bytes = encodeDatabase(db);
-    const std::string expected =
-        homeBytes.substr(0, 13) + std::string("\x00\x00\x00\x10", 4) /* lastIndex 1 */ +
-        std::string("\x00\x00\x00\x10", 4) /* one transaction */ +
-        std::string("\x00\x00\x00\x10\x70\x4D\x30\xF0\x00\x00\x00\xAF\x10\x00", 14) + std::string(1, '\0');
+    const std::string expected = homeBytes.substr(0, 13) + std::string("\x00\x00\x00\x10", 4) /* lastIndex 1 */ +
+                                 std::string("\x00\x00\x00\x10", 4) /* one transaction */ +
+                                 std::string("\x00\x00\x00\x10\x70\x4D\x30\xF0\x00\x00\x00\xAF\x10\x00", 14) +
+                                 std::string(1, '\0');
     EXPECT_EQ(bytes, expected);
 }
 
 TEST(FileRoundTrip, EveryFieldComesBackExactly) {
     TempDir dir;
     AccountDB original = sampleDatabase();
-    Transaction extreme = makeTransaction(3, std::numeric_limits<std::int32_t>::min(), false, 65535, 255, 255,
-                                          std::string(255, '\xA4'));
+    Transaction extreme =
+        makeTransaction(3, std::numeric_limits<std::int32_t>::min(), false, 65535, 255, 255, std::string(255, '\xA4'));
     original.addTransaction(extreme);
     Transaction top = makeTransaction(0, std::numeric_limits<std::int32_t>::max(), true, 0, 0, 0);
     original.addTransaction(top);
@@ -259,14 +259,16 @@ TEST(FileLoad, DamagedFilesAreRefusedAndNothingChanges) {
     };
     const std::pair<const char*, std::string> damaged[] = {
         {"trailing byte", validFileBuilder().byte(0).bytes()},
-        {"same index twice", withTypes({{0, ""}}).int32(2).int32(2).entry(Entry{.index = 2}).entry(Entry{.index = 2}).bytes()},
+        {"same index twice",
+         withTypes({{0, ""}}).int32(2).int32(2).entry(Entry{.index = 2}).entry(Entry{.index = 2}).bytes()},
         {"type id 128", withTypes({{0, ""}, {128, "x"}}).int32(0).int32(0).bytes()},
         {"type id 255", withTypes({{255, "x"}}).int32(0).int32(0).bytes()},
         {"same type id twice", withTypes({{0, ""}, {3, "a"}, {3, "b"}}).int32(0).int32(0).bytes()},
         {"same type name twice", withTypes({{0, "a"}, {1, "a"}}).int32(0).int32(0).bytes()},
         {"type ids descending", withTypes({{0, ""}, {5, "a"}, {4, "b"}}).int32(0).int32(0).bytes()},
         {"more types than bytes", PwdbBuilder().text("").byte(255).type(0, "").int32(0).int32(0).bytes()},
-        {"huge transaction count", withTypes({{0, ""}}).int32(0).int32(std::numeric_limits<std::int32_t>::max()).entry(Entry{}).bytes()},
+        {"huge transaction count",
+         withTypes({{0, ""}}).int32(0).int32(std::numeric_limits<std::int32_t>::max()).entry(Entry{}).bytes()},
     };
 
     AccountDB db = sampleDatabase();

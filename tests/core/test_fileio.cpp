@@ -21,8 +21,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "tests/support/coretestsupport.h"
 #include "core/fileio.h"
+#include "tests/support/coretestsupport.h"
 #include "tests/support/tempdir.h"
 
 using KestLib::SaveCalls;
@@ -115,8 +115,8 @@ TEST(AtomicSave, NewFileGetsTheUmasksModeAndAReplacedOneKeepsItsOwn) {
         mode_t expected;
     };
     const Case cases[] = {
-        {022, 0, 0644}, {077, 0, 0600}, {002, 0, 0664},
-        {077, 0664, 0664}, {022, 0600, 0600}, {0, 0640, 0640}, {077, 0755, 0755},
+        {022, 0, 0644},    {077, 0, 0600},  {002, 0, 0664},    {077, 0664, 0664},
+        {022, 0600, 0600}, {0, 0640, 0640}, {077, 0755, 0755},
     };
     for (const Way& way : bothWays) {
         for (const Case& c : cases) {
@@ -128,7 +128,8 @@ TEST(AtomicSave, NewFileGetsTheUmasksModeAndAReplacedOneKeepsItsOwn) {
             }
             const UmaskScope mask(c.umask);
             writeFileAtomically(path, newBytes, way.calls);
-            EXPECT_EQ(modeOf(path), c.expected) << way.name << ", umask " << std::oct << c.umask << ", was " << c.existing;
+            EXPECT_EQ(modeOf(path), c.expected)
+                << way.name << ", umask " << std::oct << c.umask << ", was " << c.existing;
             EXPECT_EQ(readFile(path), newBytes);
         }
     }
@@ -207,8 +208,8 @@ TEST(AtomicSave, TargetsThatMustNotBeReplacedAreRefused) {
         EXPECT_EQ(messageOf([&] { writeFileAtomically(dir.path(target), newBytes); }), "File open error") << target;
     EXPECT_EQ(readFile(readOnly), oldBytes);
     EXPECT_EQ(modeOf(readOnly), 0444u);
-    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"folder.pwdb", "link to read-only", "loop", "pipe.pwdb",
-                                                       "read-only.pwdb"}));
+    EXPECT_EQ(dir.entries(),
+              (std::vector<std::string>{"folder.pwdb", "link to read-only", "loop", "pipe.pwdb", "read-only.pwdb"}));
 }
 
 // Each failure a save can meet, injected: before the rename the old file
@@ -230,7 +231,10 @@ TEST(AtomicSave, FailuresAreReportedAndLeaveNothingBeside) {
         {"unnamed file can't be named", {.linkat = noLinks}, "<nothing thrown>", "new"},
         {"named fallback, permissions", {.openat = noUnnamedFiles, .fchmod = modeRefused}, "File write error", "old"},
         {"named fallback, file sync", {.openat = noUnnamedFiles, .fsync = fileSyncFails}, "File write error", "old"},
-        {"named fallback, folder sync", {.openat = noUnnamedFiles, .fsync = folderSyncFails}, "File write error", "new"},
+        {"named fallback, folder sync",
+         {.openat = noUnnamedFiles, .fsync = folderSyncFails},
+         "File write error",
+         "new"},
     };
     for (const Case& c : cases) {
         TempDir dir;
@@ -249,7 +253,8 @@ TEST(AtomicSave, FailuresAreReportedAndLeaveNothingBeside) {
                   c.calls.fchmod == modeRefused ? "<nothing thrown>" : c.message)
             << c.what << ", new book";
         const auto entries = fresh.entries();
-        EXPECT_TRUE(entries.empty() || (entries == std::vector<std::string>{"new.pwdb"} && readFile(newPath) == newBytes))
+        EXPECT_TRUE(entries.empty() ||
+                    (entries == std::vector<std::string>{"new.pwdb"} && readFile(newPath) == newBytes))
             << c.what << ", new book";
     }
 }
@@ -269,8 +274,11 @@ TEST(AtomicSave, FailuresNameTheFileAndTheSystemsReason) {
         {"read-only file", "read-only.pwdb", {}, "File open error", EACCES},
         {"a folder", "folder.pwdb", {}, "File open error", EISDIR},
         {"no file can be created", "new.pwdb", {.openat = noFilesAtAll}, "File open error", EACCES},
-        {"disk full at the sync", "new.pwdb", {.fsync = [](int fd) { return isFolder(fd) ? 0 : failWith(ENOSPC); }},
-         "File write error", ENOSPC},
+        {"disk full at the sync",
+         "new.pwdb",
+         {.fsync = [](int fd) { return isFolder(fd) ? 0 : failWith(ENOSPC); }},
+         "File write error",
+         ENOSPC},
         {"folder sync fails", "new.pwdb", {.fsync = folderSyncFails}, "File write error", EIO},
     };
     for (const Case& c : cases) {
@@ -407,7 +415,8 @@ TEST(AtomicSave, KilledAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
     for (int i = 0; i < 5; ++i) {
         const auto start = std::chrono::steady_clock::now();
         saveBoth();
-        round = std::min(round, std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start));
+        round = std::min(
+            round, std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - start));
     }
 
     std::mt19937 random(6);

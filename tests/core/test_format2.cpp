@@ -75,7 +75,8 @@ std::vector<std::size_t> sectionStarts(const std::string& bytes) {
     for (std::size_t at = 9; at < bytes.size();) {
         starts.push_back(at);
         std::uint64_t length = 0;
-        for (int k = 0; k < 8; ++k) length = length << 8 | static_cast<unsigned char>(bytes[at + 4 + static_cast<std::size_t>(k)]);
+        for (int k = 0; k < 8; ++k)
+            length = length << 8 | static_cast<unsigned char>(bytes[at + 4 + static_cast<std::size_t>(k)]);
         at += 16 + length;
     }
     return starts;
@@ -108,17 +109,36 @@ TEST(Format2, ChecksumAndTextRulesAreTheStandardOnes) {
             << text;
     }
     // Texts pieced together at random from good and bad pieces: both paths agree.
-    const std::vector<std::string> pieces = {"a", "\t", "\n", "\x7F", "é", "\xC2\x85", "\xC2\xA0", "语",
-                                             "\xEF\xB7\x90", "\xEF\xB7\xB0", "\xEF\xBF\xBE", "\xEF\xBF\xBD",
-                                             "\xF0\x9F\x99\x82", "\xF0\x9F\xBF\xBF", "\xF4\x8F\xBF\xBD",
-                                             "\xF4\x90\x80\x80", "\xED\xA0\x80", "\xED\x9F\xBF", "\xE0\x9F\x80",
-                                             "\xC1\xBF", "\x80", "\xE4\xB8", "\xF0\x90\x80"};
+    const std::vector<std::string> pieces = {"a",
+                                             "\t",
+                                             "\n",
+                                             "\x7F",
+                                             "é",
+                                             "\xC2\x85",
+                                             "\xC2\xA0",
+                                             "语",
+                                             "\xEF\xB7\x90",
+                                             "\xEF\xB7\xB0",
+                                             "\xEF\xBF\xBE",
+                                             "\xEF\xBF\xBD",
+                                             "\xF0\x9F\x99\x82",
+                                             "\xF0\x9F\xBF\xBF",
+                                             "\xF4\x8F\xBF\xBD",
+                                             "\xF4\x90\x80\x80",
+                                             "\xED\xA0\x80",
+                                             "\xED\x9F\xBF",
+                                             "\xE0\x9F\x80",
+                                             "\xC1\xBF",
+                                             "\x80",
+                                             "\xE4\xB8",
+                                             "\xF0\x90\x80"};
     std::mt19937 random(29);
     for (int k = 0; k < 20000; ++k) {
         std::string text;
         const int count = static_cast<int>(random() % 30);
         // Mostly good pieces, so that long texts are accepted often enough.
-        for (int i = 0; i < count; ++i) text += pieces[random() % 3 == 0 ? random() % pieces.size() : random() % 2 == 0 ? 0 : 7];
+        for (int i = 0; i < count; ++i)
+            text += pieces[random() % 3 == 0 ? random() % pieces.size() : random() % 2 == 0 ? 0 : 7];
         ASSERT_EQ(storableCharacters(text), storableCharactersStepwise(text)) << testing::PrintToString(text);
     }
 }
@@ -250,7 +270,8 @@ TEST(Format2, NewerFilesAreToldApartFromDamage) {
     const std::size_t end = sectionStarts(whole).back();
     const std::pair<std::string, std::string> cases[] = {
         {header(3) + whole.substr(9), "This book was made by a newer Pennywell"},
-        {whole.substr(0, end) + section("RECU", "later") + whole.substr(end), "This book was made by a newer Pennywell"},
+        {whole.substr(0, end) + section("RECU", "later") + whole.substr(end),
+         "This book was made by a newer Pennywell"},
         {whole.substr(0, end) + section("note", "passed over") + whole.substr(end), "<nothing thrown>"},
         {std::string("PWDB\x02", 5) + whole.substr(9, 4), "This PWDB file is correspond with this program"},
         {header(2) + section("BOOK", std::string(1, '\x01') + std::string(2, '\0')), "Damaged Pennywell database file"},

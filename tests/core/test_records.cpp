@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "core/bulkmemory.h"
-#include "tests/support/coretestsupport.h"
-#include "core/recordarray.h"
 #include "core/calendar.h"
 #include "core/errormsg.h"
+#include "core/recordarray.h"
 #include "core/transaction.h"
 #include "core/transtype.h"
 #include "core/typeidtable.h"
+#include "tests/support/coretestsupport.h"
 
 using namespace KestLib;
 
@@ -40,9 +40,9 @@ TEST(CalendarDate, MonthLengthsLeapYearsAndTheFourDigitYears) {
         bool isDate;
     };
     const Case cases[] = {
-        {2004, 2, 29, true},  {2003, 2, 29, false}, {2000, 2, 29, true}, {1900, 2, 29, false},
+        {2004, 2, 29, true},  {2003, 2, 29, false}, {2000, 2, 29, true},  {1900, 2, 29, false},
         {2004, 4, 30, true},  {2004, 4, 31, false}, {2004, 12, 31, true}, {2004, 13, 1, false},
-        {2004, 0, 1, false},  {2004, 1, 0, false},  {1, 1, 1, true},     {0, 1, 1, false},
+        {2004, 0, 1, false},  {2004, 1, 0, false},  {1, 1, 1, true},      {0, 1, 1, false},
         {9999, 12, 31, true}, {10000, 1, 1, false}, {2004, -1, 1, false}, {2004, 1, -1, false},
     };
     for (const Case& c : cases)
@@ -261,8 +261,8 @@ Transaction transactionOf(const FieldCase& c, char first, bool commentLast = fal
 
 TEST(Transaction, EveryValueSetIsReadBackExactly) {
     for (const FieldCase& c : fieldCases) {
-        SCOPED_TRACE(std::to_string(c.year) + "-" + std::to_string(c.month) + "-" + std::to_string(c.day) +
-                     " type " + std::to_string(c.type) + ", comment of " + std::to_string(c.commentLength));
+        SCOPED_TRACE(std::to_string(c.year) + "-" + std::to_string(c.month) + "-" + std::to_string(c.day) + " type " +
+                     std::to_string(c.type) + ", comment of " + std::to_string(c.commentLength));
         const Transaction t = transactionOf(c, 'a');
         EXPECT_EQ(t.year(), c.year);
         EXPECT_EQ(t.month(), c.month);

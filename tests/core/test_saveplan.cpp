@@ -26,10 +26,10 @@
 
 #include "core/booklock.h"
 #include "core/booksave.h"
-#include "tests/support/coretestsupport.h"
 #include "core/fileidentity.h"
 #include "core/fileio.h"
 #include "core/saveplan.h"
+#include "tests/support/coretestsupport.h"
 #include "tests/support/tempdir.h"
 
 using KestLib::BookLock;
@@ -61,7 +61,7 @@ bool isRegularFile(const std::string& path) {
 // "2026-12-08T10-31-05": the file's last write in local time.
 std::string stampOf(const std::string& path) {
     const std::time_t written = static_cast<std::time_t>(FileIdentity::of(path)->modifiedSeconds);
-    std::tm local {};
+    std::tm local{};
     ::localtime_r(&written, &local);
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y-%m-%dT%H-%M-%S", &local);
@@ -144,10 +144,30 @@ TEST(SaveRule, PlansFollowWhatIsOnDisk) {
          ""},
         {"changed by another program", book("money.pwdb"), "money.pwdb", "money.pwdb", true, "money.pwdb", "",
          "money.pwdb", "money.pwdb.bak.pwdb", false, "money.pwdb.replaced-STAMP.pwdb"},
-        {"changed in place by an editor, as long as it was", book("money.pwdb"), "money.pwdb", "money.pwdb", true,
-         "money.pwdb", "", "money.pwdb", "money.pwdb.bak.pwdb", false, "money.pwdb.replaced-STAMP.pwdb", {}, true},
-        {"changed, the kept name taken by a file and a dangling link", book("money.pwdb"), "money.pwdb", "money.pwdb",
-         true, "money.pwdb", "", "money.pwdb", "money.pwdb.bak.pwdb", false, "money.pwdb.replaced-STAMP-3.pwdb",
+        {"changed in place by an editor, as long as it was",
+         book("money.pwdb"),
+         "money.pwdb",
+         "money.pwdb",
+         true,
+         "money.pwdb",
+         "",
+         "money.pwdb",
+         "money.pwdb.bak.pwdb",
+         false,
+         "money.pwdb.replaced-STAMP.pwdb",
+         {},
+         true},
+        {"changed, the kept name taken by a file and a dangling link",
+         book("money.pwdb"),
+         "money.pwdb",
+         "money.pwdb",
+         true,
+         "money.pwdb",
+         "",
+         "money.pwdb",
+         "money.pwdb.bak.pwdb",
+         false,
+         "money.pwdb.replaced-STAMP-3.pwdb",
          {"money.pwdb.replaced-STAMP.pwdb", "money.pwdb.replaced-STAMP-2.pwdb"}},
     };
     for (const Case& c : cases) {
@@ -321,7 +341,7 @@ struct AtBackup {
 
 void makeSocket(const std::string& path) {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address {};
+    sockaddr_un address{};
     address.sun_family = AF_UNIX;
     path.copy(address.sun_path, sizeof address.sun_path - 1);
     ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
@@ -334,27 +354,31 @@ void makeSocket(const std::string& path) {
 // backup, and anything else not a file is refused, the book as it was.
 TEST(SaveRule, TheBackupIsAFileOfItsOwn) {
     const AtBackup cases[] = {
-        {"a link to notes", [](TempDir& dir, const std::string& backup) {
+        {"a link to notes",
+         [](TempDir& dir, const std::string& backup) {
              writeFile(dir.path("notes.txt"), "my notes");
              std::filesystem::create_symlink("notes.txt", backup);
-         }, true, 0},
-        {"a link to another book", [](TempDir& dir, const std::string& backup) {
+         },
+         true, 0},
+        {"a link to another book",
+         [](TempDir& dir, const std::string& backup) {
              writeBook(dir.path("other.pwdb"), "Other");
              std::filesystem::create_symlink(dir.path("other.pwdb"), backup);
-         }, true, 0},
-        {"a link to the book itself", [](TempDir&, const std::string& backup) {
-             std::filesystem::create_symlink("money.pwdb", backup);
-         }, true, 0},
-        {"a dangling link", [](TempDir&, const std::string& backup) {
-             std::filesystem::create_symlink("nowhere.pwdb", backup);
-         }, true, 0},
+         },
+         true, 0},
+        {"a link to the book itself",
+         [](TempDir&, const std::string& backup) { std::filesystem::create_symlink("money.pwdb", backup); }, true, 0},
+        {"a dangling link",
+         [](TempDir&, const std::string& backup) { std::filesystem::create_symlink("nowhere.pwdb", backup); }, true, 0},
         {"a folder", [](TempDir&, const std::string& backup) { std::filesystem::create_directory(backup); }, false,
          EISDIR},
         {"a FIFO", [](TempDir&, const std::string& backup) { ::mkfifo(backup.c_str(), 0666); }, false, EPERM},
         {"a socket", [](TempDir&, const std::string& backup) { makeSocket(backup); }, false, EPERM},
-        {"a device", [](TempDir&, const std::string& backup) {
+        {"a device",
+         [](TempDir&, const std::string& backup) {
              ::mknod(backup.c_str(), S_IFCHR | 0666, makedev(1, 3));  // only where devices may be made
-         }, false, EPERM},
+         },
+         false, EPERM},
     };
     for (const AtBackup& c : cases) {
         SCOPED_TRACE(c.what);
@@ -488,11 +512,13 @@ TEST(SaveRule, TheBackupAndTheBookKeepTheBooksGroupWhereTheUserCantBeKept) {
     // Only the administrator may; test_fileio checks the same steps as any user.
     if (::chown(book.c_str(), theirs.user, theirs.group) != 0) GTEST_SKIP() << "files can't be given away here";
     asked.clear();
-    const KestLib::SaveReport report = saveAs(book, book, "New", std::nullopt, KestLib::SaveCalls{.fchown = onlyTheGroup});
+    const KestLib::SaveReport report =
+        saveAs(book, book, "New", std::nullopt, KestLib::SaveCalls{.fchown = onlyTheGroup});
     const KestLib::FileOwners mine{status.st_uid, status.st_gid};
     const KestLib::FileOwners groupKept{mine.user, theirs.group};
-    EXPECT_EQ(asked, (std::vector<KestLib::FileOwners>{theirs, {static_cast<uid_t>(-1), theirs.group}, theirs,
-                                                        {static_cast<uid_t>(-1), theirs.group}}));
+    EXPECT_EQ(asked,
+              (std::vector<KestLib::FileOwners>{
+                  theirs, {static_cast<uid_t>(-1), theirs.group}, theirs, {static_cast<uid_t>(-1), theirs.group}}));
     ASSERT_EQ(report.ownersNotKept.size(), 2u);
     EXPECT_EQ(report.ownersNotKept[0].path, backup);
     EXPECT_EQ(report.ownersNotKept[1].path, book);
@@ -524,10 +550,12 @@ TEST(BookLockRule, OnlyARegularFileItsUserMayWriteIsLocked) {
         {"nothing there", [](const std::string&) {}, false},
         {"a folder", [](const std::string& path) { std::filesystem::create_directory(path); }, false},
         {"a FIFO, which must not stall the lock", [](const std::string& path) { ::mkfifo(path.c_str(), 0666); }, false},
-        {"a link to a book", [](const std::string& path) {
+        {"a link to a book",
+         [](const std::string& path) {
              writeFile(path + ".real", "book");
              std::filesystem::create_symlink(path + ".real", path);
-         }, true},
+         },
+         true},
     };
     for (const LockCase& c : cases) {
         SCOPED_TRACE(c.what);

@@ -14,8 +14,8 @@ struct Row {
     std::string comment;
 };
 
-KestLib::Transaction makeTransaction(int typeId, int amount, bool income, int year = 2004, int month = 3,
-                                     int day = 15, std::string comment = {});
+KestLib::Transaction makeTransaction(int typeId, int amount, bool income, int year = 2004, int month = 3, int day = 15,
+                                     std::string comment = {});
 
 // A new book filled entry by entry; each type is added when it is first
 // named (after the nameless type every book has), so a test says only what

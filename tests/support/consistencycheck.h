@@ -21,7 +21,9 @@
 // direction and a few date ranges whose bounds some transactions fall on.
 inline std::string consistencyFault(const KestLib::AccountDB& db) {
     using KestLib::TypeIdTable;
-    const auto at = [](const char* what, int position) { return std::string(what) + " at " + std::to_string(position); };
+    const auto at = [](const char* what, int position) {
+        return std::string(what) + " at " + std::to_string(position);
+    };
 
     std::vector<int> uses(TypeIdTable::capacity, 0);
     std::set<int> indexes;

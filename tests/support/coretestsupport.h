@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "core/accountdb.h"
-#include "tests/support/bookbuilder.h"
 #include "core/databaseformat.h"
 #include "core/errormsg.h"
 #include "core/selection.h"
+#include "tests/support/bookbuilder.h"
 #include "tests/support/filebytes.h"
 #include "tests/support/samplebooks.h"
 

@@ -44,7 +44,16 @@ namespace {
 // into the next character.
 const std::string typeWord = "\xC3\xFE\xA7\x4F";  // 類別
 const char* const commentWords[] = {
-    "rent", "milk", "bus", "gift", "cafe", "tax", "fee", "book", "lunch", "bonus",
+    "rent",
+    "milk",
+    "bus",
+    "gift",
+    "cafe",
+    "tax",
+    "fee",
+    "book",
+    "lunch",
+    "bonus",
     "\xAD\xB9\xAA\xAB",  // 食物
     "\xA9\xD0\xAF\xB2",  // 房租
     "\xA5\xE6\xB3\x71",  // 交通
@@ -52,7 +61,7 @@ const char* const commentWords[] = {
     "\xC2\xA7\xAA\xAB",  // 禮物
     "\xA4\xC8\xC0\x5C",  // 午餐
     "\xB9\x71\xB6\x4F",  // 電費
-    "\xAE\xD1",            // 書
+    "\xAE\xD1",          // 書
 };
 const char* const shortWords[] = {"rent", "milk", "bus", "gift", "cafe", "tax", "lunch", "bonus"};
 

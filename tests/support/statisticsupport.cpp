@@ -3,9 +3,7 @@
 #include <QTest>
 
 QListWidget* typeList(QDialog& dialog) { return dialog.findChild<QListWidget*>(QStringLiteral("typeListBox")); }
-QListWidget* inOutList(QDialog& dialog) {
-    return dialog.findChild<QListWidget*>(QStringLiteral("inOutListBox"));
-}
+QListWidget* inOutList(QDialog& dialog) { return dialog.findChild<QListWidget*>(QStringLiteral("inOutListBox")); }
 QDateEdit* dateEdit(QDialog& dialog, const char* name) {
     return dialog.findChild<QDateEdit*>(QString::fromLatin1(name));
 }
@@ -18,8 +16,7 @@ QPushButton* button(QDialog& dialog, const QString& text) {
 
 void clickRow(QListWidget* list, int row) {
     list->scrollToItem(list->item(row));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      list->visualItemRect(list->item(row)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(list->item(row)).center());
 }
 
 void chooseTypes(QDialog& dialog, const QStringList& names) {

@@ -1,6 +1,6 @@
 #include <QCoreApplication>
-#include <QTest>
 #include <QStringDecoder>
+#include <QTest>
 #include <QTranslator>
 
 #include "text/big5pairtable.h"
@@ -12,8 +12,7 @@ namespace {
 // that happens to hold a stored text would.
 class FoodTranslator : public QTranslator {
 public:
-    QString translate(const char* context, const char* sourceText, const char* disambiguation,
-                      int n) const override {
+    QString translate(const char* context, const char* sourceText, const char* disambiguation, int n) const override {
         Q_UNUSED(disambiguation);
         Q_UNUSED(n);
         if (qstrcmp(context, "MainWindow") == 0 && QString::fromUtf8(sourceText) == QString::fromUtf8("食物"))
@@ -111,7 +110,10 @@ void TestBig5Text::pairTableDecodesAsTheConverterOrRefuses_data() {
     QTest::newRow("Chinese among ASCII") << QByteArray("\xA4\xA4\xA4\xE5 and \xAD\xB9") << true;
     QTest::newRow("full-width letters") << QByteArray("\xA2\xCF\xA2\xD0") << true;
     QTest::newRow("lead byte at the end") << QByteArray("abc\xA4") << false;
-    QTest::newRow("lead byte before ASCII") << QByteArray("\x81" "A") << false;
+    QTest::newRow("lead byte before ASCII") << QByteArray(
+                                                   "\x81"
+                                                   "A")
+                                            << false;
     QTest::newRow("bytes no Big5 text holds") << QByteArray("\x80\xFF\xFF") << false;
     QTest::newRow("a trail byte out of range") << QByteArray("\xA4\x7F") << false;
     QTest::newRow("the last pairs") << QByteArray("\xF9\xFE\xFE\xFE\xC8\xA4\xA3\xE1") << false;
@@ -121,7 +123,8 @@ void TestBig5Text::pairTableDecodesAsTheConverterOrRefuses() {
     QFETCH(QByteArray, bytes);
     QFETCH(bool, plain);
     std::u16string text;
-    const bool read = PwText::Big5PairTable::shared().appendPlain(std::string_view(bytes.constData(), bytes.size()), text);
+    const bool read =
+        PwText::Big5PairTable::shared().appendPlain(std::string_view(bytes.constData(), bytes.size()), text);
     if (plain) QVERIFY(read);
     QStringDecoder decoder("Big5", QStringConverter::Flag::Stateless);
     if (read) QCOMPARE(QString::fromStdU16String(text), decoder.decode(bytes));

@@ -2,10 +2,10 @@
 
 #include <climits>
 
-#include "text/bookcsv.h"
 #include "tests/support/memoryceiling.h"
 #include "tests/support/pwdbbuilder.h"
 #include "tests/support/textbooks.h"
+#include "text/bookcsv.h"
 
 using KestLib::AccountDB;
 using PwText::CsvEncoding;
@@ -58,8 +58,8 @@ TEST(CsvExport, TakesOnlyWhatTheFilterTakes) {
 TEST(CsvRoundTrip, ExportThenImportIntoANewBookGivesTheSameTransactions) {
     const AccountDB source = smallTextBook();
     for (const CsvEncoding encoding : {CsvEncoding::Utf8, CsvEncoding::Utf8WithBom, CsvEncoding::Big5}) {
-        for (const CsvEncoding reading : {CsvEncoding::Detect, encoding == CsvEncoding::Big5 ? CsvEncoding::Big5
-                                                                                             : CsvEncoding::Utf8}) {
+        for (const CsvEncoding reading :
+             {CsvEncoding::Detect, encoding == CsvEncoding::Big5 ? CsvEncoding::Big5 : CsvEncoding::Utf8}) {
             AccountDB copy = newBook();
             const ImportReport report = PwText::importCsv(copy, PwText::exportCsv(source, encoding), reading);
             ASSERT_TRUE(report.accepted) << PwText::describeRefusal(report).toStdString();
@@ -74,8 +74,8 @@ TEST(CsvRoundTrip, ExportThenImportIntoANewBookGivesTheSameTransactions) {
 
 TEST(CsvImport, AddsToABookWithNewIndexesAndExistingTypes) {
     AccountDB db = smallTextBook();
-    const ImportReport report =
-        PwText::importCsv(db, "Comment,AMOUNT, date ,type,index\n\"a, b\",-40,2025-05-06,Salary,999\n", CsvEncoding::Detect);
+    const ImportReport report = PwText::importCsv(
+        db, "Comment,AMOUNT, date ,type,index\n\"a, b\",-40,2025-05-06,Salary,999\n", CsvEncoding::Detect);
     ASSERT_TRUE(report.accepted);
     EXPECT_TRUE(report.newTypes.empty());
     ASSERT_EQ(db.transCount(), 6);
@@ -88,12 +88,11 @@ TEST(CsvImport, AddsToABookWithNewIndexesAndExistingTypes) {
 
 TEST(CsvImport, WithoutADirectionColumnTheSignIsTheDirection) {
     AccountDB db = newBook();
-    const ImportReport report =
-        PwText::importCsv(db, "date,amount,type\n2024-01-01,-120,Food\n2024-01-02,+30,Food\n2024-01-03, 5 ,\n",
-                          CsvEncoding::Utf8);
+    const ImportReport report = PwText::importCsv(
+        db, "date,amount,type\n2024-01-01,-120,Food\n2024-01-02,+30,Food\n2024-01-03, 5 ,\n", CsvEncoding::Utf8);
     ASSERT_TRUE(report.accepted);
-    EXPECT_EQ(transactionLines(db), (std::vector<std::string>{"2024-01-01|out|120|Food|", "2024-01-02|in|30|Food|",
-                                                              "2024-01-03|in|5||"}));
+    EXPECT_EQ(transactionLines(db),
+              (std::vector<std::string>{"2024-01-01|out|120|Food|", "2024-01-02|in|30|Food|", "2024-01-03|in|5||"}));
 }
 
 TEST(CsvImport, SkipsBlankLinesAndCountsLinesInsideQuotedFields) {
@@ -111,9 +110,8 @@ TEST(CsvImport, SkipsBlankLinesAndCountsLinesInsideQuotedFields) {
 
 TEST(CsvImport, DetectsBig5WhenTheBytesAreNotUtf8) {
     AccountDB db = newBook();
-    const ImportReport report =
-        PwText::importCsv(db, "date,amount,type,comment\n2024-01-01,-1," + big5Food + "," + big5Chinese + "\n",
-                          CsvEncoding::Detect);
+    const ImportReport report = PwText::importCsv(
+        db, "date,amount,type,comment\n2024-01-01,-1," + big5Food + "," + big5Chinese + "\n", CsvEncoding::Detect);
     ASSERT_TRUE(report.accepted);
     EXPECT_EQ(report.encoding, CsvEncoding::Big5);
     EXPECT_EQ(transactionLines(db), std::vector<std::string>{"2024-01-01|out|1|" + big5Food + "|" + big5Chinese});
@@ -192,11 +190,16 @@ const Refusal refusals[] = {
     {"zero byte", header + row + std::string("a\0b", 3) + "\n", CsvEncoding::Detect, 2, Reason::NotStorable, nullptr},
     {"comment over 255 bytes", header + row + std::string(256, 'x') + "\n", CsvEncoding::Detect, 2, Reason::TooLong,
      "Line 2: the comment is 256 bytes long in Big5; at most 255 fit"},
-    {"type over 255 bytes in Big5", header + "1,2024-01-01,income,1," + std::string(128 * 3, ' ').replace(0, 384, [] {
-         std::string s;
-         for (int i = 0; i < 128; ++i) s += "\xE4\xB8\xAD";
-         return s;
-     }()) + ",\n",
+    {"type over 255 bytes in Big5",
+     header + "1,2024-01-01,income,1," +
+         std::string(128 * 3, ' ')
+             .replace(0, 384,
+                      [] {
+                          std::string s;
+                          for (int i = 0; i < 128; ++i) s += "\xE4\xB8\xAD";
+                          return s;
+                      }()) +
+         ",\n",
      CsvEncoding::Detect, 2, Reason::TooLong, nullptr},
 };
 
@@ -248,7 +251,8 @@ TEST(CsvImport, ANegativeLastIndexLeavesIndexesForEveryRow) {
     for (const int lastIndex : {-1, INT_MIN}) {
         AccountDB db;
         db.loadBytes(PwdbBuilder().text("Low").byte(1).type(0, "").int32(lastIndex).int32(0).bytes());
-        const ImportReport report = PwText::importCsv(db, "date,amount\n2024-01-01,1\n2024-01-02,1\n", CsvEncoding::Utf8);
+        const ImportReport report =
+            PwText::importCsv(db, "date,amount\n2024-01-01,1\n2024-01-02,1\n", CsvEncoding::Utf8);
         ASSERT_TRUE(report.accepted) << lastIndex;
         EXPECT_EQ(db.transaction(1, false).index(), lastIndex + 2) << lastIndex;
     }

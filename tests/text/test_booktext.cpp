@@ -44,16 +44,22 @@ TEST(BookAmount, WritesAndReadsEveryDecimalExactly) {
         std::string text;
     };
     const Case cases[] = {
-        {120891, 2, "1208.91"}, {-15, 2, "-0.15"}, {5, 3, "0.005"}, {-1000, 3, "-1.000"},
-        {12, 0, "12"},          {0, 2, "0.00"},    {INT64_MIN, 2, "-92233720368547758.08"},
+        {120891, 2, "1208.91"},
+        {-15, 2, "-0.15"},
+        {5, 3, "0.005"},
+        {-1000, 3, "-1.000"},
+        {12, 0, "12"},
+        {0, 2, "0.00"},
+        {INT64_MIN, 2, "-92233720368547758.08"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(PwText::formatAmount(c.units, c.decimals), c.text);
         if (c.units != INT64_MIN) EXPECT_EQ(PwText::parseAmount(c.text, c.decimals), c.units) << c.text;
     }
     const std::pair<std::string_view, std::optional<std::int64_t>> read[] = {
-        {"12.5", 1250}, {"+12", 1200}, {".5", 50}, {"12.505", std::nullopt}, {"12.", std::nullopt},
-        {"1e3", std::nullopt}, {"", std::nullopt}, {"-", std::nullopt}, {"99999999999999999999", std::nullopt},
+        {"12.5", 1250},           {"+12", 1200},         {".5", 50},
+        {"12.505", std::nullopt}, {"12.", std::nullopt}, {"1e3", std::nullopt},
+        {"", std::nullopt},       {"-", std::nullopt},   {"99999999999999999999", std::nullopt},
     };
     for (const auto& [text, units] : read) EXPECT_EQ(PwText::parseAmount(text, 2), units) << text;
 }
@@ -99,7 +105,10 @@ TEST(BookText, CsvOfAFormat2BookKeepsTextsAndDecimals) {
         std::string exported;
     };
     const Case cases[] = {
-        {2, "12.5", 1250, "12.50"}, {2, "-0.15", -15, "-0.15"}, {3, "0.001", 1, "0.001"}, {0, "7", 7, "7"},
+        {2, "12.5", 1250, "12.50"},
+        {2, "-0.15", -15, "-0.15"},
+        {3, "0.001", 1, "0.001"},
+        {0, "7", 7, "7"},
     };
     const std::string comment = "ラーメン 发票 лапша \xF0\x9F\x99\x82";
     for (const Case& c : cases) {
@@ -128,8 +137,8 @@ TEST(BookText, CsvOfAFormat2BookKeepsTextsAndDecimals) {
 
 TEST(BookText, TheJournalWritesTheBooksDecimals) {
     AccountDB db = format2Book(2);
-    ASSERT_TRUE(PwText::importCsv(db, csvOf({"1,2026-03-01,outgoing,12.50,Café,Müller"}), PwText::CsvEncoding::Utf8)
-                    .accepted);
+    ASSERT_TRUE(
+        PwText::importCsv(db, csvOf({"1,2026-03-01,outgoing,12.50,Café,Müller"}), PwText::CsvEncoding::Utf8).accepted);
     const std::string journal = PwText::exportLedger(db);
     EXPECT_NE(journal.find(" 12.50\n    Assets:Home "), std::string::npos) << journal;
     EXPECT_NE(journal.find(" -12.50\n"), std::string::npos) << journal;

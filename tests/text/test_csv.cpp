@@ -67,7 +67,9 @@ const ReadCase readCases[] = {
      {{{}, 1, Fault::QuoteInUnquotedField}, {{"ok"}, 2}}},
     {"text after a closing quote", "\"ab\"c,d\r\nok", {{{}, 1, Fault::TextAfterClosingQuote}, {{"ok"}, 2}}},
     {"unclosed quote runs to the end", "ok\n\"abc\nmore,1\n", {{{"ok"}, 1}, {{}, 2, Fault::UnclosedQuote}}},
-    {"bytes of other encodings pass through", "\xA4\xA4\xA4\xE5,\xE4\xB8\xAD\n", {{{"\xA4\xA4\xA4\xE5", "\xE4\xB8\xAD"}, 1}}},
+    {"bytes of other encodings pass through",
+     "\xA4\xA4\xA4\xE5,\xE4\xB8\xAD\n",
+     {{{"\xA4\xA4\xA4\xE5", "\xE4\xB8\xAD"}, 1}}},
     {"empty input", "", {}},
 };
 
@@ -164,7 +166,11 @@ TEST(Trimmed, TakesAwayTheNamedBlanksAroundTheTextOnly) {
         {"\r\n a \r\n", Blanks::withLineEnds, "a"},
         {nbsp + " 1" + nbsp + "234 " + nbsp, Blanks::withNoBreakSpace, "1" + nbsp + "234"},
         {nbsp + "1" + nbsp, Blanks::withLineEnds, nbsp + "1" + nbsp},
-        {"\xC2" " 1", Blanks::withNoBreakSpace, "\xC2" " 1"},  // half a no-break space is text
+        {"\xC2"
+         " 1",
+         Blanks::withNoBreakSpace,
+         "\xC2"
+         " 1"},  // half a no-break space is text
         {" \t ", Blanks::withNoBreakSpace, ""},
         {"", Blanks::withLineEnds, ""},
     };

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <memory>
 
-#include "text/ledgerjournal.h"
 #include "tests/support/tempdir.h"
 #include "tests/support/textbooks.h"
+#include "text/ledgerjournal.h"
 
 using KestLib::AccountDB;
 using KestLib::packDate;
@@ -22,11 +22,16 @@ TEST(LedgerJournal, AccountNamesAreMadeSafe) {
         const char* name;
         const char* part;
     } cases[] = {
-        {"Car:Fuel", "Car-Fuel"},        {"  two   spaces\there ", "two spaces here"},
-        {"(virtual) [too]", "-virtual- -too-"}, {"a;b{c}", "a-b-c-"},
-        {"*starred", "-starred"},        {"!flagged", "-flagged"},
-        {"R&D 50% @home", "R&D 50% @home"}, {"\xE9\xA3\x9F\xE7\x89\xA9", "\xE9\xA3\x9F\xE7\x89\xA9"},
-        {"", "Fallback"},                {" : ", "-"},
+        {"Car:Fuel", "Car-Fuel"},
+        {"  two   spaces\there ", "two spaces here"},
+        {"(virtual) [too]", "-virtual- -too-"},
+        {"a;b{c}", "a-b-c-"},
+        {"*starred", "-starred"},
+        {"!flagged", "-flagged"},
+        {"R&D 50% @home", "R&D 50% @home"},
+        {"\xE9\xA3\x9F\xE7\x89\xA9", "\xE9\xA3\x9F\xE7\x89\xA9"},
+        {"", "Fallback"},
+        {" : ", "-"},
     };
     for (const auto& c : cases) EXPECT_EQ(PwText::ledgerAccountPart(c.name, "Fallback"), c.part) << c.name;
 }
@@ -62,7 +67,8 @@ namespace {
 // journal, over [begin, end) when given.
 long long ledgerBalance(const std::string& journal, const std::string& pattern, const std::string& begin = {},
                         const std::string& end = {}) {
-    std::string command = std::string(LEDGER_PROGRAM) + " -f '" + journal + "' -n --balance-format '%(quantity(display_total))\\n'";
+    std::string command =
+        std::string(LEDGER_PROGRAM) + " -f '" + journal + "' -n --balance-format '%(quantity(display_total))\\n'";
     if (!begin.empty()) command += " -b " + begin;
     if (!end.empty()) command += " -e " + end;
     command += " bal '" + pattern + "' 2>&1";

@@ -17,10 +17,11 @@ TEST(PackedTexts, ChangesKeepEveryTextAsAListWould) {
         std::u16string text;
     };
     const std::vector<Step> steps = {
-        {Append, 0, u"first"},   {Append, 0, u""},          {Append, 0, u"third text"}, {Append, 0, u"\u4e2d"},
-        {Replace, 0, u"f"},      {Replace, 1, u"now long"}, {Replace, 3, u""},          {Replace, 2, u"third"},
-        {Erase, 1, {}},          {Append, 0, u"last"},      {Erase, 0, {}},             {Replace, 0, u"shorter"},
-        {Erase, 2, {}},          {Replace, 1, u"x"},
+        {Append, 0, u"first"},  {Append, 0, u""},       {Append, 0, u"third text"},
+        {Append, 0, u"\u4e2d"}, {Replace, 0, u"f"},     {Replace, 1, u"now long"},
+        {Replace, 3, u""},      {Replace, 2, u"third"}, {Erase, 1, {}},
+        {Append, 0, u"last"},   {Erase, 0, {}},         {Replace, 0, u"shorter"},
+        {Erase, 2, {}},         {Replace, 1, u"x"},
     };
     PwText::PackedTexts store;
     std::vector<std::u16string> list;

@@ -4,8 +4,8 @@
 #include <QStringList>
 #include <optional>
 #include <sstream>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "text/statement.h"
@@ -69,7 +69,7 @@ TEST(StatementAmount, ReadsSignsSeparatorsAndRoundsByRule) {
     const Case cases[] = {
         {"12", false, R, true, false, 12, false, false},
         {"+12", false, R, true, false, 12, false, false},
-        {"-35,50", true, R, true, true, 36, true, false},       // half away from zero
+        {"-35,50", true, R, true, true, 36, true, false},  // half away from zero
         {"-35,49", true, R, true, true, 35, true, false},
         {"-35,50", true, C, true, true, 3550, false, false},
         {"35.5", false, C, true, false, 3550, false, false},
@@ -78,24 +78,30 @@ TEST(StatementAmount, ReadsSignsSeparatorsAndRoundsByRule) {
         {"1.234,50", true, C, true, false, 123450, false, false},
         {"1,234.50", false, C, true, false, 123450, false, false},
         {"1 234 567", false, R, true, false, 1234567, false, false},
-        {"1\xC2\xA0" "234,00", true, R, true, false, 1234, false, false},
+        {"1\xC2\xA0"
+         "234,00",
+         true, R, true, false, 1234, false, false},
         {"1'234.00", false, R, true, false, 1234, false, false},
         {"(35.50)", false, C, true, true, 3550, false, false},
         {"35,50-", true, C, true, true, 3550, false, false},
         {"  -7  ", false, R, true, true, 7, false, false},
-        {"-0.40", false, R, true, true, 0, true, false},         // a debit still, rounded to nothing
+        {"-0.40", false, R, true, true, 0, true, false},  // a debit still, rounded to nothing
         {"-0.00", false, R, true, false, 0, false, false},
         {"$1,234.56", false, C, true, false, 123456, false, false},
-        {"(\xC2\xA3" "8.99)", false, C, true, true, 899, false, false},   // (£8.99)
+        {"(\xC2\xA3"
+         "8.99)",
+         false, C, true, true, 899, false, false},                         // (£8.99)
         {"-12,50 \xE2\x82\xAC", true, C, true, true, 1250, false, false},  // -12,50 €
-        {"-\xE2\x82\xAC" "5", false, R, true, true, 5, false, false},      // -€5
+        {"-\xE2\x82\xAC"
+         "5",
+         false, R, true, true, 5, false, false},  // -€5
         {"EUR 3,00", true, R, true, false, 3, false, false},
         {"12 EUR", false, R, true, false, 12, false, false},
         {"EURO 3", false, R, false, false, 0, false, false},
         {"$ $3", false, R, false, false, 0, false, false},
         {".5", false, R, true, false, 1, true, false},
-        {"12,50", false, R, false, false, 0, false, false},      // a comma decimal read with a point
-        {"1,23,456", false, R, false, false, 0, false, false},   // groups of three only
+        {"12,50", false, R, false, false, 0, false, false},     // a comma decimal read with a point
+        {"1,23,456", false, R, false, false, 0, false, false},  // groups of three only
         {"1234,567.00", false, R, false, false, 0, false, false},
         {"1.234,50", false, R, false, false, 0, false, false},
         {"", false, R, false, false, 0, false, false},
@@ -164,7 +170,8 @@ TEST(StatementDate, ReadsEachFormatAndOnlyCalendarDays) {
         int year = 0, month = 0, day = 0;
         const bool ok = parseStatementDate(c.text, c.format, year, month, day);
         EXPECT_EQ(ok, c.ok) << c.text;
-        if (ok && c.ok) EXPECT_EQ(std::vector<int>({year, month, day}), std::vector<int>({c.year, c.month, c.day})) << c.text;
+        if (ok && c.ok)
+            EXPECT_EQ(std::vector<int>({year, month, day}), std::vector<int>({c.year, c.month, c.day})) << c.text;
     }
 }
 
@@ -177,17 +184,48 @@ TEST(StatementEncoding, DecodesAndDetectsEachEncoding) {
         std::string utf8;  // in the detected encoding
     };
     const Case cases[] = {
-        {"utf-8 with its mark", "\xEF\xBB\xBF" "B\xC3\xA4" "cker", StatementEncoding::Utf8, "B\xC3\xA4" "cker"},
-        {"utf-8", "B\xC3\xA4" "cker", StatementEncoding::Utf8, "B\xC3\xA4" "cker"},
+        {"utf-8 with its mark",
+         "\xEF\xBB\xBF"
+         "B\xC3\xA4"
+         "cker",
+         StatementEncoding::Utf8,
+         "B\xC3\xA4"
+         "cker"},
+        {"utf-8",
+         "B\xC3\xA4"
+         "cker",
+         StatementEncoding::Utf8,
+         "B\xC3\xA4"
+         "cker"},
         {"ascii", "plain", StatementEncoding::Utf8, "plain"},
         {"big5", lunch, StatementEncoding::Big5, "午餐,早餐"},
         // Valid Big5 by chance, but plainly German.
-        {"1252 \xE4 before a letter", "B\xE4" "cker", StatementEncoding::Windows1252, "B\xC3\xA4" "cker"},
-        {"1252 two accents in a row", "Gr\xF6\xDF" "e", StatementEncoding::Windows1252, "Gr\xC3\xB6\xC3\x9F" "e"},
+        {"1252 \xE4 before a letter",
+         "B\xE4"
+         "cker",
+         StatementEncoding::Windows1252,
+         "B\xC3\xA4"
+         "cker"},
+        {"1252 two accents in a row",
+         "Gr\xF6\xDF"
+         "e",
+         StatementEncoding::Windows1252,
+         "Gr\xC3\xB6\xC3\x9F"
+         "e"},
         {"1252 euro", "5 \x80", StatementEncoding::Windows1252, "5 \xE2\x82\xAC"},
         // Accents a letter apart, and one before a space: not Chinese.
-        {"1252 French", "r\xE9" "f\xE9" "rence \xE9" "l\xE8" "ve \xE0 Paris", StatementEncoding::Windows1252,
-         "r\xC3\xA9" "f\xC3\xA9" "rence \xC3\xA9" "l\xC3\xA8" "ve \xC3\xA0 Paris"},
+        {"1252 French",
+         "r\xE9"
+         "f\xE9"
+         "rence \xE9"
+         "l\xE8"
+         "ve \xE0 Paris",
+         StatementEncoding::Windows1252,
+         "r\xC3\xA9"
+         "f\xC3\xA9"
+         "rence \xC3\xA9"
+         "l\xC3\xA8"
+         "ve \xC3\xA0 Paris"},
     };
     for (const Case& c : cases) {
         const StatementEncoding detected = StatementCsv::detectEncoding(c.bytes);
@@ -197,7 +235,10 @@ TEST(StatementEncoding, DecodesAndDetectsEachEncoding) {
         EXPECT_EQ(utf8, c.utf8) << c.name;
     }
     std::string out;
-    EXPECT_FALSE(decodeStatementText("B\xE4" "cker", StatementEncoding::Utf8, out));
+    EXPECT_FALSE(
+        decodeStatementText("B\xE4"
+                            "cker",
+                            StatementEncoding::Utf8, out));
     EXPECT_FALSE(decodeStatementText("\xA4", StatementEncoding::Big5, out));
     ASSERT_TRUE(decodeStatementText("\xE4", StatementEncoding::Latin1, out));
     EXPECT_EQ(out, "\xC3\xA4");
@@ -218,23 +259,32 @@ TEST(StatementCsvLayout, DetectsDelimiterHeaderWordsAndDecimalMark) {
         EXPECT_EQ(StatementCsv::detectDelimiter(c.text), c.expected) << c.text;
 
     using F = StatementField;
-    EXPECT_EQ(StatementCsv::columnsOfHeader({"Buchungstag", "Valuta", "Auftraggeber/Empfänger", "Verwendungszweck",
-                                             "BETRAG (EUR)", "Soll/Haben", "Kategorie", "Saldo"}),
-              (std::vector<F>{F::Date, F::Ignore, F::Comment, F::Comment, F::Amount, F::Direction, F::Type, F::Ignore}));
+    EXPECT_EQ(
+        StatementCsv::columnsOfHeader({"Buchungstag", "Valuta", "Auftraggeber/Empfänger", "Verwendungszweck",
+                                       "BETRAG (EUR)", "Soll/Haben", "Kategorie", "Saldo"}),
+        (std::vector<F>{F::Date, F::Ignore, F::Comment, F::Comment, F::Amount, F::Direction, F::Type, F::Ignore}));
     EXPECT_EQ(StatementCsv::columnsOfHeader({"Date", "Description", "Withdrawal", "Deposit", "EMPFÄNGER", "memo"}),
               (std::vector<F>{F::Date, F::Comment, F::Debit, F::Credit, F::Comment, F::Comment}));
     // A bank's own type column is no book type unless mapped.
-    EXPECT_EQ(StatementCsv::columnsOfHeader({"Transaction Date", "Type", "Transaction Description", "Paid out",
-                                             "Paid in", "Balance"}),
+    EXPECT_EQ(StatementCsv::columnsOfHeader(
+                  {"Transaction Date", "Type", "Transaction Description", "Paid out", "Paid in", "Balance"}),
               (std::vector<F>{F::Date, F::Ignore, F::Comment, F::Debit, F::Credit, F::Ignore}));
-    EXPECT_EQ(StatementCsv::columnsOfHeader({"Datum", "Naam / Omschrijving", "Code", "Af Bij", "Bedrag (EUR)",
-                                             "Mutatiesoort", "Mededelingen"}),
+    EXPECT_EQ(StatementCsv::columnsOfHeader(
+                  {"Datum", "Naam / Omschrijving", "Code", "Af Bij", "Bedrag (EUR)", "Mutatiesoort", "Mededelingen"}),
               (std::vector<F>{F::Date, F::Comment, F::Ignore, F::Direction, F::Amount, F::Ignore, F::Comment}));
 
     // The direction words banks write, case aside.
-    for (const auto& [word, income] : std::initializer_list<std::pair<const char*, bool>>{
-             {"D", false}, {"c", true}, {"DR", false}, {"Cr", true}, {"Af", false}, {"bij", true}, {"S", false},
-             {"Haben", true}, {"LASTSCHRIFT", false}, {"Gutschrift", true}, {"Debit", false}})
+    for (const auto& [word, income] : std::initializer_list<std::pair<const char*, bool>>{{"D", false},
+                                                                                          {"c", true},
+                                                                                          {"DR", false},
+                                                                                          {"Cr", true},
+                                                                                          {"Af", false},
+                                                                                          {"bij", true},
+                                                                                          {"S", false},
+                                                                                          {"Haben", true},
+                                                                                          {"LASTSCHRIFT", false},
+                                                                                          {"Gutschrift", true},
+                                                                                          {"Debit", false}})
         EXPECT_EQ(StatementCsv::parseDirection(word), std::optional<bool>(income)) << word;
     EXPECT_EQ(StatementCsv::parseDirection("Bijschrijving"), std::nullopt);
 
@@ -245,8 +295,8 @@ TEST(StatementCsvLayout, DetectsDelimiterHeaderWordsAndDecimalMark) {
     for (const MarkCase& c : std::initializer_list<MarkCase>{
              {{"12", "-35,50", "1.234,5"}, true},
              {{"(35,50)", "7,1-"}, true},
-             {{"1,234", "12"}, false},          // a group, not cents
-             {{"-35,50", "12.00"}, false},     // a point seen: point
+             {{"1,234", "12"}, false},      // a group, not cents
+             {{"-35,50", "12.00"}, false},  // a point seen: point
              {{"1.234", "3"}, false},
          })
         EXPECT_EQ(StatementCsv::detectDecimalComma(c.amounts), c.comma) << c.amounts.front();
@@ -292,9 +342,9 @@ namespace {
 std::string settledLine(const Statement& s) {
     std::string line = "encoding " + std::to_string(static_cast<int>(s.encoding)) + ", dates " +
                        std::to_string(static_cast<int>(s.dateFormat)) + ", delimiter " +
-                       (s.csv.delimiter == '\t'  ? std::string("tab")
-                        : s.csv.delimiter == 0 ? std::string("none")
-                                               : std::string(1, s.csv.delimiter)) +
+                       (s.csv.delimiter == '\t' ? std::string("tab")
+                        : s.csv.delimiter == 0  ? std::string("none")
+                                                : std::string(1, s.csv.delimiter)) +
                        ", header " + std::to_string(s.csv.header) + ", comma " + std::to_string(s.csv.decimalComma) +
                        ", columns";
     for (const StatementField field : s.csv.columns) line += ' ' + std::to_string(static_cast<int>(field));
@@ -336,7 +386,8 @@ std::vector<CsvCase> csvCases() {
     return {
         {"German bank, Windows-1252",
          "Buchungstag;Valuta;Auftraggeber/Empf\xE4nger;Verwendungszweck;Betrag\r\n"
-         "31.01.2026;31.01.2026;B\xE4" "ckerei;Br\xF6tchen;-35,50\r\n"
+         "31.01.2026;31.01.2026;B\xE4"
+         "ckerei;Br\xF6tchen;-35,50\r\n"
          "01.02.2026;02.02.2026;Arbeitgeber GmbH;Gehalt;\"2.500,00\"\r\n",
          {},
          "encoding 3, dates 3, delimiter ;, header 1, comma 1, columns 1 0 5 5 2",
@@ -360,7 +411,9 @@ std::vector<CsvCase> csvCases() {
         {"Taiwan bank, Big5 with bytes on one line that aren't: that line, not a header read as Windows-1252",
          big5Of("日期,摘要,支出,存入,備註\n115/01/31,午餐,120,,\n115/02/01,薪資,,45000,") + "\xA4\x40\xA4\x30\n",
          {},
-         "encoding 2, dates 1, delimiter none, header -1, comma -1, columns", {}, {},
+         "encoding 2, dates 1, delimiter none, header -1, comma -1, columns",
+         {},
+         {},
          {fault(3, Reason::InvalidBytes, "Big5")}},
         {"debit and credit in cents, US dates",
          "Date,Description,Withdrawal,Deposit\n"
@@ -379,7 +432,8 @@ std::vector<CsvCase> csvCases() {
          "\"Von:\";\"01.01.2026\";\r\n"
          "\"Kontostand vom 31.01.2026:\";\"1.234,56 EUR\";\r\n"
          "\r\n"
-         "\"Buchungstag\";\"Wertstellung\";\"Buchungstext\";\"Auftraggeber / Beg\xC3\xBCnstigter\";\"Betrag (EUR)\";\r\n"
+         "\"Buchungstag\";\"Wertstellung\";\"Buchungstext\";\"Auftraggeber / Beg\xC3\xBCnstigter\";\"Betrag "
+         "(EUR)\";\r\n"
          "\"31.01.2026\";\"31.01.2026\";\"Lastschrift\";\"Stadtwerke\";\"-45,00\";\r\n",
          {},
          "encoding 1, dates 3, delimiter ;, header 1, comma 1, columns 1 0 5 5 2 0",
@@ -418,35 +472,65 @@ std::vector<CsvCase> csvCases() {
          {fault(3, Reason::BadDate, "2026-02-30"), fault(5, Reason::BadAmount, "abc"),
           fault(8, Reason::AmountOutOfRange, "99999999999"), fault(9, Reason::BadQuoting)}},
         {"rows of delimiters only are skipped; a header with broken quotes is a fault",
-         "date;\"amount\"x;comment\n;;\n2026-01-31;5;a\n ; ; \n", [] {
+         "date;\"amount\"x;comment\n;;\n2026-01-31;5;a\n ; ; \n",
+         [] {
              StatementOptions options;
              options.csv.header = 1;
              options.csv.columns = {F::Date, F::Amount, F::Comment};
              return options;
          }(),
-         "encoding 1, dates 1, delimiter ;, header 1, comma 0, columns 1 2 5", {"date", "amount"},
-         {"3|2026-1-31|in|5|a|"}, {fault(1, Reason::BadQuoting)}},
-        {"UTF-8 mark, header only", "\xEF\xBB\xBF" "Datum;Betrag\r\n", {},
-         "encoding 1, dates 1, delimiter ;, header 1, comma 0, columns 1 2", {"Datum", "Betrag"}, {}, {}},
-        {"no header and no columns", "2026-01-31,5\n", {},
-         "encoding 1, dates 1, delimiter ,, header 0, comma -1, columns", {"1", "2"}, {},
+         "encoding 1, dates 1, delimiter ;, header 1, comma 0, columns 1 2 5",
+         {"date", "amount"},
+         {"3|2026-1-31|in|5|a|"},
+         {fault(1, Reason::BadQuoting)}},
+        {"UTF-8 mark, header only",
+         "\xEF\xBB\xBF"
+         "Datum;Betrag\r\n",
+         {},
+         "encoding 1, dates 1, delimiter ;, header 1, comma 0, columns 1 2",
+         {"Datum", "Betrag"},
+         {},
+         {}},
+        {"no header and no columns",
+         "2026-01-31,5\n",
+         {},
+         "encoding 1, dates 1, delimiter ,, header 0, comma -1, columns",
+         {"1", "2"},
+         {},
          {fault(0, Reason::NoDateColumn), fault(0, Reason::NoAmountColumn)}},
-        {"no amount column", "Datum;Text\n31.01.2026;x\n", {},
-         "encoding 1, dates 1, delimiter ;, header 1, comma -1, columns 1 5", {"Datum", "Text"}, {},
+        {"no amount column",
+         "Datum;Text\n31.01.2026;x\n",
+         {},
+         "encoding 1, dates 1, delimiter ;, header 1, comma -1, columns 1 5",
+         {"Datum", "Text"},
+         {},
          {fault(0, Reason::NoAmountColumn)}},
-        {"decimal mark chosen", "Date;Amount\n2026-01-31;1.234\n2026-02-01;1,234\n", [] {
+        {"decimal mark chosen",
+         "Date;Amount\n2026-01-31;1.234\n2026-02-01;1,234\n",
+         [] {
              StatementOptions options;
              options.csv.decimalComma = 1;
              options.amountRule = AmountRule::Cents;
              return options;
          }(),
-         "encoding 1, dates 1, delimiter ;, header 1, comma 1, columns 1 2", {"Date", "Amount"},
-         {"2|2026-1-31|in|123400||", "3|2026-2-1|in|123~||"}, {}},
-        {"marked as UTF-8 but not", "\xEF\xBB\xBF" "Datum;Betrag\n31.01.2026;5 \xE4\n", {},
-         "encoding 1, dates 1, delimiter none, header -1, comma -1, columns", {}, {},
+         "encoding 1, dates 1, delimiter ;, header 1, comma 1, columns 1 2",
+         {"Date", "Amount"},
+         {"2|2026-1-31|in|123400||", "3|2026-2-1|in|123~||"},
+         {}},
+        {"marked as UTF-8 but not",
+         "\xEF\xBB\xBF"
+         "Datum;Betrag\n31.01.2026;5 \xE4\n",
+         {},
+         "encoding 1, dates 1, delimiter none, header -1, comma -1, columns",
+         {},
+         {},
          {fault(0, Reason::NotInEncoding)}},
-        {"bytes not in the encoding chosen", "Datum;Betrag\n31.01.2026;5 \xE4\n", inEncoding(StatementEncoding::Utf8),
-         "encoding 1, dates 1, delimiter none, header -1, comma -1, columns", {}, {},
+        {"bytes not in the encoding chosen",
+         "Datum;Betrag\n31.01.2026;5 \xE4\n",
+         inEncoding(StatementEncoding::Utf8),
+         "encoding 1, dates 1, delimiter none, header -1, comma -1, columns",
+         {},
+         {},
          {fault(0, Reason::NotInEncoding)}},
     };
 }
@@ -493,27 +577,57 @@ StatementOptions withDates(DateFormat format) {
 std::vector<BankCase> bankCases() {
     const std::string usDates = "Date,Description,Amount\n3/6/2016,Coffee,-3.50\n3/5/2016,Grocer,-20.00\n";
     return {
-        {"US dates that read both ways: not guessed", usDates, {}, 1, 0,
+        {"US dates that read both ways: not guessed",
+         usDates,
+         {},
+         1,
+         0,
          {"2|2016-6-3|out|4~|Coffee|", "3|2016-5-3|out|20|Grocer|"},
          {fault(0, Reason::AmbiguousDates, "3/6/2016")}},
-        {"the same, the format chosen", usDates, withDates(DateFormat::MonthDayYearSlash), 1, 0,
-         {"2|2016-3-6|out|4~|Coffee|", "3|2016-3-5|out|20|Grocer|"}, {}},
-        {"one date decides, and says where", usDates + "3/13/2016,Rent,-500\n", {}, 1, 4,
-         {"2|2016-3-6|out|4~|Coffee|", "3|2016-3-5|out|20|Grocer|", "4|2016-3-13|out|500|Rent|"}, {}},
+        {"the same, the format chosen",
+         usDates,
+         withDates(DateFormat::MonthDayYearSlash),
+         1,
+         0,
+         {"2|2016-3-6|out|4~|Coffee|", "3|2016-3-5|out|20|Grocer|"},
+         {}},
+        {"one date decides, and says where",
+         usDates + "3/13/2016,Rent,-500\n",
+         {},
+         1,
+         4,
+         {"2|2016-3-6|out|4~|Coffee|", "3|2016-3-5|out|20|Grocer|", "4|2016-3-13|out|500|Rent|"},
+         {}},
         {"British: paid out and paid in with pound signs, the bank's type column ignored",
          "Date,Transaction Type,Description,Paid out,Paid in,Balance\n"
-         "01/02/2016,DEB,TESCO,\xC2\xA3" "8.99,,\xC2\xA3" "100.00\n"
-         "13/02/2016,BGC,SALARY,,\"\xC2\xA3" "1,000.00\",\"\xC2\xA3" "1,091.01\"\n",
-         {}, 1, 3, {"2|2016-2-1|out|9~|TESCO|", "3|2016-2-13|in|1000|SALARY|"}, {}},
+         "01/02/2016,DEB,TESCO,\xC2\xA3"
+         "8.99,,\xC2\xA3"
+         "100.00\n"
+         "13/02/2016,BGC,SALARY,,\"\xC2\xA3"
+         "1,000.00\",\"\xC2\xA3"
+         "1,091.01\"\n",
+         {},
+         1,
+         3,
+         {"2|2016-2-1|out|9~|TESCO|", "3|2016-2-13|in|1000|SALARY|"},
+         {}},
         {"German savings bank: two-digit years, several comment columns",
          "\"Auftragskonto\";\"Buchungstag\";\"Valutadatum\";\"Buchungstext\";\"Verwendungszweck\";"
          "\"Beguenstigter/Zahlungspflichtiger\";\"Kontonummer\";\"Betrag\";\"Waehrung\";\"Info\"\n"
          "\"DE12\";\"30.12.16\";\"30.12.16\";\"KARTENZAHLUNG\";\"REWE SAGT DANKE\";\"REWE SAGT DANKE\";\"DE99\";"
          "\"-12,50\";\"EUR\";\"Umsatz gebucht\"\n",
-         {}, 1, 0, {"2|2016-12-30|out|13~|KARTENZAHLUNG REWE SAGT DANKE|"}, {}},
+         {},
+         1,
+         0,
+         {"2|2016-12-30|out|13~|KARTENZAHLUNG REWE SAGT DANKE|"},
+         {}},
         {"a preamble of 13 lines above a header of names not known, columns given by number",
          preambleOf(13) + "Gebucht;Wert;Text;Summe\n01.02.2016;01.02.2016;Miete;-500,00\n",
-         withColumns({F::Date, F::Ignore, F::Comment, F::Amount}), 14, 0, {"15|2016-2-1|out|500|Miete|"}, {}},
+         withColumns({F::Date, F::Ignore, F::Comment, F::Amount}),
+         14,
+         0,
+         {"15|2016-2-1|out|500|Miete|"},
+         {}},
         {"the header holding the names sought",
          preambleOf(13) + "Gebucht;Wert;Text;Summe\n01.02.2016;01.02.2016;Miete;-500,00\n",
          [] {
@@ -521,27 +635,52 @@ std::vector<BankCase> bankCases() {
              options.csv.headerNames = {"gebucht", "Summe"};
              return options;
          }(),
-         14, 0, {}, {fault(0, Reason::NoDateColumn), fault(0, Reason::NoAmountColumn)}},
+         14,
+         0,
+         {},
+         {fault(0, Reason::NoDateColumn), fault(0, Reason::NoAmountColumn)}},
         {"Dutch: YYYYMMDD, Af and Bij beside unsigned amounts",
          "\"Datum\",\"Naam / Omschrijving\",\"Rekening\",\"Code\",\"Af Bij\",\"Bedrag (EUR)\",\"Mutatiesoort\","
          "\"Mededelingen\"\n"
          "\"20160103\",\"ALBERT HEIJN\",\"NL01\",\"BA\",\"Af\",\"12,34\",\"Betaalautomaat\",\"Pas 001\"\n"
          "\"20160104\",\"WERKGEVER\",\"NL01\",\"GT\",\"Bij\",\"1000,00\",\"Overschrijving\",\"Salaris\"\n",
-         {}, 1, 0, {"2|2016-1-3|out|12~|ALBERT HEIJN Pas 001|", "3|2016-1-4|in|1000|WERKGEVER Salaris|"}, {}},
+         {},
+         1,
+         0,
+         {"2|2016-1-3|out|12~|ALBERT HEIJN Pas 001|", "3|2016-1-4|in|1000|WERKGEVER Salaris|"},
+         {}},
         {"Dutch: DD-MM-YYYY, D and C",
-         "Datum;Omschrijving;Bedrag;Af/Bij\n03-01-2016;Jumbo;5,10;D\n13-01-2016;Loon;900,00;C\n", {}, 1, 0,
-         {"2|2016-1-3|out|5~|Jumbo|", "3|2016-1-13|in|900|Loon|"}, {}},
+         "Datum;Omschrijving;Bedrag;Af/Bij\n03-01-2016;Jumbo;5,10;D\n13-01-2016;Loon;900,00;C\n",
+         {},
+         1,
+         0,
+         {"2|2016-1-3|out|5~|Jumbo|", "3|2016-1-13|in|900|Loon|"},
+         {}},
         {"Taiwan: Big5, an account line above Chinese header words, ROC dates",
          big5Of("帳號：0123-456-789012\n交易日期,摘要,支出金額,存入金額,餘額,備註\n"
                 "115/01/05,提款,\"1,000\",,\"9,000\",ATM\n115/01/06,薪資,,\"45,000\",\"54,000\",\n"),
-         {}, 2, 0, {"3|2026-1-5|out|1000|提款 ATM|", "4|2026-1-6|in|45000|薪資|"}, {}},
+         {},
+         2,
+         0,
+         {"3|2026-1-5|out|1000|提款 ATM|", "4|2026-1-6|in|45000|薪資|"},
+         {}},
         {"an amount in another currency",
-         "Date,Description,Amount\n2016-01-02,a,$5.00\n2016-01-03,b,-\xC2\xA3" "3.00\n", {}, 1, 0,
-         {"2|2016-1-2|in|5|a|"}, {fault(3, Reason::OtherCurrency, "-\xC2\xA3" "3.00")}},
+         "Date,Description,Amount\n2016-01-02,a,$5.00\n2016-01-03,b,-\xC2\xA3"
+         "3.00\n",
+         {},
+         1,
+         0,
+         {"2|2016-1-2|in|5|a|"},
+         {fault(3, Reason::OtherCurrency,
+                "-\xC2\xA3"
+                "3.00")}},
         {"small debits rounded to 0 stay debits",
          "Datum;Text;Soll;Haben;Betrag\n31.01.2016;Gebuehr;0,30;0,00;\n31.01.2016;Zins;;;-0,15\n",
-         withColumns({F::Date, F::Comment, F::Debit, F::Credit, F::Amount}), 1, 0,
-         {"2|2016-1-31|out|0~|Gebuehr|", "3|2016-1-31|out|0~|Zins|"}, {}},
+         withColumns({F::Date, F::Comment, F::Debit, F::Credit, F::Amount}),
+         1,
+         0,
+         {"2|2016-1-31|out|0~|Gebuehr|", "3|2016-1-31|out|0~|Zins|"},
+         {}},
     };
 }
 

@@ -80,8 +80,7 @@ const std::string sgmlHeader =
 
 // An OFX 1.x bank statement around the given transactions, which start on line 17.
 std::string sgmlBank(const std::string& transactions) {
-    return sgmlHeader +
-           "<OFX>\r\n<BANKMSGSRSV1>\r\n<STMTTRNRS>\r\n<STMTRS>\r\n<CURDEF>USD\r\n<BANKTRANLIST>\r\n" +
+    return sgmlHeader + "<OFX>\r\n<BANKMSGSRSV1>\r\n<STMTTRNRS>\r\n<STMTRS>\r\n<CURDEF>USD\r\n<BANKTRANLIST>\r\n" +
            transactions + "</BANKTRANLIST>\r\n</STMTRS>\r\n</STMTTRNRS>\r\n</BANKMSGSRSV1>\r\n</OFX>\r\n";
 }
 
@@ -174,17 +173,17 @@ struct EncodingCase {
 
 std::string sgmlWithCharset(const std::string& charset, const std::string& name) {
     return "OFXHEADER:100\nDATA:OFXSGML\nCHARSET:" + charset +
-           "\n\n<OFX><BANKMSGSRSV1><STMTTRNRS><STMTRS><BANKTRANLIST><STMTTRN><DTPOSTED>20260101<TRNAMT>1<NAME>" +
-           name + "</STMTTRN></BANKTRANLIST></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>";
+           "\n\n<OFX><BANKMSGSRSV1><STMTTRNRS><STMTRS><BANKTRANLIST><STMTTRN><DTPOSTED>20260101<TRNAMT>1<NAME>" + name +
+           "</STMTTRN></BANKTRANLIST></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>";
 }
 
 const EncodingCase ofxEncodingCases[] = {
     {"valid UTF-8 whatever the header says", sgmlWithCharset("1252", "caf\xC3\xA9"), StatementEncoding::Detect,
      StatementEncoding::Utf8, "caf\xC3\xA9"},
-    {"CHARSET:1252", sgmlWithCharset("1252", "\x80 caf\xE9"), StatementEncoding::Detect,
-     StatementEncoding::Windows1252, "\xE2\x82\xAC caf\xC3\xA9"},
-    {"CHARSET:ISO-8859-1", sgmlWithCharset("ISO-8859-1", "\x80"), StatementEncoding::Detect,
-     StatementEncoding::Latin1, "\xC2\x80"},
+    {"CHARSET:1252", sgmlWithCharset("1252", "\x80 caf\xE9"), StatementEncoding::Detect, StatementEncoding::Windows1252,
+     "\xE2\x82\xAC caf\xC3\xA9"},
+    {"CHARSET:ISO-8859-1", sgmlWithCharset("ISO-8859-1", "\x80"), StatementEncoding::Detect, StatementEncoding::Latin1,
+     "\xC2\x80"},
     {"undeclared: Windows-1252", sgmlWithCharset("NONE", "\x80"), StatementEncoding::Detect,
      StatementEncoding::Windows1252, "\xE2\x82\xAC"},
     {"the XML declaration's encoding",
@@ -356,7 +355,7 @@ const ReadCase unendedCases[] = {
 
 TEST(StatementReaders, RefuseTransactionsWithoutTheirEndOrStartAtTheirLine) {
     for (const ReadCase& c : unendedCases)
-        expectRead(PwText::detectStatementFormat(c.input) == PwText::StatementFormat::Qif ? PwText::readQif
-                                                                                           : PwText::readOfx,
-                   c);
+        expectRead(
+            PwText::detectStatementFormat(c.input) == PwText::StatementFormat::Qif ? PwText::readQif : PwText::readOfx,
+            c);
 }

@@ -3,13 +3,13 @@
 #include <chrono>
 #include <climits>
 
-#include "text/booktext.h"
+#include "core/errormsg.h"
+#include "tests/support/bookbuilder.h"
+#include "tests/support/textbooks.h"
 #include "text/big5spelling.h"
 #include "text/bookadditions.h"
-#include "tests/support/bookbuilder.h"
-#include "core/errormsg.h"
+#include "text/booktext.h"
 #include "text/statementimport.h"
-#include "tests/support/textbooks.h"
 
 using KestLib::AccountDB;
 using PwText::ImportChoices;
@@ -65,8 +65,12 @@ TEST(StatementDuplicates, MatchTheBookAsAMultiset) {
     const Row salary{2026, 3, 1, true, 3000, "Salary", "ACME"};
     const Row breakfast{2026, 3, 3, false, 9, "Food", breakfastBig5};
     const std::vector<Case> cases = {
-        {"equal rows are skipped", {coffee, salary}, {{2, false, 4, "Coffee"}, {1, true, 3000, "ACME"}}, false,
-         {true, true}, 0},
+        {"equal rows are skipped",
+         {coffee, salary},
+         {{2, false, 4, "Coffee"}, {1, true, 3000, "ACME"}},
+         false,
+         {true, true},
+         0},
         {"another date, direction, amount or comment is new",
          {coffee},
          {{3, false, 4, "Coffee"}, {2, true, 4, "Coffee"}, {2, false, 5, "Coffee"}, {2, false, 4, "Tea"}},
@@ -92,7 +96,11 @@ TEST(StatementDuplicates, MatchTheBookAsAMultiset) {
          false,
          {false, false},
          2},
-        {"the comment is compared as the book stores it", {breakfast}, {{3, false, 9, breakfastUtf8}}, false, {true},
+        {"the comment is compared as the book stores it",
+         {breakfast},
+         {{3, false, 9, breakfastUtf8}},
+         false,
+         {true},
          0},
         {"kept duplicates are counted and added",
          {coffee},
@@ -139,8 +147,8 @@ TEST(StatementDuplicates, ManyEqualRowsAreCountedOffNotWalkedPast) {
         for (int k = 0; k < c.bookFees; ++k) book.outgoing("Fees", 5, 2026, 3, 1, "Account fee");
         for (int k = 0; k < c.bookOthers; ++k) book.outgoing("Fees", 6 + k, 2026, 3, 1, "Account fee");
         const AccountDB db = book.build();
-        const Statement statement = statementOf(std::vector<In>(static_cast<std::size_t>(c.statementFees),
-                                                                In{1, false, 5, "Account fee"}));
+        const Statement statement =
+            statementOf(std::vector<In>(static_cast<std::size_t>(c.statementFees), In{1, false, 5, "Account fee"}));
         const auto start = std::chrono::steady_clock::now();
         const StatementImport plan = StatementImport::plan(db, statement, {});
         const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
@@ -181,12 +189,19 @@ TEST(StatementSpelling, LettersBig5LacksAreSpeltWithoutThem) {
         std::string written;
         std::string stored;
     } cases[] = {
-        {"\xC3\x9C" "berweisung M\xC3\xBCller Stra\xC3\x9F" "e", "Ueberweisung Mueller Strasse"},  // Ü ü ß
-        {"Caf\xC3\xA9 cr\xC3\xA8me br\xC3\xBBl\xC3\xA9" "e", "Cafe creme brulee"},             // é è û
-        {"\xC5\x81\xC3\xB3" "d\xC5\xBA, \xC3\x98resund", "Lodz, Oresund"},                       // Ł ó ź Ø
-        {"Miete\xC2\xA0M\xC3\xA4rz", "Miete Maerz"},                                                // no-break space
-        {breakfastUtf8 + " 10 \xE2\x82\xAC", breakfastUtf8 + " 10 \xE2\x82\xAC"},                  // Big5 has € and 早餐
-        {"cake \xF0\x9F\x98\x80", "cake \xF0\x9F\x98\x80"},                                      // nothing to spell it with
+        {"\xC3\x9C"
+         "berweisung M\xC3\xBCller Stra\xC3\x9F"
+         "e",
+         "Ueberweisung Mueller Strasse"},  // Ü ü ß
+        {"Caf\xC3\xA9 cr\xC3\xA8me br\xC3\xBBl\xC3\xA9"
+         "e",
+         "Cafe creme brulee"},  // é è û
+        {"\xC5\x81\xC3\xB3"
+         "d\xC5\xBA, \xC3\x98resund",
+         "Lodz, Oresund"},                                                         // Ł ó ź Ø
+        {"Miete\xC2\xA0M\xC3\xA4rz", "Miete Maerz"},                               // no-break space
+        {breakfastUtf8 + " 10 \xE2\x82\xAC", breakfastUtf8 + " 10 \xE2\x82\xAC"},  // Big5 has € and 早餐
+        {"cake \xF0\x9F\x98\x80", "cake \xF0\x9F\x98\x80"},                        // nothing to spell it with
     };
     for (const auto& c : cases) {
         std::string text = c.written;
@@ -196,8 +211,8 @@ TEST(StatementSpelling, LettersBig5LacksAreSpeltWithoutThem) {
 
     // A German statement is stored respelt, shown so, and found again the next time.
     AccountDB db = BookBuilder().outgoing("Food", 4, 2026, 3, 2, "Coffee").build();
-    const Statement statement = statementOf({{3, false, 700, "Miete M\xC3\xA4rz", "Geb\xC3\xBChren"},
-                                             {4, false, 5, "Coffee"}});
+    const Statement statement =
+        statementOf({{3, false, 700, "Miete M\xC3\xA4rz", "Geb\xC3\xBChren"}, {4, false, 5, "Coffee"}});
     const StatementImport first = StatementImport::plan(db, statement, {});
     ASSERT_TRUE(first.canImport());
     EXPECT_EQ(first.respeltCount(), 1);
@@ -230,7 +245,11 @@ TEST(StatementTypeGuess, TakesTheBooksMostUsedTypeForTheComment) {
         {"ASCII case is folded", {coffeeFood}, {1, false, 3, "cOFFEE"}, "", "Food", false},
         {"other letters are folded too", {greek}, {1, false, 3, "\xCE\x91\xCE\x92"}, "", "Travel", false},  // ΑΒ
         {"a type the row names comes first", {coffeeFood}, {1, false, 3, "Coffee", "Fun"}, "", "Fun", false},
-        {"a category the book lacks is created", {coffeeFood}, {1, false, 3, "Coffee", "Groceries"}, "", "Groceries",
+        {"a category the book lacks is created",
+         {coffeeFood},
+         {1, false, 3, "Coffee", "Groceries"},
+         "",
+         "Groceries",
          true},
         {"an unknown comment takes the default type", {coffeeFood}, {1, false, 3, "Tea"}, "Food", "Food", false},
         {"a default type the book lacks is created", {coffeeFood}, {1, false, 3, "Tea"}, "Imported", "Imported", true},
@@ -285,8 +304,7 @@ TEST(StatementImportFaults, NameTheLineOfWhatTheBookCantStore) {
     const std::string emoji = "\xF0\x9F\x98\x80";
     const std::vector<Case> cases = {
         {"a type outside Big5", {1, false, 1, "cake", emoji}, "", 2, Reason::NotStorable},
-        {"a default type outside Big5 is the whole file's fault", {1, false, 1, "cake"}, emoji, 0,
-         Reason::NotStorable},
+        {"a default type outside Big5 is the whole file's fault", {1, false, 1, "cake"}, emoji, 0, Reason::NotStorable},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -328,8 +346,8 @@ TEST(StatementImportComments, WhatTheBookCantHoldIsReplacedOrCutAndMarked) {
         {"over the book's bytes: cut on a character's boundary", x254 + breakfastUtf8, x254, false, true},
         {"just within", std::string(251, 'x') + breakfastUtf8, std::string(251, 'x') + breakfastUtf8, false, false},
         {"a book of UTF-8 keeps any character", "cake " + emoji, "cake " + emoji, false, false, true},
-        {"a book of UTF-8 cuts at its characters", repeated("\xC3\xA4", 1200), repeated("\xC3\xA4", 1000), false,
-         true, true},
+        {"a book of UTF-8 cuts at its characters", repeated("\xC3\xA4", 1200), repeated("\xC3\xA4", 1000), false, true,
+         true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -347,7 +365,8 @@ TEST(StatementImportComments, WhatTheBookCantHoldIsReplacedOrCutAndMarked) {
 }
 
 TEST(StatementImportFaults, ComeInLineOrderWithTheStatementsOwn) {
-    Statement statement = statementOf({{1, false, 1, "ok"}, {2, false, 1, "ok", "\xF0\x9F\x98\x80"}, {3, false, 1, "ok"}});
+    Statement statement =
+        statementOf({{1, false, 1, "ok"}, {2, false, 1, "ok", "\xF0\x9F\x98\x80"}, {3, false, 1, "ok"}});
     statement.faults = {{1, Reason::BadDate, "2026-13-01"}, {5, Reason::BadAmount, "x"}};
     const StatementImport plan = StatementImport::plan(BookBuilder().build(), statement, {});
     std::vector<std::pair<int, Reason>> seen;
@@ -379,8 +398,8 @@ TEST(StatementImportApply, AddsAllOrNothing) {
     EXPECT_FALSE(db.isModified());
 
     // Planned against that book, the second row is refused before anything changes.
-    const StatementImport plan = StatementImport::plan(db, statementOf({{5, false, 7, "first", "New"},
-                                                                        {6, false, 8, "second"}}), {});
+    const StatementImport plan =
+        StatementImport::plan(db, statementOf({{5, false, 7, "first", "New"}, {6, false, 8, "second"}}), {});
     ASSERT_EQ(plan.faults().size(), 1u);
     EXPECT_EQ(plan.faults()[0].line, 3);
     EXPECT_EQ(plan.faults()[0].reason, Reason::NoIndexLeft);

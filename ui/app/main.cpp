@@ -1,9 +1,9 @@
 #include "ui/app/appidentity.h"
 #include "ui/app/commandline.h"
+#include "ui/app/pennywellapplication.h"
 #include "ui/book/bookpath.h"
 #include "ui/languages/languagefolder.h"
 #include "ui/window/mainwindow.h"
-#include "ui/app/pennywellapplication.h"
 
 int main(int argc, char* argv[]) {
     // --help and --version need no display: they are answered before the toolkit starts.

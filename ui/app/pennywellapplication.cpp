@@ -4,10 +4,10 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/errormsg.h"
 #include "ui/prompts/coremessages.h"
 #include "ui/prompts/dialogprompts.h"
 #include "ui/prompts/warnuser.h"
-#include "core/errormsg.h"
 
 namespace {
 

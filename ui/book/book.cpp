@@ -9,15 +9,14 @@
 #include "core/booksave.h"
 #include "core/saveplan.h"
 #include "text/statementimport.h"
-#include "ui/prompts/coremessages.h"
 #include "ui/history/bookcommands.h"
 #include "ui/history/bookhistory.h"
+#include "ui/prompts/coremessages.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;
 
-Book::Book(QObject* parent)
-    : QObject(parent), db(std::make_unique<AccountDB>()), changes(new BookHistory(this)) {
+Book::Book(QObject* parent) : QObject(parent), db(std::make_unique<AccountDB>()), changes(new BookHistory(this)) {
     connect(changes, &BookHistory::changed, this, &Book::followHistory);
 }
 

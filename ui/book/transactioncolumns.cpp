@@ -44,22 +44,16 @@ QString TransactionColumns::title(int column) {
     return column >= 0 && column < ColumnCount ? translated(columnTitles[static_cast<std::size_t>(column)]) : QString();
 }
 
-QString TransactionColumns::cellText(const KestLib::AccountDB& database, const KestLib::Transaction& record, int column) {
+QString TransactionColumns::cellText(const KestLib::AccountDB& database, const KestLib::Transaction& record,
+                                     int column) {
     switch (column) {
-    case IndexColumn:
-        return QString::number(record.index());
-    case DateColumn:
-        return dateText(record.year(), record.month(), record.day());
-    case InOutColumn:
-        return inOutText(record.isIncome());
-    case MoneyColumn:
-        return QString::number(record.amount());
-    case TypeColumn:
-        return typeText(database, record.type());
-    case CommentColumn:
-        return fromBig5(record.comment());
-    default:
-        return QString();
+    case IndexColumn: return QString::number(record.index());
+    case DateColumn: return dateText(record.year(), record.month(), record.day());
+    case InOutColumn: return inOutText(record.isIncome());
+    case MoneyColumn: return QString::number(record.amount());
+    case TypeColumn: return typeText(database, record.type());
+    case CommentColumn: return fromBig5(record.comment());
+    default: return QString();
     }
 }
 

@@ -7,7 +7,7 @@
 namespace {
 
 // Months, quarters, years, then spans of years, each a round number of the last.
-constexpr std::array<int, 15> periodLengths = {1,   3,    12,   24,   60,    120,   240,   600,
+constexpr std::array<int, 15> periodLengths = {1,    3,    12,   24,    60,    120,   240,   600,
                                                1200, 2400, 6000, 12000, 24000, 60000, 120000};
 
 int monthNumber(const ChartData::MonthBar& month) { return month.year * 12 + month.month - 1; }
@@ -70,13 +70,9 @@ std::vector<BarPeriods::Bar> BarPeriods::group(const std::vector<ChartData::Mont
 
 QString BarPeriods::axisTitle(int periodMonths) {
     switch (periodMonths) {
-    case 1:
-        return tr("Month");
-    case 3:
-        return tr("Quarter");
-    case 12:
-        return tr("Year");
-    default:
-        return tr("%1 years").arg(periodMonths / 12);
+    case 1: return tr("Month");
+    case 3: return tr("Quarter");
+    case 12: return tr("Year");
+    default: return tr("%1 years").arg(periodMonths / 12);
     }
 }

@@ -1,8 +1,8 @@
 #include "ui/charts/chartlauncher.h"
 
 #include "core/errormsg.h"
-#include "ui/prompts/coremessages.h"
 #include "ui/charts/chartwindow.h"
+#include "ui/prompts/coremessages.h"
 #include "ui/prompts/userprompts.h"
 #include "ui/prompts/warnuser.h"
 #include "ui/statistics/statisticdialog.h"

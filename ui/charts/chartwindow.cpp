@@ -58,7 +58,9 @@ constexpr int besideThePlot = 110;
 // The window's margins, as its layout sets them.
 constexpr int windowMargin = 11;
 
-bool isSvg(const QString& path) { return QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0; }
+bool isSvg(const QString& path) {
+    return QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0;
+}
 
 }  // namespace
 

@@ -9,14 +9,14 @@
 #include <optional>
 
 #include "core/accountdb.h"
-#include "text/big5text.h"
-#include "ui/book/book.h"
-#include "text/bookcsv.h"
-#include "ui/prompts/coremessages.h"
-#include "ui/csv/csvfilename.h"
 #include "core/errormsg.h"
 #include "core/exportclash.h"
 #include "core/fileio.h"
+#include "text/big5text.h"
+#include "text/bookcsv.h"
+#include "ui/book/book.h"
+#include "ui/csv/csvfilename.h"
+#include "ui/prompts/coremessages.h"
 #include "ui/prompts/userprompts.h"
 #include "ui/prompts/warnuser.h"
 
@@ -49,15 +49,15 @@ void CsvCommands::importFile() {
         // the memory is refused as a file that can't be read, the book untouched.
         const PwText::ImportReport report = BookImport::reading(file, [&] {
             const QByteArray bytes = file.readAll();
-            return book.importCsv(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                                  encodingAt(importEncodings, filterIndex));
-        });
-        if (!report.accepted) {
-            import.warn(PwText::describeRefusal(report));
-            return std::nullopt;
-        }
-        return BookImport::Added{report.transactions, static_cast<int>(report.newTypes.size()), {}};
-    });
+    return book.importCsv(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                          encodingAt(importEncodings, filterIndex));
+});
+if (!report.accepted) {
+    import.warn(PwText::describeRefusal(report));
+    return std::nullopt;
+}
+return BookImport::Added{report.transactions, static_cast<int>(report.newTypes.size()), {}};
+});
 }
 
 void CsvCommands::exportFile() {
@@ -80,8 +80,7 @@ QString CsvCommands::exportChosen(UserPrompts& prompts) {
     switch (KestLib::exportClash(path, book.path().bytes())) {
     case KestLib::ExportClash::Book:
         warnUser(prompts, window,
-                 tr("The file %1 is the open book itself; the CSV would replace it. Nothing was written.")
-                     .arg(target));
+                 tr("The file %1 is the open book itself; the CSV would replace it. Nothing was written.").arg(target));
         return {};
     // The dialog's own question didn't say that a book would be lost.
     case KestLib::ExportClash::Backup:
@@ -92,9 +91,9 @@ QString CsvCommands::exportChosen(UserPrompts& prompts) {
             return {};
         break;
     case KestLib::ExportClash::OtherBook:
-        if (!prompts.askOverwrite(window, caption,
-                                  tr("The file %1 is a Pennywell book.\nDo you want to replace it with the CSV?")
-                                      .arg(shown)))
+        if (!prompts.askOverwrite(
+                window, caption,
+                tr("The file %1 is a Pennywell book.\nDo you want to replace it with the CSV?").arg(shown)))
             return {};
         break;
     case KestLib::ExportClash::None:
@@ -108,11 +107,10 @@ QString CsvCommands::exportChosen(UserPrompts& prompts) {
         break;
     }
     try {
-        KestLib::writeFileAtomically(path,
-                                     PwText::exportCsv(book.database(), encodingAt(exportEncodings, choice.filterIndex)));
+        KestLib::writeFileAtomically(
+            path, PwText::exportCsv(book.database(), encodingAt(exportEncodings, choice.filterIndex)));
     } catch (const KestLib::ErrorMsg& error) {
-        warnUser(prompts, window,
-                 tr("The file %1 can't be written: %2").arg(target, fromBig5(error.message())),
+        warnUser(prompts, window, tr("The file %1 can't be written: %2").arg(target, fromBig5(error.message())),
                  coreErrorDetails(error));
         return {};
     }

@@ -6,8 +6,7 @@
 QString CsvFileName::suggested(const QString& bookName, const QString& bookFile) {
     QString name = bookName.trimmed();
     for (QChar& character : name)
-        if (character == u'/' || character == u'\\' || character.category() == QChar::Other_Control)
-            character = u'_';
+        if (character == u'/' || character == u'\\' || character.category() == QChar::Other_Control) character = u'_';
     // Not "." or "..", and not a hidden file.
     while (name.startsWith(u'.')) name.remove(0, 1);
     if (name.isEmpty() && !bookFile.isEmpty()) name = QFileInfo(bookFile).completeBaseName();

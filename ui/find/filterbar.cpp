@@ -15,10 +15,10 @@
 #include <algorithm>
 
 #include "core/accountdb.h"
-#include "ui/widgets/bookdateedit.h"
 #include "core/transaction.h"
 #include "ui/book/book.h"
 #include "ui/book/transactioncolumns.h"
+#include "ui/widgets/bookdateedit.h"
 
 using KestLib::TypeIdTable;
 

@@ -62,9 +62,7 @@ void CreateTransactionCommand::takeBack() {
     changes().restoreLastIndex(lastIndexBefore);
 }
 
-void CreateTransactionCommand::doAgain() {
-    changes().insertTransaction(created, db().transCount());
-}
+void CreateTransactionCommand::doAgain() { changes().insertTransaction(created, db().transCount()); }
 
 ModifyTransactionCommand::ModifyTransactionCommand(UnrecordedChanges& book, const Transaction& before,
                                                    const Transaction& after)
@@ -72,27 +70,18 @@ ModifyTransactionCommand::ModifyTransactionCommand(UnrecordedChanges& book, cons
     describe(QT_TRANSLATE_NOOP("BookCommands", "Modify Transaction %1"), after.index());
 }
 
-void ModifyTransactionCommand::takeBack() {
-    changes().replaceTransaction(before);
-}
+void ModifyTransactionCommand::takeBack() { changes().replaceTransaction(before); }
 
-void ModifyTransactionCommand::doAgain() {
-    changes().replaceTransaction(after);
-}
+void ModifyTransactionCommand::doAgain() { changes().replaceTransaction(after); }
 
-DeleteTransactionCommand::DeleteTransactionCommand(UnrecordedChanges& book, const Transaction& deleted,
-                                                   int position)
+DeleteTransactionCommand::DeleteTransactionCommand(UnrecordedChanges& book, const Transaction& deleted, int position)
     : BookCommand(book), deleted(deleted), position(position) {
     describe(QT_TRANSLATE_NOOP("BookCommands", "Delete Transaction %1"), deleted.index());
 }
 
-void DeleteTransactionCommand::takeBack() {
-    changes().insertTransaction(deleted, position);
-}
+void DeleteTransactionCommand::takeBack() { changes().insertTransaction(deleted, position); }
 
-void DeleteTransactionCommand::doAgain() {
-    changes().removeTransactionAt(position);
-}
+void DeleteTransactionCommand::doAgain() { changes().removeTransactionAt(position); }
 
 // ---- Types ----
 
@@ -121,13 +110,9 @@ RenameBookCommand::RenameBookCommand(UnrecordedChanges& book, const std::string&
     describe(QT_TRANSLATE_NOOP("BookCommands", "Set the Database Name"));
 }
 
-void RenameBookCommand::takeBack() {
-    changes().applyName(oldName);
-}
+void RenameBookCommand::takeBack() { changes().applyName(oldName); }
 
-void RenameBookCommand::doAgain() {
-    changes().applyName(newName);
-}
+void RenameBookCommand::doAgain() { changes().applyName(newName); }
 
 // ---- Imports ----
 
@@ -150,7 +135,7 @@ ImportCommand::ImportCommand(UnrecordedChanges& book, const Before& before, Impo
     for (int position = before.transCount; position < db().transCount(); ++position)
         part.added.push_back(db().transaction(position, false));
     describe(source == ImportSource::Csv ? QT_TRANSLATE_NOOP("BookCommands", "Import CSV")
-                                   : QT_TRANSLATE_NOOP("BookCommands", "Import Statement"));
+                                         : QT_TRANSLATE_NOOP("BookCommands", "Import Statement"));
 }
 
 void ImportCommand::takeBack() { changes().removeImport(part); }

@@ -29,4 +29,3 @@ signals:
 private:
     QUndoStack* commands;
 };
-

@@ -37,8 +37,8 @@ QList<LanguageFolder::Language> LanguageFolder::languages() const {
     // An empty path would list the current directory.
     if (folder.isEmpty()) return found;
 
-    const QStringList files = QDir(folder).entryList({programPrefix + QStringLiteral("*.qm")}, QDir::Files,
-                                                     QDir::Name | QDir::IgnoreCase);
+    const QStringList files =
+        QDir(folder).entryList({programPrefix + QStringLiteral("*.qm")}, QDir::Files, QDir::Name | QDir::IgnoreCase);
     for (const QString& file : files) {
         QTranslator probe;
         (void)probe.load(file, folder);

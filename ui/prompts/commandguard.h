@@ -4,8 +4,8 @@
 #include <exception>
 #include <string>
 
-#include "ui/prompts/coremessages.h"
 #include "core/errormsg.h"
+#include "ui/prompts/coremessages.h"
 
 class QWidget;
 class UserPrompts;

@@ -8,8 +8,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "text/big5text.h"
 #include "core/errormsg.h"
+#include "text/big5text.h"
 
 namespace {
 
@@ -25,12 +25,14 @@ struct CoreMessage {
 using KestLib::ErrorCode;
 constexpr std::array coreMessages = {
     CoreMessage{ErrorCode::outOfBound, QT_TRANSLATE_NOOP("MainWindow", "Array out of bound")},
-    CoreMessage{ErrorCode::typeInUse, QT_TRANSLATE_NOOP("MainWindow", "There are still other transactions use this type")},
+    CoreMessage{ErrorCode::typeInUse,
+                QT_TRANSLATE_NOOP("MainWindow", "There are still other transactions use this type")},
     CoreMessage{ErrorCode::noType, QT_TRANSLATE_NOOP("MainWindow", "No transaction type")},
     CoreMessage{ErrorCode::noIndex, QT_TRANSLATE_NOOP("MainWindow", "The transaction index is not exist")},
     CoreMessage{ErrorCode::fileOpen, QT_TRANSLATE_NOOP("MainWindow", "File open error")},
     CoreMessage{ErrorCode::notDatabase, QT_TRANSLATE_NOOP("MainWindow", "Not Pennywell database file")},
-    CoreMessage{ErrorCode::wrongVersion, QT_TRANSLATE_NOOP("MainWindow", "This PWDB file is correspond with this program")},
+    CoreMessage{ErrorCode::wrongVersion,
+                QT_TRANSLATE_NOOP("MainWindow", "This PWDB file is correspond with this program")},
     CoreMessage{ErrorCode::tooManyTypes, QT_TRANSLATE_NOOP("MainWindow", "Too many transaction types")},
     CoreMessage{ErrorCode::damaged, QT_TRANSLATE_NOOP("MainWindow", "Damaged Pennywell database file")},
     CoreMessage{ErrorCode::fileWrite, QT_TRANSLATE_NOOP("MainWindow", "File write error")},
@@ -41,7 +43,8 @@ constexpr std::array coreMessages = {
     CoreMessage{ErrorCode::indexInUse, QT_TRANSLATE_NOOP("MainWindow", "The transaction index is in use")},
     CoreMessage{ErrorCode::backupNameTooLong,
                 QT_TRANSLATE_NOOP("MainWindow", "The backup file's name would be longer than 255 bytes")},
-    CoreMessage{ErrorCode::badBudgetPeriod, QT_TRANSLATE_NOOP("MainWindow", "From, Today and To must be dates in this order")},
+    CoreMessage{ErrorCode::badBudgetPeriod,
+                QT_TRANSLATE_NOOP("MainWindow", "From, Today and To must be dates in this order")},
     CoreMessage{ErrorCode::typeExists, QT_TRANSLATE_NOOP("MainWindow", "The type %1 has existed")},
     CoreMessage{ErrorCode::notEnoughMemory, QT_TRANSLATE_NOOP("MainWindow", "not enough memory to read %1")},
     CoreMessage{ErrorCode::newerVersion, QT_TRANSLATE_NOOP("MainWindow", "This book was made by a newer Pennywell")},
@@ -97,7 +100,8 @@ QString coreMessageText(const std::string& message) {
         const std::string_view head = spelling.substr(0, at);
         const std::string_view tail = spelling.substr(at + 2);
         if (text.size() >= head.size() + tail.size() && text.starts_with(head) && text.ends_with(tail))
-            return translatedText(known.code, std::string(text.substr(head.size(), text.size() - head.size() - tail.size())));
+            return translatedText(known.code,
+                                  std::string(text.substr(head.size(), text.size() - head.size() - tail.size())));
     }
     return fromBig5(message);
 }

@@ -66,9 +66,7 @@ QString DBNameDialog::whyNotStorable(const QString& name) {
     if (!character.isEmpty())
         return tr("The character \"%1\" (U+%2) can't be stored: Big5 has no such character.")
             .arg(character, QString::number(character.toUcs4().value(0), 16).toUpper().rightJustified(4, u'0'));
-    return tr("The name takes %1 bytes in Big5; at most %2 can be stored.")
-        .arg(toBig5(name).size())
-        .arg(maxNameBytes);
+    return tr("The name takes %1 bytes in Big5; at most %2 can be stored.").arg(toBig5(name).size()).arg(maxNameBytes);
 }
 
 void DBNameDialog::accept() {

@@ -20,18 +20,13 @@ namespace {
 QString startFolder(const QString& folder) { return folder.isEmpty() ? QStringLiteral(".") : folder; }
 }  // namespace
 
-UserPrompts::SaveChoice DialogPrompts::askSaveChanges(QWidget* parent, const QString& caption,
-                                                      const QString& text) {
-    const auto answer = QMessageBox::warning(parent, caption, text,
-                                             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                             QMessageBox::Yes);
+UserPrompts::SaveChoice DialogPrompts::askSaveChanges(QWidget* parent, const QString& caption, const QString& text) {
+    const auto answer = QMessageBox::warning(
+        parent, caption, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     switch (answer) {
-    case QMessageBox::Yes:
-        return SaveChoice::Save;
-    case QMessageBox::No:
-        return SaveChoice::Discard;
-    default:
-        return SaveChoice::Cancel;
+    case QMessageBox::Yes: return SaveChoice::Save;
+    case QMessageBox::No: return SaveChoice::Discard;
+    default: return SaveChoice::Cancel;
     }
 }
 
@@ -55,8 +50,9 @@ UserPrompts::FileChoice DialogPrompts::chooseDataFile(QWidget* parent, bool forS
     QString selected = filters.value(0);
     const QString joined = filters.join(QStringLiteral(";;"));
     // An export may replace a file; the dialog's own question guards that.
-    const QString path = forSaving ? QFileDialog::getSaveFileName(parent, QString(), startFolder(start), joined, &selected)
-                                   : QFileDialog::getOpenFileName(parent, QString(), startFolder(start), joined, &selected);
+    const QString path = forSaving
+                             ? QFileDialog::getSaveFileName(parent, QString(), startFolder(start), joined, &selected)
+                             : QFileDialog::getOpenFileName(parent, QString(), startFolder(start), joined, &selected);
     return {path, static_cast<int>(std::max<qsizetype>(0, filters.indexOf(selected)))};
 }
 
@@ -116,7 +112,8 @@ QString DialogPrompts::shownReport(const QString& text) {
     // them, would otherwise touch the cells' borders and sit lower than the
     // numbers of their row.
     if (!Qt::mightBeRichText(text)) return text;
-    return QStringLiteral("<style>td { padding: 2px 6px; vertical-align: middle; white-space: nowrap; }</style>") + text;
+    return QStringLiteral("<style>td { padding: 2px 6px; vertical-align: middle; white-space: nowrap; }</style>") +
+           text;
 }
 
 void DialogPrompts::runReportBox(QDialog& box) { box.exec(); }

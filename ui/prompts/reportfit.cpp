@@ -45,14 +45,14 @@ std::unique_ptr<QTextDocument> ReportFit::takeDocument() { return std::move(docu
 
 QSize ReportFit::aroundText() {
     QStyle* style = QApplication::style();
-    const int margins = style->pixelMetric(QStyle::PM_LayoutLeftMargin) +
-                        style->pixelMetric(QStyle::PM_LayoutRightMargin);
+    const int margins =
+        style->pixelMetric(QStyle::PM_LayoutLeftMargin) + style->pixelMetric(QStyle::PM_LayoutRightMargin);
     const int spacing = std::max(style->pixelMetric(QStyle::PM_LayoutHorizontalSpacing), 6);
     const int icon = style->pixelMetric(QStyle::PM_MessageBoxIconSize);
     const int buttons = QPushButton(QStringLiteral("Yes")).sizeHint().height();
-    return {margins + icon + 2 * spacing,
-            style->pixelMetric(QStyle::PM_LayoutTopMargin) + style->pixelMetric(QStyle::PM_LayoutBottomMargin) +
-                2 * spacing + buttons};
+    return {margins + icon + 2 * spacing, style->pixelMetric(QStyle::PM_LayoutTopMargin) +
+                                              style->pixelMetric(QStyle::PM_LayoutBottomMargin) + 2 * spacing +
+                                              buttons};
 }
 
 QSize ReportFit::frameRoom() { return {16, 48}; }
@@ -65,7 +65,8 @@ bool ReportFit::fits(const QSize& available) const {
     // its own width limit: then the table's columns no longer show whole.
     const int screenWidth = available.width();
     const int softLimit = std::min(screenWidth / 2, 500) - aroundText().width();
-    const int hardLimit = (screenWidth <= 1024 ? screenWidth : std::min(screenWidth - 480, 1000)) - aroundText().width();
+    const int hardLimit =
+        (screenWidth <= 1024 ? screenWidth : std::min(screenWidth - 480, 1000)) - aroundText().width();
     if (natural.width() <= softLimit) return true;
     const std::unique_ptr<QTextDocument> wrapped = layOut(text, QTextOption::WordWrap);
     // On a page of no width, its longest words and table cells side by side.

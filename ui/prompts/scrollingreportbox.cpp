@@ -20,7 +20,8 @@ ScrollingReportBox::ScrollingReportBox(QWidget* parent, const QString& caption, 
     auto* icon = new QLabel(this);
     // The message box's own information icon, at its size.
     const int iconSize = style()->pixelMetric(QStyle::PM_MessageBoxIconSize, nullptr, this);
-    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, this)
+    icon->setPixmap(style()
+                        ->standardIcon(QStyle::SP_MessageBoxInformation, nullptr, this)
                         .pixmap(QSize(iconSize, iconSize), devicePixelRatio()));
     icon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
@@ -60,7 +61,8 @@ ScrollingReportBox::ScrollingReportBox(QWidget* parent, const QString& caption, 
     // As big as the text asks, scroll bars included, and no bigger than the
     // screen allows; what is left over scrolls.
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, view);
-    const QSize wanted = QSize(static_cast<int>(std::ceil(textSize.width())), static_cast<int>(std::ceil(textSize.height()))) +
-                         QSize(bar, bar) + ReportFit::aroundText();
+    const QSize wanted =
+        QSize(static_cast<int>(std::ceil(textSize.width())), static_cast<int>(std::ceil(textSize.height()))) +
+        QSize(bar, bar) + ReportFit::aroundText();
     resize(wanted.boundedTo(available - ReportFit::frameRoom()));
 }

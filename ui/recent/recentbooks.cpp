@@ -58,9 +58,8 @@ void RecentBooks::add(const QString& path) {
 
 void RecentBooks::dropMissing() {
     QStringList books = load();
-    const auto gone = std::remove_if(books.begin(), books.end(), [](const QString& book) {
-        return !QFileInfo(book).isFile();
-    });
+    const auto gone =
+        std::remove_if(books.begin(), books.end(), [](const QString& book) { return !QFileInfo(book).isFile(); });
     if (gone == books.end()) return;
     books.erase(gone, books.end());
     store(books);

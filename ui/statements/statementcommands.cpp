@@ -17,7 +17,8 @@ StatementCommands::~StatementCommands() = default;
 
 void StatementCommands::importFile() {
     const QStringList filters = {tr("Bank statements (*.csv *.ofx *.qfx *.qif)"), tr("All files (*)")};
-    import.run(filters, tr("Import Statement"), [this](QFile& file, int) { return read(file); });
+    import.run(filters, tr("Import Statement"), [this](QFile& file, int) { return read(file);
+});
 }
 
 std::optional<BookImport::Added> StatementCommands::read(QFile& file) {

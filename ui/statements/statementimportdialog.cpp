@@ -119,12 +119,10 @@ void StatementImportDialog::buildWidgets() {
     // The comment takes the width there is; a mark is a word or two, a
     // fault's whole text is in its tip and the note below.
     preview->horizontalHeader()->setStretchLastSection(false);
-    constexpr std::pair<int, int> widths[] = {{StatementPreviewModel::LineColumn, 50},
-                                              {StatementPreviewModel::DateColumn, 90},
-                                              {StatementPreviewModel::InOutColumn, 80},
-                                              {StatementPreviewModel::AmountColumn, 70},
-                                              {StatementPreviewModel::TypeColumn, 130},
-                                              {StatementPreviewModel::MarkColumn, 150}};
+    constexpr std::pair<int, int> widths[] = {
+        {StatementPreviewModel::LineColumn, 50},  {StatementPreviewModel::DateColumn, 90},
+        {StatementPreviewModel::InOutColumn, 80}, {StatementPreviewModel::AmountColumn, 70},
+        {StatementPreviewModel::TypeColumn, 130}, {StatementPreviewModel::MarkColumn, 150}};
     for (const auto& [column, width] : widths) preview->setColumnWidth(column, width);
     preview->horizontalHeader()->setSectionResizeMode(StatementPreviewModel::CommentColumn, QHeaderView::Stretch);
 
@@ -183,7 +181,8 @@ void StatementImportDialog::readBytes() {
 void StatementImportDialog::showRead() {
     const bool csv = read.format == StatementFormat::Csv;
     if (csv && read.csv.header == 1 && read.headerLine > 0)
-        formatLabel->setText(tr("Read as %1; line %2 is the header.").arg(formatName(read.format)).arg(read.headerLine));
+        formatLabel->setText(
+            tr("Read as %1; line %2 is the header.").arg(formatName(read.format)).arg(read.headerLine));
     else if (read.accounts > 1)
         formatLabel->setText(tr("Read as %1: %n account(s).", nullptr, read.accounts).arg(formatName(read.format)));
     else
@@ -224,8 +223,7 @@ void StatementImportDialog::showCounts() {
     counts << tr("%n amount(s) rounded", nullptr, planned.roundedCount());
     if (planned.roundedToZeroCount() > 0) counts << tr("%n rounded to 0", nullptr, planned.roundedToZeroCount());
     if (planned.cutCount() > 0) counts << tr("%n comment(s) cut", nullptr, planned.cutCount());
-    if (planned.respeltCount() > 0)
-        counts << tr("%n row(s) spelt without accents", nullptr, planned.respeltCount());
+    if (planned.respeltCount() > 0) counts << tr("%n row(s) spelt without accents", nullptr, planned.respeltCount());
     counts << tr("%n faulty row(s)", nullptr, planned.faultyCount());
     if (!planned.newTypes().empty())
         counts << tr("%n new type(s)", nullptr, static_cast<int>(planned.newTypes().size()));

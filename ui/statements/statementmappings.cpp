@@ -18,8 +18,8 @@ template <typename Value>
 using Names = std::pair<Value, const char*>;
 
 constexpr Names<StatementField> fieldNames[] = {
-    {StatementField::Ignore, "ignore"}, {StatementField::Date, "date"},       {StatementField::Amount, "amount"},
-    {StatementField::Debit, "debit"},   {StatementField::Credit, "credit"},   {StatementField::Comment, "comment"},
+    {StatementField::Ignore, "ignore"}, {StatementField::Date, "date"},           {StatementField::Amount, "amount"},
+    {StatementField::Debit, "debit"},   {StatementField::Credit, "credit"},       {StatementField::Comment, "comment"},
     {StatementField::Type, "type"},     {StatementField::Direction, "direction"},
 };
 constexpr Names<StatementEncoding> encodingNames[] = {

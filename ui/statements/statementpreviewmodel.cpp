@@ -67,7 +67,8 @@ QVariant StatementPreviewModel::rowData(int at, int column, int role) const {
     if (role == Qt::ForegroundRole)
         return skipped ? QVariant(QPalette().brush(QPalette::Disabled, QPalette::Text)) : QVariant();
     if (role == Qt::TextAlignmentRole)
-        return column == LineColumn || column == AmountColumn ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
+        return column == LineColumn || column == AmountColumn ? QVariant(Qt::AlignRight | Qt::AlignVCenter)
+                                                              : QVariant();
     if (role != Qt::DisplayRole) return {};
     const PwText::StatementRow& row = planned.row;
     switch (column) {

@@ -14,7 +14,16 @@ class StatementPreviewModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    enum Column { LineColumn, DateColumn, InOutColumn, AmountColumn, TypeColumn, CommentColumn, MarkColumn, ColumnCount };
+    enum Column {
+        LineColumn,
+        DateColumn,
+        InOutColumn,
+        AmountColumn,
+        TypeColumn,
+        CommentColumn,
+        MarkColumn,
+        ColumnCount
+    };
 
     explicit StatementPreviewModel(QObject* parent = nullptr);
 

@@ -24,7 +24,7 @@ void select(QComboBox* box, int data) {
 // the item of that value reads, or that nothing was (none).
 void nameDetected(QComboBox* box, int settled, bool none = false) {
     const int found = box->currentIndex() == 0 && !none ? box->findData(settled) : -1;
-    box->setItemText(0, found > 0                           ? StatementReadingBoxes::tr("Detected: %1").arg(box->itemText(found))
+    box->setItemText(0, found > 0 ? StatementReadingBoxes::tr("Detected: %1").arg(box->itemText(found))
                         : none && box->currentIndex() == 0 ? StatementReadingBoxes::tr("Detected: none")
                                                            : StatementReadingBoxes::tr("Detect"));
 }
@@ -47,9 +47,9 @@ StatementReadingBoxes::StatementReadingBoxes(QWidget* parent) : QWidget(parent) 
         return shown;
     };
     for (const auto& named : statementDateFormatNames())
-        dateFormat->addItem(named.format == StatementDateFormat::Roc ? tr("Republic of China, YYY/MM/DD")
-                                                                     : shownName(named.name),
-                            dataOf(named.format));
+        dateFormat->addItem(
+            named.format == StatementDateFormat::Roc ? tr("Republic of China, YYY/MM/DD") : shownName(named.name),
+            dataOf(named.format));
 
     decimalMark = addBox("decimalMarkBox", tr("Decimal &mark:"));
     decimalMark->addItem(tr("Detect"), -1);

@@ -13,7 +13,8 @@ GrandTotalDialog::GrandTotalDialog(QWidget* parent) : StatisticDialog(parent) {
 }
 
 void GrandTotalDialog::startGrandTotal() {
-    showReport(tr("Grand Total"), [this] { return reportText(); }, true);
+    showReport(
+        tr("Grand Total"), [this] { return reportText(); }, true);
 }
 
 QString GrandTotalDialog::reportText() const {

@@ -18,7 +18,8 @@ PercentageDialog::PercentageDialog(QWidget* parent) : StatisticDialog(parent) {
 }
 
 void PercentageDialog::startPercentageAnalysis() {
-    showReport(tr("Percentage Analysis"), [this] { return reportText(); }, true);
+    showReport(
+        tr("Percentage Analysis"), [this] { return reportText(); }, true);
 }
 
 QString PercentageDialog::reportText() const {
@@ -29,9 +30,10 @@ QString PercentageDialog::reportText() const {
     text += tr("<TR><TD>Total Income</TD><TD>Selected Type Income</TD></TR>");
     text += tr("<TR><TD>%1</TD><TD>%2</TD></TR>").arg(decimal(figures.totalIncome), decimal(figures.selectedIncome));
     text += tr("<TR><TD>Total Outgoing</TD><TD>Selected Type Outgoing</TD></TR>");
-    text += tr("<TR><TD>%1</TD><TD>%2</TD></TR>")
-                .arg(decimal(figures.totalOutgoing), decimal(figures.selectedOutgoing));
-    //: Report headers: income and outgoing added together, of all types, then of the chosen types; no raw "&" in the translation
+    text +=
+        tr("<TR><TD>%1</TD><TD>%2</TD></TR>").arg(decimal(figures.totalOutgoing), decimal(figures.selectedOutgoing));
+    //: Report headers: income and outgoing added together, of all types, then of the chosen types; no raw "&" in the
+    //: translation
     text += tr("<TR><TD>Total In&Out</TD><TD>Selected Type In&Out</TD></TR>");
     text += tr("<TR><TD>%1</TD><TD>%2</TD></TR>").arg(decimal(figures.totalSum()), decimal(figures.selectedSum()));
     text += tr("</TABLE>");

@@ -13,18 +13,14 @@ QDate monthEnd(const QDate& date) { return monthStart(date).addMonths(1).addDays
 
 std::optional<QuickRange::Span> QuickRange::span(Kind kind, const QDate& today, const KestLib::AccountDB& db) {
     switch (kind) {
-    case ThisMonth:
-        return Span{monthStart(today), monthEnd(today)};
+    case ThisMonth: return Span{monthStart(today), monthEnd(today)};
     case LastMonth: {
         const QDate previous = monthStart(today).addMonths(-1);
         return Span{previous, monthEnd(previous)};
     }
-    case ThisYear:
-        return Span{QDate(today.year(), 1, 1), QDate(today.year(), 12, 31)};
-    case LastYear:
-        return Span{QDate(today.year() - 1, 1, 1), QDate(today.year() - 1, 12, 31)};
-    case WholeBook:
-        return bookSpan(db);
+    case ThisYear: return Span{QDate(today.year(), 1, 1), QDate(today.year(), 12, 31)};
+    case LastYear: return Span{QDate(today.year() - 1, 1, 1), QDate(today.year() - 1, 12, 31)};
+    case WholeBook: return bookSpan(db);
     }
     return std::nullopt;
 }

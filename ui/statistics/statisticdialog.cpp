@@ -10,14 +10,14 @@
 #include <algorithm>
 
 #include "core/accountdb.h"
+#include "core/errormsg.h"
+#include "core/transaction.h"
 #include "text/big5text.h"
-#include "ui/widgets/bookdateedit.h"
 #include "ui/prompts/coremessages.h"
 #include "ui/prompts/dialogprompts.h"
 #include "ui/prompts/warnuser.h"
 #include "ui/statistics/quickrange.h"
-#include "core/errormsg.h"
-#include "core/transaction.h"
+#include "ui/widgets/bookdateedit.h"
 
 namespace {
 
@@ -291,8 +291,7 @@ ChartData StatisticDialog::chartData() const {
     return ChartData(figures, names, KestLib::monthlyInOut(*db, chosen), chosen.inOut);
 }
 
-void StatisticDialog::showReport(const QString& caption, const std::function<QString()>& buildReport,
-                                 bool offerChart) {
+void StatisticDialog::showReport(const QString& caption, const std::function<QString()>& buildReport, bool offerChart) {
     if (!db) return;
     UserPrompts& shown = shownPrompts();
     QString report;

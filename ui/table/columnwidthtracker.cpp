@@ -66,8 +66,7 @@ void ColumnWidthTracker::Tally::clear() {
     largest_ = -1;
 }
 
-ColumnWidthTracker::ColumnWidthTracker()
-    : font(QGuiApplication::font()), metrics(font), advances(&advancesOf(font)) {}
+ColumnWidthTracker::ColumnWidthTracker() : font(QGuiApplication::font()), metrics(font), advances(&advancesOf(font)) {}
 
 void ColumnWidthTracker::setFont(const QFont& newFont) {
     if (newFont == font) return;
@@ -147,10 +146,8 @@ int ColumnWidthTracker::widestText(const AccountDB& db, int column) {
                 widest = std::max(widest, textWidth(Columns::typeText(db, id)));
         return widest;
     }
-    case Columns::CommentColumn:
-        return std::max(0, commentWidths.largest());
-    default:
-        return 0;
+    case Columns::CommentColumn: return std::max(0, commentWidths.largest());
+    default: return 0;
     }
 }
 

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "text/big5pairtable.h"
 #include "core/typeidtable.h"
+#include "text/big5pairtable.h"
 
 class QStringView;
 

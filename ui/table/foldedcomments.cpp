@@ -45,8 +45,7 @@ void FoldedComments::fillTo(const AccountDB& db, int end) {
         // for the rare one the converter or a translation makes longer:
         // reserved once, with the last room, the texts grow only for those.
         std::size_t bytes = roomSize;
-        for (int position = 0; position < count; ++position)
-            bytes += db.transaction(position, false).comment().size();
+        for (int position = 0; position < count; ++position) bytes += db.transaction(position, false).comment().size();
         texts.reserve(static_cast<std::size_t>(count), bytes);
     }
     end = std::min(end, count);

@@ -90,13 +90,15 @@ void RowOrder::eraseRow(int row) {
 }
 
 void RowOrder::sortByIntegers(int sortedBy, bool ascending, const std::vector<int>& keys) {
-    sort(sortedBy, ascending, [&keys](int a, int b) { return keys[a] < keys[b]; },
-         [&keys](std::vector<int>& rows, bool up) { sortRowsByIntegers(rows, keys, up); });
+    sort(
+        sortedBy, ascending, [&keys](int a, int b) { return keys[a] < keys[b]; },
+        [&keys](std::vector<int>& rows, bool up) { sortRowsByIntegers(rows, keys, up); });
 }
 
 void RowOrder::sortByTexts(int sortedBy, bool ascending, const PwText::PackedTexts& keys) {
-    sort(sortedBy, ascending, [&keys](int a, int b) { return keys.at(a) < keys.at(b); },
-         [&keys](std::vector<int>& rows, bool up) { sortRowsByTexts(rows, keys, up); });
+    sort(
+        sortedBy, ascending, [&keys](int a, int b) { return keys.at(a) < keys.at(b); },
+        [&keys](std::vector<int>& rows, bool up) { sortRowsByTexts(rows, keys, up); });
 }
 
 void RowOrder::forgetSort() {

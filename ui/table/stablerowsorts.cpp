@@ -36,7 +36,8 @@ void radixSort(Item* first, std::size_t count, Item* buffer, std::uint64_t varyi
         for (const Item* item = from; item != from + count; ++item) ++starts[(keyOf(*item) >> shift) & 0xFF];
         std::size_t start = 0;
         for (std::size_t& bucket : starts) start += std::exchange(bucket, start);
-        for (const Item* item = from; item != from + count; ++item) to[starts[(keyOf(*item) >> shift) & 0xFF]++] = *item;
+        for (const Item* item = from; item != from + count; ++item)
+            to[starts[(keyOf(*item) >> shift) & 0xFF]++] = *item;
         std::swap(from, to);
     }
     if (from != first) std::copy(from, from + count, first);

@@ -37,8 +37,7 @@ std::array<int, TypeIdTable::capacity> typeNameRanks(const AccountDB& database) 
     std::array<QString, TypeIdTable::capacity> names;
     for (int position = 0; position < database.typeCount(); ++position) {
         const KestLib::TransType& type = database.typeAt(position);
-        if (type.id() >= 0 && type.id() < TypeIdTable::capacity)
-            names[type.id()] = fromBig5(type.name());
+        if (type.id() >= 0 && type.id() < TypeIdTable::capacity) names[type.id()] = fromBig5(type.name());
     }
     std::array<int, TypeIdTable::capacity> byName;
     std::iota(byName.begin(), byName.end(), 0);
@@ -61,12 +60,8 @@ std::optional<std::vector<int>> TransactionSortKeys::integerKeys(const AccountDB
             keys[position] = keyOf(db.transaction(static_cast<int>(position), false));
     };
     switch (column) {
-    case Columns::IndexColumn:
-        fill([](const Transaction& record) { return record.index(); });
-        return keys;
-    case Columns::MoneyColumn:
-        fill([](const Transaction& record) { return record.amount(); });
-        return keys;
+    case Columns::IndexColumn: fill([](const Transaction& record) { return record.index(); }); return keys;
+    case Columns::MoneyColumn: fill([](const Transaction& record) { return record.amount(); }); return keys;
     case Columns::InOutColumn: {
         const QString income = Columns::inOutText(true);
         const QString outgoing = Columns::inOutText(false);
@@ -91,8 +86,7 @@ std::optional<std::vector<int>> TransactionSortKeys::integerKeys(const AccountDB
             keys[position] = *number;
         }
         return keys;
-    default:
-        return std::nullopt;
+    default: return std::nullopt;
     }
 }
 

@@ -10,9 +10,7 @@ using KestLib::AccountDB;
 template <typename Apply>
 void TransactionTableModel::announce(const RowChange& change, Apply apply) {
     switch (change.kind) {
-    case RowChange::Unseen:
-        apply();
-        return;
+    case RowChange::Unseen: apply(); return;
     case RowChange::Changed:
         apply();
         if (change.row >= 0) emit dataChanged(index(change.row, 0), index(change.row, ColumnCount - 1));
@@ -51,9 +49,9 @@ void TransactionTableModel::relayout(Change change) {
                 const int position = persistentPositions[static_cast<std::size_t>(i)];
                 const bool shown = position >= 0 && static_cast<std::size_t>(position) < rowOfPosition.size() &&
                                    rowOfPosition[static_cast<std::size_t>(position)] >= 0;
-                persistentAfter.append(shown ? index(rowOfPosition[static_cast<std::size_t>(position)],
-                                                     persistentBefore[i].column())
-                                             : QModelIndex());
+                persistentAfter.append(
+                    shown ? index(rowOfPosition[static_cast<std::size_t>(position)], persistentBefore[i].column())
+                          : QModelIndex());
             }
             changePersistentIndexList(persistentBefore, persistentAfter);
         }
@@ -220,8 +218,8 @@ void TransactionTableModel::sortRows(int column, bool ascending) {
             return;
         }
         PwText::PackedTexts dates;
-        const PwText::PackedTexts& texts = column == CommentColumn ? sortKeys.commentKeys(*db)
-                                                                   : (dates = sortKeys.dateKeys(*db));
+        const PwText::PackedTexts& texts =
+            column == CommentColumn ? sortKeys.commentKeys(*db) : (dates = sortKeys.dateKeys(*db));
         relayout([&] {
             order.sortByTexts(column, ascending, texts);
             visible.followOrder();
@@ -273,9 +271,7 @@ int TransactionTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(visible.rows().size());
 }
 
-int TransactionTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ColumnCount;
-}
+int TransactionTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
 
 QVariant TransactionTableModel::data(const QModelIndex& index, int role) const {
     if (!db || !index.isValid() || index.parent().isValid() || index.row() >= rowCount() ||

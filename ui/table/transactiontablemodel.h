@@ -4,14 +4,14 @@
 #include <QTimer>
 #include <exception>
 
+#include "text/transactionsearch.h"
+#include "ui/book/transactioncolumns.h"
 #include "ui/table/columnwidthtracker.h"
 #include "ui/table/rowchange.h"
 #include "ui/table/roworder.h"
 #include "ui/table/tablesort.h"
-#include "ui/book/transactioncolumns.h"
 #include "ui/table/transactionsortkeys.h"
 #include "ui/table/visiblerows.h"
-#include "text/transactionsearch.h"
 
 class Book;
 

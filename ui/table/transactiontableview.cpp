@@ -1,9 +1,9 @@
 #include "ui/table/transactiontableview.h"
 
-#include <QEvent>
-#include <QHeaderView>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QEvent>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QStyleOptionViewItem>

@@ -82,8 +82,8 @@ void VisibleRows::filterRows(const AccountDB* db) {
         if (wholeParts) foldedComments.markContaining(search.foldedText(), start, end, inComment.data());
         for (int position = start; position < end; ++position) {
             const Transaction& record = db->transaction(position, false);
-            const bool take = wholeParts ? typeNameHolds(record) || inComment[position - start] != 0
-                                         : takes(record, position);
+            const bool take =
+                wholeParts ? typeNameHolds(record) || inComment[position - start] != 0 : takes(record, position);
             taken[static_cast<std::size_t>(position)] = take ? 1 : 0;
             if (take) addTo(found, record);
         }

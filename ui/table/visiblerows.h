@@ -5,10 +5,10 @@
 #include <optional>
 #include <vector>
 
+#include "text/transactionsearch.h"
 #include "ui/table/foldedcomments.h"
 #include "ui/table/rowchange.h"
 #include "ui/table/roworder.h"
-#include "text/transactionsearch.h"
 
 namespace KestLib {
 class AccountDB;

@@ -3,12 +3,12 @@
 #include <QDate>
 
 #include "core/accountdb.h"
+#include "core/transaction.h"
 #include "text/big5text.h"
 #include "ui/book/book.h"
-#include "ui/prompts/userprompts.h"
-#include "core/transaction.h"
-#include "ui/transactions/transactiondialog.h"
 #include "ui/prompts/commandguard.h"
+#include "ui/prompts/userprompts.h"
+#include "ui/transactions/transactiondialog.h"
 
 namespace {
 

@@ -6,26 +6,26 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QMessageBox>
 #include <QRegularExpressionValidator>
 #include <QShortcut>
 #include <QValidator>
 #include <algorithm>
 
 #include "core/accountdb.h"
-#include "ui/book/book.h"
-#include "text/big5text.h"
-#include "ui/widgets/bookdateedit.h"
-#include "ui/prompts/coremessages.h"
-#include "ui/widgets/dropdownliststyle.h"
 #include "core/errormsg.h"
+#include "text/big5text.h"
+#include "ui/book/book.h"
+#include "ui/prompts/coremessages.h"
+#include "ui/prompts/userprompts.h"
+#include "ui/prompts/warnuser.h"
 #include "ui/transactions/commentsuggestions.h"
 #include "ui/transactions/transactionindexlistmodel.h"
 #include "ui/transactions/typecombobox.h"
-#include "ui/prompts/userprompts.h"
-#include "ui/prompts/warnuser.h"
+#include "ui/widgets/bookdateedit.h"
+#include "ui/widgets/dropdownliststyle.h"
 
 namespace {
 
@@ -85,9 +85,8 @@ TransactionDialog::TransactionDialog(QWidget* parent) : QDialog(parent) {
     okButton->setDefault(true);
 
     indexModel->setPrompt(tr("Select a transaction"));
-    inOutCombo->addItems({
-        //: The box's first item, a prompt: choose income or outgoing
-        tr("In/Out"), tr("Income"), tr("Outgoing")});
+    inOutCombo->addItems({//: The box's first item, a prompt: choose income or outgoing
+                          tr("In/Out"), tr("Income"), tr("Outgoing")});
     typeCombo->addItem(tr("Select/Add a type"));
     setTypeEditable(true);
 
@@ -228,8 +227,7 @@ void TransactionDialog::setMode(int newMode) {
         addButton->setEnabled(false);
         okButton->setEnabled(true);
         break;
-    default:
-        break;
+    default: break;
     }
     if (readsFields()) {
         auto* suggestions = new CommentSuggestions(commentLineEdit, db);
@@ -300,8 +298,9 @@ void TransactionDialog::accept() {
             return;
         }
         if (!fitsBig5(comment())) {
-            warnUser(prompts, this, tr("The comment can't be stored in a Pennywell database file: "
-                                     "it may hold only Big5 characters and at most 255 bytes."));
+            warnUser(prompts, this,
+                     tr("The comment can't be stored in a Pennywell database file: "
+                        "it may hold only Big5 characters and at most 255 bytes."));
             return;
         }
     }
@@ -349,8 +348,9 @@ void TransactionDialog::setFieldsEditable(bool editable) {
 void TransactionDialog::addType() {
     const QString name = typeCombo->currentText();
     if (!fitsBig5(name)) {
-        warnUser(prompts, this, tr("The type name can't be stored in a Pennywell database file: "
-                                     "it may hold only Big5 characters and at most 255 bytes."));
+        warnUser(prompts, this,
+                 tr("The type name can't be stored in a Pennywell database file: "
+                    "it may hold only Big5 characters and at most 255 bytes."));
         return;
     }
     if (!book || !confirmNewName(name)) return;

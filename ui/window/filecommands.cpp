@@ -4,13 +4,13 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
-#include "ui/book/book.h"
 #include "core/booksave.h"
 #include "core/ownernames.h"
+#include "core/saveplan.h"
+#include "ui/book/book.h"
+#include "ui/prompts/commandguard.h"
 #include "ui/prompts/userprompts.h"
 #include "ui/recent/recentbooks.h"
-#include "core/saveplan.h"
-#include "ui/prompts/commandguard.h"
 
 namespace {
 
@@ -35,12 +35,9 @@ bool FileCommands::maybeSave() {
     const auto choice = prompts->askSaveChanges(
         window, tr("Pennywell"), tr("The database has been modified.\nDo you want to save your changes?"));
     switch (choice) {
-    case UserPrompts::SaveChoice::Save:
-        return save();
-    case UserPrompts::SaveChoice::Discard:
-        return true;
-    case UserPrompts::SaveChoice::Cancel:
-        break;
+    case UserPrompts::SaveChoice::Save: return save();
+    case UserPrompts::SaveChoice::Discard: return true;
+    case UserPrompts::SaveChoice::Cancel: break;
     }
     return false;
 }
@@ -53,10 +50,12 @@ bool FileCommands::openChosen() {
 bool FileCommands::open(const BookPath& path) {
     // What a failed open leaves: the book that is open, if any.
     const QString kept = book.isOpen() ? tr("The open book is unchanged.") : QString();
-    return guard([&] {
-        book.open(path);
-        recentBooks.add(path.display());
-    }, kept);
+    return guard(
+        [&] {
+            book.open(path);
+            recentBooks.add(path.display());
+        },
+        kept);
 }
 
 bool FileCommands::save() {
@@ -124,19 +123,21 @@ bool FileCommands::saveTo(const BookPath& readFrom, const BookPath& target) {
     questions.confirm = [this](const KestLib::SavePlan& plan) { return confirmPlan(plan); };
     bool saved = false;
     const QString nothingSaved = tr("Nothing was saved; your changes are still open.");
-    guard([&] {
-        try {
-            const std::optional<KestLib::SaveReport> report = book.save(readFrom, target, questions);
-            if (!report) return;
-            saved = true;
-            recentBooks.add(book.path().display());
-            tellSaved(*report);
-        } catch (const UnreadableOnDisk& unreadable) {
-            guard.warnError(unreadable.error,
-                            nothingSaved + u' ' +
-                                tr("The file on disk can't be read as a book, so Save can't keep it as the "
-                                   "backup; Save As still works."));
-        }
-    }, nothingSaved);
+    guard(
+        [&] {
+            try {
+                const std::optional<KestLib::SaveReport> report = book.save(readFrom, target, questions);
+                if (!report) return;
+                saved = true;
+                recentBooks.add(book.path().display());
+                tellSaved(*report);
+            } catch (const UnreadableOnDisk& unreadable) {
+                guard.warnError(unreadable.error,
+                                nothingSaved + u' ' +
+                                    tr("The file on disk can't be read as a book, so Save can't keep it as the "
+                                       "backup; Save As still works."));
+            }
+        },
+        nothingSaved);
     return saved;
 }

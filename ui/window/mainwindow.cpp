@@ -19,16 +19,17 @@
 #include <algorithm>
 
 #include "core/accountdb.h"
-#include "ui/app/appidentity.h"
 #include "text/big5text.h"
+#include "ui/app/appidentity.h"
 #include "ui/book/book.h"
-#include "ui/prompts/dbnamedialog.h"
 #include "ui/charts/chartdialog.h"
 #include "ui/charts/chartlauncher.h"
 #include "ui/csv/csvcommands.h"
 #include "ui/find/filterbar.h"
 #include "ui/history/bookcommands.h"
 #include "ui/languages/languagemenu.h"
+#include "ui/prompts/commandguard.h"
+#include "ui/prompts/dbnamedialog.h"
 #include "ui/prompts/dialogprompts.h"
 #include "ui/recent/recentbooks.h"
 #include "ui/recent/recentbooksmenu.h"
@@ -39,7 +40,6 @@
 #include "ui/table/transactiontablemodel.h"
 #include "ui/table/transactiontableview.h"
 #include "ui/transactions/transactioncommands.h"
-#include "ui/prompts/commandguard.h"
 #include "ui/window/filecommands.h"
 #include "ui/window/windowactions.h"
 #include "ui/window/windowstatus.h"
@@ -78,9 +78,7 @@ MainWindow::~MainWindow() {
 
 void MainWindow::setLangDir(const QString& folder) { langDir = folder; }
 
-void MainWindow::setPrompts(UserPrompts* replacement) {
-    prompts = replacement ? replacement : dialogPrompts.get();
-}
+void MainWindow::setPrompts(UserPrompts* replacement) { prompts = replacement ? replacement : dialogPrompts.get(); }
 
 const KestLib::AccountDB& MainWindow::database() const { return book->database(); }
 QString MainWindow::boundFileName() const { return book->path().display(); }
@@ -105,8 +103,10 @@ void MainWindow::initWindow() {
             [this](const QString& path) { openFile(BookPath::fromDisplay(path)); });
     actions->menu(WindowActions::Menu::File)->insertMenu(actions->action(WindowActions::Id::Save), recentMenu);
     // The keyboard's and the double-click's way to the right-click commands.
-    connect(table, &TransactionTableView::modifyRequested, actions->action(WindowActions::Id::TransModifyOne), &QAction::trigger);
-    connect(table, &TransactionTableView::deleteRequested, actions->action(WindowActions::Id::TransDeleteOne), &QAction::trigger);
+    connect(table, &TransactionTableView::modifyRequested, actions->action(WindowActions::Id::TransModifyOne),
+            &QAction::trigger);
+    connect(table, &TransactionTableView::deleteRequested, actions->action(WindowActions::Id::TransDeleteOne),
+            &QAction::trigger);
     refreshTable();
     createCentre();
     createStatusBar();
@@ -145,7 +145,8 @@ void MainWindow::followBook() {
     connect(book, &Book::reset, this, &MainWindow::updateTitle);
     connect(book, &Book::openChanged, this, [this](bool open) { actions->enableBookActions(open); });
     connect(book, &Book::modifiedChanged, this, &MainWindow::updateUndoTexts);
-    connect(book, &Book::historyLost, this, [this](const QString& text, const QString& details) { guard.warnText(text, details); });
+    connect(book, &Book::historyLost, this,
+            [this](const QString& text, const QString& details) { guard.warnText(text, details); });
 }
 
 void MainWindow::updateTexts() {

@@ -6,11 +6,11 @@
 #include <string>
 
 #include "ui/book/bookpath.h"
-#include "ui/prompts/userprompts.h"
-#include "ui/transactions/transactioncommands.h"
 #include "ui/prompts/commandguard.h"
-#include "ui/window/filecommands.h"
+#include "ui/prompts/userprompts.h"
 #include "ui/table/tablesort.h"
+#include "ui/transactions/transactioncommands.h"
+#include "ui/window/filecommands.h"
 
 class Book;
 class FilterBar;

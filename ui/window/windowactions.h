@@ -26,19 +26,37 @@ public:
     enum class Enabled { Always, WithBook, ByHistory };
     // One a row of the table, in its order.
     enum class Id {
-        New, Open, Save, SaveAs, Close, ImportCsv, ImportStatement, ExportCsv, Exit,
-        Undo, Redo, Find,
-        TransCreate, TransDelete, TransModify, TransDeleteOne, TransModifyOne,
-        DbName, GrandTotal, Budget, Percentage, Charts,
-        About, AboutQt,
+        New,
+        Open,
+        Save,
+        SaveAs,
+        Close,
+        ImportCsv,
+        ImportStatement,
+        ExportCsv,
+        Exit,
+        Undo,
+        Redo,
+        Find,
+        TransCreate,
+        TransDelete,
+        TransModify,
+        TransDeleteOne,
+        TransModifyOne,
+        DbName,
+        GrandTotal,
+        Budget,
+        Percentage,
+        Charts,
+        About,
+        AboutQt,
         Count
     };
     // What an action runs, taken by its address so that the compiler checks
     // it: a slot of the window (Exit is its close), a command of the book,
     // the find bar or the imports, or the application's About Qt.
     using Run = std::variant<void (MainWindow::*)(), bool (MainWindow::*)(), bool (QWidget::*)(), void (Book::*)(),
-                             void (FilterBar::*)(), void (CsvCommands::*)(), void (StatementCommands::*)(),
-                             void (*)()>;
+                             void (FilterBar::*)(), void (CsvCommands::*)(), void (StatementCommands::*)(), void (*)()>;
     struct Receivers {
         MainWindow& window;
         Book& book;

@@ -9,18 +9,18 @@
 //       opens a book of FOLDER, changes it and saves it under a file-size
 //       limit it can't fit in.
 
+#include <sys/resource.h>
 #include <QAction>
 #include <QDir>
 #include <QLabel>
 #include <cstdio>
 #include <stdexcept>
-#include <sys/resource.h>
 
-#include "tests/support/booksupport.h"
 #include "core/errormsg.h"
-#include "ui/window/mainwindow.h"
+#include "tests/support/booksupport.h"
 #include "ui/app/pennywellapplication.h"
 #include "ui/prompts/userprompts.h"
+#include "ui/window/mainwindow.h"
 
 namespace {
 

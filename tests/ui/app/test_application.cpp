@@ -3,8 +3,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "tests/support/booksupport.h"
 #include "pennywellversion.h"
+#include "tests/support/booksupport.h"
 
 using namespace BookSupport;
 
@@ -36,9 +36,12 @@ private slots:
     void escapedErrorEndsTheProgramWithoutSaving_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("warning");
-        QTest::newRow("core error") << "core" << "warning: Warning: Damaged Pennywell database file";
-        QTest::newRow("standard exception") << "std" << "warning: Warning: Bang";
-        QTest::newRow("anything else") << "other" << "warning: Warning: Unknown error";
+        QTest::newRow("core error") << "core"
+                                    << "warning: Warning: Damaged Pennywell database file";
+        QTest::newRow("standard exception") << "std"
+                                            << "warning: Warning: Bang";
+        QTest::newRow("anything else") << "other"
+                                       << "warning: Warning: Unknown error";
     }
     void escapedErrorEndsTheProgramWithoutSaving() {
         QFETCH(QString, kind);
@@ -96,10 +99,10 @@ private slots:
         QCOMPARE(outcome.code, 0);
         // The box says which file and why, and what was kept (its second line).
         const QString copy = QDir::toNativeSeparators(folder.filePath(QStringLiteral("copy.pwdb")));
-        QCOMPARE(outcome.lines, QStringList({"warning: Warning: File write error",
-                                             "details: " + copy + ": File too large",
-                                             "Nothing was saved; your changes are still open.",
-                                             "status: File Modified", "bound: big.pwdb"}));
+        QCOMPARE(outcome.lines,
+                 QStringList({"warning: Warning: File write error", "details: " + copy + ": File too large",
+                              "Nothing was saved; your changes are still open.", "status: File Modified",
+                              "bound: big.pwdb"}));
     }
 };
 

@@ -49,25 +49,32 @@ private slots:
         QTest::addColumn<QString>("done");
         QTest::addColumn<QString>("undone");
         using Change = std::function<void(Book&)>;
-        QTest::newRow("add") << Change([](Book& b) { b.addTransaction(entered()); }) << "added 3" << "removed 3";
+        QTest::newRow("add") << Change([](Book& b) { b.addTransaction(entered()); }) << "added 3"
+                             << "removed 3";
         QTest::newRow("modify") << Change([](Book& b) {
             KestLib::Transaction record = entered();
             record.setIndex(3);
             b.modifyTransaction(record);
-        }) << "changed 3" << "changed 3";
+        }) << "changed 3"
+                                << "changed 3";
         QTest::newRow("delete in the middle") << Change([](Book& b) { b.deleteTransaction(2); }) << "removed 1"
                                               << "added 1";
-        QTest::newRow("add type") << Change([](Book& b) { b.addType("Gift"); }) << "types" << "types";
+        QTest::newRow("add type") << Change([](Book& b) { b.addType("Gift"); }) << "types"
+                                  << "types";
         QTest::newRow("delete type") << Change([](Book& b) { b.deleteType(b.database().findType("Spare").id()); })
-                                     << "types" << "types";
-        QTest::newRow("rename") << Change([](Book& b) { b.rename("Other"); }) << "renamed" << "renamed";
+                                     << "types"
+                                     << "types";
+        QTest::newRow("rename") << Change([](Book& b) { b.rename("Other"); }) << "renamed"
+                                << "renamed";
         // A new type and two rows, taken back and made again as a whole.
         QTest::newRow("import") << Change([](Book& b) {
-            b.importCsv("date,direction,amount,type,comment\n"
-                        "2005-01-02,income,5,Gift,first imported row\n"
-                        "2005-01-03,outgoing,6,Food,second\n",
-                        PwText::CsvEncoding::Utf8);
-        }) << "reset" << "reset";
+            b.importCsv(
+                "date,direction,amount,type,comment\n"
+                "2005-01-02,income,5,Gift,first imported row\n"
+                "2005-01-03,outgoing,6,Food,second\n",
+                PwText::CsvEncoding::Utf8);
+        }) << "reset"
+                                << "reset";
     }
     void changesAndTheirUndo() {
         QFETCH(std::function<void(Book&)>, change);

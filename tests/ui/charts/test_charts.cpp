@@ -23,15 +23,15 @@
 #include <string>
 
 #include "core/accountdb.h"
+#include "tests/support/coretestsupport.h"
+#include "tests/support/scriptedprompts.h"
+#include "tests/support/statisticsupport.h"
 #include "ui/charts/chartdialog.h"
 #include "ui/charts/chartlauncher.h"
 #include "ui/charts/chartwindow.h"
-#include "tests/support/coretestsupport.h"
 #include "ui/statistics/grandtotaldialog.h"
-#include "ui/window/mainwindow.h"
 #include "ui/statistics/percentagedialog.h"
-#include "tests/support/scriptedprompts.h"
-#include "tests/support/statisticsupport.h"
+#include "ui/window/mainwindow.h"
 
 namespace {
 
@@ -54,7 +54,8 @@ KestLib::AccountDB typesOneToN(int n) {
 
 QString pieText(const ChartData::Pie& pie) {
     QStringList parts;
-    for (const ChartData::Slice& slice : pie.slices) parts << slice.label + QLatin1Char('=') + QString::number(slice.value);
+    for (const ChartData::Slice& slice : pie.slices)
+        parts << slice.label + QLatin1Char('=') + QString::number(slice.value);
     return parts.join(QLatin1Char(','));
 }
 
@@ -119,16 +120,20 @@ private slots:
         QTest::addColumn<QString>("slices");
         QTest::addColumn<QString>("balance");
         QTest::newRow("largest first, ties in list order, empty types left out")
-            << 0 << QStringList{"ALL"} << Direction::Both << "in: C=300,A=100; out: B=100" << "+300";
+            << 0 << QStringList{"ALL"} << Direction::Both << "in: C=300,A=100; out: B=100"
+            << "+300";
         QTest::newRow("twelve types keep their own slices")
             << 12 << QStringList{"ALL"} << Direction::Income
-            << "in: T12=12,T11=11,T10=10,T9=9,T8=8,T7=7,T6=6,T5=5,T4=4,T3=3,T2=2,T1=1" << "+78";
+            << "in: T12=12,T11=11,T10=10,T9=9,T8=8,T7=7,T6=6,T5=5,T4=4,T3=3,T2=2,T1=1"
+            << "+78";
         QTest::newRow("thirteen: the two smallest are Other")
             << 13 << QStringList{"ALL"} << Direction::Income
-            << "in: T13=13,T12=12,T11=11,T10=10,T9=9,T8=8,T7=7,T6=6,T5=5,T4=4,T3=3,Other=3" << "+91";
+            << "in: T13=13,T12=12,T11=11,T10=10,T9=9,T8=8,T7=7,T6=6,T5=5,T4=4,T3=3,Other=3"
+            << "+91";
         QTest::newRow("income and outgoing apart, only the chosen types")
             << 13 << QStringList{"T2", "T13", "T5"} << Direction::Both
-            << "in: T13=13,T5=5,T2=2; out: T13=13000,T5=5000,T2=2000" << "-19980";
+            << "in: T13=13,T5=5,T2=2; out: T13=13000,T5=5000,T2=2000"
+            << "-19980";
         QTest::newRow("127 types, outgoing only")
             << 127 << QStringList{"ALL"} << Direction::Outgoing
             << "out: T127=127000,T126=126000,T125=125000,T124=124000,T123=123000,T122=122000,T121=121000,"
@@ -197,15 +202,13 @@ private slots:
         QTest::newRow("every type, across a year's end")
             << QStringList{"ALL"} << Direction::Both << QDate(2003, 12, 31) << QDate(2004, 4, 1)
             << QStringList{"2003/12", "2004/01", "2004/02", "2004/03", "2004/04"};
-        QTest::newRow("part months, income only")
-            << QStringList{"T1", "T3"} << Direction::Income << QDate(2004, 1, 15) << QDate(2004, 3, 2)
-            << QStringList{"2004/01", "2004/02", "2004/03"};
+        QTest::newRow("part months, income only") << QStringList{"T1", "T3"} << Direction::Income << QDate(2004, 1, 15)
+                                                  << QDate(2004, 3, 2) << QStringList{"2004/01", "2004/02", "2004/03"};
         QTest::newRow("outgoing only, one empty month")
             << QStringList{"T2"} << Direction::Outgoing << QDate(2004, 2, 1) << QDate(2004, 5, 31)
             << QStringList{"2004/02", "2004/03", "2004/04", "2004/05"};
-        QTest::newRow("months with nothing in them")
-            << QStringList{"T1"} << Direction::Income << QDate(2005, 6, 1) << QDate(2005, 7, 31)
-            << QStringList{"2005/06", "2005/07"};
+        QTest::newRow("months with nothing in them") << QStringList{"T1"} << Direction::Income << QDate(2005, 6, 1)
+                                                     << QDate(2005, 7, 31) << QStringList{"2005/06", "2005/07"};
     }
 
     void barsAreEachMonthsSums() {
@@ -285,7 +288,8 @@ private slots:
         QFETCH(QString, period);
         BookBuilder book;
         for (QDate day = from; day <= to; day = day.addMonths(7))
-            book.income("Pay", 100 + day.month(), day.year(), day.month(), 1).outgoing("Rent", 60, day.year(), day.month(), 2);
+            book.income("Pay", 100 + day.month(), day.year(), day.month(), 1)
+                .outgoing("Rent", 60, day.year(), day.month(), 2);
         const KestLib::AccountDB db = book.build();
         const ChartData data = choose(db, {"ALL"}, Direction::Both, from, to).chartData();
         ChartWindow window;
@@ -319,20 +323,29 @@ private slots:
     }
 
     void saveWritesTheChosenKind_data() {
-        QTest::addColumn<QString>("name");        // as chosen in the file dialog; empty cancels
-        QTest::addColumn<bool>("existing");       // the written file is there before
-        QTest::addColumn<bool>("overwrite");      // the answer to the overwrite question
-        QTest::addColumn<QString>("written");     // the file expected afterwards
-        QTest::addColumn<QString>("kind");        // "PNG", "SVG", "old" (left as it was) or "" (none)
-        QTest::newRow("png") << "chart.png" << false << false << "chart.png" << "PNG";
-        QTest::newRow("svg in capitals") << "chart.SVG" << false << false << "chart.SVG" << "SVG";
-        QTest::newRow("no suffix: png") << "chart" << false << false << "chart.png" << "PNG";
-        QTest::newRow("another suffix: png") << "chart.jpg" << false << false << "chart.jpg.png" << "PNG";
-        QTest::newRow("replaced on Yes") << "chart.svg" << true << true << "chart.svg" << "SVG";
-        QTest::newRow("kept on No") << "chart.png" << true << false << "chart.png" << "old";
-        QTest::newRow("kept when only the completed name exists") << "chart" << true << false << "chart.png" << "old";
-        QTest::newRow("cancelled") << "" << false << false << "chart.png" << "";
-        QTest::newRow("no such folder") << "missing/chart.png" << false << false << "missing/chart.png" << "";
+        QTest::addColumn<QString>("name");     // as chosen in the file dialog; empty cancels
+        QTest::addColumn<bool>("existing");    // the written file is there before
+        QTest::addColumn<bool>("overwrite");   // the answer to the overwrite question
+        QTest::addColumn<QString>("written");  // the file expected afterwards
+        QTest::addColumn<QString>("kind");     // "PNG", "SVG", "old" (left as it was) or "" (none)
+        QTest::newRow("png") << "chart.png" << false << false << "chart.png"
+                             << "PNG";
+        QTest::newRow("svg in capitals") << "chart.SVG" << false << false << "chart.SVG"
+                                         << "SVG";
+        QTest::newRow("no suffix: png") << "chart" << false << false << "chart.png"
+                                        << "PNG";
+        QTest::newRow("another suffix: png") << "chart.jpg" << false << false << "chart.jpg.png"
+                                             << "PNG";
+        QTest::newRow("replaced on Yes") << "chart.svg" << true << true << "chart.svg"
+                                         << "SVG";
+        QTest::newRow("kept on No") << "chart.png" << true << false << "chart.png"
+                                    << "old";
+        QTest::newRow("kept when only the completed name exists") << "chart" << true << false << "chart.png"
+                                                                  << "old";
+        QTest::newRow("cancelled") << "" << false << false << "chart.png"
+                                   << "";
+        QTest::newRow("no such folder") << "missing/chart.png" << false << false << "missing/chart.png"
+                                        << "";
     }
 
     void saveWritesTheChosenKind() {
@@ -456,7 +469,8 @@ private slots:
             });
             if (run.accepted)
                 prompts.dialogScripts.push_back([&](QDialog& shown) {
-                    if (auto* chartWindow = qobject_cast<ChartWindow*>(&shown)) shownSlices = sliceText(chartWindow->data());
+                    if (auto* chartWindow = qobject_cast<ChartWindow*>(&shown))
+                        shownSlices = sliceText(chartWindow->data());
                     return true;
                 });
             charts->trigger();

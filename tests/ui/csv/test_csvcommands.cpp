@@ -12,14 +12,14 @@
 #include <memory>
 
 #include "core/accountdb.h"
-#include "text/bookcsv.h"
-#include "tests/support/booksupport.h"
-#include "ui/csv/csvfilename.h"
 #include "core/databaseformat.h"
-#include "ui/window/mainwindow.h"
+#include "tests/support/booksupport.h"
 #include "tests/support/memoryceiling.h"
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/windowfixture.h"
+#include "text/bookcsv.h"
+#include "ui/csv/csvfilename.h"
+#include "ui/window/mainwindow.h"
 
 namespace {
 
@@ -49,9 +49,7 @@ private slots:
 
     void init() { openWindow(); }
 
-    void cleanup() {
-        closeWindow();
-    }
+    void cleanup() { closeWindow(); }
 
     void actionsSitInTheFileMenuAndFollowTheDatabase() {
         QMenu* file = window->menuBar()->actions().at(0)->menu();
@@ -74,7 +72,8 @@ private slots:
         QCOMPARE(window->database().transCount(), 2);
         QCOMPARE(model()->rowCount(), 2);
         QCOMPARE(status(), QStringLiteral("File Modified"));
-        QCOMPARE(prompts.reports, QStringList{QStringLiteral("Import CSV: 2 transaction(s) imported. 2 new type(s) created.")});
+        QCOMPARE(prompts.reports,
+                 QStringList{QStringLiteral("Import CSV: 2 transaction(s) imported. 2 new type(s) created.")});
         // The table is sorted by index, ascending, as before the import.
         QCOMPARE(model()->index(0, 0).data().toString().trimmed(), QStringLiteral("1"));
         QCOMPARE(model()->index(0, 5).data().toString(), QStringLiteral("rice, tea"));
@@ -87,8 +86,9 @@ private slots:
         importFile(path("in.csv"));
         std::string before = KestLib::encodeDatabase(window->database());
 
-        BookSupport::writeBytes(path("bad.csv"), "date,amount,type\n2024-01-01,1,Food\n2024-13-01,1,Food\n2024-01-03,1,"
-                                    "\xF0\x9F\x98\x80\n");
+        BookSupport::writeBytes(path("bad.csv"),
+                                "date,amount,type\n2024-01-01,1,Food\n2024-13-01,1,Food\n2024-01-03,1,"
+                                "\xF0\x9F\x98\x80\n");
         importFile(path("bad.csv"));
         QCOMPARE(prompts.warnings.size(), 1);
         QCOMPARE(prompts.warnings.at(0),
@@ -119,7 +119,8 @@ private slots:
             const MemoryCeiling ceiling;
             importFile(big);
         }
-        QCOMPARE(prompts.warnings, QStringList{QStringLiteral("Warning: not enough memory to read ") + QDir::toNativeSeparators(big)});
+        QCOMPARE(prompts.warnings,
+                 QStringList{QStringLiteral("Warning: not enough memory to read ") + QDir::toNativeSeparators(big)});
         QCOMPARE(KestLib::encodeDatabase(window->database()), before);
         QCOMPARE(model()->rowCount(), 2);
         QCOMPARE(status(), QStringLiteral("File Modified"));
@@ -144,8 +145,7 @@ private slots:
         prompts.dataFiles.push_back({path("out.csv"), filter});
         action("exportCsvAct")->trigger();
         QCOMPARE(prompts.lastFilters.size(), 3);
-        const std::string expected =
-            PwText::exportCsv(window->database(), static_cast<PwText::CsvEncoding>(encoding));
+        const std::string expected = PwText::exportCsv(window->database(), static_cast<PwText::CsvEncoding>(encoding));
         QCOMPARE(BookSupport::fileBytes(path("out.csv")).toStdString(), expected);
         // Exporting changes nothing in the book.
         QCOMPARE(status(), QStringLiteral("File Modified"));
@@ -161,12 +161,24 @@ private slots:
         QTest::addColumn<QString>("name");  // the book's
         QTest::addColumn<QString>("file");  // the book's, empty when not saved
         QTest::addColumn<QString>("suggested");
-        QTest::newRow("beside the book") << "Household" << "/data/money.pwdb" << "/data/Household.csv";
-        QTest::newRow("not saved") << "Household" << "" << "./Household.csv";
-        QTest::newRow("no file name characters") << " Rent/2026\tq " << "/data/money.pwdb" << "/data/Rent_2026_q.csv";
-        QTest::newRow("no hidden file") << ".." << "/data/money.pwdb" << "/data/money.csv";
-        QTest::newRow("no name") << "" << "/data/money.pwdb" << "/data/money.csv";
-        QTest::newRow("neither") << "" << "" << ".";
+        QTest::newRow("beside the book") << "Household"
+                                         << "/data/money.pwdb"
+                                         << "/data/Household.csv";
+        QTest::newRow("not saved") << "Household"
+                                   << ""
+                                   << "./Household.csv";
+        QTest::newRow("no file name characters") << " Rent/2026\tq "
+                                                 << "/data/money.pwdb"
+                                                 << "/data/Rent_2026_q.csv";
+        QTest::newRow("no hidden file") << ".."
+                                        << "/data/money.pwdb"
+                                        << "/data/money.csv";
+        QTest::newRow("no name") << ""
+                                 << "/data/money.pwdb"
+                                 << "/data/money.csv";
+        QTest::newRow("neither") << ""
+                                 << ""
+                                 << ".";
     }
     void suggestedFileName() {
         QFETCH(QString, name);
@@ -178,11 +190,16 @@ private slots:
     void completedFileName_data() {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("written");
-        QTest::newRow("no extension") << "/data/export" << "/data/export.csv";
-        QTest::newRow("ending in a dot") << "/data/export." << "/data/export.csv";
-        QTest::newRow("csv") << "/data/export.CSV" << "/data/export.CSV";
-        QTest::newRow("another extension") << "/data/export.txt" << "/data/export.txt";
-        QTest::newRow("a dot in the folder only") << "/data/v1.2/export" << "/data/v1.2/export.csv";
+        QTest::newRow("no extension") << "/data/export"
+                                      << "/data/export.csv";
+        QTest::newRow("ending in a dot") << "/data/export."
+                                         << "/data/export.csv";
+        QTest::newRow("csv") << "/data/export.CSV"
+                             << "/data/export.CSV";
+        QTest::newRow("another extension") << "/data/export.txt"
+                                           << "/data/export.txt";
+        QTest::newRow("a dot in the folder only") << "/data/v1.2/export"
+                                                  << "/data/v1.2/export.csv";
     }
     void completedFileName() {
         QFETCH(QString, chosen);
@@ -244,9 +261,11 @@ private slots:
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("question");
         QTest::addColumn<bool>("replace");
-        const QString book = QStringLiteral("The file %1 is a Pennywell book.\nDo you want to replace it with the CSV?");
-        const QString backup = QStringLiteral("The file %1 is the backup of the open book, kept from before its last "
-                                              "save.\nDo you want to replace it with the CSV?");
+        const QString book =
+            QStringLiteral("The file %1 is a Pennywell book.\nDo you want to replace it with the CSV?");
+        const QString backup = QStringLiteral(
+            "The file %1 is the backup of the open book, kept from before its last "
+            "save.\nDo you want to replace it with the CSV?");
         QTest::newRow("another book, kept") << "other.pwdb" << book << false;
         QTest::newRow("another book, replaced") << "other.pwdb" << book << true;
         QTest::newRow("the backup, kept") << "money.pwdb.bak.pwdb" << backup << false;

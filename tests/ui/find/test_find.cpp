@@ -20,16 +20,16 @@
 #include <set>
 
 #include "core/accountdb.h"
-#include "text/big5text.h"
 #include "tests/support/booksupport.h"
 #include "tests/support/generatedbook.h"
-#include "ui/find/filterbar.h"
-#include "ui/table/foldedcomments.h"
-#include "ui/window/mainwindow.h"
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/windowfixture.h"
+#include "text/big5text.h"
 #include "text/transactionsearch.h"
+#include "ui/find/filterbar.h"
+#include "ui/table/foldedcomments.h"
 #include "ui/table/transactiontablemodel.h"
+#include "ui/window/mainwindow.h"
 
 using namespace BookSupport;
 using KestLib::AccountDB;
@@ -101,8 +101,8 @@ std::vector<int> shownIndexes(const TransactionTableModel& model) {
     return indexes;
 }
 
-TransactionSearch searchFor(const AccountDB& db, const QString& text, const std::string& type = {},
-                            int inOut = -1, QDate first = {}, QDate last = {}) {
+TransactionSearch searchFor(const AccountDB& db, const QString& text, const std::string& type = {}, int inOut = -1,
+                            QDate first = {}, QDate last = {}) {
     TransactionSearch search;
     search.setText(text);
     search.selection.inOut = static_cast<KestLib::InOutSelector>(inOut);
@@ -123,8 +123,8 @@ QStringList columnTexts(const TransactionTableModel& model, int column) {
 }
 
 // With bytes that are no Big5 character, which the decoder shows otherwise.
-const std::vector<std::string> randomComments = {"", "pay", "PAY back", big5("食堂"), big5("薪水 a"), "\xA4\x61",
-                                                  "Apple", "zz", "bad \xFFPay", "end \xA4"};
+const std::vector<std::string> randomComments = {"",         "pay",   "PAY back", big5("食堂"),  big5("薪水 a"),
+                                                 "\xA4\x61", "Apple", "zz",       "bad \xFFPay", "end \xA4"};
 
 }  // namespace
 
@@ -187,22 +187,36 @@ void TestFind::filterMatchesAScan_data() {
     QTest::addColumn<int>("expectedCount");  // so that no row asks for nothing
 
     const QDate none;
-    QTest::newRow("nothing asked") << "" << "" << -1 << none << none << 8;
-    QTest::newRow("text, any case") << "pay" << "" << -1 << none << none << 2;
-    QTest::newRow("text in capitals") << "PAY" << "" << -1 << none << none << 2;
-    QTest::newRow("Big5 in a comment") << "食" << "" << -1 << none << none << 1;
-    QTest::newRow("Big5 in a type name") << "薪水" << "" << -1 << none << none << 2;
-    QTest::newRow("type name, any case") << "fOOd" << "" << -1 << none << none << 3;
-    QTest::newRow("a letter, not a Big5 byte") << "a" << "" << -1 << none << none << 3;
-    QTest::newRow("text nowhere") << "nothing here" << "" << -1 << none << none << 0;
-    QTest::newRow("a type") << "" << "Food" << -1 << none << none << 3;
-    QTest::newRow("a Big5 type") << "" << "薪水" << -1 << none << none << 2;
-    QTest::newRow("type and text") << "r" << "Food" << -1 << none << none << 2;
-    QTest::newRow("income") << "" << "" << 0 << none << none << 3;
-    QTest::newRow("outgoing") << "" << "" << 1 << none << none << 5;
-    QTest::newRow("date range, ends included")
-        << "" << "" << -1 << QDate(2004, 10, 1) << QDate(2005, 1, 2) << 4;
-    QTest::newRow("everything at once") << "e" << "" << 1 << QDate(2004, 1, 1) << QDate(2005, 2, 3) << 3;
+    QTest::newRow("nothing asked") << ""
+                                   << "" << -1 << none << none << 8;
+    QTest::newRow("text, any case") << "pay"
+                                    << "" << -1 << none << none << 2;
+    QTest::newRow("text in capitals") << "PAY"
+                                      << "" << -1 << none << none << 2;
+    QTest::newRow("Big5 in a comment") << "食"
+                                       << "" << -1 << none << none << 1;
+    QTest::newRow("Big5 in a type name") << "薪水"
+                                         << "" << -1 << none << none << 2;
+    QTest::newRow("type name, any case") << "fOOd"
+                                         << "" << -1 << none << none << 3;
+    QTest::newRow("a letter, not a Big5 byte") << "a"
+                                               << "" << -1 << none << none << 3;
+    QTest::newRow("text nowhere") << "nothing here"
+                                  << "" << -1 << none << none << 0;
+    QTest::newRow("a type") << ""
+                            << "Food" << -1 << none << none << 3;
+    QTest::newRow("a Big5 type") << ""
+                                 << "薪水" << -1 << none << none << 2;
+    QTest::newRow("type and text") << "r"
+                                   << "Food" << -1 << none << none << 2;
+    QTest::newRow("income") << ""
+                            << "" << 0 << none << none << 3;
+    QTest::newRow("outgoing") << ""
+                              << "" << 1 << none << none << 5;
+    QTest::newRow("date range, ends included") << ""
+                                               << "" << -1 << QDate(2004, 10, 1) << QDate(2005, 1, 2) << 4;
+    QTest::newRow("everything at once") << "e"
+                                        << "" << 1 << QDate(2004, 1, 1) << QDate(2005, 2, 3) << 3;
 }
 
 void TestFind::filterMatchesAScan() {
@@ -250,8 +264,7 @@ void TestFind::extendedSearchMatchesAFreshOne_data() {
 
     QTest::newRow("letters typed on") << 0 << QStringList{"p", "pa", "pay"} << false;
     QTest::newRow("each key in another case") << 0 << QStringList{"P", "pA", "PAY", "pay "} << false;
-    QTest::newRow("typed on, taken back, typed on")
-        << 0 << QStringList{"r", "re", "r", "ri", "ric", "rice"} << false;
+    QTest::newRow("typed on, taken back, typed on") << 0 << QStringList{"r", "re", "r", "ri", "ric", "rice"} << false;
     QTest::newRow("a letter, then a Big5 comment") << 0 << QStringList{"a", "at", "at "} << false;
     QTest::newRow("Big5 typed on, type name and comment")
         << 0 << QStringList{QString::fromUtf8("薪"), QString::fromUtf8("薪水")} << false;
@@ -270,7 +283,7 @@ void TestFind::extendedSearchMatchesAFreshOne() {
     QFETCH(QStringList, typed);
     QFETCH(bool, oneType);
 
-    const AccountDB db = book == 0 ? makeBook("Find", findRows())
+    const AccountDB db = book == 0   ? makeBook("Find", findRows())
                          : book == 1 ? BenchBooks::householdBook(3000, BenchBooks::HouseholdShape{})
                                      : BenchBooks::generateBook(3000);
     TransactionSearch search;
@@ -305,8 +318,8 @@ void TestFind::foldedCommentsReadAsTheDecoderShowsThem() {
     // lone lead bytes, zero bytes, and texts longer than 64 bytes, so that
     // a pair falls across every boundary.
     const std::vector<std::string> pieces = {
-        "a", "Z", " ", "\xA4\x61", "\xA4\xA4", big5("食"), big5("Ａ"), big5("Ω"), big5("Ⅳ"), "\xA4", "\x80", "\xFF",
-        "\xC8\x40", std::string(1, '\0'), "\xA2\x4F"};
+        "a",       "Z",    " ",    "\xA4\x61", "\xA4\xA4", big5("食"),           big5("Ａ"), big5("Ω"),
+        big5("Ⅳ"), "\xA4", "\x80", "\xFF",     "\xC8\x40", std::string(1, '\0'), "\xA2\x4F"};
     QRandomGenerator random(6464);
     AccountDB db;
     db.reset();
@@ -362,11 +375,13 @@ void TestFind::rowChangesWhileFilteredMatchAScan() {
         db.addTransaction(record);
     }
     // Among them texts that extend others, as typing makes them.
-    const std::vector<TransactionSearch> searches = {
-        searchFor(db, QStringLiteral("pa")), searchFor(db, QStringLiteral("pay")), searchFor(db, QStringLiteral("PAY b")),
-        searchFor(db, QString::fromUtf8("薪水"), {}, 1),
-        searchFor(db, QStringLiteral("A"), "Food"), searchFor(db, {}, {}, 0, QDate(2002, 1, 1), QDate(2004, 6, 30)),
-        TransactionSearch()};
+    const std::vector<TransactionSearch> searches = {searchFor(db, QStringLiteral("pa")),
+                                                     searchFor(db, QStringLiteral("pay")),
+                                                     searchFor(db, QStringLiteral("PAY b")),
+                                                     searchFor(db, QString::fromUtf8("薪水"), {}, 1),
+                                                     searchFor(db, QStringLiteral("A"), "Food"),
+                                                     searchFor(db, {}, {}, 0, QDate(2002, 1, 1), QDate(2004, 6, 30)),
+                                                     TransactionSearch()};
     TransactionTableModel model;
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     model.setDatabase(&db);

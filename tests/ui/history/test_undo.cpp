@@ -19,11 +19,11 @@
 #include <memory>
 
 #include "core/accountdb.h"
-#include "tests/support/booksupport.h"
 #include "core/databaseformat.h"
-#include "ui/window/mainwindow.h"
+#include "tests/support/booksupport.h"
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/windowfixture.h"
+#include "ui/window/mainwindow.h"
 
 using namespace BookSupport;
 
@@ -136,9 +136,10 @@ private:
         } else if (kind == "import") {
             QFile csv(path("in.csv"));
             QVERIFY(csv.open(QIODevice::WriteOnly));
-            csv.write("date,direction,amount,type,comment\n"
-                      "2005-01-02,income,5,Imported,first imported row\n"
-                      "2005-01-03,outgoing,6,Food,second\n");
+            csv.write(
+                "date,direction,amount,type,comment\n"
+                "2005-01-02,income,5,Imported,first imported row\n"
+                "2005-01-03,outgoing,6,Food,second\n");
             csv.close();
             prompts.dataFiles.push_back({path("in.csv"), 0});
             action("importCsvAct")->trigger();
@@ -158,14 +159,22 @@ private slots:
     void undoAndRedoEachChange_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("text");
-        QTest::newRow("create") << "create" << "Create Transaction 5";
-        QTest::newRow("modify") << "modify" << "Modify Transaction 1";
-        QTest::newRow("delete a middle transaction") << "delete transaction middle" << "Delete Transaction 2";
-        QTest::newRow("delete the last transaction") << "delete transaction last" << "Delete Transaction 4";
-        QTest::newRow("add type") << "add type" << "Add Type Rent";
-        QTest::newRow("delete type") << "delete type" << "Delete Type Spare";
-        QTest::newRow("rename") << "rename" << "Set the Database Name";
-        QTest::newRow("import") << "import" << "Import CSV";
+        QTest::newRow("create") << "create"
+                                << "Create Transaction 5";
+        QTest::newRow("modify") << "modify"
+                                << "Modify Transaction 1";
+        QTest::newRow("delete a middle transaction") << "delete transaction middle"
+                                                     << "Delete Transaction 2";
+        QTest::newRow("delete the last transaction") << "delete transaction last"
+                                                     << "Delete Transaction 4";
+        QTest::newRow("add type") << "add type"
+                                  << "Add Type Rent";
+        QTest::newRow("delete type") << "delete type"
+                                     << "Delete Type Spare";
+        QTest::newRow("rename") << "rename"
+                                << "Set the Database Name";
+        QTest::newRow("import") << "import"
+                                << "Import CSV";
     }
     void undoAndRedoEachChange() {
         QFETCH(QString, kind);
@@ -212,7 +221,7 @@ private slots:
     void aSequenceUndoesToEachStateAndSaveMovesTheCleanState() {
         openBook();
         const QStringList kinds = {"add type", "create", "delete transaction middle", "modify", "delete type",
-                                   "import", "rename"};
+                                   "import",   "rename"};
         std::vector<std::string> states{bookBytes()};
         for (const QString& kind : kinds) {
             change(kind);
@@ -289,13 +298,12 @@ private slots:
         QCOMPARE(status(), QStringLiteral("File Saved"));
     }
 
-
     // An undo the core refuses (here: the book was changed behind the
     // history's back) warns, keeps the book as it is and drops the history,
     // which no longer leads back; the table still shows the book.
     void aRefusedUndoWarnsAndDropsTheHistory() {
         openBook();
-        change("delete transaction last");  // index 4, of type Salary
+        change("delete transaction last");    // index 4, of type Salary
         change("delete transaction middle");  // index 2, Salary too
         auto& book = const_cast<KestLib::AccountDB&>(window->database());
         book.deleteType(book.findType("Salary"));

@@ -25,18 +25,18 @@
 #include <memory>
 #include <utility>
 
-#include "text/big5text.h"
-#include "ui/prompts/coremessages.h"
 #include "tests/support/bookbuilder.h"
 #include "tests/support/coretestsupport.h"
-#include "ui/prompts/dbnamedialog.h"
-#include "ui/languages/languagefolder.h"
-#include "ui/window/mainwindow.h"
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/statisticsupport.h"
 #include "tests/support/windowfixture.h"
-#include "ui/window/windowactions.h"
+#include "text/big5text.h"
+#include "ui/languages/languagefolder.h"
+#include "ui/prompts/coremessages.h"
+#include "ui/prompts/dbnamedialog.h"
 #include "ui/table/transactiontablemodel.h"
+#include "ui/window/mainwindow.h"
+#include "ui/window/windowactions.h"
 
 namespace {
 
@@ -207,9 +207,8 @@ private slots:
         QTest::newRow("locale cut at the first dot")
             << FileCopies{{fixture("Pennywell_fr.qm"), "Pennywell_pt_BR.v2.qm"}} << QStringList{"pt_BR"}
             << QList<bool>{false};
-        QTest::newRow("no English file, nothing checked")
-            << FileCopies{{shipped("Pennywell_de.qm"), "Pennywell_de.qm"}} << QStringList{"Deutsch"}
-            << QList<bool>{false};
+        QTest::newRow("no English file, nothing checked") << FileCopies{{shipped("Pennywell_de.qm"), "Pennywell_de.qm"}}
+                                                          << QStringList{"Deutsch"} << QList<bool>{false};
     }
     void languagesListedInFileNameOrder() {
         QFETCH(FileCopies, files);
@@ -487,7 +486,8 @@ private slots:
                     // A report's HTML has no mnemonics: its "&" is a word there.
                     else if (!source.startsWith(u'<') && mnemonicCount(translation) != mnemonicCount(source))
                         faults << where + QStringLiteral("other mnemonics");
-                    else if (source.startsWith(QLatin1String("Ctrl+")) && QKeySequence(translation) != QKeySequence(source))
+                    else if (source.startsWith(QLatin1String("Ctrl+")) &&
+                             QKeySequence(translation) != QKeySequence(source))
                         faults << where + QStringLiteral("other keys");
                 }
             }

@@ -14,19 +14,19 @@
 #include <QUndoStack>
 #include <cerrno>
 
+#include "core/errormsg.h"
+#include "tests/support/coretestsupport.h"
+#include "tests/support/windowfixture.h"
 #include "ui/book/book.h"
 #include "ui/prompts/coremessages.h"
 #include "ui/prompts/dbnamedialog.h"
-#include "tests/support/coretestsupport.h"
-#include "core/errormsg.h"
+#include "ui/prompts/waitingbox.h"
+#include "ui/statements/statementimportdialog.h"
+#include "ui/statements/statementmappings.h"
 #include "ui/statistics/budgetdialog.h"
 #include "ui/statistics/grandtotaldialog.h"
 #include "ui/statistics/percentagedialog.h"
-#include "ui/statements/statementimportdialog.h"
-#include "ui/statements/statementmappings.h"
-#include "ui/prompts/waitingbox.h"
 #include "ui/transactions/transactiondialog.h"
-#include "tests/support/windowfixture.h"
 
 namespace {
 
@@ -127,8 +127,8 @@ private slots:
         sampleDatabase().saveFile(book);
         window->openFile(path(QStringLiteral("a.pwdb")));
         // English keeps the one clash its own texts were written with.
-        const QSet<QString> allowed =
-            locale == QLatin1String("en") ? QSet<QString>{QStringLiteral("&Set the Database Name, &Statistic")}
+        const QSet<QString> allowed = locale == QLatin1String("en")
+                                          ? QSet<QString>{QStringLiteral("&Set the Database Name, &Statistic")}
                                           : QSet<QString>{};
 
         // The window's level: the menu bar's titles and the find bar's label.
@@ -185,7 +185,8 @@ private slots:
         QCOMPARE(clear->text(), translated("RecentBooksMenu", "&Clear"));
         QCOMPARE(DBNameDialog(window.get()).windowTitle(), translated("DBNameDialog", "Database Name"));
         // A file warning's path and reason, in the language's punctuation.
-        const QString details = coreErrorDetails(KestLib::ErrorMsg(KestLib::ErrorCode::fileOpen, "/x/book.pwdb", EACCES));
+        const QString details =
+            coreErrorDetails(KestLib::ErrorMsg(KestLib::ErrorCode::fileOpen, "/x/book.pwdb", EACCES));
         QCOMPARE(details, translated("MainWindow", "%1: %2")
                               .arg(QStringLiteral("/x/book.pwdb"), translated("MainWindow", "Permission denied")));
     }

@@ -5,8 +5,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "ui/prompts/dbnamedialog.h"
 #include "tests/support/scriptedprompts.h"
+#include "ui/prompts/dbnamedialog.h"
 
 // The dialog is driven through its widgets, never through exec().
 class TestDBNameDialog : public QObject {
@@ -91,16 +91,18 @@ private slots:
     // limits is taken.
     void onlyStorableNamesAreTaken_data() {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("why");  // empty: taken
+        QTest::addColumn<QString>("why");               // empty: taken
         const QString big5 = QStringLiteral("\u4e2d");  // two bytes in Big5
         QTest::newRow("Big5 text") << big5.repeated(127) + QStringLiteral("a") << QString();
         QTest::newRow("255 bytes") << QStringLiteral("a").repeated(255) << QString();
         QTest::newRow("emoji") << QStringLiteral("Home \U0001F600 2024")
-                               << QStringLiteral("The character \"\U0001F600\" (U+1F600) can't be stored: "
-                                                 "Big5 has no such character.");
+                               << QStringLiteral(
+                                      "The character \"\U0001F600\" (U+1F600) can't be stored: "
+                                      "Big5 has no such character.");
         QTest::newRow("no Big5 form") << QStringLiteral("caf\u00e9")
-                                      << QStringLiteral("The character \"\u00e9\" (U+00E9) can't be stored: "
-                                                        "Big5 has no such character.");
+                                      << QStringLiteral(
+                                             "The character \"\u00e9\" (U+00E9) can't be stored: "
+                                             "Big5 has no such character.");
         QTest::newRow("256 bytes") << QStringLiteral("a").repeated(256)
                                    << QStringLiteral("The name takes 256 bytes in Big5; at most 255 can be stored.");
         QTest::newRow("128 Big5 characters")

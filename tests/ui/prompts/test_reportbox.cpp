@@ -19,11 +19,11 @@
 #include <string>
 
 #include "tests/support/coretestsupport.h"
+#include "tests/support/statisticsupport.h"
 #include "ui/charts/chartlauncher.h"
 #include "ui/prompts/dialogprompts.h"
 #include "ui/statistics/grandtotaldialog.h"
 #include "ui/statistics/percentagedialog.h"
-#include "tests/support/statisticsupport.h"
 
 namespace {
 
@@ -80,7 +80,8 @@ protected:
             if (press.isEmpty() ? buttons->standardButton(button) == QDialogButtonBox::Yes : button->text() == press)
                 closing = button;
         if (!closing) faults << "no button " + press;
-        if (closing && !box.rect().contains(closing->geometry().translated(closing->parentWidget()->mapTo(&box, QPoint()))))
+        if (closing &&
+            !box.rect().contains(closing->geometry().translated(closing->parentWidget()->mapTo(&box, QPoint()))))
             faults << "button out of the box";
         if (closing) closing->click();
     }
@@ -103,13 +104,27 @@ private slots:
         QTest::addColumn<QString>("report");
         QTest::addColumn<QString>("press");
         QTest::addColumn<QString>("box");
-        QTest::newRow("grand total") << "grand total" << "" << "plain";
-        QTest::newRow("grand total, Chart") << "grand total" << "Chart" << "plain";
-        QTest::newRow("percentage of 128 types") << "percentage" << "" << "scrolling";
-        QTest::newRow("percentage of 128 types, Chart") << "percentage" << "Chart" << "scrolling";
-        QTest::newRow("a short table") << "short table" << "" << "plain";
-        QTest::newRow("a line wider than the screen") << "wide" << "" << "scrolling";
-        QTest::newRow("a text taller than the screen") << "tall" << "" << "scrolling";
+        QTest::newRow("grand total") << "grand total"
+                                     << ""
+                                     << "plain";
+        QTest::newRow("grand total, Chart") << "grand total"
+                                            << "Chart"
+                                            << "plain";
+        QTest::newRow("percentage of 128 types") << "percentage"
+                                                 << ""
+                                                 << "scrolling";
+        QTest::newRow("percentage of 128 types, Chart") << "percentage"
+                                                        << "Chart"
+                                                        << "scrolling";
+        QTest::newRow("a short table") << "short table"
+                                       << ""
+                                       << "plain";
+        QTest::newRow("a line wider than the screen") << "wide"
+                                                      << ""
+                                                      << "scrolling";
+        QTest::newRow("a text taller than the screen") << "tall"
+                                                       << ""
+                                                       << "scrolling";
     }
 
     void boxFitsTheReport() {
@@ -134,8 +149,10 @@ private slots:
             button(*dialog, "OK")->click();
         } else {
             QString text;
-            if (report == "short table") text = "<TABLE BORDER=\"5\"><TR><TD>Type</TD><TD>Budget</TD></TR>"
-                                                "<TR><TD>Rent</TD><TD>700</TD></TR></TABLE>";
+            if (report == "short table")
+                text =
+                    "<TABLE BORDER=\"5\"><TR><TD>Type</TD><TD>Budget</TD></TR>"
+                    "<TR><TD>Rent</TD><TD>700</TD></TR></TABLE>";
             if (report == "wide") text = QString(600, QLatin1Char('W'));
             if (report == "tall") text = QStringLiteral("<P>line</P>").repeated(300);
             prompts.text = text;

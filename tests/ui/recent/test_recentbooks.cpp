@@ -38,7 +38,8 @@ private:
     }
     static QStringList entryTexts(const QMenu& menu) {
         QStringList texts;
-        for (const QAction* action : menu.actions()) texts << (action->isSeparator() ? QStringLiteral("--") : action->text());
+        for (const QAction* action : menu.actions())
+            texts << (action->isSeparator() ? QStringLiteral("--") : action->text());
         return texts;
     }
 
@@ -136,7 +137,8 @@ private slots:
         QCOMPARE(menu.title(), QStringLiteral("Recent &Books"));
         emit menu.aboutToShow();
         const QString shown = QDir::toNativeSeparators(folder->path());
-        QCOMPARE(entryTexts(menu), QStringList({"&1 " + shown + "/R&&D.pwdb", "&2 " + shown + "/a.pwdb", "--", "&Clear"}));
+        QCOMPARE(entryTexts(menu),
+                 QStringList({"&1 " + shown + "/R&&D.pwdb", "&2 " + shown + "/a.pwdb", "--", "&Clear"}));
         QCOMPARE(recent->books(), paths("R&D.pwdb a.pwdb"));
 
         QSignalSpy chosen(&menu, &RecentBooksMenu::bookChosen);

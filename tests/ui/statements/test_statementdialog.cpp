@@ -20,12 +20,12 @@
 #include <functional>
 
 #include "core/accountdb.h"
-#include "ui/book/applicationsettings.h"
-#include "tests/support/booksupport.h"
 #include "core/databaseformat.h"
-#include "text/statement.h"
-#include "ui/statements/statementpreviewmodel.h"
+#include "tests/support/booksupport.h"
 #include "tests/support/windowfixture.h"
+#include "text/statement.h"
+#include "ui/book/applicationsettings.h"
+#include "ui/statements/statementpreviewmodel.h"
 
 using namespace BookSupport;
 
@@ -146,8 +146,8 @@ private slots:
         QVERIFY(!rent.isIncome());
         QCOMPARE(rent.comment(), std::string("Miete Januar"));
         QCOMPARE(window->history()->count(), 1);
-        QCOMPARE(prompts.reports, QStringList{QStringLiteral(
-                                      "Import Statement: 2 transaction(s) imported. 1 amount(s) rounded.")});
+        QCOMPARE(prompts.reports,
+                 QStringList{QStringLiteral("Import Statement: 2 transaction(s) imported. 1 amount(s) rounded.")});
     }
     // Each choice reads the file again: the preview's first row after it.
     void aChoiceChangesThePreview_data() {
@@ -156,13 +156,17 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::addColumn<QString>("shown");  // the row's cells, or how they start
         QTest::addColumn<bool>("importable");
-        QTest::newRow("amounts read as cents") << "amountRuleBox" << "Read as cents" << 1
-                                               << "3|2026/ 2/ 2|Income|234550||Gehalt|" << true;
-        QTest::newRow("a comment column ignored") << "column2" << "Ignore" << 0 << "2|2026/ 1/31|Outgoing|850|||" << true;
-        QTest::newRow("the amount column as the comment") << "column3" << "Comment" << 0 << "" << false;
-        QTest::newRow("dates read the American way") << "dateFormatBox" << "MM/DD/YYYY" << 0 << "2||||||" << false;
-        QTest::newRow("a default type, new") << "defaultTypeBox" << "Wohnung" << 0
-                                             << "2|2026/ 1/31|Outgoing|850|Wohnung (new)|Miete Januar|" << true;
+        QTest::newRow("amounts read as cents") << "amountRuleBox"
+                                               << "Read as cents" << 1 << "3|2026/ 2/ 2|Income|234550||Gehalt|" << true;
+        QTest::newRow("a comment column ignored") << "column2"
+                                                  << "Ignore" << 0 << "2|2026/ 1/31|Outgoing|850|||" << true;
+        QTest::newRow("the amount column as the comment") << "column3"
+                                                          << "Comment" << 0 << "" << false;
+        QTest::newRow("dates read the American way") << "dateFormatBox"
+                                                     << "MM/DD/YYYY" << 0 << "2||||||" << false;
+        QTest::newRow("a default type, new")
+            << "defaultTypeBox"
+            << "Wohnung" << 0 << "2|2026/ 1/31|Outgoing|850|Wohnung (new)|Miete Januar|" << true;
     }
     void aChoiceChangesThePreview() {
         QFETCH(QString, box);
@@ -225,11 +229,13 @@ private slots:
         QTest::newRow("an amount that isn't one") << header + "01.02.2026;Kaffee;zwei\n" << 3;
         QTest::newRow("an amount beyond a transaction") << header + "01.02.2026;Lotto;-99.999.999.999,00\n" << 3;
         QTest::newRow("a date that isn't one") << header + "01.02.2026;Kaffee;-3,00\n02.13.2026;Tee;-1,00\n" << 4;
-        QTest::newRow("a QIF record without its ^") << QByteArray("!Type:Bank\nD1/1/2026\nT-1\nD1/2/2026\nT-2\n^\n") << 4;
+        QTest::newRow("a QIF record without its ^")
+            << QByteArray("!Type:Bank\nD1/1/2026\nT-1\nD1/2/2026\nT-2\n^\n") << 4;
         QTest::newRow("an OFX transaction without its <STMTTRN>")
-            << QByteArray("<OFX><BANKMSGSRSV1><STMTTRNRS><STMTRS><BANKTRANLIST>\n"
-                          "<STMTTRN><DTPOSTED>20260101<TRNAMT>-1</STMTTRN>\n<DTPOSTED>20260102<TRNAMT>-2</STMTTRN>\n"
-                          "</BANKTRANLIST></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>\n")
+            << QByteArray(
+                   "<OFX><BANKMSGSRSV1><STMTTRNRS><STMTRS><BANKTRANLIST>\n"
+                   "<STMTTRN><DTPOSTED>20260101<TRNAMT>-1</STMTTRN>\n<DTPOSTED>20260102<TRNAMT>-2</STMTTRN>\n"
+                   "</BANKTRANLIST></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>\n")
             << 3;
     }
     void aFaultyRowBlocksTheImportAndShowsItsLine() {
@@ -253,16 +259,17 @@ private slots:
     // note shows the first both ways, and the user's choice imports.
     void datesEitherWayRoundWaitForAChoice() {
         startNewBook();
-        QVERIFY(importStatement("Date,Description,Amount\n3/6/2016,Coffee,-3.50\n3/5/2016,Grocer,-20\n",
-                                [](QDialog& dialog) {
-            QCOMPARE(box(dialog, "dateFormatBox")->currentText(), QStringLiteral("Detected: none"));
-            QVERIFY2(labelText(dialog, "noteLabel").contains(QStringLiteral("2016-06-03 / 2016-03-06")),
-                     qPrintable(labelText(dialog, "noteLabel")));
-            QVERIFY(!okButton(dialog)->isEnabled());
-            choose(box(dialog, "dateFormatBox"), itemStarting(box(dialog, "dateFormatBox"), QStringLiteral("MM/DD/YYYY")));
-            QCOMPARE(previewRow(dialog, 0), QStringLiteral("2|2016/ 3/ 6|Outgoing|4||Coffee|rounded"));
-            pressOk(dialog);
-        }));
+        QVERIFY(importStatement(
+            "Date,Description,Amount\n3/6/2016,Coffee,-3.50\n3/5/2016,Grocer,-20\n", [](QDialog& dialog) {
+                QCOMPARE(box(dialog, "dateFormatBox")->currentText(), QStringLiteral("Detected: none"));
+                QVERIFY2(labelText(dialog, "noteLabel").contains(QStringLiteral("2016-06-03 / 2016-03-06")),
+                         qPrintable(labelText(dialog, "noteLabel")));
+                QVERIFY(!okButton(dialog)->isEnabled());
+                choose(box(dialog, "dateFormatBox"),
+                       itemStarting(box(dialog, "dateFormatBox"), QStringLiteral("MM/DD/YYYY")));
+                QCOMPARE(previewRow(dialog, 0), QStringLiteral("2|2016/ 3/ 6|Outgoing|4||Coffee|rounded"));
+                pressOk(dialog);
+            }));
         QCOMPARE(window->database().transCount(), 2);
     }
 
@@ -275,7 +282,8 @@ private slots:
         for (int column = 4; column <= 17; ++column) header += ";Feld" + QByteArray::number(column);
         file += header + "\n";
         for (int row = 1; row <= 12; ++row)
-            file += QByteArray::number(row).rightJustified(2, '0') + ".01.2016;Zeile;-1,00" + QByteArray(14, ';') + "\n";
+            file +=
+                QByteArray::number(row).rightJustified(2, '0') + ".01.2016;Zeile;-1,00" + QByteArray(14, ';') + "\n";
         startNewBook();
         QVERIFY(!importStatement(file, [](QDialog& dialog) {
             dialog.show();
@@ -326,7 +334,8 @@ private slots:
             QVERIFY(!okButton(dialog)->isEnabled());
 
             dialog.findChild<QCheckBox*>(QStringLiteral("keepDuplicatesBox"))->setChecked(true);
-            QVERIFY(labelText(dialog, "countsLabel").startsWith(QStringLiteral("2 new transaction(s), 2 duplicate(s) kept")));
+            QVERIFY(labelText(dialog, "countsLabel")
+                        .startsWith(QStringLiteral("2 new transaction(s), 2 duplicate(s) kept")));
             QVERIFY(previewRow(dialog, 0).endsWith(QStringLiteral("|duplicate, kept")));
             QVERIFY(okButton(dialog)->isEnabled());
         }));
@@ -367,18 +376,25 @@ private slots:
             choose(box(dialog, "column1"), itemStarting(box(dialog, "column1"), QStringLiteral("Date")));
             choose(box(dialog, "column2"), itemStarting(box(dialog, "column2"), QStringLiteral("Comment")));
             choose(box(dialog, "column3"), itemStarting(box(dialog, "column3"), QStringLiteral("Amount")));
-            choose(box(dialog, "amountRuleBox"), itemStarting(box(dialog, "amountRuleBox"), QStringLiteral("Read as cents")));
+            choose(box(dialog, "amountRuleBox"),
+                   itemStarting(box(dialog, "amountRuleBox"), QStringLiteral("Read as cents")));
             QCOMPARE(previewRow(dialog, 0), QStringLiteral("2|2026/ 1/ 3|Outgoing|240||Brot|"));
             pressOk(dialog);
         }));
-        QVERIFY(!importStatement(header + "04.02.2026;Milch;-1,10\n", [](QDialog& dialog) {
-            QCOMPARE(box(dialog, "column2")->currentText(), QStringLiteral("Comment"));
-            QCOMPARE(box(dialog, "amountRuleBox")->currentText(), QStringLiteral("Read as cents"));
-            QCOMPARE(previewRow(dialog, 0), QStringLiteral("2|2026/ 2/ 4|Outgoing|110||Milch|"));
-        }, QStringLiteral("next.csv")));
-        QVERIFY(!importStatement("Datum;Notiz;Wert;Saldo\n04.02.2026;Milch;-1,10;7\n", [](QDialog& dialog) {
-            QCOMPARE(box(dialog, "amountRuleBox")->currentText(), QStringLiteral("Round to whole units"));
-        }, QStringLiteral("other.csv")));
+        QVERIFY(!importStatement(
+            header + "04.02.2026;Milch;-1,10\n",
+            [](QDialog& dialog) {
+                QCOMPARE(box(dialog, "column2")->currentText(), QStringLiteral("Comment"));
+                QCOMPARE(box(dialog, "amountRuleBox")->currentText(), QStringLiteral("Read as cents"));
+                QCOMPARE(previewRow(dialog, 0), QStringLiteral("2|2026/ 2/ 4|Outgoing|110||Milch|"));
+            },
+            QStringLiteral("next.csv")));
+        QVERIFY(!importStatement(
+            "Datum;Notiz;Wert;Saldo\n04.02.2026;Milch;-1,10;7\n",
+            [](QDialog& dialog) {
+                QCOMPARE(box(dialog, "amountRuleBox")->currentText(), QStringLiteral("Round to whole units"));
+            },
+            QStringLiteral("other.csv")));
     }
 
     // A date format of the longer list is remembered with the mapping too.
@@ -391,10 +407,13 @@ private slots:
             QCOMPARE(box(dialog, "dateFormatBox")->currentText(), QStringLiteral("Detected: YYYYMMDD"));
             pressOk(dialog);
         }));
-        QVERIFY(!importStatement(header + "20260204;Milch;-1,10\n", [](QDialog& dialog) {
-            QCOMPARE(box(dialog, "dateFormatBox")->currentText(), QStringLiteral("YYYYMMDD"));
-            QCOMPARE(previewRow(dialog, 0), QStringLiteral("2|2026/ 2/ 4|Outgoing|1||Milch|rounded"));
-        }, QStringLiteral("next.csv")));
+        QVERIFY(!importStatement(
+            header + "20260204;Milch;-1,10\n",
+            [](QDialog& dialog) {
+                QCOMPARE(box(dialog, "dateFormatBox")->currentText(), QStringLiteral("YYYYMMDD"));
+                QCOMPARE(previewRow(dialog, 0), QStringLiteral("2|2026/ 2/ 4|Outgoing|1||Milch|rounded"));
+            },
+            QStringLiteral("next.csv")));
     }
 
     // Each format the banks write comes in from the window, and a second
@@ -405,29 +424,35 @@ private slots:
         QTest::addColumn<QString>("encoding");  // chosen in its box; empty: detected
         QTest::addColumn<QString>("first");     // date|in/out|amount|comment of the first row
         QTest::addColumn<int>("rows");
-        QTest::newRow("German CSV") << "giro.csv" << german << "" << "2026/ 1/31|Outgoing|850|Miete Januar" << 2;
+        QTest::newRow("German CSV") << "giro.csv" << german << ""
+                                    << "2026/ 1/31|Outgoing|850|Miete Januar" << 2;
         QTest::newRow("Big5 CSV with ROC dates")
             << "taiwan.csv" << QByteArray("date,comment,amount\n115/01/31,\xA4\xC8\xC0\\,-120\n115/02/01,x,30\n")
             << "Big5" << QString::fromUtf8("2026/ 1/31|Outgoing|120|午餐") << 2;
         QTest::newRow("OFX 1.x")
             << "bank.ofx"
-            << QByteArray("OFXHEADER:100\nDATA:OFXSGML\nVERSION:102\nENCODING:USASCII\nCHARSET:1252\n\n"
-                          "<OFX><BANKMSGSRSV1><STMTTRNRS><STMTRS><BANKTRANLIST>\n"
-                          "<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>20260131<TRNAMT>-12.40<NAME>Coffee</STMTTRN>\n"
-                          "<STMTTRN><TRNTYPE>CREDIT<DTPOSTED>20260201<TRNAMT>100.00<NAME>Refund</STMTTRN>\n"
-                          "</BANKTRANLIST></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>\n")
-            << "" << "2026/ 1/31|Outgoing|12|Coffee" << 2;
+            << QByteArray(
+                   "OFXHEADER:100\nDATA:OFXSGML\nVERSION:102\nENCODING:USASCII\nCHARSET:1252\n\n"
+                   "<OFX><BANKMSGSRSV1><STMTTRNRS><STMTRS><BANKTRANLIST>\n"
+                   "<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>20260131<TRNAMT>-12.40<NAME>Coffee</STMTTRN>\n"
+                   "<STMTTRN><TRNTYPE>CREDIT<DTPOSTED>20260201<TRNAMT>100.00<NAME>Refund</STMTTRN>\n"
+                   "</BANKTRANLIST></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>\n")
+            << ""
+            << "2026/ 1/31|Outgoing|12|Coffee" << 2;
         QTest::newRow("OFX 2.x")
             << "card.qfx"
-            << QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<?OFX OFXHEADER=\"200\" VERSION=\"220\"?>\n"
-                          "<OFX><CREDITCARDMSGSRSV1><CCSTMTTRNRS><CCSTMTRS><BANKTRANLIST>\n"
-                          "<STMTTRN><TRNTYPE>DEBIT</TRNTYPE><DTPOSTED>20260305120000</DTPOSTED>"
-                          "<TRNAMT>-7.00</TRNAMT><NAME>Bakery</NAME></STMTTRN>\n"
-                          "</BANKTRANLIST></CCSTMTRS></CCSTMTTRNRS></CREDITCARDMSGSRSV1></OFX>\n")
-            << "" << "2026/ 3/ 5|Outgoing|7|Bakery" << 1;
+            << QByteArray(
+                   "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<?OFX OFXHEADER=\"200\" VERSION=\"220\"?>\n"
+                   "<OFX><CREDITCARDMSGSRSV1><CCSTMTTRNRS><CCSTMTRS><BANKTRANLIST>\n"
+                   "<STMTTRN><TRNTYPE>DEBIT</TRNTYPE><DTPOSTED>20260305120000</DTPOSTED>"
+                   "<TRNAMT>-7.00</TRNAMT><NAME>Bakery</NAME></STMTTRN>\n"
+                   "</BANKTRANLIST></CCSTMTRS></CCSTMTTRNRS></CREDITCARDMSGSRSV1></OFX>\n")
+            << ""
+            << "2026/ 3/ 5|Outgoing|7|Bakery" << 1;
         QTest::newRow("QIF") << "cash.qif"
                              << QByteArray("!Type:Bank\nD1/31'26\nT-4.00\nPNewsagent\n^\nD2/1'26\nT50.00\nPGift\n^\n")
-                             << "" << "2026/ 1/31|Outgoing|4|Newsagent" << 2;
+                             << ""
+                             << "2026/ 1/31|Outgoing|4|Newsagent" << 2;
     }
     void everyFormatImportsOnceOnly() {
         QFETCH(QString, file);
@@ -441,23 +466,29 @@ private slots:
             QComboBox* encodings = box(dialog, "encodingBox");
             choose(encodings, itemStarting(encodings, encoding));
         };
-        QVERIFY(importStatement(bytes, [&](QDialog& dialog) {
-            chooseEncoding(dialog);
-            QCOMPARE(previewRows(dialog), rows);
-            const QStringList cells = previewRow(dialog, 0).split(u'|');
-            QCOMPARE(cells.mid(StatementPreviewModel::DateColumn, 3).join(u'|') + u'|' +
-                         cells.at(StatementPreviewModel::CommentColumn),
-                     first);
-            pressOk(dialog);
-        }, file));
+        QVERIFY(importStatement(
+            bytes,
+            [&](QDialog& dialog) {
+                chooseEncoding(dialog);
+                QCOMPARE(previewRows(dialog), rows);
+                const QStringList cells = previewRow(dialog, 0).split(u'|');
+                QCOMPARE(cells.mid(StatementPreviewModel::DateColumn, 3).join(u'|') + u'|' +
+                             cells.at(StatementPreviewModel::CommentColumn),
+                         first);
+                pressOk(dialog);
+            },
+            file));
         QCOMPARE(window->database().transCount(), rows);
-        QVERIFY(!importStatement(bytes, [&](QDialog& dialog) {
-            chooseEncoding(dialog);
-            QVERIFY2(labelText(dialog, "countsLabel")
-                         .startsWith(QStringLiteral("0 new transaction(s), %1 duplicate(s) skipped").arg(rows)),
-                     qPrintable(labelText(dialog, "countsLabel")));
-            QVERIFY(!okButton(dialog)->isEnabled());
-        }, file));
+        QVERIFY(!importStatement(
+            bytes,
+            [&](QDialog& dialog) {
+                chooseEncoding(dialog);
+                QVERIFY2(labelText(dialog, "countsLabel")
+                             .startsWith(QStringLiteral("0 new transaction(s), %1 duplicate(s) skipped").arg(rows)),
+                         qPrintable(labelText(dialog, "countsLabel")));
+                QVERIFY(!okButton(dialog)->isEnabled());
+            },
+            file));
         QCOMPARE(window->database().transCount(), rows);
     }
 };

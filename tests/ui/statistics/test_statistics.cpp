@@ -17,14 +17,14 @@
 #include <vector>
 
 #include "core/accountdb.h"
-#include "ui/charts/chartlauncher.h"
-#include "ui/statistics/budgetdialog.h"
 #include "tests/support/coretestsupport.h"
-#include "ui/statistics/grandtotaldialog.h"
-#include "ui/window/mainwindow.h"
-#include "ui/statistics/percentagedialog.h"
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/statisticsupport.h"
+#include "ui/charts/chartlauncher.h"
+#include "ui/statistics/budgetdialog.h"
+#include "ui/statistics/grandtotaldialog.h"
+#include "ui/statistics/percentagedialog.h"
+#include "ui/window/mainwindow.h"
 
 namespace {
 
@@ -74,9 +74,10 @@ const QString percentageTotalsHeader = QStringLiteral(
     "<TD>Sum Selected Percent</TD><TD>Sum Percent</TD></TR>");
 
 QString percentageTotals(const char* income, const char* outgoing, const char* both) {
-    return QStringLiteral("<TABLE BORDER=\"5\"><TR><TD>Total Income</TD><TD>Selected Type Income</TD></TR>%1"
-                          "<TR><TD>Total Outgoing</TD><TD>Selected Type Outgoing</TD></TR>%2"
-                          "<TR><TD>Total In&Out</TD><TD>Selected Type In&Out</TD></TR>%3</TABLE>")
+    return QStringLiteral(
+               "<TABLE BORDER=\"5\"><TR><TD>Total Income</TD><TD>Selected Type Income</TD></TR>%1"
+               "<TR><TD>Total Outgoing</TD><TD>Selected Type Outgoing</TD></TR>%2"
+               "<TR><TD>Total In&Out</TD><TD>Selected Type In&Out</TD></TR>%3</TABLE>")
         .arg(QString::fromLatin1(income), QString::fromLatin1(outgoing), QString::fromLatin1(both));
 }
 
@@ -178,18 +179,17 @@ private slots:
         QTest::addColumn<QList<QDate>>("dates");
         QTest::addColumn<QList<QDate>>("expected");  // from, to, today
         const QDate d10(2004, 3, 10), d20(2004, 3, 20), d25(2004, 3, 25);
-        QTest::newRow("From past To drags To") << false << QStringList{"to", "from"} << QList<QDate>{d10, d20}
-                                               << QList<QDate>{d20, d20};
-        QTest::newRow("To before From drags From") << false << QStringList{"from", "to"} << QList<QDate>{d20, d10}
-                                                   << QList<QDate>{d10, d10};
-        QTest::newRow("equal dates stay") << false << QStringList{"to", "from", "to"} << QList<QDate>{d20, d10, d10}
-                                          << QList<QDate>{d10, d10};
+        QTest::newRow("From past To drags To")
+            << false << QStringList{"to", "from"} << QList<QDate>{d10, d20} << QList<QDate>{d20, d20};
+        QTest::newRow("To before From drags From")
+            << false << QStringList{"from", "to"} << QList<QDate>{d20, d10} << QList<QDate>{d10, d10};
+        QTest::newRow("equal dates stay")
+            << false << QStringList{"to", "from", "to"} << QList<QDate>{d20, d10, d10} << QList<QDate>{d10, d10};
         QTest::newRow("Today before From goes to From")
             << true << QStringList{"to", "from", "today"} << QList<QDate>{d25, d10, march1}
             << QList<QDate>{d10, d25, d10};
-        QTest::newRow("Today after To goes to To")
-            << true << QStringList{"to", "from", "today"} << QList<QDate>{d25, d10, march31}
-            << QList<QDate>{d10, d25, d25};
+        QTest::newRow("Today after To goes to To") << true << QStringList{"to", "from", "today"}
+                                                   << QList<QDate>{d25, d10, march31} << QList<QDate>{d10, d25, d25};
         QTest::newRow("From past Today drags Today and To")
             << true << QStringList{"to", "from", "today", "from"} << QList<QDate>{d20, d10, d10, d25}
             << QList<QDate>{d25, d25, d25};
@@ -219,24 +219,23 @@ private slots:
         QTest::addColumn<QList<QDate>>("expected");  // from, to, the budget's today
         const QDate march10(2004, 3, 10);
         const QDate bookFirst(2003, 11, 2), bookLast(2004, 5, 6);
-        QTest::newRow("this month") << march10 << false << "This month"
-                                    << QList<QDate>{march1, march31, march10};
+        QTest::newRow("this month") << march10 << false << "This month" << QList<QDate>{march1, march31, march10};
         QTest::newRow("last month, a leap February")
             << march10 << false << "Last month" << QList<QDate>{{2004, 2, 1}, {2004, 2, 29}, {2004, 2, 29}};
-        QTest::newRow("last month, over the year's end")
-            << QDate(2005, 1, 15) << false << "Last month" << QList<QDate>{{2004, 12, 1}, {2004, 12, 31}, {2004, 12, 31}};
+        QTest::newRow("last month, over the year's end") << QDate(2005, 1, 15) << false << "Last month"
+                                                         << QList<QDate>{{2004, 12, 1}, {2004, 12, 31}, {2004, 12, 31}};
         QTest::newRow("this year") << march10 << false << "This year"
                                    << QList<QDate>{{2004, 1, 1}, {2004, 12, 31}, march10};
         QTest::newRow("last year") << march10 << false << "Last year"
                                    << QList<QDate>{{2003, 1, 1}, {2003, 12, 31}, {2003, 12, 31}};
-        QTest::newRow("whole book, today in it") << march10 << false << "Whole book"
-                                                 << QList<QDate>{bookFirst, bookLast, march10};
+        QTest::newRow("whole book, today in it")
+            << march10 << false << "Whole book" << QList<QDate>{bookFirst, bookLast, march10};
         QTest::newRow("whole book, today after it")
             << QDate(2006, 1, 1) << false << "Whole book" << QList<QDate>{bookFirst, bookLast, bookLast};
         // Nothing to span: the dates stay where they were.
         const QDate start(2010, 6, 15);
-        QTest::newRow("whole book of an empty book") << march10 << true << "Whole book"
-                                                     << QList<QDate>{start, start, start};
+        QTest::newRow("whole book of an empty book")
+            << march10 << true << "Whole book" << QList<QDate>{start, start, start};
     }
 
     void quickRangesSetTheDates() {
@@ -318,8 +317,10 @@ private slots:
             {book(30, 100), {"Pay", "Food"}, Direction::Both, "Outgoing: 70"},
             {book(50, 50), {"ALL"}, Direction::Both, "Income: 0"},
             {book(big, 0), {"Pay"}, Direction::Income, "Income: 2147483647"},
-            {BookBuilder().income("Pay", big).income("Pay", big).income("Pay", big).build(), {"ALL"},
-             Direction::Both, "Income: 6442450941"},
+            {BookBuilder().income("Pay", big).income("Pay", big).income("Pay", big).build(),
+             {"ALL"},
+             Direction::Both,
+             "Income: 6442450941"},
         };
         for (const auto& c : cases) {
             GrandTotalDialog& dialog = open<GrandTotalDialog>(c.db);
@@ -339,8 +340,10 @@ private slots:
             Direction direction;
             QString report;
         } cases[] = {
-            {"incomes of 100 and 200", BookBuilder().income("A", 100, 2004, 3, 1).income("B", 200, 2004, 3, 31).build(),
-             {"A", "B"}, Direction::Both,
+            {"incomes of 100 and 200",
+             BookBuilder().income("A", 100, 2004, 3, 1).income("B", 200, 2004, 3, 31).build(),
+             {"A", "B"},
+             Direction::Both,
              percentageTotals("<TR><TD>300</TD><TD>300</TD></TR>", "<TR><TD>0</TD><TD>0</TD></TR>",
                               "<TR><TD>300</TD><TD>300</TD></TR>") +
                  percentageTotalsHeader +
@@ -350,7 +353,8 @@ private slots:
                  "<TD>200</TD><TD>66.6667%</TD><TD>66.6667%</TD></TR></TABLE>"},
             {"a third type, not chosen",
              BookBuilder().income("A", 100).income("B", 200).income("C", 300).income("C", 5, 2004, 4, 1).build(),
-             {"A", "B"}, Direction::Both,
+             {"A", "B"},
+             Direction::Both,
              percentageTotals("<TR><TD>600</TD><TD>300</TD></TR>", "<TR><TD>0</TD><TD>0</TD></TR>",
                               "<TR><TD>600</TD><TD>300</TD></TR>") +
                  percentageTotalsHeader +
@@ -358,8 +362,10 @@ private slots:
                  "<TD>100</TD><TD>33.3333%</TD><TD>16.6667%</TD></TR>"
                  "<TR><TD>B</TD><TD>200</TD><TD>66.6667%</TD><TD>33.3333%</TD><TD>0</TD><TD>0%</TD><TD>0%</TD>"
                  "<TD>200</TD><TD>66.6667%</TD><TD>33.3333%</TD></TR></TABLE>"},
-            {"outgoing only, one type empty", BookBuilder().outgoing("A", 30).outgoing("B", 10).type("C").build(),
-             {"A", "C"}, Direction::Outgoing,
+            {"outgoing only, one type empty",
+             BookBuilder().outgoing("A", 30).outgoing("B", 10).type("C").build(),
+             {"A", "C"},
+             Direction::Outgoing,
              percentageTotals("<TR><TD>0</TD><TD>0</TD></TR>", "<TR><TD>40</TD><TD>30</TD></TR>",
                               "<TR><TD>40</TD><TD>30</TD></TR>") +
                  percentageTotalsHeader +
@@ -368,7 +374,8 @@ private slots:
                  "<TR><TD>C</TD><TD>0</TD><TD>0%</TD><TD>0%</TD><TD>0</TD><TD>0%</TD><TD>0%</TD>"
                  "<TD>0</TD><TD>0%</TD><TD>0%</TD></TR></TABLE>"},
             {"names shown as written, sums past 32 bits",
-             BookBuilder().income("<b>", big).income("<b>", big).outgoing("R&D", big).build(), {"<b>", "R&D"},
+             BookBuilder().income("<b>", big).income("<b>", big).outgoing("R&D", big).build(),
+             {"<b>", "R&D"},
              Direction::Both,
              percentageTotals("<TR><TD>4294967294</TD><TD>4294967294</TD></TR>",
                               "<TR><TD>2147483647</TD><TD>2147483647</TD></TR>",
@@ -385,7 +392,8 @@ private slots:
             chooseTypes(dialog, c.types);
             chooseDirection(dialog, c.direction);
             const QString report = dialog.reportText();
-            QVERIFY2(report == c.report, qPrintable(QStringLiteral("%1\n  got: %2\n want: %3").arg(c.name, report, c.report)));
+            QVERIFY2(report == c.report,
+                     qPrintable(QStringLiteral("%1\n  got: %2\n want: %3").arg(c.name, report, c.report)));
             dialogs.clear();
         }
     }
@@ -415,19 +423,31 @@ private slots:
             QDate to, today;
             QString report;
         } cases[] = {
-            {"March 2004", march2004, {"Food"}, march31, QDate(2004, 3, 10),
+            {"March 2004",
+             march2004,
+             {"Food"},
+             march31,
+             QDate(2004, 3, 10),
              "<P>From: 2004/03/01</P><P>To: 2004/03/31</P><P>Today: 2004/03/10</P>" + header.arg(22) +
                  "<TR><TD>Food</TD><TD>3000</TD><TD>1500</TD><TD>1500</TD><TD>68</TD></TR></TABLE><P></P>"
                  "<TABLE BORDER=\"5\"><TR><TD>Total Budget</TD><TD>3000</TD><TD>Total Outgoing</TD><TD>1500</TD>"
                  "<TR><TD>Total Remain</TD><TD>1500</TD><TD>Average Remain per Day (22 Day(s))</TD><TD>68</TD>"
                  "</TR></TABLE>"},
-            {"overspent, truncated toward zero", overspent, {"<b>"}, march31, QDate(2004, 3, 29),
+            {"overspent, truncated toward zero",
+             overspent,
+             {"<b>"},
+             march31,
+             QDate(2004, 3, 29),
              "<P>From: 2004/03/01</P><P>To: 2004/03/31</P><P>Today: 2004/03/29</P>" + header.arg(3) +
                  "<TR><TD>&lt;b&gt;</TD><TD>100</TD><TD>200</TD><TD>-100</TD><TD>-33</TD></TR></TABLE><P></P>"
                  "<TABLE BORDER=\"5\"><TR><TD>Total Budget</TD><TD>100</TD><TD>Total Outgoing</TD><TD>200</TD>"
                  "<TR><TD>Total Remain</TD><TD>-100</TD><TD>Average Remain per Day (3 Day(s))</TD><TD>-33</TD>"
                  "</TR></TABLE>"},
-            {"Today on To, sums past 32 bits", overspent, {"<b>", "Big"}, QDate(2004, 3, 2), QDate(2004, 3, 2),
+            {"Today on To, sums past 32 bits",
+             overspent,
+             {"<b>", "Big"},
+             QDate(2004, 3, 2),
+             QDate(2004, 3, 2),
              "<P>From: 2004/03/01</P><P>To: 2004/03/02</P><P>Today: 2004/03/02</P>" + header.arg(1) +
                  "<TR><TD>&lt;b&gt;</TD><TD>100</TD><TD>200</TD><TD>-100</TD><TD>-100</TD></TR>"
                  "<TR><TD>Big</TD><TD>4294967294</TD><TD>0</TD><TD>4294967294</TD><TD>4294967294</TD></TR>"
@@ -441,7 +461,8 @@ private slots:
             dateEdit(dialog, "todayDate")->setDate(c.today);
             chooseTypes(dialog, c.types);
             const QString report = dialog.reportText();
-            QVERIFY2(report == c.report, qPrintable(QStringLiteral("%1\n  got: %2\n want: %3").arg(c.name, report, c.report)));
+            QVERIFY2(report == c.report,
+                     qPrintable(QStringLiteral("%1\n  got: %2\n want: %3").arg(c.name, report, c.report)));
             dialogs.clear();
         }
     }
@@ -485,7 +506,8 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::newRow("grand total") << "grandTotalAct" << QKeySequence("Ctrl+G") << "GrandTotalDialog"
                                      << "Grand Total";
-        QTest::newRow("budget") << "budgetAct" << QKeySequence("Ctrl+B") << "BudgetDialog" << "Budget Analysis";
+        QTest::newRow("budget") << "budgetAct" << QKeySequence("Ctrl+B") << "BudgetDialog"
+                                << "Budget Analysis";
         QTest::newRow("percentage") << "percentageAct" << QKeySequence("Ctrl+P") << "PercentageDialog"
                                     << "Percentage Analysis";
     }
@@ -543,8 +565,8 @@ private slots:
                 shown.show();
                 QWidget* next = shown.focusWidget()->nextInFocusChain();
                 while (next->objectName().isEmpty()) next = next->nextInFocusChain();
-                seen << shown.focusWidget()->objectName() + ' ' + next->objectName() +
-                            ' ' + rangeCombo(shown)->currentText() + ' ' +
+                seen << shown.focusWidget()->objectName() + ' ' + next->objectName() + ' ' +
+                            rangeCombo(shown)->currentText() + ' ' +
                             QString::number(selectedRows(typeList(shown)).size()) + ' ' +
                             dateEdit(shown, "fromDate")->date().toString(Qt::ISODate);
                 pickRange(shown, QStringLiteral("Whole book"));

@@ -65,8 +65,8 @@ void TestRowOrder::everySortIsAStableSort() {
     // and the highest UTF-16 unit are where a fault would hide.
     struct Case {
         const char* name;
-        std::vector<int> integers;            // sorted by these, or
-        std::vector<std::u16string> texts;    // by these
+        std::vector<int> integers;          // sorted by these, or
+        std::vector<std::u16string> texts;  // by these
     };
     const std::vector<Case> cases = {
         {"few integers, many equal", repeated(40, {3, -1, 3, 0, -1}), {}},
@@ -74,10 +74,15 @@ void TestRowOrder::everySortIsAStableSort() {
         {"extreme integers", repeated(600, {INT_MIN, INT_MAX, 0, -1, 1, INT_MIN + 1}), {}},
         {"integers varying in one high byte", repeated(600, {0x01000000, 0x02000000, 0x01000000}), {}},
         {"few texts", {}, repeatedTexts(50, {u"b", u"", u"ab", u"a", u"B", u"\u4e2d"})},
-        {"texts agreeing past a chunk", {}, repeatedTexts(900, {u"abcdefg", u"abcdefgh", u"abcdef", u"abcdefg ",
-                                                               u"abc", u"abcd", u"abcdefgh"})},
-        {"a text before the longer ones it begins", {}, repeatedTexts(700, {u"aaa", u"aa", u"aaaa", u"", u"a", u"aaa\u0001"})},
-        {"highest and lowest units", {}, repeatedTexts(700, {u"\uffff", u"\uffffa", u"\u0001", u"\ufffe\uffff", u"\u0000x"})},
+        {"texts agreeing past a chunk",
+         {},
+         repeatedTexts(900, {u"abcdefg", u"abcdefgh", u"abcdef", u"abcdefg ", u"abc", u"abcd", u"abcdefgh"})},
+        {"a text before the longer ones it begins",
+         {},
+         repeatedTexts(700, {u"aaa", u"aa", u"aaaa", u"", u"a", u"aaa\u0001"})},
+        {"highest and lowest units",
+         {},
+         repeatedTexts(700, {u"\uffff", u"\uffffa", u"\u0001", u"\ufffe\uffff", u"\u0000x"})},
     };
     QRandomGenerator random(5);
     for (const Case& test : cases) {
@@ -87,7 +92,8 @@ void TestRowOrder::everySortIsAStableSort() {
             const std::vector<int> before = order.rows();
             std::vector<int> expected;
             if (!test.integers.empty()) {
-                expected = stableSorted(before, ascending, [&](int a, int b) { return test.integers[a] < test.integers[b]; });
+                expected =
+                    stableSorted(before, ascending, [&](int a, int b) { return test.integers[a] < test.integers[b]; });
                 order.sortByIntegers(0, ascending, test.integers);
             } else {
                 expected = stableSorted(before, ascending, [&](int a, int b) { return test.texts[a] < test.texts[b]; });

@@ -4,11 +4,11 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
-#include <QTimer>
-#include <QUndoStack>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
+#include <QUndoStack>
 #include <vector>
 
 #include "tests/support/booksupport.h"
@@ -23,9 +23,7 @@ class TestTableKeys : public QObject, private WindowFixture {
 
 private:
     QTableView* table() const { return window->findChild<QTableView*>(QStringLiteral("table")); }
-    QString cell(int row, int column) const {
-        return table()->model()->index(row, column).data().toString().trimmed();
-    }
+    QString cell(int row, int column) const { return table()->model()->index(row, column).data().toString().trimmed(); }
 
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
@@ -87,9 +85,12 @@ private slots:
     void keysForTheMenuAndRedo_data() {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("done");  // the menu's items, or the amount after the keys
-        QTest::newRow("Shift+F10") << "Shift+F10" << "Delete this transaction, Modify this transaction";
-        QTest::newRow("Ctrl+Y") << "Ctrl+Z, Ctrl+Y" << "5";
-        QTest::newRow("Ctrl+Shift+Z") << "Ctrl+Z, Ctrl+Shift+Z" << "5";
+        QTest::newRow("Shift+F10") << "Shift+F10"
+                                   << "Delete this transaction, Modify this transaction";
+        QTest::newRow("Ctrl+Y") << "Ctrl+Z, Ctrl+Y"
+                                << "5";
+        QTest::newRow("Ctrl+Shift+Z") << "Ctrl+Z, Ctrl+Shift+Z"
+                                      << "5";
     }
     void keysForTheMenuAndRedo() {
         QFETCH(QString, keys);

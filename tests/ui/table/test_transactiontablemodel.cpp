@@ -3,11 +3,11 @@
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QItemSelectionModel>
-#include <QScrollBar>
-#include <QTableView>
 #include <QPersistentModelIndex>
 #include <QRandomGenerator>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
 #include <QTranslator>
 
@@ -82,7 +82,13 @@ std::vector<QStringList> rowTexts(const TransactionTableModel& model) {
     return rows;
 }
 
-const std::vector<std::string> someComments = {"", "b", "a", "\xA4\xA4", "ab", "B", "Weekly shopping at the market",
+const std::vector<std::string> someComments = {"",
+                                               "b",
+                                               "a",
+                                               "\xA4\xA4",
+                                               "ab",
+                                               "B",
+                                               "Weekly shopping at the market",
                                                "\xA4\xA4\xA4\xE5\xA4\xA4\xA4\xE5\xA4\xA4\xA4\xE5"};
 
 Transaction randomRecord(QRandomGenerator& random) {
@@ -90,8 +96,8 @@ Transaction randomRecord(QRandomGenerator& random) {
     const int typeId = std::array{0, 2, 3}[random.bounded(3)];
     const int year = random.bounded(20) == 0 ? 12000 + random.bounded(100) : 2000 + random.bounded(12);
     return record(year, 1 + random.bounded(12), 1 + random.bounded(28), typeId,
-                  random.bounded(10) == 0 ? 100000 + random.bounded(5) : 1 + random.bounded(15),
-                  random.bounded(2) == 0, someComments[random.bounded(int(someComments.size()))]);
+                  random.bounded(10) == 0 ? 100000 + random.bounded(5) : 1 + random.bounded(15), random.bounded(2) == 0,
+                  someComments[random.bounded(int(someComments.size()))]);
 }
 
 // What a stable sort of the shown rows by their shown texts gives: the
@@ -104,7 +110,8 @@ std::vector<int> expectedOrder(const TransactionTableModel& model, int column, b
     };
     std::vector<Row> rows;
     for (int row = 0; row < model.rowCount(); ++row)
-        rows.push_back({model.transactionIndexAt(row), cell(model, row, column), cell(model, row, column).toLongLong()});
+        rows.push_back(
+            {model.transactionIndexAt(row), cell(model, row, column), cell(model, row, column).toLongLong()});
     const bool numeric = column == TransactionTableModel::IndexColumn || column == TransactionTableModel::MoneyColumn;
     auto less = [numeric](const Row& a, const Row& b) { return numeric ? a.number < b.number : a.text < b.text; };
     std::stable_sort(rows.begin(), rows.end(),
@@ -155,8 +162,8 @@ void TestTransactionTableModel::init() {
     add(db, record(2004, 10, 1, 0, 100, false, ""));
     add(db, record(2003, 12, 31, rent, 10, false, "deposit"));
     model = std::make_unique<TransactionTableModel>();
-    tester = std::make_unique<QAbstractItemModelTester>(model.get(),
-                                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+    tester =
+        std::make_unique<QAbstractItemModelTester>(model.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     model->setDatabase(&db);
 }
 
@@ -306,29 +313,50 @@ void TestTransactionTableModel::keysOrderAsShownTextsInTrickyCases() {
     struct Case {
         const char* name;
         int column;
-        std::vector<std::string> comments;                 // for the Comment column
-        std::vector<std::array<int, 3>> dates;             // for the Date column
-        bool translated;                                   // a translation holding some comments is installed
+        std::vector<std::string> comments;      // for the Comment column
+        std::vector<std::array<int, 3>> dates;  // for the Date column
+        bool translated;                        // a translation holding some comments is installed
     };
     using Date = std::array<int, 3>;
     const std::string zeroInside("same\0hidden", 11);
     const std::vector<Case> cases = {
         // Big5 order isn't UTF-16 order: A4A1 (乙) comes after A4A4 (中) in UTF-16.
-        {"Big5 against ASCII", TransactionTableModel::CommentColumn,
-         {"\xA4\xA1", "\xA4\xA4", "\xA4\x40", "z", "A", "\xA1\x40", "~", "\xA4\xA4" "a", "", "\xA2\xCF"}, {}, false},
-        {"bytes Big5 doesn't read plainly", TransactionTableModel::CommentColumn,
-         {"abc\xA4", "abc", "\x81" "A", "\x80\xFF\xFF", "\xA4 x", "same", zeroInside, "\xFF", "abc\xA4\xA4"}, {}, false},
-        {"long texts agreeing at their start", TransactionTableModel::CommentColumn,
+        {"Big5 against ASCII",
+         TransactionTableModel::CommentColumn,
+         {"\xA4\xA1", "\xA4\xA4", "\xA4\x40", "z", "A", "\xA1\x40", "~",
+          "\xA4\xA4"
+          "a",
+          "", "\xA2\xCF"},
+         {},
+         false},
+        {"bytes Big5 doesn't read plainly",
+         TransactionTableModel::CommentColumn,
+         {"abc\xA4", "abc",
+          "\x81"
+          "A",
+          "\x80\xFF\xFF", "\xA4 x", "same", zeroInside, "\xFF", "abc\xA4\xA4"},
+         {},
+         false},
+        {"long texts agreeing at their start",
+         TransactionTableModel::CommentColumn,
          {"abcdefgh", "abcdefg", "abcdefgi", "abc", "abcd", "ab", "abcdefgh ", "\xA4\xA4\xA4\xA4\xA4\xA4\xA4\xE5",
           "\xA4\xA4\xA4\xA4\xA4\xA4", std::string(200, 'q'), std::string(199, 'q') + "r"},
-         {}, false},
-        {"comments a translation holds", TransactionTableModel::CommentColumn,
-         {"pay", "deposit", "\xA4\xA4", "zzz", "", "pay "}, {}, true},
-        {"space-padded and too wide dates", TransactionTableModel::DateColumn, {},
+         {},
+         false},
+        {"comments a translation holds",
+         TransactionTableModel::CommentColumn,
+         {"pay", "deposit", "\xA4\xA4", "zzz", "", "pay "},
+         {},
+         true},
+        {"space-padded and too wide dates",
+         TransactionTableModel::DateColumn,
+         {},
          {Date{2004, 3, 7}, Date{2004, 10, 1}, Date{2004, 1, 10}, Date{999, 12, 31}, Date{0, 0, 0}, Date{9999, 99, 99},
           Date{2004, 3, 17}, Date{12000, 1, 1}, Date{2004, 100, 1}, Date{-1, 5, 5}, Date{2004, 3, -7}},
          false},
-        {"dates that fit their fields", TransactionTableModel::DateColumn, {},
+        {"dates that fit their fields",
+         TransactionTableModel::DateColumn,
+         {},
          {Date{2004, 3, 7}, Date{2004, 10, 1}, Date{2004, 1, 10}, Date{999, 12, 31}, Date{0, 0, 0}, Date{9999, 99, 99},
           Date{2004, 3, 17}, Date{2004, 11, 2}},
          false},
@@ -447,7 +475,9 @@ void TestTransactionTableModel::commentWidthFromBytesIsTheDecodedWidth_data() {
     QTest::newRow("full-width letters") << QByteArray("\xA2\xCF\xA2\xD0");
     QTest::newRow("ends at a zero byte") << QByteArray("short\0and a long hidden tail", 29);
     QTest::newRow("lead byte at the end") << QByteArray("abc\xA4");
-    QTest::newRow("lead byte before ASCII") << QByteArray("\x81" "A");
+    QTest::newRow("lead byte before ASCII") << QByteArray(
+        "\x81"
+        "A");
     QTest::newRow("bytes no Big5 text holds") << QByteArray("\x80\xFF\xFF");
 }
 
@@ -537,13 +567,15 @@ void TestTransactionTableModel::rowChangesMatchAReload() {
         std::sort(rows.begin(), rows.end());
         std::sort(expected.begin(), expected.end());
         QCOMPARE(rows, expected);
-        for (int c = 0; c < TransactionTableModel::ColumnCount; ++c) QCOMPARE(model->widestText(c), fresh.widestText(c));
+        for (int c = 0; c < TransactionTableModel::ColumnCount; ++c)
+            QCOMPARE(model->widestText(c), fresh.widestText(c));
     }
     // The widths hold every cell's text.
     const QFontMetricsF metrics(QGuiApplication::font());
     for (int c = 0; c < TransactionTableModel::ColumnCount; ++c) {
         double widest = 0;
-        for (int row = 0; row < model->rowCount(); ++row) widest = std::max(widest, metrics.horizontalAdvance(cell(*model, row, c)));
+        for (int row = 0; row < model->rowCount(); ++row)
+            widest = std::max(widest, metrics.horizontalAdvance(cell(*model, row, c)));
         QVERIFY(model->widestText(c) >= widest);
         QVERIFY(model->widestText(c) <= widest + 2);
     }

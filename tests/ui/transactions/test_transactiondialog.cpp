@@ -14,10 +14,10 @@
 
 #include "core/accountdb.h"
 #include "tests/support/booksupport.h"
-#include "ui/window/mainwindow.h"
-#include "ui/book/book.h"
 #include "tests/support/scriptedprompts.h"
+#include "ui/book/book.h"
 #include "ui/transactions/transactiondialog.h"
+#include "ui/window/mainwindow.h"
 
 using namespace BookSupport;
 
@@ -25,7 +25,8 @@ namespace {
 
 // Indexes 1, 3 and 4 at positions 0 to 2 (index 2 is deleted); Spare is unused.
 KestLib::AccountDB standardBook() {
-    KestLib::AccountDB book = makeBook("", {{2004, 3, 7, false, 9, "Food", "rice"},
+    KestLib::AccountDB book = makeBook("",
+                                       {{2004, 3, 7, false, 9, "Food", "rice"},
                                         {2004, 10, 1, true, 10, "Salary", "pay"},
                                         {2004, 11, 15, false, 100, "Food", ""},
                                         {2004, 3, 20, true, 2, "Salary", "tip"}},
@@ -39,7 +40,7 @@ class GermanFood : public QTranslator {
 public:
     QString translate(const char* context, const char* source, const char*, int) const override {
         return QByteArray(context) == "TransactionDialog" && QByteArray(source) == "Food" ? QStringLiteral("Essen")
-                                                                                         : QString();
+                                                                                          : QString();
     }
     bool isEmpty() const override { return false; }
 };
@@ -148,11 +149,11 @@ private slots:
         QTest::keyClick(find("typeCombo")->lineEdit(), Qt::Key_Backspace);
         QVERIFY(!button("addButton")->isEnabled());
 
-        const QList<QWidget*> tabOrder = {find("indexCombo"),      date(),
-                                          find("typeCombo"),       button("addButton"),
-                                          button("deleteButton"),  edit("moneyLineEdit"),
-                                          find("inOutCombo"),      edit("commentLineEdit"),
-                                          button("okButton"),      button("cancelButton")};
+        const QList<QWidget*> tabOrder = {find("indexCombo"),     date(),
+                                          find("typeCombo"),      button("addButton"),
+                                          button("deleteButton"), edit("moneyLineEdit"),
+                                          find("inOutCombo"),     edit("commentLineEdit"),
+                                          button("okButton"),     button("cancelButton")};
         QList<QWidget*> visited;
         for (QWidget* widget = tabOrder.first(); visited.size() < tabOrder.size(); widget = widget->nextInFocusChain())
             if (tabOrder.contains(widget) && !visited.contains(widget)) visited << widget;
@@ -184,11 +185,16 @@ private slots:
     void amountValidator_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("leading zero") << "0120" << "120";
-        QTest::newRow("zero alone") << "0" << "";
-        QTest::newRow("signs") << "-+5" << "5";
-        QTest::newRow("space and separator") << "1 2,3" << "123";
-        QTest::newRow("tenth digit") << "1234567890" << "123456789";
+        QTest::newRow("leading zero") << "0120"
+                                      << "120";
+        QTest::newRow("zero alone") << "0"
+                                    << "";
+        QTest::newRow("signs") << "-+5"
+                               << "5";
+        QTest::newRow("space and separator") << "1 2,3"
+                                             << "123";
+        QTest::newRow("tenth digit") << "1234567890"
+                                     << "123456789";
     }
     void amountValidator() {
         QFETCH(QString, typed);
@@ -202,9 +208,12 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("warning");  // empty: added; "*": any warning
         QTest::addColumn<bool>("asks");        // whether another type is meant, answered Yes
-        QTest::newRow("new") << "Rent" << "" << false;
-        QTest::newRow("differs in case only") << "food" << "" << true;
-        QTest::newRow("existing") << "Food" << "Warning: The type Food has existed" << false;
+        QTest::newRow("new") << "Rent"
+                             << "" << false;
+        QTest::newRow("differs in case only") << "food"
+                                              << "" << true;
+        QTest::newRow("existing") << "Food"
+                                  << "Warning: The type Food has existed" << false;
         QTest::newRow("not Big5") << QStringLiteral("Cash \U0001F4B0") << "*" << false;
         QTest::newRow("256 bytes") << QString(256, u'x') << "*" << false;
     }
@@ -285,9 +294,12 @@ private slots:
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("state");
-        QTest::newRow("create") << int(TransactionDialog::CreateMode) << "Create a transaction" << "-ee--eee-";
-        QTest::newRow("delete") << int(TransactionDialog::DeleteMode) << "Delete a transaction" << "ep-------";
-        QTest::newRow("modify") << int(TransactionDialog::ModifyMode) << "Modify a transaction" << "ee-------";
+        QTest::newRow("create") << int(TransactionDialog::CreateMode) << "Create a transaction"
+                                << "-ee--eee-";
+        QTest::newRow("delete") << int(TransactionDialog::DeleteMode) << "Delete a transaction"
+                                << "ep-------";
+        QTest::newRow("modify") << int(TransactionDialog::ModifyMode) << "Modify a transaction"
+                                << "ee-------";
         QTest::newRow("delete one") << int(TransactionDialog::DeleteOneMode) << "Delete this transaction"
                                     << "-p------e";
         QTest::newRow("modify one") << int(TransactionDialog::ModifyOneMode) << "Modify this transaction"
@@ -411,10 +423,10 @@ private slots:
         // Far from today: taken when ended twice.
         QTest::newRow("before 1752") << march7 << true << "1700/01/01\t" << QList<int>{1700, 1, 1};
         QTest::newRow("year 1") << march7 << true << "0001/01/01\t" << QList<int>{1, 1, 1};
-        QTest::newRow("over a day no calendar has") << QList<int>{2004, 2, 30} << true << "2004/02/29"
-                                                    << QList<int>{2004, 2, 29};
-        QTest::newRow("over a five-digit year") << QList<int>{20000, 1, 1} << false << "2026/11/28"
-                                                << QList<int>{2026, 11, 28};
+        QTest::newRow("over a day no calendar has")
+            << QList<int>{2004, 2, 30} << true << "2004/02/29" << QList<int>{2004, 2, 29};
+        QTest::newRow("over a five-digit year")
+            << QList<int>{20000, 1, 1} << false << "2026/11/28" << QList<int>{2026, 11, 28};
     }
     void typedDates() {
         QFETCH(QList<int>, stored);
@@ -475,11 +487,16 @@ private slots:
     void enterInTheTypeBox_data() {
         QTest::addColumn<QString>("typed");  // empty: a listed type chosen first
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("new name") << "Rent" << "Rent";
-        QTest::newRow("listed name") << "Salary" << "Salary";
-        QTest::newRow("another letter case") << "salary" << "Salary";
-        QTest::newRow("completed") << "Sa" << "Salary";
-        QTest::newRow("type already chosen") << "" << "Food";
+        QTest::newRow("new name") << "Rent"
+                                  << "Rent";
+        QTest::newRow("listed name") << "Salary"
+                                     << "Salary";
+        QTest::newRow("another letter case") << "salary"
+                                             << "Salary";
+        QTest::newRow("completed") << "Sa"
+                                   << "Salary";
+        QTest::newRow("type already chosen") << ""
+                                             << "Food";
     }
     void enterInTheTypeBox() {
         QFETCH(QString, typed);
@@ -512,10 +529,14 @@ private slots:
         QTest::addColumn<int>("inOut");
         QTest::addColumn<QString>("amount");
         QTest::addColumn<QString>("filled");  // type text, in/out item, amount
-        QTest::newRow("all empty") << "" << 0 << 0 << "" << "Food 2 100";
-        QTest::newRow("type and amount given") << "" << 3 << 0 << "5" << "Salary 2 5";
-        QTest::newRow("in/out given") << "" << 0 << 1 << "" << "Food 1 100";
-        QTest::newRow("a type name typed") << "Gro" << 0 << 0 << "" << "Gro 2 100";
+        QTest::newRow("all empty") << "" << 0 << 0 << ""
+                                   << "Food 2 100";
+        QTest::newRow("type and amount given") << "" << 3 << 0 << "5"
+                                               << "Salary 2 5";
+        QTest::newRow("in/out given") << "" << 0 << 1 << ""
+                                      << "Food 1 100";
+        QTest::newRow("a type name typed") << "Gro" << 0 << 0 << ""
+                                           << "Gro 2 100";
     }
     void earlierComments() {
         QFETCH(QString, typeText);
@@ -523,14 +544,15 @@ private slots:
         QFETCH(int, inOut);
         QFETCH(QString, amount);
         QFETCH(QString, filled);
-        book.adopt(makeBook("", {{2004, 3, 7, false, 9, "Food", "lunch rice"},
-                                 {2004, 10, 1, true, 1, "Salary", "Pay"},
-                                 {2004, 5, 15, false, 100, "Food", "Rice"},
-                                 {2004, 3, 20, true, 2, "Salary", ""},
-                                 {2003, 1, 1, true, 50, "Spare", "Rice"},
-                                 {2004, 5, 15, false, 7, "Food", "Price list"},
-                                 {9000, 1, 1, false, 3, "Food", "rice wine"}},
-                                {"Food", "Salary", "Spare"}));
+        book.adopt(makeBook("",
+                            {{2004, 3, 7, false, 9, "Food", "lunch rice"},
+                             {2004, 10, 1, true, 1, "Salary", "Pay"},
+                             {2004, 5, 15, false, 100, "Food", "Rice"},
+                             {2004, 3, 20, true, 2, "Salary", ""},
+                             {2003, 1, 1, true, 50, "Spare", "Rice"},
+                             {2004, 5, 15, false, 7, "Food", "Price list"},
+                             {9000, 1, 1, false, 3, "Food", "rice wine"}},
+                            {"Food", "Salary", "Spare"}));
         open(TransactionDialog::CreateMode);
         QVERIFY(showActive());
         choose(find("typeCombo"), typeItem);
@@ -544,11 +566,12 @@ private slots:
         for (int row = 0; row < completer->completionModel()->rowCount(); ++row)
             offered << completer->completionModel()->index(row, 0).data().toString();
         QCOMPARE(offered, QStringList({"rice wine", "Rice", "Price list", "lunch rice"}));
-        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
-            QTest::keyClick(completer->popup(), key);
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}) QTest::keyClick(completer->popup(), key);
         QCOMPARE(edit("commentLineEdit")->text(), QStringLiteral("Rice"));
         QCOMPARE(QStringList({find("typeCombo")->currentText(), QString::number(find("inOutCombo")->currentIndex()),
-                              edit("moneyLineEdit")->text()}).join(u' '), filled);
+                              edit("moneyLineEdit")->text()})
+                     .join(u' '),
+                 filled);
     }
 
     // Tab and Shift+Tab leave the date box from within, not section by
@@ -558,8 +581,7 @@ private slots:
         QTest::addColumn<QString>("from");
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("next");
-        QTest::newRow("Tab") << int(TransactionDialog::CreateMode) << "dateDateEdit" << int(Qt::Key_Tab)
-                             << "typeCombo";
+        QTest::newRow("Tab") << int(TransactionDialog::CreateMode) << "dateDateEdit" << int(Qt::Key_Tab) << "typeCombo";
         QTest::newRow("Shift+Tab") << int(TransactionDialog::ModifyMode) << "dateDateEdit" << int(Qt::Key_Backtab)
                                    << "indexCombo";
         QTest::newRow("from the type") << int(TransactionDialog::CreateMode) << "typeCombo" << int(Qt::Key_Tab)

@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -8,14 +9,13 @@
 #include <cerrno>
 #include <cstring>
 #include <memory>
-#include <sys/stat.h>
 
-#include "tests/support/booksupport.h"
-#include "ui/prompts/coremessages.h"
 #include "core/errormsg.h"
-#include "ui/window/mainwindow.h"
+#include "tests/support/booksupport.h"
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/windowfixture.h"
+#include "ui/prompts/coremessages.h"
+#include "ui/window/mainwindow.h"
 
 using namespace BookSupport;
 
@@ -118,13 +118,14 @@ private slots:
         QTest::addColumn<QString>("kept");
         QTest::addColumn<QString>("details");
         QTest::newRow("disk full") << "/books/money.pwdb" << ENOSPC << QString() << "/books/money.pwdb: Disk full";
-        QTest::newRow("over the file-size limit")
-            << "/books/money.pwdb" << EFBIG << "Kept." << "/books/money.pwdb: File too large\nKept.";
+        QTest::newRow("over the file-size limit") << "/books/money.pwdb" << EFBIG << "Kept."
+                                                  << "/books/money.pwdb: File too large\nKept.";
         QTest::newRow("no wording of our own")
             << "/books/money.pwdb" << EXDEV << QString()
             << QStringLiteral("/books/money.pwdb: ") + QString::fromLocal8Bit(std::strerror(EXDEV));
         QTest::newRow("content at fault") << "/books/money.pwdb" << 0 << QString() << "/books/money.pwdb";
-        QTest::newRow("not about a file") << QString() << 0 << "Kept." << "Kept.";
+        QTest::newRow("not about a file") << QString() << 0 << "Kept."
+                                          << "Kept.";
     }
     void detailsOfCoreErrors() {
         QFETCH(QString, path);

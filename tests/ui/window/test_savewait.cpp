@@ -13,9 +13,9 @@
 
 #include "core/booklock.h"
 #include "tests/support/booksupport.h"
-#include "ui/prompts/waitingbox.h"
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/windowfixture.h"
+#include "ui/prompts/waitingbox.h"
 
 using namespace BookSupport;
 
@@ -27,7 +27,8 @@ private:
     std::optional<KestLib::BookLock> otherProgram;  // its lock on the book
 
     QString waitQuestion() const {
-        return QStringLiteral("wait: Waiting for another program that is saving %1…").arg(QDir::toNativeSeparators(money));
+        return QStringLiteral("wait: Waiting for another program that is saving %1…")
+            .arg(QDir::toNativeSeparators(money));
     }
     static bool isChangedQuestion(const QString& asked) {
         return asked.startsWith(QStringLiteral("overwrite: ")) && asked.contains(QStringLiteral("changed by another"));
@@ -90,7 +91,8 @@ private slots:
         QCOMPARE(prompts.asked.size(), otherSaves ? 3 : 2);
         if (otherSaves) QVERIFY(isChangedQuestion(prompts.asked.value(2)));
         QCOMPARE(readBook(money).name(), std::string("Mine"));
-        QCOMPARE(readBook(path(QStringLiteral("money.pwdb.bak.pwdb"))).name(), std::string(otherSaves ? "Them" : "Book"));
+        QCOMPARE(readBook(path(QStringLiteral("money.pwdb.bak.pwdb"))).name(),
+                 std::string(otherSaves ? "Them" : "Book"));
         QCOMPARE(status(), QStringLiteral("File Saved"));
         QCOMPARE(prompts.warnings, QStringList());
     }
@@ -143,8 +145,7 @@ private slots:
         QFETCH(bool, waited);
         WaitingBox box(window.get(), QStringLiteral("Pennywell"), QStringLiteral("Waiting"));
         int tries = 0;
-        if (cancel)
-            QTimer::singleShot(250, &box, [&box] { box.findChild<QPushButton*>()->click(); });
+        if (cancel) QTimer::singleShot(250, &box, [&box] { box.findChild<QPushButton*>()->click(); });
         QCOMPARE(box.waitUntil([&] { return ++tries >= readyAt; }), waited);
         if (cancel)
             QVERIFY(tries < readyAt);
