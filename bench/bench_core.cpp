@@ -16,9 +16,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <memory>
 #include <string>
@@ -136,14 +134,6 @@ void PerTypeBySumByType(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(db.sumByType(rangeStart, rangeEnd));
 }
 
-long statusKilobytes(const char* field) {
-    std::ifstream status("/proc/self/status");
-    const std::string prefix = std::string(field) + ":";
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind(prefix, 0) == 0) return std::strtol(line.c_str() + prefix.size(), nullptr, 10);
-    return -1;
-}
-
 // The book is generated and saved by a child, so this process holds nothing
 // but the loaded book when its peak is read.
 int reportPeakMemory(int transactions) {
@@ -160,7 +150,7 @@ int reportPeakMemory(int transactions) {
         return 1;
     }
     path += ".pwdb";
-    const long peakBefore = statusKilobytes("VmHWM");
+    const long peakBefore = BenchMain::statusKilobytes("VmHWM");
     AccountDB db;
     const auto start = std::chrono::steady_clock::now();
     try {
@@ -174,26 +164,12 @@ int reportPeakMemory(int transactions) {
         "transactions=%d\nfile_bytes=%ju\nload_ms_in_fresh_process=%.1f\nVmHWM_before_load_kB=%ld\n"
         "VmHWM_kB=%ld\nVmRSS_kB=%ld\n",
         db.transCount(), static_cast<std::uintmax_t>(std::filesystem::file_size(path)), loadTime.count(), peakBefore,
-        statusKilobytes("VmHWM"), statusKilobytes("VmRSS"));
+        BenchMain::statusKilobytes("VmHWM"), BenchMain::statusKilobytes("VmRSS"));
     return 0;
 }
 
 void PeakMemoryOfLoadedBook(benchmark::State& state) {
-    char self[4096] = {};
-    if (readlink("/proc/self/exe", self, sizeof self - 1) <= 0) {
-        state.SkipWithError("can't find the benchmark program");
-        return;
-    }
-    const std::string command = std::string("'") + self + "' --peak-memory " + std::to_string(state.range(0));
-    long peak = -1;
-    for (auto _ : state) {
-        FILE* output = popen(command.c_str(), "r");
-        char line[256];
-        while (output != nullptr && std::fgets(line, sizeof line, output) != nullptr)
-            if (std::strncmp(line, "VmHWM_kB=", 9) == 0) peak = std::strtol(line + 9, nullptr, 10);
-        if (output == nullptr || pclose(output) != 0 || peak < 0) state.SkipWithError("--peak-memory failed");
-    }
-    state.counters["VmHWM_MB"] = static_cast<double>(peak) / 1024.0;
+    BenchMain::measurePeakInChild(state, std::to_string(state.range(0)));
 }
 
 void bookSizes(benchmark::internal::Benchmark* benchmark) {

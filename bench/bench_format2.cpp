@@ -15,9 +15,7 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <memory>
 #include <string>
@@ -104,14 +102,6 @@ void Save(benchmark::State& state) {
     }
 }
 
-long statusKilobytes(const char* field) {
-    std::ifstream status("/proc/self/status");
-    const std::string prefix = std::string(field) + ":";
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind(prefix, 0) == 0) return std::strtol(line.c_str() + prefix.size(), nullptr, 10);
-    return -1;
-}
-
 int reportPeakMemory(int format, int shape) {
     std::string path = (workFolder() / "peak").string();
     const pid_t child = fork();
@@ -128,24 +118,12 @@ int reportPeakMemory(int format, int shape) {
         std::fprintf(stderr, "%s\n", error.message().c_str());
         return 1;
     }
-    std::printf("VmHWM_kB=%ld\n", statusKilobytes("VmHWM"));
+    std::printf("VmHWM_kB=%ld\n", BenchMain::statusKilobytes("VmHWM"));
     return 0;
 }
 
 void PeakMemory(benchmark::State& state) {
-    char self[4096] = {};
-    if (readlink("/proc/self/exe", self, sizeof self - 1) <= 0) return state.SkipWithError("no program path");
-    const std::string command = std::string("'") + self + "' --peak-memory " + std::to_string(state.range(1)) + " " +
-                                std::to_string(state.range(0));
-    long peak = -1;
-    for (auto _ : state) {
-        FILE* output = popen(command.c_str(), "r");
-        char line[256];
-        while (output != nullptr && std::fgets(line, sizeof line, output) != nullptr)
-            if (std::strncmp(line, "VmHWM_kB=", 9) == 0) peak = std::strtol(line + 9, nullptr, 10);
-        if (output == nullptr || pclose(output) != 0 || peak < 0) state.SkipWithError("--peak-memory failed");
-    }
-    state.counters["VmHWM_MB"] = static_cast<double>(peak) / 1024.0;
+    BenchMain::measurePeakInChild(state, std::to_string(state.range(1)) + " " + std::to_string(state.range(0)));
 }
 
 void shapesAndFormats(benchmark::internal::Benchmark* benchmark) {

@@ -6,7 +6,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <utility>
 #include <vector>
 
@@ -59,6 +64,29 @@ bool insteadWith(const char* flag, std::function<int(int, char**)> run) {
     hooks().flag = flag;
     hooks().instead = std::move(run);
     return true;
+}
+
+long statusKilobytes(const char* field) {
+    std::ifstream status("/proc/self/status");
+    const std::string prefix = std::string(field) + ":";
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind(prefix, 0) == 0) return std::strtol(line.c_str() + prefix.size(), nullptr, 10);
+    return -1;
+}
+
+void measurePeakInChild(benchmark::State& state, const std::string& arguments) {
+    char self[4096] = {};
+    if (readlink("/proc/self/exe", self, sizeof self - 1) <= 0) return state.SkipWithError("no program path");
+    const std::string command = std::string("'") + self + "' --peak-memory " + arguments;
+    long peak = -1;
+    for (auto _ : state) {
+        FILE* output = popen(command.c_str(), "r");
+        char line[256];
+        while (output != nullptr && std::fgets(line, sizeof line, output) != nullptr)
+            if (std::strncmp(line, "VmHWM_kB=", 9) == 0) peak = std::strtol(line + 9, nullptr, 10);
+        if (output == nullptr || pclose(output) != 0 || peak < 0) state.SkipWithError("--peak-memory failed");
+    }
+    state.counters["VmHWM_MB"] = static_cast<double>(peak) / 1024.0;
 }
 
 }  // namespace BenchMain

@@ -204,6 +204,15 @@ private slots:
         action("findAct")->trigger();
         QTest::qWait(0);
         QStringList faults = cutTexts(*window);
+        // The status label takes the width of its text in the language now
+        // shown, not the one it started in.
+        const auto* status = window->findChild<QLabel*>(QStringLiteral("statusLabel"));
+        QVERIFY(status);
+        if (status->width() != status->sizeHint().width())
+            faults << QStringLiteral("statusLabel \"%1\": %2 px for %3 px of text")
+                          .arg(status->text())
+                          .arg(status->width())
+                          .arg(status->sizeHint().width());
 
         TransactionDialog entry(window.get());
         GrandTotalDialog total(window.get());
