@@ -69,5 +69,7 @@ private:
     std::vector<char16_t> foldedPairs;
     std::u16string scratch;
     bool isFilled = false;
+    // The book's texts are UTF-8 (format 2), not Big5; taken when a fill starts.
+    bool utf8 = false;
     PwText::PackedTexts texts;  // by database position
 };
