@@ -33,7 +33,7 @@ char16_t foldedOf(char16_t unit) {
 
 }  // namespace
 
-const char16_t* TextFolding::table() {
+const char16_t* TextFolding::units() {
     // Built once, a few milliseconds, then only read: any thread may share it.
     static const std::array<char16_t, 0x10000> folded = [] {
         std::array<char16_t, 0x10000> units{};

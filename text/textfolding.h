@@ -20,11 +20,11 @@ public:
     // apart from it, which a folded text leaves out.
     static constexpr char16_t leftOut = 0;
 
-    static char16_t unit(char16_t unit) { return table()[unit]; }
+    static char16_t unit(char16_t unit) { return units()[unit]; }
     static QString text(const QString& text);
-
-private:
-    static const char16_t* table();
+    // The folded form of every unit, by its code: taken once by a loop over
+    // many texts, which then looks each unit up without a call.
+    static const char16_t* units();
 };
 
 // Writes the UTF-16 of utf8 at out, room for one unit a byte, each unit as

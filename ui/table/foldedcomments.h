@@ -71,5 +71,6 @@ private:
     bool isFilled = false;
     // The book's texts are UTF-8 (format 2), not Big5; taken when a fill starts.
     bool utf8 = false;
-    PwText::PackedTexts texts;  // by database position
+    const char16_t* foldedUnits;  // TextFolding's, for UTF-8
+    PwText::PackedTexts texts;    // by database position
 };
