@@ -36,34 +36,35 @@ template <typename Map>
 char16_t* writeUtf16(std::string_view utf8, char16_t* out, Map map) {
     const auto* const data = reinterpret_cast<const unsigned char*>(utf8.data());
     const std::size_t size = utf8.size();
+    // Written whatever it is, kept unless left out: no branch a unit.
     auto put = [&out, &map](char16_t unit) {
         const char16_t mapped = map(unit);
-        if (mapped != TextFolding::leftOut) *out++ = mapped;
+        *out = mapped;
+        out += mapped != TextFolding::leftOut;
     };
     for (std::size_t at = 0; at < size;) {
         const unsigned lead = data[at];
         if (lead < 0x80) {
             put(static_cast<char16_t>(lead));
             ++at;
-            continue;
-        }
-        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-        if (length == 1 || at + length > size) {
+        } else if (lead >= 0xC0 && lead < 0xE0 && at + 2 <= size) {
+            put(static_cast<char16_t>((lead & 0x1Fu) << 6 | (data[at + 1] & 0x3Fu)));
+            at += 2;
+        } else if (lead >= 0xE0 && lead < 0xF0 && at + 3 <= size) {
+            put(static_cast<char16_t>((lead & 0x0Fu) << 12 | (data[at + 1] & 0x3Fu) << 6 | (data[at + 2] & 0x3Fu)));
+            at += 3;
+        } else if (lead >= 0xF0 && at + 4 <= size) {
+            // Outside the basic plane: a surrogate pair, which no map changes.
+            const char32_t code = ((lead & 0x07u) << 18 | (data[at + 1] & 0x3Fu) << 12 | (data[at + 2] & 0x3Fu) << 6 |
+                                   (data[at + 3] & 0x3Fu)) -
+                                  0x10000;
+            *out++ = static_cast<char16_t>(0xD800 + (code >> 10));
+            *out++ = static_cast<char16_t>(0xDC00 + (code & 0x3FF));
+            at += 4;
+        } else {
             put(u'\uFFFD');
             ++at;
-            continue;
         }
-        char32_t code = lead & (0x3Fu >> (length - 1));
-        for (std::size_t next = 1; next < length; ++next) code = code << 6 | (data[at + next] & 0x3Fu);
-        at += length;
-        if (code < 0x10000) {
-            put(static_cast<char16_t>(code));
-            continue;
-        }
-        // Outside the basic plane: a surrogate pair, which no map changes.
-        code -= 0x10000;
-        *out++ = static_cast<char16_t>(0xD800 + (code >> 10));
-        *out++ = static_cast<char16_t>(0xDC00 + (code & 0x3FF));
     }
     return out;
 }

@@ -165,13 +165,11 @@ void TransactionDialog::startOn(const QDate& date) { dateDateEdit->setDate(date)
 void TransactionDialog::setBook(Book* shown) {
     book = shown;
     db = shown ? &shown->database() : nullptr;
-    if (db) texts = PwText::BookTextCodec(*db);
 }
 
 void TransactionDialog::setDB(const KestLib::AccountDB* database) {
     book = nullptr;
     db = database;
-    if (db) texts = PwText::BookTextCodec(*db);
 }
 
 void TransactionDialog::setPrompts(UserPrompts* replacement) { prompts = replacement; }
@@ -284,7 +282,16 @@ bool TransactionDialog::isIncome() const { return inOutCombo->currentIndex() == 
 QString TransactionDialog::comment() const { return commentLineEdit->text(); }
 std::string TransactionDialog::storedComment() const { return storedBytes(comment()); }
 
+PwText::BookTextCodec& TransactionDialog::bookTexts() const {
+    // A refusal may lead to the book's conversion while the dialog is open:
+    // asked each time, the codec is always the one of the book as it is.
+    if (book) return book->texts();
+    if (ownTexts.storesUtf8() != (db->format() == 2)) ownTexts = PwText::BookTextCodec(*db);
+    return ownTexts;
+}
+
 std::string TransactionDialog::storedBytes(const QString& text) const {
+    PwText::BookTextCodec& texts = bookTexts();
     if (!texts.storesUtf8()) return toBig5(text);
     std::string stored;
     return texts.fromText(text, stored) ? stored : std::string(1, '\0');
@@ -386,6 +393,7 @@ void TransactionDialog::delType() {
 
 bool TransactionDialog::acceptableText(const QString& text, PwText::StoredTextKind kind) {
     const bool comment = kind == PwText::StoredTextKind::Comment;
+    PwText::BookTextCodec& texts = bookTexts();
     if (!texts.storesUtf8()) {
         if (fitsBig5(text)) return true;
         warnUser(prompts, this,

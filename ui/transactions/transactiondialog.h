@@ -105,6 +105,8 @@ private:
     // A new name that differs from a type's only in letter case is meant
     // only when the user says so.
     bool confirmNewName(const QString& name);
+    // The codec of the shown book's texts, by its format as it is now.
+    PwText::BookTextCodec& bookTexts() const;
     // The bytes the book would store for text; a text it can't hold gives
     // bytes no stored text has.
     std::string storedBytes(const QString& text) const;
@@ -132,8 +134,8 @@ private:
     QVBoxLayout* buttonLayout;
     QHBoxLayout* mainLayout;
     const KestLib::AccountDB* db = nullptr;
-    // The shown book's texts, built for its format with the book.
-    mutable PwText::BookTextCodec texts{1};
+    // The codec of a database shown without its book.
+    mutable PwText::BookTextCodec ownTexts{1};
     Book* book = nullptr;
     int mode = CreateMode;
     TransactionIndexListModel* indexModel;
