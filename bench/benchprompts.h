@@ -21,7 +21,7 @@ public:
     QString openFileName(QWidget*, const QString&, const QString&) override { return QString(); }
     QString saveFileName(QWidget*, const QString&, const QString&) override { return QString(); }
     FileChoice chooseDataFile(QWidget*, bool, const QStringList&, const QString&) override { return {}; }
-    NameAnswer askDatabaseName(QWidget*, const QString&) override { return {}; }
+    NameAnswer askDatabaseName(QWidget*, const QString&, int) override { return {}; }
     bool waitUntil(QWidget*, const QString&, const QString&, const std::function<bool()>& ready) override {
         return ready();
     }

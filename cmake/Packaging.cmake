@@ -23,9 +23,12 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "The Pennywell developers <pennywell@example
 # from the binaries themselves, with the versions the build saw.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the binaries don't show. Qt loads its Wayland platform at run time
-# (the X11 and offscreen ones come with libqt6gui6), and without a font with
-# the traditional Chinese characters the Chinese texts and books show boxes.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, qt6-wayland")
+# (the X11 and offscreen ones come with libqt6gui6), and a book's texts in
+# any language show boxes for the characters no installed font has: Noto CJK
+# holds the Chinese (traditional and simplified), Japanese and Korean ones,
+# Noto Color Emoji the emoji. Latin, Greek and Cyrillic come with DejaVu,
+# which fontconfig itself depends on.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, fonts-noto-color-emoji, qt6-wayland")
 # The desktop's caches of menu entries and file types are refreshed by the
 # dpkg triggers of these packages when files land in their folders.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "desktop-file-utils, shared-mime-info")

@@ -51,3 +51,8 @@ QString fromBig5(std::string_view bytes) {
     if (stored.isEmpty()) return QString();
     return sharedDecoder().decode(stored);
 }
+
+QString fromStored(std::string_view bytes, int format) {
+    if (format != 2) return fromBig5(bytes);
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}

@@ -22,3 +22,8 @@ QString firstNonBig5Character(const QString& text);
 // translations: a type named "Income" reads "Income" in every language.
 // Takes a view, so that a stored comment is decoded without a copy.
 QString fromBig5(std::string_view bytes);
+
+// Stored bytes of a book of format for display, as its BookTextCodec reads
+// them but with no converter of its own: Big5 as fromBig5 decodes it in
+// format 1, UTF-8 in format 2.
+QString fromStored(std::string_view bytes, int format);

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "core/selection.h"
+#include "text/textfolding.h"
 
 namespace PwText {
 
@@ -42,9 +43,10 @@ public:
         return selection == wider.selection && folded_.find(wider.folded_) != std::u16string::npos;
     }
 
-    // The form a text is compared in: case-folded, so "ABC", "abc" and
-    // "Abc" are the same; Big5's own characters have no case and stay.
-    static QString fold(const QString& text) { return text.toCaseFolded(); }
+    // The form a text is compared in, as TextFolding makes it: "ABC", "abc"
+    // and "Abc" are the same, and so are "Müller" and "muller"; Big5's own
+    // characters have no case and stay.
+    static QString fold(const QString& text) { return TextFolding::text(text); }
 
     friend bool operator==(const TransactionSearch& a, const TransactionSearch& b) {
         return a.text_ == b.text_ && a.selection == b.selection;

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "tests/support/filebytes.h"
+#include "text/booktext.h"
 
 namespace BookSupport {
 
@@ -12,6 +13,15 @@ std::string pathBytes(const QString& path) { return QFile::encodeName(path).toSt
 KestLib::AccountDB makeBook(const std::string& name, const std::vector<Row>& rows,
                             const std::vector<std::string>& types) {
     return BookBuilder(name).types(types).rows(rows).build();
+}
+
+KestLib::AccountDB makeFormat2Book(const std::string& name, const std::vector<Row>& rows) {
+    // Converted while it holds no text, then filled: the builder adds the
+    // UTF-8 texts as they are.
+    BookBuilder builder;
+    PwText::convertToFormat2(builder.db, 0);
+    builder.db.setName(name);
+    return builder.rows(rows).build();
 }
 
 void writeBookBytes(const std::string& path, const std::string& name, const std::vector<Row>& rows) {

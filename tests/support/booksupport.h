@@ -26,6 +26,10 @@ std::string pathBytes(const QString& path);
 KestLib::AccountDB makeBook(const std::string& name, const std::vector<Row>& rows = standardRows,
                             const std::vector<std::string>& types = {});
 
+// The same in format 2 (whole units): name, type names and comments are
+// UTF-8, as such a book stores them.
+KestLib::AccountDB makeFormat2Book(const std::string& name, const std::vector<Row>& rows);
+
 // Writes the book to exactly these path bytes (which end in ".pwdb").
 void writeBookBytes(const std::string& path, const std::string& name, const std::vector<Row>& rows = standardRows);
 void writeBook(const QString& path, const std::string& name, const std::vector<Row>& rows = standardRows);

@@ -78,7 +78,9 @@ public:
         lastStart = start;
         return next(dataFiles, FileChoice{}, forSaving ? QStringLiteral("data-save") : QStringLiteral("data-open"));
     }
-    NameAnswer askDatabaseName(QWidget*, const QString& presetName) override {
+    QList<int> nameFormats;  // the format each name was asked for
+    NameAnswer askDatabaseName(QWidget*, const QString& presetName, int format) override {
+        nameFormats << format;
         return next(nameAnswers, NameAnswer{}, QStringLiteral("name: ") + presetName);
     }
     bool waitUntil(QWidget*, const QString&, const QString& text, const std::function<bool()>& ready) override {

@@ -31,6 +31,11 @@ QUndoStack* Book::history() const { return changes->stack(); }
 
 // ---- Whole books ----
 
+PwText::BookTextCodec& Book::texts() const {
+    if (codec.storesUtf8() != (db->format() == 2)) codec = PwText::BookTextCodec(*db);
+    return codec;
+}
+
 void Book::startNew(const std::string& name) {
     AccountDB fresh;
     fresh.reset();

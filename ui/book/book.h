@@ -12,6 +12,7 @@
 #include "core/errormsg.h"
 #include "core/fileidentity.h"
 #include "text/bookcsv.h"
+#include "text/booktext.h"
 #include "ui/book/bookpath.h"
 #include "ui/history/unrecordedchanges.h"
 
@@ -69,8 +70,14 @@ public:
     // The file the book is bound to; empty when none.
     const BookPath& path() const { return file; }
     QUndoStack* history() const;
+    // What turns the book's stored texts into shown ones and back, by its
+    // format as it is now: rebuilt when that changed (a book opened, made
+    // anew or converted), so that nothing keeps Big5's rules for a book of
+    // UTF-8 texts or the other way round.
+    PwText::BookTextCodec& texts() const;
 
-    // A new, empty book of this name (Big5), unsaved until saved. Built
+    // A new, empty book of this name (as the new book stores it: a book
+    // starts in format 1, so Big5), unsaved until saved. Built
     // aside, so that a failure leaves the open book as it was.
     void startNew(const std::string& name);
     // This database as the open book, bound to no file and saved as it is.
@@ -160,6 +167,7 @@ private:
     void setOpen(bool open);
 
     std::unique_ptr<KestLib::AccountDB> db;
+    mutable PwText::BookTextCodec codec{1};
     BookHistory* changes;
     BookPath file;
     // The bound file as it was read or last saved; none without a file.

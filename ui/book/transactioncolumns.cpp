@@ -52,7 +52,7 @@ QString TransactionColumns::cellText(const KestLib::AccountDB& database, const K
     case InOutColumn: return inOutText(record.isIncome());
     case MoneyColumn: return QString::number(record.amount());
     case TypeColumn: return typeText(database, record.type());
-    case CommentColumn: return fromBig5(record.comment());
+    case CommentColumn: return storedText(database, record.comment());
     default: return QString();
     }
 }
@@ -77,8 +77,12 @@ QString TransactionColumns::typeText(const KestLib::AccountDB& database, int typ
     // Every stored transaction names a stored type; should that ever fail,
     // an empty cell is better than an exception thrown out of a paint.
     try {
-        return fromBig5(database.typeById(typeId).name());
+        return storedText(database, database.typeById(typeId).name());
     } catch (const KestLib::ErrorMsg&) {
         return QString();
     }
+}
+
+QString TransactionColumns::storedText(const KestLib::AccountDB& database, std::string_view bytes) {
+    return fromStored(bytes, database.format());
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <string>
+#include <string_view>
 
 namespace KestLib {
 class AccountDB;
@@ -29,4 +30,8 @@ public:
     static QString inOutText(bool income);
     // The shown name of the type with this id; empty for an id no type holds.
     static QString typeText(const KestLib::AccountDB& database, int typeId);
+    // A text database stores (a comment, a name) as it shows, by the book's
+    // format: what its BookTextCodec gives, without a codec's state, so that
+    // a cell of a million-row table decodes with no converter of its own.
+    static QString storedText(const KestLib::AccountDB& database, std::string_view bytes);
 };

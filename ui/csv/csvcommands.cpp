@@ -15,6 +15,7 @@
 #include "text/big5text.h"
 #include "text/bookcsv.h"
 #include "ui/book/book.h"
+#include "ui/book/transactioncolumns.h"
 #include "ui/csv/csvfilename.h"
 #include "ui/prompts/coremessages.h"
 #include "ui/prompts/userprompts.h"
@@ -71,7 +72,8 @@ void CsvCommands::exportFile() {
 QString CsvCommands::exportChosen(UserPrompts& prompts) {
     const auto choice = prompts.chooseDataFile(
         window, true, {tr("CSV, UTF-8 (*.csv)"), tr("CSV, UTF-8 for spreadsheets (*.csv)"), tr("CSV, Big5 (*.csv)")},
-        CsvFileName::suggested(fromBig5(book.database().name()), book.path().display()));
+        CsvFileName::suggested(TransactionColumns::storedText(book.database(), book.database().name()),
+                               book.path().display()));
     if (choice.path.isEmpty()) return {};
     const QString target = CsvFileName::completed(choice.path);
     const std::string path = QFile::encodeName(target).toStdString();

@@ -26,7 +26,8 @@ QString BookCommand::description() const {
     const QString text = QCoreApplication::translate("BookCommands", kind);
     if (const int* index = std::get_if<int>(&argument)) return text.arg(*index);
     // A type name may be translated too, as the type lists show it.
-    if (const std::string* name = std::get_if<std::string>(&argument)) return text.arg(fromBig5(*name));
+    if (const std::string* name = std::get_if<std::string>(&argument))
+        return text.arg(fromStored(*name, db().format()));
     return text;
 }
 

@@ -63,14 +63,14 @@ constexpr std::array coreMessages = {
 
 // The message of code in the program's language, with subject, the core's
 // bytes, in the place of its "%1".
-QString translatedText(ErrorCode code, const std::string& subject) {
+QString translatedText(ErrorCode code, const std::string& subject, int format = 1) {
     const QString text = QCoreApplication::translate(context, coreMessageSource(code));
     if (std::string_view(coreMessageSource(code)).find("%1") == std::string_view::npos) return text;
     // A file's name is the system's bytes; a type's name is stored text,
     // shown as the table shows it.
     if (code == ErrorCode::notEnoughMemory)
         return text.arg(QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(subject))));
-    return text.arg(fromBig5(subject));
+    return text.arg(fromStored(subject, format));
 }
 
 }  // namespace
@@ -81,9 +81,10 @@ const char* coreMessageSource(KestLib::ErrorCode code) {
     return nullptr;
 }
 
-QString coreMessageText(const KestLib::ErrorMsg& error) {
+QString coreMessageText(const KestLib::ErrorMsg& error, int format) {
     if (coreMessageSource(error.code()) == nullptr) return fromBig5(error.message());
-    return translatedText(error.code(), error.code() == ErrorCode::notEnoughMemory ? error.path() : error.subject());
+    return translatedText(error.code(), error.code() == ErrorCode::notEnoughMemory ? error.path() : error.subject(),
+                          format);
 }
 
 QString coreMessageText(const std::string& message) {

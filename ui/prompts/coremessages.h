@@ -13,7 +13,8 @@ enum class ErrorCode;
 // "MainWindow"; the one that carries a type name is translated as a whole
 // sentence with the name (Big5, as stored) in its place. A message without a
 // wording here is shown decoded, untranslated.
-QString coreMessageText(const KestLib::ErrorMsg& error);
+// A type name in it is read by format, the format of the book it is about.
+QString coreMessageText(const KestLib::ErrorMsg& error, int format = 1);
 // The same for a message already taken out of its error, found by its text;
 // any other text (a standard exception's) is shown decoded, untranslated.
 // For callers that hold only the text; one that holds the error passes it.

@@ -60,22 +60,50 @@ QString DBNameDialog::dbName() const { return dbNameLineEdit->text(); }
 
 void DBNameDialog::setPrompts(UserPrompts* replacement) { prompts = replacement; }
 
-QString DBNameDialog::whyNotStorable(const QString& name) {
-    if (fitsBig5(name, maxNameBytes)) return {};
-    const QString character = firstNonBig5Character(name);
-    if (!character.isEmpty())
-        return tr("The character \"%1\" (U+%2) can't be stored: Big5 has no such character.")
-            .arg(character, QString::number(character.toUcs4().value(0), 16).toUpper().rightJustified(4, u'0'));
-    return tr("The name takes %1 bytes in Big5; at most %2 can be stored.").arg(toBig5(name).size()).arg(maxNameBytes);
+void DBNameDialog::setFormat(int format) { texts = PwText::BookTextCodec(format); }
+
+QString DBNameDialog::whyNotStorable(const QString& name, PwText::BookTextCodec& texts) {
+    const auto codeOf = [](const QString& character) {
+        return QString::number(character.toUcs4().value(0), 16).toUpper().rightJustified(4, u'0');
+    };
+    if (!texts.storesUtf8()) {
+        if (fitsBig5(name, maxNameBytes)) return {};
+        const QString character = firstNonBig5Character(name);
+        if (!character.isEmpty())
+            return tr("The character \"%1\" (U+%2) can't be stored: Big5 has no such character.")
+                .arg(character, codeOf(character));
+        return tr("The name takes %1 bytes in Big5; at most %2 can be stored.")
+            .arg(toBig5(name).size())
+            .arg(maxNameBytes);
+    }
+    std::string stored;
+    if (!texts.fromText(name, stored)) {
+        for (qsizetype at = 0; at < name.size();) {
+            const qsizetype length =
+                name.at(at).isHighSurrogate() && at + 1 < name.size() && name.at(at + 1).isLowSurrogate() ? 2 : 1;
+            const QString character = name.mid(at, length);
+            if (!texts.fromText(character, stored))
+                return tr("The character U+%1 can't be stored: a name may hold no control character other than "
+                          "the tab, and no code that is no character.")
+                    .arg(codeOf(character));
+            at += length;
+        }
+        return tr("The name holds a code that is no character.");
+    }
+    if (texts.fault(stored, PwText::StoredTextKind::Name) == PwText::StoredTextFault::None) return {};
+    return tr("The name is %1 characters long; at most %2 can be stored.")
+        .arg(texts.size(stored))
+        .arg(texts.limit(PwText::StoredTextKind::Name));
 }
 
 void DBNameDialog::accept() {
-    const QString why = whyNotStorable(dbName());
+    const QString why = whyNotStorable(dbName(), texts);
     if (why.isEmpty()) {
         QDialog::accept();
         return;
     }
-    const QString text = tr("The name can't be stored in a Pennywell database file.");
+    const QString text = texts.storesUtf8() ? tr("The name can't be stored in this database.")
+                                            : tr("The name can't be stored in a Pennywell database file.");
     warnUser(prompts, this, text, why);
     dbNameLineEdit->setFocus();
 }

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "text/booktext.h"
+
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -23,16 +25,22 @@ public:
     QString dbName() const;
     // Where the warning goes; without prompts it is a message box.
     void setPrompts(UserPrompts* replacement);
+    // The format of the book the name is for (1 until set), whose limits OK
+    // keeps.
+    void setFormat(int format);
 
-    // Why name can't be stored (the character Big5 lacks, or the bytes over
-    // the limit), or an empty string when it can.
-    static QString whyNotStorable(const QString& name);
+    // Why name can't be stored in a book of texts' format (in format 1 the
+    // character Big5 lacks, or the bytes over the limit; in format 2 the
+    // character no text may hold, or the characters over the limit), or an
+    // empty string when it can.
+    static QString whyNotStorable(const QString& name, PwText::BookTextCodec& texts);
 
 public slots:
     void accept() override;
 
 private:
     UserPrompts* prompts = nullptr;
+    PwText::BookTextCodec texts{1};
 
     QLabel* promptLabel;
     QLineEdit* dbNameLineEdit;

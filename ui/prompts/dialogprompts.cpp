@@ -56,9 +56,10 @@ UserPrompts::FileChoice DialogPrompts::chooseDataFile(QWidget* parent, bool forS
     return {path, static_cast<int>(std::max<qsizetype>(0, filters.indexOf(selected)))};
 }
 
-UserPrompts::NameAnswer DialogPrompts::askDatabaseName(QWidget* parent, const QString& presetName) {
+UserPrompts::NameAnswer DialogPrompts::askDatabaseName(QWidget* parent, const QString& presetName, int format) {
     DBNameDialog dialog(parent);
     dialog.setPrompts(this);
+    dialog.setFormat(format);
     dialog.setDBName(presetName);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     return {accepted, dialog.dbName()};

@@ -43,8 +43,9 @@ public:
     // folder when empty).
     virtual FileChoice chooseDataFile(QWidget* parent, bool forSaving, const QStringList& filters,
                                       const QString& start) = 0;
-    // The database name dialog, preset with presetName.
-    virtual NameAnswer askDatabaseName(QWidget* parent, const QString& presetName) = 0;
+    // The database name dialog, preset with presetName, for a book of
+    // format (1 or 2), whose limits the name keeps.
+    virtual NameAnswer askDatabaseName(QWidget* parent, const QString& presetName, int format) = 0;
     // A warning box; details, when given, is its informative text: which
     // file, what the system said, and what was kept.
     virtual void warn(QWidget* parent, const QString& caption, const QString& text,

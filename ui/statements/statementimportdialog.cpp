@@ -19,9 +19,9 @@
 #include <utility>
 
 #include "core/accountdb.h"
-#include "text/big5text.h"
 #include "text/statementmessages.h"
 #include "text/statementreader.h"
+#include "ui/book/transactioncolumns.h"
 #include "ui/statements/columnmappingboxes.h"
 #include "ui/statements/statementmappings.h"
 #include "ui/statements/statementpreviewmodel.h"
@@ -92,7 +92,7 @@ void StatementImportDialog::buildWidgets() {
     defaultType->lineEdit()->setPlaceholderText(tr("None: the nameless type"));
     for (int position = 0; position < db.typeCount(); ++position) {
         const std::string& name = db.typeAt(position).name();
-        if (!name.empty()) defaultType->addItem(fromBig5(name));
+        if (!name.empty()) defaultType->addItem(TransactionColumns::storedText(db, name));
     }
     // At each key, so that Return, which presses Import, imports what is shown.
     connect(defaultType, &QComboBox::editTextChanged, this, &StatementImportDialog::replan);

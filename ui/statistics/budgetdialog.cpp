@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "core/accountdb.h"
-#include "text/big5text.h"
+#include "ui/book/transactioncolumns.h"
 
 namespace {
 
@@ -91,7 +91,7 @@ QString BudgetDialog::reportText() const {
     text += tr("<TD>Average Ramain per Day (%1 day(s))</TD></TR>", nullptr, dayCount).arg(days);
     for (const KestLib::BudgetLine& line : figures.lines) {
         text += tr("<TR><TD>");
-        text += fromBig5(db->typeById(line.typeId).name()).toHtmlEscaped();
+        text += TransactionColumns::storedText(*db, db->typeById(line.typeId).name()).toHtmlEscaped();
         text += tr("</TD><TD>");
         text += decimal(line.budget);
         text += tr("</TD><TD>");

@@ -12,7 +12,7 @@
 #include "core/accountdb.h"
 #include "core/errormsg.h"
 #include "core/transaction.h"
-#include "text/big5text.h"
+#include "ui/book/transactioncolumns.h"
 #include "ui/prompts/coremessages.h"
 #include "ui/prompts/dialogprompts.h"
 #include "ui/prompts/warnuser.h"
@@ -194,7 +194,7 @@ void StatisticDialog::setDB(const KestLib::AccountDB* database) {
     typeListBox->addItem(tr("ALL"));
     for (int position = 0; position < db->typeCount(); ++position) {
         const KestLib::TransType& type = db->typeAt(position);
-        auto* row = new QListWidgetItem(fromBig5(type.name()));
+        auto* row = new QListWidgetItem(TransactionColumns::storedText(*db, type.name()));
         row->setData(typeIdRole, type.id());
         typeListBox->addItem(row);
         rowOfType[static_cast<std::size_t>(type.id())] = typeListBox->count() - 1;
@@ -276,7 +276,7 @@ QString StatisticDialog::shownTypeName(int id) const {
     const int row = id >= 0 && id < KestLib::TypeIdTable::capacity ? rowOfType[static_cast<std::size_t>(id)] : 0;
     if (row > 0) return typeListBox->item(row)->text();
     // A type added after the list was filled, which only "ALL" takes.
-    return fromBig5(db->typeById(id).name());
+    return TransactionColumns::storedText(*db, db->typeById(id).name());
 }
 
 QString StatisticDialog::decimal(std::int64_t value) { return QString::number(static_cast<qlonglong>(value)); }

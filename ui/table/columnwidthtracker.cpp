@@ -183,7 +183,8 @@ void ColumnWidthTracker::countAll(const AccountDB& db) {
 }
 
 int ColumnWidthTracker::commentWidth(const AccountDB& db, const Transaction& record) {
-    if (const std::optional<int> width = big5Width(record.comment())) return *width;
+    const std::optional<int> width = db.format() == 2 ? utf8Width(record.comment()) : big5Width(record.comment());
+    if (width) return *width;
     return textWidth(Columns::cellText(db, record, Columns::CommentColumn));
 }
 
@@ -204,6 +205,30 @@ std::optional<int> ColumnWidthTracker::big5Width(std::string_view stored) {
         const char16_t character = pairs.character(byte, static_cast<unsigned char>(data[++at]));
         if (character == PwText::Big5PairTable::notOneCharacter) return std::nullopt;
         sum += advance(character);
+    }
+    return static_cast<int>(std::ceil(sum));
+}
+
+std::optional<int> ColumnWidthTracker::utf8Width(std::string_view stored) {
+    // The same sum textWidth takes of the decoded text, read straight from
+    // the UTF-8; a character outside the basic plane is for textWidth.
+    const auto* const data = reinterpret_cast<const unsigned char*>(stored.data());
+    const std::size_t size = stored.size();
+    float sum = 0;
+    for (std::size_t at = 0; at < size;) {
+        const unsigned lead = data[at];
+        if (lead < 0x80) {
+            sum += advance(static_cast<char16_t>(lead));
+            ++at;
+            continue;
+        }
+        if (lead < 0xC2 || lead >= 0xF0) return std::nullopt;
+        const std::size_t length = lead >= 0xE0 ? 3 : 2;
+        if (at + length > size) return std::nullopt;
+        char32_t code = lead & (lead >= 0xE0 ? 0x0Fu : 0x1Fu);
+        for (std::size_t next = 1; next < length; ++next) code = code << 6 | (data[at + next] & 0x3Fu);
+        sum += advance(static_cast<char16_t>(code));
+        at += length;
     }
     return static_cast<int>(std::ceil(sum));
 }

@@ -76,6 +76,9 @@ private:
     // decoding them, several times quicker; none when the bytes aren't plain
     // ASCII and whole Big5 characters.
     std::optional<int> big5Width(std::string_view bytes);
+    // The same of a format 2 book's UTF-8; none for a character outside the
+    // basic plane, which has no single code to cache its advance by.
+    std::optional<int> utf8Width(std::string_view bytes);
     void count(const Extent& extent, int change);
     void countAll(const KestLib::AccountDB& db);
     void clearCounts();

@@ -5,6 +5,7 @@
 
 #include "core/accountdb.h"
 #include "text/big5codec.h"
+#include "text/textfolding.h"
 
 using KestLib::AccountDB;
 
@@ -13,13 +14,11 @@ namespace {
 constexpr char16_t notOneCharacter = PwText::Big5PairTable::notOneCharacter;
 
 // As TransactionSearch::fold folds it; Big5 has no characters outside the
-// basic plane, so folding each unit is folding each character.
+// basic plane, so folding each unit is folding each character. An accent
+// written apart, which the fold leaves out, is for the decoder's path.
 char16_t foldedUnit(char16_t unit) {
-    if (unit < 0x80) return unit >= u'A' && unit <= u'Z' ? char16_t(unit + (u'a' - u'A')) : unit;
-    // CJK punctuation, kana, bopomofo and the ideographs, most of what a
-    // Big5 comment holds, have no case: no need to look each one up.
-    if (unit >= 0x3000 && unit < 0xA000) return unit;
-    return QChar::isSurrogate(unit) ? unit : static_cast<char16_t>(QChar::toCaseFolded(char32_t(unit)));
+    const char16_t folded = PwText::TextFolding::unit(unit);
+    return folded == PwText::TextFolding::leftOut ? notOneCharacter : folded;
 }
 
 }  // namespace
@@ -27,7 +26,8 @@ char16_t foldedUnit(char16_t unit) {
 FoldedComments::FoldedComments()
     : decoder("Big5", QStringConverter::Flag::Stateless),
       pairs(PwText::Big5PairTable::shared()),
-      foldedPairs(0x10000, 0) {
+      foldedPairs(0x10000, 0),
+      foldedUnits(PwText::TextFolding::units()) {
     // An ASCII character is read as if it led a pair with a zero byte.
     for (char16_t ascii = 1; ascii < 0x80; ++ascii) foldedPairs[ascii << 8] = foldedUnit(ascii);
 }
@@ -37,6 +37,7 @@ void FoldedComments::fill(const AccountDB& db) { fillTo(db, db.transCount()); }
 void FoldedComments::fillTo(const AccountDB& db, int end) {
     if (isFilled) return;
     const int count = db.transCount();
+    if (texts.empty()) utf8 = db.format() == 2;
     // Plain comments are folded one after another into rooms of this many
     // characters.
     constexpr std::size_t roomSize = 16384;
@@ -122,6 +123,9 @@ std::u16string_view FoldedComments::folded(std::string_view stored) {
 }
 
 char16_t* FoldedComments::foldPlain(std::string_view stored, char16_t* out) {
+    // UTF-8 takes no more units than bytes, and every character folds by
+    // the same table, so a format 2 comment is always plain.
+    if (utf8) return PwText::writeUtf16(stored, out, [this](char16_t unit) { return foldedUnits[unit]; });
     // A character a step, read from the table whatever its kind, and no
     // branch on the kind: comments mix ASCII and Big5 pairs as they come,
     // and such a branch would be mispredicted at every other character.
@@ -154,6 +158,7 @@ std::u16string_view FoldedComments::foldedDecoding(std::string_view bytes) {
     QChar* const out = reinterpret_cast<QChar*>(scratch.data());
     const QChar* const end = decoder.appendToBuffer(out, QByteArrayView(bytes.data(), qsizetype(bytes.size())));
     scratch.resize(static_cast<std::size_t>(end - out));
-    for (char16_t& unit : scratch) unit = foldedUnit(unit);
+    const QString shown = QString::fromUtf16(scratch.data(), static_cast<qsizetype>(scratch.size()));
+    scratch = PwText::TextFolding::text(shown).toStdU16String();
     return scratch;
 }

@@ -69,5 +69,8 @@ private:
     std::vector<char16_t> foldedPairs;
     std::u16string scratch;
     bool isFilled = false;
-    PwText::PackedTexts texts;  // by database position
+    // The book's texts are UTF-8 (format 2), not Big5; taken when a fill starts.
+    bool utf8 = false;
+    const char16_t* foldedUnits;  // TextFolding's, for UTF-8
+    PwText::PackedTexts texts;    // by database position
 };

@@ -7,6 +7,7 @@
 #include "core/accountdb.h"
 #include "text/big5codec.h"
 #include "text/big5text.h"
+#include "text/textfolding.h"
 #include "ui/book/transactioncolumns.h"
 
 using KestLib::AccountDB;
@@ -37,7 +38,8 @@ std::array<int, TypeIdTable::capacity> typeNameRanks(const AccountDB& database) 
     std::array<QString, TypeIdTable::capacity> names;
     for (int position = 0; position < database.typeCount(); ++position) {
         const KestLib::TransType& type = database.typeAt(position);
-        if (type.id() >= 0 && type.id() < TypeIdTable::capacity) names[type.id()] = fromBig5(type.name());
+        if (type.id() >= 0 && type.id() < TypeIdTable::capacity)
+            names[type.id()] = Columns::storedText(database, type.name());
     }
     std::array<int, TypeIdTable::capacity> byName;
     std::iota(byName.begin(), byName.end(), 0);
@@ -103,7 +105,7 @@ const PwText::PackedTexts& TransactionSortKeys::commentKeys(const AccountDB& db)
     comments.reserve(static_cast<std::size_t>(count), bytes);
     std::u16string text;
     for (int position = comments.size(); position < count; ++position) {
-        shownComment(db.transaction(position, false).comment(), text);
+        shownComment(db, db.transaction(position, false).comment(), text);
         comments.append(text);
     }
     return comments;
@@ -124,7 +126,7 @@ PwText::PackedTexts TransactionSortKeys::dateKeys(const AccountDB& db) const {
 void TransactionSortKeys::modified(const AccountDB& db, int position) {
     if (position < 0 || position >= comments.size() || position >= db.transCount()) return;
     std::u16string text;
-    shownComment(db.transaction(position, false).comment(), text);
+    shownComment(db, db.transaction(position, false).comment(), text);
     comments.replace(position, text);
 }
 
@@ -134,11 +136,15 @@ void TransactionSortKeys::removed(int position) {
 
 void TransactionSortKeys::clear() { comments.clear(); }
 
-void TransactionSortKeys::shownComment(std::string_view stored, std::u16string& text) const {
+void TransactionSortKeys::shownComment(const AccountDB& db, std::string_view stored, std::u16string& text) const {
     // The same text the cell shows, without building a QString for each of
     // a million comments.
-    stored = PwText::storedText(stored);
     text.clear();
+    if (db.format() == 2) {
+        PwText::appendUtf16(stored, text);
+        return;
+    }
+    stored = PwText::storedText(stored);
     if (stored.empty()) return;
     if (!pairs.appendPlain(stored, text)) text = viewOf(fromBig5(stored));
 }

@@ -16,7 +16,10 @@ class AccountDB;
 // that orders as the shown texts do. Index and Money are their numbers; In/Out
 // and Type the rank of their text among the few the column shows; Date a
 // number where every date fits its fields, else its text; Comment the shown
-// text. The comments are decoded once and kept while positions keep their
+// text, compared by UTF-16 unit in either format of the book: a locale's
+// collation of a million comments would take seconds at each sort, where
+// comparing units takes a fraction of one, and the order stays the one a
+// book of Big5 texts always had. The comments are decoded once and kept while positions keep their
 // transactions, so re-applying a sort after an added row decodes one
 // comment, not a million.
 class TransactionSortKeys {
@@ -36,9 +39,9 @@ public:
     void clear();
 
 private:
-    // The shown text of a stored comment, in text, with as few converter
-    // calls as give the same text.
-    void shownComment(std::string_view stored, std::u16string& text) const;
+    // The shown text of a stored comment of db, in text, with as few
+    // converter calls as give the same text.
+    void shownComment(const KestLib::AccountDB& db, std::string_view stored, std::u16string& text) const;
 
     PwText::Big5PairTable& pairs = PwText::Big5PairTable::shared();
     PwText::PackedTexts comments;

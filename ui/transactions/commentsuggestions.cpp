@@ -127,9 +127,12 @@ void CommentSuggestions::makeList() {
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(rows.size()));
     latest.reserve(rows.size());
+    const bool utf8 = db->format() == 2;
     for (const Row& row : rows) {
         text.clear();
-        if (pairs.appendPlain(row.comment, text))
+        if (utf8)
+            texts << QString::fromUtf8(row.comment.data(), static_cast<qsizetype>(row.comment.size()));
+        else if (pairs.appendPlain(row.comment, text))
             texts << QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
         else
             texts << decoder.decode(QByteArrayView(row.comment.data(), static_cast<qsizetype>(row.comment.size())));

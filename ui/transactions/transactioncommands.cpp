@@ -4,7 +4,6 @@
 
 #include "core/accountdb.h"
 #include "core/transaction.h"
-#include "text/big5text.h"
 #include "ui/book/book.h"
 #include "ui/prompts/commandguard.h"
 #include "ui/prompts/userprompts.h"
@@ -23,7 +22,7 @@ KestLib::Transaction enteredTransaction(const TransactionDialog& dialog, int ind
     record.setAmount(dialog.money());
     record.setIncome(dialog.isIncome());
     record.setType(dialog.typeId());
-    record.setComment(toBig5(dialog.comment()));
+    record.setComment(dialog.storedComment());
     return record;
 }
 

@@ -18,6 +18,7 @@
 #include "core/errormsg.h"
 #include "text/big5text.h"
 #include "ui/book/book.h"
+#include "ui/book/transactioncolumns.h"
 #include "ui/prompts/coremessages.h"
 #include "ui/prompts/userprompts.h"
 #include "ui/prompts/warnuser.h"
@@ -240,7 +241,7 @@ void TransactionDialog::setMode(int newMode) {
 void TransactionDialog::fillTypeCombo() {
     for (int position = 0; position < db->typeCount(); ++position) {
         const KestLib::TransType& type = db->typeAt(position);
-        typeCombo->addItem(fromBig5(type.name()), type.id());
+        typeCombo->addItem(TransactionColumns::storedText(*db, type.name()), type.id());
     }
 }
 
@@ -262,7 +263,7 @@ void TransactionDialog::showTransaction(int index) {
     moneyLineEdit->setText(QString::number(record.amount()));
     inOutCombo->setCurrentIndex(record.isIncome() ? 1 : 2);
     typeCombo->setCurrentIndex(std::max(0, typeCombo->findData(record.type())));
-    commentLineEdit->setText(fromBig5(record.comment()));
+    commentLineEdit->setText(TransactionColumns::storedText(*db, record.comment()));
 
     // Whether the comment changed decides whether its connection ran the OK
     // rule; the modes that start with OK on must not depend on that.
@@ -279,13 +280,29 @@ int TransactionDialog::day() const { return dateDateEdit->bookDate().day; }
 int TransactionDialog::money() const { return moneyLineEdit->text().toInt(); }
 bool TransactionDialog::isIncome() const { return inOutCombo->currentIndex() == 1; }
 QString TransactionDialog::comment() const { return commentLineEdit->text(); }
+std::string TransactionDialog::storedComment() const { return storedBytes(comment()); }
+
+PwText::BookTextCodec& TransactionDialog::bookTexts() const {
+    // A refusal may lead to the book's conversion while the dialog is open:
+    // asked each time, the codec is always the one of the book as it is.
+    if (book) return book->texts();
+    if (ownTexts.storesUtf8() != (db->format() == 2)) ownTexts = PwText::BookTextCodec(*db);
+    return ownTexts;
+}
+
+std::string TransactionDialog::storedBytes(const QString& text) const {
+    PwText::BookTextCodec& texts = bookTexts();
+    if (!texts.storesUtf8()) return toBig5(text);
+    std::string stored;
+    return texts.fromText(text, stored) ? stored : std::string(1, '\0');
+}
 
 int TransactionDialog::typeId() const {
     // The chosen item names its type by id; a text typed over it names a type
     // by its name.
     const int item = typeCombo->currentIndex();
     if (item > 0 && typeCombo->currentText() == typeCombo->itemText(item)) return typeCombo->itemData(item).toInt();
-    return db->findType(toBig5(typeCombo->currentText())).id();
+    return db->findType(storedBytes(typeCombo->currentText())).id();
 }
 
 void TransactionDialog::accept() {
@@ -294,15 +311,10 @@ void TransactionDialog::accept() {
         try {
             (void)typeId();
         } catch (const KestLib::ErrorMsg& error) {
-            warnUser(prompts, this, coreMessageText(error));
+            warnUser(prompts, this, coreMessageText(error, db->format()));
             return;
         }
-        if (!fitsBig5(comment())) {
-            warnUser(prompts, this,
-                     tr("The comment can't be stored in a Pennywell database file: "
-                        "it may hold only Big5 characters and at most 255 bytes."));
-            return;
-        }
+        if (!acceptableText(comment(), PwText::StoredTextKind::Comment)) return;
     }
     QDialog::accept();
 }
@@ -320,7 +332,7 @@ bool TransactionDialog::showChosenTransaction(int item) {
     try {
         showTransaction(indexCombo->itemText(item).toInt());
     } catch (const KestLib::ErrorMsg& error) {
-        warnUser(prompts, this, coreMessageText(error));
+        warnUser(prompts, this, coreMessageText(error, db->format()));
         return false;
     }
     return true;
@@ -347,19 +359,14 @@ void TransactionDialog::setFieldsEditable(bool editable) {
 
 void TransactionDialog::addType() {
     const QString name = typeCombo->currentText();
-    if (!fitsBig5(name)) {
-        warnUser(prompts, this,
-                 tr("The type name can't be stored in a Pennywell database file: "
-                    "it may hold only Big5 characters and at most 255 bytes."));
-        return;
-    }
+    if (!acceptableText(name, PwText::StoredTextKind::Name)) return;
     if (!book || !confirmNewName(name)) return;
     try {
-        const std::string bytes = toBig5(name);
+        const std::string bytes = storedBytes(name);
         const int id = book->addType(bytes);
-        typeCombo->addItem(fromBig5(bytes), id);
+        typeCombo->addItem(TransactionColumns::storedText(*db, bytes), id);
     } catch (const KestLib::ErrorMsg& error) {
-        warnUser(prompts, this, coreMessageText(error));
+        warnUser(prompts, this, coreMessageText(error, db->format()));
         return;
     }
     typeCombo->setCurrentIndex(typeCombo->count() - 1);
@@ -374,7 +381,7 @@ void TransactionDialog::delType() {
         id = typeId();
         book->deleteType(id);
     } catch (const KestLib::ErrorMsg& error) {
-        warnUser(prompts, this, coreMessageText(error));
+        warnUser(prompts, this, coreMessageText(error, db->format()));
         return;
     }
     typeCombo->removeItem(typeCombo->findData(id));
@@ -382,6 +389,42 @@ void TransactionDialog::delType() {
     typeCombo->setCurrentIndex(0);
     enableTypeButtons(0);
     enableOkButton();
+}
+
+bool TransactionDialog::acceptableText(const QString& text, PwText::StoredTextKind kind) {
+    const bool comment = kind == PwText::StoredTextKind::Comment;
+    PwText::BookTextCodec& texts = bookTexts();
+    if (!texts.storesUtf8()) {
+        if (fitsBig5(text)) return true;
+        warnUser(prompts, this,
+                 comment ? tr("The comment can't be stored in a Pennywell database file: "
+                              "it may hold only Big5 characters and at most 255 bytes.")
+                         : tr("The type name can't be stored in a Pennywell database file: "
+                              "it may hold only Big5 characters and at most 255 bytes."));
+        return false;
+    }
+    std::string stored;
+    if (!texts.fromText(text, stored)) {
+        warnUser(prompts, this,
+                 comment ? tr("The comment can't be stored in this database: it holds a control character other "
+                              "than the tab, or a code that is no character.")
+                         : tr("The type name can't be stored in this database: it holds a control character other "
+                              "than the tab, or a code that is no character."));
+        return false;
+    }
+    if (texts.fault(stored, kind) == PwText::StoredTextFault::None) return true;
+    const qsizetype limit = static_cast<qsizetype>(texts.limit(kind));
+    const qsizetype size = static_cast<qsizetype>(texts.size(stored));
+    warnUser(prompts, this,
+             comment ? tr("The comment can't be stored in this database: it is %1 characters long, and a comment may "
+                          "have at most %2.")
+                           .arg(size)
+                           .arg(limit)
+                     : tr("The type name can't be stored in this database: it is %1 characters long, and a name may "
+                          "have at most %2.")
+                           .arg(size)
+                           .arg(limit));
+    return false;
 }
 
 bool TransactionDialog::confirmNewName(const QString& name) {

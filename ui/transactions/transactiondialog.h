@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <string>
 
+#include "text/booktext.h"
+
 class Book;
 class BookDateEdit;
 class QDate;
@@ -59,6 +61,8 @@ public:
     // transaction type" when its text names none. After OK it always names one.
     int typeId() const;
     QString comment() const;
+    // The comment as the book stores it; after OK it always can.
+    std::string storedComment() const;
 
     // Create mode: the dialog starts on this date instead of today.
     void startOn(const QDate& date);
@@ -101,6 +105,14 @@ private:
     // A new name that differs from a type's only in letter case is meant
     // only when the user says so.
     bool confirmNewName(const QString& name);
+    // The codec of the shown book's texts, by its format as it is now.
+    PwText::BookTextCodec& bookTexts() const;
+    // The bytes the book would store for text; a text it can't hold gives
+    // bytes no stored text has.
+    std::string storedBytes(const QString& text) const;
+    // Whether the book can store text as a text of kind, by its format's
+    // limits; when not, the user is told why and false returned.
+    bool acceptableText(const QString& text, PwText::StoredTextKind kind);
 
     QComboBox* indexCombo;
     QComboBox* inOutCombo;
@@ -122,6 +134,8 @@ private:
     QVBoxLayout* buttonLayout;
     QHBoxLayout* mainLayout;
     const KestLib::AccountDB* db = nullptr;
+    // The codec of a database shown without its book.
+    mutable PwText::BookTextCodec ownTexts{1};
     Book* book = nullptr;
     int mode = CreateMode;
     TransactionIndexListModel* indexModel;

@@ -22,6 +22,7 @@
 #include "text/big5text.h"
 #include "ui/app/appidentity.h"
 #include "ui/book/book.h"
+#include "ui/book/transactioncolumns.h"
 #include "ui/charts/chartdialog.h"
 #include "ui/charts/chartlauncher.h"
 #include "ui/csv/csvcommands.h"
@@ -179,7 +180,7 @@ void MainWindow::updateStatus() { status->update(); }
 
 void MainWindow::updateTitle() {
     if (book->isOpen())
-        setWindowTitle(tr("Pennywell - %1").arg(fromBig5(book->database().name())));
+        setWindowTitle(tr("Pennywell - %1").arg(shownName()));
     else
         setWindowTitle(tr("Pennywell"));
 }
@@ -197,11 +198,19 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
 
 void MainWindow::about() { QMessageBox::about(this, tr("About Pennywell"), aboutText()); }
 
-bool MainWindow::acceptableName(const QString& name) {
-    if (fitsBig5(name)) return true;
-    guard.warnText(tr("The name can't be stored in a Pennywell database file: "
-                      "it may hold only Big5 characters and at most 255 bytes."),
-                   DBNameDialog::whyNotStorable(name));
+QString MainWindow::shownName() const {
+    return TransactionColumns::storedText(book->database(), book->database().name());
+}
+
+bool MainWindow::acceptableName(const QString& name, PwText::BookTextCodec& texts) {
+    const QString why = DBNameDialog::whyNotStorable(name, texts);
+    if (why.isEmpty()) return true;
+    if (texts.storesUtf8())
+        guard.warnText(tr("The name can't be stored in this database."), why);
+    else
+        guard.warnText(tr("The name can't be stored in a Pennywell database file: "
+                          "it may hold only Big5 characters and at most 255 bytes."),
+                       why);
     return false;
 }
 
@@ -211,10 +220,12 @@ bool MainWindow::maybeSave() { return files.maybeSave(); }
 
 void MainWindow::newDB() {
     if (!maybeSave()) return;
-    const auto answer = prompts->askDatabaseName(this, fromBig5(book->database().name()));
+    // A new book starts in format 1, whatever the open one's.
+    PwText::BookTextCodec newTexts(1);
+    const auto answer = prompts->askDatabaseName(this, shownName(), 1);
     // A new book, as one opened, starts with the find bar closed: nothing
     // asked of the last book is asked of it.
-    if (answer.accepted && acceptableName(answer.name) && guard([&] { book->startNew(toBig5(answer.name)); }))
+    if (answer.accepted && acceptableName(answer.name, newTexts) && guard([&] { book->startNew(toBig5(answer.name)); }))
         filterBar->closeBar();
 }
 
@@ -287,8 +298,11 @@ std::optional<int> MainWindow::currentTransactionIndex() const {
 }
 
 bool MainWindow::dbDBName() {
-    const auto answer = prompts->askDatabaseName(this, fromBig5(book->database().name()));
-    return answer.accepted && acceptableName(answer.name) && guard([&] { book->rename(toBig5(answer.name)); });
+    const auto answer = prompts->askDatabaseName(this, shownName(), book->database().format());
+    PwText::BookTextCodec& texts = book->texts();
+    std::string stored;
+    return answer.accepted && acceptableName(answer.name, texts) && texts.fromText(answer.name, stored) &&
+           guard([&] { book->rename(stored); });
 }
 
 // ---- Analyses and charts: their dialogs only read the book ---------------------

@@ -26,6 +26,10 @@ class TransactionTableView;
 class WindowActions;
 class WindowStatus;
 
+namespace PwText {
+class BookTextCodec;
+}  // namespace PwText
+
 namespace KestLib {
 class AccountDB;
 }  // namespace KestLib
@@ -121,7 +125,11 @@ private:
     void runAnalysis(StatisticDialog& dialog);
 
     // True when name can be stored in the database file as it is; warns otherwise.
-    bool acceptableName(const QString& name);
+    // Whether the name can be stored by texts, the codec of the book it is
+    // for; when not, the user is told why.
+    bool acceptableName(const QString& name, PwText::BookTextCodec& texts);
+    // The open book's name as stored.
+    QString shownName() const;
 
     // The index of the transaction in the table's current row, if there is one.
     std::optional<int> currentTransactionIndex() const;

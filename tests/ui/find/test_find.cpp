@@ -163,6 +163,8 @@ private slots:
     void extendedSearchMatchesAFreshOne_data();
     void extendedSearchMatchesAFreshOne();
     void foldedCommentsReadAsTheDecoderShowsThem();
+    void format2SearchIgnoresCaseAndAccents_data();
+    void format2SearchIgnoresCaseAndAccents();
     void rowChangesWhileFilteredMatchAScan();
 
     // ---- The window ----
@@ -352,6 +354,58 @@ void TestFind::foldedCommentsReadAsTheDecoderShowsThem() {
     db.addTransaction(record);
     quick.appended(db);
     QVERIFY(quick.at(db.transCount() - 1) == decoded(db.transCount() - 1));
+}
+
+void TestFind::format2SearchIgnoresCaseAndAccents_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QList<int>>("found");  // the indexes of the rows found
+
+    QTest::newRow("no accents typed") << "muller" << QList<int>{1, 2, 3};
+    QTest::newRow("an accent typed") << QString::fromUtf8("MÜLLER") << QList<int>{1, 2, 3};
+    QTest::newRow("an accent written apart in the comment") << QString::fromUtf8("mülle") << QList<int>{1, 2, 3};
+    QTest::newRow("two accents on one letter") << "cafe ole" << QList<int>{4};
+    QTest::newRow("Greek") << QString::fromUtf8("καφες") << QList<int>{5};
+    QTest::newRow("a type name") << "gemuse" << QList<int>{6};
+    QTest::newRow("Cyrillic case") << QString::fromUtf8("ЁЛКА") << QList<int>{7};
+    QTest::newRow("a Cyrillic letter keeps its mark") << QString::fromUtf8("елка") << QList<int>{};
+    QTest::newRow("Japanese") << QString::fromUtf8("ランチ") << QList<int>{8};
+    QTest::newRow("a kana keeps its voicing mark") << QString::fromUtf8("かっこう") << QList<int>{};
+    QTest::newRow("emoji") << QString::fromUtf8("🎉") << QList<int>{9};
+    QTest::newRow("Simplified Chinese") << QString::fromUtf8("晚饭") << QList<int>{10};
+}
+
+void TestFind::format2SearchIgnoresCaseAndAccents() {
+    QFETCH(QString, text);
+    QFETCH(QList<int>, found);
+
+    const AccountDB db =
+        makeFormat2Book("Suche", {
+                                     {2026, 1, 1, false, 1, "Essen", "Müller Bäckerei"},
+                                     {2026, 1, 2, false, 2, "Essen", "MULLER"},
+                                     {2026, 1, 3, false, 3, "Essen", "Mu\xCC\x88ller"},  // u and a combining diaeresis
+                                     {2026, 1, 4, false, 4, "Essen", "Café Olé"},
+                                     {2026, 1, 5, false, 5, "Essen", "Καφές"},
+                                     {2026, 1, 6, false, 6, "Gemüse", "Markt"},
+                                     {2026, 1, 7, false, 7, "Essen", "Ёлка"},
+                                     {2026, 1, 8, false, 8, "食費", "寿司ランチ がっこう"},
+                                     {2026, 1, 9, true, 9, "Essen", "🎉 party"},
+                                     {2026, 1, 10, false, 10, "饮食", "晚饭"},
+                                 });
+    TransactionTableModel model;
+    model.setDatabase(&db);
+    model.setSearch(searchFor(db, text));
+    std::vector<int> shown = shownIndexes(model);
+    std::sort(shown.begin(), shown.end());
+    QCOMPARE(QList<int>(shown.begin(), shown.end()), found);
+
+    // The quick fold of the UTF-8 is the fold of the shown text.
+    FoldedComments quick;
+    quick.fill(db);
+    for (int position = 0; position < db.transCount(); ++position) {
+        const std::string& comment = db.transaction(position, false).comment();
+        const QString shownComment = QString::fromUtf8(comment.data(), static_cast<qsizetype>(comment.size()));
+        QVERIFY(quick.at(position) == TransactionSearch::fold(shownComment).toStdU16String());
+    }
 }
 
 void TestFind::rowChangesWhileFilteredMatchAScan() {

@@ -133,6 +133,45 @@ private slots:
         QCOMPARE(lineEdit(dialog)->text(), name);
     }
 
+    // In a book of format 2 a name is any text of at most 100 characters
+    // but for control characters (the tab aside) and noncharacters.
+    void format2NamesKeepThatFormatsLimits_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("why");  // empty: taken
+        const QString ideograph = QStringLiteral("\u540d");
+        QTest::newRow("emoji") << QStringLiteral("Home \U0001F600 2024") << QString();
+        QTest::newRow("German, Japanese, a tab") << QStringLiteral("M\u00fcller\t\u5bb6\u8a08\u7c3f") << QString();
+        QTest::newRow("100 characters") << ideograph.repeated(100) << QString();
+        QTest::newRow("101 characters") << ideograph.repeated(101)
+                                        << QStringLiteral(
+                                               "The name is 101 characters long; at most 100 can be stored.");
+        QTest::newRow("a control character")
+            << QStringLiteral("a\u0007b")
+            << QStringLiteral(
+                   "The character U+0007 can't be stored: a name may hold no control character other than "
+                   "the tab, and no code that is no character.");
+        QTest::newRow("a noncharacter")
+            << QStringLiteral("a\ufffeb")
+            << QStringLiteral(
+                   "The character U+FFFE can't be stored: a name may hold no control character other than "
+                   "the tab, and no code that is no character.");
+    }
+    void format2NamesKeepThatFormatsLimits() {
+        QFETCH(QString, name);
+        QFETCH(QString, why);
+        ScriptedPrompts prompts;
+        DBNameDialog dialog;
+        dialog.setPrompts(&prompts);
+        dialog.setFormat(2);
+        lineEdit(dialog)->setText(name);
+        QTest::mouseClick(button(dialog, "okButton"), Qt::LeftButton);
+
+        QCOMPARE(dialog.result(), int(why.isEmpty() ? QDialog::Accepted : QDialog::Rejected));
+        QCOMPARE(prompts.warnings,
+                 why.isEmpty() ? QStringList() : QStringList({"Warning: The name can't be stored in this database."}));
+        QCOMPARE(prompts.details, why.isEmpty() ? QStringList() : QStringList({why}));
+    }
+
     void returnKeyPressesOk() {
         DBNameDialog dialog;
         dialog.show();

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "core/accountdb.h"
+#include "tests/support/booksupport.h"
 #include "tests/support/coretestsupport.h"
 #include "tests/support/scriptedprompts.h"
 #include "tests/support/statisticsupport.h"
@@ -413,6 +414,9 @@ private slots:
                                                  .income("Big", big, 2004, 3, 1)
                                                  .income("Big", big, 2004, 3, 1)
                                                  .build();
+        // Its type name in UTF-8, as a book of format 2 stores it.
+        const KestLib::AccountDB format2 = BookSupport::makeFormat2Book(
+            "", {{2004, 3, 1, true, 3000, "食費 🍱", ""}, {2004, 3, 5, false, 1000, "食費 🍱", ""}});
         const QString header = QStringLiteral(
             "<TABLE BORDER=\"5\"><TR><TD>Type</TD><TD>Budget</TD><TD>Outgoing</TD><TD>Ramain</TD>"
             "<TD>Average Ramain per Day (%1 day(s))</TD></TR>");
@@ -454,6 +458,16 @@ private slots:
                  "</TABLE><P></P><TABLE BORDER=\"5\"><TR><TD>Total Budget</TD><TD>4294967394</TD>"
                  "<TD>Total Outgoing</TD><TD>200</TD><TR><TD>Total Remain</TD><TD>4294967194</TD>"
                  "<TD>Average Remain per Day (1 Day(s))</TD><TD>4294967194</TD></TR></TABLE>"},
+            {"a type name of format 2",
+             format2,
+             {"食費 🍱"},
+             march31,
+             QDate(2004, 3, 10),
+             "<P>From: 2004/03/01</P><P>To: 2004/03/31</P><P>Today: 2004/03/10</P>" + header.arg(22) +
+                 "<TR><TD>食費 🍱</TD><TD>3000</TD><TD>1000</TD><TD>2000</TD><TD>90</TD></TR></TABLE><P></P>"
+                 "<TABLE BORDER=\"5\"><TR><TD>Total Budget</TD><TD>3000</TD><TD>Total Outgoing</TD><TD>1000</TD>"
+                 "<TR><TD>Total Remain</TD><TD>2000</TD><TD>Average Remain per Day (22 Day(s))</TD><TD>90</TD>"
+                 "</TR></TABLE>"},
         };
         for (const auto& c : cases) {
             BudgetDialog& dialog = open<BudgetDialog>(c.db);

@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "core/accountdb.h"
+#include "tests/support/booksupport.h"
 #include "text/big5text.h"
 #include "ui/table/transactiontablemodel.h"
 
@@ -141,6 +142,8 @@ private slots:
     void reloadAndClear();
     void commentWidthFromBytesIsTheDecodedWidth_data();
     void commentWidthFromBytesIsTheDecodedWidth();
+    void format2TextsSortAndMeasureAsShown_data();
+    void format2TextsSortAndMeasureAsShown();
     void rowsOfAChangedDatabaseNeverThrow();
     void rowChangesMatchAReload();
     void rowChangesSignalTheirRowOnly();
@@ -497,6 +500,40 @@ void TestTransactionTableModel::commentWidthFromBytesIsTheDecodedWidth() {
     QCOMPARE(width, model.widestText(TransactionTableModel::TypeColumn));
     const QFontMetricsF metrics(QGuiApplication::font());
     QVERIFY(width >= metrics.horizontalAdvance(cell(model, 0, TransactionTableModel::CommentColumn)));
+}
+
+void TestTransactionTableModel::format2TextsSortAndMeasureAsShown_data() {
+    QTest::addColumn<QStringList>("comments");  // the types are named as the comments
+    QTest::newRow("German") << QStringList{"Müller", "Mueller", "müller", "Zucker", "Äpfel", "apfel"};
+    QTest::newRow("Japanese and Chinese") << QStringList{"寿司", "すし", "スシ", "晚饭", "晚飯", "a"};
+    QTest::newRow("Cyrillic") << QStringList{"Ёлка", "Елка", "ёлка", "Яблоко", "абв"};
+    QTest::newRow("emoji beside the basic plane") << QStringList{"🎉 party", "\uFF5E wave", "🍰", "\uFFFD", "z", "🎉"};
+}
+
+void TestTransactionTableModel::format2TextsSortAndMeasureAsShown() {
+    // Shown exactly as stored, sorted as the shown texts compare (the order
+    // a book of Big5 texts sorts in), and each comment exactly as wide as
+    // the type name of the same text, which is measured decoded.
+    QFETCH(QStringList, comments);
+    std::vector<Row> rows;
+    for (const QString& comment : comments)
+        rows.push_back({2026, 1, 1, false, 1, comment.toStdString(), comment.toStdString()});
+    const AccountDB book = BookSupport::makeFormat2Book("", rows);
+    TransactionTableModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    model.setDatabase(&book);
+    for (int row = 0; row < model.rowCount(); ++row) {
+        QCOMPARE(cell(model, row, TransactionTableModel::CommentColumn), comments.at(row));
+        QCOMPARE(cell(model, row, TransactionTableModel::TypeColumn), comments.at(row));
+    }
+    for (const int column : {int(TransactionTableModel::CommentColumn), int(TransactionTableModel::TypeColumn)})
+        for (const bool ascending : {true, false}) {
+            const std::vector<int> expected = expectedOrder(model, column, ascending);
+            model.sortRows(column, ascending);
+            QCOMPARE(shownIndexes(model), expected);
+        }
+    QCOMPARE(model.widestText(TransactionTableModel::CommentColumn),
+             model.widestText(TransactionTableModel::TypeColumn));
 }
 
 void TestTransactionTableModel::rowsOfAChangedDatabaseNeverThrow() {

@@ -408,6 +408,58 @@ private slots:
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
     }
 
+    // A book of format 2 holds any language: a comment of up to 1000
+    // characters, a type name of up to 100, but no control character other
+    // than the tab; the refusals speak of those limits.
+    void format2TextsKeepThatFormatsLimits_data() {
+        QTest::addColumn<bool>("comment");  // else a new type's name
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("warning");  // empty: taken
+        const QString tooLongComment = QStringLiteral(
+            "Warning: The comment can't be stored in this database: it is 1001 characters long, and a comment may "
+            "have at most 1000.");
+        const QString tooLongName = QStringLiteral(
+            "Warning: The type name can't be stored in this database: it is 101 characters long, and a name may "
+            "have at most 100.");
+        QTest::newRow("comment with an emoji") << true << QStringLiteral("caf\u00e9 \U0001F600") << QString();
+        QTest::newRow("comment of 1000 characters") << true << QStringLiteral("\u00e9").repeated(1000) << QString();
+        QTest::newRow("comment of 1001") << true << QStringLiteral("x").repeated(1001) << tooLongComment;
+        QTest::newRow("comment with a control character")
+            << true << QStringLiteral("a\u0007b")
+            << QStringLiteral(
+                   "Warning: The comment can't be stored in this database: it holds a control character "
+                   "other than the tab, or a code that is no character.");
+        QTest::newRow("type in Japanese") << false << QStringLiteral("\u98df\u8cbb") << QString();
+        QTest::newRow("type with an emoji") << false << QStringLiteral("Cash \U0001F4B0") << QString();
+        QTest::newRow("type of 100 characters") << false << QStringLiteral("\u540d").repeated(100) << QString();
+        QTest::newRow("type of 101") << false << QStringLiteral("\u540d").repeated(101) << tooLongName;
+    }
+    void format2TextsKeepThatFormatsLimits() {
+        QFETCH(bool, comment);
+        QFETCH(QString, text);
+        QFETCH(QString, warning);
+        book.adopt(makeFormat2Book("", {{2026, 3, 1, false, 9, "Essen", "Brot"}}));
+        open(TransactionDialog::CreateMode);
+        choose(find("inOutCombo"), 1);
+        QTest::keyClicks(edit("moneyLineEdit"), QStringLiteral("7"));
+        if (comment) {
+            choose(find("typeCombo"), 1);
+            edit("commentLineEdit")->setText(text);
+            pressOk();
+            QCOMPARE(prompts.warnings, warning.isEmpty() ? QStringList() : QStringList({warning}));
+            QCOMPARE(dialog->result(), int(warning.isEmpty() ? QDialog::Accepted : QDialog::Rejected));
+            if (warning.isEmpty()) QCOMPARE(dialog->storedComment(), text.toStdString());
+            return;
+        }
+        QVERIFY(showActive());
+        find("typeCombo")->setFocus();
+        typeName(text);
+        QTest::mouseClick(button("addButton"), Qt::LeftButton);
+        QCOMPARE(prompts.warnings, warning.isEmpty() ? QStringList() : QStringList({warning}));
+        QCOMPARE(typeNames().contains(text), warning.isEmpty());
+        if (warning.isEmpty()) QCOMPARE(find("typeCombo")->currentText(), text);
+    }
+
     // Typed as the box shows a date, after the year is chosen by Tab or the
     // whole text by Ctrl+A, over stored dates the box can and can't show.
     void typedDates_data() {

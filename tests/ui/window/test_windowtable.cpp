@@ -234,6 +234,72 @@ private slots:
         }
     }
 
+    // A book of format 2 in any language: its name, type names and comments
+    // show exactly as stored in the title, the table and the dialog, and a
+    // new type and comment are stored exactly, through a save and a reopen.
+    void format2TextsShowAndStayAsStored_data() {
+        QTest::addColumn<QString>("type");     // the book's type
+        QTest::addColumn<QString>("newType");  // added in the dialog
+        QTest::addColumn<QString>("comment");  // of the transaction created
+        QTest::newRow("German") << QString::fromUtf8("Lebensmittel") << QString::fromUtf8("Gemüse & Obst")
+                                << QString::fromUtf8("Müller Bäckerei – Brötchen, Straße");
+        QTest::newRow("Japanese") << QString::fromUtf8("食費") << QString::fromUtf8("お祝い")
+                                  << QString::fromUtf8("寿司ランチ、がっこう");
+        QTest::newRow("Simplified Chinese")
+            << QString::fromUtf8("饮食") << QString::fromUtf8("礼物") << QString::fromUtf8("晚饭与朋友");
+        QTest::newRow("Cyrillic") << QString::fromUtf8("Еда") << QString::fromUtf8("Подарки")
+                                  << QString::fromUtf8("Ёлка и торт");
+        QTest::newRow("emoji") << QString::fromUtf8("Feier 🎈") << QString::fromUtf8("🎁")
+                               << QString::fromUtf8("🎉 Geburtstag 🍰");
+    }
+    void format2TextsShowAndStayAsStored() {
+        QFETCH(QString, type);
+        QFETCH(QString, newType);
+        QFETCH(QString, comment);
+        const QString name = type + QStringLiteral(" ") + comment;
+        const QString file = path(QStringLiteral("texts.pwdb"));
+        {
+            KestLib::AccountDB db =
+                makeFormat2Book(name.toStdString(), {{2026, 3, 1, false, 5, type.toStdString(), "1"}});
+            std::string written = pathBytes(file);
+            db.saveFile(written);
+        }
+        window->openFile(file);
+        QCOMPARE(window->windowTitle(), QStringLiteral("Pennywell - ") + name);
+        QCOMPARE(column(4), QStringList({type}));
+
+        QStringList offered;
+        prompts.dialogScripts.push_back(pressOkAfter([&](QDialog& dialog) {
+            auto* types = widget<QComboBox>(dialog, "typeCombo");
+            for (int item = 1; item < types->count(); ++item) offered << types->itemText(item);
+            types->lineEdit()->insert(newType);
+            QTest::mouseClick(widget<QPushButton>(dialog, "addButton"), Qt::LeftButton);
+            choose(widget<QComboBox>(dialog, "inOutCombo"), 1);
+            setAmount(dialog, QStringLiteral("7"));
+            widget<QLineEdit>(dialog, "commentLineEdit")->insert(comment);
+        }));
+        action("transCreateAct")->trigger();
+        QCOMPARE(prompts.warnings, QStringList());
+        QCOMPARE(offered, QStringList({QString(), type}));  // the nameless type, then the book's
+        QCOMPARE(column(4), QStringList({type, newType}));
+        QCOMPARE(column(5), QStringList({"1", comment}));
+        // The history names the new type as it shows.
+        action("undoAct")->trigger();
+        QCOMPARE(action("undoAct")->text(), QStringLiteral("&Undo Add Type ") + QString(newType).replace("&", "&&"));
+        action("redoAct")->trigger();
+
+        action("saveAct")->trigger();
+        QCOMPARE(status(), QStringLiteral("File Saved"));
+        const KestLib::AccountDB saved = readBook(file);
+        QCOMPARE(saved.format(), 2);
+        QCOMPARE(saved.name(), name.toStdString());
+        QCOMPARE(saved.transaction(1, false).comment(), comment.toStdString());
+        QCOMPARE(saved.typeById(saved.transaction(1, false).type()).name(), newType.toStdString());
+        window->openFile(file);
+        QCOMPARE(column(5), QStringList({"1", comment}));
+        QCOMPARE(column(4), QStringList({type, newType}));
+    }
+
     void cancelledCommandsChangeNoTransaction_data() {
         QTest::addColumn<QString>("command");
         for (const char* command : {"create", "delete", "modify", "delete one", "modify one"})
