@@ -233,7 +233,7 @@ void Book::loseHistory(const std::exception_ptr& error) {
     try {
         std::rethrow_exception(error);
     } catch (const KestLib::ErrorMsg& coreError) {
-        emit historyLost(coreMessageText(coreError), coreErrorDetails(coreError, QString()));
+        emit historyLost(coreMessageText(coreError, db->format()), coreErrorDetails(coreError, QString()));
     } catch (const std::exception& otherError) {
         emit historyLost(coreMessageText(std::string(otherError.what())), QString());
     }

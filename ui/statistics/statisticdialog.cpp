@@ -300,7 +300,7 @@ void StatisticDialog::showReport(const QString& caption, const std::function<QSt
     } catch (const KestLib::ErrorMsg& error) {
         // Nothing may unwind through the dialog's event loop; the user can
         // change the choices and run again.
-        warnUser(shown, this, coreMessageText(error));
+        warnUser(shown, this, coreMessageText(error, db->format()));
         return;
     }
     if (!offerChart)
