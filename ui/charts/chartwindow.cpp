@@ -231,7 +231,9 @@ void ChartWindow::showBars(const BarPeriods::Layout& layout) {
     amountAxis->applyNiceNumbers();
     // Whole minor units: a range of a unit or few has a tick per unit, not
     // "0 0 0 1 1 1" for the fractions between them.
-    const double units = std::round((amountAxis->max() - amountAxis->min()) * unit);
+    // Counted in minor units, where a binary fraction of a cent is no tick.
+    const double span = amountAxis->max() - amountAxis->min();
+    const double units = shown.decimals() > 0 ? std::round(span * unit) : span;
     if (units < amountAxis->tickCount() - 1) amountAxis->setTickCount(static_cast<int>(units) + 1);
     amountAxis->setLabelFormat(QStringLiteral("%.%1f").arg(shown.decimals()));
     // The language's decimal mark, and no thousands mark, as the table writes amounts.

@@ -15,12 +15,13 @@ constexpr int amountDigits = 9;
 
 }  // namespace
 
-AmountValidator::AmountValidator(int decimals, QObject* parent)
+AmountValidator::AmountValidator(int bookDecimals, QObject* parent)
     : QValidator(parent),
-      decimals(decimals),
+      decimals(bookDecimals),
       // Every prefix of an amount matches too: "12," is on its way to "12,50".
-      pattern(QRegularExpression::anchoredPattern(
-          QStringLiteral("(0|[1-9][0-9]{0,%1})([.,][0-9]{0,%2})?").arg(amountDigits - decimals - 1).arg(decimals))) {}
+      pattern(QRegularExpression::anchoredPattern(QStringLiteral("(0|[1-9][0-9]{0,%1})([.,][0-9]{0,%2})?")
+                                                      .arg(amountDigits - bookDecimals - 1)
+                                                      .arg(bookDecimals))) {}
 
 QValidator* AmountValidator::forBook(int decimals, QObject* parent) {
     if (decimals <= 0) return new QRegularExpressionValidator(QRegularExpression(wholePattern), parent);

@@ -12,7 +12,7 @@ class AmountValidator : public QValidator {
     Q_OBJECT
 
 public:
-    AmountValidator(int decimals, QObject* parent);
+    AmountValidator(int bookDecimals, QObject* parent);
 
     // The validator for a book of decimals: a book of none keeps the box's
     // whole numbers of one to nine digits exactly.
