@@ -1,7 +1,7 @@
 // The three analyses (and the charts) on a book of a million transactions and 128 types (the
 // most a book can hold), every type chosen, timed from a press of OK until
-// the report text is finished and handed to the report box. Runs without a
-// display.
+// the report text is finished and handed to the report box, in a book of
+// each format (range(0): 1, or 2 with 2 decimals). Runs without a display.
 
 #include <benchmark/benchmark.h>
 
@@ -18,6 +18,7 @@
 #include "core/accountdb.h"
 #include "core/typeidtable.h"
 #include "tests/support/generatedbook.h"
+#include "text/booktext.h"
 #include "ui/statistics/budgetdialog.h"
 #include "ui/statistics/grandtotaldialog.h"
 #include "ui/statistics/percentagedialog.h"
@@ -29,16 +30,21 @@ namespace {
 constexpr int bookSize = 1'000'000;
 
 // The household book with 128 types (the most a book can hold), a third
-// with Chinese names, and no comments.
-const AccountDB& bigBook() {
-    static const AccountDB book = [] {
-        BenchBooks::HouseholdShape shape;
-        shape.seed = 20040315;
-        shape.types = KestLib::TypeIdTable::capacity;
-        shape.comments = BenchBooks::HouseholdShape::Comments::None;
-        return BenchBooks::householdBook(bookSize, shape);
-    }();
+// with Chinese names, and no comments; in format 2 the same book converted.
+AccountDB makeBigBook(int format) {
+    BenchBooks::HouseholdShape shape;
+    shape.seed = 20040315;
+    shape.types = KestLib::TypeIdTable::capacity;
+    shape.comments = BenchBooks::HouseholdShape::Comments::None;
+    AccountDB book = BenchBooks::householdBook(bookSize, shape);
+    if (format == 2) PwText::convertToFormat2(book, 2);
     return book;
+}
+
+const AccountDB& bigBook(int format) {
+    static const AccountDB format1 = makeBigBook(1);
+    static const AccountDB format2 = makeBigBook(2);
+    return format == 2 ? format2 : format1;
 }
 
 QPushButton* okButtonOf(QDialog& dialog) {
@@ -51,7 +57,7 @@ QPushButton* okButtonOf(QDialog& dialog) {
 // through "ALL", the range over most of the book.
 template <typename Dialog>
 void pressOk(benchmark::State& state, bool pressChart = false) {
-    const AccountDB& db = bigBook();
+    const AccountDB& db = bigBook(static_cast<int>(state.range(0)));
     BenchPrompts prompts;
     prompts.pressChart = pressChart;
     Dialog dialog;
@@ -86,9 +92,12 @@ void ChartsFromOk(benchmark::State& state) { pressOk<PercentageDialog>(state, tr
 }  // namespace
 
 // Built once, outside every timing.
-[[maybe_unused]] const bool bookBuilt = BenchMain::beforeRuns([] { bigBook(); });
+[[maybe_unused]] const bool bookBuilt = BenchMain::beforeRuns([] {
+    bigBook(1);
+    bigBook(2);
+});
 
-BENCHMARK(GrandTotalFromOk)->Unit(benchmark::kMillisecond);
-BENCHMARK(PercentageFromOk)->Unit(benchmark::kMillisecond);
-BENCHMARK(BudgetFromOk)->Unit(benchmark::kMillisecond);
-BENCHMARK(ChartsFromOk)->Unit(benchmark::kMillisecond);
+BENCHMARK(GrandTotalFromOk)->DenseRange(1, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(PercentageFromOk)->DenseRange(1, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BudgetFromOk)->DenseRange(1, 2)->Unit(benchmark::kMillisecond);
+BENCHMARK(ChartsFromOk)->DenseRange(1, 2)->Unit(benchmark::kMillisecond);

@@ -1,7 +1,8 @@
 // The transaction table with a million transactions: opening a book until
 // the table is filled and sorted, and re-applying the sort after one added,
 // modified or deleted transaction, columns fitted to every row as the window
-// fits them. Runs without a display.
+// fits them. Opening and the first sort also in a book of format 2 (2
+// decimals), which should stay within 1.3 times format 1. Runs without a display.
 
 #include <benchmark/benchmark.h>
 
@@ -15,6 +16,7 @@
 #include "bench/benchprompts.h"
 #include "core/accountdb.h"
 #include "tests/support/generatedbook.h"
+#include "text/booktext.h"
 #include "ui/table/transactiontablemodel.h"
 #include "ui/table/transactiontableview.h"
 #include "ui/window/mainwindow.h"
@@ -27,12 +29,14 @@ namespace {
 constexpr int bookSize = 1'000'000;
 
 // The household book: 30 types, some with Chinese names, and comments of 0
-// to 40 bytes mixing English and Big5 words, written once to a file.
+// to 40 bytes mixing English and Big5 words, written once to a file; the
+// same book converted to format 2 with 2 decimals in another.
 class BigBook {
 public:
-    static const BigBook& instance() {
-        static const BigBook book;
-        return book;
+    static const BigBook& instance(int format = 1) {
+        static const BigBook format1(1);
+        static const BigBook format2(2);
+        return format == 2 ? format2 : format1;
     }
     ~BigBook() { std::filesystem::remove(path); }
 
@@ -43,15 +47,20 @@ public:
     }
 
 private:
-    BigBook() {
-        path = (std::filesystem::temp_directory_path() / "pennywell-bench-1m.pwdb").string();
+    explicit BigBook(int format) {
+        path = (std::filesystem::temp_directory_path() /
+                (format == 2 ? "pennywell-bench-1m-format2.pwdb" : "pennywell-bench-1m.pwdb"))
+                   .string();
         std::string written = path;
-        BenchBooks::householdBook(bookSize, BenchBooks::HouseholdShape{}).saveFile(written);
+        AccountDB book = BenchBooks::householdBook(bookSize, BenchBooks::HouseholdShape{});
+        if (format == 2) PwText::convertToFormat2(book, 2);
+        book.saveFile(written);
     }
 };
 
+// range(0): the book's format.
 void openThroughMainWindow(benchmark::State& state) {
-    const BigBook& book = BigBook::instance();
+    const BigBook& book = BigBook::instance(static_cast<int>(state.range(0)));
     BenchPrompts prompts;
     MainWindow window;
     window.setPrompts(&prompts);
@@ -150,9 +159,9 @@ void resortAfterOneDeleted(benchmark::State& state) {
 }
 
 // The first sort by a column of a freshly loaded book (no texts cached), as
-// the window sorts in any language.
+// the window sorts in any language; range(1): the book's format.
 void firstSortAfterLoad(benchmark::State& state) {
-    const BigBook& book = BigBook::instance();
+    const BigBook& book = BigBook::instance(static_cast<int>(state.range(1)));
     const int column = static_cast<int>(state.range(0));
     AccountDB db;
     db.loadFile(book.path);
@@ -168,7 +177,7 @@ void firstSortAfterLoad(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(openThroughMainWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(openThroughMainWindow)->DenseRange(1, 2)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(openStepByStep)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(resortAfterOneAdded)
     ->ArgsProduct({{TransactionTableModel::IndexColumn, TransactionTableModel::DateColumn,
@@ -186,6 +195,8 @@ BENCHMARK(resortAfterOneDeleted)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(20);
 BENCHMARK(firstSortAfterLoad)
-    ->DenseRange(TransactionTableModel::IndexColumn, TransactionTableModel::CommentColumn)
+    ->ArgsProduct({benchmark::CreateDenseRange(TransactionTableModel::IndexColumn, TransactionTableModel::CommentColumn,
+                                               1),
+                   {1, 2}})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);

@@ -1,6 +1,8 @@
 #include "tests/support/bookbuilder.h"
 
 #include <filesystem>
+#include <optional>
+#include <string_view>
 #include <utility>
 
 KestLib::Transaction makeTransaction(int typeId, int amount, bool income, int year, int month, int day,
@@ -65,6 +67,11 @@ BookBuilder& BookBuilder::withoutLastTransaction() {
 }
 
 int BookBuilder::id(const std::string& name) const { return db.findType(name).id(); }
+
+BookBuilder& BookBuilder::inFormat2(int decimals) {
+    db.convertToFormat2(decimals, [](std::string_view text) { return std::optional<std::string>(text); });
+    return *this;
+}
 
 KestLib::AccountDB BookBuilder::build() { return std::move(db); }
 

@@ -37,6 +37,10 @@ public:
     // its index.
     BookBuilder& withoutType(const std::string& name);
     BookBuilder& withoutLastTransaction();
+    // The book in format 2 at decimals: what comes after gives its amounts
+    // in minor units ("12.50" is 1250 at 2 decimals). Its texts so far are
+    // kept byte for byte, so they should be ASCII, which both formats share.
+    BookBuilder& inFormat2(int decimals);
 
     int id(const std::string& name) const;
     KestLib::AccountDB build();

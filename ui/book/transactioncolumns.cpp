@@ -7,6 +7,7 @@
 
 #include "core/accountdb.h"
 #include "text/big5text.h"
+#include "ui/widgets/amounttext.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ QString TransactionColumns::cellText(const KestLib::AccountDB& database, const K
     case IndexColumn: return QString::number(record.index());
     case DateColumn: return dateText(record.year(), record.month(), record.day());
     case InOutColumn: return inOutText(record.isIncome());
-    case MoneyColumn: return QString::number(record.amount());
+    case MoneyColumn: return AmountText::of(record.amount(), database.decimals());
     case TypeColumn: return typeText(database, record.type());
     case CommentColumn: return storedText(database, record.comment());
     default: return QString();

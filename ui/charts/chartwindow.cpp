@@ -21,9 +21,11 @@
 #include <QSvgGenerator>
 #include <QValueAxis>
 #include <array>
+#include <cmath>
 
 #include "ui/prompts/dialogprompts.h"
 #include "ui/prompts/warnuser.h"
+#include "ui/widgets/amounttext.h"
 
 namespace {
 
@@ -116,7 +118,7 @@ void ChartWindow::setData(const ChartData& figures) {
     shown = figures;
     // Signed, as a balance reads: the grand total's "Income: 70" is its report's wording.
     const std::int64_t balance = shown.balance();
-    const QString amount = QString::number(static_cast<qlonglong>(balance));
+    const QString amount = AmountText::of(balance, shown.decimals());
     balanceLabel->setText(tr("Balance: %1").arg(balance > 0 ? QStringLiteral("+") + amount : amount));
     incomePie = showPie(incomePieView, shown.incomePie(), shown.showsIncome(), tr("Income by type"),
                         tr("No income in the chosen range"));
@@ -188,14 +190,16 @@ void ChartWindow::showBars(const BarPeriods::Layout& layout) {
     bars = new QBarSeries;
     bars->setBarWidth(BarPeriods::barWidth);
     QStringList categories;
+    // The bars stand in whole units, so that the axis reads as the table does.
+    const double unit = std::pow(10.0, shown.decimals());
     QBarSet* incomeSet = shown.showsIncome() ? new QBarSet(tr("Income")) : nullptr;
     QBarSet* outgoingSet = shown.showsOutgoing() ? new QBarSet(tr("Outgoing")) : nullptr;
     qreal lowest = 0;
     qreal highest = 0;
     for (const BarPeriods::Bar& period : BarPeriods::group(shown.months(), layout.months)) {
         categories << period.label;
-        const auto in = static_cast<qreal>(period.income);
-        const auto out = static_cast<qreal>(period.outgoing);
+        const qreal in = static_cast<qreal>(period.income) / unit;
+        const qreal out = static_cast<qreal>(period.outgoing) / unit;
         if (incomeSet) incomeSet->append(in);
         if (outgoingSet) outgoingSet->append(out);
         lowest = std::min({lowest, incomeSet ? in : 0, outgoingSet ? out : 0});
@@ -225,11 +229,18 @@ void ChartWindow::showBars(const BarPeriods::Layout& layout) {
     auto* amountAxis = new QValueAxis;
     amountAxis->setRange(lowest, highest > lowest ? highest : lowest + 1);
     amountAxis->applyNiceNumbers();
-    // Whole amounts: a range of a unit or few has a tick per unit, not
+    // Whole minor units: a range of a unit or few has a tick per unit, not
     // "0 0 0 1 1 1" for the fractions between them.
-    const double units = amountAxis->max() - amountAxis->min();
+    // Counted in minor units, where a binary fraction of a cent is no tick.
+    const double span = amountAxis->max() - amountAxis->min();
+    const double units = shown.decimals() > 0 ? std::round(span * unit) : span;
     if (units < amountAxis->tickCount() - 1) amountAxis->setTickCount(static_cast<int>(units) + 1);
-    amountAxis->setLabelFormat(QStringLiteral("%.0f"));
+    amountAxis->setLabelFormat(QStringLiteral("%.%1f").arg(shown.decimals()));
+    // The language's decimal mark, and no thousands mark, as the table writes amounts.
+    QLocale language;
+    language.setNumberOptions(QLocale::OmitGroupSeparator);
+    chart->setLocale(language);
+    chart->setLocalizeNumbers(true);
     chart->addAxis(amountAxis, Qt::AlignLeft);
     bars->attachAxis(amountAxis);
     chart->legend()->setAlignment(Qt::AlignBottom);

@@ -46,6 +46,8 @@ StatementImportDialog::StatementImportDialog(const KestLib::AccountDB& db, QByte
     : QDialog(parent), db(db), bytes(std::move(statementBytes)) {
     setWindowTitle(tr("Import Statement"));
     buildWidgets();
+    // A book of cents takes a statement's cents exactly; there is nothing to choose.
+    readingBoxes->offerAmountRule(db.decimals() < 2);
     readBytes();
     if (read.format == StatementFormat::Csv && read.csv.header == 1)
         if (const auto remembered = mappings.recall(read.columnNames)) {
@@ -175,7 +177,12 @@ void StatementImportDialog::reread() {
 
 void StatementImportDialog::readBytes() {
     options.rowRoom = statementRowRoom(db);
-    read = readStatement(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), options);
+    // The user's rule is kept for the mapping remembered; the book's decimals
+    // may read the amounts otherwise.
+    StatementOptions reading = options;
+    ImportChoices fitted;
+    fitAmountsToBook(db, reading, fitted);
+    read = readStatement(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), reading);
 }
 
 void StatementImportDialog::showRead() {
@@ -203,6 +210,8 @@ ImportChoices StatementImportDialog::choices() const {
     ImportChoices chosen;
     chosen.keepDuplicates = keepDuplicates->isChecked();
     chosen.defaultType = defaultType->currentText().trimmed().toStdString();
+    StatementOptions reading = options;
+    fitAmountsToBook(db, reading, chosen);
     return chosen;
 }
 
@@ -211,7 +220,7 @@ void StatementImportDialog::replan() {
     // The view lets go of the old plan before it is replaced.
     model->setPlan(nullptr, false);
     planned = StatementImport::plan(db, read, chosen);
-    model->setPlan(&planned, chosen.keepDuplicates);
+    model->setPlan(&planned, chosen.keepDuplicates, db.decimals());
     showCounts();
 }
 

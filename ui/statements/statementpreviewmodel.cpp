@@ -7,15 +7,17 @@
 #include "text/statementimport.h"
 #include "text/statementmessages.h"
 #include "ui/book/transactioncolumns.h"
+#include "ui/widgets/amounttext.h"
 
 using PwText::StatementImport;
 
 StatementPreviewModel::StatementPreviewModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void StatementPreviewModel::setPlan(const StatementImport* shown, bool duplicatesKept) {
+void StatementPreviewModel::setPlan(const StatementImport* shown, bool duplicatesKept, int bookDecimals) {
     beginResetModel();
     plan = shown;
     keepsDuplicates = duplicatesKept;
+    decimals = bookDecimals;
     endResetModel();
 }
 
@@ -75,7 +77,7 @@ QVariant StatementPreviewModel::rowData(int at, int column, int role) const {
     case LineColumn: return row.line;
     case DateColumn: return TransactionColumns::dateText(row.year, row.month, row.day);
     case InOutColumn: return TransactionColumns::inOutText(row.income);
-    case AmountColumn: return row.amount;
+    case AmountColumn: return AmountText::of(row.amount, decimals);
     case TypeColumn: {
         const QString type = QString::fromStdString(row.type);
         return planned.newType ? tr("%1 (new)").arg(type) : type;

@@ -29,7 +29,8 @@ public:
 
     // The plan shown; not owned, and it must stay until the next call.
     // nullptr shows nothing. Duplicates kept are marked so, else skipped.
-    void setPlan(const PwText::StatementImport* plan, bool duplicatesKept);
+    // Its amounts are in the minor units of a book of decimals.
+    void setPlan(const PwText::StatementImport* plan, bool duplicatesKept, int decimals = 0);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -41,4 +42,5 @@ private:
     QVariant rowData(int row, int column, int role) const;
     const PwText::StatementImport* plan = nullptr;
     bool keepsDuplicates = false;
+    int decimals = 0;
 };

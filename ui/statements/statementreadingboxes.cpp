@@ -100,6 +100,8 @@ void StatementReadingBoxes::setOptions(const StatementOptions& options) {
     select(delimiter, options.csv.delimiter);
 }
 
+void StatementReadingBoxes::offerAmountRule(bool offered) { amountRule->setEnabled(offered); }
+
 void StatementReadingBoxes::showSettled(const Statement& statement) {
     const bool csv = statement.format == StatementFormat::Csv;
     // No date read, or every date either way round: the user says which.

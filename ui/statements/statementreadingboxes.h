@@ -22,6 +22,8 @@ public:
     // What reading settled, beside each "detect"; the choices of CSV alone
     // are offered only for a CSV, the date format not for an OFX.
     void showSettled(const PwText::Statement& statement);
+    // The amount rule is a choice only for a book of whole units.
+    void offerAmountRule(bool offered);
 
 signals:
     void changed();

@@ -93,25 +93,25 @@ QString BudgetDialog::reportText() const {
         text += tr("<TR><TD>");
         text += TransactionColumns::storedText(*db, db->typeById(line.typeId).name()).toHtmlEscaped();
         text += tr("</TD><TD>");
-        text += decimal(line.budget);
+        text += amount(line.budget);
         text += tr("</TD><TD>");
-        text += decimal(line.outgoing);
+        text += amount(line.outgoing);
         text += tr("</TD><TD>");
-        text += decimal(line.remain);
+        text += amount(line.remain);
         text += tr("</TD><TD>");
-        text += decimal(line.averagePerDay);
+        text += amount(line.averagePerDay);
         text += tr("</TD></TR>");
     }
     text += tr("</TABLE><P></P><TABLE BORDER=\"5\"><TR><TD>Total Budget</TD><TD>");
-    text += decimal(figures.totalBudget);
+    text += amount(figures.totalBudget);
     text += tr("</TD><TD>Total Outgoing</TD><TD>");
-    text += decimal(figures.totalOutgoing);
+    text += amount(figures.totalOutgoing);
     // The first row is left open, as the report has always been written.
     //: The budget of all types less what was spent
     text += tr("</TD><TR><TD>Total Remain</TD><TD>");
-    text += decimal(figures.totalRemain);
+    text += amount(figures.totalRemain);
     text += tr("</TD><TD>Average Remain per Day (%1 Day(s))</TD><TD>", nullptr, dayCount).arg(days);
-    text += decimal(figures.totalAveragePerDay);
+    text += amount(figures.totalAveragePerDay);
     text += tr("</TD></TR></TABLE>");
     return text;
 }

@@ -30,10 +30,11 @@ ChartData::Pie pieOf(const KestLib::PercentageFigures& figures, const QStringLis
 }  // namespace
 
 ChartData::ChartData(const KestLib::PercentageFigures& figures, const QStringList& names,
-                     const std::vector<KestLib::MonthSums>& months, KestLib::InOutSelector inOut)
+                     const std::vector<KestLib::MonthSums>& months, KestLib::InOutSelector inOut, int decimals)
     : balanceOfChoice(figures.selectedBalance()),
       withIncome(inOut != KestLib::InOutSelector::Outgoing),
-      withOutgoing(inOut != KestLib::InOutSelector::Income) {
+      withOutgoing(inOut != KestLib::InOutSelector::Income),
+      decimals_(decimals) {
     // A direction left out is 0 in every share, so its pie stays empty.
     income = pieOf(figures, names, [](const KestLib::TypeShare& share) { return share.income; });
     outgoing = pieOf(figures, names, [](const KestLib::TypeShare& share) { return share.outgoing; });

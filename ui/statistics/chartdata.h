@@ -41,7 +41,7 @@ public:
     ChartData() = default;
     // names holds the shown name of each share's type, in the shares' order.
     ChartData(const KestLib::PercentageFigures& figures, const QStringList& names,
-              const std::vector<KestLib::MonthSums>& months, KestLib::InOutSelector inOut);
+              const std::vector<KestLib::MonthSums>& months, KestLib::InOutSelector inOut, int decimals = 0);
 
     const Pie& incomePie() const { return income; }
     const Pie& outgoingPie() const { return outgoing; }
@@ -51,6 +51,8 @@ public:
     // The directions the in/out choice counts; only those are drawn.
     bool showsIncome() const { return withIncome; }
     bool showsOutgoing() const { return withOutgoing; }
+    // The book's decimals: every figure here is in its minor units.
+    int decimals() const { return decimals_; }
 
 private:
     Pie income;
@@ -59,4 +61,5 @@ private:
     std::vector<MonthBar> monthBars;
     bool withIncome = true;
     bool withOutgoing = true;
+    int decimals_ = 0;
 };

@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QPushButton>
 
+#include "core/accountdb.h"
 #include "ui/statistics/balancetext.h"
 
 GrandTotalDialog::GrandTotalDialog(QWidget* parent) : StatisticDialog(parent) {
@@ -19,5 +20,5 @@ void GrandTotalDialog::startGrandTotal() {
 
 QString GrandTotalDialog::reportText() const {
     // "ALL" means no type filter at all, not the sum of the listed types.
-    return balanceText(KestLib::grandTotal(*db, selection()));
+    return balanceText(KestLib::grandTotal(*db, selection()), db->decimals());
 }

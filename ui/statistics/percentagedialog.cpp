@@ -28,14 +28,13 @@ QString PercentageDialog::reportText() const {
     QString text;
     text += tr("<TABLE BORDER=\"5\">");
     text += tr("<TR><TD>Total Income</TD><TD>Selected Type Income</TD></TR>");
-    text += tr("<TR><TD>%1</TD><TD>%2</TD></TR>").arg(decimal(figures.totalIncome), decimal(figures.selectedIncome));
+    text += tr("<TR><TD>%1</TD><TD>%2</TD></TR>").arg(amount(figures.totalIncome), amount(figures.selectedIncome));
     text += tr("<TR><TD>Total Outgoing</TD><TD>Selected Type Outgoing</TD></TR>");
-    text +=
-        tr("<TR><TD>%1</TD><TD>%2</TD></TR>").arg(decimal(figures.totalOutgoing), decimal(figures.selectedOutgoing));
+    text += tr("<TR><TD>%1</TD><TD>%2</TD></TR>").arg(amount(figures.totalOutgoing), amount(figures.selectedOutgoing));
     //: Report headers: income and outgoing added together, of all types, then of the chosen types; no raw "&" in the
     //: translation
     text += tr("<TR><TD>Total In&Out</TD><TD>Selected Type In&Out</TD></TR>");
-    text += tr("<TR><TD>%1</TD><TD>%2</TD></TR>").arg(decimal(figures.totalSum()), decimal(figures.selectedSum()));
+    text += tr("<TR><TD>%1</TD><TD>%2</TD></TR>").arg(amount(figures.totalSum()), amount(figures.selectedSum()));
     text += tr("</TABLE>");
 
     text += tr("<TABLE BORDER=\"5\">");
@@ -49,11 +48,11 @@ QString PercentageDialog::reportText() const {
         const KestLib::TypePercents parts = figures.percentsOf(share);
         text += tr("<TR><TD>%1</TD>").arg(shownTypeName(share.typeId).toHtmlEscaped());
         text += tr("<TD>%1</TD><TD>%2%</TD><TD>%3%</TD>")
-                    .arg(decimal(share.income), percent(parts.income.ofSelected), percent(parts.income.ofTotal));
+                    .arg(amount(share.income), percent(parts.income.ofSelected), percent(parts.income.ofTotal));
         text += tr("<TD>%1</TD><TD>%2%</TD><TD>%3%</TD>")
-                    .arg(decimal(share.outgoing), percent(parts.outgoing.ofSelected), percent(parts.outgoing.ofTotal));
+                    .arg(amount(share.outgoing), percent(parts.outgoing.ofSelected), percent(parts.outgoing.ofTotal));
         text += tr("<TD>%1</TD><TD>%2%</TD><TD>%3%</TD></TR>")
-                    .arg(decimal(share.sum()), percent(parts.sum.ofSelected), percent(parts.sum.ofTotal));
+                    .arg(amount(share.sum()), percent(parts.sum.ofSelected), percent(parts.sum.ofTotal));
     }
     text += tr("</TABLE>");
     return text;

@@ -17,6 +17,7 @@
 #include "ui/prompts/dialogprompts.h"
 #include "ui/prompts/warnuser.h"
 #include "ui/statistics/quickrange.h"
+#include "ui/widgets/amounttext.h"
 #include "ui/widgets/bookdateedit.h"
 
 namespace {
@@ -281,6 +282,8 @@ QString StatisticDialog::shownTypeName(int id) const {
 
 QString StatisticDialog::decimal(std::int64_t value) { return QString::number(static_cast<qlonglong>(value)); }
 
+QString StatisticDialog::amount(std::int64_t minorUnits) const { return AmountText::of(minorUnits, db->decimals()); }
+
 UserPrompts& StatisticDialog::shownPrompts() const { return prompts ? *prompts : messageBoxes(); }
 
 ChartData StatisticDialog::chartData() const {
@@ -288,7 +291,7 @@ ChartData StatisticDialog::chartData() const {
     const KestLib::PercentageFigures figures = KestLib::percentageAnalysis(*db, chosen);
     QStringList names;
     for (const KestLib::TypeShare& share : figures.shares) names << shownTypeName(share.typeId);
-    return ChartData(figures, names, KestLib::monthlyInOut(*db, chosen), chosen.inOut);
+    return ChartData(figures, names, KestLib::monthlyInOut(*db, chosen), chosen.inOut, db->decimals());
 }
 
 void StatisticDialog::showReport(const QString& caption, const std::function<QString()>& buildReport, bool offerChart) {

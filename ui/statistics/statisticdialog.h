@@ -67,8 +67,10 @@ protected:
 
     // A date editor as the dialogs use them, showing today.
     static QDateEdit* createDateEdit(QWidget* parent, const char* objectName);
-    // Figures in reports: decimal with a minus sign when negative.
+    // Counts in reports: decimal with a minus sign when negative.
     static QString decimal(std::int64_t value);
+    // Amounts in reports, at the book's decimals in the language's mark.
+    QString amount(std::int64_t minorUnits) const;
 
     QDate today() const;
     // Sets From and To in one step, as a quick range does; the budget fits

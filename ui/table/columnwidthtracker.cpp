@@ -11,6 +11,7 @@
 #include "core/accountdb.h"
 #include "text/big5codec.h"
 #include "ui/book/transactioncolumns.h"
+#include "ui/widgets/amounttext.h"
 
 using KestLib::AccountDB;
 using KestLib::Transaction;
@@ -125,9 +126,12 @@ int ColumnWidthTracker::widestText(const AccountDB& db, int column) {
 
     switch (column) {
     case Columns::IndexColumn:
+        return static_cast<int>(std::ceil(indexLengths.largest() * widestAdvance(u"0123456789-")));
     case Columns::MoneyColumn: {
-        const Tally& lengths = column == Columns::IndexColumn ? indexLengths : moneyLengths;
-        return static_cast<int>(std::ceil(lengths.largest() * widestAdvance(u"0123456789-")));
+        // Either decimal mark, so that a change of language needs no new count.
+        const int marks = db.decimals() > 0 ? 1 : 0;
+        return static_cast<int>(
+            std::ceil((moneyLengths.largest() - marks) * widestAdvance(u"0123456789-") + marks * widestAdvance(u".,")));
     }
     case Columns::DateColumn: {
         const int length = dateLengths.largest();
@@ -157,7 +161,7 @@ ColumnWidthTracker::Extent ColumnWidthTracker::extentOf(const AccountDB& db, con
     return {static_cast<std::uint16_t>(std::min<int>(width, std::numeric_limits<std::uint16_t>::max())),
             static_cast<std::uint8_t>(decimalLength(record.index())),
             static_cast<std::uint8_t>(dateLength(record)),
-            static_cast<std::uint8_t>(decimalLength(record.amount())),
+            static_cast<std::uint8_t>(AmountText::length(record.amount(), db.decimals())),
             id >= 0 && id < TypeIdTable::capacity ? static_cast<std::uint8_t>(id) : noType,
             record.isIncome()};
 }

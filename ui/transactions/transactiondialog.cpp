@@ -8,11 +8,10 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
 #include <QShortcut>
 #include <QValidator>
 #include <algorithm>
+#include <climits>
 
 #include "core/accountdb.h"
 #include "core/errormsg.h"
@@ -25,14 +24,13 @@
 #include "ui/transactions/commentsuggestions.h"
 #include "ui/transactions/transactionindexlistmodel.h"
 #include "ui/transactions/typecombobox.h"
+#include "ui/widgets/amounttext.h"
+#include "ui/widgets/amountvalidator.h"
 #include "ui/widgets/bookdateedit.h"
 #include "ui/widgets/dropdownliststyle.h"
 
 namespace {
 
-// One to nine digits without a leading zero: never zero, never negative, and
-// never beyond what an int holds.
-const QString amountPattern = QStringLiteral("[1-9][0-9]{0,8}");
 // Wide enough for any index an int holds; the box itself is as wide as the
 // fields below it.
 constexpr int indexDigits = 10;
@@ -67,7 +65,7 @@ TransactionDialog::TransactionDialog(QWidget* parent) : QDialog(parent) {
 
     moneyLineEdit = new QLineEdit(this);
     moneyLineEdit->setObjectName(QStringLiteral("moneyLineEdit"));
-    moneyLineEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(amountPattern), this));
+    moneyLineEdit->setValidator(AmountValidator::forBook(0, this));
     commentLineEdit = new QLineEdit(this);
     commentLineEdit->setObjectName(QStringLiteral("commentLineEdit"));
 
@@ -165,11 +163,30 @@ void TransactionDialog::startOn(const QDate& date) { dateDateEdit->setDate(date)
 void TransactionDialog::setBook(Book* shown) {
     book = shown;
     db = shown ? &shown->database() : nullptr;
+    fitAmountBox();
 }
 
 void TransactionDialog::setDB(const KestLib::AccountDB* database) {
     book = nullptr;
     db = database;
+    fitAmountBox();
+}
+
+void TransactionDialog::fitAmountBox() {
+    const int shown = decimals();
+    if (shown == boxDecimals) return;
+    const QValidator* old = moneyLineEdit->validator();
+    moneyLineEdit->setValidator(AmountValidator::forBook(shown, this));
+    delete old;
+    boxDecimals = shown;
+}
+
+int TransactionDialog::decimals() const { return db ? db->decimals() : 0; }
+
+std::optional<int> TransactionDialog::readAmount(const QString& text) const {
+    const std::optional<std::int64_t> units = AmountText::read(text, decimals());
+    if (!units || *units < INT_MIN || *units > INT_MAX) return std::nullopt;
+    return static_cast<int>(*units);
 }
 
 void TransactionDialog::setPrompts(UserPrompts* replacement) { prompts = replacement; }
@@ -260,7 +277,7 @@ void TransactionDialog::showTransaction(int index) {
     if (pinned) dateDateEdit->setDateRange(BookDateEdit::earliest(), BookDateEdit::latest());
     dateDateEdit->setBookDate({record.year(), record.month(), record.day()});
     if (pinned) pinDate();
-    moneyLineEdit->setText(QString::number(record.amount()));
+    moneyLineEdit->setText(AmountText::of(record.amount(), decimals()));
     inOutCombo->setCurrentIndex(record.isIncome() ? 1 : 2);
     typeCombo->setCurrentIndex(std::max(0, typeCombo->findData(record.type())));
     commentLineEdit->setText(TransactionColumns::storedText(*db, record.comment()));
@@ -277,7 +294,7 @@ int TransactionDialog::index() const { return indexCombo->currentText().toInt();
 int TransactionDialog::year() const { return dateDateEdit->bookDate().year; }
 int TransactionDialog::month() const { return dateDateEdit->bookDate().month; }
 int TransactionDialog::day() const { return dateDateEdit->bookDate().day; }
-int TransactionDialog::money() const { return moneyLineEdit->text().toInt(); }
+int TransactionDialog::money() const { return readAmount(moneyLineEdit->text()).value_or(0); }
 bool TransactionDialog::isIncome() const { return inOutCombo->currentIndex() == 1; }
 QString TransactionDialog::comment() const { return commentLineEdit->text(); }
 std::string TransactionDialog::storedComment() const { return storedBytes(comment()); }
@@ -509,7 +526,7 @@ void TransactionDialog::fillFromEarlier(int position) {
         inOutCombo->setCurrentIndex(earlier.isIncome() ? 1 : 2);
     if (!moneyLineEdit->isReadOnly() && moneyLineEdit->text().isEmpty()) {
         // An older book may hold an amount the box doesn't take.
-        QString amount = QString::number(earlier.amount());
+        QString amount = AmountText::of(earlier.amount(), decimals());
         int cursor = 0;
         if (moneyLineEdit->validator()->validate(amount, cursor) == QValidator::Acceptable)
             moneyLineEdit->setText(amount);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
 #include <string>
 
 #include "text/booktext.h"
@@ -55,7 +56,11 @@ public:
     int year() const;
     int month() const;
     int day() const;
+    // The amount in the book's minor units; 0 while the box holds none.
     int money() const;
+    // A typed amount in the book's minor units, in either decimal mark; none
+    // for text that is no amount or past what a transaction holds.
+    std::optional<int> readAmount(const QString& text) const;
     bool isIncome() const;
     // The id of the type the type box names; throws the core's "No
     // transaction type" when its text names none. After OK it always names one.
@@ -90,6 +95,9 @@ private:
     // The modes in which the user enters the fields OK reads.
     bool readsFields() const;
     void fillIndexCombo();
+    // The amount box takes the book's decimals.
+    void fitAmountBox();
+    int decimals() const;
     // Shows the transaction of an index-box item; false, with the fields
     // cleared and OK off, for the prompt item or a transaction that is gone.
     bool showChosenTransaction(int item);
@@ -136,6 +144,8 @@ private:
     const KestLib::AccountDB* db = nullptr;
     // The codec of a database shown without its book.
     mutable PwText::BookTextCodec ownTexts{1};
+    // The decimals the amount box's validator was made for.
+    int boxDecimals = 0;
     Book* book = nullptr;
     int mode = CreateMode;
     TransactionIndexListModel* indexModel;

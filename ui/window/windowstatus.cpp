@@ -6,6 +6,7 @@
 #include "core/accountdb.h"
 #include "ui/book/book.h"
 #include "ui/table/transactiontablemodel.h"
+#include "ui/widgets/amounttext.h"
 
 WindowStatus::WindowStatus(QStatusBar* bar, const Book& book, const TransactionTableModel& model)
     : QObject(bar), book(book), model(model), saved(new QLabel(bar)), found(new QLabel(bar)) {
@@ -36,5 +37,5 @@ void WindowStatus::updateFind() {
     // The verb agrees with the matches: German "1 von 8 passt", "2 von 8 passen".
     found->setText(tr("%n of %1 transactions match, balance %2", nullptr, shown.count)
                        .arg(book.database().transCount())
-                       .arg(shown.balance));
+                       .arg(AmountText::of(shown.balance, book.database().decimals())));
 }

@@ -12,6 +12,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QPieSeries>
 #include <QPieSlice>
@@ -267,6 +268,44 @@ private slots:
                 const double step = (amounts->max() - amounts->min()) / (amounts->tickCount() - 1);
                 QVERIFY2(step >= 1 && step == std::floor(step), qPrintable(QString::number(step)));
             }
+    }
+
+    // A book of cents: bars and axis in whole units with the cents after
+    // the mark, steps of whole cents, the balance in the language's mark.
+    void chartsOfABookWithDecimals_data() {
+        QTest::addColumn<QLocale>("language");
+        QTest::addColumn<qint64>("outgoing");
+        QTest::addColumn<QString>("balance");
+        QTest::newRow("English") << QLocale(QLocale::English) << qint64{15} << "Balance: +1234.41";
+        QTest::newRow("German") << QLocale(QLocale::German) << qint64{15} << "Balance: +1234,41";
+        QTest::newRow("German, a few cents") << QLocale(QLocale::German) << qint64{123459} << "Balance: -0,03";
+    }
+    void chartsOfABookWithDecimals() {
+        QFETCH(QLocale, language);
+        QFETCH(qint64, outgoing);
+        QFETCH(QString, balance);
+        QLocale::setDefault(language);
+        const KestLib::AccountDB db = BookBuilder()
+                                          .inFormat2(2)
+                                          .income("Pay", 123456, 2004, 1, 5)
+                                          .outgoing("Food", static_cast<int>(outgoing), 2004, 2, 5)
+                                          .build();
+        const ChartData data = choose(db, {"ALL"}, Direction::Both).chartData();
+        ChartWindow window;
+        window.setData(data);
+        QCOMPARE(window.findChild<QLabel*>("balanceLabel")->text(), balance);
+        const QList<QBarSet*> sets = window.barSeries()->barSets();
+        QCOMPARE(sets.size(), 2);
+        QCOMPARE(sets[0]->at(0), 1234.56);
+        QCOMPARE(sets[1]->at(1), static_cast<qreal>(outgoing) / 100);
+        for (QAbstractAxis* axis : window.barSeries()->attachedAxes())
+            if (const auto* amounts = qobject_cast<QValueAxis*>(axis)) {
+                QCOMPARE(amounts->labelFormat(), QStringLiteral("%.2f"));
+                const double cents = (amounts->max() - amounts->min()) / (amounts->tickCount() - 1) * 100;
+                QVERIFY2(cents >= 1 - 1e-9 && std::abs(cents - std::round(cents)) < 1e-6,
+                         qPrintable(QString::number(cents)));
+            }
+        QLocale::setDefault(QLocale::c());
     }
 
     void barsStayLegible_data() {

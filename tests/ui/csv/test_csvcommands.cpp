@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -13,6 +14,7 @@
 
 #include "core/accountdb.h"
 #include "core/databaseformat.h"
+#include "tests/support/bookbuilder.h"
 #include "tests/support/booksupport.h"
 #include "tests/support/memoryceiling.h"
 #include "tests/support/scriptedprompts.h"
@@ -155,6 +157,30 @@ private slots:
         prompts.dataFiles.push_back({});
         action("exportCsvAct")->trigger();
         QVERIFY(!QFile::exists(path("out.csv")));
+    }
+
+    // A book of cents through the window: the file's cents in, shown in the
+    // language's mark, and out again with a point, as CSV writes numbers.
+    void aBookOfCentsImportsAndExportsItsCents() {
+        QLocale::setDefault(QLocale(QLocale::German));
+        const QString file = path("cents.pwdb");
+        BookBuilder().inFormat2(2).writeTo(BookSupport::pathBytes(file));
+        window->openFile(file);
+        BookSupport::writeBytes(path("in.csv"),
+                                "date,amount,type,comment\n2024-01-05,-12.5,Food,rice\n"
+                                "2024-01-02,1234.56,Salary,pay\n");
+        importFile(path("in.csv"));
+        QCOMPARE(window->database().transCount(), 2);
+        QCOMPARE(model()->index(0, 3).data().toString(), QStringLiteral("12,50"));
+        QCOMPARE(model()->index(1, 3).data().toString(), QStringLiteral("1234,56"));
+
+        prompts.dataFiles.push_back({path("out.csv"), 0});
+        action("exportCsvAct")->trigger();
+        const QByteArray written = BookSupport::fileBytes(path("out.csv"));
+        QVERIFY2(written.contains(",2024-01-05,outgoing,12.50,Food,rice\r\n") &&
+                     written.contains(",2024-01-02,income,1234.56,Salary,pay\r\n"),
+                 written.constData());
+        QLocale::setDefault(QLocale::c());
     }
 
     void suggestedFileName_data() {

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -20,6 +21,7 @@
 #include <set>
 
 #include "core/accountdb.h"
+#include "tests/support/bookbuilder.h"
 #include "tests/support/booksupport.h"
 #include "tests/support/generatedbook.h"
 #include "tests/support/scriptedprompts.h"
@@ -174,6 +176,8 @@ private slots:
     void rowCommandsActOnTheShownRow();
     void keysFromTheTextToTheRows_data();
     void keysFromTheTextToTheRows();
+    void balanceOfABookWithDecimals_data();
+    void balanceOfABookWithDecimals();
 };
 
 void TestFind::init() { openWindow(); }
@@ -666,6 +670,40 @@ void TestFind::keysFromTheTextToTheRows() {
     QCOMPARE(rowCount(), 8);
     QCOMPARE(table()->model()->index(table()->currentIndex().row(), TransactionTableModel::IndexColumn).data(),
              QVariant(QStringLiteral("5")));
+}
+
+void TestFind::balanceOfABookWithDecimals_data() {
+    QTest::addColumn<QLocale>("language");
+    QTest::addColumn<int>("inOut");  // the find bar's item: 0 both, 1 income, 2 outgoing
+    QTest::addColumn<QString>("status");
+    const QLocale english(QLocale::English), german(QLocale::German);
+    const QLocale chinese(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::Taiwan);
+    QTest::newRow("English") << english << 0 << "2 of 3 transactions match, balance 1221.91";
+    QTest::newRow("German") << german << 0 << "2 of 3 transactions match, balance 1221,91";
+    QTest::newRow("Chinese") << chinese << 0 << "2 of 3 transactions match, balance 1221.91";
+    QTest::newRow("German, outgoing") << german << 2 << "1 of 3 transactions match, balance -12,65";
+}
+
+// The balance of the rows found, in the book's cents and the language's mark.
+void TestFind::balanceOfABookWithDecimals() {
+    QFETCH(QLocale, language);
+    QFETCH(int, inOut);
+    QFETCH(QString, status);
+    QLocale::setDefault(language);
+    const QString file = folder->filePath(QStringLiteral("cents.pwdb"));
+    BookBuilder()
+        .inFormat2(2)
+        .income("Salary", 123456, 2004, 3, 1, "pay")
+        .outgoing("Food", 1265, 2004, 3, 2, "pay back")
+        .income("Salary", 15, 2004, 3, 3, "interest")
+        .writeTo(BookSupport::pathBytes(file));
+    window->openFile(file);
+    QCOMPARE(window->database().decimals(), 2);
+    action("findAct")->trigger();
+    child<QLineEdit>("findText")->insert(QStringLiteral("pay"));
+    choose(child<QComboBox>("findInOut"), inOut);
+    QTRY_COMPARE(findStatus(), status);
+    QLocale::setDefault(QLocale::c());
 }
 
 QTEST_MAIN(TestFind)

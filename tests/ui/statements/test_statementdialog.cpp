@@ -9,6 +9,7 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -21,6 +22,7 @@
 
 #include "core/accountdb.h"
 #include "core/databaseformat.h"
+#include "tests/support/bookbuilder.h"
 #include "tests/support/booksupport.h"
 #include "tests/support/windowfixture.h"
 #include "text/statement.h"
@@ -149,6 +151,45 @@ private slots:
         QCOMPARE(prompts.reports,
                  QStringList{QStringLiteral("Import Statement: 2 transaction(s) imported. 1 amount(s) rounded.")});
     }
+    // A book of cents takes the statement's cents as written: nothing to
+    // round, so no rule to choose and no mark; the preview writes them in
+    // the language's mark.
+    void aBookOfDecimalsTakesTheCentsExactly_data() {
+        QTest::addColumn<QLocale>("language");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("rent");
+        QTest::addColumn<QString>("salary");
+        QTest::addColumn<int>("salaryUnits");
+        QTest::newRow("cents") << QLocale(QLocale::English) << 2 << "2|2026/ 1/31|Outgoing|850.00||Miete Januar|"
+                               << "3|2026/ 2/ 2|Income|2345.50||Gehalt|" << 234550;
+        QTest::newRow("cents, German") << QLocale(QLocale::German) << 2 << "2|2026/ 1/31|Outgoing|850,00||Miete Januar|"
+                                       << "3|2026/ 2/ 2|Income|2345,50||Gehalt|" << 234550;
+        QTest::newRow("thousandths") << QLocale(QLocale::English) << 3 << "2|2026/ 1/31|Outgoing|850.000||Miete Januar|"
+                                     << "3|2026/ 2/ 2|Income|2345.500||Gehalt|" << 2345500;
+    }
+    void aBookOfDecimalsTakesTheCentsExactly() {
+        QFETCH(QLocale, language);
+        QFETCH(int, decimals);
+        QFETCH(QString, rent);
+        QFETCH(QString, salary);
+        QFETCH(int, salaryUnits);
+        QLocale::setDefault(language);
+        const QString file = path(QStringLiteral("cents.pwdb"));
+        BookBuilder().inFormat2(decimals).writeTo(pathBytes(file));
+        window->openFile(file);
+        QVERIFY(importStatement(german, [&](QDialog& dialog) {
+            QVERIFY(!box(dialog, "amountRuleBox")->isEnabled());
+            QCOMPARE(previewRow(dialog, 0), rent);
+            QCOMPARE(previewRow(dialog, 1), salary);
+            QVERIFY(labelText(dialog, "countsLabel").contains(QStringLiteral("0 amount(s) rounded")));
+            pressOk(dialog);
+        }));
+        QCOMPARE(window->database().transCount(), 2);
+        QCOMPARE(window->database().transaction(1, false).amount(), salaryUnits);
+        QCOMPARE(prompts.reports, QStringList{QStringLiteral("Import Statement: 2 transaction(s) imported.")});
+        QLocale::setDefault(QLocale::c());
+    }
+
     // Each choice reads the file again: the preview's first row after it.
     void aChoiceChangesThePreview_data() {
         QTest::addColumn<QString>("box");

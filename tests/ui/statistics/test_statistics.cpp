@@ -8,6 +8,7 @@
 #include <QDateEdit>
 #include <QFile>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -479,6 +480,67 @@ private slots:
                      qPrintable(QStringLiteral("%1\n  got: %2\n want: %3").arg(c.name, report, c.report)));
             dialogs.clear();
         }
+    }
+
+    // Each report of a book of cents writes its amounts as the table does, in
+    // the language's mark; the percentages are those of whole units.
+    void reportsOfABookWithDecimals_data() {
+        QTest::addColumn<QLocale>("language");
+        QTest::addColumn<QString>("mark");
+        QTest::newRow("English") << QLocale(QLocale::English) << ".";
+        QTest::newRow("German") << QLocale(QLocale::German) << ",";
+        QTest::newRow("Chinese") << QLocale(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::Taiwan)
+                                 << ".";
+    }
+    void reportsOfABookWithDecimals() {
+        QFETCH(QLocale, language);
+        QFETCH(QString, mark);
+        QLocale::setDefault(language);
+        const KestLib::AccountDB db = BookBuilder()
+                                          .inFormat2(2)
+                                          .income("Pay", 123456, 2004, 3, 1)
+                                          .income("Food", 3000, 2004, 3, 1)
+                                          .outgoing("Food", 1265, 2004, 3, 5)
+                                          .outgoing("Food", 15, 2004, 3, 10)
+                                          .outgoing("Food", 99999, 2004, 4, 1)
+                                          .build();
+        const auto marked = [&mark](QString text) { return text.replace(QStringLiteral("#"), mark); };
+
+        GrandTotalDialog& total = open<GrandTotalDialog>(db);
+        setRange(total, march1, march31);
+        chooseTypes(total, {"ALL"});
+        QCOMPARE(total.reportText(), marked("Income: 1251#76"));
+        chooseDirection(total, Direction::Outgoing);
+        QCOMPARE(total.reportText(), marked("Outgoing: 12#80"));
+
+        PercentageDialog& percentage = open<PercentageDialog>(db);
+        setRange(percentage, march1, march31);
+        chooseTypes(percentage, {"Pay", "Food"});
+        QCOMPARE(percentage.reportText(),
+                 marked(percentageTotals("<TR><TD>1264#56</TD><TD>1264#56</TD></TR>",
+                                         "<TR><TD>12#80</TD><TD>12#80</TD></TR>",
+                                         "<TR><TD>1277#36</TD><TD>1277#36</TD></TR>") +
+                        percentageTotalsHeader +
+                        "<TR><TD>Pay</TD><TD>1234#56</TD><TD>97.6276%</TD><TD>97.6276%</TD><TD>0#00</TD><TD>0%</TD>"
+                        "<TD>0%</TD><TD>1234#56</TD><TD>96.6493%</TD><TD>96.6493%</TD></TR>"
+                        "<TR><TD>Food</TD><TD>30#00</TD><TD>2.37237%</TD><TD>2.37237%</TD><TD>12#80</TD><TD>100%</TD>"
+                        "<TD>100%</TD><TD>42#80</TD><TD>3.35066%</TD><TD>3.35066%</TD></TR></TABLE>"));
+
+        // 17.20 over 22 days is 0.78 a day, the part of a cent left out.
+        BudgetDialog& budget = open<BudgetDialog>(db);
+        setRange(budget, march1, march31);
+        dateEdit(budget, "todayDate")->setDate(QDate(2004, 3, 10));
+        chooseTypes(budget, {"Food"});
+        QCOMPARE(budget.reportText(),
+                 marked("<P>From: 2004/03/01</P><P>To: 2004/03/31</P><P>Today: 2004/03/10</P>"
+                        "<TABLE BORDER=\"5\"><TR><TD>Type</TD><TD>Budget</TD><TD>Outgoing</TD><TD>Ramain</TD>"
+                        "<TD>Average Ramain per Day (22 day(s))</TD></TR>"
+                        "<TR><TD>Food</TD><TD>30#00</TD><TD>12#80</TD><TD>17#20</TD><TD>0#78</TD></TR></TABLE><P></P>"
+                        "<TABLE BORDER=\"5\"><TR><TD>Total Budget</TD><TD>30#00</TD><TD>Total Outgoing</TD>"
+                        "<TD>12#80</TD><TR><TD>Total Remain</TD><TD>17#20</TD>"
+                        "<TD>Average Remain per Day (22 Day(s))</TD><TD>0#78</TD></TR></TABLE>"));
+        dialogs.clear();
+        QLocale::setDefault(QLocale::c());
     }
 
     void typeRowsFindTheirTypeById() {

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QItemSelectionModel>
+#include <QLocale>
 #include <QPersistentModelIndex>
 #include <QRandomGenerator>
 #include <QScrollBar>
@@ -12,6 +13,8 @@
 #include <QTranslator>
 
 #include <algorithm>
+#include <optional>
+#include <string_view>
 
 #include "core/accountdb.h"
 #include "tests/support/booksupport.h"
@@ -148,6 +151,8 @@ private slots:
     void rowChangesMatchAReload();
     void rowChangesSignalTheirRowOnly();
     void rowChangesKeepSelectionAndScroll();
+    void moneyOfABookWithDecimals_data();
+    void moneyOfABookWithDecimals();
 
 private:
     AccountDB db;
@@ -732,5 +737,45 @@ void TestTransactionTableModel::rowChangesKeepSelectionAndScroll() {
     QCOMPARE(model->rowCount(), 303);
 }
 
+void TestTransactionTableModel::moneyOfABookWithDecimals_data() {
+    QTest::addColumn<QLocale>("language");
+    QTest::addColumn<int>("decimals");
+    QTest::addColumn<QStringList>("ascending");
+    const QLocale english(QLocale::English), german(QLocale::German);
+    const QLocale chinese(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::Taiwan);
+    QTest::newRow("English, cents") << english << 2 << QStringList{"-5.00", "0.15", "12.50", "1234.56"};
+    QTest::newRow("German, cents") << german << 2 << QStringList{"-5,00", "0,15", "12,50", "1234,56"};
+    QTest::newRow("Chinese, cents") << chinese << 2 << QStringList{"-5.00", "0.15", "12.50", "1234.56"};
+    QTest::newRow("German, thousandths") << german << 3 << QStringList{"-0,500", "0,015", "1,250", "123,456"};
+}
+
+// Sorted by value, not by text: 0.15 below 12.50 below 1234.56, and a
+// stored negative amount below them all; sized to the widest text shown.
+void TestTransactionTableModel::moneyOfABookWithDecimals() {
+    QFETCH(QLocale, language);
+    QFETCH(int, decimals);
+    QFETCH(QStringList, ascending);
+    QLocale::setDefault(language);
+    db = AccountDB();
+    db.reset();
+    db.convertToFormat2(decimals, [](std::string_view text) { return std::optional<std::string>(text); });
+    for (const int units : {1250, -500, 123456, 15}) add(db, record(2004, 3, 7, 0, units, units > 1000, ""));
+    model->setDatabase(&db);
+
+    QStringList shown;
+    model->sortRows(TransactionTableModel::MoneyColumn, true);
+    for (int row = 0; row < model->rowCount(); ++row) shown << cell(*model, row, TransactionTableModel::MoneyColumn);
+    QCOMPARE(shown, ascending);
+    model->sortRows(TransactionTableModel::MoneyColumn, false);
+    QCOMPARE(cell(*model, 0, TransactionTableModel::MoneyColumn), ascending.last());
+
+    const QFontMetricsF metrics(QApplication::font());
+    qreal widest = 0;
+    for (const QString& text : ascending) widest = std::max(widest, metrics.horizontalAdvance(text));
+    const int width = model->widestText(TransactionTableModel::MoneyColumn);
+    QVERIFY2(width >= widest && width < widest + metrics.horizontalAdvance(u'0'),
+             qPrintable(QStringLiteral("%1 for %2").arg(width).arg(widest)));
+    QLocale::setDefault(QLocale::c());
+}
 QTEST_MAIN(TestTransactionTableModel)
 #include "test_transactiontablemodel.moc"

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -13,6 +14,7 @@
 #include <memory>
 
 #include "core/accountdb.h"
+#include "tests/support/bookbuilder.h"
 #include "tests/support/booksupport.h"
 #include "tests/support/scriptedprompts.h"
 #include "ui/book/book.h"
@@ -202,6 +204,59 @@ private slots:
         open(TransactionDialog::CreateMode);
         QTest::keyClicks(edit("moneyLineEdit"), typed);
         QCOMPARE(edit("moneyLineEdit")->text(), kept);
+    }
+
+    // A book of decimals: the stored amount in the language's mark, and
+    // either mark typed, with at most the book's decimals and nine digits.
+    void amountsOfABookWithDecimals_data() {
+        QTest::addColumn<QLocale>("language");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("stored");  // 1250 minor units as the box shows them
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::addColumn<int>("money");  // -1: OK stays off
+        const QLocale english(QLocale::English), german(QLocale::German);
+        const QLocale chinese(QLocale::Chinese, QLocale::TraditionalChineseScript, QLocale::Taiwan);
+        QTest::newRow("German comma") << german << 2 << "12,50"
+                                      << "12,50"
+                                      << "12,50" << 1250;
+        QTest::newRow("German, a point typed") << german << 2 << "12,50"
+                                               << "12.5"
+                                               << "12.5" << 1250;
+        QTest::newRow("English, a comma typed") << english << 2 << "12.50"
+                                                << "0,15"
+                                                << "0,15" << 15;
+        QTest::newRow("a third decimal") << english << 2 << "12.50"
+                                         << "12.505"
+                                         << "12.50" << 1250;
+        QTest::newRow("zero") << german << 2 << "12,50"
+                              << "0,00"
+                              << "0,00" << -1;
+        QTest::newRow("Chinese, thousandths") << chinese << 3 << "1.250"
+                                              << "1,5"
+                                              << "1,5" << 1500;
+    }
+    void amountsOfABookWithDecimals() {
+        QFETCH(QLocale, language);
+        QFETCH(int, decimals);
+        QFETCH(QString, stored);
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        QFETCH(int, money);
+        QLocale::setDefault(language);
+        book.adopt(BookBuilder().inFormat2(decimals).income("Food", 1250).build());
+        open(TransactionDialog::ModifyOneMode, 1);
+        QCOMPARE(edit("moneyLineEdit")->text(), stored);
+        QCOMPARE(dialog->money(), 1250);
+
+        open(TransactionDialog::CreateMode);
+        choose(find("typeCombo"), 2);
+        choose(find("inOutCombo"), 1);
+        QTest::keyClicks(edit("moneyLineEdit"), typed);
+        QCOMPARE(edit("moneyLineEdit")->text(), kept);
+        QCOMPARE(button("okButton")->isEnabled(), money >= 0);
+        if (money >= 0) QCOMPARE(dialog->money(), money);
+        QLocale::setDefault(QLocale::c());
     }
 
     void addType_data() {
