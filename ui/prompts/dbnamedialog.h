@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "ui/prompts/userprompts.h"
+
 class QHBoxLayout;
 class QLabel;
 class QLineEdit;
@@ -23,6 +25,9 @@ public:
     QString dbName() const;
     // Where the warning goes; without prompts it is a message box.
     void setPrompts(UserPrompts* replacement);
+    // Asked first about the name OK would take, by what the book can hold;
+    // a name it declines keeps the dialog open, one of no room is warned of.
+    void setRoom(NameRoom given) { room = given; }
 
     // Why name can't be stored (the character Big5 lacks, or the bytes over
     // the limit), or an empty string when it can.
@@ -33,6 +38,7 @@ public slots:
 
 private:
     UserPrompts* prompts = nullptr;
+    NameRoom room;
 
     QLabel* promptLabel;
     QLineEdit* dbNameLineEdit;

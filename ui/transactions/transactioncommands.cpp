@@ -23,7 +23,7 @@ KestLib::Transaction enteredTransaction(const TransactionDialog& dialog, int ind
     record.setAmount(dialog.money());
     record.setIncome(dialog.isIncome());
     record.setType(dialog.typeId());
-    record.setComment(toBig5(dialog.comment()));
+    record.setComment(dialog.storedComment());
     return record;
 }
 

@@ -17,21 +17,21 @@
 #include "core/accountdb.h"
 #include "core/errormsg.h"
 #include "text/big5text.h"
+#include "text/booktext.h"
 #include "ui/book/book.h"
+#include "ui/book/formatquestion.h"
 #include "ui/prompts/coremessages.h"
 #include "ui/prompts/userprompts.h"
 #include "ui/prompts/warnuser.h"
 #include "ui/transactions/commentsuggestions.h"
 #include "ui/transactions/transactionindexlistmodel.h"
 #include "ui/transactions/typecombobox.h"
+#include "ui/transactions/typedamount.h"
 #include "ui/widgets/bookdateedit.h"
 #include "ui/widgets/dropdownliststyle.h"
 
 namespace {
 
-// One to nine digits without a leading zero: never zero, never negative, and
-// never beyond what an int holds.
-const QString amountPattern = QStringLiteral("[1-9][0-9]{0,8}");
 // Wide enough for any index an int holds; the box itself is as wide as the
 // fields below it.
 constexpr int indexDigits = 10;
@@ -66,7 +66,6 @@ TransactionDialog::TransactionDialog(QWidget* parent) : QDialog(parent) {
 
     moneyLineEdit = new QLineEdit(this);
     moneyLineEdit->setObjectName(QStringLiteral("moneyLineEdit"));
-    moneyLineEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(amountPattern), this));
     commentLineEdit = new QLineEdit(this);
     commentLineEdit->setObjectName(QStringLiteral("commentLineEdit"));
 
@@ -174,6 +173,7 @@ void TransactionDialog::setDB(const KestLib::AccountDB* database) {
 void TransactionDialog::setPrompts(UserPrompts* replacement) { prompts = replacement; }
 
 void TransactionDialog::setMode(int newMode) {
+    moneyLineEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(amountPattern(db)), this));
     fillTypeCombo();
     mode = newMode;
 
@@ -240,7 +240,7 @@ void TransactionDialog::setMode(int newMode) {
 void TransactionDialog::fillTypeCombo() {
     for (int position = 0; position < db->typeCount(); ++position) {
         const KestLib::TransType& type = db->typeAt(position);
-        typeCombo->addItem(fromBig5(type.name()), type.id());
+        typeCombo->addItem(PwText::BookTextCodec(*db).toText(type.name()), type.id());
     }
 }
 
@@ -262,7 +262,7 @@ void TransactionDialog::showTransaction(int index) {
     moneyLineEdit->setText(QString::number(record.amount()));
     inOutCombo->setCurrentIndex(record.isIncome() ? 1 : 2);
     typeCombo->setCurrentIndex(std::max(0, typeCombo->findData(record.type())));
-    commentLineEdit->setText(fromBig5(record.comment()));
+    commentLineEdit->setText(PwText::BookTextCodec(*db).toText(record.comment()));
 
     // Whether the comment changed decides whether its connection ran the OK
     // rule; the modes that start with OK on must not depend on that.
@@ -276,16 +276,23 @@ int TransactionDialog::index() const { return indexCombo->currentText().toInt();
 int TransactionDialog::year() const { return dateDateEdit->bookDate().year; }
 int TransactionDialog::month() const { return dateDateEdit->bookDate().month; }
 int TransactionDialog::day() const { return dateDateEdit->bookDate().day; }
-int TransactionDialog::money() const { return moneyLineEdit->text().toInt(); }
+int TransactionDialog::money() const { return typedAmount(moneyLineEdit->text(), db ? db->decimals() : 0); }
 bool TransactionDialog::isIncome() const { return inOutCombo->currentIndex() == 1; }
 QString TransactionDialog::comment() const { return commentLineEdit->text(); }
+std::string TransactionDialog::storedComment() const { return stored(comment()); }
+
+std::string TransactionDialog::stored(const QString& text) const {
+    std::string bytes;
+    PwText::BookTextCodec(db ? db->format() : 1).fromText(text, bytes);
+    return bytes;
+}
 
 int TransactionDialog::typeId() const {
     // The chosen item names its type by id; a text typed over it names a type
     // by its name.
     const int item = typeCombo->currentIndex();
     if (item > 0 && typeCombo->currentText() == typeCombo->itemText(item)) return typeCombo->itemData(item).toInt();
-    return db->findType(toBig5(typeCombo->currentText())).id();
+    return db->findType(stored(typeCombo->currentText())).id();
 }
 
 void TransactionDialog::accept() {
@@ -297,14 +304,30 @@ void TransactionDialog::accept() {
             warnUser(prompts, this, coreMessageText(error));
             return;
         }
-        if (!fitsBig5(comment())) {
-            warnUser(prompts, this,
-                     tr("The comment can't be stored in a Pennywell database file: "
-                        "it may hold only Big5 characters and at most 255 bytes."));
-            return;
-        }
+        if (!roomForFields()) return;
     }
     QDialog::accept();
+}
+
+bool TransactionDialog::roomForFields() {
+    // The amount first: converting for cents makes room for any text too, so a book is asked once.
+    if (const int digits = decimalDigits(moneyLineEdit->text()); digits > 0) {
+        const FormatRoom room = FormatQuestion::forDecimals(book, prompts, this, digits);
+        // Nine digits and cents can be more than an amount holds.
+        const bool fits = room != FormatRoom::Made || money() != 0;
+        if (room == FormatRoom::None || !fits)
+            warnUser(prompts, this,
+                     coreMessageText(KestLib::ErrorMsg(fits ? KestLib::ErrorCode::amountLosesDigits
+                                                            : KestLib::ErrorCode::amountTooLarge)));
+        if (room != FormatRoom::Made || !fits) return false;
+    }
+    if (fitsBig5(comment())) return true;
+    const FormatRoom room = FormatQuestion::forText(book, prompts, this, comment(), PwText::StoredTextKind::Comment);
+    if (room == FormatRoom::None)
+        warnUser(prompts, this,
+                 tr("The comment can't be stored in a Pennywell database file: "
+                    "it may hold only Big5 characters and at most 255 bytes."));
+    return room == FormatRoom::Made;
 }
 
 bool TransactionDialog::readsFields() const {
@@ -348,16 +371,18 @@ void TransactionDialog::setFieldsEditable(bool editable) {
 void TransactionDialog::addType() {
     const QString name = typeCombo->currentText();
     if (!fitsBig5(name)) {
-        warnUser(prompts, this,
-                 tr("The type name can't be stored in a Pennywell database file: "
-                    "it may hold only Big5 characters and at most 255 bytes."));
-        return;
+        const FormatRoom room = FormatQuestion::forText(book, prompts, this, name, PwText::StoredTextKind::Name);
+        if (room == FormatRoom::None)
+            warnUser(prompts, this,
+                     tr("The type name can't be stored in a Pennywell database file: "
+                        "it may hold only Big5 characters and at most 255 bytes."));
+        if (room != FormatRoom::Made) return;
     }
     if (!book || !confirmNewName(name)) return;
     try {
-        const std::string bytes = toBig5(name);
+        const std::string bytes = stored(name);
         const int id = book->addType(bytes);
-        typeCombo->addItem(fromBig5(bytes), id);
+        typeCombo->addItem(PwText::BookTextCodec(*db).toText(bytes), id);
     } catch (const KestLib::ErrorMsg& error) {
         warnUser(prompts, this, coreMessageText(error));
         return;

@@ -59,6 +59,8 @@ public:
     // transaction type" when its text names none. After OK it always names one.
     int typeId() const;
     QString comment() const;
+    // The comment as the book stores it, by its format.
+    std::string storedComment() const;
 
     // Create mode: the dialog starts on this date instead of today.
     void startOn(const QDate& date);
@@ -101,6 +103,11 @@ private:
     // A new name that differs from a type's only in letter case is meant
     // only when the user says so.
     bool confirmNewName(const QString& name);
+    // Whether the typed amount and comment can go into the book, converted
+    // to the newer format when the user says so; false stays in the dialog.
+    bool roomForFields();
+    // The bytes of text as the book stores it.
+    std::string stored(const QString& text) const;
 
     QComboBox* indexCombo;
     QComboBox* inOutCombo;

@@ -20,8 +20,11 @@
 
 #include "core/accountdb.h"
 #include "text/big5text.h"
+#include "text/booktext.h"
 #include "ui/app/appidentity.h"
 #include "ui/book/book.h"
+#include "ui/book/formatquestion.h"
+#include "ui/booksettings/booksettingsdialog.h"
 #include "ui/charts/chartdialog.h"
 #include "ui/charts/chartlauncher.h"
 #include "ui/csv/csvcommands.h"
@@ -179,7 +182,7 @@ void MainWindow::updateStatus() { status->update(); }
 
 void MainWindow::updateTitle() {
     if (book->isOpen())
-        setWindowTitle(tr("Pennywell - %1").arg(fromBig5(book->database().name())));
+        setWindowTitle(tr("Pennywell - %1").arg(shownName()));
     else
         setWindowTitle(tr("Pennywell"));
 }
@@ -197,8 +200,12 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
 
 void MainWindow::about() { QMessageBox::about(this, tr("About Pennywell"), aboutText()); }
 
-bool MainWindow::acceptableName(const QString& name) {
-    if (fitsBig5(name)) return true;
+QString MainWindow::shownName() const {
+    return PwText::BookTextCodec(book->database()).toText(book->database().name());
+}
+
+bool MainWindow::acceptableName(const QString& name, int format) {
+    if (FormatQuestion::storable(format, name, PwText::StoredTextKind::Name)) return true;
     guard.warnText(tr("The name can't be stored in a Pennywell database file: "
                       "it may hold only Big5 characters and at most 255 bytes."),
                    DBNameDialog::whyNotStorable(name));
@@ -211,10 +218,19 @@ bool MainWindow::maybeSave() { return files.maybeSave(); }
 
 void MainWindow::newDB() {
     if (!maybeSave()) return;
-    const auto answer = prompts->askDatabaseName(this, fromBig5(book->database().name()));
+    // A name only the newer format holds starts the book in it: nothing
+    // older has read a new book, so nothing is asked.
+    const auto answer = prompts->askDatabaseName(this, shownName(),
+                                                 [](const QString& name) { return FormatQuestion::forNewBook(name); });
+    int format = 1;
+    FormatQuestion::forNewBook(answer.name, &format);
     // A new book, as one opened, starts with the find bar closed: nothing
     // asked of the last book is asked of it.
-    if (answer.accepted && acceptableName(answer.name) && guard([&] { book->startNew(toBig5(answer.name)); }))
+    if (answer.accepted && acceptableName(answer.name, format) && guard([&] {
+            std::string name;
+            FormatQuestion::storable(format, answer.name, PwText::StoredTextKind::Name, &name);
+            book->startNew(name, format);
+        }))
         filterBar->closeBar();
 }
 
@@ -287,8 +303,22 @@ std::optional<int> MainWindow::currentTransactionIndex() const {
 }
 
 bool MainWindow::dbDBName() {
-    const auto answer = prompts->askDatabaseName(this, fromBig5(book->database().name()));
-    return answer.accepted && acceptableName(answer.name) && guard([&] { book->rename(toBig5(answer.name)); });
+    const auto answer = prompts->askDatabaseName(this, shownName(), FormatQuestion::forName(*book, prompts, this));
+    const int format = book->database().format();
+    std::string name;
+    return answer.accepted && acceptableName(answer.name, format) && guard([&] {
+               FormatQuestion::storable(format, answer.name, PwText::StoredTextKind::Name, &name);
+               book->rename(name);
+           });
+}
+
+void MainWindow::bookSettings() {
+    BookSettingsDialog dialog(this);
+    guard([&] {
+        dialog.setPrompts(prompts);
+        dialog.setBook(*book);
+        prompts->runDialog(dialog);
+    });
 }
 
 // ---- Analyses and charts: their dialogs only read the book ---------------------

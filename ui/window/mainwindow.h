@@ -97,6 +97,7 @@ private slots:
     void transDeleteOne();
     void transModifyOne();
     bool dbDBName();
+    void bookSettings();
     void switchToLanguage(int param);
     void about();
     bool maybeSave();
@@ -120,8 +121,10 @@ private:
     void applySearch();
     void runAnalysis(StatisticDialog& dialog);
 
-    // True when name can be stored in the database file as it is; warns otherwise.
-    bool acceptableName(const QString& name);
+    // True when name can be stored in a book of format as it is; warns otherwise.
+    bool acceptableName(const QString& name, int format);
+    // The book's name as shown.
+    QString shownName() const;
 
     // The index of the transaction in the table's current row, if there is one.
     std::optional<int> currentTransactionIndex() const;
