@@ -9,22 +9,22 @@
         <translation>Q%2 %1</translation>
     </message>
     <message>
-        <location filename="../ui/charts/barperiods.cpp" line="74"/>
+        <location filename="../ui/charts/barperiods.cpp" line="73"/>
         <source>Month</source>
         <translation>Monat</translation>
     </message>
     <message>
-        <location filename="../ui/charts/barperiods.cpp" line="76"/>
+        <location filename="../ui/charts/barperiods.cpp" line="74"/>
         <source>Quarter</source>
         <translation>Quartal</translation>
     </message>
     <message>
-        <location filename="../ui/charts/barperiods.cpp" line="78"/>
+        <location filename="../ui/charts/barperiods.cpp" line="75"/>
         <source>Year</source>
         <translation>Jahr</translation>
     </message>
     <message>
-        <location filename="../ui/charts/barperiods.cpp" line="80"/>
+        <location filename="../ui/charts/barperiods.cpp" line="76"/>
         <source>%1 years</source>
         <translation>%1 Jahre</translation>
     </message>
@@ -37,37 +37,47 @@
         <translation>Buchung %1 anlegen</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="72"/>
+        <location filename="../ui/history/bookcommands.cpp" line="70"/>
         <source>Modify Transaction %1</source>
         <translation>Buchung %1 ändern</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="86"/>
+        <location filename="../ui/history/bookcommands.cpp" line="79"/>
         <source>Delete Transaction %1</source>
         <translation>Buchung %1 löschen</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="101"/>
+        <location filename="../ui/history/bookcommands.cpp" line="90"/>
         <source>Add Type %1</source>
         <translation>Kategorie „%1“ hinzufügen</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="110"/>
+        <location filename="../ui/history/bookcommands.cpp" line="99"/>
         <source>Delete Type %1</source>
         <translation>Kategorie „%1“ löschen</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="121"/>
+        <location filename="../ui/history/bookcommands.cpp" line="110"/>
         <source>Set the Database Name</source>
         <translation>Datenbanknamen festlegen</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="152"/>
+        <location filename="../ui/history/bookcommands.cpp" line="127"/>
+        <source>Convert to Format 2</source>
+        <translation>In Format 2 umwandeln</translation>
+    </message>
+    <message>
+        <location filename="../ui/history/bookcommands.cpp" line="129"/>
+        <source>Set the Decimals to %1</source>
+        <translation>Nachkommastellen auf %1 setzen</translation>
+    </message>
+    <message>
+        <location filename="../ui/history/bookcommands.cpp" line="156"/>
         <source>Import CSV</source>
         <translation>CSV importieren</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="153"/>
+        <location filename="../ui/history/bookcommands.cpp" line="157"/>
         <source>Import Statement</source>
         <translation>Kontoauszug importieren</translation>
     </message>
@@ -124,6 +134,59 @@
             <numerusform>%n neue Kategorie angelegt.</numerusform>
             <numerusform>%n neue Kategorien angelegt.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>BookSettingsDialog</name>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="25"/>
+        <source>Book Settings</source>
+        <translation>Datenbankeinstellungen</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="29"/>
+        <source>Con&amp;vert to Format 2</source>
+        <translation>In Format 2 &amp;umwandeln</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="39"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="42"/>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="49"/>
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="50"/>
+        <source>&amp;Decimals:</source>
+        <translation>&amp;Nachkommastellen:</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="51"/>
+        <source>&amp;Name:</source>
+        <translation>N&amp;ame:</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="74"/>
+        <source>Format 2: texts in UTF-8, amounts with decimals. Pennywell 1.1 and older can&apos;t open it.</source>
+        <translation>Format 2: Texte in UTF-8, Beträge mit Nachkommastellen. Pennywell 1.1 und älter können sie nicht öffnen.</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="76"/>
+        <source>Format 1, which every version of Pennywell reads: texts in Big5, whole amounts.</source>
+        <translation>Format 1, das jede Version von Pennywell liest: Texte in Big5, ganze Beträge.</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="102"/>
+        <source>The name can&apos;t be stored in this book: it is too long or holds a character the book&apos;s format has no room for.</source>
+        <translation>Der Name kann in dieser Datenbank nicht gespeichert werden: Er ist zu lang oder enthält ein Zeichen, das ihr Format nicht kennt.</translation>
     </message>
 </context>
 <context>
@@ -260,84 +323,84 @@
 <context>
     <name>ChartWindow</name>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="66"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="68"/>
         <source>Charts</source>
         <translation>Diagramme</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="87"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="89"/>
         <source>Save...</source>
         <translation>Speichern…</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="89"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="91"/>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="141"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="143"/>
         <source>%1 (%2%)</source>
         <translation>%1 (%2 %)</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="189"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="191"/>
         <source>Income</source>
         <translation>Einnahmen</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="190"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="192"/>
         <source>Outgoing</source>
         <translation>Ausgaben</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="261"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="263"/>
         <source>PNG Image (*.png);;SVG Image (*.svg)</source>
         <translation>PNG-Bild (*.png);;SVG-Bild (*.svg)</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="267"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="269"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
         <translation>Die Datei „%1“ gibt es bereits.
 Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="268"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="270"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="271"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="273"/>
         <source>The chart could not be saved as %1.</source>
         <translation>Das Diagramm konnte nicht als %1 gespeichert werden.</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="118"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="120"/>
         <source>Balance: %1</source>
         <translation>Saldo: %1</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="119"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="121"/>
         <source>Income by type</source>
         <translation>Einnahmen nach Kategorie</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="120"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="122"/>
         <source>No income in the chosen range</source>
         <translation>Keine Einnahmen im gewählten Zeitraum</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="121"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="123"/>
         <source>Outgoing by type</source>
         <translation>Ausgaben nach Kategorie</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="122"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="124"/>
         <source>No outgoing in the chosen range</source>
         <translation>Keine Ausgaben im gewählten Zeitraum</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="211"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="213"/>
         <source>Income and outgoing</source>
         <translation>Einnahmen und Ausgaben</translation>
     </message>
@@ -423,7 +486,7 @@ Möchten Sie sie überschreiben?</translation>
         <translation>CSV-Datei, Big5 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="89"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="88"/>
         <source>The file %1 is the backup of the open book, kept from before its last save.
 Do you want to replace it with the CSV?</source>
         <translation>Die Datei „%1“ ist die Sicherungskopie, die beim letzten Speichern der geöffneten Datenbank angelegt wurde.
@@ -437,7 +500,7 @@ Do you want to replace it with the CSV?</source>
 Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="115"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="113"/>
         <source>The file %1 can&apos;t be written: %2</source>
         <translation>Die Datei „%1“ kann nicht geschrieben werden: %2</translation>
     </message>
@@ -450,17 +513,17 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
 <context>
     <name>CsvImport</name>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="28"/>
+        <location filename="../text/bookcsvmessages.cpp" line="29"/>
         <source>the file is empty; it needs a header row such as index,date,direction,amount,type,comment</source>
         <translation>Die Datei ist leer; sie muss eine Kopfzeile enthalten, z. B. index,date,direction,amount,type,comment</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="31"/>
+        <location filename="../text/bookcsvmessages.cpp" line="33"/>
         <source>unknown column &quot;%1&quot;; the columns are index, date, direction, amount, type and comment</source>
         <translation>Unbekannte Spalte „%1“; die Spalten heißen index, date, direction, amount, type und comment</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="34"/>
+        <location filename="../text/bookcsvmessages.cpp" line="36"/>
         <source>the column &quot;%1&quot; appears twice</source>
         <translation>Die Spalte „%1“ kommt zweimal vor</translation>
     </message>
@@ -470,92 +533,92 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
         <translation>In der Kopfzeile fehlt die Spalte „%1“</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="40"/>
+        <location filename="../text/bookcsvmessages.cpp" line="39"/>
         <source>a quote inside a field that doesn&apos;t start with one; enclose the field in quotes and double the quote</source>
         <translation>Anführungszeichen in einem Feld, das nicht mit einem beginnt; setzen Sie das Feld in Anführungszeichen und verdoppeln Sie das Anführungszeichen darin</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="44"/>
+        <location filename="../text/bookcsvmessages.cpp" line="43"/>
         <source>text after the closing quote of a field</source>
         <translation>Text nach dem schließenden Anführungszeichen eines Felds</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="47"/>
+        <location filename="../text/bookcsvmessages.cpp" line="44"/>
         <source>a quoted field is never closed</source>
         <translation>Ein Feld in Anführungszeichen wird nie geschlossen</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="50"/>
+        <location filename="../text/bookcsvmessages.cpp" line="46"/>
         <source>%1 fields where the header has %2</source>
         <translation>Die Kopfzeile hat %2 Felder, diese Zeile aber %1</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="53"/>
+        <location filename="../text/bookcsvmessages.cpp" line="49"/>
         <source>the date &quot;%1&quot; is not a calendar date written YYYY-MM-DD</source>
         <translation>Das Datum „%1“ ist kein gültiges Kalenderdatum im Format JJJJ-MM-TT</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="56"/>
+        <location filename="../text/bookcsvmessages.cpp" line="52"/>
         <source>the direction &quot;%1&quot; is neither &quot;income&quot; nor &quot;outgoing&quot;</source>
         <translation>Der Wert „%1“ in der Spalte „direction“ ist weder „income“ noch „outgoing“</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="59"/>
+        <location filename="../text/bookcsvmessages.cpp" line="54"/>
         <source>the amount &quot;%1&quot; is not a whole number</source>
         <translation>Der Betrag „%1“ ist keine ganze Zahl</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="62"/>
+        <location filename="../text/bookcsvmessages.cpp" line="56"/>
         <source>the amount %1 is out of range (-2147483648 to 2147483647)</source>
         <translation>Der Betrag %1 liegt außerhalb des gültigen Bereichs (-2147483648 bis 2147483647)</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="65"/>
+        <location filename="../text/bookcsvmessages.cpp" line="58"/>
         <source>the %1 is not valid UTF-8 text</source>
         <translation>Die Spalte „%1“ enthält keinen gültigen UTF-8-Text</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="68"/>
+        <location filename="../text/bookcsvmessages.cpp" line="59"/>
         <source>the %1 is not valid Big5 text</source>
         <translation>Die Spalte „%1“ enthält keinen gültigen Big5-Text</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="71"/>
+        <location filename="../text/bookcsvmessages.cpp" line="61"/>
         <source>the %1 &quot;%2&quot; holds a character that Big5 can&apos;t store</source>
         <translation>Der Wert „%2“ in der Spalte „%1“ enthält ein Zeichen, das sich in Big5 nicht speichern lässt</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="75"/>
+        <location filename="../text/bookcsvmessages.cpp" line="65"/>
         <source>the %1 is %2 characters long; at most %3 fit</source>
         <translation>Der Wert in der Spalte „%1“ ist %2 Zeichen lang; höchstens %3 Zeichen sind möglich</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="77"/>
+        <location filename="../text/bookcsvmessages.cpp" line="70"/>
         <source>the %1 is %2 bytes long in Big5; at most %3 fit</source>
         <translation>Der Wert in der Spalte „%1“ ist in Big5 %2 Byte lang; höchstens %3 Byte sind möglich</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="80"/>
+        <location filename="../text/bookcsvmessages.cpp" line="77"/>
         <source>the new type &quot;%1&quot; would be one more than the 128 types a database can hold</source>
         <translation>Mit der neuen Kategorie „%1“ hätte die Datenbank mehr als die höchstens möglichen 128 Kategorien</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="83"/>
+        <location filename="../text/bookcsvmessages.cpp" line="79"/>
         <source>the database has no transaction index left for this row</source>
         <translation>Die Datenbank hat für diese Zeile keine freie Buchungsnummer mehr</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="86"/>
+        <location filename="../text/bookcsvmessages.cpp" line="81"/>
         <source>Line %1: %2</source>
         <translation>Zeile %1: %2</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="90"/>
+        <location filename="../text/bookcsvmessages.cpp" line="85"/>
         <source>The CSV file was not imported; the database is unchanged.</source>
         <translation>Die CSV-Datei wurde nicht importiert; die Datenbank ist unverändert.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../text/bookcsvmessages.cpp" line="101"/>
+        <location filename="../text/bookcsvmessages.cpp" line="96"/>
         <source>%n more faulty row(s) not listed.</source>
         <translation>
             <numerusform>%n weitere fehlerhafte Zeile nicht aufgeführt.</numerusform>
@@ -596,7 +659,7 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
         <translation>Der Name belegt in Big5 %1 Byte; höchstens %2 lassen sich speichern.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="80"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="87"/>
         <source>The name can&apos;t be stored in a Pennywell database file.</source>
         <translation>Der Name lässt sich nicht in einer Pennywell-Datenbankdatei speichern.</translation>
     </message>
@@ -650,10 +713,38 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
     </message>
 </context>
 <context>
+    <name>FormatQuestion</name>
+    <message>
+        <location filename="../ui/book/formatquestion.cpp" line="30"/>
+        <source>This book is kept in the format older versions of Pennywell read, which has no room for a text this long. Keep it exactly in the newer format? Pennywell 1.1 and older can&apos;t open the converted book; the backup keeps this version.</source>
+        <translation>Diese Datenbank ist im Format gespeichert, das ältere Versionen von Pennywell lesen; es fasst keinen so langen Text. Soll sie originalgetreu im neueren Format gespeichert werden? Pennywell 1.1 und älter können die umgewandelte Datenbank nicht öffnen; die Sicherungskopie behält diese Fassung.</translation>
+    </message>
+    <message>
+        <location filename="../ui/book/formatquestion.cpp" line="33"/>
+        <source>This book is kept in the format older versions of Pennywell read, which has no &apos;%1&apos;. Keep it exactly in the newer format? Pennywell 1.1 and older can&apos;t open the converted book; the backup keeps this version.</source>
+        <translation>Diese Datenbank ist im Format gespeichert, das ältere Versionen von Pennywell lesen; es kennt kein „%1“. Soll sie originalgetreu im neueren Format gespeichert werden? Pennywell 1.1 und älter können die umgewandelte Datenbank nicht öffnen; die Sicherungskopie behält diese Fassung.</translation>
+    </message>
+    <message>
+        <location filename="../ui/book/formatquestion.cpp" line="48"/>
+        <source>This book is kept in the format older versions of Pennywell read, which has no cents. Keep it exactly in the newer format? Pennywell 1.1 and older can&apos;t open the converted book; the backup keeps this version.</source>
+        <translation>Diese Datenbank ist im Format gespeichert, das ältere Versionen von Pennywell lesen; es kennt keine Cent-Beträge. Soll sie originalgetreu im neueren Format gespeichert werden? Pennywell 1.1 und älter können die umgewandelte Datenbank nicht öffnen; die Sicherungskopie behält diese Fassung.</translation>
+    </message>
+    <message>
+        <location filename="../ui/book/formatquestion.cpp" line="78"/>
+        <source>Newer Format</source>
+        <translation>Neueres Format</translation>
+    </message>
+    <message>
+        <location filename="../ui/book/formatquestion.cpp" line="78"/>
+        <source>Convert</source>
+        <translation>Umwandeln</translation>
+    </message>
+</context>
+<context>
     <name>GrandTotalDialog</name>
     <message>
         <location filename="../ui/statistics/grandtotaldialog.cpp" line="9"/>
-        <location filename="../ui/statistics/grandtotaldialog.cpp" line="16"/>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="17"/>
         <source>Grand Total</source>
         <translation>Gesamtsumme</translation>
     </message>
@@ -681,117 +772,122 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
         <translation>Feldindex außerhalb des gültigen Bereichs.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="28"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="29"/>
         <source>There are still other transactions use this type</source>
         <translation>Diese Kategorie wird noch von anderen Buchungen verwendet.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="29"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="30"/>
         <source>No transaction type</source>
         <translation>Diese Kategorie gibt es nicht.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="30"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="31"/>
         <source>The transaction index is not exist</source>
         <translation>Es gibt keine Buchung mit dieser Nummer.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="31"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="32"/>
         <source>File open error</source>
         <translation>Die Datei konnte nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="32"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="33"/>
         <source>Not Pennywell database file</source>
         <translation>Dies ist keine Pennywell-Datenbankdatei.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="33"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="35"/>
         <source>This PWDB file is correspond with this program</source>
         <translation>Diese PWDB-Datei passt nicht zu dieser Programmversion.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="34"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="36"/>
         <source>Too many transaction types</source>
         <translation>Zu viele Kategorien.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="35"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="37"/>
         <source>Damaged Pennywell database file</source>
         <translation>Die Pennywell-Datenbankdatei ist beschädigt.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="36"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="38"/>
         <source>File write error</source>
         <translation>Die Datei konnte nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="37"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="39"/>
         <source>The database name is longer than 255 bytes</source>
         <translation>Der Name der Datenbank ist länger als 255 Byte.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="38"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="40"/>
         <source>A type name is longer than 255 bytes</source>
         <translation>Ein Kategoriename ist länger als 255 Byte.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="39"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="41"/>
         <source>A comment is longer than 255 bytes</source>
         <translation>Eine Notiz ist länger als 255 Byte.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="40"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="42"/>
         <source>No transaction index left</source>
         <translation>Es ist keine Buchungsnummer mehr frei.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="44"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="47"/>
         <source>From, Today and To must be dates in this order</source>
         <translation>Von, Heute und Bis müssen Datumsangaben in dieser Reihenfolge sein.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="45"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="48"/>
         <source>The type %1 has existed</source>
         <translation>Die Kategorie „%1“ gibt es bereits.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="47"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="50"/>
         <source>This book was made by a newer Pennywell</source>
         <translation>Diese Datenbank wurde von einer neueren Version von Pennywell angelegt</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="49"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="52"/>
         <source>A text is not UTF-8 or holds a control character</source>
         <translation>Ein Text ist kein UTF-8 oder enthält ein Steuerzeichen</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="51"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="54"/>
         <source>The database name is longer than 100 characters</source>
         <translation>Der Name der Datenbank ist länger als 100 Zeichen</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="53"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="56"/>
         <source>A type name is longer than 100 characters</source>
         <translation>Ein Kategoriename ist länger als 100 Zeichen</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="55"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="58"/>
         <source>A comment is longer than 1000 characters</source>
         <translation>Eine Notiz ist länger als 1000 Zeichen</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="56"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="59"/>
         <source>A book keeps 0, 2 or 3 decimals</source>
         <translation>Eine Datenbank hat 0, 2 oder 3 Nachkommastellen</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="58"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="61"/>
         <source>An amount is too large for the book&apos;s decimals</source>
         <translation>Ein Betrag ist für die Nachkommastellen der Datenbank zu groß</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="134"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="63"/>
+        <source>An amount has more decimals than the book would keep</source>
+        <translation>Ein Betrag hat mehr Nachkommastellen, als die Datenbank behalten würde</translation>
+    </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="140"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s path, then why the system refused it (&quot;Permission denied&quot;)</extracomment>
         <translation>%1: %2</translation>
@@ -822,259 +918,288 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
         <translation>Legt eine neue Datenbank an</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="40"/>
+        <location filename="../ui/window/windowactions.cpp" line="41"/>
         <source>&amp;Open</source>
         <translation>Ö&amp;ffnen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="40"/>
+        <location filename="../ui/window/windowactions.cpp" line="41"/>
         <source>Ctrl+O</source>
         <translation>Ctrl+O</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="41"/>
+        <location filename="../ui/window/windowactions.cpp" line="42"/>
         <source>Open an exist database</source>
         <translation>Öffnet eine vorhandene Datenbank</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="42"/>
+        <location filename="../ui/window/windowactions.cpp" line="44"/>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="42"/>
+        <location filename="../ui/window/windowactions.cpp" line="44"/>
         <source>Ctrl+S</source>
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="43"/>
+        <location filename="../ui/window/windowactions.cpp" line="45"/>
         <source>Save the current database</source>
         <translation>Speichert die aktuelle Datenbank</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="45"/>
+        <location filename="../ui/window/windowactions.cpp" line="47"/>
         <source>Save &amp;As</source>
         <translation>Speichern &amp;unter</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="46"/>
+        <location filename="../ui/window/windowactions.cpp" line="48"/>
         <source>Save the current database as ...</source>
         <translation>Speichert die aktuelle Datenbank unter einem neuen Namen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="48"/>
+        <location filename="../ui/window/windowactions.cpp" line="50"/>
         <source>&amp;Close</source>
         <translation>S&amp;chließen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="49"/>
+        <location filename="../ui/window/windowactions.cpp" line="51"/>
         <source>Close the current database</source>
         <translation>Schließt die aktuelle Datenbank</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="53"/>
+        <location filename="../ui/window/windowactions.cpp" line="56"/>
         <source>Import S&amp;tatement…</source>
         <translation>&amp;Kontoauszug importieren…</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="54"/>
+        <location filename="../ui/window/windowactions.cpp" line="57"/>
         <source>Add a bank&apos;s statement (CSV, OFX or QIF) to the database, previewed first</source>
         <translation>Fügt die Buchungen eines Kontoauszugs (CSV, OFX oder QIF) nach einer Vorschau zur Datenbank hinzu</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="59"/>
+        <location filename="../ui/window/windowactions.cpp" line="63"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="59"/>
+        <location filename="../ui/window/windowactions.cpp" line="63"/>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="60"/>
+        <location filename="../ui/window/windowactions.cpp" line="64"/>
         <source>Exit the application</source>
         <translation>Beendet das Programm</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="71"/>
+        <location filename="../ui/window/windowactions.cpp" line="78"/>
         <source>&amp;Create</source>
         <translation>&amp;Anlegen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="71"/>
+        <location filename="../ui/window/windowactions.cpp" line="79"/>
         <source>Ctrl+C</source>
         <translation>Ctrl+C</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="72"/>
+        <location filename="../ui/window/windowactions.cpp" line="79"/>
         <source>Create a transaction</source>
         <translation>Legt eine Buchung an</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="74"/>
-        <location filename="../ui/window/windowactions.cpp" line="80"/>
+        <location filename="../ui/window/windowactions.cpp" line="81"/>
+        <location filename="../ui/window/windowactions.cpp" line="87"/>
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="74"/>
+        <location filename="../ui/window/windowactions.cpp" line="82"/>
         <source>Ctrl+D</source>
         <translation>Ctrl+D</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="75"/>
+        <location filename="../ui/window/windowactions.cpp" line="82"/>
         <source>Delete a transaction</source>
         <translation>Löscht eine Buchung</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="77"/>
-        <location filename="../ui/window/windowactions.cpp" line="83"/>
+        <location filename="../ui/window/windowactions.cpp" line="84"/>
+        <location filename="../ui/window/windowactions.cpp" line="90"/>
         <source>&amp;Modify</source>
         <translation>Ä&amp;ndern</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="77"/>
+        <location filename="../ui/window/windowactions.cpp" line="85"/>
         <source>Ctrl+M</source>
         <translation>Ctrl+M</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="78"/>
+        <location filename="../ui/window/windowactions.cpp" line="85"/>
         <source>Modify a transaction</source>
         <translation>Ändert eine Buchung</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="81"/>
+        <location filename="../ui/window/windowactions.cpp" line="88"/>
         <source>Delete this transaction</source>
         <translation>Löscht diese Buchung</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="84"/>
+        <location filename="../ui/window/windowactions.cpp" line="91"/>
         <source>Modify this transaction</source>
         <translation>Ändert diese Buchung</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="87"/>
+        <location filename="../ui/window/windowactions.cpp" line="94"/>
         <source>&amp;Set the Database Name</source>
         <translation>Datenbank&amp;namen festlegen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="88"/>
+        <location filename="../ui/window/windowactions.cpp" line="95"/>
         <source>Set or modify the database name</source>
         <translation>Legt den Namen der Datenbank fest oder ändert ihn</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="90"/>
+        <location filename="../ui/window/windowactions.cpp" line="97"/>
+        <source>&amp;Book Settings…</source>
+        <translation>Datenbank&amp;einstellungen…</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/windowactions.cpp" line="98"/>
+        <source>Set the book&apos;s format, decimals and name</source>
+        <translation>Format, Nachkommastellen und Namen der Datenbank festlegen</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/windowactions.cpp" line="100"/>
         <source>&amp;Grand Total</source>
         <translation>&amp;Gesamtsumme</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="90"/>
+        <location filename="../ui/window/windowactions.cpp" line="101"/>
         <source>Ctrl+G</source>
         <translation>Ctrl+G</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="91"/>
+        <location filename="../ui/window/windowactions.cpp" line="101"/>
         <source>Calculate grand total</source>
         <translation>Berechnet die Gesamtsumme</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="93"/>
+        <location filename="../ui/window/windowactions.cpp" line="103"/>
         <source>&amp;Budget Analasis</source>
         <translation>&amp;Budgetanalyse</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="93"/>
+        <location filename="../ui/window/windowactions.cpp" line="104"/>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="94"/>
+        <location filename="../ui/window/windowactions.cpp" line="104"/>
         <source>Analyze your budget plan</source>
         <translation>Analysiert Ihre Budgetplanung</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="96"/>
+        <location filename="../ui/window/windowactions.cpp" line="106"/>
         <source>&amp;Percentage Analysis</source>
         <translation>&amp;Anteilsanalyse</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="97"/>
+        <location filename="../ui/window/windowactions.cpp" line="107"/>
         <source>Ctrl+P</source>
         <translation>Ctrl+P</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="98"/>
+        <location filename="../ui/window/windowactions.cpp" line="108"/>
         <source>Analyze the percentage of each Income/Outgoing type</source>
         <translation>Analysiert den Anteil jeder Einnahmen- und Ausgabenkategorie</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="104"/>
+        <location filename="../ui/window/windowactions.cpp" line="115"/>
         <source>&amp;About</source>
         <translation>Ü&amp;ber Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="105"/>
+        <location filename="../ui/window/windowactions.cpp" line="116"/>
         <source>Show the application&apos;s About box</source>
         <translation>Zeigt Informationen über Pennywell an</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="107"/>
+        <location filename="../ui/window/windowactions.cpp" line="118"/>
         <source>About &amp;Qt</source>
         <translation>Über &amp;Qt</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="108"/>
+        <location filename="../ui/window/windowactions.cpp" line="119"/>
         <source>Show the Qt library&apos;s About box</source>
         <translation>Zeigt Informationen über die Qt-Bibliothek an</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="120"/>
+        <location filename="../ui/window/windowactions.cpp" line="132"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="122"/>
+        <location filename="../ui/window/windowactions.cpp" line="134"/>
         <source>&amp;Transaction</source>
         <translation>&amp;Buchung</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="123"/>
+        <location filename="../ui/window/windowactions.cpp" line="135"/>
         <source>&amp;Database</source>
         <translation>Da&amp;tenbank</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="124"/>
+        <location filename="../ui/window/windowactions.cpp" line="136"/>
         <source>&amp;Statistic</source>
         <translation>&amp;Statistik</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="125"/>
+        <location filename="../ui/window/windowactions.cpp" line="137"/>
         <source>&amp;Language</source>
         <translation>&amp;Sprache</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="126"/>
+        <location filename="../ui/window/windowactions.cpp" line="138"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowstatus.cpp" line="27"/>
+        <location filename="../ui/window/windowstatus.cpp" line="37"/>
         <source>File Modified</source>
         <translation>Datei geändert</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowstatus.cpp" line="27"/>
+        <location filename="../ui/window/windowstatus.cpp" line="37"/>
         <source>File Saved</source>
         <translation>Datei gespeichert</translation>
     </message>
+    <message numerus="yes">
+        <location filename="../ui/window/windowstatus.cpp" line="47"/>
+        <source>Format 2 · %n decimals</source>
+        <extracomment>The status bar&apos;s mark of a book kept in format 2; its decimals follow</extracomment>
+        <translation>
+            <numerusform>Format 2 · %n Nachkommastelle</numerusform>
+            <numerusform>Format 2 · %n Nachkommastellen</numerusform>
+        </translation>
+    </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="181"/>
+        <location filename="../ui/window/windowstatus.cpp" line="48"/>
+        <source>The book is kept in the newer format, which Pennywell 1.1 and older can&apos;t open.</source>
+        <translation>Die Datenbank ist im neueren Format gespeichert, das Pennywell 1.1 und älter nicht öffnen können.</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/windowstatus.cpp" line="55"/>
+        <source>The new book is kept in format 2, which holds every character and amounts with cents.</source>
+        <translation>Die neue Datenbank wird im Format 2 gespeichert, das jedes Zeichen und Beträge mit Cent fasst.</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/mainwindow.cpp" line="185"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/window/windowstatus.cpp" line="37"/>
+        <location filename="../ui/window/windowstatus.cpp" line="64"/>
         <source>%n of %1 transactions match, balance %2</source>
         <translation>
             <numerusform>%n von %1 Buchungen passt, Saldo %2</numerusform>
@@ -1084,15 +1209,15 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
     <message>
         <location filename="../ui/csv/csvcommands.cpp" line="78"/>
         <location filename="../ui/window/filecommands.cpp" line="36"/>
-        <location filename="../ui/window/filecommands.cpp" line="83"/>
-        <location filename="../ui/window/filecommands.cpp" line="89"/>
-        <location filename="../ui/window/filecommands.cpp" line="95"/>
-        <location filename="../ui/window/mainwindow.cpp" line="183"/>
+        <location filename="../ui/window/filecommands.cpp" line="82"/>
+        <location filename="../ui/window/filecommands.cpp" line="88"/>
+        <location filename="../ui/window/filecommands.cpp" line="94"/>
+        <location filename="../ui/window/mainwindow.cpp" line="187"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="197"/>
+        <location filename="../ui/window/mainwindow.cpp" line="201"/>
         <source>About Pennywell</source>
         <translation>Über Pennywell</translation>
     </message>
@@ -1102,7 +1227,7 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
         <translation>Warnung</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="201"/>
+        <location filename="../ui/window/mainwindow.cpp" line="209"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>Der Name kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Namen dürfen nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>
@@ -1114,8 +1239,8 @@ Do you want to save your changes?</source>
 Möchten Sie die Änderungen speichern?</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="105"/>
-        <location filename="../ui/window/filecommands.cpp" line="82"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="104"/>
+        <location filename="../ui/window/filecommands.cpp" line="81"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
         <translation>Die Datei „%1“ gibt es bereits.
@@ -1166,138 +1291,138 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Ausgabe</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="51"/>
+        <location filename="../ui/window/windowactions.cpp" line="53"/>
         <source>&amp;Import CSV…</source>
         <translation>CSV &amp;importieren…</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="52"/>
+        <location filename="../ui/window/windowactions.cpp" line="54"/>
         <source>Add the transactions of a CSV file to the database</source>
         <translation>Fügt die Buchungen einer CSV-Datei zur Datenbank hinzu</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="56"/>
+        <location filename="../ui/window/windowactions.cpp" line="59"/>
         <source>&amp;Export CSV…</source>
         <translation>CSV &amp;exportieren…</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="57"/>
+        <location filename="../ui/window/windowactions.cpp" line="60"/>
         <source>Write the transactions to a CSV file</source>
         <translation>Schreibt die Buchungen in eine CSV-Datei</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="121"/>
+        <location filename="../ui/window/windowactions.cpp" line="133"/>
         <source>&amp;Edit</source>
         <translation>B&amp;earbeiten</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="99"/>
+        <location filename="../ui/window/windowactions.cpp" line="110"/>
         <source>C&amp;harts</source>
         <translation>&amp;Diagramme</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="100"/>
+        <location filename="../ui/window/windowactions.cpp" line="111"/>
         <source>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</source>
         <translation>Zeigt die Anteile der gewählten Kategorien und die Einnahmen und Ausgaben jedes Monats als Diagramme an</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="41"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="43"/>
         <source>The transaction index is in use</source>
         <translation>Die Buchungsnummer ist bereits vergeben.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="113"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="119"/>
         <source>No such file or folder</source>
         <translation>Datei oder Ordner nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="114"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="120"/>
         <source>Permission denied</source>
         <translation>Zugriff verweigert</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="115"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="121"/>
         <source>Operation not permitted</source>
         <translation>Vorgang nicht zulässig</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="116"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="122"/>
         <source>Is a folder</source>
         <translation>Ist ein Ordner</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="117"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="123"/>
         <source>Not a folder</source>
         <translation>Ist kein Ordner</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="118"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="124"/>
         <source>Disk full</source>
         <translation>Datenträger voll</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="119"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="125"/>
         <source>Disk quota exceeded</source>
         <translation>Speicherkontingent überschritten</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="120"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="126"/>
         <source>File too large</source>
         <translation>Datei zu groß</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="121"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="127"/>
         <source>Read-only file system</source>
         <translation>Schreibgeschütztes Dateisystem</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="122"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="128"/>
         <source>Input/output error</source>
         <translation>Ein-/Ausgabefehler</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="55"/>
+        <location filename="../ui/window/filecommands.cpp" line="52"/>
         <source>The open book is unchanged.</source>
         <translation>Die geöffnete Datenbank ist unverändert.</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="86"/>
+        <location filename="../ui/window/filecommands.cpp" line="85"/>
         <source>%1 was changed by another program since it was opened. Replace it? The other version will be kept as %2.</source>
         <translation>„%1“ wurde seit dem Öffnen von einem anderen Programm geändert. Möchten Sie die Datei ersetzen? Die andere Fassung wird als Sicherungskopie „%2“ aufbewahrt.</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="96"/>
+        <location filename="../ui/window/filecommands.cpp" line="95"/>
         <source>Waiting for another program that is saving %1…</source>
         <translation>Es wird auf ein anderes Programm gewartet, das „%1“ speichert …</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="102"/>
+        <location filename="../ui/window/filecommands.cpp" line="101"/>
         <source>Saved; the other program&apos;s version is kept as %1</source>
         <translation>Gespeichert; die Fassung des anderen Programms ist als „%1“ aufbewahrt</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="108"/>
+        <location filename="../ui/window/filecommands.cpp" line="107"/>
         <source>%1 now belongs to %2, not to %3.</source>
         <extracomment>A file, the user / group it belongs to now, those it belonged to</extracomment>
         <translation>„%1“ gehört jetzt %2, nicht mehr %3.</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="112"/>
+        <location filename="../ui/window/filecommands.cpp" line="111"/>
         <source>Only the administrator can give a file to another user, and only a member of a group to that group.</source>
         <translation>Nur der Administrator kann eine Datei einem anderen Benutzer übertragen, und nur ein Mitglied einer Gruppe dieser Gruppe.</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="114"/>
+        <location filename="../ui/window/filecommands.cpp" line="113"/>
         <source>Only the administrator can give a file to another user; the group is kept, so its members can still use the book.</source>
         <translation>Nur der Administrator kann eine Datei einem anderen Benutzer übertragen; die Gruppe bleibt erhalten, sodass ihre Mitglieder die Datenbank weiter verwenden können.</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="116"/>
+        <location filename="../ui/window/filecommands.cpp" line="115"/>
         <source>The book was saved, but could not keep its owner or group.</source>
         <translation>Die Datenbank wurde gespeichert, konnte aber ihren Eigentümer oder ihre Gruppe nicht behalten.</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="126"/>
+        <location filename="../ui/window/filecommands.cpp" line="125"/>
         <source>Nothing was saved; your changes are still open.</source>
         <translation>Es wurde nichts gespeichert; Ihre Änderungen sind noch vorhanden.</translation>
     </message>
@@ -1307,64 +1432,64 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Die Datei auf dem Datenträger lässt sich nicht als Datenbank lesen, daher kann „Speichern“ sie nicht als Sicherung aufbewahren; „Speichern unter“ ist weiterhin möglich.</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="68"/>
+        <location filename="../ui/window/windowactions.cpp" line="74"/>
         <source>&amp;Find</source>
         <translation>&amp;Suchen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="68"/>
+        <location filename="../ui/window/windowactions.cpp" line="74"/>
         <source>Ctrl+F</source>
         <translation>Ctrl+F</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="69"/>
+        <location filename="../ui/window/windowactions.cpp" line="75"/>
         <source>Show only the transactions that match</source>
         <translation>Zeigt nur die passenden Buchungen an</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="171"/>
+        <location filename="../ui/window/mainwindow.cpp" line="175"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="171"/>
-        <location filename="../ui/window/windowactions.cpp" line="63"/>
+        <location filename="../ui/window/mainwindow.cpp" line="175"/>
+        <location filename="../ui/window/windowactions.cpp" line="67"/>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="63"/>
+        <location filename="../ui/window/windowactions.cpp" line="67"/>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="64"/>
+        <location filename="../ui/window/windowactions.cpp" line="68"/>
         <source>Take back the last change to the database</source>
         <translation>Nimmt die letzte Änderung an der Datenbank zurück</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="172"/>
+        <location filename="../ui/window/mainwindow.cpp" line="176"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="172"/>
-        <location filename="../ui/window/windowactions.cpp" line="65"/>
+        <location filename="../ui/window/mainwindow.cpp" line="176"/>
+        <location filename="../ui/window/windowactions.cpp" line="70"/>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederholen</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="66"/>
+        <location filename="../ui/window/windowactions.cpp" line="72"/>
         <source>Make the change taken back again</source>
         <translation>Führt die zurückgenommene Änderung erneut aus</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="43"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="45"/>
         <source>The backup file&apos;s name would be longer than 255 bytes</source>
         <translation>Der Name der Sicherungsdatei wäre länger als 255 Byte.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="46"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="49"/>
         <source>not enough memory to read %1</source>
         <translation>Nicht genug Arbeitsspeicher, um „%1“ zu lesen.</translation>
     </message>
@@ -1384,7 +1509,7 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Exportiert nach %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="65"/>
+        <location filename="../ui/window/windowactions.cpp" line="71"/>
         <source>Ctrl+Shift+Z; Ctrl+Y</source>
         <translation>Ctrl+Shift+Z; Ctrl+Y</translation>
     </message>
@@ -1393,76 +1518,76 @@ Möchten Sie sie überschreiben?</translation>
     <name>PercentageDialog</name>
     <message>
         <location filename="../ui/statistics/percentagedialog.cpp" line="14"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="21"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="22"/>
         <source>Percentage Analysis</source>
         <translation>Anteilsanalyse</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="28"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="39"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="29"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="41"/>
         <source>&lt;TABLE BORDER=&quot;5&quot;&gt;</source>
         <translation>&lt;TABLE BORDER=&quot;5&quot;&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="29"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="30"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total Income&lt;/TD&gt;&lt;TD&gt;Selected Type Income&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;Einnahmen aller Kategorien&lt;/TD&gt;&lt;TD&gt;Einnahmen der gewählten Kategorien&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="30"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="32"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="36"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="31"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="34"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="38"/>
         <source>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="31"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="32"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;Selected Type Outgoing&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;Ausgaben aller Kategorien&lt;/TD&gt;&lt;TD&gt;Ausgaben der gewählten Kategorien&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="35"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="37"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total In&amp;Out&lt;/TD&gt;&lt;TD&gt;Selected Type In&amp;Out&lt;/TD&gt;&lt;/TR&gt;</source>
         <extracomment>Report headers: income and outgoing added together, of all types, then of the chosen types; no raw &quot;&amp;&quot; in the translation</extracomment>
         <translation>&lt;TR&gt;&lt;TD&gt;Einnahmen und Ausgaben aller Kategorien&lt;/TD&gt;&lt;TD&gt;Einnahmen und Ausgaben der gewählten Kategorien&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="37"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="56"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="39"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="58"/>
         <source>&lt;/TABLE&gt;</source>
         <translation>&lt;/TABLE&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="41"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="43"/>
         <source>&lt;TR&gt;&lt;TD&gt;Type&lt;/TD&gt;&lt;TD&gt;Income&lt;/TD&gt;&lt;TD&gt;Income Selected Percent&lt;/TD&gt;&lt;TD&gt;Income Total Percent&lt;/TD&gt;</source>
         <extracomment>Report headers: a type&apos;s income, its share of the chosen types&apos; income, its share of all income</extracomment>
         <translation>&lt;TR&gt;&lt;TD&gt;Kategorie&lt;/TD&gt;&lt;TD&gt;Einnahmen&lt;/TD&gt;&lt;TD&gt;Anteil (Auswahl)&lt;/TD&gt;&lt;TD&gt;Anteil (gesamt)&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="43"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="45"/>
         <source>&lt;TD&gt;Outgoing&lt;/TD&gt;&lt;TD&gt;Outgoing Selected Percent&lt;/TD&gt;&lt;TD&gt;Outgoing Total Percent&lt;/TD&gt;</source>
         <extracomment>Report headers: as for income, for outgoing</extracomment>
         <translation>&lt;TD&gt;Ausgaben&lt;/TD&gt;&lt;TD&gt;Anteil (Auswahl)&lt;/TD&gt;&lt;TD&gt;Anteil (gesamt)&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="45"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="47"/>
         <source>&lt;TD&gt;Sum&lt;/TD&gt;&lt;TD&gt;Sum Selected Percent&lt;/TD&gt;&lt;TD&gt;Sum Percent&lt;/TD&gt;&lt;/TR&gt;</source>
         <extracomment>Report headers: a type&apos;s income and outgoing added together, and its shares of the chosen types&apos; and of all</extracomment>
         <translation>&lt;TD&gt;Summe&lt;/TD&gt;&lt;TD&gt;Anteil (Auswahl)&lt;/TD&gt;&lt;TD&gt;Anteil (gesamt)&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="48"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="50"/>
         <source>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="49"/>
         <location filename="../ui/statistics/percentagedialog.cpp" line="51"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="53"/>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&#xa0;%&lt;/TD&gt;&lt;TD&gt;%3&#xa0;%&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="53"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="55"/>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&#xa0;%&lt;/TD&gt;&lt;TD&gt;%3&#xa0;%&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
@@ -1507,7 +1632,7 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Alle Dateien (*)</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="43"/>
         <source>%n duplicate(s) skipped.</source>
         <translation>
             <numerusform>%n Duplikat übersprungen.</numerusform>
@@ -1515,7 +1640,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="43"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="44"/>
         <source>%n amount(s) rounded.</source>
         <translation>
             <numerusform>%n Betrag gerundet.</numerusform>
@@ -1536,122 +1661,122 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Die Datei ist leer.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="39"/>
+        <location filename="../text/statementmessages.cpp" line="41"/>
         <source>The file is neither a CSV, an OFX nor a QIF statement.</source>
         <translation>Die Datei ist kein Kontoauszug im Format CSV, OFX oder QIF.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="40"/>
+        <location filename="../text/statementmessages.cpp" line="43"/>
         <source>The file isn&apos;t written in the encoding chosen.</source>
         <translation>Die Datei ist nicht in der gewählten Kodierung geschrieben.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="41"/>
+        <location filename="../text/statementmessages.cpp" line="45"/>
         <source>No column is chosen for the date.</source>
         <translation>Keine Spalte ist als Datum gewählt.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="42"/>
+        <location filename="../text/statementmessages.cpp" line="48"/>
         <source>No column is chosen for the amount, nor for debits or credits.</source>
         <translation>Keine Spalte ist als Betrag, Soll oder Haben gewählt.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="43"/>
+        <location filename="../text/statementmessages.cpp" line="50"/>
         <source>The quotes of this row are broken.</source>
         <translation>Die Anführungszeichen dieser Zeile sind fehlerhaft.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="44"/>
+        <location filename="../text/statementmessages.cpp" line="52"/>
         <source>&quot;%1&quot; is not a date in the format chosen.</source>
         <translation>„%1“ ist kein Datum im gewählten Format.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="45"/>
+        <location filename="../text/statementmessages.cpp" line="54"/>
         <source>&quot;%1&quot; is not an amount.</source>
         <translation>„%1“ ist kein Betrag.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="46"/>
+        <location filename="../text/statementmessages.cpp" line="56"/>
         <source>The amount %1 is more than a transaction holds.</source>
         <translation>Der Betrag %1 ist größer, als eine Buchung fassen kann.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="48"/>
+        <location filename="../text/statementmessages.cpp" line="59"/>
         <source>The direction &quot;%1&quot; is neither income nor outgoing.</source>
         <translation>Die Art „%1“ ist weder Einnahme noch Ausgabe.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="49"/>
+        <location filename="../text/statementmessages.cpp" line="62"/>
         <source>The file holds no transactions.</source>
         <translation>Die Datei enthält keine Buchungen.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="51"/>
+        <location filename="../text/statementmessages.cpp" line="65"/>
         <source>The file is larger than %1 GB, more than a statement may be.</source>
         <translation>Die Datei ist größer als %1 GB, mehr, als ein Kontoauszug sein darf.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="54"/>
+        <location filename="../text/statementmessages.cpp" line="68"/>
         <source>This line is longer than %1 MB, more than a line of a statement may be.</source>
         <translation>Diese Zeile ist länger als %1 MB, mehr, als eine Zeile eines Kontoauszugs sein darf.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="57"/>
+        <location filename="../text/statementmessages.cpp" line="73"/>
         <source>More than %1 faults: the rest of the file was not read.</source>
         <translation>Mehr als %1 Fehler: Der Rest der Datei wurde nicht gelesen.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="60"/>
+        <location filename="../text/statementmessages.cpp" line="76"/>
         <source>This line holds bytes that aren&apos;t valid %1, the encoding of the rest of the file. Choose the file&apos;s encoding if it is another.</source>
         <translation>Diese Zeile enthält Bytes, die in %1, der Kodierung der übrigen Datei, ungültig sind. Wählen Sie die Kodierung der Datei, wenn sie eine andere ist.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="63"/>
+        <location filename="../text/statementmessages.cpp" line="81"/>
         <source>A second &quot;%1&quot; line in one transaction: the transaction above it doesn&apos;t end with a &quot;^&quot; line.</source>
         <translation>Eine zweite „%1“-Zeile in einer Buchung: Der Buchung darüber fehlt die abschließende „^“-Zeile.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="66"/>
+        <location filename="../text/statementmessages.cpp" line="87"/>
         <source>&lt;%1&gt; is outside a transaction: its &lt;STMTTRN&gt; is missing.</source>
         <translation>&lt;%1&gt; steht außerhalb einer Buchung: Das zugehörige &lt;STMTTRN&gt; fehlt.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="69"/>
+        <location filename="../text/statementmessages.cpp" line="90"/>
         <source>This transaction is outside a bank or card statement (&lt;STMTRS&gt; or &lt;CCSTMTRS&gt;).</source>
         <translation>Diese Buchung steht außerhalb eines Konto- oder Kartenauszugs (&lt;STMTRS&gt; oder &lt;CCSTMTRS&gt;).</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="70"/>
+        <location filename="../text/statementmessages.cpp" line="93"/>
         <source>&quot;%1&quot; holds a character the book can&apos;t store.</source>
         <translation>„%1“ enthält ein Zeichen, das die Datenbank nicht speichern kann.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="71"/>
+        <location filename="../text/statementmessages.cpp" line="96"/>
         <source>&quot;%1&quot; is longer than the book&apos;s 255 bytes.</source>
         <translation>„%1“ ist länger als die 255 Byte, die die Datenbank speichern kann.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="72"/>
+        <location filename="../text/statementmessages.cpp" line="100"/>
         <source>The type &quot;%1&quot; would be one more than the book&apos;s 128.</source>
         <translation>Mit der Kategorie „%1“ hätte die Datenbank mehr als die möglichen 128 Kategorien.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="73"/>
+        <location filename="../text/statementmessages.cpp" line="104"/>
         <source>The book has no transaction number left for this row.</source>
         <translation>Die Datenbank hat für diese Zeile keine freie Buchungsnummer mehr.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="88"/>
+        <location filename="../text/statementmessages.cpp" line="123"/>
         <source>Line %1: %2</source>
         <translation>Zeile %1: %2</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="75"/>
+        <location filename="../text/statementmessages.cpp" line="106"/>
         <source>Every date reads with the day first and with the month first (&quot;%1&quot;: %2). Choose the date format.</source>
         <translation>Jedes Datum lässt sich mit dem Tag oder mit dem Monat zuerst lesen („%1“: %2). Bitte wählen Sie das Datumsformat.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="78"/>
+        <location filename="../text/statementmessages.cpp" line="112"/>
         <source>&quot;%1&quot; is in another currency than the amounts above it.</source>
         <translation>„%1“ ist in einer anderen Währung als die Beträge darüber.</translation>
     </message>
@@ -1684,17 +1809,17 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Standardkate&amp;gorie:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="141"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="139"/>
         <source>&amp;Import</source>
         <translation>&amp;Importieren</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="190"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="189"/>
         <source>Read as %1.</source>
         <translation>Als %1 gelesen.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="221"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="220"/>
         <source>%n new transaction(s)</source>
         <translation>
             <numerusform>%n neue Buchung</numerusform>
@@ -1702,7 +1827,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="222"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="221"/>
         <source>%n duplicate(s) kept</source>
         <translation>
             <numerusform>%n Duplikat behalten</numerusform>
@@ -1710,7 +1835,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="223"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="222"/>
         <source>%n duplicate(s) skipped</source>
         <translation>
             <numerusform>%n Duplikat übersprungen</numerusform>
@@ -1718,7 +1843,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="224"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="223"/>
         <source>%n amount(s) rounded</source>
         <translation>
             <numerusform>%n Betrag gerundet</numerusform>
@@ -1726,7 +1851,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="228"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="226"/>
         <source>%n row(s) spelt without accents</source>
         <translation>
             <numerusform>%n Zeile mit ersetzten Sonderzeichen</numerusform>
@@ -1734,7 +1859,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="229"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="227"/>
         <source>%n faulty row(s)</source>
         <translation>
             <numerusform>%n fehlerhafte Zeile</numerusform>
@@ -1742,7 +1867,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="231"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="229"/>
         <source>%n new type(s)</source>
         <translation>
             <numerusform>%n neue Kategorie</numerusform>
@@ -1750,33 +1875,33 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="236"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="234"/>
         <source>Nothing can be imported while a row is at fault; the first: %1</source>
         <translation>Solange eine Zeile fehlerhaft ist, kann nichts importiert werden. Erster Fehler: %1</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="239"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="237"/>
         <source>Nothing to import: the statement has no rows.</source>
         <translation>Nichts zu importieren: Der Kontoauszug hat keine Zeilen.</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="241"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="239"/>
         <source>Nothing to import: the book holds every row already.</source>
         <translation>Nichts zu importieren: Die Datenbank enthält bereits alle Zeilen.</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="233"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="231"/>
         <source>, </source>
         <extracomment>Between two counts (&quot;3 new transactions, 1 amount rounded&quot;)</extracomment>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="186"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="185"/>
         <source>Read as %1; line %2 is the header.</source>
         <translation>Gelesen als %1; Zeile %2 ist die Kopfzeile.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="188"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="187"/>
         <source>Read as %1: %n account(s).</source>
         <translation>
             <numerusform>Gelesen als %1: %n Konto.</numerusform>
@@ -1784,7 +1909,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="225"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="224"/>
         <source>%n rounded to 0</source>
         <translation>
             <numerusform>%n auf 0 gerundet</numerusform>
@@ -1792,7 +1917,7 @@ Möchten Sie sie überschreiben?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="226"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="225"/>
         <source>%n comment(s) cut</source>
         <translation>
             <numerusform>%n Notiz gekürzt</numerusform>
@@ -1813,44 +1938,44 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Hinweis</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="80"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="81"/>
         <source>%1 (new)</source>
         <translation>%1 (neu)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="85"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="86"/>
         <source>duplicate, skipped</source>
         <translation>Duplikat, übersprungen</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="85"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="86"/>
         <source>duplicate, kept</source>
         <translation>Duplikat, behalten</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="86"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="87"/>
         <source>rounded</source>
         <translation>gerundet</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="90"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="91"/>
         <source>spelt without accents</source>
         <extracomment>The comment or type had letters the book can&apos;t store, such as ä, now written ae</extracomment>
         <translation>Sonderzeichen ersetzt</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="92"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="93"/>
         <source>, </source>
         <extracomment>Between two marks of a row (&quot;duplicate, kept, rounded&quot;)</extracomment>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="86"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="87"/>
         <source>rounded to 0</source>
         <translation>auf 0 gerundet</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="88"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="89"/>
         <source>cut</source>
         <extracomment>The comment was longer than the book holds and is cut to fit</extracomment>
         <translation>gekürzt</translation>
@@ -1884,7 +2009,7 @@ Möchten Sie sie überschreiben?</translation>
         <translation>JMT</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="50"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="51"/>
         <source>Republic of China, YYY/MM/DD</source>
         <translation>Minguo-Kalender (Taiwan), JJJ/MM/TT</translation>
     </message>
@@ -1977,7 +2102,7 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Alle</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="309"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="308"/>
         <source>Chart</source>
         <translation>Diagramm</translation>
     </message>
@@ -2057,99 +2182,99 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Notiz</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="81"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="80"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="83"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="82"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="86"/>
         <source>Select a transaction</source>
         <translation>Buchung auswählen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="90"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="88"/>
         <source>In/Out</source>
         <extracomment>The box&apos;s first item, a prompt: choose income or outgoing</extracomment>
         <translation>Einnahme oder Ausgabe</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="90"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="88"/>
         <source>Income</source>
         <translation>Einnahme</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="90"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="88"/>
         <source>Outgoing</source>
         <translation>Ausgabe</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="91"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="89"/>
         <source>Select/Add a type</source>
         <translation>Kategorie auswählen oder hinzufügen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="183"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="182"/>
         <source>Create a transaction</source>
         <translation>Buchung anlegen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="200"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="199"/>
         <source>Delete a transaction</source>
         <translation>Buchung löschen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="208"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="207"/>
         <source>Modify a transaction</source>
         <translation>Buchung ändern</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="214"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="213"/>
         <source>Delete this transaction</source>
         <translation>Diese Buchung löschen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="225"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="224"/>
         <source>Modify this transaction</source>
         <translation>Diese Buchung ändern</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="303"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="328"/>
         <source>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>Die Notiz kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Notizen dürfen nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="352"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="377"/>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>Der Kategoriename kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Kategorienamen dürfen nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="73"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="72"/>
         <source>&amp;Add</source>
         <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="75"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="74"/>
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="187"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="186"/>
         <source>Add and next (Ctrl+Return): adds the transaction and opens the next on the same date</source>
         <translation>Hinzufügen und weiter (Ctrl+Return): fügt die Buchung hinzu und öffnet die nächste mit demselben Datum</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="391"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="416"/>
         <source>There is a type &quot;%1&quot;. Add &quot;%2&quot; as another type?</source>
         <translation>Es gibt schon die Kategorie „%1“. Möchten Sie „%2“ als weitere Kategorie hinzufügen?</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="392"/>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="393"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="417"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="418"/>
         <source>Add a type</source>
         <translation>Kategorie hinzufügen</translation>
     </message>

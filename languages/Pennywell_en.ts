@@ -9,22 +9,22 @@
         <translation>%1 Q%2</translation>
     </message>
     <message>
-        <location filename="../ui/charts/barperiods.cpp" line="74"/>
+        <location filename="../ui/charts/barperiods.cpp" line="73"/>
         <source>Month</source>
         <translation>Month</translation>
     </message>
     <message>
-        <location filename="../ui/charts/barperiods.cpp" line="76"/>
+        <location filename="../ui/charts/barperiods.cpp" line="74"/>
         <source>Quarter</source>
         <translation>Quarter</translation>
     </message>
     <message>
-        <location filename="../ui/charts/barperiods.cpp" line="78"/>
+        <location filename="../ui/charts/barperiods.cpp" line="75"/>
         <source>Year</source>
         <translation>Year</translation>
     </message>
     <message>
-        <location filename="../ui/charts/barperiods.cpp" line="80"/>
+        <location filename="../ui/charts/barperiods.cpp" line="76"/>
         <source>%1 years</source>
         <translation>%1 years</translation>
     </message>
@@ -37,37 +37,47 @@
         <translation>Create Transaction %1</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="72"/>
+        <location filename="../ui/history/bookcommands.cpp" line="70"/>
         <source>Modify Transaction %1</source>
         <translation>Modify Transaction %1</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="86"/>
+        <location filename="../ui/history/bookcommands.cpp" line="79"/>
         <source>Delete Transaction %1</source>
         <translation>Delete Transaction %1</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="101"/>
+        <location filename="../ui/history/bookcommands.cpp" line="90"/>
         <source>Add Type %1</source>
         <translation>Add Type %1</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="110"/>
+        <location filename="../ui/history/bookcommands.cpp" line="99"/>
         <source>Delete Type %1</source>
         <translation>Delete Type %1</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="121"/>
+        <location filename="../ui/history/bookcommands.cpp" line="110"/>
         <source>Set the Database Name</source>
         <translation>Set the Database Name</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="152"/>
+        <location filename="../ui/history/bookcommands.cpp" line="127"/>
+        <source>Convert to Format 2</source>
+        <translation>Convert to Format 2</translation>
+    </message>
+    <message>
+        <location filename="../ui/history/bookcommands.cpp" line="129"/>
+        <source>Set the Decimals to %1</source>
+        <translation>Set the Decimals to %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/history/bookcommands.cpp" line="156"/>
         <source>Import CSV</source>
         <translation>Import CSV</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="153"/>
+        <location filename="../ui/history/bookcommands.cpp" line="157"/>
         <source>Import Statement</source>
         <translation>Import Statement</translation>
     </message>
@@ -124,6 +134,59 @@
             <numerusform>%n new type created.</numerusform>
             <numerusform>%n new types created.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>BookSettingsDialog</name>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="25"/>
+        <source>Book Settings</source>
+        <translation>Book Settings</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="29"/>
+        <source>Con&amp;vert to Format 2</source>
+        <translation>Con&amp;vert to Format 2</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="39"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="42"/>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="49"/>
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="50"/>
+        <source>&amp;Decimals:</source>
+        <translation>&amp;Decimals:</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="51"/>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="74"/>
+        <source>Format 2: texts in UTF-8, amounts with decimals. Pennywell 1.1 and older can&apos;t open it.</source>
+        <translation>Format 2: texts in UTF-8, amounts with decimals. Pennywell 1.1 and older can&apos;t open it.</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="76"/>
+        <source>Format 1, which every version of Pennywell reads: texts in Big5, whole amounts.</source>
+        <translation>Format 1, which every version of Pennywell reads: texts in Big5, whole amounts.</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="102"/>
+        <source>The name can&apos;t be stored in this book: it is too long or holds a character the book&apos;s format has no room for.</source>
+        <translation>The name can&apos;t be stored in this book: it is too long or holds a character the book&apos;s format has no room for.</translation>
     </message>
 </context>
 <context>
@@ -260,84 +323,84 @@
 <context>
     <name>ChartWindow</name>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="66"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="68"/>
         <source>Charts</source>
         <translation>Charts</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="87"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="89"/>
         <source>Save...</source>
         <translation>Save...</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="89"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="91"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="141"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="143"/>
         <source>%1 (%2%)</source>
         <translation>%1 (%2%)</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="189"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="191"/>
         <source>Income</source>
         <translation>Income</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="190"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="192"/>
         <source>Outgoing</source>
         <translation>Outgoing</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="261"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="263"/>
         <source>PNG Image (*.png);;SVG Image (*.svg)</source>
         <translation>PNG Image (*.png);;SVG Image (*.svg)</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="267"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="269"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
         <translation>File %1 already exists.
 Do you want to override it?</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="268"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="270"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="271"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="273"/>
         <source>The chart could not be saved as %1.</source>
         <translation>The chart could not be saved as %1.</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="118"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="120"/>
         <source>Balance: %1</source>
         <translation>Balance: %1</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="119"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="121"/>
         <source>Income by type</source>
         <translation>Income by type</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="120"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="122"/>
         <source>No income in the chosen range</source>
         <translation>No income in the chosen range</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="121"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="123"/>
         <source>Outgoing by type</source>
         <translation>Outgoing by type</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="122"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="124"/>
         <source>No outgoing in the chosen range</source>
         <translation>No outgoing in the chosen range</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="211"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="213"/>
         <source>Income and outgoing</source>
         <translation>Income and outgoing</translation>
     </message>
@@ -423,7 +486,7 @@ Do you want to override it?</translation>
         <translation>CSV, Big5 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="89"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="88"/>
         <source>The file %1 is the backup of the open book, kept from before its last save.
 Do you want to replace it with the CSV?</source>
         <translation>The file %1 is the backup of the open book, kept from before its last save.
@@ -437,7 +500,7 @@ Do you want to replace it with the CSV?</source>
 Do you want to replace it with the CSV?</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="115"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="113"/>
         <source>The file %1 can&apos;t be written: %2</source>
         <translation>The file %1 can&apos;t be written: %2</translation>
     </message>
@@ -450,17 +513,17 @@ Do you want to replace it with the CSV?</translation>
 <context>
     <name>CsvImport</name>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="28"/>
+        <location filename="../text/bookcsvmessages.cpp" line="29"/>
         <source>the file is empty; it needs a header row such as index,date,direction,amount,type,comment</source>
         <translation>the file is empty; it needs a header row such as index,date,direction,amount,type,comment</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="31"/>
+        <location filename="../text/bookcsvmessages.cpp" line="33"/>
         <source>unknown column &quot;%1&quot;; the columns are index, date, direction, amount, type and comment</source>
         <translation>unknown column &quot;%1&quot;; the columns are index, date, direction, amount, type and comment</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="34"/>
+        <location filename="../text/bookcsvmessages.cpp" line="36"/>
         <source>the column &quot;%1&quot; appears twice</source>
         <translation>the column &quot;%1&quot; appears twice</translation>
     </message>
@@ -470,92 +533,92 @@ Do you want to replace it with the CSV?</translation>
         <translation>the header has no &quot;%1&quot; column</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="40"/>
+        <location filename="../text/bookcsvmessages.cpp" line="39"/>
         <source>a quote inside a field that doesn&apos;t start with one; enclose the field in quotes and double the quote</source>
         <translation>a quote inside a field that doesn&apos;t start with one; enclose the field in quotes and double the quote</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="44"/>
+        <location filename="../text/bookcsvmessages.cpp" line="43"/>
         <source>text after the closing quote of a field</source>
         <translation>text after the closing quote of a field</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="47"/>
+        <location filename="../text/bookcsvmessages.cpp" line="44"/>
         <source>a quoted field is never closed</source>
         <translation>a quoted field is never closed</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="50"/>
+        <location filename="../text/bookcsvmessages.cpp" line="46"/>
         <source>%1 fields where the header has %2</source>
         <translation>%1 fields where the header has %2</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="53"/>
+        <location filename="../text/bookcsvmessages.cpp" line="49"/>
         <source>the date &quot;%1&quot; is not a calendar date written YYYY-MM-DD</source>
         <translation>the date &quot;%1&quot; is not a calendar date written YYYY-MM-DD</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="56"/>
+        <location filename="../text/bookcsvmessages.cpp" line="52"/>
         <source>the direction &quot;%1&quot; is neither &quot;income&quot; nor &quot;outgoing&quot;</source>
         <translation>the direction &quot;%1&quot; is neither &quot;income&quot; nor &quot;outgoing&quot;</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="59"/>
+        <location filename="../text/bookcsvmessages.cpp" line="54"/>
         <source>the amount &quot;%1&quot; is not a whole number</source>
         <translation>the amount &quot;%1&quot; is not a whole number</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="62"/>
+        <location filename="../text/bookcsvmessages.cpp" line="56"/>
         <source>the amount %1 is out of range (-2147483648 to 2147483647)</source>
         <translation>the amount %1 is out of range (-2147483648 to 2147483647)</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="65"/>
+        <location filename="../text/bookcsvmessages.cpp" line="58"/>
         <source>the %1 is not valid UTF-8 text</source>
         <translation>the %1 is not valid UTF-8 text</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="68"/>
+        <location filename="../text/bookcsvmessages.cpp" line="59"/>
         <source>the %1 is not valid Big5 text</source>
         <translation>the %1 is not valid Big5 text</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="71"/>
+        <location filename="../text/bookcsvmessages.cpp" line="61"/>
         <source>the %1 &quot;%2&quot; holds a character that Big5 can&apos;t store</source>
         <translation>the %1 &quot;%2&quot; holds a character that Big5 can&apos;t store</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="75"/>
+        <location filename="../text/bookcsvmessages.cpp" line="65"/>
         <source>the %1 is %2 characters long; at most %3 fit</source>
         <translation>the %1 is %2 characters long; at most %3 fit</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="77"/>
+        <location filename="../text/bookcsvmessages.cpp" line="70"/>
         <source>the %1 is %2 bytes long in Big5; at most %3 fit</source>
         <translation>the %1 is %2 bytes long in Big5; at most %3 fit</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="80"/>
+        <location filename="../text/bookcsvmessages.cpp" line="77"/>
         <source>the new type &quot;%1&quot; would be one more than the 128 types a database can hold</source>
         <translation>the new type &quot;%1&quot; would be one more than the 128 types a database can hold</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="83"/>
+        <location filename="../text/bookcsvmessages.cpp" line="79"/>
         <source>the database has no transaction index left for this row</source>
         <translation>the database has no transaction index left for this row</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="86"/>
+        <location filename="../text/bookcsvmessages.cpp" line="81"/>
         <source>Line %1: %2</source>
         <translation>Line %1: %2</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="90"/>
+        <location filename="../text/bookcsvmessages.cpp" line="85"/>
         <source>The CSV file was not imported; the database is unchanged.</source>
         <translation>The CSV file was not imported; the database is unchanged.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../text/bookcsvmessages.cpp" line="101"/>
+        <location filename="../text/bookcsvmessages.cpp" line="96"/>
         <source>%n more faulty row(s) not listed.</source>
         <translation>
             <numerusform>%n more faulty row not listed.</numerusform>
@@ -596,7 +659,7 @@ Do you want to replace it with the CSV?</translation>
         <translation>The name takes %1 bytes in Big5; at most %2 can be stored.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="80"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="87"/>
         <source>The name can&apos;t be stored in a Pennywell database file.</source>
         <translation>The name can&apos;t be stored in a Pennywell database file.</translation>
     </message>
@@ -650,10 +713,38 @@ Do you want to replace it with the CSV?</translation>
     </message>
 </context>
 <context>
+    <name>FormatQuestion</name>
+    <message>
+        <location filename="../ui/book/formatquestion.cpp" line="30"/>
+        <source>This book is kept in the format older versions of Pennywell read, which has no room for a text this long. Keep it exactly in the newer format? Pennywell 1.1 and older can&apos;t open the converted book; the backup keeps this version.</source>
+        <translation>This book is kept in the format older versions of Pennywell read, which has no room for a text this long. Keep it exactly in the newer format? Pennywell 1.1 and older can&apos;t open the converted book; the backup keeps this version.</translation>
+    </message>
+    <message>
+        <location filename="../ui/book/formatquestion.cpp" line="33"/>
+        <source>This book is kept in the format older versions of Pennywell read, which has no &apos;%1&apos;. Keep it exactly in the newer format? Pennywell 1.1 and older can&apos;t open the converted book; the backup keeps this version.</source>
+        <translation>This book is kept in the format older versions of Pennywell read, which has no &apos;%1&apos;. Keep it exactly in the newer format? Pennywell 1.1 and older can&apos;t open the converted book; the backup keeps this version.</translation>
+    </message>
+    <message>
+        <location filename="../ui/book/formatquestion.cpp" line="48"/>
+        <source>This book is kept in the format older versions of Pennywell read, which has no cents. Keep it exactly in the newer format? Pennywell 1.1 and older can&apos;t open the converted book; the backup keeps this version.</source>
+        <translation>This book is kept in the format older versions of Pennywell read, which has no cents. Keep it exactly in the newer format? Pennywell 1.1 and older can&apos;t open the converted book; the backup keeps this version.</translation>
+    </message>
+    <message>
+        <location filename="../ui/book/formatquestion.cpp" line="78"/>
+        <source>Newer Format</source>
+        <translation>Newer Format</translation>
+    </message>
+    <message>
+        <location filename="../ui/book/formatquestion.cpp" line="78"/>
+        <source>Convert</source>
+        <translation>Convert</translation>
+    </message>
+</context>
+<context>
     <name>GrandTotalDialog</name>
     <message>
         <location filename="../ui/statistics/grandtotaldialog.cpp" line="9"/>
-        <location filename="../ui/statistics/grandtotaldialog.cpp" line="16"/>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="17"/>
         <source>Grand Total</source>
         <translation>Grand Total</translation>
     </message>
@@ -681,117 +772,122 @@ Do you want to replace it with the CSV?</translation>
         <translation>Array out of bound</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="28"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="29"/>
         <source>There are still other transactions use this type</source>
         <translation>There are still other transactions use this type</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="29"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="30"/>
         <source>No transaction type</source>
         <translation>No transaction type</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="30"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="31"/>
         <source>The transaction index is not exist</source>
         <translation>The transaction index is not exist</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="31"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="32"/>
         <source>File open error</source>
         <translation>File open error</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="32"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="33"/>
         <source>Not Pennywell database file</source>
         <translation>Not Pennywell database file</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="33"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="35"/>
         <source>This PWDB file is correspond with this program</source>
         <translation>This PWDB file is correspond with this program</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="34"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="36"/>
         <source>Too many transaction types</source>
         <translation>Too many transaction types</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="35"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="37"/>
         <source>Damaged Pennywell database file</source>
         <translation>Damaged Pennywell database file</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="36"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="38"/>
         <source>File write error</source>
         <translation>File write error</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="37"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="39"/>
         <source>The database name is longer than 255 bytes</source>
         <translation>The database name is longer than 255 bytes</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="38"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="40"/>
         <source>A type name is longer than 255 bytes</source>
         <translation>A type name is longer than 255 bytes</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="39"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="41"/>
         <source>A comment is longer than 255 bytes</source>
         <translation>A comment is longer than 255 bytes</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="40"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="42"/>
         <source>No transaction index left</source>
         <translation>No transaction index left</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="44"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="47"/>
         <source>From, Today and To must be dates in this order</source>
         <translation>From, Today and To must be dates in this order</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="45"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="48"/>
         <source>The type %1 has existed</source>
         <translation>The type %1 has existed</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="47"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="50"/>
         <source>This book was made by a newer Pennywell</source>
         <translation>This book was made by a newer Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="49"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="52"/>
         <source>A text is not UTF-8 or holds a control character</source>
         <translation>A text is not UTF-8 or holds a control character</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="51"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="54"/>
         <source>The database name is longer than 100 characters</source>
         <translation>The database name is longer than 100 characters</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="53"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="56"/>
         <source>A type name is longer than 100 characters</source>
         <translation>A type name is longer than 100 characters</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="55"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="58"/>
         <source>A comment is longer than 1000 characters</source>
         <translation>A comment is longer than 1000 characters</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="56"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="59"/>
         <source>A book keeps 0, 2 or 3 decimals</source>
         <translation>A book keeps 0, 2 or 3 decimals</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="58"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="61"/>
         <source>An amount is too large for the book&apos;s decimals</source>
         <translation>An amount is too large for the book&apos;s decimals</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="134"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="63"/>
+        <source>An amount has more decimals than the book would keep</source>
+        <translation>An amount has more decimals than the book would keep</translation>
+    </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="140"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s path, then why the system refused it (&quot;Permission denied&quot;)</extracomment>
         <translation>%1: %2</translation>
@@ -822,259 +918,288 @@ Do you want to replace it with the CSV?</translation>
         <translation>Create a new database</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="40"/>
+        <location filename="../ui/window/windowactions.cpp" line="41"/>
         <source>&amp;Open</source>
         <translation>&amp;Open</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="40"/>
+        <location filename="../ui/window/windowactions.cpp" line="41"/>
         <source>Ctrl+O</source>
         <translation>Ctrl+O</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="41"/>
+        <location filename="../ui/window/windowactions.cpp" line="42"/>
         <source>Open an exist database</source>
         <translation>Open an exist database</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="42"/>
+        <location filename="../ui/window/windowactions.cpp" line="44"/>
         <source>&amp;Save</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="42"/>
+        <location filename="../ui/window/windowactions.cpp" line="44"/>
         <source>Ctrl+S</source>
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="43"/>
+        <location filename="../ui/window/windowactions.cpp" line="45"/>
         <source>Save the current database</source>
         <translation>Save the current database</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="45"/>
+        <location filename="../ui/window/windowactions.cpp" line="47"/>
         <source>Save &amp;As</source>
         <translation>Save &amp;As</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="46"/>
+        <location filename="../ui/window/windowactions.cpp" line="48"/>
         <source>Save the current database as ...</source>
         <translation>Save the current database as ...</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="48"/>
+        <location filename="../ui/window/windowactions.cpp" line="50"/>
         <source>&amp;Close</source>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="49"/>
+        <location filename="../ui/window/windowactions.cpp" line="51"/>
         <source>Close the current database</source>
         <translation>Close the current database</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="53"/>
+        <location filename="../ui/window/windowactions.cpp" line="56"/>
         <source>Import S&amp;tatement…</source>
         <translation>Import S&amp;tatement…</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="54"/>
+        <location filename="../ui/window/windowactions.cpp" line="57"/>
         <source>Add a bank&apos;s statement (CSV, OFX or QIF) to the database, previewed first</source>
         <translation>Add a bank&apos;s statement (CSV, OFX or QIF) to the database, previewed first</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="59"/>
+        <location filename="../ui/window/windowactions.cpp" line="63"/>
         <source>E&amp;xit</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="59"/>
+        <location filename="../ui/window/windowactions.cpp" line="63"/>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="60"/>
+        <location filename="../ui/window/windowactions.cpp" line="64"/>
         <source>Exit the application</source>
         <translation>Exit the application</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="71"/>
+        <location filename="../ui/window/windowactions.cpp" line="78"/>
         <source>&amp;Create</source>
         <translation>&amp;Create</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="71"/>
+        <location filename="../ui/window/windowactions.cpp" line="79"/>
         <source>Ctrl+C</source>
         <translation>Ctrl+C</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="72"/>
+        <location filename="../ui/window/windowactions.cpp" line="79"/>
         <source>Create a transaction</source>
         <translation>Create a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="74"/>
-        <location filename="../ui/window/windowactions.cpp" line="80"/>
+        <location filename="../ui/window/windowactions.cpp" line="81"/>
+        <location filename="../ui/window/windowactions.cpp" line="87"/>
         <source>&amp;Delete</source>
         <translation>&amp;Delete</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="74"/>
+        <location filename="../ui/window/windowactions.cpp" line="82"/>
         <source>Ctrl+D</source>
         <translation>Ctrl+D</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="75"/>
+        <location filename="../ui/window/windowactions.cpp" line="82"/>
         <source>Delete a transaction</source>
         <translation>Delete a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="77"/>
-        <location filename="../ui/window/windowactions.cpp" line="83"/>
+        <location filename="../ui/window/windowactions.cpp" line="84"/>
+        <location filename="../ui/window/windowactions.cpp" line="90"/>
         <source>&amp;Modify</source>
         <translation>&amp;Modify</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="77"/>
+        <location filename="../ui/window/windowactions.cpp" line="85"/>
         <source>Ctrl+M</source>
         <translation>Ctrl+M</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="78"/>
+        <location filename="../ui/window/windowactions.cpp" line="85"/>
         <source>Modify a transaction</source>
         <translation>Modify a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="81"/>
+        <location filename="../ui/window/windowactions.cpp" line="88"/>
         <source>Delete this transaction</source>
         <translation>Delete this transaction</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="84"/>
+        <location filename="../ui/window/windowactions.cpp" line="91"/>
         <source>Modify this transaction</source>
         <translation>Modify this transaction</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="87"/>
+        <location filename="../ui/window/windowactions.cpp" line="94"/>
         <source>&amp;Set the Database Name</source>
         <translation>&amp;Set the Database Name</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="88"/>
+        <location filename="../ui/window/windowactions.cpp" line="95"/>
         <source>Set or modify the database name</source>
         <translation>Set or modify the database name</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="90"/>
+        <location filename="../ui/window/windowactions.cpp" line="97"/>
+        <source>&amp;Book Settings…</source>
+        <translation>&amp;Book Settings…</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/windowactions.cpp" line="98"/>
+        <source>Set the book&apos;s format, decimals and name</source>
+        <translation>Set the book&apos;s format, decimals and name</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/windowactions.cpp" line="100"/>
         <source>&amp;Grand Total</source>
         <translation>&amp;Grand Total</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="90"/>
+        <location filename="../ui/window/windowactions.cpp" line="101"/>
         <source>Ctrl+G</source>
         <translation>Ctrl+G</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="91"/>
+        <location filename="../ui/window/windowactions.cpp" line="101"/>
         <source>Calculate grand total</source>
         <translation>Calculate grand total</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="93"/>
+        <location filename="../ui/window/windowactions.cpp" line="103"/>
         <source>&amp;Budget Analasis</source>
         <translation>&amp;Budget Analasis</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="93"/>
+        <location filename="../ui/window/windowactions.cpp" line="104"/>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="94"/>
+        <location filename="../ui/window/windowactions.cpp" line="104"/>
         <source>Analyze your budget plan</source>
         <translation>Analyze your budget plan</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="96"/>
+        <location filename="../ui/window/windowactions.cpp" line="106"/>
         <source>&amp;Percentage Analysis</source>
         <translation>&amp;Percentage Analysis</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="97"/>
+        <location filename="../ui/window/windowactions.cpp" line="107"/>
         <source>Ctrl+P</source>
         <translation>Ctrl+P</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="98"/>
+        <location filename="../ui/window/windowactions.cpp" line="108"/>
         <source>Analyze the percentage of each Income/Outgoing type</source>
         <translation>Analyze the percentage of each Income/Outgoing type</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="104"/>
+        <location filename="../ui/window/windowactions.cpp" line="115"/>
         <source>&amp;About</source>
         <translation>&amp;About</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="105"/>
+        <location filename="../ui/window/windowactions.cpp" line="116"/>
         <source>Show the application&apos;s About box</source>
         <translation>Show the application&apos;s About box</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="107"/>
+        <location filename="../ui/window/windowactions.cpp" line="118"/>
         <source>About &amp;Qt</source>
         <translation>About &amp;Qt</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="108"/>
+        <location filename="../ui/window/windowactions.cpp" line="119"/>
         <source>Show the Qt library&apos;s About box</source>
         <translation>Show the Qt library&apos;s About box</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="120"/>
+        <location filename="../ui/window/windowactions.cpp" line="132"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="122"/>
+        <location filename="../ui/window/windowactions.cpp" line="134"/>
         <source>&amp;Transaction</source>
         <translation>&amp;Transaction</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="123"/>
+        <location filename="../ui/window/windowactions.cpp" line="135"/>
         <source>&amp;Database</source>
         <translation>&amp;Database</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="124"/>
+        <location filename="../ui/window/windowactions.cpp" line="136"/>
         <source>&amp;Statistic</source>
         <translation>&amp;Statistic</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="125"/>
+        <location filename="../ui/window/windowactions.cpp" line="137"/>
         <source>&amp;Language</source>
         <translation>&amp;Language</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="126"/>
+        <location filename="../ui/window/windowactions.cpp" line="138"/>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowstatus.cpp" line="27"/>
+        <location filename="../ui/window/windowstatus.cpp" line="37"/>
         <source>File Modified</source>
         <translation>File Modified</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowstatus.cpp" line="27"/>
+        <location filename="../ui/window/windowstatus.cpp" line="37"/>
         <source>File Saved</source>
         <translation>File Saved</translation>
     </message>
+    <message numerus="yes">
+        <location filename="../ui/window/windowstatus.cpp" line="47"/>
+        <source>Format 2 · %n decimals</source>
+        <extracomment>The status bar&apos;s mark of a book kept in format 2; its decimals follow</extracomment>
+        <translation>
+            <numerusform>Format 2 · %n decimals</numerusform>
+            <numerusform>Format 2 · %n decimals</numerusform>
+        </translation>
+    </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="181"/>
+        <location filename="../ui/window/windowstatus.cpp" line="48"/>
+        <source>The book is kept in the newer format, which Pennywell 1.1 and older can&apos;t open.</source>
+        <translation>The book is kept in the newer format, which Pennywell 1.1 and older can&apos;t open.</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/windowstatus.cpp" line="55"/>
+        <source>The new book is kept in format 2, which holds every character and amounts with cents.</source>
+        <translation>The new book is kept in format 2, which holds every character and amounts with cents.</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/mainwindow.cpp" line="185"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/window/windowstatus.cpp" line="37"/>
+        <location filename="../ui/window/windowstatus.cpp" line="64"/>
         <source>%n of %1 transactions match, balance %2</source>
         <translation>
             <numerusform>%n of %1 transactions match, balance %2</numerusform>
@@ -1084,15 +1209,15 @@ Do you want to replace it with the CSV?</translation>
     <message>
         <location filename="../ui/csv/csvcommands.cpp" line="78"/>
         <location filename="../ui/window/filecommands.cpp" line="36"/>
-        <location filename="../ui/window/filecommands.cpp" line="83"/>
-        <location filename="../ui/window/filecommands.cpp" line="89"/>
-        <location filename="../ui/window/filecommands.cpp" line="95"/>
-        <location filename="../ui/window/mainwindow.cpp" line="183"/>
+        <location filename="../ui/window/filecommands.cpp" line="82"/>
+        <location filename="../ui/window/filecommands.cpp" line="88"/>
+        <location filename="../ui/window/filecommands.cpp" line="94"/>
+        <location filename="../ui/window/mainwindow.cpp" line="187"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="197"/>
+        <location filename="../ui/window/mainwindow.cpp" line="201"/>
         <source>About Pennywell</source>
         <translation>About Pennywell</translation>
     </message>
@@ -1102,7 +1227,7 @@ Do you want to replace it with the CSV?</translation>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="201"/>
+        <location filename="../ui/window/mainwindow.cpp" line="209"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</translation>
     </message>
@@ -1114,8 +1239,8 @@ Do you want to save your changes?</source>
 Do you want to save your changes?</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="105"/>
-        <location filename="../ui/window/filecommands.cpp" line="82"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="104"/>
+        <location filename="../ui/window/filecommands.cpp" line="81"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
         <translation>File %1 already exists.
@@ -1166,138 +1291,138 @@ Do you want to override it?</translation>
         <translation>Outgoing</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="51"/>
+        <location filename="../ui/window/windowactions.cpp" line="53"/>
         <source>&amp;Import CSV…</source>
         <translation>&amp;Import CSV…</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="52"/>
+        <location filename="../ui/window/windowactions.cpp" line="54"/>
         <source>Add the transactions of a CSV file to the database</source>
         <translation>Add the transactions of a CSV file to the database</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="56"/>
+        <location filename="../ui/window/windowactions.cpp" line="59"/>
         <source>&amp;Export CSV…</source>
         <translation>&amp;Export CSV…</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="57"/>
+        <location filename="../ui/window/windowactions.cpp" line="60"/>
         <source>Write the transactions to a CSV file</source>
         <translation>Write the transactions to a CSV file</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="121"/>
+        <location filename="../ui/window/windowactions.cpp" line="133"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="99"/>
+        <location filename="../ui/window/windowactions.cpp" line="110"/>
         <source>C&amp;harts</source>
         <translation>C&amp;harts</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="100"/>
+        <location filename="../ui/window/windowactions.cpp" line="111"/>
         <source>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</source>
         <translation>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="41"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="43"/>
         <source>The transaction index is in use</source>
         <translation>The transaction index is in use</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="113"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="119"/>
         <source>No such file or folder</source>
         <translation>No such file or folder</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="114"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="120"/>
         <source>Permission denied</source>
         <translation>Permission denied</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="115"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="121"/>
         <source>Operation not permitted</source>
         <translation>Operation not permitted</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="116"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="122"/>
         <source>Is a folder</source>
         <translation>Is a folder</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="117"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="123"/>
         <source>Not a folder</source>
         <translation>Not a folder</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="118"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="124"/>
         <source>Disk full</source>
         <translation>Disk full</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="119"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="125"/>
         <source>Disk quota exceeded</source>
         <translation>Disk quota exceeded</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="120"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="126"/>
         <source>File too large</source>
         <translation>File too large</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="121"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="127"/>
         <source>Read-only file system</source>
         <translation>Read-only file system</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="122"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="128"/>
         <source>Input/output error</source>
         <translation>Input/output error</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="55"/>
+        <location filename="../ui/window/filecommands.cpp" line="52"/>
         <source>The open book is unchanged.</source>
         <translation>The open book is unchanged.</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="86"/>
+        <location filename="../ui/window/filecommands.cpp" line="85"/>
         <source>%1 was changed by another program since it was opened. Replace it? The other version will be kept as %2.</source>
         <translation>%1 was changed by another program since it was opened. Replace it? The other version will be kept as %2.</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="96"/>
+        <location filename="../ui/window/filecommands.cpp" line="95"/>
         <source>Waiting for another program that is saving %1…</source>
         <translation>Waiting for another program that is saving %1…</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="102"/>
+        <location filename="../ui/window/filecommands.cpp" line="101"/>
         <source>Saved; the other program&apos;s version is kept as %1</source>
         <translation>Saved; the other program&apos;s version is kept as %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="108"/>
+        <location filename="../ui/window/filecommands.cpp" line="107"/>
         <source>%1 now belongs to %2, not to %3.</source>
         <extracomment>A file, the user / group it belongs to now, those it belonged to</extracomment>
         <translation>%1 now belongs to %2, not to %3.</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="112"/>
+        <location filename="../ui/window/filecommands.cpp" line="111"/>
         <source>Only the administrator can give a file to another user, and only a member of a group to that group.</source>
         <translation>Only the administrator can give a file to another user, and only a member of a group to that group.</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="114"/>
+        <location filename="../ui/window/filecommands.cpp" line="113"/>
         <source>Only the administrator can give a file to another user; the group is kept, so its members can still use the book.</source>
         <translation>Only the administrator can give a file to another user; the group is kept, so its members can still use the book.</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="116"/>
+        <location filename="../ui/window/filecommands.cpp" line="115"/>
         <source>The book was saved, but could not keep its owner or group.</source>
         <translation>The book was saved, but could not keep its owner or group.</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="126"/>
+        <location filename="../ui/window/filecommands.cpp" line="125"/>
         <source>Nothing was saved; your changes are still open.</source>
         <translation>Nothing was saved; your changes are still open.</translation>
     </message>
@@ -1307,64 +1432,64 @@ Do you want to override it?</translation>
         <translation>The file on disk can&apos;t be read as a book, so Save can&apos;t keep it as the backup; Save As still works.</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="68"/>
+        <location filename="../ui/window/windowactions.cpp" line="74"/>
         <source>&amp;Find</source>
         <translation>&amp;Find</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="68"/>
+        <location filename="../ui/window/windowactions.cpp" line="74"/>
         <source>Ctrl+F</source>
         <translation>Ctrl+F</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="69"/>
+        <location filename="../ui/window/windowactions.cpp" line="75"/>
         <source>Show only the transactions that match</source>
         <translation>Show only the transactions that match</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="171"/>
+        <location filename="../ui/window/mainwindow.cpp" line="175"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Undo %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="171"/>
-        <location filename="../ui/window/windowactions.cpp" line="63"/>
+        <location filename="../ui/window/mainwindow.cpp" line="175"/>
+        <location filename="../ui/window/windowactions.cpp" line="67"/>
         <source>&amp;Undo</source>
         <translation>&amp;Undo</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="63"/>
+        <location filename="../ui/window/windowactions.cpp" line="67"/>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="64"/>
+        <location filename="../ui/window/windowactions.cpp" line="68"/>
         <source>Take back the last change to the database</source>
         <translation>Take back the last change to the database</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="172"/>
+        <location filename="../ui/window/mainwindow.cpp" line="176"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Redo %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="172"/>
-        <location filename="../ui/window/windowactions.cpp" line="65"/>
+        <location filename="../ui/window/mainwindow.cpp" line="176"/>
+        <location filename="../ui/window/windowactions.cpp" line="70"/>
         <source>&amp;Redo</source>
         <translation>&amp;Redo</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="66"/>
+        <location filename="../ui/window/windowactions.cpp" line="72"/>
         <source>Make the change taken back again</source>
         <translation>Make the change taken back again</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="43"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="45"/>
         <source>The backup file&apos;s name would be longer than 255 bytes</source>
         <translation>The backup file&apos;s name would be longer than 255 bytes</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="46"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="49"/>
         <source>not enough memory to read %1</source>
         <translation>not enough memory to read %1</translation>
     </message>
@@ -1384,7 +1509,7 @@ Do you want to override it?</translation>
         <translation>Exported to %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="65"/>
+        <location filename="../ui/window/windowactions.cpp" line="71"/>
         <source>Ctrl+Shift+Z; Ctrl+Y</source>
         <translation>Ctrl+Shift+Z; Ctrl+Y</translation>
     </message>
@@ -1393,76 +1518,76 @@ Do you want to override it?</translation>
     <name>PercentageDialog</name>
     <message>
         <location filename="../ui/statistics/percentagedialog.cpp" line="14"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="21"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="22"/>
         <source>Percentage Analysis</source>
         <translation>Percentage Analysis</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="28"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="39"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="29"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="41"/>
         <source>&lt;TABLE BORDER=&quot;5&quot;&gt;</source>
         <translation>&lt;TABLE BORDER=&quot;5&quot;&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="29"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="30"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total Income&lt;/TD&gt;&lt;TD&gt;Selected Type Income&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;Total Income&lt;/TD&gt;&lt;TD&gt;Selected Type Income&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="30"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="32"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="36"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="31"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="34"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="38"/>
         <source>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="31"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="32"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;Selected Type Outgoing&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;Selected Type Outgoing&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="35"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="37"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total In&amp;Out&lt;/TD&gt;&lt;TD&gt;Selected Type In&amp;Out&lt;/TD&gt;&lt;/TR&gt;</source>
         <extracomment>Report headers: income and outgoing added together, of all types, then of the chosen types; no raw &quot;&amp;&quot; in the translation</extracomment>
         <translation>&lt;TR&gt;&lt;TD&gt;Total In&amp;Out&lt;/TD&gt;&lt;TD&gt;Selected Type In&amp;Out&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="37"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="56"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="39"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="58"/>
         <source>&lt;/TABLE&gt;</source>
         <translation>&lt;/TABLE&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="41"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="43"/>
         <source>&lt;TR&gt;&lt;TD&gt;Type&lt;/TD&gt;&lt;TD&gt;Income&lt;/TD&gt;&lt;TD&gt;Income Selected Percent&lt;/TD&gt;&lt;TD&gt;Income Total Percent&lt;/TD&gt;</source>
         <extracomment>Report headers: a type&apos;s income, its share of the chosen types&apos; income, its share of all income</extracomment>
         <translation>&lt;TR&gt;&lt;TD&gt;Type&lt;/TD&gt;&lt;TD&gt;Income&lt;/TD&gt;&lt;TD&gt;Income Selected Percent&lt;/TD&gt;&lt;TD&gt;Income Total Percent&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="43"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="45"/>
         <source>&lt;TD&gt;Outgoing&lt;/TD&gt;&lt;TD&gt;Outgoing Selected Percent&lt;/TD&gt;&lt;TD&gt;Outgoing Total Percent&lt;/TD&gt;</source>
         <extracomment>Report headers: as for income, for outgoing</extracomment>
         <translation>&lt;TD&gt;Outgoing&lt;/TD&gt;&lt;TD&gt;Outgoing Selected Percent&lt;/TD&gt;&lt;TD&gt;Outgoing Total Percent&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="45"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="47"/>
         <source>&lt;TD&gt;Sum&lt;/TD&gt;&lt;TD&gt;Sum Selected Percent&lt;/TD&gt;&lt;TD&gt;Sum Percent&lt;/TD&gt;&lt;/TR&gt;</source>
         <extracomment>Report headers: a type&apos;s income and outgoing added together, and its shares of the chosen types&apos; and of all</extracomment>
         <translation>&lt;TD&gt;Sum&lt;/TD&gt;&lt;TD&gt;Sum Selected Percent&lt;/TD&gt;&lt;TD&gt;Sum Percent&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="48"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="50"/>
         <source>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="49"/>
         <location filename="../ui/statistics/percentagedialog.cpp" line="51"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="53"/>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="53"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="55"/>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
@@ -1507,7 +1632,7 @@ Do you want to override it?</translation>
         <translation>All files (*)</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="43"/>
         <source>%n duplicate(s) skipped.</source>
         <translation>
             <numerusform>%n duplicate skipped.</numerusform>
@@ -1515,7 +1640,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="43"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="44"/>
         <source>%n amount(s) rounded.</source>
         <translation>
             <numerusform>%n amount rounded.</numerusform>
@@ -1536,122 +1661,122 @@ Do you want to override it?</translation>
         <translation>The file is empty.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="39"/>
+        <location filename="../text/statementmessages.cpp" line="41"/>
         <source>The file is neither a CSV, an OFX nor a QIF statement.</source>
         <translation>The file is neither a CSV, an OFX nor a QIF statement.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="40"/>
+        <location filename="../text/statementmessages.cpp" line="43"/>
         <source>The file isn&apos;t written in the encoding chosen.</source>
         <translation>The file isn&apos;t written in the encoding chosen.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="41"/>
+        <location filename="../text/statementmessages.cpp" line="45"/>
         <source>No column is chosen for the date.</source>
         <translation>No column is chosen for the date.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="42"/>
+        <location filename="../text/statementmessages.cpp" line="48"/>
         <source>No column is chosen for the amount, nor for debits or credits.</source>
         <translation>No column is chosen for the amount, nor for debits or credits.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="43"/>
+        <location filename="../text/statementmessages.cpp" line="50"/>
         <source>The quotes of this row are broken.</source>
         <translation>The quotes of this row are broken.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="44"/>
+        <location filename="../text/statementmessages.cpp" line="52"/>
         <source>&quot;%1&quot; is not a date in the format chosen.</source>
         <translation>&quot;%1&quot; is not a date in the format chosen.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="45"/>
+        <location filename="../text/statementmessages.cpp" line="54"/>
         <source>&quot;%1&quot; is not an amount.</source>
         <translation>&quot;%1&quot; is not an amount.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="46"/>
+        <location filename="../text/statementmessages.cpp" line="56"/>
         <source>The amount %1 is more than a transaction holds.</source>
         <translation>The amount %1 is more than a transaction holds.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="48"/>
+        <location filename="../text/statementmessages.cpp" line="59"/>
         <source>The direction &quot;%1&quot; is neither income nor outgoing.</source>
         <translation>The direction &quot;%1&quot; is neither income nor outgoing.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="49"/>
+        <location filename="../text/statementmessages.cpp" line="62"/>
         <source>The file holds no transactions.</source>
         <translation>The file holds no transactions.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="51"/>
+        <location filename="../text/statementmessages.cpp" line="65"/>
         <source>The file is larger than %1 GB, more than a statement may be.</source>
         <translation>The file is larger than %1 GB, more than a statement may be.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="54"/>
+        <location filename="../text/statementmessages.cpp" line="68"/>
         <source>This line is longer than %1 MB, more than a line of a statement may be.</source>
         <translation>This line is longer than %1 MB, more than a line of a statement may be.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="57"/>
+        <location filename="../text/statementmessages.cpp" line="73"/>
         <source>More than %1 faults: the rest of the file was not read.</source>
         <translation>More than %1 faults: the rest of the file was not read.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="60"/>
+        <location filename="../text/statementmessages.cpp" line="76"/>
         <source>This line holds bytes that aren&apos;t valid %1, the encoding of the rest of the file. Choose the file&apos;s encoding if it is another.</source>
         <translation>This line holds bytes that aren&apos;t valid %1, the encoding of the rest of the file. Choose the file&apos;s encoding if it is another.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="63"/>
+        <location filename="../text/statementmessages.cpp" line="81"/>
         <source>A second &quot;%1&quot; line in one transaction: the transaction above it doesn&apos;t end with a &quot;^&quot; line.</source>
         <translation>A second &quot;%1&quot; line in one transaction: the transaction above it doesn&apos;t end with a &quot;^&quot; line.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="66"/>
+        <location filename="../text/statementmessages.cpp" line="87"/>
         <source>&lt;%1&gt; is outside a transaction: its &lt;STMTTRN&gt; is missing.</source>
         <translation>&lt;%1&gt; is outside a transaction: its &lt;STMTTRN&gt; is missing.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="69"/>
+        <location filename="../text/statementmessages.cpp" line="90"/>
         <source>This transaction is outside a bank or card statement (&lt;STMTRS&gt; or &lt;CCSTMTRS&gt;).</source>
         <translation>This transaction is outside a bank or card statement (&lt;STMTRS&gt; or &lt;CCSTMTRS&gt;).</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="70"/>
+        <location filename="../text/statementmessages.cpp" line="93"/>
         <source>&quot;%1&quot; holds a character the book can&apos;t store.</source>
         <translation>&quot;%1&quot; holds a character the book can&apos;t store.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="71"/>
+        <location filename="../text/statementmessages.cpp" line="96"/>
         <source>&quot;%1&quot; is longer than the book&apos;s 255 bytes.</source>
         <translation>&quot;%1&quot; is longer than the book&apos;s 255 bytes.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="72"/>
+        <location filename="../text/statementmessages.cpp" line="100"/>
         <source>The type &quot;%1&quot; would be one more than the book&apos;s 128.</source>
         <translation>The type &quot;%1&quot; would be one more than the book&apos;s 128.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="73"/>
+        <location filename="../text/statementmessages.cpp" line="104"/>
         <source>The book has no transaction number left for this row.</source>
         <translation>The book has no transaction number left for this row.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="88"/>
+        <location filename="../text/statementmessages.cpp" line="123"/>
         <source>Line %1: %2</source>
         <translation>Line %1: %2</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="75"/>
+        <location filename="../text/statementmessages.cpp" line="106"/>
         <source>Every date reads with the day first and with the month first (&quot;%1&quot;: %2). Choose the date format.</source>
         <translation>Every date reads with the day first and with the month first (&quot;%1&quot;: %2). Choose the date format.</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="78"/>
+        <location filename="../text/statementmessages.cpp" line="112"/>
         <source>&quot;%1&quot; is in another currency than the amounts above it.</source>
         <translation>&quot;%1&quot; is in another currency than the amounts above it.</translation>
     </message>
@@ -1684,17 +1809,17 @@ Do you want to override it?</translation>
         <translation>Default &amp;type:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="141"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="139"/>
         <source>&amp;Import</source>
         <translation>&amp;Import</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="190"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="189"/>
         <source>Read as %1.</source>
         <translation>Read as %1.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="221"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="220"/>
         <source>%n new transaction(s)</source>
         <translation>
             <numerusform>%n new transaction</numerusform>
@@ -1702,7 +1827,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="222"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="221"/>
         <source>%n duplicate(s) kept</source>
         <translation>
             <numerusform>%n duplicate kept</numerusform>
@@ -1710,7 +1835,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="223"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="222"/>
         <source>%n duplicate(s) skipped</source>
         <translation>
             <numerusform>%n duplicate skipped</numerusform>
@@ -1718,7 +1843,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="224"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="223"/>
         <source>%n amount(s) rounded</source>
         <translation>
             <numerusform>%n amount rounded</numerusform>
@@ -1726,7 +1851,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="228"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="226"/>
         <source>%n row(s) spelt without accents</source>
         <translation>
             <numerusform>%n row spelt without accents</numerusform>
@@ -1734,7 +1859,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="229"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="227"/>
         <source>%n faulty row(s)</source>
         <translation>
             <numerusform>%n faulty row</numerusform>
@@ -1742,7 +1867,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="231"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="229"/>
         <source>%n new type(s)</source>
         <translation>
             <numerusform>%n new type</numerusform>
@@ -1750,33 +1875,33 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="236"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="234"/>
         <source>Nothing can be imported while a row is at fault; the first: %1</source>
         <translation>Nothing can be imported while a row is at fault; the first: %1</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="239"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="237"/>
         <source>Nothing to import: the statement has no rows.</source>
         <translation>Nothing to import: the statement has no rows.</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="241"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="239"/>
         <source>Nothing to import: the book holds every row already.</source>
         <translation>Nothing to import: the book holds every row already.</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="233"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="231"/>
         <source>, </source>
         <extracomment>Between two counts (&quot;3 new transactions, 1 amount rounded&quot;)</extracomment>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="186"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="185"/>
         <source>Read as %1; line %2 is the header.</source>
         <translation>Read as %1; line %2 is the header.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="188"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="187"/>
         <source>Read as %1: %n account(s).</source>
         <translation>
             <numerusform>Read as %1: %n account.</numerusform>
@@ -1784,7 +1909,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="225"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="224"/>
         <source>%n rounded to 0</source>
         <translation>
             <numerusform>%n rounded to 0</numerusform>
@@ -1792,7 +1917,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="226"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="225"/>
         <source>%n comment(s) cut</source>
         <translation>
             <numerusform>%n comment cut</numerusform>
@@ -1813,44 +1938,44 @@ Do you want to override it?</translation>
         <translation>Mark</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="80"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="81"/>
         <source>%1 (new)</source>
         <translation>%1 (new)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="85"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="86"/>
         <source>duplicate, skipped</source>
         <translation>duplicate, skipped</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="85"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="86"/>
         <source>duplicate, kept</source>
         <translation>duplicate, kept</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="86"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="87"/>
         <source>rounded</source>
         <translation>rounded</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="90"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="91"/>
         <source>spelt without accents</source>
         <extracomment>The comment or type had letters the book can&apos;t store, such as ä, now written ae</extracomment>
         <translation>spelt without accents</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="92"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="93"/>
         <source>, </source>
         <extracomment>Between two marks of a row (&quot;duplicate, kept, rounded&quot;)</extracomment>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="86"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="87"/>
         <source>rounded to 0</source>
         <translation>rounded to 0</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="88"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="89"/>
         <source>cut</source>
         <extracomment>The comment was longer than the book holds and is cut to fit</extracomment>
         <translation>cut</translation>
@@ -1884,7 +2009,7 @@ Do you want to override it?</translation>
         <translation>YMD</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="50"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="51"/>
         <source>Republic of China, YYY/MM/DD</source>
         <translation>Republic of China, YYY/MM/DD</translation>
     </message>
@@ -1977,7 +2102,7 @@ Do you want to override it?</translation>
         <translation>ALL</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="309"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="308"/>
         <source>Chart</source>
         <translation>Chart</translation>
     </message>
@@ -2057,99 +2182,99 @@ Do you want to override it?</translation>
         <translation>Comment</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="81"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="80"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="83"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="82"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="86"/>
         <source>Select a transaction</source>
         <translation>Select a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="90"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="88"/>
         <source>In/Out</source>
         <extracomment>The box&apos;s first item, a prompt: choose income or outgoing</extracomment>
         <translation>In/Out</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="90"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="88"/>
         <source>Income</source>
         <translation>Income</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="90"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="88"/>
         <source>Outgoing</source>
         <translation>Outgoing</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="91"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="89"/>
         <source>Select/Add a type</source>
         <translation>Select/Add a type</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="183"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="182"/>
         <source>Create a transaction</source>
         <translation>Create a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="200"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="199"/>
         <source>Delete a transaction</source>
         <translation>Delete a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="208"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="207"/>
         <source>Modify a transaction</source>
         <translation>Modify a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="214"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="213"/>
         <source>Delete this transaction</source>
         <translation>Delete this transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="225"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="224"/>
         <source>Modify this transaction</source>
         <translation>Modify this transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="303"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="328"/>
         <source>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="352"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="377"/>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="73"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="72"/>
         <source>&amp;Add</source>
         <translation>&amp;Add</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="75"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="74"/>
         <source>&amp;Delete</source>
         <translation>&amp;Delete</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="187"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="186"/>
         <source>Add and next (Ctrl+Return): adds the transaction and opens the next on the same date</source>
         <translation>Add and next (Ctrl+Return): adds the transaction and opens the next on the same date</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="391"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="416"/>
         <source>There is a type &quot;%1&quot;. Add &quot;%2&quot; as another type?</source>
         <translation>There is a type &quot;%1&quot;. Add &quot;%2&quot; as another type?</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="392"/>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="393"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="417"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="418"/>
         <source>Add a type</source>
         <translation>Add a type</translation>
     </message>

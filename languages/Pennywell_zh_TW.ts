@@ -9,22 +9,22 @@
         <translation>%1 Q%2</translation>
     </message>
     <message>
-        <location filename="../ui/charts/barperiods.cpp" line="74"/>
+        <location filename="../ui/charts/barperiods.cpp" line="73"/>
         <source>Month</source>
         <translation>月份</translation>
     </message>
     <message>
-        <location filename="../ui/charts/barperiods.cpp" line="76"/>
+        <location filename="../ui/charts/barperiods.cpp" line="74"/>
         <source>Quarter</source>
         <translation>季</translation>
     </message>
     <message>
-        <location filename="../ui/charts/barperiods.cpp" line="78"/>
+        <location filename="../ui/charts/barperiods.cpp" line="75"/>
         <source>Year</source>
         <translation>年度</translation>
     </message>
     <message>
-        <location filename="../ui/charts/barperiods.cpp" line="80"/>
+        <location filename="../ui/charts/barperiods.cpp" line="76"/>
         <source>%1 years</source>
         <translation>每 %1 年</translation>
     </message>
@@ -37,37 +37,47 @@
         <translation>建立交易 %1</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="72"/>
+        <location filename="../ui/history/bookcommands.cpp" line="70"/>
         <source>Modify Transaction %1</source>
         <translation>修改交易 %1</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="86"/>
+        <location filename="../ui/history/bookcommands.cpp" line="79"/>
         <source>Delete Transaction %1</source>
         <translation>刪除交易 %1</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="101"/>
+        <location filename="../ui/history/bookcommands.cpp" line="90"/>
         <source>Add Type %1</source>
         <translation>新增類別「%1」</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="110"/>
+        <location filename="../ui/history/bookcommands.cpp" line="99"/>
         <source>Delete Type %1</source>
         <translation>刪除類別「%1」</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="121"/>
+        <location filename="../ui/history/bookcommands.cpp" line="110"/>
         <source>Set the Database Name</source>
         <translation>設定資料庫名稱</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="152"/>
+        <location filename="../ui/history/bookcommands.cpp" line="127"/>
+        <source>Convert to Format 2</source>
+        <translation>轉換為格式 2</translation>
+    </message>
+    <message>
+        <location filename="../ui/history/bookcommands.cpp" line="129"/>
+        <source>Set the Decimals to %1</source>
+        <translation>將小數位數設為 %1</translation>
+    </message>
+    <message>
+        <location filename="../ui/history/bookcommands.cpp" line="156"/>
         <source>Import CSV</source>
         <translation>匯入 CSV</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="153"/>
+        <location filename="../ui/history/bookcommands.cpp" line="157"/>
         <source>Import Statement</source>
         <translation>匯入銀行對帳單</translation>
     </message>
@@ -122,6 +132,59 @@
         <translation>
             <numerusform>已建立 %n 個新類別。</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>BookSettingsDialog</name>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="25"/>
+        <source>Book Settings</source>
+        <translation>資料庫設定</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="29"/>
+        <source>Con&amp;vert to Format 2</source>
+        <translation>轉換為格式 2(&amp;V)</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="39"/>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="42"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="49"/>
+        <source>Format:</source>
+        <translation>格式：</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="50"/>
+        <source>&amp;Decimals:</source>
+        <translation>小數位數(&amp;D)：</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="51"/>
+        <source>&amp;Name:</source>
+        <translation>名稱(&amp;N)：</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="74"/>
+        <source>Format 2: texts in UTF-8, amounts with decimals. Pennywell 1.1 and older can&apos;t open it.</source>
+        <translation>格式 2：文字為 UTF-8，金額可含小數。Pennywell 1.1 及更舊的版本無法開啟。</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="76"/>
+        <source>Format 1, which every version of Pennywell reads: texts in Big5, whole amounts.</source>
+        <translation>格式 1，各版 Pennywell 皆可讀取：文字為 Big5，金額為整數。</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="102"/>
+        <source>The name can&apos;t be stored in this book: it is too long or holds a character the book&apos;s format has no room for.</source>
+        <translation>無法將此名稱存入這個資料庫：名稱太長，或含有此資料庫格式無法容納的字元。</translation>
     </message>
 </context>
 <context>
@@ -256,84 +319,84 @@
 <context>
     <name>ChartWindow</name>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="66"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="68"/>
         <source>Charts</source>
         <translation>圖表</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="87"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="89"/>
         <source>Save...</source>
         <translation>儲存…</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="89"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="91"/>
         <source>Close</source>
         <translation>關閉</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="141"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="143"/>
         <source>%1 (%2%)</source>
         <translation>%1（%2%）</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="189"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="191"/>
         <source>Income</source>
         <translation>收入</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="190"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="192"/>
         <source>Outgoing</source>
         <translation>支出</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="261"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="263"/>
         <source>PNG Image (*.png);;SVG Image (*.svg)</source>
         <translation>PNG 圖片 (*.png);;SVG 圖片 (*.svg)</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="267"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="269"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
         <translation>檔案 %1 已經存在。
 是否要覆寫？</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="268"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="270"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="271"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="273"/>
         <source>The chart could not be saved as %1.</source>
         <translation>無法將圖表儲存為 %1。</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="118"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="120"/>
         <source>Balance: %1</source>
         <translation>餘額：%1</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="119"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="121"/>
         <source>Income by type</source>
         <translation>各類別收入</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="120"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="122"/>
         <source>No income in the chosen range</source>
         <translation>所選期間內沒有收入</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="121"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="123"/>
         <source>Outgoing by type</source>
         <translation>各類別支出</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="122"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="124"/>
         <source>No outgoing in the chosen range</source>
         <translation>所選期間內沒有支出</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="211"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="213"/>
         <source>Income and outgoing</source>
         <translation>收入與支出</translation>
     </message>
@@ -419,7 +482,7 @@ Do you want to override it?</source>
         <translation>CSV 檔案，Big5 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="89"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="88"/>
         <source>The file %1 is the backup of the open book, kept from before its last save.
 Do you want to replace it with the CSV?</source>
         <translation>檔案 %1 是目前開啟的資料庫的備份，保留自上次儲存之前。
@@ -433,7 +496,7 @@ Do you want to replace it with the CSV?</source>
 要以 CSV 取代它嗎？</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="115"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="113"/>
         <source>The file %1 can&apos;t be written: %2</source>
         <translation>無法寫入檔案 %1：%2</translation>
     </message>
@@ -446,17 +509,17 @@ Do you want to replace it with the CSV?</source>
 <context>
     <name>CsvImport</name>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="28"/>
+        <location filename="../text/bookcsvmessages.cpp" line="29"/>
         <source>the file is empty; it needs a header row such as index,date,direction,amount,type,comment</source>
         <translation>檔案是空的；第一列必須是標題列，例如 index,date,direction,amount,type,comment</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="31"/>
+        <location filename="../text/bookcsvmessages.cpp" line="33"/>
         <source>unknown column &quot;%1&quot;; the columns are index, date, direction, amount, type and comment</source>
         <translation>未知的欄位「%1」；可用的欄位為 index、date、direction、amount、type 和 comment</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="34"/>
+        <location filename="../text/bookcsvmessages.cpp" line="36"/>
         <source>the column &quot;%1&quot; appears twice</source>
         <translation>欄位「%1」出現了兩次</translation>
     </message>
@@ -466,92 +529,92 @@ Do you want to replace it with the CSV?</source>
         <translation>標題列中沒有「%1」欄位</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="40"/>
+        <location filename="../text/bookcsvmessages.cpp" line="39"/>
         <source>a quote inside a field that doesn&apos;t start with one; enclose the field in quotes and double the quote</source>
         <translation>欄位中有引號，但欄位不是以引號開頭；請用引號括住整個欄位，並將欄位中的每個引號連寫兩次</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="44"/>
+        <location filename="../text/bookcsvmessages.cpp" line="43"/>
         <source>text after the closing quote of a field</source>
         <translation>欄位的結尾引號後面還有文字</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="47"/>
+        <location filename="../text/bookcsvmessages.cpp" line="44"/>
         <source>a quoted field is never closed</source>
         <translation>以引號開頭的欄位缺少結尾引號</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="50"/>
+        <location filename="../text/bookcsvmessages.cpp" line="46"/>
         <source>%1 fields where the header has %2</source>
         <translation>此列有 %1 個欄位，但標題列有 %2 個</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="53"/>
+        <location filename="../text/bookcsvmessages.cpp" line="49"/>
         <source>the date &quot;%1&quot; is not a calendar date written YYYY-MM-DD</source>
         <translation>日期「%1」不是以 YYYY-MM-DD 格式寫成的有效日期</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="56"/>
+        <location filename="../text/bookcsvmessages.cpp" line="52"/>
         <source>the direction &quot;%1&quot; is neither &quot;income&quot; nor &quot;outgoing&quot;</source>
         <translation>「direction」欄位的值「%1」既不是「income」也不是「outgoing」</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="59"/>
+        <location filename="../text/bookcsvmessages.cpp" line="54"/>
         <source>the amount &quot;%1&quot; is not a whole number</source>
         <translation>金額「%1」不是整數</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="62"/>
+        <location filename="../text/bookcsvmessages.cpp" line="56"/>
         <source>the amount %1 is out of range (-2147483648 to 2147483647)</source>
         <translation>金額 %1 超出範圍（-2147483648 到 2147483647）</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="65"/>
+        <location filename="../text/bookcsvmessages.cpp" line="58"/>
         <source>the %1 is not valid UTF-8 text</source>
         <translation>「%1」欄位不是有效的 UTF-8 文字</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="68"/>
+        <location filename="../text/bookcsvmessages.cpp" line="59"/>
         <source>the %1 is not valid Big5 text</source>
         <translation>「%1」欄位不是有效的 Big5 文字</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="71"/>
+        <location filename="../text/bookcsvmessages.cpp" line="61"/>
         <source>the %1 &quot;%2&quot; holds a character that Big5 can&apos;t store</source>
         <translation>「%1」欄位的值「%2」含有 Big5 無法儲存的字元</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="75"/>
+        <location filename="../text/bookcsvmessages.cpp" line="65"/>
         <source>the %1 is %2 characters long; at most %3 fit</source>
         <translation>「%1」欄位的值長達 %2 個字元；最多只能有 %3 個字元</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="77"/>
+        <location filename="../text/bookcsvmessages.cpp" line="70"/>
         <source>the %1 is %2 bytes long in Big5; at most %3 fit</source>
         <translation>「%1」欄位的值以 Big5 儲存長達 %2 位元組；最多只能有 %3 位元組</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="80"/>
+        <location filename="../text/bookcsvmessages.cpp" line="77"/>
         <source>the new type &quot;%1&quot; would be one more than the 128 types a database can hold</source>
         <translation>新類別「%1」會使類別數超過資料庫最多可容納的 128 個</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="83"/>
+        <location filename="../text/bookcsvmessages.cpp" line="79"/>
         <source>the database has no transaction index left for this row</source>
         <translation>資料庫已沒有可供此列使用的交易編號</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="86"/>
+        <location filename="../text/bookcsvmessages.cpp" line="81"/>
         <source>Line %1: %2</source>
         <translation>第 %1 行：%2</translation>
     </message>
     <message>
-        <location filename="../text/bookcsvmessages.cpp" line="90"/>
+        <location filename="../text/bookcsvmessages.cpp" line="85"/>
         <source>The CSV file was not imported; the database is unchanged.</source>
         <translation>未匯入 CSV 檔案；資料庫沒有任何變更。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../text/bookcsvmessages.cpp" line="101"/>
+        <location filename="../text/bookcsvmessages.cpp" line="96"/>
         <source>%n more faulty row(s) not listed.</source>
         <translation>
             <numerusform>另有 %n 列有誤，未列出。</numerusform>
@@ -591,7 +654,7 @@ Do you want to replace it with the CSV?</source>
         <translation>此名稱以 Big5 編碼佔 %1 位元組；最多只能儲存 %2 位元組。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="80"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="87"/>
         <source>The name can&apos;t be stored in a Pennywell database file.</source>
         <translation>此名稱無法儲存在 Pennywell 資料庫檔案中。</translation>
     </message>
@@ -645,10 +708,38 @@ Do you want to replace it with the CSV?</source>
     </message>
 </context>
 <context>
+    <name>FormatQuestion</name>
+    <message>
+        <location filename="../ui/book/formatquestion.cpp" line="30"/>
+        <source>This book is kept in the format older versions of Pennywell read, which has no room for a text this long. Keep it exactly in the newer format? Pennywell 1.1 and older can&apos;t open the converted book; the backup keeps this version.</source>
+        <translation>這個資料庫以舊版 Pennywell 可讀取的格式儲存，該格式容納不下這麼長的文字。要改以較新的格式完整保存嗎？Pennywell 1.1 及更舊的版本無法開啟轉換後的資料庫；備份檔會保留目前的版本。</translation>
+    </message>
+    <message>
+        <location filename="../ui/book/formatquestion.cpp" line="33"/>
+        <source>This book is kept in the format older versions of Pennywell read, which has no &apos;%1&apos;. Keep it exactly in the newer format? Pennywell 1.1 and older can&apos;t open the converted book; the backup keeps this version.</source>
+        <translation>這個資料庫以舊版 Pennywell 可讀取的格式儲存，該格式沒有「%1」這個字元。要改以較新的格式完整保存嗎？Pennywell 1.1 及更舊的版本無法開啟轉換後的資料庫；備份檔會保留目前的版本。</translation>
+    </message>
+    <message>
+        <location filename="../ui/book/formatquestion.cpp" line="48"/>
+        <source>This book is kept in the format older versions of Pennywell read, which has no cents. Keep it exactly in the newer format? Pennywell 1.1 and older can&apos;t open the converted book; the backup keeps this version.</source>
+        <translation>這個資料庫以舊版 Pennywell 可讀取的格式儲存，該格式的金額沒有小數。要改以較新的格式完整保存嗎？Pennywell 1.1 及更舊的版本無法開啟轉換後的資料庫；備份檔會保留目前的版本。</translation>
+    </message>
+    <message>
+        <location filename="../ui/book/formatquestion.cpp" line="78"/>
+        <source>Newer Format</source>
+        <translation>較新的格式</translation>
+    </message>
+    <message>
+        <location filename="../ui/book/formatquestion.cpp" line="78"/>
+        <source>Convert</source>
+        <translation>轉換</translation>
+    </message>
+</context>
+<context>
     <name>GrandTotalDialog</name>
     <message>
         <location filename="../ui/statistics/grandtotaldialog.cpp" line="9"/>
-        <location filename="../ui/statistics/grandtotaldialog.cpp" line="16"/>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="17"/>
         <source>Grand Total</source>
         <translation>總計</translation>
     </message>
@@ -676,117 +767,122 @@ Do you want to replace it with the CSV?</source>
         <translation>陣列索引超出範圍。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="28"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="29"/>
         <source>There are still other transactions use this type</source>
         <translation>仍有其他交易使用這個類別。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="29"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="30"/>
         <source>No transaction type</source>
         <translation>沒有這個交易類別。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="30"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="31"/>
         <source>The transaction index is not exist</source>
         <translation>沒有這個編號的交易。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="31"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="32"/>
         <source>File open error</source>
         <translation>無法開啟檔案。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="32"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="33"/>
         <source>Not Pennywell database file</source>
         <translation>這不是 Pennywell 資料庫檔案。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="33"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="35"/>
         <source>This PWDB file is correspond with this program</source>
         <translation>這個 PWDB 檔案的版本與本程式不相符。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="34"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="36"/>
         <source>Too many transaction types</source>
         <translation>交易類別太多。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="35"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="37"/>
         <source>Damaged Pennywell database file</source>
         <translation>Pennywell 資料庫檔案已損毀。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="36"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="38"/>
         <source>File write error</source>
         <translation>無法寫入檔案。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="37"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="39"/>
         <source>The database name is longer than 255 bytes</source>
         <translation>資料庫名稱超過 255 位元組。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="38"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="40"/>
         <source>A type name is longer than 255 bytes</source>
         <translation>類別名稱超過 255 位元組。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="39"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="41"/>
         <source>A comment is longer than 255 bytes</source>
         <translation>備註超過 255 位元組。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="40"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="42"/>
         <source>No transaction index left</source>
         <translation>已經沒有可用的交易編號。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="44"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="47"/>
         <source>From, Today and To must be dates in this order</source>
         <translation>起始日、今天與結束日必須是依此順序排列的日期。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="45"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="48"/>
         <source>The type %1 has existed</source>
         <translation>類別「%1」已經存在。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="47"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="50"/>
         <source>This book was made by a newer Pennywell</source>
         <translation>此資料庫由較新版本的 Pennywell 建立</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="49"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="52"/>
         <source>A text is not UTF-8 or holds a control character</source>
         <translation>有文字不是 UTF-8，或含有控制字元</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="51"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="54"/>
         <source>The database name is longer than 100 characters</source>
         <translation>資料庫名稱超過 100 個字元</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="53"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="56"/>
         <source>A type name is longer than 100 characters</source>
         <translation>類別名稱超過 100 個字元</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="55"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="58"/>
         <source>A comment is longer than 1000 characters</source>
         <translation>備註超過 1000 個字元</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="56"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="59"/>
         <source>A book keeps 0, 2 or 3 decimals</source>
         <translation>資料庫的小數位數只能是 0、2 或 3</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="58"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="61"/>
         <source>An amount is too large for the book&apos;s decimals</source>
         <translation>有金額在此資料庫的小數位數下過大</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="134"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="63"/>
+        <source>An amount has more decimals than the book would keep</source>
+        <translation>有金額的小數位數多於資料庫可保留的位數</translation>
+    </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="140"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s path, then why the system refused it (&quot;Permission denied&quot;)</extracomment>
         <translation>%1：%2</translation>
@@ -817,259 +913,287 @@ Do you want to replace it with the CSV?</source>
         <translation>建立新的資料庫</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="40"/>
+        <location filename="../ui/window/windowactions.cpp" line="41"/>
         <source>&amp;Open</source>
         <translation>開啟舊檔(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="40"/>
+        <location filename="../ui/window/windowactions.cpp" line="41"/>
         <source>Ctrl+O</source>
         <translation>Ctrl+O</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="41"/>
+        <location filename="../ui/window/windowactions.cpp" line="42"/>
         <source>Open an exist database</source>
         <translation>開啟現有的資料庫</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="42"/>
+        <location filename="../ui/window/windowactions.cpp" line="44"/>
         <source>&amp;Save</source>
         <translation>儲存(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="42"/>
+        <location filename="../ui/window/windowactions.cpp" line="44"/>
         <source>Ctrl+S</source>
         <translation>Ctrl+S</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="43"/>
+        <location filename="../ui/window/windowactions.cpp" line="45"/>
         <source>Save the current database</source>
         <translation>儲存目前的資料庫</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="45"/>
+        <location filename="../ui/window/windowactions.cpp" line="47"/>
         <source>Save &amp;As</source>
         <translation>另存新檔(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="46"/>
+        <location filename="../ui/window/windowactions.cpp" line="48"/>
         <source>Save the current database as ...</source>
         <translation>以新的檔名儲存目前的資料庫</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="48"/>
+        <location filename="../ui/window/windowactions.cpp" line="50"/>
         <source>&amp;Close</source>
         <translation>關閉(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="49"/>
+        <location filename="../ui/window/windowactions.cpp" line="51"/>
         <source>Close the current database</source>
         <translation>關閉目前的資料庫</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="53"/>
+        <location filename="../ui/window/windowactions.cpp" line="56"/>
         <source>Import S&amp;tatement…</source>
         <translation>匯入銀行對帳單(&amp;T)…</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="54"/>
+        <location filename="../ui/window/windowactions.cpp" line="57"/>
         <source>Add a bank&apos;s statement (CSV, OFX or QIF) to the database, previewed first</source>
         <translation>預覽後將銀行對帳單（CSV、OFX 或 QIF）中的交易加入資料庫</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="59"/>
+        <location filename="../ui/window/windowactions.cpp" line="63"/>
         <source>E&amp;xit</source>
         <translation>結束(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="59"/>
+        <location filename="../ui/window/windowactions.cpp" line="63"/>
         <source>Ctrl+Q</source>
         <translation>Ctrl+Q</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="60"/>
+        <location filename="../ui/window/windowactions.cpp" line="64"/>
         <source>Exit the application</source>
         <translation>結束本程式</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="71"/>
+        <location filename="../ui/window/windowactions.cpp" line="78"/>
         <source>&amp;Create</source>
         <translation>建立(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="71"/>
+        <location filename="../ui/window/windowactions.cpp" line="79"/>
         <source>Ctrl+C</source>
         <translation>Ctrl+C</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="72"/>
+        <location filename="../ui/window/windowactions.cpp" line="79"/>
         <source>Create a transaction</source>
         <translation>建立一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="74"/>
-        <location filename="../ui/window/windowactions.cpp" line="80"/>
+        <location filename="../ui/window/windowactions.cpp" line="81"/>
+        <location filename="../ui/window/windowactions.cpp" line="87"/>
         <source>&amp;Delete</source>
         <translation>刪除(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="74"/>
+        <location filename="../ui/window/windowactions.cpp" line="82"/>
         <source>Ctrl+D</source>
         <translation>Ctrl+D</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="75"/>
+        <location filename="../ui/window/windowactions.cpp" line="82"/>
         <source>Delete a transaction</source>
         <translation>刪除一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="77"/>
-        <location filename="../ui/window/windowactions.cpp" line="83"/>
+        <location filename="../ui/window/windowactions.cpp" line="84"/>
+        <location filename="../ui/window/windowactions.cpp" line="90"/>
         <source>&amp;Modify</source>
         <translation>修改(&amp;M)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="77"/>
+        <location filename="../ui/window/windowactions.cpp" line="85"/>
         <source>Ctrl+M</source>
         <translation>Ctrl+M</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="78"/>
+        <location filename="../ui/window/windowactions.cpp" line="85"/>
         <source>Modify a transaction</source>
         <translation>修改一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="81"/>
+        <location filename="../ui/window/windowactions.cpp" line="88"/>
         <source>Delete this transaction</source>
         <translation>刪除這筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="84"/>
+        <location filename="../ui/window/windowactions.cpp" line="91"/>
         <source>Modify this transaction</source>
         <translation>修改這筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="87"/>
+        <location filename="../ui/window/windowactions.cpp" line="94"/>
         <source>&amp;Set the Database Name</source>
         <translation>設定資料庫名稱(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="88"/>
+        <location filename="../ui/window/windowactions.cpp" line="95"/>
         <source>Set or modify the database name</source>
         <translation>設定或修改資料庫名稱</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="90"/>
+        <location filename="../ui/window/windowactions.cpp" line="97"/>
+        <source>&amp;Book Settings…</source>
+        <translation>資料庫設定(&amp;B)…</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/windowactions.cpp" line="98"/>
+        <source>Set the book&apos;s format, decimals and name</source>
+        <translation>設定資料庫的格式、小數位數與名稱</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/windowactions.cpp" line="100"/>
         <source>&amp;Grand Total</source>
         <translation>總計(&amp;G)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="90"/>
+        <location filename="../ui/window/windowactions.cpp" line="101"/>
         <source>Ctrl+G</source>
         <translation>Ctrl+G</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="91"/>
+        <location filename="../ui/window/windowactions.cpp" line="101"/>
         <source>Calculate grand total</source>
         <translation>計算總計</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="93"/>
+        <location filename="../ui/window/windowactions.cpp" line="103"/>
         <source>&amp;Budget Analasis</source>
         <translation>預算分析(&amp;B)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="93"/>
+        <location filename="../ui/window/windowactions.cpp" line="104"/>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="94"/>
+        <location filename="../ui/window/windowactions.cpp" line="104"/>
         <source>Analyze your budget plan</source>
         <translation>分析您的預算計畫</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="96"/>
+        <location filename="../ui/window/windowactions.cpp" line="106"/>
         <source>&amp;Percentage Analysis</source>
         <translation>百分比分析(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="97"/>
+        <location filename="../ui/window/windowactions.cpp" line="107"/>
         <source>Ctrl+P</source>
         <translation>Ctrl+P</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="98"/>
+        <location filename="../ui/window/windowactions.cpp" line="108"/>
         <source>Analyze the percentage of each Income/Outgoing type</source>
         <translation>分析各收入或支出類別所佔的百分比</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="104"/>
+        <location filename="../ui/window/windowactions.cpp" line="115"/>
         <source>&amp;About</source>
         <translation>關於 Pennywell(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="105"/>
+        <location filename="../ui/window/windowactions.cpp" line="116"/>
         <source>Show the application&apos;s About box</source>
         <translation>顯示本程式的「關於」對話方塊</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="107"/>
+        <location filename="../ui/window/windowactions.cpp" line="118"/>
         <source>About &amp;Qt</source>
         <translation>關於 Qt(&amp;Q)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="108"/>
+        <location filename="../ui/window/windowactions.cpp" line="119"/>
         <source>Show the Qt library&apos;s About box</source>
         <translation>顯示 Qt 程式庫的「關於」對話方塊</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="120"/>
+        <location filename="../ui/window/windowactions.cpp" line="132"/>
         <source>&amp;File</source>
         <translation>檔案(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="122"/>
+        <location filename="../ui/window/windowactions.cpp" line="134"/>
         <source>&amp;Transaction</source>
         <translation>交易(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="123"/>
+        <location filename="../ui/window/windowactions.cpp" line="135"/>
         <source>&amp;Database</source>
         <translation>資料庫(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="124"/>
+        <location filename="../ui/window/windowactions.cpp" line="136"/>
         <source>&amp;Statistic</source>
         <translation>統計(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="125"/>
+        <location filename="../ui/window/windowactions.cpp" line="137"/>
         <source>&amp;Language</source>
         <translation>語言(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="126"/>
+        <location filename="../ui/window/windowactions.cpp" line="138"/>
         <source>&amp;Help</source>
         <translation>說明(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowstatus.cpp" line="27"/>
+        <location filename="../ui/window/windowstatus.cpp" line="37"/>
         <source>File Modified</source>
         <translation>檔案已修改</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowstatus.cpp" line="27"/>
+        <location filename="../ui/window/windowstatus.cpp" line="37"/>
         <source>File Saved</source>
         <translation>檔案已儲存</translation>
     </message>
+    <message numerus="yes">
+        <location filename="../ui/window/windowstatus.cpp" line="47"/>
+        <source>Format 2 · %n decimals</source>
+        <extracomment>The status bar&apos;s mark of a book kept in format 2; its decimals follow</extracomment>
+        <translation>
+            <numerusform>格式 2 · %n 位小數</numerusform>
+        </translation>
+    </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="181"/>
+        <location filename="../ui/window/windowstatus.cpp" line="48"/>
+        <source>The book is kept in the newer format, which Pennywell 1.1 and older can&apos;t open.</source>
+        <translation>此資料庫以較新的格式儲存，Pennywell 1.1 及更舊的版本無法開啟。</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/windowstatus.cpp" line="55"/>
+        <source>The new book is kept in format 2, which holds every character and amounts with cents.</source>
+        <translation>新資料庫以格式 2 儲存，可容納所有字元及含小數的金額。</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/mainwindow.cpp" line="185"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/window/windowstatus.cpp" line="37"/>
+        <location filename="../ui/window/windowstatus.cpp" line="64"/>
         <source>%n of %1 transactions match, balance %2</source>
         <translation>
             <numerusform>%1 筆交易中有 %n 筆符合，餘額 %2</numerusform>
@@ -1078,15 +1202,15 @@ Do you want to replace it with the CSV?</source>
     <message>
         <location filename="../ui/csv/csvcommands.cpp" line="78"/>
         <location filename="../ui/window/filecommands.cpp" line="36"/>
-        <location filename="../ui/window/filecommands.cpp" line="83"/>
-        <location filename="../ui/window/filecommands.cpp" line="89"/>
-        <location filename="../ui/window/filecommands.cpp" line="95"/>
-        <location filename="../ui/window/mainwindow.cpp" line="183"/>
+        <location filename="../ui/window/filecommands.cpp" line="82"/>
+        <location filename="../ui/window/filecommands.cpp" line="88"/>
+        <location filename="../ui/window/filecommands.cpp" line="94"/>
+        <location filename="../ui/window/mainwindow.cpp" line="187"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="197"/>
+        <location filename="../ui/window/mainwindow.cpp" line="201"/>
         <source>About Pennywell</source>
         <translation>關於 Pennywell</translation>
     </message>
@@ -1096,7 +1220,7 @@ Do you want to replace it with the CSV?</source>
         <translation>警告</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="201"/>
+        <location filename="../ui/window/mainwindow.cpp" line="209"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個名稱無法存入 Pennywell 資料庫檔案：名稱只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>
@@ -1108,8 +1232,8 @@ Do you want to save your changes?</source>
 是否要儲存變更？</translation>
     </message>
     <message>
-        <location filename="../ui/csv/csvcommands.cpp" line="105"/>
-        <location filename="../ui/window/filecommands.cpp" line="82"/>
+        <location filename="../ui/csv/csvcommands.cpp" line="104"/>
+        <location filename="../ui/window/filecommands.cpp" line="81"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
         <translation>檔案 %1 已經存在。
@@ -1160,138 +1284,138 @@ Do you want to override it?</source>
         <translation>支出</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="51"/>
+        <location filename="../ui/window/windowactions.cpp" line="53"/>
         <source>&amp;Import CSV…</source>
         <translation>匯入 CSV(&amp;I)…</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="52"/>
+        <location filename="../ui/window/windowactions.cpp" line="54"/>
         <source>Add the transactions of a CSV file to the database</source>
         <translation>將 CSV 檔案中的交易加入資料庫</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="56"/>
+        <location filename="../ui/window/windowactions.cpp" line="59"/>
         <source>&amp;Export CSV…</source>
         <translation>匯出 CSV(&amp;E)…</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="57"/>
+        <location filename="../ui/window/windowactions.cpp" line="60"/>
         <source>Write the transactions to a CSV file</source>
         <translation>將交易寫入 CSV 檔案</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="121"/>
+        <location filename="../ui/window/windowactions.cpp" line="133"/>
         <source>&amp;Edit</source>
         <translation>編輯(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="99"/>
+        <location filename="../ui/window/windowactions.cpp" line="110"/>
         <source>C&amp;harts</source>
         <translation>圖表(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="100"/>
+        <location filename="../ui/window/windowactions.cpp" line="111"/>
         <source>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</source>
         <translation>以圖表顯示所選類別的比例及每月的收入與支出</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="41"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="43"/>
         <source>The transaction index is in use</source>
         <translation>交易編號已被使用。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="113"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="119"/>
         <source>No such file or folder</source>
         <translation>找不到檔案或資料夾</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="114"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="120"/>
         <source>Permission denied</source>
         <translation>權限不足</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="115"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="121"/>
         <source>Operation not permitted</source>
         <translation>不允許此操作</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="116"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="122"/>
         <source>Is a folder</source>
         <translation>這是資料夾</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="117"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="123"/>
         <source>Not a folder</source>
         <translation>這不是資料夾</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="118"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="124"/>
         <source>Disk full</source>
         <translation>磁碟已滿</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="119"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="125"/>
         <source>Disk quota exceeded</source>
         <translation>已超過磁碟配額</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="120"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="126"/>
         <source>File too large</source>
         <translation>檔案太大</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="121"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="127"/>
         <source>Read-only file system</source>
         <translation>唯讀檔案系統</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="122"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="128"/>
         <source>Input/output error</source>
         <translation>輸入/輸出錯誤</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="55"/>
+        <location filename="../ui/window/filecommands.cpp" line="52"/>
         <source>The open book is unchanged.</source>
         <translation>已開啟的資料庫沒有變更。</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="86"/>
+        <location filename="../ui/window/filecommands.cpp" line="85"/>
         <source>%1 was changed by another program since it was opened. Replace it? The other version will be kept as %2.</source>
         <translation>「%1」自開啟後已被其他程式變更。要取代它嗎？另一個版本會保留為「%2」。</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="96"/>
+        <location filename="../ui/window/filecommands.cpp" line="95"/>
         <source>Waiting for another program that is saving %1…</source>
         <translation>正在等候另一個程式儲存「%1」……</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="102"/>
+        <location filename="../ui/window/filecommands.cpp" line="101"/>
         <source>Saved; the other program&apos;s version is kept as %1</source>
         <translation>已儲存；另一個程式的版本保留為「%1」</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="108"/>
+        <location filename="../ui/window/filecommands.cpp" line="107"/>
         <source>%1 now belongs to %2, not to %3.</source>
         <extracomment>A file, the user / group it belongs to now, those it belonged to</extracomment>
         <translation>「%1」現在屬於 %2，而不是 %3。</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="112"/>
+        <location filename="../ui/window/filecommands.cpp" line="111"/>
         <source>Only the administrator can give a file to another user, and only a member of a group to that group.</source>
         <translation>只有系統管理員能將檔案轉給其他使用者，也只有群組的成員能將檔案轉給該群組。</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="114"/>
+        <location filename="../ui/window/filecommands.cpp" line="113"/>
         <source>Only the administrator can give a file to another user; the group is kept, so its members can still use the book.</source>
         <translation>只有系統管理員能將檔案轉給其他使用者；群組已保留，因此群組的成員仍可使用此資料庫。</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="116"/>
+        <location filename="../ui/window/filecommands.cpp" line="115"/>
         <source>The book was saved, but could not keep its owner or group.</source>
         <translation>資料庫已儲存，但無法保留原本的擁有者或群組。</translation>
     </message>
     <message>
-        <location filename="../ui/window/filecommands.cpp" line="126"/>
+        <location filename="../ui/window/filecommands.cpp" line="125"/>
         <source>Nothing was saved; your changes are still open.</source>
         <translation>沒有儲存任何內容；您的變更仍保留在開啟的資料庫中。</translation>
     </message>
@@ -1301,64 +1425,64 @@ Do you want to override it?</source>
         <translation>磁碟上的檔案無法當作資料庫讀取，因此「儲存」無法將它保留為備份；「另存新檔」仍可使用。</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="68"/>
+        <location filename="../ui/window/windowactions.cpp" line="74"/>
         <source>&amp;Find</source>
         <translation>尋找(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="68"/>
+        <location filename="../ui/window/windowactions.cpp" line="74"/>
         <source>Ctrl+F</source>
         <translation>Ctrl+F</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="69"/>
+        <location filename="../ui/window/windowactions.cpp" line="75"/>
         <source>Show only the transactions that match</source>
         <translation>只顯示符合條件的交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="171"/>
+        <location filename="../ui/window/mainwindow.cpp" line="175"/>
         <source>&amp;Undo %1</source>
         <translation>復原「%1」(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="171"/>
-        <location filename="../ui/window/windowactions.cpp" line="63"/>
+        <location filename="../ui/window/mainwindow.cpp" line="175"/>
+        <location filename="../ui/window/windowactions.cpp" line="67"/>
         <source>&amp;Undo</source>
         <translation>復原(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="63"/>
+        <location filename="../ui/window/windowactions.cpp" line="67"/>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="64"/>
+        <location filename="../ui/window/windowactions.cpp" line="68"/>
         <source>Take back the last change to the database</source>
         <translation>復原對資料庫的上一個變更</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="172"/>
+        <location filename="../ui/window/mainwindow.cpp" line="176"/>
         <source>&amp;Redo %1</source>
         <translation>取消復原「%1」(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="172"/>
-        <location filename="../ui/window/windowactions.cpp" line="65"/>
+        <location filename="../ui/window/mainwindow.cpp" line="176"/>
+        <location filename="../ui/window/windowactions.cpp" line="70"/>
         <source>&amp;Redo</source>
         <translation>取消復原(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="66"/>
+        <location filename="../ui/window/windowactions.cpp" line="72"/>
         <source>Make the change taken back again</source>
         <translation>重新套用已復原的變更</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="43"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="45"/>
         <source>The backup file&apos;s name would be longer than 255 bytes</source>
         <translation>備份檔的名稱會超過 255 位元組。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="46"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="49"/>
         <source>not enough memory to read %1</source>
         <translation>記憶體不足，無法讀取「%1」。</translation>
     </message>
@@ -1378,7 +1502,7 @@ Do you want to override it?</source>
         <translation>已匯出至 %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="65"/>
+        <location filename="../ui/window/windowactions.cpp" line="71"/>
         <source>Ctrl+Shift+Z; Ctrl+Y</source>
         <translation>Ctrl+Shift+Z; Ctrl+Y</translation>
     </message>
@@ -1387,76 +1511,76 @@ Do you want to override it?</source>
     <name>PercentageDialog</name>
     <message>
         <location filename="../ui/statistics/percentagedialog.cpp" line="14"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="21"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="22"/>
         <source>Percentage Analysis</source>
         <translation>百分比分析</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="28"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="39"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="29"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="41"/>
         <source>&lt;TABLE BORDER=&quot;5&quot;&gt;</source>
         <translation>&lt;TABLE BORDER=&quot;5&quot;&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="29"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="30"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total Income&lt;/TD&gt;&lt;TD&gt;Selected Type Income&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;全部類別收入&lt;/TD&gt;&lt;TD&gt;所選類別收入&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="30"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="32"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="36"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="31"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="34"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="38"/>
         <source>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="31"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="32"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;Selected Type Outgoing&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;全部類別支出&lt;/TD&gt;&lt;TD&gt;所選類別支出&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="35"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="37"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total In&amp;Out&lt;/TD&gt;&lt;TD&gt;Selected Type In&amp;Out&lt;/TD&gt;&lt;/TR&gt;</source>
         <extracomment>Report headers: income and outgoing added together, of all types, then of the chosen types; no raw &quot;&amp;&quot; in the translation</extracomment>
         <translation>&lt;TR&gt;&lt;TD&gt;全部類別收支總額&lt;/TD&gt;&lt;TD&gt;所選類別收支總額&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="37"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="56"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="39"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="58"/>
         <source>&lt;/TABLE&gt;</source>
         <translation>&lt;/TABLE&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="41"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="43"/>
         <source>&lt;TR&gt;&lt;TD&gt;Type&lt;/TD&gt;&lt;TD&gt;Income&lt;/TD&gt;&lt;TD&gt;Income Selected Percent&lt;/TD&gt;&lt;TD&gt;Income Total Percent&lt;/TD&gt;</source>
         <extracomment>Report headers: a type&apos;s income, its share of the chosen types&apos; income, its share of all income</extracomment>
         <translation>&lt;TR&gt;&lt;TD&gt;類別&lt;/TD&gt;&lt;TD&gt;收入&lt;/TD&gt;&lt;TD&gt;佔所選百分比&lt;/TD&gt;&lt;TD&gt;佔全部百分比&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="43"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="45"/>
         <source>&lt;TD&gt;Outgoing&lt;/TD&gt;&lt;TD&gt;Outgoing Selected Percent&lt;/TD&gt;&lt;TD&gt;Outgoing Total Percent&lt;/TD&gt;</source>
         <extracomment>Report headers: as for income, for outgoing</extracomment>
         <translation>&lt;TD&gt;支出&lt;/TD&gt;&lt;TD&gt;佔所選百分比&lt;/TD&gt;&lt;TD&gt;佔全部百分比&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="45"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="47"/>
         <source>&lt;TD&gt;Sum&lt;/TD&gt;&lt;TD&gt;Sum Selected Percent&lt;/TD&gt;&lt;TD&gt;Sum Percent&lt;/TD&gt;&lt;/TR&gt;</source>
         <extracomment>Report headers: a type&apos;s income and outgoing added together, and its shares of the chosen types&apos; and of all</extracomment>
         <translation>&lt;TD&gt;合計&lt;/TD&gt;&lt;TD&gt;佔所選百分比&lt;/TD&gt;&lt;TD&gt;佔全部百分比&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="48"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="50"/>
         <source>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="49"/>
         <location filename="../ui/statistics/percentagedialog.cpp" line="51"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="53"/>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="53"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="55"/>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
@@ -1501,14 +1625,14 @@ Do you want to override it?</source>
         <translation>所有檔案 (*)</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="42"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="43"/>
         <source>%n duplicate(s) skipped.</source>
         <translation>
             <numerusform>已略過 %n 筆重複交易。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementcommands.cpp" line="43"/>
+        <location filename="../ui/statements/statementcommands.cpp" line="44"/>
         <source>%n amount(s) rounded.</source>
         <translation>
             <numerusform>已將 %n 筆金額四捨五入。</numerusform>
@@ -1528,122 +1652,122 @@ Do you want to override it?</source>
         <translation>檔案是空的。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="39"/>
+        <location filename="../text/statementmessages.cpp" line="41"/>
         <source>The file is neither a CSV, an OFX nor a QIF statement.</source>
         <translation>這個檔案不是 CSV、OFX 或 QIF 格式的對帳單。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="40"/>
+        <location filename="../text/statementmessages.cpp" line="43"/>
         <source>The file isn&apos;t written in the encoding chosen.</source>
         <translation>檔案的編碼與所選的編碼不符。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="41"/>
+        <location filename="../text/statementmessages.cpp" line="45"/>
         <source>No column is chosen for the date.</source>
         <translation>尚未選擇日期欄位。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="42"/>
+        <location filename="../text/statementmessages.cpp" line="48"/>
         <source>No column is chosen for the amount, nor for debits or credits.</source>
         <translation>尚未選擇金額、支出金額或存入金額欄位。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="43"/>
+        <location filename="../text/statementmessages.cpp" line="50"/>
         <source>The quotes of this row are broken.</source>
         <translation>這一列的引號有誤。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="44"/>
+        <location filename="../text/statementmessages.cpp" line="52"/>
         <source>&quot;%1&quot; is not a date in the format chosen.</source>
         <translation>「%1」不是所選格式的日期。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="45"/>
+        <location filename="../text/statementmessages.cpp" line="54"/>
         <source>&quot;%1&quot; is not an amount.</source>
         <translation>「%1」不是金額。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="46"/>
+        <location filename="../text/statementmessages.cpp" line="56"/>
         <source>The amount %1 is more than a transaction holds.</source>
         <translation>金額 %1 超過單筆交易可記錄的上限。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="48"/>
+        <location filename="../text/statementmessages.cpp" line="59"/>
         <source>The direction &quot;%1&quot; is neither income nor outgoing.</source>
         <translation>收支「%1」既不是收入也不是支出。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="49"/>
+        <location filename="../text/statementmessages.cpp" line="62"/>
         <source>The file holds no transactions.</source>
         <translation>檔案中沒有任何交易。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="51"/>
+        <location filename="../text/statementmessages.cpp" line="65"/>
         <source>The file is larger than %1 GB, more than a statement may be.</source>
         <translation>檔案大於 %1 GB，超過對帳單的上限。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="54"/>
+        <location filename="../text/statementmessages.cpp" line="68"/>
         <source>This line is longer than %1 MB, more than a line of a statement may be.</source>
         <translation>這一行超過 %1 MB，超過對帳單每行的上限。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="57"/>
+        <location filename="../text/statementmessages.cpp" line="73"/>
         <source>More than %1 faults: the rest of the file was not read.</source>
         <translation>錯誤超過 %1 個：檔案的其餘部分未讀取。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="60"/>
+        <location filename="../text/statementmessages.cpp" line="76"/>
         <source>This line holds bytes that aren&apos;t valid %1, the encoding of the rest of the file. Choose the file&apos;s encoding if it is another.</source>
         <translation>這一行含有不符合 %1 的位元組，而檔案其餘部分是這種編碼。若檔案是其他編碼，請選擇該編碼。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="63"/>
+        <location filename="../text/statementmessages.cpp" line="81"/>
         <source>A second &quot;%1&quot; line in one transaction: the transaction above it doesn&apos;t end with a &quot;^&quot; line.</source>
         <translation>同一筆交易中出現第二個「%1」行：上一筆交易沒有以「^」行結束。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="66"/>
+        <location filename="../text/statementmessages.cpp" line="87"/>
         <source>&lt;%1&gt; is outside a transaction: its &lt;STMTTRN&gt; is missing.</source>
         <translation>&lt;%1&gt; 不在任何交易之內：缺少該交易的 &lt;STMTTRN&gt;。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="69"/>
+        <location filename="../text/statementmessages.cpp" line="90"/>
         <source>This transaction is outside a bank or card statement (&lt;STMTRS&gt; or &lt;CCSTMTRS&gt;).</source>
         <translation>這筆交易不在銀行或信用卡對帳單（&lt;STMTRS&gt; 或 &lt;CCSTMTRS&gt;）之內。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="70"/>
+        <location filename="../text/statementmessages.cpp" line="93"/>
         <source>&quot;%1&quot; holds a character the book can&apos;t store.</source>
         <translation>「%1」含有資料庫無法儲存的字元。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="71"/>
+        <location filename="../text/statementmessages.cpp" line="96"/>
         <source>&quot;%1&quot; is longer than the book&apos;s 255 bytes.</source>
         <translation>「%1」超過資料庫可儲存的 255 位元組。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="72"/>
+        <location filename="../text/statementmessages.cpp" line="100"/>
         <source>The type &quot;%1&quot; would be one more than the book&apos;s 128.</source>
         <translation>類別「%1」會使類別數超過資料庫最多可容納的 128 個。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="73"/>
+        <location filename="../text/statementmessages.cpp" line="104"/>
         <source>The book has no transaction number left for this row.</source>
         <translation>資料庫已沒有可供此列使用的交易編號。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="88"/>
+        <location filename="../text/statementmessages.cpp" line="123"/>
         <source>Line %1: %2</source>
         <translation>第 %1 行：%2</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="75"/>
+        <location filename="../text/statementmessages.cpp" line="106"/>
         <source>Every date reads with the day first and with the month first (&quot;%1&quot;: %2). Choose the date format.</source>
         <translation>每個日期都可讀成日在前或月在前（「%1」：%2）。請選擇日期格式。</translation>
     </message>
     <message>
-        <location filename="../text/statementmessages.cpp" line="78"/>
+        <location filename="../text/statementmessages.cpp" line="112"/>
         <source>&quot;%1&quot; is in another currency than the amounts above it.</source>
         <translation>「%1」的幣別與前面的金額不同。</translation>
     </message>
@@ -1676,106 +1800,106 @@ Do you want to override it?</source>
         <translation>預設類別(&amp;T)：</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="141"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="139"/>
         <source>&amp;Import</source>
         <translation>匯入(&amp;I)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="190"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="189"/>
         <source>Read as %1.</source>
         <translation>以 %1 格式讀取。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="221"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="220"/>
         <source>%n new transaction(s)</source>
         <translation>
             <numerusform>%n 筆新交易</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="222"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="221"/>
         <source>%n duplicate(s) kept</source>
         <translation>
             <numerusform>保留 %n 筆重複交易</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="223"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="222"/>
         <source>%n duplicate(s) skipped</source>
         <translation>
             <numerusform>略過 %n 筆重複交易</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="224"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="223"/>
         <source>%n amount(s) rounded</source>
         <translation>
             <numerusform>%n 筆金額四捨五入</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="228"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="226"/>
         <source>%n row(s) spelt without accents</source>
         <translation>
             <numerusform>%n 列已去除重音符號</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="229"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="227"/>
         <source>%n faulty row(s)</source>
         <translation>
             <numerusform>%n 列有誤</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="231"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="229"/>
         <source>%n new type(s)</source>
         <translation>
             <numerusform>%n 個新類別</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="236"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="234"/>
         <source>Nothing can be imported while a row is at fault; the first: %1</source>
         <translation>有錯誤的列時無法匯入；第一個錯誤：%1</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="239"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="237"/>
         <source>Nothing to import: the statement has no rows.</source>
         <translation>沒有可匯入的內容：對帳單中沒有任何資料列。</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="241"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="239"/>
         <source>Nothing to import: the book holds every row already.</source>
         <translation>沒有可匯入的內容：對帳單中的交易都已在資料庫中。</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="233"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="231"/>
         <source>, </source>
         <extracomment>Between two counts (&quot;3 new transactions, 1 amount rounded&quot;)</extracomment>
         <translation>，</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="186"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="185"/>
         <source>Read as %1; line %2 is the header.</source>
         <translation>以 %1 格式讀取；第 %2 行為標題列。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="188"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="187"/>
         <source>Read as %1: %n account(s).</source>
         <translation>
             <numerusform>以 %1 格式讀取：%n 個帳戶。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="225"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="224"/>
         <source>%n rounded to 0</source>
         <translation>
             <numerusform>%n 筆四捨五入為 0</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="226"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="225"/>
         <source>%n comment(s) cut</source>
         <translation>
             <numerusform>%n 筆備註已截短</numerusform>
@@ -1795,44 +1919,44 @@ Do you want to override it?</source>
         <translation>註記</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="80"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="81"/>
         <source>%1 (new)</source>
         <translation>%1（新）</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="85"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="86"/>
         <source>duplicate, skipped</source>
         <translation>重複，略過</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="85"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="86"/>
         <source>duplicate, kept</source>
         <translation>重複，保留</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="86"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="87"/>
         <source>rounded</source>
         <translation>已四捨五入</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="90"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="91"/>
         <source>spelt without accents</source>
         <extracomment>The comment or type had letters the book can&apos;t store, such as ä, now written ae</extracomment>
         <translation>已去除重音符號</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="92"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="93"/>
         <source>, </source>
         <extracomment>Between two marks of a row (&quot;duplicate, kept, rounded&quot;)</extracomment>
         <translation>，</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="86"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="87"/>
         <source>rounded to 0</source>
         <translation>已四捨五入為 0</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="88"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="89"/>
         <source>cut</source>
         <extracomment>The comment was longer than the book holds and is cut to fit</extracomment>
         <translation>已截短</translation>
@@ -1866,7 +1990,7 @@ Do you want to override it?</source>
         <translation>YMD</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementreadingboxes.cpp" line="50"/>
+        <location filename="../ui/statements/statementreadingboxes.cpp" line="51"/>
         <source>Republic of China, YYY/MM/DD</source>
         <translation>民國年，YYY/MM/DD</translation>
     </message>
@@ -1959,7 +2083,7 @@ Do you want to override it?</source>
         <translation>全部</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="309"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="308"/>
         <source>Chart</source>
         <translation>圖表</translation>
     </message>
@@ -2039,99 +2163,99 @@ Do you want to override it?</source>
         <translation>備註</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="81"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="80"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="83"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="82"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="86"/>
         <source>Select a transaction</source>
         <translation>請選擇交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="90"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="88"/>
         <source>In/Out</source>
         <extracomment>The box&apos;s first item, a prompt: choose income or outgoing</extracomment>
         <translation>請選擇收支</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="90"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="88"/>
         <source>Income</source>
         <translation>收入</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="90"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="88"/>
         <source>Outgoing</source>
         <translation>支出</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="91"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="89"/>
         <source>Select/Add a type</source>
         <translation>請選擇或新增類別</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="183"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="182"/>
         <source>Create a transaction</source>
         <translation>建立一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="200"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="199"/>
         <source>Delete a transaction</source>
         <translation>刪除一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="208"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="207"/>
         <source>Modify a transaction</source>
         <translation>修改一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="214"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="213"/>
         <source>Delete this transaction</source>
         <translation>刪除這筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="225"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="224"/>
         <source>Modify this transaction</source>
         <translation>修改這筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="303"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="328"/>
         <source>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個備註無法存入 Pennywell 資料庫檔案：備註只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="352"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="377"/>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個類別名稱無法存入 Pennywell 資料庫檔案：名稱只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="73"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="72"/>
         <source>&amp;Add</source>
         <translation>新增(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="75"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="74"/>
         <source>&amp;Delete</source>
         <translation>刪除(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="187"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="186"/>
         <source>Add and next (Ctrl+Return): adds the transaction and opens the next on the same date</source>
         <translation>新增並繼續（Ctrl+Return）：新增這筆交易，並以同一日期開啟下一筆</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="391"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="416"/>
         <source>There is a type &quot;%1&quot;. Add &quot;%2&quot; as another type?</source>
         <translation>已有類別「%1」。要將「%2」新增為另一個類別嗎？</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="392"/>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="393"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="417"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="418"/>
         <source>Add a type</source>
         <translation>新增類別</translation>
     </message>
