@@ -259,7 +259,7 @@ void TransactionDialog::showTransaction(int index) {
     if (pinned) dateDateEdit->setDateRange(BookDateEdit::earliest(), BookDateEdit::latest());
     dateDateEdit->setBookDate({record.year(), record.month(), record.day()});
     if (pinned) pinDate();
-    moneyLineEdit->setText(QString::number(record.amount()));
+    moneyLineEdit->setText(shownAmount(record.amount(), db));
     inOutCombo->setCurrentIndex(record.isIncome() ? 1 : 2);
     typeCombo->setCurrentIndex(std::max(0, typeCombo->findData(record.type())));
     commentLineEdit->setText(PwText::BookTextCodec(*db).toText(record.comment()));
@@ -491,7 +491,7 @@ void TransactionDialog::fillFromEarlier(int position) {
         inOutCombo->setCurrentIndex(earlier.isIncome() ? 1 : 2);
     if (!moneyLineEdit->isReadOnly() && moneyLineEdit->text().isEmpty()) {
         // An older book may hold an amount the box doesn't take.
-        QString amount = QString::number(earlier.amount());
+        QString amount = shownAmount(earlier.amount(), db);
         int cursor = 0;
         if (moneyLineEdit->validator()->validate(amount, cursor) == QValidator::Acceptable)
             moneyLineEdit->setText(amount);

@@ -13,6 +13,10 @@ QString amountPattern(const KestLib::AccountDB* db) {
     return QStringLiteral("[1-9][0-9]{0,8}([.][0-9]{0,%1})?").arg(digits);
 }
 
+QString shownAmount(int amount, const KestLib::AccountDB* db) {
+    return QString::fromStdString(PwText::formatAmount(amount, db ? db->decimals() : 0));
+}
+
 int decimalDigits(const QString& amount) {
     const qsizetype point = amount.indexOf(u'.');
     return point < 0 ? 0 : static_cast<int>(amount.size() - point - 1);

@@ -12,6 +12,8 @@ class AccountDB;
 // three digits after the point too, so that OK can offer the conversion
 // that keeps them. Without a book, whole amounts.
 QString amountPattern(const KestLib::AccountDB* db);
+// A stored amount as the box shows it: "12.50" in a book of 2 decimals.
+QString shownAmount(int amount, const KestLib::AccountDB* db);
 // The digits typed after the amount's point.
 int decimalDigits(const QString& amount);
 // The minor units of a typed amount at decimals; 0 for one that has more

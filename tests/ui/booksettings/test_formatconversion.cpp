@@ -267,6 +267,35 @@ private slots:
         QCOMPARE(db().decimals(), from);
     }
 
+    // A format 2 book's amount is shown with its decimals and read back so.
+    void aFormat2AmountIsModifiedInItsDecimals_data() {
+        QTest::addColumn<QString>("typed");  // empty: left as shown
+        QTest::addColumn<int>("stored");
+        QTest::newRow("left as shown") << QString() << 1250;
+        QTest::newRow("cents typed") << QStringLiteral("3.05") << 305;
+        QTest::newRow("a whole amount") << QStringLiteral("7") << 700;
+    }
+    void aFormat2AmountIsModifiedInItsDecimals() {
+        QFETCH(QString, typed);
+        QFETCH(int, stored);
+        openFormat2Book(2, {1250});
+        QString shown;
+        scriptDialog([typed, &shown](QDialog& dialog) {
+            choose(widget<QComboBox>(dialog, "indexCombo"), 1);
+            auto* money = widget<QLineEdit>(dialog, "moneyLineEdit");
+            shown = money->text();
+            if (!typed.isEmpty()) {
+                money->clear();
+                QTest::keyClicks(money, typed);
+            }
+            click(dialog, "okButton");
+        });
+        action("transModifyAct")->trigger();
+        QCOMPARE(shown, QStringLiteral("12.50"));
+        QCOMPARE(amounts(), std::vector<int>{stored});
+        QCOMPARE(window->history()->count(), typed.isEmpty() ? 0 : 1);
+    }
+
     // Nothing older has read a new book: it takes the newer format at once,
     // and the status bar says so.
     void aNewBookBecomesFormat2WithoutAQuestion_data() {
