@@ -21,7 +21,8 @@ public:
     QString openFileName(QWidget*, const QString&, const QString&) override { return QString(); }
     QString saveFileName(QWidget*, const QString&, const QString&) override { return QString(); }
     FileChoice chooseDataFile(QWidget*, bool, const QStringList&, const QString&) override { return {}; }
-    NameAnswer askDatabaseName(QWidget*, const QString&, int) override { return {}; }
+    bool askConvert(QWidget*, const QString&, const QString&, const QString&) override { return false; }
+    NameAnswer askDatabaseName(QWidget*, const QString&, int, const NameRoom&) override { return {}; }
     bool waitUntil(QWidget*, const QString&, const QString&, const std::function<bool()>& ready) override {
         return ready();
     }

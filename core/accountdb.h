@@ -62,6 +62,16 @@ public:
     // Marks the book modified.
     using Recode = std::function<std::optional<std::string>(std::string_view)>;
     void convertToFormat2(int decimals, const Recode& recode);
+    // The way back, for an undo: every text re-encoded with recode (from
+    // UTF-8 to Big5; none when a text can't be), every amount divided by
+    // 10^decimals, format 1 with 0 decimals. All or nothing: refused when the
+    // book is of format 1 already, a text can't be recoded or is too long for
+    // format 1, or an amount has a fraction.
+    void convertToFormat1(const Recode& recode);
+    // A format 2 book's amounts all scaled exactly to the new decimals, all
+    // or nothing: refused for a format 1 book or decimals that are not a
+    // book's, when an amount would overflow, or lose a digit.
+    void changeDecimals(int decimals);
     // How many transactions can still be added: each takes the next index
     // and the numbering ends rather than wraps. Wider than an int, as a
     // book's last index may be negative.
@@ -141,6 +151,10 @@ private:
     void insertType(int id, const std::string& name);
     TransType& typeByIdForChange(int id);
     int typePositionById(int id) const;
+
+    // This book in another format and decimals, its texts through fromText.
+    template <typename RecodeText>
+    AccountDB recodedBook(int format, int decimals, RecodeText fromText) const;
 
     friend class BookAssembly;
 

@@ -3,55 +3,104 @@
 #include "core/accountdb.h"
 #include "core/booklimits.h"
 
-// The one way a book moves from format 1 to format 2. Everything is worked
-// out in a new book first, so that a text that can't be recoded or an amount
-// that would overflow leaves the book exactly as it was.
+// The ways a book moves between format 1 and format 2, and between the
+// decimals of format 2. A conversion is worked out in a new book first, so
+// that a text that can't be recoded or an amount that would overflow or lose
+// a digit leaves the book exactly as it was.
 
 namespace KestLib {
 namespace {
 
 std::string recoded(std::string_view text, const AccountDB::Recode& recode) {
-    std::optional<std::string> utf8 = recode(text);
-    if (!utf8) throw ErrorMsg(ErrorCode::notStorableText);
-    return std::move(*utf8);
+    std::optional<std::string> converted = recode(text);
+    if (!converted) throw ErrorMsg(ErrorCode::notStorableText);
+    return std::move(*converted);
+}
+
+// The same, for a format 1 book, whose length byte holds at most 255.
+std::string recodedForFormat1(std::string_view text, const AccountDB::Recode& recode, ErrorCode tooLong) {
+    std::string big5 = recoded(text, recode);
+    if (big5.size() > format1TextBytes) throw ErrorMsg(tooLong);
+    return big5;
+}
+
+std::int64_t powerOfTen(int exponent) {
+    std::int64_t scale = 1;
+    for (int k = 0; k < exponent; ++k) scale *= 10;
+    return scale;
+}
+
+// amount at 10^from minor units a unit, at 10^to; refused when it would
+// overflow an amount or lose a digit.
+int rescaled(int amount, int from, int to) {
+    if (to >= from) {
+        const std::int64_t scaled = std::int64_t{amount} * powerOfTen(to - from);
+        if (scaled > INT_MAX || scaled < INT_MIN) throw ErrorMsg(ErrorCode::amountTooLarge);
+        return static_cast<int>(scaled);
+    }
+    const std::int64_t divisor = powerOfTen(from - to);
+    if (amount % divisor != 0) throw ErrorMsg(ErrorCode::amountLosesDigits);
+    return static_cast<int>(amount / divisor);
 }
 
 }  // namespace
 
-void AccountDB::convertToFormat2(int decimals, const Recode& recode) {
-    if (!isBookDecimals(decimals) || (format_ == 2 && decimals != decimals_)) throw ErrorMsg(ErrorCode::badDecimals);
-    if (format_ == 2) return;
-    std::int64_t scale = 1;
-    for (int k = 0; k < decimals; ++k) scale *= 10;
-
+// Builds a book of the other format beside this one; fromText recodes a
+// text of the given kind, and every amount goes from this book's decimals
+// to decimals.
+template <typename RecodeText>
+AccountDB AccountDB::recodedBook(int format, int decimals, RecodeText fromText) const {
     AccountDB converted;
-    converted.name_ = recoded(name_, recode);
+    converted.name_ = fromText(name_, ErrorCode::nameTooLong);
     for (int i = 0; i < types.size(); ++i) {
         TransType type = types.at(i);
-        type.setName(recoded(type.name(), recode));
+        type.setName(fromText(type.name(), ErrorCode::typeNameTooLong));
         converted.types.append(std::move(type));
     }
     converted.typeIds = typeIds;
     converted.transactions.reserve(transactions.size());
     for (int i = 0; i < transactions.size(); ++i) {
         const Transaction& source = transactions.at(i);
-        const std::int64_t amount = std::int64_t{source.amount()} * scale;
-        if (amount > INT_MAX || amount < INT_MIN) throw ErrorMsg(ErrorCode::amountTooLarge);
         Transaction record;
         record.setIndex(source.index());
         record.setDate(source.year(), source.month(), source.day());
         record.setType(source.type());
-        record.setAmount(static_cast<int>(amount));
+        record.setAmount(rescaled(source.amount(), decimals_, decimals));
         record.setIncome(source.isIncome());
         Transaction& stored = converted.transactions.append(std::move(record));
-        converted.comments.setComment(stored, recoded(source.comment(), recode));
+        converted.comments.setComment(stored, fromText(source.comment(), ErrorCode::commentTooLong));
     }
     converted.lastIndex_ = lastIndex_;
-    converted.format_ = 2;
+    converted.format_ = format;
     converted.decimals_ = decimals;
     converted.formatKept = formatKept;
     converted.modified = true;
-    *this = std::move(converted);
+    return converted;
+}
+
+void AccountDB::convertToFormat2(int decimals, const Recode& recode) {
+    if (!isBookDecimals(decimals) || (format_ == 2 && decimals != decimals_)) throw ErrorMsg(ErrorCode::badDecimals);
+    if (format_ == 2) return;
+    *this = recodedBook(2, decimals, [&](std::string_view text, ErrorCode) { return recoded(text, recode); });
+}
+
+void AccountDB::convertToFormat1(const Recode& recode) {
+    if (format_ != 2) throw ErrorMsg(ErrorCode::badDecimals);
+    *this = recodedBook(
+        1, 0, [&](std::string_view text, ErrorCode tooLong) { return recodedForFormat1(text, recode, tooLong); });
+}
+
+void AccountDB::changeDecimals(int decimals) {
+    if (format_ != 2 || !isBookDecimals(decimals)) throw ErrorMsg(ErrorCode::badDecimals);
+    if (decimals == decimals_) return;
+    // Every amount is checked before the first changes.
+    for (int i = 0; i < transactions.size(); ++i) (void)rescaled(transactions.at(i).amount(), decimals_, decimals);
+    for (int i = 0; i < transactions.size(); ++i) {
+        Transaction& record = transactions.at(i);
+        record.setAmount(rescaled(record.amount(), decimals_, decimals));
+    }
+    decimals_ = decimals;
+    modified = true;
 }
 
 }  // namespace KestLib

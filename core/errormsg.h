@@ -37,9 +37,10 @@ enum class ErrorCode {
     commentTooLongFormat2,
     badDecimals,
     amountTooLarge,
+    amountLosesDigits,
     // A new code goes last, named in errorCodeCount below, with its text in errorTexts.
 };
-inline constexpr std::size_t errorCodeCount = static_cast<std::size_t>(ErrorCode::amountTooLarge) + 1;
+inline constexpr std::size_t errorCodeCount = static_cast<std::size_t>(ErrorCode::amountLosesDigits) + 1;
 
 // The core's only exception. Every core operation that fails throws one of
 // these by value, with its code and a fixed English message, before it
@@ -116,6 +117,7 @@ inline constexpr std::array<ErrorText, errorCodeCount> errorTexts = {{
     {ErrorCode::commentTooLongFormat2, "A comment is longer than 1000 characters"},
     {ErrorCode::badDecimals, "A book keeps 0, 2 or 3 decimals"},
     {ErrorCode::amountTooLarge, "An amount is too large for the book's decimals"},
+    {ErrorCode::amountLosesDigits, "An amount has more decimals than the book would keep"},
 }};
 static_assert(
     [] {

@@ -32,44 +32,54 @@
 <context>
     <name>BookCommands</name>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="56"/>
+        <location filename="../ui/history/bookcommands.cpp" line="57"/>
         <source>Create Transaction %1</source>
         <translation>Create Transaction %1</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="70"/>
+        <location filename="../ui/history/bookcommands.cpp" line="71"/>
         <source>Modify Transaction %1</source>
         <translation>Modify Transaction %1</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="79"/>
+        <location filename="../ui/history/bookcommands.cpp" line="80"/>
         <source>Delete Transaction %1</source>
         <translation>Delete Transaction %1</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="90"/>
+        <location filename="../ui/history/bookcommands.cpp" line="91"/>
         <source>Add Type %1</source>
         <translation>Add Type %1</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="99"/>
+        <location filename="../ui/history/bookcommands.cpp" line="100"/>
         <source>Delete Type %1</source>
         <translation>Delete Type %1</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="110"/>
+        <location filename="../ui/history/bookcommands.cpp" line="111"/>
         <source>Set the Database Name</source>
         <translation>Set the Database Name</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="137"/>
+        <location filename="../ui/history/bookcommands.cpp" line="157"/>
         <source>Import CSV</source>
         <translation>Import CSV</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="138"/>
+        <location filename="../ui/history/bookcommands.cpp" line="158"/>
         <source>Import Statement</source>
         <translation>Import Statement</translation>
+    </message>
+    <message>
+        <location filename="../ui/history/bookcommands.cpp" line="128"/>
+        <source>Convert to Format 2</source>
+        <translation>Convert to Format 2</translation>
+    </message>
+    <message>
+        <location filename="../ui/history/bookcommands.cpp" line="130"/>
+        <source>Set the Decimals to %1</source>
+        <translation>Set the Decimals to %1</translation>
     </message>
 </context>
 <context>
@@ -124,6 +134,59 @@
             <numerusform>%n new type created.</numerusform>
             <numerusform>%n new types created.</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>BookSettingsDialog</name>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="25"/>
+        <source>Book Settings</source>
+        <translation>Book Settings</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="29"/>
+        <source>Con&amp;vert to Format 2</source>
+        <translation>Con&amp;vert to Format 2</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="39"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="42"/>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="49"/>
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="50"/>
+        <source>&amp;Decimals:</source>
+        <translation>&amp;Decimals:</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="51"/>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="74"/>
+        <source>Format 2: texts in UTF-8, amounts with decimals. Pennywell 1.1 and older can&apos;t open it.</source>
+        <translation>Format 2: texts in UTF-8, amounts with decimals. Pennywell 1.1 and older can&apos;t open it.</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="76"/>
+        <source>Format 1, which every version of Pennywell reads: texts in Big5, whole amounts.</source>
+        <translation>Format 1, which every version of Pennywell reads: texts in Big5, whole amounts.</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="102"/>
+        <source>The name can&apos;t be stored in this book: it is too long or holds a character the book&apos;s format has no room for.</source>
+        <translation>The name can&apos;t be stored in this book: it is too long or holds a character the book&apos;s format has no room for.</translation>
     </message>
 </context>
 <context>
@@ -260,84 +323,84 @@
 <context>
     <name>ChartWindow</name>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="68"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="70"/>
         <source>Charts</source>
         <translation>Charts</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="89"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="91"/>
         <source>Save...</source>
         <translation>Save...</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="91"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="93"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="143"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="145"/>
         <source>%1 (%2%)</source>
         <translation>%1 (%2%)</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="191"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="195"/>
         <source>Income</source>
         <translation>Income</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="192"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="196"/>
         <source>Outgoing</source>
         <translation>Outgoing</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="263"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="274"/>
         <source>PNG Image (*.png);;SVG Image (*.svg)</source>
         <translation>PNG Image (*.png);;SVG Image (*.svg)</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="269"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="280"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
         <translation>File %1 already exists.
 Do you want to override it?</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="270"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="281"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="273"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="284"/>
         <source>The chart could not be saved as %1.</source>
         <translation>The chart could not be saved as %1.</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="120"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="122"/>
         <source>Balance: %1</source>
         <translation>Balance: %1</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="121"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="123"/>
         <source>Income by type</source>
         <translation>Income by type</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="122"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="124"/>
         <source>No income in the chosen range</source>
         <translation>No income in the chosen range</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="123"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="125"/>
         <source>Outgoing by type</source>
         <translation>Outgoing by type</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="124"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="126"/>
         <source>No outgoing in the chosen range</source>
         <translation>No outgoing in the chosen range</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="213"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="217"/>
         <source>Income and outgoing</source>
         <translation>Income and outgoing</translation>
     </message>
@@ -611,12 +674,12 @@ Do you want to replace it with the CSV?</translation>
         <translation>The name is %1 characters long; at most %2 can be stored.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="105"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="114"/>
         <source>The name can&apos;t be stored in this database.</source>
         <translation>The name can&apos;t be stored in this database.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="106"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="115"/>
         <source>The name can&apos;t be stored in a Pennywell database file.</source>
         <translation>The name can&apos;t be stored in a Pennywell database file.</translation>
     </message>
@@ -670,25 +733,53 @@ Do you want to replace it with the CSV?</translation>
     </message>
 </context>
 <context>
+    <name>FormatQuestion</name>
+    <message>
+        <location filename="../ui/book/formatquestion.cpp" line="30"/>
+        <source>This book is kept in the format older versions of Pennywell read, which has no room for a text this long. Keep it exactly in the newer format? Pennywell 1.1 and older can&apos;t open the converted book; the backup keeps this version.</source>
+        <translation>This book is kept in the format older versions of Pennywell read, which has no room for a text this long. Keep it exactly in the newer format? Pennywell 1.1 and older can&apos;t open the converted book; the backup keeps this version.</translation>
+    </message>
+    <message>
+        <location filename="../ui/book/formatquestion.cpp" line="33"/>
+        <source>This book is kept in the format older versions of Pennywell read, which has no &apos;%1&apos;. Keep it exactly in the newer format? Pennywell 1.1 and older can&apos;t open the converted book; the backup keeps this version.</source>
+        <translation>This book is kept in the format older versions of Pennywell read, which has no &apos;%1&apos;. Keep it exactly in the newer format? Pennywell 1.1 and older can&apos;t open the converted book; the backup keeps this version.</translation>
+    </message>
+    <message>
+        <location filename="../ui/book/formatquestion.cpp" line="48"/>
+        <source>This book is kept in the format older versions of Pennywell read, which has no cents. Keep it exactly in the newer format? Pennywell 1.1 and older can&apos;t open the converted book; the backup keeps this version.</source>
+        <translation>This book is kept in the format older versions of Pennywell read, which has no cents. Keep it exactly in the newer format? Pennywell 1.1 and older can&apos;t open the converted book; the backup keeps this version.</translation>
+    </message>
+    <message>
+        <location filename="../ui/book/formatquestion.cpp" line="78"/>
+        <source>Newer Format</source>
+        <translation>Newer Format</translation>
+    </message>
+    <message>
+        <location filename="../ui/book/formatquestion.cpp" line="78"/>
+        <source>Convert</source>
+        <translation>Convert</translation>
+    </message>
+</context>
+<context>
     <name>GrandTotalDialog</name>
     <message>
-        <location filename="../ui/statistics/grandtotaldialog.cpp" line="9"/>
-        <location filename="../ui/statistics/grandtotaldialog.cpp" line="17"/>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="10"/>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="18"/>
         <source>Grand Total</source>
         <translation>Grand Total</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/balancetext.cpp" line="13"/>
+        <location filename="../ui/statistics/balancetext.cpp" line="15"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/balancetext.cpp" line="11"/>
+        <location filename="../ui/statistics/balancetext.cpp" line="13"/>
         <source>Outgoing</source>
         <translation>Outgoing</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/balancetext.cpp" line="12"/>
+        <location filename="../ui/statistics/balancetext.cpp" line="14"/>
         <source>Income</source>
         <translation>Income</translation>
     </message>
@@ -811,7 +902,7 @@ Do you want to replace it with the CSV?</translation>
         <translation>An amount is too large for the book&apos;s decimals</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="139"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="141"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s path, then why the system refused it (&quot;Permission denied&quot;)</extracomment>
         <translation>%1: %2</translation>
@@ -984,117 +1075,117 @@ Do you want to replace it with the CSV?</translation>
         <translation>Set or modify the database name</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="97"/>
+        <location filename="../ui/window/windowactions.cpp" line="100"/>
         <source>&amp;Grand Total</source>
         <translation>&amp;Grand Total</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="98"/>
+        <location filename="../ui/window/windowactions.cpp" line="101"/>
         <source>Ctrl+G</source>
         <translation>Ctrl+G</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="98"/>
+        <location filename="../ui/window/windowactions.cpp" line="101"/>
         <source>Calculate grand total</source>
         <translation>Calculate grand total</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="100"/>
+        <location filename="../ui/window/windowactions.cpp" line="103"/>
         <source>&amp;Budget Analasis</source>
         <translation>&amp;Budget Analasis</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="101"/>
+        <location filename="../ui/window/windowactions.cpp" line="104"/>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="101"/>
+        <location filename="../ui/window/windowactions.cpp" line="104"/>
         <source>Analyze your budget plan</source>
         <translation>Analyze your budget plan</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="103"/>
+        <location filename="../ui/window/windowactions.cpp" line="106"/>
         <source>&amp;Percentage Analysis</source>
         <translation>&amp;Percentage Analysis</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="104"/>
+        <location filename="../ui/window/windowactions.cpp" line="107"/>
         <source>Ctrl+P</source>
         <translation>Ctrl+P</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="105"/>
+        <location filename="../ui/window/windowactions.cpp" line="108"/>
         <source>Analyze the percentage of each Income/Outgoing type</source>
         <translation>Analyze the percentage of each Income/Outgoing type</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="112"/>
+        <location filename="../ui/window/windowactions.cpp" line="115"/>
         <source>&amp;About</source>
         <translation>&amp;About</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="113"/>
+        <location filename="../ui/window/windowactions.cpp" line="116"/>
         <source>Show the application&apos;s About box</source>
         <translation>Show the application&apos;s About box</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="115"/>
+        <location filename="../ui/window/windowactions.cpp" line="118"/>
         <source>About &amp;Qt</source>
         <translation>About &amp;Qt</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="116"/>
+        <location filename="../ui/window/windowactions.cpp" line="119"/>
         <source>Show the Qt library&apos;s About box</source>
         <translation>Show the Qt library&apos;s About box</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="129"/>
+        <location filename="../ui/window/windowactions.cpp" line="132"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="131"/>
+        <location filename="../ui/window/windowactions.cpp" line="134"/>
         <source>&amp;Transaction</source>
         <translation>&amp;Transaction</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="132"/>
+        <location filename="../ui/window/windowactions.cpp" line="135"/>
         <source>&amp;Database</source>
         <translation>&amp;Database</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="133"/>
+        <location filename="../ui/window/windowactions.cpp" line="136"/>
         <source>&amp;Statistic</source>
         <translation>&amp;Statistic</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="134"/>
+        <location filename="../ui/window/windowactions.cpp" line="137"/>
         <source>&amp;Language</source>
         <translation>&amp;Language</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="135"/>
+        <location filename="../ui/window/windowactions.cpp" line="138"/>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowstatus.cpp" line="27"/>
+        <location filename="../ui/window/windowstatus.cpp" line="38"/>
         <source>File Modified</source>
         <translation>File Modified</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowstatus.cpp" line="27"/>
+        <location filename="../ui/window/windowstatus.cpp" line="38"/>
         <source>File Saved</source>
         <translation>File Saved</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="183"/>
+        <location filename="../ui/window/mainwindow.cpp" line="186"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/window/windowstatus.cpp" line="37"/>
+        <location filename="../ui/window/windowstatus.cpp" line="65"/>
         <source>%n of %1 transactions match, balance %2</source>
         <translation>
             <numerusform>%n of %1 transactions match, balance %2</numerusform>
@@ -1107,12 +1198,12 @@ Do you want to replace it with the CSV?</translation>
         <location filename="../ui/window/filecommands.cpp" line="82"/>
         <location filename="../ui/window/filecommands.cpp" line="88"/>
         <location filename="../ui/window/filecommands.cpp" line="94"/>
-        <location filename="../ui/window/mainwindow.cpp" line="185"/>
+        <location filename="../ui/window/mainwindow.cpp" line="188"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="199"/>
+        <location filename="../ui/window/mainwindow.cpp" line="202"/>
         <source>About Pennywell</source>
         <translation>About Pennywell</translation>
     </message>
@@ -1122,7 +1213,7 @@ Do you want to replace it with the CSV?</translation>
         <translation>Warning</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="211"/>
+        <location filename="../ui/window/mainwindow.cpp" line="215"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</translation>
     </message>
@@ -1142,46 +1233,46 @@ Do you want to override it?</source>
 Do you want to override it?</translation>
     </message>
     <message>
-        <location filename="../ui/book/transactioncolumns.cpp" line="17"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="18"/>
         <source>Index</source>
         <extracomment>The table&apos;s column of transaction numbers</extracomment>
         <translation>Index</translation>
     </message>
     <message>
-        <location filename="../ui/book/transactioncolumns.cpp" line="18"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="19"/>
         <source>Date</source>
         <translation>Date</translation>
     </message>
     <message>
-        <location filename="../ui/book/transactioncolumns.cpp" line="20"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="21"/>
         <source>In/Out</source>
         <extracomment>The table&apos;s column header: whether a transaction is income or outgoing</extracomment>
         <translation>In/Out</translation>
     </message>
     <message>
-        <location filename="../ui/book/transactioncolumns.cpp" line="22"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="23"/>
         <source>Money</source>
         <extracomment>The table&apos;s column header: a transaction&apos;s amount</extracomment>
         <translation>Money</translation>
     </message>
     <message>
-        <location filename="../ui/book/transactioncolumns.cpp" line="24"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="25"/>
         <source>Type</source>
         <extracomment>The table&apos;s column header: the category of a transaction</extracomment>
         <translation>Type</translation>
     </message>
     <message>
-        <location filename="../ui/book/transactioncolumns.cpp" line="25"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="26"/>
         <source>Comment</source>
         <translation>Comment</translation>
     </message>
     <message>
-        <location filename="../ui/book/transactioncolumns.cpp" line="27"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="28"/>
         <source>Income</source>
         <translation>Income</translation>
     </message>
     <message>
-        <location filename="../ui/book/transactioncolumns.cpp" line="28"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="29"/>
         <source>Outgoing</source>
         <translation>Outgoing</translation>
     </message>
@@ -1206,17 +1297,17 @@ Do you want to override it?</translation>
         <translation>Write the transactions to a CSV file</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="130"/>
+        <location filename="../ui/window/windowactions.cpp" line="133"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="107"/>
+        <location filename="../ui/window/windowactions.cpp" line="110"/>
         <source>C&amp;harts</source>
         <translation>C&amp;harts</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="108"/>
+        <location filename="../ui/window/windowactions.cpp" line="111"/>
         <source>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</source>
         <translation>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</translation>
     </message>
@@ -1226,52 +1317,52 @@ Do you want to override it?</translation>
         <translation>The transaction index is in use</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="118"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="120"/>
         <source>No such file or folder</source>
         <translation>No such file or folder</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="119"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="121"/>
         <source>Permission denied</source>
         <translation>Permission denied</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="120"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="122"/>
         <source>Operation not permitted</source>
         <translation>Operation not permitted</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="121"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="123"/>
         <source>Is a folder</source>
         <translation>Is a folder</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="122"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="124"/>
         <source>Not a folder</source>
         <translation>Not a folder</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="123"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="125"/>
         <source>Disk full</source>
         <translation>Disk full</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="124"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="126"/>
         <source>Disk quota exceeded</source>
         <translation>Disk quota exceeded</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="125"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="127"/>
         <source>File too large</source>
         <translation>File too large</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="126"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="128"/>
         <source>Read-only file system</source>
         <translation>Read-only file system</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="127"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="129"/>
         <source>Input/output error</source>
         <translation>Input/output error</translation>
     </message>
@@ -1342,18 +1433,18 @@ Do you want to override it?</translation>
         <translation>Show only the transactions that match</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="173"/>
+        <location filename="../ui/window/mainwindow.cpp" line="176"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Undo %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="173"/>
+        <location filename="../ui/window/mainwindow.cpp" line="176"/>
         <location filename="../ui/window/windowactions.cpp" line="67"/>
         <source>&amp;Undo</source>
         <translation>&amp;Undo</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="209"/>
+        <location filename="../ui/window/mainwindow.cpp" line="213"/>
         <source>The name can&apos;t be stored in this database.</source>
         <translation>The name can&apos;t be stored in this database.</translation>
     </message>
@@ -1368,12 +1459,12 @@ Do you want to override it?</translation>
         <translation>Take back the last change to the database</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="174"/>
+        <location filename="../ui/window/mainwindow.cpp" line="177"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Redo %1</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="174"/>
+        <location filename="../ui/window/mainwindow.cpp" line="177"/>
         <location filename="../ui/window/windowactions.cpp" line="70"/>
         <source>&amp;Redo</source>
         <translation>&amp;Redo</translation>
@@ -1413,6 +1504,40 @@ Do you want to override it?</translation>
         <source>Ctrl+Shift+Z; Ctrl+Y</source>
         <translation>Ctrl+Shift+Z; Ctrl+Y</translation>
     </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="63"/>
+        <source>An amount has more decimals than the book would keep</source>
+        <translation>An amount has more decimals than the book would keep</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/windowactions.cpp" line="97"/>
+        <source>&amp;Book Settings…</source>
+        <translation>&amp;Book Settings…</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/windowactions.cpp" line="98"/>
+        <source>Set the book&apos;s format, decimals and name</source>
+        <translation>Set the book&apos;s format, decimals and name</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/window/windowstatus.cpp" line="48"/>
+        <source>Format 2 · %n decimals</source>
+        <extracomment>The status bar&apos;s mark of a book kept in format 2; its decimals follow</extracomment>
+        <translation>
+            <numerusform>Format 2 · %n decimals</numerusform>
+            <numerusform>Format 2 · %n decimals</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../ui/window/windowstatus.cpp" line="49"/>
+        <source>The book is kept in the newer format, which Pennywell 1.1 and older can&apos;t open.</source>
+        <translation>The book is kept in the newer format, which Pennywell 1.1 and older can&apos;t open.</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/windowstatus.cpp" line="56"/>
+        <source>The new book is kept in format 2, which holds every character and amounts with cents.</source>
+        <translation>The new book is kept in format 2, which holds every character and amounts with cents.</translation>
+    </message>
 </context>
 <context>
     <name>PercentageDialog</name>
@@ -1424,7 +1549,7 @@ Do you want to override it?</translation>
     </message>
     <message>
         <location filename="../ui/statistics/percentagedialog.cpp" line="29"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="41"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="40"/>
         <source>&lt;TABLE BORDER=&quot;5&quot;&gt;</source>
         <translation>&lt;TABLE BORDER=&quot;5&quot;&gt;</translation>
     </message>
@@ -1435,8 +1560,8 @@ Do you want to override it?</translation>
     </message>
     <message>
         <location filename="../ui/statistics/percentagedialog.cpp" line="31"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="34"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="38"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="33"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="37"/>
         <source>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
@@ -1446,48 +1571,48 @@ Do you want to override it?</translation>
         <translation>&lt;TR&gt;&lt;TD&gt;Total Outgoing&lt;/TD&gt;&lt;TD&gt;Selected Type Outgoing&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="37"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="36"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total In&amp;Out&lt;/TD&gt;&lt;TD&gt;Selected Type In&amp;Out&lt;/TD&gt;&lt;/TR&gt;</source>
         <extracomment>Report headers: income and outgoing added together, of all types, then of the chosen types; no raw &quot;&amp;&quot; in the translation</extracomment>
         <translation>&lt;TR&gt;&lt;TD&gt;Total In&amp;Out&lt;/TD&gt;&lt;TD&gt;Selected Type In&amp;Out&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="39"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="58"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="38"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="57"/>
         <source>&lt;/TABLE&gt;</source>
         <translation>&lt;/TABLE&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="43"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="42"/>
         <source>&lt;TR&gt;&lt;TD&gt;Type&lt;/TD&gt;&lt;TD&gt;Income&lt;/TD&gt;&lt;TD&gt;Income Selected Percent&lt;/TD&gt;&lt;TD&gt;Income Total Percent&lt;/TD&gt;</source>
         <extracomment>Report headers: a type&apos;s income, its share of the chosen types&apos; income, its share of all income</extracomment>
         <translation>&lt;TR&gt;&lt;TD&gt;Type&lt;/TD&gt;&lt;TD&gt;Income&lt;/TD&gt;&lt;TD&gt;Income Selected Percent&lt;/TD&gt;&lt;TD&gt;Income Total Percent&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="45"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="44"/>
         <source>&lt;TD&gt;Outgoing&lt;/TD&gt;&lt;TD&gt;Outgoing Selected Percent&lt;/TD&gt;&lt;TD&gt;Outgoing Total Percent&lt;/TD&gt;</source>
         <extracomment>Report headers: as for income, for outgoing</extracomment>
         <translation>&lt;TD&gt;Outgoing&lt;/TD&gt;&lt;TD&gt;Outgoing Selected Percent&lt;/TD&gt;&lt;TD&gt;Outgoing Total Percent&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="47"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="46"/>
         <source>&lt;TD&gt;Sum&lt;/TD&gt;&lt;TD&gt;Sum Selected Percent&lt;/TD&gt;&lt;TD&gt;Sum Percent&lt;/TD&gt;&lt;/TR&gt;</source>
         <extracomment>Report headers: a type&apos;s income and outgoing added together, and its shares of the chosen types&apos; and of all</extracomment>
         <translation>&lt;TD&gt;Sum&lt;/TD&gt;&lt;TD&gt;Sum Selected Percent&lt;/TD&gt;&lt;TD&gt;Sum Percent&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="50"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="49"/>
         <source>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="51"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="53"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="50"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="52"/>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="55"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="54"/>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
@@ -1689,37 +1814,37 @@ Do you want to override it?</translation>
         <translation>Import Statement</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="69"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="71"/>
         <source>Columns</source>
         <translation>Columns</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="92"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="94"/>
         <source>None: the nameless type</source>
         <translation>None: the nameless type</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="99"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="101"/>
         <source>&amp;Keep duplicates</source>
         <translation>&amp;Keep duplicates</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="103"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="105"/>
         <source>Default &amp;type:</source>
         <translation>Default &amp;type:</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="139"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="141"/>
         <source>&amp;Import</source>
         <translation>&amp;Import</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="189"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
         <source>Read as %1.</source>
         <translation>Read as %1.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="220"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="229"/>
         <source>%n new transaction(s)</source>
         <translation>
             <numerusform>%n new transaction</numerusform>
@@ -1727,7 +1852,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="221"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="230"/>
         <source>%n duplicate(s) kept</source>
         <translation>
             <numerusform>%n duplicate kept</numerusform>
@@ -1735,7 +1860,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="222"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="231"/>
         <source>%n duplicate(s) skipped</source>
         <translation>
             <numerusform>%n duplicate skipped</numerusform>
@@ -1743,7 +1868,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="223"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="232"/>
         <source>%n amount(s) rounded</source>
         <translation>
             <numerusform>%n amount rounded</numerusform>
@@ -1751,7 +1876,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="226"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="235"/>
         <source>%n row(s) spelt without accents</source>
         <translation>
             <numerusform>%n row spelt without accents</numerusform>
@@ -1759,7 +1884,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="227"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="236"/>
         <source>%n faulty row(s)</source>
         <translation>
             <numerusform>%n faulty row</numerusform>
@@ -1767,7 +1892,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="229"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="238"/>
         <source>%n new type(s)</source>
         <translation>
             <numerusform>%n new type</numerusform>
@@ -1775,33 +1900,33 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="234"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="243"/>
         <source>Nothing can be imported while a row is at fault; the first: %1</source>
         <translation>Nothing can be imported while a row is at fault; the first: %1</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="237"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="246"/>
         <source>Nothing to import: the statement has no rows.</source>
         <translation>Nothing to import: the statement has no rows.</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="239"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="248"/>
         <source>Nothing to import: the book holds every row already.</source>
         <translation>Nothing to import: the book holds every row already.</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="231"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="240"/>
         <source>, </source>
         <extracomment>Between two counts (&quot;3 new transactions, 1 amount rounded&quot;)</extracomment>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="185"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="192"/>
         <source>Read as %1; line %2 is the header.</source>
         <translation>Read as %1; line %2 is the header.</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="187"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="194"/>
         <source>Read as %1: %n account(s).</source>
         <translation>
             <numerusform>Read as %1: %n account.</numerusform>
@@ -1809,7 +1934,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="224"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="233"/>
         <source>%n rounded to 0</source>
         <translation>
             <numerusform>%n rounded to 0</numerusform>
@@ -1817,7 +1942,7 @@ Do you want to override it?</translation>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="225"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="234"/>
         <source>%n comment(s) cut</source>
         <translation>
             <numerusform>%n comment cut</numerusform>
@@ -1828,54 +1953,54 @@ Do you want to override it?</translation>
 <context>
     <name>StatementPreviewModel</name>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="32"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="34"/>
         <source>Line</source>
         <translation>Line</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="38"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="40"/>
         <source>Mark</source>
         <translation>Mark</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="81"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="83"/>
         <source>%1 (new)</source>
         <translation>%1 (new)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="86"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="88"/>
         <source>duplicate, skipped</source>
         <translation>duplicate, skipped</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="86"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="88"/>
         <source>duplicate, kept</source>
         <translation>duplicate, kept</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="87"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="89"/>
         <source>rounded</source>
         <translation>rounded</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="91"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="93"/>
         <source>spelt without accents</source>
         <extracomment>The comment or type had letters the book can&apos;t store, such as ä, now written ae</extracomment>
         <translation>spelt without accents</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="93"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="95"/>
         <source>, </source>
         <extracomment>Between two marks of a row (&quot;duplicate, kept, rounded&quot;)</extracomment>
         <translation>, </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="87"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="89"/>
         <source>rounded to 0</source>
         <translation>rounded to 0</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="89"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="91"/>
         <source>cut</source>
         <extracomment>The comment was longer than the book holds and is cut to fit</extracomment>
         <translation>cut</translation>
@@ -1977,88 +2102,88 @@ Do you want to override it?</translation>
 <context>
     <name>StatisticDialog</name>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="73"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="75"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="138"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="139"/>
         <source>Income</source>
         <translation>Income</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="139"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="140"/>
         <source>Outgoing</source>
         <translation>Outgoing</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="194"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="195"/>
         <source>ALL</source>
         <translation>ALL</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="308"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="311"/>
         <source>Chart</source>
         <translation>Chart</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="99"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="100"/>
         <source>Custom</source>
         <translation>Custom</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="100"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="101"/>
         <source>This month</source>
         <translation>This month</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="100"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="101"/>
         <source>Last month</source>
         <translation>Last month</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="100"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="101"/>
         <source>This year</source>
         <translation>This year</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="100"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="101"/>
         <source>Last year</source>
         <translation>Last year</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="100"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="101"/>
         <source>Whole book</source>
         <translation>Whole book</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="60"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="61"/>
         <source>&amp;From</source>
         <translation>&amp;From</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="61"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="62"/>
         <source>&amp;To</source>
         <translation>&amp;To</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="62"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="63"/>
         <source>Select T&amp;ypes</source>
         <translation>Select T&amp;ypes</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="64"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="65"/>
         <source>Select &amp;In/Out</source>
         <extracomment>Label of the list of Income, Outgoing and ALL</extracomment>
         <translation>Select &amp;In/Out</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="96"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="97"/>
         <source>&amp;Range</source>
         <translation>&amp;Range</translation>
     </message>
@@ -2066,135 +2191,135 @@ Do you want to override it?</translation>
 <context>
     <name>TransactionDialog</name>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="63"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="64"/>
         <source>Type</source>
         <translation>Type</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="65"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="66"/>
         <source>Money</source>
         <extracomment>Label of the box for the transaction&apos;s amount</extracomment>
         <translation>Money</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="66"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="67"/>
         <source>Comment</source>
         <translation>Comment</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="82"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="83"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="84"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="85"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="88"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="89"/>
         <source>Select a transaction</source>
         <translation>Select a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="90"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="91"/>
         <source>In/Out</source>
         <extracomment>The box&apos;s first item, a prompt: choose income or outgoing</extracomment>
         <translation>In/Out</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="90"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="91"/>
         <source>Income</source>
         <translation>Income</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="90"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="91"/>
         <source>Outgoing</source>
         <translation>Outgoing</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="91"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="92"/>
         <source>Select/Add a type</source>
         <translation>Select/Add a type</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="185"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="205"/>
         <source>Create a transaction</source>
         <translation>Create a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="202"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="222"/>
         <source>Delete a transaction</source>
         <translation>Delete a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="210"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="230"/>
         <source>Modify a transaction</source>
         <translation>Modify a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="216"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="236"/>
         <source>Delete this transaction</source>
         <translation>Delete this transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="227"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="247"/>
         <source>Modify this transaction</source>
         <translation>Modify this transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="392"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="453"/>
         <source>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="394"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="455"/>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="401"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="463"/>
         <source>The comment can&apos;t be stored in this database: it holds a control character other than the tab, or a code that is no character.</source>
         <translation>The comment can&apos;t be stored in this database: it holds a control character other than the tab, or a code that is no character.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="403"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="465"/>
         <source>The type name can&apos;t be stored in this database: it holds a control character other than the tab, or a code that is no character.</source>
         <translation>The type name can&apos;t be stored in this database: it holds a control character other than the tab, or a code that is no character.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="411"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="475"/>
         <source>The comment can&apos;t be stored in this database: it is %1 characters long, and a comment may have at most %2.</source>
         <translation>The comment can&apos;t be stored in this database: it is %1 characters long, and a comment may have at most %2.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="415"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="479"/>
         <source>The type name can&apos;t be stored in this database: it is %1 characters long, and a name may have at most %2.</source>
         <translation>The type name can&apos;t be stored in this database: it is %1 characters long, and a name may have at most %2.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="74"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="75"/>
         <source>&amp;Add</source>
         <translation>&amp;Add</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="76"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="77"/>
         <source>&amp;Delete</source>
         <translation>&amp;Delete</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="189"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="209"/>
         <source>Add and next (Ctrl+Return): adds the transaction and opens the next on the same date</source>
         <translation>Add and next (Ctrl+Return): adds the transaction and opens the next on the same date</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="426"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="490"/>
         <source>There is a type &quot;%1&quot;. Add &quot;%2&quot; as another type?</source>
         <translation>There is a type &quot;%1&quot;. Add &quot;%2&quot; as another type?</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="427"/>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="428"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="491"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="492"/>
         <source>Add a type</source>
         <translation>Add a type</translation>
     </message>

@@ -32,44 +32,54 @@
 <context>
     <name>BookCommands</name>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="56"/>
+        <location filename="../ui/history/bookcommands.cpp" line="57"/>
         <source>Create Transaction %1</source>
         <translation>建立交易 %1</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="70"/>
+        <location filename="../ui/history/bookcommands.cpp" line="71"/>
         <source>Modify Transaction %1</source>
         <translation>修改交易 %1</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="79"/>
+        <location filename="../ui/history/bookcommands.cpp" line="80"/>
         <source>Delete Transaction %1</source>
         <translation>刪除交易 %1</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="90"/>
+        <location filename="../ui/history/bookcommands.cpp" line="91"/>
         <source>Add Type %1</source>
         <translation>新增類別「%1」</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="99"/>
+        <location filename="../ui/history/bookcommands.cpp" line="100"/>
         <source>Delete Type %1</source>
         <translation>刪除類別「%1」</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="110"/>
+        <location filename="../ui/history/bookcommands.cpp" line="111"/>
         <source>Set the Database Name</source>
         <translation>設定資料庫名稱</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="137"/>
+        <location filename="../ui/history/bookcommands.cpp" line="157"/>
         <source>Import CSV</source>
         <translation>匯入 CSV</translation>
     </message>
     <message>
-        <location filename="../ui/history/bookcommands.cpp" line="138"/>
+        <location filename="../ui/history/bookcommands.cpp" line="158"/>
         <source>Import Statement</source>
         <translation>匯入銀行對帳單</translation>
+    </message>
+    <message>
+        <location filename="../ui/history/bookcommands.cpp" line="128"/>
+        <source>Convert to Format 2</source>
+        <translation>轉換為格式 2</translation>
+    </message>
+    <message>
+        <location filename="../ui/history/bookcommands.cpp" line="130"/>
+        <source>Set the Decimals to %1</source>
+        <translation>將小數位數設為 %1</translation>
     </message>
 </context>
 <context>
@@ -122,6 +132,59 @@
         <translation>
             <numerusform>已建立 %n 個新類別。</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>BookSettingsDialog</name>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="25"/>
+        <source>Book Settings</source>
+        <translation>資料庫設定</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="29"/>
+        <source>Con&amp;vert to Format 2</source>
+        <translation>轉換為格式 2(&amp;V)</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="39"/>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="42"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="49"/>
+        <source>Format:</source>
+        <translation>格式：</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="50"/>
+        <source>&amp;Decimals:</source>
+        <translation>小數位數(&amp;D)：</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="51"/>
+        <source>&amp;Name:</source>
+        <translation>名稱(&amp;N)：</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="74"/>
+        <source>Format 2: texts in UTF-8, amounts with decimals. Pennywell 1.1 and older can&apos;t open it.</source>
+        <translation>格式 2：文字為 UTF-8，金額可含小數。Pennywell 1.1 及更舊的版本無法開啟。</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="76"/>
+        <source>Format 1, which every version of Pennywell reads: texts in Big5, whole amounts.</source>
+        <translation>格式 1，各版 Pennywell 皆可讀取：文字為 Big5，金額為整數。</translation>
+    </message>
+    <message>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="102"/>
+        <source>The name can&apos;t be stored in this book: it is too long or holds a character the book&apos;s format has no room for.</source>
+        <translation>無法將此名稱存入這個資料庫：名稱太長，或含有此資料庫格式無法容納的字元。</translation>
     </message>
 </context>
 <context>
@@ -256,84 +319,84 @@
 <context>
     <name>ChartWindow</name>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="68"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="70"/>
         <source>Charts</source>
         <translation>圖表</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="89"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="91"/>
         <source>Save...</source>
         <translation>儲存…</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="91"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="93"/>
         <source>Close</source>
         <translation>關閉</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="143"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="145"/>
         <source>%1 (%2%)</source>
         <translation>%1（%2%）</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="191"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="195"/>
         <source>Income</source>
         <translation>收入</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="192"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="196"/>
         <source>Outgoing</source>
         <translation>支出</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="263"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="274"/>
         <source>PNG Image (*.png);;SVG Image (*.svg)</source>
         <translation>PNG 圖片 (*.png);;SVG 圖片 (*.svg)</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="269"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="280"/>
         <source>File %1 already exists.
 Do you want to override it?</source>
         <translation>檔案 %1 已經存在。
 是否要覆寫？</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="270"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="281"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="273"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="284"/>
         <source>The chart could not be saved as %1.</source>
         <translation>無法將圖表儲存為 %1。</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="120"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="122"/>
         <source>Balance: %1</source>
         <translation>餘額：%1</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="121"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="123"/>
         <source>Income by type</source>
         <translation>各類別收入</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="122"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="124"/>
         <source>No income in the chosen range</source>
         <translation>所選期間內沒有收入</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="123"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="125"/>
         <source>Outgoing by type</source>
         <translation>各類別支出</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="124"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="126"/>
         <source>No outgoing in the chosen range</source>
         <translation>所選期間內沒有支出</translation>
     </message>
     <message>
-        <location filename="../ui/charts/chartwindow.cpp" line="213"/>
+        <location filename="../ui/charts/chartwindow.cpp" line="217"/>
         <source>Income and outgoing</source>
         <translation>收入與支出</translation>
     </message>
@@ -606,12 +669,12 @@ Do you want to replace it with the CSV?</source>
         <translation>此名稱長 %1 個字元；最多只能儲存 %2 個字元。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="105"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="114"/>
         <source>The name can&apos;t be stored in this database.</source>
         <translation>此名稱無法儲存在這個資料庫中。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/dbnamedialog.cpp" line="106"/>
+        <location filename="../ui/prompts/dbnamedialog.cpp" line="115"/>
         <source>The name can&apos;t be stored in a Pennywell database file.</source>
         <translation>此名稱無法儲存在 Pennywell 資料庫檔案中。</translation>
     </message>
@@ -665,25 +728,53 @@ Do you want to replace it with the CSV?</source>
     </message>
 </context>
 <context>
+    <name>FormatQuestion</name>
+    <message>
+        <location filename="../ui/book/formatquestion.cpp" line="30"/>
+        <source>This book is kept in the format older versions of Pennywell read, which has no room for a text this long. Keep it exactly in the newer format? Pennywell 1.1 and older can&apos;t open the converted book; the backup keeps this version.</source>
+        <translation>這個資料庫以舊版 Pennywell 可讀取的格式儲存，該格式容納不下這麼長的文字。要改以較新的格式完整保存嗎？Pennywell 1.1 及更舊的版本無法開啟轉換後的資料庫；備份檔會保留目前的版本。</translation>
+    </message>
+    <message>
+        <location filename="../ui/book/formatquestion.cpp" line="33"/>
+        <source>This book is kept in the format older versions of Pennywell read, which has no &apos;%1&apos;. Keep it exactly in the newer format? Pennywell 1.1 and older can&apos;t open the converted book; the backup keeps this version.</source>
+        <translation>這個資料庫以舊版 Pennywell 可讀取的格式儲存，該格式沒有「%1」這個字元。要改以較新的格式完整保存嗎？Pennywell 1.1 及更舊的版本無法開啟轉換後的資料庫；備份檔會保留目前的版本。</translation>
+    </message>
+    <message>
+        <location filename="../ui/book/formatquestion.cpp" line="48"/>
+        <source>This book is kept in the format older versions of Pennywell read, which has no cents. Keep it exactly in the newer format? Pennywell 1.1 and older can&apos;t open the converted book; the backup keeps this version.</source>
+        <translation>這個資料庫以舊版 Pennywell 可讀取的格式儲存，該格式的金額沒有小數。要改以較新的格式完整保存嗎？Pennywell 1.1 及更舊的版本無法開啟轉換後的資料庫；備份檔會保留目前的版本。</translation>
+    </message>
+    <message>
+        <location filename="../ui/book/formatquestion.cpp" line="78"/>
+        <source>Newer Format</source>
+        <translation>較新的格式</translation>
+    </message>
+    <message>
+        <location filename="../ui/book/formatquestion.cpp" line="78"/>
+        <source>Convert</source>
+        <translation>轉換</translation>
+    </message>
+</context>
+<context>
     <name>GrandTotalDialog</name>
     <message>
-        <location filename="../ui/statistics/grandtotaldialog.cpp" line="9"/>
-        <location filename="../ui/statistics/grandtotaldialog.cpp" line="17"/>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="10"/>
+        <location filename="../ui/statistics/grandtotaldialog.cpp" line="18"/>
         <source>Grand Total</source>
         <translation>總計</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/balancetext.cpp" line="13"/>
+        <location filename="../ui/statistics/balancetext.cpp" line="15"/>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/balancetext.cpp" line="11"/>
+        <location filename="../ui/statistics/balancetext.cpp" line="13"/>
         <source>Outgoing</source>
         <translation>支出</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/balancetext.cpp" line="12"/>
+        <location filename="../ui/statistics/balancetext.cpp" line="14"/>
         <source>Income</source>
         <translation>收入</translation>
     </message>
@@ -806,7 +897,7 @@ Do you want to replace it with the CSV?</source>
         <translation>有金額在此資料庫的小數位數下過大</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="139"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="141"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s path, then why the system refused it (&quot;Permission denied&quot;)</extracomment>
         <translation>%1：%2</translation>
@@ -979,117 +1070,117 @@ Do you want to replace it with the CSV?</source>
         <translation>設定或修改資料庫名稱</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="97"/>
+        <location filename="../ui/window/windowactions.cpp" line="100"/>
         <source>&amp;Grand Total</source>
         <translation>總計(&amp;G)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="98"/>
+        <location filename="../ui/window/windowactions.cpp" line="101"/>
         <source>Ctrl+G</source>
         <translation>Ctrl+G</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="98"/>
+        <location filename="../ui/window/windowactions.cpp" line="101"/>
         <source>Calculate grand total</source>
         <translation>計算總計</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="100"/>
+        <location filename="../ui/window/windowactions.cpp" line="103"/>
         <source>&amp;Budget Analasis</source>
         <translation>預算分析(&amp;B)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="101"/>
+        <location filename="../ui/window/windowactions.cpp" line="104"/>
         <source>Ctrl+B</source>
         <translation>Ctrl+B</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="101"/>
+        <location filename="../ui/window/windowactions.cpp" line="104"/>
         <source>Analyze your budget plan</source>
         <translation>分析您的預算計畫</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="103"/>
+        <location filename="../ui/window/windowactions.cpp" line="106"/>
         <source>&amp;Percentage Analysis</source>
         <translation>百分比分析(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="104"/>
+        <location filename="../ui/window/windowactions.cpp" line="107"/>
         <source>Ctrl+P</source>
         <translation>Ctrl+P</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="105"/>
+        <location filename="../ui/window/windowactions.cpp" line="108"/>
         <source>Analyze the percentage of each Income/Outgoing type</source>
         <translation>分析各收入或支出類別所佔的百分比</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="112"/>
+        <location filename="../ui/window/windowactions.cpp" line="115"/>
         <source>&amp;About</source>
         <translation>關於 Pennywell(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="113"/>
+        <location filename="../ui/window/windowactions.cpp" line="116"/>
         <source>Show the application&apos;s About box</source>
         <translation>顯示本程式的「關於」對話方塊</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="115"/>
+        <location filename="../ui/window/windowactions.cpp" line="118"/>
         <source>About &amp;Qt</source>
         <translation>關於 Qt(&amp;Q)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="116"/>
+        <location filename="../ui/window/windowactions.cpp" line="119"/>
         <source>Show the Qt library&apos;s About box</source>
         <translation>顯示 Qt 程式庫的「關於」對話方塊</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="129"/>
+        <location filename="../ui/window/windowactions.cpp" line="132"/>
         <source>&amp;File</source>
         <translation>檔案(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="131"/>
+        <location filename="../ui/window/windowactions.cpp" line="134"/>
         <source>&amp;Transaction</source>
         <translation>交易(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="132"/>
+        <location filename="../ui/window/windowactions.cpp" line="135"/>
         <source>&amp;Database</source>
         <translation>資料庫(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="133"/>
+        <location filename="../ui/window/windowactions.cpp" line="136"/>
         <source>&amp;Statistic</source>
         <translation>統計(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="134"/>
+        <location filename="../ui/window/windowactions.cpp" line="137"/>
         <source>&amp;Language</source>
         <translation>語言(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="135"/>
+        <location filename="../ui/window/windowactions.cpp" line="138"/>
         <source>&amp;Help</source>
         <translation>說明(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowstatus.cpp" line="27"/>
+        <location filename="../ui/window/windowstatus.cpp" line="38"/>
         <source>File Modified</source>
         <translation>檔案已修改</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowstatus.cpp" line="27"/>
+        <location filename="../ui/window/windowstatus.cpp" line="38"/>
         <source>File Saved</source>
         <translation>檔案已儲存</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="183"/>
+        <location filename="../ui/window/mainwindow.cpp" line="186"/>
         <source>Pennywell - %1</source>
         <translation>Pennywell - %1</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/window/windowstatus.cpp" line="37"/>
+        <location filename="../ui/window/windowstatus.cpp" line="65"/>
         <source>%n of %1 transactions match, balance %2</source>
         <translation>
             <numerusform>%1 筆交易中有 %n 筆符合，餘額 %2</numerusform>
@@ -1101,12 +1192,12 @@ Do you want to replace it with the CSV?</source>
         <location filename="../ui/window/filecommands.cpp" line="82"/>
         <location filename="../ui/window/filecommands.cpp" line="88"/>
         <location filename="../ui/window/filecommands.cpp" line="94"/>
-        <location filename="../ui/window/mainwindow.cpp" line="185"/>
+        <location filename="../ui/window/mainwindow.cpp" line="188"/>
         <source>Pennywell</source>
         <translation>Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="199"/>
+        <location filename="../ui/window/mainwindow.cpp" line="202"/>
         <source>About Pennywell</source>
         <translation>關於 Pennywell</translation>
     </message>
@@ -1116,7 +1207,7 @@ Do you want to replace it with the CSV?</source>
         <translation>警告</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="211"/>
+        <location filename="../ui/window/mainwindow.cpp" line="215"/>
         <source>The name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個名稱無法存入 Pennywell 資料庫檔案：名稱只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>
@@ -1136,46 +1227,46 @@ Do you want to override it?</source>
 是否要覆寫？</translation>
     </message>
     <message>
-        <location filename="../ui/book/transactioncolumns.cpp" line="17"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="18"/>
         <source>Index</source>
         <extracomment>The table&apos;s column of transaction numbers</extracomment>
         <translation>編號</translation>
     </message>
     <message>
-        <location filename="../ui/book/transactioncolumns.cpp" line="18"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="19"/>
         <source>Date</source>
         <translation>日期</translation>
     </message>
     <message>
-        <location filename="../ui/book/transactioncolumns.cpp" line="20"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="21"/>
         <source>In/Out</source>
         <extracomment>The table&apos;s column header: whether a transaction is income or outgoing</extracomment>
         <translation>收支</translation>
     </message>
     <message>
-        <location filename="../ui/book/transactioncolumns.cpp" line="22"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="23"/>
         <source>Money</source>
         <extracomment>The table&apos;s column header: a transaction&apos;s amount</extracomment>
         <translation>金額</translation>
     </message>
     <message>
-        <location filename="../ui/book/transactioncolumns.cpp" line="24"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="25"/>
         <source>Type</source>
         <extracomment>The table&apos;s column header: the category of a transaction</extracomment>
         <translation>類別</translation>
     </message>
     <message>
-        <location filename="../ui/book/transactioncolumns.cpp" line="25"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="26"/>
         <source>Comment</source>
         <translation>備註</translation>
     </message>
     <message>
-        <location filename="../ui/book/transactioncolumns.cpp" line="27"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="28"/>
         <source>Income</source>
         <translation>收入</translation>
     </message>
     <message>
-        <location filename="../ui/book/transactioncolumns.cpp" line="28"/>
+        <location filename="../ui/book/transactioncolumns.cpp" line="29"/>
         <source>Outgoing</source>
         <translation>支出</translation>
     </message>
@@ -1200,17 +1291,17 @@ Do you want to override it?</source>
         <translation>將交易寫入 CSV 檔案</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="130"/>
+        <location filename="../ui/window/windowactions.cpp" line="133"/>
         <source>&amp;Edit</source>
         <translation>編輯(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="107"/>
+        <location filename="../ui/window/windowactions.cpp" line="110"/>
         <source>C&amp;harts</source>
         <translation>圖表(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../ui/window/windowactions.cpp" line="108"/>
+        <location filename="../ui/window/windowactions.cpp" line="111"/>
         <source>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</source>
         <translation>以圖表顯示所選類別的比例及每月的收入與支出</translation>
     </message>
@@ -1220,52 +1311,52 @@ Do you want to override it?</source>
         <translation>交易編號已被使用。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="118"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="120"/>
         <source>No such file or folder</source>
         <translation>找不到檔案或資料夾</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="119"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="121"/>
         <source>Permission denied</source>
         <translation>權限不足</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="120"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="122"/>
         <source>Operation not permitted</source>
         <translation>不允許此操作</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="121"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="123"/>
         <source>Is a folder</source>
         <translation>這是資料夾</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="122"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="124"/>
         <source>Not a folder</source>
         <translation>這不是資料夾</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="123"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="125"/>
         <source>Disk full</source>
         <translation>磁碟已滿</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="124"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="126"/>
         <source>Disk quota exceeded</source>
         <translation>已超過磁碟配額</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="125"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="127"/>
         <source>File too large</source>
         <translation>檔案太大</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="126"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="128"/>
         <source>Read-only file system</source>
         <translation>唯讀檔案系統</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="127"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="129"/>
         <source>Input/output error</source>
         <translation>輸入/輸出錯誤</translation>
     </message>
@@ -1336,18 +1427,18 @@ Do you want to override it?</source>
         <translation>只顯示符合條件的交易</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="173"/>
+        <location filename="../ui/window/mainwindow.cpp" line="176"/>
         <source>&amp;Undo %1</source>
         <translation>復原「%1」(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="173"/>
+        <location filename="../ui/window/mainwindow.cpp" line="176"/>
         <location filename="../ui/window/windowactions.cpp" line="67"/>
         <source>&amp;Undo</source>
         <translation>復原(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="209"/>
+        <location filename="../ui/window/mainwindow.cpp" line="213"/>
         <source>The name can&apos;t be stored in this database.</source>
         <translation>此名稱無法儲存在這個資料庫中。</translation>
     </message>
@@ -1362,12 +1453,12 @@ Do you want to override it?</source>
         <translation>復原對資料庫的上一個變更</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="174"/>
+        <location filename="../ui/window/mainwindow.cpp" line="177"/>
         <source>&amp;Redo %1</source>
         <translation>取消復原「%1」(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../ui/window/mainwindow.cpp" line="174"/>
+        <location filename="../ui/window/mainwindow.cpp" line="177"/>
         <location filename="../ui/window/windowactions.cpp" line="70"/>
         <source>&amp;Redo</source>
         <translation>取消復原(&amp;R)</translation>
@@ -1407,6 +1498,39 @@ Do you want to override it?</source>
         <source>Ctrl+Shift+Z; Ctrl+Y</source>
         <translation>Ctrl+Shift+Z; Ctrl+Y</translation>
     </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="63"/>
+        <source>An amount has more decimals than the book would keep</source>
+        <translation>有金額的小數位數多於資料庫可保留的位數</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/windowactions.cpp" line="97"/>
+        <source>&amp;Book Settings…</source>
+        <translation>資料庫設定(&amp;B)…</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/windowactions.cpp" line="98"/>
+        <source>Set the book&apos;s format, decimals and name</source>
+        <translation>設定資料庫的格式、小數位數與名稱</translation>
+    </message>
+    <message numerus="yes">
+        <location filename="../ui/window/windowstatus.cpp" line="48"/>
+        <source>Format 2 · %n decimals</source>
+        <extracomment>The status bar&apos;s mark of a book kept in format 2; its decimals follow</extracomment>
+        <translation>
+            <numerusform>格式 2 · %n 位小數</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../ui/window/windowstatus.cpp" line="49"/>
+        <source>The book is kept in the newer format, which Pennywell 1.1 and older can&apos;t open.</source>
+        <translation>此資料庫以較新的格式儲存，Pennywell 1.1 及更舊的版本無法開啟。</translation>
+    </message>
+    <message>
+        <location filename="../ui/window/windowstatus.cpp" line="56"/>
+        <source>The new book is kept in format 2, which holds every character and amounts with cents.</source>
+        <translation>新資料庫以格式 2 儲存，可容納所有字元及含小數的金額。</translation>
+    </message>
 </context>
 <context>
     <name>PercentageDialog</name>
@@ -1418,7 +1542,7 @@ Do you want to override it?</source>
     </message>
     <message>
         <location filename="../ui/statistics/percentagedialog.cpp" line="29"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="41"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="40"/>
         <source>&lt;TABLE BORDER=&quot;5&quot;&gt;</source>
         <translation>&lt;TABLE BORDER=&quot;5&quot;&gt;</translation>
     </message>
@@ -1429,8 +1553,8 @@ Do you want to override it?</source>
     </message>
     <message>
         <location filename="../ui/statistics/percentagedialog.cpp" line="31"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="34"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="38"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="33"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="37"/>
         <source>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
@@ -1440,48 +1564,48 @@ Do you want to override it?</source>
         <translation>&lt;TR&gt;&lt;TD&gt;全部類別支出&lt;/TD&gt;&lt;TD&gt;所選類別支出&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="37"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="36"/>
         <source>&lt;TR&gt;&lt;TD&gt;Total In&amp;Out&lt;/TD&gt;&lt;TD&gt;Selected Type In&amp;Out&lt;/TD&gt;&lt;/TR&gt;</source>
         <extracomment>Report headers: income and outgoing added together, of all types, then of the chosen types; no raw &quot;&amp;&quot; in the translation</extracomment>
         <translation>&lt;TR&gt;&lt;TD&gt;全部類別收支總額&lt;/TD&gt;&lt;TD&gt;所選類別收支總額&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="39"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="58"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="38"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="57"/>
         <source>&lt;/TABLE&gt;</source>
         <translation>&lt;/TABLE&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="43"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="42"/>
         <source>&lt;TR&gt;&lt;TD&gt;Type&lt;/TD&gt;&lt;TD&gt;Income&lt;/TD&gt;&lt;TD&gt;Income Selected Percent&lt;/TD&gt;&lt;TD&gt;Income Total Percent&lt;/TD&gt;</source>
         <extracomment>Report headers: a type&apos;s income, its share of the chosen types&apos; income, its share of all income</extracomment>
         <translation>&lt;TR&gt;&lt;TD&gt;類別&lt;/TD&gt;&lt;TD&gt;收入&lt;/TD&gt;&lt;TD&gt;佔所選百分比&lt;/TD&gt;&lt;TD&gt;佔全部百分比&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="45"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="44"/>
         <source>&lt;TD&gt;Outgoing&lt;/TD&gt;&lt;TD&gt;Outgoing Selected Percent&lt;/TD&gt;&lt;TD&gt;Outgoing Total Percent&lt;/TD&gt;</source>
         <extracomment>Report headers: as for income, for outgoing</extracomment>
         <translation>&lt;TD&gt;支出&lt;/TD&gt;&lt;TD&gt;佔所選百分比&lt;/TD&gt;&lt;TD&gt;佔全部百分比&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="47"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="46"/>
         <source>&lt;TD&gt;Sum&lt;/TD&gt;&lt;TD&gt;Sum Selected Percent&lt;/TD&gt;&lt;TD&gt;Sum Percent&lt;/TD&gt;&lt;/TR&gt;</source>
         <extracomment>Report headers: a type&apos;s income and outgoing added together, and its shares of the chosen types&apos; and of all</extracomment>
         <translation>&lt;TD&gt;合計&lt;/TD&gt;&lt;TD&gt;佔所選百分比&lt;/TD&gt;&lt;TD&gt;佔全部百分比&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="50"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="49"/>
         <source>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;</source>
         <translation>&lt;TR&gt;&lt;TD&gt;%1&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="51"/>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="53"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="50"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="52"/>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;</source>
         <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/percentagedialog.cpp" line="55"/>
+        <location filename="../ui/statistics/percentagedialog.cpp" line="54"/>
         <source>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;&lt;/TR&gt;</source>
         <translation>&lt;TD&gt;%1&lt;/TD&gt;&lt;TD&gt;%2%&lt;/TD&gt;&lt;TD&gt;%3%&lt;/TD&gt;&lt;/TR&gt;</translation>
     </message>
@@ -1681,126 +1805,126 @@ Do you want to override it?</source>
         <translation>匯入銀行對帳單</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="69"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="71"/>
         <source>Columns</source>
         <translation>欄位</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="92"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="94"/>
         <source>None: the nameless type</source>
         <translation>無：未命名的類別</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="99"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="101"/>
         <source>&amp;Keep duplicates</source>
         <translation>保留重複交易(&amp;K)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="103"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="105"/>
         <source>Default &amp;type:</source>
         <translation>預設類別(&amp;T)：</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="139"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="141"/>
         <source>&amp;Import</source>
         <translation>匯入(&amp;I)</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="189"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="196"/>
         <source>Read as %1.</source>
         <translation>以 %1 格式讀取。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="220"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="229"/>
         <source>%n new transaction(s)</source>
         <translation>
             <numerusform>%n 筆新交易</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="221"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="230"/>
         <source>%n duplicate(s) kept</source>
         <translation>
             <numerusform>保留 %n 筆重複交易</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="222"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="231"/>
         <source>%n duplicate(s) skipped</source>
         <translation>
             <numerusform>略過 %n 筆重複交易</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="223"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="232"/>
         <source>%n amount(s) rounded</source>
         <translation>
             <numerusform>%n 筆金額四捨五入</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="226"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="235"/>
         <source>%n row(s) spelt without accents</source>
         <translation>
             <numerusform>%n 列已去除重音符號</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="227"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="236"/>
         <source>%n faulty row(s)</source>
         <translation>
             <numerusform>%n 列有誤</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="229"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="238"/>
         <source>%n new type(s)</source>
         <translation>
             <numerusform>%n 個新類別</numerusform>
         </translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="234"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="243"/>
         <source>Nothing can be imported while a row is at fault; the first: %1</source>
         <translation>有錯誤的列時無法匯入；第一個錯誤：%1</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="237"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="246"/>
         <source>Nothing to import: the statement has no rows.</source>
         <translation>沒有可匯入的內容：對帳單中沒有任何資料列。</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="239"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="248"/>
         <source>Nothing to import: the book holds every row already.</source>
         <translation>沒有可匯入的內容：對帳單中的交易都已在資料庫中。</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="231"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="240"/>
         <source>, </source>
         <extracomment>Between two counts (&quot;3 new transactions, 1 amount rounded&quot;)</extracomment>
         <translation>，</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementimportdialog.cpp" line="185"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="192"/>
         <source>Read as %1; line %2 is the header.</source>
         <translation>以 %1 格式讀取；第 %2 行為標題列。</translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="187"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="194"/>
         <source>Read as %1: %n account(s).</source>
         <translation>
             <numerusform>以 %1 格式讀取：%n 個帳戶。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="224"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="233"/>
         <source>%n rounded to 0</source>
         <translation>
             <numerusform>%n 筆四捨五入為 0</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <location filename="../ui/statements/statementimportdialog.cpp" line="225"/>
+        <location filename="../ui/statements/statementimportdialog.cpp" line="234"/>
         <source>%n comment(s) cut</source>
         <translation>
             <numerusform>%n 筆備註已截短</numerusform>
@@ -1810,54 +1934,54 @@ Do you want to override it?</source>
 <context>
     <name>StatementPreviewModel</name>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="32"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="34"/>
         <source>Line</source>
         <translation>行號</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="38"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="40"/>
         <source>Mark</source>
         <translation>註記</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="81"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="83"/>
         <source>%1 (new)</source>
         <translation>%1（新）</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="86"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="88"/>
         <source>duplicate, skipped</source>
         <translation>重複，略過</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="86"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="88"/>
         <source>duplicate, kept</source>
         <translation>重複，保留</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="87"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="89"/>
         <source>rounded</source>
         <translation>已四捨五入</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="91"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="93"/>
         <source>spelt without accents</source>
         <extracomment>The comment or type had letters the book can&apos;t store, such as ä, now written ae</extracomment>
         <translation>已去除重音符號</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="93"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="95"/>
         <source>, </source>
         <extracomment>Between two marks of a row (&quot;duplicate, kept, rounded&quot;)</extracomment>
         <translation>，</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="87"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="89"/>
         <source>rounded to 0</source>
         <translation>已四捨五入為 0</translation>
     </message>
     <message>
-        <location filename="../ui/statements/statementpreviewmodel.cpp" line="89"/>
+        <location filename="../ui/statements/statementpreviewmodel.cpp" line="91"/>
         <source>cut</source>
         <extracomment>The comment was longer than the book holds and is cut to fit</extracomment>
         <translation>已截短</translation>
@@ -1959,88 +2083,88 @@ Do you want to override it?</source>
 <context>
     <name>StatisticDialog</name>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="73"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="74"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="75"/>
         <source>Close</source>
         <translation>關閉</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="138"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="139"/>
         <source>Income</source>
         <translation>收入</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="139"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="140"/>
         <source>Outgoing</source>
         <translation>支出</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="194"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="195"/>
         <source>ALL</source>
         <translation>全部</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="308"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="311"/>
         <source>Chart</source>
         <translation>圖表</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="99"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="100"/>
         <source>Custom</source>
         <translation>自訂</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="100"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="101"/>
         <source>This month</source>
         <translation>本月</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="100"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="101"/>
         <source>Last month</source>
         <translation>上個月</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="100"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="101"/>
         <source>This year</source>
         <translation>今年</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="100"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="101"/>
         <source>Last year</source>
         <translation>去年</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="100"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="101"/>
         <source>Whole book</source>
         <translation>整個資料庫</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="60"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="61"/>
         <source>&amp;From</source>
         <translation>起始日(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="61"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="62"/>
         <source>&amp;To</source>
         <translation>結束日(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="62"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="63"/>
         <source>Select T&amp;ypes</source>
         <translation>選擇類別(&amp;Y)</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="64"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="65"/>
         <source>Select &amp;In/Out</source>
         <extracomment>Label of the list of Income, Outgoing and ALL</extracomment>
         <translation>選擇收支(&amp;I)</translation>
     </message>
     <message>
-        <location filename="../ui/statistics/statisticdialog.cpp" line="96"/>
+        <location filename="../ui/statistics/statisticdialog.cpp" line="97"/>
         <source>&amp;Range</source>
         <translation>期間(&amp;R)</translation>
     </message>
@@ -2048,135 +2172,135 @@ Do you want to override it?</source>
 <context>
     <name>TransactionDialog</name>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="63"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="64"/>
         <source>Type</source>
         <translation>類別</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="65"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="66"/>
         <source>Money</source>
         <extracomment>Label of the box for the transaction&apos;s amount</extracomment>
         <translation>金額</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="66"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="67"/>
         <source>Comment</source>
         <translation>備註</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="82"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="83"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="84"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="85"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="88"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="89"/>
         <source>Select a transaction</source>
         <translation>請選擇交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="90"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="91"/>
         <source>In/Out</source>
         <extracomment>The box&apos;s first item, a prompt: choose income or outgoing</extracomment>
         <translation>請選擇收支</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="90"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="91"/>
         <source>Income</source>
         <translation>收入</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="90"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="91"/>
         <source>Outgoing</source>
         <translation>支出</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="91"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="92"/>
         <source>Select/Add a type</source>
         <translation>請選擇或新增類別</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="185"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="205"/>
         <source>Create a transaction</source>
         <translation>建立一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="202"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="222"/>
         <source>Delete a transaction</source>
         <translation>刪除一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="210"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="230"/>
         <source>Modify a transaction</source>
         <translation>修改一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="216"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="236"/>
         <source>Delete this transaction</source>
         <translation>刪除這筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="227"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="247"/>
         <source>Modify this transaction</source>
         <translation>修改這筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="392"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="453"/>
         <source>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個備註無法存入 Pennywell 資料庫檔案：備註只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="394"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="455"/>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個類別名稱無法存入 Pennywell 資料庫檔案：名稱只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="401"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="463"/>
         <source>The comment can&apos;t be stored in this database: it holds a control character other than the tab, or a code that is no character.</source>
         <translation>這個備註無法存入此資料庫：備註含有定位字元（Tab）以外的控制字元，或非字元的碼位。</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="403"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="465"/>
         <source>The type name can&apos;t be stored in this database: it holds a control character other than the tab, or a code that is no character.</source>
         <translation>這個類別名稱無法存入此資料庫：名稱含有定位字元（Tab）以外的控制字元，或非字元的碼位。</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="411"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="475"/>
         <source>The comment can&apos;t be stored in this database: it is %1 characters long, and a comment may have at most %2.</source>
         <translation>這個備註無法存入此資料庫：備註長 %1 個字元，但最多只能有 %2 個字元。</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="415"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="479"/>
         <source>The type name can&apos;t be stored in this database: it is %1 characters long, and a name may have at most %2.</source>
         <translation>這個類別名稱無法存入此資料庫：名稱長 %1 個字元，但最多只能有 %2 個字元。</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="74"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="75"/>
         <source>&amp;Add</source>
         <translation>新增(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="76"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="77"/>
         <source>&amp;Delete</source>
         <translation>刪除(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="189"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="209"/>
         <source>Add and next (Ctrl+Return): adds the transaction and opens the next on the same date</source>
         <translation>新增並繼續（Ctrl+Return）：新增這筆交易，並以同一日期開啟下一筆</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="426"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="490"/>
         <source>There is a type &quot;%1&quot;. Add &quot;%2&quot; as another type?</source>
         <translation>已有類別「%1」。要將「%2」新增為另一個類別嗎？</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="427"/>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="428"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="491"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="492"/>
         <source>Add a type</source>
         <translation>新增類別</translation>
     </message>

@@ -57,4 +57,28 @@ void convertToFormat2(KestLib::AccountDB& db, int decimals) {
     });
 }
 
+void convertToFormat1(KestLib::AccountDB& db) {
+    Big5Codec codec;
+    db.convertToFormat1([&](std::string_view utf8) -> std::optional<std::string> {
+        std::string big5;
+        if (!codec.utf8ToBig5(utf8, big5)) return std::nullopt;
+        return big5;
+    });
+}
+
+bool convertsBackExactly(const KestLib::AccountDB& db) {
+    Big5Codec codec;
+    std::string utf8;
+    std::string back;
+    const auto same = [&](std::string_view big5) {
+        return isAscii(big5) || (codec.big5ToUtf8(big5, utf8) && codec.utf8ToBig5(utf8, back) && back == big5);
+    };
+    if (!same(db.name())) return false;
+    for (int position = 0; position < db.typeCount(); ++position)
+        if (!same(db.typeAt(position).name())) return false;
+    for (int position = 0; position < db.transCount(); ++position)
+        if (!same(db.transaction(position, false).comment())) return false;
+    return true;
+}
+
 }  // namespace PwText

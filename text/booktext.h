@@ -48,5 +48,12 @@ private:
 // Converts db to format 2 with decimals: every Big5 text to UTF-8, every
 // amount times 10^decimals, all or nothing (see AccountDB::convertToFormat2).
 void convertToFormat2(KestLib::AccountDB& db, int decimals);
+// The way back: every text to Big5, every amount divided by 10^decimals,
+// all or nothing (see AccountDB::convertToFormat1).
+void convertToFormat1(KestLib::AccountDB& db);
+// True when every text of the format 1 book db comes back to the same bytes
+// through UTF-8. A few Big5 codes read as the same character as another
+// code, and go back as that one.
+bool convertsBackExactly(const KestLib::AccountDB& db);
 
 }  // namespace PwText

@@ -283,3 +283,96 @@ TEST(Format2, NewerFilesAreToldApartFromDamage) {
         EXPECT_EQ(messageOf([&] { db.loadBytes(bytes); }), message);
     }
 }
+
+TEST(Format2, DecimalsChangeEveryAmountExactlyOrNone) {
+    struct Case {
+        int from;
+        int to;
+        std::vector<int> amounts;
+        std::vector<int> expected;  // empty: refused with message
+        std::string message;
+    };
+    const Case cases[] = {
+        {0, 2, {12, -7, 0}, {1200, -700, 0}, ""},
+        {2, 3, {1250, -15}, {12500, -150}, ""},
+        {3, 0, {12000, -3000}, {12, -3}, ""},
+        {2, 0, {1200, 1250}, {}, "An amount has more decimals than the book would keep"},
+        {3, 2, {-1}, {}, "An amount has more decimals than the book would keep"},
+        {0, 3, {1, 2147484}, {}, "An amount is too large for the book's decimals"},
+        {2, 1, {100}, {}, "A book keeps 0, 2 or 3 decimals"},
+    };
+    for (const Case& c : cases) {
+        BookBuilder book("Home");
+        for (const int amount : c.amounts) book.income("Food", amount);
+        AccountDB db = book.build();
+        db.convertToFormat2(c.from, asIs);
+        // The amounts as the case gives them, at from decimals.
+        for (int i = 0; i < db.transCount(); ++i) {
+            Transaction record = db.transaction(i, false);
+            record.setAmount(c.amounts[static_cast<std::size_t>(i)]);
+            db.modifyTransaction(record);
+        }
+        const std::string before = fingerprint(db);
+        const std::string thrown = messageOf([&] { db.changeDecimals(c.to); });
+        std::vector<int> amounts;
+        for (int i = 0; i < db.transCount(); ++i) amounts.push_back(db.transaction(i, false).amount());
+        if (c.expected.empty()) {
+            EXPECT_EQ(thrown, c.message) << c.from << " to " << c.to;
+            EXPECT_EQ(fingerprint(db), before);
+            EXPECT_EQ(db.decimals(), c.from);
+        } else {
+            EXPECT_EQ(thrown, "<nothing thrown>");
+            EXPECT_EQ(amounts, c.expected) << c.from << " to " << c.to;
+            EXPECT_EQ(db.decimals(), c.to);
+        }
+    }
+}
+
+TEST(Format2, BackToFormat1IsTheSameFileOrNothingChanges) {
+    // UTF-8 bytes kept as they are by the recoding, so that both formats
+    // take them.
+    AccountDB original = BookBuilder("Haushalt Müller")
+                             .income("Café", 12, 2024, 2, 29, std::string(255, 'c'))
+                             .outgoing("Rent", -700, 1, 12, 31, "名字")
+                             .income("gone", 1)
+                             .withoutLastTransaction()
+                             .withoutType("gone")
+                             .build();
+    const std::string format1 = encoded(original);
+    for (const int decimals : {0, 2, 3}) {
+        AccountDB db = BookBuilder().build();
+        db.loadBytes(format1);
+        db.convertToFormat2(decimals, asIs);
+        db.convertToFormat1(asIs);
+        EXPECT_EQ(db.format(), 1);
+        EXPECT_EQ(db.decimals(), 0);
+        EXPECT_EQ(encoded(db), format1) << decimals;
+    }
+
+    const auto refuse = [](std::string_view text) {
+        return text == "bad" ? std::nullopt : std::optional<std::string>(text);
+    };
+    const std::pair<std::function<void(AccountDB&)>, std::string> cases[] = {
+        {[](AccountDB& db) { db.addType("bad"); }, "A text is not UTF-8 or holds a control character"},
+        {[](AccountDB& db) { db.setName(repeated("名", 86)); }, "The database name is longer than 255 bytes"},
+        {[](AccountDB& db) { db.addType(repeated("名", 86)); }, "A type name is longer than 255 bytes"},
+        {[](AccountDB& db) {
+             Transaction record = db.transaction(0, false);
+             record.setAmount(1201);
+             db.modifyTransaction(record);
+         },
+         "An amount has more decimals than the book would keep"},
+    };
+    for (const auto& [change, message] : cases) {
+        AccountDB db = BookBuilder().build();
+        db.loadBytes(format1);
+        db.convertToFormat2(2, asIs);
+        change(db);
+        const std::string before = fingerprint(db);
+        EXPECT_EQ(messageOf([&] { db.convertToFormat1(refuse); }), message);
+        EXPECT_EQ(fingerprint(db), before);
+        EXPECT_EQ(db.format(), 2);
+    }
+    AccountDB format1Book = BookBuilder().build();
+    EXPECT_EQ(messageOf([&] { format1Book.convertToFormat1(asIs); }), "A book keeps 0, 2 or 3 decimals");
+}

@@ -20,6 +20,8 @@ public:
     std::deque<QString> openNames;
     std::deque<QString> saveNames;
     std::deque<NameAnswer> nameAnswers;
+    // Whether a question about converting the book is answered Convert.
+    std::deque<bool> convertAnswers;
     std::deque<FileChoice> dataFiles;
     std::deque<DialogScript> dialogScripts;
     // Whether a report box's Chart button is pressed; without an answer the
@@ -45,8 +47,8 @@ public:
 
     bool allAnswersUsed() const {
         return saveChoices.empty() && overwriteAnswers.empty() && openNames.empty() && saveNames.empty() &&
-               nameAnswers.empty() && dialogScripts.empty() && dataFiles.empty() && chartAnswers.empty() &&
-               waitAnswers.empty();
+               nameAnswers.empty() && convertAnswers.empty() && dialogScripts.empty() && dataFiles.empty() &&
+               chartAnswers.empty() && waitAnswers.empty();
     }
 
     QString lastCaption;
@@ -78,10 +80,25 @@ public:
         lastStart = start;
         return next(dataFiles, FileChoice{}, forSaving ? QStringLiteral("data-save") : QStringLiteral("data-open"));
     }
+    bool askConvert(QWidget*, const QString& caption, const QString& text, const QString&) override {
+        lastCaption = caption;
+        lastText = text;
+        return next(convertAnswers, false, QStringLiteral("convert"));
+    }
+    // As a person at the dialog: a name its room doesn't make is typed
+    // again, from the next answer.
     QList<int> nameFormats;  // the format each name was asked for
-    NameAnswer askDatabaseName(QWidget*, const QString& presetName, int format) override {
+    NameAnswer askDatabaseName(QWidget*, const QString& presetName, int format, const NameRoom& room) override {
         nameFormats << format;
-        return next(nameAnswers, NameAnswer{}, QStringLiteral("name: ") + presetName);
+        QString shown = presetName;
+        for (;;) {
+            const NameAnswer answer = next(nameAnswers, NameAnswer{}, QStringLiteral("name: ") + shown);
+            if (!answer.accepted || !room) return answer;
+            const FormatRoom made = room(answer.name);
+            if (made == FormatRoom::Made) return answer;
+            if (made == FormatRoom::None) return answer;
+            shown = answer.name;
+        }
     }
     bool waitUntil(QWidget*, const QString&, const QString& text, const std::function<bool()>& ready) override {
         if (ready()) return true;

@@ -45,6 +45,7 @@ inline constexpr ActionState actionStates[] = {
     {"transDeleteOneAct", false, true},
     {"transModifyOneAct", false, true},
     {"dbNameAct", false, true},
+    {"bookSettingsAct", false, true},
     {"grandTotalAct", false, true},
     {"budgetAct", false, true},
     {"percentageAct", false, true},

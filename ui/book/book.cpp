@@ -7,7 +7,9 @@
 #include "core/accountdb.h"
 #include "core/booklock.h"
 #include "core/booksave.h"
+#include "core/databaseformat.h"
 #include "core/saveplan.h"
+#include "text/booktext.h"
 #include "text/statementimport.h"
 #include "ui/history/bookcommands.h"
 #include "ui/history/bookhistory.h"
@@ -36,15 +38,17 @@ PwText::BookTextCodec& Book::texts() const {
     return codec;
 }
 
-void Book::startNew(const std::string& name) {
+void Book::startNew(const std::string& name, int format) {
     AccountDB fresh;
     fresh.reset();
+    if (format == 2) PwText::convertToFormat2(fresh, 0);
     fresh.setName(name);
     *db = std::move(fresh);
     forgetHistory(true);
     bind(BookPath(), std::nullopt);
     setOpen(true);
     emit reset();
+    if (format == 2) emit formatChanged();
 }
 
 void Book::adopt(AccountDB database) {
@@ -187,6 +191,27 @@ void Book::rename(const std::string& name) {
     keep<RenameBookCommand>(oldName);
 }
 
+void Book::convertToFormat2(int decimals) {
+    if (db->format() == 2) return;
+    const int decimalsBefore = db->decimals();
+    // Almost every book comes back from UTF-8 byte for byte; the file of one
+    // that wouldn't is kept, so that an undo gives back exactly what was.
+    std::string formerBytes = PwText::convertsBackExactly(*db) ? std::string() : KestLib::encodeDatabase(*db);
+    PwText::convertToFormat2(*db, decimals);
+    emit reset();
+    emit formatChanged();
+    keep<FormatCommand>(1, decimalsBefore, std::move(formerBytes));
+}
+
+void Book::changeDecimals(int decimals) {
+    const int decimalsBefore = db->decimals();
+    if (decimals == decimalsBefore) return;
+    db->changeDecimals(decimals);
+    emit reset();
+    emit formatChanged();
+    keep<FormatCommand>(2, decimalsBefore, std::string());
+}
+
 PwText::ImportReport Book::importCsv(std::string_view text, PwText::CsvEncoding encoding) {
     PwText::ImportReport report;
     recordImport(ImportSource::Csv, [&] {
@@ -319,4 +344,18 @@ void Book::restoreImport(const ImportedPart& part) {
     for (const Transaction& record : part.added) db->restoreTransaction(record, db->transCount());
     db->restoreLastIndex(part.lastIndexAfter);
     emit reset();
+}
+
+void Book::applyFormat(int format, int decimals, const std::string& formerBytes) {
+    if (format == 2 && db->format() == 1) {
+        PwText::convertToFormat2(*db, decimals);
+    } else if (format == 1 && !formerBytes.empty()) {
+        *db = KestLib::decodeDatabase(formerBytes);
+    } else if (format == 1) {
+        PwText::convertToFormat1(*db);
+    } else {
+        db->changeDecimals(decimals);
+    }
+    emit reset();
+    emit formatChanged();
 }

@@ -76,10 +76,10 @@ public:
     // UTF-8 texts or the other way round.
     PwText::BookTextCodec& texts() const;
 
-    // A new, empty book of this name (as the new book stores it: a book
-    // starts in format 1, so Big5), unsaved until saved. Built
-    // aside, so that a failure leaves the open book as it was.
-    void startNew(const std::string& name);
+    // A new, empty book of this name (stored as format keeps texts: Big5
+    // for 1, UTF-8 for 2), unsaved until saved. Built aside, so that a
+    // failure leaves the open book as it was.
+    void startNew(const std::string& name, int format = 1);
     // This database as the open book, bound to no file and saved as it is.
     void adopt(KestLib::AccountDB database);
     // The core replaces the database only when the whole file was read.
@@ -105,6 +105,12 @@ public:
     int addType(const std::string& name);
     void deleteType(int id);
     void rename(const std::string& name);
+    // The book in format 2 with decimals, every text recoded and amount
+    // scaled, as one step of the history; nothing happens when it is of
+    // format 2 already.
+    void convertToFormat2(int decimals);
+    // A format 2 book's amounts scaled exactly to decimals, as one step.
+    void changeDecimals(int decimals);
     // All or nothing, as the text library's import is.
     PwText::ImportReport importCsv(std::string_view text, PwText::CsvEncoding encoding);
     // A statement's plan, made for this book as it is now; nothing happens
@@ -123,6 +129,8 @@ signals:
     void transactionRemoved(int position);
     void typesChanged();
     void renamed();
+    // The format or the decimals changed; reset came first.
+    void formatChanged();
     // Anything else: the whole book is to be read again (new, open, close,
     // an import taken back or done again).
     void reset();
@@ -145,6 +153,7 @@ private:
     void restoreLastIndex(int lastIndex) override;
     void removeImport(const ImportedPart& part) override;
     void restoreImport(const ImportedPart& part) override;
+    void applyFormat(int format, int decimals, const std::string& formerBytes) override;
     void stepFailed(std::exception_ptr error) override { stepError = std::move(error); }
 
     template <typename Command, typename... Args>

@@ -115,6 +115,25 @@ void RenameBookCommand::takeBack() { changes().applyName(oldName); }
 
 void RenameBookCommand::doAgain() { changes().applyName(newName); }
 
+// ---- The book's format ----
+
+FormatCommand::FormatCommand(UnrecordedChanges& book, int formatBefore, int decimalsBefore, std::string formerBytes)
+    : BookCommand(book),
+      formatBefore(formatBefore),
+      decimalsBefore(decimalsBefore),
+      formatAfter(db().format()),
+      decimalsAfter(db().decimals()),
+      formerBytes(std::move(formerBytes)) {
+    if (formatBefore != formatAfter)
+        describe(QT_TRANSLATE_NOOP("BookCommands", "Convert to Format 2"));
+    else
+        describe(QT_TRANSLATE_NOOP("BookCommands", "Set the Decimals to %1"), decimalsAfter);
+}
+
+void FormatCommand::takeBack() { changes().applyFormat(formatBefore, decimalsBefore, formerBytes); }
+
+void FormatCommand::doAgain() { changes().applyFormat(formatAfter, decimalsAfter, std::string()); }
+
 // ---- Imports ----
 
 ImportCommand::Before ImportCommand::before(const AccountDB& db) {

@@ -124,6 +124,24 @@ private:
     std::string newName;
 };
 
+// The book converted to format 2, or a format 2 book's decimals changed:
+// every text and amount at once.
+class FormatCommand : public BookCommand {
+public:
+    // The book was of formatBefore with decimalsBefore and is converted now;
+    // formerBytes, when not empty, is its format 1 file (see applyFormat).
+    FormatCommand(UnrecordedChanges& book, int formatBefore, int decimalsBefore, std::string formerBytes);
+
+private:
+    void takeBack() override;
+    void doAgain() override;
+    int formatBefore;
+    int decimalsBefore;
+    int formatAfter;
+    int decimalsAfter;
+    std::string formerBytes;
+};
+
 // Where an import came from, which names its step in the history.
 enum class ImportSource { Csv, Statement };
 

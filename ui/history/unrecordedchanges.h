@@ -39,6 +39,11 @@ public:
     // The book is shown again once, not row by row.
     virtual void removeImport(const ImportedPart& part) = 0;
     virtual void restoreImport(const ImportedPart& part) = 0;
+    // The whole book in format and decimals: from format 1 every text
+    // recoded, else every amount scaled. formerBytes, when not empty, is the
+    // format 1 file the book is to be again, kept for a book whose texts
+    // don't come back exactly through UTF-8.
+    virtual void applyFormat(int format, int decimals, const std::string& formerBytes) = 0;
 
     // Qt can't unwind an exception through QUndoStack: a step that fails
     // hands its error (the core's, or a standard exception) over here.

@@ -59,6 +59,8 @@ constexpr std::array coreMessages = {
     CoreMessage{ErrorCode::badDecimals, QT_TRANSLATE_NOOP("MainWindow", "A book keeps 0, 2 or 3 decimals")},
     CoreMessage{ErrorCode::amountTooLarge,
                 QT_TRANSLATE_NOOP("MainWindow", "An amount is too large for the book's decimals")},
+    CoreMessage{ErrorCode::amountLosesDigits,
+                QT_TRANSLATE_NOOP("MainWindow", "An amount has more decimals than the book would keep")},
 };
 
 // The message of code in the program's language, with subject, the core's

@@ -97,6 +97,15 @@ QString DBNameDialog::whyNotStorable(const QString& name, PwText::BookTextCodec&
 }
 
 void DBNameDialog::accept() {
+    const FormatRoom made = room ? room(dbName()) : FormatRoom::None;
+    if (made == FormatRoom::Made) {
+        QDialog::accept();
+        return;
+    }
+    if (made == FormatRoom::Declined) {
+        dbNameLineEdit->setFocus();
+        return;
+    }
     const QString why = whyNotStorable(dbName(), texts);
     if (why.isEmpty()) {
         QDialog::accept();

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "text/booktext.h"
+#include "ui/prompts/userprompts.h"
 
 class QHBoxLayout;
 class QLabel;
@@ -28,6 +29,9 @@ public:
     // The format of the book the name is for (1 until set), whose limits OK
     // keeps.
     void setFormat(int format);
+    // Asked first about the name OK would take, by what the book can hold;
+    // a name it declines keeps the dialog open, one of no room is warned of.
+    void setRoom(NameRoom given) { room = given; }
 
     // Why name can't be stored in a book of texts' format (in format 1 the
     // character Big5 lacks, or the bytes over the limit; in format 2 the
@@ -41,6 +45,7 @@ public slots:
 private:
     UserPrompts* prompts = nullptr;
     PwText::BookTextCodec texts{1};
+    NameRoom room;
 
     QLabel* promptLabel;
     QLineEdit* dbNameLineEdit;

@@ -35,6 +35,16 @@ bool DialogPrompts::askOverwrite(QWidget* parent, const QString& caption, const 
            QMessageBox::Yes;
 }
 
+bool DialogPrompts::askConvert(QWidget* parent, const QString& caption, const QString& text,
+                               const QString& convertButton) {
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Cancel, parent);
+    QPushButton* convert = box.addButton(convertButton, QMessageBox::AcceptRole);
+    box.setDefaultButton(convert);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == convert;
+}
+
 QString DialogPrompts::openFileName(QWidget* parent, const QString& filter, const QString& folder) {
     return QFileDialog::getOpenFileName(parent, QString(), startFolder(folder), filter);
 }
@@ -56,10 +66,12 @@ UserPrompts::FileChoice DialogPrompts::chooseDataFile(QWidget* parent, bool forS
     return {path, static_cast<int>(std::max<qsizetype>(0, filters.indexOf(selected)))};
 }
 
-UserPrompts::NameAnswer DialogPrompts::askDatabaseName(QWidget* parent, const QString& presetName, int format) {
+UserPrompts::NameAnswer DialogPrompts::askDatabaseName(QWidget* parent, const QString& presetName, int format,
+                                                       const NameRoom& room) {
     DBNameDialog dialog(parent);
     dialog.setPrompts(this);
     dialog.setFormat(format);
+    dialog.setRoom(room);
     dialog.setDBName(presetName);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     return {accepted, dialog.dbName()};

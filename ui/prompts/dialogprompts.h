@@ -13,7 +13,9 @@ public:
     QString saveFileName(QWidget* parent, const QString& filter, const QString& folder) override;
     FileChoice chooseDataFile(QWidget* parent, bool forSaving, const QStringList& filters,
                               const QString& start) override;
-    NameAnswer askDatabaseName(QWidget* parent, const QString& presetName, int format) override;
+    bool askConvert(QWidget* parent, const QString& caption, const QString& text,
+                    const QString& convertButton) override;
+    NameAnswer askDatabaseName(QWidget* parent, const QString& presetName, int format, const NameRoom& room) override;
     void warn(QWidget* parent, const QString& caption, const QString& text,
               const QString& details = QString()) override;
     bool waitUntil(QWidget* parent, const QString& caption, const QString& text,

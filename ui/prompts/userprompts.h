@@ -7,6 +7,13 @@
 class QDialog;
 class QWidget;
 
+// Whether a book can take a text or an amount the user typed: Made, it can
+// (converted to the newer format if need be); Declined, the user kept the
+// book as it is and goes on with what was typed; None, no format holds it.
+enum class FormatRoom { Made, Declined, None };
+// Asked about a name typed into the name dialog before the dialog takes it.
+using NameRoom = std::function<FormatRoom(const QString& name)>;
+
 // Every question the main window puts to the user, in one place. The window
 // builds the (translated) texts and hands them over; an implementation only
 // shows them and returns the answer. The program uses DialogPrompts; tests
@@ -43,9 +50,16 @@ public:
     // folder when empty).
     virtual FileChoice chooseDataFile(QWidget* parent, bool forSaving, const QStringList& filters,
                                       const QString& start) = 0;
+    // A question with two buttons, convertButton (the default) and Cancel
+    // (the escape); true for convertButton.
+    virtual bool askConvert(QWidget* parent, const QString& caption, const QString& text,
+                            const QString& convertButton) = 0;
     // The database name dialog, preset with presetName, for a book of
-    // format (1 or 2), whose limits the name keeps.
-    virtual NameAnswer askDatabaseName(QWidget* parent, const QString& presetName, int format) = 0;
+    // format (1 or 2), whose limits the name keeps. room, when given,
+    // is asked about each name before OK takes it: the dialog stays open
+    // with the name as typed unless it is Made, and warns of one that is None.
+    virtual NameAnswer askDatabaseName(QWidget* parent, const QString& presetName, int format,
+                                       const NameRoom& room) = 0;
     // A warning box; details, when given, is its informative text: which
     // file, what the system said, and what was kept.
     virtual void warn(QWidget* parent, const QString& caption, const QString& text,

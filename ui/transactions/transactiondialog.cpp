@@ -16,7 +16,9 @@
 #include "core/accountdb.h"
 #include "core/errormsg.h"
 #include "text/big5text.h"
+#include "text/booktext.h"
 #include "ui/book/book.h"
+#include "ui/book/formatquestion.h"
 #include "ui/book/transactioncolumns.h"
 #include "ui/prompts/coremessages.h"
 #include "ui/prompts/userprompts.h"
@@ -24,6 +26,7 @@
 #include "ui/transactions/commentsuggestions.h"
 #include "ui/transactions/transactionindexlistmodel.h"
 #include "ui/transactions/typecombobox.h"
+#include "ui/transactions/typedamount.h"
 #include "ui/widgets/amounttext.h"
 #include "ui/widgets/amountvalidator.h"
 #include "ui/widgets/bookdateedit.h"
@@ -173,10 +176,11 @@ void TransactionDialog::setDB(const KestLib::AccountDB* database) {
 }
 
 void TransactionDialog::fitAmountBox() {
-    const int shown = decimals();
+    // A book of format 1 has a box of its own (see amountValidatorFor).
+    const int shown = !db ? 0 : db->format() == 1 ? -1 : db->decimals();
     if (shown == boxDecimals) return;
     const QValidator* old = moneyLineEdit->validator();
-    moneyLineEdit->setValidator(AmountValidator::forBook(shown, this));
+    moneyLineEdit->setValidator(amountValidatorFor(db, this));
     delete old;
     boxDecimals = shown;
 }
@@ -192,6 +196,7 @@ std::optional<int> TransactionDialog::readAmount(const QString& text) const {
 void TransactionDialog::setPrompts(UserPrompts* replacement) { prompts = replacement; }
 
 void TransactionDialog::setMode(int newMode) {
+    fitAmountBox();
     fillTypeCombo();
     mode = newMode;
 
@@ -331,9 +336,29 @@ void TransactionDialog::accept() {
             warnUser(prompts, this, coreMessageText(error, db->format()));
             return;
         }
-        if (!acceptableText(comment(), PwText::StoredTextKind::Comment)) return;
+        if (!roomForFields()) return;
     }
     QDialog::accept();
+}
+
+bool TransactionDialog::roomForFields() {
+    // The amount first: converting for cents makes room for any text too, so a book is asked once.
+    if (const int digits = decimalDigits(moneyLineEdit->text()); digits > 0) {
+        const FormatRoom room = FormatQuestion::forDecimals(book, prompts, this, digits);
+        // Nine digits and cents can be more than an amount holds.
+        const bool fits = room != FormatRoom::Made || money() != 0;
+        if (room == FormatRoom::None || !fits)
+            warnUser(prompts, this,
+                     coreMessageText(KestLib::ErrorMsg(fits ? KestLib::ErrorCode::amountLosesDigits
+                                                            : KestLib::ErrorCode::amountTooLarge)));
+        if (room != FormatRoom::Made || !fits) return false;
+    }
+    const QString typed = comment();
+    if (bookTexts().storesUtf8() || fitsBig5(typed)) return acceptableText(typed, PwText::StoredTextKind::Comment);
+    // A comment format 1 can't hold may be kept by converting the book.
+    const FormatRoom room = FormatQuestion::forText(book, prompts, this, typed, PwText::StoredTextKind::Comment);
+    if (room == FormatRoom::None) acceptableText(typed, PwText::StoredTextKind::Comment);
+    return room == FormatRoom::Made;
 }
 
 bool TransactionDialog::readsFields() const {
@@ -376,6 +401,12 @@ void TransactionDialog::setFieldsEditable(bool editable) {
 
 void TransactionDialog::addType() {
     const QString name = typeCombo->currentText();
+    if (!bookTexts().storesUtf8() && !fitsBig5(name)) {
+        // A name format 1 can't hold may be kept by converting the book.
+        const FormatRoom room = FormatQuestion::forText(book, prompts, this, name, PwText::StoredTextKind::Name);
+        if (room == FormatRoom::None) acceptableText(name, PwText::StoredTextKind::Name);
+        if (room != FormatRoom::Made) return;
+    }
     if (!acceptableText(name, PwText::StoredTextKind::Name)) return;
     if (!book || !confirmNewName(name)) return;
     try {

@@ -121,6 +121,9 @@ private:
     // Whether the book can store text as a text of kind, by its format's
     // limits; when not, the user is told why and false returned.
     bool acceptableText(const QString& text, PwText::StoredTextKind kind);
+    // Whether the typed amount and comment can go into the book, converted
+    // to the newer format when the user says so; false stays in the dialog.
+    bool roomForFields();
 
     QComboBox* indexCombo;
     QComboBox* inOutCombo;

@@ -20,9 +20,12 @@
 
 #include "core/accountdb.h"
 #include "text/big5text.h"
+#include "text/booktext.h"
 #include "ui/app/appidentity.h"
 #include "ui/book/book.h"
+#include "ui/book/formatquestion.h"
 #include "ui/book/transactioncolumns.h"
+#include "ui/booksettings/booksettingsdialog.h"
 #include "ui/charts/chartdialog.h"
 #include "ui/charts/chartlauncher.h"
 #include "ui/csv/csvcommands.h"
@@ -202,7 +205,8 @@ QString MainWindow::shownName() const {
     return TransactionColumns::storedText(book->database(), book->database().name());
 }
 
-bool MainWindow::acceptableName(const QString& name, PwText::BookTextCodec& texts) {
+bool MainWindow::acceptableName(const QString& name, int format) {
+    PwText::BookTextCodec texts(format);
     const QString why = DBNameDialog::whyNotStorable(name, texts);
     if (why.isEmpty()) return true;
     if (texts.storesUtf8())
@@ -220,12 +224,19 @@ bool MainWindow::maybeSave() { return files.maybeSave(); }
 
 void MainWindow::newDB() {
     if (!maybeSave()) return;
-    // A new book starts in format 1, whatever the open one's.
-    PwText::BookTextCodec newTexts(1);
-    const auto answer = prompts->askDatabaseName(this, shownName(), 1);
+    // A name only the newer format holds starts the book in it: nothing
+    // older has read a new book, so nothing is asked.
+    const auto answer = prompts->askDatabaseName(this, shownName(), 1,
+                                                 [](const QString& name) { return FormatQuestion::forNewBook(name); });
+    int format = 1;
+    FormatQuestion::forNewBook(answer.name, &format);
     // A new book, as one opened, starts with the find bar closed: nothing
     // asked of the last book is asked of it.
-    if (answer.accepted && acceptableName(answer.name, newTexts) && guard([&] { book->startNew(toBig5(answer.name)); }))
+    if (answer.accepted && acceptableName(answer.name, format) && guard([&] {
+            std::string name;
+            FormatQuestion::storable(format, answer.name, PwText::StoredTextKind::Name, &name);
+            book->startNew(name, format);
+        }))
         filterBar->closeBar();
 }
 
@@ -298,11 +309,23 @@ std::optional<int> MainWindow::currentTransactionIndex() const {
 }
 
 bool MainWindow::dbDBName() {
-    const auto answer = prompts->askDatabaseName(this, shownName(), book->database().format());
-    PwText::BookTextCodec& texts = book->texts();
-    std::string stored;
-    return answer.accepted && acceptableName(answer.name, texts) && texts.fromText(answer.name, stored) &&
-           guard([&] { book->rename(stored); });
+    const auto answer = prompts->askDatabaseName(this, shownName(), book->database().format(),
+                                                 FormatQuestion::forName(*book, prompts, this));
+    const int format = book->database().format();
+    std::string name;
+    return answer.accepted && acceptableName(answer.name, format) && guard([&] {
+               FormatQuestion::storable(format, answer.name, PwText::StoredTextKind::Name, &name);
+               book->rename(name);
+           });
+}
+
+void MainWindow::bookSettings() {
+    BookSettingsDialog dialog(this);
+    guard([&] {
+        dialog.setPrompts(prompts);
+        dialog.setBook(*book);
+        prompts->runDialog(dialog);
+    });
 }
 
 // ---- Analyses and charts: their dialogs only read the book ---------------------

@@ -101,6 +101,7 @@ private slots:
     void transDeleteOne();
     void transModifyOne();
     bool dbDBName();
+    void bookSettings();
     void switchToLanguage(int param);
     void about();
     bool maybeSave();
@@ -124,11 +125,9 @@ private:
     void applySearch();
     void runAnalysis(StatisticDialog& dialog);
 
-    // True when name can be stored in the database file as it is; warns otherwise.
-    // Whether the name can be stored by texts, the codec of the book it is
-    // for; when not, the user is told why.
-    bool acceptableName(const QString& name, PwText::BookTextCodec& texts);
-    // The open book's name as stored.
+    // True when name can be stored in a book of format as it is; warns otherwise.
+    bool acceptableName(const QString& name, int format);
+    // The book's name as shown.
     QString shownName() const;
 
     // The index of the transaction in the table's current row, if there is one.

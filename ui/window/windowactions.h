@@ -44,6 +44,7 @@ public:
         TransDeleteOne,
         TransModifyOne,
         DbName,
+        BookSettings,
         GrandTotal,
         Budget,
         Percentage,

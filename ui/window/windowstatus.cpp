@@ -9,7 +9,13 @@
 #include "ui/widgets/amounttext.h"
 
 WindowStatus::WindowStatus(QStatusBar* bar, const Book& book, const TransactionTableModel& model)
-    : QObject(bar), book(book), model(model), saved(new QLabel(bar)), found(new QLabel(bar)) {
+    : QObject(bar),
+      bar(bar),
+      book(book),
+      model(model),
+      saved(new QLabel(bar)),
+      found(new QLabel(bar)),
+      format(new QLabel(bar)) {
     saved->setObjectName(QStringLiteral("statusLabel"));
     saved->setAlignment(Qt::AlignHCenter);
     saved->setMinimumSize(saved->sizeHint());
@@ -19,6 +25,10 @@ WindowStatus::WindowStatus(QStatusBar* bar, const Book& book, const TransactionT
     found->setObjectName(QStringLiteral("findStatusLabel"));
     bar->addPermanentWidget(found);
     found->hide();
+    format->setObjectName(QStringLiteral("formatLabel"));
+    bar->addPermanentWidget(format);
+    format->hide();
+    connect(&book, &Book::formatChanged, this, &WindowStatus::tellConverted);
     connect(&book, &Book::reset, this, &WindowStatus::update);
     connect(&book, &Book::modifiedChanged, this, &WindowStatus::update);
     connect(&model, &TransactionTableModel::bookChangeShown, this, &WindowStatus::updateFind);
@@ -28,6 +38,23 @@ void WindowStatus::update() {
     saved->setText(book.isModified() ? tr("File Modified") : tr("File Saved"));
     saved->setMinimumSize(saved->sizeHint());
     updateFind();
+    updateFormat();
+}
+
+void WindowStatus::updateFormat() {
+    const KestLib::AccountDB& db = book.database();
+    format->setVisible(book.isOpen() && db.format() == 2);
+    //: The status bar's mark of a book kept in format 2; its decimals follow
+    format->setText(tr("Format 2 · %n decimals", nullptr, db.decimals()));
+    format->setToolTip(tr("The book is kept in the newer format, which Pennywell 1.1 and older can't open."));
+}
+
+void WindowStatus::tellConverted() {
+    updateFormat();
+    const KestLib::AccountDB& db = book.database();
+    if (db.format() == 2 && !db.isFormatKept())
+        bar->showMessage(tr("The new book is kept in format 2, which holds every character and amounts with cents."),
+                         10000);
 }
 
 void WindowStatus::updateFind() {

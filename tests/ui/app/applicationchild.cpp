@@ -43,7 +43,13 @@ public:
     QString openFileName(QWidget*, const QString&, const QString&) override { return QString(); }
     QString saveFileName(QWidget*, const QString&, const QString&) override { return saveName; }
     FileChoice chooseDataFile(QWidget*, bool, const QStringList&, const QString&) override { return {}; }
-    NameAnswer askDatabaseName(QWidget*, const QString&, int) override { return {true, QStringLiteral("Changed")}; }
+    bool askConvert(QWidget*, const QString&, const QString& text, const QString&) override {
+        say(QStringLiteral("convert: ") + text);
+        return false;
+    }
+    NameAnswer askDatabaseName(QWidget*, const QString&, int, const NameRoom&) override {
+        return {true, QStringLiteral("Changed")};
+    }
     void warn(QWidget*, const QString& caption, const QString& text, const QString& details = QString()) override {
         say(QStringLiteral("warning: ") + caption + QStringLiteral(": ") + text);
         if (!details.isEmpty()) say(QStringLiteral("details: ") + details);

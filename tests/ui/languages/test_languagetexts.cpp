@@ -18,6 +18,7 @@
 #include "tests/support/coretestsupport.h"
 #include "tests/support/windowfixture.h"
 #include "ui/book/book.h"
+#include "ui/booksettings/booksettingsdialog.h"
 #include "ui/prompts/coremessages.h"
 #include "ui/prompts/dbnamedialog.h"
 #include "ui/prompts/waitingbox.h"
@@ -225,8 +226,15 @@ private slots:
         WaitingBox waiting(window.get(), QStringLiteral("Pennywell"),
                            translated("MainWindow", "Waiting for another program that is saving %1…")
                                .arg(QStringLiteral("/home/someone/Documents/household-2026.pwdb")));
-        for (QDialog* dialog :
-             std::initializer_list<QDialog*>{&entry, &total, &budget, &shares, &statement, &waiting}) {
+        // The settings of a format 1 book, and of one converted.
+        Book newer;
+        newer.startNew("Newer", 2);
+        BookSettingsDialog older(window.get());
+        older.setBook(*bookOf());
+        BookSettingsDialog converted(window.get());
+        converted.setBook(newer);
+        for (QDialog* dialog : std::initializer_list<QDialog*>{&entry, &total, &budget, &shares, &statement, &waiting,
+                                                               &older, &converted}) {
             dialog->show();
             QVERIFY(QTest::qWaitForWindowExposed(dialog));
             for (const QString& fault : cutTexts(*dialog))
