@@ -2,6 +2,7 @@
 
 #include "core/accountdb.h"
 #include "core/booklimits.h"
+#include "core/utf8text.h"
 
 // The one way a book moves from format 1 to format 2. Everything is worked
 // out in a new book first, so that a text that can't be recoded or an amount
@@ -45,6 +46,7 @@ void AccountDB::convertToFormat2(int decimals, const Recode& recode) {
         record.setIncome(source.isIncome());
         Transaction& stored = converted.transactions.append(std::move(record));
         converted.comments.setComment(stored, recoded(source.comment(), recode));
+        stored.setCommentChecked(isStorableComment(stored.comment()));
     }
     converted.lastIndex_ = lastIndex_;
     converted.format_ = 2;
