@@ -791,6 +791,11 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
         <translation>Ein Betrag ist für die Nachkommastellen der Datenbank zu groß</translation>
     </message>
     <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="66"/>
+        <source>The file %1 could not be opened for writing</source>
+        <translation>Die Datei „%1“ konnte nicht zum Schreiben geöffnet werden.</translation>
+    </message>
+    <message>
         <location filename="../ui/prompts/coremessages.cpp" line="134"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s path, then why the system refused it (&quot;Permission denied&quot;)</extracomment>

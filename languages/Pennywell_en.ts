@@ -791,6 +791,11 @@ Do you want to replace it with the CSV?</translation>
         <translation>An amount is too large for the book&apos;s decimals</translation>
     </message>
     <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="66"/>
+        <source>The file %1 could not be opened for writing</source>
+        <translation>The file %1 could not be opened for writing</translation>
+    </message>
+    <message>
         <location filename="../ui/prompts/coremessages.cpp" line="134"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s path, then why the system refused it (&quot;Permission denied&quot;)</extracomment>

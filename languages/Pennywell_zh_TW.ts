@@ -786,6 +786,11 @@ Do you want to replace it with the CSV?</source>
         <translation>有金額在此資料庫的小數位數下過大</translation>
     </message>
     <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="66"/>
+        <source>The file %1 could not be opened for writing</source>
+        <translation>無法開啟檔案「%1」以進行寫入。</translation>
+    </message>
+    <message>
         <location filename="../ui/prompts/coremessages.cpp" line="134"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s path, then why the system refused it (&quot;Permission denied&quot;)</extracomment>
