@@ -1,6 +1,14 @@
 #include "core/accountdb.h"
 
+#include "core/utf8text.h"
+
 namespace KestLib {
+
+void AccountDB::checkComment(Transaction& stored) const {
+    // A comment that can't be stored is kept all the same: the save refuses
+    // it, and only there, as for every text of the book.
+    stored.setCommentChecked(format_ == 2 && isStorableComment(stored.comment()));
+}
 
 void AccountDB::setName(const std::string& name) {
     name_ = name;
@@ -33,6 +41,7 @@ void AccountDB::addTransaction(Transaction& record) {
     ++lastIndex_;
     modified = true;
     comments.keep(stored);
+    checkComment(stored);
 }
 
 void AccountDB::modifyTransaction(const Transaction& record) {
@@ -47,6 +56,7 @@ void AccountDB::modifyTransaction(const Transaction& record) {
         newType.incCount();
     }
     stored = record;
+    checkComment(stored);
     modified = true;
 }
 
@@ -72,7 +82,9 @@ void AccountDB::restoreTransaction(const Transaction& record, int position) {
     // Every index is at most lastIndex, so one above it is free without a search.
     if (record.index() <= lastIndex_ && transPosition(record.index()) >= 0) throw ErrorMsg(ErrorCode::indexInUse);
     if (position < 0 || position > transactions.size()) position = transactions.size();
-    comments.keep(transactions.insertAt(record, position));
+    Transaction& stored = transactions.insertAt(record, position);
+    comments.keep(stored);
+    checkComment(stored);
     type.incCount();
     if (record.index() > lastIndex_) lastIndex_ = record.index();
     modified = true;

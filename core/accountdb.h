@@ -145,6 +145,9 @@ public:
     }
 
 private:
+    // Notes on a record just stored whether a save may take its comment as
+    // storable without looking at it again.
+    void checkComment(Transaction& stored) const;
     // Throws "The type … has existed" when a type is already so named.
     void refuseTakenTypeName(const std::string& name) const;
     // Adds the type in its place by id and marks the database modified.

@@ -39,8 +39,9 @@ public:
         reserved += std::min(count - reserved, std::max(firstReservation, reserved));
         db.transactions.reserve(reserved);
     }
-    // Inline: a million transactions pass here.
-    void addTransaction(Transaction&& record, std::string_view comment) {
+    // Inline: a million transactions pass here. checked: the reader found
+    // the comment storable in format 2, within a comment's characters.
+    void addTransaction(Transaction&& record, std::string_view comment, bool checked = false) {
         const auto typeId = static_cast<unsigned>(record.type());
         const int typePosition = typeId < positionOfId.size() ? positionOfId[typeId] : -1;
         if (typePosition < 0) throw ErrorMsg(ErrorCode::outOfBound);
@@ -55,6 +56,7 @@ public:
         if (record.index() > db.lastIndex_) db.lastIndex_ = record.index();
         Transaction& stored = db.transactions.append(std::move(record));
         db.comments.setComment(stored, comment);
+        stored.setCommentChecked(checked);
     }
     // The book, unmodified and with its format kept, once the last checks pass.
     AccountDB finish();

@@ -2,6 +2,7 @@
 
 #include "core/accountdb.h"
 #include "core/booklimits.h"
+#include "core/utf8text.h"
 
 // The ways a book moves between format 1 and format 2, and between the
 // decimals of format 2. A conversion is worked out in a new book first, so
@@ -69,6 +70,7 @@ AccountDB AccountDB::recodedBook(int format, int decimals, RecodeText fromText) 
         record.setIncome(source.isIncome());
         Transaction& stored = converted.transactions.append(std::move(record));
         converted.comments.setComment(stored, fromText(source.comment(), ErrorCode::commentTooLong));
+        stored.setCommentChecked(isStorableComment(stored.comment()));
     }
     converted.lastIndex_ = lastIndex_;
     converted.format_ = format;

@@ -61,40 +61,63 @@ std::uint32_t headerCheck(unsigned version) {
     return crc32c(std::string_view(header, sizeof header));
 }
 
+// Writes into a buffer sized beforehand to what will be written, a record's
+// bytes at once, so that a million transactions cost no check of the
+// string's capacity a byte. A wrong size only costs a reallocation.
 class Writer {
 public:
-    explicit Writer(std::string& out) : out(out) {}
-    void u8(unsigned b) { out.push_back(static_cast<char>(b)); }
-    void u16(unsigned v) {
-        u8((v >> 8) & 0xFF);
-        u8(v & 0xFF);
+    Writer(std::string& out, std::size_t size) : out(out) {
+        out.resize(size);
+        next = out.data();
     }
-    void u32(std::uint32_t v) {
-        u16(v >> 16);
-        u16(v & 0xFFFF);
+    // The n bytes written next.
+    char* take(std::size_t n) {
+        if (n > static_cast<std::size_t>(out.data() + out.size() - next)) {
+            const std::size_t at = offset();
+            out.resize(std::max(out.size() * 2, at + n));
+            next = out.data() + at;
+        }
+        char* bytes = next;
+        next += n;
+        return bytes;
     }
-    void u64(std::uint64_t v) {
-        u32(static_cast<std::uint32_t>(v >> 32));
-        u32(static_cast<std::uint32_t>(v));
-    }
-    void text(std::string_view s) {
-        u16(static_cast<unsigned>(s.size()));
-        out.append(s);
-    }
+    void u8(unsigned b) { *take(1) = static_cast<char>(b); }
+    void u32(std::uint32_t v) { put32(take(4), v); }
+    void text(std::string_view s) { putText(take(2 + s.size()), s); }
     void beginSection(std::string_view tag) {
-        sectionStart = out.size();
-        out.append(tag);
-        u64(0);
+        sectionStart = offset();
+        char* head = take(sectionHeadBytes);
+        std::memcpy(head, tag.data(), 4);
     }
     void endSection() {
-        const std::uint64_t length = out.size() - sectionStart - sectionHeadBytes;
-        for (int k = 0; k < 8; ++k)
-            out[sectionStart + 4 + static_cast<std::size_t>(k)] = static_cast<char>((length >> (56 - 8 * k)) & 0xFF);
-        u32(crc32c(std::string_view(out).substr(sectionStart)));
+        const std::uint64_t length = offset() - sectionStart - sectionHeadBytes;
+        char* head = out.data() + sectionStart;
+        put32(head + 4, static_cast<std::uint32_t>(length >> 32));
+        put32(head + 8, static_cast<std::uint32_t>(length));
+        u32(crc32c(std::string_view(head, offset() - sectionStart)));
+    }
+    // The bytes written, the buffer cut to them.
+    void finish() { out.resize(offset()); }
+
+    static void put16(char* at, unsigned v) {
+        at[0] = static_cast<char>((v >> 8) & 0xFF);
+        at[1] = static_cast<char>(v & 0xFF);
+    }
+    static void put32(char* at, std::uint32_t v) {
+        put16(at, v >> 16);
+        put16(at + 2, v & 0xFFFF);
+    }
+    // Its length, then its bytes.
+    static void putText(char* at, std::string_view s) {
+        put16(at, static_cast<unsigned>(s.size()));
+        std::memcpy(at + 2, s.data(), s.size());
     }
 
 private:
+    std::size_t offset() const { return static_cast<std::size_t>(next - out.data()); }
+
     std::string& out;
+    char* next = nullptr;
     std::size_t sectionStart = 0;
 };
 
@@ -270,7 +293,7 @@ void readTransactions(SectionReader& reader, BookAssembly& book) {
         record.setAmount(static_cast<std::int32_t>(SectionReader::be32(fixed + 8)));
         record.setIncome(fixed[12] == 1);
         record.setType(fixed[13]);
-        book.addTransaction(std::move(record), reader.text(format2CommentCharacters));
+        book.addTransaction(std::move(record), reader.text(format2CommentCharacters), true);
     }
     // The writer never lets the last index lag behind an index in use; a
     // file that does was not written by it.
@@ -282,21 +305,25 @@ void readTransactions(SectionReader& reader, BookAssembly& book) {
 std::string encodeFormat2(const AccountDB& db) {
     if (!isBookDecimals(db.decimals())) throw ErrorMsg(ErrorCode::badDecimals);
     checkText(db.name(), format2NameCharacters, ErrorCode::nameTooLongFormat2);
-    std::size_t size = headerBytes + 5 * (sectionHeadBytes + checkBytes) + 3 + db.name().size() + 1 + 8;
+    // The header, four sections' heads and checks, decimals, the name, the
+    // type count, the last index and the transaction count.
+    std::size_t size = headerBytes + 4 * (sectionHeadBytes + checkBytes) + 1 + 2 + db.name().size() + 1 + 8;
     for (int i = 0; i < db.typeCount(); ++i) {
         checkText(db.typeAt(i).name(), format2NameCharacters, ErrorCode::typeNameTooLongFormat2);
         size += 3 + db.typeAt(i).name().size();
     }
     for (int i = 0; i < db.transCount(); ++i) {
-        const TextView comment = db.transaction(i, false).comment();
-        checkText(comment, format2CommentCharacters, ErrorCode::commentTooLongFormat2);
+        const Transaction& record = db.transaction(i, false);
+        const TextView comment = record.comment();
+        // A comment the book checked as it stored it is storable still: the
+        // book's records change only through it, and a change clears the mark.
+        if (!record.isCommentChecked()) checkText(comment, format2CommentCharacters, ErrorCode::commentTooLongFormat2);
         size += fixedTransactionBytes + comment.size();
     }
 
     std::string bytes;
-    bytes.reserve(size);
-    Writer out(bytes);
-    bytes.append("PWDB");
+    Writer out(bytes, size);
+    std::memcpy(out.take(4), "PWDB", 4);
     out.u8(format);
     out.u32(headerCheck(format));
 
@@ -318,19 +345,22 @@ std::string encodeFormat2(const AccountDB& db) {
     out.u32(static_cast<std::uint32_t>(db.transCount()));
     for (int i = 0; i < db.transCount(); ++i) {
         const Transaction& record = db.transaction(i, false);
-        out.u32(static_cast<std::uint32_t>(record.index()));
-        out.u16(static_cast<unsigned>(record.year()) & 0xFFFF);
-        out.u8(static_cast<unsigned>(record.month()) & 0xFF);
-        out.u8(static_cast<unsigned>(record.day()) & 0xFF);
-        out.u32(static_cast<std::uint32_t>(record.amount()));
-        out.u8(record.isIncome() ? 1 : 0);
-        out.u8(static_cast<unsigned>(record.type()) & 0xFF);
-        out.text(record.comment());
+        const TextView comment = record.comment();
+        char* at = out.take(fixedTransactionBytes + comment.size());
+        Writer::put32(at, static_cast<std::uint32_t>(record.index()));
+        Writer::put16(at + 4, static_cast<unsigned>(record.year()) & 0xFFFF);
+        at[6] = static_cast<char>(static_cast<unsigned>(record.month()) & 0xFF);
+        at[7] = static_cast<char>(static_cast<unsigned>(record.day()) & 0xFF);
+        Writer::put32(at + 8, static_cast<std::uint32_t>(record.amount()));
+        at[12] = static_cast<char>(record.isIncome() ? 1 : 0);
+        at[13] = static_cast<char>(static_cast<unsigned>(record.type()) & 0xFF);
+        Writer::putText(at + 14, comment);
     }
     out.endSection();
 
     out.beginSection(endTag);
     out.endSection();
+    out.finish();
     return bytes;
 }
 

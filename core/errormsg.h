@@ -15,7 +15,7 @@ enum class ErrorCode {
     typeInUse,
     noType,
     noIndex,
-    fileOpen,
+    fileOpen,  // a file couldn't be looked at or opened for reading
     notDatabase,
     wrongVersion,
     tooManyTypes,
@@ -38,9 +38,10 @@ enum class ErrorCode {
     badDecimals,
     amountTooLarge,
     amountLosesDigits,
+    fileOpenForWriting,  // path(): the file that couldn't be created or replaced
     // A new code goes last, named in errorCodeCount below, with its text in errorTexts.
 };
-inline constexpr std::size_t errorCodeCount = static_cast<std::size_t>(ErrorCode::amountLosesDigits) + 1;
+inline constexpr std::size_t errorCodeCount = static_cast<std::size_t>(ErrorCode::fileOpenForWriting) + 1;
 
 // The core's only exception. Every core operation that fails throws one of
 // these by value, with its code and a fixed English message, before it
@@ -85,7 +86,8 @@ private:
 // The core's messages by their code, spelled once. "%1" stands for what the
 // message is about: the name of typeExists, the file of notEnoughMemory. The
 // GUI shows them as they are and uses them, "%1" and all, as translation
-// keys, so their wording must not change.
+// keys, so their wording must not change; fileOpenForWriting alone has a
+// sentence of its own there, around its file.
 struct ErrorText {
     ErrorCode code;
     std::string_view text;
@@ -118,6 +120,9 @@ inline constexpr std::array<ErrorText, errorCodeCount> errorTexts = {{
     {ErrorCode::badDecimals, "A book keeps 0, 2 or 3 decimals"},
     {ErrorCode::amountTooLarge, "An amount is too large for the book's decimals"},
     {ErrorCode::amountLosesDigits, "An amount has more decimals than the book would keep"},
+    // The message of fileOpen: scripts read the core's message as it always
+    // was, and only a caller that words the failure itself tells the two.
+    {ErrorCode::fileOpenForWriting, "File open error"},
 }};
 static_assert(
     [] {

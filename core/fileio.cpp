@@ -61,10 +61,10 @@ std::filesystem::path followLinks(const std::string& given) {
         std::error_code error;
         if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) return path;
         const std::filesystem::path link = std::filesystem::read_symlink(path, error);
-        if (error) throw ErrorMsg(ErrorCode::fileOpen, given, error.value());
+        if (error) throw ErrorMsg(ErrorCode::fileOpenForWriting, given, error.value());
         path = path.parent_path() / link;  // an absolute link replaces the whole path
     }
-    throw ErrorMsg(ErrorCode::fileOpen, given, ELOOP);
+    throw ErrorMsg(ErrorCode::fileOpenForWriting, given, ELOOP);
 }
 
 // A short name, so that it fits beside a target whose name takes all the
@@ -143,7 +143,8 @@ Target resolveTarget(const std::string& given, const WriteOptions& options) {
     Target target;
     target.path = options.followLinks ? followLinks(given) : std::filesystem::path(given);
     target.name = target.path.filename().string();
-    if (target.name.empty() || target.name == "." || target.name == "..") refuse(given, ErrorCode::fileOpen, EISDIR);
+    if (target.name.empty() || target.name == "." || target.name == "..")
+        refuse(given, ErrorCode::fileOpenForWriting, EISDIR);
     target.folder = target.path.parent_path();
     if (target.folder.empty()) target.folder = ".";
 
@@ -151,17 +152,18 @@ Target resolveTarget(const std::string& given, const WriteOptions& options) {
                                           : ::lstat(target.path.c_str(), &target.status);
     // A name too long for the file system, or a folder that can't be
     // searched, would only fail at the rename, after all the writing.
-    if (found != 0 && errno != ENOENT) refuse(given, ErrorCode::fileOpen, errno);
-    if (found == 0 && !options.replace) refuse(given, ErrorCode::fileOpen, EEXIST);
+    if (found != 0 && errno != ENOENT) refuse(given, ErrorCode::fileOpenForWriting, errno);
+    if (found == 0 && !options.replace) refuse(given, ErrorCode::fileOpenForWriting, EEXIST);
     const mode_t type = target.status.st_mode & S_IFMT;
     // A link not followed is replaced by the file; there is nothing of it to keep.
     target.exists = found == 0 && type != S_IFLNK;
-    if (target.exists && type != S_IFREG) refuse(given, ErrorCode::fileOpen, type == S_IFDIR ? EISDIR : EPERM);
+    if (target.exists && type != S_IFREG)
+        refuse(given, ErrorCode::fileOpenForWriting, type == S_IFDIR ? EISDIR : EPERM);
     // A file marked read-only is left alone even by a user who could write it.
-    if (target.exists && (target.status.st_mode & 0222) == 0) refuse(given, ErrorCode::fileOpen, EACCES);
-    if (target.exists && ::access(target.path.c_str(), W_OK) != 0) refuse(given, ErrorCode::fileOpen, errno);
+    if (target.exists && (target.status.st_mode & 0222) == 0) refuse(given, ErrorCode::fileOpenForWriting, EACCES);
+    if (target.exists && ::access(target.path.c_str(), W_OK) != 0) refuse(given, ErrorCode::fileOpenForWriting, errno);
     // The new file is made beside the target, and renamed in the folder.
-    if (::access(target.folder.c_str(), W_OK | X_OK) != 0) refuse(given, ErrorCode::fileOpen, errno);
+    if (::access(target.folder.c_str(), W_OK | X_OK) != 0) refuse(given, ErrorCode::fileOpenForWriting, errno);
     return target;
 }
 
@@ -187,7 +189,7 @@ std::optional<OwnersNotKept> writeFileAtomically(const std::string& path, std::s
     const Target target = resolveTarget(path, options);
     const std::string& name = target.name;
     const FileDescriptor folder(::open(target.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.get() < 0) refuse(path, ErrorCode::fileOpen, errno);
+    if (folder.get() < 0) refuse(path, ErrorCode::fileOpenForWriting, errno);
 
     std::string temporary;  // the new file's name beside the target, once it has one
     auto fail = [&](ErrorCode code) {
@@ -222,14 +224,14 @@ std::optional<OwnersNotKept> writeFileAtomically(const std::string& path, std::s
     // a kill can leave behind half written.
     if (temporary.empty()) {
         FileDescriptor file(createNamed(calls, folder.get(), createMode, temporary));
-        if (file.get() < 0) refuse(path, ErrorCode::fileOpen, errno);
+        if (file.get() < 0) refuse(path, ErrorCode::fileOpenForWriting, errno);
         if (!fill(file.get()) || !file.close()) fail(ErrorCode::fileWrite);
     }
 
     if (options.replace) {
         if (::renameat(folder.get(), temporary.c_str(), folder.get(), name.c_str()) != 0) fail(ErrorCode::fileWrite);
     } else if (!placeWithoutReplacing(folder.get(), temporary, name)) {
-        fail(errno == EEXIST ? ErrorCode::fileOpen : ErrorCode::fileWrite);
+        fail(errno == EEXIST ? ErrorCode::fileOpenForWriting : ErrorCode::fileWrite);
     }
     // The rename is durable only once the folder is; until then a crash may
     // bring back the old file, so the save can't be reported done.

@@ -65,14 +65,14 @@ struct OwnersNotKept {
 // A link is followed, unless options say not to; an existing file keeps its
 // permissions, owner and group (as far as the writer may give them), a new one
 // gets those the umask allows and is the writer's, unless options give
-// others. "File open error" when the target is not a writable regular file
-// (nor, with links not followed, a link) or nothing can be created beside
-// it; "File write error" when writing, syncing, keeping the permissions or
-// renaming fails (the old file then stays), or when the folder can't be
-// synced after the rename (the new file is then in place but may not survive
-// a crash). With options.replace
-// false, a file already there, or one that appears meanwhile, is refused as
-// "File open error" (EEXIST) and left as it is. Returns the owners it could
+// others. "File open error" of code fileOpenForWriting when the target is
+// not a writable regular file (nor, with links not followed, a link) or
+// nothing can be created beside it; "File write error" when writing,
+// syncing, keeping the permissions or renaming fails (the old file then
+// stays), or when the folder can't be synced after the rename (the new file
+// is then in place but may not survive a crash). With options.replace false,
+// a file already there, or one that appears meanwhile, is refused as that
+// same open error (EEXIST) and left as it is. Returns the owners it could
 // not keep, if any.
 std::optional<OwnersNotKept> writeFileAtomically(const std::string& path, std::string_view bytes,
                                                  const SaveCalls& calls = {}, const WriteOptions& options = {});

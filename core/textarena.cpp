@@ -64,12 +64,16 @@ void TextArena::setComment(Transaction& record, std::string_view comment) {
     char* bytes = allocate(comment.size());
     std::memcpy(bytes, comment.data(), comment.size());
     record.release();
+    record.setCommentChecked(false);
     record.setOutOfLine(bytes, comment.size(), Transaction::arenaText);
 }
 
 void TextArena::keep(Transaction& record) {
     if (record.place() != Transaction::ownedText) return;
+    // The same bytes in another place: what was found of them still holds.
+    const bool checked = record.isCommentChecked();
     setComment(record, record.comment());
+    record.setCommentChecked(checked);
 }
 
 void TextArena::clear() {

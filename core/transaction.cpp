@@ -152,6 +152,7 @@ TextView Transaction::comment() const {
 }
 
 void Transaction::setComment(std::string_view value) {
+    setCommentChecked(false);
     if (place() == wideFields) {
         wide()->comment.assign(value);
         return;

@@ -84,6 +84,11 @@ public:
     void setIncome(bool value) { flags = static_cast<std::uint8_t>(value ? flags | incomeFlag : flags & ~incomeFlag); }
     TextView comment() const;
     void setComment(std::string_view value);
+    // True when the book holding the record found its comment storable in a
+    // file of format 2, within the characters a comment may have, as it
+    // stored the record: a save need not look at the comment again. Any
+    // change of the comment clears it; only a book sets it.
+    bool isCommentChecked() const { return (flags & checkedFlag) != 0; }
 
     std::int32_t dateCode() const { return date; }
 
@@ -92,6 +97,8 @@ public:
 
 private:
     friend class TextArena;
+    friend class AccountDB;
+    friend class BookAssembly;
 
     // The fields that didn't fit the packed record, with the comment.
     struct Wide {
@@ -110,7 +117,12 @@ private:
         arenaText = 2 << 1,   // a database's TextArena; not freed here
         wideFields = 3 << 1,  // a Wide block of its own holds comment, date and type
         placeMask = 3 << 1,
+        checkedFlag = 1 << 3,
     };
+
+    void setCommentChecked(bool value) {
+        flags = static_cast<std::uint8_t>(value ? flags | checkedFlag : flags & ~checkedFlag);
+    }
 
     std::uint8_t place() const { return flags & placeMask; }
     bool packable(int year, int month, int day, int type) const;

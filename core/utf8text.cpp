@@ -8,7 +8,10 @@
 #include <immintrin.h>
 #endif
 
-// A book of a million comments passes here on every load and every save.
+#include "core/booklimits.h"
+
+// A book of a million comments passes here on every load, and on a save
+// those the book had not checked as it stored them.
 // Where the processor has SSSE3, sixteen bytes are checked at a time by the
 // table look-ups Keiser and Lemire describe ("Validating UTF-8 in less than
 // one instruction per byte", 2021), with the controls and noncharacters a
@@ -152,6 +155,11 @@ std::optional<std::size_t> storableCharacters(std::string_view utf8) {
         return sixteenAtATime(reinterpret_cast<const unsigned char*>(utf8.data()), utf8.size());
 #endif
     return storableCharactersStepwise(utf8);
+}
+
+bool isStorableComment(std::string_view comment) {
+    const auto characters = storableCharacters(comment);
+    return characters && *characters <= format2CommentCharacters;
 }
 
 std::optional<std::size_t> storableCharactersStepwise(std::string_view utf8) {

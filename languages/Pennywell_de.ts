@@ -787,122 +787,122 @@ Möchten Sie sie durch die CSV-Datei ersetzen?</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="27"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="28"/>
         <source>Array out of bound</source>
         <translation>Feldindex außerhalb des gültigen Bereichs.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="29"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="30"/>
         <source>There are still other transactions use this type</source>
         <translation>Diese Kategorie wird noch von anderen Buchungen verwendet.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="30"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="31"/>
         <source>No transaction type</source>
         <translation>Diese Kategorie gibt es nicht.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="31"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="32"/>
         <source>The transaction index is not exist</source>
         <translation>Es gibt keine Buchung mit dieser Nummer.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="32"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="33"/>
         <source>File open error</source>
         <translation>Die Datei konnte nicht geöffnet werden.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="33"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="34"/>
         <source>Not Pennywell database file</source>
         <translation>Dies ist keine Pennywell-Datenbankdatei.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="35"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="36"/>
         <source>This PWDB file is correspond with this program</source>
         <translation>Diese PWDB-Datei passt nicht zu dieser Programmversion.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="36"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="37"/>
         <source>Too many transaction types</source>
         <translation>Zu viele Kategorien.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="37"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="38"/>
         <source>Damaged Pennywell database file</source>
         <translation>Die Pennywell-Datenbankdatei ist beschädigt.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="38"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="39"/>
         <source>File write error</source>
         <translation>Die Datei konnte nicht geschrieben werden.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="39"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="40"/>
         <source>The database name is longer than 255 bytes</source>
         <translation>Der Name der Datenbank ist länger als 255 Byte.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="40"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="41"/>
         <source>A type name is longer than 255 bytes</source>
         <translation>Ein Kategoriename ist länger als 255 Byte.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="41"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="42"/>
         <source>A comment is longer than 255 bytes</source>
         <translation>Eine Notiz ist länger als 255 Byte.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="42"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="43"/>
         <source>No transaction index left</source>
         <translation>Es ist keine Buchungsnummer mehr frei.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="47"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="48"/>
         <source>From, Today and To must be dates in this order</source>
         <translation>Von, Heute und Bis müssen Datumsangaben in dieser Reihenfolge sein.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="48"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="49"/>
         <source>The type %1 has existed</source>
         <translation>Die Kategorie „%1“ gibt es bereits.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="50"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="51"/>
         <source>This book was made by a newer Pennywell</source>
         <translation>Diese Datenbank wurde von einer neueren Version von Pennywell angelegt</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="52"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="53"/>
         <source>A text is not UTF-8 or holds a control character</source>
         <translation>Ein Text ist kein UTF-8 oder enthält ein Steuerzeichen</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="54"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="55"/>
         <source>The database name is longer than 100 characters</source>
         <translation>Der Name der Datenbank ist länger als 100 Zeichen</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="56"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="57"/>
         <source>A type name is longer than 100 characters</source>
         <translation>Ein Kategoriename ist länger als 100 Zeichen</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="58"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="59"/>
         <source>A comment is longer than 1000 characters</source>
         <translation>Eine Notiz ist länger als 1000 Zeichen</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="59"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="60"/>
         <source>A book keeps 0, 2 or 3 decimals</source>
         <translation>Eine Datenbank hat 0, 2 oder 3 Nachkommastellen</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="61"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="62"/>
         <source>An amount is too large for the book&apos;s decimals</source>
         <translation>Ein Betrag ist für die Nachkommastellen der Datenbank zu groß</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="141"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="152"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s path, then why the system refused it (&quot;Permission denied&quot;)</extracomment>
         <translation>%1: %2</translation>
@@ -1312,57 +1312,57 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Zeigt die Anteile der gewählten Kategorien und die Einnahmen und Ausgaben jedes Monats als Diagramme an</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="43"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="44"/>
         <source>The transaction index is in use</source>
         <translation>Die Buchungsnummer ist bereits vergeben.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="120"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="131"/>
         <source>No such file or folder</source>
         <translation>Datei oder Ordner nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="121"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="132"/>
         <source>Permission denied</source>
         <translation>Zugriff verweigert</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="122"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="133"/>
         <source>Operation not permitted</source>
         <translation>Vorgang nicht zulässig</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="123"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="134"/>
         <source>Is a folder</source>
         <translation>Ist ein Ordner</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="124"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="135"/>
         <source>Not a folder</source>
         <translation>Ist kein Ordner</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="125"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="136"/>
         <source>Disk full</source>
         <translation>Datenträger voll</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="126"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="137"/>
         <source>Disk quota exceeded</source>
         <translation>Speicherkontingent überschritten</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="127"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="138"/>
         <source>File too large</source>
         <translation>Datei zu groß</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="128"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="139"/>
         <source>Read-only file system</source>
         <translation>Schreibgeschütztes Dateisystem</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="129"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="140"/>
         <source>Input/output error</source>
         <translation>Ein-/Ausgabefehler</translation>
     </message>
@@ -1475,12 +1475,12 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Führt die zurückgenommene Änderung erneut aus</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="45"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="46"/>
         <source>The backup file&apos;s name would be longer than 255 bytes</source>
         <translation>Der Name der Sicherungsdatei wäre länger als 255 Byte.</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="49"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="50"/>
         <source>not enough memory to read %1</source>
         <translation>Nicht genug Arbeitsspeicher, um „%1“ zu lesen.</translation>
     </message>
@@ -1505,7 +1505,7 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Ctrl+Shift+Z; Ctrl+Y</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="63"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="64"/>
         <source>An amount has more decimals than the book would keep</source>
         <translation>Ein Betrag hat mehr Nachkommastellen, als die Datenbank behalten würde</translation>
     </message>
@@ -1537,6 +1537,11 @@ Möchten Sie sie überschreiben?</translation>
         <location filename="../ui/window/windowstatus.cpp" line="56"/>
         <source>The new book is kept in format 2, which holds every character and amounts with cents.</source>
         <translation>Die neue Datenbank wird im Format 2 gespeichert, das jedes Zeichen und Beträge mit Cent fasst.</translation>
+    </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="68"/>
+        <source>The file %1 could not be opened for writing</source>
+        <translation>Die Datei „%1“ konnte nicht zum Schreiben geöffnet werden.</translation>
     </message>
 </context>
 <context>
@@ -2268,32 +2273,32 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Diese Buchung ändern</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="453"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="448"/>
         <source>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>Die Notiz kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Notizen dürfen nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="455"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="450"/>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>Der Kategoriename kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Kategorienamen dürfen nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="463"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="457"/>
         <source>The comment can&apos;t be stored in this database: it holds a control character other than the tab, or a code that is no character.</source>
         <translation>Die Notiz kann nicht in dieser Datenbank gespeichert werden: Sie enthält ein Steuerzeichen außer dem Tabulator oder einen Code, der kein Zeichen ist.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="465"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="459"/>
         <source>The type name can&apos;t be stored in this database: it holds a control character other than the tab, or a code that is no character.</source>
         <translation>Der Kategoriename kann nicht in dieser Datenbank gespeichert werden: Er enthält ein Steuerzeichen außer dem Tabulator oder einen Code, der kein Zeichen ist.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="475"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="467"/>
         <source>The comment can&apos;t be stored in this database: it is %1 characters long, and a comment may have at most %2.</source>
         <translation>Die Notiz kann nicht in dieser Datenbank gespeichert werden: Sie ist %1 Zeichen lang, eine Notiz darf aber höchstens %2 haben.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="479"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="471"/>
         <source>The type name can&apos;t be stored in this database: it is %1 characters long, and a name may have at most %2.</source>
         <translation>Der Kategoriename kann nicht in dieser Datenbank gespeichert werden: Er ist %1 Zeichen lang, ein Name darf aber höchstens %2 haben.</translation>
     </message>
@@ -2313,13 +2318,13 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Hinzufügen und weiter (Ctrl+Return): fügt die Buchung hinzu und öffnet die nächste mit demselben Datum</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="490"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="482"/>
         <source>There is a type &quot;%1&quot;. Add &quot;%2&quot; as another type?</source>
         <translation>Es gibt schon die Kategorie „%1“. Möchten Sie „%2“ als weitere Kategorie hinzufügen?</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="491"/>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="492"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="483"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="484"/>
         <source>Add a type</source>
         <translation>Kategorie hinzufügen</translation>
     </message>

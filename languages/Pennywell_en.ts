@@ -787,122 +787,122 @@ Do you want to replace it with the CSV?</translation>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="27"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="28"/>
         <source>Array out of bound</source>
         <translation>Array out of bound</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="29"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="30"/>
         <source>There are still other transactions use this type</source>
         <translation>There are still other transactions use this type</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="30"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="31"/>
         <source>No transaction type</source>
         <translation>No transaction type</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="31"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="32"/>
         <source>The transaction index is not exist</source>
         <translation>The transaction index is not exist</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="32"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="33"/>
         <source>File open error</source>
         <translation>File open error</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="33"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="34"/>
         <source>Not Pennywell database file</source>
         <translation>Not Pennywell database file</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="35"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="36"/>
         <source>This PWDB file is correspond with this program</source>
         <translation>This PWDB file is correspond with this program</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="36"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="37"/>
         <source>Too many transaction types</source>
         <translation>Too many transaction types</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="37"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="38"/>
         <source>Damaged Pennywell database file</source>
         <translation>Damaged Pennywell database file</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="38"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="39"/>
         <source>File write error</source>
         <translation>File write error</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="39"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="40"/>
         <source>The database name is longer than 255 bytes</source>
         <translation>The database name is longer than 255 bytes</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="40"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="41"/>
         <source>A type name is longer than 255 bytes</source>
         <translation>A type name is longer than 255 bytes</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="41"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="42"/>
         <source>A comment is longer than 255 bytes</source>
         <translation>A comment is longer than 255 bytes</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="42"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="43"/>
         <source>No transaction index left</source>
         <translation>No transaction index left</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="47"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="48"/>
         <source>From, Today and To must be dates in this order</source>
         <translation>From, Today and To must be dates in this order</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="48"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="49"/>
         <source>The type %1 has existed</source>
         <translation>The type %1 has existed</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="50"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="51"/>
         <source>This book was made by a newer Pennywell</source>
         <translation>This book was made by a newer Pennywell</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="52"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="53"/>
         <source>A text is not UTF-8 or holds a control character</source>
         <translation>A text is not UTF-8 or holds a control character</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="54"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="55"/>
         <source>The database name is longer than 100 characters</source>
         <translation>The database name is longer than 100 characters</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="56"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="57"/>
         <source>A type name is longer than 100 characters</source>
         <translation>A type name is longer than 100 characters</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="58"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="59"/>
         <source>A comment is longer than 1000 characters</source>
         <translation>A comment is longer than 1000 characters</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="59"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="60"/>
         <source>A book keeps 0, 2 or 3 decimals</source>
         <translation>A book keeps 0, 2 or 3 decimals</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="61"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="62"/>
         <source>An amount is too large for the book&apos;s decimals</source>
         <translation>An amount is too large for the book&apos;s decimals</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="141"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="152"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s path, then why the system refused it (&quot;Permission denied&quot;)</extracomment>
         <translation>%1: %2</translation>
@@ -1312,57 +1312,57 @@ Do you want to override it?</translation>
         <translation>Show the shares of the chosen types and each month&apos;s income and outgoing as charts</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="43"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="44"/>
         <source>The transaction index is in use</source>
         <translation>The transaction index is in use</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="120"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="131"/>
         <source>No such file or folder</source>
         <translation>No such file or folder</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="121"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="132"/>
         <source>Permission denied</source>
         <translation>Permission denied</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="122"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="133"/>
         <source>Operation not permitted</source>
         <translation>Operation not permitted</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="123"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="134"/>
         <source>Is a folder</source>
         <translation>Is a folder</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="124"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="135"/>
         <source>Not a folder</source>
         <translation>Not a folder</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="125"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="136"/>
         <source>Disk full</source>
         <translation>Disk full</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="126"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="137"/>
         <source>Disk quota exceeded</source>
         <translation>Disk quota exceeded</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="127"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="138"/>
         <source>File too large</source>
         <translation>File too large</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="128"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="139"/>
         <source>Read-only file system</source>
         <translation>Read-only file system</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="129"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="140"/>
         <source>Input/output error</source>
         <translation>Input/output error</translation>
     </message>
@@ -1475,12 +1475,12 @@ Do you want to override it?</translation>
         <translation>Make the change taken back again</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="45"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="46"/>
         <source>The backup file&apos;s name would be longer than 255 bytes</source>
         <translation>The backup file&apos;s name would be longer than 255 bytes</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="49"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="50"/>
         <source>not enough memory to read %1</source>
         <translation>not enough memory to read %1</translation>
     </message>
@@ -1505,7 +1505,7 @@ Do you want to override it?</translation>
         <translation>Ctrl+Shift+Z; Ctrl+Y</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="63"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="64"/>
         <source>An amount has more decimals than the book would keep</source>
         <translation>An amount has more decimals than the book would keep</translation>
     </message>
@@ -1537,6 +1537,11 @@ Do you want to override it?</translation>
         <location filename="../ui/window/windowstatus.cpp" line="56"/>
         <source>The new book is kept in format 2, which holds every character and amounts with cents.</source>
         <translation>The new book is kept in format 2, which holds every character and amounts with cents.</translation>
+    </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="68"/>
+        <source>The file %1 could not be opened for writing</source>
+        <translation>The file %1 could not be opened for writing</translation>
     </message>
 </context>
 <context>
@@ -2268,32 +2273,32 @@ Do you want to override it?</translation>
         <translation>Modify this transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="453"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="448"/>
         <source>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="455"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="450"/>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="463"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="457"/>
         <source>The comment can&apos;t be stored in this database: it holds a control character other than the tab, or a code that is no character.</source>
         <translation>The comment can&apos;t be stored in this database: it holds a control character other than the tab, or a code that is no character.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="465"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="459"/>
         <source>The type name can&apos;t be stored in this database: it holds a control character other than the tab, or a code that is no character.</source>
         <translation>The type name can&apos;t be stored in this database: it holds a control character other than the tab, or a code that is no character.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="475"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="467"/>
         <source>The comment can&apos;t be stored in this database: it is %1 characters long, and a comment may have at most %2.</source>
         <translation>The comment can&apos;t be stored in this database: it is %1 characters long, and a comment may have at most %2.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="479"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="471"/>
         <source>The type name can&apos;t be stored in this database: it is %1 characters long, and a name may have at most %2.</source>
         <translation>The type name can&apos;t be stored in this database: it is %1 characters long, and a name may have at most %2.</translation>
     </message>
@@ -2313,13 +2318,13 @@ Do you want to override it?</translation>
         <translation>Add and next (Ctrl+Return): adds the transaction and opens the next on the same date</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="490"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="482"/>
         <source>There is a type &quot;%1&quot;. Add &quot;%2&quot; as another type?</source>
         <translation>There is a type &quot;%1&quot;. Add &quot;%2&quot; as another type?</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="491"/>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="492"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="483"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="484"/>
         <source>Add a type</source>
         <translation>Add a type</translation>
     </message>

@@ -782,122 +782,122 @@ Do you want to replace it with the CSV?</source>
 <context>
     <name>MainWindow</name>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="27"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="28"/>
         <source>Array out of bound</source>
         <translation>陣列索引超出範圍。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="29"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="30"/>
         <source>There are still other transactions use this type</source>
         <translation>仍有其他交易使用這個類別。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="30"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="31"/>
         <source>No transaction type</source>
         <translation>沒有這個交易類別。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="31"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="32"/>
         <source>The transaction index is not exist</source>
         <translation>沒有這個編號的交易。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="32"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="33"/>
         <source>File open error</source>
         <translation>無法開啟檔案。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="33"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="34"/>
         <source>Not Pennywell database file</source>
         <translation>這不是 Pennywell 資料庫檔案。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="35"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="36"/>
         <source>This PWDB file is correspond with this program</source>
         <translation>這個 PWDB 檔案的版本與本程式不相符。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="36"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="37"/>
         <source>Too many transaction types</source>
         <translation>交易類別太多。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="37"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="38"/>
         <source>Damaged Pennywell database file</source>
         <translation>Pennywell 資料庫檔案已損毀。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="38"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="39"/>
         <source>File write error</source>
         <translation>無法寫入檔案。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="39"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="40"/>
         <source>The database name is longer than 255 bytes</source>
         <translation>資料庫名稱超過 255 位元組。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="40"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="41"/>
         <source>A type name is longer than 255 bytes</source>
         <translation>類別名稱超過 255 位元組。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="41"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="42"/>
         <source>A comment is longer than 255 bytes</source>
         <translation>備註超過 255 位元組。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="42"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="43"/>
         <source>No transaction index left</source>
         <translation>已經沒有可用的交易編號。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="47"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="48"/>
         <source>From, Today and To must be dates in this order</source>
         <translation>起始日、今天與結束日必須是依此順序排列的日期。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="48"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="49"/>
         <source>The type %1 has existed</source>
         <translation>類別「%1」已經存在。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="50"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="51"/>
         <source>This book was made by a newer Pennywell</source>
         <translation>此資料庫由較新版本的 Pennywell 建立</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="52"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="53"/>
         <source>A text is not UTF-8 or holds a control character</source>
         <translation>有文字不是 UTF-8，或含有控制字元</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="54"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="55"/>
         <source>The database name is longer than 100 characters</source>
         <translation>資料庫名稱超過 100 個字元</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="56"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="57"/>
         <source>A type name is longer than 100 characters</source>
         <translation>類別名稱超過 100 個字元</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="58"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="59"/>
         <source>A comment is longer than 1000 characters</source>
         <translation>備註超過 1000 個字元</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="59"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="60"/>
         <source>A book keeps 0, 2 or 3 decimals</source>
         <translation>資料庫的小數位數只能是 0、2 或 3</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="61"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="62"/>
         <source>An amount is too large for the book&apos;s decimals</source>
         <translation>有金額在此資料庫的小數位數下過大</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="141"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="152"/>
         <source>%1: %2</source>
         <extracomment>A file&apos;s path, then why the system refused it (&quot;Permission denied&quot;)</extracomment>
         <translation>%1：%2</translation>
@@ -1306,57 +1306,57 @@ Do you want to override it?</source>
         <translation>以圖表顯示所選類別的比例及每月的收入與支出</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="43"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="44"/>
         <source>The transaction index is in use</source>
         <translation>交易編號已被使用。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="120"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="131"/>
         <source>No such file or folder</source>
         <translation>找不到檔案或資料夾</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="121"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="132"/>
         <source>Permission denied</source>
         <translation>權限不足</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="122"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="133"/>
         <source>Operation not permitted</source>
         <translation>不允許此操作</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="123"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="134"/>
         <source>Is a folder</source>
         <translation>這是資料夾</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="124"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="135"/>
         <source>Not a folder</source>
         <translation>這不是資料夾</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="125"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="136"/>
         <source>Disk full</source>
         <translation>磁碟已滿</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="126"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="137"/>
         <source>Disk quota exceeded</source>
         <translation>已超過磁碟配額</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="127"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="138"/>
         <source>File too large</source>
         <translation>檔案太大</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="128"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="139"/>
         <source>Read-only file system</source>
         <translation>唯讀檔案系統</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="129"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="140"/>
         <source>Input/output error</source>
         <translation>輸入/輸出錯誤</translation>
     </message>
@@ -1469,12 +1469,12 @@ Do you want to override it?</source>
         <translation>重新套用已復原的變更</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="45"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="46"/>
         <source>The backup file&apos;s name would be longer than 255 bytes</source>
         <translation>備份檔的名稱會超過 255 位元組。</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="49"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="50"/>
         <source>not enough memory to read %1</source>
         <translation>記憶體不足，無法讀取「%1」。</translation>
     </message>
@@ -1499,7 +1499,7 @@ Do you want to override it?</source>
         <translation>Ctrl+Shift+Z; Ctrl+Y</translation>
     </message>
     <message>
-        <location filename="../ui/prompts/coremessages.cpp" line="63"/>
+        <location filename="../ui/prompts/coremessages.cpp" line="64"/>
         <source>An amount has more decimals than the book would keep</source>
         <translation>有金額的小數位數多於資料庫可保留的位數</translation>
     </message>
@@ -1530,6 +1530,11 @@ Do you want to override it?</source>
         <location filename="../ui/window/windowstatus.cpp" line="56"/>
         <source>The new book is kept in format 2, which holds every character and amounts with cents.</source>
         <translation>新資料庫以格式 2 儲存，可容納所有字元及含小數的金額。</translation>
+    </message>
+    <message>
+        <location filename="../ui/prompts/coremessages.cpp" line="68"/>
+        <source>The file %1 could not be opened for writing</source>
+        <translation>無法開啟檔案「%1」以進行寫入。</translation>
     </message>
 </context>
 <context>
@@ -2249,32 +2254,32 @@ Do you want to override it?</source>
         <translation>修改這筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="453"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="448"/>
         <source>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個備註無法存入 Pennywell 資料庫檔案：備註只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="455"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="450"/>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個類別名稱無法存入 Pennywell 資料庫檔案：名稱只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="463"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="457"/>
         <source>The comment can&apos;t be stored in this database: it holds a control character other than the tab, or a code that is no character.</source>
         <translation>這個備註無法存入此資料庫：備註含有定位字元（Tab）以外的控制字元，或非字元的碼位。</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="465"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="459"/>
         <source>The type name can&apos;t be stored in this database: it holds a control character other than the tab, or a code that is no character.</source>
         <translation>這個類別名稱無法存入此資料庫：名稱含有定位字元（Tab）以外的控制字元，或非字元的碼位。</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="475"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="467"/>
         <source>The comment can&apos;t be stored in this database: it is %1 characters long, and a comment may have at most %2.</source>
         <translation>這個備註無法存入此資料庫：備註長 %1 個字元，但最多只能有 %2 個字元。</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="479"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="471"/>
         <source>The type name can&apos;t be stored in this database: it is %1 characters long, and a name may have at most %2.</source>
         <translation>這個類別名稱無法存入此資料庫：名稱長 %1 個字元，但最多只能有 %2 個字元。</translation>
     </message>
@@ -2294,13 +2299,13 @@ Do you want to override it?</source>
         <translation>新增並繼續（Ctrl+Return）：新增這筆交易，並以同一日期開啟下一筆</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="490"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="482"/>
         <source>There is a type &quot;%1&quot;. Add &quot;%2&quot; as another type?</source>
         <translation>已有類別「%1」。要將「%2」新增為另一個類別嗎？</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="491"/>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="492"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="483"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="484"/>
         <source>Add a type</source>
         <translation>新增類別</translation>
     </message>

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -236,6 +237,80 @@ TEST(Format2, WhatTheFormatCantHoldIsRefusedBeforeWriting) {
         book.db.convertToFormat2(2, asIs);
         fill(book);
         EXPECT_EQ(messageOf([&] { encoded(book.db); }), message);
+    }
+}
+
+// A save looks again only at the comments the book did not find storable as
+// it stored them: every way a comment enters a book read from its file, the
+// bad one is refused when the book is written, the good one written as given.
+TEST(Format2, ACommentIsCheckedHoweverItEnteredTheBook) {
+    using Way = std::function<void(AccountDB&, const std::string&)>;
+    const std::pair<std::string, Way> ways[] = {
+        {"added",
+         [](AccountDB& db, const std::string& comment) {
+             Transaction added = db.transaction(0, false);
+             added.setComment(comment);
+             db.addTransaction(added);
+         }},
+        {"a read record changed",
+         [](AccountDB& db, const std::string& comment) {
+             Transaction changed = db.transaction(1, false);
+             changed.setComment(comment);
+             db.modifyTransaction(changed);
+         }},
+        {"a read record changed after its date moved it apart",
+         [](AccountDB& db, const std::string& comment) {
+             Transaction changed = db.transaction(0, false);
+             changed.setYear(70000);
+             changed.setComment(comment);
+             db.modifyTransaction(changed);
+         }},
+        {"put back after a delete",
+         [](AccountDB& db, const std::string& comment) {
+             Transaction removed = db.transaction(2, false);
+             db.deleteTransaction(removed.index());
+             removed.setComment(comment);
+             db.restoreTransaction(removed, 0);
+         }},
+        {"recoded by a conversion",
+         [](AccountDB& db, const std::string& comment) {
+             db = BookBuilder("Home").income("Food", 1, 2004, 3, 15, "old").build();
+             db.convertToFormat2(2, [&](std::string_view text) {
+                 return std::optional<std::string>(text == "old" ? comment : std::string(text));
+             });
+         }},
+    };
+    struct Comment {
+        std::string what;
+        std::string text;
+        std::string refusal;
+    };
+    const Comment comments[] = {
+        {"short", "Kaffee \xF0\x9F\x99\x82\tund Kuchen", "<nothing thrown>"},
+        {"the longest", repeated("语", 1000), "<nothing thrown>"},
+        {"a control", "line\nbreak", "A text is not UTF-8 or holds a control character"},
+        {"Big5", repeated("\xA4\xA4", 12), "A text is not UTF-8 or holds a control character"},
+        {"too long", repeated("é", 1001), "A comment is longer than 1000 characters"},
+    };
+    const std::string whole = encoded(fullBook(2));
+    for (const auto& [way, enter] : ways) {
+        for (const auto& [what, comment, refusal] : comments) {
+            SCOPED_TRACE(way + ", " + what);
+            AccountDB db = decoded(whole);
+            enter(db, comment);
+            std::string bytes;
+            EXPECT_EQ(messageOf([&] { bytes = encoded(db); }), refusal);
+            if (!bytes.empty()) {
+                const AccountDB back = decoded(bytes);
+                int found = 0;
+                for (int i = 0; i < back.transCount(); ++i) {
+                    found += back.transaction(i, false).comment() == comment;
+                    // Read back, the book has checked them all: its save looks at none.
+                    EXPECT_TRUE(back.transaction(i, false).isCommentChecked()) << i;
+                }
+                EXPECT_EQ(found, 1);
+            }
+        }
     }
 }
 

@@ -415,6 +415,81 @@ TEST(SaveRule, TheBackupIsAFileOfItsOwn) {
     }
 }
 
+// A file the save can't open says whether it was to be written or read: the
+// core's message is the same, its code tells the two apart.
+TEST(SaveRule, AFileThatCantBeOpenedSaysWhetherForWritingOrReading) {
+    // The administrator may write into any folder: the refusal a user gets
+    // from the kernel there.
+    const KestLib::SaveCalls folderRefuses{.openat = [](int, const char*, int, mode_t) {
+        errno = EACCES;
+        return -1;
+    }};
+    struct Case {
+        const char* what;
+        std::function<void(TempDir&)> make;
+        const char* readFrom;  // empty: a new book, saved as
+        const char* target;
+        KestLib::SaveCalls calls;
+        KestLib::ErrorCode code;
+        int systemError;
+        const char* named;  // the file the error names
+    };
+    const Case cases[] = {
+        {"a folder that can't be written",
+         [](TempDir& dir) {
+             std::filesystem::create_directory(dir.path("locked"));
+             ::chmod(dir.path("locked").c_str(), 0555);
+         },
+         "", "locked/money.pwdb", folderRefuses, KestLib::ErrorCode::fileOpenForWriting, EACCES, "locked/money.pwdb"},
+        {"a missing folder",
+         [](TempDir&) {},
+         "",
+         "missing/money.pwdb",
+         {},
+         KestLib::ErrorCode::fileOpenForWriting,
+         ENOENT,
+         "missing/money.pwdb"},
+        {"a read-only book",
+         [](TempDir& dir) { ::chmod(dir.path("money.pwdb").c_str(), 0444); },
+         "money.pwdb",
+         "money.pwdb",
+         {},
+         KestLib::ErrorCode::fileOpenForWriting,
+         EACCES,
+         "money.pwdb"},
+        {"a book gone before its backup is read",
+         [](TempDir& dir) { std::filesystem::remove(dir.path("money.pwdb")); },
+         "money.pwdb",
+         "money.pwdb",
+         {},
+         KestLib::ErrorCode::fileOpen,
+         ENOENT,
+         "money.pwdb"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        const std::string book = dir.path("money.pwdb");
+        writeBook(book, "Previous");
+        const std::string readFrom = *c.readFrom ? dir.path(c.readFrom) : std::string();
+        // Planned while the book is there, as the window plans before it asks.
+        SavePlan plan = SavePlan::make(readFrom, dir.path(c.target));
+        c.make(dir);
+        try {
+            BookSave save(std::move(plan));
+            KestLib::AccountDB db = bookNamed("New");
+            save.write(db, c.calls);
+            ADD_FAILURE() << "nothing thrown";
+        } catch (const KestLib::ErrorMsg& error) {
+            EXPECT_EQ(error.code(), c.code);
+            EXPECT_EQ(error.message(), "File open error");
+            EXPECT_EQ(error.path(), dir.path(c.named));
+            EXPECT_EQ(error.systemError(), c.systemError);
+        }
+        ::chmod(dir.path("locked").c_str(), 0755);
+    }
+}
+
 // A save refused for any of its files has touched none of them.
 TEST(SaveRule, ARefusedSaveLeavesTheBookAndTheBackupAsTheyWere) {
     struct Case {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QString>
@@ -109,6 +110,12 @@ protected:
     static QString warningOf(KestLib::ErrorCode code) {
         const std::string_view text = KestLib::errorText(code);
         return QStringLiteral("Warning: ") + QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    }
+    // The warning the window shows, in English, when the file at path can't
+    // be opened for writing.
+    static QString writeWarningOf(const QString& path) {
+        return QStringLiteral("Warning: The file %1 could not be opened for writing")
+            .arg(QDir::toNativeSeparators(path));
     }
     // True when the actions that wait for a book are all enabled (open) or
     // all disabled.

@@ -17,7 +17,8 @@ constexpr const char* context = "MainWindow";
 
 // Each message of the core by its code, spelled here once more so that
 // lupdate lists it for the translators; the test of the languages holds
-// every code's source to the core's own spelling.
+// every code's source to the core's own spelling, but that of a file that
+// can't be opened for writing, which names the file.
 struct CoreMessage {
     KestLib::ErrorCode code;
     const char* source;
@@ -61,7 +62,16 @@ constexpr std::array coreMessages = {
                 QT_TRANSLATE_NOOP("MainWindow", "An amount is too large for the book's decimals")},
     CoreMessage{ErrorCode::amountLosesDigits,
                 QT_TRANSLATE_NOOP("MainWindow", "An amount has more decimals than the book would keep")},
+    // The core says "File open error" for both ways a file fails to open;
+    // the user is told which, and of which file.
+    CoreMessage{ErrorCode::fileOpenForWriting,
+                QT_TRANSLATE_NOOP("MainWindow", "The file %1 could not be opened for writing")},
 };
+
+// The messages whose "%1" is the error's file rather than its subject.
+bool namesItsFile(ErrorCode code) {
+    return code == ErrorCode::notEnoughMemory || code == ErrorCode::fileOpenForWriting;
+}
 
 // The message of code in the program's language, with subject, the core's
 // bytes, in the place of its "%1".
@@ -70,7 +80,7 @@ QString translatedText(ErrorCode code, const std::string& subject, int format = 
     if (std::string_view(coreMessageSource(code)).find("%1") == std::string_view::npos) return text;
     // A file's name is the system's bytes; a type's name is stored text,
     // shown as the table shows it.
-    if (code == ErrorCode::notEnoughMemory)
+    if (namesItsFile(code))
         return text.arg(QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(subject))));
     return text.arg(fromStored(subject, format));
 }
@@ -85,13 +95,14 @@ const char* coreMessageSource(KestLib::ErrorCode code) {
 
 QString coreMessageText(const KestLib::ErrorMsg& error, int format) {
     if (coreMessageSource(error.code()) == nullptr) return fromBig5(error.message());
-    return translatedText(error.code(), error.code() == ErrorCode::notEnoughMemory ? error.path() : error.subject(),
-                          format);
+    return translatedText(error.code(), namesItsFile(error.code()) ? error.path() : error.subject(), format);
 }
 
 QString coreMessageText(const std::string& message) {
     // Found by the core's own spelling, so the two can't drift apart; the
-    // subject is what stands between the parts around "%1".
+    // subject is what stands between the parts around "%1". A text shared
+    // by two codes is the first's: "File open error" alone can't tell which
+    // way the file failed to open.
     const std::string_view text = message;
     for (const CoreMessage& known : coreMessages) {
         const std::string_view spelling = KestLib::errorText(known.code);

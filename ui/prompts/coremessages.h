@@ -11,7 +11,9 @@ enum class ErrorCode;
 // A core error as the user reads it, chosen by its code. The core's messages
 // are fixed English texts and double as translation keys in the context
 // "MainWindow"; the one that carries a type name is translated as a whole
-// sentence with the name (Big5, as stored) in its place. A message without a
+// sentence with the name (Big5, as stored) in its place. A file that can't
+// be opened for writing, "File open error" in the core as one that can't be
+// read, gets a sentence of its own that names the file. A message without a
 // wording here is shown decoded, untranslated.
 // A type name in it is read by format, the format of the book it is about.
 QString coreMessageText(const KestLib::ErrorMsg& error, int format = 1);

@@ -22,6 +22,7 @@
 #include <QTest>
 #include <QTranslator>
 #include <QXmlStreamReader>
+#include <cerrno>
 #include <memory>
 #include <utility>
 
@@ -361,6 +362,36 @@ private slots:
         }
     }
 
+    // The core's one message for both, worded apart: a save that can't open
+    // its file for writing says so, and which file; an open says it
+    // couldn't open the file.
+    void aFileThatCantBeOpenedSaysInGermanWhetherForWriting_data() {
+        QTest::addColumn<bool>("saving");
+        QTest::addColumn<QString>("warning");  // "%1": the file
+        QTest::newRow("saved into a missing folder")
+            << true << QStringLiteral("Die Datei „%1“ konnte nicht zum Schreiben geöffnet werden.");
+        QTest::newRow("opened from a missing folder")
+            << false << QStringLiteral("Die Datei konnte nicht geöffnet werden.");
+    }
+    void aFileThatCantBeOpenedSaysInGermanWhetherForWriting() {
+        QFETCH(bool, saving);
+        QFETCH(QString, warning);
+        openWindow(shippedDir);
+        chooseLanguage(QStringLiteral("de"));
+        const QString missing = folder->filePath(QStringLiteral("missing/money.pwdb"));
+        if (saving) {
+            openSampleBook();
+            prompts.saveNames.push_back(missing);
+            action("saveAsAct")->trigger();
+        } else {
+            window->openFile(missing);
+        }
+        QCOMPARE(prompts.warnings.size(), 1);
+        const QString file = QDir::toNativeSeparators(missing);
+        const QString expected = QStringLiteral(": ") + (saving ? warning.arg(file) : warning);
+        QVERIFY2(prompts.warnings.first().endsWith(expected), qPrintable(prompts.warnings.first()));
+    }
+
     void coreMessagesAreTranslatedWhole_data() {
         QTest::addColumn<QString>("locale");
         QTest::newRow("German") << QStringLiteral("de");
@@ -377,11 +408,13 @@ private slots:
         const auto thrown = [&](ErrorCode code) {
             if (code == ErrorCode::typeExists) return ErrorMsg::typeExists(toBig5(food));
             if (code == ErrorCode::notEnoughMemory) return ErrorMsg(code, "/tmp/big.pwdb", 0);
+            if (code == ErrorCode::fileOpenForWriting) return ErrorMsg(code, "/tmp/big.pwdb", EACCES);
             return ErrorMsg(code);
         };
         const auto subjectOf = [&](ErrorCode code) {
             if (code == ErrorCode::typeExists) return food;
-            return code == ErrorCode::notEnoughMemory ? QStringLiteral("/tmp/big.pwdb") : QString();
+            const bool namesFile = code == ErrorCode::notEnoughMemory || code == ErrorCode::fileOpenForWriting;
+            return namesFile ? QStringLiteral("/tmp/big.pwdb") : QString();
         };
 
         // Untranslated every message reads as the core wrote it; translated,
@@ -396,8 +429,13 @@ private slots:
                 const ErrorMsg error = thrown(code);
                 const char* source = coreMessageSource(code);
                 QVERIFY2(source != nullptr, error.message().c_str());
-                // The window's key is the core's own spelling.
-                QCOMPARE(QByteArray(source), QByteArray::fromStdString(std::string(KestLib::errorText(code))));
+                // The window's key is the core's own spelling; but the core
+                // words a file that can't be opened for writing as one that
+                // can't be read, and only the window tells them apart.
+                const ErrorCode spelledAs = code == ErrorCode::fileOpenForWriting ? ErrorCode::fileOpen : code;
+                QCOMPARE(KestLib::errorText(code), KestLib::errorText(spelledAs));
+                if (spelledAs == code)
+                    QCOMPARE(QByteArray(source), QByteArray::fromStdString(std::string(KestLib::errorText(code))));
                 const QString english = QString::fromLatin1(source);
                 const QString sentence = translated ? translator.translate("MainWindow", source) : english;
                 QVERIFY2(!sentence.isEmpty(), source);
@@ -406,7 +444,9 @@ private slots:
                 const QString expected =
                     sentence.contains(QLatin1String("%1")) ? sentence.arg(subjectOf(code)) : sentence;
                 QCOMPARE(coreMessageText(error), expected);
-                QCOMPARE(coreMessageText(error.message()), expected);
+                // Found by its text alone, the message is the one it shares.
+                QCOMPARE(coreMessageText(error.message()),
+                         spelledAs == code ? expected : coreMessageText(ErrorMsg(spelledAs)));
             }
         }
 

@@ -236,7 +236,7 @@ private slots:
         QCOMPARE(prompts.lastText,
                  QStringLiteral("The database has been modified.\nDo you want to save your changes?"));
         QCOMPARE(prompts.warnings.size(), answer == SaveFails ? 1 : 0);
-        if (answer == SaveFails) QCOMPARE(prompts.warnings.first(), warningOf(KestLib::ErrorCode::fileOpen));
+        if (answer == SaveFails) QCOMPARE(prompts.warnings.first(), writeWarningOf(path("no/such/folder/book.pwdb")));
         if (answer == Save) QCOMPARE(readBook(path("saved.pwdb")).name(), std::string("Unsaved"));
 
         if (!goesOn) {
