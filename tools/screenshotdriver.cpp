@@ -77,8 +77,9 @@ public:
     bool runDialog(QDialog& dialog) override {
         ++dialogsRun;
         // The statement dialog is its own picture, with its preview; nothing
-        // is imported. So is the charts' window.
-        if (dialog.inherits("StatementImportDialog") || dialog.inherits("ChartWindow")) {
+        // is imported. So are the charts' window and Book Settings.
+        if (dialog.inherits("StatementImportDialog") || dialog.inherits("ChartWindow") ||
+            dialog.inherits("BookSettingsDialog")) {
             dialog.show();
             if (save(dialog, folder + u'/' + shot + QStringLiteral(".png"))) ++reportsTaken;
             return false;
@@ -215,6 +216,17 @@ int main(int argc, char* argv[]) {
         prompts.dataFile.clear();
         if (prompts.reportsTaken == reportsBefore) {
             std::fprintf(stderr, "no statement dialog was shown\n");
+            ++failures;
+        }
+    }
+
+    // ---- Database > Book Settings…: the book's format, decimals and name ----
+    if (auto* settings = window.findChild<QAction*>(QStringLiteral("bookSettingsAct"))) {
+        prompts.shot = QStringLiteral("book-settings");
+        const int reportsBefore = prompts.reportsTaken;
+        settings->trigger();
+        if (prompts.reportsTaken == reportsBefore) {
+            std::fprintf(stderr, "no book settings dialog was shown\n");
             ++failures;
         }
     }
