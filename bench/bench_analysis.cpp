@@ -19,6 +19,7 @@
 #include "core/typeidtable.h"
 #include "tests/support/generatedbook.h"
 #include "text/booktext.h"
+#include "ui/charts/chartlauncher.h"
 #include "ui/statistics/budgetdialog.h"
 #include "ui/statistics/grandtotaldialog.h"
 #include "ui/statistics/percentagedialog.h"
@@ -63,6 +64,8 @@ void pressOk(benchmark::State& state, bool pressChart = false) {
     Dialog dialog;
     dialog.setPrompts(&prompts);
     dialog.setDB(&db);
+    // As the window does: the report's Chart button opens the charts.
+    if (pressChart) ChartLauncher::serve(dialog, prompts);
     dialog.template findChild<QDateEdit*>(QStringLiteral("toDate"))->setDate(QDate(2024, 12, 31));
     dialog.template findChild<QDateEdit*>(QStringLiteral("fromDate"))->setDate(QDate(2001, 1, 1));
     if (auto* today = dialog.template findChild<QDateEdit*>(QStringLiteral("todayDate")))
