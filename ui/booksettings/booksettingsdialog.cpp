@@ -26,6 +26,8 @@ BookSettingsDialog::BookSettingsDialog(QWidget* parent) : QDialog(parent) {
     formatValue = new QLabel(this);
     formatValue->setObjectName(QStringLiteral("formatValue"));
     formatValue->setWordWrap(true);
+    // Wide enough that the sentence takes two or three lines, not a column.
+    formatValue->setMinimumWidth(formatValue->fontMetrics().averageCharWidth() * 36);
     convertButton = new QPushButton(tr("Con&vert to Format 2"), this);
     convertButton->setObjectName(QStringLiteral("convertButton"));
     convertButton->setAutoDefault(false);
@@ -42,11 +44,14 @@ BookSettingsDialog::BookSettingsDialog(QWidget* parent) : QDialog(parent) {
     cancelButton = new QPushButton(tr("Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("cancelButton"));
 
-    auto* format = new QHBoxLayout;
-    format->addWidget(formatValue, 1);
-    format->addWidget(convertButton);
+    // The sentence is a field of its own, so that the form gives its wrapped
+    // lines their height; the way to format 2 sits under it.
+    auto* convertRow = new QHBoxLayout;
+    convertRow->addWidget(convertButton);
+    convertRow->addStretch(1);
     auto* fields = new QFormLayout;
-    fields->addRow(tr("Format:"), format);
+    fields->addRow(tr("Format:"), formatValue);
+    fields->addRow(QString(), convertRow);
     fields->addRow(tr("&Decimals:"), decimalsCombo);
     fields->addRow(tr("&Name:"), nameLineEdit);
     auto* buttons = new QHBoxLayout;
@@ -56,6 +61,8 @@ BookSettingsDialog::BookSettingsDialog(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(buttons);
+    // The wrapped format sentence gets the height its lines need.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
 
     connect(convertButton, &QPushButton::clicked, this, &BookSettingsDialog::convert);
     connect(okButton, &QPushButton::clicked, this, &BookSettingsDialog::accept);
