@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStatusBar>
 #include <QTest>
 #include <QUndoStack>
@@ -304,9 +305,15 @@ private slots:
         QTest::newRow("a type name") << "type";
         QTest::newRow("a comment") << "comment";
         QTest::newRow("cents") << "cents";
+        QTest::newRow("cents in the German mark") << "cents-de";
     }
     void aNewBookBecomesFormat2WithoutAQuestion() {
         QFETCH(QString, kind);
+        const QLocale before;
+        const auto restore = qScopeGuard([before] { QLocale::setDefault(before); });
+        // A German household types its decimal comma.
+        if (kind == "cents-de") QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const bool cents = kind.startsWith(QLatin1String("cents"));
         prompts.nameAnswers.push_back({true, kind == "name" ? QStringLiteral("Café") : QStringLiteral("Cafe")});
         action("newAct")->trigger();
         QString kept;
@@ -314,16 +321,18 @@ private slots:
             addType(QStringLiteral("Gebühr"), &kept);
         } else if (kind != "name") {
             // The new book's one type, the nameless one, is chosen.
-            create(kind == "cents" ? QStringLiteral("3.5") : QStringLiteral("3"),
+            create(kind == "cents"      ? QStringLiteral("3.5")
+                   : kind == "cents-de" ? QStringLiteral("3,49")
+                                        : QStringLiteral("3"),
                    kind == "comment" ? QStringLiteral("Müller") : QString());
         }
         QVERIFY(!prompts.asked.contains(QStringLiteral("convert")));
         QCOMPARE(prompts.warnings, QStringList());
         QCOMPARE(db().format(), 2);
-        QCOMPARE(db().decimals(), kind == "cents" ? 2 : 0);
+        QCOMPARE(db().decimals(), cents ? 2 : 0);
         QVERIFY(!window->statusBar()->currentMessage().isEmpty());
         QVERIFY(formatLabel()->isVisible());
-        if (kind == "cents") QCOMPARE(amounts(), std::vector<int>{350});
+        if (cents) QCOMPARE(amounts(), std::vector<int>{kind == "cents" ? 350 : 349});
     }
 };
 
