@@ -2,9 +2,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QString>
 #include <QStringList>
 #include <QTableView>
@@ -60,6 +62,17 @@ inline constexpr ActionState actionStates[] = {
 // is offered), the window initialised and shown.
 class WindowFixture {
 protected:
+    // The widget of dialog named name; a test without it can't go on.
+    template <typename T>
+    static T* widget(QDialog& dialog, const char* name) {
+        T* found = dialog.findChild<T*>(QString::fromLatin1(name));
+        if (!found) qFatal("no widget %s", name);
+        return found;
+    }
+    static void click(QDialog& dialog, const char* button) {
+        QTest::mouseClick(widget<QPushButton>(dialog, button), Qt::LeftButton);
+    }
+
     std::unique_ptr<QTemporaryDir> folder;
     std::unique_ptr<MainWindow> window;
     ScriptedPrompts prompts;

@@ -30,15 +30,6 @@ class TestFormatConversion : public QObject, private WindowFixture {
     Q_OBJECT
 
 private:
-    template <typename T>
-    static T* widget(QDialog& dialog, const char* name) {
-        T* found = dialog.findChild<T*>(QString::fromLatin1(name));
-        if (!found) qFatal("no widget %s", name);
-        return found;
-    }
-    static void click(QDialog& dialog, const char* button) {
-        QTest::mouseClick(widget<QPushButton>(dialog, button), Qt::LeftButton);
-    }
     // One dialog, filled in by fill; if it is still open afterwards, the
     // text of the field named kept is written down and the dialog cancelled.
     void scriptDialog(std::function<void(QDialog&)> fill, const char* kept = nullptr, QString* keptText = nullptr) {
@@ -64,6 +55,7 @@ private:
             kept, keptText);
         action("transCreateAct")->trigger();
     }
+    using WindowFixture::widget;
     template <typename T>
     static T* widget(QDialog* dialog, const char* name) {
         return widget<T>(*dialog, name);

@@ -52,15 +52,6 @@ private:
         return fileBytes(path(name));
     }
 
-    template <typename T>
-    static T* widget(QDialog& dialog, const char* name) {
-        T* found = dialog.findChild<T*>(QString::fromLatin1(name));
-        if (!found) qFatal("no widget %s", name);
-        return found;
-    }
-    static void click(QDialog& dialog, const char* button) {
-        QTest::mouseClick(widget<QPushButton>(dialog, button), Qt::LeftButton);
-    }
     static void setAmount(QDialog& dialog, const QString& amount) {
         auto* money = widget<QLineEdit>(dialog, "moneyLineEdit");
         money->clear();

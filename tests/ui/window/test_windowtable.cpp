@@ -30,12 +30,6 @@ class TestWindowTable : public QObject, private WindowFixture {
     Q_OBJECT
 
 private:
-    template <typename T>
-    static T* widget(QDialog& dialog, const char* name) {
-        T* found = dialog.findChild<T*>(QString::fromLatin1(name));
-        if (!found) qFatal("no widget %s", name);
-        return found;
-    }
     // The dialog filled in by fill, then OK pressed; the script answers
     // whether the dialog really was accepted.
     static ScriptedPrompts::DialogScript pressOkAfter(std::function<void(QDialog&)> fill) {
