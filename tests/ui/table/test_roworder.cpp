@@ -73,6 +73,9 @@ void TestRowOrder::everySortIsAStableSort() {
         {"many integers, many equal", repeated(3000, {7, 2, 7, 7, 1000000, -5}), {}},
         {"extreme integers", repeated(600, {INT_MIN, INT_MAX, 0, -1, 1, INT_MIN + 1}), {}},
         {"integers varying in one high byte", repeated(600, {0x01000000, 0x02000000, 0x01000000}), {}},
+        // Digits wider than a byte, and digits that start where bits vary.
+        {"amounts in cents", repeated(900, {1250, 15, 123456, 999999999, 100, 7, 4096, 4095}), {}},
+        {"integers varying in bits far apart", repeated(600, {1, 1 << 20, 1 << 30 | 1, 1 << 20 | 1, 0}), {}},
         {"few texts", {}, repeatedTexts(50, {u"b", u"", u"ab", u"a", u"B", u"\u4e2d"})},
         {"texts agreeing past a chunk",
          {},
