@@ -35,6 +35,7 @@
 #include <cerrno>
 #include <cstring>
 #include <istream>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -199,13 +200,24 @@ public:
     }
     // A text within characters, checked as the writer checks it.
     std::string_view text(std::size_t characters) {
-        const unsigned length = u16();
-        if (length > format2TextBytes) throw ErrorMsg(ErrorCode::damaged);
-        read(textBuffer, length);
-        const std::string_view bytes(reinterpret_cast<const char*>(textBuffer), length);
+        const std::string_view bytes = uncheckedText();
         const auto count = storableCharacters(bytes);
         if (!count || *count > characters) throw ErrorMsg(ErrorCode::damaged);
         return bytes;
+    }
+    // A text's bytes, valid until the next read: in the buffer itself when
+    // they lie there whole, else copied out of it.
+    std::string_view uncheckedText() {
+        const unsigned length = u16();
+        if (length > format2TextBytes) throw ErrorMsg(ErrorCode::damaged);
+        if (length <= filled - position && sectionLeft() >= length) {
+            consumed += length;
+            const auto* bytes = reinterpret_cast<const char*>(buffer.data() + position);
+            position += length;
+            return std::string_view(bytes, length);
+        }
+        read(textBuffer, length);
+        return std::string_view(reinterpret_cast<const char*>(textBuffer), length);
     }
 
     static unsigned be16(const unsigned char* b) { return unsigned{b[0]} << 8 | b[1]; }
@@ -274,6 +286,38 @@ void expectSection(SectionReader& reader, std::string_view tag) {
     if (nextKnownSection(reader) != tag) throw ErrorMsg(ErrorCode::damaged);
 }
 
+// Checks the comments of a section many at a time, as the writer checks
+// them one by one. Storable texts put one after another are storable; and
+// when the bytes put together are storable and no text starts with a
+// continuation byte, no character runs from one text into the next, so each
+// text is storable on its own. A text of at most as many bytes as a comment
+// may have characters is within them; a longer one is counted by itself.
+class CommentChecks {
+public:
+    CommentChecks() { pending.reserve(batchBytes); }
+    void add(std::string_view comment) {
+        if (comment.empty()) return;
+        if ((static_cast<unsigned char>(comment.front()) & 0xC0) == 0x80) throw ErrorMsg(ErrorCode::damaged);
+        if (comment.size() > format2CommentCharacters) {
+            const auto count = storableCharacters(comment);
+            if (!count || *count > format2CommentCharacters) throw ErrorMsg(ErrorCode::damaged);
+            return;
+        }
+        if (pending.size() + comment.size() > batchBytes) finish();
+        pending.append(comment);
+    }
+    // Checks what is still waiting; damage throws.
+    void finish() {
+        if (!pending.empty() && !storableCharacters(pending)) throw ErrorMsg(ErrorCode::damaged);
+        pending.clear();
+    }
+
+private:
+    // Small enough to stay in the processor's cache while it is checked.
+    static constexpr std::size_t batchBytes = 64 * 1024;
+    std::string pending;
+};
+
 void readTransactions(SectionReader& reader, BookAssembly& book) {
     const auto lastIndex = static_cast<std::int32_t>(reader.u32());
     book.setLastIndex(lastIndex);
@@ -281,6 +325,7 @@ void readTransactions(SectionReader& reader, BookAssembly& book) {
     // The count must be backed by bytes before anything is allocated for it.
     if (count < 0 || static_cast<std::uint64_t>(count) > reader.sectionLeft() / fixedTransactionBytes)
         throw ErrorMsg(ErrorCode::damaged);
+    CommentChecks checks;
     for (std::int32_t i = 0; i < count; ++i) {
         book.makeRoom(i, count);
         // index (4), year (2), month, day, amount (4), income, type id, comment length (2)
@@ -293,8 +338,13 @@ void readTransactions(SectionReader& reader, BookAssembly& book) {
         record.setAmount(static_cast<std::int32_t>(SectionReader::be32(fixed + 8)));
         record.setIncome(fixed[12] == 1);
         record.setType(fixed[13]);
-        book.addTransaction(std::move(record), reader.text(format2CommentCharacters), true);
+        // Marked as checked: should the check that follows fail, the whole
+        // book is refused.
+        const std::string_view comment = reader.uncheckedText();
+        checks.add(comment);
+        book.addTransaction(std::move(record), comment, true);
     }
+    checks.finish();
     // The writer never lets the last index lag behind an index in use; a
     // file that does was not written by it.
     if (book.lastIndex() != lastIndex) throw ErrorMsg(ErrorCode::damaged);

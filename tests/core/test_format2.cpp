@@ -83,6 +83,27 @@ std::vector<std::size_t> sectionStarts(const std::string& bytes) {
     return starts;
 }
 
+// Big-endian bytes of a number, and a text with its length before it.
+std::string bigEndian(std::uint64_t value, int bytes) {
+    std::string out;
+    for (int k = bytes - 1; k >= 0; --k) out.push_back(static_cast<char>((value >> (8 * k)) & 0xFF));
+    return out;
+}
+std::string storedText(std::string_view bytes) { return bigEndian(bytes.size(), 2) + std::string(bytes); }
+
+// A format 2 book of one type and a transaction for each comment, whose
+// bytes are as given and every check sealed, so that only the text rules
+// can refuse it.
+std::string fileWithComments(const std::vector<std::string>& comments) {
+    std::string records = bigEndian(comments.size(), 4) + bigEndian(comments.size(), 4);
+    for (std::size_t i = 0; i < comments.size(); ++i)
+        records += bigEndian(i + 1, 4) + bigEndian(2024, 2) + "\x01\x02" + bigEndian(5, 4) + std::string(2, '\0') +
+                   storedText(comments[i]);
+    return header(2) + section("BOOK", std::string(1, '\0') + storedText("b")) +
+           section("TYPE", std::string("\x01\x00", 2) + storedText("t")) + section("TRAN", records) +
+           section("END.", "");
+}
+
 }  // namespace
 
 TEST(Format2, ChecksumAndTextRulesAreTheStandardOnes) {
@@ -338,6 +359,46 @@ TEST(Format2, EveryCutAndEveryFlippedBitIsDamage) {
                 << "offset " << at << " bit " << bit;
         }
     EXPECT_EQ(fingerprint(db), before);
+}
+
+TEST(Format2, EveryCommentReadIsHeldToTheRulesOfItsOwn) {
+    // The reader checks many comments at a time: a character may not run
+    // from one comment into the next, nor may one comment's fault hide among
+    // many good ones, near or past the first few thousand bytes.
+    const std::string fullComment = repeated("a", 1000);
+    const std::string many = repeated("é", 600);  // 1,200 bytes, 600 characters
+    std::vector<std::string> faultLast(100, fullComment);
+    faultLast.back() = "x\x7F";
+    std::vector<std::string> cutAtTheEnd(70, fullComment);
+    cutAtTheEnd.back() = "z\xE4\xB8";
+    struct Case {
+        const char* name;
+        std::vector<std::string> comments;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {"texts of several scripts", {"Café", "", "中文", "Kaffee \xF0\x9F\x99\x82", "\t"}, true},
+        {"a character split between two comments", {"x\xE4", "\xB8\xAD"}, false},
+        {"a character cut short before the next comment", {"a\xE4\xB8", "b"}, false},
+        {"a comment that starts inside a character", {"ab", "\xAD"}, false},
+        {"a control", {"ok", "\x01"}, false},
+        {"a comment of the most characters, and one of more bytes", {fullComment, many}, true},
+        {"a comment of one character too many", {"ok", fullComment + "b"}, false},
+        {"a fault after a hundred good comments", faultLast, false},
+        {"a character cut short at the end", cutAtTheEnd, false},
+    };
+    for (const Case& test : cases) {
+        AccountDB db;
+        const std::string file = fileWithComments(test.comments);
+        EXPECT_EQ(messageOf([&] { db.loadBytes(file); }),
+                  test.accepted ? "<nothing thrown>" : "Damaged Pennywell database file")
+            << test.name;
+        if (!test.accepted) continue;
+        ASSERT_EQ(db.transCount(), static_cast<int>(test.comments.size())) << test.name;
+        for (int i = 0; i < db.transCount(); ++i)
+            EXPECT_EQ(std::string(db.transaction(i, false).comment()), test.comments[static_cast<std::size_t>(i)])
+                << test.name;
+    }
 }
 
 TEST(Format2, NewerFilesAreToldApartFromDamage) {
