@@ -18,6 +18,20 @@ std::string recoded(std::string_view text, const AccountDB::Recode& recode) {
     return std::move(*converted);
 }
 
+// The same, for a format 2 book: refused here, not at the next save, when
+// that format can't store it (a control, a name of over 100 characters).
+std::string recodedForFormat2(std::string_view text, const AccountDB::Recode& recode, ErrorCode tooLong) {
+    std::string utf8 = recoded(text, recode);
+    const std::optional<std::size_t> characters = storableCharacters(utf8);
+    if (!characters) throw ErrorMsg(ErrorCode::notStorableText);
+    const bool comment = tooLong == ErrorCode::commentTooLong;
+    if (*characters > (comment ? format2CommentCharacters : format2NameCharacters))
+        throw ErrorMsg(comment                                 ? ErrorCode::commentTooLongFormat2
+                       : tooLong == ErrorCode::typeNameTooLong ? ErrorCode::typeNameTooLongFormat2
+                                                               : ErrorCode::nameTooLongFormat2);
+    return utf8;
+}
+
 // The same, for a format 1 book, whose length byte holds at most 255.
 std::string recodedForFormat1(std::string_view text, const AccountDB::Recode& recode, ErrorCode tooLong) {
     std::string big5 = recoded(text, recode);
@@ -83,7 +97,9 @@ AccountDB AccountDB::recodedBook(int format, int decimals, RecodeText fromText) 
 void AccountDB::convertToFormat2(int decimals, const Recode& recode) {
     if (!isBookDecimals(decimals) || (format_ == 2 && decimals != decimals_)) throw ErrorMsg(ErrorCode::badDecimals);
     if (format_ == 2) return;
-    *this = recodedBook(2, decimals, [&](std::string_view text, ErrorCode) { return recoded(text, recode); });
+    *this = recodedBook(2, decimals, [&](std::string_view text, ErrorCode tooLong) {
+        return recodedForFormat2(text, recode, tooLong);
+    });
 }
 
 void AccountDB::convertToFormat1(const Recode& recode) {

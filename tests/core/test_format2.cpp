@@ -226,18 +226,30 @@ TEST(Format2, AConversionThatCantBeExactChangesNothing) {
     const auto refuse = [](std::string_view text) {
         return text == "bad" ? std::nullopt : std::optional<std::string>(text);
     };
-    const std::pair<AccountDB, int> cases[] = {
-        {BookBuilder("Home").income("Food", 21474837).build(), 2},
-        {BookBuilder("Home").outgoing("Food", -2147484).build(), 3},
-        {BookBuilder("Home").income("bad", 1).build(), 2},
-        {BookBuilder("Home").income("Food", 1).build(), 1},
+    // Texts format 1 holds and format 2 can't are refused by the conversion
+    // itself, not by the save after it.
+    const std::string longName = repeated("n", 101);
+    const struct {
+        AccountDB book;
+        int decimals;
+        std::string message;  // empty: any refusal
+    } cases[] = {
+        {BookBuilder("Home").income("Food", 21474837).build(), 2, ""},
+        {BookBuilder("Home").outgoing("Food", -2147484).build(), 3, ""},
+        {BookBuilder("Home").income("bad", 1).build(), 2, ""},
+        {BookBuilder("Home").income("Food", 1).build(), 1, ""},
+        {BookBuilder(longName).income("Food", 1).build(), 0, "The database name is longer than 100 characters"},
+        {BookBuilder("Home").income(longName, 1).build(), 0, "A type name is longer than 100 characters"},
+        {BookBuilder("Home").income("Food", 1, 2024, 1, 1, "a\x01").build(), 0,
+         ErrorMsg(ErrorCode::notStorableText).message()},
     };
-    for (const auto& [book, scale] : cases) {
-        const int decimals = scale;
+    for (const auto& test : cases) {
         AccountDB db = BookBuilder("Home").build();
-        db.loadBytes(encoded(book));
+        db.loadBytes(encoded(test.book));
         const std::string before = fingerprint(db);
-        EXPECT_NE(messageOf([&] { db.convertToFormat2(decimals, refuse); }), "<nothing thrown>");
+        const std::string message = messageOf([&] { db.convertToFormat2(test.decimals, refuse); });
+        EXPECT_NE(message, "<nothing thrown>");
+        if (!test.message.empty()) EXPECT_EQ(message, test.message);
         EXPECT_EQ(fingerprint(db), before);
         EXPECT_EQ(db.format(), 1);
     }
