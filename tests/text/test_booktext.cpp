@@ -17,6 +17,7 @@
 #include "text/ledgerjournal.h"
 #include "text/statementimport.h"
 #include "text/statementreader.h"
+#include "text/textfolding.h"
 
 using KestLib::AccountDB;
 
@@ -170,4 +171,44 @@ TEST(BookText, StatementsKeepTheirTextsAndCentsInAFormat2Book) {
         EXPECT_EQ(std::vector<std::int32_t>({db.transaction(0, false).amount(), db.transaction(1, false).amount()}),
                   c.amounts);
     }
+}
+
+TEST(BookText, StoredUtf8ReadsAsTheDecoderReadsIt) {
+    // Comments mix ASCII with longer characters as they come; a byte that
+    // starts no character (never in a checked book) shows as U+FFFD.
+    const auto asRead = [](std::string_view utf8) {
+        std::u16string text;
+        PwText::appendUtf16(utf8, text);
+        return text;
+    };
+    const auto asFolded = [](std::string_view utf8) {
+        std::u16string text;
+        PwText::appendUtf16(utf8, text, [](char16_t unit) { return PwText::TextFolding::unit(unit); });
+        return text;
+    };
+    const std::string wellFormed[] = {
+        "",
+        "rent",
+        "Café Müller",
+        "ラーメン 发票 лапша",
+        "a中b文c",
+        "Kaffee \xF0\x9F\x99\x82!",
+        "\xF0\x9F\x99\x82",
+        "\xC3\xA9",
+        "\xE4\xB8\xAD",
+        "\xEF\xBF\xBD\xC2\xA0\t",
+    };
+    for (const std::string& utf8 : wellFormed) {
+        const QString decoded = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+        EXPECT_EQ(asRead(utf8), decoded.toStdU16String()) << utf8;
+        EXPECT_EQ(asFolded(utf8), PwText::TextFolding::text(decoded).toStdU16String()) << utf8;
+    }
+    const std::pair<std::string, std::u16string> malformed[] = {
+        {"a\xE4\xB8", u"a\uFFFD\uFFFD"},
+        {"\xB8z", u"\uFFFDz"},
+        {"x\xC3", u"x\uFFFD"},
+        {"\xF0\x9F\x99", u"\uFFFD\uFFFD\uFFFD"},
+        {std::string("\xFF") + "a", u"\uFFFDa"},
+    };
+    for (const auto& [utf8, shown] : malformed) EXPECT_EQ(asRead(utf8), shown) << utf8;
 }
