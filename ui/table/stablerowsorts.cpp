@@ -42,20 +42,61 @@ int digitShifts(std::uint64_t varying, int width, std::array<int, 64>& shifts) {
     return digits;
 }
 
-// A stable sort of count items by the number keyOf gives, of which only the
-// bits of varying differ: least significant digit first, each pass stable;
-// bits every key has alike are skipped, so a column of few values takes one
-// pass or two. buffer is scratch space for count items.
+// The bits in which keys, less the least of them, can differ: from the
+// lowest bit in which the keys differ (all and any: every key's bits and'ed
+// and or'ed) up to the highest bit of span, the greatest less the least.
+// Keys so lowered take fewer digits where they lie close together, as the
+// dates of a book do, and their highest digit spreads them widely.
+std::uint64_t loweredVarying(std::uint64_t all, std::uint64_t any, std::uint64_t span) {
+    if (span == 0) return 0;
+    const std::uint64_t lowest = (all ^ any) & (~(all ^ any) + 1);
+    const int top = 63 - std::countl_zero(span);
+    const std::uint64_t upToTop = top == 63 ? ~std::uint64_t{0} : (std::uint64_t{2} << top) - 1;
+    return upToTop & ~(lowest - 1);
+}
+
+// Past this many items, a sort of more than one pass of digits wider than
+// this first splits them by the highest byte of their keys into runs small
+// enough for the processor's cache and sorts each run by the bits below:
+// the one pass over all items then has 256 buckets, and the passes of wide
+// digits, whose many buckets are slow to fill far apart, stay in the cache.
+constexpr std::size_t splitAbove = std::size_t{1} << 16;
+constexpr int splitWiderThan = 10;
+
+// A stable sort of the count items at data by the number keyOf gives, of
+// which only the bits of varying differ, other being room for as many; the
+// sorted items end at other when toOther, else at data. Least significant
+// digit first, each pass stable; bits every key has alike are skipped, so a
+// column of few values takes one pass or two.
 template <typename Item, typename KeyOf>
-void radixSort(Item* first, std::size_t count, Item* buffer, std::uint64_t varying, KeyOf keyOf) {
+void radixSort(Item* data, std::size_t count, Item* other, std::uint64_t varying, KeyOf keyOf, bool toOther) {
     std::array<int, 64> shifts{};
     const int passes = digitShifts(varying, widestDigit, shifts);
     int width = narrowestDigit;
     while (digitShifts(varying, width, shifts) > passes) ++width;
+    if (count > splitAbove && passes > 1 && width > splitWiderThan) {
+        const int highest = 63 - std::countl_zero(varying);
+        const int shift = std::max(std::countr_zero(varying), highest - 7);
+        const std::uint64_t below = varying & ((std::uint64_t{1} << shift) - 1);
+        std::array<std::size_t, 257> starts{};
+        for (const Item* item = data; item != data + count; ++item) ++starts[((keyOf(*item) >> shift) & 0xFF) + 1];
+        for (std::size_t bucket = 1; bucket < starts.size(); ++bucket) starts[bucket] += starts[bucket - 1];
+        std::array<std::size_t, 256> next;
+        std::copy_n(starts.begin(), next.size(), next.begin());
+        for (const Item* item = data; item != data + count; ++item)
+            other[next[(keyOf(*item) >> shift) & 0xFF]++] = *item;
+        // Each run is now at other: sorted by the bits below, it ends where
+        // the whole should.
+        for (std::size_t bucket = 0; bucket + 1 < starts.size(); ++bucket) {
+            const std::size_t begin = starts[bucket], size = starts[bucket + 1] - begin;
+            if (size > 0) radixSort(other + begin, size, data + begin, below, keyOf, !toOther);
+        }
+        return;
+    }
     const std::size_t buckets = std::size_t{1} << width;
     const std::uint64_t mask = buckets - 1;
-    Item* from = first;
-    Item* to = buffer;
+    Item* from = data;
+    Item* to = other;
     std::array<std::size_t, std::size_t{1} << widestDigit> starts;
     for (int pass = 0; pass < passes; ++pass) {
         const int shift = shifts[static_cast<std::size_t>(pass)];
@@ -67,7 +108,8 @@ void radixSort(Item* first, std::size_t count, Item* buffer, std::uint64_t varyi
             to[starts[(keyOf(*item) >> shift) & mask]++] = *item;
         std::swap(from, to);
     }
-    if (from != first) std::copy(from, from + count, first);
+    Item* const wanted = toOther ? other : data;
+    if (from != wanted) std::copy(from, from + count, wanted);
 }
 
 // Sorts items by key, ties by order. Items in order of their order, as they
@@ -81,12 +123,16 @@ void sortItems(SortItem* first, SortItem* last, SortItem* buffer) {
         std::sort(first, last, itemBefore);
         return;
     }
-    std::uint64_t all = ~std::uint64_t{0}, any = 0;
+    std::uint64_t all = ~std::uint64_t{0}, any = 0, least = ~std::uint64_t{0}, most = 0;
     for (const SortItem* item = first; item != last; ++item) {
         all &= item->key;
         any |= item->key;
+        least = std::min(least, item->key);
+        most = std::max(most, item->key);
     }
-    radixSort(first, count, buffer, all ^ any, [](const SortItem& item) { return item.key; });
+    radixSort(
+        first, count, buffer, loweredVarying(all, any, most - least),
+        [least](const SortItem& item) { return item.key - least; }, false);
 }
 
 using SortItems = std::vector<SortItem, KestLib::BulkAllocator<SortItem>>;
@@ -113,18 +159,23 @@ void sortRowsByIntegers(std::vector<int>& rows, const std::vector<int>& keys, bo
     // Each row as one number, its key above its position: a radix sort of
     // the key's bytes alone keeps rows of equal keys in their order.
     std::vector<std::uint64_t, KestLib::BulkAllocator<std::uint64_t>> items(rows.size());
-    std::uint32_t all = ~0u, any = 0;
+    std::uint32_t all = ~0u, any = 0, least = ~0u, most = 0;
     for (std::size_t row = 0; row < rows.size(); ++row) {
         // Offset so that the unsigned order is the signed one.
         std::uint32_t key = static_cast<std::uint32_t>(keyOf(rows[row])) ^ 0x8000'0000u;
         if (!ascending) key = ~key;
         all &= key;
         any |= key;
+        least = std::min(least, key);
+        most = std::max(most, key);
         items[row] = std::uint64_t{key} << 32 | static_cast<std::uint32_t>(rows[row]);
     }
     std::vector<std::uint64_t, KestLib::BulkAllocator<std::uint64_t>> buffer(rows.size());
-    radixSort(items.data(), items.size(), buffer.data(), std::uint64_t{all ^ any} << 32,
-              [](std::uint64_t item) { return item; });
+    // The key less the least stays above the position: nothing borrows.
+    const std::uint64_t lowered = std::uint64_t{least} << 32;
+    radixSort(
+        items.data(), items.size(), buffer.data(), loweredVarying(all, any, most - least) << 32,
+        [lowered](std::uint64_t item) { return item - lowered; }, false);
     for (std::size_t row = 0; row < rows.size(); ++row) rows[row] = static_cast<int>(items[row] & 0xFFFF'FFFFu);
 }
 

@@ -76,6 +76,11 @@ void TestRowOrder::everySortIsAStableSort() {
         // Digits wider than a byte, and digits that start where bits vary.
         {"amounts in cents", repeated(900, {1250, 15, 123456, 999999999, 100, 7, 4096, 4095}), {}},
         {"integers varying in bits far apart", repeated(600, {1, 1 << 20, 1 << 30 | 1, 1 << 20 | 1, 0}), {}},
+        {"dates close together", repeated(3000, {20040229, 20040301, 20031231, 20040101, 20040229}), {}},
+        // So many rows that wide keys are first split by their highest byte.
+        {"many rows of amounts in cents",
+         repeated(70001, {1250, 15, 123456, 4999999, 100, 7, 4096, 4095, 70000, 3000000, -2500000, 15, 1250}),
+         {}},
         {"few texts", {}, repeatedTexts(50, {u"b", u"", u"ab", u"a", u"B", u"\u4e2d"})},
         {"texts agreeing past a chunk",
          {},
@@ -86,6 +91,9 @@ void TestRowOrder::everySortIsAStableSort() {
         {"highest and lowest units",
          {},
          repeatedTexts(700, {u"\uffff", u"\uffffa", u"\u0001", u"\ufffe\uffff", u"\u0000x"})},
+        {"many rows of texts",
+         {},
+         repeatedTexts(70001, {u"Miete", u"Mietkaution", u"Bäckerei", u"M", u"", u"Miete März", u"\u4e2d\u6587"})},
     };
     QRandomGenerator random(5);
     for (const Case& test : cases) {
