@@ -2,6 +2,7 @@
 
 #include "core/accountdb.h"
 #include "core/booklimits.h"
+#include "core/databaseformat2.h"
 #include "core/utf8text.h"
 
 // The ways a book moves between format 1 and format 2, and between the
@@ -22,13 +23,12 @@ std::string recoded(std::string_view text, const AccountDB::Recode& recode) {
 // that format can't store it (a control, a name of over 100 characters).
 std::string recodedForFormat2(std::string_view text, const AccountDB::Recode& recode, ErrorCode tooLong) {
     std::string utf8 = recoded(text, recode);
-    const std::optional<std::size_t> characters = storableCharacters(utf8);
-    if (!characters) throw ErrorMsg(ErrorCode::notStorableText);
-    const bool comment = tooLong == ErrorCode::commentTooLong;
-    if (*characters > (comment ? format2CommentCharacters : format2NameCharacters))
-        throw ErrorMsg(comment                                 ? ErrorCode::commentTooLongFormat2
-                       : tooLong == ErrorCode::typeNameTooLong ? ErrorCode::typeNameTooLongFormat2
-                                                               : ErrorCode::nameTooLongFormat2);
+    if (tooLong == ErrorCode::commentTooLong)
+        checkFormat2Text(utf8, format2CommentCharacters, ErrorCode::commentTooLongFormat2);
+    else
+        checkFormat2Text(
+            utf8, format2NameCharacters,
+            tooLong == ErrorCode::typeNameTooLong ? ErrorCode::typeNameTooLongFormat2 : ErrorCode::nameTooLongFormat2);
     return utf8;
 }
 

@@ -122,12 +122,6 @@ private:
     std::size_t sectionStart = 0;
 };
 
-void checkText(std::string_view text, std::size_t characters, ErrorCode tooLong) {
-    const auto count = storableCharacters(text);
-    if (!count) throw ErrorMsg(ErrorCode::notStorableText);
-    if (*count > characters) throw ErrorMsg(tooLong);
-}
-
 // Reads a file of known size front to back in pieces of its own, as format
 // 1's reader does, and keeps the checksum of the bytes handed out since the
 // start of the section. A read past the section's end is damage.
@@ -299,8 +293,7 @@ public:
         if (comment.empty()) return;
         if ((static_cast<unsigned char>(comment.front()) & 0xC0) == 0x80) throw ErrorMsg(ErrorCode::damaged);
         if (comment.size() > format2CommentCharacters) {
-            const auto count = storableCharacters(comment);
-            if (!count || *count > format2CommentCharacters) throw ErrorMsg(ErrorCode::damaged);
+            if (!isStorableComment(comment)) throw ErrorMsg(ErrorCode::damaged);
             return;
         }
         if (pending.size() + comment.size() > batchBytes) finish();
@@ -352,14 +345,20 @@ void readTransactions(SectionReader& reader, BookAssembly& book) {
 
 }  // namespace
 
+void checkFormat2Text(std::string_view text, std::size_t characters, ErrorCode tooLong) {
+    const auto count = storableCharacters(text);
+    if (!count) throw ErrorMsg(ErrorCode::notStorableText);
+    if (*count > characters) throw ErrorMsg(tooLong);
+}
+
 std::string encodeFormat2(const AccountDB& db) {
     if (!isBookDecimals(db.decimals())) throw ErrorMsg(ErrorCode::badDecimals);
-    checkText(db.name(), format2NameCharacters, ErrorCode::nameTooLongFormat2);
+    checkFormat2Text(db.name(), format2NameCharacters, ErrorCode::nameTooLongFormat2);
     // The header, four sections' heads and checks, decimals, the name, the
     // type count, the last index and the transaction count.
     std::size_t size = headerBytes + 4 * (sectionHeadBytes + checkBytes) + 1 + 2 + db.name().size() + 1 + 8;
     for (int i = 0; i < db.typeCount(); ++i) {
-        checkText(db.typeAt(i).name(), format2NameCharacters, ErrorCode::typeNameTooLongFormat2);
+        checkFormat2Text(db.typeAt(i).name(), format2NameCharacters, ErrorCode::typeNameTooLongFormat2);
         size += 3 + db.typeAt(i).name().size();
     }
     for (int i = 0; i < db.transCount(); ++i) {
@@ -367,7 +366,8 @@ std::string encodeFormat2(const AccountDB& db) {
         const TextView comment = record.comment();
         // A comment the book checked as it stored it is storable still: the
         // book's records change only through it, and a change clears the mark.
-        if (!record.isCommentChecked()) checkText(comment, format2CommentCharacters, ErrorCode::commentTooLongFormat2);
+        if (!record.isCommentChecked())
+            checkFormat2Text(comment, format2CommentCharacters, ErrorCode::commentTooLongFormat2);
         size += fixedTransactionBytes + comment.size();
     }
 

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 #include "core/accountdb.h"
+#include "core/errormsg.h"
 
 namespace KestLib {
 
@@ -17,5 +20,8 @@ std::string encodeFormat2(const AccountDB& db);
 // wrongVersion when what follows is not a checked header of a later format,
 // newerVersion when it names a format after 2, else as decodeDatabase does.
 AccountDB decodeLaterDatabase(std::istream& in, std::uint64_t size, unsigned version);
+// Throws notStorableText unless format 2 stores text, and tooLong when it has
+// more than characters.
+void checkFormat2Text(std::string_view text, std::size_t characters, ErrorCode tooLong);
 
 }  // namespace KestLib
