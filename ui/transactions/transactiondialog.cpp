@@ -11,11 +11,9 @@
 #include <QShortcut>
 #include <QValidator>
 #include <algorithm>
-#include <climits>
 
 #include "core/accountdb.h"
 #include "core/errormsg.h"
-#include "text/big5text.h"
 #include "text/booktext.h"
 #include "ui/book/book.h"
 #include "ui/book/formatquestion.h"
@@ -166,34 +164,27 @@ void TransactionDialog::startOn(const QDate& date) { dateDateEdit->setDate(date)
 void TransactionDialog::setBook(Book* shown) {
     book = shown;
     db = shown ? &shown->database() : nullptr;
+    textRoom.show(book, db);
     fitAmountBox();
 }
 
 void TransactionDialog::setDB(const KestLib::AccountDB* database) {
     book = nullptr;
     db = database;
+    textRoom.show(nullptr, db);
     fitAmountBox();
 }
 
-void TransactionDialog::fitAmountBox() {
-    // A book of format 1 has a box of its own (see amountValidatorFor).
-    const int shown = !db ? 0 : db->format() == 1 ? -1 : db->decimals();
-    if (shown == boxDecimals) return;
-    const QValidator* old = moneyLineEdit->validator();
-    moneyLineEdit->setValidator(amountValidatorFor(db, this));
-    delete old;
-    boxDecimals = shown;
-}
+void TransactionDialog::fitAmountBox() { ::fitAmountBox(*moneyLineEdit, db, boxDecimals); }
 
 int TransactionDialog::decimals() const { return db ? db->decimals() : 0; }
 
-std::optional<int> TransactionDialog::readAmount(const QString& text) const {
-    const std::optional<std::int64_t> units = AmountText::read(text, decimals());
-    if (!units || *units < INT_MIN || *units > INT_MAX) return std::nullopt;
-    return static_cast<int>(*units);
-}
+std::optional<int> TransactionDialog::readAmount(const QString& text) const { return typedAmount(text, decimals()); }
 
-void TransactionDialog::setPrompts(UserPrompts* replacement) { prompts = replacement; }
+void TransactionDialog::setPrompts(UserPrompts* replacement) {
+    prompts = replacement;
+    textRoom.setPrompts(replacement);
+}
 
 void TransactionDialog::setMode(int newMode) {
     fitAmountBox();
@@ -302,29 +293,14 @@ int TransactionDialog::day() const { return dateDateEdit->bookDate().day; }
 int TransactionDialog::money() const { return readAmount(moneyLineEdit->text()).value_or(0); }
 bool TransactionDialog::isIncome() const { return inOutCombo->currentIndex() == 1; }
 QString TransactionDialog::comment() const { return commentLineEdit->text(); }
-std::string TransactionDialog::storedComment() const { return storedBytes(comment()); }
-
-PwText::BookTextCodec& TransactionDialog::bookTexts() const {
-    // A refusal may lead to the book's conversion while the dialog is open:
-    // asked each time, the codec is always the one of the book as it is.
-    if (book) return book->texts();
-    if (ownTexts.storesUtf8() != (db->format() == 2)) ownTexts = PwText::BookTextCodec(*db);
-    return ownTexts;
-}
-
-std::string TransactionDialog::storedBytes(const QString& text) const {
-    PwText::BookTextCodec& texts = bookTexts();
-    if (!texts.storesUtf8()) return toBig5(text);
-    std::string stored;
-    return texts.fromText(text, stored) ? stored : std::string(1, '\0');
-}
+std::string TransactionDialog::storedComment() const { return textRoom.storedBytes(comment()); }
 
 int TransactionDialog::typeId() const {
     // The chosen item names its type by id; a text typed over it names a type
     // by its name.
     const int item = typeCombo->currentIndex();
     if (item > 0 && typeCombo->currentText() == typeCombo->itemText(item)) return typeCombo->itemData(item).toInt();
-    return db->findType(storedBytes(typeCombo->currentText())).id();
+    return db->findType(textRoom.storedBytes(typeCombo->currentText())).id();
 }
 
 void TransactionDialog::accept() {
@@ -353,12 +329,7 @@ bool TransactionDialog::roomForFields() {
                                                             : KestLib::ErrorCode::amountTooLarge)));
         if (room != FormatRoom::Made || !fits) return false;
     }
-    const QString typed = comment();
-    if (bookTexts().storesUtf8() || fitsBig5(typed)) return acceptableText(typed, PwText::StoredTextKind::Comment);
-    // A comment format 1 can't hold may be kept by converting the book.
-    const FormatRoom room = FormatQuestion::forText(book, prompts, this, typed, PwText::StoredTextKind::Comment);
-    if (room == FormatRoom::None) acceptableText(typed, PwText::StoredTextKind::Comment);
-    return room == FormatRoom::Made;
+    return textRoom.makeRoom(comment(), PwText::StoredTextKind::Comment);
 }
 
 bool TransactionDialog::readsFields() const {
@@ -401,16 +372,13 @@ void TransactionDialog::setFieldsEditable(bool editable) {
 
 void TransactionDialog::addType() {
     const QString name = typeCombo->currentText();
-    if (!bookTexts().storesUtf8() && !fitsBig5(name)) {
-        // A name format 1 can't hold may be kept by converting the book.
-        const FormatRoom room = FormatQuestion::forText(book, prompts, this, name, PwText::StoredTextKind::Name);
-        if (room == FormatRoom::None) acceptableText(name, PwText::StoredTextKind::Name);
-        if (room != FormatRoom::Made) return;
-    }
-    if (!acceptableText(name, PwText::StoredTextKind::Name)) return;
+    // A converted book holds the name by format 2's limits only once asked again.
+    if (!textRoom.makeRoom(name, PwText::StoredTextKind::Name) ||
+        !textRoom.acceptable(name, PwText::StoredTextKind::Name))
+        return;
     if (!book || !confirmNewName(name)) return;
     try {
-        const std::string bytes = storedBytes(name);
+        const std::string bytes = textRoom.storedBytes(name);
         const int id = book->addType(bytes);
         typeCombo->addItem(TransactionColumns::storedText(*db, bytes), id);
     } catch (const KestLib::ErrorMsg& error) {
@@ -437,42 +405,6 @@ void TransactionDialog::delType() {
     typeCombo->setCurrentIndex(0);
     enableTypeButtons(0);
     enableOkButton();
-}
-
-bool TransactionDialog::acceptableText(const QString& text, PwText::StoredTextKind kind) {
-    const bool comment = kind == PwText::StoredTextKind::Comment;
-    PwText::BookTextCodec& texts = bookTexts();
-    if (!texts.storesUtf8()) {
-        if (fitsBig5(text)) return true;
-        warnUser(prompts, this,
-                 comment ? tr("The comment can't be stored in a Pennywell database file: "
-                              "it may hold only Big5 characters and at most 255 bytes.")
-                         : tr("The type name can't be stored in a Pennywell database file: "
-                              "it may hold only Big5 characters and at most 255 bytes."));
-        return false;
-    }
-    std::string stored;
-    if (!texts.fromText(text, stored)) {
-        warnUser(prompts, this,
-                 comment ? tr("The comment can't be stored in this database: it holds a control character other "
-                              "than the tab, or a code that is no character.")
-                         : tr("The type name can't be stored in this database: it holds a control character other "
-                              "than the tab, or a code that is no character."));
-        return false;
-    }
-    if (texts.fault(stored, kind) == PwText::StoredTextFault::None) return true;
-    const qsizetype limit = static_cast<qsizetype>(texts.limit(kind));
-    const qsizetype size = static_cast<qsizetype>(texts.size(stored));
-    warnUser(prompts, this,
-             comment ? tr("The comment can't be stored in this database: it is %1 characters long, and a comment may "
-                          "have at most %2.")
-                           .arg(size)
-                           .arg(limit)
-                     : tr("The type name can't be stored in this database: it is %1 characters long, and a name may "
-                          "have at most %2.")
-                           .arg(size)
-                           .arg(limit));
-    return false;
 }
 
 bool TransactionDialog::confirmNewName(const QString& name) {

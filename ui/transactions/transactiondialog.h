@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "text/booktext.h"
+#include "ui/transactions/storedtextroom.h"
 
 class Book;
 class BookDateEdit;
@@ -113,14 +113,6 @@ private:
     // A new name that differs from a type's only in letter case is meant
     // only when the user says so.
     bool confirmNewName(const QString& name);
-    // The codec of the shown book's texts, by its format as it is now.
-    PwText::BookTextCodec& bookTexts() const;
-    // The bytes the book would store for text; a text it can't hold gives
-    // bytes no stored text has.
-    std::string storedBytes(const QString& text) const;
-    // Whether the book can store text as a text of kind, by its format's
-    // limits; when not, the user is told why and false returned.
-    bool acceptableText(const QString& text, PwText::StoredTextKind kind);
     // Whether the typed amount and comment can go into the book, converted
     // to the newer format when the user says so; false stays in the dialog.
     bool roomForFields();
@@ -145,8 +137,7 @@ private:
     QVBoxLayout* buttonLayout;
     QHBoxLayout* mainLayout;
     const KestLib::AccountDB* db = nullptr;
-    // The codec of a database shown without its book.
-    mutable PwText::BookTextCodec ownTexts{1};
+    StoredTextRoom textRoom{this};
     // The decimals the amount box's validator was made for.
     int boxDecimals = 0;
     Book* book = nullptr;

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
+class QLineEdit;
 class QObject;
 class QValidator;
 
@@ -15,5 +17,11 @@ class AccountDB;
 // to three digits after the interface language's decimal mark too, so that
 // OK can offer the conversion that keeps them. Without a book, whole amounts.
 QValidator* amountValidatorFor(const KestLib::AccountDB* db, QObject* parent);
+// Gives box the validator of db's amounts unless it has it already:
+// madeFor, kept by the caller, tells for which decimals it was made.
+void fitAmountBox(QLineEdit& box, const KestLib::AccountDB* db, int& madeFor);
+// A typed amount in minor units of decimals, in either decimal mark; none
+// for text that is no amount or past what a transaction holds.
+std::optional<int> typedAmount(const QString& text, int decimals);
 // The digits typed after the amount's point or comma.
 int decimalDigits(const QString& amount);
