@@ -144,47 +144,47 @@
         <translation>Datenbankeinstellungen</translation>
     </message>
     <message>
-        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="29"/>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="31"/>
         <source>Con&amp;vert to Format 2</source>
         <translation>In Format 2 &amp;umwandeln</translation>
     </message>
     <message>
-        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="39"/>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="41"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="42"/>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="44"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="49"/>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="53"/>
         <source>Format:</source>
         <translation>Format:</translation>
     </message>
     <message>
-        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="50"/>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="55"/>
         <source>&amp;Decimals:</source>
         <translation>&amp;Nachkommastellen:</translation>
     </message>
     <message>
-        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="51"/>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="56"/>
         <source>&amp;Name:</source>
         <translation>N&amp;ame:</translation>
     </message>
     <message>
-        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="74"/>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="81"/>
         <source>Format 2: texts in UTF-8, amounts with decimals. Pennywell 1.1 and older can&apos;t open it.</source>
         <translation>Format 2: Texte in UTF-8, Beträge mit Nachkommastellen. Pennywell 1.1 und älter können sie nicht öffnen.</translation>
     </message>
     <message>
-        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="76"/>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="83"/>
         <source>Format 1, which every version of Pennywell reads: texts in Big5, whole amounts.</source>
         <translation>Format 1, das jede Version von Pennywell liest: Texte in Big5, ganze Beträge.</translation>
     </message>
     <message>
-        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="102"/>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="109"/>
         <source>The name can&apos;t be stored in this book: it is too long or holds a character the book&apos;s format has no room for.</source>
         <translation>Der Name kann in dieser Datenbank nicht gespeichert werden: Er ist zu lang oder enthält ein Zeichen, das ihr Format nicht kennt.</translation>
     </message>
@@ -2196,135 +2196,135 @@ Möchten Sie sie überschreiben?</translation>
 <context>
     <name>TransactionDialog</name>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="64"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="62"/>
         <source>Type</source>
         <translation>Kategorie</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="66"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="64"/>
         <source>Money</source>
         <extracomment>Label of the box for the transaction&apos;s amount</extracomment>
         <translation>Betrag</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="67"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="65"/>
         <source>Comment</source>
         <translation>Notiz</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="83"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="81"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="85"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="83"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="89"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
         <source>Select a transaction</source>
         <translation>Buchung auswählen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="91"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="89"/>
         <source>In/Out</source>
         <extracomment>The box&apos;s first item, a prompt: choose income or outgoing</extracomment>
         <translation>Einnahme oder Ausgabe</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="91"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="89"/>
         <source>Income</source>
         <translation>Einnahme</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="91"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="89"/>
         <source>Outgoing</source>
         <translation>Ausgabe</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="92"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="90"/>
         <source>Select/Add a type</source>
         <translation>Kategorie auswählen oder hinzufügen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="205"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="196"/>
         <source>Create a transaction</source>
         <translation>Buchung anlegen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="222"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="213"/>
         <source>Delete a transaction</source>
         <translation>Buchung löschen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="230"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="221"/>
         <source>Modify a transaction</source>
         <translation>Buchung ändern</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="236"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="227"/>
         <source>Delete this transaction</source>
         <translation>Diese Buchung löschen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="247"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="238"/>
         <source>Modify this transaction</source>
         <translation>Diese Buchung ändern</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="448"/>
+        <location filename="../ui/transactions/storedtextroom.cpp" line="42"/>
         <source>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>Die Notiz kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Notizen dürfen nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="450"/>
+        <location filename="../ui/transactions/storedtextroom.cpp" line="45"/>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>Der Kategoriename kann nicht in einer Pennywell-Datenbankdatei gespeichert werden: Kategorienamen dürfen nur Big5-Zeichen enthalten und höchstens 255 Byte lang sein.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="457"/>
+        <location filename="../ui/transactions/storedtextroom.cpp" line="53"/>
         <source>The comment can&apos;t be stored in this database: it holds a control character other than the tab, or a code that is no character.</source>
         <translation>Die Notiz kann nicht in dieser Datenbank gespeichert werden: Sie enthält ein Steuerzeichen außer dem Tabulator oder einen Code, der kein Zeichen ist.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="459"/>
+        <location filename="../ui/transactions/storedtextroom.cpp" line="57"/>
         <source>The type name can&apos;t be stored in this database: it holds a control character other than the tab, or a code that is no character.</source>
         <translation>Der Kategoriename kann nicht in dieser Datenbank gespeichert werden: Er enthält ein Steuerzeichen außer dem Tabulator oder einen Code, der kein Zeichen ist.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="467"/>
+        <location filename="../ui/transactions/storedtextroom.cpp" line="67"/>
         <source>The comment can&apos;t be stored in this database: it is %1 characters long, and a comment may have at most %2.</source>
         <translation>Die Notiz kann nicht in dieser Datenbank gespeichert werden: Sie ist %1 Zeichen lang, eine Notiz darf aber höchstens %2 haben.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="471"/>
+        <location filename="../ui/transactions/storedtextroom.cpp" line="70"/>
         <source>The type name can&apos;t be stored in this database: it is %1 characters long, and a name may have at most %2.</source>
         <translation>Der Kategoriename kann nicht in dieser Datenbank gespeichert werden: Er ist %1 Zeichen lang, ein Name darf aber höchstens %2 haben.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="75"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="73"/>
         <source>&amp;Add</source>
         <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="77"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="75"/>
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="209"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="200"/>
         <source>Add and next (Ctrl+Return): adds the transaction and opens the next on the same date</source>
         <translation>Hinzufügen und weiter (Ctrl+Return): fügt die Buchung hinzu und öffnet die nächste mit demselben Datum</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="482"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="414"/>
         <source>There is a type &quot;%1&quot;. Add &quot;%2&quot; as another type?</source>
         <translation>Es gibt schon die Kategorie „%1“. Möchten Sie „%2“ als weitere Kategorie hinzufügen?</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="483"/>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="484"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="415"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="416"/>
         <source>Add a type</source>
         <translation>Kategorie hinzufügen</translation>
     </message>

@@ -144,47 +144,47 @@
         <translation>Book Settings</translation>
     </message>
     <message>
-        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="29"/>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="31"/>
         <source>Con&amp;vert to Format 2</source>
         <translation>Con&amp;vert to Format 2</translation>
     </message>
     <message>
-        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="39"/>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="41"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="42"/>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="44"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="49"/>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="53"/>
         <source>Format:</source>
         <translation>Format:</translation>
     </message>
     <message>
-        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="50"/>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="55"/>
         <source>&amp;Decimals:</source>
         <translation>&amp;Decimals:</translation>
     </message>
     <message>
-        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="51"/>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="56"/>
         <source>&amp;Name:</source>
         <translation>&amp;Name:</translation>
     </message>
     <message>
-        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="74"/>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="81"/>
         <source>Format 2: texts in UTF-8, amounts with decimals. Pennywell 1.1 and older can&apos;t open it.</source>
         <translation>Format 2: texts in UTF-8, amounts with decimals. Pennywell 1.1 and older can&apos;t open it.</translation>
     </message>
     <message>
-        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="76"/>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="83"/>
         <source>Format 1, which every version of Pennywell reads: texts in Big5, whole amounts.</source>
         <translation>Format 1, which every version of Pennywell reads: texts in Big5, whole amounts.</translation>
     </message>
     <message>
-        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="102"/>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="109"/>
         <source>The name can&apos;t be stored in this book: it is too long or holds a character the book&apos;s format has no room for.</source>
         <translation>The name can&apos;t be stored in this book: it is too long or holds a character the book&apos;s format has no room for.</translation>
     </message>
@@ -2196,135 +2196,135 @@ Do you want to override it?</translation>
 <context>
     <name>TransactionDialog</name>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="64"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="62"/>
         <source>Type</source>
         <translation>Type</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="66"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="64"/>
         <source>Money</source>
         <extracomment>Label of the box for the transaction&apos;s amount</extracomment>
         <translation>Money</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="67"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="65"/>
         <source>Comment</source>
         <translation>Comment</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="83"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="81"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="85"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="83"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="89"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
         <source>Select a transaction</source>
         <translation>Select a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="91"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="89"/>
         <source>In/Out</source>
         <extracomment>The box&apos;s first item, a prompt: choose income or outgoing</extracomment>
         <translation>In/Out</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="91"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="89"/>
         <source>Income</source>
         <translation>Income</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="91"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="89"/>
         <source>Outgoing</source>
         <translation>Outgoing</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="92"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="90"/>
         <source>Select/Add a type</source>
         <translation>Select/Add a type</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="205"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="196"/>
         <source>Create a transaction</source>
         <translation>Create a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="222"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="213"/>
         <source>Delete a transaction</source>
         <translation>Delete a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="230"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="221"/>
         <source>Modify a transaction</source>
         <translation>Modify a transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="236"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="227"/>
         <source>Delete this transaction</source>
         <translation>Delete this transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="247"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="238"/>
         <source>Modify this transaction</source>
         <translation>Modify this transaction</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="448"/>
+        <location filename="../ui/transactions/storedtextroom.cpp" line="42"/>
         <source>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="450"/>
+        <location filename="../ui/transactions/storedtextroom.cpp" line="45"/>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="457"/>
+        <location filename="../ui/transactions/storedtextroom.cpp" line="53"/>
         <source>The comment can&apos;t be stored in this database: it holds a control character other than the tab, or a code that is no character.</source>
         <translation>The comment can&apos;t be stored in this database: it holds a control character other than the tab, or a code that is no character.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="459"/>
+        <location filename="../ui/transactions/storedtextroom.cpp" line="57"/>
         <source>The type name can&apos;t be stored in this database: it holds a control character other than the tab, or a code that is no character.</source>
         <translation>The type name can&apos;t be stored in this database: it holds a control character other than the tab, or a code that is no character.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="467"/>
+        <location filename="../ui/transactions/storedtextroom.cpp" line="67"/>
         <source>The comment can&apos;t be stored in this database: it is %1 characters long, and a comment may have at most %2.</source>
         <translation>The comment can&apos;t be stored in this database: it is %1 characters long, and a comment may have at most %2.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="471"/>
+        <location filename="../ui/transactions/storedtextroom.cpp" line="70"/>
         <source>The type name can&apos;t be stored in this database: it is %1 characters long, and a name may have at most %2.</source>
         <translation>The type name can&apos;t be stored in this database: it is %1 characters long, and a name may have at most %2.</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="75"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="73"/>
         <source>&amp;Add</source>
         <translation>&amp;Add</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="77"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="75"/>
         <source>&amp;Delete</source>
         <translation>&amp;Delete</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="209"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="200"/>
         <source>Add and next (Ctrl+Return): adds the transaction and opens the next on the same date</source>
         <translation>Add and next (Ctrl+Return): adds the transaction and opens the next on the same date</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="482"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="414"/>
         <source>There is a type &quot;%1&quot;. Add &quot;%2&quot; as another type?</source>
         <translation>There is a type &quot;%1&quot;. Add &quot;%2&quot; as another type?</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="483"/>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="484"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="415"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="416"/>
         <source>Add a type</source>
         <translation>Add a type</translation>
     </message>

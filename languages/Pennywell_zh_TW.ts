@@ -142,47 +142,47 @@
         <translation>資料庫設定</translation>
     </message>
     <message>
-        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="29"/>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="31"/>
         <source>Con&amp;vert to Format 2</source>
         <translation>轉換為格式 2(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="39"/>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="41"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
     <message>
-        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="42"/>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="44"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="49"/>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="53"/>
         <source>Format:</source>
         <translation>格式：</translation>
     </message>
     <message>
-        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="50"/>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="55"/>
         <source>&amp;Decimals:</source>
         <translation>小數位數(&amp;D)：</translation>
     </message>
     <message>
-        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="51"/>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="56"/>
         <source>&amp;Name:</source>
         <translation>名稱(&amp;N)：</translation>
     </message>
     <message>
-        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="74"/>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="81"/>
         <source>Format 2: texts in UTF-8, amounts with decimals. Pennywell 1.1 and older can&apos;t open it.</source>
         <translation>格式 2：文字為 UTF-8，金額可含小數。Pennywell 1.1 及更舊的版本無法開啟。</translation>
     </message>
     <message>
-        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="76"/>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="83"/>
         <source>Format 1, which every version of Pennywell reads: texts in Big5, whole amounts.</source>
         <translation>格式 1，各版 Pennywell 皆可讀取：文字為 Big5，金額為整數。</translation>
     </message>
     <message>
-        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="102"/>
+        <location filename="../ui/booksettings/booksettingsdialog.cpp" line="109"/>
         <source>The name can&apos;t be stored in this book: it is too long or holds a character the book&apos;s format has no room for.</source>
         <translation>無法將此名稱存入這個資料庫：名稱太長，或含有此資料庫格式無法容納的字元。</translation>
     </message>
@@ -2177,135 +2177,135 @@ Do you want to override it?</source>
 <context>
     <name>TransactionDialog</name>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="64"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="62"/>
         <source>Type</source>
         <translation>類別</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="66"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="64"/>
         <source>Money</source>
         <extracomment>Label of the box for the transaction&apos;s amount</extracomment>
         <translation>金額</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="67"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="65"/>
         <source>Comment</source>
         <translation>備註</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="83"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="81"/>
         <source>OK</source>
         <translation>確定</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="85"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="83"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="89"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="87"/>
         <source>Select a transaction</source>
         <translation>請選擇交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="91"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="89"/>
         <source>In/Out</source>
         <extracomment>The box&apos;s first item, a prompt: choose income or outgoing</extracomment>
         <translation>請選擇收支</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="91"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="89"/>
         <source>Income</source>
         <translation>收入</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="91"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="89"/>
         <source>Outgoing</source>
         <translation>支出</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="92"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="90"/>
         <source>Select/Add a type</source>
         <translation>請選擇或新增類別</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="205"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="196"/>
         <source>Create a transaction</source>
         <translation>建立一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="222"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="213"/>
         <source>Delete a transaction</source>
         <translation>刪除一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="230"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="221"/>
         <source>Modify a transaction</source>
         <translation>修改一筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="236"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="227"/>
         <source>Delete this transaction</source>
         <translation>刪除這筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="247"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="238"/>
         <source>Modify this transaction</source>
         <translation>修改這筆交易</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="448"/>
+        <location filename="../ui/transactions/storedtextroom.cpp" line="42"/>
         <source>The comment can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個備註無法存入 Pennywell 資料庫檔案：備註只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="450"/>
+        <location filename="../ui/transactions/storedtextroom.cpp" line="45"/>
         <source>The type name can&apos;t be stored in a Pennywell database file: it may hold only Big5 characters and at most 255 bytes.</source>
         <translation>這個類別名稱無法存入 Pennywell 資料庫檔案：名稱只能使用 Big5 字元，且長度不得超過 255 位元組。</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="457"/>
+        <location filename="../ui/transactions/storedtextroom.cpp" line="53"/>
         <source>The comment can&apos;t be stored in this database: it holds a control character other than the tab, or a code that is no character.</source>
         <translation>這個備註無法存入此資料庫：備註含有定位字元（Tab）以外的控制字元，或非字元的碼位。</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="459"/>
+        <location filename="../ui/transactions/storedtextroom.cpp" line="57"/>
         <source>The type name can&apos;t be stored in this database: it holds a control character other than the tab, or a code that is no character.</source>
         <translation>這個類別名稱無法存入此資料庫：名稱含有定位字元（Tab）以外的控制字元，或非字元的碼位。</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="467"/>
+        <location filename="../ui/transactions/storedtextroom.cpp" line="67"/>
         <source>The comment can&apos;t be stored in this database: it is %1 characters long, and a comment may have at most %2.</source>
         <translation>這個備註無法存入此資料庫：備註長 %1 個字元，但最多只能有 %2 個字元。</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="471"/>
+        <location filename="../ui/transactions/storedtextroom.cpp" line="70"/>
         <source>The type name can&apos;t be stored in this database: it is %1 characters long, and a name may have at most %2.</source>
         <translation>這個類別名稱無法存入此資料庫：名稱長 %1 個字元，但最多只能有 %2 個字元。</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="75"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="73"/>
         <source>&amp;Add</source>
         <translation>新增(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="77"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="75"/>
         <source>&amp;Delete</source>
         <translation>刪除(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="209"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="200"/>
         <source>Add and next (Ctrl+Return): adds the transaction and opens the next on the same date</source>
         <translation>新增並繼續（Ctrl+Return）：新增這筆交易，並以同一日期開啟下一筆</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="482"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="414"/>
         <source>There is a type &quot;%1&quot;. Add &quot;%2&quot; as another type?</source>
         <translation>已有類別「%1」。要將「%2」新增為另一個類別嗎？</translation>
     </message>
     <message>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="483"/>
-        <location filename="../ui/transactions/transactiondialog.cpp" line="484"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="415"/>
+        <location filename="../ui/transactions/transactiondialog.cpp" line="416"/>
         <source>Add a type</source>
         <translation>新增類別</translation>
     </message>
